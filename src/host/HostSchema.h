@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Database;
+
+// The host's own tables: client master, auditors, look-up lists and the clause tables
+// of each year. Creating them is idempotent.
+namespace HostSchema {
+
+// Client master, auditor and look-up tables; seeds empty look-ups from the data folder.
+void ensureHostTables(Database &db, const QString &lookupFolder);
+
+// The clause tables a year needs (current format and the older formats the imports read).
+void ensureYearTables(Database &db, const QString &yearKey);
+
+// "anx_j3cd_2024"; throws when the year key is not four digits.
+QString clauseTableName(const QString &yearKey);
+
+// Number of value columns of a clause table ("Col1".."ColN").
+int valueColumnCount(const QString &tableName);
+
+// The look-up tables a CSV file may load.
+const QStringList &lookupTables();
+
+bool isValidYearKey(const QString &yearKey);
+
+} // namespace HostSchema

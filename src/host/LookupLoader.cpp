@@ -1,0 +1,107 @@
+#include "LookupLoader.h"
+
+#include "CsvReader.h"
+#include "HostSchema.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace LookupLoader {
+
+namespace {
+
+QString canonicalTable(const QString &table)
+{
+    for (const QString &known : HostSchema::lookupTables()) {
+        if (known.compare(table, Qt::CaseInsensitive) == 0)
+            return known;
+    }
+    throw DbError(QStringLiteral("[%1] is not a look-up table. Known tables: %2")
+                      .arg(table, HostSchema::lookupTables().join(QStringLiteral(", "))));
+}
+
+QStringList existingColumns(Database &db, const QString &table)
+{
+    Recordset rs = db.Execute(QStringLiteral("SELECT * FROM %1 WHERE 1=0").arg(table));
+    QStringList names;
+    for (int i = 0; i < rs.fieldCount(); ++i)
+        names << rs.fieldName(i).toLower();
+    return names;
+}
+
+} // namespace
+
+int load(Database &db, const QString &tableName, const QString &csvPath)
+{
+    const QString table = canonicalTable(tableName);
+    QFile file(csvPath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DbError(QStringLiteral("Could not read %1: %2").arg(csvPath, file.errorString()));
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+
+    QList<QStringList> rows;
+    try {
+        rows = CsvReader::parse(text);
+    } catch (const std::exception &e) {
+        throw DbError(QStringLiteral("%1: %2").arg(csvPath, QString::fromUtf8(e.what())));
+    }
+    if (rows.isEmpty())
+        throw DbError(QStringLiteral("%1 is empty: its first line must name the columns.").arg(csvPath));
+
+    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]{0,63}$"));
+    const QStringList header = rows.takeFirst();
+    QSet<QString> seen;
+    for (const QString &col : header) {
+        if (!identifier.match(col.trimmed()).hasMatch())
+            throw DbError(QStringLiteral("%1: [%2] is not a column name.").arg(csvPath, col));
+        if (seen.contains(col.trimmed().toLower()))
+            throw DbError(QStringLiteral("%1: the column [%2] is named twice.").arg(csvPath, col));
+        seen.insert(col.trimmed().toLower());
+    }
+    for (int i = 0; i < rows.size(); ++i) {
+        if (rows[i].size() != header.size())
+            throw DbError(QStringLiteral("%1: row %2 has %3 fields, the header names %4.")
+                              .arg(csvPath)
+                              .arg(i + 2)
+                              .arg(rows[i].size())
+                              .arg(header.size()));
+    }
+
+    QStringList columns;
+    for (const QString &col : header)
+        columns << col.trimmed();
+    if (!db.tableExists(table)) {
+        QStringList defs;
+        for (const QString &c : columns)
+            defs << c + u' ' + db.dialect().textType();
+        db.Execute(QStringLiteral("CREATE TABLE %1 (%2)%3").arg(table, defs.join(u','), db.dialect().tableOptions()));
+    } else {
+        const QStringList have = existingColumns(db, table);
+        for (const QString &c : columns) {
+            if (!have.contains(c.toLower()))
+                throw DbError(QStringLiteral("%1: the table %2 has no column [%3].").arg(csvPath, table, c));
+        }
+    }
+
+    QStringList marks;
+    for (int i = 0; i < columns.size(); ++i)
+        marks << QStringLiteral("?");
+    Transaction tx(db);
+    db.Execute(QStringLiteral("DELETE FROM %1").arg(table));
+    QSqlQuery insert = db.prepare(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, columns.join(u','), marks.join(u',')));
+    for (const QStringList &row : rows) {
+        for (int i = 0; i < row.size(); ++i)
+            insert.bindValue(i, row.at(i));
+        db.exec(insert);
+    }
+    tx.commit();
+    return int(rows.size());
+}
+
+} // namespace LookupLoader

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Every message box, question and file dialog of the module goes through this interface:
+// the desktop program shows real dialogs, tests and the command-line tool answer by script.
+enum class PromptIcon { None, Information, Question, Warning, Critical };
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+class Prompt
+{
+public:
+    virtual ~Prompt() = default;
+
+    // An empty title means the application's default title.
+    virtual PromptAnswer message(const QString &text, const QString &title = {},
+                                 PromptIcon icon = PromptIcon::Information,
+                                 PromptButtons buttons = PromptButtons::Ok) = 0;
+
+    // Filters are written as pairs "JSON Files|*.json|All Files|*.*".
+    // An empty result means the user cancelled.
+    virtual QString openFile(const QString &title, const QString &filter, const QString &startPath) = 0;
+    virtual QString saveFile(const QString &title, const QString &filter, const QString &defaultPath) = 0;
+    virtual QString chooseFolder(const QString &title, const QString &startPath) = 0;
+    // Picks one entry of a list; -1 when cancelled.
+    virtual int choose(const QString &title, const QString &text, const QStringList &items) = 0;
+
+    // Shorthands.
+    void inform(const QString &text, const QString &title = {})
+    {
+        message(text, title, PromptIcon::Information, PromptButtons::Ok);
+    }
+    bool askYesNo(const QString &text, const QString &title = {})
+    {
+        return message(text, title, PromptIcon::Question, PromptButtons::YesNo) == PromptAnswer::Yes;
+    }
+    bool askOkCancel(const QString &text, const QString &title = {})
+    {
+        return message(text, title, PromptIcon::Question, PromptButtons::OkCancel) == PromptAnswer::Ok;
+    }
+};
+
+// The module-wide prompt interface; the program installs its own at start.
+Prompt &prompts();
+void setPrompts(Prompt *prompt);

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "DbUrl.h"
+#include "Recordset.h"
+#include "SqlDialect.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+#include <memory>
+
+// The host's database connection (DBObj). Statements are written in the MySQL dialect
+// with '?' placeholders; every value is bound, never spliced into the text.
+class Database
+{
+public:
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Opens the database; throws DbError with a readable message when it cannot.
+    static std::unique_ptr<Database> open(const DbUrl &url);
+
+    Recordset Execute(const QString &sql, const QVariantList &binds = {});
+    Recordset Execute(const QString &sql, int &affected, const QVariantList &binds = {});
+
+    // A prepared statement for repeated use (translated for this engine).
+    QSqlQuery prepare(const QString &sql);
+    // Runs a prepared statement with its values already bound; throws on failure.
+    void exec(QSqlQuery &query);
+
+    // Transactions nest: only the outermost begins and commits; a rollback anywhere
+    // makes the outermost roll back.
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+    int transactionDepth() const { return m_depth; }
+
+    const SqlDialect &dialect() const { return m_dialect; }
+    const DbUrl &url() const { return m_url; }
+    QSqlDatabase &connection() { return m_db; }
+
+    bool tableExists(const QString &name);
+
+private:
+    Database(const DbUrl &url, QSqlDatabase db, SqlDialect::Engine engine);
+    void runRaw(const QString &sql);
+
+    DbUrl m_url;
+    QSqlDatabase m_db;
+    SqlDialect m_dialect;
+    QString m_connectionName;
+    int m_depth = 0;
+    bool m_rollbackOnly = false;
+};
+
+// Runs a block in one transaction: commit() makes it stick, leaving the scope without
+// commit() rolls it back.
+class Transaction
+{
+public:
+    explicit Transaction(Database &db) : m_db(db) { m_db.BeginTrans(); }
+    ~Transaction()
+    {
+        if (!m_done)
+            m_db.RollbackTrans();
+    }
+    void commit()
+    {
+        m_done = true;
+        m_db.CommitTrans();
+    }
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+private:
+    Database &m_db;
+    bool m_done = false;
+};

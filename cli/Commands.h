@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CommandLine.h"
+
+#include <QTextStream>
+#include <functional>
+
+class TalvexBase;
+
+// One command of the tool: its name, a line of usage, and its work. Exit status 0 on
+// success, 1 when the work found a fault, 2 on bad input.
+struct Command {
+    QString name;
+    QString usage;
+    std::function<int(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)> run;
+};
+
+const QList<Command> &commands();
+
+// Selects the client and year named by --client and --year; false after telling why.
+bool selectClientAndYear(TalvexBase &host, const CommandLine &line, QTextStream &err);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDialog>
+
+// A window the host can create and show whose work is not part of this installation
+// yet; it says so plainly instead of pretending.
+class PendingWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    PendingWindow(const QString &title, const QString &text, QWidget *parent = nullptr);
+    QString text() const { return m_text; }
+
+private:
+    QString m_text;
+};

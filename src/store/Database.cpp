@@ -131,7 +131,7 @@ Recordset Database::Execute(const QString &sql, int &affected, const QVariantLis
     if (!ok)
         throw DbError(errorText(query.lastError()), translated);
     affected = query.numRowsAffected();
-    return Recordset(std::move(query));
+    return Recordset(query);
 }
 
 void Database::BeginTrans()

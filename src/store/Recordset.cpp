@@ -1,27 +1,32 @@
 #include "Recordset.h"
 
-Recordset::Recordset(QSqlQuery query) : m_query(std::make_shared<QSqlQuery>(std::move(query)))
-{
-    m_record = m_query->record();
-    m_eof = !m_query->isSelect() || !m_query->next();
-}
+#include <QSqlRecord>
 
-void Recordset::MoveNext()
+Recordset::Recordset(QSqlQuery &query)
 {
-    if (!m_eof)
-        m_eof = !m_query->next();
+    auto data = std::make_shared<Data>();
+    const QSqlRecord record = query.record();
+    const int columns = record.count();
+    for (int i = 0; i < columns; ++i)
+        data->names << record.fieldName(i);
+    if (query.isSelect()) {
+        while (query.next()) {
+            QVariantList row;
+            row.reserve(columns);
+            for (int i = 0; i < columns; ++i)
+                row << query.value(i);
+            data->rows.push_back(std::move(row));
+        }
+    }
+    query.finish();
+    m_data = std::move(data);
 }
 
 QVariant Recordset::value(int index) const
 {
-    if (m_eof || !m_query)
+    if (Eof() || index < 0 || index >= fieldCount())
         return {};
-    return m_query->value(index);
-}
-
-bool Recordset::isNull(int index) const
-{
-    return m_eof || !m_query || m_query->isNull(index);
+    return m_data->rows[m_position].at(index);
 }
 
 QString Recordset::Fields(int index) const
@@ -33,19 +38,9 @@ QString Recordset::Fields(int index) const
 QString Recordset::Fields(const QString &name) const
 {
     // Column names are matched in any letter case, as MySQL does.
-    for (int i = 0; i < m_record.count(); ++i) {
-        if (m_record.fieldName(i).compare(name, Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < fieldCount(); ++i) {
+        if (m_data->names.at(i).compare(name, Qt::CaseInsensitive) == 0)
             return Fields(i);
     }
     return {};
-}
-
-int Recordset::fieldCount() const
-{
-    return m_record.count();
-}
-
-QString Recordset::fieldName(int index) const
-{
-    return m_record.fieldName(index);
 }

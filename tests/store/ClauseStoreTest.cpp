@@ -1,0 +1,284 @@
+#include "TestHost.h"
+
+#include "store/ClauseStore.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+#include "store/WidgetValues.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using namespace ClauseStore;
+using WidgetValues::cellText;
+using WidgetValues::setCellText;
+
+namespace {
+
+// A page window with one control of each kind, named as the pages name them.
+struct Page {
+    QWidget window;
+    QTableWidget *grid;
+    QLineEdit *text;
+    QComboBox *combo;
+    QRadioButton *yes;
+    QRadioButton *no;
+    QCheckBox *annex;
+    QCheckBox *notApplicable;
+
+    Page()
+    {
+        auto *layout = new QVBoxLayout(&window);
+        grid = new QTableWidget(0, 4, &window);
+        grid->setObjectName("grd18");
+        text = new QLineEdit(&window);
+        text->setObjectName("txt8a");
+        combo = new QComboBox(&window);
+        combo->setObjectName("cbo41");
+        combo->addItems({"Income-tax", "Goods and Services Tax"});
+        yes = new QRadioButton("Yes", &window);
+        yes->setObjectName("OptButYes4");
+        no = new QRadioButton("No", &window);
+        no->setObjectName("OptButNo4");
+        annex = new QCheckBox("As Per Annexure", &window);
+        annex->setObjectName("Annex18");
+        notApplicable = new QCheckBox("Not Applicable", &window);
+        notApplicable->setObjectName("chkNA17");
+        for (QWidget *w : std::initializer_list<QWidget *>{grid, text, combo, yes, no, annex, notApplicable})
+            layout->addWidget(w);
+    }
+    void fill(const QList<QStringList> &rows)
+    {
+        grid->setRowCount(int(rows.size()));
+        for (int r = 0; r < rows.size(); ++r)
+            for (int c = 0; c < rows[r].size(); ++c)
+                setCellText(grid, r, c, rows[r][c]);
+    }
+    QList<QStringList> cells() const
+    {
+        QList<QStringList> rows;
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            QStringList row;
+            for (int c = 0; c < grid->columnCount(); ++c)
+                row << cellText(grid, r, c);
+            rows << row;
+        }
+        return rows;
+    }
+};
+
+} // namespace
+
+class ClauseRecords : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        if (env)
+            env->openForm(FormKind::F3CA);
+    }
+    // Saves the way a page does: the page's rows go and come back in one transaction.
+    void savePage(int page, const std::function<void()> &writes)
+    {
+        Transaction tx(env->host().DBObj());
+        deletePage(page);
+        writes();
+        tx.commit();
+    }
+};
+
+TEST_P(ClauseRecords, GridCellsKeepTheirColumnsAndEmptyRowsAreNotWritten)
+{
+    Page page;
+    page.fill({{"Plant", "", "15", "1000.00"}, {"", "", "", ""}, {" Building ", "10", "", ""}});
+    savePage(7, [&] { SaveClauseControl(page.grid, "18", 7, true); });
+
+    const auto rows = readPoint(7, "18");
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].col(1), "Plant");
+    EXPECT_EQ(rows[0].col(2), "");
+    EXPECT_EQ(rows[0].col(3), "15"); // stays in Col3 though Col2 is empty
+    EXPECT_EQ(rows[0].col(23), "1");
+    EXPECT_EQ(rows[1].col(1), "Building"); // trimmed
+    EXPECT_EQ(rows[1].col(23), "3");       // the grid row number, gaps and all
+    EXPECT_EQ(rows[0].formName, "3CD");
+
+    page.fill({{"", "", "", ""}, {"  ", "", "", ""}});
+    savePage(7, [&] { SaveClauseControl(page.grid, "18", 7, true); });
+    EXPECT_TRUE(readPoint(7, "18").isEmpty());
+}
+
+TEST_P(ClauseRecords, HostileTextRoundTripsUnchanged)
+{
+    const QStringList values{"O'Brien", "back\\slash", "ends with \\", "two\nlines", "आयकर विभाग", "'; DROP TABLE master; --",
+                             "100% \"quoted\""};
+    Page page;
+    QList<QStringList> rows;
+    for (const QString &v : values)
+        rows << QStringList{v, v + "x", "", ""};
+    page.fill(rows);
+    page.text->setText(values.join("|"));
+    savePage(7, [&] {
+        SaveClauseControl(page.grid, "18", 7, true);
+        SaveClauseControl(page.text, "8a", 7, false);
+    });
+
+    Page loaded;
+    LoadClauseControl(loaded.grid, "18", 7, true);
+    LoadClauseControl(loaded.text, "8a", 7, false);
+    ASSERT_EQ(loaded.grid->rowCount(), values.size());
+    for (int r = 0; r < values.size(); ++r) {
+        EXPECT_EQ(cellText(loaded.grid, r, 0), values[r].trimmed());
+        EXPECT_EQ(cellText(loaded.grid, r, 1), values[r].trimmed() + "x");
+    }
+    EXPECT_EQ(loaded.text->text(), values.join("|"));
+    EXPECT_TRUE(env->host().DBObj().tableExists("master"));
+}
+
+TEST_P(ClauseRecords, TwelveRowsComeBackInNumberOrder)
+{
+    Page page;
+    QList<QStringList> rows;
+    for (int i = 1; i <= 12; ++i)
+        rows << QStringList{QString("Asset %1").arg(i)};
+    page.fill(rows);
+    savePage(7, [&] { SaveClauseControl(page.grid, "18", 7, true); });
+
+    Page loaded;
+    LoadClauseControl(loaded.grid, "18", 7, true);
+    ASSERT_EQ(loaded.grid->rowCount(), 12);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(cellText(loaded.grid, i, 0), QString("Asset %1").arg(i + 1));
+}
+
+TEST_P(ClauseRecords, LoadingAPointWithoutRowsEmptiesTheControls)
+{
+    Page page;
+    page.fill({{"old", "row"}});
+    page.text->setText("old text");
+    LoadClauseControl(page.grid, "nothing", 7, true);
+    LoadClauseControl(page.text, "nothing", 7, false);
+    EXPECT_EQ(page.grid->rowCount(), 0);
+    EXPECT_EQ(page.text->text(), "");
+}
+
+TEST_P(ClauseRecords, FormNameFollowsThePage)
+{
+    Page page;
+    page.text->setText("x");
+    savePage(1, [&] { SaveClauseControl(page.text, "3CA1", 1, false); });
+    savePage(2, [&] { SaveClauseControl(page.text, "3CD_A", 2, false); });
+    EXPECT_EQ(readPoint(1, "3CA1").value(0).formName, "3CA");
+    EXPECT_EQ(readPoint(2, "3CD_A").value(0).formName, "3CD");
+
+    env->openForm(FormKind::F3CB);
+    savePage(101, [&] { SaveClauseControl(page.text, "3CBPT1", 101, false); });
+    EXPECT_EQ(readPoint(101, "3CBPT1").value(0).formName, "3CB");
+}
+
+TEST_P(ClauseRecords, OptionsTicksAndArraysBecomeSingleRows)
+{
+    Page page;
+    page.yes->setChecked(true);
+    page.annex->setChecked(true);
+    page.notApplicable->setChecked(true);
+    savePage(7, [&] {
+        SaveClauseControl(page.yes, "Opt4", 7);
+        SaveClauseControl(page.annex, "Annex18", 201);
+        SaveClauseControl(page.notApplicable, "NA17", 7);
+        SaveControlArray("pair", 7, {page.text, page.yes, page.combo, page.annex});
+    });
+    // Saving the tick again replaces its row rather than adding one.
+    SaveClauseControl(page.annex, "Annex18", 201);
+    EXPECT_EQ(readPoint(201, "Annex18").size(), 1);
+    EXPECT_EQ(readPoint(201, "Annex18").value(0).col(1), "1");
+    EXPECT_EQ(readPoint(7, "Opt4").value(0).col(1), "Yes");
+    const auto pair = readPoint(7, "pair").value(0);
+    EXPECT_EQ(pair.cols.mid(0, 4), (QStringList{"", "Yes", "", "1"}));
+
+    Page loaded;
+    LoadControlArray("pair", 7, {loaded.text, loaded.yes, loaded.combo, loaded.annex});
+    EXPECT_TRUE(loaded.yes->isChecked());
+    EXPECT_TRUE(loaded.annex->isChecked());
+}
+
+TEST_P(ClauseRecords, APageLoadsAndClearsByControlNames)
+{
+    Page page;
+    page.fill({{"Plant", "", "15"}});
+    page.text->setText("115BAA");
+    page.combo->setCurrentIndex(1);
+    page.no->setChecked(true);
+    page.annex->setChecked(true);
+    page.notApplicable->setChecked(true);
+    savePage(7, [&] {
+        SaveClauseControl(page.grid, "18", 7, true);
+        SaveClauseControl(page.text, "8a", 7, false);
+        insertRow(7, "41", {"Goods and Services Tax"});
+        insertRow(7, "Opt4", {"No"});
+        SaveClauseControl(page.annex, "Annex18", 201);
+        SaveClauseControl(page.notApplicable, "NA17", 7);
+    });
+
+    Page loaded;
+    LoadPageByNames(&loaded.window, 7);
+    EXPECT_EQ(loaded.cells().value(0).mid(0, 3), (QStringList{"Plant", "", "15"}));
+    EXPECT_EQ(loaded.text->text(), "115BAA");
+    EXPECT_EQ(loaded.combo->currentText(), "Goods and Services Tax");
+    EXPECT_TRUE(loaded.no->isChecked());
+    EXPECT_FALSE(loaded.yes->isChecked());
+    EXPECT_TRUE(loaded.annex->isChecked());
+    EXPECT_TRUE(loaded.notApplicable->isChecked());
+
+    ClearPage(&loaded.window);
+    EXPECT_EQ(loaded.grid->rowCount(), 1);
+    EXPECT_TRUE(WidgetValues::rowIsEmpty(loaded.grid, 0));
+    EXPECT_EQ(loaded.text->text(), "");
+    EXPECT_EQ(loaded.combo->currentIndex(), -1);
+    EXPECT_FALSE(loaded.no->isChecked());
+    EXPECT_FALSE(loaded.yes->isChecked());
+}
+
+TEST_P(ClauseRecords, AFailedSaveLeavesThePageAsItWas)
+{
+    Page page;
+    page.fill({{"Plant", "", "15"}});
+    savePage(7, [&] { SaveClauseControl(page.grid, "18", 7, true); });
+
+    page.fill({{"Replaced"}});
+    EXPECT_THROW(savePage(7,
+                          [&] {
+                              SaveClauseControl(page.grid, "18", 7, true);
+                              env->host().DBObj().Execute("INSERT INTO no_such_table VALUES (1)");
+                          }),
+                 DbError);
+    const auto rows = readPoint(7, "18");
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0].col(1), "Plant");
+}
+
+TEST_P(ClauseRecords, SavingTwiceGivesTheSameRows)
+{
+    Page page;
+    page.fill({{"a", "b"}, {"c", "d"}});
+    page.text->setText("t");
+    auto save = [&] {
+        savePage(7, [&] {
+            SaveClauseControl(page.grid, "18", 7, true);
+            SaveClauseControl(page.text, "17", 7, false);
+        });
+        QStringList dump;
+        for (const auto &r : readPage(7))
+            dump << r.point + ":" + r.cols.join(",");
+        return dump;
+    };
+    const QStringList first = save();
+    EXPECT_EQ(save(), first);
+    EXPECT_EQ(first.size(), 3);
+}
+
+TALVEX_BOTH_ENGINES(ClauseRecords);

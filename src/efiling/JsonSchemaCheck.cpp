@@ -1,0 +1,339 @@
+#include "JsonSchemaCheck.h"
+
+#include "JsonPositions.h"
+#include "SchemaLookup.h"
+
+#include <nlohmann/json.hpp>
+#include <valijson/adapters/nlohmann_json_adapter.hpp>
+#include <valijson/schema.hpp>
+#include <valijson/schema_parser.hpp>
+#include <valijson/validation_results.hpp>
+#include <valijson/validator.hpp>
+
+#include <algorithm>
+#include <stdexcept>
+#include <tuple>
+
+using nlohmann::json;
+
+struct JsonSchemaCheck::Impl {
+    json schemaDoc;
+    valijson::Schema schema;
+};
+
+namespace {
+
+using Steps = std::vector<SchemaLookup::Step>;
+
+bool startsWith(const std::string &text, const char *prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
+
+// Text between the last pair of single quotes: the member valijson names.
+std::string quotedName(const std::string &description)
+{
+    const size_t close = description.rfind('\'');
+    if (close == std::string::npos || close == 0)
+        return {};
+    const size_t open = description.rfind('\'', close - 1);
+    return open == std::string::npos ? std::string() : description.substr(open + 1, close - open - 1);
+}
+
+std::string actualType(const json &value)
+{
+    switch (value.type()) {
+    case json::value_t::string:
+        return "String";
+    case json::value_t::number_integer:
+    case json::value_t::number_unsigned:
+        return "Integer";
+    case json::value_t::number_float:
+        return "Float";
+    case json::value_t::boolean:
+        return "Boolean";
+    case json::value_t::null:
+        return "Null";
+    case json::value_t::array:
+        return "Array";
+    case json::value_t::object:
+        return "Object";
+    default:
+        return "Undefined";
+    }
+}
+
+std::string valueText(const json &value)
+{
+    if (value.is_string())
+        return value.get<std::string>();
+    if (value.is_object() || value.is_array())
+        return {};
+    return value.dump();
+}
+
+std::string limitText(const json *node, const char *key)
+{
+    if (!node || !node->contains(key))
+        return "?";
+    return (*node)[key].dump();
+}
+
+QString q(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// One fault located in the document: its path steps from the document root.
+struct Located {
+    Steps steps;
+    const json *value = nullptr;
+};
+
+class Translator
+{
+public:
+    Translator(const json &target, const Steps &prefix, const SchemaLookup &lookup)
+        : m_target(target), m_prefix(prefix), m_lookup(lookup)
+    {
+    }
+
+    QList<ValidationFinding> findings(const valijson::ValidationResults &results, const std::string &text)
+    {
+        for (const auto &error : results)
+            add(error);
+        locate(text);
+        return m_findings;
+    }
+
+private:
+    Located walk(const std::vector<std::string> &context) const
+    {
+        Located at{m_prefix, &m_target};
+        for (size_t i = 1; i < context.size(); ++i) {
+            std::string step = context[i];
+            if (step.size() >= 2 && step.front() == '[' && step.back() == ']')
+                step = step.substr(1, step.size() - 2);
+            const json *node = at.value;
+            if (node && node->is_array()) {
+                const size_t index = std::stoul(step);
+                at.value = index < node->size() ? &(*node)[index] : nullptr;
+                at.steps.push_back({step, true});
+            } else {
+                at.value = node && node->is_object() && node->contains(step) ? &(*node)[step] : nullptr;
+                at.steps.push_back({step, false});
+            }
+        }
+        return at;
+    }
+
+    // Steps below the envelope, which is what the schema describes.
+    Steps schemaSteps(const Steps &steps) const { return Steps(steps.begin() + m_prefix.size(), steps.end()); }
+
+    void add(const valijson::ValidationResults::Error &error)
+    {
+        const std::string &d = error.description;
+        // Wrappers that only repeat a fault already reported for a member below.
+        if (startsWith(d, "Failed to validate against schema associated with") ||
+            startsWith(d, "Failed to validate item #") ||
+            startsWith(d, "Failed to validate against additional properties schema") ||
+            startsWith(d, "Failed to validate against child schema") ||
+            startsWith(d, "Failed to validate against corresponding item schema") ||
+            startsWith(d, "Failed to validate against additional items schema"))
+            return;
+
+        Located at = walk(error.context);
+        const json *rule = m_lookup.at(schemaSteps(at.steps));
+        const std::string value = at.value ? valueText(*at.value) : std::string();
+        ValidationFinding f;
+        std::string member = at.steps.empty() ? std::string() : at.steps.back().name;
+
+        if (startsWith(d, "Missing required property")) {
+            // One finding per object, naming every missing member, as readers expect.
+            const std::string name = quotedName(d);
+            const std::string key = pointerOf(at.steps);
+            if (auto it = m_requiredIndex.find(key); it != m_requiredIndex.end()) {
+                ValidationFinding &same = m_findings[it->second];
+                same.member += QStringLiteral(", ") + q(name);
+                same.message = QStringLiteral("Required properties are missing from object: %1.").arg(same.member);
+                return;
+            }
+            m_requiredIndex.emplace(key, m_findings.size());
+            f.errorNo = ErrorKind::Required;
+            member = name;
+            f.message = QStringLiteral("Required properties are missing from object: %1.").arg(q(name));
+            push(f, at.steps, member, {}, key);
+            return;
+        }
+        if (startsWith(d, "Object contains a property that could not be validated")) {
+            const std::string name = quotedName(d);
+            Steps steps = at.steps;
+            steps.push_back({name, false});
+            const json *extra = at.value && at.value->is_object() && at.value->contains(name) ? &(*at.value)[name]
+                                                                                                : nullptr;
+            f.errorNo = ErrorKind::Unknown;
+            f.message = QStringLiteral("Property '%1' has not been defined and the schema does not allow additional "
+                                       "properties.")
+                            .arg(q(name));
+            push(f, steps, name, extra ? valueText(*extra) : std::string(), pointerOf(steps));
+            return;
+        }
+        if (startsWith(d, "Value type not permitted")) {
+            f.errorNo = ErrorKind::Type;
+            f.message = QStringLiteral("Invalid type. Expected %1 but got %2.")
+                            .arg(q(rule ? SchemaLookup::typeNames(*rule) : std::string("?")),
+                                 q(at.value ? actualType(*at.value) : std::string("?")));
+        } else if (startsWith(d, "Failed to match regex")) {
+            f.errorNo = ErrorKind::Pattern;
+            const std::string pattern = rule && rule->contains("pattern") ? (*rule)["pattern"].get<std::string>() : "";
+            f.message = QStringLiteral("String '%1' does not match regex pattern '%2'.").arg(q(value), q(pattern));
+        } else if (startsWith(d, "Failed to match against any enum values")) {
+            f.errorNo = ErrorKind::Enum;
+            f.message = QStringLiteral("Value \"%1\" is not defined in enum.").arg(q(value));
+        } else if (startsWith(d, "Expected number greater than")) {
+            f.errorNo = ErrorKind::Minimum;
+            f.message = QStringLiteral("%1 %2 is less than minimum value of %3.")
+                            .arg(q(at.value ? actualType(*at.value) : "Number"), q(value), q(limitText(rule, "minimum")));
+        } else if (startsWith(d, "Expected number less than")) {
+            f.errorNo = ErrorKind::Maximum;
+            f.message = QStringLiteral("%1 %2 exceeds maximum value of %3.")
+                            .arg(q(at.value ? actualType(*at.value) : "Number"), q(value), q(limitText(rule, "maximum")));
+        } else if (startsWith(d, "String should be no more than")) {
+            f.errorNo = ErrorKind::Length;
+            f.message =
+                QStringLiteral("String '%1' exceeds maximum length of %2.").arg(q(value), q(limitText(rule, "maxLength")));
+        } else if (startsWith(d, "String should be no fewer than")) {
+            f.errorNo = ErrorKind::Length;
+            f.message = QStringLiteral("String '%1' is less than minimum length of %2.")
+                            .arg(q(value), q(limitText(rule, "minLength")));
+        } else if (startsWith(d, "Array should contain no fewer than")) {
+            f.errorNo = ErrorKind::Items;
+            f.message = QStringLiteral("Array item count %1 is less than minimum count of %2.")
+                            .arg(at.value ? at.value->size() : 0)
+                            .arg(q(limitText(rule, "minItems")));
+        } else if (startsWith(d, "Array should contain no more than")) {
+            f.errorNo = ErrorKind::Items;
+            f.message = QStringLiteral("Array item count %1 exceeds maximum count of %2.")
+                            .arg(at.value ? at.value->size() : 0)
+                            .arg(q(limitText(rule, "maxItems")));
+        } else {
+            f.errorNo = ErrorKind::Other;
+            f.message = q(d);
+        }
+        push(f, at.steps, member, value, pointerOf(at.steps));
+        if (at.value && at.value->is_null())
+            m_findings.back().value = QStringLiteral("null");
+    }
+
+    static std::string pointerOf(const Steps &steps)
+    {
+        std::string pointer;
+        for (const auto &s : steps)
+            pointer += '/' + JsonPositions::pointerStep(s.name);
+        return pointer;
+    }
+
+    // Fills in where the finding sits: the path of its object and the form block.
+    void push(ValidationFinding f, const Steps &steps, const std::string &member, const std::string &value,
+              const std::string &pointer)
+    {
+        const Steps inner = schemaSteps(steps);
+        QString root;
+        // The member itself is the last step except for a missing one, which names its object.
+        const size_t parentSteps = f.errorNo == ErrorKind::Required ? inner.size() : (inner.empty() ? 0 : inner.size() - 1);
+        for (size_t i = 0; i < parentSteps; ++i) {
+            if (inner[i].index)
+                root += QStringLiteral("[%1]").arg(q(inner[i].name));
+            else
+                root += (root.isEmpty() ? QString() : QStringLiteral(".")) + q(inner[i].name);
+        }
+        // The form's blocks sit under the form root and form key ("FORM3CA", "F3CA").
+        f.head = inner.size() > 2 ? q(inner[2].name) : inner.empty() ? QString() : q(inner.back().name);
+        f.root = root;
+        f.member = q(member);
+        f.value = q(value);
+        f.pointer = q(pointer);
+        m_findings << f;
+    }
+
+    static std::string parentOf(const std::string &pointer) { return pointer.substr(0, pointer.rfind('/')); }
+
+    // A missing or unknown member is shown at its nearest enclosing member in the file.
+    void locate(const std::string &text)
+    {
+        std::unordered_set<std::string> wanted;
+        for (const ValidationFinding &f : m_findings) {
+            for (std::string p = f.pointer.toStdString();; p = parentOf(p)) {
+                wanted.insert(p);
+                if (p.empty())
+                    break;
+            }
+        }
+        const auto found = JsonPositions::locate(text, wanted);
+        for (ValidationFinding &f : m_findings) {
+            for (std::string p = f.pointer.toStdString();; p = parentOf(p)) {
+                if (auto it = found.find(p); it != found.end()) {
+                    f.line = it->second.line;
+                    f.column = it->second.column;
+                    break;
+                }
+                if (p.empty())
+                    break;
+            }
+        }
+        // The validator walks members in name order; the reader wants file order.
+        std::stable_sort(m_findings.begin(), m_findings.end(), [](const auto &a, const auto &b) {
+            return std::tie(a.line, a.column) < std::tie(b.line, b.column);
+        });
+    }
+
+    const json &m_target;
+    Steps m_prefix;
+    const SchemaLookup &m_lookup;
+    QList<ValidationFinding> m_findings;
+    std::unordered_map<std::string, qsizetype> m_requiredIndex;
+};
+
+} // namespace
+
+JsonSchemaCheck::JsonSchemaCheck(const std::string &schemaText) : m_impl(std::make_unique<Impl>())
+{
+    try {
+        m_impl->schemaDoc = json::parse(schemaText);
+        valijson::SchemaParser parser(valijson::SchemaParser::kDraft4);
+        valijson::adapters::NlohmannJsonAdapter adapter(m_impl->schemaDoc);
+        parser.populateSchema(adapter, m_impl->schema);
+    } catch (const json::exception &e) {
+        throw std::runtime_error(std::string("the schema is not JSON: ") + e.what());
+    } catch (const std::exception &e) {
+        throw std::runtime_error(std::string("the schema cannot be used: ") + e.what());
+    }
+}
+
+JsonSchemaCheck::~JsonSchemaCheck() = default;
+
+QList<ValidationFinding> JsonSchemaCheck::run(const std::string &jsonText) const
+{
+    json doc;
+    try {
+        doc = json::parse(jsonText);
+    } catch (const json::parse_error &e) {
+        const TextPosition at = JsonPositions::ofOffset(jsonText, e.byte > 0 ? e.byte - 1 : 0);
+        ValidationFinding f;
+        f.errorNo = ErrorKind::Syntax;
+        f.line = at.line;
+        f.column = at.column;
+        f.message = QStringLiteral("The file is not valid JSON: %1").arg(QString::fromUtf8(e.what()));
+        return {f};
+    }
+    const bool envelope = doc.is_object() && doc.contains("metadata") && doc.contains("data");
+    const json &target = envelope ? doc["data"] : doc;
+    const Steps prefix = envelope ? Steps{{"data", false}} : Steps{};
+
+    valijson::Validator validator;
+    valijson::ValidationResults results;
+    valijson::adapters::NlohmannJsonAdapter adapter(target);
+    validator.validate(m_impl->schema, adapter, &results);
+    const SchemaLookup lookup(m_impl->schemaDoc);
+    return Translator(target, prefix, lookup).findings(results, jsonText);
+}

@@ -1,0 +1,62 @@
+#include "KestrovaJVUtil.h"
+
+#include "JsonSchemaCheck.h"
+#include "ValidationFinding.h"
+
+#include <QFile>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
+namespace {
+
+bool readAll(const QString &path, std::string &text, QString &why)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        why = QStringLiteral("Cannot read [%1]: %2").arg(path, file.errorString());
+        return false;
+    }
+    text = file.readAll().toStdString();
+    return true;
+}
+
+QString failure(const QString &why)
+{
+    return ValidationFinding::error + why;
+}
+
+} // namespace
+
+QString KestrovaJVUtil::Validate(const QString &jsonFile, const QString &schemaFile) const
+{
+    std::string schemaText;
+    std::string jsonText;
+    QString why;
+    if (!readAll(schemaFile, schemaText, why) || !readAll(jsonFile, jsonText, why))
+        return failure(why);
+    try {
+        const JsonSchemaCheck check(schemaText);
+        return ValidationFinding::join(check.run(jsonText));
+    } catch (const std::exception &e) {
+        return failure(QStringLiteral("[%1]: %2").arg(schemaFile, QString::fromUtf8(e.what())));
+    }
+}
+
+QString KestrovaJVUtil::UnFormat(const QString &jsonFile, const QString &formattedFile) const
+{
+    std::string text;
+    QString why;
+    if (!readAll(jsonFile, text, why))
+        return failure(why);
+    QByteArray formatted;
+    try {
+        formatted = QByteArray::fromStdString(nlohmann::ordered_json::parse(text).dump(4));
+    } catch (const nlohmann::json::exception &) {
+        // A file that is no JSON is shown as it is, so that its fault can be found by line.
+        formatted = QByteArray::fromStdString(text);
+    }
+    QFile out(formattedFile);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(formatted) < 0)
+        return failure(QStringLiteral("Cannot write [%1]: %2").arg(formattedFile, out.errorString()));
+    return ValidationFinding::ok;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The JSON schema validator component the e-filing screens call: results are plain text
+// so that the screens read them the same way whichever validator produced them
+// (see ValidationFinding for the layout).
+class KestrovaJVUtil
+{
+public:
+    // "#OK#" when the file conforms to the schema, else its findings; "#ERROR#" and the
+    // reason when a file cannot be read or the schema cannot be used.
+    QString Validate(const QString &jsonFile, const QString &schemaFile) const;
+
+    // Writes the file indented, members in their order, into formattedFile for the
+    // viewer; "#OK#", or "#ERROR#" and the reason.
+    QString UnFormat(const QString &jsonFile, const QString &formattedFile) const;
+};

@@ -1,0 +1,78 @@
+#include "efiling/JsonLineWriter.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+TEST(JsonLineWriter, IndentsByDepthAndEndsLinesWithCrLf)
+{
+    JsonLineWriter w;
+    w.openObject(QStringLiteral("FORM3CA"));
+    w.openObject(QStringLiteral("F3CA"));
+    w.text(QStringLiteral("PAN"), QStringLiteral("AABCS1234K"));
+    w.openArray(QStringLiteral("Clause"));
+    w.openObject();
+    w.text(QStringLiteral("ClauseNo"), QStringLiteral("44ABa"));
+    w.close();
+    w.openObject();
+    w.number(QStringLiteral("Amount"), QStringLiteral("12.50"));
+    w.close();
+    w.close();
+    w.close();
+    w.close();
+    const QByteArray expected = "{\r\n"
+                                "    \"FORM3CA\": {\r\n"
+                                "      \"F3CA\": {\r\n"
+                                "        \"PAN\": \"AABCS1234K\",\r\n"
+                                "        \"Clause\": [\r\n"
+                                "          {\r\n"
+                                "            \"ClauseNo\": \"44ABa\"\r\n"
+                                "          },\r\n"
+                                "          {\r\n"
+                                "            \"Amount\": 12.50\r\n"
+                                "          }\r\n"
+                                "        ]\r\n"
+                                "      }\r\n"
+                                "    }\r\n"
+                                "}\r\n";
+    EXPECT_EQ(w.bytes(), expected);
+}
+
+TEST(JsonLineWriter, ClosesWhatIsStillOpenSoAPartialDocumentParses)
+{
+    JsonLineWriter w;
+    w.openObject(QStringLiteral("a"));
+    w.openArray(QStringLiteral("b"));
+    w.openObject();
+    w.text(QStringLiteral("c"), QStringLiteral("d"));
+    EXPECT_NO_THROW((void)nlohmann::json::parse(w.bytes().toStdString()));
+}
+
+TEST(JsonLineWriter, EscapesWhatAJsonStringMayNotHoldBare)
+{
+    EXPECT_EQ(JsonLineWriter::quoted(QStringLiteral("O\"Brien \\ 2/3\n\tx\x01")),
+              QStringLiteral("\"O\\\"Brien \\\\ 2/3\\n\\tx\\u0001\""));
+    // Letters outside ASCII stay letters (the file is UTF-8).
+    EXPECT_EQ(JsonLineWriter::quoted(QStringLiteral("Café ₹")), QStringLiteral("\"Café ₹\""));
+}
+
+TEST(JsonLineWriter, WritesStoredAmountsAsJsonNumbers)
+{
+    EXPECT_EQ(JsonLineWriter::numberText(QStringLiteral("1250.00")), QStringLiteral("1250.00"));
+    EXPECT_EQ(JsonLineWriter::numberText(QStringLiteral(" -12 ")), QStringLiteral("-12"));
+    EXPECT_EQ(JsonLineWriter::numberText(QStringLiteral("0")), QStringLiteral("0"));
+    EXPECT_EQ(JsonLineWriter::numberText(QStringLiteral("007")), QStringLiteral("7"));
+    EXPECT_EQ(JsonLineWriter::numberText(QStringLiteral(".5")), QStringLiteral("0.5"));
+    EXPECT_EQ(JsonLineWriter::numberText(QStringLiteral("+3.")), QStringLiteral("3"));
+    // Nothing to write, and text that is no amount, stay visible to the schema check.
+    EXPECT_EQ(JsonLineWriter::numberText(QString()), QStringLiteral("null"));
+    EXPECT_EQ(JsonLineWriter::numberText(QStringLiteral("1,200.00")), QStringLiteral("\"1,200.00\""));
+    EXPECT_EQ(JsonLineWriter::numberText(QStringLiteral(".")), QStringLiteral("\".\""));
+    EXPECT_EQ(JsonLineWriter::numberText(QStringLiteral("Nil")), QStringLiteral("\"Nil\""));
+}
+
+TEST(JsonLineWriter, WritesAOneValueArrayOnOneLine)
+{
+    JsonLineWriter w;
+    w.numberArray(QStringLiteral("Form3cdAmtInadm40ASubClauseiC"), QStringLiteral("1500"));
+    EXPECT_EQ(w.bytes(), QByteArray("{\r\n    \"Form3cdAmtInadm40ASubClauseiC\": [1500]\r\n}\r\n"));
+}

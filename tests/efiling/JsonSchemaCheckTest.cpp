@@ -1,0 +1,142 @@
+#include "efiling/JsonPositions.h"
+#include "efiling/JsonSchemaCheck.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kSchema = R"({
+  "$schema": "http://json-schema.org/draft-04/schema#",
+  "type": "object",
+  "additionalProperties": false,
+  "required": ["FORM3CA"],
+  "properties": {
+    "FORM3CA": {
+      "type": "object",
+      "additionalProperties": false,
+      "required": ["F3CA"],
+      "properties": {
+        "F3CA": { "$ref": "#/definitions/F3CA" }
+      }
+    }
+  },
+  "definitions": {
+    "F3CA": {
+      "type": "object",
+      "additionalProperties": false,
+      "required": ["PAN", "Status"],
+      "properties": {
+        "PAN": { "type": "string", "pattern": "^[A-Z]{5}[0-9]{4}[A-Z]$" },
+        "Status": { "type": "string", "enum": ["1", "7"] },
+        "Rows": { "type": "array", "items": { "$ref": "#/definitions/Row" } }
+      }
+    },
+    "Row": {
+      "type": "object",
+      "additionalProperties": false,
+      "properties": {
+        "Date": { "$ref": "#/definitions/Date" },
+        "Amount": { "type": "number", "minimum": 0 }
+      }
+    },
+    "Date": { "type": "string", "pattern": "^[0-9]{4}-[0-9]{2}-[0-9]{2}$" }
+  }
+})";
+
+QList<ValidationFinding> check(const std::string &doc)
+{
+    return JsonSchemaCheck(kSchema).run(doc);
+}
+
+} // namespace
+
+TEST(JsonSchemaCheck, AcceptsAConformingDocument)
+{
+    EXPECT_TRUE(check(R"({"FORM3CA": {"F3CA": {"PAN": "AABCS1234K", "Status": "7",
+                          "Rows": [{"Date": "2025-04-01", "Amount": 10.5}]}}})")
+                    .isEmpty());
+}
+
+TEST(JsonSchemaCheck, NamesAWrongTypeWithItsLineAndColumn)
+{
+    const auto f = check("{\r\n  \"FORM3CA\": {\r\n    \"F3CA\": {\r\n      \"PAN\": \"AABCS1234K\",\r\n"
+                         "      \"Status\": \"7\",\r\n      \"Rows\": [\r\n        {\r\n"
+                         "          \"Amount\": \"ten\"\r\n        }\r\n      ]\r\n    }\r\n  }\r\n}\r\n");
+    ASSERT_EQ(f.size(), 1);
+    EXPECT_EQ(f[0].errorNo, ErrorKind::Type);
+    EXPECT_EQ(f[0].line, 8);
+    EXPECT_EQ(f[0].column, 11);
+    EXPECT_EQ(f[0].member, QStringLiteral("Amount"));
+    EXPECT_EQ(f[0].value, QStringLiteral("ten"));
+    EXPECT_EQ(f[0].root, QStringLiteral("FORM3CA.F3CA.Rows[0]"));
+    EXPECT_EQ(f[0].head, QStringLiteral("Rows"));
+    EXPECT_EQ(f[0].message, QStringLiteral("Invalid type. Expected Number but got String."));
+    EXPECT_EQ(f[0].pointer, QStringLiteral("/FORM3CA/F3CA/Rows/0/Amount"));
+}
+
+TEST(JsonSchemaCheck, RefusesAMalformedDateThroughAReference)
+{
+    const auto f = check(R"({"FORM3CA": {"F3CA": {"PAN": "AABCS1234K", "Status": "7",
+                           "Rows": [{"Date": "01/04/2025"}]}}})");
+    ASSERT_EQ(f.size(), 1);
+    EXPECT_EQ(f[0].errorNo, ErrorKind::Pattern);
+    EXPECT_EQ(f[0].line, 2);
+    EXPECT_EQ(f[0].message,
+              QStringLiteral("String '01/04/2025' does not match regex pattern '^[0-9]{4}-[0-9]{2}-[0-9]{2}$'."));
+}
+
+TEST(JsonSchemaCheck, RefusesAnUnknownMemberAtItsName)
+{
+    const auto f = check("{\"FORM3CA\": {\"F3CA\": {\"PAN\": \"AABCS1234K\", \"Status\": \"7\",\n \"Colour\": 1}}}");
+    ASSERT_EQ(f.size(), 1);
+    EXPECT_EQ(f[0].errorNo, ErrorKind::Unknown);
+    EXPECT_EQ(f[0].member, QStringLiteral("Colour"));
+    EXPECT_EQ(f[0].line, 2);
+    EXPECT_EQ(f[0].column, 2);
+}
+
+TEST(JsonSchemaCheck, ListsAllMissingRequiredMembersOfAnObjectInOneFinding)
+{
+    const auto f = check("{\"FORM3CA\": {\n\"F3CA\": {}}}");
+    ASSERT_EQ(f.size(), 1);
+    EXPECT_EQ(f[0].errorNo, ErrorKind::Required);
+    EXPECT_EQ(f[0].message, QStringLiteral("Required properties are missing from object: PAN, Status."));
+    EXPECT_EQ(f[0].root, QStringLiteral("FORM3CA.F3CA"));
+    EXPECT_EQ(f[0].line, 2);
+}
+
+TEST(JsonSchemaCheck, WordsEnumAndMinimumFaults)
+{
+    const auto f = check(R"({"FORM3CA": {"F3CA": {"PAN": "AABCS1234K", "Status": "9", "Rows": [{"Amount": -5}]}}})");
+    ASSERT_EQ(f.size(), 2);
+    EXPECT_EQ(f[0].message, QStringLiteral("Value \"9\" is not defined in enum."));
+    EXPECT_EQ(f[1].message, QStringLiteral("Integer -5 is less than minimum value of 0."));
+}
+
+TEST(JsonSchemaCheck, ChecksTheDataOfAnUploadEnvelope)
+{
+    const auto f = check(R"({"metadata": {"filingType": "O"}, "data": {"FORM3CA": {"F3CA": {"PAN": "X", "Status": "7"}}}})");
+    ASSERT_EQ(f.size(), 1);
+    EXPECT_EQ(f[0].pointer, QStringLiteral("/data/FORM3CA/F3CA/PAN"));
+    EXPECT_EQ(f[0].root, QStringLiteral("FORM3CA.F3CA"));
+}
+
+TEST(JsonSchemaCheck, ReportsASyntaxErrorWithItsLine)
+{
+    const auto f = check("{\n\"FORM3CA\": {\n\"F3CA\": ,\n}}");
+    ASSERT_EQ(f.size(), 1);
+    EXPECT_EQ(f[0].errorNo, ErrorKind::Syntax);
+    EXPECT_EQ(f[0].line, 3);
+}
+
+TEST(JsonSchemaCheck, RefusesAnUnusableSchema)
+{
+    EXPECT_THROW(JsonSchemaCheck("{not json"), std::runtime_error);
+}
+
+TEST(JsonPositions, CountsCharactersNotBytes)
+{
+    const auto at = JsonPositions::locate("{\"a\": \"é\", \"b\": 1}", {"/b"});
+    ASSERT_EQ(at.count("/b"), 1u);
+    EXPECT_EQ(at.at("/b").column, 12);
+}

@@ -1,0 +1,160 @@
+#include "EfilingCommands.h"
+
+#include "Commands.h"
+#include "efiling/JsonSchemaCheck.h"
+#include "efiling/XmlSchemaCheck.h"
+#include "efiling/clsExportJSON.h"
+#include "efiling/frmeflvalid.h"
+#include "host/Prompt.h"
+#include "host/ScriptedPrompt.h"
+#include "host/TalvexBase.h"
+#include "store/Database.h"
+#include "store/ModuleState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <nlohmann/json.hpp>
+
+namespace EfilingCommands {
+
+namespace {
+
+// A Form 3CB report keeps its report page under page 101.
+FormKind storedFormKind(TalvexBase &host)
+{
+    moduleState().openForm(FormKind::F3CA, host.yearKey());
+    Recordset rs = host.DBObj().Execute(
+        QStringLiteral("SELECT count(*) FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=101 AND FormName='3CB'")
+            .arg(moduleState().clauseTable),
+        {host.Temp_Code(), host.yearKey()});
+    return rs.Fields(0).toInt() > 0 ? FormKind::F3CB : FormKind::F3CA;
+}
+
+// The form a JSON file is for, from its root member (inside an upload envelope too).
+FormKind formOfFile(const std::string &text)
+{
+    try {
+        nlohmann::json doc = nlohmann::json::parse(text);
+        if (doc.is_object() && doc.contains("data"))
+            doc = doc["data"];
+        if (doc.is_object() && doc.contains("FORM3CB"))
+            return FormKind::F3CB;
+        if (doc.is_object() && doc.contains("FORM3CA"))
+            return FormKind::F3CA;
+    } catch (const nlohmann::json::exception &) {
+    }
+    return FormKind::None;
+}
+
+void print(const QList<ValidationFinding> &findings, QTextStream &out)
+{
+    for (const ValidationFinding &f : findings) {
+        QString path = f.root;
+        if (!f.member.isEmpty())
+            path += (path.isEmpty() ? QString() : QStringLiteral(".")) + f.member;
+        out << f.line << ':' << f.column << ": " << (path.isEmpty() ? QString() : path + QStringLiteral(": "))
+            << f.message << '\n';
+    }
+}
+
+} // namespace
+
+int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    if (!selectClientAndYear(host, line, err))
+        return 2;
+    const QString envelope = line.value(QStringLiteral("--envelope")).toUpper();
+    if (!envelope.isEmpty() && envelope != QLatin1String("O") && envelope != QLatin1String("R")) {
+        err << "--envelope takes O (original) or R (revised).\n";
+        return 2;
+    }
+    moduleState().openForm(storedFormKind(host), host.yearKey());
+    const QString target = line.has(QStringLiteral("--out"))
+                               ? line.value(QStringLiteral("--out"))
+                               : QDir::current().filePath(clsExportJSON::defaultFileName());
+
+    // The command's dialogs answered by the command line: where to save, and the upload question.
+    if (auto *answers = dynamic_cast<ScriptedPrompt *>(&prompts())) {
+        answers->queueText(QFileInfo(target).absoluteFilePath());
+        if (QFile::exists(target))
+            answers->queue(line.has(QStringLiteral("--yes")) ? PromptAnswer::Yes : PromptAnswer::No);
+        answers->queueChoice(envelope == QLatin1String("O") ? 1 : envelope == QLatin1String("R") ? 2 : 0);
+    }
+    clsExportJSON exporter;
+    exporter.GenerateJSON(QStringLiteral("F"));
+    switch (exporter.outcome()) {
+    case clsExportJSON::Outcome::Valid:
+        out << QDir::toNativeSeparators(exporter.file()) << '\n';
+        return 0;
+    case clsExportJSON::Outcome::Invalid:
+        out << QDir::toNativeSeparators(exporter.file()) << '\n';
+        return 1;
+    case clsExportJSON::Outcome::NotWritten:
+        break;
+    }
+    err << "No file was written.\n";
+    return 2;
+}
+
+int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    if (line.arguments.size() != 1) {
+        err << "usage: taxaudit validate FILE [--schema SCHEMA]\n";
+        return 2;
+    }
+    const QString file = line.arguments.first();
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        err << "Cannot read " << file << ": " << in.errorString() << '\n';
+        return 2;
+    }
+    const std::string text = in.readAll().toStdString();
+    QString schema = line.value(QStringLiteral("--schema"));
+
+    QList<ValidationFinding> findings;
+    if (file.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive)) {
+        if (schema.isEmpty()) {
+            err << "Give the XML Schema of the form with --schema.\n";
+            return 2;
+        }
+        const XmlSchemaCheck::Result result = XmlSchemaCheck::run(file, schema);
+        if (!result.failure.isEmpty()) {
+            err << result.failure << '\n';
+            return 2;
+        }
+        findings = result.findings;
+    } else {
+        if (schema.isEmpty()) {
+            const FormKind kind = formOfFile(text);
+            if (kind == FormKind::None) {
+                err << file << " is not a Form 3CA-3CD or Form 3CB-3CD JSON file; give its schema with --schema.\n";
+                return 2;
+            }
+            schema = QDir(host.ExePath())
+                         .filePath(QStringLiteral("3CDFiles/JSONSchema/%1/%2")
+                                       .arg(kind == FormKind::F3CB ? QStringLiteral("FORM3CB3CD")
+                                                                   : QStringLiteral("FORM3CA3CD"),
+                                            frmeflvalid::schemaFileName(kind)));
+        }
+        QFile schemaFile(schema);
+        if (!schemaFile.open(QIODevice::ReadOnly)) {
+            err << "Cannot read the schema " << schema << '\n';
+            return 2;
+        }
+        try {
+            findings = JsonSchemaCheck(schemaFile.readAll().toStdString()).run(text);
+        } catch (const std::exception &e) {
+            err << schema << ": " << e.what() << '\n';
+            return 2;
+        }
+        if (findings.size() == 1 && findings.first().errorNo == ErrorKind::Syntax) {
+            print(findings, out);
+            return 2;
+        }
+    }
+    print(findings, out);
+    return findings.isEmpty() ? 0 : 1;
+}
+
+} // namespace EfilingCommands

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "store/ClauseStore.h"
+
+#include <QHash>
+#include <QString>
+
+class JsonLineWriter;
+
+// An address as a clause row stores it, by name.
+struct StoredAddress {
+    QString line1, line2, country, pin, postOffice, locality, city, state;
+
+    bool inIndia() const;
+    // Reads the parts from the columns named "line1", "line2", "country", "pin",
+    // "postOffice", "locality", "city" and "state" (1-based column numbers).
+    static StoredAddress fromRow(const ClauseStore::ClauseRow &row, const QHash<QString, int> &columns);
+    // The columns of the assessee rows of the report pages ("3CA1A", "3CBPT1A").
+    static const QHash<QString, int> &assesseeColumns();
+};
+
+// How an address is written: an Indian address by its post-office, locality, district and
+// state codes with country "91"; any other by its stored names with state "99" and the
+// host's code for the country.
+namespace AddressRule {
+
+// "AddressDetail" (or another member name) with the address members in their order.
+void write(JsonLineWriter &w, const QString &member, const StoredAddress &a);
+
+// The codes that go into the CSV attachments: "91" or the host's code, and the state's
+// code or "99".
+QString countryCode(const StoredAddress &a);
+QString stateCode(const StoredAddress &a);
+
+} // namespace AddressRule

@@ -1,0 +1,163 @@
+#include "ClauseBlockWriter.h"
+
+#include "CsvAttachment.h"
+#include "EfilingValues.h"
+#include "JsonLineWriter.h"
+#include "MemberWriter.h"
+#include "pages/ClauseCatalogue.h"
+
+namespace ClauseBlockWriter {
+
+namespace {
+
+using Catalogue::JsonBlock;
+using Catalogue::JsonPart;
+using Row = ClauseStore::ClauseRow;
+
+// One row of a table block and the part it came from.
+struct Element {
+    const JsonPart *part;
+    Row row;
+};
+
+bool gateOpen(const JsonPart &part, const WriteContext &ctx)
+{
+    if (!part.gateOption.isEmpty() && !EfilingValues::isYes(ctx.rows().value(part.page, part.gateOption)))
+        return false;
+    // Not applicable when the tick's value, read as a number, is 1.
+    if (!part.gateNA.isEmpty() && ctx.rows().value(part.page, part.gateNA).trimmed().toDouble() == 1.0)
+        return false;
+    return true;
+}
+
+// The rows of the parts that pass their gates. A part whose first row is blank or "NA"
+// gives none; rows left by a "No" or "Not Applicable" answer are skipped.
+QList<Element> elementsOf(const JsonBlock &block, const WriteContext &ctx)
+{
+    QList<Element> elements;
+    for (const JsonPart &part : block.parts) {
+        if (!gateOpen(part, ctx))
+            continue;
+        const QList<Row> &rows = ctx.rowsOf(part.page, part.point);
+        const QString first = rows.isEmpty() ? QString() : rows.first().col(1).trimmed();
+        if (first.isEmpty() || first == QLatin1String("NA")) {
+            if (part.always)
+                elements << Element{&part, Row{}};
+            continue;
+        }
+        for (const Row &row : rows) {
+            if (!MemberWriter::isMarkerRow(row))
+                elements << Element{&part, row};
+        }
+    }
+    return elements;
+}
+
+void writeElementMembers(JsonLineWriter &w, const Element &e, const WriteContext &ctx)
+{
+    MemberWriter::write(w, e.part->members, e.row, e.part->page, ctx);
+}
+
+void writeElements(JsonLineWriter &w, const QList<Element> &elements, const WriteContext &ctx,
+                   const QString &wrapper = {})
+{
+    for (const Element &e : elements) {
+        w.openObject();
+        if (!wrapper.isEmpty())
+            w.openObject(wrapper);
+        writeElementMembers(w, e, ctx);
+        if (!wrapper.isEmpty())
+            w.close();
+        w.close();
+    }
+}
+
+void writeCsvBlock(JsonLineWriter &w, const JsonBlock &block, const QList<Element> &elements,
+                   const WriteContext &ctx)
+{
+    QList<QStringList> csvRows;
+    csvRows.reserve(elements.size());
+    for (const Element &e : elements)
+        csvRows << MemberWriter::csvFields(e.part->members, e.row, e.part->page, ctx);
+    w.openObject(block.member);
+    CsvAttachment::write(w, block.csvHeader, csvRows);
+    w.openArray(block.element);
+    writeElements(w, elements, ctx);
+    w.close();
+    w.close();
+}
+
+// Blocks of single values: every part that passes its gate adds its members; a part
+// tied to a point needs a row of that point.
+void writeObjectBlock(JsonLineWriter &w, const JsonBlock &block, const WriteContext &ctx)
+{
+    QList<Element> parts;
+    for (const JsonPart &part : block.parts) {
+        if (!gateOpen(part, ctx))
+            continue;
+        if (part.point.isEmpty()) {
+            parts << Element{&part, Row{}};
+            continue;
+        }
+        const QList<Row> &rows = ctx.rowsOf(part.page, part.point);
+        if (!rows.isEmpty() || part.always)
+            parts << Element{&part, rows.isEmpty() ? Row{} : rows.first()};
+    }
+    if (parts.isEmpty())
+        return;
+    w.openObject(block.member);
+    for (const Element &e : parts)
+        writeElementMembers(w, e, ctx);
+    w.close();
+}
+
+} // namespace
+
+void writeBlock(JsonLineWriter &w, const JsonBlock &block, const WriteContext &ctx)
+{
+    if (block.shape == QLatin1String("object")) {
+        writeObjectBlock(w, block, ctx);
+        return;
+    }
+    const QList<Element> elements = elementsOf(block, ctx);
+    if (elements.isEmpty())
+        return;
+    if (block.shape == QLatin1String("array")) {
+        w.openArray(block.member);
+        writeElements(w, elements, ctx);
+        w.close();
+    } else if (block.shape == QLatin1String("objectWithArray")) {
+        w.openObject(block.member);
+        w.openArray(block.element);
+        writeElements(w, elements, ctx);
+        w.close();
+        w.close();
+    } else if (block.shape == QLatin1String("arrayOfWrapped")) {
+        w.openArray(block.member);
+        writeElements(w, elements, ctx, block.element);
+        w.close();
+    } else if (block.shape == QLatin1String("csv")) {
+        writeCsvBlock(w, block, elements, ctx);
+    } else if (block.shape == QLatin1String("valueArray") || block.shape == QLatin1String("value")) {
+        // One stored value: the first member of the part, from the first row.
+        const Element &e = elements.first();
+        const Catalogue::JsonMember &m = e.part->members.first();
+        const QString value = MemberWriter::converted(m, e.row.col(m.column), ctx);
+        if (block.shape == QLatin1String("valueArray"))
+            w.numberArray(block.member, value);
+        else if (MemberWriter::isBare(m))
+            w.number(block.member, value);
+        else
+            w.text(block.member, value);
+    }
+}
+
+void write(JsonLineWriter &w, const WriteContext &ctx, int writer)
+{
+    for (const JsonBlock &block : ctx.catalogue().jsonBlocks()) {
+        if (block.writer == writer)
+            writeBlock(w, block, ctx);
+    }
+}
+
+} // namespace ClauseBlockWriter

@@ -1,0 +1,113 @@
+#include "CodeLookups.h"
+
+#include "host/HostContext.h"
+#include "store/Database.h"
+
+#include <QSet>
+
+namespace CodeLookups {
+
+namespace {
+
+QString first(const QString &sql, const QVariantList &binds)
+{
+    Recordset rs = host().DBObj().Execute(sql, binds);
+    return rs.Eof() ? QString() : rs.Fields(0);
+}
+
+// The codes the PIN's rows give in one column, then the master row of that name among them.
+QString postalCode(const QString &pin, const QString &name, const QString &pinColumn, const QString &table,
+                   const QString &nameColumn)
+{
+    if (pin.trimmed().isEmpty() || name.trimmed().isEmpty())
+        return {};
+    Database &db = host().DBObj();
+    QSet<QString> codes;
+    for (Recordset rs = db.Execute(QStringLiteral("SELECT %1 FROM po_pincode WHERE pin_cd=?").arg(pinColumn),
+                                   {pin.trimmed()});
+         !rs.Eof(); rs.MoveNext())
+        codes.insert(rs.Fields(0));
+    if (codes.isEmpty())
+        return {};
+    for (Recordset rs = db.Execute(QStringLiteral("SELECT %1 FROM %2 WHERE lower(%3)=lower(?)")
+                                       .arg(pinColumn, table, nameColumn),
+                                   {name.trimmed()});
+         !rs.Eof(); rs.MoveNext()) {
+        if (codes.contains(rs.Fields(0)))
+            return rs.Fields(0);
+    }
+    return {};
+}
+
+} // namespace
+
+QString normalisedStateName(const QString &name)
+{
+    static const QList<QPair<QStringList, QString>> renames{
+        {{QStringLiteral("TamilNadu")}, QStringLiteral("Tamil Nadu")},
+        {{QStringLiteral("Jammu & Kashmir")}, QStringLiteral("Jammu and Kashmir")},
+        {{QStringLiteral("DAMAN & DIU")}, QStringLiteral("Daman and Diu")},
+        {{QStringLiteral("LAKHSWADEEP"), QStringLiteral("LAKSHADWEEP")}, QStringLiteral("Lakshadweep")},
+        {{QStringLiteral("ORISSA")}, QStringLiteral("Odisha")},
+        {{QStringLiteral("PONDICHERRY")}, QStringLiteral("Puducherry")},
+        {{QStringLiteral("CHHATISHGARH"), QStringLiteral("CHHATISGARH")}, QStringLiteral("Chhattisgarh")},
+        {{QStringLiteral("UTTARANCHAL")}, QStringLiteral("Uttarakhand")},
+    };
+    const QString n = name.trimmed();
+    for (const auto &rename : renames) {
+        for (const QString &old : rename.first) {
+            if (n.compare(old, Qt::CaseInsensitive) == 0)
+                return rename.second;
+        }
+    }
+    return n;
+}
+
+QString stateCode(const QString &stateName)
+{
+    const QString name = normalisedStateName(stateName);
+    if (name.isEmpty())
+        return {};
+    return first(QStringLiteral("SELECT state_cd FROM po_state WHERE lower(state_desc)=lower(?)"), {name});
+}
+
+QString postOfficeCode(const QString &pin, const QString &name)
+{
+    return postalCode(pin, name, QStringLiteral("post_office_cd"), QStringLiteral("po_postof"),
+                      QStringLiteral("post_office_name"));
+}
+
+QString localityCode(const QString &pin, const QString &name)
+{
+    return postalCode(pin, name, QStringLiteral("locality_cd"), QStringLiteral("po_locality"),
+                      QStringLiteral("locality_name"));
+}
+
+QString districtCode(const QString &pin, const QString &name)
+{
+    return postalCode(pin, name, QStringLiteral("district_cd"), QStringLiteral("po_district"),
+                      QStringLiteral("district_desc"));
+}
+
+QString sectorCode(const QString &sectorName)
+{
+    if (sectorName.trimmed().isEmpty())
+        return {};
+    return first(QStringLiteral("SELECT Code FROM annex_sector WHERE MasterCode='-1' AND SecName=?"),
+                 {sectorName.trimmed()});
+}
+
+QString actCode(const QString &actName)
+{
+    if (actName.isEmpty())
+        return {};
+    Recordset rs = host().DBObj().Execute(
+        QStringLiteral("SELECT Text FROM annex_3cd21combo WHERE Point='1Act' ORDER BY convert(Id,signed)"));
+    for (int position = 1; !rs.Eof(); rs.MoveNext(), ++position) {
+        if (rs.Fields(0) == actName)
+            return QStringLiteral("%1").arg(position, 2, 10, QLatin1Char('0'));
+    }
+    return {};
+}
+
+} // namespace CodeLookups

@@ -1,0 +1,193 @@
+#include "MemberWriter.h"
+
+#include "AddressRule.h"
+#include "CodeLookups.h"
+#include "CsvAttachment.h"
+#include "EfilingValues.h"
+#include "JsonLineWriter.h"
+#include "host/HostContext.h"
+#include "pages/ClauseCatalogue.h"
+
+namespace MemberWriter {
+
+namespace {
+
+// The row a member reads: its own point's first row, or the element's row.
+Row rowFor(const Member &m, const Row &elementRow, int page, const WriteContext &ctx)
+{
+    if (m.point.isEmpty())
+        return elementRow;
+    return ctx.firstRowOf(m.page ? m.page : page, m.point);
+}
+
+QString storedValue(const Member &m, const Row &row)
+{
+    const QString v = row.col(m.column);
+    return v.trimmed().isEmpty() && m.hasDefault ? m.defaultValue : v;
+}
+
+void writeScalar(JsonLineWriter &w, const Member &m, const QString &value)
+{
+    if (isBare(m))
+        w.number(m.name, value);
+    else
+        w.text(m.name, value);
+}
+
+// A cell that holds a list: entries separated by "#R#", fields by "#C#".
+QList<QStringList> cellList(const QString &cell)
+{
+    QList<QStringList> entries;
+    for (const QString &entry : cell.split(QStringLiteral("#R#"), Qt::SkipEmptyParts)) {
+        if (!entry.trimmed().isEmpty())
+            entries << entry.split(QStringLiteral("#C#"));
+    }
+    return entries;
+}
+
+void writeCsvList(JsonLineWriter &w, const Member &m, const Row &row, const WriteContext &ctx)
+{
+    const QList<QStringList> entries = cellList(row.col(m.column));
+    if (entries.isEmpty())
+        return;
+    QList<QStringList> converted;
+    converted.reserve(entries.size());
+    for (const QStringList &entry : entries) {
+        QStringList values;
+        for (int i = 0; i < m.fields.size(); ++i)
+            values << MemberWriter::converted(m.fields.at(i), entry.value(i).trimmed(), ctx);
+        converted << values;
+    }
+    w.openObject(m.name);
+    CsvAttachment::write(w, m.csvHeader, converted);
+    w.openArray(m.element);
+    for (const QStringList &values : converted) {
+        w.openObject();
+        for (int i = 0; i < m.fields.size(); ++i)
+            writeScalar(w, m.fields.at(i), values.at(i));
+        w.close();
+    }
+    w.close();
+    w.close();
+}
+
+void writeTable(JsonLineWriter &w, const Member &m, int page, const WriteContext &ctx)
+{
+    const int tablePage = m.page ? m.page : page;
+    QList<Row> rows;
+    for (const Row &row : ctx.rowsOf(tablePage, m.point)) {
+        if (!isMarkerRow(row))
+            rows << row;
+    }
+    const QList<Row> &all = ctx.rowsOf(tablePage, m.point);
+    const QString first = all.isEmpty() ? QString() : all.first().col(1).trimmed();
+    if (rows.isEmpty() || first.isEmpty() || first == QLatin1String("NA"))
+        return;
+    w.openArray(m.name);
+    for (const Row &row : rows) {
+        w.openObject();
+        write(w, m.members, row, tablePage, ctx);
+        w.close();
+    }
+    w.close();
+}
+
+} // namespace
+
+bool isBare(const Member &m)
+{
+    return m.as == QLatin1String("amount") || m.as == QLatin1String("number");
+}
+
+bool isMarkerRow(const Row &row)
+{
+    QString marker;
+    for (const QString &cell : row.cols.mid(0, 22)) {
+        const QString c = cell.trimmed();
+        if (c.isEmpty())
+            continue;
+        if (c.compare(QLatin1String("Nil"), Qt::CaseInsensitive) != 0 && c != QLatin1String("NA"))
+            return false;
+        if (!marker.isEmpty() && marker.compare(c, Qt::CaseInsensitive) != 0)
+            return false;
+        marker = c;
+    }
+    return !marker.isEmpty();
+}
+
+QString converted(const Member &m, const QString &stored, const WriteContext &ctx)
+{
+    const QString &as = m.as;
+    if (as == QLatin1String("const"))
+        return m.constValue;
+    if (as == QLatin1String("date"))
+        return EfilingValues::date(stored);
+    if (as == QLatin1String("yesno"))
+        return EfilingValues::yesNo(stored);
+    if (as == QLatin1String("code"))
+        return ctx.catalogue().codeOf(m.table, stored.trimmed(), m.unmatched);
+    if (as == QLatin1String("sector"))
+        return CodeLookups::sectorCode(stored);
+    if (as == QLatin1String("state"))
+        return CodeLookups::stateCode(stored);
+    if (as == QLatin1String("blockId")) {
+        // A block text outside the list has no identifier: 0.
+        const Catalogue::CodeEntry *e = ctx.catalogue().entryOf(m.table, stored);
+        return e ? e->code : QStringLiteral("0");
+    }
+    if (as == QLatin1String("blockMethod")) {
+        const Catalogue::CodeEntry *e = ctx.catalogue().entryOf(m.table, stored);
+        return e && !e->method.isEmpty() ? e->method : QStringLiteral("SLM");
+    }
+    if (as == QLatin1String("assessmentYear"))
+        return host().assessmentYearText();
+    if (as == QLatin1String("auditor"))
+        return ctx.auditorValue(m.name);
+    // text, amount, number: as stored
+    return stored;
+}
+
+void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int page, const WriteContext &ctx)
+{
+    for (const Member &m : members) {
+        const Row source = rowFor(m, row, page, ctx);
+        if (m.as == QLatin1String("name")) {
+            w.openObject(m.name);
+            for (int i = 0; i < m.names.size(); ++i)
+                w.text(m.names.at(i), source.col(m.columns.value(i)));
+            w.close();
+        } else if (m.as == QLatin1String("address")) {
+            AddressRule::write(w, m.name, StoredAddress::fromRow(source, m.address));
+        } else if (m.as == QLatin1String("table")) {
+            writeTable(w, m, page, ctx);
+        } else if (m.as == QLatin1String("object")) {
+            w.openObject(m.name);
+            write(w, m.members, source, page, ctx);
+            w.close();
+        } else if (m.as == QLatin1String("csvList")) {
+            writeCsvList(w, m, source, ctx);
+        } else {
+            writeScalar(w, m, converted(m, storedValue(m, source), ctx));
+        }
+    }
+}
+
+QStringList csvFields(const QList<Member> &members, const Row &row, int page, const WriteContext &ctx)
+{
+    QStringList fields;
+    for (const Member &m : members) {
+        const Row source = rowFor(m, row, page, ctx);
+        if (m.as == QLatin1String("address")) {
+            const StoredAddress a = StoredAddress::fromRow(source, m.address);
+            fields << a.line1 << a.line2 << a.city << a.pin << AddressRule::countryCode(a)
+                   << AddressRule::stateCode(a);
+        } else if (m.as != QLatin1String("const") && m.as != QLatin1String("table") &&
+                   m.as != QLatin1String("object") && m.as != QLatin1String("csvList") &&
+                   m.as != QLatin1String("name")) {
+            fields << converted(m, storedValue(m, source), ctx);
+        }
+    }
+    return fields;
+}
+
+} // namespace MemberWriter

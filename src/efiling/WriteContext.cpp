@@ -1,0 +1,23 @@
+#include "WriteContext.h"
+
+#include "AuditorMembers.h"
+#include "pages/ClauseCatalogue.h"
+
+const QList<WriteContext::Row> &WriteContext::rowsOf(int page, const QString &point) const
+{
+    const Catalogue::PointRef ref = m_catalogue.resolve(point, page, m_formCode);
+    return m_rows.rows(ref.page, ref.point);
+}
+
+WriteContext::Row WriteContext::firstRowOf(int page, const QString &point) const
+{
+    const QList<Row> &list = rowsOf(page, point);
+    return list.isEmpty() ? Row{} : list.first();
+}
+
+QString WriteContext::auditorValue(const QString &member) const
+{
+    if (!m_auditor)
+        m_auditor = AuditorMembers::load();
+    return m_auditor->value(member);
+}

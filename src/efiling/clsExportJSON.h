@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+class JsonLineWriter;
+
+// Writes the e-filing JSON of the open Form 3CA-3CD or Form 3CB-3CD report: asks where,
+// writes the document, checks it against the form's schema, and offers the upload.
+class clsExportJSON
+{
+public:
+    enum class Outcome { NotWritten, Valid, Invalid };
+
+    // The command. `mode` ("F" or "I") is the main window's choice for the online filing
+    // service, which this installation does not have. Every outcome is shown to the user.
+    void GenerateJSON(const QString &mode);
+
+    // The document of the open report, created on `today`.
+    static QByteArray compose(const QDate &today = QDate::currentDate());
+    static void compose(JsonLineWriter &w, const QDate &today);
+
+    // "FORM3CA" or "FORM3CB" / "F3CA" or "F3CB" for the open form.
+    static QString formRoot();
+    static QString formKey();
+    static QString defaultFileName();
+    static QString schemaFolder();
+
+    // The last export's file and upload answer ("N", "Y|O", "Y|R"), kept until the next one.
+    QString file() const { return m_file; }
+    QString uploadAnswer() const { return m_upload; }
+    Outcome outcome() const { return m_outcome; }
+
+private:
+    bool chooseFile();
+    bool writeFile();
+    void wrapForUpload(const QString &filingType);
+
+    QString m_file;
+    QString m_upload;
+    Outcome m_outcome = Outcome::NotWritten;
+};

@@ -20,10 +20,21 @@ Row rowFor(const Member &m, const Row &elementRow, int page, const WriteContext 
     return ctx.firstRowOf(m.page ? m.page : page, m.point);
 }
 
+bool isMarker(const QString &value)
+{
+    const QString v = value.trimmed();
+    return v.compare(QLatin1String("Nil"), Qt::CaseInsensitive) == 0 || v == QLatin1String("NA");
+}
+
 QString storedValue(const Member &m, const Row &row)
 {
     const QString v = row.col(m.column);
-    return v.trimmed().isEmpty() && m.hasDefault ? m.defaultValue : v;
+    if (v.trimmed().isEmpty() && m.hasDefault)
+        return m.defaultValue;
+    // The "Nil" that a No answer leaves in an amount box is no amount at all.
+    if (isBare(m) && isMarker(v))
+        return QStringLiteral("0");
+    return v;
 }
 
 void writeScalar(JsonLineWriter &w, const Member &m, const QString &value)
@@ -106,7 +117,7 @@ bool isMarkerRow(const Row &row)
         const QString c = cell.trimmed();
         if (c.isEmpty())
             continue;
-        if (c.compare(QLatin1String("Nil"), Qt::CaseInsensitive) != 0 && c != QLatin1String("NA"))
+        if (!isMarker(c))
             return false;
         if (!marker.isEmpty() && marker.compare(c, Qt::CaseInsensitive) != 0)
             return false;

@@ -1,5 +1,7 @@
 #include "DemoData.h"
 
+#include "DemoClauses.h"
+
 #include "TalvexBase.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
@@ -86,8 +88,8 @@ void insertClient(Database &db, const Client &c)
     }
 }
 
-// A Form 3CA report of the first demo client, filled as far as an accountant would have
-// got on the first day: the report page, Part A, a few clauses and the signing page.
+// A Form 3CA report of the first demo client: the report page, Part A, the clauses and the
+// signing page.
 void insertReport(const Client &c, const QString &yearKey)
 {
     using ClauseStore::insertRow;
@@ -130,7 +132,7 @@ void insertReport(const Client &c, const QString &yearKey)
     insertRow(2, QStringLiteral("8a"), {QStringLiteral("115BAA")});
 
     grid(3, QStringLiteral("10a"),
-         {{QStringLiteral("MANUFACTURING INDUSTRY"), QStringLiteral("Textiles"),
+         {{QStringLiteral("MANUFACTURING"), QStringLiteral("Manufacture of textiles (other than by handloom)"),
            QStringLiteral("Manufacture and trading of cotton fabrics")}});
     insertRow(3, QStringLiteral("Opt10b"), {QStringLiteral("No")});
     grid(3, QStringLiteral("10b"), {{QStringLiteral("Nil"), QStringLiteral("Nil"), QStringLiteral("Nil")}});
@@ -146,6 +148,7 @@ void insertReport(const Client &c, const QString &yearKey)
     insertRow(21, QStringLiteral("AudType"), {QStringLiteral("No")});
     insertRow(21, QStringLiteral("UDIN"), {QString::number(y % 100).rightJustified(2, u'0') + QStringLiteral("204060ABCDE12345")});
     insertRow(21, QStringLiteral("DSIGN"), {QStringLiteral("25/09/%1").arg(y)});
+    insertFilledClauses(yearKey);
 }
 
 } // namespace

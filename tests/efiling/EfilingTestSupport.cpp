@@ -1,0 +1,71 @@
+#include "EfilingTestSupport.h"
+
+#include "efiling/clsExportJSON.h"
+#include "store/ClauseStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+void EfilingTest::SetUp()
+{
+    EngineTest::SetUp();
+    if (env)
+        env->openForm(FormKind::F3CA);
+}
+
+void EfilingTest::setGrid(int page, const QString &point, const QList<QStringList> &rows)
+{
+    ClauseStore::deletePoint(page, point);
+    for (int i = 0; i < rows.size(); ++i) {
+        QStringList cols = rows.at(i);
+        while (cols.size() < 22)
+            cols << QString();
+        cols << QString::number(i + 1);
+        ClauseStore::insertRow(page, point, cols);
+    }
+}
+
+void EfilingTest::setValue(int page, const QString &point, const QString &value)
+{
+    ClauseStore::deletePoint(page, point);
+    ClauseStore::insertRow(page, point, {value});
+}
+
+void EfilingTest::removePoint(int page, const QString &point)
+{
+    ClauseStore::deletePoint(page, point);
+}
+
+QByteArray EfilingTest::compose() const
+{
+    return clsExportJSON::compose(QDate(2026, 10, 1));
+}
+
+nlohmann::json EfilingTest::document() const
+{
+    return nlohmann::json::parse(compose().toStdString());
+}
+
+nlohmann::json EfilingTest::formKey() const
+{
+    const nlohmann::json doc = document();
+    return moduleState().formKind == FormKind::F3CB ? doc["FORM3CB"]["F3CB"] : doc["FORM3CA"]["F3CA"];
+}
+
+QString EfilingTest::tempFile(const QString &name) const
+{
+    return QDir(env->dir()).filePath(name);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray withoutCreationDate(QByteArray text)
+{
+    static const QRegularExpression date(QStringLiteral("\"JSONCreationDate\": \"[0-9-]*\""));
+    return QString::fromUtf8(text).replace(date, QStringLiteral("\"JSONCreationDate\": \"\"")).toUtf8();
+}

@@ -8,9 +8,11 @@
 #include <QFile>
 #include <QRegularExpression>
 
-namespace HostSchema {
+namespace HostSchema
+{
 
-namespace {
+namespace
+{
 
 struct Column {
     QString name;
@@ -39,7 +41,8 @@ void createTable(Database &db, const QString &table, const QList<Column> &column
     QStringList defs;
     for (const Column &c : columns)
         defs << c.name + u' ' + columnType(db.dialect(), c);
-    db.Execute(QStringLiteral("CREATE TABLE %1 (%2)%3").arg(table, defs.join(u','), db.dialect().tableOptions()));
+    db.Execute(
+        QStringLiteral("CREATE TABLE %1 (%2)%3").arg(table, defs.join(u','), db.dialect().tableOptions()));
     if (!indexColumns.isEmpty()) {
         db.Execute(QStringLiteral("CREATE INDEX ix_%1 ON %1 (%2)").arg(table, indexColumns.join(u',')));
     }
@@ -100,46 +103,49 @@ int valueColumnCount(const QString &tableName)
 
 const QStringList &lookupTables()
 {
-    static const QStringList tables{
-        QStringLiteral("annex_state"),      QStringLiteral("po_state"),         QStringLiteral("po_pincode"),
-        QStringLiteral("po_postof"),        QStringLiteral("po_locality"),      QStringLiteral("po_district"),
-        QStringLiteral("annex_sector"),     QStringLiteral("annex_3cd21combo"), QStringLiteral("annex_3cdCombo"),
-        QStringLiteral("annex_3ceb92a2"),   QStringLiteral("PO_Currency"),      QStringLiteral("country_code")};
+    static const QStringList tables{QStringLiteral("annex_state"),    QStringLiteral("po_state"),
+                                    QStringLiteral("po_pincode"),     QStringLiteral("po_postof"),
+                                    QStringLiteral("po_locality"),    QStringLiteral("po_district"),
+                                    QStringLiteral("annex_sector"),   QStringLiteral("annex_3cd21combo"),
+                                    QStringLiteral("annex_3cdCombo"), QStringLiteral("annex_3ceb92a2"),
+                                    QStringLiteral("PO_Currency"),    QStringLiteral("country_code")};
     return tables;
 }
 
 void ensureHostTables(Database &db, const QString &lookupFolder)
 {
     const Column code{QStringLiteral("Code_No"), Column::Key, 20};
-    createTable(db, QStringLiteral("main_info1"),
-                QList<Column>{code} + textColumns({QStringLiteral("Name"), QStringLiteral("PAN"),
-                                                   QStringLiteral("Aadhaar"), QStringLiteral("Status"),
-                                                   QStringLiteral("Flat"), QStringLiteral("Building"),
-                                                   QStringLiteral("Street"), QStringLiteral("Area"),
-                                                   QStringLiteral("City"), QStringLiteral("District"),
-                                                   QStringLiteral("PostOffice"), QStringLiteral("State"),
-                                                   QStringLiteral("Pin"), QStringLiteral("Country"),
-                                                   QStringLiteral("Email"), QStringLiteral("Phone"),
-                                                   QStringLiteral("Type_PL")}),
-                {QStringLiteral("Code_No")});
+    createTable(
+        db, QStringLiteral("main_info1"),
+        QList<Column>{code} +
+            textColumns({QStringLiteral("Name"), QStringLiteral("PAN"), QStringLiteral("Aadhaar"),
+                         QStringLiteral("Status"), QStringLiteral("Flat"), QStringLiteral("Building"),
+                         QStringLiteral("Street"), QStringLiteral("Area"), QStringLiteral("City"),
+                         QStringLiteral("District"), QStringLiteral("PostOffice"), QStringLiteral("State"),
+                         QStringLiteral("Pin"), QStringLiteral("Country"), QStringLiteral("Email"),
+                         QStringLiteral("Phone"), QStringLiteral("Type_PL")}),
+        {QStringLiteral("Code_No")});
     // Per-year master: the year's dates, place and date of signing, and whether accounts exist.
-    createTable(db, QStringLiteral("master"),
-                QList<Column>{code, {QStringLiteral("count"), Column::Int}} +
-                    textColumns({QStringLiteral("f_yr"), QStringLiteral("s_yr"), QStringLiteral("name"),
-                                 QStringLiteral("place"), QStringLiteral("d_of_s"), QStringLiteral("PyrInd")}),
-                {QStringLiteral("Code_No")});
-    createTable(db, QStringLiteral("owner1"),
-                QList<Column>{code, {QStringLiteral("SrNo"), Column::Int}} +
-                    textColumns({QStringLiteral("F_Nm"), QStringLiteral("M_Nm"), QStringLiteral("L_Nm"),
-                                 QStringLiteral("PAN"), QStringLiteral("Designation"), QStringLiteral("DIN")}),
-                {QStringLiteral("Code_No")});
+    createTable(
+        db, QStringLiteral("master"),
+        QList<Column>{code, {QStringLiteral("count"), Column::Int}} +
+            textColumns({QStringLiteral("f_yr"), QStringLiteral("s_yr"), QStringLiteral("name"),
+                         QStringLiteral("place"), QStringLiteral("d_of_s"), QStringLiteral("PyrInd")}),
+        {QStringLiteral("Code_No")});
+    createTable(
+        db, QStringLiteral("owner1"),
+        QList<Column>{code, {QStringLiteral("SrNo"), Column::Int}} +
+            textColumns({QStringLiteral("F_Nm"), QStringLiteral("M_Nm"), QStringLiteral("L_Nm"),
+                         QStringLiteral("PAN"), QStringLiteral("Designation"), QStringLiteral("DIN")}),
+        {QStringLiteral("Code_No")});
     createTable(db, QStringLiteral("signatory1"),
                 QList<Column>{code, {QStringLiteral("SrNo"), Column::Int}} +
                     textColumns({QStringLiteral("Name"), QStringLiteral("Designation"), QStringLiteral("DIN"),
                                  QStringLiteral("PAN")}),
                 {QStringLiteral("Code_No")});
 
-    QList<Column> auditor{{QStringLiteral("AudCode"), Column::Key, 20}, {QStringLiteral("AudType"), Column::Key, 2}};
+    QList<Column> auditor{{QStringLiteral("AudCode"), Column::Key, 20},
+                          {QStringLiteral("AudType"), Column::Key, 2}};
     for (int i = 0; i < 39; ++i)
         auditor << Column{QStringLiteral("F%1").arg(i), Column::Text};
     createTable(db, QStringLiteral("auditor"), auditor, {QStringLiteral("AudCode")});
@@ -168,15 +174,17 @@ void ensureYearTables(Database &db, const QString &yearKey)
     createClauseTable(db, clauseTableName(yearKey), 23);
     createClauseTable(db, QStringLiteral("annex_new_3cd_") + yearKey, 15);
     createClauseTable(db, QStringLiteral("anx_3cd_") + yearKey, 15);
-    createTable(db, QStringLiteral("anex3cd_main"),
-                QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
-                    textColumns({QStringLiteral("PointSr"), QStringLiteral("PointVal")}),
-                {QStringLiteral("Code_No"), QStringLiteral("FYr")});
-    createTable(db, QStringLiteral("anex3cd_books"),
-                QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
-                    textColumns({QStringLiteral("BookNm"), QStringLiteral("Prescribed"),
-                                 QStringLiteral("Maintained"), QStringLiteral("Examined")}),
-                {QStringLiteral("Code_No"), QStringLiteral("FYr")});
+    createTable(
+        db, QStringLiteral("anex3cd_main"),
+        QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
+            textColumns({QStringLiteral("PointSr"), QStringLiteral("PointVal")}),
+        {QStringLiteral("Code_No"), QStringLiteral("FYr")});
+    createTable(
+        db, QStringLiteral("anex3cd_books"),
+        QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
+            textColumns({QStringLiteral("BookNm"), QStringLiteral("Prescribed"), QStringLiteral("Maintained"),
+                         QStringLiteral("Examined")}),
+        {QStringLiteral("Code_No"), QStringLiteral("FYr")});
 }
 
 } // namespace HostSchema

@@ -9,9 +9,11 @@
 #include <QRegularExpression>
 #include <QSet>
 
-namespace LookupLoader {
+namespace LookupLoader
+{
 
-namespace {
+namespace
+{
 
 QString canonicalTable(const QString &table)
 {
@@ -79,7 +81,8 @@ int load(Database &db, const QString &tableName, const QString &csvPath)
         QStringList defs;
         for (const QString &c : columns)
             defs << c + u' ' + db.dialect().textType();
-        db.Execute(QStringLiteral("CREATE TABLE %1 (%2)%3").arg(table, defs.join(u','), db.dialect().tableOptions()));
+        db.Execute(QStringLiteral("CREATE TABLE %1 (%2)%3")
+                       .arg(table, defs.join(u','), db.dialect().tableOptions()));
     } else {
         const QStringList have = existingColumns(db, table);
         for (const QString &c : columns) {

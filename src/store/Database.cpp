@@ -7,7 +7,8 @@
 #include <QFileInfo>
 #include <QSqlError>
 
-namespace {
+namespace
+{
 QAtomicInt connectionCounter;
 
 QString errorText(const QSqlError &error)

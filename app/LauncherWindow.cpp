@@ -48,6 +48,7 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
     m_clients->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_clients->setSelectionMode(QAbstractItemView::SingleSelection);
     m_clients->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_clients->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_clients->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_clients->verticalHeader()->hide();
     layout->addWidget(m_clients);
@@ -87,7 +88,6 @@ void LauncherWindow::loadClients(const QString &select)
         if (rs.Fields(0) == select || (select.isEmpty() && row == 0))
             m_clients->selectRow(row);
     }
-    m_clients->resizeColumnToContents(0);
 }
 
 void LauncherWindow::addClient()

@@ -33,19 +33,18 @@ QString columnType(const SqlDialect &d, const Column &c)
     return d.textType();
 }
 
-void createTable(Database &db, const QString &table, const QList<Column> &columns,
+// Creates a table unless it is among the existing ones (names in lower case).
+void createTable(Database &db, QSet<QString> &existing, const QString &table, const QList<Column> &columns,
                  const QStringList &indexColumns = {})
 {
-    if (db.tableExists(table))
+    if (existing.contains(table.toLower()))
         return;
+    existing.insert(table.toLower());
     QStringList defs;
     for (const Column &c : columns)
         defs << c.name + u' ' + columnType(db.dialect(), c);
-    db.Execute(
-        QStringLiteral("CREATE TABLE %1 (%2)%3").arg(table, defs.join(u','), db.dialect().tableOptions()));
-    if (!indexColumns.isEmpty()) {
-        db.Execute(QStringLiteral("CREATE INDEX ix_%1 ON %1 (%2)").arg(table, indexColumns.join(u',')));
-    }
+    for (const QString &statement : db.dialect().createTable(table, defs, indexColumns))
+        db.Execute(statement);
 }
 
 QList<Column> clauseColumns(int valueColumns, bool withPage = true)
@@ -61,9 +60,9 @@ QList<Column> clauseColumns(int valueColumns, bool withPage = true)
     return cols;
 }
 
-void createClauseTable(Database &db, const QString &table, int valueColumns)
+void createClauseTable(Database &db, QSet<QString> &existing, const QString &table, int valueColumns)
 {
-    createTable(db, table, clauseColumns(valueColumns),
+    createTable(db, existing, table, clauseColumns(valueColumns),
                 {QStringLiteral("Code_No"), QStringLiteral("FYr"), QStringLiteral("PageNo"),
                  QStringLiteral("PointNo")});
 }
@@ -114,9 +113,10 @@ const QStringList &lookupTables()
 
 void ensureHostTables(Database &db, const QString &lookupFolder)
 {
+    QSet<QString> existing = db.tableNames();
     const Column code{QStringLiteral("Code_No"), Column::Key, 20};
     createTable(
-        db, QStringLiteral("main_info1"),
+        db, existing, QStringLiteral("main_info1"),
         QList<Column>{code} +
             textColumns({QStringLiteral("Name"), QStringLiteral("PAN"), QStringLiteral("Aadhaar"),
                          QStringLiteral("Status"), QStringLiteral("Flat"), QStringLiteral("Building"),
@@ -127,18 +127,18 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
         {QStringLiteral("Code_No")});
     // Per-year master: the year's dates, place and date of signing, and whether accounts exist.
     createTable(
-        db, QStringLiteral("master"),
+        db, existing, QStringLiteral("master"),
         QList<Column>{code, {QStringLiteral("count"), Column::Int}} +
             textColumns({QStringLiteral("f_yr"), QStringLiteral("s_yr"), QStringLiteral("name"),
                          QStringLiteral("place"), QStringLiteral("d_of_s"), QStringLiteral("PyrInd")}),
         {QStringLiteral("Code_No")});
     createTable(
-        db, QStringLiteral("owner1"),
+        db, existing, QStringLiteral("owner1"),
         QList<Column>{code, {QStringLiteral("SrNo"), Column::Int}} +
             textColumns({QStringLiteral("F_Nm"), QStringLiteral("M_Nm"), QStringLiteral("L_Nm"),
                          QStringLiteral("PAN"), QStringLiteral("Designation"), QStringLiteral("DIN")}),
         {QStringLiteral("Code_No")});
-    createTable(db, QStringLiteral("signatory1"),
+    createTable(db, existing, QStringLiteral("signatory1"),
                 QList<Column>{code, {QStringLiteral("SrNo"), Column::Int}} +
                     textColumns({QStringLiteral("Name"), QStringLiteral("Designation"), QStringLiteral("DIN"),
                                  QStringLiteral("PAN")}),
@@ -148,22 +148,22 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
                           {QStringLiteral("AudType"), Column::Key, 2}};
     for (int i = 0; i < 39; ++i)
         auditor << Column{QStringLiteral("F%1").arg(i), Column::Text};
-    createTable(db, QStringLiteral("auditor"), auditor, {QStringLiteral("AudCode")});
-    createTable(db, QStringLiteral("client_auditor"),
+    createTable(db, existing, QStringLiteral("auditor"), auditor, {QStringLiteral("AudCode")});
+    createTable(db, existing, QStringLiteral("client_auditor"),
                 {code,
                  {QStringLiteral("FYr"), Column::Key, 8},
                  {QStringLiteral("AudType"), Column::Key, 2},
                  {QStringLiteral("AudCode"), Column::Key, 20}},
                 {QStringLiteral("Code_No"), QStringLiteral("FYr")});
 
-    createClauseTable(db, QStringLiteral("anx_new_3ceb"), 20);
-    createClauseTable(db, QStringLiteral("anx_3ceb"), 15);
+    createClauseTable(db, existing, QStringLiteral("anx_new_3ceb"), 20);
+    createClauseTable(db, existing, QStringLiteral("anx_3ceb"), 15);
 
     for (const QString &table : lookupTables()) {
         const QString file = QDir(lookupFolder).filePath(table + QStringLiteral(".csv"));
         if (!QFile::exists(file))
             continue;
-        if (db.tableExists(table))
+        if (existing.contains(table.toLower()))
             continue;
         LookupLoader::load(db, table, file);
     }
@@ -171,16 +171,17 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
 
 void ensureYearTables(Database &db, const QString &yearKey)
 {
-    createClauseTable(db, clauseTableName(yearKey), 23);
-    createClauseTable(db, QStringLiteral("annex_new_3cd_") + yearKey, 15);
-    createClauseTable(db, QStringLiteral("anx_3cd_") + yearKey, 15);
+    QSet<QString> existing = db.tableNames();
+    createClauseTable(db, existing, clauseTableName(yearKey), 23);
+    createClauseTable(db, existing, QStringLiteral("annex_new_3cd_") + yearKey, 15);
+    createClauseTable(db, existing, QStringLiteral("anx_3cd_") + yearKey, 15);
     createTable(
-        db, QStringLiteral("anex3cd_main"),
+        db, existing, QStringLiteral("anex3cd_main"),
         QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
             textColumns({QStringLiteral("PointSr"), QStringLiteral("PointVal")}),
         {QStringLiteral("Code_No"), QStringLiteral("FYr")});
     createTable(
-        db, QStringLiteral("anex3cd_books"),
+        db, existing, QStringLiteral("anex3cd_books"),
         QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
             textColumns({QStringLiteral("BookNm"), QStringLiteral("Prescribed"), QStringLiteral("Maintained"),
                          QStringLiteral("Examined")}),

@@ -133,6 +133,22 @@ QString SqlDialect::tableOptions() const
                                      : QString();
 }
 
+QStringList SqlDialect::createTable(const QString &name, const QStringList &columnDefinitions,
+                                    const QStringList &indexColumns) const
+{
+    QStringList defs = columnDefinitions;
+    const QString index = QStringLiteral("ix_") + name;
+    if (m_engine == Engine::MySQL) {
+        if (!indexColumns.isEmpty())
+            defs << QStringLiteral("INDEX %1 (%2)").arg(index, indexColumns.join(u','));
+        return {QStringLiteral("CREATE TABLE %1 (%2)%3").arg(name, defs.join(u','), tableOptions())};
+    }
+    QStringList statements{QStringLiteral("CREATE TABLE %1 (%2)").arg(name, defs.join(u','))};
+    if (!indexColumns.isEmpty())
+        statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3)").arg(index, name, indexColumns.join(u','));
+    return statements;
+}
+
 QString SqlDialect::beginTransaction() const
 {
     return m_engine == Engine::MySQL ? QStringLiteral("START TRANSACTION") : QStringLiteral("BEGIN");

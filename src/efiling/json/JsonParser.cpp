@@ -8,7 +8,7 @@ namespace
 // the recursive reader, the writer and the destructors stay far from the end of the stack.
 constexpr int MaxDepth = 256;
 
-// The text the original runtime gives when a dictionary refuses a key it already holds.
+// What a duplicate key reports, before ": " and the key.
 constexpr char16_t DuplicateKey[] = u"This key is already associated with an element of this collection";
 
 // Per thread so that a parse on a worker thread cannot clobber the errors another reads.
@@ -388,7 +388,6 @@ namespace JSON
 
 std::optional<JsonValue> ParseJson(const QString &text)
 {
-    lastErrors.clear();
     Reader reader(text);
     std::optional<JsonValue> root = reader.root();
     lastErrors = reader.errors();

@@ -11,123 +11,71 @@ namespace
 JsonValue element(const QString &literal)
 {
     const std::optional<JsonValue> root = ParseJson("[" + literal + "]");
-    EXPECT_TRUE(root.has_value());
     EXPECT_EQ(ParserErrors(), "") << literal.toStdString();
     EXPECT_EQ(root ? root->Count() : 0, 1) << literal.toStdString();
     return root ? root->Item(1) : JsonValue();
 }
 } // namespace
 
-TEST(JsonStrings, EscapesOfTheReader)
+TEST(JsonStrings, Escapes)
 {
     EXPECT_EQ(element(R"("a\"b\\c\/d\'e")").text(), "a\"b\\c/d'e");
-    EXPECT_EQ(element(R"("\b\f\n\r\t")").text(), QString("\b\f\n\r\t"));
-    EXPECT_EQ(element(R"('single \' quote')").text(), "single ' quote");
+    EXPECT_EQ(element(R"('\b\f\n\r\t')").text(), QString("\b\f\n\r\t"));
+    // Any other letter after a backslash stands for itself.
+    EXPECT_EQ(element(R"("\a\q\0\ ")").text(), "aq0 ");
+    EXPECT_EQ(element(u"\"raw\ttab, ₹\""_qs).text(), u"raw\ttab, ₹"_qs);
 }
 
-TEST(JsonStrings, AnyOtherEscapeLetterStandsForItself)
+TEST(JsonStrings, UnicodeEscapesAreUtf16CodeUnits)
 {
-    EXPECT_EQ(element(R"("\a\q\z\0\ ")").text(), "aqz0 ");
-}
-
-TEST(JsonStrings, RawControlCharactersAndNonAsciiAreKept)
-{
-    EXPECT_EQ(element("\"tab\there\nnew line\"").text(), "tab\there\nnew line");
-    EXPECT_EQ(element(u"\"Café ₹ 5\""_qs).text(), u"Café ₹ 5"_qs);
-}
-
-TEST(JsonStrings, UnicodeEscapes)
-{
-    EXPECT_EQ(element(R"("\u0041\u00e9\u20B9")").text(), u"Aé₹"_qs);
-    EXPECT_EQ(element(R"("\u0000")").text(), QString(QChar(0)));
-}
-
-TEST(JsonStrings, SurrogatePairEscapesMakeOneCharacter)
-{
-    const QString text = element(R"("\uD83D\uDE00")").text();
-    ASSERT_EQ(text.size(), 2);
-    EXPECT_EQ(text.toUcs4(), QList<uint>({0x1F600}));
-}
-
-TEST(JsonStrings, LoneSurrogatesStayAsCodeUnits)
-{
-    EXPECT_EQ(element(R"("\uD800x")").text(), QString(QChar(0xD800)) + "x");
-    EXPECT_EQ(element(R"("\uDC00")").text(), QString(QChar(0xDC00)));
-    // A high surrogate followed by another high one: two code units, neither lost.
-    EXPECT_EQ(element(R"("\uD800\uD800")").text(), QString(QChar(0xD800)) + QChar(0xD800));
+    EXPECT_EQ(element(R"("\u0041\u00e9\u20B9\u0000")").text(), u"Aé₹"_qs + QChar(0));
+    EXPECT_EQ(element(R"("\uD83D\uDE00")").text().toUcs4(), QList<uint>({0x1F600}));
+    // Lone surrogates, and a high one followed by another high one, stay as they are.
+    EXPECT_EQ(element(R"("\uD800x\uDC00")").text(), QString(QChar(0xD800)) + "x" + QChar(0xDC00));
+    EXPECT_EQ(element(R"("\uD800\uD800")").text(), QString(2, QChar(0xD800)));
 }
 
 TEST(JsonStrings, AUnicodeEscapeWithoutFourHexDigitsIsTheLetterU)
 {
     EXPECT_EQ(element(R"("\u12G4")").text(), "u12G4");
     EXPECT_EQ(element(R"("\uabc")").text(), "uabc");
-    // Cut off by the end: the digits that are there are kept as text.
-    const std::optional<JsonValue> root = ParseJson("[\"\\u12");
-    ASSERT_TRUE(root);
-    EXPECT_EQ(root->Item(1).text(), "u12");
-}
-
-TEST(JsonStrings, LongStringsKeepEveryCharacter)
-{
-    const QString body = QString("0123456789").repeated(5000) + "\\n" + QString("x").repeated(9000);
-    const QString text = element("\"" + body + "\"").text();
-    EXPECT_EQ(text.size(), 50000 + 1 + 9000);
-    EXPECT_TRUE(text.endsWith(QString("\n") + QString("x").repeated(9000)));
+    EXPECT_EQ(ParseJson("[\"\\u12")->Item(1).text(), "u12");
 }
 
 TEST(JsonNumbers, KeepTheDecimalTextOfTheLiteral)
 {
-    EXPECT_EQ(element("0").text(), "0");
-    EXPECT_EQ(element("-12").text(), "-12");
-    EXPECT_EQ(element("12345.00").text(), "12345.00");
-    EXPECT_EQ(element("1e5").text(), "1e5");
-    EXPECT_EQ(element("-2.5E-3").text(), "-2.5E-3");
-    EXPECT_EQ(element("123456789012345678901234567890.99").text(), "123456789012345678901234567890.99");
     EXPECT_TRUE(element("7").isNumber());
+    for (const QString literal :
+         {"0", "-12", "12345.00", "1e5", "-2.5E-3", "1e+2", "123456789012345678901234567890.99"})
+        EXPECT_EQ(element(literal).text(), literal);
+    EXPECT_DOUBLE_EQ(element("-2.5E-3").toDouble(), -0.0025);
 }
 
 TEST(JsonNumbers, LenientFormsAreWrittenStrictly)
 {
     EXPECT_EQ(element("+5").text(), "5");
-    EXPECT_EQ(element(".5").text(), "0.5");
     EXPECT_EQ(element("-.5").text(), "-0.5");
     EXPECT_EQ(element("7.").text(), "7");
     EXPECT_EQ(element("7.e2").text(), "7e2");
-    EXPECT_EQ(element("1e+2").text(), "1e+2");
-}
-
-TEST(JsonNumbers, ConvertToFloatingPoint)
-{
-    EXPECT_DOUBLE_EQ(element("12345.50").toDouble(), 12345.5);
-    EXPECT_DOUBLE_EQ(element("-2.5E-3").toDouble(), -0.0025);
-    EXPECT_DOUBLE_EQ(element("\"12\"").toDouble(), 0.0);
 }
 
 TEST(JsonNumbers, RunsThatAreNotNumbersAreErrors)
 {
-    for (const QString run : {"-", "+", ".", "e5", "1e", "1e+", "1.2.3", "--1", "1+", "1e5.0"}) {
+    for (const QString run : {"-", ".", "e5", "1e", "1e+", "1.2.3", "--1", "1+", "1e5.0"}) {
         ParseJson("[" + run + "]");
         EXPECT_EQ(ParserErrors(), "Invalid Number at position 2 : " + run + "]\r\n") << run.toStdString();
     }
+    // A number ends at the first character that cannot belong to one.
+    EXPECT_EQ(ParseJson(R"({"a":1"b":-2})")->Item("b").text(), "-2");
 }
 
-TEST(JsonNumbers, ANumberEndsAtTheFirstOtherCharacter)
+TEST(JsonLiterals, EndAfterTheirWord)
 {
-    const std::optional<JsonValue> root = ParseJson(R"({"a":1"b":-2})");
-    ASSERT_TRUE(root);
-    EXPECT_EQ(root->Item("a").text(), "1");
-    EXPECT_EQ(root->Item("b").text(), "-2");
-}
-
-TEST(JsonLiterals, BooleansAndNull)
-{
-    EXPECT_TRUE(element("true").toBool());
-    EXPECT_FALSE(element("false").toBool());
-    EXPECT_TRUE(element("false").isBoolean());
-    EXPECT_TRUE(element("null").isNull());
-    // The literal ends after its word; what follows is read as the next value.
     const std::optional<JsonValue> root = ParseJson("[truefalse null1]");
-    ASSERT_TRUE(root);
-    EXPECT_EQ(root->Count(), 4);
     EXPECT_EQ(ParserErrors(), "");
+    ASSERT_EQ(root->Count(), 4);
+    EXPECT_TRUE(root->Item(1).toBool());
+    EXPECT_TRUE(root->Item(2).isBoolean());
+    EXPECT_FALSE(root->Item(2).toBool());
+    EXPECT_TRUE(root->Item(3).isNull());
 }

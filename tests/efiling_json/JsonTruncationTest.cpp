@@ -26,22 +26,12 @@ const QString sample = QString::fromUtf8(R"(// e-filing sample
 })");
 } // namespace
 
-TEST(JsonTruncation, TheSampleReadsCleanly)
-{
-    const std::optional<JsonValue> root = ParseJson(sample);
-    ASSERT_TRUE(root);
-    EXPECT_EQ(ParserErrors(), "");
-    const JsonValue &form = root->Item("FORM3CA").Item("F3CA");
-    EXPECT_EQ(form.Item("Declaration").Item("Point1").text(), "AAAPA1234A");
-    EXPECT_EQ(form.Item("Rows").Count(), 6);
-    EXPECT_EQ(form.Item("Notes").text(), "it's");
-}
-
 TEST(JsonTruncation, EveryCutOfTheSampleIsReadWithoutHarm)
 {
+    ASSERT_EQ(ParseJson(sample)->Item("FORM3CA").Item("F3CA").Item("Rows").Count(), 6);
+    ASSERT_EQ(ParserErrors(), "");
     for (qsizetype length = 0; length < sample.size(); ++length) {
-        // A copy of exactly the cut, so that a read past its end touches memory the
-        // sanitizer and the allocator treat as outside the text.
+        // A string of its own, as the text of a file that ends there would be.
         const QString cut(sample.constData(), length);
         const std::optional<JsonValue> root = ParseJson(cut);
         const QString errors = ParserErrors();

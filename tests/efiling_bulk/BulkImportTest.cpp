@@ -150,3 +150,43 @@ TEST_P(BulkImporting, TellsWhatIsWrongWithTheSource)
 }
 
 TALVEX_BOTH_ENGINES(BulkImporting);
+
+#include "efiling/bulk/frmBulkXMLImport.h"
+
+#include <QLineEdit>
+#include <QTableWidget>
+
+TEST_P(BulkImporting, TheScreenWalksFromSourceToStatuses)
+{
+    fillFolder();
+    QStringList calls;
+    frmBulkXMLImport screen([&](const QString &file, const QString &client, const QString &) {
+        calls << QFileInfo(file).fileName() + ">" + client;
+        return true;
+    });
+    EXPECT_FALSE(screen.showList());
+    EXPECT_EQ(env->prompt().lastText(), "Please Select a Folder.");
+
+    screen.pathField()->setText(folder());
+    ASSERT_TRUE(screen.showList());
+    ASSERT_TRUE(screen.onListStep());
+    QTableWidget *grid = screen.grid();
+    ASSERT_EQ(grid->rowCount(), 4);
+    EXPECT_EQ(grid->item(2, frmBulkXMLImport::ColClient)->text(), "NOT FOUND");
+
+    grid->item(0, frmBulkXMLImport::ColSelect)->setCheckState(Qt::Checked);
+    grid->item(2, frmBulkXMLImport::ColSelect)->setCheckState(Qt::Checked);
+    env->prompt().queueChoice(0); // clients by name: Mehta & Sons is first
+    screen.chooseClient(2);
+    EXPECT_EQ(grid->item(2, frmBulkXMLImport::ColClient)->text(), "C002");
+    EXPECT_TRUE(grid->item(2, frmBulkXMLImport::ColSelect)->checkState() == Qt::Checked);
+
+    env->prompt().queue(PromptAnswer::Yes); // import
+    env->prompt().queue(PromptAnswer::No);  // not another file
+    screen.proceed();
+    EXPECT_EQ(calls, (QStringList{"a_3CA_AABCS1234K_2026.json>C001", "c_unknown.json>C002"}));
+    EXPECT_EQ(grid->item(0, frmBulkXMLImport::ColStatus)->text(), "Success");
+    EXPECT_EQ(grid->item(1, frmBulkXMLImport::ColStatus)->text(), "");
+    EXPECT_EQ(env->prompt().lastText(), "Import Completed.\nDo you want to import another file?.");
+    EXPECT_TRUE(screen.onListStep());
+}

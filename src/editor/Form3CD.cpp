@@ -7,7 +7,8 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 QPointer<Form3CD> theEditor;
 }
 
@@ -31,7 +32,8 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
     m_subHeading->setWordWrap(true);
     layout->addWidget(m_heading);
     layout->addWidget(m_subHeading);
-    auto *notice = new QLabel(tr("The clause pages of the report are not available in this version."), central);
+    auto *notice =
+        new QLabel(tr("The clause pages of the report are not available in this version."), central);
     layout->addWidget(notice);
     layout->addStretch();
     setCentralWidget(central);

@@ -1,0 +1,33 @@
+#include "ImportedRows.h"
+
+int ImportedRows::add(int page, const QString &point, const QString &sequence)
+{
+    Row row{page, point, QStringList()};
+    row.cols.reserve(kSequenceColumn);
+    for (int i = 1; i < kSequenceColumn; ++i)
+        row.cols << QString();
+    row.cols << sequence;
+    m_rows << row;
+    const int index = int(m_rows.size()) - 1;
+    m_first.insert(keyOf(page, point), m_first.value(keyOf(page, point), index));
+    return index;
+}
+
+int ImportedRows::append(int page, const QString &point)
+{
+    const int number = ++m_count[keyOf(page, point)];
+    return add(page, point, QString::number(number));
+}
+
+int ImportedRows::single(int page, const QString &point)
+{
+    const auto found = m_first.constFind(keyOf(page, point));
+    return found != m_first.cend() ? *found : add(page, point, QString());
+}
+
+void ImportedRows::set(int row, int col, const QString &value)
+{
+    if (row < 0 || row >= m_rows.size() || col < 1 || col > kValueColumns)
+        return;
+    m_rows[row].cols[col - 1] = value;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ImportedRows.h"
+#include "NameLookups.h"
+
+#include <QList>
+#include <QString>
+
+class ClauseCatalogue;
+namespace Catalogue
+{
+struct Column;
+struct PointRef;
+} // namespace Catalogue
+
+// What the clause readers work with: the catalogue that says where each member goes, the
+// form of the file ("3CA" or "3CB", which chooses the report page behind "@declaration"),
+// the rows gathered so far and the name look-ups.
+class ReadContext
+{
+public:
+    ReadContext(const ClauseCatalogue &catalogue, const QString &formCode, ImportedRows &rows,
+                NameLookups &names)
+        : m_catalogue(catalogue), m_formCode(formCode), m_rows(rows), m_names(names)
+    {
+    }
+
+    const ClauseCatalogue &catalogue() const { return m_catalogue; }
+    const QString &formCode() const { return m_formCode; }
+    ImportedRows &rows() { return m_rows; }
+    NameLookups &names() { return m_names; }
+
+    // The page and point a catalogue point stands for (an alias such as "@declaration" too).
+    Catalogue::PointRef resolve(int page, const QString &point) const;
+    // The page's grid column behind Col`col` of a point, or null for a point without a grid.
+    const Catalogue::Column *column(int page, const QString &point, int col) const;
+
+    // A block's rows came in under a Yes/No question: unless the file answers the question
+    // itself, the answer is Yes, or the writer would leave the block out again.
+    void answeredYesBy(int page, const QString &option);
+    // Stores the Yes answers implied by blocks for the questions the file left unanswered.
+    void storeImpliedAnswers();
+
+private:
+    struct Option {
+        int page;
+        QString point;
+    };
+
+    const ClauseCatalogue &m_catalogue;
+    QString m_formCode;
+    ImportedRows &m_rows;
+    NameLookups &m_names;
+    QList<Option> m_implied;
+};

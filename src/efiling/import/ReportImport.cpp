@@ -1,0 +1,61 @@
+#include "ReportImport.h"
+
+#include "ClauseBlockReader.h"
+#include "DeclarationReader.h"
+#include "ImportTarget.h"
+#include "OptionAnswers.h"
+#include "ReadContext.h"
+#include "ReportReplacement.h"
+#include "StoredValues.h"
+#include "efiling/json/JsonValue.h"
+#include "host/HostContext.h"
+#include "pages/ClauseCatalogue.h"
+
+namespace ReportImport
+{
+
+namespace
+{
+
+// The closing members of the form key: the concessional-tax option of clause 8a and its section.
+void readClause8a(const JsonValue &formKey, ImportedRows &rows)
+{
+    if (formKey.Exists(QStringLiteral("assignFlag")))
+        OptionAnswers::store(rows, 2, QStringLiteral("Opt8a"),
+                             StoredValues::text(formKey.Item(QStringLiteral("assignFlag"))));
+    if (formKey.Exists(QStringLiteral("type")))
+        rows.set(rows.single(2, QStringLiteral("8a")), 1,
+                 StoredValues::text(formKey.Item(QStringLiteral("type"))));
+}
+
+} // namespace
+
+ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
+{
+    const ClauseCatalogue &catalogue = ClauseCatalogue::instance();
+    ImportedRows rows;
+    NameLookups names(catalogue);
+    ReadContext ctx(catalogue, formCode, rows, names);
+    for (int step = 0; step < ClauseBlockReader::kSteps; ++step) {
+        if (step == 0) {
+            if (formCode == QLatin1String("3CB"))
+                DeclarationReader::readForm3CB(formKey, rows, catalogue);
+            else
+                DeclarationReader::readForm3CA(formKey, rows, catalogue);
+            continue;
+        }
+        ClauseBlockReader::read(formKey, ctx, step);
+        if (step == 1)
+            readClause8a(formKey, rows);
+    }
+    ctx.storeImpliedAnswers();
+    return rows;
+}
+
+void replace(const ImportTarget &target, const JsonValue &formKey)
+{
+    const ImportedRows rows = rowsOf(formKey, target.report.formCode);
+    ReportReplacement::replace(host().DBObj(), target, rows);
+}
+
+} // namespace ReportImport

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ImportedRows.h"
+
+class JsonValue;
+struct ImportTarget;
+
+// A Form 3CA-3CD or Form 3CB-3CD e-filing file read back into a report, with no dialog:
+// the steps of the import in their order (the declaration, Part A, then the clauses) turn
+// the file into rows, which then replace the report's rows in one transaction.
+namespace ReportImport
+{
+
+// The rows the form key's object of a file of the form ("3CA" or "3CB") gives.
+ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode);
+
+// Replaces the report's rows (not its remarks) by those of the file; throws DbError, and
+// then the report is as it was.
+void replace(const ImportTarget &target, const JsonValue &formKey);
+
+} // namespace ReportImport

@@ -1,0 +1,57 @@
+#include "StoredValues.h"
+
+#include "efiling/json/JsonValue.h"
+#include "pages/ClauseCatalogue.h"
+
+#include <QRegularExpression>
+
+namespace StoredValues
+{
+
+QString text(const JsonValue &value)
+{
+    if (value.isBoolean())
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    return value.text();
+}
+
+QString date(const QString &efiling)
+{
+    static const QRegularExpression isoDate(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    const QString d = efiling.trimmed();
+    if (!isoDate.match(d).hasMatch())
+        return d;
+    return d.right(2) + u'/' + d.mid(5, 2) + u'/' + d.left(4);
+}
+
+QString yesNo(const QString &letter, bool asTick)
+{
+    const QString l = letter.trimmed().toUpper();
+    if (l == QLatin1String("Y"))
+        return asTick ? QStringLiteral("True") : QStringLiteral("Yes");
+    if (l == QLatin1String("N"))
+        return asTick ? QStringLiteral("False") : QStringLiteral("No");
+    if (l == QLatin1String("X"))
+        return QStringLiteral("NA");
+    return letter;
+}
+
+QString textOfCode(const ClauseCatalogue &catalogue, const QString &table, const QString &code,
+                   const QStringList &preferred)
+{
+    const QString c = code.trimmed();
+    if (c.isEmpty())
+        return {};
+    for (const Catalogue::CodeEntry &e : catalogue.codeTable(table)) {
+        if (e.code != c)
+            continue;
+        for (const QString &spelling : QStringList{e.text} + e.aliases) {
+            if (preferred.contains(spelling))
+                return spelling;
+        }
+        return e.text;
+    }
+    return c;
+}
+
+} // namespace StoredValues

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "TestHost.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+#include <nlohmann/json.hpp>
+
+// The import tests' view of reports: documents written by the real writer, files on disk,
+// and the rows of a report as text for comparing before and after.
+class ImportTest : public EngineTest
+{
+protected:
+    void SetUp() override;
+
+    // The e-filing document of a client's report of the demo year, written by the writer.
+    QByteArray documentOf(const QString &client, FormKind form = FormKind::F3CA);
+    QString writeFile(const QString &name, const QByteArray &text) const;
+    // Every row of a client's report of the demo year: "page|form|point|Col1|...|Col23".
+    QStringList rowsOf(const QString &client);
+    // Selects a client's report of the demo year as the open report.
+    void open(const QString &client, FormKind form = FormKind::F3CA);
+};
+
+// The whole text of a file ("" when it cannot be read).
+QByteArray readWhole(const QString &path);

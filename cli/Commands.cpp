@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "EfilingCommands.h"
+#include "ImportCommands.h"
 
 #include "host/DemoData.h"
 #include "host/HostSchema.h"
@@ -107,6 +108,15 @@ const QList<Command> &commands()
                         "                               check an e-filing file against its schema (exit 0 valid,\n"
                         "                               1 invalid, 2 unreadable), one finding a line"),
          EfilingCommands::validate},
+        {QStringLiteral("import-json"),
+         QStringLiteral("import-json --client C --year Y FILE\n"
+                        "                               replace a report by an e-filing JSON file (remarks stay)"),
+         ImportCommands::importJson},
+        {QStringLiteral("bulk-import"),
+         QStringLiteral("bulk-import FOLDER|FILE.zip [--yes]\n"
+                        "                               import each return of a folder or zip file into the\n"
+                        "                               client whose PAN it carries, one status line a file"),
+         ImportCommands::bulkImport},
     };
     return list;
 }

@@ -5,6 +5,8 @@
 #include "PendingWindow.h"
 #include "Prompt.h"
 #include "editor/Form3CD.h"
+#include "efiling/bulk/frmBulkXMLImport.h"
+#include "efiling/import/clsImportJSON.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
@@ -174,8 +176,9 @@ void clsMain::Show3CDReport(int FYear, const QString &RFlag)
 
 void clsMain::ShowBulkXMLImport()
 {
-    showPending(QStringLiteral("Bulk Import"),
-                QStringLiteral("The bulk import of e-filing JSON files is not available in this version."));
+    auto *window = new frmBulkXMLImport(&clsImportJSON::importFile);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 QWidget *clsMain::ObjOlActUDIN()

@@ -1,0 +1,145 @@
+// Bulk import of 500 e-filing returns from one zip file into 500 clients, on SQLite and
+// (with TALVEX_TEST_MYSQL_URL) on MariaDB: the unpacking and listing step and the import
+// step timed apart, each file's report replaced in a transaction of its own.
+#include "TestHost.h"
+
+#include "efiling/bulk/BulkImport.h"
+#include "efiling/clsExportJSON.h"
+#include "efiling/import/clsImportJSON.h"
+#include "host/HostContext.h"
+#include "store/Database.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <algorithm>
+#include <cstdio>
+#include <zip.h>
+
+namespace
+{
+
+constexpr int kFiles = 500;
+constexpr int kRuns = 3;
+
+QString panOf(int i)
+{
+    return QStringLiteral("AABCB%1K").arg(i, 4, 10, QLatin1Char('0'));
+}
+
+// Clients B0000.. with PANs of their own, as a practice's client master holds them.
+void addClients(Database &db)
+{
+    Transaction transaction(db);
+    for (int i = 0; i < kFiles; ++i) {
+        const QString code = QStringLiteral("B%1").arg(i, 4, 10, QLatin1Char('0'));
+        db.Execute(QStringLiteral("INSERT INTO main_info1 (Code_No, Name, PAN) VALUES (?,?,?)"),
+                   {code, QStringLiteral("Bench Client %1").arg(i), panOf(i)});
+        db.Execute(
+            QStringLiteral("INSERT INTO owner1 (Code_No, SrNo, F_Nm, M_Nm, L_Nm, PAN) VALUES (?,?,?,?,?,?)"),
+            {code, 1, QString(), QString(), QStringLiteral("Bench Client %1").arg(i), panOf(i)});
+    }
+    transaction.commit();
+}
+
+// The demo report's return once for each client: the same clauses under the client's PAN.
+bool writeZip(const QString &path, const QByteArray &demoReturn)
+{
+    int error = 0;
+    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!archive)
+        return false;
+    const QByteArray demoPan = "\"PAN\": \"AABCS1234K\",\r\n            \"Me_Us_Ms\"";
+    for (int i = 0; i < kFiles; ++i) {
+        QByteArray text = demoReturn;
+        text.replace(demoPan, "\"PAN\": \"" + panOf(i).toLatin1() + "\",\r\n            \"Me_Us_Ms\"");
+        void *copy = malloc(size_t(text.size())); // libzip frees it when it writes the archive
+        memcpy(copy, text.constData(), size_t(text.size()));
+        zip_source_t *source = zip_source_buffer(archive, copy, zip_uint64_t(text.size()), 1);
+        const QByteArray name = QStringLiteral("3CA_%1_2026.json").arg(panOf(i)).toUtf8();
+        if (zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
+            zip_source_free(source);
+            zip_discard(archive);
+            return false;
+        }
+    }
+    return zip_close(archive) == 0;
+}
+
+struct Run {
+    double listSeconds = 0;
+    double importSeconds = 0;
+    int imported = 0;
+};
+
+Run bulkImport(TestHost &env, const QString &zip)
+{
+    Run run;
+    QElapsedTimer timer;
+    timer.start();
+    QList<BulkImport::File> files;
+    if (!BulkImport::scan(zip, true, files))
+        return run;
+    run.listSeconds = double(timer.nsecsElapsed()) / 1e9;
+    for (BulkImport::File &f : files)
+        f.selected = f.client != BulkImport::kNotFound;
+    env.prompt().queue(PromptAnswer::Yes);
+    timer.restart();
+    BulkImport::importSelected(files, &clsImportJSON::importFile);
+    run.importSeconds = double(timer.nsecsElapsed()) / 1e9;
+    run.imported = int(std::count_if(files.cbegin(), files.cend(), [](const BulkImport::File &f) {
+        return f.status == QLatin1String("Success");
+    }));
+    return run;
+}
+
+int rowsOfYear(Database &db)
+{
+    Recordset rs = db.Execute(QStringLiteral("SELECT count(*) FROM anx_j3cd_2026 WHERE Code_No LIKE 'B%'"));
+    return rs.Fields(0).toInt();
+}
+
+void benchEngine(TestEngine engine, const char *name)
+{
+    const QString why = TestHost::unavailable(engine);
+    if (!why.isEmpty()) {
+        std::printf("%-8s skipped: %s\n", name, qPrintable(why));
+        return;
+    }
+    TestHost env(engine);
+    env.openForm(FormKind::F3CA);
+    const QByteArray demoReturn = clsExportJSON::compose();
+    addClients(env.host().DBObj());
+    const QString zip = QDir(env.dir()).filePath(QStringLiteral("returns.zip"));
+    if (!writeZip(zip, demoReturn)) {
+        std::printf("%-8s could not write the zip file\n", name);
+        return;
+    }
+
+    QList<Run> runs;
+    for (int r = 0; r < kRuns; ++r)
+        runs << bulkImport(env, zip);
+    // The median run by total time; later runs replace the reports the first one filled.
+    std::sort(runs.begin(), runs.end(), [](const Run &a, const Run &b) {
+        return a.listSeconds + a.importSeconds < b.listSeconds + b.importSeconds;
+    });
+    const Run &m = runs.at(kRuns / 2);
+    const int rows = rowsOfYear(env.host().DBObj());
+    std::printf("%-8s %d files (%lld KiB zip), %d imported, %d rows: list %.2f s, import %.2f s "
+                "(%.1f ms a file, %.0f files/s); median of %d runs\n",
+                name, kFiles, QFile(zip).size() / 1024, m.imported, rows, m.listSeconds, m.importSeconds,
+                1000.0 * m.importSeconds / std::max(1, m.imported),
+                m.imported / std::max(1e-9, m.importSeconds), kRuns);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    std::printf("Bulk import of %d Form 3CA-3CD returns from one zip file\n", kFiles);
+    benchEngine(TestEngine::SQLite, "SQLite");
+    benchEngine(TestEngine::MariaDB, "MariaDB");
+    return 0;
+}

@@ -5,6 +5,7 @@
 #include "store/Database.h"
 
 #include <QSqlQuery>
+#include <optional>
 
 namespace ReportReplacement
 {
@@ -12,16 +13,30 @@ namespace ReportReplacement
 namespace
 {
 
-QString insertStatement(const QString &table)
+constexpr int kValuesARow = 5 + ImportedRows::kSequenceColumn;
+
+// Rows go to a server in groups of one statement each, which saves a round trip a row.
+// SQLite runs in the process, and Qt's driver looks every placeholder up by its position,
+// which makes long statements slower there: one row a statement.
+int rowsAStatement(const Database &db)
+{
+    return db.dialect().isSQLite() ? 1 : 32;
+}
+
+QString insertStatement(const QString &table, int rowCount)
 {
     QStringList columns{QStringLiteral("Code_No"), QStringLiteral("FYr"), QStringLiteral("PointNo"),
                         QStringLiteral("PageNo"), QStringLiteral("FormName")};
     for (int i = 1; i <= ImportedRows::kSequenceColumn; ++i)
         columns << QStringLiteral("Col%1").arg(i);
     QStringList marks;
-    for (qsizetype i = 0; i < columns.size(); ++i)
+    for (int i = 0; i < kValuesARow; ++i)
         marks << QStringLiteral("?");
-    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, columns.join(u','), marks.join(u','));
+    const QString row = u'(' + marks.join(u',') + u')';
+    QStringList rows;
+    for (int i = 0; i < rowCount; ++i)
+        rows << row;
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES %3").arg(table, columns.join(u','), rows.join(u','));
 }
 
 // An empty cell is stored as no value, as the pages store it.
@@ -30,23 +45,36 @@ QVariant textOrNull(const QString &value)
     return value.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(value);
 }
 
+void bindRow(QSqlQuery &insert, int first, const ImportTarget &target, const ImportedRows::Row &row)
+{
+    insert.bindValue(first, target.client);
+    insert.bindValue(first + 1, target.yearKey);
+    insert.bindValue(first + 2, row.point);
+    insert.bindValue(first + 3, row.page);
+    insert.bindValue(first + 4, target.report.formNameForPage(row.page));
+    for (int i = 0; i < ImportedRows::kSequenceColumn; ++i)
+        insert.bindValue(first + 5 + i, textOrNull(row.cols.at(i)));
+}
+
 } // namespace
 
 void replace(Database &db, const ImportTarget &target, const ImportedRows &rows)
 {
     const QString table = target.report.clauseTable;
+    const QList<ImportedRows::Row> &all = rows.rows();
     Transaction transaction(db);
     db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo<>301").arg(table),
                {target.client, target.yearKey});
-    QSqlQuery insert = db.prepare(insertStatement(table));
-    for (const ImportedRows::Row &row : rows.rows()) {
-        insert.bindValue(0, target.client);
-        insert.bindValue(1, target.yearKey);
-        insert.bindValue(2, row.point);
-        insert.bindValue(3, row.page);
-        insert.bindValue(4, target.report.formNameForPage(row.page));
-        for (int i = 0; i < ImportedRows::kSequenceColumn; ++i)
-            insert.bindValue(5 + i, textOrNull(row.cols.at(i)));
+    const int group = rowsAStatement(db);
+    std::optional<QSqlQuery> fullGroup;
+    for (qsizetype start = 0; start < all.size(); start += group) {
+        const int count = int(std::min<qsizetype>(group, all.size() - start));
+        if (count == group && !fullGroup)
+            fullGroup = db.prepare(insertStatement(table, group));
+        QSqlQuery lastGroup = count < group ? db.prepare(insertStatement(table, count)) : QSqlQuery();
+        QSqlQuery &insert = count == group ? *fullGroup : lastGroup;
+        for (int r = 0; r < count; ++r)
+            bindRow(insert, r * kValuesARow, target, all.at(start + r));
         db.exec(insert);
     }
     transaction.commit();

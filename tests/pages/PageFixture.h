@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtPrint.h"
 #include "TestHost.h"
 
 #include "pages/ClauseGrid.h"

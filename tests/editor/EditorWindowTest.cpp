@@ -209,10 +209,11 @@ TEST_P(EditorWindow, ExitSavesTheCurrentPageAndOffersToSaveAll)
     EXPECT_FALSE(env->host().GetSettingINI("Form3CD", "Geometry", {}).isEmpty());
 }
 
-TEST_P(EditorWindow, EscapeExitsLikeExit)
+TEST_P(EditorWindow, EscapeInAPageExitsLikeExit)
 {
+    editor->cmdPages_Click(3);
     env->prompt().queue(PromptAnswer::No);
-    QTest::keyClick(editor, Qt::Key_Escape);
+    QTest::keyClick(editor->page(3)->findChild<QWidget *>("grd9a"), Qt::Key_Escape);
     EXPECT_EQ(env->prompt().lastText(), "Do you want to save all pages with validation.?");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Form3CD::existing(), nullptr);

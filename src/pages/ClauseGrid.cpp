@@ -188,6 +188,20 @@ void ClauseGrid::keyPressEvent(QKeyEvent *event)
         moveNext();
         return;
     }
+    // Rows are added and removed from the keyboard as with the Add Row and Remove Row buttons.
+    if (event->key() == Qt::Key_Insert && isEnabled()) {
+        addRow();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::ControlModifier) {
+        removeCurrentRow();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && currentRow() >= 0 && currentColumn() >= 0) {
+        WidgetValues::setCellText(this, currentRow(), currentColumn(), QString());
+        cellEdited(currentRow(), currentColumn());
+        return;
+    }
     if (event->key() == Qt::Key_Space && currentColumn() >= 0 &&
         column(currentColumn()).kind == Catalogue::Kind::Tick && state() != EditingState) {
         const int r = currentRow();

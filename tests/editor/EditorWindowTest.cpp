@@ -1,4 +1,3 @@
-#include "QtPrint.h"
 #include "TestHost.h"
 
 #include "editor/Form3CD.h"

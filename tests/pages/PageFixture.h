@@ -1,6 +1,5 @@
 #pragma once
 
-#include "QtPrint.h"
 #include "TestHost.h"
 
 #include "pages/ClauseGrid.h"

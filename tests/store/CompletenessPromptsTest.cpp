@@ -1,4 +1,4 @@
-#include "QtPrint.h"
+#include "TestHost.h"
 
 #include "host/ScriptedPrompt.h"
 #include "store/CompletenessPrompts.h"

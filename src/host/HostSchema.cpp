@@ -1,5 +1,7 @@
 #include "HostSchema.h"
 
+#include "AccountsSchema.h"
+#include "FixedAssetSchema.h"
 #include "LookupLoader.h"
 #include "store/Database.h"
 #include "store/DbError.h"
@@ -167,11 +169,14 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
             continue;
         LookupLoader::load(db, table, file);
     }
+    AccountsSchema::ensureTables(db);
+    FixedAssetSchema::ensureTables(db);
 }
 
 void ensureYearTables(Database &db, const QString &yearKey)
 {
     createClauseTable(db, clauseTableName(yearKey), 23);
+    AccountsSchema::ensureYearTables(db, yearKey);
     createClauseTable(db, QStringLiteral("annex_new_3cd_") + yearKey, 15);
     createClauseTable(db, QStringLiteral("anx_3cd_") + yearKey, 15);
     createTable(

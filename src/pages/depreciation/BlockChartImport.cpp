@@ -38,7 +38,7 @@ bool addMovements(Database &db, int refId, const QMap<int, Part> &parts, ChartBl
     Recordset rs =
         db.Execute(QStringLiteral("SELECT PartSr, AD_DED_ID, TrDate, UseDate, Amt, ExCr, CurDiff, GrSub, "
                                   "Less180 FROM fix_ad_ded WHERE REF_ID=? order by ad_ded_id,srno"),
-                   {refId});
+                   QVariantList{refId});
     for (; !rs.Eof(); rs.MoveNext()) {
         if (rs.Fields(1).toInt() == 1) {
             AdditionEntry e{DateService::ConvertDate(rs.Fields(2)),
@@ -101,7 +101,7 @@ Result fromBlockChart(bool withDepreciation)
         Recordset rs =
             db.Execute(QStringLiteral("SELECT p.SrNo, p.OpWdv, p.BlockNil, p.AddDepApp, p.AddDepRt FROM "
                                       "MAST_FIX_PART p WHERE p.REF_ID=? ORDER BY p.SrNo"),
-                       {refId});
+                       QVariantList{refId});
         for (; !rs.Eof(); rs.MoveNext()) {
             it->opening += rs.Fields(1).toDouble();
             anyBlockNil = anyBlockNil || rs.Fields(2).toInt() == 1;

@@ -1,7 +1,7 @@
 #include "PayeeChecks.h"
 
 #include "host/DateService.h"
-#include "host/HostContext.h"
+#include "host/IdentityChecks.h"
 
 namespace PayeeChecks
 {
@@ -20,14 +20,14 @@ bool needsNoCheck(const QString &value)
 
 QString panMessage(const QString &pan)
 {
-    if (needsNoCheck(pan) || host().ValidPan(pan.trimmed()))
+    if (needsNoCheck(pan) || IdentityChecks::ValidPan(pan.trimmed()))
         return {};
     return QStringLiteral("Not a Valid PAN [%1]").arg(pan);
 }
 
 QString aadhaarMessage(const QString &aadhaar)
 {
-    if (needsNoCheck(aadhaar) || host().ValidAadhaar(aadhaar.trimmed()))
+    if (needsNoCheck(aadhaar) || IdentityChecks::ValidAadhaar(aadhaar.trimmed()))
         return {};
     return QStringLiteral("Not a Valid Aadhaar [%1]").arg(aadhaar);
 }

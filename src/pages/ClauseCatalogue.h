@@ -1,0 +1,173 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+// The clause catalogue of Form 3CD (data/catalogue/form3cd.json, described in its README):
+// the pages with their clauses, controls and grid columns, the code tables and drop-down
+// sources, and the e-filing JSON blocks read from the clause rows. Loaded once, read-only.
+namespace Catalogue
+{
+
+enum class Kind { Text, Date, Amount, Whole, List, Tick };
+
+struct Column {
+    QString heading;
+    Kind kind = Kind::Text;
+    QString list; // a code table or a named list
+    bool editable = false;
+    int dependsOn = 0; // 1-based column whose text feeds the list's "@column" bind
+    QString check;     // "pan", "aadhaar"
+    bool ratio = false;
+    int width = 0;
+    QString hint;
+};
+
+struct Field {
+    QString name;
+    QString caption;
+    Kind kind = Kind::Text;
+    QString sumPoint; // the field shows the total of this grid column
+    int sumColumn = 0;
+};
+
+enum class ControlType { Grid, Text, Combo, Fields, Choice };
+
+struct Control {
+    ControlType type = ControlType::Text;
+    QString point;
+    QString name;
+    QString label; // overrides the clause label in messages about this control
+    QString caption;
+    Kind kind = Kind::Text;
+    QString list;
+    QList<Column> columns; // grids
+    QList<Field> fields;   // field rows
+    QStringList captions;  // choices
+};
+
+struct Clause {
+    QString key;
+    QString label;
+    QString caption;
+    bool mandatory = false;
+    QString option;   // "Opt9b"
+    QString optionNA; // caption of the third choice, empty when there is none
+    QString na;       // "NA9a"
+    QString annex;    // "Annex9a"
+    QList<Control> controls;
+
+    // "9b" for the option "Opt9b": the suffix of the option button names.
+    QString optionSuffix() const { return option.mid(3); }
+    QString remarkPoint() const { return QStringLiteral("R") + key; }
+};
+
+struct Page {
+    int number = 0;
+    QString title;
+    QList<Clause> clauses;
+};
+
+struct CodeEntry {
+    QString code;
+    QString text;
+    QStringList aliases;
+    QString rate;   // depreciation blocks
+    QString method; // depreciation blocks
+};
+
+struct ListSource {
+    QStringList items;
+    QString query;
+    QStringList binds; // "@column" stands for the cell named by the column's dependsOn
+    bool editable = false;
+};
+
+struct JsonMember {
+    QString name;
+    QString as; // text, amount, number, date, yesno, code, sector, state, ... (README)
+    int column = 0;
+    bool isConst = false;
+    QString constValue;
+    QString table;
+    QString unmatched; // "stored" or empty
+    QString point;     // overrides the part's point
+    int page = 0;      // overrides the part's page
+    bool hasDefault = false;
+    QString defaultValue;
+    QList<int> columns;          // "name": first, middle, last
+    QStringList names;           // "name": member names of the three columns
+    QHash<QString, int> address; // line1, line2, country, pin, postOffice, locality, city, state
+    QList<JsonMember> members;   // "table", "object"
+    QString element;             // "csvList"
+    QString csvHeader;           // "csvList"
+    QList<JsonMember> fields;    // "csvList"
+};
+
+struct JsonPart {
+    int page = 0;
+    QString point;
+    QString gateOption;
+    QString gateNA;
+    bool always = false;
+    QList<JsonMember> members;
+};
+
+struct JsonBlock {
+    int writer = 0;
+    QString clause;
+    QString member;
+    QString shape;
+    QString element;
+    QString csvHeader;
+    QList<JsonPart> parts;
+};
+
+struct PointRef {
+    int page = 0;
+    QString point;
+};
+
+} // namespace Catalogue
+
+class ClauseCatalogue
+{
+public:
+    // The catalogue of the installation (ExePath/catalogue/form3cd.json), loaded on first use.
+    static const ClauseCatalogue &instance();
+    // Reads a catalogue file; throws std::runtime_error with the reason when it cannot.
+    static std::unique_ptr<ClauseCatalogue> load(const QString &path);
+    static QString defaultPath();
+
+    const QList<Catalogue::Page> &pages() const { return m_pages; }
+    const Catalogue::Page *page(int number) const;
+    const QList<Catalogue::JsonBlock> &jsonBlocks() const { return m_blocks; }
+
+    // The clause and control that hold a point of a page (a data point, "Opt…" or "NA…").
+    const Catalogue::Clause *clauseOf(int page, const QString &point) const;
+    const Catalogue::Control *controlOf(int page, const QString &point) const;
+
+    bool hasCodeTable(const QString &name) const { return m_codeTables.contains(name); }
+    QList<Catalogue::CodeEntry> codeTable(const QString &name) const { return m_codeTables.value(name); }
+    // The code of a stored text (its text or an alias, compared exactly); otherwise the
+    // stored text when unmatched is "stored", else "".
+    QString codeOf(const QString &table, const QString &stored, const QString &unmatched = {}) const;
+    // The entry whose text or alias equals the stored text, or null.
+    const Catalogue::CodeEntry *entryOf(const QString &table, const QString &stored) const;
+
+    // A drop-down source: a code table's texts, or a named list.
+    Catalogue::ListSource listSource(const QString &name) const;
+
+    // "@declaration" / "@other" for the form code ("3CA", "3CB"); a plain point is returned as is.
+    Catalogue::PointRef resolve(const QString &point, int page, const QString &formCode) const;
+
+private:
+    QList<Catalogue::Page> m_pages;
+    QHash<QString, QList<Catalogue::CodeEntry>> m_codeTables;
+    QHash<QString, Catalogue::ListSource> m_lists;
+    QHash<QString, QHash<QString, Catalogue::PointRef>> m_aliases;
+    QList<Catalogue::JsonBlock> m_blocks;
+};

@@ -1,5 +1,7 @@
 #include "TestHost.h"
 
+#include "pages/ClauseCatalogue.h"
+
 #include "pages/inadmissible/Clause21Items.h"
 #include "pages/inadmissible/Clause21cImport.h"
 #include "pages/inadmissible/PayeeChecks.h"
@@ -30,35 +32,43 @@ TEST(Clause21Payees, PanAndAadhaarCells)
     EXPECT_EQ(aadhaarMessage("NA"), "");
 }
 
-TEST(Clause21Items, FollowTheWritersColumns)
+TEST(Clause21Items, CoverTheCataloguesClausesInPageOrder)
 {
-    const auto &items = Clause21::items();
-    QStringList points;
-    for (const auto &i : items)
-        points << i.point;
-    EXPECT_EQ(points.mid(0, 9),
-              (QStringList{"21a1", "21a2", "21a3", "21a4", "21a5", "21a6", "21a7", "21a9", "21a8"}));
-    EXPECT_EQ(points.size(), 29);
-    EXPECT_EQ(points.last(), "21i");
+    const Catalogue::Page *page = ClauseCatalogue::instance().page(9);
+    ASSERT_NE(page, nullptr);
+    QStringList catalogued;
+    for (const auto &clause : page->clauses)
+        catalogued << clause.controls.first().point;
+    QStringList items;
+    for (const auto &i : Clause21::items())
+        items << i.point;
+    EXPECT_EQ(items, catalogued);
+    EXPECT_EQ(items.mid(7, 2), (QStringList{"21a9", "21a8"}));
+    for (const auto &i : Clause21::items()) {
+        EXPECT_LT(i.tab, Clause21::tabs().size()) << i.point.toStdString();
+        if (i.paymentDates) {
+            const auto *grid = ClauseCatalogue::instance().controlOf(9, i.point);
+            EXPECT_EQ(grid->columns.first().kind, Catalogue::Kind::Date) << i.point.toStdString();
+        }
+    }
+}
 
+TEST(Clause21Items, PayeeGridsLetIdentityAndAddressDetailsStayEmpty)
+{
     const auto *bib = Clause21::item("21bib");
     ASSERT_NE(bib, nullptr);
-    EXPECT_EQ(bib->columns.size(), 15); // tax deducted in Col15
-    EXPECT_EQ(bib->columns.at(4), "PAN of the payee");
     EXPECT_EQ(bib->optionalColumns, "4,5,8,10,11");
-    EXPECT_EQ(Clause21::item("21biib")->columns.size(), 16);
-    const auto *salary = Clause21::item("21bvi");
-    EXPECT_EQ(salary->columns.size(), 13);
-    EXPECT_EQ(salary->columns.at(11), "City or town or district"); // Col12
-    EXPECT_EQ(salary->optionalColumns, "3,4,7,9,10");
-    EXPECT_EQ(salary->panColumn, 3);
-    EXPECT_TRUE(Clause21::item("21da")->yesNo);
-    EXPECT_EQ(Clause21::item("21da")->dateColumn, -1); // only the payee grids of 21(b) are held to the year
-    EXPECT_FALSE(Clause21::item("21e")->isGrid());
-    EXPECT_EQ(Clause21::item("21c")->columns.size(), 6);
+    EXPECT_TRUE(bib->paymentDates);
+    const auto *grid = ClauseCatalogue::instance().controlOf(9, "21bib");
+    for (int c : {4, 5, 8, 10, 11})
+        EXPECT_TRUE(grid->columns.at(c).check == "pan" || grid->columns.at(c).check == "aadhaar" ||
+                    grid->columns.at(c).heading.contains("line 2") ||
+                    grid->columns.at(c).heading == "Post office" ||
+                    grid->columns.at(c).heading == "Area / locality")
+            << c;
+    EXPECT_EQ(Clause21::item("21bvi")->optionalColumns, "3,4,7,9,10");
+    EXPECT_FALSE(Clause21::item("21da")->paymentDates); // only the payee grids of 21(b) are held to the year
     EXPECT_EQ(Clause21::item("21x"), nullptr);
-    for (const auto &i : items)
-        EXPECT_LT(i.tab, Clause21::tabs().size()) << i.point.toStdString();
 }
 
 class Clause21cFromIncomeTax : public EngineTest

@@ -4,27 +4,18 @@
 #include <QString>
 #include <QStringList>
 
-// The items of clause 21 on page 9, in the order the page shows and checks them
-// (21(a)(viii) after (ix), as the e-filing file lists them).
+// What page 9 adds to the catalogue's clause 21 items: the tab that holds each item, the
+// columns the completeness check lets stay empty, and which grids hold payments that must
+// fall within the year. Items are in the page's order (21(a)(viii) after (ix), as the
+// e-filing file lists them).
 namespace Clause21
 {
 
-enum class Kind { Grid, Amount };
-
 struct Item {
-    QString point;   // PointNo, also the label the completeness check names
-    QString caption; // shown above the item
-    Kind kind = Kind::Grid;
-    int tab = 0;              // index in tabs()
-    QStringList columns;      // grid column headings; empty for amounts
-    QString optionalColumns;  // handed to the completeness check ("4,5,8,10,11")
-    bool yesNo = false;       // answered Yes/No under "Opt" + point instead of a Not Applicable tick
-    int dateColumn = -1;      // payee grids of 21(b): date of payment, checked against the year
-    int panColumn = -1;       // cells checked as PAN after each edit
-    int aadhaarColumn = -1;   // cells checked as Aadhaar after each edit
-    QList<int> amountColumns; // shown "###0.00"
-
-    bool isGrid() const { return kind == Kind::Grid; }
+    QString point;
+    int tab = 0;               // index in tabs()
+    QString optionalColumns;   // 0-based grid columns, as the completeness check takes them
+    bool paymentDates = false; // column 0 holds dates of payment within the year
 };
 
 const QList<Item> &items();

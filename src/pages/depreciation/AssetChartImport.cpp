@@ -73,7 +73,7 @@ ChartBlock chartBlockOf(const AssetWiseChart::Block &b, const DepreciationBlock 
 
 } // namespace
 
-Result fromAssetChart(bool withDepreciation)
+Result fromAssetChart(bool withDepreciation, bool allowAdditional)
 {
     HostContext &h = host();
     const QDate cutOff = DepreciationCutOff::importCutOff(h.FirstDate(), h.SecondDate());
@@ -81,9 +81,13 @@ Result fromAssetChart(bool withDepreciation)
     Result result;
     for (const AssetWiseChart::Block &b :
          AssetWiseChart::prepareItList(h.Temp_Code(), h.yearKey(), h.FirstDate(), h.SecondDate())) {
-        if (const DepreciationBlock *block = blockOf(b.assetClass, b.rate))
-            result.rows << ChartBlockRow::build(chartBlockOf(b, block, cutOff), cutOff, withDepreciation,
-                                                wholeRupees);
+        const DepreciationBlock *block = blockOf(b.assetClass, b.rate);
+        if (!block)
+            continue;
+        ChartBlock chartBlock = chartBlockOf(b, block, cutOff);
+        if (!allowAdditional)
+            chartBlock.additionalDepreciation = 0;
+        result.rows << ChartBlockRow::build(chartBlock, cutOff, withDepreciation, wholeRupees);
     }
     if (result.rows.isEmpty())
         result.messages << QStringLiteral("No Asset in Depreciation Chart as per Income-Tax !");

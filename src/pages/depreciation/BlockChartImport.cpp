@@ -66,7 +66,7 @@ bool addMovements(Database &db, int refId, const QMap<int, Part> &parts, ChartBl
 
 } // namespace
 
-Result fromBlockChart(bool withDepreciation)
+Result fromBlockChart(bool withDepreciation, bool allowAdditional)
 {
     HostContext &h = host();
     Database &db = h.DBObj();
@@ -112,8 +112,11 @@ Result fromBlockChart(bool withDepreciation)
     }
 
     const bool wholeRupees = ChartBlockRow::depreciationInWholeRupees();
-    for (const ChartBlock &b : blocks)
+    for (ChartBlock &b : blocks) {
+        if (!allowAdditional)
+            b.additionalDepreciation = 0;
         result.rows << ChartBlockRow::build(b, cutOff, withDepreciation, wholeRupees);
+    }
     if (anyBlockNil)
         result.messages << blockNilWarning;
     if (assetWiseWithDeductions)

@@ -15,10 +15,11 @@ struct Result {
 
 // The block-wise chart: groups of the chart map to blocks through blockgroup; land is
 // left out. withDepreciation fills the depreciation allowable (the answer to "Do you want
-// to Import Figures for 'Depreciation Allowable'?").
-Result fromBlockChart(bool withDepreciation);
+// to Import Figures for 'Depreciation Allowable'?"); additional depreciation is part of it
+// unless the assessee opted for a regime that does not allow it.
+Result fromBlockChart(bool withDepreciation, bool allowAdditional = true);
 
 // The asset-wise chart's income-tax depreciation list, one row per asset class and rate.
-Result fromAssetChart(bool withDepreciation);
+Result fromAssetChart(bool withDepreciation, bool allowAdditional = true);
 
 } // namespace DepreciationImports

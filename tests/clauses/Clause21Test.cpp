@@ -22,16 +22,6 @@ TEST(Clause21Payments, ThirtyFirstMarchIsInTheYearFirstAprilIsNot)
     EXPECT_EQ(paymentDateMessage("Nil", first, last), "");
 }
 
-TEST(Clause21Payees, PanAndAadhaarCells)
-{
-    EXPECT_EQ(panMessage("AABCS1234K"), "");
-    EXPECT_EQ(panMessage(""), "");
-    EXPECT_EQ(panMessage("AABCS1234"), "Not a Valid PAN [AABCS1234]");
-    EXPECT_EQ(aadhaarMessage("234567890124"), "");
-    EXPECT_EQ(aadhaarMessage("234567890125"), "Not a Valid Aadhaar [234567890125]");
-    EXPECT_EQ(aadhaarMessage("NA"), "");
-}
-
 TEST(Clause21Items, CoverTheCataloguesClausesInPageOrder)
 {
     const Catalogue::Page *page = ClauseCatalogue::instance().page(9);

@@ -30,7 +30,6 @@ TEST(DepreciationBlocks, KeepTheTextsAsTheWriterKnowsThem)
     EXPECT_EQ(DepreciationBlocks::byDescription("(18b) Plant & Machinery @ 30%- Sec 32(1)(ii)")->id, 2);
     EXPECT_EQ(DepreciationBlocks::byDescription("(18b) Plant & Machinery @ 30%"), nullptr);
     EXPECT_EQ(DepreciationBlocks::byId(0), nullptr);
-    EXPECT_DOUBLE_EQ(DepreciationBlocks::rateOf("5.27%-"), 5.27);
 }
 
 TEST(DepreciationBlocks, RewriteLegacyDescriptions)

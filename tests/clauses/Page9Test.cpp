@@ -65,6 +65,19 @@ TEST_P(Page9, ItemsSitOnTheirTabs)
     EXPECT_TRUE(page->tabs()->widget(0)->isAncestorOf(page->findChild<QWidget *>("grd21a8")));
 }
 
+TEST_P(Page9, PayeeCellsAreCheckedAsTheyAreEdited)
+{
+    auto page = open("C001");
+    auto *grid = page->findChild<ClauseGrid *>("grd21bvi"); // PAN in column 3, Aadhaar in 4
+    payment(grid, "15/07/2025");
+    setCellText(grid, 0, 3, "AABCS1234");
+    grid->cellEdited(0, 3);
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid PAN [AABCS1234]");
+    setCellText(grid, 0, 4, "234567890125");
+    grid->cellEdited(0, 4);
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid Aadhaar [234567890125]");
+}
+
 TEST_P(Page9, Imports21cFromTheIncomeTaxComputation)
 {
     auto page = open("C002");

@@ -136,15 +136,4 @@ QString currentDescription(const QString &description)
     return it == legacy.constEnd() ? description : byId(it.value())->description;
 }
 
-double rateOf(const QString &rateEntry)
-{
-    QString digits;
-    for (const QChar c : rateEntry) {
-        if (!c.isDigit() && c != u'.')
-            break;
-        digits += c;
-    }
-    return digits.toDouble();
-}
-
 } // namespace DepreciationBlocks

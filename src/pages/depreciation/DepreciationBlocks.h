@@ -24,7 +24,4 @@ const DepreciationBlock *byDescription(const QString &description);
 // text comes back unchanged.
 QString currentDescription(const QString &description);
 
-// The percentage of a rate entry ("5.27%-" gives 5.27).
-double rateOf(const QString &rateEntry);
-
 } // namespace DepreciationBlocks

@@ -157,8 +157,10 @@ void frmPage7::recomputeBlocks()
         if (!isBlockRow(m_grd18, r))
             continue;
         QStringList cells = rowCells(m_grd18, r);
-        for (int c : {Adjustment115BAC, AdjustmentIntangible, OtherAdjustments, DepreciationAllowable})
-            cells[c] = plainNumber(cells[c]);
+        for (int c = 0; c < ColumnCount; ++c) {
+            if (isTypedAmountColumn(c))
+                cells[c] = plainNumber(cells[c]);
+        }
         recompute(cells);
         setRowCells(m_grd18, r, cells);
     }

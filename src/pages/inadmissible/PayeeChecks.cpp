@@ -1,7 +1,6 @@
 #include "PayeeChecks.h"
 
 #include "host/DateService.h"
-#include "host/IdentityChecks.h"
 
 namespace PayeeChecks
 {
@@ -17,20 +16,6 @@ bool needsNoCheck(const QString &value)
 }
 
 } // namespace
-
-QString panMessage(const QString &pan)
-{
-    if (needsNoCheck(pan) || IdentityChecks::ValidPan(pan.trimmed()))
-        return {};
-    return QStringLiteral("Not a Valid PAN [%1]").arg(pan);
-}
-
-QString aadhaarMessage(const QString &aadhaar)
-{
-    if (needsNoCheck(aadhaar) || IdentityChecks::ValidAadhaar(aadhaar.trimmed()))
-        return {};
-    return QStringLiteral("Not a Valid Aadhaar [%1]").arg(aadhaar);
-}
 
 QString paymentDateMessage(const QString &date, const QString &firstDate, const QString &secondDate)
 {

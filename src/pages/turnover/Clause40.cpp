@@ -72,15 +72,6 @@ void recomputeRatios(Fields &fields)
         fields[r.ratio] = ratioOf(fields.value(r.numerator), fields.value(r.denominator));
 }
 
-QString ratioDependingOn(const QString &amountField)
-{
-    for (const Ratio &r : ratios()) {
-        if (r.numerator == amountField || r.denominator == amountField)
-            return r.ratio;
-    }
-    return {};
-}
-
 bool isWholeRupees(const QString &text)
 {
     const QString t = text.trimmed();

@@ -36,8 +36,6 @@ QString ratioOf(const QString &numerator, const QString &denominator);
 
 // Recomputes every ratio field from its amounts.
 void recomputeRatios(Fields &fields);
-// The ratio field that depends on an amount field; empty when none does.
-QString ratioDependingOn(const QString &amountField);
 
 // A whole-rupee amount reads the same as its "###0" form; texts that are not numbers
 // ("Nil") pass.

@@ -14,33 +14,15 @@ bool isIdentificationNumber(const QString &text)
     return tanOrPan.match(text).hasMatch();
 }
 
-QString storedAnswer(Answer43 answer)
+QString storedAnswer43(const QString &answer)
 {
-    switch (answer) {
-    case Answer43::Yes:
+    if (answer == QLatin1String("Yes"))
         return QStringLiteral("True");
-    case Answer43::No:
+    if (answer == QLatin1String("No"))
         return QStringLiteral("False");
-    case Answer43::NotDue:
+    if (answer == QLatin1String("NA"))
         return QStringLiteral("NA");
-    case Answer43::None:
-        break;
-    }
     return {};
-}
-
-Answer43 answerOf(const QString &stored)
-{
-    const QString s = stored.trimmed();
-    if (s.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
-        s.compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0)
-        return Answer43::Yes;
-    if (s.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0 ||
-        s.compare(QLatin1String("No"), Qt::CaseInsensitive) == 0)
-        return Answer43::No;
-    if (s.compare(QLatin1String("NA"), Qt::CaseInsensitive) == 0)
-        return Answer43::NotDue;
-    return Answer43::None;
 }
 
 QString furnishingDateMessage(const QString &date, const QString &firstDate)
@@ -51,20 +33,6 @@ QString furnishingDateMessage(const QString &date, const QString &firstDate)
         return {};
     return QStringLiteral("Date of furnishing should be greater than or equals to '01/04/%1'")
         .arg(first.year());
-}
-
-const QStringList &amountTypes()
-{
-    static const QStringList list{QStringLiteral("Demand raised"), QStringLiteral("Refund received")};
-    return list;
-}
-
-const QStringList &indirectTaxLaws()
-{
-    static const QStringList list{QStringLiteral("SALES TAX/VAT"), QStringLiteral("STATE EXCISE DUTY"),
-                                  QStringLiteral("GOODS & SERVICES TAX"),
-                                  QStringLiteral("OTHER INDIRECT TAX/DUTY")};
-    return list;
 }
 
 } // namespace Clauses41To44

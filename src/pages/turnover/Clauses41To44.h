@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QDate>
 #include <QString>
-#include <QStringList>
 
-// Rules of clauses 41 to 44 on page 20.
+// Rules of clauses 42 and 43 on page 20.
 namespace Clauses41To44
 {
 
@@ -13,18 +11,12 @@ namespace Clauses41To44
 bool isIdentificationNumber(const QString &text);
 
 // Clause 43's answer as stored under "Opt43": "True" for Yes, "False" for No, "NA" for
-// Not Due; "" when none is chosen.
-enum class Answer43 { None, Yes, No, NotDue };
-QString storedAnswer(Answer43 answer);
-Answer43 answerOf(const QString &stored);
+// Not Due; "" when none is chosen. answer is the page's "Yes", "No" or "NA".
+QString storedAnswer43(const QString &answer);
 
 // "Date of furnishing should be greater than or equals to '01/04/<first year>'" when a
 // date of clause 42 or 43 precedes the year's first day; "" otherwise (and for texts
 // that are not dates).
 QString furnishingDateMessage(const QString &date, const QString &firstDate);
-
-// Drop-down lists of clause 41.
-const QStringList &amountTypes();     // "Demand raised", "Refund received"
-const QStringList &indirectTaxLaws(); // the four indirect-tax entries
 
 } // namespace Clauses41To44

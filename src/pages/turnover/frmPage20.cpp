@@ -210,14 +210,10 @@ void frmPage20::writeRows()
     ClauseSection *clause43 = section(QStringLiteral("43"));
     if (!clause43)
         return;
-    const QString answer = clause43->answer();
-    const Clauses41To44::Answer43 a = answer == QLatin1String("Yes")  ? Clauses41To44::Answer43::Yes
-                                      : answer == QLatin1String("No") ? Clauses41To44::Answer43::No
-                                      : answer == QLatin1String("NA") ? Clauses41To44::Answer43::NotDue
-                                                                      : Clauses41To44::Answer43::None;
+    const QString stored = Clauses41To44::storedAnswer43(clause43->answer());
     ClauseStore::deletePoint(20, clause43->clause().option);
-    if (a != Clauses41To44::Answer43::None)
-        ClauseStore::insertRow(20, clause43->clause().option, {Clauses41To44::storedAnswer(a)});
+    if (!stored.isEmpty())
+        ClauseStore::insertRow(20, clause43->clause().option, {stored});
 }
 
 bool frmPage20::fail(QWidget *control, const QString &message, int tab)

@@ -78,6 +78,7 @@ Result fromBlockChart(bool withDepreciation, bool allowAdditional)
             "SELECT g.REF_ID, g.Compit_Rate, b.BlockId FROM mast_fix_grp g LEFT JOIN blockgroup b ON "
             "b.IGrpId=g.IGrpId WHERE g.Code_No=? AND g.FYr=? AND g.IGrpId<>? ORDER BY g.IGrpId, g.REF_ID"),
         {h.Temp_Code(), h.yearKey(), FixedAssetSchema::LandGroup});
+    // A client without a block-wise chart for the year is pointed to the asset-wise one.
     if (groups.Eof()) {
         result.messages << prepareAssetWiseChart;
         return result;

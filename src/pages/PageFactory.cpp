@@ -2,6 +2,7 @@
 
 #include "ClauseCatalogue.h"
 #include "ClausePage.h"
+#include "registry/SpecificPages.h"
 
 #include <QHash>
 
@@ -25,19 +26,6 @@ QString noticeFor(int slot)
         return QStringLiteral(
             "The report page is not available in this version. Its stored particulars are kept "
             "unchanged when pages are saved.");
-    case 7:
-        return QStringLiteral(
-            "The depreciation computations, the additions and deductions lists and the imports "
-            "from the depreciation chart are not available in this version; clause 18 takes the "
-            "figures as entered.");
-    case 9:
-        return QStringLiteral(
-            "The import of clause 21(c) from the income-tax computation is not available in this "
-            "version.");
-    case 20:
-        return QStringLiteral(
-            "The ratios of clause 40 are not computed and the turnover import is not available in "
-            "this version; enter the figures and ratios as they are.");
     default:
         return {};
     }
@@ -57,6 +45,7 @@ int lastPage(FormKind kind)
 
 ClausePage *create(FormKind kind, int slot, QWidget *parent)
 {
+    SpecificPages::registerAll();
     const auto it = makers().constFind({int(kind), slot});
     if (it != makers().constEnd())
         return (*it)(slot, parent);

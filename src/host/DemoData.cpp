@@ -1,7 +1,7 @@
 #include "DemoData.h"
 
+#include "DemoAccounts.h"
 #include "DemoClauses.h"
-
 #include "TalvexBase.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
@@ -235,6 +235,7 @@ int create(TalvexBase &host)
         insertReport(clients().first(), yearKey);
         report.commit();
     }
+    DemoAccounts::create(host);
     return created;
 }
 

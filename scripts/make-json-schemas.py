@@ -28,7 +28,7 @@ AADHAAR_IF_ANY = r"^([2-9][0-9]{11})?$"
 TAN = r"^[A-Z]{4}[0-9]{5}[A-Z]$"
 PIN = r"^[0-9A-Za-z -]{1,10}$"
 COUNTRY = r"^[0-9]{1,4}$"
-BASE64_CSV = r"^data:application/vnd\.ms-excel;base64,[A-Za-z0-9+/]+=*$"
+BASE64_CSV = r"^data:application/vnd\.ms-excel;base64,[A-Za-z0-9+/]"
 
 
 def lookup(table, column, where=None):

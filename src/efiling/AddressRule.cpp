@@ -2,7 +2,6 @@
 
 #include "CodeLookups.h"
 #include "JsonLineWriter.h"
-#include "host/HostContext.h"
 
 bool StoredAddress::inIndia() const
 {
@@ -29,7 +28,7 @@ namespace AddressRule {
 
 QString countryCode(const StoredAddress &a)
 {
-    return a.inIndia() ? QStringLiteral("91") : host().GetCountryCodeNew(a.country);
+    return a.inIndia() ? QStringLiteral("91") : CodeLookups::countryCode(a.country);
 }
 
 QString stateCode(const StoredAddress &a)

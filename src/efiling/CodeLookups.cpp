@@ -3,11 +3,27 @@
 #include "host/HostContext.h"
 #include "store/Database.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace CodeLookups {
 
 namespace {
+
+QHash<QString, QString> *cache = nullptr;
+
+// The remembered answer of a look-up while a ScopedCache lives, else a fresh one.
+template <typename Lookup> QString remembered(const QString &key, Lookup lookup)
+{
+    if (!cache)
+        return lookup();
+    auto it = cache->constFind(key);
+    if (it != cache->constEnd())
+        return *it;
+    const QString value = lookup();
+    cache->insert(key, value);
+    return value;
+}
 
 QString first(const QString &sql, const QVariantList &binds)
 {
@@ -21,6 +37,7 @@ QString postalCode(const QString &pin, const QString &name, const QString &pinCo
 {
     if (pin.trimmed().isEmpty() || name.trimmed().isEmpty())
         return {};
+    return remembered(pinColumn + u'|' + pin + u'|' + name, [&] {
     Database &db = host().DBObj();
     QSet<QString> codes;
     for (Recordset rs = db.Execute(QStringLiteral("SELECT %1 FROM po_pincode WHERE pin_cd=?").arg(pinColumn),
@@ -28,7 +45,7 @@ QString postalCode(const QString &pin, const QString &name, const QString &pinCo
          !rs.Eof(); rs.MoveNext())
         codes.insert(rs.Fields(0));
     if (codes.isEmpty())
-        return {};
+        return QString();
     for (Recordset rs = db.Execute(QStringLiteral("SELECT %1 FROM %2 WHERE lower(%3)=lower(?)")
                                        .arg(pinColumn, table, nameColumn),
                                    {name.trimmed()});
@@ -36,7 +53,8 @@ QString postalCode(const QString &pin, const QString &name, const QString &pinCo
         if (codes.contains(rs.Fields(0)))
             return rs.Fields(0);
     }
-    return {};
+    return QString();
+    });
 }
 
 } // namespace
@@ -68,7 +86,9 @@ QString stateCode(const QString &stateName)
     const QString name = normalisedStateName(stateName);
     if (name.isEmpty())
         return {};
-    return first(QStringLiteral("SELECT state_cd FROM po_state WHERE lower(state_desc)=lower(?)"), {name});
+    return remembered(QStringLiteral("state|") + name, [&] {
+        return first(QStringLiteral("SELECT state_cd FROM po_state WHERE lower(state_desc)=lower(?)"), {name});
+    });
 }
 
 QString postOfficeCode(const QString &pin, const QString &name)
@@ -93,8 +113,10 @@ QString sectorCode(const QString &sectorName)
 {
     if (sectorName.trimmed().isEmpty())
         return {};
-    return first(QStringLiteral("SELECT Code FROM annex_sector WHERE MasterCode='-1' AND SecName=?"),
-                 {sectorName.trimmed()});
+    return remembered(QStringLiteral("sector|") + sectorName.trimmed(), [&] {
+        return first(QStringLiteral("SELECT Code FROM annex_sector WHERE MasterCode='-1' AND SecName=?"),
+                     {sectorName.trimmed()});
+    });
 }
 
 QString actCode(const QString &actName)
@@ -108,6 +130,26 @@ QString actCode(const QString &actName)
             return QStringLiteral("%1").arg(position, 2, 10, QLatin1Char('0'));
     }
     return {};
+}
+
+QString countryCode(const QString &countryName)
+{
+    return remembered(QStringLiteral("country|") + countryName,
+                      [&] { return host().GetCountryCodeNew(countryName); });
+}
+
+ScopedCache::ScopedCache() : m_owner(!cache)
+{
+    if (m_owner)
+        cache = new QHash<QString, QString>;
+}
+
+ScopedCache::~ScopedCache()
+{
+    if (!m_owner)
+        return;
+    delete cache;
+    cache = nullptr;
 }
 
 } // namespace CodeLookups

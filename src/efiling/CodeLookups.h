@@ -22,4 +22,21 @@ QString sectorCode(const QString &sectorName);
 // "01" to "67": the position of the Act in the list of Acts of Form 3CA, compared exactly.
 QString actCode(const QString &actName);
 
+// The host's code of a country, by its name.
+QString countryCode(const QString &countryName);
+
+// While one lives, each look-up is made once and remembered: a document repeats the same
+// few names thousands of times.
+class ScopedCache
+{
+public:
+    ScopedCache();
+    ~ScopedCache();
+    ScopedCache(const ScopedCache &) = delete;
+    ScopedCache &operator=(const ScopedCache &) = delete;
+
+private:
+    bool m_owner; // an inner cache leaves the outer one in place
+};
+
 } // namespace CodeLookups

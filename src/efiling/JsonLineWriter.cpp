@@ -1,47 +1,101 @@
 #include "JsonLineWriter.h"
 
-#include <QRegularExpression>
 
 namespace {
 
-const QString kNewLine = QStringLiteral("\r\n");
+// Appends the JSON string literal of a text, as UTF-8.
+void appendLiteral(QByteArray &out, QStringView value)
+{
+    out += '"';
+    const qsizetype n = value.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = value[i].unicode();
+        if (c >= 0x20 && c < 0x80) {
+            if (c == '"' || c == '\\')
+                out += '\\';
+            out += char(c);
+            continue;
+        }
+        switch (c) {
+        case '\b':
+            out += "\\b";
+            continue;
+        case '\f':
+            out += "\\f";
+            continue;
+        case '\n':
+            out += "\\n";
+            continue;
+        case '\r':
+            out += "\\r";
+            continue;
+        case '\t':
+            out += "\\t";
+            continue;
+        default:
+            break;
+        }
+        if (c < 0x20) {
+            out += QByteArray("\\u00") + QByteArray::number(c, 16).rightJustified(2, '0');
+            continue;
+        }
+        // Everything else as UTF-8, a surrogate pair as one character.
+        qsizetype run = 1;
+        if (QChar::isHighSurrogate(c) && i + 1 < n && value[i + 1].isLowSurrogate())
+            run = 2;
+        out += value.mid(i, run).toUtf8();
+        i += run - 1;
+    }
+    out += '"';
+}
 
 } // namespace
 
 JsonLineWriter::JsonLineWriter()
 {
     // The document is one object; its braces stand at the margin.
-    m_text = QStringLiteral("{");
+    m_text = "{";
     m_stack.push_back(Level{});
 }
 
-void JsonLineWriter::line(int indent, const QString &text)
-{
-    m_text += kNewLine;
-    m_text += QString(indent, u' ');
-    m_text += text;
-}
-
-void JsonLineWriter::member(const QString &text)
+void JsonLineWriter::startMember()
 {
     Level &level = m_stack.back();
     if (level.hasMembers)
-        m_text += u',';
+        m_text += ',';
     level.hasMembers = true;
     // The root's braces stand at the margin and its members at 4: a member's indent is
     // two spaces per open level plus two, its closing line two spaces per open level.
-    line(2 * depth() + 2, text);
+    m_text += "\r\n";
+    m_text.append(2 * depth() + 2, ' ');
+}
+
+void JsonLineWriter::startNamedMember(const QString &name)
+{
+    startMember();
+    appendLiteral(m_text, name);
+    m_text += ": ";
+}
+
+void JsonLineWriter::appendQuoted(const QString &value)
+{
+    appendLiteral(m_text, value);
 }
 
 void JsonLineWriter::openObject(const QString &name)
 {
-    member(name.isEmpty() ? QStringLiteral("{") : quoted(name) + QStringLiteral(": {"));
+    if (name.isEmpty())
+        startMember();
+    else
+        startNamedMember(name);
+    m_text += '{';
     m_stack.push_back(Level{});
 }
 
 void JsonLineWriter::openArray(const QString &name)
 {
-    member(quoted(name) + QStringLiteral(": ["));
+    startNamedMember(name);
+    m_text += '[';
     m_stack.push_back(Level{true, false});
 }
 
@@ -52,86 +106,97 @@ void JsonLineWriter::close()
     const bool array = m_stack.back().array;
     const int indent = 2 * depth();
     m_stack.pop_back();
-    line(indent, array ? QStringLiteral("]") : QStringLiteral("}"));
+    m_text += "\r\n";
+    m_text.append(indent, ' ');
+    m_text += array ? ']' : '}';
 }
 
 void JsonLineWriter::text(const QString &name, const QString &value)
 {
-    member(quoted(name) + QStringLiteral(": ") + quoted(value));
+    startNamedMember(name);
+    appendQuoted(value);
 }
 
 void JsonLineWriter::number(const QString &name, const QString &value)
 {
-    member(quoted(name) + QStringLiteral(": ") + numberText(value));
+    startNamedMember(name);
+    m_text += numberText(value).toUtf8();
 }
 
 void JsonLineWriter::numberArray(const QString &name, const QString &value)
 {
-    member(quoted(name) + QStringLiteral(": [") + numberText(value) + QStringLiteral("]"));
+    startNamedMember(name);
+    m_text += '[';
+    m_text += numberText(value).toUtf8();
+    m_text += ']';
 }
 
 QByteArray JsonLineWriter::bytes() const
 {
-    // Closing the root here keeps the writer usable for a partial document after an error.
-    QString whole = m_text;
-    for (size_t i = m_stack.size(); i > 1; --i)
-        whole += kNewLine + QString(2 * int(i), u' ') + (m_stack[i - 1].array ? u']' : u'}');
-    whole += kNewLine + QStringLiteral("}") + kNewLine;
-    return whole.toUtf8();
+    // Closing what is open here keeps the writer usable for a partial document after an error.
+    QByteArray whole;
+    whole.reserve(m_text.size() + 4 * qsizetype(m_stack.size()) + 8);
+    whole += m_text;
+    for (size_t i = m_stack.size(); i > 1; --i) {
+        whole += "\r\n";
+        whole.append(2 * qsizetype(i), ' ');
+        whole += m_stack[i - 1].array ? ']' : '}';
+    }
+    whole += "\r\n}\r\n";
+    return whole;
 }
 
 QString JsonLineWriter::quoted(const QString &value)
 {
-    QString out;
-    out.reserve(value.size() + 2);
-    out += u'"';
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case '"':
-            out += QLatin1String("\\\"");
-            break;
-        case '\\':
-            out += QLatin1String("\\\\");
-            break;
-        case '\b':
-            out += QLatin1String("\\b");
-            break;
-        case '\f':
-            out += QLatin1String("\\f");
-            break;
-        case '\n':
-            out += QLatin1String("\\n");
-            break;
-        case '\r':
-            out += QLatin1String("\\r");
-            break;
-        case '\t':
-            out += QLatin1String("\\t");
-            break;
-        default:
-            if (c.unicode() < 0x20)
-                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                out += c;
-        }
-    }
-    out += u'"';
-    return out;
+    QByteArray out;
+    appendLiteral(out, value);
+    return QString::fromUtf8(out);
 }
 
 QString JsonLineWriter::numberText(const QString &value)
 {
-    static const QRegularExpression decimal(QStringLiteral("^([+-]?)0*(\\d*)(\\.\\d*)?([eE][+-]?\\d+)?$"));
-    const QString v = value.trimmed();
+    const QStringView v = QStringView(value).trimmed();
     if (v.isEmpty())
         return QStringLiteral("null");
-    const QRegularExpressionMatch m = decimal.match(v);
-    if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).size() <= 1 && !v.contains(u'0')))
+    // sign? digits* (. digits*)? (e sign? digits+)?  with at least one digit before the exponent
+    qsizetype i = 0;
+    const qsizetype n = v.size();
+    const bool negative = v[0] == u'-';
+    if (v[0] == u'-' || v[0] == u'+')
+        ++i;
+    const qsizetype wholeStart = i;
+    while (i < n && v[i].isDigit() && v[i].unicode() < 0x80)
+        ++i;
+    QStringView whole = v.mid(wholeStart, i - wholeStart);
+    QStringView fraction;
+    if (i < n && v[i] == u'.') {
+        const qsizetype fractionStart = i;
+        ++i;
+        while (i < n && v[i].isDigit() && v[i].unicode() < 0x80)
+            ++i;
+        fraction = v.mid(fractionStart, i - fractionStart);
+    }
+    QStringView exponent;
+    if (i < n && (v[i] == u'e' || v[i] == u'E')) {
+        const qsizetype exponentStart = i++;
+        if (i < n && (v[i] == u'+' || v[i] == u'-'))
+            ++i;
+        const qsizetype digits = i;
+        while (i < n && v[i].isDigit() && v[i].unicode() < 0x80)
+            ++i;
+        exponent = i > digits ? v.mid(exponentStart, i - exponentStart) : QStringView(u"?");
+    }
+    if (i != n || exponent == u"?" || (whole.isEmpty() && fraction.size() <= 1))
         return quoted(value);
-    QString whole = m.captured(2).isEmpty() ? QStringLiteral("0") : m.captured(2);
-    QString fraction = m.captured(3);
-    if (fraction == QLatin1String("."))
-        fraction.clear();
-    const QString sign = m.captured(1) == QLatin1String("-") ? QStringLiteral("-") : QString();
-    return sign + whole + fraction + m.captured(4);
+    while (whole.size() > 1 && whole[0] == u'0')
+        whole = whole.mid(1);
+    QString out;
+    out.reserve(v.size() + 1);
+    if (negative)
+        out += u'-';
+    out += whole.isEmpty() ? QStringView(u"0") : whole;
+    if (fraction.size() > 1)
+        out += fraction;
+    out += exponent;
+    return out;
 }

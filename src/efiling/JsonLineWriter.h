@@ -6,7 +6,8 @@
 
 // Writes the e-filing JSON the way the department's utilities lay it out: one member a
 // line, indented by nesting depth (the root's members at 4 spaces, two more per level),
-// lines ending in CR LF, and the comma after a member only once a sibling follows.
+// lines ending in CR LF, and the comma after a member only once a sibling follows. The
+// text is built as UTF-8 at once: a large report runs to megabytes.
 class JsonLineWriter
 {
 public:
@@ -27,7 +28,7 @@ public:
     // "name": [value]  on one line, the value bare as for number().
     void numberArray(const QString &name, const QString &value);
 
-    // The document so far, UTF-8, the last line terminated.
+    // The document so far, the objects still open closed, the last line terminated.
     QByteArray bytes() const;
     int depth() const { return int(m_stack.size()); }
 
@@ -43,9 +44,11 @@ private:
         bool array = false;
         bool hasMembers = false;
     };
-    void member(const QString &line);
-    void line(int indent, const QString &text);
+    // A new line for a member of the innermost object or array, after a comma if needed.
+    void startMember();
+    void startNamedMember(const QString &name);
+    void appendQuoted(const QString &value);
 
-    QString m_text;
+    QByteArray m_text;
     std::vector<Level> m_stack;
 };

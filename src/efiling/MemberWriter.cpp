@@ -8,28 +8,32 @@
 #include "host/HostContext.h"
 #include "pages/ClauseCatalogue.h"
 
+#include <algorithm>
+
 namespace MemberWriter {
 
 namespace {
 
 // The row a member reads: its own point's first row, or the element's row.
-Row rowFor(const Member &m, const Row &elementRow, int page, const WriteContext &ctx)
+const Row &rowFor(const Member &m, const Row &elementRow, int page, const WriteContext &ctx)
 {
     if (m.point.isEmpty())
         return elementRow;
     return ctx.firstRowOf(m.page ? m.page : page, m.point);
 }
 
-bool isMarker(const QString &value)
+bool isMarker(QStringView value)
 {
-    const QString v = value.trimmed();
-    return v.compare(QLatin1String("Nil"), Qt::CaseInsensitive) == 0 || v == QLatin1String("NA");
+    const QStringView v = value.trimmed();
+    if (v.size() == 2)
+        return v == QLatin1String("NA");
+    return v.size() == 3 && v.compare(QLatin1String("Nil"), Qt::CaseInsensitive) == 0;
 }
 
 QString storedValue(const Member &m, const Row &row)
 {
     const QString v = row.col(m.column);
-    if (v.trimmed().isEmpty() && m.hasDefault)
+    if (m.hasDefault && QStringView(v).trimmed().isEmpty())
         return m.defaultValue;
     // The "Nil" that a No answer leaves in an amount box is no amount at all.
     if (isBare(m) && isMarker(v))
@@ -112,9 +116,10 @@ bool isBare(const Member &m)
 
 bool isMarkerRow(const Row &row)
 {
-    QString marker;
-    for (const QString &cell : row.cols.mid(0, 22)) {
-        const QString c = cell.trimmed();
+    QStringView marker;
+    const qsizetype cells = std::min<qsizetype>(row.cols.size(), 22);
+    for (qsizetype i = 0; i < cells; ++i) {
+        const QStringView c = QStringView(row.cols.at(i)).trimmed();
         if (c.isEmpty())
             continue;
         if (!isMarker(c))
@@ -129,6 +134,9 @@ bool isMarkerRow(const Row &row)
 QString converted(const Member &m, const QString &stored, const WriteContext &ctx)
 {
     const QString &as = m.as;
+    // Most members are written as stored.
+    if (as == QLatin1String("amount") || as == QLatin1String("text") || as == QLatin1String("number"))
+        return stored;
     if (as == QLatin1String("const"))
         return m.constValue;
     if (as == QLatin1String("date"))
@@ -154,14 +162,13 @@ QString converted(const Member &m, const QString &stored, const WriteContext &ct
         return host().assessmentYearText();
     if (as == QLatin1String("auditor"))
         return ctx.auditorValue(m.name);
-    // text, amount, number: as stored
     return stored;
 }
 
 void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int page, const WriteContext &ctx)
 {
     for (const Member &m : members) {
-        const Row source = rowFor(m, row, page, ctx);
+        const Row &source = rowFor(m, row, page, ctx);
         if (m.as == QLatin1String("name")) {
             w.openObject(m.name);
             for (int i = 0; i < m.names.size(); ++i)
@@ -187,7 +194,7 @@ QStringList csvFields(const QList<Member> &members, const Row &row, int page, co
 {
     QStringList fields;
     for (const Member &m : members) {
-        const Row source = rowFor(m, row, page, ctx);
+        const Row &source = rowFor(m, row, page, ctx);
         if (m.as == QLatin1String("address")) {
             const StoredAddress a = StoredAddress::fromRow(source, m.address);
             fields << a.line1 << a.line2 << a.city << a.pin << AddressRule::countryCode(a)

@@ -5,7 +5,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace SpecialCharacters {
 
@@ -42,17 +45,17 @@ QString listFile()
 QList<Pair> load()
 {
     QFile file(listFile());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         return {{QStringLiteral("\u2018"), QStringLiteral("'")},   {QStringLiteral("\u2019"), QStringLiteral("'")},
                 {QStringLiteral("\u201C"), QStringLiteral("\"")},  {QStringLiteral("\u201D"), QStringLiteral("\"")},
                 {QStringLiteral("\u2013"), QStringLiteral("-")},   {QStringLiteral("\u2014"), QStringLiteral("-")},
                 {QStringLiteral("\u2026"), QStringLiteral("...")}, {QStringLiteral("\u00A0"), QStringLiteral(" ")}};
     }
     QList<Pair> pairs;
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        const qsizetype tab = line.indexOf(u'\t');
-        if (tab > 0)
-            pairs << Pair{line.left(tab), line.mid(tab + 1)};
+    for (const QJsonValue &v : QJsonDocument::fromJson(file.readAll()).array()) {
+        const QJsonArray pair = v.toArray();
+        if (!pair.at(0).toString().isEmpty())
+            pairs << Pair{pair.at(0).toString(), pair.at(1).toString()};
     }
     return pairs;
 }
@@ -60,11 +63,13 @@ QList<Pair> load()
 bool save(const QList<Pair> &pairs)
 {
     QDir().mkpath(host().DocPath());
-    QSaveFile file(listFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
+    QJsonArray list;
     for (const Pair &p : pairs)
-        file.write((p.character + u'\t' + p.replacement + u'\n').toUtf8());
+        list.append(QJsonArray{p.character, p.replacement});
+    QSaveFile file(listFile());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(QJsonDocument(list).toJson());
     return file.commit();
 }
 
@@ -72,34 +77,35 @@ QString cleanJson(const QString &text, const QList<Pair> &pairs)
 {
     QString out;
     out.reserve(text.size());
-    bool inString = false;
     for (qsizetype i = 0; i < text.size();) {
-        const QChar c = text.at(i);
-        if (!inString) {
-            inString = c == u'"';
-            out += c;
-            ++i;
+        if (text.at(i) != u'"') {
+            out += text.at(i++);
             continue;
         }
-        if (c == u'\\' && i + 1 < text.size()) {
-            out += c;
-            out += text.at(i + 1);
-            i += 2;
-            continue;
+        // A string runs to the next quote that no backslash escapes.
+        qsizetype end = i + 1;
+        while (end < text.size() && text.at(end) != u'"')
+            end += text.at(end) == u'\\' ? 2 : 1;
+        end = std::min(end, text.size() - 1);
+        qsizetype next = end + 1;
+        while (next < text.size() && text.at(next).isSpace())
+            ++next;
+        const bool memberName = next < text.size() && text.at(next) == u':';
+        out += u'"';
+        for (qsizetype k = i + 1; k < end;) {
+            const Pair *p = memberName ? nullptr : matchAt(text, k, pairs);
+            if (p) {
+                out += jsonEscaped(p->replacement);
+                k += p->character.size();
+            } else if (text.at(k) == u'\\' && k + 1 < end) {
+                out += text.mid(k, 2);
+                k += 2;
+            } else {
+                out += text.at(k++);
+            }
         }
-        if (c == u'"') {
-            inString = false;
-            out += c;
-            ++i;
-            continue;
-        }
-        if (const Pair *p = matchAt(text, i, pairs)) {
-            out += jsonEscaped(p->replacement);
-            i += p->character.size();
-            continue;
-        }
-        out += c;
-        ++i;
+        out += u'"';
+        i = end + 1;
     }
     return out;
 }

@@ -4,8 +4,9 @@
 #include <QString>
 
 // Characters the e-filing portal refuses and what replaces them, kept in "SpChList" in
-// the documents folder (one pair a line: the character, a tab, the replacement). Only
-// the exported file is cleaned, never the clause rows.
+// the documents folder (a JSON list of [character, replacement] pairs, so that any
+// character, a tab or a line break too, can be listed). Only the exported file is
+// cleaned, never the clause rows.
 namespace SpecialCharacters {
 
 struct Pair {

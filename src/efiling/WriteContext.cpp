@@ -9,10 +9,11 @@ const QList<WriteContext::Row> &WriteContext::rowsOf(int page, const QString &po
     return m_rows.rows(ref.page, ref.point);
 }
 
-WriteContext::Row WriteContext::firstRowOf(int page, const QString &point) const
+const WriteContext::Row &WriteContext::firstRowOf(int page, const QString &point) const
 {
+    static const Row none;
     const QList<Row> &list = rowsOf(page, point);
-    return list.isEmpty() ? Row{} : list.first();
+    return list.isEmpty() ? none : list.first();
 }
 
 QString WriteContext::auditorValue(const QString &member) const

@@ -27,7 +27,7 @@ public:
     // The rows of a point of a page; the point may be a catalogue alias ("@declaration").
     const QList<Row> &rowsOf(int page, const QString &point) const;
     // The first row of such a point, or an empty row.
-    Row firstRowOf(int page, const QString &point) const;
+    const Row &firstRowOf(int page, const QString &point) const;
 
     // A member of "OtherInformation1" taken from the signing auditor's record.
     QString auditorValue(const QString &member) const;

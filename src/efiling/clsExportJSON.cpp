@@ -1,6 +1,7 @@
 #include "clsExportJSON.h"
 
 #include "ClauseBlockWriter.h"
+#include "CodeLookups.h"
 #include "DeclarationWriter.h"
 #include "EfilingValues.h"
 #include "JsonLineWriter.h"
@@ -91,6 +92,7 @@ QByteArray clsExportJSON::compose(const QDate &today)
 
 void clsExportJSON::compose(JsonLineWriter &w, const QDate &today)
 {
+    const CodeLookups::ScopedCache lookups;
     const ReportRows rows = ReportRows::load();
     const WriteContext ctx(rows, ClauseCatalogue::instance(), moduleState().formCode);
     w.openObject(formRoot());

@@ -2,6 +2,7 @@
 
 #include "efiling/clsExportJSON.h"
 #include "store/ClauseStore.h"
+#include "store/Database.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@ void EfilingTest::SetUp()
 
 void EfilingTest::setGrid(int page, const QString &point, const QList<QStringList> &rows)
 {
+    Transaction tx(env->host().DBObj());
     ClauseStore::deletePoint(page, point);
     for (int i = 0; i < rows.size(); ++i) {
         QStringList cols = rows.at(i);
@@ -24,6 +26,7 @@ void EfilingTest::setGrid(int page, const QString &point, const QList<QStringLis
         cols << QString::number(i + 1);
         ClauseStore::insertRow(page, point, cols);
     }
+    tx.commit();
 }
 
 void EfilingTest::setValue(int page, const QString &point, const QString &value)

@@ -44,7 +44,7 @@ TEST(JsonLineWriter, ClosesWhatIsStillOpenSoAPartialDocumentParses)
     w.openArray(QStringLiteral("b"));
     w.openObject();
     w.text(QStringLiteral("c"), QStringLiteral("d"));
-    EXPECT_NO_THROW((void)nlohmann::json::parse(w.bytes().toStdString()));
+    EXPECT_TRUE(nlohmann::json::accept(w.bytes().toStdString()));
 }
 
 TEST(JsonLineWriter, EscapesWhatAJsonStringMayNotHoldBare)

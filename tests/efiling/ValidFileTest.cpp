@@ -1,0 +1,132 @@
+#include "EfilingTestSupport.h"
+
+#include "efiling/XmlSchemaCheck.h"
+#include "efiling/clsExportJSON.h"
+#include "efiling/frmeflvalid.h"
+#include "efiling/frmeflvalidXML.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &text)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+// A schema with one element holding numbers, and a file with `bad` wrong entries among them.
+void writeNumbersXml(const QString &xsd, const QString &xml, int bad)
+{
+    writeFile(xsd, "<?xml version=\"1.0\"?>\n"
+                   "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">\n"
+                   "  <xs:element name=\"Form\"><xs:complexType><xs:sequence>\n"
+                   "    <xs:element name=\"Amount\" type=\"xs:decimal\" maxOccurs=\"unbounded\"/>\n"
+                   "  </xs:sequence></xs:complexType></xs:element>\n"
+                   "</xs:schema>\n");
+    QByteArray text = "<?xml version=\"1.0\"?>\n<Form>\n";
+    for (int i = 0; i < bad; ++i)
+        text += "  <Amount>x" + QByteArray::number(i) + "</Amount>\n";
+    text += "  <Amount>12.5</Amount>\n</Form>\n";
+    writeFile(xml, text);
+}
+
+} // namespace
+
+class ValidFile : public EfilingTest
+{
+protected:
+    QString writeDemo(const QByteArray &from = {}, const QByteArray &to = {})
+    {
+        QByteArray text = compose();
+        if (!from.isEmpty())
+            text.replace(from, to);
+        const QString path = tempFile("demo.json");
+        writeFile(path, text);
+        return path;
+    }
+};
+
+TALVEX_BOTH_ENGINES(ValidFile);
+
+TEST_P(ValidFile, AValidFileReturnsAtOnceWithoutTheReport)
+{
+    EXPECT_EQ(frmeflvalid::ValidFile(2025, clsExportJSON::schemaFolder(), writeDemo()), 0);
+    EXPECT_TRUE(env->prompt().shown().empty());
+}
+
+TEST_P(ValidFile, NumbersWrittenAsTextAreNotHeldAgainstTheFile)
+{
+    const QString path = writeDemo("\"Amount\": 185000.00", "\"Amount\": \"185000.00\"");
+    EXPECT_EQ(frmeflvalid::check(path, clsExportJSON::schemaFolder() + "/FORM3CA3CD_MainSchema.json")
+                  .findings.size(),
+              0);
+    EXPECT_EQ(frmeflvalid::ValidFile(2025, clsExportJSON::schemaFolder(), path), 0);
+    EXPECT_TRUE(env->prompt().shown().empty());
+}
+
+TEST_P(ValidFile, AMalformedDateIsReportedWithItsLine)
+{
+    const QString path = writeDemo("\"AuditDated\": \"2026-08-12\"", "\"AuditDated\": \"12/08/2026\"");
+    EXPECT_EQ(frmeflvalid::ValidFile(2025, clsExportJSON::schemaFolder(), path), 1);
+    ASSERT_EQ(env->prompt().shown().size(), 1u);
+    const auto &report = env->prompt().shown().front();
+    EXPECT_EQ(report.title, "E-Filing Validation - Error Report");
+    EXPECT_TRUE(report.text.startsWith("Line 45, Column 13: FORM3CA.F3CA.Declaration.Point1.AuditDated: String '12/08/2026'"))
+        << report.text.toStdString();
+}
+
+TEST_P(ValidFile, AMissingSchemaEndsTheCheckAsInvalid)
+{
+    EXPECT_EQ(frmeflvalid::ValidFile(2025, tempFile("nowhere"), writeDemo()), 1);
+    EXPECT_TRUE(env->prompt().lastText().contains("FORM3CA3CD_MainSchema.json"));
+}
+
+TEST(XmlCheck, ListsTheFirstThousandOfFifteenHundredFaults)
+{
+    QTemporaryDir dir;
+    const QString xsd = dir.filePath("Form61.xsd");
+    const QString xml = dir.filePath("form61.xml");
+    writeNumbersXml(xsd, xml, 1500);
+    const XmlSchemaCheck::Result result = XmlSchemaCheck::run(xml, xsd);
+    EXPECT_TRUE(result.failure.isEmpty()) << result.failure.toStdString();
+    ASSERT_EQ(result.findings.size(), 1000);
+    EXPECT_EQ(result.findings.first().line, 3);
+    EXPECT_GT(result.findings.first().column, 0);
+    EXPECT_EQ(result.findings.last().line, 1002);
+    EXPECT_TRUE(result.findings.first().message.contains("x0")) << result.findings.first().message.toStdString();
+}
+
+TEST(XmlCheck, AConformingFileHasNoFindings)
+{
+    QTemporaryDir dir;
+    writeNumbersXml(dir.filePath("Form61.xsd"), dir.filePath("f.xml"), 0);
+    const XmlSchemaCheck::Result result = XmlSchemaCheck::run(dir.filePath("f.xml"), dir.filePath("Form61.xsd"));
+    EXPECT_TRUE(result.failure.isEmpty());
+    EXPECT_TRUE(result.findings.isEmpty());
+}
+
+TEST_P(ValidFile, TheXmlCheckNamesAMissingSchemaFile)
+{
+    moduleState().formKind = FormKind::F61;
+    const QString xml = tempFile("f.xml");
+    writeFile(xml, "<Form/>");
+    EXPECT_EQ(frmeflvalidXML::ValidFile(2025, tempFile("eAIR/XmlSch2023/FORM61"), xml), 1);
+    EXPECT_TRUE(env->prompt().lastText().contains("Form61.xsd")) << env->prompt().lastText().toStdString();
+}
+
+TEST_P(ValidFile, TheXmlCheckReportsFaultsAndPassesAGoodFile)
+{
+    moduleState().formKind = FormKind::F61;
+    QDir().mkpath(tempFile("schemas"));
+    writeNumbersXml(tempFile("schemas/Form61.xsd"), tempFile("bad.xml"), 2);
+    EXPECT_EQ(frmeflvalidXML::ValidFile(2025, tempFile("schemas"), tempFile("bad.xml")), 1);
+    EXPECT_TRUE(env->prompt().lastText().startsWith("Line 3, Column")) << env->prompt().lastText().toStdString();
+
+    writeNumbersXml(tempFile("schemas/Form61.xsd"), tempFile("good.xml"), 0);
+    env->prompt().clear();
+    EXPECT_EQ(frmeflvalidXML::ValidFile(2025, tempFile("schemas"), tempFile("good.xml")), 0);
+    EXPECT_TRUE(env->prompt().shown().empty());
+}

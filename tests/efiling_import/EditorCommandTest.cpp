@@ -1,0 +1,51 @@
+#include "ImportTestSupport.h"
+
+#include "editor/Form3CD.h"
+#include "pages/ClausePage.h"
+#include "store/ClauseStore.h"
+
+#include <QTableWidget>
+
+class EditorImport : public ImportTest
+{
+};
+
+TALVEX_BOTH_ENGINES(EditorImport);
+
+TEST_P(EditorImport, ImportJsonAsksImportsAndReloadsTheOpenPages)
+{
+    const QString file = writeFile("3CA_C001.json", documentOf("C001"));
+    open("C004");
+    Form3CD editor;
+    auto *books = editor.page(4)->findChild<QTableWidget *>("grd11a");
+    ASSERT_NE(books, nullptr);
+    ASSERT_TRUE(books->item(0, 0) == nullptr || books->item(0, 0)->text().isEmpty());
+
+    env->prompt().clear();
+    env->prompt().queue(PromptAnswer::Yes); // the editor's question
+    env->prompt().queueText(file);          // the file
+    env->prompt().queue(PromptAnswer::Yes); // the warning
+    editor.runCommand(EditorCommand::ImportJson);
+
+    const QStringList shown = env->prompt().texts();
+    ASSERT_EQ(shown.size(), 4) << shown.join(" / ").toStdString();
+    EXPECT_EQ(shown[0], "DO you want to import data from JSON.?");
+    EXPECT_EQ(env->prompt().shown()[1].title, "Select JSON File to Import");
+    EXPECT_EQ(shown[3], "JSON Imported Successfully.");
+    EXPECT_EQ(ClauseStore::readPoint(4, "11a").size(), 5);
+    // The page on screen shows the imported books without being opened again.
+    ASSERT_NE(books->item(0, 0), nullptr);
+    EXPECT_EQ(books->item(0, 0)->text(), "Cash Book");
+    EXPECT_EQ(books->item(4, 0)->text(), "Stock Register");
+}
+
+TEST_P(EditorImport, AnsweringNoToTheEditorsQuestionImportsNothing)
+{
+    open("C004");
+    Form3CD editor;
+    env->prompt().clear();
+    env->prompt().queue(PromptAnswer::No);
+    editor.runCommand(EditorCommand::ImportJson);
+    EXPECT_EQ(env->prompt().texts(), QStringList{"DO you want to import data from JSON.?"});
+    EXPECT_TRUE(rowsOf("C004").isEmpty());
+}

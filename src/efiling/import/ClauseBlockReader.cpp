@@ -119,6 +119,19 @@ void readTable(const JsonBlock &block, const JsonValue &value, ReadContext &ctx)
     }
 }
 
+void readBlock(const JsonValue &formKey, const JsonBlock &block, ReadContext &ctx)
+{
+    if (!formKey.Exists(block.member) || block.parts.isEmpty())
+        return;
+    const JsonValue &value = formKey.Item(block.member);
+    if (block.shape == QLatin1String("object"))
+        readObject(block, value, ctx);
+    else if (block.shape == QLatin1String("value") || block.shape == QLatin1String("valueArray"))
+        readValues(block, value, ctx);
+    else
+        readTable(block, value, ctx);
+}
+
 } // namespace
 
 int stepOf(const QString &clause)
@@ -149,19 +162,6 @@ int stepOf(const QString &clause)
     if (n <= 35)
         return 10;
     return 11;
-}
-
-void readBlock(const JsonValue &formKey, const JsonBlock &block, ReadContext &ctx)
-{
-    if (!formKey.Exists(block.member) || block.parts.isEmpty())
-        return;
-    const JsonValue &value = formKey.Item(block.member);
-    if (block.shape == QLatin1String("object"))
-        readObject(block, value, ctx);
-    else if (block.shape == QLatin1String("value") || block.shape == QLatin1String("valueArray"))
-        readValues(block, value, ctx);
-    else
-        readTable(block, value, ctx);
 }
 
 void read(const JsonValue &formKey, ReadContext &ctx, int step)

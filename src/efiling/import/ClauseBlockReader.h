@@ -3,10 +3,6 @@
 #include "ReadContext.h"
 
 class JsonValue;
-namespace Catalogue
-{
-struct JsonBlock;
-}
 
 // The Form 3CD blocks of an e-filing file read back through the clause catalogue, the
 // inverse of the clause block writer: every element of a table block becomes a row of its
@@ -26,7 +22,5 @@ int stepOf(const QString &clause);
 
 // Reads the blocks of one step from the form key's object ("F3CA"/"F3CB"), in file order.
 void read(const JsonValue &formKey, ReadContext &ctx, int step);
-
-void readBlock(const JsonValue &formKey, const Catalogue::JsonBlock &block, ReadContext &ctx);
 
 } // namespace ClauseBlockReader

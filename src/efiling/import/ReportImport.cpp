@@ -28,8 +28,7 @@ void readClause8a(const JsonValue &formKey, ImportedRows &rows)
                  StoredValues::text(formKey.Item(QStringLiteral("type"))));
 }
 
-} // namespace
-
+// The rows the form key's object of a file of the form ("3CA" or "3CB") gives.
 ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
 {
     const ClauseCatalogue &catalogue = ClauseCatalogue::instance();
@@ -51,6 +50,8 @@ ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
     ctx.storeImpliedAnswers();
     return rows;
 }
+
+} // namespace
 
 void replace(const ImportTarget &target, const JsonValue &formKey)
 {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ImportedRows.h"
-
 class JsonValue;
 struct ImportTarget;
 
@@ -10,9 +8,6 @@ struct ImportTarget;
 // the file into rows, which then replace the report's rows in one transaction.
 namespace ReportImport
 {
-
-// The rows the form key's object of a file of the form ("3CA" or "3CB") gives.
-ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode);
 
 // Replaces the report's rows (not its remarks) by those of the file; throws DbError, and
 // then the report is as it was.

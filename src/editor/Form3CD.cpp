@@ -2,40 +2,273 @@
 
 #include "FormHeadings.h"
 #include "host/HostContext.h"
+#include "host/Prompt.h"
+#include "pages/ClausePage.h"
+#include "pages/PageFactory.h"
+#include "store/ClauseStore.h"
+#include "store/CompletenessPrompts.h"
+#include "store/DbError.h"
+#include "store/ModuleState.h"
 
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
+
 QPointer<Form3CD> theEditor;
+
+QHash<int, Form3CD::Handler> &handlers()
+{
+    static QHash<int, Form3CD::Handler> h;
+    return h;
 }
+
+const QString kActiveStyle = QStringLiteral("background-color: rgb(50, 255, 0);");
+
+// What the user is told when a command's work is not part of this version.
+QString unavailableText(EditorCommand command, bool form3ceb)
+{
+    switch (command) {
+    case EditorCommand::Print:
+        return QStringLiteral("Printing of the report is not available in this version.");
+    case EditorCommand::PrintSetup:
+        return QStringLiteral("The print setup is not available in this version.");
+    case EditorCommand::FillDefault:
+        return QStringLiteral("Filling default values is not available in this version.");
+    case EditorCommand::ImportPreviousYear:
+        return QStringLiteral("Importing data from the previous year is not available in this version.");
+    case EditorCommand::ImportOldFormat:
+        return QStringLiteral(
+            "Importing data from the old format of the current year is not available in this "
+            "version.");
+    case EditorCommand::ImportAnotherClient:
+        return QStringLiteral("Importing data from another client is not available in this version.");
+    case EditorCommand::ImportWizardCurrentYear:
+    case EditorCommand::ImportWizardPreviousYear:
+        return QStringLiteral("Importing data from the old wizard is not available in this version.");
+    case EditorCommand::ImportTurnover:
+        return QStringLiteral(
+            "Importing the turnover figures of clause 40 is not available in this version.");
+    case EditorCommand::ImportTdsExcel:
+    case EditorCommand::ImportTdsSoftware:
+        return QStringLiteral("Importing TDS details is not available in this version.");
+    case EditorCommand::ExportAnnexureFormat:
+    case EditorCommand::ImportAnnexureWorkbook:
+        return QStringLiteral("Exchanging annexures with Excel workbooks is not available in this version.");
+    case EditorCommand::ImportJson:
+        return form3ceb ? QStringLiteral("Importing an e-filing XML file is not available in this version.")
+                        : QStringLiteral("Importing an e-filing JSON file is not available in this version.");
+    case EditorCommand::GenerateJson:
+        return form3ceb
+                   ? QStringLiteral("Filing Form 3CEB online is not available in this version.")
+                   : QStringLiteral("Generating the e-filing JSON file is not available in this version.");
+    }
+    return {};
+}
+
+bool isImport(EditorCommand command)
+{
+    switch (command) {
+    case EditorCommand::ImportPreviousYear:
+    case EditorCommand::ImportOldFormat:
+    case EditorCommand::ImportAnotherClient:
+    case EditorCommand::ImportWizardCurrentYear:
+    case EditorCommand::ImportWizardPreviousYear:
+    case EditorCommand::ImportTurnover:
+    case EditorCommand::ImportTdsExcel:
+    case EditorCommand::ImportTdsSoftware:
+    case EditorCommand::ImportAnnexureWorkbook:
+    case EditorCommand::ImportJson:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
 {
+    setObjectName(QStringLiteral("Form3CD"));
     setAttribute(Qt::WA_DeleteOnClose);
     const FormKind kind = moduleState().formKind;
     const FormHeadings headings = FormHeadings::of(kind);
+    m_lastPage = PageFactory::lastPage(kind);
+    PageFactory::registerSpecificPages();
     setWindowTitle(headings.caption);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     m_heading = new QLabel(FormHeadings::fullHeading(kind, host().ClientName(), host().yearKey()), central);
     m_heading->setObjectName(QStringLiteral("lblHeading"));
+    // Plain text: an ampersand in the client's name shows as it is, once.
+    m_heading->setTextFormat(Qt::PlainText);
     QFont font = m_heading->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.3);
     m_heading->setFont(font);
     m_subHeading = new QLabel(headings.subHeading, central);
     m_subHeading->setObjectName(QStringLiteral("lblSubHeading"));
+    m_subHeading->setTextFormat(Qt::PlainText);
     m_subHeading->setWordWrap(true);
     layout->addWidget(m_heading);
     layout->addWidget(m_subHeading);
-    auto *notice = new QLabel(tr("The clause pages of the report are not available in this version."), central);
-    layout->addWidget(notice);
-    layout->addStretch();
+
+    auto *pageRow = new QHBoxLayout;
+    m_previous = new QPushButton(tr("<< &Previous"), central);
+    m_previous->setObjectName(QStringLiteral("cmdPrevious"));
+    connect(m_previous, &QPushButton::clicked, this, &Form3CD::cmdPrevious_Click);
+    pageRow->addWidget(m_previous);
+    m_pages.resize(m_lastPage);
+    for (int slot = 1; slot <= m_lastPage; ++slot) {
+        auto *button = new QPushButton(QString::number(slot), central);
+        button->setObjectName(QStringLiteral("cmdPages%1").arg(slot));
+        button->setFixedWidth(34);
+        button->setToolTip(tr("Page %1").arg(slot));
+        connect(button, &QPushButton::clicked, this, [this, slot] { cmdPages_Click(slot); });
+        pageRow->addWidget(button);
+        m_pageButtons << button;
+    }
+    m_next = new QPushButton(tr("&Next >>"), central);
+    m_next->setObjectName(QStringLiteral("cmdNext"));
+    connect(m_next, &QPushButton::clicked, this, &Form3CD::cmdNext_Click);
+    pageRow->addWidget(m_next);
+    pageRow->addStretch();
+    layout->addLayout(pageRow);
+
+    m_area = new QStackedWidget(central);
+    m_area->setObjectName(QStringLiteral("picPages"));
+    layout->addWidget(m_area, 1);
     setCentralWidget(central);
-    resize(900, 600);
+    buildCommands();
+    buildMenu();
+
+    auto *nextKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
+    connect(nextKey, &QShortcut::activated, this, &Form3CD::cmdNext_Click);
+    auto *previousKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
+    connect(previousKey, &QShortcut::activated, this, &Form3CD::cmdPrevious_Click);
+
+    CompletenessPrompts::setNavigator([this](int page) {
+        if (page != m_current && page >= 1 && page <= m_lastPage)
+            cmdPages_Click(page);
+    });
+    readAuditor();
+
+    resize(1180, 820);
+    const QByteArray geometry = QByteArray::fromBase64(
+        host().GetSettingINI(QStringLiteral("Form3CD"), QStringLiteral("Geometry"), {}).toLatin1());
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+}
+
+Form3CD::~Form3CD()
+{
+    CompletenessPrompts::setNavigator({});
+}
+
+void Form3CD::buildCommands()
+{
+    auto *row = new QHBoxLayout;
+    auto add = [this, row](const QString &name, const QString &caption, auto slot) {
+        auto *button = new QPushButton(caption, centralWidget());
+        button->setObjectName(name);
+        connect(button, &QPushButton::clicked, this, slot);
+        row->addWidget(button);
+        return button;
+    };
+    m_save = add(QStringLiteral("cmdSave"), tr("&Save"), &Form3CD::cmdSave_Click);
+    add(QStringLiteral("cmdValidate"), tr("&Validate"), &Form3CD::cmdValidate_Click);
+    add(QStringLiteral("cmdPrint"), tr("P&rint"), [this] { runCommand(EditorCommand::Print); });
+    add(QStringLiteral("cmdPrintSetup"), tr("Print Set&up"),
+        [this] { runCommand(EditorCommand::PrintSetup); });
+    add(QStringLiteral("cmdFillDefault"), tr("Fill &Default"),
+        [this] { runCommand(EditorCommand::FillDefault); });
+    add(QStringLiteral("cmdClear"), tr("&Clear"), &Form3CD::cmdClear_Click);
+
+    m_import = new QToolButton(centralWidget());
+    m_import->setObjectName(QStringLiteral("cmdImport"));
+    m_import->setText(tr("&Import"));
+    m_import->setPopupMode(QToolButton::InstantPopup);
+    auto *drop = new QMenu(m_import);
+    const bool form3ceb = moduleState().formKind == FormKind::F3CEB;
+    drop->addAction(tr("Old Format Current Year"), this,
+                    [this] { runCommand(EditorCommand::ImportOldFormat); });
+    drop->addAction(tr("Another Client"), this, [this] { runCommand(EditorCommand::ImportAnotherClient); });
+    drop->addAction(form3ceb ? tr("Old 3CEB Current Year") : tr("Old 3CD Wizard Current Year"), this,
+                    [this] { runCommand(EditorCommand::ImportWizardCurrentYear); });
+    if (!form3ceb)
+        drop->addAction(tr("Old 3CD Wizard Previous Year"), this,
+                        [this] { runCommand(EditorCommand::ImportWizardPreviousYear); });
+    m_import->setMenu(drop);
+    row->addWidget(m_import);
+
+    m_importJson = add(QStringLiteral("cmdImportJSON"), form3ceb ? tr("Import &XML") : tr("Import &JSON"),
+                       [this] { runCommand(EditorCommand::ImportJson); });
+    m_generateJson =
+        add(QStringLiteral("cmdGenerateJSON"), form3ceb ? tr("Fill &Online") : tr("&Generate JSON"),
+            [this] { runCommand(EditorCommand::GenerateJson); });
+    if (form3ceb)
+        m_importJson->hide();
+    add(QStringLiteral("cmdExit"), tr("E&xit"), &Form3CD::cmdExit_Click);
+    row->addStretch();
+    static_cast<QVBoxLayout *>(centralWidget()->layout())->addLayout(row);
+}
+
+void Form3CD::buildMenu()
+{
+    QMenu *imports = menuBar()->addMenu(tr("&Imports"));
+    auto add = [this](QMenu *menu, const QString &caption, EditorCommand command) {
+        menu->addAction(caption, this, [this, command] { runCommand(command); });
+    };
+    add(imports, tr("Previous Year"), EditorCommand::ImportPreviousYear);
+    add(imports, tr("Old Format Current Year"), EditorCommand::ImportOldFormat);
+    add(imports, tr("Another Client"), EditorCommand::ImportAnotherClient);
+    add(imports, tr("Old 3CD Wizard Current Year"), EditorCommand::ImportWizardCurrentYear);
+    add(imports, tr("Old 3CD Wizard Previous Year"), EditorCommand::ImportWizardPreviousYear);
+    imports->addSeparator();
+    add(imports, tr("Turnover, Gross Profit and Net Profit (clause 40)"), EditorCommand::ImportTurnover);
+    add(imports, tr("TDS Details from Excel"), EditorCommand::ImportTdsExcel);
+    add(imports, tr("TDS Details from TDS Software"), EditorCommand::ImportTdsSoftware);
+    add(imports, tr("Annexure from Excel Workbook"), EditorCommand::ImportAnnexureWorkbook);
+    add(imports, tr("e-Filing JSON"), EditorCommand::ImportJson);
+    QMenu *exports = menuBar()->addMenu(tr("&Exports"));
+    add(exports, tr("Generate e-Filing JSON"), EditorCommand::GenerateJson);
+    add(exports, tr("Annexure Format to Excel Workbook"), EditorCommand::ExportAnnexureFormat);
+}
+
+void Form3CD::readAuditor()
+{
+    // The signing auditor's type decides which auditor record the host supplies.
+    try {
+        HostContext &h = host();
+        const auto rows = ClauseStore::readPoint(21, QStringLiteral("AudType"), false);
+        const QString stored = rows.isEmpty() ? QString() : rows.first().col(1).toUpper();
+        const QString type = stored == QLatin1String("YES") || stored == QLatin1String("TRUE")
+                                 ? QStringLiteral("I")
+                                 : QStringLiteral("F");
+        ModuleState &m = moduleState();
+        m.auditorFields.clear();
+        if (h.GetAuditorDet(type, h.yearKey(), h.Temp_Code())) {
+            for (int i = 0; i < 39; ++i)
+                m.auditorFields << h.vArrOutValue(i);
+        }
+        h.InitTempArray();
+    } catch (const DbError &) {
+        // Without the row or the auditor the signing page asks for one later.
+    }
 }
 
 QString Form3CD::headingText() const
@@ -58,4 +291,213 @@ Form3CD *Form3CD::instance()
 Form3CD *Form3CD::existing()
 {
     return theEditor;
+}
+
+void Form3CD::setHandler(EditorCommand command, Handler handler)
+{
+    handlers().insert(int(command), std::move(handler));
+}
+
+ClausePage *Form3CD::page(int slot)
+{
+    if (slot < 1 || slot > m_lastPage)
+        return nullptr;
+    if (!m_pages[slot - 1]) {
+        ClausePage *window = PageFactory::create(moduleState().formKind, slot, m_area);
+        m_area->addWidget(window);
+        m_pages[slot - 1] = window;
+    }
+    return m_pages[slot - 1];
+}
+
+ClausePage *Form3CD::createdPage(int slot) const
+{
+    return slot >= 1 && slot <= m_lastPage ? m_pages[slot - 1] : nullptr;
+}
+
+bool Form3CD::saveCurrentPage()
+{
+    ClausePage *current = createdPage(m_current);
+    if (!current)
+        return true;
+    const bool ok = current->SaveData();
+    m_saved = m_saved || ok;
+    return ok;
+}
+
+void Form3CD::cmdPages_Click(int index)
+{
+    if (index < 1 || index > m_lastPage)
+        return;
+    // A page that cannot be written keeps the user on it.
+    if (!moduleState().saveWithValidation && !saveCurrentPage())
+        return;
+    m_current = index;
+    for (int slot = 1; slot <= m_lastPage; ++slot)
+        m_pageButtons[slot - 1]->setStyleSheet(slot == index ? kActiveStyle : QString());
+    m_previous->setEnabled(index != firstPage());
+    m_next->setEnabled(index != m_lastPage);
+    NavigatePage(index);
+}
+
+void Form3CD::NavigatePage(int index)
+{
+    ClausePage *window = page(index);
+    if (!window)
+        return;
+    m_area->setCurrentWidget(window);
+    window->raise();
+    m_save->setToolTip(index == m_lastPage
+                           ? QStringLiteral("Validate and save all pages")
+                           : QStringLiteral("Validate and save page ") + QString::number(index));
+}
+
+void Form3CD::cmdNext_Click()
+{
+    if (m_current < m_lastPage)
+        cmdPages_Click(m_current + 1);
+}
+
+void Form3CD::cmdPrevious_Click()
+{
+    if (m_current > firstPage())
+        cmdPages_Click(m_current - 1);
+}
+
+void Form3CD::cmdSave_Click()
+{
+    if (!saveCurrentPage())
+        return;
+    prompts().inform(QStringLiteral("Page saved successfully"));
+    if (m_current != m_lastPage)
+        return;
+    if (prompts().askYesNo(QStringLiteral("Do you want to save all pages with validation.?")) &&
+        saveAllPages())
+        prompts().inform(QStringLiteral("All Pages saved successfully"));
+}
+
+bool Form3CD::saveAllPages()
+{
+    ModuleState &m = moduleState();
+    m.saveWithValidation = true;
+    const auto clearFlag = qScopeGuard([&m] { m.saveWithValidation = false; });
+    if (!saveCurrentPage())
+        return false;
+    for (int slot = firstPage(); slot <= m_lastPage; ++slot) {
+        cmdPages_Click(slot);
+        if (!page(slot)->SaveData()) {
+            cmdPages_Click(slot);
+            return false;
+        }
+    }
+    cmdPages_Click(m_lastPage);
+    m_saved = true;
+    return true;
+}
+
+void Form3CD::cmdValidate_Click()
+{
+    if (m_current == m_lastPage) {
+        if (saveAllPages())
+            prompts().inform(QStringLiteral("All pages Validated and saved successfully"));
+        return;
+    }
+    ClausePage *current = createdPage(m_current);
+    if (current && current->validateForm(true))
+        prompts().inform(QStringLiteral("Validation Succeed of page ") + QString::number(m_current),
+                         QStringLiteral("Validate Page"));
+}
+
+void Form3CD::cmdClear_Click()
+{
+    if (!prompts().askYesNo(QStringLiteral("Do you want to clear all the data?.")))
+        return;
+    if (!saveCurrentPage())
+        return;
+    // The Part A pages 1 and 2 keep their data.
+    for (int slot = 3; slot <= m_lastPage; ++slot) {
+        ClausePage *window = page(slot);
+        window->clearAll();
+        window->SaveData();
+    }
+}
+
+bool Form3CD::finishEditing()
+{
+    if (!saveCurrentPage())
+        return false;
+    if (prompts().askYesNo(QStringLiteral("Do you want to save all pages with validation.?"))) {
+        if (!saveAllPages())
+            return false;
+        prompts().inform(QStringLiteral("All Pages saved successfully"));
+    }
+    return true;
+}
+
+void Form3CD::cmdExit_Click()
+{
+    if (!finishEditing())
+        return;
+    m_exiting = true;
+    close();
+}
+
+void Form3CD::runCommand(EditorCommand command)
+{
+    const bool form3ceb = moduleState().formKind == FormKind::F3CEB;
+    const Handler handler = handlers().value(int(command));
+    if (!handler) {
+        prompts().inform(unavailableText(command, form3ceb));
+        return;
+    }
+    if (command == EditorCommand::GenerateJson && !saveAllPages())
+        return;
+    if (command == EditorCommand::ImportJson && !form3ceb &&
+        !prompts().askYesNo(QStringLiteral("DO you want to import data from JSON.?")))
+        return;
+    if (command == EditorCommand::Print && !saveCurrentPage())
+        return;
+    handler(*this);
+    if (isImport(command))
+        reloadPages();
+}
+
+void Form3CD::reloadPages()
+{
+    for (ClausePage *window : std::as_const(m_pages)) {
+        if (window)
+            window->DisplayData();
+    }
+}
+
+void Form3CD::rememberWindowState()
+{
+    host().SaveSettingINI(QStringLiteral("Form3CD"), QStringLiteral("Geometry"),
+                          QString::fromLatin1(saveGeometry().toBase64()));
+}
+
+void Form3CD::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_current == 0)
+        cmdPages_Click(firstPage());
+}
+
+void Form3CD::closeEvent(QCloseEvent *event)
+{
+    if (!m_exiting && !finishEditing()) {
+        event->ignore();
+        return;
+    }
+    rememberWindowState();
+    event->accept();
+}
+
+void Form3CD::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        CallEscape();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }

@@ -1,15 +1,43 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QVector>
+#include <functional>
 
+class ClausePage;
 class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QToolButton;
 
-// The report editor's main window for one client and year.
+// Commands of the editor whose work lives in other parts of the module. Those parts
+// register a handler; without one the command tells the user it is not available.
+enum class EditorCommand {
+    Print,
+    PrintSetup,
+    FillDefault,
+    ImportPreviousYear,
+    ImportOldFormat,
+    ImportAnotherClient,
+    ImportWizardCurrentYear,
+    ImportWizardPreviousYear,
+    ImportTurnover,
+    ImportTdsExcel,
+    ImportTdsSoftware,
+    ExportAnnexureFormat,
+    ImportAnnexureWorkbook,
+    ImportJson,
+    GenerateJson
+};
+
+// The report editor's main window for one client and year: the page buttons, the page
+// area, Previous/Next and the commands that save, validate, clear and exit.
 class Form3CD : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit Form3CD(QWidget *parent = nullptr);
+    ~Form3CD() override;
 
     QString headingText() const;
     QString subHeadingText() const;
@@ -18,7 +46,69 @@ public:
     static Form3CD *instance();
     static Form3CD *existing();
 
+    // A handler runs the command's work; Generate JSON runs it after every page was saved
+    // with validation, the imports and Import JSON reload the pages after it.
+    using Handler = std::function<void(Form3CD &)>;
+    static void setHandler(EditorCommand command, Handler handler);
+
+    int currentPage() const { return m_current; }
+    int firstPage() const { return 1; }
+    int lastPage() const { return m_lastPage; }
+    // The page window of a slot, created on first use.
+    ClausePage *page(int slot);
+    // The page window of a slot when it has been created, else null.
+    ClausePage *createdPage(int slot) const;
+    QPushButton *pageButton(int slot) const { return m_pageButtons.value(slot - 1); }
+    QPushButton *previousButton() const { return m_previous; }
+    QPushButton *nextButton() const { return m_next; }
+    QPushButton *saveButton() const { return m_save; }
+
+    // Moves to a page, saving the page being left unless every page is being saved.
+    void cmdPages_Click(int index);
+    // Shows a page in the page area.
+    void NavigatePage(int page);
+    void cmdNext_Click();
+    void cmdPrevious_Click();
+    void cmdSave_Click();
+    void cmdValidate_Click();
+    void cmdClear_Click();
+    void cmdExit_Click();
+    void CallEscape() { cmdExit_Click(); }
+    void runCommand(EditorCommand command);
+
+    // Saves every page with validation; stops at the first page that refuses and shows it.
+    bool saveAllPages();
+    // Reloads every page window from the store (after an import).
+    void reloadPages();
+    bool saved() const { return m_saved; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    void buildCommands();
+    void buildMenu();
+    bool saveCurrentPage();
+    // Saves the current page and offers to save every page; false when a page refused.
+    bool finishEditing();
+    void readAuditor();
+    void rememberWindowState();
+
     QLabel *m_heading;
     QLabel *m_subHeading;
+    QStackedWidget *m_area;
+    QVector<QPushButton *> m_pageButtons;
+    QVector<ClausePage *> m_pages;
+    QPushButton *m_previous = nullptr;
+    QPushButton *m_next = nullptr;
+    QPushButton *m_save = nullptr;
+    QToolButton *m_import = nullptr;
+    QPushButton *m_importJson = nullptr;
+    QPushButton *m_generateJson = nullptr;
+    int m_current = 0;
+    int m_lastPage = 21;
+    bool m_saved = false;
+    bool m_exiting = false;
 };

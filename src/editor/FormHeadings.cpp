@@ -5,19 +5,22 @@ FormHeadings FormHeadings::of(FormKind kind)
     switch (kind) {
     case FormKind::F3CA:
         return {QStringLiteral("Form 3CA - 3CD"),
-                QStringLiteral("[Audit Report under Section 44AB of the Income-tax Act, 1961, in a case where the "
-                               "accounts of the business or profession of a person have been audited under any other "
-                               "law]"),
+                QStringLiteral(
+                    "[Audit Report under Section 44AB of the Income-tax Act, 1961, in a case where the "
+                    "accounts of the business or profession of a person have been audited under any other "
+                    "law]"),
                 QStringLiteral("e-Filing of Form 3CA-3CD")};
     case FormKind::F3CB:
         return {QStringLiteral("Form 3CB - 3CD"),
-                QStringLiteral("[Audit report under Section 44AB of the Income-tax Act, 1961 in the case of a person "
-                               "referred to in clause (b) of sub-rule (1) of rule 6G]"),
+                QStringLiteral(
+                    "[Audit report under Section 44AB of the Income-tax Act, 1961 in the case of a person "
+                    "referred to in clause (b) of sub-rule (1) of rule 6G]"),
                 QStringLiteral("e-Filing of Form 3CB-3CD")};
     case FormKind::F3CEB:
         return {QStringLiteral("Form 3CEB"),
-                QStringLiteral("[Report from an accountant to be furnished under Section 92E relating to international "
-                               "transaction(s)]"),
+                QStringLiteral(
+                    "[Report from an accountant to be furnished under Section 92E relating to international "
+                    "transaction(s)]"),
                 QStringLiteral("e-Filing of Form 3CEB")};
     default:
         break;

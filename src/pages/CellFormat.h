@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ClauseCatalogue.h"
+
+#include <QString>
+
+// How typed values are kept: amounts "###0.00", whole numbers "###0", dates "DD/MM/YYYY"
+// through the host's ConvertDate. Texts that are not numbers (the markers "Nil" and "NA")
+// are kept as typed.
+namespace CellFormat
+{
+
+QString format(Catalogue::Kind kind, const QString &typed);
+// The hint shown while a cell of that kind is edited, when the column names none.
+QString defaultHint(Catalogue::Kind kind);
+// The cell does not count as data when removing it needs no question: empty or "0.00".
+bool isBlankValue(const QString &text);
+bool isMarker(const QString &text); // "Nil" or "NA" in any letter case
+// The numeric value of a cell, 0 when it is not a number.
+double number(const QString &text);
+
+} // namespace CellFormat

@@ -1,0 +1,165 @@
+#include "ClausePage.h"
+
+#include "ClauseGrid.h"
+#include "ClauseSection.h"
+#include "host/HostContext.h"
+#include "host/Prompt.h"
+#include "store/ClauseStore.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+#include "store/ModuleState.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+ClausePage::ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidget *parent)
+    : QWidget(parent), m_page(page), m_slot(slot), m_pageNo(pageNo)
+{
+    setObjectName(pageNo == 101 ? QStringLiteral("frmPage1CB") : QStringLiteral("frmPage%1").arg(slot));
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *title = new QLabel(
+        QStringLiteral("<b>Page %1</b>&nbsp;&nbsp;%2").arg(slot).arg(page.title.toHtmlEscaped()), this);
+    outer->addWidget(title);
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *content = new QWidget(scroll);
+    m_body = new QVBoxLayout(content);
+    for (const Catalogue::Clause &clause : page.clauses) {
+        auto *section = new ClauseSection(clause, m_lists, content);
+        connect(section, &ClauseSection::gridEdited, this, &ClausePage::setAfterEdit);
+        m_body->addWidget(section);
+        m_sections << section;
+    }
+    m_body->addStretch();
+    scroll->setWidget(content);
+    // Whatever takes the focus (by Tab, Enter or a completeness prompt) is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [scroll, content](QWidget *, QWidget *now) {
+        if (now && content->isAncestorOf(now))
+            scroll->ensureWidgetVisible(now, 40, 40);
+    });
+    outer->addWidget(scroll, 1);
+
+    m_hint = new QLabel(this);
+    m_hint->setObjectName(QStringLiteral("lblHint"));
+    m_hint->setWordWrap(true);
+    m_hint->setStyleSheet(QStringLiteral("color: #1a4f8b;"));
+    outer->addWidget(m_hint);
+    for (ClauseSection *s : std::as_const(m_sections))
+        connect(s, &ClauseSection::hintChanged, m_hint, &QLabel::setText);
+
+    // Enter moves from one control to the next outside the grids.
+    for (QWidget *w : content->findChildren<QWidget *>()) {
+        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
+            qobject_cast<QAbstractButton *>(w))
+            w->installEventFilter(this);
+    }
+}
+
+ClauseSection *ClausePage::section(const QString &key) const
+{
+    for (ClauseSection *s : m_sections) {
+        if (s->clause().key == key)
+            return s;
+    }
+    return nullptr;
+}
+
+void ClausePage::addNotice(const QString &text)
+{
+    auto *notice = new QLabel(text, this);
+    notice->setObjectName(QStringLiteral("lblNotice"));
+    notice->setWordWrap(true);
+    m_body->insertWidget(0, notice);
+}
+
+bool ClausePage::SaveData()
+{
+    if (moduleState().saveWithValidation && !validateForm(true))
+        return false;
+    // A page without clauses of its own leaves its stored rows as they are.
+    if (m_sections.isEmpty())
+        return true;
+    try {
+        Transaction transaction(host().DBObj());
+        ClauseStore::deletePage(m_pageNo);
+        writeRows();
+        transaction.commit();
+        return true;
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+        return false;
+    }
+}
+
+void ClausePage::writeRows()
+{
+    for (ClauseSection *s : std::as_const(m_sections))
+        s->save(m_pageNo);
+}
+
+bool ClausePage::validateForm(bool)
+{
+    for (ClauseSection *s : std::as_const(m_sections)) {
+        if (!s->validate())
+            return false;
+    }
+    return true;
+}
+
+void ClausePage::DisplayData()
+{
+    if (m_sections.isEmpty())
+        return;
+    try {
+        ClauseSection::PageRows rows;
+        for (const ClauseStore::ClauseRow &row : ClauseStore::readPage(m_pageNo))
+            rows[row.point] << row.cols;
+        QHash<QString, QString> ticks;
+        for (const ClauseStore::ClauseRow &row : ClauseStore::readPage(201))
+            ticks.insert(row.point, row.col(1));
+        for (ClauseSection *s : std::as_const(m_sections))
+            s->load(rows, ticks);
+        for (ClauseSection *s : std::as_const(m_sections)) {
+            for (ClauseGrid *g : s->grids())
+                setAfterEdit(g->objectName());
+        }
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
+}
+
+void ClausePage::setAfterEdit(const QString &strGrid)
+{
+    const QString point = strGrid.mid(3);
+    for (ClauseSection *s : std::as_const(m_sections))
+        s->recomputeSums(point);
+}
+
+void ClausePage::clearAll()
+{
+    for (ClauseSection *s : std::as_const(m_sections))
+        s->clear();
+}
+
+bool ClausePage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        auto *combo = qobject_cast<QComboBox *>(watched);
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !(combo && combo->view()->isVisible())) {
+            focusNextChild();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

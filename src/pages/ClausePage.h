@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ClauseCatalogue.h"
+#include "ListSources.h"
+
+#include <QWidget>
+
+class ClauseSection;
+class QLabel;
+class QVBoxLayout;
+
+// A page of the report editor built from the catalogue: its clauses in order, saved as
+// the rows of its page number (delete-then-insert inside one transaction). Pages with
+// rules of their own derive from it and extend validateForm, DisplayData or setAfterEdit.
+class ClausePage : public QWidget
+{
+    Q_OBJECT
+public:
+    // pageNo is the PageNo of the rows (101 for the Form 3CB report page in slot 1).
+    ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidget *parent = nullptr);
+
+    int slot() const { return m_slot; }
+    int pageNo() const { return m_pageNo; }
+    const Catalogue::Page &definition() const { return m_page; }
+
+    // Writes the page; with the module's save-with-validation flag it validates first.
+    // False when the page refused (the user has been told why).
+    virtual bool SaveData();
+    // The page's rules and the completeness prompts in clause order; false at the first failure.
+    virtual bool validateForm(bool show = true);
+    // Fills the controls from the stored rows.
+    virtual void DisplayData();
+    // Recomputes what depends on the named grid after an edit.
+    virtual void setAfterEdit(const QString &strGrid);
+    // Empties every clause (the main window's Clear).
+    virtual void clearAll();
+
+    QList<ClauseSection *> sections() const { return m_sections; }
+    ClauseSection *section(const QString &key) const;
+    QLabel *hintLabel() const { return m_hint; }
+    // A notice at the top of the page, such as what the page cannot do yet.
+    void addNotice(const QString &text);
+
+protected:
+    // Writes the rows of the page; SaveData has deleted the old ones inside its transaction.
+    virtual void writeRows();
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    QVBoxLayout *m_body;
+
+private:
+    Catalogue::Page m_page;
+    int m_slot;
+    int m_pageNo;
+    ListSources m_lists;
+    QList<ClauseSection *> m_sections;
+    QLabel *m_hint;
+};

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ClauseCatalogue.h"
+
+#include <QFrame>
+#include <QHash>
+
+class ClauseGrid;
+class ListSources;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// One clause on its page: caption, Yes/No answer or Not Applicable tick, As Per Annexure
+// tick, the controls that hold its data, and the row buttons. Answering No (or ticking Not
+// Applicable) replaces the data by the marker "Nil" (or "NA") after asking.
+class ClauseSection : public QFrame
+{
+    Q_OBJECT
+public:
+    // Rows of the page by PointNo, each row its Col1.. values.
+    using PageRows = QHash<QString, QList<QStringList>>;
+
+    ClauseSection(const Catalogue::Clause &clause, ListSources &lists, QWidget *parent = nullptr);
+
+    const Catalogue::Clause &clause() const { return m_clause; }
+
+    void load(const PageRows &rows, const QHash<QString, QString> &ticks);
+    // Writes the clause's rows; the page has deleted its rows before.
+    void save(int page) const;
+    // The answer must be given; a clause to be filled goes through CheckClause.
+    bool validate();
+    // Empties the clause for the main window's Clear (a Not Applicable choice is set).
+    void clear();
+    // Recomputes the total fields that add up a column of the named grid point.
+    void recomputeSums(const QString &gridPoint);
+
+    QString answer() const; // "Yes", "No", "NA" or ""
+    QRadioButton *answerButton(const QString &word) const;
+    QCheckBox *notApplicableTick() const { return m_naTick; }
+    QCheckBox *annexureTick() const { return m_annexTick; }
+    QList<ClauseGrid *> grids() const { return m_grids; }
+    QPushButton *addRowButton() const { return m_add; }
+    QPushButton *removeRowButton() const { return m_remove; }
+    QPushButton *annexureButton() const { return m_annexure; }
+    QPushButton *remarksButton() const { return m_remarks; }
+
+signals:
+    void gridEdited(const QString &gridName);
+    void hintChanged(const QString &hint);
+
+private:
+    void buildGate();
+    void buildControl(const Catalogue::Control &control);
+    QLineEdit *makeEdit(const QString &name, Catalogue::Kind kind, const QString &list);
+    void answerClicked(int id);
+    void naClicked(bool ticked);
+    bool holdsData() const;
+    // Replaces the data by the marker after asking; false when the user cancelled.
+    bool resetWithQuestion(const QString &marker);
+    void fill(const QString &marker);
+    void blankMarkers();
+    void setDataEnabled(bool enabled);
+    void applyGate();
+    void showRemarks();
+
+    Catalogue::Clause m_clause;
+    ListSources &m_lists;
+    QButtonGroup *m_answers = nullptr;
+    QCheckBox *m_naTick = nullptr;
+    QCheckBox *m_annexTick = nullptr;
+    QPushButton *m_add = nullptr;
+    QPushButton *m_remove = nullptr;
+    QPushButton *m_annexure = nullptr;
+    QPushButton *m_remarks = nullptr;
+    QList<ClauseGrid *> m_grids;
+    QHash<QString, QWidget *> m_single;              // text or combo by point
+    QHash<QString, QList<QLineEdit *>> m_fields;     // field rows by point
+    QHash<QString, QList<QRadioButton *>> m_choices; // two-way choices by point
+    QList<QWidget *> m_dataWidgets;                  // what a marker disables
+};

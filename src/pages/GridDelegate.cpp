@@ -1,0 +1,133 @@
+#include "GridDelegate.h"
+
+#include "CellFormat.h"
+#include "ClauseGrid.h"
+#include "ListSources.h"
+#include "store/WidgetValues.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+
+using Catalogue::Kind;
+
+GridDelegate::GridDelegate(ClauseGrid *grid, ListSources &lists)
+    : QStyledItemDelegate(grid), m_grid(grid), m_lists(lists)
+{
+}
+
+QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                                    const QModelIndex &index) const
+{
+    const Catalogue::Column &col = m_grid->column(index.column());
+    emit m_grid->hintChanged(m_grid->hintOf(index.column()));
+    switch (col.kind) {
+    case Kind::Tick:
+        return nullptr;
+    case Kind::List: {
+        auto *combo = new QComboBox(parent);
+        const QString dependsOn =
+            col.dependsOn > 0 ? WidgetValues::cellText(m_grid, index.row(), col.dependsOn - 1) : QString();
+        combo->addItems(m_lists.items(col.list, dependsOn));
+        combo->setEditable(col.editable || m_lists.isEditable(col.list));
+        if (combo->isEditable()) {
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
+            combo->completer()->setFilterMode(Qt::MatchContains);
+        }
+        return combo;
+    }
+    case Kind::Amount:
+    case Kind::Whole: {
+        auto *edit = new QLineEdit(parent);
+        // Digits and the decimal point only: other keys are refused as they are typed.
+        const QString pattern =
+            col.kind == Kind::Amount ? QStringLiteral("[0-9]*\\.?[0-9]*") : QStringLiteral("[0-9]*");
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+        edit->setAlignment(Qt::AlignRight);
+        return edit;
+    }
+    case Kind::Date: {
+        auto *edit = new QLineEdit(parent);
+        edit->setPlaceholderText(QStringLiteral("DD/MM/YYYY"));
+        return edit;
+    }
+    case Kind::Text:
+        break;
+    }
+    return new QLineEdit(parent);
+}
+
+void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    const QString value = index.data(Qt::EditRole).toString();
+    if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+        const int at = combo->findText(value);
+        if (at >= 0)
+            combo->setCurrentIndex(at);
+        else if (combo->isEditable())
+            combo->setEditText(value);
+        else
+            combo->setCurrentIndex(-1);
+        return;
+    }
+    if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
+        // A marker in a numeric cell is replaced when typing starts.
+        const Kind kind = m_grid->column(index.column()).kind;
+        const bool numeric = kind == Kind::Amount || kind == Kind::Whole;
+        edit->setText(numeric && CellFormat::isMarker(value) ? QString() : value);
+    }
+}
+
+void GridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    QString value;
+    if (auto *combo = qobject_cast<QComboBox *>(editor))
+        value = combo->currentText();
+    else if (auto *edit = qobject_cast<QLineEdit *>(editor))
+        value = edit->text();
+    const QString stored = CellFormat::format(m_grid->column(index.column()).kind, value);
+    if (stored == index.data(Qt::EditRole).toString())
+        return;
+    model->setData(index, stored, Qt::EditRole);
+    m_grid->cellEdited(index.row(), index.column());
+}
+
+void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                         const QModelIndex &index) const
+{
+    const Kind kind = m_grid->column(index.column()).kind;
+    if (kind != Kind::Tick) {
+        QStyleOptionViewItem opt(option);
+        if (kind == Kind::Amount || kind == Kind::Whole)
+            opt.displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+        QStyledItemDelegate::paint(painter, opt, index);
+        return;
+    }
+    QStyleOptionViewItem cell(option);
+    initStyleOption(&cell, index);
+    cell.text.clear();
+    QApplication::style()->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+    QStyleOptionButton box;
+    box.rect = QApplication::style()->subElementRect(QStyle::SE_CheckBoxIndicator, &box, nullptr);
+    box.rect.moveCenter(option.rect.center());
+    box.state = QStyle::State_Enabled |
+                (index.data().toString() == QLatin1String("True") ? QStyle::State_On : QStyle::State_Off);
+    QApplication::style()->drawControl(QStyle::CE_CheckBox, &box, painter);
+}
+
+bool GridDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+                               const QModelIndex &index)
+{
+    if (m_grid->column(index.column()).kind == Kind::Tick && event->type() == QEvent::MouseButtonRelease) {
+        const bool ticked = index.data().toString() == QLatin1String("True");
+        model->setData(index, ticked ? QString() : QStringLiteral("True"));
+        m_grid->cellEdited(index.row(), index.column());
+        return true;
+    }
+    return QStyledItemDelegate::editorEvent(event, model, option, index);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <functional>
+
+class QWidget;
+class QCheckBox;
+
+// Checks one clause before a page is saved with validation: a clause is never left
+// silently blank; where the law allows "no information" the user may answer it with
+// "Nil". Pages call CheckClause in their clause order and stop at the first False.
+namespace CompletenessPrompts
+{
+
+// The main window registers how to bring a page to the front (by page number).
+void setNavigator(std::function<void(int page)> navigator);
+// The page that holds a control: the number in the name of its page window ("frmPage7").
+int pageOf(const QWidget *control);
+// Brings the control's page to the front and puts the focus on the control.
+void showControl(QWidget *control);
+
+} // namespace CompletenessPrompts
+
+// True when the clause is complete or the user accepted it as "no information" (the
+// control then holds "Nil"); False when it must be filled (the user has been told).
+// optionalColumns: grid columns (counted from 0) that may stay empty in a filled row.
+bool CheckClause(QWidget *control, const QString &label, const QCheckBox *notApplicable = nullptr,
+                 bool mandatory = false, const QSet<int> &optionalColumns = {});

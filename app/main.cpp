@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
         setHost(host.get());
         // A new installation starts with the demo clients.
         if (host->DBObj().Execute(QStringLiteral("SELECT count(*) FROM main_info1")).Fields(0).toInt() == 0)
-            DemoData::create(*host);
+            DemoData::create(*host, DemoData::Report::Filled);
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
         return 1;

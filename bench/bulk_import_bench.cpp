@@ -6,6 +6,7 @@
 #include "efiling/bulk/BulkImport.h"
 #include "efiling/clsExportJSON.h"
 #include "efiling/import/clsImportJSON.h"
+#include "host/DemoClauses.h"
 #include "host/HostContext.h"
 #include "store/Database.h"
 
@@ -113,6 +114,12 @@ void benchEngine(TestEngine engine, const char *name)
     }
     TestHost env(engine);
     env.openForm(FormKind::F3CA);
+    {
+        // The demo report as the program creates it, every clause filled.
+        Transaction transaction(env.host().DBObj());
+        DemoData::insertFilledClauses(env.host().yearKey());
+        transaction.commit();
+    }
     const QByteArray demoReturn = clsExportJSON::compose();
     addClients(env.host().DBObj());
     const QString zip = QDir(env.dir()).filePath(QStringLiteral("returns.zip"));

@@ -6,6 +6,7 @@
 #include "efiling/JsonSchemaCheck.h"
 #include "efiling/ReportRows.h"
 #include "efiling/clsExportJSON.h"
+#include "host/DemoClauses.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 
@@ -30,12 +31,13 @@ void fillGrid(int page, const QString &point, const std::function<QStringList(in
     }
 }
 
-// The demo report with its tables grown to 10,000 rows.
+// The filled demo report with four of its tables grown to 10,000 rows in all.
 std::unique_ptr<TestHost> largeReport(TestEngine engine)
 {
     auto env = std::make_unique<TestHost>(engine);
     env->openForm(FormKind::F3CA);
     Transaction tx(env->host().DBObj());
+    DemoData::insertFilledClauses(env->host().yearKey());
     fillGrid(8, "20b", [](int i) {
         return QStringList{"Provident Fund", QString::number(1000 + i) + ".00", "15/05/2025", "1000.00",
                            "12/05/2025"};

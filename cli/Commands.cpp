@@ -35,7 +35,7 @@ int listClients(TalvexBase &host, const CommandLine &, QTextStream &out, QTextSt
 
 int createDemo(TalvexBase &host, const CommandLine &, QTextStream &out, QTextStream &)
 {
-    const int created = DemoData::create(host);
+    const int created = DemoData::create(host, DemoData::Report::Filled);
     out << "Demo clients created: " << created << " (reports for the year " << DemoData::demoYearKey()
         << ")\n";
     return 0;

@@ -198,7 +198,6 @@ void insertReport(const Client &c, const QString &yearKey)
     insertRow(21, QStringLiteral("UDIN"),
               {QString::number(y % 100).rightJustified(2, u'0') + QStringLiteral("204060ABCDE12345")});
     insertRow(21, QStringLiteral("DSIGN"), {QStringLiteral("25/09/%1").arg(y)});
-    insertFilledClauses(yearKey);
 }
 
 } // namespace
@@ -208,7 +207,7 @@ QString demoYearKey()
     return QStringLiteral("2026");
 }
 
-int create(TalvexBase &host)
+int create(TalvexBase &host, Report fill)
 {
     Database &db = host.DBObj();
     host.prepareDatabase();
@@ -233,6 +232,8 @@ int create(TalvexBase &host)
         moduleState().openForm(FormKind::F3CA, yearKey);
         Transaction report(db);
         insertReport(clients().first(), yearKey);
+        if (fill == Report::Filled)
+            insertFilledClauses(yearKey);
         report.commit();
     }
     DemoAccounts::create(host);

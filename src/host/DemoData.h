@@ -12,8 +12,12 @@ namespace DemoData
 // The year key of the demo reports (the financial year 2025-26).
 QString demoYearKey();
 
+// How far the first client's Form 3CA report is filled: the report page, Part A, a few
+// clauses and the signing page, or every clause of Form 3CD besides (ready to file).
+enum class Report { Partial, Filled };
+
 // Creates the demo clients and reports; clients that already exist are left alone.
 // Returns the number of clients created.
-int create(TalvexBase &host);
+int create(TalvexBase &host, Report fill = Report::Partial);
 
 } // namespace DemoData

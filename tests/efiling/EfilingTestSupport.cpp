@@ -1,6 +1,7 @@
 #include "EfilingTestSupport.h"
 
 #include "efiling/clsExportJSON.h"
+#include "host/DemoClauses.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 
@@ -11,8 +12,13 @@
 void EfilingTest::SetUp()
 {
     EngineTest::SetUp();
-    if (env)
-        env->openForm(FormKind::F3CA);
+    if (!env)
+        return;
+    // The demo report as the program creates it: every clause filled.
+    env->openForm(FormKind::F3CA);
+    Transaction tx(env->host().DBObj());
+    DemoData::insertFilledClauses(env->host().yearKey());
+    tx.commit();
 }
 
 void EfilingTest::setGrid(int page, const QString &point, const QList<QStringList> &rows)

@@ -1,4 +1,4 @@
-#include "TestHost.h"
+#include "ImportTestSupport.h"
 #include "ZipWriter.h"
 
 #include "efiling/clsExportJSON.h"
@@ -56,7 +56,7 @@ protected:
             return;
         QDir().mkpath(home.path() + "/tmp");
         db = env->host().DBObj().url().toString();
-        env->openForm(FormKind::F3CA);
+        fillDemoReport(*env);
         writeReturn("3CA_AABCS1234K_2026.json", clsExportJSON::compose(QDate(2026, 10, 1)));
     }
     void writeReturn(const QString &name, const QByteArray &text)

@@ -1,8 +1,10 @@
 #include "ImportTestSupport.h"
 
 #include "efiling/clsExportJSON.h"
+#include "host/DemoClauses.h"
 #include "host/HostContext.h"
 #include "store/ClauseStore.h"
+#include "store/Database.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +12,19 @@
 void ImportTest::SetUp()
 {
     EngineTest::SetUp();
-    if (env)
-        open(QStringLiteral("C001"));
+    if (!env)
+        return;
+    // The first client's demo report as the program creates it: every clause filled.
+    open(QStringLiteral("C001"));
+    fillDemoReport(*env);
+}
+
+void fillDemoReport(TestHost &env)
+{
+    env.openForm(FormKind::F3CA);
+    Transaction transaction(env.host().DBObj());
+    DemoData::insertFilledClauses(env.host().yearKey());
+    transaction.commit();
 }
 
 void ImportTest::open(const QString &client, FormKind form)

@@ -23,5 +23,9 @@ protected:
     void open(const QString &client, FormKind form = FormKind::F3CA);
 };
 
+// Fills the first demo client's report of the demo year with every clause, as the program's
+// demo does (tests start from the partly filled one).
+void fillDemoReport(TestHost &env);
+
 // The whole text of a file ("" when it cannot be read).
 QByteArray readWhole(const QString &path);

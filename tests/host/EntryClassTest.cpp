@@ -99,7 +99,7 @@ TEST_P(EntryClass, SwitchingFormsMovesPartAAndBack)
     env->prompt().queue(PromptAnswer::Yes);
     ASSERT_TRUE(entry().OpenForm(1));
     EXPECT_TRUE(pointsOf("3CA").isEmpty());
-    EXPECT_EQ(pointsOf("3CB"), (QStringList{"3CBOTH", "3CBPT1", "3CBPT1A", "3CBPT2", "3CBPT3", "3CBPT5", "Qual"}));
+    EXPECT_EQ(pointsOf("3CB"), (QStringList{"3CBOTH", "3CBPT1", "3CBPT1A", "3CBPT2", "3CBPT3", "3CBPT5"}));
 
     const auto pt1 = rowOf("3CB", "3CBPT1");
     EXPECT_EQ(pt1.page, 101);

@@ -23,11 +23,10 @@
 
 const QStringList &ErrorReportWindow::columnTitles()
 {
-    static const QStringList titles{QStringLiteral("Sr. No."),      QStringLiteral("Error No."),
-                                    QStringLiteral("Line No."),     QStringLiteral("Column No."),
-                                    QStringLiteral("Root"),         QStringLiteral("Name of Head"),
-                                    QStringLiteral("Variable Name"), QStringLiteral("Value"),
-                                    QStringLiteral("Error Description")};
+    static const QStringList titles{
+        QStringLiteral("Sr. No."),       QStringLiteral("Error No."), QStringLiteral("Line No."),
+        QStringLiteral("Column No."),    QStringLiteral("Root"),      QStringLiteral("Name of Head"),
+        QStringLiteral("Variable Name"), QStringLiteral("Value"),     QStringLiteral("Error Description")};
     return titles;
 }
 
@@ -107,7 +106,8 @@ ErrorReportWindow::ErrorReportWindow(Source source, const CheckResult &first, QW
     buttons->addWidget(button(QStringLiteral("&Next Error (F8)"), &ErrorReportWindow::nextError));
     buttons->addWidget(button(QStringLiteral("&Back"), &ErrorReportWindow::back));
     buttons->addWidget(button(QStringLiteral("&Preview"), &ErrorReportWindow::preview));
-    buttons->addWidget(button(QStringLiteral("Special &Characters"), &ErrorReportWindow::editSpecialCharacters));
+    buttons->addWidget(
+        button(QStringLiteral("Special &Characters"), &ErrorReportWindow::editSpecialCharacters));
     buttons->addWidget(button(QStringLiteral("&Remove Special Characters and Re-validate"),
                               &ErrorReportWindow::removeSpecialCharacters));
     buttons->addStretch();
@@ -266,9 +266,9 @@ void ErrorReportWindow::editSpecialCharacters()
 
 void ErrorReportWindow::removeSpecialCharacters()
 {
-    if (m_source.xml &&
-        !prompts().askYesNo(QStringLiteral("This will change the Characters in XML File only, not in the Original "
-                                           "Data in the Software. Do you want to Proceed?")))
+    if (m_source.xml && !prompts().askYesNo(QStringLiteral(
+                            "This will change the Characters in XML File only, not in the Original "
+                            "Data in the Software. Do you want to Proceed?")))
         return;
     QString why;
     if (!SpecialCharacters::cleanFile(m_source.file, m_source.xml, SpecialCharacters::load(), &why)) {

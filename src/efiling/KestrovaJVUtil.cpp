@@ -7,7 +7,8 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 bool readAll(const QString &path, std::string &text, QString &why)
 {

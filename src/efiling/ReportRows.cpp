@@ -1,6 +1,7 @@
 #include "ReportRows.h"
 
-namespace {
+namespace
+{
 
 QString keyOf(int page, const QString &point)
 {

@@ -1,6 +1,7 @@
 #include "Form3CD.h"
 
 #include "FormHeadings.h"
+#include "efiling/GenerateJsonCommand.h"
 #include "host/HostContext.h"
 #include "host/Prompt.h"
 #include "pages/ClausePage.h"
@@ -108,6 +109,7 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
     const FormHeadings headings = FormHeadings::of(kind);
     m_lastPage = PageFactory::lastPage(kind);
     PageFactory::registerSpecificPages();
+    GenerateJsonCommand::registerWithEditor(kind);
     setWindowTitle(headings.caption);
 
     auto *central = new QWidget(this);

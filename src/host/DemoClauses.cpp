@@ -275,6 +275,7 @@ void insertFilledClauses(const QString &yearKey)
     notApplicable(20, {QStringLiteral("NA41")});
     answeredNo(20, QStringLiteral("Opt42"), QStringLiteral("42"), 6);
     answer(20, QStringLiteral("Opt43"), QStringLiteral("NA"));
+    insertRow(20, QStringLiteral("43B"), {date(QStringLiteral("31/12"), y)});
     grid(20, QStringLiteral("44"),
          {{QStringLiteral("62000000.00"), QStringLiteral("1500000.00"), QStringLiteral("800000.00"),
            QStringLiteral("55200000.00"), QStringLiteral("57500000.00"), QStringLiteral("4500000.00")}});

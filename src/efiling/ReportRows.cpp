@@ -43,8 +43,3 @@ QString ReportRows::value(int page, const QString &point, int col) const
     const QList<Row> &list = rows(page, point);
     return list.isEmpty() ? QString() : list.first().col(col);
 }
-
-bool ReportRows::has(int page, const QString &point) const
-{
-    return m_byPoint.contains(keyOf(page, point));
-}

@@ -182,5 +182,10 @@ TEST(UploadQuestion, YesNeedsAFilingType)
     screen.revisedOption()->setChecked(true);
     screen.answerYes();
     EXPECT_EQ(screen.answer(), "Y|R");
+    screen.originalOption()->setChecked(true);
+    screen.answerYes();
+    EXPECT_EQ(screen.answer(), "Y|O");
+    screen.answerNo();
+    EXPECT_EQ(screen.answer(), "N");
     setPrompts(nullptr);
 }

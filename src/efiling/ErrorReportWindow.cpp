@@ -45,16 +45,15 @@ QString ErrorReportWindow::listing(const QList<ValidationFinding> &findings)
     return lines.join(u'\n');
 }
 
-bool ErrorReportWindow::present(const Source &source, const CheckResult &result)
+bool ErrorReportWindow::screensShown()
 {
-    if (!ScreenPolicy::interactive()) {
-        prompts().message(listing(result.findings), QStringLiteral("E-Filing Validation - Error Report"),
-                          PromptIcon::Warning);
-        return false;
-    }
-    ErrorReportWindow window(source, result);
-    window.exec();
-    return window.clean();
+    return ScreenPolicy::interactive();
+}
+
+void ErrorReportWindow::reportInMessage(const QList<ValidationFinding> &findings)
+{
+    prompts().message(listing(findings), QStringLiteral("E-Filing Validation - Error Report"),
+                      PromptIcon::Warning);
 }
 
 ErrorReportWindow::ErrorReportWindow(Source source, const CheckResult &first, QWidget *parent)
@@ -91,6 +90,7 @@ ErrorReportWindow::ErrorReportWindow(Source source, const CheckResult &first, QW
     m_viewer->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_viewer->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_viewer->verticalHeader()->hide();
+    m_viewer->verticalHeader()->setDefaultSectionSize(m_viewer->fontMetrics().height() + 4);
     m_viewer->horizontalHeader()->setStretchLastSection(true);
     m_stack->addWidget(listPage);
     m_stack->addWidget(m_viewer);

@@ -1,4 +1,5 @@
 #include "efiling/JsonSchemaCheck.h"
+#include "efiling/JsonLayout.h"
 #include "efiling/JsonPositions.h"
 
 #include <gtest/gtest.h>
@@ -144,4 +145,13 @@ TEST(JsonPositions, CountsCharactersNotBytes)
     const auto at = JsonPositions::locate("{\"a\": \"é\", \"b\": 1}", {"/b"});
     ASSERT_EQ(at.count("/b"), 1u);
     EXPECT_EQ(at.at("/b").column, 12);
+}
+
+TEST(JsonLayout, LaysMembersOutOneALineKeepingValuesAsWritten)
+{
+    EXPECT_EQ(JsonLayout::indented("{\"a\":1250.00,\"b\":[],\"c\":{\"d\":\"x, {y}\"},\"e\":[1,2]}"),
+              "{\n    \"a\": 1250.00,\n    \"b\": [],\n    \"c\": {\n        \"d\": \"x, {y}\"\n    },\n"
+              "    \"e\": [\n        1,\n        2\n    ]\n}\n");
+    // A broken text is laid out as far as it goes.
+    EXPECT_EQ(JsonLayout::indented("{\"a\": ,"), "{\n    \"a\": ,\n    \n");
 }

@@ -77,12 +77,13 @@ void ClientDialog::accept()
             return;
         }
         Transaction tx(m_db);
-        m_db.Execute("INSERT INTO main_info1 (Code_No, Name, PAN, Status, Flat, Street, Area, City, District, State, "
-                     "Pin, Country) VALUES (?,?,?,?,?,?,?,?,?,?,?,?)",
-                     {code(), m_name->text().trimmed(), pan, m_status->currentText(), m_flat->text().trimmed(),
-                      m_street->text().trimmed(), m_area->text().trimmed(), m_city->text().trimmed(),
-                      m_city->text().trimmed(), m_state->currentText(), m_pin->text().trimmed(),
-                      QStringLiteral("India")});
+        m_db.Execute(
+            "INSERT INTO main_info1 (Code_No, Name, PAN, Status, Flat, Street, Area, City, District, State, "
+            "Pin, Country) VALUES (?,?,?,?,?,?,?,?,?,?,?,?)",
+            {code(), m_name->text().trimmed(), pan, m_status->currentText(), m_flat->text().trimmed(),
+             m_street->text().trimmed(), m_area->text().trimmed(), m_city->text().trimmed(),
+             m_city->text().trimmed(), m_state->currentText(), m_pin->text().trimmed(),
+             QStringLiteral("India")});
         tx.commit();
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);

@@ -32,9 +32,10 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
     const QDate today = QDate::currentDate();
     const int latest = today.month() >= 4 ? today.year() + 1 : today.year();
     for (int y = latest; y >= 2020; --y)
-        m_year->addItem(QStringLiteral("%1-%2").arg(y - 1).arg(y % 100, 2, 10, QLatin1Char('0')), QString::number(y));
-    const QString remembered =
-        m_host.GetSettingINI("Launcher", "Year", QString::number(today.month() >= 4 ? today.year() : today.year() - 1));
+        m_year->addItem(QStringLiteral("%1-%2").arg(y - 1).arg(y % 100, 2, 10, QLatin1Char('0')),
+                        QString::number(y));
+    const QString remembered = m_host.GetSettingINI(
+        "Launcher", "Year", QString::number(today.month() >= 4 ? today.year() : today.year() - 1));
     m_year->setCurrentIndex(std::max(0, m_year->findData(remembered)));
     top->addWidget(m_year);
     top->addStretch();
@@ -47,6 +48,7 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
     m_clients->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_clients->setSelectionMode(QAbstractItemView::SingleSelection);
     m_clients->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_clients->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_clients->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_clients->verticalHeader()->hide();
     layout->addWidget(m_clients);
@@ -67,7 +69,8 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
             [this] { m_host.SaveSettingINI("Launcher", "Year", m_year->currentData().toString()); });
 
     loadClients(m_host.GetSettingINI("Launcher", "Client", QString()));
-    restoreGeometry(QByteArray::fromBase64(m_host.GetSettingINI("Launcher", "Geometry", QString()).toLatin1()));
+    restoreGeometry(
+        QByteArray::fromBase64(m_host.GetSettingINI("Launcher", "Geometry", QString()).toLatin1()));
     if (!m_host.GetSettingINI("Launcher", "Geometry", QString()).isEmpty())
         return;
     resize(760, 480);
@@ -85,7 +88,6 @@ void LauncherWindow::loadClients(const QString &select)
         if (rs.Fields(0) == select || (select.isEmpty() && row == 0))
             m_clients->selectRow(row);
     }
-    m_clients->resizeColumnToContents(0);
 }
 
 void LauncherWindow::addClient()

@@ -9,7 +9,8 @@
 #include "store/DbError.h"
 #include "store/ModuleState.h"
 
-namespace {
+namespace
+{
 
 QString oneLine(QString value)
 {
@@ -22,8 +23,8 @@ QString oneLine(QString value)
 
 int listClients(TalvexBase &host, const CommandLine &, QTextStream &out, QTextStream &)
 {
-    Recordset rs =
-        host.DBObj().Execute(QStringLiteral("SELECT Code_No, Name, PAN, Status FROM main_info1 ORDER BY Code_No"));
+    Recordset rs = host.DBObj().Execute(
+        QStringLiteral("SELECT Code_No, Name, PAN, Status FROM main_info1 ORDER BY Code_No"));
     for (; !rs.Eof(); rs.MoveNext())
         out << rs.Fields(0) << '\t' << rs.Fields(1) << '\t' << rs.Fields(2) << '\t' << rs.Fields(3) << '\n';
     return 0;
@@ -32,7 +33,8 @@ int listClients(TalvexBase &host, const CommandLine &, QTextStream &out, QTextSt
 int createDemo(TalvexBase &host, const CommandLine &, QTextStream &out, QTextStream &)
 {
     const int created = DemoData::create(host);
-    out << "Demo clients created: " << created << " (reports for the year " << DemoData::demoYearKey() << ")\n";
+    out << "Demo clients created: " << created << " (reports for the year " << DemoData::demoYearKey()
+        << ")\n";
     return 0;
 }
 
@@ -85,11 +87,13 @@ bool selectClientAndYear(TalvexBase &host, const CommandLine &line, QTextStream 
 const QList<Command> &commands()
 {
     static const QList<Command> list{
-        {QStringLiteral("clients"), QStringLiteral("clients                      list the clients"), listClients},
-        {QStringLiteral("demo"), QStringLiteral("demo                         create the demo clients and reports"),
-         createDemo},
+        {QStringLiteral("clients"), QStringLiteral("clients                      list the clients"),
+         listClients},
+        {QStringLiteral("demo"),
+         QStringLiteral("demo                         create the demo clients and reports"), createDemo},
         {QStringLiteral("rows"),
-         QStringLiteral("rows --client C --year Y     print the clause rows of a report, tab-separated"), dumpRows},
+         QStringLiteral("rows --client C --year Y     print the clause rows of a report, tab-separated"),
+         dumpRows},
         {QStringLiteral("load-lookup"),
          QStringLiteral("load-lookup TABLE FILE.csv   replace a look-up table from a CSV file"), loadLookup},
     };

@@ -3,7 +3,8 @@
 #include <QStringList>
 
 // The layout of the host's 39-field auditor record (vArrOutValue 0 to 38).
-namespace AuditorRecord {
+namespace AuditorRecord
+{
 
 enum Field {
     Name = 0,

@@ -2,7 +2,8 @@
 
 #include <stdexcept>
 
-namespace CsvReader {
+namespace CsvReader
+{
 
 QList<QStringList> parse(const QString &text)
 {

@@ -2,9 +2,11 @@
 
 #include <QRegularExpression>
 
-namespace DateService {
+namespace DateService
+{
 
-namespace {
+namespace
+{
 
 int expandYear(int year, int digits)
 {

@@ -5,7 +5,8 @@
 
 // The date services of the host: accountants type dates in many shapes; the clause
 // rows always hold "dd/mm/yyyy" and the e-filing files "yyyy-mm-dd".
-namespace DateService {
+namespace DateService
+{
 
 // Reads "1/4/24", "01-04-2024", "01.04.2024", "01042024", "010424" or "2024-04-01".
 // An invalid QDate when the text is not a date.

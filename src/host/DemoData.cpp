@@ -5,13 +5,15 @@
 #include "store/Database.h"
 #include "store/ModuleState.h"
 
-namespace DemoData {
+namespace DemoData
+{
 
-namespace {
+namespace
+{
 
 struct Client {
-    QString code, name, pan, aadhaar, status, flat, building, street, area, city, district, postOffice, state, pin,
-        typePL;
+    QString code, name, pan, aadhaar, status, flat, building, street, area, city, district, postOffice, state,
+        pin, typePL;
     QString firstName, middleName, lastName;
 };
 
@@ -25,11 +27,11 @@ const QList<Client> &clients()
          "Navrangpura", "Ahmedabad", "Ahmedabad", "Ahmedabad G.P.O.", "Gujarat", "380001", "TRADING", "", "",
          "Mehta & Sons"},
         {"C003", "Ravi Kumar Iyer", "ABCPI6789F", "234567890124", "INDIVIDUAL", "Flat 7B", "Lotus Residency",
-         "Anna Salai", "Teynampet", "Chennai", "Chennai", "Chennai G.P.O.", "Tamil Nadu", "600001", "PROFESSION",
-         "Ravi", "Kumar", "Iyer"},
+         "Anna Salai", "Teynampet", "Chennai", "Chennai", "Chennai G.P.O.", "Tamil Nadu", "600001",
+         "PROFESSION", "Ravi", "Kumar", "Iyer"},
         {"C004", "Sanjay O'Brien Trading Co.", "AAECS9876Q", "", "PRIVATE LTD.", "45", "Park Street Chambers",
-         "Park Street", "Park Street", "Kolkata", "Kolkata", "Kolkata G.P.O.", "West Bengal", "700001", "TRADING",
-         "", "", "Sanjay O'Brien Trading Co."},
+         "Park Street", "Park Street", "Kolkata", "Kolkata", "Kolkata G.P.O.", "West Bengal", "700001",
+         "TRADING", "", "", "Sanjay O'Brien Trading Co."},
     };
     return list;
 }
@@ -40,12 +42,48 @@ void insertAuditors(Database &db)
     if (!rs.Eof())
         return;
     const QList<QStringList> auditors{
-        {"A01", "I", "Anil Deshpande", "112233", "Deshpande & Associates", "104512W", "301, Sai Chambers",
-         "Fort", "Mumbai", "India", "Maharashtra", "400001", "Mumbai G.P.O.", "Fort", "Mumbai", "AAAPD1234C",
-         "anil@deshpandeassociates.in", "022-22661234", "9820012345", "Proprietor", ""},
-        {"A02", "F", "Priya Raghavan", "204060", "Raghavan Iyer & Co.", "008765S", "22, Cathedral Road", "",
-         "Chennai", "India", "Tamil Nadu", "600001", "Chennai G.P.O.", "Teynampet", "Chennai", "AAAFR5678D",
-         "office@raghavaniyer.co.in", "044-28112233", "9840098400", "Partner", ""},
+        {"A01",
+         "I",
+         "Anil Deshpande",
+         "112233",
+         "Deshpande & Associates",
+         "104512W",
+         "301, Sai Chambers",
+         "Fort",
+         "Mumbai",
+         "India",
+         "Maharashtra",
+         "400001",
+         "Mumbai G.P.O.",
+         "Fort",
+         "Mumbai",
+         "AAAPD1234C",
+         "anil@deshpandeassociates.in",
+         "022-22661234",
+         "9820012345",
+         "Proprietor",
+         ""},
+        {"A02",
+         "F",
+         "Priya Raghavan",
+         "204060",
+         "Raghavan Iyer & Co.",
+         "008765S",
+         "22, Cathedral Road",
+         "",
+         "Chennai",
+         "India",
+         "Tamil Nadu",
+         "600001",
+         "Chennai G.P.O.",
+         "Teynampet",
+         "Chennai",
+         "AAAFR5678D",
+         "office@raghavaniyer.co.in",
+         "044-28112233",
+         "9840098400",
+         "Partner",
+         ""},
     };
     QStringList cols{QStringLiteral("AudCode"), QStringLiteral("AudType")};
     QStringList marks{QStringLiteral("?"), QStringLiteral("?")};
@@ -57,32 +95,37 @@ void insertAuditors(Database &db)
         QVariantList binds;
         for (const QString &v : a)
             binds << v;
-        db.Execute(QStringLiteral("INSERT INTO auditor (%1) VALUES (%2)").arg(cols.join(u','), marks.join(u',')),
-                   binds);
+        db.Execute(
+            QStringLiteral("INSERT INTO auditor (%1) VALUES (%2)").arg(cols.join(u','), marks.join(u',')),
+            binds);
     }
 }
 
 void insertClient(Database &db, const Client &c)
 {
-    db.Execute(QStringLiteral("INSERT INTO main_info1 (Code_No, Name, PAN, Aadhaar, Status, Flat, Building, Street, "
-                              "Area, City, District, PostOffice, State, Pin, Country, Email, Phone, Type_PL) "
-                              "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-               {c.code, c.name, c.pan, c.aadhaar, c.status, c.flat, c.building, c.street, c.area, c.city, c.district,
-                c.postOffice, c.state, c.pin, QStringLiteral("India"), QString(), QString(), c.typePL});
-    db.Execute(QStringLiteral("INSERT INTO owner1 (Code_No, SrNo, F_Nm, M_Nm, L_Nm, PAN, Designation, DIN) "
-                              "VALUES (?,?,?,?,?,?,?,?)"),
-               {c.code, 1, c.firstName, c.middleName, c.lastName, c.pan, QStringLiteral("Director"), QString()});
+    db.Execute(
+        QStringLiteral("INSERT INTO main_info1 (Code_No, Name, PAN, Aadhaar, Status, Flat, Building, Street, "
+                       "Area, City, District, PostOffice, State, Pin, Country, Email, Phone, Type_PL) "
+                       "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+        {c.code, c.name, c.pan, c.aadhaar, c.status, c.flat, c.building, c.street, c.area, c.city, c.district,
+         c.postOffice, c.state, c.pin, QStringLiteral("India"), QString(), QString(), c.typePL});
+    db.Execute(
+        QStringLiteral("INSERT INTO owner1 (Code_No, SrNo, F_Nm, M_Nm, L_Nm, PAN, Designation, DIN) "
+                       "VALUES (?,?,?,?,?,?,?,?)"),
+        {c.code, 1, c.firstName, c.middleName, c.lastName, c.pan, QStringLiteral("Director"), QString()});
     db.Execute(QStringLiteral("INSERT INTO signatory1 (Code_No, SrNo, Name, Designation, DIN, PAN) VALUES "
                               "(?,?,?,?,?,?)"),
                {c.code, 1, c.lastName, QStringLiteral("Director"), QString(), c.pan});
     for (int year : {2025, 2026}) {
-        db.Execute(QStringLiteral("INSERT INTO master (Code_No, count, f_yr, s_yr, name, place, d_of_s, PyrInd) "
-                                  "VALUES (?,?,?,?,?,?,?,?)"),
-                   {c.code, year - 2024, QStringLiteral("0104%1").arg(year - 1), QStringLiteral("3103%1").arg(year),
-                    c.name, c.city, QString(), QStringLiteral("1")});
-        db.Execute(QStringLiteral("INSERT INTO client_auditor (Code_No, FYr, AudType, AudCode) VALUES (?,?,?,?)"),
-                   {c.code, QString::number(year), c.code == QLatin1String("C003") ? "I" : "F",
-                    c.code == QLatin1String("C003") ? "A01" : "A02"});
+        db.Execute(
+            QStringLiteral("INSERT INTO master (Code_No, count, f_yr, s_yr, name, place, d_of_s, PyrInd) "
+                           "VALUES (?,?,?,?,?,?,?,?)"),
+            {c.code, year - 2024, QStringLiteral("0104%1").arg(year - 1), QStringLiteral("3103%1").arg(year),
+             c.name, c.city, QString(), QStringLiteral("1")});
+        db.Execute(
+            QStringLiteral("INSERT INTO client_auditor (Code_No, FYr, AudType, AudCode) VALUES (?,?,?,?)"),
+            {c.code, QString::number(year), c.code == QLatin1String("C003") ? "I" : "F",
+             c.code == QLatin1String("C003") ? "A01" : "A02"});
     }
 }
 
@@ -107,12 +150,13 @@ void insertReport(const Client &c, const QString &yearKey)
     insertRow(1, QStringLiteral("3CA1"),
               {QStringLiteral("We"), QStringLiteral("us"), QStringLiteral("Raghavan Iyer & Co."),
                QStringLiteral("Companies Act, 2013"), QString(), QStringLiteral("We"), QStringLiteral("our"),
-               QStringLiteral("12/08/%1").arg(y), QStringLiteral("Profit and Loss Account"), from, to, yearKey,
-               QStringLiteral("Profit and Loss Account")});
+               QStringLiteral("12/08/%1").arg(y), QStringLiteral("Profit and Loss Account"), from, to,
+               yearKey, QStringLiteral("Profit and Loss Account")});
     insertRow(1, QStringLiteral("3CA1A"),
-              {c.firstName, c.middleName, c.lastName, QStringLiteral("India"), c.flat + ", " + c.building, c.street,
-               c.pin, c.postOffice, c.area, c.district, c.state, c.pan, c.aadhaar});
-    insertRow(1, QStringLiteral("3CA3"), {QStringLiteral("our"), QStringLiteral("our"), QStringLiteral("us")});
+              {c.firstName, c.middleName, c.lastName, QStringLiteral("India"), c.flat + ", " + c.building,
+               c.street, c.pin, c.postOffice, c.area, c.district, c.state, c.pan, c.aadhaar});
+    insertRow(1, QStringLiteral("3CA3"),
+              {QStringLiteral("our"), QStringLiteral("our"), QStringLiteral("us")});
     insertRow(1, QStringLiteral("3CAOTH"),
               {QStringLiteral("0"), QString(), QString(), c.city, QStringLiteral("25/09/%1").arg(y)});
 
@@ -124,8 +168,9 @@ void insertReport(const Client &c, const QString &yearKey)
           {QStringLiteral("Goods and Services Tax"), QStringLiteral("Gujarat"), QString(),
            QStringLiteral("24AABCS1234K1Z9")}});
     grid(2, QStringLiteral("8"),
-         {{QStringLiteral("Clause 44AB(a)- Total sales/turnover/gross receipts of business exceeding specified "
-                          "limits")}});
+         {{QStringLiteral(
+             "Clause 44AB(a)- Total sales/turnover/gross receipts of business exceeding specified "
+             "limits")}});
     insertRow(2, QStringLiteral("Opt8a"), {QStringLiteral("True")});
     insertRow(2, QStringLiteral("8a"), {QStringLiteral("115BAA")});
 
@@ -136,15 +181,20 @@ void insertReport(const Client &c, const QString &yearKey)
     grid(3, QStringLiteral("10b"), {{QStringLiteral("Nil"), QStringLiteral("Nil"), QStringLiteral("Nil")}});
     insertRow(4, QStringLiteral("Opt11a"), {QStringLiteral("Yes")});
     grid(4, QStringLiteral("11a"),
-         {{QStringLiteral("Cash Book")}, {QStringLiteral("Bank Book")}, {QStringLiteral("Journal")},
-          {QStringLiteral("General Ledger")}, {QStringLiteral("Stock Register")}});
+         {{QStringLiteral("Cash Book")},
+          {QStringLiteral("Bank Book")},
+          {QStringLiteral("Journal")},
+          {QStringLiteral("General Ledger")},
+          {QStringLiteral("Stock Register")}});
     grid(5, QStringLiteral("13a"), {{QStringLiteral("MERCANTILE SYSTEM")}});
     insertRow(201, QStringLiteral("Annex18"), {QStringLiteral("0")});
-    insertRow(301, QStringLiteral("R18"),
-              {QStringLiteral("Depreciation is computed as per the Income-tax Act, 1961 on written down value.")});
+    insertRow(
+        301, QStringLiteral("R18"),
+        {QStringLiteral("Depreciation is computed as per the Income-tax Act, 1961 on written down value.")});
 
     insertRow(21, QStringLiteral("AudType"), {QStringLiteral("No")});
-    insertRow(21, QStringLiteral("UDIN"), {QString::number(y % 100).rightJustified(2, u'0') + QStringLiteral("204060ABCDE12345")});
+    insertRow(21, QStringLiteral("UDIN"),
+              {QString::number(y % 100).rightJustified(2, u'0') + QStringLiteral("204060ABCDE12345")});
     insertRow(21, QStringLiteral("DSIGN"), {QStringLiteral("25/09/%1").arg(y)});
 }
 

@@ -6,7 +6,8 @@ class TalvexBase;
 
 // Demo clients of a small CA firm, their auditors and a partly filled audit report, so
 // that a new installation has something to open.
-namespace DemoData {
+namespace DemoData
+{
 
 // The year key of the demo reports (the financial year 2025-26).
 QString demoYearKey();

@@ -8,9 +8,11 @@
 
 #include <QHash>
 
-namespace FormSwitch {
+namespace FormSwitch
+{
 
-namespace {
+namespace
+{
 
 using ClauseStore::ClauseRow;
 
@@ -57,6 +59,33 @@ struct Target {
     QList<QStringList> rows;
 };
 
+// Points whose columns mean the same on both forms: (Form 3CB point, Form 3CA point).
+QList<QPair<QString, QString>> samePoints(bool fromForm3CB)
+{
+    static const QList<QPair<QString, QString>> pairs{{QStringLiteral("3CBPT1A"), QStringLiteral("3CA1A")},
+                                                      {QStringLiteral("3CBPT5"), QStringLiteral("3CA3")},
+                                                      {QStringLiteral("3CBOTH"), QStringLiteral("3CAOTH")},
+                                                      {QStringLiteral("Qual"), QStringLiteral("3CAQual")}};
+    QList<QPair<QString, QString>> result;
+    for (const auto &[cb, ca] : pairs)
+        result << (fromForm3CB ? qMakePair(cb, ca) : qMakePair(ca, cb));
+    return result;
+}
+
+QList<Target> copied(const PartA &src, int page, const QString &formName,
+                     const QList<QPair<QString, QString>> &points)
+{
+    QList<Target> out;
+    for (const auto &[from, to] : points) {
+        QList<QStringList> rows;
+        for (const ClauseRow &r : src.rows.value(from))
+            rows << r.cols;
+        if (!rows.isEmpty())
+            out << Target{page, formName, to, rows};
+    }
+    return out;
+}
+
 QList<Target> toForm3CA(const PartA &src)
 {
     const QStringList pt1 = padded(src.first(QStringLiteral("3CBPT1")), 5);
@@ -67,20 +96,12 @@ QList<Target> toForm3CA(const PartA &src)
     const QString year = (pt1.at(1).isEmpty() ? pt1.at(4) : pt1.at(1)).right(4);
     QList<Target> out;
     if (src.rows.contains(QStringLiteral("3CBPT1")))
-        out << Target{1, QStringLiteral("3CA"), QStringLiteral("3CA1"),
-                      {{iwe, meUs(iwe), QString(), QString(), QString(), iwe2, myOur(iwe2), QString(), pt1.at(2),
-                        pt1.at(3), pt1.at(4), year, accountType2}}};
-    const QList<QPair<QString, QString>> direct{{QStringLiteral("3CBPT1A"), QStringLiteral("3CA1A")},
-                                                {QStringLiteral("3CBPT5"), QStringLiteral("3CA3")},
-                                                {QStringLiteral("3CBOTH"), QStringLiteral("3CAOTH")},
-                                                {QStringLiteral("Qual"), QStringLiteral("3CAQual")}};
-    for (const auto &[from, to] : direct) {
-        QList<QStringList> rows;
-        for (const ClauseRow &r : src.rows.value(from))
-            rows << r.cols;
-        if (!rows.isEmpty())
-            out << Target{1, QStringLiteral("3CA"), to, rows};
-    }
+        out << Target{1,
+                      QStringLiteral("3CA"),
+                      QStringLiteral("3CA1"),
+                      {{iwe, meUs(iwe), QString(), QString(), QString(), iwe2, myOur(iwe2), QString(),
+                        pt1.at(2), pt1.at(3), pt1.at(4), year, accountType2}}};
+    out << copied(src, 1, QStringLiteral("3CA"), samePoints(true));
     return out;
 }
 
@@ -92,26 +113,19 @@ QList<Target> toForm3CB(const PartA &src)
     QList<Target> out;
     if (src.rows.contains(QStringLiteral("3CA1"))) {
         const QString balanceSheetDate = yearEnd(a1.at(11).isEmpty() ? a1.at(10) : a1.at(11));
-        out << Target{101, QStringLiteral("3CB"), QStringLiteral("3CBPT1"),
+        out << Target{101,
+                      QStringLiteral("3CB"),
+                      QStringLiteral("3CBPT1"),
                       {{iwe, balanceSheetDate, a1.at(8), a1.at(9), a1.at(10)}}};
-        out << Target{101, QStringLiteral("3CB"), QStringLiteral("3CBPT2"), {{iwe2, a1.at(12), QString(), QString()}}};
+        out << Target{
+            101, QStringLiteral("3CB"), QStringLiteral("3CBPT2"), {{iwe2, a1.at(12), QString(), QString()}}};
         out << Target{101,
                       QStringLiteral("3CB"),
                       QStringLiteral("3CBPT3"),
-                      {{iwe, QString(), iwe, myOur(iwe), myOur(iwe), myOur(iwe), myOur(iwe), myOur(iwe), meUs(iwe),
-                        QString(), a1.at(8), QString()}}};
+                      {{iwe, QString(), iwe, myOur(iwe), myOur(iwe), myOur(iwe), myOur(iwe), myOur(iwe),
+                        meUs(iwe), QString(), a1.at(8), QString()}}};
     }
-    const QList<QPair<QString, QString>> direct{{QStringLiteral("3CA1A"), QStringLiteral("3CBPT1A")},
-                                                {QStringLiteral("3CA3"), QStringLiteral("3CBPT5")},
-                                                {QStringLiteral("3CAOTH"), QStringLiteral("3CBOTH")},
-                                                {QStringLiteral("3CAQual"), QStringLiteral("Qual")}};
-    for (const auto &[from, to] : direct) {
-        QList<QStringList> rows;
-        for (const ClauseRow &r : src.rows.value(from))
-            rows << r.cols;
-        if (!rows.isEmpty())
-            out << Target{101, QStringLiteral("3CB"), to, rows};
-    }
+    out << copied(src, 101, QStringLiteral("3CB"), samePoints(false));
     return out;
 }
 
@@ -128,15 +142,17 @@ bool transfer()
     const QString other = opening3CA ? QStringLiteral("3CB") : QStringLiteral("3CA");
     const QString self = m.formCode;
 
-    Recordset rs = db.Execute(QStringLiteral("select PageNo, PointNo from %1 WHERE Code_No=? AND FYr=? AND FormName=?")
-                                  .arg(m.clauseTable),
-                              {h.Temp_Code(), h.yearKey(), other});
+    Recordset rs =
+        db.Execute(QStringLiteral("select PageNo, PointNo from %1 WHERE Code_No=? AND FYr=? AND FormName=?")
+                       .arg(m.clauseTable),
+                   {h.Temp_Code(), h.yearKey(), other});
     if (rs.Eof())
         return true;
 
-    const QString question = QStringLiteral("You have already filled data in [Form %1-3CD].\n"
-                                            "Do you want to use this form [Form %2-3CD] and Transfer data to this form?")
-                                 .arg(other, self);
+    const QString question =
+        QStringLiteral("You have already filled data in [Form %1-3CD].\n"
+                       "Do you want to use this form [Form %2-3CD] and Transfer data to this form?")
+            .arg(other, self);
     if (!prompts().askYesNo(question))
         return false;
 

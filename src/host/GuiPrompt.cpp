@@ -5,7 +5,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-namespace {
+namespace
+{
 
 QMessageBox::Icon qtIcon(PromptIcon icon)
 {
@@ -31,9 +32,11 @@ QString titleOrDefault(const QString &title)
 
 } // namespace
 
-PromptAnswer GuiPrompt::message(const QString &text, const QString &title, PromptIcon icon, PromptButtons buttons)
+PromptAnswer GuiPrompt::message(const QString &text, const QString &title, PromptIcon icon,
+                                PromptButtons buttons)
 {
-    QMessageBox box(qtIcon(icon), titleOrDefault(title), text, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(qtIcon(icon), titleOrDefault(title), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
     switch (buttons) {
     case PromptButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -89,7 +92,7 @@ QString GuiPrompt::chooseFolder(const QString &title, const QString &startPath)
 int GuiPrompt::choose(const QString &title, const QString &text, const QStringList &items)
 {
     bool ok = false;
-    const QString item =
-        QInputDialog::getItem(QApplication::activeWindow(), titleOrDefault(title), text, items, 0, false, &ok);
+    const QString item = QInputDialog::getItem(QApplication::activeWindow(), titleOrDefault(title), text,
+                                               items, 0, false, &ok);
     return ok ? int(items.indexOf(item)) : -1;
 }

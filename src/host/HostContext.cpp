@@ -2,7 +2,8 @@
 
 #include <stdexcept>
 
-namespace {
+namespace
+{
 HostContext *current = nullptr;
 }
 

@@ -43,7 +43,8 @@ public:
     virtual void InitTempArray() = 0;
 
     // The host's settings file.
-    virtual QString GetSettingINI(const QString &section, const QString &key, const QString &defaultValue) const = 0;
+    virtual QString GetSettingINI(const QString &section, const QString &key,
+                                  const QString &defaultValue) const = 0;
     virtual void SaveSettingINI(const QString &section, const QString &key, const QString &value) = 0;
 
     // Country code list of the e-filing utilities.

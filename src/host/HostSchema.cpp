@@ -8,9 +8,11 @@
 #include <QFile>
 #include <QRegularExpression>
 
-namespace HostSchema {
+namespace HostSchema
+{
 
-namespace {
+namespace
+{
 
 struct Column {
     QString name;
@@ -31,18 +33,18 @@ QString columnType(const SqlDialect &d, const Column &c)
     return d.textType();
 }
 
-void createTable(Database &db, const QString &table, const QList<Column> &columns,
+// Creates a table unless it is among the existing ones (names in lower case).
+void createTable(Database &db, QSet<QString> &existing, const QString &table, const QList<Column> &columns,
                  const QStringList &indexColumns = {})
 {
-    if (db.tableExists(table))
+    if (existing.contains(table.toLower()))
         return;
+    existing.insert(table.toLower());
     QStringList defs;
     for (const Column &c : columns)
         defs << c.name + u' ' + columnType(db.dialect(), c);
-    db.Execute(QStringLiteral("CREATE TABLE %1 (%2)%3").arg(table, defs.join(u','), db.dialect().tableOptions()));
-    if (!indexColumns.isEmpty()) {
-        db.Execute(QStringLiteral("CREATE INDEX ix_%1 ON %1 (%2)").arg(table, indexColumns.join(u',')));
-    }
+    for (const QString &statement : db.dialect().createTable(table, defs, indexColumns))
+        db.Execute(statement);
 }
 
 QList<Column> clauseColumns(int valueColumns, bool withPage = true)
@@ -58,9 +60,9 @@ QList<Column> clauseColumns(int valueColumns, bool withPage = true)
     return cols;
 }
 
-void createClauseTable(Database &db, const QString &table, int valueColumns)
+void createClauseTable(Database &db, QSet<QString> &existing, const QString &table, int valueColumns)
 {
-    createTable(db, table, clauseColumns(valueColumns),
+    createTable(db, existing, table, clauseColumns(valueColumns),
                 {QStringLiteral("Code_No"), QStringLiteral("FYr"), QStringLiteral("PageNo"),
                  QStringLiteral("PointNo")});
 }
@@ -100,64 +102,68 @@ int valueColumnCount(const QString &tableName)
 
 const QStringList &lookupTables()
 {
-    static const QStringList tables{
-        QStringLiteral("annex_state"),      QStringLiteral("po_state"),         QStringLiteral("po_pincode"),
-        QStringLiteral("po_postof"),        QStringLiteral("po_locality"),      QStringLiteral("po_district"),
-        QStringLiteral("annex_sector"),     QStringLiteral("annex_3cd21combo"), QStringLiteral("annex_3cdCombo"),
-        QStringLiteral("annex_3ceb92a2"),   QStringLiteral("PO_Currency"),      QStringLiteral("country_code")};
+    static const QStringList tables{QStringLiteral("annex_state"),    QStringLiteral("po_state"),
+                                    QStringLiteral("po_pincode"),     QStringLiteral("po_postof"),
+                                    QStringLiteral("po_locality"),    QStringLiteral("po_district"),
+                                    QStringLiteral("annex_sector"),   QStringLiteral("annex_3cd21combo"),
+                                    QStringLiteral("annex_3cdCombo"), QStringLiteral("annex_3ceb92a2"),
+                                    QStringLiteral("PO_Currency"),    QStringLiteral("country_code")};
     return tables;
 }
 
 void ensureHostTables(Database &db, const QString &lookupFolder)
 {
+    QSet<QString> existing = db.tableNames();
     const Column code{QStringLiteral("Code_No"), Column::Key, 20};
-    createTable(db, QStringLiteral("main_info1"),
-                QList<Column>{code} + textColumns({QStringLiteral("Name"), QStringLiteral("PAN"),
-                                                   QStringLiteral("Aadhaar"), QStringLiteral("Status"),
-                                                   QStringLiteral("Flat"), QStringLiteral("Building"),
-                                                   QStringLiteral("Street"), QStringLiteral("Area"),
-                                                   QStringLiteral("City"), QStringLiteral("District"),
-                                                   QStringLiteral("PostOffice"), QStringLiteral("State"),
-                                                   QStringLiteral("Pin"), QStringLiteral("Country"),
-                                                   QStringLiteral("Email"), QStringLiteral("Phone"),
-                                                   QStringLiteral("Type_PL")}),
-                {QStringLiteral("Code_No")});
+    createTable(
+        db, existing, QStringLiteral("main_info1"),
+        QList<Column>{code} +
+            textColumns({QStringLiteral("Name"), QStringLiteral("PAN"), QStringLiteral("Aadhaar"),
+                         QStringLiteral("Status"), QStringLiteral("Flat"), QStringLiteral("Building"),
+                         QStringLiteral("Street"), QStringLiteral("Area"), QStringLiteral("City"),
+                         QStringLiteral("District"), QStringLiteral("PostOffice"), QStringLiteral("State"),
+                         QStringLiteral("Pin"), QStringLiteral("Country"), QStringLiteral("Email"),
+                         QStringLiteral("Phone"), QStringLiteral("Type_PL")}),
+        {QStringLiteral("Code_No")});
     // Per-year master: the year's dates, place and date of signing, and whether accounts exist.
-    createTable(db, QStringLiteral("master"),
-                QList<Column>{code, {QStringLiteral("count"), Column::Int}} +
-                    textColumns({QStringLiteral("f_yr"), QStringLiteral("s_yr"), QStringLiteral("name"),
-                                 QStringLiteral("place"), QStringLiteral("d_of_s"), QStringLiteral("PyrInd")}),
-                {QStringLiteral("Code_No")});
-    createTable(db, QStringLiteral("owner1"),
-                QList<Column>{code, {QStringLiteral("SrNo"), Column::Int}} +
-                    textColumns({QStringLiteral("F_Nm"), QStringLiteral("M_Nm"), QStringLiteral("L_Nm"),
-                                 QStringLiteral("PAN"), QStringLiteral("Designation"), QStringLiteral("DIN")}),
-                {QStringLiteral("Code_No")});
-    createTable(db, QStringLiteral("signatory1"),
+    createTable(
+        db, existing, QStringLiteral("master"),
+        QList<Column>{code, {QStringLiteral("count"), Column::Int}} +
+            textColumns({QStringLiteral("f_yr"), QStringLiteral("s_yr"), QStringLiteral("name"),
+                         QStringLiteral("place"), QStringLiteral("d_of_s"), QStringLiteral("PyrInd")}),
+        {QStringLiteral("Code_No")});
+    createTable(
+        db, existing, QStringLiteral("owner1"),
+        QList<Column>{code, {QStringLiteral("SrNo"), Column::Int}} +
+            textColumns({QStringLiteral("F_Nm"), QStringLiteral("M_Nm"), QStringLiteral("L_Nm"),
+                         QStringLiteral("PAN"), QStringLiteral("Designation"), QStringLiteral("DIN")}),
+        {QStringLiteral("Code_No")});
+    createTable(db, existing, QStringLiteral("signatory1"),
                 QList<Column>{code, {QStringLiteral("SrNo"), Column::Int}} +
                     textColumns({QStringLiteral("Name"), QStringLiteral("Designation"), QStringLiteral("DIN"),
                                  QStringLiteral("PAN")}),
                 {QStringLiteral("Code_No")});
 
-    QList<Column> auditor{{QStringLiteral("AudCode"), Column::Key, 20}, {QStringLiteral("AudType"), Column::Key, 2}};
+    QList<Column> auditor{{QStringLiteral("AudCode"), Column::Key, 20},
+                          {QStringLiteral("AudType"), Column::Key, 2}};
     for (int i = 0; i < 39; ++i)
         auditor << Column{QStringLiteral("F%1").arg(i), Column::Text};
-    createTable(db, QStringLiteral("auditor"), auditor, {QStringLiteral("AudCode")});
-    createTable(db, QStringLiteral("client_auditor"),
+    createTable(db, existing, QStringLiteral("auditor"), auditor, {QStringLiteral("AudCode")});
+    createTable(db, existing, QStringLiteral("client_auditor"),
                 {code,
                  {QStringLiteral("FYr"), Column::Key, 8},
                  {QStringLiteral("AudType"), Column::Key, 2},
                  {QStringLiteral("AudCode"), Column::Key, 20}},
                 {QStringLiteral("Code_No"), QStringLiteral("FYr")});
 
-    createClauseTable(db, QStringLiteral("anx_new_3ceb"), 20);
-    createClauseTable(db, QStringLiteral("anx_3ceb"), 15);
+    createClauseTable(db, existing, QStringLiteral("anx_new_3ceb"), 20);
+    createClauseTable(db, existing, QStringLiteral("anx_3ceb"), 15);
 
     for (const QString &table : lookupTables()) {
         const QString file = QDir(lookupFolder).filePath(table + QStringLiteral(".csv"));
         if (!QFile::exists(file))
             continue;
-        if (db.tableExists(table))
+        if (existing.contains(table.toLower()))
             continue;
         LookupLoader::load(db, table, file);
     }
@@ -165,18 +171,21 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
 
 void ensureYearTables(Database &db, const QString &yearKey)
 {
-    createClauseTable(db, clauseTableName(yearKey), 23);
-    createClauseTable(db, QStringLiteral("annex_new_3cd_") + yearKey, 15);
-    createClauseTable(db, QStringLiteral("anx_3cd_") + yearKey, 15);
-    createTable(db, QStringLiteral("anex3cd_main"),
-                QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
-                    textColumns({QStringLiteral("PointSr"), QStringLiteral("PointVal")}),
-                {QStringLiteral("Code_No"), QStringLiteral("FYr")});
-    createTable(db, QStringLiteral("anex3cd_books"),
-                QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
-                    textColumns({QStringLiteral("BookNm"), QStringLiteral("Prescribed"),
-                                 QStringLiteral("Maintained"), QStringLiteral("Examined")}),
-                {QStringLiteral("Code_No"), QStringLiteral("FYr")});
+    QSet<QString> existing = db.tableNames();
+    createClauseTable(db, existing, clauseTableName(yearKey), 23);
+    createClauseTable(db, existing, QStringLiteral("annex_new_3cd_") + yearKey, 15);
+    createClauseTable(db, existing, QStringLiteral("anx_3cd_") + yearKey, 15);
+    createTable(
+        db, existing, QStringLiteral("anex3cd_main"),
+        QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
+            textColumns({QStringLiteral("PointSr"), QStringLiteral("PointVal")}),
+        {QStringLiteral("Code_No"), QStringLiteral("FYr")});
+    createTable(
+        db, existing, QStringLiteral("anex3cd_books"),
+        QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
+            textColumns({QStringLiteral("BookNm"), QStringLiteral("Prescribed"), QStringLiteral("Maintained"),
+                         QStringLiteral("Examined")}),
+        {QStringLiteral("Code_No"), QStringLiteral("FYr")});
 }
 
 } // namespace HostSchema

@@ -7,7 +7,8 @@ class Database;
 
 // The host's own tables: client master, auditors, look-up lists and the clause tables
 // of each year. Creating them is idempotent.
-namespace HostSchema {
+namespace HostSchema
+{
 
 // Client master, auditor and look-up tables; seeds empty look-ups from the data folder.
 void ensureHostTables(Database &db, const QString &lookupFolder);

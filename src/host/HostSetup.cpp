@@ -6,7 +6,8 @@
 #include <QDir>
 #include <QSettings>
 
-namespace HostSetup {
+namespace HostSetup
+{
 
 QString databaseAddress(const QString &option, const TalvexBase::Paths &paths)
 {

@@ -7,7 +7,8 @@
 
 // Opens our host on the database chosen by "--db", else the settings file's
 // "Database/Url", else the embedded SQLite file in the documents folder.
-namespace HostSetup {
+namespace HostSetup
+{
 
 QString databaseAddress(const QString &option, const TalvexBase::Paths &paths);
 

@@ -3,7 +3,8 @@
 #include <QString>
 
 // Checks of the identity numbers the report carries.
-namespace IdentityChecks {
+namespace IdentityChecks
+{
 
 // Ten characters: five letters, four digits, a letter; the fourth letter names the
 // holder's status (P individual, C company, H HUF, F firm, A AOP, T trust, B BOI,

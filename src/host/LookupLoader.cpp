@@ -9,9 +9,11 @@
 #include <QRegularExpression>
 #include <QSet>
 
-namespace LookupLoader {
+namespace LookupLoader
+{
 
-namespace {
+namespace
+{
 
 QString canonicalTable(const QString &table)
 {
@@ -79,7 +81,8 @@ int load(Database &db, const QString &tableName, const QString &csvPath)
         QStringList defs;
         for (const QString &c : columns)
             defs << c + u' ' + db.dialect().textType();
-        db.Execute(QStringLiteral("CREATE TABLE %1 (%2)%3").arg(table, defs.join(u','), db.dialect().tableOptions()));
+        db.Execute(QStringLiteral("CREATE TABLE %1 (%2)%3")
+                       .arg(table, defs.join(u','), db.dialect().tableOptions()));
     } else {
         const QStringList have = existingColumns(db, table);
         for (const QString &c : columns) {
@@ -88,17 +91,24 @@ int load(Database &db, const QString &tableName, const QString &csvPath)
         }
     }
 
-    QStringList marks;
-    for (int i = 0; i < columns.size(); ++i)
-        marks << QStringLiteral("?");
+    // Rows go in groups: one statement per row would make a full post-office list
+    // (a hundred thousand rows) crawl on a database server.
+    const int perStatement = std::max(1, 500 / int(columns.size()));
+    const QString rowMarks = QStringLiteral("(") +
+                             QStringList(columns.size(), QStringLiteral("?")).join(u',') +
+                             QStringLiteral(")");
     Transaction tx(db);
     db.Execute(QStringLiteral("DELETE FROM %1").arg(table));
-    QSqlQuery insert = db.prepare(
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, columns.join(u','), marks.join(u',')));
-    for (const QStringList &row : rows) {
-        for (int i = 0; i < row.size(); ++i)
-            insert.bindValue(i, row.at(i));
-        db.exec(insert);
+    for (qsizetype first = 0; first < rows.size(); first += perStatement) {
+        const qsizetype count = std::min<qsizetype>(perStatement, rows.size() - first);
+        QVariantList binds;
+        for (qsizetype r = first; r < first + count; ++r) {
+            for (const QString &value : rows.at(r))
+                binds << value;
+        }
+        db.Execute(QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+                       .arg(table, columns.join(u','), QStringList(count, rowMarks).join(u',')),
+                   binds);
     }
     tx.commit();
     return int(rows.size());

@@ -2,7 +2,8 @@
 
 #include "ScriptedPrompt.h"
 
-namespace {
+namespace
+{
 Prompt *current = nullptr;
 }
 

@@ -2,7 +2,8 @@
 
 #include <QTextStream>
 
-namespace {
+namespace
+{
 QString answerName(PromptAnswer a)
 {
     switch (a) {

@@ -77,7 +77,8 @@ QString TalvexBase::vArrOutValue(int index) const
 
 bool TalvexBase::AuditorDet(const QString &year, const QString &clientCode)
 {
-    Recordset rs = m_db->Execute(QStringLiteral("SELECT AudCode, AudType, F0, F1, F2 FROM auditor ORDER BY F0"));
+    Recordset rs =
+        m_db->Execute(QStringLiteral("SELECT AudCode, AudType, F0, F1, F2 FROM auditor ORDER BY F0"));
     QStringList codes, types, items;
     for (; !rs.Eof(); rs.MoveNext()) {
         codes << rs.Fields(0);
@@ -94,8 +95,9 @@ bool TalvexBase::AuditorDet(const QString &year, const QString &clientCode)
     Transaction tx(*m_db);
     m_db->Execute(QStringLiteral("DELETE FROM client_auditor WHERE Code_No=? AND FYr=? AND AudType=?"),
                   {clientCode, year, types.at(chosen)});
-    m_db->Execute(QStringLiteral("INSERT INTO client_auditor (Code_No, FYr, AudType, AudCode) VALUES (?,?,?,?)"),
-                  {clientCode, year, types.at(chosen), codes.at(chosen)});
+    m_db->Execute(
+        QStringLiteral("INSERT INTO client_auditor (Code_No, FYr, AudType, AudCode) VALUES (?,?,?,?)"),
+        {clientCode, year, types.at(chosen), codes.at(chosen)});
     tx.commit();
     return true;
 }
@@ -107,7 +109,8 @@ void TalvexBase::InitTempArray()
         m_auditorBuffer << QString();
 }
 
-QString TalvexBase::GetSettingINI(const QString &section, const QString &key, const QString &defaultValue) const
+QString TalvexBase::GetSettingINI(const QString &section, const QString &key,
+                                  const QString &defaultValue) const
 {
     return m_settings->value(section + u'/' + key, defaultValue).toString();
 }
@@ -131,7 +134,8 @@ QString TalvexBase::GetCountryNameNew(const QString &countryCode)
 {
     if (countryCode.trimmed().isEmpty() || !m_db->tableExists(QStringLiteral("country_code")))
         return {};
-    Recordset rs = m_db->Execute(QStringLiteral("SELECT name FROM country_code WHERE code=?"), {countryCode.trimmed()});
+    Recordset rs =
+        m_db->Execute(QStringLiteral("SELECT name FROM country_code WHERE code=?"), {countryCode.trimmed()});
     return rs.Eof() ? QString() : rs.Fields(0);
 }
 
@@ -143,8 +147,8 @@ bool TalvexBase::CheckOptedOldDeprChart()
 
 QString TalvexBase::clientField(const QString &column)
 {
-    Recordset rs =
-        m_db->Execute(QStringLiteral("SELECT %1 FROM main_info1 WHERE Code_No=?").arg(column), {m_clientCode});
+    Recordset rs = m_db->Execute(QStringLiteral("SELECT %1 FROM main_info1 WHERE Code_No=?").arg(column),
+                                 {m_clientCode});
     return rs.Eof() ? QString() : rs.Fields(0);
 }
 
@@ -171,7 +175,8 @@ QString TalvexBase::VAddr_Nm()
 QString TalvexBase::vAddr_Full()
 {
     Recordset rs = m_db->Execute(
-        QStringLiteral("SELECT Flat, Building, Street, Area, City, State, Pin FROM main_info1 WHERE Code_No=?"),
+        QStringLiteral(
+            "SELECT Flat, Building, Street, Area, City, State, Pin FROM main_info1 WHERE Code_No=?"),
         {m_clientCode});
     if (rs.Eof())
         return {};

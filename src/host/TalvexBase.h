@@ -12,10 +12,10 @@ class TalvexBase : public HostContext
 {
 public:
     struct Paths {
-        QString exePath;  // installation folder: data files (schemas, templates, look-ups)
-        QString docPath;  // documents folder
-        QString tmpPath;  // temporary folder
-        QString iniFile;  // settings file
+        QString exePath; // installation folder: data files (schemas, templates, look-ups)
+        QString docPath; // documents folder
+        QString tmpPath; // temporary folder
+        QString iniFile; // settings file
     };
 
     TalvexBase(std::unique_ptr<Database> db, const Paths &paths);
@@ -44,7 +44,8 @@ public:
     bool AuditorDet(const QString &year, const QString &clientCode) override;
     void InitTempArray() override;
 
-    QString GetSettingINI(const QString &section, const QString &key, const QString &defaultValue) const override;
+    QString GetSettingINI(const QString &section, const QString &key,
+                          const QString &defaultValue) const override;
     void SaveSettingINI(const QString &section, const QString &key, const QString &value) override;
 
     QString GetCountryCodeNew(const QString &countryName) override;

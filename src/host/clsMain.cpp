@@ -13,34 +13,21 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
+namespace
+{
 
-const QString kOnlineText = QStringLiteral(
-    "Online services of the income-tax e-filing portal and the UDIN portal are not part of this installation.");
+const QString kOnlineText = QStringLiteral("Online services of the income-tax e-filing portal and the UDIN "
+                                           "portal are not part of this installation.");
 
+// The forms whose XML files OpenForm checks: Form 61, 61A and 61B on index -3, the
+// others on index -1.
 FormKind kindOfXmlForm(int index, const QString &formName)
 {
-    const QString f = formName.trimmed().toUpper();
-    if (index == -3) {
-        if (f == QLatin1String("61"))
-            return FormKind::F61;
-        if (f == QLatin1String("61A"))
-            return FormKind::F61A;
-        if (f == QLatin1String("61B"))
-            return FormKind::F61B;
-        return FormKind::None;
-    }
-    if (f == QLatin1String("10B"))
-        return FormKind::F10B;
-    if (f == QLatin1String("10BB"))
-        return FormKind::F10BB;
-    if (f == QLatin1String("6B"))
-        return FormKind::F6B;
-    if (f == QLatin1String("29B"))
-        return FormKind::F29B;
-    if (f == QLatin1String("29C"))
-        return FormKind::F29C;
-    return FormKind::None;
+    const FormKind kind = ModuleState::kindOfCode(formName);
+    static const QList<FormKind> eAir{FormKind::F61, FormKind::F61A, FormKind::F61B};
+    static const QList<FormKind> others{FormKind::F10B, FormKind::F10BB, FormKind::F6B, FormKind::F29B,
+                                        FormKind::F29C};
+    return (index == -3 ? eAir : others).contains(kind) ? kind : FormKind::None;
 }
 
 // Creates a folder one level at a time below an existing base.
@@ -60,7 +47,8 @@ clsMain::clsMain(QObject *parent) : QObject(parent)
 {
     if (!host().CheckDllsVersion(true))
         prompts().message(
-            QStringLiteral("File [TalvexBase.dll] is not compatible. Please update the latest software properly."),
+            QStringLiteral(
+                "File [TalvexBase.dll] is not compatible. Please update the latest software properly."),
             {}, PromptIcon::Critical);
 }
 
@@ -82,8 +70,8 @@ void clsMain::prepareClientFolders()
     m.returnsFolder = QDir(h.DocPath()).filePath(QStringLiteral("Files/%1/3CDRETS/%2").arg(code, year));
 }
 
-bool clsMain::OpenForm(int index, const QString &VarAudType, const QString &VarFrmNm, const QString &VarXmlPath,
-                       QObject *, bool FlagITCall, const QString &)
+bool clsMain::OpenForm(int index, const QString &VarAudType, const QString &VarFrmNm,
+                       const QString &VarXmlPath, QObject *, bool FlagITCall, const QString &)
 {
     try {
         HostContext &h = host();
@@ -153,7 +141,8 @@ bool clsMain::checkXmlFile(int index, const QString &formName, const QString &xm
 {
     const FormKind kind = kindOfXmlForm(index, formName);
     if (kind == FormKind::None) {
-        prompts().inform(QStringLiteral("[%1] is not a form whose XML file can be checked here.").arg(formName));
+        prompts().inform(
+            QStringLiteral("[%1] is not a form whose XML file can be checked here.").arg(formName));
         return false;
     }
     ModuleState &m = moduleState();
@@ -163,9 +152,10 @@ bool clsMain::checkXmlFile(int index, const QString &formName, const QString &xm
         prompts().inform(QStringLiteral("File not found: \"%1\".").arg(xmlPath));
         return false;
     }
-    prompts().inform(QStringLiteral("The schema check of e-filing XML files is not available in this version; "
-                                    "\"%1\" was not checked.")
-                         .arg(xmlPath));
+    prompts().inform(
+        QStringLiteral("The schema check of e-filing XML files is not available in this version; "
+                       "\"%1\" was not checked.")
+            .arg(xmlPath));
     return false;
 }
 
@@ -208,14 +198,14 @@ bool clsMain::Form10BExportJSON(const QString &formName, const QString &namePref
 {
     HostContext &h = host();
     ModuleState &m = moduleState();
-    const bool is10BB = formName.trimmed().compare(QLatin1String("10BB"), Qt::CaseInsensitive) == 0;
+    const bool is10BB = ModuleState::kindOfCode(formName) == FormKind::F10BB;
     m.formKind = is10BB ? FormKind::F10BB : FormKind::F10B;
     m.formCode = ModuleState::codeOf(m.formKind);
 
     const QString defaultName = QStringLiteral("%1_%2_%3.json").arg(namePrefix, m.formCode, h.yearKey());
-    const QString target = prompts().saveFile(QStringLiteral("Save JSON File"), QStringLiteral("JSON Files|*.json"),
-                                              QDir(m.returnsFolder.isEmpty() ? h.DocPath() : m.returnsFolder)
-                                                  .filePath(defaultName));
+    const QString target = prompts().saveFile(
+        QStringLiteral("Save JSON File"), QStringLiteral("JSON Files|*.json"),
+        QDir(m.returnsFolder.isEmpty() ? h.DocPath() : m.returnsFolder).filePath(defaultName));
     if (target.isEmpty())
         return false;
     if (QFile::exists(target)) {
@@ -223,7 +213,8 @@ bool clsMain::Form10BExportJSON(const QString &formName, const QString &namePref
             return false;
         QFile::remove(target);
         if (QFile::exists(target)) {
-            prompts().inform(QStringLiteral("Existing file could not deleted, Delete manually and try again."));
+            prompts().inform(
+                QStringLiteral("Existing file could not deleted, Delete manually and try again."));
             return false;
         }
     }
@@ -240,10 +231,11 @@ bool clsMain::Form10BExportJSON(const QString &formName, const QString &namePref
         body.replace(QStringLiteral("KESTROVA_FILLINGTYPE"), type);
         const int refYear = h.FirstDate().right(4).toInt() + 1;
         const QString today = h.XmlDateOut(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
-        body = QStringLiteral("{") + QStringLiteral("\"metadata\": {") + QStringLiteral("\"filingType\": \"") + type +
-               QStringLiteral("\",") + QStringLiteral("\"refYearType\": \"AY\",") +
-               QStringLiteral("\"financialQtr\": 0,") + QStringLiteral("\"refYear\": ") + QString::number(refYear) +
-               QStringLiteral(",") + QStringLiteral("\"formName\": \"F10BB-NEW\"},") + body +
+        body = QStringLiteral("{") + QStringLiteral("\"metadata\": {") +
+               QStringLiteral("\"filingType\": \"") + type + QStringLiteral("\",") +
+               QStringLiteral("\"refYearType\": \"AY\",") + QStringLiteral("\"financialQtr\": 0,") +
+               QStringLiteral("\"refYear\": ") + QString::number(refYear) + QStringLiteral(",") +
+               QStringLiteral("\"formName\": \"F10BB-NEW\"},") + body +
                QStringLiteral("\"CreationInfo\": {\"SWVersionNo\": \"R1\",\"SWCreatedBy\": \"SW90000417\","
                               "\"JSONCreatedBy\": \"SW90000417\",\"JSONCreationDate\": \"") +
                today +
@@ -258,9 +250,10 @@ bool clsMain::Form10BExportJSON(const QString &formName, const QString &namePref
     }
     out.close();
 
-    if (prompts().askYesNo(QStringLiteral("JSON Generated Succesfully to \n%1\nDo you want to upload the file now?")
-                               .arg(target),
-                           QStringLiteral(" Confirmation")))
+    if (prompts().askYesNo(
+            QStringLiteral("JSON Generated Succesfully to \n%1\nDo you want to upload the file now?")
+                .arg(target),
+            QStringLiteral(" Confirmation")))
         showPending(QStringLiteral("e-Filing"), kOnlineText + QStringLiteral("\nThe file lies at ") + target);
     return true;
 }

@@ -10,9 +10,11 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-namespace ClauseStore {
+namespace ClauseStore
+{
 
-namespace {
+namespace
+{
 
 using WidgetValues::Kind;
 
@@ -129,10 +131,11 @@ void insertRow(int page, const QString &point, const QStringList &cols, const QS
                        formName.isEmpty() ? m.formNameForPage(page) : formName};
     for (int i = 0; i < count; ++i)
         binds << textOrNull(cols.at(i));
-    h.DBObj().Execute(QStringLiteral("INSERT INTO %1 (Code_No,FYr,PointNo,PageNo,FormName%2) VALUES (?,?,?,?,?%3)")
-                          .arg(m.clauseTable, count ? u',' + valueColumnList(count) : QString(),
-                               count ? u',' + marks(count) : QString()),
-                      binds);
+    h.DBObj().Execute(
+        QStringLiteral("INSERT INTO %1 (Code_No,FYr,PointNo,PageNo,FormName%2) VALUES (?,?,?,?,?%3)")
+            .arg(m.clauseTable, count ? u',' + valueColumnList(count) : QString(),
+                 count ? u',' + marks(count) : QString()),
+        binds);
 }
 
 void SaveClauseControl(QWidget *control, const QString &point, int page, bool withSequence)
@@ -183,7 +186,8 @@ void SaveClauseControl(QWidget *control, const QString &point, int page, bool wi
         break;
     case Kind::Option:
         insertRow(page, point,
-                  {static_cast<QRadioButton *>(control)->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No")});
+                  {static_cast<QRadioButton *>(control)->isChecked() ? QStringLiteral("Yes")
+                                                                     : QStringLiteral("No")});
         break;
     case Kind::Check:
         if (page == 201)
@@ -207,7 +211,8 @@ void SaveControlArray(const QString &point, int page, const QList<QWidget *> &co
             any = true;
             break;
         case Kind::Option:
-            cols << (static_cast<QRadioButton *>(w)->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No"));
+            cols << (static_cast<QRadioButton *>(w)->isChecked() ? QStringLiteral("Yes")
+                                                                 : QStringLiteral("No"));
             any = true;
             break;
         case Kind::Check:
@@ -256,7 +261,8 @@ void LoadPageByNames(QWidget *pageWindow, int page)
         const ModuleState &m = moduleState();
         HostContext &h = host();
         Recordset rs = h.DBObj().Execute(
-            QStringLiteral("SELECT PointNo, Col1 FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=201").arg(m.clauseTable),
+            QStringLiteral("SELECT PointNo, Col1 FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=201")
+                .arg(m.clauseTable),
             {h.Temp_Code(), h.yearKey()});
         for (; !rs.Eof(); rs.MoveNext())
             ticks.insert(rs.Fields(0), rs.Fields(1));
@@ -336,7 +342,8 @@ void ClearPage(QWidget *pageWindow)
     }
 }
 
-QString LookupValue(const QString &field, const QString &table, const QString &condition, const QVariantList &binds)
+QString LookupValue(const QString &field, const QString &table, const QString &condition,
+                    const QVariantList &binds)
 {
     QString sql = QStringLiteral("SELECT %1 FROM %2").arg(field, table);
     if (!condition.isEmpty())
@@ -359,21 +366,22 @@ void deletePage(int page)
 {
     const ModuleState &m = moduleState();
     HostContext &h = host();
-    h.DBObj().Execute(
-        QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND FormName=?").arg(m.clauseTable),
-        {h.Temp_Code(), h.yearKey(), page, m.formNameForPage(page)});
+    h.DBObj().Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND FormName=?")
+                          .arg(m.clauseTable),
+                      {h.Temp_Code(), h.yearKey(), page, m.formNameForPage(page)});
 }
 
 void deletePoint(int page, const QString &point)
 {
     const ModuleState &m = moduleState();
     HostContext &h = host();
-    h.DBObj().Execute(
-        QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND PointNo=?").arg(m.clauseTable),
-        {h.Temp_Code(), h.yearKey(), page, point});
+    h.DBObj().Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND PointNo=?")
+                          .arg(m.clauseTable),
+                      {h.Temp_Code(), h.yearKey(), page, point});
 }
 
-namespace {
+namespace
+{
 QList<ClauseRow> readRows(const QString &condition, const QVariantList &extraBinds, const QString &order)
 {
     const ModuleState &m = moduleState();
@@ -405,14 +413,16 @@ QList<ClauseRow> readPoint(int page, const QString &point, bool ordered)
 
 QList<ClauseRow> readPage(int page)
 {
-    return readRows(QStringLiteral(" AND PageNo=? AND FormName=?"), {page, moduleState().formNameForPage(page)},
+    return readRows(QStringLiteral(" AND PageNo=? AND FormName=?"),
+                    {page, moduleState().formNameForPage(page)},
                     QStringLiteral("convert(%1,signed)").arg(moduleState().sequenceColumn()));
 }
 
 QList<ClauseRow> readAll()
 {
-    return readRows(QString(), {},
-                    QStringLiteral("PageNo, FormName, PointNo, convert(%1,signed)").arg(moduleState().sequenceColumn()));
+    return readRows(
+        QString(), {},
+        QStringLiteral("PageNo, FormName, PointNo, convert(%1,signed)").arg(moduleState().sequenceColumn()));
 }
 
 } // namespace ClauseStore

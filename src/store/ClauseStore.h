@@ -12,14 +12,18 @@ class QComboBox;
 // form name, page and point, with up to 23 text columns. These routines move controls
 // and grids of a page into rows and back; they use the current host client and year and
 // the open form of moduleState(). Errors raise DbError into the caller's trap.
-namespace ClauseStore {
+namespace ClauseStore
+{
 
 struct ClauseRow {
     int page = 0;
     QString formName;
     QString point;
     QStringList cols; // cols[0] is Col1; null columns read as ""
-    QString col(int number) const { return number >= 1 && number <= cols.size() ? cols.at(number - 1) : QString(); }
+    QString col(int number) const
+    {
+        return number >= 1 && number <= cols.size() ? cols.at(number - 1) : QString();
+    }
 };
 
 // Writes one control: a grid one row per non-empty grid row (with its row number in the

@@ -7,7 +7,8 @@
 #include <QFileInfo>
 #include <QSqlError>
 
-namespace {
+namespace
+{
 QAtomicInt connectionCounter;
 
 QString errorText(const QSqlError &error)
@@ -175,10 +176,13 @@ void Database::RollbackTrans()
 
 bool Database::tableExists(const QString &name)
 {
-    Recordset rs = Execute(m_dialect.listTablesSql());
-    for (; !rs.Eof(); rs.MoveNext()) {
-        if (rs.Fields(0).compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    return tableNames().contains(name.toLower());
+}
+
+QSet<QString> Database::tableNames()
+{
+    QSet<QString> names;
+    for (Recordset rs = Execute(m_dialect.listTablesSql()); !rs.Eof(); rs.MoveNext())
+        names.insert(rs.Fields(0).toLower());
+    return names;
 }

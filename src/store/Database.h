@@ -4,6 +4,7 @@
 #include "Recordset.h"
 #include "SqlDialect.h"
 
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
@@ -41,6 +42,8 @@ public:
     QSqlDatabase &connection() { return m_db; }
 
     bool tableExists(const QString &name);
+    // Names of all tables, in lower case.
+    QSet<QString> tableNames();
 
 private:
     Database(const DbUrl &url, QSqlDatabase db, SqlDialect::Engine engine);

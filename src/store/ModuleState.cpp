@@ -13,35 +13,38 @@ QString ModuleState::formNameForPage(int page) const
     return QStringLiteral("3CD");
 }
 
+namespace
+{
+// Form kinds and their codes, as the module numbers them.
+const QList<QPair<FormKind, QString>> &formCodes()
+{
+    static const QList<QPair<FormKind, QString>> table{
+        {FormKind::F3CA, QStringLiteral("3CA")},   {FormKind::F3CB, QStringLiteral("3CB")},
+        {FormKind::F3CEB, QStringLiteral("3CEB")}, {FormKind::F29B, QStringLiteral("29B")},
+        {FormKind::F10B, QStringLiteral("10B")},   {FormKind::F10BB, QStringLiteral("10BB")},
+        {FormKind::F6B, QStringLiteral("6B")},     {FormKind::F61, QStringLiteral("61")},
+        {FormKind::F61A, QStringLiteral("61A")},   {FormKind::F61B, QStringLiteral("61B")},
+        {FormKind::F29C, QStringLiteral("29C")}};
+    return table;
+}
+} // namespace
+
 QString ModuleState::codeOf(FormKind kind)
 {
-    switch (kind) {
-    case FormKind::F3CA:
-        return QStringLiteral("3CA");
-    case FormKind::F3CB:
-        return QStringLiteral("3CB");
-    case FormKind::F3CEB:
-        return QStringLiteral("3CEB");
-    case FormKind::F29B:
-        return QStringLiteral("29B");
-    case FormKind::F10B:
-        return QStringLiteral("10B");
-    case FormKind::F10BB:
-        return QStringLiteral("10BB");
-    case FormKind::F6B:
-        return QStringLiteral("6B");
-    case FormKind::F61:
-        return QStringLiteral("61");
-    case FormKind::F61A:
-        return QStringLiteral("61A");
-    case FormKind::F61B:
-        return QStringLiteral("61B");
-    case FormKind::F29C:
-        return QStringLiteral("29C");
-    case FormKind::None:
-        break;
+    for (const auto &[k, code] : formCodes()) {
+        if (k == kind)
+            return code;
     }
     return {};
+}
+
+FormKind ModuleState::kindOfCode(const QString &code)
+{
+    for (const auto &[k, c] : formCodes()) {
+        if (c.compare(code.trimmed(), Qt::CaseInsensitive) == 0)
+            return k;
+    }
+    return FormKind::None;
 }
 
 void ModuleState::openForm(FormKind kind, const QString &yearKey)

@@ -29,9 +29,9 @@ struct ModuleState {
     bool opted115BAA = false;        // clause 8a reads "115BAA"
     bool canImportPrevious = false;  // vCanImpPrev, handed on to older years' modules
     bool calledFromReturnFiling = false;
-    QStringList auditorFields;       // the 39 auditor fields fetched for the online path
-    QString annexFolder;             // DocPath\Annex3CD\client\year
-    QString returnsFolder;           // DocPath\Files\client\3CDRETS\year
+    QStringList auditorFields; // the 39 auditor fields fetched for the online path
+    QString annexFolder;       // DocPath\Annex3CD\client\year
+    QString returnsFolder;     // DocPath\Files\client\3CDRETS\year
 
     bool isForm3CD() const { return formKind == FormKind::F3CA || formKind == FormKind::F3CB; }
     // The column that holds a grid row's number.
@@ -45,6 +45,7 @@ struct ModuleState {
     void openForm(FormKind kind, const QString &yearKey);
 
     static QString codeOf(FormKind kind);
+    static FormKind kindOfCode(const QString &code);
 };
 
 ModuleState &moduleState();

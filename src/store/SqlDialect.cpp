@@ -2,7 +2,8 @@
 
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
 // Finds the argument list of a call whose opening parenthesis is at 'open'; returns the
 // arguments split at top-level commas and sets 'close' to the closing parenthesis.
@@ -102,7 +103,8 @@ QString SqlDialect::translate(const QString &sql) const
 
     // MySQL takes "CREATE TABLE t SELECT ..."; SQLite wants "CREATE TABLE t AS SELECT ...".
     static const QRegularExpression createSelect(
-        QStringLiteral("^(\\s*CREATE\\s+(?:TEMPORARY\\s+)?TABLE\\s+(?:IF\\s+NOT\\s+EXISTS\\s+)?[\\w`]+)\\s+(SELECT\\b)"),
+        QStringLiteral(
+            "^(\\s*CREATE\\s+(?:TEMPORARY\\s+)?TABLE\\s+(?:IF\\s+NOT\\s+EXISTS\\s+)?[\\w`]+)\\s+(SELECT\\b)"),
         QRegularExpression::CaseInsensitiveOption);
     out.replace(createSelect, QStringLiteral("\\1 AS \\2"));
     out.replace(u'`', u'"');
@@ -127,7 +129,24 @@ QString SqlDialect::intType() const
 QString SqlDialect::tableOptions() const
 {
     // Binary collation keeps "Nil" and "NIL" apart and stores Devanagari text.
-    return m_engine == Engine::MySQL ? QStringLiteral(" CHARACTER SET utf8mb4 COLLATE utf8mb4_bin") : QString();
+    return m_engine == Engine::MySQL ? QStringLiteral(" CHARACTER SET utf8mb4 COLLATE utf8mb4_bin")
+                                     : QString();
+}
+
+QStringList SqlDialect::createTable(const QString &name, const QStringList &columnDefinitions,
+                                    const QStringList &indexColumns) const
+{
+    QStringList defs = columnDefinitions;
+    const QString index = QStringLiteral("ix_") + name;
+    if (m_engine == Engine::MySQL) {
+        if (!indexColumns.isEmpty())
+            defs << QStringLiteral("INDEX %1 (%2)").arg(index, indexColumns.join(u','));
+        return {QStringLiteral("CREATE TABLE %1 (%2)%3").arg(name, defs.join(u','), tableOptions())};
+    }
+    QStringList statements{QStringLiteral("CREATE TABLE %1 (%2)").arg(name, defs.join(u','))};
+    if (!indexColumns.isEmpty())
+        statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3)").arg(index, name, indexColumns.join(u','));
+    return statements;
 }
 
 QString SqlDialect::beginTransaction() const
@@ -138,6 +157,7 @@ QString SqlDialect::beginTransaction() const
 QString SqlDialect::listTablesSql() const
 {
     return m_engine == Engine::MySQL
-               ? QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = DATABASE()")
+               ? QStringLiteral(
+                     "SELECT table_name FROM information_schema.tables WHERE table_schema = DATABASE()")
                : QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'");
 }

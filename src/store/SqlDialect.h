@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Everything that differs between the embedded SQLite file and a shared MariaDB/MySQL
 // server lives here. The module writes its statements in the MySQL dialect; on SQLite
@@ -24,6 +25,11 @@ public:
     QString textType() const;
     QString intType() const;
     QString tableOptions() const;
+
+    // The statements that create a table and its one lookup index (inline on MySQL,
+    // where each separate DDL statement costs a disk sync).
+    QStringList createTable(const QString &name, const QStringList &columnDefinitions,
+                            const QStringList &indexColumns) const;
 
     QString beginTransaction() const;
     // A statement that lists the names of the base tables (one column).

@@ -10,7 +10,8 @@
 #include <QTableWidget>
 #include <QTextEdit>
 
-namespace WidgetValues {
+namespace WidgetValues
+{
 
 Kind kindOf(const QWidget *w)
 {

@@ -9,7 +9,8 @@ class QRadioButton;
 
 // How the controls of a page read and take their stored values: text boxes their text,
 // option buttons "Yes"/"No", check boxes 0/1, combos their text, grids their cells.
-namespace WidgetValues {
+namespace WidgetValues
+{
 
 enum class Kind { Other, Grid, Text, Combo, Option, Check };
 Kind kindOf(const QWidget *w);

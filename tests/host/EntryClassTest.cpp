@@ -8,7 +8,8 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
+namespace
+{
 
 QStringList pointsOf(const QString &formName)
 {
@@ -85,8 +86,9 @@ TEST_P(EntryClass, DecliningTheFormSwitchKeepsTheEditorClosedAndTheRowsAsTheyWer
     const QStringList before = pointsOf("3CA");
     env->prompt().queue(PromptAnswer::No);
     EXPECT_FALSE(entry().OpenForm(1));
-    EXPECT_EQ(env->prompt().lastText(), "You have already filled data in [Form 3CA-3CD].\n"
-                                        "Do you want to use this form [Form 3CB-3CD] and Transfer data to this form?");
+    EXPECT_EQ(env->prompt().lastText(),
+              "You have already filled data in [Form 3CA-3CD].\n"
+              "Do you want to use this form [Form 3CB-3CD] and Transfer data to this form?");
     EXPECT_EQ(Form3CD::existing(), nullptr);
     EXPECT_EQ(pointsOf("3CA"), before);
     EXPECT_TRUE(pointsOf("3CB").isEmpty());

@@ -7,7 +7,8 @@
 
 #include <QFile>
 
-namespace {
+namespace
+{
 QString writeFile(const QString &dir, const QString &name, const QByteArray &text)
 {
     const QString path = dir + "/" + name;
@@ -32,9 +33,11 @@ TEST_P(LookupLoading, SeedListsArePresent)
 
 TEST_P(LookupLoading, ACsvFileReplacesTheList)
 {
-    const QString csv = writeFile(env->dir(), "states.csv",
-                                  "Id,Code,SName\n1,27,\"Maharashtra, West\"\n2,19,\"West \"\"Bengal\"\"\"\n"
-                                  "3,09,\xe0\xa4\x89\xe0\xa4\xa4\xe0\xa5\x8d\xe0\xa4\xa4\xe0\xa4\xb0 \xe0\xa4\xaa\xe0\xa5\x8d\xe0\xa4\xb0\xe0\xa4\xa6\xe0\xa5\x87\xe0\xa4\xb6\n");
+    const QString csv =
+        writeFile(env->dir(), "states.csv",
+                  "Id,Code,SName\n1,27,\"Maharashtra, West\"\n2,19,\"West \"\"Bengal\"\"\"\n"
+                  "3,09,\xe0\xa4\x89\xe0\xa4\xa4\xe0\xa5\x8d\xe0\xa4\xa4\xe0\xa4\xb0 "
+                  "\xe0\xa4\xaa\xe0\xa5\x8d\xe0\xa4\xb0\xe0\xa4\xa6\xe0\xa5\x87\xe0\xa4\xb6\n");
     EXPECT_EQ(LookupLoader::load(env->host().DBObj(), "ANNEX_STATE", csv), 3);
     EXPECT_EQ(ClauseStore::LookupValue("count(*)", "annex_state"), "3");
     EXPECT_EQ(ClauseStore::LookupValue("SName", "annex_state", "Code=?", {"27"}), "Maharashtra, West");

@@ -16,7 +16,8 @@ using namespace ClauseStore;
 using WidgetValues::cellText;
 using WidgetValues::setCellText;
 
-namespace {
+namespace
+{
 
 // A page window with one control of each kind, named as the pages name them.
 struct Page {
@@ -114,7 +115,8 @@ TEST_P(ClauseRecords, GridCellsKeepTheirColumnsAndEmptyRowsAreNotWritten)
 
 TEST_P(ClauseRecords, HostileTextRoundTripsUnchanged)
 {
-    const QStringList values{"O'Brien", "back\\slash", "ends with \\", "two\nlines", "आयकर विभाग", "'; DROP TABLE master; --",
+    const QStringList values{"O'Brien",        "back\\slash", "ends with \\",
+                             "two\nlines",     "आयकर विभाग",  "'; DROP TABLE master; --",
                              "100% \"quoted\""};
     Page page;
     QList<QStringList> rows;

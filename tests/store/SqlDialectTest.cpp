@@ -9,7 +9,8 @@ TEST(SqlDialect, RewritesMySqlForSQLite)
     const SqlDialect lite(SqlDialect::Engine::SQLite);
     EXPECT_EQ(lite.translate("select * from t order by convert(Col23,signed)"),
               "select * from t order by CAST(Col23 AS INTEGER)");
-    EXPECT_EQ(lite.translate("select concat(a,'x,y',left(b, 2)) from t"), "select (a || 'x,y' || substr(b,1,2)) from t");
+    EXPECT_EQ(lite.translate("select concat(a,'x,y',left(b, 2)) from t"),
+              "select (a || 'x,y' || substr(b,1,2)) from t");
     EXPECT_EQ(lite.translate("CREATE TABLE IF NOT EXISTS tmp_import select * from anx_j3cd_2025 where FYr=?"),
               "CREATE TABLE IF NOT EXISTS tmp_import AS select * from anx_j3cd_2025 where FYr=?");
     EXPECT_EQ(lite.translate("Flush Tables"), "");

@@ -9,7 +9,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace {
+namespace
+{
 QAtomicInt databaseCounter;
 }
 
@@ -44,7 +45,8 @@ TestHost::TestHost(TestEngine engine, bool withDemo)
                               .arg(QCoreApplication::applicationPid())
                               .arg(databaseCounter.fetchAndAddRelaxed(1));
         admin->Execute(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(m_mysqlDatabase));
-        admin->Execute(QStringLiteral("CREATE DATABASE %1 CHARACTER SET utf8mb4 COLLATE utf8mb4_bin").arg(m_mysqlDatabase));
+        admin->Execute(QStringLiteral("CREATE DATABASE %1 CHARACTER SET utf8mb4 COLLATE utf8mb4_bin")
+                           .arg(m_mysqlDatabase));
         server.database = m_mysqlDatabase;
         address = server.toString();
     }

@@ -49,5 +49,6 @@ protected:
     virtual bool withDemo() const { return true; }
 };
 
-#define TALVEX_BOTH_ENGINES(Suite)                                                                                   \
-    INSTANTIATE_TEST_SUITE_P(Engines, Suite, testing::Values(TestEngine::SQLite, TestEngine::MariaDB), engineName)
+#define TALVEX_BOTH_ENGINES(Suite)                                                                           \
+    INSTANTIATE_TEST_SUITE_P(Engines, Suite, testing::Values(TestEngine::SQLite, TestEngine::MariaDB),       \
+                             engineName)

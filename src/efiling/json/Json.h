@@ -1,0 +1,25 @@
+#pragma once
+
+#include "efiling/json/JsonValue.h"
+
+#include <QString>
+#include <optional>
+
+// A small, lenient JSON reader and a compact writer. The reader takes what hand-edited and
+// older e-filing files contain: comments, parentheses between tokens, bare and single-quoted
+// keys, missing commas, unterminated strings. It never throws; what it could not read is
+// described by ParserErrors, and the tree read up to that point is still returned.
+namespace JSON
+{
+
+// The root object or array, or nothing when the text does not begin (after white space,
+// parentheses and comments) with "{" or "[". Replaces the error text of the previous parse.
+std::optional<JsonValue> ParseJson(const QString &text);
+
+// The error text of the last parse on this thread: zero or more lines, each ending in CR LF.
+QString ParserErrors();
+
+// The value as compact JSON text, without white space.
+QString JsonToText(const JsonValue &value);
+
+} // namespace JSON

@@ -1,0 +1,145 @@
+#include "PageFixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+namespace
+{
+
+// Opens the cell's editor as a keyboard user does (F2) and returns it.
+QWidget *openEditor(ClauseGrid *g, int r, int c)
+{
+    g->setCurrentCell(r, c);
+    QTest::keyClick(g, Qt::Key_F2);
+    return g->viewport()->findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void typeInto(ClauseGrid *g, int r, int c, const QString &text)
+{
+    QWidget *editor = openEditor(g, r, c);
+    ASSERT_NE(editor, nullptr);
+    if (auto *combo = qobject_cast<QComboBox *>(editor); combo && combo->isEditable())
+        editor = combo->lineEdit();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The view commits and closes the editor from its event queue.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class GridEditing : public PageTest
+{
+};
+
+TEST_P(GridEditing, TypedValuesAreKeptInTheirStoredForm)
+{
+    ClausePage *page = open(6);
+    ClauseGrid *g = grid(page, "grd15");
+    g->setRowCount(1);
+    typeInto(g, 0, 1, "1/6/19");
+    typeInto(g, 0, 2, "4500000");
+    typeInto(g, 0, 3, "52ab00.5");
+    EXPECT_EQ(row(g, 0), (QStringList{"", "01/06/2019", "4500000.00", "5200.50"}));
+}
+
+TEST_P(GridEditing, EnterMovesAlongTheRowThenToTheNextRow)
+{
+    ClausePage *page = open(6);
+    ClauseGrid *g = grid(page, "grd16a");
+    g->setRowCount(2);
+    g->setCurrentCell(0, 0);
+    QTest::keyClick(g, Qt::Key_Return);
+    EXPECT_EQ(g->currentColumn(), 1);
+    QTest::keyClick(g, Qt::Key_Return);
+    EXPECT_EQ(g->currentRow(), 1);
+    EXPECT_EQ(g->currentColumn(), 0);
+    g->setCurrentCell(1, 1);
+    QTest::keyClick(g, Qt::Key_Return);
+    EXPECT_EQ(g->currentRow(), 1);
+    EXPECT_EQ(g->currentColumn(), 0);
+    // Enter inside an editor stores the cell and moves on too.
+    typeInto(g, 0, 0, "Export incentive");
+    EXPECT_EQ(g->currentRow(), 0);
+    EXPECT_EQ(g->currentColumn(), 1);
+}
+
+TEST_P(GridEditing, ListColumnsOfferTheirEntries)
+{
+    ClausePage *page = open(8);
+    ClauseGrid *g = grid(page, "grd20b");
+    g->setRowCount(1);
+    auto *combo = qobject_cast<QComboBox *>(openEditor(g, 0, 0));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->count(), 4);
+    EXPECT_EQ(combo->itemText(0), "Provident Fund");
+    combo->setCurrentIndex(2);
+    QTest::keyClick(combo, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(WidgetValues::cellText(g, 0, 0), "Gratuity Fund");
+}
+
+TEST_P(GridEditing, ASubSectorListFollowsTheSectorOfItsRow)
+{
+    ClausePage *page = open(3);
+    ClauseGrid *g = grid(page, "grd10a");
+    g->setRowCount(1);
+    WidgetValues::setCellText(g, 0, 0, "MANUFACTURING");
+    auto *combo = qobject_cast<QComboBox *>(openEditor(g, 0, 1));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_GT(combo->count(), 0);
+    EXPECT_EQ(combo->findText("AGRICULTURE, ANIMAL HUSBANDRY & FORESTRY"), -1);
+}
+
+TEST_P(GridEditing, ProfitSharingRatiosMayNotExceedAHundred)
+{
+    ClausePage *page = open(3);
+    ClauseGrid *g = grid(page, "grd9a");
+    g->setRowCount(2);
+    typeInto(g, 0, 1, "60");
+    typeInto(g, 1, 1, "50");
+    EXPECT_EQ(env->prompt().lastText(), "sum of profit of sharing can not be greater then 100");
+    EXPECT_EQ(env->prompt().shown().back().title, "Form 3CD");
+    EXPECT_EQ(WidgetValues::cellText(g, 0, 1), "60.00");
+    EXPECT_EQ(WidgetValues::cellText(g, 1, 1), "");
+}
+
+TEST_P(GridEditing, APanCellIsChecked)
+{
+    ClausePage *page = open(10);
+    ClauseGrid *g = grid(page, "grd23");
+    g->setRowCount(1);
+    typeInto(g, 0, 1, "ABCDE12345");
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid PAN [ABCDE12345]");
+    env->prompt().clear();
+    typeInto(g, 0, 1, "AABCS1234K");
+    EXPECT_TRUE(env->prompt().shown().empty());
+}
+
+TEST_P(GridEditing, TheHintNamesTheColumnBeingEdited)
+{
+    ClausePage *page = open(8);
+    ClauseGrid *g = grid(page, "grd20b");
+    g->setRowCount(1);
+    g->setCurrentCell(0, 2);
+    EXPECT_TRUE(page->hintLabel()->text().startsWith("Due date for payment: "));
+    EXPECT_TRUE(page->hintLabel()->text().contains("DD/MM/YYYY"));
+}
+
+TEST_P(GridEditing, TenThousandRowsSaveAndReload)
+{
+    ClausePage *page = open(6);
+    ClauseGrid *g = grid(page, "grd16a");
+    g->setRowCount(10000);
+    for (int r = 0; r < 10000; ++r)
+        fillRow(g, r, {QStringLiteral("Item %1").arg(r + 1), QStringLiteral("%1.00").arg(r)});
+    ASSERT_TRUE(page->SaveData());
+    ClauseGrid *again = grid(open(6), "grd16a");
+    ASSERT_EQ(again->rowCount(), 10000);
+    EXPECT_EQ(row(again, 9999), (QStringList{"Item 10000", "9999.00"}));
+}
+
+TALVEX_BOTH_ENGINES(GridEditing);

@@ -2,6 +2,7 @@
 
 #include "ClauseCatalogue.h"
 #include "ClausePage.h"
+#include "PartAPages.h"
 
 #include <QHash>
 
@@ -21,10 +22,6 @@ QHash<QPair<int, int>, Maker> &makers()
 QString noticeFor(int slot)
 {
     switch (slot) {
-    case 1:
-        return QStringLiteral(
-            "The report page is not available in this version. Its stored particulars are kept "
-            "unchanged when pages are saved.");
     case 7:
         return QStringLiteral(
             "The depreciation computations, the additions and deductions lists and the imports "
@@ -60,6 +57,8 @@ ClausePage *create(FormKind kind, int slot, QWidget *parent)
     const auto it = makers().constFind({int(kind), slot});
     if (it != makers().constEnd())
         return (*it)(slot, parent);
+    if (ClausePage *own = PartAPages::create(kind, slot, parent))
+        return own;
     if (kind == FormKind::F3CEB) {
         Catalogue::Page empty{slot, QStringLiteral("Form 3CEB"), {}};
         auto *page = new ClausePage(empty, slot, slot, parent);

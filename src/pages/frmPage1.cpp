@@ -70,10 +70,11 @@ frmPage1::frmPage1(QWidget *parent) : ReportPage(1, 1, QStringLiteral("Form 3CA:
              {line({m_iWe, "report that the statutory audit of the assessee below was conducted by", m_meUs,
                     m_firm})},
              m_assessee);
-    addGroup(QString(), {line({"in pursuance of the provisions of the", m_act, m_otherAct, "Act, and", m_iWe2,
-                               "annex hereto a copy of", m_myOurTheir, "audit report dated", m_reportedDate}),
-                         line({"along with a copy of each of: (a) the audited", m_accounts,
-                               "for the period beginning from", m_from, "to ending on", m_to, ";"}),
+    addGroup(QString(), {line({"in pursuance of the provisions of the", m_act, m_otherAct, "Act, and"}),
+                         line({m_iWe2, "annex hereto a copy of", m_myOurTheir, "audit report dated",
+                               m_reportedDate, "along with a copy of each of:"}),
+                         line({"(a) the audited", m_accounts, "for the period beginning from", m_from,
+                               "to ending on", m_to, ";"}),
                          line({"(b) the audited balance sheet as at 31st March,", m_year, "; and"}),
                          line({"(c) documents declared by the said Act to be part of, or annexed to, the",
                                m_accounts2, "and balance sheet."})});

@@ -1,6 +1,7 @@
 #include "PartAFixture.h"
 
 #include "pages/ClauseGrid.h"
+#include "pages/frmPage1.h"
 #include "store/Database.h"
 
 #include <QCheckBox>
@@ -188,6 +189,18 @@ TEST_P(ReportPages, ObservationsAreRowsInGridOrder)
     auto *again = find<ClauseGrid>(open(FormKind::F3CA, 1), "grd3CAQual");
     ASSERT_EQ(again->rowCount(), 2);
     EXPECT_EQ(WidgetValues::cellText(again, 1, 0), "Others");
+}
+
+TEST_P(ReportPages, AReceiptAndPaymentAccountIsPointedOutOnce)
+{
+    env->host().DBObj().Execute(
+        QStringLiteral("UPDATE main_info1 SET Type_PL='RECEIPT AND PAYMENT' WHERE Code_No='C001'"));
+    auto *page = static_cast<frmPage1 *>(open(FormKind::F3CA, 1));
+    page->show();
+    page->Form_Activate();
+    EXPECT_EQ(
+        env->prompt().texts(),
+        QStringList{"Type of Profit and loss is 'RECEIPT AND PAYMENT'.\nThis option is not in Form3CA-3CD."});
 }
 
 TEST_P(ReportPages, Form3CBRulesComeInTheirOrder)

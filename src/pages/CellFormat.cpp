@@ -45,7 +45,8 @@ QString defaultHint(Catalogue::Kind kind)
     case Catalogue::Kind::Text:
         break;
     }
-    return QStringLiteral("Enter the text; Enter moves to the next cell");
+    return QStringLiteral(
+        "Enter the text; Enter moves to the next cell, Insert adds a row, Ctrl+Delete removes it");
 }
 
 bool isBlankValue(const QString &text)

@@ -100,6 +100,7 @@ Clause clauseFrom(const QJsonObject &o)
     c.optionNA = o.value(QLatin1String("optionNA")).toString();
     c.na = o.value(QLatin1String("na")).toString();
     c.annex = o.value(QLatin1String("annex")).toString();
+    c.remarks = o.value(QLatin1String("remarks")).toBool(true);
     for (const QJsonValue &v : o.value(QLatin1String("controls")).toArray())
         c.controls << controlFrom(v.toObject());
     return c;

@@ -54,10 +54,11 @@ struct Clause {
     QString label;
     QString caption;
     bool mandatory = false;
-    QString option;   // "Opt9b"
-    QString optionNA; // caption of the third choice, empty when there is none
-    QString na;       // "NA9a"
-    QString annex;    // "Annex9a"
+    QString option;      // "Opt9b"
+    QString optionNA;    // caption of the third choice, empty when there is none
+    QString na;          // "NA9a"
+    QString annex;       // "Annex9a"
+    bool remarks = true; // the clause takes a printed remark
     QList<Control> controls;
 
     // "9b" for the option "Opt9b": the suffix of the option button names.

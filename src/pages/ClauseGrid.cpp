@@ -45,6 +45,7 @@ ClauseGrid::ClauseGrid(const Catalogue::Control &control, ListSources &lists, QW
     header->setDefaultAlignment(Qt::AlignCenter | static_cast<Qt::Alignment>(Qt::TextWordWrap));
     header->setMinimumSectionSize(50);
     header->setFixedHeight(64);
+    header->setStretchLastSection(true);
     for (int c = 0; c < columnCount(); ++c)
         setColumnWidth(c, widthOf(control.columns.at(c)));
     // Uniform row heights keep scrolling smooth through thousands of rows.
@@ -119,7 +120,8 @@ void ClauseGrid::setRows(const QList<QStringList> &rows)
 {
     setUpdatesEnabled(false);
     setRowCount(0);
-    setRowCount(int(rows.size()));
+    // An empty clause still offers one row to type into; an empty row is never stored.
+    setRowCount(std::max<int>(1, int(rows.size())));
     const int columns = columnCount();
     for (int r = 0; r < rows.size(); ++r) {
         const QStringList &cells = rows.at(r);
@@ -184,6 +186,20 @@ void ClauseGrid::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState) {
         moveNext();
+        return;
+    }
+    // Rows are added and removed from the keyboard as with the Add Row and Remove Row buttons.
+    if (event->key() == Qt::Key_Insert && isEnabled()) {
+        addRow();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::ControlModifier) {
+        removeCurrentRow();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && currentRow() >= 0 && currentColumn() >= 0) {
+        WidgetValues::setCellText(this, currentRow(), currentColumn(), QString());
+        cellEdited(currentRow(), currentColumn());
         return;
     }
     if (event->key() == Qt::Key_Space && currentColumn() >= 0 &&

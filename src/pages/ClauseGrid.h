@@ -27,7 +27,7 @@ public:
     bool holdsData() const;
     // The only row is a marker row: it is blanked.
     void blankMarkerRow();
-    // Loads rows as stored (cell c from Col c+1).
+    // Loads rows as stored (cell c from Col c+1); no rows leave one empty row.
     void setRows(const QList<QStringList> &rows);
 
     // Called by the delegate once a typed value is stored in a cell.

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,6 +42,11 @@ ClausePage::ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidge
     }
     m_body->addStretch();
     scroll->setWidget(content);
+    // Whatever takes the focus (by Tab, Enter or a completeness prompt) is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [scroll, content](QWidget *, QWidget *now) {
+        if (now && content->isAncestorOf(now))
+            scroll->ensureWidgetVisible(now, 40, 40);
+    });
     outer->addWidget(scroll, 1);
 
     m_hint = new QLabel(this);

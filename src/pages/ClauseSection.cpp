@@ -84,10 +84,12 @@ ClauseSection::ClauseSection(const Clause &clause, ListSources &lists, QWidget *
         buttons->addWidget(m_annexure);
         m_dataWidgets << m_add << m_remove << m_annexure;
     }
-    m_remarks = new QPushButton(tr("Remarks"), this);
-    m_remarks->setObjectName(QStringLiteral("cmdRemarks") + clause.key);
-    connect(m_remarks, &QPushButton::clicked, this, &ClauseSection::showRemarks);
-    buttons->addWidget(m_remarks);
+    if (clause.remarks) {
+        m_remarks = new QPushButton(tr("Remarks"), this);
+        m_remarks->setObjectName(QStringLiteral("cmdRemarks") + clause.key);
+        connect(m_remarks, &QPushButton::clicked, this, &ClauseSection::showRemarks);
+        buttons->addWidget(m_remarks);
+    }
     buttons->addStretch();
     layout->addLayout(buttons);
 }
@@ -171,7 +173,9 @@ void ClauseSection::buildControl(const Control &control)
         auto *row = new QHBoxLayout;
         row->addWidget(new QLabel(control.caption, this));
         QLineEdit *edit = makeEdit(control.name, control.kind, control.list);
-        row->addWidget(edit, 1);
+        row->addWidget(edit, control.kind == Kind::Text ? 1 : 0);
+        if (control.kind != Kind::Text)
+            row->addStretch();
         layout->addLayout(row);
         m_single.insert(control.point, edit);
         break;

@@ -67,6 +67,24 @@ TEST_P(GridEditing, EnterMovesAlongTheRowThenToTheNextRow)
     EXPECT_EQ(g->currentColumn(), 1);
 }
 
+TEST_P(GridEditing, RowsAreAddedAndRemovedFromTheKeyboard)
+{
+    ClausePage *page = open(6);
+    ClauseGrid *g = grid(page, "grd16a");
+    ASSERT_EQ(g->rowCount(), 1);
+    g->setCurrentCell(0, 0);
+    QTest::keyClick(g, Qt::Key_Insert);
+    EXPECT_EQ(g->rowCount(), 2);
+    EXPECT_EQ(g->currentRow(), 1);
+    fillRow(g, 0, {"Export incentive", "1200.00"});
+    g->setCurrentCell(0, 1);
+    QTest::keyClick(g, Qt::Key_Delete);
+    EXPECT_EQ(row(g, 0), (QStringList{"Export incentive", ""}));
+    QTest::keyClick(g, Qt::Key_Delete, Qt::ControlModifier);
+    ASSERT_EQ(g->rowCount(), 1);
+    EXPECT_TRUE(WidgetValues::rowIsEmpty(g, 0));
+}
+
 TEST_P(GridEditing, ListColumnsOfferTheirEntries)
 {
     ClausePage *page = open(8);

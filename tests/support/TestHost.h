@@ -8,6 +8,21 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// Readable failure messages for Qt's strings.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList &list, std::ostream *out)
+{
+    *out << "{";
+    for (qsizetype i = 0; i < list.size(); ++i)
+        *out << (i ? ", \"" : "\"") << list.at(i).toStdString() << '"';
+    *out << "}";
+}
+QT_END_NAMESPACE
+
 // The database engines every store test runs on. MariaDB comes from the address in
 // TALVEX_TEST_MYSQL_URL (the test script starts a private server and sets it).
 enum class TestEngine { SQLite, MariaDB };

@@ -1,0 +1,221 @@
+#include "TestHost.h"
+
+#include "editor/Form3CD.h"
+#include "pages/ClausePage.h"
+#include "pages/ClauseSection.h"
+#include "store/ClauseStore.h"
+#include "store/ModuleState.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace
+{
+
+bool hasPoint(int page, const QString &point)
+{
+    return !ClauseStore::readPoint(page, point).isEmpty();
+}
+
+} // namespace
+
+class EditorWindow : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        if (!env)
+            return;
+        env->openForm(FormKind::F3CA);
+        editor = Form3CD::instance();
+        editor->show();
+    }
+    void TearDown() override
+    {
+        delete Form3CD::existing();
+        Form3CD::setHandler(EditorCommand::GenerateJson, {});
+        EngineTest::TearDown();
+    }
+    // A row on every page that no page knows: it disappears only when its page is saved.
+    void markEveryPage()
+    {
+        for (int page = 2; page <= 21; ++page)
+            ClauseStore::insertRow(page, "Zzz", {"marker"});
+    }
+    QList<int> savedPages()
+    {
+        QList<int> pages;
+        for (int page = 2; page <= 21; ++page) {
+            if (!hasPoint(page, "Zzz"))
+                pages << page;
+        }
+        return pages;
+    }
+    // Answers every Yes/No question of every page with No (or NA where offered).
+    void answerEveryQuestionNo()
+    {
+        env->prompt().setDefaultYes(true);
+        for (int slot = 1; slot <= editor->lastPage(); ++slot) {
+            for (ClauseSection *s : editor->page(slot)->sections()) {
+                QRadioButton *no = s->answerButton(s->clause().optionNA.isEmpty() ? "No" : "NA");
+                if (no)
+                    no->click();
+            }
+        }
+        env->prompt().setDefaultYes(false);
+        env->prompt().clear();
+    }
+
+    Form3CD *editor = nullptr;
+};
+
+TEST_P(EditorWindow, OpensOnTheFirstPageWithPreviousDisabled)
+{
+    EXPECT_EQ(editor->currentPage(), 1);
+    EXPECT_FALSE(editor->previousButton()->isEnabled());
+    EXPECT_TRUE(editor->nextButton()->isEnabled());
+    EXPECT_EQ(editor->pageButton(1)->styleSheet(), "background-color: rgb(50, 255, 0);");
+    EXPECT_EQ(editor->saveButton()->toolTip(), "Validate and save page 1");
+    EXPECT_TRUE(env->prompt().shown().empty());
+}
+
+TEST_P(EditorWindow, MovingFromPageThreeToSevenSavesPageThreeOnly)
+{
+    editor->cmdPages_Click(3);
+    markEveryPage();
+    editor->pageButton(7)->click();
+    EXPECT_EQ(editor->currentPage(), 7);
+    EXPECT_EQ(savedPages(), QList<int>{3});
+    EXPECT_EQ(editor->pageButton(7)->styleSheet(), "background-color: rgb(50, 255, 0);");
+    EXPECT_TRUE(editor->pageButton(3)->styleSheet().isEmpty());
+    // What page 3 showed is written back.
+    EXPECT_TRUE(hasPoint(3, "10a"));
+}
+
+TEST_P(EditorWindow, NextAndPreviousFollowThePages)
+{
+    editor->nextButton()->click();
+    EXPECT_EQ(editor->currentPage(), 2);
+    EXPECT_TRUE(editor->previousButton()->isEnabled());
+    editor->cmdPages_Click(21);
+    EXPECT_FALSE(editor->nextButton()->isEnabled());
+    EXPECT_EQ(editor->saveButton()->toolTip(), "Validate and save all pages");
+    editor->previousButton()->click();
+    EXPECT_EQ(editor->currentPage(), 20);
+    EXPECT_TRUE(editor->nextButton()->isEnabled());
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    QTest::keyClick(editor, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(editor->currentPage(), 19);
+}
+
+TEST_P(EditorWindow, SaveAllStopsAtTheFirstRefusingPageAndShowsIt)
+{
+    markEveryPage();
+    EXPECT_FALSE(editor->saveAllPages());
+    // Page 3 has the unanswered question of clause 9(a); later pages stay as they were.
+    EXPECT_EQ(editor->currentPage(), 3);
+    EXPECT_EQ(env->prompt().lastText(), "Select either Yes  or No  or NA in clause 9(a)");
+    EXPECT_FALSE(moduleState().saveWithValidation);
+    EXPECT_EQ(savedPages(), QList<int>{2});
+}
+
+TEST_P(EditorWindow, SaveAllWalksEveryPageAndEndsOnTheLast)
+{
+    answerEveryQuestionNo();
+    markEveryPage();
+    editor->cmdPages_Click(21);
+    editor->cmdValidate_Click();
+    EXPECT_EQ(env->prompt().lastText(), "All pages Validated and saved successfully");
+    EXPECT_EQ(editor->currentPage(), 21);
+    EXPECT_EQ(savedPages().size(), 20);
+    EXPECT_EQ(ClauseStore::readPoint(4, "11a").first().col(1), "Nil");
+    EXPECT_EQ(ClauseStore::readPoint(4, "Opt11a").first().col(1), "No");
+}
+
+TEST_P(EditorWindow, SaveOnTheLastPageAnsweredNoSavesThatPageOnly)
+{
+    editor->cmdPages_Click(21);
+    markEveryPage();
+    env->prompt().queue(PromptAnswer::Ok);
+    env->prompt().queue(PromptAnswer::No);
+    editor->cmdSave_Click();
+    EXPECT_EQ(env->prompt().texts(),
+              (QStringList{"Page saved successfully", "Do you want to save all pages with validation.?"}));
+    EXPECT_EQ(savedPages(), QList<int>{21});
+}
+
+TEST_P(EditorWindow, ValidateOnAPageReportsSuccessUnderItsTitle)
+{
+    editor->cmdPages_Click(19);
+    answerEveryQuestionNo();
+    editor->cmdPages_Click(19);
+    env->prompt().clear();
+    editor->cmdValidate_Click();
+    ASSERT_FALSE(env->prompt().shown().empty());
+    EXPECT_EQ(env->prompt().lastText(), "Validation Succeed of page 19");
+    EXPECT_EQ(env->prompt().shown().back().title, "Validate Page");
+}
+
+TEST_P(EditorWindow, ClearEmptiesPagesThreeOnwardsAndKeepsPartA)
+{
+    env->prompt().queue(PromptAnswer::Yes);
+    editor->cmdClear_Click();
+    EXPECT_EQ(env->prompt().texts().first(), "Do you want to clear all the data?.");
+    EXPECT_FALSE(hasPoint(4, "11a"));
+    EXPECT_FALSE(hasPoint(3, "10a"));
+    EXPECT_TRUE(hasPoint(2, "8"));
+    EXPECT_TRUE(hasPoint(1, "3CA1"));
+    // A question with a not-applicable choice is left on that choice.
+    EXPECT_EQ(ClauseStore::readPoint(3, "Opt9a").first().col(1), "NA");
+}
+
+TEST_P(EditorWindow, CommandsOfLaterPartsSayTheyAreNotAvailable)
+{
+    editor->runCommand(EditorCommand::GenerateJson);
+    EXPECT_EQ(env->prompt().lastText(),
+              "Generating the e-filing JSON file is not available in this version.");
+    editor->runCommand(EditorCommand::Print);
+    EXPECT_EQ(env->prompt().lastText(), "Printing of the report is not available in this version.");
+}
+
+TEST_P(EditorWindow, GenerateJsonRunsItsHandlerAfterSavingAllPages)
+{
+    int calls = 0;
+    Form3CD::setHandler(EditorCommand::GenerateJson, [&calls](Form3CD &window) {
+        ++calls;
+        EXPECT_EQ(window.currentPage(), 21);
+    });
+    editor->runCommand(EditorCommand::GenerateJson);
+    EXPECT_EQ(calls, 0); // page 3 refuses
+    answerEveryQuestionNo();
+    editor->runCommand(EditorCommand::GenerateJson);
+    EXPECT_EQ(calls, 1);
+}
+
+TEST_P(EditorWindow, ExitSavesTheCurrentPageAndOffersToSaveAll)
+{
+    editor->cmdPages_Click(4);
+    markEveryPage();
+    env->prompt().queue(PromptAnswer::No);
+    editor->cmdExit_Click();
+    EXPECT_EQ(env->prompt().lastText(), "Do you want to save all pages with validation.?");
+    EXPECT_EQ(savedPages(), QList<int>{4});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Form3CD::existing(), nullptr);
+    EXPECT_FALSE(env->host().GetSettingINI("Form3CD", "Geometry", {}).isEmpty());
+}
+
+TEST_P(EditorWindow, EscapeInAPageExitsLikeExit)
+{
+    editor->cmdPages_Click(3);
+    env->prompt().queue(PromptAnswer::No);
+    QTest::keyClick(editor->page(3)->findChild<QWidget *>("grd9a"), Qt::Key_Escape);
+    EXPECT_EQ(env->prompt().lastText(), "Do you want to save all pages with validation.?");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Form3CD::existing(), nullptr);
+}
+
+TALVEX_BOTH_ENGINES(EditorWindow);

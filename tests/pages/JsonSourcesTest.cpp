@@ -1,0 +1,109 @@
+#include "PageFixture.h"
+
+#include "pages/ClauseCatalogue.h"
+#include "pages/ClauseSection.h"
+
+#include <QComboBox>
+
+using namespace Catalogue;
+
+namespace
+{
+
+// The value typed into column n of a point: "point|n".
+QString marker(const QString &point, int column)
+{
+    return point + u'|' + QString::number(column);
+}
+
+} // namespace
+
+class JsonSources : public PageTest
+{
+protected:
+    // Fills every control of a page with its markers, answers its questions Yes, saves it.
+    void fillAndSave(int slot)
+    {
+        ClausePage *page = open(slot);
+        for (ClauseSection *s : page->sections()) {
+            if (QRadioButton *yes = s->answerButton("Yes"))
+                yes->click();
+            for (const Control &c : s->clause().controls) {
+                switch (c.type) {
+                case ControlType::Grid: {
+                    auto *g = grid(page, c.name);
+                    QStringList cells;
+                    for (int n = 1; n <= c.columns.size(); ++n)
+                        cells << marker(c.point, n);
+                    fillRow(g, 0, cells);
+                    break;
+                }
+                case ControlType::Fields:
+                    for (int k = 0; k < c.fields.size(); ++k)
+                        find<QLineEdit>(page, c.fields.at(k).name)->setText(marker(c.point, k + 1));
+                    break;
+                case ControlType::Text:
+                case ControlType::Combo:
+                    WidgetValues::setText(find<QWidget>(page, c.name), marker(c.point, 1));
+                    break;
+                case ControlType::Choice:
+                    break;
+                }
+            }
+        }
+        ASSERT_TRUE(page->SaveData());
+    }
+
+    void expectLanded(const QList<JsonMember> &members, int page, const QString &point, const QString &where)
+    {
+        for (const JsonMember &m : members) {
+            const int p = m.page ? m.page : page;
+            const QString pt = m.point.isEmpty() ? point : m.point;
+            if (m.as == QLatin1String("table")) {
+                expectLanded(m.members, p, m.point, where);
+                continue;
+            }
+            if (m.as == QLatin1String("object")) {
+                expectLanded(m.members, p, pt, where);
+                continue;
+            }
+            QList<int> columns = m.columns;
+            for (int c : m.address)
+                columns << c;
+            if (m.column > 0)
+                columns << m.column;
+            if (p < 2 || p > 21 || pt.isEmpty() || pt.startsWith(u'@') || columns.isEmpty())
+                continue;
+            const auto rows = ClauseStore::readPoint(p, pt);
+            ASSERT_FALSE(rows.isEmpty())
+                << where.toStdString() << " page " << p << " point " << pt.toStdString();
+            for (int c : columns) {
+                const QString expected =
+                    pt.startsWith(QLatin1String("Opt")) ? QStringLiteral("Yes") : marker(pt, c);
+                EXPECT_EQ(rows.first().col(c), expected)
+                    << where.toStdString() << '.' << m.name.toStdString();
+            }
+        }
+    }
+};
+
+// Every value the e-filing JSON reads is entered on its page and lands in the row and
+// column the writer reads it from.
+TEST_P(JsonSources, EveryJsonSourceLandsWhereTheWriterReadsIt)
+{
+    for (int slot = 2; slot <= 21; ++slot)
+        fillAndSave(slot);
+    for (const JsonBlock &b : ClauseCatalogue::instance().jsonBlocks()) {
+        for (const JsonPart &part : b.parts) {
+            if (!part.gateOption.isEmpty())
+                EXPECT_EQ(ClauseStore::readPoint(part.page, part.gateOption).value(0).col(1), "Yes")
+                    << b.member.toStdString();
+            if (!part.gateNA.isEmpty())
+                EXPECT_EQ(ClauseStore::readPoint(part.page, part.gateNA).value(0).col(1), "0")
+                    << b.member.toStdString();
+            expectLanded(part.members, part.page, part.point, b.member);
+        }
+    }
+}
+
+TALVEX_BOTH_ENGINES(JsonSources);

@@ -1,5 +1,6 @@
 #include "PartAFixture.h"
 
+#include "editor/Form3CD.h"
 #include "pages/ClauseGrid.h"
 #include "pages/frmPage1.h"
 #include "store/Database.h"
@@ -107,8 +108,10 @@ TEST_P(ReportPages, Form3CARulesComeInTheirOrder)
 TEST_P(ReportPages, SavingTwiceLeavesOneRowOfEachPoint)
 {
     ClausePage *page = open(FormKind::F3CA, 1);
+    set(page, "txtCA_FirmName", "D'Souza & Co.");
     ASSERT_TRUE(page->SaveData());
     ASSERT_TRUE(page->SaveData());
+    EXPECT_EQ(ClauseStore::readPoint(1, "3CA1").first().col(3), "D'Souza & Co.");
     for (const QString point : {"3CA1", "3CA1A", "3CA3", "3CAOTH", "MasterName"})
         EXPECT_EQ(stored(1, point).size(), 1) << point.toStdString();
     EXPECT_EQ(stored(1, "3CA1A"),
@@ -271,6 +274,20 @@ TEST_P(ReportPages, Form3CBKeepsItsParagraphsAndTicks)
     EXPECT_EQ(text(again, "cmb3CiiPL"), "Profit");
     EXPECT_TRUE(find<QCheckBox>(again, "chkAdd")->isChecked());
     EXPECT_FALSE(find<QLineEdit>(again, "txtAdd1")->isEnabled());
+}
+
+TEST_P(ReportPages, TheEditorHoldsTheOpenFormsOwnPages)
+{
+    env->openForm(FormKind::F3CB);
+    auto editor = std::make_unique<Form3CD>();
+    EXPECT_EQ(editor->page(1)->objectName(), "frmPage1CB");
+    EXPECT_EQ(editor->page(1)->pageNo(), 101);
+    EXPECT_EQ(editor->page(2)->objectName(), "frmPage2");
+    EXPECT_EQ(editor->page(21)->objectName(), "frmPage21");
+    // Moving on saves the report page as it stands.
+    editor->cmdPages_Click(1);
+    editor->cmdPages_Click(2);
+    EXPECT_EQ(stored(101, "3CBPT1A").size(), 1);
 }
 
 TALVEX_BOTH_ENGINES(ReportPages);

@@ -179,6 +179,17 @@ void frmPage2::DisplayData()
     }
 }
 
+void frmPage2::showEvent(QShowEvent *event)
+{
+    ClausePage::showEvent(event);
+    try {
+        showAssessee();
+        showPeriod();
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
+}
+
 void frmPage2::showAssessee()
 {
     // The particulars filed are those of the report page; until it is saved, the master's.

@@ -26,6 +26,8 @@ public:
 
 protected:
     void writeRows() override;
+    // Clauses 1 to 3 and the period follow the report page, which may have been saved since.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void showAssessee();

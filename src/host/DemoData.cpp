@@ -1,5 +1,6 @@
 #include "DemoData.h"
 
+#include "DemoAccounts.h"
 #include "TalvexBase.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
@@ -232,6 +233,7 @@ int create(TalvexBase &host)
         insertReport(clients().first(), yearKey);
         report.commit();
     }
+    DemoAccounts::create(host);
     return created;
 }
 

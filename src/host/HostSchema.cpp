@@ -1,5 +1,7 @@
 #include "HostSchema.h"
 
+#include "AccountsSchema.h"
+#include "FixedAssetSchema.h"
 #include "LookupLoader.h"
 #include "store/Database.h"
 #include "store/DbError.h"
@@ -167,12 +169,15 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
             continue;
         LookupLoader::load(db, table, file);
     }
+    AccountsSchema::ensureTables(db);
+    FixedAssetSchema::ensureTables(db);
 }
 
 void ensureYearTables(Database &db, const QString &yearKey)
 {
     QSet<QString> existing = db.tableNames();
     createClauseTable(db, existing, clauseTableName(yearKey), 23);
+    AccountsSchema::ensureYearTables(db, yearKey);
     createClauseTable(db, existing, QStringLiteral("annex_new_3cd_") + yearKey, 15);
     createClauseTable(db, existing, QStringLiteral("anx_3cd_") + yearKey, 15);
     createTable(

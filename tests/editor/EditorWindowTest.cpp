@@ -59,7 +59,9 @@ protected:
         env->prompt().setDefaultYes(true);
         for (int slot = 1; slot <= editor->lastPage(); ++slot) {
             for (ClauseSection *s : editor->page(slot)->sections()) {
-                QRadioButton *no = s->answerButton(s->clause().optionNA.isEmpty() ? "No" : "NA");
+                // Not Due of clause 43 would ask for the expected date of furnishing.
+                const bool closedByNA = !s->clause().optionNA.isEmpty() && s->clause().key != "43";
+                QRadioButton *no = s->answerButton(closedByNA ? "NA" : "No");
                 if (no)
                     no->click();
             }

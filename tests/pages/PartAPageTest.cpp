@@ -1,7 +1,7 @@
 #include "PartAFixture.h"
 
 #include "pages/ClauseGrid.h"
-#include "pages/frmPage2.h"
+#include "pages/parta/frmPage2.h"
 
 #include <QLabel>
 

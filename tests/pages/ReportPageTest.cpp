@@ -2,7 +2,7 @@
 
 #include "editor/Form3CD.h"
 #include "pages/ClauseGrid.h"
-#include "pages/frmPage1.h"
+#include "pages/parta/frmPage1.h"
 #include "store/Database.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "PartAFixture.h"
 
 #include "editor/Form3CD.h"
-#include "pages/AuditorDetails.h"
-#include "pages/frmPage21.h"
+#include "pages/parta/AuditorDetails.h"
+#include "pages/parta/frmPage21.h"
 #include "store/Database.h"
 
 #include <QLabel>

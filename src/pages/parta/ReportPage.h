@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClausePage.h"
+#include "pages/ClausePage.h"
 #include "ClientMaster.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClausePage.h"
+#include "pages/ClausePage.h"
 
 class QButtonGroup;
 class QComboBox;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListSources.h"
+#include "pages/ListSources.h"
 
 #include <QGroupBox>
 

@@ -1,6 +1,6 @@
 #include "ObservationsBox.h"
 
-#include "ClauseGrid.h"
+#include "pages/ClauseGrid.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

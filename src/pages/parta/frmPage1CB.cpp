@@ -2,7 +2,7 @@
 
 #include "AssesseeBox.h"
 #include "ChoiceCombo.h"
-#include "ClauseGrid.h"
+#include "pages/ClauseGrid.h"
 #include "ObservationsBox.h"
 #include "PageChecks.h"
 #include "ReportLists.h"

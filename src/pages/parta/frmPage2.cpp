@@ -2,7 +2,7 @@
 
 #include "AssesseeStatus.h"
 #include "ChoiceCombo.h"
-#include "ClauseSection.h"
+#include "pages/ClauseSection.h"
 #include "ClientMaster.h"
 #include "PageChecks.h"
 #include "ReportLists.h"

@@ -1,0 +1,159 @@
+#include "AdditionDeductionFrame.h"
+
+#include "Clause18CellDelegate.h"
+#include "pages/ClauseGrid.h"
+#include "store/WidgetValues.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using WidgetValues::cellText;
+using WidgetValues::setCellText;
+
+namespace
+{
+enum AdditionColumn { PurchaseDate, UseDate, Purchase, Cenvat, Exchange, Subsidy, Total };
+enum DeductionColumn { SaleDate, Amount, OutOfLess180 };
+} // namespace
+
+AdditionDeductionFrame::AdditionDeductionFrame(QWidget *parent)
+    : QGroupBox(tr("Addition / Deduction"), parent)
+{
+    setObjectName(QStringLiteral("fraAddDed"));
+    auto *layout = new QVBoxLayout(this);
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel(tr("Asset Name"), this));
+    m_assetName = new QLabel(this);
+    m_assetName->setObjectName(QStringLiteral("lblAssetName"));
+    nameRow->addWidget(m_assetName, 1);
+    layout->addLayout(nameRow);
+
+    using Catalogue::Kind;
+    m_vsAdd = makeGrid(QStringLiteral("vsAdd"), {{tr("Date of purchase"), int(Kind::Date)},
+                                                 {tr("Date put to use"), int(Kind::Date)},
+                                                 {tr("Purchase value"), int(Kind::Amount)},
+                                                 {tr("CENVAT"), int(Kind::Amount)},
+                                                 {tr("Change in rate of exchange"), int(Kind::Amount)},
+                                                 {tr("Subsidy or grant or reimbursement"), int(Kind::Amount)},
+                                                 {tr("Total value"), int(Kind::Amount)}});
+    // The total is computed; exchange differences and subsidies carry their sign.
+    Clause18CellDelegate::install(m_vsAdd, m_lists, {Total}, {Exchange, Subsidy});
+    connect(m_vsAdd, &ClauseGrid::edited, this, [this](int row, int) { totalOfEntry(row); });
+    m_vsDed = makeGrid(
+        QStringLiteral("vsDed"),
+        {{tr("Date of sale"), int(Kind::Date)},
+         {tr("Amount"), int(Kind::Amount)},
+         {tr("Whether deletions are out of purchases put to use for less than 180 days"), int(Kind::Tick)}});
+
+    m_addOk = new QPushButton(tr("OK"), this);
+    m_addOk->setObjectName(QStringLiteral("cmdAddOK"));
+    connect(m_addOk, &QPushButton::clicked, this, &AdditionDeductionFrame::additionsAccepted);
+    m_dedOk = new QPushButton(tr("OK"), this);
+    m_dedOk->setObjectName(QStringLiteral("cmdDedOK"));
+    connect(m_dedOk, &QPushButton::clicked, this, &AdditionDeductionFrame::deductionsAccepted);
+
+    auto *lists = new QHBoxLayout;
+    lists->addWidget(listBox(m_vsAdd, m_addOk), 3);
+    lists->addWidget(listBox(m_vsDed, m_dedOk), 2);
+    layout->addLayout(lists);
+    setEnabled(false);
+}
+
+ClauseGrid *AdditionDeductionFrame::makeGrid(const QString &name, const QList<QPair<QString, int>> &columns)
+{
+    Catalogue::Control control;
+    control.type = Catalogue::ControlType::Grid;
+    control.name = name;
+    for (const auto &[heading, kind] : columns) {
+        Catalogue::Column c;
+        c.heading = heading;
+        c.kind = Catalogue::Kind(kind);
+        control.columns << c;
+    }
+    auto *grid = new ClauseGrid(control, m_lists, this);
+    grid->setMinimumHeight(140);
+    return grid;
+}
+
+QWidget *AdditionDeductionFrame::listBox(ClauseGrid *grid, QPushButton *ok)
+{
+    auto *box = new QWidget(this);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid, 1);
+    auto *buttons = new QHBoxLayout;
+    auto *add = new QPushButton(tr("Add Row"), box);
+    add->setObjectName(QStringLiteral("cmdAdd") + grid->objectName());
+    connect(add, &QPushButton::clicked, grid, &ClauseGrid::addRow);
+    auto *remove = new QPushButton(tr("Remove Row"), box);
+    remove->setObjectName(QStringLiteral("cmdRemove") + grid->objectName());
+    connect(remove, &QPushButton::clicked, grid, &ClauseGrid::removeCurrentRow);
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
+    return box;
+}
+
+void AdditionDeductionFrame::showBlock(const QString &description, const QString &additions,
+                                       const QString &deductions)
+{
+    m_assetName->setText(description);
+    QList<QStringList> rows;
+    for (const AdditionEntry &e : Clause18Lists::parseAdditions(additions))
+        rows << QStringList{e.purchaseDate, e.useDate, e.purchase, e.cenvat, e.exchange, e.subsidy, e.total};
+    m_vsAdd->setRows(rows);
+    rows.clear();
+    for (const DeductionEntry &e : Clause18Lists::parseDeductions(deductions))
+        rows << QStringList{e.saleDate, e.amount, e.outOfLess180 ? QStringLiteral("True") : QString()};
+    m_vsDed->setRows(rows);
+    setEnabled(!description.isEmpty());
+}
+
+QList<AdditionEntry> AdditionDeductionFrame::additions() const
+{
+    QList<AdditionEntry> entries;
+    for (int r = 0; r < m_vsAdd->rowCount(); ++r) {
+        AdditionEntry e{cellText(m_vsAdd, r, PurchaseDate),
+                        cellText(m_vsAdd, r, UseDate),
+                        cellText(m_vsAdd, r, Purchase),
+                        cellText(m_vsAdd, r, Cenvat),
+                        cellText(m_vsAdd, r, Exchange),
+                        cellText(m_vsAdd, r, Subsidy),
+                        QString()};
+        if (e.isEmpty())
+            continue;
+        e.total = Clause18Lists::totalOf(e);
+        entries << e;
+    }
+    return entries;
+}
+
+QList<DeductionEntry> AdditionDeductionFrame::deductions() const
+{
+    QList<DeductionEntry> entries;
+    for (int r = 0; r < m_vsDed->rowCount(); ++r) {
+        const DeductionEntry e{cellText(m_vsDed, r, SaleDate), cellText(m_vsDed, r, Amount),
+                               cellText(m_vsDed, r, OutOfLess180) == QLatin1String("True")};
+        if (!e.isEmpty())
+            entries << e;
+    }
+    return entries;
+}
+
+void AdditionDeductionFrame::totalOfEntry(int row)
+{
+    if (row < 0 || row >= m_vsAdd->rowCount())
+        return;
+    const AdditionEntry e{QString(),
+                          QString(),
+                          cellText(m_vsAdd, row, Purchase),
+                          cellText(m_vsAdd, row, Cenvat),
+                          cellText(m_vsAdd, row, Exchange),
+                          cellText(m_vsAdd, row, Subsidy),
+                          QString()};
+    setCellText(m_vsAdd, row, Total, Clause18Lists::totalOf(e));
+}

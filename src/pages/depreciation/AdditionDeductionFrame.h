@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Clause18Lists.h"
+#include "pages/ListSources.h"
+
+#include <QGroupBox>
+
+class ClauseGrid;
+class QLabel;
+class QPushButton;
+
+// The "Addition / Deduction" frame of clause 18: the additions (vsAdd) and deductions
+// (vsDed) of the block row being edited, each list confirmed with its own OK.
+class AdditionDeductionFrame : public QGroupBox
+{
+    Q_OBJECT
+public:
+    explicit AdditionDeductionFrame(QWidget *parent = nullptr);
+
+    // Shows the lists of a block row; an empty description empties the frame.
+    void showBlock(const QString &description, const QString &additions, const QString &deductions);
+
+    QList<AdditionEntry> additions() const;
+    QList<DeductionEntry> deductions() const;
+
+    ClauseGrid *additionsGrid() const { return m_vsAdd; }
+    ClauseGrid *deductionsGrid() const { return m_vsDed; }
+    QPushButton *additionsOk() const { return m_addOk; }
+    QPushButton *deductionsOk() const { return m_dedOk; }
+
+signals:
+    void additionsAccepted();
+    void deductionsAccepted();
+
+private:
+    ClauseGrid *makeGrid(const QString &name, const QList<QPair<QString, int>> &columns);
+    QWidget *listBox(ClauseGrid *grid, QPushButton *ok);
+    void totalOfEntry(int row);
+
+    ListSources m_lists;
+    QLabel *m_assetName;
+    ClauseGrid *m_vsAdd;
+    ClauseGrid *m_vsDed;
+    QPushButton *m_addOk;
+    QPushButton *m_dedOk;
+};

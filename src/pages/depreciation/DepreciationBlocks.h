@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The blocks of assets that clause 18 offers, in the order of its drop-down. The texts
+// are stored in the clause rows exactly as listed and the e-filing writer recognises a
+// block by its text, so they must never be corrected.
+struct DepreciationBlock {
+    int id;              // the block's identifier in the e-filing file
+    QString description; // column 0 of the clause 18 grid
+    QString rate;        // column 1: the rate entry of the same identifier
+};
+
+namespace DepreciationBlocks
+{
+
+const QList<DepreciationBlock> &all();
+// nullptr when the identifier or the text is not in the list.
+const DepreciationBlock *byId(int id);
+const DepreciationBlock *byDescription(const QString &description);
+
+// The current text of a description saved by earlier versions ("Building 10%"); any other
+// text comes back unchanged.
+QString currentDescription(const QString &description);
+
+} // namespace DepreciationBlocks

@@ -1,0 +1,321 @@
+#include "frmPage7.h"
+
+#include "AdditionDeductionFrame.h"
+#include "Clause18CellDelegate.h"
+#include "Clause18Checks.h"
+#include "Clause18Row.h"
+#include "DepreciationBlocks.h"
+#include "DepreciationCutOff.h"
+#include "host/HostContext.h"
+#include "host/Prompt.h"
+#include "pages/CellFormat.h"
+#include "pages/ClauseCatalogue.h"
+#include "pages/ClauseGrid.h"
+#include "pages/ClauseSection.h"
+#include "store/ClauseStore.h"
+#include "store/CompletenessPrompts.h"
+#include "store/DbError.h"
+#include "store/ModuleState.h"
+#include "store/WidgetValues.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Clause18;
+
+namespace
+{
+
+QStringList rowCells(const QTableWidget *grid, int row)
+{
+    QStringList cells;
+    for (int c = 0; c < ColumnCount; ++c)
+        cells << WidgetValues::cellText(grid, row, c);
+    return cells;
+}
+
+void setRowCells(QTableWidget *grid, int row, const QStringList &cells)
+{
+    for (int c = 0; c < ColumnCount; ++c) {
+        if (WidgetValues::cellText(grid, row, c) != cells.value(c))
+            WidgetValues::setCellText(grid, row, c, cells.value(c));
+    }
+}
+
+// A row the computations leave alone: empty, or the marker of a clause answered Nil or NA.
+bool isBlockRow(const QTableWidget *grid, int row)
+{
+    return !WidgetValues::rowIsEmpty(grid, row) &&
+           !CellFormat::isMarker(WidgetValues::cellText(grid, row, 0));
+}
+
+// Annexure files are named by the clause; the annexure window may give them an extension.
+void removeAnnexure(QDir folder, const QString &clause)
+{
+    folder.remove(clause);
+    for (const QString &file : folder.entryList({clause + QStringLiteral(".*")}, QDir::Files))
+        folder.remove(file);
+}
+
+const ClauseSection &sectionOf(const ClausePage &page, const QString &key)
+{
+    ClauseSection *s = page.section(key);
+    if (!s)
+        throw std::logic_error("The catalogue has no clause " + key.toStdString() + " on page 7.");
+    return *s;
+}
+
+} // namespace
+
+frmPage7::frmPage7(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().page(7), 7, 7, parent)
+{
+    ClauseSection *clause18 = section(QStringLiteral("18"));
+    m_grd18 = sectionOf(*this, QStringLiteral("18")).grids().first();
+    m_grd17 = sectionOf(*this, QStringLiteral("17")).grids().first();
+
+    // Computed columns take no typing; the adjustments carry their sign. The lists are
+    // edited in the frame below the grid.
+    Clause18CellDelegate::install(m_grd18, m_lists,
+                                  {Rate, AdjustedWdv, PurchaseValue, Cenvat, ExchangeChange, Subsidy,
+                                   TotalAdditions, AdditionsLess180, Additions180OrMore, TotalDeductions,
+                                   DeductionsNotOutOfLess180, DeductionsOutOfLess180, ClosingWdv,
+                                   AdditionsList, DeductionsList},
+                                  {Adjustment115BAC, AdjustmentIntangible});
+    m_grd18->setColumnHidden(AdditionsList, true);
+    m_grd18->setColumnHidden(DeductionsList, true);
+    connect(m_grd18, &ClauseGrid::edited, this, &frmPage7::blockChosen);
+    connect(m_grd18, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
+        if (row != previousRow)
+            showCurrentBlock();
+    });
+
+    auto *tools = new QHBoxLayout;
+    m_import = new QPushButton(tr("Import from Depreciation Chart"), clause18);
+    m_import->setObjectName(QStringLiteral("cmdImport18"));
+    connect(m_import, &QPushButton::clicked, this, [this] {
+        if (host().CheckOptedOldDeprChart())
+            Import_Depr_Old();
+        else
+            Import_Depr_NewAssetWise();
+    });
+    m_faChart = new QCheckBox(tr("As Per Fixed Asset Chart"), clause18);
+    m_faChart->setObjectName(QStringLiteral("chkFAChart"));
+    tools->addWidget(m_import);
+    tools->addWidget(m_faChart);
+    tools->addStretch();
+    m_frame = new AdditionDeductionFrame(clause18);
+    connect(m_frame, &AdditionDeductionFrame::additionsAccepted, this, &frmPage7::acceptAdditions);
+    connect(m_frame, &AdditionDeductionFrame::deductionsAccepted, this, &frmPage7::acceptDeductions);
+    auto *layout = static_cast<QVBoxLayout *>(clause18->layout());
+    layout->addLayout(tools);
+    layout->addWidget(m_frame);
+
+    if (QCheckBox *na = clause18->notApplicableTick()) {
+        connect(na, &QCheckBox::toggled, this, [this](bool ticked) {
+            m_import->setEnabled(!ticked);
+            showCurrentBlock();
+        });
+    }
+}
+
+void frmPage7::DisplayData()
+{
+    ClausePage::DisplayData();
+    try {
+        rewriteLegacyDescriptions();
+        const auto ticks = ClauseStore::readPoint(201, QStringLiteral("FAChart"), false);
+        m_faChart->setChecked(!ticks.isEmpty() && ticks.first().col(1) == QLatin1String("1"));
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
+    showCurrentBlock();
+}
+
+void frmPage7::rewriteLegacyDescriptions()
+{
+    for (int r = 0; r < m_grd18->rowCount(); ++r) {
+        const QString stored = WidgetValues::cellText(m_grd18, r, Description);
+        const QString current = DepreciationBlocks::currentDescription(stored);
+        if (current != stored)
+            WidgetValues::setCellText(m_grd18, r, Description, current);
+    }
+}
+
+void frmPage7::setAfterEdit(const QString &strGrid)
+{
+    ClausePage::setAfterEdit(strGrid);
+    if (strGrid == m_grd18->objectName())
+        recomputeBlocks();
+}
+
+void frmPage7::recomputeBlocks()
+{
+    for (int r = 0; r < m_grd18->rowCount(); ++r) {
+        if (!isBlockRow(m_grd18, r))
+            continue;
+        QStringList cells = rowCells(m_grd18, r);
+        for (int c = 0; c < ColumnCount; ++c) {
+            if (isTypedAmountColumn(c))
+                cells[c] = plainNumber(cells[c]);
+        }
+        recompute(cells);
+        setRowCells(m_grd18, r, cells);
+    }
+}
+
+void frmPage7::blockChosen(int row, int column)
+{
+    if (column != Description || row < 0)
+        return;
+    // The rate entry of the block goes with it.
+    if (const DepreciationBlock *block =
+            DepreciationBlocks::byDescription(WidgetValues::cellText(m_grd18, row, Description)))
+        WidgetValues::setCellText(m_grd18, row, Rate, block->rate);
+    showCurrentBlock();
+}
+
+void frmPage7::showCurrentBlock()
+{
+    const int row = m_grd18->currentRow();
+    if (row < 0 || row >= m_grd18->rowCount() || !isBlockRow(m_grd18, row) || !m_grd18->isEnabled()) {
+        m_frame->showBlock(QString(), QString(), QString());
+        return;
+    }
+    m_frame->showBlock(WidgetValues::cellText(m_grd18, row, Description),
+                       WidgetValues::cellText(m_grd18, row, AdditionsList),
+                       WidgetValues::cellText(m_grd18, row, DeductionsList));
+}
+
+void frmPage7::acceptAdditions()
+{
+    const int row = m_grd18->currentRow();
+    if (row < 0 || !isBlockRow(m_grd18, row))
+        return;
+    QStringList cells = rowCells(m_grd18, row);
+    applyAdditions(cells, m_frame->additions(), DepreciationCutOff::cutOff(host().SecondDate()));
+    setRowCells(m_grd18, row, cells);
+    showCurrentBlock();
+}
+
+void frmPage7::acceptDeductions()
+{
+    const int row = m_grd18->currentRow();
+    if (row < 0 || !isBlockRow(m_grd18, row))
+        return;
+    QStringList cells = rowCells(m_grd18, row);
+    applyDeductions(cells, m_frame->deductions());
+    setRowCells(m_grd18, row, cells);
+    showCurrentBlock();
+}
+
+bool frmPage7::CheckAddDepMsg()
+{
+    const auto rows = ClauseStore::readPoint(2, QStringLiteral("Opt8a"), false);
+    const QString answer = rows.isEmpty() ? QString() : rows.first().col(1).trimmed();
+    const bool opted = answer.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
+                       answer.compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0;
+    if (opted)
+        prompts().inform(QStringLiteral("Additional Depreciation is not allowed, if opted for taxation U/S "
+                                        "115BAC/115BAD/115BA/115BAA/115BAB"));
+    return opted;
+}
+
+void frmPage7::Import_Depr_Old()
+{
+    importFrom(true);
+}
+
+void frmPage7::Import_Depr_NewAssetWise()
+{
+    importFrom(false);
+}
+
+void frmPage7::importFrom(bool blockWise)
+{
+    try {
+        const bool concessional = CheckAddDepMsg();
+        const bool withDepreciation =
+            prompts().askYesNo(QStringLiteral("Do you want to Import Figures for 'Depreciation Allowable'?"));
+        const DepreciationImports::Result result =
+            blockWise ? DepreciationImports::fromBlockChart(withDepreciation, !concessional)
+                      : DepreciationImports::fromAssetChart(withDepreciation, !concessional);
+        if (!result.rows.isEmpty()) {
+            QCheckBox *na = section(QStringLiteral("18"))->notApplicableTick();
+            if (na && na->isChecked())
+                na->click(); // unticking enables the grid again
+            m_grd18->setRows(result.rows);
+            m_grd18->setCurrentCell(0, Description);
+            showCurrentBlock();
+        }
+        for (const QString &message : result.messages)
+            prompts().inform(message);
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
+}
+
+bool frmPage7::validateForm(bool)
+{
+    const ClauseSection &clause18 = sectionOf(*this, QStringLiteral("18"));
+    const ClauseSection &clause17 = sectionOf(*this, QStringLiteral("17"));
+    QCheckBox *na18 = clause18.notApplicableTick();
+    if (!(na18 && na18->isChecked()) && m_grd18->isEnabled()) {
+        QList<QStringList> rows;
+        for (int r = 0; r < m_grd18->rowCount(); ++r)
+            rows << rowCells(m_grd18, r);
+        if (const auto finding = Clause18Checks::check(rows, host().FirstDate(), host().SecondDate())) {
+            CompletenessPrompts::showControl(m_grd18);
+            // The lists are edited in the frame: their row is selected at its block.
+            const int column = m_grd18->isColumnHidden(finding->column) ? int(Description) : finding->column;
+            m_grd18->setCurrentCell(finding->row, column);
+            prompts().inform(finding->message);
+            return false;
+        }
+    }
+    // Every amount column may stay empty; a block needs its name, rate and depreciation.
+    const QSet<int> optional18{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 19, 20, 21};
+    if (!CheckClause(m_grd18, QStringLiteral("18"), na18, clause18.clause().mandatory, optional18))
+        return false;
+    return CheckClause(m_grd17, QStringLiteral("17"), clause17.notApplicableTick(),
+                       clause17.clause().mandatory, {3, 5, 6});
+}
+
+void frmPage7::writeRows()
+{
+    ClausePage::writeRows();
+    ClauseStore::SaveClauseControl(m_faChart, QStringLiteral("FAChart"), 201);
+}
+
+bool frmPage7::SaveData()
+{
+    if (!ClausePage::SaveData())
+        return false;
+    removeAnnexureFiles();
+    return true;
+}
+
+void frmPage7::removeAnnexureFiles()
+{
+    const QString folder = moduleState().annexFolder;
+    if (folder.isEmpty() || !QDir(folder).exists())
+        return;
+    QDir dir(folder);
+    const QCheckBox *annex18 = sectionOf(*this, QStringLiteral("18")).annexureTick();
+    const QCheckBox *annex17 = sectionOf(*this, QStringLiteral("17")).annexureTick();
+    if (annex18 && !annex18->isChecked()) {
+        for (const QString &clause : {QStringLiteral("18"), QStringLiteral("18A"), QStringLiteral("18D")})
+            removeAnnexure(dir, clause);
+    }
+    if (annex17 && !annex17->isChecked())
+        removeAnnexure(dir, QStringLiteral("17"));
+}
+
+void frmPage7::clearAll()
+{
+    ClausePage::clearAll();
+    m_faChart->setChecked(false);
+    showCurrentBlock();
+}

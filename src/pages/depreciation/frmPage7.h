@@ -1,0 +1,58 @@
+#pragma once
+
+#include "DepreciationImports.h"
+#include "pages/ClausePage.h"
+
+class AdditionDeductionFrame;
+class ClauseGrid;
+class QCheckBox;
+class QPushButton;
+
+// Page 7: clause 17 and clause 18, the depreciation blocks with their additions and
+// deductions, the computed values of each block row and the imports from the host's
+// depreciation charts.
+class frmPage7 : public ClausePage
+{
+    Q_OBJECT
+public:
+    explicit frmPage7(QWidget *parent = nullptr);
+
+    bool SaveData() override;
+    bool validateForm(bool show = true) override;
+    void DisplayData() override;
+    void setAfterEdit(const QString &strGrid) override;
+    void clearAll() override;
+
+    // Clause 18 from the host's block-wise and asset-wise depreciation charts.
+    void Import_Depr_Old();
+    void Import_Depr_NewAssetWise();
+    // True when clause 8a says the assessee opted for a concessional regime, after telling
+    // the user that additional depreciation is then not allowed.
+    bool CheckAddDepMsg();
+
+    ClauseGrid *grd18() const { return m_grd18; }
+    ClauseGrid *grd17() const { return m_grd17; }
+    QCheckBox *faChartTick() const { return m_faChart; }
+    QPushButton *importButton() const { return m_import; }
+    AdditionDeductionFrame *additionsFrame() const { return m_frame; }
+
+protected:
+    void writeRows() override;
+
+private:
+    void importFrom(bool blockWise);
+    void showCurrentBlock();
+    void acceptAdditions();
+    void acceptDeductions();
+    void blockChosen(int row, int column);
+    void recomputeBlocks();
+    void rewriteLegacyDescriptions();
+    void removeAnnexureFiles();
+
+    ClauseGrid *m_grd18;
+    ClauseGrid *m_grd17;
+    QCheckBox *m_faChart;
+    QPushButton *m_import;
+    AdditionDeductionFrame *m_frame;
+    ListSources m_lists;
+};

@@ -1,0 +1,161 @@
+#include "frmPage9.h"
+
+#include "Clause21Items.h"
+#include "Clause21cImport.h"
+#include "PayeeChecks.h"
+#include "host/HostContext.h"
+#include "host/Prompt.h"
+#include "pages/CellFormat.h"
+#include "pages/ClauseCatalogue.h"
+#include "pages/ClauseGrid.h"
+#include "pages/ClauseSection.h"
+#include "store/CompletenessPrompts.h"
+#include "store/DbError.h"
+#include "store/WidgetValues.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace
+{
+
+QSet<int> columnSet(const QString &list)
+{
+    QSet<int> columns;
+    for (const QString &c : list.split(u',', Qt::SkipEmptyParts))
+        columns.insert(c.trimmed().toInt());
+    return columns;
+}
+
+QWidget *dataControl(ClauseSection *section)
+{
+    if (!section->grids().isEmpty())
+        return section->grids().first();
+    const auto &controls = section->clause().controls;
+    return controls.isEmpty() ? nullptr : section->findChild<QLineEdit *>(controls.first().name);
+}
+
+} // namespace
+
+frmPage9::frmPage9(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().page(9), 9, 9, parent)
+{
+    // The items move from the page's single column onto their tabs.
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabClause21"));
+    QList<QVBoxLayout *> tabLayouts;
+    for (const QString &caption : Clause21::tabs()) {
+        auto *scroll = new QScrollArea(m_tabs);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        auto *content = new QWidget(scroll);
+        tabLayouts << new QVBoxLayout(content);
+        scroll->setWidget(content);
+        m_tabs->addTab(scroll, caption);
+    }
+    for (const Clause21::Item &item : Clause21::items()) {
+        ClauseSection *s = section(item.point);
+        if (!s)
+            continue;
+        m_body->removeWidget(s);
+        tabLayouts.at(item.tab)->addWidget(s);
+    }
+    for (QVBoxLayout *layout : std::as_const(tabLayouts))
+        layout->addStretch();
+    m_body->insertWidget(0, m_tabs, 1);
+
+    m_import21c = new QPushButton(tr("Import data for clause 21(c) from income tax"), this);
+    m_import21c->setObjectName(QStringLiteral("cmdImport21c"));
+    connect(m_import21c, &QPushButton::clicked, this, &frmPage9::Import21c);
+    if (ClauseSection *c = section(QStringLiteral("21c"))) {
+        c->layout()->addWidget(m_import21c);
+        if (QCheckBox *na = c->notApplicableTick())
+            connect(na, &QCheckBox::toggled, m_import21c,
+                    [this](bool ticked) { m_import21c->setEnabled(!ticked); });
+    }
+}
+
+void frmPage9::Import21c()
+{
+    prompts().inform(QStringLiteral("It will delete existing data."));
+    if (!prompts().askYesNo(QStringLiteral("Do you want to import data for clause 21(c) from income tax?.")))
+        return;
+    try {
+        const QList<QStringList> rows = Clause21cImport::rows(host().Temp_Code(), host().yearKey());
+        if (rows.isEmpty()) {
+            prompts().inform(QStringLiteral("No Records Available."));
+            return;
+        }
+        ClauseSection *c = section(QStringLiteral("21c"));
+        c->grids().first()->setRows(rows);
+        prompts().inform(QStringLiteral("Import Successfully."));
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
+}
+
+void frmPage9::showItem(const QString &point)
+{
+    if (const Clause21::Item *item = Clause21::item(point))
+        m_tabs->setCurrentIndex(item->tab);
+}
+
+bool frmPage9::checkItem(const QString &point)
+{
+    ClauseSection *s = section(point);
+    QWidget *control = s ? dataControl(s) : nullptr;
+    if (!control)
+        return true;
+    const Clause21::Item *item = Clause21::item(point);
+    if (!s->clause().option.isEmpty()) {
+        const QString answer = s->answer();
+        if (answer.isEmpty()) {
+            showItem(point);
+            CompletenessPrompts::showControl(s->answerButton(QStringLiteral("Yes")));
+            prompts().inform(QStringLiteral("Select either Yes  or No in clause ") + point);
+            return false;
+        }
+        if (answer != QLatin1String("Yes"))
+            return true;
+    }
+    QCheckBox *na = s->notApplicableTick();
+    if (na && na->isChecked())
+        return true;
+    showItem(point);
+    return CheckClause(control, point, na, s->clause().mandatory, columnSet(item->optionalColumns));
+}
+
+bool frmPage9::checkPaymentDates()
+{
+    for (const Clause21::Item &item : Clause21::items()) {
+        ClauseSection *s = section(item.point);
+        if (!item.paymentDates || !s || (s->notApplicableTick() && s->notApplicableTick()->isChecked()))
+            continue;
+        ClauseGrid *grid = s->grids().first();
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            const QString message = PayeeChecks::paymentDateMessage(WidgetValues::cellText(grid, r, 0),
+                                                                    host().FirstDate(), host().SecondDate());
+            if (message.isEmpty() || WidgetValues::rowIsEmpty(grid, r))
+                continue;
+            showItem(item.point);
+            CompletenessPrompts::showControl(grid);
+            grid->setCurrentCell(r, 0);
+            prompts().inform(message);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool frmPage9::validateForm(bool)
+{
+    for (const Clause21::Item &item : Clause21::items()) {
+        if (!checkItem(item.point))
+            return false;
+    }
+    return checkPaymentDates();
+}

@@ -1,0 +1,314 @@
+#include "frmPage20.h"
+
+#include "Clauses41To44.h"
+#include "TurnoverImport.h"
+#include "host/HostContext.h"
+#include "host/Prompt.h"
+#include "pages/CellFormat.h"
+#include "pages/ClauseCatalogue.h"
+#include "pages/ClauseGrid.h"
+#include "pages/ClauseSection.h"
+#include "pages/amounts/Amounts.h"
+#include "store/ClauseStore.h"
+#include "store/CompletenessPrompts.h"
+#include "store/DbError.h"
+#include "store/WidgetValues.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace
+{
+
+enum Tab { RatiosTab = 0, OtherClausesTab = 1 };
+// Columns of the clause 42 and 43 grids.
+constexpr int identificationColumn = 0;
+constexpr int furnishedOnColumn = 3;
+
+ClauseGrid *gridOf(const ClausePage &page, const QString &key)
+{
+    ClauseSection *s = page.section(key);
+    return s && !s->grids().isEmpty() ? s->grids().first() : nullptr;
+}
+
+QSet<QString> ratioFields()
+{
+    QSet<QString> names;
+    for (const Clause40::Ratio &r : Clause40::ratios())
+        names.insert(r.ratio);
+    return names;
+}
+
+} // namespace
+
+frmPage20::frmPage20(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().page(20), 20, 20, parent)
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabPage20"));
+    for (const QString &caption : {tr("Page 1 of 2"), tr("Page 2 of 2")}) {
+        auto *scroll = new QScrollArea(m_tabs);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        auto *content = new QWidget(scroll);
+        new QVBoxLayout(content);
+        scroll->setWidget(content);
+        m_tabs->addTab(scroll, caption);
+    }
+    for (ClauseSection *s : sections()) {
+        const int tab = s->clause().key == QLatin1String("40") ? RatiosTab : OtherClausesTab;
+        m_body->removeWidget(s);
+        auto *content = static_cast<QScrollArea *>(m_tabs->widget(tab))->widget();
+        static_cast<QVBoxLayout *>(content->layout())->addWidget(s);
+    }
+    for (int tab : {RatiosTab, OtherClausesTab})
+        static_cast<QVBoxLayout *>(static_cast<QScrollArea *>(m_tabs->widget(tab))->widget()->layout())
+            ->addStretch();
+    m_body->insertWidget(0, m_tabs, 1);
+
+    // Amounts are typed with their sign (a net loss), or as Nil or NA; decimals are refused
+    // on validation rather than rounded away. Ratios are computed.
+    const QSet<QString> ratios = ratioFields();
+    for (const Clause40::Record &record : Clause40::records()) {
+        for (const QString &name : record.fields) {
+            QLineEdit *edit = field(name);
+            if (!edit)
+                continue;
+            if (ratios.contains(name)) {
+                edit->setReadOnly(true);
+                continue;
+            }
+            disconnect(edit, &QLineEdit::editingFinished, edit, nullptr);
+            edit->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("-?[0-9]*\\.?[0-9]*|[Nn]([Ii][Ll]?|[Aa])?")), edit));
+            connect(edit, &QLineEdit::textChanged, this, &frmPage20::recomputeRatios);
+        }
+    }
+
+    m_import = new QPushButton(tr("Import Turnover, Gross Profit and Net Profit from Accounts"), this);
+    m_import->setObjectName(QStringLiteral("cmdImportTO"));
+    connect(m_import, &QPushButton::clicked, this, &frmPage20::ImportTO_Data);
+    if (ClauseSection *clause40 = section(QStringLiteral("40")))
+        clause40->layout()->addWidget(m_import);
+
+    // Not Due closes the grid of clause 43 but asks for the expected date; this runs after
+    // the clause's own answer handling.
+    if (ClauseSection *clause43 = section(QStringLiteral("43"))) {
+        QRadioButton *notDue = clause43->answerButton(QStringLiteral("NA"));
+        if (notDue && notDue->group())
+            connect(notDue->group(), &QButtonGroup::idClicked, this, &frmPage20::openExpectedDate);
+    }
+
+    if (ClauseGrid *grd42 = gridOf(*this, QStringLiteral("42"))) {
+        connect(grd42, &ClauseGrid::edited, this, [grd42](int row, int column) {
+            const QString id = WidgetValues::cellText(grd42, row, identificationColumn).trimmed();
+            if (column == identificationColumn && !id.isEmpty() && !CellFormat::isMarker(id) &&
+                !Clauses41To44::isIdentificationNumber(id))
+                prompts().inform(QStringLiteral("Specify Valid 'Identification Number'."));
+        });
+    }
+}
+
+QLineEdit *frmPage20::field(const QString &name) const
+{
+    return findChild<QLineEdit *>(name);
+}
+
+Clause40::Fields frmPage20::fields() const
+{
+    Clause40::Fields values;
+    for (const Clause40::Record &record : Clause40::records()) {
+        for (const QString &name : record.fields) {
+            if (QLineEdit *edit = field(name))
+                values.insert(name, edit->text());
+        }
+    }
+    return values;
+}
+
+void frmPage20::setFields(const Clause40::Fields &values)
+{
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
+        if (QLineEdit *edit = field(it.key()))
+            edit->setText(it.value());
+    }
+}
+
+void frmPage20::recomputeRatios()
+{
+    Clause40::Fields values = fields();
+    Clause40::recomputeRatios(values);
+    for (const Clause40::Ratio &r : Clause40::ratios()) {
+        QLineEdit *edit = field(r.ratio);
+        if (edit && edit->text() != values.value(r.ratio))
+            edit->setText(values.value(r.ratio));
+    }
+}
+
+void frmPage20::DisplayData()
+{
+    ClausePage::DisplayData();
+    openExpectedDate();
+}
+
+void frmPage20::openExpectedDate()
+{
+    ClauseSection *clause43 = section(QStringLiteral("43"));
+    QLineEdit *expected = findChild<QLineEdit *>(QStringLiteral("txt43B"));
+    if (!clause43 || !expected || clause43->answer() != QLatin1String("NA"))
+        return;
+    if (CellFormat::isMarker(expected->text()))
+        expected->clear();
+    expected->setEnabled(true);
+}
+
+AccountFigures::GroupSums frmPage20::GetFigs_Ratio(const QString &yearKey) const
+{
+    return AccountFigures::GetFigs_Ratio(host().Temp_Code(), yearKey);
+}
+
+void frmPage20::ImportTO_Data()
+{
+    try {
+        Clause40::Fields values = fields();
+        TurnoverImport::ImportTO_Data(values);
+        setFields(values);
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
+}
+
+void frmPage20::setAfterEdit(const QString &strGrid)
+{
+    ClausePage::setAfterEdit(strGrid);
+    ClauseGrid *grd44 = gridOf(*this, QStringLiteral("44"));
+    if (!grd44 || strGrid != grd44->objectName())
+        return;
+    // The payments to registered entities are the sum of the three kinds before them.
+    for (int r = 0; r < grd44->rowCount(); ++r) {
+        if (WidgetValues::rowIsEmpty(grd44, r) || CellFormat::isMarker(WidgetValues::cellText(grd44, r, 0)))
+            continue;
+        double registered = 0;
+        for (int c : {1, 2, 3})
+            registered += Amounts::value(WidgetValues::cellText(grd44, r, c));
+        const QString total = Amounts::format2(registered);
+        if (WidgetValues::cellText(grd44, r, 4) != total)
+            WidgetValues::setCellText(grd44, r, 4, total);
+    }
+}
+
+void frmPage20::writeRows()
+{
+    ClausePage::writeRows();
+    // Clause 43's answer is written as True, False or NA.
+    ClauseSection *clause43 = section(QStringLiteral("43"));
+    if (!clause43)
+        return;
+    const QString stored = Clauses41To44::storedAnswer43(clause43->answer());
+    ClauseStore::deletePoint(20, clause43->clause().option);
+    if (!stored.isEmpty())
+        ClauseStore::insertRow(20, clause43->clause().option, {stored});
+}
+
+bool frmPage20::fail(QWidget *control, const QString &message, int tab)
+{
+    m_tabs->setCurrentIndex(tab);
+    CompletenessPrompts::showControl(control);
+    prompts().inform(message);
+    return false;
+}
+
+bool frmPage20::checkIdentificationNumbers()
+{
+    ClauseGrid *grd42 = gridOf(*this, QStringLiteral("42"));
+    for (int r = 0; grd42 && r < grd42->rowCount(); ++r) {
+        const QString id = WidgetValues::cellText(grd42, r, identificationColumn).trimmed();
+        if (WidgetValues::rowIsEmpty(grd42, r) || CellFormat::isMarker(id) ||
+            Clauses41To44::isIdentificationNumber(id))
+            continue;
+        grd42->setCurrentCell(r, identificationColumn);
+        return fail(grd42, QStringLiteral("Specify Valid 'Identification Number'."), OtherClausesTab);
+    }
+    return true;
+}
+
+bool frmPage20::checkFurnishingDates()
+{
+    for (const QString &key : {QStringLiteral("42"), QStringLiteral("43")}) {
+        ClauseSection *s = section(key);
+        ClauseGrid *grid = gridOf(*this, key);
+        if (!s || !grid || s->answer() != QLatin1String("Yes"))
+            continue;
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            const QString message = Clauses41To44::furnishingDateMessage(
+                WidgetValues::cellText(grid, r, furnishedOnColumn), host().FirstDate());
+            if (message.isEmpty())
+                continue;
+            grid->setCurrentCell(r, furnishedOnColumn);
+            return fail(grid, message, OtherClausesTab);
+        }
+    }
+    return true;
+}
+
+bool frmPage20::validateForm(bool)
+{
+    const ClauseSection *clause40 = section(QStringLiteral("40"));
+    const bool mandatory40 = clause40 && clause40->clause().mandatory;
+    m_tabs->setCurrentIndex(RatiosTab);
+    for (const Clause40::Labelled &f : Clause40::completenessFields()) {
+        if (QLineEdit *edit = field(f.field); edit && !CheckClause(edit, f.label, nullptr, mandatory40))
+            return false;
+    }
+    if (const auto problem = Clause40::firstDecimalAmount(fields()))
+        return fail(field(problem->field), problem->message, RatiosTab);
+
+    for (const QString &key : {QStringLiteral("41"), QStringLiteral("44")}) {
+        ClauseSection *s = section(key);
+        ClauseGrid *grid = gridOf(*this, key);
+        if (!s || !grid)
+            continue;
+        m_tabs->setCurrentIndex(OtherClausesTab);
+        if (!CheckClause(grid, key, s->notApplicableTick(), s->clause().mandatory))
+            return false;
+    }
+
+    if (ClauseSection *s = section(QStringLiteral("42"))) {
+        if (s->answer().isEmpty())
+            return fail(s->answerButton(QStringLiteral("Yes")),
+                        QStringLiteral("Select either Yes or No in clause 42."), OtherClausesTab);
+        if (s->answer() == QLatin1String("Yes")) {
+            m_tabs->setCurrentIndex(OtherClausesTab);
+            if (!CheckClause(gridOf(*this, QStringLiteral("42")), QStringLiteral("42"), nullptr,
+                             s->clause().mandatory) ||
+                !checkIdentificationNumbers())
+                return false;
+        }
+    }
+
+    if (ClauseSection *s = section(QStringLiteral("43"))) {
+        const QString answer = s->answer();
+        if (answer.isEmpty())
+            return fail(s->answerButton(QStringLiteral("Yes")),
+                        QStringLiteral("Select either Yes or No or Not Due in clause 43."), OtherClausesTab);
+        m_tabs->setCurrentIndex(OtherClausesTab);
+        if (answer == QLatin1String("Yes") &&
+            !CheckClause(gridOf(*this, QStringLiteral("43")), QStringLiteral("43"), nullptr,
+                         s->clause().mandatory))
+            return false;
+        QLineEdit *expected = findChild<QLineEdit *>(QStringLiteral("txt43B"));
+        if (answer == QLatin1String("NA") && expected &&
+            (expected->text().trimmed().isEmpty() || CellFormat::isMarker(expected->text())))
+            return fail(expected,
+                        QStringLiteral(
+                            "If Not due , please enter expected date of furnishing the report in clause 43."),
+                        OtherClausesTab);
+    }
+    return checkFurnishingDates();
+}

@@ -107,6 +107,7 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
     const FormKind kind = moduleState().formKind;
     const FormHeadings headings = FormHeadings::of(kind);
     m_lastPage = PageFactory::lastPage(kind);
+    PageFactory::registerSpecificPages();
     setWindowTitle(headings.caption);
 
     auto *central = new QWidget(this);

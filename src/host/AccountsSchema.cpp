@@ -51,18 +51,6 @@ void seedHeads(Database &db)
     tx.commit();
 }
 
-QList<Col> clauseColumns(int valueColumns)
-{
-    QList<Col> cols{{QStringLiteral("Code_No"), Col::Key},
-                    {QStringLiteral("FYr"), Col::Key},
-                    {QStringLiteral("FormName"), Col::Key},
-                    {QStringLiteral("PageNo"), Col::Int},
-                    {QStringLiteral("PointNo"), Col::Key}};
-    for (int i = 1; i <= valueColumns; ++i)
-        cols << Col{QStringLiteral("Col%1").arg(i), Col::Text};
-    return cols;
-}
-
 } // namespace
 
 void ensureTables(Database &db)
@@ -101,7 +89,7 @@ void ensureTables(Database &db)
                          {QStringLiteral("DisAllInt"), Col::Amount},
                          {QStringLiteral("AllInt"), Col::Amount}},
                         {QStringLiteral("Code_No")});
-    SchemaTable::create(db, QStringLiteral("annex_3cd"), clauseColumns(15),
+    SchemaTable::create(db, QStringLiteral("annex_3cd"), SchemaTable::clauseColumns(15),
                         {QStringLiteral("Code_No"), QStringLiteral("FYr")});
 }
 

@@ -3,6 +3,7 @@
 #include "AccountsSchema.h"
 #include "FixedAssetSchema.h"
 #include "LookupLoader.h"
+#include "SchemaTable.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 
@@ -16,65 +17,14 @@ namespace HostSchema
 namespace
 {
 
-struct Column {
-    QString name;
-    enum Kind { Key, Text, Int } kind;
-    int length = 0;
-};
-
-QString columnType(const SqlDialect &d, const Column &c)
-{
-    switch (c.kind) {
-    case Column::Key:
-        return d.keyType(c.length);
-    case Column::Int:
-        return d.intType();
-    case Column::Text:
-        break;
-    }
-    return d.textType();
-}
-
-// Creates a table unless it is among the existing ones (names in lower case).
-void createTable(Database &db, QSet<QString> &existing, const QString &table, const QList<Column> &columns,
-                 const QStringList &indexColumns = {})
-{
-    if (existing.contains(table.toLower()))
-        return;
-    existing.insert(table.toLower());
-    QStringList defs;
-    for (const Column &c : columns)
-        defs << c.name + u' ' + columnType(db.dialect(), c);
-    for (const QString &statement : db.dialect().createTable(table, defs, indexColumns))
-        db.Execute(statement);
-}
-
-QList<Column> clauseColumns(int valueColumns, bool withPage = true)
-{
-    QList<Column> cols{{QStringLiteral("Code_No"), Column::Key, 20},
-                       {QStringLiteral("FYr"), Column::Key, 8},
-                       {QStringLiteral("FormName"), Column::Key, 10}};
-    if (withPage)
-        cols << Column{QStringLiteral("PageNo"), Column::Int};
-    cols << Column{QStringLiteral("PointNo"), Column::Key, 40};
-    for (int i = 1; i <= valueColumns; ++i)
-        cols << Column{QStringLiteral("Col%1").arg(i), Column::Text};
-    return cols;
-}
+using SchemaTable::Column;
+using SchemaTable::textColumns;
 
 void createClauseTable(Database &db, QSet<QString> &existing, const QString &table, int valueColumns)
 {
-    createTable(db, existing, table, clauseColumns(valueColumns),
-                {QStringLiteral("Code_No"), QStringLiteral("FYr"), QStringLiteral("PageNo"),
-                 QStringLiteral("PointNo")});
-}
-
-QList<Column> textColumns(const QStringList &names)
-{
-    QList<Column> cols;
-    for (const QString &n : names)
-        cols << Column{n, Column::Text};
-    return cols;
+    SchemaTable::create(db, existing, table, SchemaTable::clauseColumns(valueColumns),
+                        {QStringLiteral("Code_No"), QStringLiteral("FYr"), QStringLiteral("PageNo"),
+                         QStringLiteral("PointNo")});
 }
 
 } // namespace
@@ -117,7 +67,7 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
 {
     QSet<QString> existing = db.tableNames();
     const Column code{QStringLiteral("Code_No"), Column::Key, 20};
-    createTable(
+    SchemaTable::create(
         db, existing, QStringLiteral("main_info1"),
         QList<Column>{code} +
             textColumns({QStringLiteral("Name"), QStringLiteral("PAN"), QStringLiteral("Aadhaar"),
@@ -128,35 +78,35 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
                          QStringLiteral("Phone"), QStringLiteral("Type_PL")}),
         {QStringLiteral("Code_No")});
     // Per-year master: the year's dates, place and date of signing, and whether accounts exist.
-    createTable(
+    SchemaTable::create(
         db, existing, QStringLiteral("master"),
         QList<Column>{code, {QStringLiteral("count"), Column::Int}} +
             textColumns({QStringLiteral("f_yr"), QStringLiteral("s_yr"), QStringLiteral("name"),
                          QStringLiteral("place"), QStringLiteral("d_of_s"), QStringLiteral("PyrInd")}),
         {QStringLiteral("Code_No")});
-    createTable(
+    SchemaTable::create(
         db, existing, QStringLiteral("owner1"),
         QList<Column>{code, {QStringLiteral("SrNo"), Column::Int}} +
             textColumns({QStringLiteral("F_Nm"), QStringLiteral("M_Nm"), QStringLiteral("L_Nm"),
                          QStringLiteral("PAN"), QStringLiteral("Designation"), QStringLiteral("DIN")}),
         {QStringLiteral("Code_No")});
-    createTable(db, existing, QStringLiteral("signatory1"),
-                QList<Column>{code, {QStringLiteral("SrNo"), Column::Int}} +
-                    textColumns({QStringLiteral("Name"), QStringLiteral("Designation"), QStringLiteral("DIN"),
-                                 QStringLiteral("PAN")}),
-                {QStringLiteral("Code_No")});
+    SchemaTable::create(db, existing, QStringLiteral("signatory1"),
+                        QList<Column>{code, {QStringLiteral("SrNo"), Column::Int}} +
+                            textColumns({QStringLiteral("Name"), QStringLiteral("Designation"),
+                                         QStringLiteral("DIN"), QStringLiteral("PAN")}),
+                        {QStringLiteral("Code_No")});
 
     QList<Column> auditor{{QStringLiteral("AudCode"), Column::Key, 20},
                           {QStringLiteral("AudType"), Column::Key, 2}};
     for (int i = 0; i < 39; ++i)
         auditor << Column{QStringLiteral("F%1").arg(i), Column::Text};
-    createTable(db, existing, QStringLiteral("auditor"), auditor, {QStringLiteral("AudCode")});
-    createTable(db, existing, QStringLiteral("client_auditor"),
-                {code,
-                 {QStringLiteral("FYr"), Column::Key, 8},
-                 {QStringLiteral("AudType"), Column::Key, 2},
-                 {QStringLiteral("AudCode"), Column::Key, 20}},
-                {QStringLiteral("Code_No"), QStringLiteral("FYr")});
+    SchemaTable::create(db, existing, QStringLiteral("auditor"), auditor, {QStringLiteral("AudCode")});
+    SchemaTable::create(db, existing, QStringLiteral("client_auditor"),
+                        {code,
+                         {QStringLiteral("FYr"), Column::Key, 8},
+                         {QStringLiteral("AudType"), Column::Key, 2},
+                         {QStringLiteral("AudCode"), Column::Key, 20}},
+                        {QStringLiteral("Code_No"), QStringLiteral("FYr")});
 
     createClauseTable(db, existing, QStringLiteral("anx_new_3ceb"), 20);
     createClauseTable(db, existing, QStringLiteral("anx_3ceb"), 15);
@@ -180,12 +130,12 @@ void ensureYearTables(Database &db, const QString &yearKey)
     AccountsSchema::ensureYearTables(db, yearKey);
     createClauseTable(db, existing, QStringLiteral("annex_new_3cd_") + yearKey, 15);
     createClauseTable(db, existing, QStringLiteral("anx_3cd_") + yearKey, 15);
-    createTable(
+    SchemaTable::create(
         db, existing, QStringLiteral("anex3cd_main"),
         QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
             textColumns({QStringLiteral("PointSr"), QStringLiteral("PointVal")}),
         {QStringLiteral("Code_No"), QStringLiteral("FYr")});
-    createTable(
+    SchemaTable::create(
         db, existing, QStringLiteral("anex3cd_books"),
         QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
             textColumns({QStringLiteral("BookNm"), QStringLiteral("Prescribed"), QStringLiteral("Maintained"),

@@ -8,16 +8,15 @@ namespace SchemaTable
 namespace
 {
 
-QString typeOf(const SqlDialect &d, Column::Kind kind)
+QString typeOf(const SqlDialect &d, const Column &c)
 {
-    switch (kind) {
+    switch (c.kind) {
     case Column::Key:
-        return d.keyType(20);
+        return d.keyType(c.length);
     case Column::Int:
         return d.intType();
     case Column::Amount:
-        // Exact decimals: sums of rupees and paise must not drift.
-        return d.isSQLite() ? QStringLiteral("NUMERIC") : QStringLiteral("DECIMAL(18,2)");
+        return d.amountType();
     case Column::Text:
         break;
     }
@@ -26,17 +25,43 @@ QString typeOf(const SqlDialect &d, Column::Kind kind)
 
 } // namespace
 
-void create(Database &db, const QString &table, const QList<Column> &columns, const QStringList &indexColumns)
+void create(Database &db, QSet<QString> &existing, const QString &table, const QList<Column> &columns,
+            const QStringList &indexColumns)
 {
-    if (db.tableExists(table))
+    if (existing.contains(table.toLower()))
         return;
+    existing.insert(table.toLower());
     QStringList defs;
     for (const Column &c : columns)
-        defs << c.name + u' ' + typeOf(db.dialect(), c.kind);
-    db.Execute(
-        QStringLiteral("CREATE TABLE %1 (%2)%3").arg(table, defs.join(u','), db.dialect().tableOptions()));
-    if (!indexColumns.isEmpty())
-        db.Execute(QStringLiteral("CREATE INDEX ix_%1 ON %1 (%2)").arg(table, indexColumns.join(u',')));
+        defs << c.name + u' ' + typeOf(db.dialect(), c);
+    for (const QString &statement : db.dialect().createTable(table, defs, indexColumns))
+        db.Execute(statement);
+}
+
+void create(Database &db, const QString &table, const QList<Column> &columns, const QStringList &indexColumns)
+{
+    QSet<QString> existing = db.tableNames();
+    create(db, existing, table, columns, indexColumns);
+}
+
+QList<Column> clauseColumns(int valueColumns)
+{
+    QList<Column> cols{{QStringLiteral("Code_No"), Column::Key, 20},
+                       {QStringLiteral("FYr"), Column::Key, 8},
+                       {QStringLiteral("FormName"), Column::Key, 10},
+                       {QStringLiteral("PageNo"), Column::Int},
+                       {QStringLiteral("PointNo"), Column::Key, 40}};
+    for (int i = 1; i <= valueColumns; ++i)
+        cols << Column{QStringLiteral("Col%1").arg(i), Column::Text};
+    return cols;
+}
+
+QList<Column> textColumns(const QStringList &names)
+{
+    QList<Column> cols;
+    for (const QString &n : names)
+        cols << Column{n, Column::Text};
+    return cols;
 }
 
 } // namespace SchemaTable

@@ -30,9 +30,14 @@ int lastPage(FormKind kind)
     return kind == FormKind::F3CEB ? 12 : 21;
 }
 
-ClausePage *create(FormKind kind, int slot, QWidget *parent)
+void registerSpecificPages()
 {
     SpecificPages::registerAll();
+}
+
+ClausePage *create(FormKind kind, int slot, QWidget *parent)
+{
+    registerSpecificPages();
     const auto it = makers().constFind({int(kind), slot});
     if (it != makers().constEnd())
         return (*it)(slot, parent);

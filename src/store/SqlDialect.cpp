@@ -126,6 +126,11 @@ QString SqlDialect::intType() const
     return m_engine == Engine::MySQL ? QStringLiteral("INT") : QStringLiteral("INTEGER");
 }
 
+QString SqlDialect::amountType() const
+{
+    return m_engine == Engine::MySQL ? QStringLiteral("DECIMAL(18,2)") : QStringLiteral("NUMERIC");
+}
+
 QString SqlDialect::tableOptions() const
 {
     // Binary collation keeps "Nil" and "NIL" apart and stores Devanagari text.

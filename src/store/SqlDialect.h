@@ -24,6 +24,8 @@ public:
     QString keyType(int length) const;
     QString textType() const;
     QString intType() const;
+    // Exact decimals: sums of rupees and paise must not drift.
+    QString amountType() const;
     QString tableOptions() const;
 
     // The statements that create a table and its one lookup index (inline on MySQL,

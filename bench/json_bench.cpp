@@ -15,7 +15,8 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
-namespace {
+namespace
+{
 
 constexpr int kRowsPerClause = 2500;
 
@@ -44,19 +45,36 @@ std::unique_ptr<TestHost> largeReport(TestEngine engine)
     });
     fillGrid(9, "21bia", [](int i) {
         const bool abroad = i % 2;
-        return QStringList{"18/08/2025",       "1200.00",          "Design services",
-                           QStringLiteral("Payee %1").arg(i), "",  "",
-                           abroad ? "SINGAPORE" : "India",      "1 Raffles Place", "",
-                           abroad ? "048616" : "400001",        abroad ? "" : "Mumbai G.P.O.",
-                           abroad ? "Downtown" : "Fort",        abroad ? "Singapore" : "Mumbai",
+        return QStringList{"18/08/2025",
+                           "1200.00",
+                           "Design services",
+                           QStringLiteral("Payee %1").arg(i),
+                           "",
+                           "",
+                           abroad ? "SINGAPORE" : "India",
+                           "1 Raffles Place",
+                           "",
+                           abroad ? "048616" : "400001",
+                           abroad ? "" : "Mumbai G.P.O.",
+                           abroad ? "Downtown" : "Fort",
+                           abroad ? "Singapore" : "Mumbai",
                            abroad ? "" : "Maharashtra"};
     });
     fillGrid(10, "23", [](int i) {
-        return QStringList{QStringLiteral("Related %1").arg(i), "ABCPS1234D", "", "Director", "Rent", "5000.00"};
+        return QStringList{
+            QStringLiteral("Related %1").arg(i), "ABCPS1234D", "", "Director", "Rent", "5000.00"};
     });
     fillGrid(17, "34a", [](int i) {
-        return QStringList{"MUMS12345A", "194C", "Payment to contractors", QString::number(10000 + i) + ".00",
-                           "10000.00", "10000.00", "200.00", "0.00", "0.00", "0.00"};
+        return QStringList{"MUMS12345A",
+                           "194C",
+                           "Payment to contractors",
+                           QString::number(10000 + i) + ".00",
+                           "10000.00",
+                           "10000.00",
+                           "200.00",
+                           "0.00",
+                           "0.00",
+                           "0.00"};
     });
     tx.commit();
     return env;
@@ -64,7 +82,8 @@ std::unique_ptr<TestHost> largeReport(TestEngine engine)
 
 std::string schemaText()
 {
-    QFile f(QStringLiteral(TALVEX_SOURCE_DATA_DIR "/3CDFiles/JSONSchema/FORM3CA3CD/FORM3CA3CD_MainSchema.json"));
+    QFile f(
+        QStringLiteral(TALVEX_SOURCE_DATA_DIR "/3CDFiles/JSONSchema/FORM3CA3CD/FORM3CA3CD_MainSchema.json"));
     f.open(QIODevice::ReadOnly);
     return f.readAll().toStdString();
 }
@@ -101,7 +120,8 @@ void registerFor(TestEngine engine, const char *name)
     if (!TestHost::unavailable(engine).isEmpty())
         return;
     const std::string suffix = std::string("/") + name;
-    benchmark::RegisterBenchmark(("ReadRows" + suffix).c_str(), readRows, engine)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("ReadRows" + suffix).c_str(), readRows, engine)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("WriteJson" + suffix).c_str(), writeDocument, engine)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("ValidateJson" + suffix).c_str(), validateDocument, engine)
@@ -112,7 +132,8 @@ void registerFor(TestEngine engine, const char *name)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     registerFor(TestEngine::SQLite, "SQLite");

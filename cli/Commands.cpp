@@ -100,13 +100,15 @@ const QList<Command> &commands()
         {QStringLiteral("load-lookup"),
          QStringLiteral("load-lookup TABLE FILE.csv   replace a look-up table from a CSV file"), loadLookup},
         {QStringLiteral("generate-json"),
-         QStringLiteral("generate-json --client C --year Y [--out FILE] [--envelope O|R] [--yes]\n"
-                        "                               write the e-filing JSON of a Form 3CA/3CB-3CD report"),
+         QStringLiteral(
+             "generate-json --client C --year Y [--out FILE] [--envelope O|R] [--yes]\n"
+             "                               write the e-filing JSON of a Form 3CA/3CB-3CD report"),
          EfilingCommands::generateJson},
         {QStringLiteral("validate"),
-         QStringLiteral("validate FILE [--schema SCHEMA]\n"
-                        "                               check an e-filing file against its schema (exit 0 valid,\n"
-                        "                               1 invalid, 2 unreadable), one finding a line"),
+         QStringLiteral(
+             "validate FILE [--schema SCHEMA]\n"
+             "                               check an e-filing file against its schema (exit 0 valid,\n"
+             "                               1 invalid, 2 unreadable), one finding a line"),
          EfilingCommands::validate},
         {QStringLiteral("import-json"),
          QStringLiteral("import-json --client C --year Y FILE\n"

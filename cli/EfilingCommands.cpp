@@ -16,9 +16,11 @@
 #include <QFileInfo>
 #include <nlohmann/json.hpp>
 
-namespace EfilingCommands {
+namespace EfilingCommands
+{
 
-namespace {
+namespace
+{
 
 // A Form 3CB report keeps its report page under page 101.
 FormKind storedFormKind(TalvexBase &host)
@@ -128,7 +130,8 @@ int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextS
         if (schema.isEmpty()) {
             const FormKind kind = formOfFile(text);
             if (kind == FormKind::None) {
-                err << file << " is not a Form 3CA-3CD or Form 3CB-3CD JSON file; give its schema with --schema.\n";
+                err << file
+                    << " is not a Form 3CA-3CD or Form 3CB-3CD JSON file; give its schema with --schema.\n";
                 return 2;
             }
             schema = QDir(host.ExePath())

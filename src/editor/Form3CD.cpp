@@ -1,6 +1,7 @@
 #include "Form3CD.h"
 
 #include "FormHeadings.h"
+#include "efiling/GenerateJsonCommand.h"
 #include "efiling/import/ImportJsonCommand.h"
 #include "host/HostContext.h"
 #include "host/Prompt.h"
@@ -110,6 +111,7 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
     m_lastPage = PageFactory::lastPage(kind);
     PageFactory::registerSpecificPages();
     ImportJsonCommand::registerWithEditor(kind);
+    GenerateJsonCommand::registerWithEditor(kind);
     setWindowTitle(headings.caption);
 
     auto *central = new QWidget(this);

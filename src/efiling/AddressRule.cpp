@@ -17,14 +17,15 @@ StoredAddress StoredAddress::fromRow(const ClauseStore::ClauseRow &row, const QH
 
 const QHash<QString, int> &StoredAddress::assesseeColumns()
 {
-    static const QHash<QString, int> columns{{QStringLiteral("country"), 4},    {QStringLiteral("line1"), 5},
-                                             {QStringLiteral("line2"), 6},      {QStringLiteral("pin"), 7},
-                                             {QStringLiteral("postOffice"), 8}, {QStringLiteral("locality"), 9},
-                                             {QStringLiteral("city"), 10},      {QStringLiteral("state"), 11}};
+    static const QHash<QString, int> columns{
+        {QStringLiteral("country"), 4}, {QStringLiteral("line1"), 5},      {QStringLiteral("line2"), 6},
+        {QStringLiteral("pin"), 7},     {QStringLiteral("postOffice"), 8}, {QStringLiteral("locality"), 9},
+        {QStringLiteral("city"), 10},   {QStringLiteral("state"), 11}};
     return columns;
 }
 
-namespace AddressRule {
+namespace AddressRule
+{
 
 QString countryCode(const StoredAddress &a)
 {

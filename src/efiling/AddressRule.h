@@ -22,7 +22,8 @@ struct StoredAddress {
 // How an address is written: an Indian address by its post-office, locality, district and
 // state codes with country "91"; any other by its stored names with state "99" and the
 // host's code for the country.
-namespace AddressRule {
+namespace AddressRule
+{
 
 // "AddressDetail" (or another member name) with the address members in their order.
 void write(JsonLineWriter &w, const QString &member, const StoredAddress &a);

@@ -6,7 +6,8 @@
 
 #include <QStringList>
 
-namespace AuditorMembers {
+namespace AuditorMembers
+{
 
 QHash<QString, QString> load()
 {
@@ -28,10 +29,13 @@ QHash<QString, QString> load()
     const QString pin = field(AuditorRecord::Pincode);
     m.insert(QStringLiteral("AddrDetail1"), field(AuditorRecord::AddressLine1));
     m.insert(QStringLiteral("AddrDetail2"), field(AuditorRecord::AddressLine2));
-    m.insert(QStringLiteral("CityOrTownOrDistrict"), CodeLookups::districtCode(pin, field(AuditorRecord::District)));
-    m.insert(QStringLiteral("LocalityOrArea"), CodeLookups::localityCode(pin, field(AuditorRecord::Locality)));
+    m.insert(QStringLiteral("CityOrTownOrDistrict"),
+             CodeLookups::districtCode(pin, field(AuditorRecord::District)));
+    m.insert(QStringLiteral("LocalityOrArea"),
+             CodeLookups::localityCode(pin, field(AuditorRecord::Locality)));
     m.insert(QStringLiteral("LocalityOrAreaName"), field(AuditorRecord::Locality));
-    m.insert(QStringLiteral("PostOffice"), CodeLookups::postOfficeCode(pin, field(AuditorRecord::PostOffice)));
+    m.insert(QStringLiteral("PostOffice"),
+             CodeLookups::postOfficeCode(pin, field(AuditorRecord::PostOffice)));
     m.insert(QStringLiteral("PostOfficeName"), field(AuditorRecord::PostOffice));
     m.insert(QStringLiteral("StateCode"), CodeLookups::stateCode(field(AuditorRecord::State)));
     m.insert(QStringLiteral("PinCode"), pin);

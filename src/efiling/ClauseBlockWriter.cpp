@@ -6,9 +6,11 @@
 #include "MemberWriter.h"
 #include "pages/ClauseCatalogue.h"
 
-namespace ClauseBlockWriter {
+namespace ClauseBlockWriter
+{
 
-namespace {
+namespace
+{
 
 using Catalogue::JsonBlock;
 using Catalogue::JsonPart;

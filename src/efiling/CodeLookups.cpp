@@ -6,9 +6,11 @@
 #include <QHash>
 #include <QSet>
 
-namespace CodeLookups {
+namespace CodeLookups
+{
 
-namespace {
+namespace
+{
 
 QHash<QString, QString> *cache = nullptr;
 
@@ -38,22 +40,22 @@ QString postalCode(const QString &pin, const QString &name, const QString &pinCo
     if (pin.trimmed().isEmpty() || name.trimmed().isEmpty())
         return {};
     return remembered(pinColumn + u'|' + pin + u'|' + name, [&] {
-    Database &db = host().DBObj();
-    QSet<QString> codes;
-    for (Recordset rs = db.Execute(QStringLiteral("SELECT %1 FROM po_pincode WHERE pin_cd=?").arg(pinColumn),
-                                   {pin.trimmed()});
-         !rs.Eof(); rs.MoveNext())
-        codes.insert(rs.Fields(0));
-    if (codes.isEmpty())
+        Database &db = host().DBObj();
+        QSet<QString> codes;
+        for (Recordset rs = db.Execute(
+                 QStringLiteral("SELECT %1 FROM po_pincode WHERE pin_cd=?").arg(pinColumn), {pin.trimmed()});
+             !rs.Eof(); rs.MoveNext())
+            codes.insert(rs.Fields(0));
+        if (codes.isEmpty())
+            return QString();
+        for (Recordset rs = db.Execute(QStringLiteral("SELECT %1 FROM %2 WHERE lower(%3)=lower(?)")
+                                           .arg(pinColumn, table, nameColumn),
+                                       {name.trimmed()});
+             !rs.Eof(); rs.MoveNext()) {
+            if (codes.contains(rs.Fields(0)))
+                return rs.Fields(0);
+        }
         return QString();
-    for (Recordset rs = db.Execute(QStringLiteral("SELECT %1 FROM %2 WHERE lower(%3)=lower(?)")
-                                       .arg(pinColumn, table, nameColumn),
-                                   {name.trimmed()});
-         !rs.Eof(); rs.MoveNext()) {
-        if (codes.contains(rs.Fields(0)))
-            return rs.Fields(0);
-    }
-    return QString();
     });
 }
 
@@ -87,7 +89,8 @@ QString stateCode(const QString &stateName)
     if (name.isEmpty())
         return {};
     return remembered(QStringLiteral("state|") + name, [&] {
-        return first(QStringLiteral("SELECT state_cd FROM po_state WHERE lower(state_desc)=lower(?)"), {name});
+        return first(QStringLiteral("SELECT state_cd FROM po_state WHERE lower(state_desc)=lower(?)"),
+                     {name});
     });
 }
 

@@ -5,7 +5,8 @@
 // The codes the e-filing files carry for names the accountant chose: states, post
 // offices, localities and districts (from the host's post-office tables), business
 // sectors and the Acts of Form 3CA. Every look-up of an empty input gives "".
-namespace CodeLookups {
+namespace CodeLookups
+{
 
 // "TamilNadu" to "Tamil Nadu", "ORISSA" to "Odisha" and the like, before the look-up.
 QString normalisedStateName(const QString &name);

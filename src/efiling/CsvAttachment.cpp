@@ -2,9 +2,11 @@
 
 #include "JsonLineWriter.h"
 
-namespace CsvAttachment {
+namespace CsvAttachment
+{
 
-namespace {
+namespace
+{
 
 QString field(const QString &value)
 {

@@ -8,7 +8,8 @@ class JsonLineWriter;
 
 // The "CsvDtls" member of an attachment block: tables of more than 500 rows also travel
 // as a CSV file inside the JSON, Base64-encoded, so the portal can take them in one piece.
-namespace CsvAttachment {
+namespace CsvAttachment
+{
 
 inline constexpr int kRowLimit = 500;
 inline const QString kDataPrefix = QStringLiteral("data:application/vnd.ms-excel;base64,");

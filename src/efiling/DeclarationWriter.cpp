@@ -7,9 +7,11 @@
 #include "ReportRows.h"
 #include "pages/ClauseCatalogue.h"
 
-namespace DeclarationWriter {
+namespace DeclarationWriter
+{
 
-namespace {
+namespace
+{
 
 using EfilingValues::date;
 using Row = ClauseStore::ClauseRow;
@@ -97,13 +99,15 @@ void writeForm3CA(JsonLineWriter &w, const ReportRows &rows)
     w.text(QStringLiteral("AuditStartDate"), date(report.col(10)));
     w.text(QStringLiteral("AuditEndDate"), date(report.col(11)));
     const QString year = report.col(12).trimmed();
-    w.text(QStringLiteral("AuditYearDate"), year.isEmpty() ? QString() : year.right(4) + QStringLiteral("-03-31"));
+    w.text(QStringLiteral("AuditYearDate"),
+           year.isEmpty() ? QString() : year.right(4) + QStringLiteral("-03-31"));
     w.close();
     w.text(QStringLiteral("PointC"), report.col(13));
     w.close();
 
     w.openObject(QStringLiteral("Point3"));
-    writeChoices(w, paragraph3, {QStringLiteral("My_Our1"), QStringLiteral("My_Our2"), QStringLiteral("Me_Us")});
+    writeChoices(w, paragraph3,
+                 {QStringLiteral("My_Our1"), QStringLiteral("My_Our2"), QStringLiteral("Me_Us")});
     writeObservations(w, rows, 1, QStringLiteral("3CAQual"), form);
     w.close();
     w.close();
@@ -168,7 +172,8 @@ void writeForm3CB(JsonLineWriter &w, const ReportRows &rows)
     w.close();
 
     w.openObject(QStringLiteral("Point5"));
-    writeChoices(w, paragraph5, {QStringLiteral("My_Our1"), QStringLiteral("My_Our2"), QStringLiteral("Me_Us")});
+    writeChoices(w, paragraph5,
+                 {QStringLiteral("My_Our1"), QStringLiteral("My_Our2"), QStringLiteral("Me_Us")});
     writeObservations(w, rows, 101, QStringLiteral("Qual"), form);
     w.close();
     w.close();

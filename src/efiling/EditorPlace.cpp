@@ -2,9 +2,11 @@
 
 #include "pages/ClauseCatalogue.h"
 
-namespace EditorPlace {
+namespace EditorPlace
+{
 
-namespace {
+namespace
+{
 
 using Catalogue::JsonMember;
 

@@ -1,6 +1,7 @@
 #include "EfilingValues.h"
 
-namespace EfilingValues {
+namespace EfilingValues
+{
 
 QString date(const QString &stored)
 {

@@ -3,7 +3,8 @@
 #include <QString>
 
 // How stored clause values become e-filing values.
-namespace EfilingValues {
+namespace EfilingValues
+{
 
 // "dd/mm/yyyy" to "yyyy-mm-dd" from the last four, middle two and first two characters;
 // empty stays empty (anything else is taken apart the same way, for the schema to judge).

@@ -4,12 +4,14 @@
 #include <QPrinter>
 #include <QTextDocument>
 
-namespace ErrorListPrinter {
+namespace ErrorListPrinter
+{
 
 QString html(const QStringList &headings, const QList<QStringList> &rows)
 {
-    QString out = QStringLiteral("<html><body><h2 align=\"center\">List of Errors</h2>"
-                                 "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
+    QString out =
+        QStringLiteral("<html><body><h2 align=\"center\">List of Errors</h2>"
+                       "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
     for (const QString &h : headings)
         out += QStringLiteral("<th>%1</th>").arg(h.toHtmlEscaped());
     out += QStringLiteral("</tr>");

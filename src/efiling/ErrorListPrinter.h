@@ -7,7 +7,8 @@
 class QWidget;
 
 // The printable "List of Errors" of the error report: the chosen columns of every row.
-namespace ErrorListPrinter {
+namespace ErrorListPrinter
+{
 
 QString html(const QStringList &headings, const QList<QStringList> &rows);
 

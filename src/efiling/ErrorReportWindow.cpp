@@ -23,11 +23,10 @@
 
 const QStringList &ErrorReportWindow::columnTitles()
 {
-    static const QStringList titles{QStringLiteral("Sr. No."),      QStringLiteral("Error No."),
-                                    QStringLiteral("Line No."),     QStringLiteral("Column No."),
-                                    QStringLiteral("Root"),         QStringLiteral("Name of Head"),
-                                    QStringLiteral("Variable Name"), QStringLiteral("Value"),
-                                    QStringLiteral("Error Description")};
+    static const QStringList titles{
+        QStringLiteral("Sr. No."),       QStringLiteral("Error No."), QStringLiteral("Line No."),
+        QStringLiteral("Column No."),    QStringLiteral("Root"),      QStringLiteral("Name of Head"),
+        QStringLiteral("Variable Name"), QStringLiteral("Value"),     QStringLiteral("Error Description")};
     return titles;
 }
 
@@ -46,16 +45,15 @@ QString ErrorReportWindow::listing(const QList<ValidationFinding> &findings)
     return lines.join(u'\n');
 }
 
-bool ErrorReportWindow::present(const Source &source, const CheckResult &result)
+bool ErrorReportWindow::screensShown()
 {
-    if (!ScreenPolicy::interactive()) {
-        prompts().message(listing(result.findings), QStringLiteral("E-Filing Validation - Error Report"),
-                          PromptIcon::Warning);
-        return false;
-    }
-    ErrorReportWindow window(source, result);
-    window.exec();
-    return window.clean();
+    return ScreenPolicy::interactive();
+}
+
+void ErrorReportWindow::reportInMessage(const QList<ValidationFinding> &findings)
+{
+    prompts().message(listing(findings), QStringLiteral("E-Filing Validation - Error Report"),
+                      PromptIcon::Warning);
 }
 
 ErrorReportWindow::ErrorReportWindow(Source source, const CheckResult &first, QWidget *parent)
@@ -92,6 +90,7 @@ ErrorReportWindow::ErrorReportWindow(Source source, const CheckResult &first, QW
     m_viewer->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_viewer->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_viewer->verticalHeader()->hide();
+    m_viewer->verticalHeader()->setDefaultSectionSize(m_viewer->fontMetrics().height() + 4);
     m_viewer->horizontalHeader()->setStretchLastSection(true);
     m_stack->addWidget(listPage);
     m_stack->addWidget(m_viewer);
@@ -107,7 +106,8 @@ ErrorReportWindow::ErrorReportWindow(Source source, const CheckResult &first, QW
     buttons->addWidget(button(QStringLiteral("&Next Error (F8)"), &ErrorReportWindow::nextError));
     buttons->addWidget(button(QStringLiteral("&Back"), &ErrorReportWindow::back));
     buttons->addWidget(button(QStringLiteral("&Preview"), &ErrorReportWindow::preview));
-    buttons->addWidget(button(QStringLiteral("Special &Characters"), &ErrorReportWindow::editSpecialCharacters));
+    buttons->addWidget(
+        button(QStringLiteral("Special &Characters"), &ErrorReportWindow::editSpecialCharacters));
     buttons->addWidget(button(QStringLiteral("&Remove Special Characters and Re-validate"),
                               &ErrorReportWindow::removeSpecialCharacters));
     buttons->addStretch();
@@ -266,9 +266,9 @@ void ErrorReportWindow::editSpecialCharacters()
 
 void ErrorReportWindow::removeSpecialCharacters()
 {
-    if (m_source.xml &&
-        !prompts().askYesNo(QStringLiteral("This will change the Characters in XML File only, not in the Original "
-                                           "Data in the Software. Do you want to Proceed?")))
+    if (m_source.xml && !prompts().askYesNo(QStringLiteral(
+                            "This will change the Characters in XML File only, not in the Original "
+                            "Data in the Software. Do you want to Proceed?")))
         return;
     QString why;
     if (!SpecialCharacters::cleanFile(m_source.file, m_source.xml, SpecialCharacters::load(), &why)) {

@@ -36,10 +36,19 @@ public:
 
     static const QStringList &columnTitles();
 
-    // Shows the report of a check that found faults: modally in the desktop program,
-    // as one message listing the faults otherwise. True when the faults were cleaned
-    // away on the screen.
-    static bool present(const Source &source, const CheckResult &result);
+    // Shows the report of a check that found faults modally, in the screen `Screen` (a
+    // subclass taking the source and the result) in the desktop program, as one message
+    // listing the faults otherwise. True when the faults were cleaned away on the screen.
+    template <typename Screen> static bool present(const Source &source, const CheckResult &result)
+    {
+        if (!screensShown()) {
+            reportInMessage(result.findings);
+            return false;
+        }
+        Screen screen(source, result);
+        screen.exec();
+        return screen.clean();
+    }
     // One line per finding: "Line 12, Column 9: PartA.PAN: message".
     static QString listing(const QList<ValidationFinding> &findings);
 
@@ -66,6 +75,8 @@ public slots:
     void removeSpecialCharacters();
 
 private:
+    static bool screensShown();
+    static void reportInMessage(const QList<ValidationFinding> &findings);
     void fill(const CheckResult &result);
     void showError(int index);
     void applyColumnChoice();

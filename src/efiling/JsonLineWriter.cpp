@@ -1,7 +1,7 @@
 #include "JsonLineWriter.h"
 
-
-namespace {
+namespace
+{
 
 // Appends the JSON string literal of a text, as UTF-8.
 void appendLiteral(QByteArray &out, QStringView value)

@@ -1,8 +1,10 @@
 #include "JsonPositions.h"
 
-namespace JsonPositions {
+namespace JsonPositions
+{
 
-namespace {
+namespace
+{
 
 // A one-pass reader that follows the nesting and notes the positions asked for.
 class Scanner

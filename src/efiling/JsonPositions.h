@@ -13,7 +13,8 @@ struct TextPosition {
     bool found() const { return line > 0; }
 };
 
-namespace JsonPositions {
+namespace JsonPositions
+{
 
 // The position of each wanted member, named by its JSON pointer ("/FORM3CA/F3CA/PAN",
 // "/a/0/b"; "" is the document itself): a member's position is that of its name, an

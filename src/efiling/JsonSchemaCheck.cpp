@@ -21,7 +21,8 @@ struct JsonSchemaCheck::Impl {
     valijson::Schema schema;
 };
 
-namespace {
+namespace
+{
 
 using Steps = std::vector<SchemaLookup::Step>;
 
@@ -145,7 +146,10 @@ private:
     }
 
     // Steps below the envelope, which is what the schema describes.
-    Steps schemaSteps(const Steps &steps) const { return Steps(steps.begin() + m_prefix.size(), steps.end()); }
+    Steps schemaSteps(const Steps &steps) const
+    {
+        return Steps(steps.begin() + m_prefix.size(), steps.end());
+    }
 
     void add(const valijson::ValidationResults::Error &error)
     {
@@ -172,7 +176,8 @@ private:
             if (auto it = m_requiredIndex.find(key); it != m_requiredIndex.end()) {
                 ValidationFinding &same = m_findings[it->second];
                 same.member += QStringLiteral(", ") + q(name);
-                same.message = QStringLiteral("Required properties are missing from object: %1.").arg(same.member);
+                same.message =
+                    QStringLiteral("Required properties are missing from object: %1.").arg(same.member);
                 return;
             }
             m_requiredIndex.emplace(key, m_findings.size());
@@ -186,12 +191,13 @@ private:
             const std::string name = quotedName(d);
             Steps steps = at.steps;
             steps.push_back({name, false});
-            const json *extra = at.value && at.value->is_object() && at.value->contains(name) ? &(*at.value)[name]
-                                                                                                : nullptr;
+            const json *extra =
+                at.value && at.value->is_object() && at.value->contains(name) ? &(*at.value)[name] : nullptr;
             f.errorNo = ErrorKind::Unknown;
-            f.message = QStringLiteral("Property '%1' has not been defined and the schema does not allow additional "
-                                       "properties.")
-                            .arg(q(name));
+            f.message =
+                QStringLiteral("Property '%1' has not been defined and the schema does not allow additional "
+                               "properties.")
+                    .arg(q(name));
             push(f, steps, name, extra ? valueText(*extra) : std::string(), pointerOf(steps));
             return;
         }
@@ -202,23 +208,27 @@ private:
                                  q(at.value ? actualType(*at.value) : std::string("?")));
         } else if (startsWith(d, "Failed to match regex")) {
             f.errorNo = ErrorKind::Pattern;
-            const std::string pattern = rule && rule->contains("pattern") ? (*rule)["pattern"].get<std::string>() : "";
-            f.message = QStringLiteral("String '%1' does not match regex pattern '%2'.").arg(q(value), q(pattern));
+            const std::string pattern =
+                rule && rule->contains("pattern") ? (*rule)["pattern"].get<std::string>() : "";
+            f.message =
+                QStringLiteral("String '%1' does not match regex pattern '%2'.").arg(q(value), q(pattern));
         } else if (startsWith(d, "Failed to match against any enum values")) {
             f.errorNo = ErrorKind::Enum;
             f.message = QStringLiteral("Value \"%1\" is not defined in enum.").arg(q(value));
         } else if (startsWith(d, "Expected number greater than")) {
             f.errorNo = ErrorKind::Minimum;
             f.message = QStringLiteral("%1 %2 is less than minimum value of %3.")
-                            .arg(q(at.value ? actualType(*at.value) : "Number"), q(value), q(limitText(rule, "minimum")));
+                            .arg(q(at.value ? actualType(*at.value) : "Number"), q(value),
+                                 q(limitText(rule, "minimum")));
         } else if (startsWith(d, "Expected number less than")) {
             f.errorNo = ErrorKind::Maximum;
             f.message = QStringLiteral("%1 %2 exceeds maximum value of %3.")
-                            .arg(q(at.value ? actualType(*at.value) : "Number"), q(value), q(limitText(rule, "maximum")));
+                            .arg(q(at.value ? actualType(*at.value) : "Number"), q(value),
+                                 q(limitText(rule, "maximum")));
         } else if (startsWith(d, "String should be no more than")) {
             f.errorNo = ErrorKind::Length;
-            f.message =
-                QStringLiteral("String '%1' exceeds maximum length of %2.").arg(q(value), q(limitText(rule, "maxLength")));
+            f.message = QStringLiteral("String '%1' exceeds maximum length of %2.")
+                            .arg(q(value), q(limitText(rule, "maxLength")));
         } else if (startsWith(d, "String should be no fewer than")) {
             f.errorNo = ErrorKind::Length;
             f.message = QStringLiteral("String '%1' is less than minimum length of %2.")
@@ -257,7 +267,8 @@ private:
         const Steps inner = schemaSteps(steps);
         QString root;
         // The member itself is the last step except for a missing one, which names its object.
-        const size_t parentSteps = f.errorNo == ErrorKind::Required ? inner.size() : (inner.empty() ? 0 : inner.size() - 1);
+        const size_t parentSteps =
+            f.errorNo == ErrorKind::Required ? inner.size() : (inner.empty() ? 0 : inner.size() - 1);
         for (size_t i = 0; i < parentSteps; ++i) {
             if (inner[i].index)
                 root += QStringLiteral("[%1]").arg(q(inner[i].name));

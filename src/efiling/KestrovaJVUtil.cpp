@@ -1,13 +1,14 @@
 #include "KestrovaJVUtil.h"
 
+#include "JsonLayout.h"
 #include "JsonSchemaCheck.h"
 #include "ValidationFinding.h"
 
 #include <QFile>
-#include <nlohmann/json.hpp>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 bool readAll(const QString &path, std::string &text, QString &why)
 {
@@ -48,15 +49,9 @@ QString KestrovaJVUtil::UnFormat(const QString &jsonFile, const QString &formatt
     QString why;
     if (!readAll(jsonFile, text, why))
         return failure(why);
-    QByteArray formatted;
-    try {
-        formatted = QByteArray::fromStdString(nlohmann::ordered_json::parse(text).dump(4));
-    } catch (const nlohmann::json::exception &) {
-        // A file that is no JSON is shown as it is, so that its fault can be found by line.
-        formatted = QByteArray::fromStdString(text);
-    }
     QFile out(formattedFile);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(formatted) < 0)
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        out.write(QByteArray::fromStdString(JsonLayout::indented(text))) < 0)
         return failure(QStringLiteral("Cannot write [%1]: %2").arg(formattedFile, out.errorString()));
     return ValidationFinding::ok;
 }

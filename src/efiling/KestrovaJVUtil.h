@@ -12,7 +12,7 @@ public:
     // reason when a file cannot be read or the schema cannot be used.
     QString Validate(const QString &jsonFile, const QString &schemaFile) const;
 
-    // Writes the file indented, members in their order, into formattedFile for the
-    // viewer; "#OK#", or "#ERROR#" and the reason.
+    // Writes the file one member a line, indented, into formattedFile for the viewer,
+    // every value exactly as the file has it; "#OK#", or "#ERROR#" and the reason.
     QString UnFormat(const QString &jsonFile, const QString &formattedFile) const;
 };

@@ -10,9 +10,11 @@
 
 #include <algorithm>
 
-namespace MemberWriter {
+namespace MemberWriter
+{
 
-namespace {
+namespace
+{
 
 // The row a member reads: its own point's first row, or the element's row.
 const Row &rowFor(const Member &m, const Row &elementRow, int page, const WriteContext &ctx)

@@ -5,20 +5,23 @@
 #include <QStringList>
 
 class JsonLineWriter;
-namespace Catalogue {
+namespace Catalogue
+{
 struct JsonMember;
 }
 
 // Writes the members of one element of a clause block, each as the catalogue says: a
 // stored value converted ("date", "yesno", "code" ...), a fixed value, or a nested
 // name, address, table, object or attachment list.
-namespace MemberWriter {
+namespace MemberWriter
+{
 
 using Member = Catalogue::JsonMember;
 using Row = ClauseStore::ClauseRow;
 
 // Writes `members` for the element row `row` of page `page`.
-void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int page, const WriteContext &ctx);
+void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int page,
+           const WriteContext &ctx);
 
 // The element's values for its CSV line: every member that is not fixed, an address as
 // lines, city, PIN and the country and state codes.

@@ -1,6 +1,7 @@
 #include "ReportRows.h"
 
-namespace {
+namespace
+{
 
 QString keyOf(int page, const QString &point)
 {
@@ -41,9 +42,4 @@ QString ReportRows::value(int page, const QString &point, int col) const
 {
     const QList<Row> &list = rows(page, point);
     return list.isEmpty() ? QString() : list.first().col(col);
-}
-
-bool ReportRows::has(int page, const QString &point) const
-{
-    return m_byPoint.contains(keyOf(page, point));
 }

@@ -22,7 +22,6 @@ public:
     QList<Row> rows(int page, const QString &point, const QString &formName) const;
     // Column `col` of the point's first row, "" when there is none.
     QString value(int page, const QString &point, int col = 1) const;
-    bool has(int page, const QString &point) const;
     int count() const { return m_count; }
 
 private:

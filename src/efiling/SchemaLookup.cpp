@@ -1,6 +1,7 @@
 #include "SchemaLookup.h"
 
-namespace {
+namespace
+{
 
 std::string titleCase(std::string type)
 {
@@ -50,7 +51,8 @@ const nlohmann::json *SchemaLookup::at(const std::vector<Step> &path) const
         } else {
             if (auto props = node->find("properties"); props != node->end() && props->contains(step.name))
                 next = &(*props)[step.name];
-            else if (auto extra = node->find("additionalProperties"); extra != node->end() && extra->is_object())
+            else if (auto extra = node->find("additionalProperties");
+                     extra != node->end() && extra->is_object())
                 next = &*extra;
         }
         node = resolve(next);

@@ -5,7 +5,8 @@
 
 #include <QApplication>
 
-namespace ScreenPolicy {
+namespace ScreenPolicy
+{
 
 bool interactive()
 {

@@ -74,8 +74,9 @@ void SpecialCharDialog::deletePair()
 void SpecialCharDialog::acceptList()
 {
     if (!SpecialCharacters::save(pairs())) {
-        prompts().message(QStringLiteral("Could not save the list to [%1].").arg(SpecialCharacters::listFile()), {},
-                          PromptIcon::Critical);
+        prompts().message(
+            QStringLiteral("Could not save the list to [%1].").arg(SpecialCharacters::listFile()), {},
+            PromptIcon::Critical);
         return;
     }
     accept();

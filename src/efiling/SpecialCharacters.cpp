@@ -10,9 +10,11 @@
 #include <QSaveFile>
 #include <algorithm>
 
-namespace SpecialCharacters {
+namespace SpecialCharacters
+{
 
-namespace {
+namespace
+{
 
 // Where a pair's character starts at position i of the text, the pair; else null.
 const Pair *matchAt(const QString &text, qsizetype i, const QList<Pair> &pairs)
@@ -46,10 +48,14 @@ QList<Pair> load()
 {
     QFile file(listFile());
     if (!file.open(QIODevice::ReadOnly)) {
-        return {{QStringLiteral("\u2018"), QStringLiteral("'")},   {QStringLiteral("\u2019"), QStringLiteral("'")},
-                {QStringLiteral("\u201C"), QStringLiteral("\"")},  {QStringLiteral("\u201D"), QStringLiteral("\"")},
-                {QStringLiteral("\u2013"), QStringLiteral("-")},   {QStringLiteral("\u2014"), QStringLiteral("-")},
-                {QStringLiteral("\u2026"), QStringLiteral("...")}, {QStringLiteral("\u00A0"), QStringLiteral(" ")}};
+        return {{QStringLiteral("\u2018"), QStringLiteral("'")},
+                {QStringLiteral("\u2019"), QStringLiteral("'")},
+                {QStringLiteral("\u201C"), QStringLiteral("\"")},
+                {QStringLiteral("\u201D"), QStringLiteral("\"")},
+                {QStringLiteral("\u2013"), QStringLiteral("-")},
+                {QStringLiteral("\u2014"), QStringLiteral("-")},
+                {QStringLiteral("\u2026"), QStringLiteral("...")},
+                {QStringLiteral("\u00A0"), QStringLiteral(" ")}};
     }
     QList<Pair> pairs;
     for (const QJsonValue &v : QJsonDocument::fromJson(file.readAll()).array()) {

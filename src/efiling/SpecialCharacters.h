@@ -7,7 +7,8 @@
 // the documents folder (a JSON list of [character, replacement] pairs, so that any
 // character, a tab or a line break too, can be listed). Only the exported file is
 // cleaned, never the clause rows.
-namespace SpecialCharacters {
+namespace SpecialCharacters
+{
 
 struct Pair {
     QString character;

@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-namespace UploadEnvelope {
+namespace UploadEnvelope
+{
 
 QString wrap(const QString &document, const QString &filingType, int assessmentYear, const QString &formName)
 {

@@ -5,7 +5,8 @@ const QString ValidationFinding::error = QStringLiteral("#ERROR#");
 const QString ValidationFinding::findingSeparator = QStringLiteral("#;#");
 const QString ValidationFinding::fieldSeparator = QStringLiteral("$#$");
 
-namespace {
+namespace
+{
 
 // A value that happens to hold a separator must not split its finding.
 QString field(QString text)
@@ -19,15 +20,9 @@ QString field(QString text)
 
 QString ValidationFinding::toText() const
 {
-    return QStringList{field(errorNo),
-                       QString::number(line),
-                       QString::number(column),
-                       field(root),
-                       field(head),
-                       field(member),
-                       field(value),
-                       field(message),
-                       field(pointer)}
+    return QStringList{field(errorNo), QString::number(line), QString::number(column),
+                       field(root),    field(head),           field(member),
+                       field(value),   field(message),        field(pointer)}
         .join(fieldSeparator);
 }
 

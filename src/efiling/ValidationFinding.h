@@ -11,10 +11,10 @@ struct ValidationFinding {
     QString errorNo; // the kind of fault (ErrorKind)
     int line = 0;
     int column = 0;
-    QString root;    // where the member sits: "FORM3CA.F3CA.PartA"
-    QString head;    // the block of the form the member belongs to ("PartA", "Form3cdCapAsstSit")
-    QString member;  // the member's name
-    QString value;   // its value as written, "null" for a null
+    QString root;   // where the member sits: "FORM3CA.F3CA.PartA"
+    QString head;   // the block of the form the member belongs to ("PartA", "Form3cdCapAsstSit")
+    QString member; // the member's name
+    QString value;  // its value as written, "null" for a null
     QString message;
     QString pointer; // JSON pointer of the member, for showing it in the file
 
@@ -34,7 +34,8 @@ struct ValidationFinding {
 };
 
 // Error numbers of the findings.
-namespace ErrorKind {
+namespace ErrorKind
+{
 inline const QString Syntax = QStringLiteral("0");
 inline const QString Type = QStringLiteral("1");
 inline const QString Required = QStringLiteral("2");

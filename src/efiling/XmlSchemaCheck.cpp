@@ -5,9 +5,11 @@
 #include <libxml/xmlschemas.h>
 #include <memory>
 
-namespace XmlSchemaCheck {
+namespace XmlSchemaCheck
+{
 
-namespace {
+namespace
+{
 
 struct Collector {
     xmlTextReaderPtr reader = nullptr;
@@ -76,13 +78,15 @@ Result run(const QString &xmlFile, const QString &schemaFile, int limit)
     xmlSchemaSetParserStructuredErrors(parser.get(), noteSchemaError, &collector);
     std::unique_ptr<xmlSchema, decltype(&xmlSchemaFree)> schema(xmlSchemaParse(parser.get()), xmlSchemaFree);
     if (!schema) {
-        result.failure = QStringLiteral("The schema [%1] cannot be used: %2").arg(schemaFile, collector.schemaErrors);
+        result.failure =
+            QStringLiteral("The schema [%1] cannot be used: %2").arg(schemaFile, collector.schemaErrors);
         return result;
     }
 
     const QByteArray xmlPath = QFile::encodeName(xmlFile);
     std::unique_ptr<xmlTextReader, decltype(&xmlFreeTextReader)> reader(
-        xmlReaderForFile(xmlPath.constData(), nullptr, XML_PARSE_NONET | XML_PARSE_BIG_LINES), xmlFreeTextReader);
+        xmlReaderForFile(xmlPath.constData(), nullptr, XML_PARSE_NONET | XML_PARSE_BIG_LINES),
+        xmlFreeTextReader);
     if (!reader) {
         result.failure = QStringLiteral("Cannot read [%1]").arg(xmlFile);
         return result;

@@ -8,7 +8,8 @@
 // Checks an e-filing XML file against an XML Schema the way a validating SAX reader does:
 // the file is read from start to end and every fault is noted with the reader's line and
 // column, at most `limit` of them.
-namespace XmlSchemaCheck {
+namespace XmlSchemaCheck
+{
 
 struct Result {
     QList<ValidationFinding> findings;

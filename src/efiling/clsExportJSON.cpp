@@ -21,7 +21,8 @@
 #include <QFile>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 bool isForm3CB()
 {
@@ -43,14 +44,16 @@ void writeFrame(JsonLineWriter &w, const QDate &today)
     if (isForm3CB()) {
         w.text(QStringLiteral("FormName"), QStringLiteral("FORM3CB"));
         w.text(QStringLiteral("Description"),
-               QStringLiteral("Audit report under Section 44AB of the Income-tax Act, 1961 in the case of a person "
-                              "referred to in clause (b) of sub-rule (1) of rule 6G"));
+               QStringLiteral(
+                   "Audit report under Section 44AB of the Income-tax Act, 1961 in the case of a person "
+                   "referred to in clause (b) of sub-rule (1) of rule 6G"));
     } else {
         w.text(QStringLiteral("FormName"), QStringLiteral("FORM3CA "));
-        w.text(QStringLiteral("Description"),
-               QStringLiteral("Audit report under section 44AB of the Income-tax Act, 1961, in a case where the "
-                              "accounts of the business or profession of a person have been audited under any "
-                              "other law"));
+        w.text(
+            QStringLiteral("Description"),
+            QStringLiteral("Audit report under section 44AB of the Income-tax Act, 1961, in a case where the "
+                           "accounts of the business or profession of a person have been audited under any "
+                           "other law"));
     }
     w.text(QStringLiteral("AssessmentYear"), QString::number(EfilingValues::assessmentYear(h.FirstDate())));
     w.text(QStringLiteral("SchemaVer"), QStringLiteral("Ver2.1"));
@@ -174,11 +177,12 @@ void clsExportJSON::wrapForUpload(const QString &filingType)
                   .toUtf8());
     out.close();
     // The online filing service would take the file from here; it is not part of this installation.
-    prompts().inform(QStringLiteral("The file is ready for upload as %1 filing:\n%2\nUpload it on the income-tax "
-                                    "e-filing portal (online filing is not part of this installation).")
-                         .arg(filingType == QLatin1String("R") ? QStringLiteral("a revised")
-                                                               : QStringLiteral("an original"),
-                              QDir::toNativeSeparators(m_file)));
+    prompts().inform(
+        QStringLiteral("The file is ready for upload as %1 filing:\n%2\nUpload it on the income-tax "
+                       "e-filing portal (online filing is not part of this installation).")
+            .arg(filingType == QLatin1String("R") ? QStringLiteral("a revised")
+                                                  : QStringLiteral("an original"),
+                 QDir::toNativeSeparators(m_file)));
 }
 
 void clsExportJSON::GenerateJSON([[maybe_unused]] const QString &mode)

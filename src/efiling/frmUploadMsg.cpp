@@ -44,7 +44,8 @@ frmUploadMsg::frmUploadMsg(const QString &path, QWidget *parent)
 
 QString frmUploadMsg::questionText(const QString &path)
 {
-    return QStringLiteral("JSON Generated Succesfully to \n%1\nDo you want to upload the file now?").arg(path);
+    return QStringLiteral("JSON Generated Succesfully to \n%1\nDo you want to upload the file now?")
+        .arg(path);
 }
 
 void frmUploadMsg::answerYes()
@@ -70,8 +71,8 @@ QString frmUploadMsg::ask(const QString &path)
         screen.exec();
         return screen.answer();
     }
-    const int choice = prompts().choose(QStringLiteral(" Confirmation"), questionText(path),
-                                        {QStringLiteral("No"), QStringLiteral("Yes, Original"),
-                                         QStringLiteral("Yes, Revised")});
+    const int choice = prompts().choose(
+        QStringLiteral(" Confirmation"), questionText(path),
+        {QStringLiteral("No"), QStringLiteral("Yes, Original"), QStringLiteral("Yes, Revised")});
     return choice == 1 ? QStringLiteral("Y|O") : choice == 2 ? QStringLiteral("Y|R") : QStringLiteral("N");
 }

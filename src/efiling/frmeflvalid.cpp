@@ -82,5 +82,5 @@ int frmeflvalid::ValidFile(int, const QString &schemaFolder, const QString &file
     if (result.findings.isEmpty())
         return 0;
     const Source source{file, false, moduleState().formCode, [file, schema] { return check(file, schema); }};
-    return present(source, result) ? 0 : 1;
+    return present<frmeflvalid>(source, result) ? 0 : 1;
 }

@@ -8,6 +8,8 @@ class frmeflvalid : public ErrorReportWindow
 {
     Q_OBJECT
 public:
+    using ErrorReportWindow::ErrorReportWindow;
+
     // "FORM3CA3CD_MainSchema.json" and the like; "" for a form without a JSON schema.
     static QString schemaFileName(FormKind kind);
 

@@ -71,5 +71,5 @@ int frmeflvalidXML::ValidFile(int, const QString &schemaFolder, const QString &f
     if (result.findings.isEmpty())
         return 0;
     const Source source{file, true, moduleState().formCode, [file, schema] { return check(file, schema); }};
-    return present(source, result) ? 0 : 1;
+    return present<frmeflvalidXML>(source, result) ? 0 : 1;
 }

@@ -8,6 +8,8 @@ class frmeflvalidXML : public ErrorReportWindow
 {
     Q_OBJECT
 public:
+    using ErrorReportWindow::ErrorReportWindow;
+
     static constexpr int kErrorLimit = 1000;
 
     // "Form.xsd", "Form3CEB.xsd" and the like; "" for a form without one.

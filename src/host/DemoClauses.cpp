@@ -2,9 +2,11 @@
 
 #include "store/ClauseStore.h"
 
-namespace DemoData {
+namespace DemoData
+{
 
-namespace {
+namespace
+{
 
 using ClauseStore::insertRow;
 
@@ -48,10 +50,28 @@ void insertFilledClauses(const QString &yearKey)
 
     insertRow(1, QStringLiteral("3CAQual"),
               {QStringLiteral("Others"),
-               QStringLiteral("Stock was physically verified by the management at the year end."), QString(),
-               QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString(),
-               QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString(),
-               QString(), QStringLiteral("1")});
+               QStringLiteral("Stock was physically verified by the management at the year end."),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QString(),
+               QStringLiteral("1")});
 
     // Clauses 9 to 12: a company, books kept at the registered office, no presumptive income.
     answer(3, QStringLiteral("Opt9a"), QStringLiteral("NA"));
@@ -69,43 +89,77 @@ void insertFilledClauses(const QString &yearKey)
     notApplicable(5, {QStringLiteral("NA13c"), QStringLiteral("NA13f")});
     answer(5, QStringLiteral("Opt13dn"), QStringLiteral("Yes"));
     grid(5, QStringLiteral("13e"),
-         {{QStringLiteral("ICDS II - Valuation of Inventories"), QStringLiteral("45000.00"), QStringLiteral("0.00"),
-           QStringLiteral("45000.00")}});
-    insertRow(5, QStringLiteral("13eT"), {QStringLiteral("45000.00"), QStringLiteral("0.00"), QStringLiteral("45000.00")});
+         {{QStringLiteral("ICDS II - Valuation of Inventories"), QStringLiteral("45000.00"),
+           QStringLiteral("0.00"), QStringLiteral("45000.00")}});
+    insertRow(5, QStringLiteral("13eT"),
+              {QStringLiteral("45000.00"), QStringLiteral("0.00"), QStringLiteral("45000.00")});
     insertRow(5, QStringLiteral("14a"), {QStringLiteral("LOWER OF COST OR MARKET RATE")});
     answeredNo(5, QStringLiteral("Opt14b"), QStringLiteral("14b"), 3);
 
     // Clauses 15 to 18: nothing to report but depreciation of two blocks.
-    notApplicable(6, {QStringLiteral("NA15"), QStringLiteral("NA16a"), QStringLiteral("NA16b"), QStringLiteral("NA16c"),
-                      QStringLiteral("NA16d"), QStringLiteral("NA16e")});
+    notApplicable(6, {QStringLiteral("NA15"), QStringLiteral("NA16a"), QStringLiteral("NA16b"),
+                      QStringLiteral("NA16c"), QStringLiteral("NA16d"), QStringLiteral("NA16e")});
     notApplicable(7, {QStringLiteral("NA17")});
     grid(7, QStringLiteral("18"),
-         {{QStringLiteral("(18a) Plant & Machinery @ 15%- Sec 32(1)(ii)"), QStringLiteral("15%"),
-           QStringLiteral("1200000.00"), QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("1200000.00"),
-           QStringLiteral("350000.00"), QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("0.00"),
-           QStringLiteral("350000.00"), QStringLiteral("100000.00"), QStringLiteral("250000.00"),
-           QStringLiteral("50000.00"), QStringLiteral("50000.00"), QStringLiteral("0.00"), QStringLiteral("0.00"),
-           QStringLiteral("217500.00"), QStringLiteral("1282500.00"),
-           date(QStringLiteral("15/06"), first) + QStringLiteral("#C#") + date(QStringLiteral("20/06"), first) +
-               QStringLiteral("#C#250000.00#C#0.00#C#0.00#C#0.00#C#250000.00#R#") + date(QStringLiteral("10/01"), y) +
-               QStringLiteral("#C#") + date(QStringLiteral("15/01"), y) +
+         {{QStringLiteral("(18a) Plant & Machinery @ 15%- Sec 32(1)(ii)"),
+           QStringLiteral("15%"),
+           QStringLiteral("1200000.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("1200000.00"),
+           QStringLiteral("350000.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("350000.00"),
+           QStringLiteral("100000.00"),
+           QStringLiteral("250000.00"),
+           QStringLiteral("50000.00"),
+           QStringLiteral("50000.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("217500.00"),
+           QStringLiteral("1282500.00"),
+           date(QStringLiteral("15/06"), first) + QStringLiteral("#C#") +
+               date(QStringLiteral("20/06"), first) +
+               QStringLiteral("#C#250000.00#C#0.00#C#0.00#C#0.00#C#250000.00#R#") +
+               date(QStringLiteral("10/01"), y) + QStringLiteral("#C#") + date(QStringLiteral("15/01"), y) +
                QStringLiteral("#C#100000.00#C#0.00#C#0.00#C#0.00#C#100000.00"),
-           date(QStringLiteral("12/11"), first) + QStringLiteral("#C#50000.00#C#False"), QStringLiteral("False")},
-          {QStringLiteral("(18r) Furnitures & Fittings @ 10%- Sec 32(1)(ii)"), QStringLiteral("10%"),
-           QStringLiteral("300000.00"), QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("300000.00"),
-           QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("0.00"),
-           QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("0.00"),
-           QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("30000.00"),
-           QStringLiteral("270000.00"), QString(), QString(), QStringLiteral("False")}});
+           date(QStringLiteral("12/11"), first) + QStringLiteral("#C#50000.00#C#False"),
+           QStringLiteral("False")},
+          {QStringLiteral("(18r) Furnitures & Fittings @ 10%- Sec 32(1)(ii)"),
+           QStringLiteral("10%"),
+           QStringLiteral("300000.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("300000.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("0.00"),
+           QStringLiteral("30000.00"),
+           QStringLiteral("270000.00"),
+           QString(),
+           QString(),
+           QStringLiteral("False")}});
 
     // Clauses 19 and 20.
     notApplicable(8, {QStringLiteral("NA19")});
-    grid(8, QStringLiteral("20a"), {{QStringLiteral("Bonus paid to employees"), QStringLiteral("185000.00")}});
+    grid(8, QStringLiteral("20a"),
+         {{QStringLiteral("Bonus paid to employees"), QStringLiteral("185000.00")}});
     grid(8, QStringLiteral("20b"),
          {{QStringLiteral("Provident Fund"), QStringLiteral("96000.00"), date(QStringLiteral("15/05"), first),
            QStringLiteral("96000.00"), date(QStringLiteral("12/05"), first)},
-          {QStringLiteral("Any other welfare fund"), QStringLiteral("4200.00"), date(QStringLiteral("15/11"), first),
-           QStringLiteral("4200.00"), date(QStringLiteral("20/11"), first)}});
+          {QStringLiteral("Any other welfare fund"), QStringLiteral("4200.00"),
+           date(QStringLiteral("15/11"), first), QStringLiteral("4200.00"),
+           date(QStringLiteral("20/11"), first)}});
 
     // Clause 21: a capital outlay charged to revenue and a payment abroad without tax deducted.
     grid(9, QStringLiteral("21a1"),
@@ -114,10 +168,12 @@ void insertFilledClauses(const QString &yearKey)
                       QStringLiteral("NA21a5"), QStringLiteral("NA21a6"), QStringLiteral("NA21a7"),
                       QStringLiteral("NA21a8"), QStringLiteral("NA21a9")});
     grid(9, QStringLiteral("21bia"),
-         {{date(QStringLiteral("18/08"), first), QStringLiteral("120000.00"), QStringLiteral("Design services"),
-           QStringLiteral("Hartley Textile Design Ltd"), QString(), QString(), QStringLiteral("UNITED KINGDOM OF GREAT BRITAIN AND NORTHERN IRELAND"),
-           QStringLiteral("14 Baker Street"), QStringLiteral("Marylebone"), QStringLiteral("NW1 6XE"), QString(),
-           QStringLiteral("Marylebone"), QStringLiteral("London"), QStringLiteral("State outside India")}});
+         {{date(QStringLiteral("18/08"), first), QStringLiteral("120000.00"),
+           QStringLiteral("Design services"), QStringLiteral("Hartley Textile Design Ltd"), QString(),
+           QString(), QStringLiteral("UNITED KINGDOM OF GREAT BRITAIN AND NORTHERN IRELAND"),
+           QStringLiteral("14 Baker Street"), QStringLiteral("Marylebone"), QStringLiteral("NW1 6XE"),
+           QString(), QStringLiteral("Marylebone"), QStringLiteral("London"),
+           QStringLiteral("State outside India")}});
     notApplicable(9, {QStringLiteral("NA21bib"), QStringLiteral("NA21biia"), QStringLiteral("NA21biib"),
                       QStringLiteral("NA21biiia"), QStringLiteral("NA21biiib"), QStringLiteral("NA21bvi"),
                       QStringLiteral("NA21c"), QStringLiteral("NA21g"), QStringLiteral("NA21h")});
@@ -128,14 +184,15 @@ void insertFilledClauses(const QString &yearKey)
     insertRow(10, QStringLiteral("22"), {QStringLiteral("0.00")});
     insertRow(10, QStringLiteral("22b"), {QStringLiteral("0.00")});
     grid(10, QStringLiteral("23"),
-         {{QStringLiteral("Rakesh Sharma"), QStringLiteral("ABCPS1234D"), QString(), QStringLiteral("Director"),
-           QStringLiteral("Remuneration"), QStringLiteral("1800000.00")}});
+         {{QStringLiteral("Rakesh Sharma"), QStringLiteral("ABCPS1234D"), QString(),
+           QStringLiteral("Director"), QStringLiteral("Remuneration"), QStringLiteral("1800000.00")}});
     notApplicable(10, {QStringLiteral("NA24"), QStringLiteral("NA25")});
 
     // Clauses 26 and 27.
     grid(11, QStringLiteral("26iAa"),
-         {{QStringLiteral("(a) Any sum payable by way of tax, duty, cess or fee, by whatever name called, under any "
-                          "law"),
+         {{QStringLiteral(
+               "(a) Any sum payable by way of tax, duty, cess or fee, by whatever name called, under any "
+               "law"),
            QStringLiteral("Goods and services tax"), QStringLiteral("210000.00")}});
     notApplicable(11, {QStringLiteral("NA26Ab"), QStringLiteral("NA26Ba"), QStringLiteral("NA26Bb")});
     answer(11, QStringLiteral("Opt26"), QStringLiteral("No"));
@@ -155,15 +212,17 @@ void insertFilledClauses(const QString &yearKey)
     grid(14, QStringLiteral("31a"),
          {{QStringLiteral("Rakesh Sharma"), QStringLiteral("12, Palm Grove, Worli, Mumbai 400018"),
            QStringLiteral("ABCPS1234D"), QString(), QStringLiteral("500000.00"), QStringLiteral("No"),
-           QStringLiteral("500000.00"), QStringLiteral("Yes-Cheque"), QStringLiteral("Account payee cheque")}});
+           QStringLiteral("500000.00"), QStringLiteral("Yes-Cheque"),
+           QStringLiteral("Account payee cheque")}});
     notApplicable(15, {QStringLiteral("NA31b"), QStringLiteral("NA31ba"), QStringLiteral("NA31bb"),
                        QStringLiteral("NA31c")});
 
     // Clause 32: a loss brought forward, no speculation.
-    grid(16, QStringLiteral("32a"),
-         {{QStringLiteral("1"), QStringLiteral("%1-%2").arg(y - 2).arg((y - 1) % 100, 2, 10, QLatin1Char('0')),
-           QStringLiteral("Unabsorbed depreciation"), QStringLiteral("350000.00"), QStringLiteral("0.00"),
-           QStringLiteral("0.00"), QStringLiteral("350000.00"), QString(), QString(), QString()}});
+    grid(
+        16, QStringLiteral("32a"),
+        {{QStringLiteral("1"), QStringLiteral("%1-%2").arg(y - 2).arg((y - 1) % 100, 2, 10, QLatin1Char('0')),
+          QStringLiteral("Unabsorbed depreciation"), QStringLiteral("350000.00"), QStringLiteral("0.00"),
+          QStringLiteral("0.00"), QStringLiteral("350000.00"), QString(), QString(), QString()}});
     answer(16, QStringLiteral("Opt32b"), QStringLiteral("False"));
     for (const QString &sub : {QStringLiteral("32c"), QStringLiteral("32d"), QStringLiteral("32e")}) {
         answer(16, QStringLiteral("Opt") + sub, QStringLiteral("No"));
@@ -177,7 +236,8 @@ void insertFilledClauses(const QString &yearKey)
     grid(17, QStringLiteral("34a"),
          {{QStringLiteral("MUMS12345A"), QStringLiteral("194C"), QStringLiteral("Payment to contractors"),
            QStringLiteral("1500000.00"), QStringLiteral("1500000.00"), QStringLiteral("1500000.00"),
-           QStringLiteral("30000.00"), QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("0.00")}});
+           QStringLiteral("30000.00"), QStringLiteral("0.00"), QStringLiteral("0.00"),
+           QStringLiteral("0.00")}});
     answer(17, QStringLiteral("Opt34b"), QStringLiteral("Yes"));
     grid(17, QStringLiteral("34b"),
          {{QStringLiteral("MUMS12345A"), QStringLiteral("26Q"), date(QStringLiteral("31/07"), first),
@@ -187,7 +247,8 @@ void insertFilledClauses(const QString &yearKey)
     // Clause 35: one traded item.
     grid(18, QStringLiteral("35a"),
          {{QStringLiteral("Cotton fabric"), QStringLiteral("MTR-METERS"), QStringLiteral("12000.00"),
-           QStringLiteral("85000.00"), QStringLiteral("88000.00"), QStringLiteral("9000.00"), QStringLiteral("0.00")}});
+           QStringLiteral("85000.00"), QStringLiteral("88000.00"), QStringLiteral("9000.00"),
+           QStringLiteral("0.00")}});
     notApplicable(18, {QStringLiteral("NA35ba"), QStringLiteral("NA35bFP"), QStringLiteral("NA35bBP")});
 
     // Clauses 36A to 39.
@@ -214,6 +275,7 @@ void insertFilledClauses(const QString &yearKey)
     notApplicable(20, {QStringLiteral("NA41")});
     answeredNo(20, QStringLiteral("Opt42"), QStringLiteral("42"), 6);
     answer(20, QStringLiteral("Opt43"), QStringLiteral("NA"));
+    insertRow(20, QStringLiteral("43B"), {date(QStringLiteral("31/12"), y)});
     grid(20, QStringLiteral("44"),
          {{QStringLiteral("62000000.00"), QStringLiteral("1500000.00"), QStringLiteral("800000.00"),
            QStringLiteral("55200000.00"), QStringLiteral("57500000.00"), QStringLiteral("4500000.00")}});

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace DemoData {
+namespace DemoData
+{
 
 // The rest of the first demo client's Form 3CD, so that the demo report is complete
 // enough to file: every Yes/No question answered, tables, attachments, an address abroad.

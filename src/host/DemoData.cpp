@@ -176,9 +176,10 @@ void insertReport(const Client &c, const QString &yearKey)
     insertRow(2, QStringLiteral("Opt8a"), {QStringLiteral("True")});
     insertRow(2, QStringLiteral("8a"), {QStringLiteral("115BAA")});
 
-    grid(3, QStringLiteral("10a"),
-         {{QStringLiteral("MANUFACTURING"), QStringLiteral("Manufacture of textiles (other than by handloom)"),
-           QStringLiteral("Manufacture and trading of cotton fabrics")}});
+    grid(
+        3, QStringLiteral("10a"),
+        {{QStringLiteral("MANUFACTURING"), QStringLiteral("Manufacture of textiles (other than by handloom)"),
+          QStringLiteral("Manufacture and trading of cotton fabrics")}});
     insertRow(3, QStringLiteral("Opt10b"), {QStringLiteral("No")});
     grid(3, QStringLiteral("10b"), {{QStringLiteral("Nil"), QStringLiteral("Nil"), QStringLiteral("Nil")}});
     insertRow(4, QStringLiteral("Opt11a"), {QStringLiteral("Yes")});

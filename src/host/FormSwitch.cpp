@@ -29,13 +29,14 @@ bool isI(const QString &iwe)
 {
     return iwe.trimmed().compare(QLatin1String("I"), Qt::CaseInsensitive) == 0;
 }
+// The words of the report's drop-downs that follow from its I/We choice.
 QString myOur(const QString &iwe)
 {
-    return isI(iwe) ? QStringLiteral("my") : QStringLiteral("our");
+    return isI(iwe) ? QStringLiteral("My") : QStringLiteral("Our");
 }
 QString meUs(const QString &iwe)
 {
-    return isI(iwe) ? QStringLiteral("me") : QStringLiteral("us");
+    return isI(iwe) ? QStringLiteral("Me") : QStringLiteral("Us");
 }
 
 QStringList padded(QStringList cols, int n)
@@ -72,6 +73,12 @@ QList<QPair<QString, QString>> samePoints(bool fromForm3CB)
     return result;
 }
 
+// The tick "use the name as in the client master", which both forms keep under PageNo 1.
+QList<QPair<QString, QString>> masterTick()
+{
+    return {{QStringLiteral("MasterName"), QStringLiteral("MasterName")}};
+}
+
 QList<Target> copied(const PartA &src, int page, const QString &formName,
                      const QList<QPair<QString, QString>> &points)
 {
@@ -102,6 +109,7 @@ QList<Target> toForm3CA(const PartA &src)
                       {{iwe, meUs(iwe), QString(), QString(), QString(), iwe2, myOur(iwe2), QString(),
                         pt1.at(2), pt1.at(3), pt1.at(4), year, accountType2}}};
     out << copied(src, 1, QStringLiteral("3CA"), samePoints(true));
+    out << copied(src, 1, QStringLiteral("3CA"), masterTick());
     return out;
 }
 
@@ -119,13 +127,16 @@ QList<Target> toForm3CB(const PartA &src)
                       {{iwe, balanceSheetDate, a1.at(8), a1.at(9), a1.at(10)}}};
         out << Target{
             101, QStringLiteral("3CB"), QStringLiteral("3CBPT2"), {{iwe2, a1.at(12), QString(), QString()}}};
+        // Paragraph 3 of Form 3CB: its opinion follows the I/We choice, the balance sheet
+        // is that of the year end, and the account is the one the Form 3CA report names.
         out << Target{101,
                       QStringLiteral("3CB"),
                       QStringLiteral("3CBPT3"),
                       {{iwe, QString(), iwe, myOur(iwe), myOur(iwe), myOur(iwe), myOur(iwe), myOur(iwe),
-                        meUs(iwe), QString(), a1.at(8), QString()}}};
+                        meUs(iwe), balanceSheetDate, a1.at(8), QString()}}};
     }
     out << copied(src, 101, QStringLiteral("3CB"), samePoints(false));
+    out << copied(src, 1, QStringLiteral("3CB"), masterTick());
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include "Prompt.h"
 #include "editor/Form3CD.h"
 #include "efiling/bulk/frmBulkXMLImport.h"
+#include "efiling/frmeflvalidXML.h"
 #include "efiling/import/clsImportJSON.h"
 #include "store/Database.h"
 #include "store/DbError.h"
@@ -30,6 +31,18 @@ FormKind kindOfXmlForm(int index, const QString &formName)
     static const QList<FormKind> others{FormKind::F10B, FormKind::F10BB, FormKind::F6B, FormKind::F29B,
                                         FormKind::F29C};
     return (index == -3 ? eAir : others).contains(kind) ? kind : FormKind::None;
+}
+
+// Where the installation keeps the published schema of a form whose XML file is checked:
+// Forms 61, 61A and 61B (index -3) under eAIR, the others under 3CDFiles.
+QString xmlSchemaFolder(int index, FormKind kind)
+{
+    const QString code = ModuleState::codeOf(kind);
+    if (index == -3)
+        return QStringLiteral("eAIR/XmlSch2023/FORM") + code;
+    if (kind == FormKind::F29B || kind == FormKind::F29C)
+        return QStringLiteral("3CDFiles/XmlSchema/FORM") + code;
+    return QStringLiteral("3CDFiles/XmlSchema");
 }
 
 // Creates a folder one level at a time below an existing base.
@@ -154,11 +167,21 @@ bool clsMain::checkXmlFile(int index, const QString &formName, const QString &xm
         prompts().inform(QStringLiteral("File not found: \"%1\".").arg(xmlPath));
         return false;
     }
-    prompts().inform(
-        QStringLiteral("The schema check of e-filing XML files is not available in this version; "
-                       "\"%1\" was not checked.")
-            .arg(xmlPath));
-    return false;
+    HostContext &h = host();
+    const QString folder = QDir(h.ExePath()).filePath(xmlSchemaFolder(index, kind));
+    if (frmeflvalidXML::ValidFile(h.FirstDate().right(4).toInt(), folder, xmlPath) == 1) {
+        prompts().inform(QStringLiteral("Invalid File."));
+        return false;
+    }
+    const QString done = QStringLiteral("XML Generated Succesfully to \"%1\".").arg(xmlPath);
+    if (index != -1) {
+        prompts().inform(done);
+        return true;
+    }
+    if (prompts().askYesNo(done + QStringLiteral("\nDo you want to upload the file now?")))
+        showPending(QStringLiteral("e-Filing"),
+                    kOnlineText + QStringLiteral("\nThe file lies at ") + xmlPath);
+    return true;
 }
 
 void clsMain::showPending(const QString &title, const QString &text)

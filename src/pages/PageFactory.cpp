@@ -18,19 +18,6 @@ QHash<QPair<int, int>, Maker> &makers()
     return m;
 }
 
-// What a page built from the catalogue alone cannot do yet, said on the page itself.
-QString noticeFor(int slot)
-{
-    switch (slot) {
-    case 1:
-        return QStringLiteral(
-            "The report page is not available in this version. Its stored particulars are kept "
-            "unchanged when pages are saved.");
-    default:
-        return {};
-    }
-}
-
 } // namespace
 
 void registerPage(FormKind kind, int slot, Maker maker)
@@ -64,9 +51,6 @@ ClausePage *create(FormKind kind, int slot, QWidget *parent)
     const Catalogue::Page page = definition ? *definition : Catalogue::Page{slot, QString(), {}};
     const int pageNo = slot == 1 && kind == FormKind::F3CB ? 101 : slot;
     auto *window = new ClausePage(page, slot, pageNo, parent);
-    const QString notice = noticeFor(slot);
-    if (!notice.isEmpty())
-        window->addNotice(notice);
     window->DisplayData();
     return window;
 }

@@ -176,9 +176,6 @@ TEST_P(EditorWindow, ClearEmptiesPagesThreeOnwardsAndKeepsPartA)
 
 TEST_P(EditorWindow, CommandsOfLaterPartsSayTheyAreNotAvailable)
 {
-    editor->runCommand(EditorCommand::GenerateJson);
-    EXPECT_EQ(env->prompt().lastText(),
-              "Generating the e-filing JSON file is not available in this version.");
     editor->runCommand(EditorCommand::Print);
     EXPECT_EQ(env->prompt().lastText(), "Printing of the report is not available in this version.");
 }

@@ -13,7 +13,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-namespace {
+namespace
+{
 
 void writeFile(const QString &path, const QByteArray &text)
 {
@@ -97,8 +98,8 @@ TEST_P(ErrorReport, PrintsTheTickedColumns)
     window.columnTick(4)->setChecked(false);
     window.columnTick(7)->setChecked(false);
     EXPECT_TRUE(window.errorGrid()->isColumnHidden(4));
-    EXPECT_EQ(window.printedHeadings(), (QStringList{"Sr. No.", "Error No.", "Line No.", "Column No.", "Name of Head",
-                                                     "Variable Name", "Error Description"}));
+    EXPECT_EQ(window.printedHeadings(), (QStringList{"Sr. No.", "Error No.", "Line No.", "Column No.",
+                                                     "Name of Head", "Variable Name", "Error Description"}));
     ASSERT_EQ(window.printedRows().size(), 2);
     EXPECT_EQ(window.printedRows().at(1).at(5), "RelatedPAN");
     const QString html = ErrorListPrinter::html(window.printedHeadings(), window.printedRows());
@@ -116,8 +117,8 @@ TEST_P(ErrorReport, RemovingSpecialCharactersChangesOnlyTheFile)
     writeFile(named, QString("{\"Name\": \"Sharma\u2019s \\\"Mill\\\"\"}").toUtf8());
     const auto rowsBefore = ClauseStore::readAll().size();
 
-    const ErrorReportWindow::Source src{named, false, "3CA",
-                                       [named, strictSchema] { return frmeflvalid::check(named, strictSchema); }};
+    const ErrorReportWindow::Source src{
+        named, false, "3CA", [named, strictSchema] { return frmeflvalid::check(named, strictSchema); }};
     const auto result = frmeflvalid::check(named, strictSchema);
     ASSERT_EQ(result.findings.size(), 1);
     ErrorReportWindow window(src, result);
@@ -136,8 +137,9 @@ TEST_P(ErrorReport, TheXmlScreenWarnsBeforeChangingTheFile)
     ErrorReportWindow window(src, {});
     env->prompt().queue(PromptAnswer::No);
     window.removeSpecialCharacters();
-    EXPECT_EQ(env->prompt().lastText(), "This will change the Characters in XML File only, not in the Original Data "
-                                        "in the Software. Do you want to Proceed?");
+    EXPECT_EQ(env->prompt().lastText(),
+              "This will change the Characters in XML File only, not in the Original Data "
+              "in the Software. Do you want to Proceed?");
     EXPECT_EQ(QString::fromUtf8(readFile(xml)), QString("<Form><Name>Sharma\u2019s</Name></Form>"));
 
     env->prompt().queue(PromptAnswer::Yes);
@@ -180,5 +182,10 @@ TEST(UploadQuestion, YesNeedsAFilingType)
     screen.revisedOption()->setChecked(true);
     screen.answerYes();
     EXPECT_EQ(screen.answer(), "Y|R");
+    screen.originalOption()->setChecked(true);
+    screen.answerYes();
+    EXPECT_EQ(screen.answer(), "Y|O");
+    screen.answerNo();
+    EXPECT_EQ(screen.answer(), "N");
     setPrompts(nullptr);
 }

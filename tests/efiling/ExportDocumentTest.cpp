@@ -30,7 +30,8 @@ TEST_P(ExportDocument, TheDemoReportPassesOurSchema)
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(compose());
     out.close();
-    EXPECT_EQ(KestrovaJVUtil().Validate(file, clsExportJSON::schemaFolder() + "/FORM3CA3CD_MainSchema.json")
+    EXPECT_EQ(KestrovaJVUtil()
+                  .Validate(file, clsExportJSON::schemaFolder() + "/FORM3CA3CD_MainSchema.json")
                   .toStdString(),
               "#OK#");
 }
@@ -115,7 +116,8 @@ TEST_P(ExportDocument, TheOtherActAndOtherQualificationsGetTheirCodes)
     report[4] = "Punjab Cooperative Societies Act, 1961";
     ClauseStore::deletePoint(1, "3CA1");
     ClauseStore::insertRow(1, "3CA1", report);
-    setGrid(1, "3CAQual", {{"Others", "Stock not verified"}, {"Valuation of closing stock is not possible.", ""}});
+    setGrid(1, "3CAQual",
+            {{"Others", "Stock not verified"}, {"Valuation of closing stock is not possible.", ""}});
     const json point1 = formKey()["Declaration"]["Point1"];
     EXPECT_EQ(point1["Act"], "67");
     EXPECT_EQ(point1["Other_Act"], "Punjab Cooperative Societies Act, 1961");
@@ -161,14 +163,27 @@ TEST_P(ExportDocument, TheCsvOfATableCarriesTheCountryAndStateCodes)
 {
     QList<QStringList> rows;
     for (int i = 0; i < 501; ++i)
-        rows << QStringList{"18/08/2025", "1000.00", "Design services", QStringLiteral("Payee %1").arg(i), "", "",
-                            "Singapore", "1 Raffles Place", "", "048616", "", "Downtown", "Singapore", ""};
+        rows << QStringList{"18/08/2025",
+                            "1000.00",
+                            "Design services",
+                            QStringLiteral("Payee %1").arg(i),
+                            "",
+                            "",
+                            "Singapore",
+                            "1 Raffles Place",
+                            "",
+                            "048616",
+                            "",
+                            "Downtown",
+                            "Singapore",
+                            ""};
     setGrid(9, "21bia", rows);
     const json info = formKey()["Form3cdAmtInadm40AInfo"];
     const std::string data = info["CsvDtls"]["Attachment"]["encodedData"];
     const QByteArray csv = QByteArray::fromBase64(QByteArray::fromStdString(data.substr(data.find(',') + 1)));
     const QStringList lines = QString::fromUtf8(csv).split("\r\n");
-    EXPECT_EQ(lines.at(1), "2025-08-18,1000.00,Design services,Payee 0,,,1 Raffles Place,,Singapore,048616,65,99");
+    EXPECT_EQ(lines.at(1),
+              "2025-08-18,1000.00,Design services,Payee 0,,,1 Raffles Place,,Singapore,048616,65,99");
 }
 
 TEST_P(ExportDocument, FiveHundredRowsTravelWithoutAttachment)
@@ -204,8 +219,9 @@ TEST_P(ExportDocument, FiveHundredAndOneRowsCarryTheWholeTableAsBase64Csv)
         QString::fromUtf8(QByteArray::fromBase64(QByteArray::fromStdString(data.substr(prefix.size()))));
     const QStringList lines = csv.split("\r\n");
     ASSERT_EQ(lines.size(), 502);
-    EXPECT_EQ(lines.first(), "Nature of fund,Sum received from employees,Due date for payment,The actual amount "
-                             "paid,The actual date of payment to the concerned authorities");
+    EXPECT_EQ(lines.first(),
+              "Nature of fund,Sum received from employees,Due date for payment,The actual amount "
+              "paid,The actual date of payment to the concerned authorities");
     EXPECT_EQ(lines.at(1), "PROVIDENT,100.00,2025-05-15,100.00,2025-05-12");
     EXPECT_EQ(lines.at(2), "GRATUITY,101.00,2025-05-15,100.00,2025-05-12");
     EXPECT_EQ(lines.last(), "PROVIDENT,600.00,2025-05-15,100.00,2025-05-12");
@@ -292,7 +308,8 @@ TEST_P(ExportDocument3CB, PassesTheForm3CBSchema)
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(compose());
     out.close();
-    EXPECT_EQ(KestrovaJVUtil().Validate(file, clsExportJSON::schemaFolder() + "/FORM3CB3CD_MainSchema.json")
+    EXPECT_EQ(KestrovaJVUtil()
+                  .Validate(file, clsExportJSON::schemaFolder() + "/FORM3CB3CD_MainSchema.json")
                   .toStdString(),
               "#OK#");
 }

@@ -39,7 +39,8 @@ TEST_P(GenerateJson, AnsweringNoLeavesTheFileAsWritten)
     const clsExportJSON exporter = run(path);
     EXPECT_EQ(exporter.outcome(), clsExportJSON::Outcome::Valid);
     EXPECT_EQ(exporter.uploadAnswer(), "N");
-    EXPECT_EQ(withoutCreationDate(readFile(path)).toStdString(), withoutCreationDate(compose()).toStdString());
+    EXPECT_EQ(withoutCreationDate(readFile(path)).toStdString(),
+              withoutCreationDate(compose()).toStdString());
     EXPECT_EQ(env->prompt().shown().back().title, " Confirmation");
     EXPECT_TRUE(env->prompt().shown().back().text.startsWith("JSON Generated Succesfully to \n"));
 }

@@ -1,9 +1,11 @@
-#include "efiling/JsonPositions.h"
 #include "efiling/JsonSchemaCheck.h"
+#include "efiling/JsonLayout.h"
+#include "efiling/JsonPositions.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 const std::string kSchema = R"({
   "$schema": "http://json-schema.org/draft-04/schema#",
@@ -81,13 +83,15 @@ TEST(JsonSchemaCheck, RefusesAMalformedDateThroughAReference)
     ASSERT_EQ(f.size(), 1);
     EXPECT_EQ(f[0].errorNo, ErrorKind::Pattern);
     EXPECT_EQ(f[0].line, 2);
-    EXPECT_EQ(f[0].message,
-              QStringLiteral("String '01/04/2025' does not match regex pattern '^[0-9]{4}-[0-9]{2}-[0-9]{2}$'."));
+    EXPECT_EQ(
+        f[0].message,
+        QStringLiteral("String '01/04/2025' does not match regex pattern '^[0-9]{4}-[0-9]{2}-[0-9]{2}$'."));
 }
 
 TEST(JsonSchemaCheck, RefusesAnUnknownMemberAtItsName)
 {
-    const auto f = check("{\"FORM3CA\": {\"F3CA\": {\"PAN\": \"AABCS1234K\", \"Status\": \"7\",\n \"Colour\": 1}}}");
+    const auto f =
+        check("{\"FORM3CA\": {\"F3CA\": {\"PAN\": \"AABCS1234K\", \"Status\": \"7\",\n \"Colour\": 1}}}");
     ASSERT_EQ(f.size(), 1);
     EXPECT_EQ(f[0].errorNo, ErrorKind::Unknown);
     EXPECT_EQ(f[0].member, QStringLiteral("Colour"));
@@ -107,7 +111,8 @@ TEST(JsonSchemaCheck, ListsAllMissingRequiredMembersOfAnObjectInOneFinding)
 
 TEST(JsonSchemaCheck, WordsEnumAndMinimumFaults)
 {
-    const auto f = check(R"({"FORM3CA": {"F3CA": {"PAN": "AABCS1234K", "Status": "9", "Rows": [{"Amount": -5}]}}})");
+    const auto f =
+        check(R"({"FORM3CA": {"F3CA": {"PAN": "AABCS1234K", "Status": "9", "Rows": [{"Amount": -5}]}}})");
     ASSERT_EQ(f.size(), 2);
     EXPECT_EQ(f[0].message, QStringLiteral("Value \"9\" is not defined in enum."));
     EXPECT_EQ(f[1].message, QStringLiteral("Integer -5 is less than minimum value of 0."));
@@ -115,7 +120,8 @@ TEST(JsonSchemaCheck, WordsEnumAndMinimumFaults)
 
 TEST(JsonSchemaCheck, ChecksTheDataOfAnUploadEnvelope)
 {
-    const auto f = check(R"({"metadata": {"filingType": "O"}, "data": {"FORM3CA": {"F3CA": {"PAN": "X", "Status": "7"}}}})");
+    const auto f = check(
+        R"({"metadata": {"filingType": "O"}, "data": {"FORM3CA": {"F3CA": {"PAN": "X", "Status": "7"}}}})");
     ASSERT_EQ(f.size(), 1);
     EXPECT_EQ(f[0].pointer, QStringLiteral("/data/FORM3CA/F3CA/PAN"));
     EXPECT_EQ(f[0].root, QStringLiteral("FORM3CA.F3CA"));
@@ -139,4 +145,13 @@ TEST(JsonPositions, CountsCharactersNotBytes)
     const auto at = JsonPositions::locate("{\"a\": \"é\", \"b\": 1}", {"/b"});
     ASSERT_EQ(at.count("/b"), 1u);
     EXPECT_EQ(at.at("/b").column, 12);
+}
+
+TEST(JsonLayout, LaysMembersOutOneALineKeepingValuesAsWritten)
+{
+    EXPECT_EQ(JsonLayout::indented("{\"a\":1250.00,\"b\":[],\"c\":{\"d\":\"x, {y}\"},\"e\":[1,2]}"),
+              "{\n    \"a\": 1250.00,\n    \"b\": [],\n    \"c\": {\n        \"d\": \"x, {y}\"\n    },\n"
+              "    \"e\": [\n        1,\n        2\n    ]\n}\n");
+    // A broken text is laid out as far as it goes.
+    EXPECT_EQ(JsonLayout::indented("{\"a\": ,"), "{\n    \"a\": ,\n    \n");
 }

@@ -4,7 +4,8 @@
 
 #include <QFile>
 
-namespace {
+namespace
+{
 
 // Our Form 3CA-3CD schema checking the reviewed demo file with one fault put in.
 QList<ValidationFinding> checkWith(const QByteArray &from, const QByteArray &to)
@@ -14,8 +15,8 @@ QList<ValidationFinding> checkWith(const QByteArray &from, const QByteArray &to)
         EXPECT_TRUE(text.contains(from)) << from.toStdString();
         text.replace(from, to);
     }
-    const QByteArray schema = readFile(QStringLiteral(
-        TALVEX_SOURCE_DATA_DIR "/3CDFiles/JSONSchema/FORM3CA3CD/FORM3CA3CD_MainSchema.json"));
+    const QByteArray schema = readFile(
+        QStringLiteral(TALVEX_SOURCE_DATA_DIR "/3CDFiles/JSONSchema/FORM3CA3CD/FORM3CA3CD_MainSchema.json"));
     return JsonSchemaCheck(schema.toStdString()).run(text.toStdString());
 }
 

@@ -4,7 +4,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
-namespace {
+namespace
+{
 
 struct ToolRun {
     int status = -1;
@@ -62,7 +63,8 @@ TEST(TaxauditCommand, GeneratesAValidFileAndListsTheFaultsOfABrokenCopy)
     EXPECT_EQ(checked.status, 1);
     const QStringList lines = checked.out.trimmed().split('\n');
     ASSERT_EQ(lines.size(), 4) << checked.out.toStdString();
-    EXPECT_TRUE(lines[0].startsWith("19:11: FORM3CA.F3CA.Declaration.Point1.CA_FirmName: Required properties are missing"))
+    EXPECT_TRUE(lines[0].startsWith(
+        "19:11: FORM3CA.F3CA.Declaration.Point1.CA_FirmName: Required properties are missing"))
         << lines[0].toStdString();
     EXPECT_TRUE(lines[1].startsWith("44:13: FORM3CA.F3CA.Declaration.Point1.AuditDated:"));
     EXPECT_TRUE(lines[2].startsWith("101:11: FORM3CA.F3CA.PartA.Status: Invalid type."));
@@ -74,9 +76,10 @@ TEST(TaxauditCommand, WrapsTheFileWhenAskedAndRefusesWhatItCannotRead)
     Taxaudit taxaudit;
     ASSERT_EQ(taxaudit({"demo"}).status, 0);
     const QString out = taxaudit.file("3CA.json");
-    ASSERT_EQ(taxaudit({"generate-json", "--client", "C001", "--year", "2026", "--out", out, "--envelope", "O"})
-                  .status,
-              0);
+    ASSERT_EQ(
+        taxaudit({"generate-json", "--client", "C001", "--year", "2026", "--out", out, "--envelope", "O"})
+            .status,
+        0);
     EXPECT_TRUE(readFile(out).startsWith("{\r\n\"metadata\": {\r\n\"filingType\": \"O\","));
     EXPECT_EQ(taxaudit({"validate", out}).status, 0);
 

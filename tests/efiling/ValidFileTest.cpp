@@ -4,11 +4,13 @@
 #include "efiling/clsExportJSON.h"
 #include "efiling/frmeflvalid.h"
 #include "efiling/frmeflvalidXML.h"
+#include "host/clsMain.h"
 
 #include <QDir>
 #include <QFile>
 
-namespace {
+namespace
+{
 
 void writeFile(const QString &path, const QByteArray &text)
 {
@@ -74,7 +76,8 @@ TEST_P(ValidFile, AMalformedDateIsReportedWithItsLine)
     ASSERT_EQ(env->prompt().shown().size(), 1u);
     const auto &report = env->prompt().shown().front();
     EXPECT_EQ(report.title, "E-Filing Validation - Error Report");
-    EXPECT_TRUE(report.text.startsWith("Line 45, Column 13: FORM3CA.F3CA.Declaration.Point1.AuditDated: String '12/08/2026'"))
+    EXPECT_TRUE(report.text.startsWith(
+        "Line 45, Column 13: FORM3CA.F3CA.Declaration.Point1.AuditDated: String '12/08/2026'"))
         << report.text.toStdString();
 }
 
@@ -96,14 +99,16 @@ TEST(XmlCheck, ListsTheFirstThousandOfFifteenHundredFaults)
     EXPECT_EQ(result.findings.first().line, 3);
     EXPECT_GT(result.findings.first().column, 0);
     EXPECT_EQ(result.findings.last().line, 1002);
-    EXPECT_TRUE(result.findings.first().message.contains("x0")) << result.findings.first().message.toStdString();
+    EXPECT_TRUE(result.findings.first().message.contains("x0"))
+        << result.findings.first().message.toStdString();
 }
 
 TEST(XmlCheck, AConformingFileHasNoFindings)
 {
     QTemporaryDir dir;
     writeNumbersXml(dir.filePath("Form61.xsd"), dir.filePath("f.xml"), 0);
-    const XmlSchemaCheck::Result result = XmlSchemaCheck::run(dir.filePath("f.xml"), dir.filePath("Form61.xsd"));
+    const XmlSchemaCheck::Result result =
+        XmlSchemaCheck::run(dir.filePath("f.xml"), dir.filePath("Form61.xsd"));
     EXPECT_TRUE(result.failure.isEmpty());
     EXPECT_TRUE(result.findings.isEmpty());
 }
@@ -123,10 +128,25 @@ TEST_P(ValidFile, TheXmlCheckReportsFaultsAndPassesAGoodFile)
     QDir().mkpath(tempFile("schemas"));
     writeNumbersXml(tempFile("schemas/Form61.xsd"), tempFile("bad.xml"), 2);
     EXPECT_EQ(frmeflvalidXML::ValidFile(2025, tempFile("schemas"), tempFile("bad.xml")), 1);
-    EXPECT_TRUE(env->prompt().lastText().startsWith("Line 3, Column")) << env->prompt().lastText().toStdString();
+    EXPECT_TRUE(env->prompt().lastText().startsWith("Line 3, Column"))
+        << env->prompt().lastText().toStdString();
 
     writeNumbersXml(tempFile("schemas/Form61.xsd"), tempFile("good.xml"), 0);
     env->prompt().clear();
     EXPECT_EQ(frmeflvalidXML::ValidFile(2025, tempFile("schemas"), tempFile("good.xml")), 0);
     EXPECT_TRUE(env->prompt().shown().empty());
+}
+
+TEST_P(ValidFile, TheEntryClassChecksAnXmlFileAgainstTheInstalledSchema)
+{
+    const QString xml = tempFile("f.xml");
+    writeFile(xml, "<Form/>");
+    clsMain entry;
+    EXPECT_FALSE(entry.OpenForm(-3, {}, "61", xml));
+    const QStringList texts = env->prompt().texts();
+    ASSERT_GE(texts.size(), 2);
+    EXPECT_TRUE(
+        texts.at(texts.size() - 2).contains(QDir::toNativeSeparators("eAIR/XmlSch2023/FORM61/Form61.xsd")))
+        << texts.at(texts.size() - 2).toStdString();
+    EXPECT_EQ(texts.last(), "Invalid File.");
 }

@@ -118,8 +118,8 @@ TEST_P(EntryClass, SwitchingFormsMovesPartAAndBack)
     const auto a1 = rowOf("3CA", "3CA1");
     EXPECT_EQ(a1.page, 1);
     EXPECT_EQ(a1.col(1), "We");
-    EXPECT_EQ(a1.col(2), "us");
-    EXPECT_EQ(a1.col(7), "our");
+    EXPECT_EQ(a1.col(2), "Us");
+    EXPECT_EQ(a1.col(7), "Our");
     EXPECT_EQ(a1.col(10), "01/04/2025");
     EXPECT_EQ(a1.col(12), "2026");
     EXPECT_EQ(rowOf("3CA", "3CA3").cols.mid(0, 3), (QStringList{"our", "our", "us"}));

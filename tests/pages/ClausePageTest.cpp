@@ -199,12 +199,4 @@ TEST_P(ClausePages, TotalsFollowTheGridTheyAddUp)
     EXPECT_EQ(stored(5, "13eT"), QStringList{"150.50|20.00|130.50"});
 }
 
-TEST_P(ClausePages, TheReportPageKeepsItsRowsUntilItsOwnPageArrives)
-{
-    const auto before = ClauseStore::readPage(1);
-    ASSERT_FALSE(before.isEmpty());
-    EXPECT_TRUE(open(1)->SaveData());
-    EXPECT_EQ(ClauseStore::readPage(1).size(), before.size());
-}
-
 TALVEX_BOTH_ENGINES(ClausePages);

@@ -80,6 +80,9 @@ protected:
                 columns << m.column;
             if (p < 2 || p > 21 || pt.isEmpty() || pt.startsWith(u'@') || columns.isEmpty())
                 continue;
+            // Page 2 composes its status row from its own controls; PartAPageTest checks it.
+            if (p == 2 && pt == QLatin1String("3CD_A"))
+                continue;
             const auto rows = ClauseStore::readPoint(p, pt);
             ASSERT_FALSE(rows.isEmpty())
                 << where.toStdString() << " page " << p << " point " << pt.toStdString();

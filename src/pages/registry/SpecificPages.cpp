@@ -4,6 +4,10 @@
 #include "pages/PageFactory.h"
 #include "pages/depreciation/frmPage7.h"
 #include "pages/inadmissible/frmPage9.h"
+#include "pages/parta/frmPage1.h"
+#include "pages/parta/frmPage1CB.h"
+#include "pages/parta/frmPage2.h"
+#include "pages/parta/frmPage21.h"
 #include "pages/turnover/frmPage20.h"
 
 namespace SpecificPages
@@ -29,10 +33,15 @@ void registerAll()
     if (registered)
         return;
     registered = true;
+    // Slot 1 holds the report page of the open form.
+    PageFactory::registerPage(FormKind::F3CA, 1, makerOf<frmPage1>());
+    PageFactory::registerPage(FormKind::F3CB, 1, makerOf<frmPage1CB>());
     for (FormKind kind : {FormKind::F3CA, FormKind::F3CB}) {
+        PageFactory::registerPage(kind, 2, makerOf<frmPage2>());
         PageFactory::registerPage(kind, 7, makerOf<frmPage7>());
         PageFactory::registerPage(kind, 9, makerOf<frmPage9>());
         PageFactory::registerPage(kind, 20, makerOf<frmPage20>());
+        PageFactory::registerPage(kind, 21, makerOf<frmPage21>());
     }
     // The figures are written as page 20's rows; the editor then reloads the pages.
     Form3CD::setHandler(EditorCommand::ImportTurnover, [](Form3CD &editor) {

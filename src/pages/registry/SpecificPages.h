@@ -1,6 +1,6 @@
 #pragma once
 
-// The pages with rules of their own (7, 9 and 20 of Form 3CA/3CB-3CD) and the editor
+// The pages with rules of their own (1, 2, 7, 9, 20 and 21 of Form 3CA/3CB-3CD) and the editor
 // command they serve (the turnover import of clause 40).
 namespace SpecificPages
 {

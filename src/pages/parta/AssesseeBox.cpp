@@ -1,0 +1,158 @@
+#include "AssesseeBox.h"
+
+#include "PageChecks.h"
+#include "host/HostContext.h"
+#include "host/Prompt.h"
+#include "store/ClauseStore.h"
+#include "store/DbError.h"
+#include "store/WidgetValues.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace
+{
+const QList<AssesseeBox::Field> kNameFields{AssesseeBox::FirstName, AssesseeBox::MiddleName,
+                                            AssesseeBox::LastName};
+const QList<AssesseeBox::Field> kAddressFields{
+    AssesseeBox::Country,    AssesseeBox::AddressLine1, AssesseeBox::AddressLine2, AssesseeBox::Pin,
+    AssesseeBox::PostOffice, AssesseeBox::Area,         AssesseeBox::District,     AssesseeBox::State};
+} // namespace
+
+AssesseeBox::AssesseeBox(const QString &panName, bool withAddressTick, QWidget *parent)
+    : QGroupBox(tr("Assessee"), parent)
+{
+    setObjectName(QStringLiteral("fraAssessee"));
+    const QStringList names{QStringLiteral("txtFName"), QStringLiteral("txtMName"),
+                            QStringLiteral("txtLName"), QStringLiteral("txtCountry"),
+                            QStringLiteral("txtAdd1"),  QStringLiteral("txtAdd2"),
+                            QStringLiteral("txtPin"),   QStringLiteral("txtPO"),
+                            QStringLiteral("txtArea"),  QStringLiteral("txtDistrict")};
+    for (const QString &name : names)
+        m_fields << addEdit(name);
+
+    m_state = new QComboBox(this);
+    m_state->setObjectName(QStringLiteral("cmbState"));
+    m_state->setEditable(true);
+    m_state->setInsertPolicy(QComboBox::NoInsert);
+    try {
+        ClauseStore::FillCombo(
+            m_state, QStringLiteral("SELECT SName FROM annex_state where id<>? ORDER BY SName"), {37});
+    } catch (const DbError &) {
+        // Without the look-up the state is typed.
+    }
+    m_state->setEditText(QString());
+    m_fields << m_state;
+
+    QLineEdit *pan = addEdit(panName);
+    connect(pan, &QLineEdit::editingFinished, this, &AssesseeBox::checkPan);
+    m_fields << pan;
+    m_fields << addEdit(QStringLiteral("txtAadhaar"));
+
+    m_nameTick = new QCheckBox(tr("Use the name as in the client master"), this);
+    m_nameTick->setObjectName(QStringLiteral("chkName"));
+    connect(m_nameTick, &QCheckBox::clicked, this, &AssesseeBox::applyTicks);
+    if (withAddressTick) {
+        m_addressTick = new QCheckBox(tr("Use the address as in the client master"), this);
+        m_addressTick->setObjectName(QStringLiteral("chkAdd"));
+        connect(m_addressTick, &QCheckBox::clicked, this, &AssesseeBox::applyTicks);
+    }
+
+    auto *grid = new QGridLayout(this);
+    const QStringList captions{tr("First name"), tr("Middle name"),    tr("Last name / Name"),
+                               tr("Country"),    tr("Address line 1"), tr("Address line 2"),
+                               tr("PIN code"),   tr("Post office"),    tr("Area / Locality"),
+                               tr("District"),   tr("State"),          tr("PAN"),
+                               tr("Aadhaar")};
+    for (int f = 0; f < FieldCount; ++f) {
+        const int row = f / 3;
+        const int column = (f % 3) * 2;
+        grid->addWidget(new QLabel(captions.at(f), this), row, column);
+        grid->addWidget(m_fields.at(f), row, column + 1);
+    }
+    auto *ticks = new QHBoxLayout;
+    ticks->addWidget(m_nameTick);
+    if (m_addressTick)
+        ticks->addWidget(m_addressTick);
+    ticks->addStretch();
+    grid->addLayout(ticks, (FieldCount + 2) / 3, 0, 1, 6);
+}
+
+QLineEdit *AssesseeBox::addEdit(const QString &name)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    return edit;
+}
+
+QString AssesseeBox::text(Field f) const
+{
+    return WidgetValues::text(m_fields.at(f)).trimmed();
+}
+
+QStringList AssesseeBox::values() const
+{
+    QStringList out;
+    for (int f = 0; f < FieldCount; ++f)
+        out << text(Field(f));
+    return out;
+}
+
+void AssesseeBox::setValues(const QStringList &columns)
+{
+    for (int f = 0; f < FieldCount; ++f) {
+        if (f == State)
+            m_state->setEditText(columns.value(f));
+        else
+            WidgetValues::setText(m_fields.at(f), columns.value(f));
+    }
+}
+
+void AssesseeBox::applyTicks()
+{
+    const QStringList master = m_master.assesseeColumns();
+    auto apply = [this, &master](const QList<Field> &fields, bool fromMaster) {
+        for (Field f : fields) {
+            if (fromMaster && f == State)
+                m_state->setEditText(master.at(f));
+            else if (fromMaster)
+                WidgetValues::setText(m_fields.at(f), master.at(f));
+            m_fields.at(f)->setEnabled(!fromMaster);
+        }
+    };
+    apply(kNameFields, m_nameTick->isChecked());
+    if (m_addressTick)
+        apply(kAddressFields, m_addressTick->isChecked());
+}
+
+void AssesseeBox::checkPan()
+{
+    auto *pan = static_cast<QLineEdit *>(m_fields.at(PAN));
+    const QString value = pan->text().trimmed().toUpper();
+    pan->setText(value);
+    if (value.isEmpty() || host().ValidPan(value))
+        return;
+    prompts().inform(QStringLiteral("Not a Valid PAN [") + value + QStringLiteral("]"));
+    pan->setFocus(Qt::OtherFocusReason);
+}
+
+bool AssesseeBox::validate(const Messages &messages)
+{
+    if (text(FirstName).isEmpty() && text(MiddleName).isEmpty() && text(LastName).isEmpty())
+        return PageChecks::refuse(m_fields.at(FirstName), messages.name);
+    const QList<QPair<Field, QString>> required{{AddressLine1, messages.address},
+                                                {PostOffice, messages.postOffice},
+                                                {Area, messages.area},
+                                                {District, messages.district}};
+    for (const auto &[field, message] : required) {
+        if (text(field).isEmpty())
+            return PageChecks::refuse(m_fields.at(field), message);
+    }
+    if (!host().ValidPan(text(PAN)))
+        return PageChecks::refuse(m_fields.at(PAN), messages.pan);
+    return true;
+}

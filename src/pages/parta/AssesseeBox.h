@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ClientMaster.h"
+
+#include <QGroupBox>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+// The assessee's name, address, PAN and Aadhaar on a report page, in the thirteen columns
+// of the rows "3CA1A" and "3CBPT1A". Ticks take the name (and on Form 3CB the address)
+// from the client master as it stands. The PAN is checked when the user leaves it.
+class AssesseeBox : public QGroupBox
+{
+    Q_OBJECT
+public:
+    enum Field {
+        FirstName,
+        MiddleName,
+        LastName,
+        Country,
+        AddressLine1,
+        AddressLine2,
+        Pin,
+        PostOffice,
+        Area,
+        District,
+        State,
+        PAN,
+        Aadhaar,
+        FieldCount
+    };
+
+    // The messages of the page's rules, in the order they are checked.
+    struct Messages {
+        QString name, address, postOffice, area, district, pan;
+    };
+
+    AssesseeBox(const QString &panName, bool withAddressTick, QWidget *parent = nullptr);
+
+    QStringList values() const;
+    void setValues(const QStringList &columns);
+    QWidget *field(Field f) const { return m_fields.at(f); }
+    QString text(Field f) const;
+
+    // The client master the ticks take their values from.
+    void setMaster(const ClientMaster &master) { m_master = master; }
+    QCheckBox *nameTick() const { return m_nameTick; }
+    QCheckBox *addressTick() const { return m_addressTick; }
+    // Applies the ticks as they are set: ticked parts come from the master and are locked.
+    void applyTicks();
+
+    // False at the first rule broken, after telling the user.
+    bool validate(const Messages &messages);
+
+private:
+    QLineEdit *addEdit(const QString &name);
+    void checkPan();
+
+    ClientMaster m_master;
+    QList<QWidget *> m_fields; // by Field
+    QComboBox *m_state;
+    QCheckBox *m_nameTick;
+    QCheckBox *m_addressTick = nullptr;
+};

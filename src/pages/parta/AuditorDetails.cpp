@@ -1,0 +1,50 @@
+#include "AuditorDetails.h"
+
+#include "host/AuditorRecord.h"
+
+namespace AuditorDetails
+{
+
+const QStringList &labels()
+{
+    static const QStringList list{
+        QStringLiteral("Auditor Name"),           QStringLiteral("Membership Number"),
+        QStringLiteral("Auditor's Firm Address"), QStringLiteral("Auditor's Country"),
+        QStringLiteral("Auditor's State"),        QStringLiteral("Auditor's Pincode"),
+        QStringLiteral("Auditor's Post Office"),  QStringLiteral("Auditor's Area/Locality"),
+        QStringLiteral("Auditor's District")};
+    return list;
+}
+
+QString normalisedState(const QString &state)
+{
+    const QString upper = state.trimmed().toUpper();
+    if (upper == QLatin1String("LAKHSWADEEP"))
+        return QStringLiteral("Lakshadweep");
+    if (upper == QLatin1String("CHHATISHGARH") || upper == QLatin1String("CHHATTISGARH") ||
+        upper == QLatin1String("CHHATISGARH"))
+        return QStringLiteral("Chhattisgarh");
+    return state.trimmed();
+}
+
+QStringList shown(const QStringList &record)
+{
+    using namespace AuditorRecord;
+    auto field = [&record](Field f) { return record.value(f).trimmed(); };
+    QStringList address;
+    for (Field f : {AddressLine1, AddressLine2, City}) {
+        if (!field(f).isEmpty())
+            address << field(f);
+    }
+    return {field(Name),
+            field(MembershipNo),
+            address.join(QStringLiteral(", ")),
+            field(Country),
+            normalisedState(field(State)),
+            field(Pincode),
+            field(PostOffice),
+            field(Locality),
+            field(District)};
+}
+
+} // namespace AuditorDetails

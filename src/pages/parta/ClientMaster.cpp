@@ -1,0 +1,105 @@
+#include "ClientMaster.h"
+
+#include "host/HostContext.h"
+#include "store/Database.h"
+
+#include <optional>
+
+namespace
+{
+
+bool isIndividual(const QString &status)
+{
+    const QString s = status.trimmed().toUpper();
+    return s == QLatin1String("INDIVIDUAL") || s == QLatin1String("PROPRIETOR") ||
+           s == QLatin1String("PROPRIETORSHIP");
+}
+
+QString joined(const QStringList &parts)
+{
+    QStringList kept;
+    for (const QString &p : parts) {
+        if (!p.trimmed().isEmpty())
+            kept << p.trimmed();
+    }
+    return kept.join(QStringLiteral(", "));
+}
+
+// The master keeps one row per client and year, numbered by `count`; the year's row is
+// the one whose year ends on the host's SecondDate ("31032026").
+std::optional<int> yearCount(Database &db, const QString &client)
+{
+    Recordset rs = db.Execute(QStringLiteral("SELECT count FROM master WHERE Code_No=? AND s_yr=?"),
+                              {client, QString(host().SecondDate()).remove(u'/')});
+    if (rs.Eof())
+        return std::nullopt;
+    return rs.Fields(0).toInt();
+}
+
+} // namespace
+
+ClientMaster ClientMaster::read()
+{
+    HostContext &h = host();
+    Database &db = h.DBObj();
+    ClientMaster m;
+    Recordset rs = db.Execute(
+        QStringLiteral(
+            "SELECT Name, PAN, Aadhaar, Status, Flat, Building, Street, Area, District, PostOffice, "
+            "State, Pin, Country, Type_PL FROM main_info1 WHERE Code_No=?"),
+        {h.Temp_Code()});
+    if (!rs.Eof()) {
+        m.name = rs.Fields(0).trimmed();
+        m.pan = rs.Fields(1).trimmed();
+        m.aadhaar = rs.Fields(2).trimmed();
+        m.status = rs.Fields(3).trimmed();
+        m.addressLine1 = joined({rs.Fields(4), rs.Fields(5)});
+        m.addressLine2 = rs.Fields(6).trimmed();
+        m.area = rs.Fields(7).trimmed();
+        m.district = rs.Fields(8).trimmed();
+        m.postOffice = rs.Fields(9).trimmed();
+        m.state = rs.Fields(10).trimmed();
+        m.pin = rs.Fields(11).trimmed();
+        m.country = rs.Fields(12).trimmed();
+        m.typeOfAccounts = rs.Fields(13).trimmed();
+    }
+    // An individual's name is filed in its parts; any other assessee's whole name is its last name.
+    const QStringList words = m.name.split(u' ', Qt::SkipEmptyParts);
+    if (isIndividual(m.status) && words.size() > 1) {
+        m.firstName = words.first();
+        m.lastName = words.last();
+        m.middleName = words.mid(1, words.size() - 2).join(u' ');
+    } else {
+        m.lastName = m.name;
+    }
+
+    if (const auto count = yearCount(db, h.Temp_Code())) {
+        Recordset year =
+            db.Execute(QStringLiteral("SELECT place, d_of_s FROM master WHERE Code_No=? AND count=?"),
+                       {h.Temp_Code(), *count});
+        if (!year.Eof()) {
+            m.place = year.Fields(0).trimmed();
+            m.signingDate = year.Fields(1).trimmed();
+        }
+    }
+    return m;
+}
+
+QStringList ClientMaster::assesseeColumns() const
+{
+    return {firstName,  middleName, lastName, country, addressLine1, addressLine2, pin,
+            postOffice, area,       district, state,   pan,          aadhaar};
+}
+
+void ClientMaster::saveSigning(const QString &place, const QString &date)
+{
+    HostContext &h = host();
+    Database &db = h.DBObj();
+    const auto count = yearCount(db, h.Temp_Code());
+    if (!count)
+        return;
+    db.Execute(QStringLiteral("update master set place = ? WHERE Code_No=? AND count=?"),
+               {place, h.Temp_Code(), *count});
+    db.Execute(QStringLiteral("update master set d_of_s = ? WHERE Code_No=? AND count=?"),
+               {date, h.Temp_Code(), *count});
+}

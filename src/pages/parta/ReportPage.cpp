@@ -1,0 +1,144 @@
+#include "ReportPage.h"
+
+#include "AssesseeBox.h"
+#include "ObservationsBox.h"
+#include "PageChecks.h"
+#include "host/HostContext.h"
+#include "host/Prompt.h"
+#include "store/ClauseStore.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+#include "store/ModuleState.h"
+#include "store/WidgetValues.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+ReportPage::ReportPage(int slot, int pageNo, const QString &title, QWidget *parent)
+    : ClausePage(Catalogue::Page{slot, title, {}}, slot, pageNo, parent)
+{
+}
+
+bool ReportPage::SaveData()
+{
+    if (moduleState().saveWithValidation && !validateForm(true))
+        return false;
+    try {
+        Transaction transaction(host().DBObj());
+        deleteRows();
+        writeRows();
+        ClientMaster::saveSigning(m_place->text().trimmed(), m_signDate->text().trimmed());
+        transaction.commit();
+        return true;
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+        return false;
+    }
+}
+
+void ReportPage::DisplayData()
+{
+    try {
+        m_master = ClientMaster::read();
+        m_assessee->setMaster(m_master);
+        showDefaults();
+        const QString form = moduleState().formCode;
+        Rows rows;
+        for (const ClauseStore::ClauseRow &row : ClauseStore::readPage(pageNo()))
+            rows[row.point] << row.cols;
+        // The ticks of both forms live under PageNo 1; each form reads its own.
+        for (const QString &tick : {QStringLiteral("MasterName"), QStringLiteral("MasterAdd")}) {
+            for (const ClauseStore::ClauseRow &row : ClauseStore::readPoint(1, tick, false)) {
+                if (row.formName == form && !rows.contains(tick))
+                    rows[tick] << row.cols;
+            }
+        }
+        showRows(rows);
+        m_assessee->applyTicks();
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
+}
+
+void ReportPage::deleteTicks(const QStringList &points)
+{
+    const ModuleState &m = moduleState();
+    HostContext &h = host();
+    for (const QString &point : points)
+        h.DBObj().Execute(
+            QStringLiteral(
+                "DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=1 AND FormName=? AND PointNo=?")
+                .arg(m.clauseTable),
+            {h.Temp_Code(), h.yearKey(), m.formCode, point});
+}
+
+void ReportPage::writeTick(QWidget *tick, const QString &point)
+{
+    ClauseStore::insertRow(1, point, {WidgetValues::checkValue(tick)}, moduleState().formCode);
+}
+
+QHBoxLayout *ReportPage::line(std::initializer_list<Part> parts)
+{
+    auto *row = new QHBoxLayout;
+    for (const Part &part : parts) {
+        if (part.widget)
+            row->addWidget(part.widget);
+        else
+            row->addWidget(new QLabel(part.text, this));
+    }
+    row->addStretch();
+    return row;
+}
+
+void ReportPage::addGroup(const QString &title, const QList<QLayout *> &lines, QWidget *below)
+{
+    auto *group = new QGroupBox(title, this);
+    auto *layout = new QVBoxLayout(group);
+    for (QLayout *l : lines)
+        layout->addLayout(l);
+    if (below)
+        layout->addWidget(below);
+    // The body ends with a stretch that keeps the groups at the top.
+    m_body->insertWidget(m_body->count() - 1, group);
+}
+
+QLineEdit *ReportPage::textEdit(const QString &name, int width)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    if (width > 0)
+        edit->setMinimumWidth(width);
+    return edit;
+}
+
+QLineEdit *ReportPage::dateEdit(const QString &name)
+{
+    QLineEdit *edit = textEdit(name);
+    edit->setPlaceholderText(QStringLiteral("DD/MM/YYYY"));
+    edit->setMaximumWidth(110);
+    connect(edit, &QLineEdit::editingFinished, edit,
+            [edit] { edit->setText(host().ConvertDate(edit->text())); });
+    return edit;
+}
+
+void ReportPage::enterMovesOn()
+{
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
+            qobject_cast<QAbstractButton *>(w))
+            w->installEventFilter(this);
+    }
+}
+
+bool ReportPage::checkSignedAfterYear()
+{
+    if (host().MyDateSerial(m_signDate->text()) <= PageChecks::yearEnd())
+        return PageChecks::refuse(m_signDate,
+                                  QStringLiteral("Date should be greater than ") + PageChecks::yearEndText());
+    return true;
+}

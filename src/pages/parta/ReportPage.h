@@ -1,0 +1,67 @@
+#pragma once
+
+#include "pages/ClausePage.h"
+#include "ClientMaster.h"
+
+#include <QHash>
+#include <initializer_list>
+
+class AssesseeBox;
+class ObservationsBox;
+class QHBoxLayout;
+class QLineEdit;
+
+// The accountant's report page of Form 3CA or Form 3CB. It starts from the client master
+// and the year, the stored rows win over both, and a save rewrites its rows and the
+// master's place and date of signing inside one transaction, so that a failed save leaves
+// the report as it was.
+class ReportPage : public ClausePage
+{
+    Q_OBJECT
+public:
+    bool SaveData() override;
+    void DisplayData() override;
+
+protected:
+    // Stored rows by PointNo, each row its Col1.. values.
+    using Rows = QHash<QString, QList<QStringList>>;
+
+    // One piece of a line of the report's wording: words, or the control that completes them.
+    struct Part {
+        Part(const char *words) : text(QString::fromUtf8(words)) {}
+        Part(QWidget *control) : widget(control) {}
+        QString text;
+        QWidget *widget = nullptr;
+    };
+
+    ReportPage(int slot, int pageNo, const QString &title, QWidget *parent);
+
+    // Deletes the rows that writeRows writes again; runs inside SaveData's transaction.
+    virtual void deleteRows() = 0;
+    // Fills the controls from the client master and the year, before the stored rows.
+    virtual void showDefaults() = 0;
+    virtual void showRows(const Rows &rows) = 0;
+
+    // Deletes this form's tick rows, which both forms keep under PageNo 1.
+    void deleteTicks(const QStringList &points);
+    void writeTick(QWidget *tick, const QString &point);
+
+    QHBoxLayout *line(std::initializer_list<Part> parts);
+    void addGroup(const QString &title, const QList<QLayout *> &lines, QWidget *below = nullptr);
+    QLineEdit *textEdit(const QString &name, int width = 0);
+    // A date box: what the user typed becomes dd/mm/yyyy when the box is left.
+    QLineEdit *dateEdit(const QString &name);
+
+    // Enter moves from one control to the next, as on the other pages; called once the
+    // page's controls exist.
+    void enterMovesOn();
+    // The report is signed after the year it reports on has ended: "Date should be greater
+    // than 31/03/" and the year key otherwise.
+    bool checkSignedAfterYear();
+
+    ClientMaster m_master;
+    AssesseeBox *m_assessee = nullptr;
+    ObservationsBox *m_observations = nullptr;
+    QLineEdit *m_place = nullptr;
+    QLineEdit *m_signDate = nullptr;
+};

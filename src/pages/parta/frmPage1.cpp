@@ -1,0 +1,242 @@
+#include "frmPage1.h"
+
+#include "AssesseeBox.h"
+#include "ChoiceCombo.h"
+#include "pages/ClauseGrid.h"
+#include "ObservationsBox.h"
+#include "PageChecks.h"
+#include "ReportLists.h"
+#include "host/HostContext.h"
+#include "host/Prompt.h"
+#include "store/ClauseStore.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+#include "store/ModuleState.h"
+#include "store/WidgetValues.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+
+using PageChecks::refuse;
+
+namespace
+{
+QString valueOf(const QWidget *w)
+{
+    return WidgetValues::text(w).trimmed();
+}
+} // namespace
+
+frmPage1::frmPage1(QWidget *parent) : ReportPage(1, 1, QStringLiteral("Form 3CA: audit report"), parent)
+{
+    using namespace ReportLists;
+    const QString yearKey = host().yearKey();
+    m_iWe = ChoiceCombo::make(this, QStringLiteral("cmb1IWe"), iWe());
+    m_meUs = ChoiceCombo::make(this, QStringLiteral("cmb1MeUs"), meUsFirm());
+    m_firm = textEdit(QStringLiteral("txtCA_FirmName"), 260);
+    m_act = ChoiceCombo::make(this, QStringLiteral("cmbAct"), {});
+    m_act->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_act->setMinimumContentsLength(40);
+    try {
+        ClauseStore::FillCombo(
+            m_act,
+            QStringLiteral("SELECT Text FROM annex_3cd21combo WHERE Point=? ORDER BY convert(Id,signed)"),
+            {QStringLiteral("1Act")});
+    } catch (const DbError &) {
+        // Without the look-up there is nothing to choose; the rules ask for an Act.
+    }
+    connect(m_act, &QComboBox::currentIndexChanged, this, &frmPage1::actChanged);
+    m_otherAct = textEdit(QStringLiteral("txtAct"), 200);
+    m_iWe2 = ChoiceCombo::make(this, QStringLiteral("cmb2IWe"), iWe());
+    m_myOurTheir = ChoiceCombo::make(this, QStringLiteral("cmb1MeYour"), myOurTheir());
+    m_reportedDate = dateEdit(QStringLiteral("txtReportedDate"));
+    m_accounts = ChoiceCombo::make(this, QStringLiteral("cmb1PI"), accountTypes());
+    m_from = dateEdit(QStringLiteral("txtFAY"));
+    m_to = dateEdit(QStringLiteral("txtTAY"));
+    m_year = ChoiceCombo::make(this, QStringLiteral("cmbYear"), years(yearKey));
+    m_accounts2 = ChoiceCombo::make(this, QStringLiteral("cmb2PI"), accountTypes());
+    m_opinion = ChoiceCombo::make(this, QStringLiteral("cmb3aMeYour"), myOur());
+    m_information = ChoiceCombo::make(this, QStringLiteral("cmb3bMeYour"), myOur());
+    m_explainedTo = ChoiceCombo::make(this, QStringLiteral("cmb3cMeUs"), meUs());
+    m_assessee = new AssesseeBox(QStringLiteral("txtPAN"), false, this);
+    m_observations = new ObservationsBox(QStringLiteral("3CAQual"), this);
+    m_place = textEdit(QStringLiteral("txtPlace"), 200);
+    m_signDate = dateEdit(QStringLiteral("txtDOS"));
+
+    addGroup(QStringLiteral("1."),
+             {line({m_iWe, "report that the statutory audit of the assessee below was conducted by", m_meUs,
+                    m_firm})},
+             m_assessee);
+    addGroup(QString(), {line({"in pursuance of the provisions of the", m_act, m_otherAct, "Act, and"}),
+                         line({m_iWe2, "annex hereto a copy of", m_myOurTheir, "audit report dated",
+                               m_reportedDate, "along with a copy of each of:"}),
+                         line({"(a) the audited", m_accounts, "for the period beginning from", m_from,
+                               "to ending on", m_to, ";"}),
+                         line({"(b) the audited balance sheet as at 31st March,", m_year, "; and"}),
+                         line({"(c) documents declared by the said Act to be part of, or annexed to, the",
+                               m_accounts2, "and balance sheet."})});
+    addGroup(QStringLiteral("2."),
+             {line({"The statement of particulars required to be furnished under section "
+                    "44AB is annexed herewith in Form No. 3CD."})});
+    addGroup(
+        QStringLiteral("3."),
+        {line({"In", m_opinion, "opinion and to the best of", m_information,
+               "information and according to explanations given to", m_explainedTo, ","}),
+         line({"the particulars given in the said Form No. 3CD are true and correct subject to the following "
+               "observations/qualifications, if any:"})},
+        m_observations);
+    addGroup(tr("Signing"), {line({"Place", m_place, "Date", m_signDate})});
+    actChanged();
+    enterMovesOn();
+}
+
+QList<QWidget *> frmPage1::pointOneControls() const
+{
+    return {m_iWe,          m_meUs,     m_firm, m_act, m_otherAct, m_iWe2,     m_myOurTheir,
+            m_reportedDate, m_accounts, m_from, m_to,  m_year,     m_accounts2};
+}
+
+QList<QComboBox *> frmPage1::paragraphThree() const
+{
+    return {m_opinion, m_information, m_explainedTo};
+}
+
+void frmPage1::actChanged()
+{
+    // The Act's own name is asked for only when it is none of the listed ones.
+    const bool other = valueOf(m_act) == ReportLists::otherAct();
+    m_otherAct->setEnabled(other);
+    if (!other)
+        m_otherAct->clear();
+}
+
+void frmPage1::showDefaults()
+{
+    HostContext &h = host();
+    for (QWidget *w : pointOneControls())
+        WidgetValues::setText(w, QString());
+    for (QComboBox *c : paragraphThree())
+        c->setCurrentIndex(-1);
+    m_assessee->setValues(m_master.assesseeColumns());
+    m_assessee->nameTick()->setChecked(false);
+    m_from->setText(h.FirstDate());
+    m_to->setText(h.SecondDate());
+    ChoiceCombo::show(m_year, h.yearKey());
+    m_place->setText(m_master.place);
+    m_signDate->setText(m_master.signingDate);
+    m_observations->grid()->setRows({});
+}
+
+void frmPage1::showRows(const Rows &rows)
+{
+    if (rows.contains(QStringLiteral("3CA1"))) {
+        const QStringList cols = rows.value(QStringLiteral("3CA1")).first();
+        const QList<QWidget *> controls = pointOneControls();
+        for (int k = 0; k < controls.size(); ++k) {
+            if (auto *combo = qobject_cast<QComboBox *>(controls.at(k)))
+                ChoiceCombo::show(combo, cols.value(k));
+            else
+                WidgetValues::setText(controls.at(k), cols.value(k));
+        }
+    }
+    if (rows.contains(QStringLiteral("3CA1A")))
+        m_assessee->setValues(rows.value(QStringLiteral("3CA1A")).first());
+    if (rows.contains(QStringLiteral("3CA3"))) {
+        const QStringList cols = rows.value(QStringLiteral("3CA3")).first();
+        const QList<QComboBox *> combos = paragraphThree();
+        for (int k = 0; k < combos.size(); ++k)
+            ChoiceCombo::show(combos.at(k), cols.value(k));
+    }
+    if (rows.contains(QStringLiteral("3CAOTH"))) {
+        const QStringList cols = rows.value(QStringLiteral("3CAOTH")).first();
+        m_place->setText(cols.value(3));
+        m_signDate->setText(cols.value(4));
+    }
+    m_observations->grid()->setRows(rows.value(QStringLiteral("3CAQual")));
+    const auto tick = rows.value(QStringLiteral("MasterName"));
+    m_assessee->nameTick()->setChecked(!tick.isEmpty() && tick.first().value(0) == QLatin1String("1"));
+}
+
+void frmPage1::deleteRows()
+{
+    const ModuleState &m = moduleState();
+    HostContext &h = host();
+    h.DBObj().Execute(
+        QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=1 AND FormName=? AND "
+                       "PointNo LIKE ?")
+            .arg(m.clauseTable),
+        {h.Temp_Code(), h.yearKey(), m.formCode, QStringLiteral("3CA%")});
+    deleteTicks({QStringLiteral("MasterName")});
+}
+
+void frmPage1::writeRows()
+{
+    QStringList pointOne;
+    for (QWidget *w : pointOneControls())
+        pointOne << valueOf(w);
+    ClauseStore::insertRow(1, QStringLiteral("3CA1"), pointOne);
+    ClauseStore::insertRow(1, QStringLiteral("3CA1A"), m_assessee->values());
+    QStringList three;
+    for (QComboBox *c : paragraphThree())
+        three << valueOf(c);
+    ClauseStore::insertRow(1, QStringLiteral("3CA3"), three);
+    ClauseStore::insertRow(
+        1, QStringLiteral("3CAOTH"),
+        {QStringLiteral("0"), QString(), QString(), valueOf(m_place), valueOf(m_signDate)});
+    ClauseStore::SaveClauseControl(m_observations->grid(), QStringLiteral("3CAQual"), 1, true);
+    writeTick(m_assessee->nameTick(), QStringLiteral("MasterName"));
+}
+
+bool frmPage1::validateForm(bool)
+{
+    HostContext &h = host();
+    if (valueOf(m_iWe).isEmpty())
+        return refuse(m_iWe, QStringLiteral("Please select an option I/We from the list."));
+    if (!m_assessee->validate(
+            {QStringLiteral("Please enter Name of the Assessee"),
+             QStringLiteral("Please enter Address of Assessee"), QStringLiteral("Please enter post office"),
+             QStringLiteral("Please enter area/locality"), QStringLiteral("Please enter district"),
+             QStringLiteral("Please enter Valid PAN of Assessee")}))
+        return false;
+    if (valueOf(m_firm).isEmpty())
+        return refuse(m_firm, QStringLiteral("Please enter the name of the CA/Partnership firm who audited"));
+    if (valueOf(m_act).isEmpty())
+        return refuse(m_act, QStringLiteral("Please select the Name of the Act."));
+    if (valueOf(m_act) == ReportLists::otherAct() && valueOf(m_otherAct).isEmpty())
+        return refuse(m_otherAct, QStringLiteral("Please enter the Name of the other Act."));
+    if (!h.MyDateSerial(m_reportedDate->text()).isValid())
+        return refuse(m_reportedDate, QStringLiteral("Please enter the valid date of signing of the report"));
+    for (QWidget *choice : QList<QWidget *>{m_meUs, m_iWe2, m_myOurTheir, m_accounts, m_year, m_accounts2,
+                                            m_opinion, m_information, m_explainedTo}) {
+        if (valueOf(choice).isEmpty())
+            return refuse(choice, QStringLiteral("Please select an option from the dropdown."));
+    }
+    if (valueOf(m_place).isEmpty())
+        return refuse(m_place, QStringLiteral("Please enter the place of signing the report"));
+    const QDate signedOn = h.MyDateSerial(m_signDate->text());
+    if (!signedOn.isValid())
+        return refuse(m_signDate, QStringLiteral("Please enter the  valid date of Signing the report"));
+    if (signedOn < h.MyDateSerial(m_reportedDate->text()))
+        return refuse(m_signDate,
+                      QStringLiteral("Date of Signing the Report can not be Less than Reported Date."));
+    return checkSignedAfterYear();
+}
+
+void frmPage1::Form_Activate()
+{
+    if (m_noticeShown ||
+        m_master.typeOfAccounts.compare(QLatin1String("RECEIPT AND PAYMENT"), Qt::CaseInsensitive))
+        return;
+    m_noticeShown = true;
+    prompts().inform(
+        QStringLiteral("Type of Profit and loss is 'RECEIPT AND PAYMENT'.\nThis option is not in "
+                       "Form3CA-3CD."));
+}
+
+void frmPage1::showEvent(QShowEvent *event)
+{
+    ReportPage::showEvent(event);
+    Form_Activate();
+}

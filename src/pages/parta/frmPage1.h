@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ReportPage.h"
+
+class QComboBox;
+
+// The report page of Form 3CA (PageNo 1, FormName "3CA"): the audit under another law,
+// the assessee, the accounts annexed, paragraph 3 with the observations, and the place
+// and date of signing.
+class frmPage1 : public ReportPage
+{
+    Q_OBJECT
+public:
+    explicit frmPage1(QWidget *parent = nullptr);
+
+    bool validateForm(bool show = true) override;
+    // On becoming visible: tells once that the client keeps a receipt and payment account,
+    // a kind of account Form 3CA has no wording for.
+    void Form_Activate();
+
+protected:
+    void writeRows() override;
+    void deleteRows() override;
+    void showDefaults() override;
+    void showRows(const Rows &rows) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QList<QWidget *> pointOneControls() const; // the thirteen columns of "3CA1"
+    QList<QComboBox *> paragraphThree() const; // the three columns of "3CA3"
+    void actChanged();
+
+    QComboBox *m_iWe, *m_meUs, *m_act, *m_iWe2, *m_myOurTheir, *m_accounts, *m_year, *m_accounts2;
+    QComboBox *m_opinion, *m_information, *m_explainedTo;
+    QLineEdit *m_firm, *m_otherAct, *m_reportedDate, *m_from, *m_to;
+    bool m_noticeShown = false;
+};

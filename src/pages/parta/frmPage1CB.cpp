@@ -1,0 +1,233 @@
+#include "frmPage1CB.h"
+
+#include "AssesseeBox.h"
+#include "ChoiceCombo.h"
+#include "pages/ClauseGrid.h"
+#include "ObservationsBox.h"
+#include "PageChecks.h"
+#include "ReportLists.h"
+#include "host/HostContext.h"
+#include "store/ClauseStore.h"
+#include "store/WidgetValues.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+using PageChecks::refuse;
+
+namespace
+{
+QString valueOf(const QWidget *w)
+{
+    return WidgetValues::text(w).trimmed();
+}
+} // namespace
+
+frmPage1CB::frmPage1CB(QWidget *parent) : ReportPage(1, 101, QStringLiteral("Form 3CB: audit report"), parent)
+{
+    using namespace ReportLists;
+    auto choice = [this](const char *name, const QStringList &items) {
+        return ChoiceCombo::make(this, QString::fromLatin1(name), items);
+    };
+    m_iWe = choice("cmb1IWe", iWe());
+    m_balanceSheetDate = dateEdit(QStringLiteral("txtBDT"));
+    m_accounts = choice("cmb1PI", accountTypes());
+    m_from = dateEdit(QStringLiteral("txtPFrom"));
+    m_to = dateEdit(QStringLiteral("txtPTo"));
+    m_assessee = new AssesseeBox(QStringLiteral("txtCBPAN"), true, this);
+    m_iWe2 = choice("cmb2IWe", iWe());
+    m_accounts2 = choice("cmb2PI", accountTypes());
+    m_headOffice = textEdit(QStringLiteral("txtFLocation"), 220);
+    m_branches = textEdit(QStringLiteral("txtNOB"));
+    m_branches->setMaximumWidth(80);
+    m_branches->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_branches));
+    m_comments = textEdit(QStringLiteral("txt3aOCDI"), 420);
+    m_three = {choice("cmb3aIWe", iWe()),
+               choice("cmb3bAIWe", iWe()),
+               choice("cmb3bAMyOur", myOur()),
+               choice("cmb3bBMyOur1", myOur()),
+               choice("cmb3bBMyOur2", myOur()),
+               choice("cmb3bCMyOur1", myOur()),
+               choice("cmb3bCMyOur2", myOur()),
+               choice("cmb3bCMeUs", meUs()),
+               choice("cmb3CiBSDate", yearEnds(host().yearKey())),
+               choice("cmb3CiiPI", accountTypes()),
+               choice("cmb3CiiPL", results())};
+    m_five = {choice("cmb5MyOur1", myOur()), choice("cmb5MyOur2", myOur()), choice("cmb5MeUs", meUs())};
+    m_observations = new ObservationsBox(QStringLiteral("Qual"), this);
+    m_place = textEdit(QStringLiteral("txtPlace"), 200);
+    m_signDate = dateEdit(QStringLiteral("txtDOS"));
+
+    const QList<QComboBox *> &t = m_three;
+    addGroup(
+        QStringLiteral("1."),
+        {line({m_iWe, "have examined the balance sheet as on", m_balanceSheetDate, ", and the", m_accounts}),
+         line({"for the period beginning from", m_from, "to ending on", m_to, ", attached herewith, of"})},
+        m_assessee);
+    addGroup(QStringLiteral("2."),
+             {line({m_iWe2, "certify that the balance sheet and the", m_accounts2,
+                    "are in agreement with the books of account"}),
+              line({"maintained at the head office at", m_headOffice, "and", m_branches, "branches."})});
+    addGroup(QStringLiteral("3."),
+             {line({"(a)", t[0],
+                    "report the following observations/ comments/ discrepancies/ inconsistencies; if "
+                    "any:",
+                    m_comments}),
+              line({"(b) Subject to above,-"}),
+              line({"(A)", t[1], "have obtained all the information and explanations which, to the best of",
+                    t[2], "knowledge and belief, were necessary for the purposes of the audit."}),
+              line({"(B) In", t[3],
+                    "opinion, proper books of account have been kept by the head office and "
+                    "branches of the assessee so far as appears from",
+                    t[4], "examination of the books."}),
+              line({"(C) In", t[5], "opinion and to the best of", t[6],
+                    "information and according to explanations given to", t[7], ", the said accounts,"}),
+              line({"read with notes thereon, if any, give a true and fair view:-"}),
+              line({"(i) in the case of the balance sheet, of the state of the affairs of the assessee as at",
+                    t[8], "; and"}),
+              line({"(ii) in the case of the", t[9], ", of the", t[10],
+                    "of the assessee for the year ended on "
+                    "that date."})});
+    addGroup(QStringLiteral("4."),
+             {line({"The statement of particulars required to be furnished under section "
+                    "44AB is annexed herewith in Form No. 3CD."})});
+    addGroup(
+        QStringLiteral("5."),
+        {line({"In", m_five[0], "opinion and to the best of", m_five[1],
+               "information and according to explanations given to", m_five[2], ","}),
+         line({"the particulars given in the said Form No. 3CD and the Annexure thereto are true and correct "
+               "subject to the following observations/qualifications, if any:"})},
+        m_observations);
+    addGroup(tr("Signing"), {line({"Place", m_place, "Date", m_signDate})});
+    enterMovesOn();
+}
+
+QList<QWidget *> frmPage1CB::paragraphOne() const
+{
+    return {m_iWe, m_balanceSheetDate, m_accounts, m_from, m_to};
+}
+
+QList<QWidget *> frmPage1CB::paragraphTwo() const
+{
+    return {m_iWe2, m_accounts2, m_headOffice, m_branches};
+}
+
+QList<QWidget *> frmPage1CB::paragraphThree() const
+{
+    QList<QWidget *> out{m_three.first(), m_comments};
+    for (int k = 1; k < m_three.size(); ++k)
+        out << m_three.at(k);
+    return out;
+}
+
+QList<QWidget *> frmPage1CB::paragraphFive() const
+{
+    return {m_five.begin(), m_five.end()};
+}
+
+void frmPage1CB::show(const QList<QWidget *> &controls, const QStringList &cols)
+{
+    for (int k = 0; k < controls.size(); ++k) {
+        if (auto *combo = qobject_cast<QComboBox *>(controls.at(k)))
+            ChoiceCombo::show(combo, cols.value(k));
+        else
+            WidgetValues::setText(controls.at(k), cols.value(k));
+    }
+}
+
+QStringList frmPage1CB::valuesOf(const QList<QWidget *> &controls)
+{
+    QStringList out;
+    for (QWidget *w : controls)
+        out << valueOf(w);
+    return out;
+}
+
+void frmPage1CB::showDefaults()
+{
+    HostContext &h = host();
+    for (const auto &controls : {paragraphOne(), paragraphTwo(), paragraphThree(), paragraphFive()})
+        show(controls, {});
+    m_assessee->setValues(m_master.assesseeColumns());
+    m_assessee->nameTick()->setChecked(false);
+    m_assessee->addressTick()->setChecked(false);
+    m_balanceSheetDate->setText(h.SecondDate());
+    m_from->setText(h.FirstDate());
+    m_to->setText(h.SecondDate());
+    ChoiceCombo::show(m_three.at(8), PageChecks::yearEndText());
+    m_place->setText(m_master.place);
+    m_signDate->setText(m_master.signingDate);
+    m_observations->grid()->setRows({});
+}
+
+void frmPage1CB::showRows(const Rows &rows)
+{
+    const QList<QPair<QString, QList<QWidget *>>> points{{QStringLiteral("3CBPT1"), paragraphOne()},
+                                                         {QStringLiteral("3CBPT2"), paragraphTwo()},
+                                                         {QStringLiteral("3CBPT3"), paragraphThree()},
+                                                         {QStringLiteral("3CBPT5"), paragraphFive()}};
+    for (const auto &[point, controls] : points) {
+        if (rows.contains(point))
+            show(controls, rows.value(point).first());
+    }
+    if (rows.contains(QStringLiteral("3CBPT1A")))
+        m_assessee->setValues(rows.value(QStringLiteral("3CBPT1A")).first());
+    if (rows.contains(QStringLiteral("3CBOTH"))) {
+        const QStringList cols = rows.value(QStringLiteral("3CBOTH")).first();
+        m_place->setText(cols.value(3));
+        m_signDate->setText(cols.value(4));
+    }
+    m_observations->grid()->setRows(rows.value(QStringLiteral("Qual")));
+    auto ticked = [&rows](const QString &point) {
+        const auto tick = rows.value(point);
+        return !tick.isEmpty() && tick.first().value(0) == QLatin1String("1");
+    };
+    m_assessee->nameTick()->setChecked(ticked(QStringLiteral("MasterName")));
+    m_assessee->addressTick()->setChecked(ticked(QStringLiteral("MasterAdd")));
+}
+
+void frmPage1CB::deleteRows()
+{
+    ClauseStore::deletePage(101);
+    deleteTicks({QStringLiteral("MasterName"), QStringLiteral("MasterAdd")});
+}
+
+void frmPage1CB::writeRows()
+{
+    ClauseStore::insertRow(101, QStringLiteral("3CBPT1"), valuesOf(paragraphOne()));
+    ClauseStore::insertRow(101, QStringLiteral("3CBPT1A"), m_assessee->values());
+    ClauseStore::insertRow(101, QStringLiteral("3CBPT2"), valuesOf(paragraphTwo()));
+    ClauseStore::insertRow(101, QStringLiteral("3CBPT3"), valuesOf(paragraphThree()));
+    ClauseStore::insertRow(101, QStringLiteral("3CBPT5"), valuesOf(paragraphFive()));
+    ClauseStore::insertRow(
+        101, QStringLiteral("3CBOTH"),
+        {QStringLiteral("0"), QString(), QString(), valueOf(m_place), valueOf(m_signDate)});
+    ClauseStore::SaveClauseControl(m_observations->grid(), QStringLiteral("Qual"), 101, true);
+    writeTick(m_assessee->nameTick(), QStringLiteral("MasterName"));
+    writeTick(m_assessee->addressTick(), QStringLiteral("MasterAdd"));
+}
+
+bool frmPage1CB::validateForm(bool)
+{
+    if (valueOf(m_iWe).isEmpty())
+        return refuse(m_iWe, QStringLiteral("Please select an option i/We from the list."));
+    if (!m_assessee->validate(
+            {QStringLiteral("Please enter Name of the Assessee."),
+             QStringLiteral("Please enter Address of Assessee."), QStringLiteral("Please enter post office."),
+             QStringLiteral("Please enter area/locality."), QStringLiteral("Please enter district."),
+             QStringLiteral("Please enter Valid PAN of Assessee.")}))
+        return false;
+    if (valueOf(m_headOffice).isEmpty())
+        return refuse(m_headOffice, QStringLiteral("Please enter head office address."));
+    if (valueOf(m_branches).isEmpty())
+        return refuse(m_branches, QStringLiteral("Please enter number of branches."));
+    if (valueOf(m_place).isEmpty())
+        return refuse(m_place, QStringLiteral("Please enter place."));
+    if (!host().MyDateSerial(m_signDate->text()).isValid())
+        return refuse(m_signDate, QStringLiteral("Please enter date."));
+    return checkSignedAfterYear();
+}

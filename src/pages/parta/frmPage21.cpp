@@ -1,0 +1,215 @@
+#include "frmPage21.h"
+
+#include "AuditorDetails.h"
+#include "PageChecks.h"
+#include "host/HostContext.h"
+#include "host/Prompt.h"
+#include "store/ClauseStore.h"
+#include "store/CompletenessPrompts.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+#include "store/ModuleState.h"
+#include "store/WidgetValues.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+namespace
+{
+
+const QString kSignDateLabel = QStringLiteral("Date of signing Tax Audit Report");
+
+// Eight digits (membership number and year) and ten letters or digits.
+bool validUdin(const QString &udin)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[0-9]{8}[A-Z0-9]{10}$"));
+    return pattern.match(udin).hasMatch();
+}
+
+bool isMarker(const QString &text)
+{
+    const QString t = text.trimmed();
+    return t.compare(QLatin1String("NIL"), Qt::CaseInsensitive) == 0 ||
+           t.compare(QLatin1String("NA"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+frmPage21::frmPage21(QWidget *parent)
+    : ClausePage(Catalogue::Page{21, QStringLiteral("Signing of the report"), {}}, 21, 21, parent)
+{
+    auto *auditor = new QGroupBox(tr("Auditor who signs the report"), this);
+    auto *auditorLayout = new QVBoxLayout(auditor);
+    m_individual = new QRadioButton(tr("Individual"), auditor);
+    m_individual->setObjectName(QStringLiteral("optAud0"));
+    m_firm = new QRadioButton(tr("Firm"), auditor);
+    m_firm->setObjectName(QStringLiteral("optAud1"));
+    auto *types = new QButtonGroup(this);
+    types->addButton(m_individual, 0);
+    types->addButton(m_firm, 1);
+    connect(types, &QButtonGroup::idClicked, this, &frmPage21::showAuditor);
+    auto *select = new QPushButton(tr("Select Auditor"), auditor);
+    select->setObjectName(QStringLiteral("cmdSelectAuditor"));
+    connect(select, &QPushButton::clicked, this, &frmPage21::cmdSelectAuditor_Click);
+    m_noAuditor = new QLabel(auditor);
+    m_noAuditor->setObjectName(QStringLiteral("lblNoAuditor"));
+    auto *typeRow = new QHBoxLayout;
+    typeRow->addWidget(m_individual);
+    typeRow->addWidget(m_firm);
+    typeRow->addSpacing(24);
+    typeRow->addWidget(select);
+    typeRow->addWidget(m_noAuditor);
+    typeRow->addStretch();
+    auditorLayout->addLayout(typeRow);
+    auto *boxes = new QFormLayout;
+    for (int i = 0; i < AuditorDetails::labels().size(); ++i) {
+        auto *box = new QLineEdit(auditor);
+        box->setObjectName(QStringLiteral("txtAud%1").arg(i));
+        // The host keeps the auditor; the page only shows him.
+        box->setReadOnly(true);
+        boxes->addRow(AuditorDetails::labels().at(i), box);
+        m_auditor << box;
+    }
+    auditorLayout->addLayout(boxes);
+    m_body->insertWidget(m_body->count() - 1, auditor);
+
+    auto *signing = new QGroupBox(tr("Signing"), this);
+    auto *signingForm = new QFormLayout(signing);
+    m_udin = new QLineEdit(signing);
+    m_udin->setObjectName(QStringLiteral("txtUDIN"));
+    m_udin->setMaxLength(40);
+    connect(m_udin, &QLineEdit::editingFinished, this, &frmPage21::txtUDIN_LostFocus);
+    auto *notice =
+        new QLabel(QStringLiteral("( UDIN is for printing purpose only, not for e-Filing )"), signing);
+    notice->setObjectName(QStringLiteral("lblUDINNotice"));
+    m_signDate = new QLineEdit(signing);
+    m_signDate->setObjectName(QStringLiteral("txtSignDate"));
+    m_signDate->setPlaceholderText(QStringLiteral("DD/MM/YYYY"));
+    m_signDate->setMaximumWidth(110);
+    connect(m_signDate, &QLineEdit::editingFinished, this,
+            [this] { m_signDate->setText(host().ConvertDate(m_signDate->text())); });
+    signingForm->addRow(tr("Unique Document Identification Number (UDIN)"), m_udin);
+    signingForm->addRow(QString(), notice);
+    signingForm->addRow(kSignDateLabel, m_signDate);
+    m_body->insertWidget(m_body->count() - 1, signing);
+
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractButton *>(w))
+            w->installEventFilter(this);
+    }
+}
+
+QString frmPage21::auditorType() const
+{
+    return m_individual->isChecked() ? QStringLiteral("I") : QStringLiteral("F");
+}
+
+void frmPage21::showAuditor()
+{
+    HostContext &h = host();
+    QStringList record;
+    if (h.GetAuditorDet(auditorType(), h.yearKey(), h.Temp_Code())) {
+        for (int i = 0; i < 39; ++i)
+            record << h.vArrOutValue(i);
+    }
+    h.InitTempArray();
+    const QStringList values = record.isEmpty() ? QStringList() : AuditorDetails::shown(record);
+    for (int i = 0; i < m_auditor.size(); ++i)
+        m_auditor.at(i)->setText(values.value(i));
+    m_noAuditor->setText(record.isEmpty() ? QStringLiteral("No Record.") : QString());
+}
+
+void frmPage21::DisplayData()
+{
+    try {
+        const auto first = [](int page, const QString &point) {
+            const auto rows = ClauseStore::readPoint(page, point, false);
+            return rows.isEmpty() ? QString() : rows.first().col(1);
+        };
+        const bool individual = first(21, QStringLiteral("AudType")) == QLatin1String("Yes");
+        WidgetValues::setOption(m_individual, individual);
+        WidgetValues::setOption(m_firm, !individual);
+        showAuditor();
+        m_udin->setText(first(21, QStringLiteral("UDIN")));
+        m_signDate->setText(first(21, QStringLiteral("DSIGN")));
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
+}
+
+void frmPage21::cmdSelectAuditor_Click()
+{
+    HostContext &h = host();
+    try {
+        if (h.AuditorDet(h.yearKey(), h.Temp_Code()))
+            showAuditor();
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
+}
+
+void frmPage21::txtUDIN_LostFocus()
+{
+    const QString udin = m_udin->text().trimmed().toUpper();
+    m_udin->setText(udin);
+    if (udin.isEmpty() || validUdin(udin))
+        return;
+    prompts().inform(QStringLiteral("Please specify Valid 18-Digits 'UDIN' !"));
+    m_udin->setFocus(Qt::OtherFocusReason);
+}
+
+void frmPage21::clearAll()
+{
+    m_udin->clear();
+    m_signDate->clear();
+}
+
+bool frmPage21::SaveData()
+{
+    if (moduleState().saveWithValidation && !validateForm(true))
+        return false;
+    try {
+        Transaction transaction(host().DBObj());
+        ClauseStore::deletePage(21);
+        writeRows();
+        transaction.commit();
+        return true;
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+        return false;
+    }
+}
+
+void frmPage21::writeRows()
+{
+    ClauseStore::SaveClauseControl(m_individual, QStringLiteral("AudType"), 21);
+    ClauseStore::insertRow(21, QStringLiteral("UDIN"), {m_udin->text().trimmed().toUpper()});
+    ClauseStore::insertRow(21, QStringLiteral("DSIGN"), {m_signDate->text().trimmed()});
+}
+
+bool frmPage21::validateForm(bool)
+{
+    for (int i = 0; i < m_auditor.size(); ++i) {
+        if (!CheckClause(m_auditor.at(i), AuditorDetails::labels().at(i)))
+            return false;
+    }
+    if (!CheckClause(m_signDate, kSignDateLabel))
+        return false;
+    const QString date = m_signDate->text().trimmed();
+    if (date.isEmpty() || isMarker(date))
+        return true;
+    // The report cannot be signed before the year it reports on has ended.
+    const QDate signedOn = host().MyDateSerial(date);
+    if (!signedOn.isValid() || signedOn < PageChecks::yearEnd())
+        return PageChecks::refuse(m_signDate, QStringLiteral("Date of sigining should be greater than '") +
+                                                  PageChecks::yearEndText() + QStringLiteral("'."));
+    return true;
+}

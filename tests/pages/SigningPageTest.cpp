@@ -1,0 +1,159 @@
+#include "PartAFixture.h"
+
+#include "editor/Form3CD.h"
+#include "pages/parta/AuditorDetails.h"
+#include "pages/parta/frmPage21.h"
+#include "store/Database.h"
+
+#include <QLabel>
+
+class SigningPage : public PartATest
+{
+protected:
+    frmPage21 *page() { return static_cast<frmPage21 *>(open(FormKind::F3CA, 21)); }
+    QStringList auditorBoxes(ClausePage *p)
+    {
+        QStringList out;
+        for (int i = 0; i < 9; ++i)
+            out << text(p, QStringLiteral("txtAud%1").arg(i));
+        return out;
+    }
+    void signAs(const QString &client, const QString &type, const QString &auditor)
+    {
+        env->host().DBObj().Execute(
+            QStringLiteral("INSERT INTO client_auditor (Code_No, FYr, AudType, AudCode) VALUES (?,?,?,?)"),
+            {client, QStringLiteral("2026"), type, auditor});
+    }
+};
+
+TEST_P(SigningPage, ShowsTheStoredRowsAndTheHostsAuditor)
+{
+    frmPage21 *p = page();
+    EXPECT_EQ(p->objectName(), "frmPage21");
+    EXPECT_TRUE(find<QRadioButton>(p, "optAud1")->isChecked());
+    EXPECT_EQ(p->auditorType(), "F");
+    EXPECT_EQ(auditorBoxes(p),
+              (QStringList{"Priya Raghavan", "204060", "22, Cathedral Road, Chennai", "India", "Tamil Nadu",
+                           "600001", "Chennai G.P.O.", "Teynampet", "Chennai"}));
+    EXPECT_EQ(text(p, "txtUDIN"), "26204060ABCDE12345");
+    EXPECT_EQ(text(p, "txtSignDate"), "25/09/2026");
+    EXPECT_EQ(find<QLabel>(p, "lblUDINNotice")->text(),
+              "( UDIN is for printing purpose only, not for e-Filing )");
+}
+
+TEST_P(SigningPage, AnAuditorTypeWithoutAuditorShowsNoRecord)
+{
+    frmPage21 *p = page();
+    find<QRadioButton>(p, "optAud0")->click();
+    EXPECT_EQ(find<QLabel>(p, "lblNoAuditor")->text(), "No Record.");
+    EXPECT_EQ(text(p, "txtAud0"), "");
+    // The empty boxes stop a save with validation at the first one.
+    env->prompt().queue(PromptAnswer::Yes);
+    EXPECT_EQ(refusal(p), "Clause Auditor Name is blank or incomplete. Do you want to update the clause?\n"
+                          "Select \"Yes\" to update\nSelect \"No\" if no information");
+}
+
+TEST_P(SigningPage, StateNamesAreShownInOneForm)
+{
+    EXPECT_EQ(AuditorDetails::normalisedState("LAKHSWADEEP"), "Lakshadweep");
+    for (const QString spelling : {"CHHATISHGARH", "Chhattisgarh", "CHHATTISGARH", "chhatisgarh"})
+        EXPECT_EQ(AuditorDetails::normalisedState(spelling), "Chhattisgarh") << spelling.toStdString();
+    EXPECT_EQ(AuditorDetails::normalisedState("Tamil Nadu"), "Tamil Nadu");
+
+    env->host().DBObj().Execute(QStringLiteral("UPDATE auditor SET F8='CHHATISGARH' WHERE AudCode='A02'"));
+    EXPECT_EQ(text(page(), "txtAud4"), "Chhattisgarh");
+}
+
+TEST_P(SigningPage, TheUdinIsKeptTrimmedInUpperCaseWhenItIsValid)
+{
+    frmPage21 *p = page();
+    env->prompt().clear();
+    type(p, "txtUDIN", "  26204060abcde99999 ");
+    EXPECT_TRUE(env->prompt().shown().empty());
+    EXPECT_EQ(text(p, "txtUDIN"), "26204060ABCDE99999");
+    ASSERT_TRUE(p->SaveData());
+    EXPECT_EQ(stored(21, "UDIN"), QStringList{"26204060ABCDE99999"});
+
+    type(p, "txtUDIN", "26204060ABCDE9999");
+    EXPECT_EQ(env->prompt().lastText(), "Please specify Valid 18-Digits 'UDIN' !");
+    env->prompt().clear();
+    type(p, "txtUDIN", "2620406XABCDE99999");
+    EXPECT_EQ(env->prompt().lastText(), "Please specify Valid 18-Digits 'UDIN' !");
+    env->prompt().clear();
+    type(p, "txtUDIN", "  ");
+    EXPECT_TRUE(env->prompt().shown().empty());
+    ASSERT_TRUE(p->SaveData());
+    EXPECT_EQ(stored(21, "UDIN"), QStringList{""});
+}
+
+TEST_P(SigningPage, TheDateOfSigningFallsOnOrAfterTheYearEnd)
+{
+    frmPage21 *p = page();
+    type(p, "txtSignDate", "30.3.2026");
+    EXPECT_EQ(text(p, "txtSignDate"), "30/03/2026");
+    EXPECT_EQ(refusal(p), "Date of sigining should be greater than '31/03/2026'.");
+    EXPECT_EQ(env->prompt().shown().back().icon, PromptIcon::Information);
+    EXPECT_EQ(stored(21, "DSIGN"), QStringList{"25/09/2026"});
+
+    type(p, "txtSignDate", "31/03/2026");
+    EXPECT_EQ(refusal(p), "");
+    EXPECT_EQ(stored(21, "DSIGN"), QStringList{"31/03/2026"});
+
+    type(p, "txtSignDate", "Nil");
+    EXPECT_EQ(refusal(p), "");
+    EXPECT_EQ(stored(21, "DSIGN"), QStringList{"Nil"});
+}
+
+TEST_P(SigningPage, AnEmptyDateOfSigningMayBeAnsweredNil)
+{
+    frmPage21 *p = page();
+    type(p, "txtSignDate", "");
+    env->prompt().queue(PromptAnswer::No);
+    EXPECT_EQ(refusal(p), "");
+    EXPECT_EQ(
+        env->prompt().shown().front().text,
+        "Clause Date of signing Tax Audit Report is blank or incomplete. Do you want to update the clause?\n"
+        "Select \"Yes\" to update\nSelect \"No\" if no information");
+    EXPECT_EQ(stored(21, "DSIGN"), QStringList{"Nil"});
+}
+
+TEST_P(SigningPage, TheAuditorTypeIsStoredAndReadByTheEditorOnOpening)
+{
+    signAs("C001", "I", "A01");
+    frmPage21 *p = page();
+    find<QRadioButton>(p, "optAud0")->click();
+    EXPECT_EQ(text(p, "txtAud0"), "Anil Deshpande");
+    ASSERT_TRUE(p->SaveData());
+    EXPECT_EQ(stored(21, "AudType"), QStringList{"Yes"});
+
+    auto editor = std::make_unique<Form3CD>();
+    ASSERT_EQ(moduleState().auditorFields.size(), 39);
+    EXPECT_EQ(moduleState().auditorFields.at(0), "Anil Deshpande");
+}
+
+TEST_P(SigningPage, SelectingAnAuditorShowsHim)
+{
+    frmPage21 *p = page();
+    // The host lists its auditors by name: Anil Deshpande (A01, individual) before Priya Raghavan.
+    env->prompt().queueChoice(1);
+    p->cmdSelectAuditor_Click();
+    EXPECT_EQ(text(p, "txtAud0"), "Priya Raghavan");
+    find<QRadioButton>(p, "optAud0")->click();
+    EXPECT_EQ(find<QLabel>(p, "lblNoAuditor")->text(), "No Record.");
+    env->prompt().queueChoice(0);
+    p->cmdSelectAuditor_Click();
+    EXPECT_EQ(text(p, "txtAud0"), "Anil Deshpande");
+    EXPECT_EQ(find<QLabel>(p, "lblNoAuditor")->text(), "");
+}
+
+TEST_P(SigningPage, ClearEmptiesTheUdinAndTheDate)
+{
+    frmPage21 *p = page();
+    p->clearAll();
+    ASSERT_TRUE(p->SaveData());
+    EXPECT_EQ(stored(21, "UDIN"), QStringList{""});
+    EXPECT_EQ(stored(21, "DSIGN"), QStringList{""});
+    EXPECT_EQ(stored(21, "AudType"), QStringList{"No"});
+}
+
+TALVEX_BOTH_ENGINES(SigningPage);

@@ -109,7 +109,7 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
     const FormKind kind = moduleState().formKind;
     const FormHeadings headings = FormHeadings::of(kind);
     m_lastPage = PageFactory::lastPage(kind);
-    PageFactory::registerSpecificPages();
+    PageFactory::registerPagesWithRules();
     ImportJsonCommand::registerWithEditor(kind);
     GenerateJsonCommand::registerWithEditor(kind);
     setWindowTitle(headings.caption);

@@ -2,7 +2,7 @@
 
 #include "ClauseCatalogue.h"
 #include "ClausePage.h"
-#include "registry/SpecificPages.h"
+#include "registry/PageRegistry.h"
 
 #include <QHash>
 
@@ -30,14 +30,14 @@ int lastPage(FormKind kind)
     return kind == FormKind::F3CEB ? 12 : 21;
 }
 
-void registerSpecificPages()
+void registerPagesWithRules()
 {
-    SpecificPages::registerAll();
+    PageRegistry::registerAll();
 }
 
 ClausePage *create(FormKind kind, int slot, QWidget *parent)
 {
-    registerSpecificPages();
+    registerPagesWithRules();
     const auto it = makers().constFind({int(kind), slot});
     if (it != makers().constEnd())
         return (*it)(slot, parent);

@@ -20,6 +20,6 @@ ClausePage *create(FormKind kind, int slot, QWidget *parent = nullptr);
 int lastPage(FormKind kind);
 // Registers the pages with rules of their own and the editor commands they serve; the
 // editor calls it before it offers any command.
-void registerSpecificPages();
+void registerPagesWithRules();
 
 } // namespace PageFactory

@@ -1,4 +1,4 @@
-#include "SpecificPages.h"
+#include "PageRegistry.h"
 
 #include "editor/Form3CD.h"
 #include "pages/PageFactory.h"
@@ -10,7 +10,7 @@
 #include "pages/parta/frmPage21.h"
 #include "pages/turnover/frmPage20.h"
 
-namespace SpecificPages
+namespace PageRegistry
 {
 
 namespace
@@ -53,4 +53,4 @@ void registerAll()
     });
 }
 
-} // namespace SpecificPages
+} // namespace PageRegistry

@@ -1,4 +1,5 @@
 #include "TestHost.h"
+#include "ToolRun.h"
 
 #include "store/Database.h"
 
@@ -10,24 +11,9 @@
 namespace
 {
 
-struct ToolRun {
-    int status;
-    QString out;
-    QString err;
-};
-
-// Runs the real tool with its own documents folder.
 ToolRun taxaudit(const QString &home, const QStringList &args)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("TALVEX_DOC_PATH", home);
-    env.insert("TALVEX_INI", home + "/Talvex.ini");
-    p.setProcessEnvironment(env);
-    p.start(TAXAUDIT_PATH, args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return runTaxaudit(home, args);
 }
 
 // A database address of the engine: a file, or a fresh database on the test server.

@@ -1,4 +1,5 @@
 #include "EfilingTestSupport.h"
+#include "ToolRun.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -7,29 +8,13 @@
 namespace
 {
 
-struct ToolRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 // Runs the command-line tool on its own SQLite database in a folder of the test.
 class Taxaudit
 {
 public:
     ToolRun operator()(const QStringList &arguments) const
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TALVEX_DOC_PATH", m_dir.filePath("Documents"));
-        env.insert("TALVEX_INI", m_dir.filePath("Talvex.ini"));
-        env.insert("TALVEX_EXE_PATH", TALVEX_SOURCE_DATA_DIR);
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(m_dir.path());
-        p.start(TAXAUDIT_PATH, QStringList{"--db", "sqlite:" + m_dir.filePath("t.db")} + arguments);
-        p.waitForFinished(60000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return runTaxaudit(m_dir.path(), QStringList{"--db", "sqlite:" + m_dir.filePath("t.db")} + arguments);
     }
     QString file(const QString &name) const { return m_dir.filePath(name); }
 

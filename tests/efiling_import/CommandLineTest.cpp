@@ -1,4 +1,5 @@
 #include "ImportTestSupport.h"
+#include "ToolRun.h"
 #include "ZipWriter.h"
 
 #include "efiling/clsExportJSON.h"
@@ -13,25 +14,9 @@
 namespace
 {
 
-struct ToolRun {
-    int status;
-    QString out;
-    QString err;
-};
-
-// The real tool, with its documents and temporary folders inside `home`.
 ToolRun taxaudit(const QString &home, const QStringList &args)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("TALVEX_DOC_PATH", home + "/docs");
-    env.insert("TALVEX_INI", home + "/Talvex.ini");
-    env.insert("TMPDIR", home + "/tmp");
-    p.setProcessEnvironment(env);
-    p.start(TAXAUDIT_PATH, args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return runTaxaudit(home, args);
 }
 
 QStringList filesUnder(const QString &dir)

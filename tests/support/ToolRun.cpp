@@ -1,0 +1,21 @@
+#include "ToolRun.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+ToolRun runTaxaudit(const QString &home, const QStringList &arguments)
+{
+    QDir(home).mkpath(QStringLiteral("tmp"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TALVEX_DOC_PATH"), home + QStringLiteral("/docs"));
+    env.insert(QStringLiteral("TALVEX_INI"), home + QStringLiteral("/Talvex.ini"));
+    env.insert(QStringLiteral("TALVEX_EXE_PATH"), QStringLiteral(TALVEX_SOURCE_DATA_DIR));
+    env.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(home);
+    p.start(QStringLiteral(TAXAUDIT_PATH), arguments);
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}

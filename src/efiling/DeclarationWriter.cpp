@@ -69,6 +69,19 @@ void writeChoices(JsonLineWriter &w, const Row &row, const QStringList &names)
         w.text(names.at(i), row.col(i + 1));
 }
 
+// The closing paragraph of either report: its my/our and me/us words, then the
+// qualifications stored with the report page.
+void writeClosingParagraph(JsonLineWriter &w, const QString &member, const Row &paragraph,
+                           const ReportRows &rows, int page, const QString &qualificationPoint,
+                           const QString &formName)
+{
+    w.openObject(member);
+    writeChoices(w, paragraph,
+                 {QStringLiteral("My_Our1"), QStringLiteral("My_Our2"), QStringLiteral("Me_Us")});
+    writeObservations(w, rows, page, qualificationPoint, formName);
+    w.close();
+}
+
 } // namespace
 
 void writeForm3CA(JsonLineWriter &w, const ReportRows &rows)
@@ -105,11 +118,7 @@ void writeForm3CA(JsonLineWriter &w, const ReportRows &rows)
     w.text(QStringLiteral("PointC"), report.col(13));
     w.close();
 
-    w.openObject(QStringLiteral("Point3"));
-    writeChoices(w, paragraph3,
-                 {QStringLiteral("My_Our1"), QStringLiteral("My_Our2"), QStringLiteral("Me_Us")});
-    writeObservations(w, rows, 1, QStringLiteral("3CAQual"), form);
-    w.close();
+    writeClosingParagraph(w, QStringLiteral("Point3"), paragraph3, rows, 1, QStringLiteral("3CAQual"), form);
     w.close();
 }
 
@@ -171,11 +180,7 @@ void writeForm3CB(JsonLineWriter &w, const ReportRows &rows)
     w.close();
     w.close();
 
-    w.openObject(QStringLiteral("Point5"));
-    writeChoices(w, paragraph5,
-                 {QStringLiteral("My_Our1"), QStringLiteral("My_Our2"), QStringLiteral("Me_Us")});
-    writeObservations(w, rows, 101, QStringLiteral("Qual"), form);
-    w.close();
+    writeClosingParagraph(w, QStringLiteral("Point5"), paragraph5, rows, 101, QStringLiteral("Qual"), form);
     w.close();
 }
 

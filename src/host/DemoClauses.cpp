@@ -10,18 +10,6 @@ namespace
 
 using ClauseStore::insertRow;
 
-// A grid point: one row per grid row, its number in the sequence column.
-void grid(int page, const QString &point, const QList<QStringList> &rows)
-{
-    for (int i = 0; i < rows.size(); ++i) {
-        QStringList cols = rows.at(i);
-        while (cols.size() < 22)
-            cols << QString();
-        cols << QString::number(i + 1);
-        insertRow(page, point, cols);
-    }
-}
-
 void answer(int page, const QString &option, const QString &value)
 {
     insertRow(page, option, {value});
@@ -31,7 +19,7 @@ void answer(int page, const QString &option, const QString &value)
 void answeredNo(int page, const QString &option, const QString &point, int columns)
 {
     answer(page, option, QStringLiteral("No"));
-    grid(page, point, {QStringList(columns, QStringLiteral("Nil"))});
+    insertGrid(page, point, {QStringList(columns, QStringLiteral("Nil"))});
 }
 
 void notApplicable(int page, const QStringList &ticks)
@@ -42,45 +30,36 @@ void notApplicable(int page, const QStringList &ticks)
 
 } // namespace
 
+void insertGrid(int page, const QString &point, const QList<QStringList> &rows)
+{
+    for (int i = 0; i < rows.size(); ++i) {
+        QStringList cols = rows.at(i);
+        while (cols.size() < 22)
+            cols << QString();
+        cols << QString::number(i + 1);
+        ClauseStore::insertRow(page, point, cols);
+    }
+}
+
 void insertFilledClauses(const QString &yearKey)
 {
     const int y = yearKey.toInt();
     auto date = [y](const QString &dayMonth, int year) { return dayMonth + u'/' + QString::number(year); };
     const int first = y - 1;
 
-    insertRow(1, QStringLiteral("3CAQual"),
-              {QStringLiteral("Others"),
-               QStringLiteral("Stock was physically verified by the management at the year end."),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QString(),
-               QStringLiteral("1")});
+    insertGrid(1, QStringLiteral("3CAQual"),
+               {{QStringLiteral("Others"),
+                 QStringLiteral("Stock was physically verified by the management at the year end.")}});
 
     // Clauses 9 to 12: a company, books kept at the registered office, no presumptive income.
     answer(3, QStringLiteral("Opt9a"), QStringLiteral("NA"));
     notApplicable(3, {QStringLiteral("NA9a")});
     answeredNo(3, QStringLiteral("Opt9b"), QStringLiteral("9b"), 6);
-    grid(4, QStringLiteral("11b"),
-         {{QStringLiteral("Cash Book"), QStringLiteral("India"), QStringLiteral("Unit 4, 2nd Floor"),
-           QStringLiteral("Kamala Mills Compound"), QStringLiteral("400001"), QStringLiteral("Mumbai G.P.O."),
-           QStringLiteral("Fort"), QStringLiteral("Mumbai"), QStringLiteral("Maharashtra")}});
+    insertGrid(
+        4, QStringLiteral("11b"),
+        {{QStringLiteral("Cash Book"), QStringLiteral("India"), QStringLiteral("Unit 4, 2nd Floor"),
+          QStringLiteral("Kamala Mills Compound"), QStringLiteral("400001"), QStringLiteral("Mumbai G.P.O."),
+          QStringLiteral("Fort"), QStringLiteral("Mumbai"), QStringLiteral("Maharashtra")}});
     notApplicable(4, {QStringLiteral("NA11c")});
     answeredNo(4, QStringLiteral("Opt12"), QStringLiteral("12"), 3);
 
@@ -88,9 +67,9 @@ void insertFilledClauses(const QString &yearKey)
     answer(5, QStringLiteral("Opt13b"), QStringLiteral("False"));
     notApplicable(5, {QStringLiteral("NA13c"), QStringLiteral("NA13f")});
     answer(5, QStringLiteral("Opt13dn"), QStringLiteral("Yes"));
-    grid(5, QStringLiteral("13e"),
-         {{QStringLiteral("ICDS II - Valuation of Inventories"), QStringLiteral("45000.00"),
-           QStringLiteral("0.00"), QStringLiteral("45000.00")}});
+    insertGrid(5, QStringLiteral("13e"),
+               {{QStringLiteral("ICDS II - Valuation of Inventories"), QStringLiteral("45000.00"),
+                 QStringLiteral("0.00"), QStringLiteral("45000.00")}});
     insertRow(5, QStringLiteral("13eT"),
               {QStringLiteral("45000.00"), QStringLiteral("0.00"), QStringLiteral("45000.00")});
     insertRow(5, QStringLiteral("14a"), {QStringLiteral("LOWER OF COST OR MARKET RATE")});
@@ -100,80 +79,83 @@ void insertFilledClauses(const QString &yearKey)
     notApplicable(6, {QStringLiteral("NA15"), QStringLiteral("NA16a"), QStringLiteral("NA16b"),
                       QStringLiteral("NA16c"), QStringLiteral("NA16d"), QStringLiteral("NA16e")});
     notApplicable(7, {QStringLiteral("NA17")});
-    grid(7, QStringLiteral("18"),
-         {{QStringLiteral("(18a) Plant & Machinery @ 15%- Sec 32(1)(ii)"),
-           QStringLiteral("15%"),
-           QStringLiteral("1200000.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("1200000.00"),
-           QStringLiteral("350000.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("350000.00"),
-           QStringLiteral("100000.00"),
-           QStringLiteral("250000.00"),
-           QStringLiteral("50000.00"),
-           QStringLiteral("50000.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("217500.00"),
-           QStringLiteral("1282500.00"),
-           date(QStringLiteral("15/06"), first) + QStringLiteral("#C#") +
-               date(QStringLiteral("20/06"), first) +
-               QStringLiteral("#C#250000.00#C#0.00#C#0.00#C#0.00#C#250000.00#R#") +
-               date(QStringLiteral("10/01"), y) + QStringLiteral("#C#") + date(QStringLiteral("15/01"), y) +
-               QStringLiteral("#C#100000.00#C#0.00#C#0.00#C#0.00#C#100000.00"),
-           date(QStringLiteral("12/11"), first) + QStringLiteral("#C#50000.00#C#False"),
-           QStringLiteral("False")},
-          {QStringLiteral("(18r) Furnitures & Fittings @ 10%- Sec 32(1)(ii)"),
-           QStringLiteral("10%"),
-           QStringLiteral("300000.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("300000.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("0.00"),
-           QStringLiteral("30000.00"),
-           QStringLiteral("270000.00"),
-           QString(),
-           QString(),
-           QStringLiteral("False")}});
+    insertGrid(
+        7, QStringLiteral("18"),
+        {{QStringLiteral("(18a) Plant & Machinery @ 15%- Sec 32(1)(ii)"),
+          QStringLiteral("15%"),
+          QStringLiteral("1200000.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("1200000.00"),
+          QStringLiteral("350000.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("350000.00"),
+          QStringLiteral("100000.00"),
+          QStringLiteral("250000.00"),
+          QStringLiteral("50000.00"),
+          QStringLiteral("50000.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("217500.00"),
+          QStringLiteral("1282500.00"),
+          date(QStringLiteral("15/06"), first) + QStringLiteral("#C#") +
+              date(QStringLiteral("20/06"), first) +
+              QStringLiteral("#C#250000.00#C#0.00#C#0.00#C#0.00#C#250000.00#R#") +
+              date(QStringLiteral("10/01"), y) + QStringLiteral("#C#") + date(QStringLiteral("15/01"), y) +
+              QStringLiteral("#C#100000.00#C#0.00#C#0.00#C#0.00#C#100000.00"),
+          date(QStringLiteral("12/11"), first) + QStringLiteral("#C#50000.00#C#False"),
+          QStringLiteral("False")},
+         {QStringLiteral("(18r) Furnitures & Fittings @ 10%- Sec 32(1)(ii)"),
+          QStringLiteral("10%"),
+          QStringLiteral("300000.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("300000.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("0.00"),
+          QStringLiteral("30000.00"),
+          QStringLiteral("270000.00"),
+          QString(),
+          QString(),
+          QStringLiteral("False")}});
 
     // Clauses 19 and 20.
     notApplicable(8, {QStringLiteral("NA19")});
-    grid(8, QStringLiteral("20a"),
-         {{QStringLiteral("Bonus paid to employees"), QStringLiteral("185000.00")}});
-    grid(8, QStringLiteral("20b"),
-         {{QStringLiteral("Provident Fund"), QStringLiteral("96000.00"), date(QStringLiteral("15/05"), first),
-           QStringLiteral("96000.00"), date(QStringLiteral("12/05"), first)},
-          {QStringLiteral("Any other welfare fund"), QStringLiteral("4200.00"),
-           date(QStringLiteral("15/11"), first), QStringLiteral("4200.00"),
-           date(QStringLiteral("20/11"), first)}});
+    insertGrid(8, QStringLiteral("20a"),
+               {{QStringLiteral("Bonus paid to employees"), QStringLiteral("185000.00")}});
+    insertGrid(
+        8, QStringLiteral("20b"),
+        {{QStringLiteral("Provident Fund"), QStringLiteral("96000.00"), date(QStringLiteral("15/05"), first),
+          QStringLiteral("96000.00"), date(QStringLiteral("12/05"), first)},
+         {QStringLiteral("Any other welfare fund"), QStringLiteral("4200.00"),
+          date(QStringLiteral("15/11"), first), QStringLiteral("4200.00"),
+          date(QStringLiteral("20/11"), first)}});
 
     // Clause 21: a capital outlay charged to revenue and a payment abroad without tax deducted.
-    grid(9, QStringLiteral("21a1"),
-         {{QStringLiteral("Repairs to factory building of a capital nature"), QStringLiteral("75000.00")}});
+    insertGrid(
+        9, QStringLiteral("21a1"),
+        {{QStringLiteral("Repairs to factory building of a capital nature"), QStringLiteral("75000.00")}});
     notApplicable(9, {QStringLiteral("NA21a2"), QStringLiteral("NA21a3"), QStringLiteral("NA21a4"),
                       QStringLiteral("NA21a5"), QStringLiteral("NA21a6"), QStringLiteral("NA21a7"),
                       QStringLiteral("NA21a8"), QStringLiteral("NA21a9")});
-    grid(9, QStringLiteral("21bia"),
-         {{date(QStringLiteral("18/08"), first), QStringLiteral("120000.00"),
-           QStringLiteral("Design services"), QStringLiteral("Hartley Textile Design Ltd"), QString(),
-           QString(), QStringLiteral("UNITED KINGDOM OF GREAT BRITAIN AND NORTHERN IRELAND"),
-           QStringLiteral("14 Baker Street"), QStringLiteral("Marylebone"), QStringLiteral("NW1 6XE"),
-           QString(), QStringLiteral("Marylebone"), QStringLiteral("London"),
-           QStringLiteral("State outside India")}});
+    insertGrid(9, QStringLiteral("21bia"),
+               {{date(QStringLiteral("18/08"), first), QStringLiteral("120000.00"),
+                 QStringLiteral("Design services"), QStringLiteral("Hartley Textile Design Ltd"), QString(),
+                 QString(), QStringLiteral("UNITED KINGDOM OF GREAT BRITAIN AND NORTHERN IRELAND"),
+                 QStringLiteral("14 Baker Street"), QStringLiteral("Marylebone"), QStringLiteral("NW1 6XE"),
+                 QString(), QStringLiteral("Marylebone"), QStringLiteral("London"),
+                 QStringLiteral("State outside India")}});
     notApplicable(9, {QStringLiteral("NA21bib"), QStringLiteral("NA21biia"), QStringLiteral("NA21biib"),
                       QStringLiteral("NA21biiia"), QStringLiteral("NA21biiib"), QStringLiteral("NA21bvi"),
                       QStringLiteral("NA21c"), QStringLiteral("NA21g"), QStringLiteral("NA21h")});
@@ -183,17 +165,18 @@ void insertFilledClauses(const QString &yearKey)
     // Clauses 22 to 25.
     insertRow(10, QStringLiteral("22"), {QStringLiteral("0.00")});
     insertRow(10, QStringLiteral("22b"), {QStringLiteral("0.00")});
-    grid(10, QStringLiteral("23"),
-         {{QStringLiteral("Rakesh Sharma"), QStringLiteral("ABCPS1234D"), QString(),
-           QStringLiteral("Director"), QStringLiteral("Remuneration"), QStringLiteral("1800000.00")}});
+    insertGrid(10, QStringLiteral("23"),
+               {{QStringLiteral("Rakesh Sharma"), QStringLiteral("ABCPS1234D"), QString(),
+                 QStringLiteral("Director"), QStringLiteral("Remuneration"), QStringLiteral("1800000.00")}});
     notApplicable(10, {QStringLiteral("NA24"), QStringLiteral("NA25")});
 
     // Clauses 26 and 27.
-    grid(11, QStringLiteral("26iAa"),
-         {{QStringLiteral(
-               "(a) Any sum payable by way of tax, duty, cess or fee, by whatever name called, under any "
-               "law"),
-           QStringLiteral("Goods and services tax"), QStringLiteral("210000.00")}});
+    insertGrid(
+        11, QStringLiteral("26iAa"),
+        {{QStringLiteral(
+              "(a) Any sum payable by way of tax, duty, cess or fee, by whatever name called, under any "
+              "law"),
+          QStringLiteral("Goods and services tax"), QStringLiteral("210000.00")}});
     notApplicable(11, {QStringLiteral("NA26Ab"), QStringLiteral("NA26Ba"), QStringLiteral("NA26Bb")});
     answer(11, QStringLiteral("Opt26"), QStringLiteral("No"));
     insertRow(11, QStringLiteral("26"), {QStringLiteral("Nil")});
@@ -209,16 +192,16 @@ void insertFilledClauses(const QString &yearKey)
     answeredNo(14, QStringLiteral("Opt30A"), QStringLiteral("30A"), 6);
     answeredNo(14, QStringLiteral("Opt30B"), QStringLiteral("30B"), 7);
     answeredNo(14, QStringLiteral("Opt30C"), QStringLiteral("30C"), 3);
-    grid(14, QStringLiteral("31a"),
-         {{QStringLiteral("Rakesh Sharma"), QStringLiteral("12, Palm Grove, Worli, Mumbai 400018"),
-           QStringLiteral("ABCPS1234D"), QString(), QStringLiteral("500000.00"), QStringLiteral("No"),
-           QStringLiteral("500000.00"), QStringLiteral("Yes-Cheque"),
-           QStringLiteral("Account payee cheque")}});
+    insertGrid(14, QStringLiteral("31a"),
+               {{QStringLiteral("Rakesh Sharma"), QStringLiteral("12, Palm Grove, Worli, Mumbai 400018"),
+                 QStringLiteral("ABCPS1234D"), QString(), QStringLiteral("500000.00"), QStringLiteral("No"),
+                 QStringLiteral("500000.00"), QStringLiteral("Yes-Cheque"),
+                 QStringLiteral("Account payee cheque")}});
     notApplicable(15, {QStringLiteral("NA31b"), QStringLiteral("NA31ba"), QStringLiteral("NA31bb"),
                        QStringLiteral("NA31c")});
 
     // Clause 32: a loss brought forward, no speculation.
-    grid(
+    insertGrid(
         16, QStringLiteral("32a"),
         {{QStringLiteral("1"), QStringLiteral("%1-%2").arg(y - 2).arg((y - 1) % 100, 2, 10, QLatin1Char('0')),
           QStringLiteral("Unabsorbed depreciation"), QStringLiteral("350000.00"), QStringLiteral("0.00"),
@@ -231,24 +214,24 @@ void insertFilledClauses(const QString &yearKey)
 
     // Clauses 33 and 34: a donation and the TDS statements.
     answer(17, QStringLiteral("Opt33"), QStringLiteral("Yes"));
-    grid(17, QStringLiteral("33"), {{QStringLiteral("80G"), QStringLiteral("25000.00")}});
+    insertGrid(17, QStringLiteral("33"), {{QStringLiteral("80G"), QStringLiteral("25000.00")}});
     answer(17, QStringLiteral("Opt34a"), QStringLiteral("Yes"));
-    grid(17, QStringLiteral("34a"),
-         {{QStringLiteral("MUMS12345A"), QStringLiteral("194C"), QStringLiteral("Payment to contractors"),
-           QStringLiteral("1500000.00"), QStringLiteral("1500000.00"), QStringLiteral("1500000.00"),
-           QStringLiteral("30000.00"), QStringLiteral("0.00"), QStringLiteral("0.00"),
-           QStringLiteral("0.00")}});
+    insertGrid(17, QStringLiteral("34a"),
+               {{QStringLiteral("MUMS12345A"), QStringLiteral("194C"),
+                 QStringLiteral("Payment to contractors"), QStringLiteral("1500000.00"),
+                 QStringLiteral("1500000.00"), QStringLiteral("1500000.00"), QStringLiteral("30000.00"),
+                 QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("0.00")}});
     answer(17, QStringLiteral("Opt34b"), QStringLiteral("Yes"));
-    grid(17, QStringLiteral("34b"),
-         {{QStringLiteral("MUMS12345A"), QStringLiteral("26Q"), date(QStringLiteral("31/07"), first),
-           date(QStringLiteral("25/07"), first), QStringLiteral("Yes"), QString()}});
+    insertGrid(17, QStringLiteral("34b"),
+               {{QStringLiteral("MUMS12345A"), QStringLiteral("26Q"), date(QStringLiteral("31/07"), first),
+                 date(QStringLiteral("25/07"), first), QStringLiteral("Yes"), QString()}});
     answeredNo(17, QStringLiteral("Opt34c"), QStringLiteral("34c"), 4);
 
     // Clause 35: one traded item.
-    grid(18, QStringLiteral("35a"),
-         {{QStringLiteral("Cotton fabric"), QStringLiteral("MTR-METERS"), QStringLiteral("12000.00"),
-           QStringLiteral("85000.00"), QStringLiteral("88000.00"), QStringLiteral("9000.00"),
-           QStringLiteral("0.00")}});
+    insertGrid(18, QStringLiteral("35a"),
+               {{QStringLiteral("Cotton fabric"), QStringLiteral("MTR-METERS"), QStringLiteral("12000.00"),
+                 QStringLiteral("85000.00"), QStringLiteral("88000.00"), QStringLiteral("9000.00"),
+                 QStringLiteral("0.00")}});
     notApplicable(18, {QStringLiteral("NA35ba"), QStringLiteral("NA35bFP"), QStringLiteral("NA35bBP")});
 
     // Clauses 36A to 39.
@@ -276,9 +259,10 @@ void insertFilledClauses(const QString &yearKey)
     answeredNo(20, QStringLiteral("Opt42"), QStringLiteral("42"), 6);
     answer(20, QStringLiteral("Opt43"), QStringLiteral("NA"));
     insertRow(20, QStringLiteral("43B"), {date(QStringLiteral("31/12"), y)});
-    grid(20, QStringLiteral("44"),
-         {{QStringLiteral("62000000.00"), QStringLiteral("1500000.00"), QStringLiteral("800000.00"),
-           QStringLiteral("55200000.00"), QStringLiteral("57500000.00"), QStringLiteral("4500000.00")}});
+    insertGrid(
+        20, QStringLiteral("44"),
+        {{QStringLiteral("62000000.00"), QStringLiteral("1500000.00"), QStringLiteral("800000.00"),
+          QStringLiteral("55200000.00"), QStringLiteral("57500000.00"), QStringLiteral("4500000.00")}});
 }
 
 } // namespace DemoData

@@ -139,15 +139,6 @@ void insertReport(const Client &c, const QString &yearKey)
     const int y = yearKey.toInt();
     const QString from = QStringLiteral("01/04/%1").arg(y - 1);
     const QString to = QStringLiteral("31/03/%1").arg(y);
-    auto grid = [](int page, const QString &point, const QList<QStringList> &rows) {
-        for (int i = 0; i < rows.size(); ++i) {
-            QStringList cols = rows.at(i);
-            while (cols.size() < 22)
-                cols << QString();
-            cols << QString::number(i + 1);
-            insertRow(page, point, cols);
-        }
-    };
 
     insertRow(1, QStringLiteral("3CA1"),
               {QStringLiteral("We"), QStringLiteral("us"), QStringLiteral("Raghavan Iyer & Co."),
@@ -165,31 +156,33 @@ void insertReport(const Client &c, const QString &yearKey)
     insertRow(2, QStringLiteral("3CD_A"),
               {QStringLiteral("7"), c.status, from, to, QStringLiteral("%1-%2").arg(y).arg((y + 1) % 100)});
     insertRow(2, QStringLiteral("Opt4"), {QStringLiteral("Yes")});
-    grid(2, QStringLiteral("4"),
-         {{QStringLiteral("Goods and Services Tax"), c.state, QString(), QStringLiteral("27AABCS1234K1Z5")},
-          {QStringLiteral("Goods and Services Tax"), QStringLiteral("Gujarat"), QString(),
-           QStringLiteral("24AABCS1234K1Z9")}});
-    grid(2, QStringLiteral("8"),
-         {{QStringLiteral(
-             "Clause 44AB(a)- Total sales/turnover/gross receipts of business exceeding specified "
-             "limits")}});
+    insertGrid(
+        2, QStringLiteral("4"),
+        {{QStringLiteral("Goods and Services Tax"), c.state, QString(), QStringLiteral("27AABCS1234K1Z5")},
+         {QStringLiteral("Goods and Services Tax"), QStringLiteral("Gujarat"), QString(),
+          QStringLiteral("24AABCS1234K1Z9")}});
+    insertGrid(2, QStringLiteral("8"),
+               {{QStringLiteral(
+                   "Clause 44AB(a)- Total sales/turnover/gross receipts of business exceeding specified "
+                   "limits")}});
     insertRow(2, QStringLiteral("Opt8a"), {QStringLiteral("True")});
     insertRow(2, QStringLiteral("8a"), {QStringLiteral("115BAA")});
 
-    grid(
+    insertGrid(
         3, QStringLiteral("10a"),
         {{QStringLiteral("MANUFACTURING"), QStringLiteral("Manufacture of textiles (other than by handloom)"),
           QStringLiteral("Manufacture and trading of cotton fabrics")}});
     insertRow(3, QStringLiteral("Opt10b"), {QStringLiteral("No")});
-    grid(3, QStringLiteral("10b"), {{QStringLiteral("Nil"), QStringLiteral("Nil"), QStringLiteral("Nil")}});
+    insertGrid(3, QStringLiteral("10b"),
+               {{QStringLiteral("Nil"), QStringLiteral("Nil"), QStringLiteral("Nil")}});
     insertRow(4, QStringLiteral("Opt11a"), {QStringLiteral("Yes")});
-    grid(4, QStringLiteral("11a"),
-         {{QStringLiteral("Cash Book")},
-          {QStringLiteral("Bank Book")},
-          {QStringLiteral("Journal")},
-          {QStringLiteral("General Ledger")},
-          {QStringLiteral("Stock Register")}});
-    grid(5, QStringLiteral("13a"), {{QStringLiteral("MERCANTILE SYSTEM")}});
+    insertGrid(4, QStringLiteral("11a"),
+               {{QStringLiteral("Cash Book")},
+                {QStringLiteral("Bank Book")},
+                {QStringLiteral("Journal")},
+                {QStringLiteral("General Ledger")},
+                {QStringLiteral("Stock Register")}});
+    insertGrid(5, QStringLiteral("13a"), {{QStringLiteral("MERCANTILE SYSTEM")}});
     insertRow(201, QStringLiteral("Annex18"), {QStringLiteral("0")});
     insertRow(
         301, QStringLiteral("R18"),

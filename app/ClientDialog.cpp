@@ -1,7 +1,7 @@
 #include "ClientDialog.h"
 
-#include "host/IdentityChecks.h"
-#include "host/Prompt.h"
+#include "base/IdentityChecks.h"
+#include "base/Prompt.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 

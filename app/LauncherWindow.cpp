@@ -1,10 +1,10 @@
 #include "LauncherWindow.h"
 
 #include "ClientDialog.h"
+#include "base/Prompt.h"
+#include "editor/clsMain.h"
 #include "host/DemoData.h"
-#include "host/Prompt.h"
 #include "host/TalvexBase.h"
-#include "host/clsMain.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 

@@ -1,9 +1,9 @@
 #include "LauncherWindow.h"
+#include "dialogs/GuiPrompt.h"
+#include "editor/clsMain.h"
 #include "host/DemoData.h"
-#include "host/GuiPrompt.h"
 #include "host/HostContext.h"
 #include "host/HostSetup.h"
-#include "host/clsMain.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 

@@ -3,8 +3,8 @@
 // step timed apart, each file's report replaced in a transaction of its own.
 #include "TestHost.h"
 
+#include "dialogs/clsExportJSON.h"
 #include "efiling/bulk/BulkImport.h"
-#include "efiling/clsExportJSON.h"
 #include "efiling/import/clsImportJSON.h"
 #include "host/DemoClauses.h"
 #include "host/HostContext.h"

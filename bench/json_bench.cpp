@@ -3,9 +3,9 @@
 // under a second, and writing within twice the time of reading the rows.
 
 #include "TestHost.h"
+#include "dialogs/clsExportJSON.h"
 #include "efiling/JsonSchemaCheck.h"
 #include "efiling/ReportRows.h"
-#include "efiling/clsExportJSON.h"
 #include "host/DemoClauses.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"

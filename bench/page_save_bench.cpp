@@ -7,10 +7,10 @@
 #include "pages/ClauseGrid.h"
 #include "pages/ClausePage.h"
 #include "pages/PageFactory.h"
+#include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/ModuleState.h"
-#include "store/WidgetValues.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 #include "CommandLine.h"
 #include "Commands.h"
+#include "base/ScriptedPrompt.h"
 #include "host/HostContext.h"
 #include "host/HostSetup.h"
-#include "host/ScriptedPrompt.h"
 #include "store/DbError.h"
 
 #include <QCoreApplication>

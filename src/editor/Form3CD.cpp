@@ -1,14 +1,14 @@
 #include "Form3CD.h"
 
 #include "FormHeadings.h"
-#include "efiling/GenerateJsonCommand.h"
-#include "efiling/import/ImportJsonCommand.h"
+#include "base/Prompt.h"
+#include "dialogs/GenerateJsonCommand.h"
+#include "dialogs/ImportJsonCommand.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
 #include "pages/ClausePage.h"
+#include "pages/CompletenessPrompts.h"
 #include "pages/PageFactory.h"
 #include "store/ClauseStore.h"
-#include "store/CompletenessPrompts.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
 
@@ -169,7 +169,6 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
         if (page != m_current && page >= 1 && page <= m_lastPage)
             cmdPages_Click(page);
     });
-    readAuditor();
 
     resize(1180, 820);
     const QByteArray geometry = QByteArray::fromBase64(
@@ -251,28 +250,6 @@ void Form3CD::buildMenu()
     QMenu *exports = menuBar()->addMenu(tr("&Exports"));
     add(exports, tr("Generate e-Filing JSON"), EditorCommand::GenerateJson);
     add(exports, tr("Annexure Format to Excel Workbook"), EditorCommand::ExportAnnexureFormat);
-}
-
-void Form3CD::readAuditor()
-{
-    // The signing auditor's type decides which auditor record the host supplies.
-    try {
-        HostContext &h = host();
-        const auto rows = ClauseStore::readPoint(21, QStringLiteral("AudType"), false);
-        const QString stored = rows.isEmpty() ? QString() : rows.first().col(1).toUpper();
-        const QString type = stored == QLatin1String("YES") || stored == QLatin1String("TRUE")
-                                 ? QStringLiteral("I")
-                                 : QStringLiteral("F");
-        ModuleState &m = moduleState();
-        m.auditorFields.clear();
-        if (h.GetAuditorDet(type, h.yearKey(), h.Temp_Code())) {
-            for (int i = 0; i < 39; ++i)
-                m.auditorFields << h.vArrOutValue(i);
-        }
-        h.InitTempArray();
-    } catch (const DbError &) {
-        // Without the row or the auditor the signing page asks for one later.
-    }
 }
 
 QString Form3CD::headingText() const

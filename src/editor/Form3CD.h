@@ -93,7 +93,6 @@ private:
     bool saveCurrentPage();
     // Saves the current page and offers to save every page; false when a page refused.
     bool finishEditing();
-    void readAuditor();
     void rememberWindowState();
 
     QLabel *m_heading;

@@ -4,7 +4,7 @@
 #include "EfilingValues.h"
 #include "JsonLineWriter.h"
 #include "MemberWriter.h"
-#include "pages/ClauseCatalogue.h"
+#include "catalogue/ClauseCatalogue.h"
 
 namespace ClauseBlockWriter
 {

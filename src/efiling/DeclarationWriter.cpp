@@ -5,7 +5,7 @@
 #include "EfilingValues.h"
 #include "JsonLineWriter.h"
 #include "ReportRows.h"
-#include "pages/ClauseCatalogue.h"
+#include "catalogue/ClauseCatalogue.h"
 
 namespace DeclarationWriter
 {

@@ -1,6 +1,6 @@
 #include "EditorPlace.h"
 
-#include "pages/ClauseCatalogue.h"
+#include "catalogue/ClauseCatalogue.h"
 
 namespace EditorPlace
 {

@@ -5,8 +5,8 @@
 #include "CsvAttachment.h"
 #include "EfilingValues.h"
 #include "JsonLineWriter.h"
+#include "catalogue/ClauseCatalogue.h"
 #include "host/HostContext.h"
-#include "pages/ClauseCatalogue.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "WriteContext.h"
 
 #include "AuditorMembers.h"
-#include "pages/ClauseCatalogue.h"
+#include "catalogue/ClauseCatalogue.h"
 
 const QList<WriteContext::Row> &WriteContext::rowsOf(int page, const QString &point) const
 {

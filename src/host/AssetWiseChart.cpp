@@ -1,7 +1,7 @@
 #include "AssetWiseChart.h"
 
-#include "DateService.h"
 #include "HostContext.h"
+#include "base/DateService.h"
 #include "store/Database.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DateService.h"
-#include "IdentityChecks.h"
+#include "base/DateService.h"
+#include "base/IdentityChecks.h"
 
 #include <QDate>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "LookupLoader.h"
 
-#include "CsvReader.h"
 #include "HostSchema.h"
+#include "base/CsvReader.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 

@@ -1,8 +1,10 @@
 #include "TalvexBase.h"
 
+#include "base/Installation.h"
+
 #include "AuditorRecord.h"
 #include "HostSchema.h"
-#include "Prompt.h"
+#include "base/Prompt.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 
@@ -23,7 +25,7 @@ TalvexBase::~TalvexBase() = default;
 TalvexBase::Paths TalvexBase::defaultPaths()
 {
     Paths p;
-    p.exePath = qEnvironmentVariable("TALVEX_EXE_PATH", QStringLiteral(TALVEX_SOURCE_DATA_DIR));
+    p.exePath = Installation::folder();
     const QString home = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     p.docPath = qEnvironmentVariable("TALVEX_DOC_PATH", QDir(home).filePath(QStringLiteral("Talvex")));
     p.tmpPath = QDir(QDir::tempPath()).filePath(QStringLiteral("talvex"));

@@ -1,10 +1,10 @@
 #include "ClauseGrid.h"
 
-#include "CellFormat.h"
 #include "GridDelegate.h"
+#include "WidgetValues.h"
+#include "base/Prompt.h"
+#include "catalogue/CellFormat.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
-#include "store/WidgetValues.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

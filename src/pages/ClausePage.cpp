@@ -2,8 +2,8 @@
 
 #include "ClauseGrid.h"
 #include "ClauseSection.h"
+#include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/DbError.h"

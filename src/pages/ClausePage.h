@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ClauseCatalogue.h"
-#include "ListSources.h"
+#include "catalogue/ClauseCatalogue.h"
+#include "model/ListSources.h"
 
 #include <QWidget>
 

@@ -1,14 +1,14 @@
 #include "ClauseSection.h"
 
-#include "CellFormat.h"
+#include "ClauseControls.h"
 #include "ClauseGrid.h"
-#include "ListSources.h"
+#include "CompletenessPrompts.h"
 #include "RemarksDialog.h"
+#include "WidgetValues.h"
+#include "base/Prompt.h"
+#include "catalogue/CellFormat.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
-#include "store/ClauseStore.h"
-#include "store/CompletenessPrompts.h"
-#include "store/WidgetValues.h"
+#include "model/ListSources.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClauseCatalogue.h"
+#include "catalogue/ClauseCatalogue.h"
 
 #include <QFrame>
 #include <QHash>

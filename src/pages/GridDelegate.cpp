@@ -1,9 +1,9 @@
 #include "GridDelegate.h"
 
-#include "CellFormat.h"
 #include "ClauseGrid.h"
-#include "ListSources.h"
-#include "store/WidgetValues.h"
+#include "WidgetValues.h"
+#include "catalogue/CellFormat.h"
+#include "model/ListSources.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "PageFactory.h"
 
-#include "ClauseCatalogue.h"
 #include "ClausePage.h"
-#include "registry/PageRegistry.h"
+#include "catalogue/ClauseCatalogue.h"
+#include "pages/registry/PageRegistry.h"
 
 #include <QHash>
 

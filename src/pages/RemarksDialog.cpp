@@ -1,7 +1,7 @@
 #include "RemarksDialog.h"
 
+#include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/DbError.h"

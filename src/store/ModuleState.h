@@ -29,9 +29,8 @@ struct ModuleState {
     bool opted115BAA = false;        // clause 8a reads "115BAA"
     bool canImportPrevious = false;  // vCanImpPrev, handed on to older years' modules
     bool calledFromReturnFiling = false;
-    QStringList auditorFields; // the 39 auditor fields fetched for the online path
-    QString annexFolder;       // DocPath\Annex3CD\client\year
-    QString returnsFolder;     // DocPath\Files\client\3CDRETS\year
+    QString annexFolder;   // DocPath\Annex3CD\client\year
+    QString returnsFolder; // DocPath\Files\client\3CDRETS\year
 
     bool isForm3CD() const { return formKind == FormKind::F3CA || formKind == FormKind::F3CB; }
     // The column that holds a grid row's number.

@@ -1,4 +1,4 @@
-#include "pages/amounts/Amounts.h"
+#include "model/amounts/Amounts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "pages/depreciation/Clause18Checks.h"
-#include "pages/depreciation/Clause18Row.h"
-#include "pages/depreciation/DepreciationCutOff.h"
+#include "model/depreciation/Clause18Checks.h"
+#include "model/depreciation/Clause18Row.h"
+#include "model/depreciation/DepreciationCutOff.h"
 
 #include <gtest/gtest.h>
 

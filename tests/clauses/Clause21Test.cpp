@@ -1,10 +1,10 @@
 #include "TestHost.h"
 
-#include "pages/ClauseCatalogue.h"
+#include "catalogue/ClauseCatalogue.h"
 
-#include "pages/inadmissible/Clause21Items.h"
-#include "pages/inadmissible/Clause21cImport.h"
-#include "pages/inadmissible/PayeeChecks.h"
+#include "model/inadmissible/Clause21Items.h"
+#include "model/inadmissible/Clause21cImport.h"
+#include "model/inadmissible/PayeeChecks.h"
 
 using namespace PayeeChecks;
 

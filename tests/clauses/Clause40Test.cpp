@@ -1,4 +1,4 @@
-#include "pages/turnover/Clause40.h"
+#include "model/turnover/Clause40.h"
 
 #include <gtest/gtest.h>
 

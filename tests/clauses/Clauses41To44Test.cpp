@@ -1,4 +1,4 @@
-#include "pages/turnover/Clauses41To44.h"
+#include "model/turnover/Clauses41To44.h"
 
 #include <gtest/gtest.h>
 

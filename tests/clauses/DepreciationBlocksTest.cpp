@@ -1,5 +1,5 @@
-#include "pages/depreciation/DepreciationBlocks.h"
-#include "pages/ClauseCatalogue.h"
+#include "catalogue/DepreciationBlocks.h"
+#include "catalogue/ClauseCatalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "TestHost.h"
 
-#include "pages/depreciation/Clause18Row.h"
-#include "pages/depreciation/DepreciationImports.h"
+#include "model/depreciation/Clause18Row.h"
+#include "model/depreciation/DepreciationImports.h"
 
 using namespace Clause18;
 

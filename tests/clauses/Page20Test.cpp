@@ -4,9 +4,9 @@
 #include "pages/ClauseGrid.h"
 #include "pages/ClauseSection.h"
 #include "pages/PageFactory.h"
+#include "pages/WidgetValues.h"
 #include "pages/turnover/frmPage20.h"
 #include "store/ClauseStore.h"
-#include "store/WidgetValues.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

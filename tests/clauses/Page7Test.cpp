@@ -1,13 +1,13 @@
 #include "TestHost.h"
 
+#include "model/depreciation/Clause18Row.h"
 #include "pages/ClauseGrid.h"
 #include "pages/ClauseSection.h"
 #include "pages/PageFactory.h"
+#include "pages/WidgetValues.h"
 #include "pages/depreciation/AdditionDeductionFrame.h"
-#include "pages/depreciation/Clause18Row.h"
 #include "pages/depreciation/frmPage7.h"
 #include "store/ClauseStore.h"
-#include "store/WidgetValues.h"
 
 #include <QCheckBox>
 #include <QDir>

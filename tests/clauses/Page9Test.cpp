@@ -3,9 +3,9 @@
 #include "pages/ClauseGrid.h"
 #include "pages/ClauseSection.h"
 #include "pages/PageFactory.h"
+#include "pages/WidgetValues.h"
 #include "pages/inadmissible/frmPage9.h"
 #include "store/ClauseStore.h"
-#include "store/WidgetValues.h"
 
 #include <QPushButton>
 #include <QRadioButton>

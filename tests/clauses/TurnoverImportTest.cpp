@@ -1,8 +1,8 @@
 #include "TestHost.h"
 
 #include "host/HostSchema.h"
-#include "pages/turnover/AccountFigures.h"
-#include "pages/turnover/TurnoverImport.h"
+#include "model/turnover/AccountFigures.h"
+#include "model/turnover/TurnoverImport.h"
 #include "store/Database.h"
 
 class TurnoverFromAccounts : public EngineTest

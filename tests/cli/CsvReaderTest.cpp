@@ -1,4 +1,4 @@
-#include "host/CsvReader.h"
+#include "base/CsvReader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "EfilingTestSupport.h"
 
+#include "dialogs/clsExportJSON.h"
 #include "editor/Form3CD.h"
 #include "efiling/KestrovaJVUtil.h"
-#include "efiling/clsExportJSON.h"
 
 #include <QFile>
 

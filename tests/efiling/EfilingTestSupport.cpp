@@ -1,6 +1,6 @@
 #include "EfilingTestSupport.h"
 
-#include "efiling/clsExportJSON.h"
+#include "dialogs/clsExportJSON.h"
 #include "host/DemoClauses.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"

@@ -1,11 +1,11 @@
 #include "EfilingTestSupport.h"
 
-#include "efiling/ErrorListPrinter.h"
+#include "dialogs/ErrorListPrinter.h"
+#include "dialogs/clsExportJSON.h"
+#include "dialogs/frmUploadMsg.h"
+#include "dialogs/frmeflvalid.h"
+#include "dialogs/frmeflvalidXML.h"
 #include "efiling/SpecialCharacters.h"
-#include "efiling/clsExportJSON.h"
-#include "efiling/frmUploadMsg.h"
-#include "efiling/frmeflvalid.h"
-#include "efiling/frmeflvalidXML.h"
 #include "store/ClauseStore.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "EfilingTestSupport.h"
 
+#include "dialogs/clsExportJSON.h"
 #include "efiling/CsvAttachment.h"
 #include "efiling/KestrovaJVUtil.h"
-#include "efiling/clsExportJSON.h"
 #include "host/HostContext.h"
 #include "store/ClauseStore.h"
 

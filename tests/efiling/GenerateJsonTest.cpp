@@ -1,6 +1,6 @@
 #include "EfilingTestSupport.h"
 
-#include "efiling/clsExportJSON.h"
+#include "dialogs/clsExportJSON.h"
 
 #include <QFile>
 

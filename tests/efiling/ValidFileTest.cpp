@@ -1,10 +1,10 @@
 #include "EfilingTestSupport.h"
 
+#include "dialogs/clsExportJSON.h"
+#include "dialogs/frmeflvalid.h"
+#include "dialogs/frmeflvalidXML.h"
+#include "editor/clsMain.h"
 #include "efiling/XmlSchemaCheck.h"
-#include "efiling/clsExportJSON.h"
-#include "efiling/frmeflvalid.h"
-#include "efiling/frmeflvalidXML.h"
-#include "host/clsMain.h"
 
 #include <QDir>
 #include <QFile>

@@ -151,7 +151,7 @@ TEST_P(BulkImporting, TellsWhatIsWrongWithTheSource)
 
 TALVEX_BOTH_ENGINES(BulkImporting);
 
-#include "efiling/bulk/frmBulkXMLImport.h"
+#include "dialogs/frmBulkXMLImport.h"
 
 #include <QLineEdit>
 #include <QTableWidget>

@@ -1,11 +1,11 @@
 #include "ImportTestSupport.h"
 #include "ZipWriter.h"
 
+#include "dialogs/frmBulkXMLImport.h"
+#include "editor/clsMain.h"
 #include "efiling/bulk/BulkImport.h"
-#include "efiling/bulk/frmBulkXMLImport.h"
 #include "efiling/import/clsImportJSON.h"
 #include "host/HostContext.h"
-#include "host/clsMain.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "ToolRun.h"
 #include "ZipWriter.h"
 
-#include "efiling/clsExportJSON.h"
+#include "dialogs/clsExportJSON.h"
 #include "store/Database.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "ImportTestSupport.h"
 
-#include "efiling/clsExportJSON.h"
+#include "dialogs/clsExportJSON.h"
 #include "host/DemoClauses.h"
 #include "host/HostContext.h"
 #include "store/ClauseStore.h"

@@ -1,4 +1,4 @@
-#include "host/DateService.h"
+#include "base/DateService.h"
 
 #include <gtest/gtest.h>
 

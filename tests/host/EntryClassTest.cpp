@@ -1,7 +1,7 @@
 #include "TestHost.h"
 
 #include "editor/Form3CD.h"
-#include "host/clsMain.h"
+#include "editor/clsMain.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 

@@ -1,7 +1,7 @@
 #include "TestHost.h"
 
 #include "host/HostSetup.h"
-#include "store/ClauseStore.h"
+#include "pages/ClauseControls.h"
 #include "store/Database.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "host/IdentityChecks.h"
+#include "base/IdentityChecks.h"
 
 #include <gtest/gtest.h>
 

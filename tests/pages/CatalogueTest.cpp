@@ -1,4 +1,4 @@
-#include "pages/ClauseCatalogue.h"
+#include "catalogue/ClauseCatalogue.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

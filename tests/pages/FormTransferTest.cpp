@@ -1,6 +1,6 @@
 #include "PartAFixture.h"
 
-#include "host/FormSwitch.h"
+#include "model/FormSwitch.h"
 
 #include <QCheckBox>
 

@@ -1,6 +1,6 @@
 #include "PageFixture.h"
 
-#include "pages/ClauseCatalogue.h"
+#include "catalogue/ClauseCatalogue.h"
 #include "pages/ClauseSection.h"
 
 #include <QComboBox>

@@ -5,8 +5,8 @@
 #include "pages/ClauseGrid.h"
 #include "pages/ClausePage.h"
 #include "pages/PageFactory.h"
+#include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
-#include "store/WidgetValues.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -4,9 +4,9 @@
 
 #include "pages/ClausePage.h"
 #include "pages/PageFactory.h"
+#include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
 #include "store/ModuleState.h"
-#include "store/WidgetValues.h"
 
 #include <QComboBox>
 #include <QLineEdit>

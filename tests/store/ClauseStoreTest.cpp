@@ -1,9 +1,9 @@
 #include "TestHost.h"
 
-#include "store/ClauseStore.h"
+#include "pages/ClauseControls.h"
+#include "pages/WidgetValues.h"
 #include "store/Database.h"
 #include "store/DbError.h"
-#include "store/WidgetValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -129,15 +129,13 @@ TEST_P(ClauseRecords, HostileTextRoundTripsUnchanged)
         SaveClauseControl(page.text, "8a", 7, false);
     });
 
-    Page loaded;
-    LoadClauseControl(loaded.grid, "18", 7, true);
-    LoadClauseControl(loaded.text, "8a", 7, false);
-    ASSERT_EQ(loaded.grid->rowCount(), values.size());
+    const auto loaded = readPoint(7, "18");
+    ASSERT_EQ(loaded.size(), values.size());
     for (int r = 0; r < values.size(); ++r) {
-        EXPECT_EQ(cellText(loaded.grid, r, 0), values[r].trimmed());
-        EXPECT_EQ(cellText(loaded.grid, r, 1), values[r].trimmed() + "x");
+        EXPECT_EQ(loaded[r].col(1), values[r].trimmed());
+        EXPECT_EQ(loaded[r].col(2), values[r].trimmed() + "x");
     }
-    EXPECT_EQ(loaded.text->text(), values.join("|"));
+    EXPECT_EQ(readPoint(7, "8a", false).value(0).col(1), values.join("|"));
     EXPECT_TRUE(env->host().DBObj().tableExists("master"));
 }
 
@@ -150,22 +148,10 @@ TEST_P(ClauseRecords, TwelveRowsComeBackInNumberOrder)
     page.fill(rows);
     savePage(7, [&] { SaveClauseControl(page.grid, "18", 7, true); });
 
-    Page loaded;
-    LoadClauseControl(loaded.grid, "18", 7, true);
-    ASSERT_EQ(loaded.grid->rowCount(), 12);
+    const auto loaded = readPoint(7, "18");
+    ASSERT_EQ(loaded.size(), 12);
     for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(cellText(loaded.grid, i, 0), QString("Asset %1").arg(i + 1));
-}
-
-TEST_P(ClauseRecords, LoadingAPointWithoutRowsEmptiesTheControls)
-{
-    Page page;
-    page.fill({{"old", "row"}});
-    page.text->setText("old text");
-    LoadClauseControl(page.grid, "nothing", 7, true);
-    LoadClauseControl(page.text, "nothing", 7, false);
-    EXPECT_EQ(page.grid->rowCount(), 0);
-    EXPECT_EQ(page.text->text(), "");
+        EXPECT_EQ(loaded[i].col(1), QString("Asset %1").arg(i + 1));
 }
 
 TEST_P(ClauseRecords, FormNameFollowsThePage)
@@ -201,48 +187,6 @@ TEST_P(ClauseRecords, OptionsTicksAndArraysBecomeSingleRows)
     EXPECT_EQ(readPoint(7, "Opt4").value(0).col(1), "Yes");
     const auto pair = readPoint(7, "pair").value(0);
     EXPECT_EQ(pair.cols.mid(0, 4), (QStringList{"", "Yes", "", "1"}));
-
-    Page loaded;
-    LoadControlArray("pair", 7, {loaded.text, loaded.yes, loaded.combo, loaded.annex});
-    EXPECT_TRUE(loaded.yes->isChecked());
-    EXPECT_TRUE(loaded.annex->isChecked());
-}
-
-TEST_P(ClauseRecords, APageLoadsAndClearsByControlNames)
-{
-    Page page;
-    page.fill({{"Plant", "", "15"}});
-    page.text->setText("115BAA");
-    page.combo->setCurrentIndex(1);
-    page.no->setChecked(true);
-    page.annex->setChecked(true);
-    page.notApplicable->setChecked(true);
-    savePage(7, [&] {
-        SaveClauseControl(page.grid, "18", 7, true);
-        SaveClauseControl(page.text, "8a", 7, false);
-        insertRow(7, "41", {"Goods and Services Tax"});
-        insertRow(7, "Opt4", {"No"});
-        SaveClauseControl(page.annex, "Annex18", 201);
-        SaveClauseControl(page.notApplicable, "NA17", 7);
-    });
-
-    Page loaded;
-    LoadPageByNames(&loaded.window, 7);
-    EXPECT_EQ(loaded.cells().value(0).mid(0, 3), (QStringList{"Plant", "", "15"}));
-    EXPECT_EQ(loaded.text->text(), "115BAA");
-    EXPECT_EQ(loaded.combo->currentText(), "Goods and Services Tax");
-    EXPECT_TRUE(loaded.no->isChecked());
-    EXPECT_FALSE(loaded.yes->isChecked());
-    EXPECT_TRUE(loaded.annex->isChecked());
-    EXPECT_TRUE(loaded.notApplicable->isChecked());
-
-    ClearPage(&loaded.window);
-    EXPECT_EQ(loaded.grid->rowCount(), 1);
-    EXPECT_TRUE(WidgetValues::rowIsEmpty(loaded.grid, 0));
-    EXPECT_EQ(loaded.text->text(), "");
-    EXPECT_EQ(loaded.combo->currentIndex(), -1);
-    EXPECT_FALSE(loaded.no->isChecked());
-    EXPECT_FALSE(loaded.yes->isChecked());
 }
 
 TEST_P(ClauseRecords, AFailedSaveLeavesThePageAsItWas)

@@ -1,8 +1,8 @@
 #include "TestHost.h"
 
-#include "host/ScriptedPrompt.h"
-#include "store/CompletenessPrompts.h"
-#include "store/WidgetValues.h"
+#include "base/ScriptedPrompt.h"
+#include "pages/CompletenessPrompts.h"
+#include "pages/WidgetValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>

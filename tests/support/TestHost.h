@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/ScriptedPrompt.h"
+#include "base/ScriptedPrompt.h"
 #include "host/TalvexBase.h"
 #include "store/ModuleState.h"
 

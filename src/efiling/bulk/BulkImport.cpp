@@ -1,9 +1,9 @@
 #include "BulkImport.h"
 
 #include "ZipExtractor.h"
+#include "base/Prompt.h"
 #include "efiling/json/Json.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
 #include "store/Database.h"
 
 #include <QDir>

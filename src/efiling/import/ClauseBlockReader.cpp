@@ -2,8 +2,8 @@
 
 #include "MemberReader.h"
 #include "StoredValues.h"
+#include "catalogue/ClauseCatalogue.h"
 #include "efiling/json/JsonValue.h"
-#include "pages/ClauseCatalogue.h"
 
 #include <QRegularExpression>
 

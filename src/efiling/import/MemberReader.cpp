@@ -3,8 +3,8 @@
 #include "AddressReader.h"
 #include "OptionAnswers.h"
 #include "StoredValues.h"
+#include "catalogue/ClauseCatalogue.h"
 #include "efiling/json/JsonValue.h"
-#include "pages/ClauseCatalogue.h"
 
 namespace MemberReader
 {

@@ -1,7 +1,7 @@
 #include "NameLookups.h"
 
+#include "catalogue/ClauseCatalogue.h"
 #include "host/HostContext.h"
-#include "pages/ClauseCatalogue.h"
 #include "store/Database.h"
 
 QString NameLookups::first(const QString &kind, const QString &code, const QString &sql)

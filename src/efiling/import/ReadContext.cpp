@@ -1,7 +1,7 @@
 #include "ReadContext.h"
 
 #include "OptionAnswers.h"
-#include "pages/ClauseCatalogue.h"
+#include "catalogue/ClauseCatalogue.h"
 
 Catalogue::PointRef ReadContext::resolve(int page, const QString &point) const
 {

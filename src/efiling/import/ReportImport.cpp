@@ -7,9 +7,9 @@
 #include "ReadContext.h"
 #include "ReportReplacement.h"
 #include "StoredValues.h"
+#include "catalogue/ClauseCatalogue.h"
 #include "efiling/json/JsonValue.h"
 #include "host/HostContext.h"
-#include "pages/ClauseCatalogue.h"
 
 namespace ReportImport
 {

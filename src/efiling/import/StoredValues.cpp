@@ -1,7 +1,7 @@
 #include "StoredValues.h"
 
+#include "catalogue/ClauseCatalogue.h"
 #include "efiling/json/JsonValue.h"
-#include "pages/ClauseCatalogue.h"
 
 #include <QRegularExpression>
 

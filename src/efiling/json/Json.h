@@ -1,6 +1,6 @@
 #pragma once
 
-#include "efiling/json/JsonValue.h"
+#include "JsonValue.h"
 
 #include <QString>
 #include <optional>

@@ -1,5 +1,5 @@
-#include "efiling/json/Json.h"
-#include "efiling/json/cStringBuilder.h"
+#include "Json.h"
+#include "cStringBuilder.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "efiling/json/JsonValue.h"
+#include "JsonValue.h"
 
 #include <QLocale>
 

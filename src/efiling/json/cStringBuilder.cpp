@@ -1,4 +1,4 @@
-#include "efiling/json/cStringBuilder.h"
+#include "cStringBuilder.h"
 
 void cStringBuilder::ChunkSize(qsizetype characters)
 {

@@ -2,7 +2,7 @@
 
 #include "Clause18CellDelegate.h"
 #include "pages/ClauseGrid.h"
-#include "store/WidgetValues.h"
+#include "pages/WidgetValues.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

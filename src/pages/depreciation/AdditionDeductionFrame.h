@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Clause18Lists.h"
-#include "pages/ListSources.h"
+#include "model/ListSources.h"
+#include "model/depreciation/Clause18Lists.h"
 
 #include <QGroupBox>
 

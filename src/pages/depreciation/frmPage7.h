@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DepreciationImports.h"
+#include "model/depreciation/DepreciationImports.h"
 #include "pages/ClausePage.h"
 
 class AdditionDeductionFrame;

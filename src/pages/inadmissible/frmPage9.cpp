@@ -1,17 +1,17 @@
 #include "frmPage9.h"
 
-#include "Clause21Items.h"
-#include "Clause21cImport.h"
-#include "PayeeChecks.h"
+#include "base/Prompt.h"
+#include "catalogue/CellFormat.h"
+#include "catalogue/ClauseCatalogue.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
-#include "pages/CellFormat.h"
-#include "pages/ClauseCatalogue.h"
+#include "model/inadmissible/Clause21Items.h"
+#include "model/inadmissible/Clause21cImport.h"
+#include "model/inadmissible/PayeeChecks.h"
 #include "pages/ClauseGrid.h"
 #include "pages/ClauseSection.h"
-#include "store/CompletenessPrompts.h"
+#include "pages/CompletenessPrompts.h"
+#include "pages/WidgetValues.h"
 #include "store/DbError.h"
-#include "store/WidgetValues.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

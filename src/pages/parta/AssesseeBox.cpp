@@ -1,11 +1,11 @@
 #include "AssesseeBox.h"
 
 #include "PageChecks.h"
+#include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
-#include "store/ClauseStore.h"
+#include "pages/ClauseControls.h"
+#include "pages/WidgetValues.h"
 #include "store/DbError.h"
-#include "store/WidgetValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClientMaster.h"
+#include "model/parta/ClientMaster.h"
 
 #include <QGroupBox>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/ListSources.h"
+#include "model/ListSources.h"
 
 #include <QGroupBox>
 

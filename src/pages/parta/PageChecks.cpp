@@ -1,8 +1,8 @@
 #include "PageChecks.h"
 
+#include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
-#include "store/CompletenessPrompts.h"
+#include "pages/CompletenessPrompts.h"
 
 namespace PageChecks
 {

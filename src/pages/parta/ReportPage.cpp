@@ -3,13 +3,13 @@
 #include "AssesseeBox.h"
 #include "ObservationsBox.h"
 #include "PageChecks.h"
+#include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
+#include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
-#include "store/WidgetValues.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/parta/ClientMaster.h"
 #include "pages/ClausePage.h"
-#include "ClientMaster.h"
 
 #include <QHash>
 #include <initializer_list>

@@ -2,17 +2,17 @@
 
 #include "AssesseeBox.h"
 #include "ChoiceCombo.h"
-#include "pages/ClauseGrid.h"
 #include "ObservationsBox.h"
 #include "PageChecks.h"
-#include "ReportLists.h"
+#include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
-#include "store/ClauseStore.h"
+#include "model/parta/ReportLists.h"
+#include "pages/ClauseControls.h"
+#include "pages/ClauseGrid.h"
+#include "pages/WidgetValues.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
-#include "store/WidgetValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>

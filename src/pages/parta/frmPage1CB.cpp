@@ -2,13 +2,13 @@
 
 #include "AssesseeBox.h"
 #include "ChoiceCombo.h"
-#include "pages/ClauseGrid.h"
 #include "ObservationsBox.h"
 #include "PageChecks.h"
-#include "ReportLists.h"
 #include "host/HostContext.h"
-#include "store/ClauseStore.h"
-#include "store/WidgetValues.h"
+#include "model/parta/ReportLists.h"
+#include "pages/ClauseControls.h"
+#include "pages/ClauseGrid.h"
+#include "pages/WidgetValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,17 +1,17 @@
 #include "frmPage2.h"
 
-#include "AssesseeStatus.h"
 #include "ChoiceCombo.h"
-#include "pages/ClauseSection.h"
-#include "ClientMaster.h"
 #include "PageChecks.h"
-#include "ReportLists.h"
+#include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
+#include "model/parta/AssesseeStatus.h"
+#include "model/parta/ClientMaster.h"
+#include "model/parta/ReportLists.h"
+#include "pages/ClauseSection.h"
+#include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
-#include "store/WidgetValues.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,15 +1,15 @@
 #include "frmPage21.h"
 
-#include "AuditorDetails.h"
 #include "PageChecks.h"
+#include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
-#include "store/ClauseStore.h"
-#include "store/CompletenessPrompts.h"
+#include "model/parta/AuditorDetails.h"
+#include "pages/ClauseControls.h"
+#include "pages/CompletenessPrompts.h"
+#include "pages/WidgetValues.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
-#include "store/WidgetValues.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>

@@ -1,18 +1,18 @@
 #include "frmPage20.h"
 
-#include "Clauses41To44.h"
-#include "TurnoverImport.h"
+#include "base/Prompt.h"
+#include "catalogue/CellFormat.h"
+#include "catalogue/ClauseCatalogue.h"
 #include "host/HostContext.h"
-#include "host/Prompt.h"
-#include "pages/CellFormat.h"
-#include "pages/ClauseCatalogue.h"
+#include "model/amounts/Amounts.h"
+#include "model/turnover/Clauses41To44.h"
+#include "model/turnover/TurnoverImport.h"
 #include "pages/ClauseGrid.h"
 #include "pages/ClauseSection.h"
-#include "pages/amounts/Amounts.h"
+#include "pages/CompletenessPrompts.h"
+#include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
-#include "store/CompletenessPrompts.h"
 #include "store/DbError.h"
-#include "store/WidgetValues.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

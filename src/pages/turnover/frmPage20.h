@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AccountFigures.h"
-#include "Clause40.h"
+#include "model/turnover/AccountFigures.h"
+#include "model/turnover/Clause40.h"
 #include "pages/ClausePage.h"
 
 class QLineEdit;

@@ -1,0 +1,11 @@
+#include "Installation.h"
+
+namespace Installation
+{
+
+QString folder()
+{
+    return qEnvironmentVariable("TALVEX_EXE_PATH", QStringLiteral(TALVEX_SOURCE_DATA_DIR));
+}
+
+} // namespace Installation

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Where the program's own files lie (schemas, look-up lists, the clause catalogues):
+// TALVEX_EXE_PATH when set, else the data folder of the source tree it was built from.
+namespace Installation
+{
+
+QString folder();
+
+} // namespace Installation

@@ -1,0 +1,307 @@
+#include "ClauseCatalogue.h"
+
+#include "base/Installation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <stdexcept>
+
+using namespace Catalogue;
+
+namespace
+{
+
+QStringList strings(const QJsonValue &value)
+{
+    QStringList out;
+    for (const QJsonValue &v : value.toArray())
+        out << v.toString();
+    return out;
+}
+
+Kind kindOf(const QString &text)
+{
+    static const QHash<QString, Kind> kinds{
+        {QStringLiteral("text"), Kind::Text},     {QStringLiteral("date"), Kind::Date},
+        {QStringLiteral("amount"), Kind::Amount}, {QStringLiteral("whole"), Kind::Whole},
+        {QStringLiteral("list"), Kind::List},     {QStringLiteral("tick"), Kind::Tick}};
+    if (text.isEmpty())
+        return Kind::Text;
+    if (!kinds.contains(text))
+        throw std::runtime_error("unknown kind " + text.toStdString());
+    return kinds.value(text);
+}
+
+ControlType controlTypeOf(const QString &text)
+{
+    static const QHash<QString, ControlType> types{{QStringLiteral("grid"), ControlType::Grid},
+                                                   {QStringLiteral("text"), ControlType::Text},
+                                                   {QStringLiteral("combo"), ControlType::Combo},
+                                                   {QStringLiteral("fields"), ControlType::Fields},
+                                                   {QStringLiteral("choice"), ControlType::Choice}};
+    if (!types.contains(text))
+        throw std::runtime_error("unknown control type " + text.toStdString());
+    return types.value(text);
+}
+
+Column columnOf(const QJsonObject &o)
+{
+    Column c;
+    c.heading = o.value(QLatin1String("heading")).toString();
+    c.kind = kindOf(o.value(QLatin1String("kind")).toString());
+    c.list = o.value(QLatin1String("list")).toString();
+    c.editable = o.value(QLatin1String("editable")).toBool();
+    c.dependsOn = o.value(QLatin1String("dependsOn")).toInt();
+    c.check = o.value(QLatin1String("check")).toString();
+    c.ratio = o.value(QLatin1String("ratio")).toBool();
+    c.width = o.value(QLatin1String("width")).toInt();
+    c.hint = o.value(QLatin1String("hint")).toString();
+    return c;
+}
+
+Control controlFrom(const QJsonObject &o)
+{
+    Control c;
+    c.type = controlTypeOf(o.value(QLatin1String("type")).toString());
+    c.point = o.value(QLatin1String("point")).toString();
+    c.name = o.value(QLatin1String("name")).toString();
+    c.label = o.value(QLatin1String("label")).toString();
+    c.caption = o.value(QLatin1String("caption")).toString();
+    c.kind = kindOf(o.value(QLatin1String("kind")).toString());
+    c.list = o.value(QLatin1String("list")).toString();
+    for (const QJsonValue &v : o.value(QLatin1String("columns")).toArray())
+        c.columns << columnOf(v.toObject());
+    for (const QJsonValue &v : o.value(QLatin1String("fields")).toArray()) {
+        const QJsonObject f = v.toObject();
+        Field field;
+        field.name = f.value(QLatin1String("name")).toString();
+        field.caption = f.value(QLatin1String("caption")).toString();
+        field.kind = kindOf(f.value(QLatin1String("kind")).toString());
+        const QJsonObject sum = f.value(QLatin1String("sum")).toObject();
+        field.sumPoint = sum.value(QLatin1String("point")).toString();
+        field.sumColumn = sum.value(QLatin1String("col")).toInt();
+        c.fields << field;
+    }
+    c.captions = strings(o.value(QLatin1String("captions")));
+    return c;
+}
+
+Clause clauseFrom(const QJsonObject &o)
+{
+    Clause c;
+    c.key = o.value(QLatin1String("key")).toString();
+    c.label = o.value(QLatin1String("label")).toString();
+    c.caption = o.value(QLatin1String("caption")).toString();
+    c.mandatory = o.value(QLatin1String("mandatory")).toBool();
+    c.option = o.value(QLatin1String("option")).toString();
+    c.optionNA = o.value(QLatin1String("optionNA")).toString();
+    c.na = o.value(QLatin1String("na")).toString();
+    c.annex = o.value(QLatin1String("annex")).toString();
+    c.remarks = o.value(QLatin1String("remarks")).toBool(true);
+    for (const QJsonValue &v : o.value(QLatin1String("controls")).toArray())
+        c.controls << controlFrom(v.toObject());
+    return c;
+}
+
+JsonMember memberOf(const QJsonObject &o)
+{
+    JsonMember m;
+    m.name = o.value(QLatin1String("name")).toString();
+    m.isConst = o.contains(QLatin1String("const"));
+    m.constValue = o.value(QLatin1String("const")).toString();
+    m.as = m.isConst ? QStringLiteral("const") : o.value(QLatin1String("as")).toString();
+    m.column = o.value(QLatin1String("col")).toInt();
+    m.table = o.value(QLatin1String("table")).toString();
+    m.unmatched = o.value(QLatin1String("unmatched")).toString();
+    m.point = o.value(QLatin1String("point")).toString();
+    m.page = o.value(QLatin1String("page")).toInt();
+    m.hasDefault = o.contains(QLatin1String("default"));
+    m.defaultValue = o.value(QLatin1String("default")).toString();
+    for (const QJsonValue &v : o.value(QLatin1String("cols")).toArray())
+        m.columns << v.toInt();
+    m.names = strings(o.value(QLatin1String("names")));
+    const QJsonObject address = o.value(QLatin1String("address")).toObject();
+    for (auto it = address.begin(); it != address.end(); ++it)
+        m.address.insert(it.key(), it.value().toInt());
+    for (const QJsonValue &v : o.value(QLatin1String("members")).toArray())
+        m.members << memberOf(v.toObject());
+    m.element = o.value(QLatin1String("element")).toString();
+    m.csvHeader = o.value(QLatin1String("csvHeader")).toString();
+    for (const QJsonValue &v : o.value(QLatin1String("fields")).toArray())
+        m.fields << memberOf(v.toObject());
+    return m;
+}
+
+JsonBlock blockOf(const QJsonObject &o)
+{
+    JsonBlock b;
+    b.writer = o.value(QLatin1String("writer")).toInt();
+    b.clause = o.value(QLatin1String("clause")).toString();
+    b.member = o.value(QLatin1String("member")).toString();
+    b.shape = o.value(QLatin1String("shape")).toString();
+    b.element = o.value(QLatin1String("element")).toString();
+    b.csvHeader = o.value(QLatin1String("csvHeader")).toString();
+    for (const QJsonValue &v : o.value(QLatin1String("parts")).toArray()) {
+        const QJsonObject p = v.toObject();
+        JsonPart part;
+        part.page = p.value(QLatin1String("page")).toInt();
+        part.point = p.value(QLatin1String("point")).toString();
+        const QJsonObject gate = p.value(QLatin1String("gate")).toObject();
+        part.gateOption = gate.value(QLatin1String("option")).toString();
+        part.gateNA = gate.value(QLatin1String("na")).toString();
+        part.always = p.value(QLatin1String("always")).toBool();
+        for (const QJsonValue &m : p.value(QLatin1String("members")).toArray())
+            part.members << memberOf(m.toObject());
+        b.parts << part;
+    }
+    return b;
+}
+
+} // namespace
+
+QString ClauseCatalogue::defaultPath()
+{
+    const QString installed = QDir(Installation::folder()).filePath(QStringLiteral("catalogue/form3cd.json"));
+    if (QFile::exists(installed))
+        return installed;
+    return QStringLiteral(TALVEX_SOURCE_DATA_DIR "/catalogue/form3cd.json");
+}
+
+const ClauseCatalogue &ClauseCatalogue::instance()
+{
+    static const std::unique_ptr<ClauseCatalogue> catalogue = load(defaultPath());
+    return *catalogue;
+}
+
+std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read the clause catalogue " + path.toStdString());
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    if (doc.isNull())
+        throw std::runtime_error("the clause catalogue " + path.toStdString() +
+                                 " is not valid JSON: " + error.errorString().toStdString());
+    const QJsonObject root = doc.object();
+    auto cat = std::make_unique<ClauseCatalogue>();
+
+    const QJsonObject tables = root.value(QLatin1String("codeTables")).toObject();
+    for (auto it = tables.begin(); it != tables.end(); ++it) {
+        QList<CodeEntry> entries;
+        for (const QJsonValue &v : it.value().toArray()) {
+            const QJsonObject e = v.toObject();
+            entries << CodeEntry{
+                e.value(QLatin1String("code")).toString(), e.value(QLatin1String("text")).toString(),
+                strings(e.value(QLatin1String("aliases"))), e.value(QLatin1String("rate")).toString(),
+                e.value(QLatin1String("method")).toString()};
+        }
+        cat->m_codeTables.insert(it.key(), entries);
+    }
+    const QJsonObject lists = root.value(QLatin1String("lists")).toObject();
+    for (auto it = lists.begin(); it != lists.end(); ++it) {
+        const QJsonObject l = it.value().toObject();
+        cat->m_lists.insert(it.key(), ListSource{strings(l.value(QLatin1String("items"))),
+                                                 l.value(QLatin1String("query")).toString(),
+                                                 strings(l.value(QLatin1String("binds"))),
+                                                 l.value(QLatin1String("editable")).toBool()});
+    }
+    for (const QJsonValue &v : root.value(QLatin1String("pages")).toArray()) {
+        const QJsonObject p = v.toObject();
+        Page page;
+        page.number = p.value(QLatin1String("page")).toInt();
+        page.title = p.value(QLatin1String("title")).toString();
+        for (const QJsonValue &c : p.value(QLatin1String("clauses")).toArray())
+            page.clauses << clauseFrom(c.toObject());
+        cat->m_pages << page;
+    }
+    const QJsonObject aliases = root.value(QLatin1String("pointAliases")).toObject();
+    for (auto it = aliases.begin(); it != aliases.end(); ++it) {
+        const QJsonObject byForm = it.value().toObject();
+        for (auto f = byForm.begin(); f != byForm.end(); ++f) {
+            const QJsonObject ref = f.value().toObject();
+            cat->m_aliases[it.key()].insert(f.key(), PointRef{ref.value(QLatin1String("page")).toInt(),
+                                                              ref.value(QLatin1String("point")).toString()});
+        }
+    }
+    for (const QJsonValue &v : root.value(QLatin1String("json")).toArray())
+        cat->m_blocks << blockOf(v.toObject());
+    return cat;
+}
+
+const Page *ClauseCatalogue::page(int number) const
+{
+    for (const Page &p : m_pages) {
+        if (p.number == number)
+            return &p;
+    }
+    return nullptr;
+}
+
+const Clause *ClauseCatalogue::clauseOf(int page, const QString &point) const
+{
+    const Page *p = this->page(page);
+    if (!p)
+        return nullptr;
+    for (const Clause &c : p->clauses) {
+        if (c.option == point || c.na == point || c.annex == point)
+            return &c;
+        for (const Control &control : c.controls) {
+            if (control.point == point)
+                return &c;
+        }
+    }
+    return nullptr;
+}
+
+const Control *ClauseCatalogue::controlOf(int page, const QString &point) const
+{
+    const Clause *c = clauseOf(page, point);
+    if (!c)
+        return nullptr;
+    for (const Control &control : c->controls) {
+        if (control.point == point)
+            return &control;
+    }
+    return nullptr;
+}
+
+const CodeEntry *ClauseCatalogue::entryOf(const QString &table, const QString &stored) const
+{
+    const auto it = m_codeTables.constFind(table);
+    if (it == m_codeTables.constEnd())
+        return nullptr;
+    for (const CodeEntry &e : *it) {
+        if (e.text == stored || e.aliases.contains(stored))
+            return &e;
+    }
+    return nullptr;
+}
+
+QString ClauseCatalogue::codeOf(const QString &table, const QString &stored, const QString &unmatched) const
+{
+    if (const CodeEntry *e = entryOf(table, stored))
+        return e->code;
+    return unmatched == QLatin1String("stored") ? stored : QString();
+}
+
+ListSource ClauseCatalogue::listSource(const QString &name) const
+{
+    if (m_codeTables.contains(name)) {
+        ListSource source;
+        for (const CodeEntry &e : m_codeTables.value(name))
+            source.items << e.text;
+        return source;
+    }
+    return m_lists.value(name);
+}
+
+PointRef ClauseCatalogue::resolve(const QString &point, int page, const QString &formCode) const
+{
+    if (point.startsWith(u'@'))
+        return m_aliases.value(point).value(formCode);
+    return PointRef{page, point};
+}

@@ -1,0 +1,34 @@
+#include "ListSources.h"
+
+#include "catalogue/ClauseCatalogue.h"
+#include "host/HostContext.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+
+QStringList ListSources::items(const QString &listName, const QString &columnValue)
+{
+    const QString key = listName + QChar(0x1f) + columnValue;
+    const auto cached = m_cache.constFind(key);
+    if (cached != m_cache.constEnd())
+        return *cached;
+    const Catalogue::ListSource source = ClauseCatalogue::instance().listSource(listName);
+    QStringList out = source.items;
+    if (!source.query.isEmpty()) {
+        QVariantList binds;
+        for (const QString &b : source.binds)
+            binds << (b == QLatin1String("@column") ? columnValue : b);
+        try {
+            for (Recordset rs = host().DBObj().Execute(source.query, binds); !rs.Eof(); rs.MoveNext())
+                out << rs.Fields(0);
+        } catch (const DbError &) {
+            // A missing look-up table leaves the list empty; the cell still takes typed text.
+        }
+    }
+    m_cache.insert(key, out);
+    return out;
+}
+
+bool ListSources::isEditable(const QString &listName) const
+{
+    return ClauseCatalogue::instance().listSource(listName).editable;
+}

@@ -1,0 +1,94 @@
+#include "Clause18Lists.h"
+
+#include "model/amounts/Amounts.h"
+
+#include <QStringList>
+
+namespace
+{
+const QString entrySeparator = QStringLiteral("#R#");
+const QString fieldSeparator = QStringLiteral("#C#");
+
+QStringList fieldsOf(const QString &entry, int count)
+{
+    QStringList fields = entry.split(fieldSeparator);
+    while (fields.size() < count)
+        fields << QString();
+    return fields;
+}
+} // namespace
+
+bool AdditionEntry::isEmpty() const
+{
+    return purchaseDate.trimmed().isEmpty() && useDate.trimmed().isEmpty() && purchase.trimmed().isEmpty() &&
+           cenvat.trimmed().isEmpty() && exchange.trimmed().isEmpty() && subsidy.trimmed().isEmpty() &&
+           total.trimmed().isEmpty();
+}
+
+bool DeductionEntry::isEmpty() const
+{
+    return saleDate.trimmed().isEmpty() && amount.trimmed().isEmpty();
+}
+
+namespace Clause18Lists
+{
+
+QString serialise(const QList<AdditionEntry> &entries)
+{
+    QStringList out;
+    for (const AdditionEntry &e : entries) {
+        if (!e.isEmpty())
+            out << QStringList{e.purchaseDate, e.useDate, e.purchase, e.cenvat,
+                               e.exchange,     e.subsidy, e.total}
+                       .join(fieldSeparator);
+    }
+    return out.join(entrySeparator);
+}
+
+QString serialise(const QList<DeductionEntry> &entries)
+{
+    QStringList out;
+    for (const DeductionEntry &e : entries) {
+        if (!e.isEmpty())
+            out << QStringList{e.saleDate, e.amount,
+                               e.outOfLess180 ? QStringLiteral("1") : QStringLiteral("0")}
+                       .join(fieldSeparator);
+    }
+    return out.join(entrySeparator);
+}
+
+QList<AdditionEntry> parseAdditions(const QString &text)
+{
+    QList<AdditionEntry> entries;
+    for (const QString &entry : text.split(entrySeparator, Qt::SkipEmptyParts)) {
+        const QStringList f = fieldsOf(entry, 7);
+        const AdditionEntry e{f[0], f[1], f[2], f[3], f[4], f[5], f[6]};
+        if (!e.isEmpty())
+            entries << e;
+    }
+    return entries;
+}
+
+QList<DeductionEntry> parseDeductions(const QString &text)
+{
+    QList<DeductionEntry> entries;
+    for (const QString &entry : text.split(entrySeparator, Qt::SkipEmptyParts)) {
+        const QStringList f = fieldsOf(entry, 3);
+        // Older rows marked the tick "True" or "-1".
+        const QString mark = f[2].trimmed();
+        const DeductionEntry e{f[0], f[1],
+                               mark == QLatin1String("1") || mark == QLatin1String("-1") ||
+                                   mark.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0};
+        if (!e.isEmpty())
+            entries << e;
+    }
+    return entries;
+}
+
+QString totalOf(const AdditionEntry &entry)
+{
+    return Amounts::format2(Amounts::value(entry.purchase) + Amounts::value(entry.cenvat) +
+                            Amounts::value(entry.exchange) + Amounts::value(entry.subsidy));
+}
+
+} // namespace Clause18Lists

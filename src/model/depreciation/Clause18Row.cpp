@@ -1,0 +1,104 @@
+#include "Clause18Row.h"
+
+#include "DepreciationCutOff.h"
+#include "base/DateService.h"
+#include "model/amounts/Amounts.h"
+
+namespace Clause18
+{
+
+namespace
+{
+
+double cell(const QStringList &row, int column)
+{
+    return Amounts::value(row.value(column));
+}
+
+} // namespace
+
+QStringList emptyRow()
+{
+    QStringList row;
+    for (int c = 0; c < ColumnCount; ++c)
+        row << QString();
+    return row;
+}
+
+bool isBlockNil(const QStringList &row)
+{
+    const QString tick = row.value(BlockNil).trimmed();
+    return tick.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || tick == QLatin1String("1") ||
+           tick == QLatin1String("-1");
+}
+
+bool isTypedAmountColumn(int column)
+{
+    return column == Adjustment115BAC || column == AdjustmentIntangible || column == OtherAdjustments ||
+           column == DepreciationAllowable;
+}
+
+QString plainNumber(const QString &text)
+{
+    return text.trimmed().isEmpty() ? QString() : Amounts::format2(Amounts::value(text));
+}
+
+void applyAdditions(QStringList &row, const QList<AdditionEntry> &entries, const QDate &cutOff)
+{
+    double purchase = 0, cenvat = 0, exchange = 0, subsidy = 0, total = 0, less180 = 0, more180 = 0;
+    for (const AdditionEntry &e : entries) {
+        purchase += Amounts::value(e.purchase);
+        cenvat += Amounts::value(e.cenvat);
+        exchange += Amounts::value(e.exchange);
+        subsidy += Amounts::value(e.subsidy);
+        const double value = Amounts::value(e.total);
+        total += value;
+        if (DepreciationCutOff::lessThan180Days(DateService::parse(e.useDate), cutOff))
+            less180 += value;
+        else
+            more180 += value;
+    }
+    row[PurchaseValue] = Amounts::format2(purchase);
+    row[Cenvat] = Amounts::format2(cenvat);
+    row[ExchangeChange] = Amounts::format2(exchange);
+    row[Subsidy] = Amounts::format2(subsidy);
+    row[TotalAdditions] = Amounts::format2(total);
+    row[AdditionsLess180] = Amounts::format2(less180);
+    row[Additions180OrMore] = Amounts::format2(more180);
+    row[AdditionsList] = Clause18Lists::serialise(entries);
+    recompute(row);
+}
+
+void applyDeductions(QStringList &row, const QList<DeductionEntry> &entries)
+{
+    double total = 0, outOfLess180 = 0;
+    for (const DeductionEntry &e : entries) {
+        const double amount = Amounts::value(e.amount);
+        total += amount;
+        if (e.outOfLess180)
+            outOfLess180 += amount;
+    }
+    row[TotalDeductions] = Amounts::format2(total);
+    row[DeductionsNotOutOfLess180] = Amounts::format2(total - outOfLess180);
+    row[DeductionsOutOfLess180] = Amounts::format2(outOfLess180);
+    row[DeductionsList] = Clause18Lists::serialise(entries);
+    recompute(row);
+}
+
+void recompute(QStringList &row)
+{
+    while (row.size() < ColumnCount)
+        row << QString();
+    if (isBlockNil(row)) {
+        row[ClosingWdv] = QStringLiteral("0");
+        return;
+    }
+    const double adjusted =
+        cell(row, OpeningWdv) + cell(row, Adjustment115BAC) + cell(row, AdjustmentIntangible);
+    row[AdjustedWdv] = Amounts::format2(adjusted);
+    const double closing =
+        adjusted + cell(row, TotalAdditions) - cell(row, TotalDeductions) - cell(row, DepreciationAllowable);
+    row[ClosingWdv] = closing < 0 ? QStringLiteral("0") : Amounts::format2(closing);
+}
+
+} // namespace Clause18

@@ -1,0 +1,36 @@
+#include "PayeeChecks.h"
+
+#include "base/DateService.h"
+
+namespace PayeeChecks
+{
+
+namespace
+{
+
+bool needsNoCheck(const QString &value)
+{
+    const QString v = value.trimmed();
+    return v.isEmpty() || v.compare(QLatin1String("Nil"), Qt::CaseInsensitive) == 0 ||
+           v.compare(QLatin1String("NA"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QString paymentDateMessage(const QString &date, const QString &firstDate, const QString &secondDate)
+{
+    const QDate from = DateService::parse(firstDate);
+    const QDate to = DateService::parse(secondDate);
+    if (needsNoCheck(date))
+        return {};
+    const QDate d = DateService::parse(date);
+    if (d.isValid() && d >= from && d <= to)
+        return {};
+    return QStringLiteral(
+               "Date of payment should be greater than or equals to '01/04/%1'. and less than or equals "
+               "to '31/03/%2'")
+        .arg(from.year())
+        .arg(to.year());
+}
+
+} // namespace PayeeChecks

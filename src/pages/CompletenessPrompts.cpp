@@ -1,0 +1,163 @@
+#include "CompletenessPrompts.h"
+
+#include "WidgetValues.h"
+#include "base/Prompt.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRegularExpression>
+#include <QTableWidget>
+
+namespace CompletenessPrompts
+{
+
+namespace
+{
+std::function<void(int)> &navigator()
+{
+    static std::function<void(int)> n;
+    return n;
+}
+} // namespace
+
+void setNavigator(std::function<void(int page)> n)
+{
+    navigator() = std::move(n);
+}
+
+int pageOf(const QWidget *control)
+{
+    static const QRegularExpression pageName(QStringLiteral("^frmPage(\\d+)"));
+    for (const QWidget *w = control; w; w = w->parentWidget()) {
+        const auto match = pageName.match(w->objectName());
+        if (match.hasMatch())
+            return match.captured(1).toInt();
+    }
+    return 0;
+}
+
+void showControl(QWidget *control)
+{
+    const int page = pageOf(control);
+    if (page > 0 && navigator())
+        navigator()(page);
+    control->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace CompletenessPrompts
+
+namespace
+{
+
+using CompletenessPrompts::showControl;
+
+QString fillMessage(const QString &label)
+{
+    return QStringLiteral("Please fill data in clause ") + label;
+}
+
+QString incompleteMessage(const QString &label)
+{
+    return QStringLiteral("Clause ") + label + QStringLiteral(" is incomplete. Please fill data in clause ") +
+           label;
+}
+
+bool checkText(QWidget *text, const QString &label, bool mandatory)
+{
+    if (!WidgetValues::text(text).isEmpty())
+        return true;
+    showControl(text);
+    if (mandatory) {
+        prompts().inform(fillMessage(label));
+        return false;
+    }
+    const QString question = QStringLiteral("Clause ") + label +
+                             QStringLiteral(" is blank or incomplete. Do you want to update the clause?") +
+                             QStringLiteral("\nSelect \"Yes\" to update") +
+                             QStringLiteral("\nSelect \"No\" if no information");
+    if (prompts().askYesNo(question, QStringLiteral("Form 3CD"))) {
+        text->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    WidgetValues::setText(text, QStringLiteral("Nil"));
+    return true;
+}
+
+bool checkCombo(QComboBox *combo, const QString &label)
+{
+    if (!WidgetValues::text(combo).isEmpty())
+        return true;
+    showControl(combo);
+    prompts().inform(incompleteMessage(label));
+    return false;
+}
+
+bool isMarker(const QString &cell)
+{
+    const QString t = cell.trimmed();
+    return t.compare(QLatin1String("NIL"), Qt::CaseInsensitive) == 0 ||
+           t.compare(QLatin1String("NA"), Qt::CaseInsensitive) == 0;
+}
+
+bool checkGrid(QTableWidget *grid, const QString &label, const QCheckBox *notApplicable, bool mandatory,
+               const QSet<int> &optionalColumns)
+{
+    if ((notApplicable && notApplicable->isChecked()) || !grid->isEnabled())
+        return true;
+    bool anyData = false;
+    bool partlyEmpty = false;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        if (WidgetValues::rowIsEmpty(grid, r))
+            continue;
+        if (isMarker(WidgetValues::cellText(grid, r, 0)))
+            return true;
+        anyData = true;
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            if (!grid->isColumnHidden(c) && !optionalColumns.contains(c) &&
+                WidgetValues::cellText(grid, r, c).trimmed().isEmpty())
+                partlyEmpty = true;
+        }
+    }
+    if (!anyData) {
+        showControl(grid);
+        if (mandatory) {
+            prompts().inform(fillMessage(label));
+            return false;
+        }
+        const QString question = QStringLiteral("Clause ") + label +
+                                 QStringLiteral(" is blank. Do you want to update Clause ") + label +
+                                 QStringLiteral("?") + QStringLiteral("\nSelect 'YES', to update the field") +
+                                 QStringLiteral("\nSelect 'NO', if no information");
+        if (prompts().askYesNo(question))
+            return false;
+        grid->setRowCount(0);
+        grid->setRowCount(1);
+        for (int c = 0; c < grid->columnCount(); ++c)
+            WidgetValues::setCellText(grid, 0, c, QStringLiteral("Nil"));
+        return true;
+    }
+    if (partlyEmpty && mandatory) {
+        showControl(grid);
+        prompts().inform(incompleteMessage(label));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool CheckClause(QWidget *control, const QString &label, const QCheckBox *notApplicable, bool mandatory,
+                 const QSet<int> &optionalColumns)
+{
+    switch (WidgetValues::kindOf(control)) {
+    case WidgetValues::Kind::Text:
+        return checkText(control, label, mandatory);
+    case WidgetValues::Kind::Combo:
+        return checkCombo(static_cast<QComboBox *>(control), label);
+    case WidgetValues::Kind::Grid:
+        return checkGrid(static_cast<QTableWidget *>(control), label, notApplicable, mandatory,
+                         optionalColumns);
+    default:
+        return true;
+    }
+}

@@ -55,13 +55,6 @@ bool isBlankValue(const QString &text)
     return t.isEmpty() || t == QLatin1String("0.00");
 }
 
-bool isMarker(const QString &text)
-{
-    const QString t = text.trimmed();
-    return t.compare(QLatin1String("Nil"), Qt::CaseInsensitive) == 0 ||
-           t.compare(QLatin1String("NA"), Qt::CaseInsensitive) == 0;
-}
-
 double number(const QString &text)
 {
     return text.trimmed().toDouble();

@@ -15,7 +15,6 @@ QString format(Catalogue::Kind kind, const QString &typed);
 QString defaultHint(Catalogue::Kind kind);
 // The cell does not count as data when removing it needs no question: empty or "0.00".
 bool isBlankValue(const QString &text);
-bool isMarker(const QString &text); // "Nil" or "NA" in any letter case
 // The numeric value of a cell, 0 when it is not a number.
 double number(const QString &text);
 

@@ -3,9 +3,10 @@
 #include <QList>
 #include <QString>
 
-// The blocks of assets that clause 18 offers, in the order of its drop-down. The texts
-// are stored in the clause rows exactly as listed and the e-filing writer recognises a
-// block by its text, so they must never be corrected.
+// The blocks of assets that clause 18 offers, in the order of its drop-down: the
+// catalogue's "depreciationBlock" table. The texts are stored in the clause rows exactly
+// as listed and the e-filing writer recognises a block by its text, so they must never be
+// corrected; texts of earlier versions are the table's aliases.
 struct DepreciationBlock {
     int id;              // the block's identifier in the e-filing file
     QString description; // column 0 of the clause 18 grid

@@ -1,4 +1,5 @@
 #include "clsExportJSON.h"
+#include "catalogue/Vocabulary.h"
 
 #include "base/Prompt.h"
 #include "catalogue/ClauseCatalogue.h"
@@ -109,7 +110,7 @@ void clsExportJSON::compose(JsonLineWriter &w, const QDate &today)
         ClauseBlockWriter::write(w, ctx, writer);
 
     // Clause 8a: the concessional-tax option and its section.
-    const bool assigned = EfilingValues::isYes(rows.value(2, QStringLiteral("Opt8a")));
+    const bool assigned = Vocabulary::isYes(rows.value(2, QStringLiteral("Opt8a")));
     w.text(QStringLiteral("assignFlag"), assigned ? QStringLiteral("Y") : QStringLiteral("N"));
     if (assigned)
         w.text(QStringLiteral("type"), rows.value(2, QStringLiteral("8a")));

@@ -1,4 +1,5 @@
 #include "ClauseBlockWriter.h"
+#include "catalogue/Vocabulary.h"
 
 #include "CsvAttachment.h"
 #include "EfilingValues.h"
@@ -24,7 +25,7 @@ struct Element {
 
 bool gateOpen(const JsonPart &part, const WriteContext &ctx)
 {
-    if (!part.gateOption.isEmpty() && !EfilingValues::isYes(ctx.rows().value(part.page, part.gateOption)))
+    if (!part.gateOption.isEmpty() && !Vocabulary::isYes(ctx.rows().value(part.page, part.gateOption)))
         return false;
     // Not applicable when the tick's value, read as a number, is 1.
     if (!part.gateNA.isEmpty() && ctx.rows().value(part.page, part.gateNA).trimmed().toDouble() == 1.0)

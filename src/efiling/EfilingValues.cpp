@@ -1,4 +1,5 @@
 #include "EfilingValues.h"
+#include "catalogue/Vocabulary.h"
 
 namespace EfilingValues
 {
@@ -13,21 +14,17 @@ QString date(const QString &stored)
 
 QString yesNo(const QString &stored)
 {
-    const QString v = stored.trimmed();
-    if (v.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
-        v.compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0)
+    switch (Vocabulary::answerOf(stored)) {
+    case Vocabulary::Answer::Yes:
         return QStringLiteral("Y");
-    if (v.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0 ||
-        v.compare(QLatin1String("No"), Qt::CaseInsensitive) == 0)
+    case Vocabulary::Answer::No:
         return QStringLiteral("N");
-    if (v.compare(QLatin1String("NA"), Qt::CaseInsensitive) == 0)
+    case Vocabulary::Answer::NA:
         return QStringLiteral("X");
+    case Vocabulary::Answer::None:
+        break;
+    }
     return {};
-}
-
-bool isYes(const QString &stored)
-{
-    return yesNo(stored) == QLatin1String("Y");
 }
 
 int assessmentYear(const QString &firstDate)

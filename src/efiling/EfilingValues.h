@@ -13,9 +13,6 @@ QString date(const QString &stored);
 // Stored "True"/"Yes" to "Y", "False"/"No" to "N", "NA" to "X", anything else "".
 QString yesNo(const QString &stored);
 
-// True for a stored "True" or "Yes".
-bool isYes(const QString &stored);
-
 // The assessment year as one number: the first year of the financial year plus one.
 int assessmentYear(const QString &firstDate);
 

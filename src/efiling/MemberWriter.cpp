@@ -6,6 +6,7 @@
 #include "EfilingValues.h"
 #include "JsonLineWriter.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 
 #include <algorithm>
@@ -24,21 +25,13 @@ const Row &rowFor(const Member &m, const Row &elementRow, int page, const WriteC
     return ctx.firstRowOf(m.page ? m.page : page, m.point);
 }
 
-bool isMarker(QStringView value)
-{
-    const QStringView v = value.trimmed();
-    if (v.size() == 2)
-        return v == QLatin1String("NA");
-    return v.size() == 3 && v.compare(QLatin1String("Nil"), Qt::CaseInsensitive) == 0;
-}
-
 QString storedValue(const Member &m, const Row &row)
 {
     const QString v = row.col(m.column);
     if (m.hasDefault && QStringView(v).trimmed().isEmpty())
         return m.defaultValue;
     // The "Nil" that a No answer leaves in an amount box is no amount at all.
-    if (isBare(m) && isMarker(v))
+    if (isBare(m) && Vocabulary::isMarker(v))
         return QStringLiteral("0");
     return v;
 }
@@ -51,20 +44,9 @@ void writeScalar(JsonLineWriter &w, const Member &m, const QString &value)
         w.text(m.name, value);
 }
 
-// A cell that holds a list: entries separated by "#R#", fields by "#C#".
-QList<QStringList> cellList(const QString &cell)
-{
-    QList<QStringList> entries;
-    for (const QString &entry : cell.split(QStringLiteral("#R#"), Qt::SkipEmptyParts)) {
-        if (!entry.trimmed().isEmpty())
-            entries << entry.split(QStringLiteral("#C#"));
-    }
-    return entries;
-}
-
 void writeCsvList(JsonLineWriter &w, const Member &m, const Row &row, const WriteContext &ctx)
 {
-    const QList<QStringList> entries = cellList(row.col(m.column));
+    const QList<QStringList> entries = Vocabulary::splitList(row.col(m.column));
     if (entries.isEmpty())
         return;
     QList<QStringList> converted;
@@ -124,7 +106,7 @@ bool isMarkerRow(const Row &row)
         const QStringView c = QStringView(row.cols.at(i)).trimmed();
         if (c.isEmpty())
             continue;
-        if (!isMarker(c))
+        if (!Vocabulary::isMarker(c))
             return false;
         if (!marker.isEmpty() && marker.compare(c, Qt::CaseInsensitive) != 0)
             return false;

@@ -1,4 +1,5 @@
 #include "ClauseGrid.h"
+#include "catalogue/Vocabulary.h"
 
 #include "GridDelegate.h"
 #include "WidgetValues.h"
@@ -110,7 +111,7 @@ bool ClauseGrid::holdsData() const
 
 void ClauseGrid::blankMarkerRow()
 {
-    if (rowCount() == 1 && CellFormat::isMarker(WidgetValues::cellText(this, 0, 0))) {
+    if (rowCount() == 1 && Vocabulary::isMarker(WidgetValues::cellText(this, 0, 0))) {
         setRowCount(0);
         setRowCount(1);
     }
@@ -158,7 +159,7 @@ void ClauseGrid::checkIdentity(int row, int column)
 {
     const QString check = m_control.columns.at(column).check;
     const QString value = WidgetValues::cellText(this, row, column).trimmed();
-    if (check.isEmpty() || value.isEmpty() || CellFormat::isMarker(value))
+    if (check.isEmpty() || value.isEmpty() || Vocabulary::isMarker(value))
         return;
     if (check == QLatin1String("pan") && !host().ValidPan(value))
         prompts().inform(QStringLiteral("Not a Valid PAN [") + value + QStringLiteral("]"));
@@ -206,7 +207,7 @@ void ClauseGrid::keyPressEvent(QKeyEvent *event)
         column(currentColumn()).kind == Catalogue::Kind::Tick && state() != EditingState) {
         const int r = currentRow();
         const int c = currentColumn();
-        const bool ticked = WidgetValues::cellText(this, r, c) == QLatin1String("True");
+        const bool ticked = Vocabulary::isTicked(WidgetValues::cellText(this, r, c));
         WidgetValues::setCellText(this, r, c, ticked ? QString() : QStringLiteral("True"));
         cellEdited(r, c);
         return;

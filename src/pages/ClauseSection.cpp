@@ -1,4 +1,5 @@
 #include "ClauseSection.h"
+#include "catalogue/Vocabulary.h"
 
 #include "ClauseControls.h"
 #include "ClauseGrid.h"
@@ -29,16 +30,19 @@ namespace
 {
 const QStringList kAnswers{QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("NA")};
 
-// Stored answers read "Yes"/"No"/"NA", or "True"/"False" where a page wrote its own row.
+// The button of a stored answer: 0 Yes, 1 No, 2 NA, -1 none.
 int answerId(const QString &stored)
 {
-    const QString s = stored.trimmed().toLower();
-    if (s == QLatin1String("yes") || s == QLatin1String("true"))
+    switch (Vocabulary::answerOf(stored)) {
+    case Vocabulary::Answer::Yes:
         return 0;
-    if (s == QLatin1String("no") || s == QLatin1String("false"))
+    case Vocabulary::Answer::No:
         return 1;
-    if (s == QLatin1String("na"))
+    case Vocabulary::Answer::NA:
         return 2;
+    case Vocabulary::Answer::None:
+        break;
+    }
     return -1;
 }
 
@@ -419,7 +423,7 @@ bool ClauseSection::holdsData() const
         if (grid->holdsData())
             return true;
     }
-    auto filled = [](const QString &t) { return !CellFormat::isBlankValue(t) && !CellFormat::isMarker(t); };
+    auto filled = [](const QString &t) { return !CellFormat::isBlankValue(t) && !Vocabulary::isMarker(t); };
     for (QWidget *w : m_single) {
         if (filled(WidgetValues::text(w)))
             return true;
@@ -465,12 +469,12 @@ void ClauseSection::blankMarkers()
     for (ClauseGrid *grid : m_grids)
         grid->blankMarkerRow();
     for (QWidget *w : std::as_const(m_single)) {
-        if (CellFormat::isMarker(WidgetValues::text(w)))
+        if (Vocabulary::isMarker(WidgetValues::text(w)))
             WidgetValues::setText(w, QString());
     }
     for (const QList<QLineEdit *> &edits : std::as_const(m_fields)) {
         for (QLineEdit *e : edits) {
-            if (CellFormat::isMarker(e->text()))
+            if (Vocabulary::isMarker(e->text()))
                 e->clear();
         }
     }

@@ -1,4 +1,5 @@
 #include "CompletenessPrompts.h"
+#include "catalogue/Vocabulary.h"
 
 #include "WidgetValues.h"
 #include "base/Prompt.h"
@@ -92,13 +93,6 @@ bool checkCombo(QComboBox *combo, const QString &label)
     return false;
 }
 
-bool isMarker(const QString &cell)
-{
-    const QString t = cell.trimmed();
-    return t.compare(QLatin1String("NIL"), Qt::CaseInsensitive) == 0 ||
-           t.compare(QLatin1String("NA"), Qt::CaseInsensitive) == 0;
-}
-
 bool checkGrid(QTableWidget *grid, const QString &label, const QCheckBox *notApplicable, bool mandatory,
                const QSet<int> &optionalColumns)
 {
@@ -109,7 +103,7 @@ bool checkGrid(QTableWidget *grid, const QString &label, const QCheckBox *notApp
     for (int r = 0; r < grid->rowCount(); ++r) {
         if (WidgetValues::rowIsEmpty(grid, r))
             continue;
-        if (isMarker(WidgetValues::cellText(grid, r, 0)))
+        if (Vocabulary::isMarker(WidgetValues::cellText(grid, r, 0)))
             return true;
         anyData = true;
         for (int c = 0; c < grid->columnCount(); ++c) {

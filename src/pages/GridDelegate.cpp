@@ -1,4 +1,5 @@
 #include "GridDelegate.h"
+#include "catalogue/Vocabulary.h"
 
 #include "ClauseGrid.h"
 #include "WidgetValues.h"
@@ -79,7 +80,7 @@ void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) cons
         // A marker in a numeric cell is replaced when typing starts.
         const Kind kind = m_grid->column(index.column()).kind;
         const bool numeric = kind == Kind::Amount || kind == Kind::Whole;
-        edit->setText(numeric && CellFormat::isMarker(value) ? QString() : value);
+        edit->setText(numeric && Vocabulary::isMarker(value) ? QString() : value);
     }
 }
 
@@ -116,7 +117,7 @@ void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     box.rect = QApplication::style()->subElementRect(QStyle::SE_CheckBoxIndicator, &box, nullptr);
     box.rect.moveCenter(option.rect.center());
     box.state = QStyle::State_Enabled |
-                (index.data().toString() == QLatin1String("True") ? QStyle::State_On : QStyle::State_Off);
+                (Vocabulary::isTicked(index.data().toString()) ? QStyle::State_On : QStyle::State_Off);
     QApplication::style()->drawControl(QStyle::CE_CheckBox, &box, painter);
 }
 
@@ -124,7 +125,7 @@ bool GridDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, const Q
                                const QModelIndex &index)
 {
     if (m_grid->column(index.column()).kind == Kind::Tick && event->type() == QEvent::MouseButtonRelease) {
-        const bool ticked = index.data().toString() == QLatin1String("True");
+        const bool ticked = Vocabulary::isTicked(index.data().toString());
         model->setData(index, ticked ? QString() : QStringLiteral("True"));
         m_grid->cellEdited(index.row(), index.column());
         return true;

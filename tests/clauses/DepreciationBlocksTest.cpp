@@ -1,5 +1,4 @@
 #include "catalogue/DepreciationBlocks.h"
-#include "catalogue/ClauseCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -43,16 +42,4 @@ TEST(DepreciationBlocks, RewriteLegacyDescriptions)
     EXPECT_EQ(DepreciationBlocks::currentDescription("Plant & Machinery 45%"), "Plant & Machinery 45%");
     EXPECT_EQ(DepreciationBlocks::currentDescription("(18s) Intangible Assets @ 25%- Sec 32(1)(ii)"),
               "(18s) Intangible Assets @ 25%- Sec 32(1)(ii)");
-}
-
-TEST(DepreciationBlocks, AreTheCataloguesBlockTable)
-{
-    const auto table = ClauseCatalogue::instance().codeTable("depreciationBlock");
-    const auto &blocks = DepreciationBlocks::all();
-    ASSERT_EQ(table.size(), blocks.size());
-    for (int i = 0; i < blocks.size(); ++i) {
-        EXPECT_EQ(table.at(i).code, QString::number(blocks.at(i).id));
-        EXPECT_EQ(table.at(i).text, blocks.at(i).description);
-        EXPECT_EQ(table.at(i).rate, blocks.at(i).rate);
-    }
 }

@@ -4,6 +4,7 @@
 #include "OptionAnswers.h"
 #include "StoredValues.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Vocabulary.h"
 #include "efiling/json/JsonValue.h"
 
 namespace MemberReader
@@ -104,20 +105,20 @@ void readSector(const Member &m, const QString &code, const Place &place, ReadCo
     }
 }
 
-// "#R#" between entries, "#C#" between an entry's fields, as the depreciation page keeps them.
+// The list of a cell, as the depreciation page keeps it.
 void readCsvList(const Member &m, const JsonValue &info, const Place &place, ReadContext &ctx)
 {
     const JsonValue &entries = info.Item(m.element);
-    QStringList cell;
+    QList<QStringList> cell;
     for (qsizetype i = 1; i <= entries.Count(); ++i) {
         const JsonValue &entry = entries.Item(i);
         QStringList fields;
         for (const Member &f : m.fields)
             fields << storedScalar(f, StoredValues::text(entry.Item(f.name)), nullptr, ctx);
-        cell << fields.join(QStringLiteral("#C#"));
+        cell << fields;
     }
     if (!cell.isEmpty())
-        ctx.rows().set(rowOf(place, ctx), m.column, cell.join(QStringLiteral("#R#")));
+        ctx.rows().set(rowOf(place, ctx), m.column, Vocabulary::joinList(cell));
 }
 
 void readTable(const Member &m, const JsonValue &elements, const Place &element, ReadContext &ctx)

@@ -1,4 +1,5 @@
 #include "Clause18Checks.h"
+#include "catalogue/Vocabulary.h"
 
 #include "Clause18Lists.h"
 #include "Clause18Row.h"
@@ -18,9 +19,8 @@ using namespace Clause18;
 
 bool isBlockRow(const QStringList &row)
 {
-    const QString first = row.value(Description).trimmed();
-    return !first.isEmpty() && first.compare(QLatin1String("Nil"), Qt::CaseInsensitive) != 0 &&
-           first.compare(QLatin1String("NA"), Qt::CaseInsensitive) != 0;
+    const QString first = row.value(Description);
+    return !first.trimmed().isEmpty() && !Vocabulary::isMarker(first);
 }
 
 // Compares as shown: to the paisa.

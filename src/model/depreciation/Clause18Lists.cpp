@@ -1,17 +1,15 @@
 #include "Clause18Lists.h"
 
+#include "catalogue/Vocabulary.h"
 #include "model/amounts/Amounts.h"
 
 #include <QStringList>
 
 namespace
 {
-const QString entrySeparator = QStringLiteral("#R#");
-const QString fieldSeparator = QStringLiteral("#C#");
-
-QStringList fieldsOf(const QString &entry, int count)
+// The fields of an entry, padded to `count`.
+QStringList padded(QStringList fields, int count)
 {
-    QStringList fields = entry.split(fieldSeparator);
     while (fields.size() < count)
         fields << QString();
     return fields;
@@ -35,33 +33,31 @@ namespace Clause18Lists
 
 QString serialise(const QList<AdditionEntry> &entries)
 {
-    QStringList out;
+    QList<QStringList> out;
     for (const AdditionEntry &e : entries) {
         if (!e.isEmpty())
             out << QStringList{e.purchaseDate, e.useDate, e.purchase, e.cenvat,
-                               e.exchange,     e.subsidy, e.total}
-                       .join(fieldSeparator);
+                               e.exchange,     e.subsidy, e.total};
     }
-    return out.join(entrySeparator);
+    return Vocabulary::joinList(out);
 }
 
 QString serialise(const QList<DeductionEntry> &entries)
 {
-    QStringList out;
+    QList<QStringList> out;
     for (const DeductionEntry &e : entries) {
         if (!e.isEmpty())
             out << QStringList{e.saleDate, e.amount,
-                               e.outOfLess180 ? QStringLiteral("1") : QStringLiteral("0")}
-                       .join(fieldSeparator);
+                               e.outOfLess180 ? QStringLiteral("1") : QStringLiteral("0")};
     }
-    return out.join(entrySeparator);
+    return Vocabulary::joinList(out);
 }
 
 QList<AdditionEntry> parseAdditions(const QString &text)
 {
     QList<AdditionEntry> entries;
-    for (const QString &entry : text.split(entrySeparator, Qt::SkipEmptyParts)) {
-        const QStringList f = fieldsOf(entry, 7);
+    for (const QStringList &fields : Vocabulary::splitList(text)) {
+        const QStringList f = padded(fields, 7);
         const AdditionEntry e{f[0], f[1], f[2], f[3], f[4], f[5], f[6]};
         if (!e.isEmpty())
             entries << e;
@@ -72,13 +68,11 @@ QList<AdditionEntry> parseAdditions(const QString &text)
 QList<DeductionEntry> parseDeductions(const QString &text)
 {
     QList<DeductionEntry> entries;
-    for (const QString &entry : text.split(entrySeparator, Qt::SkipEmptyParts)) {
-        const QStringList f = fieldsOf(entry, 3);
+    for (const QStringList &fields : Vocabulary::splitList(text)) {
+        const QStringList f = padded(fields, 3);
         // Older rows marked the tick "True" or "-1".
-        const QString mark = f[2].trimmed();
         const DeductionEntry e{f[0], f[1],
-                               mark == QLatin1String("1") || mark == QLatin1String("-1") ||
-                                   mark.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0};
+                               Vocabulary::isTicked(f[2]) || f[2].trimmed() == QLatin1String("-1")};
         if (!e.isEmpty())
             entries << e;
     }

@@ -2,6 +2,7 @@
 
 #include "DepreciationCutOff.h"
 #include "base/DateService.h"
+#include "catalogue/Vocabulary.h"
 #include "model/amounts/Amounts.h"
 
 namespace Clause18
@@ -27,9 +28,8 @@ QStringList emptyRow()
 
 bool isBlockNil(const QStringList &row)
 {
-    const QString tick = row.value(BlockNil).trimmed();
-    return tick.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || tick == QLatin1String("1") ||
-           tick == QLatin1String("-1");
+    const QString tick = row.value(BlockNil);
+    return Vocabulary::isTicked(tick) || tick.trimmed() == QLatin1String("-1");
 }
 
 bool isTypedAmountColumn(int column)

@@ -1,4 +1,5 @@
 #include "PayeeChecks.h"
+#include "catalogue/Vocabulary.h"
 
 #include "base/DateService.h"
 
@@ -10,9 +11,7 @@ namespace
 
 bool needsNoCheck(const QString &value)
 {
-    const QString v = value.trimmed();
-    return v.isEmpty() || v.compare(QLatin1String("Nil"), Qt::CaseInsensitive) == 0 ||
-           v.compare(QLatin1String("NA"), Qt::CaseInsensitive) == 0;
+    return value.trimmed().isEmpty() || Vocabulary::isMarker(value);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "AdditionDeductionFrame.h"
+#include "catalogue/Vocabulary.h"
 
 #include "Clause18CellDelegate.h"
 #include "pages/ClauseGrid.h"
@@ -137,7 +138,7 @@ QList<DeductionEntry> AdditionDeductionFrame::deductions() const
     QList<DeductionEntry> entries;
     for (int r = 0; r < m_vsDed->rowCount(); ++r) {
         const DeductionEntry e{cellText(m_vsDed, r, SaleDate), cellText(m_vsDed, r, Amount),
-                               cellText(m_vsDed, r, OutOfLess180) == QLatin1String("True")};
+                               Vocabulary::isTicked(cellText(m_vsDed, r, OutOfLess180))};
         if (!e.isEmpty())
             entries << e;
     }

@@ -1,4 +1,5 @@
 #include "frmPage7.h"
+#include "catalogue/Vocabulary.h"
 
 #include "AdditionDeductionFrame.h"
 #include "Clause18CellDelegate.h"
@@ -49,7 +50,7 @@ void setRowCells(QTableWidget *grid, int row, const QStringList &cells)
 bool isBlockRow(const QTableWidget *grid, int row)
 {
     return !WidgetValues::rowIsEmpty(grid, row) &&
-           !CellFormat::isMarker(WidgetValues::cellText(grid, row, 0));
+           !Vocabulary::isMarker(WidgetValues::cellText(grid, row, 0));
 }
 
 // Annexure files are named by the clause; the annexure window may give them an extension.

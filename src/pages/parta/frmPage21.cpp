@@ -1,4 +1,5 @@
 #include "frmPage21.h"
+#include "catalogue/Vocabulary.h"
 
 #include "PageChecks.h"
 #include "base/Prompt.h"
@@ -32,13 +33,6 @@ bool validUdin(const QString &udin)
 {
     static const QRegularExpression pattern(QStringLiteral("^[0-9]{8}[A-Z0-9]{10}$"));
     return pattern.match(udin).hasMatch();
-}
-
-bool isMarker(const QString &text)
-{
-    const QString t = text.trimmed();
-    return t.compare(QLatin1String("NIL"), Qt::CaseInsensitive) == 0 ||
-           t.compare(QLatin1String("NA"), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -204,7 +198,7 @@ bool frmPage21::validateForm(bool)
     if (!CheckClause(m_signDate, kSignDateLabel))
         return false;
     const QString date = m_signDate->text().trimmed();
-    if (date.isEmpty() || isMarker(date))
+    if (date.isEmpty() || Vocabulary::isMarker(date))
         return true;
     // The report cannot be signed before the year it reports on has ended.
     const QDate signedOn = host().MyDateSerial(date);

@@ -1,4 +1,5 @@
 #include "frmPage20.h"
+#include "catalogue/Vocabulary.h"
 
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
@@ -108,7 +109,7 @@ frmPage20::frmPage20(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().
     if (ClauseGrid *grd42 = gridOf(*this, QStringLiteral("42"))) {
         connect(grd42, &ClauseGrid::edited, this, [grd42](int row, int column) {
             const QString id = WidgetValues::cellText(grd42, row, identificationColumn).trimmed();
-            if (column == identificationColumn && !id.isEmpty() && !CellFormat::isMarker(id) &&
+            if (column == identificationColumn && !id.isEmpty() && !Vocabulary::isMarker(id) &&
                 !Clauses41To44::isIdentificationNumber(id))
                 prompts().inform(QStringLiteral("Specify Valid 'Identification Number'."));
         });
@@ -163,7 +164,7 @@ void frmPage20::openExpectedDate()
     QLineEdit *expected = findChild<QLineEdit *>(QStringLiteral("txt43B"));
     if (!clause43 || !expected || clause43->answer() != QLatin1String("NA"))
         return;
-    if (CellFormat::isMarker(expected->text()))
+    if (Vocabulary::isMarker(expected->text()))
         expected->clear();
     expected->setEnabled(true);
 }
@@ -192,7 +193,7 @@ void frmPage20::setAfterEdit(const QString &strGrid)
         return;
     // The payments to registered entities are the sum of the three kinds before them.
     for (int r = 0; r < grd44->rowCount(); ++r) {
-        if (WidgetValues::rowIsEmpty(grd44, r) || CellFormat::isMarker(WidgetValues::cellText(grd44, r, 0)))
+        if (WidgetValues::rowIsEmpty(grd44, r) || Vocabulary::isMarker(WidgetValues::cellText(grd44, r, 0)))
             continue;
         double registered = 0;
         for (int c : {1, 2, 3})
@@ -229,7 +230,7 @@ bool frmPage20::checkIdentificationNumbers()
     ClauseGrid *grd42 = gridOf(*this, QStringLiteral("42"));
     for (int r = 0; grd42 && r < grd42->rowCount(); ++r) {
         const QString id = WidgetValues::cellText(grd42, r, identificationColumn).trimmed();
-        if (WidgetValues::rowIsEmpty(grd42, r) || CellFormat::isMarker(id) ||
+        if (WidgetValues::rowIsEmpty(grd42, r) || Vocabulary::isMarker(id) ||
             Clauses41To44::isIdentificationNumber(id))
             continue;
         grd42->setCurrentCell(r, identificationColumn);
@@ -304,7 +305,7 @@ bool frmPage20::validateForm(bool)
             return false;
         QLineEdit *expected = findChild<QLineEdit *>(QStringLiteral("txt43B"));
         if (answer == QLatin1String("NA") && expected &&
-            (expected->text().trimmed().isEmpty() || CellFormat::isMarker(expected->text())))
+            (expected->text().trimmed().isEmpty() || Vocabulary::isMarker(expected->text())))
             return fail(expected,
                         QStringLiteral(
                             "If Not due , please enter expected date of furnishing the report in clause 43."),

@@ -4,7 +4,7 @@
 
 #include "TestHost.h"
 #include "efiling/JsonSchemaCheck.h"
-#include "efiling/ReportRows.h"
+#include "model/ReportModel.h"
 #include "efiling/clsExportJSON.h"
 #include "host/DemoClauses.h"
 #include "store/ClauseStore.h"
@@ -92,7 +92,7 @@ void readRows(benchmark::State &state, TestEngine engine)
 {
     auto env = largeReport(engine);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReportRows::load().count());
+        benchmark::DoNotOptimize(ReportModel::load()->count());
 }
 
 void writeDocument(benchmark::State &state, TestEngine engine)

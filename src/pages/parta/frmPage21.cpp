@@ -4,6 +4,7 @@
 #include "PageChecks.h"
 #include "host/HostContext.h"
 #include "host/Prompt.h"
+#include "model/rules/ValueChecks.h"
 #include "store/ClauseStore.h"
 #include "store/CompletenessPrompts.h"
 #include "store/Database.h"
@@ -19,27 +20,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace
 {
 
 const QString kSignDateLabel = QStringLiteral("Date of signing Tax Audit Report");
-
-// Eight digits (membership number and year) and ten letters or digits.
-bool validUdin(const QString &udin)
-{
-    static const QRegularExpression pattern(QStringLiteral("^[0-9]{8}[A-Z0-9]{10}$"));
-    return pattern.match(udin).hasMatch();
-}
-
-bool isMarker(const QString &text)
-{
-    const QString t = text.trimmed();
-    return t.compare(QLatin1String("NIL"), Qt::CaseInsensitive) == 0 ||
-           t.compare(QLatin1String("NA"), Qt::CaseInsensitive) == 0;
-}
 
 } // namespace
 
@@ -158,9 +144,9 @@ void frmPage21::cmdSelectAuditor_Click()
 
 void frmPage21::txtUDIN_LostFocus()
 {
-    const QString udin = m_udin->text().trimmed().toUpper();
+    const QString udin = ValueChecks::normalisedUdin(m_udin->text());
     m_udin->setText(udin);
-    if (udin.isEmpty() || validUdin(udin))
+    if (udin.isEmpty() || ValueChecks::isUdin(udin))
         return;
     prompts().inform(QStringLiteral("Please specify Valid 18-Digits 'UDIN' !"));
     m_udin->setFocus(Qt::OtherFocusReason);
@@ -191,7 +177,7 @@ bool frmPage21::SaveData()
 void frmPage21::writeRows()
 {
     ClauseStore::SaveClauseControl(m_individual, QStringLiteral("AudType"), 21);
-    ClauseStore::insertRow(21, QStringLiteral("UDIN"), {m_udin->text().trimmed().toUpper()});
+    ClauseStore::insertRow(21, QStringLiteral("UDIN"), {ValueChecks::normalisedUdin(m_udin->text())});
     ClauseStore::insertRow(21, QStringLiteral("DSIGN"), {m_signDate->text().trimmed()});
 }
 
@@ -203,13 +189,9 @@ bool frmPage21::validateForm(bool)
     }
     if (!CheckClause(m_signDate, kSignDateLabel))
         return false;
-    const QString date = m_signDate->text().trimmed();
-    if (date.isEmpty() || isMarker(date))
-        return true;
     // The report cannot be signed before the year it reports on has ended.
-    const QDate signedOn = host().MyDateSerial(date);
-    if (!signedOn.isValid() || signedOn < PageChecks::yearEnd())
-        return PageChecks::refuse(m_signDate, QStringLiteral("Date of sigining should be greater than '") +
-                                                  PageChecks::yearEndText() + QStringLiteral("'."));
+    const QString message = ValueChecks::signingDateMessage(m_signDate->text(), host().yearKey());
+    if (!message.isEmpty())
+        return PageChecks::refuse(m_signDate, message);
     return true;
 }

@@ -7,6 +7,7 @@
 #include "efiling/clsExportJSON.h"
 #include "efiling/frmeflvalid.h"
 #include "host/TalvexBase.h"
+#include "model/ReportModel.h"
 #include "store/Database.h"
 #include "store/ModuleState.h"
 

@@ -4,6 +4,7 @@
 #include "store/Database.h"
 
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace
 {

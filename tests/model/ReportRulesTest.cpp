@@ -60,6 +60,7 @@ TEST_P(ReportRulesTest, RatiosFollowTheirAmounts)
 TEST_P(ReportRulesTest, AReportWithoutPartARowsGetsWhatThePagesShow)
 {
     env->openForm(FormKind::F3CA, "C004");
+    const auto storedBefore = ClauseStore::readAll();
     ReportModel model(ReportKey::current());
     ReportRules::applyAll(model);
     const QList<ReportModel::Row> one = model.rows(1, "3CA1", "3CA");
@@ -75,7 +76,7 @@ TEST_P(ReportRulesTest, AReportWithoutPartARowsGetsWhatThePagesShow)
     EXPECT_EQ(model.value(21, "AudType"), "No");
     EXPECT_TRUE(model.has(21, "DSIGN"));
     // Nothing was written.
-    EXPECT_TRUE(ClauseStore::readAll().isEmpty());
+    EXPECT_EQ(ClauseStore::readAll().size(), storedBefore.size());
 }
 
 TEST_P(ReportRulesTest, AReportFilledOnlyThroughTheModelPassesTheSchema)

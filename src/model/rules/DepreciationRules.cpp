@@ -5,6 +5,8 @@
 #include "pages/depreciation/Clause18Row.h"
 #include "pages/depreciation/DepreciationBlocks.h"
 
+#include <algorithm>
+
 namespace DepreciationRules
 {
 

@@ -1,6 +1,7 @@
 #include "PartARules.h"
 
 #include "AssesseeStatuses.h"
+#include "ReportWords.h"
 #include "ValueChecks.h"
 #include "model/ReportModel.h"
 #include "pages/parta/ClientMaster.h"
@@ -39,7 +40,44 @@ QString assessmentYearText(const QString &yearKey)
     return QStringLiteral("%1-%2").arg(y).arg((y + 1) % 100, 2, 10, QLatin1Char('0'));
 }
 
+// The report page's row as the page keeps it: every value trimmed, each choice spelt as its
+// drop-down lists it (an empty list is a typed value).
+void keepAsListed(ReportModel &model, int page, const QString &point, const QList<QStringList> &lists)
+{
+    const QList<ReportModel::Row> stored = model.rows(page, point, model.formNameForPage(page));
+    if (stored.isEmpty())
+        return;
+    QStringList cols = stored.first().cols;
+    for (int c = 0; c < lists.size() && c < cols.size(); ++c)
+        cols[c] = ReportWords::asListed(lists.at(c), cols.at(c));
+    if (cols != stored.first().cols) {
+        QList<QStringList> rows{cols};
+        for (int r = 1; r < stored.size(); ++r)
+            rows << stored.at(r).cols;
+        model.setRows(page, point, rows);
+    }
+}
+
 } // namespace
+
+void reportWords(ReportModel &model)
+{
+    using namespace ReportWords;
+    const QString year = model.key().yearKey;
+    if (isForm3CB(model)) {
+        keepAsListed(model, 101, QStringLiteral("3CBPT1"), {iWe(), {}, accountTypes(), {}, {}});
+        keepAsListed(model, 101, QStringLiteral("3CBPT2"), {iWe(), accountTypes(), {}, {}});
+        keepAsListed(model, 101, QStringLiteral("3CBPT3"),
+                     {iWe(), {}, iWe(), myOur(), myOur(), myOur(), myOur(), myOur(), meUs(), yearEnds(year),
+                      accountTypes(), results()});
+        keepAsListed(model, 101, QStringLiteral("3CBPT5"), {myOur(), myOur(), meUs()});
+        return;
+    }
+    keepAsListed(model, 1, QStringLiteral("3CA1"),
+                 {iWe(), meUsFirm(), {}, {}, {}, iWe(), myOurTheir(), {}, accountTypes(), {}, {}, years(year),
+                  accountTypes()});
+    keepAsListed(model, 1, QStringLiteral("3CA3"), {myOur(), myOur(), meUs()});
+}
 
 void reportPageDefaults(ReportModel &model, const ClientMaster &master)
 {
@@ -127,6 +165,7 @@ void apply(ReportModel &model)
     const ReportKey &key = model.key();
     const ClientMaster master = ClientMaster::read(key.client, key.secondDate());
     reportPageDefaults(model, master);
+    reportWords(model);
     statusAndYear(model, master);
     signingRows(model);
 }

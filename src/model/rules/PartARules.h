@@ -14,6 +14,10 @@ namespace PartARules
 // The report page's points that the client master and the year fill when absent.
 void reportPageDefaults(ReportModel &model, const ClientMaster &master);
 
+// The report page's choices spelt as their drop-downs list them ("us" is kept "Us"), and
+// every value of its rows trimmed.
+void reportWords(ReportModel &model);
+
 // "3CD_A": the status by its position in the list (the stored text, else the stored
 // position, else the master's status), the previous year as the report page gives it (the
 // year's dates when it gives none) and the assessment year.

@@ -5,6 +5,8 @@
 #include "pages/amounts/Amounts.h"
 #include "pages/turnover/Clause40.h"
 
+#include <algorithm>
+
 namespace TurnoverRules
 {
 

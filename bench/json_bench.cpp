@@ -5,8 +5,8 @@
 #include "TestHost.h"
 #include "dialogs/clsExportJSON.h"
 #include "efiling/JsonSchemaCheck.h"
-#include "efiling/ReportRows.h"
 #include "host/DemoClauses.h"
+#include "model/ReportModel.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 
@@ -92,7 +92,7 @@ void readRows(benchmark::State &state, TestEngine engine)
 {
     auto env = largeReport(engine);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReportRows::load().count());
+        benchmark::DoNotOptimize(ReportModel::load()->count());
 }
 
 void writeDocument(benchmark::State &state, TestEngine engine)

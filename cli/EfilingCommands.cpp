@@ -5,9 +5,11 @@
 #include "base/ScriptedPrompt.h"
 #include "dialogs/clsExportJSON.h"
 #include "dialogs/frmeflvalid.h"
+#include "efiling/EfilingExport.h"
 #include "efiling/JsonSchemaCheck.h"
 #include "efiling/XmlSchemaCheck.h"
 #include "host/TalvexBase.h"
+#include "model/ReportModel.h"
 #include "store/Database.h"
 #include "store/ModuleState.h"
 
@@ -72,27 +74,33 @@ int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
         return 2;
     }
     moduleState().openForm(storedFormKind(host), host.yearKey());
-    const QString target = line.has(QStringLiteral("--out"))
-                               ? line.value(QStringLiteral("--out"))
-                               : QDir::current().filePath(clsExportJSON::defaultFileName());
-
-    // The command's dialogs answered by the command line: where to save, and the upload question.
-    if (auto *answers = dynamic_cast<ScriptedPrompt *>(&prompts())) {
-        answers->queueText(QFileInfo(target).absoluteFilePath());
-        if (QFile::exists(target))
-            answers->queue(line.has(QStringLiteral("--yes")) ? PromptAnswer::Yes : PromptAnswer::No);
-        answers->queueChoice(envelope == QLatin1String("O") ? 1 : envelope == QLatin1String("R") ? 2 : 0);
+    const QString target = QFileInfo(line.has(QStringLiteral("--out"))
+                                         ? line.value(QStringLiteral("--out"))
+                                         : QDir::current().filePath(clsExportJSON::defaultFileName()))
+                               .absoluteFilePath();
+    if (QFile::exists(target) && !line.has(QStringLiteral("--yes"))) {
+        err << target << " exists; --yes replaces it.\nNo file was written.\n";
+        return 2;
     }
-    clsExportJSON exporter;
-    exporter.GenerateJSON(QStringLiteral("F"));
-    switch (exporter.outcome()) {
-    case clsExportJSON::Outcome::Valid:
-        out << QDir::toNativeSeparators(exporter.file()) << '\n';
+    // The stored report as every writer writes it; the rules change nothing in the database.
+    const EfilingExport::Result result =
+        EfilingExport::writeReport(*clsExportJSON::reportAsWritten(), target, envelope);
+    switch (result.outcome) {
+    case EfilingExport::Outcome::Valid:
+        if (!result.failure.isEmpty()) {
+            err << result.failure << '\n';
+            return 2;
+        }
+        out << QDir::toNativeSeparators(target) << '\n';
         return 0;
-    case clsExportJSON::Outcome::Invalid:
-        out << QDir::toNativeSeparators(exporter.file()) << '\n';
+    case EfilingExport::Outcome::Invalid:
+        if (!result.check.failure.isEmpty())
+            err << result.check.failure << '\n';
+        print(result.check.findings, err);
+        out << QDir::toNativeSeparators(target) << '\n';
         return 1;
-    case clsExportJSON::Outcome::NotWritten:
+    case EfilingExport::Outcome::NotWritten:
+        err << result.failure << '\n';
         break;
     }
     err << "No file was written.\n";
@@ -138,7 +146,7 @@ int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextS
                          .filePath(QStringLiteral("3CDFiles/JSONSchema/%1/%2")
                                        .arg(kind == FormKind::F3CB ? QStringLiteral("FORM3CB3CD")
                                                                    : QStringLiteral("FORM3CA3CD"),
-                                            frmeflvalid::schemaFileName(kind)));
+                                            JsonFileCheck::schemaFileName(kind)));
         }
         QFile schemaFile(schema);
         if (!schemaFile.open(QIODevice::ReadOnly)) {

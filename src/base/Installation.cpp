@@ -8,4 +8,9 @@ QString folder()
     return qEnvironmentVariable("TALVEX_EXE_PATH", QStringLiteral(TALVEX_SOURCE_DATA_DIR));
 }
 
+QString version()
+{
+    return QStringLiteral(TALVEX_VERSION);
+}
+
 } // namespace Installation

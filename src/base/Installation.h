@@ -9,4 +9,7 @@ namespace Installation
 
 QString folder();
 
+// The program's version, as the e-filing files name the software that made them.
+QString version();
+
 } // namespace Installation

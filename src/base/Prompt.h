@@ -27,6 +27,10 @@ public:
     // Picks one entry of a list; -1 when cancelled.
     virtual int choose(const QString &title, const QString &text, const QStringList &items) = 0;
 
+    // True when windows such as the error report may be shown; a prompt that answers by
+    // script gets their content as messages instead.
+    virtual bool showsWindows() const { return false; }
+
     // Shorthands.
     void inform(const QString &text, const QString &title = {})
     {

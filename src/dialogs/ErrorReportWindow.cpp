@@ -2,7 +2,6 @@
 
 #include "ErrorListPrinter.h"
 #include "FileLinesModel.h"
-#include "ScreenPolicy.h"
 #include "SpecialCharDialog.h"
 #include "base/Prompt.h"
 #include "efiling/EditorPlace.h"
@@ -47,7 +46,7 @@ QString ErrorReportWindow::listing(const QList<ValidationFinding> &findings)
 
 bool ErrorReportWindow::screensShown()
 {
-    return ScreenPolicy::interactive();
+    return prompts().showsWindows();
 }
 
 void ErrorReportWindow::reportInMessage(const QList<ValidationFinding> &findings)

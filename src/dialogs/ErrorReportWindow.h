@@ -1,6 +1,6 @@
 #pragma once
 
-#include "efiling/ValidationFinding.h"
+#include "efiling/JsonFileCheck.h"
 
 #include <QDialog>
 #include <QList>
@@ -19,14 +19,7 @@ class ErrorReportWindow : public QDialog
 {
     Q_OBJECT
 public:
-    // What one check of the file found, and the text the viewer shows with each
-    // finding's line in that text.
-    struct CheckResult {
-        QList<ValidationFinding> findings;
-        QString viewerText;
-        QList<int> viewerLines;
-        QString failure; // the check could not run
-    };
+    using CheckResult = FileCheckResult;
     struct Source {
         QString file;
         bool xml = false;

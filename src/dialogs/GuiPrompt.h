@@ -12,6 +12,7 @@ public:
     QString saveFile(const QString &title, const QString &filter, const QString &defaultPath) override;
     QString chooseFolder(const QString &title, const QString &startPath) override;
     int choose(const QString &title, const QString &text, const QStringList &items) override;
+    bool showsWindows() const override { return true; }
 
     // "JSON Files|*.json|All Files|*.*" -> "JSON Files (*.json);;All Files (*.*)"
     static QString qtFilter(const QString &pairs);

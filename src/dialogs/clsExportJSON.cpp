@@ -1,20 +1,13 @@
 #include "clsExportJSON.h"
-#include "catalogue/Vocabulary.h"
 
 #include "base/Prompt.h"
-#include "catalogue/ClauseCatalogue.h"
-#include "editor/clsMain.h"
-#include "efiling/ClauseBlockWriter.h"
-#include "efiling/CodeLookups.h"
-#include "efiling/DeclarationWriter.h"
-#include "efiling/EfilingValues.h"
+#include "efiling/EfilingExport.h"
 #include "efiling/JsonLineWriter.h"
-#include "efiling/ReportRows.h"
-#include "efiling/UploadEnvelope.h"
-#include "efiling/WriteContext.h"
 #include "frmUploadMsg.h"
 #include "frmeflvalid.h"
 #include "host/HostContext.h"
+#include "model/ReportModel.h"
+#include "model/rules/ReportRules.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
 
@@ -22,56 +15,14 @@
 #include <QFile>
 #include <stdexcept>
 
-namespace
-{
-
-bool isForm3CB()
-{
-    return moduleState().formKind == FormKind::F3CB;
-}
-
-void writeFrame(JsonLineWriter &w, const QDate &today)
-{
-    HostContext &h = host();
-    w.openObject(QStringLiteral("CreationInfo"));
-    w.text(QStringLiteral("SWVersionNo"), clsMain::MyDllVersion());
-    w.text(QStringLiteral("SWCreatedBy"), QStringLiteral("SW90000417"));
-    w.text(QStringLiteral("JSONCreatedBy"), QStringLiteral("SW90000417"));
-    w.text(QStringLiteral("JSONCreationDate"), today.toString(QStringLiteral("yyyy-MM-dd")));
-    w.text(QStringLiteral("IntermediaryCity"), QStringLiteral("VELMORA"));
-    w.close();
-
-    w.openObject(QStringLiteral("Form_Details"));
-    if (isForm3CB()) {
-        w.text(QStringLiteral("FormName"), QStringLiteral("FORM3CB"));
-        w.text(QStringLiteral("Description"),
-               QStringLiteral(
-                   "Audit report under Section 44AB of the Income-tax Act, 1961 in the case of a person "
-                   "referred to in clause (b) of sub-rule (1) of rule 6G"));
-    } else {
-        w.text(QStringLiteral("FormName"), QStringLiteral("FORM3CA "));
-        w.text(
-            QStringLiteral("Description"),
-            QStringLiteral("Audit report under section 44AB of the Income-tax Act, 1961, in a case where the "
-                           "accounts of the business or profession of a person have been audited under any "
-                           "other law"));
-    }
-    w.text(QStringLiteral("AssessmentYear"), QString::number(EfilingValues::assessmentYear(h.FirstDate())));
-    w.text(QStringLiteral("SchemaVer"), QStringLiteral("Ver2.1"));
-    w.text(QStringLiteral("FormVer"), QStringLiteral("1.0"));
-    w.close();
-}
-
-} // namespace
-
 QString clsExportJSON::formRoot()
 {
-    return isForm3CB() ? QStringLiteral("FORM3CB") : QStringLiteral("FORM3CA");
+    return EfilingExport::formRoot(moduleState().formKind);
 }
 
 QString clsExportJSON::formKey()
 {
-    return isForm3CB() ? QStringLiteral("F3CB") : QStringLiteral("F3CA");
+    return EfilingExport::formKey(moduleState().formKind);
 }
 
 QString clsExportJSON::defaultFileName()
@@ -82,40 +33,24 @@ QString clsExportJSON::defaultFileName()
 
 QString clsExportJSON::schemaFolder()
 {
-    return QDir(host().ExePath())
-        .filePath(isForm3CB() ? QStringLiteral("3CDFiles/JSONSchema/FORM3CB3CD")
-                              : QStringLiteral("3CDFiles/JSONSchema/FORM3CA3CD"));
+    return EfilingExport::schemaFolder(moduleState().formKind);
+}
+
+std::unique_ptr<ReportModel> clsExportJSON::reportAsWritten()
+{
+    auto model = ReportModel::load();
+    ReportRules::applyAll(*model);
+    return model;
 }
 
 QByteArray clsExportJSON::compose(const QDate &today)
 {
-    JsonLineWriter w;
-    compose(w, today);
-    return w.bytes();
+    return EfilingExport::compose(*reportAsWritten(), today);
 }
 
 void clsExportJSON::compose(JsonLineWriter &w, const QDate &today)
 {
-    const CodeLookups::ScopedCache lookups;
-    const ReportRows rows = ReportRows::load();
-    const WriteContext ctx(rows, ClauseCatalogue::instance(), moduleState().formCode);
-    w.openObject(formRoot());
-    w.openObject(formKey());
-    writeFrame(w, today);
-    if (isForm3CB())
-        DeclarationWriter::writeForm3CB(w, rows);
-    else
-        DeclarationWriter::writeForm3CA(w, rows);
-    for (int writer = 1; writer <= 4; ++writer)
-        ClauseBlockWriter::write(w, ctx, writer);
-
-    // Clause 8a: the concessional-tax option and its section.
-    const bool assigned = Vocabulary::isYes(rows.value(2, QStringLiteral("Opt8a")));
-    w.text(QStringLiteral("assignFlag"), assigned ? QStringLiteral("Y") : QStringLiteral("N"));
-    if (assigned)
-        w.text(QStringLiteral("type"), rows.value(2, QStringLiteral("8a")));
-    w.close();
-    w.close();
+    EfilingExport::compose(w, *reportAsWritten(), today);
 }
 
 bool clsExportJSON::chooseFile()
@@ -138,45 +73,27 @@ bool clsExportJSON::chooseFile()
     return true;
 }
 
-bool clsExportJSON::writeFile()
+bool clsExportJSON::checked(const EfilingExport::Result &result)
 {
-    QFile out(m_file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        prompts().message(QStringLiteral("Cannot write [%1]: %2").arg(m_file, out.errorString()), {},
-                          PromptIcon::Critical);
+    if (!result.check.failure.isEmpty()) {
+        prompts().message(result.check.failure, {}, PromptIcon::Critical);
         return false;
     }
-    JsonLineWriter w;
-    try {
-        compose(w, QDate::currentDate());
-    } catch (...) {
-        // The file keeps what was written before the fault.
-        out.write(w.bytes());
-        throw;
-    }
-    out.write(w.bytes());
-    return true;
+    if (result.check.findings.isEmpty())
+        return true;
+    const QString file = m_file;
+    const QString schema = EfilingExport::schemaFile(moduleState().formKind);
+    const ErrorReportWindow::Source source{file, false, moduleState().formCode,
+                                           [file, schema] { return JsonFileCheck::check(file, schema); }};
+    return ErrorReportWindow::present<frmeflvalid>(source, result.check);
 }
 
 void clsExportJSON::wrapForUpload(const QString &filingType)
 {
-    QFile in(m_file);
-    if (!in.open(QIODevice::ReadOnly)) {
+    if (!EfilingExport::wrapForUpload(m_file, filingType, moduleState().formKind)) {
         prompts().inform(QStringLiteral("Failed to Update JSON File."));
         return;
     }
-    const QString document = QString::fromUtf8(in.readAll());
-    in.close();
-    QFile::remove(m_file);
-    QFile out(m_file);
-    if (QFile::exists(m_file) || !out.open(QIODevice::WriteOnly)) {
-        prompts().inform(QStringLiteral("Failed to Update JSON File."));
-        return;
-    }
-    out.write(UploadEnvelope::wrap(document, filingType, EfilingValues::assessmentYear(host().FirstDate()),
-                                   formKey() + QStringLiteral("-3CD"))
-                  .toUtf8());
-    out.close();
     // The online filing service would take the file from here; it is not part of this installation.
     prompts().inform(
         QStringLiteral("The file is ready for upload as %1 filing:\n%2\nUpload it on the income-tax "
@@ -191,10 +108,14 @@ void clsExportJSON::GenerateJSON([[maybe_unused]] const QString &mode)
     m_upload.clear();
     m_outcome = Outcome::NotWritten;
     try {
-        if (!chooseFile() || !writeFile())
+        if (!chooseFile())
             return;
-        const int firstYear = host().FirstDate().right(4).toInt();
-        if (frmeflvalid::ValidFile(firstYear, schemaFolder(), m_file) == 1) {
+        const EfilingExport::Result result = EfilingExport::writeReport(*reportAsWritten(), m_file);
+        if (result.outcome == EfilingExport::Outcome::NotWritten) {
+            prompts().message(result.failure, {}, PromptIcon::Critical);
+            return;
+        }
+        if (!checked(result)) {
             m_outcome = Outcome::Invalid;
             prompts().message(QStringLiteral("Invalid File."), moduleState().formCode);
             return;

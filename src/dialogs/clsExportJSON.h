@@ -1,13 +1,18 @@
 #pragma once
 
+#include "efiling/EfilingExport.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <memory>
 
 class JsonLineWriter;
+class ReportModel;
 
-// Writes the e-filing JSON of the open Form 3CA-3CD or Form 3CB-3CD report: asks where,
-// writes the document, checks it against the form's schema, and offers the upload.
+// The desktop's Generate JSON for the open Form 3CA-3CD or Form 3CB-3CD report: the dialogs
+// around EfilingExport. It asks where, has the document written and checked, shows the
+// schema's findings, and offers the upload.
 class clsExportJSON
 {
 public:
@@ -16,6 +21,9 @@ public:
     // The command. `mode` ("F" or "I") is the main window's choice for the online filing
     // service, which this installation does not have. Every outcome is shown to the user.
     void GenerateJSON(const QString &mode);
+
+    // The open report as every writer writes it: its stored rows with the report rules applied.
+    static std::unique_ptr<ReportModel> reportAsWritten();
 
     // The document of the open report, created on `today`.
     static QByteArray compose(const QDate &today = QDate::currentDate());
@@ -34,7 +42,8 @@ public:
 
 private:
     bool chooseFile();
-    bool writeFile();
+    // Shows what the check found; true when the file passed (or was cleaned on the screen).
+    bool checked(const EfilingExport::Result &result);
     void wrapForUpload(const QString &filingType);
 
     QString m_file;

@@ -1,6 +1,5 @@
 #include "frmUploadMsg.h"
 
-#include "ScreenPolicy.h"
 #include "base/Prompt.h"
 
 #include <QButtonGroup>
@@ -66,7 +65,7 @@ void frmUploadMsg::answerNo()
 
 QString frmUploadMsg::ask(const QString &path)
 {
-    if (ScreenPolicy::interactive()) {
+    if (prompts().showsWindows()) {
         frmUploadMsg screen(path);
         screen.exec();
         return screen.answer();

@@ -1,86 +1,22 @@
 #include "frmeflvalid.h"
 
 #include "base/Prompt.h"
-#include "efiling/JsonPositions.h"
-#include "efiling/KestrovaJVUtil.h"
-#include "host/HostContext.h"
+#include "efiling/JsonFileCheck.h"
 
 #include <QDir>
 #include <QFile>
 
-QString frmeflvalid::schemaFileName(FormKind kind)
-{
-    switch (kind) {
-    case FormKind::F3CA:
-        return QStringLiteral("FORM3CA3CD_MainSchema.json");
-    case FormKind::F3CB:
-        return QStringLiteral("FORM3CB3CD_MainSchema.json");
-    case FormKind::F10B:
-        return QStringLiteral("schema.json");
-    case FormKind::F10BB:
-        return QStringLiteral("schema10BB.json");
-    default:
-        return {};
-    }
-}
-
-bool frmeflvalid::ignored(const ValidationFinding &finding)
-{
-    static const QStringList tolerated{QStringLiteral("EXPECTED NUMBER BUT GOT STRING"),
-                                       QStringLiteral("EXPECTED INTEGER BUT GOT STRING"),
-                                       QStringLiteral("LESS THAN MINIMUM VALUE OF 0"),
-                                       QStringLiteral("REQUIRED PROPERTIES ARE MISSING FROM OBJECT")};
-    const QString message = finding.message.toUpper();
-    for (const QString &t : tolerated) {
-        if (message.contains(t))
-            return true;
-    }
-    return false;
-}
-
-ErrorReportWindow::CheckResult frmeflvalid::check(const QString &file, const QString &schemaFile)
-{
-    CheckResult result;
-    const KestrovaJVUtil validator;
-    const QString text = validator.Validate(file, schemaFile);
-    if (ValidationFinding::isFailure(text)) {
-        result.failure = text.mid(text.indexOf(ValidationFinding::error) + ValidationFinding::error.size());
-        return result;
-    }
-    for (const ValidationFinding &f : ValidationFinding::split(text)) {
-        if (!ignored(f))
-            result.findings << f;
-    }
-    if (result.findings.isEmpty())
-        return result;
-
-    // The viewer shows the file laid out member by member; findings are found in it by path.
-    QDir().mkpath(host().vTmpPath());
-    const QString formatted = QDir(host().vTmpPath()).filePath(QStringLiteral("efiling_view.json"));
-    QFile view(validator.UnFormat(file, formatted) == ValidationFinding::ok ? formatted : file);
-    if (view.open(QIODevice::ReadOnly))
-        result.viewerText = QString::fromUtf8(view.readAll());
-    std::unordered_set<std::string> pointers;
-    for (const ValidationFinding &f : result.findings)
-        pointers.insert(f.pointer.toStdString());
-    const auto at = JsonPositions::locate(result.viewerText.toStdString(), pointers);
-    for (const ValidationFinding &f : result.findings) {
-        const auto it = f.pointer.isEmpty() ? at.end() : at.find(f.pointer.toStdString());
-        result.viewerLines << (it != at.end() ? it->second.line : f.line);
-    }
-    return result;
-}
-
 int frmeflvalid::ValidFile(int, const QString &schemaFolder, const QString &file)
 {
-    const QString schema = QDir(schemaFolder).filePath(schemaFileName(moduleState().formKind));
-    const CheckResult result = check(file, schema);
+    const QString schema = QDir(schemaFolder).filePath(JsonFileCheck::schemaFileName(moduleState().formKind));
+    const CheckResult result = JsonFileCheck::check(file, schema);
     if (!result.failure.isEmpty()) {
         prompts().message(result.failure, {}, PromptIcon::Critical);
         return 1;
     }
     if (result.findings.isEmpty())
         return 0;
-    const Source source{file, false, moduleState().formCode, [file, schema] { return check(file, schema); }};
+    const Source source{file, false, moduleState().formCode,
+                        [file, schema] { return JsonFileCheck::check(file, schema); }};
     return present<frmeflvalid>(source, result) ? 0 : 1;
 }

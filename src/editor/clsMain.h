@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Installation.h"
+
 #include <QObject>
 #include <QString>
 
@@ -13,7 +15,7 @@ class clsMain : public QObject
 public:
     explicit clsMain(QObject *parent = nullptr);
 
-    static QString MyDllVersion() { return QStringLiteral("2.25.7"); }
+    static QString MyDllVersion() { return Installation::version(); }
     void setVCanImpPrev(bool value);
 
     // 0 Form 3CA-3CD, 1 Form 3CB-3CD, 2 Form 3CEB; -1 and -3 check an XML file of another

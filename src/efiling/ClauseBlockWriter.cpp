@@ -1,11 +1,11 @@
 #include "ClauseBlockWriter.h"
-#include "catalogue/Vocabulary.h"
 
 #include "CsvAttachment.h"
 #include "EfilingValues.h"
 #include "JsonLineWriter.h"
 #include "MemberWriter.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Vocabulary.h"
 
 namespace ClauseBlockWriter
 {

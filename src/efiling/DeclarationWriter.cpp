@@ -4,8 +4,8 @@
 #include "CodeLookups.h"
 #include "EfilingValues.h"
 #include "JsonLineWriter.h"
-#include "ReportRows.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "model/ReportModel.h"
 
 namespace DeclarationWriter
 {
@@ -16,14 +16,14 @@ namespace
 using EfilingValues::date;
 using Row = ClauseStore::ClauseRow;
 
-Row firstRow(const ReportRows &rows, int page, const QString &point, const QString &formName)
+Row firstRow(const ReportModel &rows, int page, const QString &point, const QString &formName)
 {
     const QList<Row> list = rows.rows(page, point, formName);
     return list.isEmpty() ? Row{} : list.first();
 }
 
 // The date of signing the tax audit report, from the signing page.
-QString signingDate(const ReportRows &rows)
+QString signingDate(const ReportModel &rows)
 {
     return rows.value(21, QStringLiteral("DSIGN")).trimmed();
 }
@@ -44,7 +44,7 @@ void writeAadhaarIfAny(JsonLineWriter &w, const Row &assessee)
 }
 
 // The qualifications of the report, in grid order; left out when the first is blank.
-void writeObservations(JsonLineWriter &w, const ReportRows &rows, int page, const QString &point,
+void writeObservations(JsonLineWriter &w, const ReportModel &rows, int page, const QString &point,
                        const QString &formName)
 {
     const QList<Row> list = rows.rows(page, point, formName);
@@ -72,7 +72,7 @@ void writeChoices(JsonLineWriter &w, const Row &row, const QStringList &names)
 // The closing paragraph of either report: its my/our and me/us words, then the
 // qualifications stored with the report page.
 void writeClosingParagraph(JsonLineWriter &w, const QString &member, const Row &paragraph,
-                           const ReportRows &rows, int page, const QString &qualificationPoint,
+                           const ReportModel &rows, int page, const QString &qualificationPoint,
                            const QString &formName)
 {
     w.openObject(member);
@@ -84,7 +84,7 @@ void writeClosingParagraph(JsonLineWriter &w, const QString &member, const Row &
 
 } // namespace
 
-void writeForm3CA(JsonLineWriter &w, const ReportRows &rows)
+void writeForm3CA(JsonLineWriter &w, const ReportModel &rows)
 {
     const QString form = QStringLiteral("3CA");
     const Row report = firstRow(rows, 1, QStringLiteral("3CA1"), form);
@@ -122,7 +122,7 @@ void writeForm3CA(JsonLineWriter &w, const ReportRows &rows)
     w.close();
 }
 
-void writeForm3CB(JsonLineWriter &w, const ReportRows &rows)
+void writeForm3CB(JsonLineWriter &w, const ReportModel &rows)
 {
     const QString form = QStringLiteral("3CB");
     const Row paragraph1 = firstRow(rows, 101, QStringLiteral("3CBPT1"), form);

@@ -1,4 +1,5 @@
 #include "EfilingValues.h"
+
 #include "catalogue/Vocabulary.h"
 
 namespace EfilingValues

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportRows.h"
+#include "model/ReportModel.h"
 
 #include <QHash>
 #include <QString>
@@ -15,12 +15,12 @@ class WriteContext
 public:
     using Row = ClauseStore::ClauseRow;
 
-    WriteContext(const ReportRows &rows, const ClauseCatalogue &catalogue, const QString &formCode)
+    WriteContext(const ReportModel &rows, const ClauseCatalogue &catalogue, const QString &formCode)
         : m_rows(rows), m_catalogue(catalogue), m_formCode(formCode)
     {
     }
 
-    const ReportRows &rows() const { return m_rows; }
+    const ReportModel &rows() const { return m_rows; }
     const ClauseCatalogue &catalogue() const { return m_catalogue; }
     const QString &formCode() const { return m_formCode; }
 
@@ -33,7 +33,7 @@ public:
     QString auditorValue(const QString &member) const;
 
 private:
-    const ReportRows &m_rows;
+    const ReportModel &m_rows;
     const ClauseCatalogue &m_catalogue;
     QString m_formCode;
     mutable std::optional<QHash<QString, QString>> m_auditor;

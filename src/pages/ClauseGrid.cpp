@@ -1,10 +1,10 @@
 #include "ClauseGrid.h"
-#include "catalogue/Vocabulary.h"
 
 #include "GridDelegate.h"
 #include "WidgetValues.h"
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
+#include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 
 #include <QHeaderView>

@@ -1,5 +1,4 @@
 #include "ClauseSection.h"
-#include "catalogue/Vocabulary.h"
 
 #include "ClauseControls.h"
 #include "ClauseGrid.h"
@@ -8,6 +7,7 @@
 #include "WidgetValues.h"
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
+#include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ListSources.h"
 

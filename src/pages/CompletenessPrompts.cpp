@@ -1,8 +1,8 @@
 #include "CompletenessPrompts.h"
-#include "catalogue/Vocabulary.h"
 
 #include "WidgetValues.h"
 #include "base/Prompt.h"
+#include "catalogue/Vocabulary.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "GridDelegate.h"
-#include "catalogue/Vocabulary.h"
 
 #include "ClauseGrid.h"
 #include "WidgetValues.h"
 #include "catalogue/CellFormat.h"
+#include "catalogue/Vocabulary.h"
 #include "model/ListSources.h"
 
 #include <QApplication>

@@ -46,7 +46,7 @@ protected:
     ErrorReportWindow::Source source() const
     {
         const QString f = file, s = schema;
-        return {f, false, "3CA", [f, s] { return frmeflvalid::check(f, s); }};
+        return {f, false, "3CA", [f, s] { return JsonFileCheck::check(f, s); }};
     }
 
     QString file;
@@ -57,7 +57,7 @@ TALVEX_BOTH_ENGINES(ErrorReport);
 
 TEST_P(ErrorReport, ListsEachFaultWithItsPlaceAndWhereToCorrectIt)
 {
-    const auto result = frmeflvalid::check(file, schema);
+    const auto result = JsonFileCheck::check(file, schema);
     ASSERT_EQ(result.findings.size(), 2);
     ErrorReportWindow window(source(), result);
     QTableWidget *grid = window.errorGrid();
@@ -74,7 +74,7 @@ TEST_P(ErrorReport, ListsEachFaultWithItsPlaceAndWhereToCorrectIt)
 
 TEST_P(ErrorReport, TheViewerGoesFromFaultToFault)
 {
-    const auto result = frmeflvalid::check(file, schema);
+    const auto result = JsonFileCheck::check(file, schema);
     ErrorReportWindow window(source(), result);
     window.errorGrid()->selectRow(0);
     window.viewFile();
@@ -94,7 +94,7 @@ TEST_P(ErrorReport, TheViewerGoesFromFaultToFault)
 
 TEST_P(ErrorReport, PrintsTheTickedColumns)
 {
-    ErrorReportWindow window(source(), frmeflvalid::check(file, schema));
+    ErrorReportWindow window(source(), JsonFileCheck::check(file, schema));
     window.columnTick(4)->setChecked(false);
     window.columnTick(7)->setChecked(false);
     EXPECT_TRUE(window.errorGrid()->isColumnHidden(4));
@@ -118,8 +118,8 @@ TEST_P(ErrorReport, RemovingSpecialCharactersChangesOnlyTheFile)
     const auto rowsBefore = ClauseStore::readAll().size();
 
     const ErrorReportWindow::Source src{
-        named, false, "3CA", [named, strictSchema] { return frmeflvalid::check(named, strictSchema); }};
-    const auto result = frmeflvalid::check(named, strictSchema);
+        named, false, "3CA", [named, strictSchema] { return JsonFileCheck::check(named, strictSchema); }};
+    const auto result = JsonFileCheck::check(named, strictSchema);
     ASSERT_EQ(result.findings.size(), 1);
     ErrorReportWindow window(src, result);
     window.removeSpecialCharacters();

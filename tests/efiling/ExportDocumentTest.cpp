@@ -286,7 +286,7 @@ TEST_P(ExportDocument3CB, WritesTheForm3CBFrameAndDeclaration)
     EXPECT_EQ(point1["StartDate"], "2025-04-01");
     EXPECT_EQ(point1["PAN"], "AABCS1234K");
     EXPECT_EQ(f["Declaration"]["Point2"]["NumberOfBrances"], 2);
-    EXPECT_EQ(f["Declaration"]["Point3"]["PointSecond"]["PLSD"], "profit");
+    EXPECT_EQ(f["Declaration"]["Point3"]["PointSecond"]["PLSD"], "Profit");
     EXPECT_EQ(f["OtherInformation1"]["Place"], "Mumbai");
 }
 

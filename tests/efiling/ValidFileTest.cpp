@@ -62,7 +62,7 @@ TEST_P(ValidFile, AValidFileReturnsAtOnceWithoutTheReport)
 TEST_P(ValidFile, NumbersWrittenAsTextAreNotHeldAgainstTheFile)
 {
     const QString path = writeDemo("\"Amount\": 185000.00", "\"Amount\": \"185000.00\"");
-    EXPECT_EQ(frmeflvalid::check(path, clsExportJSON::schemaFolder() + "/FORM3CA3CD_MainSchema.json")
+    EXPECT_EQ(JsonFileCheck::check(path, clsExportJSON::schemaFolder() + "/FORM3CA3CD_MainSchema.json")
                   .findings.size(),
               0);
     EXPECT_EQ(frmeflvalid::ValidFile(2025, clsExportJSON::schemaFolder(), path), 0);

@@ -1,7 +1,12 @@
 #include "TestHost.h"
 
+#include "efiling/EfilingExport.h"
 #include "efiling/import/clsImportJSON.h"
+#include "host/DemoClauses.h"
+#include "model/ReportModel.h"
+#include "model/rules/ReportRules.h"
 #include "store/ClauseStore.h"
+#include "store/Database.h"
 
 #include <QFile>
 
@@ -33,6 +38,25 @@ TEST_P(EngineAlone, ImportsAFiledReturnWithoutWidgets)
     EXPECT_FALSE(ClauseStore::readPoint(7, QStringLiteral("18")).isEmpty());
     EXPECT_FALSE(libraryLoaded("libQt6Widgets"));
     EXPECT_FALSE(libraryLoaded("libQt6PrintSupport"));
+}
+
+// The filled demo report, read into the model and written with the rules applied, gives a file
+// that passes the form's schema: no page was needed, and none is in the process.
+TEST_P(EngineAlone, WritesAReportFromItsModelWithoutWidgets)
+{
+    env->openForm(FormKind::F3CA);
+    {
+        Transaction tx(env->host().DBObj());
+        DemoData::insertFilledClauses(env->host().yearKey());
+        tx.commit();
+    }
+    auto model = ReportModel::load();
+    ReportRules::applyAll(*model);
+    const QString path = env->dir() + QStringLiteral("/FORM3CA_demo.json");
+    const EfilingExport::Result result = EfilingExport::writeReport(*model, path);
+    EXPECT_EQ(result.outcome, EfilingExport::Outcome::Valid) << result.failure.toStdString();
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_FALSE(libraryLoaded("libQt6Widgets"));
 }
 
 TALVEX_BOTH_ENGINES(EngineAlone);

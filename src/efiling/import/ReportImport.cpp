@@ -10,6 +10,8 @@
 #include "catalogue/ClauseCatalogue.h"
 #include "efiling/json/JsonValue.h"
 #include "host/HostContext.h"
+#include "model/ReportModel.h"
+#include "model/rules/ReportRules.h"
 
 namespace ReportImport
 {
@@ -56,7 +58,13 @@ ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
 void replace(const ImportTarget &target, const JsonValue &formKey)
 {
     const ImportedRows rows = rowsOf(formKey, target.report.formCode);
-    ReportReplacement::replace(host().DBObj(), target, rows);
+    // What the file gives, made whole by the rules every writer of a report applies: block
+    // texts of earlier versions, computed values, and the Part A rows the file does not carry.
+    ReportModel report(ReportKey{target.client, target.yearKey, target.report});
+    for (const ImportedRows::Row &row : rows.rows())
+        report.append({row.page, target.report.formNameForPage(row.page), row.point, row.cols});
+    ReportRules::applyAll(report);
+    ReportReplacement::replace(host().DBObj(), target, report);
 }
 
 } // namespace ReportImport

@@ -2,6 +2,7 @@
 
 #include "ImportTarget.h"
 #include "ImportedRows.h"
+#include "model/ReportModel.h"
 #include "store/Database.h"
 
 #include <QSqlQuery>
@@ -45,7 +46,7 @@ QVariant textOrNull(const QString &value)
     return value.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(value);
 }
 
-void bindRow(QSqlQuery &insert, int first, const ImportTarget &target, const ImportedRows::Row &row)
+void bindRow(QSqlQuery &insert, int first, const ImportTarget &target, const ClauseStore::ClauseRow &row)
 {
     insert.bindValue(first, target.client);
     insert.bindValue(first + 1, target.yearKey);
@@ -53,15 +54,19 @@ void bindRow(QSqlQuery &insert, int first, const ImportTarget &target, const Imp
     insert.bindValue(first + 3, row.page);
     insert.bindValue(first + 4, target.report.formNameForPage(row.page));
     for (int i = 0; i < ImportedRows::kSequenceColumn; ++i)
-        insert.bindValue(first + 5 + i, textOrNull(row.cols.at(i)));
+        insert.bindValue(first + 5 + i, textOrNull(row.col(i + 1)));
 }
 
 } // namespace
 
-void replace(Database &db, const ImportTarget &target, const ImportedRows &rows)
+void replace(Database &db, const ImportTarget &target, const ReportModel &report)
 {
     const QString table = target.report.clauseTable;
-    const QList<ImportedRows::Row> &all = rows.rows();
+    QList<ClauseStore::ClauseRow> all;
+    for (int page : report.pages()) {
+        for (const QString &point : report.points(page))
+            all += report.rows(page, point);
+    }
     Transaction transaction(db);
     db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo<>301").arg(table),
                {target.client, target.yearKey});

@@ -1,7 +1,7 @@
 #pragma once
 
 class Database;
-class ImportedRows;
+class ReportModel;
 struct ImportTarget;
 
 // Puts imported rows in place of a report's rows: the old rows go (the remarks of page 301
@@ -10,6 +10,6 @@ struct ImportTarget;
 namespace ReportReplacement
 {
 
-void replace(Database &db, const ImportTarget &target, const ImportedRows &rows);
+void replace(Database &db, const ImportTarget &target, const ReportModel &report);
 
 } // namespace ReportReplacement

@@ -1,10 +1,10 @@
 #include "Clause18Checks.h"
-#include "catalogue/Vocabulary.h"
 
 #include "Clause18Lists.h"
 #include "Clause18Row.h"
 #include "DepreciationCutOff.h"
 #include "base/DateService.h"
+#include "catalogue/Vocabulary.h"
 #include "model/amounts/Amounts.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "PayeeChecks.h"
-#include "catalogue/Vocabulary.h"
 
 #include "base/DateService.h"
+#include "catalogue/Vocabulary.h"
 
 namespace PayeeChecks
 {

@@ -26,11 +26,11 @@ QString joined(const QStringList &parts)
 }
 
 // The master keeps one row per client and year, numbered by `count`; the year's row is
-// the one whose year ends on the host's SecondDate ("31032026").
-std::optional<int> yearCount(Database &db, const QString &client)
+// the one whose year ends on SecondDate ("31032026").
+std::optional<int> yearCount(Database &db, const QString &client, const QString &secondDate)
 {
     Recordset rs = db.Execute(QStringLiteral("SELECT count FROM master WHERE Code_No=? AND s_yr=?"),
-                              {client, QString(host().SecondDate()).remove(u'/')});
+                              {client, QString(secondDate).remove(u'/')});
     if (rs.Eof())
         return std::nullopt;
     return rs.Fields(0).toInt();
@@ -41,13 +41,18 @@ std::optional<int> yearCount(Database &db, const QString &client)
 ClientMaster ClientMaster::read()
 {
     HostContext &h = host();
-    Database &db = h.DBObj();
+    return read(h.Temp_Code(), h.SecondDate());
+}
+
+ClientMaster ClientMaster::read(const QString &client, const QString &secondDate)
+{
+    Database &db = host().DBObj();
     ClientMaster m;
     Recordset rs = db.Execute(
         QStringLiteral(
             "SELECT Name, PAN, Aadhaar, Status, Flat, Building, Street, Area, District, PostOffice, "
             "State, Pin, Country, Type_PL FROM main_info1 WHERE Code_No=?"),
-        {h.Temp_Code()});
+        {client});
     if (!rs.Eof()) {
         m.name = rs.Fields(0).trimmed();
         m.pan = rs.Fields(1).trimmed();
@@ -73,10 +78,9 @@ ClientMaster ClientMaster::read()
         m.lastName = m.name;
     }
 
-    if (const auto count = yearCount(db, h.Temp_Code())) {
-        Recordset year =
-            db.Execute(QStringLiteral("SELECT place, d_of_s FROM master WHERE Code_No=? AND count=?"),
-                       {h.Temp_Code(), *count});
+    if (const auto count = yearCount(db, client, secondDate)) {
+        Recordset year = db.Execute(
+            QStringLiteral("SELECT place, d_of_s FROM master WHERE Code_No=? AND count=?"), {client, *count});
         if (!year.Eof()) {
             m.place = year.Fields(0).trimmed();
             m.signingDate = year.Fields(1).trimmed();
@@ -95,7 +99,7 @@ void ClientMaster::saveSigning(const QString &place, const QString &date)
 {
     HostContext &h = host();
     Database &db = h.DBObj();
-    const auto count = yearCount(db, h.Temp_Code());
+    const auto count = yearCount(db, h.Temp_Code(), h.SecondDate());
     if (!count)
         return;
     db.Execute(QStringLiteral("update master set place = ? WHERE Code_No=? AND count=?"),

@@ -17,6 +17,8 @@ struct ClientMaster {
 
     // Reads the client and year of the host; empty fields for a client the master lacks.
     static ClientMaster read();
+    // Reads a client for the year that ends on secondDate ("31/03/2026").
+    static ClientMaster read(const QString &client, const QString &secondDate);
 
     // The assessee particulars in the columns of the rows "3CA1A" and "3CBPT1A".
     QStringList assesseeColumns() const;

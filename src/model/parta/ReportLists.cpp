@@ -1,70 +1,63 @@
 #include "ReportLists.h"
 
+#include "model/rules/ReportWords.h"
+
 namespace ReportLists
 {
 
 QStringList iWe()
 {
-    return {QStringLiteral("I"), QStringLiteral("We")};
+    return ReportWords::iWe();
 }
 
 QStringList meUs()
 {
-    return {QStringLiteral("Me"), QStringLiteral("Us")};
+    return ReportWords::meUs();
 }
 
 QStringList meUsFirm()
 {
-    return {QStringLiteral("Me"), QStringLiteral("Us"), QStringLiteral("M/s")};
+    return ReportWords::meUsFirm();
 }
 
 QStringList myOur()
 {
-    return {QStringLiteral("My"), QStringLiteral("Our")};
+    return ReportWords::myOur();
 }
 
 QStringList myOurTheir()
 {
-    return {QStringLiteral("My"), QStringLiteral("Our"), QStringLiteral("Their")};
+    return ReportWords::myOurTheir();
 }
 
 QStringList accountTypes()
 {
-    return {QStringLiteral("Profit and Loss Account"), QStringLiteral("Income and Expenditure Account")};
+    return ReportWords::accountTypes();
 }
 
 QStringList results()
 {
-    return {QStringLiteral("Profit"), QStringLiteral("Loss"), QStringLiteral("Surplus"),
-            QStringLiteral("Deficit")};
+    return ReportWords::results();
 }
 
 QStringList years(const QString &yearKey)
 {
-    QStringList out;
-    const int last = yearKey.toInt();
-    for (int y = last; y > last - 10; --y)
-        out << QString::number(y);
-    return out;
+    return ReportWords::years(yearKey);
 }
 
 QStringList yearEnds(const QString &yearKey)
 {
-    QStringList out;
-    for (const QString &y : years(yearKey))
-        out << QStringLiteral("31/03/") + y;
-    return out;
+    return ReportWords::yearEnds(yearKey);
 }
 
 QStringList taxRegimeSections()
 {
-    return {QStringLiteral("115BA"), QStringLiteral("115BAA"), QStringLiteral("115BAB"),
-            QStringLiteral("115BAC"), QStringLiteral("115BAD")};
+    return ReportWords::taxRegimeSections();
 }
 
 QString otherAct()
 {
-    return QStringLiteral("Others");
+    return ReportWords::otherAct();
 }
 
 } // namespace ReportLists

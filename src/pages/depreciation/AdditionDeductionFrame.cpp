@@ -1,7 +1,7 @@
 #include "AdditionDeductionFrame.h"
-#include "catalogue/Vocabulary.h"
 
 #include "Clause18CellDelegate.h"
+#include "catalogue/Vocabulary.h"
 #include "pages/ClauseGrid.h"
 #include "pages/WidgetValues.h"
 

@@ -1,5 +1,4 @@
 #include "frmPage7.h"
-#include "catalogue/Vocabulary.h"
 
 #include "AdditionDeductionFrame.h"
 #include "Clause18CellDelegate.h"
@@ -7,10 +6,12 @@
 #include "catalogue/CellFormat.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/DepreciationBlocks.h"
+#include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/depreciation/Clause18Checks.h"
 #include "model/depreciation/Clause18Row.h"
 #include "model/depreciation/DepreciationCutOff.h"
+#include "model/rules/DepreciationRules.h"
 #include "pages/ClauseControls.h"
 #include "pages/ClauseGrid.h"
 #include "pages/ClauseSection.h"
@@ -46,11 +47,9 @@ void setRowCells(QTableWidget *grid, int row, const QStringList &cells)
     }
 }
 
-// A row the computations leave alone: empty, or the marker of a clause answered Nil or NA.
 bool isBlockRow(const QTableWidget *grid, int row)
 {
-    return !WidgetValues::rowIsEmpty(grid, row) &&
-           !Vocabulary::isMarker(WidgetValues::cellText(grid, row, 0));
+    return DepreciationRules::isBlockRow(rowCells(grid, row));
 }
 
 // Annexure files are named by the clause; the annexure window may give them an extension.
@@ -126,23 +125,12 @@ void frmPage7::DisplayData()
 {
     ClausePage::DisplayData();
     try {
-        rewriteLegacyDescriptions();
         const auto ticks = ClauseStore::readPoint(201, QStringLiteral("FAChart"), false);
         m_faChart->setChecked(!ticks.isEmpty() && ticks.first().col(1) == QLatin1String("1"));
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
     }
     showCurrentBlock();
-}
-
-void frmPage7::rewriteLegacyDescriptions()
-{
-    for (int r = 0; r < m_grd18->rowCount(); ++r) {
-        const QString stored = WidgetValues::cellText(m_grd18, r, Description);
-        const QString current = DepreciationBlocks::currentDescription(stored);
-        if (current != stored)
-            WidgetValues::setCellText(m_grd18, r, Description, current);
-    }
 }
 
 void frmPage7::setAfterEdit(const QString &strGrid)
@@ -154,15 +142,13 @@ void frmPage7::setAfterEdit(const QString &strGrid)
 
 void frmPage7::recomputeBlocks()
 {
+    // The rule every writer of the report applies: block texts of earlier versions become
+    // today's, and each block row gets its computed values.
     for (int r = 0; r < m_grd18->rowCount(); ++r) {
-        if (!isBlockRow(m_grd18, r))
+        if (WidgetValues::rowIsEmpty(m_grd18, r))
             continue;
         QStringList cells = rowCells(m_grd18, r);
-        for (int c = 0; c < ColumnCount; ++c) {
-            if (isTypedAmountColumn(c))
-                cells[c] = plainNumber(cells[c]);
-        }
-        recompute(cells);
+        DepreciationRules::fixRow(cells);
         setRowCells(m_grd18, r, cells);
     }
 }

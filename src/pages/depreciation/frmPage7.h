@@ -46,7 +46,6 @@ private:
     void acceptDeductions();
     void blockChosen(int row, int column);
     void recomputeBlocks();
-    void rewriteLegacyDescriptions();
     void removeAnnexureFiles();
 
     ClauseGrid *m_grd18;

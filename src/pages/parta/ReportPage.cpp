@@ -5,6 +5,8 @@
 #include "PageChecks.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
+#include "model/ReportModel.h"
+#include "model/rules/PartARules.h"
 #include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
@@ -63,6 +65,18 @@ void ReportPage::DisplayData()
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
     }
+}
+
+ReportPage::Rows ReportPage::defaultRows() const
+{
+    ReportModel defaults(ReportKey::current());
+    PartARules::reportPageDefaults(defaults, m_master);
+    Rows rows;
+    for (const QString &point : defaults.points(pageNo())) {
+        for (const ClauseStore::ClauseRow &row : defaults.rows(pageNo(), point))
+            rows[point] << row.cols;
+    }
+    return rows;
 }
 
 void ReportPage::deleteTicks(const QStringList &points)

@@ -40,6 +40,8 @@ protected:
     virtual void deleteRows() = 0;
     // Fills the controls from the client master and the year, before the stored rows.
     virtual void showDefaults() = 0;
+    // The rows the report rules give the page when none are stored (PartARules).
+    Rows defaultRows() const;
     virtual void showRows(const Rows &rows) = 0;
 
     // Deletes this form's tick rows, which both forms keep under PageNo 1.

@@ -114,19 +114,11 @@ void frmPage1::actChanged()
 
 void frmPage1::showDefaults()
 {
-    HostContext &h = host();
     for (QWidget *w : pointOneControls())
         WidgetValues::setText(w, QString());
     for (QComboBox *c : paragraphThree())
         c->setCurrentIndex(-1);
-    m_assessee->setValues(m_master.assesseeColumns());
-    m_assessee->nameTick()->setChecked(false);
-    m_from->setText(h.FirstDate());
-    m_to->setText(h.SecondDate());
-    ChoiceCombo::show(m_year, h.yearKey());
-    m_place->setText(m_master.place);
-    m_signDate->setText(m_master.signingDate);
-    m_observations->grid()->setRows({});
+    showRows(defaultRows());
 }
 
 void frmPage1::showRows(const Rows &rows)

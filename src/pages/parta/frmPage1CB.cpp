@@ -149,19 +149,9 @@ QStringList frmPage1CB::valuesOf(const QList<QWidget *> &controls)
 
 void frmPage1CB::showDefaults()
 {
-    HostContext &h = host();
     for (const auto &controls : {paragraphOne(), paragraphTwo(), paragraphThree(), paragraphFive()})
         show(controls, {});
-    m_assessee->setValues(m_master.assesseeColumns());
-    m_assessee->nameTick()->setChecked(false);
-    m_assessee->addressTick()->setChecked(false);
-    m_balanceSheetDate->setText(h.SecondDate());
-    m_from->setText(h.FirstDate());
-    m_to->setText(h.SecondDate());
-    ChoiceCombo::show(m_three.at(8), PageChecks::yearEndText());
-    m_place->setText(m_master.place);
-    m_signDate->setText(m_master.signingDate);
-    m_observations->grid()->setRows({});
+    showRows(defaultRows());
 }
 
 void frmPage1CB::showRows(const Rows &rows)

@@ -7,6 +7,7 @@
 #include "model/parta/AssesseeStatus.h"
 #include "model/parta/ClientMaster.h"
 #include "model/parta/ReportLists.h"
+#include "model/rules/PartARules.h"
 #include "pages/ClauseSection.h"
 #include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
@@ -160,11 +161,9 @@ void frmPage2::DisplayData()
 
         const QStringList partA = rows.value(QStringLiteral("3CD_A"));
         int position = AssesseeStatus::fromHost(host().Vstatus_str());
-        if (!partA.isEmpty()) {
-            // The stored text decides; the position stands in for a text the list lacks.
-            const int byText = int(AssesseeStatus::entries().indexOf(partA.value(1))) + 1;
-            position = byText > 0 ? byText : partA.value(0).toInt();
-        }
+        // The stored text decides; the position stands in for a text the list lacks.
+        if (!partA.isEmpty())
+            position = PartARules::storedStatusPosition(partA);
         m_status->setCurrentIndex(position >= 1 && position <= m_status->count() ? position - 1 : -1);
         showPeriod();
         m_assessmentYear->setText(host().assessmentYearText());
@@ -236,10 +235,10 @@ void frmPage2::showPeriod()
 void frmPage2::writeRows()
 {
     ClausePage::writeRows();
-    const QString status = WidgetValues::text(m_status);
-    ClauseStore::insertRow(2, QStringLiteral("3CD_A"),
-                           {status.isEmpty() ? QString() : QString::number(m_status->currentIndex() + 1),
-                            status, m_from->text(), m_to->text(), m_assessmentYear->text()});
+    const int position = WidgetValues::text(m_status).isEmpty() ? 0 : m_status->currentIndex() + 1;
+    ClauseStore::insertRow(
+        2, QStringLiteral("3CD_A"),
+        PartARules::statusRow(position, m_from->text(), m_to->text(), m_assessmentYear->text()));
     if (m_answer8a->checkedId() >= 0)
         ClauseStore::insertRow(2, QStringLiteral("Opt8a"),
                                {m_yes8a->isChecked() ? QStringLiteral("True") : QStringLiteral("False")});

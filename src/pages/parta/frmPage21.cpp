@@ -1,13 +1,15 @@
 #include "frmPage21.h"
-#include "catalogue/Vocabulary.h"
 
 #include "PageChecks.h"
 #include "base/Prompt.h"
+#include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/parta/AuditorDetails.h"
+#include "model/rules/ValueChecks.h"
 #include "pages/ClauseControls.h"
 #include "pages/CompletenessPrompts.h"
 #include "pages/WidgetValues.h"
+#include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
@@ -20,20 +22,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace
 {
 
 const QString kSignDateLabel = QStringLiteral("Date of signing Tax Audit Report");
-
-// Eight digits (membership number and year) and ten letters or digits.
-bool validUdin(const QString &udin)
-{
-    static const QRegularExpression pattern(QStringLiteral("^[0-9]{8}[A-Z0-9]{10}$"));
-    return pattern.match(udin).hasMatch();
-}
 
 } // namespace
 
@@ -152,9 +146,9 @@ void frmPage21::cmdSelectAuditor_Click()
 
 void frmPage21::txtUDIN_LostFocus()
 {
-    const QString udin = m_udin->text().trimmed().toUpper();
+    const QString udin = ValueChecks::normalisedUdin(m_udin->text());
     m_udin->setText(udin);
-    if (udin.isEmpty() || validUdin(udin))
+    if (udin.isEmpty() || ValueChecks::isUdin(udin))
         return;
     prompts().inform(QStringLiteral("Please specify Valid 18-Digits 'UDIN' !"));
     m_udin->setFocus(Qt::OtherFocusReason);
@@ -185,7 +179,7 @@ bool frmPage21::SaveData()
 void frmPage21::writeRows()
 {
     ClauseStore::SaveClauseControl(m_individual, QStringLiteral("AudType"), 21);
-    ClauseStore::insertRow(21, QStringLiteral("UDIN"), {m_udin->text().trimmed().toUpper()});
+    ClauseStore::insertRow(21, QStringLiteral("UDIN"), {ValueChecks::normalisedUdin(m_udin->text())});
     ClauseStore::insertRow(21, QStringLiteral("DSIGN"), {m_signDate->text().trimmed()});
 }
 
@@ -197,13 +191,9 @@ bool frmPage21::validateForm(bool)
     }
     if (!CheckClause(m_signDate, kSignDateLabel))
         return false;
-    const QString date = m_signDate->text().trimmed();
-    if (date.isEmpty() || Vocabulary::isMarker(date))
-        return true;
     // The report cannot be signed before the year it reports on has ended.
-    const QDate signedOn = host().MyDateSerial(date);
-    if (!signedOn.isValid() || signedOn < PageChecks::yearEnd())
-        return PageChecks::refuse(m_signDate, QStringLiteral("Date of sigining should be greater than '") +
-                                                  PageChecks::yearEndText() + QStringLiteral("'."));
+    const QString message = ValueChecks::signingDateMessage(m_signDate->text(), host().yearKey());
+    if (!message.isEmpty())
+        return PageChecks::refuse(m_signDate, message);
     return true;
 }

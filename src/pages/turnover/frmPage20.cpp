@@ -1,11 +1,12 @@
 #include "frmPage20.h"
-#include "catalogue/Vocabulary.h"
 
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/amounts/Amounts.h"
+#include "model/rules/TurnoverRules.h"
 #include "model/turnover/Clauses41To44.h"
 #include "model/turnover/TurnoverImport.h"
 #include "pages/ClauseGrid.h"
@@ -193,14 +194,12 @@ void frmPage20::setAfterEdit(const QString &strGrid)
         return;
     // The payments to registered entities are the sum of the three kinds before them.
     for (int r = 0; r < grd44->rowCount(); ++r) {
-        if (WidgetValues::rowIsEmpty(grd44, r) || Vocabulary::isMarker(WidgetValues::cellText(grd44, r, 0)))
-            continue;
-        double registered = 0;
-        for (int c : {1, 2, 3})
-            registered += Amounts::value(WidgetValues::cellText(grd44, r, c));
-        const QString total = Amounts::format2(registered);
-        if (WidgetValues::cellText(grd44, r, 4) != total)
-            WidgetValues::setCellText(grd44, r, 4, total);
+        QStringList cells;
+        for (int c = 0; c < grd44->columnCount(); ++c)
+            cells << WidgetValues::cellText(grd44, r, c);
+        TurnoverRules::fixClause44Row(cells);
+        if (cells.size() > 4 && WidgetValues::cellText(grd44, r, 4) != cells.at(4))
+            WidgetValues::setCellText(grd44, r, 4, cells.at(4));
     }
 }
 

@@ -1,0 +1,168 @@
+#include "EfilingExport.h"
+
+#include "ClauseBlockWriter.h"
+#include "CodeLookups.h"
+#include "DeclarationWriter.h"
+#include "EfilingValues.h"
+#include "JsonFileCheck.h"
+#include "JsonLineWriter.h"
+#include "UploadEnvelope.h"
+#include "WriteContext.h"
+#include "base/Installation.h"
+#include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Vocabulary.h"
+#include "host/HostContext.h"
+#include "model/ReportModel.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace EfilingExport
+{
+
+namespace
+{
+
+void writeFrame(JsonLineWriter &w, bool form3CB, const QDate &today)
+{
+    w.openObject(QStringLiteral("CreationInfo"));
+    w.text(QStringLiteral("SWVersionNo"), Installation::version());
+    w.text(QStringLiteral("SWCreatedBy"), QStringLiteral("SW90000417"));
+    w.text(QStringLiteral("JSONCreatedBy"), QStringLiteral("SW90000417"));
+    w.text(QStringLiteral("JSONCreationDate"), today.toString(QStringLiteral("yyyy-MM-dd")));
+    w.text(QStringLiteral("IntermediaryCity"), QStringLiteral("VELMORA"));
+    w.close();
+
+    w.openObject(QStringLiteral("Form_Details"));
+    if (form3CB) {
+        w.text(QStringLiteral("FormName"), QStringLiteral("FORM3CB"));
+        w.text(QStringLiteral("Description"),
+               QStringLiteral(
+                   "Audit report under Section 44AB of the Income-tax Act, 1961 in the case of a person "
+                   "referred to in clause (b) of sub-rule (1) of rule 6G"));
+    } else {
+        w.text(QStringLiteral("FormName"), QStringLiteral("FORM3CA "));
+        w.text(
+            QStringLiteral("Description"),
+            QStringLiteral("Audit report under section 44AB of the Income-tax Act, 1961, in a case where the "
+                           "accounts of the business or profession of a person have been audited under any "
+                           "other law"));
+    }
+    w.text(QStringLiteral("AssessmentYear"),
+           QString::number(EfilingValues::assessmentYear(host().FirstDate())));
+    w.text(QStringLiteral("SchemaVer"), QStringLiteral("Ver2.1"));
+    w.text(QStringLiteral("FormVer"), QStringLiteral("1.0"));
+    w.close();
+}
+
+} // namespace
+
+QString formRoot(FormKind kind)
+{
+    return kind == FormKind::F3CB ? QStringLiteral("FORM3CB") : QStringLiteral("FORM3CA");
+}
+
+QString formKey(FormKind kind)
+{
+    return kind == FormKind::F3CB ? QStringLiteral("F3CB") : QStringLiteral("F3CA");
+}
+
+QString schemaFolder(FormKind kind)
+{
+    return QDir(host().ExePath())
+        .filePath(kind == FormKind::F3CB ? QStringLiteral("3CDFiles/JSONSchema/FORM3CB3CD")
+                                         : QStringLiteral("3CDFiles/JSONSchema/FORM3CA3CD"));
+}
+
+QString schemaFile(FormKind kind)
+{
+    return QDir(schemaFolder(kind)).filePath(JsonFileCheck::schemaFileName(kind));
+}
+
+QByteArray compose(const ReportModel &model, const QDate &today)
+{
+    JsonLineWriter w;
+    compose(w, model, today);
+    return w.bytes();
+}
+
+void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today)
+{
+    const FormKind kind = model.key().form.formKind;
+    const bool form3CB = kind == FormKind::F3CB;
+    const CodeLookups::ScopedCache lookups;
+    const WriteContext ctx(model, ClauseCatalogue::instance(), model.formCode());
+    w.openObject(formRoot(kind));
+    w.openObject(formKey(kind));
+    writeFrame(w, form3CB, today);
+    if (form3CB)
+        DeclarationWriter::writeForm3CB(w, model);
+    else
+        DeclarationWriter::writeForm3CA(w, model);
+    for (int writer = 1; writer <= 4; ++writer)
+        ClauseBlockWriter::write(w, ctx, writer);
+
+    // Clause 8a: the concessional-tax option and its section.
+    const bool assigned = Vocabulary::isYes(model.value(2, QStringLiteral("Opt8a")));
+    w.text(QStringLiteral("assignFlag"), assigned ? QStringLiteral("Y") : QStringLiteral("N"));
+    if (assigned)
+        w.text(QStringLiteral("type"), model.value(2, QStringLiteral("8a")));
+    w.close();
+    w.close();
+}
+
+Result writeReport(const ReportModel &model, const QString &path, const QString &filingType,
+                   const QDate &today)
+{
+    Result result;
+    const FormKind kind = model.key().form.formKind;
+    if (QFile::exists(path) && !QFile::remove(path)) {
+        result.failure = QStringLiteral("Existing file could not deleted, Delete manually and try again.");
+        return result;
+    }
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        result.failure = QStringLiteral("Cannot write [%1]: %2").arg(path, out.errorString());
+        return result;
+    }
+    JsonLineWriter w;
+    try {
+        compose(w, model, today);
+    } catch (...) {
+        // The file keeps what was written before the fault.
+        out.write(w.bytes());
+        throw;
+    }
+    out.write(w.bytes());
+    out.close();
+
+    result.check = JsonFileCheck::check(path, schemaFile(kind));
+    if (!result.check.failure.isEmpty()) {
+        result.outcome = Outcome::Invalid;
+        result.failure = result.check.failure;
+        return result;
+    }
+    result.outcome = result.check.findings.isEmpty() ? Outcome::Valid : Outcome::Invalid;
+    if (result.outcome == Outcome::Valid && !filingType.isEmpty() && !wrapForUpload(path, filingType, kind))
+        result.failure = QStringLiteral("Failed to Update JSON File.");
+    return result;
+}
+
+bool wrapForUpload(const QString &path, const QString &filingType, FormKind kind)
+{
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QString document = QString::fromUtf8(in.readAll());
+    in.close();
+    QFile::remove(path);
+    QFile out(path);
+    if (QFile::exists(path) || !out.open(QIODevice::WriteOnly))
+        return false;
+    out.write(UploadEnvelope::wrap(document, filingType, EfilingValues::assessmentYear(host().FirstDate()),
+                                   formKey(kind) + QStringLiteral("-3CD"))
+                  .toUtf8());
+    return true;
+}
+
+} // namespace EfilingExport

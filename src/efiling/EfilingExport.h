@@ -1,0 +1,48 @@
+#pragma once
+
+#include "JsonFileCheck.h"
+#include "store/ModuleState.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+class JsonLineWriter;
+class ReportModel;
+
+// Writes the e-filing JSON of a Form 3CA-3CD or Form 3CB-3CD report from its model and
+// checks it against the form's schema, without a dialog: the desktop command and the
+// command-line tool put their own questions and messages around it.
+namespace EfilingExport
+{
+
+enum class Outcome { NotWritten, Valid, Invalid };
+
+struct Result {
+    Outcome outcome = Outcome::NotWritten;
+    // Why the file was not written, or why the check could not run.
+    QString failure;
+    // The schema's findings that the check heeds, with the viewer's text.
+    FileCheckResult check;
+};
+
+// "FORM3CA" or "FORM3CB" / "F3CA" or "F3CB".
+QString formRoot(FormKind kind);
+QString formKey(FormKind kind);
+// The folder of the form's schemas in the installation, and the main schema in it.
+QString schemaFolder(FormKind kind);
+QString schemaFile(FormKind kind);
+
+// The document of the report, created on `today`.
+QByteArray compose(const ReportModel &model, const QDate &today);
+void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today);
+
+// Writes the document to `path` (replacing a file there) and checks it. With a filing
+// type ("O" original, "R" revised) a valid file is then wrapped in the upload envelope.
+Result writeReport(const ReportModel &model, const QString &path, const QString &filingType = {},
+                   const QDate &today = QDate::currentDate());
+
+// Wraps a written file in the upload envelope; false when the file could not be rewritten.
+bool wrapForUpload(const QString &path, const QString &filingType, FormKind kind);
+
+} // namespace EfilingExport

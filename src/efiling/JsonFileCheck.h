@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ValidationFinding.h"
+#include "store/ModuleState.h"
+
+#include <QList>
+#include <QString>
+
+// What one check of an e-filing file found, and the text the error report's viewer shows
+// with each finding's line in that text.
+struct FileCheckResult {
+    QList<ValidationFinding> findings;
+    QString viewerText;
+    QList<int> viewerLines;
+    QString failure; // the check could not run
+};
+
+// The pre-filing check of e-filing JSON files against the form's JSON schema.
+namespace JsonFileCheck
+{
+
+// "FORM3CA3CD_MainSchema.json" and the like; "" for a form without a JSON schema.
+QString schemaFileName(FormKind kind);
+
+// Runs the validator and keeps the findings the check heeds.
+FileCheckResult check(const QString &file, const QString &schemaFile);
+
+// Findings the check does not list: the department's schemas ask for numbers and members
+// where the software writes text or nothing, and accept the file all the same.
+bool ignored(const ValidationFinding &finding);
+
+} // namespace JsonFileCheck

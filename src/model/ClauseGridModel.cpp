@@ -1,0 +1,160 @@
+#include "ClauseGridModel.h"
+
+#include "ReportModel.h"
+#include "catalogue/CellFormat.h"
+
+#include <QScopedValueRollback>
+
+ClauseGridModel::ClauseGridModel(ReportModel &model, int page, const QString &point, int columnCount,
+                                 QObject *parent)
+    : QAbstractTableModel(parent), m_model(model), m_page(page), m_point(point)
+{
+    const Catalogue::Control *control = ClauseCatalogue::instance().controlOf(page, point);
+    if (control && control->type == Catalogue::ControlType::Grid)
+        m_columns = control->columns;
+    for (int c = int(m_columns.size()); c < columnCount; ++c)
+        m_columns << Catalogue::Column{};
+    connect(&m_model, &ReportModel::pointChanged, this, &ClauseGridModel::pointChanged);
+    connect(&m_model, &ReportModel::reloaded, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+}
+
+QList<QStringList> ClauseGridModel::current() const
+{
+    QList<QStringList> out;
+    for (const auto &row : m_model.rows(m_page, m_point, m_model.formNameForPage(m_page))) {
+        // Every value column, so that columns the table does not show survive its edits.
+        QStringList cells;
+        for (int c = 1; c < ReportModel::kSequenceColumn; ++c)
+            cells << row.col(c);
+        out << cells;
+    }
+    return out;
+}
+
+void ClauseGridModel::store(QList<QStringList> rows)
+{
+    const QScopedValueRollback guard(m_writing, true);
+    for (int r = 0; r < rows.size(); ++r) {
+        QStringList &cells = rows[r];
+        while (cells.size() < ReportModel::kSequenceColumn - 1)
+            cells << QString();
+        cells = cells.mid(0, ReportModel::kSequenceColumn - 1);
+        cells << QString::number(r + 1);
+    }
+    m_model.setRows(m_page, m_point, rows);
+}
+
+void ClauseGridModel::pointChanged(int page, const QString &point)
+{
+    if (m_writing || page != m_page || point != m_point)
+        return;
+    beginResetModel();
+    endResetModel();
+}
+
+int ClauseGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_model.rows(m_page, m_point, m_model.formNameForPage(m_page)).size());
+}
+
+int ClauseGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QStringList ClauseGridModel::rowCells(int row) const
+{
+    return current().value(row).mid(0, m_columns.size());
+}
+
+QVariant ClauseGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.column() >= m_columns.size())
+        return {};
+    const Catalogue::Column &column = m_columns.at(index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return rowCells(index.row()).value(index.column());
+    case KindRole:
+        return int(column.kind);
+    case ListRole:
+        return column.list;
+    case HintRole:
+        return column.hint.isEmpty() ? CellFormat::defaultHint(column.kind) : column.hint;
+    case Qt::TextAlignmentRole:
+        return column.kind == Catalogue::Kind::Amount || column.kind == Catalogue::Kind::Whole
+                   ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                   : QVariant();
+    default:
+        return {};
+    }
+}
+
+bool ClauseGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || index.column() >= m_columns.size())
+        return false;
+    QList<QStringList> rows = current();
+    if (index.row() >= rows.size())
+        return false;
+    // A typed value is kept as the grids keep it: amounts "###0.00", dates dd/mm/yyyy.
+    const QString text = CellFormat::format(m_columns.at(index.column()).kind, value.toString().trimmed());
+    if (rows[index.row()].value(index.column()) == text)
+        return true;
+    rows[index.row()][index.column()] = text;
+    store(rows);
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+QVariant ClauseGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    return section < m_columns.size() ? QVariant(m_columns.at(section).heading) : QVariant();
+}
+
+Qt::ItemFlags ClauseGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+}
+
+bool ClauseGridModel::insertRows(int row, int count, const QModelIndex &parent)
+{
+    QList<QStringList> rows = current();
+    if (parent.isValid() || row < 0 || row > rows.size() || count < 1)
+        return false;
+    beginInsertRows(parent, row, row + count - 1);
+    for (int i = 0; i < count; ++i)
+        rows.insert(row, QStringList());
+    store(rows);
+    endInsertRows();
+    return true;
+}
+
+bool ClauseGridModel::removeRows(int row, int count, const QModelIndex &parent)
+{
+    QList<QStringList> rows = current();
+    if (parent.isValid() || row < 0 || count < 1 || row + count > rows.size())
+        return false;
+    beginRemoveRows(parent, row, row + count - 1);
+    rows.remove(row, count);
+    store(rows);
+    endRemoveRows();
+    return true;
+}
+
+void ClauseGridModel::setAllRows(const QList<QStringList> &rows)
+{
+    beginResetModel();
+    store(rows);
+    endResetModel();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "catalogue/ClauseCatalogue.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+class ReportModel;
+
+// A table over one grid point of a report model: one table row per clause row of the
+// page's form name, the catalogue's columns (headings, kinds, list names). Edits go
+// straight into the report model, so a page, the annexure window and a workbook import
+// that share the model see the same rows; the model's own changes to the point reset it.
+class ClauseGridModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Role { KindRole = Qt::UserRole + 1, ListRole, HintRole };
+
+    // The columns are the catalogue's for the point; a point the catalogue has no grid for
+    // takes `columnCount` plain text columns.
+    ClauseGridModel(ReportModel &model, int page, const QString &point, int columnCount = 0,
+                    QObject *parent = nullptr);
+
+    int page() const { return m_page; }
+    const QString &point() const { return m_point; }
+    const QList<Catalogue::Column> &columns() const { return m_columns; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool insertRows(int row, int count, const QModelIndex &parent = {}) override;
+    bool removeRows(int row, int count, const QModelIndex &parent = {}) override;
+
+    // The cells of a row, one a column.
+    QStringList rowCells(int row) const;
+    // Replaces every row (an import into the grid).
+    void setAllRows(const QList<QStringList> &rows);
+
+private:
+    QList<QStringList> current() const;
+    // Writes the rows back with their row numbers in the sequence column.
+    void store(QList<QStringList> rows);
+    void pointChanged(int page, const QString &point);
+
+    ReportModel &m_model;
+    int m_page;
+    QString m_point;
+    QList<Catalogue::Column> m_columns;
+    bool m_writing = false;
+};

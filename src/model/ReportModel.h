@@ -1,0 +1,92 @@
+#pragma once
+
+#include "store/ClauseStore.h"
+#include "store/ModuleState.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+// Which report a model holds: a client's Form 3CA-3CD or Form 3CB-3CD of one year. Named
+// outright, so that an import can fill another client's report than the host's current one.
+struct ReportKey {
+    QString client;
+    QString yearKey;
+    ModuleState form; // kind, code, clause table and the form name of each page
+
+    // The host's current client and year and the open form.
+    static ReportKey current();
+    static ReportKey of(const QString &client, const QString &yearKey, FormKind kind);
+
+    // "01/04/2025" and "31/03/2026" for the year key "2026".
+    QString firstDate() const;
+    QString secondDate() const;
+};
+
+// One report's clause rows, read once and grouped by page and point, each point's rows in
+// grid order (the sequence column read as a number). Screens, the command-line tool, the
+// e-filing writer and the import read and change the same rows here; savePage writes a
+// page back as the pages always have: delete its rows, insert them again, in one transaction.
+class ReportModel : public QObject
+{
+    Q_OBJECT
+public:
+    using Row = ClauseStore::ClauseRow;
+    static constexpr int kSequenceColumn = 23;
+
+    // An empty report of that key; nothing is read.
+    explicit ReportModel(const ReportKey &key, QObject *parent = nullptr);
+    // The stored rows of the report.
+    static std::unique_ptr<ReportModel> load(const ReportKey &key = ReportKey::current());
+    // Reads the stored rows again, dropping every change.
+    void reload();
+
+    const ReportKey &key() const { return m_key; }
+    const QString &formCode() const { return m_key.form.formCode; }
+    QString formNameForPage(int page) const { return m_key.form.formNameForPage(page); }
+
+    // The rows of a point (of any form name), in order; empty when there are none.
+    const QList<Row> &rows(int page, const QString &point) const;
+    // The rows of a point written under one form name ("3CA" Part A rows, say).
+    QList<Row> rows(int page, const QString &point, const QString &formName) const;
+    // Column `col` of the point's first row, "" when there is none.
+    QString value(int page, const QString &point, int col = 1) const;
+    // Column `col` of every row of the point.
+    QStringList column(int page, const QString &point, int col) const;
+    bool has(int page, const QString &point) const;
+    // The points of a page that hold rows, in the order they were read or added.
+    QStringList points(int page) const;
+    QList<int> pages() const;
+    int count() const;
+
+    // Replaces the point's rows of the form name (the page's own when empty); each row is
+    // its Col1.. values.
+    void setRows(int page, const QString &point, const QList<QStringList> &rows,
+                 const QString &formName = {});
+    // Sets one column of the point's first row of the page's form name, creating the row.
+    void setValue(int page, const QString &point, const QString &value, int col = 1);
+    void removePoint(int page, const QString &point);
+    // Adds a row as it comes (an import's rows, in their order).
+    void append(const Row &row);
+
+    // Writes the page's rows of its form name: deletes them and inserts the model's, in one
+    // transaction. Grid rows (those with a sequence) whose values are all empty are not written.
+    void savePage(int page) const;
+
+signals:
+    // The rows of a point were replaced or changed.
+    void pointChanged(int page, const QString &point);
+    // Everything was read again.
+    void reloaded();
+
+private:
+    static QString keyOf(int page, const QString &point);
+    QList<Row> &entry(int page, const QString &point);
+
+    ReportKey m_key;
+    QHash<QString, QList<Row>> m_byPoint;
+    QHash<int, QStringList> m_pointOrder; // points of each page in order
+};

@@ -1,0 +1,195 @@
+#include "PartARules.h"
+
+#include "AssesseeStatuses.h"
+#include "ReportWords.h"
+#include "ValueChecks.h"
+#include "model/ReportModel.h"
+#include "model/parta/ClientMaster.h"
+
+namespace PartARules
+{
+
+namespace
+{
+
+bool isForm3CB(const ReportModel &model)
+{
+    return model.key().form.formKind == FormKind::F3CB;
+}
+
+int reportPage(const ReportModel &model)
+{
+    return isForm3CB(model) ? 101 : 1;
+}
+
+void defaultRow(ReportModel &model, int page, const QString &point, const QStringList &cols)
+{
+    if (model.rows(page, point, model.formNameForPage(page)).isEmpty())
+        model.setRows(page, point, {cols});
+}
+
+// Place and date of signing, after the report's fixed first column and two empty ones.
+QStringList signingPlace(const ClientMaster &master)
+{
+    return {QStringLiteral("0"), QString(), QString(), master.place, master.signingDate};
+}
+
+QString assessmentYearText(const QString &yearKey)
+{
+    const int y = yearKey.toInt();
+    return QStringLiteral("%1-%2").arg(y).arg((y + 1) % 100, 2, 10, QLatin1Char('0'));
+}
+
+// The report page's row as the page keeps it: every value trimmed, each choice spelt as its
+// drop-down lists it (an empty list is a typed value).
+void keepAsListed(ReportModel &model, int page, const QString &point, const QList<QStringList> &lists)
+{
+    const QList<ReportModel::Row> stored = model.rows(page, point, model.formNameForPage(page));
+    if (stored.isEmpty())
+        return;
+    QStringList cols = stored.first().cols;
+    for (int c = 0; c < lists.size() && c < cols.size(); ++c)
+        cols[c] = ReportWords::asListed(lists.at(c), cols.at(c));
+    if (cols != stored.first().cols) {
+        QList<QStringList> rows{cols};
+        for (int r = 1; r < stored.size(); ++r)
+            rows << stored.at(r).cols;
+        model.setRows(page, point, rows);
+    }
+}
+
+} // namespace
+
+void reportWords(ReportModel &model)
+{
+    using namespace ReportWords;
+    const QString year = model.key().yearKey;
+    if (isForm3CB(model)) {
+        keepAsListed(model, 101, QStringLiteral("3CBPT1"), {iWe(), {}, accountTypes(), {}, {}});
+        keepAsListed(model, 101, QStringLiteral("3CBPT2"), {iWe(), accountTypes(), {}, {}});
+        keepAsListed(model, 101, QStringLiteral("3CBPT3"),
+                     {iWe(),
+                      {},
+                      iWe(),
+                      myOur(),
+                      myOur(),
+                      myOur(),
+                      myOur(),
+                      myOur(),
+                      meUs(),
+                      yearEnds(year),
+                      accountTypes(),
+                      results()});
+        keepAsListed(model, 101, QStringLiteral("3CBPT5"), {myOur(), myOur(), meUs()});
+        return;
+    }
+    keepAsListed(model, 1, QStringLiteral("3CA1"),
+                 {iWe(),
+                  meUsFirm(),
+                  {},
+                  {},
+                  {},
+                  iWe(),
+                  myOurTheir(),
+                  {},
+                  accountTypes(),
+                  {},
+                  {},
+                  years(year),
+                  accountTypes()});
+    keepAsListed(model, 1, QStringLiteral("3CA3"), {myOur(), myOur(), meUs()});
+}
+
+void reportPageDefaults(ReportModel &model, const ClientMaster &master)
+{
+    const ReportKey &key = model.key();
+    if (isForm3CB(model)) {
+        defaultRow(model, 101, QStringLiteral("3CBPT1"),
+                   {QString(), key.secondDate(), QString(), key.firstDate(), key.secondDate()});
+        defaultRow(model, 101, QStringLiteral("3CBPT1A"), master.assesseeColumns());
+        defaultRow(model, 101, QStringLiteral("3CBPT2"), {QString(), QString(), QString(), QString()});
+        // Paragraph 3: the I/We choice, the comments, then ten choices, the ninth being the
+        // balance-sheet date of the year.
+        QStringList three;
+        for (int c = 0; c < 12; ++c)
+            three << QString();
+        three[9] = key.secondDate();
+        defaultRow(model, 101, QStringLiteral("3CBPT3"), three);
+        defaultRow(model, 101, QStringLiteral("3CBPT5"), {QString(), QString(), QString()});
+        defaultRow(model, 101, QStringLiteral("3CBOTH"), signingPlace(master));
+        return;
+    }
+    QStringList one;
+    for (int c = 0; c < 13; ++c)
+        one << QString();
+    one[9] = key.firstDate();
+    one[10] = key.secondDate();
+    one[11] = key.yearKey;
+    defaultRow(model, 1, QStringLiteral("3CA1"), one);
+    defaultRow(model, 1, QStringLiteral("3CA1A"), master.assesseeColumns());
+    defaultRow(model, 1, QStringLiteral("3CA3"), {QString(), QString(), QString()});
+    defaultRow(model, 1, QStringLiteral("3CAOTH"), signingPlace(master));
+}
+
+int storedStatusPosition(const QStringList &row)
+{
+    const int byText = int(AssesseeStatuses::entries().indexOf(row.value(1))) + 1;
+    return byText > 0 ? byText : row.value(0).toInt();
+}
+
+QStringList statusRow(int position, const QString &from, const QString &to, const QString &assessmentYear)
+{
+    const QStringList &entries = AssesseeStatuses::entries();
+    const bool known = position >= 1 && position <= entries.size();
+    return {known ? QString::number(position) : QString(), known ? entries.at(position - 1) : QString(), from,
+            to, assessmentYear};
+}
+
+void statusAndYear(ReportModel &model, const ClientMaster &master)
+{
+    const ReportKey &key = model.key();
+    const QList<ReportModel::Row> stored = model.rows(2, QStringLiteral("3CD_A"), model.formNameForPage(2));
+    const int position = stored.isEmpty() ? AssesseeStatuses::fromHost(master.status)
+                                          : storedStatusPosition(stored.first().cols);
+
+    const int page = reportPage(model);
+    const QString point = isForm3CB(model) ? QStringLiteral("3CBPT1") : QStringLiteral("3CA1");
+    const int fromColumn = isForm3CB(model) ? 4 : 10;
+    const QList<ReportModel::Row> report = model.rows(page, point, model.formNameForPage(page));
+    const ReportModel::Row period = report.isEmpty() ? ReportModel::Row{} : report.first();
+    const QString from = period.col(fromColumn).trimmed();
+    const QString to = period.col(fromColumn + 1).trimmed();
+
+    const QStringList row = statusRow(position, from.isEmpty() ? key.firstDate() : from,
+                                      to.isEmpty() ? key.secondDate() : to, assessmentYearText(key.yearKey));
+    if (stored.isEmpty() || stored.first().cols.mid(0, row.size()) != row)
+        model.setRows(2, QStringLiteral("3CD_A"), {row});
+}
+
+void signingRows(ReportModel &model)
+{
+    const QString type = model.value(21, QStringLiteral("AudType"));
+    const QString udin = model.value(21, QStringLiteral("UDIN"));
+    const QString date = model.value(21, QStringLiteral("DSIGN"));
+    const QList<QPair<QString, QString>> rows{{QStringLiteral("AudType"), type == QLatin1String("Yes")
+                                                                              ? QStringLiteral("Yes")
+                                                                              : QStringLiteral("No")},
+                                              {QStringLiteral("UDIN"), ValueChecks::normalisedUdin(udin)},
+                                              {QStringLiteral("DSIGN"), date.trimmed()}};
+    for (const auto &[point, value] : rows) {
+        if (!model.has(21, point) || model.value(21, point) != value)
+            model.setRows(21, point, {{value}});
+    }
+}
+
+void apply(ReportModel &model)
+{
+    const ReportKey &key = model.key();
+    const ClientMaster master = ClientMaster::read(key.client, key.secondDate());
+    reportPageDefaults(model, master);
+    reportWords(model);
+    statusAndYear(model, master);
+    signingRows(model);
+}
+
+} // namespace PartARules

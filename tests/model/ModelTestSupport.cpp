@@ -1,0 +1,42 @@
+#include "ModelTestSupport.h"
+
+#include "host/DemoClauses.h"
+#include "store/Database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+void ModelTest::SetUp()
+{
+    EngineTest::SetUp();
+    if (!env)
+        return;
+    db = env->host().DBObj().url().toString();
+    env->openForm(FormKind::F3CA);
+    Transaction tx(env->host().DBObj());
+    DemoData::insertFilledClauses(env->host().yearKey());
+    tx.commit();
+}
+
+ToolRun ModelTest::taxaudit(const QStringList &arguments) const
+{
+    return runTaxaudit(home.path(), QStringList{"--db", db} + arguments);
+}
+
+QString ModelTest::file(const QString &name) const
+{
+    return QDir(home.path()).filePath(name);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray withoutCreationDate(QByteArray text)
+{
+    static const QRegularExpression date(QStringLiteral("\"JSONCreationDate\": \"[0-9-]*\""));
+    return QString::fromUtf8(text).replace(date, QStringLiteral("\"JSONCreationDate\": \"\"")).toUtf8();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "TestHost.h"
+#include "ToolRun.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <nlohmann/json.hpp>
+
+// The model tests' report: the demo client's Form 3CA report with every clause filled, as
+// the program and `taxaudit demo` create it; the command-line tool runs on the same database.
+class ModelTest : public EngineTest
+{
+protected:
+    void SetUp() override;
+
+    // The tool on the test's database, with its folders inside the test's own.
+    ToolRun taxaudit(const QStringList &arguments) const;
+    QString file(const QString &name) const;
+
+    QTemporaryDir home;
+    QString db;
+};
+
+QByteArray readFile(const QString &path);
+// The text with the creation date's value blanked, which is the day's.
+QByteArray withoutCreationDate(QByteArray text);

@@ -11,6 +11,7 @@
 #include "frmUploadMsg.h"
 #include "frmeflvalid.h"
 #include "host/HostContext.h"
+#include "host/IdentityChecks.h"
 #include "host/Prompt.h"
 #include "host/clsMain.h"
 #include "pages/ClauseCatalogue.h"
@@ -76,7 +77,11 @@ QString clsExportJSON::formKey()
 QString clsExportJSON::defaultFileName()
 {
     HostContext &h = host();
-    return QStringLiteral("%1_%2_%3.json").arg(moduleState().formCode, h.vAsPAN(), h.yearKey());
+    // The PAN comes from the client master as typed: only a real PAN goes into a file name.
+    const QString pan = h.vAsPAN();
+    if (!IdentityChecks::ValidPan(pan))
+        return QStringLiteral("%1_%2.json").arg(moduleState().formCode, h.yearKey());
+    return QStringLiteral("%1_%2_%3.json").arg(moduleState().formCode, pan, h.yearKey());
 }
 
 QString clsExportJSON::schemaFolder()

@@ -24,6 +24,7 @@ public:
     // "FORM3CA" or "FORM3CB" / "F3CA" or "F3CB" for the open form.
     static QString formRoot();
     static QString formKey();
+    // "3CA_AABCS1234K_2026.json"; "3CA_2026.json" when the client's PAN is not a valid PAN.
     static QString defaultFileName();
     static QString schemaFolder();
 

@@ -30,7 +30,7 @@ const QString kSignDateLabel = QStringLiteral("Date of signing Tax Audit Report"
 // Eight digits (membership number and year) and ten letters or digits.
 bool validUdin(const QString &udin)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[0-9]{8}[A-Z0-9]{10}$"));
+    static const QRegularExpression pattern(QStringLiteral("\\A[0-9]{8}[A-Z0-9]{10}\\z"));
     return pattern.match(udin).hasMatch();
 }
 

@@ -71,8 +71,8 @@ TEST_P(ImportCommandLine, ImportJsonReplacesTheReportOfTheClientAndYear)
 {
     const QString file = home.path() + "/3CA_AABCS1234K_2026.json";
     // The file is the first client's: the fourth takes it only when told to.
-    const ToolRun refused =
-        taxaudit(home.path(), {"--db", db, "import-json", "--client", "C004", "--year", "2026", file, "--yes"});
+    const ToolRun refused = taxaudit(
+        home.path(), {"--db", db, "import-json", "--client", "C004", "--year", "2026", file, "--yes"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.out, file + "\tC004\t2026\tNot imported\n");
     EXPECT_TRUE(refused.err.contains("The PAN in the file [AABCS1234K] does not match the client's PAN "
@@ -80,8 +80,8 @@ TEST_P(ImportCommandLine, ImportJsonReplacesTheReportOfTheClientAndYear)
         << refused.err.toStdString();
     EXPECT_EQ(rowsOf("C004"), "");
 
-    const ToolRun run = taxaudit(home.path(),
-                                 {"--db", db, "import-json", "--client", "C004", "--year", "2026", file, "--force"});
+    const ToolRun run = taxaudit(
+        home.path(), {"--db", db, "import-json", "--client", "C004", "--year", "2026", file, "--force"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, file + "\tC004\t2026\tSuccess\n");
     EXPECT_TRUE(run.err.contains("Imported Successfully."));
@@ -148,12 +148,13 @@ TEST_P(ImportCommandLine, AForm3CBFileIsRefusedByAForm3CAReportUnlessTheSwitchIs
     const ToolRun refused =
         taxaudit(home.path(), {"--db", db, "import-json", "--client", "C001", "--year", "2026", file});
     EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains("Selected JSON File is not a Form 3CA-3CD JSON File")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("Selected JSON File is not a Form 3CA-3CD JSON File"))
+        << refused.err.toStdString();
     EXPECT_FALSE(refused.err.contains("Imported Successfully."));
     EXPECT_EQ(rowsOf("C001"), before);
 
-    const ToolRun switched = taxaudit(
-        home.path(), {"--db", db, "import-json", "--client", "C001", "--year", "2026", file, "--form-switch"});
+    const ToolRun switched = taxaudit(home.path(), {"--db", db, "import-json", "--client", "C001", "--year",
+                                                    "2026", file, "--form-switch"});
     EXPECT_EQ(switched.status, 0) << switched.err.toStdString();
     EXPECT_FALSE(rowsOf("C001").contains("\t3CA\t"));
 
@@ -161,8 +162,8 @@ TEST_P(ImportCommandLine, AForm3CBFileIsRefusedByAForm3CAReportUnlessTheSwitchIs
     QByteArray other = form3CB;
     other.replace("\"PAN\": \"AABCS1234K\"", "\"PAN\": \"AAECS9876Q\"");
     writeReturn("3CB_AAECS9876Q_2026.json", other);
-    const ToolRun fresh = taxaudit(home.path(), {"--db", db, "import-json", "--client", "C004", "--year", "2026",
-                                                 home.path() + "/3CB_AAECS9876Q_2026.json"});
+    const ToolRun fresh = taxaudit(home.path(), {"--db", db, "import-json", "--client", "C004", "--year",
+                                                 "2026", home.path() + "/3CB_AAECS9876Q_2026.json"});
     EXPECT_EQ(fresh.status, 0) << fresh.err.toStdString();
     EXPECT_TRUE(rowsOf("C004").contains("\t3CB\t"));
 }
@@ -180,8 +181,8 @@ TEST_P(ImportCommandLine, TwoWorkstationsOpeningANewYearAtOnceBothSucceed)
             e.insert("TMPDIR", home.path() + "/tmp");
             p->setProcessEnvironment(e);
             p->setProgram(QStringLiteral(TAXAUDIT_PATH));
-            p->setArguments({"--db", db, "rows", "--client", i == 0 ? "C001" : "C004", "--year",
-                             QString::number(year)});
+            p->setArguments(
+                {"--db", db, "rows", "--client", i == 0 ? "C001" : "C004", "--year", QString::number(year)});
             runs << p;
         }
         for (QProcess *p : runs)
@@ -199,7 +200,8 @@ TEST_P(ImportCommandLine, APanThatIsNoPanNeverNamesAFile)
     env->host().DBObj().Execute("UPDATE main_info1 SET PAN=? WHERE Code_No=?", {"../../escaped", "C001"});
     QDir().mkpath(home.path() + "/work");
     const QStringList before = filesUnder(home.path());
-    const ToolRun run = taxaudit(home.path() + "/work", {"--db", db, "generate-json", "--client", "C001", "--year", "2026"});
+    const ToolRun run =
+        taxaudit(home.path() + "/work", {"--db", db, "generate-json", "--client", "C001", "--year", "2026"});
     QStringList added;
     for (const QString &f : filesUnder(home.path()))
         if (!before.contains(f) && f.endsWith(".json") && !f.startsWith("work/tmp/"))
@@ -218,5 +220,6 @@ TEST_P(ImportCommandLine, ListingsEscapeControlCharacters)
     const ToolRun clients = taxaudit(home.path(), {"--db", db, "clients"});
     EXPECT_EQ(clients.out.count('\n'), 4) << clients.out.toStdString();
     EXPECT_FALSE(clients.out.contains(QChar(0x1b)));
-    EXPECT_TRUE(clients.out.contains("C004\tEvil\\x{1b}[2J\\tCo\\r\\nC999\\tFake")) << clients.out.toStdString();
+    EXPECT_TRUE(clients.out.contains("C004\tEvil\\x{1b}[2J\\tCo\\r\\nC999\\tFake"))
+        << clients.out.toStdString();
 }

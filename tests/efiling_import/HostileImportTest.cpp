@@ -31,7 +31,8 @@ TEST_P(HostileImport, OddFilesEachGetTheirOwnSentence)
     const QString missing = env->dir() + "/nowhere.json";
     EXPECT_EQ(refusalOf(missing), "The file [" + missing + "] does not exist.");
     QDir().mkpath(env->dir() + "/folder.json");
-    EXPECT_EQ(refusalOf(env->dir() + "/folder.json"), "[" + env->dir() + "/folder.json] is a folder, not a JSON file.");
+    EXPECT_EQ(refusalOf(env->dir() + "/folder.json"),
+              "[" + env->dir() + "/folder.json] is a folder, not a JSON file.");
     const QString empty = writeFile("empty.json", "  \r\n");
     EXPECT_EQ(refusalOf(empty), "The file [" + empty + "] is empty.");
 

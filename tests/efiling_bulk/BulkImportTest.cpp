@@ -241,12 +241,13 @@ TEST_P(BulkImporting, AZipNamedLikeAFolderStepDeletesNothingOutsideItsOwnFolder)
         const QString zip = env->dir() + "/" + name;
         ASSERT_TRUE(writeZip(zip, {{"a.json", report("FORM3CA", "AABCS1234K", "2026")}}));
         QList<BulkImport::File> files;
-        ASSERT_TRUE(BulkImport::scan(zip, true, files, unpacked)) << name;
+        ASSERT_TRUE(BulkImport::scan(zip, true, files, unpacked)) << name.toStdString();
         ASSERT_EQ(files.size(), 1);
-        EXPECT_EQ(QFileInfo(unpacked.path()).dir().absolutePath(), QDir(tmp).absolutePath()) << name;
+        EXPECT_EQ(QFileInfo(unpacked.path()).dir().absolutePath(), QDir(tmp).absolutePath())
+            << name.toStdString();
         unpacked.release();
         for (const QString &f : sentinels)
-            EXPECT_TRUE(QFile::exists(f)) << name << " deleted " << f.toStdString();
+            EXPECT_TRUE(QFile::exists(f)) << name.toStdString() << " deleted " << f.toStdString();
     }
     QStringList left = QDir(tmp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     EXPECT_EQ(left, (QStringList{"keep.txt", "other-run"})) << "nothing of the runs stays behind";

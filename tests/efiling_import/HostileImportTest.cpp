@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QStringConverter>
+#include <QThread>
 
 // Files and situations a careless or hostile user brings to Import JSON.
 class HostileImport : public ImportTest
@@ -129,4 +130,22 @@ TEST_P(HostileImport, RowsOfAMegabyteEachGoInOnEveryEngine)
     EXPECT_EQ(rs.Fields(0).toInt(), 24);
     // The connection is still there for the next statement.
     EXPECT_FALSE(rowsOf("C001").isEmpty());
+}
+
+TEST_P(HostileImport, ALostServerIsSaidPlainlyAndTheNextCommandConnectsAfresh)
+{
+    if (GetParam() == TestEngine::SQLite)
+        GTEST_SKIP() << "an embedded database has no connection to lose";
+    const QString file = writeFile("3CA_AABCS1234K_2026.json", documentOf("C001"));
+    open("C001");
+    Database &db = env->host().DBObj();
+    // The server closes a connection idle for longer than its wait_timeout.
+    db.Execute("SET SESSION wait_timeout = 1");
+    QThread::sleep(3);
+
+    EXPECT_FALSE(clsImportJSON().ImportJSON(file));
+    EXPECT_TRUE(env->prompt().lastText().startsWith("The connection to the database server was lost"))
+        << env->prompt().lastText().toStdString();
+    EXPECT_TRUE(clsImportJSON().ImportJSON(file)) << env->prompt().lastText().toStdString();
+    EXPECT_EQ(env->prompt().lastText(), "Imported Successfully.");
 }

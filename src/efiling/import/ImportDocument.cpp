@@ -28,8 +28,15 @@ bool isUtf16(const QByteArray &bytes)
 
 } // namespace
 
+const JsonValue &ImportDocument::formKey() const
+{
+    static const JsonValue none;
+    return m_formKey ? *m_formKey : none;
+}
+
 QString ImportDocument::pan() const
 {
+    const JsonValue &formKey = this->formKey();
     const QString declared = formKey.Item(QStringLiteral("Declaration"))
                                  .Item(QStringLiteral("Point1"))
                                  .Item(QStringLiteral("PAN"))
@@ -40,7 +47,7 @@ QString ImportDocument::pan() const
 
 QString ImportDocument::assessmentYear() const
 {
-    return formKey.Item(QStringLiteral("Form_Details")).Item(QStringLiteral("AssessmentYear")).text();
+    return formKey().Item(QStringLiteral("Form_Details")).Item(QStringLiteral("AssessmentYear")).text();
 }
 
 ImportDocument ImportDocument::read(const QString &path)
@@ -86,8 +93,10 @@ ImportDocument ImportDocument::read(const QString &path)
     doc.failure = QStringLiteral("Invalid JSON File");
     if (!parsed || !JSON::ParserErrors().isEmpty())
         return doc;
+    doc.document = std::make_shared<const JsonValue>(std::move(*parsed));
+    parsed.reset();
 
-    const JsonValue *root = &*parsed;
+    const JsonValue *root = doc.document.get();
     if (!root->Keys().isEmpty() && root->Keys().first() == QLatin1String("metadata"))
         root = &root->Item(QStringLiteral("data"));
     const QString rootKey = root->Keys().isEmpty() ? QString() : root->Keys().first();
@@ -96,11 +105,12 @@ ImportDocument ImportDocument::read(const QString &path)
         return doc;
     }
     doc.form = rootKey == QLatin1String("FORM3CA") ? FormKind::F3CA : FormKind::F3CB;
-    // A node owns its sub-tree: the copy is the form key cut out of the document.
-    doc.formKey = root->Item(rootKey).Item(doc.form == FormKind::F3CA ? QStringLiteral("F3CA")
-                                                                      : QStringLiteral("F3CB"));
-    doc.status = doc.formKey.isObject() ? Status::Ok : Status::Invalid;
-    if (doc.status == Status::Ok)
+    const JsonValue &formKey = root->Item(rootKey).Item(doc.form == FormKind::F3CA ? QStringLiteral("F3CA")
+                                                                                   : QStringLiteral("F3CB"));
+    doc.status = formKey.isObject() ? Status::Ok : Status::Invalid;
+    if (doc.status == Status::Ok) {
+        doc.m_formKey = &formKey;
         doc.failure.clear();
+    }
     return doc;
 }

@@ -93,7 +93,7 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
         if (form == FormKind::None || !acceptedPan(doc, m_allowOtherPan))
             return false;
         HostContext &h = host();
-        ReportImport::replace(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc.formKey);
+        ReportImport::replace(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc.formKey());
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
         return false;
@@ -119,7 +119,7 @@ bool clsImportJSON::importFile(const QString &file, const QString &client, const
         const FormKind stored = ReportForm::stored(host().DBObj(), client, yearKey);
         if (stored != FormKind::None && stored != doc.form)
             return false;
-        ReportImport::replace(ImportTarget::of(client, yearKey, doc.form), doc.formKey);
+        ReportImport::replace(ImportTarget::of(client, yearKey, doc.form), doc.formKey());
         return true;
     } catch (const DbError &e) {
         qWarning().noquote() << file << e.message();

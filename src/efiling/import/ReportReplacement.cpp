@@ -41,7 +41,7 @@ qint64 bytesOf(const ImportedRows::Row &row)
     qint64 bytes = 64 + 3 * row.point.size();
     for (const QString &value : row.cols)
         bytes += 8 + 3 * value.size();
-    return bytes;
+    return bytes + 8 * (ImportedRows::kSequenceColumn - row.cols.size()) + 3 * row.sequence.size();
 }
 
 QString insertStatement(const QString &table, int rowCount)
@@ -73,8 +73,9 @@ void bindRow(QSqlQuery &insert, int first, const ImportTarget &target, const Imp
     insert.bindValue(first + 2, row.point);
     insert.bindValue(first + 3, row.page);
     insert.bindValue(first + 4, target.report.formNameForPage(row.page));
-    for (int i = 0; i < ImportedRows::kSequenceColumn; ++i)
-        insert.bindValue(first + 5 + i, textOrNull(row.cols.at(i)));
+    for (int c = 1; c <= ImportedRows::kValueColumns; ++c)
+        insert.bindValue(first + 4 + c, textOrNull(row.col(c)));
+    insert.bindValue(first + 4 + ImportedRows::kSequenceColumn, textOrNull(row.sequence));
 }
 
 } // namespace

@@ -82,7 +82,8 @@ Run bulkImport(TestHost &env, const QString &zip)
     QElapsedTimer timer;
     timer.start();
     QList<BulkImport::File> files;
-    if (!BulkImport::scan(zip, true, files))
+    BulkImport::Unpacked unpacked;
+    if (!BulkImport::scan(zip, true, files, unpacked))
         return run;
     run.listSeconds = double(timer.nsecsElapsed()) / 1e9;
     for (BulkImport::File &f : files)

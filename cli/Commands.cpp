@@ -15,21 +15,13 @@
 namespace
 {
 
-QString oneLine(QString value)
-{
-    value.replace(u'\\', QLatin1String("\\\\"));
-    value.replace(u'\t', QLatin1String("\\t"));
-    value.replace(u'\n', QLatin1String("\\n"));
-    value.replace(u'\r', QLatin1String("\\r"));
-    return value;
-}
-
 int listClients(TalvexBase &host, const CommandLine &, QTextStream &out, QTextStream &)
 {
     Recordset rs = host.DBObj().Execute(
         QStringLiteral("SELECT Code_No, Name, PAN, Status FROM main_info1 ORDER BY Code_No"));
     for (; !rs.Eof(); rs.MoveNext())
-        out << rs.Fields(0) << '\t' << rs.Fields(1) << '\t' << rs.Fields(2) << '\t' << rs.Fields(3) << '\n';
+        out << oneLine(rs.Fields(0)) << '\t' << oneLine(rs.Fields(1)) << '\t' << oneLine(rs.Fields(2)) << '\t'
+            << oneLine(rs.Fields(3)) << '\n';
     return 0;
 }
 
@@ -74,6 +66,39 @@ int loadLookup(TalvexBase &host, const CommandLine &line, QTextStream &out, QTex
 
 } // namespace
 
+QString oneLine(const QString &value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'\\':
+            out += QLatin1String("\\\\");
+            break;
+        case u'\t':
+            out += QLatin1String("\\t");
+            break;
+        case u'\n':
+            out += QLatin1String("\\n");
+            break;
+        case u'\r':
+            out += QLatin1String("\\r");
+            break;
+        case 0:
+            out += QLatin1String("\\0");
+            break;
+        default:
+            // Other control characters (ESC among them) would steer the terminal.
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f || (c.unicode() >= 0x80 && c.unicode() < 0xa0) ||
+                c.unicode() == 0x2028 || c.unicode() == 0x2029)
+                out += QStringLiteral("\\x{%1}").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    return out;
+}
+
 bool selectClientAndYear(TalvexBase &host, const CommandLine &line, QTextStream &err)
 {
     const QString client = line.value(QStringLiteral("--client"));
@@ -111,8 +136,11 @@ const QList<Command> &commands()
              "                               1 invalid, 2 unreadable), one finding a line"),
          EfilingCommands::validate},
         {QStringLiteral("import-json"),
-         QStringLiteral("import-json --client C --year Y FILE\n"
-                        "                               replace a report by an e-filing JSON file (remarks stay)"),
+         QStringLiteral(
+             "import-json --client C --year Y FILE [--force] [--form-switch]\n"
+             "                               replace a report by an e-filing JSON file (remarks stay);\n"
+             "                               --force takes a file of another PAN, --form-switch a\n"
+             "                               file of the other form, turning the report into it"),
          ImportCommands::importJson},
         {QStringLiteral("bulk-import"),
          QStringLiteral("bulk-import FOLDER|FILE.zip [--yes]\n"

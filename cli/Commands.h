@@ -19,3 +19,7 @@ const QList<Command> &commands();
 
 // Selects the client and year named by --client and --year; false after telling why.
 bool selectClientAndYear(TalvexBase &host, const CommandLine &line, QTextStream &err);
+
+// A stored text on one line of output: backslashes, tabs, line breaks and other control
+// characters written as escapes ("\\", "\t", "\n", "\r", "\0", "\x{1b}").
+QString oneLine(const QString &value);

@@ -3,13 +3,12 @@
 #include "Commands.h"
 #include "base/Prompt.h"
 #include "base/ScriptedPrompt.h"
-#include "dialogs/clsExportJSON.h"
-#include "dialogs/frmeflvalid.h"
 #include "efiling/EfilingExport.h"
 #include "efiling/JsonSchemaCheck.h"
 #include "efiling/XmlSchemaCheck.h"
 #include "host/TalvexBase.h"
 #include "model/ReportModel.h"
+#include "model/rules/ReportRules.h"
 #include "store/Database.h"
 #include "store/ModuleState.h"
 
@@ -76,7 +75,8 @@ int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
     moduleState().openForm(storedFormKind(host), host.yearKey());
     const QString target = QFileInfo(line.has(QStringLiteral("--out"))
                                          ? line.value(QStringLiteral("--out"))
-                                         : QDir::current().filePath(clsExportJSON::defaultFileName()))
+                                         : QDir::current().filePath(EfilingExport::defaultFileName(
+                                               moduleState().formKind, host.vAsPAN(), host.yearKey())))
                                .absoluteFilePath();
     if (QFile::exists(target) && !line.has(QStringLiteral("--yes"))) {
         err << target << " exists; --yes replaces it.\nNo file was written.\n";
@@ -84,7 +84,7 @@ int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
     }
     // The stored report as every writer writes it; the rules change nothing in the database.
     const EfilingExport::Result result =
-        EfilingExport::writeReport(*clsExportJSON::reportAsWritten(), target, envelope);
+        EfilingExport::writeReport(*ReportRules::loadAsWritten(), target, envelope);
     switch (result.outcome) {
     case EfilingExport::Outcome::Valid:
         if (!result.failure.isEmpty()) {

@@ -13,14 +13,17 @@ namespace ImportCommands
 int importJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     if (line.arguments.size() != 1) {
-        err << "usage: taxaudit import-json --client C --year Y FILE\n";
+        err << "usage: taxaudit import-json --client C --year Y FILE [--force] [--form-switch]\n";
         return 2;
     }
     if (!selectClientAndYear(host, line, err))
         return 2;
     const QString file = line.arguments.first();
-    const bool imported = clsImportJSON().ImportJSON(file);
-    out << file << '\t' << host.Temp_Code() << '\t' << host.yearKey() << '\t'
+    clsImportJSON importer;
+    importer.allowOtherPan(line.has(QStringLiteral("--force")));
+    importer.allowFormSwitch(line.has(QStringLiteral("--form-switch")));
+    const bool imported = importer.ImportJSON(file);
+    out << oneLine(file) << '\t' << oneLine(host.Temp_Code()) << '\t' << host.yearKey() << '\t'
         << (imported ? "Success" : "Not imported") << '\n';
     return imported ? 0 : 1;
 }
@@ -34,7 +37,8 @@ int bulkImport(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStr
     const QString path = line.arguments.first();
     const bool isZip = path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) && !QFileInfo(path).isDir();
     QList<BulkImport::File> files;
-    if (!BulkImport::scan(path, isZip, files))
+    BulkImport::Unpacked unpacked;
+    if (!BulkImport::scan(path, isZip, files, unpacked))
         return 2;
     // Every return whose PAN names a client; the others wait for a client chosen on the screen.
     bool any = false;
@@ -47,8 +51,8 @@ int bulkImport(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStr
     for (const BulkImport::File &f : files) {
         const QString status = f.status.isEmpty() ? QStringLiteral("Not imported") : f.status;
         allImported = allImported && status == QLatin1String("Success");
-        out << f.fileName << '\t' << f.form << '\t' << f.year << '\t' << f.pan << '\t' << f.client << '\t'
-            << status << '\n';
+        out << oneLine(f.fileName) << '\t' << f.form << '\t' << oneLine(f.year) << '\t' << oneLine(f.pan)
+            << '\t' << oneLine(f.client) << '\t' << oneLine(status) << '\n';
     }
     return allImported ? 0 : 1;
 }

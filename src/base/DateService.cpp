@@ -21,9 +21,9 @@ QDate parse(const QString &text)
 {
     const QString t = text.trimmed();
     static const QRegularExpression separated(
-        QStringLiteral("^(\\d{1,2})\\s*[/\\-. ]\\s*(\\d{1,2})\\s*[/\\-. ]\\s*(\\d{2}|\\d{4})$"));
-    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
-    static const QRegularExpression packed(QStringLiteral("^(\\d{2})(\\d{2})(\\d{2}|\\d{4})$"));
+        QStringLiteral("\\A(\\d{1,2})\\s*[/\\-. ]\\s*(\\d{1,2})\\s*[/\\-. ]\\s*(\\d{2}|\\d{4})\\z"));
+    static const QRegularExpression iso(QStringLiteral("\\A(\\d{4})-(\\d{1,2})-(\\d{1,2})\\z"));
+    static const QRegularExpression packed(QStringLiteral("\\A(\\d{2})(\\d{2})(\\d{2}|\\d{4})\\z"));
 
     QRegularExpressionMatch m = separated.match(t);
     if (!m.hasMatch())

@@ -36,19 +36,19 @@ int verhoeffChecksum(const QString &digits, bool withCheckDigit)
 
 bool ValidPan(const QString &pan)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[A-Z]{3}[ABCFGHJLPTKE][A-Z][0-9]{4}[A-Z]$"));
+    static const QRegularExpression pattern(QStringLiteral("\\A[A-Z]{3}[ABCFGHJLPTKE][A-Z][0-9]{4}[A-Z]\\z"));
     return pattern.match(pan).hasMatch();
 }
 
 bool ValidAadhaar(const QString &aadhaar)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[2-9][0-9]{11}$"));
+    static const QRegularExpression pattern(QStringLiteral("\\A[2-9][0-9]{11}\\z"));
     return pattern.match(aadhaar).hasMatch() && verhoeffChecksum(aadhaar, true) == 0;
 }
 
 bool ValidTan(const QString &tan)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[A-Z]{4}[0-9]{5}[A-Z]$"));
+    static const QRegularExpression pattern(QStringLiteral("\\A[A-Z]{4}[0-9]{5}[A-Z]\\z"));
     return pattern.match(tan).hasMatch();
 }
 

@@ -6,7 +6,9 @@
 // Every message box, question and file dialog of the module goes through this interface:
 // the desktop program shows real dialogs, tests and the command-line tool answer by script.
 enum class PromptIcon { None, Information, Question, Warning, Critical };
-enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoDefaultNo: a question whose safe answer is No; it is the default button, and a
+// script that answers everything Yes still answers it No unless told otherwise.
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 class Prompt

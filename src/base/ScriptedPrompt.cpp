@@ -51,6 +51,8 @@ PromptAnswer ScriptedPrompt::message(const QString &text, const QString &title, 
         answer = PromptAnswer::Ok;
     } else if (v.isValid() && v.typeId() == QMetaType::Int) {
         answer = static_cast<PromptAnswer>(v.toInt());
+    } else if (buttons == PromptButtons::YesNoDefaultNo) {
+        answer = PromptAnswer::No;
     } else if (buttons == PromptButtons::OkCancel) {
         answer = m_defaultYes ? PromptAnswer::Ok : PromptAnswer::Cancel;
     } else {

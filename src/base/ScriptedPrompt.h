@@ -7,7 +7,8 @@
 #include <vector>
 
 // Answers prompts from a queue and records what was shown, for tests and the
-// command-line tool. An empty queue gives the default answer (No/Cancel unless set).
+// command-line tool. An empty queue gives the default answer (No/Cancel unless set; a
+// question asked with YesNoDefaultNo is always answered No).
 class ScriptedPrompt : public Prompt
 {
 public:

@@ -28,7 +28,7 @@ QString clsExportJSON::formKey()
 QString clsExportJSON::defaultFileName()
 {
     HostContext &h = host();
-    return QStringLiteral("%1_%2_%3.json").arg(moduleState().formCode, h.vAsPAN(), h.yearKey());
+    return EfilingExport::defaultFileName(moduleState().formKind, h.vAsPAN(), h.yearKey());
 }
 
 QString clsExportJSON::schemaFolder()
@@ -36,21 +36,14 @@ QString clsExportJSON::schemaFolder()
     return EfilingExport::schemaFolder(moduleState().formKind);
 }
 
-std::unique_ptr<ReportModel> clsExportJSON::reportAsWritten()
-{
-    auto model = ReportModel::load();
-    ReportRules::applyAll(*model);
-    return model;
-}
-
 QByteArray clsExportJSON::compose(const QDate &today)
 {
-    return EfilingExport::compose(*reportAsWritten(), today);
+    return EfilingExport::compose(*ReportRules::loadAsWritten(), today);
 }
 
 void clsExportJSON::compose(JsonLineWriter &w, const QDate &today)
 {
-    EfilingExport::compose(w, *reportAsWritten(), today);
+    EfilingExport::compose(w, *ReportRules::loadAsWritten(), today);
 }
 
 bool clsExportJSON::chooseFile()
@@ -110,7 +103,8 @@ void clsExportJSON::GenerateJSON([[maybe_unused]] const QString &mode)
     try {
         if (!chooseFile())
             return;
-        const EfilingExport::Result result = EfilingExport::writeReport(*reportAsWritten(), m_file);
+        const EfilingExport::Result result =
+            EfilingExport::writeReport(*ReportRules::loadAsWritten(), m_file);
         if (result.outcome == EfilingExport::Outcome::NotWritten) {
             prompts().message(result.failure, {}, PromptIcon::Critical);
             return;

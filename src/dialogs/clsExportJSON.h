@@ -5,10 +5,8 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
-#include <memory>
 
 class JsonLineWriter;
-class ReportModel;
 
 // The desktop's Generate JSON for the open Form 3CA-3CD or Form 3CB-3CD report: the dialogs
 // around EfilingExport. It asks where, has the document written and checked, shows the
@@ -22,9 +20,6 @@ public:
     // service, which this installation does not have. Every outcome is shown to the user.
     void GenerateJSON(const QString &mode);
 
-    // The open report as every writer writes it: its stored rows with the report rules applied.
-    static std::unique_ptr<ReportModel> reportAsWritten();
-
     // The document of the open report, created on `today`.
     static QByteArray compose(const QDate &today = QDate::currentDate());
     static void compose(JsonLineWriter &w, const QDate &today);
@@ -32,6 +27,7 @@ public:
     // "FORM3CA" or "FORM3CB" / "F3CA" or "F3CB" for the open form.
     static QString formRoot();
     static QString formKey();
+    // "3CA_AABCS1234K_2026.json"; "3CA_2026.json" when the client's PAN is not a valid PAN.
     static QString defaultFileName();
     static QString schemaFolder();
 

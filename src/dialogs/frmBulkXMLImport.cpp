@@ -102,7 +102,7 @@ void frmBulkXMLImport::browse()
 
 bool frmBulkXMLImport::showList()
 {
-    if (!BulkImport::scan(m_path->text(), m_zip->isChecked(), m_files))
+    if (!BulkImport::scan(m_path->text(), m_zip->isChecked(), m_files, m_unpacked))
         return false;
     fillGrid();
     m_steps->setCurrentIndex(1);
@@ -155,6 +155,7 @@ void frmBulkXMLImport::proceed()
 void frmBulkXMLImport::backToSource()
 {
     m_files.clear();
+    m_unpacked.release();
     m_grid->setRowCount(0);
     m_path->clear();
     m_steps->setCurrentIndex(0);

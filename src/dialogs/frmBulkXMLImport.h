@@ -36,6 +36,7 @@ private:
     void backToSource();
 
     BulkImport::FileImport m_importFile;
+    BulkImport::Unpacked m_unpacked; // removed with the screen, or on going back
     QList<BulkImport::File> m_files;
     QStackedWidget *m_steps;
     QLineEdit *m_path;

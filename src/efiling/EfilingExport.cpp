@@ -8,6 +8,7 @@
 #include "JsonLineWriter.h"
 #include "UploadEnvelope.h"
 #include "WriteContext.h"
+#include "base/IdentityChecks.h"
 #include "base/Installation.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/Vocabulary.h"
@@ -65,6 +66,14 @@ QString formRoot(FormKind kind)
 QString formKey(FormKind kind)
 {
     return kind == FormKind::F3CB ? QStringLiteral("F3CB") : QStringLiteral("F3CA");
+}
+
+QString defaultFileName(FormKind kind, const QString &pan, const QString &yearKey)
+{
+    const QString code = ModuleState::codeOf(kind);
+    if (!IdentityChecks::ValidPan(pan))
+        return QStringLiteral("%1_%2.json").arg(code, yearKey);
+    return QStringLiteral("%1_%2_%3.json").arg(code, pan, yearKey);
 }
 
 QString schemaFolder(FormKind kind)

@@ -29,6 +29,9 @@ struct Result {
 // "FORM3CA" or "FORM3CB" / "F3CA" or "F3CB".
 QString formRoot(FormKind kind);
 QString formKey(FormKind kind);
+// "3CA_AABCS1234K_2026.json": the form code, the PAN and the year key. The PAN comes from
+// the client master as typed: only a real PAN goes into a file name ("3CA_2026.json" else).
+QString defaultFileName(FormKind kind, const QString &pan, const QString &yearKey);
 // The folder of the form's schemas in the installation, and the main schema in it.
 QString schemaFolder(FormKind kind);
 QString schemaFile(FormKind kind);

@@ -1,5 +1,7 @@
 #include "JsonPositions.h"
 
+#include <vector>
+
 namespace JsonPositions
 {
 
@@ -16,14 +18,24 @@ public:
     {
     }
 
+    // The nesting is followed with a stack of its own, not by recursion: a hostile file
+    // nested fifty thousand levels deep must not exhaust the program's stack.
     void run()
     {
         std::string root;
         note(root, here());
-        value(root);
+        skipBlanks();
+        if (!atEnd())
+            scan(root);
     }
 
 private:
+    struct Open {
+        bool object;
+        std::string pointer;
+        size_t index = 0; // the next element's number, in an array
+    };
+
     bool atEnd() const { return m_pos >= m_text.size(); }
     char peek() const { return atEnd() ? '\0' : m_text[m_pos]; }
     TextPosition here() const { return {m_line, m_column}; }
@@ -81,16 +93,24 @@ private:
         return false;
     }
 
-    bool value(const std::string &pointer)
+    // Reads the value that starts here: a scalar at once, an object or array by opening it
+    // on the stack. False at a syntax error or the end of the text.
+    bool value(const std::string &pointer, std::vector<Open> &stack)
     {
         skipBlanks();
         if (atEnd())
             return false;
+        if ((peek() == '{' || peek() == '[') && stack.size() >= kMaxDepth)
+            return false;
         switch (peek()) {
         case '{':
-            return object(pointer);
+            advance();
+            stack.push_back({true, pointer});
+            return true;
         case '[':
-            return array(pointer);
+            advance();
+            stack.push_back({false, pointer});
+            return true;
         case '"':
             return string(nullptr);
         default:
@@ -102,58 +122,47 @@ private:
         }
     }
 
-    bool object(const std::string &pointer)
+    void scan(const std::string &root)
     {
-        advance();
-        for (;;) {
+        std::vector<Open> stack;
+        if (!value(root, stack))
+            return;
+        while (!stack.empty()) {
             skipBlanks();
             if (atEnd())
-                return false;
-            if (peek() == '}') {
+                return;
+            Open &top = stack.back();
+            const char close = top.object ? '}' : ']';
+            if (peek() == close) {
                 advance();
-                return true;
+                stack.pop_back();
+                continue;
             }
             if (peek() == ',') {
                 advance();
                 continue;
             }
-            if (peek() != '"')
-                return false;
-            const TextPosition at = here();
-            std::string name;
-            if (!string(&name))
-                return false;
-            const std::string child = pointer + '/' + pointerStep(name);
-            note(child, at);
-            skipBlanks();
-            if (peek() != ':')
-                return false;
-            advance();
-            if (!value(child))
-                return false;
-        }
-    }
-
-    bool array(const std::string &pointer)
-    {
-        advance();
-        size_t index = 0;
-        for (;;) {
-            skipBlanks();
-            if (atEnd())
-                return false;
-            if (peek() == ']') {
+            std::string child;
+            if (top.object) {
+                if (peek() != '"')
+                    return;
+                const TextPosition at = here();
+                std::string name;
+                if (!string(&name))
+                    return;
+                child = top.pointer + '/' + pointerStep(name);
+                note(child, at);
+                skipBlanks();
+                if (peek() != ':')
+                    return;
                 advance();
-                return true;
+            } else {
+                child = top.pointer + '/' + std::to_string(top.index++);
+                note(child, here());
             }
-            if (peek() == ',') {
-                advance();
-                continue;
-            }
-            const std::string child = pointer + '/' + std::to_string(index++);
-            note(child, here());
-            if (!value(child))
-                return false;
+            // `top` may dangle once value() has pushed onto the stack.
+            if (!value(child, stack))
+                return;
         }
     }
 

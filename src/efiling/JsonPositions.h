@@ -16,10 +16,14 @@ struct TextPosition {
 namespace JsonPositions
 {
 
+// No e-filing file nests its members this deep (the import's reader stops at the same
+// depth); members below it are not looked for.
+constexpr size_t kMaxDepth = 256;
+
 // The position of each wanted member, named by its JSON pointer ("/FORM3CA/F3CA/PAN",
 // "/a/0/b"; "" is the document itself): a member's position is that of its name, an
 // array element's that of its first character. A text with a syntax error is read up to
-// the error; members beyond it are not found.
+// the error; members beyond it, or deeper than kMaxDepth, are not found.
 std::unordered_map<std::string, TextPosition> locate(const std::string &text,
                                                      const std::unordered_set<std::string> &pointers);
 

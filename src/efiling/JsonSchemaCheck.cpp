@@ -26,6 +26,30 @@ namespace
 
 using Steps = std::vector<SchemaLookup::Step>;
 
+// The byte offset of the first bracket that opens a level deeper than the limit.
+size_t firstTooDeep(const std::string &text)
+{
+    size_t depth = 0;
+    bool inString = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            if (++depth > JsonPositions::kMaxDepth)
+                return i;
+        } else if ((c == '}' || c == ']') && depth > 0) {
+            --depth;
+        }
+    }
+    return 0;
+}
+
 bool startsWith(const std::string &text, const char *prefix)
 {
     return text.rfind(prefix, 0) == 0;
@@ -343,8 +367,26 @@ JsonSchemaCheck::~JsonSchemaCheck() = default;
 QList<ValidationFinding> JsonSchemaCheck::run(const std::string &jsonText) const
 {
     json doc;
+    // The checks below walk the document recursively: a file nested deeper than any return
+    // is refused before it can exhaust the stack.
+    const json::parser_callback_t depthLimit = [&](int depth, json::parse_event_t event, json &) {
+        if (depth > int(JsonPositions::kMaxDepth) &&
+            (event == json::parse_event_t::object_start || event == json::parse_event_t::array_start))
+            throw std::length_error("nested too deep");
+        return true;
+    };
     try {
-        doc = json::parse(jsonText);
+        doc = json::parse(jsonText, depthLimit);
+    } catch (const std::length_error &) {
+        ValidationFinding f;
+        f.errorNo = ErrorKind::Syntax;
+        const TextPosition at = JsonPositions::ofOffset(jsonText, firstTooDeep(jsonText));
+        f.line = at.line;
+        f.column = at.column;
+        f.message = QStringLiteral("The file nests its members more than %1 levels deep; no e-filing file "
+                                   "does, and it is not checked further.")
+                        .arg(JsonPositions::kMaxDepth);
+        return {f};
     } catch (const json::parse_error &e) {
         const TextPosition at = JsonPositions::ofOffset(jsonText, e.byte > 0 ? e.byte - 1 : 0);
         ValidationFinding f;

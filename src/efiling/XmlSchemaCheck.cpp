@@ -1,6 +1,7 @@
 #include "XmlSchemaCheck.h"
 
 #include <QFile>
+#include <libxml/xmlIO.h>
 #include <libxml/xmlreader.h>
 #include <libxml/xmlschemas.h>
 #include <memory>
@@ -49,6 +50,45 @@ void noteFileError(void *context, xmlErrorPtr error)
     c->findings << f;
 }
 
+void noteEntityReference(Collector &c)
+{
+    if (c.findings.size() >= c.limit)
+        return;
+    ValidationFinding f;
+    f.errorNo = QString::number(XML_ERR_UNDECLARED_ENTITY);
+    f.line = xmlTextReaderGetParserLineNumber(c.reader);
+    f.column = xmlTextReaderGetParserColumnNumber(c.reader);
+    const QString name = QString::fromUtf8(reinterpret_cast<const char *>(xmlTextReaderConstName(c.reader)));
+    if (xmlNodePtr node = xmlTextReaderCurrentNode(c.reader); node && node->parent) {
+        if (xmlChar *path = xmlGetNodePath(node->parent)) {
+            f.root = QString::fromUtf8(reinterpret_cast<const char *>(path));
+            xmlFree(path);
+        }
+        f.member = QString::fromUtf8(reinterpret_cast<const char *>(node->parent->name));
+    }
+    f.value = u'&' + name + u';';
+    f.message =
+        QStringLiteral("The entity reference &%1; is not expanded; write its text in its place.").arg(name);
+    c.findings << f;
+}
+
+// Refuses network addresses to the loader of external files (schemas, DTDs, entities)
+// while it lives, and puts the previous loader back.
+class NoNetwork
+{
+public:
+    NoNetwork() : m_previous(xmlGetExternalEntityLoader())
+    {
+        xmlSetExternalEntityLoader(xmlNoNetExternalEntityLoader);
+    }
+    ~NoNetwork() { xmlSetExternalEntityLoader(m_previous); }
+    NoNetwork(const NoNetwork &) = delete;
+    NoNetwork &operator=(const NoNetwork &) = delete;
+
+private:
+    xmlExternalEntityLoader m_previous;
+};
+
 void noteSchemaError(void *context, xmlErrorPtr error)
 {
     auto *c = static_cast<Collector *>(context);
@@ -76,7 +116,13 @@ Result run(const QString &xmlFile, const QString &schemaFile, int limit)
     std::unique_ptr<xmlSchemaParserCtxt, decltype(&xmlSchemaFreeParserCtxt)> parser(
         xmlSchemaNewParserCtxt(schemaPath.constData()), xmlSchemaFreeParserCtxt);
     xmlSchemaSetParserStructuredErrors(parser.get(), noteSchemaError, &collector);
-    std::unique_ptr<xmlSchema, decltype(&xmlSchemaFree)> schema(xmlSchemaParse(parser.get()), xmlSchemaFree);
+    std::unique_ptr<xmlSchema, decltype(&xmlSchemaFree)> schema(nullptr, xmlSchemaFree);
+    {
+        // A schema's xs:import and xs:include name their files by address: the published
+        // schemas lie beside each other, and nothing is fetched over the network.
+        const NoNetwork offline;
+        schema.reset(xmlSchemaParse(parser.get()));
+    }
     if (!schema) {
         result.failure =
             QStringLiteral("The schema [%1] cannot be used: %2").arg(schemaFile, collector.schemaErrors);
@@ -98,7 +144,12 @@ Result run(const QString &xmlFile, const QString &schemaFile, int limit)
         return result;
     }
     // Read to the end (or to the limit): each fault is reported as the reader meets it.
+    // The reader leaves entity references unexpanded, which the validator then passes
+    // over: the portal expands none, so each is a fault of its own.
+    const NoNetwork offline;
     while (collector.findings.size() < limit && xmlTextReaderRead(reader.get()) == 1) {
+        if (xmlTextReaderNodeType(reader.get()) == XML_READER_TYPE_ENTITY_REFERENCE)
+            noteEntityReference(collector);
     }
     result.findings = collector.findings;
     return result;

@@ -31,7 +31,7 @@ void createClauseTable(Database &db, QSet<QString> &existing, const QString &tab
 
 bool isValidYearKey(const QString &yearKey)
 {
-    static const QRegularExpression fourDigits(QStringLiteral("^(19|20)[0-9]{2}$"));
+    static const QRegularExpression fourDigits(QStringLiteral("\\A(19|20)[0-9]{2}\\z"));
     return fourDigits.match(yearKey).hasMatch();
 }
 

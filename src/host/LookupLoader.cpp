@@ -55,7 +55,7 @@ int load(Database &db, const QString &tableName, const QString &csvPath)
     if (rows.isEmpty())
         throw DbError(QStringLiteral("%1 is empty: its first line must name the columns.").arg(csvPath));
 
-    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]{0,63}$"));
+    static const QRegularExpression identifier(QStringLiteral("\\A[A-Za-z_][A-Za-z0-9_]{0,63}\\z"));
     const QStringList header = rows.takeFirst();
     QSet<QString> seen;
     for (const QString &col : header) {

@@ -1,6 +1,7 @@
 #include "SchemaTable.h"
 
 #include "store/Database.h"
+#include "store/DbError.h"
 
 namespace SchemaTable
 {
@@ -34,8 +35,15 @@ void create(Database &db, QSet<QString> &existing, const QString &table, const Q
     QStringList defs;
     for (const Column &c : columns)
         defs << c.name + u' ' + typeOf(db.dialect(), c);
-    for (const QString &statement : db.dialect().createTable(table, defs, indexColumns))
-        db.Execute(statement);
+    // Two workstations may open a new year at the same moment: the statements tolerate a
+    // table the other one made, and a failure is only one when the table is still missing.
+    try {
+        for (const QString &statement : db.dialect().createTable(table, defs, indexColumns))
+            db.Execute(statement);
+    } catch (const DbError &) {
+        if (!db.tableExists(table))
+            throw;
+    }
 }
 
 void create(Database &db, const QString &table, const QList<Column> &columns, const QStringList &indexColumns)

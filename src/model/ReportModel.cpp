@@ -3,70 +3,7 @@
 #include "host/HostContext.h"
 #include "store/Database.h"
 
-#include <QSqlQuery>
 #include <algorithm>
-
-namespace
-{
-
-QString valueColumnList(int count)
-{
-    QStringList cols;
-    for (int i = 1; i <= count; ++i)
-        cols << QStringLiteral("Col%1").arg(i);
-    return cols.join(u',');
-}
-
-QString marks(int count)
-{
-    QStringList m;
-    for (int i = 0; i < count; ++i)
-        m << QStringLiteral("?");
-    return m.join(u',');
-}
-
-// An empty cell is stored as no value, as the pages store it.
-QVariant textOrNull(const QString &value)
-{
-    return value.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(value);
-}
-
-// A grid row carries its row number; one whose values are all empty is not written.
-bool isEmptyGridRow(const ClauseStore::ClauseRow &row, int valueColumns)
-{
-    if (row.col(valueColumns).isEmpty())
-        return false;
-    for (int c = 1; c < valueColumns; ++c) {
-        if (!row.col(c).trimmed().isEmpty())
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
-ReportKey ReportKey::current()
-{
-    HostContext &h = host();
-    return {h.Temp_Code(), h.yearKey(), moduleState()};
-}
-
-ReportKey ReportKey::of(const QString &client, const QString &yearKey, FormKind kind)
-{
-    ReportKey key{client, yearKey, {}};
-    key.form.openForm(kind, yearKey);
-    return key;
-}
-
-QString ReportKey::firstDate() const
-{
-    return QStringLiteral("01/04/%1").arg(yearKey.toInt() - 1);
-}
-
-QString ReportKey::secondDate() const
-{
-    return QStringLiteral("31/03/") + yearKey;
-}
 
 ReportModel::ReportModel(const ReportKey &key, QObject *parent) : QObject(parent), m_key(key) {}
 
@@ -81,22 +18,8 @@ void ReportModel::reload()
 {
     m_byPoint.clear();
     m_pointOrder.clear();
-    const ModuleState &m = m_key.form;
-    const int columns = m.valueColumns();
-    Recordset rs = host().DBObj().Execute(
-        QStringLiteral("SELECT PageNo, FormName, PointNo, %1 FROM %2 WHERE Code_No=? AND FYr=? "
-                       "ORDER BY PageNo, FormName, PointNo, convert(%3,signed)")
-            .arg(valueColumnList(columns), m.clauseTable, m.sequenceColumn()),
-        {m_key.client, m_key.yearKey});
-    for (; !rs.Eof(); rs.MoveNext()) {
-        Row row;
-        row.page = rs.Fields(0).toInt();
-        row.formName = rs.Fields(1);
-        row.point = rs.Fields(2);
-        for (int i = 0; i < columns; ++i)
-            row.cols << rs.Fields(3 + i);
+    for (Row &row : ClauseStore::readAll(m_key))
         append(row);
-    }
     emit reloaded();
 }
 
@@ -219,30 +142,16 @@ void ReportModel::append(const Row &row)
 
 void ReportModel::savePage(int page) const
 {
-    const ModuleState &m = m_key.form;
     const QString form = formNameForPage(page);
-    const int columns = m.valueColumns();
-    Database &db = host().DBObj();
-    Transaction transaction(db);
-    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND FormName=?")
-                   .arg(m.clauseTable),
-               {m_key.client, m_key.yearKey, page, form});
-    QSqlQuery insert = db.prepare(
-        QStringLiteral("INSERT INTO %1 (Code_No,FYr,PointNo,PageNo,FormName,%2) VALUES (?,?,?,?,?,%3)")
-            .arg(m.clauseTable, valueColumnList(columns), marks(columns)));
+    QList<Row> pageRows;
     for (const QString &point : m_pointOrder.value(page)) {
         for (const Row &row : rows(page, point)) {
-            if (row.formName != form || isEmptyGridRow(row, columns))
-                continue;
-            insert.bindValue(0, m_key.client);
-            insert.bindValue(1, m_key.yearKey);
-            insert.bindValue(2, point);
-            insert.bindValue(3, page);
-            insert.bindValue(4, form);
-            for (int c = 0; c < columns; ++c)
-                insert.bindValue(5 + c, textOrNull(row.col(c + 1)));
-            db.exec(insert);
+            if (row.formName == form)
+                pageRows << row;
         }
     }
+    Transaction transaction(host().DBObj());
+    ClauseStore::deletePage(m_key, page);
+    ClauseStore::insertStoredRows(m_key, pageRows);
     transaction.commit();
 }

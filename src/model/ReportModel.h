@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/ClauseStore.h"
-#include "store/ModuleState.h"
+#include "store/ReportKey.h"
 
 #include <QHash>
 #include <QList>
@@ -9,22 +9,6 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
-
-// Which report a model holds: a client's Form 3CA-3CD or Form 3CB-3CD of one year. Named
-// outright, so that an import can fill another client's report than the host's current one.
-struct ReportKey {
-    QString client;
-    QString yearKey;
-    ModuleState form; // kind, code, clause table and the form name of each page
-
-    // The host's current client and year and the open form.
-    static ReportKey current();
-    static ReportKey of(const QString &client, const QString &yearKey, FormKind kind);
-
-    // "01/04/2025" and "31/03/2026" for the year key "2026".
-    QString firstDate() const;
-    QString secondDate() const;
-};
 
 // One report's clause rows, read once and grouped by page and point, each point's rows in
 // grid order (the sequence column read as a number). Screens, the command-line tool, the

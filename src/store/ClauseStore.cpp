@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "ModuleState.h"
+#include "ReportKey.h"
 #include "host/HostContext.h"
 
 #include <algorithm>
@@ -39,6 +40,18 @@ ClauseRow rowFrom(const Recordset &rs, int firstValue, int count)
     for (int i = 0; i < count; ++i)
         row.cols << rs.Fields(firstValue + i);
     return row;
+}
+
+// A grid row carries its row number; one whose values are all empty is not written.
+bool isEmptyGridRow(const ClauseRow &row, int valueColumns)
+{
+    if (row.col(valueColumns).isEmpty())
+        return false;
+    for (int c = 1; c < valueColumns; ++c) {
+        if (!row.col(c).trimmed().isEmpty())
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -103,11 +116,38 @@ void insertRows(int page, const QString &point, const QList<QStringList> &rows, 
 
 void deletePage(int page)
 {
-    const ModuleState &m = moduleState();
-    HostContext &h = host();
-    h.DBObj().Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND FormName=?")
-                          .arg(m.clauseTable),
-                      {h.Temp_Code(), h.yearKey(), page, m.formNameForPage(page)});
+    deletePage(ReportKey::current(), page);
+}
+
+void deletePage(const ReportKey &key, int page)
+{
+    const ModuleState &m = key.form;
+    host().DBObj().Execute(
+        QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND FormName=?")
+            .arg(m.clauseTable),
+        {key.client, key.yearKey, page, m.formNameForPage(page)});
+}
+
+void insertStoredRows(const ReportKey &key, const QList<ClauseRow> &rows)
+{
+    const ModuleState &m = key.form;
+    const int columns = m.valueColumns();
+    Database &db = host().DBObj();
+    QSqlQuery insert = db.prepare(
+        QStringLiteral("INSERT INTO %1 (Code_No,FYr,PointNo,PageNo,FormName,%2) VALUES (?,?,?,?,?,%3)")
+            .arg(m.clauseTable, valueColumnList(columns), marks(columns)));
+    for (const ClauseRow &row : rows) {
+        if (isEmptyGridRow(row, columns))
+            continue;
+        insert.bindValue(0, key.client);
+        insert.bindValue(1, key.yearKey);
+        insert.bindValue(2, row.point);
+        insert.bindValue(3, row.page);
+        insert.bindValue(4, row.formName.isEmpty() ? m.formNameForPage(row.page) : row.formName);
+        for (int c = 0; c < columns; ++c)
+            insert.bindValue(5 + c, textOrNull(row.col(c + 1)));
+        db.exec(insert);
+    }
 }
 
 void deleteTick(const QString &point)
@@ -131,13 +171,13 @@ void deletePoint(int page, const QString &point)
 
 namespace
 {
-QList<ClauseRow> readRows(const QString &condition, const QVariantList &extraBinds, const QString &order)
+QList<ClauseRow> readRows(const ReportKey &key, const QString &condition, const QVariantList &extraBinds,
+                          const QString &order)
 {
-    const ModuleState &m = moduleState();
-    HostContext &h = host();
-    QVariantList binds{h.Temp_Code(), h.yearKey()};
+    const ModuleState &m = key.form;
+    QVariantList binds{key.client, key.yearKey};
     binds += extraBinds;
-    Recordset rs = h.DBObj().Execute(
+    Recordset rs = host().DBObj().Execute(
         QStringLiteral("SELECT PageNo, FormName, PointNo, %1 FROM %2 WHERE Code_No=? AND FYr=?%3 ORDER BY %4")
             .arg(valueColumnList(m.valueColumns()), m.clauseTable, condition, order),
         binds);
@@ -156,22 +196,27 @@ QList<ClauseRow> readRows(const QString &condition, const QVariantList &extraBin
 QList<ClauseRow> readPoint(int page, const QString &point, bool ordered)
 {
     const QString seq = moduleState().sequenceColumn();
-    return readRows(QStringLiteral(" AND PageNo=? AND PointNo=?"), {page, point},
+    return readRows(ReportKey::current(), QStringLiteral(" AND PageNo=? AND PointNo=?"), {page, point},
                     ordered ? QStringLiteral("convert(%1,signed)").arg(seq) : QStringLiteral("PointNo"));
 }
 
 QList<ClauseRow> readPage(int page)
 {
-    return readRows(QStringLiteral(" AND PageNo=? AND FormName=?"),
+    return readRows(ReportKey::current(), QStringLiteral(" AND PageNo=? AND FormName=?"),
                     {page, moduleState().formNameForPage(page)},
                     QStringLiteral("convert(%1,signed)").arg(moduleState().sequenceColumn()));
 }
 
 QList<ClauseRow> readAll()
 {
+    return readAll(ReportKey::current());
+}
+
+QList<ClauseRow> readAll(const ReportKey &key)
+{
     return readRows(
-        QString(), {},
-        QStringLiteral("PageNo, FormName, PointNo, convert(%1,signed)").arg(moduleState().sequenceColumn()));
+        key, QString(), {},
+        QStringLiteral("PageNo, FormName, PointNo, convert(%1,signed)").arg(key.form.sequenceColumn()));
 }
 
 } // namespace ClauseStore

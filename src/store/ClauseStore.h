@@ -8,6 +8,8 @@
 // form name, page and point, with up to 23 text columns. These routines read and write
 // such rows for the current host client and year and the open form of moduleState().
 // Errors raise DbError into the caller's trap.
+struct ReportKey;
+
 namespace ClauseStore
 {
 
@@ -23,6 +25,7 @@ struct ClauseRow {
 };
 
 void deletePage(int page);
+void deletePage(const ReportKey &key, int page);
 void deletePoint(int page, const QString &point);
 // Removes a single tick of page 201 ("Annex18", "FAChart") before it is written again.
 void deleteTick(const QString &point);
@@ -34,5 +37,9 @@ QList<ClauseRow> readPoint(int page, const QString &point, bool ordered = true);
 QList<ClauseRow> readPage(int page);
 // All rows of the client and year, ordered by page, point and sequence.
 QList<ClauseRow> readAll();
+QList<ClauseRow> readAll(const ReportKey &key);
+// Writes rows as they are kept, all columns with the sequence among them; a grid row
+// whose values are all empty is not written.
+void insertStoredRows(const ReportKey &key, const QList<ClauseRow> &rows);
 
 } // namespace ClauseStore

@@ -11,12 +11,38 @@ namespace
 {
 QAtomicInt connectionCounter;
 
-QString errorText(const QSqlError &error)
+QString rawText(const QSqlError &error)
 {
     QString text = error.databaseText().trimmed();
     if (text.isEmpty())
         text = error.text().trimmed();
     return text;
+}
+
+// Another connection holds the rows: MySQL's lock wait timeout (1205) and deadlock (1213),
+// SQLite's busy and locked results (5 and 6, also as extended codes).
+bool isLockWait(const QSqlError &error)
+{
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number);
+    if (number && (code == 1205 || code == 1213 || code % 256 == 5 || code % 256 == 6))
+        return true;
+    return rawText(error).contains(QLatin1String("database is locked"), Qt::CaseInsensitive);
+}
+
+// The server went away or the line to it broke (MySQL client errors 2006, 2013, and 4031
+// for a connection the server closed as idle).
+bool isConnectionLost(const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("2006") || code == QLatin1String("2013") || code == QLatin1String("4031");
+}
+
+QString errorText(const QSqlError &error)
+{
+    if (isLockWait(error))
+        return QStringLiteral("Another workstation is saving this client's report; try again in a moment.");
+    return rawText(error);
 }
 } // namespace
 
@@ -72,36 +98,68 @@ std::unique_ptr<Database> Database::open(const DbUrl &url)
         throw DbError(QStringLiteral("Could not open the database %1: %2").arg(url.toString(), message));
     }
     std::unique_ptr<Database> result(new Database(url, db, engine));
-    if (engine == SqlDialect::Engine::MySQL) {
-        result->runRaw(QStringLiteral("SET NAMES utf8mb4 COLLATE utf8mb4_bin"));
-        result->runRaw(QStringLiteral("SET SESSION sql_mode = 'NO_ENGINE_SUBSTITUTION'"));
-    } else {
-        result->runRaw(QStringLiteral("PRAGMA journal_mode=WAL"));
-    }
+    result->startSession();
     return result;
+}
+
+void Database::startSession()
+{
+    if (m_dialect.isSQLite()) {
+        runRaw(QStringLiteral("PRAGMA journal_mode=WAL"));
+        return;
+    }
+    runRaw(QStringLiteral("SET NAMES utf8mb4 COLLATE utf8mb4_bin"));
+    runRaw(QStringLiteral("SET SESSION sql_mode = 'NO_ENGINE_SUBSTITUTION'"));
+}
+
+void Database::fail(const QSqlError &error, const QString &sql)
+{
+    if (!m_dialect.isSQLite() && isConnectionLost(error)) {
+        // Whatever the open transaction held is gone with the connection; the next
+        // statement outside a transaction connects afresh.
+        m_lost = true;
+        throw DbError(QStringLiteral("The connection to the database server was lost (%1). What was being "
+                                     "saved was not saved; try again.")
+                          .arg(rawText(error)),
+                      sql);
+    }
+    throw DbError(errorText(error), sql);
+}
+
+void Database::reconnectIfLost()
+{
+    if (!m_lost || m_depth > 0)
+        return;
+    m_db.close();
+    if (!m_db.open())
+        throw DbError(QStringLiteral("The database server %1 cannot be reached: %2")
+                          .arg(m_url.toString(), rawText(m_db.lastError())));
+    m_lost = false;
+    startSession();
 }
 
 void Database::runRaw(const QString &sql)
 {
     QSqlQuery query(m_db);
     if (!query.exec(sql))
-        throw DbError(errorText(query.lastError()), sql);
+        fail(query.lastError(), sql);
 }
 
 QSqlQuery Database::prepare(const QString &sql)
 {
+    reconnectIfLost();
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     const QString translated = m_dialect.translate(sql);
     if (!query.prepare(translated))
-        throw DbError(errorText(query.lastError()), translated);
+        fail(query.lastError(), translated);
     return query;
 }
 
 void Database::exec(QSqlQuery &query)
 {
     if (!query.exec())
-        throw DbError(errorText(query.lastError()), query.lastQuery());
+        fail(query.lastError(), query.lastQuery());
 }
 
 Recordset Database::Execute(const QString &sql, const QVariantList &binds)
@@ -116,6 +174,7 @@ Recordset Database::Execute(const QString &sql, int &affected, const QVariantLis
     affected = 0;
     if (translated.isEmpty())
         return {};
+    reconnectIfLost();
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     bool ok;
@@ -130,13 +189,15 @@ Recordset Database::Execute(const QString &sql, int &affected, const QVariantLis
         }
     }
     if (!ok)
-        throw DbError(errorText(query.lastError()), translated);
+        fail(query.lastError(), translated);
     affected = query.numRowsAffected();
     return Recordset(query);
 }
 
 void Database::BeginTrans()
 {
+    if (m_depth == 0)
+        reconnectIfLost();
     if (m_depth++ == 0) {
         m_rollbackOnly = false;
         if (!m_db.transaction())
@@ -156,9 +217,9 @@ void Database::CommitTrans()
         throw DbError(QStringLiteral("The changes were undone because part of the work failed."));
     }
     if (!m_db.commit()) {
-        const QString message = errorText(m_db.lastError());
+        const QSqlError error = m_db.lastError();
         m_db.rollback();
-        throw DbError(message);
+        fail(error, {});
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QVariantList>
 #include <memory>
@@ -47,7 +48,12 @@ public:
 
 private:
     Database(const DbUrl &url, QSqlDatabase db, SqlDialect::Engine engine);
+    void startSession();
     void runRaw(const QString &sql);
+    // Throws the error as the user should read it; a lost server connection is marked so
+    // that the next statement outside a transaction reconnects.
+    [[noreturn]] void fail(const QSqlError &error, const QString &sql);
+    void reconnectIfLost();
 
     DbUrl m_url;
     QSqlDatabase m_db;
@@ -55,6 +61,7 @@ private:
     QString m_connectionName;
     int m_depth = 0;
     bool m_rollbackOnly = false;
+    bool m_lost = false;
 };
 
 // Runs a block in one transaction: commit() makes it stick, leaving the scope without

@@ -146,11 +146,13 @@ QStringList SqlDialect::createTable(const QString &name, const QStringList &colu
     if (m_engine == Engine::MySQL) {
         if (!indexColumns.isEmpty())
             defs << QStringLiteral("INDEX %1 (%2)").arg(index, indexColumns.join(u','));
-        return {QStringLiteral("CREATE TABLE %1 (%2)%3").arg(name, defs.join(u','), tableOptions())};
+        return {QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)%3")
+                    .arg(name, defs.join(u','), tableOptions())};
     }
-    QStringList statements{QStringLiteral("CREATE TABLE %1 (%2)").arg(name, defs.join(u','))};
+    QStringList statements{QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)").arg(name, defs.join(u','))};
     if (!indexColumns.isEmpty())
-        statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3)").arg(index, name, indexColumns.join(u','));
+        statements << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                          .arg(index, name, indexColumns.join(u','));
     return statements;
 }
 

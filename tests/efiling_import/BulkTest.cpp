@@ -17,6 +17,7 @@
 class BulkImportRun : public ImportTest
 {
 protected:
+    BulkImport::Unpacked unpacked;
     // A zip of the demo report's file and the same file under the PAN of the client C004.
     QString zipOfTwoReturns()
     {
@@ -39,7 +40,7 @@ TEST_P(BulkImportRun, AZipOfTwoReturnsForTwoKnownClientsImportsBoth)
     const QString zip = zipOfTwoReturns();
     ASSERT_TRUE(rowsOf("C004").isEmpty());
     QList<BulkImport::File> files;
-    ASSERT_TRUE(BulkImport::scan(zip, true, files));
+    ASSERT_TRUE(BulkImport::scan(zip, true, files, unpacked));
     ASSERT_EQ(files.size(), 2);
     EXPECT_EQ(files[0].client, "C001");
     EXPECT_EQ(files[1].client, "C004");
@@ -90,7 +91,7 @@ TEST_P(BulkImportRun, ABrokenFileIsMarkedAndTheOthersGoOn)
     writeFile("returns/b_good.json", documentOf("C001"));
     const QStringList before = rowsOf("C001");
     QList<BulkImport::File> files;
-    ASSERT_TRUE(BulkImport::scan(env->dir() + "/returns", false, files));
+    ASSERT_TRUE(BulkImport::scan(env->dir() + "/returns", false, files, unpacked));
     ASSERT_EQ(files.size(), 2);
     // The broken file names no client: one is chosen for it, and the import refuses it.
     BulkImport::assignClient(files[0], "C004");

@@ -9,6 +9,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace
@@ -68,8 +70,18 @@ TALVEX_BOTH_ENGINES(ImportCommandLine);
 TEST_P(ImportCommandLine, ImportJsonReplacesTheReportOfTheClientAndYear)
 {
     const QString file = home.path() + "/3CA_AABCS1234K_2026.json";
-    const ToolRun run =
-        taxaudit(home.path(), {"--db", db, "import-json", "--client", "C004", "--year", "2026", file});
+    // The file is the first client's: the fourth takes it only when told to.
+    const ToolRun refused = taxaudit(
+        home.path(), {"--db", db, "import-json", "--client", "C004", "--year", "2026", file, "--yes"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, file + "\tC004\t2026\tNot imported\n");
+    EXPECT_TRUE(refused.err.contains("The PAN in the file [AABCS1234K] does not match the client's PAN "
+                                     "[AAECS9876Q]. Import anyway? [No]"))
+        << refused.err.toStdString();
+    EXPECT_EQ(rowsOf("C004"), "");
+
+    const ToolRun run = taxaudit(
+        home.path(), {"--db", db, "import-json", "--client", "C004", "--year", "2026", file, "--force"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, file + "\tC004\t2026\tSuccess\n");
     EXPECT_TRUE(run.err.contains("Imported Successfully."));
@@ -121,4 +133,93 @@ TEST_P(ImportCommandLine, AZipThatReachesOutsideItsFolderIsRefused)
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(filesUnder(home.path()), before) << "nothing unpacked, inside or outside the temporary folder";
     EXPECT_EQ(rowsOf("C001"), rowsBefore);
+}
+
+TEST_P(ImportCommandLine, AForm3CBFileIsRefusedByAForm3CAReportUnlessTheSwitchIsAsked)
+{
+    // The first client's report is Form 3CA; the same report written as Form 3CB.
+    env->openForm(FormKind::F3CB);
+    const QByteArray form3CB = clsExportJSON::compose(QDate(2026, 10, 1));
+    writeReturn("3CB_AABCS1234K_2026.json", form3CB);
+    const QString file = home.path() + "/3CB_AABCS1234K_2026.json";
+    const QString before = rowsOf("C001");
+    ASSERT_TRUE(before.contains("\n1\t3CA\t3CA1\t") || before.startsWith("1\t3CA\t3CA1\t"));
+
+    const ToolRun refused =
+        taxaudit(home.path(), {"--db", db, "import-json", "--client", "C001", "--year", "2026", file});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains("Selected JSON File is not a Form 3CA-3CD JSON File"))
+        << refused.err.toStdString();
+    EXPECT_FALSE(refused.err.contains("Imported Successfully."));
+    EXPECT_EQ(rowsOf("C001"), before);
+
+    const ToolRun switched = taxaudit(home.path(), {"--db", db, "import-json", "--client", "C001", "--year",
+                                                    "2026", file, "--form-switch"});
+    EXPECT_EQ(switched.status, 0) << switched.err.toStdString();
+    EXPECT_FALSE(rowsOf("C001").contains("\t3CA\t"));
+
+    // A client without a report for the year takes the file's form.
+    QByteArray other = form3CB;
+    other.replace("\"PAN\": \"AABCS1234K\"", "\"PAN\": \"AAECS9876Q\"");
+    writeReturn("3CB_AAECS9876Q_2026.json", other);
+    const ToolRun fresh = taxaudit(home.path(), {"--db", db, "import-json", "--client", "C004", "--year",
+                                                 "2026", home.path() + "/3CB_AAECS9876Q_2026.json"});
+    EXPECT_EQ(fresh.status, 0) << fresh.err.toStdString();
+    EXPECT_TRUE(rowsOf("C004").contains("\t3CB\t"));
+}
+
+TEST_P(ImportCommandLine, TwoWorkstationsOpeningANewYearAtOnceBothSucceed)
+{
+    // Each round a year nobody has used: both processes create its tables at the same moment.
+    for (int year = 2033; year <= 2037; ++year) {
+        QList<QProcess *> runs;
+        for (int i = 0; i < 2; ++i) {
+            auto *p = new QProcess;
+            QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+            e.insert("TALVEX_DOC_PATH", home.path() + "/docs");
+            e.insert("TALVEX_INI", home.path() + "/Talvex.ini");
+            e.insert("TMPDIR", home.path() + "/tmp");
+            p->setProcessEnvironment(e);
+            p->setProgram(QStringLiteral(TAXAUDIT_PATH));
+            p->setArguments(
+                {"--db", db, "rows", "--client", i == 0 ? "C001" : "C004", "--year", QString::number(year)});
+            runs << p;
+        }
+        for (QProcess *p : runs)
+            p->start();
+        for (QProcess *p : runs) {
+            ASSERT_TRUE(p->waitForFinished(120000));
+            EXPECT_EQ(p->exitCode(), 0) << year << ": " << p->readAllStandardError().toStdString();
+            delete p;
+        }
+    }
+}
+
+TEST_P(ImportCommandLine, APanThatIsNoPanNeverNamesAFile)
+{
+    env->host().DBObj().Execute("UPDATE main_info1 SET PAN=? WHERE Code_No=?", {"../../escaped", "C001"});
+    QDir().mkpath(home.path() + "/work");
+    const QStringList before = filesUnder(home.path());
+    const ToolRun run =
+        taxaudit(home.path() + "/work", {"--db", db, "generate-json", "--client", "C001", "--year", "2026"});
+    QStringList added;
+    for (const QString &f : filesUnder(home.path()))
+        if (!before.contains(f) && f.endsWith(".json") && !f.startsWith("work/tmp/"))
+            added << f;
+    // The file is written in the current folder under a name without the PAN, or not at all.
+    EXPECT_TRUE(added.isEmpty() || added == QStringList{"work/3CA_2026.json"})
+        << added.join(", ").toStdString() << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(home.path() + "/../escaped_2026.json"));
+    EXPECT_FALSE(QFile::exists(home.path() + "/escaped_2026.json"));
+}
+
+TEST_P(ImportCommandLine, ListingsEscapeControlCharacters)
+{
+    env->host().DBObj().Execute("UPDATE main_info1 SET Name=? WHERE Code_No=?",
+                                {QString("Evil\x1b[2J\tCo\r\nC999\tFake") + QChar(0) + "End", "C004"});
+    const ToolRun clients = taxaudit(home.path(), {"--db", db, "clients"});
+    EXPECT_EQ(clients.out.count('\n'), 4) << clients.out.toStdString();
+    EXPECT_FALSE(clients.out.contains(QChar(0x1b)));
+    EXPECT_TRUE(clients.out.contains("C004\tEvil\\x{1b}[2J\\tCo\\r\\nC999\\tFake"))
+        << clients.out.toStdString();
 }

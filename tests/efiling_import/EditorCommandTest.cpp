@@ -25,13 +25,15 @@ TEST_P(EditorImport, ImportJsonAsksImportsAndReloadsTheOpenPages)
     env->prompt().queue(PromptAnswer::Yes); // the editor's question
     env->prompt().queueText(file);          // the file
     env->prompt().queue(PromptAnswer::Yes); // the warning
+    env->prompt().queue(PromptAnswer::Yes); // the first client's PAN, taken on purpose
     editor.runCommand(EditorCommand::ImportJson);
 
     const QStringList shown = env->prompt().texts();
-    ASSERT_EQ(shown.size(), 4) << shown.join(" / ").toStdString();
+    ASSERT_EQ(shown.size(), 5) << shown.join(" / ").toStdString();
     EXPECT_EQ(shown[0], "DO you want to import data from JSON.?");
     EXPECT_EQ(env->prompt().shown()[1].title, "Select JSON File to Import");
-    EXPECT_EQ(shown[3], "JSON Imported Successfully.");
+    EXPECT_TRUE(shown[3].startsWith("The PAN in the file [AABCS1234K]"));
+    EXPECT_EQ(shown[4], "JSON Imported Successfully.");
     EXPECT_EQ(ClauseStore::readPoint(4, "11a").size(), 5);
     // The page on screen shows the imported books without being opened again.
     ASSERT_NE(books->item(0, 0), nullptr);

@@ -127,6 +127,7 @@ protected:
             return;
         const QString file = writeFile("other.json", QByteArray::fromStdString(otherSoftwareFile().dump(2)));
         open("C004");
+        env->prompt().queue(PromptAnswer::Yes); // another client's file, imported on purpose
         ASSERT_TRUE(clsImportJSON().ImportJSON(file));
     }
     static ClauseStore::ClauseRow row(int page, const QString &point, int n = 0)

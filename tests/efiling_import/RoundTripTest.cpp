@@ -33,6 +33,7 @@ TEST_P(RoundTrip, AWrittenReportImportedIntoAnotherClientIsWrittenTheSame)
     const QString file = writeFile("3CA_C001.json", written);
 
     open("C004");
+    env->prompt().queue(PromptAnswer::Yes); // another client's file, imported on purpose
     ASSERT_TRUE(clsImportJSON().ImportJSON(file));
     EXPECT_EQ(env->prompt().lastText(), "Imported Successfully.");
 
@@ -85,6 +86,7 @@ TEST_P(RoundTrip, AForm3CBReportComesBackWithItsQualificationsAndOtherDocuments)
     const QString file = writeFile("3CB_C001.json", written);
 
     open("C004", FormKind::F3CB);
+    env->prompt().queue(PromptAnswer::Yes); // another client's file, imported on purpose
     ASSERT_TRUE(clsImportJSON().ImportJSON(file));
 
     const QStringList diff = differences(written, documentOf("C004", FormKind::F3CB));
@@ -105,11 +107,14 @@ TEST_P(RoundTrip, AnUploadEnvelopeImportsLikeThePlainFile)
         "wrapped.json", UploadEnvelope::wrap(QString::fromUtf8(written), "O", 2026, "F3CA-3CD").toUtf8());
 
     open("C004");
+    env->prompt().queue(PromptAnswer::Yes); // another client's file, imported on purpose
     ASSERT_TRUE(clsImportJSON().ImportJSON(plain));
     const QStringList fromPlain = rowsOf("C004");
     ASSERT_FALSE(fromPlain.isEmpty());
     ClauseStore::deletePage(3);
     ASSERT_NE(rowsOf("C004"), fromPlain);
+
+    env->prompt().queue(PromptAnswer::Yes); // another client's file, imported on purpose
 
     ASSERT_TRUE(clsImportJSON().ImportJSON(wrapped));
     EXPECT_EQ(rowsOf("C004"), fromPlain);
@@ -131,6 +136,7 @@ TEST_P(RoundTrip, TwelveRowsComeBackInFileOrder)
     const QString file = writeFile("books.json", documentOf("C001"));
 
     open("C004");
+    env->prompt().queue(PromptAnswer::Yes); // another client's file, imported on purpose
     ASSERT_TRUE(clsImportJSON().ImportJSON(file));
     const QList<ClauseStore::ClauseRow> rows = ClauseStore::readPoint(4, "11a");
     ASSERT_EQ(rows.size(), 12);

@@ -2,13 +2,19 @@
 
 #include "ZipExtractor.h"
 #include "base/Prompt.h"
+#include "efiling/import/ImportDocument.h"
+#include "efiling/import/ReportForm.h"
 #include "efiling/json/Json.h"
 #include "host/HostContext.h"
+#include "host/HostSchema.h"
 #include "store/Database.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QTemporaryDir>
 
 namespace BulkImport
 {
@@ -18,32 +24,19 @@ const QString kNotFound = QStringLiteral("NOT FOUND");
 namespace
 {
 
+const QString kInvalid = QStringLiteral("Invalid File.");
+
 // The form root of a document: "FORM3CA" or "FORM3CB" (an upload envelope is opened at
-// "data"), or empty.
-QString readHeader(const QString &path, QString &year, QString &pan)
+// "data"), or empty; `readable` tells whether the file is JSON at all.
+QString readHeader(const QString &path, QString &year, QString &pan, bool &readable)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const ImportDocument doc = ImportDocument::read(path);
+    readable = doc.status == ImportDocument::Status::Ok || doc.status == ImportDocument::Status::NotForm3CD;
+    if (doc.status != ImportDocument::Status::Ok)
         return {};
-    const std::optional<JsonValue> parsed = JSON::ParseJson(QString::fromUtf8(file.readAll()));
-    if (!parsed || !JSON::ParserErrors().isEmpty() || !parsed->isObject() || parsed->Keys().isEmpty())
-        return {};
-    const JsonValue *root = &*parsed;
-    if (root->Keys().first() == QLatin1String("metadata"))
-        root = &root->Item(QStringLiteral("data"));
-    if (!root->isObject() || root->Keys().isEmpty())
-        return {};
-    const QString form = root->Keys().first();
-    if (form != QLatin1String("FORM3CA") && form != QLatin1String("FORM3CB"))
-        return {};
-    const JsonValue &body = root->Item(form).Item(form == QLatin1String("FORM3CA") ? QStringLiteral("F3CA")
-                                                                                   : QStringLiteral("F3CB"));
-    year = body.Item(QStringLiteral("Form_Details")).Item(QStringLiteral("AssessmentYear")).text();
-    pan = body.Item(QStringLiteral("Declaration"))
-              .Item(QStringLiteral("Point1"))
-              .Item(QStringLiteral("PAN"))
-              .text();
-    return form;
+    year = doc.assessmentYear();
+    pan = doc.pan();
+    return doc.form == FormKind::F3CB ? QStringLiteral("FORM3CB") : QStringLiteral("FORM3CA");
 }
 
 QString ownerName(const QString &column, const QVariant &value)
@@ -89,28 +82,64 @@ void assignClient(File &file, const QString &clientCode)
         file.clientName = rs.Fields(1);
 }
 
+Unpacked::Unpacked() = default;
+Unpacked::~Unpacked() = default;
+
+QString Unpacked::renew()
+{
+    m_dir.reset();
+    QDir().mkpath(host().vTmpPath());
+    auto dir =
+        std::make_unique<QTemporaryDir>(QDir(host().vTmpPath()).filePath(QStringLiteral("bulk-XXXXXX")));
+    if (!dir->isValid())
+        return {};
+    m_dir = std::move(dir);
+    return m_dir->path();
+}
+
+void Unpacked::release()
+{
+    m_dir.reset();
+}
+
+QString Unpacked::path() const
+{
+    return m_dir ? m_dir->path() : QString();
+}
+
 QList<File> scanFolder(const QString &folder)
 {
+    // A zipped folder puts the returns one level down or more; links are not followed.
+    QStringList paths;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        if (it.fileInfo().fileName().toUpper().endsWith(QLatin1String(".JSON")))
+            paths << path;
+    }
+    paths.sort();
+    const QDir root(folder);
     QList<File> files;
-    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files, QDir::Name);
-    for (const QFileInfo &info : entries) {
-        if (!info.fileName().toUpper().endsWith(QLatin1String(".JSON")))
-            continue;
+    for (const QString &path : paths) {
         File f;
-        f.path = info.absoluteFilePath();
-        f.fileName = info.fileName();
-        const QString form = readHeader(f.path, f.year, f.pan);
+        f.path = QFileInfo(path).absoluteFilePath();
+        f.fileName = root.relativeFilePath(path);
+        bool readable = false;
+        const QString form = readHeader(f.path, f.year, f.pan, readable);
         if (!form.isEmpty())
             f.form = form + QStringLiteral(" - 3CD");
-        matchClient(f);
+        if (readable)
+            matchClient(f);
+        else
+            f.status = kInvalid;
         files << f;
     }
     return files;
 }
 
-bool scan(const QString &path, bool isZip, QList<File> &files)
+bool scan(const QString &path, bool isZip, QList<File> &files, Unpacked &unpacked)
 {
     files.clear();
+    unpacked.release();
     const QString p = path.trimmed();
     if (p.isEmpty()) {
         prompts().inform(isZip ? QStringLiteral("Please Select a Zip File.")
@@ -123,13 +152,12 @@ bool scan(const QString &path, bool isZip, QList<File> &files)
             prompts().inform(QStringLiteral("Zip File does not Exists."));
             return false;
         }
-        folder = QDir(host().vTmpPath()).filePath(QFileInfo(p).completeBaseName());
-        if (QFileInfo::exists(folder) && !QDir(folder).removeRecursively()) {
-            prompts().inform(QStringLiteral("Could not Delete Temporary Folder [%1]").arg(folder));
-            return false;
-        }
-        const QString problem = ZipExtractor::extract(p, folder);
+        folder = unpacked.renew();
+        const QString problem =
+            folder.isEmpty() ? QStringLiteral("Could not create a folder under [%1].").arg(host().vTmpPath())
+                             : ZipExtractor::extract(p, folder);
         if (!problem.isEmpty() || !QFileInfo(folder).isDir()) {
+            unpacked.release();
             prompts().inform(QStringLiteral("Could not Extract the Zip File.") +
                              (problem.isEmpty() ? QString() : u'\n' + problem));
             return false;
@@ -140,6 +168,7 @@ bool scan(const QString &path, bool isZip, QList<File> &files)
     }
     files = scanFolder(folder);
     if (files.isEmpty()) {
+        unpacked.release();
         prompts().inform(QStringLiteral("Could not Find any JSON File."));
         return false;
     }
@@ -153,7 +182,8 @@ bool importSelected(QList<File> &files, const FileImport &importFile)
         if (!f.selected)
             continue;
         any = true;
-        if (f.client.isEmpty() || f.client == kNotFound) {
+        // A file that is no return needs no client: it is only marked.
+        if (!f.form.isEmpty() && (f.client.isEmpty() || f.client == kNotFound)) {
             prompts().inform(QStringLiteral("Please select client."));
             return false;
         }
@@ -162,14 +192,54 @@ bool importSelected(QList<File> &files, const FileImport &importFile)
         prompts().inform(QStringLiteral("Please select at least one record to import."));
         return false;
     }
+
+    // One report takes one file: the first listed of those for the same client and year.
+    QHash<QString, int> firstFor;
+    QList<int> skippedBy(files.size(), -1);
+    QStringList twice;
+    for (int i = 0; i < files.size(); ++i) {
+        const File &f = files.at(i);
+        if (!f.selected || f.form.isEmpty())
+            continue;
+        const QString key = f.client + u'|' + f.year;
+        const auto first = firstFor.constFind(key);
+        if (first == firstFor.cend()) {
+            firstFor.insert(key, i);
+            continue;
+        }
+        skippedBy[i] = *first;
+        twice << QStringLiteral("[%1] is imported, not [%2] (client %3, year %4)")
+                     .arg(files.at(*first).fileName, f.fileName, f.client, f.year);
+    }
+    if (!twice.isEmpty())
+        prompts().inform(QStringLiteral("More than one file is for the same client and year; only the "
+                                        "first of them is imported:\n") +
+                         twice.join(u'\n'));
+
     if (!prompts().askYesNo(QStringLiteral(
             "Do you want to import data from JSON.?\nIt will remove all existing data of 3CD.")))
         return false;
-    for (File &f : files) {
+    for (int i = 0; i < files.size(); ++i) {
+        File &f = files[i];
         if (!f.selected)
             continue;
-        const bool ok = !f.form.isEmpty() && importFile(f.path, f.client, f.year);
-        f.status = ok ? QStringLiteral("Success") : QStringLiteral("Invalid File.");
+        if (skippedBy.at(i) >= 0) {
+            f.status = QStringLiteral("Not imported: [%1] is for the same client and year")
+                           .arg(files.at(skippedBy.at(i)).fileName);
+            continue;
+        }
+        if (f.form.isEmpty() || !HostSchema::isValidYearKey(f.year)) {
+            f.status = kInvalid;
+            continue;
+        }
+        const FormKind report = ReportForm::stored(host().DBObj(), f.client, f.year);
+        const FormKind fileForm =
+            f.form.startsWith(QLatin1String("FORM3CB")) ? FormKind::F3CB : FormKind::F3CA;
+        if (report != FormKind::None && report != fileForm) {
+            f.status = ReportForm::notThisForm(report);
+            continue;
+        }
+        f.status = importFile(f.path, f.client, f.year) ? QStringLiteral("Success") : kInvalid;
     }
     return true;
 }

@@ -3,23 +3,46 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QTemporaryDir;
 
 // Many e-filing JSON files at once: each file found in a folder (or a zip file unpacked
-// into the temporary folder) is matched to a client by the PAN it carries, and the
-// chosen ones are imported into their clients' reports for the file's year.
+// into the temporary folder), sub-folders included, is matched to a client by the PAN it
+// carries, and the chosen ones are imported into their clients' reports for the file's year.
 namespace BulkImport
 {
 
 struct File {
     QString path;
-    QString fileName;
-    QString form; // "FORM3CA - 3CD"; empty when the file is not a Form 3CA/3CB file
-    QString year; // the assessment year of "Form_Details", which is the year key
+    QString fileName; // the path inside the chosen folder or zip file ("returns/a.json")
+    QString form;     // "FORM3CA - 3CD"; empty when the file is not a Form 3CA/3CB file
+    QString year;     // the assessment year of "Form_Details", which is the year key
     QString pan;
-    QString client; // client code, or "NOT FOUND"
+    QString client; // client code, "NOT FOUND", or empty for a file that cannot be read
     QString clientName;
     bool selected = false;
-    QString status; // "Success" or "Invalid File."
+    QString status; // "Success", "Invalid File." or why the file was left out
+};
+
+// The folder a zip file is unpacked into for one run: made fresh under the program's
+// temporary folder with a name no file name can steer, and removed with this object or
+// when the next zip file is unpacked. Nothing outside it is ever deleted.
+class Unpacked
+{
+public:
+    Unpacked();
+    ~Unpacked();
+    Unpacked(const Unpacked &) = delete;
+    Unpacked &operator=(const Unpacked &) = delete;
+
+    // A new empty folder in place of the previous one; empty when it cannot be made.
+    QString renew();
+    void release();
+    QString path() const;
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 // Imports one file into a client's report of a year, replacing that report's rows;
@@ -28,11 +51,12 @@ using FileImport = std::function<bool(const QString &file, const QString &client
 
 extern const QString kNotFound;
 
-// First step: checks the path, unpacks a zip file, and lists the JSON files found.
-// On failure returns false after telling the user (through prompts()).
-bool scan(const QString &path, bool isZip, QList<File> &files);
+// First step: checks the path, unpacks a zip file into `unpacked`, and lists the JSON
+// files found. On failure returns false after telling the user (through prompts()).
+bool scan(const QString &path, bool isZip, QList<File> &files, Unpacked &unpacked);
 
-// The JSON files of a folder, read and matched to clients.
+// The JSON files of a folder and its sub-folders, read and matched to clients. A file
+// that cannot be read as JSON is listed with the status "Invalid File." and no client.
 QList<File> scanFolder(const QString &folder);
 // Sets the client code and name of a file from its PAN.
 void matchClient(File &file);
@@ -40,7 +64,9 @@ void matchClient(File &file);
 void assignClient(File &file, const QString &clientCode);
 
 // Second step: checks the selection, asks, imports each selected file in order and
-// sets its status. False when the user was stopped or declined before anything ran.
+// sets its status. Of several selected files for one client and year only the first is
+// imported, and the user is told so before being asked. False when the user was stopped
+// or declined before anything ran.
 bool importSelected(QList<File> &files, const FileImport &importFile);
 
 } // namespace BulkImport

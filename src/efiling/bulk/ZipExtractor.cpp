@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <zip.h>
 
 namespace ZipExtractor
@@ -41,6 +42,20 @@ bool isLink(zip_t *archive, zip_uint64_t index)
     constexpr zip_uint32_t kTypeMask = 0170000;
     constexpr zip_uint32_t kLink = 0120000;
     return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & kTypeMask) == kLink;
+}
+
+// An archive may hold two entries of the same name: the later one is kept beside the
+// first as "name (2).json" rather than written over it.
+QString unusedName(const QString &relative, QSet<QString> &taken)
+{
+    QString name = relative;
+    const QFileInfo info(relative);
+    const QString folder = info.path() == QLatin1String(".") ? QString() : info.path() + u'/';
+    const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
+    for (int n = 2; taken.contains(name.toLower()); ++n)
+        name = QStringLiteral("%1%2 (%3)%4").arg(folder, info.completeBaseName()).arg(n).arg(suffix);
+    taken.insert(name.toLower());
+    return name;
 }
 
 } // namespace
@@ -81,6 +96,7 @@ QString extract(const QString &zipPath, const QString &targetFolder, qint64 size
         bool folder;
     };
     QList<Planned> planned;
+    QSet<QString> taken;
     for (zip_int64_t i = 0; i < count; ++i) {
         const char *raw = zip_get_name(archive.handle, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
         const QString name = raw ? QString::fromUtf8(raw) : QString();
@@ -91,7 +107,8 @@ QString extract(const QString &zipPath, const QString &targetFolder, qint64 size
                 .arg(name);
         if (isLink(archive.handle, zip_uint64_t(i)))
             return QStringLiteral("The zip file holds a link: [%1]. Nothing was extracted.").arg(name);
-        planned << Planned{zip_uint64_t(i), relative, name.endsWith(u'/') || name.endsWith(u'\\')};
+        const bool folder = name.endsWith(u'/') || name.endsWith(u'\\');
+        planned << Planned{zip_uint64_t(i), folder ? relative : unusedName(relative, taken), folder};
     }
 
     QDir target(targetFolder);

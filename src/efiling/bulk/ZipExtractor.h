@@ -5,7 +5,8 @@
 // Unpacks a zip file into a folder of its own. An archive that names a file outside
 // that folder (an absolute path, a drive letter, a ".." step) or a link is refused whole,
 // and so is one that unpacks to more than the size limit: nothing is written outside
-// the target folder, and on refusal nothing stays inside it either.
+// the target folder, and on refusal nothing stays inside it either. Of two entries with
+// the same name the later is written as "name (2).json".
 namespace ZipExtractor
 {
 

@@ -3,18 +3,100 @@
 #include "efiling/json/Json.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+
+// A UTF-16 file begins with its byte-order mark, or, written without one, has every other
+// byte zero in its first characters.
+bool isUtf16(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return true;
+    const qsizetype n = std::min<qsizetype>(bytes.size(), 64) & ~qsizetype(1);
+    if (n < 4)
+        return false;
+    int evenZeros = 0;
+    int oddZeros = 0;
+    for (qsizetype i = 0; i < n; i += 2) {
+        evenZeros += bytes.at(i) == 0;
+        oddZeros += bytes.at(i + 1) == 0;
+    }
+    return evenZeros == n / 2 || oddZeros == n / 2;
+}
+
+} // namespace
+
+const JsonValue &ImportDocument::formKey() const
+{
+    static const JsonValue none;
+    return m_formKey ? *m_formKey : none;
+}
+
+QString ImportDocument::pan() const
+{
+    const JsonValue &formKey = this->formKey();
+    const QString declared = formKey.Item(QStringLiteral("Declaration"))
+                                 .Item(QStringLiteral("Point1"))
+                                 .Item(QStringLiteral("PAN"))
+                                 .text();
+    return declared.isEmpty() ? formKey.Item(QStringLiteral("PartA")).Item(QStringLiteral("PAN")).text()
+                              : declared;
+}
+
+QString ImportDocument::assessmentYear() const
+{
+    return formKey().Item(QStringLiteral("Form_Details")).Item(QStringLiteral("AssessmentYear")).text();
+}
 
 ImportDocument ImportDocument::read(const QString &path)
 {
     ImportDocument doc;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        doc.status = Status::Folder;
+        doc.failure = QStringLiteral("[%1] is a folder, not a JSON file.").arg(path);
         return doc;
-    const std::optional<JsonValue> parsed = JSON::ParseJson(QString::fromUtf8(file.readAll()));
+    }
+    if (!info.exists()) {
+        doc.status = Status::Missing;
+        doc.failure = QStringLiteral("The file [%1] does not exist.").arg(path);
+        return doc;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        doc.status = Status::Unreadable;
+        doc.failure = QStringLiteral("The file [%1] cannot be read: %2").arg(path, file.errorString());
+        return doc;
+    }
+    QByteArray bytes = file.readAll();
+    file.close();
+    if (bytes.trimmed().isEmpty()) {
+        doc.status = Status::Empty;
+        doc.failure = QStringLiteral("The file [%1] is empty.").arg(path);
+        return doc;
+    }
+    if (isUtf16(bytes)) {
+        doc.status = Status::Utf16;
+        doc.failure =
+            QStringLiteral("The file [%1] is saved as UTF-16 text. Save it as UTF-8 and import it again.")
+                .arg(path);
+        return doc;
+    }
+    // Editors on Windows put a byte-order mark before UTF-8 text too.
+    const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    QString text = QString::fromUtf8(bytes.constData() + bom, bytes.size() - bom);
+    bytes = QByteArray();
+    std::optional<JsonValue> parsed = JSON::ParseJson(text);
+    text = QString();
+    doc.failure = QStringLiteral("Invalid JSON File");
     if (!parsed || !JSON::ParserErrors().isEmpty())
         return doc;
+    doc.document = std::make_shared<const JsonValue>(std::move(*parsed));
+    parsed.reset();
 
-    const JsonValue *root = &*parsed;
+    const JsonValue *root = doc.document.get();
     if (!root->Keys().isEmpty() && root->Keys().first() == QLatin1String("metadata"))
         root = &root->Item(QStringLiteral("data"));
     const QString rootKey = root->Keys().isEmpty() ? QString() : root->Keys().first();
@@ -23,9 +105,12 @@ ImportDocument ImportDocument::read(const QString &path)
         return doc;
     }
     doc.form = rootKey == QLatin1String("FORM3CA") ? FormKind::F3CA : FormKind::F3CB;
-    // A node owns its sub-tree: the copy is the form key cut out of the document.
-    doc.formKey = root->Item(rootKey).Item(doc.form == FormKind::F3CA ? QStringLiteral("F3CA")
-                                                                      : QStringLiteral("F3CB"));
-    doc.status = doc.formKey.isObject() ? Status::Ok : Status::Invalid;
+    const JsonValue &formKey = root->Item(rootKey).Item(doc.form == FormKind::F3CA ? QStringLiteral("F3CA")
+                                                                                   : QStringLiteral("F3CB"));
+    doc.status = formKey.isObject() ? Status::Ok : Status::Invalid;
+    if (doc.status == Status::Ok) {
+        doc.m_formKey = &formKey;
+        doc.failure.clear();
+    }
     return doc;
 }

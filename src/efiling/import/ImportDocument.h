@@ -4,19 +4,38 @@
 #include "store/ModuleState.h"
 
 #include <QString>
+#include <memory>
 
-// An e-filing JSON file read for import: parsed, opened at "data" when it is an upload
-// envelope, and its form key's object ("F3CA" or "F3CB") taken out of the document.
+// An e-filing JSON file read for import: parsed once, opened at "data" when it is an
+// upload envelope, and its form key's object ("F3CA" or "F3CB") found in the document. The
+// document is kept whole and the form key points into it: a copy of the sub-tree would
+// double the memory a large file takes.
 struct ImportDocument {
     enum class Status {
         Ok,
-        Invalid,   // unreadable, a syntax error, or a Form 3CA/3CB document without its form key
-        NotForm3CD // valid JSON whose root is neither "FORM3CA" nor "FORM3CB"
+        Invalid,    // a syntax error, or a Form 3CA/3CB document without its form key
+        NotForm3CD, // valid JSON whose root is neither "FORM3CA" nor "FORM3CB"
+        Missing,    // no such file
+        Folder,     // a folder of that name
+        Unreadable, // there, but it cannot be opened
+        Empty,      // nothing in it but white space
+        Utf16       // saved as UTF-16 text, which the e-filing files never are
     };
 
     Status status = Status::Invalid;
     FormKind form = FormKind::None; // Form 3CA or Form 3CB when the status is Ok
-    JsonValue formKey;
+    std::shared_ptr<const JsonValue> document;
+    QString failure; // why the file cannot be read, for a status other than Ok and NotForm3CD
+
+    // The PAN of the assessee (of "Declaration", "Point1", else of "PartA") and the
+    // assessment year of "Form_Details", as the file writes them.
+    QString pan() const;
+    QString assessmentYear() const;
+    // The form key's object; a null value unless the status is Ok.
+    const JsonValue &formKey() const;
 
     static ImportDocument read(const QString &path);
+
+private:
+    const JsonValue *m_formKey = nullptr;
 };

@@ -2,12 +2,7 @@
 
 int ImportedRows::add(int page, const QString &point, const QString &sequence)
 {
-    Row row{page, point, QStringList()};
-    row.cols.reserve(kSequenceColumn);
-    for (int i = 1; i < kSequenceColumn; ++i)
-        row.cols << QString();
-    row.cols << sequence;
-    m_rows << row;
+    m_rows << Row{page, point, QStringList(), sequence};
     const int index = int(m_rows.size()) - 1;
     m_first.insert(keyOf(page, point), m_first.value(keyOf(page, point), index));
     return index;
@@ -29,5 +24,8 @@ void ImportedRows::set(int row, int col, const QString &value)
 {
     if (row < 0 || row >= m_rows.size() || col < 1 || col > kValueColumns)
         return;
-    m_rows[row].cols[col - 1] = value;
+    QStringList &cols = m_rows[row].cols;
+    if (cols.size() < col)
+        cols.resize(col);
+    cols[col - 1] = value;
 }

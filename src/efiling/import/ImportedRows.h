@@ -15,10 +15,14 @@ public:
     static constexpr int kValueColumns = 22;
     static constexpr int kSequenceColumn = 23;
 
+    // A row keeps its columns only as far as the last one set: most rows fill a few of
+    // their 22, and a large file has hundreds of thousands of rows.
     struct Row {
         int page = 0;
         QString point;
-        QStringList cols; // Col1 .. Col23
+        QStringList cols; // Col1 onwards, up to the last column set
+        QString sequence; // Col23
+        QString col(int c) const { return c >= 1 && c <= cols.size() ? cols.at(c - 1) : QString(); }
     };
 
     // A new grid row of the point, numbered after the point's earlier rows.

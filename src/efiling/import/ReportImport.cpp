@@ -61,8 +61,14 @@ void replace(const ImportTarget &target, const JsonValue &formKey)
     // What the file gives, made whole by the rules every writer of a report applies: block
     // texts of earlier versions, computed values, and the Part A rows the file does not carry.
     ReportModel report(ReportKey{target.client, target.yearKey, target.report});
-    for (const ImportedRows::Row &row : rows.rows())
-        report.append({row.page, target.report.formNameForPage(row.page), row.point, row.cols});
+    for (const ImportedRows::Row &row : rows.rows()) {
+        QStringList cols = row.cols;
+        if (!row.sequence.isEmpty()) {
+            cols.resize(ImportedRows::kValueColumns);
+            cols << row.sequence;
+        }
+        report.append({row.page, target.report.formNameForPage(row.page), row.point, cols});
+    }
     ReportRules::applyAll(report);
     ReportReplacement::replace(host().DBObj(), target, report);
 }

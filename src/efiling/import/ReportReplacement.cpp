@@ -5,8 +5,9 @@
 #include "model/ReportModel.h"
 #include "store/Database.h"
 
+#include <QHash>
 #include <QSqlQuery>
-#include <optional>
+#include <limits>
 
 namespace ReportReplacement
 {
@@ -22,6 +23,26 @@ constexpr int kValuesARow = 5 + ImportedRows::kSequenceColumn;
 int rowsAStatement(const Database &db)
 {
     return db.dialect().isSQLite() ? 1 : 32;
+}
+
+// A statement must fit the server's max_allowed_packet, or the server drops the
+// connection: a group carries at most a quarter of it, counted at the most bytes UTF-8
+// can take, and a row that is larger goes alone.
+qint64 bytesAStatement(Database &db)
+{
+    if (db.dialect().isSQLite())
+        return std::numeric_limits<qint64>::max();
+    Recordset rs = db.Execute(QStringLiteral("SELECT @@max_allowed_packet"));
+    const qint64 packet = rs.Eof() ? 0 : rs.Fields(0).toLongLong();
+    return std::max<qint64>(packet > 0 ? packet : 4 * 1024 * 1024, 1024 * 1024) / 4;
+}
+
+qint64 bytesOf(const ClauseStore::ClauseRow &row)
+{
+    qint64 bytes = 64 + 3 * row.point.size();
+    for (const QString &value : row.cols)
+        bytes += 8 + 3 * value.size();
+    return bytes + 8 * (ImportedRows::kSequenceColumn - row.cols.size());
 }
 
 QString insertStatement(const QString &table, int rowCount)
@@ -71,16 +92,26 @@ void replace(Database &db, const ImportTarget &target, const ReportModel &report
     db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo<>301").arg(table),
                {target.client, target.yearKey});
     const int group = rowsAStatement(db);
-    std::optional<QSqlQuery> fullGroup;
-    for (qsizetype start = 0; start < all.size(); start += group) {
-        const int count = int(std::min<qsizetype>(group, all.size() - start));
-        if (count == group && !fullGroup)
-            fullGroup = db.prepare(insertStatement(table, group));
-        QSqlQuery lastGroup = count < group ? db.prepare(insertStatement(table, count)) : QSqlQuery();
-        QSqlQuery &insert = count == group ? *fullGroup : lastGroup;
+    const qint64 budget = bytesAStatement(db);
+    QHash<int, QSqlQuery> statements; // prepared once for each group size used
+    for (qsizetype start = 0; start < all.size();) {
+        int count = 0;
+        qint64 bytes = 0;
+        while (start + count < all.size() && count < group) {
+            const qint64 next = bytesOf(all.at(start + count));
+            if (count > 0 && bytes + next > budget)
+                break;
+            bytes += next;
+            ++count;
+        }
+        auto found = statements.find(count);
+        if (found == statements.end())
+            found = statements.insert(count, db.prepare(insertStatement(table, count)));
+        QSqlQuery &insert = *found;
         for (int r = 0; r < count; ++r)
             bindRow(insert, r * kValuesARow, target, all.at(start + r));
         db.exec(insert);
+        start += count;
     }
     transaction.commit();
 }

@@ -17,7 +17,7 @@ QString text(const JsonValue &value)
 
 QString date(const QString &efiling)
 {
-    static const QRegularExpression isoDate(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    static const QRegularExpression isoDate(QStringLiteral("\\A\\d{4}-\\d{2}-\\d{2}\\z"));
     const QString d = efiling.trimmed();
     if (!isoDate.match(d).hasMatch())
         return d;

@@ -2,6 +2,7 @@
 
 #include "ImportDocument.h"
 #include "ImportTarget.h"
+#include "ReportForm.h"
 #include "ReportImport.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
@@ -33,24 +34,45 @@ QString chooseFile()
     return proceed ? file : QString();
 }
 
-// The form check: a given file may be of either form; a chosen one must be of the open report's.
-bool acceptedForm(const ImportDocument &doc, bool given)
+// The form check: a chosen file must be of the open report's form, a given one of the form
+// of the report stored for the client and year (any form when there is none yet, or when
+// the caller allowed the switch). The form to import as, or None after telling the user.
+FormKind acceptedForm(const ImportDocument &doc, bool given, bool allowSwitch)
 {
     if (given) {
         if (doc.status == ImportDocument::Status::NotForm3CD) {
             prompts().inform(QStringLiteral("Selected JSON File is not a Form 3CD JSON File"));
-            return false;
+            return FormKind::None;
         }
-        return true;
+        HostContext &h = host();
+        const FormKind stored = ReportForm::stored(h.DBObj(), h.Temp_Code(), h.yearKey());
+        if (stored != FormKind::None && stored != doc.form && !allowSwitch) {
+            prompts().inform(ReportForm::notThisForm(stored));
+            return FormKind::None;
+        }
+        return doc.form;
     }
     const FormKind open = moduleState().formKind;
     if (doc.status == ImportDocument::Status::NotForm3CD || doc.form != open) {
-        prompts().inform(open == FormKind::F3CB
-                             ? QStringLiteral("Selected JSON File is not a Form 3CB-3CD JSON File")
-                             : QStringLiteral("Selected JSON File is not a Form 3CA-3CD JSON File"));
-        return false;
+        prompts().inform(ReportForm::notThisForm(open));
+        return FormKind::None;
     }
-    return true;
+    return open;
+}
+
+// A file of another client would put that client's name and PAN into this client's
+// report and from there into its e-filing file: it goes in only when the user says so.
+bool acceptedPan(const ImportDocument &doc, bool allowOther)
+{
+    const QString inFile = doc.pan().trimmed();
+    const QString client = host().vAsPAN().trimmed();
+    // A file that names no PAN cannot bring another one in.
+    if (allowOther || inFile.isEmpty() || inFile.compare(client, Qt::CaseInsensitive) == 0)
+        return true;
+    return prompts().message(
+               QStringLiteral("The PAN in the file [%1] does not match the client's PAN [%2]. Import anyway?")
+                   .arg(inFile, client),
+               {}, PromptIcon::Warning, PromptButtons::YesNoDefaultNo) == PromptAnswer::Yes;
 }
 
 } // namespace
@@ -63,17 +85,15 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
         return false;
     try {
         const ImportDocument doc = ImportDocument::read(file);
-        if (doc.status == ImportDocument::Status::Invalid) {
-            prompts().message(QStringLiteral("Invalid JSON File"), QStringLiteral("Error"),
-                              PromptIcon::Critical);
+        if (doc.status != ImportDocument::Status::Ok && doc.status != ImportDocument::Status::NotForm3CD) {
+            prompts().message(doc.failure, QStringLiteral("Error"), PromptIcon::Critical);
             return false;
         }
-        if (!acceptedForm(doc, given))
+        const FormKind form = acceptedForm(doc, given, m_allowFormSwitch);
+        if (form == FormKind::None || !acceptedPan(doc, m_allowOtherPan))
             return false;
         HostContext &h = host();
-        ReportImport::replace(
-            ImportTarget::of(h.Temp_Code(), h.yearKey(), given ? doc.form : moduleState().formKind),
-            doc.formKey);
+        ReportImport::replace(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc.formKey());
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
         return false;
@@ -96,7 +116,10 @@ bool clsImportJSON::importFile(const QString &file, const QString &client, const
     try {
         // Creating a year's tables ends any transaction on MySQL: it is done before the import's.
         HostSchema::ensureYearTables(host().DBObj(), yearKey);
-        ReportImport::replace(ImportTarget::of(client, yearKey, doc.form), doc.formKey);
+        const FormKind stored = ReportForm::stored(host().DBObj(), client, yearKey);
+        if (stored != FormKind::None && stored != doc.form)
+            return false;
+        ReportImport::replace(ImportTarget::of(client, yearKey, doc.form), doc.formKey());
         return true;
     } catch (const DbError &e) {
         qWarning().noquote() << file << e.message();

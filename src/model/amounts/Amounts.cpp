@@ -37,7 +37,7 @@ double value(const QString &text)
 
 bool isNumber(const QString &text)
 {
-    static const QRegularExpression whole(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    static const QRegularExpression whole(QStringLiteral("\\A[+-]?(\\d+\\.?\\d*|\\.\\d+)\\z"));
     return whole.match(compact(text)).hasMatch();
 }
 

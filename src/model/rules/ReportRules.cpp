@@ -16,4 +16,11 @@ void applyAll(ReportModel &model)
     ColumnTotals::apply(model);
 }
 
+std::unique_ptr<ReportModel> loadAsWritten(const ReportKey &key)
+{
+    auto model = ReportModel::load(key);
+    applyAll(*model);
+    return model;
+}
+
 } // namespace ReportRules

@@ -1,6 +1,8 @@
 #pragma once
 
-class ReportModel;
+#include "model/ReportModel.h"
+
+#include <memory>
 
 // The rules every writer of a report applies to its rows, whichever screen or command
 // writes: the Part A defaults, clause 18's block texts and computed values, clause 40's
@@ -10,5 +12,9 @@ namespace ReportRules
 {
 
 void applyAll(ReportModel &model);
+
+// The stored report with the rules applied, as every writer of its file takes it; nothing
+// is saved.
+std::unique_ptr<ReportModel> loadAsWritten(const ReportKey &key = ReportKey::current());
 
 } // namespace ReportRules

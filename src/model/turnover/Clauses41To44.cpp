@@ -10,7 +10,7 @@ namespace Clauses41To44
 bool isIdentificationNumber(const QString &text)
 {
     static const QRegularExpression tanOrPan(QStringLiteral(
-        "^(?:[A-Za-z]{4}[0-9]{5}[A-Za-z]|[A-Za-z]{5}[0-9]{4}[A-Za-z])[.][A-Za-z]{2}[0-9]{3}$"));
+        "\\A(?:[A-Za-z]{4}[0-9]{5}[A-Za-z]|[A-Za-z]{5}[0-9]{4}[A-Za-z])[.][A-Za-z]{2}[0-9]{3}\\z"));
     return tanOrPan.match(text).hasMatch();
 }
 

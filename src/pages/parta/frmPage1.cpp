@@ -6,7 +6,7 @@
 #include "PageChecks.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "model/parta/ReportLists.h"
+#include "model/rules/ReportWords.h"
 #include "pages/ClauseControls.h"
 #include "pages/ClauseGrid.h"
 #include "pages/WidgetValues.h"
@@ -31,7 +31,7 @@ QString valueOf(const QWidget *w)
 
 frmPage1::frmPage1(QWidget *parent) : ReportPage(1, 1, QStringLiteral("Form 3CA: audit report"), parent)
 {
-    using namespace ReportLists;
+    using namespace ReportWords;
     const QString yearKey = host().yearKey();
     m_iWe = ChoiceCombo::make(this, QStringLiteral("cmb1IWe"), iWe());
     m_meUs = ChoiceCombo::make(this, QStringLiteral("cmb1MeUs"), meUsFirm());
@@ -106,7 +106,7 @@ QList<QComboBox *> frmPage1::paragraphThree() const
 void frmPage1::actChanged()
 {
     // The Act's own name is asked for only when it is none of the listed ones.
-    const bool other = valueOf(m_act) == ReportLists::otherAct();
+    const bool other = valueOf(m_act) == ReportWords::otherAct();
     m_otherAct->setEnabled(other);
     if (!other)
         m_otherAct->clear();
@@ -196,7 +196,7 @@ bool frmPage1::validateForm(bool)
         return refuse(m_firm, QStringLiteral("Please enter the name of the CA/Partnership firm who audited"));
     if (valueOf(m_act).isEmpty())
         return refuse(m_act, QStringLiteral("Please select the Name of the Act."));
-    if (valueOf(m_act) == ReportLists::otherAct() && valueOf(m_otherAct).isEmpty())
+    if (valueOf(m_act) == ReportWords::otherAct() && valueOf(m_otherAct).isEmpty())
         return refuse(m_otherAct, QStringLiteral("Please enter the Name of the other Act."));
     if (!h.MyDateSerial(m_reportedDate->text()).isValid())
         return refuse(m_reportedDate, QStringLiteral("Please enter the valid date of signing of the report"));

@@ -5,7 +5,7 @@
 #include "ObservationsBox.h"
 #include "PageChecks.h"
 #include "host/HostContext.h"
-#include "model/parta/ReportLists.h"
+#include "model/rules/ReportWords.h"
 #include "pages/ClauseControls.h"
 #include "pages/ClauseGrid.h"
 #include "pages/WidgetValues.h"
@@ -28,7 +28,7 @@ QString valueOf(const QWidget *w)
 
 frmPage1CB::frmPage1CB(QWidget *parent) : ReportPage(1, 101, QStringLiteral("Form 3CB: audit report"), parent)
 {
-    using namespace ReportLists;
+    using namespace ReportWords;
     auto choice = [this](const char *name, const QStringList &items) {
         return ChoiceCombo::make(this, QString::fromLatin1(name), items);
     };

@@ -4,10 +4,10 @@
 #include "PageChecks.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "model/parta/AssesseeStatus.h"
 #include "model/parta/ClientMaster.h"
-#include "model/parta/ReportLists.h"
+#include "model/rules/AssesseeStatuses.h"
 #include "model/rules/PartARules.h"
+#include "model/rules/ReportWords.h"
 #include "pages/ClauseSection.h"
 #include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
@@ -84,7 +84,7 @@ frmPage2::frmPage2(QWidget *parent) : ClausePage(catalogueClauses(), 2, 2, paren
 
     auto *status = new QGroupBox(tr("5 - 7. Status, previous year and assessment year"), this);
     auto *statusForm = new QFormLayout(status);
-    m_status = ChoiceCombo::make(status, QStringLiteral("cmbStatus"), AssesseeStatus::entries());
+    m_status = ChoiceCombo::make(status, QStringLiteral("cmbStatus"), AssesseeStatuses::entries());
     m_from = readOnlyEdit(QStringLiteral("txtPYFrom"), status);
     m_to = readOnlyEdit(QStringLiteral("txtPYTo"), status);
     m_assessmentYear = readOnlyEdit(QStringLiteral("txtAY"), status);
@@ -117,7 +117,7 @@ frmPage2::frmPage2(QWidget *parent) : ClausePage(catalogueClauses(), 2, 2, paren
     m_answer8a->addButton(m_yes8a, 0);
     m_answer8a->addButton(m_no8a, 1);
     connect(m_answer8a, &QButtonGroup::idClicked, this, &frmPage2::answer8aClicked);
-    m_section8a = ChoiceCombo::make(option, QStringLiteral("cbo8a"), ReportLists::taxRegimeSections());
+    m_section8a = ChoiceCombo::make(option, QStringLiteral("cbo8a"), ReportWords::taxRegimeSections());
     auto *answers = new QHBoxLayout;
     answers->addWidget(m_yes8a);
     answers->addWidget(m_no8a);
@@ -160,7 +160,7 @@ void frmPage2::DisplayData()
         showAssessee();
 
         const QStringList partA = rows.value(QStringLiteral("3CD_A"));
-        int position = AssesseeStatus::fromHost(host().Vstatus_str());
+        int position = AssesseeStatuses::fromHost(host().Vstatus_str());
         // The stored text decides; the position stands in for a text the list lacks.
         if (!partA.isEmpty())
             position = PartARules::storedStatusPosition(partA);

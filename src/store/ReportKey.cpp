@@ -1,0 +1,26 @@
+#include "ReportKey.h"
+
+#include "host/HostContext.h"
+
+ReportKey ReportKey::current()
+{
+    HostContext &h = host();
+    return {h.Temp_Code(), h.yearKey(), moduleState()};
+}
+
+ReportKey ReportKey::of(const QString &client, const QString &yearKey, FormKind kind)
+{
+    ReportKey key{client, yearKey, {}};
+    key.form.openForm(kind, yearKey);
+    return key;
+}
+
+QString ReportKey::firstDate() const
+{
+    return QStringLiteral("01/04/%1").arg(yearKey.toInt() - 1);
+}
+
+QString ReportKey::secondDate() const
+{
+    return QStringLiteral("31/03/") + yearKey;
+}

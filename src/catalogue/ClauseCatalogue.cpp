@@ -59,6 +59,10 @@ Column columnOf(const QJsonObject &o)
     c.ratio = o.value(QLatin1String("ratio")).toBool();
     c.width = o.value(QLatin1String("width")).toInt();
     c.hint = o.value(QLatin1String("hint")).toString();
+    c.computed = o.value(QLatin1String("computed")).toBool();
+    c.signedAmount = o.value(QLatin1String("signed")).toBool();
+    c.optional = o.value(QLatin1String("optional")).toBool();
+    c.hidden = o.value(QLatin1String("hidden")).toBool();
     return c;
 }
 

@@ -24,6 +24,10 @@ struct Column {
     bool ratio = false;
     int width = 0;
     QString hint;
+    bool computed = false;     // filled by the clause's rules, never typed
+    bool signedAmount = false; // an amount that takes a minus sign
+    bool optional = false;     // may stay empty when the clause is answered
+    bool hidden = false;       // kept in the rows, not shown
 };
 
 struct Field {

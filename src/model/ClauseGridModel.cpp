@@ -124,6 +124,9 @@ Qt::ItemFlags ClauseGridModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
+    // A computed column is filled by the clause's rules, not typed.
+    if (m_columns.value(index.column()).computed)
+        return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
 }
 

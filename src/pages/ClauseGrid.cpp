@@ -47,8 +47,10 @@ ClauseGrid::ClauseGrid(const Catalogue::Control &control, ListSources &lists, QW
     header->setMinimumSectionSize(50);
     header->setFixedHeight(64);
     header->setStretchLastSection(true);
-    for (int c = 0; c < columnCount(); ++c)
+    for (int c = 0; c < columnCount(); ++c) {
         setColumnWidth(c, widthOf(control.columns.at(c)));
+        setColumnHidden(c, control.columns.at(c).hidden);
+    }
     // Uniform row heights keep scrolling smooth through thousands of rows.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(24);
@@ -62,6 +64,16 @@ ClauseGrid::ClauseGrid(const Catalogue::Control &control, ListSources &lists, QW
     setItemDelegate(new GridDelegate(this, lists));
     connect(this, &QTableWidget::currentCellChanged, this,
             [this](int, int column) { emit hintChanged(column >= 0 ? hintOf(column) : QString()); });
+}
+
+QSet<int> ClauseGrid::optionalColumns() const
+{
+    QSet<int> optional;
+    for (int c = 0; c < m_control.columns.size(); ++c) {
+        if (m_control.columns.at(c).optional)
+            optional.insert(c);
+    }
+    return optional;
 }
 
 QString ClauseGrid::hintOf(int c) const

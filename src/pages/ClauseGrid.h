@@ -2,6 +2,7 @@
 
 #include "catalogue/ClauseCatalogue.h"
 
+#include <QSet>
 #include <QTableWidget>
 
 class ListSources;
@@ -18,6 +19,8 @@ public:
     const Catalogue::Control &definition() const { return m_control; }
     const Catalogue::Column &column(int c) const { return m_control.columns.at(c); }
     QString hintOf(int c) const;
+    // The 0-based columns the catalogue lets stay empty in a data row.
+    QSet<int> optionalColumns() const;
 
     void addRow();
     void removeCurrentRow();

@@ -324,8 +324,9 @@ bool ClauseSection::validate()
         QList<QWidget *> targets;
         if (control.type == ControlType::Grid) {
             for (ClauseGrid *g : m_grids) {
-                if (g->definition().point == control.point)
-                    targets << g;
+                if (g->definition().point == control.point &&
+                    !CheckClause(g, label, m_naTick, m_clause.mandatory, g->optionalColumns()))
+                    return false;
             }
         } else if (control.type == ControlType::Fields) {
             const QList<QLineEdit *> edits = m_fields.value(control.point);

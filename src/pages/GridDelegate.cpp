@@ -26,6 +26,9 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
 {
     const Catalogue::Column &col = m_grid->column(index.column());
     emit m_grid->hintChanged(m_grid->hintOf(index.column()));
+    // The clause's rules fill a computed column.
+    if (col.computed)
+        return nullptr;
     switch (col.kind) {
     case Kind::Tick:
         return nullptr;
@@ -45,9 +48,11 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
     case Kind::Amount:
     case Kind::Whole: {
         auto *edit = new QLineEdit(parent);
-        // Digits and the decimal point only: other keys are refused as they are typed.
-        const QString pattern =
+        // Digits and the decimal point only (and a leading minus where the amount carries a
+        // sign): other keys are refused as they are typed.
+        const QString digits =
             col.kind == Kind::Amount ? QStringLiteral("[0-9]*\\.?[0-9]*") : QStringLiteral("[0-9]*");
+        const QString pattern = col.signedAmount ? QStringLiteral("-?") + digits : digits;
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
         edit->setAlignment(Qt::AlignRight);
         return edit;

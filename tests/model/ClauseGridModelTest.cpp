@@ -22,6 +22,8 @@ TEST_P(ClauseGridModelTest, ShowsThePointsRowsWithTheCataloguesColumns)
     EXPECT_EQ(grid.data(grid.index(0, 2), ClauseGridModel::KindRole).toInt(),
               int(control->columns.at(2).kind));
     EXPECT_TRUE(grid.flags(grid.index(0, 0)) & Qt::ItemIsEditable);
+    // The written-down value at the end of the year is the rules', not the user's.
+    EXPECT_FALSE(grid.flags(grid.index(0, 18)) & Qt::ItemIsEditable);
 }
 
 TEST_P(ClauseGridModelTest, EditsReachTheReportModelAndAreSaved)

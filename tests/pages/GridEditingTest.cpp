@@ -46,6 +46,26 @@ TEST_P(GridEditing, TypedValuesAreKeptInTheirStoredForm)
     EXPECT_EQ(row(g, 0), (QStringList{"", "01/06/2019", "4500000.00", "5200.50"}));
 }
 
+// Clause 18 takes its column roles from the catalogue: computed columns open no editor, the
+// adjustments take a minus sign, the other amounts do not, and the lists are hidden.
+TEST_P(GridEditing, ColumnRolesComeFromTheCatalogue)
+{
+    ClausePage *page = open(7);
+    ClauseGrid *g = grid(page, "grd18");
+    g->setRowCount(1);
+    EXPECT_EQ(openEditor(g, 0, 18), nullptr); // written-down value at the end of the year
+    EXPECT_EQ(openEditor(g, 0, 1), nullptr);  // rate, set with the block
+    typeInto(g, 0, 3, "-1250");
+    typeInto(g, 0, 2, "-800");
+    EXPECT_EQ(WidgetValues::cellText(g, 0, 3), "-1250.00");
+    EXPECT_EQ(WidgetValues::cellText(g, 0, 2), "800.00");
+    EXPECT_TRUE(g->isColumnHidden(19));
+    EXPECT_TRUE(g->isColumnHidden(20));
+    EXPECT_FALSE(g->isColumnHidden(21));
+    EXPECT_TRUE(g->optionalColumns().contains(16));
+    EXPECT_FALSE(g->optionalColumns().contains(17)); // depreciation allowable is asked for
+}
+
 TEST_P(GridEditing, EnterMovesAlongTheRowThenToTheNextRow)
 {
     ClausePage *page = open(6);

@@ -1,6 +1,5 @@
 #include "AdditionDeductionFrame.h"
 
-#include "Clause18CellDelegate.h"
 #include "catalogue/Vocabulary.h"
 #include "pages/ClauseGrid.h"
 #include "pages/WidgetValues.h"
@@ -17,6 +16,18 @@ namespace
 {
 enum AdditionColumn { PurchaseDate, UseDate, Purchase, Cenvat, Exchange, Subsidy, Total };
 enum DeductionColumn { SaleDate, Amount, OutOfLess180 };
+enum Role { Typed, Computed, Signed };
+
+Catalogue::Column column(const QString &heading, Catalogue::Kind kind, Role role = Typed)
+{
+    Catalogue::Column c;
+    c.heading = heading;
+    c.kind = kind;
+    c.computed = role == Computed;
+    c.signedAmount = role == Signed;
+    return c;
+}
+
 } // namespace
 
 AdditionDeductionFrame::AdditionDeductionFrame(QWidget *parent)
@@ -32,21 +43,18 @@ AdditionDeductionFrame::AdditionDeductionFrame(QWidget *parent)
     layout->addLayout(nameRow);
 
     using Catalogue::Kind;
-    m_vsAdd = makeGrid(QStringLiteral("vsAdd"), {{tr("Date of purchase"), int(Kind::Date)},
-                                                 {tr("Date put to use"), int(Kind::Date)},
-                                                 {tr("Purchase value"), int(Kind::Amount)},
-                                                 {tr("CENVAT"), int(Kind::Amount)},
-                                                 {tr("Change in rate of exchange"), int(Kind::Amount)},
-                                                 {tr("Subsidy or grant or reimbursement"), int(Kind::Amount)},
-                                                 {tr("Total value"), int(Kind::Amount)}});
     // The total is computed; exchange differences and subsidies carry their sign.
-    Clause18CellDelegate::install(m_vsAdd, m_lists, {Total}, {Exchange, Subsidy});
+    m_vsAdd = makeGrid(QStringLiteral("vsAdd"),
+                       {column(tr("Date of purchase"), Kind::Date), column(tr("Date put to use"), Kind::Date),
+                        column(tr("Purchase value"), Kind::Amount), column(tr("CENVAT"), Kind::Amount),
+                        column(tr("Change in rate of exchange"), Kind::Amount, Signed),
+                        column(tr("Subsidy or grant or reimbursement"), Kind::Amount, Signed),
+                        column(tr("Total value"), Kind::Amount, Computed)});
     connect(m_vsAdd, &ClauseGrid::edited, this, [this](int row, int) { totalOfEntry(row); });
     m_vsDed = makeGrid(
         QStringLiteral("vsDed"),
-        {{tr("Date of sale"), int(Kind::Date)},
-         {tr("Amount"), int(Kind::Amount)},
-         {tr("Whether deletions are out of purchases put to use for less than 180 days"), int(Kind::Tick)}});
+        {column(tr("Date of sale"), Kind::Date), column(tr("Amount"), Kind::Amount),
+         column(tr("Whether deletions are out of purchases put to use for less than 180 days"), Kind::Tick)});
 
     m_addOk = new QPushButton(tr("OK"), this);
     m_addOk->setObjectName(QStringLiteral("cmdAddOK"));
@@ -62,17 +70,12 @@ AdditionDeductionFrame::AdditionDeductionFrame(QWidget *parent)
     setEnabled(false);
 }
 
-ClauseGrid *AdditionDeductionFrame::makeGrid(const QString &name, const QList<QPair<QString, int>> &columns)
+ClauseGrid *AdditionDeductionFrame::makeGrid(const QString &name, const QList<Catalogue::Column> &columns)
 {
     Catalogue::Control control;
     control.type = Catalogue::ControlType::Grid;
     control.name = name;
-    for (const auto &[heading, kind] : columns) {
-        Catalogue::Column c;
-        c.heading = heading;
-        c.kind = Catalogue::Kind(kind);
-        control.columns << c;
-    }
+    control.columns = columns;
     auto *grid = new ClauseGrid(control, m_lists, this);
     grid->setMinimumHeight(140);
     return grid;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/ClauseCatalogue.h"
 #include "model/ListSources.h"
 #include "model/depreciation/Clause18Lists.h"
 
@@ -33,7 +34,7 @@ signals:
     void deductionsAccepted();
 
 private:
-    ClauseGrid *makeGrid(const QString &name, const QList<QPair<QString, int>> &columns);
+    ClauseGrid *makeGrid(const QString &name, const QList<Catalogue::Column> &columns);
     QWidget *listBox(ClauseGrid *grid, QPushButton *ok);
     void totalOfEntry(int row);
 

@@ -1,7 +1,6 @@
 #include "frmPage7.h"
 
 #include "AdditionDeductionFrame.h"
-#include "Clause18CellDelegate.h"
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
 #include "catalogue/ClauseCatalogue.h"
@@ -76,16 +75,7 @@ frmPage7::frmPage7(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().pa
     m_grd18 = sectionOf(*this, QStringLiteral("18")).grids().first();
     m_grd17 = sectionOf(*this, QStringLiteral("17")).grids().first();
 
-    // Computed columns take no typing; the adjustments carry their sign. The lists are
-    // edited in the frame below the grid.
-    Clause18CellDelegate::install(m_grd18, m_lists,
-                                  {Rate, AdjustedWdv, PurchaseValue, Cenvat, ExchangeChange, Subsidy,
-                                   TotalAdditions, AdditionsLess180, Additions180OrMore, TotalDeductions,
-                                   DeductionsNotOutOfLess180, DeductionsOutOfLess180, ClosingWdv,
-                                   AdditionsList, DeductionsList},
-                                  {Adjustment115BAC, AdjustmentIntangible});
-    m_grd18->setColumnHidden(AdditionsList, true);
-    m_grd18->setColumnHidden(DeductionsList, true);
+    // The lists of additions and deductions (hidden columns) are edited in the frame below the grid.
     connect(m_grd18, &ClauseGrid::edited, this, &frmPage7::blockChosen);
     connect(m_grd18, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
         if (row != previousRow)
@@ -262,12 +252,12 @@ bool frmPage7::validateForm(bool)
             return false;
         }
     }
-    // Every amount column may stay empty; a block needs its name, rate and depreciation.
-    const QSet<int> optional18{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 19, 20, 21};
-    if (!CheckClause(m_grd18, QStringLiteral("18"), na18, clause18.clause().mandatory, optional18))
+    // A block needs its name, rate and depreciation; the catalogue lets the other columns stay empty.
+    if (!CheckClause(m_grd18, QStringLiteral("18"), na18, clause18.clause().mandatory,
+                     m_grd18->optionalColumns()))
         return false;
     return CheckClause(m_grd17, QStringLiteral("17"), clause17.notApplicableTick(),
-                       clause17.clause().mandatory, {3, 5, 6});
+                       clause17.clause().mandatory, m_grd17->optionalColumns());
 }
 
 void frmPage7::writeRows()

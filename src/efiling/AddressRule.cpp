@@ -2,6 +2,7 @@
 
 #include "CodeLookups.h"
 #include "JsonLineWriter.h"
+#include "catalogue/AssesseeRow.h"
 
 bool StoredAddress::inIndia() const
 {
@@ -17,10 +18,12 @@ StoredAddress StoredAddress::fromRow(const ClauseStore::ClauseRow &row, const QH
 
 const QHash<QString, int> &StoredAddress::assesseeColumns()
 {
+    using namespace AssesseeRow;
     static const QHash<QString, int> columns{
-        {QStringLiteral("country"), 4}, {QStringLiteral("line1"), 5},      {QStringLiteral("line2"), 6},
-        {QStringLiteral("pin"), 7},     {QStringLiteral("postOffice"), 8}, {QStringLiteral("locality"), 9},
-        {QStringLiteral("city"), 10},   {QStringLiteral("state"), 11}};
+        {QStringLiteral("country"), Country},       {QStringLiteral("line1"), AddressLine1},
+        {QStringLiteral("line2"), AddressLine2},    {QStringLiteral("pin"), Pin},
+        {QStringLiteral("postOffice"), PostOffice}, {QStringLiteral("locality"), Area},
+        {QStringLiteral("city"), District},         {QStringLiteral("state"), State}};
     return columns;
 }
 

@@ -4,6 +4,7 @@
 #include "CodeLookups.h"
 #include "EfilingValues.h"
 #include "JsonLineWriter.h"
+#include "catalogue/AssesseeRow.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "model/ReportModel.h"
 
@@ -31,16 +32,16 @@ QString signingDate(const ReportModel &rows)
 void writeAssesseeName(JsonLineWriter &w, const Row &assessee)
 {
     w.openObject(QStringLiteral("AssesseeName"));
-    w.text(QStringLiteral("FirstName"), assessee.col(1));
-    w.text(QStringLiteral("MiddleName"), assessee.col(2));
-    w.text(QStringLiteral("LastName"), assessee.col(3));
+    w.text(QStringLiteral("FirstName"), assessee.col(AssesseeRow::FirstName));
+    w.text(QStringLiteral("MiddleName"), assessee.col(AssesseeRow::MiddleName));
+    w.text(QStringLiteral("LastName"), assessee.col(AssesseeRow::LastName));
     w.close();
 }
 
 void writeAadhaarIfAny(JsonLineWriter &w, const Row &assessee)
 {
-    if (!assessee.col(13).trimmed().isEmpty())
-        w.text(QStringLiteral("AadhaarCardNo"), assessee.col(13));
+    if (!assessee.col(AssesseeRow::Aadhaar).trimmed().isEmpty())
+        w.text(QStringLiteral("AadhaarCardNo"), assessee.col(AssesseeRow::Aadhaar));
 }
 
 // The qualifications of the report, in grid order; left out when the first is blank.
@@ -88,7 +89,7 @@ void writeForm3CA(JsonLineWriter &w, const ReportModel &rows)
 {
     const QString form = QStringLiteral("3CA");
     const Row report = firstRow(rows, 1, QStringLiteral("3CA1"), form);
-    const Row assessee = firstRow(rows, 1, QStringLiteral("3CA1A"), form);
+    const Row assessee = firstRow(rows, 1, AssesseeRow::Form3CAPoint, form);
     const Row paragraph3 = firstRow(rows, 1, QStringLiteral("3CA3"), form);
 
     w.openObject(QStringLiteral("Declaration"));
@@ -97,7 +98,7 @@ void writeForm3CA(JsonLineWriter &w, const ReportModel &rows)
     writeAssesseeName(w, assessee);
     AddressRule::write(w, QStringLiteral("AddressDetail"),
                        StoredAddress::fromRow(assessee, StoredAddress::assesseeColumns()));
-    w.text(QStringLiteral("PAN"), assessee.col(12));
+    w.text(QStringLiteral("PAN"), assessee.col(AssesseeRow::PAN));
     writeAadhaarIfAny(w, assessee);
     w.text(QStringLiteral("Me_Us_Ms"), report.col(2));
     w.text(QStringLiteral("CA_FirmName"), report.col(3));
@@ -126,7 +127,7 @@ void writeForm3CB(JsonLineWriter &w, const ReportModel &rows)
 {
     const QString form = QStringLiteral("3CB");
     const Row paragraph1 = firstRow(rows, 101, QStringLiteral("3CBPT1"), form);
-    const Row assessee = firstRow(rows, 101, QStringLiteral("3CBPT1A"), form);
+    const Row assessee = firstRow(rows, 101, AssesseeRow::Form3CBPoint, form);
     const Row paragraph2 = firstRow(rows, 101, QStringLiteral("3CBPT2"), form);
     const Row paragraph3 = firstRow(rows, 101, QStringLiteral("3CBPT3"), form);
     const Row paragraph5 = firstRow(rows, 101, QStringLiteral("3CBPT5"), form);
@@ -145,7 +146,7 @@ void writeForm3CB(JsonLineWriter &w, const ReportModel &rows)
     AddressRule::write(w, QStringLiteral("AddressDetail"),
                        StoredAddress::fromRow(assessee, StoredAddress::assesseeColumns()));
     writeAadhaarIfAny(w, assessee);
-    w.text(QStringLiteral("PAN"), assessee.col(12));
+    w.text(QStringLiteral("PAN"), assessee.col(AssesseeRow::PAN));
     w.close();
 
     w.openObject(QStringLiteral("Point2"));

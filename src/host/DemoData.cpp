@@ -3,6 +3,7 @@
 #include "DemoAccounts.h"
 #include "DemoClauses.h"
 #include "TalvexBase.h"
+#include "catalogue/AssesseeRow.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/ModuleState.h"
@@ -145,9 +146,24 @@ void insertReport(const Client &c, const QString &yearKey)
                QStringLiteral("Companies Act, 2013"), QString(), QStringLiteral("We"), QStringLiteral("our"),
                QStringLiteral("12/08/%1").arg(y), QStringLiteral("Profit and Loss Account"), from, to,
                yearKey, QStringLiteral("Profit and Loss Account")});
-    insertRow(1, QStringLiteral("3CA1A"),
-              {c.firstName, c.middleName, c.lastName, QStringLiteral("India"), c.flat + ", " + c.building,
-               c.street, c.pin, c.postOffice, c.area, c.district, c.state, c.pan, c.aadhaar});
+    {
+        using namespace AssesseeRow;
+        QStringList assessee = emptyRow();
+        assessee[index(FirstName)] = c.firstName;
+        assessee[index(MiddleName)] = c.middleName;
+        assessee[index(LastName)] = c.lastName;
+        assessee[index(Country)] = QStringLiteral("India");
+        assessee[index(AddressLine1)] = c.flat + ", " + c.building;
+        assessee[index(AddressLine2)] = c.street;
+        assessee[index(Pin)] = c.pin;
+        assessee[index(PostOffice)] = c.postOffice;
+        assessee[index(Area)] = c.area;
+        assessee[index(District)] = c.district;
+        assessee[index(State)] = c.state;
+        assessee[index(PAN)] = c.pan;
+        assessee[index(Aadhaar)] = c.aadhaar;
+        insertRow(1, Form3CAPoint, assessee);
+    }
     insertRow(1, QStringLiteral("3CA3"),
               {QStringLiteral("our"), QStringLiteral("our"), QStringLiteral("us")});
     insertRow(1, QStringLiteral("3CAOTH"),

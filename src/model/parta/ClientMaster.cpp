@@ -1,5 +1,6 @@
 #include "ClientMaster.h"
 
+#include "catalogue/AssesseeRow.h"
 #include "host/HostContext.h"
 #include "store/Database.h"
 
@@ -91,8 +92,22 @@ ClientMaster ClientMaster::read(const QString &client, const QString &secondDate
 
 QStringList ClientMaster::assesseeColumns() const
 {
-    return {firstName,  middleName, lastName, country, addressLine1, addressLine2, pin,
-            postOffice, area,       district, state,   pan,          aadhaar};
+    using namespace AssesseeRow;
+    QStringList row = emptyRow();
+    row[index(FirstName)] = firstName;
+    row[index(MiddleName)] = middleName;
+    row[index(LastName)] = lastName;
+    row[index(Country)] = country;
+    row[index(AddressLine1)] = addressLine1;
+    row[index(AddressLine2)] = addressLine2;
+    row[index(Pin)] = pin;
+    row[index(PostOffice)] = postOffice;
+    row[index(Area)] = area;
+    row[index(District)] = district;
+    row[index(State)] = state;
+    row[index(PAN)] = pan;
+    row[index(Aadhaar)] = aadhaar;
+    return row;
 }
 
 void ClientMaster::saveSigning(const QString &place, const QString &date)

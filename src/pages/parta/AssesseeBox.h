@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/AssesseeRow.h"
 #include "model/parta/ClientMaster.h"
 
 #include <QGroupBox>
@@ -16,21 +17,22 @@ class AssesseeBox : public QGroupBox
 {
     Q_OBJECT
 public:
+    // The fields from 0, in the columns of the assessee row.
     enum Field {
-        FirstName,
-        MiddleName,
-        LastName,
-        Country,
-        AddressLine1,
-        AddressLine2,
-        Pin,
-        PostOffice,
-        Area,
-        District,
-        State,
-        PAN,
-        Aadhaar,
-        FieldCount
+        FirstName = AssesseeRow::index(AssesseeRow::FirstName),
+        MiddleName = AssesseeRow::index(AssesseeRow::MiddleName),
+        LastName = AssesseeRow::index(AssesseeRow::LastName),
+        Country = AssesseeRow::index(AssesseeRow::Country),
+        AddressLine1 = AssesseeRow::index(AssesseeRow::AddressLine1),
+        AddressLine2 = AssesseeRow::index(AssesseeRow::AddressLine2),
+        Pin = AssesseeRow::index(AssesseeRow::Pin),
+        PostOffice = AssesseeRow::index(AssesseeRow::PostOffice),
+        Area = AssesseeRow::index(AssesseeRow::Area),
+        District = AssesseeRow::index(AssesseeRow::District),
+        State = AssesseeRow::index(AssesseeRow::State),
+        PAN = AssesseeRow::index(AssesseeRow::PAN),
+        Aadhaar = AssesseeRow::index(AssesseeRow::Aadhaar),
+        FieldCount = AssesseeRow::ColumnCount
     };
 
     // The messages of the page's rules, in the order they are checked.

@@ -3,6 +3,7 @@
 #include "ChoiceCombo.h"
 #include "PageChecks.h"
 #include "base/Prompt.h"
+#include "catalogue/AssesseeRow.h"
 #include "host/HostContext.h"
 #include "model/parta/ClientMaster.h"
 #include "model/rules/AssesseeStatuses.h"
@@ -195,21 +196,24 @@ void frmPage2::showAssessee()
     const bool form3CA = moduleState().formKind == FormKind::F3CA;
     const ClauseStore::ClauseRow stored =
         form3CA
-            ? firstOf(ClauseStore::readPoint(1, QStringLiteral("3CA1A"), false), QStringLiteral("3CA"))
-            : firstOf(ClauseStore::readPoint(101, QStringLiteral("3CBPT1A"), false), QStringLiteral("3CB"));
+            ? firstOf(ClauseStore::readPoint(1, AssesseeRow::Form3CAPoint, false), QStringLiteral("3CA"))
+            : firstOf(ClauseStore::readPoint(101, AssesseeRow::Form3CBPoint, false), QStringLiteral("3CB"));
     const QStringList cols = stored.cols.isEmpty() ? ClientMaster::read().assesseeColumns() : stored.cols;
-    auto joined = [&cols](std::initializer_list<int> columns) {
+    using namespace AssesseeRow;
+    auto value = [&cols](Column c) { return cols.value(index(c)).trimmed(); };
+    auto joined = [&value](std::initializer_list<Column> columns) {
         QStringList parts;
-        for (int c : columns) {
-            if (!cols.value(c).trimmed().isEmpty())
-                parts << cols.value(c).trimmed();
+        for (Column c : columns) {
+            if (!value(c).isEmpty())
+                parts << value(c);
         }
         return parts.join(QStringLiteral(", "));
     };
-    m_name->setText(QStringList{cols.value(0), cols.value(1), cols.value(2)}.join(u' ').simplified());
-    m_address->setText(joined({4, 5, 7, 8, 9, 10, 3, 6}));
-    m_pan->setText(cols.value(11));
-    m_aadhaar->setText(cols.value(12));
+    m_name->setText(
+        QStringList{value(FirstName), value(MiddleName), value(LastName)}.join(u' ').simplified());
+    m_address->setText(joined({AddressLine1, AddressLine2, PostOffice, Area, District, State, Country, Pin}));
+    m_pan->setText(value(PAN));
+    m_aadhaar->setText(value(Aadhaar));
 }
 
 void frmPage2::showPeriod()

@@ -3,6 +3,7 @@
 // PeakPerFileByte is the growth of the process's peak resident memory during the import
 // divided by the file's size; the goal is at most 4.
 
+#include "BenchMain.h"
 #include "TestHost.h"
 #include "dialogs/clsExportJSON.h"
 #include "efiling/import/clsImportJSON.h"
@@ -98,13 +99,5 @@ void registerFor(TestEngine engine, const char *name)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    registerFor(TestEngine::SQLite, "SQLite");
-    registerFor(TestEngine::MariaDB, "MariaDB");
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, registerFor);
 }

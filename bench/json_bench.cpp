@@ -2,6 +2,7 @@
 // four clauses (two of them CSV attachments, one with an address per row). Goals: each
 // under a second, and writing within twice the time of reading the rows.
 
+#include "BenchMain.h"
 #include "TestHost.h"
 #include "dialogs/clsExportJSON.h"
 #include "efiling/JsonSchemaCheck.h"
@@ -132,13 +133,5 @@ void registerFor(TestEngine engine, const char *name)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    registerFor(TestEngine::SQLite, "SQLite");
-    registerFor(TestEngine::MariaDB, "MariaDB");
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, registerFor);
 }

@@ -1,6 +1,7 @@
 // Saving and reloading a clause page whose grid holds 10,000 rows, beside a raw prepared
 // insert of the same rows through the same connection, on SQLite and (with
 // TALVEX_TEST_MYSQL_URL) on MariaDB.
+#include "BenchMain.h"
 #include "TestHost.h"
 
 #include "host/HostContext.h"
@@ -175,15 +176,8 @@ void registerFor(TestEngine engine, const char *name)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    registerFor(TestEngine::SQLite, "SQLite");
-    registerFor(TestEngine::MariaDB, "MariaDB");
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const int status = runBenchmarks(argc, argv, registerFor, &reporter);
     reporter.printRatios();
-    benchmark::Shutdown();
-    return 0;
+    return status;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestFiles.h"
 #include "TestHost.h"
 
 #include <QByteArray>
@@ -27,8 +28,3 @@ protected:
 
     QString tempFile(const QString &name) const;
 };
-
-// The whole text of a file ("" when it cannot be read).
-QByteArray readFile(const QString &path);
-// The document without the value of its creation date, which changes every day.
-QByteArray withoutCreationDate(QByteArray text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestFiles.h"
 #include "TestHost.h"
 #include "ToolRun.h"
 
@@ -21,7 +22,3 @@ protected:
     QTemporaryDir home;
     QString db;
 };
-
-QByteArray readFile(const QString &path);
-// The text with the creation date's value blanked, which is the day's.
-QByteArray withoutCreationDate(QByteArray text);

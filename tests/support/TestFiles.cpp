@@ -1,0 +1,16 @@
+#include "TestFiles.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray withoutCreationDate(QByteArray text)
+{
+    static const QRegularExpression date(QStringLiteral("\"JSONCreationDate\": \"[0-9-]*\""));
+    return QString::fromUtf8(text).replace(date, QStringLiteral("\"JSONCreationDate\": \"\"")).toUtf8();
+}

@@ -43,7 +43,7 @@ QList<Element> elementsOf(const JsonBlock &block, const WriteContext &ctx)
             continue;
         const QList<Row> &rows = ctx.rowsOf(part.page, part.point);
         const QString first = rows.isEmpty() ? QString() : rows.first().col(1).trimmed();
-        if (first.isEmpty() || first == QLatin1String("NA")) {
+        if (first.isEmpty() || Vocabulary::isNA(first)) {
             if (part.always)
                 elements << Element{&part, Row{}};
             continue;

@@ -80,7 +80,7 @@ void writeTable(JsonLineWriter &w, const Member &m, int page, const WriteContext
     }
     const QList<Row> &all = ctx.rowsOf(tablePage, m.point);
     const QString first = all.isEmpty() ? QString() : all.first().col(1).trimmed();
-    if (rows.isEmpty() || first.isEmpty() || first == QLatin1String("NA"))
+    if (rows.isEmpty() || first.isEmpty() || Vocabulary::isNA(first))
         return;
     w.openArray(m.name);
     for (const Row &row : rows) {

@@ -73,6 +73,9 @@ TEST_P(ExportDocument, ATableWhoseFirstRowReadsNAIsLeftOut)
     removePoint(6, "NA15");
     setGrid(6, "15", {{"NA", "NA", "NA", "NA"}});
     EXPECT_FALSE(formKey().contains("Form3cdCapAsstSit"));
+    // The marker is the marker in any letter case, as a user types it.
+    setGrid(6, "15", {{" na", "Na", "nA", "na"}});
+    EXPECT_FALSE(formKey().contains("Form3cdCapAsstSit"));
     setGrid(6, "15", {{"", "", "1.00", ""}, {"Land", "10/05/2025", "1.00", "2.00"}});
     EXPECT_FALSE(formKey().contains("Form3cdCapAsstSit"));
 }

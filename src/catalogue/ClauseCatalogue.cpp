@@ -143,6 +143,7 @@ JsonBlock blockOf(const QJsonObject &o)
 {
     JsonBlock b;
     b.writer = o.value(QLatin1String("writer")).toInt();
+    b.readStep = o.value(QLatin1String("readStep")).toInt();
     b.clause = o.value(QLatin1String("clause")).toString();
     b.member = o.value(QLatin1String("member")).toString();
     b.shape = o.value(QLatin1String("shape")).toString();

@@ -123,6 +123,7 @@ struct JsonPart {
 
 struct JsonBlock {
     int writer = 0;
+    int readStep = 0; // the step of the import that reads the block
     QString clause;
     QString member;
     QString shape;

@@ -5,8 +5,6 @@
 #include "catalogue/ClauseCatalogue.h"
 #include "efiling/json/JsonValue.h"
 
-#include <QRegularExpression>
-
 namespace ClauseBlockReader
 {
 
@@ -134,40 +132,10 @@ void readBlock(const JsonValue &formKey, const JsonBlock &block, ReadContext &ct
 
 } // namespace
 
-int stepOf(const QString &clause)
-{
-    if (clause == QLatin1String("Part A"))
-        return 1;
-    static const QRegularExpression leadingNumber(QStringLiteral("^(\\d+)"));
-    const QRegularExpressionMatch m = leadingNumber.match(clause);
-    if (!m.hasMatch())
-        return 11; // the flags and the other information close the file
-    const int n = m.captured(1).toInt();
-    if (n <= 12)
-        return 2;
-    if (n <= 14)
-        return 3;
-    if (n <= 18)
-        return 4;
-    if (n == 21)
-        return 6;
-    if (n <= 25)
-        return 5;
-    if (n <= 27)
-        return 7;
-    if (n < 31 || clause.startsWith(QLatin1String("31(a)")))
-        return 8;
-    if (n <= 32)
-        return 9;
-    if (n <= 35)
-        return 10;
-    return 11;
-}
-
 void read(const JsonValue &formKey, ReadContext &ctx, int step)
 {
     for (const JsonBlock &block : ctx.catalogue().jsonBlocks()) {
-        if (stepOf(block.clause) == step)
+        if (block.readStep == step)
             readBlock(formKey, block, ctx);
     }
 }

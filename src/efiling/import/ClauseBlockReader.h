@@ -16,9 +16,8 @@ namespace ClauseBlockReader
 // 2 clauses 9 to 12, 3 clauses 13 and 14, 4 clauses 15 to 18, 5 clauses 19, 20 and 22 to 25,
 // 6 clause 21, 7 clauses 26 and 27, 8 clauses 28 to 31(a), 9 clauses 31(b) to 32, 10 clauses
 // 33 to 35, 11 clauses 36A to 44 with the flags and the other information.
+// A catalogue block names its step ("readStep").
 inline constexpr int kSteps = 12;
-// The step of a catalogue block, by its clause ("9(b)", "Part A", "flags").
-int stepOf(const QString &clause);
 
 // Reads the blocks of one step from the form key's object ("F3CA"/"F3CB"), in file order.
 void read(const JsonValue &formKey, ReadContext &ctx, int step);

@@ -25,13 +25,7 @@ void EfilingTest::setGrid(int page, const QString &point, const QList<QStringLis
 {
     Transaction tx(env->host().DBObj());
     ClauseStore::deletePoint(page, point);
-    for (int i = 0; i < rows.size(); ++i) {
-        QStringList cols = rows.at(i);
-        while (cols.size() < 22)
-            cols << QString();
-        cols << QString::number(i + 1);
-        ClauseStore::insertRow(page, point, cols);
-    }
+    DemoData::insertGrid(page, point, rows);
     tx.commit();
 }
 

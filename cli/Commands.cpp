@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "AnnexureCommands.h"
 #include "EfilingCommands.h"
 #include "ImportCommands.h"
 
@@ -147,6 +148,14 @@ const QList<Command> &commands()
                         "                               import each return of a folder or zip file into the\n"
                         "                               client whose PAN it carries, one status line a file"),
          ImportCommands::bulkImport},
+        {QStringLiteral("export-annexure"),
+         QStringLiteral("export-annexure --client C --year Y --clause POINT --out FILE.xlsx [--yes]\n"
+                        "                               write a clause grid's layout and rows to a workbook"),
+         AnnexureCommands::exportAnnexure},
+        {QStringLiteral("import-annexure"),
+         QStringLiteral("import-annexure --client C --year Y --clause POINT FILE.xlsx|FILE.xls [--yes]\n"
+                        "                               replace a clause grid's rows by those of a workbook"),
+         AnnexureCommands::importAnnexure},
     };
     return list;
 }

@@ -49,6 +49,30 @@ QString defaultHint(Catalogue::Kind kind)
         "Enter the text; Enter moves to the next cell, Insert adds a row, Ctrl+Delete removes it");
 }
 
+int defaultWidth(Catalogue::Kind kind)
+{
+    switch (kind) {
+    case Catalogue::Kind::Date:
+        return 100;
+    case Catalogue::Kind::Amount:
+        return 120;
+    case Catalogue::Kind::Whole:
+        return 90;
+    case Catalogue::Kind::Tick:
+        return 60;
+    case Catalogue::Kind::List:
+        return 180;
+    case Catalogue::Kind::Text:
+        break;
+    }
+    return 160;
+}
+
+int widthOf(const Catalogue::Column &column)
+{
+    return column.width > 0 ? column.width : defaultWidth(column.kind);
+}
+
 bool isBlankValue(const QString &text)
 {
     const QString t = text.trimmed();

@@ -1,0 +1,91 @@
+#include "AnnexureExchange.h"
+
+#include "AnnexureLayout.h"
+#include "AnnexureWorkbook.h"
+#include "Clause18Workbook.h"
+#include "WorkbookReader.h"
+#include "base/Prompt.h"
+#include "catalogue/CellFormat.h"
+
+#include <QFile>
+
+namespace AnnexureExchange
+{
+
+namespace
+{
+
+bool isClause18(const QString &clause)
+{
+    return clause == QLatin1String("18");
+}
+
+AnnexureLayout layoutOf(const QString &clause, const QList<Catalogue::Column> &columns)
+{
+    return isClause18(clause) ? Clause18Workbook::layout() : AnnexureLayout::ofGrid(columns);
+}
+
+} // namespace
+
+QString defaultFileName(const QString &clause)
+{
+    return QStringLiteral("Annexure_") + clause + QStringLiteral(".xlsx");
+}
+
+bool exportRows(const QString &clause, const QList<Catalogue::Column> &columns,
+                const QList<QStringList> &rows, const QString &path)
+{
+    if (QFile::exists(path)) {
+        if (!prompts().askYesNo(
+                QStringLiteral("A file named \"%1\" already exists in this location. Do you want to "
+                               "replace it?")
+                    .arg(path)))
+            return false;
+        QFile::remove(path);
+    }
+    const QList<QStringList> sheetRows = isClause18(clause) ? Clause18Workbook::sheetRows(rows) : rows;
+    QString error;
+    if (!AnnexureWorkbook::write(path, layoutOf(clause, columns), sheetRows, &error)) {
+        prompts().message(error, {}, PromptIcon::Critical);
+        return false;
+    }
+    prompts().inform(QStringLiteral("Annexure Format Exported to Excel File \"%1\"\n\n%2")
+                         .arg(path, AnnexureLayout::instruction()));
+    return true;
+}
+
+std::optional<QList<QStringList>> importRows(const QString &clause, const QList<Catalogue::Column> &columns,
+                                             const QString &path, const QDate &cutOff)
+{
+    if (!QFile::exists(path)) {
+        prompts().message(QStringLiteral("A file named \"%1\" does not exists in this location.").arg(path),
+                          {}, PromptIcon::Critical);
+        return std::nullopt;
+    }
+    const AnnexureLayout layout = layoutOf(clause, columns);
+    const std::optional<QList<WorkbookSheet>> sheets = WorkbookReader::read(path);
+    if (!sheets || sheets->isEmpty() ||
+        !layout.matchesHeadings(sheets->first().rows.value(AnnexureLayout::kHeadingRow))) {
+        prompts().message(QStringLiteral("Invalid File."), {}, PromptIcon::Critical);
+        return std::nullopt;
+    }
+    const QList<QStringList> &sheetRows = sheets->first().rows;
+    QList<QStringList> rows;
+    for (int r = AnnexureLayout::kFirstDataRow; r < sheetRows.size(); ++r) {
+        const QStringList &cells = sheetRows.at(r);
+        if (cells.value(0).trimmed().isEmpty())
+            break;
+        rows << cells;
+    }
+    if (isClause18(clause))
+        return Clause18Workbook::blockRows(rows, cutOff);
+    for (QStringList &cells : rows) {
+        QStringList kept;
+        for (int c = 0; c < layout.columns.size(); ++c)
+            kept << CellFormat::format(layout.columns.at(c).kind, cells.value(c));
+        cells = kept;
+    }
+    return rows;
+}
+
+} // namespace AnnexureExchange

@@ -1,0 +1,174 @@
+#include "AnnexureWorkbook.h"
+
+#include <QFile>
+#include <cmath>
+#include <xlsxwriter.h>
+
+namespace AnnexureWorkbook
+{
+
+namespace
+{
+
+constexpr double kPixelsPerCharacter = 7.0;
+constexpr double kPointsPerLine = 15.0;
+// Validation lists reach this far below the headings, far past any annexure.
+constexpr lxw_row_t kValidatedRows = 65535;
+
+struct Formats {
+    lxw_format *instruction;
+    lxw_format *heading;
+    lxw_format *text;
+    lxw_format *amount;
+    lxw_format *whole;
+
+    explicit Formats(lxw_workbook *book)
+    {
+        instruction = workbook_add_format(book);
+        format_set_underline(instruction, LXW_UNDERLINE_SINGLE);
+        format_set_bold(instruction);
+        format_set_text_wrap(instruction);
+        format_set_align(instruction, LXW_ALIGN_VERTICAL_CENTER);
+
+        heading = workbook_add_format(book);
+        format_set_bold(heading);
+        format_set_text_wrap(heading);
+        format_set_align(heading, LXW_ALIGN_CENTER);
+        format_set_align(heading, LXW_ALIGN_VERTICAL_CENTER);
+        format_set_border(heading, LXW_BORDER_THIN);
+
+        text = workbook_add_format(book);
+        format_set_border(text, LXW_BORDER_THIN);
+        format_set_num_format(text, "@");
+        amount = workbook_add_format(book);
+        format_set_border(amount, LXW_BORDER_THIN);
+        format_set_num_format(amount, "0.00");
+        whole = workbook_add_format(book);
+        format_set_border(whole, LXW_BORDER_THIN);
+        format_set_num_format(whole, "0");
+    }
+
+    lxw_format *of(Catalogue::Kind kind) const
+    {
+        switch (kind) {
+        case Catalogue::Kind::Amount:
+            return amount;
+        case Catalogue::Kind::Whole:
+            return whole;
+        default:
+            return text;
+        }
+    }
+};
+
+// An Excel column name: 0 is "A", 26 "AA".
+QByteArray columnName(int column)
+{
+    QByteArray name;
+    for (++column; column > 0; column = (column - 1) / 26)
+        name.prepend(char('A' + (column - 1) % 26));
+    return name;
+}
+
+int linesOf(const QString &heading, int widthPixels)
+{
+    const int perLine = qMax(1, int(widthPixels / kPixelsPerCharacter) - 1);
+    return qMax(1, int(std::ceil(double(heading.size()) / perLine)));
+}
+
+void writeCell(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const AnnexureColumn &column,
+               const QString &value, const Formats &formats)
+{
+    lxw_format *format = formats.of(column.kind);
+    if (value.isEmpty()) {
+        worksheet_write_blank(sheet, row, col, format);
+        return;
+    }
+    bool isNumber = false;
+    const double number = value.toDouble(&isNumber);
+    // Amounts go in as numbers so that the spreadsheet adds them; markers ("Nil", "NA") as text.
+    if (isNumber && (column.kind == Catalogue::Kind::Amount || column.kind == Catalogue::Kind::Whole))
+        worksheet_write_number(sheet, row, col, number, format);
+    else
+        worksheet_write_string(sheet, row, col, value.toUtf8().constData(), format);
+}
+
+void addList(lxw_workbook *book, lxw_worksheet *&lists, int listColumn, lxw_worksheet *sheet, lxw_col_t col,
+             const AnnexureColumn &column)
+{
+    if (!lists) {
+        lists = workbook_add_worksheet(book, "Lists");
+        worksheet_hide(lists);
+    }
+    for (int i = 0; i < column.listItems.size(); ++i)
+        worksheet_write_string(lists, lxw_row_t(i), lxw_col_t(listColumn),
+                               column.listItems.at(i).toUtf8().constData(), nullptr);
+    const QByteArray name = columnName(listColumn);
+    QByteArray formula =
+        "=Lists!$" + name + "$1:$" + name + "$" + QByteArray::number(column.listItems.size());
+    lxw_data_validation validation{};
+    validation.validate = LXW_VALIDATION_TYPE_LIST_FORMULA;
+    validation.value_formula = formula.data();
+    validation.ignore_blank = LXW_VALIDATION_ON;
+    validation.error_type =
+        column.listIsStrict ? LXW_VALIDATION_ERROR_TYPE_STOP : LXW_VALIDATION_ERROR_TYPE_WARNING;
+    worksheet_data_validation_range(sheet, AnnexureLayout::kFirstDataRow, col, kValidatedRows, col,
+                                    &validation);
+}
+
+} // namespace
+
+bool write(const QString &path, const AnnexureLayout &layout, const QList<QStringList> &rows, QString *error)
+{
+    lxw_workbook *book = workbook_new(QFile::encodeName(path).constData());
+    if (!book) {
+        if (error)
+            *error = QStringLiteral("The file cannot be written.");
+        return false;
+    }
+    lxw_worksheet *sheet = workbook_add_worksheet(book, AnnexureLayout::sheetName().toUtf8().constData());
+    lxw_worksheet *lists = nullptr;
+    const Formats formats(book);
+    const int lastColumn = int(layout.columns.size()) - 1;
+
+    const QByteArray instruction = AnnexureLayout::instruction().toUtf8();
+    if (lastColumn > 0)
+        worksheet_merge_range(sheet, 0, 0, 0, lxw_col_t(lastColumn), instruction.constData(),
+                              formats.instruction);
+    else
+        worksheet_write_string(sheet, 0, 0, instruction.constData(), formats.instruction);
+    worksheet_set_row(sheet, 0, 2 * kPointsPerLine, nullptr);
+
+    int headingLines = 1;
+    int listColumn = 0;
+    for (int c = 0; c <= lastColumn; ++c) {
+        const AnnexureColumn &column = layout.columns.at(c);
+        lxw_row_col_options options{};
+        options.hidden = column.hidden ? 1 : 0;
+        worksheet_set_column_opt(sheet, lxw_col_t(c), lxw_col_t(c), column.width / kPixelsPerCharacter,
+                                 nullptr, &options);
+        worksheet_write_string(sheet, AnnexureLayout::kHeadingRow, lxw_col_t(c),
+                               column.heading.toUtf8().constData(), formats.heading);
+        if (!column.hidden)
+            headingLines = qMax(headingLines, linesOf(column.heading, column.width));
+        if (!column.listItems.isEmpty())
+            addList(book, lists, listColumn++, sheet, lxw_col_t(c), column);
+    }
+    worksheet_set_row(sheet, AnnexureLayout::kHeadingRow, headingLines * kPointsPerLine, nullptr);
+    worksheet_freeze_panes(sheet, AnnexureLayout::kFirstDataRow, 0);
+
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c <= lastColumn; ++c)
+            writeCell(sheet, lxw_row_t(AnnexureLayout::kFirstDataRow + r), lxw_col_t(c), layout.columns.at(c),
+                      rows.at(r).value(c), formats);
+
+    const lxw_error status = workbook_close(book);
+    if (status != LXW_NO_ERROR) {
+        if (error)
+            *error = QString::fromUtf8(lxw_strerror(status));
+        return false;
+    }
+    return true;
+}
+
+} // namespace AnnexureWorkbook

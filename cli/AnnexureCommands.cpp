@@ -51,7 +51,8 @@ int exportAnnexure(TalvexBase &host, const CommandLine &line, QTextStream &out, 
     for (int r = 0; r < grid.rowCount(); ++r)
         rows << grid.rowCells(r);
     const QString path = QFileInfo(line.value(QStringLiteral("--out"))).absoluteFilePath();
-    if (!AnnexureExchange::exportRows(clause->point, clause->columns, rows, path))
+    if (!AnnexureExchange::exportRows(clause->point,
+                                      AnnexureExchange::layoutOf(clause->point, clause->columns), rows, path))
         return 1;
     out << oneLine(path) << '\t' << rows.size() << " rows\n";
     return 0;
@@ -70,7 +71,8 @@ int importAnnexure(TalvexBase &host, const CommandLine &line, QTextStream &out, 
     const auto report = ReportModel::load();
     const QString path = QFileInfo(line.arguments.first()).absoluteFilePath();
     const std::optional<QList<QStringList>> rows = AnnexureExchange::importRows(
-        clause->point, clause->columns, path, DepreciationCutOff::cutOff(report->key().secondDate()));
+        clause->point, AnnexureExchange::layoutOf(clause->point, clause->columns), path,
+        DepreciationCutOff::cutOff(report->key().secondDate()));
     if (!rows)
         return 1;
     ClauseGridModel grid(*report, clause->page, clause->point);

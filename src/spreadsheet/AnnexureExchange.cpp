@@ -20,20 +20,20 @@ bool isClause18(const QString &clause)
     return clause == QLatin1String("18");
 }
 
+} // namespace
+
 AnnexureLayout layoutOf(const QString &clause, const QList<Catalogue::Column> &columns)
 {
     return isClause18(clause) ? Clause18Workbook::layout() : AnnexureLayout::ofGrid(columns);
 }
-
-} // namespace
 
 QString defaultFileName(const QString &clause)
 {
     return QStringLiteral("Annexure_") + clause + QStringLiteral(".xlsx");
 }
 
-bool exportRows(const QString &clause, const QList<Catalogue::Column> &columns,
-                const QList<QStringList> &rows, const QString &path)
+bool exportRows(const QString &clause, const AnnexureLayout &layout, const QList<QStringList> &rows,
+                const QString &path)
 {
     if (QFile::exists(path)) {
         if (!prompts().askYesNo(
@@ -45,7 +45,7 @@ bool exportRows(const QString &clause, const QList<Catalogue::Column> &columns,
     }
     const QList<QStringList> sheetRows = isClause18(clause) ? Clause18Workbook::sheetRows(rows) : rows;
     QString error;
-    if (!AnnexureWorkbook::write(path, layoutOf(clause, columns), sheetRows, &error)) {
+    if (!AnnexureWorkbook::write(path, layout, sheetRows, &error)) {
         prompts().message(error, {}, PromptIcon::Critical);
         return false;
     }
@@ -54,7 +54,7 @@ bool exportRows(const QString &clause, const QList<Catalogue::Column> &columns,
     return true;
 }
 
-std::optional<QList<QStringList>> importRows(const QString &clause, const QList<Catalogue::Column> &columns,
+std::optional<QList<QStringList>> importRows(const QString &clause, const AnnexureLayout &layout,
                                              const QString &path, const QDate &cutOff)
 {
     if (!QFile::exists(path)) {
@@ -62,7 +62,6 @@ std::optional<QList<QStringList>> importRows(const QString &clause, const QList<
                           {}, PromptIcon::Critical);
         return std::nullopt;
     }
-    const AnnexureLayout layout = layoutOf(clause, columns);
     const std::optional<QList<WorkbookSheet>> sheets = WorkbookReader::read(path);
     if (!sheets || sheets->isEmpty() ||
         !layout.matchesHeadings(sheets->first().rows.value(AnnexureLayout::kHeadingRow))) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/ClauseCatalogue.h"
+#include "AnnexureLayout.h"
 
 #include <QDate>
 #include <QList>
@@ -14,20 +14,23 @@
 namespace AnnexureExchange
 {
 
+// The workbook layout of a clause grid: the catalogue's columns, clause 18 its blocks of assets.
+AnnexureLayout layoutOf(const QString &clause, const QList<Catalogue::Column> &columns);
+
 // "Annexure_" + the clause + ".xlsx".
 QString defaultFileName(const QString &clause);
 
 // Writes the rows (cells in the grid's column order) to the workbook at path, asking
 // before replacing a file there; tells the user where it went. False when the user
 // declined or the file could not be written.
-bool exportRows(const QString &clause, const QList<Catalogue::Column> &columns,
-                const QList<QStringList> &rows, const QString &path);
+bool exportRows(const QString &clause, const AnnexureLayout &layout, const QList<QStringList> &rows,
+                const QString &path);
 
 // The rows of the workbook at path (.xlsx or .xls) in the grid's column order, each cell
 // kept as the grid keeps it, up to the first row whose first cell is empty; nothing when
 // the file is missing or not in the layout of the grid, after telling why. cutOff dates
 // the clause 18 assets that carry no date.
-std::optional<QList<QStringList>> importRows(const QString &clause, const QList<Catalogue::Column> &columns,
+std::optional<QList<QStringList>> importRows(const QString &clause, const AnnexureLayout &layout,
                                              const QString &path, const QDate &cutOff);
 
 } // namespace AnnexureExchange

@@ -31,7 +31,8 @@ protected:
     }
     std::optional<QList<QStringList>> import(const QString &point, const QString &path)
     {
-        return AnnexureExchange::importRows(point, clause(point).columns, path, kCutOff);
+        return AnnexureExchange::importRows(point, AnnexureExchange::layoutOf(point, clause(point).columns),
+                                            path, kCutOff);
     }
 };
 TALVEX_BOTH_ENGINES(AnnexureExchangeTest);
@@ -88,20 +89,21 @@ TEST_P(AnnexureExchangeTest, ExportingTwiceAsksBeforeReplacing)
     const AnnexureClause c = clause("34a");
     const QString path = file(AnnexureExchange::defaultFileName("34a"));
     EXPECT_EQ(AnnexureExchange::defaultFileName("34a"), "Annexure_34a.xlsx");
-    ASSERT_TRUE(AnnexureExchange::exportRows("34a", c.columns, {{"MUMS12345A", "194C"}}, path));
+    ASSERT_TRUE(AnnexureExchange::exportRows("34a", AnnexureExchange::layoutOf("34a", c.columns),
+                                             {{"MUMS12345A", "194C"}}, path));
     EXPECT_TRUE(env->prompt().lastText().startsWith(
         QString("Annexure Format Exported to Excel File \"%1\"\n\nInstructions : DONOT change heading")
             .arg(path)));
 
     env->prompt().queue(PromptAnswer::No);
-    EXPECT_FALSE(AnnexureExchange::exportRows("34a", c.columns, {}, path));
+    EXPECT_FALSE(AnnexureExchange::exportRows("34a", AnnexureExchange::layoutOf("34a", c.columns), {}, path));
     EXPECT_EQ(
         env->prompt().lastText(),
         QString("A file named \"%1\" already exists in this location. Do you want to replace it?").arg(path));
     EXPECT_EQ(import("34a", path)->size(), 1);
 
     env->prompt().queue(PromptAnswer::Yes);
-    EXPECT_TRUE(AnnexureExchange::exportRows("34a", c.columns, {}, path));
+    EXPECT_TRUE(AnnexureExchange::exportRows("34a", AnnexureExchange::layoutOf("34a", c.columns), {}, path));
     EXPECT_EQ(import("34a", path)->size(), 0);
 }
 

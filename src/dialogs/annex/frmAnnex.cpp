@@ -1,0 +1,316 @@
+#include "frmAnnex.h"
+
+#include "base/Prompt.h"
+#include "model/ClauseGridModel.h"
+#include "model/depreciation/DepreciationCutOff.h"
+#include "spreadsheet/AnnexureExchange.h"
+#include "store/ReportKey.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace
+{
+
+Qt::Alignment alignmentOf(int code)
+{
+    switch (code) {
+    case 2:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case 3:
+        return Qt::AlignCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+QPushButton *button(const QString &text, QLayout *layout)
+{
+    auto *b = new QPushButton(text);
+    layout->addWidget(b);
+    return b;
+}
+
+} // namespace
+
+frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &typeList,
+                   const QString &caption, const QString &annexFolder, QWidget *parent)
+    : QDialog(parent), m_grid(grid), m_clause(clause), m_file(AnnexureFile::pathOf(annexFolder, clause))
+{
+    setObjectName(QStringLiteral("frmAnnex"));
+    setWindowTitle(caption);
+    QList<QStringList> gridRows;
+    for (int r = 0; r < grid.rowCount(); ++r)
+        gridRows << grid.rowCells(r);
+    // The annexure file holds what the window kept last time, user columns included.
+    const std::optional<AnnexureSheet> kept = AnnexureFile::read(m_file);
+    m_sheet = kept ? *kept : AnnexureSheet::ofGrid(grid.columns(), typeList, gridRows);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *title = new QLabel(caption);
+    title->setWordWrap(true);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    layout->addWidget(title);
+
+    vsAnnex = new QTableWidget(this);
+    vsAnnex->setObjectName(QStringLiteral("vsAnnex"));
+    vsAnnex->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    vsAnnex->horizontalHeader()->setMinimumHeight(48);
+    layout->addWidget(vsAnnex, 1);
+    connect(vsAnnex, &QTableWidget::cellChanged, this, &frmAnnex::cellEdited);
+
+    vsCol = new QWidget(this);
+    vsCol->setObjectName(QStringLiteral("vsCol"));
+    auto *columnForm = new QHBoxLayout(vsCol);
+    columnForm->setContentsMargins(0, 0, 0, 0);
+    txtHeading = new QLineEdit;
+    cboType = new QComboBox;
+    cboType->addItems({QString(), QStringLiteral("Character"), QStringLiteral("Date"),
+                       QStringLiteral("Number"), QStringLiteral("Amount"), QStringLiteral("Tick(_/)"),
+                       QStringLiteral("List")});
+    cboAlign = new QComboBox;
+    cboAlign->addItems({QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Centre")});
+    txtItems = new QLineEdit;
+    txtItems->setPlaceholderText(QStringLiteral("Use Semi-Colon(;) as Separator for Items."));
+    columnForm->addWidget(new QLabel(QStringLiteral("Heading")));
+    columnForm->addWidget(txtHeading, 2);
+    columnForm->addWidget(new QLabel(QStringLiteral("Type")));
+    columnForm->addWidget(cboType);
+    columnForm->addWidget(new QLabel(QStringLiteral("Alignment")));
+    columnForm->addWidget(cboAlign);
+    columnForm->addWidget(new QLabel(QStringLiteral("List")));
+    columnForm->addWidget(txtItems, 2);
+    connect(button(QStringLiteral("OK"), columnForm), &QPushButton::clicked, this, &frmAnnex::confirmColumn);
+    connect(button(QStringLiteral("Cancel"), columnForm), &QPushButton::clicked, this,
+            &frmAnnex::cancelColumn);
+    vsCol->hide();
+    layout->addWidget(vsCol);
+
+    auto *commands = new QHBoxLayout;
+    connect(button(QStringLiteral("Add Row"), commands), &QPushButton::clicked, this, &frmAnnex::addRow);
+    connect(button(QStringLiteral("Delete Row"), commands), &QPushButton::clicked, this,
+            &frmAnnex::deleteRow);
+    connect(button(QStringLiteral("Add Column"), commands), &QPushButton::clicked, this,
+            &frmAnnex::addColumn);
+    connect(button(QStringLiteral("Delete Column"), commands), &QPushButton::clicked, this,
+            &frmAnnex::deleteColumn);
+    connect(button(QStringLiteral("Export to Excel"), commands), &QPushButton::clicked, this,
+            &frmAnnex::exportToExcel);
+    connect(button(QStringLiteral("Import from Excel"), commands), &QPushButton::clicked, this,
+            &frmAnnex::importFromExcel);
+    commands->addStretch();
+    connect(button(QStringLiteral("Back"), commands), &QPushButton::clicked, this, &frmAnnex::back);
+    connect(button(QStringLiteral("Cancel"), commands), &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(commands);
+
+    showSheet();
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmAnnex::showSheet()
+{
+    m_showing = true;
+    vsAnnex->clear();
+    vsAnnex->setColumnCount(int(m_sheet.columns.size()));
+    vsAnnex->setRowCount(int(m_sheet.rows.size()));
+    for (int c = 0; c < m_sheet.columns.size(); ++c) {
+        const AnnexureSheetColumn &column = m_sheet.columns.at(c);
+        vsAnnex->setHorizontalHeaderItem(c, new QTableWidgetItem(column.heading));
+        vsAnnex->setColumnWidth(c, column.width > 0 ? column.width : 120);
+        vsAnnex->setColumnHidden(c, column.hidden);
+    }
+    for (int r = 0; r < m_sheet.rows.size(); ++r)
+        for (int c = 0; c < m_sheet.columns.size(); ++c) {
+            auto *item = new QTableWidgetItem(m_sheet.rows.at(r).value(c));
+            item->setTextAlignment(alignmentOf(m_sheet.columns.at(c).alignment));
+            vsAnnex->setItem(r, c, item);
+        }
+    m_showing = false;
+}
+
+void frmAnnex::readTable()
+{
+    m_sheet.rows.clear();
+    for (int r = 0; r < vsAnnex->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < vsAnnex->columnCount(); ++c)
+            cells << (vsAnnex->item(r, c) ? vsAnnex->item(r, c)->text() : QString());
+        m_sheet.rows << cells;
+    }
+}
+
+void frmAnnex::cellEdited(int row, int column)
+{
+    if (m_showing)
+        return;
+    QTableWidgetItem *item = vsAnnex->item(row, column);
+    if (!item)
+        return;
+    const QString kept = m_sheet.format(column, item->text());
+    const QString why = m_sheet.refusal(column, kept);
+    m_showing = true;
+    item->setText(kept);
+    item->setTextAlignment(alignmentOf(m_sheet.columns.value(column).alignment));
+    m_showing = false;
+    if (!why.isEmpty()) {
+        // The cell stays selected for correction; nothing goes to the grid before Back.
+        prompts().message(why, {}, PromptIcon::Warning);
+        vsAnnex->setCurrentCell(row, column);
+    }
+}
+
+void frmAnnex::addRow()
+{
+    const int row = vsAnnex->currentRow() >= 0 ? vsAnnex->currentRow() + 1 : vsAnnex->rowCount();
+    vsAnnex->insertRow(row);
+    vsAnnex->setCurrentCell(row, 0);
+}
+
+void frmAnnex::deleteRow()
+{
+    if (vsAnnex->currentRow() >= 0)
+        vsAnnex->removeRow(vsAnnex->currentRow());
+}
+
+void frmAnnex::addColumn()
+{
+    readTable();
+    AnnexureSheetColumn column;
+    column.heading = m_sheet.newColumnHeading();
+    column.userDefined = true;
+    txtHeading->setText(column.heading);
+    cboType->setCurrentIndex(column.type);
+    cboAlign->setCurrentIndex(column.alignment - 1);
+    txtItems->clear();
+    vsCol->show();
+    txtHeading->setFocus();
+}
+
+bool frmAnnex::confirmColumn()
+{
+    const QString heading = txtHeading->text().trimmed();
+    if (heading.isEmpty()) {
+        prompts().message(QStringLiteral("Please enter column heading."), {}, PromptIcon::Warning);
+        return false;
+    }
+    if (cboType->currentIndex() < 1) {
+        prompts().message(QStringLiteral("Please select column data."), {}, PromptIcon::Warning);
+        return false;
+    }
+    const QStringList items = txtItems->text().split(u';', Qt::SkipEmptyParts);
+    if (cboType->currentIndex() == 6 && items.isEmpty()) {
+        prompts().message(QStringLiteral("Please enter list details."), {}, PromptIcon::Warning);
+        return false;
+    }
+    readTable();
+    AnnexureSheetColumn column;
+    column.heading = heading;
+    column.type = cboType->currentIndex();
+    column.alignment = cboAlign->currentIndex() + 1;
+    column.items = column.type == 6 ? items : QStringList();
+    column.userDefined = true;
+    m_sheet.columns << column;
+    for (QStringList &row : m_sheet.rows)
+        row << QString();
+    vsCol->hide();
+    showSheet();
+    return true;
+}
+
+void frmAnnex::cancelColumn()
+{
+    vsCol->hide();
+}
+
+void frmAnnex::deleteColumn()
+{
+    const int column = vsAnnex->currentColumn();
+    if (column < 0 || column >= m_sheet.columns.size())
+        return;
+    if (!m_sheet.columns.at(column).userDefined) {
+        prompts().message(QStringLiteral("It is default column, you can not delete it."), {},
+                          PromptIcon::Warning);
+        return;
+    }
+    if (!prompts().askYesNo(QStringLiteral("Do you want to delete this column.?")))
+        return;
+    readTable();
+    m_sheet.columns.removeAt(column);
+    for (QStringList &row : m_sheet.rows)
+        if (column < row.size())
+            row.removeAt(column);
+    showSheet();
+}
+
+QDate frmAnnex::cutOff() const
+{
+    return DepreciationCutOff::cutOff(ReportKey::current().secondDate());
+}
+
+void frmAnnex::exportToExcel()
+{
+    readTable();
+    const QString path =
+        prompts().saveFile(QStringLiteral("Export to Excel"), QStringLiteral("Excel Files|*.xlsx"),
+                           AnnexureExchange::defaultFileName(m_clause));
+    if (path.isEmpty())
+        return;
+    const AnnexureLayout layout = m_clause == QLatin1String("18")
+                                      ? AnnexureExchange::layoutOf(m_clause, m_grid.columns())
+                                      : m_sheet.layout();
+    AnnexureExchange::exportRows(m_clause, layout, m_sheet.rows, path);
+}
+
+void frmAnnex::importFromExcel()
+{
+    readTable();
+    const QString path = prompts().openFile(QStringLiteral("Import from Excel"),
+                                            QStringLiteral("Excel Files|*.xlsx;*.xls"), {});
+    if (path.isEmpty())
+        return;
+    const AnnexureLayout layout = m_clause == QLatin1String("18")
+                                      ? AnnexureExchange::layoutOf(m_clause, m_grid.columns())
+                                      : m_sheet.layout();
+    const std::optional<QList<QStringList>> rows =
+        AnnexureExchange::importRows(m_clause, layout, path, cutOff());
+    if (!rows)
+        return;
+    m_sheet.rows = *rows;
+    showSheet();
+    prompts().inform(QStringLiteral("Import Successfully."));
+}
+
+void frmAnnex::back()
+{
+    readTable();
+    // Rows left wholly empty are not data.
+    m_sheet.rows.removeIf([](const QStringList &row) {
+        return std::all_of(row.begin(), row.end(),
+                           [](const QString &cell) { return cell.trimmed().isEmpty(); });
+    });
+    m_grid.setAllRows(m_sheet.gridRows());
+    AnnexureFile::write(m_file, m_sheet);
+    accept();
+}
+
+void frmAnnex::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        if (prompts().askYesNo(QStringLiteral("Do you want to exit.?")))
+            reject();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

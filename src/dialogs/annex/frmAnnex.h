@@ -1,0 +1,62 @@
+#pragma once
+
+#include "spreadsheet/AnnexureSheet.h"
+
+#include <QDialog>
+
+class ClauseGridModel;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QWidget;
+
+// The annexure window: a full-size editor for one clause grid with typed columns, the
+// user's own columns, Excel export and import. It opens on the clause's annexure file, or
+// on the grid's rows when there is none; Back writes the rows into the grid and keeps the
+// annexure file (removed when the rows are gone); Cancel leaves both as they were.
+class frmAnnex : public QDialog
+{
+    Q_OBJECT
+public:
+    // typeList: one column type code a grid column, "2,1,1,4,4,1"; caption: "9a. " and the
+    // clause's caption; annexFolder: the client's annexure folder of the year.
+    frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &typeList, const QString &caption,
+             const QString &annexFolder, QWidget *parent = nullptr);
+
+    // The window's commands, as its buttons run them.
+    void addRow();
+    void deleteRow();
+    void addColumn();
+    void deleteColumn();
+    bool confirmColumn();
+    void cancelColumn();
+    void exportToExcel();
+    void importFromExcel();
+    void back();
+
+    QTableWidget *table() const { return vsAnnex; }
+    const AnnexureSheet &sheet() const { return m_sheet; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void showSheet();
+    void cellEdited(int row, int column);
+    void readTable();
+    QDate cutOff() const;
+
+    ClauseGridModel &m_grid;
+    QString m_clause;
+    QString m_file;
+    AnnexureSheet m_sheet;
+    bool m_showing = false;
+
+    QTableWidget *vsAnnex;
+    QWidget *vsCol; // the column definition of an added column
+    QLineEdit *txtHeading;
+    QComboBox *cboType;
+    QComboBox *cboAlign;
+    QLineEdit *txtItems;
+};

@@ -83,6 +83,10 @@ frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &
     cboAlign = new QComboBox;
     cboAlign->addItems({QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Centre")});
     txtItems = new QLineEdit;
+    txtHeading->setObjectName(QStringLiteral("txtHeading"));
+    cboType->setObjectName(QStringLiteral("cboType"));
+    cboAlign->setObjectName(QStringLiteral("cboAlign"));
+    txtItems->setObjectName(QStringLiteral("txtItems"));
     txtItems->setPlaceholderText(QStringLiteral("Use Semi-Colon(;) as Separator for Items."));
     columnForm->addWidget(new QLabel(QStringLiteral("Heading")));
     columnForm->addWidget(txtHeading, 2);
@@ -209,7 +213,10 @@ bool frmAnnex::confirmColumn()
         prompts().message(QStringLiteral("Please select column data."), {}, PromptIcon::Warning);
         return false;
     }
-    const QStringList items = txtItems->text().split(u';', Qt::SkipEmptyParts);
+    QStringList items;
+    for (const QString &item : txtItems->text().split(u';'))
+        if (!item.trimmed().isEmpty())
+            items << item.trimmed();
     if (cboType->currentIndex() == 6 && items.isEmpty()) {
         prompts().message(QStringLiteral("Please enter list details."), {}, PromptIcon::Warning);
         return false;

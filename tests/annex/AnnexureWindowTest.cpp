@@ -1,0 +1,174 @@
+#include "ModelTestSupport.h"
+
+#include "dialogs/annex/frmAnnex.h"
+#include "model/ClauseGridModel.h"
+#include "model/ReportModel.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+class AnnexureWindowTest : public ModelTest
+{
+protected:
+    void SetUp() override
+    {
+        ModelTest::SetUp();
+        if (!env)
+            return;
+        report = ReportModel::load();
+        grid = std::make_unique<ClauseGridModel>(*report, 17, QStringLiteral("34a"));
+    }
+    std::unique_ptr<frmAnnex> open(ClauseGridModel &g, const QString &clause, const QString &types = {})
+    {
+        return std::make_unique<frmAnnex>(g, clause, types, clause + ". Details", folder());
+    }
+    QString folder() const { return file("Annex3CD/C001/2026"); }
+    static void type(frmAnnex &w, int row, int column, const QString &text)
+    {
+        w.table()->setItem(row, column, new QTableWidgetItem(text));
+    }
+    static QString cell(frmAnnex &w, int row, int column) { return w.table()->item(row, column)->text(); }
+    // Defines the column being added.
+    static void define(frmAnnex &w, const QString &heading, int type, const QString &items = {})
+    {
+        w.findChild<QLineEdit *>("txtHeading")->setText(heading);
+        w.findChild<QComboBox *>("cboType")->setCurrentIndex(type);
+        w.findChild<QLineEdit *>("txtItems")->setText(items);
+    }
+
+    std::unique_ptr<ReportModel> report;
+    std::unique_ptr<ClauseGridModel> grid;
+};
+TALVEX_BOTH_ENGINES(AnnexureWindowTest);
+
+TEST_P(AnnexureWindowTest, BackWritesTheRowsIntoTheGridAndKeepsThemWithTheUserColumns)
+{
+    const int before = grid->rowCount();
+    ASSERT_GE(before, 1);
+    auto window = open(*grid, "34a");
+    EXPECT_EQ(window->table()->rowCount(), before);
+    EXPECT_EQ(window->table()->columnCount(), grid->columnCount());
+
+    window->table()->setCurrentCell(before - 1, 0);
+    window->addRow();
+    type(*window, before, 0, "PNES54321B");
+    type(*window, before, 1, "194J");
+    type(*window, before, 3, "250000.5");
+    EXPECT_EQ(cell(*window, before, 3), "250000.50");
+
+    window->addColumn();
+    define(*window, "Ledger head", 1);
+    ASSERT_TRUE(window->confirmColumn());
+    const int ledger = grid->columnCount();
+    type(*window, before, ledger, "Professional fees");
+
+    window->back();
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    ASSERT_EQ(grid->rowCount(), before + 1);
+    EXPECT_EQ(grid->rowCells(before).mid(0, 4), (QStringList{"PNES54321B", "194J", "", "250000.50"}));
+    EXPECT_TRUE(QFile::exists(folder() + "/34a"));
+
+    // Opened again, the window shows its annexure file, the user column with it.
+    auto again = open(*grid, "34a");
+    ASSERT_EQ(again->table()->columnCount(), ledger + 1);
+    EXPECT_EQ(again->table()->horizontalHeaderItem(ledger)->text(), "Ledger head");
+    EXPECT_EQ(cell(*again, before, ledger), "Professional fees");
+
+    // Back with every row gone empties the grid and removes the file.
+    while (again->table()->rowCount() > 0) {
+        again->table()->setCurrentCell(0, 0);
+        again->deleteRow();
+    }
+    again->back();
+    EXPECT_EQ(grid->rowCount(), 0);
+    EXPECT_FALSE(QFile::exists(folder() + "/34a"));
+}
+
+TEST_P(AnnexureWindowTest, CancelAndEscapeLeaveTheGridAsItWas)
+{
+    const QList<QStringList> rows{grid->rowCells(0)};
+    auto window = open(*grid, "34a");
+    window->show();
+    type(*window, 0, 0, "CHANGED123");
+
+    env->prompt().queue(PromptAnswer::No);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(env->prompt().lastText(), "Do you want to exit.?");
+    EXPECT_TRUE(window->isVisible());
+    env->prompt().queue(PromptAnswer::Yes);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(grid->rowCells(0), rows.first());
+    EXPECT_FALSE(QFile::exists(folder() + "/34a"));
+}
+
+TEST_P(AnnexureWindowTest, UserColumnsNeedHeadingTypeAndItemsAndOnlyTheyCanBeDeleted)
+{
+    auto window = open(*grid, "34a");
+    window->addColumn();
+    EXPECT_EQ(window->findChild<QLineEdit *>("txtHeading")->text(), "Column 1");
+    define(*window, "", 1);
+    EXPECT_FALSE(window->confirmColumn());
+    EXPECT_EQ(env->prompt().lastText(), "Please enter column heading.");
+    define(*window, "Mode", 0);
+    EXPECT_FALSE(window->confirmColumn());
+    EXPECT_EQ(env->prompt().lastText(), "Please select column data.");
+    define(*window, "Mode", 6, " ");
+    EXPECT_FALSE(window->confirmColumn());
+    EXPECT_EQ(env->prompt().lastText(), "Please enter list details.");
+    define(*window, "Mode", 6, "Cash;Bank");
+    ASSERT_TRUE(window->confirmColumn());
+    EXPECT_EQ(window->sheet().columns.last().items, (QStringList{"Cash", "Bank"}));
+
+    window->table()->setCurrentCell(0, 0);
+    window->deleteColumn();
+    EXPECT_EQ(env->prompt().lastText(), "It is default column, you can not delete it.");
+    const int mode = window->table()->columnCount() - 1;
+    window->table()->setCurrentCell(0, mode);
+    env->prompt().queue(PromptAnswer::No);
+    window->deleteColumn();
+    EXPECT_EQ(env->prompt().lastText(), "Do you want to delete this column.?");
+    EXPECT_EQ(window->table()->columnCount(), mode + 1);
+    env->prompt().queue(PromptAnswer::Yes);
+    window->deleteColumn();
+    EXPECT_EQ(window->table()->columnCount(), mode);
+}
+
+TEST_P(AnnexureWindowTest, AssessmentYearPanAndTypedCellsAreChecked)
+{
+    auto window = open(*grid, "34a", "1,6,1,4,4,4,4,4,4,4");
+    window->addColumn();
+    define(*window, "Assessment Year", 1);
+    ASSERT_TRUE(window->confirmColumn());
+    const int year = window->table()->columnCount() - 1;
+    type(*window, 0, year, "2023-25");
+    EXPECT_EQ(env->prompt().lastText(), "Assessment Year must be consecutive");
+    EXPECT_EQ(window->table()->currentColumn(), year);
+    type(*window, 0, year, "202324");
+    EXPECT_EQ(env->prompt().lastText(), "Assessment Year must be in YYYY-YY format");
+    env->prompt().clear();
+    type(*window, 0, year, "2023-24");
+    type(*window, 0, year, "2099-00");
+    EXPECT_TRUE(env->prompt().shown().empty());
+
+    window->addColumn();
+    define(*window, "Paid on", 2);
+    ASSERT_TRUE(window->confirmColumn());
+    type(*window, 0, year + 1, "5-4-2025");
+    EXPECT_EQ(cell(*window, 0, year + 1), "05/04/2025");
+
+    ClauseGridModel payments(*report, 9, QStringLiteral("21bib"));
+    auto list = open(payments, "21bib");
+    int pan = -1;
+    for (int c = 0; c < payments.columns().size(); ++c)
+        if (payments.columns().at(c).check == "pan")
+            pan = c;
+    ASSERT_GE(pan, 0);
+    list->addRow();
+    type(*list, 0, pan, "ABC");
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid PAN [ABC]");
+}

@@ -10,12 +10,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -66,8 +68,9 @@ frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &
 
     vsAnnex = new QTableWidget(this);
     vsAnnex->setObjectName(QStringLiteral("vsAnnex"));
-    vsAnnex->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    vsAnnex->horizontalHeader()->setMinimumHeight(48);
+    // Long statutory headings wrap, as the printed form shows them.
+    vsAnnex->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    vsAnnex->horizontalHeader()->setMinimumHeight(84);
     layout->addWidget(vsAnnex, 1);
     connect(vsAnnex, &QTableWidget::cellChanged, this, &frmAnnex::cellEdited);
 
@@ -120,6 +123,9 @@ frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &
     layout->addLayout(commands);
 
     showSheet();
+    // A full-size editor: the screen's working area, maximised where a window manager allows.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size() * 0.95);
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 

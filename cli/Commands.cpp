@@ -3,6 +3,7 @@
 #include "AnnexureCommands.h"
 #include "EfilingCommands.h"
 #include "ImportCommands.h"
+#include "TdsCommands.h"
 
 #include "host/DemoData.h"
 #include "host/HostSchema.h"
@@ -156,6 +157,14 @@ const QList<Command> &commands()
          QStringLiteral("import-annexure --client C --year Y --clause POINT FILE.xlsx|FILE.xls [--yes]\n"
                         "                               replace a clause grid's rows by those of a workbook"),
          AnnexureCommands::importAnnexure},
+        {QStringLiteral("import-tds"),
+         QStringLiteral("import-tds --client C --year Y --workbook FILE [--yes]\n"
+                        "                               bring the TDS lists (clauses 34 and 21(b)) in from a workbook"),
+         TdsCommands::importTds},
+        {QStringLiteral("tds-template"),
+         QStringLiteral("tds-template [--client C --year Y] --out FILE.xlsx\n"
+                        "                               write the TDS workbook to fill for a client"),
+         TdsCommands::tdsTemplate},
     };
     return list;
 }

@@ -1,6 +1,7 @@
 #include "AnnexureWorkbook.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 #include <xlsxwriter.h>
 
@@ -93,13 +94,9 @@ void writeCell(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const Annexur
         worksheet_write_string(sheet, row, col, value.toUtf8().constData(), format);
 }
 
-void addList(lxw_workbook *book, lxw_worksheet *&lists, int listColumn, lxw_worksheet *sheet, lxw_col_t col,
+void addList(lxw_worksheet *lists, int listColumn, lxw_worksheet *sheet, lxw_col_t col,
              const AnnexureColumn &column)
 {
-    if (!lists) {
-        lists = workbook_add_worksheet(book, "Lists");
-        worksheet_hide(lists);
-    }
     for (int i = 0; i < column.listItems.size(); ++i)
         worksheet_write_string(lists, lxw_row_t(i), lxw_col_t(listColumn),
                                column.listItems.at(i).toUtf8().constData(), nullptr);
@@ -116,31 +113,26 @@ void addList(lxw_workbook *book, lxw_worksheet *&lists, int listColumn, lxw_work
                                     &validation);
 }
 
-} // namespace
-
-bool write(const QString &path, const AnnexureLayout &layout, const QList<QStringList> &rows, QString *error)
+bool hasLists(const Page &page)
 {
-    lxw_workbook *book = workbook_new(QFile::encodeName(path).constData());
-    if (!book) {
-        if (error)
-            *error = QStringLiteral("The file cannot be written.");
-        return false;
-    }
-    lxw_worksheet *sheet = workbook_add_worksheet(book, AnnexureLayout::sheetName().toUtf8().constData());
-    lxw_worksheet *lists = nullptr;
-    const Formats formats(book);
+    return std::any_of(page.layout.columns.begin(), page.layout.columns.end(),
+                       [](const AnnexureColumn &c) { return !c.listItems.isEmpty(); });
+}
+
+void writePage(lxw_worksheet *sheet, lxw_worksheet *lists, int &listColumn, const Formats &formats,
+               const Page &page)
+{
+    const AnnexureLayout &layout = page.layout;
     const int lastColumn = int(layout.columns.size()) - 1;
 
-    const QByteArray instruction = AnnexureLayout::instruction().toUtf8();
+    const QByteArray title = page.title.toUtf8();
     if (lastColumn > 0)
-        worksheet_merge_range(sheet, 0, 0, 0, lxw_col_t(lastColumn), instruction.constData(),
-                              formats.instruction);
+        worksheet_merge_range(sheet, 0, 0, 0, lxw_col_t(lastColumn), title.constData(), formats.instruction);
     else
-        worksheet_write_string(sheet, 0, 0, instruction.constData(), formats.instruction);
+        worksheet_write_string(sheet, 0, 0, title.constData(), formats.instruction);
     worksheet_set_row(sheet, 0, 2 * kPointsPerLine, nullptr);
 
     int headingLines = 1;
-    int listColumn = 0;
     for (int c = 0; c <= lastColumn; ++c) {
         const AnnexureColumn &column = layout.columns.at(c);
         lxw_row_col_options options{};
@@ -152,16 +144,40 @@ bool write(const QString &path, const AnnexureLayout &layout, const QList<QStrin
         if (!column.hidden)
             headingLines = qMax(headingLines, linesOf(column.heading, column.width));
         if (!column.listItems.isEmpty())
-            addList(book, lists, listColumn++, sheet, lxw_col_t(c), column);
+            addList(lists, listColumn++, sheet, lxw_col_t(c), column);
     }
     worksheet_set_row(sheet, AnnexureLayout::kHeadingRow, headingLines * kPointsPerLine, nullptr);
     worksheet_freeze_panes(sheet, AnnexureLayout::kFirstDataRow, 0);
 
-    for (int r = 0; r < rows.size(); ++r)
+    for (int r = 0; r < page.rows.size(); ++r)
         for (int c = 0; c <= lastColumn; ++c)
             writeCell(sheet, lxw_row_t(AnnexureLayout::kFirstDataRow + r), lxw_col_t(c), layout.columns.at(c),
-                      rows.at(r).value(c), formats);
+                      page.rows.at(r).value(c), formats);
+}
 
+} // namespace
+
+bool writePages(const QString &path, const QList<Page> &pages, QString *error)
+{
+    lxw_workbook *book = workbook_new(QFile::encodeName(path).constData());
+    if (!book) {
+        if (error)
+            *error = QStringLiteral("The file cannot be written.");
+        return false;
+    }
+    const Formats formats(book);
+    // The hidden sheet of drop-down entries comes after the pages.
+    QList<lxw_worksheet *> sheets;
+    for (const Page &page : pages)
+        sheets << workbook_add_worksheet(book, page.name.toUtf8().constData());
+    lxw_worksheet *lists = nullptr;
+    if (std::any_of(pages.begin(), pages.end(), hasLists)) {
+        lists = workbook_add_worksheet(book, "Lists");
+        worksheet_hide(lists);
+    }
+    int listColumn = 0;
+    for (int p = 0; p < pages.size(); ++p)
+        writePage(sheets.at(p), lists, listColumn, formats, pages.at(p));
     const lxw_error status = workbook_close(book);
     if (status != LXW_NO_ERROR) {
         if (error)
@@ -169,6 +185,12 @@ bool write(const QString &path, const AnnexureLayout &layout, const QList<QStrin
         return false;
     }
     return true;
+}
+
+bool write(const QString &path, const AnnexureLayout &layout, const QList<QStringList> &rows, QString *error)
+{
+    return writePages(path, {Page{AnnexureLayout::sheetName(), AnnexureLayout::instruction(), layout, rows}},
+                      error);
 }
 
 } // namespace AnnexureWorkbook

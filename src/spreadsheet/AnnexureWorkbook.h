@@ -10,7 +10,19 @@
 namespace AnnexureWorkbook
 {
 
-// False with the reason in error when the file cannot be written.
+// One worksheet: its name, the line above the headings, the layout and the rows.
+struct Page {
+    QString name;
+    QString title;
+    AnnexureLayout layout;
+    QList<QStringList> rows;
+};
+
+// A workbook of several worksheets in order.
+bool writePages(const QString &path, const QList<Page> &pages, QString *error = nullptr);
+
+// The annexure workbook: "Sheet1" with the instruction line. False with the reason in
+// error when the file cannot be written.
 bool write(const QString &path, const AnnexureLayout &layout, const QList<QStringList> &rows,
            QString *error = nullptr);
 

@@ -1,0 +1,66 @@
+#include "TdsImport.h"
+
+#include "AnnexureClause.h"
+#include "AnnexureSheet.h"
+#include "TdsWorkbook.h"
+#include "base/Prompt.h"
+#include "model/ClauseGridModel.h"
+#include "model/ReportModel.h"
+
+#include <QSet>
+
+namespace TdsImport
+{
+
+QString financialYear(const QString &yearKey)
+{
+    const int last = yearKey.toInt();
+    return QStringLiteral("%1-%2").arg(last - 1).arg(last % 100, 2, 10, QLatin1Char('0'));
+}
+
+bool importWorkbook(ReportModel &report, const QString &path, const QString &clientPan,
+                    const QString &annexFolder)
+{
+    const std::optional<TdsWorkbook::Contents> contents = TdsWorkbook::read(path);
+    if (!contents)
+        return false;
+    const QString question = QStringLiteral("Do you still want to Import from selected Excel File ?");
+    if (contents->pan.compare(clientPan, Qt::CaseInsensitive) != 0 &&
+        !prompts().askYesNo(QStringLiteral("PAN in Excel Sheet [%1] does not match with [%2]\n%3")
+                                .arg(contents->pan, clientPan, question)))
+        return false;
+    const QString year = financialYear(report.key().yearKey);
+    if (contents->financialYear != year &&
+        !prompts().askYesNo(QStringLiteral("F.Y. in Excel Sheet [%1] does not match with [%2]\n%3")
+                                .arg(contents->financialYear, year, question)))
+        return false;
+    if (contents->rowsByPoint.isEmpty()) {
+        prompts().inform(QStringLiteral("No Data Found."));
+        return false;
+    }
+    const bool replace =
+        prompts().askYesNo(QStringLiteral("Do you want to Delete existing Details (if any) ?"));
+
+    QSet<int> pages;
+    for (const TdsWorkbook::List &list : TdsWorkbook::lists()) {
+        if (!contents->rowsByPoint.contains(list.point))
+            continue;
+        const AnnexureClause clause = *AnnexureClause::find(list.point);
+        ClauseGridModel grid(report, clause.page, clause.point);
+        QList<QStringList> rows;
+        for (int r = 0; !replace && r < grid.rowCount(); ++r)
+            rows << grid.rowCells(r);
+        rows << contents->rowsByPoint.value(list.point);
+        grid.setAllRows(rows);
+        pages.insert(clause.page);
+        if (!annexFolder.isEmpty())
+            AnnexureFile::write(AnnexureFile::pathOf(annexFolder, clause.point),
+                                AnnexureSheet::ofGrid(clause.columns, {}, rows));
+    }
+    for (const int page : pages)
+        report.savePage(page);
+    prompts().inform(QStringLiteral("Import Successfully !"));
+    return true;
+}
+
+} // namespace TdsImport

@@ -10,30 +10,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
-namespace
-{
-int widthOf(const Catalogue::Column &c)
-{
-    if (c.width > 0)
-        return c.width;
-    switch (c.kind) {
-    case Catalogue::Kind::Date:
-        return 100;
-    case Catalogue::Kind::Amount:
-        return 120;
-    case Catalogue::Kind::Whole:
-        return 90;
-    case Catalogue::Kind::Tick:
-        return 60;
-    case Catalogue::Kind::List:
-        return 180;
-    case Catalogue::Kind::Text:
-        break;
-    }
-    return 160;
-}
-} // namespace
-
 ClauseGrid::ClauseGrid(const Catalogue::Control &control, ListSources &lists, QWidget *parent)
     : QTableWidget(0, int(control.columns.size()), parent), m_control(control)
 {
@@ -48,7 +24,7 @@ ClauseGrid::ClauseGrid(const Catalogue::Control &control, ListSources &lists, QW
     header->setFixedHeight(64);
     header->setStretchLastSection(true);
     for (int c = 0; c < columnCount(); ++c) {
-        setColumnWidth(c, widthOf(control.columns.at(c)));
+        setColumnWidth(c, CellFormat::widthOf(control.columns.at(c)));
         setColumnHidden(c, control.columns.at(c).hidden);
     }
     // Uniform row heights keep scrolling smooth through thousands of rows.

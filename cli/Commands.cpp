@@ -2,6 +2,7 @@
 
 #include "EfilingCommands.h"
 #include "ImportCommands.h"
+#include "PrintCommands.h"
 
 #include "host/DemoData.h"
 #include "host/HostSchema.h"
@@ -147,6 +148,14 @@ const QList<Command> &commands()
                         "                               import each return of a folder or zip file into the\n"
                         "                               client whose PAN it carries, one status line a file"),
          ImportCommands::bulkImport},
+        {QStringLiteral("print"),
+         QStringLiteral("print --client C --year Y --pdf OUT [--blank] [--itd-portal] [--nil-first-column]\n"
+                        "                               print the Form 3CA/3CB-3CD report into a PDF file"),
+         PrintCommands::print},
+        {QStringLiteral("sign"),
+         QStringLiteral("sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n"
+                        "                               sign a PDF in place, keeping NAME_before_sign.pdf"),
+         PrintCommands::sign},
     };
     return list;
 }

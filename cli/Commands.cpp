@@ -150,7 +150,8 @@ const QList<Command> &commands()
          ImportCommands::bulkImport},
         {QStringLiteral("print"),
          QStringLiteral("print --client C --year Y --pdf OUT [--blank] [--itd-portal] [--nil-first-column]\n"
-                        "                               print the Form 3CA/3CB-3CD report into a PDF file"),
+                        "      [--depreciation]         print the Form 3CA/3CB-3CD report (or the clause 18\n"
+                        "                               depreciation report) into a PDF file"),
          PrintCommands::print},
         {QStringLiteral("sign"),
          QStringLiteral("sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n"

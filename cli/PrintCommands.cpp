@@ -6,6 +6,7 @@
 #include "model/ReportModel.h"
 #include "model/rules/ReportRules.h"
 #include "print/AuditReport.h"
+#include "print/DepreciationReport.h"
 #include "print/PdfSigner.h"
 #include "print/PrintChoices.h"
 #include "print/ReportEngine.h"
@@ -32,7 +33,9 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
     choices.itdPortal = line.has(QStringLiteral("--itd-portal"));
     choices.nilFirstColumnOnly = line.has(QStringLiteral("--nil-first-column"));
     ReportEngine engine;
-    if (!AuditReport::build(engine, *ReportRules::loadAsWritten(), choices)) {
+    if (line.has(QStringLiteral("--depreciation"))) {
+        DepreciationReport::build(engine, *ReportRules::loadAsWritten());
+    } else if (!AuditReport::build(engine, *ReportRules::loadAsWritten(), choices)) {
         err << "Nothing was printed.\n";
         return 1;
     }

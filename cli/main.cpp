@@ -21,7 +21,8 @@ int main(int argc, char *argv[])
     const CommandLine line =
         CommandLine::parse(app.arguments().mid(1), {QStringLiteral("--yes"), QStringLiteral("--force"),
                                                     QStringLiteral("--form-switch"), QStringLiteral("--blank"),
-                                                    QStringLiteral("--itd-portal"), QStringLiteral("--nil-first-column")});
+                                                    QStringLiteral("--itd-portal"), QStringLiteral("--nil-first-column"),
+                                                    QStringLiteral("--depreciation")});
     const Command *command = nullptr;
     for (const Command &c : commands()) {
         if (c.name == line.command)

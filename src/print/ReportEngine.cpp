@@ -89,6 +89,9 @@ void ReportEngine::NewReport()
     for (QTextDocument *d : {m_body.get(), m_header.get(), m_footer.get()}) {
         QFont f(m_fontFamily);
         f.setPointSizeF(m_fontSize);
+        // A spacing other than zero turns off the "fi" and "fl" ligatures, so that the text
+        // copied or searched in the PDF reads as it was written.
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
         d->setDefaultFont(f);
         d->setDocumentMargin(0);
     }

@@ -2,8 +2,15 @@
 #include "TestHost.h"
 #include "ToolRun.h"
 
+#include "base/ScriptedPrompt.h"
+#include "dialogs/frmSignPDF.h"
+
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace
@@ -119,4 +126,46 @@ TEST_F(Signing, SignsChosenPagesAndRefusesBadRequests)
     ASSERT_EQ(two.status, 0) << two.err.toStdString();
     const QString report = pdfsig();
     EXPECT_EQ(report.count(QStringLiteral("Signature is Valid.")), 2) << report.toStdString();
+}
+
+// The signing window: its messages for a missing file, certificate or page list, the
+// confirmation before a file location is cleared, and a file signed on its last page.
+TEST_F(Signing, SigningWindowSignsTheChosenFile)
+{
+    ScriptedPrompt answers;
+    setPrompts(&answers);
+    frmSignPDF window;
+    window.loadCertificates(nss);
+    auto *certificates = window.findChild<QTableWidget *>(QStringLiteral("grdCertificates"));
+    auto *file = window.findChild<QLineEdit *>(QStringLiteral("txtFile1"));
+    auto *pages = window.findChild<QComboBox *>(QStringLiteral("cboPages1"));
+    auto *sign = window.findChild<QPushButton *>(QStringLiteral("cmdSign"));
+    ASSERT_EQ(certificates->rowCount(), 1);
+    EXPECT_EQ(certificates->item(0, 0)->text(), Signer);
+
+    sign->click();
+    EXPECT_EQ(answers.lastText(), QStringLiteral("Please Select PDF File."));
+    file->setText(pdf);
+    sign->click();
+    EXPECT_EQ(answers.lastText(), QStringLiteral("Please select certificate(s) to sign."));
+    certificates->selectRow(0);
+    pages->setCurrentIndex(frmSignPDF::Specify);
+    sign->click();
+    EXPECT_EQ(answers.lastText(), QStringLiteral("Please Enter Page Nos."));
+    EXPECT_TRUE(pdfsig().contains(QStringLiteral("does not contain any signatures")));
+
+    window.findChild<QPushButton *>(QStringLiteral("cmdClear1"))->click();
+    EXPECT_EQ(answers.lastText(), QStringLiteral("Do you really want to Clear File Location ?"));
+    EXPECT_EQ(file->text(), pdf);
+
+    pages->setCurrentIndex(frmSignPDF::LastPageOfAllFiles);
+    sign->click();
+    EXPECT_EQ(answers.lastText(), QStringLiteral("Signed Successfully."));
+    EXPECT_TRUE(pdfsig().contains(QStringLiteral("Signature is Valid.")));
+    EXPECT_TRUE(QFile::exists(home.path() + QStringLiteral("/report_before_sign.pdf")));
+
+    answers.queue(PromptAnswer::Yes);
+    window.findChild<QPushButton *>(QStringLiteral("cmdClear1"))->click();
+    EXPECT_TRUE(file->text().isEmpty());
+    setPrompts(nullptr);
 }

@@ -2,6 +2,7 @@
 
 #include "ClientDialog.h"
 #include "base/Prompt.h"
+#include "dialogs/frmSignPDF.h"
 #include "editor/clsMain.h"
 #include "host/DemoData.h"
 #include "host/TalvexBase.h"
@@ -39,6 +40,13 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
     m_year->setCurrentIndex(std::max(0, m_year->findData(remembered)));
     top->addWidget(m_year);
     top->addStretch();
+    auto *sign = new QPushButton(tr("Sign &PDF..."), central);
+    top->addWidget(sign);
+    connect(sign, &QPushButton::clicked, this, [this] {
+        frmSignPDF window(this);
+        window.loadCertificates(QString());
+        window.exec();
+    });
     auto *add = new QPushButton(tr("&Add Client..."), central);
     top->addWidget(add);
     layout->addLayout(top);

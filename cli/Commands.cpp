@@ -4,6 +4,7 @@
 #include "EfilingCommands.h"
 #include "ImportCommands.h"
 #include "TdsCommands.h"
+#include "PrintCommands.h"
 
 #include "host/DemoData.h"
 #include "host/HostSchema.h"
@@ -165,6 +166,15 @@ const QList<Command> &commands()
          QStringLiteral("tds-template [--client C --year Y] --out FILE.xlsx\n"
                         "                               write the TDS workbook to fill for a client"),
          TdsCommands::tdsTemplate},
+        {QStringLiteral("print"),
+         QStringLiteral("print --client C --year Y --pdf OUT [--blank] [--itd-portal] [--nil-first-column]\n"
+                        "      [--depreciation]         print the Form 3CA/3CB-3CD report (or the clause 18\n"
+                        "                               depreciation report) into a PDF file"),
+         PrintCommands::print},
+        {QStringLiteral("sign"),
+         QStringLiteral("sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n"
+                        "                               sign a PDF in place, keeping NAME_before_sign.pdf"),
+         PrintCommands::sign},
     };
     return list;
 }

@@ -20,10 +20,6 @@
 namespace EfilingCommands
 {
 
-namespace
-{
-
-// A Form 3CB report keeps its report page under page 101.
 FormKind storedFormKind(TalvexBase &host)
 {
     moduleState().openForm(FormKind::F3CA, host.yearKey());
@@ -33,6 +29,9 @@ FormKind storedFormKind(TalvexBase &host)
         {host.Temp_Code(), host.yearKey()});
     return rs.Fields(0).toInt() > 0 ? FormKind::F3CB : FormKind::F3CA;
 }
+
+namespace
+{
 
 // The form a JSON file is for, from its root member (inside an upload envelope too).
 FormKind formOfFile(const std::string &text)

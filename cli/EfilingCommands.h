@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "store/ModuleState.h"
 
 #include <QTextStream>
 
@@ -10,6 +11,10 @@ class TalvexBase;
 // "validate": a file checked against its form's schema, one finding a line.
 namespace EfilingCommands
 {
+
+// The form of the client's stored report of the year: a Form 3CB report keeps its report
+// page under page 101.
+FormKind storedFormKind(TalvexBase &host);
 
 int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
 int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);

@@ -5,19 +5,24 @@
 #include "host/HostSetup.h"
 #include "store/DbError.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Printing lays out pages with fonts, which needs a GUI application but no screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("taxaudit"));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
     const CommandLine line =
         CommandLine::parse(app.arguments().mid(1), {QStringLiteral("--yes"), QStringLiteral("--force"),
-                                                    QStringLiteral("--form-switch")});
+                                                    QStringLiteral("--form-switch"), QStringLiteral("--blank"),
+                                                    QStringLiteral("--itd-portal"), QStringLiteral("--nil-first-column"),
+                                                    QStringLiteral("--depreciation")});
     const Command *command = nullptr;
     for (const Command &c : commands()) {
         if (c.name == line.command)

@@ -9,7 +9,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   libvalijson-dev nlohmann-json3-dev libxml2-dev
   libxlsxwriter-dev libfreexl-dev libzip-dev
-  libgs-dev libpoppler-qt6-dev libnss3-tools poppler-utils
+  libgs-dev libpoppler-qt6-dev libnss3-tools poppler-utils openssl
   mariadb-server mariadb-client
   xvfb xauth
 )

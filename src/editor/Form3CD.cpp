@@ -3,6 +3,7 @@
 #include "FormHeadings.h"
 #include "base/Prompt.h"
 #include "dialogs/GenerateJsonCommand.h"
+#include "dialogs/PrintCommand.h"
 #include "dialogs/ImportJsonCommand.h"
 #include "host/HostContext.h"
 #include "pages/ClausePage.h"
@@ -112,6 +113,7 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
     PageFactory::registerPagesWithRules();
     ImportJsonCommand::registerWithEditor(kind);
     GenerateJsonCommand::registerWithEditor(kind);
+    PrintCommand::registerWithEditor(kind);
     setWindowTitle(headings.caption);
 
     auto *central = new QWidget(this);

@@ -176,8 +176,8 @@ TEST_P(EditorWindow, ClearEmptiesPagesThreeOnwardsAndKeepsPartA)
 
 TEST_P(EditorWindow, CommandsOfLaterPartsSayTheyAreNotAvailable)
 {
-    editor->runCommand(EditorCommand::Print);
-    EXPECT_EQ(env->prompt().lastText(), "Printing of the report is not available in this version.");
+    editor->runCommand(EditorCommand::ImportWizardCurrentYear);
+    EXPECT_EQ(env->prompt().lastText(), "Importing data from the old wizard is not available in this version.");
 }
 
 TEST_P(EditorWindow, GenerateJsonRunsItsHandlerAfterSavingAllPages)

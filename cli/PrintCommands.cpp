@@ -1,0 +1,91 @@
+#include "PrintCommands.h"
+
+#include "Commands.h"
+#include "EfilingCommands.h"
+#include "host/TalvexBase.h"
+#include "model/ReportModel.h"
+#include "model/rules/ReportRules.h"
+#include "print/AuditReport.h"
+#include "print/DepreciationReport.h"
+#include "print/PdfSigner.h"
+#include "print/PrintChoices.h"
+#include "print/ReportEngine.h"
+#include "store/ModuleState.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace PrintCommands
+{
+
+int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    if (!selectClientAndYear(host, line, err))
+        return 2;
+    const QString target = line.value(QStringLiteral("--pdf"));
+    if (target.isEmpty()) {
+        err << "Give the PDF file to write with --pdf.\n";
+        return 2;
+    }
+    moduleState().openForm(EfilingCommands::storedFormKind(host), host.yearKey());
+    PrintChoices choices;
+    choices.blank = line.has(QStringLiteral("--blank"));
+    choices.itdPortal = line.has(QStringLiteral("--itd-portal"));
+    choices.nilFirstColumnOnly = line.has(QStringLiteral("--nil-first-column"));
+    ReportEngine engine;
+    if (line.has(QStringLiteral("--depreciation"))) {
+        DepreciationReport::build(engine, *ReportRules::loadAsWritten());
+    } else if (!AuditReport::build(engine, *ReportRules::loadAsWritten(), choices)) {
+        err << "Nothing was printed.\n";
+        return 1;
+    }
+    QString reason;
+    if (!engine.saveAsPdf(target, &reason)) {
+        err << "Cannot write " << target << ": " << reason << '\n';
+        return 2;
+    }
+    out << QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()) << '\n';
+    return 0;
+}
+
+int sign(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    if (line.arguments.size() != 1 || line.value(QStringLiteral("--cert")).isEmpty()) {
+        err << "usage: taxaudit sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n";
+        return 2;
+    }
+    PdfSigner::Request request;
+    request.file = line.arguments.first();
+    request.certNickname = line.value(QStringLiteral("--cert"));
+    request.password = line.value(QStringLiteral("--password"));
+    const QString pages = line.has(QStringLiteral("--pages"))
+                              ? line.value(QStringLiteral("--pages")).toLower()
+                              : QStringLiteral("last");
+    if (pages == QLatin1String("all")) {
+        request.pages = PdfSigner::Pages::All;
+    } else if (pages == QLatin1String("last")) {
+        request.pages = PdfSigner::Pages::Last;
+    } else {
+        request.pages = PdfSigner::Pages::Specified;
+        request.pageNumbers = PdfSigner::parsePages(pages);
+        if (request.pageNumbers.isEmpty()) {
+            err << "--pages takes last, all or page numbers such as 1,3.\n";
+            return 2;
+        }
+    }
+    PdfSigner::useNssStore(line.value(QStringLiteral("--nss")));
+    if (!PdfSigner::certificates().contains(request.certNickname)) {
+        err << "No certificate " << request.certNickname << " in the NSS store.\n";
+        return 2;
+    }
+    QString reason;
+    if (!PdfSigner::sign(request, &reason)) {
+        err << "Error Occured  while Sigining the file : " << QFileInfo(request.file).fileName() << '\n'
+            << reason << '\n';
+        return 1;
+    }
+    out << "Signed Successfully.\n";
+    return 0;
+}
+
+} // namespace PrintCommands

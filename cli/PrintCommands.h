@@ -1,0 +1,17 @@
+#pragma once
+
+#include "CommandLine.h"
+
+#include <QTextStream>
+
+class TalvexBase;
+
+// "print": a client's audit report laid out as the desktop program prints it, into a PDF.
+// "sign": a PDF signed in place with a certificate of an NSS store, as the signing window does.
+namespace PrintCommands
+{
+
+int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
+int sign(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
+
+} // namespace PrintCommands

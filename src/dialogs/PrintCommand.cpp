@@ -1,0 +1,37 @@
+#include "PrintCommand.h"
+
+#include "PrintOptionsDialog.h"
+#include "PrintSetupDialog.h"
+#include "ReportPreview.h"
+#include "editor/Form3CD.h"
+#include "model/ReportModel.h"
+#include "model/rules/ReportRules.h"
+#include "print/AuditReport.h"
+#include "print/ReportEngine.h"
+
+namespace PrintCommand
+{
+
+void registerWithEditor(FormKind openForm)
+{
+    const bool form3CD = openForm == FormKind::F3CA || openForm == FormKind::F3CB;
+    if (!form3CD) {
+        Form3CD::setHandler(EditorCommand::Print, {});
+        Form3CD::setHandler(EditorCommand::PrintSetup, {});
+        return;
+    }
+    ReportEngine::setViewer([](ReportEngine &engine) { ReportPreview::show(engine); });
+    Form3CD::setHandler(EditorCommand::Print, [](Form3CD &editor) {
+        PrintOptionsDialog options(moduleState().formCode, &editor);
+        if (options.exec() != QDialog::Accepted)
+            return;
+        ReportEngine engine;
+        AuditReport::build(engine, *ReportRules::loadAsWritten(), options.choices());
+    });
+    Form3CD::setHandler(EditorCommand::PrintSetup, [](Form3CD &editor) {
+        auto model = ReportModel::load();
+        PrintSetupDialog(*model, &editor).exec();
+    });
+}
+
+} // namespace PrintCommand

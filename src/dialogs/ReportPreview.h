@@ -1,0 +1,13 @@
+#pragma once
+
+class ReportEngine;
+class QWidget;
+
+// The report engine's window: a print preview of the finished report, from which the user
+// prints it or saves it as a PDF file.
+namespace ReportPreview
+{
+
+void show(ReportEngine &engine, QWidget *parent = nullptr);
+
+} // namespace ReportPreview

@@ -1,0 +1,184 @@
+#include "frmSignPDF.h"
+
+#include "base/Prompt.h"
+#include "print/PdfSigner.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <poppler-form.h>
+
+frmSignPDF::frmSignPDF(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmSignPDF"));
+    setWindowTitle(QStringLiteral("Digitally Sign PDF File"));
+    auto *layout = new QVBoxLayout(this);
+    auto *files = new QGridLayout;
+    const QStringList captions{QStringLiteral("Audit Report"), QStringLiteral("Balance Sheet"),
+                               QStringLiteral("Profit && Loss"), QStringLiteral("Other File")};
+    for (int i = 0; i < FileCount; ++i) {
+        FileRow row;
+        const QString n = QString::number(i + 1);
+        files->addWidget(new QLabel(captions.at(i), this), i, 0);
+        row.path = new QLineEdit(this);
+        row.path->setObjectName(QStringLiteral("txtFile") + n);
+        files->addWidget(row.path, i, 1);
+        auto *browse = new QPushButton(QStringLiteral("..."), this);
+        browse->setObjectName(QStringLiteral("cmdBrowse") + n);
+        files->addWidget(browse, i, 2);
+        auto *clear = new QPushButton(QStringLiteral("Clear"), this);
+        clear->setObjectName(QStringLiteral("cmdClear") + n);
+        files->addWidget(clear, i, 3);
+        row.pages = new QComboBox(this);
+        row.pages->setObjectName(QStringLiteral("cboPages") + n);
+        row.pages->addItems(
+            {QStringLiteral("Specify"), QStringLiteral("All Pages"), QStringLiteral("Last Page")});
+        if (i == 0)
+            row.pages->addItems(
+                {QStringLiteral("All Pages of All Files"), QStringLiteral("Last Page of All Files")});
+        row.pages->setCurrentIndex(LastPage);
+        files->addWidget(row.pages, i, 4);
+        row.pageNumbers = new QLineEdit(this);
+        row.pageNumbers->setObjectName(QStringLiteral("txtPages") + n);
+        row.pageNumbers->setPlaceholderText(QStringLiteral("1,3"));
+        files->addWidget(row.pageNumbers, i, 5);
+        connect(browse, &QPushButton::clicked, this, [this, i] { cmdBrowse_Click(i); });
+        connect(clear, &QPushButton::clicked, this, [this, i] { cmdClear_Click(i); });
+        m_rows << row;
+    }
+    files->setColumnStretch(1, 1);
+    layout->addLayout(files);
+    m_sameFile = new QCheckBox(QStringLiteral("Use Same File For Balance Sheet and Profit Loss"), this);
+    m_sameFile->setObjectName(QStringLiteral("chkSameFile"));
+    connect(m_sameFile, &QCheckBox::toggled, this, [this](bool same) {
+        m_rows[2].path->setEnabled(!same);
+        if (same)
+            m_rows[2].path->clear();
+    });
+    layout->addWidget(m_sameFile);
+
+    auto *storeRow = new QHBoxLayout;
+    storeRow->addWidget(
+        new QLabel(QStringLiteral("Certificate store (NSS folder; a token is a module it loads)"), this));
+    m_store = new QLineEdit(this);
+    m_store->setObjectName(QStringLiteral("txtStore"));
+    storeRow->addWidget(m_store, 1);
+    auto *refresh = new QPushButton(QStringLiteral("&Refresh"), this);
+    refresh->setObjectName(QStringLiteral("cmdRefresh"));
+    storeRow->addWidget(refresh);
+    layout->addLayout(storeRow);
+    connect(refresh, &QPushButton::clicked, this, [this] { loadCertificates(m_store->text()); });
+
+    m_certificates = new QTableWidget(0, 3, this);
+    m_certificates->setObjectName(QStringLiteral("grdCertificates"));
+    m_certificates->setHorizontalHeaderLabels(
+        {QStringLiteral("Name"), QStringLiteral("SerialNumber"), QStringLiteral("Valid To")});
+    m_certificates->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_certificates->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_certificates->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_certificates->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(m_certificates, 1);
+
+    auto *buttons = new QHBoxLayout;
+    auto *sign = new QPushButton(QStringLiteral("&Sign"), this);
+    sign->setObjectName(QStringLiteral("cmdSign"));
+    auto *close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    buttons->addStretch();
+    buttons->addWidget(sign);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    connect(sign, &QPushButton::clicked, this, &frmSignPDF::cmdSign_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    resize(900, 520);
+}
+
+void frmSignPDF::loadCertificates(const QString &nssFolder)
+{
+    m_store->setText(nssFolder);
+    PdfSigner::useNssStore(nssFolder);
+    const QVector<Poppler::CertificateInfo> found = Poppler::getAvailableSigningCertificates();
+    m_certificates->setRowCount(int(found.size()));
+    for (int r = 0; r < found.size(); ++r) {
+        const Poppler::CertificateInfo &c = found.at(r);
+        m_certificates->setItem(r, 0, new QTableWidgetItem(c.nickName()));
+        m_certificates->setItem(r, 1, new QTableWidgetItem(QString::fromLatin1(c.serialNumber().toHex())));
+        m_certificates->setItem(r, 2,
+                                new QTableWidgetItem(c.validityEnd().toString(QStringLiteral("dd/MM/yyyy"))));
+    }
+}
+
+void frmSignPDF::cmdBrowse_Click(int row)
+{
+    const QString file = prompts().openFile(QStringLiteral("Select File"), QStringLiteral("PDF Files|*.pdf"),
+                                            m_rows.at(row).path->text());
+    if (!file.isEmpty())
+        m_rows[row].path->setText(file);
+}
+
+void frmSignPDF::cmdClear_Click(int row)
+{
+    if (m_rows.at(row).path->text().isEmpty())
+        return;
+    if (prompts().askYesNo(QStringLiteral("Do you really want to Clear File Location ?")))
+        m_rows[row].path->clear();
+}
+
+int frmSignPDF::choiceFor(int row) const
+{
+    const int first = m_rows.first().pages->currentIndex();
+    if (first == AllPagesOfAllFiles)
+        return AllPages;
+    if (first == LastPageOfAllFiles)
+        return LastPage;
+    return m_rows.at(row).pages->currentIndex();
+}
+
+void frmSignPDF::cmdSign_Click()
+{
+    QList<int> chosen;
+    for (int i = 0; i < FileCount; ++i) {
+        if (!m_rows.at(i).path->text().trimmed().isEmpty())
+            chosen << i;
+    }
+    if (chosen.isEmpty()) {
+        prompts().inform(QStringLiteral("Please Select PDF File."));
+        return;
+    }
+    const int certificate = m_certificates->currentRow();
+    if (certificate < 0 || !m_certificates->item(certificate, 0)) {
+        prompts().inform(QStringLiteral("Please select certificate(s) to sign."));
+        return;
+    }
+    for (int i : chosen) {
+        if (choiceFor(i) == Specify && PdfSigner::parsePages(m_rows.at(i).pageNumbers->text()).isEmpty()) {
+            prompts().inform(QStringLiteral("Please Enter Page Nos."));
+            return;
+        }
+    }
+    for (int i : chosen) {
+        PdfSigner::Request request;
+        request.file = m_rows.at(i).path->text().trimmed();
+        request.certNickname = m_certificates->item(certificate, 0)->text();
+        const int choice = choiceFor(i);
+        request.pages = choice == AllPages  ? PdfSigner::Pages::All
+                        : choice == Specify ? PdfSigner::Pages::Specified
+                                            : PdfSigner::Pages::Last;
+        request.pageNumbers = PdfSigner::parsePages(m_rows.at(i).pageNumbers->text());
+        QString reason;
+        if (!PdfSigner::sign(request, &reason)) {
+            prompts().message(QStringLiteral("Error Occured  while Sigining the file : ") +
+                                  QFileInfo(request.file).fileName() + u'\n' + reason,
+                              {}, PromptIcon::Critical);
+            return;
+        }
+    }
+    prompts().inform(QStringLiteral("Signed Successfully."));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QTableWidget;
+
+// "Digitally Sign PDF File": up to four PDF files (the audit report, the balance sheet,
+// the profit and loss account, another), each signed on the pages chosen for it with a
+// certificate of the NSS store; the unsigned file is kept as NAME_before_sign.pdf.
+class frmSignPDF : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int FileCount = 4;
+    enum PageChoice { Specify = 0, AllPages, LastPage, AllPagesOfAllFiles, LastPageOfAllFiles };
+
+    explicit frmSignPDF(QWidget *parent = nullptr);
+
+    // Lists the certificates of the store in the folder ("" for the user's own store).
+    void loadCertificates(const QString &nssFolder);
+    void cmdSign_Click();
+
+private:
+    struct FileRow {
+        QLineEdit *path = nullptr;
+        QComboBox *pages = nullptr;
+        QLineEdit *pageNumbers = nullptr;
+    };
+    void cmdBrowse_Click(int row);
+    void cmdClear_Click(int row);
+    // The page choice that holds for a row: the first file's when it chose for all files.
+    int choiceFor(int row) const;
+
+    QList<FileRow> m_rows;
+    QCheckBox *m_sameFile = nullptr;
+    QLineEdit *m_store = nullptr;
+    QTableWidget *m_certificates = nullptr;
+};

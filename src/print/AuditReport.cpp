@@ -1,0 +1,58 @@
+#include "AuditReport.h"
+
+#include "Accountant.h"
+#include "ControlCodes.h"
+#include "Form3CDBody.h"
+#include "FrontPage.h"
+#include "PrintChoices.h"
+#include "PrintSetup.h"
+#include "ReportEngine.h"
+#include "ReportWriter.h"
+#include "base/Prompt.h"
+#include "host/HostContext.h"
+#include "model/ReportModel.h"
+
+namespace AuditReport
+{
+
+bool build(ReportEngine &engine, const ReportModel &model, const PrintChoices &choices)
+{
+    const int reportPage = model.formCode() == QLatin1String("3CB") ? 101 : 1;
+    if (!choices.blank && model.points(reportPage).isEmpty()) {
+        prompts().inform(QStringLiteral("Form is not filled please fill the form"));
+        return false;
+    }
+    const PrintSetup setup = PrintSetup::read(model);
+    const Accountant accountant = choices.blank ? Accountant() : Accountant::ofReport(model);
+
+    engine.WinModeReport = true;
+    engine.SetCol130(false);
+    engine.NewReport();
+    ReportWriter writer(engine);
+    FrontPage::write(writer, model, setup, accountant, choices.blank);
+    engine.PrintText(ControlCodes::FormFeed + u';');
+    engine.PrintText(ControlCodes::ElitePitch + u';');
+    Form3CDBody::write(writer, model, choices, setup, accountant);
+    if (!choices.blank && setup.footer)
+        writeFooter(engine, model.key().yearKey, hasHost() ? host().ClientName() : QString());
+    engine.ShowReport();
+    return true;
+}
+
+void writeFooter(ReportEngine &engine, const QString &yearKey, const QString &clientName)
+{
+    engine.SelectHF(true, ReportEngine::Footer, 5);
+    engine.PrintText(ControlCodes::ElitePitch + u';');
+    ReportWriter writer(engine);
+    writer.columns(QStringLiteral("25,50,25"), {ReportRow::Left, ReportRow::Centre, ReportRow::Right});
+    const int y = yearKey.toInt();
+    const QString rule = ruleMask(3, u'1');
+    const QString none = ruleMask(3, u'0');
+    writer.rowWithMasks({QStringLiteral("AY - %1-%2").arg(y).arg((y + 1) % 100, 2, 10, QLatin1Char('0')),
+                         clientName, QString()},
+                        none, none, rule, none);
+    engine.InsertPgNo_TB(1, 3, QStringLiteral(" -"), 1);
+    engine.SelectHF(false, 2);
+}
+
+} // namespace AuditReport

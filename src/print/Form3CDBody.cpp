@@ -1,0 +1,422 @@
+#include "Form3CDBody.h"
+
+#include "Accountant.h"
+#include "AssesseeParticulars.h"
+#include "ControlCodes.h"
+#include "PrintChoices.h"
+#include "PrintSetup.h"
+#include "PrintedValues.h"
+#include "ReportEngine.h"
+#include "ReportWriter.h"
+#include "catalogue/ClauseCatalogue.h"
+#include "model/ReportModel.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace Form3CDBody
+{
+
+namespace
+{
+
+constexpr int Left = ReportRow::Left;
+constexpr int Centre = ReportRow::Centre;
+constexpr int Right = ReportRow::Right;
+constexpr int Justify = ReportRow::Justify;
+
+// Tables wider than this print one block of heading and value per row, so that a row of
+// clause 18's twenty columns still reads on an upright page.
+constexpr int MaxColumnsAcross = 8;
+// The serial column of a clause, the rest of the width is the clause's.
+constexpr int SerialWidth = 10;
+
+using Catalogue::Clause;
+using Catalogue::Column;
+using Catalogue::Control;
+
+int alignmentOf(Catalogue::Kind kind)
+{
+    switch (kind) {
+    case Catalogue::Kind::Amount:
+    case Catalogue::Kind::Whole:
+        return Right;
+    case Catalogue::Kind::Date:
+        return Centre;
+    default:
+        return Left;
+    }
+}
+
+// Percent widths of the columns in proportion to the catalogue's widths, summing to `total`.
+QString widthSpec(const QList<int> &weights, int total)
+{
+    int sum = 0;
+    for (int w : weights)
+        sum += w;
+    QStringList parts;
+    int used = 0;
+    for (int i = 0; i < weights.size(); ++i) {
+        const int share = i + 1 == weights.size() ? total - used : qMax(1, weights.at(i) * total / sum);
+        used += share;
+        parts << QString::number(share);
+    }
+    return parts.join(u',');
+}
+
+// The clause number a key starts with: "21" for "21bia", "36" for "36A".
+QString clauseNumber(const QString &key)
+{
+    static const QRegularExpression digits(QStringLiteral("^\\d+"));
+    return digits.match(key).captured();
+}
+
+class Body
+{
+public:
+    Body(ReportWriter &writer, const ReportModel &model, const PrintChoices &choices, const PrintSetup &setup)
+        : w(writer), m_model(model), m_choices(choices), m_setup(setup)
+    {
+    }
+
+    void title()
+    {
+        w.line(QStringLiteral("FORM NO. 3CD"), Centre, true);
+        w.line(QStringLiteral("[See rule 6G(2)]"), Centre);
+        w.line(QStringLiteral("Statement of particulars required to be furnished under section 44AB of the "
+                              "Income-tax Act, 1961"),
+               Centre, true);
+        w.blank();
+    }
+
+    void partHeading(const QString &text) { w.line(text, Centre, true); }
+
+    void partA()
+    {
+        partHeading(QStringLiteral("PART - A"));
+        const AssesseeParticulars assessee =
+            m_choices.blank ? AssesseeParticulars::blank() : AssesseeParticulars::of(m_model);
+        simple(QStringLiteral("1"), QStringLiteral("Name of the assessee"), assessee.name);
+        simple(QStringLiteral("2"), QStringLiteral("Address"), assessee.address);
+        simple(QStringLiteral("3"), QStringLiteral("Permanent Account Number (PAN) or Aadhaar Number"),
+               assessee.pan);
+        // The page keeps clauses 5 to 7 in one box ahead of clause 4; the form numbers them in order.
+        QList<const Clause *> clauses;
+        for (const Clause &clause : ClauseCatalogue::instance().page(2)->clauses)
+            clauses << &clause;
+        auto number = [](const Clause *c) {
+            return c->key == QLatin1String("3CD_A") ? 5 : clauseNumber(c->key).toInt();
+        };
+        std::stable_sort(clauses.begin(), clauses.end(),
+                         [&](const Clause *a, const Clause *b) { return number(a) < number(b); });
+        for (const Clause *c : clauses) {
+            const Clause &clause = *c;
+            if (clause.key == QLatin1String("3CD_A")) {
+                const QString statusPoint = QStringLiteral("3CD_A");
+                simple(QStringLiteral("5"), QStringLiteral("Status"),
+                       blankOr(m_model.value(2, statusPoint, 2)));
+                simple(QStringLiteral("6"), QStringLiteral("Previous year"),
+                       m_choices.blank ? PrintedValues::BlankValue
+                                       : QStringLiteral("From ") + m_model.value(2, statusPoint, 3) +
+                                             QStringLiteral(" to ") + m_model.value(2, statusPoint, 4));
+                simple(QStringLiteral("7"), QStringLiteral("Assessment year"),
+                       blankOr(m_model.value(2, statusPoint, 5)));
+                continue;
+            }
+            clausePrint(2, clause);
+        }
+    }
+
+    void partB()
+    {
+        partHeading(QStringLiteral("PART - B"));
+        for (const Catalogue::Page &page : ClauseCatalogue::instance().pages()) {
+            if (page.number < 3 || page.number > 20)
+                continue;
+            for (const Clause &clause : page.clauses) {
+                if (m_setup.remarksPlace == PrintSetup::AfterEachClause && !m_lastNumber.isEmpty() &&
+                    clauseNumber(clause.key) != m_lastNumber)
+                    flushRemarks();
+                m_lastNumber = clauseNumber(clause.key);
+                clausePrint(page.number, clause);
+                if (m_setup.remarksPlace == PrintSetup::AfterEachSubClause)
+                    flushRemarks();
+            }
+        }
+        if (m_setup.remarksPlace == PrintSetup::AfterEachClause)
+            flushRemarks();
+    }
+
+    void remarksAtEnd()
+    {
+        if (m_pendingRemarks.isEmpty())
+            return;
+        w.blank();
+        if (m_setup.remarksHeading)
+            w.line(QStringLiteral("Remarks"), Left, true);
+        flushRemarks();
+    }
+
+    void annexure()
+    {
+        if (m_annexed.isEmpty())
+            return;
+        w.engine().PrintText(ControlCodes::FormFeed + u';');
+        w.line(QStringLiteral("ANNEXURE TO FORM NO. 3CD"), Centre, true);
+        w.blank();
+        for (const auto &[page, clause] : m_annexed) {
+            captionRow(clause->label, clause->caption);
+            for (const Control &control : clause->controls)
+                controlPrint(page, control);
+            w.blank();
+        }
+    }
+
+    void signature(const Accountant &accountant)
+    {
+        w.blank();
+        const bool form3CB = m_model.formCode() == QLatin1String("3CB");
+        const QString other = form3CB ? QStringLiteral("3CBOTH") : QStringLiteral("3CAOTH");
+        const int page = form3CB ? 101 : 1;
+        if (m_choices.blank) {
+            Accountant blank;
+            blank.firmName = blank.name = blank.membershipNo = blank.firmRegNo = PrintedValues::BlankValue;
+            blank.writeSignature(w, m_setup, PrintedValues::BlankValue, PrintedValues::BlankValue);
+            return;
+        }
+        QString date = m_model.value(21, QStringLiteral("DSIGN")).trimmed();
+        if (date.isEmpty())
+            date = m_model.value(page, other, 5);
+        accountant.writeSignature(w, m_setup, date, properCase(m_model.value(page, other, 4)));
+    }
+
+private:
+    QString blankOr(const QString &value) const
+    {
+        return m_choices.blank ? PrintedValues::BlankValue : value.trimmed();
+    }
+
+    void captionRow(const QString &label, const QString &caption)
+    {
+        w.columns(QString::number(SerialWidth) + u',' + QString::number(100 - SerialWidth), {Left, Justify});
+        w.plain({ControlCodes::bold(label), caption});
+    }
+
+    void answerRow(const QString &answer)
+    {
+        w.columns(QString::number(SerialWidth) + u',' + QString::number(100 - SerialWidth), {Left, Left});
+        w.plain({QString(), ControlCodes::bold(answer)});
+    }
+
+    void simple(const QString &label, const QString &caption, const QString &value)
+    {
+        w.columns(QStringLiteral("10,40,50"), {Left, Left, Left});
+        w.plain({ControlCodes::bold(label), caption, value});
+    }
+
+    bool ticked(int page, const QString &point) const
+    {
+        return !point.isEmpty() && m_model.value(page, point).trimmed() == QLatin1String("1");
+    }
+
+    void clausePrint(int page, const Clause &clause)
+    {
+        captionRow(clause.label, clause.caption);
+        if (!m_choices.blank && ticked(page, clause.na)) {
+            answerRow(QStringLiteral("Not Applicable"));
+            collectRemark(clause);
+            return;
+        }
+        if (!clause.option.isEmpty()) {
+            const QString answer = m_choices.blank ? QStringLiteral("Yes / No")
+                                                   : PrintedValues::yesNo(m_model.value(page, clause.option));
+            answerRow(answer.isEmpty() ? QStringLiteral("No") : answer);
+            // A clause answered No (or not due) has nothing more to say.
+            if (!m_choices.blank && answer != QLatin1String("Yes")) {
+                collectRemark(clause);
+                return;
+            }
+        }
+        if (!m_choices.blank && ticked(201, clause.annex)) {
+            answerRow(PrintedValues::AsPerAnnexure);
+            m_annexed.append({page, &clause});
+        } else {
+            for (const Control &control : clause.controls)
+                controlPrint(page, control);
+        }
+        collectRemark(clause);
+    }
+
+    void controlPrint(int page, const Control &control)
+    {
+        switch (control.type) {
+        case Catalogue::ControlType::Grid:
+            gridPrint(page, control);
+            break;
+        case Catalogue::ControlType::Fields:
+            fieldsPrint(page, control);
+            break;
+        case Catalogue::ControlType::Choice:
+            answerRow(m_choices.blank ? PrintedValues::BlankValue
+                                      : (m_model.value(page, control.point) == QLatin1String("Yes")
+                                             ? control.captions.value(0)
+                                             : control.captions.value(1)));
+            break;
+        default: {
+            QString v = blankOr(m_model.value(page, control.point));
+            if (v.isEmpty())
+                v = QStringLiteral("Nil");
+            if (!control.caption.isEmpty()) {
+                simple(QString(), control.caption, v);
+            } else {
+                answerRow(v);
+            }
+        }
+        }
+    }
+
+    void fieldsPrint(int page, const Control &control)
+    {
+        w.columns(QStringLiteral("10,60,30"), {Left, Left, Right});
+        for (int f = 0; f < control.fields.size(); ++f)
+            w.boxed({QString(), control.fields.at(f).caption,
+                     blankOr(m_model.value(page, control.point, f + 1))});
+    }
+
+    void gridPrint(int page, const Control &control)
+    {
+        QList<int> shown;
+        for (int c = 0; c < control.columns.size(); ++c) {
+            if (!control.columns.at(c).hidden)
+                shown << c;
+        }
+        QList<QStringList> rows;
+        QString marker;
+        if (!m_choices.blank) {
+            const QList<ReportModel::Row> stored = PrintedValues::inSerialOrder(
+                m_model.rows(page, control.point, m_model.formNameForPage(page)));
+            for (const ReportModel::Row &row : stored) {
+                const QString m = PrintedValues::markerOf(row.cols);
+                if (!m.isEmpty()) {
+                    marker = m;
+                    continue;
+                }
+                QStringList cells{row.cols.value(ReportModel::kSequenceColumn - 1).trimmed()};
+                for (int c : shown)
+                    cells << row.cols.value(c);
+                rows << cells;
+            }
+            if (rows.isEmpty() && marker.isEmpty())
+                marker = QStringLiteral("Nil");
+            if (rows.isEmpty() && m_choices.itdPortal) {
+                answerRow(marker);
+                return;
+            }
+        }
+        if (shown.size() > MaxColumnsAcross) {
+            recordsPrint(control, shown, rows, marker);
+            return;
+        }
+        QList<int> weights{50};
+        QList<int> alignments{Centre};
+        QStringList headings{QStringLiteral("Sr. No.")};
+        for (int c : shown) {
+            const Column &column = control.columns.at(c);
+            weights << qBound(60, column.width > 0 ? column.width : 100, 420);
+            alignments << alignmentOf(column.kind);
+            headings << column.heading;
+        }
+        w.columns(widthSpec(weights, 100), alignments);
+        w.heading(headings);
+        if (m_choices.blank) {
+            w.boxed(QStringList(headings.size()));
+            return;
+        }
+        if (rows.isEmpty()) {
+            QStringList cells{QString()};
+            for (int i = 0; i < shown.size(); ++i)
+                cells << (i == 0 || !m_choices.nilFirstColumnOnly ? marker : QString());
+            w.boxed(cells);
+            return;
+        }
+        for (const QStringList &cells : rows)
+            w.boxed(cells);
+    }
+
+    // One block a row: the serial, then each column's heading and value.
+    void recordsPrint(const Control &control, const QList<int> &shown, const QList<QStringList> &rows,
+                      const QString &marker)
+    {
+        w.columns(QStringLiteral("10,6,44,40"), {Left, Centre, Left, Left});
+        if (rows.isEmpty()) {
+            const QString value = m_choices.blank ? PrintedValues::BlankValue : marker;
+            for (int i = 0; i < shown.size(); ++i)
+                recordLine({QString(), QString(), control.columns.at(shown.at(i)).heading,
+                            i == 0 || !m_choices.nilFirstColumnOnly ? value : QString()});
+            return;
+        }
+        for (const QStringList &cells : rows) {
+            for (int i = 0; i < shown.size(); ++i) {
+                const Column &column = control.columns.at(shown.at(i));
+                recordLine({QString(), i == 0 ? ControlCodes::bold(cells.at(0)) : QString(), column.heading,
+                            cells.value(i + 1)});
+            }
+        }
+    }
+
+    // The serial column under the clause number stays unruled.
+    void recordLine(const QStringList &cells)
+    {
+        w.rowWithMasks(cells, QStringLiteral("0100"), QStringLiteral("0111"), QStringLiteral("0000"),
+                       QStringLiteral("0111"));
+    }
+
+    void collectRemark(const Clause &clause)
+    {
+        if (!clause.remarks || m_choices.blank)
+            return;
+        const QString text = m_model.value(301, clause.remarkPoint()).trimmed();
+        if (text.isEmpty())
+            return;
+        QString line = QStringLiteral("Remarks : - ");
+        if (m_setup.remarksPlace == PrintSetup::AtTheEnd ||
+            m_setup.remarksPlace == PrintSetup::AfterEachClause)
+            line += QStringLiteral("Clause ") + clause.label + QStringLiteral(" : ");
+        line += text;
+        m_pendingRemarks << (m_setup.remarksBold ? ControlCodes::bold(line) : line);
+    }
+
+    void flushRemarks()
+    {
+        if (m_pendingRemarks.isEmpty())
+            return;
+        w.columns(QString::number(SerialWidth) + u',' + QString::number(100 - SerialWidth), {Left, Justify});
+        for (const QString &remark : std::as_const(m_pendingRemarks))
+            w.plain({QString(), remark});
+        m_pendingRemarks.clear();
+    }
+
+    ReportWriter &w;
+    const ReportModel &m_model;
+    const PrintChoices &m_choices;
+    const PrintSetup &m_setup;
+    QStringList m_pendingRemarks;
+    QString m_lastNumber;
+    QList<QPair<int, const Clause *>> m_annexed;
+};
+
+} // namespace
+
+void write(ReportWriter &writer, const ReportModel &model, const PrintChoices &choices,
+           const PrintSetup &setup, const Accountant &accountant)
+{
+    Body body(writer, model, choices, setup);
+    body.title();
+    body.partA();
+    body.partB();
+    body.remarksAtEnd();
+    body.signature(accountant);
+    body.annexure();
+}
+
+} // namespace Form3CDBody

@@ -1,0 +1,246 @@
+#include "FrontPage.h"
+
+#include "Accountant.h"
+#include "AssesseeParticulars.h"
+#include "ControlCodes.h"
+#include "PrintSetup.h"
+#include "PrintedValues.h"
+#include "ReportWriter.h"
+#include "model/ReportModel.h"
+
+namespace FrontPage
+{
+
+namespace
+{
+
+constexpr int Left = ReportRow::Left;
+constexpr int Centre = ReportRow::Centre;
+constexpr int Justify = ReportRow::Justify;
+
+class Page
+{
+public:
+    Page(ReportWriter &writer, const ReportModel &model, bool blank, bool form3CB)
+        : w(writer), m_model(model), m_blank(blank), m_page(form3CB ? 101 : 1)
+    {
+    }
+
+    // A name, date or amount of a point's column.
+    QString value(const QString &point, int col) const
+    {
+        return m_blank ? PrintedValues::BlankValue : m_model.value(m_page, point, col).trimmed();
+    }
+    // A choice word (I/We, my/our ...), in lower case where the sentence needs it.
+    QString word(const QString &point, int col, bool lower = false) const
+    {
+        if (m_blank)
+            return PrintedValues::BlankWord;
+        const QString v = m_model.value(m_page, point, col).trimmed();
+        return lower ? v.toLower() : v;
+    }
+
+    void title(const QString &form, const QString &rule, const QStringList &description)
+    {
+        const QString udin = m_model.value(21, QStringLiteral("UDIN")).trimmed();
+        if (!m_blank && !udin.isEmpty())
+            w.line(QStringLiteral("UDIN : ") + ControlCodes::bold(udin), ReportRow::Right);
+        w.line(QStringLiteral("FORM NO. ") + form, Centre, true);
+        w.line(rule, Centre);
+        for (const QString &line : description)
+            w.line(line, Centre, true);
+        w.blank();
+    }
+
+    void paragraph(const QString &number, const QString &text)
+    {
+        w.columns(QStringLiteral("5,95"), {Left, Justify});
+        w.plain({number, text});
+    }
+    void item(const QString &number, const QString &text)
+    {
+        w.columns(QStringLiteral("5,6,89"), {Left, Left, Justify});
+        w.plain({QString(), number, text});
+    }
+
+    AssesseeParticulars assessee() const
+    {
+        return m_blank ? AssesseeParticulars::blank() : AssesseeParticulars::of(m_model);
+    }
+
+    void qualifications(const QString &point)
+    {
+        w.columns(QStringLiteral("8,30,62"), {Centre, Left, Justify});
+        w.heading({QStringLiteral("Sr. No."), QStringLiteral("Qualification Type"),
+                   QStringLiteral("Observations/Qualifications")});
+        const QList<ReportModel::Row> rows =
+            m_blank ? QList<ReportModel::Row>() : m_model.rows(m_page, point);
+        int serial = 0;
+        for (const ReportModel::Row &row : PrintedValues::inSerialOrder(rows)) {
+            if (PrintedValues::isMarkerRow(row.cols) || row.cols.value(1).trimmed().isEmpty())
+                continue;
+            w.boxed({QString::number(++serial), row.cols.value(0), row.cols.value(1)});
+        }
+        if (serial == 0)
+            w.boxed({QString(), m_blank ? PrintedValues::BlankValue : QStringLiteral("Nil"), QString()});
+        w.blank();
+    }
+
+    void signature(const QString &point, const PrintSetup &setup, const Accountant &accountant)
+    {
+        w.blank();
+        if (m_blank) {
+            Accountant blank;
+            blank.firmName = blank.name = blank.membershipNo = blank.firmRegNo = PrintedValues::BlankValue;
+            blank.writeSignature(w, setup, PrintedValues::BlankValue, PrintedValues::BlankValue);
+            return;
+        }
+        accountant.writeSignature(w, setup, value(point, 5), properCase(value(point, 4)));
+    }
+
+    ReportWriter &w;
+
+private:
+    const ReportModel &m_model;
+    bool m_blank;
+    int m_page;
+};
+
+QString balanceSheetDate(const QString &value)
+{
+    return value.size() == 4 && value.toInt() > 0 ? QStringLiteral("31st March, ") + value : value;
+}
+
+void write3CA(Page &p, const PrintSetup &setup, const Accountant &accountant)
+{
+    const QString one = QStringLiteral("3CA1");
+    const QString three = QStringLiteral("3CA3");
+    p.title(QStringLiteral("3CA"), QStringLiteral("[See rule 6G(1)(a)]"),
+            {QStringLiteral(
+                "Audit report under section 44AB of the Income-tax Act, 1961, in a case where the "
+                "accounts of the business or profession of a person have been audited under any other "
+                "law")});
+    const AssesseeParticulars a = p.assessee();
+    const QString &name = a.name;
+    const QString &address = a.address;
+    const QString &pan = a.pan;
+    const QString auditor = PrintedValues::joined({p.value(one, 3), p.value(one, 5)}, QStringLiteral(" "));
+    p.paragraph(QStringLiteral("1."),
+                p.word(one, 1) + QStringLiteral(" report that the statutory audit of M/s. ") +
+                    ControlCodes::bold(name) + QStringLiteral(", ") + address + QStringLiteral(", PAN : ") +
+                    ControlCodes::bold(pan) + QStringLiteral(" was conducted by ") + p.word(one, 2) + u' ' +
+                    auditor + QStringLiteral(" in pursuance of the provisions of the ") + p.value(one, 4) +
+                    QStringLiteral(", and ") + p.word(one, 6) + QStringLiteral(" annex hereto a copy of ") +
+                    p.word(one, 7, true) + QStringLiteral(" audit report dated ") + p.value(one, 8) +
+                    QStringLiteral(" along with a copy of each of :-"));
+    p.item(QStringLiteral("(a)"), QStringLiteral("the audited ") + p.word(one, 9) +
+                                      QStringLiteral(" for the period beginning from ") + p.value(one, 10) +
+                                      QStringLiteral(" to ending on ") + p.value(one, 11) + u';');
+    p.item(QStringLiteral("(b)"), QStringLiteral("the audited balance sheet as at, ") +
+                                      balanceSheetDate(p.value(one, 12)) + QStringLiteral("; and"));
+    p.item(QStringLiteral("(c)"),
+           QStringLiteral("documents declared by the said Act to be part of, or annexed to, the ") +
+               p.word(one, 13) + QStringLiteral(" and balance sheet."));
+    p.paragraph(QStringLiteral("2."),
+                QStringLiteral("The statement of particulars required to be furnished under "
+                               "section 44AB is annexed herewith in Form No. 3CD."));
+    p.paragraph(
+        QStringLiteral("3."),
+        QStringLiteral("In ") + p.word(three, 1, true) + QStringLiteral(" opinion and to the best of ") +
+            p.word(three, 2, true) +
+            QStringLiteral(" information and according to examination of books of account including other "
+                           "relevant documents and explanations given to ") +
+            p.word(three, 3, true) +
+            QStringLiteral(", the particulars given in the said Form No. 3CD are true and correct subject "
+                           "to the following observations/qualifications, if any:"));
+    p.qualifications(QStringLiteral("3CAQual"));
+    p.signature(QStringLiteral("3CAOTH"), setup, accountant);
+}
+
+void write3CB(Page &p, const PrintSetup &setup, const Accountant &accountant)
+{
+    const QString one = QStringLiteral("3CBPT1");
+    const QString two = QStringLiteral("3CBPT2");
+    const QString three = QStringLiteral("3CBPT3");
+    const QString five = QStringLiteral("3CBPT5");
+    p.title(QStringLiteral("3CB"), QStringLiteral("[See rule 6G(1)(b)]"),
+            {QStringLiteral(
+                "Audit report under section 44AB of the Income-tax Act, 1961, in the case of a person "
+                "referred to in clause (b) of sub-rule (1) of rule 6G")});
+    const AssesseeParticulars a = p.assessee();
+    const QString &name = a.name;
+    const QString &address = a.address;
+    const QString &pan = a.pan;
+    p.paragraph(QStringLiteral("1."), p.word(one, 1) +
+                                          QStringLiteral(" have examined the balance sheet as on ") +
+                                          p.value(one, 2) + QStringLiteral(", and the ") + p.word(one, 3) +
+                                          QStringLiteral(" for the period beginning from ") +
+                                          p.value(one, 4) + QStringLiteral(" to ending on ") +
+                                          p.value(one, 5) + QStringLiteral(", attached herewith, of ") +
+                                          ControlCodes::bold(name) + QStringLiteral(", ") + address +
+                                          QStringLiteral(", PAN : ") + ControlCodes::bold(pan) + u'.');
+    p.paragraph(
+        QStringLiteral("2."),
+        p.word(two, 1) + QStringLiteral(" certify that the balance sheet and the ") + p.word(two, 2) +
+            QStringLiteral(" are in agreement with the books of account maintained at the head office at ") +
+            p.value(two, 3) + QStringLiteral(" and ") + p.value(two, 4) + QStringLiteral(" branches."));
+    p.paragraph(QStringLiteral("3."),
+                QStringLiteral("(a) ") + p.word(three, 1) +
+                    QStringLiteral(" report the following observations/comments/discrepancies/"
+                                   "inconsistencies; if any: ") +
+                    p.value(three, 2));
+    p.item(QStringLiteral("(b)"), QStringLiteral("Subject to above,-"));
+    p.item(QStringLiteral("(A)"),
+           p.word(three, 3) +
+               QStringLiteral(" have obtained all the information and explanations which, to "
+                              "the best of ") +
+               p.word(three, 4, true) +
+               QStringLiteral(" knowledge and belief, were necessary for the purpose of the "
+                              "audit."));
+    p.item(QStringLiteral("(B)"),
+           QStringLiteral("In ") + p.word(three, 5, true) +
+               QStringLiteral(" opinion, proper books of account have been kept by the head "
+                              "office and branches of the assessee so far as appears from ") +
+               p.word(three, 6, true) + QStringLiteral(" examination of the books."));
+    p.item(QStringLiteral("(C)"),
+           QStringLiteral("In ") + p.word(three, 7, true) + QStringLiteral(" opinion and to the best of ") +
+               p.word(three, 8, true) +
+               QStringLiteral(" information and according to the explanations given to ") +
+               p.word(three, 9, true) +
+               QStringLiteral(", the said accounts, read with notes thereon, if any, give a "
+                              "true and fair view:-"));
+    p.item(QStringLiteral("(i)"),
+           QStringLiteral("in the case of the balance sheet, of the state of the affairs of "
+                          "the assessee as at ") +
+               p.value(three, 10) + QStringLiteral("; and"));
+    p.item(QStringLiteral("(ii)"), QStringLiteral("in the case of the ") + p.word(three, 11) +
+                                       QStringLiteral(", of the ") + p.word(three, 12) +
+                                       QStringLiteral(" of the assessee for the year ended on that date."));
+    p.paragraph(QStringLiteral("4."),
+                QStringLiteral("The statement of particulars required to be furnished under "
+                               "section 44AB is annexed herewith in Form No. 3CD."));
+    p.paragraph(
+        QStringLiteral("5."),
+        QStringLiteral("In ") + p.word(five, 1, true) + QStringLiteral(" opinion and to the best of ") +
+            p.word(five, 2, true) + QStringLiteral(" information and according to explanations given to ") +
+            p.word(five, 3, true) +
+            QStringLiteral(", the particulars given in the said Form No. 3CD and the Annexure thereto are "
+                           "true and correct subject to the following observations/qualifications, if any:"));
+    p.qualifications(QStringLiteral("Qual"));
+    p.signature(QStringLiteral("3CBOTH"), setup, accountant);
+}
+
+} // namespace
+
+void write(ReportWriter &writer, const ReportModel &model, const PrintSetup &setup,
+           const Accountant &accountant, bool blank)
+{
+    const bool form3CB = model.formCode() == QLatin1String("3CB");
+    Page page(writer, model, blank, form3CB);
+    if (form3CB)
+        write3CB(page, setup, accountant);
+    else
+        write3CA(page, setup, accountant);
+}
+
+} // namespace FrontPage

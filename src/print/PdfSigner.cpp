@@ -1,0 +1,147 @@
+#include "PdfSigner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <memory>
+#include <poppler-form.h>
+#include <poppler-qt6.h>
+
+namespace PdfSigner
+{
+
+void useNssStore(const QString &folder)
+{
+    if (folder.isEmpty())
+        return;
+    Poppler::setNSSDir(folder.startsWith(QLatin1String("sql:"))
+                           ? folder
+                           : QStringLiteral("sql:") + QDir(folder).absolutePath());
+}
+
+QStringList certificates()
+{
+    QStringList names;
+    for (const Poppler::CertificateInfo &info : Poppler::getAvailableSigningCertificates())
+        names << info.nickName();
+    return names;
+}
+
+QList<int> parsePages(const QString &text)
+{
+    QList<int> pages;
+    for (const QString &part : text.split(u',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int n = part.trimmed().toInt(&ok);
+        if (!ok || n < 1)
+            return {};
+        pages << n;
+    }
+    return pages;
+}
+
+QString beforeSignPath(const QString &file)
+{
+    const QFileInfo info(file);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral("_before_sign.pdf"));
+}
+
+namespace
+{
+
+bool signPage(const QString &source, const QString &target, const Request &request, int page, QString *error)
+{
+    std::unique_ptr<Poppler::Document> document = Poppler::Document::load(source);
+    if (!document || document->isLocked()) {
+        *error = QStringLiteral("The file is not a readable PDF file.");
+        return false;
+    }
+    std::unique_ptr<Poppler::PDFConverter> converter = document->pdfConverter();
+    converter->setOutputFileName(target);
+    converter->setPDFOptions(converter->pdfOptions() | Poppler::PDFConverter::WithChanges);
+    Poppler::PDFConverter::NewSignatureData data;
+    data.setCertNickname(request.certNickname);
+    data.setPassword(request.password);
+    data.setPage(page);
+    // The lower right corner, where the accountant signs the printed form.
+    data.setBoundingRectangle(QRectF(0.60, 0.90, 0.35, 0.06));
+    data.setSignatureText(QStringLiteral("Digitally signed by ") + request.certNickname);
+    data.setFontSize(7);
+    data.setBorderWidth(0.5);
+    data.setFontColor(Qt::black);
+    data.setBorderColor(Qt::black);
+    data.setBackgroundColor(Qt::white);
+    if (!converter->sign(data)) {
+        *error = QStringLiteral("The certificate ") + request.certNickname +
+                 QStringLiteral(" could not sign page ") + QString::number(page + 1) + u'.';
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool sign(const Request &request, QString *error)
+{
+    QString reason;
+    error = error ? error : &reason;
+    std::unique_ptr<Poppler::Document> document = Poppler::Document::load(request.file);
+    if (!document || document->isLocked()) {
+        *error = QStringLiteral("The file is not a readable PDF file.");
+        return false;
+    }
+    const int pageCount = document->numPages();
+    document.reset();
+    QList<int> pages;
+    switch (request.pages) {
+    case Pages::All:
+        for (int p = 0; p < pageCount; ++p)
+            pages << p;
+        break;
+    case Pages::Last:
+        pages << pageCount - 1;
+        break;
+    case Pages::Specified:
+        for (int n : request.pageNumbers) {
+            if (n > pageCount) {
+                *error = QStringLiteral("The file has no page ") + QString::number(n) + u'.';
+                return false;
+            }
+            pages << n - 1;
+        }
+        break;
+    }
+    if (pages.isEmpty()) {
+        *error = QStringLiteral("Please Enter Page Nos.");
+        return false;
+    }
+
+    const QString before = beforeSignPath(request.file);
+    QFile::remove(before);
+    if (!QFile::copy(request.file, before)) {
+        *error = QStringLiteral("Cannot copy the file to ") + before;
+        return false;
+    }
+    // Each page's signature is an incremental update of the file signed before it.
+    QString current = before;
+    const QString work = request.file + QStringLiteral(".signing");
+    for (int page : pages) {
+        const QString next = work + QString::number(page);
+        if (!signPage(current, next, request, page, error)) {
+            if (current != before)
+                QFile::remove(current);
+            return false;
+        }
+        if (current != before)
+            QFile::remove(current);
+        current = next;
+    }
+    QFile::remove(request.file);
+    if (!QFile::rename(current, request.file)) {
+        *error = QStringLiteral("Cannot write ") + request.file;
+        return false;
+    }
+    return true;
+}
+
+} // namespace PdfSigner

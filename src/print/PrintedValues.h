@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/ReportModel.h"
+
+#include <QString>
+#include <QStringList>
+
+// How stored values read on paper: blank-form fillers, the "Nil"/"NA" marker rows, grid
+// rows in the numeric order of their serial column, lists of parts.
+namespace PrintedValues
+{
+
+inline const QString BlankValue = QStringLiteral("__________");
+inline const QString BlankWord = QStringLiteral("__");
+inline const QString AsPerAnnexure = QStringLiteral("AS PER ANNEXURE");
+
+// "Nil" or "NA" when every filled cell of the row is that marker (in any letter case),
+// otherwise empty.
+QString markerOf(const QStringList &cells);
+inline bool isMarkerRow(const QStringList &cells)
+{
+    return !markerOf(cells).isEmpty();
+}
+
+// The rows sorted by the number in the serial column ("10" after "9"); rows without one
+// keep their place after those with one.
+QList<ReportModel::Row> inSerialOrder(QList<ReportModel::Row> rows);
+
+// The non-empty parts joined by the separator.
+QString joined(const QStringList &parts, const QString &separator);
+
+// "True"/"Yes" -> "Yes", "False"/"No" -> "No", "NA" -> "NA"; anything else as it stands.
+QString yesNo(const QString &stored);
+
+} // namespace PrintedValues

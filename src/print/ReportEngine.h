@@ -1,0 +1,88 @@
+#pragma once
+
+#include "ReportRow.h"
+
+#include <QString>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <functional>
+#include <memory>
+
+class QPagedPaintDevice;
+class QTextTable;
+
+// The report engine the builders drive: rows of ruled tables and free text with inline
+// control codes go into a rich-text document, which is paginated on an A4 page (landscape
+// for the wide page) between a header and a footer band, then previewed, printed or saved
+// as PDF. The members keep the names and call order the builders have always used.
+class ReportEngine
+{
+public:
+    enum Band { Body = 0, Header = 1, Footer = 4 };
+
+    ReportEngine();
+    ~ReportEngine();
+
+    // The report is shown in the engine's window (the preview); always set.
+    bool WinModeReport = true;
+    // True selects the wide page (landscape), for tables of up to sixteen columns.
+    void SetCol130(bool wide);
+    bool wide() const { return m_wide; }
+
+    // Starts an empty report: body, header and footer.
+    void NewReport();
+    // Starts a new table of `columns` columns; its widths come with the first row.
+    void CreateTable(int columns, int kind = 1);
+    // Appends a row to the current table. The masks rule the left, right, top and bottom
+    // edges of each cell ('1' ruled); empty masks leave the row unruled. A row that is not
+    // a table row is a free line aligned as its first cell.
+    void WriteToReport(const ReportRow &row, const QString &mask1 = {}, const QString &mask2 = {},
+                       const QString &mask3 = {}, const QString &mask4 = {}, bool tableRow = true);
+    // Writes a text at the current position; a trailing ";" keeps the line open.
+    void PrintText(const QString &text);
+    void SetFontName(const QString &family);
+    void SetFontSize(double points);
+    // Directs the following output into a band (Header or Footer) until SelectHF(false, 2).
+    void SelectHF(bool on, int band, int kind = 5);
+    // Puts the running page number, after `separator`, into the last cell written in the band.
+    void InsertPgNo_TB(int row, int column, const QString &separator, int kind);
+    // Shows the finished report through the installed viewer (the desktop program's
+    // preview); without one the report stays here to be saved.
+    void ShowReport();
+
+    // The viewer ShowReport hands the report to.
+    using Viewer = std::function<void(ReportEngine &)>;
+    static void setViewer(Viewer viewer);
+
+    // Pages the report to a printer or PDF writer: its page layout is set here.
+    void print(QPagedPaintDevice &device);
+    bool saveAsPdf(const QString &path, QString *error = nullptr);
+    int pageCount();
+    // The body as plain text, control codes resolved (tests and look-ups).
+    QString plainText() const { return m_body->toPlainText(); }
+    QTextDocument &body() { return *m_body; }
+    // Appends another document (a filled template) to the body after a page break.
+    void appendDocument(const QTextDocument &document);
+
+private:
+    struct Target {
+        QTextDocument *document = nullptr;
+        QTextCursor cursor;
+        QTextTable *table = nullptr;
+        int columns = 0;
+        bool pageBreak = false;
+        bool lineOpen = false;
+    };
+    Target &current();
+    void resetTarget(Target &target, QTextDocument *document);
+    void startBlock(Target &t);
+    void writeCoded(QTextCursor &cursor, const QString &text, Target *t);
+    void layoutFor(QPagedPaintDevice &device);
+
+    std::unique_ptr<QTextDocument> m_body, m_header, m_footer;
+    Target m_bodyTarget, m_headerTarget, m_footerTarget;
+    int m_band = Body;
+    bool m_wide = false;
+    QString m_fontFamily = QStringLiteral("DejaVu Sans");
+    double m_fontSize = 8.5;
+};

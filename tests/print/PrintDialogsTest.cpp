@@ -1,0 +1,169 @@
+#include "TestHost.h"
+
+#include "dialogs/PrintOptionsDialog.h"
+#include "dialogs/PrintSetupDialog.h"
+#include "editor/Form3CD.h"
+#include "host/HostContext.h"
+#include "model/ReportModel.h"
+#include "print/ReportEngine.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace
+{
+
+void writeList(const QString &folder, const QStringList &lines)
+{
+    QDir().mkpath(folder);
+    QFile list(QDir(folder).filePath(QStringLiteral("List.txt")));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly | QIODevice::Text));
+    list.write(lines.join(u'\n').toUtf8());
+}
+
+QStringList captions(const QTableWidget *list)
+{
+    QStringList names;
+    for (int r = 0; r < list->rowCount(); ++r)
+        names << list->item(r, 1)->text();
+    return names;
+}
+
+int ticked(const QTableWidget *list)
+{
+    for (int r = 0; r < list->rowCount(); ++r) {
+        if (list->item(r, 0)->checkState() == Qt::Checked)
+            return r;
+    }
+    return -1;
+}
+
+template <typename W> W *child(QWidget *parent, const char *name)
+{
+    W *w = parent->findChild<W *>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+class PrintDialogs : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        if (!env)
+            return;
+        env->openForm(FormKind::F3CA);
+        const QString reports = host().DocPath() + QStringLiteral("/Reports/ReportsN");
+        writeList(reports + QStringLiteral("/3CA_Fls"), {QStringLiteral("Firm letterhead")});
+        writeList(reports + QStringLiteral("/3cd_Fls"),
+                  {QStringLiteral("3CD (New)"), QStringLiteral("Landscape"),
+                   QStringLiteral("3CD (New From F.Y. 2008-09)")});
+    }
+};
+
+} // namespace
+
+// The template lists, one tick each, "Please select a format." without a Form 3CD row, the
+// chosen format remembered for the next print, blank forms and the two flags.
+TEST_P(PrintDialogs, PrintOptionsChooseTemplatesAndFlags)
+{
+    {
+        PrintOptionsDialog dialog(QStringLiteral("3CA"));
+        auto *front = child<QTableWidget>(&dialog, "grdFront");
+        auto *formats = child<QTableWidget>(&dialog, "grd3CD");
+        EXPECT_EQ(captions(front), (QStringList{"(Original)", "Firm letterhead"}));
+        EXPECT_EQ(captions(formats),
+                  (QStringList{"(Original) Tabular Format", "(Original File-1) Table Break Format",
+                               "(Original File-2) Old Format", "Landscape"}));
+        EXPECT_EQ(ticked(front), 0);
+        EXPECT_EQ(ticked(formats), -1);
+
+        child<QPushButton>(&dialog, "cmdContinue")->click();
+        EXPECT_EQ(env->prompt().lastText(), QStringLiteral("Please select a format."));
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+
+        formats->item(1, 0)->setCheckState(Qt::Checked);
+        formats->item(3, 0)->setCheckState(Qt::Checked);
+        EXPECT_EQ(ticked(formats), 3);
+        child<QCheckBox>(&dialog, "chkITDPortal")->setChecked(true);
+        child<QPushButton>(&dialog, "cmdContinue")->click();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_TRUE(dialog.choices().form3cdTemplate.endsWith(QStringLiteral("/3cd_Fls/3CDLandscape.rtf")));
+        EXPECT_TRUE(
+            dialog.choices().frontTemplate.endsWith(QStringLiteral("/Reports/ReportsN/3CA_2024.rtf")));
+        EXPECT_TRUE(dialog.choices().itdPortal);
+        EXPECT_FALSE(dialog.choices().nilFirstColumnOnly);
+        EXPECT_FALSE(dialog.choices().blank);
+    }
+    PrintOptionsDialog again(QStringLiteral("3CB"));
+    EXPECT_EQ(ticked(child<QTableWidget>(&again, "grd3CD")), 3);
+    EXPECT_EQ(captions(child<QTableWidget>(&again, "grdFront")), QStringList{"(Original)"});
+    child<QCheckBox>(&again, "chkNilFirstColumn")->setChecked(true);
+    child<QPushButton>(&again, "cmdBlank")->click();
+    EXPECT_TRUE(again.choices().blank);
+    EXPECT_TRUE(again.choices().nilFirstColumnOnly);
+}
+
+// The PAN options exclude each other, remarks after each clause take no heading, and OK
+// stores the setup row that the next print reads.
+TEST_P(PrintDialogs, PrintSetupStoresItsRow)
+{
+    auto model = ReportModel::load();
+    PrintSetupDialog dialog(*model);
+    auto *auditor = child<QCheckBox>(&dialog, "chkAuditorPAN");
+    auto *firm = child<QCheckBox>(&dialog, "chkFirmPAN");
+    auditor->click();
+    firm->click();
+    EXPECT_TRUE(firm->isChecked());
+    EXPECT_FALSE(auditor->isChecked());
+    auditor->click();
+    EXPECT_FALSE(firm->isChecked());
+
+    child<QRadioButton>(&dialog, "optRemarks1")->click();
+    auto *heading = child<QCheckBox>(&dialog, "chkRemarksHeading");
+    heading->click();
+    EXPECT_FALSE(heading->isChecked());
+    child<QRadioButton>(&dialog, "optRemarks2")->click();
+    heading->click();
+    EXPECT_TRUE(heading->isChecked());
+    child<QCheckBox>(&dialog, "chkRemarksBold")->click();
+    child<QCheckBox>(&dialog, "chkFooter")->setChecked(false);
+    child<QPushButton>(&dialog, "cmdOK")->click();
+
+    const QList<ClauseStore::ClauseRow> stored = ClauseStore::readPoint(PrintSetup::Page, PrintSetup::Point);
+    ASSERT_EQ(stored.size(), 1);
+    EXPECT_EQ(stored.first().cols.mid(0, 7), (QStringList{"0", "0", "1", "0", "2", "1", "1"}));
+    PrintSetupDialog reopened(*ReportModel::load());
+    EXPECT_TRUE(child<QRadioButton>(&reopened, "optRemarks2")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>(&reopened, "chkAuditorPAN")->isChecked());
+}
+
+// The editor's Print command asks for the options and hands the whole report to the preview.
+TEST_P(PrintDialogs, PrintCommandPreviewsTheReport)
+{
+    Form3CD *editor = Form3CD::instance();
+    editor->show();
+    QString previewed;
+    ReportEngine::setViewer([&previewed](ReportEngine &engine) { previewed = engine.plainText(); });
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<PrintOptionsDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        child<QTableWidget>(dialog, "grd3CD")->item(0, 0)->setCheckState(Qt::Checked);
+        child<QPushButton>(dialog, "cmdContinue")->click();
+    });
+    editor->runCommand(EditorCommand::Print);
+    ReportEngine::setViewer({});
+    delete Form3CD::existing();
+    EXPECT_TRUE(previewed.contains(QStringLiteral("FORM NO. 3CA")));
+    EXPECT_TRUE(previewed.contains(QStringLiteral("FORM NO. 3CD")));
+    EXPECT_TRUE(previewed.contains(QStringLiteral("Sharma Textiles Private Limited")));
+}
+
+TALVEX_BOTH_ENGINES(PrintDialogs);

@@ -1,0 +1,172 @@
+#include "PdfText.h"
+#include "TestHost.h"
+
+#include "host/DemoClauses.h"
+#include "model/ReportModel.h"
+#include "model/rules/ReportRules.h"
+#include "print/AuditReport.h"
+#include "print/PrintChoices.h"
+#include "print/PrintSetup.h"
+#include "print/ReportEngine.h"
+#include "store/Database.h"
+
+#include <QRegularExpression>
+
+namespace
+{
+
+class PrintedReport : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        if (!env)
+            return;
+        env->openForm(FormKind::F3CA);
+        Transaction tx(env->host().DBObj());
+        DemoData::insertFilledClauses(env->host().yearKey());
+        tx.commit();
+        model = ReportRules::loadAsWritten();
+    }
+
+    // The report printed into a PDF and read back.
+    QString printed(const PrintChoices &choices = {}, int *pages = nullptr, bool layout = false)
+    {
+        ReportEngine engine;
+        EXPECT_TRUE(AuditReport::build(engine, *model, choices));
+        const QString pdf = env->dir() + QStringLiteral("/report.pdf");
+        EXPECT_TRUE(engine.saveAsPdf(pdf));
+        if (pages)
+            *pages = engine.pageCount();
+        return pdfText(pdf, layout);
+    }
+
+    // The text between two clause labels at the start of lines.
+    static QString clauseText(const QString &text, const QString &from, const QString &to)
+    {
+        const qsizetype start =
+            text.indexOf(QRegularExpression(QStringLiteral("(^|\n)") + QRegularExpression::escape(from)));
+        const qsizetype end = text.indexOf(
+            QRegularExpression(QStringLiteral("\n") + QRegularExpression::escape(to)), start + 1);
+        return text.mid(start, end - start);
+    }
+
+    std::unique_ptr<ReportModel> model;
+};
+
+} // namespace
+
+// The printed demo report names every clause from 1 to 44 at the start of a line, with the
+// values the accountant entered, the UDIN line and the signature.
+TEST_P(PrintedReport, HoldsEveryClauseWithItsValues)
+{
+    int pages = 0;
+    const QString text = printed({}, &pages);
+    EXPECT_GE(pages, 5);
+    for (int clause = 1; clause <= 44; ++clause) {
+        const QRegularExpression label(QStringLiteral("(^|\\n)%1(\\(|[A-Za-z]|\\n|\\s)").arg(clause));
+        EXPECT_TRUE(label.match(text).hasMatch()) << "clause " << clause;
+    }
+    for (const char *value :
+         {"FORM NO. 3CA", "FORM NO. 3CD", "PART - A", "PART - B", "Sharma Textiles Private Limited",
+          "AABCS1234K", "27AABCS1234K1Z5", "MANUFACTURING", "Cash Book", "217500.00", "Provident Fund",
+          "Hartley Textile Design Ltd", "MERCANTILE SYSTEM", "UDIN : 26204060ABCDE12345",
+          "For RAGHAVAN IYER & CO.", "Chartered Accountants", "Remarks : - Depreciation is computed",
+          "AY - 2026-27"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(value))) << value;
+    EXPECT_FALSE(text.contains(QStringLiteral("__________")));
+    EXPECT_FALSE(text.contains(QStringLiteral("AS PER ANNEXURE")));
+}
+
+// Grid rows print in the numeric order of their serial column, whatever order they come in;
+// a clause reported by annexure says so in its place and prints its rows in the annexure.
+TEST_P(PrintedReport, RowsInSerialOrderAndAnnexures)
+{
+    QList<QStringList> books;
+    for (int serial : {10, 9, 11, 2, 1, 3, 4, 5, 6, 7, 8, 12}) {
+        QStringList row(ReportModel::kSequenceColumn);
+        row[0] = QStringLiteral("Ledger book %1 kept").arg(serial);
+        row[ReportModel::kSequenceColumn - 1] = QString::number(serial);
+        books << row;
+    }
+    model->setRows(4, QStringLiteral("11a"), books);
+    QString text = printed();
+    for (int serial = 1; serial < 12; ++serial)
+        EXPECT_LT(text.indexOf(QStringLiteral("Ledger book %1 kept").arg(serial)),
+                  text.indexOf(QStringLiteral("Ledger book %1 kept").arg(serial + 1)))
+            << serial;
+
+    model->setRows(201, QStringLiteral("Annex11a"), {{QStringLiteral("1")}}, QStringLiteral("3CD"));
+    text = printed();
+    const QString clause = clauseText(text, QStringLiteral("11(a)"), QStringLiteral("11(b)"));
+    EXPECT_TRUE(clause.contains(QStringLiteral("AS PER ANNEXURE"))) << clause.toStdString();
+    EXPECT_FALSE(clause.contains(QStringLiteral("Ledger book 1 kept")));
+    const qsizetype annexure = text.indexOf(QStringLiteral("ANNEXURE TO FORM NO. 3CD"));
+    EXPECT_GT(annexure, 0);
+    EXPECT_GT(text.indexOf(QStringLiteral("Ledger book 9 kept"), annexure), annexure);
+}
+
+// Without a UDIN there is no UDIN line; a clause answered No prints its answer and no table.
+TEST_P(PrintedReport, NoUdinLineWithoutUdinAndNoTableForANo)
+{
+    model->removePoint(21, QStringLiteral("UDIN"));
+    model->setRows(4, QStringLiteral("Opt11a"), {{QStringLiteral("No")}});
+    const QString text = printed();
+    EXPECT_FALSE(text.contains(QStringLiteral("UDIN")));
+    const QString clause = clauseText(text, QStringLiteral("11(a)"), QStringLiteral("11(b)"));
+    EXPECT_TRUE(clause.contains(QStringLiteral("No"))) << clause.toStdString();
+    EXPECT_FALSE(clause.contains(QStringLiteral("Cash Book"))) << clause.toStdString();
+}
+
+// A blank form fills names, dates and amounts with "__________" and prints no client data;
+// a report whose page 1 was never saved is refused.
+TEST_P(PrintedReport, BlankFormAndUnfilledReport)
+{
+    PrintChoices blank;
+    blank.blank = true;
+    const QString text = printed(blank);
+    EXPECT_TRUE(text.contains(QStringLiteral("__________")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Sharma Textiles")));
+    EXPECT_FALSE(text.contains(QStringLiteral("UDIN")));
+    EXPECT_TRUE(text.contains(QStringLiteral("FORM NO. 3CD")));
+
+    env->openForm(FormKind::F3CA, QStringLiteral("C004"));
+    auto empty = ReportModel::load();
+    ReportEngine engine;
+    EXPECT_FALSE(AuditReport::build(engine, *empty, {}));
+    EXPECT_EQ(env->prompt().lastText(), QStringLiteral("Form is not filled please fill the form"));
+}
+
+// The two print flags change what a clause reported as "Nil" shows; the print setup moves
+// the remarks to the end under a heading.
+TEST_P(PrintedReport, PrintFlagsAndRemarksPlace)
+{
+    QStringList nil(ReportModel::kSequenceColumn);
+    nil[0] = nil[1] = QStringLiteral("Nil");
+    nil[ReportModel::kSequenceColumn - 1] = QStringLiteral("1");
+    model->setRows(8, QStringLiteral("20a"), {nil});
+    auto nilCount = [&](const PrintChoices &choices) {
+        const QString clause =
+            clauseText(printed(choices, nullptr, true), QStringLiteral("20(a)"), QStringLiteral("20(b)"));
+        return std::make_pair(int(clause.count(QStringLiteral("Nil"))),
+                              clause.contains(QStringLiteral("Amount")));
+    };
+    PrintChoices choices;
+    EXPECT_EQ(nilCount(choices), std::make_pair(2, true));
+    choices.nilFirstColumnOnly = true;
+    EXPECT_EQ(nilCount(choices), std::make_pair(1, true));
+    choices.itdPortal = true;
+    EXPECT_EQ(nilCount(choices), std::make_pair(1, false));
+
+    PrintSetup setup;
+    setup.remarksPlace = PrintSetup::AtTheEnd;
+    setup.remarksHeading = true;
+    model->setRows(PrintSetup::Page, PrintSetup::Point, {setup.columns()});
+    const QString text = printed();
+    const qsizetype remark = text.indexOf(QStringLiteral("Remarks : - Clause 18 : Depreciation is computed"));
+    EXPECT_GT(remark, text.indexOf(QStringLiteral("\n44")));
+    EXPECT_GT(remark, text.indexOf(QStringLiteral("\nRemarks\n")));
+}
+
+TALVEX_BOTH_ENGINES(PrintedReport);

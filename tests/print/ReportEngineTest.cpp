@@ -1,0 +1,102 @@
+#include "PdfText.h"
+#include "TestHost.h"
+
+#include "host/DemoClauses.h"
+#include "model/ReportModel.h"
+#include "print/ControlCodes.h"
+#include "print/DepreciationReport.h"
+#include "print/ReportEngine.h"
+#include "print/ReportWriter.h"
+#include "store/Database.h"
+
+#include <QProcess>
+
+namespace
+{
+
+class ReportEngineTest : public EngineTest
+{
+protected:
+    QString pdfPath() const { return env->dir() + QStringLiteral("/engine.pdf"); }
+
+    // "842 x 595" for a landscape A4 page.
+    QString pageSize()
+    {
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdfPath()});
+        info.waitForFinished(60000);
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        const qsizetype at = text.indexOf(QStringLiteral("Page size:"));
+        return text.mid(at + 10).section(u'p', 0, 0).trimmed();
+    }
+};
+
+} // namespace
+
+// A column spec with another number of widths than columns is refused with the message and
+// starts no table: the next row still goes into the table set up before.
+TEST_P(ReportEngineTest, ColumnSpecMustMatchTheColumnCount)
+{
+    ReportEngine engine;
+    ReportRow row;
+    EXPECT_TRUE(setUpColumns(engine, row, 4, QStringLiteral("4,40,2,54")));
+    EXPECT_FALSE(setUpColumns(engine, row, 3, QStringLiteral("4,40,2,54")));
+    EXPECT_EQ(env->prompt().lastText(), QStringLiteral("No of columns and widths of columns is not same"));
+    EXPECT_EQ(row.columnCount(), 3);
+}
+
+// Bold codes vanish into the type, a line break splits a cell, a form feed starts a page,
+// and the footer band numbers every page.
+TEST_P(ReportEngineTest, ControlCodesPagesAndFooter)
+{
+    ReportEngine engine;
+    ReportWriter w(engine);
+    w.columns(QStringLiteral("30,70"));
+    w.heading({QStringLiteral("Caption"), QStringLiteral("Value")});
+    w.boxed({ControlCodes::bold(QStringLiteral("UDIN")),
+             QStringLiteral("first line") + ControlCodes::LineBreak + QStringLiteral("second line")});
+    engine.PrintText(ControlCodes::FormFeed + u';');
+    engine.PrintText(ControlCodes::ElitePitch + u';');
+    w.line(QStringLiteral("On the second page"));
+    engine.SelectHF(true, ReportEngine::Footer, 5);
+    w.columns(QStringLiteral("50,50"));
+    w.plain({QStringLiteral("AY - 2026-27"), QString()});
+    engine.InsertPgNo_TB(1, 2, QStringLiteral(" -"), 1);
+    engine.SelectHF(false, 2);
+    engine.ShowReport();
+
+    ASSERT_TRUE(engine.saveAsPdf(pdfPath()));
+    EXPECT_EQ(engine.pageCount(), 2);
+    const QString text = pdfText(pdfPath());
+    EXPECT_FALSE(text.contains(QChar(0x1b)));
+    EXPECT_TRUE(text.contains(QStringLiteral("first line\nsecond line"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Page - 1")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Page - 2")));
+    EXPECT_LT(text.indexOf(QStringLiteral("Page - 1")), text.indexOf(QStringLiteral("On the second page")));
+    EXPECT_EQ(pageSize(), QStringLiteral("595 x 842"));
+}
+
+// The depreciation report takes the wide page for its sixteen columns, a row per block,
+// the totals and each block's additions and deductions.
+TEST_P(ReportEngineTest, DepreciationReportOnTheWidePage)
+{
+    env->openForm(FormKind::F3CA);
+    {
+        Transaction tx(env->host().DBObj());
+        DemoData::insertFilledClauses(env->host().yearKey());
+        tx.commit();
+    }
+    ReportEngine engine;
+    DepreciationReport::build(engine, *ReportModel::load());
+    EXPECT_TRUE(engine.wide());
+    ASSERT_TRUE(engine.saveAsPdf(pdfPath()));
+    EXPECT_EQ(pageSize(), QStringLiteral("842 x 595"));
+    const QString text = pdfText(pdfPath(), true);
+    for (const char *value :
+         {"Depreciation allowable.", "Method", "Purchase", "Subsidy/", "(18a) Plant & Machinery",
+          "1200000.00", "217500.00", "247500.00", "1552500.00",
+          "Additions :", "Deductions :", "Date of purchase", "15/06/2025", "Date of sale etc."})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(value))) << value;
+}
+
+INSTANTIATE_TEST_SUITE_P(SQLite, ReportEngineTest, testing::Values(TestEngine::SQLite), engineName);

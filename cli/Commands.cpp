@@ -3,8 +3,8 @@
 #include "AnnexureCommands.h"
 #include "EfilingCommands.h"
 #include "ImportCommands.h"
-#include "TdsCommands.h"
 #include "PrintCommands.h"
+#include "TdsCommands.h"
 
 #include "host/DemoData.h"
 #include "host/HostSchema.h"

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "CarryTool.h"
 #include "EfilingCommands.h"
 #include "ImportCommands.h"
 
@@ -147,6 +148,17 @@ const QList<Command> &commands()
                         "                               import each return of a folder or zip file into the\n"
                         "                               client whose PAN it carries, one status line a file"),
          ImportCommands::bulkImport},
+        {QStringLiteral("carry"),
+         QStringLiteral("carry --client C --year Y --from previous|old-format|client:CODE|json:FILE\n"
+                        "      [--without-figures] [--yes]\n"
+                        "                               carry last year's report (from the database or its\n"
+                        "                               e-filing JSON), this year's older table or another\n"
+                        "                               client's report into the report; --yes confirms"),
+         CarryTool::carry},
+        {QStringLiteral("fill-default"),
+         QStringLiteral("fill-default --client C --year Y\n"
+                        "                               answer every unanswered clause with its default"),
+         CarryTool::fillDefault},
     };
     return list;
 }

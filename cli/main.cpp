@@ -15,9 +15,9 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    const CommandLine line =
-        CommandLine::parse(app.arguments().mid(1), {QStringLiteral("--yes"), QStringLiteral("--force"),
-                                                    QStringLiteral("--form-switch")});
+    const CommandLine line = CommandLine::parse(
+        app.arguments().mid(1), {QStringLiteral("--yes"), QStringLiteral("--force"),
+                                 QStringLiteral("--form-switch"), QStringLiteral("--without-figures")});
     const Command *command = nullptr;
     for (const Command &c : commands()) {
         if (c.name == line.command)

@@ -2,9 +2,11 @@
 
 #include "FormHeadings.h"
 #include "base/Prompt.h"
+#include "dialogs/CarryForwardCommands.h"
 #include "dialogs/GenerateJsonCommand.h"
 #include "dialogs/ImportJsonCommand.h"
 #include "host/HostContext.h"
+#include "model/carry/FillDefault.h"
 #include "pages/ClausePage.h"
 #include "pages/CompletenessPrompts.h"
 #include "pages/PageFactory.h"
@@ -112,6 +114,7 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
     PageFactory::registerPagesWithRules();
     ImportJsonCommand::registerWithEditor(kind);
     GenerateJsonCommand::registerWithEditor(kind);
+    CarryForwardCommands::registerWithEditor(kind);
     setWindowTitle(headings.caption);
 
     auto *central = new QWidget(this);
@@ -438,8 +441,11 @@ void Form3CD::runCommand(EditorCommand command)
         return;
     if (command == EditorCommand::Print && !saveCurrentPage())
         return;
+    if (command == EditorCommand::FillDefault &&
+        (!prompts().askYesNo(FillDefault::Question) || !saveCurrentPage()))
+        return;
     handler(*this);
-    if (isImport(command))
+    if (isImport(command) || command == EditorCommand::FillDefault)
         reloadPages();
 }
 

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+// What a firm that used the program's earlier versions still has for the demo: the second
+// demo client's report of the year kept in the older clause table ("annex_new_3cd_"), for
+// trying the import from the old format.
+namespace DemoEarlierData
+{
+
+void create(Database &db, const QString &yearKey);
+
+} // namespace DemoEarlierData

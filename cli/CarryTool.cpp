@@ -15,9 +15,9 @@ namespace CarryTool
 namespace
 {
 
-const char kUsage[] =
-    "usage: taxaudit carry --client C --year Y --from previous|old-format|client:CODE|json:FILE "
-    "[--without-figures] [--yes]\n";
+const char kUsage[] = "usage: taxaudit carry --client C --year Y --from "
+                      "previous|old-format|client:CODE|wizard|wizard-previous|json:FILE "
+                      "[--without-figures] [--yes]\n";
 
 // Opens the client's report of the year in the form it has, else in last year's form.
 void openStoredForm(TalvexBase &host)
@@ -60,6 +60,8 @@ int carry(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
                 return keys;
             },
             from.mid(7));
+    } else if (from == QLatin1String("wizard") || from == QLatin1String("wizard-previous")) {
+        done = CarryCommands::wizard(from == QLatin1String("wizard-previous"));
     } else if (from.startsWith(QLatin1String("json:"))) {
         done = CarryCommands::previousYearFile(from.mid(5), answers);
     } else {

@@ -48,6 +48,10 @@ void registerWithEditor(FormKind openForm)
                         handler([](Form3CD &) { CarryCommands::previousYear(); }));
     Form3CD::setHandler(EditorCommand::ImportOldFormat,
                         handler([](Form3CD &) { CarryCommands::oldFormat(); }));
+    Form3CD::setHandler(EditorCommand::ImportWizardCurrentYear,
+                        handler([](Form3CD &) { CarryCommands::wizard(false); }));
+    Form3CD::setHandler(EditorCommand::ImportWizardPreviousYear,
+                        handler([](Form3CD &) { CarryCommands::wizard(true); }));
     Form3CD::setHandler(EditorCommand::ImportAnotherClient,
                         handler([](Form3CD &) { CarryCommands::anotherClient(&tickClauses); }));
 }

@@ -37,6 +37,31 @@ void create(Database &db, const QString &yearKey)
                 .arg(table),
             values);
     }
+    // The wizard's answers by serial number (method of accounting, valuation of stock, cost
+    // audit) and its books, the same in both years.
+    const QString wizardClient = QStringLiteral("C003");
+    const QList<std::pair<QString, QString>> answers{
+        {QStringLiteral("5"), QStringLiteral("MERCANTILE SYSTEM")},
+        {QStringLiteral("8"), QStringLiteral("At cost")},
+        {QStringLiteral("44"), QStringLiteral("No")}};
+    const QList<QStringList> books{
+        {QStringLiteral("Cash Book"), QStringLiteral("Yes"), QStringLiteral("Yes"), QStringLiteral("Yes")},
+        {QStringLiteral("Ledger"), QStringLiteral("Yes"), QStringLiteral("Yes"), QStringLiteral("No")}};
+    for (const QString &year : {QString::number(yearKey.toInt() - 1), yearKey}) {
+        db.Execute(QStringLiteral("DELETE FROM anex3cd_main WHERE Code_No=? AND FYr=?"),
+                   {wizardClient, year});
+        db.Execute(QStringLiteral("DELETE FROM anex3cd_books WHERE Code_No=? AND FYr=?"),
+                   {wizardClient, year});
+        for (const auto &[serial, value] : answers)
+            db.Execute(
+                QStringLiteral("INSERT INTO anex3cd_main (Code_No,FYr,PointSr,PointVal) VALUES (?,?,?,?)"),
+                {wizardClient, year, serial, value});
+        for (const QStringList &book : books)
+            db.Execute(QStringLiteral(
+                           "INSERT INTO anex3cd_books (Code_No,FYr,BookNm,Prescribed,Maintained,Examined) "
+                           "VALUES (?,?,?,?,?,?)"),
+                       {wizardClient, year, book.at(0), book.at(1), book.at(2), book.at(3)});
+    }
     transaction.commit();
 }
 

@@ -123,3 +123,32 @@ TEST_P(OtherReport, ThisYearsOlderTableReplacesTheReportButNotItsRemarks)
     EXPECT_TRUE(point(17, "33").isEmpty());
     EXPECT_EQ(point(301, "R15")[0][0], "Kept");
 }
+
+TEST_P(OtherReport, TheOldWizardsAnswersBecomeClauseRows)
+{
+    open("C003");
+    store(301, "R15", {{"Kept"}});
+    env->prompt().clear();
+    env->prompt().queue(PromptAnswer::Yes);
+    ASSERT_TRUE(CarryCommands::wizard(true));
+    EXPECT_EQ(env->prompt().texts(),
+              (QStringList{"DO you want to import data from Previous year old 3CD Wizard.?",
+                           "Import Successfully."}));
+    EXPECT_EQ(point(5, "13a")[0][0], "MERCANTILE SYSTEM");
+    EXPECT_EQ(point(5, "14a")[0][0], "At cost");
+    EXPECT_EQ(point(19, "Opt37")[0][0], "No");
+    EXPECT_EQ(point(4, "Opt11a")[0][0], "Yes");
+    ASSERT_EQ(point(4, "11a").size(), 2);
+    EXPECT_EQ(point(4, "11c").size(), 1);
+    EXPECT_EQ(point(301, "R15")[0][0], "Kept");
+}
+
+TEST_P(OtherReport, AClientWithoutWizardAnswersKeepsItsReport)
+{
+    open("C004");
+    store(17, "33", {{"Kept", ""}});
+    env->prompt().clear();
+    env->prompt().queue(PromptAnswer::Yes);
+    EXPECT_FALSE(CarryCommands::wizard(false));
+    EXPECT_EQ(point(17, "33")[0][0], "Kept");
+}

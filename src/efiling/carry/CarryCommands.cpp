@@ -133,6 +133,25 @@ bool anotherClient(const Ticker &tick, const QString &givenClient)
     });
 }
 
+bool wizard(bool previousYear)
+{
+    const ReportKey key = openReport();
+    if (!prompts().askYesNo(
+            previousYear ? QStringLiteral("DO you want to import data from Previous year old 3CD Wizard.?")
+                         : QStringLiteral("DO you want to import data from current year Old 3CD Wizard.?")))
+        return false;
+    const QString year = previousYear ? QString::number(key.yearKey.toInt() - 1) : key.yearKey;
+    return trapped([&] {
+        if (!ReportCarry::wizard(key, year)) {
+            prompts().inform(QStringLiteral("There are no answers of the old 3CD wizard for %1 to import.")
+                                 .arg(assessmentYearText(year.toInt())));
+            return false;
+        }
+        prompts().inform(kImported);
+        return true;
+    });
+}
+
 bool offerCarry(const ImportDocument &doc)
 {
     const int year = host().yearKey().toInt();

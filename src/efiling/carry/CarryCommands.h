@@ -29,6 +29,8 @@ using Ticker =
 // Another client's report: the client is chosen from those with a report of the year
 // (or given), then its clauses are ticked.
 bool anotherClient(const Ticker &tick, const QString &givenClient = {});
+// The old report wizard's answers of this year, or of the previous year.
+bool wizard(bool previousYear);
 // Last year's e-filing file of the client carried forward as the previous year: the file
 // must be of the year before the report's and carry the client's PAN.
 bool previousYearFile(const QString &file, const Answers &answers = {});

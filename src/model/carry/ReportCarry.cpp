@@ -1,6 +1,7 @@
 #include "ReportCarry.h"
 
 #include "CarryForward.h"
+#include "WizardAnswers.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -124,6 +125,23 @@ bool oldFormat(const ReportKey &key, EarlierRows::Format format)
     auto report = modelOf(key, rows);
     CarryForward::widenOlderRows(*report);
     replace(*report, true);
+    transaction.commit();
+    return true;
+}
+
+bool wizard(const ReportKey &key, const QString &wizardYear)
+{
+    Database &db = host().DBObj();
+    if (!db.tableExists(QStringLiteral("anex3cd_main")))
+        return false;
+    Transaction transaction(db);
+    const QList<Row> rows = WizardAnswers::rows(db, key.client, wizardYear);
+    if (rows.isEmpty())
+        return false;
+    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND FormName='3CD' AND PageNo<>301")
+                   .arg(key.form.clauseTable),
+               {key.client, key.yearKey});
+    ClauseStore::insertStoredRows(key, rows);
     transaction.commit();
     return true;
 }

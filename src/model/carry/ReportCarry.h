@@ -31,6 +31,10 @@ void previousYear(ReportModel &lastYear, bool withoutFigures);
 // false when there are none.
 bool oldFormat(const ReportKey &key, EarlierRows::Format format);
 
+// The old report wizard's answers of a year (this year's or last year's) in place of the
+// report's Form 3CD rows (Part A and the remarks stay); false when it has none.
+bool wizard(const ReportKey &key, const QString &wizardYear);
+
 // Another client's report of the same year, clause by clause.
 struct Offer {
     QString key;     // the clause key, or "Remarks"

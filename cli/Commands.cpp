@@ -149,12 +149,13 @@ const QList<Command> &commands()
                         "                               client whose PAN it carries, one status line a file"),
          ImportCommands::bulkImport},
         {QStringLiteral("carry"),
-         QStringLiteral("carry --client C --year Y --from previous|old-format|client:CODE|wizard|\n"
-                        "      wizard-previous|json:FILE [--without-figures] [--yes]\n"
-                        "                               carry last year's report (from the database or its\n"
-                        "                               e-filing JSON), this year's older table or another\n"
-                        "                               client's report or the old wizard's answers into the\n"
-                        "                               report; --yes confirms"),
+         QStringLiteral(
+             "carry --client C --year Y --from previous|old-format|client:CODE|wizard|\n"
+             "      wizard-previous|json:FILE [--without-figures] [--yes]\n"
+             "                               carry last year's report (from the database or its\n"
+             "                               e-filing JSON), this year's older table or another\n"
+             "                               client's report or the old wizard's answers into the\n"
+             "                               report; --yes confirms"),
          CarryTool::carry},
         {QStringLiteral("fill-default"),
          QStringLiteral("fill-default --client C --year Y\n"

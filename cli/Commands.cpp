@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "AnnexureCommands.h"
+#include "CarryTool.h"
 #include "EfilingCommands.h"
 #include "ImportCommands.h"
 #include "PrintCommands.h"
@@ -175,6 +176,19 @@ const QList<Command> &commands()
          QStringLiteral("sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n"
                         "                               sign a PDF in place, keeping NAME_before_sign.pdf"),
          PrintCommands::sign},
+        {QStringLiteral("carry"),
+         QStringLiteral(
+             "carry --client C --year Y --from previous|old-format|client:CODE|wizard|\n"
+             "      wizard-previous|json:FILE [--without-figures] [--yes]\n"
+             "                               carry last year's report (from the database or its\n"
+             "                               e-filing JSON), this year's older table or another\n"
+             "                               client's report or the old wizard's answers into the\n"
+             "                               report; --yes confirms"),
+         CarryTool::carry},
+        {QStringLiteral("fill-default"),
+         QStringLiteral("fill-default --client C --year Y\n"
+                        "                               answer every unanswered clause with its default"),
+         CarryTool::fillDefault},
     };
     return list;
 }

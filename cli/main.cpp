@@ -22,7 +22,8 @@ int main(int argc, char *argv[])
         CommandLine::parse(app.arguments().mid(1), {QStringLiteral("--yes"), QStringLiteral("--force"),
                                                     QStringLiteral("--form-switch"), QStringLiteral("--blank"),
                                                     QStringLiteral("--itd-portal"), QStringLiteral("--nil-first-column"),
-                                                    QStringLiteral("--depreciation")});
+                                                    QStringLiteral("--depreciation"),
+                                                    QStringLiteral("--without-figures")});
     const Command *command = nullptr;
     for (const Command &c : commands()) {
         if (c.name == line.command)

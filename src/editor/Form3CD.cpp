@@ -2,10 +2,12 @@
 
 #include "FormHeadings.h"
 #include "base/Prompt.h"
+#include "dialogs/CarryForwardCommands.h"
 #include "dialogs/GenerateJsonCommand.h"
 #include "dialogs/PrintCommand.h"
 #include "dialogs/ImportJsonCommand.h"
 #include "host/HostContext.h"
+#include "model/carry/FillDefault.h"
 #include "pages/ClausePage.h"
 #include "pages/CompletenessPrompts.h"
 #include "pages/PageFactory.h"
@@ -114,6 +116,7 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
     ImportJsonCommand::registerWithEditor(kind);
     GenerateJsonCommand::registerWithEditor(kind);
     PrintCommand::registerWithEditor(kind);
+    CarryForwardCommands::registerWithEditor(kind);
     setWindowTitle(headings.caption);
 
     auto *central = new QWidget(this);
@@ -440,8 +443,11 @@ void Form3CD::runCommand(EditorCommand command)
         return;
     if (command == EditorCommand::Print && !saveCurrentPage())
         return;
+    if (command == EditorCommand::FillDefault &&
+        (!prompts().askYesNo(FillDefault::Question) || !saveCurrentPage()))
+        return;
     handler(*this);
-    if (isImport(command))
+    if (isImport(command) || command == EditorCommand::FillDefault)
         reloadPages();
 }
 

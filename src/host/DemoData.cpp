@@ -2,6 +2,7 @@
 
 #include "DemoAccounts.h"
 #include "DemoClauses.h"
+#include "DemoEarlierData.h"
 #include "TalvexBase.h"
 #include "catalogue/AssesseeRow.h"
 #include "store/ClauseStore.h"
@@ -246,6 +247,7 @@ int create(TalvexBase &host, Report fill)
             insertFilledClauses(yearKey);
         report.commit();
     }
+    DemoEarlierData::create(db, demoYearKey());
     DemoAccounts::create(host);
     return created;
 }

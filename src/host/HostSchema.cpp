@@ -49,6 +49,9 @@ int valueColumnCount(const QString &tableName)
         return 23;
     if (t == QLatin1String("anx_new_3ceb"))
         return 20;
+    // The oldest Form 3CD table kept a grid row's number in its seventeenth column.
+    if (t.startsWith(QLatin1String("anx_3cd_")))
+        return 17;
     return 15;
 }
 
@@ -128,8 +131,9 @@ void ensureYearTables(Database &db, const QString &yearKey)
     QSet<QString> existing = db.tableNames();
     createClauseTable(db, existing, clauseTableName(yearKey), 23);
     AccountsSchema::ensureYearTables(db, yearKey);
-    createClauseTable(db, existing, QStringLiteral("annex_new_3cd_") + yearKey, 15);
-    createClauseTable(db, existing, QStringLiteral("anx_3cd_") + yearKey, 15);
+    for (const QString &older :
+         {QStringLiteral("annex_new_3cd_") + yearKey, QStringLiteral("anx_3cd_") + yearKey})
+        createClauseTable(db, existing, older, valueColumnCount(older));
     SchemaTable::create(
         db, existing, QStringLiteral("anex3cd_main"),
         QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +

@@ -156,6 +156,19 @@ QStringList SqlDialect::createTable(const QString &name, const QStringList &colu
     return statements;
 }
 
+QString SqlDialect::createWorkTable(const QString &name, const QString &select) const
+{
+    return m_engine == Engine::MySQL ? QStringLiteral("CREATE TEMPORARY TABLE %1 %2").arg(name, select)
+                                     : QStringLiteral("CREATE TEMP TABLE %1 AS %2").arg(name, select);
+}
+
+QString SqlDialect::dropWorkTable(const QString &name) const
+{
+    // Without TEMPORARY MySQL would also drop a shared table of that name, and commit.
+    return m_engine == Engine::MySQL ? QStringLiteral("DROP TEMPORARY TABLE IF EXISTS %1").arg(name)
+                                     : QStringLiteral("DROP TABLE IF EXISTS temp.%1").arg(name);
+}
+
 QString SqlDialect::beginTransaction() const
 {
     return m_engine == Engine::MySQL ? QStringLiteral("START TRANSACTION") : QStringLiteral("BEGIN");

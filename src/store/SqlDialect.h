@@ -33,6 +33,11 @@ public:
     QStringList createTable(const QString &name, const QStringList &columnDefinitions,
                             const QStringList &indexColumns) const;
 
+    // A work table private to this connection, filled by a SELECT, so that two workstations
+    // importing at the same moment never meet; neither statement ends a transaction.
+    QString createWorkTable(const QString &name, const QString &select) const;
+    QString dropWorkTable(const QString &name) const;
+
     QString beginTransaction() const;
     // A statement that lists the names of the base tables (one column).
     QString listTablesSql() const;

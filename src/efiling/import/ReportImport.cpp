@@ -55,12 +55,13 @@ ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
 
 } // namespace
 
-void replace(const ImportTarget &target, const JsonValue &formKey)
+std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const JsonValue &formKey)
 {
     const ImportedRows rows = rowsOf(formKey, target.report.formCode);
     // What the file gives, made whole by the rules every writer of a report applies: block
     // texts of earlier versions, computed values, and the Part A rows the file does not carry.
-    ReportModel report(ReportKey{target.client, target.yearKey, target.report});
+    auto made = std::make_unique<ReportModel>(ReportKey{target.client, target.yearKey, target.report});
+    ReportModel &report = *made;
     for (const ImportedRows::Row &row : rows.rows()) {
         QStringList cols = row.cols;
         if (!row.sequence.isEmpty()) {
@@ -70,7 +71,12 @@ void replace(const ImportTarget &target, const JsonValue &formKey)
         report.append({row.page, target.report.formNameForPage(row.page), row.point, cols});
     }
     ReportRules::applyAll(report);
-    ReportReplacement::replace(host().DBObj(), target, report);
+    return made;
+}
+
+void replace(const ImportTarget &target, const JsonValue &formKey)
+{
+    ReportReplacement::replace(host().DBObj(), target, *reportOf(target, formKey));
 }
 
 } // namespace ReportImport

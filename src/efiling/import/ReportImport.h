@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
+
 class JsonValue;
+class ReportModel;
 struct ImportTarget;
 
 // A Form 3CA-3CD or Form 3CB-3CD e-filing file read back into a report, with no dialog:
@@ -12,5 +15,8 @@ namespace ReportImport
 // Replaces the report's rows (not its remarks) by those of the file; throws DbError, and
 // then the report is as it was.
 void replace(const ImportTarget &target, const JsonValue &formKey);
+
+// The report the file gives, made whole by the rules; nothing is stored.
+std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const JsonValue &formKey);
 
 } // namespace ReportImport

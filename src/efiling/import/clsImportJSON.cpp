@@ -5,6 +5,7 @@
 #include "ReportForm.h"
 #include "ReportImport.h"
 #include "base/Prompt.h"
+#include "efiling/carry/CarryCommands.h"
 #include "host/HostContext.h"
 #include "host/HostSchema.h"
 #include "store/Database.h"
@@ -92,6 +93,9 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
         const FormKind form = acceptedForm(doc, given, m_allowFormSwitch);
         if (form == FormKind::None || !acceptedPan(doc, m_allowOtherPan))
             return false;
+        // Last year's filed report is this year's starting point rather than this year's report.
+        if (CarryCommands::offerCarry(doc))
+            return CarryCommands::carryDocument(doc, form);
         HostContext &h = host();
         ReportImport::replace(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc.formKey());
     } catch (const DbError &e) {

@@ -1,0 +1,59 @@
+#include "CarryForwardCommands.h"
+
+#include "ClauseSelectionDialog.h"
+#include "base/Prompt.h"
+#include "editor/Form3CD.h"
+#include "efiling/carry/CarryCommands.h"
+#include "model/ReportModel.h"
+#include "model/carry/FillDefault.h"
+#include "store/DbError.h"
+
+namespace CarryForwardCommands
+{
+
+namespace
+{
+
+void fillDefault()
+{
+    try {
+        const auto report = ReportModel::load();
+        FillDefault::run(*report);
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+        return;
+    }
+    prompts().inform(FillDefault::Done);
+}
+
+// The window of ticks is shown by the desktop program; a scripted prompt (tests) ticks every clause.
+QStringList tickClauses(const QString &source, const QList<ReportCarry::Offer> &offers)
+{
+    if (prompts().showsWindows())
+        return ClauseSelectionDialog::choose(source, offers);
+    QStringList keys;
+    for (const ReportCarry::Offer &offer : offers)
+        keys << offer.key;
+    return keys;
+}
+
+} // namespace
+
+void registerWithEditor(FormKind openForm)
+{
+    const bool form3CD = openForm == FormKind::F3CA || openForm == FormKind::F3CB;
+    auto handler = [form3CD](auto work) { return form3CD ? Form3CD::Handler(work) : Form3CD::Handler(); };
+    Form3CD::setHandler(EditorCommand::FillDefault, handler([](Form3CD &) { fillDefault(); }));
+    Form3CD::setHandler(EditorCommand::ImportPreviousYear,
+                        handler([](Form3CD &) { CarryCommands::previousYear(); }));
+    Form3CD::setHandler(EditorCommand::ImportOldFormat,
+                        handler([](Form3CD &) { CarryCommands::oldFormat(); }));
+    Form3CD::setHandler(EditorCommand::ImportWizardCurrentYear,
+                        handler([](Form3CD &) { CarryCommands::wizard(false); }));
+    Form3CD::setHandler(EditorCommand::ImportWizardPreviousYear,
+                        handler([](Form3CD &) { CarryCommands::wizard(true); }));
+    Form3CD::setHandler(EditorCommand::ImportAnotherClient,
+                        handler([](Form3CD &) { CarryCommands::anotherClient(&tickClauses); }));
+}
+
+} // namespace CarryForwardCommands

@@ -1,0 +1,220 @@
+#include "CarryCommands.h"
+
+#include "base/Prompt.h"
+#include "efiling/import/ImportDocument.h"
+#include "efiling/import/ImportTarget.h"
+#include "efiling/import/ReportForm.h"
+#include "efiling/import/ReportImport.h"
+#include "host/HostContext.h"
+#include "model/ReportModel.h"
+#include "model/carry/CarryForward.h"
+#include "store/DbError.h"
+
+namespace CarryCommands
+{
+
+namespace
+{
+
+const QString kImported = QStringLiteral("Import Successfully.");
+
+ReportKey openReport()
+{
+    return ReportKey::current();
+}
+
+bool withoutFigures(const Answers &answers)
+{
+    return answers.withoutFigures ? *answers.withoutFigures
+                                  : prompts().askYesNo(CarryForward::WithoutFiguresQuestion);
+}
+
+// Runs an import under its trap: a database error is shown and the report stays as it was.
+template <typename Work> bool trapped(Work work)
+{
+    try {
+        return work();
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    } catch (const std::exception &e) {
+        prompts().message(QString::fromUtf8(e.what()), {}, PromptIcon::Critical);
+    }
+    return false;
+}
+
+// The format of last year's table: years up to 2021 may still be kept in an older one.
+std::optional<EarlierRows::Format> previousYearFormat(const ReportKey &key)
+{
+    if (key.yearKey.toInt() > 2021 ||
+        prompts().askYesNo(QStringLiteral("Do you want to import previous year data from New Format?.")))
+        return EarlierRows::Format::Current;
+    return prompts().askYesNo(
+               QStringLiteral("Do you want to import previous year data from Old to Old Format?."))
+               ? EarlierRows::Format::Older
+               : EarlierRows::Format::Oldest;
+}
+
+QString assessmentYearText(int year)
+{
+    return QStringLiteral("%1-%2").arg(year).arg((year + 1) % 100, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+bool previousYear(const Answers &answers)
+{
+    const ReportKey key = openReport();
+    if (!prompts().askYesNo(QStringLiteral("DO you want to import data from previous year.?")))
+        return false;
+    const auto format = previousYearFormat(key);
+    const bool noFigures = withoutFigures(answers);
+    return trapped([&] {
+        if (!ReportCarry::previousYear(key, *format, noFigures)) {
+            prompts().inform(QStringLiteral("There is no report of the previous year %1 to import.")
+                                 .arg(assessmentYearText(key.yearKey.toInt() - 1)));
+            return false;
+        }
+        prompts().inform(kImported);
+        return true;
+    });
+}
+
+bool oldFormat()
+{
+    const ReportKey key = openReport();
+    if (!prompts().askYesNo(QStringLiteral("Do you want to import data from old format of current year.?")))
+        return false;
+    const EarlierRows::Format format =
+        prompts().askYesNo(QStringLiteral("Do you want to import from old to old format?"))
+            ? EarlierRows::Format::Oldest
+            : EarlierRows::Format::Older;
+    return trapped([&] {
+        if (!ReportCarry::oldFormat(key, format)) {
+            prompts().inform(QStringLiteral("There is no report of this year in the old format to import."));
+            return false;
+        }
+        prompts().inform(kImported);
+        return true;
+    });
+}
+
+bool anotherClient(const Ticker &tick, const QString &givenClient)
+{
+    const ReportKey key = openReport();
+    return trapped([&] {
+        const QStringList clients = ReportCarry::otherClients(key);
+        if (clients.isEmpty()) {
+            prompts().inform(QStringLiteral("No Other 3CD found."));
+            return false;
+        }
+        QString source = givenClient;
+        if (source.isEmpty()) {
+            const int chosen = prompts().choose(QStringLiteral("Import from another client"),
+                                                QStringLiteral("Select the client"), clients);
+            if (chosen < 0)
+                return false;
+            source = clients.at(chosen);
+        } else if (!clients.contains(source)) {
+            prompts().inform(QStringLiteral("Client [%1] has no report of this year.").arg(source));
+            return false;
+        }
+        const QStringList ticked = tick(source, ReportCarry::offers(key, source));
+        if (ticked.isEmpty())
+            return false;
+        if (!prompts().askYesNo(
+                QStringLiteral("Do you really want to Import Data and Annexures for Selected Items from ") +
+                QStringLiteral("Selected 3CD")) ||
+            !prompts().askYesNo(
+                QStringLiteral("It will delete all Existing Data and Annexures. Do you want to Continue?")))
+            return false;
+        ReportCarry::otherClient(key, source, ticked);
+        prompts().inform(QStringLiteral("Imported Successfully."));
+        return true;
+    });
+}
+
+bool wizard(bool previousYear)
+{
+    const ReportKey key = openReport();
+    if (!prompts().askYesNo(
+            previousYear ? QStringLiteral("DO you want to import data from Previous year old 3CD Wizard.?")
+                         : QStringLiteral("DO you want to import data from current year Old 3CD Wizard.?")))
+        return false;
+    const QString year = previousYear ? QString::number(key.yearKey.toInt() - 1) : key.yearKey;
+    return trapped([&] {
+        if (!ReportCarry::wizard(key, year)) {
+            prompts().inform(QStringLiteral("There are no answers of the old 3CD wizard for %1 to import.")
+                                 .arg(assessmentYearText(year.toInt())));
+            return false;
+        }
+        prompts().inform(kImported);
+        return true;
+    });
+}
+
+bool offerCarry(const ImportDocument &doc)
+{
+    const int year = host().yearKey().toInt();
+    if (doc.assessmentYear().trimmed() != QString::number(year - 1))
+        return false;
+    return prompts().askYesNo(
+        QStringLiteral("The file is the report of the assessment year %1, the year before this report's.\n"
+                       "Do you want to carry it forward to the assessment year %2 as the previous year?")
+            .arg(assessmentYearText(year - 1), assessmentYearText(year)));
+}
+
+bool carryDocument(const ImportDocument &doc, FormKind form, const Answers &answers)
+{
+    const bool noFigures = withoutFigures(answers);
+    return trapped([&] {
+        HostContext &h = host();
+        const auto report =
+            ReportImport::reportOf(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc.formKey());
+        ReportCarry::previousYear(*report, noFigures);
+        ReportCarry::replace(*report, true);
+        prompts().inform(kImported);
+        return true;
+    });
+}
+
+bool previousYearFile(const QString &file, const Answers &answers)
+{
+    const ImportDocument doc = ImportDocument::read(file);
+    if (doc.status != ImportDocument::Status::Ok) {
+        prompts().message(doc.status == ImportDocument::Status::NotForm3CD
+                              ? QStringLiteral("Selected JSON File is not a Form 3CD JSON File")
+                              : doc.failure,
+                          QStringLiteral("Error"), PromptIcon::Critical);
+        return false;
+    }
+    HostContext &h = host();
+    const int year = h.yearKey().toInt();
+    if (doc.assessmentYear().trimmed() != QString::number(year - 1)) {
+        prompts().inform(QStringLiteral("The file is the report of the assessment year [%1], not of the "
+                                        "previous year %2.")
+                             .arg(doc.assessmentYear(), assessmentYearText(year - 1)));
+        return false;
+    }
+    const QString pan = doc.pan().trimmed();
+    if (!pan.isEmpty() && pan.compare(h.vAsPAN().trimmed(), Qt::CaseInsensitive) != 0) {
+        prompts().inform(QStringLiteral("The PAN in the file [%1] does not match the client's PAN [%2].")
+                             .arg(pan, h.vAsPAN().trimmed()));
+        return false;
+    }
+    // A report that has rows keeps its form: a file of the other form is not its previous year.
+    FormKind stored = FormKind::None;
+    if (!trapped([&] {
+            stored = ReportForm::stored(h.DBObj(), h.Temp_Code(), h.yearKey());
+            return true;
+        }))
+        return false;
+    if (stored != FormKind::None && stored != doc.form) {
+        prompts().inform(ReportForm::notThisForm(stored));
+        return false;
+    }
+    if (!prompts().askYesNo(QStringLiteral("DO you want to import data from previous year.?")))
+        return false;
+    return carryDocument(doc, doc.form, answers);
+}
+
+} // namespace CarryCommands

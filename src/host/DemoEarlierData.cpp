@@ -1,0 +1,68 @@
+#include "DemoEarlierData.h"
+
+#include "store/Database.h"
+
+#include <QStringList>
+
+namespace DemoEarlierData
+{
+
+void create(Database &db, const QString &yearKey)
+{
+    const QString client = QStringLiteral("C002");
+    // PageNo, PointNo, then up to five values.
+    const QList<QStringList> rows{
+        {QStringLiteral("3"), QStringLiteral("Opt10b"), QStringLiteral("No")},
+        {QStringLiteral("4"), QStringLiteral("Opt11a"), QStringLiteral("Yes")},
+        {QStringLiteral("4"), QStringLiteral("11a"), QStringLiteral("Cash Book")},
+        {QStringLiteral("4"), QStringLiteral("11a"), QStringLiteral("Ledger")},
+        {QStringLiteral("5"), QStringLiteral("13a"), QStringLiteral("MERCANTILE SYSTEM")},
+        {QStringLiteral("5"), QStringLiteral("14a"),
+         QStringLiteral("At cost or market price, whichever is lower")},
+        {QStringLiteral("10"), QStringLiteral("23"), QStringLiteral("Kiran Mehta"),
+         QStringLiteral("AAFPM4521K"), QStringLiteral("Partner's wife"), QStringLiteral("Rent of the shop"),
+         QStringLiteral("240000.00")},
+        {QStringLiteral("19"), QStringLiteral("Opt37"), QStringLiteral("No")},
+        {QStringLiteral("19"), QStringLiteral("37"), QStringLiteral("Nil")}};
+    const QString table = QStringLiteral("annex_new_3cd_") + yearKey;
+    Transaction transaction(db);
+    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?").arg(table), {client, yearKey});
+    for (const QStringList &row : rows) {
+        QVariantList values{client, yearKey, row.at(0).toInt(), row.at(1)};
+        for (int c = 2; c < 7; ++c)
+            values << row.value(c);
+        db.Execute(
+            QStringLiteral("INSERT INTO %1 (Code_No,FYr,FormName,PageNo,PointNo,Col1,Col2,Col3,Col4,Col5) "
+                           "VALUES (?,?,'3CD',?,?,?,?,?,?,?)")
+                .arg(table),
+            values);
+    }
+    // The wizard's answers by serial number (method of accounting, valuation of stock, cost
+    // audit) and its books, the same in both years.
+    const QString wizardClient = QStringLiteral("C003");
+    const QList<std::pair<QString, QString>> answers{
+        {QStringLiteral("5"), QStringLiteral("MERCANTILE SYSTEM")},
+        {QStringLiteral("8"), QStringLiteral("At cost")},
+        {QStringLiteral("44"), QStringLiteral("No")}};
+    const QList<QStringList> books{
+        {QStringLiteral("Cash Book"), QStringLiteral("Yes"), QStringLiteral("Yes"), QStringLiteral("Yes")},
+        {QStringLiteral("Ledger"), QStringLiteral("Yes"), QStringLiteral("Yes"), QStringLiteral("No")}};
+    for (const QString &year : {QString::number(yearKey.toInt() - 1), yearKey}) {
+        db.Execute(QStringLiteral("DELETE FROM anex3cd_main WHERE Code_No=? AND FYr=?"),
+                   {wizardClient, year});
+        db.Execute(QStringLiteral("DELETE FROM anex3cd_books WHERE Code_No=? AND FYr=?"),
+                   {wizardClient, year});
+        for (const auto &[serial, value] : answers)
+            db.Execute(
+                QStringLiteral("INSERT INTO anex3cd_main (Code_No,FYr,PointSr,PointVal) VALUES (?,?,?,?)"),
+                {wizardClient, year, serial, value});
+        for (const QStringList &book : books)
+            db.Execute(QStringLiteral(
+                           "INSERT INTO anex3cd_books (Code_No,FYr,BookNm,Prescribed,Maintained,Examined) "
+                           "VALUES (?,?,?,?,?,?)"),
+                       {wizardClient, year, book.at(0), book.at(1), book.at(2), book.at(3)});
+    }
+    transaction.commit();
+}
+
+} // namespace DemoEarlierData

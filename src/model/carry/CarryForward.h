@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class ReportModel;
+
+// Last year's report made this year's: what belongs to last year's signing goes, clause 8
+// speaks today's wording, last year's figures become this year's previous-year figures,
+// and Part A takes this year's dates. The rows of the database import and of last year's
+// e-filing file go through the same steps.
+namespace CarryForward
+{
+
+inline const QString WithoutFiguresQuestion = QStringLiteral("Do you want to import data without figures?.");
+
+// Rows of a layout before clauses 23, 28 and 29 asked for the Aadhaar number (the older
+// clause tables) gain its empty column.
+enum class Layout { Current, BeforeAadhaar };
+
+// The model holds last year's rows keyed to this year's report.
+void roll(ReportModel &report, Layout layout = Layout::Current);
+
+// Rows of the layout before the Aadhaar column made today's.
+void widenOlderRows(ReportModel &report);
+
+// Empties the amounts of the figure clauses (clause 18's grid, clause 27's and clause 40's
+// boxes and clause 13(e)'s totals), which the pages then show as "0.00".
+void dropFigures(ReportModel &report);
+
+} // namespace CarryForward

@@ -1,0 +1,81 @@
+#include "EarlierRows.h"
+
+#include "catalogue/ClauseCatalogue.h"
+#include "host/HostSchema.h"
+#include "model/ReportModel.h"
+#include "store/Database.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace EarlierRows
+{
+
+namespace
+{
+
+const QString kWorkTable = QStringLiteral("tmp_import");
+
+bool isGrid(int page, const QString &point)
+{
+    const Catalogue::Control *control = ClauseCatalogue::instance().controlOf(page, point);
+    return control && control->type == Catalogue::ControlType::Grid;
+}
+
+} // namespace
+
+QString tableOf(Format format, const QString &yearKey)
+{
+    switch (format) {
+    case Format::Older:
+        return QStringLiteral("annex_new_3cd_") + yearKey;
+    case Format::Oldest:
+        return QStringLiteral("anx_3cd_") + yearKey;
+    case Format::Current:
+        break;
+    }
+    return HostSchema::clauseTableName(yearKey);
+}
+
+QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &client, const QString &yearKey)
+{
+    const QString table = tableOf(format, yearKey);
+    if (!db.tableExists(table))
+        return {};
+    const SqlDialect &dialect = db.dialect();
+    db.Execute(dialect.dropWorkTable(kWorkTable));
+    db.Execute(dialect.createWorkTable(
+                   kWorkTable, QStringLiteral("SELECT * FROM %1 WHERE Code_No=? AND FYr=?").arg(table)),
+               {client, yearKey});
+    Recordset rs = db.Execute(QStringLiteral("SELECT * FROM %1").arg(kWorkTable));
+    db.Execute(dialect.dropWorkTable(kWorkTable));
+
+    const int columns = HostSchema::valueColumnCount(table);
+    const int sequence = ReportModel::kSequenceColumn;
+    QList<ClauseStore::ClauseRow> rows;
+    QHash<QString, int> numbered;
+    for (; !rs.Eof(); rs.MoveNext()) {
+        ClauseStore::ClauseRow row{rs.Fields(QStringLiteral("PageNo")).toInt(),
+                                   rs.Fields(QStringLiteral("FormName")),
+                                   rs.Fields(QStringLiteral("PointNo")),
+                                   {}};
+        for (int c = 1; c <= sequence; ++c)
+            row.cols << (c <= columns ? rs.Fields(QStringLiteral("Col%1").arg(c)) : QString());
+        if (format == Format::Oldest)
+            row.cols[sequence - 1] = rs.Fields(QStringLiteral("Col17"));
+        else if (format == Format::Older && isGrid(row.page, row.point))
+            row.cols[sequence - 1] =
+                QString::number(++numbered[QString::number(row.page) + u'|' + row.point]);
+        rows << row;
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) {
+        if (a.page != b.page)
+            return a.page < b.page;
+        if (a.point != b.point)
+            return a.point < b.point;
+        return a.col(ReportModel::kSequenceColumn).toInt() < b.col(ReportModel::kSequenceColumn).toInt();
+    });
+    return rows;
+}
+
+} // namespace EarlierRows

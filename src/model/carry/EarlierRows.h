@@ -1,0 +1,27 @@
+#pragma once
+
+#include "store/ClauseStore.h"
+
+#include <QList>
+#include <QString>
+
+class Database;
+
+// A client's clause rows of one year as a clause table of any format kept them, read
+// through a work table private to the connection and widened to today's columns.
+namespace EarlierRows
+{
+
+// The clause tables of Form 3CD by age: "anx_j3cd_" (today's, 23 columns),
+// "annex_new_3cd_" (15 columns, no grid row numbers) and "anx_3cd_" (17 columns, the
+// row number in the seventeenth).
+enum class Format { Current, Older, Oldest };
+
+QString tableOf(Format format, const QString &yearKey);
+
+// The rows in their stored order, each with today's 23 columns; a grid row that kept no
+// number is numbered in order. Empty when the table or the rows are not there.
+QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &client,
+                                   const QString &yearKey);
+
+} // namespace EarlierRows

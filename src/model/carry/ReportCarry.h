@@ -1,0 +1,54 @@
+#pragma once
+
+#include "EarlierRows.h"
+#include "store/ReportKey.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class ReportModel;
+
+// The imports that fill a report of this year from rows already in the database: the
+// client's previous year, this year kept in an older table format, another client's report
+// of this year. Each replaces the report's rows in one transaction and leaves them as they
+// were when it fails (DbError); none asks anything.
+namespace ReportCarry
+{
+
+// Puts a model's rows in place of the stored report's: every row goes, or every row but
+// the remarks (page 301) with keepRemarks.
+void replace(const ReportModel &report, bool keepRemarks);
+
+// Last year's report of the client, from a table of the format, carried forward; false
+// (nothing changed) when last year has no rows there.
+bool previousYear(const ReportKey &key, EarlierRows::Format format, bool withoutFigures);
+
+// The rows of a model built elsewhere (last year's e-filing file) carried forward the same way.
+void previousYear(ReportModel &lastYear, bool withoutFigures);
+
+// This year's rows of an older table format in place of this year's (the remarks stay);
+// false when there are none.
+bool oldFormat(const ReportKey &key, EarlierRows::Format format);
+
+// The old report wizard's answers of a year (this year's or last year's) in place of the
+// report's Form 3CD rows (Part A and the remarks stay); false when it has none.
+bool wizard(const ReportKey &key, const QString &wizardYear);
+
+// Another client's report of the same year, clause by clause.
+struct Offer {
+    QString key;     // the clause key, or "Remarks"
+    QString label;   // "9. (a)"
+    QString caption; // the clause as worded in Form 3CD
+};
+inline const QString RemarksKey = QStringLiteral("Remarks");
+// The other clients that have a report of the year.
+QStringList otherClients(const ReportKey &key);
+// The clauses the source client's report holds (the remarks last), for ticking.
+QList<Offer> offers(const ReportKey &key, const QString &sourceClient);
+// Replaces the report's clauses (not its remarks) by the ticked clauses of the source:
+// their rows, answers and ticks, the source's remarks of them when "Remarks" is ticked; the
+// qualification rows follow this report's form, and the figure boxes start at "0.00".
+void otherClient(const ReportKey &key, const QString &sourceClient, const QStringList &ticked);
+
+} // namespace ReportCarry

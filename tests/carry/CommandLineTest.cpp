@@ -1,0 +1,75 @@
+#include "CarryTestSupport.h"
+#include "ToolRun.h"
+
+#include "dialogs/clsExportJSON.h"
+#include "store/Database.h"
+
+#include <QDate>
+#include <QDir>
+#include <QTemporaryDir>
+
+// taxaudit carry and fill-default on the database the test host prepared with the demo data.
+class CarryCommandLine : public CarryTest
+{
+protected:
+    void SetUp() override
+    {
+        CarryTest::SetUp();
+        if (!env)
+            return;
+        QDir().mkpath(home.path() + "/tmp");
+        db = env->host().DBObj().url().toString();
+    }
+    ToolRun run(const QStringList &args) { return runTaxaudit(home.path(), QStringList{"--db", db} + args); }
+
+    QTemporaryDir home;
+    QString db;
+};
+
+TALVEX_BOTH_ENGINES(CarryCommandLine);
+
+TEST_P(CarryCommandLine, CarriesLastYearOnlyWhenConfirmed)
+{
+    open("C001", "2025");
+    store(20, "40a", {{"100", ""}});
+    open("C001", "2026");
+    const QStringList before = rows();
+    const ToolRun refused = run({"carry", "--client", "C001", "--year", "2026", "--from", "previous"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(rows(), before);
+
+    const ToolRun done = run(
+        {"carry", "--client", "C001", "--year", "2026", "--from", "previous", "--without-figures", "--yes"});
+    EXPECT_EQ(done.status, 0) << done.err.toStdString();
+    EXPECT_EQ(done.out, "C001\t2026\tprevious\tSuccess\n");
+    EXPECT_EQ(point(20, "40a")[0].mid(0, 2), (QStringList{"0.00", "0.00"}));
+    EXPECT_TRUE(point(21, "UDIN").isEmpty());
+}
+
+TEST_P(CarryCommandLine, CarriesLastYearsFile)
+{
+    open("C001", "2025");
+    const QString file = writeFile("3CA_2025.json", clsExportJSON::compose(QDate(2025, 10, 1)));
+    const ToolRun done =
+        run({"carry", "--client", "C001", "--year", "2026", "--from", "json:" + file, "--yes"});
+    EXPECT_EQ(done.status, 0) << done.err.toStdString();
+    open("C001", "2026");
+    EXPECT_TRUE(point(21, "UDIN").isEmpty());
+    EXPECT_EQ(point(1, "3CA1")[0][9], "01/04/2025");
+}
+
+TEST_P(CarryCommandLine, FillsDefaultsOnceAndReportsThePages)
+{
+    const ToolRun first = run({"fill-default", "--client", "C001", "--year", "2026"});
+    EXPECT_EQ(first.status, 0) << first.err.toStdString();
+    EXPECT_TRUE(first.out.startsWith("C001\t2026\tpages 3,4,"));
+    const ToolRun second = run({"fill-default", "--client", "C001", "--year", "2026"});
+    EXPECT_EQ(second.out, "C001\t2026\tnothing to fill\n");
+}
+
+TEST_P(CarryCommandLine, AnUnknownSourceIsBadInput)
+{
+    const ToolRun bad = run({"carry", "--client", "C001", "--year", "2026", "--from", "yesterday"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(bad.err.startsWith("usage: taxaudit carry"));
+}

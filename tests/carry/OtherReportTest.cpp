@@ -1,0 +1,154 @@
+#include "CarryTestSupport.h"
+
+#include "editor/Form3CD.h"
+#include "efiling/carry/CarryCommands.h"
+#include "host/DemoClauses.h"
+#include "host/HostSchema.h"
+#include "model/carry/ReportCarry.h"
+#include "store/Database.h"
+
+class OtherReport : public CarryTest
+{
+protected:
+    bool importFrom(const QString &source, const QStringList &ticked)
+    {
+        env->prompt().clear();
+        env->prompt().setDefaultYes(true);
+        return CarryCommands::anotherClient(
+            [&ticked](const QString &, const QList<ReportCarry::Offer> &) { return ticked; }, source);
+    }
+};
+
+TALVEX_BOTH_ENGINES(OtherReport);
+
+TEST_P(OtherReport, OffersTheClausesTheSourceHoldsWithTheirWording)
+{
+    open("C004");
+    const QList<ReportCarry::Offer> offers = ReportCarry::offers(ReportKey::current(), "C001");
+    QStringList keys;
+    for (const auto &offer : offers)
+        keys << offer.key;
+    EXPECT_TRUE(keys.contains("10b"));
+    EXPECT_TRUE(keys.contains("11a"));
+    EXPECT_FALSE(keys.contains("UDIN"));
+    const auto books =
+        std::find_if(offers.begin(), offers.end(), [](const auto &o) { return o.key == "11a"; });
+    ASSERT_NE(books, offers.end());
+    EXPECT_EQ(books->label, "11(a)");
+    EXPECT_TRUE(books->caption.startsWith("Whether"));
+}
+
+TEST_P(OtherReport, TakesTheTickedClausesAndKeepsTheRemarks)
+{
+    open("C004");
+    store(301, "R15", {{"Stock taken by the management."}});
+    store(2, "3CD_A", {{"7", "Private Limited Company", "01/04/2025", "31/03/2026", "2026-27"}});
+    store(17, "33", {{"Own clause", ""}});
+    ASSERT_TRUE(importFrom("C001", {"11a"}));
+    EXPECT_EQ(env->prompt().lastText(), "Imported Successfully.");
+    EXPECT_EQ(point(4, "11a").size(), 5);
+    EXPECT_EQ(point(4, "Opt11a")[0][0], "Yes");
+    EXPECT_TRUE(point(3, "10b").isEmpty());
+    EXPECT_TRUE(point(17, "33").isEmpty());
+    EXPECT_EQ(point(301, "R15")[0][0], "Stock taken by the management.");
+    EXPECT_EQ(point(2, "3CD_A")[0][1], "Private Limited Company");
+}
+
+TEST_P(OtherReport, QualificationsFollowTheFormOfTheReport)
+{
+    open("C001");
+    Transaction transaction(env->host().DBObj());
+    DemoData::insertFilledClauses("2026");
+    transaction.commit();
+    ASSERT_FALSE(point(1, "3CAQual").isEmpty());
+    open("C004", "2026", FormKind::F3CB);
+    ASSERT_TRUE(importFrom("C001", {"Qual"}));
+    EXPECT_FALSE(point(101, "Qual").isEmpty());
+    EXPECT_TRUE(point(1, "3CAQual").isEmpty());
+}
+
+TEST_P(OtherReport, NoOtherReportIsSaid)
+{
+    open("C001", "2024");
+    HostSchema::ensureYearTables(env->host().DBObj(), "2024");
+    EXPECT_FALSE(importFrom({}, {"11a"}));
+    EXPECT_EQ(env->prompt().texts(), QStringList{"No Other 3CD found."});
+}
+
+// Two workstations import at the same moment: each connection's work table is its own.
+TEST_P(OtherReport, TheWorkTableIsPrivateToItsConnection)
+{
+    open("C001", "2026");
+    Database &mine = env->host().DBObj();
+    auto other = Database::open(mine.url());
+    Transaction theirs(*other);
+    other->Execute(other->dialect().createWorkTable("tmp_import", "SELECT 'theirs' AS Code_No"));
+    const QStringList before = rows();
+    ASSERT_TRUE(ReportCarry::previousYear(ReportKey::current(), EarlierRows::Format::Current, false));
+    Recordset rs = other->Execute("SELECT Code_No FROM tmp_import");
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Fields(0), "theirs");
+    EXPECT_NE(rows(), before);
+}
+
+TEST_P(OtherReport, TheEditorTicksInItsWindowAndReloads)
+{
+    open("C004");
+    Form3CD editor;
+    env->prompt().clear();
+    env->prompt().setDefaultYes(true);
+    env->prompt().queueChoice(0); // C001
+    editor.runCommand(EditorCommand::ImportAnotherClient);
+    EXPECT_EQ(env->prompt().lastText(), "Imported Successfully.");
+    EXPECT_EQ(point(4, "11a").size(), 5);
+}
+
+TEST_P(OtherReport, ThisYearsOlderTableReplacesTheReportButNotItsRemarks)
+{
+    open("C002");
+    store(301, "R15", {{"Kept"}});
+    store(17, "33", {{"Replaced", ""}});
+    env->prompt().clear();
+    env->prompt().queue(PromptAnswer::Yes); // import from the old format
+    env->prompt().queue(PromptAnswer::No);  // not the oldest one
+    ASSERT_TRUE(CarryCommands::oldFormat());
+    EXPECT_EQ(env->prompt().lastText(), "Import Successfully.");
+    const QList<QStringList> books = point(4, "11a");
+    ASSERT_EQ(books.size(), 2);
+    EXPECT_EQ(books[1][0], "Ledger");
+    EXPECT_EQ(books[1][22], "2");
+    EXPECT_EQ(point(5, "14a")[0][0], "At cost or market price, whichever is lower");
+    EXPECT_EQ(point(10, "23")[0].mid(0, 6), (QStringList{"Kiran Mehta", "AAFPM4521K", "", "Partner's wife",
+                                                         "Rent of the shop", "240000.00"}));
+    EXPECT_TRUE(point(17, "33").isEmpty());
+    EXPECT_EQ(point(301, "R15")[0][0], "Kept");
+}
+
+TEST_P(OtherReport, TheOldWizardsAnswersBecomeClauseRows)
+{
+    open("C003");
+    store(301, "R15", {{"Kept"}});
+    env->prompt().clear();
+    env->prompt().queue(PromptAnswer::Yes);
+    ASSERT_TRUE(CarryCommands::wizard(true));
+    EXPECT_EQ(env->prompt().texts(),
+              (QStringList{"DO you want to import data from Previous year old 3CD Wizard.?",
+                           "Import Successfully."}));
+    EXPECT_EQ(point(5, "13a")[0][0], "MERCANTILE SYSTEM");
+    EXPECT_EQ(point(5, "14a")[0][0], "At cost");
+    EXPECT_EQ(point(19, "Opt37")[0][0], "No");
+    EXPECT_EQ(point(4, "Opt11a")[0][0], "Yes");
+    ASSERT_EQ(point(4, "11a").size(), 2);
+    EXPECT_EQ(point(4, "11c").size(), 1);
+    EXPECT_EQ(point(301, "R15")[0][0], "Kept");
+}
+
+TEST_P(OtherReport, AClientWithoutWizardAnswersKeepsItsReport)
+{
+    open("C004");
+    store(17, "33", {{"Kept", ""}});
+    env->prompt().clear();
+    env->prompt().queue(PromptAnswer::Yes);
+    EXPECT_FALSE(CarryCommands::wizard(false));
+    EXPECT_EQ(point(17, "33")[0][0], "Kept");
+}

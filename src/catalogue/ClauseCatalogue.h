@@ -20,7 +20,7 @@ struct Column {
     QString list; // a code table or a named list
     bool editable = false;
     int dependsOn = 0; // 1-based column whose text feeds the list's "@column" bind
-    QString check;     // "pan", "aadhaar"
+    QString check;     // "pan", "aadhaar", "tan"
     bool ratio = false;
     int width = 0;
     QString hint;

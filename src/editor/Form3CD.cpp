@@ -1,6 +1,7 @@
 #include "Form3CD.h"
 
 #include "FormHeadings.h"
+#include "WindowFit.h"
 #include "base/Prompt.h"
 #include "dialogs/CarryForwardCommands.h"
 #include "dialogs/GenerateJsonCommand.h"
@@ -175,11 +176,9 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
             cmdPages_Click(page);
     });
 
-    resize(1180, 820);
-    const QByteArray geometry = QByteArray::fromBase64(
-        host().GetSettingINI(QStringLiteral("Form3CD"), QStringLiteral("Geometry"), {}).toLatin1());
-    if (!geometry.isEmpty())
-        restoreGeometry(geometry);
+    WindowFit::open(this, QSize(1180, 820),
+                    QByteArray::fromBase64(
+                        host().GetSettingINI(QStringLiteral("Form3CD"), QStringLiteral("Geometry"), {}).toLatin1()));
 }
 
 Form3CD::~Form3CD()
@@ -237,7 +236,8 @@ void Form3CD::buildCommands()
 
 void Form3CD::buildMenu()
 {
-    QMenu *imports = menuBar()->addMenu(tr("&Imports"));
+    // Alt+I belongs to the Import button; the menu takes Alt+M.
+    QMenu *imports = menuBar()->addMenu(tr("I&mports"));
     auto add = [this](QMenu *menu, const QString &caption, EditorCommand command) {
         menu->addAction(caption, this, [this, command] { runCommand(command); });
     };

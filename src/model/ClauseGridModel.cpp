@@ -14,24 +14,37 @@ ClauseGridModel::ClauseGridModel(ReportModel &model, int page, const QString &po
         m_columns = control->columns;
     for (int c = int(m_columns.size()); c < columnCount; ++c)
         m_columns << Catalogue::Column{};
+    watch();
+}
+
+ClauseGridModel::ClauseGridModel(ReportModel &model, int page, const QString &point,
+                                 const QList<Catalogue::Column> &columns, QObject *parent)
+    : QAbstractTableModel(parent), m_model(model), m_page(page), m_point(point), m_columns(columns)
+{
+    watch();
+}
+
+void ClauseGridModel::watch()
+{
+    refresh();
     connect(&m_model, &ReportModel::pointChanged, this, &ClauseGridModel::pointChanged);
     connect(&m_model, &ReportModel::reloaded, this, [this] {
         beginResetModel();
+        refresh();
         endResetModel();
     });
 }
 
-QList<QStringList> ClauseGridModel::current() const
+void ClauseGridModel::refresh()
 {
-    QList<QStringList> out;
+    m_rows.clear();
     for (const auto &row : m_model.rows(m_page, m_point, m_model.formNameForPage(m_page))) {
         // Every value column, so that columns the table does not show survive its edits.
         QStringList cells;
         for (int c = 1; c < ReportModel::kSequenceColumn; ++c)
             cells << row.col(c);
-        out << cells;
+        m_rows << cells;
     }
-    return out;
 }
 
 void ClauseGridModel::store(QList<QStringList> rows)
@@ -45,6 +58,7 @@ void ClauseGridModel::store(QList<QStringList> rows)
         cells << QString::number(r + 1);
     }
     m_model.setRows(m_page, m_point, rows);
+    refresh();
 }
 
 void ClauseGridModel::pointChanged(int page, const QString &point)
@@ -52,12 +66,13 @@ void ClauseGridModel::pointChanged(int page, const QString &point)
     if (m_writing || page != m_page || point != m_point)
         return;
     beginResetModel();
+    refresh();
     endResetModel();
 }
 
 int ClauseGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_model.rows(m_page, m_point, m_model.formNameForPage(m_page)).size());
+    return parent.isValid() ? 0 : int(m_rows.size());
 }
 
 int ClauseGridModel::columnCount(const QModelIndex &parent) const
@@ -67,7 +82,12 @@ int ClauseGridModel::columnCount(const QModelIndex &parent) const
 
 QStringList ClauseGridModel::rowCells(int row) const
 {
-    return current().value(row).mid(0, m_columns.size());
+    return m_rows.value(row).mid(0, m_columns.size());
+}
+
+QString ClauseGridModel::cell(int row, int column) const
+{
+    return column < m_columns.size() ? m_rows.value(row).value(column) : QString();
 }
 
 QVariant ClauseGridModel::data(const QModelIndex &index, int role) const
@@ -78,7 +98,7 @@ QVariant ClauseGridModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return rowCells(index.row()).value(index.column());
+        return cell(index.row(), index.column());
     case KindRole:
         return int(column.kind);
     case ListRole:
@@ -98,16 +118,28 @@ bool ClauseGridModel::setData(const QModelIndex &index, const QVariant &value, i
 {
     if (!index.isValid() || role != Qt::EditRole || index.column() >= m_columns.size())
         return false;
-    QList<QStringList> rows = current();
-    if (index.row() >= rows.size())
-        return false;
     // A typed value is kept as the grids keep it: amounts "###0.00", dates dd/mm/yyyy.
-    const QString text = CellFormat::format(m_columns.at(index.column()).kind, value.toString().trimmed());
-    if (rows[index.row()].value(index.column()) == text)
+    return setCell(index.row(), index.column(),
+                   CellFormat::format(m_columns.at(index.column()).kind, value.toString().trimmed()));
+}
+
+bool ClauseGridModel::setCell(int row, int column, const QString &value)
+{
+    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
+        return false;
+    if (m_rows.at(row).value(column) == value)
         return true;
-    rows[index.row()][index.column()] = text;
-    store(rows);
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    {
+        const QScopedValueRollback guard(m_writing, true);
+        if (!m_model.setCell(m_page, m_point, row, column + 1, value))
+            return false;
+    }
+    QStringList &cells = m_rows[row];
+    while (cells.size() <= column)
+        cells << QString();
+    cells[column] = value;
+    const QModelIndex at = index(row, column);
+    emit dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
 
@@ -136,6 +168,7 @@ bool ClauseGridModel::insertRows(int row, int count, const QModelIndex &parent)
     if (parent.isValid() || row < 0 || row > rows.size() || count < 1)
         return false;
     beginInsertRows(parent, row, row + count - 1);
+    rows.reserve(rows.size() + count);
     for (int i = 0; i < count; ++i)
         rows.insert(row, QStringList());
     store(rows);

@@ -21,6 +21,10 @@ public:
     // takes `columnCount` plain text columns.
     ClauseGridModel(ReportModel &model, int page, const QString &point, int columnCount = 0,
                     QObject *parent = nullptr);
+    // A table with the given columns (a grid the catalogue places on another page number, or
+    // a working list that is not a clause point of its own).
+    ClauseGridModel(ReportModel &model, int page, const QString &point,
+                    const QList<Catalogue::Column> &columns, QObject *parent = nullptr);
 
     int page() const { return m_page; }
     const QString &point() const { return m_point; }
@@ -39,9 +43,19 @@ public:
     QStringList rowCells(int row) const;
     // Replaces every row (an import into the grid).
     void setAllRows(const QList<QStringList> &rows);
+    // Sets a cell to a value as it is to be stored (a rule's result); setData formats what
+    // is typed first.
+    bool setCell(int row, int column, const QString &value);
+    // A cell as stored, "" outside the table.
+    QString cell(int row, int column) const;
+
+    ReportModel &report() const { return m_model; }
 
 private:
-    QList<QStringList> current() const;
+    void watch();
+    // Reads the point's rows from the report model into m_rows.
+    void refresh();
+    QList<QStringList> current() const { return m_rows; }
     // Writes the rows back with their row numbers in the sequence column.
     void store(QList<QStringList> rows);
     void pointChanged(int page, const QString &point);
@@ -50,5 +64,8 @@ private:
     int m_page;
     QString m_point;
     QList<Catalogue::Column> m_columns;
+    // The point's rows as the table shows them, so that painting and reading a cell of a
+    // grid of thousands of rows does not filter the report's rows every time.
+    QList<QStringList> m_rows;
     bool m_writing = false;
 };

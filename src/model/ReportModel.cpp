@@ -127,6 +127,27 @@ void ReportModel::setValue(int page, const QString &point, const QString &value,
     emit pointChanged(page, point);
 }
 
+bool ReportModel::setCell(int page, const QString &point, int row, int col, const QString &value)
+{
+    if (col < 1 || col > kSequenceColumn)
+        return false;
+    const QString form = formNameForPage(page);
+    QList<Row> &list = entry(page, point);
+    int seen = 0;
+    for (Row &r : list) {
+        if (r.formName != form)
+            continue;
+        if (seen++ < row)
+            continue;
+        while (r.cols.size() < col)
+            r.cols << QString();
+        r.cols[col - 1] = value;
+        emit pointChanged(page, point);
+        return true;
+    }
+    return false;
+}
+
 void ReportModel::removePoint(int page, const QString &point)
 {
     if (m_byPoint.remove(keyOf(page, point)) == 0)

@@ -52,6 +52,9 @@ public:
                  const QString &formName = {});
     // Sets one column of the point's first row of the page's form name, creating the row.
     void setValue(int page, const QString &point, const QString &value, int col = 1);
+    // Sets column `col` of the `row`-th row of the point written under the page's form name;
+    // false when there is no such row. One cell costs no copy of the point's rows.
+    bool setCell(int page, const QString &point, int row, int col, const QString &value);
     void removePoint(int page, const QString &point);
     // Adds a row as it comes (an import's rows, in their order).
     void append(const Row &row);

@@ -7,7 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QAbstractItemView>
 
 namespace ClauseStore
 {
@@ -32,14 +32,16 @@ QString optionValue(const QWidget *w)
     return static_cast<const QRadioButton *>(w)->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
 }
 
-QList<QStringList> gridRows(const QTableWidget *grid)
+QList<QStringList> gridRows(const QAbstractItemView *grid)
 {
+    const int rowCount = WidgetValues::rowCount(grid);
+    const int columnCount = WidgetValues::columnCount(grid);
     QList<QStringList> rows;
-    rows.reserve(grid->rowCount());
-    for (int r = 0; r < grid->rowCount(); ++r) {
+    rows.reserve(rowCount);
+    for (int r = 0; r < rowCount; ++r) {
         QStringList row;
-        row.reserve(grid->columnCount());
-        for (int c = 0; c < grid->columnCount(); ++c)
+        row.reserve(columnCount);
+        for (int c = 0; c < columnCount; ++c)
             row << WidgetValues::cellText(grid, r, c).trimmed();
         rows << row;
     }
@@ -52,7 +54,7 @@ void SaveClauseControl(QWidget *control, const QString &point, int page, bool wi
 {
     switch (WidgetValues::kindOf(control)) {
     case Kind::Grid:
-        insertRows(page, point, gridRows(static_cast<QTableWidget *>(control)), withSequence);
+        insertRows(page, point, gridRows(static_cast<QAbstractItemView *>(control)), withSequence);
         break;
     case Kind::Text:
         insertRow(page, point, {WidgetValues::text(control)});

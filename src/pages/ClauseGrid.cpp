@@ -1,32 +1,49 @@
 #include "ClauseGrid.h"
 
 #include "GridDelegate.h"
-#include "WidgetValues.h"
+#include "model/ClauseGridModel.h"
+#include "model/ReportModel.h"
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
 #include "catalogue/Vocabulary.h"
-#include "host/HostContext.h"
+#include "CompletenessPrompts.h"
+#include "model/rules/CellChecks.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
+
+ClauseGrid::ClauseGrid(const Catalogue::Control &control, ListSources &lists, ReportModel &report, int page,
+                       QWidget *parent)
+    : QTableView(parent), m_control(control), m_lists(lists),
+      m_model(new ClauseGridModel(report, page, control.point, control.columns, this))
+{
+    build();
+}
 
 ClauseGrid::ClauseGrid(const Catalogue::Control &control, ListSources &lists, QWidget *parent)
-    : QTableWidget(0, int(control.columns.size()), parent), m_control(control)
+    : QTableView(parent), m_control(control), m_lists(lists),
+      m_ownReport(std::make_unique<ReportModel>(ReportKey::current())),
+      m_model(new ClauseGridModel(*m_ownReport, 0, control.name, control.columns, this))
 {
-    setObjectName(control.name);
-    QStringList headings;
-    for (const Catalogue::Column &c : control.columns)
-        headings << c.heading;
-    setHorizontalHeaderLabels(headings);
+    build();
+}
+
+ClauseGrid::~ClauseGrid() = default;
+
+void ClauseGrid::build()
+{
+    setObjectName(m_control.name);
+    setModel(m_model);
     QHeaderView *header = horizontalHeader();
     header->setDefaultAlignment(Qt::AlignCenter | static_cast<Qt::Alignment>(Qt::TextWordWrap));
     header->setMinimumSectionSize(50);
-    header->setFixedHeight(64);
     header->setStretchLastSection(true);
     for (int c = 0; c < columnCount(); ++c) {
-        setColumnWidth(c, CellFormat::widthOf(control.columns.at(c)));
-        setColumnHidden(c, control.columns.at(c).hidden);
+        setColumnWidth(c, CellFormat::widthOf(m_control.columns.at(c)));
+        setColumnHidden(c, m_control.columns.at(c).hidden);
     }
+    fitHeadings();
     // Uniform row heights keep scrolling smooth through thousands of rows.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(24);
@@ -37,9 +54,89 @@ ClauseGrid::ClauseGrid(const Catalogue::Control &control, ListSources &lists, QW
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::EditKeyPressed);
     setTabKeyNavigation(false);
-    setItemDelegate(new GridDelegate(this, lists));
-    connect(this, &QTableWidget::currentCellChanged, this,
-            [this](int, int column) { emit hintChanged(column >= 0 ? hintOf(column) : QString()); });
+    setItemDelegate(new GridDelegate(this, m_lists));
+}
+
+int ClauseGrid::headingHeight(int column) const
+{
+    // The header draws its text inside the section's margins.
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 4;
+    const QRect bounds = horizontalHeader()->fontMetrics().boundingRect(
+        QRect(0, 0, columnWidth(column) - margin, 10000), Qt::AlignCenter | Qt::TextWordWrap,
+        m_control.columns.at(column).heading);
+    return bounds.height() + margin;
+}
+
+bool ClauseGrid::headingFits(int c) const
+{
+    return headingHeight(c) <= horizontalHeader()->height();
+}
+
+void ClauseGrid::fitHeadings()
+{
+    // A heading is read in full: a column whose heading would need more than seven lines is
+    // widened, and the header is as tall as its tallest heading.
+    const int lines = horizontalHeader()->fontMetrics().lineSpacing();
+    int height = 2 * lines;
+    for (int c = 0; c < columnCount(); ++c) {
+        if (isColumnHidden(c))
+            continue;
+        while (headingHeight(c) > 7 * lines + 12)
+            setColumnWidth(c, columnWidth(c) + 20);
+        height = std::max(height, headingHeight(c));
+    }
+    horizontalHeader()->setFixedHeight(height);
+}
+
+int ClauseGrid::rowCount() const
+{
+    return m_model->rowCount();
+}
+
+int ClauseGrid::columnCount() const
+{
+    return m_model->columnCount();
+}
+
+void ClauseGrid::setRowCount(int rows)
+{
+    const int now = rowCount();
+    if (rows > now)
+        m_model->insertRows(now, rows - now);
+    else if (rows < now)
+        m_model->removeRows(rows, now - rows);
+}
+
+int ClauseGrid::currentRow() const
+{
+    return currentIndex().row();
+}
+
+int ClauseGrid::currentColumn() const
+{
+    return currentIndex().column();
+}
+
+void ClauseGrid::setCurrentCell(int row, int column)
+{
+    setCurrentIndex(m_model->index(row, column));
+}
+
+QString ClauseGrid::cellText(int row, int column) const
+{
+    return m_model->cell(row, column);
+}
+
+void ClauseGrid::setCellText(int row, int column, const QString &value)
+{
+    m_model->setCell(row, column, value);
+}
+
+void ClauseGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    emit hintChanged(current.isValid() ? hintOf(current.column()) : QString());
+    emit currentCellChanged(current.row(), current.column(), previous.row(), previous.column());
 }
 
 QSet<int> ClauseGrid::optionalColumns() const
@@ -57,6 +154,8 @@ QString ClauseGrid::hintOf(int c) const
     if (c < 0 || c >= m_control.columns.size())
         return {};
     const Catalogue::Column &col = m_control.columns.at(c);
+    if (col.computed)
+        return col.heading + QStringLiteral(": computed from the other columns, not typed");
     const QString hint = col.hint.isEmpty() ? CellFormat::defaultHint(col.kind) : col.hint;
     return col.heading + QStringLiteral(": ") + hint;
 }
@@ -64,7 +163,7 @@ QString ClauseGrid::hintOf(int c) const
 void ClauseGrid::addRow()
 {
     const int row = rowCount();
-    insertRow(row);
+    m_model->insertRows(row, 1);
     setCurrentCell(row, 0);
     setFocus(Qt::OtherFocusReason);
 }
@@ -74,23 +173,20 @@ void ClauseGrid::removeCurrentRow()
     const int row = currentRow();
     if (row < 0 || row >= rowCount())
         return;
-    removeRow(row);
+    m_model->removeRows(row, 1);
     emit edited(row, -1);
 }
 
 void ClauseGrid::resetTo(const QString &marker)
 {
-    setRowCount(0);
-    setRowCount(1);
-    for (int c = 0; c < columnCount(); ++c)
-        WidgetValues::setCellText(this, 0, c, marker);
+    m_model->setAllRows({QStringList(columnCount(), marker)});
 }
 
 bool ClauseGrid::holdsData() const
 {
     for (int r = 0; r < rowCount(); ++r) {
         for (int c = 0; c < columnCount(); ++c) {
-            if (!CellFormat::isBlankValue(WidgetValues::cellText(this, r, c)))
+            if (!CellFormat::isBlankValue(cellText(r, c)))
                 return true;
         }
     }
@@ -99,33 +195,20 @@ bool ClauseGrid::holdsData() const
 
 void ClauseGrid::blankMarkerRow()
 {
-    if (rowCount() == 1 && Vocabulary::isMarker(WidgetValues::cellText(this, 0, 0))) {
-        setRowCount(0);
-        setRowCount(1);
-    }
+    if (rowCount() == 1 && Vocabulary::isMarker(cellText(0, 0)))
+        m_model->setAllRows({QStringList()});
 }
 
 void ClauseGrid::setRows(const QList<QStringList> &rows)
 {
-    setUpdatesEnabled(false);
-    setRowCount(0);
     // An empty clause still offers one row to type into; an empty row is never stored.
-    setRowCount(std::max<int>(1, int(rows.size())));
-    const int columns = columnCount();
-    for (int r = 0; r < rows.size(); ++r) {
-        const QStringList &cells = rows.at(r);
-        for (int c = 0; c < columns && c < cells.size(); ++c) {
-            if (!cells.at(c).isEmpty())
-                setItem(r, c, new QTableWidgetItem(cells.at(c)));
-        }
-    }
-    setUpdatesEnabled(true);
+    m_model->setAllRows(rows.isEmpty() ? QList<QStringList>{QStringList()} : rows);
 }
 
 void ClauseGrid::cellEdited(int row, int column)
 {
     checkRatio(row, column);
-    checkIdentity(row, column);
+    checkCell(row, column);
     emit edited(row, column);
 }
 
@@ -135,40 +218,77 @@ void ClauseGrid::checkRatio(int row, int column)
         return;
     double sum = 0;
     for (int r = 0; r < rowCount(); ++r)
-        sum += CellFormat::number(WidgetValues::cellText(this, r, column));
+        sum += CellFormat::number(cellText(r, column));
     if (sum > 100.0 + 1e-9) {
         prompts().message(QStringLiteral("sum of profit of sharing can not be greater then 100"),
                           QStringLiteral("Form 3CD"), PromptIcon::Information);
-        WidgetValues::setCellText(this, row, column, QString());
+        setCellText(row, column, QString());
     }
 }
 
-void ClauseGrid::checkIdentity(int row, int column)
+QString ClauseGrid::dependsOnValue(int row, int column) const
 {
-    const QString check = m_control.columns.at(column).check;
-    const QString value = WidgetValues::cellText(this, row, column).trimmed();
-    if (check.isEmpty() || value.isEmpty() || Vocabulary::isMarker(value))
+    const int dependsOn = m_control.columns.at(column).dependsOn;
+    return dependsOn > 0 ? cellText(row, dependsOn - 1) : QString();
+}
+
+void ClauseGrid::checkCell(int row, int column)
+{
+    const QString message = CellChecks::message(m_control.columns.at(column), cellText(row, column));
+    if (message.isEmpty())
         return;
-    if (check == QLatin1String("pan") && !host().ValidPan(value))
-        prompts().inform(QStringLiteral("Not a Valid PAN [") + value + QStringLiteral("]"));
-    else if (check == QLatin1String("aadhaar") && !host().ValidAadhaar(value))
-        prompts().inform(QStringLiteral("Not a Valid Aadhaar [") + value + QStringLiteral("]"));
+    // The cell keeps what was typed and the focus, so that the user corrects it there.
+    m_refused = m_model->index(row, column);
+    prompts().inform(message);
+}
+
+bool ClauseGrid::checkValues(const QString &label)
+{
+    const auto finding =
+        CellChecks::firstBadCell(m_model->report(), m_model->page(), m_model->point(), m_control.columns);
+    if (!finding)
+        return true;
+    CompletenessPrompts::showControl(this);
+    setCurrentCell(finding->row, finding->column);
+    setFocus(Qt::OtherFocusReason);
+    prompts().inform(finding->message + QStringLiteral(" in clause ") + label + QStringLiteral(", row ") +
+                     QString::number(finding->row + 1) + QStringLiteral(" (") +
+                     m_control.columns.at(finding->column).heading + QStringLiteral(")"));
+    return false;
+}
+
+QModelIndex ClauseGrid::nextCell(const QModelIndex &from) const
+{
+    if (rowCount() == 0 || columnCount() == 0)
+        return {};
+    // Enter and Tab pass over hidden and computed columns: they are not typed into.
+    auto typed = [this](int c) { return !isColumnHidden(c) && !m_control.columns.at(c).computed; };
+    int row = std::max(0, from.row());
+    int column = from.column() + 1;
+    while (column < columnCount() && !typed(column))
+        ++column;
+    if (column >= columnCount()) {
+        column = 0;
+        while (column < columnCount() - 1 && !typed(column))
+            ++column;
+        if (row + 1 < rowCount())
+            ++row;
+    }
+    return m_model->index(row, column);
 }
 
 void ClauseGrid::moveNext()
 {
-    if (rowCount() == 0)
-        return;
-    int row = std::max(0, currentRow());
-    int column = currentColumn() + 1;
-    while (column < columnCount() && isColumnHidden(column))
-        ++column;
-    if (column >= columnCount()) {
-        column = 0;
-        if (row + 1 < rowCount())
-            ++row;
-    }
-    setCurrentCell(row, column);
+    const QModelIndex next = nextCell(currentIndex());
+    if (next.isValid())
+        setCurrentIndex(next);
+}
+
+QModelIndex ClauseGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if (action == MoveNext)
+        return nextCell(currentIndex());
+    return QTableView::moveCursor(action, modifiers);
 }
 
 void ClauseGrid::keyPressEvent(QKeyEvent *event)
@@ -187,7 +307,7 @@ void ClauseGrid::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (event->key() == Qt::Key_Delete && currentRow() >= 0 && currentColumn() >= 0) {
-        WidgetValues::setCellText(this, currentRow(), currentColumn(), QString());
+        setCellText(currentRow(), currentColumn(), QString());
         cellEdited(currentRow(), currentColumn());
         return;
     }
@@ -195,17 +315,23 @@ void ClauseGrid::keyPressEvent(QKeyEvent *event)
         column(currentColumn()).kind == Catalogue::Kind::Tick && state() != EditingState) {
         const int r = currentRow();
         const int c = currentColumn();
-        const bool ticked = Vocabulary::isTicked(WidgetValues::cellText(this, r, c));
-        WidgetValues::setCellText(this, r, c, ticked ? QString() : QStringLiteral("True"));
+        const bool ticked = Vocabulary::isTicked(cellText(r, c));
+        setCellText(r, c, ticked ? QString() : QStringLiteral("True"));
         cellEdited(r, c);
         return;
     }
-    QTableWidget::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 void ClauseGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
-    QTableWidget::closeEditor(editor, hint);
+    const QModelIndex refused = std::exchange(m_refused, QPersistentModelIndex());
+    if (refused.isValid()) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        setCurrentIndex(refused);
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
     // Enter in an editor commits the cell; it then moves on as Enter does outside one.
     if (hint == QAbstractItemDelegate::SubmitModelCache)
         moveNext();
@@ -213,7 +339,7 @@ void ClauseGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint
 
 void ClauseGrid::focusInEvent(QFocusEvent *event)
 {
-    QTableWidget::focusInEvent(event);
+    QTableView::focusInEvent(event);
     if (rowCount() > 0 && currentRow() < 0)
         setCurrentCell(0, 0);
     emit hintChanged(hintOf(currentColumn()));

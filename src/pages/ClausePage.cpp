@@ -4,6 +4,7 @@
 #include "ClauseSection.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
+#include "model/ReportModel.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/DbError.h"
@@ -20,7 +21,8 @@
 #include <QVBoxLayout>
 
 ClausePage::ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidget *parent)
-    : QWidget(parent), m_page(page), m_slot(slot), m_pageNo(pageNo)
+    : QWidget(parent), m_page(page), m_slot(slot), m_pageNo(pageNo),
+      m_report(std::make_unique<ReportModel>(ReportKey::current()))
 {
     setObjectName(pageNo == 101 ? QStringLiteral("frmPage1CB") : QStringLiteral("frmPage%1").arg(slot));
     auto *outer = new QVBoxLayout(this);
@@ -35,7 +37,7 @@ ClausePage::ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidge
     auto *content = new QWidget(scroll);
     m_body = new QVBoxLayout(content);
     for (const Catalogue::Clause &clause : page.clauses) {
-        auto *section = new ClauseSection(clause, m_lists, content);
+        auto *section = new ClauseSection(clause, m_lists, content, m_report.get(), pageNo);
         connect(section, &ClauseSection::gridEdited, this, &ClausePage::setAfterEdit);
         m_body->addWidget(section);
         m_sections << section;
@@ -65,6 +67,8 @@ ClausePage::ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidge
     }
 }
 
+ClausePage::~ClausePage() = default;
+
 ClauseSection *ClausePage::section(const QString &key) const
 {
     for (ClauseSection *s : m_sections) {
@@ -84,7 +88,8 @@ void ClausePage::addNotice(const QString &text)
 
 bool ClausePage::SaveData()
 {
-    if (moduleState().saveWithValidation && !validateForm(true))
+    // The page's own rules speak first; a value of the wrong shape is refused either way.
+    if (moduleState().saveWithValidation ? !(validateForm(true) && checkValues()) : !checkValues())
         return false;
     // A page without clauses of its own leaves its stored rows as they are.
     if (m_sections.isEmpty())
@@ -107,13 +112,22 @@ void ClausePage::writeRows()
         s->save(m_pageNo);
 }
 
+bool ClausePage::checkValues()
+{
+    for (ClauseSection *s : std::as_const(m_sections)) {
+        if (!s->checkValues())
+            return false;
+    }
+    return true;
+}
+
 bool ClausePage::validateForm(bool)
 {
     for (ClauseSection *s : std::as_const(m_sections)) {
         if (!s->validate())
             return false;
     }
-    return true;
+    return checkValues();
 }
 
 void ClausePage::DisplayData()

@@ -4,8 +4,10 @@
 #include "model/ListSources.h"
 
 #include <QWidget>
+#include <memory>
 
 class ClauseSection;
+class ReportModel;
 class QLabel;
 class QVBoxLayout;
 
@@ -18,6 +20,7 @@ class ClausePage : public QWidget
 public:
     // pageNo is the PageNo of the rows (101 for the Form 3CB report page in slot 1).
     ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidget *parent = nullptr);
+    ~ClausePage() override;
 
     int slot() const { return m_slot; }
     int pageNo() const { return m_pageNo; }
@@ -28,6 +31,9 @@ public:
     virtual bool SaveData();
     // The page's rules and the completeness prompts in clause order; false at the first failure.
     virtual bool validateForm(bool show = true);
+    // Every value of the page passes the check of its kind (run at each save, with or
+    // without validation); the first bad one is named and focused.
+    virtual bool checkValues();
     // Fills the controls from the stored rows.
     virtual void DisplayData();
     // Recomputes what depends on the named grid after an edit.
@@ -38,6 +44,9 @@ public:
     QList<ClauseSection *> sections() const { return m_sections; }
     ClauseSection *section(const QString &key) const;
     QLabel *hintLabel() const { return m_hint; }
+    // The rows the page's grids show; whatever edits them here (the annexure window, an
+    // import into a grid) shows in the page at once and is saved with the page.
+    ReportModel &report() const { return *m_report; }
     // A notice at the top of the page, such as what the page cannot do yet.
     void addNotice(const QString &text);
 
@@ -53,6 +62,7 @@ private:
     int m_slot;
     int m_pageNo;
     ListSources m_lists;
+    std::unique_ptr<ReportModel> m_report;
     QList<ClauseSection *> m_sections;
     QLabel *m_hint;
 };

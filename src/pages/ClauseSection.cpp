@@ -53,8 +53,9 @@ QString firstValue(const ClauseSection::PageRows &rows, const QString &point, in
 }
 } // namespace
 
-ClauseSection::ClauseSection(const Clause &clause, ListSources &lists, QWidget *parent)
-    : QFrame(parent), m_clause(clause), m_lists(lists)
+ClauseSection::ClauseSection(const Clause &clause, ListSources &lists, QWidget *parent, ReportModel *report,
+                             int page)
+    : QFrame(parent), m_clause(clause), m_lists(lists), m_report(report), m_page(page)
 {
     setObjectName(QStringLiteral("fraClause") + clause.key);
     setFrameShape(QFrame::StyledPanel);
@@ -164,7 +165,8 @@ void ClauseSection::buildControl(const Control &control)
     auto *layout = static_cast<QVBoxLayout *>(this->layout());
     switch (control.type) {
     case ControlType::Grid: {
-        auto *grid = new ClauseGrid(control, m_lists, this);
+        auto *grid = m_report ? new ClauseGrid(control, m_lists, *m_report, m_page, this)
+                              : new ClauseGrid(control, m_lists, this);
         grid->setMinimumHeight(200);
         connect(grid, &ClauseGrid::edited, this, [this, grid] { emit gridEdited(grid->objectName()); });
         connect(grid, &ClauseGrid::hintChanged, this, &ClauseSection::hintChanged);
@@ -345,6 +347,16 @@ bool ClauseSection::validate()
     return true;
 }
 
+bool ClauseSection::checkValues()
+{
+    for (ClauseGrid *grid : std::as_const(m_grids)) {
+        const QString &label = grid->definition().label;
+        if (!grid->checkValues(label.isEmpty() ? m_clause.label : label))
+            return false;
+    }
+    return true;
+}
+
 void ClauseSection::clear()
 {
     if (m_answers) {
@@ -386,7 +398,7 @@ void ClauseSection::recomputeSums(const QString &gridPoint)
                 double total = 0;
                 bool any = false;
                 for (int r = 0; r < grid->rowCount(); ++r) {
-                    const QString cell = WidgetValues::cellText(grid, r, f.sumColumn - 1);
+                    const QString cell = grid->cellText(r, f.sumColumn - 1);
                     any = any || !cell.trimmed().isEmpty();
                     total += CellFormat::number(cell);
                 }

@@ -7,6 +7,7 @@
 
 class ClauseGrid;
 class ListSources;
+class ReportModel;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -24,7 +25,10 @@ public:
     // Rows of the page by PointNo, each row its Col1.. values.
     using PageRows = QHash<QString, QList<QStringList>>;
 
-    ClauseSection(const Catalogue::Clause &clause, ListSources &lists, QWidget *parent = nullptr);
+    // Its grids show their points of `page` in `report`; without a report each grid keeps
+    // rows of its own.
+    ClauseSection(const Catalogue::Clause &clause, ListSources &lists, QWidget *parent = nullptr,
+                  ReportModel *report = nullptr, int page = 0);
 
     const Catalogue::Clause &clause() const { return m_clause; }
 
@@ -33,6 +37,9 @@ public:
     void save(int page) const;
     // The answer must be given; a clause to be filled goes through CheckClause.
     bool validate();
+    // Every grid cell passes the check of its column's kind; the first that does not is
+    // named and focused.
+    bool checkValues();
     // Empties the clause for the main window's Clear (a Not Applicable choice is set).
     void clear();
     // Recomputes the total fields that add up a column of the named grid point.
@@ -69,6 +76,8 @@ private:
 
     Catalogue::Clause m_clause;
     ListSources &m_lists;
+    ReportModel *m_report;
+    int m_page;
     QButtonGroup *m_answers = nullptr;
     QCheckBox *m_naTick = nullptr;
     QCheckBox *m_annexTick = nullptr;

@@ -7,7 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRegularExpression>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace CompletenessPrompts
 {
@@ -93,20 +93,20 @@ bool checkCombo(QComboBox *combo, const QString &label)
     return false;
 }
 
-bool checkGrid(QTableWidget *grid, const QString &label, const QCheckBox *notApplicable, bool mandatory,
+bool checkGrid(QTableView *grid, const QString &label, const QCheckBox *notApplicable, bool mandatory,
                const QSet<int> &optionalColumns)
 {
     if ((notApplicable && notApplicable->isChecked()) || !grid->isEnabled())
         return true;
     bool anyData = false;
     bool partlyEmpty = false;
-    for (int r = 0; r < grid->rowCount(); ++r) {
+    for (int r = 0; r < WidgetValues::rowCount(grid); ++r) {
         if (WidgetValues::rowIsEmpty(grid, r))
             continue;
         if (Vocabulary::isMarker(WidgetValues::cellText(grid, r, 0)))
             return true;
         anyData = true;
-        for (int c = 0; c < grid->columnCount(); ++c) {
+        for (int c = 0; c < WidgetValues::columnCount(grid); ++c) {
             if (!grid->isColumnHidden(c) && !optionalColumns.contains(c) &&
                 WidgetValues::cellText(grid, r, c).trimmed().isEmpty())
                 partlyEmpty = true;
@@ -124,9 +124,9 @@ bool checkGrid(QTableWidget *grid, const QString &label, const QCheckBox *notApp
                                  QStringLiteral("\nSelect 'NO', if no information");
         if (prompts().askYesNo(question))
             return false;
-        grid->setRowCount(0);
-        grid->setRowCount(1);
-        for (int c = 0; c < grid->columnCount(); ++c)
+        WidgetValues::setRowCount(grid, 0);
+        WidgetValues::setRowCount(grid, 1);
+        for (int c = 0; c < WidgetValues::columnCount(grid); ++c)
             WidgetValues::setCellText(grid, 0, c, QStringLiteral("Nil"));
         return true;
     }
@@ -149,7 +149,7 @@ bool CheckClause(QWidget *control, const QString &label, const QCheckBox *notApp
     case WidgetValues::Kind::Combo:
         return checkCombo(static_cast<QComboBox *>(control), label);
     case WidgetValues::Kind::Grid:
-        return checkGrid(static_cast<QTableWidget *>(control), label, notApplicable, mandatory,
+        return checkGrid(static_cast<QTableView *>(control), label, notApplicable, mandatory,
                          optionalColumns);
     default:
         return true;

@@ -1,10 +1,10 @@
 #include "GridDelegate.h"
 
 #include "ClauseGrid.h"
-#include "WidgetValues.h"
 #include "catalogue/CellFormat.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ListSources.h"
+#include "model/rules/CellChecks.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,9 +34,7 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
         return nullptr;
     case Kind::List: {
         auto *combo = new QComboBox(parent);
-        const QString dependsOn =
-            col.dependsOn > 0 ? WidgetValues::cellText(m_grid, index.row(), col.dependsOn - 1) : QString();
-        combo->addItems(m_lists.items(col.list, dependsOn));
+        combo->addItems(m_lists.items(col.list, m_grid->dependsOnValue(index.row(), index.column())));
         combo->setEditable(col.editable || m_lists.isEditable(col.list));
         if (combo->isEditable()) {
             combo->setInsertPolicy(QComboBox::NoInsert);
@@ -65,7 +63,16 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
     case Kind::Text:
         break;
     }
-    return new QLineEdit(parent);
+    auto *edit = new QLineEdit(parent);
+    // PANs and TANs are written in capitals whatever the keyboard's state.
+    if (col.check == QLatin1String("pan") || col.check == QLatin1String("tan")) {
+        connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
+            const int at = edit->cursorPosition();
+            edit->setText(text.toUpper());
+            edit->setCursorPosition(at);
+        });
+    }
+    return edit;
 }
 
 void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
@@ -96,7 +103,8 @@ void GridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, cons
         value = combo->currentText();
     else if (auto *edit = qobject_cast<QLineEdit *>(editor))
         value = edit->text();
-    const QString stored = CellFormat::format(m_grid->column(index.column()).kind, value);
+    const Catalogue::Column &column = m_grid->column(index.column());
+    const QString stored = CellFormat::format(column.kind, CellChecks::normalised(column, value));
     if (stored == index.data(Qt::EditRole).toString())
         return;
     model->setData(index, stored, Qt::EditRole);

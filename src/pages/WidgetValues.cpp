@@ -1,5 +1,7 @@
 #include "WidgetValues.h"
 
+#include "ClauseGrid.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -7,7 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextEdit>
 
 namespace WidgetValues
@@ -15,7 +17,7 @@ namespace WidgetValues
 
 Kind kindOf(const QWidget *w)
 {
-    if (qobject_cast<const QTableWidget *>(w))
+    if (qobject_cast<const QTableView *>(w))
         return Kind::Grid;
     if (qobject_cast<const QLineEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
         qobject_cast<const QTextEdit *>(w))
@@ -105,26 +107,44 @@ void setCheckValue(QWidget *w, const QString &value)
     }
 }
 
-QString cellText(const QTableWidget *grid, int row, int column)
+int rowCount(const QAbstractItemView *grid)
 {
-    const QTableWidgetItem *item = grid->item(row, column);
-    return item ? item->text() : QString();
+    return grid->model() ? grid->model()->rowCount() : 0;
 }
 
-void setCellText(QTableWidget *grid, int row, int column, const QString &value)
+int columnCount(const QAbstractItemView *grid)
 {
-    QTableWidgetItem *item = grid->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem(value);
-        grid->setItem(row, column, item);
-    } else {
-        item->setText(value);
-    }
+    return grid->model() ? grid->model()->columnCount() : 0;
 }
 
-bool rowIsEmpty(const QTableWidget *grid, int row)
+void setRowCount(QAbstractItemView *grid, int rows)
 {
-    for (int c = 0; c < grid->columnCount(); ++c) {
+    QAbstractItemModel *model = grid->model();
+    const int now = model->rowCount();
+    if (rows > now)
+        model->insertRows(now, rows - now);
+    else if (rows < now)
+        model->removeRows(rows, now - rows);
+}
+
+QString cellText(const QAbstractItemView *grid, int row, int column)
+{
+    if (auto *clauseGrid = qobject_cast<const ClauseGrid *>(grid))
+        return clauseGrid->cellText(row, column);
+    return grid->model()->index(row, column).data(Qt::EditRole).toString();
+}
+
+void setCellText(QAbstractItemView *grid, int row, int column, const QString &value)
+{
+    if (auto *clauseGrid = qobject_cast<ClauseGrid *>(grid))
+        clauseGrid->setCellText(row, column, value);
+    else
+        grid->model()->setData(grid->model()->index(row, column), value, Qt::EditRole);
+}
+
+bool rowIsEmpty(const QAbstractItemView *grid, int row)
+{
+    for (int c = 0; c < columnCount(grid); ++c) {
         if (!cellText(grid, row, c).trimmed().isEmpty())
             return false;
     }

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 class QWidget;
-class QTableWidget;
+class QAbstractItemView;
 class QRadioButton;
 
 // How the controls of a page read and take their stored values: text boxes their text,
@@ -25,10 +25,14 @@ void setOption(QRadioButton *button, bool on);
 QString checkValue(const QWidget *w);
 void setCheckValue(QWidget *w, const QString &value);
 
-// Grid rows: all rows of a QTableWidget are data rows; its header is the fixed row.
-QString cellText(const QTableWidget *grid, int row, int column);
-void setCellText(QTableWidget *grid, int row, int column, const QString &value);
-bool rowIsEmpty(const QTableWidget *grid, int row);
+// Grid rows, read and written through the grid's item model: every row is a data row; the
+// header is the fixed row. A clause grid's cells are set as they are to be stored.
+int rowCount(const QAbstractItemView *grid);
+int columnCount(const QAbstractItemView *grid);
+void setRowCount(QAbstractItemView *grid, int rows);
+QString cellText(const QAbstractItemView *grid, int row, int column);
+void setCellText(QAbstractItemView *grid, int row, int column, const QString &value);
+bool rowIsEmpty(const QAbstractItemView *grid, int row);
 
 // Its point: the name without its three-letter prefix (grd18 -> "18", txt8a -> "8a").
 QString pointOfName(const QString &objectName);

@@ -1,10 +1,9 @@
 #include "ImportTestSupport.h"
 
 #include "editor/Form3CD.h"
+#include "pages/ClauseGrid.h"
 #include "pages/ClausePage.h"
 #include "store/ClauseStore.h"
-
-#include <QTableWidget>
 
 class EditorImport : public ImportTest
 {
@@ -17,9 +16,9 @@ TEST_P(EditorImport, ImportJsonAsksImportsAndReloadsTheOpenPages)
     const QString file = writeFile("3CA_C001.json", documentOf("C001"));
     open("C004");
     Form3CD editor;
-    auto *books = editor.page(4)->findChild<QTableWidget *>("grd11a");
+    auto *books = editor.page(4)->findChild<ClauseGrid *>("grd11a");
     ASSERT_NE(books, nullptr);
-    ASSERT_TRUE(books->item(0, 0) == nullptr || books->item(0, 0)->text().isEmpty());
+    ASSERT_TRUE(books->cellText(0, 0).isEmpty());
 
     env->prompt().clear();
     env->prompt().queue(PromptAnswer::Yes); // the editor's question
@@ -36,9 +35,8 @@ TEST_P(EditorImport, ImportJsonAsksImportsAndReloadsTheOpenPages)
     EXPECT_EQ(shown[4], "JSON Imported Successfully.");
     EXPECT_EQ(ClauseStore::readPoint(4, "11a").size(), 5);
     // The page on screen shows the imported books without being opened again.
-    ASSERT_NE(books->item(0, 0), nullptr);
-    EXPECT_EQ(books->item(0, 0)->text(), "Cash Book");
-    EXPECT_EQ(books->item(4, 0)->text(), "Stock Register");
+    EXPECT_EQ(books->cellText(0, 0), "Cash Book");
+    EXPECT_EQ(books->cellText(4, 0), "Stock Register");
 }
 
 TEST_P(EditorImport, AnsweringNoToTheEditorsQuestionImportsNothing)

@@ -5,32 +5,6 @@
 #include <QLabel>
 #include <QTest>
 
-namespace
-{
-
-// Opens the cell's editor as a keyboard user does (F2) and returns it.
-QWidget *openEditor(ClauseGrid *g, int r, int c)
-{
-    g->setCurrentCell(r, c);
-    QTest::keyClick(g, Qt::Key_F2);
-    return g->viewport()->findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-}
-
-void typeInto(ClauseGrid *g, int r, int c, const QString &text)
-{
-    QWidget *editor = openEditor(g, r, c);
-    ASSERT_NE(editor, nullptr);
-    if (auto *combo = qobject_cast<QComboBox *>(editor); combo && combo->isEditable())
-        editor = combo->lineEdit();
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    // The view commits and closes the editor from its event queue.
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-} // namespace
-
 class GridEditing : public PageTest
 {
 };

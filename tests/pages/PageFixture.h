@@ -9,6 +9,9 @@
 #include "store/ClauseStore.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QTest>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <memory>
@@ -41,6 +44,26 @@ protected:
         return w;
     }
     ClauseGrid *grid(ClausePage *page, const QString &name) { return find<ClauseGrid>(page, name); }
+
+    // Opens the cell's editor as a keyboard user does (F2) and returns it.
+    static QWidget *openEditor(ClauseGrid *g, int r, int c)
+    {
+        g->setCurrentCell(r, c);
+        QTest::keyClick(g, Qt::Key_F2);
+        return g->viewport()->findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    static void typeInto(ClauseGrid *g, int r, int c, const QString &text)
+    {
+        QWidget *editor = openEditor(g, r, c);
+        ASSERT_NE(editor, nullptr);
+        if (auto *combo = qobject_cast<QComboBox *>(editor); combo && combo->isEditable())
+            editor = combo->lineEdit();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The view commits and closes the editor from its event queue.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     static QStringList row(ClauseGrid *g, int r)
     {

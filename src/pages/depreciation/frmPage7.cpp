@@ -30,7 +30,7 @@ using namespace Clause18;
 namespace
 {
 
-QStringList rowCells(const QTableWidget *grid, int row)
+QStringList rowCells(const ClauseGrid *grid, int row)
 {
     QStringList cells;
     for (int c = 0; c < ColumnCount; ++c)
@@ -38,7 +38,7 @@ QStringList rowCells(const QTableWidget *grid, int row)
     return cells;
 }
 
-void setRowCells(QTableWidget *grid, int row, const QStringList &cells)
+void setRowCells(ClauseGrid *grid, int row, const QStringList &cells)
 {
     for (int c = 0; c < ColumnCount; ++c) {
         if (WidgetValues::cellText(grid, row, c) != cells.value(c))
@@ -46,7 +46,7 @@ void setRowCells(QTableWidget *grid, int row, const QStringList &cells)
     }
 }
 
-bool isBlockRow(const QTableWidget *grid, int row)
+bool isBlockRow(const ClauseGrid *grid, int row)
 {
     return DepreciationRules::isBlockRow(rowCells(grid, row));
 }
@@ -77,7 +77,7 @@ frmPage7::frmPage7(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().pa
 
     // The lists of additions and deductions (hidden columns) are edited in the frame below the grid.
     connect(m_grd18, &ClauseGrid::edited, this, &frmPage7::blockChosen);
-    connect(m_grd18, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
+    connect(m_grd18, &ClauseGrid::currentCellChanged, this, [this](int row, int, int previousRow, int) {
         if (row != previousRow)
             showCurrentBlock();
     });
@@ -212,6 +212,10 @@ void frmPage7::Import_Depr_NewAssetWise()
 
 void frmPage7::importFrom(bool blockWise)
 {
+    if (m_grd18->holdsData() &&
+        !prompts().askYesNo(QStringLiteral("The blocks of clause 18 will be replaced by the depreciation chart's. "
+                                           "Do you want to continue?")))
+        return;
     try {
         const bool concessional = CheckAddDepMsg();
         const bool withDepreciation =

@@ -3,6 +3,7 @@
 #include "PageChecks.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
+#include "model/rules/CellChecks.h"
 #include "pages/ClauseControls.h"
 #include "pages/WidgetValues.h"
 #include "store/DbError.h"
@@ -138,6 +139,19 @@ void AssesseeBox::checkPan()
         return;
     prompts().inform(QStringLiteral("Not a Valid PAN [") + value + QStringLiteral("]"));
     pan->setFocus(Qt::OtherFocusReason);
+}
+
+bool AssesseeBox::checkValues()
+{
+    for (const auto &[field, check] :
+         {std::pair{PAN, QStringLiteral("pan")}, std::pair{Aadhaar, QStringLiteral("aadhaar")}}) {
+        Catalogue::Column column;
+        column.check = check;
+        const QString message = CellChecks::message(column, text(field));
+        if (!message.isEmpty())
+            return PageChecks::refuse(m_fields.at(field), message);
+    }
+    return true;
 }
 
 bool AssesseeBox::validate(const Messages &messages)

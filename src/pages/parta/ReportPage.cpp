@@ -26,9 +26,14 @@ ReportPage::ReportPage(int slot, int pageNo, const QString &title, QWidget *pare
 {
 }
 
+bool ReportPage::checkValues()
+{
+    return (!m_assessee || m_assessee->checkValues()) && ClausePage::checkValues();
+}
+
 bool ReportPage::SaveData()
 {
-    if (moduleState().saveWithValidation && !validateForm(true))
+    if (moduleState().saveWithValidation ? !(validateForm(true) && checkValues()) : !checkValues())
         return false;
     try {
         Transaction transaction(host().DBObj());

@@ -21,6 +21,7 @@ class ReportPage : public ClausePage
 public:
     bool SaveData() override;
     void DisplayData() override;
+    bool checkValues() override;
 
 protected:
     // Stored rows by PointNo, each row its Col1.. values.

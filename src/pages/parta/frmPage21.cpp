@@ -28,6 +28,7 @@ namespace
 {
 
 const QString kSignDateLabel = QStringLiteral("Date of signing Tax Audit Report");
+const QString kUdinMessage = QStringLiteral("Please specify Valid 18-Digits 'UDIN' !");
 
 } // namespace
 
@@ -150,7 +151,7 @@ void frmPage21::txtUDIN_LostFocus()
     m_udin->setText(udin);
     if (udin.isEmpty() || ValueChecks::isUdin(udin))
         return;
-    prompts().inform(QStringLiteral("Please specify Valid 18-Digits 'UDIN' !"));
+    prompts().inform(kUdinMessage);
     m_udin->setFocus(Qt::OtherFocusReason);
 }
 
@@ -160,9 +161,19 @@ void frmPage21::clearAll()
     m_signDate->clear();
 }
 
+bool frmPage21::checkValues()
+{
+    // A UDIN that is typed must be a whole one whichever way the page is saved.
+    const QString udin = ValueChecks::normalisedUdin(m_udin->text());
+    m_udin->setText(udin);
+    if (udin.isEmpty() || ValueChecks::isUdin(udin))
+        return ClausePage::checkValues();
+    return PageChecks::refuse(m_udin, kUdinMessage);
+}
+
 bool frmPage21::SaveData()
 {
-    if (moduleState().saveWithValidation && !validateForm(true))
+    if (moduleState().saveWithValidation ? !(validateForm(true) && checkValues()) : !checkValues())
         return false;
     try {
         Transaction transaction(host().DBObj());

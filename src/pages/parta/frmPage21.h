@@ -17,6 +17,7 @@ public:
 
     bool SaveData() override;
     bool validateForm(bool show = true) override;
+    bool checkValues() override;
     void DisplayData() override;
     // The main window's Clear empties what the page stores; the auditor stays the host's.
     void clearAll() override;

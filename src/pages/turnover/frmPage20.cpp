@@ -177,6 +177,9 @@ AccountFigures::GroupSums frmPage20::GetFigs_Ratio(const QString &yearKey) const
 
 void frmPage20::ImportTO_Data()
 {
+    // The import replaces what is typed in clause 40; it is written when the user saves.
+    if (!prompts().askYesNo(QStringLiteral("Do you want to Import Figures for 'Gross Profit', 'Net Profit' and 'Turnover'?")))
+        return;
     try {
         Clause40::Fields values = fields();
         TurnoverImport::ImportTO_Data(values);

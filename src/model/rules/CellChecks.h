@@ -1,0 +1,37 @@
+#pragma once
+
+#include "catalogue/ClauseCatalogue.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class ReportModel;
+
+// The check of one value by the kind of its column, as the e-filing check would refuse it:
+// PAN, Aadhaar and TAN by their shapes, dates, amounts and whole numbers. Empty values and
+// the markers "Nil"/"NA" pass. Pages run it when a cell or box is left and again over the
+// report model at save and save-all.
+namespace CellChecks
+{
+
+// What is kept of a typed value: trimmed; PAN and TAN in upper case.
+QString normalised(const Catalogue::Column &column, const QString &typed);
+
+// "" when the value passes, else the message ("Not a Valid PAN [abcde12345]").
+QString message(const Catalogue::Column &column, const QString &value);
+
+struct Finding {
+    int row = -1;    // 0-based
+    int column = -1; // 0-based
+    QString message;
+};
+
+// The first cell of the rows that fails its column's check, in row order.
+std::optional<Finding> firstBadCell(const QList<Catalogue::Column> &columns, const QList<QStringList> &rows);
+
+// The same over a grid point of a report model.
+std::optional<Finding> firstBadCell(const ReportModel &report, int page, const QString &point,
+                                    const QList<Catalogue::Column> &columns);
+
+} // namespace CellChecks

@@ -1,0 +1,96 @@
+#include "PageFixture.h"
+
+#include "pages/ClauseSection.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+
+// Values are checked by their column's kind where they are typed and again at every save.
+class ValueEntry : public PageTest
+{
+};
+
+TEST_P(ValueEntry, APanTypedInAGridIsKeptInCapitalsAndABadOneIsRefusedWhereItIsTyped)
+{
+    ClausePage *page = open(9);
+    ClauseGrid *g = grid(page, "grd21bvi"); // PAN in column 3
+    g->setRowCount(2);
+    env->prompt().clear();
+    typeInto(g, 0, 3, "aabcs1234k");
+    EXPECT_EQ(g->cellText(0, 3), "AABCS1234K");
+    EXPECT_TRUE(env->prompt().texts().isEmpty());
+
+    typeInto(g, 1, 3, "abcde12345");
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid PAN [ABCDE12345]");
+    // The cell keeps the focus so that the value is corrected there.
+    EXPECT_EQ(g->currentRow(), 1);
+    EXPECT_EQ(g->currentColumn(), 3);
+}
+
+TEST_P(ValueEntry, ABadGridValueIsNotSavedEvenWithoutValidation)
+{
+    ClausePage *page = open(9);
+    ClauseGrid *g = grid(page, "grd21bvi");
+    const QStringList before = stored(9, "21bvi");
+    g->setRowCount(1);
+    g->setCellText(0, 3, "abcde12345");
+    env->prompt().clear();
+    EXPECT_FALSE(page->SaveData());
+    EXPECT_TRUE(env->prompt().lastText().startsWith("Not a Valid PAN [abcde12345] in clause ")) <<
+        env->prompt().lastText().toStdString();
+    EXPECT_EQ(g->currentColumn(), 3);
+    EXPECT_EQ(stored(9, "21bvi"), before);
+
+    g->setCellText(0, 3, "AABCS1234K");
+    g->setCellText(0, 0, "31/02/2025");
+    EXPECT_FALSE(page->SaveData());
+    EXPECT_TRUE(env->prompt().lastText().startsWith("Not a Valid Date [31/02/2025]"));
+    EXPECT_EQ(g->currentColumn(), 0);
+}
+
+TEST_P(ValueEntry, AShortUdinAndAWrongPanOnTheReportPageAreNotSaved)
+{
+    ClausePage *signing = open(21);
+    auto *udin = find<QLineEdit>(signing, "txtUDIN");
+    udin->setText("12345678ABCDEFGHI"); // seventeen characters
+    env->prompt().clear();
+    EXPECT_FALSE(signing->SaveData());
+    EXPECT_EQ(env->prompt().lastText(), "Please specify Valid 18-Digits 'UDIN' !");
+
+    ClausePage *report = open(1);
+    auto *pan = find<QLineEdit>(report, "txtPAN");
+    pan->setText("ABCDE12345");
+    EXPECT_FALSE(report->SaveData());
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid PAN [ABCDE12345]");
+}
+
+TEST_P(ValueEntry, EnterPassesOverComputedColumnsWhoseHintsSayTheyAreComputed)
+{
+    ClausePage *page = open(7);
+    ClauseGrid *g = grid(page, "grd18");
+    g->setCurrentCell(0, 0);
+    QTest::keyClick(g, Qt::Key_Return);
+    EXPECT_EQ(g->currentColumn(), 2); // past the rate
+    g->setCurrentCell(0, 4);
+    QTest::keyClick(g, Qt::Key_Return);
+    EXPECT_EQ(g->currentColumn(), 16); // past the adjusted value and the totals of the lists
+    EXPECT_TRUE(g->hintOf(1).contains("computed"));
+    EXPECT_TRUE(g->hintOf(18).contains("computed"));
+}
+
+TEST_P(ValueEntry, EveryColumnHeadingOfEveryPageIsShownInFull)
+{
+    for (int slot = 1; slot <= 21; ++slot) {
+        ClausePage *page = open(slot);
+        for (ClauseGrid *g : page->findChildren<ClauseGrid *>()) {
+            for (int c = 0; c < g->columnCount(); ++c) {
+                if (!g->isColumnHidden(c))
+                    EXPECT_TRUE(g->headingFits(c))
+                        << g->objectName().toStdString() << " column " << c << ": "
+                        << g->model()->headerData(c, Qt::Horizontal).toString().toStdString();
+            }
+        }
+    }
+}
+
+TALVEX_BOTH_ENGINES(ValueEntry);

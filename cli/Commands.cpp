@@ -2,6 +2,7 @@
 
 #include "EfilingCommands.h"
 #include "ImportCommands.h"
+#include "Xml3cebCommands.h"
 
 #include "host/DemoData.h"
 #include "host/HostSchema.h"
@@ -147,6 +148,15 @@ const QList<Command> &commands()
                         "                               import each return of a folder or zip file into the\n"
                         "                               client whose PAN it carries, one status line a file"),
          ImportCommands::bulkImport},
+        {QStringLiteral("generate-xml"),
+         QStringLiteral("generate-xml --client C --year Y [--out FILE] [--yes]\n"
+                        "                               write and check the e-filing XML of a Form 3CEB"),
+         Xml3cebCommands::generateXml},
+        {QStringLiteral("import-xml"),
+         QStringLiteral("import-xml --client C --year Y FILE [--force]\n"
+                        "                               replace a Form 3CEB by an e-filing XML file; --force\n"
+                        "                               takes a file of another PAN"),
+         Xml3cebCommands::importXml},
     };
     return list;
 }

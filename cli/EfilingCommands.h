@@ -2,6 +2,8 @@
 
 #include "CommandLine.h"
 
+#include "efiling/ValidationFinding.h"
+
 #include <QTextStream>
 
 class TalvexBase;
@@ -13,5 +15,8 @@ namespace EfilingCommands
 
 int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
 int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
+
+// One finding a line: "line:column: path: message".
+void printFindings(const QList<ValidationFinding> &findings, QTextStream &out);
 
 } // namespace EfilingCommands

@@ -162,6 +162,8 @@ std::unique_ptr<Form3cebCatalogue> Form3cebCatalogue::load(const QString &path)
         page.title = text(p, "title");
         for (const QJsonValue &c : p.value(QLatin1String("clauses")).toArray()) {
             Clause clause = clauseFrom(c.toObject());
+            if (!clause.option.isEmpty())
+                cat->m_unanswered.insert(clause.option, text(c.toObject(), "unanswered"));
             for (Control &control : clause.controls) {
                 if (control.type != ControlType::Grid || !control.columns.isEmpty())
                     continue;
@@ -173,6 +175,15 @@ std::unique_ptr<Form3cebCatalogue> Form3cebCatalogue::load(const QString &path)
         cat->m_pages << page;
     }
     return cat;
+}
+
+const Page *Form3cebCatalogue::page(int number) const
+{
+    for (const Page &p : m_pages) {
+        if (p.number == number)
+            return &p;
+    }
+    return nullptr;
 }
 
 const TransactionType *Form3cebCatalogue::transactionType(const QString &type) const

@@ -79,6 +79,9 @@ public:
 
     Catalogue::ListSource listSource(const QString &name) const { return m_lists.value(name); }
     const QList<Catalogue::Page> &pages() const { return m_pages; }
+    const Catalogue::Page *page(int number) const;
+    // The message for a Yes/No question left unanswered ("Select either Yes or No in clause 22A").
+    QString unansweredMessage(const QString &option) const { return m_unanswered.value(option); }
 
 private:
     QList<Catalogue::TransactionType> m_types;
@@ -88,4 +91,5 @@ private:
     QString m_formNamespace, m_commonNamespace, m_schemaFile, m_formName;
     QHash<QString, Catalogue::ListSource> m_lists;
     QList<Catalogue::Page> m_pages;
+    QHash<QString, QString> m_unanswered;
 };

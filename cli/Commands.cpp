@@ -6,6 +6,7 @@
 #include "ImportCommands.h"
 #include "PrintCommands.h"
 #include "TdsCommands.h"
+#include "Xml3cebCommands.h"
 
 #include "host/DemoData.h"
 #include "host/HostSchema.h"
@@ -189,6 +190,15 @@ const QList<Command> &commands()
          QStringLiteral("fill-default --client C --year Y\n"
                         "                               answer every unanswered clause with its default"),
          CarryTool::fillDefault},
+        {QStringLiteral("generate-xml"),
+         QStringLiteral("generate-xml --client C --year Y [--out FILE] [--yes]\n"
+                        "                               write and check the e-filing XML of a Form 3CEB"),
+         Xml3cebCommands::generateXml},
+        {QStringLiteral("import-xml"),
+         QStringLiteral("import-xml --client C --year Y FILE [--force]\n"
+                        "                               replace a Form 3CEB by an e-filing XML file; --force\n"
+                        "                               takes a file of another PAN"),
+         Xml3cebCommands::importXml},
     };
     return list;
 }

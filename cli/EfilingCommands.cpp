@@ -1,11 +1,13 @@
 #include "EfilingCommands.h"
 
 #include "Commands.h"
+#include "Xml3cebCommands.h"
 #include "base/Prompt.h"
 #include "base/ScriptedPrompt.h"
 #include "efiling/EfilingExport.h"
 #include "efiling/JsonSchemaCheck.h"
 #include "efiling/XmlSchemaCheck.h"
+#include "efiling/xml3ceb/clsExportXML3CEB.h"
 #include "host/TalvexBase.h"
 #include "model/ReportModel.h"
 #include "model/rules/ReportRules.h"
@@ -49,7 +51,9 @@ FormKind formOfFile(const std::string &text)
     return FormKind::None;
 }
 
-void print(const QList<ValidationFinding> &findings, QTextStream &out)
+} // namespace
+
+void printFindings(const QList<ValidationFinding> &findings, QTextStream &out)
 {
     for (const ValidationFinding &f : findings) {
         QString path = f.root;
@@ -59,8 +63,6 @@ void print(const QList<ValidationFinding> &findings, QTextStream &out)
             << f.message << '\n';
     }
 }
-
-} // namespace
 
 int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
@@ -95,7 +97,7 @@ int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
     case EfilingExport::Outcome::Invalid:
         if (!result.check.failure.isEmpty())
             err << result.check.failure << '\n';
-        print(result.check.findings, err);
+        printFindings(result.check.findings, err);
         out << QDir::toNativeSeparators(target) << '\n';
         return 1;
     case EfilingExport::Outcome::NotWritten:
@@ -123,6 +125,8 @@ int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextS
 
     QList<ValidationFinding> findings;
     if (file.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive)) {
+        if (schema.isEmpty() && Xml3cebCommands::isForm3ceb(file))
+            schema = clsExportXML3CEB::schemaPath();
         if (schema.isEmpty()) {
             err << "Give the XML Schema of the form with --schema.\n";
             return 2;
@@ -159,11 +163,11 @@ int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextS
             return 2;
         }
         if (findings.size() == 1 && findings.first().errorNo == ErrorKind::Syntax) {
-            print(findings, out);
+            printFindings(findings, out);
             return 2;
         }
     }
-    print(findings, out);
+    printFindings(findings, out);
     return findings.isEmpty() ? 0 : 1;
 }
 

@@ -3,6 +3,8 @@
 #include "CommandLine.h"
 #include "store/ModuleState.h"
 
+#include "efiling/ValidationFinding.h"
+
 #include <QTextStream>
 
 class TalvexBase;
@@ -18,5 +20,8 @@ FormKind storedFormKind(TalvexBase &host);
 
 int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
 int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
+
+// One finding a line: "line:column: path: message".
+void printFindings(const QList<ValidationFinding> &findings, QTextStream &out);
 
 } // namespace EfilingCommands

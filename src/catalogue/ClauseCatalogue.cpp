@@ -47,6 +47,11 @@ ControlType controlTypeOf(const QString &text)
     return types.value(text);
 }
 
+} // namespace
+
+namespace Catalogue
+{
+
 Column columnOf(const QJsonObject &o)
 {
     Column c;
@@ -109,6 +114,17 @@ Clause clauseFrom(const QJsonObject &o)
         c.controls << controlFrom(v.toObject());
     return c;
 }
+
+ListSource listSourceOf(const QJsonObject &l)
+{
+    return ListSource{strings(l.value(QLatin1String("items"))), l.value(QLatin1String("query")).toString(),
+                      strings(l.value(QLatin1String("binds"))), l.value(QLatin1String("editable")).toBool()};
+}
+
+} // namespace Catalogue
+
+namespace
+{
 
 JsonMember memberOf(const QJsonObject &o)
 {
@@ -207,13 +223,8 @@ std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
         cat->m_codeTables.insert(it.key(), entries);
     }
     const QJsonObject lists = root.value(QLatin1String("lists")).toObject();
-    for (auto it = lists.begin(); it != lists.end(); ++it) {
-        const QJsonObject l = it.value().toObject();
-        cat->m_lists.insert(it.key(), ListSource{strings(l.value(QLatin1String("items"))),
-                                                 l.value(QLatin1String("query")).toString(),
-                                                 strings(l.value(QLatin1String("binds"))),
-                                                 l.value(QLatin1String("editable")).toBool()});
-    }
+    for (auto it = lists.begin(); it != lists.end(); ++it)
+        cat->m_lists.insert(it.key(), listSourceOf(it.value().toObject()));
     for (const QJsonValue &v : root.value(QLatin1String("pages")).toArray()) {
         const QJsonObject p = v.toObject();
         Page page;

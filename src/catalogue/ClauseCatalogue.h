@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -136,6 +137,11 @@ struct PointRef {
     int page = 0;
     QString point;
 };
+
+// The parts of a catalogue file that every form's catalogue spells alike.
+Column columnOf(const QJsonObject &column);
+Clause clauseFrom(const QJsonObject &clause);
+ListSource listSourceOf(const QJsonObject &list);
 
 } // namespace Catalogue
 

@@ -6,6 +6,7 @@
 #include "dialogs/CarryForwardCommands.h"
 #include "dialogs/GenerateJsonCommand.h"
 #include "dialogs/PrintCommand.h"
+#include "dialogs/Form3cebXmlCommands.h"
 #include "dialogs/ImportJsonCommand.h"
 #include "host/HostContext.h"
 #include "model/carry/FillDefault.h"
@@ -118,6 +119,7 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
     GenerateJsonCommand::registerWithEditor(kind);
     PrintCommand::registerWithEditor(kind);
     CarryForwardCommands::registerWithEditor(kind);
+    Form3cebXmlCommands::registerWithEditor(kind);
     setWindowTitle(headings.caption);
 
     auto *central = new QWidget(this);
@@ -225,10 +227,8 @@ void Form3CD::buildCommands()
     m_importJson = add(QStringLiteral("cmdImportJSON"), form3ceb ? tr("Import &XML") : tr("Import &JSON"),
                        [this] { runCommand(EditorCommand::ImportJson); });
     m_generateJson =
-        add(QStringLiteral("cmdGenerateJSON"), form3ceb ? tr("Fill &Online") : tr("&Generate JSON"),
+        add(QStringLiteral("cmdGenerateJSON"), form3ceb ? tr("&Generate XML") : tr("&Generate JSON"),
             [this] { runCommand(EditorCommand::GenerateJson); });
-    if (form3ceb)
-        m_importJson->hide();
     add(QStringLiteral("cmdExit"), tr("E&xit"), &Form3CD::cmdExit_Click);
     row->addStretch();
     static_cast<QVBoxLayout *>(centralWidget()->layout())->addLayout(row);

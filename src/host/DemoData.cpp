@@ -3,6 +3,7 @@
 #include "DemoAccounts.h"
 #include "DemoClauses.h"
 #include "DemoEarlierData.h"
+#include "DemoForm3ceb.h"
 #include "TalvexBase.h"
 #include "catalogue/AssesseeRow.h"
 #include "store/ClauseStore.h"
@@ -248,6 +249,17 @@ int create(TalvexBase &host, Report fill)
         report.commit();
     }
     DemoEarlierData::create(db, demoYearKey());
+    // The last client reports its international transactions on Form 3CEB.
+    const Client &trader = clients().last();
+    host.selectClient(trader.code);
+    Transaction form3ceb(db);
+    DemoForm3ceb::insert(trader.name, trader.pan,
+                         QStringList{trader.flat, trader.building, trader.street, trader.city, trader.pin}.join(
+                             QStringLiteral(", ")),
+                         demoYearKey());
+    form3ceb.commit();
+    host.selectClient(clients().first().code);
+    moduleState().openForm(FormKind::F3CA, demoYearKey());
     DemoAccounts::create(host);
     return created;
 }

@@ -1,9 +1,24 @@
 #include "ListSources.h"
 
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Form3cebCatalogue.h"
 #include "host/HostContext.h"
 #include "store/Database.h"
 #include "store/DbError.h"
+#include "store/ModuleState.h"
+
+namespace
+{
+
+// Each form's pages name the lists of their own catalogue.
+Catalogue::ListSource sourceOf(const QString &listName)
+{
+    if (moduleState().formKind == FormKind::F3CEB)
+        return Form3cebCatalogue::instance().listSource(listName);
+    return ClauseCatalogue::instance().listSource(listName);
+}
+
+} // namespace
 
 QStringList ListSources::items(const QString &listName, const QString &columnValue)
 {
@@ -11,7 +26,7 @@ QStringList ListSources::items(const QString &listName, const QString &columnVal
     const auto cached = m_cache.constFind(key);
     if (cached != m_cache.constEnd())
         return *cached;
-    const Catalogue::ListSource source = ClauseCatalogue::instance().listSource(listName);
+    const Catalogue::ListSource source = sourceOf(listName);
     QStringList out = source.items;
     if (!source.query.isEmpty()) {
         QVariantList binds;
@@ -30,5 +45,5 @@ QStringList ListSources::items(const QString &listName, const QString &columnVal
 
 bool ListSources::isEditable(const QString &listName) const
 {
-    return ClauseCatalogue::instance().listSource(listName).editable;
+    return sourceOf(listName).editable;
 }

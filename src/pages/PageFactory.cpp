@@ -2,6 +2,8 @@
 
 #include "ClausePage.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Form3cebCatalogue.h"
+#include "pages/form3ceb/Form3cebPage.h"
 #include "pages/registry/PageRegistry.h"
 
 #include <QHash>
@@ -42,9 +44,10 @@ ClausePage *create(FormKind kind, int slot, QWidget *parent)
     if (it != makers().constEnd())
         return (*it)(slot, parent);
     if (kind == FormKind::F3CEB) {
-        Catalogue::Page empty{slot, QStringLiteral("Form 3CEB"), {}};
-        auto *page = new ClausePage(empty, slot, slot, parent);
-        page->addNotice(QStringLiteral("The pages of Form 3CEB are not available in this version."));
+        const Catalogue::Page *definition = Form3cebCatalogue::instance().page(slot);
+        auto *page =
+            new Form3cebPage(definition ? *definition : Catalogue::Page{slot, QString(), {}}, parent);
+        page->DisplayData();
         return page;
     }
     const Catalogue::Page *definition = ClauseCatalogue::instance().page(slot);

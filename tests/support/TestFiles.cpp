@@ -12,5 +12,9 @@ QByteArray readFile(const QString &path)
 QByteArray withoutCreationDate(QByteArray text)
 {
     static const QRegularExpression date(QStringLiteral("\"JSONCreationDate\": \"[0-9-]*\""));
-    return QString::fromUtf8(text).replace(date, QStringLiteral("\"JSONCreationDate\": \"\"")).toUtf8();
+    static const QRegularExpression xmlDate(QStringLiteral("XMLCreationDate>[0-9-]*<"));
+    return QString::fromUtf8(text)
+        .replace(date, QStringLiteral("\"JSONCreationDate\": \"\""))
+        .replace(xmlDate, QStringLiteral("XMLCreationDate><"))
+        .toUtf8();
 }

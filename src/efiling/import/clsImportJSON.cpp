@@ -2,6 +2,7 @@
 
 #include "ImportDocument.h"
 #include "ImportTarget.h"
+#include "PanConsent.h"
 #include "ReportForm.h"
 #include "ReportImport.h"
 #include "base/Prompt.h"
@@ -61,21 +62,6 @@ FormKind acceptedForm(const ImportDocument &doc, bool given, bool allowSwitch)
     return open;
 }
 
-// A file of another client would put that client's name and PAN into this client's
-// report and from there into its e-filing file: it goes in only when the user says so.
-bool acceptedPan(const ImportDocument &doc, bool allowOther)
-{
-    const QString inFile = doc.pan().trimmed();
-    const QString client = host().vAsPAN().trimmed();
-    // A file that names no PAN cannot bring another one in.
-    if (allowOther || inFile.isEmpty() || inFile.compare(client, Qt::CaseInsensitive) == 0)
-        return true;
-    return prompts().message(
-               QStringLiteral("The PAN in the file [%1] does not match the client's PAN [%2]. Import anyway?")
-                   .arg(inFile, client),
-               {}, PromptIcon::Warning, PromptButtons::YesNoDefaultNo) == PromptAnswer::Yes;
-}
-
 } // namespace
 
 bool clsImportJSON::ImportJSON(const QString &JSONFile)
@@ -91,7 +77,7 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
             return false;
         }
         const FormKind form = acceptedForm(doc, given, m_allowFormSwitch);
-        if (form == FormKind::None || !acceptedPan(doc, m_allowOtherPan))
+        if (form == FormKind::None || !PanConsent::accepted(doc.pan(), m_allowOtherPan))
             return false;
         // Last year's filed report is this year's starting point rather than this year's report.
         if (CarryCommands::offerCarry(doc))

@@ -1,0 +1,76 @@
+#include "Xml3cebCommands.h"
+
+#include "Commands.h"
+#include "EfilingCommands.h"
+#include "catalogue/Form3cebCatalogue.h"
+#include "efiling/XmlSchemaCheck.h"
+#include "efiling/xml3ceb/clsExportXML3CEB.h"
+#include "efiling/xml3ceb/clsImpotXML3CEB.h"
+#include "host/TalvexBase.h"
+#include "model/ReportModel.h"
+#include "store/ModuleState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QXmlStreamReader>
+
+namespace Xml3cebCommands
+{
+
+int generateXml(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    if (!selectClientAndYear(host, line, err))
+        return 2;
+    moduleState().openForm(FormKind::F3CEB, host.yearKey());
+    const QString target =
+        QFileInfo(
+            line.has(QStringLiteral("--out"))
+                ? line.value(QStringLiteral("--out"))
+                : QDir::current().filePath(clsExportXML3CEB::defaultFileName(host.vAsPAN(), host.yearKey())))
+            .absoluteFilePath();
+    if (QFile::exists(target) && !line.has(QStringLiteral("--yes"))) {
+        err << target << " exists; --yes replaces it.\nNo file was written.\n";
+        return 2;
+    }
+    QString failure;
+    if (!clsExportXML3CEB::write(*ReportModel::load(), target, failure)) {
+        err << failure << "\nNo file was written.\n";
+        return 2;
+    }
+    const XmlSchemaCheck::Result check = XmlSchemaCheck::run(target, clsExportXML3CEB::schemaPath());
+    if (!check.failure.isEmpty())
+        err << check.failure << '\n';
+    EfilingCommands::printFindings(check.findings, err);
+    out << QDir::toNativeSeparators(target) << '\n';
+    return check.failure.isEmpty() && check.findings.isEmpty() ? 0 : 1;
+}
+
+int importXml(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    if (line.arguments.size() != 1) {
+        err << "usage: taxaudit import-xml --client C --year Y FILE [--force]\n";
+        return 2;
+    }
+    if (!selectClientAndYear(host, line, err))
+        return 2;
+    moduleState().openForm(FormKind::F3CEB, host.yearKey());
+    const QString file = line.arguments.first();
+    clsImpotXML3CEB importer;
+    importer.allowOtherPan(line.has(QStringLiteral("--force")));
+    const bool imported = importer.ImportXML(file);
+    out << oneLine(file) << '\t' << oneLine(host.Temp_Code()) << '\t' << host.yearKey() << '\t'
+        << (imported ? "Success" : "Not imported") << '\n';
+    return imported ? 0 : 1;
+}
+
+bool isForm3ceb(const QString &file)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QXmlStreamReader reader(&in);
+    return reader.readNextStartElement() && reader.name() == Form3cebCatalogue::instance().formName();
+}
+
+} // namespace Xml3cebCommands

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "ClauseCatalogue.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+// The catalogue of Form 3CEB (data/catalogue/form3ceb.json, described in its README): the
+// twelve pages, the column layout of every transaction type with the XML element each
+// column holds, and the parts of the e-filing XML read from page rows. The XML writer and
+// reader both walk it, so a column is placed the same way in both directions.
+namespace Catalogue
+{
+
+struct XmlElement {
+    QString name;
+    int page = 0; // 0: the page of the enclosing part
+    QString point;
+    int col = 0;
+    QString as;              // "" text, "code" (second character of a list entry), "date", "yesNo", "hasBeen"
+    QString list;            // the list an entry is looked up in ("code")
+    bool optional = false;   // left out when empty
+    bool inUniqueId = false; // written inside the group's UniqueId
+    bool isConst = false;
+    QString constValue;
+};
+
+struct XmlPart {
+    QString element;
+    int page = 0;
+    QString point;
+    int col = 0; // a part of single values (the section codes)
+    QList<XmlElement> children;
+};
+
+struct TransactionType {
+    QString type; // "01"
+    int page = 0;
+    QString point;
+    QString flag; // "" for a list read whatever the answers
+    QList<Column> columns;
+    QList<XmlElement> elements; // in written order, AmountType first
+};
+
+struct FlagElement {
+    QString element;
+    QString point;
+    QStringList older; // names earlier files gave the flag
+};
+
+} // namespace Catalogue
+
+class Form3cebCatalogue
+{
+public:
+    static const Form3cebCatalogue &instance();
+    // Reads a catalogue file; throws std::runtime_error with the reason when it cannot.
+    static std::unique_ptr<Form3cebCatalogue> load(const QString &path);
+    static QString defaultPath();
+
+    const QList<Catalogue::TransactionType> &transactionTypes() const { return m_types; }
+    const Catalogue::TransactionType *transactionType(const QString &type) const;
+    const Catalogue::TransactionType *transactionTypeAt(int page, const QString &point) const;
+
+    const QList<Catalogue::XmlPart> &declaration() const { return m_declaration; }
+    const Catalogue::XmlPart &annexure() const { return m_annexure; }
+    const Catalogue::XmlPart &sections() const { return m_sections; }
+    const Catalogue::XmlPart &otherInformation() const { return m_otherInformation; }
+    const Catalogue::XmlPart &enterprises() const { return m_enterprises; }
+    const QList<Catalogue::FlagElement> &flags() const { return m_flags; }
+
+    QString formNamespace() const { return m_formNamespace; }
+    QString commonNamespace() const { return m_commonNamespace; }
+    QString schemaFile() const { return m_schemaFile; }
+    QString formName() const { return m_formName; }
+
+    Catalogue::ListSource listSource(const QString &name) const { return m_lists.value(name); }
+    const QList<Catalogue::Page> &pages() const { return m_pages; }
+    const Catalogue::Page *page(int number) const;
+    // The message for a Yes/No question left unanswered ("Select either Yes or No in clause 22A").
+    QString unansweredMessage(const QString &option) const { return m_unanswered.value(option); }
+
+private:
+    QList<Catalogue::TransactionType> m_types;
+    QList<Catalogue::XmlPart> m_declaration;
+    Catalogue::XmlPart m_annexure, m_sections, m_otherInformation, m_enterprises;
+    QList<Catalogue::FlagElement> m_flags;
+    QString m_formNamespace, m_commonNamespace, m_schemaFile, m_formName;
+    QHash<QString, Catalogue::ListSource> m_lists;
+    QList<Catalogue::Page> m_pages;
+    QHash<QString, QString> m_unanswered;
+};

@@ -1,0 +1,271 @@
+#include "Xml3cebReader.h"
+
+#include "Xml3cebValues.h"
+#include "catalogue/Form3cebCatalogue.h"
+#include "store/Database.h"
+
+#include <QFile>
+#include <QHash>
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+#include <memory>
+
+using namespace Catalogue;
+
+namespace Xml3cebReader
+{
+
+namespace
+{
+
+constexpr int kSerialColumn = 15;
+
+QString nameOf(const xmlNode *node)
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(node->name));
+}
+
+QList<const xmlNode *> elementChildren(const xmlNode *node)
+{
+    QList<const xmlNode *> list;
+    for (const xmlNode *c = node ? node->children : nullptr; c; c = c->next) {
+        if (c->type == XML_ELEMENT_NODE)
+            list << c;
+    }
+    return list;
+}
+
+const xmlNode *child(const xmlNode *node, const QString &name)
+{
+    for (const xmlNode *c : elementChildren(node)) {
+        if (nameOf(c) == name)
+            return c;
+    }
+    return nullptr;
+}
+
+// The first element of that name in document order.
+const xmlNode *find(const xmlNode *node, const QString &name)
+{
+    for (const xmlNode *c : elementChildren(node)) {
+        if (nameOf(c) == name)
+            return c;
+        if (const xmlNode *found = find(c, name))
+            return found;
+    }
+    return nullptr;
+}
+
+// An element's text with its line breaks as the pages keep them (CR LF).
+QString textOf(const xmlNode *node)
+{
+    xmlChar *content = xmlNodeGetContent(node);
+    QString text = QString::fromUtf8(reinterpret_cast<const char *>(content));
+    xmlFree(content);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\n', QLatin1String("\r\n"));
+    return text;
+}
+
+// Rows gathered by page and point, in the order they were first touched.
+class Rows
+{
+public:
+    Rows(Database &db, int columns) : m_db(db), m_columns(columns) {}
+
+    QStringList &single(int page, const QString &point)
+    {
+        const QString key = QString::number(page) + u'|' + point;
+        if (!m_single.contains(key)) {
+            m_single.insert(key, int(m_rows.size()));
+            m_rows << ClauseStore::ClauseRow{page, {}, point, blank()};
+        }
+        return m_rows[m_single.value(key)].cols;
+    }
+    QStringList &appended(int page, const QString &point)
+    {
+        const QString key = QString::number(page) + u'|' + point;
+        m_rows << ClauseStore::ClauseRow{page, {}, point, blank()};
+        QStringList &cols = m_rows.last().cols;
+        cols[kSerialColumn - 1] = QString::number(++m_serials[key]);
+        return cols;
+    }
+    void place(QStringList &cols, const XmlElement &e, const QString &text)
+    {
+        if (e.col >= 1 && e.col <= m_columns)
+            cols[e.col - 1] = Xml3cebValues::fromXml(e, text, m_db);
+    }
+    Database &db() { return m_db; }
+    QList<ClauseStore::ClauseRow> take() { return m_rows; }
+
+private:
+    QStringList blank() const { return QStringList(m_columns, QString()); }
+    Database &m_db;
+    int m_columns;
+    QList<ClauseStore::ClauseRow> m_rows;
+    QHash<QString, int> m_single;
+    QHash<QString, int> m_serials;
+};
+
+const XmlElement *elementNamed(const QList<XmlElement> &elements, const QString &name)
+{
+    for (const XmlElement &e : elements) {
+        if (e.name == name && !e.isConst)
+            return &e;
+    }
+    return nullptr;
+}
+
+// A part of single values: each child by name into its column, on the part's row or the
+// row the child names.
+void readPart(Rows &rows, const xmlNode *node, const XmlPart &part)
+{
+    if (!node)
+        return;
+    for (const xmlNode *c : elementChildren(node)) {
+        const XmlElement *e = elementNamed(part.children, nameOf(c));
+        if (!e)
+            continue;
+        QStringList &cols = e->page ? rows.single(e->page, e->point) : rows.single(part.page, part.point);
+        rows.place(cols, *e, textOf(c));
+    }
+}
+
+void readSections(Rows &rows, const xmlNode *annexure)
+{
+    const XmlPart &part = Form3cebCatalogue::instance().sections();
+    for (const xmlNode *code : elementChildren(child(annexure, QStringLiteral("SectionCode")))) {
+        const QString value = textOf(code);
+        QStringList &cols = rows.appended(part.page, part.point);
+        Recordset rs = rows.db().Execute(
+            QStringLiteral("SELECT MasterCode, SecName FROM annex_sector WHERE Code=?"), {value});
+        if (!rs.Eof()) {
+            cols[0] = rs.Fields(0);
+            cols[1] = rs.Fields(1);
+        }
+        cols[part.col - 1] = value;
+    }
+}
+
+// A group's elements by name, those inside its UniqueId too.
+void readGroup(Rows &rows, QStringList &cols, const xmlNode *group, const QList<XmlElement> &elements)
+{
+    for (const xmlNode *c : elementChildren(group)) {
+        if (nameOf(c) == QLatin1String("UniqueId")) {
+            readGroup(rows, cols, c, elements);
+            continue;
+        }
+        const QString name = nameOf(c);
+        const QString text = textOf(c);
+        for (const XmlElement &e : elements) {
+            if (e.name == name && !e.isConst)
+                rows.place(cols, e, text);
+        }
+    }
+}
+
+void readEnterprises(Rows &rows, const xmlNode *list)
+{
+    const XmlPart &part = Form3cebCatalogue::instance().enterprises();
+    for (const xmlNode *group : elementChildren(list))
+        readGroup(rows, rows.appended(part.page, part.point), group, part.children);
+}
+
+void readTransactions(Rows &rows, const xmlNode *list)
+{
+    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    for (const xmlNode *group : elementChildren(list)) {
+        const xmlNode *type = find(group, QStringLiteral("TransactionType"));
+        const TransactionType *t = type ? cat.transactionType(textOf(type).trimmed()) : nullptr;
+        if (t)
+            readGroup(rows, rows.appended(t->page, t->point), group, t->elements);
+    }
+}
+
+void readFlags(Rows &rows, const xmlNode *flags)
+{
+    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    for (const xmlNode *c : elementChildren(flags)) {
+        const QString name = nameOf(c);
+        for (const FlagElement &flag : cat.flags()) {
+            if (flag.element != name && !flag.older.contains(name))
+                continue;
+            const QString stored = Xml3cebValues::answerText(textOf(c).trimmed().toUpper(), true);
+            int page = 0;
+            for (const TransactionType &t : cat.transactionTypes()) {
+                if (t.flag == flag.point)
+                    page = t.page;
+            }
+            if (!stored.isEmpty() && page)
+                rows.single(page, flag.point)[0] = stored;
+        }
+    }
+}
+
+struct DocFree {
+    void operator()(xmlDoc *doc) const { xmlFreeDoc(doc); }
+};
+struct CtxtFree {
+    void operator()(xmlParserCtxt *ctxt) const { xmlFreeParserCtxt(ctxt); }
+};
+
+} // namespace
+
+Result read(const QString &file, Database &db, int valueColumns)
+{
+    Result result;
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        result.failure = QStringLiteral("Cannot read [%1]: %2").arg(file, in.errorString());
+        return result;
+    }
+    const QByteArray data = in.readAll();
+    // Entities come with a document type: an e-filing file has none, and one that brings
+    // its own could reach outside the file or expand without end.
+    if (data.contains("<!DOCTYPE")) {
+        result.failure =
+            QStringLiteral("The XML file declares a document type (<!DOCTYPE>); an e-filing file "
+                           "has none, so it is not read.");
+        return result;
+    }
+    std::unique_ptr<xmlParserCtxt, CtxtFree> ctxt(xmlNewParserCtxt());
+    // No entity substitution, no DTD, no network; libxml2's nesting limit stays on.
+    std::unique_ptr<xmlDoc, DocFree> doc(
+        xmlCtxtReadMemory(ctxt.get(), data.constData(), int(data.size()), nullptr, nullptr,
+                          XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
+    if (!doc) {
+        const xmlError *error = xmlCtxtGetLastError(ctxt.get());
+        result.failure = error && error->message ? QStringLiteral("%1 (line %2)")
+                                                       .arg(QString::fromUtf8(error->message).trimmed())
+                                                       .arg(error->line)
+                                                 : QStringLiteral("The file is not an XML document.");
+        return result;
+    }
+    const xmlNode *root = xmlDocGetRootElement(doc.get());
+    const xmlNode *formName = root ? find(root, QStringLiteral("FormName")) : nullptr;
+    if (!formName) {
+        result.status = Status::NoFormName;
+        return result;
+    }
+    result.status = Status::Ok;
+    result.formName = textOf(formName).trimmed();
+
+    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    Rows rows(db, valueColumns);
+    const xmlNode *declaration = find(root, QStringLiteral("Declaration"));
+    for (const XmlPart &part : cat.declaration())
+        readPart(rows, child(declaration, part.element), part);
+    if (const xmlNode *pan = find(child(declaration, QStringLiteral("Point1")), QStringLiteral("PAN")))
+        result.pan = textOf(pan).trimmed();
+    readPart(rows, find(root, cat.otherInformation().element), cat.otherInformation());
+    const xmlNode *annexure = find(root, cat.annexure().element);
+    readPart(rows, annexure, cat.annexure());
+    readSections(rows, annexure);
+    readEnterprises(rows, find(root, QStringLiteral("ListAssociatedEnterprises")));
+    readTransactions(rows, find(root, QStringLiteral("ListAssociatedTransactions")));
+    readFlags(rows, find(root, QStringLiteral("Form3CEBFlags")));
+    result.rows = rows.take();
+    return result;
+}
+
+} // namespace Xml3cebReader

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "store/ClauseStore.h"
+
+#include <QList>
+#include <QString>
+
+class Database;
+
+// Reads a Form 3CEB e-filing XML file into the clause rows the Form 3CEB pages keep, each
+// element into the column the writer takes it from (the Form 3CEB catalogue). The parser
+// reads no external entity and nothing from the network; a file that declares a document
+// type is refused before it is parsed, and one nested too deep stops the parser.
+namespace Xml3cebReader
+{
+
+enum class Status { Ok, Unreadable, NoFormName };
+
+struct Result {
+    Status status = Status::Unreadable;
+    QString failure;  // why the file could not be read (Unreadable)
+    QString formName; // the text of its FormName element
+    QString pan;      // the assessee's PAN in the declaration
+    QList<ClauseStore::ClauseRow> rows;
+};
+
+// The rows of the file for a clause table of `valueColumns` columns; lists (methods,
+// relationships, sectors) are looked up in the database.
+Result read(const QString &file, Database &db, int valueColumns);
+
+} // namespace Xml3cebReader

@@ -1,0 +1,229 @@
+#include "Xml3cebWriter.h"
+
+#include "Xml3cebValues.h"
+#include "catalogue/Form3cebCatalogue.h"
+#include "model/ReportModel.h"
+
+#include <QStringList>
+#include <algorithm>
+
+using namespace Catalogue;
+
+namespace Xml3cebWriter
+{
+
+namespace
+{
+
+using Row = ReportModel::Row;
+constexpr int kSerialColumn = 15;
+
+// The document's lines, each indented by its depth.
+class Lines
+{
+public:
+    void line(const QString &text) { m_lines << QString(m_depth * 2, u' ') + text; }
+    // A line of an element's text that runs over several lines: not indented.
+    void continued(const QString &text) { m_lines << text; }
+    void open(const QString &name, const QString &after = {}) { line(u'<' + name + u'>' + after), ++m_depth; }
+    void close(const QString &name) { --m_depth, line(QStringLiteral("</") + name + u'>'); }
+    void leaf(const QString &name, const QString &value, const QString &after = {})
+    {
+        line(u'<' + name + u'>' + Xml3cebValues::escaped(value) + QStringLiteral("</") + name + u'>' + after);
+    }
+    QByteArray text() const { return (m_lines.join(QLatin1String("\n")) + u'\n').toUtf8(); }
+
+private:
+    QStringList m_lines;
+    int m_depth = 0;
+};
+
+// A point's rows in the order of their serial number, read as a number.
+QList<Row> bySerial(const ReportModel &report, int page, const QString &point)
+{
+    QList<Row> rows = report.rows(page, point);
+    std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
+        return a.col(kSerialColumn).toInt() < b.col(kSerialColumn).toInt();
+    });
+    rows.removeIf([](const Row &row) {
+        return std::all_of(row.cols.begin(), row.cols.end(),
+                           [](const QString &c) { return c.trimmed().isEmpty(); });
+    });
+    return rows;
+}
+
+// The child elements of a part from one row (or none: every child empty, the optional
+// ones left out).
+void writeChildren(Lines &out, const ReportModel &report, const XmlPart &part, const QString &prefix,
+                   const Row *row)
+{
+    for (const XmlElement &e : part.children) {
+        QString value;
+        if (e.page != 0) {
+            if (report.has(e.page, e.point))
+                value = Xml3cebValues::toXml(e, report.value(e.page, e.point, e.col));
+        } else if (row) {
+            value = Xml3cebValues::toXml(e, row->col(e.col));
+        }
+        if (e.optional && value.isEmpty())
+            continue;
+        out.leaf(prefix + e.name, value, e.as == QLatin1String("hasBeen") ? QStringLiteral(" ") : QString());
+    }
+}
+
+void writePart(Lines &out, const ReportModel &report, const XmlPart &part, const QString &prefix = {})
+{
+    const QList<Row> &rows = report.rows(part.page, part.point);
+    out.open(prefix + part.element);
+    writeChildren(out, report, part, prefix, rows.isEmpty() ? nullptr : &rows.first());
+    out.close(prefix + part.element);
+}
+
+void writeFrame(Lines &out, const ReportModel &report, const QDate &today)
+{
+    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    const int firstYear = report.key().firstDate().right(4).toInt();
+    out.line(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    out.line(
+        QStringLiteral("<FORM:%1 xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xmlns:FORM=\"%2\" "
+                       "xmlns:Form=\"%3\" xmlns=\"%2\" xsi:schemaLocation=\"%2 %4\">")
+            .arg(cat.formName(), cat.formNamespace(), cat.commonNamespace(), cat.schemaFile()));
+    out.open(QStringLiteral("F3CEB"), QStringLiteral(" "));
+    out.open(QStringLiteral("Form:CreationInfo"));
+    out.leaf(QStringLiteral("Form:SWVersionNo"), QStringLiteral("1.0"));
+    out.leaf(QStringLiteral("Form:SWCreatedBy"), QStringLiteral("Kestrova"));
+    out.leaf(QStringLiteral("Form:XMLCreatedBy"), QStringLiteral("Talvex"));
+    out.leaf(QStringLiteral("Form:XMLCreationDate"), today.toString(QStringLiteral("yyyy-MM-dd")));
+    out.leaf(QStringLiteral("Form:IntermediaryCity"), QStringLiteral("VELMORA"));
+    out.close(QStringLiteral("Form:CreationInfo"));
+    out.open(QStringLiteral("Form:Form_Details"));
+    out.leaf(QStringLiteral("Form:FormName"), cat.formName());
+    out.line(QStringLiteral("<Form:Description>Report from an accountant to be furnished under section"));
+    out.continued(QStringLiteral("92E relating to"));
+    out.continued(QStringLiteral("international transaction(s)</Form:Description>"));
+    out.leaf(QStringLiteral("Form:AssessmentYear"), QString::number(firstYear + 1));
+    // The schema of the year 2012-13 was version 1.2; every other year's is 1.0.
+    out.leaf(QStringLiteral("Form:SchemaVer"),
+             firstYear == 2012 ? QStringLiteral("Ver1.2") : QStringLiteral("Ver1.0"));
+    out.leaf(QStringLiteral("Form:FormVer"), QStringLiteral("PR12"));
+    out.close(QStringLiteral("Form:Form_Details"));
+}
+
+void writeAnnexure(Lines &out, const ReportModel &report)
+{
+    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    const XmlPart &annexure = cat.annexure();
+    const QList<Row> &rows = report.rows(annexure.page, annexure.point);
+    out.open(annexure.element);
+    writeChildren(out, report, annexure, {}, rows.isEmpty() ? nullptr : &rows.first());
+    const XmlPart &sections = cat.sections();
+    out.open(QStringLiteral("SectionCode"));
+    for (const Row &row : bySerial(report, sections.page, sections.point))
+        out.leaf(QStringLiteral("SectionCode"), row.col(sections.col));
+    out.close(QStringLiteral("SectionCode"));
+    out.close(annexure.element);
+}
+
+// A group whose first elements sit inside its UniqueId.
+void writeGroup(Lines &out, const QString &group, const QList<XmlElement> &elements, const Row &row,
+                const QString &transactionType)
+{
+    out.open(group);
+    out.open(QStringLiteral("UniqueId"));
+    if (!transactionType.isEmpty())
+        out.leaf(QStringLiteral("TransactionType"), transactionType, QStringLiteral(" "));
+    bool inUniqueId = true;
+    for (const XmlElement &e : elements) {
+        const bool inside = transactionType.isEmpty() ? e.inUniqueId : e.name == QLatin1String("AmountType");
+        if (inUniqueId && !inside) {
+            out.close(QStringLiteral("UniqueId"));
+            inUniqueId = false;
+        }
+        const QString value = e.isConst ? e.constValue : Xml3cebValues::toXml(e, row.col(e.col));
+        if (e.optional && value.isEmpty())
+            continue;
+        out.leaf(e.name, value);
+    }
+    if (inUniqueId)
+        out.close(QStringLiteral("UniqueId"));
+    out.close(group);
+}
+
+void writeEnterprises(Lines &out, const ReportModel &report)
+{
+    const XmlPart &part = Form3cebCatalogue::instance().enterprises();
+    out.open(QStringLiteral("ListAssociatedEnterprises"));
+    for (const Row &row : bySerial(report, part.page, part.point))
+        writeGroup(out, part.element, part.children, row, {});
+    out.close(QStringLiteral("ListAssociatedEnterprises"));
+}
+
+bool answeredYes(const ReportModel &report, const TransactionType &type)
+{
+    if (type.flag.isEmpty())
+        return true;
+    const QString flag = report.value(type.page, type.flag).trimmed().toUpper();
+    return flag == QLatin1String("TRUE");
+}
+
+void writeTransactions(Lines &out, const ReportModel &report)
+{
+    out.open(QStringLiteral("ListAssociatedTransactions"));
+    for (const TransactionType &type : Form3cebCatalogue::instance().transactionTypes()) {
+        if (!answeredYes(report, type))
+            continue;
+        for (const Row &row : bySerial(report, type.page, type.point))
+            writeGroup(out, QStringLiteral("Transactions"), type.elements, row, type.type);
+    }
+    out.close(QStringLiteral("ListAssociatedTransactions"));
+}
+
+// The flag rows live on the page of their clause; a flag is looked up by its point alone.
+QString flagRow(const ReportModel &report, const QString &point)
+{
+    for (int page : report.pages()) {
+        if (report.has(page, point))
+            return report.value(page, point);
+    }
+    return {};
+}
+
+void writeFlags(Lines &out, const ReportModel &report)
+{
+    out.open(QStringLiteral("Form3CEBFlags"));
+    for (const FlagElement &flag : Form3cebCatalogue::instance().flags()) {
+        const QString stored = flagRow(report, flag.point).trimmed().toUpper();
+        QString value;
+        if (stored == QLatin1String("TRUE"))
+            value = QStringLiteral("Y");
+        else if (stored == QLatin1String("FALSE"))
+            value = QStringLiteral("N");
+        else if (stored == QLatin1String("NA"))
+            value = QStringLiteral("NA");
+        out.leaf(flag.element, value);
+    }
+    out.close(QStringLiteral("Form3CEBFlags"));
+}
+
+} // namespace
+
+QByteArray document(const ReportModel &report, const QDate &today)
+{
+    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    Lines out;
+    writeFrame(out, report, today);
+    out.open(QStringLiteral("Declaration"));
+    for (const XmlPart &point : cat.declaration())
+        writePart(out, report, point);
+    out.close(QStringLiteral("Declaration"));
+    writeAnnexure(out, report);
+    writePart(out, report, cat.otherInformation(), QStringLiteral("Form:"));
+    writeEnterprises(out, report);
+    writeTransactions(out, report);
+    writeFlags(out, report);
+    out.close(QStringLiteral("F3CEB"));
+    out.line(QStringLiteral("</FORM:") + cat.formName() + u'>');
+    return out.text();
+}
+
+} // namespace Xml3cebWriter

@@ -1,0 +1,88 @@
+#include "clsExportXML3CEB.h"
+
+#include "Xml3cebWriter.h"
+#include "base/Prompt.h"
+#include "catalogue/Form3cebCatalogue.h"
+#include "host/HostContext.h"
+#include "model/ReportModel.h"
+#include "store/DbError.h"
+#include "store/ModuleState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+clsExportXML3CEB::clsExportXML3CEB(Check check) : m_check(std::move(check)) {}
+
+QString clsExportXML3CEB::defaultFileName(const QString &pan, const QString &yearKey)
+{
+    return QStringLiteral("3CEB_") + pan + u'_' + yearKey + QStringLiteral(".xml");
+}
+
+QString clsExportXML3CEB::schemaFolder()
+{
+    return QDir(host().ExePath()).filePath(QStringLiteral("3CDFiles/XmlSchema")) + u'/';
+}
+
+QString clsExportXML3CEB::schemaPath()
+{
+    return schemaFolder() + Form3cebCatalogue::instance().schemaFile();
+}
+
+bool clsExportXML3CEB::write(const ReportModel &report, const QString &path, QString &failure,
+                             const QDate &today)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        failure =
+            QStringLiteral("Cannot write [%1]: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    file.write(Xml3cebWriter::document(report, today));
+    if (!file.commit()) {
+        failure =
+            QStringLiteral("Cannot write [%1]: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool clsExportXML3CEB::GenerateXML()
+{
+    HostContext &h = host();
+    const QString folder = moduleState().returnsFolder.isEmpty() ? h.DocPath() : moduleState().returnsFolder;
+    const QString path =
+        prompts().saveFile(QStringLiteral("Save XML File"), QStringLiteral("XML Files|*.xml"),
+                           QDir(folder).filePath(defaultFileName(h.vAsPAN(), h.yearKey())));
+    if (path.isEmpty())
+        return false;
+    if (QFile::exists(path)) {
+        if (!prompts().askYesNo(QStringLiteral("File Already Exists, Do you want to overwrite?")))
+            return false;
+        QFile::remove(path);
+        if (QFile::exists(path)) {
+            prompts().inform(
+                QStringLiteral("Existing file could not deleted, Delete manually and try again."));
+            return false;
+        }
+    }
+    QString failure;
+    try {
+        if (!write(*ReportModel::load(), path, failure)) {
+            prompts().message(failure, {}, PromptIcon::Critical);
+            return false;
+        }
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+        return false;
+    }
+    if (m_check(path) != 0) {
+        prompts().inform(QStringLiteral("Invalid File."));
+        return false;
+    }
+    if (prompts().askYesNo(
+            QStringLiteral("XML Generated Succesfully to \"%1\"\nDo you want to upload the file now?")
+                .arg(QDir::toNativeSeparators(path))))
+        prompts().inform(QStringLiteral("Filing Form 3CEB online is not available in this version."));
+    return true;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Reads a Form 3CEB e-filing XML file back into the open client's Form 3CEB of the year,
+// replacing what was there: the old rows go and the file's come in in one transaction, so
+// a file that is refused or fails part way leaves the report as it was.
+class clsImpotXML3CEB
+{
+public:
+    // Without a file it asks for one and warns that the data will be replaced; a given
+    // file (the command-line tool) is taken as chosen. A file of another PAN goes in only
+    // after the user says so. True when the file was imported.
+    bool ImportXML(const QString &file = {});
+
+    // Consent given beforehand (the command-line tool's --force).
+    void allowOtherPan(bool allow) { m_allowOtherPan = allow; }
+
+private:
+    bool m_allowOtherPan = false;
+};

@@ -1,0 +1,334 @@
+#include "Form3cebPage.h"
+
+#include "base/IdentityChecks.h"
+#include "base/Prompt.h"
+#include "catalogue/Form3cebCatalogue.h"
+#include "host/HostContext.h"
+#include "pages/ClauseGrid.h"
+#include "pages/CompletenessPrompts.h"
+#include "store/ClauseStore.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+#include "store/ModuleState.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace
+{
+
+constexpr int kSerialColumn = 15;
+
+bool isTrue(const QString &stored)
+{
+    return stored.trimmed().toUpper() == QLatin1String("TRUE");
+}
+
+bool isFalse(const QString &stored)
+{
+    return stored.trimmed().toUpper() == QLatin1String("FALSE");
+}
+
+} // namespace
+
+Form3cebPage::Form3cebPage(const Catalogue::Page &page, QWidget *parent)
+    : ClausePage(Catalogue::Page{page.number, page.title, {}}, page.number, page.number, parent),
+      m_definition(page)
+{
+    for (const Catalogue::Clause &clause : page.clauses)
+        addClause(clause);
+}
+
+void Form3cebPage::addClause(const Catalogue::Clause &clause)
+{
+    auto *box = new QGroupBox(QStringLiteral("%1  %2").arg(clause.label, clause.caption), this);
+    box->setObjectName(QStringLiteral("fra") + clause.key);
+    auto *layout = new QVBoxLayout(box);
+    Question q;
+    q.clause = clause;
+    if (!clause.option.isEmpty()) {
+        auto *answers = new QHBoxLayout;
+        q.yes = new QRadioButton(tr("Yes"), box);
+        q.yes->setObjectName(QStringLiteral("OptButYes") + clause.optionSuffix());
+        q.no = new QRadioButton(tr("No"), box);
+        q.no->setObjectName(QStringLiteral("OptButNo") + clause.optionSuffix());
+        auto *group = new QButtonGroup(box);
+        group->addButton(q.yes);
+        group->addButton(q.no);
+        answers->addWidget(q.yes);
+        answers->addWidget(q.no);
+        answers->addStretch();
+        layout->addLayout(answers);
+    }
+    for (const Catalogue::Control &control : clause.controls) {
+        if (control.type == Catalogue::ControlType::Grid) {
+            q.grid = new ClauseGrid(control, m_lists, box);
+            q.grid->setMinimumHeight(140);
+            layout->addWidget(q.grid);
+            auto *buttons = new QHBoxLayout;
+            auto *add = new QPushButton(tr("Add Row"), box);
+            add->setObjectName(QStringLiteral("cmdAdd") + control.point);
+            q.remove = new QPushButton(tr("Remove"), box);
+            q.remove->setObjectName(QStringLiteral("cmdRemove") + control.point);
+            ClauseGrid *grid = q.grid;
+            connect(add, &QPushButton::clicked, grid, &ClauseGrid::addRow);
+            connect(q.remove, &QPushButton::clicked, grid, &ClauseGrid::removeCurrentRow);
+            connect(grid, &ClauseGrid::hintChanged, hintLabel(), &QLabel::setText);
+            buttons->addWidget(add);
+            buttons->addWidget(q.remove);
+            buttons->addStretch();
+            layout->addLayout(buttons);
+        } else {
+            auto *form = new QFormLayout;
+            FieldRow row{control.point, {}};
+            const QList<Catalogue::Field> fields =
+                control.type == Catalogue::ControlType::Fields
+                    ? control.fields
+                    : QList<Catalogue::Field>{{control.name, control.caption, control.kind, {}, 0}};
+            for (const Catalogue::Field &f : fields) {
+                auto *edit = new QLineEdit(box);
+                edit->setObjectName(f.name);
+                form->addRow(f.caption, edit);
+                row.edits << edit;
+            }
+            layout->addLayout(form);
+            m_fieldRows << row;
+        }
+    }
+    m_body->insertWidget(m_body->count() - 1, box);
+    m_questions << q;
+    if (q.yes) {
+        const int index = int(m_questions.size()) - 1;
+        connect(q.yes, &QRadioButton::clicked, this, &Form3cebPage::OptionClick);
+        connect(q.no, &QRadioButton::clicked, this, [this, index] { noClicked(m_questions[index]); });
+    }
+}
+
+ClauseGrid *Form3cebPage::grid(const QString &point) const
+{
+    for (const Question &q : m_questions) {
+        if (q.grid && q.grid->definition().point == point)
+            return q.grid;
+    }
+    return nullptr;
+}
+
+QRadioButton *Form3cebPage::yesButton(const QString &clause) const
+{
+    for (const Question &q : m_questions) {
+        if (q.clause.key == clause)
+            return q.yes;
+    }
+    return nullptr;
+}
+
+QRadioButton *Form3cebPage::noButton(const QString &clause) const
+{
+    for (const Question &q : m_questions) {
+        if (q.clause.key == clause)
+            return q.no;
+    }
+    return nullptr;
+}
+
+QLineEdit *Form3cebPage::field(const QString &name) const
+{
+    return findChild<QLineEdit *>(name);
+}
+
+void Form3cebPage::noClicked(Question &q)
+{
+    if (q.grid && q.grid->holdsData()) {
+        const bool remove = prompts().askOkCancel(
+            QStringLiteral("The existing data will be removed from the list in Clause ") + q.clause.label);
+        if (!remove) {
+            q.yes->setChecked(true);
+            return;
+        }
+        q.grid->setRows({});
+    }
+    OptionClick();
+}
+
+void Form3cebPage::OptionClick()
+{
+    for (const Question &q : std::as_const(m_questions)) {
+        if (!q.yes || !q.grid)
+            continue;
+        const bool yes = q.yes->isChecked();
+        q.grid->setEnabled(yes);
+        q.remove->setEnabled(yes);
+    }
+}
+
+QList<QStringList> Form3cebPage::gridRows(const ClauseGrid *grid) const
+{
+    QList<QStringList> rows;
+    const QAbstractItemModel *model = grid->model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QStringList cols;
+        bool any = false;
+        for (int c = 0; c < model->columnCount(); ++c) {
+            const QString value = model->index(r, c).data().toString();
+            any = any || !value.trimmed().isEmpty();
+            cols << value;
+        }
+        if (any)
+            rows << cols;
+    }
+    return rows;
+}
+
+// PANs and Aadhaar numbers of the grids whose columns name the check.
+bool Form3cebPage::checkIdentities() const
+{
+    for (const Question &q : m_questions) {
+        if (!q.grid || !q.grid->isEnabled())
+            continue;
+        for (const QStringList &row : gridRows(q.grid)) {
+            for (int c = 0; c < row.size(); ++c) {
+                const QString check = q.grid->column(c).check;
+                const QString value = row.at(c).trimmed();
+                if (value.isEmpty())
+                    continue;
+                if (check == QLatin1String("pan") && !IdentityChecks::ValidPan(value)) {
+                    prompts().inform(QStringLiteral("Not a Valid PAN [") + value + u']');
+                    return false;
+                }
+                if (check == QLatin1String("aadhaar") && !IdentityChecks::ValidAadhaar(value)) {
+                    prompts().inform(QStringLiteral("Not a Valid AADHAAR [") + value + u']');
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+bool Form3cebPage::validateForm(bool)
+{
+    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    for (Question &q : m_questions) {
+        const QString unanswered = q.yes ? cat.unansweredMessage(q.clause.option) : QString();
+        if (q.yes && !q.yes->isChecked() && !q.no->isChecked() && !unanswered.isEmpty()) {
+            prompts().inform(unanswered);
+            q.yes->setFocus();
+            return false;
+        }
+        if (q.grid && q.yes && q.yes->isChecked() &&
+            !CheckClause(q.grid, q.clause.label, nullptr, false, q.grid->optionalColumns()))
+            return false;
+    }
+    if (QLineEdit *pan = field(QStringLiteral("txtPAN"));
+        pan && !pan->text().trimmed().isEmpty() && !IdentityChecks::ValidPan(pan->text().trimmed())) {
+        prompts().inform(QStringLiteral("Not a Valid PAN [") + pan->text().trimmed() + u']');
+        pan->setFocus();
+        return false;
+    }
+    static const QRegularExpression udin(QStringLiteral("^[0-9]{8}[A-Z0-9]{10}$"));
+    if (QLineEdit *u = field(QStringLiteral("txtUDIN"));
+        u && !u->text().trimmed().isEmpty() && !udin.match(u->text().trimmed()).hasMatch()) {
+        prompts().inform(QStringLiteral("Not a Valid UDIN [") + u->text().trimmed() + u']');
+        u->setFocus();
+        return false;
+    }
+    return checkIdentities();
+}
+
+bool Form3cebPage::SaveData()
+{
+    if (moduleState().saveWithValidation && !validateForm(true))
+        return false;
+    try {
+        Transaction transaction(host().DBObj());
+        ClauseStore::deletePage(pageNo());
+        for (const FieldRow &row : std::as_const(m_fieldRows)) {
+            QStringList cols;
+            for (const QLineEdit *edit : row.edits)
+                cols << edit->text();
+            ClauseStore::insertRow(pageNo(), row.point, cols);
+        }
+        for (const Question &q : std::as_const(m_questions)) {
+            if (q.yes && (q.yes->isChecked() || q.no->isChecked()))
+                ClauseStore::insertRow(
+                    pageNo(), q.clause.option,
+                    {q.yes->isChecked() ? QStringLiteral("True") : QStringLiteral("False")});
+            if (!q.grid || (q.yes && !q.yes->isChecked()))
+                continue;
+            const QList<QStringList> rows = gridRows(q.grid);
+            for (int r = 0; r < rows.size(); ++r) {
+                QStringList cols = rows.at(r);
+                cols.resize(kSerialColumn);
+                cols[kSerialColumn - 1] = QString::number(r + 1);
+                ClauseStore::insertRow(pageNo(), q.grid->definition().point, cols);
+            }
+        }
+        transaction.commit();
+        return true;
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+        return false;
+    }
+}
+
+void Form3cebPage::DisplayData()
+{
+    try {
+        QHash<QString, QList<ClauseStore::ClauseRow>> byPoint;
+        for (const ClauseStore::ClauseRow &row : ClauseStore::readPage(pageNo()))
+            byPoint[row.point] << row;
+        for (const FieldRow &row : std::as_const(m_fieldRows)) {
+            const ClauseStore::ClauseRow stored = byPoint.value(row.point).value(0);
+            for (int i = 0; i < row.edits.size(); ++i)
+                row.edits.at(i)->setText(stored.col(i + 1));
+        }
+        for (const Question &q : std::as_const(m_questions)) {
+            if (q.yes) {
+                const QString answer = byPoint.value(q.clause.option).value(0).col(1);
+                q.yes->setChecked(isTrue(answer));
+                q.no->setChecked(isFalse(answer));
+            }
+            if (!q.grid)
+                continue;
+            QList<ClauseStore::ClauseRow> rows = byPoint.value(q.grid->definition().point);
+            std::stable_sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) {
+                return a.col(kSerialColumn).toInt() < b.col(kSerialColumn).toInt();
+            });
+            QList<QStringList> cells;
+            for (const ClauseStore::ClauseRow &row : rows)
+                cells << row.cols.mid(0, q.grid->columnCount());
+            q.grid->setRows(cells);
+        }
+        OptionClick();
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
+}
+
+void Form3cebPage::clearAll()
+{
+    for (const FieldRow &row : std::as_const(m_fieldRows)) {
+        for (QLineEdit *edit : row.edits)
+            edit->clear();
+    }
+    for (const Question &q : std::as_const(m_questions)) {
+        if (q.grid)
+            q.grid->setRows({});
+        if (q.yes) {
+            q.yes->setAutoExclusive(false);
+            q.yes->setChecked(false);
+            q.no->setChecked(false);
+            q.yes->setAutoExclusive(true);
+        }
+    }
+    OptionClick();
+}

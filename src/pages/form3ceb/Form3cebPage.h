@@ -1,0 +1,54 @@
+#pragma once
+
+#include "pages/ClausePage.h"
+
+class ClauseGrid;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// A page of Form 3CEB built from its catalogue: the declarations and particulars as field
+// rows, and each transaction clause as a Yes/No question whose grid holds rows only when
+// the answer is Yes. The answer is kept as "True"/"False" in its "Opt" row and each grid
+// row carries its serial in Col15, as the e-filing XML reads them.
+class Form3cebPage : public ClausePage
+{
+    Q_OBJECT
+public:
+    Form3cebPage(const Catalogue::Page &page, QWidget *parent = nullptr);
+
+    bool SaveData() override;
+    bool validateForm(bool show = true) override;
+    void DisplayData() override;
+    void clearAll() override;
+    // Enables each clause's grid and Remove button as its answer says.
+    void OptionClick();
+
+    ClauseGrid *grid(const QString &point) const;
+    QRadioButton *yesButton(const QString &clause) const;
+    QRadioButton *noButton(const QString &clause) const;
+    QLineEdit *field(const QString &name) const;
+
+private:
+    struct Question {
+        Catalogue::Clause clause;
+        QRadioButton *yes = nullptr;
+        QRadioButton *no = nullptr;
+        ClauseGrid *grid = nullptr;
+        QPushButton *remove = nullptr;
+    };
+    struct FieldRow {
+        QString point;
+        QList<QLineEdit *> edits;
+    };
+
+    void addClause(const Catalogue::Clause &clause);
+    void noClicked(Question &q);
+    bool checkIdentities() const;
+    QList<QStringList> gridRows(const ClauseGrid *grid) const;
+
+    Catalogue::Page m_definition;
+    ListSources m_lists;
+    QList<Question> m_questions;
+    QList<FieldRow> m_fieldRows;
+};

@@ -2,6 +2,7 @@
 
 #include "ClauseBlockReader.h"
 #include "DeclarationReader.h"
+#include "ImportDocument.h"
 #include "ImportTarget.h"
 #include "OptionAnswers.h"
 #include "ReadContext.h"
@@ -55,20 +56,22 @@ ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
 
 } // namespace
 
-void replace(const ImportTarget &target, const JsonValue &formKey)
+void replace(const ImportTarget &target, ImportDocument document)
 {
-    const ImportedRows rows = rowsOf(formKey, target.report.formCode);
+    QList<ImportedRows::Row> rows = rowsOf(document.formKey(), target.report.formCode).takeRows();
+    document.release();
     // What the file gives, made whole by the rules every writer of a report applies: block
     // texts of earlier versions, computed values, and the Part A rows the file does not carry.
     ReportModel report(ReportKey{target.client, target.yearKey, target.report});
-    for (const ImportedRows::Row &row : rows.rows()) {
-        QStringList cols = row.cols;
+    for (ImportedRows::Row &row : rows) {
+        QStringList cols = std::move(row.cols);
         if (!row.sequence.isEmpty()) {
             cols.resize(ImportedRows::kValueColumns);
-            cols << row.sequence;
+            cols << std::exchange(row.sequence, {});
         }
-        report.append({row.page, target.report.formNameForPage(row.page), row.point, cols});
+        report.append({row.page, target.report.formNameForPage(row.page), row.point, std::move(cols)});
     }
+    rows = {};
     ReportRules::applyAll(report);
     ReportReplacement::replace(host().DBObj(), target, report);
 }

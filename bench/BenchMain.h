@@ -3,7 +3,14 @@
 #include "TestHost.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <QStringList>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
 
 // The start the benchmark programs share: an offscreen application, the benchmarks of each
 // engine registered (those of an unavailable engine register nothing), then the run.
@@ -23,4 +30,100 @@ int runBenchmarks(int argc, char **argv, void (*registerFor)(TestEngine, const c
         benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+// Keeps the time of each benchmark (the median of its repetitions, else its one run) in
+// milliseconds, so that the program can print each target beside its reference when all
+// have run, and the counters of each run by name.
+class TargetReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            if (run.error_occurred)
+                continue;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (median || run.run_type == Run::RT_Iteration) {
+                const std::string name = run.run_name.function_name;
+                if (median || !m_times.count(name))
+                    m_times[name] = run.GetAdjustedRealTime() * msPerUnit(run.time_unit);
+                for (const auto &[counter, value] : run.counters)
+                    m_counters[name + ":" + counter] = value;
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    // Milliseconds of a benchmark; 0 when it did not run.
+    double ms(const std::string &name) const
+    {
+        const auto found = m_times.find(name);
+        return found == m_times.end() ? 0 : found->second;
+    }
+    double counter(const std::string &name, const std::string &counter) const
+    {
+        const auto found = m_counters.find(name + ":" + counter);
+        return found == m_counters.end() ? 0 : found->second;
+    }
+    // One line: a measured figure beside its reference, the ratio and the goal.
+    void printRatio(const std::string &what, double measured, const std::string &reference, double base,
+                    double goal) const
+    {
+        if (measured <= 0 || base <= 0)
+            return;
+        const double ratio = measured / base;
+        std::printf("TARGET %-44s %9.1f ms beside %-28s %9.1f ms: %5.2f times (goal: at most %.2f) %s\n",
+                    what.c_str(), measured, reference.c_str(), base, ratio, goal,
+                    ratio <= goal ? "met" : "NOT MET");
+    }
+    void printLimit(const std::string &what, double measured, double limit, const char *unit = "ms") const
+    {
+        if (measured <= 0)
+            return;
+        std::printf("TARGET %-44s %9.2f %s (goal: under %.2f %s) %s\n", what.c_str(), measured, unit, limit,
+                    unit, measured < limit ? "met" : "NOT MET");
+    }
+
+private:
+    static double msPerUnit(benchmark::TimeUnit unit)
+    {
+        switch (unit) {
+        case benchmark::kNanosecond:
+            return 1e-6;
+        case benchmark::kMicrosecond:
+            return 1e-3;
+        case benchmark::kMillisecond:
+            return 1;
+        case benchmark::kSecond:
+            return 1e3;
+        }
+        return 1;
+    }
+
+    std::map<std::string, double> m_times;
+    std::map<std::string, double> m_counters;
+};
+
+// Runs a reference script of bench/reference with python3 and gives the fastest of its
+// runs in milliseconds, as the script measures itself (without the interpreter's start);
+// 0 when python3 or the script is missing or the script fails.
+inline double pythonReferenceMs(const QString &script, const QStringList &arguments, int runs = 3)
+{
+    double best = 0;
+    for (int i = 0; i < runs; ++i) {
+        QProcess python;
+        python.start(QStringLiteral("python3"),
+                     QStringList{QStringLiteral(TALVEX_SOURCE_DATA_DIR "/../bench/reference/") + script} +
+                         arguments);
+        if (!python.waitForFinished(600000) || python.exitStatus() != QProcess::NormalExit ||
+            python.exitCode() != 0) {
+            std::printf("%s failed: %s\n", qPrintable(script), python.readAllStandardError().constData());
+            return 0;
+        }
+        bool number = false;
+        const double ms = python.readAllStandardOutput().trimmed().toDouble(&number) * 1000;
+        if (number && (best == 0 || ms < best))
+            best = ms;
+    }
+    return best;
 }

@@ -106,7 +106,7 @@ int rowsOfYear(Database &db)
     return rs.Fields(0).toInt();
 }
 
-void benchEngine(TestEngine engine, const char *name)
+void benchEngine(TestEngine engine, const char *name, double goalSeconds)
 {
     const QString why = TestHost::unavailable(engine);
     if (!why.isEmpty()) {
@@ -143,6 +143,9 @@ void benchEngine(TestEngine engine, const char *name)
                 name, kFiles, QFile(zip).size() / 1024, m.imported, rows, m.listSeconds, m.importSeconds,
                 m.importCpuSeconds, 1000.0 * m.importSeconds / std::max(1, m.imported),
                 m.imported / std::max(1e-9, m.importSeconds), kRuns);
+    const double total = m.listSeconds + m.importSeconds;
+    std::printf("TARGET bulk import of %d files (list and import) %-8s %6.2f s (goal: under %.1f s) %s\n",
+                kFiles, name, total, goalSeconds, total < goalSeconds ? "met" : "NOT MET");
 }
 
 } // namespace
@@ -151,7 +154,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     std::printf("Bulk import of %d Form 3CA-3CD returns from one zip file\n", kFiles);
-    benchEngine(TestEngine::SQLite, "SQLite");
-    benchEngine(TestEngine::MariaDB, "MariaDB");
+    benchEngine(TestEngine::SQLite, "SQLite", 1.5);
+    benchEngine(TestEngine::MariaDB, "MariaDB", 3.0);
     return 0;
 }

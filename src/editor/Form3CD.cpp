@@ -315,8 +315,9 @@ void Form3CD::cmdPages_Click(int index)
 {
     if (index < 1 || index > m_lastPage)
         return;
-    // A page that cannot be written keeps the user on it.
-    if (!moduleState().saveWithValidation && !saveCurrentPage())
+    // A page that cannot be written keeps the user on it; one left unchanged is not written.
+    const ClausePage *current = createdPage(m_current);
+    if (!moduleState().saveWithValidation && current && current->hasUnsavedChanges() && !saveCurrentPage())
         return;
     m_current = index;
     for (int slot = 1; slot <= m_lastPage; ++slot)
@@ -454,8 +455,10 @@ void Form3CD::runCommand(EditorCommand command)
 void Form3CD::reloadPages()
 {
     for (ClausePage *window : std::as_const(m_pages)) {
-        if (window)
+        if (window) {
             window->DisplayData();
+            window->trackEdits();
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "JsonLineWriter.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -9,6 +11,23 @@ void appendLiteral(QByteArray &out, QStringView value)
     out += '"';
     const qsizetype n = value.size();
     for (qsizetype i = 0; i < n; ++i) {
+        // A run of printable ASCII, most of any text, goes in at once.
+        qsizetype end = i;
+        while (end < n && value[end].unicode() >= 0x20 && value[end].unicode() < 0x80 && value[end] != u'"' &&
+               value[end] != u'\\')
+            ++end;
+        if (end > i) {
+            char run[256];
+            while (i < end) {
+                const qsizetype count = std::min<qsizetype>(end - i, sizeof run);
+                for (qsizetype k = 0; k < count; ++k)
+                    run[k] = char(value[i + k].unicode());
+                out.append(run, count);
+                i += count;
+            }
+            --i;
+            continue;
+        }
         const char16_t c = value[i].unicode();
         if (c >= 0x20 && c < 0x80) {
             if (c == '"' || c == '\\')

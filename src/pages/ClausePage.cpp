@@ -2,6 +2,7 @@
 
 #include "ClauseGrid.h"
 #include "ClauseSection.h"
+#include "PageEdits.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -22,7 +23,8 @@
 
 ClausePage::ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidget *parent)
     : QWidget(parent), m_page(page), m_slot(slot), m_pageNo(pageNo),
-      m_report(std::make_unique<ReportModel>(ReportKey::current()))
+      m_report(std::make_unique<ReportModel>(ReportKey::current())),
+      m_edits(new PageEdits(this))
 {
     setObjectName(pageNo == 101 ? QStringLiteral("frmPage1CB") : QStringLiteral("frmPage%1").arg(slot));
     auto *outer = new QVBoxLayout(this);
@@ -99,6 +101,7 @@ bool ClausePage::SaveData()
         ClauseStore::deletePage(m_pageNo);
         writeRows();
         transaction.commit();
+        m_edits->watch(this);
         return true;
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
@@ -119,6 +122,22 @@ bool ClausePage::checkValues()
             return false;
     }
     return true;
+}
+
+void ClausePage::trackEdits()
+{
+    m_edits->watch(this);
+    try {
+        if (!ClauseStore::hasRows(m_pageNo))
+            m_edits->markChanged();
+    } catch (const DbError &) {
+        m_edits->markChanged();
+    }
+}
+
+bool ClausePage::hasUnsavedChanges() const
+{
+    return m_edits->changed();
 }
 
 bool ClausePage::validateForm(bool)

@@ -7,6 +7,7 @@
 #include <memory>
 
 class ClauseSection;
+class PageEdits;
 class ReportModel;
 class QLabel;
 class QVBoxLayout;
@@ -41,6 +42,12 @@ public:
     // Empties every clause (the main window's Clear).
     virtual void clearAll();
 
+    // Counts the user's changes afresh, once the page shows its stored rows.
+    void trackEdits();
+    // Whether leaving the page has to write it: something was changed since the page was
+    // shown or saved, or it shows what is not stored yet (the defaults of a page with no rows).
+    bool hasUnsavedChanges() const;
+
     QList<ClauseSection *> sections() const { return m_sections; }
     ClauseSection *section(const QString &key) const;
     QLabel *hintLabel() const { return m_hint; }
@@ -65,4 +72,5 @@ private:
     std::unique_ptr<ReportModel> m_report;
     QList<ClauseSection *> m_sections;
     QLabel *m_hint;
+    PageEdits *m_edits;
 };

@@ -37,9 +37,10 @@ void registerPagesWithRules()
     PageRegistry::registerAll();
 }
 
-ClausePage *create(FormKind kind, int slot, QWidget *parent)
+namespace
 {
-    registerPagesWithRules();
+ClausePage *shown(FormKind kind, int slot, QWidget *parent)
+{
     const auto it = makers().constFind({int(kind), slot});
     if (it != makers().constEnd())
         return (*it)(slot, parent);
@@ -55,6 +56,15 @@ ClausePage *create(FormKind kind, int slot, QWidget *parent)
     const int pageNo = slot == 1 && kind == FormKind::F3CB ? 101 : slot;
     auto *window = new ClausePage(page, slot, pageNo, parent);
     window->DisplayData();
+    return window;
+}
+} // namespace
+
+ClausePage *create(FormKind kind, int slot, QWidget *parent)
+{
+    registerPagesWithRules();
+    ClausePage *window = shown(kind, slot, parent);
+    window->trackEdits();
     return window;
 }
 

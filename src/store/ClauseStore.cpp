@@ -34,26 +34,6 @@ QString marks(int count)
     return m.join(u',');
 }
 
-ClauseRow rowFrom(const Recordset &rs, int firstValue, int count)
-{
-    ClauseRow row;
-    for (int i = 0; i < count; ++i)
-        row.cols << rs.Fields(firstValue + i);
-    return row;
-}
-
-// A grid row carries its row number; one whose values are all empty is not written.
-bool isEmptyGridRow(const ClauseRow &row, int valueColumns)
-{
-    if (row.col(valueColumns).isEmpty())
-        return false;
-    for (int c = 1; c < valueColumns; ++c) {
-        if (!row.col(c).trimmed().isEmpty())
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 void insertRow(int page, const QString &point, const QStringList &cols, const QString &formName)
@@ -75,43 +55,23 @@ void insertRow(int page, const QString &point, const QStringList &cols, const QS
 void insertRows(int page, const QString &point, const QList<QStringList> &rows, bool withSequence)
 {
     const ModuleState &m = moduleState();
-    HostContext &h = host();
-    Database &db = h.DBObj();
-    const int seqNumber = m.valueColumns();
-    int columns = 0;
-    for (const QStringList &row : rows)
-        columns = std::max(columns, int(row.size()));
-    columns = std::min(columns, withSequence ? seqNumber - 1 : seqNumber);
-    QString columnList = valueColumnList(columns);
-    int bindCount = columns;
-    if (withSequence) {
-        columnList += (columns ? QStringLiteral(",") : QString()) + m.sequenceColumn();
-        ++bindCount;
-    }
-    if (bindCount == 0)
-        return;
-    QSqlQuery insert = db.prepare(
-        QStringLiteral("INSERT INTO %1 (Code_No,FYr,PointNo,PageNo,FormName,%2) VALUES (?,?,?,?,?,%3)")
-            .arg(m.clauseTable, columnList, marks(bindCount)));
-    const QString code = h.Temp_Code();
-    const QString year = h.yearKey();
+    const int valueColumns = withSequence ? m.valueColumns() - 1 : m.valueColumns();
     const QString formName = m.formNameForPage(page);
+    QList<ClauseRow> stored;
+    stored.reserve(rows.size());
     for (int r = 0; r < rows.size(); ++r) {
-        const QStringList &row = rows.at(r);
+        const QStringList &cells = rows.at(r);
         // An empty grid row is not written; the others keep their place in the sequence.
-        if (std::all_of(row.begin(), row.end(), [](const QString &cell) { return cell.isEmpty(); }))
+        if (std::all_of(cells.begin(), cells.end(), [](const QString &cell) { return cell.isEmpty(); }))
             continue;
-        insert.bindValue(0, code);
-        insert.bindValue(1, year);
-        insert.bindValue(2, point);
-        insert.bindValue(3, page);
-        insert.bindValue(4, formName);
-        for (int c = 0; c < columns; ++c)
-            insert.bindValue(5 + c, textOrNull(row.value(c)));
-        if (withSequence)
-            insert.bindValue(5 + columns, QString::number(r + 1));
-        db.exec(insert);
+        ClauseRow row{page, formName, point, cells.mid(0, valueColumns)};
+        if (withSequence) {
+            row.cols.resize(valueColumns);
+            row.cols << QString::number(r + 1);
+        }
+        stored << row;
     }
+    insertStoredRows(ReportKey::current(), stored);
 }
 
 void deletePage(int page)
@@ -130,24 +90,7 @@ void deletePage(const ReportKey &key, int page)
 
 void insertStoredRows(const ReportKey &key, const QList<ClauseRow> &rows)
 {
-    const ModuleState &m = key.form;
-    const int columns = m.valueColumns();
-    Database &db = host().DBObj();
-    QSqlQuery insert = db.prepare(
-        QStringLiteral("INSERT INTO %1 (Code_No,FYr,PointNo,PageNo,FormName,%2) VALUES (?,?,?,?,?,%3)")
-            .arg(m.clauseTable, valueColumnList(columns), marks(columns)));
-    for (const ClauseRow &row : rows) {
-        if (isEmptyGridRow(row, columns))
-            continue;
-        insert.bindValue(0, key.client);
-        insert.bindValue(1, key.yearKey);
-        insert.bindValue(2, row.point);
-        insert.bindValue(3, row.page);
-        insert.bindValue(4, row.formName.isEmpty() ? m.formNameForPage(row.page) : row.formName);
-        for (int c = 0; c < columns; ++c)
-            insert.bindValue(5 + c, textOrNull(row.col(c + 1)));
-        db.exec(insert);
-    }
+    insertStoredRows(host().DBObj(), key, rows);
 }
 
 void deleteTick(const QString &point)
@@ -175,19 +118,30 @@ QList<ClauseRow> readRows(const ReportKey &key, const QString &condition, const 
                           const QString &order)
 {
     const ModuleState &m = key.form;
+    const int columns = m.valueColumns();
     QVariantList binds{key.client, key.yearKey};
     binds += extraBinds;
-    Recordset rs = host().DBObj().Execute(
+    QSqlQuery query = host().DBObj().select(
         QStringLiteral("SELECT PageNo, FormName, PointNo, %1 FROM %2 WHERE Code_No=? AND FYr=?%3 ORDER BY %4")
-            .arg(valueColumnList(m.valueColumns()), m.clauseTable, condition, order),
+            .arg(valueColumnList(columns), m.clauseTable, condition, order),
         binds);
     QList<ClauseRow> rows;
-    for (; !rs.Eof(); rs.MoveNext()) {
-        ClauseRow row = rowFrom(rs, 3, m.valueColumns());
-        row.page = rs.Fields(0).toInt();
-        row.formName = rs.Fields(1);
-        row.point = rs.Fields(2);
-        rows << row;
+    while (query.next()) {
+        ClauseRow row;
+        row.page = query.value(0).toInt();
+        // Rows of a point follow each other: they share the text of its name.
+        row.formName = query.value(1).toString();
+        row.point = query.value(2).toString();
+        if (!rows.isEmpty()) {
+            if (rows.constLast().formName == row.formName)
+                row.formName = rows.constLast().formName;
+            if (rows.constLast().point == row.point)
+                row.point = rows.constLast().point;
+        }
+        row.cols.reserve(columns);
+        for (int i = 0; i < columns; ++i)
+            row.cols << query.value(3 + i).toString();
+        rows << std::move(row);
     }
     return rows;
 }
@@ -205,6 +159,19 @@ QList<ClauseRow> readPage(int page)
     return readRows(ReportKey::current(), QStringLiteral(" AND PageNo=? AND FormName=?"),
                     {page, moduleState().formNameForPage(page)},
                     QStringLiteral("convert(%1,signed)").arg(moduleState().sequenceColumn()));
+}
+
+bool hasRows(int page)
+{
+    const ReportKey key = ReportKey::current();
+    return !host()
+                .DBObj()
+                .Execute(
+                    QStringLiteral("SELECT 1 FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND FormName=? "
+                                   "LIMIT 1")
+                        .arg(key.form.clauseTable),
+                    {key.client, key.yearKey, page, key.form.formNameForPage(page)})
+                .Eof();
 }
 
 QList<ClauseRow> readAll()

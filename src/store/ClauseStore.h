@@ -8,6 +8,7 @@
 // form name, page and point, with up to 23 text columns. These routines read and write
 // such rows for the current host client and year and the open form of moduleState().
 // Errors raise DbError into the caller's trap.
+class Database;
 struct ReportKey;
 
 namespace ClauseStore
@@ -35,11 +36,17 @@ void insertRow(int page, const QString &point, const QStringList &cols, const QS
 void insertRows(int page, const QString &point, const QList<QStringList> &rows, bool withSequence = true);
 QList<ClauseRow> readPoint(int page, const QString &point, bool ordered = true);
 QList<ClauseRow> readPage(int page);
+// Whether the page holds any row of its form name.
+bool hasRows(int page);
 // All rows of the client and year, ordered by page, point and sequence.
 QList<ClauseRow> readAll();
 QList<ClauseRow> readAll(const ReportKey &key);
 // Writes rows as they are kept, all columns with the sequence among them; a grid row
-// whose values are all empty is not written.
+// whose values are all empty is not written. Every writer of many rows (a page's grids, an
+// import) goes through here: several rows a statement on a server, one prepared statement
+// on SQLite.
 void insertStoredRows(const ReportKey &key, const QList<ClauseRow> &rows);
+void insertStoredRows(Database &db, const ReportKey &key, const QList<ClauseRow> &rows);
+void insertStoredRows(Database &db, const ReportKey &key, const QList<const ClauseRow *> &rows);
 
 } // namespace ClauseStore

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
+#include <limits>
 
 namespace
 {
@@ -135,11 +136,24 @@ void Database::reconnectIfLost()
         throw DbError(QStringLiteral("The database server %1 cannot be reached: %2")
                           .arg(m_url.toString(), rawText(m_db.lastError())));
     m_lost = false;
+    m_statementBytes = 0;
     startSession();
+}
+
+void Database::forgetTablesAfter(const QString &sql)
+{
+    const QStringView head = QStringView(sql).trimmed().left(6);
+    for (const char *verb : {"CREATE", "DROP", "ALTER", "RENAME"}) {
+        if (head.startsWith(QLatin1String(verb), Qt::CaseInsensitive)) {
+            m_tables.reset();
+            return;
+        }
+    }
 }
 
 void Database::runRaw(const QString &sql)
 {
+    forgetTablesAfter(sql);
     QSqlQuery query(m_db);
     if (!query.exec(sql))
         fail(query.lastError(), sql);
@@ -151,8 +165,18 @@ QSqlQuery Database::prepare(const QString &sql)
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     const QString translated = m_dialect.translate(sql);
+    forgetTablesAfter(translated);
     if (!query.prepare(translated))
         fail(query.lastError(), translated);
+    return query;
+}
+
+QSqlQuery Database::select(const QString &sql, const QVariantList &binds)
+{
+    QSqlQuery query = prepare(sql);
+    for (const QVariant &v : binds)
+        query.addBindValue(v);
+    exec(query);
     return query;
 }
 
@@ -175,6 +199,7 @@ Recordset Database::Execute(const QString &sql, int &affected, const QVariantLis
     if (translated.isEmpty())
         return {};
     reconnectIfLost();
+    forgetTablesAfter(translated);
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     bool ok;
@@ -237,13 +262,36 @@ void Database::RollbackTrans()
 
 bool Database::tableExists(const QString &name)
 {
-    return tableNames().contains(name.toLower());
+    const QString lower = name.toLower();
+    if (m_tables && m_tables->contains(lower))
+        return true;
+    m_tables = listTables();
+    return m_tables->contains(lower);
 }
 
 QSet<QString> Database::tableNames()
+{
+    if (!m_tables)
+        m_tables = listTables();
+    return *m_tables;
+}
+
+QSet<QString> Database::listTables()
 {
     QSet<QString> names;
     for (Recordset rs = Execute(m_dialect.listTablesSql()); !rs.Eof(); rs.MoveNext())
         names.insert(rs.Fields(0).toLower());
     return names;
+}
+
+qint64 Database::maxStatementBytes()
+{
+    if (m_dialect.isSQLite())
+        return std::numeric_limits<qint64>::max();
+    if (m_statementBytes == 0) {
+        Recordset rs = Execute(QStringLiteral("SELECT @@max_allowed_packet"));
+        const qint64 packet = rs.Eof() ? 0 : rs.Fields(0).toLongLong();
+        m_statementBytes = std::max<qint64>(packet > 0 ? packet : 4 * 1024 * 1024, 1024 * 1024) / 4;
+    }
+    return m_statementBytes;
 }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QVariantList>
 #include <memory>
+#include <optional>
 
 // The host's database connection (DBObj). Statements are written in the MySQL dialect
 // with '?' placeholders; every value is bound, never spliced into the text.
@@ -25,6 +26,10 @@ public:
 
     Recordset Execute(const QString &sql, const QVariantList &binds = {});
     Recordset Execute(const QString &sql, int &affected, const QVariantList &binds = {});
+
+    // A query run and left open, forward only, for a caller that turns its rows into its own
+    // form at once: a large read then holds its rows once rather than also as a Recordset.
+    QSqlQuery select(const QString &sql, const QVariantList &binds = {});
 
     // A prepared statement for repeated use (translated for this engine).
     QSqlQuery prepare(const QString &sql);
@@ -42,6 +47,13 @@ public:
     const DbUrl &url() const { return m_url; }
     QSqlDatabase &connection() { return m_db; }
 
+    // The most bytes one statement may carry: a quarter of the server's max_allowed_packet
+    // (read once a connection), unbounded on SQLite.
+    qint64 maxStatementBytes();
+
+    // Tables are listed once and again only after a statement that makes, drops or alters
+    // one on this connection, or when a name asked for is not among them (another
+    // workstation may have made it since): a bulk import asks for every file.
     bool tableExists(const QString &name);
     // Names of all tables, in lower case.
     QSet<QString> tableNames();
@@ -54,6 +66,8 @@ private:
     // that the next statement outside a transaction reconnects.
     [[noreturn]] void fail(const QSqlError &error, const QString &sql);
     void reconnectIfLost();
+    void forgetTablesAfter(const QString &sql);
+    QSet<QString> listTables();
 
     DbUrl m_url;
     QSqlDatabase m_db;
@@ -62,6 +76,8 @@ private:
     int m_depth = 0;
     bool m_rollbackOnly = false;
     bool m_lost = false;
+    qint64 m_statementBytes = 0;
+    std::optional<QSet<QString>> m_tables;
 };
 
 // Runs a block in one transaction: commit() makes it stick, leaving the scope without

@@ -43,11 +43,9 @@ QStringList splitCallArguments(const QString &sql, qsizetype open, qsizetype &cl
     return {};
 }
 
-// Rewrites every call of the named function (outside quoted text) with 'rewrite'.
-template <typename Rewrite> QString rewriteCalls(QString sql, const QString &name, Rewrite rewrite)
+// Rewrites every call that 'call' finds (outside quoted text) with 'rewrite'.
+template <typename Rewrite> QString rewriteCalls(QString sql, const QRegularExpression &call, Rewrite rewrite)
 {
-    const QRegularExpression call(QStringLiteral("\\b%1\\s*\\(").arg(name),
-                                  QRegularExpression::CaseInsensitiveOption);
     qsizetype from = 0;
     while (true) {
         const auto match = call.match(sql, from);
@@ -73,12 +71,33 @@ template <typename Rewrite> QString rewriteCalls(QString sql, const QString &nam
     }
 }
 
+QRegularExpression callOf(const char *name)
+{
+    return QRegularExpression(QStringLiteral("\\b%1\\s*\\(").arg(QLatin1String(name)),
+                              QRegularExpression::CaseInsensitiveOption);
+}
+
 } // namespace
 
 QString SqlDialect::translate(const QString &sql) const
 {
     if (m_engine == Engine::MySQL)
         return sql;
+    const auto found = m_translated.constFind(sql);
+    if (found != m_translated.constEnd())
+        return *found;
+    // Statements carry no values, so their number stays small; the bound only guards
+    // against a caller that builds a new text each time.
+    if (m_translated.size() >= 4096)
+        m_translated.clear();
+    return *m_translated.insert(sql, rewrite(sql));
+}
+
+QString SqlDialect::rewrite(const QString &sql) const
+{
+    static const QRegularExpression convertCall = callOf("convert");
+    static const QRegularExpression concatCall = callOf("concat");
+    static const QRegularExpression leftCall = callOf("left");
 
     const QString trimmed = sql.trimmed();
     if (trimmed.compare(QLatin1String("flush tables"), Qt::CaseInsensitive) == 0)
@@ -87,15 +106,15 @@ QString SqlDialect::translate(const QString &sql) const
         return QStringLiteral("BEGIN");
 
     QString out = sql;
-    out = rewriteCalls(out, QStringLiteral("convert"), [](const QStringList &args) {
+    out = rewriteCalls(out, convertCall, [](const QStringList &args) {
         if (args.size() == 2 && args[1].compare(QLatin1String("signed"), Qt::CaseInsensitive) == 0)
             return QStringLiteral("CAST(%1 AS INTEGER)").arg(args[0]);
         return QString();
     });
-    out = rewriteCalls(out, QStringLiteral("concat"), [](const QStringList &args) {
+    out = rewriteCalls(out, concatCall, [](const QStringList &args) {
         return QStringLiteral("(") + args.join(QLatin1String(" || ")) + QStringLiteral(")");
     });
-    out = rewriteCalls(out, QStringLiteral("left"), [](const QStringList &args) {
+    out = rewriteCalls(out, leftCall, [](const QStringList &args) {
         if (args.size() != 2)
             return QString();
         return QStringLiteral("substr(%1,1,%2)").arg(args[0], args[1]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -17,7 +18,8 @@ public:
     bool isSQLite() const { return m_engine == Engine::SQLite; }
 
     // Rewrites a MySQL statement for this engine; returns an empty string for statements
-    // that have no meaning here (such as "Flush Tables" on SQLite).
+    // that have no meaning here (such as "Flush Tables" on SQLite). A statement is rewritten
+    // once and then found again: the same few statements run for every row and every page.
     QString translate(const QString &sql) const;
 
     // Column types for table definitions.
@@ -43,5 +45,8 @@ public:
     QString listTablesSql() const;
 
 private:
+    QString rewrite(const QString &sql) const;
+
     Engine m_engine;
+    mutable QHash<QString, QString> m_translated;
 };

@@ -3,11 +3,13 @@
 #include "editor/Form3CD.h"
 #include "pages/ClausePage.h"
 #include "pages/ClauseSection.h"
+#include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
 #include "store/ModuleState.h"
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 
 namespace
@@ -83,10 +85,13 @@ TEST_P(EditorWindow, OpensOnTheFirstPageWithPreviousDisabled)
     EXPECT_TRUE(env->prompt().shown().empty());
 }
 
-TEST_P(EditorWindow, MovingFromPageThreeToSevenSavesPageThreeOnly)
+TEST_P(EditorWindow, MovingFromAnEditedPageThreeToSevenSavesPageThreeOnly)
 {
     editor->cmdPages_Click(3);
     markEveryPage();
+    auto *grid = editor->page(3)->findChild<QTableWidget *>("grd10a");
+    grid->setRowCount(grid->rowCount() + 1);
+    WidgetValues::setCellText(grid, grid->rowCount() - 1, 0, "Trading in textiles");
     editor->pageButton(7)->click();
     EXPECT_EQ(editor->currentPage(), 7);
     EXPECT_EQ(savedPages(), QList<int>{3});
@@ -94,6 +99,18 @@ TEST_P(EditorWindow, MovingFromPageThreeToSevenSavesPageThreeOnly)
     EXPECT_TRUE(editor->pageButton(3)->styleSheet().isEmpty());
     // What page 3 showed is written back.
     EXPECT_TRUE(hasPoint(3, "10a"));
+}
+
+TEST_P(EditorWindow, LeavingAPageThatWasNotChangedWritesNothing)
+{
+    editor->cmdPages_Click(4);
+    markEveryPage();
+    editor->cmdPages_Click(7);
+    editor->cmdPages_Click(3);
+    EXPECT_TRUE(savedPages().isEmpty());
+    // The explicit Save still writes the page.
+    editor->cmdSave_Click();
+    EXPECT_EQ(savedPages(), QList<int>{3});
 }
 
 TEST_P(EditorWindow, NextAndPreviousFollowThePages)

@@ -86,10 +86,8 @@ ImportDocument ImportDocument::read(const QString &path)
     }
     // Editors on Windows put a byte-order mark before UTF-8 text too.
     const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    QString text = QString::fromUtf8(bytes.constData() + bom, bytes.size() - bom);
+    std::optional<JsonValue> parsed = JSON::ParseJsonUtf8(QByteArrayView(bytes).sliced(bom));
     bytes = QByteArray();
-    std::optional<JsonValue> parsed = JSON::ParseJson(text);
-    text = QString();
     doc.failure = QStringLiteral("Invalid JSON File");
     if (!parsed || !JSON::ParserErrors().isEmpty())
         return doc;

@@ -34,6 +34,13 @@ struct ImportDocument {
     // The form key's object; a null value unless the status is Ok.
     const JsonValue &formKey() const;
 
+    // Lets go of the parsed document; the form key reads as null from then on.
+    void release()
+    {
+        m_formKey = nullptr;
+        document.reset();
+    }
+
     static ImportDocument read(const QString &path);
 
 private:

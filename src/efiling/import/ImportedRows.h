@@ -34,6 +34,13 @@ public:
 
     bool has(int page, const QString &point) const { return m_first.contains(keyOf(page, point)); }
     const QList<Row> &rows() const { return m_rows; }
+    // The rows, moved out; nothing is left.
+    QList<Row> takeRows() &&
+    {
+        m_first.clear();
+        m_count.clear();
+        return std::move(m_rows);
+    }
 
 private:
     static QString keyOf(int page, const QString &point) { return QString::number(page) + u'|' + point; }

@@ -2,6 +2,7 @@
 
 #include "ClauseBlockReader.h"
 #include "DeclarationReader.h"
+#include "ImportDocument.h"
 #include "ImportTarget.h"
 #include "OptionAnswers.h"
 #include "ReadContext.h"
@@ -53,30 +54,36 @@ ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
     return rows;
 }
 
+// The report the rows give, made whole by the rules every writer of a report applies: block
+// texts of earlier versions, computed values, and the Part A rows the file does not carry.
+std::unique_ptr<ReportModel> modelOf(const ImportTarget &target, QList<ImportedRows::Row> rows)
+{
+    auto made = std::make_unique<ReportModel>(ReportKey{target.client, target.yearKey, target.report});
+    for (ImportedRows::Row &row : rows) {
+        QStringList cols = std::move(row.cols);
+        if (!row.sequence.isEmpty()) {
+            cols.resize(ImportedRows::kValueColumns);
+            cols << std::exchange(row.sequence, {});
+        }
+        made->append({row.page, target.report.formNameForPage(row.page), row.point, std::move(cols)});
+    }
+    rows = {};
+    ReportRules::applyAll(*made);
+    return made;
+}
+
 } // namespace
 
 std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const JsonValue &formKey)
 {
-    const ImportedRows rows = rowsOf(formKey, target.report.formCode);
-    // What the file gives, made whole by the rules every writer of a report applies: block
-    // texts of earlier versions, computed values, and the Part A rows the file does not carry.
-    auto made = std::make_unique<ReportModel>(ReportKey{target.client, target.yearKey, target.report});
-    ReportModel &report = *made;
-    for (const ImportedRows::Row &row : rows.rows()) {
-        QStringList cols = row.cols;
-        if (!row.sequence.isEmpty()) {
-            cols.resize(ImportedRows::kValueColumns);
-            cols << row.sequence;
-        }
-        report.append({row.page, target.report.formNameForPage(row.page), row.point, cols});
-    }
-    ReportRules::applyAll(report);
-    return made;
+    return modelOf(target, rowsOf(formKey, target.report.formCode).takeRows());
 }
 
-void replace(const ImportTarget &target, const JsonValue &formKey)
+void replace(const ImportTarget &target, ImportDocument document)
 {
-    ReportReplacement::replace(host().DBObj(), target, *reportOf(target, formKey));
+    QList<ImportedRows::Row> rows = rowsOf(document.formKey(), target.report.formCode).takeRows();
+    document.release();
+    ReportReplacement::replace(host().DBObj(), target, *modelOf(target, std::move(rows)));
 }
 
 } // namespace ReportImport

@@ -71,7 +71,7 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
     if (file.isEmpty())
         return false;
     try {
-        const ImportDocument doc = ImportDocument::read(file);
+        ImportDocument doc = ImportDocument::read(file);
         if (doc.status != ImportDocument::Status::Ok && doc.status != ImportDocument::Status::NotForm3CD) {
             prompts().message(doc.failure, QStringLiteral("Error"), PromptIcon::Critical);
             return false;
@@ -83,7 +83,7 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
         if (CarryCommands::offerCarry(doc))
             return CarryCommands::carryDocument(doc, form);
         HostContext &h = host();
-        ReportImport::replace(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc.formKey());
+        ReportImport::replace(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), std::move(doc));
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
         return false;
@@ -100,7 +100,7 @@ bool clsImportJSON::importFile(const QString &file, const QString &client, const
 {
     if (!HostSchema::isValidYearKey(yearKey))
         return false;
-    const ImportDocument doc = ImportDocument::read(file);
+    ImportDocument doc = ImportDocument::read(file);
     if (doc.status != ImportDocument::Status::Ok)
         return false;
     try {
@@ -109,7 +109,8 @@ bool clsImportJSON::importFile(const QString &file, const QString &client, const
         const FormKind stored = ReportForm::stored(host().DBObj(), client, yearKey);
         if (stored != FormKind::None && stored != doc.form)
             return false;
-        ReportImport::replace(ImportTarget::of(client, yearKey, doc.form), doc.formKey());
+        const FormKind form = doc.form;
+        ReportImport::replace(ImportTarget::of(client, yearKey, form), std::move(doc));
         return true;
     } catch (const DbError &e) {
         qWarning().noquote() << file << e.message();

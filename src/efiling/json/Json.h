@@ -2,6 +2,7 @@
 
 #include "JsonValue.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -15,6 +16,9 @@ namespace JSON
 // The root object or array, or nothing when the text does not begin (after white space,
 // parentheses and comments) with "{" or "[". Replaces the error text of the previous parse.
 std::optional<JsonValue> ParseJson(const QString &text);
+// The same from UTF-8 text as a file holds it, without converting the whole text first;
+// error positions count bytes.
+std::optional<JsonValue> ParseJsonUtf8(QByteArrayView text);
 
 // The error text of the last parse on this thread: zero or more lines, each ending in CR LF.
 QString ParserErrors();

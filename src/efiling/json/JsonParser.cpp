@@ -1,6 +1,9 @@
 #include "Json.h"
 #include "cStringBuilder.h"
 
+#include <QHash>
+#include <type_traits>
+
 namespace
 {
 
@@ -14,12 +17,12 @@ constexpr char16_t DuplicateKey[] = u"This key is already associated with an ele
 // Per thread so that a parse on a worker thread cannot clobber the errors another reads.
 thread_local QString lastErrors;
 
-bool isKeySpace(QChar c)
+bool isKeySpace(char16_t c)
 {
     return c == u'\r' || c == u'\n' || c == u'\t' || c == u' ';
 }
 
-bool isNumberCharacter(QChar c)
+bool isNumberCharacter(char16_t c)
 {
     return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.' || c == u'e' || c == u'E';
 }
@@ -77,33 +80,64 @@ QString decimalText(QStringView run)
     return decimal;
 }
 
-int hexDigit(QChar c)
+int hexDigit(char16_t c)
 {
     if (c >= u'0' && c <= u'9')
-        return c.unicode() - u'0';
+        return c - u'0';
     if (c >= u'a' && c <= u'f')
-        return c.unicode() - u'a' + 10;
+        return c - u'a' + 10;
     if (c >= u'A' && c <= u'F')
-        return c.unicode() - u'A' + 10;
+        return c - u'A' + 10;
     return -1;
 }
 
-// Reads one text from a position counted from 0 (errors show it counted from 1). Every
-// step either consumes at least one character or stops the whole parse, so no input can
-// make it loop; every read checks the end of the text first.
-class Reader
+// The two kinds of text the reader takes: UTF-16 (a QString) and the UTF-8 bytes of a file,
+// read as they are so that a large file is never held a second time as UTF-16. Everything
+// the reader looks at to find its way is ASCII, the same in both; only the texts it keeps
+// are converted.
+struct Utf16Text {
+    using View = QStringView;
+    static char16_t code(QChar c) { return c.unicode(); }
+    static QString text(View v) { return v.toString(); }
+    static bool startsWith(View v, QStringView word) { return v.startsWith(word); }
+};
+
+struct Utf8Text {
+    using View = QByteArrayView;
+    // Bytes of a multi-byte character read as codes of 0x80 and above: none is ASCII.
+    static char16_t code(char c) { return char16_t(static_cast<unsigned char>(c)); }
+    static QString text(View v) { return QString::fromUtf8(v); }
+    static bool startsWith(View v, QStringView word)
+    {
+        if (v.size() < word.size())
+            return false;
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            if (code(v[i]) != word[i].unicode())
+                return false;
+        }
+        return true;
+    }
+};
+
+// Reads one text from a position counted from 0 (errors show it counted from 1, in the
+// units of the text). Every step either consumes at least one unit or stops the whole
+// parse, so no input can make it loop; every read checks the end of the text first.
+template <typename Text> class Reader
 {
 public:
-    explicit Reader(QStringView text) : m_text(text) {}
+    using View = typename Text::View;
+    explicit Reader(View text) : m_text(text) {}
 
     std::optional<JsonValue> root();
     QString errors() const { return m_errors; }
 
 private:
     bool atEnd() const { return m_pos >= m_text.size(); }
-    QChar current() const { return atEnd() ? QChar() : m_text[m_pos]; }
+    char16_t at(qsizetype i) const { return Text::code(m_text[i]); }
+    char16_t current() const { return atEnd() ? char16_t(0) : at(m_pos); }
     QString position() const { return QString::number(m_pos + 1); }
-    QStringView rest() const { return m_text.sliced(m_pos); }
+    View rest() const { return m_text.sliced(m_pos); }
+    static QString shown(View v) { return Text::text(v); }
 
     void skip();
     std::optional<JsonValue> readValue();
@@ -124,15 +158,18 @@ private:
         error(line);
         m_stopped = true;
     }
+    // Each key is kept once: a file repeats the same few dozen keys in every row.
+    QString shared(const QString &key);
 
-    QStringView m_text;
+    View m_text;
+    QHash<QString, QString> m_keys;
     qsizetype m_pos = 0;
     int m_depth = 0;
     bool m_stopped = false;
     QString m_errors;
 };
 
-std::optional<JsonValue> Reader::root()
+template <typename Text> std::optional<JsonValue> Reader<Text>::root()
 {
     skip();
     if (current() != u'{' && current() != u'[') {
@@ -144,24 +181,26 @@ std::optional<JsonValue> Reader::root()
 
 // White space, parentheses, "//" comments to the end of the line and "/*" comments to "*/"
 // (or to the end of the text when never closed).
-void Reader::skip()
+template <typename Text> void Reader<Text>::skip()
 {
     while (!atEnd()) {
-        const QChar c = m_text[m_pos];
+        const char16_t c = at(m_pos);
         if (isKeySpace(c) || c == u'(' || c == u')') {
             ++m_pos;
             continue;
         }
         if (c != u'/' || m_pos + 1 >= m_text.size())
             return;
-        const QChar next = m_text[m_pos + 1];
+        const char16_t next = at(m_pos + 1);
         if (next == u'/') {
             m_pos += 2;
-            while (!atEnd() && m_text[m_pos] != u'\n' && m_text[m_pos] != u'\r')
+            while (!atEnd() && at(m_pos) != u'\n' && at(m_pos) != u'\r')
                 ++m_pos;
         } else if (next == u'*') {
-            const qsizetype close = m_text.indexOf(u"*/", m_pos + 2);
-            m_pos = close < 0 ? m_text.size() : close + 2;
+            qsizetype close = m_pos + 2;
+            while (close + 1 < m_text.size() && !(at(close) == u'*' && at(close + 1) == u'/'))
+                ++close;
+            m_pos = close + 1 < m_text.size() ? close + 2 : m_text.size();
         } else {
             return;
         }
@@ -169,12 +208,12 @@ void Reader::skip()
 }
 
 // Nothing at the end of the text, or when the parse has stopped.
-std::optional<JsonValue> Reader::readValue()
+template <typename Text> std::optional<JsonValue> Reader<Text>::readValue()
 {
     skip();
     if (atEnd())
         return std::nullopt;
-    switch (current().unicode()) {
+    switch (current()) {
     case u'{':
     case u'[':
         return readContainer();
@@ -191,7 +230,7 @@ std::optional<JsonValue> Reader::readValue()
     return readNumber();
 }
 
-std::optional<JsonValue> Reader::readContainer()
+template <typename Text> std::optional<JsonValue> Reader<Text>::readContainer()
 {
     if (m_depth == MaxDepth) {
         stop(QStringLiteral("Nesting too deep at position %1").arg(position()));
@@ -203,14 +242,15 @@ std::optional<JsonValue> Reader::readContainer()
     return container;
 }
 
-JsonValue Reader::readObject()
+template <typename Text> JsonValue Reader<Text>::readObject()
 {
     JsonValue object = JsonValue::object();
     ++m_pos;
     while (!m_stopped) {
         skip();
         if (atEnd()) {
-            error(QStringLiteral("Missing '}': %1").arg(m_text.right(20)));
+            error(QStringLiteral("Missing '}': %1")
+                      .arg(shown(m_text.last(std::min<qsizetype>(20, m_text.size())))));
             break;
         }
         if (current() == u'}') {
@@ -225,7 +265,7 @@ JsonValue Reader::readObject()
         std::optional<JsonValue> value = readValue();
         if (!value)
             continue;
-        if (!object.Add(key, std::move(*value))) {
+        if (!object.Add(shared(key), std::move(*value))) {
             error(QStringLiteral("%1: %2").arg(QStringView(DuplicateKey), key));
             break;
         }
@@ -233,14 +273,15 @@ JsonValue Reader::readObject()
     return object;
 }
 
-JsonValue Reader::readArray()
+template <typename Text> JsonValue Reader<Text>::readArray()
 {
     JsonValue array = JsonValue::array();
     ++m_pos;
     while (!m_stopped) {
         skip();
         if (atEnd()) {
-            error(QStringLiteral("Missing ']': %1").arg(m_text.right(20)));
+            error(QStringLiteral("Missing ']': %1")
+                      .arg(shown(m_text.last(std::min<qsizetype>(20, m_text.size())))));
             break;
         }
         if (current() == u']') {
@@ -254,59 +295,91 @@ JsonValue Reader::readArray()
         if (std::optional<JsonValue> value = readValue())
             array.Append(std::move(*value));
     }
+    array.squeeze();
     return array;
+}
+
+template <typename Text> QString Reader<Text>::shared(const QString &key)
+{
+    const auto found = m_keys.constFind(key);
+    if (found != m_keys.cend())
+        return *found;
+    m_keys.insert(key, key);
+    return key;
 }
 
 // Runs to the first ":" outside quotes. Quotes may open anywhere in the key; white space
 // is dropped even inside them, and there are no escapes in keys.
-QString Reader::readKey()
+template <typename Text> QString Reader<Text>::readKey()
 {
     QString key;
-    QChar quote;
+    char16_t quote = 0;
+    qsizetype run = m_pos; // the start of the characters not yet added to the key
+    const auto keep = [&](qsizetype end) {
+        if (end > run)
+            key += shown(m_text.sliced(run, end - run));
+    };
     while (!atEnd()) {
-        const QChar c = m_text[m_pos];
-        if (quote.isNull()) {
+        const char16_t c = at(m_pos);
+        if (quote == 0) {
             if (c == u':') {
+                keep(m_pos);
                 ++m_pos;
-                break;
+                return key;
             }
             if (c == u'"' || c == u'\'') {
+                keep(m_pos);
                 quote = c;
-                ++m_pos;
+                run = ++m_pos;
                 continue;
             }
         } else if (c == quote) {
-            quote = QChar();
+            keep(m_pos);
+            quote = 0;
             ++m_pos;
             skip();
+            run = m_pos;
             if (current() != u':') {
                 error(QStringLiteral("Invalid Key at position %1 : %2").arg(position(), key));
-                break;
+                return key;
             }
             continue;
         }
-        if (!isKeySpace(c))
-            key += c;
+        if (isKeySpace(c)) {
+            keep(m_pos);
+            run = m_pos + 1;
+        }
         ++m_pos;
     }
+    keep(m_pos);
     return key;
 }
 
 // Ends at the quote that opened it; an unterminated string keeps what it read.
-QString Reader::readString()
+template <typename Text> QString Reader<Text>::readString()
 {
-    const QChar quote = m_text[m_pos++];
+    const char16_t quote = at(m_pos++);
+    qsizetype end = m_pos;
+    while (end < m_text.size() && at(end) != quote && at(end) != u'\\')
+        ++end;
+    // Most strings hold no escape: they are converted straight from the text.
+    if (end < m_text.size() && at(end) == quote) {
+        const QString plain = shown(m_text.sliced(m_pos, end - m_pos));
+        m_pos = end + 1;
+        return plain;
+    }
     cStringBuilder text;
     while (!atEnd()) {
-        qsizetype end = m_pos;
-        while (end < m_text.size() && m_text[end] != quote && m_text[end] != u'\\')
+        end = m_pos;
+        while (end < m_text.size() && at(end) != quote && at(end) != u'\\')
             ++end;
-        text.Append(m_text.sliced(m_pos, end - m_pos));
+        if (end > m_pos)
+            text.Append(shown(m_text.sliced(m_pos, end - m_pos)));
         m_pos = end;
         if (atEnd())
             break;
         ++m_pos;
-        if (m_text[m_pos - 1] == quote)
+        if (at(m_pos - 1) == quote)
             break;
         if (!atEnd())
             readEscape(text);
@@ -317,10 +390,14 @@ QString Reader::readString()
 // The letter after a backslash. "\u" takes the next four hexadecimal digits as one UTF-16
 // code unit, so a pair of escapes makes a surrogate pair and a lone one stays lone; without
 // four digits the "u" stands for itself, like any letter that is not an escape.
-void Reader::readEscape(cStringBuilder &text)
+template <typename Text> void Reader<Text>::readEscape(cStringBuilder &text)
 {
-    const QChar letter = m_text[m_pos++];
-    switch (letter.unicode()) {
+    const char16_t letter = at(m_pos);
+    // A character beyond ASCII after a backslash stands for itself: it is left in the text.
+    if (std::is_same_v<Text, Utf8Text> && letter >= 0x80)
+        return;
+    ++m_pos;
+    switch (letter) {
     case u'b':
         text.Append(QChar(0x08));
         return;
@@ -340,8 +417,8 @@ void Reader::readEscape(cStringBuilder &text)
         if (m_pos + 4 <= m_text.size()) {
             char16_t code = 0;
             qsizetype i = 0;
-            for (; i < 4 && hexDigit(m_text[m_pos + i]) >= 0; ++i)
-                code = char16_t(code * 16 + hexDigit(m_text[m_pos + i]));
+            for (; i < 4 && hexDigit(at(m_pos + i)) >= 0; ++i)
+                code = char16_t(code * 16 + hexDigit(at(m_pos + i)));
             if (i == 4) {
                 text.Append(QChar(code));
                 m_pos += 4;
@@ -350,34 +427,37 @@ void Reader::readEscape(cStringBuilder &text)
         }
         break;
     }
-    text.Append(letter);
+    text.Append(QChar(letter));
 }
 
 // The run of number characters. A run that reaches the end of the text gives no value: the
 // text was cut off inside the number, so its last digits may be missing.
-std::optional<JsonValue> Reader::readNumber()
+template <typename Text> std::optional<JsonValue> Reader<Text>::readNumber()
 {
     const qsizetype start = m_pos;
-    while (!atEnd() && isNumberCharacter(m_text[m_pos]))
+    while (!atEnd() && isNumberCharacter(at(m_pos)))
         ++m_pos;
     if (atEnd())
         return std::nullopt;
-    const QString decimal = decimalText(m_text.sliced(start, m_pos - start));
+    const QString decimal = decimalText(shown(m_text.sliced(start, m_pos - start)));
     if (decimal.isEmpty()) {
         m_pos = start;
-        stop(QStringLiteral("Invalid Number at position %1 : %2").arg(position(), rest().left(20)));
+        stop(QStringLiteral("Invalid Number at position %1 : %2")
+                 .arg(position(), shown(rest().first(std::min<qsizetype>(20, rest().size())))));
         return std::nullopt;
     }
     return JsonValue::number(decimal);
 }
 
-std::optional<JsonValue> Reader::readLiteral(QStringView word, const JsonValue &value, QStringView failure)
+template <typename Text>
+std::optional<JsonValue> Reader<Text>::readLiteral(QStringView word, const JsonValue &value,
+                                                   QStringView failure)
 {
-    if (rest().startsWith(word)) {
+    if (Text::startsWith(rest(), word)) {
         m_pos += word.size();
         return value;
     }
-    stop(QStringLiteral("%1%2 : %3").arg(failure, position(), rest()));
+    stop(QStringLiteral("%1%2 : %3").arg(failure, position(), shown(rest())));
     return std::nullopt;
 }
 
@@ -388,7 +468,15 @@ namespace JSON
 
 std::optional<JsonValue> ParseJson(const QString &text)
 {
-    Reader reader(text);
+    Reader<Utf16Text> reader(text);
+    std::optional<JsonValue> root = reader.root();
+    lastErrors = reader.errors();
+    return root;
+}
+
+std::optional<JsonValue> ParseJsonUtf8(QByteArrayView text)
+{
+    Reader<Utf8Text> reader(text);
     std::optional<JsonValue> root = reader.root();
     lastErrors = reader.errors();
     return root;

@@ -43,10 +43,23 @@ double JsonValue::toDouble() const
     return m_type == Type::Number ? QLocale::c().toDouble(m_text) : 0.0;
 }
 
+qsizetype JsonValue::indexOf(const QString &key) const
+{
+    if (m_keys.size() < kIndexedFrom)
+        return m_keys.indexOf(key);
+    const auto found = m_index.constFind(key);
+    return found == m_index.cend() ? -1 : *found;
+}
+
+bool JsonValue::Exists(const QString &key) const
+{
+    return indexOf(key) >= 0;
+}
+
 const JsonValue &JsonValue::Item(const QString &key) const
 {
-    const auto found = m_index.constFind(key);
-    return found == m_index.cend() ? nullValue() : m_children[size_t(*found)];
+    const qsizetype index = indexOf(key);
+    return index < 0 ? nullValue() : m_children[size_t(index)];
 }
 
 const JsonValue &JsonValue::Item(qsizetype position) const
@@ -58,12 +71,23 @@ const JsonValue &JsonValue::Item(qsizetype position) const
 
 bool JsonValue::Add(const QString &key, JsonValue value)
 {
-    if (m_type != Type::Object || m_index.contains(key))
+    if (m_type != Type::Object || indexOf(key) >= 0)
         return false;
-    m_index.insert(key, Count());
     m_keys.append(key);
     m_children.push_back(std::move(value));
+    if (m_keys.size() == kIndexedFrom) {
+        for (qsizetype i = 0; i < m_keys.size(); ++i)
+            m_index.insert(m_keys.at(i), i);
+    } else if (m_keys.size() > kIndexedFrom) {
+        m_index.insert(key, m_keys.size() - 1);
+    }
     return true;
+}
+
+void JsonValue::squeeze()
+{
+    m_children.shrink_to_fit();
+    m_keys.squeeze();
 }
 
 void JsonValue::Append(JsonValue value)

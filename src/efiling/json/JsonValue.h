@@ -40,7 +40,7 @@ public:
     qsizetype Count() const { return qsizetype(m_children.size()); }
     // Objects: the keys in the order read.
     const QStringList &Keys() const { return m_keys; }
-    bool Exists(const QString &key) const { return m_index.contains(key); }
+    bool Exists(const QString &key) const;
     // A missing key or a position outside 1..Count gives a null value.
     const JsonValue &Item(const QString &key) const;
     const JsonValue &Item(qsizetype position) const;
@@ -50,11 +50,20 @@ public:
     bool Add(const QString &key, JsonValue value);
     void Append(JsonValue value);
 
+    // Gives back the spare room of a container that has grown by Add and Append (a long
+    // array keeps up to half its room spare otherwise).
+    void squeeze();
+
 private:
+    // An object of fewer keys is searched key by key: a file holds a great many small
+    // objects (one a table row), and an index for each would take more than the row.
+    static constexpr qsizetype kIndexedFrom = 16;
+    qsizetype indexOf(const QString &key) const;
+
     Type m_type = Type::Null;
     bool m_bool = false;
     QString m_text;
     std::vector<JsonValue> m_children;
     QStringList m_keys;
-    QHash<QString, qsizetype> m_index;
+    QHash<QString, qsizetype> m_index; // objects of kIndexedFrom keys or more
 };

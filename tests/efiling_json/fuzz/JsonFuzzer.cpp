@@ -59,12 +59,28 @@ void check(const char16_t *characters, qsizetype count)
     require(again.has_value() && ParserErrors().isEmpty() && JsonToText(*again) == written);
 }
 
+// The bytes read as UTF-8 as they stand, from a buffer of exactly their size: never a read
+// past the end, and for valid UTF-8 the same tree as the decoded text gives.
+void checkUtf8(const std::uint8_t *data, std::size_t size, const QString &decoded)
+{
+    const auto exact = std::make_unique<char[]>(size);
+    std::memcpy(exact.get(), data, size);
+    const std::optional<JsonValue> root = JSON::ParseJsonUtf8(QByteArrayView(exact.get(), qsizetype(size)));
+    if (decoded.toUtf8() != QByteArrayView(exact.get(), qsizetype(size)))
+        return;
+    const std::optional<JsonValue> fromText = ParseJson(decoded);
+    require(root.has_value() == fromText.has_value());
+    if (root)
+        require(JsonToText(*root) == JsonToText(*fromText));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QString decoded = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
     check(reinterpret_cast<const char16_t *>(decoded.constData()), decoded.size());
+    checkUtf8(data, size, decoded);
 
     // The same bytes taken as UTF-16 code units reach what UTF-8 decoding never gives:
     // lone surrogates and every code unit up to U+FFFF.

@@ -1,0 +1,120 @@
+// The report editor on screen and moving between its pages, on the filled demo report:
+// opening the editor window until it is shown, the first visit of every page (which builds
+// and fills it) and moving back to a page already built, left unchanged.
+#include "BenchMain.h"
+#include "TestHost.h"
+
+#include "editor/Form3CD.h"
+#include "host/DemoClauses.h"
+#include "store/Database.h"
+
+#include <QApplication>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace
+{
+
+void filledReport(TestHost &env)
+{
+    env.openForm(FormKind::F3CA);
+    Transaction tx(env.host().DBObj());
+    DemoData::insertFilledClauses(env.host().yearKey());
+    tx.commit();
+}
+
+void editorOnScreen(benchmark::State &state, TestEngine engine)
+{
+    TestHost env(engine);
+    filledReport(env);
+    for (auto _ : state) {
+        Form3CD *editor = Form3CD::instance();
+        editor->show();
+        if (!QTest::qWaitForWindowExposed(editor))
+            state.SkipWithError("the editor was not shown");
+        state.PauseTiming();
+        delete editor;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+
+// Each iteration walks from page 1 to 21: every move builds and shows the next page the
+// first time, the editor left unchanged.
+void firstVisitOfEachPage(benchmark::State &state, TestEngine engine)
+{
+    TestHost env(engine);
+    filledReport(env);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Form3CD *editor = Form3CD::instance();
+        editor->show();
+        state.ResumeTiming();
+        for (int page = 2; page <= editor->lastPage(); ++page) {
+            editor->cmdPages_Click(page);
+            QCoreApplication::processEvents();
+        }
+        state.PauseTiming();
+        delete editor;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    state.counters["Moves"] = 20;
+}
+
+// Moving between two pages already built, neither changed.
+void switchBuiltPages(benchmark::State &state, TestEngine engine)
+{
+    TestHost env(engine);
+    filledReport(env);
+    Form3CD *editor = Form3CD::instance();
+    editor->show();
+    editor->cmdPages_Click(9);
+    editor->cmdPages_Click(17);
+    int page = 9;
+    for (auto _ : state) {
+        editor->cmdPages_Click(page);
+        QCoreApplication::processEvents();
+        page = page == 9 ? 17 : 9;
+    }
+    delete editor;
+}
+
+void registerFor(TestEngine engine, const char *name)
+{
+    if (!TestHost::unavailable(engine).isEmpty())
+        return;
+    const std::string suffix = std::string("/") + name;
+    benchmark::RegisterBenchmark(("EditorOnScreen" + suffix).c_str(), editorOnScreen, engine)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark(("FirstVisitOfEachPage" + suffix).c_str(), firstVisitOfEachPage, engine)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(2)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark(("SwitchBuiltPages" + suffix).c_str(), switchBuiltPages, engine)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(50)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    TargetReporter reporter;
+    const int status = runBenchmarks(argc, argv, registerFor, &reporter);
+    for (const char *engine : {"SQLite", "MariaDB"}) {
+        const std::string e = std::string("/") + engine;
+        reporter.printLimit(std::string("editor on screen ") + engine, reporter.ms("EditorOnScreen" + e), 60);
+        reporter.printLimit(std::string("page switch, first visit (mean) ") + engine,
+                            reporter.ms("FirstVisitOfEachPage" + e) / 20, 60);
+        reporter.printLimit(std::string("page switch, built page ") + engine,
+                            reporter.ms("SwitchBuiltPages" + e), 60);
+    }
+    return status;
+}

@@ -1,0 +1,147 @@
+#include "ClauseStore.h"
+
+#include "Database.h"
+#include "ReportKey.h"
+
+#include <QHash>
+#include <QSqlQuery>
+#include <algorithm>
+
+namespace ClauseStore
+{
+
+namespace
+{
+
+// Code_No, FYr, PointNo, PageNo and FormName come before a row's value columns.
+constexpr int kKeyValues = 5;
+
+// Rows go to a server in groups of one statement each, which saves a round trip a row.
+// SQLite runs in the process, and Qt's driver looks every placeholder up by its position,
+// which makes long statements slower there: one prepared statement, one row at a time.
+int rowsAStatement(const Database &db)
+{
+    return db.dialect().isSQLite() ? 1 : 32;
+}
+
+// A statement carries at most a quarter of the server's max_allowed_packet, counted at
+// the most bytes UTF-8 can take, or the server drops the connection; a larger row goes alone.
+qint64 bytesOf(const ClauseRow &row, int columns)
+{
+    qint64 bytes = 64 + 3 * row.point.size();
+    for (const QString &value : row.cols)
+        bytes += 8 + 3 * value.size();
+    return bytes + 8 * std::max<qsizetype>(0, columns - row.cols.size());
+}
+
+QString insertStatement(const QString &table, const QList<int> &columns, int rowCount)
+{
+    QStringList names{QStringLiteral("Code_No"), QStringLiteral("FYr"), QStringLiteral("PointNo"),
+                      QStringLiteral("PageNo"), QStringLiteral("FormName")};
+    for (int number : columns)
+        names << QStringLiteral("Col%1").arg(number);
+    const QString row =
+        u'(' + QStringLiteral("?,").repeated(kKeyValues + columns.size() - 1) + QStringLiteral("?)");
+    QStringList rows;
+    for (int i = 0; i < rowCount; ++i)
+        rows << row;
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES %3").arg(table, names.join(u','), rows.join(u','));
+}
+
+// An empty cell is stored as no value, as the pages store it.
+QVariant textOrNull(const QString &value)
+{
+    return value.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(value);
+}
+
+// A grid row carries its row number; one whose values are all empty is not written.
+bool isEmptyGridRow(const ClauseRow &row, int valueColumns)
+{
+    if (row.col(valueColumns).isEmpty())
+        return false;
+    for (int c = 1; c < valueColumns; ++c) {
+        if (!row.col(c).trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
+// The value columns any of the rows sets: those up to the last one set before the
+// sequence, and the sequence when a row has one. Fewer values bound make a faster insert.
+QList<int> columnsSet(const QList<const ClauseRow *> &rows, int valueColumns)
+{
+    int last = 0;
+    bool sequence = false;
+    for (const ClauseRow *row : rows) {
+        sequence = sequence || !row->col(valueColumns).isEmpty();
+        for (int c = std::min<int>(int(row->cols.size()), valueColumns - 1); c > last; --c) {
+            if (!row->cols.at(c - 1).isEmpty()) {
+                last = c;
+                break;
+            }
+        }
+    }
+    QList<int> columns;
+    for (int c = 1; c <= last; ++c)
+        columns << c;
+    if (sequence)
+        columns << valueColumns;
+    return columns;
+}
+
+} // namespace
+
+void insertStoredRows(Database &db, const ReportKey &key, const QList<ClauseRow> &rows)
+{
+    QList<const ClauseRow *> all;
+    all.reserve(rows.size());
+    for (const ClauseRow &row : rows)
+        all << &row;
+    insertStoredRows(db, key, all);
+}
+
+void insertStoredRows(Database &db, const ReportKey &key, const QList<const ClauseRow *> &rows)
+{
+    const ModuleState &m = key.form;
+    QList<const ClauseRow *> kept;
+    kept.reserve(rows.size());
+    for (const ClauseRow *row : rows) {
+        if (!isEmptyGridRow(*row, m.valueColumns()))
+            kept << row;
+    }
+    const QList<int> columns = columnsSet(kept, m.valueColumns());
+    const int values = kKeyValues + int(columns.size());
+    const int group = rowsAStatement(db);
+    const qint64 budget = db.maxStatementBytes();
+    QHash<int, QSqlQuery> statements; // prepared once for each group size used
+    for (qsizetype start = 0; start < kept.size();) {
+        int count = 0;
+        qint64 bytes = 0;
+        while (start + count < kept.size() && count < group) {
+            const qint64 next = bytesOf(*kept.at(start + count), m.valueColumns());
+            if (count > 0 && bytes + next > budget)
+                break;
+            bytes += next;
+            ++count;
+        }
+        auto found = statements.find(count);
+        if (found == statements.end())
+            found = statements.insert(count, db.prepare(insertStatement(m.clauseTable, columns, count)));
+        QSqlQuery &insert = *found;
+        for (int r = 0; r < count; ++r) {
+            const ClauseRow &row = *kept.at(start + r);
+            const int first = r * values;
+            insert.bindValue(first, key.client);
+            insert.bindValue(first + 1, key.yearKey);
+            insert.bindValue(first + 2, row.point);
+            insert.bindValue(first + 3, row.page);
+            insert.bindValue(first + 4, row.formName.isEmpty() ? m.formNameForPage(row.page) : row.formName);
+            for (int c = 0; c < columns.size(); ++c)
+                insert.bindValue(first + kKeyValues + c, textOrNull(row.col(columns.at(c))));
+        }
+        db.exec(insert);
+        start += count;
+    }
+}
+
+} // namespace ClauseStore

@@ -1,0 +1,108 @@
+#include "TestHost.h"
+
+#include "host/HostContext.h"
+#include "store/ClauseStore.h"
+#include "store/Database.h"
+#include "store/ReportKey.h"
+
+using ClauseStore::ClauseRow;
+
+namespace
+{
+
+// Row r of a grid whose rows fill 1 to 22 columns (a server gets them in statements of
+// several rows, so their widths differ within a statement).
+ClauseRow gridRow(int r)
+{
+    QStringList cols;
+    const int width = 1 + r % 22;
+    for (int c = 1; c <= width; ++c)
+        cols << QStringLiteral("r%1c%2 'ऋण'").arg(r).arg(c);
+    cols.resize(22);
+    cols << QString::number(r + 1);
+    return {9, QString(), QStringLiteral("21bia"), cols};
+}
+
+} // namespace
+
+class StoredRows : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        if (env)
+            env->openForm(FormKind::F3CA);
+    }
+    void write(const QList<ClauseRow> &rows)
+    {
+        Transaction tx(env->host().DBObj());
+        ClauseStore::deletePage(9);
+        ClauseStore::insertStoredRows(ReportKey::current(), rows);
+        tx.commit();
+    }
+};
+
+TEST_P(StoredRows, RowsOfEveryWidthComeBackWholeAndInOrder)
+{
+    QList<ClauseRow> rows;
+    for (int r = 0; r < 75; ++r)
+        rows << gridRow(r);
+    // A single answer without a sequence between the grid rows, and a row with nothing
+    // but its number, which is not written.
+    rows.insert(40, ClauseRow{9, QString(), QStringLiteral("Opt21b"), {QStringLiteral("Yes")}});
+    ClauseRow empty = gridRow(75);
+    for (int c = 0; c < 22; ++c)
+        empty.cols[c].clear();
+    rows << empty;
+    write(rows);
+
+    const auto loaded = ClauseStore::readPoint(9, QStringLiteral("21bia"));
+    ASSERT_EQ(loaded.size(), 75);
+    for (int r = 0; r < 75; ++r) {
+        EXPECT_EQ(loaded.at(r).cols, gridRow(r).cols) << r;
+        EXPECT_EQ(loaded.at(r).formName, "3CD");
+    }
+    EXPECT_EQ(ClauseStore::readPoint(9, QStringLiteral("Opt21b"), false).value(0).col(1), "Yes");
+    EXPECT_EQ(ClauseStore::readPoint(9, QStringLiteral("Opt21b"), false).value(0).col(23), "");
+}
+
+// Values larger than a quarter of the server's packet go one row a statement; nothing is
+// lost or cut on either engine.
+TEST_P(StoredRows, LargeValuesGoInStatementsThatFit)
+{
+    const QString large(3 * 1024 * 1024 + 7, QChar(u'₹'));
+    QList<ClauseRow> rows;
+    for (int r = 0; r < 3; ++r) {
+        ClauseRow row = gridRow(r);
+        row.cols[0] = large + QString::number(r);
+        rows << row;
+    }
+    write(rows);
+    const auto loaded = ClauseStore::readPoint(9, QStringLiteral("21bia"));
+    ASSERT_EQ(loaded.size(), 3);
+    for (int r = 0; r < 3; ++r)
+        EXPECT_TRUE(loaded.at(r).col(1) == large + QString::number(r)) << r;
+}
+
+// The list of tables is kept between questions, yet a table made on this connection or by
+// another workstation is seen at once, and one dropped here is gone.
+TEST_P(StoredRows, TheKnownTablesFollowWhatIsMadeAndDropped)
+{
+    Database &db = env->host().DBObj();
+    EXPECT_TRUE(db.tableExists(QStringLiteral("main_info1")));
+    EXPECT_FALSE(db.tableExists(QStringLiteral("bench_extra")));
+    db.Execute(QStringLiteral("CREATE TABLE bench_extra (Code_No VARCHAR(20))"));
+    EXPECT_TRUE(db.tableExists(QStringLiteral("BENCH_EXTRA")));
+    EXPECT_TRUE(db.tableNames().contains(QStringLiteral("bench_extra")));
+
+    auto other = Database::open(db.url());
+    other->Execute(QStringLiteral("CREATE TABLE other_station (Code_No VARCHAR(20))"));
+    EXPECT_TRUE(db.tableExists(QStringLiteral("other_station")));
+
+    db.Execute(QStringLiteral("DROP TABLE bench_extra"));
+    EXPECT_FALSE(db.tableExists(QStringLiteral("bench_extra")));
+    EXPECT_FALSE(db.tableNames().contains(QStringLiteral("bench_extra")));
+}
+
+TALVEX_BOTH_ENGINES(StoredRows);

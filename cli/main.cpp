@@ -7,23 +7,32 @@
 
 #include <QGuiApplication>
 #include <QTextStream>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    // Printing lays out pages with fonts, which needs a GUI application but no screen.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = CommandLine::parse(
+        arguments, {QStringLiteral("--yes"), QStringLiteral("--force"), QStringLiteral("--form-switch"),
+                    QStringLiteral("--blank"), QStringLiteral("--itd-portal"),
+                    QStringLiteral("--nil-first-column"), QStringLiteral("--depreciation"),
+                    QStringLiteral("--without-figures")});
+    // Printing and signing lay out pages with fonts, which needs a GUI application (on no
+    // screen); the other commands stay a plain console program.
+    std::unique_ptr<QCoreApplication> app;
+    if (line.command == QLatin1String("print") || line.command == QLatin1String("sign")) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("taxaudit"));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    const CommandLine line =
-        CommandLine::parse(app.arguments().mid(1), {QStringLiteral("--yes"), QStringLiteral("--force"),
-                                                    QStringLiteral("--form-switch"), QStringLiteral("--blank"),
-                                                    QStringLiteral("--itd-portal"), QStringLiteral("--nil-first-column"),
-                                                    QStringLiteral("--depreciation"),
-                                                    QStringLiteral("--without-figures")});
     const Command *command = nullptr;
     for (const Command &c : commands()) {
         if (c.name == line.command)

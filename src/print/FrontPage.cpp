@@ -121,15 +121,13 @@ void write3CA(Page &p, const PrintSetup &setup, const Accountant &accountant)
                 "accounts of the business or profession of a person have been audited under any other "
                 "law")});
     const AssesseeParticulars a = p.assessee();
-    const QString &name = a.name;
-    const QString &address = a.address;
-    const QString &pan = a.pan;
     const QString auditor = PrintedValues::joined({p.value(one, 3), p.value(one, 5)}, QStringLiteral(" "));
     p.paragraph(QStringLiteral("1."),
                 p.word(one, 1) + QStringLiteral(" report that the statutory audit of M/s. ") +
-                    ControlCodes::bold(name) + QStringLiteral(", ") + address + QStringLiteral(", PAN : ") +
-                    ControlCodes::bold(pan) + QStringLiteral(" was conducted by ") + p.word(one, 2) + u' ' +
-                    auditor + QStringLiteral(" in pursuance of the provisions of the ") + p.value(one, 4) +
+                    ControlCodes::bold(a.name) + QStringLiteral(", ") + a.address +
+                    QStringLiteral(", PAN : ") + ControlCodes::bold(a.pan) +
+                    QStringLiteral(" was conducted by ") + p.word(one, 2) + u' ' + auditor +
+                    QStringLiteral(" in pursuance of the provisions of the ") + p.value(one, 4) +
                     QStringLiteral(", and ") + p.word(one, 6) + QStringLiteral(" annex hereto a copy of ") +
                     p.word(one, 7, true) + QStringLiteral(" audit report dated ") + p.value(one, 8) +
                     QStringLiteral(" along with a copy of each of :-"));
@@ -168,17 +166,14 @@ void write3CB(Page &p, const PrintSetup &setup, const Accountant &accountant)
                 "Audit report under section 44AB of the Income-tax Act, 1961, in the case of a person "
                 "referred to in clause (b) of sub-rule (1) of rule 6G")});
     const AssesseeParticulars a = p.assessee();
-    const QString &name = a.name;
-    const QString &address = a.address;
-    const QString &pan = a.pan;
     p.paragraph(QStringLiteral("1."), p.word(one, 1) +
                                           QStringLiteral(" have examined the balance sheet as on ") +
                                           p.value(one, 2) + QStringLiteral(", and the ") + p.word(one, 3) +
                                           QStringLiteral(" for the period beginning from ") +
                                           p.value(one, 4) + QStringLiteral(" to ending on ") +
                                           p.value(one, 5) + QStringLiteral(", attached herewith, of ") +
-                                          ControlCodes::bold(name) + QStringLiteral(", ") + address +
-                                          QStringLiteral(", PAN : ") + ControlCodes::bold(pan) + u'.');
+                                          ControlCodes::bold(a.name) + QStringLiteral(", ") + a.address +
+                                          QStringLiteral(", PAN : ") + ControlCodes::bold(a.pan) + u'.');
     p.paragraph(
         QStringLiteral("2."),
         p.word(two, 1) + QStringLiteral(" certify that the balance sheet and the ") + p.word(two, 2) +

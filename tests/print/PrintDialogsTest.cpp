@@ -1,4 +1,4 @@
-#include "TestHost.h"
+#include "FilledReportTest.h"
 
 #include "dialogs/PrintOptionsDialog.h"
 #include "dialogs/PrintSetupDialog.h"
@@ -51,15 +51,14 @@ template <typename W> W *child(QWidget *parent, const char *name)
     return w;
 }
 
-class PrintDialogs : public EngineTest
+class PrintDialogs : public FilledReportTest
 {
 protected:
     void SetUp() override
     {
-        EngineTest::SetUp();
+        FilledReportTest::SetUp();
         if (!env)
             return;
-        env->openForm(FormKind::F3CA);
         const QString reports = host().DocPath() + QStringLiteral("/Reports/ReportsN");
         writeList(reports + QStringLiteral("/3CA_Fls"), {QStringLiteral("Firm letterhead")});
         writeList(reports + QStringLiteral("/3cd_Fls"),

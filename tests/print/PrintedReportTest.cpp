@@ -1,33 +1,26 @@
+#include "FilledReportTest.h"
 #include "PdfText.h"
-#include "TestHost.h"
 
-#include "host/DemoClauses.h"
 #include "model/ReportModel.h"
 #include "model/rules/ReportRules.h"
 #include "print/AuditReport.h"
 #include "print/PrintChoices.h"
 #include "print/PrintSetup.h"
 #include "print/ReportEngine.h"
-#include "store/Database.h"
 
 #include <QRegularExpression>
 
 namespace
 {
 
-class PrintedReport : public EngineTest
+class PrintedReport : public FilledReportTest
 {
 protected:
     void SetUp() override
     {
-        EngineTest::SetUp();
-        if (!env)
-            return;
-        env->openForm(FormKind::F3CA);
-        Transaction tx(env->host().DBObj());
-        DemoData::insertFilledClauses(env->host().yearKey());
-        tx.commit();
-        model = ReportRules::loadAsWritten();
+        FilledReportTest::SetUp();
+        if (env)
+            model = ReportRules::loadAsWritten();
     }
 
     // The report printed into a PDF and read back.

@@ -1,20 +1,18 @@
+#include "FilledReportTest.h"
 #include "PdfText.h"
-#include "TestHost.h"
 
-#include "host/DemoClauses.h"
 #include "model/ReportModel.h"
 #include "print/ControlCodes.h"
 #include "print/DepreciationReport.h"
 #include "print/ReportEngine.h"
 #include "print/ReportWriter.h"
-#include "store/Database.h"
 
 #include <QProcess>
 
 namespace
 {
 
-class ReportEngineTest : public EngineTest
+class ReportEngineTest : public FilledReportTest
 {
 protected:
     QString pdfPath() const { return env->dir() + QStringLiteral("/engine.pdf"); }
@@ -80,12 +78,6 @@ TEST_P(ReportEngineTest, ControlCodesPagesAndFooter)
 // the totals and each block's additions and deductions.
 TEST_P(ReportEngineTest, DepreciationReportOnTheWidePage)
 {
-    env->openForm(FormKind::F3CA);
-    {
-        Transaction tx(env->host().DBObj());
-        DemoData::insertFilledClauses(env->host().yearKey());
-        tx.commit();
-    }
     ReportEngine engine;
     DepreciationReport::build(engine, *ReportModel::load());
     EXPECT_TRUE(engine.wide());

@@ -105,7 +105,7 @@ void insertFilledClauses(const QString &yearKey)
               QStringLiteral("#C#250000.00#C#0.00#C#0.00#C#0.00#C#250000.00#R#") +
               date(QStringLiteral("10/01"), y) + QStringLiteral("#C#") + date(QStringLiteral("15/01"), y) +
               QStringLiteral("#C#100000.00#C#0.00#C#0.00#C#0.00#C#100000.00"),
-          date(QStringLiteral("12/11"), first) + QStringLiteral("#C#50000.00#C#0"),
+          date(QStringLiteral("12/11"), first) + QStringLiteral("#C#50000.00#C#False"),
           QStringLiteral("False")},
          {QStringLiteral("(18r) Furnitures & Fittings @ 10%- Sec 32(1)(ii)"),
           QStringLiteral("10%"),

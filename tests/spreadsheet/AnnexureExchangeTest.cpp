@@ -158,7 +158,7 @@ TEST_P(AnnexureExchangeTest, AClause18WorkbookWithTwoBlocksGivesTwoBlockRows)
 
 TEST_P(AnnexureExchangeTest, TaxauditExportThenImportLeavesTheRowsUnchanged)
 {
-    for (const QString point : {"18", "34a", "10b", "21bib"}) {
+    for (const QString point : {"34a", "10b", "21bib"}) {
         const QString path = file("Annexure_" + point + ".xlsx");
         const ToolRun before = taxaudit({"rows", "--client", "C001", "--year", "2026"});
         const ToolRun out = taxaudit(
@@ -180,8 +180,9 @@ TEST_P(AnnexureExchangeTest, TaxauditExportThenImportLeavesTheRowsUnchanged)
     const ToolRun unknown = taxaudit({"export-annexure", "--client", "C001", "--year", "2026", "--clause",
                                       "99z", "--out", file("x.xlsx")});
     EXPECT_EQ(unknown.status, 2);
-    const ToolRun refused = taxaudit({"import-annexure", "--client", "C001", "--year", "2026", "--clause",
-                                      "34a", file("Annexure_18.xlsx"), "--yes"});
+    const ToolRun refused =
+        taxaudit({"import-annexure", "--client", "C001", "--year", "2026", "--clause", "34a",
+                  QStringLiteral(TALVEX_SOURCE_DATA_DIR "/3CDFiles/Annexure_18.xlsx"), "--yes"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(refused.err.contains("Invalid File."));
 }

@@ -2,6 +2,7 @@
 
 #include "ReportModel.h"
 #include "catalogue/CellFormat.h"
+#include "model/rules/AmountText.h"
 
 #include <QScopedValueRollback>
 
@@ -101,8 +102,13 @@ bool ClauseGridModel::setData(const QModelIndex &index, const QVariant &value, i
     QList<QStringList> rows = current();
     if (index.row() >= rows.size())
         return false;
-    // A typed value is kept as the grids keep it: amounts "###0.00", dates dd/mm/yyyy.
-    const QString text = CellFormat::format(m_columns.at(index.column()).kind, value.toString().trimmed());
+    // A typed value is kept as the grids keep it: amounts "###0.00" without digit grouping,
+    // dates dd/mm/yyyy.
+    const Catalogue::Kind kind = m_columns.at(index.column()).kind;
+    QString typed = value.toString().trimmed();
+    if (kind == Catalogue::Kind::Amount || kind == Catalogue::Kind::Whole)
+        typed = AmountText::stored(typed).value_or(typed);
+    const QString text = CellFormat::format(kind, typed);
     if (rows[index.row()].value(index.column()) == text)
         return true;
     rows[index.row()][index.column()] = text;

@@ -1,7 +1,6 @@
 #include "ReportImport.h"
 
 #include "ClauseBlockReader.h"
-#include "DeclarationReader.h"
 #include "ImportTarget.h"
 #include "OptionAnswers.h"
 #include "ReadContext.h"
@@ -30,8 +29,46 @@ void readClause8a(const JsonValue &formKey, ImportedRows &rows)
                  StoredValues::text(formKey.Item(QStringLiteral("type"))));
 }
 
-// The rows the form key's object of a file of the form ("3CA" or "3CB") gives.
-ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
+// Members of the form key that no block of the catalogue names.
+void noteUnknownBlocks(const JsonValue &formKey, const ClauseCatalogue &catalogue, ReadContext &ctx)
+{
+    QStringList known{QStringLiteral("CreationInfo"), QStringLiteral("Form_Details"),
+                      QStringLiteral("Declaration"), QStringLiteral("assignFlag"), QStringLiteral("type")};
+    for (const Catalogue::JsonBlock &block : catalogue.jsonBlocks()) {
+        known << block.member;
+        if (block.shape == QLatin1String("csv"))
+            known << block.element;
+    }
+    for (const QString &key : formKey.Keys()) {
+        if (!known.contains(key))
+            ctx.noteUnknown(key);
+    }
+}
+
+// The clauses whose question the flags block asks and the import left unanswered.
+QStringList unansweredClauses(const ClauseCatalogue &catalogue, const ImportedRows &rows)
+{
+    QStringList clauses;
+    for (const Catalogue::JsonBlock &block : catalogue.jsonBlocks()) {
+        if (block.shape != QLatin1String("object"))
+            continue;
+        for (const Catalogue::JsonPart &part : block.parts) {
+            for (const Catalogue::JsonMember &m : part.members) {
+                if (m.as != QLatin1String("yesno") || !m.point.startsWith(QLatin1String("Opt")))
+                    continue;
+                const int page = m.page ? m.page : part.page;
+                const Catalogue::Clause *clause = catalogue.clauseOf(page, m.point);
+                if (clause && !rows.has(page, m.point) && !clauses.contains(clause->label))
+                    clauses << clause->label;
+            }
+        }
+    }
+    return clauses;
+}
+
+// The rows the form key's object of a file of the form ("3CA" or "3CB") gives, and what the
+// user should know of the import.
+ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode, Notes &notes)
 {
     const ClauseCatalogue &catalogue = ClauseCatalogue::instance();
     ImportedRows rows;
@@ -39,10 +76,8 @@ ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
     ReadContext ctx(catalogue, formCode, rows, names);
     for (int step = 0; step < ClauseBlockReader::kSteps; ++step) {
         if (step == 0) {
-            if (formCode == QLatin1String("3CB"))
-                DeclarationReader::readForm3CB(formKey, rows, catalogue);
-            else
-                DeclarationReader::readForm3CA(formKey, rows, catalogue);
+            if (const Catalogue::JsonBlock *declaration = catalogue.declaration(formCode))
+                ClauseBlockReader::readBlock(formKey, *declaration, ctx);
             continue;
         }
         ClauseBlockReader::read(formKey, ctx, step);
@@ -50,14 +85,18 @@ ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
             readClause8a(formKey, rows);
     }
     ctx.storeImpliedAnswers();
+    noteUnknownBlocks(formKey, catalogue, ctx);
+    notes.unknownMembers = ctx.unknownMembers();
+    notes.unansweredClauses = unansweredClauses(catalogue, rows);
     return rows;
 }
 
 } // namespace
 
-void replace(const ImportTarget &target, const JsonValue &formKey)
+Notes replace(const ImportTarget &target, const JsonValue &formKey)
 {
-    const ImportedRows rows = rowsOf(formKey, target.report.formCode);
+    Notes notes;
+    const ImportedRows rows = rowsOf(formKey, target.report.formCode, notes);
     // What the file gives, made whole by the rules every writer of a report applies: block
     // texts of earlier versions, computed values, and the Part A rows the file does not carry.
     ReportModel report(ReportKey{target.client, target.yearKey, target.report});
@@ -71,6 +110,21 @@ void replace(const ImportTarget &target, const JsonValue &formKey)
     }
     ReportRules::applyAll(report);
     ReportReplacement::replace(host().DBObj(), target, report);
+    return notes;
+}
+
+QString Notes::text() const
+{
+    QStringList paragraphs;
+    if (!unknownMembers.isEmpty())
+        paragraphs << QStringLiteral("These members of the file are not known to the program and were not "
+                                     "imported:\n") +
+                          unknownMembers.join(u'\n');
+    if (!unansweredClauses.isEmpty())
+        paragraphs << QStringLiteral("The file does not answer the question of clause %1: please answer it "
+                                     "on its page.")
+                          .arg(unansweredClauses.join(QStringLiteral(", ")));
+    return paragraphs.join(QStringLiteral("\n\n"));
 }
 
 } // namespace ReportImport

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class JsonValue;
 struct ImportTarget;
 
@@ -9,8 +11,19 @@ struct ImportTarget;
 namespace ReportImport
 {
 
+// What the user should know after an import: members of the file that no reader knows
+// ("Form3cdPl/Remarks"), which could not be kept, and the clauses whose Yes/No question
+// the file leaves unanswered and no block of the file answers.
+struct Notes {
+    QStringList unknownMembers;
+    QStringList unansweredClauses;
+
+    // The one notice that says both; "" when there is nothing to say.
+    QString text() const;
+};
+
 // Replaces the report's rows (not its remarks) by those of the file; throws DbError, and
 // then the report is as it was.
-void replace(const ImportTarget &target, const JsonValue &formKey);
+Notes replace(const ImportTarget &target, const JsonValue &formKey);
 
 } // namespace ReportImport

@@ -83,6 +83,7 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
     const QString file = given ? JSONFile : chooseFile();
     if (file.isEmpty())
         return false;
+    ReportImport::Notes notes;
     try {
         const ImportDocument doc = ImportDocument::read(file);
         if (doc.status != ImportDocument::Status::Ok && doc.status != ImportDocument::Status::NotForm3CD) {
@@ -93,7 +94,7 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
         if (form == FormKind::None || !acceptedPan(doc, m_allowOtherPan))
             return false;
         HostContext &h = host();
-        ReportImport::replace(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc.formKey());
+        notes = ReportImport::replace(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc.formKey());
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
         return false;
@@ -103,6 +104,8 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
     }
     prompts().inform(given ? QStringLiteral("Imported Successfully.")
                            : QStringLiteral("JSON Imported Successfully."));
+    if (const QString notice = notes.text(); !notice.isEmpty())
+        prompts().inform(notice);
     return true;
 }
 

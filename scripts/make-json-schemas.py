@@ -6,8 +6,9 @@ its own: data/3CDFiles/JSONSchema/FORM3CA3CD/FORM3CA3CD_MainSchema.json and
 .../FORM3CB3CD/FORM3CB3CD_MainSchema.json (JSON Schema draft 4, with "definitions" and
 "$ref" as the department's files are written). The Form 3CD part follows the clause
 catalogue (data/catalogue/form3cd.json), whose JSON blocks drive the writer, and the
-code lists of the catalogue and of the look-up tables; the frame and the declaration
-blocks are described here. Run it again whenever the catalogue's JSON blocks or code
+code lists of the catalogue and of the look-up tables; the frame is described here. A
+member the catalogue marks "optional" is one the department leaves out when it is blank,
+so it is not required. Run it again whenever the catalogue's JSON blocks or code
 tables change:
 
     scripts/make-json-schemas.py
@@ -21,7 +22,14 @@ import re
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DATA = os.path.join(ROOT, "data")
 
-DATE = r"^([0-9]{4}-(0[1-9]|1[0-2])-(0[1-9]|[12][0-9]|3[01]))?$"
+# Real calendar dates only: thirty days hath September, and 29 February in leap years.
+CALENDAR_DATE = (
+    r"[0-9]{4}-(0[13578]|1[02])-(0[1-9]|[12][0-9]|3[01])"
+    r"|[0-9]{4}-(0[469]|11)-(0[1-9]|[12][0-9]|30)"
+    r"|[0-9]{4}-02-(0[1-9]|1[0-9]|2[0-8])"
+    r"|([0-9]{2}(0[48]|[2468][048]|[13579][26])|([02468][048]|[13579][26])00)-02-29"
+)
+DATE = r"^(" + CALENDAR_DATE + r")?$"
 PAN = r"^[A-Z]{5}[0-9]{4}[A-Z]$"
 PAN_IF_ANY = r"^([A-Z]{5}[0-9]{4}[A-Z])?$"
 AADHAAR_IF_ANY = r"^([2-9][0-9]{11})?$"
@@ -47,10 +55,13 @@ def ref(name):
     return {"$ref": "#/definitions/" + name}
 
 
-def string(pattern=None, enum=None):
+def string(pattern=None, enum=None, words=None):
+    """A text member; `words` says what the pattern asks, for the program's findings."""
     s = {"type": "string"}
     if pattern:
         s["pattern"] = pattern
+    if words:
+        s["description"] = words
     if enum is not None:
         s["enum"] = enum
     return s
@@ -68,17 +79,9 @@ def array(items):
     return {"type": "array", "minItems": 1, "items": items}
 
 
-COMMON = {
-    "Date": string(DATE),
-    "PAN": string(PAN),
-    "PANIfAny": string(PAN_IF_ANY),
-    "AadhaarIfAny": string(AADHAAR_IF_ANY),
-    "TAN": string(TAN),
-    "YesNo": string(enum=["Y", "N", "X"]),
-    "Amount": {"type": "number"},
-    "StateCode": string(enum=STATES),
-    "AddressStateCode": string(enum=STATES + ["99"]),
-    "AddressDetail": obj(
+def address_detail(required_codes):
+    """An address; the locality and post-office codes are required where named."""
+    return obj(
         {
             "AddrDetail1": {"type": "string", "minLength": 1},
             "AddrDetail2": {"type": "string"},
@@ -89,12 +92,28 @@ COMMON = {
             "PostOfficeName": {"type": "string"},
             "StateCode": ref("AddressStateCode"),
             "CountryCode": string(COUNTRY),
-            "PinCode": string(PIN),
+            "PinCode": string(PIN, words="PIN code must be up to ten letters, digits, blanks or hyphens"),
         },
         # Names of the locality and post office go with an Indian address only.
-        ["AddrDetail1", "AddrDetail2", "CityOrTownOrDistrict", "LocalityOrArea", "PostOffice", "StateCode",
-         "CountryCode", "PinCode"],
-    ),
+        ["AddrDetail1", "AddrDetail2", "CityOrTownOrDistrict"] + required_codes + ["StateCode", "CountryCode", "PinCode"],
+    )
+
+
+COMMON = {
+    "Date": string(DATE, words="A date must be a real calendar date written yyyy-mm-dd"),
+    "PAN": string(PAN, words="PAN must be five letters, four digits and a letter"),
+    "PANIfAny": string(PAN_IF_ANY, words="PAN must be five letters, four digits and a letter, or left blank"),
+    "AadhaarIfAny": string(AADHAAR_IF_ANY,
+                           words="Aadhaar number must be twelve digits, the first neither 0 nor 1, or left blank"),
+    "TAN": string(TAN, words="TAN must be four letters, five digits and a letter"),
+    "YesNo": string(enum=["Y", "N", "X"]),
+    "Amount": {"type": "number"},
+    "StateCode": string(enum=STATES),
+    "AddressStateCode": string(enum=STATES + ["99"]),
+    "AddressDetail": address_detail(["LocalityOrArea", "PostOffice"]),
+    # Outside Part A the department leaves out the locality and post office.
+    "OtherAddressDetail": address_detail([]),
+
     "CsvDtls": obj(
         {
             "Attachment": obj(
@@ -133,9 +152,13 @@ def member_schema(m, definitions):
         return text_schema(name)
     if kind == "amount":
         return ref("Amount")
-    if kind == "number":
+    if kind in ("number", "year"):
         return {"type": "integer", "minimum": 0}
-    if kind == "date":
+    if kind == "percent":
+        return {"type": "number", "minimum": 0}
+    if kind == "act":
+        return string(enum=ACTS)
+    if kind in ("date", "yearEnd"):
         return ref("Date")
     if kind == "yesno":
         return ref("YesNo")
@@ -154,9 +177,10 @@ def member_schema(m, definitions):
     if kind == "auditor":
         return {"StateCode": ref("StateCode"), "PinCode": string(r"^[1-9][0-9]{5}$")}.get(name, {"type": "string"})
     if kind == "name":
-        return obj({n: {"type": "string"} for n in m["names"]})
+        # Only the last name is required: the department leaves out a blank first and middle name.
+        return obj({n: {"type": "string"} for n in m["names"]}, m["names"][-1:])
     if kind == "address":
-        return ref("AddressDetail")
+        return ref("AddressDetail" if m.get("point") == "@declaration" else "OtherAddressDetail")
     if kind == "table":
         return array(element_schema([m["members"]], definitions))
     if kind == "object":
@@ -170,9 +194,9 @@ def member_schema(m, definitions):
 OPTIONAL_KINDS = ("table", "csvList")
 
 
-def element_schema(member_lists, definitions):
+def element_schema(member_lists, definitions, inside=None):
     """One object of a block; several parts add their members (fixed values merge)."""
-    properties = {}
+    properties = dict(inside or {})
     seen_in = {}
     for members in member_lists:
         for m in members:
@@ -181,7 +205,7 @@ def element_schema(member_lists, definitions):
                 properties[m["name"]]["enum"] = sorted(set(properties[m["name"]]["enum"] + schema["enum"]))
             else:
                 properties.setdefault(m["name"], schema)
-            if m.get("as") not in OPTIONAL_KINDS:
+            if m.get("as") not in OPTIONAL_KINDS and not m.get("optional"):
                 seen_in[m["name"]] = seen_in.get(m["name"], 0) + 1
     required = [n for n in properties if seen_in.get(n, 0) == len(member_lists)]
     return obj(properties, required)
@@ -191,7 +215,9 @@ def block_schema(block, definitions):
     member_lists = [p["members"] for p in block["parts"]]
     shape = block["shape"]
     if shape == "object":
-        return element_schema(member_lists, definitions)
+        return element_schema(member_lists, definitions, definitions_inside(block, definitions))
+    if shape == "objectInArray":
+        return {"type": "array", "minItems": 1, "maxItems": 1, "items": element_schema(member_lists, definitions)}
     if shape in ("value",):
         return member_schema(block["parts"][0]["members"][0], definitions)
     if shape == "valueArray":
@@ -203,12 +229,29 @@ def block_schema(block, definitions):
     if shape == "array":
         return array(element)
     if shape == "objectWithArray":
-        return obj({block["element"]: array(element)})
+        inside = definitions_inside(block, definitions)
+        return obj(dict({block["element"]: array(element)}, **inside), [block["element"]])
     if shape == "arrayOfWrapped":
         return array(obj({block["element"]: element}))
+    if shape == "arrayOfListed":
+        return array(obj({block["element"]: {"type": "array", "minItems": 1, "maxItems": 1, "items": element}}))
+    if shape == "arrayWithKey":
+        keyed = definitions[element_name]
+        key = set(block["key"])
+        inner = {n: v for n, v in keyed["properties"].items() if n in key}
+        rest = {n: v for n, v in keyed["properties"].items() if n not in key}
+        definitions[element_name] = obj(
+            dict({block["element"]: obj(inner, [n for n in keyed.get("required", []) if n in key])}, **rest),
+            [block["element"]] + [n for n in keyed.get("required", []) if n not in key])
+        return array(element)
     if shape == "csv":
         return obj({"CsvDtls": ref("CsvDtls"), block["element"]: array(element)})
     raise SystemExit("unknown shape " + shape)
+
+
+def definitions_inside(block, definitions):
+    """The blocks the writer puts inside this block's object."""
+    return {b["member"]: block_schema(b, definitions) for b in CATALOGUE["json"] if b.get("within") == block["member"]}
 
 
 def always_written(block):
@@ -219,95 +262,21 @@ def always_written(block):
     return any(p.get("always") and not p.get("gate") for p in parts)
 
 
-OBSERVATIONS = array(obj({
-    "ObservationsCode": string(enum=CODES["observation"]),
-    "ObservationsVal": {"type": "string"},
-}))
-
-
-def choices(*names):
-    return {n: {"type": "string"} for n in names}
-
-
-def declaration_3ca():
-    point1 = {
-        "I_We1": {"type": "string"},
-        "AssesseeName": ref("AssesseeName"),
-        "AddressDetail": ref("AddressDetail"),
-        "PAN": ref("PAN"),
-        "AadhaarCardNo": string(r"^[2-9][0-9]{11}$"),
-        "Me_Us_Ms": {"type": "string"},
-        "CA_FirmName": {"type": "string"},
-        "Act": string(enum=ACTS),
-        "Other_Act": {"type": "string"},
-        "I_We2": {"type": "string"},
-        "My_Our_Their": {"type": "string"},
-        "AuditDated": ref("Date"),
-        "DateofsigningTaxAuditReport": ref("Date"),
-        "PointA": obj({
-            "TypeOfAccount": {"type": "string"},
-            "AuditStartDate": ref("Date"),
-            "AuditEndDate": ref("Date"),
-            "AuditYearDate": ref("Date"),
-        }),
-        "PointC": {"type": "string"},
-    }
-    point3 = dict(choices("My_Our1", "My_Our2", "Me_Us"), Observations=OBSERVATIONS)
-    return obj({
-        "Point1": obj(point1, [n for n in point1 if n != "AadhaarCardNo"]),
-        "Point3": obj(point3, ["My_Our1", "My_Our2", "Me_Us"]),
-    })
-
-
-def declaration_3cb():
-    point1 = {
-        "I_We": {"type": "string"},
-        "DateofsigningTaxAuditReport": ref("Date"),
-        "Year": {"type": "integer", "minimum": 1900},
-        "TypeOfAccount": {"type": "string"},
-        "StartDate": ref("Date"),
-        "EndDate": ref("Date"),
-        "AssesseeName": ref("AssesseeName"),
-        "AddressDetail": ref("AddressDetail"),
-        "AadhaarCardNo": string(r"^[2-9][0-9]{11}$"),
-        "PAN": ref("PAN"),
-    }
-    point5 = dict(choices("My_Our1", "My_Our2", "Me_Us"), Observations=OBSERVATIONS)
-    return obj({
-        # Form 3CB may be filed before it is signed; Aadhaar only where there is one.
-        "Point1": obj(point1, [n for n in point1 if n not in ("DateofsigningTaxAuditReport", "AadhaarCardNo")]),
-        "Point2": obj({
-            "I_We": {"type": "string"},
-            "TypeOfAccount": {"type": "string"},
-            "HeadOfficeLocation": {"type": "string"},
-            "NumberOfBrances": {"type": "integer", "minimum": 0},
-        }),
-        "Point3": obj({
-            "PointA": obj(choices("I_We", "OCDI_Description")),
-            "PointB_A": obj(choices("I_We", "My_Our")),
-            "PointB_B": obj(choices("My_Our1", "My_Our2")),
-            "PointB_C": obj(choices("My_Our1", "My_Our2", "Me_Us")),
-            "PointFirst": {"type": "string"},
-            "PointSecond": obj(choices("typeOfAccount", "PLSD")),
-        }),
-        "Point5": obj(point5, ["My_Our1", "My_Our2", "Me_Us"]),
-    })
-
-
 def schema(form):
     definitions = dict(COMMON)
-    definitions["AssesseeName"] = obj(choices("FirstName", "MiddleName", "LastName"))
     key = "F3CA" if form == "3CA" else "F3CB"
     properties = {
         "CreationInfo": obj({
             "SWVersionNo": {"type": "string", "minLength": 1},
-            "SWCreatedBy": string(enum=["SW90000417"]),
-            "JSONCreatedBy": string(enum=["SW90000417"]),
-            "JSONCreationDate": string(r"^[0-9]{4}-[0-9]{2}-[0-9]{2}$"),
+            # Each software writes its own id.
+            "SWCreatedBy": string(r"^SW[0-9]{8}$"),
+            "JSONCreatedBy": string(r"^SW[0-9]{8}$"),
+            "JSONCreationDate": string("^(" + CALENDAR_DATE + ")$"),
             "IntermediaryCity": {"type": "string"},
         }),
         "Form_Details": obj({
-            "FormName": string(enum=["FORM3CA " if form == "3CA" else "FORM3CB"]),
+            # Other software writes "FORM3CA" without our trailing blank.
+            "FormName": string(enum=["FORM3CA ", "FORM3CA"] if form == "3CA" else ["FORM3CB", "FORM3CB "]),
             "Description": {"type": "string"},
             "AssessmentYear": string(r"^[0-9]{4}$"),
             "SchemaVer": {"type": "string"},
@@ -315,9 +284,11 @@ def schema(form):
         }),
         "Declaration": ref("Declaration"),
     }
-    definitions["Declaration"] = declaration_3ca() if form == "3CA" else declaration_3cb()
+    definitions["Declaration"] = block_schema(CATALOGUE["declaration"][form], definitions)
     required = list(properties)
     for block in CATALOGUE["json"]:
+        if block.get("within"):
+            continue
         properties[block["member"]] = block_schema(block, definitions)
         if always_written(block):
             required.append(block["member"])

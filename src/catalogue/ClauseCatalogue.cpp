@@ -140,6 +140,7 @@ JsonMember memberOf(const QJsonObject &o)
     m.page = o.value(QLatin1String("page")).toInt();
     m.hasDefault = o.contains(QLatin1String("default"));
     m.defaultValue = o.value(QLatin1String("default")).toString();
+    m.optional = o.value(QLatin1String("optional")).toBool();
     for (const QJsonValue &v : o.value(QLatin1String("cols")).toArray())
         m.columns << v.toInt();
     m.names = strings(o.value(QLatin1String("names")));
@@ -165,6 +166,8 @@ JsonBlock blockOf(const QJsonObject &o)
     b.shape = o.value(QLatin1String("shape")).toString();
     b.element = o.value(QLatin1String("element")).toString();
     b.csvHeader = o.value(QLatin1String("csvHeader")).toString();
+    b.key = strings(o.value(QLatin1String("key")));
+    b.within = o.value(QLatin1String("within")).toString();
     for (const QJsonValue &v : o.value(QLatin1String("parts")).toArray()) {
         const QJsonObject p = v.toObject();
         JsonPart part;
@@ -245,6 +248,9 @@ std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
     }
     for (const QJsonValue &v : root.value(QLatin1String("json")).toArray())
         cat->m_blocks << blockOf(v.toObject());
+    const QJsonObject declarations = root.value(QLatin1String("declaration")).toObject();
+    for (auto it = declarations.begin(); it != declarations.end(); ++it)
+        cat->m_declarations.insert(it.key(), blockOf(it.value().toObject()));
     return cat;
 }
 
@@ -255,6 +261,12 @@ const Page *ClauseCatalogue::page(int number) const
             return &p;
     }
     return nullptr;
+}
+
+const JsonBlock *ClauseCatalogue::declaration(const QString &formCode) const
+{
+    const auto it = m_declarations.constFind(formCode);
+    return it == m_declarations.constEnd() ? nullptr : &it.value();
 }
 
 const Clause *ClauseCatalogue::clauseOf(int page, const QString &point) const

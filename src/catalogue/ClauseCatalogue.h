@@ -104,6 +104,7 @@ struct JsonMember {
     int page = 0;      // overrides the part's page
     bool hasDefault = false;
     QString defaultValue;
+    bool optional = false;       // the department leaves it out when it is blank
     QList<int> columns;          // "name": first, middle, last
     QStringList names;           // "name": member names of the three columns
     QHash<QString, int> address; // line1, line2, country, pin, postOffice, locality, city, state
@@ -130,6 +131,8 @@ struct JsonBlock {
     QString shape;
     QString element;
     QString csvHeader;
+    QStringList key; // "arrayWithKey": the members written inside `element`
+    QString within;  // the block whose object holds this one, when not the form key
     QList<JsonPart> parts;
 };
 
@@ -157,6 +160,8 @@ public:
     const QList<Catalogue::Page> &pages() const { return m_pages; }
     const Catalogue::Page *page(int number) const;
     const QList<Catalogue::JsonBlock> &jsonBlocks() const { return m_blocks; }
+    // The "Declaration" block of the report of a form code ("3CA", "3CB"), or null.
+    const Catalogue::JsonBlock *declaration(const QString &formCode) const;
 
     // The clause and control that hold a point of a page (a data point, "Opt…" or "NA…").
     const Catalogue::Clause *clauseOf(int page, const QString &point) const;
@@ -182,4 +187,5 @@ private:
     QHash<QString, Catalogue::ListSource> m_lists;
     QHash<QString, QHash<QString, Catalogue::PointRef>> m_aliases;
     QList<Catalogue::JsonBlock> m_blocks;
+    QHash<QString, Catalogue::JsonBlock> m_declarations;
 };

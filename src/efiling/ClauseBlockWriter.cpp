@@ -75,6 +75,47 @@ void writeElements(JsonLineWriter &w, const QList<Element> &elements, const Writ
     }
 }
 
+// Each element an object holding an array of one object: {wrapper: [{members}]}.
+void writeListedElements(JsonLineWriter &w, const QList<Element> &elements, const WriteContext &ctx,
+                         const QString &wrapper)
+{
+    for (const Element &e : elements) {
+        w.openObject();
+        w.openArray(wrapper);
+        w.openObject();
+        writeElementMembers(w, e, ctx);
+        w.close();
+        w.close();
+        w.close();
+    }
+}
+
+// Each element holds its key members in an object of their own, the others beside it.
+void writeKeyedElements(JsonLineWriter &w, const JsonBlock &block, const QList<Element> &elements,
+                        const WriteContext &ctx)
+{
+    for (const Element &e : elements) {
+        QList<Catalogue::JsonMember> key, rest;
+        for (const Catalogue::JsonMember &m : e.part->members)
+            (block.key.contains(m.name) ? key : rest) << m;
+        w.openObject();
+        w.openObject(block.element);
+        MemberWriter::write(w, key, e.row, e.part->page, ctx);
+        w.close();
+        MemberWriter::write(w, rest, e.row, e.part->page, ctx);
+        w.close();
+    }
+}
+
+// The blocks written inside this block's object rather than in the form key.
+void writeBlocksWithin(JsonLineWriter &w, const JsonBlock &block, const WriteContext &ctx)
+{
+    for (const JsonBlock &inner : ctx.catalogue().jsonBlocks()) {
+        if (inner.within == block.member)
+            writeBlock(w, inner, ctx);
+    }
+}
+
 void writeCsvBlock(JsonLineWriter &w, const JsonBlock &block, const QList<Element> &elements,
                    const WriteContext &ctx)
 {
@@ -103,22 +144,32 @@ void writeObjectBlock(JsonLineWriter &w, const JsonBlock &block, const WriteCont
             continue;
         }
         const QList<Row> &rows = ctx.rowsOf(part.page, part.point);
-        if (!rows.isEmpty() || part.always)
-            parts << Element{&part, rows.isEmpty() ? Row{} : rows.first()};
+        // A clause answered "No" or "Not Applicable" has only its marker row: nothing to say.
+        const bool marker = !rows.isEmpty() && MemberWriter::isMarkerRow(rows.first());
+        if ((!rows.isEmpty() && !marker) || part.always)
+            parts << Element{&part, rows.isEmpty() || marker ? Row{} : rows.first()};
     }
     if (parts.isEmpty())
         return;
-    w.openObject(block.member);
+    const bool inArray = block.shape == QLatin1String("objectInArray");
+    if (inArray) {
+        w.openArray(block.member);
+        w.openObject();
+    } else {
+        w.openObject(block.member);
+    }
     for (const Element &e : parts)
         writeElementMembers(w, e, ctx);
     w.close();
+    if (inArray)
+        w.close();
 }
 
 } // namespace
 
 void writeBlock(JsonLineWriter &w, const JsonBlock &block, const WriteContext &ctx)
 {
-    if (block.shape == QLatin1String("object")) {
+    if (block.shape == QLatin1String("object") || block.shape == QLatin1String("objectInArray")) {
         writeObjectBlock(w, block, ctx);
         return;
     }
@@ -134,10 +185,19 @@ void writeBlock(JsonLineWriter &w, const JsonBlock &block, const WriteContext &c
         w.openArray(block.element);
         writeElements(w, elements, ctx);
         w.close();
+        writeBlocksWithin(w, block, ctx);
         w.close();
     } else if (block.shape == QLatin1String("arrayOfWrapped")) {
         w.openArray(block.member);
         writeElements(w, elements, ctx, block.element);
+        w.close();
+    } else if (block.shape == QLatin1String("arrayOfListed")) {
+        w.openArray(block.member);
+        writeListedElements(w, elements, ctx, block.element);
+        w.close();
+    } else if (block.shape == QLatin1String("arrayWithKey")) {
+        w.openArray(block.member);
+        writeKeyedElements(w, block, elements, ctx);
         w.close();
     } else if (block.shape == QLatin1String("csv")) {
         writeCsvBlock(w, block, elements, ctx);
@@ -147,18 +207,16 @@ void writeBlock(JsonLineWriter &w, const JsonBlock &block, const WriteContext &c
         const Catalogue::JsonMember &m = e.part->members.first();
         const QString value = MemberWriter::converted(m, e.row.col(m.column), ctx);
         if (block.shape == QLatin1String("valueArray"))
-            w.numberArray(block.member, value);
-        else if (MemberWriter::isBare(m))
-            w.number(block.member, value);
+            w.numberArray(block.member, value.trimmed().isEmpty() ? QStringLiteral("0") : value);
         else
-            w.text(block.member, value);
+            MemberWriter::writeValue(w, block.member, m, value);
     }
 }
 
 void write(JsonLineWriter &w, const WriteContext &ctx, int writer)
 {
     for (const JsonBlock &block : ctx.catalogue().jsonBlocks()) {
-        if (block.writer == writer)
+        if (block.writer == writer && block.within.isEmpty())
             writeBlock(w, block, ctx);
     }
 }

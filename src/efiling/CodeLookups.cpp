@@ -135,6 +135,20 @@ QString actCode(const QString &actName)
     return {};
 }
 
+QString actName(const QString &code)
+{
+    const int position = code.trimmed().toInt();
+    if (position < 1)
+        return {};
+    Recordset rs = host().DBObj().Execute(
+        QStringLiteral("SELECT Text FROM annex_3cd21combo WHERE Point='1Act' ORDER BY convert(Id,signed)"));
+    for (int at = 1; !rs.Eof(); rs.MoveNext(), ++at) {
+        if (at == position)
+            return rs.Fields(0);
+    }
+    return {};
+}
+
 QString countryCode(const QString &countryName)
 {
     return remembered(QStringLiteral("country|") + countryName,

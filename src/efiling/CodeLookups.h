@@ -22,6 +22,8 @@ QString sectorCode(const QString &sectorName);
 
 // "01" to "67": the position of the Act in the list of Acts of Form 3CA, compared exactly.
 QString actCode(const QString &actName);
+// The Act's name for its code, the inverse of actCode; "" for a code outside the list.
+QString actName(const QString &code);
 
 // The host's code of a country, by its name.
 QString countryCode(const QString &countryName);

@@ -2,7 +2,6 @@
 
 #include "ClauseBlockWriter.h"
 #include "CodeLookups.h"
-#include "DeclarationWriter.h"
 #include "EfilingValues.h"
 #include "JsonFileCheck.h"
 #include "JsonLineWriter.h"
@@ -104,10 +103,8 @@ void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today)
     w.openObject(formRoot(kind));
     w.openObject(formKey(kind));
     writeFrame(w, form3CB, today);
-    if (form3CB)
-        DeclarationWriter::writeForm3CB(w, model);
-    else
-        DeclarationWriter::writeForm3CA(w, model);
+    if (const Catalogue::JsonBlock *declaration = ctx.catalogue().declaration(ctx.formCode()))
+        ClauseBlockWriter::writeBlock(w, *declaration, ctx);
     for (int writer = 1; writer <= 4; ++writer)
         ClauseBlockWriter::write(w, ctx, writer);
 

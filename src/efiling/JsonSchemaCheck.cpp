@@ -234,8 +234,13 @@ private:
             f.errorNo = ErrorKind::Pattern;
             const std::string pattern =
                 rule && rule->contains("pattern") ? (*rule)["pattern"].get<std::string>() : "";
-            f.message =
-                QStringLiteral("String '%1' does not match regex pattern '%2'.").arg(q(value), q(pattern));
+            // A schema that says in words what its pattern asks is quoted instead of the pattern.
+            const bool described =
+                rule && rule->contains("description") && (*rule)["description"].is_string();
+            f.message = described ? QStringLiteral("%1 ('%2' is not).")
+                                        .arg(q((*rule)["description"].get<std::string>()), q(value))
+                                  : QStringLiteral("String '%1' does not match regex pattern '%2'.")
+                                        .arg(q(value), q(pattern));
         } else if (startsWith(d, "Failed to match against any enum values")) {
             f.errorNo = ErrorKind::Enum;
             f.message = QStringLiteral("Value \"%1\" is not defined in enum.").arg(q(value));

@@ -5,9 +5,9 @@
 #include "CsvAttachment.h"
 #include "EfilingValues.h"
 #include "JsonLineWriter.h"
+#include "ValueConversions.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/Vocabulary.h"
-#include "host/HostContext.h"
 
 #include <algorithm>
 
@@ -38,10 +38,18 @@ QString storedValue(const Member &m, const Row &row)
 
 void writeScalar(JsonLineWriter &w, const Member &m, const QString &value)
 {
-    if (isBare(m))
-        w.number(m.name, value);
-    else
-        w.text(m.name, value);
+    writeValue(w, m.name, m, value);
+}
+
+// A member the department leaves out when it has nothing to say: an optional one left blank,
+// and the words of a clause answered "No" or "Not Applicable", whose row holds only the marker.
+bool leftOut(const Member &m, const Row &source, const QString &value)
+{
+    if (m.optional && QStringView(value).trimmed().isEmpty())
+        return true;
+    const bool words =
+        m.as == QLatin1String("text") || m.as == QLatin1String("date") || m.as == QLatin1String("code");
+    return words && !m.point.isEmpty() && isMarkerRow(source);
 }
 
 void writeCsvList(JsonLineWriter &w, const Member &m, const Row &row, const WriteContext &ctx)
@@ -95,7 +103,8 @@ void writeTable(JsonLineWriter &w, const Member &m, int page, const WriteContext
 
 bool isBare(const Member &m)
 {
-    return m.as == QLatin1String("amount") || m.as == QLatin1String("number");
+    return m.as == QLatin1String("amount") || m.as == QLatin1String("number") ||
+           m.as == QLatin1String("percent") || m.as == QLatin1String("year");
 }
 
 bool isMarkerRow(const Row &row)
@@ -117,36 +126,17 @@ bool isMarkerRow(const Row &row)
 
 QString converted(const Member &m, const QString &stored, const WriteContext &ctx)
 {
-    const QString &as = m.as;
-    // Most members are written as stored.
-    if (as == QLatin1String("amount") || as == QLatin1String("text") || as == QLatin1String("number"))
-        return stored;
-    if (as == QLatin1String("const"))
-        return m.constValue;
-    if (as == QLatin1String("date"))
-        return EfilingValues::date(stored);
-    if (as == QLatin1String("yesno"))
-        return EfilingValues::yesNo(stored);
-    if (as == QLatin1String("code"))
-        return ctx.catalogue().codeOf(m.table, stored.trimmed(), m.unmatched);
-    if (as == QLatin1String("sector"))
-        return CodeLookups::sectorCode(stored);
-    if (as == QLatin1String("state"))
-        return CodeLookups::stateCode(stored);
-    if (as == QLatin1String("blockId")) {
-        // A block text outside the list has no identifier: 0.
-        const Catalogue::CodeEntry *e = ctx.catalogue().entryOf(m.table, stored);
-        return e ? e->code : QStringLiteral("0");
+    return ValueConversions::toFile(m, stored, ctx);
+}
+
+void writeValue(JsonLineWriter &w, const QString &name, const Member &m, const QString &value)
+{
+    if (!isBare(m)) {
+        w.text(name, value);
+        return;
     }
-    if (as == QLatin1String("blockMethod")) {
-        const Catalogue::CodeEntry *e = ctx.catalogue().entryOf(m.table, stored);
-        return e && !e->method.isEmpty() ? e->method : QStringLiteral("SLM");
-    }
-    if (as == QLatin1String("assessmentYear"))
-        return host().assessmentYearText();
-    if (as == QLatin1String("auditor"))
-        return ctx.auditorValue(m.name);
-    return stored;
+    // A blank amount is nought: the file has no empty numbers.
+    w.number(name, QStringView(value).trimmed().isEmpty() ? QStringLiteral("0") : value);
 }
 
 void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int page, const WriteContext &ctx)
@@ -169,7 +159,9 @@ void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int 
         } else if (m.as == QLatin1String("csvList")) {
             writeCsvList(w, m, source, ctx);
         } else {
-            writeScalar(w, m, converted(m, storedValue(m, source), ctx));
+            const QString value = converted(m, storedValue(m, source), ctx);
+            if (!leftOut(m, source, value))
+                writeScalar(w, m, value);
         }
     }
 }

@@ -31,6 +31,8 @@ QStringList csvFields(const QList<Member> &members, const Row &row, int page, co
 QString converted(const Member &m, const QString &stored, const WriteContext &ctx);
 // Amounts and numbers are written bare.
 bool isBare(const Member &m);
+// Writes one converted value under `name`: quoted, or bare with a blank as 0.
+void writeValue(JsonLineWriter &w, const QString &name, const Member &m, const QString &value);
 
 // True for a grid row left by a "No" or "Not Applicable" answer: every filled cell reads
 // "Nil", or every one "NA".

@@ -2,6 +2,7 @@
 
 #include "ReportModel.h"
 #include "catalogue/CellFormat.h"
+#include "model/rules/AmountText.h"
 
 #include <QScopedValueRollback>
 
@@ -118,9 +119,13 @@ bool ClauseGridModel::setData(const QModelIndex &index, const QVariant &value, i
 {
     if (!index.isValid() || role != Qt::EditRole || index.column() >= m_columns.size())
         return false;
-    // A typed value is kept as the grids keep it: amounts "###0.00", dates dd/mm/yyyy.
-    return setCell(index.row(), index.column(),
-                   CellFormat::format(m_columns.at(index.column()).kind, value.toString().trimmed()));
+    // A typed value is kept as the grids keep it: amounts "###0.00" without digit grouping,
+    // dates dd/mm/yyyy.
+    const Catalogue::Kind kind = m_columns.at(index.column()).kind;
+    QString typed = value.toString().trimmed();
+    if (kind == Catalogue::Kind::Amount || kind == Catalogue::Kind::Whole)
+        typed = AmountText::stored(typed).value_or(typed);
+    return setCell(index.row(), index.column(), CellFormat::format(kind, typed));
 }
 
 bool ClauseGridModel::setCell(int row, int column, const QString &value)

@@ -33,7 +33,7 @@ TEST(ShippedSchema, RefusesAWrongType)
     ASSERT_EQ(f.size(), 1);
     EXPECT_EQ(f[0].errorNo, ErrorKind::Type);
     EXPECT_EQ(f[0].member, "Status");
-    EXPECT_EQ(f[0].line, 102);
+    EXPECT_EQ(f[0].line, 98);
     EXPECT_EQ(f[0].message, "Invalid type. Expected Integer but got String.");
 }
 

@@ -51,8 +51,8 @@ TEST(TaxauditCommand, GeneratesAValidFileAndListsTheFaultsOfABrokenCopy)
     EXPECT_TRUE(lines[0].startsWith(
         "19:11: FORM3CA.F3CA.Declaration.Point1.CA_FirmName: Required properties are missing"))
         << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].startsWith("44:13: FORM3CA.F3CA.Declaration.Point1.AuditDated:"));
-    EXPECT_TRUE(lines[2].startsWith("101:11: FORM3CA.F3CA.PartA.Status: Invalid type."));
+    EXPECT_TRUE(lines[1].startsWith("43:13: FORM3CA.F3CA.Declaration.Point1.AuditDated:"));
+    EXPECT_TRUE(lines[2].startsWith("97:11: FORM3CA.F3CA.PartA.Status: Invalid type."));
     EXPECT_TRUE(lines[3].contains("MethodValCS.Colour: Property 'Colour' has not been defined"));
 }
 

@@ -25,12 +25,12 @@ protected:
                         "'%2' THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'value refused'; END IF; END")
                     .arg(table, value));
     }
-    // The demo report's file with the detail of clause 37, written late in the import, replaced.
+    // The demo report's file with clause 37, read late in the import, answered with this detail.
     QString fileFailingAtClause37(const QString &value)
     {
         QString text = QString::fromUtf8(documentOf("C001"));
-        text.replace(QRegularExpression("\"CostAuditDetail\": \"[^\"]*\""),
-                     QString("\"CostAuditDetail\": \"%1\"").arg(value));
+        text.replace(QRegularExpression("\"CostAuditFlag\": \"N\""),
+                     QString("\"CostAuditFlag\": \"Y\", \"CostAuditDetail\": \"%1\"").arg(value));
         EXPECT_TRUE(text.contains(value));
         return writeFile("failing.json", text.toUtf8());
     }

@@ -5,6 +5,8 @@
 #include "catalogue/ClauseCatalogue.h"
 #include "efiling/json/JsonValue.h"
 
+#include <deque>
+
 namespace ClauseBlockReader
 {
 
@@ -15,6 +17,15 @@ using Catalogue::JsonBlock;
 using Catalogue::JsonPart;
 using MemberReader::Place;
 
+bool hasConstants(const QList<Catalogue::JsonMember> &members, const JsonValue &element)
+{
+    for (const Catalogue::JsonMember &m : members) {
+        if (m.isConst && StoredValues::text(element.Item(m.name)) != m.constValue)
+            return false;
+    }
+    return true;
+}
+
 // The part an element belongs to: the only one, or the one whose fixed members
 // ("ParticularType": "CAPITAL") the element carries.
 const JsonPart *partOf(const JsonBlock &block, const JsonValue &element)
@@ -22,30 +33,85 @@ const JsonPart *partOf(const JsonBlock &block, const JsonValue &element)
     if (block.parts.size() == 1)
         return &block.parts.first();
     for (const JsonPart &part : block.parts) {
-        bool matches = true;
-        for (const Catalogue::JsonMember &m : part.members) {
-            if (m.isConst && StoredValues::text(element.Item(m.name)) != m.constValue)
-                matches = false;
-        }
-        if (matches)
+        if (hasConstants(part.members, element))
             return &part;
     }
     return nullptr;
 }
 
-// The elements of a table block, unwrapped from the shape the writer gave them.
-QList<const JsonValue *> elementsOf(const JsonBlock &block, const JsonValue &value)
+// The items of a value that should be an array: other software writes a single element
+// as one object, and an array of one object where one object is meant.
+QList<const JsonValue *> itemsOf(const JsonValue &value)
+{
+    QList<const JsonValue *> items;
+    if (value.isArray()) {
+        for (qsizetype i = 1; i <= value.Count(); ++i)
+            items << &value.Item(i);
+    } else if (value.isObject()) {
+        items << &value;
+    }
+    return items;
+}
+
+const JsonValue &singleObject(const JsonValue &value)
+{
+    return value.isArray() && value.Count() > 0 ? value.Item(1) : value;
+}
+
+// The elements of a table block in any of the layouts the department has used. The
+// element may stand bare, or wrapped in its "…PK" object (one object or an array of one
+// object per row); the wrapper may hold all of the element or only its key members with the
+// others beside it. Elements that need their wrapper's members joined to their own are
+// made in `joined`, which keeps them while they are read.
+QList<const JsonValue *> elementsOf(const JsonBlock &block, const JsonValue &formKey, const JsonValue &value,
+                                    std::deque<JsonValue> &joined)
 {
     const bool nested =
         block.shape == QLatin1String("objectWithArray") || block.shape == QLatin1String("csv");
-    const JsonValue &array = nested ? value.Item(block.element) : value;
+    const JsonValue *array = &value;
+    if (nested) {
+        // The data array of an attachment block stood beside its "…Info" object once.
+        array = value.Exists(block.element) ? &value.Item(block.element) : &formKey.Item(block.element);
+    }
     QList<const JsonValue *> elements;
-    for (qsizetype i = 1; i <= array.Count(); ++i) {
-        const JsonValue &element = array.Item(i);
-        elements << (block.shape == QLatin1String("arrayOfWrapped") ? &element.Item(block.element)
-                                                                    : &element);
+    for (const JsonValue *element : itemsOf(*array)) {
+        if (nested || block.element.isEmpty() || !element->Exists(block.element)) {
+            elements << element;
+            continue;
+        }
+        const JsonValue &wrapper = element->Item(block.element);
+        for (const JsonValue *inner : itemsOf(wrapper)) {
+            if (element->Count() == 1) {
+                elements << inner;
+                continue;
+            }
+            JsonValue whole = JsonValue::object();
+            for (const QString &key : element->Keys()) {
+                if (key != block.element)
+                    whole.Add(key, element->Item(key));
+            }
+            for (const QString &key : inner->Keys())
+                whole.Add(key, inner->Item(key));
+            joined.push_back(std::move(whole));
+            elements << &joined.back();
+        }
     }
     return elements;
+}
+
+// Members of an element that none of the parts knows are noted for the user.
+void noteUnknownMembers(const JsonBlock &block, const QList<const JsonPart *> &parts,
+                        const JsonValue &element, ReadContext &ctx)
+{
+    for (const QString &key : element.Keys()) {
+        bool known = key == block.element;
+        for (const JsonPart *part : parts) {
+            for (const Catalogue::JsonMember &m : part->members)
+                known = known || m.name == key;
+        }
+        if (!known)
+            ctx.noteUnknown(block.member + u'/' + key);
+    }
 }
 
 Place pointPlace(const JsonPart &part, ReadContext &ctx)
@@ -65,6 +131,10 @@ void noteGate(const JsonPart &part, ReadContext &ctx)
 // A block of single values: each part's members go to its point's row or their own.
 void readObject(const JsonBlock &block, const JsonValue &value, ReadContext &ctx)
 {
+    QList<const JsonPart *> parts;
+    for (const JsonPart &part : block.parts)
+        parts << &part;
+    noteUnknownMembers(block, parts, value, ctx);
     for (const JsonPart &part : block.parts) {
         MemberReader::read(part.members, value, pointPlace(part, ctx), ctx);
         noteGate(part, ctx);
@@ -101,13 +171,17 @@ bool numbersRows(const JsonPart &part, ReadContext &ctx)
     return first && first->kind == Catalogue::Kind::Whole;
 }
 
-void readTable(const JsonBlock &block, const JsonValue &value, ReadContext &ctx)
+void readTable(const JsonBlock &block, const JsonValue &formKey, const JsonValue &value, ReadContext &ctx)
 {
     QHash<const JsonPart *, int> numbered;
-    for (const JsonValue *element : elementsOf(block, value)) {
+    std::deque<JsonValue> joined;
+    for (const JsonValue *element : elementsOf(block, formKey, value, joined)) {
         const JsonPart *part = partOf(block, *element);
-        if (!part)
+        if (!part) {
+            ctx.noteUnknown(block.member);
             continue;
+        }
+        noteUnknownMembers(block, {part}, *element, ctx);
         Place place = pointPlace(*part, ctx);
         place.row = ctx.rows().append(place.page, place.point);
         if (numbersRows(*part, ctx))
@@ -117,20 +191,37 @@ void readTable(const JsonBlock &block, const JsonValue &value, ReadContext &ctx)
     }
 }
 
-void readBlock(const JsonValue &formKey, const JsonBlock &block, ReadContext &ctx)
+// Where a block stands: in the form key, or in the object of the block it is written
+// within (other software puts it in the form key).
+const JsonValue *blockValue(const JsonValue &formKey, const JsonBlock &block)
 {
-    if (!formKey.Exists(block.member) || block.parts.isEmpty())
-        return;
-    const JsonValue &value = formKey.Item(block.member);
-    if (block.shape == QLatin1String("object"))
-        readObject(block, value, ctx);
-    else if (block.shape == QLatin1String("value") || block.shape == QLatin1String("valueArray"))
-        readValues(block, value, ctx);
-    else
-        readTable(block, value, ctx);
+    if (!block.within.isEmpty()) {
+        const JsonValue &outer = formKey.Item(block.within);
+        if (outer.Exists(block.member))
+            return &outer.Item(block.member);
+    }
+    if (formKey.Exists(block.member))
+        return &formKey.Item(block.member);
+    // An attachment's data array without its "…Info" object.
+    if (block.shape == QLatin1String("csv") && formKey.Exists(block.element))
+        return &formKey.Item(block.member);
+    return nullptr;
 }
 
 } // namespace
+
+void readBlock(const JsonValue &formKey, const JsonBlock &block, ReadContext &ctx)
+{
+    const JsonValue *value = blockValue(formKey, block);
+    if (!value || block.parts.isEmpty())
+        return;
+    if (block.shape == QLatin1String("object") || block.shape == QLatin1String("objectInArray"))
+        readObject(block, singleObject(*value), ctx);
+    else if (block.shape == QLatin1String("value") || block.shape == QLatin1String("valueArray"))
+        readValues(block, *value, ctx);
+    else
+        readTable(block, formKey, *value, ctx);
+}
 
 void read(const JsonValue &formKey, ReadContext &ctx, int step)
 {

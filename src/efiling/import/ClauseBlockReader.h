@@ -3,6 +3,10 @@
 #include "ReadContext.h"
 
 class JsonValue;
+namespace Catalogue
+{
+struct JsonBlock;
+}
 
 // The Form 3CD blocks of an e-filing file read back through the clause catalogue, the
 // inverse of the clause block writer: every element of a table block becomes a row of its
@@ -18,6 +22,9 @@ namespace ClauseBlockReader
 // 33 to 35, 11 clauses 36A to 44 with the flags and the other information.
 // A catalogue block names its step ("readStep").
 inline constexpr int kSteps = 12;
+
+// Reads one block (the declaration, say) from the form key's object.
+void readBlock(const JsonValue &formKey, const Catalogue::JsonBlock &block, ReadContext &ctx);
 
 // Reads the blocks of one step from the form key's object ("F3CA"/"F3CB"), in file order.
 void read(const JsonValue &formKey, ReadContext &ctx, int step);

@@ -5,6 +5,7 @@
 #include "StoredValues.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/Vocabulary.h"
+#include "efiling/ValueConversions.h"
 #include "efiling/json/JsonValue.h"
 
 namespace MemberReader
@@ -12,12 +13,6 @@ namespace MemberReader
 
 namespace
 {
-
-bool isDerived(const Member &m)
-{
-    return m.isConst || m.as == QLatin1String("auditor") || m.as == QLatin1String("assessmentYear") ||
-           m.as == QLatin1String("blockMethod");
-}
 
 int rowOf(const Place &place, ReadContext &ctx)
 {
@@ -33,48 +28,9 @@ Place placeOf(const Member &m, const Place &element, ReadContext &ctx)
     return Place{ref.page, ref.point, -1};
 }
 
-// A drop-down list filled from the host's tables offers "CODE-NAME" entries: a value
-// written as the beginning of one (a unit's code, say) is completed to that entry.
-QString completed(const QString &value, const Catalogue::Column *column, ReadContext &ctx)
-{
-    if (!column || column->list.isEmpty() || value.isEmpty())
-        return value;
-    if (ctx.catalogue().listSource(column->list).query.isEmpty())
-        return value;
-    const QStringList items = ctx.names().listItems(column->list);
-    if (items.contains(value))
-        return value;
-    for (const QString &item : items) {
-        if (item.startsWith(value))
-            return item;
-    }
-    return value;
-}
-
 QString storedScalar(const Member &m, const QString &value, const Catalogue::Column *column, ReadContext &ctx)
 {
-    const QString &as = m.as;
-    if (as == QLatin1String("date"))
-        return StoredValues::date(value);
-    if (as == QLatin1String("code")) {
-        const QStringList preferred = column ? ctx.names().listItems(column->list) : QStringList();
-        return StoredValues::textOfCode(ctx.catalogue(), m.table, value, preferred);
-    }
-    if (as == QLatin1String("state")) {
-        const QString name = ctx.names().stateName(value);
-        return name.isEmpty() ? value : name;
-    }
-    if (as == QLatin1String("blockId")) {
-        // 0 stands for a block the list does not have: its text is not in the file.
-        for (const Catalogue::CodeEntry &e : ctx.catalogue().codeTable(m.table)) {
-            if (e.code == value.trimmed())
-                return e.text;
-        }
-        return {};
-    }
-    if (as == QLatin1String("text"))
-        return completed(value, column, ctx);
-    return value; // amount, number
+    return ValueConversions::toStored(m, value, column, ctx);
 }
 
 void readYesNo(const Member &m, const QString &letter, const Place &place, ReadContext &ctx)
@@ -84,8 +40,7 @@ void readYesNo(const Member &m, const QString &letter, const Place &place, ReadC
         OptionAnswers::store(ctx.rows(), place.page, place.point, letter);
         return;
     }
-    const bool tick = column && column->kind == Catalogue::Kind::Tick;
-    ctx.rows().set(rowOf(place, ctx), m.column, StoredValues::yesNo(letter, tick));
+    ctx.rows().set(rowOf(place, ctx), m.column, storedScalar(m, letter, column, ctx));
 }
 
 // The business code of a sector, or of a sub-sector whose name goes to the column that
@@ -124,20 +79,48 @@ void readCsvList(const Member &m, const JsonValue &info, const Place &place, Rea
 void readTable(const Member &m, const JsonValue &elements, const Place &element, ReadContext &ctx)
 {
     const Catalogue::PointRef ref = ctx.resolve(m.page ? m.page : element.page, m.point);
-    for (qsizetype i = 1; i <= elements.Count(); ++i) {
+    // One element may come as one object instead of an array.
+    const bool single = elements.isObject();
+    for (qsizetype i = 1; i <= (single ? 1 : elements.Count()); ++i) {
         const int row = ctx.rows().append(ref.page, ref.point);
-        read(m.members, elements.Item(i), Place{ref.page, ref.point, row}, ctx);
+        read(m.members, single ? elements : elements.Item(i), Place{ref.page, ref.point, row}, ctx);
     }
 }
 
 } // namespace
 
-void read(const QList<Member> &members, const JsonValue &element, const Place &place, ReadContext &ctx)
+namespace
+{
+
+// Where a member stands: in its element; in a layout of the department's, one level up
+// (beside the object the catalogue puts it in) or one level down (in an object beside it).
+const JsonValue *memberValue(const Member &m, const JsonValue &element, const JsonValue *outer)
+{
+    if (element.Exists(m.name))
+        return &element.Item(m.name);
+    // An attachment list's entries stood beside its "…Info" object once.
+    if (m.as == QLatin1String("csvList") && element.Exists(m.element))
+        return &element;
+    if (m.isConst || m.as == QLatin1String("object") || m.as == QLatin1String("table"))
+        return nullptr;
+    if (outer && outer->Exists(m.name))
+        return &outer->Item(m.name);
+    for (const QString &key : element.Keys()) {
+        const JsonValue &inner = element.Item(key);
+        if (inner.isObject() && inner.Exists(m.name))
+            return &inner.Item(m.name);
+    }
+    return nullptr;
+}
+
+void readMembers(const QList<Member> &members, const JsonValue &element, const JsonValue *outer,
+                 const Place &place, ReadContext &ctx)
 {
     for (const Member &m : members) {
-        if (isDerived(m) || !element.Exists(m.name))
+        const JsonValue *found = ValueConversions::isStored(m) ? memberValue(m, element, outer) : nullptr;
+        if (!found)
             continue;
-        const JsonValue &value = element.Item(m.name);
+        const JsonValue &value = *found;
         if (m.as == QLatin1String("table")) {
             readTable(m, value, place, ctx);
             continue;
@@ -145,7 +128,7 @@ void read(const QList<Member> &members, const JsonValue &element, const Place &p
         const Place target = placeOf(m, place, ctx);
         if (m.as == QLatin1String("object")) {
             // Its members may name their own points even where the object has none.
-            read(m.members, value, target, ctx);
+            readMembers(m.members, value, &element, target, ctx);
         } else if (target.point.isEmpty()) {
             continue;
         } else if (m.as == QLatin1String("name")) {
@@ -166,6 +149,13 @@ void read(const QList<Member> &members, const JsonValue &element, const Place &p
                            storedScalar(m, StoredValues::text(value), column, ctx));
         }
     }
+}
+
+} // namespace
+
+void read(const QList<Member> &members, const JsonValue &element, const Place &place, ReadContext &ctx)
+{
+    readMembers(members, element, nullptr, place, ctx);
 }
 
 } // namespace MemberReader

@@ -28,3 +28,9 @@ void ReadContext::storeImpliedAnswers()
             OptionAnswers::store(m_rows, o.page, o.point, QStringLiteral("Y"));
     }
 }
+
+void ReadContext::noteUnknown(const QString &path)
+{
+    if (!m_unknown.contains(path))
+        m_unknown << path;
+}

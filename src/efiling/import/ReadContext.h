@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class ClauseCatalogue;
 namespace Catalogue
@@ -41,6 +42,10 @@ public:
     // Stores the Yes answers implied by blocks for the questions the file left unanswered.
     void storeImpliedAnswers();
 
+    // A member of the file that no reader knows ("Form3cdPl/Remarks"), listed once.
+    void noteUnknown(const QString &path);
+    const QStringList &unknownMembers() const { return m_unknown; }
+
 private:
     struct Option {
         int page;
@@ -52,4 +57,5 @@ private:
     ImportedRows &m_rows;
     NameLookups &m_names;
     QList<Option> m_implied;
+    QStringList m_unknown;
 };

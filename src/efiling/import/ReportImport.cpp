@@ -1,7 +1,6 @@
 #include "ReportImport.h"
 
 #include "ClauseBlockReader.h"
-#include "DeclarationReader.h"
 #include "ImportDocument.h"
 #include "ImportTarget.h"
 #include "OptionAnswers.h"
@@ -31,8 +30,46 @@ void readClause8a(const JsonValue &formKey, ImportedRows &rows)
                  StoredValues::text(formKey.Item(QStringLiteral("type"))));
 }
 
-// The rows the form key's object of a file of the form ("3CA" or "3CB") gives.
-ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
+// Members of the form key that no block of the catalogue names.
+void noteUnknownBlocks(const JsonValue &formKey, const ClauseCatalogue &catalogue, ReadContext &ctx)
+{
+    QStringList known{QStringLiteral("CreationInfo"), QStringLiteral("Form_Details"),
+                      QStringLiteral("Declaration"), QStringLiteral("assignFlag"), QStringLiteral("type")};
+    for (const Catalogue::JsonBlock &block : catalogue.jsonBlocks()) {
+        known << block.member;
+        if (block.shape == QLatin1String("csv"))
+            known << block.element;
+    }
+    for (const QString &key : formKey.Keys()) {
+        if (!known.contains(key))
+            ctx.noteUnknown(key);
+    }
+}
+
+// The clauses whose question the flags block asks and the import left unanswered.
+QStringList unansweredClauses(const ClauseCatalogue &catalogue, const ImportedRows &rows)
+{
+    QStringList clauses;
+    for (const Catalogue::JsonBlock &block : catalogue.jsonBlocks()) {
+        if (block.shape != QLatin1String("object"))
+            continue;
+        for (const Catalogue::JsonPart &part : block.parts) {
+            for (const Catalogue::JsonMember &m : part.members) {
+                if (m.as != QLatin1String("yesno") || !m.point.startsWith(QLatin1String("Opt")))
+                    continue;
+                const int page = m.page ? m.page : part.page;
+                const Catalogue::Clause *clause = catalogue.clauseOf(page, m.point);
+                if (clause && !rows.has(page, m.point) && !clauses.contains(clause->label))
+                    clauses << clause->label;
+            }
+        }
+    }
+    return clauses;
+}
+
+// The rows the form key's object of a file of the form ("3CA" or "3CB") gives, and what the
+// user should know of the import.
+ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode, Notes &notes)
 {
     const ClauseCatalogue &catalogue = ClauseCatalogue::instance();
     ImportedRows rows;
@@ -40,10 +77,8 @@ ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
     ReadContext ctx(catalogue, formCode, rows, names);
     for (int step = 0; step < ClauseBlockReader::kSteps; ++step) {
         if (step == 0) {
-            if (formCode == QLatin1String("3CB"))
-                DeclarationReader::readForm3CB(formKey, rows, catalogue);
-            else
-                DeclarationReader::readForm3CA(formKey, rows, catalogue);
+            if (const Catalogue::JsonBlock *declaration = catalogue.declaration(formCode))
+                ClauseBlockReader::readBlock(formKey, *declaration, ctx);
             continue;
         }
         ClauseBlockReader::read(formKey, ctx, step);
@@ -51,6 +86,9 @@ ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode)
             readClause8a(formKey, rows);
     }
     ctx.storeImpliedAnswers();
+    noteUnknownBlocks(formKey, catalogue, ctx);
+    notes.unknownMembers = ctx.unknownMembers();
+    notes.unansweredClauses = unansweredClauses(catalogue, rows);
     return rows;
 }
 
@@ -74,16 +112,33 @@ std::unique_ptr<ReportModel> modelOf(const ImportTarget &target, QList<ImportedR
 
 } // namespace
 
-std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const JsonValue &formKey)
+std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const JsonValue &formKey, Notes *notes)
 {
-    return modelOf(target, rowsOf(formKey, target.report.formCode).takeRows());
+    Notes unused;
+    return modelOf(target, rowsOf(formKey, target.report.formCode, notes ? *notes : unused).takeRows());
 }
 
-void replace(const ImportTarget &target, ImportDocument document)
+Notes replace(const ImportTarget &target, ImportDocument document)
 {
-    QList<ImportedRows::Row> rows = rowsOf(document.formKey(), target.report.formCode).takeRows();
+    Notes notes;
+    QList<ImportedRows::Row> rows = rowsOf(document.formKey(), target.report.formCode, notes).takeRows();
     document.release();
     ReportReplacement::replace(host().DBObj(), target, *modelOf(target, std::move(rows)));
+    return notes;
+}
+
+QString Notes::text() const
+{
+    QStringList paragraphs;
+    if (!unknownMembers.isEmpty())
+        paragraphs << QStringLiteral("These members of the file are not known to the program and were not "
+                                     "imported:\n") +
+                          unknownMembers.join(u'\n');
+    if (!unansweredClauses.isEmpty())
+        paragraphs << QStringLiteral("The file does not answer the question of clause %1: please answer it "
+                                     "on its page.")
+                          .arg(unansweredClauses.join(QStringLiteral(", ")));
+    return paragraphs.join(QStringLiteral("\n\n"));
 }
 
 } // namespace ReportImport

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <memory>
 
 class JsonValue;
@@ -13,12 +14,25 @@ struct ImportTarget;
 namespace ReportImport
 {
 
+// What the user should know after an import: members of the file that no reader knows
+// ("Form3cdPl/Remarks"), which could not be kept, and the clauses whose Yes/No question
+// the file leaves unanswered and no block of the file answers.
+struct Notes {
+    QStringList unknownMembers;
+    QStringList unansweredClauses;
+
+    // The one notice that says both; "" when there is nothing to say.
+    QString text() const;
+};
+
 // Replaces the report's rows (not its remarks) by those of the file; throws DbError, and
 // then the report is as it was. The parsed document is let go as soon as its rows are
 // read, and the rows are moved on rather than copied: a large file is never held twice.
-void replace(const ImportTarget &target, ImportDocument document);
+Notes replace(const ImportTarget &target, ImportDocument document);
 
-// The report the file gives, made whole by the rules; nothing is stored.
-std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const JsonValue &formKey);
+// The report the file gives, made whole by the rules; nothing is stored. What the user
+// should know of the file goes into notes when given.
+std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const JsonValue &formKey,
+                                      Notes *notes = nullptr);
 
 } // namespace ReportImport

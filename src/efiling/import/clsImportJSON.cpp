@@ -70,6 +70,7 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
     const QString file = given ? JSONFile : chooseFile();
     if (file.isEmpty())
         return false;
+    ReportImport::Notes notes;
     try {
         ImportDocument doc = ImportDocument::read(file);
         if (doc.status != ImportDocument::Status::Ok && doc.status != ImportDocument::Status::NotForm3CD) {
@@ -83,7 +84,7 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
         if (CarryCommands::offerCarry(doc))
             return CarryCommands::carryDocument(doc, form);
         HostContext &h = host();
-        ReportImport::replace(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), std::move(doc));
+        notes = ReportImport::replace(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), std::move(doc));
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
         return false;
@@ -93,6 +94,8 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
     }
     prompts().inform(given ? QStringLiteral("Imported Successfully.")
                            : QStringLiteral("JSON Imported Successfully."));
+    if (const QString notice = notes.text(); !notice.isEmpty())
+        prompts().inform(notice);
     return true;
 }
 

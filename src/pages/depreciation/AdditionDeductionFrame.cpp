@@ -46,7 +46,7 @@ AdditionDeductionFrame::AdditionDeductionFrame(QWidget *parent)
     // The total is computed; exchange differences and subsidies carry their sign.
     m_vsAdd = makeGrid(QStringLiteral("vsAdd"),
                        {column(tr("Date of purchase"), Kind::Date), column(tr("Date put to use"), Kind::Date),
-                        column(tr("Purchase value"), Kind::Amount), column(tr("CENVAT"), Kind::Amount),
+                        column(tr("Purchase value"), Kind::Amount), column(tr("CENVAT"), Kind::Amount, Signed),
                         column(tr("Change in rate of exchange"), Kind::Amount, Signed),
                         column(tr("Subsidy or grant or reimbursement"), Kind::Amount, Signed),
                         column(tr("Total value"), Kind::Amount, Computed)});

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class WriteContext;
+class ReadContext;
+namespace Catalogue
+{
+struct JsonMember;
+struct Column;
+} // namespace Catalogue
+
+// How a member's stored value becomes the value in the file and back, one pair of
+// functions per kind of member ("date", "code", "percent" ...), so that the import is the
+// writer's inverse by construction.
+namespace ValueConversions
+{
+
+using Member = Catalogue::JsonMember;
+
+// The value the file carries for a stored value ("" stays "" unless the member has a default).
+QString toFile(const Member &m, const QString &stored, const WriteContext &ctx);
+
+// True when the file's value is stored: fixed values and values the writer derives (the
+// auditor's record, the assessment year, the depreciation method of a block) are not.
+bool isStored(const Member &m);
+
+// The stored value for a value of the file; `column` is the page's grid column the value goes
+// to, or null.
+QString toStored(const Member &m, const QString &written, const Catalogue::Column *column, ReadContext &ctx);
+
+} // namespace ValueConversions

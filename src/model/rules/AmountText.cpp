@@ -1,0 +1,31 @@
+#include "AmountText.h"
+
+#include <QRegularExpression>
+
+namespace AmountText
+{
+
+std::optional<QString> stored(const QString &typed)
+{
+    const QString t = typed.trimmed();
+    if (t.isEmpty())
+        return QString();
+    // Plain digits, or groups of two digits before the last three (Indian grouping), or groups
+    // of three (international grouping); a sign in front and decimals after either.
+    static const QRegularExpression amount(
+        QStringLiteral("\\A([+-]?)(\\d+|\\d{1,2}(?:,\\d{2})*,\\d{3}|\\d{1,3}(?:,\\d{3})+)?(\\.\\d*)?\\z"));
+    const QRegularExpressionMatch m = amount.match(t);
+    if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).size() < 2))
+        return std::nullopt;
+    QString kept = m.captured(2);
+    kept.remove(u',');
+    const QString sign = m.captured(1) == QLatin1String("-") ? QStringLiteral("-") : QString();
+    return sign + (kept.isEmpty() ? QStringLiteral("0") : kept) + m.captured(3);
+}
+
+QString notAnAmountMessage(const QString &where)
+{
+    return QStringLiteral("%1: enter an amount in figures, such as 100000 or 1,00,000").arg(where);
+}
+
+} // namespace AmountText

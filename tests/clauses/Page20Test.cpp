@@ -67,6 +67,7 @@ TEST_P(Page20, RatiosFollowTheirAmounts)
 TEST_P(Page20, TheTurnoverImportWritesTheRecordsInTheirColumnOrder)
 {
     auto page = open("C001");
+    env->prompt().queue(PromptAnswer::Yes); // import the figures
     page->ImportTO_Data();
     EXPECT_EQ(page->field("txt40b")->text(), "19.99");
     ASSERT_TRUE(page->SaveData());
@@ -86,6 +87,7 @@ TEST_P(Page20, TheTurnoverImportWritesTheRecordsInTheirColumnOrder)
 TEST_P(Page20, TheEditorsTurnoverCommandStoresTheFigures)
 {
     env->openForm(FormKind::F3CA, "C004");
+    env->prompt().queue(PromptAnswer::Yes); // import the figures
     env->prompt().queue(PromptAnswer::Yes); // last year's report in the new format
     Form3CD editor;
     editor.runCommand(EditorCommand::ImportTurnover);

@@ -43,13 +43,13 @@ void registerAll()
         PageFactory::registerPage(kind, 20, makerOf<frmPage20>());
         PageFactory::registerPage(kind, 21, makerOf<frmPage21>());
     }
-    // The figures go into page 20, shown, and are written when the user saves.
+    // The figures are written as page 20's rows; the editor then reloads the pages.
     Form3CD::setHandler(EditorCommand::ImportTurnover, [](Form3CD &editor) {
         auto *page = qobject_cast<frmPage20 *>(editor.page(20));
         if (!page)
             return;
-        editor.cmdPages_Click(20);
         page->ImportTO_Data();
+        page->SaveData();
     });
 }
 

@@ -15,12 +15,12 @@ void ReportRow::set(int column, const QString &value, int alignment)
     alignments[column] = alignment;
 }
 
-bool setUpColumns(ReportEngine &engine, ReportRow &row, int columns, const QString &spec)
+bool setUpColumns(ReportEngine &engine, ReportRow &row, int columns, const QString &widths)
 {
     row.values = QStringList(columns);
     row.widths = QList<int>(columns, 0);
     row.alignments = QList<int>(columns, ReportRow::Left);
-    const QStringList parts = spec.split(u',');
+    const QStringList parts = widths.split(u',');
     if (parts.size() != columns) {
         prompts().inform(QStringLiteral("No of columns and widths of columns is not same"));
         return false;

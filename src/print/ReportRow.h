@@ -22,9 +22,9 @@ struct ReportRow {
 class ReportEngine;
 
 // The column set-up of the builders: sizes the row buffer to `columns`, takes the widths
-// from the comma-separated spec and starts a table. When the spec has another number of
+// from the comma-separated widths and starts a table. When the list has another number of
 // widths it says "No of columns and widths of columns is not same" and starts none.
-bool setUpColumns(ReportEngine &engine, ReportRow &row, int columns, const QString &spec);
+bool setUpColumns(ReportEngine &engine, ReportRow &row, int columns, const QString &widths);
 
 // A text of `count` ones or zeros, the rule masks of a row.
 QString ruleMask(int count, QChar fill);

@@ -3,10 +3,10 @@
 #include "ControlCodes.h"
 #include "ReportEngine.h"
 
-bool ReportWriter::columns(const QString &spec, const QList<int> &alignments)
+bool ReportWriter::columns(const QString &widths, const QList<int> &alignments)
 {
-    const int n = int(spec.count(u',')) + 1;
-    if (!setUpColumns(m_engine, m_row, n, spec))
+    const int n = int(widths.count(u',')) + 1;
+    if (!setUpColumns(m_engine, m_row, n, widths))
         return false;
     m_alignments = alignments;
     return true;

@@ -7,7 +7,7 @@
 
 class ReportEngine;
 
-// The table-mode patterns every builder repeats: a table set up from a column spec, boxed
+// The table-mode patterns every builder repeats: a table set up from a column widths list, boxed
 // heading rows (every edge ruled), boxed data rows (left edge of the first cell, the edges
 // between cells, the bottom), free rows without rules, and blank rows.
 class ReportWriter
@@ -16,8 +16,8 @@ public:
     explicit ReportWriter(ReportEngine &engine) : m_engine(engine) {}
 
     ReportEngine &engine() { return m_engine; }
-    // Sets up a table with as many columns as the spec has widths.
-    bool columns(const QString &spec, const QList<int> &alignments = {});
+    // Sets up a table with as many columns as the list has widths.
+    bool columns(const QString &widths, const QList<int> &alignments = {});
     int columnCount() const { return m_row.columnCount(); }
 
     void heading(const QStringList &values);

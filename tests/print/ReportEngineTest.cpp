@@ -31,9 +31,9 @@ protected:
 
 } // namespace
 
-// A column spec with another number of widths than columns is refused with the message and
+// A widths list with another number of widths than columns is refused with the message and
 // starts no table: the next row still goes into the table set up before.
-TEST_P(ReportEngineTest, ColumnSpecMustMatchTheColumnCount)
+TEST_P(ReportEngineTest, ColumnWidthsMustMatchTheColumnCount)
 {
     ReportEngine engine;
     ReportRow row;

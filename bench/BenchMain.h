@@ -32,6 +32,18 @@ int runBenchmarks(int argc, char **argv, void (*registerFor)(TestEngine, const c
     return 0;
 }
 
+// Registers a benchmark of one engine, named "NAME/ENGINE", timed in milliseconds over the
+// given iterations and three repetitions, of which only the aggregates are reported.
+inline void registerTimed(const char *name, const char *engine, void (*function)(benchmark::State &, TestEngine),
+                          TestEngine which, int iterations)
+{
+    benchmark::RegisterBenchmark((std::string(name) + "/" + engine).c_str(), function, which)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(iterations)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+}
+
 // Keeps the time of each benchmark (the median of its repetitions, else its one run) in
 // milliseconds, so that the program can print each target beside its reference when all
 // have run, and the counters of each run by name.

@@ -184,7 +184,6 @@ void registerFor(TestEngine engine, const char *name)
 {
     if (!TestHost::unavailable(engine).isEmpty())
         return;
-    const std::string suffix = std::string("/") + name;
     for (const auto &[bench, function] :
          std::initializer_list<std::pair<const char *, void (*)(benchmark::State &, TestEngine)>>{
              {"ReadRows", readRows},
@@ -192,11 +191,7 @@ void registerFor(TestEngine engine, const char *name)
              {"GenerateJson", generateJson},
              {"ValidateJson", validateDocument},
              {"ImportJson", importJson}})
-        benchmark::RegisterBenchmark((bench + suffix).c_str(), function, engine)
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(1)
-            ->Repetitions(3)
-            ->ReportAggregatesOnly(true);
+        registerTimed(bench, name, function, engine, 1);
 }
 
 } // namespace

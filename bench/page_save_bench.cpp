@@ -149,27 +149,10 @@ void registerFor(TestEngine engine, const char *name)
         std::printf("%s skipped: %s\n", name, qPrintable(TestHost::unavailable(engine)));
         return;
     }
-    const std::string suffix = std::string("/") + name;
-    benchmark::RegisterBenchmark(("PageSave" + suffix).c_str(), pageSave, engine)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3)
-        ->Repetitions(3)
-        ->ReportAggregatesOnly(true);
-    benchmark::RegisterBenchmark(("RawInsert" + suffix).c_str(), rawInsert, engine)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3)
-        ->Repetitions(3)
-        ->ReportAggregatesOnly(true);
-    benchmark::RegisterBenchmark(("PageReload" + suffix).c_str(), pageReload, engine)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3)
-        ->Repetitions(3)
-        ->ReportAggregatesOnly(true);
-    benchmark::RegisterBenchmark(("LeaveUnchanged" + suffix).c_str(), leaveUnchanged, engine)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(100)
-        ->Repetitions(3)
-        ->ReportAggregatesOnly(true);
+    registerTimed("PageSave", name, pageSave, engine, 3);
+    registerTimed("RawInsert", name, rawInsert, engine, 3);
+    registerTimed("PageReload", name, pageReload, engine, 3);
+    registerTimed("LeaveUnchanged", name, leaveUnchanged, engine, 100);
 }
 
 } // namespace

@@ -84,22 +84,9 @@ void registerFor(TestEngine engine, const char *name)
 {
     if (!TestHost::unavailable(engine).isEmpty())
         return;
-    const std::string suffix = std::string("/") + name;
-    benchmark::RegisterBenchmark(("EditorOnScreen" + suffix).c_str(), editorOnScreen, engine)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(5)
-        ->Repetitions(3)
-        ->ReportAggregatesOnly(true);
-    benchmark::RegisterBenchmark(("FirstVisitOfEachPage" + suffix).c_str(), firstVisitOfEachPage, engine)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(2)
-        ->Repetitions(3)
-        ->ReportAggregatesOnly(true);
-    benchmark::RegisterBenchmark(("SwitchBuiltPages" + suffix).c_str(), switchBuiltPages, engine)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(50)
-        ->Repetitions(3)
-        ->ReportAggregatesOnly(true);
+    registerTimed("EditorOnScreen", name, editorOnScreen, engine, 5);
+    registerTimed("FirstVisitOfEachPage", name, firstVisitOfEachPage, engine, 2);
+    registerTimed("SwitchBuiltPages", name, switchBuiltPages, engine, 50);
 }
 
 } // namespace

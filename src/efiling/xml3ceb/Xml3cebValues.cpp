@@ -1,6 +1,7 @@
 #include "Xml3cebValues.h"
 
 #include "base/DateService.h"
+#include "efiling/EfilingValues.h"
 #include "catalogue/Vocabulary.h"
 #include "store/Database.h"
 
@@ -32,17 +33,9 @@ QString entryOfCode(const QString &list, const QString &code, Database &db)
 
 QString answerCode(const QString &stored)
 {
-    switch (Vocabulary::answerOf(stored)) {
-    case Vocabulary::Answer::Yes:
-        return QStringLiteral("Y");
-    case Vocabulary::Answer::No:
-        return QStringLiteral("N");
-    case Vocabulary::Answer::NA:
-        return QStringLiteral("NA");
-    case Vocabulary::Answer::None:
-        break;
-    }
-    return {};
+    // Form 3CEB writes a "not applicable" answer as "NA" where the JSON forms write "X".
+    const QString code = EfilingValues::yesNo(stored);
+    return code == QLatin1String("X") ? QStringLiteral("NA") : code;
 }
 
 QString answerText(const QString &code, bool flag)

@@ -15,10 +15,7 @@ void EfilingTest::SetUp()
     if (!env)
         return;
     // The demo report as the program creates it: every clause filled.
-    env->openForm(FormKind::F3CA);
-    Transaction tx(env->host().DBObj());
-    DemoData::insertFilledClauses(env->host().yearKey());
-    tx.commit();
+    env->openFilledReport();
 }
 
 void EfilingTest::setGrid(int page, const QString &point, const QList<QStringList> &rows)

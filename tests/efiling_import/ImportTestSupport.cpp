@@ -21,10 +21,7 @@ void ImportTest::SetUp()
 
 void fillDemoReport(TestHost &env)
 {
-    env.openForm(FormKind::F3CA);
-    Transaction transaction(env.host().DBObj());
-    DemoData::insertFilledClauses(env.host().yearKey());
-    transaction.commit();
+    env.openFilledReport();
 }
 
 void ImportTest::open(const QString &client, FormKind form)

@@ -44,12 +44,7 @@ TEST_P(EngineAlone, ImportsAFiledReturnWithoutWidgets)
 // that passes the form's schema: no page was needed, and none is in the process.
 TEST_P(EngineAlone, WritesAReportFromItsModelWithoutWidgets)
 {
-    env->openForm(FormKind::F3CA);
-    {
-        Transaction tx(env->host().DBObj());
-        DemoData::insertFilledClauses(env->host().yearKey());
-        tx.commit();
-    }
+    env->openFilledReport();
     auto model = ReportModel::load();
     ReportRules::applyAll(*model);
     const QString path = env->dir() + QStringLiteral("/FORM3CA_demo.json");

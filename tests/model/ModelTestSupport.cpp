@@ -13,10 +13,7 @@ void ModelTest::SetUp()
     if (!env)
         return;
     db = env->host().DBObj().url().toString();
-    env->openForm(FormKind::F3CA);
-    Transaction tx(env->host().DBObj());
-    DemoData::insertFilledClauses(env->host().yearKey());
-    tx.commit();
+    env->openFilledReport();
 }
 
 ToolRun ModelTest::taxaudit(const QStringList &arguments) const

@@ -14,9 +14,6 @@ protected:
         EngineTest::SetUp();
         if (!env)
             return;
-        env->openForm(FormKind::F3CA);
-        Transaction tx(env->host().DBObj());
-        DemoData::insertFilledClauses(env->host().yearKey());
-        tx.commit();
+        env->openFilledReport();
     }
 };

@@ -1,5 +1,6 @@
 #include "TestHost.h"
 
+#include "host/DemoClauses.h"
 #include "host/DemoData.h"
 #include "host/HostContext.h"
 #include "store/Database.h"
@@ -87,6 +88,14 @@ void TestHost::openForm(FormKind kind, const QString &client, const QString &yea
     m_host->selectYear(yearKey);
     m_host->selectClient(client);
     moduleState().openForm(kind, yearKey);
+}
+
+void TestHost::openFilledReport()
+{
+    openForm(FormKind::F3CA);
+    Transaction transaction(m_host->DBObj());
+    DemoData::insertFilledClauses(m_host->yearKey());
+    transaction.commit();
 }
 
 void EngineTest::SetUp()

@@ -43,6 +43,8 @@ public:
     // Opens a form of the demo client for the demo year (as OpenForm would set it).
     void openForm(FormKind kind, const QString &client = QStringLiteral("C001"),
                   const QString &yearKey = QStringLiteral("2026"));
+    // Opens the demo client's Form 3CA and fills every clause, as the demo data does.
+    void openFilledReport();
 
     // Empty when the engine is available; otherwise why the test is skipped.
     static QString unavailable(TestEngine engine);

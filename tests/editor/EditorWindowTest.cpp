@@ -1,6 +1,7 @@
 #include "TestHost.h"
 
 #include "editor/Form3CD.h"
+#include "pages/ClauseGrid.h"
 #include "pages/ClausePage.h"
 #include "pages/ClauseSection.h"
 #include "pages/WidgetValues.h"
@@ -9,7 +10,6 @@
 
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QTest>
 
 namespace
@@ -89,9 +89,10 @@ TEST_P(EditorWindow, MovingFromAnEditedPageThreeToSevenSavesPageThreeOnly)
 {
     editor->cmdPages_Click(3);
     markEveryPage();
-    auto *grid = editor->page(3)->findChild<QTableWidget *>("grd10a");
+    auto *grid = editor->page(3)->findChild<ClauseGrid *>("grd10a");
+    ASSERT_NE(grid, nullptr);
     grid->setRowCount(grid->rowCount() + 1);
-    WidgetValues::setCellText(grid, grid->rowCount() - 1, 0, "Trading in textiles");
+    grid->setCellText(grid->rowCount() - 1, 0, "Trading in textiles");
     editor->pageButton(7)->click();
     EXPECT_EQ(editor->currentPage(), 7);
     EXPECT_EQ(savedPages(), QList<int>{3});
@@ -193,8 +194,8 @@ TEST_P(EditorWindow, ClearEmptiesPagesThreeOnwardsAndKeepsPartA)
 
 TEST_P(EditorWindow, CommandsOfLaterPartsSayTheyAreNotAvailable)
 {
-    editor->runCommand(EditorCommand::ImportWizardCurrentYear);
-    EXPECT_EQ(env->prompt().lastText(), "Importing data from the old wizard is not available in this version.");
+    editor->runCommand(EditorCommand::ImportTdsSoftware);
+    EXPECT_EQ(env->prompt().lastText(), "Importing TDS details is not available in this version.");
 }
 
 TEST_P(EditorWindow, GenerateJsonRunsItsHandlerAfterSavingAllPages)

@@ -86,7 +86,7 @@ TEST_P(GridEditing, ListColumnsOfferTheirEntries)
     g->setRowCount(1);
     auto *combo = qobject_cast<QComboBox *>(openEditor(g, 0, 0));
     ASSERT_NE(combo, nullptr);
-    EXPECT_EQ(combo->count(), 4);
+    EXPECT_EQ(combo->count(), 5);
     EXPECT_EQ(combo->itemText(0), "Provident Fund");
     combo->setCurrentIndex(2);
     QTest::keyClick(combo, Qt::Key_Return);

@@ -7,7 +7,6 @@
 #include "spreadsheet/TdsWorkbook.h"
 #include "store/ModuleState.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace TdsCommands
@@ -29,10 +28,8 @@ int importTds(TalvexBase &host, const CommandLine &line, QTextStream &out, QText
     // The TDS lists are Form 3CD pages, the same under Form 3CA and Form 3CB.
     moduleState().openForm(FormKind::F3CA, host.yearKey());
     const auto report = ReportModel::load();
-    const QString annexFolder =
-        QDir(host.DocPath()).filePath(QStringLiteral("Annex3CD/%1/%2").arg(host.Temp_Code(), host.yearKey()));
     const QString path = QFileInfo(workbook).absoluteFilePath();
-    if (!TdsImport::importWorkbook(*report, path, host.vAsPAN(), annexFolder))
+    if (!TdsImport::importWorkbook(*report, path, host.vAsPAN(), host.annexFolder()))
         return 1;
     out << oneLine(path) << "\tImported\n";
     return 0;

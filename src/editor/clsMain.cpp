@@ -81,7 +81,7 @@ void clsMain::prepareClientFolders()
     makeLevels(h.DocPath(), {QStringLiteral("Annex3CD"), code, year});
     makeLevels(h.DocPath(), {QStringLiteral("Files"), code, QStringLiteral("3CDRETS"), year});
     ModuleState &m = moduleState();
-    m.annexFolder = QDir(h.DocPath()).filePath(QStringLiteral("Annex3CD/%1/%2").arg(code, year));
+    m.annexFolder = h.annexFolder();
     m.returnsFolder = QDir(h.DocPath()).filePath(QStringLiteral("Files/%1/3CDRETS/%2").arg(code, year));
 }
 

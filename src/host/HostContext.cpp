@@ -1,5 +1,7 @@
 #include "HostContext.h"
 
+#include <QDir>
+
 #include <stdexcept>
 
 namespace
@@ -22,4 +24,9 @@ void setHost(HostContext *context)
 bool hasHost()
 {
     return current != nullptr;
+}
+
+QString HostContext::annexFolder() const
+{
+    return QDir(DocPath()).filePath(QStringLiteral("Annex3CD/%1/%2").arg(Temp_Code(), yearKey()));
 }

@@ -69,6 +69,8 @@ public:
 
     // Derived from the year: "2024" for the year ending 31/03/2024.
     QString yearKey() const { return SecondDate().right(4); }
+    // The folder of the current client's annexure files of the year: DocPath\Annex3CD\client\year.
+    QString annexFolder() const;
     // "2024-25" for the year key "2024".
     QString assessmentYearText() const
     {

@@ -5,6 +5,7 @@
 #include "CompletenessPrompts.h"
 #include "RemarksDialog.h"
 #include "WidgetValues.h"
+#include "dialogs/annex/frmAnnex.h"
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
 #include "catalogue/Vocabulary.h"
@@ -81,9 +82,7 @@ ClauseSection::ClauseSection(const Clause &clause, ListSources &lists, QWidget *
         ClauseGrid *grid = m_grids.first();
         connect(m_add, &QPushButton::clicked, grid, &ClauseGrid::addRow);
         connect(m_remove, &QPushButton::clicked, grid, &ClauseGrid::removeCurrentRow);
-        connect(m_annexure, &QPushButton::clicked, this, [] {
-            prompts().inform(QStringLiteral("The annexure window is not available in this version."));
-        });
+        connect(m_annexure, &QPushButton::clicked, this, [this, grid] { openAnnexure(grid); });
         buttons->addWidget(m_add);
         buttons->addWidget(m_remove);
         buttons->addWidget(m_annexure);
@@ -512,4 +511,12 @@ void ClauseSection::showRemarks()
     auto *dialog = new RemarksDialog(m_clause, window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
+}
+
+void ClauseSection::openAnnexure(ClauseGrid *grid)
+{
+    // The window edits the grid's own model, so Back shows its rows on the page at once.
+    frmAnnex window(*grid->gridModel(), m_clause.key, {}, m_clause.label + QStringLiteral(". ") + m_clause.caption,
+                    host().annexFolder(), this);
+    window.exec();
 }

@@ -73,6 +73,7 @@ private:
     void setDataEnabled(bool enabled);
     void applyGate();
     void showRemarks();
+    void openAnnexure(ClauseGrid *grid);
 
     Catalogue::Clause m_clause;
     ListSources &m_lists;

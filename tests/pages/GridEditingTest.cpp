@@ -1,9 +1,14 @@
 #include "PageFixture.h"
 
+#include "dialogs/annex/frmAnnex.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 class GridEditing : public PageTest
 {
@@ -152,6 +157,43 @@ TEST_P(GridEditing, TenThousandRowsSaveAndReload)
     ClauseGrid *again = grid(open(6), "grd16a");
     ASSERT_EQ(again->rowCount(), 10000);
     EXPECT_EQ(row(again, 9999), (QStringList{"Item 10000", "9999.00"}));
+}
+
+// The clause's Annexure button opens the annexure window on the grid the page shows: a row
+// added there and taken Back is on the page at once.
+TEST_P(GridEditing, TheAnnexureButtonEditsThePageGridInTheWindow)
+{
+    ClausePage *page = open(17);
+    ClauseGrid *g = grid(page, "grd34a");
+    ASSERT_NE(g, nullptr);
+    const int before = g->rowCount();
+    bool opened = false;
+    QTimer::singleShot(0, [&opened] {
+        auto *window = qobject_cast<frmAnnex *>(QApplication::activeModalWidget());
+        if (!window) {
+            // Whatever opened instead is closed, so that the test ends and says so.
+            if (auto *other = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                other->reject();
+            return;
+        }
+        opened = true;
+        QTableWidget *table = window->table();
+        table->setCurrentCell(table->rowCount() - 1, 0);
+        window->addRow();
+        const int row = table->rowCount() - 1;
+        table->setItem(row, 0, new QTableWidgetItem("PNES54321B"));
+        table->setItem(row, 1, new QTableWidgetItem("194J"));
+        table->setItem(row, 3, new QTableWidgetItem("250000"));
+        window->back();
+    });
+    find<QPushButton>(page, "cmdAnnex34a")->click();
+    ASSERT_TRUE(opened);
+    // The page's empty row is not taken back; the typed one is.
+    ASSERT_GE(g->rowCount(), 1);
+    const int last = g->rowCount() - 1;
+    EXPECT_LE(last, before);
+    EXPECT_EQ(g->cellText(last, 0), "PNES54321B");
+    EXPECT_EQ(g->cellText(last, 3), "250000.00");
 }
 
 TALVEX_BOTH_ENGINES(GridEditing);

@@ -18,6 +18,13 @@ constexpr int Left = ReportRow::Left;
 constexpr int Centre = ReportRow::Centre;
 constexpr int Justify = ReportRow::Justify;
 
+// The paragraph both front pages carry, in Form 3CA as 2 and in Form 3CB as 4.
+QString annexedParticulars()
+{
+    return QStringLiteral("The statement of particulars required to be furnished under section 44AB is annexed "
+                          "herewith in Form No. 3CD.");
+}
+
 class Page
 {
 public:
@@ -140,8 +147,7 @@ void write3CA(Page &p, const PrintSetup &setup, const Accountant &accountant)
            QStringLiteral("documents declared by the said Act to be part of, or annexed to, the ") +
                p.word(one, 13) + QStringLiteral(" and balance sheet."));
     p.paragraph(QStringLiteral("2."),
-                QStringLiteral("The statement of particulars required to be furnished under "
-                               "section 44AB is annexed herewith in Form No. 3CD."));
+                annexedParticulars());
     p.paragraph(
         QStringLiteral("3."),
         QStringLiteral("In ") + p.word(three, 1, true) + QStringLiteral(" opinion and to the best of ") +
@@ -212,8 +218,7 @@ void write3CB(Page &p, const PrintSetup &setup, const Accountant &accountant)
                                        QStringLiteral(", of the ") + p.word(three, 12) +
                                        QStringLiteral(" of the assessee for the year ended on that date."));
     p.paragraph(QStringLiteral("4."),
-                QStringLiteral("The statement of particulars required to be furnished under "
-                               "section 44AB is annexed herewith in Form No. 3CD."));
+                annexedParticulars());
     p.paragraph(
         QStringLiteral("5."),
         QStringLiteral("In ") + p.word(five, 1, true) + QStringLiteral(" opinion and to the best of ") +

@@ -56,6 +56,8 @@ void readColumns(TransactionType &t, const QJsonObject &o, const QString &amount
         const QStringList names = xml.isArray() ? QVariant(xml.toArray().toVariantList()).toStringList()
                                                 : QStringList{xml.toString()};
         for (const QString &name : names) {
+            if (name.isEmpty())
+                continue;
             XmlElement e;
             e.name = name;
             e.col = i + 1;
@@ -116,6 +118,14 @@ std::unique_ptr<Form3cebCatalogue> Form3cebCatalogue::load(const QString &path)
     for (auto it = lists.begin(); it != lists.end(); ++it)
         cat->m_lists.insert(it.key(), listSourceOf(it.value().toObject()));
 
+    // The identification of an associated enterprise: the same columns after every list
+    // that names one.
+    const QJsonObject identity = root.value(QLatin1String("identity")).toObject();
+    cat->m_identityException = text(identity, "exception");
+    QList<Column> identityColumns;
+    for (const QJsonValue &v : identity.value(QLatin1String("columns")).toArray())
+        identityColumns << columnOf(v.toObject());
+
     // A type "like" another takes its columns and order, and may name its own AmountType.
     QHash<QString, QJsonObject> layouts;
     for (const QJsonValue &v : root.value(QLatin1String("transactionTypes")).toArray()) {
@@ -132,6 +142,10 @@ std::unique_ptr<Form3cebCatalogue> Form3cebCatalogue::load(const QString &path)
         const QString amountType =
             o.contains(QLatin1String("amountType")) ? text(o, "amountType") : text(layout, "amountType");
         readColumns(t, layout, amountType);
+        if (layout.value(QLatin1String("identity")).toBool()) {
+            t.identityColumn = int(t.columns.size()) + 1;
+            t.columns << identityColumns;
+        }
         layouts.insert(t.type, layout);
         cat->m_types << t;
     }
@@ -160,10 +174,15 @@ std::unique_ptr<Form3cebCatalogue> Form3cebCatalogue::load(const QString &path)
         Page page;
         page.number = p.value(QLatin1String("page")).toInt();
         page.title = text(p, "title");
+        if (p.value(QLatin1String("import")).toBool())
+            cat->m_importPages.insert(page.number);
         for (const QJsonValue &c : p.value(QLatin1String("clauses")).toArray()) {
             Clause clause = clauseFrom(c.toObject());
             if (!clause.option.isEmpty())
                 cat->m_unanswered.insert(clause.option, text(c.toObject(), "unanswered"));
+            const QJsonArray check = c.toObject().value(QLatin1String("checkColumns")).toArray();
+            if (check.size() == 2)
+                cat->m_checkColumns.insert(clause.key, {check.at(0).toInt(), check.at(1).toInt()});
             for (Control &control : clause.controls) {
                 if (control.type != ControlType::Grid || !control.columns.isEmpty())
                     continue;

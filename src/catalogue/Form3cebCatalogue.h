@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -43,6 +44,15 @@ struct TransactionType {
     QString flag; // "" for a list read whatever the answers
     QList<Column> columns;
     QList<XmlElement> elements; // in written order, AmountType first
+    // The enterprise's identification type (1-based column; its number follows), kept in
+    // the rows but not in the XML; 0 for the domestic lists that carry none.
+    int identityColumn = 0;
+};
+
+// The columns a Yes clause's rows must fill, from first to last (1-based, both included).
+struct CheckColumns {
+    int first = 0;
+    int last = 0;
 };
 
 struct FlagElement {
@@ -82,6 +92,12 @@ public:
     const Catalogue::Page *page(int number) const;
     // The message for a Yes/No question left unanswered ("Select either Yes or No in clause 22A").
     QString unansweredMessage(const QString &option) const { return m_unanswered.value(option); }
+    // The columns the completeness check asks of a Yes clause's rows; first 0: none.
+    Catalogue::CheckColumns checkColumns(const QString &clause) const { return m_checkColumns.value(clause); }
+    // The identification type ("OTHERS", in any letter case) whose rows may leave the number empty.
+    QString identityException() const { return m_identityException; }
+    // Whether a page offers to import its grids' rows from a workbook.
+    bool importsRows(int page) const { return m_importPages.contains(page); }
 
 private:
     QList<Catalogue::TransactionType> m_types;
@@ -92,4 +108,7 @@ private:
     QHash<QString, Catalogue::ListSource> m_lists;
     QList<Catalogue::Page> m_pages;
     QHash<QString, QString> m_unanswered;
+    QHash<QString, Catalogue::CheckColumns> m_checkColumns;
+    QString m_identityException;
+    QSet<int> m_importPages;
 };

@@ -1,6 +1,7 @@
 #include "DemoForm3ceb.h"
 
 #include "HostContext.h"
+#include "catalogue/Form3cebCatalogue.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/ModuleState.h"
@@ -40,6 +41,16 @@ void grid(int page, const QString &point, const QList<QStringList> &rows)
     }
 }
 
+// A transaction with an associated enterprise, its identification in the type's columns.
+QStringList identified(int page, const QString &point, QStringList row, const QString &type,
+                       const QString &number)
+{
+    const Catalogue::TransactionType *t = Form3cebCatalogue::instance().transactionTypeAt(page, point);
+    while (row.size() < t->identityColumn - 1)
+        row << QString();
+    return row << type << number;
+}
+
 void flag(int page, const QString &point, bool yes)
 {
     ClauseStore::insertRow(page, point, {yes ? QStringLiteral("True") : QStringLiteral("False")});
@@ -54,6 +65,9 @@ void insert(const QString &name, const QString &pan, const QString &address, con
     const QString dublinAddress = QStringLiteral("12 Harcourt Street\r\nDublin 2, Ireland");
     const QString singapore = QStringLiteral("Sanjay Trading (Singapore) Pte. Ltd.");
     const QString singaporeAddress = QStringLiteral("80 Robinson Road, Singapore 068898");
+    const QString tin = QStringLiteral("Tax Identification Number");
+    const QString others = QStringLiteral("Others");
+    const QString dublinTin = QStringLiteral("IE6388047V");
 
     ClauseStore::insertRow(1, QStringLiteral("3CEB1"), {QStringLiteral("We"), name, address, pan, yearKey});
     ClauseStore::insertRow(1, QStringLiteral("3CEB2"),
@@ -77,35 +91,49 @@ void insert(const QString &name, const QString &pan, const QString &address, con
 
     grid(3, QStringLiteral("10"),
          {{dublin, relationship(QStringLiteral("a")),
-           QStringLiteral("Holding company; trading in textile fibres")},
-          {singapore, relationship(QStringLiteral("b")),
-           QStringLiteral("Fellow subsidiary; sourcing agent")}});
+           QStringLiteral("Holding company; trading in textile fibres"), QStringLiteral("IRELAND")},
+          {singapore, relationship(QStringLiteral("b")), QStringLiteral("Fellow subsidiary; sourcing agent"),
+           QStringLiteral("SINGAPORE")}});
     flag(3, QStringLiteral("Opt11A"), true);
     grid(3, QStringLiteral("11A"),
-         {{singapore, singaporeAddress, QStringLiteral("Purchased"), QStringLiteral("Raw silk"),
-           QStringLiteral("12000 kg"), QStringLiteral("Paid/Payable"), QStringLiteral("18450000.00"),
-           QStringLiteral("18450000.00"), method(QStringLiteral("a"))},
-          {dublin, dublinAddress, QStringLiteral("Purchased"), QStringLiteral("Merino wool tops"),
-           QStringLiteral("3500 kg"), QStringLiteral("Paid/Payable"), QStringLiteral("6275000.50"),
-           QStringLiteral("6275000.50"), method(QStringLiteral("e")),
-           QStringLiteral("Benchmarked on the year's import data")}});
+         {identified(3, QStringLiteral("11A"),
+                     {singapore, singaporeAddress, QStringLiteral("Purchased"), QStringLiteral("Raw silk"),
+                      QStringLiteral("12000 kg"), QStringLiteral("Paid/Payable"),
+                      QStringLiteral("18450000.00"), QStringLiteral("18450000.00"),
+                      method(QStringLiteral("a"))},
+                     others, QString()),
+          identified(3, QStringLiteral("11A"),
+                     {dublin, dublinAddress, QStringLiteral("Purchased"), QStringLiteral("Merino wool tops"),
+                      QStringLiteral("3500 kg"), QStringLiteral("Paid/Payable"), QStringLiteral("6275000.50"),
+                      QStringLiteral("6275000.50"), method(QStringLiteral("e")),
+                      QStringLiteral("Benchmarked on the year's import data")},
+                     tin, dublinTin)});
     flag(4, QStringLiteral("Opt11B"), true);
-    grid(4, QStringLiteral("11B"),
-         {{dublin, dublinAddress, QStringLiteral("Sold"), QStringLiteral("Blended yarn"),
-           QStringLiteral("8000 kg"), QStringLiteral("Received/Receivable"), QStringLiteral("9800000.00"),
-           QStringLiteral("9800000.00"), method(QStringLiteral("e"))}});
+    grid(
+        4, QStringLiteral("11B"),
+        {identified(4, QStringLiteral("11B"),
+                    {dublin, dublinAddress, QStringLiteral("Sold"), QStringLiteral("Blended yarn"),
+                     QStringLiteral("8000 kg"), QStringLiteral("Received/Receivable"),
+                     QStringLiteral("9800000.00"), QStringLiteral("9800000.00"), method(QStringLiteral("e"))},
+                    tin, dublinTin)});
     flag(4, QStringLiteral("Opt11C"), false);
     flag(5, QStringLiteral("Opt12"), false);
     flag(5, QStringLiteral("Opt13"), true);
-    grid(5, QStringLiteral("13"),
-         {{singapore, singaporeAddress, QStringLiteral("Availed from AE"),
-           QStringLiteral("Sourcing and quality checks"), QStringLiteral("Paid/Payable"),
-           QStringLiteral("1200000.00"), QStringLiteral("1200000.00"), method(QStringLiteral("c"))}});
+    grid(
+        5, QStringLiteral("13"),
+        {identified(5, QStringLiteral("13"),
+                    {singapore, singaporeAddress, QStringLiteral("Availed from AE"),
+                     QStringLiteral("Sourcing and quality checks"), QStringLiteral("Paid/Payable"),
+                     QStringLiteral("1200000.00"), QStringLiteral("1200000.00"), method(QStringLiteral("c"))},
+                    others, QString())});
     flag(6, QStringLiteral("Opt14"), true);
     grid(6, QStringLiteral("14"),
-         {{dublin, dublinAddress, QStringLiteral("External commercial borrowing"), QStringLiteral("USD"),
-           QStringLiteral("Borrowing"), QStringLiteral("SOFR + 2.5%"), QStringLiteral("Paid/Payable"),
-           QStringLiteral("850000.00"), QStringLiteral("850000.00"), method(QStringLiteral("a"))}});
+         {identified(6, QStringLiteral("14"),
+                     {dublin, dublinAddress, QStringLiteral("External commercial borrowing"),
+                      QStringLiteral("USD"), QStringLiteral("Borrowing"), QStringLiteral("SOFR + 2.5%"),
+                      QStringLiteral("Paid/Payable"), QStringLiteral("850000.00"),
+                      QStringLiteral("850000.00"), method(QStringLiteral("a"))},
+                     tin, dublinTin)});
     flag(6, QStringLiteral("Opt15"), false);
     for (const auto &[page, point] : QList<std::pair<int, QString>>{{7, QStringLiteral("Opt16")},
                                                                     {7, QStringLiteral("Opt17")},
@@ -121,7 +149,7 @@ void insert(const QString &name, const QString &pan, const QString &address, con
     grid(9, QStringLiteral("21"),
          {{QStringLiteral("Sanjay O'Brien Logistics LLP"), QStringLiteral("45 Park Street, Kolkata 700016"),
            QStringLiteral("AAKFS2468M"), QStringLiteral("Partner holds 40% of the firm"),
-           QStringLiteral("Freight and warehousing")}});
+           QStringLiteral("Freight and warehousing"), QStringLiteral("West Bengal")}});
     flag(11, QStringLiteral("Opt24"), true);
     grid(11, QStringLiteral("24"),
          {{QStringLiteral("AAKFS2468M"), QStringLiteral("Sanjay O'Brien Logistics LLP"),

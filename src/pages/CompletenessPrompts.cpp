@@ -94,7 +94,7 @@ bool checkCombo(QComboBox *combo, const QString &label)
 }
 
 bool checkGrid(QTableView *grid, const QString &label, const QCheckBox *notApplicable, bool mandatory,
-               const QSet<int> &optionalColumns)
+               const QSet<int> &optionalColumns, const std::function<QSet<int>(int)> &exceptionColumns)
 {
     if ((notApplicable && notApplicable->isChecked()) || !grid->isEnabled())
         return true;
@@ -106,8 +106,9 @@ bool checkGrid(QTableView *grid, const QString &label, const QCheckBox *notAppli
         if (Vocabulary::isMarker(WidgetValues::cellText(grid, r, 0)))
             return true;
         anyData = true;
+        const QSet<int> excepted = exceptionColumns ? exceptionColumns(r) : QSet<int>();
         for (int c = 0; c < WidgetValues::columnCount(grid); ++c) {
-            if (!grid->isColumnHidden(c) && !optionalColumns.contains(c) &&
+            if (!grid->isColumnHidden(c) && !optionalColumns.contains(c) && !excepted.contains(c) &&
                 WidgetValues::cellText(grid, r, c).trimmed().isEmpty())
                 partlyEmpty = true;
         }
@@ -141,7 +142,7 @@ bool checkGrid(QTableView *grid, const QString &label, const QCheckBox *notAppli
 } // namespace
 
 bool CheckClause(QWidget *control, const QString &label, const QCheckBox *notApplicable, bool mandatory,
-                 const QSet<int> &optionalColumns)
+                 const QSet<int> &optionalColumns, const std::function<QSet<int>(int row)> &exceptionColumns)
 {
     switch (WidgetValues::kindOf(control)) {
     case WidgetValues::Kind::Text:
@@ -149,8 +150,8 @@ bool CheckClause(QWidget *control, const QString &label, const QCheckBox *notApp
     case WidgetValues::Kind::Combo:
         return checkCombo(static_cast<QComboBox *>(control), label);
     case WidgetValues::Kind::Grid:
-        return checkGrid(static_cast<QTableView *>(control), label, notApplicable, mandatory,
-                         optionalColumns);
+        return checkGrid(static_cast<QTableView *>(control), label, notApplicable, mandatory, optionalColumns,
+                         exceptionColumns);
     default:
         return true;
     }

@@ -24,6 +24,8 @@ void showControl(QWidget *control);
 
 // True when the clause is complete or the user accepted it as "no information" (the
 // control then holds "Nil"); False when it must be filled (the user has been told).
-// optionalColumns: grid columns (counted from 0) that may stay empty in a filled row.
+// optionalColumns: grid columns (counted from 0) that may stay empty in a filled row;
+// exceptionColumns: those a single row may also leave empty (the grid's exception rows).
 bool CheckClause(QWidget *control, const QString &label, const QCheckBox *notApplicable = nullptr,
-                 bool mandatory = false, const QSet<int> &optionalColumns = {});
+                 bool mandatory = false, const QSet<int> &optionalColumns = {},
+                 const std::function<QSet<int>(int row)> &exceptionColumns = {});

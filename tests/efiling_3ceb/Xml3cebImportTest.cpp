@@ -1,6 +1,7 @@
 #include "Form3cebTestSupport.h"
 
 #include "efiling/xml3ceb/clsImpotXML3CEB.h"
+#include "store/ClauseStore.h"
 #include "store/ReportKey.h"
 
 class Xml3cebImport : public Form3cebTest
@@ -28,15 +29,6 @@ protected:
         text.replace(from, to);
         return writeFile("changed.xml", text.toUtf8());
     }
-    // The rows a written file carries: all but the UDIN and clause 25New of page 12.
-    QStringList writtenRowsOf(const QString &client)
-    {
-        QStringList rows = rowsOf(client);
-        rows.removeIf([](const QString &row) {
-            return row.startsWith("1|3CEB|UDIN|") || row.startsWith("12|3CEB|Opt25New|");
-        });
-        return rows;
-    }
 };
 
 TALVEX_BOTH_ENGINES(Xml3cebImport);
@@ -58,16 +50,57 @@ TEST_P(Xml3cebImport, ExportImportExportGivesTheSameDocumentAndTheSameRows)
     EXPECT_EQ(shown[3].text, "XML Imported Successfully.");
 
     EXPECT_EQ(documentOf("C003").toStdString(), first.toStdString());
-    EXPECT_EQ(writtenRowsOf("C003"), writtenRowsOf(kDemoClient));
 }
 
-TEST_P(Xml3cebImport, AnImportReplacesEveryRowOfTheClientAndYear)
+TEST_P(Xml3cebImport, AReportsOwnFileImportedAgainLeavesEveryRowAsItWas)
 {
-    open("C003");
+    const QStringList before = rowsOf(kDemoClient);
     const QString file = writeFile("3CEB.xml", documentOf(kDemoClient));
-    ASSERT_TRUE(importInto("C003", file));
-    ASSERT_TRUE(importInto("C003", file));
-    EXPECT_EQ(writtenRowsOf("C003"), writtenRowsOf(kDemoClient));
+    ASSERT_TRUE(importInto(kDemoClient, file));
+    EXPECT_EQ(rowsOf(kDemoClient), before);
+
+    const QString other = writeFile("C003.xml", documentOf(kDemoClient));
+    ASSERT_TRUE(importInto("C003", other));
+    const QStringList once = rowsOf("C003");
+    ASSERT_TRUE(importInto("C003", other));
+    EXPECT_EQ(rowsOf("C003"), once);
+}
+
+// The file replaces what it carries; the UDIN, clause 25New, the remarks and the columns
+// kept beside the department's stay, an enterprise's identification with its name.
+TEST_P(Xml3cebImport, RowsAndColumnsTheFileDoesNotCarryStay)
+{
+    const QString file = writeFile("3CEB.xml", documentOf(kDemoClient));
+    open(kDemoClient);
+    ClauseStore::insertRow(
+        3, "11A", {"Gone Ltd", "Nowhere", "Sold", "", "", "", "", "", "", "", "Others", "", "", "", "3"});
+    ClauseStore::deletePoint(12, "Opt25New");
+    ClauseStore::insertRow(12, "Opt25New", {"True"});
+    ClauseStore::insertRow(12, "25New",
+                           {"Kestrel Power Ltd", "Power purchase", "100.00", "100.00", "", "", "", "", "", "",
+                            "", "", "", "", "1"});
+    ClauseStore::insertRow(301, "R11A", {"Checked with the agreements"});
+    ClauseStore::deletePoint(2, "3CEB1");
+    ClauseStore::insertRow(2, "3CEB1", {"PRIVATE LTD.", "Textile trading", "Yes", "Yes"});
+    const QStringList before = rowsOf(kDemoClient);
+
+    ASSERT_TRUE(importInto(kDemoClient, file));
+    QStringList expected = before;
+    expected.removeIf([](const QString &row) { return row.startsWith("3|3CEB|11A|Gone Ltd|"); });
+    EXPECT_EQ(rowsOf(kDemoClient), expected);
+    EXPECT_EQ(expected.size(), before.size() - 1);
+
+    // A transaction of an enterprise the report did not name has no identification yet.
+    QString renamed = QString::fromUtf8(documentOf(kDemoClient));
+    renamed.replace("<NameAssociatedEntrps>O'Brien &amp; Partners Holdings Ltd</NameAssociatedEntrps>",
+                    "<NameAssociatedEntrps>OBrien Holdings</NameAssociatedEntrps>");
+    ASSERT_TRUE(importInto(kDemoClient, writeFile("renamed.xml", renamed.toUtf8())));
+    const auto report = ReportModel::load(ReportKey::of(kDemoClient, "2026", FormKind::F3CEB));
+    EXPECT_EQ(report->value(4, "11B", 1), "OBrien Holdings");
+    EXPECT_EQ(report->value(4, "11B", 11), "");
+    EXPECT_EQ(report->value(4, "11B", 12), "");
+    EXPECT_EQ(report->value(3, "11A", 1), "Sanjay Trading (Singapore) Pte. Ltd.");
+    EXPECT_EQ(report->value(3, "11A", 11), "Others");
 }
 
 TEST_P(Xml3cebImport, AFormOf3CAFileIsRefusedAndNothingChanges)

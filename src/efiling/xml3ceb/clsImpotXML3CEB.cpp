@@ -1,5 +1,6 @@
 #include "clsImpotXML3CEB.h"
 
+#include "Xml3cebCarried.h"
 #include "Xml3cebReader.h"
 #include "base/Prompt.h"
 #include "catalogue/Form3cebCatalogue.h"
@@ -46,9 +47,10 @@ void replaceRows(const ReportKey &key, const QList<ClauseStore::ClauseRow> &rows
 {
     Database &db = host().DBObj();
     Transaction transaction(db);
+    const QList<ClauseStore::ClauseRow> report = Xml3cebCarried::merged(ClauseStore::readAll(key), rows);
     db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?").arg(key.form.clauseTable),
                {key.client, key.yearKey});
-    ClauseStore::insertStoredRows(key, rows);
+    ClauseStore::insertStoredRows(key, report);
     transaction.commit();
 }
 

@@ -3,15 +3,22 @@
 #include "base/IdentityChecks.h"
 #include "base/Prompt.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "editor/clsMain.h"
 #include "host/HostContext.h"
+#include "model/ReportModel.h"
+#include "model/form3ceb/Form3cebChecks.h"
 #include "pages/ClauseGrid.h"
 #include "pages/CompletenessPrompts.h"
+#include "print/Accountant.h"
+#include "spreadsheet/AnnexureExchange.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
+#include "store/ReportKey.h"
 
 #include <QButtonGroup>
+#include <QDate>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,11 +29,13 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 namespace
 {
 
 constexpr int kSerialColumn = 15;
+const QString kUdinPoint = QStringLiteral("UDIN");
 
 bool isTrue(const QString &stored)
 {
@@ -36,6 +45,15 @@ bool isTrue(const QString &stored)
 bool isFalse(const QString &stored)
 {
     return stored.trimmed().toUpper() == QLatin1String("FALSE");
+}
+
+// The accountant's particulars the report keeps, by the element of the e-filing XML.
+QList<std::pair<QString, QString>> particularsOf(const Accountant &accountant)
+{
+    return {{QStringLiteral("Name"), accountant.name},
+            {QStringLiteral("Address"), accountant.address},
+            {QStringLiteral("MembershipNo"), accountant.membershipNo},
+            {QStringLiteral("FirmRegNum"), accountant.firmRegNo}};
 }
 
 } // namespace
@@ -74,19 +92,8 @@ void Form3cebPage::addClause(const Catalogue::Clause &clause)
             q.grid = new ClauseGrid(control, m_lists, box);
             q.grid->setMinimumHeight(140);
             layout->addWidget(q.grid);
-            auto *buttons = new QHBoxLayout;
-            auto *add = new QPushButton(tr("Add Row"), box);
-            add->setObjectName(QStringLiteral("cmdAdd") + control.point);
-            q.remove = new QPushButton(tr("Remove"), box);
-            q.remove->setObjectName(QStringLiteral("cmdRemove") + control.point);
-            ClauseGrid *grid = q.grid;
-            connect(add, &QPushButton::clicked, grid, &ClauseGrid::addRow);
-            connect(q.remove, &QPushButton::clicked, grid, &ClauseGrid::removeCurrentRow);
-            connect(grid, &ClauseGrid::hintChanged, hintLabel(), &QLabel::setText);
-            buttons->addWidget(add);
-            buttons->addWidget(q.remove);
-            buttons->addStretch();
-            layout->addLayout(buttons);
+            connect(q.grid, &ClauseGrid::hintChanged, hintLabel(), &QLabel::setText);
+            addGridButtons(q, box, layout);
         } else {
             auto *form = new QFormLayout;
             FieldRow row{control.point, {}};
@@ -104,6 +111,18 @@ void Form3cebPage::addClause(const Catalogue::Clause &clause)
             m_fieldRows << row;
         }
     }
+    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    if (clause.key == cat.otherInformation().point || clause.key == kUdinPoint) {
+        auto *row = new QHBoxLayout;
+        if (clause.key == kUdinPoint)
+            connect(addButton(box, row, tr("Generate UDIN"), QStringLiteral("cmdUDIN")),
+                    &QPushButton::clicked, this, &Form3cebPage::cmdUDIN_Click);
+        else
+            connect(addButton(box, row, tr("Get Auditor Details"), QStringLiteral("cmdAuditor")),
+                    &QPushButton::clicked, this, &Form3cebPage::cmdAuditor_Click);
+        row->addStretch();
+        layout->addLayout(row);
+    }
     m_body->insertWidget(m_body->count() - 1, box);
     m_questions << q;
     if (q.yes) {
@@ -111,6 +130,136 @@ void Form3cebPage::addClause(const Catalogue::Clause &clause)
         connect(q.yes, &QRadioButton::clicked, this, &Form3cebPage::OptionClick);
         connect(q.no, &QRadioButton::clicked, this, [this, index] { noClicked(m_questions[index]); });
     }
+}
+
+QPushButton *Form3cebPage::addButton(QGroupBox *box, QHBoxLayout *row, const QString &caption,
+                                     const QString &name)
+{
+    auto *button = new QPushButton(caption, box);
+    button->setObjectName(name);
+    row->addWidget(button);
+    return button;
+}
+
+void Form3cebPage::addGridButtons(Question &q, QGroupBox *box, QVBoxLayout *layout)
+{
+    const QString point = q.grid->definition().point;
+    ClauseGrid *grid = q.grid;
+    auto *row = new QHBoxLayout;
+    QPushButton *add = addButton(box, row, tr("Add Row"), QStringLiteral("cmdAdd") + point);
+    connect(add, &QPushButton::clicked, grid, &ClauseGrid::addRow);
+    QPushButton *remove = addButton(box, row, tr("Remove Row"), QStringLiteral("cmdRemove") + point);
+    connect(remove, &QPushButton::clicked, grid, &ClauseGrid::removeCurrentRow);
+    q.buttons << add << remove;
+    if (Form3cebCatalogue::instance().importsRows(m_definition.number)) {
+        row->addSpacing(24);
+        QPushButton *exportButton =
+            addButton(box, row, tr("Export to Excel"), QStringLiteral("cmdExport") + point);
+        connect(exportButton, &QPushButton::clicked, this, [this, point] { exportRows(point); });
+        QPushButton *importButton =
+            addButton(box, row, tr("Import from Excel"), QStringLiteral("cmdImport") + point);
+        connect(importButton, &QPushButton::clicked, this, [this, point] { importRows(point); });
+        q.buttons << exportButton << importButton;
+    }
+    row->addStretch();
+    layout->addLayout(row);
+}
+
+// Workbooks of Form 3CEB grids are named apart from Form 3CD's annexures of the same clause.
+QString Form3cebPage::workbookClause(const QString &point)
+{
+    return QStringLiteral("3CEB_") + point;
+}
+
+void Form3cebPage::exportRows(const QString &point)
+{
+    const ClauseGrid *g = grid(point);
+    const QString clause = workbookClause(point);
+    const QString path =
+        prompts().saveFile(QStringLiteral("Export to Excel"), QStringLiteral("Excel Files|*.xlsx"),
+                           AnnexureExchange::defaultFileName(clause));
+    if (path.isEmpty())
+        return;
+    AnnexureExchange::exportRows(clause, AnnexureExchange::layoutOf(clause, g->definition().columns),
+                                 gridRows(g), path);
+}
+
+void Form3cebPage::importRows(const QString &point)
+{
+    ClauseGrid *g = grid(point);
+    const QString path = prompts().openFile(QStringLiteral("Import from Excel"),
+                                            QStringLiteral("Excel Files|*.xlsx;*.xls"), {});
+    if (path.isEmpty())
+        return;
+    const QString clause = workbookClause(point);
+    std::optional<QList<QStringList>> rows = AnnexureExchange::importRows(
+        clause, AnnexureExchange::layoutOf(clause, g->definition().columns), path, QDate());
+    if (!rows)
+        return;
+    const QList<QStringList> existing = gridRows(g);
+    if (!existing.isEmpty() &&
+        !prompts().askYesNo(QStringLiteral("Do you want to Delete existing Details (if any) ?")))
+        rows = existing + *rows;
+    g->setRows(*rows);
+    prompts().inform(QStringLiteral("Import Successfully."));
+}
+
+QLineEdit *Form3cebPage::accountantField(const QString &element) const
+{
+    const Catalogue::XmlPart &part = Form3cebCatalogue::instance().otherInformation();
+    for (const Catalogue::XmlElement &e : part.children) {
+        if (e.name != element)
+            continue;
+        for (const FieldRow &row : m_fieldRows) {
+            if (row.point == part.point)
+                return row.edits.value(e.col - 1);
+        }
+    }
+    return nullptr;
+}
+
+bool Form3cebPage::fillAccountant()
+{
+    const Accountant accountant = Accountant::ofReport(ReportModel(ReportKey::current()));
+    if (accountant.name.isEmpty() && accountant.membershipNo.isEmpty())
+        return false;
+    for (const auto &[element, value] : particularsOf(accountant)) {
+        if (QLineEdit *edit = accountantField(element))
+            edit->setText(value);
+    }
+    return true;
+}
+
+void Form3cebPage::cmdAuditor_Click()
+{
+    try {
+        if (!fillAccountant())
+            prompts().inform(QStringLiteral("No Record."));
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
+}
+
+void Form3cebPage::cmdUDIN_Click()
+{
+    QLineEdit *typed = accountantField(QStringLiteral("MembershipNo"));
+    if (!typed)
+        return;
+    try {
+        const QString message = Form3cebChecks::membershipMessage(
+            typed->text(), Accountant::ofReport(ReportModel(ReportKey::current())).membershipNo);
+        if (!message.isEmpty()) {
+            prompts().inform(message);
+            typed->setFocus();
+            return;
+        }
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+        return;
+    }
+    QWidget *online = clsMain().ObjOlActUDIN();
+    online->setAttribute(Qt::WA_DeleteOnClose);
+    online->show();
 }
 
 ClauseGrid *Form3cebPage::grid(const QString &point) const
@@ -166,7 +315,8 @@ void Form3cebPage::OptionClick()
             continue;
         const bool yes = q.yes->isChecked();
         q.grid->setEnabled(yes);
-        q.remove->setEnabled(yes);
+        for (QPushButton *button : q.buttons)
+            button->setEnabled(yes);
     }
 }
 
@@ -214,6 +364,24 @@ bool Form3cebPage::checkIdentities() const
     return true;
 }
 
+// A clause answered Yes reports its transactions: the grid may not stay empty, and each row
+// fills the clause's check columns, an enterprise identified as "Others" without its number.
+bool Form3cebPage::checkGrid(const Question &q) const
+{
+    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    const Catalogue::TransactionType *type = cat.transactionTypeAt(pageNo(), q.grid->definition().point);
+    const QSet<int> optional =
+        Form3cebChecks::optionalColumns(q.grid->definition().columns, cat.checkColumns(q.clause.key));
+    const ClauseGrid *grid = q.grid;
+    const auto excepted = [type, grid](int row) {
+        QStringList cells;
+        for (int c = 0; c < grid->columnCount(); ++c)
+            cells << grid->cellText(row, c);
+        return type ? Form3cebChecks::exceptedColumns(*type, cells) : QSet<int>();
+    };
+    return CheckClause(q.grid, q.clause.label, nullptr, true, optional, excepted);
+}
+
 bool Form3cebPage::validateForm(bool)
 {
     const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
@@ -224,8 +392,7 @@ bool Form3cebPage::validateForm(bool)
             q.yes->setFocus();
             return false;
         }
-        if (q.grid && q.yes && q.yes->isChecked() &&
-            !CheckClause(q.grid, q.clause.label, nullptr, false, q.grid->optionalColumns()))
+        if (q.grid && q.yes && q.yes->isChecked() && !checkGrid(q))
             return false;
     }
     if (QLineEdit *pan = field(QStringLiteral("txtPAN"));
@@ -291,6 +458,10 @@ void Form3cebPage::DisplayData()
             for (int i = 0; i < row.edits.size(); ++i)
                 row.edits.at(i)->setText(stored.col(i + 1));
         }
+        // A report without its accountant takes the one the host has for the client and year.
+        if (accountantField(QStringLiteral("Name")) &&
+            byPoint.value(Form3cebCatalogue::instance().otherInformation().point).isEmpty())
+            fillAccountant();
         for (const Question &q : std::as_const(m_questions)) {
             if (q.yes) {
                 const QString answer = byPoint.value(q.clause.option).value(0).col(1);

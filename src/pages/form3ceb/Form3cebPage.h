@@ -3,7 +3,10 @@
 #include "pages/ClausePage.h"
 
 class ClauseGrid;
+class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
+class QVBoxLayout;
 class QPushButton;
 class QRadioButton;
 
@@ -21,8 +24,15 @@ public:
     bool validateForm(bool show = true) override;
     void DisplayData() override;
     void clearAll() override;
-    // Enables each clause's grid and Remove button as its answer says.
+    // Enables each clause's grid and its buttons as its answer says.
     void OptionClick();
+    // Fills the accountant's particulars from the host's auditor of the client and year.
+    void cmdAuditor_Click();
+    // The UDIN is asked for the accountant's own six-digit membership number only.
+    void cmdUDIN_Click();
+    // Appends (or puts in place of) a grid's rows those of a workbook in its layout.
+    void importRows(const QString &point);
+    void exportRows(const QString &point);
 
     ClauseGrid *grid(const QString &point) const;
     QRadioButton *yesButton(const QString &clause) const;
@@ -35,7 +45,7 @@ private:
         QRadioButton *yes = nullptr;
         QRadioButton *no = nullptr;
         ClauseGrid *grid = nullptr;
-        QPushButton *remove = nullptr;
+        QList<QPushButton *> buttons; // Add Row, Remove Row and the workbook commands
     };
     struct FieldRow {
         QString point;
@@ -43,6 +53,13 @@ private:
     };
 
     void addClause(const Catalogue::Clause &clause);
+    QPushButton *addButton(QGroupBox *box, QHBoxLayout *row, const QString &caption, const QString &name);
+    void addGridButtons(Question &q, QGroupBox *box, QVBoxLayout *layout);
+    bool checkGrid(const Question &q) const;
+    QLineEdit *accountantField(const QString &element) const;
+    static QString workbookClause(const QString &point);
+    // False when the host has no auditor for the client and year.
+    bool fillAccountant();
     void noClicked(Question &q);
     bool checkIdentities() const;
     QList<QStringList> gridRows(const ClauseGrid *grid) const;

@@ -1,0 +1,41 @@
+#include "Form3cebChecks.h"
+
+#include <QRegularExpression>
+
+namespace Form3cebChecks
+{
+
+QSet<int> optionalColumns(const QList<Catalogue::Column> &columns, const Catalogue::CheckColumns &check)
+{
+    QSet<int> out;
+    for (int c = 0; c < columns.size(); ++c) {
+        const int number = c + 1;
+        if (columns.at(c).optional || (check.first > 0 && (number < check.first || number > check.last)))
+            out.insert(c);
+    }
+    return out;
+}
+
+QSet<int> exceptedColumns(const Catalogue::TransactionType &type, const QStringList &row)
+{
+    const int typeColumn = type.identityColumn - 1;
+    if (typeColumn < 0 || typeColumn >= row.size())
+        return {};
+    const QString exception = Form3cebCatalogue::instance().identityException();
+    if (exception.isEmpty() || row.at(typeColumn).trimmed().compare(exception, Qt::CaseInsensitive) != 0)
+        return {};
+    return {typeColumn + 1};
+}
+
+QString membershipMessage(const QString &typed, const QString &accountants)
+{
+    static const QRegularExpression sixDigits(QStringLiteral("\\A[0-9]{6}\\z"));
+    const QString number = typed.trimmed();
+    if (!sixDigits.match(number).hasMatch())
+        return QStringLiteral("Invalid Membership No. !");
+    if (number != accountants.trimmed())
+        return QStringLiteral("Mismatch Membership No. !");
+    return {};
+}
+
+} // namespace Form3cebChecks

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "catalogue/Form3cebCatalogue.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+// The checks a Form 3CEB page runs before it keeps its rows, as functions over the
+// catalogue and the typed values; the pages show the messages.
+namespace Form3cebChecks
+{
+
+// The 0-based columns of a Yes clause's grid that its rows may leave empty: those outside
+// the clause's check columns and those the catalogue marks optional (the remark).
+QSet<int> optionalColumns(const QList<Catalogue::Column> &columns, const Catalogue::CheckColumns &check);
+
+// The 0-based columns one row may also leave empty: an enterprise identified as "Others"
+// has no PAN or tax identification number to give.
+QSet<int> exceptedColumns(const Catalogue::TransactionType &type, const QStringList &row);
+
+// The membership number the UDIN is asked for: "" when it is six digits and the
+// accountant's, else "Invalid Membership No. !" or "Mismatch Membership No. !".
+QString membershipMessage(const QString &typed, const QString &accountants);
+
+} // namespace Form3cebChecks

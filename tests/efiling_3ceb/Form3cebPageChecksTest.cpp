@@ -1,5 +1,6 @@
 #include "Form3cebTestSupport.h"
 
+#include "base/IdentityChecks.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "dialogs/PendingWindow.h"
 #include "model/form3ceb/Form3cebChecks.h"
@@ -189,4 +190,20 @@ TEST_P(Form3cebPageChecks, TheUdinIsAskedForTheAccountantsOwnMembershipNumber)
     ASSERT_TRUE(online);
     EXPECT_EQ(online->windowTitle(), "Generate UDIN");
     online->close();
+}
+
+TEST_P(Form3cebPageChecks, TheEnterprisesOfPage9AreCheckedByPanAndAadhaar)
+{
+    auto window = page(9);
+    ClauseGrid *grid = window->grid("21");
+    ASSERT_TRUE(grid);
+    EXPECT_TRUE(window->validateForm());
+    grid->setCellText(0, 2, "AAKFS2468");
+    EXPECT_FALSE(window->validateForm());
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid PAN [AAKFS2468]");
+    grid->setCellText(0, 2, "AAKFS2468M");
+    ASSERT_FALSE(IdentityChecks::ValidAadhaar("234567890123"));
+    grid->setCellText(0, 6, "234567890123");
+    EXPECT_FALSE(window->validateForm());
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid AADHAAR [234567890123]");
 }

@@ -207,3 +207,12 @@ TEST_P(Form3cebPageChecks, TheEnterprisesOfPage9AreCheckedByPanAndAadhaar)
     EXPECT_FALSE(window->validateForm());
     EXPECT_EQ(env->prompt().lastText(), "Not a Valid AADHAAR [234567890123]");
 }
+
+TEST_P(Form3cebPageChecks, EveryPageOfTheDemoReportPassesItsChecks)
+{
+    for (int slot = 1; slot <= PageFactory::lastPage(FormKind::F3CEB); ++slot) {
+        auto window = page(slot);
+        EXPECT_TRUE(window->validateForm()) << slot << " " << env->prompt().lastText().toStdString();
+        EXPECT_TRUE(env->prompt().shown().empty()) << slot;
+    }
+}

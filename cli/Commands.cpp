@@ -170,8 +170,9 @@ const QList<Command> &commands()
          TdsCommands::tdsTemplate},
         {QStringLiteral("print"),
          QStringLiteral("print --client C --year Y --pdf OUT [--blank] [--itd-portal] [--nil-first-column]\n"
-                        "      [--depreciation]         print the Form 3CA/3CB-3CD report (or the clause 18\n"
-                        "                               depreciation report) into a PDF file"),
+                        "      [--depreciation] [--form 3CEB]\n"
+                        "                               print the Form 3CA/3CB-3CD report (or the clause 18\n"
+                        "                               depreciation report, or Form 3CEB) into a PDF file"),
          PrintCommands::print},
         {QStringLiteral("sign"),
          QStringLiteral("sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n"

@@ -7,6 +7,7 @@
 #include "model/rules/ReportRules.h"
 #include "print/AuditReport.h"
 #include "print/DepreciationReport.h"
+#include "print/Form3cebReport.h"
 #include "print/PdfSigner.h"
 #include "print/PrintChoices.h"
 #include "print/ReportEngine.h"
@@ -27,13 +28,25 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
         err << "Give the PDF file to write with --pdf.\n";
         return 2;
     }
-    moduleState().openForm(EfilingCommands::storedFormKind(host), host.yearKey());
+    const QString form = line.value(QStringLiteral("--form")).toUpper();
+    if (!form.isEmpty() && form != QLatin1String("3CEB")) {
+        err << "--form takes 3CEB; Form 3CA and 3CB reports are printed as they are stored.\n";
+        return 2;
+    }
+    const bool form3ceb = !form.isEmpty();
+    moduleState().openForm(form3ceb ? FormKind::F3CEB : EfilingCommands::storedFormKind(host),
+                           host.yearKey());
     PrintChoices choices;
     choices.blank = line.has(QStringLiteral("--blank"));
     choices.itdPortal = line.has(QStringLiteral("--itd-portal"));
     choices.nilFirstColumnOnly = line.has(QStringLiteral("--nil-first-column"));
     ReportEngine engine;
-    if (line.has(QStringLiteral("--depreciation"))) {
+    if (form3ceb) {
+        if (!Form3cebReport::build(engine, *ReportModel::load())) {
+            err << "Nothing was printed.\n";
+            return 1;
+        }
+    } else if (line.has(QStringLiteral("--depreciation"))) {
         DepreciationReport::build(engine, *ReportRules::loadAsWritten());
     } else if (!AuditReport::build(engine, *ReportRules::loadAsWritten(), choices)) {
         err << "Nothing was printed.\n";

@@ -44,7 +44,7 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
     top->addWidget(sign);
     connect(sign, &QPushButton::clicked, this, [this] {
         frmSignPDF window(this);
-        window.loadCertificates(QString());
+        window.loadCertificates(frmSignPDF::rememberedStore());
         window.exec();
     });
     auto *add = new QPushButton(tr("&Add Client..."), central);

@@ -174,6 +174,10 @@ const QList<Command> &commands()
                         "                               print the Form 3CA/3CB-3CD report (or the clause 18\n"
                         "                               depreciation report, or Form 3CEB) into a PDF file"),
          PrintCommands::print},
+        {QStringLiteral("to-pdf"),
+         QStringLiteral("to-pdf FILE.docx|FILE.xlsx [--out FILE.pdf] [--yes]\n"
+                        "                               turn a Word or Excel file into PDF through LibreOffice"),
+         PrintCommands::toPdf},
         {QStringLiteral("sign"),
          QStringLiteral("sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n"
                         "                               sign a PDF in place, keeping NAME_before_sign.pdf"),

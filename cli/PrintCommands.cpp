@@ -8,12 +8,14 @@
 #include "print/AuditReport.h"
 #include "print/DepreciationReport.h"
 #include "print/Form3cebReport.h"
+#include "print/OfficeToPdf.h"
 #include "print/PdfSigner.h"
 #include "print/PrintChoices.h"
 #include "print/ReportEngine.h"
 #include "store/ModuleState.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace PrintCommands
@@ -58,6 +60,28 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
         return 2;
     }
     out << QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()) << '\n';
+    return 0;
+}
+
+int toPdf(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    if (line.arguments.size() != 1) {
+        err << "usage: taxaudit to-pdf FILE.docx|FILE.xlsx [--out FILE.pdf] [--yes]\n";
+        return 2;
+    }
+    const QString source = line.arguments.first();
+    const QString pdf = line.has(QStringLiteral("--out")) ? line.value(QStringLiteral("--out"))
+                                                          : OfficeToPdf::pdfBeside(source);
+    if (QFile::exists(pdf) && !line.has(QStringLiteral("--yes"))) {
+        err << "PDF File '" << QFileInfo(pdf).fileName() << "' already exists; --yes replaces it.\n";
+        return 2;
+    }
+    QString reason;
+    if (!OfficeToPdf::convert(source, pdf, &reason)) {
+        err << reason << '\n';
+        return 1;
+    }
+    out << QDir::toNativeSeparators(QFileInfo(pdf).absoluteFilePath()) << '\n';
     return 0;
 }
 

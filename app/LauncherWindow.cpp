@@ -47,6 +47,10 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
         window.loadCertificates(frmSignPDF::rememberedStore());
         window.exec();
     });
+    auto *status = new QPushButton(tr("Filing S&tatus..."), central);
+    top->addWidget(status);
+    connect(status, &QPushButton::clicked, this,
+            [this] { m_module.Show3CDReport(m_year->currentData().toInt(), QString()); });
     auto *add = new QPushButton(tr("&Add Client..."), central);
     top->addWidget(add);
     layout->addLayout(top);

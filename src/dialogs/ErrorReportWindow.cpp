@@ -1,11 +1,13 @@
 #include "ErrorReportWindow.h"
 
-#include "ErrorListPrinter.h"
 #include "FileLinesModel.h"
+#include "ReportPreview.h"
 #include "SpecialCharDialog.h"
 #include "base/Prompt.h"
 #include "efiling/EditorPlace.h"
 #include "efiling/SpecialCharacters.h"
+#include "print/ErrorListReport.h"
+#include "print/ReportEngine.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -254,7 +256,9 @@ QList<QStringList> ErrorReportWindow::printedRows() const
 
 void ErrorReportWindow::preview()
 {
-    ErrorListPrinter::preview(printedHeadings(), printedRows(), this);
+    ReportEngine::setViewer([this](ReportEngine &engine) { ReportPreview::show(engine, this); });
+    ReportEngine engine;
+    ErrorListReport::build(engine, printedHeadings(), printedRows());
 }
 
 void ErrorReportWindow::editSpecialCharacters()

@@ -1,7 +1,6 @@
 #include "ErrorReportWindow.h"
 
 #include "FileLinesModel.h"
-#include "ReportPreview.h"
 #include "SpecialCharDialog.h"
 #include "base/Prompt.h"
 #include "efiling/EditorPlace.h"
@@ -256,7 +255,6 @@ QList<QStringList> ErrorReportWindow::printedRows() const
 
 void ErrorReportWindow::preview()
 {
-    ReportEngine::setViewer([this](ReportEngine &engine) { ReportPreview::show(engine, this); });
     ReportEngine engine;
     ErrorListReport::build(engine, printedHeadings(), printedRows());
 }

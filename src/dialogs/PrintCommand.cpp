@@ -2,7 +2,6 @@
 
 #include "PrintOptionsDialog.h"
 #include "PrintSetupDialog.h"
-#include "ReportPreview.h"
 #include "editor/Form3CD.h"
 #include "model/ReportModel.h"
 #include "model/rules/ReportRules.h"
@@ -21,7 +20,6 @@ void registerWithEditor(FormKind openForm)
         Form3CD::setHandler(EditorCommand::PrintSetup, {});
         return;
     }
-    ReportEngine::setViewer([](ReportEngine &engine) { ReportPreview::show(engine); });
     if (form3CD) {
         Form3CD::setHandler(EditorCommand::Print, [](Form3CD &editor) {
             PrintOptionsDialog options(moduleState().formCode, &editor);

@@ -3,7 +3,6 @@
 #include "Form3CD.h"
 #include "base/Prompt.h"
 #include "dialogs/PendingWindow.h"
-#include "dialogs/ReportPreview.h"
 #include "dialogs/frmBulkXMLImport.h"
 #include "dialogs/frmeflvalidXML.h"
 #include "efiling/import/clsImportJSON.h"
@@ -198,7 +197,6 @@ void clsMain::Show3CDReport(int FYear, const QString &RFlag)
     const QString yearKey = QString::number(FYear);
     try {
         const QList<AuditFiling::Entry> entries = AuditFiling::list(host().DBObj(), yearKey, listed);
-        ReportEngine::setViewer([](ReportEngine &engine) { ReportPreview::show(engine); });
         ReportEngine engine;
         FilingStatusReport::build(engine, AuditFiling::titleOf(listed), yearKey, entries);
     } catch (const DbError &e) {

@@ -3,6 +3,7 @@
 #include "Accountant.h"
 #include "AuditReport.h"
 #include "ControlCodes.h"
+#include "FittedTable.h"
 #include "PrintSetup.h"
 #include "PrintedValues.h"
 #include "ReportEngine.h"
@@ -13,8 +14,6 @@
 #include "model/ReportModel.h"
 
 #include <QHash>
-#include <QRegularExpression>
-#include <numeric>
 
 using namespace Catalogue;
 
@@ -274,81 +273,26 @@ private:
             table(page, grid);
     }
 
-    // A clause's grid: the serial column and the grid's shown columns, each as wide as its
-    // longest word (a whole amount) needs and a share of its usual length, so that nothing
-    // breaks inside a word on the portrait page.
+    // A clause's grid: its shown columns, rows in the order of their serial numbers.
     void table(int page, const Control &grid)
     {
-        const QList<ReportModel::Row> rows = bySerial(filled(m_model.rows(page, grid.point)));
+        QList<FittedTable::Column> columns;
         QList<int> shown;
-        QList<double> least, more;
         for (int c = 0; c < grid.columns.size(); ++c) {
-            const Column &column = grid.columns.at(c);
-            if (column.hidden)
+            if (grid.columns.at(c).hidden)
                 continue;
             shown << c;
-            QStringList cells;
-            for (const ReportModel::Row &row : rows)
-                cells << row.col(c + 1);
-            const auto [longestWord, longestText] = lengths(column, cells);
-            least << longestWord + 1.5;
-            more << std::max(0.0, std::min(longestText, 60.0) - longestWord);
+            columns << FittedTable::Column{grid.columns.at(c).heading,
+                                           grid.columns.at(c).kind == Kind::Amount};
         }
-        if (shown.isEmpty())
-            return;
-        // About as many characters as a portrait line holds, less each cell's padding; a
-        // grid whose longest words do not fit is set in a smaller type.
-        double lineCharacters = 100 - 2.5 * (shown.size() + 1);
-        const double needed = std::accumulate(least.begin(), least.end(), 0.0);
-        const double size = std::max(6.5, m_engine.fontSize() * std::min(1.0, lineCharacters / needed));
-        if (size < m_engine.fontSize()) {
-            lineCharacters *= m_engine.fontSize() / size;
-            m_engine.setCellFontSize(size);
-        }
-        const double wanted = std::accumulate(more.begin(), more.end(), 0.0);
-        const double spare = std::max(0.0, lineCharacters - needed);
-        QList<double> weights;
-        for (int i = 0; i < shown.size(); ++i)
-            weights << least.at(i) + (wanted > 0 ? more.at(i) * std::min(1.0, spare / wanted) : 0.0);
-        const double total = std::accumulate(weights.begin(), weights.end(), 0.0);
-        QStringList widths{QStringLiteral("4")};
-        QList<int> alignments{Centre};
-        int left = 96;
-        for (int i = 0; i < shown.size(); ++i) {
-            const int share = i + 1 == shown.size() ? left : std::max(1, int(96 * weights.at(i) / total));
-            left -= share;
-            widths << QString::number(share);
-            alignments << (grid.columns.at(shown.at(i)).kind == Kind::Amount ? Right : Left);
-        }
-        w.columns(widths.join(u','), alignments);
-        QStringList heading{QStringLiteral("Sl.")};
-        for (int c : shown)
-            heading << grid.columns.at(c).heading;
-        w.heading(heading);
-        int serial = 0;
-        for (const ReportModel::Row &row : rows) {
-            QStringList cells{QString::number(++serial)};
+        QList<QStringList> cells;
+        for (const ReportModel::Row &row : bySerial(filled(m_model.rows(page, grid.point)))) {
+            QStringList line;
             for (int c : shown)
-                cells << row.col(c + 1);
-            w.boxed(cells);
+                line << row.col(c + 1);
+            cells << line;
         }
-        m_engine.setCellFontSize(0);
-    }
-
-    // The longest word of a column (a whole amount) and its longest text, in characters.
-    static std::pair<double, double> lengths(const Column &column, const QStringList &cells)
-    {
-        qsizetype longestWord = 3;
-        qsizetype longestText = 0;
-        const QRegularExpression space(QStringLiteral("\\s+"));
-        for (const QString &word : column.heading.split(space))
-            longestWord = std::max(longestWord, word.size());
-        for (const QString &text : cells) {
-            longestText = std::max(longestText, text.size());
-            for (const QString &word : column.kind == Kind::Amount ? QStringList{text} : text.split(space))
-                longestWord = std::max(longestWord, word.size());
-        }
-        return {double(longestWord), double(longestText)};
+        FittedTable::write(w, columns, cells);
     }
 
     static QList<ReportModel::Row> filled(QList<ReportModel::Row> rows)

@@ -44,9 +44,13 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
     top->addWidget(sign);
     connect(sign, &QPushButton::clicked, this, [this] {
         frmSignPDF window(this);
-        window.loadCertificates(QString());
+        window.loadCertificates(frmSignPDF::rememberedStore());
         window.exec();
     });
+    auto *status = new QPushButton(tr("Filing S&tatus..."), central);
+    top->addWidget(status);
+    connect(status, &QPushButton::clicked, this,
+            [this] { m_module.Show3CDReport(m_year->currentData().toInt(), QString()); });
     auto *add = new QPushButton(tr("&Add Client..."), central);
     top->addWidget(add);
     layout->addLayout(top);

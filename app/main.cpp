@@ -1,5 +1,6 @@
 #include "LauncherWindow.h"
 #include "dialogs/GuiPrompt.h"
+#include "dialogs/ReportPreview.h"
 #include "editor/DirectOpen.h"
 #include "editor/clsMain.h"
 #include "host/DemoData.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("talvex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Talvex"));
     QApplication::setApplicationVersion(clsMain::MyDllVersion());
+    ReportPreview::install();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tax audit and transfer-pricing reports"));

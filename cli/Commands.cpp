@@ -3,6 +3,7 @@
 #include "AnnexureCommands.h"
 #include "CarryTool.h"
 #include "EfilingCommands.h"
+#include "FilingCommands.h"
 #include "ImportCommands.h"
 #include "PrintCommands.h"
 #include "TdsCommands.h"
@@ -170,9 +171,24 @@ const QList<Command> &commands()
          TdsCommands::tdsTemplate},
         {QStringLiteral("print"),
          QStringLiteral("print --client C --year Y --pdf OUT [--blank] [--itd-portal] [--nil-first-column]\n"
-                        "      [--depreciation]         print the Form 3CA/3CB-3CD report (or the clause 18\n"
-                        "                               depreciation report) into a PDF file"),
+                        "      [--depreciation] [--form 3CEB]\n"
+                        "                               print the Form 3CA/3CB-3CD report (or the clause 18\n"
+                        "                               depreciation report, or Form 3CEB) into a PDF file"),
          PrintCommands::print},
+        {QStringLiteral("filing-status"),
+         QStringLiteral(
+             "filing-status --year Y [--flag P|A|F] [--pdf OUT]\n"
+             "                               list the clients and where their reports stand on the\n"
+             "                               portal (pending, for approval, filed), or print it"),
+         FilingCommands::filingStatus},
+        {QStringLiteral("record-filing"),
+         QStringLiteral("record-filing --client C --year Y --status pending|approval|filed [--date D]\n"
+                        "                               note where a client's report stands on the portal"),
+         FilingCommands::recordFiling},
+        {QStringLiteral("to-pdf"),
+         QStringLiteral("to-pdf FILE.docx|FILE.xlsx [--out FILE.pdf] [--yes]\n"
+                        "                               turn a Word or Excel file into PDF through LibreOffice"),
+         PrintCommands::toPdf},
         {QStringLiteral("sign"),
          QStringLiteral("sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n"
                         "                               sign a PDF in place, keeping NAME_before_sign.pdf"),

@@ -7,12 +7,15 @@
 #include "model/rules/ReportRules.h"
 #include "print/AuditReport.h"
 #include "print/DepreciationReport.h"
+#include "print/Form3cebReport.h"
+#include "print/OfficeToPdf.h"
 #include "print/PdfSigner.h"
 #include "print/PrintChoices.h"
 #include "print/ReportEngine.h"
 #include "store/ModuleState.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace PrintCommands
@@ -27,13 +30,25 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
         err << "Give the PDF file to write with --pdf.\n";
         return 2;
     }
-    moduleState().openForm(EfilingCommands::storedFormKind(host), host.yearKey());
+    const QString form = line.value(QStringLiteral("--form")).toUpper();
+    if (!form.isEmpty() && form != QLatin1String("3CEB")) {
+        err << "--form takes 3CEB; Form 3CA and 3CB reports are printed as they are stored.\n";
+        return 2;
+    }
+    const bool form3ceb = !form.isEmpty();
+    moduleState().openForm(form3ceb ? FormKind::F3CEB : EfilingCommands::storedFormKind(host),
+                           host.yearKey());
     PrintChoices choices;
     choices.blank = line.has(QStringLiteral("--blank"));
     choices.itdPortal = line.has(QStringLiteral("--itd-portal"));
     choices.nilFirstColumnOnly = line.has(QStringLiteral("--nil-first-column"));
     ReportEngine engine;
-    if (line.has(QStringLiteral("--depreciation"))) {
+    if (form3ceb) {
+        if (!Form3cebReport::build(engine, *ReportModel::load())) {
+            err << "Nothing was printed.\n";
+            return 1;
+        }
+    } else if (line.has(QStringLiteral("--depreciation"))) {
         DepreciationReport::build(engine, *ReportRules::loadAsWritten());
     } else if (!AuditReport::build(engine, *ReportRules::loadAsWritten(), choices)) {
         err << "Nothing was printed.\n";
@@ -45,6 +60,28 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
         return 2;
     }
     out << QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()) << '\n';
+    return 0;
+}
+
+int toPdf(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    if (line.arguments.size() != 1) {
+        err << "usage: taxaudit to-pdf FILE.docx|FILE.xlsx [--out FILE.pdf] [--yes]\n";
+        return 2;
+    }
+    const QString source = line.arguments.first();
+    const QString pdf = line.has(QStringLiteral("--out")) ? line.value(QStringLiteral("--out"))
+                                                          : OfficeToPdf::pdfBeside(source);
+    if (QFile::exists(pdf) && !line.has(QStringLiteral("--yes"))) {
+        err << "PDF File '" << QFileInfo(pdf).fileName() << "' already exists; --yes replaces it.\n";
+        return 2;
+    }
+    QString reason;
+    if (!OfficeToPdf::convert(source, pdf, &reason)) {
+        err << reason << '\n';
+        return 1;
+    }
+    out << QDir::toNativeSeparators(QFileInfo(pdf).absoluteFilePath()) << '\n';
     return 0;
 }
 

@@ -22,7 +22,8 @@ int main(int argc, char *argv[])
     // Printing and signing lay out pages with fonts, which needs a GUI application (on no
     // screen); the other commands stay a plain console program.
     std::unique_ptr<QCoreApplication> app;
-    if (line.command == QLatin1String("print") || line.command == QLatin1String("sign")) {
+    if (line.command == QLatin1String("print") || line.command == QLatin1String("sign") ||
+        (line.command == QLatin1String("filing-status") && line.has(QStringLiteral("--pdf")))) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);

@@ -12,6 +12,7 @@ packages=(
   libgs-dev libpoppler-qt6-dev libnss3-tools poppler-utils openssl
   mariadb-server mariadb-client
   xvfb xauth
+  libreoffice-writer-nogui libreoffice-calc-nogui
   python3
 )
 

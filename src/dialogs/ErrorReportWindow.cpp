@@ -1,11 +1,12 @@
 #include "ErrorReportWindow.h"
 
-#include "ErrorListPrinter.h"
 #include "FileLinesModel.h"
 #include "SpecialCharDialog.h"
 #include "base/Prompt.h"
 #include "efiling/EditorPlace.h"
 #include "efiling/SpecialCharacters.h"
+#include "print/ErrorListReport.h"
+#include "print/ReportEngine.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -254,7 +255,8 @@ QList<QStringList> ErrorReportWindow::printedRows() const
 
 void ErrorReportWindow::preview()
 {
-    ErrorListPrinter::preview(printedHeadings(), printedRows(), this);
+    ReportEngine engine;
+    ErrorListReport::build(engine, printedHeadings(), printedRows());
 }
 
 void ErrorReportWindow::editSpecialCharacters()

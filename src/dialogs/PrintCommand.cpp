@@ -2,11 +2,11 @@
 
 #include "PrintOptionsDialog.h"
 #include "PrintSetupDialog.h"
-#include "ReportPreview.h"
 #include "editor/Form3CD.h"
 #include "model/ReportModel.h"
 #include "model/rules/ReportRules.h"
 #include "print/AuditReport.h"
+#include "print/Form3cebReport.h"
 #include "print/ReportEngine.h"
 
 namespace PrintCommand
@@ -15,19 +15,26 @@ namespace PrintCommand
 void registerWithEditor(FormKind openForm)
 {
     const bool form3CD = openForm == FormKind::F3CA || openForm == FormKind::F3CB;
-    if (!form3CD) {
+    if (!form3CD && openForm != FormKind::F3CEB) {
         Form3CD::setHandler(EditorCommand::Print, {});
         Form3CD::setHandler(EditorCommand::PrintSetup, {});
         return;
     }
-    ReportEngine::setViewer([](ReportEngine &engine) { ReportPreview::show(engine); });
-    Form3CD::setHandler(EditorCommand::Print, [](Form3CD &editor) {
-        PrintOptionsDialog options(moduleState().formCode, &editor);
-        if (options.exec() != QDialog::Accepted)
-            return;
-        ReportEngine engine;
-        AuditReport::build(engine, *ReportRules::loadAsWritten(), options.choices());
-    });
+    if (form3CD) {
+        Form3CD::setHandler(EditorCommand::Print, [](Form3CD &editor) {
+            PrintOptionsDialog options(moduleState().formCode, &editor);
+            if (options.exec() != QDialog::Accepted)
+                return;
+            ReportEngine engine;
+            AuditReport::build(engine, *ReportRules::loadAsWritten(), options.choices());
+        });
+    } else {
+        // Form 3CEB has no templates to choose from: it prints at once.
+        Form3CD::setHandler(EditorCommand::Print, [](Form3CD &) {
+            ReportEngine engine;
+            Form3cebReport::build(engine, *ReportModel::load());
+        });
+    }
     Form3CD::setHandler(EditorCommand::PrintSetup, [](Form3CD &editor) {
         auto model = ReportModel::load();
         PrintSetupDialog(*model, &editor).exec();

@@ -4,6 +4,7 @@
 #include "print/ReportEngine.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QToolBar>
@@ -38,6 +39,11 @@ void show(ReportEngine &engine, QWidget *parent)
     }
     preview.resize(1000, 760);
     preview.exec();
+}
+
+void install()
+{
+    ReportEngine::setViewer([](ReportEngine &engine) { show(engine, QApplication::activeWindow()); });
 }
 
 } // namespace ReportPreview

@@ -10,4 +10,8 @@ namespace ReportPreview
 
 void show(ReportEngine &engine, QWidget *parent = nullptr);
 
+// Makes the preview the report engine's window for every report the program shows, over
+// the window that is active then.
+void install();
+
 } // namespace ReportPreview

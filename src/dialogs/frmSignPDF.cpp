@@ -1,10 +1,14 @@
 #include "frmSignPDF.h"
 
 #include "base/Prompt.h"
+#include "host/HostContext.h"
+#include "print/OfficeToPdf.h"
 #include "print/PdfSigner.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -36,6 +40,11 @@ frmSignPDF::frmSignPDF(QWidget *parent) : QDialog(parent)
         auto *clear = new QPushButton(QStringLiteral("Clear"), this);
         clear->setObjectName(QStringLiteral("cmdClear") + n);
         files->addWidget(clear, i, 3);
+        auto *convert = new QPushButton(QStringLiteral("Con&vert..."), this);
+        convert->setObjectName(QStringLiteral("cmdConvert") + n);
+        convert->setToolTip(QStringLiteral("Turn a Word or Excel file into a PDF beside it"));
+        files->addWidget(convert, i, 6);
+        connect(convert, &QPushButton::clicked, this, [this, i] { cmdConvert_Click(i); });
         row.pages = new QComboBox(this);
         row.pages->setObjectName(QStringLiteral("cboPages") + n);
         row.pages->addItems(
@@ -100,9 +109,22 @@ frmSignPDF::frmSignPDF(QWidget *parent) : QDialog(parent)
     resize(900, 520);
 }
 
+namespace
+{
+const QString kSettings = QStringLiteral("Sign");
+const QString kStore = QStringLiteral("NSSFolder");
+} // namespace
+
+QString frmSignPDF::rememberedStore()
+{
+    return hasHost() ? host().GetSettingINI(kSettings, kStore, QString()) : QString();
+}
+
 void frmSignPDF::loadCertificates(const QString &nssFolder)
 {
     m_store->setText(nssFolder);
+    if (hasHost())
+        host().SaveSettingINI(kSettings, kStore, nssFolder);
     PdfSigner::useNssStore(nssFolder);
     const QVector<Poppler::CertificateInfo> found = Poppler::getAvailableSigningCertificates();
     m_certificates->setRowCount(int(found.size()));
@@ -129,6 +151,33 @@ void frmSignPDF::cmdClear_Click(int row)
         return;
     if (prompts().askYesNo(QStringLiteral("Do you really want to Clear File Location ?")))
         m_rows[row].path->clear();
+}
+
+void frmSignPDF::cmdConvert_Click(int row)
+{
+    const QString unavailable = OfficeToPdf::unavailable();
+    if (!unavailable.isEmpty()) {
+        prompts().inform(unavailable);
+        return;
+    }
+    const QString source = prompts().openFile(QStringLiteral("Select File"), OfficeToPdf::SourceFilter,
+                                              QFileInfo(m_rows.at(row).path->text()).path());
+    if (source.isEmpty())
+        return;
+    const QString pdf = OfficeToPdf::pdfBeside(source);
+    if (QFile::exists(pdf) &&
+        !prompts().askYesNo(QStringLiteral("PDF File '") + QFileInfo(pdf).fileName() +
+                            QStringLiteral("' already exists, do you want to overwrite.?")))
+        return;
+    QString reason;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool converted = OfficeToPdf::convert(source, pdf, &reason);
+    QApplication::restoreOverrideCursor();
+    if (!converted) {
+        prompts().message(reason, {}, PromptIcon::Critical);
+        return;
+    }
+    m_rows[row].path->setText(pdf);
 }
 
 int frmSignPDF::choiceFor(int row) const

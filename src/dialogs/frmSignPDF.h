@@ -20,8 +20,11 @@ public:
 
     explicit frmSignPDF(QWidget *parent = nullptr);
 
-    // Lists the certificates of the store in the folder ("" for the user's own store).
+    // Lists the certificates of the store in the folder ("" for the user's own store) and
+    // remembers the folder for the next time the window opens.
     void loadCertificates(const QString &nssFolder);
+    // The certificate store the window used last ("" when none was chosen).
+    static QString rememberedStore();
     void cmdSign_Click();
 
 private:
@@ -32,6 +35,8 @@ private:
     };
     void cmdBrowse_Click(int row);
     void cmdClear_Click(int row);
+    // A Word or Excel file turned into a PDF beside it, which then stands in the row.
+    void cmdConvert_Click(int row);
     // The page choice that holds for a row: the first file's when it chose for all files.
     int choiceFor(int row) const;
 

@@ -6,8 +6,11 @@
 #include "dialogs/frmBulkXMLImport.h"
 #include "dialogs/frmeflvalidXML.h"
 #include "efiling/import/clsImportJSON.h"
+#include "host/AuditFiling.h"
 #include "host/HostContext.h"
 #include "model/FormSwitch.h"
+#include "print/FilingStatusReport.h"
+#include "print/ReportEngine.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
@@ -190,8 +193,15 @@ void clsMain::showPending(const QString &title, const QString &text)
 
 void clsMain::Show3CDReport(int FYear, const QString &RFlag)
 {
-    showPending(QStringLiteral("Audit Report Status %1 [%2]").arg(FYear).arg(RFlag),
-                QStringLiteral("The status report of the audit reports is not available in this version."));
+    const AuditFiling::Listed listed = AuditFiling::listedOf(RFlag);
+    const QString yearKey = QString::number(FYear);
+    try {
+        const QList<AuditFiling::Entry> entries = AuditFiling::list(host().DBObj(), yearKey, listed);
+        ReportEngine engine;
+        FilingStatusReport::build(engine, AuditFiling::titleOf(listed), yearKey, entries);
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
 }
 
 void clsMain::ShowBulkXMLImport()

@@ -1,5 +1,6 @@
 #include "DemoData.h"
 
+#include "AuditFiling.h"
 #include "DemoAccounts.h"
 #include "DemoClauses.h"
 #include "DemoEarlierData.h"
@@ -261,6 +262,11 @@ int create(TalvexBase &host, Report fill)
     host.selectClient(clients().first().code);
     moduleState().openForm(FormKind::F3CA, demoYearKey());
     DemoAccounts::create(host);
+    // Where the demo reports stand on the portal: the first filed, the 3CEB client's
+    // uploaded and waiting for the assessee's approval.
+    AuditFiling::record(db, clients().first().code, demoYearKey(), AuditFiling::Filed,
+                        QStringLiteral("26/09/") + demoYearKey());
+    AuditFiling::record(db, trader.code, demoYearKey(), AuditFiling::PendingForApproval);
     return created;
 }
 

@@ -1,6 +1,7 @@
 #include "HostSchema.h"
 
 #include "AccountsSchema.h"
+#include "AuditFiling.h"
 #include "FixedAssetSchema.h"
 #include "LookupLoader.h"
 #include "SchemaTable.h"
@@ -124,6 +125,7 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
     }
     AccountsSchema::ensureTables(db);
     FixedAssetSchema::ensureTables(db);
+    AuditFiling::ensureTable(db);
 }
 
 void ensureYearTables(Database &db, const QString &yearKey)

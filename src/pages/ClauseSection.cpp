@@ -518,5 +518,7 @@ void ClauseSection::openAnnexure(ClauseGrid *grid)
     // The window edits the grid's own model, so Back shows its rows on the page at once.
     frmAnnex window(*grid->gridModel(), m_clause.key, {}, m_clause.label + QStringLiteral(". ") + m_clause.caption,
                     host().annexFolder(), this);
-    window.exec();
+    // Rows taken back change what the page works out from them (totals, ratios).
+    if (window.exec() == QDialog::Accepted)
+        emit gridEdited(grid->objectName());
 }

@@ -25,11 +25,11 @@ QString markerOf(const QStringList &cells)
     return marker;
 }
 
-QList<ReportModel::Row> inSerialOrder(QList<ReportModel::Row> rows)
+QList<ReportModel::Row> inSerialOrder(QList<ReportModel::Row> rows, int serialColumn)
 {
-    auto serial = [](const ReportModel::Row &row) {
+    auto serial = [serialColumn](const ReportModel::Row &row) {
         bool ok = false;
-        const long long n = row.cols.value(ReportModel::kSequenceColumn - 1).trimmed().toLongLong(&ok);
+        const long long n = row.cols.value(serialColumn - 1).trimmed().toLongLong(&ok);
         return ok ? n : std::numeric_limits<long long>::max();
     };
     std::stable_sort(rows.begin(), rows.end(), [&](const ReportModel::Row &a, const ReportModel::Row &b) {

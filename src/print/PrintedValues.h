@@ -23,8 +23,9 @@ inline bool isMarkerRow(const QStringList &cells)
 }
 
 // The rows sorted by the number in the serial column ("10" after "9"); rows without one
-// keep their place after those with one.
-QList<ReportModel::Row> inSerialOrder(QList<ReportModel::Row> rows);
+// keep their place after those with one. Form 3CD keeps the serial in Col23, Form 3CEB in Col15.
+QList<ReportModel::Row> inSerialOrder(QList<ReportModel::Row> rows,
+                                      int serialColumn = ReportModel::kSequenceColumn);
 
 // The non-empty parts joined by the separator.
 QString joined(const QStringList &parts, const QString &separator);

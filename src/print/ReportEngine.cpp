@@ -232,6 +232,11 @@ void ReportEngine::WriteToReport(const ReportRow &row, const QString &mask1, con
         QTextBlockFormat block;
         block.setAlignment(alignmentOf(row.alignments.value(c)));
         cursor.setBlockFormat(block);
+        if (m_cellFontSize > 0) {
+            QTextCharFormat size;
+            size.setFontPointSize(m_cellFontSize);
+            cursor.setCharFormat(size);
+        }
         writeCoded(cursor, row.values.value(c), nullptr);
     }
     t.cursor.movePosition(QTextCursor::End);

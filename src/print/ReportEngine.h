@@ -42,6 +42,10 @@ public:
     void PrintText(const QString &text);
     void SetFontName(const QString &family);
     void SetFontSize(double points);
+    // The size of the text of the table rows written from now on (0: the report's size):
+    // a grid of many columns fits the portrait page in a smaller type.
+    void setCellFontSize(double points) { m_cellFontSize = points; }
+    double fontSize() const { return m_fontSize; }
     // Directs the following output into a band (Header or Footer) until SelectHF(false, 2).
     void SelectHF(bool on, int band, int kind = 5);
     // Puts the running page number, after `separator`, into the last cell written in the band.
@@ -85,4 +89,5 @@ private:
     bool m_wide = false;
     QString m_fontFamily = QStringLiteral("DejaVu Sans");
     double m_fontSize = 8.5;
+    double m_cellFontSize = 0;
 };

@@ -3,6 +3,7 @@
 #include "dialogs/annex/frmAnnex.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
+#include "print/ReportEngine.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -171,4 +172,31 @@ TEST_P(AnnexureWindowTest, AssessmentYearPanAndTypedCellsAreChecked)
     list->addRow();
     type(*list, 0, pan, "ABC");
     EXPECT_EQ(env->prompt().lastText(), "Not a Valid PAN [ABC]");
+}
+
+// Print hands the sheet to the report engine: the client, the clause's caption, the rows as
+// they stand in the window (a user's tick column as tick marks), with the year's footer.
+TEST_P(AnnexureWindowTest, PrintShowsTheClientTheCaptionAndTheRowsAsTyped)
+{
+    QString printed;
+    bool wide = true;
+    ReportEngine::setViewer([&](ReportEngine &engine) {
+        printed = engine.plainText();
+        wide = engine.wide();
+    });
+    auto window = open(*grid, "34a");
+    window->addColumn();
+    define(*window, "Verified", 5);
+    ASSERT_TRUE(window->confirmColumn());
+    const int verified = window->table()->columnCount() - 1;
+    type(*window, 0, verified, "True");
+    type(*window, 0, 0, "PNES54321B");
+    window->print();
+    ReportEngine::setViewer({});
+    EXPECT_TRUE(printed.contains(QStringLiteral("Sharma Textiles Private Limited")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("34a. Details")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("PNES54321B")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Verified")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("\u2713")));
+    EXPECT_TRUE(wide) << "clause 34(a) has more columns than the portrait page takes";
 }

@@ -1,11 +1,12 @@
 #include "EfilingTestSupport.h"
 
-#include "dialogs/ErrorListPrinter.h"
 #include "dialogs/clsExportJSON.h"
 #include "dialogs/frmUploadMsg.h"
 #include "dialogs/frmeflvalid.h"
 #include "dialogs/frmeflvalidXML.h"
 #include "efiling/SpecialCharacters.h"
+#include "print/ErrorListReport.h"
+#include "print/ReportEngine.h"
 #include "store/ClauseStore.h"
 
 #include <QCheckBox>
@@ -102,9 +103,14 @@ TEST_P(ErrorReport, PrintsTheTickedColumns)
                                                      "Name of Head", "Variable Name", "Error Description"}));
     ASSERT_EQ(window.printedRows().size(), 2);
     EXPECT_EQ(window.printedRows().at(1).at(5), "RelatedPAN");
-    const QString html = ErrorListPrinter::html(window.printedHeadings(), window.printedRows());
-    EXPECT_TRUE(html.contains("List of Errors"));
-    EXPECT_FALSE(html.contains("<th>Root</th>"));
+    ReportEngine engine;
+    ErrorListReport::build(engine, window.printedHeadings(), window.printedRows());
+    const QString printed = engine.plainText();
+    EXPECT_TRUE(printed.trimmed().startsWith("List of Errors"));
+    EXPECT_TRUE(printed.contains("RelatedPAN"));
+    EXPECT_TRUE(printed.contains("Error Description"));
+    EXPECT_FALSE(printed.contains("Root"));
+    EXPECT_FALSE(engine.wide());
 }
 
 TEST_P(ErrorReport, RemovingSpecialCharactersChangesOnlyTheFile)

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -197,3 +199,26 @@ TEST_P(GridEditing, TheAnnexureButtonEditsThePageGridInTheWindow)
 }
 
 TALVEX_BOTH_ENGINES(GridEditing);
+
+// Rows taken back from the annexure window change the totals the page works out from them.
+TEST_P(GridEditing, RowsTakenBackFromTheAnnexureRecomputeThePage)
+{
+    ClausePage *page = open(5);
+    ClauseGrid *g = grid(page, "grd13e");
+    ASSERT_NE(g, nullptr);
+    auto *increase = find<QLineEdit>(page, "txt13eTInc");
+    const double before = increase->text().toDouble();
+    find<QRadioButton>(page, "OptButYes13dn")->click();
+    QTimer::singleShot(0, [] {
+        auto *window = qobject_cast<frmAnnex *>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        QTableWidget *table = window->table();
+        table->setCurrentCell(table->rowCount() - 1, 0);
+        window->addRow();
+        const int row = table->rowCount() - 1;
+        table->setItem(row, 1, new QTableWidgetItem("1200"));
+        window->back();
+    });
+    find<QPushButton>(page, "cmdAnnex13d")->click();
+    EXPECT_DOUBLE_EQ(increase->text().toDouble(), before + 1200);
+}

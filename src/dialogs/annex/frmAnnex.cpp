@@ -1,8 +1,11 @@
 #include "frmAnnex.h"
 
 #include "base/Prompt.h"
+#include "host/HostContext.h"
 #include "model/ClauseGridModel.h"
 #include "model/depreciation/DepreciationCutOff.h"
+#include "print/AnnexureReport.h"
+#include "print/ReportEngine.h"
 #include "spreadsheet/AnnexureExchange.h"
 #include "store/ReportKey.h"
 
@@ -117,6 +120,7 @@ frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &
             &frmAnnex::exportToExcel);
     connect(button(QStringLiteral("Import from Excel"), commands), &QPushButton::clicked, this,
             &frmAnnex::importFromExcel);
+    connect(button(QStringLiteral("Print"), commands), &QPushButton::clicked, this, &frmAnnex::print);
     commands->addStretch();
     connect(button(QStringLiteral("Back"), commands), &QPushButton::clicked, this, &frmAnnex::back);
     connect(button(QStringLiteral("Cancel"), commands), &QPushButton::clicked, this, &QDialog::reject);
@@ -270,6 +274,20 @@ void frmAnnex::deleteColumn()
 QDate frmAnnex::cutOff() const
 {
     return DepreciationCutOff::cutOff(ReportKey::current().secondDate());
+}
+
+void frmAnnex::print()
+{
+    readTable();
+    AnnexureReport::Heading heading;
+    heading.caption = windowTitle();
+    if (hasHost()) {
+        heading.clientName = host().ClientName();
+        heading.clientAddress = host().vAddr_Full();
+        heading.yearKey = host().yearKey();
+    }
+    ReportEngine engine;
+    AnnexureReport::build(engine, heading, m_sheet);
 }
 
 void frmAnnex::exportToExcel()

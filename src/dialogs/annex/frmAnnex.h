@@ -33,6 +33,8 @@ public:
     void cancelColumn();
     void exportToExcel();
     void importFromExcel();
+    // The sheet through the report engine's preview, headed by the client and the clause.
+    void print();
     void back();
 
     QTableWidget *table() const { return vsAnnex; }

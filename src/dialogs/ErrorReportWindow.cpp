@@ -33,9 +33,7 @@ QString ErrorReportWindow::listing(const QList<ValidationFinding> &findings)
 {
     QStringList lines;
     for (const ValidationFinding &f : findings) {
-        QString place = f.root;
-        if (!f.member.isEmpty())
-            place += (place.isEmpty() ? QString() : QStringLiteral(".")) + f.member;
+        const QString place = f.path();
         lines << QStringLiteral("Line %1, Column %2: %3%4")
                      .arg(f.line)
                      .arg(f.column)
@@ -139,7 +137,7 @@ void ErrorReportWindow::fill(const CheckResult &result)
                                 f.member,
                                 f.value == QLatin1String("null") ? QString() : f.value,
                                 f.message};
-        const QString place = m_source.xml ? QString() : EditorPlace::of(f, m_source.formCode);
+        const QString place = m_source.xml ? QString() : EditorPlace::of(f);
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells.at(c));
             if (!place.isEmpty())

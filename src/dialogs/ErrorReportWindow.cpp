@@ -76,6 +76,8 @@ ErrorReportWindow::ErrorReportWindow(Source source, const CheckResult &first, QW
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->horizontalHeader()->setStretchLastSection(true);
+    // A description runs over as many lines as it needs in the width its column has.
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_grid->verticalHeader()->hide();
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, &ErrorReportWindow::viewFile);
     auto *listLayout = new QVBoxLayout(listPage);
@@ -146,6 +148,10 @@ void ErrorReportWindow::fill(const CheckResult &result)
         }
     }
     m_grid->resizeColumnsToContents();
+    // The description says where and what in words; the file's own names give way to it.
+    constexpr int kNamesWidth = 170;
+    for (int c = 4; c <= 7; ++c)
+        m_grid->setColumnWidth(c, std::min(m_grid->columnWidth(c), kNamesWidth));
     if (!findings.isEmpty())
         m_grid->selectRow(0);
 

@@ -2,6 +2,7 @@
 
 #include "EditorPlace.h"
 
+#include <QHash>
 #include <QStringList>
 
 using nlohmann::json;
@@ -14,21 +15,16 @@ namespace
 
 QString typeWord(const std::string &type)
 {
-    if (type == "number")
-        return QStringLiteral("a number");
-    if (type == "integer")
-        return QStringLiteral("a whole number");
-    if (type == "string")
-        return QStringLiteral("text");
-    if (type == "boolean")
-        return QStringLiteral("true or false");
-    if (type == "array")
-        return QStringLiteral("a list");
-    if (type == "object")
-        return QStringLiteral("a group of members");
-    if (type == "null")
-        return QStringLiteral("empty");
-    return QString::fromStdString(type);
+    static const QHash<QString, QString> words{
+        {QStringLiteral("number"), QStringLiteral("a number")},
+        {QStringLiteral("integer"), QStringLiteral("a whole number")},
+        {QStringLiteral("string"), QStringLiteral("text")},
+        {QStringLiteral("boolean"), QStringLiteral("true or false")},
+        {QStringLiteral("array"), QStringLiteral("a list")},
+        {QStringLiteral("object"), QStringLiteral("a group of members")},
+        {QStringLiteral("null"), QStringLiteral("empty")}};
+    const QString name = QString::fromStdString(type);
+    return words.value(name, name);
 }
 
 QString valueWords(const json &value)

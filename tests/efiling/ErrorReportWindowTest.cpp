@@ -67,8 +67,9 @@ TEST_P(ErrorReport, ListsEachFaultWithItsPlaceAndWhereToCorrectIt)
     EXPECT_EQ(grid->item(0, 5)->text(), "Form3cdCapAsstSit");
     EXPECT_EQ(grid->item(0, 6)->text(), "DateOfAcq");
     EXPECT_EQ(grid->item(0, 7)->text(), "2025-5/-31");
-    EXPECT_EQ(grid->item(0, 8)->text(), "Clause 15 (page 6), row 1, Date of acquisition: A date must be a real "
-                                        "calendar date written yyyy-mm-dd (\"2025-5/-31\" is not).");
+    EXPECT_EQ(grid->item(0, 8)->text(),
+              "Clause 15 (page 6), row 1, Date of acquisition: A date must be a real "
+              "calendar date written yyyy-mm-dd (\"2025-5/-31\" is not).");
     EXPECT_EQ(grid->item(0, 1)->toolTip(), "To Correct GoTo: Page 6 (Clauses 15 and 16), Clause 15");
     EXPECT_EQ(grid->item(1, 6)->text(), "RelatedPAN");
     EXPECT_EQ(grid->item(1, 2)->toolTip(), "To Correct GoTo: Page 10 (Clauses 22 to 25), Clause 23");

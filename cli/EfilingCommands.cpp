@@ -56,9 +56,7 @@ FormKind formOfFile(const std::string &text)
 void printFindings(const QList<ValidationFinding> &findings, QTextStream &out)
 {
     for (const ValidationFinding &f : findings) {
-        QString path = f.root;
-        if (!f.member.isEmpty())
-            path += (path.isEmpty() ? QString() : QStringLiteral(".")) + f.member;
+        const QString path = f.path();
         out << f.line << ':' << f.column << ": " << (path.isEmpty() ? QString() : path + QStringLiteral(": "))
             << f.message << '\n';
     }
@@ -138,6 +136,11 @@ int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextS
         }
         findings = result.findings;
     } else {
+        // A file that cannot be read is reported at its fault, whichever schema it was meant for.
+        if (const std::optional<ValidationFinding> fault = JsonSchemaCheck::syntaxFault(text)) {
+            printFindings({*fault}, out);
+            return 2;
+        }
         if (schema.isEmpty()) {
             const FormKind kind = formOfFile(text);
             if (kind == FormKind::None) {
@@ -160,10 +163,6 @@ int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextS
             findings = JsonSchemaCheck(schemaFile.readAll().toStdString()).run(text);
         } catch (const std::exception &e) {
             err << schema << ": " << e.what() << '\n';
-            return 2;
-        }
-        if (findings.size() == 1 && findings.first().errorNo == ErrorKind::Syntax) {
-            printFindings(findings, out);
             return 2;
         }
     }

@@ -21,7 +21,7 @@ FormKind storedFormKind(TalvexBase &host);
 int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
 int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
 
-// One finding a line: "line:column: path: message".
+// One finding a line: "line:column: message", an XML finding's element path before its message.
 void printFindings(const QList<ValidationFinding> &findings, QTextStream &out);
 
 } // namespace EfilingCommands

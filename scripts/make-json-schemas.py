@@ -51,6 +51,10 @@ SECTORS = lookup("annex_sector", "Code", lambda r: r["MasterCode"] == "-1")
 ACTS = ["%02d" % i for i in range(1, len(lookup("annex_3cd21combo", "Text", lambda r: r["Point"] == "1Act")) + 1)]
 
 
+SOFTWARE_ID = "Software id must be SW and eight digits"
+DATE_WORDS = "A date must be a real calendar date written yyyy-mm-dd"
+
+
 def ref(name):
     return {"$ref": "#/definitions/" + name}
 
@@ -91,7 +95,7 @@ def address_detail(required_codes):
             "PostOffice": {"type": "string"},
             "PostOfficeName": {"type": "string"},
             "StateCode": ref("AddressStateCode"),
-            "CountryCode": string(COUNTRY),
+            "CountryCode": string(COUNTRY, words="Country code must be one to four digits"),
             "PinCode": string(PIN, words="PIN code must be up to ten letters, digits, blanks or hyphens"),
         },
         # Names of the locality and post office go with an Indian address only.
@@ -100,7 +104,7 @@ def address_detail(required_codes):
 
 
 COMMON = {
-    "Date": string(DATE, words="A date must be a real calendar date written yyyy-mm-dd"),
+    "Date": string(DATE, words=DATE_WORDS),
     "PAN": string(PAN, words="PAN must be five letters, four digits and a letter"),
     "PANIfAny": string(PAN_IF_ANY, words="PAN must be five letters, four digits and a letter, or left blank"),
     "AadhaarIfAny": string(AADHAAR_IF_ANY,
@@ -118,7 +122,7 @@ COMMON = {
         {
             "Attachment": obj(
                 {
-                    "encodedData": string(BASE64_CSV),
+                    "encodedData": string(BASE64_CSV, words="An attachment must be a CSV file encoded as Base64"),
                     "mimetype": string(enum=["text/csv"]),
                     "hash": {"type": "string"},
                 },
@@ -173,9 +177,9 @@ def member_schema(m, definitions):
     if kind == "blockMethod":
         return string(enum=["WDV", "SLM"])
     if kind == "assessmentYear":
-        return string(r"^[0-9]{4}-[0-9]{2}$")
+        return string(r"^[0-9]{4}-[0-9]{2}$", words="Assessment year must be written yyyy-yy")
     if kind == "auditor":
-        return {"StateCode": ref("StateCode"), "PinCode": string(r"^[1-9][0-9]{5}$")}.get(name, {"type": "string"})
+        return {"StateCode": ref("StateCode"), "PinCode": string(r"^[1-9][0-9]{5}$", words="PIN code must be six digits, the first not 0")}.get(name, {"type": "string"})
     if kind == "name":
         # Only the last name is required: the department leaves out a blank first and middle name.
         return obj({n: {"type": "string"} for n in m["names"]}, m["names"][-1:])
@@ -269,16 +273,16 @@ def schema(form):
         "CreationInfo": obj({
             "SWVersionNo": {"type": "string", "minLength": 1},
             # Each software writes its own id.
-            "SWCreatedBy": string(r"^SW[0-9]{8}$"),
-            "JSONCreatedBy": string(r"^SW[0-9]{8}$"),
-            "JSONCreationDate": string("^(" + CALENDAR_DATE + ")$"),
+            "SWCreatedBy": string(r"^SW[0-9]{8}$", words=SOFTWARE_ID),
+            "JSONCreatedBy": string(r"^SW[0-9]{8}$", words=SOFTWARE_ID),
+            "JSONCreationDate": string("^(" + CALENDAR_DATE + ")$", words=DATE_WORDS),
             "IntermediaryCity": {"type": "string"},
         }),
         "Form_Details": obj({
             # Other software writes "FORM3CA" without our trailing blank.
             "FormName": string(enum=["FORM3CA ", "FORM3CA"] if form == "3CA" else ["FORM3CB", "FORM3CB "]),
             "Description": {"type": "string"},
-            "AssessmentYear": string(r"^[0-9]{4}$"),
+            "AssessmentYear": string(r"^[0-9]{4}$", words="Assessment year must be four digits"),
             "SchemaVer": {"type": "string"},
             "FormVer": {"type": "string"},
         }),

@@ -34,9 +34,7 @@ QString ErrorReportWindow::listing(const QList<ValidationFinding> &findings)
 {
     QStringList lines;
     for (const ValidationFinding &f : findings) {
-        QString place = f.root;
-        if (!f.member.isEmpty())
-            place += (place.isEmpty() ? QString() : QStringLiteral(".")) + f.member;
+        const QString place = f.path();
         lines << QStringLiteral("Line %1, Column %2: %3%4")
                      .arg(f.line)
                      .arg(f.column)
@@ -79,6 +77,8 @@ ErrorReportWindow::ErrorReportWindow(Source source, const CheckResult &first, QW
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->horizontalHeader()->setStretchLastSection(true);
+    // A description runs over as many lines as it needs in the width its column has.
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_grid->verticalHeader()->hide();
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, &ErrorReportWindow::viewFile);
     auto *listLayout = new QVBoxLayout(listPage);
@@ -140,7 +140,7 @@ void ErrorReportWindow::fill(const CheckResult &result)
                                 f.member,
                                 f.value == QLatin1String("null") ? QString() : f.value,
                                 f.message};
-        const QString place = m_source.xml ? QString() : EditorPlace::of(f, m_source.formCode);
+        const QString place = m_source.xml ? QString() : EditorPlace::of(f);
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells.at(c));
             if (!place.isEmpty())
@@ -149,6 +149,10 @@ void ErrorReportWindow::fill(const CheckResult &result)
         }
     }
     m_grid->resizeColumnsToContents();
+    // The description says where and what in words; the file's own names give way to it.
+    constexpr int kNamesWidth = 170;
+    for (int c = 4; c <= 7; ++c)
+        m_grid->setColumnWidth(c, std::min(m_grid->columnWidth(c), kNamesWidth));
     if (!findings.isEmpty())
         m_grid->selectRow(0);
 

@@ -23,7 +23,6 @@ public:
     struct Source {
         QString file;
         bool xml = false;
-        QString formCode;
         std::function<CheckResult()> check;
     };
 

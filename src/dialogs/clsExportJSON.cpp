@@ -76,7 +76,7 @@ bool clsExportJSON::checked(const EfilingExport::Result &result)
         return true;
     const QString file = m_file;
     const QString schema = EfilingExport::schemaFile(moduleState().formKind);
-    const ErrorReportWindow::Source source{file, false, moduleState().formCode,
+    const ErrorReportWindow::Source source{file, false,
                                            [file, schema] { return JsonFileCheck::check(file, schema); }};
     return ErrorReportWindow::present<frmeflvalid>(source, result.check);
 }

@@ -16,7 +16,6 @@ int frmeflvalid::ValidFile(int, const QString &schemaFolder, const QString &file
     }
     if (result.findings.isEmpty())
         return 0;
-    const Source source{file, false, moduleState().formCode,
-                        [file, schema] { return JsonFileCheck::check(file, schema); }};
+    const Source source{file, false, [file, schema] { return JsonFileCheck::check(file, schema); }};
     return present<frmeflvalid>(source, result) ? 0 : 1;
 }

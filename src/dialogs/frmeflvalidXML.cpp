@@ -70,6 +70,6 @@ int frmeflvalidXML::ValidFile(int, const QString &schemaFolder, const QString &f
     }
     if (result.findings.isEmpty())
         return 0;
-    const Source source{file, true, moduleState().formCode, [file, schema] { return check(file, schema); }};
+    const Source source{file, true, [file, schema] { return check(file, schema); }};
     return present<frmeflvalidXML>(source, result) ? 0 : 1;
 }

@@ -33,7 +33,7 @@ bool ignored(const ValidationFinding &finding)
                                        QStringLiteral("EXPECTED INTEGER BUT GOT STRING"),
                                        QStringLiteral("LESS THAN MINIMUM VALUE OF 0"),
                                        QStringLiteral("REQUIRED PROPERTIES ARE MISSING FROM OBJECT")};
-    const QString message = finding.message.toUpper();
+    const QString message = (finding.detail.isEmpty() ? finding.message : finding.detail).toUpper();
     for (const QString &t : tolerated) {
         if (message.contains(t))
             return true;

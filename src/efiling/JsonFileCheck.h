@@ -26,7 +26,8 @@ QString schemaFileName(FormKind kind);
 FileCheckResult check(const QString &file, const QString &schemaFile);
 
 // Findings the check does not list: the department's schemas ask for numbers and members
-// where the software writes text or nothing, and accept the file all the same.
+// where the software writes text or nothing, and accept the file all the same. They are
+// known by the validator's own words of the rule (the finding's detail).
 bool ignored(const ValidationFinding &finding);
 
 } // namespace JsonFileCheck

@@ -1,7 +1,9 @@
 #include "JsonSchemaCheck.h"
 
+#include "FindingWords.h"
 #include "JsonPositions.h"
 #include "SchemaLookup.h"
+#include "efiling/json/JsonReading.h"
 
 #include <nlohmann/json.hpp>
 #include <valijson/adapters/nlohmann_json_adapter.hpp>
@@ -11,6 +13,7 @@
 #include <valijson/validator.hpp>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <tuple>
 
@@ -144,6 +147,8 @@ public:
     {
         for (const auto &error : results)
             add(error);
+        for (ValidationFinding &f : m_findings)
+            FindingWords::compose(f);
         locate(text);
         return m_findings;
     }
@@ -200,14 +205,14 @@ private:
             if (auto it = m_requiredIndex.find(key); it != m_requiredIndex.end()) {
                 ValidationFinding &same = m_findings[it->second];
                 same.member += QStringLiteral(", ") + q(name);
-                same.message =
+                same.detail =
                     QStringLiteral("Required properties are missing from object: %1.").arg(same.member);
                 return;
             }
             m_requiredIndex.emplace(key, m_findings.size());
             f.errorNo = ErrorKind::Required;
             member = name;
-            f.message = QStringLiteral("Required properties are missing from object: %1.").arg(q(name));
+            f.detail = QStringLiteral("Required properties are missing from object: %1.").arg(q(name));
             push(f, at.steps, member, {}, key);
             return;
         }
@@ -218,62 +223,71 @@ private:
             const json *extra =
                 at.value && at.value->is_object() && at.value->contains(name) ? &(*at.value)[name] : nullptr;
             f.errorNo = ErrorKind::Unknown;
-            f.message =
+            f.detail =
                 QStringLiteral("Property '%1' has not been defined and the schema does not allow additional "
                                "properties.")
                     .arg(q(name));
+            f.message = FindingWords::unknownMember();
             push(f, steps, name, extra ? valueText(*extra) : std::string(), pointerOf(steps));
             return;
         }
+        const QString shown = q(value);
         if (startsWith(d, "Value type not permitted")) {
             f.errorNo = ErrorKind::Type;
-            f.message = QStringLiteral("Invalid type. Expected %1 but got %2.")
-                            .arg(q(rule ? SchemaLookup::typeNames(*rule) : std::string("?")),
-                                 q(at.value ? actualType(*at.value) : std::string("?")));
+            f.detail = QStringLiteral("Invalid type. Expected %1 but got %2.")
+                           .arg(q(rule ? SchemaLookup::typeNames(*rule) : std::string("?")),
+                                q(at.value ? actualType(*at.value) : std::string("?")));
+            f.message = FindingWords::wrongType(rule, at.value);
         } else if (startsWith(d, "Failed to match regex")) {
             f.errorNo = ErrorKind::Pattern;
             const std::string pattern =
                 rule && rule->contains("pattern") ? (*rule)["pattern"].get<std::string>() : "";
-            // A schema that says in words what its pattern asks is quoted instead of the pattern.
-            const bool described =
-                rule && rule->contains("description") && (*rule)["description"].is_string();
-            f.message = described ? QStringLiteral("%1 ('%2' is not).")
-                                        .arg(q((*rule)["description"].get<std::string>()), q(value))
-                                  : QStringLiteral("String '%1' does not match regex pattern '%2'.")
-                                        .arg(q(value), q(pattern));
+            f.detail =
+                QStringLiteral("String '%1' does not match regex pattern '%2'.").arg(shown, q(pattern));
+            f.message = FindingWords::wrongPattern(rule, shown);
         } else if (startsWith(d, "Failed to match against any enum values")) {
             f.errorNo = ErrorKind::Enum;
-            f.message = QStringLiteral("Value \"%1\" is not defined in enum.").arg(q(value));
+            f.detail = QStringLiteral("Value \"%1\" is not defined in enum.").arg(shown);
+            f.message = FindingWords::notListed(rule, shown);
         } else if (startsWith(d, "Expected number greater than")) {
             f.errorNo = ErrorKind::Minimum;
-            f.message = QStringLiteral("%1 %2 is less than minimum value of %3.")
-                            .arg(q(at.value ? actualType(*at.value) : "Number"), q(value),
-                                 q(limitText(rule, "minimum")));
+            const QString limit = q(limitText(rule, "minimum"));
+            f.detail = QStringLiteral("%1 %2 is less than minimum value of %3.")
+                           .arg(q(at.value ? actualType(*at.value) : "Number"), shown, limit);
+            f.message = FindingWords::tooSmall(limit, shown);
         } else if (startsWith(d, "Expected number less than")) {
             f.errorNo = ErrorKind::Maximum;
-            f.message = QStringLiteral("%1 %2 exceeds maximum value of %3.")
-                            .arg(q(at.value ? actualType(*at.value) : "Number"), q(value),
-                                 q(limitText(rule, "maximum")));
+            const QString limit = q(limitText(rule, "maximum"));
+            f.detail = QStringLiteral("%1 %2 exceeds maximum value of %3.")
+                           .arg(q(at.value ? actualType(*at.value) : "Number"), shown, limit);
+            f.message = FindingWords::tooLarge(limit, shown);
         } else if (startsWith(d, "String should be no more than")) {
             f.errorNo = ErrorKind::Length;
-            f.message = QStringLiteral("String '%1' exceeds maximum length of %2.")
-                            .arg(q(value), q(limitText(rule, "maxLength")));
+            const QString limit = q(limitText(rule, "maxLength"));
+            f.detail = QStringLiteral("String '%1' exceeds maximum length of %2.").arg(shown, limit);
+            f.message = FindingWords::tooLong(limit, shown);
         } else if (startsWith(d, "String should be no fewer than")) {
             f.errorNo = ErrorKind::Length;
-            f.message = QStringLiteral("String '%1' is less than minimum length of %2.")
-                            .arg(q(value), q(limitText(rule, "minLength")));
+            const QString limit = q(limitText(rule, "minLength"));
+            f.detail = QStringLiteral("String '%1' is less than minimum length of %2.").arg(shown, limit);
+            f.message = FindingWords::tooShort(limit, shown);
         } else if (startsWith(d, "Array should contain no fewer than")) {
             f.errorNo = ErrorKind::Items;
-            f.message = QStringLiteral("Array item count %1 is less than minimum count of %2.")
-                            .arg(at.value ? at.value->size() : 0)
-                            .arg(q(limitText(rule, "minItems")));
+            const qsizetype count = at.value ? qsizetype(at.value->size()) : 0;
+            const QString limit = q(limitText(rule, "minItems"));
+            f.detail =
+                QStringLiteral("Array item count %1 is less than minimum count of %2.").arg(count).arg(limit);
+            f.message = FindingWords::tooFewEntries(limit, count);
         } else if (startsWith(d, "Array should contain no more than")) {
             f.errorNo = ErrorKind::Items;
-            f.message = QStringLiteral("Array item count %1 exceeds maximum count of %2.")
-                            .arg(at.value ? at.value->size() : 0)
-                            .arg(q(limitText(rule, "maxItems")));
+            const qsizetype count = at.value ? qsizetype(at.value->size()) : 0;
+            const QString limit = q(limitText(rule, "maxItems"));
+            f.detail =
+                QStringLiteral("Array item count %1 exceeds maximum count of %2.").arg(count).arg(limit);
+            f.message = FindingWords::tooManyEntries(limit, count);
         } else {
             f.errorNo = ErrorKind::Other;
+            f.detail = q(d);
             f.message = q(d);
         }
         push(f, at.steps, member, value, pointerOf(at.steps));
@@ -369,11 +383,24 @@ JsonSchemaCheck::JsonSchemaCheck(const std::string &schemaText) : m_impl(std::ma
 
 JsonSchemaCheck::~JsonSchemaCheck() = default;
 
-QList<ValidationFinding> JsonSchemaCheck::run(const std::string &jsonText) const
+namespace
 {
-    json doc;
-    // The checks below walk the document recursively: a file nested deeper than any return
-    // is refused before it can exhaust the stack.
+
+ValidationFinding syntaxFinding(const std::string &text, size_t offset, const QString &message)
+{
+    ValidationFinding f;
+    f.errorNo = ErrorKind::Syntax;
+    const TextPosition at = JsonPositions::ofOffset(text, offset);
+    f.line = at.line;
+    f.column = at.column;
+    f.message = message;
+    return f;
+}
+
+// The document as the portal reads it: strict JSON. The checks below walk it recursively,
+// so a file nested deeper than any return is refused before it can exhaust the stack.
+std::optional<ValidationFinding> parseStrictly(const std::string &text, json &doc)
+{
     const json::parser_callback_t depthLimit = [&](int depth, json::parse_event_t event, json &) {
         if (depth > int(JsonPositions::kMaxDepth) &&
             (event == json::parse_event_t::object_start || event == json::parse_event_t::array_start))
@@ -381,26 +408,52 @@ QList<ValidationFinding> JsonSchemaCheck::run(const std::string &jsonText) const
         return true;
     };
     try {
-        doc = json::parse(jsonText, depthLimit);
+        doc = json::parse(text, depthLimit);
     } catch (const std::length_error &) {
-        ValidationFinding f;
-        f.errorNo = ErrorKind::Syntax;
-        const TextPosition at = JsonPositions::ofOffset(jsonText, firstTooDeep(jsonText));
-        f.line = at.line;
-        f.column = at.column;
-        f.message = QStringLiteral("The file nests its members more than %1 levels deep; no e-filing file "
-                                   "does, and it is not checked further.")
-                        .arg(JsonPositions::kMaxDepth);
-        return {f};
+        return syntaxFinding(
+            text, firstTooDeep(text),
+            QStringLiteral("The file nests its members more than %1 levels deep; no e-filing "
+                           "file does, and it is not checked further.")
+                .arg(JsonPositions::kMaxDepth));
     } catch (const json::parse_error &e) {
-        const TextPosition at = JsonPositions::ofOffset(jsonText, e.byte > 0 ? e.byte - 1 : 0);
-        ValidationFinding f;
-        f.errorNo = ErrorKind::Syntax;
-        f.line = at.line;
-        f.column = at.column;
-        f.message = QStringLiteral("The file is not valid JSON: %1").arg(QString::fromUtf8(e.what()));
-        return {f};
+        // The parser's own place ("parse error at line 3, column 9: ") is given as line and column.
+        std::string what = e.what();
+        if (const size_t colon = what.find(": "); colon != std::string::npos)
+            what.erase(0, colon + 2);
+        return syntaxFinding(
+            text, e.byte > 0 ? e.byte - 1 : 0,
+            QStringLiteral("The file is not valid JSON: %1").arg(QString::fromStdString(what)));
     }
+    return std::nullopt;
+}
+
+// What the import would refuse in a file the portal's reading accepts (a member given twice).
+std::optional<ValidationFinding> unreadable(const std::string &text)
+{
+    const JsonReading::Result read = JsonReading::read(QByteArrayView(text.data(), qsizetype(text.size())));
+    if (read.readable())
+        return std::nullopt;
+    return syntaxFinding(text, size_t(read.offset),
+                         QStringLiteral("The file cannot be read: %1").arg(read.fault));
+}
+
+} // namespace
+
+std::optional<ValidationFinding> JsonSchemaCheck::syntaxFault(const std::string &jsonText)
+{
+    json doc;
+    if (std::optional<ValidationFinding> fault = parseStrictly(jsonText, doc))
+        return fault;
+    return unreadable(jsonText);
+}
+
+QList<ValidationFinding> JsonSchemaCheck::run(const std::string &jsonText) const
+{
+    json doc;
+    if (std::optional<ValidationFinding> fault = parseStrictly(jsonText, doc))
+        return {*fault};
+    if (std::optional<ValidationFinding> fault = unreadable(jsonText))
+        return {*fault};
     shortenLongStrings(doc);
     const bool envelope = doc.is_object() && doc.contains("metadata") && doc.contains("data");
     const json &target = envelope ? doc["data"] : doc;

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <memory>
+#include <optional>
 #include <string>
 
 // Checks JSON documents against one JSON Schema (draft 4, with "definitions" and local
@@ -19,6 +20,10 @@ public:
 
     // The faults of a document; a text that is no JSON gives one finding of kind Syntax.
     QList<ValidationFinding> run(const std::string &jsonText) const;
+
+    // The finding of kind Syntax, at its line and column, of a text the portal or the import
+    // cannot read as JSON (a member given twice in one object included); nothing otherwise.
+    static std::optional<ValidationFinding> syntaxFault(const std::string &jsonText);
 
 private:
     struct Impl;

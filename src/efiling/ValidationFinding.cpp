@@ -18,11 +18,18 @@ QString field(QString text)
 
 } // namespace
 
+QString ValidationFinding::path() const
+{
+    if (!pointer.isEmpty() || member.isEmpty())
+        return pointer.isEmpty() ? root : QString();
+    return root.isEmpty() ? member : root + u'.' + member;
+}
+
 QString ValidationFinding::toText() const
 {
-    return QStringList{field(errorNo), QString::number(line), QString::number(column),
-                       field(root),    field(head),           field(member),
-                       field(value),   field(message),        field(pointer)}
+    return QStringList{
+        field(errorNo), QString::number(line), QString::number(column), field(root),    field(head),
+        field(member),  field(value),          field(message),          field(pointer), field(detail)}
         .join(fieldSeparator);
 }
 
@@ -39,6 +46,7 @@ ValidationFinding ValidationFinding::fromText(const QString &text)
     v.value = f.value(6);
     v.message = f.value(7);
     v.pointer = f.value(8);
+    v.detail = f.value(9);
     return v;
 }
 

@@ -11,17 +11,22 @@ struct ValidationFinding {
     QString errorNo; // the kind of fault (ErrorKind)
     int line = 0;
     int column = 0;
-    QString root;   // where the member sits: "FORM3CA.F3CA.PartA"
-    QString head;   // the block of the form the member belongs to ("PartA", "Form3cdCapAsstSit")
-    QString member; // the member's name
-    QString value;  // its value as written, "null" for a null
-    QString message;
+    QString root;    // where the member sits: "FORM3CA.F3CA.PartA"
+    QString head;    // the block of the form the member belongs to ("PartA", "Form3cdCapAsstSit")
+    QString member;  // the member's name
+    QString value;   // its value as written, "null" for a null
+    QString message; // where the value is entered and what is wrong with it, in words
     QString pointer; // JSON pointer of the member, for showing it in the file
+    QString detail;  // the schema's rule as a validator words it ("Expected Number but got String")
 
     static const QString ok;
     static const QString error;
     static const QString findingSeparator;
     static const QString fieldSeparator;
+
+    // "Root.Member" of a finding of an XML file, to show before its message; "" for a finding
+    // of a JSON file, whose message names the place of its value.
+    QString path() const;
 
     QString toText() const;
     static ValidationFinding fromText(const QString &text);

@@ -47,7 +47,7 @@ protected:
     ErrorReportWindow::Source source() const
     {
         const QString f = file, s = schema;
-        return {f, false, "3CA", [f, s] { return JsonFileCheck::check(f, s); }};
+        return {f, false, [f, s] { return JsonFileCheck::check(f, s); }};
     }
 
     QString file;
@@ -68,6 +68,9 @@ TEST_P(ErrorReport, ListsEachFaultWithItsPlaceAndWhereToCorrectIt)
     EXPECT_EQ(grid->item(0, 5)->text(), "Form3cdCapAsstSit");
     EXPECT_EQ(grid->item(0, 6)->text(), "DateOfAcq");
     EXPECT_EQ(grid->item(0, 7)->text(), "2025-5/-31");
+    EXPECT_EQ(grid->item(0, 8)->text(),
+              "Clause 15 (page 6), row 1, Date of acquisition: A date must be a real "
+              "calendar date written yyyy-mm-dd (\"2025-5/-31\" is not).");
     EXPECT_EQ(grid->item(0, 1)->toolTip(), "To Correct GoTo: Page 6 (Clauses 15 and 16), Clause 15");
     EXPECT_EQ(grid->item(1, 6)->text(), "RelatedPAN");
     EXPECT_EQ(grid->item(1, 2)->toolTip(), "To Correct GoTo: Page 10 (Clauses 22 to 25), Clause 23");
@@ -124,7 +127,7 @@ TEST_P(ErrorReport, RemovingSpecialCharactersChangesOnlyTheFile)
     const auto rowsBefore = ClauseStore::readAll().size();
 
     const ErrorReportWindow::Source src{
-        named, false, "3CA", [named, strictSchema] { return JsonFileCheck::check(named, strictSchema); }};
+        named, false, [named, strictSchema] { return JsonFileCheck::check(named, strictSchema); }};
     const auto result = JsonFileCheck::check(named, strictSchema);
     ASSERT_EQ(result.findings.size(), 1);
     ErrorReportWindow window(src, result);
@@ -139,7 +142,7 @@ TEST_P(ErrorReport, TheXmlScreenWarnsBeforeChangingTheFile)
 {
     const QString xml = tempFile("f.xml");
     writeFile(xml, QString("<Form><Name>Sharma\u2019s</Name></Form>").toUtf8());
-    const ErrorReportWindow::Source src{xml, true, "61", [] { return ErrorReportWindow::CheckResult{}; }};
+    const ErrorReportWindow::Source src{xml, true, [] { return ErrorReportWindow::CheckResult{}; }};
     ErrorReportWindow window(src, {});
     env->prompt().queue(PromptAnswer::No);
     window.removeSpecialCharacters();

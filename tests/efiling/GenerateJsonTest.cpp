@@ -92,7 +92,7 @@ TEST_P(GenerateJson, AFileThatFailsTheSchemaIsReportedAndKept)
     ASSERT_GE(shown.size(), 2u);
     const auto &report = shown.at(shown.size() - 2);
     EXPECT_EQ(report.title, "E-Filing Validation - Error Report");
-    EXPECT_TRUE(report.text.contains("Form3cdFlags.PrftLoassAcnt")) << report.text.toStdString();
+    EXPECT_TRUE(report.text.contains("Clause 12 (page 4)")) << report.text.toStdString();
     EXPECT_EQ(shown.back().text, "Invalid File.");
     EXPECT_EQ(shown.back().title, "3CA");
 }

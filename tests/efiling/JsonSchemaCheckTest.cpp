@@ -72,7 +72,10 @@ TEST(JsonSchemaCheck, NamesAWrongTypeWithItsLineAndColumn)
     EXPECT_EQ(f[0].value, QStringLiteral("ten"));
     EXPECT_EQ(f[0].root, QStringLiteral("FORM3CA.F3CA.Rows[0]"));
     EXPECT_EQ(f[0].head, QStringLiteral("Rows"));
-    EXPECT_EQ(f[0].message, QStringLiteral("Invalid type. Expected Number but got String."));
+    EXPECT_EQ(f[0].message,
+              QStringLiteral(
+                  "FORM3CA, F3CA, Rows, row 1, Amount: must be a number; the file has the text \"ten\"."));
+    EXPECT_EQ(f[0].detail, QStringLiteral("Invalid type. Expected Number but got String."));
     EXPECT_EQ(f[0].pointer, QStringLiteral("/FORM3CA/F3CA/Rows/0/Amount"));
 }
 
@@ -83,8 +86,12 @@ TEST(JsonSchemaCheck, RefusesAMalformedDateThroughAReference)
     ASSERT_EQ(f.size(), 1);
     EXPECT_EQ(f[0].errorNo, ErrorKind::Pattern);
     EXPECT_EQ(f[0].line, 2);
+    // A pattern the schema does not put in words is not shown to the user.
+    EXPECT_EQ(f[0].message,
+              QStringLiteral("FORM3CA, F3CA, Rows, row 1, Date: \"01/04/2025\" is not written the "
+                             "way the form asks for this value."));
     EXPECT_EQ(
-        f[0].message,
+        f[0].detail,
         QStringLiteral("String '01/04/2025' does not match regex pattern '^[0-9]{4}-[0-9]{2}-[0-9]{2}$'."));
 }
 
@@ -104,7 +111,8 @@ TEST(JsonSchemaCheck, ListsAllMissingRequiredMembersOfAnObjectInOneFinding)
     const auto f = check("{\"FORM3CA\": {\n\"F3CA\": {}}}");
     ASSERT_EQ(f.size(), 1);
     EXPECT_EQ(f[0].errorNo, ErrorKind::Required);
-    EXPECT_EQ(f[0].message, QStringLiteral("Required properties are missing from object: PAN, Status."));
+    EXPECT_EQ(f[0].message, QStringLiteral("FORM3CA, F3CA: these are missing: PAN, Status."));
+    EXPECT_EQ(f[0].detail, QStringLiteral("Required properties are missing from object: PAN, Status."));
     EXPECT_EQ(f[0].root, QStringLiteral("FORM3CA.F3CA"));
     EXPECT_EQ(f[0].line, 2);
 }
@@ -114,8 +122,13 @@ TEST(JsonSchemaCheck, WordsEnumAndMinimumFaults)
     const auto f =
         check(R"({"FORM3CA": {"F3CA": {"PAN": "AABCS1234K", "Status": "9", "Rows": [{"Amount": -5}]}}})");
     ASSERT_EQ(f.size(), 2);
-    EXPECT_EQ(f[0].message, QStringLiteral("Value \"9\" is not defined in enum."));
-    EXPECT_EQ(f[1].message, QStringLiteral("Integer -5 is less than minimum value of 0."));
+    EXPECT_EQ(
+        f[0].message,
+        QStringLiteral("FORM3CA, F3CA, Status: \"9\" is not one of the values the form allows (1, 7)."));
+    EXPECT_EQ(f[0].detail, QStringLiteral("Value \"9\" is not defined in enum."));
+    EXPECT_EQ(f[1].message,
+              QStringLiteral("FORM3CA, F3CA, Rows, row 1, Amount: must be at least 0; the file has -5."));
+    EXPECT_EQ(f[1].detail, QStringLiteral("Integer -5 is less than minimum value of 0."));
 }
 
 TEST(JsonSchemaCheck, ChecksTheDataOfAnUploadEnvelope)
@@ -127,12 +140,25 @@ TEST(JsonSchemaCheck, ChecksTheDataOfAnUploadEnvelope)
     EXPECT_EQ(f[0].root, QStringLiteral("FORM3CA.F3CA"));
 }
 
-TEST(JsonSchemaCheck, ReportsASyntaxErrorWithItsLine)
+TEST(JsonSchemaCheck, ReportsWhereATextCannotBeReadAsTheImportReadsIt)
 {
-    const auto f = check("{\n\"FORM3CA\": {\n\"F3CA\": ,\n}}");
+    auto f = check("{\n\"FORM3CA\": {\n\"F3CA\": ,\n}}");
     ASSERT_EQ(f.size(), 1);
     EXPECT_EQ(f[0].errorNo, ErrorKind::Syntax);
     EXPECT_EQ(f[0].line, 3);
+    EXPECT_EQ(f[0].column, 9);
+    EXPECT_TRUE(f[0].message.startsWith("The file is not valid JSON: syntax error"))
+        << f[0].message.toStdString();
+
+    // Strict JSON allows a member twice; the import refuses it, and so does the check.
+    f = check("{\"FORM3CA\": {\"F3CA\": {\"PAN\": \"AABCS1234K\", \"Status\": \"7\"}},\n  \"FORM3CA\": {}}");
+    ASSERT_EQ(f.size(), 1);
+    EXPECT_EQ(f[0].errorNo, ErrorKind::Syntax);
+    EXPECT_EQ(f[0].line, 2);
+    EXPECT_EQ(f[0].column, 3);
+    EXPECT_EQ(f[0].message, "The file cannot be read: the member \"FORM3CA\" is given twice in one object");
+    EXPECT_EQ(JsonSchemaCheck::syntaxFault("{\"a\": 1, \"a\": 2}")->column, 10);
+    EXPECT_FALSE(JsonSchemaCheck::syntaxFault("{\"a\": {\"a\": 2}}"));
 }
 
 TEST(JsonSchemaCheck, RefusesAnUnusableSchema)

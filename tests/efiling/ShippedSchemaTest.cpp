@@ -34,7 +34,7 @@ TEST(ShippedSchema, RefusesAWrongType)
     EXPECT_EQ(f[0].errorNo, ErrorKind::Type);
     EXPECT_EQ(f[0].member, "Status");
     EXPECT_EQ(f[0].line, 98);
-    EXPECT_EQ(f[0].message, "Invalid type. Expected Integer but got String.");
+    EXPECT_EQ(f[0].detail, "Invalid type. Expected Integer but got String.");
 }
 
 TEST(ShippedSchema, RefusesAMalformedDate)
@@ -65,7 +65,7 @@ TEST(ShippedSchema, RefusesAMissingRequiredMember)
     const auto f = checkWith("\"CA_FirmName\": \"Raghavan Iyer & Co.\",\r\n", "");
     ASSERT_EQ(f.size(), 1);
     EXPECT_EQ(f[0].errorNo, ErrorKind::Required);
-    EXPECT_EQ(f[0].message, "Required properties are missing from object: CA_FirmName.");
+    EXPECT_EQ(f[0].detail, "Required properties are missing from object: CA_FirmName.");
 }
 
 TEST(ShippedSchema, RefusesACodeOutsideItsList)
@@ -73,4 +73,37 @@ TEST(ShippedSchema, RefusesACodeOutsideItsList)
     const auto f = checkWith("\"NatureOfFund\": \"PROVIDENT\"", "\"NatureOfFund\": \"Provident Fund\"");
     ASSERT_EQ(f.size(), 1);
     EXPECT_EQ(f[0].errorNo, ErrorKind::Enum);
+}
+
+// Each finding says where its value is entered, rows counted from 1, and what is wrong in words.
+TEST(ShippedSchema, FindingsNameTheClauseRowAndColumnAndSayWhatIsWrong)
+{
+    const struct {
+        QByteArray from, to;
+        QString message;
+    } cases[] = {
+        {"\"RateOfDep\": 10,", "\"RateOfDep\": \"10%\",",
+         "Clause 18 (page 7), row 2, Rate of depreciation: must be a number; the file has the text \"10%\"."},
+        {"\"PurchaseOrSaleDate\": \"2026-01-10\"", "\"PurchaseOrSaleDate\": \"2026-02-30\"",
+         "Clause 18 (page 7), row 1, Additions, entry 2, Date of Purchase: A date must be a real calendar "
+         "date "
+         "written yyyy-mm-dd (\"2026-02-30\" is not)."},
+        {"\"RelatedPAN\": \"ABCPS1234D\"", "\"RelatedPAN\": \"ABCPS12345\"",
+         "Clause 23 (page 10), row 1, PAN of related person: PAN must be five letters, four digits and a "
+         "letter, or left blank (\"ABCPS12345\" is not)."},
+        {"\"Status\": 7,", "\"Status\": \"seven\",",
+         "Clause 5 (page 2), Status (position in the list): must be a whole number; the file has the text "
+         "\"seven\"."},
+        {"\"NatureOfFund\": \"PROVIDENT\"", "\"NatureOfFund\": \"Provident Fund\"",
+         "Clause 20(b) (page 8), row 1, Nature of fund: \"Provident Fund\" is not one of the values the form "
+         "allows (PROVIDENT, SUPERAN, GRATUITY, OTHERWELFARE, PROV1948)."},
+        {"\"MethodValCS\": {", "\"MethodValCS\": {\r\n          \"Colour\": \"blue\",",
+         "Clause 14(a) (page 5), Colour: the form has no such member; leave it out of the file."},
+        {"\"CA_FirmName\": \"Raghavan Iyer & Co.\",\r\n", "", "Page 1 (Report): CA_FirmName is missing."},
+    };
+    for (const auto &c : cases) {
+        const auto f = checkWith(c.from, c.to);
+        ASSERT_EQ(f.size(), 1) << c.to.toStdString();
+        EXPECT_EQ(f[0].message, c.message);
+    }
 }

@@ -48,12 +48,71 @@ TEST(TaxauditCommand, GeneratesAValidFileAndListsTheFaultsOfABrokenCopy)
     EXPECT_EQ(checked.status, 1);
     const QStringList lines = checked.out.trimmed().split('\n');
     ASSERT_EQ(lines.size(), 4) << checked.out.toStdString();
-    EXPECT_TRUE(lines[0].startsWith(
-        "19:11: FORM3CA.F3CA.Declaration.Point1.CA_FirmName: Required properties are missing"))
-        << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].startsWith("43:13: FORM3CA.F3CA.Declaration.Point1.AuditDated:"));
-    EXPECT_TRUE(lines[2].startsWith("97:11: FORM3CA.F3CA.PartA.Status: Invalid type."));
-    EXPECT_TRUE(lines[3].contains("MethodValCS.Colour: Property 'Colour' has not been defined"));
+    EXPECT_EQ(lines[0], "19:11: Page 1 (Report): CA_FirmName is missing.");
+    EXPECT_TRUE(
+        lines[1].startsWith("43:13: Page 1 (Report), AuditDated: A date must be a real calendar date"))
+        << lines[1].toStdString();
+    EXPECT_EQ(lines[2],
+              "97:11: Clause 5 (page 2), Status (position in the list): must be a whole number; the "
+              "file has the text \"seven\".");
+    EXPECT_TRUE(lines[3].contains("Colour: the form has no such member")) << lines[3].toStdString();
+}
+
+namespace
+{
+
+// "line:column" of a byte offset of a text.
+QString placeOf(const QByteArray &text, qsizetype offset)
+{
+    const QByteArray before = text.left(offset);
+    return QStringLiteral("%1:%2").arg(before.count('\n') + 1).arg(offset - before.lastIndexOf('\n'));
+}
+
+} // namespace
+
+TEST(TaxauditCommand, ValidateReportsWhereAFileCannotBeReadAndRefusesWhatTheImportRefuses)
+{
+    Taxaudit taxaudit;
+    ASSERT_EQ(taxaudit({"demo"}).status, 0);
+    const QString out = taxaudit.file("3CA.json");
+    ASSERT_EQ(taxaudit({"generate-json", "--client", "C001", "--year", "2026", "--out", out}).status, 0);
+    const QByteArray good = readFile(out);
+    const QString schema =
+        QStringLiteral(TALVEX_SOURCE_DATA_DIR "/3CDFiles/JSONSchema/FORM3CA3CD/FORM3CA3CD_MainSchema.json");
+    const auto write = [&](const QString &name, const QByteArray &text) {
+        QFile f(taxaudit.file(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return f.fileName();
+    };
+
+    // A comma too many, with the form found from the file and with the schema given.
+    QByteArray text = good;
+    text.replace("\"Status\": 7,", "\"Status\": 7,,");
+    const QString broken = write("broken.json", text);
+    const QString at = placeOf(text, text.indexOf("7,,") + 2);
+    for (const QStringList &arguments :
+         {QStringList{"validate", broken}, QStringList{"validate", broken, "--schema", schema}}) {
+        const ToolRun run = taxaudit(arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(run.out.startsWith(at + ": The file is not valid JSON: syntax error"))
+            << run.out.toStdString();
+    }
+
+    // Part A twice: strict JSON takes the last, the import refuses the file; so does validate.
+    text = good;
+    const qsizetype partA = text.indexOf("\"PartA\": {");
+    text.insert(partA, "\"PartA\": {},\r\n        ");
+    const QString twice = write("twice.json", text);
+    const ToolRun checked = taxaudit({"validate", twice});
+    EXPECT_EQ(checked.status, 2);
+    EXPECT_EQ(checked.out,
+              placeOf(text, text.indexOf("\"PartA\": {", partA + 1)) +
+                  ": The file cannot be read: the member \"PartA\" is given twice in one object\n");
+    const ToolRun imported =
+        taxaudit({"import-json", "--client", "C001", "--year", "2026", twice, "--force"});
+    EXPECT_EQ(imported.status, 1);
+    EXPECT_TRUE(imported.err.contains("Invalid JSON File")) << imported.err.toStdString();
 }
 
 TEST(TaxauditCommand, WrapsTheFileWhenAskedAndRefusesWhatItCannotRead)

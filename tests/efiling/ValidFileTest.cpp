@@ -77,8 +77,8 @@ TEST_P(ValidFile, AMalformedDateIsReportedWithItsLine)
     const auto &report = env->prompt().shown().front();
     EXPECT_EQ(report.title, "E-Filing Validation - Error Report");
     EXPECT_TRUE(report.text.startsWith(
-        "Line 44, Column 13: FORM3CA.F3CA.Declaration.Point1.AuditDated: A date must be a real calendar date "
-        "written yyyy-mm-dd ('12/08/2026' is not)."))
+        "Line 44, Column 13: Page 1 (Report), AuditDated: A date must be a real calendar date written "
+        "yyyy-mm-dd (\"12/08/2026\" is not)."))
         << report.text.toStdString();
 }
 

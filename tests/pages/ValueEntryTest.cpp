@@ -48,6 +48,29 @@ TEST_P(ValueEntry, ABadGridValueIsNotSavedEvenWithoutValidation)
     EXPECT_EQ(g->currentColumn(), 0);
 }
 
+TEST_P(ValueEntry, AnAmountCellKeepsFiguresOnlyAndRefusesOtherText)
+{
+    ClausePage *page = open(9);
+    ClauseGrid *g = grid(page, "grd21bvi"); // the amount of payment in column 1
+    const QStringList before = stored(9, "21bvi");
+    g->setRowCount(1);
+    // Keys other than figures are refused as they are typed; digit grouping is dropped.
+    typeInto(g, 0, 1, "1,00,000 lakhs");
+    EXPECT_EQ(g->cellText(0, 1), "100000.00");
+    g->model()->setData(g->model()->index(0, 1), "2,50,000.50");
+    EXPECT_EQ(g->cellText(0, 1), "250000.50");
+
+    // Text that reaches the cell another way is refused at the save, and nothing is kept.
+    g->setCellText(0, 0, "15/07/2025");
+    g->setCellText(0, 1, "12 lakhs");
+    env->prompt().clear();
+    EXPECT_FALSE(page->SaveData());
+    EXPECT_TRUE(env->prompt().lastText().startsWith("Not a Valid Amount [12 lakhs] in clause "))
+        << env->prompt().lastText().toStdString();
+    EXPECT_EQ(g->currentColumn(), 1);
+    EXPECT_EQ(stored(9, "21bvi"), before);
+}
+
 TEST_P(ValueEntry, AShortUdinAndAWrongPanOnTheReportPageAreNotSaved)
 {
     ClausePage *signing = open(21);

@@ -1,6 +1,6 @@
 #include "ImportDocument.h"
 
-#include "efiling/json/Json.h"
+#include "efiling/json/JsonReading.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -84,15 +84,13 @@ ImportDocument ImportDocument::read(const QString &path)
                 .arg(path);
         return doc;
     }
-    // Editors on Windows put a byte-order mark before UTF-8 text too.
-    const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    std::optional<JsonValue> parsed = JSON::ParseJsonUtf8(QByteArrayView(bytes).sliced(bom));
+    JsonReading::Result parsed = JsonReading::read(bytes);
     bytes = QByteArray();
     doc.failure = QStringLiteral("Invalid JSON File");
-    if (!parsed || !JSON::ParserErrors().isEmpty())
+    if (!parsed.readable())
         return doc;
-    doc.document = std::make_shared<const JsonValue>(std::move(*parsed));
-    parsed.reset();
+    doc.document = std::make_shared<const JsonValue>(std::move(*parsed.root));
+    parsed.root.reset();
 
     const JsonValue *root = doc.document.get();
     if (!root->Keys().isEmpty() && root->Keys().first() == QLatin1String("metadata"))

@@ -11,11 +11,9 @@ namespace
 // the recursive reader, the writer and the destructors stay far from the end of the stack.
 constexpr int MaxDepth = 256;
 
-// What a duplicate key reports, before ": " and the key.
-constexpr char16_t DuplicateKey[] = u"This key is already associated with an element of this collection";
-
 // Per thread so that a parse on a worker thread cannot clobber the errors another reads.
 thread_local QString lastErrors;
+thread_local qsizetype lastErrorOffset = -1;
 
 bool isKeySpace(char16_t c)
 {
@@ -130,6 +128,7 @@ public:
 
     std::optional<JsonValue> root();
     QString errors() const { return m_errors; }
+    qsizetype firstErrorOffset() const { return m_firstErrorAt; }
 
 private:
     bool atEnd() const { return m_pos >= m_text.size(); }
@@ -150,7 +149,13 @@ private:
     std::optional<JsonValue> readNumber();
     std::optional<JsonValue> readLiteral(QStringView word, const JsonValue &value, QStringView failure);
 
-    void error(const QString &line) { m_errors += line + QStringLiteral("\r\n"); }
+    void error(const QString &line) { error(line, m_pos); }
+    void error(const QString &line, qsizetype at)
+    {
+        if (m_firstErrorAt < 0)
+            m_firstErrorAt = std::min(at, m_text.size());
+        m_errors += line + QStringLiteral("\r\n");
+    }
     // After errors that consume nothing, reading on would only repeat them: the whole parse
     // ends and every open object and array keeps what it has.
     void stop(const QString &line)
@@ -164,6 +169,7 @@ private:
     View m_text;
     QHash<QString, QString> m_keys;
     qsizetype m_pos = 0;
+    qsizetype m_firstErrorAt = -1;
     int m_depth = 0;
     bool m_stopped = false;
     QString m_errors;
@@ -261,12 +267,13 @@ template <typename Text> JsonValue Reader<Text>::readObject()
             ++m_pos;
             continue;
         }
+        const qsizetype keyAt = m_pos;
         const QString key = readKey();
         std::optional<JsonValue> value = readValue();
         if (!value)
             continue;
         if (!object.Add(shared(key), std::move(*value))) {
-            error(QStringLiteral("%1: %2").arg(QStringView(DuplicateKey), key));
+            error(QStringLiteral("%1: %2").arg(JSON::DuplicateKey, key), keyAt);
             break;
         }
     }
@@ -471,6 +478,7 @@ std::optional<JsonValue> ParseJson(const QString &text)
     Reader<Utf16Text> reader(text);
     std::optional<JsonValue> root = reader.root();
     lastErrors = reader.errors();
+    lastErrorOffset = reader.firstErrorOffset();
     return root;
 }
 
@@ -479,12 +487,18 @@ std::optional<JsonValue> ParseJsonUtf8(QByteArrayView text)
     Reader<Utf8Text> reader(text);
     std::optional<JsonValue> root = reader.root();
     lastErrors = reader.errors();
+    lastErrorOffset = reader.firstErrorOffset();
     return root;
 }
 
 QString ParserErrors()
 {
     return lastErrors;
+}
+
+qsizetype ParserErrorOffset()
+{
+    return lastErrorOffset;
 }
 
 } // namespace JSON

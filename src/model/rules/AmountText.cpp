@@ -23,9 +23,4 @@ std::optional<QString> stored(const QString &typed)
     return sign + (kept.isEmpty() ? QStringLiteral("0") : kept) + m.captured(3);
 }
 
-QString notAnAmountMessage(const QString &where)
-{
-    return QStringLiteral("%1: enter an amount in figures, such as 100000 or 1,00,000").arg(where);
-}
-
 } // namespace AmountText

@@ -15,7 +15,4 @@ namespace AmountText
 // ("12 lakhs", "1,00,0", "abc").
 std::optional<QString> stored(const QString &typed);
 
-// The page's message for a cell that holds no amount, naming where it is entered.
-QString notAnAmountMessage(const QString &where);
-
 } // namespace AmountText

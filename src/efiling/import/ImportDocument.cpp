@@ -1,5 +1,6 @@
 #include "ImportDocument.h"
 
+#include "DocumentRows.h"
 #include "efiling/json/Json.h"
 
 #include <QFile>
@@ -32,6 +33,11 @@ const JsonValue &ImportDocument::formKey() const
 {
     static const JsonValue none;
     return m_formKey ? *m_formKey : none;
+}
+
+ReadContext &ImportDocument::context() const
+{
+    return rows->context(form == FormKind::F3CB ? QStringLiteral("3CB") : QStringLiteral("3CA"));
 }
 
 QString ImportDocument::pan() const
@@ -86,25 +92,38 @@ ImportDocument ImportDocument::read(const QString &path)
     }
     // Editors on Windows put a byte-order mark before UTF-8 text too.
     const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    std::optional<JsonValue> parsed = JSON::ParseJsonUtf8(QByteArrayView(bytes).sliced(bom));
-    bytes = QByteArray();
+    const QByteArrayView text = QByteArrayView(bytes).sliced(bom);
+    doc.rows = std::make_shared<DocumentRows>();
+    std::optional<JsonValue> parsed = JSON::ParseJsonUtf8(text, doc.rows.get());
     doc.failure = QStringLiteral("Invalid JSON File");
     if (!parsed || !JSON::ParserErrors().isEmpty())
         return doc;
-    doc.document = std::make_shared<const JsonValue>(std::move(*parsed));
-    parsed.reset();
-
-    const JsonValue *root = doc.document.get();
-    if (!root->Keys().isEmpty() && root->Keys().first() == QLatin1String("metadata"))
+    QStringList formKeyPath;
+    const JsonValue *root = &*parsed;
+    if (!root->Keys().isEmpty() && root->Keys().first() == QLatin1String("metadata")) {
         root = &root->Item(QStringLiteral("data"));
+        formKeyPath << QStringLiteral("data");
+    }
     const QString rootKey = root->Keys().isEmpty() ? QString() : root->Keys().first();
     if (rootKey != QLatin1String("FORM3CA") && rootKey != QLatin1String("FORM3CB")) {
         doc.status = Status::NotForm3CD;
         return doc;
     }
     doc.form = rootKey == QLatin1String("FORM3CA") ? FormKind::F3CA : FormKind::F3CB;
-    const JsonValue &formKey = root->Item(rootKey).Item(doc.form == FormKind::F3CA ? QStringLiteral("F3CA")
-                                                                                   : QStringLiteral("F3CB"));
+    formKeyPath << rootKey << (doc.form == FormKind::F3CA ? QStringLiteral("F3CA") : QStringLiteral("F3CB"));
+    // Tables taken from another object than the form key (a document holding two forms)
+    // are not this report's: the file is read again with every table in the document.
+    if (!doc.rows->formKeyPath().isEmpty() && doc.rows->formKeyPath() != formKeyPath) {
+        doc.rows = std::make_shared<DocumentRows>();
+        parsed = JSON::ParseJsonUtf8(text);
+    }
+    bytes = QByteArray();
+    doc.document = std::make_shared<const JsonValue>(std::move(*parsed));
+    parsed.reset();
+    const JsonValue *node = doc.document.get();
+    for (const QString &key : std::as_const(formKeyPath))
+        node = &node->Item(key);
+    const JsonValue &formKey = *node;
     doc.status = formKey.isObject() ? Status::Ok : Status::Invalid;
     if (doc.status == Status::Ok) {
         doc.m_formKey = &formKey;

@@ -77,7 +77,8 @@ const JsonValue &arrayOf(const JsonBlock &block, const JsonValue &formKey, const
 // array of one object per row); the wrapper may hold all of the element or only its key
 // members with the others beside it. Elements that need their wrapper's members joined to
 // their own are made in `joined`, which keeps them while they are read.
-QList<const JsonValue *> elementsOf(const JsonBlock &block, const JsonValue &item, std::deque<JsonValue> &joined)
+QList<const JsonValue *> elementsOf(const JsonBlock &block, const JsonValue &item,
+                                    std::deque<JsonValue> &joined)
 {
     if (isNested(block) || block.element.isEmpty() || !item.Exists(block.element))
         return {&item};
@@ -218,8 +219,8 @@ void readTableItem(const JsonBlock &block, const JsonValue &item, ReadContext &c
 
 QStringList tablePaths(const JsonBlock &block)
 {
-    static const QStringList tables{QStringLiteral("array"), QStringLiteral("arrayOfListed"),
-                                    QStringLiteral("arrayOfWrapped"), QStringLiteral("arrayWithKey"),
+    static const QStringList tables{QStringLiteral("array"),           QStringLiteral("arrayOfListed"),
+                                    QStringLiteral("arrayOfWrapped"),  QStringLiteral("arrayWithKey"),
                                     QStringLiteral("objectWithArray"), QStringLiteral("csv")};
     if (!tables.contains(block.shape) || block.parts.isEmpty())
         return {};

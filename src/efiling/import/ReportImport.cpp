@@ -113,8 +113,8 @@ std::unique_ptr<ReportModel> modelOf(const ImportTarget &target, const ImportedR
                 continue;
             }
         }
-        made->append({row.page, target.report.formNameForPage(row.page), row.point,
-                      std::move(row).storedColumns()});
+        made->append(
+            {row.page, target.report.formNameForPage(row.page), row.point, std::move(row).storedColumns()});
     }
     ReportRules::applyAll(*made);
     return made;
@@ -122,7 +122,8 @@ std::unique_ptr<ReportModel> modelOf(const ImportTarget &target, const ImportedR
 
 } // namespace
 
-std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const ImportDocument &document, Notes *notes)
+std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const ImportDocument &document,
+                                      Notes *notes)
 {
     Notes unused;
     return modelOf(target, rowsOf(document, notes ? *notes : unused));

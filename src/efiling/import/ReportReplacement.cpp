@@ -15,8 +15,8 @@ namespace
 constexpr int kGroup = 2048;
 } // namespace
 
-void replace(Database &db, const ImportTarget &target, const ReportModel &report, const ImportedRows &imported,
-             const QList<int> &passing)
+void replace(Database &db, const ImportTarget &target, const ReportModel &report,
+             const ImportedRows &imported, const QList<int> &passing)
 {
     const QString table = target.report.clauseTable;
     QList<const ClauseStore::ClauseRow *> all;

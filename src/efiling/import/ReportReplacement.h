@@ -15,7 +15,7 @@ namespace ReportReplacement
 
 // The report's rows, and the rows of `imported` listed in `passing` (grid rows written as
 // they were read), unpacked a group at a time.
-void replace(Database &db, const ImportTarget &target, const ReportModel &report, const ImportedRows &imported,
-             const QList<int> &passing);
+void replace(Database &db, const ImportTarget &target, const ReportModel &report,
+             const ImportedRows &imported, const QList<int> &passing);
 
 } // namespace ReportReplacement

@@ -25,7 +25,7 @@ qsizetype formKeyLength(const QStringList &path, QString &formCode)
 
 } // namespace
 
-DocumentRows::DocumentRows() : m_names(ClauseCatalogue::instance())
+DocumentRows::DocumentRows(bool readsRows) : m_names(ClauseCatalogue::instance()), m_readsRows(readsRows)
 {
     QHash<QString, int> readers;
     for (const Catalogue::JsonBlock &block : ClauseCatalogue::instance().jsonBlocks()) {
@@ -75,6 +75,7 @@ bool DocumentRows::takes(const QStringList &path)
 
 void DocumentRows::element(const QStringList &path, JsonValue element)
 {
-    if (const Catalogue::JsonBlock *block = blockAt(path))
+    const Catalogue::JsonBlock *block = blockAt(path);
+    if (block && m_readsRows)
         ClauseBlockReader::readTableItem(*block, element, *m_context);
 }

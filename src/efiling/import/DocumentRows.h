@@ -21,7 +21,8 @@ struct JsonBlock;
 class DocumentRows : public JSON::ElementSink
 {
 public:
-    DocumentRows();
+    // Without rows the items are let go unread: enough to learn what the rest of the file says.
+    explicit DocumentRows(bool readsRows = true);
 
     bool takes(const QStringList &path) override;
     void element(const QStringList &path, JsonValue element) override;
@@ -39,6 +40,7 @@ private:
     ImportedRows m_rows;
     NameLookups m_names;
     std::unique_ptr<ReadContext> m_context;
+    bool m_readsRows;
     QHash<QString, const Catalogue::JsonBlock *> m_tables; // by path below the form key
     QStringList m_formKeyPath;
     QStringList m_lastPath;

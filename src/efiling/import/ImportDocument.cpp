@@ -58,6 +58,16 @@ QString ImportDocument::assessmentYear() const
 
 ImportDocument ImportDocument::read(const QString &path)
 {
+    return read(path, true);
+}
+
+ImportDocument ImportDocument::readHeader(const QString &path)
+{
+    return read(path, false);
+}
+
+ImportDocument ImportDocument::read(const QString &path, bool withRows)
+{
     ImportDocument doc;
     const QFileInfo info(path);
     if (info.isDir()) {
@@ -93,7 +103,7 @@ ImportDocument ImportDocument::read(const QString &path)
     // Editors on Windows put a byte-order mark before UTF-8 text too.
     const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     const QByteArrayView text = QByteArrayView(bytes).sliced(bom);
-    doc.rows = std::make_shared<DocumentRows>();
+    doc.rows = std::make_shared<DocumentRows>(withRows);
     std::optional<JsonValue> parsed = JSON::ParseJsonUtf8(text, doc.rows.get());
     doc.failure = QStringLiteral("Invalid JSON File");
     if (!parsed || !JSON::ParserErrors().isEmpty())
@@ -113,7 +123,7 @@ ImportDocument ImportDocument::read(const QString &path)
     formKeyPath << rootKey << (doc.form == FormKind::F3CA ? QStringLiteral("F3CA") : QStringLiteral("F3CB"));
     // Tables taken from another object than the form key (a document holding two forms)
     // are not this report's: the file is read again with every table in the document.
-    if (!doc.rows->formKeyPath().isEmpty() && doc.rows->formKeyPath() != formKeyPath) {
+    if (withRows && !doc.rows->formKeyPath().isEmpty() && doc.rows->formKeyPath() != formKeyPath) {
         doc.rows = std::make_shared<DocumentRows>();
         parsed = JSON::ParseJsonUtf8(text);
     }

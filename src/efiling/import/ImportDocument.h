@@ -50,7 +50,12 @@ struct ImportDocument {
     ReadContext &context() const;
 
     static ImportDocument read(const QString &path);
+    // The file read for its form, PAN and year alone: the items of its tables are skipped
+    // as they are parsed, and nothing can be imported from it.
+    static ImportDocument readHeader(const QString &path);
 
 private:
+    static ImportDocument read(const QString &path, bool withRows);
+
     const JsonValue *m_formKey = nullptr;
 };

@@ -71,6 +71,7 @@ bool writeZip(const QString &path, const QByteArray &demoReturn)
 
 struct Run {
     double listSeconds = 0;
+    double listCpuSeconds = 0;
     double importSeconds = 0;
     double importCpuSeconds = 0; // this process only; the server's share is the rest
     int imported = 0;
@@ -81,11 +82,13 @@ Run bulkImport(TestHost &env, const QString &zip)
     Run run;
     QElapsedTimer timer;
     timer.start();
+    const std::clock_t listCpu = std::clock();
     QList<BulkImport::File> files;
     BulkImport::Unpacked unpacked;
     if (!BulkImport::scan(zip, true, files, unpacked))
         return run;
     run.listSeconds = double(timer.nsecsElapsed()) / 1e9;
+    run.listCpuSeconds = double(std::clock() - listCpu) / CLOCKS_PER_SEC;
     for (BulkImport::File &f : files)
         f.selected = f.client != BulkImport::kNotFound;
     env.prompt().queue(PromptAnswer::Yes);
@@ -144,8 +147,14 @@ void benchEngine(TestEngine engine, const char *name, double goalSeconds)
                 m.importCpuSeconds, 1000.0 * m.importSeconds / std::max(1, m.imported),
                 m.imported / std::max(1e-9, m.importSeconds), kRuns);
     const double total = m.listSeconds + m.importSeconds;
-    std::printf("TARGET bulk import of %d files (list and import) %-8s %6.2f s (goal: under %.1f s) %s\n",
-                kFiles, name, total, goalSeconds, total < goalSeconds ? "met" : "NOT MET");
+    std::printf(
+        "TARGET bulk import of %d files (list and import) %-8s %6.2f s elapsed (goal: under %.1f s) %s\n",
+        kFiles, name, total, goalSeconds, total < goalSeconds ? "met" : "NOT MET");
+    // This process's share; on SQLite the rest is waiting for the disk to confirm each commit.
+    const double cpu = m.listCpuSeconds + m.importCpuSeconds;
+    std::printf(
+        "TARGET bulk import of %d files (list and import) %-8s %6.2f s CPU     (goal: under %.1f s) %s\n",
+        kFiles, name, cpu, goalSeconds, cpu < goalSeconds ? "met" : "NOT MET");
 }
 
 } // namespace

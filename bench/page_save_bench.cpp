@@ -163,13 +163,16 @@ int main(int argc, char **argv)
     const int status = runBenchmarks(argc, argv, registerFor, &reporter);
     for (const char *engine : {"SQLite", "MariaDB"}) {
         const std::string e = std::string("/") + engine;
-        reporter.printLimit(std::string("leave an unchanged 10,000-row page ") + engine,
-                            reporter.ms("LeaveUnchanged" + e), 5);
-        reporter.printRatio(std::string("save 10,000 rows ") + engine, reporter.ms("PageSave" + e),
-                            "fastest raw insert", reporter.ms("RawInsert" + e), 1.2);
-        reporter.printRatio(std::string("save and reload 10,000 rows ") + engine,
-                            reporter.ms("PageSave" + e) + reporter.ms("PageReload" + e), "fastest raw insert",
-                            reporter.ms("RawInsert" + e), 1.2);
+        // SQLite works in this process: CPU times. A server's work shows only in elapsed time.
+        const Clock clock = e == "/SQLite" ? Clock::Cpu : Clock::Elapsed;
+        const std::string how = std::string(engine) + " (" + clockName(clock) + ")";
+        reporter.printLimit("leave an unchanged 10,000-row page " + how,
+                            reporter.ms("LeaveUnchanged" + e, clock), 5);
+        reporter.printRatio("save 10,000 rows " + how, reporter.ms("PageSave" + e, clock),
+                            "fastest raw insert", reporter.ms("RawInsert" + e, clock), 1.2);
+        reporter.printRatio("save and reload 10,000 rows " + how,
+                            reporter.ms("PageSave" + e, clock) + reporter.ms("PageReload" + e, clock),
+                            "fastest raw insert", reporter.ms("RawInsert" + e, clock), 1.2);
     }
     return status;
 }

@@ -95,13 +95,18 @@ int main(int argc, char **argv)
 {
     TargetReporter reporter;
     const int status = runBenchmarks(argc, argv, registerFor, &reporter);
+    // The user waits for the elapsed time; on a loaded machine the CPU time says what the
+    // program itself took.
     for (const char *engine : {"SQLite", "MariaDB"}) {
-        const std::string e = std::string("/") + engine;
-        reporter.printLimit(std::string("editor on screen ") + engine, reporter.ms("EditorOnScreen" + e), 60);
-        reporter.printLimit(std::string("page switch, first visit (mean) ") + engine,
-                            reporter.ms("FirstVisitOfEachPage" + e) / 20, 60);
-        reporter.printLimit(std::string("page switch, built page ") + engine,
-                            reporter.ms("SwitchBuiltPages" + e), 60);
+        for (const Clock clock : {Clock::Elapsed, Clock::Cpu}) {
+            const std::string e = std::string("/") + engine;
+            const std::string how = std::string(engine) + " (" + clockName(clock) + ")";
+            reporter.printLimit("editor on screen " + how, reporter.ms("EditorOnScreen" + e, clock), 60);
+            reporter.printLimit("page switch, first visit (mean) " + how,
+                                reporter.ms("FirstVisitOfEachPage" + e, clock) / 20, 60);
+            reporter.printLimit("page switch, built page " + how, reporter.ms("SwitchBuiltPages" + e, clock),
+                                60);
+        }
     }
     return status;
 }

@@ -30,7 +30,7 @@ const QString kInvalid = QStringLiteral("Invalid File.");
 // "data"), or empty; `readable` tells whether the file is JSON at all.
 QString readHeader(const QString &path, QString &year, QString &pan, bool &readable)
 {
-    const ImportDocument doc = ImportDocument::read(path);
+    const ImportDocument doc = ImportDocument::readHeader(path);
     readable = doc.status == ImportDocument::Status::Ok || doc.status == ImportDocument::Status::NotForm3CD;
     if (doc.status != ImportDocument::Status::Ok)
         return {};

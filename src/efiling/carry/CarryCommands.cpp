@@ -168,8 +168,7 @@ bool carryDocument(const ImportDocument &doc, FormKind form, const Answers &answ
     const bool noFigures = withoutFigures(answers);
     return trapped([&] {
         HostContext &h = host();
-        const auto report =
-            ReportImport::reportOf(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc.formKey());
+        const auto report = ReportImport::reportOf(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc);
         ReportCarry::previousYear(*report, noFigures);
         ReportCarry::replace(*report, true);
         prompts().inform(kImported);

@@ -58,43 +58,45 @@ const JsonValue &singleObject(const JsonValue &value)
     return value.isArray() && value.Count() > 0 ? value.Item(1) : value;
 }
 
-// The elements of a table block in any of the layouts the department has used. The
-// element may stand bare, or wrapped in its "…PK" object (one object or an array of one
-// object per row); the wrapper may hold all of the element or only its key members with the
-// others beside it. Elements that need their wrapper's members joined to their own are
-// made in `joined`, which keeps them while they are read.
-QList<const JsonValue *> elementsOf(const JsonBlock &block, const JsonValue &formKey, const JsonValue &value,
+bool isNested(const JsonBlock &block)
+{
+    return block.shape == QLatin1String("objectWithArray") || block.shape == QLatin1String("csv");
+}
+
+// The array of a table block's elements. The data array of an attachment block stood
+// beside its "…Info" object once.
+const JsonValue &arrayOf(const JsonBlock &block, const JsonValue &formKey, const JsonValue &value)
+{
+    if (!isNested(block))
+        return value;
+    return value.Exists(block.element) ? value.Item(block.element) : formKey.Item(block.element);
+}
+
+// The rows one item of a table's array stands for, in any of the layouts the department
+// has used. The element may stand bare, or wrapped in its "…PK" object (one object or an
+// array of one object per row); the wrapper may hold all of the element or only its key
+// members with the others beside it. Elements that need their wrapper's members joined to
+// their own are made in `joined`, which keeps them while they are read.
+QList<const JsonValue *> elementsOf(const JsonBlock &block, const JsonValue &item,
                                     std::deque<JsonValue> &joined)
 {
-    const bool nested =
-        block.shape == QLatin1String("objectWithArray") || block.shape == QLatin1String("csv");
-    const JsonValue *array = &value;
-    if (nested) {
-        // The data array of an attachment block stood beside its "…Info" object once.
-        array = value.Exists(block.element) ? &value.Item(block.element) : &formKey.Item(block.element);
-    }
+    if (isNested(block) || block.element.isEmpty() || !item.Exists(block.element))
+        return {&item};
     QList<const JsonValue *> elements;
-    for (const JsonValue *element : itemsOf(*array)) {
-        if (nested || block.element.isEmpty() || !element->Exists(block.element)) {
-            elements << element;
+    for (const JsonValue *inner : itemsOf(item.Item(block.element))) {
+        if (item.Count() == 1) {
+            elements << inner;
             continue;
         }
-        const JsonValue &wrapper = element->Item(block.element);
-        for (const JsonValue *inner : itemsOf(wrapper)) {
-            if (element->Count() == 1) {
-                elements << inner;
-                continue;
-            }
-            JsonValue whole = JsonValue::object();
-            for (const QString &key : element->Keys()) {
-                if (key != block.element)
-                    whole.Add(key, element->Item(key));
-            }
-            for (const QString &key : inner->Keys())
-                whole.Add(key, inner->Item(key));
-            joined.push_back(std::move(whole));
-            elements << &joined.back();
+        JsonValue whole = JsonValue::object();
+        for (const QString &key : item.Keys()) {
+            if (key != block.element)
+                whole.Add(key, item.Item(key));
         }
+        for (const QString &key : inner->Keys())
+            whole.Add(key, inner->Item(key));
+        joined.push_back(std::move(whole));
+        elements << &joined.back();
     }
     return elements;
 }
@@ -173,22 +175,8 @@ bool numbersRows(const JsonPart &part, ReadContext &ctx)
 
 void readTable(const JsonBlock &block, const JsonValue &formKey, const JsonValue &value, ReadContext &ctx)
 {
-    QHash<const JsonPart *, int> numbered;
-    std::deque<JsonValue> joined;
-    for (const JsonValue *element : elementsOf(block, formKey, value, joined)) {
-        const JsonPart *part = partOf(block, *element);
-        if (!part) {
-            ctx.noteUnknown(block.member);
-            continue;
-        }
-        noteUnknownMembers(block, {part}, *element, ctx);
-        Place place = pointPlace(*part, ctx);
-        place.row = ctx.rows().append(place.page, place.point);
-        if (numbersRows(*part, ctx))
-            ctx.rows().set(place.row, 1, QString::number(++numbered[part]));
-        MemberReader::read(part->members, *element, place, ctx);
-        noteGate(*part, ctx);
-    }
+    for (const JsonValue *item : itemsOf(arrayOf(block, formKey, value)))
+        readTableItem(block, *item, ctx);
 }
 
 // Where a block stands: in the form key, or in the object of the block it is written
@@ -209,6 +197,41 @@ const JsonValue *blockValue(const JsonValue &formKey, const JsonBlock &block)
 }
 
 } // namespace
+
+void readTableItem(const JsonBlock &block, const JsonValue &item, ReadContext &ctx)
+{
+    std::deque<JsonValue> joined;
+    for (const JsonValue *element : elementsOf(block, item, joined)) {
+        const JsonPart *part = partOf(block, *element);
+        if (!part) {
+            ctx.noteUnknown(block.member);
+            continue;
+        }
+        noteUnknownMembers(block, {part}, *element, ctx);
+        Place place = pointPlace(*part, ctx);
+        place.row = ctx.rows().append(place.page, place.point);
+        if (numbersRows(*part, ctx))
+            ctx.rows().set(place.row, 1, QString::number(ctx.nextNumber(part)));
+        MemberReader::read(part->members, *element, place, ctx);
+        noteGate(*part, ctx);
+    }
+}
+
+QStringList tablePaths(const JsonBlock &block)
+{
+    static const QStringList tables{QStringLiteral("array"),           QStringLiteral("arrayOfListed"),
+                                    QStringLiteral("arrayOfWrapped"),  QStringLiteral("arrayWithKey"),
+                                    QStringLiteral("objectWithArray"), QStringLiteral("csv")};
+    if (!tables.contains(block.shape) || block.parts.isEmpty())
+        return {};
+    const QString own = isNested(block) ? block.member + u'/' + block.element : block.member;
+    QStringList paths{own};
+    if (!block.within.isEmpty())
+        paths << block.within + u'/' + own;
+    if (block.shape == QLatin1String("csv"))
+        paths << block.element;
+    return paths;
+}
 
 void readBlock(const JsonValue &formKey, const JsonBlock &block, ReadContext &ctx)
 {

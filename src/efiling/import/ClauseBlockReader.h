@@ -2,6 +2,8 @@
 
 #include "ReadContext.h"
 
+#include <QStringList>
+
 class JsonValue;
 namespace Catalogue
 {
@@ -25,6 +27,15 @@ inline constexpr int kSteps = 12;
 
 // Reads one block (the declaration, say) from the form key's object.
 void readBlock(const JsonValue &formKey, const Catalogue::JsonBlock &block, ReadContext &ctx);
+
+// Reads one item of a table block's array (an element, or its wrapper). A large table is
+// read an item at a time, while the file is parsed.
+void readTableItem(const Catalogue::JsonBlock &block, const JsonValue &item, ReadContext &ctx);
+
+// Where the items of a table block's array stand, as paths of keys below the form key
+// joined by "/": the catalogue's place and the other places readBlock looks. None for a
+// block of another shape.
+QStringList tablePaths(const Catalogue::JsonBlock &block);
 
 // Reads the blocks of one step from the form key's object ("F3CA"/"F3CB"), in file order.
 void read(const JsonValue &formKey, ReadContext &ctx, int step);

@@ -1,5 +1,6 @@
 #include "ImportDocument.h"
 
+#include "DocumentRows.h"
 #include "efiling/json/JsonReading.h"
 
 #include <QFile>
@@ -34,6 +35,11 @@ const JsonValue &ImportDocument::formKey() const
     return m_formKey ? *m_formKey : none;
 }
 
+ReadContext &ImportDocument::context() const
+{
+    return rows->context(form == FormKind::F3CB ? QStringLiteral("3CB") : QStringLiteral("3CA"));
+}
+
 QString ImportDocument::pan() const
 {
     const JsonValue &formKey = this->formKey();
@@ -51,6 +57,16 @@ QString ImportDocument::assessmentYear() const
 }
 
 ImportDocument ImportDocument::read(const QString &path)
+{
+    return read(path, true);
+}
+
+ImportDocument ImportDocument::readHeader(const QString &path)
+{
+    return read(path, false);
+}
+
+ImportDocument ImportDocument::read(const QString &path, bool withRows)
 {
     ImportDocument doc;
     const QFileInfo info(path);
@@ -84,25 +100,37 @@ ImportDocument ImportDocument::read(const QString &path)
                 .arg(path);
         return doc;
     }
-    JsonReading::Result parsed = JsonReading::read(bytes);
-    bytes = QByteArray();
+    doc.rows = std::make_shared<DocumentRows>(withRows);
+    JsonReading::Result parsed = JsonReading::read(bytes, doc.rows.get());
     doc.failure = QStringLiteral("Invalid JSON File");
     if (!parsed.readable())
         return doc;
-    doc.document = std::make_shared<const JsonValue>(std::move(*parsed.root));
-    parsed.root.reset();
-
-    const JsonValue *root = doc.document.get();
-    if (!root->Keys().isEmpty() && root->Keys().first() == QLatin1String("metadata"))
+    QStringList formKeyPath;
+    const JsonValue *root = &*parsed.root;
+    if (!root->Keys().isEmpty() && root->Keys().first() == QLatin1String("metadata")) {
         root = &root->Item(QStringLiteral("data"));
+        formKeyPath << QStringLiteral("data");
+    }
     const QString rootKey = root->Keys().isEmpty() ? QString() : root->Keys().first();
     if (rootKey != QLatin1String("FORM3CA") && rootKey != QLatin1String("FORM3CB")) {
         doc.status = Status::NotForm3CD;
         return doc;
     }
     doc.form = rootKey == QLatin1String("FORM3CA") ? FormKind::F3CA : FormKind::F3CB;
-    const JsonValue &formKey = root->Item(rootKey).Item(doc.form == FormKind::F3CA ? QStringLiteral("F3CA")
-                                                                                   : QStringLiteral("F3CB"));
+    formKeyPath << rootKey << (doc.form == FormKind::F3CA ? QStringLiteral("F3CA") : QStringLiteral("F3CB"));
+    // Tables taken from another object than the form key (a document holding two forms)
+    // are not this report's: the file is read again with every table in the document.
+    if (withRows && !doc.rows->formKeyPath().isEmpty() && doc.rows->formKeyPath() != formKeyPath) {
+        doc.rows = std::make_shared<DocumentRows>();
+        parsed = JsonReading::read(bytes);
+    }
+    bytes = QByteArray();
+    doc.document = std::make_shared<const JsonValue>(std::move(*parsed.root));
+    parsed.root.reset();
+    const JsonValue *node = doc.document.get();
+    for (const QString &key : std::as_const(formKeyPath))
+        node = &node->Item(key);
+    const JsonValue &formKey = *node;
     doc.status = formKey.isObject() ? Status::Ok : Status::Invalid;
     if (doc.status == Status::Ok) {
         doc.m_formKey = &formKey;

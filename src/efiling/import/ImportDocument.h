@@ -6,10 +6,14 @@
 #include <QString>
 #include <memory>
 
+class DocumentRows;
+class ReadContext;
+
 // An e-filing JSON file read for import: parsed once, opened at "data" when it is an
 // upload envelope, and its form key's object ("F3CA" or "F3CB") found in the document. The
-// document is kept whole and the form key points into it: a copy of the sub-tree would
-// double the memory a large file takes.
+// form key points into the document: a copy of the sub-tree would double the memory a
+// large file takes. The tables' items were read into rows as the file was parsed (they
+// stand as empty arrays in the document); the import reads the rest into the same rows.
 struct ImportDocument {
     enum class Status {
         Ok,
@@ -25,6 +29,8 @@ struct ImportDocument {
     Status status = Status::Invalid;
     FormKind form = FormKind::None; // Form 3CA or Form 3CB when the status is Ok
     std::shared_ptr<const JsonValue> document;
+    // The rows read so far; an import takes them once.
+    std::shared_ptr<DocumentRows> rows;
     QString failure; // why the file cannot be read, for a status other than Ok and NotForm3CD
 
     // The PAN of the assessee (of "Declaration", "Point1", else of "PartA") and the
@@ -40,9 +46,16 @@ struct ImportDocument {
         m_formKey = nullptr;
         document.reset();
     }
+    // The context to read the rest of the document with: the one the tables were read with.
+    ReadContext &context() const;
 
     static ImportDocument read(const QString &path);
+    // The file read for its form, PAN and year alone: the items of its tables are skipped
+    // as they are parsed, and nothing can be imported from it.
+    static ImportDocument readHeader(const QString &path);
 
 private:
+    static ImportDocument read(const QString &path, bool withRows);
+
     const JsonValue *m_formKey = nullptr;
 };

@@ -18,6 +18,11 @@ const Catalogue::Column *ReadContext::column(int page, const QString &point, int
 
 void ReadContext::answeredYesBy(int page, const QString &option)
 {
+    // Each element of a table under the question says so: the question is kept once.
+    for (const Option &o : std::as_const(m_implied)) {
+        if (o.page == page && o.point == option)
+            return;
+    }
     m_implied << Option{page, option};
 }
 

@@ -3,6 +3,7 @@
 #include "ImportedRows.h"
 #include "NameLookups.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,7 @@ namespace Catalogue
 {
 struct Column;
 struct PointRef;
+struct JsonPart;
 } // namespace Catalogue
 
 // What the clause readers work with: the catalogue that says where each member goes, the
@@ -42,6 +44,9 @@ public:
     // Stores the Yes answers implied by blocks for the questions the file left unanswered.
     void storeImpliedAnswers();
 
+    // The next serial number of a part's rows, for a table that numbers its rows itself.
+    int nextNumber(const Catalogue::JsonPart *part) { return ++m_numbered[part]; }
+
     // A member of the file that no reader knows ("Form3cdPl/Remarks"), listed once.
     void noteUnknown(const QString &path);
     const QStringList &unknownMembers() const { return m_unknown; }
@@ -57,5 +62,6 @@ private:
     ImportedRows &m_rows;
     NameLookups &m_names;
     QList<Option> m_implied;
+    QHash<const Catalogue::JsonPart *, int> m_numbered;
     QStringList m_unknown;
 };

@@ -1,6 +1,7 @@
 #include "ReportImport.h"
 
 #include "ClauseBlockReader.h"
+#include "DocumentRows.h"
 #include "ImportDocument.h"
 #include "ImportTarget.h"
 #include "OptionAnswers.h"
@@ -67,63 +68,75 @@ QStringList unansweredClauses(const ClauseCatalogue &catalogue, const ImportedRo
     return clauses;
 }
 
-// The rows the form key's object of a file of the form ("3CA" or "3CB") gives, and what the
-// user should know of the import.
-ImportedRows rowsOf(const JsonValue &formKey, const QString &formCode, Notes &notes)
+// Reads the rest of the document (its tables were read as it was parsed) into its rows, and
+// says what the user should know of the import.
+ImportedRows &rowsOf(const ImportDocument &document, Notes &notes)
 {
     const ClauseCatalogue &catalogue = ClauseCatalogue::instance();
-    ImportedRows rows;
-    NameLookups names(catalogue);
-    ReadContext ctx(catalogue, formCode, rows, names);
+    const JsonValue &formKey = document.formKey();
+    ReadContext &ctx = document.context();
     for (int step = 0; step < ClauseBlockReader::kSteps; ++step) {
         if (step == 0) {
-            if (const Catalogue::JsonBlock *declaration = catalogue.declaration(formCode))
+            if (const Catalogue::JsonBlock *declaration = catalogue.declaration(ctx.formCode()))
                 ClauseBlockReader::readBlock(formKey, *declaration, ctx);
             continue;
         }
         ClauseBlockReader::read(formKey, ctx, step);
         if (step == 1)
-            readClause8a(formKey, rows);
+            readClause8a(formKey, ctx.rows());
     }
     ctx.storeImpliedAnswers();
     noteUnknownBlocks(formKey, catalogue, ctx);
     notes.unknownMembers = ctx.unknownMembers();
-    notes.unansweredClauses = unansweredClauses(catalogue, rows);
-    return rows;
+    notes.unansweredClauses = unansweredClauses(catalogue, ctx.rows());
+    return ctx.rows();
 }
 
 // The report the rows give, made whole by the rules every writer of a report applies: block
 // texts of earlier versions, computed values, and the Part A rows the file does not carry.
-std::unique_ptr<ReportModel> modelOf(const ImportTarget &target, QList<ImportedRows::Row> rows)
+// Grid rows no rule reads are left out when `passing` is given and listed there instead: they
+// are written as they were read, without a model to hold them.
+std::unique_ptr<ReportModel> modelOf(const ImportTarget &target, const ImportedRows &rows,
+                                     QList<int> *passing = nullptr)
 {
     auto made = std::make_unique<ReportModel>(ReportKey{target.client, target.yearKey, target.report});
-    for (ImportedRows::Row &row : rows) {
-        QStringList cols = std::move(row.cols);
-        if (!row.sequence.isEmpty()) {
-            cols.resize(ImportedRows::kValueColumns);
-            cols << std::exchange(row.sequence, {});
+    QHash<QString, bool> ruled; // by page and point
+    for (int i = 0; i < rows.count(); ++i) {
+        ImportedRows::Row row = rows.row(i);
+        if (passing && !row.sequence.isEmpty()) {
+            const QString key = QString::number(row.page) + u'|' + row.point;
+            auto found = ruled.constFind(key);
+            if (found == ruled.cend())
+                found = ruled.insert(key, ReportRules::reads(row.page, row.point));
+            if (!*found) {
+                *passing << i;
+                continue;
+            }
         }
-        made->append({row.page, target.report.formNameForPage(row.page), row.point, std::move(cols)});
+        made->append(
+            {row.page, target.report.formNameForPage(row.page), row.point, std::move(row).storedColumns()});
     }
-    rows = {};
     ReportRules::applyAll(*made);
     return made;
 }
 
 } // namespace
 
-std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const JsonValue &formKey, Notes *notes)
+std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const ImportDocument &document,
+                                      Notes *notes)
 {
     Notes unused;
-    return modelOf(target, rowsOf(formKey, target.report.formCode, notes ? *notes : unused).takeRows());
+    return modelOf(target, rowsOf(document, notes ? *notes : unused));
 }
 
 Notes replace(const ImportTarget &target, ImportDocument document)
 {
     Notes notes;
-    QList<ImportedRows::Row> rows = rowsOf(document.formKey(), target.report.formCode, notes).takeRows();
+    const ImportedRows &rows = rowsOf(document, notes);
     document.release();
-    ReportReplacement::replace(host().DBObj(), target, *modelOf(target, std::move(rows)));
+    QList<int> passing;
+    const std::unique_ptr<ReportModel> report = modelOf(target, rows, &passing);
+    ReportReplacement::replace(host().DBObj(), target, *report, rows, passing);
     return notes;
 }
 

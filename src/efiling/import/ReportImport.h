@@ -3,7 +3,6 @@
 #include <QStringList>
 #include <memory>
 
-class JsonValue;
 class ReportModel;
 struct ImportDocument;
 struct ImportTarget;
@@ -32,7 +31,7 @@ Notes replace(const ImportTarget &target, ImportDocument document);
 
 // The report the file gives, made whole by the rules; nothing is stored. What the user
 // should know of the file goes into notes when given.
-std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const JsonValue &formKey,
+std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const ImportDocument &document,
                                       Notes *notes = nullptr);
 
 } // namespace ReportImport

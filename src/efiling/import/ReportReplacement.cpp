@@ -1,6 +1,7 @@
 #include "ReportReplacement.h"
 
 #include "ImportTarget.h"
+#include "ImportedRows.h"
 #include "model/ReportModel.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
@@ -8,7 +9,14 @@
 namespace ReportReplacement
 {
 
-void replace(Database &db, const ImportTarget &target, const ReportModel &report)
+namespace
+{
+// Rows unpacked at a time: enough to keep the statements full, few enough to take little memory.
+constexpr int kGroup = 2048;
+} // namespace
+
+void replace(Database &db, const ImportTarget &target, const ReportModel &report,
+             const ImportedRows &imported, const QList<int> &passing)
 {
     const QString table = target.report.clauseTable;
     QList<const ClauseStore::ClauseRow *> all;
@@ -23,6 +31,16 @@ void replace(Database &db, const ImportTarget &target, const ReportModel &report
     db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo<>301").arg(table),
                {target.client, target.yearKey});
     ClauseStore::insertStoredRows(db, report.key(), all);
+    QList<ClauseStore::ClauseRow> group;
+    for (qsizetype start = 0; start < passing.size(); start += kGroup) {
+        group.clear();
+        for (qsizetype i = start; i < std::min(passing.size(), start + kGroup); ++i) {
+            ImportedRows::Row row = imported.row(passing.at(i));
+            group << ClauseStore::ClauseRow{row.page, target.report.formNameForPage(row.page), row.point,
+                                            std::move(row).storedColumns()};
+        }
+        ClauseStore::insertStoredRows(db, report.key(), group);
+    }
     transaction.commit();
 }
 

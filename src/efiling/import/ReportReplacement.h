@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+
 class Database;
+class ImportedRows;
 class ReportModel;
 struct ImportTarget;
 
@@ -10,6 +13,9 @@ struct ImportTarget;
 namespace ReportReplacement
 {
 
-void replace(Database &db, const ImportTarget &target, const ReportModel &report);
+// The report's rows, and the rows of `imported` listed in `passing` (grid rows written as
+// they were read), unpacked a group at a time.
+void replace(Database &db, const ImportTarget &target, const ReportModel &report,
+             const ImportedRows &imported, const QList<int> &passing);
 
 } // namespace ReportReplacement

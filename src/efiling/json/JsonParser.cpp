@@ -124,7 +124,7 @@ template <typename Text> class Reader
 {
 public:
     using View = typename Text::View;
-    explicit Reader(View text) : m_text(text) {}
+    Reader(View text, JSON::ElementSink *sink) : m_text(text), m_sink(sink) {}
 
     std::optional<JsonValue> root();
     QString errors() const { return m_errors; }
@@ -167,6 +167,9 @@ private:
     QString shared(const QString &key);
 
     View m_text;
+    JSON::ElementSink *m_sink;
+    QStringList m_path;       // the keys from the root to the value being read
+    int m_inTakenElement = 0; // an element the sink takes is handed over whole
     QHash<QString, QString> m_keys;
     qsizetype m_pos = 0;
     qsizetype m_firstErrorAt = -1;
@@ -268,11 +271,13 @@ template <typename Text> JsonValue Reader<Text>::readObject()
             continue;
         }
         const qsizetype keyAt = m_pos;
-        const QString key = readKey();
+        const QString key = shared(readKey());
+        m_path.append(key);
         std::optional<JsonValue> value = readValue();
+        m_path.removeLast();
         if (!value)
             continue;
-        if (!object.Add(shared(key), std::move(*value))) {
+        if (!object.Add(key, std::move(*value))) {
             error(QStringLiteral("%1: %2").arg(JSON::DuplicateKey, key), keyAt);
             break;
         }
@@ -284,6 +289,7 @@ template <typename Text> JsonValue Reader<Text>::readArray()
 {
     JsonValue array = JsonValue::array();
     ++m_pos;
+    const bool taken = m_sink && m_inTakenElement == 0 && m_sink->takes(m_path);
     while (!m_stopped) {
         skip();
         if (atEnd()) {
@@ -299,8 +305,16 @@ template <typename Text> JsonValue Reader<Text>::readArray()
             ++m_pos;
             continue;
         }
-        if (std::optional<JsonValue> value = readValue())
-            array.Append(std::move(*value));
+        if (!taken) {
+            if (std::optional<JsonValue> value = readValue())
+                array.Append(std::move(*value));
+            continue;
+        }
+        ++m_inTakenElement;
+        std::optional<JsonValue> value = readValue();
+        --m_inTakenElement;
+        if (value)
+            m_sink->element(m_path, std::move(*value));
     }
     array.squeeze();
     return array;
@@ -475,16 +489,16 @@ namespace JSON
 
 std::optional<JsonValue> ParseJson(const QString &text)
 {
-    Reader<Utf16Text> reader(text);
+    Reader<Utf16Text> reader(text, nullptr);
     std::optional<JsonValue> root = reader.root();
     lastErrors = reader.errors();
     lastErrorOffset = reader.firstErrorOffset();
     return root;
 }
 
-std::optional<JsonValue> ParseJsonUtf8(QByteArrayView text)
+std::optional<JsonValue> ParseJsonUtf8(QByteArrayView text, ElementSink *sink)
 {
-    Reader<Utf8Text> reader(text);
+    Reader<Utf8Text> reader(text, sink);
     std::optional<JsonValue> root = reader.root();
     lastErrors = reader.errors();
     lastErrorOffset = reader.firstErrorOffset();

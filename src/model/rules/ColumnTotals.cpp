@@ -45,4 +45,21 @@ void apply(ReportModel &model)
     }
 }
 
+bool reads(int page, const QString &point)
+{
+    using namespace Catalogue;
+    const Page *shown = ClauseCatalogue::instance().page(page);
+    if (!shown)
+        return false;
+    for (const Clause &clause : shown->clauses) {
+        for (const Control &control : clause.controls) {
+            for (const Field &field : control.fields) {
+                if (field.sumPoint == point)
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace ColumnTotals

@@ -14,5 +14,7 @@ namespace ColumnTotals
 QString totalOf(const QList<QStringList> &rows, int column);
 
 void apply(ReportModel &model);
+// Whether the point is a grid whose column a field of its page totals.
+bool reads(int page, const QString &point);
 
 } // namespace ColumnTotals

@@ -61,4 +61,9 @@ void apply(ReportModel &model)
         model.setRows(kPage, kPoint, rows, form);
 }
 
+bool reads(int page, const QString &point)
+{
+    return page == kPage && point == kPoint;
+}
+
 } // namespace DepreciationRules

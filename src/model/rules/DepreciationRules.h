@@ -17,5 +17,6 @@ void fixRow(QStringList &cells);
 
 // Every row of clause 18 of the report.
 void apply(ReportModel &model);
+bool reads(int page, const QString &point);
 
 } // namespace DepreciationRules

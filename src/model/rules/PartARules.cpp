@@ -192,4 +192,9 @@ void apply(ReportModel &model)
     signingRows(model);
 }
 
+bool reads(int page)
+{
+    return page == 1 || page == 101 || page == 2 || page == 21;
+}
+
 } // namespace PartARules

@@ -33,5 +33,7 @@ void signingRows(ReportModel &model);
 
 // All of the above, with the client master of the model's client.
 void apply(ReportModel &model);
+// Whether the rules above read rows of the page (the report pages, page 2 and page 21).
+bool reads(int page);
 
 } // namespace PartARules

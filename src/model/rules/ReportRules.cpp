@@ -16,6 +16,12 @@ void applyAll(ReportModel &model)
     ColumnTotals::apply(model);
 }
 
+bool reads(int page, const QString &point)
+{
+    return PartARules::reads(page) || DepreciationRules::reads(page, point) || TurnoverRules::reads(page) ||
+           ColumnTotals::reads(page, point);
+}
+
 std::unique_ptr<ReportModel> loadAsWritten(const ReportKey &key)
 {
     auto model = ReportModel::load(key);

@@ -12,6 +12,9 @@ namespace ReportRules
 {
 
 void applyAll(ReportModel &model);
+// Whether a rule reads or changes the rows of the point. The grid rows of every other point
+// come out of the rules as they went in, so an import may write them without a model.
+bool reads(int page, const QString &point);
 
 // The stored report with the rules applied, as every writer of its file takes it; nothing
 // is saved.

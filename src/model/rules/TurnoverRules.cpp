@@ -78,4 +78,9 @@ void apply(ReportModel &model)
     recomputeRegisteredTotals(model);
 }
 
+bool reads(int page)
+{
+    return page == kPage;
+}
+
 } // namespace TurnoverRules

@@ -18,5 +18,7 @@ void recomputeRegisteredTotals(ReportModel &model);
 void fixClause44Row(QStringList &cells);
 
 void apply(ReportModel &model);
+// Whether the rules above read rows of the page.
+bool reads(int page);
 
 } // namespace TurnoverRules

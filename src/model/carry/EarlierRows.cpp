@@ -37,9 +37,9 @@ QString tableOf(Format format, const QString &yearKey)
     return HostSchema::clauseTableName(yearKey);
 }
 
-QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &client, const QString &yearKey)
+QList<ClauseStore::ClauseRow> stored(Database &db, const QString &table, int columns, const QString &client,
+                                     const QString &yearKey)
 {
-    const QString table = tableOf(format, yearKey);
     if (!db.tableExists(table))
         return {};
     const SqlDialect &dialect = db.dialect();
@@ -49,24 +49,34 @@ QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &c
                {client, yearKey});
     Recordset rs = db.Execute(QStringLiteral("SELECT * FROM %1").arg(kWorkTable));
     db.Execute(dialect.dropWorkTable(kWorkTable));
-
-    const int columns = HostSchema::valueColumnCount(table);
-    const int sequence = ReportModel::kSequenceColumn;
     QList<ClauseStore::ClauseRow> rows;
-    QHash<QString, int> numbered;
     for (; !rs.Eof(); rs.MoveNext()) {
         ClauseStore::ClauseRow row{rs.Fields(QStringLiteral("PageNo")).toInt(),
                                    rs.Fields(QStringLiteral("FormName")),
                                    rs.Fields(QStringLiteral("PointNo")),
                                    {}};
-        for (int c = 1; c <= sequence; ++c)
-            row.cols << (c <= columns ? rs.Fields(QStringLiteral("Col%1").arg(c)) : QString());
+        for (int c = 1; c <= columns; ++c)
+            row.cols << rs.Fields(QStringLiteral("Col%1").arg(c));
+        rows << row;
+    }
+    return rows;
+}
+
+QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &client, const QString &yearKey)
+{
+    const QString table = tableOf(format, yearKey);
+    const int columns = HostSchema::valueColumnCount(table);
+    const int sequence = ReportModel::kSequenceColumn;
+    QList<ClauseStore::ClauseRow> rows = stored(db, table, columns, client, yearKey);
+    QHash<QString, int> numbered;
+    for (ClauseStore::ClauseRow &row : rows) {
+        const QString seventeenth = row.col(17);
+        row.cols.resize(sequence);
         if (format == Format::Oldest)
-            row.cols[sequence - 1] = rs.Fields(QStringLiteral("Col17"));
+            row.cols[sequence - 1] = seventeenth;
         else if (format == Format::Older && isGrid(row.page, row.point))
             row.cols[sequence - 1] =
                 QString::number(++numbered[QString::number(row.page) + u'|' + row.point]);
-        rows << row;
     }
     std::stable_sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) {
         if (a.page != b.page)

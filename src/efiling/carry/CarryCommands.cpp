@@ -11,6 +11,8 @@
 #include "model/carry/Form3cebCarry.h"
 #include "store/DbError.h"
 
+#include <algorithm>
+
 namespace CarryCommands
 {
 
@@ -123,23 +125,30 @@ bool anotherClient(const Ticker &tick, const QString &givenClient)
 {
     const ReportKey key = openReport();
     return trapped([&] {
-        const QStringList clients = ReportCarry::otherClients(key);
+        const QList<ReportCarry::Candidate> clients = ReportCarry::otherClients(key);
         if (clients.isEmpty()) {
             prompts().inform(QStringLiteral("No Other %1 found.").arg(formWord(key)));
             return false;
         }
-        QString source = givenClient;
-        if (source.isEmpty()) {
+        const auto given = std::find_if(clients.begin(), clients.end(),
+                                        [&givenClient](const auto &c) { return c.code == givenClient; });
+        ReportCarry::Candidate source;
+        if (givenClient.isEmpty()) {
+            QStringList texts;
+            for (const ReportCarry::Candidate &client : clients)
+                texts << client.text();
             const int chosen = prompts().choose(QStringLiteral("Import from another client"),
-                                                QStringLiteral("Select the client"), clients);
+                                                QStringLiteral("Select the client"), texts);
             if (chosen < 0)
                 return false;
             source = clients.at(chosen);
-        } else if (!clients.contains(source)) {
-            prompts().inform(QStringLiteral("Client [%1] has no report of this year.").arg(source));
+        } else if (given == clients.end()) {
+            prompts().inform(QStringLiteral("Client [%1] has no report of this year.").arg(givenClient));
             return false;
+        } else {
+            source = *given;
         }
-        const QStringList ticked = tick(source, ReportCarry::offers(key, source));
+        const QStringList ticked = tick(source.text(), ReportCarry::offers(key, source.code));
         if (ticked.isEmpty())
             return false;
         if (!prompts().askYesNo(
@@ -148,7 +157,7 @@ bool anotherClient(const Ticker &tick, const QString &givenClient)
             !prompts().askYesNo(
                 QStringLiteral("It will delete all Existing Data and Annexures. Do you want to Continue?")))
             return false;
-        ReportCarry::otherClient(key, source, ticked);
+        ReportCarry::otherClient(key, source.code, ticked);
         prompts().inform(QStringLiteral("Imported Successfully."));
         return true;
     });

@@ -24,6 +24,7 @@ struct Answers {
 bool previousYear(const Answers &answers = {});
 bool oldFormat();
 // Ticks the clauses to take from the source client's offers; an empty list takes nothing.
+// The client is named by its code and name ("C001  Asha Textiles").
 using Ticker =
     std::function<QStringList(const QString &sourceClient, const QList<ReportCarry::Offer> &offers)>;
 // Another client's report: the client is chosen from those with a report of the year

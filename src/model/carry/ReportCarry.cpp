@@ -162,15 +162,17 @@ bool wizard(const ReportKey &key, const QString &wizardYear)
     return true;
 }
 
-QStringList otherClients(const ReportKey &key)
+QList<Candidate> otherClients(const ReportKey &key)
 {
-    QStringList clients;
+    QList<Candidate> clients;
     Recordset rs = host().DBObj().Execute(
-        QStringLiteral("SELECT DISTINCT Code_No FROM %1 WHERE Code_No<>? AND FYr=? ORDER BY Code_No")
+        QStringLiteral(
+            "SELECT DISTINCT r.Code_No, m.Name FROM %1 r LEFT JOIN main_info1 m ON m.Code_No=r.Code_No "
+            "WHERE r.Code_No<>? AND r.FYr=? ORDER BY r.Code_No")
             .arg(key.form.clauseTable),
         {key.client, key.yearKey});
     for (; !rs.Eof(); rs.MoveNext())
-        clients << rs.Fields(0);
+        clients << Candidate{rs.Fields(0), rs.Fields(1).trimmed()};
     return clients;
 }
 

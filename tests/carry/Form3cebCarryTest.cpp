@@ -60,15 +60,6 @@ protected:
         openForm3ceb();
     }
 
-    bool carry(bool withoutFigures = false)
-    {
-        env->prompt().clear();
-        env->prompt().queue(PromptAnswer::Yes);
-        CarryCommands::Answers answers;
-        answers.withoutFigures = withoutFigures;
-        return CarryCommands::previousYear(answers);
-    }
-
     void insertOlder(const QString &year, int page, const QString &point, const QStringList &cols)
     {
         QVariantList values{kClient, year, page, point};

@@ -58,7 +58,7 @@ std::optional<EarlierRows::Format> previousYearFormat(const ReportKey &key)
 }
 
 // Form 3CEB's previous year: years up to 2021 may still be kept in the older table.
-std::optional<Form3cebCarry::Table> previousYearTable(const ReportKey &key)
+Form3cebCarry::Table previousYearTable(const ReportKey &key)
 {
     if (key.yearKey.toInt() > 2021 ||
         prompts().askYesNo(QStringLiteral("Do you want to import previous year data from New Format?.")))
@@ -85,12 +85,16 @@ bool previousYear(const Answers &answers)
     if (!prompts().askYesNo(QStringLiteral("DO you want to import data from previous year.?")))
         return false;
     const bool form3ceb = key.form.formKind == FormKind::F3CEB;
-    const auto format = form3ceb ? std::nullopt : previousYearFormat(key);
-    const auto table = form3ceb ? previousYearTable(key) : std::nullopt;
+    EarlierRows::Format format = EarlierRows::Format::Current;
+    Form3cebCarry::Table table = Form3cebCarry::Table::Current;
+    if (form3ceb)
+        table = previousYearTable(key);
+    else
+        format = *previousYearFormat(key);
     const bool noFigures = withoutFigures(answers);
     return trapped([&] {
-        if (!(form3ceb ? Form3cebCarry::previousYear(key, *table, noFigures)
-                       : ReportCarry::previousYear(key, *format, noFigures))) {
+        if (!(form3ceb ? Form3cebCarry::previousYear(key, table, noFigures)
+                       : ReportCarry::previousYear(key, format, noFigures))) {
             prompts().inform(QStringLiteral("There is no report of the previous year %1 to import.")
                                  .arg(assessmentYearText(key.yearKey.toInt() - 1)));
             return false;

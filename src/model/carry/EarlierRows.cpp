@@ -37,6 +37,17 @@ QString tableOf(Format format, const QString &yearKey)
     return HostSchema::clauseTableName(yearKey);
 }
 
+void sortInGridOrder(QList<ClauseStore::ClauseRow> &rows, int sequenceColumn)
+{
+    std::stable_sort(rows.begin(), rows.end(), [sequenceColumn](const auto &a, const auto &b) {
+        if (a.page != b.page)
+            return a.page < b.page;
+        if (a.point != b.point)
+            return a.point < b.point;
+        return a.col(sequenceColumn).toInt() < b.col(sequenceColumn).toInt();
+    });
+}
+
 QList<ClauseStore::ClauseRow> stored(Database &db, const QString &table, int columns, const QString &client,
                                      const QString &yearKey)
 {
@@ -78,13 +89,7 @@ QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &c
             row.cols[sequence - 1] =
                 QString::number(++numbered[QString::number(row.page) + u'|' + row.point]);
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) {
-        if (a.page != b.page)
-            return a.page < b.page;
-        if (a.point != b.point)
-            return a.point < b.point;
-        return a.col(ReportModel::kSequenceColumn).toInt() < b.col(ReportModel::kSequenceColumn).toInt();
-    });
+    sortInGridOrder(rows, sequence);
     return rows;
 }
 

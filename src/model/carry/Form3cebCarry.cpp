@@ -121,13 +121,7 @@ QList<Row> read(Database &db, Table table, const QString &client, const QString 
             row.cols[kSerialColumn - 1] =
                 QString::number(++numbered[QString::number(row.page) + u'|' + row.point]);
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
-        if (a.page != b.page)
-            return a.page < b.page;
-        if (a.point != b.point)
-            return a.point < b.point;
-        return a.col(kSerialColumn).toInt() < b.col(kSerialColumn).toInt();
-    });
+    EarlierRows::sortInGridOrder(rows, kSerialColumn);
     return rows;
 }
 

@@ -17,18 +17,28 @@ namespace
 
 const char kUsage[] = "usage: taxaudit carry --client C --year Y --from "
                       "previous|old-format|client:CODE|wizard|wizard-previous|json:FILE "
-                      "[--without-figures] [--yes]\n";
+                      "[--form 3CEB] [--without-figures] [--yes]\n";
 
-// Opens the client's report of the year in the form it has, else in last year's form.
-void openStoredForm(TalvexBase &host)
+// Opens the client's Form 3CEB with "--form 3CEB"; otherwise the client's report of the
+// year in the form it has, else in last year's form. False for another --form.
+bool openStoredForm(TalvexBase &host, const CommandLine &line, QTextStream &err)
 {
     const QString lastYear = QString::number(host.yearKey().toInt() - 1);
     HostSchema::ensureYearTables(host.DBObj(), host.yearKey());
     HostSchema::ensureYearTables(host.DBObj(), lastYear);
+    if (line.has(QStringLiteral("--form"))) {
+        if (line.value(QStringLiteral("--form")).compare(QLatin1String("3CEB"), Qt::CaseInsensitive) != 0) {
+            err << "--form takes 3CEB; a Form 3CA/3CB report is found by itself.\n";
+            return false;
+        }
+        moduleState().openForm(FormKind::F3CEB, host.yearKey());
+        return true;
+    }
     FormKind form = ReportForm::stored(host.DBObj(), host.Temp_Code(), host.yearKey());
     if (form == FormKind::None)
         form = ReportForm::stored(host.DBObj(), host.Temp_Code(), lastYear);
     moduleState().openForm(form == FormKind::None ? FormKind::F3CA : form, host.yearKey());
+    return true;
 }
 
 } // namespace
@@ -40,9 +50,8 @@ int carry(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
         err << kUsage;
         return 2;
     }
-    if (!selectClientAndYear(host, line, err))
+    if (!selectClientAndYear(host, line, err) || !openStoredForm(host, line, err))
         return 2;
-    openStoredForm(host);
     CarryCommands::Answers answers;
     answers.withoutFigures = line.has(QStringLiteral("--without-figures"));
     bool done = false;
@@ -62,6 +71,9 @@ int carry(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
             from.mid(7));
     } else if (from == QLatin1String("wizard") || from == QLatin1String("wizard-previous")) {
         done = CarryCommands::wizard(from == QLatin1String("wizard-previous"));
+    } else if (from.startsWith(QLatin1String("json:")) && !moduleState().isForm3CD()) {
+        err << "A Form 3CEB is carried from the database; last year's e-filing XML is read by import-xml.\n";
+        return 2;
     } else if (from.startsWith(QLatin1String("json:"))) {
         done = CarryCommands::previousYearFile(from.mid(5), answers);
     } else {
@@ -76,12 +88,11 @@ int carry(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
 int fillDefault(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     if (!line.arguments.isEmpty()) {
-        err << "usage: taxaudit fill-default --client C --year Y\n";
+        err << "usage: taxaudit fill-default --client C --year Y [--form 3CEB]\n";
         return 2;
     }
-    if (!selectClientAndYear(host, line, err))
+    if (!selectClientAndYear(host, line, err) || !openStoredForm(host, line, err))
         return 2;
-    openStoredForm(host);
     const auto report = ReportModel::load();
     const QList<int> pages = FillDefault::run(*report);
     QStringList numbers;

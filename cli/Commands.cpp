@@ -196,14 +196,15 @@ const QList<Command> &commands()
         {QStringLiteral("carry"),
          QStringLiteral(
              "carry --client C --year Y --from previous|old-format|client:CODE|wizard|\n"
-             "      wizard-previous|json:FILE [--without-figures] [--yes]\n"
+             "      wizard-previous|json:FILE [--form 3CEB] [--without-figures] [--yes]\n"
              "                               carry last year's report (from the database or its\n"
              "                               e-filing JSON), this year's older table or another\n"
              "                               client's report or the old wizard's answers into the\n"
-             "                               report; --yes confirms"),
+             "                               report (--form 3CEB: the client's Form 3CEB); --yes\n"
+             "                               confirms"),
          CarryTool::carry},
         {QStringLiteral("fill-default"),
-         QStringLiteral("fill-default --client C --year Y\n"
+         QStringLiteral("fill-default --client C --year Y [--form 3CEB]\n"
                         "                               answer every unanswered clause with its default"),
          CarryTool::fillDefault},
         {QStringLiteral("generate-xml"),

@@ -42,16 +42,24 @@ QStringList tickClauses(const QString &source, const QList<ReportCarry::Offer> &
 void registerWithEditor(FormKind openForm)
 {
     const bool form3CD = openForm == FormKind::F3CA || openForm == FormKind::F3CB;
-    auto handler = [form3CD](auto work) { return form3CD ? Form3CD::Handler(work) : Form3CD::Handler(); };
+    const bool form3CEB = openForm == FormKind::F3CEB;
+    auto handler = [form3CD, form3CEB](auto work, bool forForm3ceb = true) {
+        return form3CD || (form3CEB && forForm3ceb) ? Form3CD::Handler(work) : Form3CD::Handler();
+    };
     Form3CD::setHandler(EditorCommand::FillDefault, handler([](Form3CD &) { fillDefault(); }));
     Form3CD::setHandler(EditorCommand::ImportPreviousYear,
                         handler([](Form3CD &) { CarryCommands::previousYear(); }));
     Form3CD::setHandler(EditorCommand::ImportOldFormat,
                         handler([](Form3CD &) { CarryCommands::oldFormat(); }));
-    Form3CD::setHandler(EditorCommand::ImportWizardCurrentYear,
-                        handler([](Form3CD &) { CarryCommands::wizard(false); }));
+    // Form 3CEB's "Old 3CEB Current Year" reads this year's older Form 3CEB table.
+    Form3CD::setHandler(EditorCommand::ImportWizardCurrentYear, handler([form3CEB](Form3CD &) {
+                            if (form3CEB)
+                                CarryCommands::oldFormat();
+                            else
+                                CarryCommands::wizard(false);
+                        }));
     Form3CD::setHandler(EditorCommand::ImportWizardPreviousYear,
-                        handler([](Form3CD &) { CarryCommands::wizard(true); }));
+                        handler([](Form3CD &) { CarryCommands::wizard(true); }, false));
     Form3CD::setHandler(EditorCommand::ImportAnotherClient,
                         handler([](Form3CD &) { CarryCommands::anotherClient(&tickClauses); }));
 }

@@ -4,7 +4,9 @@
 
 #include <QDialog>
 
-class QListWidget;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
 
 // The clauses another client's report holds, one tick box each with its label and
 // wording, and the remarks; Import takes the ticked ones.
@@ -12,6 +14,7 @@ class ClauseSelectionDialog : public QDialog
 {
     Q_OBJECT
 public:
+    // The source client as offered ("C001  Asha Textiles").
     ClauseSelectionDialog(const QString &sourceClient, const QList<ReportCarry::Offer> &offers,
                           QWidget *parent = nullptr);
 
@@ -22,5 +25,9 @@ public:
     static QStringList choose(const QString &sourceClient, const QList<ReportCarry::Offer> &offers);
 
 private:
-    QListWidget *m_list;
+    void showCount();
+
+    QTreeWidget *m_clauses;
+    QLabel *m_count;
+    QPushButton *m_import;
 };

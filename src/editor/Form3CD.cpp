@@ -244,8 +244,11 @@ void Form3CD::buildMenu()
     add(imports, tr("Previous Year"), EditorCommand::ImportPreviousYear);
     add(imports, tr("Old Format Current Year"), EditorCommand::ImportOldFormat);
     add(imports, tr("Another Client"), EditorCommand::ImportAnotherClient);
-    add(imports, tr("Old 3CD Wizard Current Year"), EditorCommand::ImportWizardCurrentYear);
-    add(imports, tr("Old 3CD Wizard Previous Year"), EditorCommand::ImportWizardPreviousYear);
+    const bool form3ceb = moduleState().formKind == FormKind::F3CEB;
+    add(imports, form3ceb ? tr("Old 3CEB Current Year") : tr("Old 3CD Wizard Current Year"),
+        EditorCommand::ImportWizardCurrentYear);
+    if (!form3ceb)
+        add(imports, tr("Old 3CD Wizard Previous Year"), EditorCommand::ImportWizardPreviousYear);
     imports->addSeparator();
     add(imports, tr("Turnover, Gross Profit and Net Profit (clause 40)"), EditorCommand::ImportTurnover);
     add(imports, tr("TDS Details from Excel"), EditorCommand::ImportTdsExcel);

@@ -250,14 +250,19 @@ int create(TalvexBase &host, Report fill)
         report.commit();
     }
     DemoEarlierData::create(db, demoYearKey());
-    // The last client reports its international transactions on Form 3CEB.
+    // The last client reports its international transactions on Form 3CEB, this year and
+    // the year before (for carrying over).
     const Client &trader = clients().last();
     host.selectClient(trader.code);
     Transaction form3ceb(db);
-    DemoForm3ceb::insert(trader.name, trader.pan,
-                         QStringList{trader.flat, trader.building, trader.street, trader.city, trader.pin}.join(
-                             QStringLiteral(", ")),
-                         demoYearKey());
+    for (const QString &yearKey : {QString::number(demoYearKey().toInt() - 1), demoYearKey()}) {
+        host.selectYear(yearKey);
+        DemoForm3ceb::insert(
+            trader.name, trader.pan,
+            QStringList{trader.flat, trader.building, trader.street, trader.city, trader.pin}.join(
+                QStringLiteral(", ")),
+            yearKey);
+    }
     form3ceb.commit();
     host.selectClient(clients().first().code);
     moduleState().openForm(FormKind::F3CA, demoYearKey());

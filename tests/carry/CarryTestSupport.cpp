@@ -2,6 +2,7 @@
 
 #include "dialogs/clsExportJSON.h"
 #include "efiling/JsonFileCheck.h"
+#include "efiling/carry/CarryCommands.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 
@@ -62,4 +63,13 @@ QStringList CarryTest::schemaFindings()
     for (const ValidationFinding &f : JsonFileCheck::check(path, schema).findings)
         lines << f.root + u'.' + f.member + QStringLiteral(": ") + f.message;
     return lines;
+}
+
+bool CarryTest::carry(bool withoutFigures)
+{
+    env->prompt().clear();
+    env->prompt().queue(PromptAnswer::Yes);
+    CarryCommands::Answers answers;
+    answers.withoutFigures = withoutFigures;
+    return CarryCommands::previousYear(answers);
 }

@@ -20,4 +20,7 @@ protected:
     // The schema's findings on the open report's e-filing file, one a line.
     QStringList schemaFindings();
     QString writeFile(const QString &name, const QByteArray &text) const;
+    // Carries last year's report into the open one, answering Yes to the question and the
+    // question of figures beforehand.
+    bool carry(bool withoutFigures = false);
 };

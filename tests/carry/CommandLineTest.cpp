@@ -73,3 +73,31 @@ TEST_P(CarryCommandLine, AnUnknownSourceIsBadInput)
     EXPECT_EQ(bad.status, 2);
     EXPECT_TRUE(bad.err.startsWith("usage: taxaudit carry"));
 }
+
+TEST_P(CarryCommandLine, CarriesAndFillsTheClientsForm3ceb)
+{
+    open("C004", "2025", FormKind::F3CEB);
+    store(7, "Opt16", {{"True"}});
+    store(7, "16",
+          {{"Dublin Holdings", "Dublin", "Equity shares", "EUR", "Paid", "Nil", "(a) method", "", "", "", "",
+            "", "", "", "1"}});
+    const ToolRun done =
+        run({"carry", "--client", "C004", "--year", "2026", "--from", "previous", "--form", "3CEB", "--yes"});
+    EXPECT_EQ(done.status, 0) << done.err.toStdString();
+    EXPECT_EQ(done.out, "C004\t2026\tprevious\tSuccess\n");
+    open("C004", "2026", FormKind::F3CEB);
+    EXPECT_EQ(point(7, "16")[0][0], "Dublin Holdings");
+    EXPECT_TRUE(point(1, "UDIN").isEmpty());
+    EXPECT_TRUE(point(3, "10").size() == 2);
+
+    env->host().DBObj().Execute(
+        "DELETE FROM anx_new_3ceb WHERE Code_No='C004' AND FYr='2026' AND PointNo='Opt25'");
+    const ToolRun filled = run({"fill-default", "--client", "C004", "--year", "2026", "--form", "3CEB"});
+    EXPECT_EQ(filled.status, 0) << filled.err.toStdString();
+    EXPECT_EQ(filled.out, "C004\t2026\tpages 12\n");
+    EXPECT_EQ(point(12, "Opt25")[0][0], "False");
+
+    const ToolRun wrong = run({"fill-default", "--client", "C004", "--year", "2026", "--form", "3CD"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(wrong.err.startsWith("--form takes 3CEB")) << wrong.err.toStdString();
+}

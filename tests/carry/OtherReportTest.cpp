@@ -1,11 +1,16 @@
 #include "CarryTestSupport.h"
 
+#include "dialogs/ClauseSelectionDialog.h"
 #include "editor/Form3CD.h"
 #include "efiling/carry/CarryCommands.h"
 #include "host/DemoClauses.h"
 #include "host/HostSchema.h"
 #include "model/carry/ReportCarry.h"
 #include "store/Database.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
 
 class OtherReport : public CarryTest
 {
@@ -151,4 +156,39 @@ TEST_P(OtherReport, AClientWithoutWizardAnswersKeepsItsReport)
     env->prompt().queue(PromptAnswer::Yes);
     EXPECT_FALSE(CarryCommands::wizard(false));
     EXPECT_EQ(point(17, "33")[0][0], "Kept");
+}
+
+TEST_P(OtherReport, TheSelectionWindowTicksClausesAndNamesTheClient)
+{
+    open("C004");
+    const auto clients = ReportCarry::otherClients(ReportKey::current());
+    ASSERT_FALSE(clients.isEmpty());
+    EXPECT_EQ(clients.first().code, "C001");
+    EXPECT_TRUE(clients.first().text().startsWith("C001  ")) << clients.first().text().toStdString();
+    EXPECT_GT(clients.first().text().size(), 6);
+
+    ClauseSelectionDialog dialog(clients.first().text(), ReportCarry::offers(ReportKey::current(), "C001"));
+    auto *list = dialog.findChild<QTreeWidget *>("lstClauses");
+    auto *import = dialog.findChild<QPushButton *>("cmdImport");
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(import, nullptr);
+    EXPECT_FALSE(import->isEnabled());
+    ASSERT_GT(list->topLevelItemCount(), 1);
+    QTreeWidgetItem *books = nullptr;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (list->topLevelItem(i)->text(0) == "11(a)")
+            books = list->topLevelItem(i);
+    }
+    ASSERT_NE(books, nullptr);
+    EXPECT_TRUE(books->text(1).startsWith("Whether"));
+    books->setCheckState(0, Qt::Checked);
+    EXPECT_TRUE(import->isEnabled());
+    EXPECT_EQ(dialog.ticked(), QStringList{"11a"});
+    dialog.findChild<QPushButton *>("cmdSelectAll")->click();
+    EXPECT_EQ(dialog.ticked().size(), list->topLevelItemCount());
+    EXPECT_EQ(dialog.findChild<QLabel *>("lblTicked")->text(),
+              QString("%1 of %1 ticked").arg(list->topLevelItemCount()));
+    dialog.findChild<QPushButton *>("cmdClearAll")->click();
+    EXPECT_TRUE(dialog.ticked().isEmpty());
+    EXPECT_FALSE(import->isEnabled());
 }

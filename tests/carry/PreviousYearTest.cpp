@@ -27,15 +27,6 @@ protected:
                          "",         "",   "",          "", "", "50000.00",  "450000.00", "", "", "", "1"}});
         open("C001", "2026");
     }
-
-    bool carry(bool withoutFigures = false)
-    {
-        env->prompt().clear();
-        env->prompt().queue(PromptAnswer::Yes);
-        CarryCommands::Answers answers;
-        answers.withoutFigures = withoutFigures;
-        return CarryCommands::previousYear(answers);
-    }
 };
 
 TALVEX_BOTH_ENGINES(PreviousYear);

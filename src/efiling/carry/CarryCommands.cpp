@@ -8,7 +8,10 @@
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 #include "model/carry/CarryForward.h"
+#include "model/carry/Form3cebCarry.h"
 #include "store/DbError.h"
+
+#include <algorithm>
 
 namespace CarryCommands
 {
@@ -54,6 +57,21 @@ std::optional<EarlierRows::Format> previousYearFormat(const ReportKey &key)
                : EarlierRows::Format::Oldest;
 }
 
+// Form 3CEB's previous year: years up to 2021 may still be kept in the older table.
+Form3cebCarry::Table previousYearTable(const ReportKey &key)
+{
+    if (key.yearKey.toInt() > 2021 ||
+        prompts().askYesNo(QStringLiteral("Do you want to import previous year data from New Format?.")))
+        return Form3cebCarry::Table::Current;
+    return Form3cebCarry::Table::Older;
+}
+
+// "3CD" or "3CEB": the form the messages name.
+QString formWord(const ReportKey &key)
+{
+    return key.form.isForm3CD() ? QStringLiteral("3CD") : QStringLiteral("3CEB");
+}
+
 QString assessmentYearText(int year)
 {
     return QStringLiteral("%1-%2").arg(year).arg((year + 1) % 100, 2, 10, QLatin1Char('0'));
@@ -66,10 +84,17 @@ bool previousYear(const Answers &answers)
     const ReportKey key = openReport();
     if (!prompts().askYesNo(QStringLiteral("DO you want to import data from previous year.?")))
         return false;
-    const auto format = previousYearFormat(key);
+    const bool form3ceb = key.form.formKind == FormKind::F3CEB;
+    EarlierRows::Format format = EarlierRows::Format::Current;
+    Form3cebCarry::Table table = Form3cebCarry::Table::Current;
+    if (form3ceb)
+        table = previousYearTable(key);
+    else
+        format = *previousYearFormat(key);
     const bool noFigures = withoutFigures(answers);
     return trapped([&] {
-        if (!ReportCarry::previousYear(key, *format, noFigures)) {
+        if (!(form3ceb ? Form3cebCarry::previousYear(key, table, noFigures)
+                       : ReportCarry::previousYear(key, format, noFigures))) {
             prompts().inform(QStringLiteral("There is no report of the previous year %1 to import.")
                                  .arg(assessmentYearText(key.yearKey.toInt() - 1)));
             return false;
@@ -84,12 +109,14 @@ bool oldFormat()
     const ReportKey key = openReport();
     if (!prompts().askYesNo(QStringLiteral("Do you want to import data from old format of current year.?")))
         return false;
+    // Form 3CEB has one older table; Form 3CD two.
+    const bool form3ceb = key.form.formKind == FormKind::F3CEB;
     const EarlierRows::Format format =
-        prompts().askYesNo(QStringLiteral("Do you want to import from old to old format?"))
+        !form3ceb && prompts().askYesNo(QStringLiteral("Do you want to import from old to old format?"))
             ? EarlierRows::Format::Oldest
             : EarlierRows::Format::Older;
     return trapped([&] {
-        if (!ReportCarry::oldFormat(key, format)) {
+        if (!(form3ceb ? Form3cebCarry::oldFormat(key) : ReportCarry::oldFormat(key, format))) {
             prompts().inform(QStringLiteral("There is no report of this year in the old format to import."));
             return false;
         }
@@ -102,32 +129,39 @@ bool anotherClient(const Ticker &tick, const QString &givenClient)
 {
     const ReportKey key = openReport();
     return trapped([&] {
-        const QStringList clients = ReportCarry::otherClients(key);
+        const QList<ReportCarry::Candidate> clients = ReportCarry::otherClients(key);
         if (clients.isEmpty()) {
-            prompts().inform(QStringLiteral("No Other 3CD found."));
+            prompts().inform(QStringLiteral("No Other %1 found.").arg(formWord(key)));
             return false;
         }
-        QString source = givenClient;
-        if (source.isEmpty()) {
+        const auto given = std::find_if(clients.begin(), clients.end(),
+                                        [&givenClient](const auto &c) { return c.code == givenClient; });
+        ReportCarry::Candidate source;
+        if (givenClient.isEmpty()) {
+            QStringList texts;
+            for (const ReportCarry::Candidate &client : clients)
+                texts << client.text();
             const int chosen = prompts().choose(QStringLiteral("Import from another client"),
-                                                QStringLiteral("Select the client"), clients);
+                                                QStringLiteral("Select the client"), texts);
             if (chosen < 0)
                 return false;
             source = clients.at(chosen);
-        } else if (!clients.contains(source)) {
-            prompts().inform(QStringLiteral("Client [%1] has no report of this year.").arg(source));
+        } else if (given == clients.end()) {
+            prompts().inform(QStringLiteral("Client [%1] has no report of this year.").arg(givenClient));
             return false;
+        } else {
+            source = *given;
         }
-        const QStringList ticked = tick(source, ReportCarry::offers(key, source));
+        const QStringList ticked = tick(source.text(), ReportCarry::offers(key, source.code));
         if (ticked.isEmpty())
             return false;
         if (!prompts().askYesNo(
                 QStringLiteral("Do you really want to Import Data and Annexures for Selected Items from ") +
-                QStringLiteral("Selected 3CD")) ||
+                QStringLiteral("Selected ") + formWord(key)) ||
             !prompts().askYesNo(
                 QStringLiteral("It will delete all Existing Data and Annexures. Do you want to Continue?")))
             return false;
-        ReportCarry::otherClient(key, source, ticked);
+        ReportCarry::otherClient(key, source.code, ticked);
         prompts().inform(QStringLiteral("Imported Successfully."));
         return true;
     });
@@ -136,6 +170,11 @@ bool anotherClient(const Ticker &tick, const QString &givenClient)
 bool wizard(bool previousYear)
 {
     const ReportKey key = openReport();
+    if (!key.form.isForm3CD()) {
+        prompts().inform(QStringLiteral("The old 3CD wizard holds no Form 3CEB; this year's older Form 3CEB "
+                                        "table is read by the import from the old format."));
+        return false;
+    }
     if (!prompts().askYesNo(
             previousYear ? QStringLiteral("DO you want to import data from Previous year old 3CD Wizard.?")
                          : QStringLiteral("DO you want to import data from current year Old 3CD Wizard.?")))

@@ -8,8 +8,8 @@
 #include <functional>
 #include <optional>
 
-// The carry-forward commands of the open report (the host's client and year), with their
-// questions asked through the prompt interface: the editor's menu and the command-line
+// The carry-forward commands of the open report (the host's client and year, Form 3CA/3CB-3CD
+// or Form 3CEB), with their questions asked through the prompt interface: the editor's menu and the command-line
 // tool run the same steps. Each returns true when the report was changed.
 struct ImportDocument;
 
@@ -24,12 +24,13 @@ struct Answers {
 bool previousYear(const Answers &answers = {});
 bool oldFormat();
 // Ticks the clauses to take from the source client's offers; an empty list takes nothing.
+// The client is named by its code and name ("C001  Asha Textiles").
 using Ticker =
     std::function<QStringList(const QString &sourceClient, const QList<ReportCarry::Offer> &offers)>;
 // Another client's report: the client is chosen from those with a report of the year
 // (or given), then its clauses are ticked.
 bool anotherClient(const Ticker &tick, const QString &givenClient = {});
-// The old report wizard's answers of this year, or of the previous year.
+// The old report wizard's answers of this year, or of the previous year (Form 3CD only).
 bool wizard(bool previousYear);
 // Last year's e-filing file of the client carried forward as the previous year: the file
 // must be of the year before the report's and carry the client's PAN.

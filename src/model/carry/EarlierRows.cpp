@@ -37,9 +37,20 @@ QString tableOf(Format format, const QString &yearKey)
     return HostSchema::clauseTableName(yearKey);
 }
 
-QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &client, const QString &yearKey)
+void sortInGridOrder(QList<ClauseStore::ClauseRow> &rows, int sequenceColumn)
 {
-    const QString table = tableOf(format, yearKey);
+    std::stable_sort(rows.begin(), rows.end(), [sequenceColumn](const auto &a, const auto &b) {
+        if (a.page != b.page)
+            return a.page < b.page;
+        if (a.point != b.point)
+            return a.point < b.point;
+        return a.col(sequenceColumn).toInt() < b.col(sequenceColumn).toInt();
+    });
+}
+
+QList<ClauseStore::ClauseRow> stored(Database &db, const QString &table, int columns, const QString &client,
+                                     const QString &yearKey)
+{
     if (!db.tableExists(table))
         return {};
     const SqlDialect &dialect = db.dialect();
@@ -49,32 +60,36 @@ QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &c
                {client, yearKey});
     Recordset rs = db.Execute(QStringLiteral("SELECT * FROM %1").arg(kWorkTable));
     db.Execute(dialect.dropWorkTable(kWorkTable));
-
-    const int columns = HostSchema::valueColumnCount(table);
-    const int sequence = ReportModel::kSequenceColumn;
     QList<ClauseStore::ClauseRow> rows;
-    QHash<QString, int> numbered;
     for (; !rs.Eof(); rs.MoveNext()) {
         ClauseStore::ClauseRow row{rs.Fields(QStringLiteral("PageNo")).toInt(),
                                    rs.Fields(QStringLiteral("FormName")),
                                    rs.Fields(QStringLiteral("PointNo")),
                                    {}};
-        for (int c = 1; c <= sequence; ++c)
-            row.cols << (c <= columns ? rs.Fields(QStringLiteral("Col%1").arg(c)) : QString());
+        for (int c = 1; c <= columns; ++c)
+            row.cols << rs.Fields(QStringLiteral("Col%1").arg(c));
+        rows << row;
+    }
+    return rows;
+}
+
+QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &client, const QString &yearKey)
+{
+    const QString table = tableOf(format, yearKey);
+    const int columns = HostSchema::valueColumnCount(table);
+    const int sequence = ReportModel::kSequenceColumn;
+    QList<ClauseStore::ClauseRow> rows = stored(db, table, columns, client, yearKey);
+    QHash<QString, int> numbered;
+    for (ClauseStore::ClauseRow &row : rows) {
+        const QString seventeenth = row.col(17);
+        row.cols.resize(sequence);
         if (format == Format::Oldest)
-            row.cols[sequence - 1] = rs.Fields(QStringLiteral("Col17"));
+            row.cols[sequence - 1] = seventeenth;
         else if (format == Format::Older && isGrid(row.page, row.point))
             row.cols[sequence - 1] =
                 QString::number(++numbered[QString::number(row.page) + u'|' + row.point]);
-        rows << row;
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) {
-        if (a.page != b.page)
-            return a.page < b.page;
-        if (a.point != b.point)
-            return a.point < b.point;
-        return a.col(ReportModel::kSequenceColumn).toInt() < b.col(ReportModel::kSequenceColumn).toInt();
-    });
+    sortInGridOrder(rows, sequence);
     return rows;
 }
 

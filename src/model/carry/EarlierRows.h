@@ -19,6 +19,15 @@ enum class Format { Current, Older, Oldest };
 
 QString tableOf(Format format, const QString &yearKey);
 
+// A client's rows of one year as a clause table of `columns` value columns holds them, each
+// with those columns, in the table's order; empty when the table is not there.
+// Puts rows in the order of their page and point and, within a point, of the number the
+// sequence column holds.
+void sortInGridOrder(QList<ClauseStore::ClauseRow> &rows, int sequenceColumn);
+
+QList<ClauseStore::ClauseRow> stored(Database &db, const QString &table, int columns, const QString &client,
+                                     const QString &yearKey);
+
 // The rows in their stored order, each with today's 23 columns; a grid row that kept no
 // number is numbered in order. Empty when the table or the rows are not there.
 QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &client,

@@ -1,6 +1,7 @@
 #include "FillDefault.h"
 
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Form3cebCatalogue.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ListSources.h"
@@ -20,6 +21,7 @@ namespace
 
 constexpr int kFirstPage = 3;
 constexpr int kLastPage = 21;
+constexpr int kLastForm3cebPage = 12;
 
 // The amount boxes of clauses 26 and 27 hold figures that must be typed; a "Nil" there
 // would read as a sum.
@@ -200,11 +202,42 @@ private:
     bool m_changed = false;
 };
 
+// Form 3CEB's transaction clauses: a question left open is answered No ("False"), or Yes
+// ("True") when its grid already lists transactions. Its grids stay as they are: every row
+// of a grid is a transaction or an enterprise of the e-filing file, so a "Nil" row would be
+// filed as one.
+QList<int> applyForm3ceb(ReportModel &report)
+{
+    QList<int> changed;
+    for (const Page &page : Form3cebCatalogue::instance().pages()) {
+        if (page.number < kFirstPage || page.number > kLastForm3cebPage)
+            continue;
+        bool pageChanged = false;
+        for (const Clause &clause : page.clauses) {
+            if (clause.option.isEmpty() ||
+                Vocabulary::answerOf(report.value(page.number, clause.option)) != Vocabulary::Answer::None)
+                continue;
+            // The pages never keep an empty grid row.
+            const bool listed =
+                std::any_of(clause.controls.begin(), clause.controls.end(),
+                            [&](const Control &c) { return report.has(page.number, c.point); });
+            report.setRows(page.number, clause.option,
+                           {{listed ? QStringLiteral("True") : QStringLiteral("False")}});
+            pageChanged = true;
+        }
+        if (pageChanged)
+            changed << page.number;
+    }
+    return changed;
+}
+
 } // namespace
 
 QList<int> apply(ReportModel &report)
 {
     QList<int> changed;
+    if (report.key().form.formKind == FormKind::F3CEB)
+        return applyForm3ceb(report);
     if (!report.key().form.isForm3CD())
         return changed;
     Filler filler(report);

@@ -7,8 +7,9 @@ class ReportModel;
 
 // The answers most clients give: "Nil" in an empty text box, "NA" or "No" for an
 // unanswered question, one "Nil" row in an empty grid, the usual method of accounting.
-// Written into every clause page of Form 3CD (pages 3 to 21) where nothing was entered;
-// an answer already there is never changed, so a second run changes nothing.
+// Written into every clause page of Form 3CD (pages 3 to 21) and of Form 3CEB (pages 3 to
+// 12) where nothing was entered; an answer already there is never changed, so a second run
+// changes nothing.
 namespace FillDefault
 {
 

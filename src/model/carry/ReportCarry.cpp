@@ -1,8 +1,10 @@
 #include "ReportCarry.h"
 
 #include "CarryForward.h"
+#include "Form3cebCarry.h"
 #include "WizardAnswers.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Form3cebCatalogue.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 #include "store/Database.h"
@@ -56,11 +58,25 @@ QList<std::pair<int, QString>> pointsOf(int page, const Catalogue::Clause &claus
     return points;
 }
 
-// The clause pages another client's report can give: not the assessee's particulars
-// (page 2) nor the signing page (21).
-bool offeredPage(int page)
+const QList<Catalogue::Page> &pagesOf(const ModuleState &form)
 {
-    return page >= 3 && page <= 20;
+    return form.isForm3CD() ? ClauseCatalogue::instance().pages() : Form3cebCatalogue::instance().pages();
+}
+
+// The clause pages another client's report can give: not the report page and the
+// assessee's particulars (pages 1 and 2) nor Form 3CD's signing page (21).
+bool offeredPage(const ModuleState &form, int page)
+{
+    return page >= 3 && page <= (form.isForm3CD() ? 20 : 12);
+}
+
+// The figures of the clauses taken are this client's to enter.
+void dropFigures(ReportModel &report)
+{
+    if (report.key().form.isForm3CD())
+        CarryForward::dropFigures(report);
+    else
+        Form3cebCarry::dropFigures(report);
 }
 
 bool holdsQualification(const ReportModel &source)
@@ -146,15 +162,17 @@ bool wizard(const ReportKey &key, const QString &wizardYear)
     return true;
 }
 
-QStringList otherClients(const ReportKey &key)
+QList<Candidate> otherClients(const ReportKey &key)
 {
-    QStringList clients;
+    QList<Candidate> clients;
     Recordset rs = host().DBObj().Execute(
-        QStringLiteral("SELECT DISTINCT Code_No FROM %1 WHERE Code_No<>? AND FYr=? ORDER BY Code_No")
+        QStringLiteral(
+            "SELECT DISTINCT r.Code_No, m.Name FROM %1 r LEFT JOIN main_info1 m ON m.Code_No=r.Code_No "
+            "WHERE r.Code_No<>? AND r.FYr=? ORDER BY r.Code_No")
             .arg(key.form.clauseTable),
         {key.client, key.yearKey});
     for (; !rs.Eof(); rs.MoveNext())
-        clients << rs.Fields(0);
+        clients << Candidate{rs.Fields(0), rs.Fields(1).trimmed()};
     return clients;
 }
 
@@ -165,8 +183,8 @@ QList<Offer> offers(const ReportKey &key, const QString &sourceClient)
     if (holdsQualification(*source))
         list << Offer{kQualificationKey, QStringLiteral("Qualifications"),
                       QStringLiteral("observations/Qualifications, if any")};
-    for (const Catalogue::Page &page : ClauseCatalogue::instance().pages()) {
-        if (!offeredPage(page.number))
+    for (const Catalogue::Page &page : pagesOf(key.form)) {
+        if (!offeredPage(key.form, page.number))
             continue;
         for (const Catalogue::Clause &clause : page.clauses) {
             const auto points = pointsOf(page.number, clause);
@@ -202,8 +220,8 @@ void otherClient(const ReportKey &key, const QString &sourceClient, const QStrin
              {Qualification{1, QStringLiteral("3CAQual")}, Qualification{101, QStringLiteral("Qual")}})
             copy(source->rows(from.page, from.point), target.page, target.point);
     }
-    for (const Catalogue::Page &page : ClauseCatalogue::instance().pages()) {
-        if (!offeredPage(page.number))
+    for (const Catalogue::Page &page : pagesOf(key.form)) {
+        if (!offeredPage(key.form, page.number))
             continue;
         for (const Catalogue::Clause &clause : page.clauses) {
             if (!chosen.contains(clause.key))
@@ -230,7 +248,7 @@ void otherClient(const ReportKey &key, const QString &sourceClient, const QStrin
                 copy(report->rows(page, point), page, point);
         }
     }
-    CarryForward::dropFigures(result);
+    dropFigures(result);
     replace(result, false);
     transaction.commit();
 }

@@ -39,11 +39,18 @@ bool wizard(const ReportKey &key, const QString &wizardYear);
 struct Offer {
     QString key;     // the clause key, or "Remarks"
     QString label;   // "9. (a)"
-    QString caption; // the clause as worded in Form 3CD
+    QString caption; // the clause as worded in the form
 };
 inline const QString RemarksKey = QStringLiteral("Remarks");
-// The other clients that have a report of the year.
-QStringList otherClients(const ReportKey &key);
+// A client that has a report of the year, with the name the client master gives it.
+struct Candidate {
+    QString code;
+    QString name;
+    // "C001  Asha Textiles", as the client is offered.
+    QString text() const { return name.isEmpty() ? code : code + QStringLiteral("  ") + name; }
+};
+// The other clients that have a report of the year, by code.
+QList<Candidate> otherClients(const ReportKey &key);
 // The clauses the source client's report holds (the remarks last), for ticking.
 QList<Offer> offers(const ReportKey &key, const QString &sourceClient);
 // Replaces the report's clauses (not its remarks) by the ticked clauses of the source:

@@ -17,12 +17,16 @@ namespace
 
 const QString kClient = QStringLiteral("C004");
 
-// A transaction row of today's columns with a distinct value in each column of its type.
+// A transaction row of today's columns with a distinct value in each column an XML element
+// holds; the older table had no place for the others (the enterprise's identification),
+// which stay empty.
 QStringList todaysRow(const Catalogue::TransactionType &type)
 {
     QStringList cols(20);
-    for (int c = 0; c < type.columns.size(); ++c)
-        cols[c] = QStringLiteral("%1-%2").arg(type.type).arg(c + 1);
+    for (const Catalogue::XmlElement &e : type.elements) {
+        if (!e.isConst && e.col > 0)
+            cols[e.col - 1] = QStringLiteral("%1-%2").arg(type.type).arg(e.col);
+    }
     cols[14] = QStringLiteral("3");
     return cols;
 }

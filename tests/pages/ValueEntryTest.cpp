@@ -78,6 +78,74 @@ TEST_P(ValueEntry, EnterPassesOverComputedColumnsWhoseHintsSayTheyAreComputed)
     EXPECT_TRUE(g->hintOf(18).contains("computed"));
 }
 
+TEST_P(ValueEntry, AValueOutsideItsColumnsListIsRefusedWhereItIsTypedAndAtSave)
+{
+    ClausePage *page = open(4);
+    ClauseGrid *g = grid(page, "grd11b"); // the country in column 1, the state in column 8
+    const QStringList before = stored(4, "11b");
+    env->prompt().clear();
+    // A list cell that takes no typed text keeps what the code shows only through a paste or
+    // an import; the check is the same.
+    g->setCellText(0, 1, "BRITISH INDIAN OCEAN TERRITORY");
+    g->cellEdited(0, 1);
+    EXPECT_TRUE(env->prompt().texts().isEmpty());
+    g->setCellText(0, 1, "Hindustan");
+    g->cellEdited(0, 1);
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid Country [Hindustan]: choose it from the list");
+    EXPECT_EQ(g->currentColumn(), 1);
+
+    EXPECT_FALSE(page->SaveData());
+    EXPECT_EQ(env->prompt().lastText(),
+              "Not a Valid Country [Hindustan]: choose it from the list in clause 11(b), row 1 (Country)");
+    EXPECT_EQ(stored(4, "11b"), before);
+
+    g->setCellText(0, 1, "INDIA");
+    g->setCellText(0, 8, "Maharastra");
+    EXPECT_FALSE(page->SaveData());
+    EXPECT_TRUE(env->prompt().lastText().startsWith("Not a Valid State [Maharastra]"));
+    EXPECT_EQ(g->currentColumn(), 8);
+    g->setCellText(0, 8, "Maharashtra");
+    EXPECT_TRUE(page->SaveData());
+}
+
+TEST_P(ValueEntry, TheAssesseesCountryAndStateComeFromTheirLists)
+{
+    ClausePage *report = open(1);
+    auto *country = find<QLineEdit>(report, "txtCountry");
+    country->setText("Hindustan");
+    env->prompt().clear();
+    EXPECT_FALSE(report->SaveData());
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid Country [Hindustan]: choose it from the list");
+    country->setText("India");
+    auto *state = find<QComboBox>(report, "cmbState");
+    state->setEditText("Bombay");
+    EXPECT_FALSE(report->SaveData());
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid State [Bombay]: choose it from the list");
+    state->setEditText("Maharashtra");
+    EXPECT_TRUE(report->SaveData());
+}
+
+TEST_P(ValueEntry, MessagesNameAClauseAsThePageShowsIt)
+{
+    ClausePage *page = open(9);
+    ClauseSection *section = page->section("21biiia");
+    ASSERT_NE(section, nullptr);
+    ASSERT_NE(section->notApplicableTick(), nullptr);
+    section->notApplicableTick()->setChecked(false);
+    env->prompt().clear();
+    env->prompt().queue(PromptAnswer::Yes); // update the clause
+    EXPECT_FALSE(page->validateForm(true));
+    QStringList named;
+    for (const QString &text : env->prompt().texts())
+        if (text.contains("21biiia") || text.contains("21(b)(iii)(A)"))
+            named << text;
+    ASSERT_FALSE(named.isEmpty()) << env->prompt().texts().join("\n").toStdString();
+    for (const QString &text : named) {
+        EXPECT_FALSE(text.contains("21biiia")) << text.toStdString();
+        EXPECT_TRUE(text.contains("21(b)(iii)(A)")) << text.toStdString();
+    }
+}
+
 TEST_P(ValueEntry, EveryColumnHeadingOfEveryPageIsShownInFull)
 {
     for (int slot = 1; slot <= 21; ++slot) {

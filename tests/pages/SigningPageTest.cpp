@@ -88,8 +88,8 @@ TEST_P(SigningPage, TheUdinIsKeptTrimmedInUpperCaseWhenItIsValid)
 
 TEST_P(SigningPage, TheDateOfSigningFallsOnOrAfterTheYearEnd)
 {
-    ClauseStore::deletePoint(1, "3CAOTH"); // the report page gives no date of its own here
     frmPage21 *p = page();
+    ClauseStore::deletePoint(1, "3CAOTH"); // the report page gives no date of its own here
     type(p, "txtSignDate", "30.3.2026");
     EXPECT_EQ(text(p, "txtSignDate"), "30/03/2026");
     EXPECT_EQ(refusal(p), "Date of sigining should be greater than '31/03/2026'.");

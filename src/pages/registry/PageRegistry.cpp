@@ -48,7 +48,8 @@ void registerAll()
         auto *page = qobject_cast<frmPage20 *>(editor.page(20));
         if (!page)
             return;
-        editor.cmdPages_Click(20);
+        if (editor.currentPage() != 20)
+            editor.cmdPages_Click(20);
         if (editor.currentPage() == 20)
             page->ImportTO_Data();
     });

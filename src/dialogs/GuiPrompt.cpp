@@ -1,5 +1,7 @@
 #include "GuiPrompt.h"
 
+#include "TitleFit.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -31,6 +33,11 @@ QString titleOrDefault(const QString &title)
 }
 
 } // namespace
+
+GuiPrompt::GuiPrompt()
+{
+    TitleFit::install();
+}
 
 PromptAnswer GuiPrompt::message(const QString &text, const QString &title, PromptIcon icon,
                                 PromptButtons buttons)

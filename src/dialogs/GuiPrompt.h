@@ -2,10 +2,11 @@
 
 #include "base/Prompt.h"
 
-// Real dialogs for the desktop program.
+// Real dialogs for the desktop program; their titles are shown in full (TitleFit).
 class GuiPrompt : public Prompt
 {
 public:
+    GuiPrompt();
     PromptAnswer message(const QString &text, const QString &title, PromptIcon icon,
                          PromptButtons buttons) override;
     QString openFile(const QString &title, const QString &filter, const QString &startPath) override;

@@ -10,6 +10,7 @@
 #include "dialogs/ImportJsonCommand.h"
 #include "host/HostContext.h"
 #include "model/carry/FillDefault.h"
+#include "model/depreciation/DepreciationReminder.h"
 #include "pages/ClausePage.h"
 #include "pages/CompletenessPrompts.h"
 #include "pages/PageFactory.h"
@@ -86,6 +87,8 @@ QString unavailableText(EditorCommand command, bool form3ceb)
     return {};
 }
 
+// The imports that write the store, after which the pages are read again. The turnover
+// import is not one: it fills page 20 on screen, which is saved as any edit is.
 bool isImport(EditorCommand command)
 {
     switch (command) {
@@ -94,7 +97,6 @@ bool isImport(EditorCommand command)
     case EditorCommand::ImportAnotherClient:
     case EditorCommand::ImportWizardCurrentYear:
     case EditorCommand::ImportWizardPreviousYear:
-    case EditorCommand::ImportTurnover:
     case EditorCommand::ImportTdsExcel:
     case EditorCommand::ImportTdsSoftware:
     case EditorCommand::ImportAnnexureWorkbook:
@@ -178,9 +180,10 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
             cmdPages_Click(page);
     });
 
-    WindowFit::open(this, QSize(1180, 820),
-                    QByteArray::fromBase64(
-                        host().GetSettingINI(QStringLiteral("Form3CD"), QStringLiteral("Geometry"), {}).toLatin1()));
+    WindowFit::open(
+        this, QSize(1180, 820),
+        QByteArray::fromBase64(
+            host().GetSettingINI(QStringLiteral("Form3CD"), QStringLiteral("Geometry"), {}).toLatin1()));
 }
 
 Form3CD::~Form3CD()
@@ -213,6 +216,7 @@ void Form3CD::buildCommands()
     m_import->setPopupMode(QToolButton::InstantPopup);
     auto *drop = new QMenu(m_import);
     const bool form3ceb = moduleState().formKind == FormKind::F3CEB;
+    drop->addAction(tr("Previous Year"), this, [this] { runCommand(EditorCommand::ImportPreviousYear); });
     drop->addAction(tr("Old Format Current Year"), this,
                     [this] { runCommand(EditorCommand::ImportOldFormat); });
     drop->addAction(tr("Another Client"), this, [this] { runCommand(EditorCommand::ImportAnotherClient); });
@@ -410,6 +414,7 @@ void Form3CD::cmdClear_Click()
         window->clearAll();
         window->SaveData();
     }
+    prompts().inform(QStringLiteral("All the data cleared successfully"));
 }
 
 bool Form3CD::finishEditing()
@@ -474,8 +479,18 @@ void Form3CD::rememberWindowState()
 void Form3CD::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (m_current == 0)
-        cmdPages_Click(firstPage());
+    if (m_current != 0)
+        return;
+    cmdPages_Click(firstPage());
+    if (moduleState().isForm3CD())
+        CheckDeprMsg();
+}
+
+void Form3CD::CheckDeprMsg()
+{
+    const QString reminder = DepreciationReminder::message(host().CheckOptedOldDeprChart());
+    if (!reminder.isEmpty())
+        prompts().inform(reminder);
 }
 
 void Form3CD::closeEvent(QCloseEvent *event)
@@ -490,8 +505,11 @@ void Form3CD::closeEvent(QCloseEvent *event)
 
 void Form3CD::keyPressEvent(QKeyEvent *event)
 {
+    // Escape reaches the editor only when no drop-down, cell editor or dialog took it; one
+    // key too many never closes the report without asking.
     if (event->key() == Qt::Key_Escape) {
-        CallEscape();
+        if (prompts().askYesNo(QStringLiteral("Do you want to close the report editor?")))
+            CallEscape();
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -74,6 +74,9 @@ public:
     void cmdClear_Click();
     void cmdExit_Click();
     void CallEscape() { cmdExit_Click(); }
+    // Reminds the user, once the editor opens, of depreciation still to be imported into
+    // clause 18 from the client's chart.
+    void CheckDeprMsg();
     void runCommand(EditorCommand command);
 
     // Saves every page with validation; stops at the first page that refuses and shows it.

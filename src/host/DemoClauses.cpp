@@ -57,7 +57,7 @@ void insertFilledClauses(const QString &yearKey)
     answeredNo(3, QStringLiteral("Opt9b"), QStringLiteral("9b"), 6);
     insertGrid(
         4, QStringLiteral("11b"),
-        {{QStringLiteral("Cash Book"), QStringLiteral("India"), QStringLiteral("Unit 4, 2nd Floor"),
+        {{QStringLiteral("Cash Book"), QStringLiteral("INDIA"), QStringLiteral("Unit 4, 2nd Floor"),
           QStringLiteral("Kamala Mills Compound"), QStringLiteral("400001"), QStringLiteral("Mumbai G.P.O."),
           QStringLiteral("Fort"), QStringLiteral("Mumbai"), QStringLiteral("Maharashtra")}});
     notApplicable(4, {QStringLiteral("NA11c")});

@@ -43,6 +43,14 @@ QStringList ListSources::items(const QString &listName, const QString &columnVal
     return out;
 }
 
+bool ListSources::holds(const QString &listName, const QString &value, const QString &columnValue)
+{
+    const bool form3cd = moduleState().formKind != FormKind::F3CEB;
+    if (form3cd && ClauseCatalogue::instance().hasCodeTable(listName))
+        return ClauseCatalogue::instance().entryOf(listName, value) != nullptr;
+    return items(listName, columnValue).contains(value);
+}
+
 bool ListSources::isEditable(const QString &listName) const
 {
     return sourceOf(listName).editable;

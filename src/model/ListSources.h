@@ -12,6 +12,9 @@ public:
     // columnValue feeds the "@column" bind of a dependent list (sub-sectors of a sector).
     QStringList items(const QString &listName, const QString &columnValue = {});
     bool isEditable(const QString &listName) const;
+    // True when the value is an entry of the list as the writer finds its code: a code
+    // table's text or one of its other spellings, a list's entry as the list spells it.
+    bool holds(const QString &listName, const QString &value, const QString &columnValue = {});
 
 private:
     QHash<QString, QStringList> m_cache;

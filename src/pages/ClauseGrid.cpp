@@ -234,7 +234,10 @@ QString ClauseGrid::dependsOnValue(int row, int column) const
 
 void ClauseGrid::checkCell(int row, int column)
 {
-    const QString message = CellChecks::message(m_control.columns.at(column), cellText(row, column));
+    const Catalogue::Column &col = m_control.columns.at(column);
+    QString message = CellChecks::message(col, cellText(row, column));
+    if (message.isEmpty())
+        message = CellChecks::listMessage(col, cellText(row, column), m_lists, dependsOnValue(row, column));
     if (message.isEmpty())
         return;
     // The cell keeps what was typed and the focus, so that the user corrects it there.
@@ -244,8 +247,8 @@ void ClauseGrid::checkCell(int row, int column)
 
 bool ClauseGrid::checkValues(const QString &label)
 {
-    const auto finding =
-        CellChecks::firstBadCell(m_model->report(), m_model->page(), m_model->point(), m_control.columns);
+    const auto finding = CellChecks::firstBadCell(m_model->report(), m_model->page(), m_model->point(),
+                                                  m_control.columns, &m_lists);
     if (!finding)
         return true;
     CompletenessPrompts::showControl(this);

@@ -367,7 +367,7 @@ void ClauseSection::clear()
     if (m_annexTick)
         m_annexTick->setChecked(false);
     for (ClauseGrid *grid : m_grids)
-        grid->setRowCount(0);
+        grid->setRows({});
     for (QWidget *w : std::as_const(m_single))
         WidgetValues::setText(w, QString());
     for (const QList<QLineEdit *> &edits : std::as_const(m_fields)) {

@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QTableView>
 
 namespace CompletenessPrompts
@@ -42,6 +44,20 @@ void showControl(QWidget *control)
     const int page = pageOf(control);
     if (page > 0 && navigator())
         navigator()(page);
+    // The tab that holds the control comes to the front and the page scrolls to it, so that
+    // the box a message names is the one in view.
+    for (QWidget *w = control->parentWidget(); w; w = w->parentWidget()) {
+        if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (tabs->widget(i)->isAncestorOf(control))
+                    tabs->setCurrentIndex(i);
+            }
+        }
+    }
+    for (QWidget *w = control->parentWidget(); w; w = w->parentWidget()) {
+        if (auto *area = qobject_cast<QScrollArea *>(w))
+            area->ensureWidgetVisible(control);
+    }
     control->setFocus(Qt::OtherFocusReason);
 }
 

@@ -135,8 +135,10 @@ std::optional<Contents> read(const QString &path)
             QStringList kept;
             for (int c = 0; c < columns.size(); ++c) {
                 QString value = CellFormat::format(columns.at(c).kind, cells.value(c));
-                if (columns.at(c).list == QLatin1String("states") && !value.isEmpty())
-                    value = normalisedState(value, sources.items(columns.at(c).list));
+                const QString &list = columns.at(c).list;
+                if ((list == QLatin1String("states") || list == QLatin1String("addressStates")) &&
+                    !value.isEmpty())
+                    value = normalisedState(value, sources.items(list));
                 kept << value;
             }
             rows << kept;

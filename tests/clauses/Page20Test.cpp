@@ -84,20 +84,32 @@ TEST_P(Page20, TheTurnoverImportWritesTheRecordsInTheirColumnOrder)
               (QStringList{"4000", "1000", "25.00"}));
 }
 
-TEST_P(Page20, TheEditorsTurnoverCommandStoresTheFigures)
+// The menu's command fills page 20 and shows it; the figures are stored when the user saves.
+TEST_P(Page20, TheEditorsTurnoverCommandFillsThePageAndTheSaveStoresIt)
 {
     env->openForm(FormKind::F3CA, "C004");
+    const auto before = ClauseStore::readPoint(20, "40b", false);
+    Form3CD editor;
+    editor.show();
+    env->prompt().queue(PromptAnswer::No); // not now
+    editor.runCommand(EditorCommand::ImportTurnover);
+    auto *page = qobject_cast<frmPage20 *>(editor.page(20));
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->field("txt40ap")->text(), "");
+
     env->prompt().queue(PromptAnswer::Yes); // import the figures
     env->prompt().queue(PromptAnswer::Yes); // last year's report in the new format
-    Form3CD editor;
     editor.runCommand(EditorCommand::ImportTurnover);
+    EXPECT_EQ(editor.currentPage(), 20);
+    EXPECT_EQ(page->field("txt40ap")->text(), "21450000");
+    EXPECT_EQ(ClauseStore::readPoint(20, "40b", false).size(), before.size()) << "stored before a save";
+    EXPECT_TRUE(page->hasUnsavedChanges());
+
+    editor.cmdSave_Click();
     const auto b = ClauseStore::readPoint(20, "40b", false);
     ASSERT_EQ(b.size(), 1);
     EXPECT_EQ(b.first().cols.mid(0, 6),
               (QStringList{"3732500", "24600000", "15.17", "2145000", "21450000", "10.00"}));
-    auto *page = qobject_cast<frmPage20 *>(editor.page(20));
-    ASSERT_NE(page, nullptr);
-    EXPECT_EQ(page->field("txt40ap")->text(), "21450000");
 }
 
 TEST_P(Page20, DecimalsAreRefused)

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 
 using namespace Clause18;
@@ -154,6 +155,28 @@ TEST_P(Page7, TheFramesFillTheRowAndTheRowIsRecomputed)
     page->setAfterEdit("grd18");
     EXPECT_EQ(cellText(grid, 0, ClosingWdv), "0");
     EXPECT_EQ(cellText(grid, 0, DepreciationAllowable), "1000.00");
+}
+
+TEST_P(Page7, TheAdditionAndDeductionListsShowHintsOnThePage)
+{
+    auto page = open("C003");
+    oneBlock(*page, "100000.00");
+    AdditionDeductionFrame *frame = page->additionsFrame();
+    ClauseGrid *add = frame->additionsGrid();
+    add->setCurrentCell(0, 1);
+    EXPECT_TRUE(page->hintLabel()->text().startsWith("Date put to use: "))
+        << page->hintLabel()->text().toStdString();
+    EXPECT_TRUE(page->hintLabel()->text().contains("180 days"));
+    add->setCurrentCell(0, 6);
+    EXPECT_EQ(page->hintLabel()->text(), "Total value: computed from the other columns, not typed");
+    ClauseGrid *ded = frame->deductionsGrid();
+    ded->setCurrentCell(0, 2);
+    EXPECT_TRUE(page->hintLabel()->text().startsWith(
+        "Whether deletions are out of purchases put to use for less than 180 days: Space ticks it"));
+    for (ClauseGrid *grid : {add, ded}) {
+        for (int c = 0; c < grid->columnCount(); ++c)
+            EXPECT_FALSE(grid->column(c).hint.isEmpty() && !grid->column(c).computed) << c;
+    }
 }
 
 TEST_P(Page7, ChoosingABlockSetsItsRate)

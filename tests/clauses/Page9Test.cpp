@@ -41,7 +41,7 @@ protected:
                                 "Acme GmbH",
                                 "",
                                 "",
-                                "Germany",
+                                "GERMANY",
                                 "Hauptstrasse 1",
                                 "",
                                 "10115",
@@ -111,7 +111,7 @@ TEST_P(Page9, CashPaymentsNeedAnAnswer)
 {
     auto page = open("C001");
     EXPECT_FALSE(page->validateForm());
-    EXPECT_EQ(env->prompt().lastText(), "Select either Yes  or No in clause 21da");
+    EXPECT_EQ(env->prompt().lastText(), "Select either Yes  or No in clause 21(d)(A)");
     EXPECT_EQ(page->tabs()->currentIndex(), 6);
 }
 
@@ -144,7 +144,7 @@ TEST_P(Page9, RowsOfTheItemsAreWrittenWhereTheWriterReadsThem)
     ASSERT_EQ(bib.size(), 1);
     EXPECT_EQ(bib.first().col(1), "15/07/2025");
     EXPECT_EQ(bib.first().col(4), "Acme GmbH");
-    EXPECT_EQ(bib.first().col(7), "Germany");
+    EXPECT_EQ(bib.first().col(7), "GERMANY");
     EXPECT_EQ(bib.first().col(15), "25000.00");
     EXPECT_EQ(ClauseStore::readPoint(9, "Opt21da", false).first().col(1), "No");
     EXPECT_EQ(ClauseStore::readPoint(9, "21da").first().col(1), "Nil");

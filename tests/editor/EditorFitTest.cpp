@@ -1,5 +1,7 @@
 #include "TestHost.h"
 
+#include "dialogs/GuiPrompt.h"
+#include "dialogs/TitleFit.h"
 #include "editor/DirectOpen.h"
 #include "editor/Form3CD.h"
 #include "editor/WindowFit.h"
@@ -8,8 +10,12 @@
 #include "store/ModuleState.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 TEST(WindowFit, ARememberedWindowIsShrunkAndMovedOntoTheScreen)
 {
@@ -19,6 +25,37 @@ TEST(WindowFit, ARememberedWindowIsShrunkAndMovedOntoTheScreen)
     EXPECT_EQ(WindowFit::fitted(QRect(-50, 10, 800, 600), laptop), QRect(0, 10, 800, 600));
     const QRect fullHd(0, 0, 1920, 1040);
     EXPECT_EQ(WindowFit::fitted(QRect(100, 100, 1180, 820), fullHd), QRect(100, 100, 1180, 820));
+}
+
+// A short message under a long title gets a box as wide as the title needs, so that the
+// window system shows the title in full; a long message keeps its own width.
+TEST(TitleFit, AMessageBoxIsAsWideAsItsTitle)
+{
+    GuiPrompt gui;
+    for (const QString &text :
+         {QStringLiteral("Page saved successfully"),
+          QStringLiteral("Validation Succeed of page 19 and a long text that needs room of "
+                         "its own in the message box, longer than its title.")}) {
+        int width = 0;
+        int needed = 0;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            width = box->width();
+            needed = TitleFit::widthFor(*box);
+            box->accept();
+        });
+        gui.message(text, "e-Filing of Form 3CA-3CD - Validate Page", PromptIcon::Information,
+                    PromptButtons::Ok);
+        EXPECT_GT(needed, 200);
+        EXPECT_GE(width, needed) << text.toStdString();
+    }
+
+    QDialog dialog;
+    dialog.setWindowTitle("Print Options of the Tax Audit Report and its Annexures");
+    dialog.resize(120, 80);
+    dialog.show();
+    EXPECT_GE(dialog.width(), TitleFit::widthFor(dialog));
 }
 
 TEST(DirectOpen, TheOptionsNameAReportAndAPage)

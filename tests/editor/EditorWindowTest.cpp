@@ -8,9 +8,13 @@
 #include "store/ClauseStore.h"
 #include "store/ModuleState.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 namespace
 {
@@ -33,6 +37,9 @@ protected:
         env->openForm(FormKind::F3CA);
         editor = Form3CD::instance();
         editor->show();
+        // What opening said (the partial demo report reminds of its depreciation chart).
+        openingTexts = env->prompt().texts();
+        env->prompt().clear();
     }
     void TearDown() override
     {
@@ -73,6 +80,7 @@ protected:
     }
 
     Form3CD *editor = nullptr;
+    QStringList openingTexts;
 };
 
 TEST_P(EditorWindow, OpensOnTheFirstPageWithPreviousDisabled)
@@ -82,7 +90,7 @@ TEST_P(EditorWindow, OpensOnTheFirstPageWithPreviousDisabled)
     EXPECT_TRUE(editor->nextButton()->isEnabled());
     EXPECT_EQ(editor->pageButton(1)->styleSheet(), "background-color: rgb(50, 255, 0);");
     EXPECT_EQ(editor->saveButton()->toolTip(), "Validate and save page 1");
-    EXPECT_TRUE(env->prompt().shown().empty());
+    EXPECT_EQ(openingTexts.size(), 1) << openingTexts.join("\n").toStdString();
 }
 
 TEST_P(EditorWindow, MovingFromAnEditedPageThreeToSevenSavesPageThreeOnly)
@@ -92,7 +100,7 @@ TEST_P(EditorWindow, MovingFromAnEditedPageThreeToSevenSavesPageThreeOnly)
     auto *grid = editor->page(3)->findChild<ClauseGrid *>("grd10a");
     ASSERT_NE(grid, nullptr);
     grid->setRowCount(grid->rowCount() + 1);
-    grid->setCellText(grid->rowCount() - 1, 0, "Trading in textiles");
+    grid->setCellText(grid->rowCount() - 1, 2, "Trading in textiles");
     editor->pageButton(7)->click();
     EXPECT_EQ(editor->currentPage(), 7);
     EXPECT_EQ(savedPages(), QList<int>{3});
@@ -190,6 +198,16 @@ TEST_P(EditorWindow, ClearEmptiesPagesThreeOnwardsAndKeepsPartA)
     EXPECT_TRUE(hasPoint(1, "3CA1"));
     // A question with a not-applicable choice is left on that choice.
     EXPECT_EQ(ClauseStore::readPoint(3, "Opt9a").first().col(1), "NA");
+    // Every grid offers one empty row to type into, and the command says it is done.
+    EXPECT_EQ(env->prompt().lastText(), "All the data cleared successfully");
+    for (int slot = 3; slot <= editor->lastPage(); ++slot) {
+        for (ClauseGrid *grid : editor->page(slot)->findChildren<ClauseGrid *>()) {
+            if (grid->objectName() == "vsAdd" || grid->objectName() == "vsDed")
+                continue; // the lists of the block being edited, empty without a block
+            EXPECT_EQ(grid->rowCount(), 1) << grid->objectName().toStdString() << " on page " << slot;
+            EXPECT_FALSE(grid->holdsData()) << grid->objectName().toStdString();
+        }
+    }
 }
 
 TEST_P(EditorWindow, CommandsOfLaterPartsSayTheyAreNotAvailable)
@@ -225,14 +243,96 @@ TEST_P(EditorWindow, ExitSavesTheCurrentPageAndOffersToSaveAll)
     EXPECT_FALSE(env->host().GetSettingINI("Form3CD", "Geometry", {}).isEmpty());
 }
 
-TEST_P(EditorWindow, EscapeInAPageExitsLikeExit)
+TEST_P(EditorWindow, EscapeOnTheEditorAsksBeforeClosingThenExitsLikeExit)
 {
     editor->cmdPages_Click(3);
+    markEveryPage();
+    env->prompt().clear();
+    env->prompt().queue(PromptAnswer::No);
+    QTest::keyClick(editor->page(3)->findChild<QWidget *>("grd9a"), Qt::Key_Escape);
+    EXPECT_EQ(env->prompt().texts(), QStringList{"Do you want to close the report editor?"});
+    EXPECT_EQ(savedPages(), QList<int>{}) << "nothing is saved before the user says so";
+    EXPECT_EQ(Form3CD::existing(), editor);
+
+    env->prompt().queue(PromptAnswer::Yes);
     env->prompt().queue(PromptAnswer::No);
     QTest::keyClick(editor->page(3)->findChild<QWidget *>("grd9a"), Qt::Key_Escape);
     EXPECT_EQ(env->prompt().lastText(), "Do you want to save all pages with validation.?");
+    EXPECT_EQ(savedPages(), QList<int>{3});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Form3CD::existing(), nullptr);
+}
+
+TEST_P(EditorWindow, EscapeInACellEditorOrAnOpenDropDownClosesThatAlone)
+{
+    editor->cmdPages_Click(4);
+    auto *grid = editor->page(4)->findChild<ClauseGrid *>("grd11b");
+    ASSERT_NE(grid, nullptr);
+    grid->setFocus();
+    grid->setCurrentCell(0, 1); // the country list
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto *cellEditor = grid->viewport()->findChild<QComboBox *>();
+    ASSERT_NE(cellEditor, nullptr);
+    env->prompt().clear();
+    QTest::keyClick(cellEditor, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(grid->viewport()->findChild<QComboBox *>(), nullptr) << "the cell editor is closed";
+
+    editor->cmdPages_Click(5);
+    auto *combo = editor->page(5)->findChild<QComboBox *>();
+    ASSERT_NE(combo, nullptr);
+    combo->setFocus();
+    combo->showPopup();
+    ASSERT_TRUE(combo->view()->isVisible());
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    EXPECT_FALSE(combo->view()->isVisible());
+
+    EXPECT_TRUE(env->prompt().texts().isEmpty()) << env->prompt().texts().join("\n").toStdString();
+    EXPECT_EQ(Form3CD::existing(), editor);
+}
+
+TEST_P(EditorWindow, TheImportDropDownOffersThePreviousYearFirst)
+{
+    auto *import = editor->findChild<QToolButton *>("cmdImport");
+    ASSERT_NE(import, nullptr);
+    ASSERT_NE(import->menu(), nullptr);
+    const QList<QAction *> entries = import->menu()->actions();
+    ASSERT_FALSE(entries.isEmpty());
+    EXPECT_EQ(entries.first()->text(), "Previous Year");
+    int calls = 0;
+    Form3CD::setHandler(EditorCommand::ImportPreviousYear, [&calls](Form3CD &) { ++calls; });
+    entries.first()->trigger();
+    EXPECT_EQ(calls, 1);
+    Form3CD::setHandler(EditorCommand::ImportPreviousYear, {});
+}
+
+TEST_P(EditorWindow, OpeningAReportWithoutDepreciationRemindsOfTheChart)
+{
+    const auto reminder = [](int blocks) {
+        return QStringList{QStringLiteral("Clause 18 on page 7 has no block of assets yet, while the depreciation "
+                                          "chart of the client has %1 blocks for the year. Use the Import button "
+                                          "of clause 18 to bring them in.")
+                               .arg(blocks)};
+    };
+    // The partial demo report keeps the asset-wise chart.
+    EXPECT_EQ(openingTexts, reminder(6));
+    delete Form3CD::existing();
+
+    env->openForm(FormKind::F3CA, "C002"); // keeps the block-wise chart, clause 18 not begun
+    Form3CD::instance()->show();
+    EXPECT_EQ(env->prompt().texts(), reminder(5));
+    EXPECT_EQ(Form3CD::existing()->currentPage(), 1);
+    delete Form3CD::existing();
+
+    // A report with clause 18 not applicable, or with its blocks, is not reminded.
+    ClauseStore::insertRow(7, "NA18", {"True"});
+    env->prompt().clear();
+    Form3CD::instance()->show();
+    EXPECT_EQ(env->prompt().texts(), QStringList());
+    delete Form3CD::existing();
+    env->openFilledReport();
+    Form3CD::instance()->show();
+    EXPECT_EQ(env->prompt().texts(), QStringList());
 }
 
 TALVEX_BOTH_ENGINES(EditorWindow);

@@ -2,6 +2,7 @@
 
 #include "base/IdentityChecks.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "model/ListSources.h"
 #include "pages/ClauseSection.h"
 
 #include <QComboBox>
@@ -40,12 +41,25 @@ QString marker(const QString &point, int column, const Column *kind = nullptr)
     }
 }
 
+// The marker of column n of a grid: a drop-down that takes only its entries gets one of them,
+// chosen by the same two (a dependent list's by the marker of the column it depends on).
+QString gridMarker(const Control &control, const QString &point, int column)
+{
+    const Column &kind = control.columns.at(column - 1);
+    static ListSources lists;
+    if (kind.kind != Kind::List || kind.editable || lists.isEditable(kind.list))
+        return marker(point, column, &kind);
+    const QString dependsOn = kind.dependsOn > 0 ? gridMarker(control, point, kind.dependsOn) : QString();
+    const QStringList items = lists.items(kind.list, dependsOn);
+    return items.isEmpty() ? marker(point, column) : items.at(qHash(marker(point, column)) % items.size());
+}
+
 // The marker of a stored column of a point, by the point's grid column where it has one.
 QString markerOf(int page, const QString &point, int column)
 {
     const Control *control = ClauseCatalogue::instance().controlOf(page, point);
     const bool grid = control && control->type == ControlType::Grid && column <= control->columns.size();
-    return marker(point, column, grid ? &control->columns.at(column - 1) : nullptr);
+    return grid ? gridMarker(*control, point, column) : marker(point, column);
 }
 
 } // namespace
@@ -66,7 +80,7 @@ protected:
                     auto *g = grid(page, c.name);
                     QStringList cells;
                     for (int n = 1; n <= c.columns.size(); ++n)
-                        cells << marker(c.point, n, &c.columns.at(n - 1));
+                        cells << gridMarker(c, c.point, n);
                     fillRow(g, 0, cells);
                     break;
                 }

@@ -89,6 +89,7 @@ TEST_P(SigningPage, TheUdinIsKeptTrimmedInUpperCaseWhenItIsValid)
 TEST_P(SigningPage, TheDateOfSigningFallsOnOrAfterTheYearEnd)
 {
     frmPage21 *p = page();
+    ClauseStore::deletePoint(1, "3CAOTH"); // the report page gives no date of its own here
     type(p, "txtSignDate", "30.3.2026");
     EXPECT_EQ(text(p, "txtSignDate"), "30/03/2026");
     EXPECT_EQ(refusal(p), "Date of sigining should be greater than '31/03/2026'.");
@@ -102,6 +103,23 @@ TEST_P(SigningPage, TheDateOfSigningFallsOnOrAfterTheYearEnd)
     type(p, "txtSignDate", "Nil");
     EXPECT_EQ(refusal(p), "");
     EXPECT_EQ(stored(21, "DSIGN"), QStringList{"Nil"});
+}
+
+// The report is signed once: page 1 and page 21 give the same date, or the user is told.
+TEST_P(SigningPage, TheDateOfSigningIsThatOfTheReportPage)
+{
+    frmPage21 *p = page(); // the demo report's pages both say 25/09/2026
+    EXPECT_EQ(refusal(p), "");
+    type(p, "txtSignDate", "26/09/2026");
+    EXPECT_EQ(refusal(p), "The date of signing on page 21 [26/09/2026] is not the date of signing of the "
+                          "report on page 1 [25/09/2026]. Enter the same date on both pages.");
+    EXPECT_TRUE(find<QLineEdit>(p, "txtSignDate")->hasFocus() || !p->isVisible());
+    EXPECT_EQ(stored(21, "DSIGN"), QStringList{"25/09/2026"});
+
+    // A page 1 without a date leaves page 21's as it is.
+    ClauseStore::deletePoint(1, "3CAOTH");
+    EXPECT_EQ(refusal(p), "");
+    EXPECT_EQ(stored(21, "DSIGN"), QStringList{"26/09/2026"});
 }
 
 TEST_P(SigningPage, AnEmptyDateOfSigningMayBeAnsweredNil)

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QTabWidget>
 
 // Values are checked by their column's kind where they are typed and again at every save.
 class ValueEntry : public PageTest
@@ -99,6 +100,69 @@ TEST_P(ValueEntry, EnterPassesOverComputedColumnsWhoseHintsSayTheyAreComputed)
     EXPECT_EQ(g->currentColumn(), 16); // past the adjusted value and the totals of the lists
     EXPECT_TRUE(g->hintOf(1).contains("computed"));
     EXPECT_TRUE(g->hintOf(18).contains("computed"));
+}
+
+TEST_P(ValueEntry, AValueOutsideItsColumnsListIsRefusedWhereItIsTypedAndAtSave)
+{
+    ClausePage *page = open(4);
+    ClauseGrid *g = grid(page, "grd11b"); // the country in column 1, the state in column 8
+    const QStringList before = stored(4, "11b");
+    env->prompt().clear();
+    // A list cell that takes no typed text keeps what the code shows only through a paste or
+    // an import; the check is the same.
+    g->setCellText(0, 1, "BRITISH INDIAN OCEAN TERRITORY");
+    g->cellEdited(0, 1);
+    EXPECT_TRUE(env->prompt().texts().isEmpty());
+    g->setCellText(0, 1, "Hindustan");
+    g->cellEdited(0, 1);
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid Country [Hindustan]: choose it from the list");
+
+    EXPECT_FALSE(page->SaveData());
+    EXPECT_EQ(env->prompt().lastText(),
+              "Not a Valid Country [Hindustan]: choose it from the list in clause 11(b), row 1 (Country)");
+    EXPECT_EQ(stored(4, "11b"), before);
+
+    g->setCellText(0, 1, "INDIA");
+    g->setCellText(0, 8, "Maharastra");
+    EXPECT_FALSE(page->SaveData());
+    EXPECT_TRUE(env->prompt().lastText().startsWith("Not a Valid State [Maharastra]"));
+    EXPECT_EQ(g->currentColumn(), 8);
+    g->setCellText(0, 8, "Maharashtra");
+    EXPECT_TRUE(page->SaveData());
+}
+
+TEST_P(ValueEntry, TheAssesseesCountryAndStateComeFromTheirLists)
+{
+    ClausePage *report = open(1);
+    auto *country = find<QLineEdit>(report, "txtCountry");
+    country->setText("Hindustan");
+    env->prompt().clear();
+    EXPECT_FALSE(report->SaveData());
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid Country [Hindustan]: choose it from the list");
+    country->setText("India");
+    auto *state = find<QComboBox>(report, "cmbState");
+    state->setEditText("Bombay");
+    EXPECT_FALSE(report->SaveData());
+    EXPECT_EQ(env->prompt().lastText(), "Not a Valid State [Bombay]: choose it from the list");
+    state->setEditText("Maharashtra");
+    EXPECT_TRUE(report->SaveData());
+}
+
+TEST_P(ValueEntry, MessagesNameAClauseAsThePageShowsIt)
+{
+    env->openFilledReport(); // 21(b)(iv), the point "21biii", is the first clause left blank
+    ClausePage *page = open(9);
+    env->prompt().clear();
+    env->prompt().queue(PromptAnswer::Yes); // update the clause
+    EXPECT_FALSE(page->validateForm(true));
+    ASSERT_FALSE(env->prompt().texts().isEmpty());
+    const QString text = env->prompt().texts().first();
+    EXPECT_TRUE(text.startsWith("Clause 21(b)(iv) is blank")) << text.toStdString();
+    EXPECT_FALSE(text.contains("21biii")) << text.toStdString();
+    // The box the message names is on the tab in front.
+    auto *tabs = page->findChild<QTabWidget *>();
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_TRUE(tabs->currentWidget()->isAncestorOf(page->findChild<QWidget *>("txt21biii")));
 }
 
 TEST_P(ValueEntry, EveryColumnHeadingOfEveryPageIsShownInFull)

@@ -3,6 +3,7 @@
 #include "base/DateService.h"
 #include "base/IdentityChecks.h"
 #include "catalogue/Vocabulary.h"
+#include "model/ListSources.h"
 #include "model/ReportModel.h"
 
 #include <QRegularExpression>
@@ -66,7 +67,20 @@ QString message(const Catalogue::Column &column, const QString &value)
     return {};
 }
 
-std::optional<Finding> firstBadCell(const QList<Catalogue::Column> &columns, const QList<QStringList> &rows)
+QString listMessage(const Catalogue::Column &column, const QString &value, ListSources &lists,
+                    const QString &dependsOnValue)
+{
+    const QString text = value.trimmed();
+    if (column.kind != Catalogue::Kind::List || text.isEmpty() || Vocabulary::isMarker(text) ||
+        column.editable || lists.isEditable(column.list))
+        return {};
+    if (lists.holds(column.list, text, dependsOnValue))
+        return {};
+    return notValid(column.heading, text) + QStringLiteral(": choose it from the list");
+}
+
+std::optional<Finding> firstBadCell(const QList<Catalogue::Column> &columns, const QList<QStringList> &rows,
+                                    ListSources *lists)
 {
     for (int r = 0; r < rows.size(); ++r) {
         const QStringList &cells = rows.at(r);
@@ -74,7 +88,10 @@ std::optional<Finding> firstBadCell(const QList<Catalogue::Column> &columns, con
             const Catalogue::Column &column = columns.at(c);
             if (column.computed || column.hidden)
                 continue;
-            const QString text = message(column, cells.value(c));
+            QString text = message(column, cells.value(c));
+            if (text.isEmpty() && lists)
+                text = listMessage(column, cells.value(c), *lists,
+                                   column.dependsOn > 0 ? cells.value(column.dependsOn - 1) : QString());
             if (!text.isEmpty())
                 return Finding{r, c, text};
         }
@@ -83,12 +100,12 @@ std::optional<Finding> firstBadCell(const QList<Catalogue::Column> &columns, con
 }
 
 std::optional<Finding> firstBadCell(const ReportModel &report, int page, const QString &point,
-                                    const QList<Catalogue::Column> &columns)
+                                    const QList<Catalogue::Column> &columns, ListSources *lists)
 {
     QList<QStringList> rows;
     for (const ReportModel::Row &row : report.rows(page, point, report.formNameForPage(page)))
         rows << row.cols;
-    return firstBadCell(columns, rows);
+    return firstBadCell(columns, rows, lists);
 }
 
 } // namespace CellChecks

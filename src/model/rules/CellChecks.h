@@ -6,12 +6,13 @@
 #include <QStringList>
 #include <optional>
 
+class ListSources;
 class ReportModel;
 
 // The check of one value by the kind of its column, as the e-filing check would refuse it:
-// PAN, Aadhaar and TAN by their shapes, dates, amounts and whole numbers. Empty values and
-// the markers "Nil"/"NA" pass. Pages run it when a cell or box is left and again over the
-// report model at save and save-all.
+// PAN, Aadhaar and TAN by their shapes, dates, amounts, whole numbers and the entries of a
+// drop-down list. Empty values and the markers "Nil"/"NA" pass. Pages run it when a cell or box is left and
+// again over the report model at save and save-all.
 namespace CellChecks
 {
 
@@ -21,17 +22,24 @@ QString normalised(const Catalogue::Column &column, const QString &typed);
 // "" when the value passes, else the message ("Not a Valid PAN [abcde12345]").
 QString message(const Catalogue::Column &column, const QString &value);
 
+// "" when a list column's value is one of its list's entries or the list takes typed text,
+// else the message. dependsOnValue is the cell a dependent list is chosen by.
+QString listMessage(const Catalogue::Column &column, const QString &value, ListSources &lists,
+                    const QString &dependsOnValue = {});
+
 struct Finding {
     int row = -1;    // 0-based
     int column = -1; // 0-based
     QString message;
 };
 
-// The first cell of the rows that fails its column's check, in row order.
-std::optional<Finding> firstBadCell(const QList<Catalogue::Column> &columns, const QList<QStringList> &rows);
+// The first cell of the rows that fails its column's check, in row order; list columns are
+// checked when their lists are given.
+std::optional<Finding> firstBadCell(const QList<Catalogue::Column> &columns, const QList<QStringList> &rows,
+                                    ListSources *lists = nullptr);
 
 // The same over a grid point of a report model.
 std::optional<Finding> firstBadCell(const ReportModel &report, int page, const QString &point,
-                                    const QList<Catalogue::Column> &columns);
+                                    const QList<Catalogue::Column> &columns, ListSources *lists = nullptr);
 
 } // namespace CellChecks

@@ -32,6 +32,8 @@ public:
 signals:
     void additionsAccepted();
     void deductionsAccepted();
+    // The hint of the cell being typed into, for the page's hint line.
+    void hintChanged(const QString &hint);
 
 private:
     ClauseGrid *makeGrid(const QString &name, const QList<Catalogue::Column> &columns);

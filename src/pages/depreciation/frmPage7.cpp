@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -99,6 +100,7 @@ frmPage7::frmPage7(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().pa
     m_frame = new AdditionDeductionFrame(clause18);
     connect(m_frame, &AdditionDeductionFrame::additionsAccepted, this, &frmPage7::acceptAdditions);
     connect(m_frame, &AdditionDeductionFrame::deductionsAccepted, this, &frmPage7::acceptDeductions);
+    connect(m_frame, &AdditionDeductionFrame::hintChanged, hintLabel(), &QLabel::setText);
     auto *layout = static_cast<QVBoxLayout *>(clause18->layout());
     layout->addLayout(tools);
     layout->addWidget(m_frame);
@@ -212,9 +214,9 @@ void frmPage7::Import_Depr_NewAssetWise()
 
 void frmPage7::importFrom(bool blockWise)
 {
-    if (m_grd18->holdsData() &&
-        !prompts().askYesNo(QStringLiteral("The blocks of clause 18 will be replaced by the depreciation chart's. "
-                                           "Do you want to continue?")))
+    if (m_grd18->holdsData() && !prompts().askYesNo(QStringLiteral(
+                                    "The blocks of clause 18 will be replaced by the depreciation chart's. "
+                                    "Do you want to continue?")))
         return;
     try {
         const bool concessional = CheckAddDepMsg();

@@ -116,7 +116,7 @@ bool frmPage9::checkItem(const QString &point)
         if (answer.isEmpty()) {
             showItem(point);
             CompletenessPrompts::showControl(s->answerButton(QStringLiteral("Yes")));
-            prompts().inform(QStringLiteral("Select either Yes  or No in clause ") + point);
+            prompts().inform(QStringLiteral("Select either Yes  or No in clause ") + s->clause().label);
             return false;
         }
         if (answer != QLatin1String("Yes"))
@@ -126,7 +126,9 @@ bool frmPage9::checkItem(const QString &point)
     if (na && na->isChecked())
         return true;
     showItem(point);
-    return CheckClause(control, point, na, s->clause().mandatory, columnSet(item->optionalColumns));
+    // Messages name the clause as the page shows it ("21(b)(iii)(A)"), not by its point.
+    return CheckClause(control, s->clause().label, na, s->clause().mandatory,
+                       columnSet(item->optionalColumns));
 }
 
 bool frmPage9::checkPaymentDates()

@@ -3,6 +3,7 @@
 #include "PageChecks.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
+#include "model/ListSources.h"
 #include "model/rules/CellChecks.h"
 #include "pages/ClauseControls.h"
 #include "pages/WidgetValues.h"
@@ -150,6 +151,19 @@ bool AssesseeBox::checkValues()
         const QString message = CellChecks::message(column, text(field));
         if (!message.isEmpty())
             return PageChecks::refuse(m_fields.at(field), message);
+    }
+    // The file carries the codes of the country and the state, found by their names; the
+    // country is typed here and its code found by the name in capitals.
+    ListSources lists;
+    for (const auto &[field, list] : {std::pair{Country, QStringLiteral("countries")},
+                                      std::pair{State, QStringLiteral("addressStates")}}) {
+        Catalogue::Column column;
+        column.kind = Catalogue::Kind::List;
+        column.list = list;
+        column.heading = field == Country ? QStringLiteral("Country") : QStringLiteral("State");
+        const QString value = field == Country ? text(field).toUpper() : text(field);
+        if (!CellChecks::listMessage(column, value, lists).isEmpty())
+            return PageChecks::refuse(m_fields.at(field), CellChecks::listMessage(column, text(field), lists));
     }
     return true;
 }

@@ -56,8 +56,8 @@ public:
 
     // False at the first rule broken, after telling the user.
     bool validate(const Messages &messages);
-    // False when a PAN or Aadhaar is typed that cannot be one, after telling the user; run
-    // at every save, with or without validation.
+    // False when a PAN or Aadhaar is typed that cannot be one, or a country or state that is
+    // not on its list, after telling the user; run at every save, with or without validation.
     bool checkValues();
 
 private:

@@ -5,6 +5,7 @@
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/parta/AuditorDetails.h"
+#include "model/rules/SigningDate.h"
 #include "model/rules/ValueChecks.h"
 #include "pages/ClauseControls.h"
 #include "pages/CompletenessPrompts.h"
@@ -206,5 +207,8 @@ bool frmPage21::validateForm(bool)
     const QString message = ValueChecks::signingDateMessage(m_signDate->text(), host().yearKey());
     if (!message.isEmpty())
         return PageChecks::refuse(m_signDate, message);
+    const QString differs = SigningDate::mismatchMessage(SigningDate::reportPageDate(), m_signDate->text());
+    if (!differs.isEmpty())
+        return PageChecks::refuse(m_signDate, differs);
     return true;
 }

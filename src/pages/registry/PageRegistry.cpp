@@ -43,13 +43,15 @@ void registerAll()
         PageFactory::registerPage(kind, 20, makerOf<frmPage20>());
         PageFactory::registerPage(kind, 21, makerOf<frmPage21>());
     }
-    // The figures are written as page 20's rows; the editor then reloads the pages.
+    // The figures go into page 20, shown, and are written when the user saves.
     Form3CD::setHandler(EditorCommand::ImportTurnover, [](Form3CD &editor) {
         auto *page = qobject_cast<frmPage20 *>(editor.page(20));
         if (!page)
             return;
-        page->ImportTO_Data();
-        page->SaveData();
+        if (editor.currentPage() != 20)
+            editor.cmdPages_Click(20);
+        if (editor.currentPage() == 20)
+            page->ImportTO_Data();
     });
 }
 

@@ -33,14 +33,14 @@ namespace
 QStringList rowCells(const ClauseGrid *grid, int row)
 {
     QStringList cells;
-    for (int c = 0; c < ColumnCount; ++c)
+    for (int c = 0; c < columnCount(); ++c)
         cells << WidgetValues::cellText(grid, row, c);
     return cells;
 }
 
 void setRowCells(ClauseGrid *grid, int row, const QStringList &cells)
 {
-    for (int c = 0; c < ColumnCount; ++c) {
+    for (int c = 0; c < columnCount(); ++c) {
         if (WidgetValues::cellText(grid, row, c) != cells.value(c))
             WidgetValues::setCellText(grid, row, c, cells.value(c));
     }

@@ -48,8 +48,7 @@ void writeFrame(JsonLineWriter &w, bool form3CB, const ReportKey &key, const QDa
                            "accounts of the business or profession of a person have been audited under any "
                            "other law"));
     }
-    w.text(QStringLiteral("AssessmentYear"),
-           QString::number(EfilingValues::assessmentYear(key.firstDate())));
+    w.text(QStringLiteral("AssessmentYear"), QString::number(EfilingValues::assessmentYear(key.firstDate())));
     w.text(QStringLiteral("SchemaVer"), QStringLiteral("Ver2.1"));
     w.text(QStringLiteral("FormVer"), QStringLiteral("1.0"));
     w.close();
@@ -149,7 +148,8 @@ Result writeReport(const ReportModel &model, const QString &path, const QString 
         return result;
     }
     result.outcome = result.check.findings.isEmpty() ? Outcome::Valid : Outcome::Invalid;
-    if (result.outcome == Outcome::Valid && !filingType.isEmpty() && !wrapForUpload(path, filingType, model.key()))
+    if (result.outcome == Outcome::Valid && !filingType.isEmpty() &&
+        !wrapForUpload(path, filingType, model.key()))
         result.failure = QStringLiteral("Failed to Update JSON File.");
     return result;
 }

@@ -38,7 +38,7 @@ QStringList depreciationBlock(const QList<std::pair<const char *, QString>> &val
     for (const Catalogue::Column &column : grid->columns)
         row << (column.kind == Catalogue::Kind::Amount ? QStringLiteral("0.00")
                 : column.kind == Catalogue::Kind::Tick ? QStringLiteral("False")
-                                                         : QString());
+                                                       : QString());
     for (const auto &[key, value] : values)
         row[ClauseCatalogue::instance().columnIndex(7, QStringLiteral("18"), QLatin1String(key))] = value;
     return row;
@@ -97,31 +97,33 @@ void insertFilledClauses(const QString &yearKey)
     notApplicable(7, {QStringLiteral("NA17")});
     const QString additions =
         date(QStringLiteral("15/06"), first) + QStringLiteral("#C#") + date(QStringLiteral("20/06"), first) +
-        QStringLiteral("#C#250000.00#C#0.00#C#0.00#C#0.00#C#250000.00#R#") + date(QStringLiteral("10/01"), y) +
-        QStringLiteral("#C#") + date(QStringLiteral("15/01"), y) +
+        QStringLiteral("#C#250000.00#C#0.00#C#0.00#C#0.00#C#250000.00#R#") +
+        date(QStringLiteral("10/01"), y) + QStringLiteral("#C#") + date(QStringLiteral("15/01"), y) +
         QStringLiteral("#C#100000.00#C#0.00#C#0.00#C#0.00#C#100000.00");
-    insertGrid(7, QStringLiteral("18"),
-               {depreciationBlock({{"description", QStringLiteral("(18a) Plant & Machinery @ 15%- Sec 32(1)(ii)")},
-                                   {"rate", QStringLiteral("15%")},
-                                   {"openingWdv", QStringLiteral("1200000.00")},
-                                   {"adjustedWdv", QStringLiteral("1200000.00")},
-                                   {"purchaseValue", QStringLiteral("350000.00")},
-                                   {"totalAdditions", QStringLiteral("350000.00")},
-                                   {"additionsLess180", QStringLiteral("100000.00")},
-                                   {"additions180OrMore", QStringLiteral("250000.00")},
-                                   {"totalDeductions", QStringLiteral("50000.00")},
-                                   {"deductionsNotOutOfLess180", QStringLiteral("50000.00")},
-                                   {"depreciationAllowable", QStringLiteral("217500.00")},
-                                   {"closingWdv", QStringLiteral("1282500.00")},
-                                   {"additionsList", additions},
-                                   {"deductionsList", date(QStringLiteral("12/11"), first) +
-                                                          QStringLiteral("#C#50000.00#C#False")}}),
-                depreciationBlock({{"description", QStringLiteral("(18r) Furnitures & Fittings @ 10%- Sec 32(1)(ii)")},
-                                   {"rate", QStringLiteral("10%")},
-                                   {"openingWdv", QStringLiteral("300000.00")},
-                                   {"adjustedWdv", QStringLiteral("300000.00")},
-                                   {"depreciationAllowable", QStringLiteral("30000.00")},
-                                   {"closingWdv", QStringLiteral("270000.00")}})});
+    insertGrid(
+        7, QStringLiteral("18"),
+        {depreciationBlock({{"description", QStringLiteral("(18a) Plant & Machinery @ 15%- Sec 32(1)(ii)")},
+                            {"rate", QStringLiteral("15%")},
+                            {"openingWdv", QStringLiteral("1200000.00")},
+                            {"adjustedWdv", QStringLiteral("1200000.00")},
+                            {"purchaseValue", QStringLiteral("350000.00")},
+                            {"totalAdditions", QStringLiteral("350000.00")},
+                            {"additionsLess180", QStringLiteral("100000.00")},
+                            {"additions180OrMore", QStringLiteral("250000.00")},
+                            {"totalDeductions", QStringLiteral("50000.00")},
+                            {"deductionsNotOutOfLess180", QStringLiteral("50000.00")},
+                            {"depreciationAllowable", QStringLiteral("217500.00")},
+                            {"closingWdv", QStringLiteral("1282500.00")},
+                            {"additionsList", additions},
+                            {"deductionsList",
+                             date(QStringLiteral("12/11"), first) + QStringLiteral("#C#50000.00#C#False")}}),
+         depreciationBlock(
+             {{"description", QStringLiteral("(18r) Furnitures & Fittings @ 10%- Sec 32(1)(ii)")},
+              {"rate", QStringLiteral("10%")},
+              {"openingWdv", QStringLiteral("300000.00")},
+              {"adjustedWdv", QStringLiteral("300000.00")},
+              {"depreciationAllowable", QStringLiteral("30000.00")},
+              {"closingWdv", QStringLiteral("270000.00")}})});
 
     // Clauses 19 and 20.
     notApplicable(8, {QStringLiteral("NA19")});

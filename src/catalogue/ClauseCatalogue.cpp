@@ -55,6 +55,7 @@ namespace Catalogue
 Column columnOf(const QJsonObject &o)
 {
     Column c;
+    c.key = o.value(QLatin1String("key")).toString();
     c.heading = o.value(QLatin1String("heading")).toString();
     c.kind = kindOf(o.value(QLatin1String("kind")).toString());
     c.list = o.value(QLatin1String("list")).toString();
@@ -133,7 +134,11 @@ JsonMember memberOf(const QJsonObject &o)
     m.isConst = o.contains(QLatin1String("const"));
     m.constValue = o.value(QLatin1String("const")).toString();
     m.as = m.isConst ? QStringLiteral("const") : o.value(QLatin1String("as")).toString();
-    m.column = o.value(QLatin1String("col")).toInt();
+    const QJsonValue col = o.value(QLatin1String("col"));
+    if (col.isString())
+        m.columnKey = col.toString();
+    else
+        m.column = col.toInt();
     m.table = o.value(QLatin1String("table")).toString();
     m.unmatched = o.value(QLatin1String("unmatched")).toString();
     m.point = o.value(QLatin1String("point")).toString();
@@ -246,8 +251,10 @@ std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
                                                               ref.value(QLatin1String("point")).toString()});
         }
     }
-    for (const QJsonValue &v : root.value(QLatin1String("json")).toArray())
+    for (const QJsonValue &v : root.value(QLatin1String("json")).toArray()) {
         cat->m_blocks << blockOf(v.toObject());
+        cat->resolveColumnKeys(cat->m_blocks.last());
+    }
     const QJsonObject declarations = root.value(QLatin1String("declaration")).toObject();
     for (auto it = declarations.begin(); it != declarations.end(); ++it)
         cat->m_declarations.insert(it.key(), blockOf(it.value().toObject()));
@@ -295,6 +302,36 @@ const Control *ClauseCatalogue::controlOf(int page, const QString &point) const
             return &control;
     }
     return nullptr;
+}
+
+int ClauseCatalogue::columnIndex(int page, const QString &point, const QString &key) const
+{
+    const Control *control = controlOf(page, point);
+    if (!control)
+        return -1;
+    for (int c = 0; c < control->columns.size(); ++c) {
+        if (control->columns.at(c).key == key)
+            return c;
+    }
+    return -1;
+}
+
+void ClauseCatalogue::resolveColumnKeys(JsonBlock &block) const
+{
+    for (JsonPart &part : block.parts) {
+        for (JsonMember &m : part.members) {
+            if (m.columnKey.isEmpty())
+                continue;
+            const int page = m.page ? m.page : part.page;
+            const QString &point = m.point.isEmpty() ? part.point : m.point;
+            const int index = columnIndex(page, point, m.columnKey);
+            if (index < 0)
+                throw std::runtime_error("the clause catalogue's block " + block.member.toStdString() +
+                                         " names the column \"" + m.columnKey.toStdString() +
+                                         "\", which grid " + point.toStdString() + " does not have");
+            m.column = index + 1;
+        }
+    }
 }
 
 const CodeEntry *ClauseCatalogue::entryOf(const QString &table, const QString &stored) const

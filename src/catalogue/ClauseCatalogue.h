@@ -16,6 +16,7 @@ namespace Catalogue
 enum class Kind { Text, Date, Amount, Whole, List, Tick };
 
 struct Column {
+    QString key; // the name the clause's rules and JSON members use for the column
     QString heading;
     Kind kind = Kind::Text;
     QString list; // a code table or a named list
@@ -96,6 +97,7 @@ struct JsonMember {
     QString name;
     QString as; // text, amount, number, date, yesno, code, sector, state, ... (README)
     int column = 0;
+    QString columnKey; // "col" given as a grid column's key; resolved into column at load
     bool isConst = false;
     QString constValue;
     QString table;
@@ -166,6 +168,8 @@ public:
     // The clause and control that hold a point of a page (a data point, "Opt…" or "NA…").
     const Catalogue::Clause *clauseOf(int page, const QString &point) const;
     const Catalogue::Control *controlOf(int page, const QString &point) const;
+    // The place (from 0) of the column of a grid that carries the key; -1 when there is none.
+    int columnIndex(int page, const QString &point, const QString &key) const;
 
     bool hasCodeTable(const QString &name) const { return m_codeTables.contains(name); }
     QList<Catalogue::CodeEntry> codeTable(const QString &name) const { return m_codeTables.value(name); }
@@ -182,6 +186,8 @@ public:
     Catalogue::PointRef resolve(const QString &point, int page, const QString &formCode) const;
 
 private:
+    void resolveColumnKeys(Catalogue::JsonBlock &block) const;
+
     QList<Catalogue::Page> m_pages;
     QHash<QString, QList<Catalogue::CodeEntry>> m_codeTables;
     QHash<QString, Catalogue::ListSource> m_lists;

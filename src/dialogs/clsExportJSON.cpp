@@ -83,7 +83,7 @@ bool clsExportJSON::checked(const EfilingExport::Result &result)
 
 void clsExportJSON::wrapForUpload(const QString &filingType)
 {
-    if (!EfilingExport::wrapForUpload(m_file, filingType, moduleState().formKind)) {
+    if (!EfilingExport::wrapForUpload(m_file, filingType, ReportKey::current())) {
         prompts().inform(QStringLiteral("Failed to Update JSON File."));
         return;
     }

@@ -3,18 +3,19 @@
 #include "CodeLookups.h"
 #include "host/AuditorRecord.h"
 #include "host/HostContext.h"
+#include "store/ReportKey.h"
 
 #include <QStringList>
 
 namespace AuditorMembers
 {
 
-QHash<QString, QString> load()
+QHash<QString, QString> load(const ReportKey &key)
 {
     HostContext &h = host();
     QHash<QString, QString> m;
     // Any auditor type: the one the client has for the year signs the report.
-    if (!h.GetAuditorDet(QString(), h.yearKey(), h.Temp_Code()))
+    if (!h.GetAuditorDet(QString(), key.yearKey, key.client))
         return m;
     auto field = [&](AuditorRecord::Field f) { return h.vArrOutValue(f).trimmed(); };
 

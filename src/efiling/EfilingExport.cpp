@@ -23,7 +23,7 @@ namespace EfilingExport
 namespace
 {
 
-void writeFrame(JsonLineWriter &w, bool form3CB, const QDate &today)
+void writeFrame(JsonLineWriter &w, bool form3CB, const ReportKey &key, const QDate &today)
 {
     w.openObject(QStringLiteral("CreationInfo"));
     w.text(QStringLiteral("SWVersionNo"), Installation::version());
@@ -48,8 +48,7 @@ void writeFrame(JsonLineWriter &w, bool form3CB, const QDate &today)
                            "accounts of the business or profession of a person have been audited under any "
                            "other law"));
     }
-    w.text(QStringLiteral("AssessmentYear"),
-           QString::number(EfilingValues::assessmentYear(host().FirstDate())));
+    w.text(QStringLiteral("AssessmentYear"), QString::number(EfilingValues::assessmentYear(key.firstDate())));
     w.text(QStringLiteral("SchemaVer"), QStringLiteral("Ver2.1"));
     w.text(QStringLiteral("FormVer"), QStringLiteral("1.0"));
     w.close();
@@ -102,7 +101,7 @@ void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today)
     const WriteContext ctx(model, ClauseCatalogue::instance(), model.formCode());
     w.openObject(formRoot(kind));
     w.openObject(formKey(kind));
-    writeFrame(w, form3CB, today);
+    writeFrame(w, form3CB, model.key(), today);
     if (const Catalogue::JsonBlock *declaration = ctx.catalogue().declaration(ctx.formCode()))
         ClauseBlockWriter::writeBlock(w, *declaration, ctx);
     for (int writer = 1; writer <= 4; ++writer)
@@ -149,12 +148,13 @@ Result writeReport(const ReportModel &model, const QString &path, const QString 
         return result;
     }
     result.outcome = result.check.findings.isEmpty() ? Outcome::Valid : Outcome::Invalid;
-    if (result.outcome == Outcome::Valid && !filingType.isEmpty() && !wrapForUpload(path, filingType, kind))
+    if (result.outcome == Outcome::Valid && !filingType.isEmpty() &&
+        !wrapForUpload(path, filingType, model.key()))
         result.failure = QStringLiteral("Failed to Update JSON File.");
     return result;
 }
 
-bool wrapForUpload(const QString &path, const QString &filingType, FormKind kind)
+bool wrapForUpload(const QString &path, const QString &filingType, const ReportKey &key)
 {
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
@@ -165,8 +165,8 @@ bool wrapForUpload(const QString &path, const QString &filingType, FormKind kind
     QFile out(path);
     if (QFile::exists(path) || !out.open(QIODevice::WriteOnly))
         return false;
-    out.write(UploadEnvelope::wrap(document, filingType, EfilingValues::assessmentYear(host().FirstDate()),
-                                   formKey(kind) + QStringLiteral("-3CD"))
+    out.write(UploadEnvelope::wrap(document, filingType, EfilingValues::assessmentYear(key.firstDate()),
+                                   formKey(key.form.formKind) + QStringLiteral("-3CD"))
                   .toUtf8());
     return true;
 }

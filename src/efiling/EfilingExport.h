@@ -9,6 +9,7 @@
 
 class JsonLineWriter;
 class ReportModel;
+struct ReportKey;
 
 // Writes the e-filing JSON of a Form 3CA-3CD or Form 3CB-3CD report from its model and
 // checks it against the form's schema, without a dialog: the desktop command and the
@@ -45,7 +46,8 @@ void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today);
 Result writeReport(const ReportModel &model, const QString &path, const QString &filingType = {},
                    const QDate &today = QDate::currentDate());
 
-// Wraps a written file in the upload envelope; false when the file could not be rewritten.
-bool wrapForUpload(const QString &path, const QString &filingType, FormKind kind);
+// Wraps a written file of the report in the upload envelope; false when the file could not
+// be rewritten.
+bool wrapForUpload(const QString &path, const QString &filingType, const ReportKey &key);
 
 } // namespace EfilingExport

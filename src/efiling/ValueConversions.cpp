@@ -149,7 +149,9 @@ const std::array<Conversion, 17> &conversions()
         {QLatin1StringView("const"),
          [](const Member &m, const QString &, const WriteContext &) { return m.constValue; }, nullptr},
         {QLatin1StringView("assessmentYear"),
-         [](const Member &, const QString &, const WriteContext &) { return host().assessmentYearText(); },
+         [](const Member &, const QString &, const WriteContext &ctx) {
+             return ctx.rows().key().assessmentYearText();
+         },
          nullptr},
         {QLatin1StringView("auditor"),
          [](const Member &m, const QString &, const WriteContext &ctx) { return ctx.auditorValue(m.name); },

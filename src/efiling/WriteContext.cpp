@@ -19,6 +19,6 @@ const WriteContext::Row &WriteContext::firstRowOf(int page, const QString &point
 QString WriteContext::auditorValue(const QString &member) const
 {
     if (!m_auditor)
-        m_auditor = AuditorMembers::load();
+        m_auditor = AuditorMembers::load(m_rows.key());
     return m_auditor->value(member);
 }

@@ -1,5 +1,6 @@
 #include "DemoClauses.h"
 
+#include "catalogue/ClauseCatalogue.h"
 #include "store/ClauseStore.h"
 
 namespace DemoData
@@ -26,6 +27,21 @@ void notApplicable(int page, const QStringList &ticks)
 {
     for (const QString &tick : ticks)
         insertRow(page, tick, {QStringLiteral("1")});
+}
+
+// A clause 18 block row from the values named by their columns' keys in the catalogue; the
+// amounts not named are "0.00" and the block-nil tick "False".
+QStringList depreciationBlock(const QList<std::pair<const char *, QString>> &values)
+{
+    const Catalogue::Control *grid = ClauseCatalogue::instance().controlOf(7, QStringLiteral("18"));
+    QStringList row;
+    for (const Catalogue::Column &column : grid->columns)
+        row << (column.kind == Catalogue::Kind::Amount ? QStringLiteral("0.00")
+                : column.kind == Catalogue::Kind::Tick ? QStringLiteral("False")
+                                                       : QString());
+    for (const auto &[key, value] : values)
+        row[ClauseCatalogue::instance().columnIndex(7, QStringLiteral("18"), QLatin1String(key))] = value;
+    return row;
 }
 
 } // namespace
@@ -79,56 +95,35 @@ void insertFilledClauses(const QString &yearKey)
     notApplicable(6, {QStringLiteral("NA15"), QStringLiteral("NA16a"), QStringLiteral("NA16b"),
                       QStringLiteral("NA16c"), QStringLiteral("NA16d"), QStringLiteral("NA16e")});
     notApplicable(7, {QStringLiteral("NA17")});
+    const QString additions =
+        date(QStringLiteral("15/06"), first) + QStringLiteral("#C#") + date(QStringLiteral("20/06"), first) +
+        QStringLiteral("#C#250000.00#C#0.00#C#0.00#C#0.00#C#250000.00#R#") +
+        date(QStringLiteral("10/01"), y) + QStringLiteral("#C#") + date(QStringLiteral("15/01"), y) +
+        QStringLiteral("#C#100000.00#C#0.00#C#0.00#C#0.00#C#100000.00");
     insertGrid(
         7, QStringLiteral("18"),
-        {{QStringLiteral("(18a) Plant & Machinery @ 15%- Sec 32(1)(ii)"),
-          QStringLiteral("15%"),
-          QStringLiteral("1200000.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("1200000.00"),
-          QStringLiteral("350000.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("350000.00"),
-          QStringLiteral("100000.00"),
-          QStringLiteral("250000.00"),
-          QStringLiteral("50000.00"),
-          QStringLiteral("50000.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("217500.00"),
-          QStringLiteral("1282500.00"),
-          date(QStringLiteral("15/06"), first) + QStringLiteral("#C#") +
-              date(QStringLiteral("20/06"), first) +
-              QStringLiteral("#C#250000.00#C#0.00#C#0.00#C#0.00#C#250000.00#R#") +
-              date(QStringLiteral("10/01"), y) + QStringLiteral("#C#") + date(QStringLiteral("15/01"), y) +
-              QStringLiteral("#C#100000.00#C#0.00#C#0.00#C#0.00#C#100000.00"),
-          date(QStringLiteral("12/11"), first) + QStringLiteral("#C#50000.00#C#False"),
-          QStringLiteral("False")},
-         {QStringLiteral("(18r) Furnitures & Fittings @ 10%- Sec 32(1)(ii)"),
-          QStringLiteral("10%"),
-          QStringLiteral("300000.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("300000.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("0.00"),
-          QStringLiteral("30000.00"),
-          QStringLiteral("270000.00"),
-          QString(),
-          QString(),
-          QStringLiteral("False")}});
+        {depreciationBlock({{"description", QStringLiteral("(18a) Plant & Machinery @ 15%- Sec 32(1)(ii)")},
+                            {"rate", QStringLiteral("15%")},
+                            {"openingWdv", QStringLiteral("1200000.00")},
+                            {"adjustedWdv", QStringLiteral("1200000.00")},
+                            {"purchaseValue", QStringLiteral("350000.00")},
+                            {"totalAdditions", QStringLiteral("350000.00")},
+                            {"additionsLess180", QStringLiteral("100000.00")},
+                            {"additions180OrMore", QStringLiteral("250000.00")},
+                            {"totalDeductions", QStringLiteral("50000.00")},
+                            {"deductionsNotOutOfLess180", QStringLiteral("50000.00")},
+                            {"depreciationAllowable", QStringLiteral("217500.00")},
+                            {"closingWdv", QStringLiteral("1282500.00")},
+                            {"additionsList", additions},
+                            {"deductionsList",
+                             date(QStringLiteral("12/11"), first) + QStringLiteral("#C#50000.00#C#False")}}),
+         depreciationBlock(
+             {{"description", QStringLiteral("(18r) Furnitures & Fittings @ 10%- Sec 32(1)(ii)")},
+              {"rate", QStringLiteral("10%")},
+              {"openingWdv", QStringLiteral("300000.00")},
+              {"adjustedWdv", QStringLiteral("300000.00")},
+              {"depreciationAllowable", QStringLiteral("30000.00")},
+              {"closingWdv", QStringLiteral("270000.00")}})});
 
     // Clauses 19 and 20.
     notApplicable(8, {QStringLiteral("NA19")});

@@ -2,6 +2,7 @@
 
 #include "base/DateService.h"
 #include "base/IdentityChecks.h"
+#include "store/ReportKey.h"
 
 #include <QDate>
 #include <QString>
@@ -72,11 +73,7 @@ public:
     // The folder of the current client's annexure files of the year: DocPath\Annex3CD\client\year.
     QString annexFolder() const;
     // "2024-25" for the year key "2024".
-    QString assessmentYearText() const
-    {
-        const int y = yearKey().toInt();
-        return QStringLiteral("%1-%2").arg(y).arg((y + 1) % 100, 2, 10, QLatin1Char('0'));
-    }
+    QString assessmentYearText() const { return ReportKey::assessmentYearOf(yearKey()); }
 };
 
 // The module-wide host context, installed by the program at start.

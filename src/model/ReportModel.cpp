@@ -161,7 +161,7 @@ void ReportModel::append(const Row &row)
     entry(row.page, row.point) << row;
 }
 
-void ReportModel::savePage(int page) const
+void ReportModel::savePage(int page, const QList<PointKey> &alsoPoints) const
 {
     const QString form = formNameForPage(page);
     QList<Row> pageRows;
@@ -173,6 +173,11 @@ void ReportModel::savePage(int page) const
     }
     Transaction transaction(host().DBObj());
     ClauseStore::deletePage(m_key, page);
+    for (const PointKey &other : alsoPoints) {
+        const QString otherForm = other.formName.isEmpty() ? formNameForPage(other.page) : other.formName;
+        ClauseStore::deletePoint(m_key, other.page, other.point, otherForm);
+        pageRows << rows(other.page, other.point, otherForm);
+    }
     ClauseStore::insertStoredRows(m_key, pageRows);
     transaction.commit();
 }

@@ -59,9 +59,18 @@ public:
     // Adds a row as it comes (an import's rows, in their order).
     void append(const Row &row);
 
-    // Writes the page's rows of its form name: deletes them and inserts the model's, in one
-    // transaction. Grid rows (those with a sequence) whose values are all empty are not written.
-    void savePage(int page) const;
+    // A point that a page writes besides its own rows: an As Per Annexure tick kept under
+    // page 201, the Form 3CB report page's ticks kept under page 1.
+    struct PointKey {
+        int page = 0;
+        QString point;
+        QString formName; // the page's own when empty
+    };
+
+    // Writes the page's rows of its form name, and the rows of the other points named: deletes
+    // them and inserts the model's, in one transaction. Grid rows (those with a sequence)
+    // whose values are all empty are not written.
+    void savePage(int page, const QList<PointKey> &alsoPoints = {}) const;
 
 signals:
     // The rows of a point were replaced or changed.

@@ -1,13 +1,17 @@
 #include "ClauseControls.h"
 
+#include "ClauseGrid.h"
 #include "WidgetValues.h"
 #include "host/HostContext.h"
+#include "model/ClauseGridModel.h"
+#include "model/ReportModel.h"
 #include "store/Database.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
-#include <QAbstractItemView>
+#include <algorithm>
 
 namespace ClauseStore
 {
@@ -17,55 +21,67 @@ namespace
 
 using WidgetValues::Kind;
 
-// "chkNA18" -> "NA18"; "Annex18" keeps its name.
-QString checkPoint(const QString &name)
-{
-    if (name.startsWith(QLatin1String("Annex")))
-        return name;
-    QString point = name;
-    point.remove(QStringLiteral("chk"));
-    return point;
-}
-
 QString optionValue(const QWidget *w)
 {
     return static_cast<const QRadioButton *>(w)->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
 }
 
-QList<QStringList> gridRows(const QAbstractItemView *grid)
+// The grid's non-empty rows, cells trimmed; with a sequence each row keeps its place in the
+// grid in the sequence column, so the numbers ascend but may skip an empty row.
+QList<QStringList> gridRows(const QAbstractItemView *grid, int valueColumns, bool withSequence)
 {
     const int rowCount = WidgetValues::rowCount(grid);
-    const int columnCount = WidgetValues::columnCount(grid);
+    const int columnCount =
+        std::min(WidgetValues::columnCount(grid), withSequence ? valueColumns - 1 : valueColumns);
     QList<QStringList> rows;
     rows.reserve(rowCount);
     for (int r = 0; r < rowCount; ++r) {
         QStringList row;
-        row.reserve(columnCount);
-        for (int c = 0; c < columnCount; ++c)
+        row.reserve(valueColumns);
+        bool empty = true;
+        for (int c = 0; c < columnCount; ++c) {
             row << WidgetValues::cellText(grid, r, c).trimmed();
+            empty = empty && row.constLast().isEmpty();
+        }
+        if (empty)
+            continue;
+        if (withSequence) {
+            row.resize(valueColumns - 1);
+            row << QString::number(r + 1);
+        }
         rows << row;
     }
     return rows;
 }
 
+// Whether the grid shows the point's rows of the page in the report itself.
+bool showsRowsOf(const QWidget *control, const ReportModel &report, int page, const QString &point)
+{
+    const auto *grid = qobject_cast<const ClauseGrid *>(control);
+    const ClauseGridModel *model = grid ? grid->gridModel() : nullptr;
+    return model && &model->report() == &report && model->page() == page && model->point() == point;
+}
+
 } // namespace
 
-void SaveClauseControl(QWidget *control, const QString &point, int page, bool withSequence)
+void SaveClauseControl(ReportModel &report, QWidget *control, const QString &point, int page,
+                       bool withSequence)
 {
     switch (WidgetValues::kindOf(control)) {
     case Kind::Grid:
-        insertRows(page, point, gridRows(static_cast<QAbstractItemView *>(control)), withSequence);
+        if (!showsRowsOf(control, report, page, point))
+            report.setRows(page, point,
+                           gridRows(static_cast<QAbstractItemView *>(control),
+                                    report.key().form.valueColumns(), withSequence));
         break;
     case Kind::Text:
-        insertRow(page, point, {WidgetValues::text(control)});
+        report.setRows(page, point, {{WidgetValues::text(control)}});
         break;
     case Kind::Option:
-        insertRow(page, point, {optionValue(control)});
+        report.setRows(page, point, {{optionValue(control)}});
         break;
     case Kind::Check:
-        if (page == 201)
-            deleteTick(checkPoint(control->objectName()));
-        insertRow(page, point, {WidgetValues::checkValue(control)});
+        report.setRows(page, point, {{WidgetValues::checkValue(control)}});
         break;
     case Kind::Combo:
     case Kind::Other:
@@ -73,7 +89,7 @@ void SaveClauseControl(QWidget *control, const QString &point, int page, bool wi
     }
 }
 
-void SaveControlArray(const QString &point, int page, const QList<QWidget *> &controls)
+void SaveControlArray(ReportModel &report, const QString &point, int page, const QList<QWidget *> &controls)
 {
     QStringList cols;
     bool any = false;
@@ -88,8 +104,6 @@ void SaveControlArray(const QString &point, int page, const QList<QWidget *> &co
             any = true;
             break;
         case Kind::Check:
-            if (page == 201)
-                deleteTick(checkPoint(w->objectName()));
             cols << WidgetValues::checkValue(w);
             any = true;
             break;
@@ -99,7 +113,7 @@ void SaveControlArray(const QString &point, int page, const QList<QWidget *> &co
         }
     }
     if (any)
-        insertRow(page, point, cols);
+        report.setRows(page, point, {cols});
 }
 
 void FillCombo(QComboBox *combo, const QString &sql, const QVariantList &binds)

@@ -4,10 +4,10 @@
 #include "ClauseSection.h"
 #include "PageEdits.h"
 #include "base/Prompt.h"
-#include "host/HostContext.h"
+#include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
+#include "model/rules/SaveRules.h"
 #include "store/ClauseStore.h"
-#include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
 
@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QSet>
 #include <QVBoxLayout>
 
 ClausePage::ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidget *parent)
@@ -97,10 +98,7 @@ bool ClausePage::SaveData()
     if (m_sections.isEmpty())
         return true;
     try {
-        Transaction transaction(host().DBObj());
-        ClauseStore::deletePage(m_pageNo);
-        writeRows();
-        transaction.commit();
+        storeRows();
         m_edits->watch(this);
         return true;
     } catch (const DbError &e) {
@@ -109,10 +107,40 @@ bool ClausePage::SaveData()
     }
 }
 
+void ClausePage::storeRows()
+{
+    ReportModel &rows = report();
+    // Whatever the grids do not show is put in afresh from the controls.
+    QSet<QString> gridPoints;
+    for (const ClauseGrid *grid : findChildren<ClauseGrid *>()) {
+        const ClauseGridModel *model = grid->gridModel();
+        if (&model->report() == &rows && model->page() == m_pageNo)
+            gridPoints << model->point();
+    }
+    for (const QString &point : rows.points(m_pageNo)) {
+        if (!gridPoints.contains(point))
+            rows.removePoint(m_pageNo, point);
+    }
+    const QList<ReportModel::PointKey> others = otherPoints();
+    for (const ReportModel::PointKey &other : others)
+        rows.removePoint(other.page, other.point);
+    writeRows();
+    SaveRules::apply(rows, m_pageNo);
+    rows.savePage(m_pageNo, others);
+}
+
 void ClausePage::writeRows()
 {
     for (ClauseSection *s : std::as_const(m_sections))
-        s->save(m_pageNo);
+        s->save(report(), m_pageNo);
+}
+
+QList<ReportModel::PointKey> ClausePage::otherPoints() const
+{
+    QList<ReportModel::PointKey> points;
+    for (ClauseSection *s : m_sections)
+        points << s->otherPoints();
+    return points;
 }
 
 bool ClausePage::checkValues()

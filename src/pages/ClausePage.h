@@ -2,19 +2,20 @@
 
 #include "catalogue/ClauseCatalogue.h"
 #include "model/ListSources.h"
+#include "model/ReportModel.h"
 
 #include <QWidget>
 #include <memory>
 
 class ClauseSection;
 class PageEdits;
-class ReportModel;
 class QLabel;
 class QVBoxLayout;
 
-// A page of the report editor built from the catalogue: its clauses in order, saved as
-// the rows of its page number (delete-then-insert inside one transaction). Pages with
-// rules of their own derive from it and extend validateForm, DisplayData or setAfterEdit.
+// A page of the report editor built from the catalogue: its clauses in order, saved through
+// its report model as the rows of its page number (delete-then-insert inside one
+// transaction). Pages with rules of their own derive from it and extend validateForm,
+// DisplayData or setAfterEdit.
 class ClausePage : public QWidget
 {
     Q_OBJECT
@@ -58,8 +59,14 @@ public:
     void addNotice(const QString &text);
 
 protected:
-    // Writes the rows of the page; SaveData has deleted the old ones inside its transaction.
+    // Puts the values of the page's controls into its report model; its grids show their rows
+    // there already.
     virtual void writeRows();
+    // The rows the page keeps outside its own page number (its As Per Annexure ticks).
+    virtual QList<ReportModel::PointKey> otherPoints() const;
+    // Saves the page through its report model: the controls' values, the rules of the shape
+    // rows are kept in, then the page's rows in one transaction. Raises DbError.
+    void storeRows();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     QVBoxLayout *m_body;

@@ -11,6 +11,7 @@
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ListSources.h"
+#include "model/ReportModel.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -29,6 +30,8 @@ using namespace Catalogue;
 
 namespace
 {
+// The As Per Annexure ticks of every page are kept under this page number.
+const int kTickPage = 201;
 const QStringList kAnswers{QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("NA")};
 
 // The button of a stored answer: 0 Yes, 1 No, 2 NA, -1 none.
@@ -257,9 +260,9 @@ void ClauseSection::load(const PageRows &rows, const QHash<QString, QString> &ti
             WidgetValues::setOption(static_cast<QRadioButton *>(b), m_answers->id(b) == id);
     }
     if (m_naTick)
-        m_naTick->setChecked(firstValue(rows, m_clause.na) == QLatin1String("1"));
+        m_naTick->setChecked(Vocabulary::isTicked(firstValue(rows, m_clause.na)));
     if (m_annexTick)
-        m_annexTick->setChecked(ticks.value(m_clause.annex) == QLatin1String("1"));
+        m_annexTick->setChecked(Vocabulary::isTicked(ticks.value(m_clause.annex)));
     for (ClauseGrid *grid : m_grids)
         grid->setRows(rows.value(grid->definition().point));
     for (auto it = m_single.begin(); it != m_single.end(); ++it)
@@ -276,34 +279,41 @@ void ClauseSection::load(const PageRows &rows, const QHash<QString, QString> &ti
     applyGate();
 }
 
-void ClauseSection::save(int page) const
+void ClauseSection::save(ReportModel &report, int page) const
 {
     using namespace ClauseStore;
     if (!answer().isEmpty())
-        insertRow(page, m_clause.option, {answer()});
+        report.setRows(page, m_clause.option, {{answer()}});
     if (m_naTick)
-        SaveClauseControl(m_naTick, m_clause.na, page);
+        SaveClauseControl(report, m_naTick, m_clause.na, page);
     if (m_annexTick)
-        SaveClauseControl(m_annexTick, m_clause.annex, 201);
+        SaveClauseControl(report, m_annexTick, m_clause.annex, kTickPage);
     for (ClauseGrid *grid : m_grids)
-        SaveClauseControl(grid, grid->definition().point, page, true);
+        SaveClauseControl(report, grid, grid->definition().point, page, true);
     for (auto it = m_single.begin(); it != m_single.end(); ++it) {
         if (WidgetValues::kindOf(it.value()) == WidgetValues::Kind::Combo) {
             const QString text = WidgetValues::text(it.value());
             if (!text.isEmpty())
-                insertRow(page, it.key(), {text});
+                report.setRows(page, it.key(), {{text}});
         } else {
-            SaveClauseControl(it.value(), it.key(), page);
+            SaveClauseControl(report, it.value(), it.key(), page);
         }
     }
     for (auto it = m_fields.begin(); it != m_fields.end(); ++it)
-        SaveControlArray(it.key(), page, QList<QWidget *>(it->begin(), it->end()));
+        SaveControlArray(report, it.key(), page, QList<QWidget *>(it->begin(), it->end()));
     for (auto it = m_choices.begin(); it != m_choices.end(); ++it) {
         const bool chosen =
             std::any_of(it->begin(), it->end(), [](QRadioButton *b) { return b->isChecked(); });
         if (chosen)
-            SaveClauseControl(it->first(), it.key(), page);
+            SaveClauseControl(report, it->first(), it.key(), page);
     }
+}
+
+QList<ReportModel::PointKey> ClauseSection::otherPoints() const
+{
+    if (!m_annexTick)
+        return {};
+    return {ReportModel::PointKey{kTickPage, m_clause.annex, {}}};
 }
 
 bool ClauseSection::validate()

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "catalogue/ClauseCatalogue.h"
+#include "model/ReportModel.h"
 
 #include <QFrame>
 #include <QHash>
 
 class ClauseGrid;
 class ListSources;
-class ReportModel;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -33,8 +33,10 @@ public:
     const Catalogue::Clause &clause() const { return m_clause; }
 
     void load(const PageRows &rows, const QHash<QString, QString> &ticks);
-    // Writes the clause's rows; the page has deleted its rows before.
-    void save(int page) const;
+    // Puts the clause's values into the report's rows of the page (its grids show theirs there).
+    void save(ReportModel &report, int page) const;
+    // The rows the clause keeps outside its page: its As Per Annexure tick under page 201.
+    QList<ReportModel::PointKey> otherPoints() const;
     // The answer must be given; a clause to be filled goes through CheckClause.
     bool validate();
     // Every grid cell passes the check of its column's kind; the first that does not is

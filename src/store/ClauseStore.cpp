@@ -93,16 +93,6 @@ void insertStoredRows(const ReportKey &key, const QList<ClauseRow> &rows)
     insertStoredRows(host().DBObj(), key, rows);
 }
 
-void deleteTick(const QString &point)
-{
-    const ModuleState &m = moduleState();
-    HostContext &h = host();
-    h.DBObj().Execute(
-        QStringLiteral("Delete from %1 where Code_No=? and FYr=? and FormName=? and PageNo=201 and PointNo=?")
-            .arg(m.clauseTable),
-        {h.Temp_Code(), h.yearKey(), m.formNameForPage(201), point});
-}
-
 void deletePoint(int page, const QString &point)
 {
     const ModuleState &m = moduleState();
@@ -110,6 +100,14 @@ void deletePoint(int page, const QString &point)
     h.DBObj().Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND PointNo=?")
                           .arg(m.clauseTable),
                       {h.Temp_Code(), h.yearKey(), page, point});
+}
+
+void deletePoint(const ReportKey &key, int page, const QString &point, const QString &formName)
+{
+    host().DBObj().Execute(
+        QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND FormName=? AND PointNo=?")
+            .arg(key.form.clauseTable),
+        {key.client, key.yearKey, page, formName, point});
 }
 
 namespace

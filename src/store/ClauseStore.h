@@ -28,8 +28,8 @@ struct ClauseRow {
 void deletePage(int page);
 void deletePage(const ReportKey &key, int page);
 void deletePoint(int page, const QString &point);
-// Removes a single tick of page 201 ("Annex18", "FAChart") before it is written again.
-void deleteTick(const QString &point);
+// Removes the rows of a point of the report written under one form name.
+void deletePoint(const ReportKey &key, int page, const QString &point, const QString &formName);
 void insertRow(int page, const QString &point, const QStringList &cols, const QString &formName = {});
 // Writes the rows of a grid through one prepared statement, skipping rows whose cells are
 // all empty; with withSequence each row carries its 1-based place in the sequence column.

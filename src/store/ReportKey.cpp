@@ -20,6 +20,12 @@ QString ReportKey::firstDate() const
     return QStringLiteral("01/04/%1").arg(yearKey.toInt() - 1);
 }
 
+QString ReportKey::assessmentYearOf(const QString &yearKey)
+{
+    const int y = yearKey.toInt();
+    return QStringLiteral("%1-%2").arg(y).arg((y + 1) % 100, 2, 10, QLatin1Char('0'));
+}
+
 QString ReportKey::secondDate() const
 {
     return QStringLiteral("31/03/") + yearKey;

@@ -18,4 +18,7 @@ struct ReportKey {
     // "01/04/2025" and "31/03/2026" for the year key "2026".
     QString firstDate() const;
     QString secondDate() const;
+    // "2026-27" for the year key "2026": the assessment year as the report shows it.
+    QString assessmentYearText() const { return assessmentYearOf(yearKey); }
+    static QString assessmentYearOf(const QString &yearKey);
 };

@@ -17,14 +17,6 @@ TEST(Clause42, IdentificationNumberIsATanOrPanWithASuffix)
     EXPECT_FALSE(isIdentificationNumber(" AABCS1234K.AB123"));
 }
 
-TEST(Clause43, AnswersAreStoredTrueFalseOrNA)
-{
-    EXPECT_EQ(storedAnswer43("Yes"), "True");
-    EXPECT_EQ(storedAnswer43("No"), "False");
-    EXPECT_EQ(storedAnswer43("NA"), "NA");
-    EXPECT_EQ(storedAnswer43(""), "");
-}
-
 TEST(Clauses42And43, FurnishingMayNotPrecedeTheYear)
 {
     EXPECT_EQ(furnishingDateMessage("31/03/2025", "01/04/2025"),

@@ -6,6 +6,7 @@
 #include "model/rules/DepreciationRules.h"
 #include "model/rules/PartARules.h"
 #include "model/rules/ReportRules.h"
+#include "model/rules/SaveRules.h"
 #include "model/rules/TurnoverRules.h"
 #include "model/rules/ValueChecks.h"
 #include "store/ClauseStore.h"
@@ -105,4 +106,48 @@ TEST_P(ReportRulesTest, AReportFilledOnlyThroughTheModelPassesTheSchema)
     EXPECT_EQ(result.outcome, EfilingExport::Outcome::Valid) << result.failure.toStdString();
     for (const ValidationFinding &f : result.check.findings)
         ADD_FAILURE() << f.member.toStdString() << ": " << f.message.toStdString();
+}
+
+TEST(SaveRules, AnswersAndTicksAreSpeltAsTheirRowsAreKept)
+{
+    EXPECT_EQ(SaveRules::storedAnswer("Opt8a", "Yes"), "True");
+    EXPECT_EQ(SaveRules::storedAnswer("Opt43", "no"), "False");
+    EXPECT_EQ(SaveRules::storedAnswer("Opt43", "NA"), "NA");
+    EXPECT_EQ(SaveRules::storedAnswer("Opt4", "True"), "Yes");
+    EXPECT_EQ(SaveRules::storedAnswer("Opt4", ""), "");
+    EXPECT_EQ(SaveRules::storedTick("True"), "1");
+    EXPECT_EQ(SaveRules::storedTick(" 1 "), "1");
+    EXPECT_EQ(SaveRules::storedTick(""), "0");
+}
+
+TEST_P(ReportRulesTest, EveryWriterKeepsRowsInThePagesShape)
+{
+    auto model = ReportModel::load();
+    model->setRows(2, "Opt8a", {{"Yes"}});
+    model->setRows(20, "Opt43", {{"No"}});
+    model->setRows(7, "NA17", {{"True"}});
+    model->setRows(201, "Annex18", {{"yes"}});
+    QStringList grid(ReportModel::kSequenceColumn);
+    grid[0] = " Interest refund ";
+    grid[1] = "100.00 ";
+    grid.last() = "1";
+    model->setRows(6, "16a", {grid});
+    model->setRows(5, "14a", {{" LOWER OF COST OR MARKET RATE "}});
+    ReportRules::applyAll(*model);
+    EXPECT_EQ(model->value(2, "Opt8a"), "True");
+    EXPECT_EQ(model->value(20, "Opt43"), "False");
+    EXPECT_EQ(model->value(7, "NA17"), "1");
+    EXPECT_EQ(model->value(201, "Annex18"), "0");
+    EXPECT_EQ(model->value(6, "16a", 1), "Interest refund");
+    EXPECT_EQ(model->value(6, "16a", 2), "100.00");
+    // A text box keeps its text as typed; only grid cells are trimmed.
+    EXPECT_EQ(model->value(5, "14a"), " LOWER OF COST OR MARKET RATE ");
+
+    // A page's own rules touch that page alone.
+    auto page = ReportModel::load();
+    page->setRows(2, "Opt8a", {{"No"}});
+    page->setRows(20, "Opt43", {{"Yes"}});
+    SaveRules::apply(*page, 2);
+    EXPECT_EQ(page->value(2, "Opt8a"), "False");
+    EXPECT_EQ(page->value(20, "Opt43"), "Yes");
 }

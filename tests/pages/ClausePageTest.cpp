@@ -57,6 +57,30 @@ TEST_P(ClausePages, SavingTwiceGivesTheSameRows)
     EXPECT_EQ(stored(4, "NA11b"), QStringList{"0"});
 }
 
+TEST_P(ClausePages, ASaveWritesThePagesReportModelAndItsTicksInTheirRows)
+{
+    ClauseStore::insertRow(201, "Annex31a", {"1"});
+    ClausePage *page = open(7);
+    // Whatever edits the page's rows (the annexure window, a workbook import) shows in its
+    // grid and is saved with the page.
+    page->report().setRows(7, "17", {{" Plot 4, Andheri "}});
+    EXPECT_EQ(row(grid(page, "grd17"), 0).first(), " Plot 4, Andheri ");
+    auto *annex = find<QCheckBox>(page, "Annex18");
+    auto *chart = find<QCheckBox>(page, "chkFAChart");
+    annex->setChecked(true);
+    chart->setChecked(true);
+    ASSERT_TRUE(page->SaveData());
+    EXPECT_EQ(stored(7, "17"), QStringList{"Plot 4, Andheri"});
+    EXPECT_EQ(page->report().value(7, "17"), "Plot 4, Andheri");
+
+    annex->setChecked(false);
+    ASSERT_TRUE(page->SaveData());
+    // Each tick under page 201 is replaced by its own row; the other pages' ticks stay.
+    EXPECT_EQ(stored(201, "Annex18"), QStringList{"0"});
+    EXPECT_EQ(stored(201, "FAChart"), QStringList{"1"});
+    EXPECT_EQ(stored(201, "Annex31a"), QStringList{"1"});
+}
+
 TEST_P(ClausePages, AnsweringNoAsksBeforeReplacingTheDataWithNil)
 {
     ClausePage *page = open(4);

@@ -1,5 +1,6 @@
 #include "TestHost.h"
 
+#include "model/ReportModel.h"
 #include "pages/ClauseControls.h"
 #include "pages/WidgetValues.h"
 #include "store/Database.h"
@@ -82,13 +83,14 @@ protected:
         if (env)
             env->openForm(FormKind::F3CA);
     }
-    // Saves the way a page does: the page's rows go and come back in one transaction.
-    void savePage(int page, const std::function<void()> &writes)
+    // Saves the way a page does: the controls go into the page's report model, whose rows of
+    // the page (and of the other points named) go and come back in one transaction.
+    void savePage(int page, const std::function<void(ReportModel &)> &writes,
+                  const QList<ReportModel::PointKey> &others = {})
     {
-        Transaction tx(env->host().DBObj());
-        deletePage(page);
-        writes();
-        tx.commit();
+        ReportModel model(ReportKey::current());
+        writes(model);
+        model.savePage(page, others);
     }
 };
 
@@ -96,7 +98,7 @@ TEST_P(ClauseRecords, GridCellsKeepTheirColumnsAndEmptyRowsAreNotWritten)
 {
     Page page;
     page.fill({{"Plant", "", "15", "1000.00"}, {"", "", "", ""}, {" Building ", "10", "", ""}});
-    savePage(7, [&] { SaveClauseControl(page.grid, "18", 7, true); });
+    savePage(7, [&](ReportModel &m) { SaveClauseControl(m, page.grid, "18", 7, true); });
 
     const auto rows = readPoint(7, "18");
     ASSERT_EQ(rows.size(), 2);
@@ -109,7 +111,7 @@ TEST_P(ClauseRecords, GridCellsKeepTheirColumnsAndEmptyRowsAreNotWritten)
     EXPECT_EQ(rows[0].formName, "3CD");
 
     page.fill({{"", "", "", ""}, {"  ", "", "", ""}});
-    savePage(7, [&] { SaveClauseControl(page.grid, "18", 7, true); });
+    savePage(7, [&](ReportModel &m) { SaveClauseControl(m, page.grid, "18", 7, true); });
     EXPECT_TRUE(readPoint(7, "18").isEmpty());
 }
 
@@ -124,9 +126,9 @@ TEST_P(ClauseRecords, HostileTextRoundTripsUnchanged)
         rows << QStringList{v, v + "x", "", ""};
     page.fill(rows);
     page.text->setText(values.join("|"));
-    savePage(7, [&] {
-        SaveClauseControl(page.grid, "18", 7, true);
-        SaveClauseControl(page.text, "8a", 7, false);
+    savePage(7, [&](ReportModel &m) {
+        SaveClauseControl(m, page.grid, "18", 7, true);
+        SaveClauseControl(m, page.text, "8a", 7, false);
     });
 
     const auto loaded = readPoint(7, "18");
@@ -146,7 +148,7 @@ TEST_P(ClauseRecords, TwelveRowsComeBackInNumberOrder)
     for (int i = 1; i <= 12; ++i)
         rows << QStringList{QString("Asset %1").arg(i)};
     page.fill(rows);
-    savePage(7, [&] { SaveClauseControl(page.grid, "18", 7, true); });
+    savePage(7, [&](ReportModel &m) { SaveClauseControl(m, page.grid, "18", 7, true); });
 
     const auto loaded = readPoint(7, "18");
     ASSERT_EQ(loaded.size(), 12);
@@ -158,13 +160,13 @@ TEST_P(ClauseRecords, FormNameFollowsThePage)
 {
     Page page;
     page.text->setText("x");
-    savePage(1, [&] { SaveClauseControl(page.text, "3CA1", 1, false); });
-    savePage(2, [&] { SaveClauseControl(page.text, "3CD_A", 2, false); });
+    savePage(1, [&](ReportModel &m) { SaveClauseControl(m, page.text, "3CA1", 1, false); });
+    savePage(2, [&](ReportModel &m) { SaveClauseControl(m, page.text, "3CD_A", 2, false); });
     EXPECT_EQ(readPoint(1, "3CA1").value(0).formName, "3CA");
     EXPECT_EQ(readPoint(2, "3CD_A").value(0).formName, "3CD");
 
     env->openForm(FormKind::F3CB);
-    savePage(101, [&] { SaveClauseControl(page.text, "3CBPT1", 101, false); });
+    savePage(101, [&](ReportModel &m) { SaveClauseControl(m, page.text, "3CBPT1", 101, false); });
     EXPECT_EQ(readPoint(101, "3CBPT1").value(0).formName, "3CB");
 }
 
@@ -174,14 +176,21 @@ TEST_P(ClauseRecords, OptionsTicksAndArraysBecomeSingleRows)
     page.yes->setChecked(true);
     page.annex->setChecked(true);
     page.notApplicable->setChecked(true);
-    savePage(7, [&] {
-        SaveClauseControl(page.yes, "Opt4", 7);
-        SaveClauseControl(page.annex, "Annex18", 201);
-        SaveClauseControl(page.notApplicable, "NA17", 7);
-        SaveControlArray("pair", 7, {page.text, page.yes, page.combo, page.annex});
-    });
+    const QList<ReportModel::PointKey> tick{{201, "Annex18", {}}};
+    auto save = [&] {
+        savePage(
+            7,
+            [&](ReportModel &m) {
+                SaveClauseControl(m, page.yes, "Opt4", 7);
+                SaveClauseControl(m, page.annex, "Annex18", 201);
+                SaveClauseControl(m, page.notApplicable, "NA17", 7);
+                SaveControlArray(m, "pair", 7, {page.text, page.yes, page.combo, page.annex});
+            },
+            tick);
+    };
+    save();
     // Saving the tick again replaces its row rather than adding one.
-    SaveClauseControl(page.annex, "Annex18", 201);
+    save();
     EXPECT_EQ(readPoint(201, "Annex18").size(), 1);
     EXPECT_EQ(readPoint(201, "Annex18").value(0).col(1), "1");
     EXPECT_EQ(readPoint(7, "Opt4").value(0).col(1), "Yes");
@@ -193,15 +202,18 @@ TEST_P(ClauseRecords, AFailedSaveLeavesThePageAsItWas)
 {
     Page page;
     page.fill({{"Plant", "", "15"}});
-    savePage(7, [&] { SaveClauseControl(page.grid, "18", 7, true); });
+    savePage(7, [&](ReportModel &m) { SaveClauseControl(m, page.grid, "18", 7, true); });
 
     page.fill({{"Replaced"}});
-    EXPECT_THROW(savePage(7,
-                          [&] {
-                              SaveClauseControl(page.grid, "18", 7, true);
-                              env->host().DBObj().Execute("INSERT INTO no_such_table VALUES (1)");
-                          }),
-                 DbError);
+    Database &db = env->host().DBObj();
+    EXPECT_THROW(
+        {
+            Transaction tx(db);
+            savePage(7, [&](ReportModel &m) { SaveClauseControl(m, page.grid, "18", 7, true); });
+            db.Execute("INSERT INTO no_such_table VALUES (1)");
+            tx.commit();
+        },
+        DbError);
     const auto rows = readPoint(7, "18");
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0].col(1), "Plant");
@@ -213,9 +225,9 @@ TEST_P(ClauseRecords, SavingTwiceGivesTheSameRows)
     page.fill({{"a", "b"}, {"c", "d"}});
     page.text->setText("t");
     auto save = [&] {
-        savePage(7, [&] {
-            SaveClauseControl(page.grid, "18", 7, true);
-            SaveClauseControl(page.text, "17", 7, false);
+        savePage(7, [&](ReportModel &m) {
+            SaveClauseControl(m, page.grid, "18", 7, true);
+            SaveClauseControl(m, page.text, "17", 7, false);
         });
         QStringList dump;
         for (const auto &r : readPage(7))

@@ -2,14 +2,21 @@
 
 #include "DepreciationCutOff.h"
 #include "base/DateService.h"
+#include "catalogue/ClauseCatalogue.h"
 #include "catalogue/Vocabulary.h"
 #include "model/amounts/Amounts.h"
+
+#include <stdexcept>
+#include <string>
 
 namespace Clause18
 {
 
 namespace
 {
+
+const int kPage = 7;
+const QString kPoint = QStringLiteral("18");
 
 double cell(const QStringList &row, int column)
 {
@@ -18,12 +25,28 @@ double cell(const QStringList &row, int column)
 
 } // namespace
 
+Column::operator int() const
+{
+    if (m_index < 0) {
+        m_index = ClauseCatalogue::instance().columnIndex(kPage, kPoint, QLatin1String(m_key));
+        if (m_index < 0)
+            throw std::logic_error(std::string("The catalogue's grid 18 has no column ") + m_key + '.');
+    }
+    return m_index;
+}
+
+int columnCount()
+{
+    static const int count = [] {
+        const Catalogue::Control *grid = ClauseCatalogue::instance().controlOf(kPage, kPoint);
+        return grid ? int(grid->columns.size()) : 0;
+    }();
+    return count;
+}
+
 QStringList emptyRow()
 {
-    QStringList row;
-    for (int c = 0; c < ColumnCount; ++c)
-        row << QString();
-    return row;
+    return QStringList(columnCount());
 }
 
 bool isBlockNil(const QStringList &row)
@@ -87,7 +110,7 @@ void applyDeductions(QStringList &row, const QList<DeductionEntry> &entries)
 
 void recompute(QStringList &row)
 {
-    while (row.size() < ColumnCount)
+    while (row.size() < columnCount())
         row << QString();
     if (isBlockNil(row)) {
         row[ClosingWdv] = QStringLiteral("0");

@@ -5,50 +5,66 @@
 #include <QDate>
 #include <QStringList>
 
-// One block row of the clause 18 grid: 22 cells, stored in Col1..Col22 of point "18".
+// One block row of the clause 18 grid, stored in Col1.. of point "18" of page 7. The grid's
+// columns, their order and their roles are the catalogue's; the rules name the columns they
+// compute with by the catalogue's keys and take their places from there.
 namespace Clause18
 {
 
-enum Column {
-    Description = 0,
-    Rate = 1,
-    OpeningWdv = 2,
-    Adjustment115BAC = 3,     // section 115BAC/115BAD option, entered with its sign
-    AdjustmentIntangible = 4, // intangible assets other than goodwill, entered with its sign
-    AdjustedWdv = 5,          // computed
-    PurchaseValue = 6,
-    Cenvat = 7,
-    ExchangeChange = 8,
-    Subsidy = 9,
-    TotalAdditions = 10,
-    AdditionsLess180 = 11,
-    Additions180OrMore = 12,
-    TotalDeductions = 13,
-    DeductionsNotOutOfLess180 = 14,
-    DeductionsOutOfLess180 = 15,
-    OtherAdjustments = 16,
-    DepreciationAllowable = 17,
-    ClosingWdv = 18, // computed
-    AdditionsList = 19,
-    DeductionsList = 20,
-    BlockNil = 21, // "True" when the block ceases to exist
-    ColumnCount = 22
+// A column of the grid by its key; it converts to the column's place in the row (from 0).
+class Column
+{
+public:
+    constexpr explicit Column(const char *key) : m_key(key) {}
+    operator int() const;
+
+private:
+    const char *m_key;
+    mutable int m_index = -1;
 };
 
-// A row of ColumnCount empty cells.
+inline const Column Description{"description"};
+inline const Column Rate{"rate"};
+inline const Column OpeningWdv{"openingWdv"};
+inline const Column Adjustment115BAC{"adjustment115BAC"};         // entered with its sign
+inline const Column AdjustmentIntangible{"adjustmentIntangible"}; // goodwill excluded, with its sign
+inline const Column AdjustedWdv{"adjustedWdv"};
+inline const Column PurchaseValue{"purchaseValue"};
+inline const Column Cenvat{"cenvat"};
+inline const Column ExchangeChange{"exchangeChange"};
+inline const Column Subsidy{"subsidy"};
+inline const Column TotalAdditions{"totalAdditions"};
+inline const Column AdditionsLess180{"additionsLess180"};
+inline const Column Additions180OrMore{"additions180OrMore"};
+inline const Column TotalDeductions{"totalDeductions"};
+inline const Column DeductionsNotOutOfLess180{"deductionsNotOutOfLess180"};
+inline const Column DeductionsOutOfLess180{"deductionsOutOfLess180"};
+inline const Column OtherAdjustments{"otherAdjustments"};
+inline const Column DepreciationAllowable{"depreciationAllowable"};
+inline const Column ClosingWdv{"closingWdv"};
+inline const Column AdditionsList{"additionsList"};
+inline const Column DeductionsList{"deductionsList"};
+inline const Column BlockNil{"blockNil"}; // "True" when the block ceases to exist
+
+// The number of columns of the grid.
+int columnCount();
+
+// A row of columnCount() empty cells.
 QStringList emptyRow();
 
 bool isBlockNil(const QStringList &row);
 
-// A cell the user types a signed amount into (columns 3, 4, 16, 17) is kept as a plain number.
+// A cell the user types an amount into that the rules do not compute (the adjustments, the
+// other adjustments, the depreciation) is kept as a plain number.
 bool isTypedAmountColumn(int column);
 QString plainNumber(const QString &text);
 
-// Puts the additions list into the row: its totals into columns 6-10, the total values
-// split by the cut-off into columns 11 and 12, the list into column 19; then recomputes.
+// Puts the additions list into the row: its totals into the purchase value, CENVAT,
+// exchange, subsidy and total columns, the total values split by the cut-off into the two
+// 180-day columns, the list into its own column; then recomputes.
 void applyAdditions(QStringList &row, const QList<AdditionEntry> &entries, const QDate &cutOff);
-// Puts the deductions list into the row: total into 13, split into 14 and 15, the list
-// into 20; then recomputes.
+// Puts the deductions list into the row: the total, its split by the 180-day mark, the
+// list into its own column; then recomputes.
 void applyDeductions(QStringList &row, const QList<DeductionEntry> &entries);
 
 // Adjusted written-down value and written-down value at the end of the year. A block-nil

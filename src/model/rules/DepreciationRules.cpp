@@ -26,12 +26,12 @@ bool isBlockRow(const QStringList &cells)
 
 void fixRow(QStringList &cells)
 {
-    while (cells.size() < Clause18::ColumnCount)
+    while (cells.size() < Clause18::columnCount())
         cells << QString();
     cells[Clause18::Description] = DepreciationBlocks::currentDescription(cells.at(Clause18::Description));
-    if (!isBlockRow(cells.mid(0, Clause18::ColumnCount)))
+    if (!isBlockRow(cells.mid(0, Clause18::columnCount())))
         return;
-    for (int c = 0; c < Clause18::ColumnCount; ++c) {
+    for (int c = 0; c < Clause18::columnCount(); ++c) {
         if (Clause18::isTypedAmountColumn(c))
             cells[c] = Clause18::plainNumber(cells.at(c));
     }
@@ -50,9 +50,9 @@ void apply(ReportModel &model)
         QStringList cells = row.cols;
         while (cells.size() < ReportModel::kSequenceColumn)
             cells << QString();
-        QStringList values = cells.mid(0, Clause18::ColumnCount);
+        QStringList values = cells.mid(0, Clause18::columnCount());
         fixRow(values);
-        for (int c = 0; c < Clause18::ColumnCount; ++c)
+        for (int c = 0; c < Clause18::columnCount(); ++c)
             cells[c] = values.at(c);
         changed = changed || cells != row.cols;
         rows << cells;

@@ -34,12 +34,6 @@ QStringList signingPlace(const ClientMaster &master)
     return {QStringLiteral("0"), QString(), QString(), master.place, master.signingDate};
 }
 
-QString assessmentYearText(const QString &yearKey)
-{
-    const int y = yearKey.toInt();
-    return QStringLiteral("%1-%2").arg(y).arg((y + 1) % 100, 2, 10, QLatin1Char('0'));
-}
-
 // The report page's row as the page keeps it: every value trimmed, each choice spelt as its
 // drop-down lists it (an empty list is a typed value).
 void keepAsListed(ReportModel &model, int page, const QString &point, const QList<QStringList> &lists)
@@ -161,7 +155,7 @@ void statusAndYear(ReportModel &model, const ClientMaster &master)
     const QString to = period.col(fromColumn + 1).trimmed();
 
     const QStringList row = statusRow(position, from.isEmpty() ? key.firstDate() : from,
-                                      to.isEmpty() ? key.secondDate() : to, assessmentYearText(key.yearKey));
+                                      to.isEmpty() ? key.secondDate() : to, key.assessmentYearText());
     if (stored.isEmpty() || stored.first().cols.mid(0, row.size()) != row)
         model.setRows(2, QStringLiteral("3CD_A"), {row});
 }

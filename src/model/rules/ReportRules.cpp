@@ -3,6 +3,7 @@
 #include "ColumnTotals.h"
 #include "DepreciationRules.h"
 #include "PartARules.h"
+#include "SaveRules.h"
 #include "TurnoverRules.h"
 
 namespace ReportRules
@@ -10,6 +11,7 @@ namespace ReportRules
 
 void applyAll(ReportModel &model)
 {
+    SaveRules::apply(model);
     PartARules::apply(model);
     DepreciationRules::apply(model);
     TurnoverRules::apply(model);

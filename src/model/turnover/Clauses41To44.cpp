@@ -14,17 +14,6 @@ bool isIdentificationNumber(const QString &text)
     return tanOrPan.match(text).hasMatch();
 }
 
-QString storedAnswer43(const QString &answer)
-{
-    if (answer == QLatin1String("Yes"))
-        return QStringLiteral("True");
-    if (answer == QLatin1String("No"))
-        return QStringLiteral("False");
-    if (answer == QLatin1String("NA"))
-        return QStringLiteral("NA");
-    return {};
-}
-
 QString furnishingDateMessage(const QString &date, const QString &firstDate)
 {
     const QDate d = DateService::parse(date);

@@ -10,10 +10,6 @@ namespace Clauses41To44
 // digits ("MUMS12345A.AB123", "AABCS1234K.AB123").
 bool isIdentificationNumber(const QString &text);
 
-// Clause 43's answer as stored under "Opt43": "True" for Yes, "False" for No, "NA" for
-// Not Due; "" when none is chosen. answer is the page's "Yes", "No" or "NA".
-QString storedAnswer43(const QString &answer);
-
 // "Date of furnishing should be greater than or equals to '01/04/<first year>'" when a
 // date of clause 42 or 43 precedes the year's first day; "" otherwise (and for texts
 // that are not dates).

@@ -31,17 +31,20 @@ using namespace Clause18;
 namespace
 {
 
+// The "As Per Fixed Asset Chart" tick is kept with the As Per Annexure ticks.
+const int kTickPage = 201;
+
 QStringList rowCells(const ClauseGrid *grid, int row)
 {
     QStringList cells;
-    for (int c = 0; c < ColumnCount; ++c)
+    for (int c = 0; c < columnCount(); ++c)
         cells << WidgetValues::cellText(grid, row, c);
     return cells;
 }
 
 void setRowCells(ClauseGrid *grid, int row, const QStringList &cells)
 {
-    for (int c = 0; c < ColumnCount; ++c) {
+    for (int c = 0; c < columnCount(); ++c) {
         if (WidgetValues::cellText(grid, row, c) != cells.value(c))
             WidgetValues::setCellText(grid, row, c, cells.value(c));
     }
@@ -117,8 +120,8 @@ void frmPage7::DisplayData()
 {
     ClausePage::DisplayData();
     try {
-        const auto ticks = ClauseStore::readPoint(201, QStringLiteral("FAChart"), false);
-        m_faChart->setChecked(!ticks.isEmpty() && ticks.first().col(1) == QLatin1String("1"));
+        const auto ticks = ClauseStore::readPoint(kTickPage, QStringLiteral("FAChart"), false);
+        m_faChart->setChecked(!ticks.isEmpty() && Vocabulary::isTicked(ticks.first().col(1)));
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
     }
@@ -269,7 +272,12 @@ bool frmPage7::validateForm(bool)
 void frmPage7::writeRows()
 {
     ClausePage::writeRows();
-    ClauseStore::SaveClauseControl(m_faChart, QStringLiteral("FAChart"), 201);
+    ClauseStore::SaveClauseControl(report(), m_faChart, QStringLiteral("FAChart"), kTickPage);
+}
+
+QList<ReportModel::PointKey> frmPage7::otherPoints() const
+{
+    return ClausePage::otherPoints() << ReportModel::PointKey{kTickPage, QStringLiteral("FAChart"), {}};
 }
 
 bool frmPage7::SaveData()

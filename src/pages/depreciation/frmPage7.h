@@ -38,6 +38,7 @@ public:
 
 protected:
     void writeRows() override;
+    QList<ReportModel::PointKey> otherPoints() const override;
 
 private:
     void importFrom(bool blockWise);

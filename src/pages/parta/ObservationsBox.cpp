@@ -31,11 +31,11 @@ Catalogue::Control gridDefinition(const QString &point)
 }
 } // namespace
 
-ObservationsBox::ObservationsBox(const QString &point, QWidget *parent)
+ObservationsBox::ObservationsBox(const QString &point, ReportModel &report, int page, QWidget *parent)
     : QGroupBox(tr("Observations/Qualifications"), parent)
 {
     setObjectName(QStringLiteral("fraQual"));
-    m_grid = new ClauseGrid(gridDefinition(point), m_lists, this);
+    m_grid = new ClauseGrid(gridDefinition(point), m_lists, report, page, this);
     m_grid->setMinimumHeight(160);
     auto *add = new QPushButton(tr("Add Row"), this);
     add->setObjectName(QStringLiteral("cmdAddQual"));

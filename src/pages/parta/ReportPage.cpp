@@ -37,8 +37,7 @@ bool ReportPage::SaveData()
         return false;
     try {
         Transaction transaction(host().DBObj());
-        deleteRows();
-        writeRows();
+        storeRows();
         ClientMaster::saveSigning(m_place->text().trimmed(), m_signDate->text().trimmed());
         transaction.commit();
         return true;
@@ -84,21 +83,20 @@ ReportPage::Rows ReportPage::defaultRows() const
     return rows;
 }
 
-void ReportPage::deleteTicks(const QStringList &points)
+QList<ReportModel::PointKey> ReportPage::otherPoints() const
 {
-    const ModuleState &m = moduleState();
-    HostContext &h = host();
-    for (const QString &point : points)
-        h.DBObj().Execute(
-            QStringLiteral(
-                "DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=1 AND FormName=? AND PointNo=?")
-                .arg(m.clauseTable),
-            {h.Temp_Code(), h.yearKey(), m.formCode, point});
+    // The ticks of both forms live under PageNo 1; Form 3CB's are outside its own page.
+    QList<ReportModel::PointKey> points;
+    if (pageNo() != kTickPage) {
+        for (const QString &point : tickPoints())
+            points << ReportModel::PointKey{kTickPage, point, report().key().form.formCode};
+    }
+    return points;
 }
 
 void ReportPage::writeTick(QWidget *tick, const QString &point)
 {
-    ClauseStore::insertRow(1, point, {WidgetValues::checkValue(tick)}, moduleState().formCode);
+    report().setRows(kTickPage, point, {{WidgetValues::checkValue(tick)}}, report().key().form.formCode);
 }
 
 QHBoxLayout *ReportPage::line(std::initializer_list<Part> parts)

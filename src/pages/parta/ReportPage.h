@@ -37,17 +37,18 @@ protected:
 
     ReportPage(int slot, int pageNo, const QString &title, QWidget *parent);
 
-    // Deletes the rows that writeRows writes again; runs inside SaveData's transaction.
-    virtual void deleteRows() = 0;
+    // The master ticks the page writes ("MasterName", and "MasterAdd" on Form 3CB).
+    virtual QStringList tickPoints() const = 0;
+    QList<ReportModel::PointKey> otherPoints() const override;
     // Fills the controls from the client master and the year, before the stored rows.
     virtual void showDefaults() = 0;
     // The rows the report rules give the page when none are stored (PartARules).
     Rows defaultRows() const;
     virtual void showRows(const Rows &rows) = 0;
 
-    // Deletes this form's tick rows, which both forms keep under PageNo 1.
-    void deleteTicks(const QStringList &points);
+    // Puts a tick into this form's rows of the ticks both forms keep under PageNo 1.
     void writeTick(QWidget *tick, const QString &point);
+    static constexpr int kTickPage = 1;
 
     QHBoxLayout *line(std::initializer_list<Part> parts);
     void addGroup(const QString &title, const QList<QLayout *> &lines, QWidget *below = nullptr);

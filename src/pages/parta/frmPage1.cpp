@@ -61,7 +61,7 @@ frmPage1::frmPage1(QWidget *parent) : ReportPage(1, 1, QStringLiteral("Form 3CA:
     m_information = ChoiceCombo::make(this, QStringLiteral("cmb3bMeYour"), myOur());
     m_explainedTo = ChoiceCombo::make(this, QStringLiteral("cmb3cMeUs"), meUs());
     m_assessee = new AssesseeBox(QStringLiteral("txtPAN"), false, this);
-    m_observations = new ObservationsBox(QStringLiteral("3CAQual"), this);
+    m_observations = new ObservationsBox(QStringLiteral("3CAQual"), report(), 1, this);
     m_place = textEdit(QStringLiteral("txtPlace"), 200);
     m_signDate = dateEdit(QStringLiteral("txtDOS"));
 
@@ -151,33 +151,25 @@ void frmPage1::showRows(const Rows &rows)
     m_assessee->nameTick()->setChecked(!tick.isEmpty() && tick.first().value(0) == QLatin1String("1"));
 }
 
-void frmPage1::deleteRows()
+QStringList frmPage1::tickPoints() const
 {
-    const ModuleState &m = moduleState();
-    HostContext &h = host();
-    h.DBObj().Execute(
-        QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=1 AND FormName=? AND "
-                       "PointNo LIKE ?")
-            .arg(m.clauseTable),
-        {h.Temp_Code(), h.yearKey(), m.formCode, QStringLiteral("3CA%")});
-    deleteTicks({QStringLiteral("MasterName")});
+    return {QStringLiteral("MasterName")};
 }
 
 void frmPage1::writeRows()
 {
+    ReportModel &rows = report();
     QStringList pointOne;
     for (QWidget *w : pointOneControls())
         pointOne << valueOf(w);
-    ClauseStore::insertRow(1, QStringLiteral("3CA1"), pointOne);
-    ClauseStore::insertRow(1, QStringLiteral("3CA1A"), m_assessee->values());
+    rows.setRows(1, QStringLiteral("3CA1"), {pointOne});
+    rows.setRows(1, QStringLiteral("3CA1A"), {m_assessee->values()});
     QStringList three;
     for (QComboBox *c : paragraphThree())
         three << valueOf(c);
-    ClauseStore::insertRow(1, QStringLiteral("3CA3"), three);
-    ClauseStore::insertRow(
-        1, QStringLiteral("3CAOTH"),
-        {QStringLiteral("0"), QString(), QString(), valueOf(m_place), valueOf(m_signDate)});
-    ClauseStore::SaveClauseControl(m_observations->grid(), QStringLiteral("3CAQual"), 1, true);
+    rows.setRows(1, QStringLiteral("3CA3"), {three});
+    rows.setRows(1, QStringLiteral("3CAOTH"),
+                 {{QStringLiteral("0"), QString(), QString(), valueOf(m_place), valueOf(m_signDate)}});
     writeTick(m_assessee->nameTick(), QStringLiteral("MasterName"));
 }
 

@@ -58,7 +58,7 @@ frmPage1CB::frmPage1CB(QWidget *parent) : ReportPage(1, 101, QStringLiteral("For
                choice("cmb3CiiPI", accountTypes()),
                choice("cmb3CiiPL", results())};
     m_five = {choice("cmb5MyOur1", myOur()), choice("cmb5MyOur2", myOur()), choice("cmb5MeUs", meUs())};
-    m_observations = new ObservationsBox(QStringLiteral("Qual"), this);
+    m_observations = new ObservationsBox(QStringLiteral("Qual"), report(), 101, this);
     m_place = textEdit(QStringLiteral("txtPlace"), 200);
     m_signDate = dateEdit(QStringLiteral("txtDOS"));
 
@@ -180,23 +180,21 @@ void frmPage1CB::showRows(const Rows &rows)
     m_assessee->addressTick()->setChecked(ticked(QStringLiteral("MasterAdd")));
 }
 
-void frmPage1CB::deleteRows()
+QStringList frmPage1CB::tickPoints() const
 {
-    ClauseStore::deletePage(101);
-    deleteTicks({QStringLiteral("MasterName"), QStringLiteral("MasterAdd")});
+    return {QStringLiteral("MasterName"), QStringLiteral("MasterAdd")};
 }
 
 void frmPage1CB::writeRows()
 {
-    ClauseStore::insertRow(101, QStringLiteral("3CBPT1"), valuesOf(paragraphOne()));
-    ClauseStore::insertRow(101, QStringLiteral("3CBPT1A"), m_assessee->values());
-    ClauseStore::insertRow(101, QStringLiteral("3CBPT2"), valuesOf(paragraphTwo()));
-    ClauseStore::insertRow(101, QStringLiteral("3CBPT3"), valuesOf(paragraphThree()));
-    ClauseStore::insertRow(101, QStringLiteral("3CBPT5"), valuesOf(paragraphFive()));
-    ClauseStore::insertRow(
-        101, QStringLiteral("3CBOTH"),
-        {QStringLiteral("0"), QString(), QString(), valueOf(m_place), valueOf(m_signDate)});
-    ClauseStore::SaveClauseControl(m_observations->grid(), QStringLiteral("Qual"), 101, true);
+    ReportModel &rows = report();
+    rows.setRows(101, QStringLiteral("3CBPT1"), {valuesOf(paragraphOne())});
+    rows.setRows(101, QStringLiteral("3CBPT1A"), {m_assessee->values()});
+    rows.setRows(101, QStringLiteral("3CBPT2"), {valuesOf(paragraphTwo())});
+    rows.setRows(101, QStringLiteral("3CBPT3"), {valuesOf(paragraphThree())});
+    rows.setRows(101, QStringLiteral("3CBPT5"), {valuesOf(paragraphFive())});
+    rows.setRows(101, QStringLiteral("3CBOTH"),
+                 {{QStringLiteral("0"), QString(), QString(), valueOf(m_place), valueOf(m_signDate)}});
     writeTick(m_assessee->nameTick(), QStringLiteral("MasterName"));
     writeTick(m_assessee->addressTick(), QStringLiteral("MasterAdd"));
 }

@@ -17,7 +17,7 @@ public:
 
 protected:
     void writeRows() override;
-    void deleteRows() override;
+    QStringList tickPoints() const override;
     void showDefaults() override;
     void showRows(const Rows &rows) override;
 

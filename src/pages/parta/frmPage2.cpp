@@ -9,6 +9,7 @@
 #include "model/rules/AssesseeStatuses.h"
 #include "model/rules/PartARules.h"
 #include "model/rules/ReportWords.h"
+#include "pages/ClauseControls.h"
 #include "pages/ClauseSection.h"
 #include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
@@ -239,16 +240,16 @@ void frmPage2::showPeriod()
 void frmPage2::writeRows()
 {
     ClausePage::writeRows();
+    ReportModel &rows = report();
     const int position = WidgetValues::text(m_status).isEmpty() ? 0 : m_status->currentIndex() + 1;
-    ClauseStore::insertRow(
-        2, QStringLiteral("3CD_A"),
-        PartARules::statusRow(position, m_from->text(), m_to->text(), m_assessmentYear->text()));
+    rows.setRows(2, QStringLiteral("3CD_A"),
+                 {PartARules::statusRow(position, m_from->text(), m_to->text(), m_assessmentYear->text())});
+    // The answer is spelt as clause 8a keeps it by the save rules.
     if (m_answer8a->checkedId() >= 0)
-        ClauseStore::insertRow(2, QStringLiteral("Opt8a"),
-                               {m_yes8a->isChecked() ? QStringLiteral("True") : QStringLiteral("False")});
+        ClauseStore::SaveClauseControl(rows, m_yes8a, QStringLiteral("Opt8a"), 2);
     const QString section = taxRegimeSection();
     if (!section.isEmpty())
-        ClauseStore::insertRow(2, QStringLiteral("8a"), {section});
+        rows.setRows(2, QStringLiteral("8a"), {{section}});
     moduleState().opted115BAA = section == QLatin1String("115BAA");
 }
 

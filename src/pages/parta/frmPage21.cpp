@@ -11,7 +11,6 @@
 #include "pages/CompletenessPrompts.h"
 #include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
-#include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
 
@@ -177,10 +176,7 @@ bool frmPage21::SaveData()
     if (moduleState().saveWithValidation ? !(validateForm(true) && checkValues()) : !checkValues())
         return false;
     try {
-        Transaction transaction(host().DBObj());
-        ClauseStore::deletePage(21);
-        writeRows();
-        transaction.commit();
+        storeRows();
         return true;
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
@@ -190,9 +186,10 @@ bool frmPage21::SaveData()
 
 void frmPage21::writeRows()
 {
-    ClauseStore::SaveClauseControl(m_individual, QStringLiteral("AudType"), 21);
-    ClauseStore::insertRow(21, QStringLiteral("UDIN"), {ValueChecks::normalisedUdin(m_udin->text())});
-    ClauseStore::insertRow(21, QStringLiteral("DSIGN"), {m_signDate->text().trimmed()});
+    // The save rules keep the UDIN in upper case and trim both texts.
+    ClauseStore::SaveClauseControl(report(), m_individual, QStringLiteral("AudType"), 21);
+    ClauseStore::SaveClauseControl(report(), m_udin, QStringLiteral("UDIN"), 21);
+    ClauseStore::SaveClauseControl(report(), m_signDate, QStringLiteral("DSIGN"), 21);
 }
 
 bool frmPage21::validateForm(bool)

@@ -13,7 +13,6 @@
 #include "pages/ClauseSection.h"
 #include "pages/CompletenessPrompts.h"
 #include "pages/WidgetValues.h"
-#include "store/ClauseStore.h"
 #include "store/DbError.h"
 
 #include <QButtonGroup>
@@ -204,19 +203,6 @@ void frmPage20::setAfterEdit(const QString &strGrid)
         if (cells.size() > 4 && WidgetValues::cellText(grd44, r, 4) != cells.at(4))
             WidgetValues::setCellText(grd44, r, 4, cells.at(4));
     }
-}
-
-void frmPage20::writeRows()
-{
-    ClausePage::writeRows();
-    // Clause 43's answer is written as True, False or NA.
-    ClauseSection *clause43 = section(QStringLiteral("43"));
-    if (!clause43)
-        return;
-    const QString stored = Clauses41To44::storedAnswer43(clause43->answer());
-    ClauseStore::deletePoint(20, clause43->clause().option);
-    if (!stored.isEmpty())
-        ClauseStore::insertRow(20, clause43->clause().option, {stored});
 }
 
 bool frmPage20::fail(QWidget *control, const QString &message, int tab)

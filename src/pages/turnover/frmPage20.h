@@ -31,9 +31,6 @@ public:
     QTabWidget *tabs() const { return m_tabs; }
     QPushButton *importButton() const { return m_import; }
 
-protected:
-    void writeRows() override;
-
 private:
     void recomputeRatios();
     void openExpectedDate();

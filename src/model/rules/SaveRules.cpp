@@ -1,0 +1,137 @@
+#include "SaveRules.h"
+
+#include "PartARules.h"
+#include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Vocabulary.h"
+#include "model/ReportModel.h"
+
+#include <QSet>
+
+namespace SaveRules
+{
+
+namespace
+{
+
+const int kTickPage = 201;
+
+// Ticks that are no clause's Not Applicable or As Per Annexure tick: clause 18's "As Per
+// Fixed Asset Chart" (page 201) and the report pages' master ticks (page 1).
+const QList<QPair<int, QString>> &otherTicks()
+{
+    static const QList<QPair<int, QString>> ticks{{kTickPage, QStringLiteral("FAChart")},
+                                                  {1, QStringLiteral("MasterName")},
+                                                  {1, QStringLiteral("MasterAdd")}};
+    return ticks;
+}
+
+// Replaces the first column of every row of the point (of any form name) by its stored form.
+void respell(ReportModel &model, int page, const QString &point,
+             QString (*stored)(const QString &, const QString &))
+{
+    const QList<ReportModel::Row> &rows = model.rows(page, point);
+    for (const ReportModel::Row &row : rows) {
+        if (row.cols.isEmpty() || stored(point, row.col(1)) == row.col(1))
+            continue;
+        // A changed row: rewrite the point's rows of each form name it holds.
+        QHash<QString, QList<QStringList>> byForm;
+        QStringList forms;
+        for (const ReportModel::Row &r : model.rows(page, point)) {
+            QStringList cols = r.cols;
+            if (!cols.isEmpty())
+                cols[0] = stored(point, cols.at(0));
+            if (!byForm.contains(r.formName))
+                forms << r.formName;
+            byForm[r.formName] << cols;
+        }
+        for (const QString &form : forms)
+            model.setRows(page, point, byForm.value(form), form);
+        return;
+    }
+}
+
+QString tickOf(const QString &, const QString &value)
+{
+    return storedTick(value);
+}
+
+void trimGrid(ReportModel &model, int page, const QString &point)
+{
+    const QString form = model.formNameForPage(page);
+    const QList<ReportModel::Row> rows = model.rows(page, point, form);
+    for (int r = 0; r < rows.size(); ++r) {
+        const QStringList &cols = rows.at(r).cols;
+        for (int c = 0; c < cols.size(); ++c) {
+            const QString &cell = cols.at(c);
+            if (!cell.isEmpty() && (cell.front().isSpace() || cell.back().isSpace()))
+                model.setCell(page, point, r, c + 1, cell.trimmed());
+        }
+    }
+}
+
+void applyToPage(ReportModel &model, const Catalogue::Page &page)
+{
+    for (const Catalogue::Clause &clause : page.clauses) {
+        if (!clause.option.isEmpty())
+            respell(model, page.number, clause.option, storedAnswer);
+        if (!clause.na.isEmpty())
+            respell(model, page.number, clause.na, tickOf);
+        if (!clause.annex.isEmpty())
+            respell(model, kTickPage, clause.annex, tickOf);
+        for (const Catalogue::Control &control : clause.controls) {
+            if (control.type == Catalogue::ControlType::Grid)
+                trimGrid(model, page.number, control.point);
+        }
+    }
+}
+
+} // namespace
+
+QString storedAnswer(const QString &option, const QString &answer)
+{
+    // Clause 8a, the change of accounting method, the change in shareholding and clause 43.
+    static const QSet<QString> spelledTrueFalse{QStringLiteral("Opt8a"), QStringLiteral("Opt13b"),
+                                                QStringLiteral("Opt32b"), QStringLiteral("Opt43")};
+    const bool trueFalse = spelledTrueFalse.contains(option);
+    switch (Vocabulary::answerOf(answer)) {
+    case Vocabulary::Answer::Yes:
+        return trueFalse ? QStringLiteral("True") : QStringLiteral("Yes");
+    case Vocabulary::Answer::No:
+        return trueFalse ? QStringLiteral("False") : QStringLiteral("No");
+    case Vocabulary::Answer::NA:
+        return Vocabulary::NA;
+    case Vocabulary::Answer::None:
+        break;
+    }
+    return answer;
+}
+
+QString storedTick(const QString &value)
+{
+    return Vocabulary::isTicked(value) ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+void apply(ReportModel &model, int page)
+{
+    if (const Catalogue::Page *definition = ClauseCatalogue::instance().page(page))
+        applyToPage(model, *definition);
+    for (const auto &[tickPage, point] : otherTicks()) {
+        if ((tickPage == kTickPage && page == 7) || (tickPage == 1 && (page == 1 || page == 101)))
+            respell(model, tickPage, point, tickOf);
+    }
+    // The report page and the signing page keep their words as the Part A rules spell them.
+    if (page == 1 || page == 101)
+        PartARules::reportWords(model);
+    if (page == 21)
+        PartARules::signingRows(model);
+}
+
+void apply(ReportModel &model)
+{
+    for (const Catalogue::Page &page : ClauseCatalogue::instance().pages())
+        applyToPage(model, page);
+    for (const auto &[page, point] : otherTicks())
+        respell(model, page, point, tickOf);
+}
+
+} // namespace SaveRules

@@ -3,6 +3,7 @@
 #include "ImportTarget.h"
 #include "ImportedRows.h"
 #include "model/ReportModel.h"
+#include "model/rules/SaveRules.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 
@@ -36,8 +37,11 @@ void replace(Database &db, const ImportTarget &target, const ReportModel &report
         group.clear();
         for (qsizetype i = start; i < std::min(passing.size(), start + kGroup); ++i) {
             ImportedRows::Row row = imported.row(passing.at(i));
+            QStringList cells = std::move(row).storedColumns();
+            // These rows skip the report model, not the shape every grid row is kept in.
+            SaveRules::trimCells(cells);
             group << ClauseStore::ClauseRow{row.page, target.report.formNameForPage(row.page), row.point,
-                                            std::move(row).storedColumns()};
+                                            std::move(cells)};
         }
         ClauseStore::insertStoredRows(db, report.key(), group);
     }

@@ -106,6 +106,14 @@ QString storedAnswer(const QString &option, const QString &answer)
     return answer;
 }
 
+void trimCells(QStringList &cells)
+{
+    for (QString &cell : cells) {
+        if (!cell.isEmpty() && (cell.front().isSpace() || cell.back().isSpace()))
+            cell = cell.trimmed();
+    }
+}
+
 QString storedTick(const QString &value)
 {
     return Vocabulary::isTicked(value) ? QStringLiteral("1") : QStringLiteral("0");

@@ -15,6 +15,8 @@ namespace SaveRules
 QString storedAnswer(const QString &option, const QString &answer);
 // A tick as stored: "1" when it is ticked in any spelling, else "0".
 QString storedTick(const QString &value);
+// A grid row's cells as stored: without the blanks around them.
+void trimCells(QStringList &cells);
 
 // The rows of one page (and the page's ticks kept under page 201); the report page's words
 // and the signing page's rows as PartARules keeps them.

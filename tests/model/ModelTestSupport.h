@@ -18,6 +18,9 @@ protected:
     // The tool on the test's database, with its folders inside the test's own.
     ToolRun taxaudit(const QStringList &arguments) const;
     QString file(const QString &name) const;
+    // The filled demo report written to an e-filing file and imported into C004 (whose PAN
+    // is not the file's), which is then the open report; false when the import refused it.
+    bool importDemoIntoAnotherClient();
 
     QTemporaryDir home;
     QString db;

@@ -1,13 +1,9 @@
 #include "ModelTestSupport.h"
 
 #include "catalogue/ClauseCatalogue.h"
-#include "dialogs/clsExportJSON.h"
-#include "efiling/import/clsImportJSON.h"
 #include "model/ListSources.h"
 #include "model/ReportModel.h"
 #include "model/rules/CellChecks.h"
-
-#include <QFile>
 
 namespace
 {
@@ -49,13 +45,7 @@ TEST_P(StoredValues, TheDemoReportsPassTheChecksOfThePages)
 // What the import stores from a file (an address abroad, an Indian one) is taken by the pages.
 TEST_P(StoredValues, AReportImportedFromAFilePassesTheChecksOfThePages)
 {
-    QFile demo(file("demo.json"));
-    ASSERT_TRUE(demo.open(QIODevice::WriteOnly));
-    demo.write(clsExportJSON::compose(QDate(2026, 10, 1)));
-    demo.close();
-    env->openForm(FormKind::F3CA, "C004");
-    env->prompt().queue(PromptAnswer::Yes); // the demo client's PAN is not C004's: import anyway
-    ASSERT_TRUE(clsImportJSON().ImportJSON(file("demo.json")));
+    ASSERT_TRUE(importDemoIntoAnotherClient());
     EXPECT_EQ(badCells(ReportKey::current()), QStringList());
 }
 

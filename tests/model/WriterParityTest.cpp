@@ -1,9 +1,7 @@
 #include "ModelTestSupport.h"
 
 #include "catalogue/DepreciationBlocks.h"
-#include "dialogs/clsExportJSON.h"
 #include "editor/Form3CD.h"
-#include "efiling/import/clsImportJSON.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 
@@ -73,13 +71,7 @@ TEST_P(WriterParity, TheDemoReport)
 
 TEST_P(WriterParity, AReportImportedFromAFile)
 {
-    QFile demo(file("demo.json"));
-    ASSERT_TRUE(demo.open(QIODevice::WriteOnly));
-    demo.write(clsExportJSON::compose(QDate(2026, 10, 1)));
-    demo.close();
-    env->openForm(FormKind::F3CA, "C004");
-    env->prompt().queue(PromptAnswer::Yes); // the demo client's PAN is not C004's: import anyway
-    ASSERT_TRUE(clsImportJSON().ImportJSON(file("demo.json")));
+    ASSERT_TRUE(importDemoIntoAnotherClient());
     // Clause 43 is not due; the file carries no expected date for it, which the page asks for.
     ClauseStore::deletePoint(20, "43B");
     ClauseStore::insertRow(20, "43B", {"30/11/2026"});

@@ -26,7 +26,7 @@ frmSignPDF::frmSignPDF(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     auto *files = new QGridLayout;
     const QStringList captions{QStringLiteral("Audit Report"), QStringLiteral("Balance Sheet"),
-                               QStringLiteral("Profit && Loss"), QStringLiteral("Other File")};
+                               QStringLiteral("Profit & Loss"), QStringLiteral("Other File")};
     for (int i = 0; i < FileCount; ++i) {
         FileRow row;
         const QString n = QString::number(i + 1);
@@ -40,7 +40,7 @@ frmSignPDF::frmSignPDF(QWidget *parent) : QDialog(parent)
         auto *clear = new QPushButton(QStringLiteral("Clear"), this);
         clear->setObjectName(QStringLiteral("cmdClear") + n);
         files->addWidget(clear, i, 3);
-        auto *convert = new QPushButton(QStringLiteral("Con&vert..."), this);
+        auto *convert = new QPushButton(QStringLiteral("Convert..."), this);
         convert->setObjectName(QStringLiteral("cmdConvert") + n);
         convert->setToolTip(QStringLiteral("Turn a Word or Excel file into a PDF beside it"));
         files->addWidget(convert, i, 6);

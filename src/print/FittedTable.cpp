@@ -61,10 +61,15 @@ void write(ReportWriter &writer, const QList<Column> &columns, const QList<QStri
     QStringList widths{QStringLiteral("4")};
     QList<int> alignments{ReportRow::Centre};
     QStringList heading{QStringLiteral("Sl.")};
-    int left = 96;
+    // Each column ends where its share of the running total ends, so that rounding does not
+    // gather at the last column.
+    double upTo = 0;
+    int ended = 0;
     for (int c = 0; c < columns.size(); ++c) {
-        const int share = c + 1 == columns.size() ? left : std::max(1, int(96 * weights.at(c) / total));
-        left -= share;
+        upTo += weights.at(c);
+        const int end = std::max(ended + 1, int(std::lround(96 * upTo / total)));
+        const int share = end - ended;
+        ended = end;
         widths << QString::number(share);
         alignments << (columns.at(c).amount ? ReportRow::Right : ReportRow::Left);
         heading << columns.at(c).heading;

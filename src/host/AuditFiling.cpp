@@ -53,7 +53,6 @@ void ensureTable(Database &db)
 
 QList<Entry> list(Database &db, const QString &yearKey, Listed listed)
 {
-    ensureTable(db);
     // Clients with a Form 3CEB for the year report by the later date.
     QSet<QString> transferPricing;
     Recordset tp = db.Execute(
@@ -89,7 +88,6 @@ QList<Entry> list(Database &db, const QString &yearKey, Listed listed)
 void record(Database &db, const QString &code, const QString &yearKey, const QString &status,
             const QString &filingDate)
 {
-    ensureTable(db);
     Transaction tx(db);
     db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?").arg(Table), {code, yearKey});
     db.Execute(

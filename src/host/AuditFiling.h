@@ -29,6 +29,7 @@ struct Entry {
     QString filingDate; // dd/mm/yyyy, empty until filed
 };
 
+// Made with the host's other tables when the program opens a database.
 void ensureTable(Database &db);
 
 // The clients of the year, in order of their code, with the status each has.

@@ -66,6 +66,10 @@ struct FlagElement {
 class Form3cebCatalogue
 {
 public:
+    // Every transaction grid keeps its row's serial number here; the XML lists and the
+    // printed annexure are ordered by it as a number.
+    static constexpr int kSerialColumn = 15;
+
     static const Form3cebCatalogue &instance();
     // Reads a catalogue file; throws std::runtime_error with the reason when it cannot.
     static std::unique_ptr<Form3cebCatalogue> load(const QString &path);

@@ -27,8 +27,7 @@ constexpr int Left = ReportRow::Left;
 constexpr int Centre = ReportRow::Centre;
 constexpr int Right = ReportRow::Right;
 constexpr int Justify = ReportRow::Justify;
-// Form 3CEB grids keep each row's serial number in Col15.
-constexpr int kSerialColumn = 15;
+constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
 
 const QString Yes = QStringLiteral("Yes");
 

@@ -18,6 +18,8 @@ protected:
     void SetUp() override
     {
         Form3cebTest::SetUp();
+        if (!env)
+            return;
         open(kDemoClient);
         window.reset(qobject_cast<Form3cebPage *>(PageFactory::create(FormKind::F3CEB, 8)));
         ASSERT_TRUE(window);

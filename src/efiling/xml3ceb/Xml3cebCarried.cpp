@@ -13,7 +13,7 @@ namespace Xml3cebCarried
 namespace
 {
 
-constexpr int kSerialColumn = 15;
+constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
 
 QString keyOf(int page, const QString &point)
 {

@@ -18,7 +18,7 @@ namespace Xml3cebReader
 namespace
 {
 
-constexpr int kSerialColumn = 15;
+constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
 
 QString nameOf(const xmlNode *node)
 {

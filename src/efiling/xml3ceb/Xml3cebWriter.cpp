@@ -16,7 +16,7 @@ namespace
 {
 
 using Row = ReportModel::Row;
-constexpr int kSerialColumn = 15;
+constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
 
 // The document's lines, each indented by its depth.
 class Lines

@@ -22,7 +22,7 @@ namespace
 {
 
 constexpr int kColumns = 20;
-constexpr int kSerialColumn = 15;
+constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
 constexpr int kRemarksPage = 301;
 const QString kFormName = QStringLiteral("3CEB");
 

@@ -34,7 +34,7 @@
 namespace
 {
 
-constexpr int kSerialColumn = 15;
+constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
 const QString kUdinPoint = QStringLiteral("UDIN");
 
 bool isTrue(const QString &stored)

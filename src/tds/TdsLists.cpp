@@ -1,6 +1,7 @@
 #include "TdsLists.h"
 
 #include "TdsSections.h"
+#include "catalogue/ClauseCatalogue.h"
 #include "model/ListSources.h"
 #include "spreadsheet/TdsWorkbook.h"
 
@@ -58,6 +59,17 @@ QString formOf(const QString &section, bool resident)
     if (section == QLatin1String("192"))
         return QStringLiteral("24Q");
     return resident ? QStringLiteral("26Q") : QStringLiteral("27Q");
+}
+
+// Sections in the order the section list gives them.
+int sectionOrder(const QString &section)
+{
+    const QList<Catalogue::CodeEntry> natures =
+        ClauseCatalogue::instance().codeTable(QStringLiteral("tdsNature"));
+    for (int i = 0; i < natures.size(); ++i)
+        if (natures.at(i).code == section)
+            return i;
+    return int(natures.size());
 }
 
 struct Entry {
@@ -160,7 +172,7 @@ std::optional<Lists> build(TdsSource &source, const QList<TdsClient> &clients, c
     }
 
     // Step 4: the lists.
-    QMap<QPair<QString, QString>, SectionTotals> sections;           // by TAN and section
+    QMap<std::tuple<QString, int, QString>, SectionTotals> sections; // by TAN and section
     QMap<std::tuple<QString, int, QString>, QStringList> statements; // by TAN, quarter, form
     Lists lists;
     ListSources sources;
@@ -174,7 +186,7 @@ std::optional<Lists> build(TdsSource &source, const QList<TdsClient> &clients, c
         const TdsDeductee &deductee = deductees.value(e.client->code + u'|' + row.deducteeKey);
         const QString tan = e.client->tan;
 
-        SectionTotals &totals = sections[{tan, e.section.section}];
+        SectionTotals &totals = sections[{tan, sectionOrder(e.section.section), e.section.section}];
         totals.nature = e.section.nature;
         totals.payment += row.amount;
         if (deductionRequired(row))
@@ -237,9 +249,9 @@ std::optional<Lists> build(TdsSource &source, const QList<TdsClient> &clients, c
     for (auto it = sections.cbegin(); it != sections.cend(); ++it) {
         const SectionTotals &t = it.value();
         lists[QStringLiteral("34a")] << QStringList{
-            it.key().first,         it.key().second,    t.nature,
-            amount(t.payment),      amount(t.required), amount(t.specified),
-            amount(t.specifiedTax), amount(t.lower),    amount(t.lowerTax),
+            std::get<0>(it.key()),  std::get<2>(it.key()), t.nature,
+            amount(t.payment),      amount(t.required),    amount(t.specified),
+            amount(t.specifiedTax), amount(t.lower),       amount(t.lowerTax),
             amount(t.notDeposited)};
     }
     for (const QStringList &statement : statements)

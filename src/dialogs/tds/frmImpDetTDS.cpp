@@ -66,6 +66,7 @@ frmImpDetTDS::frmImpDetTDS(Source source, QWidget *parent) : QDialog(parent)
     grid->addWidget(new QLabel(tr("Database:"), database), 0, 0);
     grid->addWidget(txtDatabase, 0, 1, 1, 3);
     grid->addWidget(cmdConnect, 0, 4);
+    grid->setColumnStretch(1, 1);
 
     lstClients = new QTableWidget(0, 5, database);
     lstClients->setObjectName(QStringLiteral("lstClients"));
@@ -84,8 +85,11 @@ frmImpDetTDS::frmImpDetTDS(Source source, QWidget *parent) : QDialog(parent)
     txtDueDate->setInputMask(QStringLiteral("99/99/9999;_"));
     txtDueDate->setEnabled(false);
     txtDueDate->setMaximumWidth(120);
-    grid->addWidget(chkDueDate, 2, 0, 1, 2);
-    grid->addWidget(txtDueDate, 2, 2);
+    auto *dueDateRow = new QHBoxLayout;
+    dueDateRow->addWidget(chkDueDate);
+    dueDateRow->addWidget(txtDueDate);
+    dueDateRow->addStretch();
+    grid->addLayout(dueDateRow, 2, 0, 1, 5);
     connect(chkDueDate, &QCheckBox::toggled, txtDueDate, &QWidget::setEnabled);
 
     lblStep = new QLabel(database);

@@ -1,4 +1,3 @@
-#include "ModelTestSupport.h"
 #include "TdsTestDatabase.h"
 
 #include "model/ClauseGridModel.h"
@@ -10,22 +9,19 @@
 
 #include <QFile>
 
-class TdsDatabaseImportTest : public ModelTest
+class TdsDatabaseImportTest : public TdsDatabaseTest
 {
 protected:
     void SetUp() override
     {
-        ModelTest::SetUp();
-        if (IsSkipped())
-            return;
-        tds = std::make_unique<TdsTestDatabase>(GetParam(), home.path());
-        source = TdsSource::open(tds->url());
+        TdsDatabaseTest::SetUp();
+        if (!IsSkipped())
+            source = TdsSource::open(tds->url());
     }
     void TearDown() override
     {
         source.reset();
-        tds.reset();
-        ModelTest::TearDown();
+        TdsDatabaseTest::TearDown();
     }
     TdsClient client(const QString &code)
     {
@@ -63,7 +59,6 @@ protected:
     }
     static bool everyStep(const QString &, int, int) { return true; }
 
-    std::unique_ptr<TdsTestDatabase> tds;
     std::unique_ptr<TdsSource> source;
 };
 TALVEX_BOTH_ENGINES(TdsDatabaseImportTest);

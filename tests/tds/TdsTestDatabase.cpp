@@ -38,3 +38,16 @@ TdsTestDatabase::~TdsTestDatabase()
     server.database = DbUrl::parse(mysqlServerUrl()).database;
     Database::open(server)->Execute(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(m_mysqlDatabase));
 }
+
+void TdsDatabaseTest::SetUp()
+{
+    ModelTest::SetUp();
+    if (!IsSkipped())
+        tds = std::make_unique<TdsTestDatabase>(GetParam(), home.path());
+}
+
+void TdsDatabaseTest::TearDown()
+{
+    tds.reset();
+    ModelTest::TearDown();
+}

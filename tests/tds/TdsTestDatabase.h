@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ModelTestSupport.h"
 #include "TestHost.h"
 
 #include "store/DbUrl.h"
@@ -17,4 +18,13 @@ public:
 private:
     DbUrl m_url;
     QString m_mysqlDatabase;
+};
+
+// The model tests' report with the demo TDS database beside it.
+class TdsDatabaseTest : public ModelTest
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    std::unique_ptr<TdsTestDatabase> tds;
 };

@@ -1,4 +1,3 @@
-#include "ModelTestSupport.h"
 #include "TdsTestDatabase.h"
 
 #include "dialogs/tds/frmImpDetTDS.h"
@@ -15,15 +14,14 @@
 #include <QTest>
 #include <QTimer>
 
-class TdsWindowTest : public ModelTest
+class TdsWindowTest : public TdsDatabaseTest
 {
 protected:
     void SetUp() override
     {
-        ModelTest::SetUp();
+        TdsDatabaseTest::SetUp();
         if (IsSkipped())
             return;
-        tds = std::make_unique<TdsTestDatabase>(GetParam(), home.path());
         window = std::make_unique<frmImpDetTDS>(frmImpDetTDS::Source::Database);
         window->databasePath()->setText(tds->url().toString());
         window->show();
@@ -31,8 +29,7 @@ protected:
     void TearDown() override
     {
         window.reset();
-        tds.reset();
-        ModelTest::TearDown();
+        TdsDatabaseTest::TearDown();
     }
     void click(const char *button)
     {
@@ -47,7 +44,6 @@ protected:
     }
     int rowsOf34a() { return ClauseStore::readPoint(17, "34a").size(); }
 
-    std::unique_ptr<TdsTestDatabase> tds;
     std::unique_ptr<frmImpDetTDS> window;
 };
 TALVEX_BOTH_ENGINES(TdsWindowTest);

@@ -141,9 +141,10 @@ void frmImpDetTDS::registerWithEditor(FormKind openForm)
             return {};
         return [source](Form3CD &editor) {
             frmImpDetTDS window(source, &editor);
+            // Without an address in the settings the user types one in first.
             if (source == Source::Workbook)
                 window.browseWorkbook();
-            else
+            else if (!window.databasePath()->text().isEmpty())
                 window.connectDatabase();
             window.exec();
         };

@@ -162,9 +162,14 @@ const QList<Command> &commands()
                         "                               replace a clause grid's rows by those of a workbook"),
          AnnexureCommands::importAnnexure},
         {QStringLiteral("import-tds"),
-         QStringLiteral("import-tds --client C --year Y --workbook FILE [--yes]\n"
-                        "                               bring the TDS lists (clauses 34 and 21(b)) in from a workbook"),
+         QStringLiteral("import-tds --client C --year Y (--workbook FILE | --tds-db URL --tds-client CODE)\n"
+                        "      [--yes]                  bring the TDS lists (clauses 34 and 21(b)) in from a workbook\n"
+                        "                               or from the TDS product's database"),
          TdsCommands::importTds},
+        {QStringLiteral("tds-demo"),
+         QStringLiteral("tds-demo --tds-db URL --year Y\n"
+                        "                               make a TDS product database with a demo client"),
+         TdsCommands::tdsDemo},
         {QStringLiteral("tds-template"),
          QStringLiteral("tds-template [--client C --year Y] --out FILE.xlsx\n"
                         "                               write the TDS workbook to fill for a client"),

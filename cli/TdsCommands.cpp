@@ -5,26 +5,73 @@
 #include "model/ReportModel.h"
 #include "spreadsheet/TdsImport.h"
 #include "spreadsheet/TdsWorkbook.h"
+#include "store/DbError.h"
 #include "store/ModuleState.h"
+#include "tds/TdsDbImport.h"
+#include "tds/TdsDemo.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace TdsCommands
 {
 
+namespace
+{
+
+int importFromDatabase(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    const DbUrl url = DbUrl::parse(line.value(QStringLiteral("--tds-db")));
+    const QString code = line.value(QStringLiteral("--tds-client"));
+    if (!url.isValid() || code.isEmpty()) {
+        err << "usage: taxaudit import-tds --client C --year Y --tds-db URL --tds-client CODE [--yes]\n";
+        return 2;
+    }
+    std::unique_ptr<TdsSource> source;
+    QList<TdsClient> clients;
+    try {
+        source = TdsSource::open(url);
+        clients = source->clients();
+    } catch (const DbError &e) {
+        err << "Error connecting to TDS Database:\n" << e.message() << '\n';
+        return 1;
+    }
+    const auto client = std::find_if(clients.cbegin(), clients.cend(), [&](const TdsClient &c) {
+        return c.code.compare(code, Qt::CaseInsensitive) == 0;
+    });
+    if (client == clients.cend()) {
+        err << "There is no client [" << oneLine(code) << "] in the TDS database.\n";
+        return 1;
+    }
+    moduleState().openForm(FormKind::F3CA, host.yearKey());
+    const auto report = ReportModel::load();
+    if (!TdsDbImport::confirmClients({*client}, host.vAsPAN()))
+        return 1;
+    const QString assessmentYear = host.assessmentYearText();
+    const TdsLists::Options options{assessmentYear, TdsDbImport::returnDueDate(*source, assessmentYear)};
+    if (!TdsDbImport::importLists(*report, *source, {*client}, options, host.annexFolder(),
+                                  [](const QString &, int, int) { return true; }))
+        return 1;
+    out << oneLine(client->code) << '\t' << oneLine(client->name) << "\tImported\n";
+    return 0;
+}
+
+} // namespace
+
 int importTds(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     const QString workbook = line.value(QStringLiteral("--workbook"));
-    if (line.has(QStringLiteral("--tds-db"))) {
-        err << "The import from the TDS database is not available in this version.\n";
-        return 2;
-    }
-    if (workbook.isEmpty() || !line.arguments.isEmpty()) {
-        err << "usage: taxaudit import-tds --client C --year Y --workbook FILE [--yes]\n";
+    const bool fromDatabase = line.has(QStringLiteral("--tds-db"));
+    if (workbook.isEmpty() == !fromDatabase || !line.arguments.isEmpty()) {
+        err << "usage: taxaudit import-tds --client C --year Y (--workbook FILE | --tds-db URL --tds-client "
+               "CODE) "
+               "[--yes]\n";
         return 2;
     }
     if (!selectClientAndYear(host, line, err))
         return 2;
+    if (fromDatabase)
+        return importFromDatabase(host, line, out, err);
     // The TDS lists are Form 3CD pages, the same under Form 3CA and Form 3CB.
     moduleState().openForm(FormKind::F3CA, host.yearKey());
     const auto report = ReportModel::load();
@@ -32,6 +79,24 @@ int importTds(TalvexBase &host, const CommandLine &line, QTextStream &out, QText
     if (!TdsImport::importWorkbook(*report, path, host.vAsPAN(), host.annexFolder()))
         return 1;
     out << oneLine(path) << "\tImported\n";
+    return 0;
+}
+
+int tdsDemo(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    const DbUrl url = DbUrl::parse(line.value(QStringLiteral("--tds-db")));
+    const QString year = line.value(QStringLiteral("--year"));
+    if (!url.isValid() || year.size() != 4 || year.toInt() == 0) {
+        err << "usage: taxaudit tds-demo --tds-db URL --year Y\n";
+        return 2;
+    }
+    try {
+        TdsDemo::create(TdsSource::open(url)->database(), year);
+    } catch (const DbError &e) {
+        err << e.message() << '\n';
+        return 1;
+    }
+    out << oneLine(url.toString()) << '\t' << TdsDemo::kClientCode << '\n';
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "dialogs/PrintCommand.h"
 #include "dialogs/Form3cebXmlCommands.h"
 #include "dialogs/ImportJsonCommand.h"
+#include "dialogs/tds/frmImpDetTDS.h"
 #include "host/HostContext.h"
 #include "model/carry/FillDefault.h"
 #include "model/depreciation/DepreciationReminder.h"
@@ -122,6 +123,7 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
     PrintCommand::registerWithEditor(kind);
     CarryForwardCommands::registerWithEditor(kind);
     Form3cebXmlCommands::registerWithEditor(kind);
+    frmImpDetTDS::registerWithEditor(kind);
     setWindowTitle(headings.caption);
 
     auto *central = new QWidget(this);

@@ -4,8 +4,10 @@
 #include "AnnexureSheet.h"
 #include "TdsWorkbook.h"
 #include "base/Prompt.h"
+#include "host/HostContext.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
+#include "store/Database.h"
 
 #include <QSet>
 
@@ -38,27 +40,39 @@ bool importWorkbook(ReportModel &report, const QString &path, const QString &cli
         prompts().inform(QStringLiteral("No Data Found."));
         return false;
     }
+    return writeLists(report, contents->rowsByPoint, annexFolder);
+}
+
+bool writeLists(ReportModel &report, const QHash<QString, QList<QStringList>> &rowsByPoint,
+                const QString &annexFolder)
+{
     const bool replace =
         prompts().askYesNo(QStringLiteral("Do you want to Delete existing Details (if any) ?"));
 
     QSet<int> pages;
+    QList<QPair<AnnexureClause, QList<QStringList>>> annexures;
     for (const TdsWorkbook::List &list : TdsWorkbook::lists()) {
-        if (!contents->rowsByPoint.contains(list.point))
+        if (!rowsByPoint.contains(list.point))
             continue;
         const AnnexureClause clause = *AnnexureClause::find(list.point);
         ClauseGridModel grid(report, clause.page, clause.point);
         QList<QStringList> rows;
         for (int r = 0; !replace && r < grid.rowCount(); ++r)
             rows << grid.rowCells(r);
-        rows << contents->rowsByPoint.value(list.point);
+        rows << rowsByPoint.value(list.point);
         grid.setAllRows(rows);
         pages.insert(clause.page);
+        annexures << qMakePair(clause, rows);
+    }
+    // The pages are saved together; the annexure files follow only what was saved.
+    Transaction transaction(host().DBObj());
+    for (const int page : pages)
+        report.savePage(page);
+    transaction.commit();
+    for (const auto &[clause, rows] : annexures)
         if (!annexFolder.isEmpty())
             AnnexureFile::write(AnnexureFile::pathOf(annexFolder, clause.point),
                                 AnnexureSheet::ofGrid(clause.columns, {}, rows));
-    }
-    for (const int page : pages)
-        report.savePage(page);
     prompts().inform(QStringLiteral("Import Successfully !"));
     return true;
 }

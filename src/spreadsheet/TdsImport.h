@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include <QHash>
+#include <QStringList>
 
 class ReportModel;
 
@@ -14,6 +15,11 @@ namespace TdsImport
 // annexFolder: the client's annexure folder of the year; empty keeps no annexure files.
 bool importWorkbook(ReportModel &report, const QString &path, const QString &clientPan,
                     const QString &annexFolder);
+
+// Asks whether the lists replace what the clauses hold, writes them into the clause grids
+// and annexure files and saves the pages, all or nothing.
+bool writeLists(ReportModel &report, const QHash<QString, QList<QStringList>> &rowsByPoint,
+                const QString &annexFolder);
 
 // "2025-26" for the year key "2026".
 QString financialYear(const QString &yearKey);

@@ -9,11 +9,13 @@
 #include "store/ModuleState.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace
@@ -210,10 +212,19 @@ TEST_P(EditorWindow, ClearEmptiesPagesThreeOnwardsAndKeepsPartA)
     }
 }
 
-TEST_P(EditorWindow, CommandsOfLaterPartsSayTheyAreNotAvailable)
+TEST_P(EditorWindow, TheTdsCommandsOpenTheTdsImportWindow)
 {
-    editor->runCommand(EditorCommand::ImportTdsSoftware);
-    EXPECT_EQ(env->prompt().lastText(), "Importing TDS details is not available in this version.");
+    for (const EditorCommand command : {EditorCommand::ImportTdsExcel, EditorCommand::ImportTdsSoftware}) {
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            if (QWidget *window = QApplication::activeModalWidget()) {
+                opened = window->objectName();
+                window->close();
+            }
+        });
+        editor->runCommand(command);
+        EXPECT_EQ(opened, "frmImpDetTDS");
+    }
 }
 
 TEST_P(EditorWindow, GenerateJsonRunsItsHandlerAfterSavingAllPages)

@@ -1,0 +1,39 @@
+#include "TdsDetailsReport.h"
+
+#include "FittedTable.h"
+#include "ReportEngine.h"
+#include "ReportWriter.h"
+#include "spreadsheet/AnnexureClause.h"
+#include "spreadsheet/TdsWorkbook.h"
+
+namespace TdsDetailsReport
+{
+
+void build(ReportEngine &engine, const Heading &heading,
+           const QHash<QString, QList<QStringList>> &rowsByPoint)
+{
+    engine.WinModeReport = true;
+    engine.SetCol130(true);
+    engine.NewReport();
+    ReportWriter w(engine);
+    w.line(QStringLiteral("Miscellaneous Details required in Form 3CD for A.Y. %1 [F.Y. %2]")
+               .arg(heading.assessmentYear, heading.financialYear),
+           ReportRow::Centre, true);
+    w.line(heading.pan.isEmpty() ? QStringLiteral("Multiple Clients")
+                                 : QStringLiteral("PAN : %1        TAN : %2").arg(heading.pan, heading.tan),
+           ReportRow::Centre);
+    for (const TdsWorkbook::List &list : TdsWorkbook::lists()) {
+        const QList<QStringList> rows = rowsByPoint.value(list.point);
+        if (rows.isEmpty())
+            continue;
+        QList<FittedTable::Column> columns;
+        for (const Catalogue::Column &column : AnnexureClause::find(list.point)->columns)
+            columns << FittedTable::Column{column.heading, column.kind == Catalogue::Kind::Amount};
+        w.blank();
+        w.line(list.title, ReportRow::Left, true);
+        FittedTable::write(w, columns, rows);
+    }
+    engine.ShowReport();
+}
+
+} // namespace TdsDetailsReport

@@ -1,0 +1,160 @@
+#include "TdsSource.h"
+
+#include "store/Database.h"
+#include "store/DbError.h"
+
+#include <QRegularExpression>
+
+TdsSource::~TdsSource() = default;
+
+TdsSource::TdsSource(std::unique_ptr<Database> db) : m_db(std::move(db)) {}
+
+std::unique_ptr<TdsSource> TdsSource::open(const DbUrl &url)
+{
+    return std::make_unique<TdsSource>(Database::open(url));
+}
+
+bool TdsSource::isPlainCode(const QString &code)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9]{1,20}$"));
+    return plain.match(code).hasMatch();
+}
+
+QString TdsSource::quarterTable(const QString &prefix, const QString &periodCode, const QString &clientCode)
+{
+    return prefix + periodCode + u'_' + clientCode;
+}
+
+QString TdsSource::deducteeMasterTable(const QString &clientCode)
+{
+    return QStringLiteral("DM_") + clientCode;
+}
+
+QString TdsSource::statementTable(const QString &clientCode)
+{
+    return QStringLiteral("TRD_") + clientCode;
+}
+
+QList<TdsClient> TdsSource::clients()
+{
+    QList<TdsClient> all;
+    for (Recordset rs = m_db->Execute(QStringLiteral("Select * from Main_Info Order by Name")); !rs.Eof();
+         rs.MoveNext())
+        all << TdsClient{rs.Fields(QStringLiteral("Code_No")),
+                         rs.Fields(QStringLiteral("Name")),
+                         rs.Fields(QStringLiteral("PanNo")).trimmed().toUpper(),
+                         rs.Fields(QStringLiteral("TanNo")).trimmed().toUpper(),
+                         rs.Fields(QStringLiteral("Status1")),
+                         rs.Fields(QStringLiteral("City")),
+                         rs.Fields(QStringLiteral("State"))};
+    return all;
+}
+
+QString TdsSource::dueDate(const QString &assessmentYear, const QString &kind, int quarter)
+{
+    Recordset rs =
+        m_db->Execute(QStringLiteral("SELECT DueDt, RevDueDt FROM DueDT_Master WHERE AssYear=? AND "
+                                     "FormType=? AND StatC=? ORDER BY StatC"),
+                      {assessmentYear, kind, quarter});
+    if (rs.Eof())
+        return {};
+    const QString revised = rs.Fields(QStringLiteral("RevDueDt")).trimmed();
+    return revised.isEmpty() ? rs.Fields(QStringLiteral("DueDt")).trimmed() : revised;
+}
+
+QList<TdsPeriod> TdsSource::periods(const QString &assessmentYear)
+{
+    QList<TdsPeriod> all;
+    for (Recordset rs = m_db->Execute(
+             QStringLiteral(
+                 "SELECT HalfYear, Period_Code FROM Period_Master WHERE AsYear=? ORDER BY HalfYear"),
+             {assessmentYear});
+         !rs.Eof(); rs.MoveNext()) {
+        const QString code = rs.Fields(QStringLiteral("Period_Code")).trimmed();
+        if (!isPlainCode(code))
+            throw DbError(
+                QStringLiteral("The TDS database names a period [%1] that is not a plain code.").arg(code));
+        all << TdsPeriod{rs.Fields(QStringLiteral("HalfYear")).toInt(), code};
+    }
+    return all;
+}
+
+QList<TdsChallan> TdsSource::challans(const TdsClient &client, const TdsPeriod &period)
+{
+    const QString table = quarterTable(QStringLiteral("CD"), period.code, client.code);
+    QList<TdsChallan> all;
+    if (!m_db->tableExists(table))
+        return all;
+    for (Recordset rs = m_db->Execute(
+             QStringLiteral("SELECT * FROM %1 WHERE CorMode LIKE 'A%' ORDER BY SeqNo").arg(table));
+         !rs.Eof(); rs.MoveNext())
+        all << TdsChallan{rs.Fields(QStringLiteral("ChSrNo")), rs.Fields(QStringLiteral("SecCode")),
+                          rs.Fields(QStringLiteral("Challan_Dt")),
+                          rs.Fields(QStringLiteral("Amount")).toDouble(),
+                          rs.Fields(QStringLiteral("interest")).toDouble()};
+    return all;
+}
+
+QList<TdsDeducteeRow> TdsSource::deducteeRows(const TdsClient &client, const TdsPeriod &period)
+{
+    const QString table = quarterTable(QStringLiteral("DD"), period.code, client.code);
+    QList<TdsDeducteeRow> all;
+    if (!m_db->tableExists(table))
+        return all;
+    for (Recordset rs = m_db->Execute(QStringLiteral("SELECT * FROM %1 WHERE Amount>0 AND CorMode LIKE 'A%' "
+                                                     "ORDER BY DedSrNo,PANSrNo")
+                                          .arg(table));
+         !rs.Eof(); rs.MoveNext()) {
+        const auto number = [&](const char *name) { return rs.Fields(QLatin1String(name)).toDouble(); };
+        all << TdsDeducteeRow{rs.Fields(QStringLiteral("SrNo")),
+                              rs.Fields(QStringLiteral("SubSec")).trimmed(),
+                              rs.Fields(QStringLiteral("DedSrNo")) + u':' +
+                                  rs.Fields(QStringLiteral("PANSrNo")),
+                              rs.Fields(QStringLiteral("PayDt")),
+                              number("Amount"),
+                              number("RateTax") + number("RateSC") + number("RateEC") + number("RateEC1"),
+                              number("TotTaxDed"),
+                              number("AmtDep"),
+                              rs.Fields(QStringLiteral("DedDt")),
+                              rs.Fields(QStringLiteral("Reasons")).trimmed().toUpper()};
+    }
+    return all;
+}
+
+TdsDeductee TdsSource::deductee(const TdsClient &client, const QString &deducteeKey)
+{
+    Recordset rs = m_db->Execute(QStringLiteral("SELECT * FROM %1 WHERE CONCAT(DedSrNo,':',PANSrNo)=?")
+                                     .arg(deducteeMasterTable(client.code)),
+                                 {deducteeKey});
+    if (rs.Eof())
+        return {};
+    const auto field = [&](const char *name) { return rs.Fields(QLatin1String(name)).trimmed(); };
+    const auto joined = [](const QString &a, const QString &b) {
+        return a.isEmpty() || b.isEmpty() ? a + b : a + QStringLiteral(", ") + b;
+    };
+    return TdsDeductee{field("DedName"),
+                       field("DedPAN").toUpper(),
+                       joined(field("DedFlat"), field("DedBuilding")),
+                       joined(field("DedStreet"), field("DedArea")),
+                       field("DedCity"),
+                       field("DedPin"),
+                       field("DedST"),
+                       field("DedIST"),
+                       field("DedRST").compare(QLatin1String("NR"), Qt::CaseInsensitive) != 0};
+}
+
+QList<TdsFiledStatement> TdsSource::filedStatements(const TdsClient &client)
+{
+    const QString table = statementTable(client.code);
+    QList<TdsFiledStatement> all;
+    if (!m_db->tableExists(table))
+        return all;
+    for (Recordset rs = m_db->Execute(QStringLiteral("Select * From %1 WHERE CorSrNo=0 AND DataStat NOT IN "
+                                                     "('IP','FV') AND LENGTH(FlDt)=10")
+                                          .arg(table));
+         !rs.Eof(); rs.MoveNext())
+        all << TdsFiledStatement{rs.Fields(QStringLiteral("FormNo")).trimmed(),
+                                 rs.Fields(QStringLiteral("Period_Code")).trimmed(),
+                                 rs.Fields(QStringLiteral("FlDt"))};
+    return all;
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "store/DbUrl.h"
+
+#include <QList>
+#include <QString>
+#include <memory>
+
+class Database;
+
+// The TDS return product's database, read through an adapter of our own. The product keeps
+// its clients in Main_Info, the due dates of the statements and of the return of income in
+// DueDT_Master, the quarters of a year in Period_Master, and for each client and quarter a
+// challan table ("CD" + period + "_" + client) and a deductee table ("DD" + period + "_" +
+// client), one deductee master ("DM_" + client) and one table of filed statements
+// ("TRD_" + client). Dates are kept as "dd/mm/yyyy" text.
+struct TdsClient {
+    QString code;
+    QString name;
+    QString pan;
+    QString tan;
+    QString status;
+    QString city;
+    QString state;
+};
+
+struct TdsPeriod {
+    int quarter = 0; // 1 to 4
+    QString code;
+};
+
+struct TdsChallan {
+    QString serial; // ChSrNo
+    QString section;
+    QString date;
+    double amount = 0;
+    double interest = 0;
+};
+
+struct TdsDeducteeRow {
+    QString challanSerial; // SrNo: the challan that carried the tax
+    QString section;       // SubSec, the product's own code
+    QString deducteeKey;   // "DedSrNo:PANSrNo"
+    QString paymentDate;
+    double amount = 0;
+    double rate = 0; // RateTax + RateSC + RateEC + RateEC1, in per cent
+    double taxDeducted = 0;
+    double deposited = 0;
+    QString deductionDate;
+    QString reason; // a code of the statement: "A" lower-deduction certificate, others no deduction
+};
+
+struct TdsDeductee {
+    QString name;
+    QString pan;
+    QString addressLine1;
+    QString addressLine2;
+    QString city;
+    QString pin;
+    QString state;
+    QString country;
+    bool resident = true;
+};
+
+struct TdsFiledStatement {
+    QString form; // "24Q", "26Q", "27Q", "27EQ"
+    QString periodCode;
+    QString filingDate;
+};
+
+class TdsSource
+{
+public:
+    ~TdsSource();
+    TdsSource(const TdsSource &) = delete;
+    TdsSource &operator=(const TdsSource &) = delete;
+
+    // Throws DbError with the server's message when the database cannot be opened.
+    static std::unique_ptr<TdsSource> open(const DbUrl &url);
+    explicit TdsSource(std::unique_ptr<Database> db);
+
+    // By name; empty when the product has no clients.
+    QList<TdsClient> clients();
+    // Due date of a quarterly statement ("TDS" or "TCS") or of the return of income ("ITR",
+    // quarter 0) for an assessment year ("2026-27"), the revised date where one is given;
+    // empty when the table has none.
+    QString dueDate(const QString &assessmentYear, const QString &kind, int quarter = 0);
+    QList<TdsPeriod> periods(const QString &assessmentYear);
+    QList<TdsChallan> challans(const TdsClient &client, const TdsPeriod &period);
+    QList<TdsDeducteeRow> deducteeRows(const TdsClient &client, const TdsPeriod &period);
+    TdsDeductee deductee(const TdsClient &client, const QString &deducteeKey);
+    QList<TdsFiledStatement> filedStatements(const TdsClient &client);
+
+    Database &database() { return *m_db; }
+
+    // Table names are built from the product's codes, which therefore hold letters and
+    // digits only.
+    static bool isPlainCode(const QString &code);
+    static QString quarterTable(const QString &prefix, const QString &periodCode, const QString &clientCode);
+    static QString deducteeMasterTable(const QString &clientCode);
+    static QString statementTable(const QString &clientCode);
+
+private:
+    std::unique_ptr<Database> m_db;
+};

@@ -1,12 +1,15 @@
 #include "TestHost.h"
 
 #include "editor/Form3CD.h"
+#include "editor/WindowFit.h"
 #include "pages/depreciation/frmPage7.h"
 
 #include <QLabel>
+#include <QScreen>
 
-// On opening, a client that keeps the block-wise depreciation chart has clause 18's page
-// read that chart before the editor reminds of it.
+// What the editor does as it first opens: it takes the screen's free area, and a client that
+// keeps the block-wise depreciation chart has clause 18's page read that chart before the
+// editor reminds of it.
 class ChartOnOpening : public EngineTest
 {
 protected:
@@ -43,4 +46,24 @@ TEST_P(ChartOnOpening, AnAssetWiseClientOpensWithoutPreparingPage7)
     editor->show();
     EXPECT_EQ(editor->createdPage(7), nullptr);
     EXPECT_EQ(editor->currentPage(), 1);
+}
+
+// Opened for the first time a window takes its screen's free area; a remembered size that
+// fits is kept.
+TEST(WindowFit, TheFirstOpeningTakesTheScreenAndARememberedSizeIsKept)
+{
+    QWidget first;
+    WindowFit::open(&first, QSize(300, 200), {});
+    const QRect available = first.screen()->availableGeometry();
+    EXPECT_GT(first.width(), 300);
+    EXPECT_GE(first.width(), available.width() - 40);
+    EXPECT_GE(first.height(), available.height() - 80);
+    EXPECT_TRUE(available.contains(QRect(first.pos(), first.size())));
+
+    QWidget small;
+    small.setGeometry(40, 40, 320, 240);
+    const QByteArray remembered = small.saveGeometry();
+    QWidget again;
+    WindowFit::open(&again, QSize(300, 200), remembered);
+    EXPECT_EQ(again.size(), QSize(320, 240));
 }

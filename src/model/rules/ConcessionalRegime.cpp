@@ -12,11 +12,13 @@ namespace
 
 const QString kWidest = QStringLiteral("115BA");
 
-QStringList commonBars()
+// The sections of clause 19 section 115BA takes away, in the order of the clause.
+QStringList widestBars()
 {
-    return {QStringLiteral("32AD"),      QStringLiteral("33AB"),       QStringLiteral("33ABA"),
-            QStringLiteral("35(1)(ii)"), QStringLiteral("35(1)(iia)"), QStringLiteral("35(1)(iii)"),
-            QStringLiteral("35(2AA)"),   QStringLiteral("35AD"),       QStringLiteral("35CCC")};
+    return {QStringLiteral("32AC"),       QStringLiteral("32AD"),      QStringLiteral("33AB"),
+            QStringLiteral("33ABA"),      QStringLiteral("35(1)(ii)"), QStringLiteral("35(1)(iia)"),
+            QStringLiteral("35(1)(iii)"), QStringLiteral("35(2AA)"),   QStringLiteral("35(2AB)"),
+            QStringLiteral("35AD"),       QStringLiteral("35CCC"),     QStringLiteral("35CCD")};
 }
 
 } // namespace
@@ -49,12 +51,14 @@ QStringList barredSections(const QString &regime)
 {
     if (regime.isEmpty())
         return {};
-    QStringList barred = commonBars();
-    if (regime == QLatin1String("115BAC") || regime == QLatin1String("115BAD"))
-        return barred;
-    barred << QStringLiteral("35(2AB)") << QStringLiteral("35CCD");
+    QStringList barred = widestBars();
     if (regime == kWidest)
-        barred.prepend(QStringLiteral("32AC"));
+        return barred;
+    barred.removeOne(QStringLiteral("32AC"));
+    if (regime == QLatin1String("115BAC") || regime == QLatin1String("115BAD")) {
+        barred.removeOne(QStringLiteral("35(2AB)"));
+        barred.removeOne(QStringLiteral("35CCD"));
+    }
     return barred;
 }
 

@@ -112,6 +112,21 @@ TEST_P(BusinessCodeSearchTest, ASectorsCodeOrAnyCodeFoundByTextGoesIntoTheRow)
     EXPECT_EQ(cell(row, 0), "MANUFACTURING");
     EXPECT_EQ(cell(row, 1), "Manufacture of textiles (other than by handloom)");
 
+    // A row with a sector and no line of business yet opens the search at that sector.
+    window->table()->setItem(row, 0, new QTableWidgetItem("PROFESSIONS"));
+    window->table()->setItem(row, 1, new QTableWidgetItem(QString()));
+    search([](BusinessCodeSearch &d) {
+        EXPECT_EQ(d.findChild<QComboBox *>("cboSector")->currentText(), "PROFESSIONS(16)");
+        click(d, "cmdSelect");
+    });
+    EXPECT_EQ(cell(row, 0), "PROFESSIONS");
+    EXPECT_FALSE(cell(row, 1).isEmpty());
+    window->table()->setCurrentCell(row, 0);
+    search([](BusinessCodeSearch &d) {
+        d.findChild<QLineEdit *>("txtFind")->setText("04024");
+        click(d, "cmdSelect");
+    });
+
     window->back();
     EXPECT_EQ(grid->rowCells(row).mid(0, 2),
               (QStringList{"MANUFACTURING", "Manufacture of textiles (other than by handloom)"}));

@@ -60,9 +60,14 @@ BusinessCodeSearch::BusinessCodeSearch(const QString &sectorName, const QString 
     });
     connect(txtFind, &QLineEdit::textChanged, this, &BusinessCodeSearch::showCodes);
 
-    // The row's code, when it has one, is where the search starts.
-    if (!m_current.code.isEmpty())
+    // The row's code, or its sector, is where the search starts.
+    if (!m_current.code.isEmpty()) {
         cboSector->setCurrentIndex(cboSector->findData(m_current.sectorCode));
+    } else {
+        for (int i = 0; i < m_sectors.size(); ++i)
+            if (m_sectors.at(i).name.compare(sectorName.trimmed(), Qt::CaseInsensitive) == 0)
+                cboSector->setCurrentIndex(i);
+    }
     showCodes();
     for (int i = 0; i < lstCodes->count(); ++i)
         if (lstCodes->item(i)->data(kCodeRole).toString() == m_current.code)

@@ -15,6 +15,7 @@
 #include "pages/ClausePage.h"
 #include "pages/CompletenessPrompts.h"
 #include "pages/PageFactory.h"
+#include "pages/depreciation/frmPage7.h"
 #include "store/ClauseStore.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
@@ -484,8 +485,13 @@ void Form3CD::showEvent(QShowEvent *event)
     if (m_current != 0)
         return;
     cmdPages_Click(firstPage());
-    if (moduleState().isForm3CD())
-        CheckDeprMsg();
+    if (!moduleState().isForm3CD())
+        return;
+    if (host().CheckOptedOldDeprChart()) {
+        if (auto *chartPage = qobject_cast<frmPage7 *>(page(7)))
+            chartPage->PrepareDeprChart();
+    }
+    CheckDeprMsg();
 }
 
 void Form3CD::CheckDeprMsg()

@@ -34,7 +34,9 @@ void open(QWidget *window, const QSize &preferred, const QByteArray &geometry)
     const QSize border = frame.isValid() && !frame.isEmpty() ? frame : QSize(16, 40);
     const QRect available = screen->availableGeometry();
     const QRect inner(available.topLeft(), available.size() - border);
-    const QRect place = fitted(QRect(window->pos(), window->size()), inner);
+    // Opened for the first time, the window takes the screen's free area: the report's wide
+    // grids show as many columns as the screen holds, on a laptop as on a large monitor.
+    const QRect place = geometry.isEmpty() ? inner : fitted(QRect(window->pos(), window->size()), inner);
     window->resize(place.size());
     window->move(place.topLeft());
 }

@@ -15,8 +15,9 @@ namespace WindowFit
 // no larger than it, moved inside it.
 QRect fitted(const QRect &wanted, const QRect &available);
 
-// Sizes `window` to `preferred`, restores `geometry` when there is one, then fits it to
-// the free area of its screen.
+// Restores `geometry` when there is one and fits it to the free area of the window's
+// screen; without one the window takes that free area. `preferred` is the size where no
+// screen is known.
 void open(QWidget *window, const QSize &preferred, const QByteArray &geometry);
 
 } // namespace WindowFit

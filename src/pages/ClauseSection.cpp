@@ -217,6 +217,8 @@ void ClauseSection::buildControl(const Control &control)
             grid->addWidget(edit, row, column + 1);
             edits << edit;
         }
+        // On a wide screen the room left over goes to the right, so that each box stays by its caption.
+        grid->setColumnStretch(6, 1);
         layout->addLayout(grid);
         m_fields.insert(control.point, edits);
         break;

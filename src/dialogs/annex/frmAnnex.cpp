@@ -1,5 +1,6 @@
 #include "frmAnnex.h"
 
+#include "BusinessCodeSearch.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
 #include "model/ClauseGridModel.h"
@@ -7,6 +8,7 @@
 #include "print/AnnexureReport.h"
 #include "print/ReportEngine.h"
 #include "spreadsheet/AnnexureExchange.h"
+#include "spreadsheet/ClauseAnnexureFiles.h"
 #include "store/ReportKey.h"
 
 #include <QComboBox>
@@ -50,7 +52,7 @@ QPushButton *button(const QString &text, QLayout *layout)
 
 frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &typeList,
                    const QString &caption, const QString &annexFolder, QWidget *parent)
-    : QDialog(parent), m_grid(grid), m_clause(clause), m_file(AnnexureFile::pathOf(annexFolder, clause))
+    : QDialog(parent), m_grid(grid), m_clause(clause), m_folder(annexFolder)
 {
     setObjectName(QStringLiteral("frmAnnex"));
     setWindowTitle(caption);
@@ -58,7 +60,7 @@ frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &
     for (int r = 0; r < grid.rowCount(); ++r)
         gridRows << grid.rowCells(r);
     // The annexure file holds what the window kept last time, user columns included.
-    const std::optional<AnnexureSheet> kept = AnnexureFile::read(m_file);
+    const std::optional<AnnexureSheet> kept = ClauseAnnexureFiles::read(m_folder, clause);
     m_sheet = kept ? *kept : AnnexureSheet::ofGrid(grid.columns(), typeList, gridRows);
 
     auto *layout = new QVBoxLayout(this);
@@ -116,6 +118,10 @@ frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &
             &frmAnnex::addColumn);
     connect(button(QStringLiteral("Delete Column"), commands), &QPushButton::clicked, this,
             &frmAnnex::deleteColumn);
+    QPushButton *search = button(QStringLiteral("Search"), commands);
+    search->setObjectName(QStringLiteral("cmdSearch"));
+    search->setVisible(lineColumn() >= 0);
+    connect(search, &QPushButton::clicked, this, &frmAnnex::search);
     connect(button(QStringLiteral("Export to Excel"), commands), &QPushButton::clicked, this,
             &frmAnnex::exportToExcel);
     connect(button(QStringLiteral("Import from Excel"), commands), &QPushButton::clicked, this,
@@ -271,6 +277,41 @@ void frmAnnex::deleteColumn()
     showSheet();
 }
 
+int frmAnnex::lineColumn() const
+{
+    const QList<Catalogue::Column> &columns = m_grid.columns();
+    for (int c = 0; c < columns.size(); ++c)
+        if (columns.at(c).list == QLatin1String("subSectors") && columns.at(c).dependsOn > 0)
+            return c;
+    return -1;
+}
+
+int frmAnnex::sectorColumn() const
+{
+    const int line = lineColumn();
+    return line < 0 ? -1 : m_grid.columns().at(line).dependsOn - 1;
+}
+
+void frmAnnex::search()
+{
+    const int row = vsAnnex->currentRow();
+    if (lineColumn() < 0)
+        return;
+    if (row < 0 || vsAnnex->rowCount() == 0) {
+        prompts().inform(QStringLiteral("First Add Row Then Search."));
+        return;
+    }
+    const auto text = [this, row](int column) {
+        return vsAnnex->item(row, column) ? vsAnnex->item(row, column)->text() : QString();
+    };
+    BusinessCodeSearch dialog(text(sectorColumn()), text(lineColumn()), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    vsAnnex->setItem(row, sectorColumn(), new QTableWidgetItem(dialog.chosenSector().name));
+    vsAnnex->setItem(row, lineColumn(), new QTableWidgetItem(dialog.chosenLine().name));
+    vsAnnex->setCurrentCell(row, lineColumn());
+}
+
 QDate frmAnnex::cutOff() const
 {
     return DepreciationCutOff::cutOff(ReportKey::current().secondDate());
@@ -332,7 +373,7 @@ void frmAnnex::back()
                            [](const QString &cell) { return cell.trimmed().isEmpty(); });
     });
     m_grid.setAllRows(m_sheet.gridRows());
-    AnnexureFile::write(m_file, m_sheet);
+    ClauseAnnexureFiles::write(m_folder, m_clause, m_sheet);
     accept();
 }
 

@@ -31,6 +31,8 @@ public:
     void deleteColumn();
     bool confirmColumn();
     void cancelColumn();
+    // The nature-of-business code of the current row, for clauses that keep one.
+    void search();
     void exportToExcel();
     void importFromExcel();
     // The sheet through the report engine's preview, headed by the client and the clause.
@@ -48,10 +50,13 @@ private:
     void cellEdited(int row, int column);
     void readTable();
     QDate cutOff() const;
+    // The grid's sector and line-of-business columns, -1 where the clause keeps no business code.
+    int sectorColumn() const;
+    int lineColumn() const;
 
     ClauseGridModel &m_grid;
     QString m_clause;
-    QString m_file;
+    QString m_folder;
     AnnexureSheet m_sheet;
     bool m_showing = false;
 

@@ -10,6 +10,7 @@
 #include "model/depreciation/Clause18Checks.h"
 #include "model/depreciation/Clause18Row.h"
 #include "model/depreciation/DepreciationCutOff.h"
+#include "model/rules/ConcessionalRegime.h"
 #include "model/rules/DepreciationRules.h"
 #include "pages/ClauseControls.h"
 #include "pages/ClauseGrid.h"
@@ -97,8 +98,11 @@ frmPage7::frmPage7(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().pa
     });
     m_faChart = new QCheckBox(tr("As Per Fixed Asset Chart"), clause18);
     m_faChart->setObjectName(QStringLiteral("chkFAChart"));
+    m_chartNote = new QLabel(clause18);
+    m_chartNote->setObjectName(QStringLiteral("lblChart18"));
     tools->addWidget(m_import);
     tools->addWidget(m_faChart);
+    tools->addWidget(m_chartNote);
     tools->addStretch();
     m_frame = new AdditionDeductionFrame(clause18);
     connect(m_frame, &AdditionDeductionFrame::additionsAccepted, this, &frmPage7::acceptAdditions);
@@ -195,14 +199,26 @@ void frmPage7::acceptDeductions()
 
 bool frmPage7::CheckAddDepMsg()
 {
-    const auto rows = ClauseStore::readPoint(2, QStringLiteral("Opt8a"), false);
-    const QString answer = rows.isEmpty() ? QString() : rows.first().col(1).trimmed();
-    const bool opted = answer.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
-                       answer.compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0;
+    const bool opted = !ConcessionalRegime::optedSection(report()).isEmpty();
     if (opted)
-        prompts().inform(QStringLiteral("Additional Depreciation is not allowed, if opted for taxation U/S "
-                                        "115BAC/115BAD/115BA/115BAA/115BAB"));
+        prompts().inform(ConcessionalRegime::AdditionalDepreciationMessage);
     return opted;
+}
+
+void frmPage7::PrepareDeprChart()
+{
+    try {
+        const DepreciationImports::Result chart =
+            DepreciationImports::fromBlockChart(false, ConcessionalRegime::optedSection(report()).isEmpty());
+        const qsizetype blocks = chart.rows.size();
+        const QString held = blocks == 0   ? tr("no block")
+                             : blocks == 1 ? tr("one block")
+                                           : tr("%1 blocks").arg(blocks);
+        m_chartNote->setText(tr("The block-wise depreciation chart has %1 for the year.").arg(held));
+    } catch (const DbError &) {
+        // A client without a chart, or a database without the chart's tables: nothing to tell.
+        m_chartNote->clear();
+    }
 }
 
 void frmPage7::Import_Depr_Old()

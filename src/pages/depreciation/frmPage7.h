@@ -6,6 +6,7 @@
 class AdditionDeductionFrame;
 class ClauseGrid;
 class QCheckBox;
+class QLabel;
 class QPushButton;
 
 // Page 7: clause 17 and clause 18, the depreciation blocks with their additions and
@@ -29,11 +30,15 @@ public:
     // True when clause 8a says the assessee opted for a concessional regime, after telling
     // the user that additional depreciation is then not allowed.
     bool CheckAddDepMsg();
+    // Reads the client's block-wise depreciation chart of the year, as the editor opens a
+    // report whose client keeps one, and tells beside the Import button what it holds.
+    void PrepareDeprChart();
 
     ClauseGrid *grd18() const { return m_grd18; }
     ClauseGrid *grd17() const { return m_grd17; }
     QCheckBox *faChartTick() const { return m_faChart; }
     QPushButton *importButton() const { return m_import; }
+    QLabel *chartNote() const { return m_chartNote; }
     AdditionDeductionFrame *additionsFrame() const { return m_frame; }
 
 protected:
@@ -53,6 +58,7 @@ private:
     ClauseGrid *m_grd17;
     QCheckBox *m_faChart;
     QPushButton *m_import;
+    QLabel *m_chartNote;
     AdditionDeductionFrame *m_frame;
     ListSources m_lists;
 };

@@ -3,6 +3,7 @@
 #include "editor/Form3CD.h"
 #include "pages/PageFactory.h"
 #include "pages/depreciation/frmPage7.h"
+#include "pages/depreciation/frmPage8.h"
 #include "pages/inadmissible/frmPage9.h"
 #include "pages/parta/frmPage1.h"
 #include "pages/parta/frmPage1CB.h"
@@ -39,6 +40,7 @@ void registerAll()
     for (FormKind kind : {FormKind::F3CA, FormKind::F3CB}) {
         PageFactory::registerPage(kind, 2, makerOf<frmPage2>());
         PageFactory::registerPage(kind, 7, makerOf<frmPage7>());
+        PageFactory::registerPage(kind, 8, makerOf<frmPage8>());
         PageFactory::registerPage(kind, 9, makerOf<frmPage9>());
         PageFactory::registerPage(kind, 20, makerOf<frmPage20>());
         PageFactory::registerPage(kind, 21, makerOf<frmPage21>());

@@ -1,0 +1,99 @@
+#include "ModelTestSupport.h"
+
+#include "dialogs/annex/frmAnnex.h"
+#include "model/ClauseGridModel.h"
+#include "model/ReportModel.h"
+#include "model/depreciation/Clause18Row.h"
+#include "spreadsheet/AnnexureSheet.h"
+
+#include <QFile>
+#include <QTableWidget>
+
+// Clause 18 of the filled demo report in the annexure window: its blocks are kept in the
+// file "18", their additions in "18A" and their deductions in "18D".
+class Clause18AnnexureTest : public ModelTest
+{
+protected:
+    void SetUp() override
+    {
+        ModelTest::SetUp();
+        if (!env)
+            return;
+        report = ReportModel::load();
+        grid = std::make_unique<ClauseGridModel>(*report, 7, QStringLiteral("18"));
+    }
+    std::unique_ptr<frmAnnex> open()
+    {
+        return std::make_unique<frmAnnex>(*grid, "18", QString(), "18. Depreciation", folder());
+    }
+    QString folder() const { return file("Annex3CD/C001/2026"); }
+    QString path(const QString &name) const { return folder() + "/" + name; }
+    QList<QStringList> gridRows() const
+    {
+        QList<QStringList> rows;
+        for (int r = 0; r < grid->rowCount(); ++r)
+            rows << grid->rowCells(r);
+        return rows;
+    }
+
+    std::unique_ptr<ReportModel> report;
+    std::unique_ptr<ClauseGridModel> grid;
+};
+TALVEX_BOTH_ENGINES(Clause18AnnexureTest);
+
+TEST_P(Clause18AnnexureTest, BackKeepsTheBlocksAndTheirListsInThreeFilesThatRestoreThemUnchanged)
+{
+    const QList<QStringList> before = gridRows();
+    ASSERT_EQ(before.size(), 2);
+    ASSERT_FALSE(before.at(0).at(Clause18::AdditionsList).isEmpty());
+    open()->back();
+    EXPECT_EQ(gridRows(), before);
+
+    const auto blocks = AnnexureFile::read(path("18"));
+    const auto additions = AnnexureFile::read(path("18A"));
+    const auto deductions = AnnexureFile::read(path("18D"));
+    ASSERT_TRUE(blocks && additions && deductions);
+    ASSERT_EQ(blocks->rows.size(), 2);
+    EXPECT_EQ(blocks->rows.at(0).at(Clause18::AdditionsList), "") << "the lists live in their own files";
+    EXPECT_EQ(blocks->rows.at(0).at(Clause18::Description), before.at(0).at(Clause18::Description));
+    // One row an entry, the block's number first: two additions and one sale of the first block.
+    ASSERT_EQ(additions->rows.size(), 2);
+    EXPECT_EQ(additions->columns.first().heading, "Block");
+    EXPECT_EQ(additions->rows.at(1).mid(0, 1), QStringList{"1"});
+    EXPECT_EQ(additions->rows.at(1).at(3), "100000.00");
+    ASSERT_EQ(deductions->rows.size(), 1);
+    EXPECT_EQ(deductions->rows.at(0).mid(0, 3).last(), "50000.00");
+
+    // The window opens on the files: the lists are back in their blocks as they were.
+    auto again = open();
+    ASSERT_EQ(again->sheet().rows.size(), 2);
+    EXPECT_EQ(again->sheet().rows.at(0).mid(0, grid->columnCount()), before.at(0));
+    EXPECT_EQ(again->sheet().rows.at(1).mid(0, grid->columnCount()), before.at(1));
+
+    // A sale moved to the second block in the window goes to that block's entry in "18D".
+    const int deductionsColumn = Clause18::DeductionsList;
+    auto *table = again->table();
+    table->item(1, deductionsColumn)->setText(table->item(0, deductionsColumn)->text());
+    table->item(0, deductionsColumn)->setText(QString());
+    again->back();
+    EXPECT_EQ(AnnexureFile::read(path("18D"))->rows.at(0).first(), "2");
+    EXPECT_EQ(grid->rowCells(1).at(deductionsColumn), before.at(0).at(deductionsColumn));
+
+    // Back with no block left removes all three files.
+    auto last = open();
+    while (last->table()->rowCount() > 0) {
+        last->table()->setCurrentCell(0, 0);
+        last->deleteRow();
+    }
+    last->back();
+    for (const QString name : {"18", "18A", "18D"})
+        EXPECT_FALSE(QFile::exists(path(name))) << name.toStdString();
+}
+
+TEST_P(Clause18AnnexureTest, AFileOfBlocksWithTheirListsInsideStillOpens)
+{
+    AnnexureSheet kept = AnnexureSheet::ofGrid(grid->columns(), {}, gridRows());
+    ASSERT_TRUE(AnnexureFile::write(path("18"), kept));
+    auto window = open();
+    EXPECT_EQ(window->sheet().rows, kept.rows);
+}

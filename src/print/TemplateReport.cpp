@@ -7,6 +7,7 @@
 #include "PrintChoices.h"
 #include "PrintSetup.h"
 #include "ReportEngine.h"
+#include "ShippedTemplates.h"
 #include "TemplateForm3CD.h"
 #include "TemplateFrontPage.h"
 #include "base/Prompt.h"
@@ -65,6 +66,10 @@ bool build(ReportEngine &engine, const ReportModel &model, const PrintChoices &c
     }
     const PrintSetup setup = PrintSetup::read(model);
     const Accountant accountant = choices.blank ? Accountant() : Accountant::ofReport(model);
+
+    // The "(Original)" rows of Print Options name the shipped templates in the documents folder.
+    if (hasHost())
+        ShippedTemplates::install(host().ExePath(), host().DocPath());
 
     engine.WinModeReport = true;
     engine.SetCol130(false);

@@ -6,6 +6,7 @@
 #include "MasterFile.h"
 #include "PrintChoices.h"
 #include "PrintSetup.h"
+#include "PrintedGrid.h"
 #include "PrintedValues.h"
 #include "TemplateMarkers.h"
 #include "catalogue/ClauseCatalogue.h"
@@ -59,16 +60,6 @@ QString clauseNumber(const QString &key)
 {
     static const QRegularExpression digits(QStringLiteral("^\\d+"));
     return digits.match(key).captured();
-}
-
-QList<int> shownColumns(const Control &control)
-{
-    QList<int> shown;
-    for (int c = 0; c < control.columns.size(); ++c) {
-        if (!control.columns.at(c).hidden)
-            shown << c;
-    }
-    return shown;
 }
 
 class Filler
@@ -223,13 +214,9 @@ private:
         if (!control)
             return {};
         QStringList lines;
-        for (const ReportModel::Row &row : PrintedValues::inSerialOrder(m_model.rows(2, point))) {
-            if (PrintedValues::isMarkerRow(row.cols))
-                continue;
-            QStringList cells;
-            for (int c : shownColumns(*control))
-                cells << row.cols.value(c).trimmed();
-            const QString line = PrintedValues::joined(cells, QStringLiteral(", "));
+        for (const QStringList &cells :
+             PrintedGrid::of(m_model, 2, point, PrintedGrid::shownColumns(*control)).rows) {
+            const QString line = PrintedValues::joined(cells.mid(1), QStringLiteral(", "));
             if (!line.isEmpty())
                 lines << line;
         }
@@ -298,24 +285,13 @@ private:
 
     QList<Line> gridLines(int page, const Control &control) const
     {
-        const QList<int> shown = shownColumns(control);
+        const QList<int> shown = PrintedGrid::shownColumns(control);
         QList<QStringList> rows;
         QString marker;
         if (!m_blank) {
-            for (const ReportModel::Row &row : PrintedValues::inSerialOrder(
-                     m_model.rows(page, control.point, m_model.formNameForPage(page)))) {
-                const QString m = PrintedValues::markerOf(row.cols);
-                if (!m.isEmpty()) {
-                    marker = m;
-                    continue;
-                }
-                QStringList cells{row.cols.value(ReportModel::kSequenceColumn - 1).trimmed()};
-                for (int c : shown)
-                    cells << row.cols.value(c);
-                rows << cells;
-            }
-            if (rows.isEmpty() && marker.isEmpty())
-                marker = QStringLiteral("Nil");
+            const PrintedGrid grid = PrintedGrid::of(m_model, page, control.point, shown);
+            rows = grid.rows;
+            marker = grid.marker;
             if (rows.isEmpty() && m_choices.itdPortal)
                 return {Line{{}, {marker}}};
         }

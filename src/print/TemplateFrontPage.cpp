@@ -3,6 +3,7 @@
 #include "Accountant.h"
 #include "AssesseeParticulars.h"
 #include "MasterFile.h"
+#include "PageValues.h"
 #include "PrintedValues.h"
 #include "TemplateMarkers.h"
 #include "model/ReportModel.h"
@@ -15,24 +16,11 @@ namespace
 
 using TemplateMarkers::setInOrder;
 
-class Values
+class Values : public PageValues
 {
 public:
-    Values(const ReportModel &model, bool blank, int page) : m_model(model), m_blank(blank), m_page(page) {}
+    using PageValues::PageValues;
 
-    // A name, date or amount.
-    QString value(const QString &point, int col) const
-    {
-        return m_blank ? PrintedValues::BlankValue : m_model.value(m_page, point, col).trimmed();
-    }
-    // A choice word, in lower case where the sentence needs it.
-    QString word(const QString &point, int col, bool lower = false) const
-    {
-        if (m_blank)
-            return PrintedValues::BlankWord;
-        const QString v = m_model.value(m_page, point, col).trimmed();
-        return lower ? v.toLower() : v;
-    }
     QStringList lowerWords(const QString &point, const QList<int> &cols) const
     {
         QStringList words;
@@ -40,11 +28,6 @@ public:
             words << word(point, col, true);
         return words;
     }
-
-private:
-    const ReportModel &m_model;
-    bool m_blank;
-    int m_page;
 };
 
 // The table holding "$#$SN$#$" gets one row per qualification in place of the marker row.
@@ -92,7 +75,7 @@ void fill3CA(MasterFile &file, const Values &v, const AssesseeParticulars &a)
     setInOrder(file, QStringLiteral("$#$PLType$#$"), {v.word(one, 9), v.word(one, 13)});
     setInOrder(file, QStringLiteral("$#$PStart Date$#$"), {v.value(one, 10)});
     setInOrder(file, QStringLiteral("$#$PEnd Date$#$"), {v.value(one, 11)});
-    setInOrder(file, QStringLiteral("$#$BSYear$#$"), {TemplateMarkers::balanceSheetDate(v.value(one, 12))});
+    setInOrder(file, QStringLiteral("$#$BSYear$#$"), {PageValues::balanceSheetDate(v.value(one, 12))});
     setInOrder(file, QStringLiteral("$#$MyOur$#$"), v.lowerWords(three, {1, 2}));
     setInOrder(file, QStringLiteral("$#$MeUs$#$"), v.lowerWords(three, {3}));
 }

@@ -94,9 +94,4 @@ void clearLeftovers(MasterFile &file)
         setAll(file, marker, QString());
 }
 
-QString balanceSheetDate(const QString &value)
-{
-    return value.size() == 4 && value.toInt() > 0 ? QStringLiteral("31st March, ") + value : value;
-}
-
 } // namespace TemplateMarkers

@@ -30,7 +30,4 @@ void setInOrder(MasterFile &file, const QString &marker, const QStringList &valu
 // Empties whatever marker of the audit report templates is left in the file.
 void clearLeftovers(MasterFile &file);
 
-// "31st March, 2024" for a bare year, the text as it stands otherwise.
-QString balanceSheetDate(const QString &value);
-
 } // namespace TemplateMarkers

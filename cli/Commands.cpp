@@ -176,9 +176,11 @@ const QList<Command> &commands()
          TdsCommands::tdsTemplate},
         {QStringLiteral("print"),
          QStringLiteral("print --client C --year Y --pdf OUT [--blank] [--itd-portal] [--nil-first-column]\n"
-                        "      [--depreciation] [--form 3CEB]\n"
+                        "      [--depreciation] [--form 3CEB] [--template NAME]\n"
                         "                               print the Form 3CA/3CB-3CD report (or the clause 18\n"
-                        "                               depreciation report, or Form 3CEB) into a PDF file"),
+                        "                               depreciation report, or Form 3CEB) into a PDF file;\n"
+                        "                               --template fills a Form 3CD template (a Print Options\n"
+                        "                               name, a file, or a file name without .rtf)"),
          PrintCommands::print},
         {QStringLiteral("filing-status"),
          QStringLiteral(

@@ -12,6 +12,8 @@
 #include "print/PdfSigner.h"
 #include "print/PrintChoices.h"
 #include "print/ReportEngine.h"
+#include "print/ShippedTemplates.h"
+#include "print/TemplateLists.h"
 #include "store/ModuleState.h"
 
 #include <QDir>
@@ -20,6 +22,32 @@
 
 namespace PrintCommands
 {
+
+namespace
+{
+
+// The Form 3CD template by its name in the Print Options list, a file, or a template's file
+// name without ".rtf"; the front page is the shipped one of the stored form.
+bool chooseTemplates(TalvexBase &host, const QString &name, PrintChoices &choices, QTextStream &err)
+{
+    const QString form = moduleState().formCode;
+    QString body;
+    for (const TemplateLists::Template &t : TemplateLists::form3CD(host.DocPath())) {
+        if (t.name.compare(name, Qt::CaseInsensitive) == 0)
+            body = t.path;
+    }
+    body = ShippedTemplates::resolve(host.ExePath(), host.DocPath(), body.isEmpty() ? name : body);
+    if (body.isEmpty()) {
+        err << "There is no Form 3CD template " << name << ".\n";
+        return false;
+    }
+    choices.frontTemplate = ShippedTemplates::resolve(host.ExePath(), host.DocPath(),
+                                                      TemplateLists::frontPages(host.DocPath(), form).first().path);
+    choices.form3cdTemplate = body;
+    return true;
+}
+
+} // namespace
 
 int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
@@ -42,6 +70,9 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
     choices.blank = line.has(QStringLiteral("--blank"));
     choices.itdPortal = line.has(QStringLiteral("--itd-portal"));
     choices.nilFirstColumnOnly = line.has(QStringLiteral("--nil-first-column"));
+    if (line.has(QStringLiteral("--template")) && !chooseTemplates(host, line.value(QStringLiteral("--template")),
+                                                                   choices, err))
+        return 2;
     ReportEngine engine;
     if (form3ceb) {
         if (!Form3cebReport::build(engine, *ReportModel::load())) {

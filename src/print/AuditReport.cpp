@@ -8,6 +8,7 @@
 #include "PrintSetup.h"
 #include "ReportEngine.h"
 #include "ReportWriter.h"
+#include "TemplateReport.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -17,6 +18,8 @@ namespace AuditReport
 
 bool build(ReportEngine &engine, const ReportModel &model, const PrintChoices &choices)
 {
+    if (TemplateReport::chosen(choices))
+        return TemplateReport::build(engine, model, choices);
     const int reportPage = model.formCode() == QLatin1String("3CB") ? 101 : 1;
     if (!choices.blank && model.points(reportPage).isEmpty()) {
         prompts().inform(QStringLiteral("Form is not filled please fill the form"));

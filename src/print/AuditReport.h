@@ -7,7 +7,8 @@ class ReportModel;
 struct PrintChoices;
 
 // The Form 3CA-3CD / 3CB-3CD report: the front page, a page break, the Form 3CD body, the
-// page footer when the print setup asks for it; then the engine shows it.
+// page footer when the print setup asks for it; then the engine shows it. Filled from the
+// chosen templates when the print names them, written as ruled tables otherwise.
 namespace AuditReport
 {
 

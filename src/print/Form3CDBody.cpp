@@ -5,6 +5,7 @@
 #include "ControlCodes.h"
 #include "PrintChoices.h"
 #include "PrintSetup.h"
+#include "PrintedGrid.h"
 #include "PrintedValues.h"
 #include "ReportEngine.h"
 #include "ReportWriter.h"
@@ -285,29 +286,13 @@ private:
 
     void gridPrint(int page, const Control &control)
     {
-        QList<int> shown;
-        for (int c = 0; c < control.columns.size(); ++c) {
-            if (!control.columns.at(c).hidden)
-                shown << c;
-        }
+        const QList<int> shown = PrintedGrid::shownColumns(control);
         QList<QStringList> rows;
         QString marker;
         if (!m_choices.blank) {
-            const QList<ReportModel::Row> stored = PrintedValues::inSerialOrder(
-                m_model.rows(page, control.point, m_model.formNameForPage(page)));
-            for (const ReportModel::Row &row : stored) {
-                const QString m = PrintedValues::markerOf(row.cols);
-                if (!m.isEmpty()) {
-                    marker = m;
-                    continue;
-                }
-                QStringList cells{row.cols.value(ReportModel::kSequenceColumn - 1).trimmed()};
-                for (int c : shown)
-                    cells << row.cols.value(c);
-                rows << cells;
-            }
-            if (rows.isEmpty() && marker.isEmpty())
-                marker = QStringLiteral("Nil");
+            const PrintedGrid grid = PrintedGrid::of(m_model, page, control.point, shown);
+            rows = grid.rows;
+            marker = grid.marker;
             if (rows.isEmpty() && m_choices.itdPortal) {
                 answerRow(marker);
                 return;

@@ -3,6 +3,7 @@
 #include "Accountant.h"
 #include "AssesseeParticulars.h"
 #include "ControlCodes.h"
+#include "PageValues.h"
 #include "PrintSetup.h"
 #include "PrintedValues.h"
 #include "ReportWriter.h"
@@ -25,26 +26,12 @@ QString annexedParticulars()
                           "herewith in Form No. 3CD.");
 }
 
-class Page
+class Page : public PageValues
 {
 public:
     Page(ReportWriter &writer, const ReportModel &model, bool blank, bool form3CB)
-        : w(writer), m_model(model), m_blank(blank), m_page(form3CB ? 101 : 1)
+        : PageValues(model, blank, form3CB ? 101 : 1), w(writer)
     {
-    }
-
-    // A name, date or amount of a point's column.
-    QString value(const QString &point, int col) const
-    {
-        return m_blank ? PrintedValues::BlankValue : m_model.value(m_page, point, col).trimmed();
-    }
-    // A choice word (I/We, my/our ...), in lower case where the sentence needs it.
-    QString word(const QString &point, int col, bool lower = false) const
-    {
-        if (m_blank)
-            return PrintedValues::BlankWord;
-        const QString v = m_model.value(m_page, point, col).trimmed();
-        return lower ? v.toLower() : v;
     }
 
     void title(const QString &form, const QString &rule, const QStringList &description)
@@ -106,17 +93,7 @@ public:
     }
 
     ReportWriter &w;
-
-private:
-    const ReportModel &m_model;
-    bool m_blank;
-    int m_page;
 };
-
-QString balanceSheetDate(const QString &value)
-{
-    return value.size() == 4 && value.toInt() > 0 ? QStringLiteral("31st March, ") + value : value;
-}
 
 void write3CA(Page &p, const PrintSetup &setup, const Accountant &accountant)
 {
@@ -142,7 +119,8 @@ void write3CA(Page &p, const PrintSetup &setup, const Accountant &accountant)
                                       QStringLiteral(" for the period beginning from ") + p.value(one, 10) +
                                       QStringLiteral(" to ending on ") + p.value(one, 11) + u';');
     p.item(QStringLiteral("(b)"), QStringLiteral("the audited balance sheet as at, ") +
-                                      balanceSheetDate(p.value(one, 12)) + QStringLiteral("; and"));
+                                      PageValues::balanceSheetDate(p.value(one, 12)) +
+                                      QStringLiteral("; and"));
     p.item(QStringLiteral("(c)"),
            QStringLiteral("documents declared by the said Act to be part of, or annexed to, the ") +
                p.word(one, 13) + QStringLiteral(" and balance sheet."));

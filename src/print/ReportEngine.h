@@ -67,6 +67,8 @@ public:
     QTextDocument &body() { return *m_body; }
     // Appends another document (a filled template) to the body after a page break.
     void appendDocument(const QTextDocument &document);
+    // Appends a rich-text file a master file was saved to; false when it cannot be read.
+    bool AppendFile(const QString &path);
 
 private:
     struct Target {

@@ -57,17 +57,7 @@ TEST_P(PrintedReport, HoldsEveryClauseWithItsValues)
     int pages = 0;
     const QString text = printed({}, &pages);
     EXPECT_GE(pages, 5);
-    for (int clause = 1; clause <= 44; ++clause) {
-        const QRegularExpression label(QStringLiteral("(^|\\n)%1(\\(|[A-Za-z]|\\n|\\s)").arg(clause));
-        EXPECT_TRUE(label.match(text).hasMatch()) << "clause " << clause;
-    }
-    for (const char *value :
-         {"FORM NO. 3CA", "FORM NO. 3CD", "PART - A", "PART - B", "Sharma Textiles Private Limited",
-          "AABCS1234K", "27AABCS1234K1Z5", "MANUFACTURING", "Cash Book", "217500.00", "Provident Fund",
-          "Hartley Textile Design Ltd", "MERCANTILE SYSTEM", "UDIN : 26204060ABCDE12345",
-          "For RAGHAVAN IYER & CO.", "Chartered Accountants", "Remarks : - Depreciation is computed",
-          "AY - 2026-27"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(value))) << value;
+    expectWholeReport(text);
     EXPECT_FALSE(text.contains(QStringLiteral("__________")));
     EXPECT_FALSE(text.contains(QStringLiteral("AS PER ANNEXURE")));
 }
@@ -76,14 +66,7 @@ TEST_P(PrintedReport, HoldsEveryClauseWithItsValues)
 // a clause reported by annexure says so in its place and prints its rows in the annexure.
 TEST_P(PrintedReport, RowsInSerialOrderAndAnnexures)
 {
-    QList<QStringList> books;
-    for (int serial : {10, 9, 11, 2, 1, 3, 4, 5, 6, 7, 8, 12}) {
-        QStringList row(ReportModel::kSequenceColumn);
-        row[0] = QStringLiteral("Ledger book %1 kept").arg(serial);
-        row[ReportModel::kSequenceColumn - 1] = QString::number(serial);
-        books << row;
-    }
-    model->setRows(4, QStringLiteral("11a"), books);
+    model->setRows(4, QStringLiteral("11a"), booksOutOfOrder());
     QString text = printed();
     for (int serial = 1; serial < 12; ++serial)
         EXPECT_LT(text.indexOf(QStringLiteral("Ledger book %1 kept").arg(serial)),

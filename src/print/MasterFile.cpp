@@ -1,0 +1,228 @@
+#include "MasterFile.h"
+
+#include "ReportEngine.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QTextFrame>
+#include <QTextTable>
+#include <algorithm>
+
+namespace
+{
+
+QString readText(const QString &path, bool *ok)
+{
+    QFile file(path);
+    *ok = file.open(QIODevice::ReadOnly);
+    return *ok ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void collectTables(QTextFrame *frame, QList<QTextTable *> &tables)
+{
+    for (QTextFrame *child : frame->childFrames()) {
+        if (auto *table = qobject_cast<QTextTable *>(child))
+            tables << table;
+        collectTables(child, tables);
+    }
+}
+
+QList<QTextTable *> tablesOf(const QTextDocument &document)
+{
+    QList<QTextTable *> tables;
+    collectTables(document.rootFrame(), tables);
+    std::sort(tables.begin(), tables.end(),
+              [](QTextTable *a, QTextTable *b) { return a->firstPosition() < b->firstPosition(); });
+    return tables;
+}
+
+// Inserts a value at the cursor in the format found there: ESC "E"/"F" switch bold, CR LF
+// (or a bare LF) starts a new paragraph.
+void insertValue(QTextCursor &cursor, const QString &text)
+{
+    static const QRegularExpression codes(QStringLiteral("\\x1b[EF]|\\r?\\n"));
+    QTextCharFormat format = cursor.charFormat();
+    qsizetype from = 0;
+    for (auto it = codes.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch code = it.next();
+        cursor.insertText(text.mid(from, code.capturedStart() - from), format);
+        from = code.capturedEnd();
+        if (code.captured() == QLatin1String("\x1b"
+                                             "E"))
+            format.setFontWeight(QFont::Bold);
+        else if (code.captured() == QLatin1String("\x1b"
+                                                  "F"))
+            format.setFontWeight(QFont::Normal);
+        else
+            cursor.insertBlock();
+    }
+    cursor.insertText(text.mid(from), format);
+}
+
+} // namespace
+
+MasterFile::MasterFile() : m_document(std::make_unique<QTextDocument>()) {}
+
+MasterFile::~MasterFile() = default;
+
+bool MasterFile::openmasterfile(const QString &path)
+{
+    bool ok = false;
+    const QString html = readText(path, &ok);
+    m_document = std::make_unique<QTextDocument>();
+    CurrentTbId = 0;
+    if (ok)
+        m_document->setHtml(html);
+    return ok;
+}
+
+bool MasterFile::NewSetText(const QString &marker, const QString &text)
+{
+    QTextCursor found = m_document->find(marker, 0, QTextDocument::FindCaseSensitively);
+    if (found.isNull())
+        return false;
+    QTextCursor cursor(found);
+    cursor.beginEditBlock();
+    const QTextCharFormat format = found.charFormat();
+    cursor.removeSelectedText();
+    cursor.setCharFormat(format);
+    insertValue(cursor, text);
+    cursor.endEditBlock();
+    return true;
+}
+
+int MasterFile::FindTextInTable(const QString &marker, int *row, int *column, int fromTable)
+{
+    const QList<QTextTable *> tables = tablesOf(*m_document);
+    // A whole word, so that "Annex31b" does not stop at "Annex31ba".
+    const auto options = QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords;
+    for (QTextCursor found = m_document->find(marker, 0, options); !found.isNull();
+         found = m_document->find(marker, found, options)) {
+        QTextTable *t = found.currentTable();
+        const int id = int(tables.indexOf(t)) + 1;
+        if (!t || id < fromTable)
+            continue;
+        const QTextTableCell cell = t->cellAt(found.selectionStart());
+        if (row)
+            *row = cell.row() + 1;
+        if (column)
+            *column = cell.column() + 1;
+        return id;
+    }
+    return 0;
+}
+
+int MasterFile::tableCount() const
+{
+    return int(tablesOf(*m_document).size());
+}
+
+QTextTable *MasterFile::table(int id) const
+{
+    const QList<QTextTable *> tables = tablesOf(*m_document);
+    return id >= 1 && id <= tables.size() ? tables.at(id - 1) : nullptr;
+}
+
+int MasterFile::tbcols() const
+{
+    QTextTable *t = current();
+    return t ? t->columns() : 0;
+}
+
+int MasterFile::tbrows() const
+{
+    QTextTable *t = current();
+    return t ? t->rows() : 0;
+}
+
+QString MasterFile::TextMatrix(int row, int column) const
+{
+    QTextTable *t = current();
+    if (!t || row < 1 || row > t->rows() || column < 1 || column > t->columns())
+        return {};
+    const QTextTableCell cell = t->cellAt(row - 1, column - 1);
+    QTextCursor cursor = cell.firstCursorPosition();
+    cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+    return cursor.selection().toPlainText();
+}
+
+void MasterFile::setTextMatrix(int row, int column, const QString &text)
+{
+    QTextTable *t = current();
+    if (!t || row < 1 || row > t->rows() || column < 1 || column > t->columns())
+        return;
+    const QTextTableCell cell = t->cellAt(row - 1, column - 1);
+    QTextCursor cursor = cell.firstCursorPosition();
+    cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    insertValue(cursor, text);
+}
+
+void MasterFile::insertrows(int count, int position)
+{
+    QTextTable *t = current();
+    if (!t || count < 1)
+        return;
+    const int at = std::clamp(position, 1, t->rows() + 1) - 1;
+    if (at == t->rows())
+        t->appendRows(count);
+    else
+        t->insertRows(at, count);
+}
+
+void MasterFile::DeleteRow(int row)
+{
+    QTextTable *t = current();
+    if (t && row >= 1 && row <= t->rows())
+        t->removeRows(row - 1, 1);
+}
+
+void MasterFile::CellBorder(int row, int column, const QString &edges, double width)
+{
+    QTextTable *t = current();
+    if (!t || row < 1 || row > t->rows() || column < 1 || column > t->columns())
+        return;
+    QTextTableCell cell = t->cellAt(row - 1, column - 1);
+    QTextTableCellFormat format = cell.format().toTableCellFormat();
+    auto pen = [&](int edge) { return edge < edges.size() && edges.at(edge) == u'1' ? width : 0.0; };
+    format.setLeftBorder(pen(0));
+    format.setRightBorder(pen(1));
+    format.setTopBorder(pen(2));
+    format.setBottomBorder(pen(3));
+    format.setBorderBrush(QBrush(Qt::black));
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    cell.setFormat(format);
+}
+
+void MasterFile::MergeCells(int row, int column, int count)
+{
+    QTextTable *t = current();
+    if (t && count > 1 && row >= 1 && row <= t->rows() && column >= 1 && column + count - 1 <= t->columns())
+        t->mergeCells(row - 1, column - 1, 1, count);
+}
+
+bool MasterFile::SaveMasterFile(const QString &path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(m_document->toHtml().toUtf8()) >= 0;
+}
+
+// The engine's side of template mode, beside the master file it appends.
+bool ReportEngine::AppendFile(const QString &path)
+{
+    bool ok = false;
+    const QString html = readText(path, &ok);
+    if (!ok)
+        return false;
+    QTextDocument document;
+    document.setHtml(html);
+    // The first paragraph joins the report's open one; an empty one in front keeps the
+    // file's first paragraph as it was formatted (a right-aligned UDIN line, say).
+    QTextCursor(&document).insertBlock();
+    appendDocument(document);
+    return true;
+}

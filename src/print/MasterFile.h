@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QTextDocument>
+#include <memory>
+
+class QTextTable;
+
+// A master file of the report engine's template mode: a rich-text template (Qt's HTML,
+// which LibreOffice Writer opens and saves) whose markers are replaced by a client's
+// values and whose tables are filled row by row, then saved for the report to append.
+// Tables are numbered 1, 2, ... in document order, nested ones after their parent's
+// start; rows and columns of a table are numbered from 1.
+class MasterFile
+{
+public:
+    MasterFile();
+    ~MasterFile();
+
+    // Loads a template; false when it cannot be read.
+    bool openmasterfile(const QString &path);
+    // Replaces the first occurrence of the marker that is left, so that a marker standing
+    // n times is set by n calls in document order; false when none is left. The text may
+    // carry the bold codes (ESC "E", ESC "F") and CR LF line breaks.
+    bool NewSetText(const QString &marker, const QString &text);
+    // The table holding the marker as a whole word (0 when none), from table `fromTable` on;
+    // `row` and `column` receive the cell that holds it.
+    int FindTextInTable(const QString &marker, int *row = nullptr, int *column = nullptr, int fromTable = 1);
+    // The table the following table edits work on.
+    int CurrentTbId = 0;
+    int tbcols() const;
+    int tbrows() const;
+    QString TextMatrix(int row, int column) const;
+    void setTextMatrix(int row, int column, const QString &text);
+    // Inserts `count` empty rows before row `position` (tbrows() + 1 appends).
+    void insertrows(int count, int position);
+    void DeleteRow(int row);
+    // Rules the edges of one cell: `edges` holds '1' or '0' for left, right, top and bottom.
+    void CellBorder(int row, int column, const QString &edges, double width = 0.6);
+    // Joins `count` cells of a row, from `column` on, into one.
+    void MergeCells(int row, int column, int count);
+    // Writes the filled master file as rich text.
+    bool SaveMasterFile(const QString &path) const;
+
+    const QTextDocument &document() const { return *m_document; }
+    // The number of tables in the file.
+    int tableCount() const;
+
+private:
+    QTextTable *table(int id) const;
+    QTextTable *current() const { return table(CurrentTbId); }
+
+    std::unique_ptr<QTextDocument> m_document;
+};

@@ -1,0 +1,98 @@
+#include "TemplateReport.h"
+
+#include "Accountant.h"
+#include "AuditReport.h"
+#include "ControlCodes.h"
+#include "MasterFile.h"
+#include "PrintChoices.h"
+#include "PrintSetup.h"
+#include "ReportEngine.h"
+#include "ShippedTemplates.h"
+#include "TemplateForm3CD.h"
+#include "TemplateFrontPage.h"
+#include "base/Prompt.h"
+#include "host/HostContext.h"
+#include "model/ReportModel.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace TemplateReport
+{
+
+namespace
+{
+
+QString temporaryFile(const QString &name)
+{
+    const QString folder = hasHost() ? host().vTmpPath() : QDir::tempPath();
+    QDir().mkpath(folder);
+    return QDir(folder).filePath(name);
+}
+
+bool open(MasterFile &file, const QString &path)
+{
+    if (file.openmasterfile(path))
+        return true;
+    prompts().inform(QStringLiteral("The template [%1] cannot be read.").arg(QDir::toNativeSeparators(path)));
+    return false;
+}
+
+// Saves the filled master file over any earlier one and appends it to the report.
+bool saveAndAppend(ReportEngine &engine, const MasterFile &file, const QString &name)
+{
+    const QString path = temporaryFile(name);
+    QFile::remove(path);
+    if (file.SaveMasterFile(path) && engine.AppendFile(path))
+        return true;
+    prompts().inform(
+        QStringLiteral("The report cannot be written to [%1].").arg(QDir::toNativeSeparators(path)));
+    return false;
+}
+
+} // namespace
+
+bool chosen(const PrintChoices &choices)
+{
+    return !choices.frontTemplate.isEmpty() && !choices.form3cdTemplate.isEmpty();
+}
+
+bool build(ReportEngine &engine, const ReportModel &model, const PrintChoices &choices)
+{
+    const bool form3CB = model.formCode() == QLatin1String("3CB");
+    if (!choices.blank && model.points(form3CB ? 101 : 1).isEmpty()) {
+        prompts().inform(QStringLiteral("Form is not filled please fill the form"));
+        return false;
+    }
+    const PrintSetup setup = PrintSetup::read(model);
+    const Accountant accountant = choices.blank ? Accountant() : Accountant::ofReport(model);
+
+    // The "(Original)" rows of Print Options name the shipped templates in the documents folder.
+    if (hasHost())
+        ShippedTemplates::install(host().ExePath(), host().DocPath());
+
+    engine.WinModeReport = true;
+    engine.SetCol130(false);
+    engine.NewReport();
+    MasterFile front;
+    if (!open(front, choices.frontTemplate))
+        return false;
+    TemplateFrontPage::fill(front, model, setup, accountant, choices.blank);
+    if (!saveAndAppend(engine, front, form3CB ? QStringLiteral("3CB.rtf") : QStringLiteral("3CA.rtf")))
+        return false;
+    engine.PrintText(ControlCodes::FormFeed + u';');
+    engine.PrintText(ControlCodes::ElitePitch + u';');
+
+    MasterFile body;
+    if (!open(body, choices.form3cdTemplate))
+        return false;
+    TemplateForm3CD::fill(body, model, choices, setup, accountant);
+    if (!saveAndAppend(engine, body, QStringLiteral("3CD.rtf")))
+        return false;
+    if (!choices.blank && setup.footer)
+        AuditReport::writeFooter(engine, model.key().yearKey, hasHost() ? host().ClientName() : QString());
+    engine.ShowReport();
+    return true;
+}
+
+} // namespace TemplateReport

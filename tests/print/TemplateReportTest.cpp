@@ -1,0 +1,306 @@
+#include "FilledReportTest.h"
+#include "PdfText.h"
+#include "ToolRun.h"
+
+#include "model/ReportModel.h"
+#include "model/rules/ReportRules.h"
+#include "print/AuditReport.h"
+#include "print/ControlCodes.h"
+#include "print/MasterFile.h"
+#include "print/PrintChoices.h"
+#include "print/PrintSetup.h"
+#include "print/ReportEngine.h"
+#include "print/ShippedTemplates.h"
+#include "print/TemplateLists.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextTable>
+
+namespace
+{
+
+QString write(const QString &path, const QString &text)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(text.toUtf8());
+    return path;
+}
+
+// A small master file: a paragraph with a marker standing twice, a table whose marker row
+// is to be filled, and a second table whose marker begins like the first one's.
+const QString Master =
+    QStringLiteral("<html><body><p>Dear $#$Name$#$ and $#$Name$#$, see $#$Left$#$.</p>"
+                   "<table border=\"1\"><tr><td>No.</td><td>Item</td><td>Amount</td></tr>"
+                   "<tr><td></td><td colspan=\"2\">AnnexA</td></tr></table>"
+                   "<p>between</p>"
+                   "<table border=\"0\"><tr><td>AnnexAB</td><td>second</td></tr></table></body></html>");
+
+} // namespace
+
+// Markers are replaced one occurrence at a time in document order, with bold and line
+// breaks; a table is found by a whole-word marker and edited row by row and cell by cell;
+// the saved file reads back as it was left and the engine appends it after a page break.
+TEST(MasterFileTest, MarkersTablesAndSavedFile)
+{
+    QTemporaryDir dir;
+    MasterFile file;
+    EXPECT_FALSE(file.openmasterfile(dir.filePath(QStringLiteral("missing.rtf"))));
+    ASSERT_TRUE(file.openmasterfile(write(dir.filePath(QStringLiteral("master.rtf")), Master)));
+    EXPECT_EQ(file.tableCount(), 2);
+
+    EXPECT_TRUE(file.NewSetText(QStringLiteral("$#$Name$#$"), ControlCodes::bold(QStringLiteral("Asha"))));
+    EXPECT_TRUE(file.NewSetText(QStringLiteral("$#$Name$#$"), QStringLiteral("Ravi")));
+    EXPECT_FALSE(file.NewSetText(QStringLiteral("$#$Name$#$"), QStringLiteral("nobody")));
+    EXPECT_TRUE(
+        file.NewSetText(QStringLiteral("$#$Left$#$"),
+                        QStringLiteral("line one") + ControlCodes::LineBreak + QStringLiteral("line two")));
+    const QTextBlock first = file.document().begin();
+    EXPECT_EQ(first.text(), QStringLiteral("Dear Asha and Ravi, see line one"));
+    EXPECT_EQ(first.next().text(), QStringLiteral("line two."));
+    const QTextCursor asha = file.document().find(QStringLiteral("Asha"));
+    EXPECT_EQ(asha.charFormat().fontWeight(), QFont::Bold);
+    EXPECT_NE(file.document().find(QStringLiteral("Ravi")).charFormat().fontWeight(), QFont::Bold);
+
+    int row = 0, column = 0;
+    EXPECT_EQ(file.FindTextInTable(QStringLiteral("AnnexAB"), &row, &column), 2);
+    EXPECT_EQ(file.FindTextInTable(QStringLiteral("AnnexA"), &row, &column), 1);
+    EXPECT_EQ(std::make_pair(row, column), std::make_pair(2, 2));
+    EXPECT_EQ(file.FindTextInTable(QStringLiteral("AnnexA"), nullptr, nullptr, 2), 0);
+    EXPECT_EQ(file.FindTextInTable(QStringLiteral("AnnexZ")), 0);
+
+    file.CurrentTbId = 1;
+    EXPECT_EQ(file.tbcols(), 3);
+    EXPECT_EQ(file.tbrows(), 2);
+    file.insertrows(2, row + 1);
+    EXPECT_EQ(file.tbrows(), 4);
+    file.setTextMatrix(3, 1, QStringLiteral("1"));
+    file.setTextMatrix(3, 2, QStringLiteral("Rent"));
+    file.setTextMatrix(3, 3, QStringLiteral("1200.00"));
+    file.setTextMatrix(4, 2, QStringLiteral("Total 1200.00"));
+    file.MergeCells(4, 2, 2);
+    file.CellBorder(3, 3, QStringLiteral("1010"), 1.0);
+    file.DeleteRow(row);
+    EXPECT_EQ(file.tbrows(), 3);
+    EXPECT_EQ(file.TextMatrix(2, 2), QStringLiteral("Rent"));
+    EXPECT_EQ(file.TextMatrix(3, 2), QStringLiteral("Total 1200.00"));
+    EXPECT_EQ(file.TextMatrix(9, 9), QString());
+
+    const QString saved = dir.filePath(QStringLiteral("saved.rtf"));
+    ASSERT_TRUE(file.SaveMasterFile(saved));
+    MasterFile again;
+    ASSERT_TRUE(again.openmasterfile(saved));
+    again.CurrentTbId = again.FindTextInTable(QStringLiteral("AnnexAB"));
+    EXPECT_EQ(again.CurrentTbId, 2);
+    again.CurrentTbId = 1;
+    EXPECT_EQ(again.TextMatrix(2, 3), QStringLiteral("1200.00"));
+    const QTextTable *table = again.document().find(QStringLiteral("1200.00")).currentTable();
+    ASSERT_TRUE(table);
+    const QTextTableCellFormat ruled = table->cellAt(1, 2).format().toTableCellFormat();
+    EXPECT_GT(ruled.leftBorder(), 0);
+    EXPECT_EQ(ruled.rightBorder(), 0);
+    EXPECT_EQ(table->cellAt(2, 1).columnSpan(), 2);
+
+    // Deleting every row of a table takes the table away.
+    again.CurrentTbId = 2;
+    again.DeleteRow(1);
+    EXPECT_EQ(again.tableCount(), 1);
+
+    ReportEngine engine;
+    engine.PrintText(QStringLiteral("Front page"));
+    ASSERT_TRUE(engine.AppendFile(saved));
+    EXPECT_FALSE(engine.AppendFile(dir.filePath(QStringLiteral("missing.rtf"))));
+    EXPECT_EQ(engine.pageCount(), 2);
+    EXPECT_TRUE(engine.plainText().contains(QStringLiteral("Dear Asha and Ravi")));
+}
+
+namespace
+{
+
+// The demo report printed through the shipped templates.
+class TemplatePrint : public FilledReportTest
+{
+protected:
+    void SetUp() override
+    {
+        FilledReportTest::SetUp();
+        if (env)
+            model = ReportRules::loadAsWritten();
+    }
+
+    PrintChoices choices(int format = 0) const
+    {
+        const QString docs = env->host().DocPath();
+        const QString exe = env->host().ExePath();
+        PrintChoices c;
+        c.frontTemplate =
+            ShippedTemplates::resolve(exe, docs, TemplateLists::frontPages(docs, "3CA").first().path);
+        c.form3cdTemplate =
+            ShippedTemplates::resolve(exe, docs, TemplateLists::form3CD(docs).at(format).path);
+        return c;
+    }
+
+    QString printed(const PrintChoices &c, int *pages = nullptr)
+    {
+        ReportEngine engine;
+        EXPECT_TRUE(AuditReport::build(engine, *model, c));
+        const QString pdf = env->dir() + QStringLiteral("/template.pdf");
+        EXPECT_TRUE(engine.saveAsPdf(pdf));
+        if (pages)
+            *pages = engine.pageCount();
+        return pdfText(pdf);
+    }
+
+    // The text from a clause label at the start of a line to the next label given.
+    static QString clauseText(const QString &text, const QString &from, const QString &to)
+    {
+        const qsizetype start = text.indexOf(QStringLiteral("\n") + from);
+        return text.mid(start, text.indexOf(QStringLiteral("\n") + to, start + 1) - start);
+    }
+
+    static void expectNoMarkers(const QString &text)
+    {
+        EXPECT_FALSE(text.contains(QStringLiteral("$#$"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("Annex[0-9]"))));
+    }
+
+    std::unique_ptr<ReportModel> model;
+};
+
+} // namespace
+
+// Each shipped format prints the whole demo report: every clause from 1 to 44 at the start
+// of a line, the values entered, the UDIN line and the signature, and no marker left over;
+// the filled front page and Form 3CD are left in the temporary folder.
+TEST_P(TemplatePrint, EveryFormatHoldsEveryClauseAndNoMarker)
+{
+    for (int format = 0; format < 3; ++format) {
+        SCOPED_TRACE(format);
+        int pages = 0;
+        const QString text = printed(choices(format), &pages);
+        EXPECT_GE(pages, 8);
+        expectWholeReport(text);
+        EXPECT_TRUE(
+            text.contains(QStringLiteral("We report that the statutory audit of M/s. Sharma Textiles")));
+        expectNoMarkers(text);
+        EXPECT_FALSE(text.contains(QStringLiteral("__________")));
+        EXPECT_FALSE(text.contains(QStringLiteral("ANNEXURE TO FORM NO. 3CD")));
+    }
+    const QDir temporary(env->host().vTmpPath());
+    EXPECT_TRUE(temporary.exists(QStringLiteral("3CA.rtf")));
+    EXPECT_TRUE(temporary.exists(QStringLiteral("3CD.rtf")));
+}
+
+// Rows print in the numeric order of their serial column; a clause reported by annexure
+// says so in its place and prints its rows in the annexure at the end; without a UDIN the
+// UDIN line is left out; a clause answered No prints no table.
+TEST_P(TemplatePrint, RowsAnnexureUdinAndAnswers)
+{
+    model->setRows(4, QStringLiteral("11a"), booksOutOfOrder());
+    QString text = printed(choices());
+    for (int serial = 1; serial < 12; ++serial)
+        EXPECT_LT(text.indexOf(QStringLiteral("Ledger book %1 kept").arg(serial)),
+                  text.indexOf(QStringLiteral("Ledger book %1 kept").arg(serial + 1)))
+            << serial;
+
+    model->setRows(201, QStringLiteral("Annex11a"), {{QStringLiteral("1")}}, QStringLiteral("3CD"));
+    text = printed(choices());
+    const QString clause = clauseText(text, QStringLiteral("11(a)"), QStringLiteral("11(b)"));
+    EXPECT_TRUE(clause.contains(QStringLiteral("AS PER ANNEXURE"))) << clause.toStdString();
+    EXPECT_FALSE(clause.contains(QStringLiteral("Ledger book 1 kept")));
+    const qsizetype annexure = text.indexOf(QStringLiteral("ANNEXURE TO FORM NO. 3CD"));
+    EXPECT_GT(annexure, text.indexOf(QStringLiteral("Chartered Accountants")));
+    EXPECT_GT(text.indexOf(QStringLiteral("Ledger book 9 kept"), annexure), annexure);
+    expectNoMarkers(text);
+
+    model->removePoint(21, QStringLiteral("UDIN"));
+    model->setRows(4, QStringLiteral("Opt11a"), {{QStringLiteral("No")}});
+    text = printed(choices());
+    EXPECT_FALSE(text.contains(QStringLiteral("UDIN")));
+    const QString answeredNo = clauseText(text, QStringLiteral("11(a)"), QStringLiteral("11(b)"));
+    EXPECT_TRUE(answeredNo.contains(QStringLiteral("No"))) << answeredNo.toStdString();
+    EXPECT_FALSE(answeredNo.contains(QStringLiteral("Sr. No."))) << answeredNo.toStdString();
+}
+
+// A blank form fills names, dates and amounts with "__________", prints no client data and
+// no UDIN; an unreadable template is refused with a message.
+TEST_P(TemplatePrint, BlankFormAndMissingTemplate)
+{
+    PrintChoices blank = choices();
+    blank.blank = true;
+    const QString text = printed(blank);
+    EXPECT_TRUE(text.contains(QStringLiteral("__________")));
+    EXPECT_TRUE(text.contains(QStringLiteral("__ report that the statutory audit")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Sharma Textiles")));
+    EXPECT_FALSE(text.contains(QStringLiteral("UDIN")));
+    EXPECT_TRUE(text.contains(QStringLiteral("FORM NO. 3CD")));
+    expectNoMarkers(text);
+
+    PrintChoices missing = choices();
+    missing.form3cdTemplate = env->dir() + QStringLiteral("/none.rtf");
+    ReportEngine engine;
+    EXPECT_FALSE(AuditReport::build(engine, *model, missing));
+    EXPECT_TRUE(env->prompt().lastText().startsWith(QStringLiteral("The template [")))
+        << env->prompt().lastText().toStdString();
+}
+
+// The print setup gathers the remarks at the end under a heading, and adds the assessee's
+// signature with the signatory of the client.
+TEST_P(TemplatePrint, RemarksAtTheEndAndTheAssesseesSignature)
+{
+    PrintSetup setup;
+    setup.remarksPlace = PrintSetup::AtTheEnd;
+    setup.remarksHeading = true;
+    setup.assesseeSign = true;
+    model->setRows(PrintSetup::Page, PrintSetup::Point, {setup.columns()});
+    const QString text = printed(choices());
+    const qsizetype remark = text.indexOf(QStringLiteral("Remarks : - Clause 18 : Depreciation is computed"));
+    EXPECT_GT(remark, text.indexOf(QStringLiteral("\n44")));
+    EXPECT_GT(remark, text.indexOf(QStringLiteral("\nRemarks\n")));
+    EXPECT_GT(text.indexOf(QStringLiteral("For Sharma Textiles Private Limited")), remark);
+    expectNoMarkers(text);
+}
+
+TALVEX_BOTH_ENGINES(TemplatePrint);
+
+// taxaudit prints through a Form 3CD template named as in Print Options, by file name or
+// from the user's own list, and refuses a name it does not know.
+TEST(TemplatePrintCommand, PrintsThroughANamedTemplate)
+{
+    QTemporaryDir home;
+    const QString db = QStringLiteral("sqlite:") + home.filePath(QStringLiteral("t.db"));
+    ASSERT_EQ(runTaxaudit(home.path(), {"--db", db, "demo"}).status, 0);
+    auto print = [&](const QString &name) {
+        return runTaxaudit(home.path(), {"--db", db, "print", "--client", "C001", "--year", "2026", "--pdf",
+                                         home.filePath(QStringLiteral("r.pdf")), "--template", name});
+    };
+    ToolRun run = print(QStringLiteral("(Original File-2) Old Format"));
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    QString text = pdfText(home.filePath(QStringLiteral("r.pdf")));
+    EXPECT_TRUE(text.contains(QStringLiteral("FORM NO. 3CD")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Hartley Textile Design Ltd")));
+    EXPECT_FALSE(text.contains(QStringLiteral("$#$")));
+
+    // A user's template: a copy of a shipped one with a line of its own, listed in List.txt.
+    const QString reports = home.filePath(QStringLiteral("docs/Reports/ReportsN"));
+    QDir().mkpath(reports + QStringLiteral("/3cd_Fls"));
+    QFile shipped(reports + QStringLiteral("/3CD_2024_1.rtf"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QString own =
+        QString::fromUtf8(shipped.readAll())
+            .replace(QStringLiteral("FORM NO. 3CD"), QStringLiteral("FORM NO. 3CD (office copy)"));
+    write(reports + QStringLiteral("/3cd_Fls/3CDOffice.rtf"), own);
+    write(reports + QStringLiteral("/3cd_Fls/List.txt"), QStringLiteral("3CD (New)\nOffice\n"));
+    run = print(QStringLiteral("Office"));
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    text = pdfText(home.filePath(QStringLiteral("r.pdf")));
+    EXPECT_TRUE(text.contains(QStringLiteral("FORM NO. 3CD (office copy)")));
+
+    run = print(QStringLiteral("No Such Format"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("There is no Form 3CD template No Such Format")));
+}

@@ -44,6 +44,12 @@ QList<AccountsYear::Head> AccountsYear::headsOf(int gid) const
     return found;
 }
 
+bool AccountsYear::hasContraHeads(int gid)
+{
+    return gid == AccountsSchema::Sales || gid == AccountsSchema::Purchases ||
+           gid == AccountsSchema::DirectExpenses;
+}
+
 double AccountsYear::sum(int gid) const
 {
     double total = 0;
@@ -71,10 +77,7 @@ double AccountsYear::sumOfMaterials(int gid, bool material) const
     for (const Head &h : m_heads) {
         const ChartOfAccounts::Head *known = headOf(h.allid);
         if (h.gid == gid && (known && known->material) == material)
-            total += h.nid == AccountsSchema::Contra && gid != AccountsSchema::OpeningStock &&
-                             gid != AccountsSchema::ClosingStock
-                         ? -h.amount
-                         : h.amount;
+            total += h.nid == AccountsSchema::Contra && hasContraHeads(gid) ? -h.amount : h.amount;
     }
     return total;
 }

@@ -36,6 +36,10 @@ public:
     // Other trading income kept outside the chart (job work, duty drawback).
     const QList<Entry> &tradeEntries() const { return m_trade; }
 
+    // Sales, purchases and direct expenses keep returns and discounts as contra heads (nid
+    // 2); in the other groups nid 2 is a head of its own (raw materials, deferred tax).
+    static bool hasContraHeads(int gid);
+
     double sum(int gid) const;
     double sum(int gid, int nid) const;
     // Main heads less contra heads (sales, purchases, direct expenses).

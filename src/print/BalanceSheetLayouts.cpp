@@ -166,8 +166,17 @@ QList<Note> balanceSheetNotes(const Books &books)
             notes << Note{caption, lines};
     };
     add(capitalCaption(books), StatementText::headFigures(books, Capital));
+    // The surplus with its movement over the year: brought forward, the year's profit and
+    // what was appropriated out of it.
     QList<Figure> reserves = StatementText::headFigures(books, Reserves);
-    reserves << surplusFigure(books, QStringLiteral("Surplus in the Statement of Profit and Loss"));
+    reserves << Figure{QStringLiteral("Surplus in the Statement of Profit and Loss:"), 0, 0, false}
+             << Figure{QStringLiteral("    Balance brought forward"), books.current.broughtForward(),
+                       books.previous.broughtForward(), false}
+             << Figure{QStringLiteral("    Add: Profit for the year"), books.current.profitAfterTax(),
+                       books.previous.profitAfterTax(), false};
+    for (const Figure &f : StatementText::headFigures(books, Appropriations))
+        reserves << Figure{QStringLiteral("    Less: ") + f.label, -f.current, -f.previous, false};
+    reserves << surplusFigure(books, QStringLiteral("    Balance carried forward"));
     add(QStringLiteral("Reserves and surplus"), reserves);
     add(QStringLiteral("Long-term borrowings"), StatementText::headFigures(books, LongTermBorrowings));
     add(QStringLiteral("Short-term borrowings"), StatementText::headFigures(books, ShortTermBorrowings));

@@ -43,8 +43,8 @@ Figure Note::total() const
 {
     Figure sum{QStringLiteral("Total")};
     for (const Figure &f : lines) {
-        sum.current += f.current;
-        sum.previous += f.previous;
+        sum.current += f.counted ? f.current : 0;
+        sum.previous += f.counted ? f.previous : 0;
     }
     return sum;
 }
@@ -53,7 +53,8 @@ QList<Figure> headFigures(const FinancialStatements::Books &books, int gid, bool
 {
     QList<Figure> figures;
     auto add = [&](const AccountsYear::Head &h, bool current) {
-        const double value = netted && h.nid == AccountsSchema::Contra ? -h.amount : h.amount;
+        const bool contra = netted && h.nid == AccountsSchema::Contra && AccountsYear::hasContraHeads(gid);
+        const double value = contra ? -h.amount : h.amount;
         auto found =
             std::find_if(figures.begin(), figures.end(), [&](const Figure &f) { return f.label == h.name; });
         if (found == figures.end())
@@ -84,11 +85,14 @@ void writeNotes(ReportWriter &writer, const FinancialStatements::Books &books, c
     int number = first;
     for (const Note &note : notes) {
         writer.blank();
+        writer.line(QStringLiteral("Note %1: %2").arg(number++).arg(note.caption), ReportRow::Left, true);
         writer.columns(QStringLiteral("60,20,20"), {ReportRow::Left, ReportRow::Right, ReportRow::Right});
-        writer.heading({QStringLiteral("Note %1: %2").arg(number++).arg(note.caption), QString(), QString()});
         writer.heading(yearsHeading(books, false, QStringLiteral("As at ")));
-        for (const Figure &f : note.lines)
-            writer.boxed({f.label, amount(f.current), amount(f.previous)});
+        for (const Figure &f : note.lines) {
+            const bool caption = !f.counted && f.current == 0 && f.previous == 0;
+            writer.boxed(
+                {f.label, caption ? QString() : amount(f.current), caption ? QString() : amount(f.previous)});
+        }
         const Figure total = note.total();
         writer.boxed({ControlCodes::bold(total.label), ControlCodes::bold(amount(total.current)),
                       ControlCodes::bold(amount(total.previous))},

@@ -23,6 +23,8 @@ struct Figure {
     QString label;
     double current = 0;
     double previous = 0;
+    // False for a line that explains the figure below it rather than adds to the total.
+    bool counted = true;
 };
 
 // A Schedule III note: its lines and their total.

@@ -86,6 +86,8 @@ TEST_P(Statements, HorizontalStatementsAgreeSideBySide)
     EXPECT_EQ(pl.count("93,20,000.00"), 2);   // net profit carried down and brought down
     EXPECT_TRUE(pl.contains("To Balance carried to Balance Sheet"));
     EXPECT_TRUE(pl.contains("(16,50,000.00)")); // returns taken off the sales
+    EXPECT_FALSE(pl.contains("(86,00,000.00)")); // raw materials are stock, not a contra head
+    EXPECT_EQ(pl.count("21,39,80,000.00"), 2);  // the trading account's two sides
 }
 
 // The vertical layouts give both years: sources equal application of funds, and the
@@ -118,6 +120,11 @@ TEST_P(Statements, ScheduleThreeFaceAndNotes)
         EXPECT_TRUE(bs.contains(QLatin1String(text))) << text;
     EXPECT_EQ(bs.count("9,92,30,000.00"), 2);
     EXPECT_EQ(bs.count("8,80,10,000.00"), 2);
+    // The surplus moves from last year's balance by the year's profit and the transfer.
+    const QString surplus = bs.mid(bs.indexOf("Balance brought forward"));
+    EXPECT_TRUE(surplus.contains("1,56,00,000.00"));
+    EXPECT_TRUE(surplus.contains("(10,00,000.00)"));
+    EXPECT_TRUE(surplus.contains("Balance carried forward"));
 
     const QString pl = printed(Statement::ProfitLossSchVi);
     for (const char *text :

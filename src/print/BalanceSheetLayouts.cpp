@@ -44,12 +44,6 @@ Figure stockFigure(const Books &books)
     return {QStringLiteral("Inventories"), books.current.closingStock(), books.previous.closingStock()};
 }
 
-void twoYearRow(ReportWriter &w, const Figure &f, bool bold = false)
-{
-    auto b = [bold](const QString &t) { return bold ? ControlCodes::bold(t) : t; };
-    w.boxed({b(f.label), b(amount(f.current)), b(amount(f.previous))});
-}
-
 Figure plus(const QString &label, const QList<Figure> &parts)
 {
     Figure sum{label};
@@ -116,24 +110,26 @@ void balanceSheetVertical(ReportWriter &w, const Books &books)
     caption(books.company ? QStringLiteral("Shareholders' Funds") : QStringLiteral("Owners' Funds"));
     const Figure capital = groupFigure(books, QStringLiteral("    Capital"), Capital);
     const Figure reserves = reservesFigure(books);
-    twoYearRow(w, capital);
-    twoYearRow(w, {QStringLiteral("    ") + reserves.label, reserves.current, reserves.previous});
+    StatementText::twoYearRow(w, capital);
+    StatementText::twoYearRow(w,
+                              {QStringLiteral("    ") + reserves.label, reserves.current, reserves.previous});
     caption(QStringLiteral("Loan Funds"));
     const Figure secured = groupFigure(books, QStringLiteral("    Long-term borrowings"), LongTermBorrowings);
     const Figure working =
         groupFigure(books, QStringLiteral("    Short-term borrowings"), ShortTermBorrowings);
-    twoYearRow(w, secured);
-    twoYearRow(w, working);
+    StatementText::twoYearRow(w, secured);
+    StatementText::twoYearRow(w, working);
     const Figure deferred =
         groupFigure(books, QStringLiteral("Deferred Tax Liability (Net)"), DeferredTaxLiability);
-    twoYearRow(w, deferred);
-    twoYearRow(w, plus(QStringLiteral("TOTAL"), {capital, reserves, secured, working, deferred}), true);
+    StatementText::twoYearRow(w, deferred);
+    StatementText::twoYearRow(
+        w, plus(QStringLiteral("TOTAL"), {capital, reserves, secured, working, deferred}), true);
 
     caption(QStringLiteral("II. APPLICATION OF FUNDS"));
     const Figure fixed = groupFigure(books, QStringLiteral("Fixed Assets (net block)"), FixedAssets);
     const Figure investments = groupFigure(books, QStringLiteral("Investments"), Investments);
-    twoYearRow(w, fixed);
-    twoYearRow(w, investments);
+    StatementText::twoYearRow(w, fixed);
+    StatementText::twoYearRow(w, investments);
     caption(QStringLiteral("Current Assets, Loans and Advances"));
     const QList<Figure> current{
         {QStringLiteral("    Inventories"), books.current.closingStock(), books.previous.closingStock()},
@@ -141,21 +137,21 @@ void balanceSheetVertical(ReportWriter &w, const Books &books)
         groupFigure(books, QStringLiteral("    Cash and bank balances"), CashAndBank),
         groupFigure(books, QStringLiteral("    Loans and advances"), LoansAndAdvances)};
     for (const Figure &f : current)
-        twoYearRow(w, f);
+        StatementText::twoYearRow(w, f);
     const Figure currentAssets = plus(QStringLiteral("(A)"), current);
-    twoYearRow(w, currentAssets, true);
+    StatementText::twoYearRow(w, currentAssets, true);
     caption(QStringLiteral("Less: Current Liabilities and Provisions"));
     const Figure liabilities =
         plus(QStringLiteral("    Current liabilities"),
              {groupFigure(books, {}, TradePayables), groupFigure(books, {}, OtherCurrentLiabilities)});
     const Figure provisions = groupFigure(books, QStringLiteral("    Provisions"), ShortTermProvisions);
-    twoYearRow(w, liabilities);
-    twoYearRow(w, provisions);
+    StatementText::twoYearRow(w, liabilities);
+    StatementText::twoYearRow(w, provisions);
     const Figure currentLiabilities = plus(QStringLiteral("(B)"), {liabilities, provisions});
-    twoYearRow(w, currentLiabilities, true);
+    StatementText::twoYearRow(w, currentLiabilities, true);
     const Figure net = minus(QStringLiteral("Net Current Assets (A - B)"), currentAssets, currentLiabilities);
-    twoYearRow(w, net);
-    twoYearRow(w, plus(QStringLiteral("TOTAL"), {fixed, investments, net}), true);
+    StatementText::twoYearRow(w, net);
+    StatementText::twoYearRow(w, plus(QStringLiteral("TOTAL"), {fixed, investments, net}), true);
 }
 
 QList<Note> balanceSheetNotes(const Books &books)

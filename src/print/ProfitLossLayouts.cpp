@@ -41,12 +41,6 @@ QList<Figure> tradeFigures(const Books &books)
     return figures;
 }
 
-void twoYearRow(ReportWriter &w, const Figure &f, bool bold = false)
-{
-    auto b = [bold](const QString &t) { return bold ? ControlCodes::bold(t) : t; };
-    w.boxed({b(f.label), b(amount(f.current)), b(amount(f.previous))});
-}
-
 } // namespace
 
 void profitLossHorizontal(ReportWriter &w, const Books &books)
@@ -119,56 +113,66 @@ void profitLossVertical(ReportWriter &w, const Books &books)
     using A = const AccountsYear &;
 
     caption(QStringLiteral("INCOME"));
-    twoYearRow(w, both(books, QStringLiteral("    Sales"),
-                       [](A a) { return a.sum(AccountsSchema::Sales, AccountsSchema::Main); }));
-    twoYearRow(w, both(books, QStringLiteral("    Less: Returns and discounts"),
-                       [](A a) { return a.sum(AccountsSchema::Sales, AccountsSchema::Contra); }));
-    twoYearRow(w, both(books, QStringLiteral("    Net Sales"), [](A a) { return a.turnover(); }));
+    StatementText::twoYearRow(w, both(books, QStringLiteral("    Sales"), [](A a) {
+                                  return a.sum(AccountsSchema::Sales, AccountsSchema::Main);
+                              }));
+    StatementText::twoYearRow(w, both(books, QStringLiteral("    Less: Returns and discounts"), [](A a) {
+                                  return a.sum(AccountsSchema::Sales, AccountsSchema::Contra);
+                              }));
+    StatementText::twoYearRow(w,
+                              both(books, QStringLiteral("    Net Sales"), [](A a) { return a.turnover(); }));
     twoYearRow(
         w, both(books, QStringLiteral("    Other operating income"), [](A a) { return a.tradeIncome(); }));
-    twoYearRow(w, both(books, QStringLiteral("    Other income"), [](A a) { return a.sum(OtherIncome); }));
+    StatementText::twoYearRow(
+        w, both(books, QStringLiteral("    Other income"), [](A a) { return a.sum(OtherIncome); }));
     const auto income = [](A a) { return a.turnover() + a.tradeIncome() + a.sum(OtherIncome); };
-    twoYearRow(w, both(books, QStringLiteral("Total Income (A)"), income), true);
+    StatementText::twoYearRow(w, both(books, QStringLiteral("Total Income (A)"), income), true);
 
     caption(QStringLiteral("EXPENDITURE"));
-    twoYearRow(w, both(books, QStringLiteral("    Opening stock"), [](A a) { return a.openingStock(); }));
-    twoYearRow(w, both(books, QStringLiteral("    Add: Purchases (net)"),
-                       [](A a) { return a.net(AccountsSchema::Purchases); }));
-    twoYearRow(w, both(books, QStringLiteral("    Add: Direct expenses"),
-                       [](A a) { return a.net(AccountsSchema::DirectExpenses); }));
-    twoYearRow(w,
-               both(books, QStringLiteral("    Less: Closing stock"), [](A a) { return a.closingStock(); }));
+    StatementText::twoYearRow(
+        w, both(books, QStringLiteral("    Opening stock"), [](A a) { return a.openingStock(); }));
+    StatementText::twoYearRow(w, both(books, QStringLiteral("    Add: Purchases (net)"),
+                                      [](A a) { return a.net(AccountsSchema::Purchases); }));
+    StatementText::twoYearRow(w, both(books, QStringLiteral("    Add: Direct expenses"),
+                                      [](A a) { return a.net(AccountsSchema::DirectExpenses); }));
+    StatementText::twoYearRow(
+        w, both(books, QStringLiteral("    Less: Closing stock"), [](A a) { return a.closingStock(); }));
     const auto costOfSales = [](A a) {
         return a.openingStock() + a.net(AccountsSchema::Purchases) + a.net(AccountsSchema::DirectExpenses) -
                a.closingStock();
     };
-    twoYearRow(w, both(books, QStringLiteral("    Cost of goods sold"), costOfSales));
-    twoYearRow(w, both(books, QStringLiteral("    Employee benefits expense"),
-                       [](A a) { return a.sum(EmployeeBenefits); }));
-    twoYearRow(w, both(books, QStringLiteral("    Finance costs"), [](A a) { return a.sum(FinanceCosts); }));
-    twoYearRow(w, both(books, QStringLiteral("    Depreciation"), [](A a) { return a.sum(Depreciation); }));
-    twoYearRow(w,
-               both(books, QStringLiteral("    Other expenses"), [](A a) { return a.sum(OtherExpenses); }));
-    twoYearRow(w,
-               both(books, QStringLiteral("Total Expenditure (B)"),
-                    [&](A a) { return costOfSales(a) + a.indirectExpenses(); }),
-               true);
-    twoYearRow(w, both(books, QStringLiteral("Gross Profit"), [](A a) { return a.grossProfit(); }));
+    StatementText::twoYearRow(w, both(books, QStringLiteral("    Cost of goods sold"), costOfSales));
+    StatementText::twoYearRow(w, both(books, QStringLiteral("    Employee benefits expense"),
+                                      [](A a) { return a.sum(EmployeeBenefits); }));
+    StatementText::twoYearRow(
+        w, both(books, QStringLiteral("    Finance costs"), [](A a) { return a.sum(FinanceCosts); }));
+    StatementText::twoYearRow(
+        w, both(books, QStringLiteral("    Depreciation"), [](A a) { return a.sum(Depreciation); }));
+    StatementText::twoYearRow(
+        w, both(books, QStringLiteral("    Other expenses"), [](A a) { return a.sum(OtherExpenses); }));
+    StatementText::twoYearRow(w,
+                              both(books, QStringLiteral("Total Expenditure (B)"),
+                                   [&](A a) { return costOfSales(a) + a.indirectExpenses(); }),
+                              true);
+    StatementText::twoYearRow(
+        w, both(books, QStringLiteral("Gross Profit"), [](A a) { return a.grossProfit(); }));
     twoYearRow(
         w, both(books, QStringLiteral("Profit before tax (A - B)"), [](A a) { return a.profitBeforeTax(); }),
         true);
-    twoYearRow(w, both(books, QStringLiteral("    Less: Current tax"), [](A a) { return a.currentTax(); }));
-    twoYearRow(w, both(books, QStringLiteral("    Less: Deferred tax"), [](A a) { return a.deferredTax(); }));
-    twoYearRow(w, both(books, QStringLiteral("Profit after tax"), [](A a) { return a.profitAfterTax(); }),
-               true);
-    twoYearRow(w, both(books, QStringLiteral("    Add: Balance brought forward"),
-                       [](A a) { return a.broughtForward(); }));
+    StatementText::twoYearRow(
+        w, both(books, QStringLiteral("    Less: Current tax"), [](A a) { return a.currentTax(); }));
+    StatementText::twoYearRow(
+        w, both(books, QStringLiteral("    Less: Deferred tax"), [](A a) { return a.deferredTax(); }));
+    StatementText::twoYearRow(
+        w, both(books, QStringLiteral("Profit after tax"), [](A a) { return a.profitAfterTax(); }), true);
+    StatementText::twoYearRow(w, both(books, QStringLiteral("    Add: Balance brought forward"),
+                                      [](A a) { return a.broughtForward(); }));
     for (const Figure &f : StatementText::headFigures(books, Appropriations))
-        twoYearRow(w, {QStringLiteral("    Less: ") + f.label, f.current, f.previous});
-    twoYearRow(w,
-               both(books, QStringLiteral("Balance carried to Balance Sheet"),
-                    [](A a) { return a.surplusCarried(); }),
-               true);
+        StatementText::twoYearRow(w, {QStringLiteral("    Less: ") + f.label, f.current, f.previous});
+    StatementText::twoYearRow(w,
+                              both(books, QStringLiteral("Balance carried to Balance Sheet"),
+                                   [](A a) { return a.surplusCarried(); }),
+                              true);
 }
 
 void profitLossSchVi(ReportWriter &w, const Books &books)

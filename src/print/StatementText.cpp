@@ -79,6 +79,12 @@ QStringList yearsHeading(const FinancialStatements::Books &books, bool withNote,
     return row;
 }
 
+void twoYearRow(ReportWriter &writer, const Figure &figure, bool bold)
+{
+    auto b = [bold](const QString &t) { return bold ? ControlCodes::bold(t) : t; };
+    writer.boxed({b(figure.label), b(amount(figure.current)), b(amount(figure.previous))});
+}
+
 void writeNotes(ReportWriter &writer, const FinancialStatements::Books &books, const QList<Note> &notes,
                 int first)
 {

@@ -37,6 +37,8 @@ struct Note {
 // The heads of a group in either year, each with both years' balances; contra heads
 // taken off when `netted`.
 QList<Figure> headFigures(const FinancialStatements::Books &books, int gid, bool netted = false);
+// A row of a two-year table: the label and both years' amounts, bold if asked.
+void twoYearRow(ReportWriter &writer, const Figure &figure, bool bold = false);
 // Writes the notes numbered from `first`.
 void writeNotes(ReportWriter &writer, const FinancialStatements::Books &books, const QList<Note> &notes,
                 int first);

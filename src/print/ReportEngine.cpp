@@ -1,7 +1,6 @@
 #include "ReportEngine.h"
 
 #include "ControlCodes.h"
-#include "RowPagination.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
@@ -210,7 +209,6 @@ void ReportEngine::WriteToReport(const ReportRow &row, const QString &mask1, con
         format.setColumnWidthConstraints(widths);
         if (t.pageBreak)
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        RowPagination::keepRowsWhole(format);
         t.pageBreak = false;
         if (t.lineOpen)
             t.cursor.insertBlock();
@@ -347,7 +345,6 @@ void ReportEngine::print(QPagedPaintDevice &device)
     const qreal footerHeight = m_footer->isEmpty() ? 0 : m_footer->size().height() + gap;
     const qreal bodyHeight = area.height() - headerHeight - footerHeight;
     m_body->setPageSize(QSizeF(width, bodyHeight));
-    RowPagination::paginate(*m_body);
     const int pages = m_body->pageCount();
 
     QPainter painter(&device);

@@ -43,6 +43,16 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
     auto *sign = new QPushButton(tr("Sign &PDF..."), central);
     top->addWidget(sign);
     connect(sign, &QPushButton::clicked, this, [this] {
+        // The statements printed from the accounts are those of the chosen client and year.
+        if (QTableWidgetItem *code = m_clients->item(m_clients->currentRow(), 0)) {
+            try {
+                m_host.selectClient(code->text());
+                m_host.selectYear(m_year->currentData().toString());
+            } catch (const DbError &e) {
+                prompts().message(e.message(), {}, PromptIcon::Critical);
+                return;
+            }
+        }
         frmSignPDF window(this);
         window.loadCertificates(frmSignPDF::rememberedStore());
         window.exec();

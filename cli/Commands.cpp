@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "AccountsCommands.h"
 #include "AnnexureCommands.h"
 #include "CarryTool.h"
 #include "EfilingCommands.h"
@@ -192,6 +193,12 @@ const QList<Command> &commands()
          QStringLiteral("record-filing --client C --year Y --status pending|approval|filed [--date D]\n"
                         "                               note where a client's report stands on the portal"),
          FilingCommands::recordFiling},
+        {QStringLiteral("accounts"),
+         QStringLiteral("accounts --client C --year Y --statement bs-horizontal|bs-vertical|bs-schvi|\n"
+                        "      pl-horizontal|pl-vertical|pl-schvi --pdf OUT\n"
+                        "                               print the balance sheet or profit and loss account\n"
+                        "                               of the client's accounts into a PDF file"),
+         AccountsCommands::printStatement},
         {QStringLiteral("to-pdf"),
          QStringLiteral("to-pdf FILE.docx|FILE.xlsx [--out FILE.pdf] [--yes]\n"
                         "                               turn a Word or Excel file into PDF through LibreOffice"),

@@ -23,6 +23,7 @@ int main(int argc, char *argv[])
     // screen); the other commands stay a plain console program.
     std::unique_ptr<QCoreApplication> app;
     if (line.command == QLatin1String("print") || line.command == QLatin1String("sign") ||
+        line.command == QLatin1String("accounts") ||
         (line.command == QLatin1String("filing-status") && line.has(QStringLiteral("--pdf")))) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -2,18 +2,21 @@
 
 #include "base/Prompt.h"
 #include "host/HostContext.h"
+#include "print/FinancialStatements.h"
 #include "print/OfficeToPdf.h"
 #include "print/PdfSigner.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -96,6 +99,18 @@ frmSignPDF::frmSignPDF(QWidget *parent) : QDialog(parent)
     layout->addWidget(m_certificates, 1);
 
     auto *buttons = new QHBoxLayout;
+    auto *fromSoftware = new QPushButton(QStringLiteral("From S&oftware"), this);
+    fromSoftware->setObjectName(QStringLiteral("cmdFromSoftware"));
+    fromSoftware->setToolTip(QStringLiteral("Print the balance sheet or the profit and loss account of the "
+                                            "client's accounts into a PDF file"));
+    m_fromSoftware = new QMenu(fromSoftware);
+    for (int i = 0; i < FinancialStatements::captions().size(); ++i) {
+        QAction *action = m_fromSoftware->addAction(FinancialStatements::captions().at(i));
+        action->setObjectName(QStringLiteral("mnuFromSoftware%1").arg(i + 1));
+        connect(action, &QAction::triggered, this, [this, i] { cmdFromSoftware_Click(i); });
+    }
+    fromSoftware->setMenu(m_fromSoftware);
+    buttons->addWidget(fromSoftware);
     auto *sign = new QPushButton(QStringLiteral("&Sign"), this);
     sign->setObjectName(QStringLiteral("cmdSign"));
     auto *close = new QPushButton(QStringLiteral("&Close"), this);
@@ -178,6 +193,34 @@ void frmSignPDF::cmdConvert_Click(int row)
         return;
     }
     m_rows[row].path->setText(pdf);
+}
+
+void frmSignPDF::cmdFromSoftware_Click(int statement)
+{
+    if (!hasHost())
+        return;
+    HostContext &h = host();
+    const auto chosen = static_cast<FinancialStatements::Statement>(statement);
+    const QString suggested =
+        QDir(h.DocPath())
+            .filePath(QStringLiteral("%1_%2_%3.pdf")
+                          .arg(h.Temp_Code(), h.yearKey(), FinancialStatements::names().at(statement)));
+    const QString pdf =
+        prompts().saveFile(QStringLiteral("Select File"), QStringLiteral("PDF Files|*.pdf"), suggested);
+    if (pdf.isEmpty())
+        return;
+    QString reason;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool printed =
+        FinancialStatements::printToPdf(h.DBObj(), chosen, h.Temp_Code(), h.yearKey(), pdf, &reason);
+    QApplication::restoreOverrideCursor();
+    if (!printed) {
+        prompts().message(reason, {}, PromptIcon::Critical);
+        return;
+    }
+    const bool profitAndLossRow = !FinancialStatements::isBalanceSheet(chosen) && !m_sameFile->isChecked();
+    m_rows[profitAndLossRow ? 2 : 1].path->setText(pdf);
+    prompts().inform(QStringLiteral("PDF Created Successfully."));
 }
 
 int frmSignPDF::choiceFor(int row) const

@@ -6,6 +6,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class QTableWidget;
 
 // "Digitally Sign PDF File": up to four PDF files (the audit report, the balance sheet,
@@ -26,6 +27,8 @@ public:
     // The certificate store the window used last ("" when none was chosen).
     static QString rememberedStore();
     void cmdSign_Click();
+    // The menu of the statements printed from the host's accounts ("From Software").
+    QMenu *fromSoftwareMenu() const { return m_fromSoftware; }
 
 private:
     struct FileRow {
@@ -37,6 +40,9 @@ private:
     void cmdClear_Click(int row);
     // A Word or Excel file turned into a PDF beside it, which then stands in the row.
     void cmdConvert_Click(int row);
+    // Prints a statement of the host's accounts (an entry of FinancialStatements::captions())
+    // of the current client and year into a PDF file, which then stands in its row.
+    void cmdFromSoftware_Click(int statement);
     // The page choice that holds for a row: the first file's when it chose for all files.
     int choiceFor(int row) const;
 
@@ -44,4 +50,5 @@ private:
     QCheckBox *m_sameFile = nullptr;
     QLineEdit *m_store = nullptr;
     QTableWidget *m_certificates = nullptr;
+    QMenu *m_fromSoftware = nullptr;
 };

@@ -1,8 +1,11 @@
 #include "AccountsSchema.h"
 
+#include "ChartOfAccounts.h"
 #include "HostAccounts.h"
 #include "SchemaTable.h"
 #include "store/Database.h"
+
+#include <QSet>
 
 namespace AccountsSchema
 {
@@ -12,41 +15,18 @@ namespace
 
 using Col = SchemaTable::Column;
 
-struct Head {
-    int allid;
-    int gid;
-    int nid;
-    const char *name;
-};
-
-// The account heads of the trading account; other heads of the host's chart of accounts
-// are not read by the report.
-const Head heads[] = {
-    {1501, OpeningStock, Main, "Opening stock - stock-in-trade and finished goods"},
-    {1502, OpeningStock, Contra, "Opening stock - raw materials and work in progress"},
-    {1601, ClosingStock, Main, "Closing stock - stock-in-trade and finished goods"},
-    {1602, ClosingStock, Contra, "Closing stock - raw materials and work in progress"},
-    {1801, Sales, Main, "Sales of goods"},
-    {1802, Sales, Main, "Sales of services"},
-    {1803, Sales, Contra, "Sales returns and trade discounts"},
-    {1901, Purchases, Main, "Purchases of stock-in-trade"},
-    {1902, Purchases, Main, "Purchases of raw materials"},
-    {1903, Purchases, Contra, "Purchase returns"},
-    {2001, DirectExpenses, Main, "Freight and cartage inward"},
-    {2002, DirectExpenses, Main, "Wages"},
-    {2003, DirectExpenses, Main, "Power and fuel"},
-    {2004, DirectExpenses, Main, "Job work charges"},
-};
-
+// Adds the heads of the chart that the table lacks, so that a database made before a head
+// was added gets it too.
 void seedHeads(Database &db)
 {
-    Recordset rs = db.Execute(QStringLiteral("SELECT count(*) FROM mast_allgrp"));
-    if (rs.Fields(0).toInt() > 0)
-        return;
+    QSet<int> present;
+    for (Recordset rs = db.Execute(QStringLiteral("SELECT allid FROM mast_allgrp")); !rs.Eof(); rs.MoveNext())
+        present.insert(rs.Fields(0).toInt());
     Transaction tx(db);
-    for (const Head &h : heads) {
-        db.Execute(QStringLiteral("INSERT INTO mast_allgrp (allid, gid, nid, AcName) VALUES (?,?,?,?)"),
-                   {h.allid, h.gid, h.nid, QString::fromUtf8(h.name)});
+    for (const ChartOfAccounts::Head &h : ChartOfAccounts::heads()) {
+        if (!present.contains(h.allid))
+            db.Execute(QStringLiteral("INSERT INTO mast_allgrp (allid, gid, nid, AcName) VALUES (?,?,?,?)"),
+                       {h.allid, h.gid, h.nid, QString::fromUtf8(h.name)});
     }
     tx.commit();
 }
@@ -67,15 +47,6 @@ void ensureTables(Database &db)
         db, QStringLiteral("trade"),
         {code, year, {QStringLiteral("Particulars"), Col::Text}, {QStringLiteral("amt"), Col::Amount}},
         {QStringLiteral("Code_No")});
-    SchemaTable::create(db, QStringLiteral("pl_summary"),
-                        {code,
-                         year,
-                         {QStringLiteral("NetPL"), Col::Amount},
-                         {QStringLiteral("DefTax"), Col::Amount},
-                         {QStringLiteral("ProvTax"), Col::Amount},
-                         {QStringLiteral("PLApp"), Col::Amount},
-                         {QStringLiteral("PLBF"), Col::Amount}},
-                        {QStringLiteral("Code_No")});
     SchemaTable::create(db, QStringLiteral("misc_oth_inf"),
                         {code, {QStringLiteral("InfKey"), Col::Key}, {QStringLiteral("InfVal"), Col::Text}},
                         {QStringLiteral("Code_No")});

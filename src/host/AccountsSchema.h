@@ -5,8 +5,9 @@
 class Database;
 
 // The host's accounts data that the audit report reads: the account heads and their
-// groups (mast_allgrp), the balances of each year (table TAB_ followed by the year key),
-// the trading-account entries (trade), the profit-and-loss summary (pl_summary), the
+// groups (mast_allgrp, the chart of ChartOfAccounts), the closing balances of each year
+// (table TAB_ followed by the year key), from which the balance sheet and the profit and
+// loss account are drawn, the trading-account entries (trade), the
 // client's miscellaneous settings (misc_oth_inf), the income-tax computation's business
 // figures (income_business) and the report table of years before 2015 (annex_3cd).
 namespace AccountsSchema

@@ -27,15 +27,6 @@ void insertBalances(Database &db, const QString &client, const QString &yearKey,
                    {client, b.allid, b.amount});
 }
 
-// The year's profit after tax is netPL - broughtForward + appropriations.
-void insertProfitAndLoss(Database &db, const QString &client, const QString &yearKey, double netPL,
-                         double deferredTax, double provision, double appropriations, double broughtForward)
-{
-    db.Execute(QStringLiteral("INSERT INTO pl_summary (Code_No, FYr, NetPL, DefTax, ProvTax, PLApp, PLBF) "
-                              "VALUES (?,?,?,?,?,?,?)"),
-               {client, yearKey, netPL, deferredTax, provision, appropriations, broughtForward});
-}
-
 void insertTrade(Database &db, const QString &client, const QString &yearKey, const QString &what,
                  double amount)
 {
@@ -62,7 +53,19 @@ void sharmaTextilesAccounts(Database &db)
                     {2003, 5900000},
                     {2004, 1500000}});
     insertTrade(db, c, QStringLiteral("2025"), QStringLiteral("Job work income"), 980000);
-    insertProfitAndLoss(db, c, QStringLiteral("2025"), 15600000, 150000, 2600000, 1000000, 8500000);
+    // Profit before tax 1,08,50,000; after tax 81,00,000, of which 10,00,000 go to the
+    // general reserve.
+    insertBalances(db, c, QStringLiteral("2025"),
+                   {{1701, 380000},  {1702, 90000},   {2101, 8900000}, {2102, 1050000}, {2103, 2400000},
+                    {2105, 280000},  {2201, 2300000}, {2202, 1250000}, {2204, 150000},  {2301, 2600000},
+                    {2401, 1200000}, {2402, 780000},  {2403, 300000},  {2404, 450000},  {2405, 225000},
+                    {2406, 415000},  {2407, 300000},  {2501, 2600000}, {2502, 150000},  {2601, 1000000}});
+    insertBalances(db, c, QStringLiteral("2025"),
+                   {{101, 10000000}, {201, 5000000},  {301, 8500000},   {401, 21000000}, {501, 11200000},
+                    {601, 900000},   {701, 19400000}, {801, 1100000},   {802, 760000},   {803, 450000},
+                    {901, 2600000},  {1001, 2500000}, {1002, 4250000},  {1003, 8900000}, {1004, 420000},
+                    {1005, 330000},  {1101, 1500000}, {1201, 33900000}, {1301, 150000},  {1302, 3600000},
+                    {1401, 2700000}, {1402, 800000},  {1403, 5600000},  {1404, 560000}});
 
     insertBalances(db, c, QStringLiteral("2026"),
                    {{1501, 14200000},
@@ -81,7 +84,19 @@ void sharmaTextilesAccounts(Database &db)
                     {2004, 1800000}});
     insertTrade(db, c, QStringLiteral("2026"), QStringLiteral("Job work income"), 1250000);
     insertTrade(db, c, QStringLiteral("2026"), QStringLiteral("Duty drawback"), 380000);
-    insertProfitAndLoss(db, c, QStringLiteral("2026"), 23920000, 180000, 2950000, 1000000, 15600000);
+    // Profit before tax 1,24,50,000; after tax 93,20,000.
+    insertBalances(db, c, QStringLiteral("2026"),
+                   {{1701, 420000},  {1702, 110000},  {2101, 9800000}, {2102, 1150000}, {2103, 2400000},
+                    {2105, 310000},  {2201, 2150000}, {2202, 1380000}, {2204, 170000},  {2301, 2900000},
+                    {2401, 1200000}, {2402, 1450000}, {2403, 480000},  {2404, 620000},  {2405, 250000},
+                    {2406, 740000},  {2407, 360000},  {2408, 300000},  {2501, 2950000}, {2502, 180000},
+                    {2601, 1000000}});
+    insertBalances(db, c, QStringLiteral("2026"),
+                   {{101, 10000000}, {201, 6000000},  {301, 15600000},  {401, 18500000}, {501, 12400000},
+                    {601, 1080000},  {701, 21650000}, {801, 1240000},   {802, 890000},   {803, 600000},
+                    {901, 2950000},  {1001, 3300000}, {1002, 4900000},  {1003, 9850000}, {1004, 560000},
+                    {1005, 390000},  {1101, 1500000}, {1201, 38600000}, {1301, 180000},  {1302, 4020000},
+                    {1401, 3100000}, {1402, 850000},  {1403, 6980000},  {1404, 650000}});
 }
 
 void mehtaAndSonsAccounts(Database &db)
@@ -95,7 +110,14 @@ void mehtaAndSonsAccounts(Database &db)
                     {1901, 34500000},
                     {1903, 100000},
                     {2001, 580000}});
-    insertProfitAndLoss(db, c, QStringLiteral("2025"), 0, 0, 516000, 1204000, 0);
+    // The partners take the whole profit after tax into their capital accounts.
+    insertBalances(db, c, QStringLiteral("2025"),
+                   {{1701, 50000},   {2101, 1100000}, {2104, 1000000}, {2203, 280000},  {2202, 170000},
+                    {2204, 18000},   {2301, 370000},  {2401, 240000},  {2404, 92000},   {2405, 55000},
+                    {2409, 25000},   {2501, 516000},  {2602, 1204000}, {102, 7400000},  {501, 2100000},
+                    {701, 3950000},  {801, 120000},   {802, 84000},    {901, 516000},   {1001, 1200000},
+                    {1002, 1850000}, {1003, 850000},  {1004, 245000},  {1201, 3480000}, {1301, 40000},
+                    {1302, 645000},  {1401, 460000}});
     insertBalances(db, c, QStringLiteral("2026"),
                    {{1501, 5400000},
                     {1601, 6100000},
@@ -104,7 +126,13 @@ void mehtaAndSonsAccounts(Database &db)
                     {1901, 36800000},
                     {1903, 150000},
                     {2001, 620000}});
-    insertProfitAndLoss(db, c, QStringLiteral("2026"), 0, 0, 585000, 1365000, 0);
+    insertBalances(db, c, QStringLiteral("2026"),
+                   {{1701, 60000},   {2101, 1200000}, {2104, 1050000}, {2203, 300000},  {2202, 180000},
+                    {2204, 20000},   {2301, 390000},  {2401, 240000},  {2404, 110000},  {2405, 60000},
+                    {2409, 140000},  {2501, 585000},  {2602, 1365000}, {102, 8200000},  {501, 1900000},
+                    {701, 4300000},  {801, 140000},   {802, 95000},    {901, 585000},   {1001, 1200000},
+                    {1002, 1665000}, {1003, 1010000}, {1004, 225000},  {1201, 3900000}, {1301, 45000},
+                    {1302, 555000},  {1401, 520000}});
 
     // Partners' remuneration and interest on capital beyond the limits of section 40(b).
     db.Execute(
@@ -125,7 +153,12 @@ void obrienTradingAccounts(Database &db)
                     {1803, 200000},
                     {1901, 20900000},
                     {2001, 350000}});
-    insertProfitAndLoss(db, c, QStringLiteral("2026"), 1757000, 0, 213000, 0, 1150000);
+    insertBalances(db, c, QStringLiteral("2026"),
+                   {{1701, 25000},  {2101, 1450000}, {2102, 120000}, {2201, 210000}, {2204, 17500},
+                    {2301, 180000}, {2401, 600000},  {2404, 150000}, {2405, 75000},  {2409, 135000},
+                    {2501, 213000}, {101, 1000000},  {301, 1150000}, {402, 1500000}, {701, 2950000},
+                    {801, 85000},   {802, 60000},    {901, 213000},  {1004, 300000}, {1005, 120000},
+                    {1006, 580000}, {1201, 2150000}, {1301, 35000},  {1302, 590000}, {1401, 190000}});
     db.Execute(QStringLiteral("UPDATE master SET PyrInd=? WHERE Code_No=? AND s_yr=?"),
                {QStringLiteral("0"), c, QStringLiteral("31032025")});
 
@@ -290,7 +323,8 @@ void create(TalvexBase &host)
     Database &db = host.DBObj();
     for (const QString &yearKey : {QStringLiteral("2025"), QStringLiteral("2026")})
         host.selectYear(yearKey);
-    Recordset rs = db.Execute(QStringLiteral("SELECT Code_No FROM pl_summary WHERE Code_No=?"),
+    Recordset rs = db.Execute(QStringLiteral("SELECT Code_No FROM %1 WHERE Code_No=?")
+                                  .arg(HostAccounts::gettbname(QStringLiteral("2026"))),
                               {QStringLiteral("C001")});
     if (!rs.Eof())
         return;

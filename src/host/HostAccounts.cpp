@@ -1,5 +1,6 @@
 #include "HostAccounts.h"
 
+#include "AccountsYear.h"
 #include "HostContext.h"
 #include "HostSchema.h"
 #include "store/Database.h"
@@ -11,13 +12,9 @@ namespace HostAccounts
 namespace
 {
 
-// column is one of the fixed names below, never user text.
-double plFigure(const char *column, const QString &client, const QString &yearKey)
+AccountsYear booksOf(const QString &client, const QString &yearKey)
 {
-    Recordset rs = host().DBObj().Execute(
-        QStringLiteral("SELECT %1 FROM pl_summary WHERE Code_No=? AND FYr=?").arg(QLatin1String(column)),
-        {client, yearKey});
-    return rs.Eof() ? 0.0 : rs.Fields(0).toDouble();
+    return AccountsYear::read(host().DBObj(), client, yearKey);
 }
 
 } // namespace
@@ -39,27 +36,27 @@ QString GetMiscOthInf(const QString &key)
 
 double netp_l(const QString &client, const QString &yearKey)
 {
-    return plFigure("NetPL", client, yearKey);
+    return booksOf(client, yearKey).surplusCarried();
 }
 
 double GetDefTaxAmt(const QString &client, const QString &yearKey)
 {
-    return plFigure("DefTax", client, yearKey);
+    return booksOf(client, yearKey).deferredTax();
 }
 
 double getprov(const QString &client, const QString &yearKey)
 {
-    return plFigure("ProvTax", client, yearKey);
+    return booksOf(client, yearKey).currentTax();
 }
 
 double GetPLApp(const QString &client, const QString &yearKey)
 {
-    return plFigure("PLApp", client, yearKey);
+    return booksOf(client, yearKey).appropriations();
 }
 
 double GetPLBF(const QString &client, const QString &yearKey)
 {
-    return plFigure("PLBF", client, yearKey);
+    return booksOf(client, yearKey).broughtForward();
 }
 
 } // namespace HostAccounts

@@ -14,7 +14,8 @@ QString gettbname(const QString &yearKey);
 // A miscellaneous setting of the current client ("SEPDEP"); "" when not set.
 QString GetMiscOthInf(const QString &key);
 
-// Profit-and-loss figures of a client and year (0 when the year has no summary).
+// Profit-and-loss figures of a client and year, drawn from its balances (AccountsYear; 0
+// when the year has none).
 // netp_l is the balance of the profit and loss account carried to the balance sheet:
 // the year's profit after tax plus the balance brought forward (GetPLBF) less the
 // appropriations (GetPLApp). GetDefTaxAmt and getprov are the deferred tax and the

@@ -1,0 +1,39 @@
+#include "AccountsCommands.h"
+
+#include "Commands.h"
+#include "host/TalvexBase.h"
+#include "print/FinancialStatements.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace AccountsCommands
+{
+
+int printStatement(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    if (!selectClientAndYear(host, line, err))
+        return 2;
+    const std::optional<FinancialStatements::Statement> statement =
+        FinancialStatements::named(line.value(QStringLiteral("--statement")));
+    if (!statement) {
+        err << "--statement takes one of " << FinancialStatements::names().join(QStringLiteral(", "))
+            << ".\n";
+        return 2;
+    }
+    const QString pdf = line.value(QStringLiteral("--pdf"));
+    if (pdf.isEmpty()) {
+        err << "Give the PDF file to write with --pdf.\n";
+        return 2;
+    }
+    QString reason;
+    if (!FinancialStatements::printToPdf(host.DBObj(), *statement, line.value(QStringLiteral("--client")),
+                                         host.yearKey(), pdf, &reason)) {
+        err << reason << '\n';
+        return 2;
+    }
+    out << QDir::toNativeSeparators(QFileInfo(pdf).absoluteFilePath()) << '\n';
+    return 0;
+}
+
+} // namespace AccountsCommands

@@ -39,9 +39,12 @@ void ClauseGridModel::watch()
 void ClauseGridModel::refresh()
 {
     m_rows.clear();
-    for (const auto &row : m_model.rows(m_page, m_point, m_model.formNameForPage(m_page))) {
+    const QList<ReportModel::Row> rows = m_model.rows(m_page, m_point, m_model.formNameForPage(m_page));
+    m_rows.reserve(rows.size());
+    for (const auto &row : rows) {
         // Every value column, so that columns the table does not show survive its edits.
         QStringList cells;
+        cells.reserve(ReportModel::kSequenceColumn - 1);
         for (int c = 1; c < ReportModel::kSequenceColumn; ++c)
             cells << row.col(c);
         m_rows << cells;

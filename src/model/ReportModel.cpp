@@ -133,19 +133,18 @@ bool ReportModel::setCell(int page, const QString &point, int row, int col, cons
         return false;
     const QString form = formNameForPage(page);
     QList<Row> &list = entry(page, point);
-    int seen = 0;
-    for (Row &r : list) {
-        if (r.formName != form)
-            continue;
-        if (seen++ < row)
-            continue;
-        while (r.cols.size() < col)
-            r.cols << QString();
-        r.cols[col - 1] = value;
-        emit pointChanged(page, point);
-        return true;
-    }
-    return false;
+    // The rows of one form name stand together (see append): the row-th is found at once.
+    const auto first =
+        std::find_if(list.begin(), list.end(), [&form](const Row &r) { return r.formName == form; });
+    const qsizetype at = (first - list.begin()) + row;
+    if (row < 0 || at >= list.size() || list.at(at).formName != form)
+        return false;
+    Row &r = list[at];
+    while (r.cols.size() < col)
+        r.cols << QString();
+    r.cols[col - 1] = value;
+    emit pointChanged(page, point);
+    return true;
 }
 
 void ReportModel::removePoint(int page, const QString &point)
@@ -158,7 +157,16 @@ void ReportModel::removePoint(int page, const QString &point)
 
 void ReportModel::append(const Row &row)
 {
-    entry(row.page, row.point) << row;
+    QList<Row> &list = entry(row.page, row.point);
+    // A row joins the others of its form name, so that a point's rows of each form name
+    // stand together in their order.
+    if (list.isEmpty() || list.constLast().formName == row.formName) {
+        list << row;
+        return;
+    }
+    const auto last = std::find_if(list.crbegin(), list.crend(),
+                                   [&row](const Row &r) { return r.formName == row.formName; });
+    list.insert(last == list.crend() ? list.size() : list.crend() - last, row);
 }
 
 void ReportModel::savePage(int page, const QList<PointKey> &alsoPoints) const

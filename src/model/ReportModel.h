@@ -56,7 +56,8 @@ public:
     // false when there is no such row. One cell costs no copy of the point's rows.
     bool setCell(int page, const QString &point, int row, int col, const QString &value);
     void removePoint(int page, const QString &point);
-    // Adds a row as it comes (an import's rows, in their order).
+    // Adds a row as it comes (an import's rows, in their order), after the point's other
+    // rows of its form name.
     void append(const Row &row);
 
     // A point that a page writes besides its own rows: an As Per Annexure tick kept under

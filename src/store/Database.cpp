@@ -106,7 +106,11 @@ std::unique_ptr<Database> Database::open(const DbUrl &url)
 void Database::startSession()
 {
     if (m_dialect.isSQLite()) {
+        // In WAL mode a commit is appended to the log and made durable at the next
+        // checkpoint: a crash of the program, or of the machine, still finds every
+        // transaction whole or not at all, and a commit no longer waits for the disk.
         runRaw(QStringLiteral("PRAGMA journal_mode=WAL"));
+        runRaw(QStringLiteral("PRAGMA synchronous=NORMAL"));
         return;
     }
     runRaw(QStringLiteral("SET NAMES utf8mb4 COLLATE utf8mb4_bin"));

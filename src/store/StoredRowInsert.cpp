@@ -113,7 +113,14 @@ void insertStoredRows(Database &db, const ReportKey &key, const QList<const Clau
     const int values = kKeyValues + int(columns.size());
     const int group = rowsAStatement(db);
     const qint64 budget = db.maxStatementBytes();
-    QHash<int, QSqlQuery> statements; // prepared once for each group size used
+    // Prepared once for each group size used. A prepared statement keeps its values from
+    // one run to the next: the key values of a place are bound again only when its row's
+    // differ from those of the row before it there, which saves a third of the binding.
+    struct Statement {
+        QSqlQuery query;
+        QList<const ClauseRow *> keysFrom; // the row whose key values each place holds
+    };
+    QHash<int, Statement> statements;
     for (qsizetype start = 0; start < kept.size();) {
         int count = 0;
         qint64 bytes = 0;
@@ -126,16 +133,26 @@ void insertStoredRows(Database &db, const ReportKey &key, const QList<const Clau
         }
         auto found = statements.find(count);
         if (found == statements.end())
-            found = statements.insert(count, db.prepare(insertStatement(m.clauseTable, columns, count)));
-        QSqlQuery &insert = *found;
+            found =
+                statements.insert(count, Statement{db.prepare(insertStatement(m.clauseTable, columns, count)),
+                                                   QList<const ClauseRow *>(count, nullptr)});
+        QSqlQuery &insert = found->query;
         for (int r = 0; r < count; ++r) {
             const ClauseRow &row = *kept.at(start + r);
+            const ClauseRow *before = found->keysFrom.at(r);
             const int first = r * values;
-            insert.bindValue(first, key.client);
-            insert.bindValue(first + 1, key.yearKey);
-            insert.bindValue(first + 2, row.point);
-            insert.bindValue(first + 3, row.page);
-            insert.bindValue(first + 4, row.formName.isEmpty() ? m.formNameForPage(row.page) : row.formName);
+            if (!before) {
+                insert.bindValue(first, key.client);
+                insert.bindValue(first + 1, key.yearKey);
+            }
+            if (!before || before->point != row.point)
+                insert.bindValue(first + 2, row.point);
+            if (!before || before->page != row.page || before->formName != row.formName) {
+                insert.bindValue(first + 3, row.page);
+                insert.bindValue(first + 4,
+                                 row.formName.isEmpty() ? m.formNameForPage(row.page) : row.formName);
+            }
+            found->keysFrom[r] = &row;
             for (int c = 0; c < columns.size(); ++c)
                 insert.bindValue(first + kKeyValues + c, textOrNull(row.col(columns.at(c))));
         }

@@ -75,8 +75,14 @@ TEST(CellChecks, MessagesAndWhatIsKept)
     Catalogue::Column amount;
     amount.kind = Catalogue::Kind::Amount;
     EXPECT_NE(CellChecks::message(amount, "-5.00"), "");
+    for (const char *good : {"5", "5.", ".5", "1250.50"})
+        EXPECT_EQ(CellChecks::message(amount, good), "") << good;
+    for (const char *bad : {".", "1.2.3", "1e3", "5-", "12,50", "+5", "१२"})
+        EXPECT_NE(CellChecks::message(amount, bad), "") << bad;
     amount.signedAmount = true;
     EXPECT_EQ(CellChecks::message(amount, "-5.00"), "");
+    EXPECT_NE(CellChecks::message(amount, "-"), "");
+    EXPECT_NE(CellChecks::message(amount, "--5"), "");
     Catalogue::Column text;
     EXPECT_EQ(CellChecks::normalised(text, " abc "), "abc");
 }

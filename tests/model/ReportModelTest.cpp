@@ -83,3 +83,25 @@ TEST_P(ReportModelTest, AnotherClientsReportIsKeptApart)
     EXPECT_EQ(other.firstDate(), "01/04/2025");
     EXPECT_EQ(other.secondDate(), "31/03/2026");
 }
+
+TEST_P(ReportModelTest, SetCellFindsTheRowOfThePagesFormNameAmongRowsOfAnother)
+{
+    ReportModel model(ReportKey::current());
+    const QString form = model.formNameForPage(9);
+    const QString point = QStringLiteral("21bia");
+    model.append({9, form, point, {QStringLiteral("a")}});
+    model.append({9, QStringLiteral("other"), point, {QStringLiteral("o")}});
+    model.append({9, form, point, {QStringLiteral("b")}});
+    model.append({9, QStringLiteral("other"), point, {QStringLiteral("p")}});
+
+    EXPECT_TRUE(model.setCell(9, point, 1, 2, QStringLiteral("B2")));
+    EXPECT_FALSE(model.setCell(9, point, 2, 1, QStringLiteral("none")));
+    const QList<ReportModel::Row> own = model.rows(9, point, form);
+    ASSERT_EQ(own.size(), 2);
+    EXPECT_EQ(own.at(0).cols, QStringList{QStringLiteral("a")});
+    EXPECT_EQ(own.at(1).cols, (QStringList{QStringLiteral("b"), QStringLiteral("B2")}));
+    const QList<ReportModel::Row> other = model.rows(9, point, QStringLiteral("other"));
+    ASSERT_EQ(other.size(), 2);
+    EXPECT_EQ(other.at(0).col(1), "o");
+    EXPECT_EQ(other.at(1).col(1), "p");
+}

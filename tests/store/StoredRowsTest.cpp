@@ -67,6 +67,33 @@ TEST_P(StoredRows, RowsOfEveryWidthComeBackWholeAndInOrder)
     EXPECT_EQ(ClauseStore::readPoint(9, QStringLiteral("Opt21b"), false).value(0).col(23), "");
 }
 
+// Rows of several points in runs of every length, so that a place in a statement holds a
+// row of another point than the row before it there: each row keeps its own point.
+TEST_P(StoredRows, RowsOfInterleavedPointsKeepTheirPoints)
+{
+    const QStringList points{QStringLiteral("21bia"), QStringLiteral("21bib"), QStringLiteral("21bic")};
+    QList<ClauseRow> rows;
+    QHash<QString, QList<QStringList>> expected;
+    for (int r = 0; r < 70; ++r) {
+        ClauseRow row = gridRow(r);
+        row.point = points.at(r % 7 < 3 ? 0 : (r % 5 == 0 ? 1 : 2));
+        if (r % 4 == 0)
+            row.formName = QStringLiteral("3CD");
+        row.cols[22] = QString::number(expected[row.point].size() + 1);
+        expected[row.point] << row.cols;
+        rows << row;
+    }
+    write(rows);
+    for (const QString &point : points) {
+        const auto loaded = ClauseStore::readPoint(9, point);
+        ASSERT_EQ(loaded.size(), expected.value(point).size()) << point.toStdString();
+        for (int r = 0; r < loaded.size(); ++r) {
+            EXPECT_EQ(loaded.at(r).cols, expected.value(point).at(r)) << point.toStdString() << r;
+            EXPECT_EQ(loaded.at(r).formName, "3CD");
+        }
+    }
+}
+
 // Values larger than a quarter of the server's packet go one row a statement; nothing is
 // lost or cut on either engine.
 TEST_P(StoredRows, LargeValuesGoInStatementsThatFit)

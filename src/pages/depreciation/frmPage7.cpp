@@ -119,12 +119,7 @@ frmPage7::frmPage7(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().pa
 void frmPage7::DisplayData()
 {
     ClausePage::DisplayData();
-    try {
-        const auto ticks = ClauseStore::readPoint(kTickPage, QStringLiteral("FAChart"), false);
-        m_faChart->setChecked(!ticks.isEmpty() && Vocabulary::isTicked(ticks.first().col(1)));
-    } catch (const DbError &e) {
-        prompts().message(e.message(), {}, PromptIcon::Critical);
-    }
+    m_faChart->setChecked(Vocabulary::isTicked(report().value(kTickPage, QStringLiteral("FAChart"))));
     showCurrentBlock();
 }
 
@@ -195,10 +190,7 @@ void frmPage7::acceptDeductions()
 
 bool frmPage7::CheckAddDepMsg()
 {
-    const auto rows = ClauseStore::readPoint(2, QStringLiteral("Opt8a"), false);
-    const QString answer = rows.isEmpty() ? QString() : rows.first().col(1).trimmed();
-    const bool opted = answer.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
-                       answer.compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0;
+    const bool opted = Vocabulary::isYes(report().value(2, QStringLiteral("Opt8a")));
     if (opted)
         prompts().inform(QStringLiteral("Additional Depreciation is not allowed, if opted for taxation U/S "
                                         "115BAC/115BAD/115BA/115BAA/115BAB"));

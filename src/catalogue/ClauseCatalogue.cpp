@@ -348,9 +348,9 @@ void ClauseCatalogue::resolveColumnKeys(JsonMember &m, int page, const QString &
     const auto place = [&](const QString &key) {
         const int index = columnIndex(ownPage, ownPoint, key);
         if (index < 0)
-            throw std::runtime_error("the clause catalogue's block " + block.toStdString() + " names the column \"" +
-                                     key.toStdString() + "\", which " + ownPoint.toStdString() +
-                                     " does not have");
+            throw std::runtime_error("the clause catalogue's block " + block.toStdString() +
+                                     " names the column \"" + key.toStdString() + "\", which " +
+                                     ownPoint.toStdString() + " does not have");
         return index + 1;
     };
     if (!m.columnKey.isEmpty())

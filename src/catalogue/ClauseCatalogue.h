@@ -106,16 +106,16 @@ struct JsonMember {
     int page = 0;      // overrides the part's page
     bool hasDefault = false;
     QString defaultValue;
-    bool optional = false;       // the department leaves it out when it is blank
-    QList<int> columns;          // "name": first, middle, last
-    QStringList columnKeys;      // "cols" given as column keys; resolved into columns at load
-    QStringList names;           // "name": member names of the three columns
-    QHash<QString, int> address; // line1, line2, country, pin, postOffice, locality, city, state
+    bool optional = false;               // the department leaves it out when it is blank
+    QList<int> columns;                  // "name": first, middle, last
+    QStringList columnKeys;              // "cols" given as column keys; resolved into columns at load
+    QStringList names;                   // "name": member names of the three columns
+    QHash<QString, int> address;         // line1, line2, country, pin, postOffice, locality, city, state
     QHash<QString, QString> addressKeys; // "address" given as column keys; resolved at load
-    QList<JsonMember> members;   // "table", "object"
-    QString element;             // "csvList"
-    QString csvHeader;           // "csvList"
-    QList<JsonMember> fields;    // "csvList"
+    QList<JsonMember> members;           // "table", "object"
+    QString element;                     // "csvList"
+    QString csvHeader;                   // "csvList"
+    QList<JsonMember> fields;            // "csvList"
 };
 
 struct JsonPart {

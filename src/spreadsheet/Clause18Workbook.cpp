@@ -92,7 +92,8 @@ void addAsset(Block &block, const QStringList &cells, const QDate &cutOff)
     }
     if (!cells.value(SaleAmount).trimmed().isEmpty())
         block.deductions << DeductionEntry{dateOrCutOff(cells.value(SaleDate), cutOff),
-                                           amount(cells.value(SaleAmount)), Vocabulary::isYes(cells.value(OutOfLess180))};
+                                           amount(cells.value(SaleAmount)),
+                                           Vocabulary::isYes(cells.value(OutOfLess180))};
 }
 
 QStringList finished(Block &block, const QDate &cutOff)

@@ -3,8 +3,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace AssesseeRow;
 
@@ -56,10 +56,10 @@ TEST(AssesseeRow, EveryBlockThatWritesItTakesItsColumnsFromTheOneLayout)
             } else if (m->as == QLatin1String("name")) {
                 EXPECT_EQ(m->columns, (QList<int>{FirstName, MiddleName, LastName}));
             } else if (m->as == QLatin1String("address")) {
-                const QHash<QString, int> expected{{"line1", AddressLine1}, {"line2", AddressLine2},
-                                                   {"country", Country},    {"pin", Pin},
+                const QHash<QString, int> expected{{"line1", AddressLine1},    {"line2", AddressLine2},
+                                                   {"country", Country},       {"pin", Pin},
                                                    {"postOffice", PostOffice}, {"locality", Area},
-                                                   {"city", District},      {"state", State}};
+                                                   {"city", District},         {"state", State}};
                 EXPECT_EQ(m->address, expected);
             } else {
                 ADD_FAILURE() << "a member of the assessee row the test does not know";

@@ -1,11 +1,11 @@
 #include "TestHost.h"
 
+#include "catalogue/AssesseeRow.h"
 #include "editor/Form3CD.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "pages/ClauseGrid.h"
 #include "pages/ClausePage.h"
-#include "catalogue/AssesseeRow.h"
 #include "store/ClauseStore.h"
 #include "store/ModuleState.h"
 
@@ -78,14 +78,20 @@ TEST_P(SharedReport, EveryPageAndEveryGridShowTheEditorsOneModel)
         }
     }
     // The model holds the whole stored report, not only the pages opened.
-    int stored = 0;
-    int held = 0;
-    for (int page = 8; page <= 19; ++page) {
-        stored += int(ClauseStore::readPage(page).size());
-        for (const QString &point : editor->report().points(page))
-            held += int(editor->report().rows(page, point).size());
+    const QList<int> opened{1, 2, 3, 7, 20, 21};
+    QHash<int, int> stored;
+    for (const ClauseStore::ClauseRow &row : ClauseStore::readAll()) {
+        if (!opened.contains(row.page))
+            ++stored[row.page];
     }
-    EXPECT_GT(stored, 0);
+    QHash<int, int> held;
+    for (int page : editor->report().pages()) {
+        for (const QString &point : editor->report().points(page)) {
+            if (!opened.contains(page))
+                held[page] += int(editor->report().rows(page, point).size());
+        }
+    }
+    EXPECT_FALSE(stored.isEmpty());
     EXPECT_EQ(held, stored);
 }
 
@@ -151,8 +157,30 @@ TEST_P(SharedReport, PageTwoShowsTheReportPagesAssesseeOnceThatPageIsSaved)
 TEST_P(SharedReport, ReloadingAfterAnImportShowsWhatTheImportWrote)
 {
     editor->cmdPages_Click(3);
-    ClauseStore::insertRow(3, "10a", {"Manufacturing", "Textiles", "Written by an import", "", "", "", "",
-                                      "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "9"});
+    ClauseStore::insertRow(3, "10a",
+                           {"Manufacturing",
+                            "Textiles",
+                            "Written by an import",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "9"});
     EXPECT_FALSE(shows(grid(3, "grd10a"), "Written by an import"));
     editor->reloadPages();
     EXPECT_TRUE(shows(grid(3, "grd10a"), "Written by an import"));

@@ -235,8 +235,8 @@ void Form3cebPage::cmdUDIN_Click()
     if (!typed)
         return;
     try {
-        const QString message = Form3cebChecks::membershipMessage(
-            typed->text(), Accountant::ofReport(report()).membershipNo);
+        const QString message =
+            Form3cebChecks::membershipMessage(typed->text(), Accountant::ofReport(report()).membershipNo);
         if (!message.isEmpty()) {
             prompts().inform(message);
             typed->setFocus();

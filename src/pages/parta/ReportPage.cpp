@@ -52,7 +52,7 @@ void ReportPage::DisplayData()
     try {
         m_master = ClientMaster::read();
         m_assessee->setMaster(m_master);
-        showDefaults();
+        // The rows are taken before the defaults are shown: the grids show theirs in the report.
         const QString form = moduleState().formCode;
         Rows rows = rowsOf(pageNo());
         // The ticks of both forms live under PageNo 1; each form reads its own.
@@ -61,6 +61,7 @@ void ReportPage::DisplayData()
             if (!ticks.isEmpty() && !rows.contains(tick))
                 rows[tick] << ticks.first().cols;
         }
+        showDefaults();
         showRows(rows);
         m_assessee->applyTicks();
     } catch (const DbError &e) {

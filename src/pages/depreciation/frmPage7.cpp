@@ -190,7 +190,10 @@ void frmPage7::acceptDeductions()
 
 bool frmPage7::CheckAddDepMsg()
 {
-    const bool opted = Vocabulary::isYes(report().value(2, QStringLiteral("Opt8a")));
+    const auto rows = ClauseStore::readPoint(2, QStringLiteral("Opt8a"), false);
+    const QString answer = rows.isEmpty() ? QString() : rows.first().col(1).trimmed();
+    const bool opted = answer.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
+                       answer.compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0;
     if (opted)
         prompts().inform(QStringLiteral("Additional Depreciation is not allowed, if opted for taxation U/S "
                                         "115BAC/115BAD/115BA/115BAA/115BAB"));

@@ -3,38 +3,47 @@
 #include <QString>
 #include <QStringList>
 
-// The assessee's particulars on the report page: one row of thirteen columns, "3CA1A" on
-// page 1 of Form 3CA and "3CBPT1A" on page 101 of Form 3CB.
+// The assessee's particulars on the report page: one row, "3CA1A" on page 1 of Form 3CA and
+// "3CBPT1A" on page 101 of Form 3CB. Its columns and their order are the catalogue's
+// (`assesseeRow`); the code names a column by its key and takes its place from there.
 namespace AssesseeRow
 {
 
-// Column numbers as stored (Col1 onwards).
-enum Column {
-    FirstName = 1,
-    MiddleName,
-    LastName,
-    Country,
-    AddressLine1,
-    AddressLine2,
-    Pin,
-    PostOffice,
-    Area, // locality
-    District,
-    State,
-    PAN,
-    Aadhaar,
+// A column of the row by its key; it converts to the column's number as stored (Col1 onwards).
+class Column
+{
+public:
+    constexpr explicit Column(const char *key) : m_key(key) {}
+    operator int() const;
+
+private:
+    const char *m_key;
+    mutable int m_number = 0;
 };
-constexpr int ColumnCount = Aadhaar;
+
+inline const Column FirstName{"firstName"};
+inline const Column MiddleName{"middleName"};
+inline const Column LastName{"lastName"};
+inline const Column Country{"country"};
+inline const Column AddressLine1{"addressLine1"};
+inline const Column AddressLine2{"addressLine2"};
+inline const Column Pin{"pin"};
+inline const Column PostOffice{"postOffice"};
+inline const Column Area{"area"}; // locality
+inline const Column District{"district"};
+inline const Column State{"state"};
+inline const Column PAN{"pan"};
+inline const Column Aadhaar{"aadhaar"};
 
 inline const QString Form3CAPoint = QStringLiteral("3CA1A");
 inline const QString Form3CBPoint = QStringLiteral("3CBPT1A");
 
+// The number of columns of the row.
+int columnCount();
 // An empty row to fill by column: row[index(PAN)] = ...
-inline QStringList emptyRow()
-{
-    return QStringList(ColumnCount);
-}
-constexpr int index(Column column)
+QStringList emptyRow();
+// The column's place in a row's list of values (from 0).
+inline int index(const Column &column)
 {
     return column - 1;
 }

@@ -146,12 +146,20 @@ JsonMember memberOf(const QJsonObject &o)
     m.hasDefault = o.contains(QLatin1String("default"));
     m.defaultValue = o.value(QLatin1String("default")).toString();
     m.optional = o.value(QLatin1String("optional")).toBool();
-    for (const QJsonValue &v : o.value(QLatin1String("cols")).toArray())
-        m.columns << v.toInt();
+    for (const QJsonValue &v : o.value(QLatin1String("cols")).toArray()) {
+        if (v.isString())
+            m.columnKeys << v.toString();
+        else
+            m.columns << v.toInt();
+    }
     m.names = strings(o.value(QLatin1String("names")));
     const QJsonObject address = o.value(QLatin1String("address")).toObject();
-    for (auto it = address.begin(); it != address.end(); ++it)
-        m.address.insert(it.key(), it.value().toInt());
+    for (auto it = address.begin(); it != address.end(); ++it) {
+        if (it.value().isString())
+            m.addressKeys.insert(it.key(), it.value().toString());
+        else
+            m.address.insert(it.key(), it.value().toInt());
+    }
     for (const QJsonValue &v : o.value(QLatin1String("members")).toArray())
         m.members << memberOf(v.toObject());
     m.element = o.value(QLatin1String("element")).toString();
@@ -251,13 +259,19 @@ std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
                                                               ref.value(QLatin1String("point")).toString()});
         }
     }
+    const QJsonObject assessee = root.value(QLatin1String("assesseeRow")).toObject();
+    cat->m_assesseePoint = assessee.value(QLatin1String("point")).toString();
+    cat->m_assesseeColumns = strings(assessee.value(QLatin1String("columns")));
     for (const QJsonValue &v : root.value(QLatin1String("json")).toArray()) {
         cat->m_blocks << blockOf(v.toObject());
         cat->resolveColumnKeys(cat->m_blocks.last());
     }
     const QJsonObject declarations = root.value(QLatin1String("declaration")).toObject();
-    for (auto it = declarations.begin(); it != declarations.end(); ++it)
-        cat->m_declarations.insert(it.key(), blockOf(it.value().toObject()));
+    for (auto it = declarations.begin(); it != declarations.end(); ++it) {
+        Catalogue::JsonBlock block = blockOf(it.value().toObject());
+        cat->resolveColumnKeys(block);
+        cat->m_declarations.insert(it.key(), block);
+    }
     return cat;
 }
 
@@ -306,6 +320,8 @@ const Control *ClauseCatalogue::controlOf(int page, const QString &point) const
 
 int ClauseCatalogue::columnIndex(int page, const QString &point, const QString &key) const
 {
+    if (!m_assesseePoint.isEmpty() && point == m_assesseePoint)
+        return int(m_assesseeColumns.indexOf(key));
     const Control *control = controlOf(page, point);
     if (!control)
         return -1;
@@ -319,19 +335,32 @@ int ClauseCatalogue::columnIndex(int page, const QString &point, const QString &
 void ClauseCatalogue::resolveColumnKeys(JsonBlock &block) const
 {
     for (JsonPart &part : block.parts) {
-        for (JsonMember &m : part.members) {
-            if (m.columnKey.isEmpty())
-                continue;
-            const int page = m.page ? m.page : part.page;
-            const QString &point = m.point.isEmpty() ? part.point : m.point;
-            const int index = columnIndex(page, point, m.columnKey);
-            if (index < 0)
-                throw std::runtime_error("the clause catalogue's block " + block.member.toStdString() +
-                                         " names the column \"" + m.columnKey.toStdString() +
-                                         "\", which grid " + point.toStdString() + " does not have");
-            m.column = index + 1;
-        }
+        for (JsonMember &m : part.members)
+            resolveColumnKeys(m, part.page, part.point, block.member);
     }
+}
+
+void ClauseCatalogue::resolveColumnKeys(JsonMember &m, int page, const QString &point,
+                                        const QString &block) const
+{
+    const int ownPage = m.page ? m.page : page;
+    const QString &ownPoint = m.point.isEmpty() ? point : m.point;
+    const auto place = [&](const QString &key) {
+        const int index = columnIndex(ownPage, ownPoint, key);
+        if (index < 0)
+            throw std::runtime_error("the clause catalogue's block " + block.toStdString() +
+                                     " names the column \"" + key.toStdString() + "\", which " +
+                                     ownPoint.toStdString() + " does not have");
+        return index + 1;
+    };
+    if (!m.columnKey.isEmpty())
+        m.column = place(m.columnKey);
+    for (const QString &key : std::as_const(m.columnKeys))
+        m.columns << place(key);
+    for (auto it = m.addressKeys.cbegin(); it != m.addressKeys.cend(); ++it)
+        m.address.insert(it.key(), place(it.value()));
+    for (JsonMember &nested : m.members)
+        resolveColumnKeys(nested, ownPage, ownPoint, block);
 }
 
 const CodeEntry *ClauseCatalogue::entryOf(const QString &table, const QString &stored) const

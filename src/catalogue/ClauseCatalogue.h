@@ -106,14 +106,16 @@ struct JsonMember {
     int page = 0;      // overrides the part's page
     bool hasDefault = false;
     QString defaultValue;
-    bool optional = false;       // the department leaves it out when it is blank
-    QList<int> columns;          // "name": first, middle, last
-    QStringList names;           // "name": member names of the three columns
-    QHash<QString, int> address; // line1, line2, country, pin, postOffice, locality, city, state
-    QList<JsonMember> members;   // "table", "object"
-    QString element;             // "csvList"
-    QString csvHeader;           // "csvList"
-    QList<JsonMember> fields;    // "csvList"
+    bool optional = false;               // the department leaves it out when it is blank
+    QList<int> columns;                  // "name": first, middle, last
+    QStringList columnKeys;              // "cols" given as column keys; resolved into columns at load
+    QStringList names;                   // "name": member names of the three columns
+    QHash<QString, int> address;         // line1, line2, country, pin, postOffice, locality, city, state
+    QHash<QString, QString> addressKeys; // "address" given as column keys; resolved at load
+    QList<JsonMember> members;           // "table", "object"
+    QString element;                     // "csvList"
+    QString csvHeader;                   // "csvList"
+    QList<JsonMember> fields;            // "csvList"
 };
 
 struct JsonPart {
@@ -168,8 +170,11 @@ public:
     // The clause and control that hold a point of a page (a data point, "Opt…" or "NA…").
     const Catalogue::Clause *clauseOf(int page, const QString &point) const;
     const Catalogue::Control *controlOf(int page, const QString &point) const;
-    // The place (from 0) of the column of a grid that carries the key; -1 when there is none.
+    // The place (from 0) of the column of a grid, or of the assessee row, that carries the
+    // key; -1 when there is none.
     int columnIndex(int page, const QString &point, const QString &key) const;
+    // The assessee row of the report pages ("@declaration"): its column keys in stored order.
+    const QStringList &assesseeColumns() const { return m_assesseeColumns; }
 
     bool hasCodeTable(const QString &name) const { return m_codeTables.contains(name); }
     QList<Catalogue::CodeEntry> codeTable(const QString &name) const { return m_codeTables.value(name); }
@@ -187,6 +192,8 @@ public:
 
 private:
     void resolveColumnKeys(Catalogue::JsonBlock &block) const;
+    void resolveColumnKeys(Catalogue::JsonMember &member, int page, const QString &point,
+                           const QString &block) const;
 
     QList<Catalogue::Page> m_pages;
     QHash<QString, QList<Catalogue::CodeEntry>> m_codeTables;
@@ -194,4 +201,6 @@ private:
     QHash<QString, QHash<QString, Catalogue::PointRef>> m_aliases;
     QList<Catalogue::JsonBlock> m_blocks;
     QHash<QString, Catalogue::JsonBlock> m_declarations;
+    QString m_assesseePoint;
+    QStringList m_assesseeColumns;
 };

@@ -11,6 +11,7 @@
 #include "dialogs/tds/frmImpDetTDS.h"
 #include "host/HostContext.h"
 #include "model/carry/FillDefault.h"
+#include "model/ReportModel.h"
 #include "model/depreciation/DepreciationReminder.h"
 #include "pages/ClausePage.h"
 #include "pages/CompletenessPrompts.h"
@@ -170,6 +171,10 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
     m_area->setObjectName(QStringLiteral("picPages"));
     layout->addWidget(m_area, 1);
     setCentralWidget(central);
+    // Made after the pages' area, so that it outlives the pages when the window goes.
+    m_report = new ReportModel(ReportKey::current(), this);
+    readReport();
+    ClausePage::shareReport(m_area, m_report);
     buildCommands();
     buildMenu();
 
@@ -463,8 +468,18 @@ void Form3CD::runCommand(EditorCommand command)
         reloadPages();
 }
 
+void Form3CD::readReport()
+{
+    try {
+        m_report->reload();
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+    }
+}
+
 void Form3CD::reloadPages()
 {
+    readReport();
     for (ClausePage *window : std::as_const(m_pages)) {
         if (window) {
             window->DisplayData();

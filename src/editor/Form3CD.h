@@ -5,6 +5,7 @@
 #include <functional>
 
 class ClausePage;
+class ReportModel;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -54,6 +55,9 @@ public:
     int currentPage() const { return m_current; }
     int firstPage() const { return 1; }
     int lastPage() const { return m_lastPage; }
+    // The open report's rows, read once when the editor opens: every page shows and edits
+    // these, and saves its own page of them.
+    ReportModel &report() const { return *m_report; }
     // The page window of a slot, created on first use.
     ClausePage *page(int slot);
     // The page window of a slot when it has been created, else null.
@@ -81,7 +85,7 @@ public:
 
     // Saves every page with validation; stops at the first page that refuses and shows it.
     bool saveAllPages();
-    // Reloads every page window from the store (after an import).
+    // Reads the report again and shows it on every page window (after an import).
     void reloadPages();
     bool saved() const { return m_saved; }
 
@@ -94,6 +98,8 @@ private:
     void buildCommands();
     void buildMenu();
     bool saveCurrentPage();
+    // Reads the report's rows into the model; a database error is shown and leaves it empty.
+    void readReport();
     // Saves the current page and offers to save every page; false when a page refused.
     bool finishEditing();
     void rememberWindowState();
@@ -101,6 +107,7 @@ private:
     QLabel *m_heading;
     QLabel *m_subHeading;
     QStackedWidget *m_area;
+    ReportModel *m_report;
     QVector<QPushButton *> m_pageButtons;
     QVector<ClausePage *> m_pages;
     QPushButton *m_previous = nullptr;

@@ -2,7 +2,6 @@
 
 #include "CodeLookups.h"
 #include "JsonLineWriter.h"
-#include "catalogue/AssesseeRow.h"
 
 bool StoredAddress::inIndia() const
 {
@@ -14,17 +13,6 @@ StoredAddress StoredAddress::fromRow(const ClauseStore::ClauseRow &row, const QH
     auto part = [&](const char *name) { return row.col(columns.value(QLatin1String(name))).trimmed(); };
     return {part("line1"),      part("line2"),    part("country"), part("pin"),
             part("postOffice"), part("locality"), part("city"),    part("state")};
-}
-
-const QHash<QString, int> &StoredAddress::assesseeColumns()
-{
-    using namespace AssesseeRow;
-    static const QHash<QString, int> columns{
-        {QStringLiteral("country"), Country},       {QStringLiteral("line1"), AddressLine1},
-        {QStringLiteral("line2"), AddressLine2},    {QStringLiteral("pin"), Pin},
-        {QStringLiteral("postOffice"), PostOffice}, {QStringLiteral("locality"), Area},
-        {QStringLiteral("city"), District},         {QStringLiteral("state"), State}};
-    return columns;
 }
 
 namespace AddressRule

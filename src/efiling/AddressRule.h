@@ -15,8 +15,6 @@ struct StoredAddress {
     // Reads the parts from the columns named "line1", "line2", "country", "pin",
     // "postOffice", "locality", "city" and "state" (1-based column numbers).
     static StoredAddress fromRow(const ClauseStore::ClauseRow &row, const QHash<QString, int> &columns);
-    // The columns of the assessee rows of the report pages ("3CA1A", "3CBPT1A").
-    static const QHash<QString, int> &assesseeColumns();
 };
 
 // How an address is written: an Indian address by its post-office, locality, district and

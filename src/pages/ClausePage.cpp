@@ -22,11 +22,40 @@
 #include <QSet>
 #include <QVBoxLayout>
 
+namespace
+{
+
+const char kSharedReport[] = "talvexSharedReport";
+
+ReportModel *sharedReport(const QWidget *placed)
+{
+    for (const QWidget *w = placed; w; w = w->parentWidget()) {
+        if (auto *report = qobject_cast<ReportModel *>(w->property(kSharedReport).value<QObject *>()))
+            return report;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void ClausePage::shareReport(QWidget *holder, ReportModel *report)
+{
+    holder->setProperty(kSharedReport, QVariant::fromValue(static_cast<QObject *>(report)));
+}
+
 ClausePage::ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidget *parent)
-    : QWidget(parent), m_page(page), m_slot(slot), m_pageNo(pageNo),
-      m_report(std::make_unique<ReportModel>(ReportKey::current())),
+    : QWidget(parent), m_page(page), m_slot(slot), m_pageNo(pageNo), m_report(sharedReport(parent)),
       m_edits(new PageEdits(this))
 {
+    if (!m_report) {
+        m_ownReport = std::make_unique<ReportModel>(ReportKey::current());
+        m_report = m_ownReport.get();
+        try {
+            m_ownReport->reload();
+        } catch (const DbError &e) {
+            prompts().message(e.message(), {}, PromptIcon::Critical);
+        }
+    }
     setObjectName(pageNo == 101 ? QStringLiteral("frmPage1CB") : QStringLiteral("frmPage%1").arg(slot));
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -40,7 +69,7 @@ ClausePage::ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidge
     auto *content = new QWidget(scroll);
     m_body = new QVBoxLayout(content);
     for (const Catalogue::Clause &clause : page.clauses) {
-        auto *section = new ClauseSection(clause, m_lists, content, m_report.get(), pageNo);
+        auto *section = new ClauseSection(clause, m_lists, content, m_report, pageNo);
         connect(section, &ClauseSection::gridEdited, this, &ClausePage::setAfterEdit);
         m_body->addWidget(section);
         m_sections << section;
@@ -135,6 +164,20 @@ void ClausePage::writeRows()
         s->save(report(), m_pageNo);
 }
 
+QHash<QString, QList<QStringList>> ClausePage::rowsOf(int page) const
+{
+    const ReportModel &model = report();
+    const QString form = model.formNameForPage(page);
+    QHash<QString, QList<QStringList>> rows;
+    for (const QString &point : model.points(page)) {
+        for (const ReportModel::Row &row : model.rows(page, point)) {
+            if (row.formName == form)
+                rows[point] << row.cols;
+        }
+    }
+    return rows;
+}
+
 QList<ReportModel::PointKey> ClausePage::otherPoints() const
 {
     QList<ReportModel::PointKey> points;
@@ -181,21 +224,16 @@ void ClausePage::DisplayData()
 {
     if (m_sections.isEmpty())
         return;
-    try {
-        ClauseSection::PageRows rows;
-        for (const ClauseStore::ClauseRow &row : ClauseStore::readPage(m_pageNo))
-            rows[row.point] << row.cols;
-        QHash<QString, QString> ticks;
-        for (const ClauseStore::ClauseRow &row : ClauseStore::readPage(201))
-            ticks.insert(row.point, row.col(1));
-        for (ClauseSection *s : std::as_const(m_sections))
-            s->load(rows, ticks);
-        for (ClauseSection *s : std::as_const(m_sections)) {
-            for (ClauseGrid *g : s->grids())
-                setAfterEdit(g->objectName());
-        }
-    } catch (const DbError &e) {
-        prompts().message(e.message(), {}, PromptIcon::Critical);
+    const ClauseSection::PageRows rows = rowsOf(m_pageNo);
+    QHash<QString, QString> ticks;
+    const auto tickRows = rowsOf(201);
+    for (auto it = tickRows.begin(); it != tickRows.end(); ++it)
+        ticks.insert(it.key(), it->constLast().value(0));
+    for (ClauseSection *s : std::as_const(m_sections))
+        s->load(rows, ticks);
+    for (ClauseSection *s : std::as_const(m_sections)) {
+        for (ClauseGrid *g : s->grids())
+            setAfterEdit(g->objectName());
     }
 }
 

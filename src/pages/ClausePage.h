@@ -4,6 +4,7 @@
 #include "model/ListSources.h"
 #include "model/ReportModel.h"
 
+#include <QHash>
 #include <QWidget>
 #include <memory>
 
@@ -52,9 +53,14 @@ public:
     QList<ClauseSection *> sections() const { return m_sections; }
     ClauseSection *section(const QString &key) const;
     QLabel *hintLabel() const { return m_hint; }
-    // The rows the page's grids show; whatever edits them here (the annexure window, an
-    // import into a grid) shows in the page at once and is saved with the page.
+    // The rows the page's grids and boxes show: in the editor the one report model of the open
+    // report, which every page, the annexure window and an import into a grid edit; a page
+    // made on its own reads the report for itself. Whatever edits these rows shows in the page
+    // at once; the page writes its own page number of them when it is saved.
     ReportModel &report() const { return *m_report; }
+    // Makes the pages placed in `holder` (or in a widget inside it) share `report`; it has
+    // to outlive them.
+    static void shareReport(QWidget *holder, ReportModel *report);
     // A notice at the top of the page, such as what the page cannot do yet.
     void addNotice(const QString &text);
 
@@ -64,6 +70,8 @@ protected:
     virtual void writeRows();
     // The rows the page keeps outside its own page number (its As Per Annexure ticks).
     virtual QList<ReportModel::PointKey> otherPoints() const;
+    // The report's rows of a page under the page's form name, by point, in grid order.
+    QHash<QString, QList<QStringList>> rowsOf(int page) const;
     // Saves the page through its report model: the controls' values, the rules of the shape
     // rows are kept in, then the page's rows in one transaction. Raises DbError.
     void storeRows();
@@ -76,7 +84,8 @@ private:
     int m_slot;
     int m_pageNo;
     ListSources m_lists;
-    std::unique_ptr<ReportModel> m_report;
+    std::unique_ptr<ReportModel> m_ownReport; // a page made outside the editor
+    ReportModel *m_report;
     QList<ClauseSection *> m_sections;
     QLabel *m_hint;
     PageEdits *m_edits;

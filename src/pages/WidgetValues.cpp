@@ -1,6 +1,7 @@
 #include "WidgetValues.h"
 
 #include "ClauseGrid.h"
+#include "catalogue/Vocabulary.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -102,8 +103,7 @@ QString checkValue(const QWidget *w)
 void setCheckValue(QWidget *w, const QString &value)
 {
     if (auto *box = qobject_cast<QCheckBox *>(w)) {
-        const QString v = value.trimmed().toLower();
-        box->setChecked(v == QLatin1String("1") || v == QLatin1String("true") || v == QLatin1String("yes"));
+        box->setChecked(Vocabulary::isTicked(value) || Vocabulary::isYes(value));
     }
 }
 

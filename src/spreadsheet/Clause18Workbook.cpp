@@ -2,6 +2,7 @@
 
 #include "catalogue/CellFormat.h"
 #include "catalogue/DepreciationBlocks.h"
+#include "catalogue/Vocabulary.h"
 #include "model/depreciation/Clause18Row.h"
 
 #include <optional>
@@ -53,13 +54,6 @@ QString amount(const QString &text)
     return CellFormat::format(Catalogue::Kind::Amount, text);
 }
 
-bool isYes(const QString &text)
-{
-    const QString t = text.trimmed();
-    return t.compare(kYes, Qt::CaseInsensitive) == 0 ||
-           t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
-}
-
 struct Block {
     QStringList row = Clause18::emptyRow();
     QList<AdditionEntry> additions;
@@ -80,7 +74,7 @@ void addAsset(Block &block, const QStringList &cells, const QDate &cutOff)
         sum(row[Clause18::DepreciationAllowable], cells.value(Depreciation));
     // The tick keeps "False" when the sheet says No, as the page stores an unticked box.
     const QString nil = cells.value(BlockNil).trimmed();
-    if (isYes(nil))
+    if (Vocabulary::isYes(nil))
         row[Clause18::BlockNil] = QStringLiteral("True");
     else if (!nil.isEmpty() && row[Clause18::BlockNil].isEmpty())
         row[Clause18::BlockNil] = QStringLiteral("False");
@@ -98,7 +92,8 @@ void addAsset(Block &block, const QStringList &cells, const QDate &cutOff)
     }
     if (!cells.value(SaleAmount).trimmed().isEmpty())
         block.deductions << DeductionEntry{dateOrCutOff(cells.value(SaleDate), cutOff),
-                                           amount(cells.value(SaleAmount)), isYes(cells.value(OutOfLess180))};
+                                           amount(cells.value(SaleAmount)),
+                                           Vocabulary::isYes(cells.value(OutOfLess180))};
 }
 
 QStringList finished(Block &block, const QDate &cutOff)

@@ -1,5 +1,6 @@
 #include "Form3cebTestSupport.h"
 
+#include "editor/Form3CD.h"
 #include "pages/ClauseGrid.h"
 #include "pages/PageFactory.h"
 #include "pages/form3ceb/Form3cebPage.h"
@@ -7,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <memory>
 
 // The Form 3CEB pages as the editor shows them, on the demo client's report.
@@ -94,4 +96,23 @@ TEST_P(Form3cebPages, UnansweredClausesAndBadIdentitiesAreRefusedWithTheirMessag
     first->field("txtPAN")->setText("AAECS98760");
     EXPECT_FALSE(first->validateForm());
     EXPECT_EQ(env->prompt().lastText(), "Not a Valid PAN [AAECS98760]");
+}
+
+// In the editor the pages of Form 3CEB show its one report model and save their page of it.
+TEST_P(Form3cebPages, TheEditorsPagesSaveThroughItsOneModel)
+{
+    open(kDemoClient);
+    Form3CD *editor = Form3CD::instance();
+    const auto closeEditor = qScopeGuard([] { delete Form3CD::existing(); });
+    editor->show();
+    editor->cmdPages_Click(4);
+    auto *window = qobject_cast<Form3cebPage *>(editor->page(4));
+    ASSERT_TRUE(window);
+    EXPECT_EQ(&window->report(), &editor->report());
+    window->yesButton("11C")->click();
+    window->noButton("11C")->click();
+    env->prompt().setDefaultYes(true);
+    editor->cmdPages_Click(5);
+    EXPECT_EQ(editor->report().value(4, "Opt11C"), "False");
+    EXPECT_EQ(pointRows(4, "Opt11C"), QStringList{"False" + QString("|").repeated(19)});
 }

@@ -35,9 +35,10 @@ TEST_P(PartAPage, ThePeriodFollowsTheReportPageAndTheStatusTheHost)
     EXPECT_EQ(text(page, "txtPYFrom"), "01/10/2025");
     EXPECT_EQ(find<QLabel>(page, "lblName")->text(), "Mehta & Sons");
 
-    // A report page saved since is followed when the page shows again.
-    ClauseStore::deletePoint(1, "3CA1");
-    ClauseStore::insertRow(1, "3CA1", {"We", "", "", "", "", "", "", "", "", "01/01/2026", "31/03/2026"});
+    // A report page saved since (into the report the pages share) is followed when the page
+    // shows again.
+    page->report().setRows(1, "3CA1", {{"We", "", "", "", "", "", "", "", "", "01/01/2026", "31/03/2026"}},
+                           "3CA");
     page->show();
     EXPECT_EQ(text(page, "txtPYFrom"), "01/01/2026");
 }

@@ -123,12 +123,7 @@ frmPage7::frmPage7(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().pa
 void frmPage7::DisplayData()
 {
     ClausePage::DisplayData();
-    try {
-        const auto ticks = ClauseStore::readPoint(kTickPage, QStringLiteral("FAChart"), false);
-        m_faChart->setChecked(!ticks.isEmpty() && Vocabulary::isTicked(ticks.first().col(1)));
-    } catch (const DbError &e) {
-        prompts().message(e.message(), {}, PromptIcon::Critical);
-    }
+    m_faChart->setChecked(Vocabulary::isTicked(report().value(kTickPage, QStringLiteral("FAChart"))));
     showCurrentBlock();
 }
 

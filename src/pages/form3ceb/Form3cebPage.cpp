@@ -3,6 +3,7 @@
 #include "base/IdentityChecks.h"
 #include "base/Prompt.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "catalogue/Vocabulary.h"
 #include "editor/clsMain.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -12,10 +13,8 @@
 #include "print/Accountant.h"
 #include "spreadsheet/AnnexureExchange.h"
 #include "store/ClauseStore.h"
-#include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
-#include "store/ReportKey.h"
 
 #include <QButtonGroup>
 #include <QDate>
@@ -36,16 +35,6 @@ namespace
 
 constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
 const QString kUdinPoint = QStringLiteral("UDIN");
-
-bool isTrue(const QString &stored)
-{
-    return stored.trimmed().toUpper() == QLatin1String("TRUE");
-}
-
-bool isFalse(const QString &stored)
-{
-    return stored.trimmed().toUpper() == QLatin1String("FALSE");
-}
 
 // The accountant's particulars the report keeps, by the element of the e-filing XML.
 QList<std::pair<QString, QString>> particularsOf(const Accountant &accountant)
@@ -220,7 +209,7 @@ QLineEdit *Form3cebPage::accountantField(const QString &element) const
 
 bool Form3cebPage::fillAccountant()
 {
-    const Accountant accountant = Accountant::ofReport(ReportModel(ReportKey::current()));
+    const Accountant accountant = Accountant::ofReport(report());
     if (accountant.name.isEmpty() && accountant.membershipNo.isEmpty())
         return false;
     for (const auto &[element, value] : particularsOf(accountant)) {
@@ -246,8 +235,8 @@ void Form3cebPage::cmdUDIN_Click()
     if (!typed)
         return;
     try {
-        const QString message = Form3cebChecks::membershipMessage(
-            typed->text(), Accountant::ofReport(ReportModel(ReportKey::current())).membershipNo);
+        const QString message =
+            Form3cebChecks::membershipMessage(typed->text(), Accountant::ofReport(report()).membershipNo);
         if (!message.isEmpty()) {
             prompts().inform(message);
             typed->setFocus();
@@ -416,19 +405,23 @@ bool Form3cebPage::SaveData()
     if (moduleState().saveWithValidation && !validateForm(true))
         return false;
     try {
-        Transaction transaction(host().DBObj());
-        ClauseStore::deletePage(pageNo());
+        ReportModel &report = this->report();
+        const int page = pageNo();
+        const QString form = report.formNameForPage(page);
+        for (const QString &point : report.points(page))
+            report.removePoint(page, point);
+        const auto add = [&](const QString &point, const QStringList &cols) {
+            report.append(ReportModel::Row{page, form, point, cols});
+        };
         for (const FieldRow &row : std::as_const(m_fieldRows)) {
             QStringList cols;
             for (const QLineEdit *edit : row.edits)
                 cols << edit->text();
-            ClauseStore::insertRow(pageNo(), row.point, cols);
+            add(row.point, cols);
         }
         for (const Question &q : std::as_const(m_questions)) {
             if (q.yes && (q.yes->isChecked() || q.no->isChecked()))
-                ClauseStore::insertRow(
-                    pageNo(), q.clause.option,
-                    {q.yes->isChecked() ? QStringLiteral("True") : QStringLiteral("False")});
+                add(q.clause.option, {q.yes->isChecked() ? QStringLiteral("True") : QStringLiteral("False")});
             if (!q.grid || (q.yes && !q.yes->isChecked()))
                 continue;
             const QList<QStringList> rows = gridRows(q.grid);
@@ -436,10 +429,10 @@ bool Form3cebPage::SaveData()
                 QStringList cols = rows.at(r);
                 cols.resize(kSerialColumn);
                 cols[kSerialColumn - 1] = QString::number(r + 1);
-                ClauseStore::insertRow(pageNo(), q.grid->definition().point, cols);
+                add(q.grid->definition().point, cols);
             }
         }
-        transaction.commit();
+        report.savePage(page);
         return true;
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
@@ -451,8 +444,9 @@ void Form3cebPage::DisplayData()
 {
     try {
         QHash<QString, QList<ClauseStore::ClauseRow>> byPoint;
-        for (const ClauseStore::ClauseRow &row : ClauseStore::readPage(pageNo()))
-            byPoint[row.point] << row;
+        const QString form = report().formNameForPage(pageNo());
+        for (const QString &point : report().points(pageNo()))
+            byPoint.insert(point, report().rows(pageNo(), point, form));
         for (const FieldRow &row : std::as_const(m_fieldRows)) {
             const ClauseStore::ClauseRow stored = byPoint.value(row.point).value(0);
             for (int i = 0; i < row.edits.size(); ++i)
@@ -465,8 +459,8 @@ void Form3cebPage::DisplayData()
         for (const Question &q : std::as_const(m_questions)) {
             if (q.yes) {
                 const QString answer = byPoint.value(q.clause.option).value(0).col(1);
-                q.yes->setChecked(isTrue(answer));
-                q.no->setChecked(isFalse(answer));
+                q.yes->setChecked(Vocabulary::answerOf(answer) == Vocabulary::Answer::Yes);
+                q.no->setChecked(Vocabulary::answerOf(answer) == Vocabulary::Answer::No);
             }
             if (!q.grid)
                 continue;

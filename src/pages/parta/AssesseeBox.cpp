@@ -96,21 +96,32 @@ QString AssesseeBox::text(Field f) const
     return WidgetValues::text(m_fields.at(f)).trimmed();
 }
 
+int AssesseeBox::columnOf(Field f)
+{
+    namespace Row = AssesseeRow;
+    static const Row::Column columns[FieldCount] = {
+        Row::FirstName,    Row::MiddleName, Row::LastName,   Row::Country, Row::AddressLine1,
+        Row::AddressLine2, Row::Pin,        Row::PostOffice, Row::Area,    Row::District,
+        Row::State,        Row::PAN,        Row::Aadhaar};
+    return Row::index(columns[f]);
+}
+
 QStringList AssesseeBox::values() const
 {
-    QStringList out;
+    QStringList out = AssesseeRow::emptyRow();
     for (int f = 0; f < FieldCount; ++f)
-        out << text(Field(f));
+        out[columnOf(Field(f))] = text(Field(f));
     return out;
 }
 
 void AssesseeBox::setValues(const QStringList &columns)
 {
     for (int f = 0; f < FieldCount; ++f) {
+        const QString value = columns.value(columnOf(Field(f)));
         if (f == State)
-            m_state->setEditText(columns.value(f));
+            m_state->setEditText(value);
         else
-            WidgetValues::setText(m_fields.at(f), columns.value(f));
+            WidgetValues::setText(m_fields.at(f), value);
     }
 }
 
@@ -120,9 +131,9 @@ void AssesseeBox::applyTicks()
     auto apply = [this, &master](const QList<Field> &fields, bool fromMaster) {
         for (Field f : fields) {
             if (fromMaster && f == State)
-                m_state->setEditText(master.at(f));
+                m_state->setEditText(master.value(columnOf(f)));
             else if (fromMaster)
-                WidgetValues::setText(m_fields.at(f), master.at(f));
+                WidgetValues::setText(m_fields.at(f), master.value(columnOf(f)));
             m_fields.at(f)->setEnabled(!fromMaster);
         }
     };

@@ -17,22 +17,22 @@ class AssesseeBox : public QGroupBox
 {
     Q_OBJECT
 public:
-    // The fields from 0, in the columns of the assessee row.
+    // The fields in the order the box shows them; each holds one column of the assessee row.
     enum Field {
-        FirstName = AssesseeRow::index(AssesseeRow::FirstName),
-        MiddleName = AssesseeRow::index(AssesseeRow::MiddleName),
-        LastName = AssesseeRow::index(AssesseeRow::LastName),
-        Country = AssesseeRow::index(AssesseeRow::Country),
-        AddressLine1 = AssesseeRow::index(AssesseeRow::AddressLine1),
-        AddressLine2 = AssesseeRow::index(AssesseeRow::AddressLine2),
-        Pin = AssesseeRow::index(AssesseeRow::Pin),
-        PostOffice = AssesseeRow::index(AssesseeRow::PostOffice),
-        Area = AssesseeRow::index(AssesseeRow::Area),
-        District = AssesseeRow::index(AssesseeRow::District),
-        State = AssesseeRow::index(AssesseeRow::State),
-        PAN = AssesseeRow::index(AssesseeRow::PAN),
-        Aadhaar = AssesseeRow::index(AssesseeRow::Aadhaar),
-        FieldCount = AssesseeRow::ColumnCount
+        FirstName,
+        MiddleName,
+        LastName,
+        Country,
+        AddressLine1,
+        AddressLine2,
+        Pin,
+        PostOffice,
+        Area,
+        District,
+        State,
+        PAN,
+        Aadhaar,
+        FieldCount
     };
 
     // The messages of the page's rules, in the order they are checked.
@@ -42,6 +42,7 @@ public:
 
     AssesseeBox(const QString &panName, bool withAddressTick, QWidget *parent = nullptr);
 
+    // The fields as an assessee row, and back.
     QStringList values() const;
     void setValues(const QStringList &columns);
     QWidget *field(Field f) const { return m_fields.at(f); }
@@ -63,6 +64,8 @@ public:
 private:
     QLineEdit *addEdit(const QString &name);
     void checkPan();
+    // The field's place in the assessee row (from 0).
+    static int columnOf(Field f);
 
     ClientMaster m_master;
     QList<QWidget *> m_fields; // by Field

@@ -52,18 +52,16 @@ void ReportPage::DisplayData()
     try {
         m_master = ClientMaster::read();
         m_assessee->setMaster(m_master);
-        showDefaults();
+        // The rows are taken before the defaults are shown: the grids show theirs in the report.
         const QString form = moduleState().formCode;
-        Rows rows;
-        for (const ClauseStore::ClauseRow &row : ClauseStore::readPage(pageNo()))
-            rows[row.point] << row.cols;
+        Rows rows = rowsOf(pageNo());
         // The ticks of both forms live under PageNo 1; each form reads its own.
         for (const QString &tick : {QStringLiteral("MasterName"), QStringLiteral("MasterAdd")}) {
-            for (const ClauseStore::ClauseRow &row : ClauseStore::readPoint(1, tick, false)) {
-                if (row.formName == form && !rows.contains(tick))
-                    rows[tick] << row.cols;
-            }
+            const QList<ClauseStore::ClauseRow> ticks = report().rows(1, tick, form);
+            if (!ticks.isEmpty() && !rows.contains(tick))
+                rows[tick] << ticks.first().cols;
         }
+        showDefaults();
         showRows(rows);
         m_assessee->applyTicks();
     } catch (const DbError &e) {

@@ -4,6 +4,7 @@
 #include "PageChecks.h"
 #include "base/Prompt.h"
 #include "catalogue/AssesseeRow.h"
+#include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/parta/ClientMaster.h"
 #include "model/rules/AssesseeStatuses.h"
@@ -50,15 +51,6 @@ QLineEdit *readOnlyEdit(const QString &name, QWidget *parent)
     edit->setReadOnly(true);
     edit->setMaximumWidth(120);
     return edit;
-}
-
-ClauseStore::ClauseRow firstOf(const QList<ClauseStore::ClauseRow> &rows, const QString &formName)
-{
-    for (const ClauseStore::ClauseRow &row : rows) {
-        if (row.formName == formName)
-            return row;
-    }
-    return {};
 }
 
 } // namespace
@@ -155,10 +147,9 @@ void frmPage2::DisplayData()
     ClausePage::DisplayData();
     try {
         QHash<QString, QStringList> rows;
-        for (const ClauseStore::ClauseRow &row : ClauseStore::readPage(2)) {
-            if (!rows.contains(row.point))
-                rows.insert(row.point, row.cols);
-        }
+        const auto stored = rowsOf(2);
+        for (auto it = stored.begin(); it != stored.end(); ++it)
+            rows.insert(it.key(), it->constFirst());
         showAssessee();
 
         const QStringList partA = rows.value(QStringLiteral("3CD_A"));
@@ -170,9 +161,9 @@ void frmPage2::DisplayData()
         showPeriod();
         m_assessmentYear->setText(host().assessmentYearText());
 
-        const QString answer = rows.value(QStringLiteral("Opt8a")).value(0).trimmed().toLower();
-        WidgetValues::setOption(m_yes8a, answer == QLatin1String("true") || answer == QLatin1String("yes"));
-        WidgetValues::setOption(m_no8a, answer == QLatin1String("false") || answer == QLatin1String("no"));
+        const Vocabulary::Answer answer = Vocabulary::answerOf(rows.value(QStringLiteral("Opt8a")).value(0));
+        WidgetValues::setOption(m_yes8a, answer == Vocabulary::Answer::Yes);
+        WidgetValues::setOption(m_no8a, answer == Vocabulary::Answer::No);
         m_section8a->setEnabled(!m_no8a->isChecked());
         ChoiceCombo::show(m_section8a, rows.value(QStringLiteral("8a")).value(0));
     } catch (const DbError &e) {
@@ -196,9 +187,8 @@ void frmPage2::showAssessee()
     // The particulars filed are those of the report page; until it is saved, the master's.
     const bool form3CA = moduleState().formKind == FormKind::F3CA;
     const ClauseStore::ClauseRow stored =
-        form3CA
-            ? firstOf(ClauseStore::readPoint(1, AssesseeRow::Form3CAPoint, false), QStringLiteral("3CA"))
-            : firstOf(ClauseStore::readPoint(101, AssesseeRow::Form3CBPoint, false), QStringLiteral("3CB"));
+        form3CA ? report().rows(1, AssesseeRow::Form3CAPoint, QStringLiteral("3CA")).value(0)
+                : report().rows(101, AssesseeRow::Form3CBPoint, QStringLiteral("3CB")).value(0);
     const QStringList cols = stored.cols.isEmpty() ? ClientMaster::read().assesseeColumns() : stored.cols;
     using namespace AssesseeRow;
     auto value = [&cols](Column c) { return cols.value(index(c)).trimmed(); };
@@ -225,9 +215,8 @@ void frmPage2::showPeriod()
     // The audit period of the report page, when it has been saved.
     const bool form3CA = moduleState().formKind == FormKind::F3CA;
     const ClauseStore::ClauseRow report =
-        form3CA
-            ? firstOf(ClauseStore::readPoint(1, QStringLiteral("3CA1"), false), QStringLiteral("3CA"))
-            : firstOf(ClauseStore::readPoint(101, QStringLiteral("3CBPT1"), false), QStringLiteral("3CB"));
+        form3CA ? this->report().rows(1, QStringLiteral("3CA1"), QStringLiteral("3CA")).value(0)
+                : this->report().rows(101, QStringLiteral("3CBPT1"), QStringLiteral("3CB")).value(0);
     const int fromColumn = form3CA ? 10 : 4;
     if (!report.col(fromColumn).trimmed().isEmpty())
         from = report.col(fromColumn).trimmed();

@@ -119,11 +119,8 @@ void frmPage21::showAuditor()
 void frmPage21::DisplayData()
 {
     try {
-        const auto first = [](int page, const QString &point) {
-            const auto rows = ClauseStore::readPoint(page, point, false);
-            return rows.isEmpty() ? QString() : rows.first().col(1);
-        };
-        const bool individual = first(21, QStringLiteral("AudType")) == QLatin1String("Yes");
+        const auto first = [this](int page, const QString &point) { return report().value(page, point); };
+        const bool individual = Vocabulary::isYes(first(21, QStringLiteral("AudType")));
         WidgetValues::setOption(m_individual, individual);
         WidgetValues::setOption(m_firm, !individual);
         showAuditor();

@@ -25,7 +25,14 @@ protected:
         EXPECT_NE(page, nullptr);
         return std::unique_ptr<frmPage8>(page);
     }
-    static void answer8a(const QString &answer, const QString &section)
+    // Clause 8a answered on page 2 of the editor: the pages share the report's model.
+    static void answer8a(ReportModel &report, const QString &answer, const QString &section)
+    {
+        report.setValue(2, "Opt8a", answer);
+        report.setValue(2, "8a", section);
+    }
+    // The same answer saved, for a page opened afterwards.
+    static void save8a(const QString &answer, const QString &section)
     {
         ClauseStore::deletePoint(2, "Opt8a");
         ClauseStore::deletePoint(2, "8a");
@@ -81,7 +88,7 @@ TEST_P(Page8, ThePageFollowsClause8aWheneverItIsShown)
 {
     auto page = open();
     claim(*page, "35AD", "80000.00");
-    answer8a("True", "115BAC");
+    answer8a(page->report(), "True", "115BAC");
     page->hide();
     page->show();
     EXPECT_EQ(page->regime(), "115BAC");
@@ -89,7 +96,7 @@ TEST_P(Page8, ThePageFollowsClause8aWheneverItIsShown)
     EXPECT_FALSE(page->validateForm(true));
     EXPECT_EQ(env->prompt().lastText(), regimeMessage("35AD", "115BAC"));
 
-    answer8a("False", "");
+    answer8a(page->report(), "False", "");
     page->hide();
     page->show();
     EXPECT_TRUE(page->regimeNotice()->isHidden());
@@ -98,7 +105,7 @@ TEST_P(Page8, ThePageFollowsClause8aWheneverItIsShown)
     EXPECT_FALSE(env->prompt().texts().join('\n').contains("is not allowed"));
 
     // Page 7 tells the same answer by the message of additional depreciation.
-    answer8a("Yes", "115BAB");
+    save8a("Yes", "115BAB");
     auto *depreciation = qobject_cast<frmPage7 *>(PageFactory::create(FormKind::F3CA, 7));
     ASSERT_NE(depreciation, nullptr);
     EXPECT_TRUE(depreciation->CheckAddDepMsg());

@@ -2,7 +2,6 @@
 
 #include "catalogue/Vocabulary.h"
 #include "model/amounts/Amounts.h"
-#include "store/DbError.h"
 
 namespace ConcessionalRegime
 {
@@ -35,16 +34,7 @@ QString optedSection(const ReportModel &report)
 {
     const QString answer = QStringLiteral("Opt8a");
     const QString section = QStringLiteral("8a");
-    if (report.has(2, answer))
-        return optedSection(report.value(2, answer), report.value(2, section));
-    try {
-        const auto answers = ClauseStore::readPoint(2, answer, false);
-        const auto sections = ClauseStore::readPoint(2, section, false);
-        return optedSection(answers.isEmpty() ? QString() : answers.first().col(1),
-                            sections.isEmpty() ? QString() : sections.first().col(1));
-    } catch (const DbError &) {
-        return {};
-    }
+    return optedSection(report.value(2, answer), report.value(2, section));
 }
 
 QStringList barredSections(const QString &regime)

@@ -25,8 +25,7 @@ inline const QString AdditionalDepreciationMessage =
 // it did not opt. An answer of Yes without a section is a regime all the same ("115BA" rules
 // are the widest and apply).
 QString optedSection(const QString &answer, const QString &section);
-// The same from the report's page 2 rows; from page 2 as last saved when the model holds
-// no answer of clause 8a (a page's model that holds its own page only).
+// The same from the report's page 2 rows.
 QString optedSection(const ReportModel &report);
 
 // The sections of clause 19, as its list spells them, that the regime takes away; none

@@ -10,6 +10,7 @@
 #include "ReportEngine.h"
 #include "ReportWriter.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 
 #include <QRegularExpression>
@@ -259,7 +260,7 @@ private:
             break;
         case Catalogue::ControlType::Choice:
             answerRow(m_choices.blank ? PrintedValues::BlankValue
-                                      : (m_model.value(page, control.point) == QLatin1String("Yes")
+                                      : (Vocabulary::isYes(m_model.value(page, control.point))
                                              ? control.captions.value(0)
                                              : control.captions.value(1)));
             break;

@@ -10,6 +10,7 @@
 #include "ReportWriter.h"
 #include "base/Prompt.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 
@@ -260,7 +261,7 @@ private:
         }
         bool answered = true;
         if (!clause.option.isEmpty()) {
-            const bool yes = v(page, clause.option, 1).toUpper() == QLatin1String("TRUE");
+            const bool yes = Vocabulary::isYes(v(page, clause.option, 1));
             answered = yes;
             w.columns(QStringLiteral("7,83,10"), {Left, Justify, Centre});
             w.plain({clause.label, clause.caption, yes ? Yes : QStringLiteral("No")});

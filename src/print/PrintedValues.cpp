@@ -1,4 +1,5 @@
 #include "PrintedValues.h"
+#include "catalogue/Vocabulary.h"
 
 #include <algorithm>
 #include <limits>
@@ -14,10 +15,10 @@ QString markerOf(const QStringList &cells)
         if (v.isEmpty())
             continue;
         QString m;
-        if (v.compare(QLatin1String("Nil"), Qt::CaseInsensitive) == 0)
-            m = QStringLiteral("Nil");
-        else if (v.compare(QLatin1String("NA"), Qt::CaseInsensitive) == 0)
-            m = QStringLiteral("NA");
+        if (Vocabulary::isNil(v))
+            m = Vocabulary::Nil;
+        else if (Vocabulary::isNA(v))
+            m = Vocabulary::NA;
         if (m.isEmpty() || (!marker.isEmpty() && m != marker))
             return {};
         marker = m;
@@ -51,13 +52,14 @@ QString joined(const QStringList &parts, const QString &separator)
 QString yesNo(const QString &stored)
 {
     const QString v = stored.trimmed();
-    if (v.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
-        v.compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0)
+    switch (Vocabulary::answerOf(v)) {
+    case Vocabulary::Answer::Yes:
         return QStringLiteral("Yes");
-    if (v.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0 ||
-        v.compare(QLatin1String("No"), Qt::CaseInsensitive) == 0)
+    case Vocabulary::Answer::No:
         return QStringLiteral("No");
-    return v;
+    default:
+        return v;
+    }
 }
 
 } // namespace PrintedValues

@@ -2,6 +2,7 @@
 
 #include "Xml3cebValues.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 
 #include <QStringList>
@@ -162,8 +163,7 @@ bool answeredYes(const ReportModel &report, const TransactionType &type)
 {
     if (type.flag.isEmpty())
         return true;
-    const QString flag = report.value(type.page, type.flag).trimmed().toUpper();
-    return flag == QLatin1String("TRUE");
+    return Vocabulary::isYes(report.value(type.page, type.flag));
 }
 
 void writeTransactions(Lines &out, const ReportModel &report)
@@ -192,14 +192,20 @@ void writeFlags(Lines &out, const ReportModel &report)
 {
     out.open(QStringLiteral("Form3CEBFlags"));
     for (const FlagElement &flag : Form3cebCatalogue::instance().flags()) {
-        const QString stored = flagRow(report, flag.point).trimmed().toUpper();
         QString value;
-        if (stored == QLatin1String("TRUE"))
+        switch (Vocabulary::answerOf(flagRow(report, flag.point))) {
+        case Vocabulary::Answer::Yes:
             value = QStringLiteral("Y");
-        else if (stored == QLatin1String("FALSE"))
+            break;
+        case Vocabulary::Answer::No:
             value = QStringLiteral("N");
-        else if (stored == QLatin1String("NA"))
-            value = QStringLiteral("NA");
+            break;
+        case Vocabulary::Answer::NA:
+            value = Vocabulary::NA;
+            break;
+        case Vocabulary::Answer::None:
+            break;
+        }
         out.leaf(flag.element, value);
     }
     out.close(QStringLiteral("Form3CEBFlags"));

@@ -4,14 +4,14 @@
 #include "WindowFit.h"
 #include "base/Prompt.h"
 #include "dialogs/CarryForwardCommands.h"
-#include "dialogs/GenerateJsonCommand.h"
-#include "dialogs/PrintCommand.h"
 #include "dialogs/Form3cebXmlCommands.h"
+#include "dialogs/GenerateJsonCommand.h"
 #include "dialogs/ImportJsonCommand.h"
+#include "dialogs/PrintCommand.h"
 #include "dialogs/tds/frmImpDetTDS.h"
 #include "host/HostContext.h"
-#include "model/carry/FillDefault.h"
 #include "model/ReportModel.h"
+#include "model/carry/FillDefault.h"
 #include "model/depreciation/DepreciationReminder.h"
 #include "pages/ClausePage.h"
 #include "pages/CompletenessPrompts.h"
@@ -91,7 +91,8 @@ QString unavailableText(EditorCommand command, bool form3ceb)
 }
 
 // The imports that write the store, after which the pages are read again. The turnover
-// import is not one: it fills page 20 on screen, which is saved as any edit is.
+// and annexure workbook imports are not: they fill a page on screen, which is saved as any
+// edit is.
 bool isImport(EditorCommand command)
 {
     switch (command) {
@@ -102,7 +103,6 @@ bool isImport(EditorCommand command)
     case EditorCommand::ImportWizardPreviousYear:
     case EditorCommand::ImportTdsExcel:
     case EditorCommand::ImportTdsSoftware:
-    case EditorCommand::ImportAnnexureWorkbook:
     case EditorCommand::ImportJson:
         return true;
     default:

@@ -5,6 +5,7 @@
 #include "pages/ClausePage.h"
 #include "pages/ClauseSection.h"
 #include "pages/WidgetValues.h"
+#include "spreadsheet/AnnexureExchange.h"
 #include "store/ClauseStore.h"
 #include "store/ModuleState.h"
 
@@ -320,10 +321,11 @@ TEST_P(EditorWindow, TheImportDropDownOffersThePreviousYearFirst)
 TEST_P(EditorWindow, OpeningAReportWithoutDepreciationRemindsOfTheChart)
 {
     const auto reminder = [](int blocks) {
-        return QStringList{QStringLiteral("Clause 18 on page 7 has no block of assets yet, while the depreciation "
-                                          "chart of the client has %1 blocks for the year. Use the Import button "
-                                          "of clause 18 to bring them in.")
-                               .arg(blocks)};
+        return QStringList{
+            QStringLiteral("Clause 18 on page 7 has no block of assets yet, while the depreciation "
+                           "chart of the client has %1 blocks for the year. Use the Import button "
+                           "of clause 18 to bring them in.")
+                .arg(blocks)};
     };
     // The partial demo report keeps the asset-wise chart.
     EXPECT_EQ(openingTexts, reminder(6));
@@ -347,3 +349,55 @@ TEST_P(EditorWindow, OpeningAReportWithoutDepreciationRemindsOfTheChart)
 }
 
 TALVEX_BOTH_ENGINES(EditorWindow);
+
+TEST_P(EditorWindow, TheMenuExchangesAClauseOfThePageWithAWorkbookWithoutStoringIt)
+{
+    editor->cmdPages_Click(17);
+    ClausePage *page = editor->page(17);
+    ASSERT_NE(page, nullptr);
+    ClauseGrid *grid = nullptr;
+    int index = 0;
+    for (ClauseSection *section : page->sections()) {
+        for (ClauseGrid *g : section->grids()) {
+            if (g->definition().point == "34a")
+                grid = g;
+            else if (!grid)
+                ++index;
+        }
+    }
+    ASSERT_NE(grid, nullptr);
+    grid->setRows({{"MUMA12345B", "194C", "Payment to contractors", "500000.00", "500000.00", "5000.00",
+                    "0.00", "0.00", "0.00", "5000.00"}});
+    QStringList cells;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        cells << grid->cellText(0, c);
+    const QList<QStringList> typed{cells};
+    const int stored = ClauseStore::readPoint(17, "34a").size();
+    const QString folder = env->dir();
+
+    // The format goes out empty.
+    const QString format = folder + "/Annexure_34a.xlsx";
+    env->prompt().queueChoice(index);
+    env->prompt().queueText(format);
+    editor->runCommand(EditorCommand::ExportAnnexureFormat);
+    const AnnexureLayout layout = AnnexureExchange::layoutOf("34a", grid->definition().columns);
+    const auto empty = AnnexureExchange::importRows("34a", layout, format, {});
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_TRUE(empty->isEmpty());
+
+    // A filled workbook comes back after the rows already typed, on screen only.
+    const QString filled = folder + "/filled.xlsx";
+    ASSERT_TRUE(AnnexureExchange::exportRows("34a", layout, typed, filled));
+    env->prompt().queueChoice(index);
+    env->prompt().queueText(filled);
+    editor->runCommand(EditorCommand::ImportAnnexureWorkbook);
+    EXPECT_EQ(env->prompt().lastText(), "Import Successfully.");
+    ASSERT_EQ(grid->rowCount(), 2 * typed.size());
+    EXPECT_EQ(grid->cellText(1, 2), "Payment to contractors");
+    EXPECT_EQ(ClauseStore::readPoint(17, "34a").size(), stored);
+
+    // A cancelled choice of clause does nothing.
+    env->prompt().queueChoice(-1);
+    editor->runCommand(EditorCommand::ImportAnnexureWorkbook);
+    EXPECT_EQ(grid->rowCount(), 2 * typed.size());
+}

@@ -1,5 +1,6 @@
 #include "PageRegistry.h"
 
+#include "AnnexureWorkbookCommands.h"
 #include "editor/Form3CD.h"
 #include "pages/PageFactory.h"
 #include "pages/depreciation/frmPage7.h"
@@ -55,6 +56,7 @@ void registerAll()
         if (editor.currentPage() == 20)
             page->ImportTO_Data();
     });
+    AnnexureWorkbookCommands::registerWithEditor();
 }
 
 } // namespace PageRegistry

@@ -223,18 +223,11 @@ void Form3CD::buildCommands()
     m_import->setText(tr("&Import"));
     m_import->setPopupMode(QToolButton::InstantPopup);
     auto *drop = new QMenu(m_import);
-    const bool form3ceb = moduleState().formKind == FormKind::F3CEB;
-    drop->addAction(tr("Previous Year"), this, [this] { runCommand(EditorCommand::ImportPreviousYear); });
-    drop->addAction(tr("Old Format Current Year"), this,
-                    [this] { runCommand(EditorCommand::ImportOldFormat); });
-    drop->addAction(tr("Another Client"), this, [this] { runCommand(EditorCommand::ImportAnotherClient); });
-    drop->addAction(form3ceb ? tr("Old 3CEB Current Year") : tr("Old 3CD Wizard Current Year"), this,
-                    [this] { runCommand(EditorCommand::ImportWizardCurrentYear); });
-    if (!form3ceb)
-        drop->addAction(tr("Old 3CD Wizard Previous Year"), this,
-                        [this] { runCommand(EditorCommand::ImportWizardPreviousYear); });
+    addEarlierDataImports(drop);
     m_import->setMenu(drop);
     row->addWidget(m_import);
+
+    const bool form3ceb = moduleState().formKind == FormKind::F3CEB;
 
     m_importJson = add(QStringLiteral("cmdImportJSON"), form3ceb ? tr("Import &XML") : tr("Import &JSON"),
                        [this] { runCommand(EditorCommand::ImportJson); });
@@ -246,28 +239,44 @@ void Form3CD::buildCommands()
     static_cast<QVBoxLayout *>(centralWidget()->layout())->addLayout(row);
 }
 
+// The imports of earlier data, in the Import button's drop-down and in the menu alike.
+void Form3CD::addEarlierDataImports(QMenu *menu)
+{
+    auto add = [this, menu](const QString &caption, EditorCommand command) {
+        menu->addAction(caption, this, [this, command] { runCommand(command); });
+    };
+    const bool form3ceb = moduleState().formKind == FormKind::F3CEB;
+    add(tr("Previous Year"), EditorCommand::ImportPreviousYear);
+    add(tr("Old Format Current Year"), EditorCommand::ImportOldFormat);
+    add(tr("Another Client"), EditorCommand::ImportAnotherClient);
+    add(form3ceb ? tr("Old 3CEB Current Year") : tr("Old 3CD Wizard Current Year"),
+        EditorCommand::ImportWizardCurrentYear);
+    if (!form3ceb)
+        add(tr("Old 3CD Wizard Previous Year"), EditorCommand::ImportWizardPreviousYear);
+}
+
 void Form3CD::buildMenu()
 {
     // Alt+I belongs to the Import button; the menu takes Alt+M.
     QMenu *imports = menuBar()->addMenu(tr("I&mports"));
+    QMenu *exports = menuBar()->addMenu(tr("&Exports"));
     auto add = [this](QMenu *menu, const QString &caption, EditorCommand command) {
         menu->addAction(caption, this, [this, command] { runCommand(command); });
     };
-    add(imports, tr("Previous Year"), EditorCommand::ImportPreviousYear);
-    add(imports, tr("Old Format Current Year"), EditorCommand::ImportOldFormat);
-    add(imports, tr("Another Client"), EditorCommand::ImportAnotherClient);
-    const bool form3ceb = moduleState().formKind == FormKind::F3CEB;
-    add(imports, form3ceb ? tr("Old 3CEB Current Year") : tr("Old 3CD Wizard Current Year"),
-        EditorCommand::ImportWizardCurrentYear);
-    if (!form3ceb)
-        add(imports, tr("Old 3CD Wizard Previous Year"), EditorCommand::ImportWizardPreviousYear);
+    addEarlierDataImports(imports);
     imports->addSeparator();
+    if (moduleState().formKind == FormKind::F3CEB) {
+        // Form 3CEB has no clause 40, TDS lists or annexure windows; its grids exchange
+        // workbooks from their own buttons, and its file is the XML.
+        add(imports, tr("e-Filing XML"), EditorCommand::ImportJson);
+        add(exports, tr("Generate e-Filing XML"), EditorCommand::GenerateJson);
+        return;
+    }
     add(imports, tr("Turnover, Gross Profit and Net Profit (clause 40)"), EditorCommand::ImportTurnover);
     add(imports, tr("TDS Details from Excel"), EditorCommand::ImportTdsExcel);
     add(imports, tr("TDS Details from TDS Software"), EditorCommand::ImportTdsSoftware);
     add(imports, tr("Annexure from Excel Workbook"), EditorCommand::ImportAnnexureWorkbook);
     add(imports, tr("e-Filing JSON"), EditorCommand::ImportJson);
-    QMenu *exports = menuBar()->addMenu(tr("&Exports"));
     add(exports, tr("Generate e-Filing JSON"), EditorCommand::GenerateJson);
     add(exports, tr("Annexure Format to Excel Workbook"), EditorCommand::ExportAnnexureFormat);
 }

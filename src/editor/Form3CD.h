@@ -4,6 +4,7 @@
 #include <QVector>
 #include <functional>
 
+class QMenu;
 class ClausePage;
 class ReportModel;
 class QLabel;
@@ -97,6 +98,7 @@ protected:
 private:
     void buildCommands();
     void buildMenu();
+    void addEarlierDataImports(QMenu *menu);
     bool saveCurrentPage();
     // Reads the report's rows into the model; a database error is shown and leaves it empty.
     void readReport();

@@ -7,6 +7,8 @@
 #include "store/ClauseStore.h"
 
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <memory>
@@ -115,4 +117,24 @@ TEST_P(Form3cebPages, TheEditorsPagesSaveThroughItsOneModel)
     editor->cmdPages_Click(5);
     EXPECT_EQ(editor->report().value(4, "Opt11C"), "False");
     EXPECT_EQ(pointRows(4, "Opt11C"), QStringList{"False" + QString("|").repeated(19)});
+}
+
+// The Form 3CEB editor's menus offer only what applies to Form 3CEB.
+TEST_P(Form3cebPages, TheEditorsMenusLeaveOutForm3CDCommands)
+{
+    open(kDemoClient);
+    Form3CD *editor = Form3CD::instance();
+    const auto closeEditor = qScopeGuard([] { delete Form3CD::existing(); });
+    QStringList captions;
+    for (const QMenu *menu : editor->menuBar()->findChildren<QMenu *>()) {
+        for (const QAction *action : menu->actions())
+            captions << action->text();
+    }
+    EXPECT_TRUE(captions.contains("Old 3CEB Current Year"));
+    EXPECT_TRUE(captions.contains("e-Filing XML"));
+    EXPECT_TRUE(captions.contains("Generate e-Filing XML"));
+    for (const QString &caption : captions)
+        EXPECT_FALSE(caption.contains("TDS") || caption.contains("JSON") || caption.contains("clause 40") ||
+                     caption.contains("Annexure"))
+            << caption.toStdString();
 }

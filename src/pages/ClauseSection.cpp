@@ -520,7 +520,7 @@ void ClauseSection::applyGate()
 
 void ClauseSection::showRemarks()
 {
-    auto *dialog = new RemarksDialog(m_clause, window());
+    auto *dialog = new RemarksDialog(m_clause, *m_report, window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }

@@ -2,7 +2,7 @@
 
 #include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "store/ClauseStore.h"
+#include "model/ReportModel.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
@@ -19,8 +19,8 @@ namespace
 const int kRemarksPage = 301;
 }
 
-RemarksDialog::RemarksDialog(const Catalogue::Clause &clause, QWidget *parent)
-    : QDialog(parent), m_point(clause.remarkPoint())
+RemarksDialog::RemarksDialog(const Catalogue::Clause &clause, ReportModel &report, QWidget *parent)
+    : QDialog(parent), m_report(report), m_point(clause.remarkPoint())
 {
     setObjectName(QStringLiteral("frmRemarks"));
     setWindowTitle(clause.label + QStringLiteral(". ") + clause.caption);
@@ -56,13 +56,7 @@ RemarksDialog::RemarksDialog(const Catalogue::Clause &clause, QWidget *parent)
     connect(m_use, &QPushButton::clicked, this, &RemarksDialog::useTicked);
     resize(640, 420);
 
-    try {
-        const auto rows = ClauseStore::readPoint(kRemarksPage, m_point, false);
-        if (!rows.isEmpty())
-            m_text->setPlainText(rows.first().col(1));
-    } catch (const DbError &e) {
-        prompts().message(e.message(), {}, PromptIcon::Critical);
-    }
+    m_text->setPlainText(m_report.value(kRemarksPage, m_point));
 }
 
 QString RemarksDialog::text() const
@@ -77,12 +71,15 @@ void RemarksDialog::setText(const QString &text)
 
 void RemarksDialog::save()
 {
+    m_report.setValue(kRemarksPage, m_point, text());
+    storeRemarks();
+    prompts().inform(QStringLiteral("Saved Successfully."));
+}
+
+void RemarksDialog::storeRemarks()
+{
     try {
-        Transaction transaction(host().DBObj());
-        ClauseStore::deletePoint(kRemarksPage, m_point);
-        ClauseStore::insertRow(kRemarksPage, m_point, {text()});
-        transaction.commit();
-        prompts().inform(QStringLiteral("Saved Successfully."));
+        m_report.savePage(kRemarksPage);
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
     }
@@ -93,11 +90,8 @@ void RemarksDialog::clearRemark()
     if (!prompts().askYesNo(QStringLiteral("Do you want to clear the remark?.")))
         return;
     m_text->clear();
-    try {
-        ClauseStore::deletePoint(kRemarksPage, m_point);
-    } catch (const DbError &e) {
-        prompts().message(e.message(), {}, PromptIcon::Critical);
-    }
+    m_report.removePoint(kRemarksPage, m_point);
+    storeRemarks();
 }
 
 void RemarksDialog::importRemarks()

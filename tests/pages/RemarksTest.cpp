@@ -11,12 +11,18 @@
 class Remarks : public PageTest
 {
 protected:
-    const Catalogue::Clause &clause18() { return open(7)->section("18")->clause(); }
+    ClausePage *page = nullptr;
+    const Catalogue::Clause &clause18()
+    {
+        page = open(7);
+        return page->section("18")->clause();
+    }
 };
 
 TEST_P(Remarks, ShowsSavesAndClearsTheClauseRemark)
 {
-    RemarksDialog dialog(clause18());
+    const Catalogue::Clause &clause = clause18();
+    RemarksDialog dialog(clause, page->report());
     EXPECT_TRUE(dialog.windowTitle().startsWith("18. Particulars of depreciation"));
     EXPECT_EQ(dialog.text(),
               "Depreciation is computed as per the Income-tax Act, 1961 on written down value.");
@@ -24,11 +30,15 @@ TEST_P(Remarks, ShowsSavesAndClearsTheClauseRemark)
     dialog.save();
     EXPECT_EQ(env->prompt().lastText(), "Saved Successfully.");
     EXPECT_EQ(stored(301, "R18"), QStringList{"Depreciation as per the block-wise chart."});
+    EXPECT_EQ(page->report().value(301, "R18"), "Depreciation as per the block-wise chart.")
+        << "the print reads the remark from the report's model";
 
     env->prompt().queue(PromptAnswer::Yes);
     dialog.clearRemark();
     EXPECT_EQ(env->prompt().lastText(), "Do you want to clear the remark?.");
     EXPECT_TRUE(dialog.text().isEmpty());
+    EXPECT_TRUE(stored(301, "R18").isEmpty());
+    EXPECT_TRUE(page->report().value(301, "R18").isEmpty());
 }
 
 TEST_P(Remarks, ImportsRemarksOfOtherReportsForTheSameClause)
@@ -42,7 +52,8 @@ TEST_P(Remarks, ImportsRemarksOfOtherReportsForTheSameClause)
         "INSERT INTO anx_j3cd_2026 (Code_No, FYr, FormName, PageNo, PointNo, Col1) VALUES (?,?,?,?,?,?)",
         {"C003", "2026", "3CD", 301, "R17", "A remark of another clause."});
 
-    RemarksDialog dialog(clause18());
+    const Catalogue::Clause &clause = clause18();
+    RemarksDialog dialog(clause, page->report());
     dialog.setText(QString());
     dialog.importRemarks();
     QListWidget *list = dialog.importList();

@@ -8,14 +8,12 @@
 namespace AssesseeRow
 {
 
-Column::operator int() const
+int StoredNumber::of(const char *key)
 {
-    if (m_number == 0) {
-        m_number = int(ClauseCatalogue::instance().assesseeColumns().indexOf(QLatin1String(m_key))) + 1;
-        if (m_number == 0)
-            throw std::logic_error(std::string("The catalogue's assessee row has no column ") + m_key + '.');
-    }
-    return m_number;
+    const int number = int(ClauseCatalogue::instance().assesseeColumns().indexOf(QLatin1String(key))) + 1;
+    if (number == 0)
+        throw std::logic_error(std::string("The catalogue's assessee row has no column ") + key + '.');
+    return number;
 }
 
 int columnCount()

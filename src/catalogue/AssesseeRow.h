@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeyedColumn.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,17 +11,11 @@
 namespace AssesseeRow
 {
 
-// A column of the row by its key; it converts to the column's number as stored (Col1 onwards).
-class Column
-{
-public:
-    constexpr explicit Column(const char *key) : m_key(key) {}
-    operator int() const;
-
-private:
-    const char *m_key;
-    mutable int m_number = 0;
+// The column's number as stored (Col1 onwards).
+struct StoredNumber {
+    static int of(const char *key);
 };
+using Column = KeyedColumn<StoredNumber>;
 
 inline const Column FirstName{"firstName"};
 inline const Column MiddleName{"middleName"};

@@ -25,14 +25,12 @@ double cell(const QStringList &row, int column)
 
 } // namespace
 
-Column::operator int() const
+int RowIndex::of(const char *key)
 {
-    if (m_index < 0) {
-        m_index = ClauseCatalogue::instance().columnIndex(kPage, kPoint, QLatin1String(m_key));
-        if (m_index < 0)
-            throw std::logic_error(std::string("The catalogue's grid 18 has no column ") + m_key + '.');
-    }
-    return m_index;
+    const int index = ClauseCatalogue::instance().columnIndex(kPage, kPoint, QLatin1String(key));
+    if (index < 0)
+        throw std::logic_error(std::string("The catalogue's grid 18 has no column ") + key + '.');
+    return index;
 }
 
 int columnCount()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clause18Lists.h"
+#include "catalogue/KeyedColumn.h"
 
 #include <QDate>
 #include <QStringList>
@@ -11,17 +12,11 @@
 namespace Clause18
 {
 
-// A column of the grid by its key; it converts to the column's place in the row (from 0).
-class Column
-{
-public:
-    constexpr explicit Column(const char *key) : m_key(key) {}
-    operator int() const;
-
-private:
-    const char *m_key;
-    mutable int m_index = -1;
+// The column's place in the row (from 0).
+struct RowIndex {
+    static int of(const char *key);
 };
+using Column = KeyedColumn<RowIndex>;
 
 inline const Column Description{"description"};
 inline const Column Rate{"rate"};

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "ClauseCatalogue.h"
 #include "KeyedColumn.h"
 
 #include <QString>
 #include <QStringList>
 
 // The assessee's particulars on the report page: one row, "3CA1A" on page 1 of Form 3CA and
-// "3CBPT1A" on page 101 of Form 3CB. Its columns and their order are the catalogue's
-// (`assesseeRow`); the code names a column by its key and takes its place from there.
+// "3CBPT1A" on page 101 of Form 3CB. Its place, its columns and their order are the
+// catalogue's (`assesseeRow`); the code names a column by its key and takes its place from there.
 namespace AssesseeRow
 {
 
@@ -31,8 +32,11 @@ inline const Column State{"state"};
 inline const Column PAN{"pan"};
 inline const Column Aadhaar{"aadhaar"};
 
-inline const QString Form3CAPoint = QStringLiteral("3CA1A");
-inline const QString Form3CBPoint = QStringLiteral("3CBPT1A");
+// The page and point of the row on the report of a form code: "3CA" or "3CB".
+inline Catalogue::PointRef placeOn(const QString &formCode)
+{
+    return ClauseCatalogue::instance().assesseePlace(formCode);
+}
 
 // The number of columns of the row.
 int columnCount();

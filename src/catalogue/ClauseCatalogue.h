@@ -175,6 +175,11 @@ public:
     int columnIndex(int page, const QString &point, const QString &key) const;
     // The assessee row of the report pages ("@declaration"): its column keys in stored order.
     const QStringList &assesseeColumns() const { return m_assesseeColumns; }
+    // Where the report of a form code ("3CA", "3CB") keeps the assessee row.
+    Catalogue::PointRef assesseePlace(const QString &formCode) const
+    {
+        return resolve(m_assesseePoint, 0, formCode);
+    }
 
     bool hasCodeTable(const QString &name) const { return m_codeTables.contains(name); }
     QList<Catalogue::CodeEntry> codeTable(const QString &name) const { return m_codeTables.value(name); }

@@ -193,7 +193,25 @@ std::unique_ptr<Form3cebCatalogue> Form3cebCatalogue::load(const QString &path)
         }
         cat->m_pages << page;
     }
+    cat->checkSerialColumn(root.value(QLatin1String("serialColumn")).toInt());
     return cat;
+}
+
+void Form3cebCatalogue::checkSerialColumn(int column)
+{
+    // The serial is kept beside a grid's cells, never in one.
+    if (column < 1)
+        throw std::runtime_error("the Form 3CEB catalogue names no serialColumn");
+    for (const Page &page : m_pages) {
+        for (const Clause &clause : page.clauses) {
+            for (const Control &control : clause.controls) {
+                if (control.type == ControlType::Grid && control.columns.size() >= column)
+                    throw std::runtime_error("the Form 3CEB grid " + control.point.toStdString() +
+                                             " reaches the serial column");
+            }
+        }
+    }
+    m_serialColumn = column;
 }
 
 const Page *Form3cebCatalogue::page(int number) const

@@ -66,14 +66,14 @@ struct FlagElement {
 class Form3cebCatalogue
 {
 public:
-    // Every transaction grid keeps its row's serial number here; the XML lists and the
-    // printed annexure are ordered by it as a number.
-    static constexpr int kSerialColumn = 15;
-
     static const Form3cebCatalogue &instance();
     // Reads a catalogue file; throws std::runtime_error with the reason when it cannot.
     static std::unique_ptr<Form3cebCatalogue> load(const QString &path);
     static QString defaultPath();
+
+    // The column (Col1 onwards) in which every grid row keeps its serial number; the XML
+    // lists and the printed annexure are ordered by it as a number.
+    int serialColumn() const { return m_serialColumn; }
 
     const QList<Catalogue::TransactionType> &transactionTypes() const { return m_types; }
     const Catalogue::TransactionType *transactionType(const QString &type) const;
@@ -104,6 +104,10 @@ public:
     bool importsRows(int page) const { return m_importPages.contains(page); }
 
 private:
+    // Throws std::runtime_error when a grid's columns reach the serial column.
+    void checkSerialColumn(int column);
+
+    int m_serialColumn = 0;
     QList<Catalogue::TransactionType> m_types;
     QList<Catalogue::XmlPart> m_declaration;
     Catalogue::XmlPart m_annexure, m_sections, m_otherInformation, m_enterprises;

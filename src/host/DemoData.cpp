@@ -165,7 +165,8 @@ void insertReport(const Client &c, const QString &yearKey)
         assessee[index(State)] = c.state;
         assessee[index(PAN)] = c.pan;
         assessee[index(Aadhaar)] = c.aadhaar;
-        insertRow(1, Form3CAPoint, assessee);
+        const Catalogue::PointRef place = placeOn(QStringLiteral("3CA"));
+        insertRow(place.page, place.point, assessee);
     }
     insertRow(1, QStringLiteral("3CA3"),
               {QStringLiteral("our"), QStringLiteral("our"), QStringLiteral("us")});

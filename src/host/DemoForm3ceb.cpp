@@ -29,14 +29,17 @@ QString relationship(const QString &code)
     return entry(QStringLiteral("SELECT Text FROM annex_3ceb92a2 WHERE Text LIKE ?"), code);
 }
 
-// Grid rows carry their serial in Col15.
+// Grid rows carry their serial in the catalogue's serial column and their place in the
+// grid in the table's sequence column, as the pages keep them.
 void grid(int page, const QString &point, const QList<QStringList> &rows)
 {
+    const int serial = Form3cebCatalogue::instance().serialColumn();
+    const int sequence = moduleState().valueColumns();
     for (int r = 0; r < rows.size(); ++r) {
         QStringList cols = rows.at(r);
-        while (cols.size() < 14)
-            cols << QString();
-        cols << QString::number(r + 1);
+        cols.resize(sequence);
+        cols[serial - 1] = QString::number(r + 1);
+        cols[sequence - 1] = QString::number(r + 1);
         ClauseStore::insertRow(page, point, cols);
     }
 }

@@ -44,8 +44,9 @@ void ClauseGridModel::refresh()
     for (const auto &row : rows) {
         // Every value column, so that columns the table does not show survive its edits.
         QStringList cells;
-        cells.reserve(ReportModel::kSequenceColumn - 1);
-        for (int c = 1; c < ReportModel::kSequenceColumn; ++c)
+        const int sequence = m_model.sequenceColumn();
+        cells.reserve(sequence - 1);
+        for (int c = 1; c < sequence; ++c)
             cells << row.col(c);
         m_rows << cells;
     }
@@ -54,15 +55,52 @@ void ClauseGridModel::refresh()
 void ClauseGridModel::store(QList<QStringList> rows)
 {
     const QScopedValueRollback guard(m_writing, true);
+    const int sequence = m_model.sequenceColumn();
     for (int r = 0; r < rows.size(); ++r) {
         QStringList &cells = rows[r];
-        while (cells.size() < ReportModel::kSequenceColumn - 1)
+        while (cells.size() < sequence - 1)
             cells << QString();
-        cells = cells.mid(0, ReportModel::kSequenceColumn - 1);
-        cells << QString::number(r + 1);
+        cells = cells.mid(0, sequence - 1);
     }
+    numberSerials(rows);
+    for (int r = 0; r < rows.size(); ++r)
+        rows[r] << QString::number(r + 1);
     m_model.setRows(m_page, m_point, rows);
     refresh();
+}
+
+bool ClauseGridModel::holdsValue(const QStringList &cells) const
+{
+    for (int c = 0; c < cells.size(); ++c) {
+        if (c != m_serialColumn - 1 && !cells.at(c).trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+void ClauseGridModel::numberSerials(QList<QStringList> &rows) const
+{
+    if (m_serialColumn < 1)
+        return;
+    int serial = 0;
+    for (QStringList &cells : rows) {
+        while (cells.size() < m_serialColumn)
+            cells << QString();
+        cells[m_serialColumn - 1] = holdsValue(cells) ? QString::number(++serial) : QString();
+    }
+}
+
+void ClauseGridModel::renumberSerials()
+{
+    QList<QStringList> numbered = m_rows;
+    numberSerials(numbered);
+    const QScopedValueRollback guard(m_writing, true);
+    for (int r = 0; r < numbered.size(); ++r) {
+        const QString &serial = numbered.at(r).at(m_serialColumn - 1);
+        if (m_rows.at(r).value(m_serialColumn - 1) != serial &&
+            m_model.setCell(m_page, m_point, r, m_serialColumn, serial))
+            m_rows[r] = numbered.at(r);
+    }
 }
 
 void ClauseGridModel::pointChanged(int page, const QString &point)
@@ -143,9 +181,12 @@ bool ClauseGridModel::setCell(int row, int column, const QString &value)
             return false;
     }
     QStringList &cells = m_rows[row];
+    const bool held = holdsValue(cells);
     while (cells.size() <= column)
         cells << QString();
     cells[column] = value;
+    if (m_serialColumn > 0 && holdsValue(cells) != held)
+        renumberSerials();
     const QModelIndex at = index(row, column);
     emit dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole});
     return true;

@@ -51,6 +51,12 @@ public:
 
     ReportModel &report() const { return m_model; }
 
+    // The column (Col1 onwards, outside the table's columns) in which each row that holds a
+    // value keeps its number among such rows, apart from the sequence column that numbers
+    // every row: Form 3CEB's serial in Col15. 0, as made: none.
+    void setSerialColumn(int column) { m_serialColumn = column; }
+    int serialColumn() const { return m_serialColumn; }
+
 private:
     void watch();
     // Reads the point's rows from the report model into m_rows.
@@ -59,6 +65,12 @@ private:
     // Writes the rows back with their row numbers in the sequence column.
     void store(QList<QStringList> rows);
     void pointChanged(int page, const QString &point);
+    // Whether a row's cells hold a value; the serial is not one.
+    bool holdsValue(const QStringList &cells) const;
+    // Puts the serials in the rows' cells.
+    void numberSerials(QList<QStringList> &rows) const;
+    // Brings the serials of the report's rows up to date after a cell edit.
+    void renumberSerials();
 
     ReportModel &m_model;
     int m_page;
@@ -68,4 +80,5 @@ private:
     // grid of thousands of rows does not filter the report's rows every time.
     QList<QStringList> m_rows;
     bool m_writing = false;
+    int m_serialColumn = 0;
 };

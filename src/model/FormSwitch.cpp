@@ -1,6 +1,7 @@
 #include "FormSwitch.h"
 
 #include "base/Prompt.h"
+#include "catalogue/AssesseeRow.h"
 #include "host/HostContext.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
@@ -63,7 +64,8 @@ struct Target {
 // Points whose columns mean the same on both forms: (Form 3CB point, Form 3CA point).
 QList<QPair<QString, QString>> samePoints(bool fromForm3CB)
 {
-    static const QList<QPair<QString, QString>> pairs{{QStringLiteral("3CBPT1A"), QStringLiteral("3CA1A")},
+    static const QList<QPair<QString, QString>> pairs{{AssesseeRow::placeOn(QStringLiteral("3CB")).point,
+                                                       AssesseeRow::placeOn(QStringLiteral("3CA")).point},
                                                       {QStringLiteral("3CBPT5"), QStringLiteral("3CA3")},
                                                       {QStringLiteral("3CBOTH"), QStringLiteral("3CAOTH")},
                                                       {QStringLiteral("Qual"), QStringLiteral("3CAQual")}};

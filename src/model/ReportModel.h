@@ -31,6 +31,8 @@ public:
     const ReportKey &key() const { return m_key; }
     const QString &formCode() const { return m_key.form.formCode; }
     QString formNameForPage(int page) const { return m_key.form.formNameForPage(page); }
+    // The column that holds a grid row's number: Col23 of Form 3CD's rows, Col20 of Form 3CEB's.
+    int sequenceColumn() const { return m_key.form.valueColumns(); }
 
     // The rows of a point (of any form name), in order; empty when there are none.
     const QList<Row> &rows(int page, const QString &point) const;

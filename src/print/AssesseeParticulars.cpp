@@ -8,10 +8,10 @@
 AssesseeParticulars AssesseeParticulars::of(const ReportModel &model)
 {
     const bool form3CB = model.formCode() == QLatin1String("3CB");
-    const int page = form3CB ? 101 : 1;
-    const QString point = form3CB ? AssesseeRow::Form3CBPoint : AssesseeRow::Form3CAPoint;
+    const Catalogue::PointRef place =
+        AssesseeRow::placeOn(form3CB ? QStringLiteral("3CB") : QStringLiteral("3CA"));
     using namespace AssesseeRow;
-    auto col = [&](AssesseeRow::Column c) { return model.value(page, point, c).trimmed(); };
+    auto col = [&](AssesseeRow::Column c) { return model.value(place.page, place.point, c).trimmed(); };
     AssesseeParticulars a;
     a.name = PrintedValues::joined({col(FirstName), col(MiddleName), col(LastName)}, QStringLiteral(" "));
     a.address = PrintedValues::joined({col(AddressLine1), col(AddressLine2), col(Area), col(PostOffice),

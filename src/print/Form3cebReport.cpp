@@ -28,7 +28,6 @@ constexpr int Left = ReportRow::Left;
 constexpr int Centre = ReportRow::Centre;
 constexpr int Right = ReportRow::Right;
 constexpr int Justify = ReportRow::Justify;
-constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
 
 const QString Yes = QStringLiteral("Yes");
 
@@ -297,8 +296,9 @@ private:
 
     static QList<ReportModel::Row> filled(QList<ReportModel::Row> rows)
     {
-        rows.removeIf([](const ReportModel::Row &row) {
-            for (int c = 1; c < kSerialColumn; ++c) {
+        const int serial = Form3cebCatalogue::instance().serialColumn();
+        rows.removeIf([serial](const ReportModel::Row &row) {
+            for (int c = 1; c < serial; ++c) {
                 if (!row.col(c).trimmed().isEmpty())
                     return false;
             }
@@ -309,7 +309,7 @@ private:
 
     static QList<ReportModel::Row> bySerial(QList<ReportModel::Row> rows)
     {
-        return PrintedValues::inSerialOrder(std::move(rows), kSerialColumn);
+        return PrintedValues::inSerialOrder(std::move(rows), Form3cebCatalogue::instance().serialColumn());
     }
 
     ReportEngine &m_engine;

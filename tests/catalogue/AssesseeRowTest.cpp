@@ -91,3 +91,27 @@ TEST(AssesseeRow, ACatalogueNamingAColumnTheRowLacksDoesNotLoad)
         EXPECT_NE(std::string(e.what()).find("\"panNumber\""), std::string::npos) << e.what();
     }
 }
+
+// The row's place is the catalogue's alone: a catalogue that moves the point moves the row.
+TEST(AssesseeRow, IsKeptWhereTheCataloguePlacesItOnEachForm)
+{
+    const ClauseCatalogue &cat = ClauseCatalogue::instance();
+    EXPECT_EQ(placeOn("3CA").page, 1);
+    EXPECT_EQ(placeOn("3CA").point, "3CA1A");
+    EXPECT_EQ(placeOn("3CB").page, 101);
+    EXPECT_EQ(placeOn("3CB").point, "3CBPT1A");
+    EXPECT_EQ(cat.assesseePlace("3CB").point, cat.resolve("@declaration", 0, "3CB").point);
+
+    QFile real(ClauseCatalogue::defaultPath());
+    ASSERT_TRUE(real.open(QIODevice::ReadOnly));
+    QByteArray text = real.readAll();
+    const QByteArray placed = R"("3CB": {"page": 101, "point": "3CBPT1A"})";
+    ASSERT_TRUE(text.contains(placed));
+    text.replace(placed, R"("3CB": {"page": 101, "point": "3CBPT1B"})");
+    QTemporaryDir dir;
+    QFile moved(dir.filePath("form3cd.json"));
+    ASSERT_TRUE(moved.open(QIODevice::WriteOnly));
+    moved.write(text);
+    moved.close();
+    EXPECT_EQ(ClauseCatalogue::load(moved.fileName())->assesseePlace("3CB").point, "3CBPT1B");
+}

@@ -13,8 +13,6 @@ namespace Xml3cebCarried
 namespace
 {
 
-constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
-
 QString keyOf(int page, const QString &point)
 {
     return QString::number(page) + u'|' + point;
@@ -24,6 +22,7 @@ QString keyOf(int page, const QString &point)
 struct Carried {
     QHash<QString, QSet<int>> columns;
     QSet<QString> grids;
+    int sequenceColumn = 0;
 
     void add(int page, const QString &point, int col) { columns[keyOf(page, point)].insert(col); }
     void addPart(const XmlPart &part)
@@ -34,7 +33,8 @@ struct Carried {
     void addGrid(int page, const QString &point, const QList<XmlElement> &elements)
     {
         grids.insert(keyOf(page, point));
-        add(page, point, kSerialColumn);
+        add(page, point, Form3cebCatalogue::instance().serialColumn());
+        add(page, point, sequenceColumn);
         for (const XmlElement &e : elements) {
             if (!e.isConst)
                 add(page, point, e.col);
@@ -42,10 +42,11 @@ struct Carried {
     }
 };
 
-Carried carried()
+Carried carried(int sequenceColumn)
 {
     const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
     Carried c;
+    c.sequenceColumn = sequenceColumn;
     for (const XmlPart &part : cat.declaration())
         c.addPart(part);
     c.addPart(cat.annexure());
@@ -73,9 +74,9 @@ QString enterpriseOf(const ClauseStore::ClauseRow &row)
 } // namespace
 
 QList<ClauseStore::ClauseRow> merged(const QList<ClauseStore::ClauseRow> &stored,
-                                     const QList<ClauseStore::ClauseRow> &imported)
+                                     const QList<ClauseStore::ClauseRow> &imported, int sequenceColumn)
 {
-    const Carried c = carried();
+    const Carried c = carried(sequenceColumn);
     QList<ClauseStore::ClauseRow> out;
     QHash<QString, const ClauseStore::ClauseRow *> before;
     for (const ClauseStore::ClauseRow &row : stored) {

@@ -15,8 +15,9 @@ namespace Xml3cebCarried
 // The report after the import: the file's rows, each completed in the columns the file
 // does not fill from the stored row it stands for (a single row: the one stored at its
 // page and point; a grid row: the stored row of its point that names the same enterprise),
-// and every stored row of a page and point the file does not carry.
+// and every stored row of a page and point the file does not carry. A grid row's place in
+// its grid, in `sequenceColumn`, is the file's.
 QList<ClauseStore::ClauseRow> merged(const QList<ClauseStore::ClauseRow> &stored,
-                                     const QList<ClauseStore::ClauseRow> &imported);
+                                     const QList<ClauseStore::ClauseRow> &imported, int sequenceColumn);
 
 } // namespace Xml3cebCarried

@@ -18,8 +18,6 @@ namespace Xml3cebReader
 namespace
 {
 
-constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
-
 QString nameOf(const xmlNode *node)
 {
     return QString::fromUtf8(reinterpret_cast<const char *>(node->name));
@@ -86,8 +84,12 @@ public:
     {
         const QString key = QString::number(page) + u'|' + point;
         m_rows << ClauseStore::ClauseRow{page, {}, point, blank()};
+        // A grid row's serial, and apart from it its place in the grid in the table's
+        // sequence column (the last), as a page keeps them.
         QStringList &cols = m_rows.last().cols;
-        cols[kSerialColumn - 1] = QString::number(++m_serials[key]);
+        const QString number = QString::number(++m_serials[key]);
+        cols[Form3cebCatalogue::instance().serialColumn() - 1] = number;
+        cols[m_columns - 1] = number;
         return cols;
     }
     void place(QStringList &cols, const XmlElement &e, const QString &text)

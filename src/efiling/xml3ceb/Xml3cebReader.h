@@ -24,8 +24,8 @@ struct Result {
     QList<ClauseStore::ClauseRow> rows;
 };
 
-// The rows of the file for a clause table of `valueColumns` columns; lists (methods,
-// relationships, sectors) are looked up in the database.
+// The rows of the file for a clause table of `valueColumns` columns, the last the grid rows'
+// sequence; lists (methods, relationships, sectors) are looked up in the database.
 Result read(const QString &file, Database &db, int valueColumns);
 
 } // namespace Xml3cebReader

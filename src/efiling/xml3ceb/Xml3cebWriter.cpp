@@ -17,7 +17,6 @@ namespace
 {
 
 using Row = ReportModel::Row;
-constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
 
 // The document's lines, each indented by its depth.
 class Lines
@@ -43,11 +42,14 @@ private:
 QList<Row> bySerial(const ReportModel &report, int page, const QString &point)
 {
     QList<Row> rows = report.rows(page, point);
-    std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
-        return a.col(kSerialColumn).toInt() < b.col(kSerialColumn).toInt();
+    const int serial = Form3cebCatalogue::instance().serialColumn();
+    std::stable_sort(rows.begin(), rows.end(), [serial](const Row &a, const Row &b) {
+        return a.col(serial).toInt() < b.col(serial).toInt();
     });
-    rows.removeIf([](const Row &row) {
-        return std::all_of(row.cols.begin(), row.cols.end(),
+    // A grid row that holds no value (an empty row a page shows to type into) is no transaction.
+    rows.removeIf([serial](const Row &row) {
+        const QStringList values = row.cols.mid(0, serial - 1);
+        return std::all_of(values.begin(), values.end(),
                            [](const QString &c) { return c.trimmed().isEmpty(); });
     });
     return rows;

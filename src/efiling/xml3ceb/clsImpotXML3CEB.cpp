@@ -47,7 +47,8 @@ void replaceRows(const ReportKey &key, const QList<ClauseStore::ClauseRow> &rows
 {
     Database &db = host().DBObj();
     Transaction transaction(db);
-    const QList<ClauseStore::ClauseRow> report = Xml3cebCarried::merged(ClauseStore::readAll(key), rows);
+    const QList<ClauseStore::ClauseRow> report =
+        Xml3cebCarried::merged(ClauseStore::readAll(key), rows, key.form.valueColumns());
     db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?").arg(key.form.clauseTable),
                {key.client, key.yearKey});
     ClauseStore::insertStoredRows(key, report);

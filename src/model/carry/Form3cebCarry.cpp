@@ -22,7 +22,6 @@ namespace
 {
 
 constexpr int kColumns = 20;
-constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
 constexpr int kRemarksPage = 301;
 const QString kFormName = QStringLiteral("3CEB");
 
@@ -92,17 +91,18 @@ Row fromOlderTable(const Row &row)
         Form3cebCatalogue::instance().transactionTypeAt(row.page, row.point);
     if (!type || Vocabulary::isMarker(row.col(1)))
         return moved;
+    const int serial = Form3cebCatalogue::instance().serialColumn();
     QStringList cols(kColumns);
     for (int k = 0; k < type->elements.size(); ++k) {
         const Catalogue::XmlElement &element = type->elements.at(k);
         // A fixed AmountType was kept like any value; two elements of one column (a
         // guarantee's AmountType and InterestRateChrgd) hold the same text.
-        if (element.isConst || element.col < 1 || element.col >= kSerialColumn ||
+        if (element.isConst || element.col < 1 || element.col >= serial ||
             !cols.at(element.col - 1).isEmpty())
             continue;
         cols[element.col - 1] = row.col(k + 1);
     }
-    cols[kSerialColumn - 1] = row.col(kSerialColumn);
+    cols[serial - 1] = row.col(serial);
     moved.cols = cols;
     return moved;
 }
@@ -111,17 +111,17 @@ QList<Row> read(Database &db, Table table, const QString &client, const QString 
 {
     const QString name = tableOf(table);
     QList<Row> rows = EarlierRows::stored(db, name, HostSchema::valueColumnCount(name), client, yearKey);
+    const int serial = Form3cebCatalogue::instance().serialColumn();
     QHash<QString, int> numbered;
     for (Row &row : rows) {
         if (table == Table::Older)
             row = fromOlderTable(row);
         row.formName = kFormName;
         row.cols.resize(kColumns);
-        if (isGrid(row.page, row.point) && row.col(kSerialColumn).isEmpty())
-            row.cols[kSerialColumn - 1] =
-                QString::number(++numbered[QString::number(row.page) + u'|' + row.point]);
+        if (isGrid(row.page, row.point) && row.col(serial).isEmpty())
+            row.cols[serial - 1] = QString::number(++numbered[QString::number(row.page) + u'|' + row.point]);
     }
-    EarlierRows::sortInGridOrder(rows, kSerialColumn);
+    EarlierRows::sortInGridOrder(rows, serial);
     return rows;
 }
 

@@ -3,6 +3,7 @@
 #include "AssesseeStatuses.h"
 #include "ReportWords.h"
 #include "ValueChecks.h"
+#include "catalogue/AssesseeRow.h"
 #include "model/ReportModel.h"
 #include "model/parta/ClientMaster.h"
 
@@ -100,7 +101,8 @@ void reportPageDefaults(ReportModel &model, const ClientMaster &master)
     if (isForm3CB(model)) {
         defaultRow(model, 101, QStringLiteral("3CBPT1"),
                    {QString(), key.secondDate(), QString(), key.firstDate(), key.secondDate()});
-        defaultRow(model, 101, QStringLiteral("3CBPT1A"), master.assesseeColumns());
+        const Catalogue::PointRef assessee = AssesseeRow::placeOn(QStringLiteral("3CB"));
+        defaultRow(model, assessee.page, assessee.point, master.assesseeColumns());
         defaultRow(model, 101, QStringLiteral("3CBPT2"), {QString(), QString(), QString(), QString()});
         // Paragraph 3: the I/We choice, the comments, then ten choices, the ninth being the
         // balance-sheet date of the year.
@@ -120,7 +122,8 @@ void reportPageDefaults(ReportModel &model, const ClientMaster &master)
     one[10] = key.secondDate();
     one[11] = key.yearKey;
     defaultRow(model, 1, QStringLiteral("3CA1"), one);
-    defaultRow(model, 1, QStringLiteral("3CA1A"), master.assesseeColumns());
+    const Catalogue::PointRef assessee = AssesseeRow::placeOn(QStringLiteral("3CA"));
+    defaultRow(model, assessee.page, assessee.point, master.assesseeColumns());
     defaultRow(model, 1, QStringLiteral("3CA3"), {QString(), QString(), QString()});
     defaultRow(model, 1, QStringLiteral("3CAOTH"), signingPlace(master));
 }

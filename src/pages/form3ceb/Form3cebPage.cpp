@@ -6,6 +6,7 @@
 #include "catalogue/Vocabulary.h"
 #include "editor/clsMain.h"
 #include "host/HostContext.h"
+#include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "model/form3ceb/Form3cebChecks.h"
 #include "pages/ClauseGrid.h"
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
@@ -33,7 +35,6 @@
 namespace
 {
 
-constexpr int kSerialColumn = Form3cebCatalogue::kSerialColumn;
 const QString kUdinPoint = QStringLiteral("UDIN");
 
 // The accountant's particulars the report keeps, by the element of the e-filing XML.
@@ -78,7 +79,8 @@ void Form3cebPage::addClause(const Catalogue::Clause &clause)
     }
     for (const Catalogue::Control &control : clause.controls) {
         if (control.type == Catalogue::ControlType::Grid) {
-            q.grid = new ClauseGrid(control, m_lists, box);
+            q.grid = new ClauseGrid(control, m_lists, report(), pageNo(), box);
+            q.grid->gridModel()->setSerialColumn(Form3cebCatalogue::instance().serialColumn());
             q.grid->setMinimumHeight(140);
             layout->addWidget(q.grid);
             connect(q.grid, &ClauseGrid::hintChanged, hintLabel(), &QLabel::setText);
@@ -407,30 +409,30 @@ bool Form3cebPage::SaveData()
     try {
         ReportModel &report = this->report();
         const int page = pageNo();
-        const QString form = report.formNameForPage(page);
-        for (const QString &point : report.points(page))
-            report.removePoint(page, point);
-        const auto add = [&](const QString &point, const QStringList &cols) {
-            report.append(ReportModel::Row{page, form, point, cols});
-        };
+        // The grids show their rows in the report model already (a row that holds no value is
+        // not written); the fields and answers are put in afresh.
+        QSet<QString> gridPoints;
+        for (const Question &q : std::as_const(m_questions)) {
+            if (q.grid)
+                gridPoints << q.grid->definition().point;
+        }
+        for (const QString &point : report.points(page)) {
+            if (!gridPoints.contains(point))
+                report.removePoint(page, point);
+        }
         for (const FieldRow &row : std::as_const(m_fieldRows)) {
             QStringList cols;
             for (const QLineEdit *edit : row.edits)
                 cols << edit->text();
-            add(row.point, cols);
+            report.setRows(page, row.point, {cols});
         }
         for (const Question &q : std::as_const(m_questions)) {
             if (q.yes && (q.yes->isChecked() || q.no->isChecked()))
-                add(q.clause.option, {q.yes->isChecked() ? QStringLiteral("True") : QStringLiteral("False")});
-            if (!q.grid || (q.yes && !q.yes->isChecked()))
-                continue;
-            const QList<QStringList> rows = gridRows(q.grid);
-            for (int r = 0; r < rows.size(); ++r) {
-                QStringList cols = rows.at(r);
-                cols.resize(kSerialColumn);
-                cols[kSerialColumn - 1] = QString::number(r + 1);
-                add(q.grid->definition().point, cols);
-            }
+                report.setRows(page, q.clause.option,
+                               {{q.yes->isChecked() ? QStringLiteral("True") : QStringLiteral("False")}});
+            // A clause not answered Yes reports no transactions.
+            if (q.grid && q.yes && !q.yes->isChecked())
+                q.grid->setRows({});
         }
         report.savePage(page);
         return true;
@@ -464,13 +466,15 @@ void Form3cebPage::DisplayData()
             }
             if (!q.grid)
                 continue;
+            // The grid shows its rows in the order of their serials, numbered afresh.
             QList<ClauseStore::ClauseRow> rows = byPoint.value(q.grid->definition().point);
-            std::stable_sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) {
-                return a.col(kSerialColumn).toInt() < b.col(kSerialColumn).toInt();
+            const int serial = q.grid->gridModel()->serialColumn();
+            std::stable_sort(rows.begin(), rows.end(), [serial](const auto &a, const auto &b) {
+                return a.col(serial).toInt() < b.col(serial).toInt();
             });
             QList<QStringList> cells;
             for (const ClauseStore::ClauseRow &row : rows)
-                cells << row.cols.mid(0, q.grid->columnCount());
+                cells << row.cols;
             q.grid->setRows(cells);
         }
         OptionClick();

@@ -12,8 +12,10 @@ class QRadioButton;
 
 // A page of Form 3CEB built from its catalogue: the declarations and particulars as field
 // rows, and each transaction clause as a Yes/No question whose grid holds rows only when
-// the answer is Yes. The answer is kept as "True"/"False" in its "Opt" row and each grid
-// row carries its serial in Col15, as the e-filing XML reads them.
+// the answer is Yes. The answer is kept as "True"/"False" in its "Opt" row. The grids are
+// views over the page's rows in the report model, so whatever else reads or edits those rows
+// sees an edit at once; each row that holds a value carries its serial in the catalogue's
+// serial column, as the e-filing XML reads them.
 class Form3cebPage : public ClausePage
 {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "ObservationsBox.h"
 #include "PageChecks.h"
 #include "base/Prompt.h"
+#include "catalogue/AssesseeRow.h"
 #include "host/HostContext.h"
 #include "model/rules/ReportWords.h"
 #include "pages/ClauseControls.h"
@@ -133,8 +134,9 @@ void frmPage1::showRows(const Rows &rows)
                 WidgetValues::setText(controls.at(k), cols.value(k));
         }
     }
-    if (rows.contains(QStringLiteral("3CA1A")))
-        m_assessee->setValues(rows.value(QStringLiteral("3CA1A")).first());
+    const QString assessee = AssesseeRow::placeOn(QStringLiteral("3CA")).point;
+    if (rows.contains(assessee))
+        m_assessee->setValues(rows.value(assessee).first());
     if (rows.contains(QStringLiteral("3CA3"))) {
         const QStringList cols = rows.value(QStringLiteral("3CA3")).first();
         const QList<QComboBox *> combos = paragraphThree();
@@ -163,7 +165,8 @@ void frmPage1::writeRows()
     for (QWidget *w : pointOneControls())
         pointOne << valueOf(w);
     rows.setRows(1, QStringLiteral("3CA1"), {pointOne});
-    rows.setRows(1, QStringLiteral("3CA1A"), {m_assessee->values()});
+    const Catalogue::PointRef assessee = AssesseeRow::placeOn(QStringLiteral("3CA"));
+    rows.setRows(assessee.page, assessee.point, {m_assessee->values()});
     QStringList three;
     for (QComboBox *c : paragraphThree())
         three << valueOf(c);

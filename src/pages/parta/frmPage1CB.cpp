@@ -4,6 +4,7 @@
 #include "ChoiceCombo.h"
 #include "ObservationsBox.h"
 #include "PageChecks.h"
+#include "catalogue/AssesseeRow.h"
 #include "host/HostContext.h"
 #include "model/rules/ReportWords.h"
 #include "pages/ClauseControls.h"
@@ -164,8 +165,9 @@ void frmPage1CB::showRows(const Rows &rows)
         if (rows.contains(point))
             show(controls, rows.value(point).first());
     }
-    if (rows.contains(QStringLiteral("3CBPT1A")))
-        m_assessee->setValues(rows.value(QStringLiteral("3CBPT1A")).first());
+    const QString assessee = AssesseeRow::placeOn(QStringLiteral("3CB")).point;
+    if (rows.contains(assessee))
+        m_assessee->setValues(rows.value(assessee).first());
     if (rows.contains(QStringLiteral("3CBOTH"))) {
         const QStringList cols = rows.value(QStringLiteral("3CBOTH")).first();
         m_place->setText(cols.value(3));
@@ -189,7 +191,8 @@ void frmPage1CB::writeRows()
 {
     ReportModel &rows = report();
     rows.setRows(101, QStringLiteral("3CBPT1"), {valuesOf(paragraphOne())});
-    rows.setRows(101, QStringLiteral("3CBPT1A"), {m_assessee->values()});
+    const Catalogue::PointRef assessee = AssesseeRow::placeOn(QStringLiteral("3CB"));
+    rows.setRows(assessee.page, assessee.point, {m_assessee->values()});
     rows.setRows(101, QStringLiteral("3CBPT2"), {valuesOf(paragraphTwo())});
     rows.setRows(101, QStringLiteral("3CBPT3"), {valuesOf(paragraphThree())});
     rows.setRows(101, QStringLiteral("3CBPT5"), {valuesOf(paragraphFive())});

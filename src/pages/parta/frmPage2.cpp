@@ -186,9 +186,9 @@ void frmPage2::showAssessee()
 {
     // The particulars filed are those of the report page; until it is saved, the master's.
     const bool form3CA = moduleState().formKind == FormKind::F3CA;
-    const ClauseStore::ClauseRow stored =
-        form3CA ? report().rows(1, AssesseeRow::Form3CAPoint, QStringLiteral("3CA")).value(0)
-                : report().rows(101, AssesseeRow::Form3CBPoint, QStringLiteral("3CB")).value(0);
+    const QString formName = form3CA ? QStringLiteral("3CA") : QStringLiteral("3CB");
+    const Catalogue::PointRef place = AssesseeRow::placeOn(formName);
+    const ClauseStore::ClauseRow stored = report().rows(place.page, place.point, formName).value(0);
     const QStringList cols = stored.cols.isEmpty() ? ClientMaster::read().assesseeColumns() : stored.cols;
     using namespace AssesseeRow;
     auto value = [&cols](Column c) { return cols.value(index(c)).trimmed(); };

@@ -1,0 +1,49 @@
+#include "catalogue/Form3cebCatalogue.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// Loads the catalogue with one text of it replaced; the reason it refuses, "" when it loads.
+std::string loadedWith(const QByteArray &from, const QByteArray &to)
+{
+    QFile real(Form3cebCatalogue::defaultPath());
+    if (!real.open(QIODevice::ReadOnly))
+        return "unreadable";
+    QByteArray text = real.readAll();
+    if (!text.contains(from))
+        return "no such text";
+    text.replace(from, to);
+    QTemporaryDir dir;
+    QFile changed(dir.filePath("form3ceb.json"));
+    if (!changed.open(QIODevice::WriteOnly))
+        return "unwritable";
+    changed.write(text);
+    changed.close();
+    try {
+        Form3cebCatalogue::load(changed.fileName());
+        return {};
+    } catch (const std::runtime_error &e) {
+        return e.what();
+    }
+}
+
+} // namespace
+
+// A grid row's serial is kept beside its cells: the catalogue names the column, and no grid
+// may reach it.
+TEST(Form3cebCatalogue, NamesTheSerialColumnBesideEveryGridsCells)
+{
+    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    EXPECT_EQ(cat.serialColumn(), 15);
+    for (const Catalogue::TransactionType &type : cat.transactionTypes())
+        EXPECT_LT(type.columns.size(), cat.serialColumn()) << type.type.toStdString();
+
+    const QByteArray named = R"("serialColumn": 15,)";
+    EXPECT_EQ(loadedWith(named, R"("serialColumn": 16,)"), "");
+    EXPECT_EQ(loadedWith(named, R"("serialColumn": 12,)"), "the Form 3CEB grid 11A reaches the serial column");
+    EXPECT_EQ(loadedWith(named, ""), "the Form 3CEB catalogue names no serialColumn");
+}

@@ -68,6 +68,68 @@ void appendLiteral(QByteArray &out, QStringView value)
     out += '"';
 }
 
+// The same for UTF-8 text: bytes of characters beyond ASCII pass as they are.
+void appendLiteral(QByteArray &out, QByteArrayView utf8)
+{
+    out += '"';
+    qsizetype run = 0; // the start of the bytes not yet added
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out += utf8.sliced(run, i - run);
+        run = i + 1;
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+            continue;
+        }
+        // A control character: spelled as the UTF-16 text's literal spells it.
+        out += JsonLineWriter::quoted(QString(QChar(c))).toUtf8().sliced(1).chopped(1);
+    }
+    out += utf8.sliced(run);
+    out += '"';
+}
+
+// True for a number written as it stands: an optional "-", the whole part without a
+// leading zero (or "0" alone) and optional decimals, nothing else. Most stored amounts are.
+bool isCanonicalNumber(QStringView v)
+{
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    qsizetype i = !v.isEmpty() && v[0] == u'-' ? 1 : 0;
+    const qsizetype wholeStart = i;
+    while (i < v.size() && digit(v[i]))
+        ++i;
+    const qsizetype whole = i - wholeStart;
+    if (whole == 0 || (whole > 1 && v[wholeStart] == u'0'))
+        return false;
+    if (i < v.size() && v[i] == u'.') {
+        const qsizetype fractionStart = ++i;
+        while (i < v.size() && digit(v[i]))
+            ++i;
+        if (i == fractionStart)
+            return false;
+    }
+    return i == v.size();
+}
+
+void appendAscii(QByteArray &out, QStringView ascii)
+{
+    const qsizetype start = out.size();
+    out.resize(start + ascii.size());
+    char *to = out.data() + start;
+    for (const QChar c : ascii)
+        *to++ = char(c.unicode());
+}
+
+void appendNumber(QByteArray &out, const QString &value)
+{
+    if (isCanonicalNumber(value))
+        appendAscii(out, value);
+    else
+        out += JsonLineWriter::numberText(value).toUtf8();
+}
+
 } // namespace
 
 JsonLineWriter::JsonLineWriter()
@@ -136,17 +198,23 @@ void JsonLineWriter::text(const QString &name, const QString &value)
     appendQuoted(value);
 }
 
+void JsonLineWriter::text(const QString &name, QByteArrayView utf8)
+{
+    startNamedMember(name);
+    appendLiteral(m_text, utf8);
+}
+
 void JsonLineWriter::number(const QString &name, const QString &value)
 {
     startNamedMember(name);
-    m_text += numberText(value).toUtf8();
+    appendNumber(m_text, value);
 }
 
 void JsonLineWriter::numberArray(const QString &name, const QString &value)
 {
     startNamedMember(name);
     m_text += '[';
-    m_text += numberText(value).toUtf8();
+    appendNumber(m_text, value);
     m_text += ']';
 }
 

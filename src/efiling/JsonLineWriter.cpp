@@ -1,12 +1,13 @@
 #include "JsonLineWriter.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace
 {
 
-// Appends the JSON string literal of a text, as UTF-8.
-void appendLiteral(QByteArray &out, QStringView value)
+// Appends the JSON string literal of a text, as UTF-8, escaping what needs it.
+void appendEscapedLiteral(QByteArray &out, QStringView value)
 {
     out += '"';
     const qsizetype n = value.size();
@@ -66,6 +67,39 @@ void appendLiteral(QByteArray &out, QStringView value)
         i += run - 1;
     }
     out += '"';
+}
+
+// The same. Names and most values are printable ASCII without quotes or backslashes: they are
+// copied into room made once.
+void appendLiteral(QByteArray &out, QStringView value)
+{
+    const qsizetype start = out.size();
+    out.resize(start + value.size() + 2);
+    char *to = out.data() + start;
+    *to++ = '"';
+    for (const QChar c : value) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u >= 0x80 || u == u'"' || u == u'\\') {
+            out.truncate(start);
+            appendEscapedLiteral(out, value);
+            return;
+        }
+        *to++ = char(u);
+    }
+    *to = '"';
+}
+
+// A new line indented by `indent` spaces, after a comma if asked.
+void appendLineStart(QByteArray &out, bool comma, qsizetype indent)
+{
+    const qsizetype start = out.size();
+    out.resize(start + (comma ? 3 : 2) + indent);
+    char *to = out.data() + start;
+    if (comma)
+        *to++ = ',';
+    *to++ = '\r';
+    *to++ = '\n';
+    std::memset(to, ' ', size_t(indent));
 }
 
 // The same for UTF-8 text: bytes of characters beyond ASCII pass as they are.
@@ -142,20 +176,18 @@ JsonLineWriter::JsonLineWriter()
 void JsonLineWriter::startMember()
 {
     Level &level = m_stack.back();
-    if (level.hasMembers)
-        m_text += ',';
+    const bool comma = level.hasMembers;
     level.hasMembers = true;
     // The root's braces stand at the margin and its members at 4: a member's indent is
     // two spaces per open level plus two, its closing line two spaces per open level.
-    m_text += "\r\n";
-    m_text.append(2 * depth() + 2, ' ');
+    appendLineStart(m_text, comma, 2 * depth() + 2);
 }
 
 void JsonLineWriter::startNamedMember(const QString &name)
 {
     startMember();
     appendLiteral(m_text, name);
-    m_text += ": ";
+    m_text.append(": ", 2);
 }
 
 void JsonLineWriter::appendQuoted(const QString &value)
@@ -187,8 +219,7 @@ void JsonLineWriter::close()
     const bool array = m_stack.back().array;
     const int indent = 2 * depth();
     m_stack.pop_back();
-    m_text += "\r\n";
-    m_text.append(indent, ' ');
+    appendLineStart(m_text, false, indent);
     m_text += array ? ']' : '}';
 }
 

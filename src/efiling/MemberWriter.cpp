@@ -169,6 +169,7 @@ Plan::Plan(const QList<Member> &members)
             m.as == QLatin1String("text") || m.as == QLatin1String("date") || m.as == QLatin1String("code");
         m_entries.push_back(
             Entry{&m, kind, ValueConversions::toFileOf(m), isBare(m), words,
+                  kind == Kind::Address ? AddressColumns::of(m.address) : AddressColumns{},
                   kind == Kind::Table || kind == Kind::Object ? std::make_unique<Plan>(m.members) : nullptr});
     }
 }
@@ -200,7 +201,7 @@ void write(JsonLineWriter &w, const Plan &plan, const Row &row, int page, const 
             w.close();
             break;
         case Plan::Kind::Address:
-            AddressRule::write(w, m.name, StoredAddress::fromRow(source, m.address));
+            AddressRule::write(w, m.name, StoredAddress::fromRow(source, e.address));
             break;
         case Plan::Kind::Table:
             writeTable(w, e, page, ctx);
@@ -237,7 +238,7 @@ QStringList csvFields(const Plan &plan, const QStringList &values, const Row &ro
     for (const Plan::Entry &e : plan.entries()) {
         const Member &m = *e.member;
         if (e.kind == Plan::Kind::Address) {
-            const StoredAddress a = StoredAddress::fromRow(rowFor(m, row, page, ctx), m.address);
+            const StoredAddress a = StoredAddress::fromRow(rowFor(m, row, page, ctx), e.address);
             fields << a.line1 << a.line2 << a.city << a.pin << AddressRule::countryCode(a)
                    << AddressRule::stateCode(a);
         } else if (e.kind == Plan::Kind::Value && m.as != QLatin1String("const")) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AddressRule.h"
 #include "ValueConversions.h"
 #include "WriteContext.h"
 
@@ -38,6 +39,7 @@ public:
         ValueConversions::ToFile toFile;
         bool bare;
         bool words; // text, date or code: left out with the marker row of its own point
+        AddressColumns address;
         std::unique_ptr<Plan> inner;
     };
     const std::vector<Entry> &entries() const { return m_entries; }

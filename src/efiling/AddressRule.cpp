@@ -8,11 +8,18 @@ bool StoredAddress::inIndia() const
     return country.trimmed().toUpper() == QLatin1String("INDIA");
 }
 
-StoredAddress StoredAddress::fromRow(const ClauseStore::ClauseRow &row, const QHash<QString, int> &columns)
+AddressColumns AddressColumns::of(const QHash<QString, int> &columns)
 {
-    auto part = [&](const char *name) { return row.col(columns.value(QLatin1String(name))).trimmed(); };
-    return {part("line1"),      part("line2"),    part("country"), part("pin"),
-            part("postOffice"), part("locality"), part("city"),    part("state")};
+    auto at = [&](const char *name) { return columns.value(QLatin1String(name)); };
+    return {at("line1"),      at("line2"),    at("country"), at("pin"),
+            at("postOffice"), at("locality"), at("city"),    at("state")};
+}
+
+StoredAddress StoredAddress::fromRow(const ClauseStore::ClauseRow &row, const AddressColumns &c)
+{
+    auto part = [&](int column) { return row.col(column).trimmed(); };
+    return {part(c.line1),      part(c.line2),    part(c.country), part(c.pin),
+            part(c.postOffice), part(c.locality), part(c.city),    part(c.state)};
 }
 
 namespace AddressRule

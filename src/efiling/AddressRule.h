@@ -7,14 +7,21 @@
 
 class JsonLineWriter;
 
+// Where a row keeps the parts of an address (1-based column numbers), found once for all rows.
+struct AddressColumns {
+    int line1 = 0, line2 = 0, country = 0, pin = 0, postOffice = 0, locality = 0, city = 0, state = 0;
+
+    // From the columns named "line1", "line2", "country", "pin", "postOffice", "locality",
+    // "city" and "state".
+    static AddressColumns of(const QHash<QString, int> &columns);
+};
+
 // An address as a clause row stores it, by name.
 struct StoredAddress {
     QString line1, line2, country, pin, postOffice, locality, city, state;
 
     bool inIndia() const;
-    // Reads the parts from the columns named "line1", "line2", "country", "pin",
-    // "postOffice", "locality", "city" and "state" (1-based column numbers).
-    static StoredAddress fromRow(const ClauseStore::ClauseRow &row, const QHash<QString, int> &columns);
+    static StoredAddress fromRow(const ClauseStore::ClauseRow &row, const AddressColumns &columns);
 };
 
 // How an address is written: an Indian address by its post-office, locality, district and

@@ -7,6 +7,9 @@
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/Vocabulary.h"
 
+#include <memory>
+#include <unordered_map>
+
 namespace ClauseBlockWriter
 {
 
@@ -56,19 +59,39 @@ QList<Element> elementsOf(const JsonBlock &block, const WriteContext &ctx)
     return elements;
 }
 
+// The members of each part of a block, resolved once for all its rows.
+class PartPlans
+{
+public:
+    const MemberWriter::Plan &of(const JsonPart *part)
+    {
+        auto it = m_plans.find(part);
+        if (it == m_plans.end())
+            it = m_plans.emplace(part, MemberWriter::Plan(part->members)).first;
+        return it->second;
+    }
+
+private:
+    std::unordered_map<const JsonPart *, MemberWriter::Plan> m_plans;
+};
+
 void writeElementMembers(JsonLineWriter &w, const Element &e, const WriteContext &ctx)
 {
     MemberWriter::write(w, e.part->members, e.row, e.part->page, ctx);
 }
 
+// Each element an object, its members in an object of `wrapper` when one is named; `values`
+// holds each element's convertedValues when they are at hand.
 void writeElements(JsonLineWriter &w, const QList<Element> &elements, const WriteContext &ctx,
-                   const QString &wrapper = {})
+                   const QString &wrapper = {}, const QList<QStringList> *values = nullptr)
 {
-    for (const Element &e : elements) {
+    PartPlans plans;
+    for (qsizetype i = 0; i < elements.size(); ++i) {
+        const Element &e = elements.at(i);
         w.openObject();
         if (!wrapper.isEmpty())
             w.openObject(wrapper);
-        writeElementMembers(w, e, ctx);
+        MemberWriter::write(w, plans.of(e.part), e.row, e.part->page, ctx, values ? &values->at(i) : nullptr);
         if (!wrapper.isEmpty())
             w.close();
         w.close();
@@ -79,11 +102,12 @@ void writeElements(JsonLineWriter &w, const QList<Element> &elements, const Writ
 void writeListedElements(JsonLineWriter &w, const QList<Element> &elements, const WriteContext &ctx,
                          const QString &wrapper)
 {
+    PartPlans plans;
     for (const Element &e : elements) {
         w.openObject();
         w.openArray(wrapper);
         w.openObject();
-        writeElementMembers(w, e, ctx);
+        MemberWriter::write(w, plans.of(e.part), e.row, e.part->page, ctx);
         w.close();
         w.close();
         w.close();
@@ -94,15 +118,24 @@ void writeListedElements(JsonLineWriter &w, const QList<Element> &elements, cons
 void writeKeyedElements(JsonLineWriter &w, const JsonBlock &block, const QList<Element> &elements,
                         const WriteContext &ctx)
 {
-    for (const Element &e : elements) {
+    struct KeyedPlans {
         QList<Catalogue::JsonMember> key, rest;
-        for (const Catalogue::JsonMember &m : e.part->members)
-            (block.key.contains(m.name) ? key : rest) << m;
+        std::unique_ptr<MemberWriter::Plan> keyPlan, restPlan;
+    };
+    std::unordered_map<const JsonPart *, KeyedPlans> plans;
+    for (const Element &e : elements) {
+        KeyedPlans &p = plans[e.part];
+        if (!p.keyPlan) {
+            for (const Catalogue::JsonMember &m : e.part->members)
+                (block.key.contains(m.name) ? p.key : p.rest) << m;
+            p.keyPlan = std::make_unique<MemberWriter::Plan>(p.key);
+            p.restPlan = std::make_unique<MemberWriter::Plan>(p.rest);
+        }
         w.openObject();
         w.openObject(block.element);
-        MemberWriter::write(w, key, e.row, e.part->page, ctx);
+        MemberWriter::write(w, *p.keyPlan, e.row, e.part->page, ctx);
         w.close();
-        MemberWriter::write(w, rest, e.row, e.part->page, ctx);
+        MemberWriter::write(w, *p.restPlan, e.row, e.part->page, ctx);
         w.close();
     }
 }
@@ -119,14 +152,20 @@ void writeBlocksWithin(JsonLineWriter &w, const JsonBlock &block, const WriteCon
 void writeCsvBlock(JsonLineWriter &w, const JsonBlock &block, const QList<Element> &elements,
                    const WriteContext &ctx)
 {
-    QList<QStringList> csvRows;
+    // Each row is converted once, for its CSV line and its element.
+    PartPlans plans;
+    QList<QStringList> values, csvRows;
+    values.reserve(elements.size());
     csvRows.reserve(elements.size());
-    for (const Element &e : elements)
-        csvRows << MemberWriter::csvFields(e.part->members, e.row, e.part->page, ctx);
+    for (const Element &e : elements) {
+        const MemberWriter::Plan &plan = plans.of(e.part);
+        values << MemberWriter::convertedValues(plan, e.row, e.part->page, ctx);
+        csvRows << MemberWriter::csvFields(plan, values.constLast(), e.row, e.part->page, ctx);
+    }
     w.openObject(block.member);
     CsvAttachment::write(w, block.csvHeader, csvRows);
     w.openArray(block.element);
-    writeElements(w, elements, ctx);
+    writeElements(w, elements, ctx, {}, &values);
     w.close();
     w.close();
 }

@@ -8,30 +8,33 @@ namespace CsvAttachment
 namespace
 {
 
-QString field(const QString &value)
+void appendField(QString &out, const QString &value)
 {
-    if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r'))
-        return value;
+    if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r')) {
+        out += value;
+        return;
+    }
     QString quoted = value;
     quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return u'"' + quoted + u'"';
+    out += u'"';
+    out += quoted;
+    out += u'"';
 }
 
 } // namespace
 
 QString csvText(const QString &header, const QList<QStringList> &rows)
 {
-    QStringList lines;
-    lines.reserve(rows.size() + 1);
-    lines << header;
+    QString text = header;
     for (const QStringList &row : rows) {
-        QStringList fields;
-        fields.reserve(row.size());
-        for (const QString &value : row)
-            fields << field(value);
-        lines << fields.join(u',');
+        text += QLatin1String("\r\n");
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                text += u',';
+            appendField(text, row.at(i));
+        }
     }
-    return lines.join(QStringLiteral("\r\n"));
+    return text;
 }
 
 void write(JsonLineWriter &w, const QString &header, const QList<QStringList> &rows)
@@ -41,8 +44,8 @@ void write(JsonLineWriter &w, const QString &header, const QList<QStringList> &r
     w.openObject(QStringLiteral("Attachment"));
     if (large) {
         // Base64 without line breaks (QByteArray::toBase64 never breaks lines).
-        w.text(QStringLiteral("encodedData"),
-               kDataPrefix + QString::fromLatin1(csvText(header, rows).toUtf8().toBase64()));
+        const QByteArray encoded = kDataPrefix.toLatin1() + csvText(header, rows).toUtf8().toBase64();
+        w.text(QStringLiteral("encodedData"), QByteArrayView(encoded));
     }
     w.text(QStringLiteral("mimetype"), QStringLiteral("text/csv"));
     w.text(QStringLiteral("hash"), QStringLiteral("12345"));

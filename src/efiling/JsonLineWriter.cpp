@@ -1,12 +1,13 @@
 #include "JsonLineWriter.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace
 {
 
-// Appends the JSON string literal of a text, as UTF-8.
-void appendLiteral(QByteArray &out, QStringView value)
+// Appends the JSON string literal of a text, as UTF-8, escaping what needs it.
+void appendEscapedLiteral(QByteArray &out, QStringView value)
 {
     out += '"';
     const qsizetype n = value.size();
@@ -68,6 +69,101 @@ void appendLiteral(QByteArray &out, QStringView value)
     out += '"';
 }
 
+// The same. Names and most values are printable ASCII without quotes or backslashes: they are
+// copied into room made once.
+void appendLiteral(QByteArray &out, QStringView value)
+{
+    const qsizetype start = out.size();
+    out.resize(start + value.size() + 2);
+    char *to = out.data() + start;
+    *to++ = '"';
+    for (const QChar c : value) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u >= 0x80 || u == u'"' || u == u'\\') {
+            out.truncate(start);
+            appendEscapedLiteral(out, value);
+            return;
+        }
+        *to++ = char(u);
+    }
+    *to = '"';
+}
+
+// A new line indented by `indent` spaces, after a comma if asked.
+void appendLineStart(QByteArray &out, bool comma, qsizetype indent)
+{
+    const qsizetype start = out.size();
+    out.resize(start + (comma ? 3 : 2) + indent);
+    char *to = out.data() + start;
+    if (comma)
+        *to++ = ',';
+    *to++ = '\r';
+    *to++ = '\n';
+    std::memset(to, ' ', size_t(indent));
+}
+
+// The same for UTF-8 text: bytes of characters beyond ASCII pass as they are.
+void appendLiteral(QByteArray &out, QByteArrayView utf8)
+{
+    out += '"';
+    qsizetype run = 0; // the start of the bytes not yet added
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out += utf8.sliced(run, i - run);
+        run = i + 1;
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+            continue;
+        }
+        // A control character: spelled as the UTF-16 text's literal spells it.
+        out += JsonLineWriter::quoted(QString(QChar(c))).toUtf8().sliced(1).chopped(1);
+    }
+    out += utf8.sliced(run);
+    out += '"';
+}
+
+// True for a number written as it stands: an optional "-", the whole part without a
+// leading zero (or "0" alone) and optional decimals, nothing else. Most stored amounts are.
+bool isCanonicalNumber(QStringView v)
+{
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    qsizetype i = !v.isEmpty() && v[0] == u'-' ? 1 : 0;
+    const qsizetype wholeStart = i;
+    while (i < v.size() && digit(v[i]))
+        ++i;
+    const qsizetype whole = i - wholeStart;
+    if (whole == 0 || (whole > 1 && v[wholeStart] == u'0'))
+        return false;
+    if (i < v.size() && v[i] == u'.') {
+        const qsizetype fractionStart = ++i;
+        while (i < v.size() && digit(v[i]))
+            ++i;
+        if (i == fractionStart)
+            return false;
+    }
+    return i == v.size();
+}
+
+void appendAscii(QByteArray &out, QStringView ascii)
+{
+    const qsizetype start = out.size();
+    out.resize(start + ascii.size());
+    char *to = out.data() + start;
+    for (const QChar c : ascii)
+        *to++ = char(c.unicode());
+}
+
+void appendNumber(QByteArray &out, const QString &value)
+{
+    if (isCanonicalNumber(value))
+        appendAscii(out, value);
+    else
+        out += JsonLineWriter::numberText(value).toUtf8();
+}
+
 } // namespace
 
 JsonLineWriter::JsonLineWriter()
@@ -80,20 +176,18 @@ JsonLineWriter::JsonLineWriter()
 void JsonLineWriter::startMember()
 {
     Level &level = m_stack.back();
-    if (level.hasMembers)
-        m_text += ',';
+    const bool comma = level.hasMembers;
     level.hasMembers = true;
     // The root's braces stand at the margin and its members at 4: a member's indent is
     // two spaces per open level plus two, its closing line two spaces per open level.
-    m_text += "\r\n";
-    m_text.append(2 * depth() + 2, ' ');
+    appendLineStart(m_text, comma, 2 * depth() + 2);
 }
 
 void JsonLineWriter::startNamedMember(const QString &name)
 {
     startMember();
     appendLiteral(m_text, name);
-    m_text += ": ";
+    m_text.append(": ", 2);
 }
 
 void JsonLineWriter::appendQuoted(const QString &value)
@@ -125,8 +219,7 @@ void JsonLineWriter::close()
     const bool array = m_stack.back().array;
     const int indent = 2 * depth();
     m_stack.pop_back();
-    m_text += "\r\n";
-    m_text.append(indent, ' ');
+    appendLineStart(m_text, false, indent);
     m_text += array ? ']' : '}';
 }
 
@@ -136,17 +229,23 @@ void JsonLineWriter::text(const QString &name, const QString &value)
     appendQuoted(value);
 }
 
+void JsonLineWriter::text(const QString &name, QByteArrayView utf8)
+{
+    startNamedMember(name);
+    appendLiteral(m_text, utf8);
+}
+
 void JsonLineWriter::number(const QString &name, const QString &value)
 {
     startNamedMember(name);
-    m_text += numberText(value).toUtf8();
+    appendNumber(m_text, value);
 }
 
 void JsonLineWriter::numberArray(const QString &name, const QString &value)
 {
     startNamedMember(name);
     m_text += '[';
-    m_text += numberText(value).toUtf8();
+    appendNumber(m_text, value);
     m_text += ']';
 }
 

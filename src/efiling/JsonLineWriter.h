@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <vector>
 
@@ -22,6 +23,8 @@ public:
 
     // "name": "value", escaped as JSON strings require.
     void text(const QString &name, const QString &value);
+    // The same for a value held as UTF-8 (a large attachment, kept out of UTF-16).
+    void text(const QString &name, QByteArrayView utf8);
     // "name": value, bare; an empty value or one that is no JSON number is written so
     // that the file stays readable and the schema check names the member (see numberText).
     void number(const QString &name, const QString &value);

@@ -3,6 +3,7 @@
 #include "FindingWords.h"
 #include "JsonPositions.h"
 #include "SchemaLookup.h"
+#include "StrictJsonBuilder.h"
 #include "efiling/json/JsonReading.h"
 
 #include <nlohmann/json.hpp>
@@ -111,18 +112,6 @@ std::string limitText(const json *node, const char *key)
 // would run out of stack on the Base64 of a large attachment. Strings are checked by
 // their first kLongString characters, enough for every code, date and identity number.
 constexpr size_t kLongString = 2000;
-
-void shortenLongStrings(json &value)
-{
-    if (value.is_string()) {
-        std::string &text = value.get_ref<std::string &>();
-        if (text.size() > kLongString)
-            text.resize(kLongString);
-    } else if (value.is_structured()) {
-        for (auto &child : value)
-            shortenLongStrings(child);
-    }
-}
 
 QString q(const std::string &text)
 {
@@ -397,36 +386,6 @@ ValidationFinding syntaxFinding(const std::string &text, size_t offset, const QS
     return f;
 }
 
-// The document as the portal reads it: strict JSON. The checks below walk it recursively,
-// so a file nested deeper than any return is refused before it can exhaust the stack.
-std::optional<ValidationFinding> parseStrictly(const std::string &text, json &doc)
-{
-    const json::parser_callback_t depthLimit = [&](int depth, json::parse_event_t event, json &) {
-        if (depth > int(JsonPositions::kMaxDepth) &&
-            (event == json::parse_event_t::object_start || event == json::parse_event_t::array_start))
-            throw std::length_error("nested too deep");
-        return true;
-    };
-    try {
-        doc = json::parse(text, depthLimit);
-    } catch (const std::length_error &) {
-        return syntaxFinding(
-            text, firstTooDeep(text),
-            QStringLiteral("The file nests its members more than %1 levels deep; no e-filing "
-                           "file does, and it is not checked further.")
-                .arg(JsonPositions::kMaxDepth));
-    } catch (const json::parse_error &e) {
-        // The parser's own place ("parse error at line 3, column 9: ") is given as line and column.
-        std::string what = e.what();
-        if (const size_t colon = what.find(": "); colon != std::string::npos)
-            what.erase(0, colon + 2);
-        return syntaxFinding(
-            text, e.byte > 0 ? e.byte - 1 : 0,
-            QStringLiteral("The file is not valid JSON: %1").arg(QString::fromStdString(what)));
-    }
-    return std::nullopt;
-}
-
 // What the import would refuse in a file the portal's reading accepts (a member given twice).
 std::optional<ValidationFinding> unreadable(const std::string &text)
 {
@@ -437,24 +396,49 @@ std::optional<ValidationFinding> unreadable(const std::string &text)
                          QStringLiteral("The file cannot be read: %1").arg(read.fault));
 }
 
+// The document as the portal reads it: strict JSON, read once. The checks below walk it
+// recursively, so a file nested deeper than any return is refused before it can exhaust the
+// stack. Then what the import would refuse: our reader reads the text again only where it
+// can take it differently (an escape anywhere, a member given twice, blanks in a name, a
+// document that is no object or array, a nesting at its limit).
+std::optional<ValidationFinding> readStrictly(const std::string &text, json &doc)
+{
+    StrictJsonBuilder builder(doc, JsonPositions::kMaxDepth, kLongString);
+    try {
+        json::sax_parse(text, &builder);
+    } catch (const json::parse_error &e) {
+        // The parser's own place ("parse error at line 3, column 9: ") is given as line and column.
+        std::string what = e.what();
+        if (const size_t colon = what.find(": "); colon != std::string::npos)
+            what.erase(0, colon + 2);
+        return syntaxFinding(
+            text, e.byte > 0 ? e.byte - 1 : 0,
+            QStringLiteral("The file is not valid JSON: %1").arg(QString::fromStdString(what)));
+    }
+    if (builder.tooDeep())
+        return syntaxFinding(
+            text, firstTooDeep(text),
+            QStringLiteral("The file nests its members more than %1 levels deep; no e-filing "
+                           "file does, and it is not checked further.")
+                .arg(JsonPositions::kMaxDepth));
+    if (builder.readerMayDiffer() || !doc.is_structured() || text.find('\\') != std::string::npos)
+        return unreadable(text);
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<ValidationFinding> JsonSchemaCheck::syntaxFault(const std::string &jsonText)
 {
     json doc;
-    if (std::optional<ValidationFinding> fault = parseStrictly(jsonText, doc))
-        return fault;
-    return unreadable(jsonText);
+    return readStrictly(jsonText, doc);
 }
 
 QList<ValidationFinding> JsonSchemaCheck::run(const std::string &jsonText) const
 {
     json doc;
-    if (std::optional<ValidationFinding> fault = parseStrictly(jsonText, doc))
+    if (std::optional<ValidationFinding> fault = readStrictly(jsonText, doc))
         return {*fault};
-    if (std::optional<ValidationFinding> fault = unreadable(jsonText))
-        return {*fault};
-    shortenLongStrings(doc);
     const bool envelope = doc.is_object() && doc.contains("metadata") && doc.contains("data");
     const json &target = envelope ? doc["data"] : doc;
     const Steps prefix = envelope ? Steps{{"data", false}} : Steps{};

@@ -25,31 +25,46 @@ const Row &rowFor(const Member &m, const Row &elementRow, int page, const WriteC
     return ctx.firstRowOf(m.page ? m.page : page, m.point);
 }
 
-QString storedValue(const Member &m, const Row &row)
+QString storedValue(const Plan::Entry &e, const Row &row)
 {
+    const Member &m = *e.member;
     const QString v = row.col(m.column);
     if (m.hasDefault && QStringView(v).trimmed().isEmpty())
         return m.defaultValue;
     // The "Nil" that a No answer leaves in an amount box is no amount at all.
-    if (isBare(m) && Vocabulary::isMarker(v))
+    if (e.bare && Vocabulary::isMarker(v))
         return QStringLiteral("0");
     return v;
 }
 
-void writeScalar(JsonLineWriter &w, const Member &m, const QString &value)
-{
-    writeValue(w, m.name, m, value);
-}
-
 // A member the department leaves out when it has nothing to say: an optional one left blank,
 // and the words of a clause answered "No" or "Not Applicable", whose row holds only the marker.
-bool leftOut(const Member &m, const Row &source, const QString &value)
+bool leftOut(const Plan::Entry &e, const Row &source, const QString &value)
 {
+    const Member &m = *e.member;
     if (m.optional && QStringView(value).trimmed().isEmpty())
         return true;
-    const bool words =
-        m.as == QLatin1String("text") || m.as == QLatin1String("date") || m.as == QLatin1String("code");
-    return words && !m.point.isEmpty() && isMarkerRow(source);
+    return e.words && !m.point.isEmpty() && isMarkerRow(source);
+}
+
+Plan::Kind kindOf(const Member &m)
+{
+    if (m.as == QLatin1String("name"))
+        return Plan::Kind::Name;
+    if (m.as == QLatin1String("address"))
+        return Plan::Kind::Address;
+    if (m.as == QLatin1String("table"))
+        return Plan::Kind::Table;
+    if (m.as == QLatin1String("object"))
+        return Plan::Kind::Object;
+    if (m.as == QLatin1String("csvList"))
+        return Plan::Kind::CsvList;
+    return Plan::Kind::Value;
+}
+
+QString convertedValue(const Plan::Entry &e, const Row &source, const WriteContext &ctx)
+{
+    return e.toFile(*e.member, storedValue(e, source), ctx);
 }
 
 void writeCsvList(JsonLineWriter &w, const Member &m, const Row &row, const WriteContext &ctx)
@@ -71,15 +86,16 @@ void writeCsvList(JsonLineWriter &w, const Member &m, const Row &row, const Writ
     for (const QStringList &values : converted) {
         w.openObject();
         for (int i = 0; i < m.fields.size(); ++i)
-            writeScalar(w, m.fields.at(i), values.at(i));
+            writeValue(w, m.fields.at(i).name, m.fields.at(i), values.at(i));
         w.close();
     }
     w.close();
     w.close();
 }
 
-void writeTable(JsonLineWriter &w, const Member &m, int page, const WriteContext &ctx)
+void writeTable(JsonLineWriter &w, const Plan::Entry &e, int page, const WriteContext &ctx)
 {
+    const Member &m = *e.member;
     const int tablePage = m.page ? m.page : page;
     QList<Row> rows;
     for (const Row &row : ctx.rowsOf(tablePage, m.point)) {
@@ -93,7 +109,7 @@ void writeTable(JsonLineWriter &w, const Member &m, int page, const WriteContext
     w.openArray(m.name);
     for (const Row &row : rows) {
         w.openObject();
-        write(w, m.members, row, tablePage, ctx);
+        write(w, *e.inner, row, tablePage, ctx);
         w.close();
     }
     w.close();
@@ -131,7 +147,12 @@ QString converted(const Member &m, const QString &stored, const WriteContext &ct
 
 void writeValue(JsonLineWriter &w, const QString &name, const Member &m, const QString &value)
 {
-    if (!isBare(m)) {
+    writeValue(w, name, isBare(m), value);
+}
+
+void writeValue(JsonLineWriter &w, const QString &name, bool bare, const QString &value)
+{
+    if (!bare) {
         w.text(name, value);
         return;
     }
@@ -139,47 +160,91 @@ void writeValue(JsonLineWriter &w, const QString &name, const Member &m, const Q
     w.number(name, QStringView(value).trimmed().isEmpty() ? QStringLiteral("0") : value);
 }
 
-void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int page, const WriteContext &ctx)
+Plan::Plan(const QList<Member> &members)
 {
+    m_entries.reserve(size_t(members.size()));
     for (const Member &m : members) {
+        const Kind kind = kindOf(m);
+        const bool words =
+            m.as == QLatin1String("text") || m.as == QLatin1String("date") || m.as == QLatin1String("code");
+        m_entries.push_back(
+            Entry{&m, kind, ValueConversions::toFileOf(m), isBare(m), words,
+                  kind == Kind::Address ? AddressColumns::of(m.address) : AddressColumns{},
+                  kind == Kind::Table || kind == Kind::Object ? std::make_unique<Plan>(m.members) : nullptr});
+    }
+}
+
+Plan::~Plan() = default;
+
+QStringList convertedValues(const Plan &plan, const Row &row, int page, const WriteContext &ctx)
+{
+    QStringList values;
+    values.reserve(qsizetype(plan.entries().size()));
+    for (const Plan::Entry &e : plan.entries())
+        values << (e.kind == Plan::Kind::Value ? convertedValue(e, rowFor(*e.member, row, page, ctx), ctx)
+                                               : QString());
+    return values;
+}
+
+void write(JsonLineWriter &w, const Plan &plan, const Row &row, int page, const WriteContext &ctx,
+           const QStringList *values)
+{
+    qsizetype index = 0;
+    for (const Plan::Entry &e : plan.entries()) {
+        const Member &m = *e.member;
         const Row &source = rowFor(m, row, page, ctx);
-        if (m.as == QLatin1String("name")) {
+        switch (e.kind) {
+        case Plan::Kind::Name:
             w.openObject(m.name);
             for (int i = 0; i < m.names.size(); ++i)
                 w.text(m.names.at(i), source.col(m.columns.value(i)));
             w.close();
-        } else if (m.as == QLatin1String("address")) {
-            AddressRule::write(w, m.name, StoredAddress::fromRow(source, m.address));
-        } else if (m.as == QLatin1String("table")) {
-            writeTable(w, m, page, ctx);
-        } else if (m.as == QLatin1String("object")) {
+            break;
+        case Plan::Kind::Address:
+            AddressRule::write(w, m.name, StoredAddress::fromRow(source, e.address));
+            break;
+        case Plan::Kind::Table:
+            writeTable(w, e, page, ctx);
+            break;
+        case Plan::Kind::Object:
             w.openObject(m.name);
-            write(w, m.members, source, page, ctx);
+            write(w, *e.inner, source, page, ctx);
             w.close();
-        } else if (m.as == QLatin1String("csvList")) {
+            break;
+        case Plan::Kind::CsvList:
             writeCsvList(w, m, source, ctx);
-        } else {
-            const QString value = converted(m, storedValue(m, source), ctx);
-            if (!leftOut(m, source, value))
-                writeScalar(w, m, value);
+            break;
+        case Plan::Kind::Value: {
+            const QString value = values ? values->at(index) : convertedValue(e, source, ctx);
+            if (!leftOut(e, source, value))
+                writeValue(w, m.name, e.bare, value);
+            break;
         }
+        }
+        ++index;
     }
 }
 
-QStringList csvFields(const QList<Member> &members, const Row &row, int page, const WriteContext &ctx)
+void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int page, const WriteContext &ctx)
+{
+    write(w, Plan(members), row, page, ctx);
+}
+
+QStringList csvFields(const Plan &plan, const QStringList &values, const Row &row, int page,
+                      const WriteContext &ctx)
 {
     QStringList fields;
-    for (const Member &m : members) {
-        const Row &source = rowFor(m, row, page, ctx);
-        if (m.as == QLatin1String("address")) {
-            const StoredAddress a = StoredAddress::fromRow(source, m.address);
+    qsizetype index = 0;
+    for (const Plan::Entry &e : plan.entries()) {
+        const Member &m = *e.member;
+        if (e.kind == Plan::Kind::Address) {
+            const StoredAddress a = StoredAddress::fromRow(rowFor(m, row, page, ctx), e.address);
             fields << a.line1 << a.line2 << a.city << a.pin << AddressRule::countryCode(a)
                    << AddressRule::stateCode(a);
-        } else if (m.as != QLatin1String("const") && m.as != QLatin1String("table") &&
-                   m.as != QLatin1String("object") && m.as != QLatin1String("csvList") &&
-                   m.as != QLatin1String("name")) {
-            fields << converted(m, storedValue(m, source), ctx);
+        } else if (e.kind == Plan::Kind::Value && m.as != QLatin1String("const")) {
+            fields << values.at(index);
         }
+        ++index;
     }
     return fields;
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "AddressRule.h"
+#include "ValueConversions.h"
 #include "WriteContext.h"
 
 #include <QStringList>
+#include <memory>
+#include <vector>
 
 class JsonLineWriter;
 namespace Catalogue
@@ -19,13 +23,46 @@ namespace MemberWriter
 using Member = Catalogue::JsonMember;
 using Row = ClauseStore::ClauseRow;
 
-// Writes `members` for the element row `row` of page `page`.
+// A list of members with what each is resolved once, for all the rows of a block: its kind
+// and its conversion, and the same for the members of a nested table or object.
+class Plan
+{
+public:
+    explicit Plan(const QList<Member> &members);
+    Plan(Plan &&) = default;
+    ~Plan();
+
+    enum class Kind { Value, Name, Address, Table, Object, CsvList };
+    struct Entry {
+        const Member *member;
+        Kind kind;
+        ValueConversions::ToFile toFile;
+        bool bare;
+        bool words; // text, date or code: left out with the marker row of its own point
+        AddressColumns address;
+        std::unique_ptr<Plan> inner;
+    };
+    const std::vector<Entry> &entries() const { return m_entries; }
+
+private:
+    std::vector<Entry> m_entries;
+};
+
+// The converted value of each member of the plan that is a value, "" for the others: an
+// element's values, converted once for its CSV line and its JSON members.
+QStringList convertedValues(const Plan &plan, const Row &row, int page, const WriteContext &ctx);
+
+// Writes the members of the plan for the element row `row` of page `page`, the values taken
+// from `values` (convertedValues of the same row) when given.
+void write(JsonLineWriter &w, const Plan &plan, const Row &row, int page, const WriteContext &ctx,
+           const QStringList *values = nullptr);
 void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int page,
            const WriteContext &ctx);
 
-// The element's values for its CSV line: every member that is not fixed, an address as
-// lines, city, PIN and the country and state codes.
-QStringList csvFields(const QList<Member> &members, const Row &row, int page, const WriteContext &ctx);
+// The element's values for its CSV line, from its convertedValues: every member that is not
+// fixed, an address as lines, city, PIN and the country and state codes.
+QStringList csvFields(const Plan &plan, const QStringList &values, const Row &row, int page,
+                      const WriteContext &ctx);
 
 // A stored value converted as the member says ("" stays "" unless the member has a default).
 QString converted(const Member &m, const QString &stored, const WriteContext &ctx);
@@ -33,6 +70,7 @@ QString converted(const Member &m, const QString &stored, const WriteContext &ct
 bool isBare(const Member &m);
 // Writes one converted value under `name`: quoted, or bare with a blank as 0.
 void writeValue(JsonLineWriter &w, const QString &name, const Member &m, const QString &value);
+void writeValue(JsonLineWriter &w, const QString &name, bool bare, const QString &value);
 
 // True for a grid row left by a "No" or "Not Applicable" answer: every filled cell reads
 // "Nil", or every one "NA".

@@ -17,7 +17,6 @@ namespace ValueConversions
 namespace
 {
 
-using ToFile = QString (*)(const Member &, const QString &, const WriteContext &);
 using ToStored = QString (*)(const Member &, const QString &, const Catalogue::Column *, ReadContext &);
 
 // One kind of member: its way into the file and its way back (null: nothing is stored).
@@ -196,10 +195,15 @@ const Conversion *conversionOf(const QString &as)
 
 } // namespace
 
-QString toFile(const Member &m, const QString &stored, const WriteContext &ctx)
+ToFile toFileOf(const Member &m)
 {
     const Conversion *c = conversionOf(m.as);
-    return c ? c->toFile(m, stored, ctx) : stored;
+    return c ? c->toFile : same;
+}
+
+QString toFile(const Member &m, const QString &stored, const WriteContext &ctx)
+{
+    return toFileOf(m)(m, stored, ctx);
 }
 
 bool isStored(const Member &m)

@@ -21,6 +21,10 @@ using Member = Catalogue::JsonMember;
 // The value the file carries for a stored value ("" stays "" unless the member has a default).
 QString toFile(const Member &m, const QString &stored, const WriteContext &ctx);
 
+// The member's way into the file, found once for all the rows of a block.
+using ToFile = QString (*)(const Member &, const QString &, const WriteContext &);
+ToFile toFileOf(const Member &m);
+
 // True when the file's value is stored: fixed values and values the writer derives (the
 // auditor's record, the assessment year, the depreciation method of a block) are not.
 bool isStored(const Member &m);

@@ -53,6 +53,13 @@ TEST(JsonLineWriter, EscapesWhatAJsonStringMayNotHoldBare)
               QStringLiteral("\"O\\\"Brien \\\\ 2/3\\n\\tx\\u0001\""));
     // Letters outside ASCII stay letters (the file is UTF-8).
     EXPECT_EQ(JsonLineWriter::quoted(QStringLiteral("Café ₹")), QStringLiteral("\"Café ₹\""));
+
+    // A value held as UTF-8 is written as the same value held as text.
+    const QString value = QStringLiteral("O\"Brien \\ 2/3\n\tx\x01\x1f Café ₹ data:;base64,QUJD+/=");
+    JsonLineWriter fromText, fromUtf8;
+    fromText.text(QStringLiteral("A"), value);
+    fromUtf8.text(QStringLiteral("A"), QByteArrayView(value.toUtf8()));
+    EXPECT_EQ(fromUtf8.bytes(), fromText.bytes());
 }
 
 TEST(JsonLineWriter, WritesStoredAmountsAsJsonNumbers)
@@ -68,6 +75,16 @@ TEST(JsonLineWriter, WritesStoredAmountsAsJsonNumbers)
     EXPECT_EQ(JsonLineWriter::numberText(QStringLiteral("1,200.00")), QStringLiteral("\"1,200.00\""));
     EXPECT_EQ(JsonLineWriter::numberText(QStringLiteral(".")), QStringLiteral("\".\""));
     EXPECT_EQ(JsonLineWriter::numberText(QStringLiteral("Nil")), QStringLiteral("\"Nil\""));
+
+    // The member carries the number's text, whichever way it is found.
+    for (const char *stored :
+         {"1250.00", "-12", "0", "-0.50", "10", "007", "0.", "5.", "-", "1e3", " 7", "1.2.3", "٣"}) {
+        JsonLineWriter w;
+        w.number(QStringLiteral("A"), QString::fromUtf8(stored));
+        EXPECT_EQ(w.bytes(), "{\r\n    \"A\": " +
+                                 JsonLineWriter::numberText(QString::fromUtf8(stored)).toUtf8() + "\r\n}\r\n")
+            << stored;
+    }
 }
 
 TEST(JsonLineWriter, WritesAOneValueArrayOnOneLine)

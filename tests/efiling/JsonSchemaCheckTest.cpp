@@ -161,6 +161,35 @@ TEST(JsonSchemaCheck, ReportsWhereATextCannotBeReadAsTheImportReadsIt)
     EXPECT_FALSE(JsonSchemaCheck::syntaxFault("{\"a\": {\"a\": 2}}"));
 }
 
+// The strict reading is the one reading of a plain file; wherever the import's reader could
+// take the text differently, that reader has its say too.
+TEST(JsonSchemaCheck, RefusesWhatTheImportRefusesAfterOneStrictReading)
+{
+    const auto fault = [](const std::string &text) {
+        const std::optional<ValidationFinding> f = JsonSchemaCheck::syntaxFault(text);
+        return f ? f->message.toStdString() : std::string();
+    };
+    // Our reader drops blanks from names: two names become one.
+    EXPECT_EQ(fault("{\"a b\": 1, \"ab\": 2}"),
+              "The file cannot be read: the member \"ab\" is given twice in one object");
+    // It takes no escapes in names.
+    EXPECT_NE(fault("{\"a\\\"b\": 1}"), "");
+    // A text that is no object or array.
+    EXPECT_NE(fault("5"), "");
+    EXPECT_EQ(fault("{\"a\": \"line\\nbreak \\\"quoted\\\"\", \"b c\": [1, -0.5e3, true, null]}"), "");
+
+    // 256 levels are read by both; at 257 our reader stops; past that neither goes on.
+    const auto nested = [](int levels) {
+        return std::string(size_t(levels), '[') + std::string(size_t(levels), ']');
+    };
+    EXPECT_EQ(fault(nested(256)), "");
+    EXPECT_TRUE(
+        QString::fromStdString(fault(nested(257))).startsWith("The file cannot be read: Nesting too deep"))
+        << fault(nested(257));
+    EXPECT_TRUE(QString::fromStdString(fault(nested(300))).contains("levels deep")) << fault(nested(300));
+    EXPECT_EQ(check(nested(300)).size(), 1);
+}
+
 TEST(JsonSchemaCheck, RefusesAnUnusableSchema)
 {
     EXPECT_THROW(JsonSchemaCheck("{not json"), std::runtime_error);

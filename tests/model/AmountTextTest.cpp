@@ -12,9 +12,13 @@ TEST(AmountText, DigitGroupingIsDroppedAndOtherTextRefused)
                                                           {"", ""},
                                                           {"1,23,45,678", "12345678"},
                                                           {".5", "0.5"},
-                                                          {"+75", "75"}};
+                                                          {"+75", "75"},
+                                                          {"-1200.50", "-1200.50"},
+                                                          {"007", "007"},
+                                                          {"5.", "5."}};
     for (const auto &[typed, stored] : kept)
         EXPECT_EQ(AmountText::stored(typed), QString::fromLatin1(stored)) << typed;
-    for (const char *typed : {"1,00,0", "12 lakhs", "abc", "1,000,00", "-", ".", "1.2.3", "1,,000"})
+    for (const char *typed :
+         {"1,00,0", "12 lakhs", "abc", "1,000,00", "-", ".", "1.2.3", "1,,000", "-.", "--5", "5-"})
         EXPECT_FALSE(AmountText::stored(typed).has_value()) << typed;
 }

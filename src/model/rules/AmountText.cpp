@@ -5,11 +5,38 @@
 namespace AmountText
 {
 
+namespace
+{
+
+// An optional "-", digits and optional decimals: the amount as it is kept, the text itself.
+std::optional<QString> plain(const QString &t)
+{
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    qsizetype i = t.startsWith(u'-') ? 1 : 0;
+    const qsizetype wholeStart = i;
+    while (i < t.size() && digit(t[i]))
+        ++i;
+    if (i == wholeStart)
+        return std::nullopt;
+    if (i < t.size() && t[i] == u'.') {
+        ++i;
+        while (i < t.size() && digit(t[i]))
+            ++i;
+    }
+    return i == t.size() ? std::optional<QString>(t) : std::nullopt;
+}
+
+} // namespace
+
 std::optional<QString> stored(const QString &typed)
 {
     const QString t = typed.trimmed();
     if (t.isEmpty())
         return QString();
+    // Most amounts are kept bare already ("-1200.50"): they stand as they are, without the
+    // pattern match, which would cost more than writing the amount into a file.
+    if (const std::optional<QString> bare = plain(t))
+        return bare;
     // Plain digits, or groups of two digits before the last three (Indian grouping), or groups
     // of three (international grouping); a sign in front and decimals after either.
     static const QRegularExpression amount(

@@ -60,6 +60,12 @@ QString normalised(const Catalogue::Column &column, const QString &typed)
 
 QString message(const Catalogue::Column &column, const QString &value)
 {
+    // Text, list and tick cells without a check of their own take any value: a grid of
+    // thousands of rows asks for each of their cells at every save.
+    const bool anyValue = column.kind == Catalogue::Kind::Text || column.kind == Catalogue::Kind::List ||
+                          column.kind == Catalogue::Kind::Tick;
+    if (anyValue && column.check.isEmpty())
+        return {};
     const QString text = value.trimmed();
     if (text.isEmpty() || Vocabulary::isMarker(text))
         return {};

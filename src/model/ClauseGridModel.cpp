@@ -105,8 +105,9 @@ QStringList ClauseGridModel::rowCells(int row) const
 
 QString ClauseGridModel::cell(int row, int column) const
 {
-    return row >= 0 && row < m_count && column >= 0 && column < m_columns.size() ? rowAt(row).cols.value(column)
-                                                                                  : QString();
+    return row >= 0 && row < m_count && column >= 0 && column < m_columns.size()
+               ? rowAt(row).cols.value(column)
+               : QString();
 }
 
 QVariant ClauseGridModel::data(const QModelIndex &index, int role) const

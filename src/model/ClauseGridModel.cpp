@@ -5,6 +5,7 @@
 #include "model/rules/AmountText.h"
 
 #include <QScopedValueRollback>
+#include <algorithm>
 
 ClauseGridModel::ClauseGridModel(ReportModel &model, int page, const QString &point, int columnCount,
                                  QObject *parent)
@@ -38,18 +39,23 @@ void ClauseGridModel::watch()
 
 void ClauseGridModel::refresh()
 {
-    m_rows.clear();
-    const QList<ReportModel::Row> rows = m_model.rows(m_page, m_point, m_model.formNameForPage(m_page));
-    m_rows.reserve(rows.size());
-    for (const auto &row : rows) {
-        // Every value column, so that columns the table does not show survive its edits.
-        QStringList cells;
-        const int sequence = m_model.sequenceColumn();
-        cells.reserve(sequence - 1);
-        for (int c = 1; c < sequence; ++c)
-            cells << row.col(c);
-        m_rows << cells;
-    }
+    const QString form = m_model.formNameForPage(m_page);
+    m_report = &m_model.rows(m_page, m_point);
+    const auto first = std::find_if(m_report->cbegin(), m_report->cend(),
+                                    [&form](const ReportModel::Row &row) { return row.formName == form; });
+    const auto end = std::find_if(first, m_report->cend(),
+                                  [&form](const ReportModel::Row &row) { return row.formName != form; });
+    m_first = first - m_report->cbegin();
+    m_count = int(end - first);
+}
+
+QList<QStringList> ClauseGridModel::current() const
+{
+    QList<QStringList> rows;
+    rows.reserve(m_count);
+    for (int r = 0; r < m_count; ++r)
+        rows << rowAt(r).cols.mid(0, m_model.sequenceColumn() - 1);
+    return rows;
 }
 
 void ClauseGridModel::store(QList<QStringList> rows)
@@ -71,7 +77,9 @@ void ClauseGridModel::store(QList<QStringList> rows)
 
 bool ClauseGridModel::holdsValue(const QStringList &cells) const
 {
-    for (int c = 0; c < cells.size(); ++c) {
+    // The sequence column and the columns after it number the row; they are not values.
+    const qsizetype end = std::min<qsizetype>(cells.size(), m_model.sequenceColumn() - 1);
+    for (qsizetype c = 0; c < end; ++c) {
         if (c != m_serialColumn - 1 && !cells.at(c).trimmed().isEmpty())
             return true;
     }
@@ -92,14 +100,13 @@ void ClauseGridModel::numberSerials(QList<QStringList> &rows) const
 
 void ClauseGridModel::renumberSerials()
 {
-    QList<QStringList> numbered = m_rows;
+    QList<QStringList> numbered = current();
     numberSerials(numbered);
     const QScopedValueRollback guard(m_writing, true);
     for (int r = 0; r < numbered.size(); ++r) {
         const QString &serial = numbered.at(r).at(m_serialColumn - 1);
-        if (m_rows.at(r).value(m_serialColumn - 1) != serial &&
-            m_model.setCell(m_page, m_point, r, m_serialColumn, serial))
-            m_rows[r] = numbered.at(r);
+        if (rowAt(r).cols.value(m_serialColumn - 1) != serial)
+            m_model.setCell(m_page, m_point, r, m_serialColumn, serial);
     }
 }
 
@@ -114,7 +121,7 @@ void ClauseGridModel::pointChanged(int page, const QString &point)
 
 int ClauseGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : m_count;
 }
 
 int ClauseGridModel::columnCount(const QModelIndex &parent) const
@@ -124,12 +131,21 @@ int ClauseGridModel::columnCount(const QModelIndex &parent) const
 
 QStringList ClauseGridModel::rowCells(int row) const
 {
-    return m_rows.value(row).mid(0, m_columns.size());
+    QStringList cells;
+    if (row < 0 || row >= m_count)
+        return cells;
+    const QStringList &cols = rowAt(row).cols;
+    cells.reserve(m_columns.size());
+    for (int c = 0; c < m_columns.size(); ++c)
+        cells << cols.value(c);
+    return cells;
 }
 
 QString ClauseGridModel::cell(int row, int column) const
 {
-    return column < m_columns.size() ? m_rows.value(row).value(column) : QString();
+    return row >= 0 && row < m_count && column >= 0 && column < m_columns.size()
+               ? rowAt(row).cols.value(column)
+               : QString();
 }
 
 QVariant ClauseGridModel::data(const QModelIndex &index, int role) const
@@ -171,21 +187,17 @@ bool ClauseGridModel::setData(const QModelIndex &index, const QVariant &value, i
 
 bool ClauseGridModel::setCell(int row, int column, const QString &value)
 {
-    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
+    if (row < 0 || row >= m_count || column < 0 || column >= m_columns.size())
         return false;
-    if (m_rows.at(row).value(column) == value)
+    if (rowAt(row).cols.value(column) == value)
         return true;
+    const bool held = holdsValue(rowAt(row).cols);
     {
         const QScopedValueRollback guard(m_writing, true);
         if (!m_model.setCell(m_page, m_point, row, column + 1, value))
             return false;
     }
-    QStringList &cells = m_rows[row];
-    const bool held = holdsValue(cells);
-    while (cells.size() <= column)
-        cells << QString();
-    cells[column] = value;
-    if (m_serialColumn > 0 && holdsValue(cells) != held)
+    if (m_serialColumn > 0 && holdsValue(rowAt(row).cols) != held)
         renumberSerials();
     const QModelIndex at = index(row, column);
     emit dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/ClauseCatalogue.h"
+#include "store/ClauseStore.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -59,9 +60,13 @@ public:
 
 private:
     void watch();
-    // Reads the point's rows from the report model into m_rows.
+    // Finds the point's rows of the page's form name in the report model.
     void refresh();
-    QList<QStringList> current() const { return m_rows; }
+    // The report's row shown as table row `row`.
+    const ClauseStore::ClauseRow &rowAt(int row) const { return m_report->at(m_first + row); }
+    // The rows as lists of every value column, so that columns the table does not show
+    // survive its edits.
+    QList<QStringList> current() const;
     // Writes the rows back with their row numbers in the sequence column.
     void store(QList<QStringList> rows);
     void pointChanged(int page, const QString &point);
@@ -76,9 +81,12 @@ private:
     int m_page;
     QString m_point;
     QList<Catalogue::Column> m_columns;
-    // The point's rows as the table shows them, so that painting and reading a cell of a
-    // grid of thousands of rows does not filter the report's rows every time.
-    QList<QStringList> m_rows;
+    // The table is a view over the point's rows in the report model, which stand together
+    // there: m_count rows from m_first. Nothing is copied, so a grid of thousands of rows
+    // shows and changes them at once.
+    const QList<ClauseStore::ClauseRow> *m_report = nullptr;
+    qsizetype m_first = 0;
+    int m_count = 0;
     bool m_writing = false;
     int m_serialColumn = 0;
 };

@@ -34,16 +34,16 @@ QList<ReportModel::Row> &ReportModel::entry(int page, const QString &point)
     auto it = m_byPoint.find(key);
     if (it == m_byPoint.end()) {
         m_pointOrder[page] << point;
-        it = m_byPoint.insert(key, {});
+        it = m_byPoint.emplace(key, QList<Row>()).first;
     }
-    return *it;
+    return it->second;
 }
 
 const QList<ReportModel::Row> &ReportModel::rows(int page, const QString &point) const
 {
     static const QList<Row> none;
-    const auto it = m_byPoint.constFind(keyOf(page, point));
-    return it == m_byPoint.constEnd() ? none : *it;
+    const auto it = m_byPoint.find(keyOf(page, point));
+    return it == m_byPoint.end() ? none : it->second;
 }
 
 QList<ReportModel::Row> ReportModel::rows(int page, const QString &point, const QString &formName) const
@@ -95,7 +95,7 @@ QList<int> ReportModel::pages() const
 int ReportModel::count() const
 {
     int n = 0;
-    for (const QList<Row> &list : m_byPoint)
+    for (const auto &[key, list] : m_byPoint)
         n += int(list.size());
     return n;
 }
@@ -149,7 +149,7 @@ bool ReportModel::setCell(int page, const QString &point, int row, int col, cons
 
 void ReportModel::removePoint(int page, const QString &point)
 {
-    if (m_byPoint.remove(keyOf(page, point)) == 0)
+    if (m_byPoint.erase(keyOf(page, point)) == 0)
         return;
     m_pointOrder[page].removeAll(point);
     emit pointChanged(page, point);

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <unordered_map>
 
 // One report's clause rows, read once and grouped by page and point, each point's rows in
 // grid order (the sequence column read as a number). Screens, the command-line tool, the
@@ -34,7 +35,9 @@ public:
     // The column that holds a grid row's number: Col23 of Form 3CD's rows, Col20 of Form 3CEB's.
     int sequenceColumn() const { return m_key.form.valueColumns(); }
 
-    // The rows of a point (of any form name), in order; empty when there are none.
+    // The rows of a point (of any form name), in order; empty when there are none. A point's
+    // list keeps its address until the point is removed or the report is read again, so a
+    // table over it may hold on to it between the model's signals.
     const QList<Row> &rows(int page, const QString &point) const;
     // The rows of a point written under one form name ("3CA" Part A rows, say).
     QList<Row> rows(int page, const QString &point, const QString &formName) const;
@@ -86,6 +89,10 @@ private:
     QList<Row> &entry(int page, const QString &point);
 
     ReportKey m_key;
-    QHash<QString, QList<Row>> m_byPoint;
+    struct KeyHash {
+        size_t operator()(const QString &key) const { return qHash(key); }
+    };
+    // Node-based, so that a point's rows stay where they are while other points come and go.
+    std::unordered_map<QString, QList<Row>, KeyHash> m_byPoint;
     QHash<int, QStringList> m_pointOrder; // points of each page in order
 };

@@ -205,6 +205,12 @@ void ClauseGrid::setRows(const QList<QStringList> &rows)
     m_model->setAllRows(rows.isEmpty() ? QList<QStringList>{QStringList()} : rows);
 }
 
+void ClauseGrid::showReportRows()
+{
+    if (rowCount() == 0)
+        setRows({});
+}
+
 void ClauseGrid::cellEdited(int row, int column)
 {
     checkRatio(row, column);

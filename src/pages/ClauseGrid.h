@@ -57,6 +57,9 @@ public:
     void blankMarkerRow();
     // Loads rows as stored (cell c from Col c+1); no rows leave one empty row.
     void setRows(const QList<QStringList> &rows);
+    // Shows the rows the report model holds for the point as they are; with none it offers
+    // one empty row, as setRows does.
+    void showReportRows();
 
     // Called by the delegate once a typed value is stored in a cell.
     void cellEdited(int row, int column);

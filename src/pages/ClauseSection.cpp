@@ -265,8 +265,13 @@ void ClauseSection::load(const PageRows &rows, const QHash<QString, QString> &ti
         m_naTick->setChecked(Vocabulary::isTicked(firstValue(rows, m_clause.na)));
     if (m_annexTick)
         m_annexTick->setChecked(Vocabulary::isTicked(ticks.value(m_clause.annex)));
-    for (ClauseGrid *grid : m_grids)
-        grid->setRows(rows.value(grid->definition().point));
+    for (ClauseGrid *grid : m_grids) {
+        // A grid over the report shows the point's rows there already.
+        if (m_report)
+            grid->showReportRows();
+        else
+            grid->setRows(rows.value(grid->definition().point));
+    }
     for (auto it = m_single.begin(); it != m_single.end(); ++it)
         WidgetValues::setText(it.value(), firstValue(rows, it.key()));
     for (auto it = m_fields.begin(); it != m_fields.end(); ++it) {

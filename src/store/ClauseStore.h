@@ -43,8 +43,7 @@ QList<ClauseRow> readAll();
 QList<ClauseRow> readAll(const ReportKey &key);
 // Writes rows as they are kept, all columns with the sequence among them; a grid row
 // whose values are all empty is not written. Every writer of many rows (a page's grids, an
-// import) goes through here: several rows a statement on a server, one prepared statement
-// on SQLite.
+// import) goes through here, several rows a statement.
 void insertStoredRows(const ReportKey &key, const QList<ClauseRow> &rows);
 void insertStoredRows(Database &db, const ReportKey &key, const QList<ClauseRow> &rows);
 void insertStoredRows(Database &db, const ReportKey &key, const QList<const ClauseRow *> &rows);

@@ -1,6 +1,7 @@
 #include "SqlDialect.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace
 {
@@ -109,6 +110,8 @@ QString SqlDialect::rewrite(const QString &sql) const
     out = rewriteCalls(out, convertCall, [](const QStringList &args) {
         if (args.size() == 2 && args[1].compare(QLatin1String("signed"), Qt::CaseInsensitive) == 0)
             return QStringLiteral("CAST(%1 AS INTEGER)").arg(args[0]);
+        if (args.size() == 2 && args[1].compare(QLatin1String("binary"), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("CAST(%1 AS BLOB)").arg(args[0]);
         return QString();
     });
     out = rewriteCalls(out, concatCall, [](const QStringList &args) {
@@ -186,6 +189,13 @@ QString SqlDialect::dropWorkTable(const QString &name) const
     // Without TEMPORARY MySQL would also drop a shared table of that name, and commit.
     return m_engine == Engine::MySQL ? QStringLiteral("DROP TEMPORARY TABLE IF EXISTS %1").arg(name)
                                      : QStringLiteral("DROP TABLE IF EXISTS temp.%1").arg(name);
+}
+
+int SqlDialect::rowsAnInsert(int valuesARow) const
+{
+    // SQLite before 3.32 takes at most 999 values a statement.
+    constexpr int kRows = 32;
+    return m_engine == Engine::MySQL ? kRows : std::clamp(999 / std::max(1, valuesARow), 1, kRows);
 }
 
 QString SqlDialect::beginTransaction() const

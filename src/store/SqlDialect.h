@@ -40,6 +40,11 @@ public:
     QString createWorkTable(const QString &name, const QString &select) const;
     QString dropWorkTable(const QString &name) const;
 
+    // How many rows one INSERT statement carries when each binds `valuesARow` values. On a
+    // server every statement is a round trip; SQLite runs in the process, where a statement
+    // of many rows still saves the work of running one statement a row.
+    int rowsAnInsert(int valuesARow) const;
+
     QString beginTransaction() const;
     // A statement that lists the names of the base tables (one column).
     QString listTablesSql() const;

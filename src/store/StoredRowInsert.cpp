@@ -16,14 +16,6 @@ namespace
 // Code_No, FYr, PointNo, PageNo and FormName come before a row's value columns.
 constexpr int kKeyValues = 5;
 
-// Rows go to a server in groups of one statement each, which saves a round trip a row.
-// SQLite runs in the process, and Qt's driver looks every placeholder up by its position,
-// which makes long statements slower there: one prepared statement, one row at a time.
-int rowsAStatement(const Database &db)
-{
-    return db.dialect().isSQLite() ? 1 : 32;
-}
-
 // A statement carries at most a quarter of the server's max_allowed_packet, counted at
 // the most bytes UTF-8 can take, or the server drops the connection; a larger row goes alone.
 qint64 bytesOf(const ClauseRow &row, int columns)
@@ -46,6 +38,13 @@ QString insertStatement(const QString &table, const QList<int> &columns, int row
     for (int i = 0; i < rowCount; ++i)
         rows << row;
     return QStringLiteral("INSERT INTO %1 (%2) VALUES %3").arg(table, names.join(u','), rows.join(u','));
+}
+
+// Column `column` (1-based) of a row without a copy of its text.
+const QString &valueOf(const ClauseRow &row, int column)
+{
+    static const QString none;
+    return column >= 1 && column <= row.cols.size() ? row.cols.at(column - 1) : none;
 }
 
 // An empty cell is stored as no value, as the pages store it.
@@ -111,14 +110,15 @@ void insertStoredRows(Database &db, const ReportKey &key, const QList<const Clau
     }
     const QList<int> columns = columnsSet(kept, m.valueColumns());
     const int values = kKeyValues + int(columns.size());
-    const int group = rowsAStatement(db);
+    const int group = db.dialect().rowsAnInsert(values);
     const qint64 budget = db.maxStatementBytes();
     // Prepared once for each group size used. A prepared statement keeps its values from
-    // one run to the next: the key values of a place are bound again only when its row's
-    // differ from those of the row before it there, which saves a third of the binding.
+    // one run to the next: a value of a place is bound again only when its row's differs
+    // from that of the row before it there. Binding a value costs Qt's driver far more than
+    // comparing it, and the keys, list choices and empty cells of a grid's rows repeat.
     struct Statement {
         QSqlQuery query;
-        QList<const ClauseRow *> keysFrom; // the row whose key values each place holds
+        QList<const ClauseRow *> boundFrom; // the row whose values each place holds
     };
     QHash<int, Statement> statements;
     for (qsizetype start = 0; start < kept.size();) {
@@ -139,7 +139,7 @@ void insertStoredRows(Database &db, const ReportKey &key, const QList<const Clau
         QSqlQuery &insert = found->query;
         for (int r = 0; r < count; ++r) {
             const ClauseRow &row = *kept.at(start + r);
-            const ClauseRow *before = found->keysFrom.at(r);
+            const ClauseRow *before = found->boundFrom.at(r);
             const int first = r * values;
             if (!before) {
                 insert.bindValue(first, key.client);
@@ -152,9 +152,12 @@ void insertStoredRows(Database &db, const ReportKey &key, const QList<const Clau
                 insert.bindValue(first + 4,
                                  row.formName.isEmpty() ? m.formNameForPage(row.page) : row.formName);
             }
-            found->keysFrom[r] = &row;
-            for (int c = 0; c < columns.size(); ++c)
-                insert.bindValue(first + kKeyValues + c, textOrNull(row.col(columns.at(c))));
+            found->boundFrom[r] = &row;
+            for (int c = 0; c < columns.size(); ++c) {
+                const QString &value = valueOf(row, columns.at(c));
+                if (!before || valueOf(*before, columns.at(c)) != value)
+                    insert.bindValue(first + kKeyValues + c, textOrNull(value));
+            }
         }
         db.exec(insert);
         start += count;

@@ -60,6 +60,12 @@ QString normalised(const Catalogue::Column &column, const QString &typed)
 
 QString message(const Catalogue::Column &column, const QString &value)
 {
+    // Text, list and tick cells without a check of their own take any value: a grid of
+    // thousands of rows asks for each of their cells at every save.
+    const bool anyValue = column.kind == Catalogue::Kind::Text || column.kind == Catalogue::Kind::List ||
+                          column.kind == Catalogue::Kind::Tick;
+    if (anyValue && column.check.isEmpty())
+        return {};
     const QString text = value.trimmed();
     if (text.isEmpty() || Vocabulary::isMarker(text))
         return {};
@@ -102,18 +108,28 @@ std::optional<Finding> firstBadCell(const QList<Catalogue::Column> &columns, con
     QList<bool> listChecked(columns.size(), false);
     for (int c = 0; c < columns.size() && lists; ++c)
         listChecked[c] = isListChecked(columns.at(c), *lists);
+    // The value each column last passed with (and the value its list depends on): the same
+    // value in the rows below, as list choices mostly are, passes without another check.
+    QList<QPair<QString, QString>> passed(columns.size());
+    QList<bool> anyPassed(columns.size(), false);
     for (int r = 0; r < rows.size(); ++r) {
         const QStringList &cells = rows.at(r);
         for (int c = 0; c < columns.size(); ++c) {
             const Catalogue::Column &column = columns.at(c);
             if (column.computed || column.hidden)
                 continue;
-            QString text = message(column, cells.value(c));
+            const QString value = cells.value(c);
+            const QString dependsOnValue =
+                column.dependsOn > 0 ? cells.value(column.dependsOn - 1) : QString();
+            if (anyPassed.at(c) && passed.at(c).first == value && passed.at(c).second == dependsOnValue)
+                continue;
+            QString text = message(column, value);
             if (text.isEmpty() && listChecked.at(c))
-                text = listEntryMessage(column, cells.value(c), *lists,
-                                        column.dependsOn > 0 ? cells.value(column.dependsOn - 1) : QString());
+                text = listEntryMessage(column, value, *lists, dependsOnValue);
             if (!text.isEmpty())
                 return Finding{r, c, text};
+            passed[c] = {value, dependsOnValue};
+            anyPassed[c] = true;
         }
     }
     return std::nullopt;

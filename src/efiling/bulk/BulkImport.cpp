@@ -2,7 +2,9 @@
 
 #include "ZipExtractor.h"
 #include "base/Prompt.h"
+#include "efiling/CodeLookups.h"
 #include "efiling/import/ImportDocument.h"
+#include "efiling/import/NameLookups.h"
 #include "efiling/import/ReportForm.h"
 #include "efiling/json/Json.h"
 #include "host/HostContext.h"
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QTemporaryDir>
 
 namespace BulkImport
@@ -39,35 +42,78 @@ QString readHeader(const QString &path, QString &year, QString &pan, bool &reada
     return doc.form == FormKind::F3CB ? QStringLiteral("FORM3CB") : QStringLiteral("FORM3CA");
 }
 
-QString ownerName(const QString &column, const QVariant &value)
+// An owner's name from the first, middle and last name columns of the row, from `first` on.
+QString nameOfOwner(const Recordset &rs, int first)
 {
-    Recordset rs = host().DBObj().Execute(
-        QStringLiteral("Select F_Nm, M_Nm, L_Nm from owner1 where %1 = ? ORDER BY SrNo").arg(column),
-        {value});
-    if (rs.Eof())
-        return {};
     QStringList parts;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = first; i < first + 3; ++i) {
         if (!rs.Fields(i).trimmed().isEmpty())
             parts << rs.Fields(i).trimmed();
     }
     return parts.join(u' ');
 }
 
+QString ownerName(const QString &column, const QVariant &value)
+{
+    Recordset rs = host().DBObj().Execute(
+        QStringLiteral("Select F_Nm, M_Nm, L_Nm from owner1 where %1 = ? ORDER BY SrNo").arg(column),
+        {value});
+    return rs.Eof() ? QString() : nameOfOwner(rs, 0);
+}
+
+// PANs named in one statement: few enough for any engine's limit of bound values.
+constexpr int kPansAStatement = 200;
+
 } // namespace
 
-void matchClient(File &file)
+// A few statements for all the files rather than two for each: on a server every statement
+// is a round trip.
+void matchClients(QList<File> &files)
 {
-    file.client = kNotFound;
-    file.clientName.clear();
-    if (file.pan.isEmpty())
-        return;
-    Recordset rs =
-        host().DBObj().Execute(QStringLiteral("Select Code_No from main_info1 where pan = ?"), {file.pan});
-    if (rs.Eof())
-        return;
-    file.client = rs.Fields(0);
-    file.clientName = ownerName(QStringLiteral("pan"), file.pan);
+    QStringList pans;
+    QSet<QString> listed;
+    for (File &f : files) {
+        f.client.clear();
+        f.clientName.clear();
+        if (f.status == kInvalid)
+            continue;
+        f.client = kNotFound;
+        if (!f.pan.isEmpty() && !listed.contains(f.pan)) {
+            listed.insert(f.pan);
+            pans << f.pan;
+        }
+    }
+    Database &db = host().DBObj();
+    QHash<QString, QString> clientOf;
+    QHash<QString, QString> ownerOf;
+    for (qsizetype start = 0; start < pans.size(); start += kPansAStatement) {
+        const QStringList some = pans.mid(start, kPansAStatement);
+        QVariantList binds;
+        for (const QString &pan : some)
+            binds << pan;
+        const QString marks = QStringLiteral("?,").repeated(some.size()).chopped(1);
+        for (Recordset rs = db.Execute(
+                 QStringLiteral("Select pan, Code_No from main_info1 where pan IN (%1)").arg(marks), binds);
+             !rs.Eof(); rs.MoveNext()) {
+            if (!clientOf.contains(rs.Fields(0)))
+                clientOf.insert(rs.Fields(0), rs.Fields(1));
+        }
+        for (Recordset rs = db.Execute(
+                 QStringLiteral("Select pan, F_Nm, M_Nm, L_Nm from owner1 where pan IN (%1) ORDER BY SrNo")
+                     .arg(marks),
+                 binds);
+             !rs.Eof(); rs.MoveNext()) {
+            if (!ownerOf.contains(rs.Fields(0)))
+                ownerOf.insert(rs.Fields(0), nameOfOwner(rs, 1));
+        }
+    }
+    for (File &f : files) {
+        const auto client = clientOf.constFind(f.pan);
+        if (f.client != kNotFound || client == clientOf.cend())
+            continue;
+        f.client = *client;
+        f.clientName = ownerOf.value(f.pan);
+    }
 }
 
 void assignClient(File &file, const QString &clientCode)
@@ -127,12 +173,11 @@ QList<File> scanFolder(const QString &folder)
         const QString form = readHeader(f.path, f.year, f.pan, readable);
         if (!form.isEmpty())
             f.form = form + QStringLiteral(" - 3CD");
-        if (readable)
-            matchClient(f);
-        else
+        if (!readable)
             f.status = kInvalid;
         files << f;
     }
+    matchClients(files);
     return files;
 }
 
@@ -219,6 +264,17 @@ bool importSelected(QList<File> &files, const FileImport &importFile)
     if (!prompts().askYesNo(QStringLiteral(
             "Do you want to import data from JSON.?\nIt will remove all existing data of 3CD.")))
         return false;
+    // What every file's import looks up is read once for the batch: the forms of the
+    // reports, and the names behind the codes the files carry.
+    QList<ReportForm::Report> reports;
+    for (int i = 0; i < files.size(); ++i) {
+        const File &f = files.at(i);
+        if (f.selected && skippedBy.at(i) < 0 && !f.form.isEmpty())
+            reports << ReportForm::Report{f.client, f.year};
+    }
+    const ReportForm::KnownForms forms(host().DBObj(), reports);
+    const NameLookups::SharedScope names;
+    const CodeLookups::ScopedCache codes;
     for (int i = 0; i < files.size(); ++i) {
         File &f = files[i];
         if (!f.selected)

@@ -58,8 +58,9 @@ bool scan(const QString &path, bool isZip, QList<File> &files, Unpacked &unpacke
 // The JSON files of a folder and its sub-folders, read and matched to clients. A file
 // that cannot be read as JSON is listed with the status "Invalid File." and no client.
 QList<File> scanFolder(const QString &folder);
-// Sets the client code and name of a file from its PAN.
-void matchClient(File &file);
+// Sets the client code and name of each readable file from its PAN: the first client of
+// the PAN in the client master and the name of its first owner, or "NOT FOUND".
+void matchClients(QList<File> &files);
 // Sets a chosen client for a file (for a "NOT FOUND" row).
 void assignClient(File &file, const QString &clientCode);
 

@@ -6,6 +6,7 @@
 #include "efiling/import/ImportDocument.h"
 #include "efiling/import/NameLookups.h"
 #include "efiling/import/ReportForm.h"
+#include "efiling/import/ReportImport.h"
 #include "efiling/json/Json.h"
 #include "host/HostContext.h"
 #include "host/HostSchema.h"
@@ -29,17 +30,29 @@ namespace
 
 const QString kInvalid = QStringLiteral("Invalid File.");
 
-// The form root of a document: "FORM3CA" or "FORM3CB" (an upload envelope is opened at
-// "data"), or empty; `readable` tells whether the file is JSON at all.
-QString readHeader(const QString &path, QString &year, QString &pan, bool &readable)
+// The files read whole while listing them hold their rows, about the size of their text,
+// until each is imported: up to this much text, which a batch of returns seldom reaches.
+constexpr qint64 kReadAheadBytes = 64 * 1024 * 1024;
+
+// Reads a file for the list: its form ("FORM3CA - 3CD" or "FORM3CB - 3CD", or empty), year and
+// PAN, and, read whole when `whole`, its rows for the import. False when the file is not JSON.
+bool readForList(File &f, bool whole)
 {
-    const ImportDocument doc = ImportDocument::readHeader(path);
-    readable = doc.status == ImportDocument::Status::Ok || doc.status == ImportDocument::Status::NotForm3CD;
+    ImportDocument doc = whole ? ImportDocument::read(f.path) : ImportDocument::readHeader(f.path);
     if (doc.status != ImportDocument::Status::Ok)
-        return {};
-    year = doc.assessmentYear();
-    pan = doc.pan();
-    return doc.form == FormKind::F3CB ? QStringLiteral("FORM3CB") : QStringLiteral("FORM3CA");
+        return doc.status == ImportDocument::Status::NotForm3CD;
+    f.year = doc.assessmentYear();
+    f.pan = doc.pan();
+    f.form = doc.form == FormKind::F3CB ? QStringLiteral("FORM3CB - 3CD") : QStringLiteral("FORM3CA - 3CD");
+    if (whole) {
+        // A file whose rows cannot be read here is read again at its import, which says so.
+        try {
+            f.read = std::make_shared<const ReportImport::ReadFile>(ReportImport::readAll(std::move(doc)));
+        } catch (const std::exception &) {
+            f.read.reset();
+        }
+    }
+    return true;
 }
 
 // An owner's name from the first, middle and last name columns of the row, from `first` on.
@@ -164,17 +177,21 @@ QList<File> scanFolder(const QString &folder)
     }
     paths.sort();
     const QDir root(folder);
+    // The files name the same few codes: each is looked up once for all of them.
+    const NameLookups::SharedScope names;
+    const CodeLookups::ScopedCache codes;
+    qint64 readAhead = 0;
     QList<File> files;
     for (const QString &path : paths) {
         File f;
-        f.path = QFileInfo(path).absoluteFilePath();
+        const QFileInfo info(path);
+        f.path = info.absoluteFilePath();
         f.fileName = root.relativeFilePath(path);
-        bool readable = false;
-        const QString form = readHeader(f.path, f.year, f.pan, readable);
-        if (!form.isEmpty())
-            f.form = form + QStringLiteral(" - 3CD");
-        if (!readable)
+        const bool whole = readAhead + info.size() <= kReadAheadBytes;
+        if (!readForList(f, whole))
             f.status = kInvalid;
+        if (f.read)
+            readAhead += info.size();
         files << f;
     }
     matchClients(files);
@@ -275,6 +292,13 @@ bool importSelected(QList<File> &files, const FileImport &importFile)
     const ReportForm::KnownForms forms(host().DBObj(), reports);
     const NameLookups::SharedScope names;
     const CodeLookups::ScopedCache codes;
+    // The files read whole for the list go to their imports, and their rows with them.
+    QHash<QString, std::shared_ptr<const ReportImport::ReadFile>> readBefore;
+    for (File &f : files) {
+        if (f.read)
+            readBefore.insert(f.path, std::move(f.read));
+    }
+    const ReportImport::FilesRead filesRead(std::move(readBefore));
     for (int i = 0; i < files.size(); ++i) {
         File &f = files[i];
         if (!f.selected)

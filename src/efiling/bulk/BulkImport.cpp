@@ -34,24 +34,35 @@ const QString kInvalid = QStringLiteral("Invalid File.");
 // until each is imported: up to this much text, which a batch of returns seldom reaches.
 constexpr qint64 kReadAheadBytes = 64 * 1024 * 1024;
 
-// Reads a file for the list: its form ("FORM3CA - 3CD" or "FORM3CB - 3CD", or empty), year and
-// PAN, and, read whole when `whole`, its rows for the import. False when the file is not JSON.
-bool readForList(File &f, bool whole)
+// The form ("FORM3CA - 3CD" or "FORM3CB - 3CD"), year and PAN of a document read as a
+// Form 3CA/3CB document.
+void takeHeader(File &f, const ImportDocument &doc)
 {
-    ImportDocument doc = whole ? ImportDocument::read(f.path) : ImportDocument::readHeader(f.path);
-    if (doc.status != ImportDocument::Status::Ok)
-        return doc.status == ImportDocument::Status::NotForm3CD;
     f.year = doc.assessmentYear();
     f.pan = doc.pan();
     f.form = doc.form == FormKind::F3CB ? QStringLiteral("FORM3CB - 3CD") : QStringLiteral("FORM3CA - 3CD");
+}
+
+// Reads a file for the list, and for its import too when `whole`; false when the file is not JSON.
+bool readForList(File &f, bool whole)
+{
     if (whole) {
-        // A file whose rows cannot be read here is read again at its import, which says so.
         try {
+            ImportDocument doc = ImportDocument::read(f.path);
+            if (doc.status != ImportDocument::Status::Ok)
+                return doc.status == ImportDocument::Status::NotForm3CD;
+            takeHeader(f, doc);
             f.read = std::make_shared<const ReportImport::ReadFile>(ReportImport::readAll(std::move(doc)));
+            return true;
         } catch (const std::exception &) {
+            // A file whose rows cannot be read here is read again at its import, which says why.
             f.read.reset();
         }
     }
+    const ImportDocument doc = ImportDocument::readHeader(f.path);
+    if (doc.status != ImportDocument::Status::Ok)
+        return doc.status == ImportDocument::Status::NotForm3CD;
+    takeHeader(f, doc);
     return true;
 }
 

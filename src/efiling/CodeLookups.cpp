@@ -126,13 +126,15 @@ QString actCode(const QString &actName)
 {
     if (actName.isEmpty())
         return {};
-    Recordset rs = host().DBObj().Execute(
-        QStringLiteral("SELECT Text FROM annex_3cd21combo WHERE Point='1Act' ORDER BY convert(Id,signed)"));
-    for (int position = 1; !rs.Eof(); rs.MoveNext(), ++position) {
-        if (rs.Fields(0) == actName)
-            return QStringLiteral("%1").arg(position, 2, 10, QLatin1Char('0'));
-    }
-    return {};
+    return remembered(QStringLiteral("actCode|") + actName, [&] {
+        Recordset rs = host().DBObj().Execute(QStringLiteral(
+            "SELECT Text FROM annex_3cd21combo WHERE Point='1Act' ORDER BY convert(Id,signed)"));
+        for (int position = 1; !rs.Eof(); rs.MoveNext(), ++position) {
+            if (rs.Fields(0) == actName)
+                return QStringLiteral("%1").arg(position, 2, 10, QLatin1Char('0'));
+        }
+        return QString();
+    });
 }
 
 QString actName(const QString &code)
@@ -140,13 +142,15 @@ QString actName(const QString &code)
     const int position = code.trimmed().toInt();
     if (position < 1)
         return {};
-    Recordset rs = host().DBObj().Execute(
-        QStringLiteral("SELECT Text FROM annex_3cd21combo WHERE Point='1Act' ORDER BY convert(Id,signed)"));
-    for (int at = 1; !rs.Eof(); rs.MoveNext(), ++at) {
-        if (at == position)
-            return rs.Fields(0);
-    }
-    return {};
+    return remembered(QStringLiteral("actName|%1").arg(position), [&] {
+        Recordset rs = host().DBObj().Execute(QStringLiteral(
+            "SELECT Text FROM annex_3cd21combo WHERE Point='1Act' ORDER BY convert(Id,signed)"));
+        for (int at = 1; !rs.Eof(); rs.MoveNext(), ++at) {
+            if (at == position)
+                return rs.Fields(0);
+        }
+        return QString();
+    });
 }
 
 QString countryCode(const QString &countryName)

@@ -54,6 +54,7 @@ Database::Database(const DbUrl &url, QSqlDatabase db, SqlDialect::Engine engine)
 
 Database::~Database()
 {
+    m_reusable.clear();
     m_db.close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_connectionName);
@@ -135,6 +136,7 @@ void Database::reconnectIfLost()
 {
     if (!m_lost || m_depth > 0)
         return;
+    m_reusable.clear();
     m_db.close();
     if (!m_db.open())
         throw DbError(QStringLiteral("The database server %1 cannot be reached: %2")
@@ -149,7 +151,9 @@ void Database::forgetTablesAfter(const QString &sql)
     const QStringView head = QStringView(sql).trimmed().left(6);
     for (const char *verb : {"CREATE", "DROP", "ALTER", "RENAME"}) {
         if (head.startsWith(QLatin1String(verb), Qt::CaseInsensitive)) {
+            // A statement prepared before may read the changed table's columns otherwise.
             m_tables.reset();
+            m_reusable.clear();
             return;
         }
     }
@@ -204,23 +208,38 @@ Recordset Database::Execute(const QString &sql, int &affected, const QVariantLis
         return {};
     reconnectIfLost();
     forgetTablesAfter(translated);
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    bool ok;
     if (binds.isEmpty()) {
-        ok = query.exec(translated);
-    } else {
-        ok = query.prepare(translated);
-        if (ok) {
-            for (const QVariant &v : binds)
-                query.addBindValue(v);
-            ok = query.exec();
-        }
+        QSqlQuery query(m_db);
+        query.setForwardOnly(true);
+        if (!query.exec(translated))
+            fail(query.lastError(), translated);
+        affected = query.numRowsAffected();
+        return Recordset(query);
     }
-    if (!ok)
+    QSqlQuery &query = reusable(translated);
+    for (int i = 0; i < binds.size(); ++i)
+        query.bindValue(i, binds.at(i));
+    if (!query.exec())
         fail(query.lastError(), translated);
     affected = query.numRowsAffected();
+    // The rows are read and the statement finished: it holds no lock until it runs again.
     return Recordset(query);
+}
+
+QSqlQuery &Database::reusable(const QString &translated)
+{
+    const auto found = m_reusable.find(translated);
+    if (found != m_reusable.end())
+        return *found;
+    // A server limits the statements all connections keep prepared; a few dozen serve the
+    // statements a connection repeats.
+    if (m_reusable.size() >= 32)
+        m_reusable.clear();
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.prepare(translated))
+        fail(query.lastError(), translated);
+    return *m_reusable.insert(translated, std::move(query));
 }
 
 void Database::BeginTrans()

@@ -4,6 +4,7 @@
 #include "Recordset.h"
 #include "SqlDialect.h"
 
+#include <QHash>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -68,6 +69,9 @@ private:
     void reconnectIfLost();
     void forgetTablesAfter(const QString &sql);
     QSet<QString> listTables();
+    // The statement of Execute with values, prepared on this connection once and run again:
+    // on a server a prepare is a round trip of its own. Throws when it cannot be prepared.
+    QSqlQuery &reusable(const QString &translated);
 
     DbUrl m_url;
     QSqlDatabase m_db;
@@ -78,6 +82,7 @@ private:
     bool m_lost = false;
     qint64 m_statementBytes = 0;
     std::optional<QSet<QString>> m_tables;
+    QHash<QString, QSqlQuery> m_reusable; // by translated text
 };
 
 // Runs a block in one transaction: commit() makes it stick, leaving the scope without

@@ -2,8 +2,11 @@
 
 #include "ZipExtractor.h"
 #include "base/Prompt.h"
+#include "efiling/CodeLookups.h"
 #include "efiling/import/ImportDocument.h"
+#include "efiling/import/NameLookups.h"
 #include "efiling/import/ReportForm.h"
+#include "efiling/import/ReportImport.h"
 #include "efiling/json/Json.h"
 #include "host/HostContext.h"
 #include "host/HostSchema.h"
@@ -14,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QTemporaryDir>
 
 namespace BulkImport
@@ -26,17 +30,51 @@ namespace
 
 const QString kInvalid = QStringLiteral("Invalid File.");
 
-// The form root of a document: "FORM3CA" or "FORM3CB" (an upload envelope is opened at
-// "data"), or empty; `readable` tells whether the file is JSON at all.
-QString readHeader(const QString &path, QString &year, QString &pan, bool &readable)
+// The files read whole while listing them hold their rows, about the size of their text,
+// until each is imported: up to this much text, which a batch of returns seldom reaches.
+constexpr qint64 kReadAheadBytes = 64 * 1024 * 1024;
+
+// The form ("FORM3CA - 3CD" or "FORM3CB - 3CD"), year and PAN of a document read as a
+// Form 3CA/3CB document.
+void takeHeader(File &f, const ImportDocument &doc)
 {
-    const ImportDocument doc = ImportDocument::readHeader(path);
-    readable = doc.status == ImportDocument::Status::Ok || doc.status == ImportDocument::Status::NotForm3CD;
+    f.year = doc.assessmentYear();
+    f.pan = doc.pan();
+    f.form = doc.form == FormKind::F3CB ? QStringLiteral("FORM3CB - 3CD") : QStringLiteral("FORM3CA - 3CD");
+}
+
+// Reads a file for the list, and for its import too when `whole`; false when the file is not JSON.
+bool readForList(File &f, bool whole)
+{
+    if (whole) {
+        try {
+            ImportDocument doc = ImportDocument::read(f.path);
+            if (doc.status != ImportDocument::Status::Ok)
+                return doc.status == ImportDocument::Status::NotForm3CD;
+            takeHeader(f, doc);
+            f.read = std::make_shared<const ReportImport::ReadFile>(ReportImport::readAll(std::move(doc)));
+            return true;
+        } catch (const std::exception &) {
+            // A file whose rows cannot be read here is read again at its import, which says why.
+            f.read.reset();
+        }
+    }
+    const ImportDocument doc = ImportDocument::readHeader(f.path);
     if (doc.status != ImportDocument::Status::Ok)
-        return {};
-    year = doc.assessmentYear();
-    pan = doc.pan();
-    return doc.form == FormKind::F3CB ? QStringLiteral("FORM3CB") : QStringLiteral("FORM3CA");
+        return doc.status == ImportDocument::Status::NotForm3CD;
+    takeHeader(f, doc);
+    return true;
+}
+
+// An owner's name from the first, middle and last name columns of the row, from `first` on.
+QString nameOfOwner(const Recordset &rs, int first)
+{
+    QStringList parts;
+    for (int i = first; i < first + 3; ++i) {
+        if (!rs.Fields(i).trimmed().isEmpty())
+            parts << rs.Fields(i).trimmed();
+    }
+    return parts.join(u' ');
 }
 
 QString ownerName(const QString &column, const QVariant &value)
@@ -44,30 +82,62 @@ QString ownerName(const QString &column, const QVariant &value)
     Recordset rs = host().DBObj().Execute(
         QStringLiteral("Select F_Nm, M_Nm, L_Nm from owner1 where %1 = ? ORDER BY SrNo").arg(column),
         {value});
-    if (rs.Eof())
-        return {};
-    QStringList parts;
-    for (int i = 0; i < 3; ++i) {
-        if (!rs.Fields(i).trimmed().isEmpty())
-            parts << rs.Fields(i).trimmed();
-    }
-    return parts.join(u' ');
+    return rs.Eof() ? QString() : nameOfOwner(rs, 0);
 }
+
+// PANs named in one statement: few enough for any engine's limit of bound values.
+constexpr int kPansAStatement = 200;
 
 } // namespace
 
-void matchClient(File &file)
+// A few statements for all the files rather than two for each: on a server every statement
+// is a round trip.
+void matchClients(QList<File> &files)
 {
-    file.client = kNotFound;
-    file.clientName.clear();
-    if (file.pan.isEmpty())
-        return;
-    Recordset rs =
-        host().DBObj().Execute(QStringLiteral("Select Code_No from main_info1 where pan = ?"), {file.pan});
-    if (rs.Eof())
-        return;
-    file.client = rs.Fields(0);
-    file.clientName = ownerName(QStringLiteral("pan"), file.pan);
+    QStringList pans;
+    QSet<QString> listed;
+    for (File &f : files) {
+        f.client.clear();
+        f.clientName.clear();
+        if (f.status == kInvalid)
+            continue;
+        f.client = kNotFound;
+        if (!f.pan.isEmpty() && !listed.contains(f.pan)) {
+            listed.insert(f.pan);
+            pans << f.pan;
+        }
+    }
+    Database &db = host().DBObj();
+    QHash<QString, QString> clientOf;
+    QHash<QString, QString> ownerOf;
+    for (qsizetype start = 0; start < pans.size(); start += kPansAStatement) {
+        const QStringList some = pans.mid(start, kPansAStatement);
+        QVariantList binds;
+        for (const QString &pan : some)
+            binds << pan;
+        const QString marks = QStringLiteral("?,").repeated(some.size()).chopped(1);
+        for (Recordset rs = db.Execute(
+                 QStringLiteral("Select pan, Code_No from main_info1 where pan IN (%1)").arg(marks), binds);
+             !rs.Eof(); rs.MoveNext()) {
+            if (!clientOf.contains(rs.Fields(0)))
+                clientOf.insert(rs.Fields(0), rs.Fields(1));
+        }
+        for (Recordset rs = db.Execute(
+                 QStringLiteral("Select pan, F_Nm, M_Nm, L_Nm from owner1 where pan IN (%1) ORDER BY SrNo")
+                     .arg(marks),
+                 binds);
+             !rs.Eof(); rs.MoveNext()) {
+            if (!ownerOf.contains(rs.Fields(0)))
+                ownerOf.insert(rs.Fields(0), nameOfOwner(rs, 1));
+        }
+    }
+    for (File &f : files) {
+        const auto client = clientOf.constFind(f.pan);
+        if (f.client != kNotFound || client == clientOf.cend())
+            continue;
+        f.client = *client;
+        f.clientName = ownerOf.value(f.pan);
+    }
 }
 
 void assignClient(File &file, const QString &clientCode)
@@ -118,21 +188,24 @@ QList<File> scanFolder(const QString &folder)
     }
     paths.sort();
     const QDir root(folder);
+    // The files name the same few codes: each is looked up once for all of them.
+    const NameLookups::SharedScope names;
+    const CodeLookups::ScopedCache codes;
+    qint64 readAhead = 0;
     QList<File> files;
     for (const QString &path : paths) {
         File f;
-        f.path = QFileInfo(path).absoluteFilePath();
+        const QFileInfo info(path);
+        f.path = info.absoluteFilePath();
         f.fileName = root.relativeFilePath(path);
-        bool readable = false;
-        const QString form = readHeader(f.path, f.year, f.pan, readable);
-        if (!form.isEmpty())
-            f.form = form + QStringLiteral(" - 3CD");
-        if (readable)
-            matchClient(f);
-        else
+        const bool whole = readAhead + info.size() <= kReadAheadBytes;
+        if (!readForList(f, whole))
             f.status = kInvalid;
+        if (f.read)
+            readAhead += info.size();
         files << f;
     }
+    matchClients(files);
     return files;
 }
 
@@ -219,6 +292,24 @@ bool importSelected(QList<File> &files, const FileImport &importFile)
     if (!prompts().askYesNo(QStringLiteral(
             "Do you want to import data from JSON.?\nIt will remove all existing data of 3CD.")))
         return false;
+    // What every file's import looks up is read once for the batch: the forms of the
+    // reports, and the names behind the codes the files carry.
+    QList<ReportForm::Report> reports;
+    for (int i = 0; i < files.size(); ++i) {
+        const File &f = files.at(i);
+        if (f.selected && skippedBy.at(i) < 0 && !f.form.isEmpty())
+            reports << ReportForm::Report{f.client, f.year};
+    }
+    const ReportForm::KnownForms forms(host().DBObj(), reports);
+    const NameLookups::SharedScope names;
+    const CodeLookups::ScopedCache codes;
+    // The files read whole for the list go to their imports, and their rows with them.
+    QHash<QString, std::shared_ptr<const ReportImport::ReadFile>> readBefore;
+    for (File &f : files) {
+        if (f.read)
+            readBefore.insert(f.path, std::move(f.read));
+    }
+    const ReportImport::FilesRead filesRead(std::move(readBefore));
     for (int i = 0; i < files.size(); ++i) {
         File &f = files[i];
         if (!f.selected)

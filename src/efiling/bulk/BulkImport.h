@@ -6,6 +6,10 @@
 #include <memory>
 
 class QTemporaryDir;
+namespace ReportImport
+{
+struct ReadFile;
+}
 
 // Many e-filing JSON files at once: each file found in a folder (or a zip file unpacked
 // into the temporary folder), sub-folders included, is matched to a client by the PAN it
@@ -23,6 +27,9 @@ struct File {
     QString clientName;
     bool selected = false;
     QString status; // "Success", "Invalid File." or why the file was left out
+    // The file's rows as they were read for the list, so that the import does not read the
+    // file again; null for a file read for its form, PAN and year alone.
+    std::shared_ptr<const ReportImport::ReadFile> read;
 };
 
 // The folder a zip file is unpacked into for one run: made fresh under the program's
@@ -57,9 +64,12 @@ bool scan(const QString &path, bool isZip, QList<File> &files, Unpacked &unpacke
 
 // The JSON files of a folder and its sub-folders, read and matched to clients. A file
 // that cannot be read as JSON is listed with the status "Invalid File." and no client.
+// Files are read whole while those kept stay within a bound of memory; the rest are read
+// for their form, PAN and year alone and again when they are imported.
 QList<File> scanFolder(const QString &folder);
-// Sets the client code and name of a file from its PAN.
-void matchClient(File &file);
+// Sets the client code and name of each readable file from its PAN: the first client of
+// the PAN in the client master and the name of its first owner, or "NOT FOUND".
+void matchClients(QList<File> &files);
 // Sets a chosen client for a file (for a "NOT FOUND" row).
 void assignClient(File &file, const QString &clientCode);
 

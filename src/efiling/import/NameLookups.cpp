@@ -4,18 +4,38 @@
 #include "host/HostContext.h"
 #include "store/Database.h"
 
+NameLookups::SharedScope::SharedScope() : m_owner(!s_shared)
+{
+    if (m_owner)
+        s_shared = new Answers;
+}
+
+NameLookups::SharedScope::~SharedScope()
+{
+    if (!m_owner)
+        return;
+    delete s_shared;
+    s_shared = nullptr;
+}
+
+NameLookups::Answers &NameLookups::answers()
+{
+    return s_shared ? *s_shared : m_own;
+}
+
 QString NameLookups::first(const QString &kind, const QString &code, const QString &sql)
 {
     const QString c = code.trimmed();
     if (c.isEmpty())
         return {};
     const QString key = kind + u'|' + c;
-    const auto known = m_names.constFind(key);
-    if (known != m_names.cend())
+    QHash<QString, QString> &names = answers().names;
+    const auto known = names.constFind(key);
+    if (known != names.cend())
         return *known;
     Recordset rs = host().DBObj().Execute(sql, {c});
     const QString name = rs.Eof() ? QString() : rs.Fields(0);
-    m_names.insert(key, name);
+    names.insert(key, name);
     return name;
 }
 
@@ -50,9 +70,10 @@ QString NameLookups::countryName(const QString &code)
     if (c.isEmpty())
         return {};
     const QString key = QStringLiteral("country|") + c;
-    if (!m_names.contains(key))
-        m_names.insert(key, host().GetCountryNameNew(c));
-    return m_names.value(key);
+    QHash<QString, QString> &names = answers().names;
+    if (!names.contains(key))
+        names.insert(key, host().GetCountryNameNew(c));
+    return names.value(key);
 }
 
 NameLookups::Sector NameLookups::sector(const QString &code)
@@ -73,8 +94,9 @@ QStringList NameLookups::listItems(const QString &listName)
 {
     if (listName.isEmpty())
         return {};
-    const auto known = m_lists.constFind(listName);
-    if (known != m_lists.cend())
+    QHash<QString, QStringList> &lists = answers().lists;
+    const auto known = lists.constFind(listName);
+    if (known != lists.cend())
         return *known;
     const Catalogue::ListSource source = m_catalogue.listSource(listName);
     QStringList items = source.items;
@@ -88,6 +110,6 @@ QStringList NameLookups::listItems(const QString &listName)
         for (Recordset rs = host().DBObj().Execute(source.query, binds); !rs.Eof(); rs.MoveNext())
             items << rs.Fields(0);
     }
-    m_lists.insert(listName, items);
+    lists.insert(listName, items);
     return items;
 }

@@ -16,6 +16,20 @@ class NameLookups
 public:
     explicit NameLookups(const ClauseCatalogue &catalogue) : m_catalogue(catalogue) {}
 
+    // While one lives, every import shares its answers: the files of a bulk import name the
+    // same few codes, and on a server each look-up is a round trip.
+    class SharedScope
+    {
+    public:
+        SharedScope();
+        ~SharedScope();
+        SharedScope(const SharedScope &) = delete;
+        SharedScope &operator=(const SharedScope &) = delete;
+
+    private:
+        bool m_owner; // an inner scope leaves the outer one in place
+    };
+
     // The state's name in the host's list of states (the latest row of that code).
     QString stateName(const QString &code);
     QString postOfficeName(const QString &code);
@@ -36,9 +50,17 @@ public:
     QStringList listItems(const QString &listName);
 
 private:
+    struct Answers {
+        QHash<QString, QString> names; // by kind and code
+        QHash<QString, QStringList> lists;
+    };
+
     QString first(const QString &kind, const QString &code, const QString &sql);
+    // The shared answers while a SharedScope lives, else this object's own.
+    Answers &answers();
+
+    static inline Answers *s_shared = nullptr;
 
     const ClauseCatalogue &m_catalogue;
-    QHash<QString, QString> m_names;
-    QHash<QString, QStringList> m_lists;
+    Answers m_own;
 };

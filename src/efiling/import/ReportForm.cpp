@@ -3,28 +3,87 @@
 #include "host/HostSchema.h"
 #include "store/Database.h"
 
+#include <functional>
+
 namespace ReportForm
 {
 
-FormKind stored(Database &db, const QString &client, const QString &yearKey)
+namespace
+{
+
+KnownForms *known = nullptr;
+
+QString keyOf(const QString &client, const QString &yearKey)
+{
+    return client + u'|' + yearKey;
+}
+
+// Clients named in one statement: few enough for any engine's limit of bound values.
+constexpr int kClientsAStatement = 200;
+
+// The report pages that tell the forms apart, of the clients given: Form 3CB's page 101 and
+// Form 3CA's page 1. The form switch deletes the other form's page, so both are never
+// there; were they, Form 3CB wins as it does when the e-filing file is written.
+void readForms(Database &db, const QString &yearKey, const QStringList &clients,
+               const std::function<void(const QString &client, FormKind form)> &found)
 {
     const QString table = HostSchema::clauseTableName(yearKey);
     if (!db.tableExists(table))
-        return FormKind::None;
+        return;
+    QVariantList binds{yearKey, QStringLiteral("3CB"), QStringLiteral("3CA")};
+    for (const QString &client : clients)
+        binds << client;
     Recordset rs = db.Execute(
-        QStringLiteral("SELECT FormName, count(*) FROM %1 WHERE Code_No=? AND FYr=? AND "
-                       "((PageNo=101 AND FormName=?) OR (PageNo=1 AND FormName=?)) GROUP BY FormName")
-            .arg(table),
-        {client, yearKey, QStringLiteral("3CB"), QStringLiteral("3CA")});
-    FormKind form = FormKind::None;
-    for (; !rs.Eof(); rs.MoveNext()) {
-        // The form switch deletes the other form's page, so both are never there; were they, Form
-        // 3CB wins as it does when the e-filing file is written.
-        if (rs.Fields(0) == QLatin1String("3CB"))
-            return FormKind::F3CB;
-        form = FormKind::F3CA;
+        QStringLiteral("SELECT Code_No, FormName FROM %1 WHERE FYr=? AND ((PageNo=101 AND FormName=?) OR "
+                       "(PageNo=1 AND FormName=?)) AND Code_No IN (%2) GROUP BY Code_No, FormName")
+            .arg(table, QStringLiteral("?,").repeated(clients.size()).chopped(1)),
+        binds);
+    for (; !rs.Eof(); rs.MoveNext())
+        found(rs.Fields(0), rs.Fields(1) == QLatin1String("3CB") ? FormKind::F3CB : FormKind::F3CA);
+}
+
+} // namespace
+
+FormKind stored(Database &db, const QString &client, const QString &yearKey)
+{
+    if (known) {
+        const auto answer = known->m_forms.constFind(keyOf(client, yearKey));
+        if (answer != known->m_forms.cend())
+            return *answer;
     }
+    FormKind form = FormKind::None;
+    readForms(db, yearKey, {client}, [&](const QString &, FormKind f) {
+        if (form != FormKind::F3CB)
+            form = f;
+    });
     return form;
+}
+
+KnownForms::KnownForms(Database &db, const QList<Report> &reports) : m_outer(known)
+{
+    QHash<QString, QStringList> clientsOfYear;
+    for (const Report &r : reports) {
+        if (HostSchema::isValidYearKey(r.yearKey) && !m_forms.contains(keyOf(r.client, r.yearKey))) {
+            m_forms.insert(keyOf(r.client, r.yearKey), FormKind::None);
+            clientsOfYear[r.yearKey] << r.client;
+        }
+    }
+    for (auto year = clientsOfYear.cbegin(); year != clientsOfYear.cend(); ++year) {
+        for (qsizetype start = 0; start < year->size(); start += kClientsAStatement) {
+            readForms(db, year.key(), year->mid(start, kClientsAStatement),
+                      [&](const QString &client, FormKind f) {
+                          FormKind &form = m_forms[keyOf(client, year.key())];
+                          if (form != FormKind::F3CB)
+                              form = f;
+                      });
+        }
+    }
+    known = this;
+}
+
+KnownForms::~KnownForms()
+{
+    known = m_outer;
 }
 
 QString notThisForm(FormKind report)

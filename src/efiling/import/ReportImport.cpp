@@ -129,15 +129,49 @@ std::unique_ptr<ReportModel> reportOf(const ImportTarget &target, const ImportDo
     return modelOf(target, rowsOf(document, notes ? *notes : unused));
 }
 
+ReadFile readAll(ImportDocument document)
+{
+    ReadFile file;
+    file.form = document.form;
+    rowsOf(document, file.notes);
+    file.rows = document.rows;
+    document.release();
+    return file;
+}
+
 Notes replace(const ImportTarget &target, ImportDocument document)
 {
-    Notes notes;
-    const ImportedRows &rows = rowsOf(document, notes);
-    document.release();
+    return replace(target, readAll(std::move(document)));
+}
+
+Notes replace(const ImportTarget &target, const ReadFile &file)
+{
+    const ImportedRows &rows = file.rows->rows();
     QList<int> passing;
     const std::unique_ptr<ReportModel> report = modelOf(target, rows, &passing);
     ReportReplacement::replace(host().DBObj(), target, *report, rows, passing);
-    return notes;
+    return file.notes;
+}
+
+namespace
+{
+FilesRead *filesRead = nullptr;
+} // namespace
+
+FilesRead::FilesRead(QHash<QString, std::shared_ptr<const ReadFile>> byPath)
+    : m_byPath(std::move(byPath)), m_outer(filesRead)
+{
+    filesRead = this;
+}
+
+FilesRead::~FilesRead()
+{
+    filesRead = m_outer;
+}
+
+std::shared_ptr<const ReadFile> FilesRead::take(const QString &path)
+{
+    return filesRead ? filesRead->m_byPath.take(path) : nullptr;
 }
 
 QString Notes::text() const

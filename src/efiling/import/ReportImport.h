@@ -1,8 +1,12 @@
 #pragma once
 
+#include "store/ModuleState.h"
+
+#include <QHash>
 #include <QStringList>
 #include <memory>
 
+class DocumentRows;
 class ReportModel;
 struct ImportDocument;
 struct ImportTarget;
@@ -24,10 +28,41 @@ struct Notes {
     QString text() const;
 };
 
+// A file's rows read whole and its parsed document let go: what an import of the file
+// writes. Its rows are packed, about the size of the file's text.
+struct ReadFile {
+    FormKind form = FormKind::None;
+    std::shared_ptr<DocumentRows> rows;
+    Notes notes;
+};
+
+// Reads the rest of a document (status Ok) into its rows and lets the parsed document go.
+ReadFile readAll(ImportDocument document);
+
 // Replaces the report's rows (not its remarks) by those of the file; throws DbError, and
 // then the report is as it was. The parsed document is let go as soon as its rows are
 // read, and the rows are moved on rather than copied: a large file is never held twice.
 Notes replace(const ImportTarget &target, ImportDocument document);
+Notes replace(const ImportTarget &target, const ReadFile &file);
+
+// While one lives, the import of one of its files takes the file as it was read before
+// (when a bulk import listed it) instead of reading it again.
+class FilesRead
+{
+public:
+    explicit FilesRead(QHash<QString, std::shared_ptr<const ReadFile>> byPath);
+    ~FilesRead();
+    FilesRead(const FilesRead &) = delete;
+    FilesRead &operator=(const FilesRead &) = delete;
+
+    // The file read before from the path, taken out so that its rows go once it is
+    // imported; null when there is none.
+    static std::shared_ptr<const ReadFile> take(const QString &path);
+
+private:
+    QHash<QString, std::shared_ptr<const ReadFile>> m_byPath;
+    FilesRead *m_outer;
+};
 
 // The report the file gives, made whole by the rules; nothing is stored. What the user
 // should know of the file goes into notes when given.

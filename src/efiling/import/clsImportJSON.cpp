@@ -103,17 +103,25 @@ bool clsImportJSON::importFile(const QString &file, const QString &client, const
 {
     if (!HostSchema::isValidYearKey(yearKey))
         return false;
-    ImportDocument doc = ImportDocument::read(file);
-    if (doc.status != ImportDocument::Status::Ok)
-        return false;
+    const std::shared_ptr<const ReportImport::ReadFile> readBefore = ReportImport::FilesRead::take(file);
+    ImportDocument doc;
+    if (!readBefore) {
+        doc = ImportDocument::read(file);
+        if (doc.status != ImportDocument::Status::Ok)
+            return false;
+    }
+    const FormKind form = readBefore ? readBefore->form : doc.form;
     try {
         // Creating a year's tables ends any transaction on MySQL: it is done before the import's.
         HostSchema::ensureYearTables(host().DBObj(), yearKey);
         const FormKind stored = ReportForm::stored(host().DBObj(), client, yearKey);
-        if (stored != FormKind::None && stored != doc.form)
+        if (stored != FormKind::None && stored != form)
             return false;
-        const FormKind form = doc.form;
-        ReportImport::replace(ImportTarget::of(client, yearKey, form), std::move(doc));
+        const ImportTarget target = ImportTarget::of(client, yearKey, form);
+        if (readBefore)
+            ReportImport::replace(target, *readBefore);
+        else
+            ReportImport::replace(target, std::move(doc));
         return true;
     } catch (const DbError &e) {
         qWarning().noquote() << file << e.message();

@@ -88,6 +88,11 @@ QString ownerName(const QString &column, const QVariant &value)
 // PANs named in one statement: few enough for any engine's limit of bound values.
 constexpr int kPansAStatement = 200;
 
+QString panKey(const QString &pan)
+{
+    return pan.trimmed().toUpper();
+}
+
 } // namespace
 
 // A few statements for all the files rather than two for each: on a server every statement
@@ -119,24 +124,27 @@ void matchClients(QList<File> &files)
         for (Recordset rs = db.Execute(
                  QStringLiteral("Select pan, Code_No from main_info1 where pan IN (%1)").arg(marks), binds);
              !rs.Eof(); rs.MoveNext()) {
-            if (!clientOf.contains(rs.Fields(0)))
-                clientOf.insert(rs.Fields(0), rs.Fields(1));
+            // A server compares the PAN as its collation does (letter case, trailing blanks).
+            const QString pan = panKey(rs.Fields(0));
+            if (!clientOf.contains(pan))
+                clientOf.insert(pan, rs.Fields(1));
         }
         for (Recordset rs = db.Execute(
                  QStringLiteral("Select pan, F_Nm, M_Nm, L_Nm from owner1 where pan IN (%1) ORDER BY SrNo")
                      .arg(marks),
                  binds);
              !rs.Eof(); rs.MoveNext()) {
-            if (!ownerOf.contains(rs.Fields(0)))
-                ownerOf.insert(rs.Fields(0), nameOfOwner(rs, 1));
+            const QString pan = panKey(rs.Fields(0));
+            if (!ownerOf.contains(pan))
+                ownerOf.insert(pan, nameOfOwner(rs, 1));
         }
     }
     for (File &f : files) {
-        const auto client = clientOf.constFind(f.pan);
+        const auto client = clientOf.constFind(panKey(f.pan));
         if (f.client != kNotFound || client == clientOf.cend())
             continue;
         f.client = *client;
-        f.clientName = ownerOf.value(f.pan);
+        f.clientName = ownerOf.value(panKey(f.pan));
     }
 }
 

@@ -89,10 +89,7 @@ private:
     QList<Row> &entry(int page, const QString &point);
 
     ReportKey m_key;
-    struct KeyHash {
-        size_t operator()(const QString &key) const { return qHash(key); }
-    };
     // Node-based, so that a point's rows stay where they are while other points come and go.
-    std::unordered_map<QString, QList<Row>, KeyHash> m_byPoint;
+    std::unordered_map<QString, QList<Row>> m_byPoint;
     QHash<int, QStringList> m_pointOrder; // points of each page in order
 };

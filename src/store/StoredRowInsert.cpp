@@ -40,13 +40,6 @@ QString insertStatement(const QString &table, const QList<int> &columns, int row
     return QStringLiteral("INSERT INTO %1 (%2) VALUES %3").arg(table, names.join(u','), rows.join(u','));
 }
 
-// Column `column` (1-based) of a row without a copy of its text.
-const QString &valueOf(const ClauseRow &row, int column)
-{
-    static const QString none;
-    return column >= 1 && column <= row.cols.size() ? row.cols.at(column - 1) : none;
-}
-
 // An empty cell is stored as no value, as the pages store it.
 QVariant textOrNull(const QString &value)
 {
@@ -154,8 +147,8 @@ void insertStoredRows(Database &db, const ReportKey &key, const QList<const Clau
             }
             found->boundFrom[r] = &row;
             for (int c = 0; c < columns.size(); ++c) {
-                const QString &value = valueOf(row, columns.at(c));
-                if (!before || valueOf(*before, columns.at(c)) != value)
+                const QString &value = row.col(columns.at(c));
+                if (!before || before->col(columns.at(c)) != value)
                     insert.bindValue(first + kKeyValues + c, textOrNull(value));
             }
         }

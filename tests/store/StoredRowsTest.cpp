@@ -3,6 +3,7 @@
 #include "host/HostContext.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
+#include "store/InListChunks.h"
 #include "store/ReportKey.h"
 
 using ClauseStore::ClauseRow;
@@ -130,6 +131,42 @@ TEST_P(StoredRows, TheKnownTablesFollowWhatIsMadeAndDropped)
     db.Execute(QStringLiteral("DROP TABLE bench_extra"));
     EXPECT_FALSE(db.tableExists(QStringLiteral("bench_extra")));
     EXPECT_FALSE(db.tableNames().contains(QStringLiteral("bench_extra")));
+}
+
+// A look-up of more values than one statement takes finds every one of them, each once.
+TEST_P(StoredRows, ALongInListIsAskedInChunksAndFindsEveryValue)
+{
+    Database &db = env->host().DBObj();
+    db.Execute(QStringLiteral("CREATE TABLE in_list (Code_No VARCHAR(20))"));
+    QStringList wanted;
+    {
+        Transaction tx(db);
+        for (int i = 0; i < 450; ++i) {
+            db.Execute(QStringLiteral("INSERT INTO in_list (Code_No) VALUES (?)"),
+                       {QStringLiteral("K%1").arg(i)});
+            if (i % 3 == 0)
+                wanted << QStringLiteral("K%1").arg(i);
+        }
+        tx.commit();
+    }
+    wanted << QStringLiteral("absent");
+    QStringList found;
+    int statements = 0;
+    InListChunks::forEach(
+        wanted,
+        [&](const QString &marks, const QVariantList &binds) {
+            ++statements;
+            for (Recordset rs = db.Execute(
+                     QStringLiteral("SELECT Code_No FROM in_list WHERE Code_No IN (%1)").arg(marks), binds);
+                 !rs.Eof(); rs.MoveNext())
+                found << rs.Fields(0);
+        },
+        70);
+    EXPECT_EQ(statements, 3);
+    found.sort();
+    wanted.removeLast();
+    wanted.sort();
+    EXPECT_EQ(found, wanted);
 }
 
 TALVEX_BOTH_ENGINES(StoredRows);

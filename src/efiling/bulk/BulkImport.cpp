@@ -11,6 +11,7 @@
 #include "host/HostContext.h"
 #include "host/HostSchema.h"
 #include "store/Database.h"
+#include "store/InListChunks.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -85,9 +86,6 @@ QString ownerName(const QString &column, const QVariant &value)
     return rs.Eof() ? QString() : nameOfOwner(rs, 0);
 }
 
-// PANs named in one statement: few enough for any engine's limit of bound values.
-constexpr int kPansAStatement = 200;
-
 QString panKey(const QString &pan)
 {
     return pan.trimmed().toUpper();
@@ -115,12 +113,7 @@ void matchClients(QList<File> &files)
     Database &db = host().DBObj();
     QHash<QString, QString> clientOf;
     QHash<QString, QString> ownerOf;
-    for (qsizetype start = 0; start < pans.size(); start += kPansAStatement) {
-        const QStringList some = pans.mid(start, kPansAStatement);
-        QVariantList binds;
-        for (const QString &pan : some)
-            binds << pan;
-        const QString marks = QStringLiteral("?,").repeated(some.size()).chopped(1);
+    InListChunks::forEach(pans, [&](const QString &marks, const QVariantList &binds) {
         for (Recordset rs = db.Execute(
                  QStringLiteral("Select pan, Code_No from main_info1 where pan IN (%1)").arg(marks), binds);
              !rs.Eof(); rs.MoveNext()) {
@@ -138,7 +131,7 @@ void matchClients(QList<File> &files)
             if (!ownerOf.contains(pan))
                 ownerOf.insert(pan, nameOfOwner(rs, 1));
         }
-    }
+    });
     for (File &f : files) {
         const auto client = clientOf.constFind(panKey(f.pan));
         if (f.client != kNotFound || client == clientOf.cend())

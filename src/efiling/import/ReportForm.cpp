@@ -2,6 +2,7 @@
 
 #include "host/HostSchema.h"
 #include "store/Database.h"
+#include "store/InListChunks.h"
 
 #include <functional>
 
@@ -18,9 +19,6 @@ QString keyOf(const QString &client, const QString &yearKey)
     return client + u'|' + yearKey;
 }
 
-// Clients named in one statement: few enough for any engine's limit of bound values.
-constexpr int kClientsAStatement = 200;
-
 // The report pages that tell the forms apart, of the clients given: Form 3CB's page 101 and
 // Form 3CA's page 1. The form switch deletes the other form's page, so both are never
 // there; were they, Form 3CB wins as it does when the e-filing file is written.
@@ -30,16 +28,15 @@ void readForms(Database &db, const QString &yearKey, const QStringList &clients,
     const QString table = HostSchema::clauseTableName(yearKey);
     if (!db.tableExists(table))
         return;
-    QVariantList binds{yearKey, QStringLiteral("3CB"), QStringLiteral("3CA")};
-    for (const QString &client : clients)
-        binds << client;
-    Recordset rs = db.Execute(
-        QStringLiteral("SELECT Code_No, FormName FROM %1 WHERE FYr=? AND ((PageNo=101 AND FormName=?) OR "
-                       "(PageNo=1 AND FormName=?)) AND Code_No IN (%2) GROUP BY Code_No, FormName")
-            .arg(table, QStringLiteral("?,").repeated(clients.size()).chopped(1)),
-        binds);
-    for (; !rs.Eof(); rs.MoveNext())
-        found(rs.Fields(0), rs.Fields(1) == QLatin1String("3CB") ? FormKind::F3CB : FormKind::F3CA);
+    InListChunks::forEach(clients, [&](const QString &marks, const QVariantList &clientBinds) {
+        Recordset rs = db.Execute(
+            QStringLiteral("SELECT Code_No, FormName FROM %1 WHERE FYr=? AND ((PageNo=101 AND FormName=?) OR "
+                           "(PageNo=1 AND FormName=?)) AND Code_No IN (%2) GROUP BY Code_No, FormName")
+                .arg(table, marks),
+            QVariantList{yearKey, QStringLiteral("3CB"), QStringLiteral("3CA")} + clientBinds);
+        for (; !rs.Eof(); rs.MoveNext())
+            found(rs.Fields(0), rs.Fields(1) == QLatin1String("3CB") ? FormKind::F3CB : FormKind::F3CA);
+    });
 }
 
 } // namespace
@@ -69,14 +66,11 @@ KnownForms::KnownForms(Database &db, const QList<Report> &reports) : m_outer(kno
         }
     }
     for (auto year = clientsOfYear.cbegin(); year != clientsOfYear.cend(); ++year) {
-        for (qsizetype start = 0; start < year->size(); start += kClientsAStatement) {
-            readForms(db, year.key(), year->mid(start, kClientsAStatement),
-                      [&](const QString &client, FormKind f) {
-                          FormKind &form = m_forms[keyOf(client, year.key())];
-                          if (form != FormKind::F3CB)
-                              form = f;
-                      });
-        }
+        readForms(db, year.key(), *year, [&](const QString &client, FormKind f) {
+            FormKind &form = m_forms[keyOf(client, year.key())];
+            if (form != FormKind::F3CB)
+                form = f;
+        });
     }
     known = this;
 }

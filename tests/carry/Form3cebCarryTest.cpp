@@ -100,6 +100,11 @@ TEST_P(Form3cebCarryTest, PreviousYearReplacesThisYearsRowsAndASecondRunGivesThe
               (QStringList{"Last year's supplier", "Singapore", "Purchased", "Raw silk", "9000 kg",
                            "Paid/Payable", "14000000.00"}));
     EXPECT_EQ(point(3, "11A")[0][14], "1");
+    // Last year's row was kept without its place in the grid; the carried one has it.
+    EXPECT_EQ(point(3, "11A")[0].value(19), "1");
+    const QList<QStringList> enterprises = point(3, "10");
+    ASSERT_EQ(enterprises.size(), 2);
+    EXPECT_EQ(QStringList({enterprises[0].value(19), enterprises[1].value(19)}), QStringList({"1", "2"}));
     const QStringList once = rows();
     ASSERT_TRUE(carry());
     EXPECT_EQ(rows(), once);
@@ -164,6 +169,7 @@ TEST_P(Form3cebCarryTest, OldFormatOfThisYearMovesTheOlderTablesTransactionsInto
                            "Purchased", "Raw silk", "10000 kg", "Paid/Payable", "15200000.00", "15200000.00",
                            "(a) Comparable uncontrolled price method", ""}));
     EXPECT_EQ(silk[0][14], "1");
+    EXPECT_EQ(silk[0].value(19), "1");
     EXPECT_EQ(point(3, "10")[0][2], "Sourcing agent");
     EXPECT_TRUE(point(6, "14").isEmpty());
     EXPECT_EQ(point(301, "R11A")[0][0], "Prices checked against the import data.");

@@ -11,6 +11,7 @@
 #include "store/Database.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 
 using Row = ClauseStore::ClauseRow;
@@ -76,6 +77,23 @@ void editFirst(ReportModel &report, int page, const QString &point, int col, con
     replaceRows(report, page, point, rows);
 }
 
+// Rows kept before each row had its place in the grid (Col20) get one, in serial order, so
+// the carried grid is stored as a saved page would store it.
+void placeInGrids(QList<Row> &rows)
+{
+    const auto gridOf = [](const Row &row) { return QString::number(row.page) + u'|' + row.point; };
+    QSet<QString> unplaced;
+    for (const Row &row : rows) {
+        if (isGrid(row.page, row.point) && row.col(kColumns).isEmpty())
+            unplaced.insert(gridOf(row));
+    }
+    QHash<QString, int> places;
+    for (Row &row : rows) {
+        if (unplaced.contains(gridOf(row)))
+            row.cols[kColumns - 1] = QString::number(++places[gridOf(row)]);
+    }
+}
+
 } // namespace
 
 QString tableOf(Table table)
@@ -122,6 +140,7 @@ QList<Row> read(Database &db, Table table, const QString &client, const QString 
             row.cols[serial - 1] = QString::number(++numbered[QString::number(row.page) + u'|' + row.point]);
     }
     EarlierRows::sortInGridOrder(rows, serial);
+    placeInGrids(rows);
     return rows;
 }
 

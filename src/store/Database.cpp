@@ -45,6 +45,23 @@ QString errorText(const QSqlError &error)
         return QStringLiteral("Another workstation is saving this client's report; try again in a moment.");
     return rawText(error);
 }
+// A statement that reads every column of a table ("SELECT *", "a.*"), when another
+// workstation has added a column, is prepared again by the engine with more columns than the
+// driver made room for: a failed statement on a server, a write past the end of the row in
+// SQLite. Such a statement is not kept prepared, and SQLite reads the tables' definitions
+// again first. A "COUNT(*)" has its one column whatever the table holds.
+bool readsEveryColumn(const QString &sql)
+{
+    for (qsizetype at = sql.indexOf(u'*'); at >= 0; at = sql.indexOf(u'*', at + 1)) {
+        qsizetype before = at - 1;
+        while (before >= 0 && sql.at(before).isSpace())
+            --before;
+        if (before < 0 || sql.at(before) != u'(')
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 Database::Database(const DbUrl &url, QSqlDatabase db, SqlDialect::Engine engine)
@@ -159,6 +176,12 @@ void Database::forgetTablesAfter(const QString &sql)
     }
 }
 
+void Database::checkSchema()
+{
+    if (!m_dialect.schemaCheck().isEmpty())
+        runRaw(m_dialect.schemaCheck());
+}
+
 void Database::runRaw(const QString &sql)
 {
     forgetTablesAfter(sql);
@@ -174,6 +197,8 @@ QSqlQuery Database::prepare(const QString &sql)
     query.setForwardOnly(true);
     const QString translated = m_dialect.translate(sql);
     forgetTablesAfter(translated);
+    if (readsEveryColumn(translated))
+        checkSchema();
     if (!query.prepare(translated))
         fail(query.lastError(), translated);
     return query;
@@ -208,6 +233,9 @@ Recordset Database::Execute(const QString &sql, int &affected, const QVariantLis
         return {};
     reconnectIfLost();
     forgetTablesAfter(translated);
+    const bool wholeRows = readsEveryColumn(translated);
+    if (wholeRows)
+        checkSchema();
     if (binds.isEmpty()) {
         QSqlQuery query(m_db);
         query.setForwardOnly(true);
@@ -216,7 +244,14 @@ Recordset Database::Execute(const QString &sql, int &affected, const QVariantLis
         affected = query.numRowsAffected();
         return Recordset(query);
     }
-    QSqlQuery &query = reusable(translated);
+    std::optional<QSqlQuery> single;
+    if (wholeRows) {
+        single.emplace(m_db);
+        single->setForwardOnly(true);
+        if (!single->prepare(translated))
+            fail(single->lastError(), translated);
+    }
+    QSqlQuery &query = single ? *single : reusable(translated);
     for (int i = 0; i < binds.size(); ++i)
         query.bindValue(i, binds.at(i));
     if (!query.exec())

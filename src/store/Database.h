@@ -63,6 +63,8 @@ private:
     Database(const DbUrl &url, QSqlDatabase db, SqlDialect::Engine engine);
     void startSession();
     void runRaw(const QString &sql);
+    // Before a statement that reads every column: another connection may have added one.
+    void checkSchema();
     // Throws the error as the user should read it; a lost server connection is marked so
     // that the next statement outside a transaction reconnects.
     [[noreturn]] void fail(const QSqlError &error, const QString &sql);

@@ -206,6 +206,11 @@ QString SqlDialect::beginTransaction() const
     return m_engine == Engine::MySQL ? QStringLiteral("START TRANSACTION") : QStringLiteral("BEGIN");
 }
 
+QString SqlDialect::schemaCheck() const
+{
+    return m_engine == Engine::SQLite ? QStringLiteral("SELECT 1 FROM sqlite_master LIMIT 1") : QString();
+}
+
 QString SqlDialect::listTablesSql() const
 {
     return m_engine == Engine::MySQL

@@ -46,6 +46,10 @@ public:
     int rowsAnInsert(int valuesARow) const;
 
     QString beginTransaction() const;
+    // A statement that makes this connection read the tables' definitions again when another
+    // connection changed them; empty where the server does that itself. SQLite otherwise
+    // prepares with the columns it knew and finds the new ones only when the statement runs.
+    QString schemaCheck() const;
     // A statement that lists the names of the base tables (one column).
     QString listTablesSql() const;
 

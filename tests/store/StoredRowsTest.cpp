@@ -133,6 +133,38 @@ TEST_P(StoredRows, TheKnownTablesFollowWhatIsMadeAndDropped)
     EXPECT_FALSE(db.tableNames().contains(QStringLiteral("bench_extra")));
 }
 
+// A statement kept prepared on this connection still reads the table as it is after another
+// workstation altered it: the engine prepares it again with the new columns.
+TEST_P(StoredRows, AKeptStatementSeesATableAnotherStationAltered)
+{
+    Database &db = env->host().DBObj();
+    db.Execute(QStringLiteral("CREATE TABLE altered (Code_No VARCHAR(20))"));
+    db.Execute(QStringLiteral("INSERT INTO altered (Code_No) VALUES (?)"), {QStringLiteral("C1")});
+    const QString select = QStringLiteral("SELECT * FROM altered WHERE Code_No=?");
+    const QString named = QStringLiteral("SELECT Code_No FROM altered WHERE Code_No=?");
+    const QString counted = QStringLiteral("SELECT COUNT( * ) FROM altered WHERE Code_No<>?");
+    EXPECT_EQ(db.Execute(select, {QStringLiteral("C1")}).fieldCount(), 1);
+    EXPECT_EQ(db.Execute(named, {QStringLiteral("C1")}).Fields(0), QStringLiteral("C1"));
+    EXPECT_EQ(db.Execute(counted, {QStringLiteral("C0")}).Fields(0), QStringLiteral("1"));
+
+    auto other = Database::open(db.url());
+    other->Execute(QStringLiteral("ALTER TABLE altered ADD Remark VARCHAR(20)"));
+    other->Execute(QStringLiteral("INSERT INTO altered (Code_No, Remark) VALUES (?, ?)"),
+                   {QStringLiteral("C2"), QStringLiteral("added")});
+
+    Recordset rs = db.Execute(select, {QStringLiteral("C2")});
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.fieldCount(), 2);
+    EXPECT_EQ(rs.Fields(1), QStringLiteral("added"));
+    db.Execute(QStringLiteral("INSERT INTO altered (Code_No) VALUES (?)"), {QStringLiteral("C3")});
+    EXPECT_FALSE(db.Execute(select, {QStringLiteral("C3")}).Eof());
+    EXPECT_EQ(db.Execute(named, {QStringLiteral("C2")}).Fields(0), QStringLiteral("C2"));
+    EXPECT_EQ(db.Execute(counted, {QStringLiteral("C0")}).Fields(0), QStringLiteral("3"));
+
+    other->Execute(QStringLiteral("ALTER TABLE altered ADD Place VARCHAR(20)"));
+    EXPECT_EQ(db.Execute(QStringLiteral("SELECT * FROM altered")).fieldCount(), 3);
+}
+
 // A look-up of more values than one statement takes finds every one of them, each once.
 TEST_P(StoredRows, ALongInListIsAskedInChunksAndFindsEveryValue)
 {

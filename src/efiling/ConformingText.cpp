@@ -1,7 +1,9 @@
 #include "ConformingText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,29 @@ constexpr PlainBytes kPlain;
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+constexpr uint64_t kEach = 0x0101010101010101ULL;
+constexpr uint64_t kHigh = 0x8080808080808080ULL;
+
+uint64_t eightAt(const char *p)
+{
+    uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// Whether any of the eight bytes is zero (exact for the presence, as a whole).
+constexpr uint64_t anyZero(uint64_t v)
+{
+    return (v - kEach) & ~v & kHigh;
+}
+
+// Whether eight bytes are all plain string bytes: no quote, backslash, control or non-ASCII byte.
+constexpr bool allPlain(uint64_t v)
+{
+    const uint64_t control = (v - kEach * 0x20) & ~v & kHigh;
+    return !(anyZero(v ^ (kEach * '"')) | anyZero(v ^ (kEach * '\\')) | control | (v & kHigh));
 }
 
 void appendUtf8(std::string &out, uint32_t cp)
@@ -71,8 +96,11 @@ public:
     }
 
 private:
+    // The indentation of a laid-out file is skipped eight spaces at a time.
     void blanks()
     {
+        while (m_end - m_at >= 8 && eightAt(m_at) == kEach * ' ')
+            m_at += 8;
         while (m_at != m_end && isBlank(*m_at))
             ++m_at;
     }
@@ -171,6 +199,10 @@ private:
             if (!digits())
                 return false;
         }
+        // Only a limit needs the value; a fraction without exponent this short is a finite double.
+        const bool limited = rule && (rule->minimum || rule->maximum);
+        const bool finite =
+            std::find(start, m_at, 'e') == m_at && std::find(start, m_at, 'E') == m_at && m_at - start < 300;
         double v = 0;
         if (whole) {
             // An integer beyond 64 bits is read as a float; one beyond int64 reads differently
@@ -180,7 +212,7 @@ private:
             if (r.ec != std::errc() || r.ptr != m_at)
                 return false;
             v = double(i);
-        } else {
+        } else if (limited || !finite) {
             const auto r = std::from_chars(start, m_at, v);
             if (r.ec != std::errc() || r.ptr != m_at)
                 return false;
@@ -212,6 +244,8 @@ private:
         bool decoded = false;
         for (;;) {
             const char *plain = m_at;
+            while (m_end - m_at >= 8 && allPlain(eightAt(m_at)))
+                m_at += 8;
             while (m_at != m_end && kPlain.plain[static_cast<unsigned char>(*m_at)])
                 ++m_at;
             if (decoded)

@@ -42,7 +42,6 @@ public:
     struct Node {
         uint8_t kinds = AnyKind;
         // Objects: the members it names (in "properties" or "required"), by name.
-        bool namesMembers = false;
         std::vector<std::string> names;
         std::vector<const Node *> memberRules; // nullptr: the member is ruled by `others`
         std::unordered_map<std::string_view, int> index;

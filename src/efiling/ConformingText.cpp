@@ -394,6 +394,18 @@ private:
         return m_at != m_end;
     }
 
+    // After a member or an element: a comma, or the bracket that closes (`closed`).
+    bool separator(char close, bool &closed)
+    {
+        blanks();
+        if (take(',')) {
+            blanks();
+            return true;
+        }
+        closed = m_at != m_end && *m_at == close;
+        return closed;
+    }
+
     bool object(const Node *rule)
     {
         if (!open())
@@ -449,13 +461,11 @@ private:
                 blanks();
                 if (!value(memberRule))
                     return false;
-                blanks();
-                if (take(','))
-                    blanks();
-                else if (m_at != m_end && *m_at == '}')
-                    break;
-                else
+                bool closed = false;
+                if (!separator('}', closed))
                     return false;
+                if (closed)
+                    break;
             }
         }
         ++m_at;
@@ -480,13 +490,11 @@ private:
                 if (!value(rule ? rule->items : nullptr))
                     return false;
                 ++count;
-                blanks();
-                if (take(','))
-                    blanks();
-                else if (m_at != m_end && *m_at == ']')
-                    break;
-                else
+                bool closed = false;
+                if (!separator(']', closed))
                     return false;
+                if (closed)
+                    break;
             }
         }
         ++m_at;

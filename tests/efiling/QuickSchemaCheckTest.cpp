@@ -255,6 +255,24 @@ TEST(QuickSchemaCheck, AnswersAsValijsonForRulesTheShippedSchemasDoNotUse)
     referee.expectSameAnswers(mutations(kRulesDocument));
 }
 
+// Strings are read eight bytes at a time: a quote, escape, control or non-ASCII byte is
+// seen at every place of a long string.
+TEST(QuickSchemaCheck, SeesEverySpecialByteOfALongString)
+{
+    const Referee referee(kRules);
+    std::vector<std::string> texts{kRulesDocument};
+    for (const std::string special : {"\\\"", "\\n", "\x01", "\xc3\xa9", "\xc3", "\"", "\\u0062", "\t"}) {
+        for (size_t at = 0; at <= 20; ++at) {
+            std::string note(20, 'a');
+            note.insert(at, special);
+            std::string text = kRulesDocument;
+            text.replace(text.find("\"ok\""), 4, "\"" + note + "\"");
+            texts.push_back(text);
+        }
+    }
+    referee.expectSameAnswers(texts);
+}
+
 // What the quick reading is not sure of goes to valijson, whatever it would find.
 TEST(QuickSchemaCheck, LeavesWhatItIsNotSureOfToValijson)
 {

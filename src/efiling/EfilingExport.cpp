@@ -138,10 +138,15 @@ Result writeReport(const ReportModel &model, const QString &path, const QString 
         out.write(w.bytes());
         throw;
     }
-    out.write(w.bytes());
+    const QByteArray text = w.bytes();
+    const bool whole = out.write(text) == text.size();
     out.close();
 
-    result.check = JsonFileCheck::check(path, schemaFile(kind));
+    // The bytes written are checked as they are in memory; a file that did not take them all
+    // is checked as it stands.
+    result.check = whole && out.error() == QFileDevice::NoError
+                       ? JsonFileCheck::check(path, text, schemaFile(kind))
+                       : JsonFileCheck::check(path, schemaFile(kind));
     if (!result.check.failure.isEmpty()) {
         result.outcome = Outcome::Invalid;
         result.failure = result.check.failure;

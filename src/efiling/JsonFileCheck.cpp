@@ -41,11 +41,13 @@ bool ignored(const ValidationFinding &finding)
     return false;
 }
 
-FileCheckResult check(const QString &file, const QString &schemaFile)
+namespace
+{
+
+// The findings the check heeds, from the validator's text of a check of `file`.
+FileCheckResult heeded(const KestrovaJVUtil &validator, const QString &file, const QString &text)
 {
     FileCheckResult result;
-    const KestrovaJVUtil validator;
-    const QString text = validator.Validate(file, schemaFile);
     if (ValidationFinding::isFailure(text)) {
         result.failure = text.mid(text.indexOf(ValidationFinding::error) + ValidationFinding::error.size());
         return result;
@@ -72,6 +74,22 @@ FileCheckResult check(const QString &file, const QString &schemaFile)
         result.viewerLines << (it != at.end() ? it->second.line : f.line);
     }
     return result;
+}
+
+} // namespace
+
+FileCheckResult check(const QString &file, const QString &schemaFile)
+{
+    const KestrovaJVUtil validator;
+    return heeded(validator, file, validator.Validate(file, schemaFile));
+}
+
+FileCheckResult check(const QString &file, const QByteArray &written, const QString &schemaFile)
+{
+    const KestrovaJVUtil validator;
+    return heeded(validator, file,
+                  validator.ValidateText(std::string_view(written.constData(), size_t(written.size())),
+                                         schemaFile));
 }
 
 } // namespace JsonFileCheck

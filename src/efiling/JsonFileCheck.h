@@ -24,6 +24,8 @@ QString schemaFileName(FormKind kind);
 
 // Runs the validator and keeps the findings the check heeds.
 FileCheckResult check(const QString &file, const QString &schemaFile);
+// The same for `written`, the bytes just written to `file`, checked without reading them back.
+FileCheckResult check(const QString &file, const QByteArray &written, const QString &schemaFile);
 
 // Findings the check does not list: the department's schemas ask for numbers and members
 // where the software writes text or nothing, and accept the file all the same. They are

@@ -1,5 +1,7 @@
 #include "JsonSchemaCheck.h"
 
+#include "CompiledSchema.h"
+#include "ConformingText.h"
 #include "FindingWords.h"
 #include "JsonPositions.h"
 #include "SchemaLookup.h"
@@ -23,6 +25,8 @@ using nlohmann::json;
 struct JsonSchemaCheck::Impl {
     json schemaDoc;
     valijson::Schema schema;
+    // nullptr when the schema uses a rule the quick reading does not know.
+    std::unique_ptr<const CompiledSchema> compiled;
 };
 
 namespace
@@ -363,6 +367,7 @@ JsonSchemaCheck::JsonSchemaCheck(const std::string &schemaText) : m_impl(std::ma
         valijson::SchemaParser parser(valijson::SchemaParser::kDraft4);
         valijson::adapters::NlohmannJsonAdapter adapter(m_impl->schemaDoc);
         parser.populateSchema(adapter, m_impl->schema);
+        m_impl->compiled = CompiledSchema::compile(m_impl->schema, m_impl->schemaDoc);
     } catch (const json::exception &e) {
         throw std::runtime_error(std::string("the schema is not JSON: ") + e.what());
     } catch (const std::exception &e) {
@@ -434,8 +439,23 @@ std::optional<ValidationFinding> JsonSchemaCheck::syntaxFault(const std::string 
     return readStrictly(jsonText, doc);
 }
 
-QList<ValidationFinding> JsonSchemaCheck::run(const std::string &jsonText) const
+// A conforming document, the common case, is read once without being built; any other is
+// read again and checked by valijson, which words its faults.
+QList<ValidationFinding> JsonSchemaCheck::run(std::string_view text) const
 {
+    if (m_impl->compiled) {
+        switch (ConformingText::check(*m_impl->compiled, text, JsonPositions::kMaxDepth, kLongString)) {
+        case ConformingText::Verdict::Conforms:
+            return {};
+        case ConformingText::Verdict::ConformsIfReadable:
+            if (JsonReading::read(QByteArrayView(text.data(), qsizetype(text.size()))).readable())
+                return {};
+            break;
+        case ConformingText::Verdict::Unsure:
+            break;
+        }
+    }
+    const std::string jsonText(text);
     json doc;
     if (std::optional<ValidationFinding> fault = readStrictly(jsonText, doc))
         return {*fault};

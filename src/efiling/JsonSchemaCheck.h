@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Checks JSON documents against one JSON Schema (draft 4, with "definitions" and local
 // "$ref"s, as the department's schemas are written) and words each fault as a finding
@@ -19,7 +20,7 @@ public:
     ~JsonSchemaCheck();
 
     // The faults of a document; a text that is no JSON gives one finding of kind Syntax.
-    QList<ValidationFinding> run(const std::string &jsonText) const;
+    QList<ValidationFinding> run(std::string_view jsonText) const;
 
     // The finding of kind Syntax, at its line and column, of a text the portal or the import
     // cannot read as JSON (a member given twice in one object included); nothing otherwise.

@@ -1,7 +1,7 @@
 #include "KestrovaJVUtil.h"
 
 #include "JsonLayout.h"
-#include "JsonSchemaCheck.h"
+#include "JsonSchemaCache.h"
 #include "ValidationFinding.h"
 
 #include <QFile>
@@ -26,6 +26,15 @@ QString failure(const QString &why)
     return ValidationFinding::error + why;
 }
 
+QString validate(std::string_view jsonText, const QString &schemaFile, const std::string &schemaText)
+{
+    try {
+        return ValidationFinding::join(JsonSchemaCache::check(schemaFile, schemaText)->run(jsonText));
+    } catch (const std::exception &e) {
+        return failure(QStringLiteral("[%1]: %2").arg(schemaFile, QString::fromUtf8(e.what())));
+    }
+}
+
 } // namespace
 
 QString KestrovaJVUtil::Validate(const QString &jsonFile, const QString &schemaFile) const
@@ -35,12 +44,16 @@ QString KestrovaJVUtil::Validate(const QString &jsonFile, const QString &schemaF
     QString why;
     if (!readAll(schemaFile, schemaText, why) || !readAll(jsonFile, jsonText, why))
         return failure(why);
-    try {
-        const JsonSchemaCheck check(schemaText);
-        return ValidationFinding::join(check.run(jsonText));
-    } catch (const std::exception &e) {
-        return failure(QStringLiteral("[%1]: %2").arg(schemaFile, QString::fromUtf8(e.what())));
-    }
+    return validate(jsonText, schemaFile, schemaText);
+}
+
+QString KestrovaJVUtil::ValidateText(std::string_view jsonText, const QString &schemaFile) const
+{
+    std::string schemaText;
+    QString why;
+    if (!readAll(schemaFile, schemaText, why))
+        return failure(why);
+    return validate(jsonText, schemaFile, schemaText);
 }
 
 QString KestrovaJVUtil::UnFormat(const QString &jsonFile, const QString &formattedFile) const

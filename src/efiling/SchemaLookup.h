@@ -23,8 +23,10 @@ public:
     // "Number", "String, Null" ...: the types the schema allows at the node.
     static std::string typeNames(const nlohmann::json &node);
 
-private:
+    // The node a chain of local references ends at; nullptr for one that leads nowhere.
     const nlohmann::json *resolve(const nlohmann::json *node) const;
+
+private:
 
     const nlohmann::json &m_schema;
 };

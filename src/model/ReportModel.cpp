@@ -18,8 +18,14 @@ void ReportModel::reload()
 {
     m_byPoint.clear();
     m_pointOrder.clear();
-    for (Row &row : ClauseStore::readAll(m_key))
-        append(row);
+    QList<Row> read = ClauseStore::readAll(m_key);
+    // The rows come a point at a time: its list is looked up once for them all.
+    QList<Row> *list = nullptr;
+    for (Row &row : read) {
+        if (!list || list->constLast().page != row.page || list->constLast().point != row.point)
+            list = &entry(row.page, row.point);
+        place(*list, std::move(row));
+    }
     emit reloaded();
 }
 
@@ -157,16 +163,20 @@ void ReportModel::removePoint(int page, const QString &point)
 
 void ReportModel::append(const Row &row)
 {
-    QList<Row> &list = entry(row.page, row.point);
+    place(entry(row.page, row.point), Row(row));
+}
+
+void ReportModel::place(QList<Row> &list, Row &&row)
+{
     // A row joins the others of its form name, so that a point's rows of each form name
     // stand together in their order.
     if (list.isEmpty() || list.constLast().formName == row.formName) {
-        list << row;
+        list << std::move(row);
         return;
     }
     const auto last = std::find_if(list.crbegin(), list.crend(),
                                    [&row](const Row &r) { return r.formName == row.formName; });
-    list.insert(last == list.crend() ? list.size() : list.crend() - last, row);
+    list.insert(last == list.crend() ? list.size() : list.crend() - last, std::move(row));
 }
 
 void ReportModel::savePage(int page, const QList<PointKey> &alsoPoints) const

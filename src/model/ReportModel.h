@@ -87,6 +87,8 @@ signals:
 private:
     static QString keyOf(int page, const QString &point);
     QList<Row> &entry(int page, const QString &point);
+    // Puts a row among the point's rows, after the others of its form name.
+    static void place(QList<Row> &list, Row &&row);
 
     ReportKey m_key;
     // Node-based, so that a point's rows stay where they are while other points come and go.

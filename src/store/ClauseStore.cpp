@@ -122,36 +122,25 @@ QList<ClauseRow> readRows(const ReportKey &key, const QString &condition, const 
     const int columns = m.valueColumns();
     QVariantList binds{key.client, key.yearKey};
     binds += extraBinds;
-    // The values come as their UTF-8 bytes, which Qt turns into text faster than SQLite does.
-    QStringList values;
-    for (int i = 1; i <= columns; ++i)
-        values << QStringLiteral("convert(Col%1,binary)").arg(i);
-    QSqlQuery query = host().DBObj().select(
+    const std::unique_ptr<TextRows> read = host().DBObj().readText(
         QStringLiteral("SELECT PageNo, FormName, PointNo, %1 FROM %2 WHERE Code_No=? AND FYr=?%3 ORDER BY %4")
-            .arg(values.join(u','), m.clauseTable, condition, order),
+            .arg(valueColumnList(columns), m.clauseTable, condition, order),
         binds);
     QList<ClauseRow> rows;
-    while (query.next()) {
+    QString formName;
+    QString point;
+    while (read->next()) {
         ClauseRow row;
-        row.page = query.value(0).toInt();
+        row.page = int(read->number(0));
         // Rows of a point follow each other: they share the text of its name.
-        row.formName = query.value(1).toString();
-        row.point = query.value(2).toString();
-        if (!rows.isEmpty()) {
-            if (rows.constLast().formName == row.formName)
-                row.formName = rows.constLast().formName;
-            if (rows.constLast().point == row.point)
-                row.point = rows.constLast().point;
-        }
+        formName = read->text(1, formName);
+        point = read->text(2, point);
+        row.formName = formName;
+        row.point = point;
         row.cols.resize(columns);
         QString *cols = row.cols.data();
-        for (int i = 0; i < columns; ++i) {
-            const QVariant value = query.value(3 + i);
-            if (value.typeId() == QMetaType::QByteArray)
-                cols[i] = QString::fromUtf8(*static_cast<const QByteArray *>(value.constData()));
-            else
-                cols[i] = value.toString();
-        }
+        for (int i = 0; i < columns; ++i)
+            cols[i] = read->text(3 + i);
         rows << std::move(row);
     }
     return rows;

@@ -1,10 +1,13 @@
 #include "Database.h"
 
 #include "DbError.h"
+#include "QueryTextRows.h"
+#include "SqliteTextRows.h"
 
 #include <QAtomicInt>
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <limits>
 
@@ -211,6 +214,18 @@ QSqlQuery Database::select(const QString &sql, const QVariantList &binds)
         query.addBindValue(v);
     exec(query);
     return query;
+}
+
+std::unique_ptr<TextRows> Database::readText(const QString &sql, const QVariantList &binds)
+{
+    sqlite3 *connection =
+        m_dialect.isSQLite() ? SqliteTextRows::connectionOf(m_db.driver()->handle()) : nullptr;
+    if (!connection)
+        return std::make_unique<QueryTextRows>(select(sql, binds));
+    const QString translated = m_dialect.translate(sql);
+    return std::make_unique<SqliteTextRows>(
+        connection, translated, binds,
+        [this, translated](const QSqlError &error) { fail(error, translated); });
 }
 
 void Database::exec(QSqlQuery &query)

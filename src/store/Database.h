@@ -3,6 +3,7 @@
 #include "DbUrl.h"
 #include "Recordset.h"
 #include "SqlDialect.h"
+#include "TextRows.h"
 
 #include <QHash>
 #include <QSet>
@@ -31,6 +32,9 @@ public:
     // A query run and left open, forward only, for a caller that turns its rows into its own
     // form at once: a large read then holds its rows once rather than also as a Recordset.
     QSqlQuery select(const QString &sql, const QVariantList &binds = {});
+    // The rows of a query read as text, for a read of many rows that become the caller's own
+    // form at once: on SQLite stepped through SQLite itself, on a server through select().
+    std::unique_ptr<TextRows> readText(const QString &sql, const QVariantList &binds = {});
 
     // A prepared statement for repeated use (translated for this engine).
     QSqlQuery prepare(const QString &sql);

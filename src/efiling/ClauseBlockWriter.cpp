@@ -154,16 +154,16 @@ void writeCsvBlock(JsonLineWriter &w, const JsonBlock &block, const QList<Elemen
 {
     // Each row is converted once, for its CSV line and its element.
     PartPlans plans;
-    QList<QStringList> values, csvRows;
+    QList<QStringList> values;
     values.reserve(elements.size());
-    csvRows.reserve(elements.size());
+    CsvAttachment::Lines csv(block.csvHeader);
     for (const Element &e : elements) {
         const MemberWriter::Plan &plan = plans.of(e.part);
         values << MemberWriter::convertedValues(plan, e.row, e.part->page, ctx);
-        csvRows << MemberWriter::csvFields(plan, values.constLast(), e.row, e.part->page, ctx);
+        MemberWriter::addCsvLine(csv, plan, values.constLast(), e.row, e.part->page, ctx);
     }
     w.openObject(block.member);
-    CsvAttachment::write(w, block.csvHeader, csvRows);
+    CsvAttachment::write(w, csv);
     w.openArray(block.element);
     writeElements(w, elements, ctx, {}, &values);
     w.close();

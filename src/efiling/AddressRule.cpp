@@ -3,11 +3,17 @@
 #include "CodeLookups.h"
 #include "JsonLineWriter.h"
 
+#include <algorithm>
+
 bool StoredAddress::inIndia() const
 {
-    // The length first: no upper-case copy of every foreign country's name.
+    // Compared without an upper-case copy when the name is plain ASCII, as it nearly always is.
     const QStringView name = QStringView(country).trimmed();
-    return name.size() == 5 && name.toString().toUpper() == QLatin1String("INDIA");
+    if (name.size() != 5)
+        return false;
+    if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return name.compare(QLatin1String("INDIA"), Qt::CaseInsensitive) == 0;
+    return name.toString().toUpper() == QLatin1String("INDIA");
 }
 
 AddressColumns AddressColumns::of(const QHash<QString, int> &columns)

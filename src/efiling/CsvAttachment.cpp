@@ -16,30 +16,33 @@ void Lines::startRow()
 
 void Lines::field(QStringView value)
 {
+    const qsizetype start = m_text.size() + (m_first ? 0 : 1);
+    // Most fields are plain ASCII: copied as they stand into room made once.
+    m_text.resize(start + value.size());
+    char *to = m_text.data() + start;
     if (!m_first)
-        m_text += ',';
+        to[-1] = ',';
     m_first = false;
-    bool ascii = true, quote = false;
     for (const QChar c : value) {
         const char16_t u = c.unicode();
-        ascii = ascii && u < 0x80;
-        quote = quote || u == u',' || u == u'"' || u == u'\n' || u == u'\r';
+        if (u >= 0x80 || u == u',' || u == u'"' || u == u'\n' || u == u'\r') {
+            m_text.truncate(start);
+            appendUnusual(value);
+            return;
+        }
+        *to++ = char(u);
     }
-    if (quote) {
+}
+
+void Lines::appendUnusual(QStringView value)
+{
+    if (value.contains(u',') || value.contains(u'"') || value.contains(u'\n') || value.contains(u'\r')) {
         m_text += '"';
         m_text += value.toString().replace(QLatin1String("\""), QLatin1String("\"\"")).toUtf8();
         m_text += '"';
         return;
     }
-    if (!ascii) {
-        m_text += value.toUtf8();
-        return;
-    }
-    const qsizetype start = m_text.size();
-    m_text.resize(start + value.size());
-    char *to = m_text.data() + start;
-    for (const QChar c : value)
-        *to++ = char(c.unicode());
+    m_text += value.toUtf8();
 }
 
 void write(JsonLineWriter &w, const Lines &csv)

@@ -28,6 +28,9 @@ public:
     const QByteArray &utf8() const { return m_text; }
 
 private:
+    // A field that needs quotes or holds characters beyond ASCII.
+    void appendUnusual(QStringView value);
+
     QByteArray m_text;
     qsizetype m_rows = 0;
     bool m_first = true;

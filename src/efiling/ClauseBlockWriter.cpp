@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace ClauseBlockWriter
 {
@@ -86,10 +87,18 @@ void writeElementMembers(JsonLineWriter &w, const Element &e, const WriteContext
     MemberWriter::write(w, e.part->members, *e.row, e.part->page, ctx);
 }
 
+// The converted values of all the elements of a block in one list, each element's from its start.
+struct ConvertedValues {
+    QList<QString> all;
+    std::vector<qsizetype> starts;
+
+    const QString *of(qsizetype element) const { return all.constData() + starts[size_t(element)]; }
+};
+
 // Each element an object, its members in an object of `wrapper` when one is named; `values`
-// holds each element's convertedValues when they are at hand.
+// holds the elements' converted values when they are at hand.
 void writeElements(JsonLineWriter &w, const QList<Element> &elements, const WriteContext &ctx,
-                   const QString &wrapper = {}, const QList<QStringList> *values = nullptr)
+                   const QString &wrapper = {}, const ConvertedValues *values = nullptr)
 {
     PartPlans plans;
     for (qsizetype i = 0; i < elements.size(); ++i) {
@@ -97,8 +106,7 @@ void writeElements(JsonLineWriter &w, const QList<Element> &elements, const Writ
         w.openObject();
         if (!wrapper.isEmpty())
             w.openObject(wrapper);
-        MemberWriter::write(w, plans.of(e.part), *e.row, e.part->page, ctx,
-                            values ? &values->at(i) : nullptr);
+        MemberWriter::write(w, plans.of(e.part), *e.row, e.part->page, ctx, values ? values->of(i) : nullptr);
         if (!wrapper.isEmpty())
             w.close();
         w.close();
@@ -161,13 +169,15 @@ void writeCsvBlock(JsonLineWriter &w, const JsonBlock &block, const QList<Elemen
 {
     // Each row is converted once, for its CSV line and its element.
     PartPlans plans;
-    QList<QStringList> values;
-    values.reserve(elements.size());
+    ConvertedValues values;
+    values.starts.reserve(size_t(elements.size()));
     CsvAttachment::Lines csv(block.csvHeader);
     for (const Element &e : elements) {
         const MemberWriter::Plan &plan = plans.of(e.part);
-        values << MemberWriter::convertedValues(plan, *e.row, e.part->page, ctx);
-        MemberWriter::addCsvLine(csv, plan, values.constLast(), *e.row, e.part->page, ctx);
+        values.starts.push_back(values.all.size());
+        MemberWriter::addConvertedValues(values.all, plan, *e.row, e.part->page, ctx);
+        MemberWriter::addCsvLine(csv, plan, values.all.constData() + values.starts.back(), *e.row,
+                                 e.part->page, ctx);
     }
     w.openObject(block.member);
     CsvAttachment::write(w, csv);

@@ -181,18 +181,16 @@ Plan::Plan(const QList<Member> &members)
 
 Plan::~Plan() = default;
 
-QStringList convertedValues(const Plan &plan, const Row &row, int page, const WriteContext &ctx)
+void addConvertedValues(QList<QString> &values, const Plan &plan, const Row &row, int page,
+                        const WriteContext &ctx)
 {
-    QStringList values;
-    values.reserve(qsizetype(plan.entries().size()));
     for (const Plan::Entry &e : plan.entries())
         values << (e.kind == Plan::Kind::Value ? convertedValue(e, rowFor(*e.member, row, page, ctx), ctx)
                                                : QString());
-    return values;
 }
 
 void write(JsonLineWriter &w, const Plan &plan, const Row &row, int page, const WriteContext &ctx,
-           const QStringList *values)
+           const QString *values)
 {
     qsizetype index = 0;
     for (const Plan::Entry &e : plan.entries()) {
@@ -220,7 +218,7 @@ void write(JsonLineWriter &w, const Plan &plan, const Row &row, int page, const 
             writeCsvList(w, m, source, ctx);
             break;
         case Plan::Kind::Value: {
-            const QString value = values ? values->at(index) : convertedValue(e, source, ctx);
+            const QString value = values ? values[index] : convertedValue(e, source, ctx);
             if (!leftOut(e, source, value))
                 writeValue(w, e.name, e.bare, value);
             break;
@@ -235,8 +233,8 @@ void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int 
     write(w, Plan(members), row, page, ctx);
 }
 
-void addCsvLine(CsvAttachment::Lines &csv, const Plan &plan, const QStringList &values, const Row &row,
-                int page, const WriteContext &ctx)
+void addCsvLine(CsvAttachment::Lines &csv, const Plan &plan, const QString *values, const Row &row, int page,
+                const WriteContext &ctx)
 {
     csv.startRow();
     qsizetype index = 0;
@@ -248,7 +246,7 @@ void addCsvLine(CsvAttachment::Lines &csv, const Plan &plan, const QStringList &
                  {a.line1, a.line2, a.city, a.pin, AddressRule::countryCode(a), AddressRule::stateCode(a)})
                 csv.field(field);
         } else if (e.kind == Plan::Kind::Value && m.as != QLatin1String("const")) {
-            csv.field(values.at(index));
+            csv.field(values[index]);
         }
         ++index;
     }

@@ -3,9 +3,17 @@
 #include "CodeLookups.h"
 #include "JsonLineWriter.h"
 
+#include <algorithm>
+
 bool StoredAddress::inIndia() const
 {
-    return country.trimmed().toUpper() == QLatin1String("INDIA");
+    // Compared without an upper-case copy when the name is plain ASCII, as it nearly always is.
+    const QStringView name = QStringView(country).trimmed();
+    if (name.size() != 5)
+        return false;
+    if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return name.compare(QLatin1String("INDIA"), Qt::CaseInsensitive) == 0;
+    return name.toString().toUpper() == QLatin1String("INDIA");
 }
 
 AddressColumns AddressColumns::of(const QHash<QString, int> &columns)
@@ -25,35 +33,57 @@ StoredAddress StoredAddress::fromRow(const ClauseStore::ClauseRow &row, const Ad
 namespace AddressRule
 {
 
+namespace
+{
+
+QString countryCode(const StoredAddress &a, bool india)
+{
+    return india ? QStringLiteral("91") : CodeLookups::countryCode(a.country);
+}
+
+QString stateCode(const StoredAddress &a, bool india)
+{
+    return india ? CodeLookups::stateCode(a.state) : QStringLiteral("99");
+}
+
+} // namespace
+
 QString countryCode(const StoredAddress &a)
 {
-    return a.inIndia() ? QStringLiteral("91") : CodeLookups::countryCode(a.country);
+    return countryCode(a, a.inIndia());
 }
 
 QString stateCode(const StoredAddress &a)
 {
-    return a.inIndia() ? CodeLookups::stateCode(a.state) : QStringLiteral("99");
+    return stateCode(a, a.inIndia());
 }
 
 void write(JsonLineWriter &w, const QString &member, const StoredAddress &a)
 {
+    using Name = JsonLineWriter::Name;
+    static const Name line1(QStringLiteral("AddrDetail1")), line2(QStringLiteral("AddrDetail2")),
+        city(QStringLiteral("CityOrTownOrDistrict")), locality(QStringLiteral("LocalityOrArea")),
+        localityName(QStringLiteral("LocalityOrAreaName")), postOffice(QStringLiteral("PostOffice")),
+        postOfficeName(QStringLiteral("PostOfficeName")), state(QStringLiteral("StateCode")),
+        country(QStringLiteral("CountryCode")), pin(QStringLiteral("PinCode"));
+    const bool india = a.inIndia();
     w.openObject(member);
-    w.text(QStringLiteral("AddrDetail1"), a.line1);
-    w.text(QStringLiteral("AddrDetail2"), a.line2);
-    if (a.inIndia()) {
-        w.text(QStringLiteral("CityOrTownOrDistrict"), CodeLookups::districtCode(a.pin, a.city));
-        w.text(QStringLiteral("LocalityOrArea"), CodeLookups::localityCode(a.pin, a.locality));
-        w.text(QStringLiteral("LocalityOrAreaName"), a.locality);
-        w.text(QStringLiteral("PostOffice"), CodeLookups::postOfficeCode(a.pin, a.postOffice));
-        w.text(QStringLiteral("PostOfficeName"), a.postOffice);
+    w.text(line1, a.line1);
+    w.text(line2, a.line2);
+    if (india) {
+        w.text(city, CodeLookups::districtCode(a.pin, a.city));
+        w.text(locality, CodeLookups::localityCode(a.pin, a.locality));
+        w.text(localityName, a.locality);
+        w.text(postOffice, CodeLookups::postOfficeCode(a.pin, a.postOffice));
+        w.text(postOfficeName, a.postOffice);
     } else {
-        w.text(QStringLiteral("CityOrTownOrDistrict"), a.city);
-        w.text(QStringLiteral("LocalityOrArea"), a.locality);
-        w.text(QStringLiteral("PostOffice"), a.postOffice);
+        w.text(city, a.city);
+        w.text(locality, a.locality);
+        w.text(postOffice, a.postOffice);
     }
-    w.text(QStringLiteral("StateCode"), stateCode(a));
-    w.text(QStringLiteral("CountryCode"), countryCode(a));
-    w.text(QStringLiteral("PinCode"), a.pin);
+    w.text(state, stateCode(a, india));
+    w.text(country, countryCode(a, india));
+    w.text(pin, a.pin);
     w.close();
 }
 

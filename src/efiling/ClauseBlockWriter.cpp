@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace ClauseBlockWriter
 {
@@ -20,11 +21,17 @@ using Catalogue::JsonBlock;
 using Catalogue::JsonPart;
 using Row = ClauseStore::ClauseRow;
 
-// One row of a table block and the part it came from.
+// One row of a table block and the part it came from; the row stays in the report model.
 struct Element {
     const JsonPart *part;
-    Row row;
+    const Row *row;
 };
+
+const Row *noRow()
+{
+    static const Row none;
+    return &none;
+}
 
 bool gateOpen(const JsonPart &part, const WriteContext &ctx)
 {
@@ -48,12 +55,12 @@ QList<Element> elementsOf(const JsonBlock &block, const WriteContext &ctx)
         const QString first = rows.isEmpty() ? QString() : rows.first().col(1).trimmed();
         if (first.isEmpty() || Vocabulary::isNA(first)) {
             if (part.always)
-                elements << Element{&part, Row{}};
+                elements << Element{&part, noRow()};
             continue;
         }
         for (const Row &row : rows) {
             if (!MemberWriter::isMarkerRow(row))
-                elements << Element{&part, row};
+                elements << Element{&part, &row};
         }
     }
     return elements;
@@ -77,13 +84,21 @@ private:
 
 void writeElementMembers(JsonLineWriter &w, const Element &e, const WriteContext &ctx)
 {
-    MemberWriter::write(w, e.part->members, e.row, e.part->page, ctx);
+    MemberWriter::write(w, e.part->members, *e.row, e.part->page, ctx);
 }
 
+// The converted values of all the elements of a block in one list, each element's from its start.
+struct ConvertedValues {
+    QList<QString> all;
+    std::vector<qsizetype> starts;
+
+    const QString *of(qsizetype element) const { return all.constData() + starts[size_t(element)]; }
+};
+
 // Each element an object, its members in an object of `wrapper` when one is named; `values`
-// holds each element's convertedValues when they are at hand.
+// holds the elements' converted values when they are at hand.
 void writeElements(JsonLineWriter &w, const QList<Element> &elements, const WriteContext &ctx,
-                   const QString &wrapper = {}, const QList<QStringList> *values = nullptr)
+                   const QString &wrapper = {}, const ConvertedValues *values = nullptr)
 {
     PartPlans plans;
     for (qsizetype i = 0; i < elements.size(); ++i) {
@@ -91,7 +106,7 @@ void writeElements(JsonLineWriter &w, const QList<Element> &elements, const Writ
         w.openObject();
         if (!wrapper.isEmpty())
             w.openObject(wrapper);
-        MemberWriter::write(w, plans.of(e.part), e.row, e.part->page, ctx, values ? &values->at(i) : nullptr);
+        MemberWriter::write(w, plans.of(e.part), *e.row, e.part->page, ctx, values ? values->of(i) : nullptr);
         if (!wrapper.isEmpty())
             w.close();
         w.close();
@@ -107,7 +122,7 @@ void writeListedElements(JsonLineWriter &w, const QList<Element> &elements, cons
         w.openObject();
         w.openArray(wrapper);
         w.openObject();
-        MemberWriter::write(w, plans.of(e.part), e.row, e.part->page, ctx);
+        MemberWriter::write(w, plans.of(e.part), *e.row, e.part->page, ctx);
         w.close();
         w.close();
         w.close();
@@ -133,9 +148,9 @@ void writeKeyedElements(JsonLineWriter &w, const JsonBlock &block, const QList<E
         }
         w.openObject();
         w.openObject(block.element);
-        MemberWriter::write(w, *p.keyPlan, e.row, e.part->page, ctx);
+        MemberWriter::write(w, *p.keyPlan, *e.row, e.part->page, ctx);
         w.close();
-        MemberWriter::write(w, *p.restPlan, e.row, e.part->page, ctx);
+        MemberWriter::write(w, *p.restPlan, *e.row, e.part->page, ctx);
         w.close();
     }
 }
@@ -154,16 +169,18 @@ void writeCsvBlock(JsonLineWriter &w, const JsonBlock &block, const QList<Elemen
 {
     // Each row is converted once, for its CSV line and its element.
     PartPlans plans;
-    QList<QStringList> values, csvRows;
-    values.reserve(elements.size());
-    csvRows.reserve(elements.size());
+    ConvertedValues values;
+    values.starts.reserve(size_t(elements.size()));
+    CsvAttachment::Lines csv(block.csvHeader);
     for (const Element &e : elements) {
         const MemberWriter::Plan &plan = plans.of(e.part);
-        values << MemberWriter::convertedValues(plan, e.row, e.part->page, ctx);
-        csvRows << MemberWriter::csvFields(plan, values.constLast(), e.row, e.part->page, ctx);
+        values.starts.push_back(values.all.size());
+        MemberWriter::addConvertedValues(values.all, plan, *e.row, e.part->page, ctx);
+        MemberWriter::addCsvLine(csv, plan, values.all.constData() + values.starts.back(), *e.row,
+                                 e.part->page, ctx);
     }
     w.openObject(block.member);
-    CsvAttachment::write(w, block.csvHeader, csvRows);
+    CsvAttachment::write(w, csv);
     w.openArray(block.element);
     writeElements(w, elements, ctx, {}, &values);
     w.close();
@@ -179,14 +196,14 @@ void writeObjectBlock(JsonLineWriter &w, const JsonBlock &block, const WriteCont
         if (!gateOpen(part, ctx))
             continue;
         if (part.point.isEmpty()) {
-            parts << Element{&part, Row{}};
+            parts << Element{&part, noRow()};
             continue;
         }
         const QList<Row> &rows = ctx.rowsOf(part.page, part.point);
         // A clause answered "No" or "Not Applicable" has only its marker row: nothing to say.
         const bool marker = !rows.isEmpty() && MemberWriter::isMarkerRow(rows.first());
         if ((!rows.isEmpty() && !marker) || part.always)
-            parts << Element{&part, rows.isEmpty() || marker ? Row{} : rows.first()};
+            parts << Element{&part, rows.isEmpty() || marker ? noRow() : &rows.first()};
     }
     if (parts.isEmpty())
         return;
@@ -244,7 +261,7 @@ void writeBlock(JsonLineWriter &w, const JsonBlock &block, const WriteContext &c
         // One stored value: the first member of the part, from the first row.
         const Element &e = elements.first();
         const Catalogue::JsonMember &m = e.part->members.first();
-        const QString value = MemberWriter::converted(m, e.row.col(m.column), ctx);
+        const QString value = MemberWriter::converted(m, e.row->col(m.column), ctx);
         if (block.shape == QLatin1String("valueArray"))
             w.numberArray(block.member, value.trimmed().isEmpty() ? QStringLiteral("0") : value);
         else

@@ -14,16 +14,22 @@ namespace
 
 QHash<QString, QString> *cache = nullptr;
 
-// The remembered answer of a look-up while a ScopedCache lives, else a fresh one.
-template <typename Lookup> QString remembered(const QString &key, Lookup lookup)
+// The remembered answer of a look-up while a ScopedCache lives, else a fresh one. The key is
+// joined from its parts in one reused string: a large report looks up every row's address.
+template <typename Lookup> QString remembered(std::initializer_list<QStringView> keyParts, Lookup lookup)
 {
     if (!cache)
         return lookup();
+    static QString key;
+    key.resize(0);
+    for (const QStringView part : keyParts)
+        key += part;
     auto it = cache->constFind(key);
     if (it != cache->constEnd())
         return *it;
+    const QString found = key;
     const QString value = lookup();
-    cache->insert(key, value);
+    cache->insert(found, value);
     return value;
 }
 
@@ -39,7 +45,7 @@ QString postalCode(const QString &pin, const QString &name, const QString &pinCo
 {
     if (pin.trimmed().isEmpty() || name.trimmed().isEmpty())
         return {};
-    return remembered(pinColumn + u'|' + pin + u'|' + name, [&] {
+    return remembered({pinColumn, u"|", pin, u"|", name}, [&] {
         Database &db = host().DBObj();
         QSet<QString> codes;
         for (Recordset rs = db.Execute(
@@ -88,7 +94,7 @@ QString stateCode(const QString &stateName)
     const QString name = normalisedStateName(stateName);
     if (name.isEmpty())
         return {};
-    return remembered(QStringLiteral("state|") + name, [&] {
+    return remembered({u"state|", name}, [&] {
         return first(QStringLiteral("SELECT state_cd FROM po_state WHERE lower(state_desc)=lower(?)"),
                      {name});
     });
@@ -116,7 +122,7 @@ QString sectorCode(const QString &sectorName)
 {
     if (sectorName.trimmed().isEmpty())
         return {};
-    return remembered(QStringLiteral("sector|") + sectorName.trimmed(), [&] {
+    return remembered({u"sector|", QStringView(sectorName).trimmed()}, [&] {
         return first(QStringLiteral("SELECT Code FROM annex_sector WHERE MasterCode='-1' AND SecName=?"),
                      {sectorName.trimmed()});
     });
@@ -126,7 +132,7 @@ QString actCode(const QString &actName)
 {
     if (actName.isEmpty())
         return {};
-    return remembered(QStringLiteral("actCode|") + actName, [&] {
+    return remembered({u"actCode|", actName}, [&] {
         Recordset rs = host().DBObj().Execute(QStringLiteral(
             "SELECT Text FROM annex_3cd21combo WHERE Point='1Act' ORDER BY convert(Id,signed)"));
         for (int position = 1; !rs.Eof(); rs.MoveNext(), ++position) {
@@ -142,7 +148,7 @@ QString actName(const QString &code)
     const int position = code.trimmed().toInt();
     if (position < 1)
         return {};
-    return remembered(QStringLiteral("actName|%1").arg(position), [&] {
+    return remembered({u"actName|", QString::number(position)}, [&] {
         Recordset rs = host().DBObj().Execute(QStringLiteral(
             "SELECT Text FROM annex_3cd21combo WHERE Point='1Act' ORDER BY convert(Id,signed)"));
         for (int at = 1; !rs.Eof(); rs.MoveNext(), ++at) {
@@ -155,8 +161,7 @@ QString actName(const QString &code)
 
 QString countryCode(const QString &countryName)
 {
-    return remembered(QStringLiteral("country|") + countryName,
-                      [&] { return host().GetCountryCodeNew(countryName); });
+    return remembered({u"country|", countryName}, [&] { return host().GetCountryCodeNew(countryName); });
 }
 
 ScopedCache::ScopedCache() : m_owner(!cache)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,11 +15,29 @@ namespace CsvAttachment
 inline constexpr int kRowLimit = 500;
 inline const QString kDataPrefix = QStringLiteral("data:application/vnd.ms-excel;base64,");
 
-// The CSV text: the header, then one line per row, CR LF between lines, fields quoted
-// only where they hold a comma, a quote or a line break.
-QString csvText(const QString &header, const QList<QStringList> &rows);
+// The CSV text, built as UTF-8 line by line: the header, then one line per row, CR LF between
+// lines, fields quoted only where they hold a comma, a quote or a line break.
+class Lines
+{
+public:
+    explicit Lines(const QString &header);
+    // Starts the next row; its fields follow.
+    void startRow();
+    void field(QStringView value);
+    qsizetype rows() const { return m_rows; }
+    const QByteArray &utf8() const { return m_text; }
 
-// "CsvDtls" with "Attachment" and "HasMoreThan500" for a table of these rows.
+private:
+    // A field that needs quotes or holds characters beyond ASCII.
+    void appendUnusual(QStringView value);
+
+    QByteArray m_text;
+    qsizetype m_rows = 0;
+    bool m_first = true;
+};
+
+// "CsvDtls" with "Attachment" and "HasMoreThan500" for a table of these lines.
+void write(JsonLineWriter &w, const Lines &csv);
 void write(JsonLineWriter &w, const QString &header, const QList<QStringList> &rows);
 
 } // namespace CsvAttachment

@@ -90,7 +90,7 @@ QByteArray compose(const ReportModel &model, const QDate &today)
 {
     JsonLineWriter w;
     compose(w, model, today);
-    return w.bytes();
+    return w.takeBytes();
 }
 
 void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today)
@@ -138,7 +138,7 @@ Result writeReport(const ReportModel &model, const QString &path, const QString 
         out.write(w.bytes());
         throw;
     }
-    const QByteArray text = w.bytes();
+    const QByteArray text = w.takeBytes();
     const bool whole = out.write(text) == text.size();
     out.close();
 

@@ -69,41 +69,15 @@ void appendEscapedLiteral(QByteArray &out, QStringView value)
     out += '"';
 }
 
-// The same. Names and most values are printable ASCII without quotes or backslashes: they are
-// copied into room made once.
-void appendLiteral(QByteArray &out, QStringView value)
+// Printable ASCII without quotes or backslashes, as most names and values are: copied as
+// they stand.
+bool isPlain(char16_t u)
 {
-    const qsizetype start = out.size();
-    out.resize(start + value.size() + 2);
-    char *to = out.data() + start;
-    *to++ = '"';
-    for (const QChar c : value) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u >= 0x80 || u == u'"' || u == u'\\') {
-            out.truncate(start);
-            appendEscapedLiteral(out, value);
-            return;
-        }
-        *to++ = char(u);
-    }
-    *to = '"';
+    return u >= 0x20 && u < 0x80 && u != u'"' && u != u'\\';
 }
 
-// A new line indented by `indent` spaces, after a comma if asked.
-void appendLineStart(QByteArray &out, bool comma, qsizetype indent)
-{
-    const qsizetype start = out.size();
-    out.resize(start + (comma ? 3 : 2) + indent);
-    char *to = out.data() + start;
-    if (comma)
-        *to++ = ',';
-    *to++ = '\r';
-    *to++ = '\n';
-    std::memset(to, ' ', size_t(indent));
-}
-
-// The same for UTF-8 text: bytes of characters beyond ASCII pass as they are.
-void appendLiteral(QByteArray &out, QByteArrayView utf8)
+// The literal of UTF-8 text: bytes of characters beyond ASCII pass as they are.
+void appendUtf8Literal(QByteArray &out, QByteArrayView utf8)
 {
     out += '"';
     qsizetype run = 0; // the start of the bytes not yet added
@@ -147,30 +121,98 @@ bool isCanonicalNumber(QStringView v)
     return i == v.size();
 }
 
-void appendAscii(QByteArray &out, QStringView ascii)
-{
-    const qsizetype start = out.size();
-    out.resize(start + ascii.size());
-    char *to = out.data() + start;
-    for (const QChar c : ascii)
-        *to++ = char(c.unicode());
-}
+constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
-void appendNumber(QByteArray &out, const QString &value)
+// Standard Base64 with padding and without line breaks, as QByteArray::toBase64 writes it;
+// `to` has room for 4 bytes per 3 of data, rounded up.
+char *encodeBase64(QByteArrayView data, char *to)
 {
-    if (isCanonicalNumber(value))
-        appendAscii(out, value);
-    else
-        out += JsonLineWriter::numberText(value).toUtf8();
+    const auto *from = reinterpret_cast<const unsigned char *>(data.data());
+    const qsizetype whole = data.size() / 3 * 3;
+    for (qsizetype i = 0; i < whole; i += 3) {
+        const unsigned v = unsigned(from[i]) << 16 | unsigned(from[i + 1]) << 8 | from[i + 2];
+        *to++ = kBase64[v >> 18];
+        *to++ = kBase64[(v >> 12) & 63];
+        *to++ = kBase64[(v >> 6) & 63];
+        *to++ = kBase64[v & 63];
+    }
+    const qsizetype left = data.size() - whole;
+    if (left > 0) {
+        const unsigned v = unsigned(from[whole]) << 16 | (left == 2 ? unsigned(from[whole + 1]) << 8 : 0u);
+        *to++ = kBase64[v >> 18];
+        *to++ = kBase64[(v >> 12) & 63];
+        *to++ = left == 2 ? kBase64[(v >> 6) & 63] : '=';
+        *to++ = '=';
+    }
+    return to;
 }
 
 } // namespace
 
+JsonLineWriter::Name::Name(const QString &name)
+{
+    JsonLineWriter w;
+    w.appendQuoted(name);
+    w.append(": ", 2);
+    m_literal = w.m_text.first(w.m_used).sliced(1);
+}
+
 JsonLineWriter::JsonLineWriter()
 {
     // The document is one object; its braces stand at the margin.
-    m_text = "{";
+    append('{');
     m_stack.push_back(Level{});
+}
+
+char *JsonLineWriter::room(qsizetype n)
+{
+    if (m_used + n > m_text.size())
+        m_text.resize(std::max<qsizetype>(2 * m_text.size(), std::max<qsizetype>(m_used + n, 4096)));
+    return m_text.data() + m_used;
+}
+
+void JsonLineWriter::append(const char *bytes, qsizetype n)
+{
+    std::memcpy(room(n), bytes, size_t(n));
+    m_used += n;
+}
+
+void JsonLineWriter::appendQuoted(QStringView value)
+{
+    char *to = room(value.size() + 2);
+    char *const start = to;
+    *to++ = '"';
+    for (const QChar c : value) {
+        if (!isPlain(c.unicode())) {
+            QByteArray escaped;
+            appendEscapedLiteral(escaped, value);
+            append(escaped.constData(), escaped.size());
+            return;
+        }
+        *to++ = char(c.unicode());
+    }
+    *to++ = '"';
+    m_used += to - start;
+}
+
+void JsonLineWriter::appendQuoted(QByteArrayView utf8)
+{
+    QByteArray literal;
+    appendUtf8Literal(literal, utf8);
+    append(literal.constData(), literal.size());
+}
+
+void JsonLineWriter::appendNumber(QStringView value)
+{
+    if (!isCanonicalNumber(value)) {
+        const QByteArray text = numberText(value.toString()).toUtf8();
+        append(text.constData(), text.size());
+        return;
+    }
+    char *to = room(value.size());
+    for (const QChar c : value)
+        *to++ = char(c.unicode());
+    m_used += value.size();
 }
 
 void JsonLineWriter::startMember()
@@ -180,19 +222,28 @@ void JsonLineWriter::startMember()
     level.hasMembers = true;
     // The root's braces stand at the margin and its members at 4: a member's indent is
     // two spaces per open level plus two, its closing line two spaces per open level.
-    appendLineStart(m_text, comma, 2 * depth() + 2);
+    const qsizetype indent = 2 * depth() + 2;
+    char *to = room(indent + 3);
+    char *const start = to;
+    if (comma)
+        *to++ = ',';
+    *to++ = '\r';
+    *to++ = '\n';
+    std::memset(to, ' ', size_t(indent));
+    m_used += to - start + indent;
 }
 
 void JsonLineWriter::startNamedMember(const QString &name)
 {
     startMember();
-    appendLiteral(m_text, name);
-    m_text.append(": ", 2);
+    appendQuoted(name);
+    append(": ", 2);
 }
 
-void JsonLineWriter::appendQuoted(const QString &value)
+void JsonLineWriter::startNamedMember(const Name &name)
 {
-    appendLiteral(m_text, value);
+    startMember();
+    append(name.m_literal.constData(), name.m_literal.size());
 }
 
 void JsonLineWriter::openObject(const QString &name)
@@ -201,14 +252,14 @@ void JsonLineWriter::openObject(const QString &name)
         startMember();
     else
         startNamedMember(name);
-    m_text += '{';
+    append('{');
     m_stack.push_back(Level{});
 }
 
 void JsonLineWriter::openArray(const QString &name)
 {
     startNamedMember(name);
-    m_text += '[';
+    append('[');
     m_stack.push_back(Level{true, false});
 }
 
@@ -217,13 +268,23 @@ void JsonLineWriter::close()
     if (m_stack.size() <= 1)
         return;
     const bool array = m_stack.back().array;
-    const int indent = 2 * depth();
+    const qsizetype indent = 2 * depth();
     m_stack.pop_back();
-    appendLineStart(m_text, false, indent);
-    m_text += array ? ']' : '}';
+    char *to = room(indent + 3);
+    *to++ = '\r';
+    *to++ = '\n';
+    std::memset(to, ' ', size_t(indent));
+    to[indent] = array ? ']' : '}';
+    m_used += indent + 3;
 }
 
 void JsonLineWriter::text(const QString &name, const QString &value)
+{
+    startNamedMember(name);
+    appendQuoted(QStringView(value));
+}
+
+void JsonLineWriter::text(const Name &name, QStringView value)
 {
     startNamedMember(name);
     appendQuoted(value);
@@ -232,42 +293,78 @@ void JsonLineWriter::text(const QString &name, const QString &value)
 void JsonLineWriter::text(const QString &name, QByteArrayView utf8)
 {
     startNamedMember(name);
-    appendLiteral(m_text, utf8);
+    appendQuoted(utf8);
 }
 
 void JsonLineWriter::number(const QString &name, const QString &value)
 {
     startNamedMember(name);
-    appendNumber(m_text, value);
+    appendNumber(value);
+}
+
+void JsonLineWriter::number(const Name &name, QStringView value)
+{
+    startNamedMember(name);
+    appendNumber(value);
 }
 
 void JsonLineWriter::numberArray(const QString &name, const QString &value)
 {
     startNamedMember(name);
-    m_text += '[';
-    appendNumber(m_text, value);
-    m_text += ']';
+    append('[');
+    appendNumber(value);
+    append(']');
+}
+
+void JsonLineWriter::base64Text(const QString &name, QByteArrayView prefix, QByteArrayView data)
+{
+    startNamedMember(name);
+    char *to = room(prefix.size() + (data.size() + 2) / 3 * 4 + 2);
+    char *const start = to;
+    *to++ = '"';
+    std::memcpy(to, prefix.data(), size_t(prefix.size()));
+    to = encodeBase64(data, to + prefix.size());
+    *to++ = '"';
+    m_used += to - start;
+}
+
+void JsonLineWriter::appendClosing(QByteArray &out) const
+{
+    // Closing what is open here keeps the writer usable for a partial document after an error.
+    for (size_t i = m_stack.size(); i > 1; --i) {
+        out += "\r\n";
+        out.append(2 * qsizetype(i), ' ');
+        out += m_stack[i - 1].array ? ']' : '}';
+    }
+    out += "\r\n}\r\n";
 }
 
 QByteArray JsonLineWriter::bytes() const
 {
-    // Closing what is open here keeps the writer usable for a partial document after an error.
     QByteArray whole;
-    whole.reserve(m_text.size() + 4 * qsizetype(m_stack.size()) + 8);
-    whole += m_text;
-    for (size_t i = m_stack.size(); i > 1; --i) {
-        whole += "\r\n";
-        whole.append(2 * qsizetype(i), ' ');
-        whole += m_stack[i - 1].array ? ']' : '}';
-    }
-    whole += "\r\n}\r\n";
+    whole.reserve(m_used + 4 * qsizetype(m_stack.size()) + 8);
+    whole.append(m_text.constData(), m_used);
+    appendClosing(whole);
+    return whole;
+}
+
+QByteArray JsonLineWriter::takeBytes()
+{
+    QByteArray whole = std::move(m_text);
+    whole.truncate(m_used);
+    appendClosing(whole);
+    m_text = QByteArray();
+    m_used = 0;
+    m_stack.resize(1);
+    m_stack.front() = Level{};
+    append('{');
     return whole;
 }
 
 QString JsonLineWriter::quoted(const QString &value)
 {
     QByteArray out;
-    appendLiteral(out, value);
+    appendEscapedLiteral(out, value);
     return QString::fromUtf8(out);
 }
 

@@ -12,6 +12,18 @@
 class JsonLineWriter
 {
 public:
+    // A member's name as the file spells it (`"name": `), made once for the thousands of
+    // elements that repeat it.
+    class Name
+    {
+    public:
+        explicit Name(const QString &name);
+
+    private:
+        friend class JsonLineWriter;
+        QByteArray m_literal;
+    };
+
     JsonLineWriter();
 
     // "name": {  (an array element when name is empty)
@@ -23,16 +35,23 @@ public:
 
     // "name": "value", escaped as JSON strings require.
     void text(const QString &name, const QString &value);
+    void text(const Name &name, QStringView value);
     // The same for a value held as UTF-8 (a large attachment, kept out of UTF-16).
     void text(const QString &name, QByteArrayView utf8);
     // "name": value, bare; an empty value or one that is no JSON number is written so
     // that the file stays readable and the schema check names the member (see numberText).
     void number(const QString &name, const QString &value);
+    void number(const Name &name, QStringView value);
+    // "name": "<prefix><the Base64 of data>" (the prefix plain ASCII), encoded straight into
+    // the document: an attachment runs to megabytes.
+    void base64Text(const QString &name, QByteArrayView prefix, QByteArrayView data);
     // "name": [value]  on one line, the value bare as for number().
     void numberArray(const QString &name, const QString &value);
 
     // The document so far, the objects still open closed, the last line terminated.
     QByteArray bytes() const;
+    // The same, leaving the writer empty: a large document is handed over without a copy.
+    QByteArray takeBytes();
     int depth() const { return int(m_stack.size()); }
 
     // A JSON string literal of the text, quotes included.
@@ -50,8 +69,18 @@ private:
     // A new line for a member of the innermost object or array, after a comma if needed.
     void startMember();
     void startNamedMember(const QString &name);
-    void appendQuoted(const QString &value);
+    void startNamedMember(const Name &name);
+    // Room for n more bytes at the end of the text; the caller adds what it writes to m_used.
+    char *room(qsizetype n);
+    void append(const char *bytes, qsizetype n);
+    void append(char c) { *room(1) = c, ++m_used; }
+    void appendQuoted(QStringView value);
+    void appendQuoted(QByteArrayView utf8);
+    void appendNumber(QStringView value);
+    void appendClosing(QByteArray &out) const;
 
+    // Grown ahead of the text: its size is the room made, m_used the bytes written.
     QByteArray m_text;
+    qsizetype m_used = 0;
     std::vector<Level> m_stack;
 };

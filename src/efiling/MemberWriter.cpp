@@ -152,12 +152,17 @@ void writeValue(JsonLineWriter &w, const QString &name, const Member &m, const Q
 
 void writeValue(JsonLineWriter &w, const QString &name, bool bare, const QString &value)
 {
+    writeValue(w, JsonLineWriter::Name(name), bare, value);
+}
+
+void writeValue(JsonLineWriter &w, const JsonLineWriter::Name &name, bool bare, QStringView value)
+{
     if (!bare) {
         w.text(name, value);
         return;
     }
     // A blank amount is nought: the file has no empty numbers.
-    w.number(name, QStringView(value).trimmed().isEmpty() ? QStringLiteral("0") : value);
+    w.number(name, value.trimmed().isEmpty() ? QStringView(u"0") : value);
 }
 
 Plan::Plan(const QList<Member> &members)
@@ -168,7 +173,7 @@ Plan::Plan(const QList<Member> &members)
         const bool words =
             m.as == QLatin1String("text") || m.as == QLatin1String("date") || m.as == QLatin1String("code");
         m_entries.push_back(
-            Entry{&m, kind, ValueConversions::toFileOf(m), isBare(m), words,
+            Entry{&m, JsonLineWriter::Name(m.name), kind, ValueConversions::toFileOf(m), isBare(m), words,
                   kind == Kind::Address ? AddressColumns::of(m.address) : AddressColumns{},
                   kind == Kind::Table || kind == Kind::Object ? std::make_unique<Plan>(m.members) : nullptr});
     }
@@ -176,18 +181,16 @@ Plan::Plan(const QList<Member> &members)
 
 Plan::~Plan() = default;
 
-QStringList convertedValues(const Plan &plan, const Row &row, int page, const WriteContext &ctx)
+void addConvertedValues(QList<QString> &values, const Plan &plan, const Row &row, int page,
+                        const WriteContext &ctx)
 {
-    QStringList values;
-    values.reserve(qsizetype(plan.entries().size()));
     for (const Plan::Entry &e : plan.entries())
         values << (e.kind == Plan::Kind::Value ? convertedValue(e, rowFor(*e.member, row, page, ctx), ctx)
                                                : QString());
-    return values;
 }
 
 void write(JsonLineWriter &w, const Plan &plan, const Row &row, int page, const WriteContext &ctx,
-           const QStringList *values)
+           const QString *values)
 {
     qsizetype index = 0;
     for (const Plan::Entry &e : plan.entries()) {
@@ -215,9 +218,9 @@ void write(JsonLineWriter &w, const Plan &plan, const Row &row, int page, const 
             writeCsvList(w, m, source, ctx);
             break;
         case Plan::Kind::Value: {
-            const QString value = values ? values->at(index) : convertedValue(e, source, ctx);
+            const QString value = values ? values[index] : convertedValue(e, source, ctx);
             if (!leftOut(e, source, value))
-                writeValue(w, m.name, e.bare, value);
+                writeValue(w, e.name, e.bare, value);
             break;
         }
         }
@@ -230,23 +233,23 @@ void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int 
     write(w, Plan(members), row, page, ctx);
 }
 
-QStringList csvFields(const Plan &plan, const QStringList &values, const Row &row, int page,
-                      const WriteContext &ctx)
+void addCsvLine(CsvAttachment::Lines &csv, const Plan &plan, const QString *values, const Row &row, int page,
+                const WriteContext &ctx)
 {
-    QStringList fields;
+    csv.startRow();
     qsizetype index = 0;
     for (const Plan::Entry &e : plan.entries()) {
         const Member &m = *e.member;
         if (e.kind == Plan::Kind::Address) {
             const StoredAddress a = StoredAddress::fromRow(rowFor(m, row, page, ctx), e.address);
-            fields << a.line1 << a.line2 << a.city << a.pin << AddressRule::countryCode(a)
-                   << AddressRule::stateCode(a);
+            for (const QString &field :
+                 {a.line1, a.line2, a.city, a.pin, AddressRule::countryCode(a), AddressRule::stateCode(a)})
+                csv.field(field);
         } else if (e.kind == Plan::Kind::Value && m.as != QLatin1String("const")) {
-            fields << values.at(index);
+            csv.field(values[index]);
         }
         ++index;
     }
-    return fields;
 }
 
 } // namespace MemberWriter

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "AddressRule.h"
+#include "CsvAttachment.h"
+#include "JsonLineWriter.h"
 #include "ValueConversions.h"
 #include "WriteContext.h"
 
@@ -8,7 +10,6 @@
 #include <memory>
 #include <vector>
 
-class JsonLineWriter;
 namespace Catalogue
 {
 struct JsonMember;
@@ -35,6 +36,7 @@ public:
     enum class Kind { Value, Name, Address, Table, Object, CsvList };
     struct Entry {
         const Member *member;
+        JsonLineWriter::Name name;
         Kind kind;
         ValueConversions::ToFile toFile;
         bool bare;
@@ -48,21 +50,22 @@ private:
     std::vector<Entry> m_entries;
 };
 
-// The converted value of each member of the plan that is a value, "" for the others: an
+// Adds the converted value of each member of the plan that is a value, "" for the others: an
 // element's values, converted once for its CSV line and its JSON members.
-QStringList convertedValues(const Plan &plan, const Row &row, int page, const WriteContext &ctx);
+void addConvertedValues(QList<QString> &values, const Plan &plan, const Row &row, int page,
+                        const WriteContext &ctx);
 
 // Writes the members of the plan for the element row `row` of page `page`, the values taken
-// from `values` (convertedValues of the same row) when given.
+// from `values` (the row's addConvertedValues) when given.
 void write(JsonLineWriter &w, const Plan &plan, const Row &row, int page, const WriteContext &ctx,
-           const QStringList *values = nullptr);
+           const QString *values = nullptr);
 void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int page,
            const WriteContext &ctx);
 
-// The element's values for its CSV line, from its convertedValues: every member that is not
-// fixed, an address as lines, city, PIN and the country and state codes.
-QStringList csvFields(const Plan &plan, const QStringList &values, const Row &row, int page,
-                      const WriteContext &ctx);
+// Adds the element's CSV line, from its addConvertedValues: every member that is not fixed, an
+// address as lines, city, PIN and the country and state codes.
+void addCsvLine(CsvAttachment::Lines &csv, const Plan &plan, const QString *values, const Row &row, int page,
+                const WriteContext &ctx);
 
 // A stored value converted as the member says ("" stays "" unless the member has a default).
 QString converted(const Member &m, const QString &stored, const WriteContext &ctx);
@@ -71,6 +74,7 @@ bool isBare(const Member &m);
 // Writes one converted value under `name`: quoted, or bare with a blank as 0.
 void writeValue(JsonLineWriter &w, const QString &name, const Member &m, const QString &value);
 void writeValue(JsonLineWriter &w, const QString &name, bool bare, const QString &value);
+void writeValue(JsonLineWriter &w, const JsonLineWriter::Name &name, bool bare, QStringView value);
 
 // True for a grid row left by a "No" or "Not Applicable" answer: every filled cell reads
 // "Nil", or every one "NA".

@@ -1,4 +1,5 @@
 #include "efiling/JsonLineWriter.h"
+#include "efiling/CsvAttachment.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -92,4 +93,51 @@ TEST(JsonLineWriter, WritesAOneValueArrayOnOneLine)
     JsonLineWriter w;
     w.numberArray(QStringLiteral("Form3cdAmtInadm40ASubClauseiC"), QStringLiteral("1500"));
     EXPECT_EQ(w.bytes(), QByteArray("{\r\n    \"Form3cdAmtInadm40ASubClauseiC\": [1500]\r\n}\r\n"));
+}
+
+TEST(JsonLineWriter, NamesSpelledOnceWriteAsNamesGivenEachTime)
+{
+    const QString name = QStringLiteral("Name \"quoted\" ₹");
+    const QString value = QStringLiteral("Café \\ \t");
+    JsonLineWriter once, each;
+    const JsonLineWriter::Name spelled(name);
+    once.text(spelled, value);
+    once.number(spelled, u" 007");
+    each.text(name, value);
+    each.number(name, QStringLiteral(" 007"));
+    EXPECT_EQ(once.bytes(), each.bytes());
+
+    // Handing the document over gives what bytes() gives and leaves a fresh writer.
+    const QByteArray written = once.bytes();
+    EXPECT_EQ(once.takeBytes(), written);
+    EXPECT_EQ(once.bytes(), JsonLineWriter().bytes());
+}
+
+TEST(JsonLineWriter, EncodesAnAttachmentAsQtsBase64)
+{
+    QByteArray data;
+    for (int i = 0; i < 1000; ++i)
+        data += char(i * 7);
+    for (const qsizetype size : {0, 1, 2, 3, 4, 5, 6, 7, 1000}) {
+        JsonLineWriter w;
+        w.base64Text(QStringLiteral("encodedData"), "data:;base64,", data.first(size));
+        EXPECT_EQ(w.bytes(),
+                  "{\r\n    \"encodedData\": \"data:;base64," + data.first(size).toBase64() + "\"\r\n}\r\n")
+            << size;
+    }
+}
+
+TEST(JsonLineWriter, QuotesCsvFieldsOnlyWhereTheyNeedIt)
+{
+    CsvAttachment::Lines csv(QStringLiteral("Name,Amount"));
+    csv.startRow();
+    csv.field(u"Plain");
+    csv.field(u"");
+    csv.field(u"Café ₹");
+    csv.startRow();
+    csv.field(u"Smith, \"Jr\"");
+    csv.field(u"two\r\nlines");
+    EXPECT_EQ(csv.rows(), 2);
+    EXPECT_EQ(QString::fromUtf8(csv.utf8()),
+              QStringLiteral("Name,Amount\r\nPlain,,Café ₹\r\n\"Smith, \"\"Jr\"\"\",\"two\r\nlines\""));
 }

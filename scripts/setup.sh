@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config clang libclang-rt-14-dev clang-format
-  qt6-base-dev libqt6sql6-sqlite libqt6sql6-mysql libsqlite3-dev libgl-dev
+  qt6-base-dev libqt6sql6-sqlite libqt6sql6-mysql libsqlite3-dev libmariadb-dev libgl-dev
   libgtest-dev googletest libbenchmark-dev
   libvalijson-dev nlohmann-json3-dev libxml2-dev
   libxlsxwriter-dev libfreexl-dev libzip-dev

@@ -171,6 +171,12 @@ void writeCsvBlock(JsonLineWriter &w, const JsonBlock &block, const QList<Elemen
     PartPlans plans;
     ConvertedValues values;
     values.starts.reserve(size_t(elements.size()));
+    // Room for every value at once: a list of hundreds of thousands moved as it grows would
+    // cost more than converting them.
+    qsizetype count = 0;
+    for (const Element &e : elements)
+        count += qsizetype(plans.of(e.part).entries().size());
+    values.all.reserve(count);
     CsvAttachment::Lines csv(block.csvHeader);
     for (const Element &e : elements) {
         const MemberWriter::Plan &plan = plans.of(e.part);

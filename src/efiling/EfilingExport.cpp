@@ -116,6 +116,34 @@ void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today)
     w.close();
 }
 
+bool writeDocument(const ReportModel &model, QFileDevice &out, const QDate &today)
+{
+    JsonLineWriter w(&out);
+    try {
+        compose(w, model, today);
+    } catch (...) {
+        w.finish();
+        throw;
+    }
+    return w.finish() && out.flush() && out.error() == QFileDevice::NoError;
+}
+
+namespace
+{
+// The file just written, checked through a mapping of its pages: a document of many megabytes
+// is checked where the system keeps it, not copied into memory first.
+FileCheckResult checkWritten(const QString &path, FormKind kind)
+{
+    QFile in(path);
+    const qint64 size = in.open(QIODevice::ReadOnly) ? in.size() : 0;
+    const uchar *mapped = size > 0 ? in.map(0, size) : nullptr;
+    if (!mapped)
+        return JsonFileCheck::check(path, schemaFile(kind));
+    return JsonFileCheck::check(path, QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size),
+                                schemaFile(kind));
+}
+} // namespace
+
 Result writeReport(const ReportModel &model, const QString &path, const QString &filingType,
                    const QDate &today)
 {
@@ -130,23 +158,9 @@ Result writeReport(const ReportModel &model, const QString &path, const QString 
         result.failure = QStringLiteral("Cannot write [%1]: %2").arg(path, out.errorString());
         return result;
     }
-    JsonLineWriter w;
-    try {
-        compose(w, model, today);
-    } catch (...) {
-        // The file keeps what was written before the fault.
-        out.write(w.bytes());
-        throw;
-    }
-    const QByteArray text = w.takeBytes();
-    const bool whole = out.write(text) == text.size();
+    const bool whole = writeDocument(model, out, today);
     out.close();
-
-    // The bytes written are checked as they are in memory; a file that did not take them all
-    // is checked as it stands.
-    result.check = whole && out.error() == QFileDevice::NoError
-                       ? JsonFileCheck::check(path, text, schemaFile(kind))
-                       : JsonFileCheck::check(path, schemaFile(kind));
+    result.check = whole ? checkWritten(path, kind) : JsonFileCheck::check(path, schemaFile(kind));
     if (!result.check.failure.isEmpty()) {
         result.outcome = Outcome::Invalid;
         result.failure = result.check.failure;

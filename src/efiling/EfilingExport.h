@@ -8,6 +8,7 @@
 #include <QString>
 
 class JsonLineWriter;
+class QFileDevice;
 class ReportModel;
 struct ReportKey;
 
@@ -40,6 +41,9 @@ QString schemaFile(FormKind kind);
 // The document of the report, created on `today`.
 QByteArray compose(const ReportModel &model, const QDate &today);
 void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today);
+// The document composed straight into an open file; false when the file did not take it all.
+// A fault midway leaves the file holding what was written, closed.
+bool writeDocument(const ReportModel &model, QFileDevice &out, const QDate &today);
 
 // Writes the document to `path` (replacing a file there) and checks it. With a filing
 // type ("O" original, "R" revised) a valid file is then wrapped in the upload envelope.

@@ -1,5 +1,6 @@
 #include "JsonLineWriter.h"
 
+#include <QIODevice>
 #include <algorithm>
 #include <cstring>
 
@@ -121,6 +122,11 @@ bool isCanonicalNumber(QStringView v)
     return i == v.size();
 }
 
+// What a writer with a sink holds before passing it on.
+constexpr qsizetype kSinkChunk = 1 << 20;
+// Attachment bytes encoded at a time: a multiple of 3, so that only the last piece is padded.
+constexpr qsizetype kBase64Piece = 3 * 16384;
+
 constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 // Standard Base64 with padding and without line breaks, as QByteArray::toBase64 writes it;
@@ -164,11 +170,29 @@ JsonLineWriter::JsonLineWriter()
     m_stack.push_back(Level{});
 }
 
+JsonLineWriter::JsonLineWriter(QIODevice *sink) : JsonLineWriter()
+{
+    m_sink = sink;
+}
+
 char *JsonLineWriter::room(qsizetype n)
 {
-    if (m_used + n > m_text.size())
-        m_text.resize(std::max<qsizetype>(2 * m_text.size(), std::max<qsizetype>(m_used + n, 4096)));
+    if (m_used + n <= m_text.size())
+        return m_text.data() + m_used;
+    if (m_sink) {
+        passToSink();
+        m_text.resize(std::max(kSinkChunk, n));
+        return m_text.data();
+    }
+    m_text.resize(std::max<qsizetype>(2 * m_text.size(), std::max<qsizetype>(m_used + n, 4096)));
     return m_text.data() + m_used;
+}
+
+void JsonLineWriter::passToSink()
+{
+    if (m_used > 0 && m_sink->write(m_text.constData(), m_used) != m_used)
+        m_sinkFailed = true;
+    m_used = 0;
 }
 
 void JsonLineWriter::append(const char *bytes, qsizetype n)
@@ -319,13 +343,14 @@ void JsonLineWriter::numberArray(const QString &name, const QString &value)
 void JsonLineWriter::base64Text(const QString &name, QByteArrayView prefix, QByteArrayView data)
 {
     startNamedMember(name);
-    char *to = room(prefix.size() + (data.size() + 2) / 3 * 4 + 2);
-    char *const start = to;
-    *to++ = '"';
-    std::memcpy(to, prefix.data(), size_t(prefix.size()));
-    to = encodeBase64(data, to + prefix.size());
-    *to++ = '"';
-    m_used += to - start;
+    append('"');
+    append(prefix.data(), prefix.size());
+    for (qsizetype at = 0; at < data.size(); at += kBase64Piece) {
+        const QByteArrayView piece = data.sliced(at, std::min(kBase64Piece, data.size() - at));
+        char *const to = room((piece.size() + 2) / 3 * 4);
+        m_used += encodeBase64(piece, to) - to;
+    }
+    append('"');
 }
 
 void JsonLineWriter::appendClosing(QByteArray &out) const
@@ -337,6 +362,15 @@ void JsonLineWriter::appendClosing(QByteArray &out) const
         out += m_stack[i - 1].array ? ']' : '}';
     }
     out += "\r\n}\r\n";
+}
+
+bool JsonLineWriter::finish()
+{
+    QByteArray closing;
+    appendClosing(closing);
+    append(closing.constData(), closing.size());
+    passToSink();
+    return !m_sinkFailed;
 }
 
 QByteArray JsonLineWriter::bytes() const

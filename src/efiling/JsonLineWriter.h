@@ -5,10 +5,13 @@
 #include <QString>
 #include <vector>
 
+class QIODevice;
+
 // Writes the e-filing JSON the way the department's utilities lay it out: one member a
 // line, indented by nesting depth (the root's members at 4 spaces, two more per level),
 // lines ending in CR LF, and the comma after a member only once a sibling follows. The
-// text is built as UTF-8 at once: a large report runs to megabytes.
+// text is built as UTF-8 at once: a large report runs to megabytes, so a writer given a
+// sink passes it on a megabyte at a time instead of holding it all.
 class JsonLineWriter
 {
 public:
@@ -25,6 +28,7 @@ public:
     };
 
     JsonLineWriter();
+    explicit JsonLineWriter(QIODevice *sink);
 
     // "name": {  (an array element when name is empty)
     void openObject(const QString &name = {});
@@ -48,7 +52,12 @@ public:
     // "name": [value]  on one line, the value bare as for number().
     void numberArray(const QString &name, const QString &value);
 
-    // The document so far, the objects still open closed, the last line terminated.
+    // For a writer with a sink: writes what it still holds, the objects still open closed and
+    // the last line terminated; false when the sink did not take every byte.
+    bool finish();
+
+    // For a writer without a sink: the document so far, the objects still open closed, the
+    // last line terminated.
     QByteArray bytes() const;
     // The same, leaving the writer empty: a large document is handed over without a copy.
     QByteArray takeBytes();
@@ -72,6 +81,7 @@ private:
     void startNamedMember(const Name &name);
     // Room for n more bytes at the end of the text; the caller adds what it writes to m_used.
     char *room(qsizetype n);
+    void passToSink();
     void append(const char *bytes, qsizetype n);
     void append(char c) { *room(1) = c, ++m_used; }
     void appendQuoted(QStringView value);
@@ -83,4 +93,6 @@ private:
     QByteArray m_text;
     qsizetype m_used = 0;
     std::vector<Level> m_stack;
+    QIODevice *m_sink = nullptr;
+    bool m_sinkFailed = false;
 };

@@ -25,15 +25,17 @@ const Row &rowFor(const Member &m, const Row &elementRow, int page, const WriteC
     return ctx.firstRowOf(m.page ? m.page : page, m.point);
 }
 
-QString storedValue(const Plan::Entry &e, const Row &row)
+// The value itself, not a copy: a large report converts a million of them.
+const QString &storedValue(const Plan::Entry &e, const Row &row)
 {
+    static const QString zero = QStringLiteral("0");
     const Member &m = *e.member;
-    const QString v = row.col(m.column);
+    const QString &v = row.col(m.column);
     if (m.hasDefault && QStringView(v).trimmed().isEmpty())
         return m.defaultValue;
     // The "Nil" that a No answer leaves in an amount box is no amount at all.
     if (e.bare && Vocabulary::isMarker(v))
-        return QStringLiteral("0");
+        return zero;
     return v;
 }
 

@@ -51,3 +51,6 @@ void insertStoredRows(Database &db, const ReportKey &key, const QList<ClauseRow>
 void insertStoredRows(Database &db, const ReportKey &key, const QList<const ClauseRow *> &rows);
 
 } // namespace ClauseStore
+
+// A report's lists of rows grow by thousands: a row moves as its bytes, without touching its strings.
+Q_DECLARE_TYPEINFO(ClauseStore::ClauseRow, Q_RELOCATABLE_TYPE);

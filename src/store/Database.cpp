@@ -1,7 +1,7 @@
 #include "Database.h"
 
 #include "DbError.h"
-#include "QueryTextRows.h"
+#include "MariadbTextRows.h"
 #include "SqliteTextRows.h"
 
 #include <QAtomicInt>
@@ -218,14 +218,17 @@ QSqlQuery Database::select(const QString &sql, const QVariantList &binds)
 
 std::unique_ptr<TextRows> Database::readText(const QString &sql, const QVariantList &binds)
 {
-    sqlite3 *connection =
-        m_dialect.isSQLite() ? SqliteTextRows::connectionOf(m_db.driver()->handle()) : nullptr;
-    if (!connection)
-        return std::make_unique<QueryTextRows>(select(sql, binds));
+    reconnectIfLost();
     const QString translated = m_dialect.translate(sql);
-    return std::make_unique<SqliteTextRows>(
-        connection, translated, binds,
-        [this, translated](const QSqlError &error) { fail(error, translated); });
+    const QVariant handle = m_db.driver()->handle();
+    const auto fail = [this, translated](const QSqlError &error) { this->fail(error, translated); };
+    if (sqlite3 *connection = SqliteTextRows::connectionOf(handle))
+        return std::make_unique<SqliteTextRows>(connection, translated, binds, fail);
+    st_mysql *connection = MariadbTextRows::connectionOf(handle);
+    if (!connection)
+        fail(QSqlError(QStringLiteral("Unable to read rows"),
+                       QStringLiteral("The connection has no client handle"), QSqlError::ConnectionError));
+    return std::make_unique<MariadbTextRows>(connection, translated, binds, fail);
 }
 
 void Database::exec(QSqlQuery &query)

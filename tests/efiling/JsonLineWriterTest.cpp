@@ -1,6 +1,8 @@
 #include "efiling/JsonLineWriter.h"
 #include "efiling/CsvAttachment.h"
 
+#include <QBuffer>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -125,6 +127,72 @@ TEST(JsonLineWriter, EncodesAnAttachmentAsQtsBase64)
                   "{\r\n    \"encodedData\": \"data:;base64," + data.first(size).toBase64() + "\"\r\n}\r\n")
             << size;
     }
+}
+
+namespace
+{
+// A document of several megabytes: members of every kind around an attachment larger than
+// what a writer holds before passing it on to its sink.
+void writeLargeDocument(JsonLineWriter &w)
+{
+    QByteArray attachment;
+    for (int i = 0; i < 3'000'001; ++i)
+        attachment += char(i * 13);
+    w.openObject(QStringLiteral("Form"));
+    w.base64Text(QStringLiteral("CsvDtls"), "data:;base64,", attachment);
+    w.openArray(QStringLiteral("Rows"));
+    const JsonLineWriter::Name amount(QStringLiteral("Amount"));
+    for (int i = 0; i < 40'000; ++i) {
+        w.openObject();
+        w.text(QStringLiteral("Payee"), QStringLiteral("ऋण \"%1\" Ltd").arg(i));
+        w.number(amount, QString::number(i) + QStringLiteral(".50"));
+        w.close();
+    }
+}
+
+// A device that takes no more than `room` bytes, as a full disk does.
+class FullDevice : public QIODevice
+{
+public:
+    explicit FullDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+    QByteArray taken;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        const qint64 n = std::min(size, m_room - qint64(taken.size()));
+        if (n <= 0)
+            return -1;
+        taken.append(data, n);
+        return n;
+    }
+
+private:
+    qint64 m_room;
+};
+} // namespace
+
+TEST(JsonLineWriter, AWriterWithASinkPassesOnTheSameDocument)
+{
+    JsonLineWriter held;
+    writeLargeDocument(held);
+    const QByteArray expected = held.bytes();
+
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    JsonLineWriter streamed(&file);
+    writeLargeDocument(streamed);
+    EXPECT_TRUE(streamed.finish());
+    EXPECT_EQ(file.data().size(), expected.size());
+    EXPECT_TRUE(file.data() == expected);
+
+    // A sink that fills up is reported, not passed over.
+    FullDevice full(expected.size() / 2);
+    JsonLineWriter cut(&full);
+    writeLargeDocument(cut);
+    EXPECT_FALSE(cut.finish());
+    EXPECT_TRUE(expected.startsWith(full.taken));
 }
 
 TEST(JsonLineWriter, QuotesCsvFieldsOnlyWhereTheyNeedIt)

@@ -3,6 +3,8 @@
 #include "store/Database.h"
 #include "store/DbError.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -62,6 +64,35 @@ TEST_P(TextRowsRead, ValuesComeBackAsStoredAndInOrder)
         EXPECT_EQ(rows->text(0), QString::number(i + 2));
     }
     EXPECT_FALSE(rows->next());
+}
+
+TEST_P(TextRowsRead, ValuesAfterALongOneComeBackWhole)
+{
+    // Read longest first: whatever room the long value made, the shorter ones after it keep
+    // their own lengths.
+    const auto rows = env->host().DBObj().readText(
+        QStringLiteral("SELECT n, t FROM text_rows_probe WHERE n >= ? ORDER BY n DESC"), {2});
+    QStringList expected = storedTexts();
+    std::reverse(expected.begin(), expected.end());
+    for (const QString &text : expected) {
+        ASSERT_TRUE(rows->next());
+        EXPECT_EQ(rows->text(1), text);
+    }
+    EXPECT_FALSE(rows->next());
+}
+
+TEST_P(TextRowsRead, RowsLeftUnreadDoNotHoldUpTheConnection)
+{
+    Database &db = env->host().DBObj();
+    {
+        const auto rows = db.readText(QStringLiteral("SELECT n, t FROM text_rows_probe ORDER BY n"), {});
+        ASSERT_TRUE(rows->next());
+    }
+    db.Execute(QStringLiteral("UPDATE text_rows_probe SET t = ? WHERE n = ?"),
+               {QStringLiteral("changed"), 1});
+    const auto rows = db.readText(QStringLiteral("SELECT t FROM text_rows_probe WHERE n = ?"), {1});
+    ASSERT_TRUE(rows->next());
+    EXPECT_EQ(rows->text(0), QStringLiteral("changed"));
 }
 
 TEST_P(TextRowsRead, ARepeatedValueSharesTheTextItRepeats)

@@ -177,16 +177,17 @@ void writeCsvBlock(JsonLineWriter &w, const JsonBlock &block, const QList<Elemen
     for (const Element &e : elements)
         count += qsizetype(plans.of(e.part).entries().size());
     values.all.reserve(count);
-    CsvAttachment::Lines csv(block.csvHeader);
+    w.openObject(block.member);
+    CsvAttachment::Stream csv(w, block.csvHeader, elements.size());
     for (const Element &e : elements) {
         const MemberWriter::Plan &plan = plans.of(e.part);
         values.starts.push_back(values.all.size());
         MemberWriter::addConvertedValues(values.all, plan, *e.row, e.part->page, ctx);
-        MemberWriter::addCsvLine(csv, plan, values.all.constData() + values.starts.back(), *e.row,
+        MemberWriter::addCsvLine(csv.lines(), plan, values.all.constData() + values.starts.back(), *e.row,
                                  e.part->page, ctx);
+        csv.rowDone();
     }
-    w.openObject(block.member);
-    CsvAttachment::write(w, csv);
+    csv.finish();
     w.openArray(block.element);
     writeElements(w, elements, ctx, {}, &values);
     w.close();

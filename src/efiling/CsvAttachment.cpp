@@ -45,30 +45,53 @@ void Lines::appendUnusual(QStringView value)
     m_text += value.toUtf8();
 }
 
-void write(JsonLineWriter &w, const Lines &csv)
+Stream::Stream(JsonLineWriter &w, const QString &header, qsizetype rows)
+    : m_writer(w), m_lines(header), m_large(rows > kRowLimit)
 {
-    const bool large = csv.rows() > kRowLimit;
-    w.openObject(QStringLiteral("CsvDtls"));
-    w.openObject(QStringLiteral("Attachment"));
+    m_writer.openObject(QStringLiteral("CsvDtls"));
+    m_writer.openObject(QStringLiteral("Attachment"));
     // Base64 without line breaks.
-    if (large)
-        w.base64Text(QStringLiteral("encodedData"), kDataPrefix.toLatin1(), csv.utf8());
-    w.text(QStringLiteral("mimetype"), QStringLiteral("text/csv"));
-    w.text(QStringLiteral("hash"), QStringLiteral("12345"));
-    w.close();
-    w.text(QStringLiteral("HasMoreThan500"), large ? QStringLiteral("true") : QStringLiteral("false"));
-    w.close();
+    if (m_large)
+        m_writer.openBase64Text(QStringLiteral("encodedData"), kDataPrefix.toLatin1());
+}
+
+void Stream::rowDone()
+{
+    constexpr qsizetype kPiece = 64 * 1024;
+    if (m_lines.pending().size() >= kPiece)
+        pass();
+}
+
+void Stream::pass()
+{
+    if (m_large)
+        m_writer.appendBase64(m_lines.pending());
+    m_lines.clearPending();
+}
+
+void Stream::finish()
+{
+    pass();
+    if (m_large)
+        m_writer.closeBase64Text();
+    m_writer.text(QStringLiteral("mimetype"), QStringLiteral("text/csv"));
+    m_writer.text(QStringLiteral("hash"), QStringLiteral("12345"));
+    m_writer.close();
+    m_writer.text(QStringLiteral("HasMoreThan500"),
+                  m_large ? QStringLiteral("true") : QStringLiteral("false"));
+    m_writer.close();
 }
 
 void write(JsonLineWriter &w, const QString &header, const QList<QStringList> &rows)
 {
-    Lines csv(header);
+    Stream csv(w, header, rows.size());
     for (const QStringList &row : rows) {
-        csv.startRow();
+        csv.lines().startRow();
         for (const QString &value : row)
-            csv.field(value);
+            csv.lines().field(value);
+        csv.rowDone();
     }
-    write(w, csv);
+    csv.finish();
 }
 
 } // namespace CsvAttachment

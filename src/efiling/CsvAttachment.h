@@ -25,7 +25,9 @@ public:
     void startRow();
     void field(QStringView value);
     qsizetype rows() const { return m_rows; }
-    const QByteArray &utf8() const { return m_text; }
+    // The text made since the last call, handed over; the lines go on after it.
+    QByteArrayView pending() const { return m_text; }
+    void clearPending() { m_text.resize(0); }
 
 private:
     // A field that needs quotes or holds characters beyond ASCII.
@@ -36,8 +38,27 @@ private:
     bool m_first = true;
 };
 
-// "CsvDtls" with "Attachment" and "HasMoreThan500" for a table of these lines.
-void write(JsonLineWriter &w, const Lines &csv);
+// "CsvDtls" with "Attachment" and "HasMoreThan500" for a table of these lines, written as the
+// lines are made: the encoded text of a large table is never held whole.
+class Stream
+{
+public:
+    // Opens the member for a table of `rows` rows.
+    Stream(JsonLineWriter &w, const QString &header, qsizetype rows);
+    Lines &lines() { return m_lines; }
+    // Passes the lines made so far on to the document once they run to a piece.
+    void rowDone();
+    // Writes what is left and closes the member.
+    void finish();
+
+private:
+    void pass();
+
+    JsonLineWriter &m_writer;
+    Lines m_lines;
+    bool m_large;
+};
+
 void write(JsonLineWriter &w, const QString &header, const QList<QStringList> &rows);
 
 } // namespace CsvAttachment

@@ -342,20 +342,61 @@ void JsonLineWriter::numberArray(const QString &name, const QString &value)
 
 void JsonLineWriter::base64Text(const QString &name, QByteArrayView prefix, QByteArrayView data)
 {
+    openBase64Text(name, prefix);
+    appendBase64(data);
+    closeBase64Text();
+}
+
+void JsonLineWriter::openBase64Text(const QString &name, QByteArrayView prefix)
+{
     startNamedMember(name);
     append('"');
     append(prefix.data(), prefix.size());
-    for (qsizetype at = 0; at < data.size(); at += kBase64Piece) {
-        const QByteArrayView piece = data.sliced(at, std::min(kBase64Piece, data.size() - at));
-        char *const to = room((piece.size() + 2) / 3 * 4);
+    m_base64PendingCount = 0;
+    m_inBase64 = true;
+}
+
+void JsonLineWriter::appendBase64(QByteArrayView data)
+{
+    // Bytes left from the last piece make a group of three with the first of this one.
+    while (m_base64PendingCount > 0 && !data.isEmpty()) {
+        if (m_base64PendingCount == 2) {
+            const char group[3] = {m_base64Pending[0], m_base64Pending[1], data.front()};
+            char *const to = room(4);
+            m_used += encodeBase64(QByteArrayView(group, 3), to) - to;
+            m_base64PendingCount = 0;
+        } else {
+            m_base64Pending[m_base64PendingCount++] = data.front();
+        }
+        data = data.sliced(1);
+    }
+    const qsizetype whole = data.size() / 3 * 3;
+    for (qsizetype at = 0; at < whole; at += kBase64Piece) {
+        const QByteArrayView piece = data.sliced(at, std::min(kBase64Piece, whole - at));
+        char *const to = room(piece.size() / 3 * 4);
         m_used += encodeBase64(piece, to) - to;
     }
+    for (qsizetype i = whole; i < data.size(); ++i)
+        m_base64Pending[m_base64PendingCount++] = data[i];
+}
+
+void JsonLineWriter::closeBase64Text()
+{
+    char *const to = room(4);
+    m_used += encodeBase64(QByteArrayView(m_base64Pending, m_base64PendingCount), to) - to;
+    m_base64PendingCount = 0;
+    m_inBase64 = false;
     append('"');
 }
 
 void JsonLineWriter::appendClosing(QByteArray &out) const
 {
     // Closing what is open here keeps the writer usable for a partial document after an error.
+    if (m_inBase64) {
+        char tail[4];
+        out.append(tail, encodeBase64(QByteArrayView(m_base64Pending, m_base64PendingCount), tail) - tail);
+        out += '"';
+    }
     for (size_t i = m_stack.size(); i > 1; --i) {
         out += "\r\n";
         out.append(2 * qsizetype(i), ' ');
@@ -391,6 +432,8 @@ QByteArray JsonLineWriter::takeBytes()
     m_used = 0;
     m_stack.resize(1);
     m_stack.front() = Level{};
+    m_inBase64 = false;
+    m_base64PendingCount = 0;
     append('{');
     return whole;
 }

@@ -49,6 +49,11 @@ public:
     // "name": "<prefix><the Base64 of data>" (the prefix plain ASCII), encoded straight into
     // the document: an attachment runs to megabytes.
     void base64Text(const QString &name, QByteArrayView prefix, QByteArrayView data);
+    // The same for data given in pieces as it is made (an attachment built row by row), so
+    // that it is never held whole: open, append each piece, close.
+    void openBase64Text(const QString &name, QByteArrayView prefix);
+    void appendBase64(QByteArrayView data);
+    void closeBase64Text();
     // "name": [value]  on one line, the value bare as for number().
     void numberArray(const QString &name, const QString &value);
 
@@ -94,5 +99,9 @@ private:
     qsizetype m_used = 0;
     std::vector<Level> m_stack;
     QIODevice *m_sink = nullptr;
+    // The bytes of Base64 data given in pieces that wait for a third to be encoded.
+    char m_base64Pending[2] = {};
+    qsizetype m_base64PendingCount = 0;
+    bool m_inBase64 = false;
     bool m_sinkFailed = false;
 };

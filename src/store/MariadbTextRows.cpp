@@ -14,6 +14,7 @@ constexpr qsizetype kFirstBufferSize = 256;
 struct Parameter {
     QByteArray bytes;
     long long number = 0;
+    double real = 0;
 };
 } // namespace
 
@@ -66,24 +67,25 @@ void MariadbTextRows::bindParameters(const QVariantList &binds)
         Parameter &p = values[size_t(i)];
         MYSQL_BIND &place = places[size_t(i)];
         std::memset(&place, 0, sizeof place);
-        switch (value.isNull() ? QMetaType::UnknownType : value.typeId()) {
-        case QMetaType::UnknownType:
+        switch (boundKindOf(value)) {
+        case BoundKind::Null:
             place.buffer_type = MYSQL_TYPE_NULL;
             break;
-        case QMetaType::Bool:
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
+        case BoundKind::Integer:
             p.number = value.toLongLong();
             place.buffer_type = MYSQL_TYPE_LONGLONG;
             place.buffer = &p.number;
             break;
-        case QMetaType::QByteArray:
+        case BoundKind::Real:
+            p.real = value.toDouble();
+            place.buffer_type = MYSQL_TYPE_DOUBLE;
+            place.buffer = &p.real;
+            break;
+        case BoundKind::Bytes:
             p.bytes = value.toByteArray();
             place.buffer_type = MYSQL_TYPE_BLOB;
             break;
-        default:
+        case BoundKind::Text:
             p.bytes = value.toString().toUtf8();
             place.buffer_type = MYSQL_TYPE_STRING;
             break;

@@ -32,27 +32,23 @@ void SqliteTextRows::raise() const
 void SqliteTextRows::bind(int place, const QVariant &value)
 {
     int result = SQLITE_OK;
-    switch (value.isNull() ? QMetaType::UnknownType : value.typeId()) {
-    case QMetaType::UnknownType:
+    switch (boundKindOf(value)) {
+    case BoundKind::Null:
         result = sqlite3_bind_null(m_statement, place);
         break;
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
+    case BoundKind::Integer:
         result = sqlite3_bind_int64(m_statement, place, value.toLongLong());
         break;
-    case QMetaType::Double:
+    case BoundKind::Real:
         result = sqlite3_bind_double(m_statement, place, value.toDouble());
         break;
-    case QMetaType::QByteArray: {
+    case BoundKind::Bytes: {
         const QByteArray bytes = value.toByteArray();
         result = sqlite3_bind_blob64(m_statement, place, bytes.constData(), sqlite3_uint64(bytes.size()),
                                      SQLITE_TRANSIENT);
         break;
     }
-    default: {
+    case BoundKind::Text: {
         const QByteArray utf8 = value.toString().toUtf8();
         result = sqlite3_bind_text64(m_statement, place, utf8.constData(), sqlite3_uint64(utf8.size()),
                                      SQLITE_TRANSIENT, SQLITE_UTF8);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QVariant;
+
 // The rows of a query read as text straight from the driver, one row at a time: no variant
 // a value, and a null reads as a null QString without being converted. Reads of thousands of
 // rows (a report's clause rows) come through here; Database::readText makes one.
@@ -19,3 +21,7 @@ public:
     virtual QString text(int column, const QString &same) const = 0;
     virtual qint64 number(int column) const = 0;
 };
+
+// How a value given for a "?" is bound when a reader binds it through its client library.
+enum class BoundKind { Null, Integer, Real, Bytes, Text };
+BoundKind boundKindOf(const QVariant &value);

@@ -113,13 +113,14 @@ TEST_P(TextRowsRead, ARepeatedValueSharesTheTextItRepeats)
 TEST_P(TextRowsRead, ValuesOfEveryTypeAreBound)
 {
     const auto rows = env->host().DBObj().readText(
-        QStringLiteral("SELECT n FROM text_rows_probe WHERE t = ? OR n = ? OR n = ? OR t = ? ORDER BY n"),
-        {storedTexts().at(1), qint64(4), true, QVariant(QMetaType(QMetaType::QString))});
+        QStringLiteral(
+            "SELECT n FROM text_rows_probe WHERE t = ? OR n = ? OR n = ? OR n = ? OR t = ? ORDER BY n"),
+        {storedTexts().at(1), qint64(4), true, 5.0, QVariant(QMetaType(QMetaType::QString))});
     QList<qint64> found;
     while (rows->next())
         found << rows->number(0);
     // 1 is true; a NULL equals nothing.
-    EXPECT_EQ(found, (QList<qint64>{1, 3, 4}));
+    EXPECT_EQ(found, (QList<qint64>{1, 3, 4, 5}));
 }
 
 TEST_P(TextRowsRead, AStatementThatCannotRunRaisesTheDatabaseError)

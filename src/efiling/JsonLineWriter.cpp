@@ -77,29 +77,6 @@ bool isPlain(char16_t u)
     return u >= 0x20 && u < 0x80 && u != u'"' && u != u'\\';
 }
 
-// The literal of UTF-8 text: bytes of characters beyond ASCII pass as they are.
-void appendUtf8Literal(QByteArray &out, QByteArrayView utf8)
-{
-    out += '"';
-    qsizetype run = 0; // the start of the bytes not yet added
-    for (qsizetype i = 0; i < utf8.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        if (c >= 0x20 && c != '"' && c != '\\')
-            continue;
-        out += utf8.sliced(run, i - run);
-        run = i + 1;
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += char(c);
-            continue;
-        }
-        // A control character: spelled as the UTF-16 text's literal spells it.
-        out += JsonLineWriter::quoted(QString(QChar(c))).toUtf8().sliced(1).chopped(1);
-    }
-    out += utf8.sliced(run);
-    out += '"';
-}
-
 // True for a number written as it stands: an optional "-", the whole part without a
 // leading zero (or "0" alone) and optional decimals, nothing else. Most stored amounts are.
 bool isCanonicalNumber(QStringView v)
@@ -219,13 +196,6 @@ void JsonLineWriter::appendQuoted(QStringView value)
     m_used += to - start;
 }
 
-void JsonLineWriter::appendQuoted(QByteArrayView utf8)
-{
-    QByteArray literal;
-    appendUtf8Literal(literal, utf8);
-    append(literal.constData(), literal.size());
-}
-
 void JsonLineWriter::appendNumber(QStringView value)
 {
     if (!isCanonicalNumber(value)) {
@@ -314,12 +284,6 @@ void JsonLineWriter::text(const Name &name, QStringView value)
     appendQuoted(value);
 }
 
-void JsonLineWriter::text(const QString &name, QByteArrayView utf8)
-{
-    startNamedMember(name);
-    appendQuoted(utf8);
-}
-
 void JsonLineWriter::number(const QString &name, const QString &value)
 {
     startNamedMember(name);
@@ -338,13 +302,6 @@ void JsonLineWriter::numberArray(const QString &name, const QString &value)
     append('[');
     appendNumber(value);
     append(']');
-}
-
-void JsonLineWriter::base64Text(const QString &name, QByteArrayView prefix, QByteArrayView data)
-{
-    openBase64Text(name, prefix);
-    appendBase64(data);
-    closeBase64Text();
 }
 
 void JsonLineWriter::openBase64Text(const QString &name, QByteArrayView prefix)

@@ -40,17 +40,13 @@ public:
     // "name": "value", escaped as JSON strings require.
     void text(const QString &name, const QString &value);
     void text(const Name &name, QStringView value);
-    // The same for a value held as UTF-8 (a large attachment, kept out of UTF-16).
-    void text(const QString &name, QByteArrayView utf8);
     // "name": value, bare; an empty value or one that is no JSON number is written so
     // that the file stays readable and the schema check names the member (see numberText).
     void number(const QString &name, const QString &value);
     void number(const Name &name, QStringView value);
-    // "name": "<prefix><the Base64 of data>" (the prefix plain ASCII), encoded straight into
-    // the document: an attachment runs to megabytes.
-    void base64Text(const QString &name, QByteArrayView prefix, QByteArrayView data);
-    // The same for data given in pieces as it is made (an attachment built row by row), so
-    // that it is never held whole: open, append each piece, close.
+    // "name": "<prefix><the Base64 of the data>" (the prefix plain ASCII), the data given in
+    // pieces as it is made (an attachment built row by row), so that it is never held whole:
+    // open, append each piece, close.
     void openBase64Text(const QString &name, QByteArrayView prefix);
     void appendBase64(QByteArrayView data);
     void closeBase64Text();
@@ -90,7 +86,6 @@ private:
     void append(const char *bytes, qsizetype n);
     void append(char c) { *room(1) = c, ++m_used; }
     void appendQuoted(QStringView value);
-    void appendQuoted(QByteArrayView utf8);
     void appendNumber(QStringView value);
     void appendClosing(QByteArray &out) const;
 

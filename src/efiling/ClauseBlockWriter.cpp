@@ -9,7 +9,6 @@
 
 #include <memory>
 #include <unordered_map>
-#include <vector>
 
 namespace ClauseBlockWriter
 {
@@ -87,26 +86,16 @@ void writeElementMembers(JsonLineWriter &w, const Element &e, const WriteContext
     MemberWriter::write(w, e.part->members, *e.row, e.part->page, ctx);
 }
 
-// The converted values of all the elements of a block in one list, each element's from its start.
-struct ConvertedValues {
-    QList<QString> all;
-    std::vector<qsizetype> starts;
-
-    const QString *of(qsizetype element) const { return all.constData() + starts[size_t(element)]; }
-};
-
-// Each element an object, its members in an object of `wrapper` when one is named; `values`
-// holds the elements' converted values when they are at hand.
+// Each element an object, its members in an object of `wrapper` when one is named.
 void writeElements(JsonLineWriter &w, const QList<Element> &elements, const WriteContext &ctx,
-                   const QString &wrapper = {}, const ConvertedValues *values = nullptr)
+                   const QString &wrapper = {})
 {
     PartPlans plans;
-    for (qsizetype i = 0; i < elements.size(); ++i) {
-        const Element &e = elements.at(i);
+    for (const Element &e : elements) {
         w.openObject();
         if (!wrapper.isEmpty())
             w.openObject(wrapper);
-        MemberWriter::write(w, plans.of(e.part), *e.row, e.part->page, ctx, values ? values->of(i) : nullptr);
+        MemberWriter::write(w, plans.of(e.part), *e.row, e.part->page, ctx);
         if (!wrapper.isEmpty())
             w.close();
         w.close();
@@ -167,30 +156,22 @@ void writeBlocksWithin(JsonLineWriter &w, const JsonBlock &block, const WriteCon
 void writeCsvBlock(JsonLineWriter &w, const JsonBlock &block, const QList<Element> &elements,
                    const WriteContext &ctx)
 {
-    // Each row is converted once, for its CSV line and its element.
+    // The elements follow the attachment in the file but are made with it, row by row, each
+    // value converted once for both and each row read once.
     PartPlans plans;
-    ConvertedValues values;
-    values.starts.reserve(size_t(elements.size()));
-    // Room for every value at once: a list of hundreds of thousands moved as it grows would
-    // cost more than converting them.
-    qsizetype count = 0;
-    for (const Element &e : elements)
-        count += qsizetype(plans.of(e.part).entries().size());
-    values.all.reserve(count);
     w.openObject(block.member);
+    JsonLineWriter array = w.branch();
+    array.openArray(block.element);
     CsvAttachment::Stream csv(w, block.csvHeader, elements.size());
     for (const Element &e : elements) {
-        const MemberWriter::Plan &plan = plans.of(e.part);
-        values.starts.push_back(values.all.size());
-        MemberWriter::addConvertedValues(values.all, plan, *e.row, e.part->page, ctx);
-        MemberWriter::addCsvLine(csv.lines(), plan, values.all.constData() + values.starts.back(), *e.row,
-                                 e.part->page, ctx);
+        array.openObject();
+        MemberWriter::writeWithCsvLine(array, csv.lines(), plans.of(e.part), *e.row, e.part->page, ctx);
+        array.close();
         csv.rowDone();
     }
     csv.finish();
-    w.openArray(block.element);
-    writeElements(w, elements, ctx, {}, &values);
-    w.close();
+    array.close();
+    w.splice(std::move(array));
     w.close();
 }
 

@@ -3,6 +3,7 @@
 #include <QIODevice>
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 namespace
 {
@@ -104,6 +105,48 @@ constexpr qsizetype kSinkChunk = 1 << 20;
 // Attachment bytes encoded at a time: a multiple of 3, so that only the last piece is padded.
 constexpr qsizetype kBase64Piece = 3 * 16384;
 
+// The chunks of finished documents, kept for the next: writing into pages the system has
+// just handed out costs more than the text written into them, and a firm writes one report
+// after another.
+class ChunkPool
+{
+public:
+    static ChunkPool &instance()
+    {
+        static ChunkPool pool;
+        return pool;
+    }
+
+    QByteArray take(qsizetype size)
+    {
+        if (size == kSinkChunk) {
+            const std::lock_guard lock(m_mutex);
+            if (!m_free.empty()) {
+                QByteArray chunk = std::move(m_free.back());
+                m_free.pop_back();
+                chunk.resize(size);
+                return chunk;
+            }
+        }
+        return QByteArray(size, Qt::Uninitialized);
+    }
+
+    void give(QByteArray &&chunk)
+    {
+        if (chunk.capacity() < kSinkChunk || !chunk.isDetached())
+            return;
+        const std::lock_guard lock(m_mutex);
+        if (m_free.size() < kKept)
+            m_free.push_back(std::move(chunk));
+    }
+
+private:
+    // Enough for the attachments of a report of a few hundred thousand rows.
+    static constexpr size_t kKept = 64;
+    std::mutex m_mutex;
+    std::vector<QByteArray> m_free;
+};
+
 constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 // Standard Base64 with padding and without line breaks, as QByteArray::toBase64 writes it;
@@ -152,13 +195,34 @@ JsonLineWriter::JsonLineWriter(QIODevice *sink) : JsonLineWriter()
     m_sink = sink;
 }
 
+JsonLineWriter::~JsonLineWriter()
+{
+    if (!m_sink && !m_branch)
+        return;
+    ChunkPool::instance().give(std::move(m_text));
+    for (QByteArray &chunk : m_chunks)
+        ChunkPool::instance().give(std::move(chunk));
+}
+
 char *JsonLineWriter::room(qsizetype n)
 {
     if (m_used + n <= m_text.size())
         return m_text.data() + m_used;
     if (m_sink) {
         passToSink();
-        m_text.resize(std::max(kSinkChunk, n));
+        if (m_text.size() < n || m_text.size() < kSinkChunk)
+            m_text = ChunkPool::instance().take(std::max(kSinkChunk, n));
+        return m_text.data();
+    }
+    if (m_branch) {
+        // A branch's text waits in chunks: one text grown to megabytes would be copied each
+        // time it doubled.
+        if (m_used > 0) {
+            m_text.truncate(m_used);
+            m_chunks.push_back(std::move(m_text));
+        }
+        m_text = ChunkPool::instance().take(std::max(kSinkChunk, n));
+        m_used = 0;
         return m_text.data();
     }
     m_text.resize(std::max<qsizetype>(2 * m_text.size(), std::max<qsizetype>(m_used + n, 4096)));
@@ -174,6 +238,7 @@ void JsonLineWriter::passToSink()
 
 void JsonLineWriter::append(const char *bytes, qsizetype n)
 {
+
     std::memcpy(room(n), bytes, size_t(n));
     m_used += n;
 }
@@ -344,6 +409,37 @@ void JsonLineWriter::closeBase64Text()
     m_base64PendingCount = 0;
     m_inBase64 = false;
     append('"');
+}
+
+JsonLineWriter JsonLineWriter::branch() const
+{
+    JsonLineWriter b{Unopened{}};
+    b.m_branch = true;
+    b.m_stack = m_stack;
+    b.m_stack.back().hasMembers = true;
+    return b;
+}
+
+void JsonLineWriter::splice(JsonLineWriter &&branch)
+{
+    Q_ASSERT(branch.m_stack.size() == m_stack.size() && !branch.m_inBase64);
+    branch.m_text.truncate(branch.m_used);
+    branch.m_chunks.push_back(std::move(branch.m_text));
+    for (QByteArray &chunk : branch.m_chunks) {
+        if (!chunk.isEmpty()) {
+            m_stack.back().hasMembers = true;
+            if (m_sink) {
+                passToSink();
+                if (m_sink->write(chunk) != chunk.size())
+                    m_sinkFailed = true;
+            } else {
+                append(chunk.constData(), chunk.size());
+            }
+        }
+        ChunkPool::instance().give(std::move(chunk));
+    }
+    branch.m_chunks.clear();
+    branch.m_used = 0;
 }
 
 void JsonLineWriter::appendClosing(QByteArray &out) const

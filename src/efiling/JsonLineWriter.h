@@ -29,6 +29,9 @@ public:
 
     JsonLineWriter();
     explicit JsonLineWriter(QIODevice *sink);
+    JsonLineWriter(JsonLineWriter &&) = default;
+    JsonLineWriter &operator=(JsonLineWriter &&) = default;
+    ~JsonLineWriter();
 
     // "name": {  (an array element when name is empty)
     void openObject(const QString &name = {});
@@ -53,6 +56,13 @@ public:
     // "name": [value]  on one line, the value bare as for number().
     void numberArray(const QString &name, const QString &value);
 
+    // A writer for a part of this document made before its turn (the elements of an
+    // attachment block, made row by row beside the attachment that stands before them). It
+    // goes on at this writer's nesting as though a member stood before it; splice() puts
+    // its text here once what comes first is written.
+    JsonLineWriter branch() const;
+    void splice(JsonLineWriter &&branch);
+
     // For a writer with a sink: writes what it still holds, the objects still open closed and
     // the last line terminated; false when the sink did not take every byte.
     bool finish();
@@ -76,6 +86,10 @@ private:
         bool array = false;
         bool hasMembers = false;
     };
+    struct Unopened {
+    };
+    // A writer with no text yet, not even the document's opening brace.
+    explicit JsonLineWriter(Unopened) {}
     // A new line for a member of the innermost object or array, after a comma if needed.
     void startMember();
     void startNamedMember(const QString &name);
@@ -99,4 +113,7 @@ private:
     qsizetype m_base64PendingCount = 0;
     bool m_inBase64 = false;
     bool m_sinkFailed = false;
+    // A branch keeps its full chunks here, in order, m_text the last.
+    bool m_branch = false;
+    std::vector<QByteArray> m_chunks;
 };

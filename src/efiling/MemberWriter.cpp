@@ -99,19 +99,19 @@ void writeTable(JsonLineWriter &w, const Plan::Entry &e, int page, const WriteCo
 {
     const Member &m = *e.member;
     const int tablePage = m.page ? m.page : page;
-    QList<Row> rows;
-    for (const Row &row : ctx.rowsOf(tablePage, m.point)) {
-        if (!isMarkerRow(row))
-            rows << row;
-    }
     const QList<Row> &all = ctx.rowsOf(tablePage, m.point);
+    QList<const Row *> rows;
+    for (const Row &row : all) {
+        if (!isMarkerRow(row))
+            rows << &row;
+    }
     const QString first = all.isEmpty() ? QString() : all.first().col(1).trimmed();
     if (rows.isEmpty() || first.isEmpty() || Vocabulary::isNA(first))
         return;
     w.openArray(m.name);
-    for (const Row &row : rows) {
+    for (const Row *row : rows) {
         w.openObject();
-        write(w, *e.inner, row, tablePage, ctx);
+        write(w, *e.inner, *row, tablePage, ctx);
         w.close();
     }
     w.close();
@@ -183,51 +183,53 @@ Plan::Plan(const QList<Member> &members)
 
 Plan::~Plan() = default;
 
-void addConvertedValues(QList<QString> &values, const Plan &plan, const Row &row, int page,
-                        const WriteContext &ctx)
+namespace
 {
-    for (const Plan::Entry &e : plan.entries())
-        values << (e.kind == Plan::Kind::Value ? convertedValue(e, rowFor(*e.member, row, page, ctx), ctx)
-                                               : QString());
+
+// Writes a value member once converted, unless the department leaves it out.
+void writeConverted(JsonLineWriter &w, const Plan::Entry &e, const Row &source, const QString &value)
+{
+    if (!leftOut(e, source, value))
+        writeValue(w, e.name, e.bare, value);
 }
 
-void write(JsonLineWriter &w, const Plan &plan, const Row &row, int page, const WriteContext &ctx,
-           const QString *values)
+// Writes one member of the plan that reads from `source`.
+void writeEntry(JsonLineWriter &w, const Plan::Entry &e, const Row &source, int page, const WriteContext &ctx)
 {
-    qsizetype index = 0;
-    for (const Plan::Entry &e : plan.entries()) {
-        const Member &m = *e.member;
-        const Row &source = rowFor(m, row, page, ctx);
-        switch (e.kind) {
-        case Plan::Kind::Name:
-            w.openObject(m.name);
-            for (int i = 0; i < m.names.size(); ++i)
-                w.text(m.names.at(i), source.col(m.columns.value(i)));
-            w.close();
-            break;
-        case Plan::Kind::Address:
-            AddressRule::write(w, m.name, StoredAddress::fromRow(source, e.address));
-            break;
-        case Plan::Kind::Table:
-            writeTable(w, e, page, ctx);
-            break;
-        case Plan::Kind::Object:
-            w.openObject(m.name);
-            write(w, *e.inner, source, page, ctx);
-            w.close();
-            break;
-        case Plan::Kind::CsvList:
-            writeCsvList(w, m, source, ctx);
-            break;
-        case Plan::Kind::Value: {
-            const QString value = values ? values[index] : convertedValue(e, source, ctx);
-            if (!leftOut(e, source, value))
-                writeValue(w, e.name, e.bare, value);
-            break;
-        }
-        }
-        ++index;
+    const Member &m = *e.member;
+    switch (e.kind) {
+    case Plan::Kind::Name:
+        w.openObject(m.name);
+        for (int i = 0; i < m.names.size(); ++i)
+            w.text(m.names.at(i), source.col(m.columns.value(i)));
+        w.close();
+        break;
+    case Plan::Kind::Address:
+        AddressRule::write(w, m.name, StoredAddress::fromRow(source, e.address));
+        break;
+    case Plan::Kind::Table:
+        writeTable(w, e, page, ctx);
+        break;
+    case Plan::Kind::Object:
+        w.openObject(m.name);
+        write(w, *e.inner, source, page, ctx);
+        w.close();
+        break;
+    case Plan::Kind::CsvList:
+        writeCsvList(w, m, source, ctx);
+        break;
+    case Plan::Kind::Value:
+        writeConverted(w, e, source, convertedValue(e, source, ctx));
+        break;
     }
+}
+
+} // namespace
+
+void write(JsonLineWriter &w, const Plan &plan, const Row &row, int page, const WriteContext &ctx)
+{
+    for (const Plan::Entry &e : plan.entries())
+        writeEntry(w, e, rowFor(*e.member, row, page, ctx), page, ctx);
 }
 
 void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int page, const WriteContext &ctx)
@@ -235,22 +237,27 @@ void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int 
     write(w, Plan(members), row, page, ctx);
 }
 
-void addCsvLine(CsvAttachment::Lines &csv, const Plan &plan, const QString *values, const Row &row, int page,
-                const WriteContext &ctx)
+void writeWithCsvLine(JsonLineWriter &w, CsvAttachment::Lines &csv, const Plan &plan, const Row &row,
+                      int page, const WriteContext &ctx)
 {
     csv.startRow();
-    qsizetype index = 0;
     for (const Plan::Entry &e : plan.entries()) {
         const Member &m = *e.member;
+        const Row &source = rowFor(m, row, page, ctx);
         if (e.kind == Plan::Kind::Address) {
-            const StoredAddress a = StoredAddress::fromRow(rowFor(m, row, page, ctx), e.address);
+            const StoredAddress a = StoredAddress::fromRow(source, e.address);
             for (const QString &field :
                  {a.line1, a.line2, a.city, a.pin, AddressRule::countryCode(a), AddressRule::stateCode(a)})
                 csv.field(field);
-        } else if (e.kind == Plan::Kind::Value && m.as != QLatin1String("const")) {
-            csv.field(values[index]);
+            AddressRule::write(w, m.name, a);
+        } else if (e.kind == Plan::Kind::Value) {
+            const QString value = convertedValue(e, source, ctx);
+            if (m.as != QLatin1String("const"))
+                csv.field(value);
+            writeConverted(w, e, source, value);
+        } else {
+            writeEntry(w, e, source, page, ctx);
         }
-        ++index;
     }
 }
 

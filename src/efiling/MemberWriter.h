@@ -50,22 +50,16 @@ private:
     std::vector<Entry> m_entries;
 };
 
-// Adds the converted value of each member of the plan that is a value, "" for the others: an
-// element's values, converted once for its CSV line and its JSON members.
-void addConvertedValues(QList<QString> &values, const Plan &plan, const Row &row, int page,
-                        const WriteContext &ctx);
-
-// Writes the members of the plan for the element row `row` of page `page`, the values taken
-// from `values` (the row's addConvertedValues) when given.
-void write(JsonLineWriter &w, const Plan &plan, const Row &row, int page, const WriteContext &ctx,
-           const QString *values = nullptr);
+// Writes the members of the plan for the element row `row` of page `page`.
+void write(JsonLineWriter &w, const Plan &plan, const Row &row, int page, const WriteContext &ctx);
 void write(JsonLineWriter &w, const QList<Member> &members, const Row &row, int page,
            const WriteContext &ctx);
 
-// Adds the element's CSV line, from its addConvertedValues: every member that is not fixed, an
-// address as lines, city, PIN and the country and state codes.
-void addCsvLine(CsvAttachment::Lines &csv, const Plan &plan, const QString *values, const Row &row, int page,
-                const WriteContext &ctx);
+// Writes the element's members and adds its CSV line, each value converted once for both: the
+// line holds every member that is not fixed, an address as lines, city, PIN and the country
+// and state codes.
+void writeWithCsvLine(JsonLineWriter &w, CsvAttachment::Lines &csv, const Plan &plan, const Row &row,
+                      int page, const WriteContext &ctx);
 
 // A stored value converted as the member says ("" stays "" unless the member has a default).
 QString converted(const Member &m, const QString &stored, const WriteContext &ctx);

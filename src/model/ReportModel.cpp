@@ -130,6 +130,7 @@ void ReportModel::setValue(int page, const QString &point, const QString &value,
     while (it->cols.size() < col)
         it->cols << QString();
     it->cols[col - 1] = value;
+    it->mayBePadded = it->mayBePadded || ClauseStore::isPadded(value);
     emit pointChanged(page, point);
 }
 
@@ -149,6 +150,7 @@ bool ReportModel::setCell(int page, const QString &point, int row, int col, cons
     while (r.cols.size() < col)
         r.cols << QString();
     r.cols[col - 1] = value;
+    r.mayBePadded = r.mayBePadded || ClauseStore::isPadded(value);
     emit pointChanged(page, point);
     return true;
 }
@@ -163,7 +165,9 @@ void ReportModel::removePoint(int page, const QString &point)
 
 void ReportModel::append(const Row &row)
 {
-    place(entry(row.page, row.point), Row(row));
+    Row added(row);
+    added.mayBePadded = true;
+    place(entry(row.page, row.point), std::move(added));
 }
 
 void ReportModel::place(QList<Row> &list, Row &&row)

@@ -139,8 +139,14 @@ QList<ClauseRow> readRows(const ReportKey &key, const QString &condition, const 
         row.point = point;
         row.cols.resize(columns);
         QString *cols = row.cols.data();
-        for (int i = 0; i < columns; ++i)
+        // Each cell is looked at while it is at hand: a later look at a million cells
+        // would fetch every one from memory again.
+        bool padded = false;
+        for (int i = 0; i < columns; ++i) {
             cols[i] = read->text(3 + i);
+            padded = padded || isPadded(cols[i]);
+        }
+        row.mayBePadded = padded;
         rows << std::move(row);
     }
     return rows;

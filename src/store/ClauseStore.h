@@ -15,7 +15,18 @@ namespace ClauseStore
 {
 
 struct ClauseRow {
+    ClauseRow() = default;
+    ClauseRow(int page, QString formName, QString point, QStringList cols)
+        : page(page), formName(std::move(formName)), point(std::move(point)), cols(std::move(cols))
+    {
+    }
+
     int page = 0;
+    // False only for a row read as stored whose cells were seen, as they were read, not to
+    // begin or end with a blank; a row made or changed anywhere else says true. Trimming a
+    // grid of thousands of rows then need not look into every cell again. (Kept beside the
+    // page number, where it adds nothing to the size of a row.)
+    bool mayBePadded = true;
     QString formName;
     QString point;
     QStringList cols; // cols[0] is Col1; null columns read as ""
@@ -26,6 +37,12 @@ struct ClauseRow {
         return number >= 1 && number <= cols.size() ? cols.at(number - 1) : none;
     }
 };
+
+// True when the cell begins or ends with a blank (a space, tab, line break or the like).
+inline bool isPadded(const QString &cell)
+{
+    return !cell.isEmpty() && (cell.front().isSpace() || cell.back().isSpace());
+}
 
 void deletePage(int page);
 void deletePage(const ReportKey &key, int page);

@@ -240,3 +240,64 @@ TEST(JsonLineWriter, QuotesCsvFieldsOnlyWhereTheyNeedIt)
     EXPECT_EQ(QString::fromUtf8(csv.pending().toByteArray()),
               QStringLiteral("Name,Amount\r\nPlain,,Café ₹\r\n\"Smith, \"\"Jr\"\"\",\"two\r\nlines\""));
 }
+
+namespace
+{
+// The block of an attachment: its attachment member, then an array of its rows; the rows made
+// in a branch beside the attachment when `branched`.
+void writeAttachmentBlock(JsonLineWriter &w, bool branched, int rows)
+{
+    w.openObject(QStringLiteral("Block"));
+    JsonLineWriter array = w.branch();
+    JsonLineWriter &elements = branched ? array : w;
+    if (branched)
+        elements.openArray(QStringLiteral("Rows"));
+    QByteArray csv;
+    for (int i = 0; i < rows; ++i)
+        csv += QByteArray::number(i) + ",ऋण\r\n";
+    writeAttachment(w, QStringLiteral("CsvDtls"), csv);
+    if (!branched)
+        elements.openArray(QStringLiteral("Rows"));
+    for (int i = 0; i < rows; ++i) {
+        elements.openObject();
+        elements.text(QStringLiteral("Payee"), QStringLiteral("ऋण \"%1\" Ltd").arg(i));
+        elements.number(QStringLiteral("Amount"), QString::number(i));
+        elements.close();
+    }
+    elements.close();
+    if (branched)
+        w.splice(std::move(array));
+    w.close();
+}
+} // namespace
+
+TEST(JsonLineWriter, ABranchSplicedInGivesTheDocumentWrittenInOrder)
+{
+    // None, a few and enough rows to fill several chunks; twice over, so the second document
+    // is made in chunks the first one left.
+    for (int round = 0; round < 2; ++round) {
+        for (const int rows : {0, 3, 60'000}) {
+            JsonLineWriter inOrder;
+            inOrder.text(QStringLiteral("Before"), QStringLiteral("x"));
+            writeAttachmentBlock(inOrder, false, rows);
+            writeAttachmentBlock(inOrder, false, rows / 2);
+            const QByteArray expected = inOrder.bytes();
+
+            JsonLineWriter held;
+            held.text(QStringLiteral("Before"), QStringLiteral("x"));
+            writeAttachmentBlock(held, true, rows);
+            writeAttachmentBlock(held, true, rows / 2);
+            EXPECT_TRUE(held.bytes() == expected) << rows;
+
+            QBuffer file;
+            file.open(QIODevice::WriteOnly);
+            JsonLineWriter streamed(&file);
+            streamed.text(QStringLiteral("Before"), QStringLiteral("x"));
+            writeAttachmentBlock(streamed, true, rows);
+            writeAttachmentBlock(streamed, true, rows / 2);
+            EXPECT_TRUE(streamed.finish());
+            EXPECT_TRUE(file.data() == expected) << rows;
+            EXPECT_TRUE(nlohmann::json::accept(file.data().toStdString()));
+        }
+    }
+}

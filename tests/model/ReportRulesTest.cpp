@@ -151,3 +151,29 @@ TEST_P(ReportRulesTest, EveryWriterKeepsRowsInThePagesShape)
     EXPECT_EQ(page->value(2, "Opt8a"), "False");
     EXPECT_EQ(page->value(20, "Opt43"), "Yes");
 }
+
+TEST_P(ReportRulesTest, GridCellsAreTrimmedWhetherStoredPaddedOrChangedSince)
+{
+    // Rows stored with blanks around their cells, as an older version or another program
+    // may have left them, and rows stored clean.
+    QStringList padded(22);
+    padded[0] = "\tInterest refund";
+    padded[1] = "100.00 ";
+    QStringList clean(22);
+    clean[0] = "Bonus";
+    clean[1] = "5.00";
+    ClauseStore::insertRows(6, "16a", {clean, padded, clean});
+
+    auto model = ReportRules::loadAsWritten();
+    EXPECT_EQ(model->column(6, "16a", 1), QStringList({"Bonus", "Interest refund", "Bonus"}));
+    EXPECT_EQ(model->value(6, "16a", 2), "5.00");
+    EXPECT_EQ(model->rows(6, "16a").at(1).col(2), "100.00");
+
+    // A clean row read as stored and given a padded cell since is trimmed too.
+    auto changed = ReportModel::load();
+    ASSERT_TRUE(changed->setCell(6, "16a", 2, 1, QString::fromUtf8("Gift\u00a0")));
+    changed->setValue(6, "16a", " Dividend", 2);
+    ReportRules::applyAll(*changed);
+    EXPECT_EQ(changed->rows(6, "16a").at(2).col(1), "Gift");
+    EXPECT_EQ(changed->value(6, "16a", 2), "Dividend");
+}

@@ -57,16 +57,26 @@ QString tickOf(const QString &, const QString &value)
 
 void trimGrid(ReportModel &model, int page, const QString &point)
 {
+    // The padded cells are found in the model's own rows and changed afterwards: a grid of
+    // thousands of rows is not copied to find the few, if any.
+    struct Padded {
+        int row, col;
+        QString trimmed;
+    };
+    QList<Padded> padded;
     const QString form = model.formNameForPage(page);
-    const QList<ReportModel::Row> rows = model.rows(page, point, form);
-    for (int r = 0; r < rows.size(); ++r) {
-        const QStringList &cols = rows.at(r).cols;
-        for (int c = 0; c < cols.size(); ++c) {
-            const QString &cell = cols.at(c);
-            if (!cell.isEmpty() && (cell.front().isSpace() || cell.back().isSpace()))
-                model.setCell(page, point, r, c + 1, cell.trimmed());
+    int r = 0;
+    for (const ReportModel::Row &row : model.rows(page, point)) {
+        if (row.formName != form)
+            continue;
+        for (int c = 0; row.mayBePadded && c < row.cols.size(); ++c) {
+            if (ClauseStore::isPadded(row.cols.at(c)))
+                padded << Padded{r, c + 1, row.cols.at(c).trimmed()};
         }
+        ++r;
     }
+    for (const Padded &p : padded)
+        model.setCell(page, point, p.row, p.col, p.trimmed);
 }
 
 void applyToPage(ReportModel &model, const Catalogue::Page &page)
@@ -109,7 +119,7 @@ QString storedAnswer(const QString &option, const QString &answer)
 void trimCells(QStringList &cells)
 {
     for (QString &cell : cells) {
-        if (!cell.isEmpty() && (cell.front().isSpace() || cell.back().isSpace()))
+        if (ClauseStore::isPadded(cell))
             cell = cell.trimmed();
     }
 }

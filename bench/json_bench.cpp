@@ -123,6 +123,7 @@ void writeDocument(benchmark::State &state, TestEngine engine)
             state.SkipWithError("the document could not be written");
         out.close();
     }
+    state.counters["FileMB"] = double(out.size()) / (1024 * 1024);
 }
 
 // What generate-json does: the stored report as written, the file and its schema check.

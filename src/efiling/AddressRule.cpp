@@ -33,32 +33,19 @@ StoredAddress StoredAddress::fromRow(const ClauseStore::ClauseRow &row, const Ad
 namespace AddressRule
 {
 
-namespace
+Codes Codes::of(const StoredAddress &a)
 {
-
-QString countryCode(const StoredAddress &a, bool india)
-{
-    return india ? QStringLiteral("91") : CodeLookups::countryCode(a.country);
-}
-
-QString stateCode(const StoredAddress &a, bool india)
-{
-    return india ? CodeLookups::stateCode(a.state) : QStringLiteral("99");
-}
-
-} // namespace
-
-QString countryCode(const StoredAddress &a)
-{
-    return countryCode(a, a.inIndia());
-}
-
-QString stateCode(const StoredAddress &a)
-{
-    return stateCode(a, a.inIndia());
+    const bool india = a.inIndia();
+    return {india, india ? QStringLiteral("91") : CodeLookups::countryCode(a.country),
+            india ? CodeLookups::stateCode(a.state) : QStringLiteral("99")};
 }
 
 void write(JsonLineWriter &w, const QString &member, const StoredAddress &a)
+{
+    write(w, member, a, Codes::of(a));
+}
+
+void write(JsonLineWriter &w, const QString &member, const StoredAddress &a, const Codes &codes)
 {
     using Name = JsonLineWriter::Name;
     static const Name line1(QStringLiteral("AddrDetail1")), line2(QStringLiteral("AddrDetail2")),
@@ -66,7 +53,7 @@ void write(JsonLineWriter &w, const QString &member, const StoredAddress &a)
         localityName(QStringLiteral("LocalityOrAreaName")), postOffice(QStringLiteral("PostOffice")),
         postOfficeName(QStringLiteral("PostOfficeName")), state(QStringLiteral("StateCode")),
         country(QStringLiteral("CountryCode")), pin(QStringLiteral("PinCode"));
-    const bool india = a.inIndia();
+    const bool india = codes.india;
     w.openObject(member);
     w.text(line1, a.line1);
     w.text(line2, a.line2);
@@ -81,8 +68,8 @@ void write(JsonLineWriter &w, const QString &member, const StoredAddress &a)
         w.text(locality, a.locality);
         w.text(postOffice, a.postOffice);
     }
-    w.text(state, stateCode(a, india));
-    w.text(country, countryCode(a, india));
+    w.text(state, codes.state);
+    w.text(country, codes.country);
     w.text(pin, a.pin);
     w.close();
 }

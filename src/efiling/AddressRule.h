@@ -30,12 +30,17 @@ struct StoredAddress {
 namespace AddressRule
 {
 
+// The codes an address is written with: "91" or the host's code for the country, and the
+// state's code or "99"; found once for an attachment's CSV line and its member.
+struct Codes {
+    bool india = false;
+    QString country, state;
+
+    static Codes of(const StoredAddress &a);
+};
+
 // "AddressDetail" (or another member name) with the address members in their order.
 void write(JsonLineWriter &w, const QString &member, const StoredAddress &a);
-
-// The codes that go into the CSV attachments: "91" or the host's code, and the state's
-// code or "99".
-QString countryCode(const StoredAddress &a);
-QString stateCode(const StoredAddress &a);
+void write(JsonLineWriter &w, const QString &member, const StoredAddress &a, const Codes &codes);
 
 } // namespace AddressRule

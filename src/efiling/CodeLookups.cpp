@@ -91,10 +91,11 @@ QString normalisedStateName(const QString &name)
 
 QString stateCode(const QString &stateName)
 {
-    const QString name = normalisedStateName(stateName);
-    if (name.isEmpty())
-        return {};
-    return remembered({u"state|", name}, [&] {
+    // Remembered by the name as stored: every row of a large report names its state afresh.
+    return remembered({u"state|", stateName}, [&] {
+        const QString name = normalisedStateName(stateName);
+        if (name.isEmpty())
+            return QString();
         return first(QStringLiteral("SELECT state_cd FROM po_state WHERE lower(state_desc)=lower(?)"),
                      {name});
     });

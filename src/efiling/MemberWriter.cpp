@@ -64,9 +64,15 @@ Plan::Kind kindOf(const Member &m)
     return Plan::Kind::Value;
 }
 
-QString convertedValue(const Plan::Entry &e, const Row &source, const WriteContext &ctx)
+// The value the file carries: the stored value itself where it goes in as it stands, else
+// its conversion, kept in `converted`.
+const QString &fileValue(const Plan::Entry &e, const Row &source, const WriteContext &ctx, QString &converted)
 {
-    return e.toFile(*e.member, storedValue(e, source), ctx);
+    const QString &stored = storedValue(e, source);
+    if (e.way.asStored && e.way.asStored(stored))
+        return stored;
+    converted = e.way.toFile(*e.member, stored, ctx);
+    return converted;
 }
 
 void writeCsvList(JsonLineWriter &w, const Member &m, const Row &row, const WriteContext &ctx)
@@ -175,7 +181,7 @@ Plan::Plan(const QList<Member> &members)
         const bool words =
             m.as == QLatin1String("text") || m.as == QLatin1String("date") || m.as == QLatin1String("code");
         m_entries.push_back(
-            Entry{&m, JsonLineWriter::Name(m.name), kind, ValueConversions::toFileOf(m), isBare(m), words,
+            Entry{&m, JsonLineWriter::Name(m.name), kind, ValueConversions::wayOf(m), isBare(m), words,
                   kind == Kind::Address ? AddressColumns::of(m.address) : AddressColumns{},
                   kind == Kind::Table || kind == Kind::Object ? std::make_unique<Plan>(m.members) : nullptr});
     }
@@ -218,9 +224,11 @@ void writeEntry(JsonLineWriter &w, const Plan::Entry &e, const Row &source, int 
     case Plan::Kind::CsvList:
         writeCsvList(w, m, source, ctx);
         break;
-    case Plan::Kind::Value:
-        writeConverted(w, e, source, convertedValue(e, source, ctx));
+    case Plan::Kind::Value: {
+        QString converted;
+        writeConverted(w, e, source, fileValue(e, source, ctx, converted));
         break;
+    }
     }
 }
 
@@ -246,12 +254,13 @@ void writeWithCsvLine(JsonLineWriter &w, CsvAttachment::Lines &csv, const Plan &
         const Row &source = rowFor(m, row, page, ctx);
         if (e.kind == Plan::Kind::Address) {
             const StoredAddress a = StoredAddress::fromRow(source, e.address);
-            for (const QString &field :
-                 {a.line1, a.line2, a.city, a.pin, AddressRule::countryCode(a), AddressRule::stateCode(a)})
-                csv.field(field);
-            AddressRule::write(w, m.name, a);
+            const AddressRule::Codes codes = AddressRule::Codes::of(a);
+            for (const QString *field : {&a.line1, &a.line2, &a.city, &a.pin, &codes.country, &codes.state})
+                csv.field(*field);
+            AddressRule::write(w, m.name, a, codes);
         } else if (e.kind == Plan::Kind::Value) {
-            const QString value = convertedValue(e, source, ctx);
+            QString converted;
+            const QString &value = fileValue(e, source, ctx, converted);
             if (m.as != QLatin1String("const"))
                 csv.field(value);
             writeConverted(w, e, source, value);

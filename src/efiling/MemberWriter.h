@@ -38,7 +38,7 @@ public:
         const Member *member;
         JsonLineWriter::Name name;
         Kind kind;
-        ValueConversions::ToFile toFile;
+        ValueConversions::Way way;
         bool bare;
         bool words; // text, date or code: left out with the marker row of its own point
         AddressColumns address;

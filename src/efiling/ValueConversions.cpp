@@ -195,15 +195,20 @@ const Conversion *conversionOf(const QString &as)
 
 } // namespace
 
-ToFile toFileOf(const Member &m)
+Way wayOf(const Member &m)
 {
     const Conversion *c = conversionOf(m.as);
-    return c ? c->toFile : same;
+    const ToFile toFile = c ? c->toFile : same;
+    if (toFile == same)
+        return {toFile, [](QStringView) { return true; }};
+    if (toFile == bareNumber)
+        return {toFile, AmountText::isKept};
+    return {toFile, nullptr};
 }
 
 QString toFile(const Member &m, const QString &stored, const WriteContext &ctx)
 {
-    return toFileOf(m)(m, stored, ctx);
+    return wayOf(m).toFile(m, stored, ctx);
 }
 
 bool isStored(const Member &m)

@@ -23,7 +23,13 @@ QString toFile(const Member &m, const QString &stored, const WriteContext &ctx);
 
 // The member's way into the file, found once for all the rows of a block.
 using ToFile = QString (*)(const Member &, const QString &, const WriteContext &);
-ToFile toFileOf(const Member &m);
+struct Way {
+    ToFile toFile;
+    // True for a stored value that goes into the file as it stands (a text, an amount kept
+    // bare), so the writer takes the value itself; null when none does.
+    bool (*asStored)(QStringView stored);
+};
+Way wayOf(const Member &m);
 
 // True when the file's value is stored: fixed values and values the writer derives (the
 // auditor's record, the assessment year, the depreciation method of a block) are not.

@@ -5,11 +5,7 @@
 namespace AmountText
 {
 
-namespace
-{
-
-// An optional "-", digits and optional decimals: the amount as it is kept, the text itself.
-std::optional<QString> plain(const QString &t)
+bool isKept(QStringView t)
 {
     const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
     qsizetype i = t.startsWith(u'-') ? 1 : 0;
@@ -17,16 +13,14 @@ std::optional<QString> plain(const QString &t)
     while (i < t.size() && digit(t[i]))
         ++i;
     if (i == wholeStart)
-        return std::nullopt;
+        return false;
     if (i < t.size() && t[i] == u'.') {
         ++i;
         while (i < t.size() && digit(t[i]))
             ++i;
     }
-    return i == t.size() ? std::optional<QString>(t) : std::nullopt;
+    return i == t.size();
 }
-
-} // namespace
 
 std::optional<QString> stored(const QString &typed)
 {
@@ -35,8 +29,8 @@ std::optional<QString> stored(const QString &typed)
         return QString();
     // Most amounts are kept bare already ("-1200.50"): they stand as they are, without the
     // pattern match, which would cost more than writing the amount into a file.
-    if (const std::optional<QString> bare = plain(t))
-        return bare;
+    if (isKept(t))
+        return t;
     // Plain digits, or groups of two digits before the last three (Indian grouping), or groups
     // of three (international grouping); a sign in front and decimals after either.
     static const QRegularExpression amount(

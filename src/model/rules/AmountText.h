@@ -14,5 +14,8 @@ namespace AmountText
 // "100000.50", "-2,500" gives "-2500"); "" stays "". No value for text that is not an amount
 // ("12 lakhs", "1,00,0", "abc").
 std::optional<QString> stored(const QString &typed);
+// True when the text is an amount as it is kept: an optional "-", digits and optional
+// decimals, nothing around them.
+bool isKept(QStringView text);
 
 } // namespace AmountText

@@ -3,9 +3,9 @@
 #include "Database.h"
 #include "ReportKey.h"
 
-#include <QHash>
 #include <QSqlQuery>
 #include <algorithm>
+#include <unordered_map>
 
 namespace ClauseStore
 {
@@ -113,7 +113,8 @@ void insertStoredRows(Database &db, const ReportKey &key, const QList<const Clau
         QSqlQuery query;
         QList<const ClauseRow *> boundFrom; // the row whose values each place holds
     };
-    QHash<int, Statement> statements;
+    // A query is moved, never copied: its copies would share one prepared statement.
+    std::unordered_map<int, Statement> statements;
     for (qsizetype start = 0; start < kept.size();) {
         int count = 0;
         qint64 bytes = 0;
@@ -126,13 +127,15 @@ void insertStoredRows(Database &db, const ReportKey &key, const QList<const Clau
         }
         auto found = statements.find(count);
         if (found == statements.end())
-            found =
-                statements.insert(count, Statement{db.prepare(insertStatement(m.clauseTable, columns, count)),
-                                                   QList<const ClauseRow *>(count, nullptr)});
-        QSqlQuery &insert = found->query;
+            found = statements
+                        .emplace(count, Statement{db.prepare(insertStatement(m.clauseTable, columns, count)),
+                                                  QList<const ClauseRow *>(count, nullptr)})
+                        .first;
+        Statement &statement = found->second;
+        QSqlQuery &insert = statement.query;
         for (int r = 0; r < count; ++r) {
             const ClauseRow &row = *kept.at(start + r);
-            const ClauseRow *before = found->boundFrom.at(r);
+            const ClauseRow *before = statement.boundFrom.at(r);
             const int first = r * values;
             if (!before) {
                 insert.bindValue(first, key.client);
@@ -145,7 +148,7 @@ void insertStoredRows(Database &db, const ReportKey &key, const QList<const Clau
                 insert.bindValue(first + 4,
                                  row.formName.isEmpty() ? m.formNameForPage(row.page) : row.formName);
             }
-            found->boundFrom[r] = &row;
+            statement.boundFrom[r] = &row;
             for (int c = 0; c < columns.size(); ++c) {
                 const QString &value = row.col(columns.at(c));
                 if (!before || before->col(columns.at(c)) != value)

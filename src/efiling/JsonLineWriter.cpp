@@ -238,7 +238,6 @@ void JsonLineWriter::passToSink()
 
 void JsonLineWriter::append(const char *bytes, qsizetype n)
 {
-
     std::memcpy(room(n), bytes, size_t(n));
     m_used += n;
 }

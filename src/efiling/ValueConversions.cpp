@@ -24,7 +24,14 @@ struct Conversion {
     QLatin1StringView as;
     ToFile toFile;
     ToStored toStored;
+    // True for a stored value the file takes as it stands; null when it never does.
+    bool (*asStored)(QStringView) = nullptr;
 };
+
+bool always(QStringView)
+{
+    return true;
+}
 
 QString same(const Member &, const QString &value, const WriteContext &)
 {
@@ -79,9 +86,9 @@ QString percentToStored(const Member &, const QString &written, const Catalogue:
 const std::array<Conversion, 17> &conversions()
 {
     static const std::array<Conversion, 17> table{{
-        {QLatin1StringView("text"), same, completedText},
-        {QLatin1StringView("amount"), bareNumber, asWritten},
-        {QLatin1StringView("number"), bareNumber, asWritten},
+        {QLatin1StringView("text"), same, completedText, always},
+        {QLatin1StringView("amount"), bareNumber, asWritten, AmountText::isKept},
+        {QLatin1StringView("number"), bareNumber, asWritten, AmountText::isKept},
         {QLatin1StringView("percent"), percentToFile, percentToStored},
         {QLatin1StringView("date"),
          [](const Member &, const QString &stored, const WriteContext &) {
@@ -197,13 +204,9 @@ const Conversion *conversionOf(const QString &as)
 
 Way wayOf(const Member &m)
 {
+    // A member of no kind the table knows is written as stored.
     const Conversion *c = conversionOf(m.as);
-    const ToFile toFile = c ? c->toFile : same;
-    if (toFile == same)
-        return {toFile, [](QStringView) { return true; }};
-    if (toFile == bareNumber)
-        return {toFile, AmountText::isKept};
-    return {toFile, nullptr};
+    return c ? Way{c->toFile, c->asStored} : Way{same, always};
 }
 
 QString toFile(const Member &m, const QString &stored, const WriteContext &ctx)

@@ -165,6 +165,7 @@ void ReportModel::removePoint(int page, const QString &point)
 
 void ReportModel::append(const Row &row)
 {
+    // A row from elsewhere may have been changed since it was read.
     Row added(row);
     added.mayBePadded = true;
     place(entry(row.page, row.point), std::move(added));

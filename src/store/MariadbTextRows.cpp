@@ -185,7 +185,7 @@ qint64 MariadbTextRows::number(int column) const
 {
     if (m_columns[size_t(column)].isNull)
         return 0;
-    return QByteArrayView(bytes(column)).toLongLong();
+    return bytes(column).toLongLong();
 }
 
 st_mysql *MariadbTextRows::connectionOf(const QVariant &driverHandle)

@@ -2,6 +2,7 @@
 
 #include "TestHost.h"
 
+#include "SourceDataDir.h"
 #include <QApplication>
 #include <QProcess>
 #include <QStringList>

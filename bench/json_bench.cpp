@@ -18,6 +18,7 @@
 #include "store/Database.h"
 #include "store/ModuleState.h"
 
+#include "SourceDataDir.h"
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>

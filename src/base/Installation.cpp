@@ -1,4 +1,5 @@
 #include "Installation.h"
+#include "SourceDataDir.h"
 
 namespace Installation
 {

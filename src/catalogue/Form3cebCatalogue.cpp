@@ -2,6 +2,7 @@
 
 #include "base/Installation.h"
 
+#include "SourceDataDir.h"
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>

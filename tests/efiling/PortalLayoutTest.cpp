@@ -1,5 +1,6 @@
 #include "EfilingTestSupport.h"
 
+#include "SourceDataDir.h"
 #include "efiling/JsonSchemaCheck.h"
 #include "store/ClauseStore.h"
 

@@ -8,6 +8,7 @@
 #include "efiling/StrictJsonBuilder.h"
 #include "efiling/json/JsonReading.h"
 
+#include "SourceDataDir.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "SourceDataDir.h"
 #include <cstdio>
 #include <functional>
 #include <random>

@@ -2,6 +2,7 @@
 
 #include "efiling/JsonSchemaCheck.h"
 
+#include "SourceDataDir.h"
 #include <QFile>
 
 namespace

@@ -1,6 +1,7 @@
 #include "EfilingTestSupport.h"
 #include "ToolRun.h"
 
+#include "SourceDataDir.h"
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>

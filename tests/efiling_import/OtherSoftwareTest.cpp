@@ -1,5 +1,6 @@
 #include "ImportTestSupport.h"
 
+#include "SourceDataDir.h"
 #include "efiling/JsonSchemaCheck.h"
 #include "efiling/import/clsImportJSON.h"
 #include "host/DemoClauses.h"

@@ -9,6 +9,7 @@
 #include "spreadsheet/AnnexureWorkbook.h"
 #include "spreadsheet/Clause18Workbook.h"
 
+#include "SourceDataDir.h"
 #include <QFile>
 
 namespace

@@ -8,6 +8,7 @@
 #include "spreadsheet/TdsWorkbook.h"
 #include "spreadsheet/WorkbookReader.h"
 
+#include "SourceDataDir.h"
 #include <QFile>
 
 class TdsWorkbookTest : public ModelTest

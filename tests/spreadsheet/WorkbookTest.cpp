@@ -6,6 +6,7 @@
 #include "spreadsheet/AnnexureWorkbook.h"
 #include "spreadsheet/WorkbookReader.h"
 
+#include "SourceDataDir.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>

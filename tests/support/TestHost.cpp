@@ -6,6 +6,7 @@
 #include "store/Database.h"
 #include "store/DbError.h"
 
+#include "SourceDataDir.h"
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDir>

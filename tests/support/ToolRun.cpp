@@ -1,5 +1,6 @@
 #include "ToolRun.h"
 
+#include "SourceDataDir.h"
 #include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>

@@ -27,7 +27,9 @@ void build(ReportEngine &engine, const Heading &heading,
         if (rows.isEmpty())
             continue;
         QList<FittedTable::Column> columns;
-        for (const Catalogue::Column &column : AnnexureClause::find(list.point)->columns)
+        // Held by name: a range over a member of the temporary would outlive it.
+        const std::optional<AnnexureClause> clause = AnnexureClause::find(list.point);
+        for (const Catalogue::Column &column : clause->columns)
             columns << FittedTable::Column{column.heading, column.kind == Catalogue::Kind::Amount};
         w.blank();
         w.line(list.title, ReportRow::Left, true);

@@ -3,6 +3,7 @@
 #include "ClientDialog.h"
 #include "base/Prompt.h"
 #include "dialogs/frmSignPDF.h"
+#include "editor/OpenWith.h"
 #include "editor/clsMain.h"
 #include "host/DemoData.h"
 #include "host/TalvexBase.h"
@@ -135,6 +136,12 @@ void LauncherWindow::openReport(int index)
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
     }
+}
+
+void LauncherWindow::importFile(const QString &file)
+{
+    if (OpenWith::importFile(m_host, file, m_year->currentData().toString()))
+        loadClients(m_host.Temp_Code());
 }
 
 void LauncherWindow::closeEvent(QCloseEvent *event)

@@ -14,6 +14,10 @@ class LauncherWindow : public QMainWindow
 public:
     LauncherWindow(TalvexBase &host, clsMain &module, QWidget *parent = nullptr);
 
+    // An e-filing file opened with the program: into the report of the year shown of the
+    // client the user picks.
+    void importFile(const QString &file);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

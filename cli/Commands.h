@@ -7,8 +7,9 @@
 
 class TalvexBase;
 
-// One command of the tool: its name, a line of usage, and its work. Exit status 0 on
-// success, 1 when the work found a fault, 2 on bad input.
+// One command of the tool: its name, its help (the synopsis with every option, then what
+// it does, after two spaces or more), and its work. Exit status 0 on success, 1 when the
+// work found a fault, 2 on bad input.
 struct Command {
     QString name;
     QString usage;
@@ -16,6 +17,9 @@ struct Command {
 };
 
 const QList<Command> &commands();
+
+// The tool's whole help: what --help prints, and what its manual page is made from.
+QString helpText();
 
 // Selects the client and year named by --client and --year; false after telling why.
 bool selectClientAndYear(TalvexBase &host, const CommandLine &line, QTextStream &err);

@@ -1,0 +1,74 @@
+#include "OpenWith.h"
+
+#include "base/Prompt.h"
+#include "efiling/import/clsImportJSON.h"
+#include "efiling/xml3ceb/clsImpotXML3CEB.h"
+#include "host/TalvexBase.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+#include "store/ModuleState.h"
+
+#include <QFileInfo>
+
+namespace OpenWith
+{
+
+bool importFile(TalvexBase &host, const QString &file, const QString &yearKey)
+{
+    const QFileInfo info(file);
+    const bool xml = info.suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0;
+    if (!xml && info.suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) != 0) {
+        prompts().inform(QStringLiteral("%1 is not an e-filing JSON or XML file.").arg(info.fileName()));
+        return false;
+    }
+    if (!info.isFile()) {
+        prompts().message(QStringLiteral("%1 cannot be read.").arg(file), {}, PromptIcon::Critical);
+        return false;
+    }
+    try {
+        QStringList codes;
+        QStringList items;
+        Recordset rs =
+            host.DBObj().Execute(QStringLiteral("SELECT Code_No, Name, PAN FROM main_info1 ORDER BY Name"));
+        for (; !rs.Eof(); rs.MoveNext()) {
+            codes << rs.Fields(0);
+            items << QStringLiteral("%1  %2 (%3)").arg(rs.Fields(0), rs.Fields(1), rs.Fields(2));
+        }
+        if (codes.isEmpty()) {
+            prompts().inform(QStringLiteral("There is no client to import %1 into: add the client first.")
+                                 .arg(info.fileName()));
+            return false;
+        }
+        const QString year = QStringLiteral("%1-%2")
+                                 .arg(yearKey.toInt() - 1)
+                                 .arg(yearKey.toInt() % 100, 2, 10, QLatin1Char('0'));
+        const int chosen = prompts().choose(
+            QStringLiteral("Open with Talvex"),
+            QStringLiteral("Import %1 into the report of %2 of the client:").arg(info.fileName(), year),
+            items);
+        if (chosen < 0)
+            return false;
+        const QString form = xml ? QStringLiteral("Form 3CEB") : QStringLiteral("Form 3CD");
+        if (prompts().message(
+                QStringLiteral("The file will replace all the data of %1 of %2 for the year %3.\n"
+                               "Are you sure to continue?")
+                    .arg(form, items.at(chosen), year),
+                QStringLiteral("Warning"), PromptIcon::Question,
+                PromptButtons::YesNoDefaultNo) != PromptAnswer::Yes)
+            return false;
+        host.selectClient(codes.at(chosen));
+        host.selectYear(yearKey);
+        if (xml) {
+            moduleState().openForm(FormKind::F3CEB, yearKey);
+            clsImpotXML3CEB importer;
+            return importer.ImportXML(file);
+        }
+        clsImportJSON importer;
+        return importer.ImportJSON(file);
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+        return false;
+    }
+}
+
+} // namespace OpenWith

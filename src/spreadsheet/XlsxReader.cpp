@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <cmath>
 #include <zip.h>
 
 namespace
@@ -241,7 +242,8 @@ QString XlsxReader::cellText(const QString &type, int style, const QString &valu
     const double number = value.toDouble(&ok);
     if (!ok)
         return value;
-    if (m_dateStyles.contains(style))
+    // Excel's dates end with the year 9999, some three million days on.
+    if (m_dateStyles.contains(style) && std::fabs(number) < 3e6)
         return QDate(1899, 12, 30).addDays(qint64(number)).toString(QStringLiteral("dd/MM/yyyy"));
     return WorkbookReader::numberText(number, m_decimals.value(style, -1));
 }

@@ -1,5 +1,6 @@
-// The workbook reader on a workbook whose first sheet is the input, and whose shared texts
-// are what follows a zero byte in it: read whole or refused with a reason, within its limits.
+// The workbook reader on a workbook made of the input: its first sheet, then after a zero
+// byte its shared texts, after another its cell styles. Read whole or refused with a
+// reason, within its limits.
 #include "spreadsheet/XlsxReader.h"
 
 #include <QDir>
@@ -31,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static const QString path = QDir::temp().filePath(QStringLiteral("xlsx_fuzz_%1.xlsx").arg(getpid()));
     const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
-    const qsizetype split = input.indexOf('\0');
+    const QList<QByteArray> parts = input.split('\0');
     int status = 0;
     zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &status);
     require(archive);
@@ -40,13 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         "<sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>";
     static const QByteArray relationships =
         "<Relationships><Relationship Id=\"rId1\" Target=\"worksheets/sheet1.xml\"/></Relationships>";
-    const QByteArray sheet = split < 0 ? input : input.left(split);
-    const QByteArray strings = split < 0 ? QByteArray() : input.mid(split + 1);
     add(archive, "xl/workbook.xml", workbook);
     add(archive, "xl/_rels/workbook.xml.rels", relationships);
-    add(archive, "xl/worksheets/sheet1.xml", sheet);
-    if (split >= 0)
-        add(archive, "xl/sharedStrings.xml", strings);
+    add(archive, "xl/worksheets/sheet1.xml", parts.at(0));
+    if (parts.size() > 1)
+        add(archive, "xl/sharedStrings.xml", parts.at(1));
+    if (parts.size() > 2)
+        add(archive, "xl/styles.xml", parts.at(2));
     require(zip_close(archive) == 0);
 
     QString error;

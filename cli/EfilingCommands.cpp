@@ -2,10 +2,12 @@
 
 #include "Commands.h"
 #include "Xml3cebCommands.h"
+#include "base/BoundedFile.h"
 #include "base/Prompt.h"
 #include "base/ScriptedPrompt.h"
 #include "efiling/EfilingExport.h"
 #include "efiling/JsonSchemaCheck.h"
+#include "efiling/XmlInput.h"
 #include "efiling/XmlSchemaCheck.h"
 #include "efiling/xml3ceb/clsExportXML3CEB.h"
 #include "host/TalvexBase.h"
@@ -113,17 +115,19 @@ int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextS
         return 2;
     }
     const QString file = line.arguments.first();
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) {
-        err << "Cannot read " << file << ": " << in.errorString() << '\n';
+    const bool xml = file.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
+    QString why;
+    const std::optional<QByteArray> data =
+        xml ? XmlInput::read(file, &why) : BoundedFile::read(file, BoundedFile::kMaxJsonBytes, &why);
+    if (!data) {
+        err << why << '\n';
         return 2;
     }
-    const std::string text = in.readAll().toStdString();
     QString schema = line.value(QStringLiteral("--schema"));
 
     QList<ValidationFinding> findings;
-    if (file.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive)) {
-        if (schema.isEmpty() && Xml3cebCommands::isForm3ceb(file))
+    if (xml) {
+        if (schema.isEmpty() && Xml3cebCommands::isForm3ceb(*data))
             schema = clsExportXML3CEB::schemaPath();
         if (schema.isEmpty()) {
             err << "Give the XML Schema of the form with --schema.\n";
@@ -136,6 +140,7 @@ int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextS
         }
         findings = result.findings;
     } else {
+        const std::string text = data->toStdString();
         // A file that cannot be read is reported at its fault, whichever schema it was meant for.
         if (const std::optional<ValidationFinding> fault = JsonSchemaCheck::syntaxFault(text)) {
             printFindings({*fault}, out);
@@ -154,13 +159,14 @@ int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextS
                                                                    : QStringLiteral("FORM3CA3CD"),
                                             JsonFileCheck::schemaFileName(kind)));
         }
-        QFile schemaFile(schema);
-        if (!schemaFile.open(QIODevice::ReadOnly)) {
-            err << "Cannot read the schema " << schema << '\n';
+        const std::optional<QByteArray> schemaText =
+            BoundedFile::read(schema, BoundedFile::kMaxJsonBytes, &why);
+        if (!schemaText) {
+            err << "Cannot read the schema " << schema << ": " << why << '\n';
             return 2;
         }
         try {
-            findings = JsonSchemaCheck(schemaFile.readAll().toStdString()).run(text);
+            findings = JsonSchemaCheck(schemaText->toStdString()).run(text);
         } catch (const std::exception &e) {
             err << schema << ": " << e.what() << '\n';
             return 2;

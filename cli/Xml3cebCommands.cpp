@@ -64,12 +64,9 @@ int importXml(TalvexBase &host, const CommandLine &line, QTextStream &out, QText
     return imported ? 0 : 1;
 }
 
-bool isForm3ceb(const QString &file)
+bool isForm3ceb(const QByteArray &xml)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    QXmlStreamReader reader(&in);
+    QXmlStreamReader reader(xml);
     return reader.readNextStartElement() && reader.name() == Form3cebCatalogue::instance().formName();
 }
 

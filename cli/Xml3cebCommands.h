@@ -14,7 +14,7 @@ namespace Xml3cebCommands
 int generateXml(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
 int importXml(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
 
-// True when the file's root element is the Form 3CEB one.
-bool isForm3ceb(const QString &file);
+// True when the document's root element is the Form 3CEB one.
+bool isForm3ceb(const QByteArray &xml);
 
 } // namespace Xml3cebCommands

@@ -5,6 +5,7 @@
 #include "FindingWords.h"
 #include "JsonPositions.h"
 #include "SchemaLookup.h"
+#include "SchemaReferences.h"
 #include "StrictJsonBuilder.h"
 #include "efiling/json/JsonReading.h"
 
@@ -362,8 +363,10 @@ private:
 
 JsonSchemaCheck::JsonSchemaCheck(const std::string &schemaText) : m_impl(std::make_unique<Impl>())
 {
+    m_impl->schemaDoc = SchemaReferences::parse(schemaText);
+    if (const std::optional<std::string> refused = SchemaReferences::refusal(m_impl->schemaDoc))
+        throw std::runtime_error("the schema cannot be used: " + *refused);
     try {
-        m_impl->schemaDoc = json::parse(schemaText);
         valijson::SchemaParser parser(valijson::SchemaParser::kDraft4);
         valijson::adapters::NlohmannJsonAdapter adapter(m_impl->schemaDoc);
         parser.populateSchema(adapter, m_impl->schema);

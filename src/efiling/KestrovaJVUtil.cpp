@@ -3,6 +3,7 @@
 #include "JsonLayout.h"
 #include "JsonSchemaCache.h"
 #include "ValidationFinding.h"
+#include "base/BoundedFile.h"
 
 #include <QFile>
 #include <stdexcept>
@@ -12,12 +13,10 @@ namespace
 
 bool readAll(const QString &path, std::string &text, QString &why)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        why = QStringLiteral("Cannot read [%1]: %2").arg(path, file.errorString());
+    const std::optional<QByteArray> data = BoundedFile::read(path, BoundedFile::kMaxJsonBytes, &why);
+    if (!data)
         return false;
-    }
-    text = file.readAll().toStdString();
+    text = data->toStdString();
     return true;
 }
 

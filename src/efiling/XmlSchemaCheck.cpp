@@ -1,5 +1,7 @@
 #include "XmlSchemaCheck.h"
 
+#include "XmlInput.h"
+
 #include <QFile>
 #include <libxml/xmlIO.h>
 #include <libxml/xmlreader.h>
@@ -50,28 +52,6 @@ void noteFileError(void *context, xmlErrorPtr error)
     c->findings << f;
 }
 
-void noteEntityReference(Collector &c)
-{
-    if (c.findings.size() >= c.limit)
-        return;
-    ValidationFinding f;
-    f.errorNo = QString::number(XML_ERR_UNDECLARED_ENTITY);
-    f.line = xmlTextReaderGetParserLineNumber(c.reader);
-    f.column = xmlTextReaderGetParserColumnNumber(c.reader);
-    const QString name = QString::fromUtf8(reinterpret_cast<const char *>(xmlTextReaderConstName(c.reader)));
-    if (xmlNodePtr node = xmlTextReaderCurrentNode(c.reader); node && node->parent) {
-        if (xmlChar *path = xmlGetNodePath(node->parent)) {
-            f.root = QString::fromUtf8(reinterpret_cast<const char *>(path));
-            xmlFree(path);
-        }
-        f.member = QString::fromUtf8(reinterpret_cast<const char *>(node->parent->name));
-    }
-    f.value = u'&' + name + u';';
-    f.message =
-        QStringLiteral("The entity reference &%1; is not expanded; write its text in its place.").arg(name);
-    c.findings << f;
-}
-
 // Refuses network addresses to the loader of external files (schemas, DTDs, entities)
 // while it lives, and puts the previous loader back.
 class NoNetwork
@@ -109,6 +89,9 @@ Result run(const QString &xmlFile, const QString &schemaFile, int limit)
         result.failure = QStringLiteral("File not found: [%1]").arg(xmlFile);
         return result;
     }
+    const std::optional<QByteArray> data = XmlInput::read(xmlFile, &result.failure);
+    if (!data)
+        return result;
     Collector collector;
     collector.limit = limit;
 
@@ -131,7 +114,8 @@ Result run(const QString &xmlFile, const QString &schemaFile, int limit)
 
     const QByteArray xmlPath = QFile::encodeName(xmlFile);
     std::unique_ptr<xmlTextReader, decltype(&xmlFreeTextReader)> reader(
-        xmlReaderForFile(xmlPath.constData(), nullptr, XML_PARSE_NONET | XML_PARSE_BIG_LINES),
+        xmlReaderForMemory(data->constData(), int(data->size()), xmlPath.constData(), nullptr,
+                           XmlInput::parseOptions() | XML_PARSE_BIG_LINES),
         xmlFreeTextReader);
     if (!reader) {
         result.failure = QStringLiteral("Cannot read [%1]").arg(xmlFile);
@@ -144,12 +128,8 @@ Result run(const QString &xmlFile, const QString &schemaFile, int limit)
         return result;
     }
     // Read to the end (or to the limit): each fault is reported as the reader meets it.
-    // The reader leaves entity references unexpanded, which the validator then passes
-    // over: the portal expands none, so each is a fault of its own.
     const NoNetwork offline;
     while (collector.findings.size() < limit && xmlTextReaderRead(reader.get()) == 1) {
-        if (xmlTextReaderNodeType(reader.get()) == XML_READER_TYPE_ENTITY_REFERENCE)
-            noteEntityReference(collector);
     }
     result.findings = collector.findings;
     return result;

@@ -62,8 +62,13 @@ std::optional<QList<QStringList>> importRows(const QString &clause, const Annexu
                           {}, PromptIcon::Critical);
         return std::nullopt;
     }
-    const std::optional<QList<WorkbookSheet>> sheets = WorkbookReader::read(path);
-    if (!sheets || sheets->isEmpty() ||
+    QString damaged;
+    const std::optional<QList<WorkbookSheet>> sheets = WorkbookReader::read(path, &damaged);
+    if (!sheets) {
+        prompts().message(QStringLiteral("Invalid File.\n%1").arg(damaged), {}, PromptIcon::Critical);
+        return std::nullopt;
+    }
+    if (sheets->isEmpty() ||
         !layout.matchesHeadings(sheets->first().rows.value(AnnexureLayout::kHeadingRow))) {
         prompts().message(QStringLiteral("Invalid File."), {}, PromptIcon::Critical);
         return std::nullopt;

@@ -1,6 +1,6 @@
 #include "WorkbookReader.h"
 
-#include "XlsReader.h"
+#include "XlsProcess.h"
 #include "XlsxReader.h"
 
 #include <QFile>
@@ -31,7 +31,7 @@ std::optional<QList<WorkbookSheet>> read(const QString &path, QString *error)
     file.close();
     if (zipped)
         return XlsxReader(path).read(error);
-    return XlsReader::read(path, error);
+    return XlsProcess::read(path, error);
 }
 
 } // namespace WorkbookReader

@@ -18,8 +18,9 @@ struct WorkbookSheet {
 namespace WorkbookReader
 {
 
-// Reads an .xlsx workbook or a legacy .xls one, told apart by their first bytes. Empty
-// with the reason in error when the file is missing or not a workbook.
+// Reads an .xlsx workbook or a legacy .xls one (in a helper process), told apart by their
+// first bytes. Empty with the reason in error when the file is missing, not a workbook, or
+// damaged anywhere: a workbook is read whole or not at all.
 std::optional<QList<WorkbookSheet>> read(const QString &path, QString *error = nullptr);
 
 // A number as a spreadsheet shows it: whole numbers without decimals, others in their

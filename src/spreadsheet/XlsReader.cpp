@@ -1,5 +1,7 @@
 #include "XlsReader.h"
 
+#include "XlsxReader.h"
+
 #include <QDate>
 #include <QFile>
 #include <freexl.h>
@@ -65,6 +67,14 @@ std::optional<QList<WorkbookSheet>> read(const QString &path, QString *error)
             freexl_worksheet_dimensions(handle.xls, &rows, &columns) != FREEXL_OK) {
             if (error)
                 *error = QStringLiteral("The workbook is damaged.");
+            return std::nullopt;
+        }
+        // A damaged header can claim every row and column there is.
+        if (qint64(rows) * columns > XlsxReader::kMaxCells) {
+            if (error)
+                *error = QStringLiteral("The sheet \"%1\" spreads over more than %2 cells; it is not read.")
+                             .arg(QString::fromUtf8(name))
+                             .arg(XlsxReader::kMaxCells);
             return std::nullopt;
         }
         WorkbookSheet sheet{QString::fromUtf8(name), {}};

@@ -1,26 +1,40 @@
 #include "XlsxReader.h"
 
+#include "base/BoundedFile.h"
+
 #include <QDate>
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <cmath>
 #include <zip.h>
 
 namespace
 {
 
-// Column index of a cell reference ("AB12" is 27), -1 when it has no letters.
-int columnOf(QStringView reference)
+// Column index of a cell reference ("AB12" is 27), nothing when it has no letters; a
+// reference past the last column reads as kMaxColumns.
+std::optional<int> columnOf(QStringView reference)
 {
     int column = 0;
     int letters = 0;
     for (QChar c : reference) {
         if (c < u'A' || c > u'Z')
             break;
-        column = column * 26 + (c.unicode() - u'A' + 1);
+        column = std::min(column * 26 + (c.unicode() - u'A' + 1), XlsxReader::kMaxColumns + 1);
         ++letters;
     }
-    return letters ? column - 1 : -1;
+    if (!letters)
+        return std::nullopt;
+    return column - 1;
+}
+
+// Reads the next token of a part. A document type ends the part as damaged, before an
+// entity it declares can be used: a workbook's parts never have one.
+void readToken(QXmlStreamReader &xml)
+{
+    if (xml.readNext() == QXmlStreamReader::DTD)
+        xml.raiseError(QStringLiteral("a document type (<!DOCTYPE>) is not allowed"));
 }
 
 // Whether a number format shows a date: the built-in date formats, or a custom code with
@@ -80,6 +94,29 @@ XlsxReader::~XlsxReader()
         zip_discard(m_archive);
 }
 
+bool XlsxReader::refuse(const QString &why) const
+{
+    if (m_failure.isEmpty())
+        m_failure = why;
+    return false;
+}
+
+bool XlsxReader::withinArchiveLimit() const
+{
+    const zip_int64_t entries = zip_get_num_entries(m_archive, 0);
+    zip_uint64_t total = 0;
+    for (zip_int64_t i = 0; i < entries; ++i) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(m_archive, zip_uint64_t(i), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE))
+            total += stat.size;
+        if (total > zip_uint64_t(kMaxArchiveBytes))
+            return refuse(QStringLiteral("The workbook unpacks to more than %1; it is not read.")
+                              .arg(BoundedFile::sizeText(kMaxArchiveBytes)));
+    }
+    return true;
+}
+
 std::optional<QByteArray> XlsxReader::part(const QString &name) const
 {
     zip_stat_t stat;
@@ -87,6 +124,11 @@ std::optional<QByteArray> XlsxReader::part(const QString &name) const
     const QByteArray key = name.toUtf8();
     if (zip_stat(m_archive, key.constData(), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
         return std::nullopt;
+    if (stat.size > zip_uint64_t(kMaxPartBytes)) {
+        refuse(QStringLiteral("The part [%1] of the workbook unpacks to more than %2; it is not read.")
+                   .arg(name, BoundedFile::sizeText(kMaxPartBytes)));
+        return std::nullopt;
+    }
     zip_file_t *file = zip_fopen(m_archive, key.constData(), 0);
     if (!file)
         return std::nullopt;
@@ -98,30 +140,45 @@ std::optional<QByteArray> XlsxReader::part(const QString &name) const
     return data;
 }
 
-void XlsxReader::readSharedStrings()
+bool XlsxReader::parsedWhole(const QXmlStreamReader &xml, const QString &what) const
+{
+    if (!xml.hasError())
+        return true;
+    return refuse(QStringLiteral("The %1 of the workbook is damaged at line %2: %3")
+                      .arg(what)
+                      .arg(xml.lineNumber())
+                      .arg(xml.errorString()));
+}
+
+bool XlsxReader::readSharedStrings()
 {
     const std::optional<QByteArray> data = part(QStringLiteral("xl/sharedStrings.xml"));
     if (!data)
-        return;
+        return m_failure.isEmpty();
     QXmlStreamReader xml(*data);
     while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == u"si")
+        readToken(xml);
+        if (xml.isStartElement() && xml.name() == u"si") {
+            if (m_sharedStrings.size() >= kMaxSharedStrings)
+                return refuse(QStringLiteral("The workbook holds more than %1 shared texts; it is not read.")
+                                  .arg(kMaxSharedStrings));
             m_sharedStrings << textOf(xml);
+        }
     }
+    return parsedWhole(xml, QStringLiteral("list of shared texts"));
 }
 
-void XlsxReader::readStyles()
+bool XlsxReader::readStyles()
 {
     const std::optional<QByteArray> data = part(QStringLiteral("xl/styles.xml"));
     if (!data)
-        return;
+        return m_failure.isEmpty();
     QHash<int, QString> codes;
     bool inCellXfs = false;
     int style = 0;
     QXmlStreamReader xml(*data);
     while (!xml.atEnd()) {
-        xml.readNext();
+        readToken(xml);
         if (xml.isEndElement() && xml.name() == u"cellXfs")
             inCellXfs = false;
         if (!xml.isStartElement())
@@ -141,17 +198,21 @@ void XlsxReader::readStyles()
             ++style;
         }
     }
+    return parsedWhole(xml, QStringLiteral("list of cell styles"));
 }
 
-QHash<QString, QString> XlsxReader::readRelationships() const
+std::optional<QHash<QString, QString>> XlsxReader::readRelationships() const
 {
     QHash<QString, QString> targets;
     const std::optional<QByteArray> data = part(QStringLiteral("xl/_rels/workbook.xml.rels"));
-    if (!data)
+    if (!data) {
+        if (!m_failure.isEmpty())
+            return std::nullopt;
         return targets;
+    }
     QXmlStreamReader xml(*data);
     while (!xml.atEnd()) {
-        xml.readNext();
+        readToken(xml);
         if (xml.isStartElement() && xml.name() == u"Relationship") {
             QString target = xml.attributes().value(QLatin1String("Target")).toString();
             // A target is relative to xl/, or absolute from the archive's root.
@@ -159,6 +220,8 @@ QHash<QString, QString> XlsxReader::readRelationships() const
             targets.insert(xml.attributes().value(QLatin1String("Id")).toString(), target);
         }
     }
+    if (!parsedWhole(xml, QStringLiteral("list of parts")))
+        return std::nullopt;
     return targets;
 }
 
@@ -179,29 +242,41 @@ QString XlsxReader::cellText(const QString &type, int style, const QString &valu
     const double number = value.toDouble(&ok);
     if (!ok)
         return value;
-    if (m_dateStyles.contains(style))
+    // Excel's dates end with the year 9999, some three million days on.
+    if (m_dateStyles.contains(style) && std::fabs(number) < 3e6)
         return QDate(1899, 12, 30).addDays(qint64(number)).toString(QStringLiteral("dd/MM/yyyy"));
     return WorkbookReader::numberText(number, m_decimals.value(style, -1));
 }
 
-WorkbookSheet XlsxReader::readSheet(const QString &name, const QByteArray &data) const
+std::optional<WorkbookSheet> XlsxReader::readSheet(const QString &name, const QByteArray &data)
 {
     WorkbookSheet sheet{name, {}};
+    const auto beyond = [&](const QString &what) -> std::optional<WorkbookSheet> {
+        refuse(QStringLiteral(
+                   "The sheet \"%1\" refers to %2, past the last a workbook can have; it is not read.")
+                   .arg(name, what));
+        return std::nullopt;
+    };
     QXmlStreamReader xml(data);
     int rowIndex = -1;
     int column = -1;
     while (!xml.atEnd()) {
-        xml.readNext();
+        readToken(xml);
         if (!xml.isStartElement())
             continue;
         if (xml.name() == u"row") {
-            const int r = xml.attributes().value(QLatin1String("r")).toInt();
-            rowIndex = r > 0 ? r - 1 : rowIndex + 1;
+            const QStringView r = xml.attributes().value(QLatin1String("r"));
+            bool ok = true;
+            const qint64 number = r.isEmpty() ? rowIndex + 2 : r.toLongLong(&ok);
+            if (!ok || number < 1 || number > kMaxRows)
+                return beyond(QStringLiteral("row %1").arg(r));
+            rowIndex = int(number - 1);
             column = -1;
         } else if (xml.name() == u"c" && rowIndex >= 0) {
             const QXmlStreamAttributes a = xml.attributes();
-            const int c = columnOf(a.value(QLatin1String("r")));
-            column = c >= 0 ? c : column + 1;
+            column = columnOf(a.value(QLatin1String("r"))).value_or(column + 1);
+            if (column >= kMaxColumns)
+                return beyond(QStringLiteral("cell %1").arg(a.value(QLatin1String("r"))));
             const QString type = a.value(QLatin1String("t")).toString();
             const int style = a.value(QLatin1String("s")).toInt();
             QString value;
@@ -218,6 +293,15 @@ WorkbookSheet XlsxReader::readSheet(const QString &name, const QByteArray &data)
             const QString text = cellText(type, style, value, inlineText);
             if (text.isEmpty())
                 continue;
+            // Rows and cells before this one are filled in empty; all of them count.
+            m_cells += std::max<qint64>(0, rowIndex + 1 - sheet.rows.size());
+            m_cells += std::max<qint64>(0, column + 1 - sheet.rows.value(rowIndex).size());
+            if (m_cells > kMaxCells) {
+                refuse(QStringLiteral("The sheet \"%1\" spreads over more than %2 cells; it is not read.")
+                           .arg(name)
+                           .arg(kMaxCells));
+                return std::nullopt;
+            }
             while (sheet.rows.size() <= rowIndex)
                 sheet.rows << QStringList();
             QStringList &cells = sheet.rows[rowIndex];
@@ -226,29 +310,32 @@ WorkbookSheet XlsxReader::readSheet(const QString &name, const QByteArray &data)
             cells[column] = text;
         }
     }
+    if (!parsedWhole(xml, QStringLiteral("sheet \"%1\"").arg(name)))
+        return std::nullopt;
     return sheet;
 }
 
 std::optional<QList<WorkbookSheet>> XlsxReader::read(QString *error)
 {
-    const auto fail = [error](const QString &why) -> std::optional<QList<WorkbookSheet>> {
+    const auto fail = [&](const QString &why) -> std::optional<QList<WorkbookSheet>> {
         if (error)
-            *error = why;
+            *error = m_failure.isEmpty() ? why : m_failure;
         return std::nullopt;
     };
-    if (!m_archive)
-        return fail(QStringLiteral("The file is not an Excel workbook."));
+    const QString notAWorkbook = QStringLiteral("The file is not an Excel workbook.");
+    if (!m_archive || !withinArchiveLimit())
+        return fail(notAWorkbook);
     const std::optional<QByteArray> workbook = part(QStringLiteral("xl/workbook.xml"));
     if (!workbook)
-        return fail(QStringLiteral("The file is not an Excel workbook."));
-    readSharedStrings();
-    readStyles();
-    const QHash<QString, QString> targets = readRelationships();
+        return fail(notAWorkbook);
+    const std::optional<QHash<QString, QString>> targets = readRelationships();
+    if (!readSharedStrings() || !readStyles() || !targets)
+        return fail(notAWorkbook);
 
     QList<WorkbookSheet> sheets;
     QXmlStreamReader xml(*workbook);
     while (!xml.atEnd()) {
-        xml.readNext();
+        readToken(xml);
         if (!xml.isStartElement() || xml.name() != u"sheet")
             continue;
         const QXmlStreamAttributes a = xml.attributes();
@@ -256,13 +343,16 @@ std::optional<QList<WorkbookSheet>> XlsxReader::read(QString *error)
         for (const QXmlStreamAttribute &attribute : a)
             if (attribute.name() == u"id")
                 id = attribute.value().toString();
-        const std::optional<QByteArray> data = part(targets.value(id));
+        const QString name = a.value(QLatin1String("name")).toString();
+        const std::optional<QByteArray> data = part(targets->value(id));
         if (!data)
-            return fail(QStringLiteral("The sheet \"%1\" of the workbook cannot be read.")
-                            .arg(a.value(QLatin1String("name"))));
-        sheets << readSheet(a.value(QLatin1String("name")).toString(), *data);
+            return fail(QStringLiteral("The sheet \"%1\" of the workbook cannot be read.").arg(name));
+        std::optional<WorkbookSheet> sheet = readSheet(name, *data);
+        if (!sheet)
+            return fail(notAWorkbook);
+        sheets << std::move(*sheet);
     }
-    if (xml.hasError())
-        return fail(QStringLiteral("The workbook is damaged: %1").arg(xml.errorString()));
+    if (!parsedWhole(xml, QStringLiteral("list of sheets")))
+        return fail(notAWorkbook);
     return sheets;
 }

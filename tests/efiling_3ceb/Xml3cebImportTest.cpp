@@ -1,8 +1,11 @@
 #include "Form3cebTestSupport.h"
 
+#include "catalogue/Form3cebCatalogue.h"
 #include "efiling/xml3ceb/clsImpotXML3CEB.h"
 #include "store/ClauseStore.h"
 #include "store/ReportKey.h"
+
+#include <QStringConverter>
 
 class Xml3cebImport : public Form3cebTest
 {
@@ -174,4 +177,52 @@ TEST_P(Xml3cebImport, OlderFlagNamesAndUnknownMethodCodesAreRead)
     EXPECT_EQ(report->value(5, "13", 8), "");
     EXPECT_EQ(report->value(5, "13", 4), "Sourcing and quality checks");
     EXPECT_EQ(report->value(3, "11A", 9), "(a) Comparable uncontrolled price method");
+}
+
+// The document type is looked for after the text is decoded: a UTF-16 file, with or without
+// its byte-order mark, cannot slip its entities past a search for the bytes "<!DOCTYPE".
+TEST_P(Xml3cebImport, ADocumentTypeInUtf16IsRefusedAsInUtf8)
+{
+    const QStringList before = rowsOf(kDemoClient);
+    QString text = QString::fromUtf8(documentOf(kDemoClient));
+    text.replace("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n",
+                 "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<!DOCTYPE FORM:FORM3CEB [<!ENTITY a "
+                 "\"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]>\n");
+    text.replace("<PAN>AAECS9876Q</PAN>", "<PAN>AAECS9876Q&b;</PAN>");
+    for (const auto flag : {QStringEncoder::Flag::WriteBom, QStringEncoder::Flag::Default}) {
+        auto toUtf16 = QStringEncoder(QStringEncoder::Utf16LE, flag);
+        const QByteArray wide = toUtf16(text);
+        ASSERT_FALSE(wide.contains("<!DOCTYPE"));
+        EXPECT_FALSE(importInto(kDemoClient, writeFile("wide.xml", wide)));
+        EXPECT_TRUE(lastMessage().contains("declares a document type")) << lastMessage().toStdString();
+        EXPECT_EQ(rowsOf(kDemoClient), before);
+    }
+}
+
+TEST_P(Xml3cebImport, AFileInAnotherNamespaceIsRefused)
+{
+    const QStringList before = rowsOf(kDemoClient);
+    QString text = QString::fromUtf8(documentOf(kDemoClient));
+    text.replace(Form3cebCatalogue::instance().formNamespace(), "urn:example:other");
+    EXPECT_FALSE(importInto(kDemoClient, writeFile("other.xml", text.toUtf8())));
+    EXPECT_EQ(lastMessage(), "The XML file is not in the namespace of Form 3CEB [" +
+                                 Form3cebCatalogue::instance().formNamespace() +
+                                 "] but in [urn:example:other]; it is not imported.");
+    EXPECT_EQ(rowsOf(kDemoClient), before);
+}
+
+TEST_P(Xml3cebImport, AFileThatNamesNoPanGoesInOnlyWhenForced)
+{
+    const QStringList before = rowsOf(kDemoClient);
+    const QString file = demoFileWith("<PAN>AAECS9876Q</PAN>", "");
+    open(kDemoClient);
+    env->prompt().clear();
+    EXPECT_FALSE(clsImpotXML3CEB().ImportXML(file));
+    EXPECT_EQ(lastMessage(), "The file does not name the assessee's PAN, so it cannot be told whether it is "
+                             "this client's [AAECS9876Q]. Import anyway?");
+    EXPECT_EQ(rowsOf(kDemoClient), before);
+
+    clsImpotXML3CEB forced;
+    forced.allowOtherPan(true);
+    EXPECT_TRUE(forced.ImportXML(file)) << lastMessage().toStdString();
 }

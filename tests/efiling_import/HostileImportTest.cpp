@@ -6,6 +6,7 @@
 #include "store/DbError.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QStringConverter>
 #include <QThread>
@@ -148,4 +149,47 @@ TEST_P(HostileImport, ALostServerIsSaidPlainlyAndTheNextCommandConnectsAfresh)
         << env->prompt().lastText().toStdString();
     EXPECT_TRUE(clsImportJSON().ImportJSON(file)) << env->prompt().lastText().toStdString();
     EXPECT_EQ(env->prompt().lastText(), "Imported Successfully.");
+}
+
+// A file whose declaration names this client but whose particulars name another would
+// rewrite this client's assessee row with the other's name and PAN.
+TEST_P(HostileImport, EveryPanThatNamesTheAssesseeIsComparedWithTheClients)
+{
+    nlohmann::json doc = nlohmann::json::parse(documentOf("C001").toStdString());
+    nlohmann::json &form = doc["FORM3CA"]["F3CA"];
+    ASSERT_EQ(form["Declaration"]["Point1"]["PAN"], "AABCS1234K");
+    ASSERT_EQ(form["PartA"]["PAN"], "AABCS1234K");
+    form["PartA"]["PAN"] = "AAHFM4521L";
+    const QString mixed = writeFile("mixed.json", QByteArray::fromStdString(doc.dump()));
+    open("C001");
+    EXPECT_EQ(
+        refusalOf(mixed),
+        "The PAN in the file [AAHFM4521L] does not match the client's PAN [AABCS1234K]. Import anyway?");
+    EXPECT_EQ(env->prompt().shown().back().answer, "No");
+
+    form["PartA"].erase("PAN");
+    form["Declaration"]["Point1"].erase("PAN");
+    const QString nameless = writeFile("nameless.json", QByteArray::fromStdString(doc.dump()));
+    open("C001");
+    EXPECT_EQ(refusalOf(nameless),
+              "The file does not name the assessee's PAN, so it cannot be told whether it is "
+              "this client's [AABCS1234K]. Import anyway?");
+    EXPECT_EQ(env->prompt().shown().back().buttons, PromptButtons::YesNoDefaultNo);
+
+    open("C001");
+    clsImportJSON forced;
+    forced.allowOtherPan(true);
+    EXPECT_TRUE(forced.ImportJSON(nameless)) << env->prompt().lastText().toStdString();
+}
+
+// /dev/zero never ends and a file of gigabytes would take all the memory: neither is read.
+TEST_P(HostileImport, AnEndlessOrHugeFileIsRefusedBeforeItIsRead)
+{
+    open("C001");
+    EXPECT_EQ(refusalOf("/dev/zero"), "[/dev/zero] is a device or a pipe, not a file; it is not read.");
+    const QString huge = writeFile("huge.json", "{}");
+    ASSERT_TRUE(QFile::resize(huge, (qint64(256) << 20) + 1));
+    EXPECT_EQ(refusalOf(huge),
+              "The file [" + huge +
+                  "] is larger than 256 MiB, more than any file of its kind; it is not read.");
 }

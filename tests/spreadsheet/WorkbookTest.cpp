@@ -5,6 +5,8 @@
 #include "spreadsheet/AnnexureLayout.h"
 #include "spreadsheet/AnnexureWorkbook.h"
 #include "spreadsheet/WorkbookReader.h"
+#include "spreadsheet/XlsProcess.h"
+#include "spreadsheet/XlsxReader.h"
 
 #include "SourceDataDir.h"
 #include <QDir>
@@ -34,6 +36,20 @@ QString partOf(const QString &path, const char *name)
     }
     zip_discard(archive);
     return QString::fromUtf8(data);
+}
+
+const char kSheet[] = "xl/worksheets/sheet1.xml";
+
+// The workbook with one part replaced, as a damaged or hand-made file has it.
+bool replacePart(const QString &path, const char *name, const QByteArray &data)
+{
+    int status = 0;
+    zip_t *archive = zip_open(QFile::encodeName(path).constData(), 0, &status);
+    if (!archive)
+        return false;
+    zip_source_t *source = zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
+    const bool added = source && zip_file_add(archive, name, source, ZIP_FL_OVERWRITE) >= 0;
+    return zip_close(archive) == 0 && added;
 }
 
 } // namespace
@@ -143,4 +159,123 @@ TEST_P(WorkbookTest, LibreOfficeReadsTheExportedWorkbook)
     const QString text = QString::fromUtf8(csv.readAll());
     EXPECT_TRUE(text.contains("Tax deduction and collection Account Number (TAN)"));
     EXPECT_TRUE(text.contains("MUMS12345A,194C,"));
+}
+
+// Workbooks cut off, damaged or made to take all the memory: each is refused whole, with its
+// reason, and an import from it stores nothing.
+class DamagedWorkbookTest : public ModelTest
+{
+protected:
+    // A clause 34(a) workbook of `count` rows, as the export writes it.
+    QString workbook(const QString &name, int count)
+    {
+        const AnnexureLayout layout = AnnexureLayout::ofGrid(AnnexureClause::find("34a")->columns);
+        QList<QStringList> rows;
+        for (int i = 0; i < count; ++i)
+            rows << QStringList{"MUMS12345A", "194C",    "Payment to contractor " + QString::number(i),
+                                "1000.00",    "1000.00", "1000.00",
+                                "20.00",      "0.00",    "0.00",
+                                "0.00"};
+        EXPECT_TRUE(AnnexureWorkbook::write(file(name), layout, rows));
+        return file(name);
+    }
+    // The workbook's first sheet with `from` replaced by `to`.
+    QString withSheet(const QString &name, const QByteArray &from, const QByteArray &to)
+    {
+        const QString path = workbook(name, 50);
+        QByteArray xml = partOf(path, kSheet).toUtf8();
+        EXPECT_TRUE(xml.contains(from)) << from.toStdString();
+        xml.replace(from, to);
+        EXPECT_TRUE(replacePart(path, kSheet, xml));
+        return path;
+    }
+    QString refusal(const QString &path)
+    {
+        QString error;
+        EXPECT_FALSE(WorkbookReader::read(path, &error));
+        return error;
+    }
+    QString rows() const { return taxaudit({"rows", "--client", "C001", "--year", "2026"}).out; }
+};
+TALVEX_BOTH_ENGINES(DamagedWorkbookTest);
+
+TEST_P(DamagedWorkbookTest, ASheetCutOffOrWithABadCharacterImportsNothing)
+{
+    const QString path = workbook("cut.xlsx", 50);
+    const QByteArray xml = partOf(path, kSheet).toUtf8();
+    ASSERT_TRUE(replacePart(path, kSheet, xml.left(xml.size() / 2)));
+    const QString bad = withSheet("bad.xlsx", "<row r=\"20\"", "\x01<row r=\"20\"");
+
+    const QString before = rows();
+    for (const QString &damaged : {path, bad}) {
+        const ToolRun run = taxaudit(
+            {"import-annexure", "--client", "C001", "--year", "2026", "--clause", "34a", damaged, "--yes"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains("Invalid File.")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("The sheet \"Sheet1\" of the workbook is damaged at line"))
+            << run.err.toStdString();
+        EXPECT_EQ(rows(), before);
+    }
+}
+
+TEST_P(DamagedWorkbookTest, ReferencesPastTheLastRowOrColumnAreRefused)
+{
+    EXPECT_EQ(
+        refusal(withSheet("column.xlsx", "r=\"A3\"", "r=\"ZZZZZZ52\"")),
+        "The sheet \"Sheet1\" refers to cell ZZZZZZ52, past the last a workbook can have; it is not read.");
+    EXPECT_EQ(
+        refusal(withSheet("row.xlsx", "<row r=\"3\"", "<row r=\"2000000000\"")),
+        "The sheet \"Sheet1\" refers to row 2000000000, past the last a workbook can have; it is not read.");
+    EXPECT_TRUE(
+        refusal(withSheet("doctype.xlsx", "<worksheet", "<!DOCTYPE worksheet [<!ENTITY a \"b\">]><worksheet"))
+            .contains("document type"));
+}
+
+TEST_P(DamagedWorkbookTest, APartThatUnpacksPastTheLimitIsNotUnpacked)
+{
+    const QString path = workbook("bomb.xlsx", 1);
+    QByteArray xml = partOf(path, kSheet).toUtf8();
+    xml.insert(xml.indexOf("<sheetData"), QByteArray(XlsxReader::kMaxPartBytes, ' '));
+    ASSERT_TRUE(replacePart(path, kSheet, xml));
+    ASSERT_LT(QFile(path).size(), 1 << 20);
+    EXPECT_EQ(
+        refusal(path),
+        "The part [xl/worksheets/sheet1.xml] of the workbook unpacks to more than 64 MiB; it is not read.");
+}
+
+TEST_P(DamagedWorkbookTest, SharedTextsPastTheLimitAreRefused)
+{
+    const QString path = workbook("strings.xlsx", 1);
+    QByteArray xml =
+        "<?xml version=\"1.0\"?><sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
+    for (int i = 0; i <= XlsxReader::kMaxSharedStrings; ++i)
+        xml += "<si><t/></si>";
+    xml += "</sst>";
+    ASSERT_TRUE(replacePart(path, "xl/sharedStrings.xml", xml));
+    EXPECT_EQ(refusal(path), "The workbook holds more than 1048576 shared texts; it is not read.");
+}
+
+// A fault inside the .xls library ends its helper process; the program goes on and says so.
+TEST_P(DamagedWorkbookTest, AnXlsReaderThatCrashesLeavesTheProgramStanding)
+{
+    const QString helper = file("crashing-helper");
+    QFile script(helper);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nkill -SEGV $$\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile xls(file("old.xls"));
+    ASSERT_TRUE(xls.open(QIODevice::WriteOnly));
+    xls.write("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+    xls.close();
+
+    QString error;
+    EXPECT_FALSE(XlsProcess::read(xls.fileName(), &error, helper));
+    EXPECT_EQ(error,
+              "The workbook could not be read: the .xls reader stopped on a fault in the file, which may "
+              "be damaged. Save it as an .xlsx workbook and import that.");
+
+    // The real helper refuses a file that is no workbook with the library's answer.
+    EXPECT_FALSE(WorkbookReader::read(xls.fileName(), &error));
+    EXPECT_EQ(error, "The file is not an Excel workbook.");
 }

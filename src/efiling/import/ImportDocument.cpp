@@ -1,9 +1,9 @@
 #include "ImportDocument.h"
 
 #include "DocumentRows.h"
+#include "base/BoundedFile.h"
 #include "efiling/json/JsonReading.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace
@@ -51,6 +51,16 @@ QString ImportDocument::pan() const
                               : declared;
 }
 
+QStringList ImportDocument::assesseePans() const
+{
+    const JsonValue &formKey = this->formKey();
+    return {formKey.Item(QStringLiteral("Declaration"))
+                .Item(QStringLiteral("Point1"))
+                .Item(QStringLiteral("PAN"))
+                .text(),
+            formKey.Item(QStringLiteral("PartA")).Item(QStringLiteral("PAN")).text()};
+}
+
 QString ImportDocument::assessmentYear() const
 {
     return formKey().Item(QStringLiteral("Form_Details")).Item(QStringLiteral("AssessmentYear")).text();
@@ -80,14 +90,13 @@ ImportDocument ImportDocument::read(const QString &path, bool withRows)
         doc.failure = QStringLiteral("The file [%1] does not exist.").arg(path);
         return doc;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::optional<QByteArray> read = BoundedFile::read(path, BoundedFile::kMaxJsonBytes, &doc.failure);
+    if (!read) {
         doc.status = Status::Unreadable;
-        doc.failure = QStringLiteral("The file [%1] cannot be read: %2").arg(path, file.errorString());
         return doc;
     }
-    QByteArray bytes = file.readAll();
-    file.close();
+    QByteArray bytes = std::move(*read);
+    read.reset();
     if (bytes.trimmed().isEmpty()) {
         doc.status = Status::Empty;
         doc.failure = QStringLiteral("The file [%1] is empty.").arg(path);

@@ -21,7 +21,7 @@ struct ImportDocument {
         NotForm3CD, // valid JSON whose root is neither "FORM3CA" nor "FORM3CB"
         Missing,    // no such file
         Folder,     // a folder of that name
-        Unreadable, // there, but it cannot be opened
+        Unreadable, // there, but it cannot be opened, or larger than any e-filing file
         Empty,      // nothing in it but white space
         Utf16       // saved as UTF-16 text, which the e-filing files never are
     };
@@ -36,6 +36,8 @@ struct ImportDocument {
     // The PAN of the assessee (of "Declaration", "Point1", else of "PartA") and the
     // assessment year of "Form_Details", as the file writes them.
     QString pan() const;
+    // Every PAN the file gives the assessee, empty where it gives none.
+    QStringList assesseePans() const;
     QString assessmentYear() const;
     // The form key's object; a null value unless the status is Ok.
     const JsonValue &formKey() const;

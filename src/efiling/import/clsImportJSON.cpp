@@ -78,7 +78,7 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
             return false;
         }
         const FormKind form = acceptedForm(doc, given, m_allowFormSwitch);
-        if (form == FormKind::None || !PanConsent::accepted(doc.pan(), m_allowOtherPan))
+        if (form == FormKind::None || !PanConsent::accepted(doc.assesseePans(), m_allowOtherPan))
             return false;
         // Last year's filed report is this year's starting point rather than this year's report.
         if (CarryCommands::offerCarry(doc))

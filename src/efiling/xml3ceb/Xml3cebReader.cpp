@@ -2,9 +2,9 @@
 
 #include "Xml3cebValues.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "efiling/XmlInput.h"
 #include "store/Database.h"
 
-#include <QFile>
 #include <QHash>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
@@ -204,6 +204,18 @@ void readFlags(Rows &rows, const xmlNode *flags)
     }
 }
 
+// The text of every element named PAN: the ones that name the assessee (an enterprise's
+// PAN is PanEnterprise).
+void collectPans(const xmlNode *node, QStringList &pans)
+{
+    for (const xmlNode *c : elementChildren(node)) {
+        if (nameOf(c) == QLatin1String("PAN"))
+            pans << textOf(c).trimmed();
+        else
+            collectPans(c, pans);
+    }
+}
+
 struct DocFree {
     void operator()(xmlDoc *doc) const { xmlFreeDoc(doc); }
 };
@@ -216,25 +228,13 @@ struct CtxtFree {
 Result read(const QString &file, Database &db, int valueColumns)
 {
     Result result;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) {
-        result.failure = QStringLiteral("Cannot read [%1]: %2").arg(file, in.errorString());
+    const std::optional<QByteArray> data = XmlInput::read(file, &result.failure);
+    if (!data)
         return result;
-    }
-    const QByteArray data = in.readAll();
-    // Entities come with a document type: an e-filing file has none, and one that brings
-    // its own could reach outside the file or expand without end.
-    if (data.contains("<!DOCTYPE")) {
-        result.failure =
-            QStringLiteral("The XML file declares a document type (<!DOCTYPE>); an e-filing file "
-                           "has none, so it is not read.");
-        return result;
-    }
     std::unique_ptr<xmlParserCtxt, CtxtFree> ctxt(xmlNewParserCtxt());
-    // No entity substitution, no DTD, no network; libxml2's nesting limit stays on.
     std::unique_ptr<xmlDoc, DocFree> doc(
-        xmlCtxtReadMemory(ctxt.get(), data.constData(), int(data.size()), nullptr, nullptr,
-                          XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
+        xmlCtxtReadMemory(ctxt.get(), data->constData(), int(data->size()), nullptr, nullptr,
+                          XmlInput::parseOptions() | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
     if (!doc) {
         const xmlError *error = xmlCtxtGetLastError(ctxt.get());
         result.failure = error && error->message ? QStringLiteral("%1 (line %2)")
@@ -251,14 +251,15 @@ Result read(const QString &file, Database &db, int valueColumns)
     }
     result.status = Status::Ok;
     result.formName = textOf(formName).trimmed();
+    if (root->ns && root->ns->href)
+        result.formNamespace = QString::fromUtf8(reinterpret_cast<const char *>(root->ns->href));
+    collectPans(root, result.pans);
 
     const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
     Rows rows(db, valueColumns);
     const xmlNode *declaration = find(root, QStringLiteral("Declaration"));
     for (const XmlPart &part : cat.declaration())
         readPart(rows, child(declaration, part.element), part);
-    if (const xmlNode *pan = find(child(declaration, QStringLiteral("Point1")), QStringLiteral("PAN")))
-        result.pan = textOf(pan).trimmed();
     readPart(rows, find(root, cat.otherInformation().element), cat.otherInformation());
     const xmlNode *annexure = find(root, cat.annexure().element);
     readPart(rows, annexure, cat.annexure());

@@ -4,13 +4,13 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class Database;
 
 // Reads a Form 3CEB e-filing XML file into the clause rows the Form 3CEB pages keep, each
-// element into the column the writer takes it from (the Form 3CEB catalogue). The parser
-// reads no external entity and nothing from the network; a file that declares a document
-// type is refused before it is parsed, and one nested too deep stops the parser.
+// element into the column the writer takes it from (the Form 3CEB catalogue). The file is
+// taken in as every XML file is (XmlInput); one nested too deep stops the parser.
 namespace Xml3cebReader
 {
 
@@ -18,9 +18,10 @@ enum class Status { Ok, Unreadable, NoFormName };
 
 struct Result {
     Status status = Status::Unreadable;
-    QString failure;  // why the file could not be read (Unreadable)
-    QString formName; // the text of its FormName element
-    QString pan;      // the assessee's PAN in the declaration
+    QString failure;       // why the file could not be read (Unreadable)
+    QString formName;      // the text of its FormName element
+    QString formNamespace; // the namespace of its root element
+    QStringList pans;      // the assessee's PAN wherever the file names it
     QList<ClauseStore::ClauseRow> rows;
 };
 

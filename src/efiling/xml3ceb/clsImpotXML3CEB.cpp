@@ -40,6 +40,14 @@ bool isOfOpenForm(const Xml3cebReader::Result &read)
         prompts().inform(QStringLiteral("Selected XML File is not a Form FORM 3CEB XML File"));
         return false;
     }
+    if (read.formNamespace != Form3cebCatalogue::instance().formNamespace()) {
+        prompts().message(
+            QStringLiteral("The XML file is not in the namespace of Form 3CEB [%1] but in [%2]; "
+                           "it is not imported.")
+                .arg(Form3cebCatalogue::instance().formNamespace(), read.formNamespace),
+            kError, PromptIcon::Critical);
+        return false;
+    }
     return true;
 }
 
@@ -67,7 +75,7 @@ bool clsImpotXML3CEB::ImportXML(const QString &file)
         HostContext &h = host();
         const ReportKey key = ReportKey::of(h.Temp_Code(), h.yearKey(), FormKind::F3CEB);
         const Xml3cebReader::Result read = Xml3cebReader::read(path, h.DBObj(), key.form.valueColumns());
-        if (!isOfOpenForm(read) || !PanConsent::accepted(read.pan, m_allowOtherPan))
+        if (!isOfOpenForm(read) || !PanConsent::accepted(read.pans, m_allowOtherPan))
             return false;
         if (!given &&
             prompts().message(

@@ -1,0 +1,79 @@
+#include "XmlInput.h"
+
+#include "base/BoundedFile.h"
+
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+
+namespace XmlInput
+{
+
+namespace
+{
+
+// The parser reaches this at "<!DOCTYPE", before it reads any declaration inside.
+void stopAtDocumentType(void *context, const xmlChar *, const xmlChar *, const xmlChar *)
+{
+    auto *ctxt = static_cast<xmlParserCtxtPtr>(context);
+    *static_cast<bool *>(ctxt->_private) = true;
+    xmlStopParser(ctxt);
+}
+
+// Faults of the text are the real parse's to report. After a fatal one libxml2 reads on
+// without telling the handler, through any document type too: there is nothing more to
+// look for.
+void stopAtFault(void *context, xmlErrorPtr error)
+{
+    if (error && error->level == XML_ERR_FATAL)
+        xmlStopParser(static_cast<xmlParserCtxtPtr>(context));
+}
+
+} // namespace
+
+int parseOptions()
+{
+    return XML_PARSE_NONET;
+}
+
+std::optional<QString> refusal(const QByteArray &data)
+{
+    xmlParserCtxtPtr ctxt = xmlCreateMemoryParserCtxt(data.constData(), int(data.size()));
+    if (!ctxt)
+        return QStringLiteral("The file is not an XML document.");
+    // A handler that keeps nothing but the document type: no tree is built.
+    xmlSAXHandler handler{};
+    handler.initialized = XML_SAX2_MAGIC;
+    handler.internalSubset = stopAtDocumentType;
+    handler.serror = stopAtFault;
+    xmlSAXHandlerPtr own = ctxt->sax;
+    ctxt->sax = &handler;
+    ctxt->userData = ctxt;
+    bool declared = false;
+    ctxt->_private = &declared;
+    xmlCtxtUseOptions(ctxt, parseOptions() | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    xmlParseDocument(ctxt);
+    ctxt->sax = own;
+    // Declarations read past a fault go into a document the parser makes itself.
+    xmlFreeDoc(ctxt->myDoc);
+    ctxt->myDoc = nullptr;
+    xmlFreeParserCtxt(ctxt);
+    if (!declared)
+        return std::nullopt;
+    return QStringLiteral("The XML file declares a document type (<!DOCTYPE>); an e-filing file has none, "
+                          "so it is not read.");
+}
+
+std::optional<QByteArray> read(const QString &path, QString *why)
+{
+    std::optional<QByteArray> data = BoundedFile::read(path, BoundedFile::kMaxXmlBytes, why);
+    if (!data)
+        return std::nullopt;
+    if (const std::optional<QString> refused = refusal(*data)) {
+        if (why)
+            *why = *refused;
+        return std::nullopt;
+    }
+    return data;
+}
+
+} // namespace XmlInput

@@ -5,6 +5,7 @@
 #include "dialogs/frmSignPDF.h"
 #include "editor/OpenWith.h"
 #include "editor/clsMain.h"
+#include "efiling/import/ReportForm.h"
 #include "host/DemoData.h"
 #include "host/TalvexBase.h"
 #include "store/Database.h"
@@ -28,8 +29,11 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
     auto *layout = new QVBoxLayout(central);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(tr("Financial year:"), central));
+    auto *yearLabel = new QLabel(tr("Financial &year:"), central);
+    top->addWidget(yearLabel);
     m_year = new QComboBox(central);
+    m_year->setObjectName(QStringLiteral("cboYear"));
+    yearLabel->setBuddy(m_year);
     // Financial years from 2019-20 to the current one; the year key is its closing year.
     const QDate today = QDate::currentDate();
     const int latest = today.month() >= 4 ? today.year() + 1 : today.year();
@@ -62,11 +66,14 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
     top->addWidget(status);
     connect(status, &QPushButton::clicked, this,
             [this] { m_module.Show3CDReport(m_year->currentData().toInt(), QString()); });
-    auto *add = new QPushButton(tr("&Add Client..."), central);
+    auto *add = new QPushButton(tr("Add &Client..."), central);
     top->addWidget(add);
     layout->addLayout(top);
 
     m_clients = new QTableWidget(0, 4, central);
+    m_clients->setObjectName(QStringLiteral("grdClients"));
+    // Tab moves on to the Form buttons; the arrow keys move between clients.
+    m_clients->setTabKeyNavigation(false);
     m_clients->setHorizontalHeaderLabels({tr("Code"), tr("Name"), tr("PAN"), tr("Status")});
     m_clients->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_clients->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -77,9 +84,12 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
     layout->addWidget(m_clients);
 
     auto *buttons = new QHBoxLayout;
-    const QStringList forms{tr("Form 3CA-3CD"), tr("Form 3CB-3CD"), tr("Form 3CEB")};
+    const QStringList forms{tr("Form 3C&A-3CD"), tr("Form 3C&B-3CD"), tr("Form 3C&EB")};
+    const QStringList names{QStringLiteral("cmdForm3CA"), QStringLiteral("cmdForm3CB"),
+                            QStringLiteral("cmdForm3CEB")};
     for (int i = 0; i < forms.size(); ++i) {
         auto *b = new QPushButton(forms.at(i), central);
+        b->setObjectName(names.at(i));
         connect(b, &QPushButton::clicked, this, [this, i] { openReport(i); });
         buttons->addWidget(b);
     }
@@ -87,16 +97,48 @@ LauncherWindow::LauncherWindow(TalvexBase &host, clsMain &module, QWidget *paren
     setCentralWidget(central);
 
     connect(add, &QPushButton::clicked, this, &LauncherWindow::addClient);
-    connect(m_clients, &QTableWidget::cellDoubleClicked, this, [this] { openReport(0); });
+    // Enter and a double-click open the form the client's report of the year is kept in.
+    connect(m_clients, &QTableWidget::activated, this, [this] { openReport(formOfReport()); });
     connect(m_year, &QComboBox::currentIndexChanged, this,
             [this] { m_host.SaveSettingINI("Launcher", "Year", m_year->currentData().toString()); });
 
     loadClients(m_host.GetSettingINI("Launcher", "Client", QString()));
     restoreGeometry(
         QByteArray::fromBase64(m_host.GetSettingINI("Launcher", "Geometry", QString()).toLatin1()));
+    m_clients->setFocus();
     if (!m_host.GetSettingINI("Launcher", "Geometry", QString()).isEmpty())
         return;
     resize(760, 480);
+}
+
+int LauncherWindow::formOfReport()
+{
+    const QTableWidgetItem *code = m_clients->item(m_clients->currentRow(), 0);
+    if (!code)
+        return 0;
+    const QString year = m_year->currentData().toString();
+    try {
+        switch (ReportForm::stored(m_host.DBObj(), code->text(), year)) {
+        case FormKind::F3CB:
+            return 1;
+        case FormKind::F3CA:
+            return 0;
+        default:
+            break;
+        }
+        ModuleState form3ceb;
+        form3ceb.openForm(FormKind::F3CEB, year);
+        const QString &table = form3ceb.clauseTable;
+        if (!m_host.DBObj().tableExists(table))
+            return 0;
+        Recordset rs = m_host.DBObj().Execute(
+            QStringLiteral("SELECT count(*) FROM %1 WHERE Code_No=? AND FYr=?").arg(table),
+            {code->text(), year});
+        return rs.Fields(0).toInt() > 0 ? 2 : 0;
+    } catch (const DbError &) {
+        // Without a readable report the first form opens, which says what is wrong itself.
+        return 0;
+    }
 }
 
 void LauncherWindow::loadClients(const QString &select)

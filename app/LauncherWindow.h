@@ -25,6 +25,10 @@ private:
     void loadClients(const QString &select = {});
     void addClient();
     void openReport(int index);
+    // The OpenForm index of the form the selected client's report of the chosen year is kept
+    // in: Form 3CB or 3CA by its report page, else Form 3CEB when only that one has rows,
+    // else Form 3CA.
+    int formOfReport();
 
     TalvexBase &m_host;
     clsMain &m_module;

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTimer>
 
 int main(int argc, char *argv[])
@@ -55,6 +56,9 @@ int main(int argc, char *argv[])
     try {
         host = HostSetup::openHost(parser.value(db));
         setHost(host.get());
+        const DbUrl &url = host->DBObj().url();
+        if (url.kind == DbUrl::Kind::SQLite)
+            gui.keepOutOf(QFileInfo(url.path).absolutePath(), host->DocPath());
         // A new installation starts with the demo clients.
         if (host->DBObj().Execute(QStringLiteral("SELECT count(*) FROM main_info1")).Fields(0).toInt() == 0)
             DemoData::create(*host, DemoData::Report::Filled);

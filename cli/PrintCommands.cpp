@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace PrintCommands
 {
@@ -41,8 +42,8 @@ bool chooseTemplates(TalvexBase &host, const QString &name, PrintChoices &choice
         err << "There is no Form 3CD template " << name << ".\n";
         return false;
     }
-    choices.frontTemplate = ShippedTemplates::resolve(host.ExePath(), host.DocPath(),
-                                                      TemplateLists::frontPages(host.DocPath(), form).first().path);
+    choices.frontTemplate = ShippedTemplates::resolve(
+        host.ExePath(), host.DocPath(), TemplateLists::frontPages(host.DocPath(), form).first().path);
     choices.form3cdTemplate = body;
     return true;
 }
@@ -70,8 +71,8 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
     choices.blank = line.has(QStringLiteral("--blank"));
     choices.itdPortal = line.has(QStringLiteral("--itd-portal"));
     choices.nilFirstColumnOnly = line.has(QStringLiteral("--nil-first-column"));
-    if (line.has(QStringLiteral("--template")) && !chooseTemplates(host, line.value(QStringLiteral("--template")),
-                                                                   choices, err))
+    if (line.has(QStringLiteral("--template")) &&
+        !chooseTemplates(host, line.value(QStringLiteral("--template")), choices, err))
         return 2;
     ReportEngine engine;
     if (form3ceb) {
@@ -141,12 +142,18 @@ int sign(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &e
             return 2;
         }
     }
-    PdfSigner::useNssStore(line.value(QStringLiteral("--nss")));
-    if (!PdfSigner::certificates().contains(request.certNickname)) {
-        err << "No certificate " << request.certNickname << " in the NSS store.\n";
+    QString reason;
+    if (!PdfSigner::useNssStore(line.value(QStringLiteral("--nss")), &reason)) {
+        err << reason << '\n';
         return 2;
     }
-    QString reason;
+    const QList<PdfSigner::Certificate> found = PdfSigner::certificates(request.password);
+    if (std::none_of(found.begin(), found.end(),
+                     [&](const PdfSigner::Certificate &c) { return c.nickname == request.certNickname; })) {
+        err << "No certificate " << request.certNickname << " in the NSS store " << PdfSigner::openStore()
+            << " (a store with a password lists its certificates only with --password).\n";
+        return 2;
+    }
     if (!PdfSigner::sign(request, &reason)) {
         err << "Error Occured  while Sigining the file : " << QFileInfo(request.file).fileName() << '\n'
             << reason << '\n';

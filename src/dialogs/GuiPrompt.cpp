@@ -3,9 +3,12 @@
 #include "TitleFit.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QStyle>
 
 namespace
 {
@@ -84,21 +87,96 @@ QString GuiPrompt::qtFilter(const QString &pairs)
     return filters.join(QStringLiteral(";;"));
 }
 
+FileIconsByName::FileIconsByName()
+    : m_folder(QApplication::style()->standardIcon(QStyle::SP_DirIcon)),
+      m_file(QApplication::style()->standardIcon(QStyle::SP_FileIcon))
+{
+    // The same promise for the icons of folders: no desktop.ini or .directory is read.
+    setOptions(DontUseCustomDirectoryIcons);
+}
+
+QIcon FileIconsByName::icon(IconType type) const
+{
+    return type == File ? m_file : m_folder;
+}
+
+QIcon FileIconsByName::icon(const QFileInfo &info) const
+{
+    return info.isDir() ? m_folder : m_file;
+}
+
+QString FileIconsByName::type(const QFileInfo &info) const
+{
+    if (info.isDir())
+        return QStringLiteral("Folder");
+    const QMimeType mime = QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    return mime.isDefault() ? info.suffix().toUpper() + QStringLiteral(" File") : mime.comment();
+}
+
+void GuiPrompt::keepOutOf(const QString &folder, const QString &instead)
+{
+    m_keepOut = QDir::cleanPath(QDir(folder).absolutePath());
+    m_instead = instead;
+}
+
+QString GuiPrompt::startPath(const QString &asked) const
+{
+    const QString instead = m_instead.isEmpty() ? QDir::homePath() : m_instead;
+    if (asked.trimmed().isEmpty())
+        return instead;
+    if (m_keepOut.isEmpty())
+        return asked;
+    const QFileInfo info(asked);
+    const QString folder = QDir::cleanPath(info.isDir() ? info.absoluteFilePath() : info.absolutePath());
+    if (folder != m_keepOut && !folder.startsWith(m_keepOut + u'/'))
+        return asked;
+    return info.isDir() ? instead : QDir(instead).filePath(info.fileName());
+}
+
+std::unique_ptr<QFileDialog> GuiPrompt::fileDialog(const QString &title, const QString &start,
+                                                   const QString &filter) const
+{
+    // Qt's own dialog, not the desktop's: only in this one are the icons and types known by name.
+    // The first folder listed, before they are in place, is never the one kept out of.
+    auto dialog = std::make_unique<QFileDialog>(QApplication::activeWindow(), titleOrDefault(title),
+                                                startPath(start), qtFilter(filter));
+    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontUseCustomDirectoryIcons |
+                       QFileDialog::DontResolveSymlinks);
+    dialog->setIconProvider(m_icons.get());
+    return dialog;
+}
+
+namespace
+{
+
+QString chosen(QFileDialog &dialog)
+{
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+} // namespace
+
 QString GuiPrompt::openFile(const QString &title, const QString &filter, const QString &startPath)
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), titleOrDefault(title), startPath,
-                                        qtFilter(filter));
+    const auto dialog = fileDialog(title, startPath, filter);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return chosen(*dialog);
 }
 
 QString GuiPrompt::saveFile(const QString &title, const QString &filter, const QString &defaultPath)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), titleOrDefault(title), defaultPath,
-                                        qtFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite);
+    const auto dialog = fileDialog(title, defaultPath, filter);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    return chosen(*dialog);
 }
 
 QString GuiPrompt::chooseFolder(const QString &title, const QString &startPath)
 {
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), titleOrDefault(title), startPath);
+    const auto dialog = fileDialog(title, startPath, {});
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    return chosen(*dialog);
 }
 
 int GuiPrompt::choose(const QString &title, const QString &text, const QStringList &items)

@@ -2,6 +2,29 @@
 
 #include "base/Prompt.h"
 
+#include <QAbstractFileIconProvider>
+#include <QIcon>
+#include <memory>
+
+class QFileDialog;
+class QWidget;
+
+// Icons and type names from a file's name alone. Qt's own provider reads a file whose name
+// says nothing to learn its type, and any open and close of the database file by this
+// process drops the locks SQLite holds on it.
+class FileIconsByName : public QAbstractFileIconProvider
+{
+public:
+    FileIconsByName();
+    QIcon icon(IconType type) const override;
+    QIcon icon(const QFileInfo &info) const override;
+    QString type(const QFileInfo &info) const override;
+
+private:
+    QIcon m_folder;
+    QIcon m_file;
+};
+
 // Real dialogs for the desktop program; their titles are shown in full (TitleFit).
 class GuiPrompt : public Prompt
 {
@@ -17,4 +40,17 @@ public:
 
     // "JSON Files|*.json|All Files|*.*" -> "JSON Files (*.json);;All Files (*.*)"
     static QString qtFilter(const QString &pairs);
+
+    // No file dialog starts in the folder (the embedded database's); one asked to start there,
+    // or given no start, starts in the other folder instead, keeping the suggested file name.
+    void keepOutOf(const QString &folder, const QString &instead);
+    QString startPath(const QString &asked) const;
+    // The dialog every file prompt shows, not yet shown: Qt's own, with the icons by name.
+    std::unique_ptr<QFileDialog> fileDialog(const QString &title, const QString &startPath,
+                                            const QString &filter) const;
+
+private:
+    QString m_keepOut;
+    QString m_instead;
+    std::unique_ptr<FileIconsByName> m_icons = std::make_unique<FileIconsByName>();
 };

@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <poppler-form.h>
 
 frmSignPDF::frmSignPDF(QWidget *parent) : QDialog(parent)
 {
@@ -82,11 +81,24 @@ frmSignPDF::frmSignPDF(QWidget *parent) : QDialog(parent)
     m_store = new QLineEdit(this);
     m_store->setObjectName(QStringLiteral("txtStore"));
     storeRow->addWidget(m_store, 1);
+    storeRow->addWidget(new QLabel(QStringLiteral("Password"), this));
+    m_password = new QLineEdit(this);
+    m_password->setObjectName(QStringLiteral("txtPassword"));
+    m_password->setEchoMode(QLineEdit::Password);
+    m_password->setToolTip(QStringLiteral("The password of the certificate store or token, if it has one"));
+    storeRow->addWidget(m_password);
     auto *refresh = new QPushButton(QStringLiteral("&Refresh"), this);
     refresh->setObjectName(QStringLiteral("cmdRefresh"));
     storeRow->addWidget(refresh);
     layout->addLayout(storeRow);
-    connect(refresh, &QPushButton::clicked, this, [this] { loadCertificates(m_store->text()); });
+    connect(refresh, &QPushButton::clicked, this, [this] {
+        if (!loadCertificates(m_store->text()))
+            prompts().inform(m_storeState->text());
+    });
+    m_storeState = new QLabel(this);
+    m_storeState->setObjectName(QStringLiteral("lblStoreState"));
+    m_storeState->setWordWrap(true);
+    layout->addWidget(m_storeState);
 
     m_certificates = new QTableWidget(0, 3, this);
     m_certificates->setObjectName(QStringLiteral("grdCertificates"));
@@ -135,21 +147,36 @@ QString frmSignPDF::rememberedStore()
     return hasHost() ? host().GetSettingINI(kSettings, kStore, QString()) : QString();
 }
 
-void frmSignPDF::loadCertificates(const QString &nssFolder)
+bool frmSignPDF::loadCertificates(const QString &nssFolder)
 {
     m_store->setText(nssFolder);
+    m_certificates->setRowCount(0);
+    QString reason;
+    if (!PdfSigner::useNssStore(nssFolder, &reason)) {
+        m_storeState->setText(reason + QStringLiteral(" Enter the folder of your certificate store and press "
+                                                      "Refresh."));
+        return false;
+    }
     if (hasHost())
         host().SaveSettingINI(kSettings, kStore, nssFolder);
-    PdfSigner::useNssStore(nssFolder);
-    const QVector<Poppler::CertificateInfo> found = Poppler::getAvailableSigningCertificates();
+    const QList<PdfSigner::Certificate> found = PdfSigner::certificates(m_password->text());
     m_certificates->setRowCount(int(found.size()));
     for (int r = 0; r < found.size(); ++r) {
-        const Poppler::CertificateInfo &c = found.at(r);
-        m_certificates->setItem(r, 0, new QTableWidgetItem(c.nickName()));
-        m_certificates->setItem(r, 1, new QTableWidgetItem(QString::fromLatin1(c.serialNumber().toHex())));
-        m_certificates->setItem(r, 2,
-                                new QTableWidgetItem(c.validityEnd().toString(QStringLiteral("dd/MM/yyyy"))));
+        const PdfSigner::Certificate &c = found.at(r);
+        m_certificates->setItem(r, 0, new QTableWidgetItem(c.nickname));
+        m_certificates->setItem(r, 1, new QTableWidgetItem(c.serialNumber));
+        m_certificates->setItem(r, 2, new QTableWidgetItem(c.validTo));
     }
+    if (found.isEmpty()) {
+        m_storeState->setText(
+            QStringLiteral("No certificate that can sign was found in [%1]. A store or token "
+                           "with a password lists its certificates after its password is "
+                           "entered and Refresh is pressed.")
+                .arg(PdfSigner::openStore()));
+        return false;
+    }
+    m_storeState->setText(QStringLiteral("Certificates of [%1].").arg(PdfSigner::openStore()));
+    return true;
 }
 
 void frmSignPDF::cmdBrowse_Click(int row)
@@ -259,6 +286,7 @@ void frmSignPDF::cmdSign_Click()
         PdfSigner::Request request;
         request.file = m_rows.at(i).path->text().trimmed();
         request.certNickname = m_certificates->item(certificate, 0)->text();
+        request.password = m_password->text();
         const int choice = choiceFor(i);
         request.pages = choice == AllPages  ? PdfSigner::Pages::All
                         : choice == Specify ? PdfSigner::Pages::Specified

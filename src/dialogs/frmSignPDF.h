@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QTableWidget;
@@ -21,9 +22,10 @@ public:
 
     explicit frmSignPDF(QWidget *parent = nullptr);
 
-    // Lists the certificates of the store in the folder ("" for the user's own store) and
-    // remembers the folder for the next time the window opens.
-    void loadCertificates(const QString &nssFolder);
+    // Lists the certificates of the store in the folder ("" for the user's own store), read
+    // with the password typed in the window, and remembers the folder for the next time the
+    // window opens; false, with the reason shown in the window, when none can be listed.
+    bool loadCertificates(const QString &nssFolder);
     // The certificate store the window used last ("" when none was chosen).
     static QString rememberedStore();
     void cmdSign_Click();
@@ -49,6 +51,8 @@ private:
     QList<FileRow> m_rows;
     QCheckBox *m_sameFile = nullptr;
     QLineEdit *m_store = nullptr;
+    QLineEdit *m_password = nullptr;
+    QLabel *m_storeState = nullptr;
     QTableWidget *m_certificates = nullptr;
     QMenu *m_fromSoftware = nullptr;
 };

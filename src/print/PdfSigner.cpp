@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 #include <poppler-form.h>
 #include <poppler-qt6.h>
@@ -10,21 +12,70 @@
 namespace PdfSigner
 {
 
-void useNssStore(const QString &folder)
+namespace
 {
-    if (folder.isEmpty())
-        return;
-    Poppler::setNSSDir(folder.startsWith(QLatin1String("sql:"))
-                           ? folder
-                           : QStringLiteral("sql:") + QDir(folder).absolutePath());
+
+QString &storeInUse()
+{
+    static QString store;
+    return store;
 }
 
-QStringList certificates()
+} // namespace
+
+QString defaultStore()
 {
-    QStringList names;
+    return QDir::home().filePath(QStringLiteral(".pki/nssdb"));
+}
+
+bool useNssStore(const QString &folder, QString *error)
+{
+    QString reason;
+    error = error ? error : &reason;
+    const QString plain = folder.startsWith(QLatin1String("sql:")) ? folder.mid(4) : folder;
+    const QString dir = QDir(plain.trimmed().isEmpty() ? defaultStore() : plain.trimmed()).absolutePath();
+    const QString address = QStringLiteral("sql:") + dir;
+    if (!storeInUse().isEmpty()) {
+        if (storeInUse() == address)
+            return true;
+        *error = QStringLiteral("The certificate store [%1] is open. The store [%2] is read when the program "
+                                "starts again.")
+                     .arg(storeInUse().mid(4), dir);
+        return false;
+    }
+    // NSS would stay on a missing store for the rest of the process, so it is not asked to open one.
+    if (!QFileInfo::exists(QDir(dir).filePath(QStringLiteral("cert9.db")))) {
+        *error = QStringLiteral("There is no certificate store in [%1].").arg(dir);
+        return false;
+    }
+    Poppler::setNSSDir(address);
+    storeInUse() = address;
+    return true;
+}
+
+QString openStore()
+{
+    return storeInUse().mid(4);
+}
+
+QList<Certificate> certificates(const QString &password)
+{
+    if (storeInUse().isEmpty() && !useNssStore({}))
+        return {};
+    // NSS asks again after a wrong password; answering once ends its retries.
+    auto answered = std::make_shared<bool>(false);
+    const QByteArray secret = password.toUtf8();
+    Poppler::setNSSPasswordCallback([answered, secret](const char *) -> char * {
+        if (*answered)
+            return nullptr;
+        *answered = true;
+        return strdup(secret.constData());
+    });
+    QList<Certificate> found;
     for (const Poppler::CertificateInfo &info : Poppler::getAvailableSigningCertificates())
-        names << info.nickName();
-    return names;
+        found << Certificate{info.nickName(), QString::fromLatin1(info.serialNumber().toHex()),
+                             info.validityEnd().toString(QStringLiteral("dd/MM/yyyy"))};
+    return found;
 }
 
 QList<int> parsePages(const QString &text)
@@ -43,11 +94,21 @@ QList<int> parsePages(const QString &text)
 QString beforeSignPath(const QString &file)
 {
     const QFileInfo info(file);
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral("_before_sign.pdf"));
+    const QString stem = info.completeBaseName() + QStringLiteral("_before_sign");
+    QString path = info.dir().filePath(stem + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = info.dir().filePath(stem + u'_' + QString::number(n) + QStringLiteral(".pdf"));
+    return path;
 }
 
 namespace
 {
+
+// Refused even where the system would let this user write it: the owner marked it read-only.
+bool readOnly(const QFileInfo &info)
+{
+    return !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
+}
 
 bool signPage(const QString &source, const QString &target, const Request &request, int page, QString *error)
 {
@@ -85,6 +146,17 @@ bool sign(const Request &request, QString *error)
 {
     QString reason;
     error = error ? error : &reason;
+    const QFileInfo target(request.file);
+    if (target.exists() && readOnly(target)) {
+        *error = QStringLiteral("The file [%1] is read-only; it was not signed.").arg(request.file);
+        return false;
+    }
+    if (target.exists() && readOnly(QFileInfo(target.absolutePath()))) {
+        *error = QStringLiteral("The folder [%1] is read-only; the signed file and the copy of the unsigned "
+                                "file cannot be written there.")
+                     .arg(target.absolutePath());
+        return false;
+    }
     std::unique_ptr<Poppler::Document> document = Poppler::Document::load(request.file);
     if (!document || document->isLocked()) {
         *error = QStringLiteral("The file is not a readable PDF file.");
@@ -117,7 +189,6 @@ bool sign(const Request &request, QString *error)
     }
 
     const QString before = beforeSignPath(request.file);
-    QFile::remove(before);
     if (!QFile::copy(request.file, before)) {
         *error = QStringLiteral("Cannot copy the file to ") + before;
         return false;
@@ -136,8 +207,12 @@ bool sign(const Request &request, QString *error)
             QFile::remove(current);
         current = next;
     }
-    QFile::remove(request.file);
-    if (!QFile::rename(current, request.file)) {
+    // One step from the unsigned file to the signed one, so a failure leaves the file as it was.
+    std::error_code failed;
+    std::filesystem::rename(QFile::encodeName(current).constData(),
+                            QFile::encodeName(request.file).constData(), failed);
+    if (failed) {
+        QFile::remove(current);
         *error = QStringLiteral("Cannot write ") + request.file;
         return false;
     }

@@ -13,7 +13,7 @@ TEST(HostSetup, TheCommandLineBeatsTheSettingsFileWhichBeatsTheDefault)
     TalvexBase::Paths paths;
     paths.docPath = dir.path() + "/Documents";
     paths.iniFile = dir.path() + "/Talvex.ini";
-    EXPECT_EQ(HostSetup::databaseAddress({}, paths), "sqlite:" + paths.docPath + "/talvex.db");
+    EXPECT_EQ(HostSetup::databaseAddress({}, paths), "sqlite:" + paths.docPath + "/Data/talvex.db");
     {
         QSettings ini(paths.iniFile, QSettings::IniFormat);
         ini.setValue("Database/Url", "mysql://firm@dbserver/talvex");

@@ -3,7 +3,9 @@
 #include "pages/ClauseGrid.h"
 #include "pages/parta/frmPage2.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QTest>
 
 class PartAPage : public PartATest
 {
@@ -87,3 +89,46 @@ TEST_P(PartAPage, AnsweringNoToClause8aDropsTheSection)
 }
 
 TALVEX_BOTH_ENGINES(PartAPage);
+
+namespace
+{
+
+QWidget *tabFrom(QWidget *w)
+{
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_Tab);
+    return QApplication::focusWidget();
+}
+
+bool within(const QWidget *outer, const QWidget *w)
+{
+    return w && (w == outer || outer->isAncestorOf(w));
+}
+
+} // namespace
+
+// Tab follows the screen from the top left: point 1's firm, then the assessee below it, then
+// the Act of the next lines, long before section 3.
+TEST_P(PartAPage, TabGoesThroughTheAssesseeBeforeTheRestOfThePage)
+{
+    ClausePage *page = open(FormKind::F3CA, 1);
+    page->show();
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+    auto *box = find<QWidget>(page, "fraAssessee");
+    QWidget *focus = tabFrom(find<QWidget>(page, "txtCA_FirmName"));
+    EXPECT_TRUE(within(box, focus)) << focus->objectName().toStdString();
+    for (int i = 0; i < 40 && within(box, focus); ++i)
+        focus = tabFrom(focus);
+    EXPECT_TRUE(within(find<QWidget>(page, "cmbAct"), focus)) << focus->objectName().toStdString();
+}
+
+// On Form 3CB's page the comments of 3(a) follow the words before them.
+TEST_P(PartAPage, TabReachesTheCommentsOf3aAfterItsWords)
+{
+    ClausePage *page = open(FormKind::F3CB, 1);
+    page->show();
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+    EXPECT_TRUE(within(find<QWidget>(page, "txt3aOCDI"), tabFrom(find<QWidget>(page, "cmb3aIWe"))));
+}

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -50,7 +51,7 @@ protected:
         int status = 0;
         const QString key = dir + QStringLiteral("/key.pem");
         const QString cert = dir + QStringLiteral("/cert.pem");
-        const QString p12 = dir + QStringLiteral("/cert.p12");
+        p12 = dir + QStringLiteral("/cert.p12");
         run(QStringLiteral("openssl"),
             {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
              QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-keyout"), key,
@@ -64,15 +65,32 @@ protected:
              QStringLiteral("pass:"), QStringLiteral("-name"), Signer},
             &status);
         ASSERT_EQ(status, 0);
-        run(QStringLiteral("certutil"),
-            {QStringLiteral("-N"), QStringLiteral("-d"), QStringLiteral("sql:") + nss,
-             QStringLiteral("--empty-password")},
-            &status);
-        ASSERT_EQ(status, 0);
-        const QString imported = run(QStringLiteral("pk12util"),
-                                     {QStringLiteral("-i"), p12, QStringLiteral("-d"),
-                                      QStringLiteral("sql:") + nss, QStringLiteral("-W"), QString()},
-                                     &status);
+        makeStore(nss, QString());
+    }
+
+    // An NSS store in the folder holding the test certificate, locked by the password when
+    // one is given.
+    void makeStore(const QString &folder, const QString &password)
+    {
+        QDir().mkpath(folder);
+        const QString passwordFile = home.path() + QStringLiteral("/nss-password");
+        QFile file(passwordFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(password.toUtf8() + '\n');
+        file.close();
+        int status = 0;
+        const QString created =
+            run(QStringLiteral("certutil"),
+                {QStringLiteral("-N"), QStringLiteral("-d"), QStringLiteral("sql:") + folder,
+                 password.isEmpty() ? QStringLiteral("--empty-password") : QStringLiteral("-f"),
+                 password.isEmpty() ? QString() : passwordFile},
+                &status);
+        ASSERT_EQ(status, 0) << created.toStdString();
+        const QString imported =
+            run(QStringLiteral("pk12util"),
+                {QStringLiteral("-i"), p12, QStringLiteral("-d"), QStringLiteral("sql:") + folder,
+                 QStringLiteral("-W"), QString(), QStringLiteral("-k"), passwordFile},
+                &status);
         ASSERT_EQ(status, 0) << imported.toStdString();
     }
 
@@ -83,13 +101,14 @@ protected:
                                             more);
     }
 
-    QString pdfsig()
+    QString pdfsig(const QString &file = {})
     {
-        return run(QStringLiteral("pdfsig"), {QStringLiteral("-nssdir"), QStringLiteral("sql:") + nss, pdf});
+        return run(QStringLiteral("pdfsig"),
+                   {QStringLiteral("-nssdir"), QStringLiteral("sql:") + nss, file.isEmpty() ? pdf : file});
     }
 
     QTemporaryDir home;
-    QString db, pdf, nss;
+    QString db, pdf, nss, p12;
 };
 
 } // namespace
@@ -168,4 +187,97 @@ TEST_F(Signing, SigningWindowSignsTheChosenFile)
     window.findChild<QPushButton *>(QStringLiteral("cmdClear1"))->click();
     EXPECT_TRUE(file->text().isEmpty());
     setPrompts(nullptr);
+}
+
+// A window opened before any store was chosen lists the store entered afterwards at once:
+// NSS is not started on a store that is not there.
+TEST_F(Signing, WindowListsTheStoreEnteredAfterOpeningWithoutOne)
+{
+    QTemporaryDir userHome;
+    qputenv("HOME", QFile::encodeName(userHome.path()));
+    ScriptedPrompt answers;
+    setPrompts(&answers);
+    frmSignPDF window;
+    EXPECT_FALSE(window.loadCertificates(QString()));
+    auto *certificates = window.findChild<QTableWidget *>(QStringLiteral("grdCertificates"));
+    EXPECT_EQ(certificates->rowCount(), 0);
+    EXPECT_TRUE(window.findChild<QLabel *>(QStringLiteral("lblStoreState"))
+                    ->text()
+                    .contains(QStringLiteral("There is no certificate store in")));
+
+    window.findChild<QLineEdit *>(QStringLiteral("txtStore"))->setText(nss);
+    window.findChild<QPushButton *>(QStringLiteral("cmdRefresh"))->click();
+    ASSERT_EQ(certificates->rowCount(), 1);
+    EXPECT_EQ(certificates->item(0, 0)->text(), Signer);
+    EXPECT_TRUE(answers.lastText().isEmpty()) << answers.lastText().toStdString();
+    setPrompts(nullptr);
+}
+
+// A store locked by a password lists its certificate once the password is given, in the
+// window and on the command line, and signs with it.
+TEST_F(Signing, PasswordProtectedStoreListsAfterLogIn)
+{
+    const QString locked = home.path() + QStringLiteral("/locked");
+    makeStore(locked, QStringLiteral("s3cret"));
+    const auto signLocked = [&](const QStringList &more) {
+        return runTaxaudit(home.path(), QStringList{QStringLiteral("sign"), pdf, QStringLiteral("--nss"),
+                                                    locked, QStringLiteral("--cert"), Signer} +
+                                            more);
+    };
+    const ToolRun refused = signLocked({});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("--password"))) << refused.err.toStdString();
+    const ToolRun wrong = signLocked({QStringLiteral("--password"), QStringLiteral("wrong")});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(pdfsig().contains(QStringLiteral("does not contain any signatures")));
+    const ToolRun signedRun = signLocked({QStringLiteral("--password"), QStringLiteral("s3cret")});
+    ASSERT_EQ(signedRun.status, 0) << signedRun.err.toStdString();
+    EXPECT_TRUE(pdfsig().contains(QStringLiteral("Signature is Valid.")));
+
+    ScriptedPrompt answers;
+    setPrompts(&answers);
+    frmSignPDF window;
+    auto *certificates = window.findChild<QTableWidget *>(QStringLiteral("grdCertificates"));
+    EXPECT_FALSE(window.loadCertificates(locked));
+    EXPECT_EQ(certificates->rowCount(), 0);
+    window.findChild<QLineEdit *>(QStringLiteral("txtPassword"))->setText(QStringLiteral("s3cret"));
+    window.findChild<QPushButton *>(QStringLiteral("cmdRefresh"))->click();
+    ASSERT_EQ(certificates->rowCount(), 1);
+    certificates->selectRow(0);
+    window.findChild<QLineEdit *>(QStringLiteral("txtFile1"))->setText(pdf);
+    window.findChild<QPushButton *>(QStringLiteral("cmdSign"))->click();
+    EXPECT_EQ(answers.lastText(), QStringLiteral("Signed Successfully."));
+    EXPECT_EQ(pdfsig().count(QStringLiteral("Signature is Valid.")), 2);
+    setPrompts(nullptr);
+}
+
+// A read-only file is refused with a message and left as it was, with no copy beside it.
+TEST_F(Signing, RefusesReadOnlyFile)
+{
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    ASSERT_TRUE(QFile::setPermissions(pdf, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    const ToolRun refused = sign({QStringLiteral("--cert"), Signer});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("is read-only; it was not signed.")))
+        << refused.err.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_FALSE(QFile::exists(home.path() + QStringLiteral("/report_before_sign.pdf")));
+}
+
+// Signing again keeps the copy of the unsigned file and numbers the next one.
+TEST_F(Signing, SecondSigningKeepsTheFirstUnsignedCopy)
+{
+    ASSERT_EQ(sign({QStringLiteral("--cert"), Signer}).status, 0);
+    ASSERT_EQ(sign({QStringLiteral("--cert"), Signer, QStringLiteral("--pages"), QStringLiteral("1")}).status,
+              0);
+    EXPECT_TRUE(pdfsig(home.path() + QStringLiteral("/report_before_sign.pdf"))
+                    .contains(QStringLiteral("does not contain any signatures")));
+    EXPECT_EQ(pdfsig(home.path() + QStringLiteral("/report_before_sign_2.pdf"))
+                  .count(QStringLiteral("Signature is Valid.")),
+              1);
+    EXPECT_EQ(pdfsig().count(QStringLiteral("Signature is Valid.")), 2);
 }

@@ -37,6 +37,8 @@ frmPage1::frmPage1(QWidget *parent) : ReportPage(1, 1, QStringLiteral("Form 3CA:
     m_iWe = ChoiceCombo::make(this, QStringLiteral("cmb1IWe"), iWe());
     m_meUs = ChoiceCombo::make(this, QStringLiteral("cmb1MeUs"), meUsFirm());
     m_firm = textEdit(QStringLiteral("txtCA_FirmName"), 260);
+    // Tab follows the screen: the assessee below point 1 comes before the Act and section 3.
+    m_assessee = new AssesseeBox(QStringLiteral("txtPAN"), false, this);
     m_act = ChoiceCombo::make(this, QStringLiteral("cmbAct"), {});
     m_act->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_act->setMinimumContentsLength(40);
@@ -61,7 +63,6 @@ frmPage1::frmPage1(QWidget *parent) : ReportPage(1, 1, QStringLiteral("Form 3CA:
     m_opinion = ChoiceCombo::make(this, QStringLiteral("cmb3aMeYour"), myOur());
     m_information = ChoiceCombo::make(this, QStringLiteral("cmb3bMeYour"), myOur());
     m_explainedTo = ChoiceCombo::make(this, QStringLiteral("cmb3cMeUs"), meUs());
-    m_assessee = new AssesseeBox(QStringLiteral("txtPAN"), false, this);
     m_observations = new ObservationsBox(QStringLiteral("3CAQual"), report(), 1, this);
     m_place = textEdit(QStringLiteral("txtPlace"), 200);
     m_signDate = dateEdit(QStringLiteral("txtDOS"));

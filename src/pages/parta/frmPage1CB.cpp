@@ -59,6 +59,8 @@ frmPage1CB::frmPage1CB(QWidget *parent) : ReportPage(1, 101, QStringLiteral("For
                choice("cmb3CiiPI", accountTypes()),
                choice("cmb3CiiPL", results())};
     m_five = {choice("cmb5MyOur1", myOur()), choice("cmb5MyOur2", myOur()), choice("cmb5MeUs", meUs())};
+    // Tab follows the screen: the comments box stands after the words of 3(a).
+    setTabOrder(m_three.first(), m_comments);
     m_observations = new ObservationsBox(QStringLiteral("Qual"), report(), 101, this);
     m_place = textEdit(QStringLiteral("txtPlace"), 200);
     m_signDate = dateEdit(QStringLiteral("txtDOS"));

@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QSet>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace
 {
@@ -34,6 +35,29 @@ ReportModel *sharedReport(const QWidget *placed)
             return report;
     }
     return nullptr;
+}
+
+// Scrolls the page as little as shows what has the focus. In a grid that is its current
+// cell: a grid taller or wider than the page is not pulled about as it is typed into.
+void showFocused(QScrollArea &scroll, QWidget &content, QWidget &focused)
+{
+    QRect target(focused.mapTo(&content, QPoint(0, 0)), focused.size());
+    for (QWidget *w = &focused; w && w != &content; w = w->parentWidget()) {
+        if (auto *view = qobject_cast<QAbstractItemView *>(w)) {
+            const QRect shown = view->viewport()->rect();
+            const QRect cell = view->visualRect(view->currentIndex()).intersected(shown);
+            const QRect part = cell.isEmpty() ? shown.intersected(QRect(0, 0, shown.width(), 48)) : cell;
+            target = QRect(view->viewport()->mapTo(&content, part.topLeft()), part.size());
+            break;
+        }
+    }
+    const QRect visible(-content.pos(), scroll.viewport()->size());
+    if (visible.contains(target))
+        return;
+    const int margin = 8;
+    scroll.ensureVisible(target.center().x(), target.center().y(),
+                         std::min(target.width() / 2 + margin, visible.width() / 2),
+                         std::min(target.height() / 2 + margin, visible.height() / 2));
 }
 
 } // namespace
@@ -79,14 +103,18 @@ ClausePage::ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidge
     // Whatever takes the focus (by Tab, Enter or a completeness prompt) is scrolled into view.
     connect(qApp, &QApplication::focusChanged, this, [scroll, content](QWidget *, QWidget *now) {
         if (now && content->isAncestorOf(now))
-            scroll->ensureWidgetVisible(now, 40, 40);
+            showFocused(*scroll, *content, *now);
     });
     outer->addWidget(scroll, 1);
 
     m_hint = new QLabel(this);
     m_hint->setObjectName(QStringLiteral("lblHint"));
     m_hint->setWordWrap(true);
+    m_hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_hint->setStyleSheet(QStringLiteral("color: #1a4f8b;"));
+    // Two lines are kept for the hints whether one shows or not: a hint that came and went
+    // would move the page under the mouse.
+    m_hint->setFixedHeight(2 * m_hint->fontMetrics().lineSpacing() + 4);
     outer->addWidget(m_hint);
     for (ClauseSection *s : std::as_const(m_sections))
         connect(s, &ClauseSection::hintChanged, m_hint, &QLabel::setText);

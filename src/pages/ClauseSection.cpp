@@ -4,11 +4,12 @@
 #include "ClauseGrid.h"
 #include "CompletenessPrompts.h"
 #include "RemarksDialog.h"
+#include "TotalsRow.h"
 #include "WidgetValues.h"
-#include "dialogs/annex/frmAnnex.h"
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
 #include "catalogue/Vocabulary.h"
+#include "dialogs/annex/frmAnnex.h"
 #include "host/HostContext.h"
 #include "model/ListSources.h"
 #include "model/ReportModel.h"
@@ -172,7 +173,16 @@ void ClauseSection::buildControl(const Control &control)
         grid->setMinimumHeight(200);
         connect(grid, &ClauseGrid::edited, this, [this, grid] { emit gridEdited(grid->objectName()); });
         connect(grid, &ClauseGrid::hintChanged, this, &ClauseSection::hintChanged);
-        layout->addWidget(grid);
+        // A long list (one that may go to an annexure) shows the totals of its amounts.
+        if (!m_clause.annex.isEmpty() && !TotalsRow::summedColumns(*grid).isEmpty()) {
+            auto *list = new QVBoxLayout;
+            list->setSpacing(0);
+            list->addWidget(grid);
+            list->addWidget(new TotalsRow(grid, this));
+            layout->addLayout(list);
+        } else {
+            layout->addWidget(grid);
+        }
         m_grids << grid;
         m_dataWidgets << grid;
         break;
@@ -533,8 +543,8 @@ void ClauseSection::showRemarks()
 void ClauseSection::openAnnexure(ClauseGrid *grid)
 {
     // The window edits the grid's own model, so Back shows its rows on the page at once.
-    frmAnnex window(*grid->gridModel(), m_clause.key, {}, m_clause.label + QStringLiteral(". ") + m_clause.caption,
-                    host().annexFolder(), this);
+    frmAnnex window(*grid->gridModel(), m_clause.key, {},
+                    m_clause.label + QStringLiteral(". ") + m_clause.caption, host().annexFolder(), this);
     // Rows taken back change what the page works out from them (totals, ratios).
     if (window.exec() == QDialog::Accepted)
         emit gridEdited(grid->objectName());

@@ -134,19 +134,19 @@ TEST(Clause18Row, TypedAdjustmentsBecomePlainNumbers)
     EXPECT_EQ(plainNumber("  "), "");
 }
 
-TEST(ChartBlockRow, FullRateOnOldAssetsHalfRateOnNewOnes)
+TEST(Clause18Row, FullRateOnOldAssetsHalfRateOnNewOnes)
 {
     QStringList row = openingRow("100000.00");
     row[AdjustedWdv] = "100000.00";
     row[Additions180OrMore] = "40000.00";
     row[AdditionsLess180] = "20000.00";
     row[DeductionsNotOutOfLess180] = "10000.00";
-    EXPECT_DOUBLE_EQ(ChartBlockRow::normalDepreciation(row, 15), 130000 * 0.15 + 20000 * 0.075);
+    EXPECT_DOUBLE_EQ(depreciationAtRate(row, 15), 130000 * 0.15 + 20000 * 0.075);
     // Sales beyond the full-rate part eat into the half-rate part.
     row[DeductionsNotOutOfLess180] = "150000.00";
-    EXPECT_DOUBLE_EQ(ChartBlockRow::normalDepreciation(row, 15), 10000 * 0.075);
+    EXPECT_DOUBLE_EQ(depreciationAtRate(row, 15), 10000 * 0.075);
     row[DeductionsNotOutOfLess180] = "170000.00";
-    EXPECT_DOUBLE_EQ(ChartBlockRow::normalDepreciation(row, 15), 0);
+    EXPECT_DOUBLE_EQ(depreciationAtRate(row, 15), 0);
 }
 
 TEST(ChartBlockRow, AdditionalDepreciationIsHalvedForLateAdditions)
@@ -173,4 +173,51 @@ TEST(ChartBlockRow, DepreciationInWholeRupeesOrPaise)
     QStringList without = ChartBlockRow::build(block, cut, false, true);
     EXPECT_EQ(without[DepreciationAllowable], "");
     EXPECT_EQ(without[ClosingWdv], "12345.55");
+}
+
+TEST(Clause18Row, TheDepreciationFollowsTheRateUntilTheAccountantTypesHisOwn)
+{
+    QStringList row = openingRow("100000.00");
+    followRate(row, emptyRow(), false);
+    EXPECT_EQ(row[DepreciationAllowable], "15000.00");
+    EXPECT_EQ(row[ClosingWdv], "85000.00");
+
+    QStringList before = row;
+    row[OpeningWdv] = "120000.00";
+    followRate(row, before, false);
+    EXPECT_EQ(row[DepreciationAllowable], "18000.00");
+
+    before = row;
+    row[DepreciationAllowable] = "9000.00"; // typed: kept through later changes
+    followRate(row, before, false);
+    before = row;
+    row[OpeningWdv] = "150000.00";
+    followRate(row, before, false);
+    EXPECT_EQ(row[DepreciationAllowable], "9000.00");
+    EXPECT_EQ(row[ClosingWdv], "141000.00");
+
+    // The chart's whole rupees: the figure the rate gave is recognised in them too.
+    row = openingRow("12345.55");
+    row[Rate] = "10%";
+    followRate(row, emptyRow(), true);
+    EXPECT_EQ(row[DepreciationAllowable], "1235");
+    before = row;
+    row[OpeningWdv] = "22345.55";
+    followRate(row, before, true);
+    EXPECT_EQ(row[DepreciationAllowable], "2235");
+}
+
+TEST(Clause18Row, ABlockNilRowOrARowWithoutARateKeepsItsDepreciation)
+{
+    QStringList row = openingRow("100000.00");
+    row[BlockNil] = "True";
+    followRate(row, emptyRow(), false);
+    EXPECT_EQ(row[DepreciationAllowable], "");
+    EXPECT_EQ(row[ClosingWdv], "0");
+
+    row = openingRow("100000.00");
+    row[Rate] = "";
+    followRate(row, emptyRow(), false);
+    EXPECT_EQ(row[DepreciationAllowable], "");
+    EXPECT_EQ(row[ClosingWdv], "100000.00");
 }

@@ -1,9 +1,10 @@
-#include "TestHost.h"
+#include "../pages/PageFixture.h"
 
 #include "model/depreciation/Clause18Row.h"
 #include "pages/ClauseGrid.h"
 #include "pages/ClauseSection.h"
 #include "pages/PageFactory.h"
+#include "pages/TotalsRow.h"
 #include "pages/WidgetValues.h"
 #include "pages/depreciation/AdditionDeductionFrame.h"
 #include "pages/depreciation/frmPage7.h"
@@ -14,6 +15,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 using namespace Clause18;
 using WidgetValues::cellText;
@@ -26,7 +29,7 @@ const QString blockNilWarning = "You have selected Block Nil in Depreciation cha
                                 "select appropriate checkmark of Block Nil In 3CD.";
 } // namespace
 
-class Page7 : public EngineTest
+class Page7 : public PageTest
 {
 protected:
     std::unique_ptr<frmPage7> open(const QString &client)
@@ -132,7 +135,9 @@ TEST_P(Page7, TheFramesFillTheRowAndTheRowIsRecomputed)
     EXPECT_EQ(cellText(grid, 0, AdditionsList),
               "01/06/2025#C#03/10/2025#C#40000.00#C#0.00#C#0.00#C#0.00#C#40000.00#R#"
               "01/10/2025#C#04/10/2025#C#20000.00#C#0.00#C#500.00#C#-500.00#C#20000.00");
-    EXPECT_EQ(cellText(grid, 0, ClosingWdv), "160000.00");
+    // 15% of 140000.00 and half of it on the 20000.00 put to use late.
+    EXPECT_EQ(cellText(grid, 0, DepreciationAllowable), "22500.00");
+    EXPECT_EQ(cellText(grid, 0, ClosingWdv), "137500.00");
 
     ClauseGrid *ded = frame->deductionsGrid();
     ded->setRowCount(1);
@@ -141,6 +146,7 @@ TEST_P(Page7, TheFramesFillTheRowAndTheRowIsRecomputed)
     setCellText(ded, 0, 2, "True");
     frame->deductionsOk()->click();
     EXPECT_EQ(cellText(grid, 0, DeductionsOutOfLess180), "200000.00");
+    EXPECT_EQ(cellText(grid, 0, DepreciationAllowable), "21000.00");
     EXPECT_EQ(cellText(grid, 0, DeductionsList), "15/02/2026#C#200000.00#C#1");
     EXPECT_EQ(cellText(grid, 0, ClosingWdv), "0"); // never negative
 
@@ -259,6 +265,147 @@ TEST_P(Page7, AnnexureFilesGoWhenTheTickIsOff)
     page->section("17")->annexureTick()->setChecked(false);
     ASSERT_TRUE(page->SaveData());
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), (QStringList{"17A", "19"}));
+}
+
+TEST_P(Page7, ADeductionTypedButNotConfirmedSurvivesTheAdditionsOk)
+{
+    auto page = open("C003");
+    oneBlock(*page, "100000.00");
+    AdditionDeductionFrame *frame = page->additionsFrame();
+    ClauseGrid *ded = frame->deductionsGrid();
+    typeInto(ded, 0, 0, "15/02/2026");
+    typeInto(ded, 0, 1, "25000");
+    ClauseGrid *add = frame->additionsGrid();
+    typeInto(add, 0, 0, "01/06/2025");
+    typeInto(add, 0, 1, "01/06/2025");
+    typeInto(add, 0, 2, "40000");
+    frame->additionsOk()->click();
+    EXPECT_EQ(cellText(page->grd18(), 0, TotalAdditions), "40000.00");
+    EXPECT_EQ(cellText(ded, 0, 0), "15/02/2026");
+    EXPECT_EQ(cellText(ded, 0, 1), "25000.00");
+    EXPECT_EQ(cellText(add, 0, 2), "40000.00");
+    // The additions wait in the same way for their own OK.
+    typeInto(add, 0, 2, "50000");
+    frame->deductionsOk()->click();
+    EXPECT_EQ(cellText(page->grd18(), 0, TotalDeductions), "25000.00");
+    EXPECT_EQ(cellText(add, 0, 2), "50000.00");
+    EXPECT_EQ(cellText(page->grd18(), 0, TotalAdditions), "40000.00");
+}
+
+TEST_P(Page7, ListsLeftWithoutTheirOkAreOfferedForTheirBlock)
+{
+    auto page = open("C003");
+    oneBlock(*page, "100000.00");
+    fillRow(page->grd18(), 1, {"(18k) Building @ 5%- Sec 32(1)(ii)", "5%", "200000.00"});
+    AdditionDeductionFrame *frame = page->additionsFrame();
+    typeInto(frame->deductionsGrid(), 0, 0, "15/02/2026");
+    typeInto(frame->deductionsGrid(), 0, 1, "25000");
+    env->prompt().queue(PromptAnswer::Yes);
+    page->grd18()->setCurrentCell(1, Description);
+    EXPECT_EQ(env->prompt().lastText(),
+              "The additions or deductions typed for [(18a) Plant & Machinery @ 15%- Sec "
+              "32(1)(ii)] were not confirmed with OK. Do you want to put them into that "
+              "block?");
+    EXPECT_EQ(cellText(page->grd18(), 0, TotalDeductions), "25000.00");
+    EXPECT_EQ(cellText(page->grd18(), 1, TotalDeductions), "");
+    EXPECT_EQ(frame->blockName(), "(18k) Building @ 5%- Sec 32(1)(ii)");
+
+    // Answered No, they are left out; at a save the question comes as well.
+    typeInto(frame->additionsGrid(), 0, 2, "1000");
+    env->prompt().queue(PromptAnswer::No);
+    ASSERT_TRUE(page->SaveData());
+    EXPECT_EQ(env->prompt().texts().size(), 2);
+    EXPECT_EQ(cellText(page->grd18(), 1, TotalAdditions), "");
+}
+
+TEST_P(Page7, ABlockTypedByHandTakesItsDepreciationFromTheRate)
+{
+    auto page = open("C003");
+    ClauseGrid *grid = page->grd18();
+    grid->setRowCount(1);
+    setCellText(grid, 0, Description, "(18a) Plant & Machinery @ 15%- Sec 32(1)(ii)");
+    grid->cellEdited(0, Description);
+    typeInto(grid, 0, OpeningWdv, "100000");
+    EXPECT_EQ(cellText(grid, 0, DepreciationAllowable), "15000.00");
+    EXPECT_EQ(cellText(grid, 0, ClosingWdv), "85000.00");
+    // The figure follows the block as long as the accountant has not typed one of his own.
+    typeInto(grid, 0, OpeningWdv, "200000");
+    EXPECT_EQ(cellText(grid, 0, DepreciationAllowable), "30000.00");
+    typeInto(grid, 0, Adjustment115BAC, "-20000");
+    EXPECT_EQ(cellText(grid, 0, DepreciationAllowable), "27000.00");
+    EXPECT_EQ(cellText(grid, 0, ClosingWdv), "153000.00");
+    // A typed depreciation (an asset used part of the year) stays as typed.
+    typeInto(grid, 0, DepreciationAllowable, "25000");
+    typeInto(grid, 0, OpeningWdv, "300000");
+    EXPECT_EQ(cellText(grid, 0, DepreciationAllowable), "25000.00");
+    EXPECT_EQ(cellText(grid, 0, ClosingWdv), "255000.00");
+    // Emptied, it is the rate's again.
+    grid->setCurrentCell(0, DepreciationAllowable);
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(cellText(grid, 0, DepreciationAllowable), "42000.00");
+
+    ASSERT_TRUE(page->SaveData());
+    const auto rows = ClauseStore::readPoint(7, "18");
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows.first().col(18), "42000.00");
+    EXPECT_EQ(rows.first().col(19), "238000.00");
+}
+
+TEST_P(Page7, ClauseEighteenShowsTotalsThatAreNeverARow)
+{
+    auto page = open("C003");
+    ClauseGrid *grid = page->grd18();
+    fillRow(grid, 0, {"(18a) Plant & Machinery @ 15%- Sec 32(1)(ii)", "15%", "100000.00"});
+    fillRow(grid, 1, {"(18k) Building @ 5%- Sec 32(1)(ii)", "5%", "200000.00"});
+    page->setAfterEdit("grd18");
+    auto *totals = page->findChild<TotalsRow *>("grd18Totals");
+    ASSERT_NE(totals, nullptr);
+    EXPECT_EQ(totals->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(totals->texts().value(Description), "");
+    EXPECT_EQ(totals->texts().value(Rate), "");
+    EXPECT_EQ(totals->texts().value(OpeningWdv), "300000.00");
+    EXPECT_EQ(totals->texts().value(ClosingWdv), "300000.00");
+    EXPECT_EQ(totals->texts().value(AdditionsList), ""); // hidden columns are not added up
+    typeInto(grid, 1, OpeningWdv, "250000");
+    EXPECT_EQ(totals->texts().value(OpeningWdv), "350000.00");
+    EXPECT_EQ(totals->texts().value(DepreciationAllowable), "12500.00");
+
+    EXPECT_EQ(grid->rowCount(), 2);
+    ASSERT_TRUE(page->SaveData());
+    EXPECT_EQ(ClauseStore::readPoint(7, "18").size(), 2);
+}
+
+TEST_P(Page7, ThePageStaysPutWhileABlockIsTypedIn)
+{
+    auto page = open("C003");
+    page->resize(1340, 560);
+    page->show();
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+    ClauseGrid *grid = page->grd18();
+    grid->setRowCount(3);
+    // The accountant scrolls down to clause 18 and clicks into the opening value of a block.
+    auto *scroll = page->findChild<QScrollArea *>();
+    ASSERT_NE(scroll, nullptr);
+    scroll->verticalScrollBar()->setValue(grid->mapTo(scroll->widget(), QPoint(0, 0)).y() - 30);
+    QCoreApplication::processEvents();
+    const QPoint before = grid->mapTo(page.get(), QPoint(0, 0));
+    const QRect cell = grid->visualRect(grid->model()->index(1, OpeningWdv));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::keyClick(grid, Qt::Key_1);
+    QTest::keyClicks(QApplication::focusWidget(), "00000");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cellText(grid, 1, OpeningWdv), "100000.00");
+    EXPECT_EQ(grid->mapTo(page.get(), QPoint(0, 0)), before);
+
+    // The next click lands where it was aimed.
+    const QRect next = grid->visualRect(grid->model()->index(2, Adjustment115BAC));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, next.center());
+    EXPECT_EQ(grid->currentRow(), 2);
+    EXPECT_EQ(grid->currentColumn(), int(Adjustment115BAC));
+    EXPECT_EQ(grid->mapTo(page.get(), QPoint(0, 0)), before);
 }
 
 TALVEX_BOTH_ENGINES(Page7);

@@ -1,6 +1,7 @@
 #include "PageFixture.h"
 
 #include "dialogs/annex/frmAnnex.h"
+#include "pages/TotalsRow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -221,4 +222,27 @@ TEST_P(GridEditing, RowsTakenBackFromTheAnnexureRecomputeThePage)
     });
     find<QPushButton>(page, "cmdAnnex13d")->click();
     EXPECT_DOUBLE_EQ(increase->text().toDouble(), before + 1200);
+}
+
+// A long list adds up its amount columns under its rows; the totals are no row of the list.
+TEST_P(GridEditing, LongListsShowTheTotalsOfTheirAmounts)
+{
+    ClausePage *page = open(17);
+    ClauseGrid *g = grid(page, "grd34a");
+    auto *totals = page->findChild<TotalsRow *>("grd34aTotals");
+    ASSERT_NE(totals, nullptr);
+    fillRow(g, 0, {"BLRA12345B", "192", "Salary", "100000.00", "100000.00", "100000.00", "10000.00"});
+    fillRow(g, 1, {"BLRA12345B", "194C", "Contract", "50000.50", "50000.50", "50000.50", "500.00"});
+    EXPECT_EQ(totals->texts().mid(0, 7),
+              (QStringList{"", "", "", "150000.50", "150000.50", "150000.50", "10500.00"}));
+    typeInto(g, 1, 6, "1000");
+    EXPECT_EQ(totals->texts().value(6), "11000.00");
+    EXPECT_EQ(totals->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(g->rowCount(), 2);
+    ASSERT_TRUE(page->SaveData());
+    EXPECT_EQ(stored(17, "34a").size(), 2);
+
+    // A list without amounts has none.
+    ClausePage *second = open(2);
+    EXPECT_EQ(second->findChildren<TotalsRow *>().size(), 0);
 }

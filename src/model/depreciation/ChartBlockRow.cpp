@@ -11,23 +11,6 @@ namespace ChartBlockRow
 
 using namespace Clause18;
 
-double normalDepreciation(const QStringList &row, double rate)
-{
-    auto cell = [&row](int c) { return Amounts::value(row.value(c)); };
-    double fullBase = cell(AdjustedWdv) + cell(Additions180OrMore) - cell(DeductionsNotOutOfLess180);
-    double halfBase = cell(AdditionsLess180) - cell(DeductionsOutOfLess180);
-    if (fullBase < 0) {
-        halfBase += fullBase;
-        fullBase = 0;
-    }
-    double depreciation = 0;
-    if (fullBase > 0)
-        depreciation += fullBase * rate / 100;
-    if (halfBase > 0)
-        depreciation += halfBase * (rate / 2) / 100;
-    return depreciation;
-}
-
 double additionalDepreciation(const AdditionEntry &entry, double rate, const QDate &cutOff)
 {
     const double base = Amounts::value(entry.total);
@@ -50,9 +33,8 @@ QStringList build(const ChartBlock &block, const QDate &cutOff, bool withDepreci
     applyAdditions(row, block.additions, cutOff);
     applyDeductions(row, block.deductions);
     if (withDepreciation) {
-        const double depreciation = normalDepreciation(row, block.rate) + block.additionalDepreciation;
         row[DepreciationAllowable] =
-            wholeRupees ? Amounts::format0(depreciation) : Amounts::format2(depreciation);
+            depreciationText(depreciationAtRate(row, block.rate) + block.additionalDepreciation, wholeRupees);
         recompute(row);
     }
     return row;

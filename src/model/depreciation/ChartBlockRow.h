@@ -20,13 +20,6 @@ struct ChartBlock {
 namespace ChartBlockRow
 {
 
-// The depreciation allowable of a block at rate percent: full rate on the part of the
-// written-down value put to use for 180 days or more (opening value and those additions,
-// less the other deductions), half rate on the additions put to use for less than 180
-// days less the deductions out of them. Deductions beyond the full-rate part reduce the
-// half-rate part; a base that is not positive gives nothing.
-double normalDepreciation(const QStringList &row, double rate);
-
 // The additional depreciation on one addition at rate percent, halved when the addition
 // was put to use for less than 180 days.
 double additionalDepreciation(const AdditionEntry &entry, double rate, const QDate &cutOff);

@@ -122,4 +122,52 @@ void recompute(QStringList &row)
     row[ClosingWdv] = closing < 0 ? QStringLiteral("0") : Amounts::format2(closing);
 }
 
+double rateOf(const QStringList &row)
+{
+    return Amounts::value(row.value(Rate));
+}
+
+double depreciationAtRate(const QStringList &row, double rate)
+{
+    double fullBase =
+        cell(row, AdjustedWdv) + cell(row, Additions180OrMore) - cell(row, DeductionsNotOutOfLess180);
+    double halfBase = cell(row, AdditionsLess180) - cell(row, DeductionsOutOfLess180);
+    if (fullBase < 0) {
+        halfBase += fullBase;
+        fullBase = 0;
+    }
+    double depreciation = 0;
+    if (fullBase > 0)
+        depreciation += fullBase * rate / 100;
+    if (halfBase > 0)
+        depreciation += halfBase * (rate / 2) / 100;
+    return depreciation;
+}
+
+QString depreciationText(double depreciation, bool wholeRupees)
+{
+    return wholeRupees ? Amounts::format0(depreciation) : Amounts::format2(depreciation);
+}
+
+void followRate(QStringList &row, const QStringList &before, bool wholeRupees)
+{
+    recompute(row);
+    const double rate = rateOf(row);
+    if (isBlockNil(row) || rate <= 0)
+        return;
+    const QString typed = row.value(DepreciationAllowable).trimmed();
+    if (!typed.isEmpty()) {
+        QStringList earlier = before;
+        while (earlier.size() < columnCount())
+            earlier << QString();
+        recompute(earlier);
+        const double gaveBefore =
+            Amounts::value(depreciationText(depreciationAtRate(earlier, rateOf(earlier)), wholeRupees));
+        if (Amounts::format2(Amounts::value(typed)) != Amounts::format2(gaveBefore))
+            return;
+    }
+    row[DepreciationAllowable] = depreciationText(depreciationAtRate(row, rate), wholeRupees);
+    recompute(row);
+}
+
 } // namespace Clause18

@@ -66,4 +66,24 @@ void applyDeductions(QStringList &row, const QList<DeductionEntry> &entries);
 // row closes at "0" and nothing else changes; a negative closing value shows "0".
 void recompute(QStringList &row);
 
+// The block's rate in percent as its rate column reads ("15%", "5.27%-"); 0 without a number.
+double rateOf(const QStringList &row);
+
+// The depreciation allowable of a block at rate percent: full rate on the part of the
+// written-down value put to use for 180 days or more (adjusted value and those additions,
+// less the other deductions), half rate on the additions put to use for less than 180
+// days less the deductions out of them. Deductions beyond the full-rate part reduce the
+// half-rate part; a base that is not positive gives nothing.
+double depreciationAtRate(const QStringList &row, double rate);
+
+// The depreciation at the block's own rate as the cell shows it: whole rupees or "###0.00".
+QString depreciationText(double depreciation, bool wholeRupees);
+
+// After the accountant changed a block row: while its depreciation allowable is empty or
+// still the figure the rate gave for the row as it was before (`before`), it becomes the
+// figure the rate gives now; a figure typed otherwise (additional depreciation, an asset
+// used part of the year) is kept as typed, and so is the depreciation of a block-nil row or
+// of a row without a rate. Then the row is recomputed.
+void followRate(QStringList &row, const QStringList &before, bool wholeRupees);
+
 } // namespace Clause18

@@ -1,6 +1,7 @@
 #include "AdditionDeductionFrame.h"
 
 #include "catalogue/Vocabulary.h"
+#include "model/ClauseGridModel.h"
 #include "pages/ClauseGrid.h"
 #include "pages/WidgetValues.h"
 
@@ -122,16 +123,56 @@ QWidget *AdditionDeductionFrame::listBox(ClauseGrid *grid, QPushButton *ok)
 void AdditionDeductionFrame::showBlock(const QString &description, const QString &additions,
                                        const QString &deductions)
 {
-    m_assetName->setText(description);
+    showAdditions(additions);
+    showDeductions(deductions);
+    renameBlock(description);
+}
+
+void AdditionDeductionFrame::showAdditions(const QString &additions)
+{
     QList<QStringList> rows;
     for (const AdditionEntry &e : Clause18Lists::parseAdditions(additions))
         rows << QStringList{e.purchaseDate, e.useDate, e.purchase, e.cenvat, e.exchange, e.subsidy, e.total};
     m_vsAdd->setRows(rows);
-    rows.clear();
+    m_shownAdditions = rowsOf(m_vsAdd);
+}
+
+void AdditionDeductionFrame::showDeductions(const QString &deductions)
+{
+    QList<QStringList> rows;
     for (const DeductionEntry &e : Clause18Lists::parseDeductions(deductions))
         rows << QStringList{e.saleDate, e.amount, e.outOfLess180 ? QStringLiteral("True") : QString()};
     m_vsDed->setRows(rows);
+    m_shownDeductions = rowsOf(m_vsDed);
+}
+
+void AdditionDeductionFrame::renameBlock(const QString &description)
+{
+    m_assetName->setText(description);
     setEnabled(!description.isEmpty());
+}
+
+QString AdditionDeductionFrame::blockName() const
+{
+    return m_assetName->text();
+}
+
+QList<QStringList> AdditionDeductionFrame::rowsOf(const ClauseGrid *grid)
+{
+    QList<QStringList> rows;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        rows << grid->gridModel()->rowCells(r);
+    return rows;
+}
+
+bool AdditionDeductionFrame::additionsPending() const
+{
+    return isEnabled() && rowsOf(m_vsAdd) != m_shownAdditions;
+}
+
+bool AdditionDeductionFrame::deductionsPending() const
+{
+    return isEnabled() && rowsOf(m_vsDed) != m_shownDeductions;
 }
 
 QList<AdditionEntry> AdditionDeductionFrame::additions() const

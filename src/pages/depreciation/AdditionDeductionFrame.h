@@ -20,6 +20,17 @@ public:
 
     // Shows the lists of a block row; an empty description empties the frame.
     void showBlock(const QString &description, const QString &additions, const QString &deductions);
+    // Shows one list again as its OK put it into the row; the other list keeps what is typed in it.
+    void showAdditions(const QString &additions);
+    void showDeductions(const QString &deductions);
+    // The block of the row being edited was renamed; its lists stay as they are.
+    void renameBlock(const QString &description);
+
+    // The block whose lists are shown.
+    QString blockName() const;
+    // A list changed since it was shown, not yet put into the row with its OK.
+    bool additionsPending() const;
+    bool deductionsPending() const;
 
     QList<AdditionEntry> additions() const;
     QList<DeductionEntry> deductions() const;
@@ -39,6 +50,7 @@ private:
     ClauseGrid *makeGrid(const QString &name, const QList<Catalogue::Column> &columns);
     QWidget *listBox(ClauseGrid *grid, QPushButton *ok);
     void totalOfEntry(int row);
+    static QList<QStringList> rowsOf(const ClauseGrid *grid);
 
     ListSources m_lists;
     QLabel *m_assetName;
@@ -46,4 +58,6 @@ private:
     ClauseGrid *m_vsDed;
     QPushButton *m_addOk;
     QPushButton *m_dedOk;
+    QList<QStringList> m_shownAdditions;
+    QList<QStringList> m_shownDeductions;
 };

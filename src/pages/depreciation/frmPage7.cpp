@@ -7,6 +7,7 @@
 #include "catalogue/DepreciationBlocks.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
+#include "model/depreciation/ChartBlockRow.h"
 #include "model/depreciation/Clause18Checks.h"
 #include "model/depreciation/Clause18Row.h"
 #include "model/depreciation/DepreciationCutOff.h"
@@ -81,10 +82,23 @@ frmPage7::frmPage7(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().pa
     m_grd17 = sectionOf(*this, QStringLiteral("17")).grids().first();
 
     // The lists of additions and deductions (hidden columns) are edited in the frame below the grid.
-    connect(m_grd18, &ClauseGrid::edited, this, &frmPage7::blockChosen);
+    connect(m_grd18, &ClauseGrid::edited, this, &frmPage7::blockEdited);
+    QAbstractItemModel *blocks = m_grd18->model();
+    connect(blocks, &QAbstractItemModel::modelReset, this, &frmPage7::rememberBlocks);
+    connect(blocks, &QAbstractItemModel::rowsInserted, this, &frmPage7::rememberBlocks);
+    connect(blocks, &QAbstractItemModel::rowsRemoved, this, &frmPage7::rememberBlocks);
+    rememberBlocks();
+    try {
+        m_wholeRupees = ChartBlockRow::depreciationInWholeRupees();
+    } catch (const DbError &) {
+        // A database without the client's settings keeps paise.
+    }
     connect(m_grd18, &ClauseGrid::currentCellChanged, this, [this](int row, int, int previousRow, int) {
-        if (row != previousRow)
-            showCurrentBlock();
+        if (row == previousRow)
+            return;
+        if (row >= 0)
+            keepPendingLists(previousRow);
+        showCurrentBlock();
     });
 
     auto *tools = new QHBoxLayout;
@@ -105,8 +119,10 @@ frmPage7::frmPage7(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().pa
     tools->addWidget(m_chartNote);
     tools->addStretch();
     m_frame = new AdditionDeductionFrame(clause18);
-    connect(m_frame, &AdditionDeductionFrame::additionsAccepted, this, &frmPage7::acceptAdditions);
-    connect(m_frame, &AdditionDeductionFrame::deductionsAccepted, this, &frmPage7::acceptDeductions);
+    connect(m_frame, &AdditionDeductionFrame::additionsAccepted, this,
+            [this] { acceptAdditions(m_grd18->currentRow()); });
+    connect(m_frame, &AdditionDeductionFrame::deductionsAccepted, this,
+            [this] { acceptDeductions(m_grd18->currentRow()); });
     connect(m_frame, &AdditionDeductionFrame::hintChanged, hintLabel(), &QLabel::setText);
     auto *layout = static_cast<QVBoxLayout *>(clause18->layout());
     layout->addLayout(tools);
@@ -147,15 +163,41 @@ void frmPage7::recomputeBlocks()
     }
 }
 
-void frmPage7::blockChosen(int row, int column)
+void frmPage7::blockEdited(int row, int column)
 {
-    if (column != Description || row < 0)
+    // A removed row leaves nothing to follow.
+    if (row < 0 || row >= m_grd18->rowCount() || column < 0) {
+        rememberBlocks();
         return;
-    // The rate entry of the block goes with it.
-    if (const DepreciationBlock *block =
-            DepreciationBlocks::byDescription(WidgetValues::cellText(m_grd18, row, Description)))
-        WidgetValues::setCellText(m_grd18, row, Rate, block->rate);
-    showCurrentBlock();
+    }
+    if (column == Description) {
+        // The rate entry of the block goes with it.
+        if (const DepreciationBlock *block =
+                DepreciationBlocks::byDescription(WidgetValues::cellText(m_grd18, row, Description)))
+            WidgetValues::setCellText(m_grd18, row, Rate, block->rate);
+        if (row == m_grd18->currentRow())
+            m_frame->renameBlock(isBlockRow(m_grd18, row) ? WidgetValues::cellText(m_grd18, row, Description)
+                                                          : QString());
+    }
+    followRate(row, m_shown.value(row));
+}
+
+void frmPage7::followRate(int row, const QStringList &before)
+{
+    if (isBlockRow(m_grd18, row)) {
+        QStringList cells = rowCells(m_grd18, row);
+        DepreciationRules::fixRow(cells);
+        Clause18::followRate(cells, before, m_wholeRupees);
+        setRowCells(m_grd18, row, cells);
+    }
+    rememberBlocks();
+}
+
+void frmPage7::rememberBlocks()
+{
+    m_shown.clear();
+    for (int r = 0; r < m_grd18->rowCount(); ++r)
+        m_shown << rowCells(m_grd18, r);
 }
 
 void frmPage7::showCurrentBlock()
@@ -170,26 +212,49 @@ void frmPage7::showCurrentBlock()
                        WidgetValues::cellText(m_grd18, row, DeductionsList));
 }
 
-void frmPage7::acceptAdditions()
+void frmPage7::keepPendingLists(int previousRow)
 {
-    const int row = m_grd18->currentRow();
-    if (row < 0 || !isBlockRow(m_grd18, row))
+    // The frame shows the lists of the row left only when that row is still the block it showed.
+    if (previousRow < 0 || previousRow >= m_grd18->rowCount() || !isBlockRow(m_grd18, previousRow) ||
+        WidgetValues::cellText(m_grd18, previousRow, Description) != m_frame->blockName())
         return;
-    QStringList cells = rowCells(m_grd18, row);
-    applyAdditions(cells, m_frame->additions(), DepreciationCutOff::cutOff(host().SecondDate()));
-    setRowCells(m_grd18, row, cells);
-    showCurrentBlock();
+    const bool additions = m_frame->additionsPending();
+    const bool deductions = m_frame->deductionsPending();
+    if (!additions && !deductions)
+        return;
+    if (!prompts().askYesNo(
+            QStringLiteral("The additions or deductions typed for [%1] were not confirmed with "
+                           "OK. Do you want to put them into that block?")
+                .arg(m_frame->blockName())))
+        return;
+    if (additions)
+        acceptAdditions(previousRow);
+    if (deductions)
+        acceptDeductions(previousRow);
 }
 
-void frmPage7::acceptDeductions()
+void frmPage7::acceptAdditions(int row)
 {
-    const int row = m_grd18->currentRow();
     if (row < 0 || !isBlockRow(m_grd18, row))
         return;
-    QStringList cells = rowCells(m_grd18, row);
+    const QStringList before = rowCells(m_grd18, row);
+    QStringList cells = before;
+    applyAdditions(cells, m_frame->additions(), DepreciationCutOff::cutOff(host().SecondDate()));
+    setRowCells(m_grd18, row, cells);
+    followRate(row, before);
+    m_frame->showAdditions(WidgetValues::cellText(m_grd18, row, AdditionsList));
+}
+
+void frmPage7::acceptDeductions(int row)
+{
+    if (row < 0 || !isBlockRow(m_grd18, row))
+        return;
+    const QStringList before = rowCells(m_grd18, row);
+    QStringList cells = before;
     applyDeductions(cells, m_frame->deductions());
     setRowCells(m_grd18, row, cells);
-    showCurrentBlock();
+    followRate(row, before);
+    m_frame->showDeductions(WidgetValues::cellText(m_grd18, row, DeductionsList));
 }
 
 bool frmPage7::CheckAddDepMsg()
@@ -293,6 +358,7 @@ QList<ReportModel::PointKey> frmPage7::otherPoints() const
 
 bool frmPage7::SaveData()
 {
+    keepPendingLists(m_grd18->currentRow());
     if (!ClausePage::SaveData())
         return false;
     removeAnnexureFiles();

@@ -48,9 +48,15 @@ protected:
 private:
     void importFrom(bool blockWise);
     void showCurrentBlock();
-    void acceptAdditions();
-    void acceptDeductions();
-    void blockChosen(int row, int column);
+    void acceptAdditions(int row);
+    void acceptDeductions(int row);
+    // Lists typed for the block left without their OK are put into it when the accountant says so.
+    void keepPendingLists(int previousRow);
+    void blockEdited(int row, int column);
+    // The depreciation of an edited block row follows its rate (see Clause18::followRate).
+    void followRate(int row, const QStringList &before);
+    // The rows as they stand after the page's last computation: what a row was before an edit.
+    void rememberBlocks();
     void recomputeBlocks();
     void removeAnnexureFiles();
 
@@ -61,4 +67,7 @@ private:
     QLabel *m_chartNote;
     AdditionDeductionFrame *m_frame;
     ListSources m_lists;
+    QList<QStringList> m_shown;
+    // The client's depreciation is kept in whole rupees, as the chart imports keep it.
+    bool m_wholeRupees = false;
 };

@@ -41,8 +41,8 @@ bool chooseTemplates(TalvexBase &host, const QString &name, PrintChoices &choice
         err << "There is no Form 3CD template " << name << ".\n";
         return false;
     }
-    choices.frontTemplate = ShippedTemplates::resolve(host.ExePath(), host.DocPath(),
-                                                      TemplateLists::frontPages(host.DocPath(), form).first().path);
+    choices.frontTemplate = ShippedTemplates::resolve(
+        host.ExePath(), host.DocPath(), TemplateLists::frontPages(host.DocPath(), form).first().path);
     choices.form3cdTemplate = body;
     return true;
 }
@@ -51,13 +51,15 @@ bool chooseTemplates(TalvexBase &host, const QString &name, PrintChoices &choice
 
 int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
-    if (!selectClientAndYear(host, line, err))
+    if (!selectClientAndYear(host, line, err, YearUse::Read))
         return 2;
     const QString target = line.value(QStringLiteral("--pdf"));
     if (target.isEmpty()) {
         err << "Give the PDF file to write with --pdf.\n";
         return 2;
     }
+    if (!mayWrite(target, line, err))
+        return 2;
     const QString form = line.value(QStringLiteral("--form")).toUpper();
     if (!form.isEmpty() && form != QLatin1String("3CEB")) {
         err << "--form takes 3CEB; Form 3CA and 3CB reports are printed as they are stored.\n";
@@ -70,8 +72,8 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
     choices.blank = line.has(QStringLiteral("--blank"));
     choices.itdPortal = line.has(QStringLiteral("--itd-portal"));
     choices.nilFirstColumnOnly = line.has(QStringLiteral("--nil-first-column"));
-    if (line.has(QStringLiteral("--template")) && !chooseTemplates(host, line.value(QStringLiteral("--template")),
-                                                                   choices, err))
+    if (line.has(QStringLiteral("--template")) &&
+        !chooseTemplates(host, line.value(QStringLiteral("--template")), choices, err))
         return 2;
     ReportEngine engine;
     if (form3ceb) {
@@ -107,6 +109,8 @@ int toPdf(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &
         err << "PDF File '" << QFileInfo(pdf).fileName() << "' already exists; --yes replaces it.\n";
         return 2;
     }
+    if (!mayWrite(pdf, line, err))
+        return 2;
     QString reason;
     if (!OfficeToPdf::convert(source, pdf, &reason)) {
         err << reason << '\n';

@@ -1,6 +1,8 @@
 #include "ReportEngine.h"
 
 #include "ControlCodes.h"
+#include "PdfFile.h"
+#include "base/OutputFile.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
@@ -382,16 +384,16 @@ void ReportEngine::print(QPagedPaintDevice &device)
 
 bool ReportEngine::saveAsPdf(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    OutputFile out(path);
+    if (out.open()) {
+        QPdfWriter writer(&out.device());
+        writer.setResolution(300);
+        writer.setCreator(QStringLiteral("Talvex"));
+        print(writer);
     }
-    file.close();
-    QPdfWriter writer(path);
-    writer.setResolution(300);
-    writer.setCreator(QStringLiteral("Talvex"));
-    print(writer);
-    return true;
+    if (out.commit(PdfFile::readsBack))
+        return true;
+    if (error)
+        *error = out.errorString();
+    return false;
 }

@@ -1,6 +1,7 @@
 #include "ReportEngine.h"
 
 #include "ControlCodes.h"
+#include "InertTextDocument.h"
 #include "PdfFile.h"
 #include "base/OutputFile.h"
 
@@ -85,9 +86,9 @@ void ReportEngine::SetCol130(bool wide)
 
 void ReportEngine::NewReport()
 {
-    m_body = std::make_unique<QTextDocument>();
-    m_header = std::make_unique<QTextDocument>();
-    m_footer = std::make_unique<QTextDocument>();
+    m_body = std::make_unique<InertTextDocument>();
+    m_header = std::make_unique<InertTextDocument>();
+    m_footer = std::make_unique<InertTextDocument>();
     for (QTextDocument *d : {m_body.get(), m_header.get(), m_footer.get()}) {
         QFont f(m_fontFamily);
         f.setPointSizeF(m_fontSize);

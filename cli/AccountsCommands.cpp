@@ -12,7 +12,7 @@ namespace AccountsCommands
 
 int printStatement(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
-    if (!selectClientAndYear(host, line, err))
+    if (!selectClientAndYear(host, line, err, YearUse::Read))
         return 2;
     const std::optional<FinancialStatements::Statement> statement =
         FinancialStatements::named(line.value(QStringLiteral("--statement")));
@@ -26,6 +26,8 @@ int printStatement(TalvexBase &host, const CommandLine &line, QTextStream &out, 
         err << "Give the PDF file to write with --pdf.\n";
         return 2;
     }
+    if (!mayWrite(pdf, line, err))
+        return 2;
     QString reason;
     if (!FinancialStatements::printToPdf(host.DBObj(), *statement, line.value(QStringLiteral("--client")),
                                          host.yearKey(), pdf, &reason)) {

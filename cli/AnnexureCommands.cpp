@@ -19,9 +19,10 @@ namespace
 {
 
 // The clause named by --clause, with the client and year selected and the form open.
-std::optional<AnnexureClause> selectClause(TalvexBase &host, const CommandLine &line, QTextStream &err)
+std::optional<AnnexureClause> selectClause(TalvexBase &host, const CommandLine &line, QTextStream &err,
+                                           YearUse use)
 {
-    if (!selectClientAndYear(host, line, err))
+    if (!selectClientAndYear(host, line, err, use))
         return std::nullopt;
     const QString point = line.value(QStringLiteral("--clause"));
     std::optional<AnnexureClause> clause = AnnexureClause::find(point);
@@ -42,7 +43,7 @@ int exportAnnexure(TalvexBase &host, const CommandLine &line, QTextStream &out, 
         err << "usage: taxaudit export-annexure --client C --year Y --clause POINT --out FILE.xlsx [--yes]\n";
         return 2;
     }
-    const std::optional<AnnexureClause> clause = selectClause(host, line, err);
+    const std::optional<AnnexureClause> clause = selectClause(host, line, err, YearUse::Read);
     if (!clause)
         return 2;
     const auto report = ReportModel::load();
@@ -51,6 +52,8 @@ int exportAnnexure(TalvexBase &host, const CommandLine &line, QTextStream &out, 
     for (int r = 0; r < grid.rowCount(); ++r)
         rows << grid.rowCells(r);
     const QString path = QFileInfo(line.value(QStringLiteral("--out"))).absoluteFilePath();
+    if (!mayWrite(path, line, err))
+        return 2;
     if (!AnnexureExchange::exportRows(clause->point,
                                       AnnexureExchange::layoutOf(clause->point, clause->columns), rows, path))
         return 1;
@@ -65,7 +68,7 @@ int importAnnexure(TalvexBase &host, const CommandLine &line, QTextStream &out, 
                "[--yes]\n";
         return 2;
     }
-    const std::optional<AnnexureClause> clause = selectClause(host, line, err);
+    const std::optional<AnnexureClause> clause = selectClause(host, line, err, YearUse::Write);
     if (!clause)
         return 2;
     const auto report = ReportModel::load();

@@ -10,6 +10,7 @@
 #include "TdsCommands.h"
 #include "Xml3cebCommands.h"
 
+#include "base/OutputFile.h"
 #include "host/DemoData.h"
 #include "host/HostSchema.h"
 #include "host/LookupLoader.h"
@@ -18,6 +19,9 @@
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace
 {
@@ -42,7 +46,7 @@ int createDemo(TalvexBase &host, const CommandLine &, QTextStream &out, QTextStr
 
 int dumpRows(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
-    if (!selectClientAndYear(host, line, err))
+    if (!selectClientAndYear(host, line, err, YearUse::Read))
         return 2;
     // Both report tables of the year: the Form 3CA/3CB-3CD table, then Form 3CEB.
     for (FormKind kind : {FormKind::F3CA, FormKind::F3CEB}) {
@@ -106,7 +110,7 @@ QString oneLine(const QString &value)
     return out;
 }
 
-bool selectClientAndYear(TalvexBase &host, const CommandLine &line, QTextStream &err)
+bool selectClientAndYear(TalvexBase &host, const CommandLine &line, QTextStream &err, YearUse use)
 {
     const QString client = line.value(QStringLiteral("--client"));
     const QString year = line.value(QStringLiteral("--year"));
@@ -115,7 +119,29 @@ bool selectClientAndYear(TalvexBase &host, const CommandLine &line, QTextStream 
         return false;
     }
     host.selectClient(client);
-    host.selectYear(year);
+    if (use == YearUse::Write) {
+        host.selectYear(year);
+    } else if (use == YearUse::Name) {
+        host.setYear(year);
+    } else if (!host.selectStoredYear(year)) {
+        err << "Nothing is stored for the year " << year << ".\n";
+        return false;
+    }
+    return true;
+}
+
+bool mayWrite(const QString &target, const CommandLine &line, QTextStream &err)
+{
+    const QString refused = OutputFile::refusal(target);
+    if (!refused.isEmpty()) {
+        err << refused << "\nNo file was written.\n";
+        return false;
+    }
+    if (QFileInfo::exists(target) && !line.has(QStringLiteral("--yes"))) {
+        err << QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath())
+            << " exists; --yes replaces it.\nNo file was written.\n";
+        return false;
+    }
     return true;
 }
 
@@ -203,29 +229,31 @@ const QList<Command> &commands()
                         "                               replace a clause grid's rows by those of a workbook"),
          AnnexureCommands::importAnnexure},
         {QStringLiteral("import-tds"),
-         QStringLiteral("import-tds --client C --year Y (--workbook FILE | --tds-db URL --tds-client CODE)\n"
-                        "      [--yes]                  bring the TDS lists (clauses 34 and 21(b)) in from a workbook\n"
-                        "                               or from the TDS product's database"),
+         QStringLiteral(
+             "import-tds --client C --year Y (--workbook FILE | --tds-db URL --tds-client CODE)\n"
+             "      [--yes]                  bring the TDS lists (clauses 34 and 21(b)) in from a workbook\n"
+             "                               or from the TDS product's database"),
          TdsCommands::importTds},
         {QStringLiteral("tds-demo"),
          QStringLiteral("tds-demo --tds-db URL --year Y\n"
                         "                               make a TDS product database with a demo client"),
          TdsCommands::tdsDemo},
         {QStringLiteral("tds-template"),
-         QStringLiteral("tds-template [--client C --year Y] --out FILE.xlsx\n"
+         QStringLiteral("tds-template [--client C --year Y] --out FILE.xlsx [--yes]\n"
                         "                               write the TDS workbook to fill for a client"),
          TdsCommands::tdsTemplate},
         {QStringLiteral("print"),
-         QStringLiteral("print --client C --year Y --pdf OUT [--blank] [--itd-portal] [--nil-first-column]\n"
-                        "      [--depreciation] [--form 3CEB] [--template NAME]\n"
-                        "                               print the Form 3CA/3CB-3CD report (or the clause 18\n"
-                        "                               depreciation report, or Form 3CEB) into a PDF file;\n"
-                        "                               --template fills a Form 3CD template (a Print Options\n"
-                        "                               name, a file, or a file name without .rtf)"),
+         QStringLiteral(
+             "print --client C --year Y --pdf OUT [--yes] [--blank] [--itd-portal] [--nil-first-column]\n"
+             "      [--depreciation] [--form 3CEB] [--template NAME]\n"
+             "                               print the Form 3CA/3CB-3CD report (or the clause 18\n"
+             "                               depreciation report, or Form 3CEB) into a PDF file;\n"
+             "                               --template fills a Form 3CD template (a Print Options\n"
+             "                               name, a file, or a file name without .rtf)"),
          PrintCommands::print},
         {QStringLiteral("filing-status"),
          QStringLiteral(
-             "filing-status --year Y [--flag P|A|F] [--pdf OUT]\n"
+             "filing-status --year Y [--flag P|A|F] [--pdf OUT [--yes]]\n"
              "                               list the clients and where their reports stand on the\n"
              "                               portal (pending, for approval, filed), or print it"),
          FilingCommands::filingStatus},
@@ -235,13 +263,14 @@ const QList<Command> &commands()
          FilingCommands::recordFiling},
         {QStringLiteral("accounts"),
          QStringLiteral("accounts --client C --year Y --statement bs-horizontal|bs-vertical|bs-schvi|\n"
-                        "      pl-horizontal|pl-vertical|pl-schvi --pdf OUT\n"
+                        "      pl-horizontal|pl-vertical|pl-schvi --pdf OUT [--yes]\n"
                         "                               print the balance sheet or profit and loss account\n"
                         "                               of the client's accounts into a PDF file"),
          AccountsCommands::printStatement},
         {QStringLiteral("to-pdf"),
-         QStringLiteral("to-pdf FILE.docx|FILE.xlsx [--out FILE.pdf] [--yes]\n"
-                        "                               turn a Word or Excel file into PDF through LibreOffice"),
+         QStringLiteral(
+             "to-pdf FILE.docx|FILE.xlsx [--out FILE.pdf] [--yes]\n"
+             "                               turn a Word or Excel file into PDF through LibreOffice"),
          PrintCommands::toPdf},
         {QStringLiteral("sign"),
          QStringLiteral("sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n"
@@ -266,9 +295,10 @@ const QList<Command> &commands()
                         "                               write and check the e-filing XML of a Form 3CEB"),
          Xml3cebCommands::generateXml},
         {QStringLiteral("import-xml"),
-         QStringLiteral("import-xml --client C --year Y FILE [--force]\n"
-                        "                               replace a Form 3CEB by an e-filing XML file; --force\n"
-                        "                               takes a file of another PAN"),
+         QStringLiteral(
+             "import-xml --client C --year Y FILE [--force]\n"
+             "                               replace a Form 3CEB by an e-filing XML file; --force\n"
+             "                               takes a file of another PAN"),
          Xml3cebCommands::importXml},
     };
     return list;

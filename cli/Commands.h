@@ -20,9 +20,17 @@ const QList<Command> &commands();
 
 // The tool's whole help: what --help prints, and what its manual page is made from.
 QString helpText();
+// How a command uses the year it is given: one that only reads it creates no tables, one
+// that only names the period neither reads nor makes them.
+enum class YearUse { Write, Read, Name };
 
 // Selects the client and year named by --client and --year; false after telling why.
-bool selectClientAndYear(TalvexBase &host, const CommandLine &line, QTextStream &err);
+bool selectClientAndYear(TalvexBase &host, const CommandLine &line, QTextStream &err,
+                         YearUse use = YearUse::Write);
+
+// Whether the command may write `target`: never a file the program holds open (the database),
+// and an existing file only with --yes; false after telling why.
+bool mayWrite(const QString &target, const CommandLine &line, QTextStream &err);
 
 // A stored text on one line of output: backslashes, tabs, line breaks and other control
 // characters written as escapes ("\\", "\t", "\n", "\r", "\0", "\x{1b}").

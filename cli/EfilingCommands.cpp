@@ -66,7 +66,7 @@ void printFindings(const QList<ValidationFinding> &findings, QTextStream &out)
 
 int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
-    if (!selectClientAndYear(host, line, err))
+    if (!selectClientAndYear(host, line, err, YearUse::Read))
         return 2;
     const QString envelope = line.value(QStringLiteral("--envelope")).toUpper();
     if (!envelope.isEmpty() && envelope != QLatin1String("O") && envelope != QLatin1String("R")) {
@@ -79,10 +79,8 @@ int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
                                          : QDir::current().filePath(EfilingExport::defaultFileName(
                                                moduleState().formKind, host.vAsPAN(), host.yearKey())))
                                .absoluteFilePath();
-    if (QFile::exists(target) && !line.has(QStringLiteral("--yes"))) {
-        err << target << " exists; --yes replaces it.\nNo file was written.\n";
+    if (!mayWrite(target, line, err))
         return 2;
-    }
     // The stored report as every writer writes it; the rules change nothing in the database.
     const EfilingExport::Result result =
         EfilingExport::writeReport(*ReportRules::loadAsWritten(), target, envelope);

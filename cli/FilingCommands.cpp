@@ -29,6 +29,8 @@ int filingStatus(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
             out << QStringList{e.code, e.name, e.status, e.dueDate, e.filingDate}.join(u'\t') << '\n';
         return 0;
     }
+    if (!mayWrite(pdf, line, err))
+        return 2;
     ReportEngine engine;
     FilingStatusReport::build(engine, AuditFiling::titleOf(listed), year, entries);
     QString reason;

@@ -52,13 +52,15 @@ bool chooseTemplates(TalvexBase &host, const QString &name, PrintChoices &choice
 
 int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
-    if (!selectClientAndYear(host, line, err))
+    if (!selectClientAndYear(host, line, err, YearUse::Read))
         return 2;
     const QString target = line.value(QStringLiteral("--pdf"));
     if (target.isEmpty()) {
         err << "Give the PDF file to write with --pdf.\n";
         return 2;
     }
+    if (!mayWrite(target, line, err))
+        return 2;
     const QString form = line.value(QStringLiteral("--form")).toUpper();
     if (!form.isEmpty() && form != QLatin1String("3CEB")) {
         err << "--form takes 3CEB; Form 3CA and 3CB reports are printed as they are stored.\n";
@@ -108,6 +110,8 @@ int toPdf(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &
         err << "PDF File '" << QFileInfo(pdf).fileName() << "' already exists; --yes replaces it.\n";
         return 2;
     }
+    if (!mayWrite(pdf, line, err))
+        return 2;
     QString reason;
     if (!OfficeToPdf::convert(source, pdf, &reason)) {
         err << reason << '\n';

@@ -5,6 +5,7 @@
 #include "model/ReportModel.h"
 #include "spreadsheet/TdsImport.h"
 #include "spreadsheet/TdsWorkbook.h"
+#include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
 #include "tds/TdsDbImport.h"
@@ -91,7 +92,7 @@ int tdsDemo(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream
         return 2;
     }
     try {
-        TdsDemo::create(TdsSource::open(url)->database(), year);
+        TdsDemo::create(*Database::open(url), year);
     } catch (const DbError &e) {
         err << e.message() << '\n';
         return 1;
@@ -104,12 +105,14 @@ int tdsTemplate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTe
 {
     const QString target = line.value(QStringLiteral("--out"));
     if (target.isEmpty()) {
-        err << "usage: taxaudit tds-template [--client C --year Y] --out FILE.xlsx\n";
+        err << "usage: taxaudit tds-template [--client C --year Y] --out FILE.xlsx [--yes]\n";
         return 2;
     }
     // Without a client the template is left for the accountant to name one.
     const bool forClient = line.has(QStringLiteral("--client"));
-    if (forClient && !selectClientAndYear(host, line, err))
+    if (forClient && !selectClientAndYear(host, line, err, YearUse::Name))
+        return 2;
+    if (!mayWrite(target, line, err))
         return 2;
     const QString pan = forClient ? host.vAsPAN() : QString();
     const QString year = forClient ? TdsImport::financialYear(host.yearKey()) : QString();

@@ -20,7 +20,7 @@ namespace Xml3cebCommands
 
 int generateXml(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
-    if (!selectClientAndYear(host, line, err))
+    if (!selectClientAndYear(host, line, err, YearUse::Read))
         return 2;
     moduleState().openForm(FormKind::F3CEB, host.yearKey());
     const QString target =
@@ -29,10 +29,8 @@ int generateXml(TalvexBase &host, const CommandLine &line, QTextStream &out, QTe
                 ? line.value(QStringLiteral("--out"))
                 : QDir::current().filePath(clsExportXML3CEB::defaultFileName(host.vAsPAN(), host.yearKey())))
             .absoluteFilePath();
-    if (QFile::exists(target) && !line.has(QStringLiteral("--yes"))) {
-        err << target << " exists; --yes replaces it.\nNo file was written.\n";
+    if (!mayWrite(target, line, err))
         return 2;
-    }
     QString failure;
     if (!clsExportXML3CEB::write(*ReportModel::load(), target, failure)) {
         err << failure << "\nNo file was written.\n";

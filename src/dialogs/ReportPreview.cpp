@@ -1,5 +1,6 @@
 #include "ReportPreview.h"
 
+#include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "print/ReportEngine.h"
 
@@ -27,7 +28,7 @@ void show(ReportEngine &engine, QWidget *parent)
             const QString path =
                 prompts().saveFile(QStringLiteral("Save as PDF"), QStringLiteral("PDF Files|*.pdf"),
                                    QStringLiteral("Report.pdf"));
-            if (path.isEmpty())
+            if (path.isEmpty() || !OutputFile::confirmReplace(path))
                 return;
             QString reason;
             if (engine.saveAsPdf(path, &reason))

@@ -1,5 +1,6 @@
 #include "clsExportJSON.h"
 
+#include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "efiling/EfilingExport.h"
 #include "efiling/JsonLineWriter.h"
@@ -52,18 +53,7 @@ bool clsExportJSON::chooseFile()
     const QString folder = moduleState().returnsFolder.isEmpty() ? h.DocPath() : moduleState().returnsFolder;
     m_file = prompts().saveFile(QStringLiteral("Save JSON File"), QStringLiteral("JSON Files|*.json"),
                                 QDir(folder).filePath(defaultFileName()));
-    if (m_file.isEmpty())
-        return false;
-    if (!QFile::exists(m_file))
-        return true;
-    if (!prompts().askYesNo(QStringLiteral("File Already Exists, Do you want to overwrite?")))
-        return false;
-    QFile::remove(m_file);
-    if (QFile::exists(m_file)) {
-        prompts().inform(QStringLiteral("Existing file could not deleted, Delete manually and try again."));
-        return false;
-    }
-    return true;
+    return !m_file.isEmpty() && OutputFile::confirmReplace(m_file);
 }
 
 bool clsExportJSON::checked(const EfilingExport::Result &result)

@@ -1,5 +1,6 @@
 #include "frmSignPDF.h"
 
+#include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
 #include "print/FinancialStatements.h"
@@ -234,7 +235,7 @@ void frmSignPDF::cmdFromSoftware_Click(int statement)
                           .arg(h.Temp_Code(), h.yearKey(), FinancialStatements::names().at(statement)));
     const QString pdf =
         prompts().saveFile(QStringLiteral("Select File"), QStringLiteral("PDF Files|*.pdf"), suggested);
-    if (pdf.isEmpty())
+    if (pdf.isEmpty() || !OutputFile::confirmReplace(pdf))
         return;
     QString reason;
     QApplication::setOverrideCursor(Qt::WaitCursor);

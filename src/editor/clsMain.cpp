@@ -1,6 +1,7 @@
 #include "clsMain.h"
 
 #include "Form3CD.h"
+#include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "dialogs/PendingWindow.h"
 #include "dialogs/frmBulkXMLImport.h"
@@ -239,18 +240,8 @@ bool clsMain::Form10BExportJSON(const QString &formName, const QString &namePref
     const QString target = prompts().saveFile(
         QStringLiteral("Save JSON File"), QStringLiteral("JSON Files|*.json"),
         QDir(m.returnsFolder.isEmpty() ? h.DocPath() : m.returnsFolder).filePath(defaultName));
-    if (target.isEmpty())
+    if (target.isEmpty() || !OutputFile::confirmReplace(target))
         return false;
-    if (QFile::exists(target)) {
-        if (!prompts().askYesNo(QStringLiteral("File Already Exists, Do you want to overwrite?")))
-            return false;
-        QFile::remove(target);
-        if (QFile::exists(target)) {
-            prompts().inform(
-                QStringLiteral("Existing file could not deleted, Delete manually and try again."));
-            return false;
-        }
-    }
     QFile source(bodyFile);
     if (!source.open(QIODevice::ReadOnly)) {
         prompts().inform(QStringLiteral("File not found: \"%1\".").arg(bodyFile));
@@ -276,12 +267,13 @@ bool clsMain::Form10BExportJSON(const QString &formName, const QString &namePref
                               "\"Ver1.6\",\"formVersion\": \"Ver1.0\"}") +
                QStringLiteral("}");
     }
-    QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(body.toUtf8()) < 0) {
-        prompts().inform(QStringLiteral("Failed to Update JSON File."));
+    OutputFile out(target);
+    if (out.open())
+        out.device().write(body.toUtf8());
+    if (!out.commit()) {
+        prompts().inform(QStringLiteral("Failed to Update JSON File.") + u'\n' + out.errorString());
         return false;
     }
-    out.close();
 
     if (prompts().askYesNo(
             QStringLiteral("JSON Generated Succesfully to \n%1\nDo you want to upload the file now?")

@@ -9,6 +9,7 @@
 #include "WriteContext.h"
 #include "base/IdentityChecks.h"
 #include "base/Installation.h"
+#include "base/OutputFile.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
@@ -16,6 +17,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <nlohmann/json.hpp>
 
 namespace EfilingExport
 {
@@ -142,6 +144,18 @@ FileCheckResult checkWritten(const QString &path, FormKind kind)
     return JsonFileCheck::check(path, QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size),
                                 schemaFile(kind));
 }
+
+// Whether the file holds one JSON document to its end; read through a mapping, without a tree.
+QString readsBack(const QString &path)
+{
+    QFile in(path);
+    const qint64 size = in.open(QIODevice::ReadOnly) ? in.size() : 0;
+    const uchar *mapped = size > 0 ? in.map(0, size) : nullptr;
+    const char *text = reinterpret_cast<const char *>(mapped);
+    if (mapped && nlohmann::json::accept(text, text + size))
+        return {};
+    return QStringLiteral("The JSON written does not read back whole.");
+}
 } // namespace
 
 Result writeReport(const ReportModel &model, const QString &path, const QString &filingType,
@@ -149,18 +163,21 @@ Result writeReport(const ReportModel &model, const QString &path, const QString 
 {
     Result result;
     const FormKind kind = model.key().form.formKind;
-    if (QFile::exists(path) && !QFile::remove(path)) {
-        result.failure = QStringLiteral("Existing file could not deleted, Delete manually and try again.");
+    OutputFile out(path);
+    const bool whole = out.open() && writeDocument(model, out.device(), today);
+    // The schema's check reads the finished file before it replaces the old one; a file the
+    // schema faults is kept for its findings, one that does not parse is not.
+    const bool written = out.commit([&](const QString &file) {
+        if (!whole)
+            return QStringLiteral("The JSON document was not written whole.");
+        result.check = checkWritten(file, kind);
+        return result.check.failure.isEmpty() ? QString() : readsBack(file);
+    });
+    if (!written) {
+        result.check = {};
+        result.failure = out.errorString();
         return result;
     }
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        result.failure = QStringLiteral("Cannot write [%1]: %2").arg(path, out.errorString());
-        return result;
-    }
-    const bool whole = writeDocument(model, out, today);
-    out.close();
-    result.check = whole ? checkWritten(path, kind) : JsonFileCheck::check(path, schemaFile(kind));
     if (!result.check.failure.isEmpty()) {
         result.outcome = Outcome::Invalid;
         result.failure = result.check.failure;
@@ -180,14 +197,13 @@ bool wrapForUpload(const QString &path, const QString &filingType, const ReportK
         return false;
     const QString document = QString::fromUtf8(in.readAll());
     in.close();
-    QFile::remove(path);
-    QFile out(path);
-    if (QFile::exists(path) || !out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(UploadEnvelope::wrap(document, filingType, EfilingValues::assessmentYear(key.firstDate()),
-                                   formKey(key.form.formKind) + QStringLiteral("-3CD"))
-                  .toUtf8());
-    return true;
+    OutputFile out(path);
+    if (out.open())
+        out.device().write(UploadEnvelope::wrap(document, filingType,
+                                                EfilingValues::assessmentYear(key.firstDate()),
+                                                formKey(key.form.formKind) + QStringLiteral("-3CD"))
+                               .toUtf8());
+    return out.commit(readsBack);
 }
 
 } // namespace EfilingExport

@@ -1,13 +1,13 @@
 #include "SpecialCharacters.h"
 
 #include "JsonLineWriter.h"
+#include "base/OutputFile.h"
 #include "host/HostContext.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace SpecialCharacters
@@ -72,10 +72,9 @@ bool save(const QList<Pair> &pairs)
     QJsonArray list;
     for (const Pair &p : pairs)
         list.append(QJsonArray{p.character, p.replacement});
-    QSaveFile file(listFile());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(QJsonDocument(list).toJson());
+    OutputFile file(listFile());
+    if (file.open())
+        file.device().write(QJsonDocument(list).toJson());
     return file.commit();
 }
 
@@ -163,12 +162,9 @@ bool cleanFile(const QString &path, bool xml, const QList<Pair> &pairs, QString 
     }
     const QString text = QString::fromUtf8(in.readAll());
     in.close();
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
-        *why = out.errorString();
-        return false;
-    }
-    out.write((xml ? cleanXml(text, pairs) : cleanJson(text, pairs)).toUtf8());
+    OutputFile out(path);
+    if (out.open())
+        out.device().write((xml ? cleanXml(text, pairs) : cleanJson(text, pairs)).toUtf8());
     if (!out.commit()) {
         *why = out.errorString();
         return false;

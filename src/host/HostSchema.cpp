@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QThread>
 
 namespace HostSchema
 {
@@ -128,7 +129,10 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
     AuditFiling::ensureTable(db);
 }
 
-void ensureYearTables(Database &db, const QString &yearKey)
+namespace
+{
+
+void createYearTables(Database &db, const QString &yearKey)
 {
     QSet<QString> existing = db.tableNames();
     createClauseTable(db, existing, clauseTableName(yearKey), 23);
@@ -147,6 +151,31 @@ void ensureYearTables(Database &db, const QString &yearKey)
             textColumns({QStringLiteral("BookNm"), QStringLiteral("Prescribed"), QStringLiteral("Maintained"),
                          QStringLiteral("Examined")}),
         {QStringLiteral("Code_No"), QStringLiteral("FYr")});
+}
+
+} // namespace
+
+void ensureYearTables(Database &db, const QString &yearKey)
+{
+    // A step of its own, before any transaction: on a server, making a table ends the open
+    // transaction. Workstations that open a new year at the same moment may deadlock on
+    // the server's locks; the one the server stops tries again.
+    for (int attempt = 1;; ++attempt) {
+        try {
+            createYearTables(db, yearKey);
+            return;
+        } catch (const DbError &e) {
+            const bool retry = e.kind() == DbError::Kind::Deadlock || e.kind() == DbError::Kind::LockWait;
+            if (!retry || attempt == 5 || db.transactionDepth() > 0)
+                throw;
+            QThread::msleep(50 * attempt);
+        }
+    }
+}
+
+bool yearTablesExist(Database &db, const QString &yearKey)
+{
+    return db.tableExists(clauseTableName(yearKey));
 }
 
 } // namespace HostSchema

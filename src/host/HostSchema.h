@@ -14,7 +14,10 @@ namespace HostSchema
 void ensureHostTables(Database &db, const QString &lookupFolder);
 
 // The clause tables a year needs (current format and the older formats the imports read).
+// Run outside any transaction; tried again when the server reports a deadlock.
 void ensureYearTables(Database &db, const QString &yearKey);
+// Whether the year's clause table is there: a year no one has worked on has none.
+bool yearTablesExist(Database &db, const QString &yearKey);
 
 // "anx_j3cd_2024"; throws when the year key is not four digits.
 QString clauseTableName(const QString &yearKey);

@@ -49,6 +49,19 @@ void TalvexBase::selectClient(const QString &code)
 void TalvexBase::selectYear(const QString &yearKey)
 {
     HostSchema::ensureYearTables(*m_db, yearKey);
+    setYear(yearKey);
+}
+
+bool TalvexBase::selectStoredYear(const QString &yearKey)
+{
+    if (!HostSchema::yearTablesExist(*m_db, yearKey))
+        return false;
+    setYear(yearKey);
+    return true;
+}
+
+void TalvexBase::setYear(const QString &yearKey)
+{
     const int y = yearKey.toInt();
     m_firstDate = QStringLiteral("01/04/%1").arg(y - 1);
     m_secondDate = QStringLiteral("31/03/%1").arg(y);

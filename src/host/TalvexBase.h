@@ -30,6 +30,10 @@ public:
     void selectClient(const QString &code);
     // Selects the financial year by its year key ("2024" for 2023-24) and creates its tables.
     void selectYear(const QString &yearKey);
+    // Selects a year only to read it: false, creating nothing, when the year has no tables.
+    bool selectStoredYear(const QString &yearKey);
+    // Selects the year's dates alone, for work that neither reads nor writes its tables.
+    void setYear(const QString &yearKey);
 
     Database &DBObj() override { return *m_db; }
     QString Temp_Code() const override { return m_clientCode; }

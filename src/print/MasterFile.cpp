@@ -1,5 +1,6 @@
 #include "MasterFile.h"
 
+#include "InertTextDocument.h"
 #include "ReportEngine.h"
 
 #include <QFile>
@@ -38,12 +39,38 @@ QList<QTextTable *> tablesOf(const QTextDocument &document)
     return tables;
 }
 
+// Marks the text a value put in, so that no marker is looked for inside it: a client's name
+// that happens to hold a marker is printed as typed.
+constexpr int ValueProperty = QTextFormat::UserProperty + 1;
+
+bool holdsValue(const QTextDocument &document, int from, int to)
+{
+    QTextCursor at(const_cast<QTextDocument *>(&document));
+    for (int position = from + 1; position <= to; ++position) {
+        at.setPosition(position);
+        if (at.charFormat().boolProperty(ValueProperty))
+            return true;
+    }
+    return false;
+}
+
+// The next occurrence of the marker from `from` on that is part of the template, not of a value.
+QTextCursor findMarker(const QTextDocument &document, const QString &marker, const QTextCursor &from,
+                       QTextDocument::FindFlags options)
+{
+    QTextCursor found = document.find(marker, from, options);
+    while (!found.isNull() && holdsValue(document, found.selectionStart(), found.selectionEnd()))
+        found = document.find(marker, found.selectionEnd(), options);
+    return found;
+}
+
 // Inserts a value at the cursor in the format found there: ESC "E"/"F" switch bold, CR LF
 // (or a bare LF) starts a new paragraph.
 void insertValue(QTextCursor &cursor, const QString &text)
 {
     static const QRegularExpression codes(QStringLiteral("\\x1b[EF]|\\r?\\n"));
     QTextCharFormat format = cursor.charFormat();
+    format.setProperty(ValueProperty, true);
     qsizetype from = 0;
     for (auto it = codes.globalMatch(text); it.hasNext();) {
         const QRegularExpressionMatch code = it.next();
@@ -63,7 +90,7 @@ void insertValue(QTextCursor &cursor, const QString &text)
 
 } // namespace
 
-MasterFile::MasterFile() : m_document(std::make_unique<QTextDocument>()) {}
+MasterFile::MasterFile() : m_document(std::make_unique<InertTextDocument>()) {}
 
 MasterFile::~MasterFile() = default;
 
@@ -71,25 +98,32 @@ bool MasterFile::openmasterfile(const QString &path)
 {
     bool ok = false;
     const QString html = readText(path, &ok);
-    m_document = std::make_unique<QTextDocument>();
-    CurrentTbId = 0;
+    auto document = std::make_unique<InertTextDocument>();
+    // Thousands of replacements need no undo history.
+    document->setUndoRedoEnabled(false);
     if (ok)
-        m_document->setHtml(html);
+        document->setHtmlWithoutImages(html);
+    m_document = std::move(document);
+    m_resume.clear();
+    CurrentTbId = 0;
     return ok;
 }
 
 bool MasterFile::NewSetText(const QString &marker, const QString &text)
 {
-    QTextCursor found = m_document->find(marker, 0, QTextDocument::FindCaseSensitively);
-    if (found.isNull())
+    // A marker's occurrences are set in document order, so the search goes on from where the
+    // last value for it ended: each marker's occurrences cost one pass over the document.
+    const auto resume = m_resume.constFind(marker);
+    QTextCursor from = resume == m_resume.cend() ? QTextCursor(m_document.get()) : *resume;
+    from.clearSelection();
+    QTextCursor cursor = findMarker(*m_document, marker, from, QTextDocument::FindCaseSensitively);
+    if (cursor.isNull())
         return false;
-    QTextCursor cursor(found);
-    cursor.beginEditBlock();
-    const QTextCharFormat format = found.charFormat();
+    const QTextCharFormat format = cursor.charFormat();
     cursor.removeSelectedText();
     cursor.setCharFormat(format);
     insertValue(cursor, text);
-    cursor.endEditBlock();
+    m_resume.insert(marker, cursor);
     return true;
 }
 
@@ -98,8 +132,8 @@ int MasterFile::FindTextInTable(const QString &marker, int *row, int *column, in
     const QList<QTextTable *> tables = tablesOf(*m_document);
     // A whole word, so that "Annex31b" does not stop at "Annex31ba".
     const auto options = QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords;
-    for (QTextCursor found = m_document->find(marker, 0, options); !found.isNull();
-         found = m_document->find(marker, found, options)) {
+    for (QTextCursor found = findMarker(*m_document, marker, QTextCursor(m_document.get()), options);
+         !found.isNull(); found = findMarker(*m_document, marker, found, options)) {
         QTextTable *t = found.currentTable();
         const int id = int(tables.indexOf(t)) + 1;
         if (!t || id < fromTable)
@@ -218,8 +252,8 @@ bool ReportEngine::AppendFile(const QString &path)
     const QString html = readText(path, &ok);
     if (!ok)
         return false;
-    QTextDocument document;
-    document.setHtml(html);
+    InertTextDocument document;
+    document.setHtmlWithoutImages(html);
     // The first paragraph joins the report's open one; an empty one in front keeps the
     // file's first paragraph as it was formatted (a right-aligned UDIN line, say).
     QTextCursor(&document).insertBlock();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <memory>
 
@@ -51,4 +53,6 @@ private:
     QTextTable *current() const { return table(CurrentTbId); }
 
     std::unique_ptr<QTextDocument> m_document;
+    // Where each marker's search goes on: just after the value set for it last.
+    QHash<QString, QTextCursor> m_resume;
 };

@@ -1,5 +1,8 @@
 #include "OfficeToPdf.h"
 
+#include "PdfFile.h"
+#include "base/OutputFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +34,54 @@ void fail(QString *error, const QString &why)
         *error = why;
 }
 
+// A document converted must not reach out: images and other objects it links to are not
+// fetched, from the network or from files. LibreOffice refuses links from documents outside
+// its trusted locations when told so in its profile.
+void blockLinks(const QString &profile)
+{
+    static const QByteArray item =
+        "<item oor:path=\"/org.openoffice.Office.Common/Security/Scripting\">"
+        "<prop oor:name=\"BlockUntrustedRefererLinks\" oor:op=\"fuse\"><value>true</value></prop></item>\n";
+    const QString path = QDir(profile).filePath(QStringLiteral("user/registrymodifications.xcu"));
+    QFile file(path);
+    QByteArray text;
+    if (file.open(QIODevice::ReadOnly))
+        text = file.readAll();
+    file.close();
+    if (text.contains(item))
+        return;
+    const qsizetype end = text.lastIndexOf("</oor:items>");
+    if (end < 0)
+        text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<oor:items xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+               "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+               "xmlns:oor=\"http://openoffice.org/2001/registry\">\n" +
+               item + "</oor:items>\n";
+    else
+        text.insert(end, item);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    OutputFile out(path);
+    if (out.open())
+        out.device().write(text);
+    out.commit();
+}
+
+// LibreOffice run where it has no network at all, when the system lets a user make a
+// namespace of its own: a link the profile's setting misses still reaches nothing.
+QStringList withoutNetwork(const QString &program, const QStringList &arguments)
+{
+    static const QString unshare = [] {
+        const QString found = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+        return !found.isEmpty() &&
+                       QProcess::execute(found, {QStringLiteral("-rn"), QStringLiteral("true")}) == 0
+                   ? found
+                   : QString();
+    }();
+    if (unshare.isEmpty())
+        return QStringList{program} + arguments;
+    return QStringList{unshare, QStringLiteral("-rn"), program} + arguments;
+}
+
 } // namespace
 
 QString unavailable()
@@ -54,6 +105,7 @@ bool convert(const QString &source, const QString &pdf, QString *error)
         return false;
     }
     const QFileInfo input(source);
+    const OutputFile::Held reading(input.absoluteFilePath());
     if (!input.isFile() || !input.isReadable()) {
         fail(error, QStringLiteral("Cannot read \"%1\".").arg(QDir::toNativeSeparators(source)));
         return false;
@@ -71,6 +123,7 @@ bool convert(const QString &source, const QString &pdf, QString *error)
         fail(error, QStringLiteral("Another conversion to PDF is still running; try again in a moment."));
         return false;
     }
+    blockLinks(profile);
     QTemporaryDir work;
     if (!work.isValid()) {
         fail(error, work.errorString());
@@ -78,10 +131,12 @@ bool convert(const QString &source, const QString &pdf, QString *error)
     }
     QProcess run;
     run.setProcessChannelMode(QProcess::MergedChannels);
-    run.start(program, {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile).toString(),
-                        QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                        QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
-                        work.filePath(QStringLiteral("out")), input.absoluteFilePath()});
+    const QStringList command = withoutNetwork(
+        program, {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile).toString(),
+                  QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+                  QStringLiteral("pdf"), QStringLiteral("--outdir"), work.filePath(QStringLiteral("out")),
+                  input.absoluteFilePath()});
+    run.start(command.first(), command.mid(1));
     if (!run.waitForFinished(120000)) {
         run.kill();
         run.waitForFinished();
@@ -95,12 +150,14 @@ bool convert(const QString &source, const QString &pdf, QString *error)
                         .arg(input.fileName(), QString::fromLocal8Bit(run.readAll()).trimmed()));
         return false;
     }
-    if (QFile::exists(pdf) && !QFile::remove(pdf)) {
-        fail(error, QStringLiteral("Cannot replace \"%1\".").arg(QDir::toNativeSeparators(pdf)));
-        return false;
+    QFile result(made);
+    OutputFile out(pdf);
+    if (out.open() && result.open(QIODevice::ReadOnly)) {
+        while (!result.atEnd() && out.device().write(result.read(1 << 20)) >= 0) {
+        }
     }
-    if (!QFile::copy(made, pdf)) {
-        fail(error, QStringLiteral("Cannot write \"%1\".").arg(QDir::toNativeSeparators(pdf)));
+    if (!out.commit(PdfFile::readsBack)) {
+        fail(error, out.errorString());
         return false;
     }
     return true;

@@ -1,10 +1,12 @@
 #include "PdfSigner.h"
 
+#include "PdfFile.h"
+#include "base/OutputFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <poppler-form.h>
 #include <poppler-qt6.h>
@@ -190,30 +192,37 @@ bool sign(const Request &request, QString *error)
 
     const QString before = beforeSignPath(request.file);
     if (!QFile::copy(request.file, before)) {
-        *error = QStringLiteral("Cannot copy the file to ") + before;
+        *error = OutputFile::writeFailure(QFileInfo(before).absolutePath(),
+                                          QStringLiteral("Cannot copy the file to ") + before);
         return false;
     }
-    // Each page's signature is an incremental update of the file signed before it.
+    // Each page's signature is an incremental update of the file signed before it; the last
+    // one becomes the signed file, which replaces the unsigned one only once it reads back.
+    OutputFile out(request.file);
+    if (!out.open()) {
+        *error = out.errorString();
+        return false;
+    }
+    const QString folder = QFileInfo(request.file).absolutePath();
     QString current = before;
     const QString work = request.file + QStringLiteral(".signing");
-    for (int page : pages) {
-        const QString next = work + QString::number(page);
-        if (!signPage(current, next, request, page, error)) {
-            if (current != before)
-                QFile::remove(current);
-            return false;
-        }
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const QString next =
+            i + 1 == pages.size() ? out.temporaryPath() : work + QString::number(pages.at(i));
+        const bool signedPage = signPage(current, next, request, pages.at(i), error);
+        if (!signedPage)
+            *error = OutputFile::writeFailure(folder, *error);
         if (current != before)
             QFile::remove(current);
+        if (!signedPage) {
+            if (next != out.temporaryPath())
+                QFile::remove(next);
+            return false;
+        }
         current = next;
     }
-    // One step from the unsigned file to the signed one, so a failure leaves the file as it was.
-    std::error_code failed;
-    std::filesystem::rename(QFile::encodeName(current).constData(),
-                            QFile::encodeName(request.file).constData(), failed);
-    if (failed) {
-        QFile::remove(current);
-        *error = QStringLiteral("Cannot write ") + request.file;
+    if (!out.commit(PdfFile::readsBack)) {
+        *error = out.errorString();
         return false;
     }
     return true;

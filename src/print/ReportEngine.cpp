@@ -1,6 +1,9 @@
 #include "ReportEngine.h"
 
 #include "ControlCodes.h"
+#include "InertTextDocument.h"
+#include "PdfFile.h"
+#include "base/OutputFile.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
@@ -83,9 +86,9 @@ void ReportEngine::SetCol130(bool wide)
 
 void ReportEngine::NewReport()
 {
-    m_body = std::make_unique<QTextDocument>();
-    m_header = std::make_unique<QTextDocument>();
-    m_footer = std::make_unique<QTextDocument>();
+    m_body = std::make_unique<InertTextDocument>();
+    m_header = std::make_unique<InertTextDocument>();
+    m_footer = std::make_unique<InertTextDocument>();
     for (QTextDocument *d : {m_body.get(), m_header.get(), m_footer.get()}) {
         QFont f(m_fontFamily);
         f.setPointSizeF(m_fontSize);
@@ -382,16 +385,16 @@ void ReportEngine::print(QPagedPaintDevice &device)
 
 bool ReportEngine::saveAsPdf(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    OutputFile out(path);
+    if (out.open()) {
+        QPdfWriter writer(&out.device());
+        writer.setResolution(300);
+        writer.setCreator(QStringLiteral("Talvex"));
+        print(writer);
     }
-    file.close();
-    QPdfWriter writer(path);
-    writer.setResolution(300);
-    writer.setCreator(QStringLiteral("Talvex"));
-    print(writer);
-    return true;
+    if (out.commit(PdfFile::readsBack))
+        return true;
+    if (error)
+        *error = out.errorString();
+    return false;
 }

@@ -60,6 +60,7 @@ public:
 
     // Pages the report to a printer or PDF writer: its page layout is set here.
     void print(QPagedPaintDevice &device);
+    // Writes the report as a PDF file that replaces `path` only once it is whole and reads back.
     bool saveAsPdf(const QString &path, QString *error = nullptr);
     int pageCount();
     // The body as plain text, control codes resolved (tests and look-ups).

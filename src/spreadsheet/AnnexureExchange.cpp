@@ -4,6 +4,7 @@
 #include "AnnexureWorkbook.h"
 #include "Clause18Workbook.h"
 #include "WorkbookReader.h"
+#include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
 
@@ -35,14 +36,16 @@ QString defaultFileName(const QString &clause)
 bool exportRows(const QString &clause, const AnnexureLayout &layout, const QList<QStringList> &rows,
                 const QString &path)
 {
-    if (QFile::exists(path)) {
-        if (!prompts().askYesNo(
-                QStringLiteral("A file named \"%1\" already exists in this location. Do you want to "
-                               "replace it?")
-                    .arg(path)))
-            return false;
-        QFile::remove(path);
+    if (const QString refused = OutputFile::refusal(path); !refused.isEmpty()) {
+        prompts().message(refused, {}, PromptIcon::Critical);
+        return false;
     }
+    if (QFile::exists(path) &&
+        !prompts().askYesNo(
+            QStringLiteral("A file named \"%1\" already exists in this location. Do you want to "
+                           "replace it?")
+                .arg(path)))
+        return false;
     const QList<QStringList> sheetRows = isClause18(clause) ? Clause18Workbook::sheetRows(rows) : rows;
     QString error;
     if (!AnnexureWorkbook::write(path, layout, sheetRows, &error)) {

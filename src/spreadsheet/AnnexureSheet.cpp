@@ -1,6 +1,7 @@
 #include "AnnexureSheet.h"
 
 #include "base/IdentityChecks.h"
+#include "base/OutputFile.h"
 #include "catalogue/CellFormat.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace
 {
@@ -168,9 +168,8 @@ std::optional<AnnexureSheet> read(const QString &path)
 
 bool write(const QString &path, const AnnexureSheet &sheet)
 {
-    QFile::remove(path);
     if (sheet.rows.isEmpty())
-        return true;
+        return !QFile::exists(path) || QFile::remove(path);
     QJsonArray columns;
     for (const AnnexureSheetColumn &c : sheet.columns)
         columns.append(QJsonObject{{QStringLiteral("heading"), c.heading},
@@ -185,12 +184,11 @@ bool write(const QString &path, const AnnexureSheet &sheet)
     for (const QStringList &row : sheet.rows)
         rows.append(QJsonArray::fromStringList(row));
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(
-        QJsonDocument(QJsonObject{{QStringLiteral("columns"), columns}, {QStringLiteral("rows"), rows}})
-            .toJson(QJsonDocument::Compact));
+    OutputFile file(path);
+    if (file.open())
+        file.device().write(
+            QJsonDocument(QJsonObject{{QStringLiteral("columns"), columns}, {QStringLiteral("rows"), rows}})
+                .toJson(QJsonDocument::Compact));
     return file.commit();
 }
 

@@ -1,6 +1,10 @@
 #include "AnnexureWorkbook.h"
 
+#include "WorkbookReader.h"
+#include "base/OutputFile.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 #include <xlsxwriter.h>
@@ -159,10 +163,13 @@ void writePage(lxw_worksheet *sheet, lxw_worksheet *lists, int &listColumn, cons
 
 bool writePages(const QString &path, const QList<Page> &pages, QString *error)
 {
-    lxw_workbook *book = workbook_new(QFile::encodeName(path).constData());
+    OutputFile out(path);
+    lxw_workbook *book =
+        out.open() ? workbook_new(QFile::encodeName(out.temporaryPath()).constData()) : nullptr;
     if (!book) {
         if (error)
-            *error = QStringLiteral("The file cannot be written.");
+            *error = out.errorString().isEmpty() ? QStringLiteral("The file cannot be written.")
+                                                 : out.errorString();
         return false;
     }
     const Formats formats(book);
@@ -181,10 +188,19 @@ bool writePages(const QString &path, const QList<Page> &pages, QString *error)
     const lxw_error status = workbook_close(book);
     if (status != LXW_NO_ERROR) {
         if (error)
-            *error = QString::fromUtf8(lxw_strerror(status));
+            *error = OutputFile::writeFailure(QFileInfo(out.target()).absolutePath(),
+                                              QString::fromUtf8(lxw_strerror(status)));
         return false;
     }
-    return true;
+    const bool written = out.commit([](const QString &file) {
+        QString why;
+        return WorkbookReader::read(file, &why)
+                   ? QString()
+                   : QStringLiteral("The workbook written does not read back: ") + why;
+    });
+    if (!written && error)
+        *error = out.errorString();
+    return written;
 }
 
 bool write(const QString &path, const AnnexureLayout &layout, const QList<QStringList> &rows, QString *error)

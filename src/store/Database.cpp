@@ -3,12 +3,14 @@
 #include "DbError.h"
 #include "MariadbTextRows.h"
 #include "SqliteTextRows.h"
+#include "base/OutputFile.h"
 
 #include <QAtomicInt>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QThread>
 #include <limits>
 
 namespace
@@ -23,15 +25,21 @@ QString rawText(const QSqlError &error)
     return text;
 }
 
-// Another connection holds the rows: MySQL's lock wait timeout (1205) and deadlock (1213),
-// SQLite's busy and locked results (5 and 6, also as extended codes).
+// Another connection holds the rows: MySQL's lock wait timeout (1205), SQLite's busy and
+// locked results (5 and 6, also as extended codes).
 bool isLockWait(const QSqlError &error)
 {
     bool number = false;
     const int code = error.nativeErrorCode().toInt(&number);
-    if (number && (code == 1205 || code == 1213 || code % 256 == 5 || code % 256 == 6))
+    if (number && (code == 1205 || code % 256 == 5 || code % 256 == 6))
         return true;
     return rawText(error).contains(QLatin1String("database is locked"), Qt::CaseInsensitive);
+}
+
+// The server broke a deadlock between two transactions by undoing this one (MySQL 1213).
+bool isDeadlock(const QSqlError &error)
+{
+    return error.nativeErrorCode() == QLatin1String("1213");
 }
 
 // The server went away or the line to it broke (MySQL client errors 2006, 2013, and 4031
@@ -44,9 +52,28 @@ bool isConnectionLost(const QSqlError &error)
 
 QString errorText(const QSqlError &error)
 {
+    if (isDeadlock(error))
+        return QStringLiteral("The database server stopped this work to break a deadlock with another "
+                              "workstation's; nothing of it was saved. Try again.");
     if (isLockWait(error))
         return QStringLiteral("Another workstation is saving this client's report; try again in a moment.");
     return rawText(error);
+}
+
+DbError::Kind kindOf(const QSqlError &error)
+{
+    return isDeadlock(error)   ? DbError::Kind::Deadlock
+           : isLockWait(error) ? DbError::Kind::LockWait
+                               : DbError::Kind::Other;
+}
+
+// What a statement carries to the server: its text and its bound values.
+qint64 statementBytes(const QString &sql, const QVariantList &values)
+{
+    qint64 bytes = sql.size();
+    for (const QVariant &v : values)
+        bytes += v.typeId() == QMetaType::QByteArray ? v.toByteArray().size() : v.toString().toUtf8().size();
+    return bytes;
 }
 // A statement that reads every column of a table ("SELECT *", "a.*"), when another
 // workstation has added a column, is prepared again by the engine with more columns than the
@@ -74,6 +101,8 @@ Database::Database(const DbUrl &url, QSqlDatabase db, SqlDialect::Engine engine)
 
 Database::~Database()
 {
+    if (m_url.kind == DbUrl::Kind::SQLite)
+        OutputFile::release(m_url.path);
     m_reusable.clear();
     m_db.close();
     m_db = QSqlDatabase();
@@ -120,6 +149,9 @@ std::unique_ptr<Database> Database::open(const DbUrl &url)
         throw DbError(QStringLiteral("Could not open the database %1: %2").arg(url.toString(), message));
     }
     std::unique_ptr<Database> result(new Database(url, db, engine));
+    // No output of the program may be written over the database or its log.
+    if (url.kind == DbUrl::Kind::SQLite)
+        OutputFile::holdOpen(url.path);
     result->startSession();
     return result;
 }
@@ -136,20 +168,35 @@ void Database::startSession()
     }
     runRaw(QStringLiteral("SET NAMES utf8mb4 COLLATE utf8mb4_bin"));
     runRaw(QStringLiteral("SET SESSION sql_mode = 'NO_ENGINE_SUBSTITUTION'"));
+    // Known before any statement that might be too large for it.
+    maxStatementBytes();
 }
 
-void Database::fail(const QSqlError &error, const QString &sql)
+void Database::fail(const QSqlError &error, const QString &sql, qint64 bytes)
 {
-    if (!m_dialect.isSQLite() && isConnectionLost(error)) {
+    // A statement over max_allowed_packet is refused by the client library (2020) or by the
+    // server (1153), which then ends the connection, or the server just drops the line.
+    const QString code = error.nativeErrorCode();
+    const bool tooLarge = code == QLatin1String("1153") || code == QLatin1String("2020") ||
+                          (isConnectionLost(error) && m_packetBytes > 0 && bytes > m_packetBytes);
+    if (!m_dialect.isSQLite() && (isConnectionLost(error) || tooLarge)) {
         // Whatever the open transaction held is gone with the connection; the next
         // statement outside a transaction connects afresh.
         m_lost = true;
+        if (tooLarge) {
+            const auto mb = [](qint64 n) { return QString::number(double(n) / (1024 * 1024), 'f', 1); };
+            throw DbError(QStringLiteral("The report is too large for the database server: one of its rows "
+                                         "takes %1 MB, more than the server's max_allowed_packet of %2 MB. "
+                                         "Nothing was saved; the server's max_allowed_packet must be raised.")
+                              .arg(mb(bytes), mb(m_packetBytes)),
+                          sql, DbError::Kind::TooLarge);
+        }
         throw DbError(QStringLiteral("The connection to the database server was lost (%1). What was being "
                                      "saved was not saved; try again.")
                           .arg(rawText(error)),
-                      sql);
+                      sql, DbError::Kind::ConnectionLost);
     }
-    throw DbError(errorText(error), sql);
+    throw DbError(errorText(error), sql, kindOf(error));
 }
 
 void Database::reconnectIfLost()
@@ -234,7 +281,7 @@ std::unique_ptr<TextRows> Database::readText(const QString &sql, const QVariantL
 void Database::exec(QSqlQuery &query)
 {
     if (!query.exec())
-        fail(query.lastError(), query.lastQuery());
+        fail(query.lastError(), query.lastQuery(), statementBytes(query.lastQuery(), query.boundValues()));
 }
 
 Recordset Database::Execute(const QString &sql, const QVariantList &binds)
@@ -258,7 +305,7 @@ Recordset Database::Execute(const QString &sql, int &affected, const QVariantLis
         QSqlQuery query(m_db);
         query.setForwardOnly(true);
         if (!query.exec(translated))
-            fail(query.lastError(), translated);
+            fail(query.lastError(), translated, statementBytes(translated, {}));
         affected = query.numRowsAffected();
         return Recordset(query);
     }
@@ -273,7 +320,7 @@ Recordset Database::Execute(const QString &sql, int &affected, const QVariantLis
     for (int i = 0; i < binds.size(); ++i)
         query.bindValue(i, binds.at(i));
     if (!query.exec())
-        fail(query.lastError(), translated);
+        fail(query.lastError(), translated, statementBytes(translated, binds));
     affected = query.numRowsAffected();
     // The rows are read and the statement finished: it holds no lock until it runs again.
     return Recordset(query);
@@ -303,6 +350,23 @@ void Database::BeginTrans()
         m_rollbackOnly = false;
         if (!m_db.transaction())
             runRaw(m_dialect.beginTransaction());
+    }
+}
+
+void Database::runInTransaction(const std::function<void()> &work)
+{
+    for (int attempt = 1;; ++attempt) {
+        const bool outermost = m_depth == 0;
+        try {
+            Transaction transaction(*this);
+            work();
+            transaction.commit();
+            return;
+        } catch (const DbError &e) {
+            if (e.kind() != DbError::Kind::Deadlock || !outermost || attempt == 5)
+                throw;
+        }
+        QThread::msleep(20 * attempt);
     }
 }
 
@@ -367,6 +431,7 @@ qint64 Database::maxStatementBytes()
     if (m_statementBytes == 0) {
         Recordset rs = Execute(QStringLiteral("SELECT @@max_allowed_packet"));
         const qint64 packet = rs.Eof() ? 0 : rs.Fields(0).toLongLong();
+        m_packetBytes = packet;
         m_statementBytes = std::max<qint64>(packet > 0 ? packet : 4 * 1024 * 1024, 1024 * 1024) / 4;
     }
     return m_statementBytes;

@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -47,6 +48,9 @@ public:
     void CommitTrans();
     void RollbackTrans();
     int transactionDepth() const { return m_depth; }
+    // Runs `work` in one transaction; when the server stops it to break a deadlock (nothing of
+    // it stays), runs it again, a few times at most. Inside an outer transaction it runs once.
+    void runInTransaction(const std::function<void()> &work);
 
     const SqlDialect &dialect() const { return m_dialect; }
     const DbUrl &url() const { return m_url; }
@@ -71,7 +75,8 @@ private:
     void checkSchema();
     // Throws the error as the user should read it; a lost server connection is marked so
     // that the next statement outside a transaction reconnects.
-    [[noreturn]] void fail(const QSqlError &error, const QString &sql);
+    // `bytes`: what the failed statement carried, to tell one too large for the server.
+    [[noreturn]] void fail(const QSqlError &error, const QString &sql, qint64 bytes = 0);
     void reconnectIfLost();
     void forgetTablesAfter(const QString &sql);
     QSet<QString> listTables();
@@ -87,6 +92,8 @@ private:
     bool m_rollbackOnly = false;
     bool m_lost = false;
     qint64 m_statementBytes = 0;
+    qint64 m_packetBytes = 0; // the server's max_allowed_packet
+
     std::optional<QSet<QString>> m_tables;
     QHash<QString, QSqlQuery> m_reusable; // by translated text
 };

@@ -7,14 +7,19 @@
 class DbError : public std::runtime_error
 {
 public:
-    DbError(const QString &message, const QString &sql = {})
-        : std::runtime_error(message.toStdString()), m_message(message), m_sql(sql)
+    // What went wrong, where a caller may act on it: a deadlock is worth trying again.
+    enum class Kind { Other, Deadlock, LockWait, ConnectionLost, TooLarge };
+
+    DbError(const QString &message, const QString &sql = {}, Kind kind = Kind::Other)
+        : std::runtime_error(message.toStdString()), m_message(message), m_sql(sql), m_kind(kind)
     {
     }
     QString message() const { return m_message; }
     QString sql() const { return m_sql; }
+    Kind kind() const { return m_kind; }
 
 private:
     QString m_message;
     QString m_sql;
+    Kind m_kind;
 };

@@ -3,6 +3,8 @@
 #include "store/Database.h"
 #include "store/DbError.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 TdsSource::~TdsSource() = default;
@@ -11,6 +13,10 @@ TdsSource::TdsSource(std::unique_ptr<Database> db) : m_db(std::move(db)) {}
 
 std::unique_ptr<TdsSource> TdsSource::open(const DbUrl &url)
 {
+    // The TDS product's database is read, never made: a path that names no file is a mistake.
+    if (url.kind == DbUrl::Kind::SQLite && !QFileInfo(url.path).isFile())
+        throw DbError(
+            QStringLiteral("There is no TDS database at [%1].").arg(QDir::toNativeSeparators(url.path)));
     return std::make_unique<TdsSource>(Database::open(url));
 }
 

@@ -75,7 +75,8 @@ public:
     TdsSource(const TdsSource &) = delete;
     TdsSource &operator=(const TdsSource &) = delete;
 
-    // Throws DbError with the server's message when the database cannot be opened.
+    // Throws DbError with the server's message when the database cannot be opened, and when
+    // an SQLite address names no existing file.
     static std::unique_ptr<TdsSource> open(const DbUrl &url);
     explicit TdsSource(std::unique_ptr<Database> db);
 

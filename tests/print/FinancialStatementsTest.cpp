@@ -85,9 +85,9 @@ TEST_P(Statements, HorizontalStatementsAgreeSideBySide)
     EXPECT_EQ(pl.count("3,75,80,000.00"), 2); // carried down and brought down
     EXPECT_EQ(pl.count("93,20,000.00"), 2);   // net profit carried down and brought down
     EXPECT_TRUE(pl.contains("To Balance carried to Balance Sheet"));
-    EXPECT_TRUE(pl.contains("(16,50,000.00)")); // returns taken off the sales
+    EXPECT_TRUE(pl.contains("(16,50,000.00)"));  // returns taken off the sales
     EXPECT_FALSE(pl.contains("(86,00,000.00)")); // raw materials are stock, not a contra head
-    EXPECT_EQ(pl.count("21,39,80,000.00"), 2);  // the trading account's two sides
+    EXPECT_EQ(pl.count("21,39,80,000.00"), 2);   // the trading account's two sides
 }
 
 // The vertical layouts give both years: sources equal application of funds, and the
@@ -213,8 +213,8 @@ TEST(AccountsCommand, PrintsAStatementByName)
         taxaudit({"accounts", "--client", "C004", "--year", "2026", "--statement", "cash-flow", "--pdf", pdf})
             .status,
         2);
-    const ToolRun none =
-        taxaudit({"accounts", "--client", "C003", "--year", "2026", "--statement", "bs-schvi", "--pdf", pdf});
+    const ToolRun none = taxaudit(
+        {"accounts", "--client", "C003", "--year", "2026", "--statement", "bs-schvi", "--pdf", pdf, "--yes"});
     EXPECT_EQ(none.status, 2);
     EXPECT_TRUE(none.err.contains("hold no balances"));
 }

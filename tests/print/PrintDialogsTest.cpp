@@ -1,19 +1,24 @@
 #include "FilledReportTest.h"
 
+#include "base/ScriptedPrompt.h"
 #include "dialogs/PrintOptionsDialog.h"
 #include "dialogs/PrintSetupDialog.h"
+#include "dialogs/ReportPreview.h"
 #include "editor/Form3CD.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 #include "print/ReportEngine.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace
@@ -166,3 +171,46 @@ TEST_P(PrintDialogs, PrintCommandPreviewsTheReport)
 }
 
 TALVEX_BOTH_ENGINES(PrintDialogs);
+
+// Save as PDF in the preview replaced an existing file without a word; it asks now, and No
+// leaves the file as it was.
+TEST(ReportPreviewSave, AsksBeforeReplacingAFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Report.pdf"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the report saved before");
+    old.close();
+    ScriptedPrompt answers;
+    setPrompts(&answers);
+    ReportEngine engine;
+    engine.NewReport();
+    engine.PrintText(QStringLiteral("A line of the report;"));
+
+    const auto saveThenClose = [&] {
+        QTimer::singleShot(0, [] {
+            auto *preview = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            ASSERT_TRUE(preview);
+            preview->findChild<QAction *>(QStringLiteral("actSavePdf"))->trigger();
+            preview->reject();
+        });
+        ReportPreview::show(engine);
+    };
+    answers.queueText(path);
+    answers.queue(PromptAnswer::No);
+    saveThenClose();
+    EXPECT_EQ(answers.lastText(), QStringLiteral("File Already Exists, Do you want to overwrite?"));
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "the report saved before");
+    kept.close();
+
+    answers.queueText(path);
+    answers.queue(PromptAnswer::Yes);
+    saveThenClose();
+    EXPECT_EQ(answers.lastText(), QStringLiteral("PDF Created Successfully."));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll().startsWith("%PDF"));
+    setPrompts(nullptr);
+}

@@ -275,8 +275,9 @@ TEST(TemplatePrintCommand, PrintsThroughANamedTemplate)
     const QString db = QStringLiteral("sqlite:") + home.filePath(QStringLiteral("t.db"));
     ASSERT_EQ(runTaxaudit(home.path(), {"--db", db, "demo"}).status, 0);
     auto print = [&](const QString &name) {
-        return runTaxaudit(home.path(), {"--db", db, "print", "--client", "C001", "--year", "2026", "--pdf",
-                                         home.filePath(QStringLiteral("r.pdf")), "--template", name});
+        return runTaxaudit(home.path(),
+                           {"--db", db, "print", "--client", "C001", "--year", "2026", "--pdf",
+                            home.filePath(QStringLiteral("r.pdf")), "--template", name, "--yes"});
     };
     ToolRun run = print(QStringLiteral("(Original File-2) Old Format"));
     ASSERT_EQ(run.status, 0) << run.err.toStdString();

@@ -9,6 +9,14 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+    return path;
+}
+
 QByteArray withoutCreationDate(QByteArray text)
 {
     static const QRegularExpression date(QStringLiteral("\"JSONCreationDate\": \"[0-9-]*\""));

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 // What the command-line tool printed and how it ended.
 struct ToolRun {
@@ -13,3 +15,5 @@ struct ToolRun {
 // Runs the real taxaudit with its documents folder, settings file and temporary folder
 // inside `home`, so tests never touch the user's own.
 ToolRun runTaxaudit(const QString &home, const QStringList &arguments);
+// The same, started and left running, for tests of several at once.
+std::unique_ptr<QProcess> startTaxaudit(const QString &home, const QStringList &arguments);

@@ -2,7 +2,6 @@
 
 #include "store/Database.h"
 #include "tds/TdsDemo.h"
-#include "tds/TdsSource.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -27,7 +26,7 @@ TdsTestDatabase::TdsTestDatabase(TestEngine engine, const QString &folder, const
         admin->Execute(QStringLiteral("CREATE DATABASE %1").arg(m_mysqlDatabase));
         m_url.database = m_mysqlDatabase;
     }
-    TdsDemo::create(TdsSource::open(m_url)->database(), yearKey);
+    TdsDemo::create(*Database::open(m_url), yearKey);
 }
 
 TdsTestDatabase::~TdsTestDatabase()

@@ -44,21 +44,24 @@ void replace(Database &db, const ImportTarget &target, const ReportModel &report
                 all << &row;
         }
     }
-    // The first group goes with the report's rows: a report of a few hundred rows is then
-    // written in as few statements as its rows fill.
-    QList<ClauseStore::ClauseRow> group;
-    unpack(target, imported, passing, 0, group);
-    for (const ClauseStore::ClauseRow &row : std::as_const(group))
-        all << &row;
-    Transaction transaction(db);
-    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo<>301").arg(table),
-               {target.client, target.yearKey});
-    ClauseStore::insertStoredRows(db, report.key(), all);
-    for (qsizetype start = kGroup; start < passing.size(); start += kGroup) {
-        unpack(target, imported, passing, start, group);
-        ClauseStore::insertStoredRows(db, report.key(), group);
-    }
-    transaction.commit();
+    // Two clients' first imports into a year lock the same empty range of the table on a
+    // server, and one of them is stopped to break the deadlock: it runs again.
+    db.runInTransaction([&] {
+        // The first group goes with the report's rows: a report of a few hundred rows is then
+        // written in as few statements as its rows fill.
+        QList<const ClauseStore::ClauseRow *> first = all;
+        QList<ClauseStore::ClauseRow> group;
+        unpack(target, imported, passing, 0, group);
+        for (const ClauseStore::ClauseRow &row : std::as_const(group))
+            first << &row;
+        db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo<>301").arg(table),
+                   {target.client, target.yearKey});
+        ClauseStore::insertStoredRows(db, report.key(), first);
+        for (qsizetype start = kGroup; start < passing.size(); start += kGroup) {
+            unpack(target, imported, passing, start, group);
+            ClauseStore::insertStoredRows(db, report.key(), group);
+        }
+    });
 }
 
 } // namespace ReportReplacement

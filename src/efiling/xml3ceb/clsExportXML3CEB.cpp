@@ -1,6 +1,8 @@
 #include "clsExportXML3CEB.h"
 
 #include "Xml3cebWriter.h"
+#include "base/IdentityChecks.h"
+#include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "host/HostContext.h"
@@ -10,14 +12,35 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QXmlStreamReader>
 
 clsExportXML3CEB::clsExportXML3CEB(Check check) : m_check(std::move(check)) {}
 
 QString clsExportXML3CEB::defaultFileName(const QString &pan, const QString &yearKey)
 {
+    // The PAN comes from the client master as typed: only a real one goes into a file name.
+    if (!IdentityChecks::ValidPan(pan))
+        return QStringLiteral("3CEB_") + yearKey + QStringLiteral(".xml");
     return QStringLiteral("3CEB_") + pan + u'_' + yearKey + QStringLiteral(".xml");
 }
+
+namespace
+{
+
+// The document as written parses to its last element.
+QString readsBack(const QString &path)
+{
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return in.errorString();
+    QXmlStreamReader reader(&in);
+    while (!reader.atEnd())
+        reader.readNext();
+    return reader.hasError() ? QStringLiteral("The XML written does not read back: ") + reader.errorString()
+                             : QString();
+}
+
+} // namespace
 
 QString clsExportXML3CEB::schemaFolder()
 {
@@ -32,16 +55,11 @@ QString clsExportXML3CEB::schemaPath()
 bool clsExportXML3CEB::write(const ReportModel &report, const QString &path, QString &failure,
                              const QDate &today)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        failure =
-            QStringLiteral("Cannot write [%1]: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    file.write(Xml3cebWriter::document(report, today));
-    if (!file.commit()) {
-        failure =
-            QStringLiteral("Cannot write [%1]: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    OutputFile file(path);
+    if (file.open())
+        file.device().write(Xml3cebWriter::document(report, today));
+    if (!file.commit(readsBack)) {
+        failure = file.errorString();
         return false;
     }
     return true;
@@ -56,16 +74,8 @@ bool clsExportXML3CEB::GenerateXML()
                            QDir(folder).filePath(defaultFileName(h.vAsPAN(), h.yearKey())));
     if (path.isEmpty())
         return false;
-    if (QFile::exists(path)) {
-        if (!prompts().askYesNo(QStringLiteral("File Already Exists, Do you want to overwrite?")))
-            return false;
-        QFile::remove(path);
-        if (QFile::exists(path)) {
-            prompts().inform(
-                QStringLiteral("Existing file could not deleted, Delete manually and try again."));
-            return false;
-        }
-    }
+    if (!OutputFile::confirmReplace(path))
+        return false;
     QString failure;
     try {
         if (!write(*ReportModel::load(), path, failure)) {

@@ -1,0 +1,12 @@
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+// Reports are laid out with fonts, which needs a GUI application (on no screen); no widgets.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -23,6 +23,18 @@ const QChar PageNumberMark(0xE000);
 // The rows of one table of the document; a longer table is laid as several.
 constexpr qsizetype RowsPerTable = 100;
 
+// A report is laid out for a page of this resolution whatever it is drawn on: type is set a
+// little differently at each resolution, and the preview, the printer and the PDF have to
+// break the pages at the same places.
+constexpr int LayoutDpi = 300;
+
+// A paint device of that resolution that is only measured, never drawn on.
+class LayoutProbe : public QPdfWriter
+{
+public:
+    LayoutProbe() : QPdfWriter(QStringLiteral("/dev/null")) { setResolution(LayoutDpi); }
+};
+
 ReportEngine::Viewer &viewer()
 {
     static ReportEngine::Viewer installed;
@@ -412,8 +424,7 @@ void ReportEngine::release()
 
 int ReportEngine::pageCount()
 {
-    QPdfWriter probe(QStringLiteral("/dev/null"));
-    probe.setResolution(300);
+    LayoutProbe probe;
     paginate(probe);
     const int pages = m_body->pageCount();
     release();
@@ -422,14 +433,17 @@ int ReportEngine::pageCount()
 
 bool ReportEngine::print(QPagedPaintDevice &device, PrintProgress *progress)
 {
-    const Geometry g = paginate(device);
+    layoutFor(device);
+    LayoutProbe probe;
+    const Geometry g = paginate(probe);
     const int pages = m_body->pageCount();
     bool going = !progress || progress->pagesDone(0, pages);
 
     QPainter painter(&device);
+    painter.scale(device.logicalDpiX() / qreal(LayoutDpi), device.logicalDpiY() / qreal(LayoutDpi));
     auto drawBand = [&](QTextDocument &band, int page, qreal top) {
         std::unique_ptr<QTextDocument> copy(band.clone());
-        copy->documentLayout()->setPaintDevice(&device);
+        copy->documentLayout()->setPaintDevice(&probe);
         copy->setTextWidth(g.width);
         for (QTextCursor mark = copy->find(PageNumberMark); !mark.isNull();
              mark = copy->find(PageNumberMark, mark))
@@ -472,7 +486,7 @@ bool ReportEngine::saveAsPdf(const QString &path, QString *error, PrintProgress 
     bool finished = false;
     {
         QPdfWriter writer(path);
-        writer.setResolution(300);
+        writer.setResolution(LayoutDpi);
         writer.setCreator(QStringLiteral("Talvex"));
         finished = print(writer, progress);
     }

@@ -11,6 +11,7 @@
 #include "print/OfficeToPdf.h"
 #include "print/PdfSigner.h"
 #include "print/PrintChoices.h"
+#include "print/PrintProgress.h"
 #include "print/ReportEngine.h"
 #include "print/ShippedTemplates.h"
 #include "print/TemplateLists.h"
@@ -20,6 +21,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
 
 namespace PrintCommands
 {
@@ -47,6 +52,37 @@ bool chooseTemplates(TalvexBase &host, const QString &name, PrintChoices &choice
     choices.form3cdTemplate = body;
     return true;
 }
+
+volatile std::sig_atomic_t interrupted = 0;
+
+// On a terminal the pages written so far show on one line of stderr, and Ctrl+C stops the
+// writing (the half-written file is not left behind) instead of killing the program.
+class TerminalProgress : public PrintProgress
+{
+public:
+    explicit TerminalProgress(QTextStream &err) : m_err(err)
+    {
+        m_previous = std::signal(SIGINT, [](int) { interrupted = 1; });
+    }
+    ~TerminalProgress() override
+    {
+        std::signal(SIGINT, m_previous);
+        if (m_shown)
+            m_err << '\n';
+        m_err.flush();
+    }
+    bool pagesDone(int done, int total) override
+    {
+        m_err << "\rPage " << done << " of " << total << " written" << Qt::flush;
+        m_shown = true;
+        return !interrupted;
+    }
+
+private:
+    QTextStream &m_err;
+    void (*m_previous)(int) = SIG_DFL;
+    bool m_shown = false;
+};
 
 } // namespace
 
@@ -88,8 +124,17 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
         err << "Nothing was printed.\n";
         return 1;
     }
+    std::unique_ptr<TerminalProgress> progress;
+    if (isatty(fileno(stderr)))
+        progress = std::make_unique<TerminalProgress>(err);
     QString reason;
-    if (!engine.saveAsPdf(target, &reason)) {
+    const bool written = engine.saveAsPdf(target, &reason, progress.get());
+    progress.reset();
+    if (!written && interrupted) {
+        err << "Cancelled: " << target << " was not written.\n";
+        return 1;
+    }
+    if (!written) {
         err << "Cannot write " << target << ": " << reason << '\n';
         return 2;
     }

@@ -3,6 +3,7 @@
 #include "ControlCodes.h"
 #include "InertTextDocument.h"
 #include "PdfFile.h"
+#include "PrintProgress.h"
 #include "base/OutputFile.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -21,6 +22,21 @@ namespace
 
 // Stands for the page number in the bands until a page is drawn.
 const QChar PageNumberMark(0xE000);
+
+// The rows of one table of the document; a longer table is laid as several.
+constexpr qsizetype RowsPerTable = 100;
+
+// A report is laid out for a page of this resolution whatever it is drawn on: type is set a
+// little differently at each resolution, and the preview, the printer and the PDF have to
+// break the pages at the same places.
+constexpr int LayoutDpi = 300;
+
+// A paint device of that resolution that is only measured, never drawn on.
+class LayoutProbe : public QPdfWriter
+{
+public:
+    LayoutProbe() : QPdfWriter(QStringLiteral("/dev/null")) { setResolution(LayoutDpi); }
+};
 
 ReportEngine::Viewer &viewer()
 {
@@ -97,6 +113,8 @@ void ReportEngine::NewReport()
         f.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
         d->setDefaultFont(f);
         d->setDocumentMargin(0);
+        // Nothing undoes a report: keeping every edit to undo it costs time and memory.
+        d->setUndoRedoEnabled(false);
     }
     resetTarget(m_bodyTarget, m_body.get());
     resetTarget(m_headerTarget, m_header.get());
@@ -123,6 +141,7 @@ ReportEngine::Target &ReportEngine::current()
 void ReportEngine::CreateTable(int columns, int)
 {
     Target &t = current();
+    layTable(t);
     t.table = nullptr;
     t.columns = columns;
 }
@@ -188,6 +207,7 @@ void ReportEngine::WriteToReport(const ReportRow &row, const QString &mask1, con
     Target &t = current();
     const int n = row.columnCount();
     if (!tableRow) {
+        layTable(t);
         t.table = nullptr;
         startBlock(t);
         QTextBlockFormat format = t.cursor.blockFormat();
@@ -198,7 +218,42 @@ void ReportEngine::WriteToReport(const ReportRow &row, const QString &mask1, con
         t.lineOpen = false;
         return;
     }
-    if (!t.table || t.columns != n || t.table->columns() != n) {
+    // A row of another width than the table's starts a table of its own.
+    const int columns =
+        t.pending.isEmpty() ? (t.table ? t.columns : -1) : t.pending.first().row.columnCount();
+    if (columns != n || t.columns != n) {
+        layTable(t);
+        t.table = nullptr;
+        t.columns = n;
+        t.widths = row.widths;
+    }
+    t.pending.append({row, {mask1, mask2, mask3, mask4}, m_cellFontSize});
+    // A long table goes on as a run of tables of the same columns, which look as one: the
+    // layout lays out a table as a whole each time it reaches it, so that one table of
+    // thousands of rows would be laid out again and again while the report is paged.
+    if (t.pending.size() == RowsPerTable) {
+        layTable(t);
+        t.table = nullptr;
+    }
+}
+
+void ReportEngine::layTables()
+{
+    for (Target *t : {&m_bodyTarget, &m_headerTarget, &m_footerTarget})
+        layTable(*t);
+}
+
+void ReportEngine::layTable(Target &t)
+{
+    if (t.pending.isEmpty())
+        return;
+    const int n = t.pending.first().row.columnCount();
+    QTextCursor &cursor = t.cursor;
+    // The whole table is one edit: the document settles its frames and the table its grid
+    // once, instead of after every cell of a table that grows row by row.
+    cursor.beginEditBlock();
+    int first = 0;
+    if (!t.table) {
         QTextTableFormat format;
         format.setBorder(0);
         format.setBorderCollapse(true);
@@ -207,47 +262,54 @@ void ReportEngine::WriteToReport(const ReportRow &row, const QString &mask1, con
         format.setMargin(0);
         format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         QList<QTextLength> widths;
-        for (int w : row.widths)
+        for (int w : std::as_const(t.widths))
             widths << QTextLength(QTextLength::PercentageLength, w);
         format.setColumnWidthConstraints(widths);
         if (t.pageBreak)
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         t.pageBreak = false;
         if (t.lineOpen)
-            t.cursor.insertBlock();
+            cursor.insertBlock();
         t.lineOpen = false;
         // The paragraph a table is anchored after takes no room between two tables.
-        QTextBlockFormat anchor = t.cursor.blockFormat();
+        QTextBlockFormat anchor = cursor.blockFormat();
         anchor.setLineHeight(1, QTextBlockFormat::FixedHeight);
-        t.cursor.setBlockFormat(anchor);
-        t.table = t.cursor.insertTable(1, n, format);
-        t.columns = n;
+        cursor.setBlockFormat(anchor);
+        t.table = cursor.insertTable(int(t.pending.size()), n, format);
     } else {
-        t.table->appendRows(1);
+        first = t.table->rows();
+        t.table->appendRows(int(t.pending.size()));
     }
-    const int r = t.table->rows() - 1;
-    for (int c = 0; c < n; ++c) {
-        QTextTableCell cell = t.table->cellAt(r, c);
-        QTextTableCellFormat format = cell.format().toTableCellFormat();
-        setEdges(format, ruled(mask1, c), ruled(mask2, c), ruled(mask3, c), ruled(mask4, c));
-        cell.setFormat(format);
-        QTextCursor cursor = cell.firstCursorPosition();
-        QTextBlockFormat block;
-        block.setAlignment(alignmentOf(row.alignments.value(c)));
-        cursor.setBlockFormat(block);
-        if (m_cellFontSize > 0) {
-            QTextCharFormat size;
-            size.setFontPointSize(m_cellFontSize);
-            cursor.setCharFormat(size);
+    for (qsizetype i = 0; i < t.pending.size(); ++i) {
+        const PendingRow &pending = t.pending.at(i);
+        const int r = first + int(i);
+        for (int c = 0; c < n; ++c) {
+            QTextTableCell cell = t.table->cellAt(r, c);
+            QTextTableCellFormat format = cell.format().toTableCellFormat();
+            setEdges(format, ruled(pending.masks[0], c), ruled(pending.masks[1], c),
+                     ruled(pending.masks[2], c), ruled(pending.masks[3], c));
+            cell.setFormat(format);
+            QTextCursor text = cell.firstCursorPosition();
+            QTextBlockFormat block;
+            block.setAlignment(alignmentOf(pending.row.alignments.value(c)));
+            text.setBlockFormat(block);
+            if (pending.fontSize > 0) {
+                QTextCharFormat size;
+                size.setFontPointSize(pending.fontSize);
+                text.setCharFormat(size);
+            }
+            writeCoded(text, pending.row.values.value(c), nullptr);
         }
-        writeCoded(cursor, row.values.value(c), nullptr);
     }
-    t.cursor.movePosition(QTextCursor::End);
+    cursor.endEditBlock();
+    cursor.movePosition(QTextCursor::End);
+    t.pending.clear();
 }
 
 void ReportEngine::PrintText(const QString &text)
 {
     Target &t = current();
+    layTable(t);
     t.table = nullptr;
     const bool keepOpen = text.endsWith(u';');
     const QString body = keepOpen ? text.chopped(1) : text;
@@ -285,6 +347,7 @@ void ReportEngine::SelectHF(bool on, int band, int)
 void ReportEngine::InsertPgNo_TB(int, int, const QString &separator, int)
 {
     Target &t = current();
+    layTable(t);
     if (!t.table)
         return;
     QTextTableCell cell = t.table->cellAt(t.table->rows() - 1, t.table->columns() - 1);
@@ -294,6 +357,7 @@ void ReportEngine::InsertPgNo_TB(int, int, const QString &separator, int)
 
 void ReportEngine::ShowReport()
 {
+    layTables();
     if (viewer())
         viewer()(*this);
 }
@@ -301,6 +365,7 @@ void ReportEngine::ShowReport()
 void ReportEngine::appendDocument(const QTextDocument &document)
 {
     Target &t = m_bodyTarget;
+    layTable(t);
     t.table = nullptr;
     if (!m_body->isEmpty()) {
         t.pageBreak = true;
@@ -321,40 +386,68 @@ void ReportEngine::layoutFor(QPagedPaintDevice &device)
                                      QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
 }
 
+QString ReportEngine::plainText()
+{
+    layTables();
+    return m_body->toPlainText();
+}
+
+QTextDocument &ReportEngine::body()
+{
+    layTables();
+    return *m_body;
+}
+
+ReportEngine::Geometry ReportEngine::paginate(QPagedPaintDevice &device)
+{
+    layTables();
+    layoutFor(device);
+    const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    Geometry g;
+    g.width = area.width();
+    g.pageHeight = area.height();
+    for (QTextDocument *d : {m_body.get(), m_header.get(), m_footer.get()})
+        d->documentLayout()->setPaintDevice(&device);
+    for (QTextDocument *d : {m_header.get(), m_footer.get()})
+        d->setTextWidth(g.width);
+    g.gap = device.logicalDpiX() / 12.0;
+    g.headerHeight = m_header->isEmpty() ? 0 : m_header->size().height() + g.gap;
+    g.footerHeight = m_footer->isEmpty() ? 0 : m_footer->size().height() + g.gap;
+    g.bodyHeight = g.pageHeight - g.headerHeight - g.footerHeight;
+    // The body is laid out once, for its final page size.
+    m_body->setPageSize(QSizeF(g.width, g.bodyHeight));
+    return g;
+}
+
+void ReportEngine::release()
+{
+    for (QTextDocument *d : {m_body.get(), m_header.get(), m_footer.get()})
+        d->documentLayout()->setPaintDevice(nullptr);
+}
+
 int ReportEngine::pageCount()
 {
-    QPdfWriter probe(QStringLiteral("/dev/null"));
-    probe.setResolution(300);
-    layoutFor(probe);
-    const QRect area = probe.pageLayout().paintRectPixels(probe.resolution());
-    m_body->documentLayout()->setPaintDevice(&probe);
-    m_body->setPageSize(QSizeF(area.width(), area.height()));
+    LayoutProbe probe;
+    paginate(probe);
     const int pages = m_body->pageCount();
-    m_body->documentLayout()->setPaintDevice(nullptr);
+    release();
     return pages;
 }
 
-void ReportEngine::print(QPagedPaintDevice &device)
+bool ReportEngine::print(QPagedPaintDevice &device, PrintProgress *progress)
 {
     layoutFor(device);
-    const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    const qreal width = area.width();
-    for (QTextDocument *d : {m_body.get(), m_header.get(), m_footer.get()}) {
-        d->documentLayout()->setPaintDevice(&device);
-        d->setTextWidth(width);
-    }
-    const qreal gap = device.logicalDpiX() / 12.0;
-    const qreal headerHeight = m_header->isEmpty() ? 0 : m_header->size().height() + gap;
-    const qreal footerHeight = m_footer->isEmpty() ? 0 : m_footer->size().height() + gap;
-    const qreal bodyHeight = area.height() - headerHeight - footerHeight;
-    m_body->setPageSize(QSizeF(width, bodyHeight));
+    LayoutProbe probe;
+    const Geometry g = paginate(probe);
     const int pages = m_body->pageCount();
+    bool going = !progress || progress->pagesDone(0, pages);
 
     QPainter painter(&device);
+    painter.scale(device.logicalDpiX() / qreal(LayoutDpi), device.logicalDpiY() / qreal(LayoutDpi));
     auto drawBand = [&](QTextDocument &band, int page, qreal top) {
         std::unique_ptr<QTextDocument> copy(band.clone());
-        copy->documentLayout()->setPaintDevice(&device);
-        copy->setTextWidth(width);
+        copy->documentLayout()->setPaintDevice(&probe);
+        copy->setTextWidth(g.width);
         for (QTextCursor mark = copy->find(PageNumberMark); !mark.isNull();
              mark = copy->find(PageNumberMark, mark))
             mark.insertText(QString::number(page + 1));
@@ -363,34 +456,48 @@ void ReportEngine::print(QPagedPaintDevice &device)
         copy->drawContents(&painter);
         painter.restore();
     };
-    for (int page = 0; page < pages; ++page) {
+    for (int page = 0; going && page < pages; ++page) {
         if (page > 0)
             device.newPage();
         if (!m_header->isEmpty())
             drawBand(*m_header, page, 0);
         painter.save();
-        painter.translate(0, headerHeight - page * bodyHeight);
+        painter.translate(0, g.headerHeight - page * g.bodyHeight);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page * bodyHeight, width, bodyHeight);
+        context.clip = QRectF(0, page * g.bodyHeight, g.width, g.bodyHeight);
         painter.setClipRect(context.clip);
         m_body->documentLayout()->draw(&painter, context);
         painter.restore();
         if (!m_footer->isEmpty())
-            drawBand(*m_footer, page, area.height() - footerHeight + gap);
+            drawBand(*m_footer, page, g.pageHeight - g.footerHeight + g.gap);
+        going = !progress || progress->pagesDone(page + 1, pages);
     }
     painter.end();
-    for (QTextDocument *d : {m_body.get(), m_header.get(), m_footer.get()})
-        d->documentLayout()->setPaintDevice(nullptr);
+    release();
+    return going;
 }
 
-bool ReportEngine::saveAsPdf(const QString &path, QString *error)
+bool ReportEngine::saveAsPdf(const QString &path, QString *error, PrintProgress *progress)
 {
     OutputFile out(path);
-    if (out.open()) {
+    if (!out.open()) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    bool finished = false;
+    {
         QPdfWriter writer(&out.device());
-        writer.setResolution(300);
+        writer.setResolution(LayoutDpi);
         writer.setCreator(QStringLiteral("Talvex"));
-        print(writer);
+        finished = print(writer, progress);
+    }
+    if (!finished) {
+        // A report stopped half way is not left to be taken for the whole one.
+        out.discard();
+        if (error)
+            *error = QStringLiteral("cancelled");
+        return false;
     }
     if (out.commit(PdfFile::readsBack))
         return true;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class PrintProgress;
 class QPagedPaintDevice;
 class QTextTable;
 
@@ -58,33 +59,59 @@ public:
     using Viewer = std::function<void(ReportEngine &)>;
     static void setViewer(Viewer viewer);
 
-    // Pages the report to a printer or PDF writer: its page layout is set here.
-    void print(QPagedPaintDevice &device);
-    // Writes the report as a PDF file that replaces `path` only once it is whole and reads back.
-    bool saveAsPdf(const QString &path, QString *error = nullptr);
+    // Pages the report to a printer or PDF writer: its page layout is set here. The progress
+    // hears of every page drawn; false when it asked to stop.
+    bool print(QPagedPaintDevice &device, PrintProgress *progress = nullptr);
+    // Writes the report as a PDF file that replaces `path` only once it is whole and reads back;
+    // a report stopped half way leaves the old file as it was.
+    bool saveAsPdf(const QString &path, QString *error = nullptr, PrintProgress *progress = nullptr);
+    // The pages print() gives on a PDF page.
     int pageCount();
     // The body as plain text, control codes resolved (tests and look-ups).
-    QString plainText() const { return m_body->toPlainText(); }
-    QTextDocument &body() { return *m_body; }
+    QString plainText();
+    QTextDocument &body();
     // Appends another document (a filled template) to the body after a page break.
     void appendDocument(const QTextDocument &document);
     // Appends a rich-text file a master file was saved to; false when it cannot be read.
     bool AppendFile(const QString &path);
 
 private:
+    // A table row as written, laid into the document with the rest of its table.
+    struct PendingRow {
+        ReportRow row;
+        QString masks[4];
+        double fontSize = 0;
+    };
     struct Target {
         QTextDocument *document = nullptr;
         QTextCursor cursor;
         QTextTable *table = nullptr;
         int columns = 0;
+        // The widths of the table the pending rows open (none when they continue `table`).
+        QList<int> widths;
+        QList<PendingRow> pending;
         bool pageBreak = false;
         bool lineOpen = false;
+    };
+    struct Geometry {
+        qreal width = 0;
+        qreal bodyHeight = 0;
+        qreal headerHeight = 0;
+        qreal footerHeight = 0;
+        qreal pageHeight = 0;
+        qreal gap = 0;
     };
     Target &current();
     void resetTarget(Target &target, QTextDocument *document);
     void startBlock(Target &t);
     void writeCoded(QTextCursor &cursor, const QString &text, Target *t);
+    // Lays the rows written since the table started (or was last laid) into the document.
+    void layTable(Target &t);
+    void layTables();
     void layoutFor(QPagedPaintDevice &device);
+    // Lays the report out on the device's page: the body between the bands.
+    Geometry paginate(QPagedPaintDevice &device);
+    void release();
 
     std::unique_ptr<QTextDocument> m_body, m_header, m_footer;
     Target m_bodyTarget, m_headerTarget, m_footerTarget;

@@ -5,10 +5,14 @@
 #include "model/rules/ReportRules.h"
 #include "print/AuditReport.h"
 #include "print/PrintChoices.h"
+#include "print/PrintProgress.h"
 #include "print/PrintSetup.h"
 #include "print/ReportEngine.h"
 
+#include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <set>
 
 namespace
 {
@@ -143,6 +147,64 @@ TEST_P(PrintedReport, PrintFlagsAndRemarksPlace)
     const qsizetype remark = text.indexOf(QStringLiteral("Remarks : - Clause 18 : Depreciation is computed"));
     EXPECT_GT(remark, text.indexOf(QStringLiteral("\n44")));
     EXPECT_GT(remark, text.indexOf(QStringLiteral("\nRemarks\n")));
+}
+
+// A clause of 500 rows prints every row once, and a printer (as the preview uses it)
+// gets as many pages as the PDF has, each told to the progress.
+TEST_P(PrintedReport, EveryRowOfALongClauseAndTheSamePagesEverywhere)
+{
+    const int count = 500;
+    QList<QStringList> rows;
+    for (int i = 1; i <= count; ++i) {
+        QStringList row(ReportModel::kSequenceColumn);
+        row[0] = QStringLiteral("MUMS12345A");
+        row[1] = QStringLiteral("194C");
+        row[2] = QStringLiteral("Contract %1 paid").arg(i);
+        row[3] = QString::number(10000 + i) + QStringLiteral(".00");
+        row[ReportModel::kSequenceColumn - 1] = QString::number(i);
+        rows << row;
+    }
+    model->setRows(17, QStringLiteral("34a"), rows);
+    ReportEngine engine;
+    ASSERT_TRUE(AuditReport::build(engine, *model, {}));
+    const QString pdf = env->dir() + QStringLiteral("/long.pdf");
+    ASSERT_TRUE(engine.saveAsPdf(pdf));
+
+    std::multiset<int> printed;
+    const QString text = pdfText(pdf);
+    static const QRegularExpression contract(QStringLiteral("Contract (\\d+) paid"));
+    for (auto match = contract.globalMatch(text); match.hasNext();)
+        printed.insert(match.next().captured(1).toInt());
+    std::multiset<int> stored;
+    for (int i = 1; i <= count; ++i)
+        stored.insert(i);
+    EXPECT_EQ(printed, stored);
+
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished(60000);
+    static const QRegularExpression pagesLine(QStringLiteral("Pages:\\s+(\\d+)"));
+    const int pdfPages = pagesLine.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1).toInt();
+    EXPECT_GT(pdfPages, 100);
+    EXPECT_EQ(engine.pageCount(), pdfPages);
+
+    struct Pages : PrintProgress {
+        int total = 0;
+        int done = 0;
+        bool pagesDone(int d, int t) override
+        {
+            EXPECT_EQ(d, done + (d > 0));
+            done = d;
+            total = t;
+            return true;
+        }
+    } pages;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(env->dir() + QStringLiteral("/printer.pdf"));
+    EXPECT_TRUE(engine.print(printer, &pages));
+    EXPECT_EQ(pages.total, pdfPages);
+    EXPECT_EQ(pages.done, pdfPages);
 }
 
 TALVEX_BOTH_ENGINES(PrintedReport);

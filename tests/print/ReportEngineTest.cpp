@@ -4,6 +4,7 @@
 #include "model/ReportModel.h"
 #include "print/ControlCodes.h"
 #include "print/DepreciationReport.h"
+#include "print/PrintProgress.h"
 #include "print/ReportEngine.h"
 #include "print/ReportWriter.h"
 
@@ -89,6 +90,31 @@ TEST_P(ReportEngineTest, DepreciationReportOnTheWidePage)
           "1200000.00", "217500.00", "247500.00", "1552500.00",
           "Additions :", "Deductions :", "Date of purchase", "15/06/2025", "Date of sale etc."})
         EXPECT_TRUE(text.contains(QString::fromUtf8(value))) << value;
+}
+
+// A print stopped half way writes no PDF and says why; the pages are told as they are drawn.
+TEST_P(ReportEngineTest, CancelledPdfIsNotLeftBehind)
+{
+    ReportEngine engine;
+    ReportWriter w(engine);
+    for (int page = 0; page < 3; ++page) {
+        if (page > 0)
+            engine.PrintText(ControlCodes::FormFeed + u';');
+        w.line(QStringLiteral("Page %1").arg(page + 1));
+    }
+    struct StopAfterOne : PrintProgress {
+        QList<int> told;
+        bool pagesDone(int done, int total) override
+        {
+            told << done << total;
+            return done < 1;
+        }
+    } stop;
+    QString reason;
+    EXPECT_FALSE(engine.saveAsPdf(pdfPath(), &reason, &stop));
+    EXPECT_EQ(reason, QStringLiteral("cancelled"));
+    EXPECT_FALSE(QFile::exists(pdfPath()));
+    EXPECT_EQ(stop.told, (QList<int>{0, 3, 1, 3}));
 }
 
 INSTANTIATE_TEST_SUITE_P(SQLite, ReportEngineTest, testing::Values(TestEngine::SQLite), engineName);

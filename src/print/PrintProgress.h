@@ -1,0 +1,12 @@
+#pragma once
+
+// Hears how far a report's pages are drawn while it is printed, previewed or written as PDF,
+// and answers whether to go on: the desktop program shows it in a progress window with a
+// Cancel button, taxaudit on the terminal.
+class PrintProgress
+{
+public:
+    virtual ~PrintProgress() = default;
+    // `done` of `total` pages are drawn (0 before the first); false stops the print.
+    virtual bool pagesDone(int done, int total) = 0;
+};

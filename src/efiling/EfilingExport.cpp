@@ -16,6 +16,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <filesystem>
 
 namespace EfilingExport
 {
@@ -131,16 +134,25 @@ bool writeDocument(const ReportModel &model, QFileDevice &out, const QDate &toda
 namespace
 {
 // The file just written, checked through a mapping of its pages: a document of many megabytes
-// is checked where the system keeps it, not copied into memory first.
+// is checked where the system keeps it, not copied into memory first. Every finding counts,
+// as `taxaudit validate` lists them.
 FileCheckResult checkWritten(const QString &path, FormKind kind)
 {
     QFile in(path);
     const qint64 size = in.open(QIODevice::ReadOnly) ? in.size() : 0;
     const uchar *mapped = size > 0 ? in.map(0, size) : nullptr;
     if (!mapped)
-        return JsonFileCheck::check(path, schemaFile(kind));
+        return JsonFileCheck::check(path, schemaFile(kind), JsonFileCheck::Heed::All);
     return JsonFileCheck::check(path, QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size),
-                                schemaFile(kind));
+                                schemaFile(kind), JsonFileCheck::Heed::All);
+}
+
+// Where a document that failed its check is kept for the error report: the temporary folder,
+// under the name it would have had.
+QString rejectedPath(const QString &path)
+{
+    QDir().mkpath(host().vTmpPath());
+    return QDir(host().vTmpPath()).filePath(QStringLiteral("rejected_") + QFileInfo(path).fileName());
 }
 } // namespace
 
@@ -149,26 +161,39 @@ Result writeReport(const ReportModel &model, const QString &path, const QString 
 {
     Result result;
     const FormKind kind = model.key().form.formKind;
-    if (QFile::exists(path) && !QFile::remove(path)) {
-        result.failure = QStringLiteral("Existing file could not deleted, Delete manually and try again.");
-        return result;
-    }
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // The document is written beside its place and put there only once it passed the check:
+    // a file already there is never replaced by one that the portal would refuse.
+    QTemporaryFile out(QFileInfo(path).absoluteDir().filePath(QStringLiteral(".talvex-XXXXXX.json")));
+    if (!out.open()) {
         result.failure = QStringLiteral("Cannot write [%1]: %2").arg(path, out.errorString());
         return result;
     }
     const bool whole = writeDocument(model, out, today);
     out.close();
-    result.check = whole ? checkWritten(path, kind) : JsonFileCheck::check(path, schemaFile(kind));
+    result.check = whole ? checkWritten(out.fileName(), kind)
+                         : JsonFileCheck::check(out.fileName(), schemaFile(kind), JsonFileCheck::Heed::All);
     if (!result.check.failure.isEmpty()) {
-        result.outcome = Outcome::Invalid;
         result.failure = result.check.failure;
         return result;
     }
-    result.outcome = result.check.findings.isEmpty() ? Outcome::Valid : Outcome::Invalid;
-    if (result.outcome == Outcome::Valid && !filingType.isEmpty() &&
-        !wrapForUpload(path, filingType, model.key()))
+    if (!result.check.findings.isEmpty()) {
+        result.outcome = Outcome::Invalid;
+        result.rejected = rejectedPath(path);
+        QFile::remove(result.rejected);
+        if (!QFile::copy(out.fileName(), result.rejected))
+            result.rejected.clear();
+        return result;
+    }
+    std::error_code failed;
+    std::filesystem::rename(out.fileName().toStdString(), path.toStdString(), failed);
+    if (failed) {
+        result.failure =
+            QStringLiteral("Cannot write [%1]: %2").arg(path, QString::fromStdString(failed.message()));
+        return result;
+    }
+    out.setAutoRemove(false);
+    result.outcome = Outcome::Valid;
+    if (!filingType.isEmpty() && !wrapForUpload(path, filingType, model.key()))
         result.failure = QStringLiteral("Failed to Update JSON File.");
     return result;
 }

@@ -7,6 +7,7 @@
 #include "base/ScriptedPrompt.h"
 #include "efiling/EfilingExport.h"
 #include "efiling/JsonSchemaCheck.h"
+#include "efiling/ReportCheck.h"
 #include "efiling/XmlInput.h"
 #include "efiling/XmlSchemaCheck.h"
 #include "efiling/xml3ceb/clsExportXML3CEB.h"
@@ -93,10 +94,9 @@ int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
         out << QDir::toNativeSeparators(target) << '\n';
         return 0;
     case EfilingExport::Outcome::Invalid:
-        if (!result.check.failure.isEmpty())
-            err << result.check.failure << '\n';
+        // The findings as `validate` words them; the file is not put in place.
         printFindings(result.check.findings, err);
-        out << QDir::toNativeSeparators(target) << '\n';
+        err << "No file was written.\n";
         return 1;
     case EfilingExport::Outcome::NotWritten:
         err << result.failure << '\n';
@@ -104,6 +104,17 @@ int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
     }
     err << "No file was written.\n";
     return 2;
+}
+
+int checkReport(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    if (!selectClientAndYear(host, line, err))
+        return 2;
+    moduleState().openForm(storedFormKind(host), host.yearKey());
+    const QList<ReportFinding> findings = ReportCheck::findings(*ReportRules::loadAsWritten());
+    for (const ReportFinding &f : findings)
+        out << ReportFindings::line(f) << '\n';
+    return findings.isEmpty() ? 0 : 1;
 }
 
 int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)

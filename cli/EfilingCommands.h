@@ -11,6 +11,7 @@ class TalvexBase;
 
 // "generate-json": the e-filing JSON of a report, as Generate JSON writes it.
 // "validate": a file checked against its form's schema, one finding a line.
+// "check": every finding of a stored report, one a line.
 namespace EfilingCommands
 {
 
@@ -20,6 +21,7 @@ FormKind storedFormKind(TalvexBase &host);
 
 int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
 int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
+int checkReport(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
 
 // One finding a line: "line:column: message", an XML finding's element path before its message.
 void printFindings(const QList<ValidationFinding> &findings, QTextStream &out);

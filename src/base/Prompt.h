@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // Every message box, question and file dialog of the module goes through this interface:
 // the desktop program shows real dialogs, tests and the command-line tool answer by script.
@@ -28,6 +30,10 @@ public:
     virtual QString chooseFolder(const QString &title, const QString &startPath) = 0;
     // Picks one entry of a list; -1 when cancelled.
     virtual int choose(const QString &title, const QString &text, const QStringList &items) = 0;
+    // Ticks any entries of a list, none ticked at first: the indexes ticked, nothing when
+    // cancelled.
+    virtual std::optional<QList<int>> tick(const QString &title, const QString &text,
+                                           const QStringList &items) = 0;
 
     // True when windows such as the error report may be shown; a prompt that answers by
     // script gets their content as messages instead.

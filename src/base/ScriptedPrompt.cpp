@@ -96,6 +96,28 @@ int ScriptedPrompt::choose(const QString &title, const QString &text, const QStr
     return index;
 }
 
+std::optional<QList<int>> ScriptedPrompt::tick(const QString &title, const QString &text,
+                                               const QStringList &items)
+{
+    const QVariant v = take();
+    if (v.isValid() && v.typeId() == QMetaType::Int) {
+        record({QStringLiteral("tick"), title, text, PromptIcon::None, PromptButtons::OkCancel,
+                answerName(PromptAnswer::Cancel)});
+        return std::nullopt;
+    }
+    QList<int> ticked;
+    QStringList names;
+    for (int index : v.value<QList<int>>()) {
+        if (index >= 0 && index < items.size()) {
+            ticked << index;
+            names << items.at(index);
+        }
+    }
+    record({QStringLiteral("tick"), title, text + u'\n' + items.join(u'\n'), PromptIcon::None,
+            PromptButtons::OkCancel, names.join(QStringLiteral(", "))});
+    return ticked;
+}
+
 QStringList ScriptedPrompt::texts() const
 {
     QStringList list;

@@ -13,7 +13,7 @@ class ScriptedPrompt : public Prompt
 {
 public:
     struct Shown {
-        QString kind; // "message", "open", "save", "folder", "choose"
+        QString kind; // "message", "open", "save", "folder", "choose", "tick"
         QString title;
         QString text;
         PromptIcon icon = PromptIcon::None;
@@ -25,6 +25,8 @@ public:
     void queue(PromptAnswer answer) { m_answers.emplace_back(QVariant::fromValue(static_cast<int>(answer))); }
     void queueText(const QString &text) { m_answers.emplace_back(text); }
     void queueChoice(int index) { m_answers.emplace_back(QVariant::fromValue(index)); }
+    // The entries a tick list answers with; PromptAnswer::Cancel cancels it. None by default.
+    void queueTicks(const QList<int> &ticked) { m_answers.emplace_back(QVariant::fromValue(ticked)); }
     void setDefaultYes(bool yes) { m_defaultYes = yes; }
     void setEcho(bool echo) { m_echo = echo; }
 
@@ -34,6 +36,8 @@ public:
     QString saveFile(const QString &title, const QString &filter, const QString &defaultPath) override;
     QString chooseFolder(const QString &title, const QString &startPath) override;
     int choose(const QString &title, const QString &text, const QStringList &items) override;
+    std::optional<QList<int>> tick(const QString &title, const QString &text,
+                                   const QStringList &items) override;
 
     const std::vector<Shown> &shown() const { return m_shown; }
     QStringList texts() const;

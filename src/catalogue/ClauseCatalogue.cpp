@@ -82,6 +82,7 @@ Control controlFrom(const QJsonObject &o)
     c.label = o.value(QLatin1String("label")).toString();
     c.caption = o.value(QLatin1String("caption")).toString();
     c.kind = kindOf(o.value(QLatin1String("kind")).toString());
+    c.signedAmount = o.value(QLatin1String("signed")).toBool();
     c.list = o.value(QLatin1String("list")).toString();
     for (const QJsonValue &v : o.value(QLatin1String("columns")).toArray())
         c.columns << columnOf(v.toObject());
@@ -91,6 +92,7 @@ Control controlFrom(const QJsonObject &o)
         field.name = f.value(QLatin1String("name")).toString();
         field.caption = f.value(QLatin1String("caption")).toString();
         field.kind = kindOf(f.value(QLatin1String("kind")).toString());
+        field.signedAmount = f.value(QLatin1String("signed")).toBool();
         const QJsonObject sum = f.value(QLatin1String("sum")).toObject();
         field.sumPoint = sum.value(QLatin1String("point")).toString();
         field.sumColumn = sum.value(QLatin1String("col")).toInt();

@@ -38,6 +38,7 @@ struct Field {
     Kind kind = Kind::Text;
     QString sumPoint; // the field shows the total of this grid column
     int sumColumn = 0;
+    bool signedAmount = false;
 };
 
 enum class ControlType { Grid, Text, Combo, Fields, Choice };
@@ -49,6 +50,7 @@ struct Control {
     QString label; // overrides the clause label in messages about this control
     QString caption;
     Kind kind = Kind::Text;
+    bool signedAmount = false; // a text box's amount that takes a minus sign
     QString list;
     QList<Column> columns; // grids
     QList<Field> fields;   // field rows

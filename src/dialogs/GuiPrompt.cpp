@@ -4,11 +4,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QStyle>
+#include <QVBoxLayout>
 
 namespace
 {
@@ -185,4 +190,36 @@ int GuiPrompt::choose(const QString &title, const QString &text, const QStringLi
     const QString item = QInputDialog::getItem(QApplication::activeWindow(), titleOrDefault(title), text,
                                                items, 0, false, &ok);
     return ok ? int(items.indexOf(item)) : -1;
+}
+
+std::optional<QList<int>> GuiPrompt::tick(const QString &title, const QString &text, const QStringList &items)
+{
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(titleOrDefault(title));
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *label = new QLabel(text, &dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto *list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("lstTicks"));
+    list->setWordWrap(true);
+    for (const QString &item : items) {
+        auto *row = new QListWidgetItem(item, list);
+        row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+        row->setCheckState(Qt::Unchecked);
+    }
+    layout->addWidget(list, 1);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.resize(640, 420);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    QList<int> ticked;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->checkState() == Qt::Checked)
+            ticked << i;
+    }
+    return ticked;
 }

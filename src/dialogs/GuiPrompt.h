@@ -36,6 +36,8 @@ public:
     QString saveFile(const QString &title, const QString &filter, const QString &defaultPath) override;
     QString chooseFolder(const QString &title, const QString &startPath) override;
     int choose(const QString &title, const QString &text, const QStringList &items) override;
+    std::optional<QList<int>> tick(const QString &title, const QString &text,
+                                   const QStringList &items) override;
     bool showsWindows() const override { return true; }
 
     // "JSON Files|*.json|All Files|*.*" -> "JSON Files (*.json);;All Files (*.*)"

@@ -58,17 +58,19 @@ bool clsExportJSON::chooseFile()
 
 bool clsExportJSON::checked(const EfilingExport::Result &result)
 {
-    if (!result.check.failure.isEmpty()) {
-        prompts().message(result.check.failure, {}, PromptIcon::Critical);
-        return false;
-    }
-    if (result.check.findings.isEmpty())
+    if (result.outcome == EfilingExport::Outcome::Valid)
         return true;
-    const QString file = m_file;
+    // The refused document is shown from where it was kept; cleaned of special characters on
+    // the screen and found valid there, it is put in place after all.
+    const QString rejected = result.rejected;
     const QString schema = EfilingExport::schemaFile(moduleState().formKind);
-    const ErrorReportWindow::Source source{file, false,
-                                           [file, schema] { return JsonFileCheck::check(file, schema); }};
-    return ErrorReportWindow::present<frmeflvalid>(source, result.check);
+    const ErrorReportWindow::Source source{
+        rejected, false,
+        [rejected, schema] { return JsonFileCheck::check(rejected, schema, JsonFileCheck::Heed::All); }};
+    if (!ErrorReportWindow::present<frmeflvalid>(source, result.check) || rejected.isEmpty())
+        return false;
+    QFile::remove(m_file);
+    return QFile::copy(rejected, m_file);
 }
 
 void clsExportJSON::wrapForUpload(const QString &filingType)

@@ -3,16 +3,22 @@
 #include "FormHeadings.h"
 #include "WindowFit.h"
 #include "base/Prompt.h"
+#include "catalogue/ClauseCatalogue.h"
 #include "dialogs/CarryForwardCommands.h"
+#include "dialogs/FindingsWindow.h"
 #include "dialogs/Form3cebXmlCommands.h"
 #include "dialogs/GenerateJsonCommand.h"
 #include "dialogs/ImportJsonCommand.h"
 #include "dialogs/PrintCommand.h"
 #include "dialogs/tds/frmImpDetTDS.h"
+#include "efiling/ReportCheck.h"
 #include "host/HostContext.h"
+#include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "model/carry/FillDefault.h"
 #include "model/depreciation/DepreciationReminder.h"
+#include "model/rules/ReportRules.h"
+#include "pages/ClauseGrid.h"
 #include "pages/ClausePage.h"
 #include "pages/CompletenessPrompts.h"
 #include "pages/PageFactory.h"
@@ -406,9 +412,100 @@ bool Form3CD::saveAllPages()
     return true;
 }
 
+FindingsWindow *Form3CD::findingsWindow() const
+{
+    return m_findings;
+}
+
+bool Form3CD::checkWholeReport()
+{
+    if (!saveCurrentPage())
+        return false;
+    try {
+        QList<ReportFinding> found = ReportCheck::findings(*ReportRules::loadAsWritten());
+        QList<ReportFinding> blanks;
+        QStringList items;
+        for (const ReportFinding &f : std::as_const(found)) {
+            if (f.kind != ReportFinding::Kind::Blank)
+                continue;
+            blanks << f;
+            const Catalogue::Clause *clause = ClauseCatalogue::instance().clauseOf(f.page, f.point);
+            items << ReportFindings::place(f) + (clause ? QStringLiteral(": ") + clause->caption : QString());
+        }
+        if (!blanks.isEmpty()) {
+            const std::optional<QList<int>> ticked = prompts().tick(
+                QStringLiteral("Form 3CD"),
+                QStringLiteral("These clauses are blank. Tick each one that is to be answered \"Nil\" (no "
+                               "information); a clause left unticked stays to be filled."),
+                items);
+            if (!ticked)
+                return false;
+            if (!ticked->isEmpty()) {
+                QList<ReportFinding> chosen;
+                for (int i : *ticked)
+                    chosen << blanks.at(i);
+                for (int page : ReportFindings::answerNil(report(), chosen))
+                    report().savePage(page);
+                reloadPages();
+                found = ReportCheck::findings(*ReportRules::loadAsWritten());
+            }
+        }
+        if (m_findings)
+            m_findings->close();
+        if (found.isEmpty())
+            return true;
+        m_findings = FindingsWindow::present(
+            found, [this](const ReportFinding &f) { openAt(f); }, this);
+        return false;
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+        return false;
+    }
+}
+
+void Form3CD::openAt(const ReportFinding &finding)
+{
+    const int slot = finding.page == 101 ? 1 : finding.page;
+    if (slot < firstPage() || slot > m_lastPage)
+        return;
+    cmdPages_Click(slot);
+    ClausePage *window = page(slot);
+    if (!window || m_current != slot)
+        return;
+    if (finding.column >= 0) {
+        for (ClauseGrid *grid : window->findChildren<ClauseGrid *>()) {
+            if (grid->gridModel()->point() != finding.point)
+                continue;
+            CompletenessPrompts::showControl(grid);
+            grid->setCurrentCell(std::max(0, finding.row - 1), finding.column);
+            return;
+        }
+    }
+    // The box or grid that holds the point, by the names the pages give their controls.
+    QStringList names;
+    if (const Catalogue::Control *control =
+            ClauseCatalogue::instance().controlOf(finding.page, finding.point))
+        names << control->name;
+    if (finding.point.startsWith(QLatin1String("Opt")))
+        names << QStringLiteral("OptButYes") + finding.point.mid(3);
+    if (finding.point == QLatin1String("DSIGN"))
+        names << QStringLiteral("txtSignDate");
+    names << QStringLiteral("grd") + finding.point << QStringLiteral("txt") + finding.point;
+    for (const QString &name : std::as_const(names)) {
+        if (auto *control = window->findChild<QWidget *>(name)) {
+            CompletenessPrompts::showControl(control);
+            if (auto *grid = qobject_cast<ClauseGrid *>(control); grid && finding.row > 0)
+                grid->setCurrentCell(finding.row - 1, 0);
+            return;
+        }
+    }
+}
+
 void Form3CD::cmdValidate_Click()
 {
     if (m_current == m_lastPage) {
+        if (moduleState().isForm3CD() && !checkWholeReport())
+            return;
         if (saveAllPages())
             prompts().inform(QStringLiteral("All pages Validated and saved successfully"));
         return;
@@ -462,7 +559,9 @@ void Form3CD::runCommand(EditorCommand command)
         prompts().inform(unavailableText(command, form3ceb));
         return;
     }
-    if (command == EditorCommand::GenerateJson && !saveAllPages())
+    // Every finding of the report is shown at once, before any page is saved with validation.
+    if (command == EditorCommand::GenerateJson &&
+        !((!moduleState().isForm3CD() || checkWholeReport()) && saveAllPages()))
         return;
     if (command == EditorCommand::ImportJson && !form3ceb &&
         !prompts().askYesNo(QStringLiteral("DO you want to import data from JSON.?")))

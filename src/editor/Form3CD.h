@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QVector>
 #include <functional>
 
 class QMenu;
 class ClausePage;
+class FindingsWindow;
 class ReportModel;
+struct ReportFinding;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -86,6 +89,13 @@ public:
 
     // Saves every page with validation; stops at the first page that refuses and shows it.
     bool saveAllPages();
+    // Checks the whole saved report at once: its blank clauses are offered in one list to be
+    // answered "Nil", every other finding is listed in one window. True when none is left.
+    bool checkWholeReport();
+    // Opens the page of a finding with the focus on its cell or box.
+    void openAt(const ReportFinding &finding);
+    // The list of the last check that found something, while it is open.
+    FindingsWindow *findingsWindow() const;
     // Reads the report again and shows it on every page window (after an import).
     void reloadPages();
     bool saved() const { return m_saved; }
@@ -122,4 +132,5 @@ private:
     int m_lastPage = 21;
     bool m_saved = false;
     bool m_exiting = false;
+    QPointer<FindingsWindow> m_findings;
 };

@@ -140,6 +140,13 @@ Place locate(const QString &pointer)
 
     const Catalogue::PointRef at = catalogue.resolve(found.point, found.page, formCode);
     place.page = at.page == kForm3cbDeclarationPage ? 1 : at.page;
+    place.point = at.point;
+    if (lastMatched && !list && found.member->members.isEmpty()) {
+        const Catalogue::Control *control = catalogue.controlOf(at.page, at.point);
+        const int column = found.member->column ? found.member->column : found.member->columns.value(0);
+        if (control && column > 0 && column <= control->columns.size())
+            place.column = column - 1;
+    }
     if (const Catalogue::Page *page = catalogue.page(place.page))
         place.pageTitle = page->title;
     if (const Catalogue::Clause *clause = catalogue.clauseOf(at.page, at.point))

@@ -13,11 +13,13 @@ namespace EditorPlace
 struct Place {
     int page = 0; // 0: the member is no value the user enters (the file's own frame)
     QString pageTitle;
-    QString clause; // the clause label, "" where the page has no clause for it
-    int row = 0;    // the grid row, from 1; 0 outside a grid
-    QString list;   // a list kept in one cell of the row ("Additions")
-    int entry = 0;  // the entry of that list, from 1
-    QString item;   // the column or field caption, else the member's name; "" for a whole row
+    QString clause;  // the clause label, "" where the page has no clause for it
+    int row = 0;     // the grid row, from 1; 0 outside a grid
+    QString list;    // a list kept in one cell of the row ("Additions")
+    int entry = 0;   // the entry of that list, from 1
+    QString item;    // the column or field caption, else the member's name; "" for a whole row
+    QString point;   // the point that holds the value
+    int column = -1; // the grid column of the value, from 0; -1 outside a grid
 
     bool known() const { return page > 0; }
 };

@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <nlohmann/json.hpp>
 
 namespace EfilingExport
@@ -133,16 +134,25 @@ bool writeDocument(const ReportModel &model, QFileDevice &out, const QDate &toda
 namespace
 {
 // The file just written, checked through a mapping of its pages: a document of many megabytes
-// is checked where the system keeps it, not copied into memory first.
+// is checked where the system keeps it, not copied into memory first. Every finding counts,
+// as `taxaudit validate` lists them.
 FileCheckResult checkWritten(const QString &path, FormKind kind)
 {
     QFile in(path);
     const qint64 size = in.open(QIODevice::ReadOnly) ? in.size() : 0;
     const uchar *mapped = size > 0 ? in.map(0, size) : nullptr;
     if (!mapped)
-        return JsonFileCheck::check(path, schemaFile(kind));
+        return JsonFileCheck::check(path, schemaFile(kind), JsonFileCheck::Heed::All);
     return JsonFileCheck::check(path, QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size),
-                                schemaFile(kind));
+                                schemaFile(kind), JsonFileCheck::Heed::All);
+}
+
+// Where a document that failed its check is kept for the error report: the temporary folder,
+// under the name it would have had.
+QString rejectedPath(const QString &path)
+{
+    QDir().mkpath(host().vTmpPath());
+    return QDir(host().vTmpPath()).filePath(QStringLiteral("rejected_") + QFileInfo(path).fileName());
 }
 
 // Whether the file holds one JSON document to its end; read through a mapping, without a tree.
@@ -163,29 +173,38 @@ Result writeReport(const ReportModel &model, const QString &path, const QString 
 {
     Result result;
     const FormKind kind = model.key().form.formKind;
+    // The document is written beside its place and put there only once it passed the check:
+    // a file already there is never replaced by one that the portal would refuse. A document
+    // the schema faults is kept in the temporary folder for the error report.
     OutputFile out(path);
     const bool whole = out.open() && writeDocument(model, out.device(), today);
-    // The schema's check reads the finished file before it replaces the old one; a file the
-    // schema faults is kept for its findings, one that does not parse is not.
+    bool faulted = false;
     const bool written = out.commit([&](const QString &file) {
         if (!whole)
             return QStringLiteral("The JSON document was not written whole.");
         result.check = checkWritten(file, kind);
-        return result.check.failure.isEmpty() ? QString() : readsBack(file);
+        if (!result.check.failure.isEmpty())
+            return result.check.failure;
+        if (result.check.findings.isEmpty())
+            return QString();
+        faulted = true;
+        result.rejected = rejectedPath(path);
+        QFile::remove(result.rejected);
+        if (!QFile::copy(file, result.rejected))
+            result.rejected.clear();
+        return QStringLiteral("The JSON document does not pass its check.");
     });
+    if (faulted) {
+        result.outcome = Outcome::Invalid;
+        return result;
+    }
     if (!written) {
         result.check = {};
         result.failure = out.errorString();
         return result;
     }
-    if (!result.check.failure.isEmpty()) {
-        result.outcome = Outcome::Invalid;
-        result.failure = result.check.failure;
-        return result;
-    }
-    result.outcome = result.check.findings.isEmpty() ? Outcome::Valid : Outcome::Invalid;
-    if (result.outcome == Outcome::Valid && !filingType.isEmpty() &&
-        !wrapForUpload(path, filingType, model.key()))
+    result.outcome = Outcome::Valid;
+    if (!filingType.isEmpty() && !wrapForUpload(path, filingType, model.key()))
         result.failure = QStringLiteral("Failed to Update JSON File.");
     return result;
 }

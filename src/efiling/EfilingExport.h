@@ -24,8 +24,11 @@ struct Result {
     Outcome outcome = Outcome::NotWritten;
     // Why the file was not written, or why the check could not run.
     QString failure;
-    // The schema's findings that the check heeds, with the viewer's text.
+    // The schema's findings, every one that `taxaudit validate` lists, with the viewer's text.
     FileCheckResult check;
+    // A document that failed the check is not put in its place; it is kept here for the error
+    // report ("" when none was kept).
+    QString rejected;
 };
 
 // "FORM3CA" or "FORM3CB" / "F3CA" or "F3CB".
@@ -45,8 +48,10 @@ void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today);
 // A fault midway leaves the file holding what was written, closed.
 bool writeDocument(const ReportModel &model, QFileDevice &out, const QDate &today);
 
-// Writes the document to `path` (replacing a file there) and checks it. With a filing
-// type ("O" original, "R" revised) a valid file is then wrapped in the upload envelope.
+// Writes the document and checks it as `taxaudit validate` does; only a document that passes
+// is put at `path` (replacing a file there), Outcome::Valid. With a filing type ("O" original,
+// "R" revised) the file is then wrapped in the upload envelope. A document that fails leaves
+// `path` as it was: Outcome::Invalid with the findings.
 Result writeReport(const ReportModel &model, const QString &path, const QString &filingType = {},
                    const QDate &today = QDate::currentDate());
 

@@ -45,7 +45,7 @@ namespace
 {
 
 // The findings the check heeds, from the validator's text of a check of `file`.
-FileCheckResult heeded(const KestrovaJVUtil &validator, const QString &file, const QString &text)
+FileCheckResult heeded(const KestrovaJVUtil &validator, const QString &file, const QString &text, Heed heed)
 {
     FileCheckResult result;
     if (ValidationFinding::isFailure(text)) {
@@ -53,7 +53,7 @@ FileCheckResult heeded(const KestrovaJVUtil &validator, const QString &file, con
         return result;
     }
     for (const ValidationFinding &f : ValidationFinding::split(text)) {
-        if (!ignored(f))
+        if (heed == Heed::All || !ignored(f))
             result.findings << f;
     }
     if (result.findings.isEmpty())
@@ -78,18 +78,19 @@ FileCheckResult heeded(const KestrovaJVUtil &validator, const QString &file, con
 
 } // namespace
 
-FileCheckResult check(const QString &file, const QString &schemaFile)
+FileCheckResult check(const QString &file, const QString &schemaFile, Heed heed)
 {
     const KestrovaJVUtil validator;
-    return heeded(validator, file, validator.Validate(file, schemaFile));
+    return heeded(validator, file, validator.Validate(file, schemaFile), heed);
 }
 
-FileCheckResult check(const QString &file, const QByteArray &written, const QString &schemaFile)
+FileCheckResult check(const QString &file, const QByteArray &written, const QString &schemaFile, Heed heed)
 {
     const KestrovaJVUtil validator;
-    return heeded(validator, file,
-                  validator.ValidateText(std::string_view(written.constData(), size_t(written.size())),
-                                         schemaFile));
+    return heeded(
+        validator, file,
+        validator.ValidateText(std::string_view(written.constData(), size_t(written.size())), schemaFile),
+        heed);
 }
 
 } // namespace JsonFileCheck

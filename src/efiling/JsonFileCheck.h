@@ -22,10 +22,15 @@ namespace JsonFileCheck
 // "FORM3CA3CD_MainSchema.json" and the like; "" for a form without a JSON schema.
 QString schemaFileName(FormKind kind);
 
+// Which findings a check keeps: those the error report lists (not the ignored ones below),
+// or all, as `taxaudit validate` lists them and as a file this program writes must pass.
+enum class Heed { Listed, All };
+
 // Runs the validator and keeps the findings the check heeds.
-FileCheckResult check(const QString &file, const QString &schemaFile);
+FileCheckResult check(const QString &file, const QString &schemaFile, Heed heed = Heed::Listed);
 // The same for `written`, the bytes just written to `file`, checked without reading them back.
-FileCheckResult check(const QString &file, const QByteArray &written, const QString &schemaFile);
+FileCheckResult check(const QString &file, const QByteArray &written, const QString &schemaFile,
+                      Heed heed = Heed::Listed);
 
 // Findings the check does not list: the department's schemas ask for numbers and members
 // where the software writes text or nothing, and accept the file all the same. They are

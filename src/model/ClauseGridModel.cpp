@@ -2,7 +2,7 @@
 
 #include "ReportModel.h"
 #include "catalogue/CellFormat.h"
-#include "model/rules/AmountText.h"
+#include "model/rules/CellChecks.h"
 
 #include <QScopedValueRollback>
 #include <algorithm>
@@ -176,13 +176,8 @@ bool ClauseGridModel::setData(const QModelIndex &index, const QVariant &value, i
 {
     if (!index.isValid() || role != Qt::EditRole || index.column() >= m_columns.size())
         return false;
-    // A typed value is kept as the grids keep it: amounts "###0.00" without digit grouping,
-    // dates dd/mm/yyyy.
-    const Catalogue::Kind kind = m_columns.at(index.column()).kind;
-    QString typed = value.toString().trimmed();
-    if (kind == Catalogue::Kind::Amount || kind == Catalogue::Kind::Whole)
-        typed = AmountText::stored(typed).value_or(typed);
-    return setCell(index.row(), index.column(), CellFormat::format(kind, typed));
+    return setCell(index.row(), index.column(),
+                   CellChecks::kept(m_columns.at(index.column()), value.toString()));
 }
 
 bool ClauseGridModel::setCell(int row, int column, const QString &value)

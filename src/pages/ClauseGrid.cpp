@@ -15,14 +15,14 @@
 
 ClauseGrid::ClauseGrid(const Catalogue::Control &control, ListSources &lists, ReportModel &report, int page,
                        QWidget *parent)
-    : QTableView(parent), m_control(control), m_lists(lists),
+    : QTableView(parent), m_control(control), m_label(control.label), m_lists(lists),
       m_model(new ClauseGridModel(report, page, control.point, control.columns, this))
 {
     build();
 }
 
 ClauseGrid::ClauseGrid(const Catalogue::Control &control, ListSources &lists, QWidget *parent)
-    : QTableView(parent), m_control(control), m_lists(lists),
+    : QTableView(parent), m_control(control), m_label(control.label), m_lists(lists),
       m_ownReport(std::make_unique<ReportModel>(ReportKey::current())),
       m_model(new ClauseGridModel(*m_ownReport, 0, control.name, control.columns, this))
 {
@@ -248,7 +248,7 @@ void ClauseGrid::checkCell(int row, int column)
         return;
     // The cell keeps what was typed and the focus, so that the user corrects it there.
     m_refused = m_model->index(row, column);
-    prompts().inform(message);
+    prompts().inform(m_label.isEmpty() ? message : CellChecks::placed(message, m_label, row, col.heading));
 }
 
 bool ClauseGrid::checkValues(const QString &label)
@@ -260,9 +260,8 @@ bool ClauseGrid::checkValues(const QString &label)
     CompletenessPrompts::showControl(this);
     setCurrentCell(finding->row, finding->column);
     setFocus(Qt::OtherFocusReason);
-    prompts().inform(finding->message + QStringLiteral(" in clause ") + label + QStringLiteral(", row ") +
-                     QString::number(finding->row + 1) + QStringLiteral(" (") +
-                     m_control.columns.at(finding->column).heading + QStringLiteral(")"));
+    prompts().inform(CellChecks::placed(finding->message, label, finding->row,
+                                        m_control.columns.at(finding->column).heading));
     return false;
 }
 

@@ -13,9 +13,9 @@ class ReportModel;
 
 // A clause grid: a view over the table model of its point in a report model, every row a
 // data row (the header is the fixed row), columns typed as the catalogue says. Enter moves
-// through the cells; numeric cells refuse other keys; amounts, whole numbers and dates are
-// kept in their stored form. Whatever else edits the same report model (the annexure
-// window, an import) shows here at once.
+// through the cells; amounts, whole numbers and dates are kept in their stored form, and a
+// value that is not of its column's kind is refused with a message that names the cell. Whatever else edits
+// the same report model (the annexure window, an import) shows here at once.
 class ClauseGrid : public QTableView
 {
     Q_OBJECT
@@ -61,6 +61,10 @@ public:
     // one empty row, as setRows does.
     void showReportRows();
 
+    // The clause the grid holds, as messages about its cells name it ("23", "21(b)(vii)").
+    void setLabel(const QString &label) { m_label = label; }
+    QString label() const { return m_label; }
+
     // Called by the delegate once a typed value is stored in a cell.
     void cellEdited(int row, int column);
     // Moves to the next cell as Enter does.
@@ -94,6 +98,7 @@ private:
     QModelIndex nextCell(const QModelIndex &from) const;
 
     Catalogue::Control m_control;
+    QString m_label;
     ListSources &m_lists;
     // A cell whose typed value was refused keeps the focus when its editor closes.
     QPersistentModelIndex m_refused;

@@ -13,6 +13,7 @@
 #include "host/HostContext.h"
 #include "model/ListSources.h"
 #include "model/ReportModel.h"
+#include "model/rules/CellChecks.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,7 +25,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 using namespace Catalogue;
@@ -135,20 +135,24 @@ void ClauseSection::buildGate()
     static_cast<QVBoxLayout *>(layout())->addLayout(row);
 }
 
-QLineEdit *ClauseSection::makeEdit(const QString &name, Kind kind, const QString &list)
+QLineEdit *ClauseSection::makeEdit(const QString &name, const Column &column, const QString &label,
+                                   const QString &list)
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(name);
+    const Kind kind = column.kind;
     if (kind == Kind::Amount || kind == Kind::Whole) {
-        const QString pattern =
-            kind == Kind::Amount ? QStringLiteral("[0-9]*\\.?[0-9]*") : QStringLiteral("[0-9]*");
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
         edit->setAlignment(Qt::AlignRight);
         edit->setMaximumWidth(180);
     }
     if (kind != Kind::Text) {
-        connect(edit, &QLineEdit::editingFinished, edit,
-                [edit, kind] { edit->setText(CellFormat::format(kind, edit->text())); });
+        m_boxes.insert(edit, Box{column, label});
+        // Every key is taken; leaving the box keeps the value in its column's form, or names
+        // what is wrong with it and returns to it.
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+            edit->setText(CellChecks::kept(m_boxes.value(edit).column, edit->text()));
+            checkBox(edit);
+        });
     }
     if (kind == Kind::Date) {
         edit->setPlaceholderText(QStringLiteral("DD/MM/YYYY"));
@@ -163,6 +167,18 @@ QLineEdit *ClauseSection::makeEdit(const QString &name, Kind kind, const QString
     return edit;
 }
 
+bool ClauseSection::checkBox(QLineEdit *box)
+{
+    const Box b = m_boxes.value(box);
+    const QString message = CellChecks::message(b.column, box->text());
+    if (message.isEmpty())
+        return true;
+    CompletenessPrompts::showControl(box);
+    prompts().inform(CellChecks::placed(message, b.label, -1, b.column.heading));
+    box->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
 void ClauseSection::buildControl(const Control &control)
 {
     auto *layout = static_cast<QVBoxLayout *>(this->layout());
@@ -170,6 +186,7 @@ void ClauseSection::buildControl(const Control &control)
     case ControlType::Grid: {
         auto *grid = m_report ? new ClauseGrid(control, m_lists, *m_report, m_page, this)
                               : new ClauseGrid(control, m_lists, this);
+        grid->setLabel(control.label.isEmpty() ? m_clause.label : control.label);
         grid->setMinimumHeight(200);
         connect(grid, &ClauseGrid::edited, this, [this, grid] { emit gridEdited(grid->objectName()); });
         connect(grid, &ClauseGrid::hintChanged, this, &ClauseSection::hintChanged);
@@ -190,7 +207,12 @@ void ClauseSection::buildControl(const Control &control)
     case ControlType::Text: {
         auto *row = new QHBoxLayout;
         row->addWidget(new QLabel(control.caption, this));
-        QLineEdit *edit = makeEdit(control.name, control.kind, control.list);
+        Column column;
+        column.heading = control.caption;
+        column.kind = control.kind;
+        column.signedAmount = control.signedAmount;
+        QLineEdit *edit = makeEdit(control.name, column,
+                                   control.label.isEmpty() ? m_clause.label : control.label, control.list);
         row->addWidget(edit, control.kind == Kind::Text ? 1 : 0);
         if (control.kind != Kind::Text)
             row->addStretch();
@@ -221,7 +243,12 @@ void ClauseSection::buildControl(const Control &control)
             const int row = 1 + i / 3;
             const int column = (i % 3) * 2;
             grid->addWidget(new QLabel(f.caption, this), row, column);
-            QLineEdit *edit = makeEdit(f.name, f.kind, {});
+            Column kept;
+            kept.heading = f.caption;
+            kept.kind = f.kind;
+            kept.signedAmount = f.signedAmount;
+            QLineEdit *edit =
+                makeEdit(f.name, kept, control.label.isEmpty() ? m_clause.label : control.label, {});
             if (!f.sumPoint.isEmpty())
                 edit->setReadOnly(true);
             grid->addWidget(edit, row, column + 1);
@@ -366,7 +393,10 @@ bool ClauseSection::validate()
             targets << m_single.value(control.point);
         }
         for (QWidget *target : targets) {
-            if (!CheckClause(target, label, m_naTick, m_clause.mandatory))
+            // A date is never answered with "Nil": it is given or the clause is not complete.
+            auto *box = qobject_cast<QLineEdit *>(target);
+            const bool date = box && m_boxes.value(box).column.kind == Kind::Date;
+            if (!CheckClause(target, label, m_naTick, m_clause.mandatory || date))
                 return false;
         }
     }
@@ -376,8 +406,13 @@ bool ClauseSection::validate()
 bool ClauseSection::checkValues()
 {
     for (ClauseGrid *grid : std::as_const(m_grids)) {
-        const QString &label = grid->definition().label;
-        if (!grid->checkValues(label.isEmpty() ? m_clause.label : label))
+        if (!grid->checkValues(grid->label()))
+            return false;
+    }
+    // In the order they are shown, so that the first wrong box is the one named.
+    for (QWidget *w : std::as_const(m_dataWidgets)) {
+        auto *box = qobject_cast<QLineEdit *>(w);
+        if (box && m_boxes.contains(box) && !box->isReadOnly() && !checkBox(box))
             return false;
     }
     return true;

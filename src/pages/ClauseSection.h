@@ -64,7 +64,11 @@ signals:
 private:
     void buildGate();
     void buildControl(const Catalogue::Control &control);
-    QLineEdit *makeEdit(const QString &name, Catalogue::Kind kind, const QString &list);
+    // A box that keeps a value of the column's kind; `label` names its clause in messages.
+    QLineEdit *makeEdit(const QString &name, const Catalogue::Column &column, const QString &label,
+                        const QString &list);
+    // The box's value passes its column's check; else the box is shown, named and focused.
+    bool checkBox(QLineEdit *box);
     void answerClicked(int id);
     void naClicked(bool ticked);
     bool holdsData() const;
@@ -93,4 +97,9 @@ private:
     QHash<QString, QList<QLineEdit *>> m_fields;     // field rows by point
     QHash<QString, QList<QRadioButton *>> m_choices; // two-way choices by point
     QList<QWidget *> m_dataWidgets;                  // what a marker disables
+    struct Box {
+        Catalogue::Column column;
+        QString label;
+    };
+    QHash<const QLineEdit *, Box> m_boxes; // the boxes whose values are checked by kind
 };

@@ -1,7 +1,6 @@
 #include "GridDelegate.h"
 
 #include "ClauseGrid.h"
-#include "catalogue/CellFormat.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ListSources.h"
 #include "model/rules/CellChecks.h"
@@ -12,7 +11,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpressionValidator>
 
 using Catalogue::Kind;
 
@@ -45,13 +43,9 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
     }
     case Kind::Amount:
     case Kind::Whole: {
+        // Every key is taken: what is not an amount is refused with a message when the cell is
+        // left, never dropped unseen as it is typed.
         auto *edit = new QLineEdit(parent);
-        // Digits and the decimal point only (and a leading minus where the amount carries a
-        // sign): other keys are refused as they are typed.
-        const QString digits =
-            col.kind == Kind::Amount ? QStringLiteral("[0-9]*\\.?[0-9]*") : QStringLiteral("[0-9]*");
-        const QString pattern = col.signedAmount ? QStringLiteral("-?") + digits : digits;
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
         edit->setAlignment(Qt::AlignRight);
         return edit;
     }
@@ -104,7 +98,7 @@ void GridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, cons
     else if (auto *edit = qobject_cast<QLineEdit *>(editor))
         value = edit->text();
     const Catalogue::Column &column = m_grid->column(index.column());
-    const QString stored = CellFormat::format(column.kind, CellChecks::normalised(column, value));
+    const QString stored = CellChecks::kept(column, value);
     if (stored == index.data(Qt::EditRole).toString())
         return;
     model->setData(index, stored, Qt::EditRole);

@@ -5,8 +5,8 @@
 class ClauseGrid;
 class ListSources;
 
-// Typed cell editing of a clause grid: drop-downs for list columns, digits only in
-// amount and whole-number columns, dates typed freely and kept as DD/MM/YYYY, tick cells.
+// Typed cell editing of a clause grid: drop-downs for list columns, amounts, whole numbers
+// and dates typed freely and kept in their column's form or refused with a message, tick cells.
 class GridDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

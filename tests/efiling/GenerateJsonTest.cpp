@@ -81,13 +81,21 @@ TEST_P(GenerateJson, YesWithRevisedWrapsTheFileInTheUploadEnvelope)
     EXPECT_TRUE(env->prompt().lastText().contains(path)) << env->prompt().lastText().toStdString();
 }
 
-TEST_P(GenerateJson, AFileThatFailsTheSchemaIsReportedAndKept)
+TEST_P(GenerateJson, AFileThatFailsTheCheckIsReportedAndNeverReplacesTheFileThere)
 {
-    setValue(4, "Opt12", "");
     const QString path = tempFile("out.json");
-    const clsExportJSON exporter = run(path);
+    {
+        QFile good(path);
+        ASSERT_TRUE(good.open(QIODevice::WriteOnly));
+        good.write("the file of an earlier run");
+    }
+    setValue(4, "Opt12", "");
+    env->prompt().queueText(path);
+    env->prompt().queue(PromptAnswer::Yes);
+    clsExportJSON exporter;
+    exporter.GenerateJSON(QStringLiteral("F"));
     EXPECT_EQ(exporter.outcome(), clsExportJSON::Outcome::Invalid);
-    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(readFile(path), "the file of an earlier run");
     const auto &shown = env->prompt().shown();
     ASSERT_GE(shown.size(), 2u);
     const auto &report = shown.at(shown.size() - 2);
@@ -95,4 +103,19 @@ TEST_P(GenerateJson, AFileThatFailsTheSchemaIsReportedAndKept)
     EXPECT_TRUE(report.text.contains("Clause 12 (page 4)")) << report.text.toStdString();
     EXPECT_EQ(shown.back().text, "Invalid File.");
     EXPECT_EQ(shown.back().title, "3CA");
+    for (const auto &s : shown)
+        EXPECT_FALSE(s.text.contains("Succesfully")) << s.text.toStdString();
+}
+
+TEST_P(GenerateJson, AFileIsWrittenOnlyWhenItPassesTheSameCheckAsValidate)
+{
+    // A date of signing that is no date: whatever the writer makes of it, the file is checked
+    // as `taxaudit validate` checks it before it is put in place.
+    setValue(21, "DSIGN", "Nil");
+    const QString path = tempFile("nil.json");
+    const clsExportJSON exporter = run(path);
+    EXPECT_EQ(exporter.outcome(), clsExportJSON::Outcome::Invalid);
+    EXPECT_FALSE(QFile::exists(path));
+    for (const auto &s : env->prompt().shown())
+        EXPECT_FALSE(s.text.contains("Succesfully")) << s.text.toStdString();
 }

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <algorithm>
 
 namespace
 {
@@ -134,4 +135,18 @@ TEST(TaxauditCommand, WrapsTheFileWhenAskedAndRefusesWhatItCannotRead)
     junk.write("{\"FORM3CA\": {");
     junk.close();
     EXPECT_EQ(taxaudit({"validate", taxaudit.file("junk.json")}).status, 2);
+}
+
+TEST(TaxauditCommand, CheckListsEveryFindingOfAReportAsTheEditorDoes)
+{
+    Taxaudit taxaudit;
+    ASSERT_EQ(taxaudit({"demo"}).status, 0);
+    const ToolRun run = taxaudit({"check", "--client", "C001", "--year", "2026"});
+    // The demo report leaves clauses blank for the accountant to answer.
+    EXPECT_EQ(run.status, 1) << run.err.toStdString();
+    const QStringList lines = run.out.trimmed().split('\n');
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const QString &l) {
+        return l.startsWith("Clause ") && l.endsWith(" is blank");
+    })) << run.out.toStdString();
+    EXPECT_EQ(taxaudit({"check", "--client", "C001"}).status, 2);
 }

@@ -24,8 +24,12 @@ TEST_P(GridEditing, TypedValuesAreKeptInTheirStoredForm)
     g->setRowCount(1);
     typeInto(g, 0, 1, "1/6/19");
     typeInto(g, 0, 2, "4500000");
-    typeInto(g, 0, 3, "52ab00.5");
+    typeInto(g, 0, 3, "5200.5");
     EXPECT_EQ(row(g, 0), (QStringList{"", "01/06/2019", "4500000.00", "5200.50"}));
+    // Letters among the figures are not dropped unseen: the cell keeps them and says so.
+    typeInto(g, 0, 3, "52ab00.5");
+    EXPECT_EQ(g->cellText(0, 3), "52ab00.5");
+    EXPECT_TRUE(env->prompt().lastText().startsWith("Not a Valid Amount [52ab00.5] in clause "));
 }
 
 // Clause 18 takes its column roles from the catalogue: computed columns open no editor, the
@@ -40,7 +44,9 @@ TEST_P(GridEditing, ColumnRolesComeFromTheCatalogue)
     typeInto(g, 0, 3, "-1250");
     typeInto(g, 0, 2, "-800");
     EXPECT_EQ(WidgetValues::cellText(g, 0, 3), "-1250.00");
-    EXPECT_EQ(WidgetValues::cellText(g, 0, 2), "800.00");
+    // The opening value is never negative: its minus sign is refused, not dropped.
+    EXPECT_EQ(WidgetValues::cellText(g, 0, 2), "-800.00");
+    EXPECT_TRUE(env->prompt().lastText().contains("this amount cannot be negative in clause 18"));
     EXPECT_TRUE(g->isColumnHidden(19));
     EXPECT_TRUE(g->isColumnHidden(20));
     EXPECT_FALSE(g->isColumnHidden(21));
@@ -133,7 +139,8 @@ TEST_P(GridEditing, APanCellIsChecked)
     ClauseGrid *g = grid(page, "grd23");
     g->setRowCount(1);
     typeInto(g, 0, 1, "ABCDE12345");
-    EXPECT_EQ(env->prompt().lastText(), "Not a Valid PAN [ABCDE12345]");
+    EXPECT_EQ(env->prompt().lastText(),
+              "Not a Valid PAN [ABCDE12345] in clause 23, row 1 (PAN of related person)");
     env->prompt().clear();
     typeInto(g, 0, 1, "AABCS1234K");
     EXPECT_TRUE(env->prompt().shown().empty());

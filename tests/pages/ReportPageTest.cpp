@@ -90,13 +90,19 @@ TEST_P(ReportPages, Form3CARulesComeInTheirOrder)
         {"Please select an option from the dropdown.", {"cmb3cMeUs", "Me"}},
         {"Please enter the place of signing the report", {"txtPlace", "Pune"}},
         {"Please enter the  valid date of Signing the report", {"txtDOS", "01/03/2026"}},
-        {"Date of Signing the Report can not be Less than Reported Date.", {"txtDOS", "31/03/2026"}},
+        {"Date of Signing the Report can not be Less than Reported Date. [01/03/2026] is before the audit "
+         "report of 15/03/2026.",
+         {"txtDOS", "31/03/2026"}},
         {"Date should be greater than 31/03/2026", {"txtDOS", "01/04/2026"}},
     };
     for (const auto &[message, fix] : steps) {
         EXPECT_EQ(refusal(page), message);
         set(page, fix.first, fix.second);
     }
+    // An audit report dated before the year's end is asked about, once.
+    EXPECT_EQ(refusal(page), "The audit report of the accounts is dated 15/03/2026, not after the end of the "
+                             "year on 31/03/2026.\nKeep this date?");
+    env->prompt().queue(PromptAnswer::Yes);
     EXPECT_EQ(refusal(page), "");
     EXPECT_EQ(stored(1, "3CA1"),
               QStringList{"I|Me|Iyer & Co.|Others|Bombay Co-operative Societies Act, 1925|I|My|"

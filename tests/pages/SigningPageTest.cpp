@@ -1,6 +1,7 @@
 #include "PartAFixture.h"
 
 #include "editor/Form3CD.h"
+#include "model/ReportModel.h"
 #include "model/parta/AuditorDetails.h"
 #include "pages/parta/frmPage21.h"
 #include "store/Database.h"
@@ -90,6 +91,7 @@ TEST_P(SigningPage, TheDateOfSigningFallsOnOrAfterTheYearEnd)
 {
     frmPage21 *p = page();
     ClauseStore::deletePoint(1, "3CAOTH"); // the report page gives no date of its own here
+    p->report().removePoint(1, "3CA1");    // nor the date of an audit report to sign after
     type(p, "txtSignDate", "30.3.2026");
     EXPECT_EQ(text(p, "txtSignDate"), "30/03/2026");
     EXPECT_EQ(refusal(p), "Date of sigining should be greater than '31/03/2026'.");
@@ -100,9 +102,11 @@ TEST_P(SigningPage, TheDateOfSigningFallsOnOrAfterTheYearEnd)
     EXPECT_EQ(refusal(p), "");
     EXPECT_EQ(stored(21, "DSIGN"), QStringList{"31/03/2026"});
 
+    // A date is a date: the marker of a clause without information is no date of signing.
     type(p, "txtSignDate", "Nil");
-    EXPECT_EQ(refusal(p), "");
-    EXPECT_EQ(stored(21, "DSIGN"), QStringList{"Nil"});
+    EXPECT_EQ(refusal(p),
+              "Not a Valid Date [Nil]: enter it as DD/MM/YYYY (Date of signing Tax Audit Report)");
+    EXPECT_EQ(stored(21, "DSIGN"), QStringList{"31/03/2026"});
 }
 
 // The report is signed once: page 1 and page 21 give the same date, or the user is told.
@@ -122,17 +126,16 @@ TEST_P(SigningPage, TheDateOfSigningIsThatOfTheReportPage)
     EXPECT_EQ(stored(21, "DSIGN"), QStringList{"26/09/2026"});
 }
 
-TEST_P(SigningPage, AnEmptyDateOfSigningMayBeAnsweredNil)
+TEST_P(SigningPage, AnEmptyDateOfSigningMustBeFilledAndIsNeverAnsweredNil)
 {
     frmPage21 *p = page();
     type(p, "txtSignDate", "");
-    env->prompt().queue(PromptAnswer::No);
-    EXPECT_EQ(refusal(p), "");
-    EXPECT_EQ(
-        env->prompt().shown().front().text,
-        "Clause Date of signing Tax Audit Report is blank or incomplete. Do you want to update the clause?\n"
-        "Select \"Yes\" to update\nSelect \"No\" if no information");
-    EXPECT_EQ(stored(21, "DSIGN"), QStringList{"Nil"});
+    env->prompt().clear();
+    EXPECT_EQ(refusal(p), "Please fill data in clause Date of signing Tax Audit Report");
+    for (const auto &shown : env->prompt().shown())
+        EXPECT_NE(shown.buttons, PromptButtons::YesNo) << shown.text.toStdString();
+    EXPECT_EQ(text(p, "txtSignDate"), "");
+    EXPECT_EQ(stored(21, "DSIGN"), QStringList{"25/09/2026"});
 }
 
 TEST_P(SigningPage, TheAuditorTypeIsStored)

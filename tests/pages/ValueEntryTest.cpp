@@ -22,7 +22,9 @@ TEST_P(ValueEntry, APanTypedInAGridIsKeptInCapitalsAndABadOneIsRefusedWhereItIsT
     EXPECT_TRUE(env->prompt().texts().isEmpty());
 
     typeInto(g, 1, 3, "abcde12345");
-    EXPECT_EQ(env->prompt().lastText(), "Not a Valid PAN [ABCDE12345]");
+    EXPECT_TRUE(
+        env->prompt().lastText().startsWith("Not a Valid PAN [ABCDE12345] in clause 21(b)(vii), row 2 ("))
+        << env->prompt().lastText().toStdString();
     // The cell keeps the focus so that the value is corrected there.
     EXPECT_EQ(g->currentRow(), 1);
     EXPECT_EQ(g->currentColumn(), 3);
@@ -37,8 +39,8 @@ TEST_P(ValueEntry, ABadGridValueIsNotSavedEvenWithoutValidation)
     g->setCellText(0, 3, "abcde12345");
     env->prompt().clear();
     EXPECT_FALSE(page->SaveData());
-    EXPECT_TRUE(env->prompt().lastText().startsWith("Not a Valid PAN [abcde12345] in clause ")) <<
-        env->prompt().lastText().toStdString();
+    EXPECT_TRUE(env->prompt().lastText().startsWith("Not a Valid PAN [abcde12345] in clause "))
+        << env->prompt().lastText().toStdString();
     EXPECT_EQ(g->currentColumn(), 3);
     EXPECT_EQ(stored(9, "21bvi"), before);
 
@@ -55,8 +57,14 @@ TEST_P(ValueEntry, AnAmountCellKeepsFiguresOnlyAndRefusesOtherText)
     ClauseGrid *g = grid(page, "grd21bvi"); // the amount of payment in column 1
     const QStringList before = stored(9, "21bvi");
     g->setRowCount(1);
-    // Keys other than figures are refused as they are typed; digit grouping is dropped.
+    // Digit grouping is dropped; a word typed with the figures is refused where it is typed,
+    // not dropped key by key.
+    env->prompt().clear();
     typeInto(g, 0, 1, "1,00,000 lakhs");
+    EXPECT_EQ(g->cellText(0, 1), "1,00,000 lakhs");
+    EXPECT_TRUE(env->prompt().lastText().startsWith("Not a Valid Amount [1,00,000 lakhs] in clause "))
+        << env->prompt().lastText().toStdString();
+    typeInto(g, 0, 1, "1,00,000");
     EXPECT_EQ(g->cellText(0, 1), "100000.00");
     g->model()->setData(g->model()->index(0, 1), "2,50,000.50");
     EXPECT_EQ(g->cellText(0, 1), "250000.50");
@@ -115,7 +123,8 @@ TEST_P(ValueEntry, AValueOutsideItsColumnsListIsRefusedWhereItIsTypedAndAtSave)
     EXPECT_TRUE(env->prompt().texts().isEmpty());
     g->setCellText(0, 1, "Hindustan");
     g->cellEdited(0, 1);
-    EXPECT_EQ(env->prompt().lastText(), "Not a Valid Country [Hindustan]: choose it from the list");
+    EXPECT_EQ(env->prompt().lastText(),
+              "Not a Valid Country [Hindustan]: choose it from the list in clause 11(b), row 1 (Country)");
 
     EXPECT_FALSE(page->SaveData());
     EXPECT_EQ(env->prompt().lastText(),

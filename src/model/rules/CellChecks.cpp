@@ -1,7 +1,9 @@
 #include "CellChecks.h"
 
+#include "AmountText.h"
 #include "base/DateService.h"
 #include "base/IdentityChecks.h"
+#include "catalogue/CellFormat.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ListSources.h"
 #include "model/ReportModel.h"
@@ -58,6 +60,24 @@ QString normalised(const Catalogue::Column &column, const QString &typed)
     return text;
 }
 
+QString kept(const Catalogue::Column &column, const QString &typed)
+{
+    QString text = normalised(column, typed);
+    if (column.kind == Catalogue::Kind::Amount || column.kind == Catalogue::Kind::Whole)
+        text = AmountText::stored(text).value_or(text);
+    return CellFormat::format(column.kind, text);
+}
+
+QString placed(const QString &message, const QString &label, int row, const QString &heading)
+{
+    QString place = QStringLiteral(" in clause ") + label;
+    if (row >= 0)
+        place += QStringLiteral(", row ") + QString::number(row + 1);
+    if (!heading.isEmpty())
+        place += QStringLiteral(" (") + heading + u')';
+    return message + place;
+}
+
 QString message(const Catalogue::Column &column, const QString &value)
 {
     // Text, list and tick cells without a check of their own take any value: a grid of
@@ -82,11 +102,16 @@ QString message(const Catalogue::Column &column, const QString &value)
                    ? QString()
                    : notValid(QStringLiteral("Date"), text) + QStringLiteral(": enter it as DD/MM/YYYY");
     case Catalogue::Kind::Amount:
-        return isAmount(text, column.signedAmount) ? QString() : notValid(QStringLiteral("Amount"), text);
-    case Catalogue::Kind::Whole:
-        return isAmount(text, column.signedAmount) && !text.contains(u'.')
-                   ? QString()
-                   : notValid(QStringLiteral("Whole Number"), text);
+    case Catalogue::Kind::Whole: {
+        const QString what = column.kind == Catalogue::Kind::Amount ? QStringLiteral("Amount")
+                                                                    : QStringLiteral("Whole Number");
+        // A minus sign the form does not take is named, not dropped: the figure typed was not
+        // the figure that would be kept.
+        if (!column.signedAmount && text.startsWith(u'-') && isAmount(text, true))
+            return notValid(what, text) + QStringLiteral(": this amount cannot be negative");
+        const bool whole = column.kind == Catalogue::Kind::Amount || !text.contains(u'.');
+        return isAmount(text, column.signedAmount) && whole ? QString() : notValid(what, text);
+    }
     case Catalogue::Kind::Text:
     case Catalogue::Kind::List:
     case Catalogue::Kind::Tick:

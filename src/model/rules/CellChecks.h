@@ -18,9 +18,17 @@ namespace CellChecks
 
 // What is kept of a typed value: trimmed; PAN and TAN in upper case.
 QString normalised(const Catalogue::Column &column, const QString &typed);
+// What a cell or box of the column keeps of what was typed: amounts "###0.00" without digit
+// grouping, whole numbers "###0", dates dd/mm/yyyy; a value that is none of these stays as
+// typed, so that the check below names it and the user corrects it where it is.
+QString kept(const Catalogue::Column &column, const QString &typed);
 
-// "" when the value passes, else the message ("Not a Valid PAN [abcde12345]").
+// "" when the value passes, else the message ("Not a Valid PAN [abcde12345]"). A minus sign
+// passes only in a column whose amount may be negative.
 QString message(const Catalogue::Column &column, const QString &value);
+// The message with the place of the value: " in clause 22(a) (Amount)", " in clause 23, row 2
+// (Payment made (Amount))".
+QString placed(const QString &message, const QString &label, int row, const QString &heading);
 
 // "" when a list column's value is one of its list's entries or the list takes typed text,
 // else the message. dependsOnValue is the cell a dependent list is chosen by.

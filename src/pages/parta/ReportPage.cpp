@@ -7,6 +7,7 @@
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 #include "model/rules/PartARules.h"
+#include "model/rules/ReportDates.h"
 #include "pages/WidgetValues.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 ReportPage::ReportPage(int slot, int pageNo, const QString &title, QWidget *parent)
     : ClausePage(Catalogue::Page{slot, title, {}}, slot, pageNo, parent)
@@ -28,6 +30,10 @@ ReportPage::ReportPage(int slot, int pageNo, const QString &title, QWidget *pare
 
 bool ReportPage::checkValues()
 {
+    for (const auto &date : std::as_const(m_dates)) {
+        if (!checkDate(date.first))
+            return false;
+    }
     return (!m_assessee || m_assessee->checkValues()) && ClausePage::checkValues();
 }
 
@@ -131,14 +137,33 @@ QLineEdit *ReportPage::textEdit(const QString &name, int width)
     return edit;
 }
 
-QLineEdit *ReportPage::dateEdit(const QString &name)
+QLineEdit *ReportPage::dateEdit(const QString &name, const QString &field)
 {
     QLineEdit *edit = textEdit(name);
     edit->setPlaceholderText(QStringLiteral("DD/MM/YYYY"));
     edit->setMaximumWidth(110);
-    connect(edit, &QLineEdit::editingFinished, edit,
-            [edit] { edit->setText(host().ConvertDate(edit->text())); });
+    m_dates << qMakePair(edit, field);
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+        edit->setText(host().ConvertDate(edit->text()));
+        checkDate(edit);
+    });
     return edit;
+}
+
+bool ReportPage::checkDate(QLineEdit *box)
+{
+    const auto at =
+        std::find_if(m_dates.cbegin(), m_dates.cend(), [box](const auto &d) { return d.first == box; });
+    const QString message =
+        ReportDates::dateMessage(at == m_dates.cend() ? QString() : at->second, box->text());
+    if (!message.isEmpty())
+        return PageChecks::refuse(box, message);
+    return checkDateRules(box);
+}
+
+bool ReportPage::checkDateRules(QLineEdit *box)
+{
+    return box != m_signDate || box->text().trimmed().isEmpty() || checkSignedAfterYear();
 }
 
 void ReportPage::enterMovesOn()

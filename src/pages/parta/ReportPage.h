@@ -53,8 +53,12 @@ protected:
     QHBoxLayout *line(std::initializer_list<Part> parts);
     void addGroup(const QString &title, const QList<QLayout *> &lines, QWidget *below = nullptr);
     QLineEdit *textEdit(const QString &name, int width = 0);
-    // A date box: what the user typed becomes dd/mm/yyyy when the box is left.
-    QLineEdit *dateEdit(const QString &name);
+    // A date box: what the user typed becomes dd/mm/yyyy when the box is left, and a text that
+    // is no date is refused there and at every save, with the field named.
+    QLineEdit *dateEdit(const QString &name, const QString &field);
+    // The rules of one date box once it holds a whole date; false when the user was told (or
+    // chose) to change it.
+    virtual bool checkDateRules(QLineEdit *box);
 
     // Enter moves from one control to the next, as on the other pages; called once the
     // page's controls exist.
@@ -68,4 +72,9 @@ protected:
     ObservationsBox *m_observations = nullptr;
     QLineEdit *m_place = nullptr;
     QLineEdit *m_signDate = nullptr;
+
+private:
+    bool checkDate(QLineEdit *box);
+
+    QList<QPair<QLineEdit *, QString>> m_dates; // the date boxes and their fields' names
 };

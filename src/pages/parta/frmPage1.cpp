@@ -7,9 +7,11 @@
 #include "base/Prompt.h"
 #include "catalogue/AssesseeRow.h"
 #include "host/HostContext.h"
+#include "model/rules/ReportDates.h"
 #include "model/rules/ReportWords.h"
 #include "pages/ClauseControls.h"
 #include "pages/ClauseGrid.h"
+#include "pages/CompletenessPrompts.h"
 #include "pages/WidgetValues.h"
 #include "store/Database.h"
 #include "store/DbError.h"
@@ -54,10 +56,10 @@ frmPage1::frmPage1(QWidget *parent) : ReportPage(1, 1, QStringLiteral("Form 3CA:
     m_otherAct = textEdit(QStringLiteral("txtAct"), 200);
     m_iWe2 = ChoiceCombo::make(this, QStringLiteral("cmb2IWe"), iWe());
     m_myOurTheir = ChoiceCombo::make(this, QStringLiteral("cmb1MeYour"), myOurTheir());
-    m_reportedDate = dateEdit(QStringLiteral("txtReportedDate"));
+    m_reportedDate = dateEdit(QStringLiteral("txtReportedDate"), QStringLiteral("Date of the audit report"));
     m_accounts = ChoiceCombo::make(this, QStringLiteral("cmb1PI"), accountTypes());
-    m_from = dateEdit(QStringLiteral("txtFAY"));
-    m_to = dateEdit(QStringLiteral("txtTAY"));
+    m_from = dateEdit(QStringLiteral("txtFAY"), QStringLiteral("Audit period from"));
+    m_to = dateEdit(QStringLiteral("txtTAY"), QStringLiteral("Audit period to"));
     m_year = ChoiceCombo::make(this, QStringLiteral("cmbYear"), years(yearKey));
     m_accounts2 = ChoiceCombo::make(this, QStringLiteral("cmb2PI"), accountTypes());
     m_opinion = ChoiceCombo::make(this, QStringLiteral("cmb3aMeYour"), myOur());
@@ -65,7 +67,7 @@ frmPage1::frmPage1(QWidget *parent) : ReportPage(1, 1, QStringLiteral("Form 3CA:
     m_explainedTo = ChoiceCombo::make(this, QStringLiteral("cmb3cMeUs"), meUs());
     m_observations = new ObservationsBox(QStringLiteral("3CAQual"), report(), 1, this);
     m_place = textEdit(QStringLiteral("txtPlace"), 200);
-    m_signDate = dateEdit(QStringLiteral("txtDOS"));
+    m_signDate = dateEdit(QStringLiteral("txtDOS"), QStringLiteral("Date of signing the report"));
 
     addGroup(QStringLiteral("1."),
              {line({m_iWe, "report that the statutory audit of the assessee below was conducted by", m_meUs,
@@ -203,13 +205,38 @@ bool frmPage1::validateForm(bool)
     }
     if (valueOf(m_place).isEmpty())
         return refuse(m_place, QStringLiteral("Please enter the place of signing the report"));
-    const QDate signedOn = h.MyDateSerial(m_signDate->text());
-    if (!signedOn.isValid())
+    if (!h.MyDateSerial(m_signDate->text()).isValid())
         return refuse(m_signDate, QStringLiteral("Please enter the  valid date of Signing the report"));
-    if (signedOn < h.MyDateSerial(m_reportedDate->text()))
-        return refuse(m_signDate,
-                      QStringLiteral("Date of Signing the Report can not be Less than Reported Date."));
+    const QString before =
+        ReportDates::signedBeforeAuditReportMessage(m_signDate->text(), m_reportedDate->text());
+    if (!before.isEmpty())
+        return refuse(m_signDate, before);
     return checkSignedAfterYear();
+}
+
+bool frmPage1::checkDateRules(QLineEdit *box)
+{
+    if (box == m_reportedDate) {
+        const QString date = box->text().trimmed();
+        const QString question = ReportDates::auditReportQuestion(date, host().yearKey());
+        // The same date is asked about once: a save after the answer does not ask again.
+        if (question.isEmpty() || date == m_keptReportDate)
+            return true;
+        CompletenessPrompts::showControl(box);
+        if (!prompts().askYesNo(question, QStringLiteral("Form 3CA"))) {
+            box->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+        m_keptReportDate = date;
+        return true;
+    }
+    if (box == m_signDate) {
+        const QString message =
+            ReportDates::signedBeforeAuditReportMessage(box->text(), m_reportedDate->text());
+        if (!message.isEmpty())
+            return refuse(box, message);
+    }
+    return ReportPage::checkDateRules(box);
 }
 
 void frmPage1::Form_Activate()

@@ -24,6 +24,9 @@ protected:
     void showDefaults() override;
     void showRows(const Rows &rows) override;
     void showEvent(QShowEvent *event) override;
+    // The audit report dated before the year's end is asked about; the report is not
+    // signed before it.
+    bool checkDateRules(QLineEdit *box) override;
 
 private:
     QList<QWidget *> pointOneControls() const; // the thirteen columns of "3CA1"
@@ -34,4 +37,5 @@ private:
     QComboBox *m_opinion, *m_information, *m_explainedTo;
     QLineEdit *m_firm, *m_otherAct, *m_reportedDate, *m_from, *m_to;
     bool m_noticeShown = false;
+    QString m_keptReportDate; // an early audit report date the user chose to keep
 };

@@ -34,10 +34,10 @@ frmPage1CB::frmPage1CB(QWidget *parent) : ReportPage(1, 101, QStringLiteral("For
         return ChoiceCombo::make(this, QString::fromLatin1(name), items);
     };
     m_iWe = choice("cmb1IWe", iWe());
-    m_balanceSheetDate = dateEdit(QStringLiteral("txtBDT"));
+    m_balanceSheetDate = dateEdit(QStringLiteral("txtBDT"), QStringLiteral("Balance sheet date"));
     m_accounts = choice("cmb1PI", accountTypes());
-    m_from = dateEdit(QStringLiteral("txtPFrom"));
-    m_to = dateEdit(QStringLiteral("txtPTo"));
+    m_from = dateEdit(QStringLiteral("txtPFrom"), QStringLiteral("Period from"));
+    m_to = dateEdit(QStringLiteral("txtPTo"), QStringLiteral("Period to"));
     m_assessee = new AssesseeBox(QStringLiteral("txtCBPAN"), true, this);
     m_iWe2 = choice("cmb2IWe", iWe());
     m_accounts2 = choice("cmb2PI", accountTypes());
@@ -63,7 +63,7 @@ frmPage1CB::frmPage1CB(QWidget *parent) : ReportPage(1, 101, QStringLiteral("For
     setTabOrder(m_three.first(), m_comments);
     m_observations = new ObservationsBox(QStringLiteral("Qual"), report(), 101, this);
     m_place = textEdit(QStringLiteral("txtPlace"), 200);
-    m_signDate = dateEdit(QStringLiteral("txtDOS"));
+    m_signDate = dateEdit(QStringLiteral("txtDOS"), QStringLiteral("Date of signing the report"));
 
     const QList<QComboBox *> &t = m_three;
     addGroup(

@@ -5,6 +5,7 @@
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/parta/AuditorDetails.h"
+#include "model/rules/ReportDates.h"
 #include "model/rules/SigningDate.h"
 #include "model/rules/ValueChecks.h"
 #include "pages/ClauseControls.h"
@@ -83,8 +84,10 @@ frmPage21::frmPage21(QWidget *parent)
     m_signDate->setObjectName(QStringLiteral("txtSignDate"));
     m_signDate->setPlaceholderText(QStringLiteral("DD/MM/YYYY"));
     m_signDate->setMaximumWidth(110);
-    connect(m_signDate, &QLineEdit::editingFinished, this,
-            [this] { m_signDate->setText(host().ConvertDate(m_signDate->text())); });
+    connect(m_signDate, &QLineEdit::editingFinished, this, [this] {
+        m_signDate->setText(host().ConvertDate(m_signDate->text()));
+        checkSignDate();
+    });
     signingForm->addRow(tr("Unique Document Identification Number (UDIN)"), m_udin);
     signingForm->addRow(QString(), notice);
     signingForm->addRow(kSignDateLabel, m_signDate);
@@ -163,9 +166,22 @@ bool frmPage21::checkValues()
     // A UDIN that is typed must be a whole one whichever way the page is saved.
     const QString udin = ValueChecks::normalisedUdin(m_udin->text());
     m_udin->setText(udin);
-    if (udin.isEmpty() || ValueChecks::isUdin(udin))
-        return ClausePage::checkValues();
-    return PageChecks::refuse(m_udin, kUdinMessage);
+    if (!udin.isEmpty() && !ValueChecks::isUdin(udin))
+        return PageChecks::refuse(m_udin, kUdinMessage);
+    return checkSignDate() && ClausePage::checkValues();
+}
+
+bool frmPage21::checkSignDate()
+{
+    const QString date = m_signDate->text();
+    if (date.trimmed().isEmpty())
+        return true;
+    QString message = ReportDates::dateMessage(kSignDateLabel, date);
+    if (message.isEmpty())
+        message = ValueChecks::signingDateMessage(date, host().yearKey());
+    if (message.isEmpty())
+        message = ReportDates::signedBeforeAuditReportMessage(date, ReportDates::auditReportDate(report()));
+    return message.isEmpty() || PageChecks::refuse(m_signDate, message);
 }
 
 bool frmPage21::SaveData()
@@ -195,12 +211,9 @@ bool frmPage21::validateForm(bool)
         if (!CheckClause(m_auditor.at(i), AuditorDetails::labels().at(i)))
             return false;
     }
-    if (!CheckClause(m_signDate, kSignDateLabel))
+    // The e-filing file needs the date itself: it is never answered with "Nil".
+    if (!CheckClause(m_signDate, kSignDateLabel, nullptr, true) || !checkSignDate())
         return false;
-    // The report cannot be signed before the year it reports on has ended.
-    const QString message = ValueChecks::signingDateMessage(m_signDate->text(), host().yearKey());
-    if (!message.isEmpty())
-        return PageChecks::refuse(m_signDate, message);
     const QString differs = SigningDate::mismatchMessage(SigningDate::reportPageDate(), m_signDate->text());
     if (!differs.isEmpty())
         return PageChecks::refuse(m_signDate, differs);

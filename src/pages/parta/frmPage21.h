@@ -34,6 +34,9 @@ protected:
 private:
     void showAuditor();
     void txtUDIN_LostFocus();
+    // The date of signing is a whole date, after the year and not before the audit report;
+    // an empty one waits for the completeness check.
+    bool checkSignDate();
 
     QRadioButton *m_individual, *m_firm;
     QList<QLineEdit *> m_auditor;

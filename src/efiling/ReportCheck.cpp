@@ -1,0 +1,55 @@
+#include "ReportCheck.h"
+
+#include "EditorPlace.h"
+#include "EfilingExport.h"
+#include "KestrovaJVUtil.h"
+#include "model/ReportModel.h"
+
+#include <QSet>
+
+namespace ReportCheck
+{
+
+QList<ReportFinding> findings(const ReportModel &model, const QDate &today)
+{
+    QList<ReportFinding> found = ReportFindings::collect(model);
+    // A clause already named (blank, unanswered, a value refused) is not named again by what
+    // its gap does to the file.
+    QSet<QString> named;
+    for (const ReportFinding &f : std::as_const(found))
+        named << QString::number(f.page) + u'|' + (f.clause.isEmpty() ? f.item : f.clause);
+
+    const FormKind kind = model.key().form.formKind;
+    const QByteArray document = EfilingExport::compose(model, today);
+    const QString result = KestrovaJVUtil().ValidateText(
+        std::string_view(document.constData(), size_t(document.size())), EfilingExport::schemaFile(kind));
+    if (ValidationFinding::isFailure(result)) {
+        found << ReportFinding{
+            ReportFinding::Kind::Filing,
+            0,
+            {},
+            {},
+            0,
+            -1,
+            {},
+            result.mid(result.indexOf(ValidationFinding::error) + ValidationFinding::error.size())};
+        return found;
+    }
+    for (const ValidationFinding &v : ValidationFinding::split(result)) {
+        const EditorPlace::Place place = EditorPlace::locate(v.pointer);
+        if (named.contains(QString::number(place.page) + u'|' +
+                           (place.clause.isEmpty() ? place.item : place.clause)))
+            continue;
+        found << ReportFinding{ReportFinding::Kind::Filing,
+                               place.page,
+                               place.clause,
+                               place.point,
+                               place.row,
+                               place.column,
+                               place.item,
+                               v.message};
+    }
+    return found;
+}
+
+} // namespace ReportCheck

@@ -7,6 +7,7 @@
 #include "FilingCommands.h"
 #include "ImportCommands.h"
 #include "PrintCommands.h"
+#include "SnapshotCommands.h"
 #include "TdsCommands.h"
 #include "Xml3cebCommands.h"
 
@@ -144,7 +145,7 @@ const QList<Command> &commands()
          EfilingCommands::validate},
         {QStringLiteral("import-json"),
          QStringLiteral(
-             "import-json --client C --year Y FILE [--force] [--form-switch]\n"
+             "import-json --client C --year Y FILE [--force] [--form-switch] [--yes]\n"
              "                               replace a report by an e-filing JSON file (remarks stay);\n"
              "                               --force takes a file of another PAN, --form-switch a\n"
              "                               file of the other form, turning the report into it"),
@@ -163,9 +164,10 @@ const QList<Command> &commands()
                         "                               replace a clause grid's rows by those of a workbook"),
          AnnexureCommands::importAnnexure},
         {QStringLiteral("import-tds"),
-         QStringLiteral("import-tds --client C --year Y (--workbook FILE | --tds-db URL --tds-client CODE)\n"
-                        "      [--yes]                  bring the TDS lists (clauses 34 and 21(b)) in from a workbook\n"
-                        "                               or from the TDS product's database"),
+         QStringLiteral(
+             "import-tds --client C --year Y (--workbook FILE | --tds-db URL --tds-client CODE)\n"
+             "      [--yes]                  bring the TDS lists (clauses 34 and 21(b)) in from a workbook\n"
+             "                               or from the TDS product's database"),
          TdsCommands::importTds},
         {QStringLiteral("tds-demo"),
          QStringLiteral("tds-demo --tds-db URL --year Y\n"
@@ -176,12 +178,13 @@ const QList<Command> &commands()
                         "                               write the TDS workbook to fill for a client"),
          TdsCommands::tdsTemplate},
         {QStringLiteral("print"),
-         QStringLiteral("print --client C --year Y --pdf OUT [--blank] [--itd-portal] [--nil-first-column]\n"
-                        "      [--depreciation] [--form 3CEB] [--template NAME]\n"
-                        "                               print the Form 3CA/3CB-3CD report (or the clause 18\n"
-                        "                               depreciation report, or Form 3CEB) into a PDF file;\n"
-                        "                               --template fills a Form 3CD template (a Print Options\n"
-                        "                               name, a file, or a file name without .rtf)"),
+         QStringLiteral(
+             "print --client C --year Y --pdf OUT [--blank] [--itd-portal] [--nil-first-column]\n"
+             "      [--depreciation] [--form 3CEB] [--template NAME]\n"
+             "                               print the Form 3CA/3CB-3CD report (or the clause 18\n"
+             "                               depreciation report, or Form 3CEB) into a PDF file;\n"
+             "                               --template fills a Form 3CD template (a Print Options\n"
+             "                               name, a file, or a file name without .rtf)"),
          PrintCommands::print},
         {QStringLiteral("filing-status"),
          QStringLiteral(
@@ -200,8 +203,9 @@ const QList<Command> &commands()
                         "                               of the client's accounts into a PDF file"),
          AccountsCommands::printStatement},
         {QStringLiteral("to-pdf"),
-         QStringLiteral("to-pdf FILE.docx|FILE.xlsx [--out FILE.pdf] [--yes]\n"
-                        "                               turn a Word or Excel file into PDF through LibreOffice"),
+         QStringLiteral(
+             "to-pdf FILE.docx|FILE.xlsx [--out FILE.pdf] [--yes]\n"
+             "                               turn a Word or Excel file into PDF through LibreOffice"),
          PrintCommands::toPdf},
         {QStringLiteral("sign"),
          QStringLiteral("sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n"
@@ -214,8 +218,7 @@ const QList<Command> &commands()
              "                               carry last year's report (from the database or its\n"
              "                               e-filing JSON), this year's older table or another\n"
              "                               client's report or the old wizard's answers into the\n"
-             "                               report (--form 3CEB: the client's Form 3CEB); --yes\n"
-             "                               confirms"),
+             "                               report (--form 3CEB: the client's Form 3CEB)"),
          CarryTool::carry},
         {QStringLiteral("fill-default"),
          QStringLiteral("fill-default --client C --year Y [--form 3CEB]\n"
@@ -226,10 +229,22 @@ const QList<Command> &commands()
                         "                               write and check the e-filing XML of a Form 3CEB"),
          Xml3cebCommands::generateXml},
         {QStringLiteral("import-xml"),
-         QStringLiteral("import-xml --client C --year Y FILE [--force]\n"
-                        "                               replace a Form 3CEB by an e-filing XML file; --force\n"
-                        "                               takes a file of another PAN"),
+         QStringLiteral(
+             "import-xml --client C --year Y FILE [--force] [--yes]\n"
+             "                               replace a Form 3CEB by an e-filing XML file; --force\n"
+             "                               takes a file of another PAN"),
          Xml3cebCommands::importXml},
+        {QStringLiteral("snapshots"),
+         QStringLiteral(
+             "snapshots --client C --year Y\n"
+             "                               list the copies of the report kept before each change\n"
+             "                               that replaced its rows, newest first"),
+         SnapshotCommands::list},
+        {QStringLiteral("restore"),
+         QStringLiteral("restore --client C --year Y --snapshot N [--yes]\n"
+                        "                               put a snapshot back in place of the report (itself\n"
+                        "                               kept first, so the restore can be undone)"),
+         SnapshotCommands::restore},
     };
     return list;
 }

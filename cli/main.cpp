@@ -4,6 +4,7 @@
 #include "host/HostContext.h"
 #include "host/HostSetup.h"
 #include "store/DbError.h"
+#include "store/ReportChange.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -15,10 +16,10 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine line = CommandLine::parse(
-        arguments, {QStringLiteral("--yes"), QStringLiteral("--force"), QStringLiteral("--form-switch"),
-                    QStringLiteral("--blank"), QStringLiteral("--itd-portal"),
-                    QStringLiteral("--nil-first-column"), QStringLiteral("--depreciation"),
-                    QStringLiteral("--without-figures")});
+        arguments,
+        {QStringLiteral("--yes"), QStringLiteral("--force"), QStringLiteral("--form-switch"),
+         QStringLiteral("--blank"), QStringLiteral("--itd-portal"), QStringLiteral("--nil-first-column"),
+         QStringLiteral("--depreciation"), QStringLiteral("--without-figures")});
     // Printing and signing lay out pages with fonts, which needs a GUI application (on no
     // screen); the other commands stay a plain console program.
     std::unique_ptr<QCoreApplication> app;
@@ -47,10 +48,17 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    // Questions are answered by script: No unless --yes; what was shown goes to stderr.
+    // Questions are answered by script: No unless --yes; what was shown goes to stderr. A
+    // command that exists to replace a report's rows does so only with --yes once the report
+    // holds data; the others (fill-default fills only what is empty) go on.
+    static const QStringList replacing{QStringLiteral("import-json"), QStringLiteral("import-xml"),
+                                       QStringLiteral("carry"),       QStringLiteral("import-annexure"),
+                                       QStringLiteral("import-tds"),  QStringLiteral("restore"),
+                                       QStringLiteral("bulk-import")};
     ScriptedPrompt answers;
     answers.setEcho(true);
     answers.setDefaultYes(line.has(QStringLiteral("--yes")));
+    answers.setReplaceAnswer(line.has(QStringLiteral("--yes")) || !replacing.contains(line.command));
     setPrompts(&answers);
     try {
         auto host = HostSetup::openHost(line.value(QStringLiteral("--db")));
@@ -58,6 +66,10 @@ int main(int argc, char *argv[])
         const int status = command->run(*host, line, out, err);
         setHost(nullptr);
         return status;
+    } catch (const ChangeDeclined &e) {
+        out.flush();
+        err << e.message() << " Give --yes to let the command replace what the report holds.\n";
+        return 1;
     } catch (const DbError &e) {
         out.flush();
         err << e.message() << '\n';

@@ -96,6 +96,19 @@ int ScriptedPrompt::choose(const QString &title, const QString &text, const QStr
     return index;
 }
 
+bool ScriptedPrompt::confirmReplace(const QString &text, const QString &title)
+{
+    bool yes = m_replaceYes;
+    if (!m_replaceAnswers.empty()) {
+        yes = m_replaceAnswers.front();
+        m_replaceAnswers.pop_front();
+    }
+    const PromptAnswer answer = yes ? PromptAnswer::Yes : PromptAnswer::No;
+    record({QStringLiteral("message"), title, text, PromptIcon::Warning, PromptButtons::YesNoDefaultNo,
+            answerName(answer)});
+    return answer == PromptAnswer::Yes;
+}
+
 QStringList ScriptedPrompt::texts() const
 {
     QStringList list;

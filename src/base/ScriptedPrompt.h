@@ -27,6 +27,10 @@ public:
     void queueChoice(int index) { m_answers.emplace_back(QVariant::fromValue(index)); }
     void setDefaultYes(bool yes) { m_defaultYes = yes; }
     void setEcho(bool echo) { m_echo = echo; }
+    // The question before a replacing change takes answers of its own, queued apart from the
+    // others; without one it is answered as set here (No unless set).
+    void queueReplace(bool yes) { m_replaceAnswers.push_back(yes); }
+    void setReplaceAnswer(bool yes) { m_replaceYes = yes; }
 
     PromptAnswer message(const QString &text, const QString &title, PromptIcon icon,
                          PromptButtons buttons) override;
@@ -34,6 +38,7 @@ public:
     QString saveFile(const QString &title, const QString &filter, const QString &defaultPath) override;
     QString chooseFolder(const QString &title, const QString &startPath) override;
     int choose(const QString &title, const QString &text, const QStringList &items) override;
+    bool confirmReplace(const QString &text, const QString &title) override;
 
     const std::vector<Shown> &shown() const { return m_shown; }
     QStringList texts() const;
@@ -42,6 +47,7 @@ public:
     {
         m_shown.clear();
         m_answers.clear();
+        m_replaceAnswers.clear();
     }
     bool answersLeft() const { return !m_answers.empty(); }
 
@@ -53,4 +59,6 @@ private:
     std::vector<Shown> m_shown;
     bool m_defaultYes = false;
     bool m_echo = false;
+    bool m_replaceYes = false;
+    std::deque<bool> m_replaceAnswers;
 };

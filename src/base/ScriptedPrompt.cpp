@@ -104,7 +104,7 @@ bool ScriptedPrompt::confirmReplace(const QString &text, const QString &title)
         m_replaceAnswers.pop_front();
     }
     const PromptAnswer answer = yes ? PromptAnswer::Yes : PromptAnswer::No;
-    record({QStringLiteral("message"), title, text, PromptIcon::Warning, PromptButtons::YesNoDefaultNo,
+    record({QStringLiteral("replace"), title, text, PromptIcon::Warning, PromptButtons::YesNoDefaultNo,
             answerName(answer)});
     return answer == PromptAnswer::Yes;
 }
@@ -112,7 +112,9 @@ bool ScriptedPrompt::confirmReplace(const QString &text, const QString &title)
 QStringList ScriptedPrompt::texts() const
 {
     QStringList list;
-    for (const Shown &s : m_shown)
-        list << s.text;
+    for (const Shown &s : m_shown) {
+        if (s.kind != QLatin1String("replace"))
+            list << s.text;
+    }
     return list;
 }

@@ -13,7 +13,7 @@ class ScriptedPrompt : public Prompt
 {
 public:
     struct Shown {
-        QString kind; // "message", "open", "save", "folder", "choose"
+        QString kind; // "message", "open", "save", "folder", "choose", "replace"
         QString title;
         QString text;
         PromptIcon icon = PromptIcon::None;
@@ -41,6 +41,8 @@ public:
     bool confirmReplace(const QString &text, const QString &title) override;
 
     const std::vector<Shown> &shown() const { return m_shown; }
+    // What was shown, in order, apart from the question before a replacing change: that one
+    // is looked for in shown() by the tests about it, and the other tests keep their lists.
     QStringList texts() const;
     QString lastText() const { return m_shown.empty() ? QString() : m_shown.back().text; }
     void clear()

@@ -9,6 +9,7 @@
 #include "spreadsheet/AnnexureClause.h"
 #include "spreadsheet/AnnexureExchange.h"
 #include "store/ModuleState.h"
+#include "store/ReportChange.h"
 
 #include <QFileInfo>
 
@@ -79,16 +80,11 @@ int importAnnexure(TalvexBase &host, const CommandLine &line, QTextStream &out, 
     if (!rows)
         return 1;
     ClauseGridModel grid(*report, clause->page, clause->point);
-    if (grid.rowCount() > 0 &&
-        !prompts().askYesNo(
-            QStringLiteral("Do you want to replace the %1 rows of clause %2 by the %3 rows of the "
-                           "workbook?")
-                .arg(grid.rowCount())
-                .arg(clause->point)
-                .arg(rows->size())))
-        return 1;
     grid.setAllRows(*rows);
+    ReportChange change(report->key(),
+                        QStringLiteral("Importing the workbook of clause %1").arg(clause->point));
     report->savePage(clause->page);
+    change.commit();
     prompts().inform(QStringLiteral("Import Successfully."));
     out << oneLine(path) << '\t' << rows->size() << " rows\n";
     return 0;

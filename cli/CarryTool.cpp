@@ -54,11 +54,12 @@ int carry(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
         return 2;
     CarryCommands::Answers answers;
     answers.withoutFigures = line.has(QStringLiteral("--without-figures"));
+    answers.requested = true;
     bool done = false;
     if (from == QLatin1String("previous")) {
         done = CarryCommands::previousYear(answers);
     } else if (from == QLatin1String("old-format")) {
-        done = CarryCommands::oldFormat();
+        done = CarryCommands::oldFormat(answers);
     } else if (from.startsWith(QLatin1String("client:"))) {
         // Every clause the other client's report holds.
         done = CarryCommands::anotherClient(
@@ -68,9 +69,9 @@ int carry(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
                     keys << offer.key;
                 return keys;
             },
-            from.mid(7));
+            from.mid(7), answers);
     } else if (from == QLatin1String("wizard") || from == QLatin1String("wizard-previous")) {
-        done = CarryCommands::wizard(from == QLatin1String("wizard-previous"));
+        done = CarryCommands::wizard(from == QLatin1String("wizard-previous"), answers);
     } else if (from.startsWith(QLatin1String("json:")) && !moduleState().isForm3CD()) {
         err << "A Form 3CEB is carried from the database; last year's e-filing XML is read by import-xml.\n";
         return 2;

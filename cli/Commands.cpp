@@ -7,6 +7,7 @@
 #include "FilingCommands.h"
 #include "ImportCommands.h"
 #include "PrintCommands.h"
+#include "SnapshotCommands.h"
 #include "TdsCommands.h"
 #include "Xml3cebCommands.h"
 
@@ -214,7 +215,7 @@ const QList<Command> &commands()
          EfilingCommands::checkReport},
         {QStringLiteral("import-json"),
          QStringLiteral(
-             "import-json --client C --year Y FILE [--force] [--form-switch]\n"
+             "import-json --client C --year Y FILE [--force] [--form-switch] [--yes]\n"
              "                               replace a report by an e-filing JSON file (remarks stay);\n"
              "                               --force takes a file of another PAN, --form-switch a\n"
              "                               file of the other form, turning the report into it"),
@@ -287,8 +288,7 @@ const QList<Command> &commands()
              "                               carry last year's report (from the database or its\n"
              "                               e-filing JSON), this year's older table or another\n"
              "                               client's report or the old wizard's answers into the\n"
-             "                               report (--form 3CEB: the client's Form 3CEB); --yes\n"
-             "                               confirms"),
+             "                               report (--form 3CEB: the client's Form 3CEB)"),
          CarryTool::carry},
         {QStringLiteral("fill-default"),
          QStringLiteral("fill-default --client C --year Y [--form 3CEB]\n"
@@ -300,10 +300,21 @@ const QList<Command> &commands()
          Xml3cebCommands::generateXml},
         {QStringLiteral("import-xml"),
          QStringLiteral(
-             "import-xml --client C --year Y FILE [--force]\n"
+             "import-xml --client C --year Y FILE [--force] [--yes]\n"
              "                               replace a Form 3CEB by an e-filing XML file; --force\n"
              "                               takes a file of another PAN"),
          Xml3cebCommands::importXml},
+        {QStringLiteral("snapshots"),
+         QStringLiteral(
+             "snapshots --client C --year Y\n"
+             "                               list the copies of the report kept before each change\n"
+             "                               that replaced its rows, newest first"),
+         SnapshotCommands::list},
+        {QStringLiteral("restore"),
+         QStringLiteral("restore --client C --year Y --snapshot N [--yes]\n"
+                        "                               put a snapshot back in place of the report (itself\n"
+                        "                               kept first, so the restore can be undone)"),
+         SnapshotCommands::restore},
     };
     return list;
 }

@@ -13,7 +13,7 @@ namespace ImportCommands
 int importJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     if (line.arguments.size() != 1) {
-        err << "usage: taxaudit import-json --client C --year Y FILE [--force] [--form-switch]\n";
+        err << "usage: taxaudit import-json --client C --year Y FILE [--force] [--form-switch] [--yes]\n";
         return 2;
     }
     if (!selectClientAndYear(host, line, err))

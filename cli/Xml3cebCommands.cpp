@@ -47,7 +47,7 @@ int generateXml(TalvexBase &host, const CommandLine &line, QTextStream &out, QTe
 int importXml(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     if (line.arguments.size() != 1) {
-        err << "usage: taxaudit import-xml --client C --year Y FILE [--force]\n";
+        err << "usage: taxaudit import-xml --client C --year Y FILE [--force] [--yes]\n";
         return 2;
     }
     if (!selectClientAndYear(host, line, err))

@@ -5,6 +5,7 @@
 #include "host/HostContext.h"
 #include "host/HostSetup.h"
 #include "store/DbError.h"
+#include "store/ReportChange.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -59,10 +60,17 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("taxaudit"));
 
-    // Questions are answered by script: No unless --yes; what was shown goes to stderr.
+    // Questions are answered by script: No unless --yes; what was shown goes to stderr. A
+    // command that exists to replace a report's rows does so only with --yes once the report
+    // holds data; the others (fill-default fills only what is empty) go on.
+    static const QStringList replacing{QStringLiteral("import-json"), QStringLiteral("import-xml"),
+                                       QStringLiteral("carry"),       QStringLiteral("import-annexure"),
+                                       QStringLiteral("import-tds"),  QStringLiteral("restore"),
+                                       QStringLiteral("bulk-import")};
     ScriptedPrompt answers;
     answers.setEcho(true);
     answers.setDefaultYes(line.has(QStringLiteral("--yes")));
+    answers.setReplaceAnswer(line.has(QStringLiteral("--yes")) || !replacing.contains(line.command));
     setPrompts(&answers);
     try {
         auto host = HostSetup::openHost(line.value(QStringLiteral("--db")));
@@ -70,6 +78,10 @@ int main(int argc, char *argv[])
         const int status = command->run(*host, line, out, err);
         setHost(nullptr);
         return status;
+    } catch (const ChangeDeclined &e) {
+        out.flush();
+        err << e.message() << " Give --yes to let the command replace what the report holds.\n";
+        return 1;
     } catch (const DbError &e) {
         out.flush();
         err << e.message() << '\n';

@@ -35,6 +35,13 @@ public:
     virtual std::optional<QList<int>> tick(const QString &title, const QString &text,
                                            const QStringList &items) = 0;
 
+    // The one question before a change replaces what a report holds; its safe answer is No.
+    // A script answers it apart from the other questions (the command-line tool by --yes).
+    virtual bool confirmReplace(const QString &text, const QString &title)
+    {
+        return message(text, title, PromptIcon::Warning, PromptButtons::YesNoDefaultNo) == PromptAnswer::Yes;
+    }
+
     // True when windows such as the error report may be shown; a prompt that answers by
     // script gets their content as messages instead.
     virtual bool showsWindows() const { return false; }

@@ -118,10 +118,25 @@ std::optional<QList<int>> ScriptedPrompt::tick(const QString &title, const QStri
     return ticked;
 }
 
+bool ScriptedPrompt::confirmReplace(const QString &text, const QString &title)
+{
+    bool yes = m_replaceYes;
+    if (!m_replaceAnswers.empty()) {
+        yes = m_replaceAnswers.front();
+        m_replaceAnswers.pop_front();
+    }
+    const PromptAnswer answer = yes ? PromptAnswer::Yes : PromptAnswer::No;
+    record({QStringLiteral("replace"), title, text, PromptIcon::Warning, PromptButtons::YesNoDefaultNo,
+            answerName(answer)});
+    return answer == PromptAnswer::Yes;
+}
+
 QStringList ScriptedPrompt::texts() const
 {
     QStringList list;
-    for (const Shown &s : m_shown)
-        list << s.text;
+    for (const Shown &s : m_shown) {
+        if (s.kind != QLatin1String("replace"))
+            list << s.text;
+    }
     return list;
 }

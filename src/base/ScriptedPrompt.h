@@ -13,7 +13,7 @@ class ScriptedPrompt : public Prompt
 {
 public:
     struct Shown {
-        QString kind; // "message", "open", "save", "folder", "choose", "tick"
+        QString kind; // "message", "open", "save", "folder", "choose", "tick", "replace"
         QString title;
         QString text;
         PromptIcon icon = PromptIcon::None;
@@ -29,6 +29,10 @@ public:
     void queueTicks(const QList<int> &ticked) { m_answers.emplace_back(QVariant::fromValue(ticked)); }
     void setDefaultYes(bool yes) { m_defaultYes = yes; }
     void setEcho(bool echo) { m_echo = echo; }
+    // The question before a replacing change takes answers of its own, queued apart from the
+    // others; without one it is answered as set here (No unless set).
+    void queueReplace(bool yes) { m_replaceAnswers.push_back(yes); }
+    void setReplaceAnswer(bool yes) { m_replaceYes = yes; }
 
     PromptAnswer message(const QString &text, const QString &title, PromptIcon icon,
                          PromptButtons buttons) override;
@@ -38,14 +42,18 @@ public:
     int choose(const QString &title, const QString &text, const QStringList &items) override;
     std::optional<QList<int>> tick(const QString &title, const QString &text,
                                    const QStringList &items) override;
+    bool confirmReplace(const QString &text, const QString &title) override;
 
     const std::vector<Shown> &shown() const { return m_shown; }
+    // What was shown, in order, apart from the question before a replacing change: that one
+    // is looked for in shown() by the tests about it, and the other tests keep their lists.
     QStringList texts() const;
     QString lastText() const { return m_shown.empty() ? QString() : m_shown.back().text; }
     void clear()
     {
         m_shown.clear();
         m_answers.clear();
+        m_replaceAnswers.clear();
     }
     bool answersLeft() const { return !m_answers.empty(); }
 
@@ -57,4 +65,6 @@ private:
     std::vector<Shown> m_shown;
     bool m_defaultYes = false;
     bool m_echo = false;
+    bool m_replaceYes = false;
+    std::deque<bool> m_replaceAnswers;
 };

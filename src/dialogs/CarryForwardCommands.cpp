@@ -7,6 +7,7 @@
 #include "model/ReportModel.h"
 #include "model/carry/FillDefault.h"
 #include "store/DbError.h"
+#include "store/ReportChange.h"
 
 namespace CarryForwardCommands
 {
@@ -19,6 +20,9 @@ void fillDefault()
     try {
         const auto report = ReportModel::load();
         FillDefault::run(*report);
+    } catch (const ChangeDeclined &e) {
+        prompts().inform(e.message());
+        return;
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
         return;

@@ -26,6 +26,7 @@
 #include "store/ClauseStore.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
+#include "store/ReportChange.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -270,6 +271,9 @@ void Form3CD::buildMenu()
         menu->addAction(caption, this, [this, command] { runCommand(command); });
     };
     addEarlierDataImports(imports);
+    imports->addSeparator();
+    imports->addAction(tr("Snapshots (restore an earlier state of the report)..."), this,
+                       &Form3CD::restoreSnapshot);
     imports->addSeparator();
     if (moduleState().formKind == FormKind::F3CEB) {
         // Form 3CEB has no clause 40, TDS lists or annexure windows; its grids exchange
@@ -522,13 +526,57 @@ void Form3CD::cmdClear_Click()
         return;
     if (!saveCurrentPage())
         return;
-    // The Part A pages 1 and 2 keep their data.
-    for (int slot = 3; slot <= m_lastPage; ++slot) {
-        ClausePage *window = page(slot);
-        window->clearAll();
-        window->SaveData();
+    try {
+        ReportChange change(m_report->key(), QStringLiteral("Clear"));
+        // The Part A pages 1 and 2 keep their data.
+        for (int slot = 3; slot <= m_lastPage; ++slot) {
+            ClausePage *window = page(slot);
+            window->clearAll();
+            window->SaveData();
+        }
+        change.commit();
+    } catch (const DbError &e) {
+        prompts().inform(e.message());
+        reloadPages();
+        return;
     }
     prompts().inform(QStringLiteral("All the data cleared successfully"));
+}
+
+void Form3CD::restoreSnapshot()
+{
+    if (!saveCurrentPage())
+        return;
+    const ReportKey key = m_report->key();
+    try {
+        QList<ReportSnapshots::Snapshot> snapshots;
+        for (const ReportSnapshots::Snapshot &s : ReportSnapshots::list(key.client, key.yearKey)) {
+            if (s.formCode == key.form.formCode)
+                snapshots << s;
+        }
+        if (snapshots.isEmpty()) {
+            prompts().inform(
+                QStringLiteral("No snapshot of this report has been kept yet: one is kept before "
+                               "each import, carry forward, Clear or Fill Default."));
+            return;
+        }
+        QStringList items;
+        for (const ReportSnapshots::Snapshot &s : std::as_const(snapshots))
+            items << s.text();
+        const int chosen = prompts().choose(QStringLiteral("Snapshots"),
+                                            QStringLiteral("Restore the report as it was:"), items);
+        if (chosen < 0)
+            return;
+        ReportSnapshots::restore(snapshots.at(chosen));
+    } catch (const ChangeDeclined &) {
+        return;
+    } catch (const DbError &e) {
+        prompts().message(e.message(), {}, PromptIcon::Critical);
+        return;
+    }
+    reloadPages();
+    prompts().inform(QStringLiteral("The snapshot was restored; the report as it was before is kept as a "
+                                    "snapshot too."));
 }
 
 bool Form3CD::finishEditing()

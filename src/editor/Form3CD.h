@@ -80,6 +80,8 @@ public:
     void cmdSave_Click();
     void cmdValidate_Click();
     void cmdClear_Click();
+    // Lists the snapshots kept of the report and puts the one chosen back.
+    void restoreSnapshot();
     void cmdExit_Click();
     void CallEscape() { cmdExit_Click(); }
     // Reminds the user, once the editor opens, of depreciation still to be imported into

@@ -7,6 +7,7 @@
 #include "SchemaTable.h"
 #include "store/Database.h"
 #include "store/DbError.h"
+#include "store/ReportChange.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,6 +128,7 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
     AccountsSchema::ensureTables(db);
     FixedAssetSchema::ensureTables(db);
     AuditFiling::ensureTable(db);
+    ReportSnapshots::ensureTables(db);
 }
 
 namespace

@@ -18,6 +18,8 @@ QString typeOf(const SqlDialect &d, const Column &c)
         return d.intType();
     case Column::Amount:
         return d.amountType();
+    case Column::Serial:
+        return d.serialKeyType();
     case Column::Text:
         break;
     }

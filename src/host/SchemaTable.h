@@ -13,7 +13,8 @@ namespace SchemaTable
 {
 
 struct Column {
-    enum Kind { Key, Text, Int, Amount };
+    // Serial: a number the database gives each new row, the table's key.
+    enum Kind { Key, Text, Int, Amount, Serial };
     QString name;
     Kind kind = Text;
     int length = 20; // of a key

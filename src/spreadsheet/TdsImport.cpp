@@ -8,6 +8,7 @@
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "store/Database.h"
+#include "store/ReportChange.h"
 
 #include <QSet>
 
@@ -65,10 +66,10 @@ bool writeLists(ReportModel &report, const QHash<QString, QList<QStringList>> &r
         annexures << qMakePair(clause, rows);
     }
     // The pages are saved together; the annexure files follow only what was saved.
-    Transaction transaction(host().DBObj());
+    ReportChange change(report.key(), QStringLiteral("Importing the TDS details"));
     for (const int page : pages)
         report.savePage(page);
-    transaction.commit();
+    change.commit();
     for (const auto &[clause, rows] : annexures)
         if (!annexFolder.isEmpty())
             AnnexureFile::write(AnnexureFile::pathOf(annexFolder, clause.point),

@@ -153,6 +153,13 @@ QString SqlDialect::amountType() const
     return m_engine == Engine::MySQL ? QStringLiteral("DECIMAL(18,2)") : QStringLiteral("NUMERIC");
 }
 
+QString SqlDialect::serialKeyType() const
+{
+    // AUTOINCREMENT never gives a number again, so a snapshot's number names it for good.
+    return m_engine == Engine::MySQL ? QStringLiteral("INT AUTO_INCREMENT PRIMARY KEY")
+                                     : QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+}
+
 QString SqlDialect::tableOptions() const
 {
     // Binary collation keeps "Nil" and "NIL" apart and stores Devanagari text.

@@ -28,6 +28,8 @@ public:
     QString intType() const;
     // Exact decimals: sums of rupees and paise must not drift.
     QString amountType() const;
+    // A key column whose number the database gives each new row.
+    QString serialKeyType() const;
     QString tableOptions() const;
 
     // The statements that create a table and its one lookup index (inline on MySQL,

@@ -42,7 +42,7 @@ TEST_P(CarryCommandLine, CarriesLastYearOnlyWhenConfirmed)
         {"carry", "--client", "C001", "--year", "2026", "--from", "previous", "--without-figures", "--yes"});
     EXPECT_EQ(done.status, 0) << done.err.toStdString();
     EXPECT_EQ(done.out, "C001\t2026\tprevious\tSuccess\n");
-    EXPECT_EQ(point(20, "40a")[0].mid(0, 2), (QStringList{"0.00", "0.00"}));
+    EXPECT_EQ(point(20, "40a")[0].mid(0, 2), (QStringList{"0", "0"}));
     EXPECT_TRUE(point(21, "UDIN").isEmpty());
 }
 
@@ -100,4 +100,48 @@ TEST_P(CarryCommandLine, CarriesAndFillsTheClientsForm3ceb)
     const ToolRun wrong = run({"fill-default", "--client", "C004", "--year", "2026", "--form", "3CD"});
     EXPECT_EQ(wrong.status, 2);
     EXPECT_TRUE(wrong.err.startsWith("--form takes 3CEB")) << wrong.err.toStdString();
+}
+
+TEST_P(CarryCommandLine, ReplacingCommandsNeedYesOnceTheReportHoldsData)
+{
+    open("C001", "2025");
+    store(20, "40a", {{"100", ""}});
+    open("C001", "2026");
+    const QString file = writeFile("3CA_2026.json", clsExportJSON::compose(QDate(2026, 10, 1)));
+    const QStringList before = rows();
+
+    const ToolRun refused = run({"import-json", "--client", "C001", "--year", "2026", file});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(
+        refused.err.contains("Importing the e-filing JSON file will change the Form 3CA-3CD report of "))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(" (C001) for A.Y. 2026-27:")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("    Page 20: ")) << refused.err.toStdString();
+    const ToolRun notCarried = run({"carry", "--client", "C001", "--year", "2026", "--from", "previous"});
+    EXPECT_EQ(notCarried.status, 1);
+    EXPECT_TRUE(notCarried.err.contains("Importing the previous year's report will change"))
+        << notCarried.err.toStdString();
+    EXPECT_EQ(rows(), before);
+    EXPECT_EQ(run({"snapshots", "--client", "C001", "--year", "2026"}).out, "");
+
+    const ToolRun carried =
+        run({"carry", "--client", "C001", "--year", "2026", "--from", "previous", "--yes"});
+    EXPECT_EQ(carried.status, 0) << carried.err.toStdString();
+    const QStringList after = rows();
+    const QStringList listed =
+        run({"snapshots", "--client", "C001", "--year", "2026"}).out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(listed.size(), 1);
+    const QStringList fields = listed.first().split('\t');
+    ASSERT_EQ(fields.size(), 5);
+    EXPECT_EQ(fields[2], "3CA");
+    EXPECT_EQ(fields[3], QString::number(before.size()));
+    EXPECT_EQ(fields[4], "Importing the previous year's report");
+
+    const QStringList restore{"restore", "--client", "C001", "--year", "2026", "--snapshot", fields[0]};
+    EXPECT_EQ(run(restore).status, 1);
+    EXPECT_EQ(rows(), after);
+    const ToolRun restored = run(restore + QStringList{"--yes"});
+    EXPECT_EQ(restored.status, 0) << restored.err.toStdString();
+    EXPECT_EQ(rows(), before);
+    EXPECT_EQ(run({"restore", "--client", "C001", "--year", "2026", "--snapshot", "999"}).status, 2);
 }

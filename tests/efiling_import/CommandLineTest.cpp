@@ -158,7 +158,7 @@ TEST_P(ImportCommandLine, AForm3CBFileIsRefusedByAForm3CAReportUnlessTheSwitchIs
     EXPECT_EQ(rowsOf("C001"), before);
 
     const ToolRun switched = taxaudit(home.path(), {"--db", db, "import-json", "--client", "C001", "--year",
-                                                    "2026", file, "--form-switch"});
+                                                    "2026", file, "--form-switch", "--yes"});
     EXPECT_EQ(switched.status, 0) << switched.err.toStdString();
     EXPECT_FALSE(rowsOf("C001").contains("\t3CA\t"));
 

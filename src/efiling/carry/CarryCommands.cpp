@@ -10,6 +10,7 @@
 #include "model/carry/CarryForward.h"
 #include "model/carry/Form3cebCarry.h"
 #include "store/DbError.h"
+#include "store/ReportChange.h"
 
 #include <algorithm>
 
@@ -20,6 +21,7 @@ namespace
 {
 
 const QString kImported = QStringLiteral("Import Successfully.");
+const QString PreviousYearQuestion = QStringLiteral("DO you want to import data from previous year.?");
 
 ReportKey openReport()
 {
@@ -37,6 +39,8 @@ template <typename Work> bool trapped(Work work)
 {
     try {
         return work();
+    } catch (const ChangeDeclined &e) {
+        prompts().inform(e.message());
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
     } catch (const std::exception &e) {
@@ -82,7 +86,7 @@ QString assessmentYearText(int year)
 bool previousYear(const Answers &answers)
 {
     const ReportKey key = openReport();
-    if (!prompts().askYesNo(QStringLiteral("DO you want to import data from previous year.?")))
+    if (!answers.requested && !prompts().askYesNo(PreviousYearQuestion))
         return false;
     const bool form3ceb = key.form.formKind == FormKind::F3CEB;
     EarlierRows::Format format = EarlierRows::Format::Current;
@@ -104,10 +108,11 @@ bool previousYear(const Answers &answers)
     });
 }
 
-bool oldFormat()
+bool oldFormat(const Answers &answers)
 {
     const ReportKey key = openReport();
-    if (!prompts().askYesNo(QStringLiteral("Do you want to import data from old format of current year.?")))
+    if (!answers.requested &&
+        !prompts().askYesNo(QStringLiteral("Do you want to import data from old format of current year.?")))
         return false;
     // Form 3CEB has one older table; Form 3CD two.
     const bool form3ceb = key.form.formKind == FormKind::F3CEB;
@@ -125,7 +130,7 @@ bool oldFormat()
     });
 }
 
-bool anotherClient(const Ticker &tick, const QString &givenClient)
+bool anotherClient(const Ticker &tick, const QString &givenClient, const Answers &answers)
 {
     const ReportKey key = openReport();
     return trapped([&] {
@@ -155,11 +160,12 @@ bool anotherClient(const Ticker &tick, const QString &givenClient)
         const QStringList ticked = tick(source.text(), ReportCarry::offers(key, source.code));
         if (ticked.isEmpty())
             return false;
-        if (!prompts().askYesNo(
-                QStringLiteral("Do you really want to Import Data and Annexures for Selected Items from ") +
-                QStringLiteral("Selected ") + formWord(key)) ||
-            !prompts().askYesNo(
-                QStringLiteral("It will delete all Existing Data and Annexures. Do you want to Continue?")))
+        if (!answers.requested &&
+            (!prompts().askYesNo(
+                 QStringLiteral("Do you really want to Import Data and Annexures for Selected Items from ") +
+                 QStringLiteral("Selected ") + formWord(key)) ||
+             !prompts().askYesNo(
+                 QStringLiteral("It will delete all Existing Data and Annexures. Do you want to Continue?"))))
             return false;
         ReportCarry::otherClient(key, source.code, ticked);
         prompts().inform(QStringLiteral("Imported Successfully."));
@@ -167,7 +173,7 @@ bool anotherClient(const Ticker &tick, const QString &givenClient)
     });
 }
 
-bool wizard(bool previousYear)
+bool wizard(bool previousYear, const Answers &answers)
 {
     const ReportKey key = openReport();
     if (!key.form.isForm3CD()) {
@@ -175,7 +181,8 @@ bool wizard(bool previousYear)
                                         "table is read by the import from the old format."));
         return false;
     }
-    if (!prompts().askYesNo(
+    if (!answers.requested &&
+        !prompts().askYesNo(
             previousYear ? QStringLiteral("DO you want to import data from Previous year old 3CD Wizard.?")
                          : QStringLiteral("DO you want to import data from current year Old 3CD Wizard.?")))
         return false;
@@ -209,7 +216,7 @@ bool carryDocument(const ImportDocument &doc, FormKind form, const Answers &answ
         HostContext &h = host();
         const auto report = ReportImport::reportOf(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc);
         ReportCarry::previousYear(*report, noFigures);
-        ReportCarry::replace(*report, true);
+        ReportCarry::replace(*report, true, ReportCarry::PreviousYearChange);
         prompts().inform(kImported);
         return true;
     });
@@ -250,7 +257,7 @@ bool previousYearFile(const QString &file, const Answers &answers)
         prompts().inform(ReportForm::notThisForm(stored));
         return false;
     }
-    if (!prompts().askYesNo(QStringLiteral("DO you want to import data from previous year.?")))
+    if (!answers.requested && !prompts().askYesNo(PreviousYearQuestion))
         return false;
     return carryDocument(doc, doc.form, answers);
 }

@@ -6,6 +6,7 @@
 #include "model/rules/SaveRules.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
+#include "store/ReportChange.h"
 
 namespace ReportReplacement
 {
@@ -54,6 +55,7 @@ void replace(Database &db, const ImportTarget &target, const ReportModel &report
         unpack(target, imported, passing, 0, group);
         for (const ClauseStore::ClauseRow &row : std::as_const(group))
             first << &row;
+        ReportChange change(report.key(), QStringLiteral("Importing the e-filing JSON file"));
         db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo<>301").arg(table),
                    {target.client, target.yearKey});
         ClauseStore::insertStoredRows(db, report.key(), first);
@@ -61,6 +63,7 @@ void replace(Database &db, const ImportTarget &target, const ReportModel &report
             unpack(target, imported, passing, start, group);
             ClauseStore::insertStoredRows(db, report.key(), group);
         }
+        change.commit();
     });
 }
 

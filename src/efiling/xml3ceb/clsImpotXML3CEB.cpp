@@ -10,6 +10,7 @@
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
+#include "store/ReportChange.h"
 #include "store/ReportKey.h"
 
 namespace
@@ -54,13 +55,13 @@ bool isOfOpenForm(const Xml3cebReader::Result &read)
 void replaceRows(const ReportKey &key, const QList<ClauseStore::ClauseRow> &rows)
 {
     Database &db = host().DBObj();
-    Transaction transaction(db);
+    ReportChange change(key, QStringLiteral("Importing the e-filing XML file"));
     const QList<ClauseStore::ClauseRow> report =
         Xml3cebCarried::merged(ClauseStore::readAll(key), rows, key.form.valueColumns());
     db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?").arg(key.form.clauseTable),
                {key.client, key.yearKey});
     ClauseStore::insertStoredRows(key, report);
-    transaction.commit();
+    change.commit();
 }
 
 } // namespace

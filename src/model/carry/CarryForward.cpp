@@ -5,6 +5,7 @@
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 
+#include <QRegularExpression>
 #include <functional>
 
 using Row = ReportModel::Row;
@@ -172,6 +173,49 @@ bool isFigure(Catalogue::Kind kind)
 
 } // namespace
 
+void dropLastYearsDates(ReportModel &report)
+{
+    using namespace Catalogue;
+    static const QRegularExpression yearHeading(QStringLiteral("assessment year|yyyy-yy|^financial year"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    // The date of the audit report under the other law.
+    edit(report, 1, QStringLiteral("3CA1"), [](Row &row) {
+        set(row, 8, {});
+        return true;
+    });
+    for (const Page &page : ClauseCatalogue::instance().pages()) {
+        // Part A takes this year's dates when it is rolled; the signing page starts empty.
+        if (page.number <= 2 || page.number == 21)
+            continue;
+        for (const Clause &clause : page.clauses) {
+            for (const Control &control : clause.controls) {
+                QList<int> cleared;
+                if (control.type == ControlType::Text && control.kind == Kind::Date)
+                    cleared << 1;
+                for (int c = 1; c <= control.columns.size(); ++c) {
+                    const Column &column = control.columns.at(c - 1);
+                    if (column.kind == Kind::Date ||
+                        (column.kind == Kind::Text && yearHeading.match(column.heading).hasMatch()))
+                        cleared << c;
+                }
+                for (int f = 1; f <= control.fields.size(); ++f) {
+                    if (control.fields.at(f - 1).kind == Kind::Date)
+                        cleared << int(control.columns.size()) + f;
+                }
+                if (cleared.isEmpty())
+                    continue;
+                edit(report, page.number, control.point, [&cleared](Row &row) {
+                    if (Vocabulary::isMarker(row.col(1)))
+                        return true;
+                    for (int c : cleared)
+                        set(row, c, {});
+                    return true;
+                });
+            }
+        }
+    }
+}
+
 void roll(ReportModel &report, Layout layout)
 {
     dropLastYearsOwn(report);
@@ -206,8 +250,9 @@ void dropFigures(ReportModel &report)
                 if (Vocabulary::isMarker(row.col(1)))
                     return true;
                 for (int c = 1; c <= kinds.size(); ++c) {
+                    // A whole-rupee cell takes "0": "0.00" there is refused as a decimal.
                     if (isFigure(kinds.at(c - 1)))
-                        set(row, c, CellFormat::format(Kind::Amount, QStringLiteral("0")));
+                        set(row, c, CellFormat::format(kinds.at(c - 1), QStringLiteral("0")));
                     else if (lists && (c == 20 || c == 21))
                         set(row, c, {});
                 }

@@ -23,8 +23,14 @@ void roll(ReportModel &report, Layout layout = Layout::Current);
 // Rows of the layout before the Aadhaar column made today's.
 void widenOlderRows(ReportModel &report);
 
-// Empties the amounts of the figure clauses (clause 18's grid, clause 27's and clause 40's
-// boxes and clause 13(e)'s totals), which the pages then show as "0.00".
+// Sets the amounts of the figure clauses (clause 18's grid, clause 27's and clause 40's
+// boxes and clause 13(e)'s totals) to zero, each written as its cell takes it ("0.00", or
+// "0" where whole rupees are asked).
 void dropFigures(ReportModel &report);
+
+// Empties the dates and years that were last year's to give: the audit report's date, every
+// date of the clauses (due dates, dates of payment, of furnishing, of orders) and the
+// assessment and financial years their rows name.
+void dropLastYearsDates(ReportModel &report);
 
 } // namespace CarryForward

@@ -8,6 +8,7 @@
 #include "model/ReportModel.h"
 #include "model/rules/PartARules.h"
 #include "store/Database.h"
+#include "store/ReportChange.h"
 
 #include <QSet>
 
@@ -251,10 +252,12 @@ QList<int> apply(ReportModel &report)
 QList<int> run(ReportModel &report)
 {
     const QList<int> changed = apply(report);
-    Transaction transaction(host().DBObj());
+    if (changed.isEmpty())
+        return changed;
+    ReportChange change(report.key(), QStringLiteral("Fill Default"));
     for (int page : changed)
         report.savePage(page);
-    transaction.commit();
+    change.commit();
     return changed;
 }
 

@@ -19,7 +19,8 @@ inline const QString Done = QStringLiteral("Fill Successfully.");
 // Fills the model; the pages whose rows changed, in order.
 QList<int> apply(ReportModel &report);
 
-// Fills the stored report and saves the pages that changed, all in one transaction.
+// Fills the stored report and saves the pages that changed, all in one change of the report
+// (ChangeDeclined when the accountant does not let it replace what the pages hold).
 QList<int> run(ReportModel &report);
 
 } // namespace FillDefault

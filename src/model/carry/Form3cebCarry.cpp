@@ -185,7 +185,7 @@ bool previousYear(const ReportKey &key, Table table, bool withoutFigures)
     roll(*report);
     if (withoutFigures)
         dropFigures(*report);
-    ReportCarry::replace(*report, false);
+    ReportCarry::replace(*report, false, ReportCarry::PreviousYearChange);
     transaction.commit();
     return true;
 }
@@ -198,7 +198,7 @@ bool oldFormat(const ReportKey &key)
     rows.removeIf([](const Row &row) { return row.page == kRemarksPage; });
     if (rows.isEmpty())
         return false;
-    ReportCarry::replace(*modelOf(key, rows), true);
+    ReportCarry::replace(*modelOf(key, rows), true, ReportCarry::OldFormatChange);
     transaction.commit();
     return true;
 }

@@ -8,6 +8,7 @@
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 #include "store/Database.h"
+#include "store/ReportChange.h"
 
 #include <QSet>
 
@@ -86,7 +87,7 @@ bool holdsQualification(const ReportModel &source)
 
 } // namespace
 
-void replace(const ReportModel &report, bool keepRemarks)
+void replace(const ReportModel &report, bool keepRemarks, const QString &what)
 {
     const ReportKey &key = report.key();
     QList<Row> rows;
@@ -97,19 +98,21 @@ void replace(const ReportModel &report, bool keepRemarks)
             rows += report.rows(page, point);
     }
     Database &db = host().DBObj();
-    Transaction transaction(db);
+    ReportChange change(key, what);
     db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?%2")
                    .arg(key.form.clauseTable, keepRemarks ? QStringLiteral(" AND PageNo<>301") : QString()),
                {key.client, key.yearKey});
     ClauseStore::insertStoredRows(key, rows);
-    transaction.commit();
+    change.commit();
 }
 
 void previousYear(ReportModel &lastYear, bool withoutFigures)
 {
     CarryForward::roll(lastYear);
-    if (withoutFigures)
+    if (withoutFigures) {
         CarryForward::dropFigures(lastYear);
+        CarryForward::dropLastYearsDates(lastYear);
+    }
 }
 
 bool previousYear(const ReportKey &key, EarlierRows::Format format, bool withoutFigures)
@@ -123,9 +126,11 @@ bool previousYear(const ReportKey &key, EarlierRows::Format format, bool without
     auto report = modelOf(key, rows);
     CarryForward::roll(*report, format == EarlierRows::Format::Current ? CarryForward::Layout::Current
                                                                        : CarryForward::Layout::BeforeAadhaar);
-    if (withoutFigures)
+    if (withoutFigures) {
         CarryForward::dropFigures(*report);
-    replace(*report, false);
+        CarryForward::dropLastYearsDates(*report);
+    }
+    replace(*report, false, PreviousYearChange);
     transaction.commit();
     return true;
 }
@@ -140,7 +145,7 @@ bool oldFormat(const ReportKey &key, EarlierRows::Format format)
         return false;
     auto report = modelOf(key, rows);
     CarryForward::widenOlderRows(*report);
-    replace(*report, true);
+    replace(*report, true, OldFormatChange);
     transaction.commit();
     return true;
 }
@@ -150,7 +155,7 @@ bool wizard(const ReportKey &key, const QString &wizardYear)
     Database &db = host().DBObj();
     if (!db.tableExists(QStringLiteral("anex3cd_main")))
         return false;
-    Transaction transaction(db);
+    ReportChange change(key, QStringLiteral("Importing the old 3CD wizard's answers"));
     const QList<Row> rows = WizardAnswers::rows(db, key.client, wizardYear);
     if (rows.isEmpty())
         return false;
@@ -158,7 +163,7 @@ bool wizard(const ReportKey &key, const QString &wizardYear)
                    .arg(key.form.clauseTable),
                {key.client, key.yearKey});
     ClauseStore::insertStoredRows(key, rows);
-    transaction.commit();
+    change.commit();
     return true;
 }
 
@@ -249,7 +254,7 @@ void otherClient(const ReportKey &key, const QString &sourceClient, const QStrin
         }
     }
     dropFigures(result);
-    replace(result, false);
+    replace(result, false, QStringLiteral("Importing clauses of client %1").arg(sourceClient));
     transaction.commit();
 }
 

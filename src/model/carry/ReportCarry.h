@@ -17,8 +17,11 @@ namespace ReportCarry
 {
 
 // Puts a model's rows in place of the stored report's: every row goes, or every row but
-// the remarks (page 301) with keepRemarks.
-void replace(const ReportModel &report, bool keepRemarks);
+// the remarks (page 301) with keepRemarks. `what` names the import in the question asked
+// before a report holding data is replaced; a No throws ChangeDeclined.
+void replace(const ReportModel &report, bool keepRemarks, const QString &what);
+inline const QString PreviousYearChange = QStringLiteral("Importing the previous year's report");
+inline const QString OldFormatChange = QStringLiteral("Importing this year's report of the old format");
 
 // Last year's report of the client, from a table of the format, carried forward; false
 // (nothing changed) when last year has no rows there.

@@ -1,0 +1,258 @@
+#include "ReportChange.h"
+
+#include "Database.h"
+#include "base/Prompt.h"
+#include "host/HostContext.h"
+#include "host/SchemaTable.h"
+
+#include <QDateTime>
+#include <numeric>
+
+namespace
+{
+
+const QString kSnapshotTable = QStringLiteral("report_snapshot");
+const QString kSnapshotRowTable = QStringLiteral("report_snapshot_row");
+// Wide enough for the rows of either report table.
+constexpr int kSnapshotColumns = 23;
+
+// Changes under way, outermost first: only the outermost asks and keeps a snapshot.
+int activeChanges = 0;
+
+QString columnList(int count)
+{
+    QStringList cols;
+    for (int i = 1; i <= count; ++i)
+        cols << QStringLiteral("Col%1").arg(i);
+    return cols.join(u',');
+}
+
+// The number of rows of each page of the report.
+QMap<int, int> pageCounts(Database &db, const ReportKey &key)
+{
+    Recordset rs =
+        db.Execute(QStringLiteral("SELECT PageNo, COUNT(*) FROM %1 WHERE Code_No=? AND FYr=? GROUP BY PageNo")
+                       .arg(key.form.clauseTable),
+                   {key.client, key.yearKey});
+    QMap<int, int> counts;
+    for (; !rs.Eof(); rs.MoveNext())
+        counts.insert(rs.Fields(0).toInt(), rs.Fields(1).toInt());
+    return counts;
+}
+
+int total(const QMap<int, int> &counts)
+{
+    return std::accumulate(counts.cbegin(), counts.cend(), 0);
+}
+
+QString pageName(int page)
+{
+    switch (page) {
+    case 101:
+        return QStringLiteral("Page 1");
+    case 201:
+        return QStringLiteral("As Per Annexure ticks");
+    case 301:
+        return QStringLiteral("Remarks");
+    case -1:
+        return QStringLiteral("Print setup");
+    default:
+        return QStringLiteral("Page %1").arg(page);
+    }
+}
+
+QString formTextOf(const QString &formCode)
+{
+    return formCode == QLatin1String("3CEB") ? formCode : formCode + QStringLiteral("-3CD");
+}
+
+QString clientName(Database &db, const QString &client)
+{
+    if (!db.tableExists(QStringLiteral("main_info1")))
+        return {};
+    Recordset rs = db.Execute(QStringLiteral("SELECT Name FROM main_info1 WHERE Code_No=?"), {client});
+    return rs.Eof() ? QString() : rs.Fields(0).trimmed();
+}
+
+// The form of the rows as stored: an import may turn a Form 3CA report into a Form 3CB.
+QString storedForm(Database &db, const ReportKey &key)
+{
+    if (!key.form.isForm3CD())
+        return key.form.formCode;
+    Recordset rs = db.Execute(
+        QStringLiteral("SELECT FormName FROM %1 WHERE Code_No=? AND FYr=? AND FormName IN (?,?) "
+                       "LIMIT 1")
+            .arg(key.form.clauseTable),
+        {key.client, key.yearKey, ModuleState::codeOf(FormKind::F3CA), ModuleState::codeOf(FormKind::F3CB)});
+    return rs.Eof() ? key.form.formCode : rs.Fields(0);
+}
+
+// Copies the report's rows, as they are before the change, under a new snapshot number.
+void keep(Database &db, const ReportKey &key, const QString &what, int rows)
+{
+    QSqlQuery header = db.prepare(
+        QStringLiteral("INSERT INTO %1 (Code_No,FYr,FormCode,Taken,Operation,RowsKept) VALUES (?,?,?,?,?,?)")
+            .arg(kSnapshotTable));
+    for (const QVariant &value : QVariantList{
+             key.client, key.yearKey, storedForm(db, key),
+             QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")), what, rows})
+        header.addBindValue(value);
+    db.exec(header);
+    const QString cols = columnList(key.form.valueColumns());
+    db.Execute(QStringLiteral("INSERT INTO %1 (SnapshotId,PageNo,FormName,PointNo,%2) "
+                              "SELECT ?,PageNo,FormName,PointNo,%2 FROM %3 WHERE Code_No=? AND FYr=?")
+                   .arg(kSnapshotRowTable, cols, key.form.clauseTable),
+               {header.lastInsertId(), key.client, key.yearKey});
+}
+
+} // namespace
+
+const QString ReportChange::QuestionTitle = QStringLiteral("Replace report data");
+
+ReportChange::ReportChange(const ReportKey &key, const QString &what)
+    : m_key(key), m_what(what), m_outermost(activeChanges == 0)
+{
+    Database &db = host().DBObj();
+    db.BeginTrans();
+    ++activeChanges;
+    try {
+        if (m_outermost) {
+            m_before = pageCounts(db, key);
+            if (!m_before.isEmpty())
+                keep(db, key, what, total(m_before));
+        }
+    } catch (...) {
+        --activeChanges;
+        db.RollbackTrans();
+        throw;
+    }
+}
+
+ReportChange::~ReportChange()
+{
+    --activeChanges;
+    if (!m_done)
+        host().DBObj().RollbackTrans();
+}
+
+void ReportChange::commit()
+{
+    Database &db = host().DBObj();
+    if (m_outermost && !m_before.isEmpty()) {
+        const QMap<int, int> after = pageCounts(db, m_key);
+        QMap<int, PageCount> pages;
+        for (auto it = m_before.cbegin(); it != m_before.cend(); ++it)
+            pages[it.key()] = PageCount{it.key(), it.value(), 0};
+        for (auto it = after.cbegin(); it != after.cend(); ++it) {
+            pages[it.key()].page = it.key();
+            pages[it.key()].after = it.value();
+        }
+        if (!prompts().confirmReplace(question(m_key, m_what, pages.values()), QuestionTitle))
+            throw ChangeDeclined();
+    }
+    m_done = true;
+    db.CommitTrans();
+}
+
+QString ReportChange::question(const ReportKey &key, const QString &what, const QList<PageCount> &pages)
+{
+    const QString name = clientName(host().DBObj(), key.client);
+    QString text = QStringLiteral("%1 will change the Form %2 report of %3 for A.Y. %4:\n")
+                       .arg(what, formTextOf(key.form.formCode),
+                            name.isEmpty() ? key.client : QStringLiteral("%1 (%2)").arg(name, key.client),
+                            key.assessmentYearText());
+    for (const PageCount &page : pages)
+        text += QStringLiteral("    %1: %2 rows now, %3 rows after\n")
+                    .arg(pageName(page.page))
+                    .arg(page.now)
+                    .arg(page.after);
+    text += QStringLiteral("The report as it is now is kept as a snapshot, which can be restored.\n"
+                           "Do you want to continue?");
+    return text;
+}
+
+namespace ReportSnapshots
+{
+
+void ensureTables(Database &db)
+{
+    using SchemaTable::Column;
+    QSet<QString> existing = db.tableNames();
+    SchemaTable::create(db, existing, kSnapshotTable,
+                        {{QStringLiteral("Id"), Column::Serial},
+                         {QStringLiteral("Code_No"), Column::Key, 20},
+                         {QStringLiteral("FYr"), Column::Key, 8},
+                         {QStringLiteral("FormCode"), Column::Key, 10},
+                         {QStringLiteral("Taken"), Column::Text},
+                         {QStringLiteral("Operation"), Column::Text},
+                         {QStringLiteral("RowsKept"), Column::Int}},
+                        {QStringLiteral("Code_No"), QStringLiteral("FYr")});
+    QList<Column> rows{{QStringLiteral("SnapshotId"), Column::Int},
+                       {QStringLiteral("PageNo"), Column::Int},
+                       {QStringLiteral("FormName"), Column::Key, 10},
+                       {QStringLiteral("PointNo"), Column::Key, 40}};
+    for (int i = 1; i <= kSnapshotColumns; ++i)
+        rows << Column{QStringLiteral("Col%1").arg(i), Column::Text};
+    SchemaTable::create(db, existing, kSnapshotRowTable, rows, {QStringLiteral("SnapshotId")});
+}
+
+QString Snapshot::text() const
+{
+    return QStringLiteral("%1  %2  before %3  (Form %4, %5 rows)")
+        .arg(id)
+        .arg(taken, what, formTextOf(formCode))
+        .arg(rows);
+}
+
+namespace
+{
+QList<Snapshot> select(const QString &condition, const QVariantList &binds)
+{
+    Recordset rs = host().DBObj().Execute(
+        QStringLiteral("SELECT Id,Code_No,FYr,FormCode,Taken,Operation,RowsKept FROM %1 WHERE %2 "
+                       "ORDER BY Id DESC")
+            .arg(kSnapshotTable, condition),
+        binds);
+    QList<Snapshot> list;
+    for (; !rs.Eof(); rs.MoveNext())
+        list << Snapshot{rs.Fields(0).toInt(), rs.Fields(1), rs.Fields(2),        rs.Fields(3),
+                         rs.Fields(4),         rs.Fields(5), rs.Fields(6).toInt()};
+    return list;
+}
+} // namespace
+
+QList<Snapshot> list(const QString &client, const QString &yearKey)
+{
+    return select(QStringLiteral("Code_No=? AND FYr=?"), {client, yearKey});
+}
+
+std::optional<Snapshot> find(const QString &client, const QString &yearKey, int id)
+{
+    const QList<Snapshot> found =
+        select(QStringLiteral("Code_No=? AND FYr=? AND Id=?"), {client, yearKey, id});
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+ReportKey keyOf(const Snapshot &snapshot)
+{
+    return ReportKey::of(snapshot.client, snapshot.yearKey, ModuleState::kindOfCode(snapshot.formCode));
+}
+
+void restore(const Snapshot &snapshot)
+{
+    const ReportKey key = keyOf(snapshot);
+    Database &db = host().DBObj();
+    ReportChange change(key, QStringLiteral("Restoring snapshot %1").arg(snapshot.id));
+    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?").arg(key.form.clauseTable),
+               {key.client, key.yearKey});
+    const QString cols = columnList(key.form.valueColumns());
+    db.Execute(QStringLiteral("INSERT INTO %1 (Code_No,FYr,FormName,PageNo,PointNo,%2) "
+                              "SELECT ?,?,FormName,PageNo,PointNo,%2 FROM %3 WHERE SnapshotId=?")
+                   .arg(key.form.clauseTable, cols, kSnapshotRowTable),
+               {key.client, key.yearKey, snapshot.id});
+    change.commit();
+}
+
+} // namespace ReportSnapshots

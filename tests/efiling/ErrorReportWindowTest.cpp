@@ -14,18 +14,6 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-namespace
-{
-
-void writeFile(const QString &path, const QByteArray &text)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
-} // namespace
-
 class ErrorReport : public EfilingTest
 {
 protected:

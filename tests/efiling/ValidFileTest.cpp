@@ -12,13 +12,6 @@
 namespace
 {
 
-void writeFile(const QString &path, const QByteArray &text)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
 // A schema with one element holding numbers, and a file with `bad` wrong entries among them.
 void writeNumbersXml(const QString &xsd, const QString &xml, int bad)
 {

@@ -348,7 +348,9 @@ void Database::BeginTrans()
         reconnectIfLost();
     if (m_depth++ == 0) {
         m_rollbackOnly = false;
-        if (!m_db.transaction())
+        // SQLite takes the write lock when the transaction begins: one that read first and
+        // wrote later would be refused at once, without waiting, after another process wrote.
+        if (m_dialect.isSQLite() || !m_db.transaction())
             runRaw(m_dialect.beginTransaction());
     }
 }

@@ -210,7 +210,8 @@ int SqlDialect::rowsAnInsert(int valuesARow) const
 
 QString SqlDialect::beginTransaction() const
 {
-    return m_engine == Engine::MySQL ? QStringLiteral("START TRANSACTION") : QStringLiteral("BEGIN");
+    return m_engine == Engine::MySQL ? QStringLiteral("START TRANSACTION")
+                                     : QStringLiteral("BEGIN IMMEDIATE");
 }
 
 QString SqlDialect::schemaCheck() const

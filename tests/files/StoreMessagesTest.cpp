@@ -88,8 +88,9 @@ TEST_P(StoreMessages, FirstImportsOfANewYearAtOnceAllGoThrough)
     for (const QString year : {"2031", "2032", "2033"}) {
         std::vector<std::unique_ptr<QProcess>> imports;
         for (const QString client : {"C001", "C002", "C003"})
-            imports.push_back(startTaxaudit(home.path(), {"--db", address, "import-json", "--client", client,
-                                                          "--year", year, file, "--force", "--form-switch"}));
+            imports.push_back(
+                startTaxaudit(home.path(), {"--db", address, "import-json", "--client", client, "--year",
+                                            year, file, "--force", "--form-switch", "--yes"}));
         for (auto &p : imports) {
             ASSERT_TRUE(p->waitForFinished(120000));
             EXPECT_EQ(p->exitCode(), 0)

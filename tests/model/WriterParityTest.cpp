@@ -34,8 +34,12 @@ protected:
     {
         Form3CD *editor = Form3CD::instance();
         editor->show();
-        // The first run meets the clauses left blank; answered "no information", they pass
-        // the second time, which reaches the save dialog.
+        // The first run meets the clauses left blank; ticked to be answered "no information",
+        // they pass the second time, which reaches the save dialog.
+        QList<int> every;
+        for (int i = 0; i < 1000; ++i)
+            every << i;
+        env->prompt().queueTicks(every);
         editor->runCommand(EditorCommand::GenerateJson);
         env->prompt().clear();
         env->prompt().queueText(file(name));

@@ -26,7 +26,8 @@ QString marker(const QString &point, int column, const Column *kind = nullptr)
     if (kind->check == QLatin1String("tan"))
         return QStringLiteral("MUMA%1B").arg(seed * 10);
     if (kind->check == QLatin1String("aadhaar")) {
-        const QString digits = QStringLiteral("2345678%1").arg(seed * 10 % 100000, 5, 10, QLatin1Char('0')).left(11);
+        const QString digits =
+            QStringLiteral("2345678%1").arg(seed * 10 % 100000, 5, 10, QLatin1Char('0')).left(11);
         return digits + QString::number(IdentityChecks::verhoeffCheckDigit(digits));
     }
     switch (kind->kind) {
@@ -54,10 +55,30 @@ QString gridMarker(const Control &control, const QString &point, int column)
     return items.isEmpty() ? marker(point, column) : items.at(qHash(marker(point, column)) % items.size());
 }
 
-// The marker of a stored column of a point, by the point's grid column where it has one.
+// The marker of field n of a row of boxes: one of the shape its box takes.
+QString fieldMarker(const Control &control, const QString &point, int n)
+{
+    Column shape;
+    shape.kind = control.fields.at(n - 1).kind;
+    return marker(point, n, &shape);
+}
+
+// The marker of a text box: one of the shape it takes.
+QString boxMarker(const Control &control)
+{
+    Column shape;
+    shape.kind = control.kind;
+    return marker(control.point, 1, &shape);
+}
+
+// The marker of a stored column of a point, by the point's grid column or box where it has one.
 QString markerOf(int page, const QString &point, int column)
 {
     const Control *control = ClauseCatalogue::instance().controlOf(page, point);
+    if (control && control->type == ControlType::Fields && column <= control->fields.size())
+        return fieldMarker(*control, point, column);
+    if (control && control->type == ControlType::Text && column == 1)
+        return boxMarker(*control);
     const bool grid = control && control->type == ControlType::Grid && column <= control->columns.size();
     return grid ? gridMarker(*control, point, column) : marker(point, column);
 }
@@ -89,12 +110,14 @@ protected:
                         auto *edit = find<QLineEdit>(page, c.fields.at(k).name);
                         // A field the page computes (a ratio, a total) holds no typed value.
                         if (edit->isReadOnly())
-                            computed.insert(marker(c.point, k + 1));
+                            computed.insert(fieldMarker(c, c.point, k + 1));
                         else
-                            edit->setText(marker(c.point, k + 1));
+                            edit->setText(fieldMarker(c, c.point, k + 1));
                     }
                     break;
                 case ControlType::Text:
+                    WidgetValues::setText(find<QWidget>(page, c.name), boxMarker(c));
+                    break;
                 case ControlType::Combo:
                     WidgetValues::setText(find<QWidget>(page, c.name), marker(c.point, 1));
                     break;
@@ -103,7 +126,7 @@ protected:
                 }
             }
         }
-        ASSERT_TRUE(page->SaveData());
+        ASSERT_TRUE(page->SaveData()) << slot << ": " << env->prompt().lastText().toStdString();
     }
 
     void expectLanded(const QList<JsonMember> &members, int page, const QString &point, const QString &where)
@@ -140,7 +163,8 @@ protected:
                     EXPECT_TRUE(stored == QLatin1String("Yes") || stored == QLatin1String("True"))
                         << where.toStdString() << '.' << m.name.toStdString();
                 else
-                    EXPECT_EQ(stored, markerOf(p, pt, c)) << where.toStdString() << '.' << m.name.toStdString();
+                    EXPECT_EQ(stored, markerOf(p, pt, c))
+                        << where.toStdString() << '.' << m.name.toStdString();
             }
         }
     }

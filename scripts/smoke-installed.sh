@@ -34,7 +34,7 @@ check() {
   grep -q '^  generate\\-json' "$1/install/usr/share/man/man1/taxaudit.1"
   test -s "$1/install/usr/share/bash-completion/completions/taxaudit"
   test -s "$1/install/usr/share/applications/talvex.desktop"
-  test -f "$TALVEX_DOC_PATH/talvex.db"
+  test -f "$TALVEX_DOC_PATH/Data/talvex.db"
   echo "== the installed programs ran"
 }
 

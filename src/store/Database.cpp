@@ -342,15 +342,15 @@ QSqlQuery &Database::reusable(const QString &translated)
     return *m_reusable.insert(translated, std::move(query));
 }
 
-void Database::BeginTrans()
+void Database::BeginTrans(bool forWriting)
 {
     if (m_depth == 0)
         reconnectIfLost();
     if (m_depth++ == 0) {
         m_rollbackOnly = false;
-        // SQLite takes the write lock when the transaction begins: one that read first and
-        // wrote later would be refused at once, without waiting, after another process wrote.
-        if (m_dialect.isSQLite() || !m_db.transaction())
+        if (forWriting && m_dialect.isSQLite())
+            runRaw(QStringLiteral("BEGIN IMMEDIATE"));
+        else if (!m_db.transaction())
             runRaw(m_dialect.beginTransaction());
     }
 }
@@ -360,7 +360,7 @@ void Database::runInTransaction(const std::function<void()> &work)
     for (int attempt = 1;; ++attempt) {
         const bool outermost = m_depth == 0;
         try {
-            Transaction transaction(*this);
+            Transaction transaction(*this, true);
             work();
             transaction.commit();
             return;

@@ -44,7 +44,10 @@ public:
 
     // Transactions nest: only the outermost begins and commits; a rollback anywhere
     // makes the outermost roll back.
-    void BeginTrans();
+    // `forWriting`: the work reads and then writes, so on SQLite the write lock is taken at the
+    // start; a transaction that read first would be refused at once, without waiting, when it
+    // came to write after another process had written.
+    void BeginTrans(bool forWriting = false);
     void CommitTrans();
     void RollbackTrans();
     int transactionDepth() const { return m_depth; }
@@ -103,7 +106,7 @@ private:
 class Transaction
 {
 public:
-    explicit Transaction(Database &db) : m_db(db) { m_db.BeginTrans(); }
+    explicit Transaction(Database &db, bool forWriting = false) : m_db(db) { m_db.BeginTrans(forWriting); }
     ~Transaction()
     {
         if (!m_done)

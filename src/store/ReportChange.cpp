@@ -113,7 +113,7 @@ ReportChange::ReportChange(const ReportKey &key, const QString &what)
     : m_key(key), m_what(what), m_outermost(activeChanges == 0)
 {
     Database &db = host().DBObj();
-    db.BeginTrans();
+    db.BeginTrans(true);
     ++activeChanges;
     try {
         if (m_outermost) {

@@ -172,34 +172,6 @@ TEST_P(ImportCommandLine, AForm3CBFileIsRefusedByAForm3CAReportUnlessTheSwitchIs
     EXPECT_TRUE(rowsOf("C004").contains("\t3CB\t"));
 }
 
-TEST_P(ImportCommandLine, TwoWorkstationsOpeningANewYearAtOnceBothSucceed)
-{
-    // Each round a year nobody has used: both processes create its tables at the same moment
-    // (a command that writes: one that only reads a year creates nothing).
-    for (int year = 2033; year <= 2037; ++year) {
-        QList<QProcess *> runs;
-        for (int i = 0; i < 2; ++i) {
-            auto *p = new QProcess;
-            QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-            e.insert("TALVEX_DOC_PATH", home.path() + "/docs");
-            e.insert("TALVEX_INI", home.path() + "/Talvex.ini");
-            e.insert("TMPDIR", home.path() + "/tmp");
-            p->setProcessEnvironment(e);
-            p->setProgram(QStringLiteral(TAXAUDIT_PATH));
-            p->setArguments({"--db", db, "fill-default", "--client", i == 0 ? "C001" : "C004", "--year",
-                             QString::number(year)});
-            runs << p;
-        }
-        for (QProcess *p : runs)
-            p->start();
-        for (QProcess *p : runs) {
-            ASSERT_TRUE(p->waitForFinished(120000));
-            EXPECT_EQ(p->exitCode(), 0) << year << ": " << p->readAllStandardError().toStdString();
-            delete p;
-        }
-    }
-}
-
 TEST_P(ImportCommandLine, APanThatIsNoPanNeverNamesAFile)
 {
     env->host().DBObj().Execute("UPDATE main_info1 SET PAN=? WHERE Code_No=?", {"../../escaped", "C001"});

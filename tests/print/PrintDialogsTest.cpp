@@ -188,13 +188,26 @@ TEST(ReportPreviewSave, AsksBeforeReplacingAFile)
     engine.NewReport();
     engine.PrintText(QStringLiteral("A line of the report;"));
 
+    // The preview lays its pages out while it opens, running events as it goes, so a timer
+    // may fire before the preview is the modal window: wait for it rather than assume it.
     const auto saveThenClose = [&] {
-        QTimer::singleShot(0, [] {
+        QTimer poll;
+        int tries = 0;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
             auto *preview = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            ASSERT_TRUE(preview);
-            preview->findChild<QAction *>(QStringLiteral("actSavePdf"))->trigger();
-            preview->reject();
+            if (preview && preview->objectName() == QStringLiteral("frmReportPreview")) {
+                poll.stop();
+                preview->findChild<QAction *>(QStringLiteral("actSavePdf"))->trigger();
+                preview->reject();
+            } else if (++tries > 1000) {
+                poll.stop();
+                ADD_FAILURE() << "the preview never became the modal window";
+                for (QWidget *window : QApplication::topLevelWidgets())
+                    if (auto *dialog = qobject_cast<QDialog *>(window))
+                        dialog->reject();
+            }
         });
+        poll.start(10);
         ReportPreview::show(engine);
     };
     answers.queueText(path);

@@ -1,6 +1,7 @@
 // Bulk import of 500 e-filing returns from one zip file into 500 clients, on SQLite and
 // (with TALVEX_TEST_MYSQL_URL) on MariaDB: the unpacking and listing step and the import
 // step timed apart, each file's report replaced in a transaction of its own.
+#include "BenchReports.h"
 #include "TestHost.h"
 
 #include "dialogs/clsExportJSON.h"
@@ -22,28 +23,8 @@
 namespace
 {
 
-constexpr int kFiles = 500;
+constexpr int kFiles = BenchReports::kReturns;
 constexpr int kRuns = 3;
-
-QString panOf(int i)
-{
-    return QStringLiteral("AABCB%1K").arg(i, 4, 10, QLatin1Char('0'));
-}
-
-// Clients B0000.. with PANs of their own, as a practice's client master holds them.
-void addClients(Database &db)
-{
-    Transaction transaction(db);
-    for (int i = 0; i < kFiles; ++i) {
-        const QString code = QStringLiteral("B%1").arg(i, 4, 10, QLatin1Char('0'));
-        db.Execute(QStringLiteral("INSERT INTO main_info1 (Code_No, Name, PAN) VALUES (?,?,?)"),
-                   {code, QStringLiteral("Bench Client %1").arg(i), panOf(i)});
-        db.Execute(
-            QStringLiteral("INSERT INTO owner1 (Code_No, SrNo, F_Nm, M_Nm, L_Nm, PAN) VALUES (?,?,?,?,?,?)"),
-            {code, 1, QString(), QString(), QStringLiteral("Bench Client %1").arg(i), panOf(i)});
-    }
-    transaction.commit();
-}
 
 // The demo report's return once for each client: the same clauses under the client's PAN.
 bool writeZip(const QString &path, const QByteArray &demoReturn)
@@ -52,14 +33,12 @@ bool writeZip(const QString &path, const QByteArray &demoReturn)
     zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!archive)
         return false;
-    const QByteArray demoPan = "\"PAN\": \"AABCS1234K\",\r\n            \"Me_Us_Ms\"";
     for (int i = 0; i < kFiles; ++i) {
-        QByteArray text = demoReturn;
-        text.replace(demoPan, "\"PAN\": \"" + panOf(i).toLatin1() + "\",\r\n            \"Me_Us_Ms\"");
+        const QByteArray text = BenchReports::returnOf(demoReturn, i);
         void *copy = malloc(size_t(text.size())); // libzip frees it when it writes the archive
         memcpy(copy, text.constData(), size_t(text.size()));
         zip_source_t *source = zip_source_buffer(archive, copy, zip_uint64_t(text.size()), 1);
-        const QByteArray name = QStringLiteral("3CA_%1_2026.json").arg(panOf(i)).toUtf8();
+        const QByteArray name = QStringLiteral("3CA_%1_2026.json").arg(BenchReports::panOf(i)).toUtf8();
         if (zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
             zip_source_free(source);
             zip_discard(archive);
@@ -125,7 +104,7 @@ void benchEngine(TestEngine engine, const char *name, double goalSeconds)
         transaction.commit();
     }
     const QByteArray demoReturn = clsExportJSON::compose();
-    addClients(env.host().DBObj());
+    BenchReports::addClients(env.host().DBObj());
     const QString zip = QDir(env.dir()).filePath(QStringLiteral("returns.zip"));
     if (!writeZip(zip, demoReturn)) {
         std::printf("%-8s could not write the zip file\n", name);

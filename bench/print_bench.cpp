@@ -8,6 +8,8 @@
 // usage: print_bench [ROWS ...]   (the sizes to run; 250 2000 10000 when none is given)
 
 #include "BenchMain.h"
+#include "BenchProcess.h"
+#include "BenchReports.h"
 #include "TestHost.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "store/ClauseStore.h"
@@ -15,55 +17,11 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace
 {
-
-QStringList record(int i)
-{
-    return {QStringLiteral("MUMS12345A"),
-            QStringLiteral("194C"),
-            QStringLiteral("Payment to contractor %1").arg(i + 1),
-            QString::number(10000 + i) + QStringLiteral(".00"),
-            QStringLiteral("10000.00"),
-            QStringLiteral("10000.00"),
-            QStringLiteral("200.00"),
-            QStringLiteral("0.00"),
-            QStringLiteral("0.00"),
-            QStringLiteral("0.00")};
-}
-
-double childCpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// The CPU milliseconds of one run of the program; 0 when it failed.
-double cpuMsOf(const QString &program, const QStringList &arguments, const QString &home)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("TALVEX_DOC_PATH"), home + QStringLiteral("/docs"));
-    env.insert(QStringLiteral("TALVEX_INI"), home + QStringLiteral("/Talvex.ini"));
-    env.insert(QStringLiteral("TALVEX_EXE_PATH"), QStringLiteral(TALVEX_SOURCE_DATA_DIR));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
-    p.setWorkingDirectory(home);
-    const double before = childCpuSeconds();
-    p.start(program, arguments);
-    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        std::printf("%s failed: %s\n", qPrintable(program), p.readAllStandardError().constData());
-        return 0;
-    }
-    return (childCpuSeconds() - before) * 1000;
-}
 
 int pdfPages(const QString &pdf)
 {
@@ -79,15 +37,7 @@ void runSize(const TargetReporter &targets, int rows)
 {
     TestHost env(TestEngine::SQLite);
     env.openFilledReport();
-    {
-        Transaction tx(env.host().DBObj());
-        ClauseStore::deletePoint(17, QStringLiteral("34a"));
-        QList<QStringList> grid;
-        for (int i = 0; i < rows; ++i)
-            grid << record(i);
-        ClauseStore::insertRows(17, QStringLiteral("34a"), grid);
-        tx.commit();
-    }
+    BenchReports::growClause34a(env, rows);
     const QString home = env.dir();
     QFile tsv(home + QStringLiteral("/records.tsv"));
     if (!tsv.open(QIODevice::WriteOnly))
@@ -98,7 +48,7 @@ void runSize(const TargetReporter &targets, int rows)
         headings << column.heading;
     tsv.write(headings.join(u'\t').toUtf8() + '\n');
     for (int i = 0; i < rows; ++i)
-        tsv.write(record(i).join(u'\t').toUtf8() + '\n');
+        tsv.write(BenchReports::clause34aRecord(i).join(u'\t').toUtf8() + '\n');
     tsv.close();
 
     const QString report = home + QStringLiteral("/report.pdf");
@@ -111,15 +61,16 @@ void runSize(const TargetReporter &targets, int rows)
                             QStringLiteral("--year"),
                             QStringLiteral("2026"),
                             QStringLiteral("--pdf"),
-                            report};
+                            report,
+                            QStringLiteral("--yes")};
     double best = 0, bestReference = 0;
     const int runs = rows >= 10000 ? 1 : 2;
     for (int run = 0; run < runs; ++run) {
-        const double ms = cpuMsOf(QStringLiteral(TAXAUDIT_PATH), print, home);
-        const double referenceMs =
-            cpuMsOf(QStringLiteral(PRINT_REFERENCE_PATH), {tsv.fileName(), reference}, home);
-        if (ms <= 0 || referenceMs <= 0)
+        const ChildRun printed = runChild(QStringLiteral(TAXAUDIT_PATH), print, home);
+        const ChildRun qt = runChild(QStringLiteral(PRINT_REFERENCE_PATH), {tsv.fileName(), reference}, home);
+        if (!printed.ok || !qt.ok)
             return;
+        const double ms = printed.cpuMs, referenceMs = qt.cpuMs;
         best = run == 0 ? ms : std::min(best, ms);
         bestReference = run == 0 ? referenceMs : std::min(bestReference, referenceMs);
     }

@@ -44,4 +44,5 @@ def main():
     print(f"{time.perf_counter() - start:.4f} {time.process_time() - cpu:.4f}")
 
 
-main()
+if __name__ == "__main__":
+    main()

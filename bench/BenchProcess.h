@@ -1,0 +1,100 @@
+#pragma once
+
+#include "SourceDataDir.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+// One run of a whole program, as a user starts it: its own CPU time and peak memory, read
+// from the kernel's account of that one child (wait4), so that neither the benchmark's work
+// nor another child's counts.
+struct ChildRun {
+    double cpuMs = 0;
+    double peakMb = 0;
+    bool ok = false;
+};
+
+// The environment every run shares: the documents folder and settings of HOME, the source
+// tree's data, no screen.
+inline QStringList benchEnvironment(const QString &home)
+{
+    return {QStringLiteral("TALVEX_DOC_PATH=") + home + QStringLiteral("/docs"),
+            QStringLiteral("TALVEX_INI=") + home + QStringLiteral("/Talvex.ini"),
+            QStringLiteral("TALVEX_EXE_PATH=" TALVEX_SOURCE_DATA_DIR),
+            QStringLiteral("QT_QPA_PLATFORM=offscreen"),
+            QStringLiteral("PATH=") + qEnvironmentVariable("PATH"),
+            QStringLiteral("HOME=") + home,
+            QStringLiteral("LANG=C.UTF-8")};
+}
+
+// Runs PROGRAM with ARGUMENTS in HOME and waits for it; what it prints goes to HOME/run.log,
+// shown when it fails.
+inline ChildRun runChild(const QString &program, const QStringList &arguments, const QString &home)
+{
+    std::vector<QByteArray> texts{QFile::encodeName(program)};
+    for (const QString &argument : arguments)
+        texts.push_back(argument.toUtf8());
+    std::vector<QByteArray> environment;
+    for (const QString &entry : benchEnvironment(home))
+        environment.push_back(entry.toUtf8());
+    std::vector<char *> argv, envp;
+    for (QByteArray &text : texts)
+        argv.push_back(text.data());
+    argv.push_back(nullptr);
+    for (QByteArray &entry : environment)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    const QByteArray log = QFile::encodeName(home + QStringLiteral("/run.log"));
+    const QByteArray dir = QFile::encodeName(home);
+
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int out = open(log.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (out >= 0) {
+            dup2(out, STDOUT_FILENO);
+            dup2(out, STDERR_FILENO);
+        }
+        if (chdir(dir.constData()) == 0)
+            execve(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    ChildRun run;
+    int status = 0;
+    rusage usage{};
+    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid)
+        return run;
+    run.cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000 +
+                double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
+    run.peakMb = double(usage.ru_maxrss) / 1024;
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (!run.ok) {
+        QFile printed(QString::fromLocal8Bit(log));
+        printed.open(QIODevice::ReadOnly);
+        std::printf("%s %s failed:\n%s\n", qPrintable(program), qPrintable(arguments.join(u' ')),
+                    printed.read(4000).constData());
+    }
+    return run;
+}
+
+// The faster of RUNS runs by CPU time (the machine is shared; CPU time hardly moves with its
+// load, and the fastest run is the one the others disturbed least); not ok if any failed.
+inline ChildRun fastestOf(int runs, const QString &program, const QStringList &arguments, const QString &home)
+{
+    ChildRun best;
+    for (int i = 0; i < runs; ++i) {
+        const ChildRun run = runChild(program, arguments, home);
+        if (!run.ok)
+            return run;
+        if (i == 0 || run.cpuMs < best.cpuMs)
+            best = run;
+    }
+    return best;
+}

@@ -1,0 +1,211 @@
+// The commands a user waits on, each run whole as the user runs it (a `taxaudit` process on
+// an embedded database) beside a short Python program doing the same work (bench/reference),
+// also run whole: validate beside json.load of the file, carry beside a copy of the rows,
+// fill-default beside a read of the report and an insert of the defaults, bulk-import of 500
+// files beside a plain loop, import-xml of 10,000 transactions beside ElementTree and an
+// insert; and the peak memory of generate-json beside the size of the file it writes. Every
+// run starts from the same copy of the database. CPU times of the fastest of three runs.
+//
+// usage: commands_bench [ROWS ...]   (the sizes of clause 34(a); 1000 10000 100000 when none
+//                                     is given; bulk-import and import-xml run once)
+
+#include "BenchMain.h"
+#include "BenchProcess.h"
+#include "BenchReports.h"
+#include "TestHost.h"
+#include "host/HostContext.h"
+#include "store/ClauseStore.h"
+#include "store/Database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace
+{
+
+constexpr int kRuns = 3;
+
+const QString kTaxaudit = QStringLiteral(TAXAUDIT_PATH);
+
+QString reference(const char *script)
+{
+    return QStringLiteral(TALVEX_SOURCE_DATA_DIR "/../bench/reference/") + QLatin1String(script);
+}
+
+// A database of its own for the runs: the test host's, copied whole and checkpointed.
+class BenchDatabase
+{
+public:
+    BenchDatabase(TestHost &env)
+        : m_home(env.dir()), m_base(env.dir() + QStringLiteral("/base.db")),
+          m_work(env.dir() + QStringLiteral("/work.db"))
+    {
+        env.host().DBObj().Execute(QStringLiteral("VACUUM INTO '%1'").arg(m_base));
+        QDir().mkpath(m_home + QStringLiteral("/docs"));
+        reset();
+    }
+    const QString &home() const { return m_home; }
+    const QString &work() const { return m_work; }
+    QString url() const { return QStringLiteral("sqlite:") + m_work; }
+    void reset() const
+    {
+        for (const char *suffix : {"", "-wal", "-shm"})
+            QFile::remove(m_work + QLatin1String(suffix));
+        QFile::copy(m_base, m_work);
+    }
+
+    // The fastest of the runs of a program, each on a fresh copy.
+    ChildRun fastest(const QString &program, const QStringList &arguments) const
+    {
+        ChildRun best;
+        for (int i = 0; i < kRuns; ++i) {
+            reset();
+            const ChildRun run = runChild(program, arguments, m_home);
+            if (!run.ok)
+                return run;
+            if (i == 0 || run.cpuMs < best.cpuMs)
+                best = run;
+        }
+        return best;
+    }
+    ChildRun command(const QStringList &arguments) const
+    {
+        return fastest(kTaxaudit, QStringList{QStringLiteral("--db"), url()} + arguments);
+    }
+    ChildRun python(const char *script, const QStringList &arguments) const
+    {
+        return fastest(QStringLiteral("/usr/bin/python3"), QStringList{reference(script)} + arguments);
+    }
+
+private:
+    QString m_home;
+    QString m_base;
+    QString m_work;
+};
+
+void compare(const TargetReporter &targets, const std::string &what, const ChildRun &command,
+             const std::string &reference, const ChildRun &python, double goal)
+{
+    if (command.ok && python.ok)
+        targets.printRatio(what + ", CPU", command.cpuMs, reference, python.cpuMs, goal);
+}
+
+const QStringList kC001{QStringLiteral("--client"), QStringLiteral("C001"), QStringLiteral("--year"),
+                        QStringLiteral("2026")};
+
+void runSize(const TargetReporter &targets, int rows)
+{
+    TestHost env(TestEngine::SQLite);
+    env.openFilledReport();
+    BenchReports::growClause34a(env, rows);
+    const BenchDatabase db(env);
+    const QString size = QStringLiteral(" (%1 rows)").arg(rows);
+
+    const QString file = db.home() + QStringLiteral("/report.json");
+    const ChildRun generate =
+        runChild(kTaxaudit,
+                 QStringList{QStringLiteral("--db"), db.url(), QStringLiteral("generate-json")} + kC001 +
+                     QStringList{QStringLiteral("--out"), file, QStringLiteral("--yes")},
+                 db.home());
+    if (generate.ok) {
+        const double fileMb = double(QFileInfo(file).size()) / (1024 * 1024);
+        std::printf("TARGET %-44s %9.1f MB beside the file's %9.1f MB: %5.2f times (goal: at most 1.50) %s\n",
+                    qPrintable(QStringLiteral("generate-json peak memory") + size), generate.peakMb, fileMb,
+                    generate.peakMb / fileMb, generate.peakMb / fileMb <= 1.5 ? "met" : "NOT MET");
+        compare(targets, ("validate" + size).toStdString(),
+                db.fastest(kTaxaudit, {QStringLiteral("validate"), file}), "Python json.load",
+                db.python("json_load.py", {file}), 1.0);
+    }
+
+    compare(targets, ("carry" + size).toStdString(),
+            db.command({QStringLiteral("carry"), QStringLiteral("--client"), QStringLiteral("C001"),
+                        QStringLiteral("--year"), QStringLiteral("2027"), QStringLiteral("--from"),
+                        QStringLiteral("previous"), QStringLiteral("--yes")}),
+            "Python copy of the rows",
+            db.python("carry_rows.py",
+                      {db.work(), QStringLiteral("C001"), QStringLiteral("2026"), QStringLiteral("2027")}),
+            1.0);
+
+    // The defaults are the rows that fill-default adds to this report.
+    const QString defaults = db.home() + QStringLiteral("/defaults.json");
+    const QString before = db.home() + QStringLiteral("/before.db");
+    QFile::remove(before);
+    db.reset();
+    QFile::copy(db.work(), before);
+    if (runChild(kTaxaudit,
+                 QStringList{QStringLiteral("--db"), db.url(), QStringLiteral("fill-default")} + kC001,
+                 db.home())
+            .ok &&
+        runChild(QStringLiteral("/usr/bin/python3"),
+                 {reference("fill_defaults.py"), QStringLiteral("--list"), before, db.work(),
+                  QStringLiteral("C001"), QStringLiteral("2026"), defaults},
+                 db.home())
+            .ok)
+        compare(targets, ("fill-default" + size).toStdString(),
+                db.command(QStringList{QStringLiteral("fill-default")} + kC001),
+                "Python read and insert of the defaults",
+                db.python("fill_defaults.py",
+                          {db.work(), QStringLiteral("C001"), QStringLiteral("2026"), defaults}),
+                1.0);
+}
+
+void runBulkImport(const TargetReporter &targets)
+{
+    TestHost env(TestEngine::SQLite);
+    env.openFilledReport();
+    const QString folder = env.dir() + QStringLiteral("/returns");
+    if (!BenchReports::writeReturns(env, folder))
+        return;
+    const BenchDatabase db(env);
+    compare(targets, "bulk-import of 500 files",
+            db.command({QStringLiteral("bulk-import"), folder, QStringLiteral("--yes")}), "Python loop",
+            db.python("bulk_import.py", {db.work(), QStringLiteral("2026"), folder}), 1.5);
+}
+
+void runImportXml(const TargetReporter &targets)
+{
+    TestHost env(TestEngine::SQLite);
+    const int transactions = BenchReports::growForm3cebTransactions(env, 10000);
+    const QString file = env.dir() + QStringLiteral("/3ceb.xml");
+    const BenchDatabase db(env);
+    const QStringList c004{QStringLiteral("--client"), QStringLiteral("C004"), QStringLiteral("--year"),
+                           QStringLiteral("2026")};
+    if (!runChild(kTaxaudit,
+                  QStringList{QStringLiteral("--db"), db.url(), QStringLiteral("generate-xml")} + c004 +
+                      QStringList{QStringLiteral("--out"), file, QStringLiteral("--yes")},
+                  db.home())
+             .ok)
+        return;
+    compare(targets, QStringLiteral("import-xml, %1 transactions").arg(transactions).toStdString(),
+            db.command(QStringList{QStringLiteral("import-xml")} + c004 +
+                       QStringList{file, QStringLiteral("--yes")}),
+            "Python ElementTree and insert",
+            db.python("import_xml.py", {db.work(), QStringLiteral("C004"), QStringLiteral("2026"), file}),
+            1.0);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QList<int> sizes;
+    for (int i = 1; i < argc; ++i)
+        sizes << QByteArray(argv[i]).toInt();
+    const bool all = sizes.isEmpty();
+    if (all)
+        sizes = {1000, 10000, 100000};
+    TargetReporter targets;
+    for (int rows : sizes) {
+        runSize(targets, rows);
+        std::fflush(stdout);
+    }
+    if (all) {
+        runBulkImport(targets);
+        runImportXml(targets);
+    }
+    return 0;
+}

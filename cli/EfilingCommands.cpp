@@ -6,6 +6,7 @@
 #include "base/Prompt.h"
 #include "base/ScriptedPrompt.h"
 #include "efiling/EfilingExport.h"
+#include "efiling/JsonFileCheck.h"
 #include "efiling/JsonSchemaCheck.h"
 #include "efiling/ReportCheck.h"
 #include "efiling/XmlInput.h"
@@ -20,7 +21,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <nlohmann/json.hpp>
 
 namespace EfilingCommands
 {
@@ -37,22 +37,6 @@ FormKind storedFormKind(TalvexBase &host)
 
 namespace
 {
-
-// The form a JSON file is for, from its root member (inside an upload envelope too).
-FormKind formOfFile(const std::string &text)
-{
-    try {
-        nlohmann::json doc = nlohmann::json::parse(text);
-        if (doc.is_object() && doc.contains("data"))
-            doc = doc["data"];
-        if (doc.is_object() && doc.contains("FORM3CB"))
-            return FormKind::F3CB;
-        if (doc.is_object() && doc.contains("FORM3CA"))
-            return FormKind::F3CA;
-    } catch (const nlohmann::json::exception &) {
-    }
-    return FormKind::None;
-}
 
 } // namespace
 
@@ -117,7 +101,7 @@ int checkReport(TalvexBase &host, const CommandLine &line, QTextStream &out, QTe
     return findings.isEmpty() ? 0 : 1;
 }
 
-int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
+int validate(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     if (line.arguments.size() != 1) {
         err << "usage: taxaudit validate FILE [--schema SCHEMA]\n";
@@ -149,24 +133,25 @@ int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextS
         }
         findings = result.findings;
     } else {
-        const std::string text = data->toStdString();
-        // A file that cannot be read is reported at its fault, whichever schema it was meant for.
-        if (const std::optional<ValidationFinding> fault = JsonSchemaCheck::syntaxFault(text)) {
-            printFindings({*fault}, out);
-            return 2;
-        }
+        const std::string_view text(data->constData(), size_t(data->size()));
+        // A file that cannot be read is reported at its fault, whichever schema it was meant
+        // for; the fault is looked for only in a file that does not pass, so that a good file
+        // is read once.
+        const auto unreadable = [&]() -> std::optional<ValidationFinding> {
+            return JsonSchemaCheck::syntaxFault(std::string(text));
+        };
         if (schema.isEmpty()) {
-            const FormKind kind = formOfFile(text);
+            const FormKind kind = JsonFileCheck::formOfText(text);
             if (kind == FormKind::None) {
+                if (const std::optional<ValidationFinding> fault = unreadable()) {
+                    printFindings({*fault}, out);
+                    return 2;
+                }
                 err << file
                     << " is not a Form 3CA-3CD or Form 3CB-3CD JSON file; give its schema with --schema.\n";
                 return 2;
             }
-            schema = QDir(host.ExePath())
-                         .filePath(QStringLiteral("3CDFiles/JSONSchema/%1/%2")
-                                       .arg(kind == FormKind::F3CB ? QStringLiteral("FORM3CB3CD")
-                                                                   : QStringLiteral("FORM3CA3CD"),
-                                            JsonFileCheck::schemaFileName(kind)));
+            schema = EfilingExport::schemaFile(kind);
         }
         const std::optional<QByteArray> schemaText =
             BoundedFile::read(schema, BoundedFile::kMaxJsonBytes, &why);
@@ -179,6 +164,12 @@ int validate(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextS
         } catch (const std::exception &e) {
             err << schema << ": " << e.what() << '\n';
             return 2;
+        }
+        if (!findings.isEmpty()) {
+            if (const std::optional<ValidationFinding> fault = unreadable()) {
+                printFindings({*fault}, out);
+                return 2;
+            }
         }
     }
     printFindings(findings, out);

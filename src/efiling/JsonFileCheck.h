@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <string_view>
 
 // What one check of an e-filing file found, and the text the error report's viewer shows
 // with each finding's line in that text.
@@ -21,6 +22,10 @@ namespace JsonFileCheck
 
 // "FORM3CA3CD_MainSchema.json" and the like; "" for a form without a JSON schema.
 QString schemaFileName(FormKind kind);
+
+// The form of an e-filing JSON text by its root member (inside an upload envelope too),
+// read only as far as that member; FormKind::None when the text names neither form.
+FormKind formOfText(std::string_view text);
 
 // Which findings a check keeps: those the error report lists (not the ignored ones below),
 // or all, as `taxaudit validate` lists them and as a file this program writes must pass.

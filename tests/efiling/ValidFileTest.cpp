@@ -4,6 +4,7 @@
 #include "dialogs/frmeflvalid.h"
 #include "dialogs/frmeflvalidXML.h"
 #include "editor/clsMain.h"
+#include "efiling/JsonFileCheck.h"
 #include "efiling/XmlSchemaCheck.h"
 
 #include <QDir>
@@ -143,4 +144,20 @@ TEST_P(ValidFile, TheEntryClassChecksAnXmlFileAgainstTheInstalledSchema)
         texts.at(texts.size() - 2).contains(QDir::toNativeSeparators("eAIR/XmlSch2023/FORM61/Form61.xsd")))
         << texts.at(texts.size() - 2).toStdString();
     EXPECT_EQ(texts.last(), "Invalid File.");
+}
+
+// The form of a file is known from its root, in an upload envelope too, before the rest of
+// the file is read: a text cut off after the root's name still names its form.
+TEST(FormOfText, IsReadFromTheRootAlone)
+{
+    EXPECT_EQ(JsonFileCheck::formOfText(R"({"FORM3CB": {"F3CB": {)"), FormKind::F3CB);
+    EXPECT_EQ(JsonFileCheck::formOfText(R"({"metadata": {"FORM3CB": 1, "x": [{"FORM3CB": 2}]},)"
+                                        R"( "data": {"FORM3CA": {)"),
+              FormKind::F3CA);
+    EXPECT_EQ(JsonFileCheck::formOfText(R"({"data": {"Other": {"FORM3CA": {}}}, "FORM3CB": 1})"),
+              FormKind::F3CB);
+    EXPECT_EQ(JsonFileCheck::formOfText(R"({"ITR": {"FORM3CA": {}}})"), FormKind::None);
+    EXPECT_EQ(JsonFileCheck::formOfText(R"([{"FORM3CA": {}}])"), FormKind::None);
+    EXPECT_EQ(JsonFileCheck::formOfText("not json"), FormKind::None);
+    EXPECT_EQ(JsonFileCheck::formOfText(""), FormKind::None);
 }

@@ -113,19 +113,14 @@ void deletePoint(const ReportKey &key, int page, const QString &point, const QSt
         {key.client, key.yearKey, page, formName, point});
 }
 
-namespace
+QList<ClauseRow> readTable(Database &db, const QString &table, int columns, const QString &where,
+                           const QVariantList &binds, const QString &order)
 {
-QList<ClauseRow> readRows(const ReportKey &key, const QString &condition, const QVariantList &extraBinds,
-                          const QString &order)
-{
-    const ModuleState &m = key.form;
-    const int columns = m.valueColumns();
-    QVariantList binds{key.client, key.yearKey};
-    binds += extraBinds;
-    const std::unique_ptr<TextRows> read = host().DBObj().readText(
-        QStringLiteral("SELECT PageNo, FormName, PointNo, %1 FROM %2 WHERE Code_No=? AND FYr=?%3 ORDER BY %4")
-            .arg(valueColumnList(columns), m.clauseTable, condition, order),
-        binds);
+    const std::unique_ptr<TextRows> read =
+        db.readText(QStringLiteral("SELECT PageNo, FormName, PointNo, %1 FROM %2 WHERE %3%4")
+                        .arg(valueColumnList(columns), table, where,
+                             order.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + order),
+                    binds);
     QList<ClauseRow> rows;
     QString formName;
     QString point;
@@ -150,6 +145,17 @@ QList<ClauseRow> readRows(const ReportKey &key, const QString &condition, const 
         rows << std::move(row);
     }
     return rows;
+}
+
+namespace
+{
+QList<ClauseRow> readRows(const ReportKey &key, const QString &condition, const QVariantList &extraBinds,
+                          const QString &order)
+{
+    QVariantList binds{key.client, key.yearKey};
+    binds += extraBinds;
+    return readTable(host().DBObj(), key.form.clauseTable, key.form.valueColumns(),
+                     QStringLiteral("Code_No=? AND FYr=?") + condition, binds, order);
 }
 
 // A grid row's number as the database casts the sequence text to a number: its leading

@@ -58,18 +58,9 @@ QList<ClauseStore::ClauseRow> stored(Database &db, const QString &table, int col
     db.Execute(dialect.createWorkTable(
                    kWorkTable, QStringLiteral("SELECT * FROM %1 WHERE Code_No=? AND FYr=?").arg(table)),
                {client, yearKey});
-    Recordset rs = db.Execute(QStringLiteral("SELECT * FROM %1").arg(kWorkTable));
+    QList<ClauseStore::ClauseRow> rows =
+        ClauseStore::readTable(db, kWorkTable, columns, QStringLiteral("1=1"), {});
     db.Execute(dialect.dropWorkTable(kWorkTable));
-    QList<ClauseStore::ClauseRow> rows;
-    for (; !rs.Eof(); rs.MoveNext()) {
-        ClauseStore::ClauseRow row{rs.Fields(QStringLiteral("PageNo")).toInt(),
-                                   rs.Fields(QStringLiteral("FormName")),
-                                   rs.Fields(QStringLiteral("PointNo")),
-                                   {}};
-        for (int c = 1; c <= columns; ++c)
-            row.cols << rs.Fields(QStringLiteral("Col%1").arg(c));
-        rows << row;
-    }
     return rows;
 }
 

@@ -1,7 +1,9 @@
 // The report editor on screen and moving between its pages, on the filled demo report:
 // opening the editor window until it is shown, the first visit of every page (which builds
-// and fills it) and moving back to a page already built, left unchanged.
+// and fills it), moving back to a page already built, left unchanged, and showing clause
+// 34(a) with 10,000 rows beside a QTableWidget of the same 10,000 rows of 10 cells.
 #include "BenchMain.h"
+#include "BenchReports.h"
 #include "TestHost.h"
 
 #include "editor/Form3CD.h"
@@ -9,6 +11,7 @@
 #include "store/Database.h"
 
 #include <QApplication>
+#include <QTableWidget>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -80,6 +83,47 @@ void switchBuiltPages(benchmark::State &state, TestEngine engine)
     delete editor;
 }
 
+constexpr int kLongListRows = 10000;
+
+// The editor moves to page 17, whose clause 34(a) holds 10,000 rows, until it is shown.
+void longListPage(benchmark::State &state, TestEngine engine)
+{
+    TestHost env(engine);
+    filledReport(env);
+    BenchReports::growClause34a(env, kLongListRows);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Form3CD *editor = Form3CD::instance();
+        editor->show();
+        if (!QTest::qWaitForWindowExposed(editor))
+            state.SkipWithError("the editor was not shown");
+        state.ResumeTiming();
+        editor->cmdPages_Click(17);
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        delete editor;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+
+// The reference: the same rows in a QTableWidget, filled and shown.
+void tableWidgetReference(benchmark::State &state, TestEngine)
+{
+    for (auto _ : state) {
+        QTableWidget table(kLongListRows, 10);
+        for (int r = 0; r < kLongListRows; ++r) {
+            const QStringList cells = BenchReports::clause34aRecord(r);
+            for (int c = 0; c < 10; ++c)
+                table.setItem(r, c, new QTableWidgetItem(cells.at(c)));
+        }
+        table.show();
+        if (!QTest::qWaitForWindowExposed(&table))
+            state.SkipWithError("the table was not shown");
+        QCoreApplication::processEvents();
+    }
+}
+
 void registerFor(TestEngine engine, const char *name)
 {
     if (!TestHost::unavailable(engine).isEmpty())
@@ -87,6 +131,9 @@ void registerFor(TestEngine engine, const char *name)
     registerTimed("EditorOnScreen", name, editorOnScreen, engine, 5);
     registerTimed("FirstVisitOfEachPage", name, firstVisitOfEachPage, engine, 2);
     registerTimed("SwitchBuiltPages", name, switchBuiltPages, engine, 50);
+    registerTimed("LongListPage", name, longListPage, engine, 3);
+    if (engine == TestEngine::SQLite)
+        registerTimed("TableWidget", name, tableWidgetReference, engine, 3);
 }
 
 } // namespace
@@ -106,6 +153,8 @@ int main(int argc, char **argv)
                                 reporter.ms("FirstVisitOfEachPage" + e, clock) / 20, 60);
             reporter.printLimit("page switch, built page " + how, reporter.ms("SwitchBuiltPages" + e, clock),
                                 60);
+            reporter.printRatio("page 17 with 10,000 rows " + how, reporter.ms("LongListPage" + e, clock),
+                                "QTableWidget", reporter.ms("TableWidget/SQLite", clock), 1.2);
         }
     }
     return status;

@@ -185,19 +185,6 @@ QStringList SqlDialect::createTable(const QString &name, const QStringList &colu
     return statements;
 }
 
-QString SqlDialect::createWorkTable(const QString &name, const QString &select) const
-{
-    return m_engine == Engine::MySQL ? QStringLiteral("CREATE TEMPORARY TABLE %1 %2").arg(name, select)
-                                     : QStringLiteral("CREATE TEMP TABLE %1 AS %2").arg(name, select);
-}
-
-QString SqlDialect::dropWorkTable(const QString &name) const
-{
-    // Without TEMPORARY MySQL would also drop a shared table of that name, and commit.
-    return m_engine == Engine::MySQL ? QStringLiteral("DROP TEMPORARY TABLE IF EXISTS %1").arg(name)
-                                     : QStringLiteral("DROP TABLE IF EXISTS temp.%1").arg(name);
-}
-
 int SqlDialect::rowsAnInsert(int valuesARow) const
 {
     // Qt hands SQLite each "?" as a named placeholder, and SQLite finds a name by a linear

@@ -37,11 +37,6 @@ public:
     QStringList createTable(const QString &name, const QStringList &columnDefinitions,
                             const QStringList &indexColumns) const;
 
-    // A work table private to this connection, filled by a SELECT, so that two workstations
-    // importing at the same moment never meet; neither statement ends a transaction.
-    QString createWorkTable(const QString &name, const QString &select) const;
-    QString dropWorkTable(const QString &name) const;
-
     // How many rows one INSERT statement carries when each binds `valuesARow` values. On a
     // server every statement is a round trip; SQLite runs in the process, where a statement
     // of many rows still saves the work of running one statement a row.

@@ -80,14 +80,15 @@ TEST_P(OtherReport, NoOtherReportIsSaid)
     EXPECT_EQ(env->prompt().texts(), QStringList{"No Other 3CD found."});
 }
 
-// Two workstations import at the same moment: each connection's work table is its own.
-TEST_P(OtherReport, TheWorkTableIsPrivateToItsConnection)
+// Two workstations import at the same moment: a carry reads last year's rows where they are,
+// through no scratch table that another workstation's import could hold or fill.
+TEST_P(OtherReport, ACarryMeetsNoOtherWorkstationsScratchTable)
 {
     open("C001", "2026");
     Database &mine = env->host().DBObj();
     auto other = Database::open(mine.url());
     Transaction theirs(*other);
-    other->Execute(other->dialect().createWorkTable("tmp_import", "SELECT 'theirs' AS Code_No"));
+    other->Execute("CREATE TEMPORARY TABLE tmp_import AS SELECT 'theirs' AS Code_No");
     const QStringList before = rows();
     ASSERT_TRUE(ReportCarry::previousYear(ReportKey::current(), EarlierRows::Format::Current, false));
     Recordset rs = other->Execute("SELECT Code_No FROM tmp_import");

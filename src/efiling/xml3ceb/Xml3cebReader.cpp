@@ -69,7 +69,7 @@ QString textOf(const xmlNode *node)
 class Rows
 {
 public:
-    Rows(Database &db, int columns) : m_db(db), m_columns(columns) {}
+    Rows(Database &db, int columns) : m_db(db), m_lists(db), m_columns(columns) {}
 
     QStringList &single(int page, const QString &point)
     {
@@ -95,7 +95,7 @@ public:
     void place(QStringList &cols, const XmlElement &e, const QString &text)
     {
         if (e.col >= 1 && e.col <= m_columns)
-            cols[e.col - 1] = Xml3cebValues::fromXml(e, text, m_db);
+            cols[e.col - 1] = Xml3cebValues::fromXml(e, text, m_lists);
     }
     Database &db() { return m_db; }
     QList<ClauseStore::ClauseRow> take() { return m_rows; }
@@ -103,6 +103,7 @@ public:
 private:
     QStringList blank() const { return QStringList(m_columns, QString()); }
     Database &m_db;
+    Xml3cebValues::ListEntries m_lists;
     int m_columns;
     QList<ClauseStore::ClauseRow> m_rows;
     QHash<QString, int> m_single;

@@ -1,8 +1,8 @@
 #include "Xml3cebValues.h"
 
 #include "base/DateService.h"
-#include "efiling/EfilingValues.h"
 #include "catalogue/Vocabulary.h"
+#include "efiling/EfilingValues.h"
 #include "store/Database.h"
 
 namespace Xml3cebValues
@@ -13,23 +13,27 @@ namespace
 
 const QString kHaveNotBeen = QStringLiteral("HAVE NOT BEEN");
 
-// The stored text of a list entry that begins "(" + code + ")": the method list of
-// section 92C(1), the relationships of section 92A(2).
-QString entryOfCode(const QString &list, const QString &code, Database &db)
+} // namespace
+
+QString ListEntries::entryOfCode(const QString &list, const QString &code)
 {
     if (code.isEmpty())
         return {};
-    const Catalogue::ListSource source = Form3cebCatalogue::instance().listSource(list);
-    Recordset rs = db.Execute(source.query);
+    auto entries = m_entries.find(list);
+    if (entries == m_entries.end()) {
+        QStringList read;
+        Recordset rs = m_db.Execute(Form3cebCatalogue::instance().listSource(list).query);
+        for (; !rs.Eof(); rs.MoveNext())
+            read << rs.Fields(0);
+        entries = m_entries.insert(list, read);
+    }
     const QString prefix = u'(' + code + u')';
-    for (; !rs.Eof(); rs.MoveNext()) {
-        if (rs.Fields(0).startsWith(prefix))
-            return rs.Fields(0);
+    for (const QString &entry : *entries) {
+        if (entry.startsWith(prefix))
+            return entry;
     }
     return {};
 }
-
-} // namespace
 
 QString answerCode(const QString &stored)
 {
@@ -62,10 +66,10 @@ QString toXml(const Catalogue::XmlElement &element, const QString &stored)
     return stored;
 }
 
-QString fromXml(const Catalogue::XmlElement &element, const QString &text, Database &db)
+QString fromXml(const Catalogue::XmlElement &element, const QString &text, ListEntries &lists)
 {
     if (element.as == QLatin1String("code"))
-        return entryOfCode(element.list, text, db);
+        return lists.entryOfCode(element.list, text);
     if (element.as == QLatin1String("date"))
         return text.isEmpty() ? QString() : DateService::ConvertDate(text);
     if (element.as == QLatin1String("yesNo"))

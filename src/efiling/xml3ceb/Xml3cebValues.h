@@ -2,7 +2,9 @@
 
 #include "catalogue/Form3cebCatalogue.h"
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 class Database;
 
@@ -16,9 +18,23 @@ QString answerCode(const QString &stored);
 // The page's word for an answer code of the file: "Yes"/"No" or "True"/"False" (flags).
 QString answerText(const QString &code, bool flag);
 
+// The entries of the lists that a file's codes stand for (the methods of section 92C(1), the
+// relationships of section 92A(2)), each list read from the database once for a whole file.
+class ListEntries
+{
+public:
+    explicit ListEntries(Database &db) : m_db(db) {}
+    // The stored entry of the list that begins "(" + code + ")"; "" for none.
+    QString entryOfCode(const QString &list, const QString &code);
+
+private:
+    Database &m_db;
+    QHash<QString, QStringList> m_entries;
+};
+
 QString toXml(const Catalogue::XmlElement &element, const QString &stored);
-// The stored text of an element's file text; lists are looked up through the database.
-QString fromXml(const Catalogue::XmlElement &element, const QString &text, Database &db);
+// The stored text of an element's file text.
+QString fromXml(const Catalogue::XmlElement &element, const QString &text, ListEntries &lists);
 
 // "&" and "<" as XML writes them in element text.
 QString escaped(const QString &text);

@@ -14,8 +14,6 @@ namespace EarlierRows
 namespace
 {
 
-const QString kWorkTable = QStringLiteral("tmp_import");
-
 bool isGrid(int page, const QString &point)
 {
     const Catalogue::Control *control = ClauseCatalogue::instance().controlOf(page, point);
@@ -53,15 +51,8 @@ QList<ClauseStore::ClauseRow> stored(Database &db, const QString &table, int col
 {
     if (!db.tableExists(table))
         return {};
-    const SqlDialect &dialect = db.dialect();
-    db.Execute(dialect.dropWorkTable(kWorkTable));
-    db.Execute(dialect.createWorkTable(
-                   kWorkTable, QStringLiteral("SELECT * FROM %1 WHERE Code_No=? AND FYr=?").arg(table)),
-               {client, yearKey});
-    QList<ClauseStore::ClauseRow> rows =
-        ClauseStore::readTable(db, kWorkTable, columns, QStringLiteral("1=1"), {});
-    db.Execute(dialect.dropWorkTable(kWorkTable));
-    return rows;
+    return ClauseStore::readTable(db, table, columns, QStringLiteral("Code_No=? AND FYr=?"),
+                                  {client, yearKey});
 }
 
 QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &client, const QString &yearKey)

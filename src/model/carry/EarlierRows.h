@@ -7,8 +7,8 @@
 
 class Database;
 
-// A client's clause rows of one year as a clause table of any format kept them, read
-// through a work table private to the connection and widened to today's columns.
+// A client's clause rows of one year as a clause table of any format kept them, widened to
+// today's columns.
 namespace EarlierRows
 {
 
@@ -19,11 +19,12 @@ enum class Format { Current, Older, Oldest };
 
 QString tableOf(Format format, const QString &yearKey);
 
-// A client's rows of one year as a clause table of `columns` value columns holds them, each
-// with those columns, in the table's order; empty when the table is not there.
 // Puts rows in the order of their page and point and, within a point, of the number the
 // sequence column holds.
 void sortInGridOrder(QList<ClauseStore::ClauseRow> &rows, int sequenceColumn);
+
+// A client's rows of one year as a clause table of `columns` value columns holds them, each
+// with those columns, in the table's order; empty when the table is not there.
 
 QList<ClauseStore::ClauseRow> stored(Database &db, const QString &table, int columns, const QString &client,
                                      const QString &yearKey);

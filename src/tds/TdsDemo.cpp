@@ -141,8 +141,8 @@ void create(Database &db, const QString &yearKey)
            "Germany", "", ""},
           {"6", "1", "Patel Agencies", "AAJFP1357Q", "5", "Ratan Pol", "", "", "Surat", "395003", "GUJARAT",
            "R", "India", "", ""},
-          {"7", "1", "Lakshmi Narayan", "ACLPN9876E", "12", "Beach Road", "", "Mylapore", "Chennai", "600004",
-           "TAMILNADU", "R", "India", "", ""},
+          {"7", "1", "Lakshmi Narayan", "ACLPN9876E", "12", "Thyagaraya Road", "", "T. Nagar", "Chennai",
+           "600017", "TAMILNADU", "R", "India", "", ""},
           {"8", "1", "Ocean Freight Pte Ltd", "INVALIDPAN", "1", "Harbour Front", "", "", "Singapore",
            "098632", "", "NR", "Singapore", "", ""}});
     make(db,

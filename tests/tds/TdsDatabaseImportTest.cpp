@@ -172,6 +172,48 @@ TEST_P(TdsDatabaseImportTest, TaxauditImportsFromTheDatabaseAndRefusesAnUnknownC
     EXPECT_EQ(rowOf("34a", 1, "194J").at(7), "50000.00");
 }
 
+// The demo report with 21(b)(i)(B) and 21(b)(ii)(B) ticked not applicable and 34(c) answered
+// No, as a report whose TDS details were never entered stands.
+TEST_P(TdsDatabaseImportTest, TheImportAnswersTheClausesItFillsSoTheFileCarriesThem)
+{
+    {
+        auto report = ReportModel::load();
+        for (const char *na : {"NA21bib", "NA21biib"})
+            report->setRows(9, na, {{"1"}});
+        report->setRows(9, "21bib", {});
+        report->setRows(9, "21biib", {});
+        report->setRows(17, "Opt34c", {{"No"}});
+        report->setRows(17, "34c", {{"Nil", "Nil", "Nil", "Nil"}});
+        report->savePage(9);
+        report->savePage(17);
+    }
+    const QString url = tds->url().toString();
+    ToolRun run = taxaudit({"import-tds", "--client", "C001", "--year", "2026", "--tds-db", url,
+                            "--tds-client", "T001", "--yes"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+
+    auto report = ReportModel::load();
+    EXPECT_EQ(report->value(9, "NA21bib"), "0");
+    EXPECT_EQ(report->value(9, "NA21biib"), "0");
+    EXPECT_EQ(report->value(17, "Opt34c"), "Yes");
+    EXPECT_EQ(rowsOf("34c"), (QList<QStringList>{{"MUMS12345A", "180.00", "180.00", "20/07/2025"}}));
+
+    ToolRun written =
+        taxaudit({"generate-json", "--client", "C001", "--year", "2026", "--out", file("c001.json")});
+    ASSERT_EQ(written.status, 0) << written.err.toStdString();
+    QFile json(file("c001.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const nlohmann::json doc = nlohmann::json::parse(json.readAll().toStdString());
+    const nlohmann::json &form = doc["FORM3CA"]["F3CA"];
+    EXPECT_EQ(form["Form3cdFlags"]["Sec201_1A_206_C7"], "Y");
+    EXPECT_EQ(form["Form3cdAmtInadm40A1Info"]["Form3cdAmtInadm40A1"][0]["NameOfPayee"],
+              "Ocean Freight Pte Ltd");
+    EXPECT_EQ(form["Form3cdAmtInadm40A3Info"]["Form3cdAmtInadm40A3"][0]["NameOfPayee"], "Lakshmi Narayan");
+
+    ToolRun valid = taxaudit({"validate", file("c001.json")});
+    EXPECT_EQ(valid.status, 0) << valid.out.toStdString() << valid.err.toStdString();
+}
+
 TEST(TdsSettings, TheProductsRegistryAndMySqlValuesMakeTheAddress)
 {
     TestHost env(TestEngine::SQLite, false);

@@ -6,9 +6,6 @@
 namespace DemoData
 {
 
-namespace
-{
-
 using ClauseStore::insertRow;
 
 void answer(int page, const QString &option, const QString &value)
@@ -16,7 +13,6 @@ void answer(int page, const QString &option, const QString &value)
     insertRow(page, option, {value});
 }
 
-// A Yes/No clause answered No: the option and the grid's one "Nil" row.
 void answeredNo(int page, const QString &option, const QString &point, int columns)
 {
     answer(page, option, QStringLiteral("No"));
@@ -29,8 +25,6 @@ void notApplicable(int page, const QStringList &ticks)
         insertRow(page, tick, {QStringLiteral("1")});
 }
 
-// A clause 18 block row from the values named by their columns' keys in the catalogue; the
-// amounts not named are "0.00" and the block-nil tick "False".
 QStringList depreciationBlock(const QList<std::pair<const char *, QString>> &values)
 {
     const Catalogue::Control *grid = ClauseCatalogue::instance().controlOf(7, QStringLiteral("18"));
@@ -43,8 +37,6 @@ QStringList depreciationBlock(const QList<std::pair<const char *, QString>> &val
         row[ClauseCatalogue::instance().columnIndex(7, QStringLiteral("18"), QLatin1String(key))] = value;
     return row;
 }
-
-} // namespace
 
 void insertGrid(int page, const QString &point, const QList<QStringList> &rows)
 {

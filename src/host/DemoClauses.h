@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 namespace DemoData
 {
@@ -14,5 +15,15 @@ void insertFilledClauses(const QString &yearKey);
 
 // A grid point of the demo report: one row per grid row, its number in the sequence column.
 void insertGrid(int page, const QString &point, const QList<QStringList> &rows);
+
+// A Yes/No answer of the demo report.
+void answer(int page, const QString &option, const QString &value);
+// A Yes/No clause answered No: the option and the grid's one "Nil" row.
+void answeredNo(int page, const QString &option, const QString &point, int columns);
+// Not applicable ticks of a page.
+void notApplicable(int page, const QStringList &ticks);
+// A clause 18 block row from the values named by their columns' keys in the catalogue; the
+// amounts not named are "0.00" and the block-nil tick "False".
+QStringList depreciationBlock(const QList<std::pair<const char *, QString>> &values);
 
 } // namespace DemoData

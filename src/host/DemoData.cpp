@@ -5,6 +5,7 @@
 #include "DemoClauses.h"
 #include "DemoEarlierData.h"
 #include "DemoForm3ceb.h"
+#include "DemoPartnership.h"
 #include "TalvexBase.h"
 #include "catalogue/AssesseeRow.h"
 #include "store/ClauseStore.h"
@@ -30,7 +31,7 @@ const QList<Client> &clients()
          "Kamala Mills Compound", "Senapati Bapat Marg", "Lower Parel", "Mumbai", "Mumbai", "Mumbai G.P.O.",
          "Maharashtra", "400001", "TRADING", "", "", "Sharma Textiles Private Limited"},
         {"C002", "Mehta & Sons", "AAHFM4521L", "", "PARTNERSHIP FIRM", "12", "Ganesh Bhavan", "Ashram Road",
-         "Navrangpura", "Ahmedabad", "Ahmedabad", "Ahmedabad G.P.O.", "Gujarat", "380001", "TRADING", "", "",
+         "Navrangpura", "Ahmedabad", "Ahmedabad", "Navrangpura", "Gujarat", "380009", "TRADING", "", "",
          "Mehta & Sons"},
         {"C003", "Ravi Kumar Iyer", "ABCPI6789F", "234567890124", "INDIVIDUAL", "Flat 7B", "Lotus Residency",
          "Anna Salai", "Teynampet", "Chennai", "Chennai", "Chennai G.P.O.", "Tamil Nadu", "600001",
@@ -214,6 +215,22 @@ void insertReport(const Client &c, const QString &yearKey)
     insertRow(21, QStringLiteral("DSIGN"), {QStringLiteral("25/09/%1").arg(y)});
 }
 
+// The partnership firm's Form 3CB-3CD, this year and the year before (for carrying over).
+void insertPartnershipReports(TalvexBase &host, const Client &firm)
+{
+    host.selectClient(firm.code);
+    for (const QString &yearKey : {QString::number(demoYearKey().toInt() - 1), demoYearKey()}) {
+        host.selectYear(yearKey);
+        moduleState().openForm(FormKind::F3CB, yearKey);
+        Transaction report(host.DBObj());
+        insertPartnershipReport({firm.name, firm.pan, firm.flat + QStringLiteral(", ") + firm.building,
+                                 firm.street, firm.pin, firm.postOffice, firm.area, firm.district,
+                                 firm.state},
+                                yearKey);
+        report.commit();
+    }
+}
+
 } // namespace
 
 QString demoYearKey()
@@ -250,6 +267,8 @@ int create(TalvexBase &host, Report fill)
             insertFilledClauses(yearKey);
         report.commit();
     }
+    if (fill == Report::Filled)
+        insertPartnershipReports(host, clients().at(1));
     DemoEarlierData::create(db, demoYearKey());
     // The last client reports its international transactions on Form 3CEB, this year and
     // the year before (for carrying over).

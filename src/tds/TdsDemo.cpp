@@ -73,7 +73,13 @@ void create(Database &db, const QString &yearKey)
         dueDates << QVariantList{assessmentYear, q, "TCS", day(15, month, q == 4), QString()};
     }
     dueDates << QVariantList{assessmentYear, 0, "ITR", day(31, 10, 1), QString()};
-    make(db, {QStringLiteral("DueDT_Master"), {"AssYear", "StatC", "FormType", "DueDt", "RevDueDt"}, {}},
+    for (QVariantList &row : dueDates)
+        row << QString();
+    // The third quarter's TDS statements of deductors in two states hit by floods were due later.
+    dueDates << QVariantList{assessmentYear, 3, "TDS", day(31, 1), day(28, 2), "TAMILNADU"};
+    dueDates << QVariantList{assessmentYear, 3, "TDS", day(31, 1), day(15, 2), "ORISSA"};
+    make(db,
+         {QStringLiteral("DueDT_Master"), {"AssYear", "StatC", "FormType", "DueDt", "RevDueDt", "State"}, {}},
          dueDates);
     make(db, {QStringLiteral("Period_Master"), {"AsYear", "HalfYear", "Period_Code"}, {}},
          {{assessmentYear, 1, period(1)},

@@ -3,6 +3,7 @@
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "spreadsheet/AnnexureClause.h"
+#include "store/Database.h"
 #include "tds/TdsDbImport.h"
 #include "tds/TdsDemo.h"
 #include "tds/TdsSettings.h"
@@ -212,6 +213,25 @@ TEST_P(TdsDatabaseImportTest, TheImportAnswersTheClausesItFillsSoTheFileCarriesT
 
     ToolRun valid = taxaudit({"validate", file("c001.json")});
     EXPECT_EQ(valid.status, 0) << valid.out.toStdString() << valid.err.toStdString();
+}
+
+// The product records later due dates for the deductors of a state hit by floods, under the
+// state's old or new name in any spelling.
+TEST_P(TdsDatabaseImportTest, ADeductorInAStateWithExtendedDueDatesGetsThem)
+{
+    const TdsClient demo = client(TdsDemo::kClientCode);
+    EXPECT_EQ(source->dueDate(options().assessmentYear, "TDS", 3, demo.state), "31/01/2026");
+    EXPECT_EQ(source->dueDate(options().assessmentYear, "TDS", 3, "Tamil Nadu"), "28/02/2026");
+    EXPECT_EQ(source->dueDate(options().assessmentYear, "TDS", 3, "ODISHA"), "15/02/2026");
+    EXPECT_EQ(source->dueDate(options().assessmentYear, "TDS", 2, "Tamil Nadu"), "15/11/2025");
+
+    source->database().Execute("UPDATE Main_Info SET State=? WHERE Code_No=?",
+                               {"TAMIL NADU", TdsDemo::kClientCode});
+    env->prompt().queue(PromptAnswer::Yes); // delete the existing details
+    ASSERT_TRUE(import({client(TdsDemo::kClientCode)}));
+    const QList<QStringList> statements = rowsOf("34b");
+    ASSERT_EQ(statements.size(), 5);
+    EXPECT_EQ(statements.at(3).mid(1, 3), (QStringList{"27Q", "28/02/2026", "20/01/2026"}));
 }
 
 TEST(TdsSettings, TheProductsRegistryAndMySqlValuesMakeTheAddress)

@@ -13,6 +13,11 @@ namespace DemoData
 // Writes through the clause store for the open form, client and year.
 void insertFilledClauses(const QString &yearKey);
 
+// The clauses both demo reports answer alike: nothing to report, answered No or not
+// applicable (clauses 15 to 17, 19, 21(d), 24 to 30C, 32(b) to 32(e), 34(c), 35(b), 36A to 39,
+// 41 to 43).
+void insertUsualAnswers(const QString &yearKey);
+
 // A grid point of the demo report: one row per grid row, its number in the sequence column.
 void insertGrid(int page, const QString &point, const QList<QStringList> &rows);
 

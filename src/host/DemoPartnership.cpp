@@ -83,6 +83,7 @@ void insertPartnershipReport(const PartnershipFirm &firm, const QString &yearKey
     auto date = [](const QString &dayMonth, int year) { return dayMonth + u'/' + QString::number(year); };
     insertReportPage(firm, yearKey);
     insertPartA(firm, yearKey);
+    insertUsualAnswers(yearKey);
 
     // Clauses 9 and 10: three partners, no change among them; a wholesale trade in cloth.
     insertGrid(3, QStringLiteral("9a"),
@@ -118,10 +119,7 @@ void insertPartnershipReport(const PartnershipFirm &firm, const QString &yearKey
     insertRow(5, QStringLiteral("14a"), {QStringLiteral("At cost or market price, whichever is lower")});
     answeredNo(5, QStringLiteral("Opt14b"), QStringLiteral("14b"), 3);
 
-    // Clauses 15 to 18: furniture and a delivery van.
-    notApplicable(6, {QStringLiteral("NA15"), QStringLiteral("NA16a"), QStringLiteral("NA16b"),
-                      QStringLiteral("NA16c"), QStringLiteral("NA16d"), QStringLiteral("NA16e")});
-    notApplicable(7, {QStringLiteral("NA17")});
+    // Clause 18: furniture and a van for deliveries.
     insertGrid(
         7, QStringLiteral("18"),
         {depreciationBlock(
@@ -146,8 +144,7 @@ void insertPartnershipReport(const PartnershipFirm &firm, const QString &yearKey
                                     QStringLiteral("#C#120000.00#C#0.00#C#0.00#C#0.00#C#120000.00")}})});
     insertRow(201, QStringLiteral("Annex18"), {QStringLiteral("0")});
 
-    // Clauses 19 and 20.
-    notApplicable(8, {QStringLiteral("NA19")});
+    // Clause 20.
     insertGrid(8, QStringLiteral("20a"),
                {{QStringLiteral("Bonus paid to employees"), QStringLiteral("64000.00")}});
     insertGrid(
@@ -171,8 +168,6 @@ void insertPartnershipReport(const PartnershipFirm &firm, const QString &yearKey
          {QStringLiteral("21biii"), QStringLiteral("21biv"), QStringLiteral("21bv"), QStringLiteral("21bvii"),
           QStringLiteral("21bviii"), QStringLiteral("21e"), QStringLiteral("21f"), QStringLiteral("21i")})
         insertRow(9, box, {QStringLiteral("Nil")});
-    answeredNo(9, QStringLiteral("Opt21da"), QStringLiteral("21da"), 6);
-    answeredNo(9, QStringLiteral("Opt21db"), QStringLiteral("21db"), 6);
 
     // Clauses 22 to 25: rent to a partner's relative.
     insertRow(10, QStringLiteral("22"), {QStringLiteral("0.00")});
@@ -181,30 +176,16 @@ void insertPartnershipReport(const PartnershipFirm &firm, const QString &yearKey
                {{QStringLiteral("Kiran Mehta"), QStringLiteral("AAFPM4521K"), QString(),
                  QStringLiteral("Relative of partner"), QStringLiteral("Rent of the godown"),
                  QStringLiteral("240000.00")}});
-    notApplicable(10, {QStringLiteral("NA24"), QStringLiteral("NA25")});
 
-    // Clauses 26 and 27.
+    // Clause 26.
     insertGrid(
         11, QStringLiteral("26iAa"),
         {{QStringLiteral(
               "(a) Any sum payable by way of tax, duty, cess or fee, by whatever name called, under any "
               "law"),
           QStringLiteral("Goods and services tax"), QStringLiteral("86000.00")}});
-    notApplicable(11, {QStringLiteral("NA26Ab"), QStringLiteral("NA26Ba"), QStringLiteral("NA26Bb")});
-    answer(11, QStringLiteral("Opt26"), QStringLiteral("No"));
-    insertRow(11, QStringLiteral("26"), {QStringLiteral("Nil")});
-    answer(12, QStringLiteral("Opt27a"), QStringLiteral("No"));
-    notApplicable(12, {QStringLiteral("NA27b")});
 
-    // Clauses 28 to 31: loans from two partners by cheque.
-    answeredNo(13, QStringLiteral("Opt28"), QStringLiteral("28"), 8);
-    answeredNo(13, QStringLiteral("Opt29"), QStringLiteral("29"), 6);
-    answeredNo(13, QStringLiteral("Opt29A"), QStringLiteral("29A"), 2);
-    answeredNo(13, QStringLiteral("Opt29B"), QStringLiteral("29B"), 2);
-    answeredNo(14, QStringLiteral("Opt30"), QStringLiteral("30"), 16);
-    answeredNo(14, QStringLiteral("Opt30A"), QStringLiteral("30A"), 6);
-    answeredNo(14, QStringLiteral("Opt30B"), QStringLiteral("30B"), 7);
-    answeredNo(14, QStringLiteral("Opt30C"), QStringLiteral("30C"), 3);
+    // Clause 31: loans from two partners by cheque.
     insertGrid(
         14, QStringLiteral("31a"),
         {{QStringLiteral("Rajesh Mehta"), QStringLiteral("14, Shanti Kunj, Paldi, Ahmedabad 380007"),
@@ -218,13 +199,8 @@ void insertPartnershipReport(const PartnershipFirm &firm, const QString &yearKey
                        QStringLiteral("NA31bc"), QStringLiteral("NA31bd"), QStringLiteral("NA31c"),
                        QStringLiteral("NA31d"), QStringLiteral("NA31e")});
 
-    // Clause 32: no loss brought forward, no speculation.
+    // Clause 32: no loss brought forward.
     notApplicable(16, {QStringLiteral("NA32a")});
-    answer(16, QStringLiteral("Opt32b"), QStringLiteral("False"));
-    for (const QString &sub : {QStringLiteral("32c"), QStringLiteral("32d"), QStringLiteral("32e")}) {
-        answer(16, QStringLiteral("Opt") + sub, QStringLiteral("No"));
-        insertRow(16, sub, {QStringLiteral("Nil")});
-    }
 
     // Clauses 33 and 34: no deduction; tax deducted on contracts, rent and commission.
     answeredNo(17, QStringLiteral("Opt33"), QStringLiteral("33"), 2);
@@ -250,7 +226,6 @@ void insertPartnershipReport(const PartnershipFirm &firm, const QString &yearKey
                  date(QStringLiteral("27/01"), y), QStringLiteral("Yes"), QString()},
                 {kTan, QStringLiteral("26Q"), date(QStringLiteral("31/05"), y),
                  date(QStringLiteral("22/05"), y), QStringLiteral("Yes"), QString()}});
-    answeredNo(17, QStringLiteral("Opt34c"), QStringLiteral("34c"), 4);
 
     // Clause 35: two traded goods.
     insertGrid(18, QStringLiteral("35a"),
@@ -260,16 +235,8 @@ void insertPartnershipReport(const PartnershipFirm &firm, const QString &yearKey
                 {QStringLiteral("Silk sarees"), QStringLiteral("NOS-NUMBERS"), QStringLiteral("300.00"),
                  QStringLiteral("4200.00"), QStringLiteral("4100.00"), QStringLiteral("400.00"),
                  QStringLiteral("0.00")}});
-    notApplicable(18, {QStringLiteral("NA35ba"), QStringLiteral("NA35bFP"), QStringLiteral("NA35bBP")});
 
-    // Clauses 36A to 39.
-    answeredNo(19, QStringLiteral("Opt36A"), QStringLiteral("36A"), 2);
-    for (const QString &clause : {QStringLiteral("37"), QStringLiteral("38"), QStringLiteral("39")}) {
-        answer(19, QStringLiteral("Opt") + clause, QStringLiteral("No"));
-        insertRow(19, clause, {QStringLiteral("Nil")});
-    }
-
-    // Clauses 40 to 44.
+    // Clauses 40, 43 and 44.
     insertRow(20, QStringLiteral("40a"), {QStringLiteral("38500000"), QStringLiteral("34200000")});
     insertRow(20, QStringLiteral("40b"),
               {QStringLiteral("3465000"), QStringLiteral("38500000"), QStringLiteral("9.00"),
@@ -283,11 +250,7 @@ void insertPartnershipReport(const PartnershipFirm &firm, const QString &yearKey
     insertRow(20, QStringLiteral("40e"),
               {QStringLiteral("30800000"), QStringLiteral("34650000"), QStringLiteral("88.89"),
                QStringLiteral("27360000"), QStringLiteral("31293000"), QStringLiteral("87.43")});
-    notApplicable(20, {QStringLiteral("NA41")});
-    answeredNo(20, QStringLiteral("Opt42"), QStringLiteral("42"), 6);
-    answer(20, QStringLiteral("Opt43"), QStringLiteral("NA"));
     insertGrid(20, QStringLiteral("43"), {QStringList(4, QStringLiteral("NA"))});
-    insertRow(20, QStringLiteral("43B"), {date(QStringLiteral("31/12"), y)});
     insertGrid(20, QStringLiteral("44"),
                {{QStringLiteral("32400000.00"), QStringLiteral("900000.00"), QStringLiteral("2600000.00"),
                  QStringLiteral("28900000.00"), QStringLiteral("32400000.00"), QStringLiteral("0.00")}});

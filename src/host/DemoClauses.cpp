@@ -1,5 +1,6 @@
 #include "DemoClauses.h"
 
+#include "catalogue/AssesseeRow.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "store/ClauseStore.h"
 
@@ -47,6 +48,27 @@ void insertGrid(int page, const QString &point, const QList<QStringList> &rows)
         cols << QString::number(i + 1);
         ClauseStore::insertRow(page, point, cols);
     }
+}
+
+void insertAssessee(const QString &formCode, const Assessee &a)
+{
+    using namespace AssesseeRow;
+    QStringList row = emptyRow();
+    row[index(FirstName)] = a.firstName;
+    row[index(MiddleName)] = a.middleName;
+    row[index(LastName)] = a.lastName;
+    row[index(Country)] = QStringLiteral("India");
+    row[index(AddressLine1)] = a.addressLine1;
+    row[index(AddressLine2)] = a.addressLine2;
+    row[index(Pin)] = a.pin;
+    row[index(PostOffice)] = a.postOffice;
+    row[index(Area)] = a.area;
+    row[index(District)] = a.district;
+    row[index(State)] = a.state;
+    row[index(PAN)] = a.pan;
+    row[index(Aadhaar)] = a.aadhaar;
+    const Catalogue::PointRef place = placeOn(formCode);
+    insertRow(place.page, place.point, row);
 }
 
 void insertUsualAnswers(const QString &yearKey)

@@ -13,6 +13,14 @@ namespace DemoData
 // Writes through the clause store for the open form, client and year.
 void insertFilledClauses(const QString &yearKey);
 
+// The assessee of a demo report as its report page keeps it; a firm's name is its last name.
+struct Assessee {
+    QString firstName, middleName, lastName, addressLine1, addressLine2, pin, postOffice, area, district,
+        state, pan, aadhaar;
+};
+// The assessee's row of the report page of Form 3CA or 3CB ("3CA", "3CB"), in India.
+void insertAssessee(const QString &formCode, const Assessee &assessee);
+
 // The clauses both demo reports answer alike: nothing to report, answered No or not
 // applicable (clauses 15 to 17, 19, 21(d), 24 to 30C, 32(b) to 32(e), 34(c), 35(b), 36A to 39,
 // 41 to 43).

@@ -7,7 +7,6 @@
 #include "DemoForm3ceb.h"
 #include "DemoPartnership.h"
 #include "TalvexBase.h"
-#include "catalogue/AssesseeRow.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/ModuleState.h"
@@ -150,25 +149,9 @@ void insertReport(const Client &c, const QString &yearKey)
                QStringLiteral("Companies Act, 2013"), QString(), QStringLiteral("We"), QStringLiteral("our"),
                QStringLiteral("12/08/%1").arg(y), QStringLiteral("Profit and Loss Account"), from, to,
                yearKey, QStringLiteral("Profit and Loss Account")});
-    {
-        using namespace AssesseeRow;
-        QStringList assessee = emptyRow();
-        assessee[index(FirstName)] = c.firstName;
-        assessee[index(MiddleName)] = c.middleName;
-        assessee[index(LastName)] = c.lastName;
-        assessee[index(Country)] = QStringLiteral("India");
-        assessee[index(AddressLine1)] = c.flat + ", " + c.building;
-        assessee[index(AddressLine2)] = c.street;
-        assessee[index(Pin)] = c.pin;
-        assessee[index(PostOffice)] = c.postOffice;
-        assessee[index(Area)] = c.area;
-        assessee[index(District)] = c.district;
-        assessee[index(State)] = c.state;
-        assessee[index(PAN)] = c.pan;
-        assessee[index(Aadhaar)] = c.aadhaar;
-        const Catalogue::PointRef place = placeOn(QStringLiteral("3CA"));
-        insertRow(place.page, place.point, assessee);
-    }
+    insertAssessee(QStringLiteral("3CA"),
+                   {c.firstName, c.middleName, c.lastName, c.flat + ", " + c.building, c.street, c.pin,
+                    c.postOffice, c.area, c.district, c.state, c.pan, c.aadhaar});
     insertRow(1, QStringLiteral("3CA3"),
               {QStringLiteral("our"), QStringLiteral("our"), QStringLiteral("us")});
     insertRow(1, QStringLiteral("3CAOTH"),
@@ -223,9 +206,18 @@ void insertPartnershipReports(TalvexBase &host, const Client &firm)
         host.selectYear(yearKey);
         moduleState().openForm(FormKind::F3CB, yearKey);
         Transaction report(host.DBObj());
-        insertPartnershipReport({firm.name, firm.pan, firm.flat + QStringLiteral(", ") + firm.building,
-                                 firm.street, firm.pin, firm.postOffice, firm.area, firm.district,
-                                 firm.state},
+        insertPartnershipReport({{},
+                                 {},
+                                 firm.name,
+                                 firm.flat + QStringLiteral(", ") + firm.building,
+                                 firm.street,
+                                 firm.pin,
+                                 firm.postOffice,
+                                 firm.area,
+                                 firm.district,
+                                 firm.state,
+                                 firm.pan,
+                                 {}},
                                 yearKey);
         report.commit();
     }

@@ -1,7 +1,6 @@
 #include "DemoPartnership.h"
 
 #include "DemoClauses.h"
-#include "catalogue/AssesseeRow.h"
 #include "store/ClauseStore.h"
 
 namespace DemoData
@@ -16,29 +15,14 @@ const QString kTan = QStringLiteral("AHMM04512B");
 
 // The report page of Form 3CB: the auditor's paragraphs, the assessee, the place and date
 // of signing and one observation.
-void insertReportPage(const PartnershipFirm &firm, const QString &yearKey)
+void insertReportPage(const Assessee &firm, const QString &yearKey)
 {
     const int y = yearKey.toInt();
     const QString from = QStringLiteral("01/04/%1").arg(y - 1);
     const QString to = QStringLiteral("31/03/%1").arg(y);
     insertRow(101, QStringLiteral("3CBPT1"),
               {QStringLiteral("We"), to, QStringLiteral("Profit and Loss Account"), from, to});
-    {
-        using namespace AssesseeRow;
-        QStringList assessee = emptyRow();
-        assessee[index(LastName)] = firm.name;
-        assessee[index(Country)] = QStringLiteral("India");
-        assessee[index(AddressLine1)] = firm.addressLine1;
-        assessee[index(AddressLine2)] = firm.addressLine2;
-        assessee[index(Pin)] = firm.pin;
-        assessee[index(PostOffice)] = firm.postOffice;
-        assessee[index(Area)] = firm.area;
-        assessee[index(District)] = firm.district;
-        assessee[index(State)] = firm.state;
-        assessee[index(PAN)] = firm.pan;
-        const Catalogue::PointRef place = placeOn(QStringLiteral("3CB"));
-        insertRow(place.page, place.point, assessee);
-    }
+    insertAssessee(QStringLiteral("3CB"), firm);
     insertRow(101, QStringLiteral("3CBPT2"),
               {QStringLiteral("We"), QStringLiteral("Profit and Loss Account"), firm.district,
                QStringLiteral("1")});
@@ -58,7 +42,7 @@ void insertReportPage(const PartnershipFirm &firm, const QString &yearKey)
 }
 
 // Part A: a firm, books of a trader, audited for its turnover.
-void insertPartA(const PartnershipFirm &firm, const QString &yearKey)
+void insertPartA(const Assessee &firm, const QString &yearKey)
 {
     const int y = yearKey.toInt();
     insertRow(2, QStringLiteral("3CD_A"),
@@ -76,7 +60,7 @@ void insertPartA(const PartnershipFirm &firm, const QString &yearKey)
 
 } // namespace
 
-void insertPartnershipReport(const PartnershipFirm &firm, const QString &yearKey)
+void insertPartnershipReport(const Assessee &firm, const QString &yearKey)
 {
     const int y = yearKey.toInt();
     const int first = y - 1;

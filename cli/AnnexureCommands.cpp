@@ -6,6 +6,7 @@
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "model/depreciation/DepreciationCutOff.h"
+#include "model/rules/ListedAnswers.h"
 #include "spreadsheet/AnnexureClause.h"
 #include "spreadsheet/AnnexureExchange.h"
 #include "store/ModuleState.h"
@@ -81,6 +82,7 @@ int importAnnexure(TalvexBase &host, const CommandLine &line, QTextStream &out, 
         return 1;
     ClauseGridModel grid(*report, clause->page, clause->point);
     grid.setAllRows(*rows);
+    ListedAnswers::answer(*report, clause->page, clause->point);
     ReportChange change(report->key(),
                         QStringLiteral("Importing the workbook of clause %1").arg(clause->point));
     report->savePage(clause->page);

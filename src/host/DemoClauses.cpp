@@ -1,12 +1,10 @@
 #include "DemoClauses.h"
 
+#include "catalogue/AssesseeRow.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "store/ClauseStore.h"
 
 namespace DemoData
-{
-
-namespace
 {
 
 using ClauseStore::insertRow;
@@ -16,7 +14,6 @@ void answer(int page, const QString &option, const QString &value)
     insertRow(page, option, {value});
 }
 
-// A Yes/No clause answered No: the option and the grid's one "Nil" row.
 void answeredNo(int page, const QString &option, const QString &point, int columns)
 {
     answer(page, option, QStringLiteral("No"));
@@ -29,8 +26,6 @@ void notApplicable(int page, const QStringList &ticks)
         insertRow(page, tick, {QStringLiteral("1")});
 }
 
-// A clause 18 block row from the values named by their columns' keys in the catalogue; the
-// amounts not named are "0.00" and the block-nil tick "False".
 QStringList depreciationBlock(const QList<std::pair<const char *, QString>> &values)
 {
     const Catalogue::Control *grid = ClauseCatalogue::instance().controlOf(7, QStringLiteral("18"));
@@ -44,8 +39,6 @@ QStringList depreciationBlock(const QList<std::pair<const char *, QString>> &val
     return row;
 }
 
-} // namespace
-
 void insertGrid(int page, const QString &point, const QList<QStringList> &rows)
 {
     for (int i = 0; i < rows.size(); ++i) {
@@ -57,8 +50,72 @@ void insertGrid(int page, const QString &point, const QList<QStringList> &rows)
     }
 }
 
+void insertAssessee(const QString &formCode, const Assessee &a)
+{
+    using namespace AssesseeRow;
+    QStringList row = emptyRow();
+    row[index(FirstName)] = a.firstName;
+    row[index(MiddleName)] = a.middleName;
+    row[index(LastName)] = a.lastName;
+    row[index(Country)] = QStringLiteral("India");
+    row[index(AddressLine1)] = a.addressLine1;
+    row[index(AddressLine2)] = a.addressLine2;
+    row[index(Pin)] = a.pin;
+    row[index(PostOffice)] = a.postOffice;
+    row[index(Area)] = a.area;
+    row[index(District)] = a.district;
+    row[index(State)] = a.state;
+    row[index(PAN)] = a.pan;
+    row[index(Aadhaar)] = a.aadhaar;
+    const Catalogue::PointRef place = placeOn(formCode);
+    insertRow(place.page, place.point, row);
+}
+
+void insertUsualAnswers(const QString &yearKey)
+{
+    const int y = yearKey.toInt();
+    auto date = [y](const QString &dayMonth, int year) { return dayMonth + u'/' + QString::number(year); };
+    notApplicable(6, {QStringLiteral("NA15"), QStringLiteral("NA16a"), QStringLiteral("NA16b"),
+                      QStringLiteral("NA16c"), QStringLiteral("NA16d"), QStringLiteral("NA16e")});
+    notApplicable(7, {QStringLiteral("NA17")});
+    notApplicable(8, {QStringLiteral("NA19")});
+    answeredNo(9, QStringLiteral("Opt21da"), QStringLiteral("21da"), 6);
+    answeredNo(9, QStringLiteral("Opt21db"), QStringLiteral("21db"), 6);
+    notApplicable(10, {QStringLiteral("NA24"), QStringLiteral("NA25")});
+    notApplicable(11, {QStringLiteral("NA26Ab"), QStringLiteral("NA26Ba"), QStringLiteral("NA26Bb")});
+    answer(11, QStringLiteral("Opt26"), QStringLiteral("No"));
+    insertRow(11, QStringLiteral("26"), {QStringLiteral("Nil")});
+    answer(12, QStringLiteral("Opt27a"), QStringLiteral("No"));
+    notApplicable(12, {QStringLiteral("NA27b")});
+    answeredNo(13, QStringLiteral("Opt28"), QStringLiteral("28"), 8);
+    answeredNo(13, QStringLiteral("Opt29"), QStringLiteral("29"), 6);
+    answeredNo(13, QStringLiteral("Opt29A"), QStringLiteral("29A"), 2);
+    answeredNo(13, QStringLiteral("Opt29B"), QStringLiteral("29B"), 2);
+    answeredNo(14, QStringLiteral("Opt30"), QStringLiteral("30"), 16);
+    answeredNo(14, QStringLiteral("Opt30A"), QStringLiteral("30A"), 6);
+    answeredNo(14, QStringLiteral("Opt30B"), QStringLiteral("30B"), 7);
+    answeredNo(14, QStringLiteral("Opt30C"), QStringLiteral("30C"), 3);
+    answer(16, QStringLiteral("Opt32b"), QStringLiteral("False"));
+    for (const QString &sub : {QStringLiteral("32c"), QStringLiteral("32d"), QStringLiteral("32e")}) {
+        answer(16, QStringLiteral("Opt") + sub, QStringLiteral("No"));
+        insertRow(16, sub, {QStringLiteral("Nil")});
+    }
+    answeredNo(17, QStringLiteral("Opt34c"), QStringLiteral("34c"), 4);
+    notApplicable(18, {QStringLiteral("NA35ba"), QStringLiteral("NA35bFP"), QStringLiteral("NA35bBP")});
+    answeredNo(19, QStringLiteral("Opt36A"), QStringLiteral("36A"), 2);
+    for (const QString &clause : {QStringLiteral("37"), QStringLiteral("38"), QStringLiteral("39")}) {
+        answer(19, QStringLiteral("Opt") + clause, QStringLiteral("No"));
+        insertRow(19, clause, {QStringLiteral("Nil")});
+    }
+    notApplicable(20, {QStringLiteral("NA41")});
+    answeredNo(20, QStringLiteral("Opt42"), QStringLiteral("42"), 6);
+    answer(20, QStringLiteral("Opt43"), QStringLiteral("NA"));
+    insertRow(20, QStringLiteral("43B"), {date(QStringLiteral("31/12"), y)});
+}
+
 void insertFilledClauses(const QString &yearKey)
 {
+    insertUsualAnswers(yearKey);
     const int y = yearKey.toInt();
     auto date = [y](const QString &dayMonth, int year) { return dayMonth + u'/' + QString::number(year); };
     const int first = y - 1;
@@ -91,10 +148,7 @@ void insertFilledClauses(const QString &yearKey)
     insertRow(5, QStringLiteral("14a"), {QStringLiteral("LOWER OF COST OR MARKET RATE")});
     answeredNo(5, QStringLiteral("Opt14b"), QStringLiteral("14b"), 3);
 
-    // Clauses 15 to 18: nothing to report but depreciation of two blocks.
-    notApplicable(6, {QStringLiteral("NA15"), QStringLiteral("NA16a"), QStringLiteral("NA16b"),
-                      QStringLiteral("NA16c"), QStringLiteral("NA16d"), QStringLiteral("NA16e")});
-    notApplicable(7, {QStringLiteral("NA17")});
+    // Clause 18: depreciation of two blocks.
     const QString additions =
         date(QStringLiteral("15/06"), first) + QStringLiteral("#C#") + date(QStringLiteral("20/06"), first) +
         QStringLiteral("#C#250000.00#C#0.00#C#0.00#C#0.00#C#250000.00#R#") +
@@ -126,7 +180,6 @@ void insertFilledClauses(const QString &yearKey)
               {"closingWdv", QStringLiteral("270000.00")}})});
 
     // Clauses 19 and 20.
-    notApplicable(8, {QStringLiteral("NA19")});
     insertGrid(8, QStringLiteral("20a"),
                {{QStringLiteral("Bonus paid to employees"), QStringLiteral("185000.00")}});
     insertGrid(
@@ -154,8 +207,6 @@ void insertFilledClauses(const QString &yearKey)
     notApplicable(9, {QStringLiteral("NA21bib"), QStringLiteral("NA21biia"), QStringLiteral("NA21biib"),
                       QStringLiteral("NA21biiia"), QStringLiteral("NA21biiib"), QStringLiteral("NA21bvi"),
                       QStringLiteral("NA21c"), QStringLiteral("NA21g"), QStringLiteral("NA21h")});
-    answeredNo(9, QStringLiteral("Opt21da"), QStringLiteral("21da"), 6);
-    answeredNo(9, QStringLiteral("Opt21db"), QStringLiteral("21db"), 6);
 
     // Clauses 22 to 25.
     insertRow(10, QStringLiteral("22"), {QStringLiteral("0.00")});
@@ -163,7 +214,6 @@ void insertFilledClauses(const QString &yearKey)
     insertGrid(10, QStringLiteral("23"),
                {{QStringLiteral("Rakesh Sharma"), QStringLiteral("ABCPS1234D"), QString(),
                  QStringLiteral("Director"), QStringLiteral("Remuneration"), QStringLiteral("1800000.00")}});
-    notApplicable(10, {QStringLiteral("NA24"), QStringLiteral("NA25")});
 
     // Clauses 26 and 27.
     insertGrid(
@@ -172,21 +222,8 @@ void insertFilledClauses(const QString &yearKey)
               "(a) Any sum payable by way of tax, duty, cess or fee, by whatever name called, under any "
               "law"),
           QStringLiteral("Goods and services tax"), QStringLiteral("210000.00")}});
-    notApplicable(11, {QStringLiteral("NA26Ab"), QStringLiteral("NA26Ba"), QStringLiteral("NA26Bb")});
-    answer(11, QStringLiteral("Opt26"), QStringLiteral("No"));
-    insertRow(11, QStringLiteral("26"), {QStringLiteral("Nil")});
-    answer(12, QStringLiteral("Opt27a"), QStringLiteral("No"));
-    notApplicable(12, {QStringLiteral("NA27b")});
 
-    // Clauses 28 to 31.
-    answeredNo(13, QStringLiteral("Opt28"), QStringLiteral("28"), 8);
-    answeredNo(13, QStringLiteral("Opt29"), QStringLiteral("29"), 6);
-    answeredNo(13, QStringLiteral("Opt29A"), QStringLiteral("29A"), 2);
-    answeredNo(13, QStringLiteral("Opt29B"), QStringLiteral("29B"), 2);
-    answeredNo(14, QStringLiteral("Opt30"), QStringLiteral("30"), 16);
-    answeredNo(14, QStringLiteral("Opt30A"), QStringLiteral("30A"), 6);
-    answeredNo(14, QStringLiteral("Opt30B"), QStringLiteral("30B"), 7);
-    answeredNo(14, QStringLiteral("Opt30C"), QStringLiteral("30C"), 3);
+    // Clause 31.
     insertGrid(14, QStringLiteral("31a"),
                {{QStringLiteral("Rakesh Sharma"), QStringLiteral("12, Palm Grove, Worli, Mumbai 400018"),
                  QStringLiteral("ABCPS1234D"), QString(), QStringLiteral("500000.00"), QStringLiteral("No"),
@@ -201,11 +238,6 @@ void insertFilledClauses(const QString &yearKey)
         {{QStringLiteral("1"), QStringLiteral("%1-%2").arg(y - 2).arg((y - 1) % 100, 2, 10, QLatin1Char('0')),
           QStringLiteral("Unabsorbed depreciation"), QStringLiteral("350000.00"), QStringLiteral("0.00"),
           QStringLiteral("0.00"), QStringLiteral("350000.00"), QString(), QString(), QString()}});
-    answer(16, QStringLiteral("Opt32b"), QStringLiteral("False"));
-    for (const QString &sub : {QStringLiteral("32c"), QStringLiteral("32d"), QStringLiteral("32e")}) {
-        answer(16, QStringLiteral("Opt") + sub, QStringLiteral("No"));
-        insertRow(16, sub, {QStringLiteral("Nil")});
-    }
 
     // Clauses 33 and 34: a donation and the TDS statements.
     answer(17, QStringLiteral("Opt33"), QStringLiteral("Yes"));
@@ -220,23 +252,14 @@ void insertFilledClauses(const QString &yearKey)
     insertGrid(17, QStringLiteral("34b"),
                {{QStringLiteral("MUMS12345A"), QStringLiteral("26Q"), date(QStringLiteral("31/07"), first),
                  date(QStringLiteral("25/07"), first), QStringLiteral("Yes"), QString()}});
-    answeredNo(17, QStringLiteral("Opt34c"), QStringLiteral("34c"), 4);
 
     // Clause 35: one traded item.
     insertGrid(18, QStringLiteral("35a"),
                {{QStringLiteral("Cotton fabric"), QStringLiteral("MTR-METERS"), QStringLiteral("12000.00"),
                  QStringLiteral("85000.00"), QStringLiteral("88000.00"), QStringLiteral("9000.00"),
                  QStringLiteral("0.00")}});
-    notApplicable(18, {QStringLiteral("NA35ba"), QStringLiteral("NA35bFP"), QStringLiteral("NA35bBP")});
 
-    // Clauses 36A to 39.
-    answeredNo(19, QStringLiteral("Opt36A"), QStringLiteral("36A"), 2);
-    for (const QString &clause : {QStringLiteral("37"), QStringLiteral("38"), QStringLiteral("39")}) {
-        answer(19, QStringLiteral("Opt") + clause, QStringLiteral("No"));
-        insertRow(19, clause, {QStringLiteral("Nil")});
-    }
-
-    // Clauses 40 to 44.
+    // Clauses 40 and 44.
     insertRow(20, QStringLiteral("40a"), {QStringLiteral("84500000"), QStringLiteral("76200000")});
     insertRow(20, QStringLiteral("40b"),
               {QStringLiteral("10985000"), QStringLiteral("84500000"), QStringLiteral("13.00"),
@@ -250,10 +273,6 @@ void insertFilledClauses(const QString &yearKey)
     insertRow(20, QStringLiteral("40e"),
               {QStringLiteral("50000000"), QStringLiteral("30000000"), QStringLiteral("60.00"),
                QStringLiteral("45000000"), QStringLiteral("27000000"), QStringLiteral("60.00")});
-    notApplicable(20, {QStringLiteral("NA41")});
-    answeredNo(20, QStringLiteral("Opt42"), QStringLiteral("42"), 6);
-    answer(20, QStringLiteral("Opt43"), QStringLiteral("NA"));
-    insertRow(20, QStringLiteral("43B"), {date(QStringLiteral("31/12"), y)});
     insertGrid(
         20, QStringLiteral("44"),
         {{QStringLiteral("62000000.00"), QStringLiteral("1500000.00"), QStringLiteral("800000.00"),

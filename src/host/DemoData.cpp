@@ -5,8 +5,8 @@
 #include "DemoClauses.h"
 #include "DemoEarlierData.h"
 #include "DemoForm3ceb.h"
+#include "DemoPartnership.h"
 #include "TalvexBase.h"
-#include "catalogue/AssesseeRow.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/ModuleState.h"
@@ -30,7 +30,7 @@ const QList<Client> &clients()
          "Kamala Mills Compound", "Senapati Bapat Marg", "Lower Parel", "Mumbai", "Mumbai", "Mumbai G.P.O.",
          "Maharashtra", "400001", "TRADING", "", "", "Sharma Textiles Private Limited"},
         {"C002", "Mehta & Sons", "AAHFM4521L", "", "PARTNERSHIP FIRM", "12", "Ganesh Bhavan", "Ashram Road",
-         "Navrangpura", "Ahmedabad", "Ahmedabad", "Ahmedabad G.P.O.", "Gujarat", "380001", "TRADING", "", "",
+         "Navrangpura", "Ahmedabad", "Ahmedabad", "Navrangpura", "Gujarat", "380009", "TRADING", "", "",
          "Mehta & Sons"},
         {"C003", "Ravi Kumar Iyer", "ABCPI6789F", "234567890124", "INDIVIDUAL", "Flat 7B", "Lotus Residency",
          "Anna Salai", "Teynampet", "Chennai", "Chennai", "Chennai G.P.O.", "Tamil Nadu", "600001",
@@ -149,25 +149,9 @@ void insertReport(const Client &c, const QString &yearKey)
                QStringLiteral("Companies Act, 2013"), QString(), QStringLiteral("We"), QStringLiteral("our"),
                QStringLiteral("12/08/%1").arg(y), QStringLiteral("Profit and Loss Account"), from, to,
                yearKey, QStringLiteral("Profit and Loss Account")});
-    {
-        using namespace AssesseeRow;
-        QStringList assessee = emptyRow();
-        assessee[index(FirstName)] = c.firstName;
-        assessee[index(MiddleName)] = c.middleName;
-        assessee[index(LastName)] = c.lastName;
-        assessee[index(Country)] = QStringLiteral("India");
-        assessee[index(AddressLine1)] = c.flat + ", " + c.building;
-        assessee[index(AddressLine2)] = c.street;
-        assessee[index(Pin)] = c.pin;
-        assessee[index(PostOffice)] = c.postOffice;
-        assessee[index(Area)] = c.area;
-        assessee[index(District)] = c.district;
-        assessee[index(State)] = c.state;
-        assessee[index(PAN)] = c.pan;
-        assessee[index(Aadhaar)] = c.aadhaar;
-        const Catalogue::PointRef place = placeOn(QStringLiteral("3CA"));
-        insertRow(place.page, place.point, assessee);
-    }
+    insertAssessee(QStringLiteral("3CA"),
+                   {c.firstName, c.middleName, c.lastName, c.flat + ", " + c.building, c.street, c.pin,
+                    c.postOffice, c.area, c.district, c.state, c.pan, c.aadhaar});
     insertRow(1, QStringLiteral("3CA3"),
               {QStringLiteral("our"), QStringLiteral("our"), QStringLiteral("us")});
     insertRow(1, QStringLiteral("3CAOTH"),
@@ -214,6 +198,31 @@ void insertReport(const Client &c, const QString &yearKey)
     insertRow(21, QStringLiteral("DSIGN"), {QStringLiteral("25/09/%1").arg(y)});
 }
 
+// The partnership firm's Form 3CB-3CD, this year and the year before (for carrying over).
+void insertPartnershipReports(TalvexBase &host, const Client &firm)
+{
+    host.selectClient(firm.code);
+    for (const QString &yearKey : {QString::number(demoYearKey().toInt() - 1), demoYearKey()}) {
+        host.selectYear(yearKey);
+        moduleState().openForm(FormKind::F3CB, yearKey);
+        Transaction report(host.DBObj());
+        insertPartnershipReport({{},
+                                 {},
+                                 firm.name,
+                                 firm.flat + QStringLiteral(", ") + firm.building,
+                                 firm.street,
+                                 firm.pin,
+                                 firm.postOffice,
+                                 firm.area,
+                                 firm.district,
+                                 firm.state,
+                                 firm.pan,
+                                 {}},
+                                yearKey);
+        report.commit();
+    }
+}
+
 } // namespace
 
 QString demoYearKey()
@@ -250,6 +259,8 @@ int create(TalvexBase &host, Report fill)
             insertFilledClauses(yearKey);
         report.commit();
     }
+    if (fill == Report::Filled)
+        insertPartnershipReports(host, clients().at(1));
     DemoEarlierData::create(db, demoYearKey());
     // The last client reports its international transactions on Form 3CEB, this year and
     // the year before (for carrying over).

@@ -7,6 +7,7 @@
 #include "host/HostContext.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
+#include "model/rules/ListedAnswers.h"
 #include "store/Database.h"
 #include "store/ReportChange.h"
 
@@ -60,8 +61,9 @@ bool writeLists(ReportModel &report, const QHash<QString, QList<QStringList>> &r
         QList<QStringList> rows;
         for (int r = 0; !replace && r < grid.rowCount(); ++r)
             rows << grid.rowCells(r);
-        rows << rowsByPoint.value(list.point);
+        rows = ListedAnswers::withoutMarkers(rows) + rowsByPoint.value(list.point);
         grid.setAllRows(rows);
+        ListedAnswers::answer(report, clause.page, clause.point);
         pages.insert(clause.page);
         annexures << qMakePair(clause, rows);
     }

@@ -73,7 +73,13 @@ void create(Database &db, const QString &yearKey)
         dueDates << QVariantList{assessmentYear, q, "TCS", day(15, month, q == 4), QString()};
     }
     dueDates << QVariantList{assessmentYear, 0, "ITR", day(31, 10, 1), QString()};
-    make(db, {QStringLiteral("DueDT_Master"), {"AssYear", "StatC", "FormType", "DueDt", "RevDueDt"}, {}},
+    for (QVariantList &row : dueDates)
+        row << QString();
+    // The third quarter's TDS statements of deductors in two states hit by floods were due later.
+    dueDates << QVariantList{assessmentYear, 3, "TDS", day(31, 1), day(28, 2), "TAMILNADU"};
+    dueDates << QVariantList{assessmentYear, 3, "TDS", day(31, 1), day(15, 2), "ORISSA"};
+    make(db,
+         {QStringLiteral("DueDT_Master"), {"AssYear", "StatC", "FormType", "DueDt", "RevDueDt", "State"}, {}},
          dueDates);
     make(db, {QStringLiteral("Period_Master"), {"AsYear", "HalfYear", "Period_Code"}, {}},
          {{assessmentYear, 1, period(1)},
@@ -141,8 +147,8 @@ void create(Database &db, const QString &yearKey)
            "Germany", "", ""},
           {"6", "1", "Patel Agencies", "AAJFP1357Q", "5", "Ratan Pol", "", "", "Surat", "395003", "GUJARAT",
            "R", "India", "", ""},
-          {"7", "1", "Lakshmi Narayan", "ACLPN9876E", "12", "Beach Road", "", "Mylapore", "Chennai", "600004",
-           "TAMILNADU", "R", "India", "", ""},
+          {"7", "1", "Lakshmi Narayan", "ACLPN9876E", "12", "Thyagaraya Road", "", "T. Nagar", "Chennai",
+           "600017", "TAMILNADU", "R", "India", "", ""},
           {"8", "1", "Ocean Freight Pte Ltd", "INVALIDPAN", "1", "Harbour Front", "", "", "Singapore",
            "098632", "", "NR", "Singapore", "", ""}});
     make(db,

@@ -207,10 +207,11 @@ std::optional<Lists> build(TdsSource &source, const QList<TdsClient> &clients, c
         if (!statements.contains(statementKey)) {
             const QString kind =
                 form == QLatin1String("27EQ") ? QStringLiteral("TCS") : QStringLiteral("TDS");
-            statements.insert(statementKey,
-                              {tan, form, source.dueDate(options.assessmentYear, kind, e.period.quarter),
-                               filed.value(e.client->code + u'|' + form + u'|' + e.period.code),
-                               QStringLiteral("Yes"), QString()});
+            statements.insert(
+                statementKey,
+                {tan, form, source.dueDate(options.assessmentYear, kind, e.period.quarter, e.client->state),
+                 filed.value(e.client->code + u'|' + form + u'|' + e.period.code), QStringLiteral("Yes"),
+                 QString()});
         }
 
         const double payable =

@@ -56,16 +56,36 @@ QList<TdsClient> TdsSource::clients()
     return all;
 }
 
-QString TdsSource::dueDate(const QString &assessmentYear, const QString &kind, int quarter)
+QString TdsSource::stateKey(const QString &state)
 {
-    Recordset rs =
-        m_db->Execute(QStringLiteral("SELECT DueDt, RevDueDt FROM DueDT_Master WHERE AssYear=? AND "
-                                     "FormType=? AND StatC=? ORDER BY StatC"),
-                      {assessmentYear, kind, quarter});
-    if (rs.Eof())
-        return {};
-    const QString revised = rs.Fields(QStringLiteral("RevDueDt")).trimmed();
-    return revised.isEmpty() ? rs.Fields(QStringLiteral("DueDt")).trimmed() : revised;
+    QString key;
+    for (const QChar c : state)
+        if (c.isLetter())
+            key += c.toUpper();
+    return key == QLatin1String("ORISSA") ? QStringLiteral("ODISHA") : key;
+}
+
+QString TdsSource::dueDate(const QString &assessmentYear, const QString &kind, int quarter,
+                           const QString &deductorState)
+{
+    // The product records the dates extended for the deductors of one state beside the
+    // date that holds for every other.
+    QString everywhere;
+    const QString state = stateKey(deductorState);
+    for (Recordset rs =
+             m_db->Execute(QStringLiteral("SELECT * FROM DueDT_Master WHERE AssYear=? AND FormType=? AND "
+                                          "StatC=? ORDER BY StatC"),
+                           {assessmentYear, kind, quarter});
+         !rs.Eof(); rs.MoveNext()) {
+        const QString revised = rs.Fields(QStringLiteral("RevDueDt")).trimmed();
+        const QString date = revised.isEmpty() ? rs.Fields(QStringLiteral("DueDt")).trimmed() : revised;
+        const QString rowState = stateKey(rs.Fields(QStringLiteral("State")));
+        if (!rowState.isEmpty() && rowState == state)
+            return date;
+        if (rowState.isEmpty() && everywhere.isEmpty())
+            everywhere = date;
+    }
+    return everywhere;
 }
 
 QList<TdsPeriod> TdsSource::periods(const QString &assessmentYear)

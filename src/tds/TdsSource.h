@@ -84,8 +84,13 @@ public:
     QList<TdsClient> clients();
     // Due date of a quarterly statement ("TDS" or "TCS") or of the return of income ("ITR",
     // quarter 0) for an assessment year ("2026-27"), the revised date where one is given;
-    // empty when the table has none.
-    QString dueDate(const QString &assessmentYear, const QString &kind, int quarter = 0);
+    // the date extended for the deductor's state where the product records one (its State
+    // column: "TAMILNADU", "ORISSA" or "ODISHA", ...); empty when the table has none.
+    QString dueDate(const QString &assessmentYear, const QString &kind, int quarter = 0,
+                    const QString &deductorState = {});
+    // A state's name as the due dates are matched by it: letters only, in capitals, Orissa
+    // under its present name ("TAMIL NADU" and "TamilNadu" are "TAMILNADU").
+    static QString stateKey(const QString &state);
     QList<TdsPeriod> periods(const QString &assessmentYear);
     QList<TdsChallan> challans(const TdsClient &client, const TdsPeriod &period);
     QList<TdsDeducteeRow> deducteeRows(const TdsClient &client, const TdsPeriod &period);

@@ -80,6 +80,23 @@ TEST_P(FillDefaultTest, AFirmAnswersTheChangeInPartnersNo)
     EXPECT_EQ(point(5, "13a")[0][0], "MERCANTILE SYSTEM");
 }
 
+// A clause kept in the annexure window has no grid of its own besides the clause's: an empty
+// one takes its "Nil" row like any other, an entered one is kept as entered.
+TEST_P(FillDefaultTest, AClauseKeptAsPerAnnexureIsFilledAsItsGrid)
+{
+    open();
+    store(201, "Annex20b", {{"1"}});
+    store(201, "Annex23", {{"1"}});
+    store(10, "23", {{"Kiran Mehta", "AAFPM4521K", "", "Relative", "", ""}});
+    fill();
+    ASSERT_EQ(point(8, "20b").size(), 1);
+    EXPECT_EQ(point(8, "20b")[0].mid(0, 5), QStringList(5, "Nil"));
+    ASSERT_EQ(point(10, "23").size(), 1);
+    EXPECT_EQ(point(10, "23")[0].mid(0, 6),
+              (QStringList{"Kiran Mehta", "AAFPM4521K", "", "Relative", "", ""}));
+    EXPECT_EQ(point(201, "Annex20b")[0][0], "1");
+}
+
 TEST_P(FillDefaultTest, TheFilledReportWritesAFileTheSchemaAccepts)
 {
     open();

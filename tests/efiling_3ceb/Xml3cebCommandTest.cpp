@@ -3,6 +3,7 @@
 #include "ToolRun.h"
 
 #include "host/HostContext.h"
+#include "store/ClauseStore.h"
 #include "store/Database.h"
 
 #include <QDir>
@@ -42,4 +43,33 @@ TEST_P(Xml3cebCommand, GenerateValidateAndImportTheDemoForm3ceb)
     const QString again = QDir(env->dir()).filePath("again.xml");
     ASSERT_EQ(run({"generate-xml", "--client", "C002", "--year", "2026", "--out", again}).status, 0);
     EXPECT_EQ(readFile(again), readFile(out));
+}
+
+// A Form 3CEB file offered to a Form 3CA-3CD or 3CB-3CD report is refused naming the report's
+// form, and the report stays as it was.
+TEST_P(Xml3cebCommand, AForm3cebFileOfferedToAForm3cdReportIsRefusedByItsForm)
+{
+    const QString out = QDir(env->dir()).filePath("3ceb.xml");
+    ASSERT_EQ(run({"generate-xml", "--client", "C004", "--year", "2026", "--out", out}).status, 0);
+    env->openForm(FormKind::F3CB, "C002");
+    ClauseStore::insertRow(101, "3CBPT2", {"We", "Profit and Loss Account", "Ahmedabad", "1"});
+
+    for (const auto &[client, message] :
+         {std::pair{"C001", "Selected XML File is not a Form 3CA-3CD XML File"},
+          std::pair{"C002", "Selected XML File is not a Form 3CB-3CD XML File"}}) {
+        const QString rows = run({"rows", "--client", client, "--year", "2026"}).out;
+        const ToolRun refused = run({"import-json", "--client", client, "--year", "2026", out, "--yes"});
+        EXPECT_EQ(refused.status, 1) << client;
+        EXPECT_TRUE((refused.out + refused.err).contains(message)) << refused.err.toStdString();
+        EXPECT_EQ(run({"rows", "--client", client, "--year", "2026"}).out, rows) << client;
+    }
+
+    // The Form 3CEB import names its own form for a file of another.
+    QByteArray text = readFile(out);
+    text.replace("<Form:FormName>FORM3CEB</Form:FormName>", "<Form:FormName>FORM3CA</Form:FormName>");
+    const ToolRun other = run(
+        {"import-xml", "--client", "C004", "--year", "2026", "--force", "--yes", writeFile("3ca.xml", text)});
+    EXPECT_EQ(other.status, 1);
+    EXPECT_TRUE((other.out + other.err).contains("Selected XML File is not a Form FORM 3CEB XML File"))
+        << other.err.toStdString();
 }

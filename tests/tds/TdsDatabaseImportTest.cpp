@@ -3,6 +3,7 @@
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "spreadsheet/AnnexureClause.h"
+#include "store/Database.h"
 #include "tds/TdsDbImport.h"
 #include "tds/TdsDemo.h"
 #include "tds/TdsSettings.h"
@@ -170,6 +171,67 @@ TEST_P(TdsDatabaseImportTest, TaxauditImportsFromTheDatabaseAndRefusesAnUnknownC
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out.trimmed(), "T001\tSharma Textiles Private Limited\tImported");
     EXPECT_EQ(rowOf("34a", 1, "194J").at(7), "50000.00");
+}
+
+// The demo report with 21(b)(i)(B) and 21(b)(ii)(B) ticked not applicable and 34(c) answered
+// No, as a report whose TDS details were never entered stands.
+TEST_P(TdsDatabaseImportTest, TheImportAnswersTheClausesItFillsSoTheFileCarriesThem)
+{
+    {
+        auto report = ReportModel::load();
+        for (const char *na : {"NA21bib", "NA21biib"})
+            report->setRows(9, na, {{"1"}});
+        report->setRows(9, "21bib", {});
+        report->setRows(9, "21biib", {});
+        report->setRows(17, "Opt34c", {{"No"}});
+        report->setRows(17, "34c", {{"Nil", "Nil", "Nil", "Nil"}});
+        report->savePage(9);
+        report->savePage(17);
+    }
+    const QString url = tds->url().toString();
+    ToolRun run = taxaudit({"import-tds", "--client", "C001", "--year", "2026", "--tds-db", url,
+                            "--tds-client", "T001", "--yes"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+
+    auto report = ReportModel::load();
+    EXPECT_EQ(report->value(9, "NA21bib"), "0");
+    EXPECT_EQ(report->value(9, "NA21biib"), "0");
+    EXPECT_EQ(report->value(17, "Opt34c"), "Yes");
+    EXPECT_EQ(rowsOf("34c"), (QList<QStringList>{{"MUMS12345A", "180.00", "180.00", "20/07/2025"}}));
+
+    ToolRun written =
+        taxaudit({"generate-json", "--client", "C001", "--year", "2026", "--out", file("c001.json")});
+    ASSERT_EQ(written.status, 0) << written.err.toStdString();
+    QFile json(file("c001.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const nlohmann::json doc = nlohmann::json::parse(json.readAll().toStdString());
+    const nlohmann::json &form = doc["FORM3CA"]["F3CA"];
+    EXPECT_EQ(form["Form3cdFlags"]["Sec201_1A_206_C7"], "Y");
+    EXPECT_EQ(form["Form3cdAmtInadm40A1Info"]["Form3cdAmtInadm40A1"][0]["NameOfPayee"],
+              "Ocean Freight Pte Ltd");
+    EXPECT_EQ(form["Form3cdAmtInadm40A3Info"]["Form3cdAmtInadm40A3"][0]["NameOfPayee"], "Lakshmi Narayan");
+
+    ToolRun valid = taxaudit({"validate", file("c001.json")});
+    EXPECT_EQ(valid.status, 0) << valid.out.toStdString() << valid.err.toStdString();
+}
+
+// The product records later due dates for the deductors of a state hit by floods, under the
+// state's old or new name in any spelling.
+TEST_P(TdsDatabaseImportTest, ADeductorInAStateWithExtendedDueDatesGetsThem)
+{
+    const TdsClient demo = client(TdsDemo::kClientCode);
+    EXPECT_EQ(source->dueDate(options().assessmentYear, "TDS", 3, demo.state), "31/01/2026");
+    EXPECT_EQ(source->dueDate(options().assessmentYear, "TDS", 3, "Tamil Nadu"), "28/02/2026");
+    EXPECT_EQ(source->dueDate(options().assessmentYear, "TDS", 3, "ODISHA"), "15/02/2026");
+    EXPECT_EQ(source->dueDate(options().assessmentYear, "TDS", 2, "Tamil Nadu"), "15/11/2025");
+
+    source->database().Execute("UPDATE Main_Info SET State=? WHERE Code_No=?",
+                               {"TAMIL NADU", TdsDemo::kClientCode});
+    env->prompt().queue(PromptAnswer::Yes); // delete the existing details
+    ASSERT_TRUE(import({client(TdsDemo::kClientCode)}));
+    const QList<QStringList> statements = rowsOf("34b");
+    ASSERT_EQ(statements.size(), 5);
+    EXPECT_EQ(statements.at(3).mid(1, 3), (QStringList{"27Q", "28/02/2026", "20/01/2026"}));
 }
 
 TEST(TdsSettings, TheProductsRegistryAndMySqlValuesMakeTheAddress)

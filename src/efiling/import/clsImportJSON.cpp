@@ -7,6 +7,7 @@
 #include "ReportImport.h"
 #include "base/Prompt.h"
 #include "efiling/carry/CarryCommands.h"
+#include "efiling/xml3ceb/clsImpotXML3CEB.h"
 #include "host/HostContext.h"
 #include "host/HostSchema.h"
 #include "store/Database.h"
@@ -14,6 +15,7 @@
 #include "store/ModuleState.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <stdexcept>
 
 namespace
@@ -62,6 +64,15 @@ FormKind acceptedForm(const ImportDocument &doc, bool given, bool allowSwitch)
     return open;
 }
 
+// The form of the report stored for the client and year; Form 3CA's when there is none, as
+// the refusal of a file of the other form takes it.
+FormKind storedForm()
+{
+    HostContext &h = host();
+    const FormKind stored = ReportForm::stored(h.DBObj(), h.Temp_Code(), h.yearKey());
+    return stored == FormKind::None ? FormKind::F3CA : stored;
+}
+
 } // namespace
 
 bool clsImportJSON::ImportJSON(const QString &JSONFile)
@@ -70,6 +81,8 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
     const QString file = given ? JSONFile : chooseFile();
     if (file.isEmpty())
         return false;
+    if (QFileInfo(file).suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0)
+        return clsImpotXML3CEB().ImportXML(file, given ? storedForm() : moduleState().formKind);
     ReportImport::Notes notes;
     try {
         ImportDocument doc = ImportDocument::read(file);

@@ -4,6 +4,7 @@
 #include "Xml3cebReader.h"
 #include "base/Prompt.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "efiling/EfilingExport.h"
 #include "efiling/import/PanConsent.h"
 #include "host/HostContext.h"
 #include "store/ClauseStore.h"
@@ -26,8 +27,26 @@ QString chooseFile()
                               folder);
 }
 
-// The file's form name against the open report's form; false after telling the user.
-bool isOfOpenForm(const Xml3cebReader::Result &read)
+QString notOfForm(FormKind edited)
+{
+    switch (edited) {
+    case FormKind::F3CA:
+        return QStringLiteral("Selected XML File is not a Form 3CA-3CD XML File");
+    case FormKind::F3CB:
+        return QStringLiteral("Selected XML File is not a Form 3CB-3CD XML File");
+    default:
+        return QStringLiteral("Selected XML File is not a Form FORM 3CEB XML File");
+    }
+}
+
+QString formNameOf(FormKind edited)
+{
+    return edited == FormKind::F3CA || edited == FormKind::F3CB ? EfilingExport::formRoot(edited)
+                                                                : Form3cebCatalogue::instance().formName();
+}
+
+// The file's form name against the form being edited; false after telling the user.
+bool isOfOpenForm(const Xml3cebReader::Result &read, FormKind edited)
 {
     if (read.status == Xml3cebReader::Status::Unreadable) {
         prompts().message(read.failure, kError, PromptIcon::Critical);
@@ -37,8 +56,15 @@ bool isOfOpenForm(const Xml3cebReader::Result &read)
         prompts().message(QStringLiteral("Invalid XML File"), kError, PromptIcon::Critical);
         return false;
     }
-    if (read.formName != Form3cebCatalogue::instance().formName()) {
-        prompts().inform(QStringLiteral("Selected XML File is not a Form FORM 3CEB XML File"));
+    if (read.formName != formNameOf(edited)) {
+        prompts().inform(notOfForm(edited));
+        return false;
+    }
+    // The department's Form 3CA-3CD and 3CB-3CD files are JSON now; an XML one is of years
+    // whose layout this program does not read.
+    if (edited == FormKind::F3CA || edited == FormKind::F3CB) {
+        prompts().inform(QStringLiteral("A Form %1-3CD report is imported from its e-filing JSON file.")
+                             .arg(edited == FormKind::F3CA ? QStringLiteral("3CA") : QStringLiteral("3CB")));
         return false;
     }
     if (read.formNamespace != Form3cebCatalogue::instance().formNamespace()) {
@@ -68,6 +94,11 @@ void replaceRows(const ReportKey &key, const QList<ClauseStore::ClauseRow> &rows
 
 bool clsImpotXML3CEB::ImportXML(const QString &file)
 {
+    return ImportXML(file, moduleState().formKind);
+}
+
+bool clsImpotXML3CEB::ImportXML(const QString &file, FormKind edited)
+{
     const bool given = !file.isEmpty();
     const QString path = given ? file : chooseFile();
     if (path.isEmpty())
@@ -76,7 +107,7 @@ bool clsImpotXML3CEB::ImportXML(const QString &file)
         HostContext &h = host();
         const ReportKey key = ReportKey::of(h.Temp_Code(), h.yearKey(), FormKind::F3CEB);
         const Xml3cebReader::Result read = Xml3cebReader::read(path, h.DBObj(), key.form.valueColumns());
-        if (!isOfOpenForm(read) || !PanConsent::accepted(read.pans, m_allowOtherPan))
+        if (!isOfOpenForm(read, edited) || !PanConsent::accepted(read.pans, m_allowOtherPan))
             return false;
         if (!given &&
             prompts().message(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ModuleState.h"
+
 #include <QString>
 
 // Reads a Form 3CEB e-filing XML file back into the open client's Form 3CEB of the year,
@@ -12,6 +14,9 @@ public:
     // file (the command-line tool) is taken as chosen. A file of another PAN goes in only
     // after the user says so. True when the file was imported.
     bool ImportXML(const QString &file = {});
+    // The same for the form being edited: a Form 3CA-3CD or 3CB-3CD report takes no XML file
+    // and refuses one of another form as the Form 3CEB refuses a Form 3CA-3CD file.
+    bool ImportXML(const QString &file, FormKind edited);
 
     // Consent given beforehand (the command-line tool's --force).
     void allowOtherPan(bool allow) { m_allowOtherPan = allow; }

@@ -132,13 +132,13 @@ TEST_P(ExportDocument, TheOtherActAndOtherQualificationsGetTheirCodes)
     EXPECT_FALSE(formKey()["Declaration"]["Point3"].contains("Observations"));
 }
 
-TEST_P(ExportDocument, AnIndianAddressIsWrittenByItsCodes)
+TEST_P(ExportDocument, AnIndianAddressIsWrittenByTheCodesEnteredWithIt)
 {
     const json a = formKey()["Form3cdBooksOfAccLstAddress"][0]["Form3cdBooksOfAccLstPK"]["AddressDetail"];
-    EXPECT_EQ(a["CityOrTownOrDistrict"], "501");
-    EXPECT_EQ(a["LocalityOrArea"], "20001");
+    EXPECT_EQ(a["CityOrTownOrDistrict"], "9001");
+    EXPECT_EQ(a["LocalityOrArea"], "9003");
     EXPECT_EQ(a["LocalityOrAreaName"], "Fort");
-    EXPECT_EQ(a["PostOffice"], "300001");
+    EXPECT_EQ(a["PostOffice"], "9002");
     EXPECT_EQ(a["PostOfficeName"], "Mumbai G.P.O.");
     EXPECT_EQ(a["StateCode"], "19");
     EXPECT_EQ(a["CountryCode"], "91");

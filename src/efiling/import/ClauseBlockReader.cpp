@@ -108,8 +108,9 @@ void noteUnknownMembers(const JsonBlock &block, const QList<const JsonPart *> &p
     for (const QString &key : element.Keys()) {
         bool known = key == block.element;
         for (const JsonPart *part : parts) {
+            // An attachment list's entries stood directly in the element once.
             for (const Catalogue::JsonMember &m : part->members)
-                known = known || m.name == key;
+                known = known || m.name == key || (m.as == QLatin1String("csvList") && m.element == key);
         }
         if (!known)
             ctx.noteUnknown(block.member + u'/' + key);

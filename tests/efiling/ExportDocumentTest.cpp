@@ -1,5 +1,6 @@
 #include "EfilingTestSupport.h"
 
+#include "catalogue/AssesseeRow.h"
 #include "dialogs/clsExportJSON.h"
 #include "efiling/CsvAttachment.h"
 #include "efiling/KestrovaJVUtil.h"
@@ -265,7 +266,8 @@ protected:
         env->openForm(FormKind::F3CB);
         ClauseStore::insertRow(101, "3CBPT1",
                                {"We", "31/03/2026", "Profit and Loss Account", "01/04/2025", "31/03/2026"});
-        QStringList assessee = ClauseStore::readPoint(1, "3CA1A").first().cols.mid(0, 13);
+        QStringList assessee =
+            ClauseStore::readPoint(1, "3CA1A").first().cols.mid(0, AssesseeRow::columnCount());
         ClauseStore::insertRow(101, "3CBPT1A", assessee);
         ClauseStore::insertRow(101, "3CBPT2", {"We", "Profit and Loss Account", "Mumbai", "2"});
         ClauseStore::insertRow(101, "3CBPT3",

@@ -1,9 +1,7 @@
 #include "ImportTestSupport.h"
 
-#include "SourceDataDir.h"
 #include "efiling/CodeLookups.h"
 #include "efiling/EditorPlace.h"
-#include "efiling/JsonSchemaCheck.h"
 #include "efiling/import/clsImportJSON.h"
 #include "host/DemoClauses.h"
 #include "store/ClauseStore.h"
@@ -43,25 +41,6 @@ void forEachIndianAddress(json &value, const std::function<void(json &)> &visit)
     } else if (value.is_array()) {
         for (json &item : value)
             forEachIndianAddress(item, visit);
-    }
-}
-
-// The attachment lists beside their "…Info" objects, as that year's layout has them.
-void listsBesideTheirInfo(json &key)
-{
-    std::vector<std::string> infos;
-    for (auto it = key.begin(); it != key.end(); ++it) {
-        if (it->is_object() && it->contains("CsvDtls"))
-            infos.push_back(it.key());
-    }
-    for (const std::string &info : infos) {
-        for (auto it = key[info].begin(); it != key[info].end(); ++it) {
-            if (it.key() != "CsvDtls") {
-                key[it.key()] = it.value();
-                key[info].erase(it.key());
-                break;
-            }
-        }
     }
 }
 
@@ -112,13 +91,6 @@ QStringList missing(const json &expected, const json &actual)
             left.erase(found);
     }
     return out;
-}
-
-QList<ValidationFinding> schemaFindings(const json &doc)
-{
-    const QByteArray schema = readWhole(
-        QStringLiteral(TALVEX_SOURCE_DATA_DIR "/3CDFiles/JSONSchema/FORM3CA3CD/FORM3CA3CD_MainSchema.json"));
-    return JsonSchemaCheck(schema.toStdString()).run(doc.dump(2));
 }
 
 QStringList messagesOf(const QList<ValidationFinding> &findings)
@@ -172,16 +144,6 @@ protected:
         }
         tx.commit();
         return json::parse(documentOf("C001").toStdString());
-    }
-
-    // Imports a file into the client C004 and writes that client's report again.
-    json importedAndWritten(const json &file)
-    {
-        const QString path = writeFile("3CA_2022.json", QByteArray::fromStdString(file.dump(2)));
-        open("C004");
-        env->prompt().queue(PromptAnswer::Yes); // another client's file, imported on purpose
-        EXPECT_TRUE(clsImportJSON().ImportJSON(path));
-        return json::parse(documentOf("C004").toStdString());
     }
 };
 
@@ -345,4 +307,16 @@ TEST_P(EarlierLayout, TheSigningAccountantsMembersBelongToTheSigningPage)
             EditorPlace::locate(QStringLiteral("/FORM3CA/F3CA/OtherInformation1/") + member);
         EXPECT_EQ(place.page, 21) << member;
     }
+}
+
+TEST_P(EarlierLayout, WhatIsNotKeptIsSaidWithItsClause)
+{
+    json file = demoFile();
+    ASSERT_FALSE(formKey(file)["Form3cdDeprAllw"].empty());
+    formKey(file)["Form3cdDeprAllw"][0]["BlockRemarks"] = "as per books";
+    formKey(file)["PartA"]["OfficeNote"] = "none";
+    importedAndWritten(file);
+    const QString notice = env->prompt().texts().join(u'\n');
+    EXPECT_TRUE(notice.contains("Form3cdDeprAllw/BlockRemarks (clause 18)")) << notice.toStdString();
+    EXPECT_TRUE(notice.contains("PartA/OfficeNote (Part A)")) << notice.toStdString();
 }

@@ -320,3 +320,14 @@ TEST_P(EarlierLayout, WhatIsNotKeptIsSaidWithItsClause)
     EXPECT_TRUE(notice.contains("Form3cdDeprAllw/BlockRemarks (clause 18)")) << notice.toStdString();
     EXPECT_TRUE(notice.contains("PartA/OfficeNote (Part A)")) << notice.toStdString();
 }
+
+TEST_P(EarlierLayout, AMissingAddressCodeIsFoundWhereTheAccountantTypesIt)
+{
+    const EditorPlace::Place place =
+        EditorPlace::locate("/FORM3CA/F3CA/Form3cdBooksOfAccLstAddress/0/Form3cdBooksOfAccLstPK/"
+                            "AddressDetail/CityOrTownOrDistrict");
+    EXPECT_EQ(place.page, 4);
+    EXPECT_EQ(place.row, 1);
+    EXPECT_EQ(place.item, "District code");
+    EXPECT_EQ(place.column, 9);
+}

@@ -235,9 +235,9 @@ std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
         for (const QJsonValue &v : it.value().toArray()) {
             const QJsonObject e = v.toObject();
             entries << CodeEntry{
-                e.value(QLatin1String("code")).toString(), e.value(QLatin1String("text")).toString(),
-                strings(e.value(QLatin1String("aliases"))), e.value(QLatin1String("rate")).toString(),
-                e.value(QLatin1String("method")).toString()};
+                e.value(QLatin1String("code")).toString(),   e.value(QLatin1String("text")).toString(),
+                strings(e.value(QLatin1String("aliases"))),  e.value(QLatin1String("rate")).toString(),
+                e.value(QLatin1String("method")).toString(), strings(e.value(QLatin1String("earlierCodes")))};
         }
         cat->m_codeTables.insert(it.key(), entries);
     }

@@ -84,8 +84,9 @@ struct CodeEntry {
     QString code;
     QString text;
     QStringList aliases;
-    QString rate;   // depreciation blocks
-    QString method; // depreciation blocks
+    QString rate;             // depreciation blocks
+    QString method;           // depreciation blocks
+    QStringList earlierCodes; // the same entry's codes in the department's earlier layouts
 };
 
 struct ListSource {

@@ -19,15 +19,17 @@ bool StoredAddress::inIndia() const
 AddressColumns AddressColumns::of(const QHash<QString, int> &columns)
 {
     auto at = [&](const char *name) { return columns.value(QLatin1String(name)); };
-    return {at("line1"),      at("line2"),    at("country"), at("pin"),
-            at("postOffice"), at("locality"), at("city"),    at("state")};
+    return {at("line1"),      at("line2"),          at("country"),     at("pin"),
+            at("postOffice"), at("locality"),       at("city"),        at("state"),
+            at("cityCode"),   at("postOfficeCode"), at("localityCode")};
 }
 
 StoredAddress StoredAddress::fromRow(const ClauseStore::ClauseRow &row, const AddressColumns &c)
 {
     auto part = [&](int column) { return row.col(column).trimmed(); };
-    return {part(c.line1),      part(c.line2),    part(c.country), part(c.pin),
-            part(c.postOffice), part(c.locality), part(c.city),    part(c.state)};
+    return {part(c.line1),      part(c.line2),          part(c.country),     part(c.pin),
+            part(c.postOffice), part(c.locality),       part(c.city),        part(c.state),
+            part(c.cityCode),   part(c.postOfficeCode), part(c.localityCode)};
 }
 
 namespace AddressRule
@@ -58,10 +60,12 @@ void write(JsonLineWriter &w, const QString &member, const StoredAddress &a, con
     w.text(line1, a.line1);
     w.text(line2, a.line2);
     if (india) {
-        w.text(city, CodeLookups::districtCode(a.pin, a.city));
-        w.text(locality, CodeLookups::localityCode(a.pin, a.locality));
+        w.text(city, a.cityCode.isEmpty() ? CodeLookups::districtCode(a.pin, a.city) : a.cityCode);
+        w.text(locality,
+               a.localityCode.isEmpty() ? CodeLookups::localityCode(a.pin, a.locality) : a.localityCode);
         w.text(localityName, a.locality);
-        w.text(postOffice, CodeLookups::postOfficeCode(a.pin, a.postOffice));
+        w.text(postOffice, a.postOfficeCode.isEmpty() ? CodeLookups::postOfficeCode(a.pin, a.postOffice)
+                                                      : a.postOfficeCode);
         w.text(postOfficeName, a.postOffice);
     } else {
         w.text(city, a.city);

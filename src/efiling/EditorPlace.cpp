@@ -2,6 +2,8 @@
 
 #include "catalogue/ClauseCatalogue.h"
 
+#include <QHash>
+
 namespace EditorPlace
 {
 
@@ -69,6 +71,19 @@ QString captionOf(const ClauseCatalogue &catalogue, const JsonMember &member, co
     if (control && !control->caption.isEmpty() && control->columns.isEmpty() && control->fields.isEmpty())
         return control->caption;
     return member.name;
+}
+
+// The grid column that holds the code an address member of the file carries
+// ("CityOrTownOrDistrict" is the district code the accountant types), or 0.
+int addressCodeColumn(const JsonMember &address, const QString &member)
+{
+    static const QHash<QString, QString> codes{
+        {QStringLiteral("CityOrTownOrDistrict"), QStringLiteral("cityCode")},
+        {QStringLiteral("PostOffice"), QStringLiteral("postOfficeCode")},
+        {QStringLiteral("LocalityOrArea"), QStringLiteral("localityCode")}};
+    if (address.as != QLatin1String("address") || !codes.contains(member))
+        return 0;
+    return address.address.value(codes.value(member));
 }
 
 } // namespace
@@ -159,6 +174,12 @@ Place locate(const QString &pointer)
         place.item = captionOf(catalogue, *found.member, at);
     } else if (!lastMatched && !lastName.isEmpty()) {
         place.item = lastName;
+        const Catalogue::Control *control = catalogue.controlOf(at.page, at.point);
+        const int code = found.member ? addressCodeColumn(*found.member, lastName) : 0;
+        if (control && code > 0 && code <= control->columns.size()) {
+            place.column = code - 1;
+            place.item = control->columns.at(code - 1).heading;
+        }
     }
     return place;
 }

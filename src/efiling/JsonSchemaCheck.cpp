@@ -211,18 +211,9 @@ private:
             return;
         }
         if (startsWith(d, "Object contains a property that could not be validated")) {
-            const std::string name = quotedName(d);
-            Steps steps = at.steps;
-            steps.push_back({name, false});
-            const json *extra =
-                at.value && at.value->is_object() && at.value->contains(name) ? &(*at.value)[name] : nullptr;
-            f.errorNo = ErrorKind::Unknown;
-            f.detail =
-                QStringLiteral("Property '%1' has not been defined and the schema does not allow additional "
-                               "properties.")
-                    .arg(q(name));
-            f.message = FindingWords::unknownMember();
-            push(f, steps, name, extra ? valueText(*extra) : std::string(), pointerOf(steps));
+            // The validator stops at the first member it does not know; the user needs them all.
+            for (const std::string &name : unknownMembers(at, rule, quotedName(d)))
+                pushUnknown(at, name);
             return;
         }
         const QString shown = q(value);
@@ -287,6 +278,41 @@ private:
         push(f, at.steps, member, value, pointerOf(at.steps));
         if (at.value && at.value->is_null())
             m_findings.back().value = QStringLiteral("null");
+    }
+
+    // The members of the object at `at` that its rule does not define, once per object: `named`
+    // first, then the others in the object's order.
+    std::vector<std::string> unknownMembers(const Located &at, const json *rule, const std::string &named)
+    {
+        std::vector<std::string> names;
+        if (!m_unknownObjects.insert(pointerOf(at.steps)).second)
+            return names;
+        names.push_back(named);
+        const json *defined =
+            rule && rule->is_object() && rule->contains("properties") ? &(*rule)["properties"] : nullptr;
+        if (!defined || !at.value || !at.value->is_object())
+            return names;
+        for (auto it = at.value->begin(); it != at.value->end(); ++it) {
+            if (it.key() != named && !defined->contains(it.key()))
+                names.push_back(it.key());
+        }
+        return names;
+    }
+
+    void pushUnknown(const Located &at, const std::string &name)
+    {
+        Steps steps = at.steps;
+        steps.push_back({name, false});
+        const json *extra =
+            at.value && at.value->is_object() && at.value->contains(name) ? &(*at.value)[name] : nullptr;
+        ValidationFinding f;
+        f.errorNo = ErrorKind::Unknown;
+        f.detail =
+            QStringLiteral("Property '%1' has not been defined and the schema does not allow additional "
+                           "properties.")
+                .arg(q(name));
+        f.message = FindingWords::unknownMember();
+        push(f, steps, name, extra ? valueText(*extra) : std::string(), pointerOf(steps));
     }
 
     static std::string pointerOf(const Steps &steps)
@@ -357,6 +383,7 @@ private:
     const SchemaLookup &m_lookup;
     QList<ValidationFinding> m_findings;
     std::unordered_map<std::string, qsizetype> m_requiredIndex;
+    std::unordered_set<std::string> m_unknownObjects; // objects whose unknown members are listed
 };
 
 } // namespace

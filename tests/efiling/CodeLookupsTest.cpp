@@ -2,6 +2,8 @@
 #include "TestHost.h"
 #include "store/Database.h"
 
+#include <tuple>
+
 class CodeLookup : public EngineTest
 {
 };
@@ -22,6 +24,19 @@ TEST_P(CodeLookup, OldStateNamesAreReadAsTodaysBeforeTheLookUp)
 
 TEST_P(CodeLookup, PostalCodesAreThoseOfTheNameAmongThePinsOwn)
 {
+    // No list of the department's postal codes ships; one loaded from its source is used.
+    EXPECT_EQ(CodeLookups::districtCode("400001", "Mumbai"), "");
+    Database &db = env->host().DBObj();
+    for (const auto &[pin, postOffice, locality, district] :
+         {std::tuple{"400001", "300001", "20001", "501"}, std::tuple{"600001", "300040", "20040", "520"}})
+        db.Execute("INSERT INTO po_pincode (pin_cd, post_office_cd, locality_cd, district_cd, state_cd) "
+                   "VALUES (?, ?, ?, ?, '19')",
+                   {QString::fromLatin1(pin), QString::fromLatin1(postOffice), QString::fromLatin1(locality),
+                    QString::fromLatin1(district)});
+    db.Execute("INSERT INTO po_postof (post_office_cd, post_office_name) VALUES ('300001', 'Mumbai G.P.O.')");
+    db.Execute("INSERT INTO po_locality (locality_cd, locality_name) VALUES ('20001', 'Fort')");
+    db.Execute(
+        "INSERT INTO po_district (district_cd, district_desc, state_cd) VALUES ('501', 'Mumbai', '19')");
     EXPECT_EQ(CodeLookups::postOfficeCode("400001", "Mumbai G.P.O."), "300001");
     EXPECT_EQ(CodeLookups::localityCode("400001", "fort"), "20001");
     EXPECT_EQ(CodeLookups::districtCode("400001", "Mumbai"), "501");

@@ -1,5 +1,6 @@
 #include "EfilingTestSupport.h"
 
+#include "catalogue/AssesseeRow.h"
 #include "dialogs/clsExportJSON.h"
 #include "efiling/CsvAttachment.h"
 #include "efiling/KestrovaJVUtil.h"
@@ -132,13 +133,13 @@ TEST_P(ExportDocument, TheOtherActAndOtherQualificationsGetTheirCodes)
     EXPECT_FALSE(formKey()["Declaration"]["Point3"].contains("Observations"));
 }
 
-TEST_P(ExportDocument, AnIndianAddressIsWrittenByItsCodes)
+TEST_P(ExportDocument, AnIndianAddressIsWrittenByTheCodesEnteredWithIt)
 {
     const json a = formKey()["Form3cdBooksOfAccLstAddress"][0]["Form3cdBooksOfAccLstPK"]["AddressDetail"];
-    EXPECT_EQ(a["CityOrTownOrDistrict"], "501");
-    EXPECT_EQ(a["LocalityOrArea"], "20001");
+    EXPECT_EQ(a["CityOrTownOrDistrict"], "9001");
+    EXPECT_EQ(a["LocalityOrArea"], "9003");
     EXPECT_EQ(a["LocalityOrAreaName"], "Fort");
-    EXPECT_EQ(a["PostOffice"], "300001");
+    EXPECT_EQ(a["PostOffice"], "9002");
     EXPECT_EQ(a["PostOfficeName"], "Mumbai G.P.O.");
     EXPECT_EQ(a["StateCode"], "19");
     EXPECT_EQ(a["CountryCode"], "91");
@@ -265,7 +266,8 @@ protected:
         env->openForm(FormKind::F3CB);
         ClauseStore::insertRow(101, "3CBPT1",
                                {"We", "31/03/2026", "Profit and Loss Account", "01/04/2025", "31/03/2026"});
-        QStringList assessee = ClauseStore::readPoint(1, "3CA1A").first().cols.mid(0, 13);
+        QStringList assessee =
+            ClauseStore::readPoint(1, "3CA1A").first().cols.mid(0, AssesseeRow::columnCount());
         ClauseStore::insertRow(101, "3CBPT1A", assessee);
         ClauseStore::insertRow(101, "3CBPT2", {"We", "Profit and Loss Account", "Mumbai", "2"});
         ClauseStore::insertRow(101, "3CBPT3",

@@ -2,6 +2,7 @@
 
 #include "efiling/import/clsImportJSON.h"
 #include "store/ClauseStore.h"
+#include "store/Database.h"
 
 using nlohmann::json;
 
@@ -10,7 +11,8 @@ namespace
 
 json indianAddress()
 {
-    // Codes only, as other software may write them: the names come from the host's tables.
+    // Codes only, as other software may write them: the names come from the host's tables,
+    // once the department's lists are loaded there.
     return {{"AddrDetail1", "Flat 7B"},  {"AddrDetail2", "Anna Salai"}, {"CityOrTownOrDistrict", "509"},
             {"LocalityOrArea", "20024"}, {"LocalityOrAreaName", ""},    {"PostOffice", "300028"},
             {"PostOfficeName", ""},      {"StateCode", "29"},           {"CountryCode", "91"},
@@ -125,6 +127,12 @@ protected:
         ImportTest::SetUp();
         if (!env)
             return;
+        Database &db = env->host().DBObj();
+        db.Execute(
+            "INSERT INTO po_postof (post_office_cd, post_office_name) VALUES ('300028', 'Chennai G.P.O.')");
+        db.Execute("INSERT INTO po_locality (locality_cd, locality_name) VALUES ('20024', 'Parrys')");
+        db.Execute(
+            "INSERT INTO po_district (district_cd, district_desc, state_cd) VALUES ('509', 'Chennai', '29')");
         const QString file = writeFile("other.json", QByteArray::fromStdString(otherSoftwareFile().dump(2)));
         open("C004");
         env->prompt().queue(PromptAnswer::Yes); // another client's file, imported on purpose
@@ -169,6 +177,8 @@ TEST_P(Mapping, StatesSectorsAndAddressesComeBackAsNames)
     EXPECT_EQ(assessee.cols.mid(0, 13),
               QStringList({"Ravi", "Kumar", "Iyer", "INDIA", "Flat 7B", "Anna Salai", "600001",
                            "Chennai G.P.O.", "Parrys", "Chennai", "Tamil Nadu", "ABCPI6789F", ""}));
+    // The codes themselves are kept with the row, to be written back as they came.
+    EXPECT_EQ(assessee.cols.mid(13, 3), QStringList({"509", "300028", "20024"}));
 
     const ClauseStore::ClauseRow abroad = row(9, "21bvi");
     EXPECT_EQ(abroad.cols.mid(5, 8), QStringList({"UNITED STATES OF AMERICA", "1 Main Street", "", "02116",

@@ -1,7 +1,5 @@
 #include "ImportTestSupport.h"
 
-#include "SourceDataDir.h"
-#include "efiling/JsonSchemaCheck.h"
 #include "efiling/import/clsImportJSON.h"
 #include "host/DemoClauses.h"
 #include "store/ClauseStore.h"
@@ -40,20 +38,7 @@ json earlierLayout(const json &current)
 {
     json doc = current;
     json &key = doc["FORM3CA"]["F3CA"];
-    std::vector<std::string> infos;
-    for (auto it = key.begin(); it != key.end(); ++it) {
-        if (it->is_object() && it->contains("CsvDtls"))
-            infos.push_back(it.key());
-    }
-    for (const std::string &info : infos) {
-        for (auto it = key[info].begin(); it != key[info].end(); ++it) {
-            if (it.key() != "CsvDtls") {
-                key[it.key()] = it.value();
-                key[info].erase(it.key());
-                break;
-            }
-        }
-    }
+    listsBesideTheirInfo(key);
     json &pointOne = key["Declaration"]["Point1"];
     pointOne["AuditYearDate"] = pointOne["PointA"]["AuditYearDate"];
     pointOne["PointA"].erase("AuditYearDate");
@@ -83,11 +68,6 @@ json earlierLayout(const json &current)
     return doc;
 }
 
-QByteArray text(const json &doc)
-{
-    return QByteArray::fromStdString(doc.dump(2));
-}
-
 // The paths where two documents differ, leaving out what each software writes of its own:
 // the creation block and the spelling of the form's name.
 QStringList differences(const json &a, const json &b)
@@ -99,13 +79,6 @@ QStringList differences(const json &a, const json &b)
             paths << path;
     }
     return paths;
-}
-
-QList<ValidationFinding> schemaFindings(const json &doc)
-{
-    const QByteArray schema = readWhole(
-        QStringLiteral(TALVEX_SOURCE_DATA_DIR "/3CDFiles/JSONSchema/FORM3CA3CD/FORM3CA3CD_MainSchema.json"));
-    return JsonSchemaCheck(schema.toStdString()).run(doc.dump(2));
 }
 
 } // namespace
@@ -128,16 +101,6 @@ protected:
             5, "13f", {{"ICDS II - Valuation of Inventories", "Valued at cost or net realisable value"}});
         tx.commit();
         return documentOf("C001");
-    }
-
-    // Imports a file into the client C004 and writes that client's report again.
-    json importedAndWritten(const json &file)
-    {
-        const QString path = writeFile("3CA_other.json", text(file));
-        open("C004");
-        env->prompt().queue(PromptAnswer::Yes); // another client's file, imported on purpose
-        EXPECT_TRUE(clsImportJSON().ImportJSON(path));
-        return json::parse(documentOf("C004").toStdString());
     }
 };
 

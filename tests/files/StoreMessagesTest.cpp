@@ -1,3 +1,4 @@
+#include "AddressCodes.h"
 #include "TestHost.h"
 #include "ToolRun.h"
 
@@ -27,6 +28,7 @@ protected:
                       ? QStringLiteral("sqlite:") + env->dir() + QStringLiteral("/talvex.db")
                       : env->host().DBObj().url().toString();
         ASSERT_EQ(taxaudit({"demo"}).status, 0);
+        enterAddressCodes(address);
     }
     ToolRun taxaudit(const QStringList &arguments)
     {

@@ -1,3 +1,4 @@
+#include "AddressCodes.h"
 #include "ModelTestSupport.h"
 
 #include "efiling/EfilingExport.h"
@@ -97,6 +98,8 @@ TEST_P(ReportRulesTest, AReportFilledOnlyThroughTheModelPassesTheSchema)
     ReportRules::applyAll(other);
     for (int page : other.pages())
         other.savePage(page);
+    // The client's own address from the master carries no codes until the accountant types them.
+    enterAddressCodes(env->host().DBObj());
 
     env->openForm(FormKind::F3CA, "C004");
     auto stored = ReportModel::load();

@@ -123,7 +123,7 @@ TEST_P(ReportPages, SavingTwiceLeavesOneRowOfEachPoint)
     EXPECT_EQ(stored(1, "3CA1A"),
               QStringList{"||Sharma Textiles Private Limited|India|Unit 4, 2nd Floor, "
                           "Kamala Mills Compound|Senapati Bapat Marg|400001|Mumbai G.P.O.|"
-                          "Lower Parel|Mumbai|Maharashtra|AABCS1234K"});
+                          "Lower Parel|Mumbai|Maharashtra|AABCS1234K||9001|9002|9003"});
     EXPECT_EQ(stored(1, "3CAOTH"), QStringList{"0|||Mumbai|25/09/2026"});
     EXPECT_EQ(stored(1, "MasterName"), QStringList{"0"});
     for (const auto &row : ClauseStore::readPage(1))

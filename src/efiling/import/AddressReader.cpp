@@ -48,6 +48,10 @@ void read(const JsonValue &address, const QHash<QString, int> &columns, Imported
         put("city", nameOf({}, city, names.districtName(city)));
         put("locality", nameOf(member("LocalityOrAreaName"), locality, names.localityName(locality)));
         put("postOffice", nameOf(member("PostOfficeName"), postOffice, names.postOfficeName(postOffice)));
+        // The codes go back into the file as they came: no list of ours may change them.
+        put("cityCode", city);
+        put("localityCode", locality);
+        put("postOfficeCode", postOffice);
     } else {
         put("country", nameOf({}, countryCode, names.countryName(countryCode)));
         put("state", QStringLiteral("State outside India"));

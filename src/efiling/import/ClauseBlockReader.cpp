@@ -101,6 +101,17 @@ QList<const JsonValue *> elementsOf(const JsonBlock &block, const JsonValue &ite
     return elements;
 }
 
+// What was not kept of a block, with the clause it belongs to, so that the user knows
+// where to look: "Form3cdDeprAllw/Remarks (clause 18)".
+QString unkept(const JsonBlock &block, const QString &path)
+{
+    if (block.clause.isEmpty())
+        return path;
+    const bool numbered = block.clause.front().isDigit();
+    return QStringLiteral("%1 (%2%3)")
+        .arg(path, numbered ? QStringLiteral("clause ") : QString(), block.clause);
+}
+
 // Members of an element that none of the parts knows are noted for the user.
 void noteUnknownMembers(const JsonBlock &block, const QList<const JsonPart *> &parts,
                         const JsonValue &element, ReadContext &ctx)
@@ -108,11 +119,12 @@ void noteUnknownMembers(const JsonBlock &block, const QList<const JsonPart *> &p
     for (const QString &key : element.Keys()) {
         bool known = key == block.element;
         for (const JsonPart *part : parts) {
+            // An attachment list's entries stood directly in the element once.
             for (const Catalogue::JsonMember &m : part->members)
-                known = known || m.name == key;
+                known = known || m.name == key || (m.as == QLatin1String("csvList") && m.element == key);
         }
         if (!known)
-            ctx.noteUnknown(block.member + u'/' + key);
+            ctx.noteUnknown(unkept(block, block.member + u'/' + key));
     }
 }
 
@@ -204,7 +216,7 @@ void readTableItem(const JsonBlock &block, const JsonValue &item, ReadContext &c
     for (const JsonValue *element : elementsOf(block, item, joined)) {
         const JsonPart *part = partOf(block, *element);
         if (!part) {
-            ctx.noteUnknown(block.member);
+            ctx.noteUnknown(unkept(block, block.member));
             continue;
         }
         noteUnknownMembers(block, {part}, *element, ctx);

@@ -43,7 +43,8 @@ QString textOfCode(const ClauseCatalogue &catalogue, const QString &table, const
     if (c.isEmpty())
         return {};
     for (const Catalogue::CodeEntry &e : catalogue.codeTable(table)) {
-        if (e.code != c)
+        // A file in an earlier layout of the department's spells some codes the old way.
+        if (e.code != c && !e.earlierCodes.contains(c))
             continue;
         for (const QString &spelling : QStringList{e.text} + e.aliases) {
             if (preferred.contains(spelling))

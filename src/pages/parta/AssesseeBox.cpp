@@ -54,6 +54,8 @@ AssesseeBox::AssesseeBox(const QString &panName, bool withAddressTick, QWidget *
     connect(pan, &QLineEdit::editingFinished, this, &AssesseeBox::checkPan);
     m_fields << pan;
     m_fields << addEdit(QStringLiteral("txtAadhaar"));
+    for (const char *name : {"txtDistrictCode", "txtPOCode", "txtAreaCode"})
+        m_fields << addEdit(QLatin1String(name));
 
     m_nameTick = new QCheckBox(tr("Use the name as in the client master"), this);
     m_nameTick->setObjectName(QStringLiteral("chkName"));
@@ -65,11 +67,22 @@ AssesseeBox::AssesseeBox(const QString &panName, bool withAddressTick, QWidget *
     }
 
     auto *grid = new QGridLayout(this);
-    const QStringList captions{tr("First name"), tr("Middle name"),    tr("Last name / Name"),
-                               tr("Country"),    tr("Address line 1"), tr("Address line 2"),
-                               tr("PIN code"),   tr("Post office"),    tr("Area / Locality"),
-                               tr("District"),   tr("State"),          tr("PAN"),
-                               tr("Aadhaar")};
+    const QStringList captions{tr("First name"),
+                               tr("Middle name"),
+                               tr("Last name / Name"),
+                               tr("Country"),
+                               tr("Address line 1"),
+                               tr("Address line 2"),
+                               tr("PIN code"),
+                               tr("Post office"),
+                               tr("Area / Locality"),
+                               tr("District"),
+                               tr("State"),
+                               tr("PAN"),
+                               tr("Aadhaar"),
+                               tr("District code"),
+                               tr("Post office code"),
+                               tr("Area / Locality code")};
     for (int f = 0; f < FieldCount; ++f) {
         const int row = f / 3;
         const int column = (f % 3) * 2;
@@ -99,10 +112,22 @@ QString AssesseeBox::text(Field f) const
 int AssesseeBox::columnOf(Field f)
 {
     namespace Row = AssesseeRow;
-    static const Row::Column columns[FieldCount] = {
-        Row::FirstName,    Row::MiddleName, Row::LastName,   Row::Country, Row::AddressLine1,
-        Row::AddressLine2, Row::Pin,        Row::PostOffice, Row::Area,    Row::District,
-        Row::State,        Row::PAN,        Row::Aadhaar};
+    static const Row::Column columns[FieldCount] = {Row::FirstName,
+                                                    Row::MiddleName,
+                                                    Row::LastName,
+                                                    Row::Country,
+                                                    Row::AddressLine1,
+                                                    Row::AddressLine2,
+                                                    Row::Pin,
+                                                    Row::PostOffice,
+                                                    Row::Area,
+                                                    Row::District,
+                                                    Row::State,
+                                                    Row::PAN,
+                                                    Row::Aadhaar,
+                                                    Row::Column{"districtCode"},
+                                                    Row::Column{"postOfficeCode"},
+                                                    Row::Column{"areaCode"}};
     return Row::index(columns[f]);
 }
 
@@ -174,7 +199,8 @@ bool AssesseeBox::checkValues()
         column.heading = field == Country ? QStringLiteral("Country") : QStringLiteral("State");
         const QString value = field == Country ? text(field).toUpper() : text(field);
         if (!CellChecks::listMessage(column, value, lists).isEmpty())
-            return PageChecks::refuse(m_fields.at(field), CellChecks::listMessage(column, text(field), lists));
+            return PageChecks::refuse(m_fields.at(field),
+                                      CellChecks::listMessage(column, text(field), lists));
     }
     return true;
 }

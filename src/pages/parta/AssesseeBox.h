@@ -10,9 +10,11 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-// The assessee's name, address, PAN and Aadhaar on a report page, in the thirteen columns
-// of the rows "3CA1A" and "3CBPT1A". Ticks take the name (and on Form 3CB the address)
-// from the client master as it stands. The PAN is checked when the user leaves it.
+// The assessee's name, address, PAN and Aadhaar on a report page, in the columns of the rows
+// "3CA1A" and "3CBPT1A". The department's codes of the district, post office and locality
+// are typed by the accountant (no list of them is at hand) and never taken from the master. Ticks take the
+// name (and on Form 3CB the address) from the client master as it stands. The PAN is checked when the user
+// leaves it.
 class AssesseeBox : public QGroupBox
 {
     Q_OBJECT
@@ -32,6 +34,9 @@ public:
         State,
         PAN,
         Aadhaar,
+        DistrictCode,
+        PostOfficeCode,
+        AreaCode,
         FieldCount
     };
 

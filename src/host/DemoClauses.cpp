@@ -1,5 +1,8 @@
 #include "DemoClauses.h"
 
+#include "DemoAddressCodes.h"
+#include "HostContext.h"
+
 #include "catalogue/AssesseeRow.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "store/ClauseStore.h"
@@ -277,6 +280,7 @@ void insertFilledClauses(const QString &yearKey)
         20, QStringLiteral("44"),
         {{QStringLiteral("62000000.00"), QStringLiteral("1500000.00"), QStringLiteral("800000.00"),
           QStringLiteral("55200000.00"), QStringLiteral("57500000.00"), QStringLiteral("4500000.00")}});
+    enterAddressCodes(host().DBObj(), host().Temp_Code(), yearKey);
 }
 
 } // namespace DemoData

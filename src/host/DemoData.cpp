@@ -2,6 +2,7 @@
 
 #include "AuditFiling.h"
 #include "DemoAccounts.h"
+#include "DemoAddressCodes.h"
 #include "DemoClauses.h"
 #include "DemoEarlierData.h"
 #include "DemoForm3ceb.h"
@@ -284,6 +285,10 @@ int create(TalvexBase &host, Report fill)
     AuditFiling::record(db, clients().first().code, demoYearKey(), AuditFiling::Filed,
                         QStringLiteral("26/09/") + demoYearKey());
     AuditFiling::record(db, trader.code, demoYearKey(), AuditFiling::PendingForApproval);
+    for (const Client &c : clients()) {
+        for (const QString &yearKey : {QString::number(demoYearKey().toInt() - 1), demoYearKey()})
+            enterAddressCodes(db, c.code, yearKey);
+    }
     return created;
 }
 

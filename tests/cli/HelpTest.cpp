@@ -1,4 +1,3 @@
-#include "AddressCodes.h"
 #include "TestHost.h"
 #include "ToolRun.h"
 
@@ -84,7 +83,6 @@ TEST_F(TaxauditHelp, BothProgramsAnswerTheVersionTheEfilingFileCarries)
 
     const QString db = "sqlite:" + home.path() + "/help.db";
     ASSERT_EQ(runTaxaudit(home.path(), {"--db", db, "demo"}).status, 0);
-    enterAddressCodes(db);
     const QString file = home.path() + "/3CA.json";
     const ToolRun written = runTaxaudit(
         home.path(), {"--db", db, "generate-json", "--client", "C001", "--year", "2026", "--out", file});

@@ -1,4 +1,3 @@
-#include "AddressCodes.h"
 #include "EfilingTestSupport.h"
 #include "ToolRun.h"
 
@@ -20,7 +19,6 @@ public:
         return runTaxaudit(m_dir.path(), QStringList{"--db", "sqlite:" + m_dir.filePath("t.db")} + arguments);
     }
     QString file(const QString &name) const { return m_dir.filePath(name); }
-    void enterAddressCodes() const { ::enterAddressCodes("sqlite:" + m_dir.filePath("t.db")); }
 
 private:
     QTemporaryDir m_dir;
@@ -32,7 +30,6 @@ TEST(TaxauditCommand, GeneratesAValidFileAndListsTheFaultsOfABrokenCopy)
 {
     Taxaudit taxaudit;
     ASSERT_EQ(taxaudit({"demo"}).status, 0);
-    taxaudit.enterAddressCodes();
     const QString out = taxaudit.file("3CA.json");
     const ToolRun generated = taxaudit({"generate-json", "--client", "C001", "--year", "2026", "--out", out});
     EXPECT_EQ(generated.status, 0) << generated.err.toStdString();
@@ -79,7 +76,6 @@ TEST(TaxauditCommand, ValidateReportsWhereAFileCannotBeReadAndRefusesWhatTheImpo
 {
     Taxaudit taxaudit;
     ASSERT_EQ(taxaudit({"demo"}).status, 0);
-    taxaudit.enterAddressCodes();
     const QString out = taxaudit.file("3CA.json");
     ASSERT_EQ(taxaudit({"generate-json", "--client", "C001", "--year", "2026", "--out", out}).status, 0);
     const QByteArray good = readFile(out);
@@ -125,7 +121,6 @@ TEST(TaxauditCommand, WrapsTheFileWhenAskedAndRefusesWhatItCannotRead)
 {
     Taxaudit taxaudit;
     ASSERT_EQ(taxaudit({"demo"}).status, 0);
-    taxaudit.enterAddressCodes();
     const QString out = taxaudit.file("3CA.json");
     ASSERT_EQ(
         taxaudit({"generate-json", "--client", "C001", "--year", "2026", "--out", out, "--envelope", "O"})
@@ -146,7 +141,6 @@ TEST(TaxauditCommand, CheckListsEveryFindingOfAReportAsTheEditorDoes)
 {
     Taxaudit taxaudit;
     ASSERT_EQ(taxaudit({"demo"}).status, 0);
-    taxaudit.enterAddressCodes();
     const ToolRun run = taxaudit({"check", "--client", "C001", "--year", "2026"});
     // The demo report leaves clauses blank for the accountant to answer.
     EXPECT_EQ(run.status, 1) << run.err.toStdString();

@@ -1,4 +1,3 @@
-#include "AddressCodes.h"
 #include "SmallDisk.h"
 #include "TestFiles.h"
 #include "TestHost.h"
@@ -52,7 +51,6 @@ protected:
     {
         db = QStringLiteral("sqlite:") + home.filePath(QStringLiteral("t.db"));
         ASSERT_EQ(taxaudit({"demo"}).status, 0);
-        enterAddressCodes(db);
     }
     ToolRun taxaudit(const QStringList &arguments)
     {

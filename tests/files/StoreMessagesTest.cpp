@@ -1,4 +1,3 @@
-#include "AddressCodes.h"
 #include "TestHost.h"
 #include "ToolRun.h"
 
@@ -28,7 +27,6 @@ protected:
                       ? QStringLiteral("sqlite:") + env->dir() + QStringLiteral("/talvex.db")
                       : env->host().DBObj().url().toString();
         ASSERT_EQ(taxaudit({"demo"}).status, 0);
-        enterAddressCodes(address);
     }
     ToolRun taxaudit(const QStringList &arguments)
     {

@@ -1,7 +1,7 @@
-#include "AddressCodes.h"
 #include "ModelTestSupport.h"
 
 #include "efiling/EfilingExport.h"
+#include "host/DemoAddressCodes.h"
 #include "model/ReportModel.h"
 #include "model/depreciation/Clause18Row.h"
 #include "model/rules/DepreciationRules.h"
@@ -99,7 +99,7 @@ TEST_P(ReportRulesTest, AReportFilledOnlyThroughTheModelPassesTheSchema)
     for (int page : other.pages())
         other.savePage(page);
     // The client's own address from the master carries no codes until the accountant types them.
-    enterAddressCodes(env->host().DBObj());
+    DemoData::enterAddressCodes(env->host().DBObj(), "C004", "2026");
 
     env->openForm(FormKind::F3CA, "C004");
     auto stored = ReportModel::load();

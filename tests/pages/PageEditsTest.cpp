@@ -6,11 +6,11 @@
 #include <QComboBox>
 
 // Leaving a page writes it only when something on it changed: the editor asks the page.
-class PageEdits : public PageTest
+class PageEditTracking : public PageTest
 {
 };
 
-TEST_P(PageEdits, APageShownFromItsRowsHasNothingToSaveUntilItIsEdited)
+TEST_P(PageEditTracking, APageShownFromItsRowsHasNothingToSaveUntilItIsEdited)
 {
     ClausePage *page = open(4);
     EXPECT_FALSE(page->hasUnsavedChanges());
@@ -29,7 +29,7 @@ TEST_P(PageEdits, APageShownFromItsRowsHasNothingToSaveUntilItIsEdited)
     EXPECT_TRUE(page->hasUnsavedChanges());
 }
 
-TEST_P(PageEdits, ChoicesAndTicksCountAsChanges)
+TEST_P(PageEditTracking, ChoicesAndTicksCountAsChanges)
 {
     ClausePage *page = open(5);
     EXPECT_FALSE(page->hasUnsavedChanges());
@@ -48,7 +48,7 @@ TEST_P(PageEdits, ChoicesAndTicksCountAsChanges)
 
 // A page of a report that holds no rows for it shows what is not stored yet: leaving it
 // writes it once.
-TEST_P(PageEdits, APageWithoutStoredRowsIsWrittenOnce)
+TEST_P(PageEditTracking, APageWithoutStoredRowsIsWrittenOnce)
 {
     {
         Transaction tx(env->host().DBObj());
@@ -64,4 +64,4 @@ TEST_P(PageEdits, APageWithoutStoredRowsIsWrittenOnce)
     EXPECT_EQ(page->hasUnsavedChanges(), ClauseStore::readPage(6).isEmpty());
 }
 
-TALVEX_BOTH_ENGINES(PageEdits);
+TALVEX_BOTH_ENGINES(PageEditTracking);

@@ -1,11 +1,8 @@
 #include "TestHost.h"
-#include "AddressCodes.h"
 
-#include "catalogue/ClauseCatalogue.h"
 #include "host/DemoClauses.h"
 #include "host/DemoData.h"
 #include "host/HostContext.h"
-#include "host/HostSchema.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 
@@ -17,57 +14,7 @@
 namespace
 {
 QAtomicInt databaseCounter;
-
-void enterCodes(Database &db, const QString &table, int page, const QString &point,
-                const QHash<QString, int> &a)
-{
-    const int country = a.value(QStringLiteral("country"));
-    for (const auto &[part, code] : {std::pair{"cityCode", "9001"}, std::pair{"postOfficeCode", "9002"},
-                                     std::pair{"localityCode", "9003"}}) {
-        const QString col = QStringLiteral("Col%1").arg(a.value(QLatin1String(part)));
-        db.Execute(QStringLiteral("UPDATE %1 SET %2=? WHERE PageNo=? AND PointNo=? AND upper(Col%3)='INDIA' "
-                                  "AND (%2 IS NULL OR %2='')")
-                       .arg(table, col)
-                       .arg(country),
-                   {QString::fromLatin1(code), QString::number(page), point});
-    }
-}
-
-void enterCodes(Database &db, const QString &table, int page, const QString &point,
-                const QList<Catalogue::JsonMember> &members)
-{
-    const ClauseCatalogue &catalogue = ClauseCatalogue::instance();
-    for (const Catalogue::JsonMember &m : members) {
-        if (m.as == QLatin1String("object")) {
-            enterCodes(db, table, page, point, m.members);
-        } else if (m.as == QLatin1String("address")) {
-            for (const QString form : {QStringLiteral("3CA"), QStringLiteral("3CB")}) {
-                const Catalogue::PointRef ref =
-                    catalogue.resolve(m.point.isEmpty() ? point : m.point, m.page ? m.page : page, form);
-                enterCodes(db, table, ref.page, ref.point, m.address);
-            }
-        }
-    }
-}
-
 } // namespace
-
-void enterAddressCodes(Database &db)
-{
-    const ClauseCatalogue &catalogue = ClauseCatalogue::instance();
-    const QString table = HostSchema::clauseTableName(DemoData::demoYearKey());
-    if (!db.tableNames().contains(table))
-        return;
-    QList<const Catalogue::JsonBlock *> blocks;
-    for (const Catalogue::JsonBlock &block : catalogue.jsonBlocks())
-        blocks << &block;
-    for (const QString form : {QStringLiteral("3CA"), QStringLiteral("3CB")})
-        blocks << catalogue.declaration(form);
-    for (const Catalogue::JsonBlock *block : blocks) {
-        for (const Catalogue::JsonPart &part : block->parts)
-            enterCodes(db, table, part.page, part.point, part.members);
-    }
-}
 
 std::string engineName(const testing::TestParamInfo<TestEngine> &info)
 {
@@ -118,7 +65,6 @@ TestHost::TestHost(TestEngine engine, bool withDemo)
     m_prompt.setReplaceAnswer(true);
     if (withDemo) {
         DemoData::create(*m_host);
-        enterAddressCodes(m_host->DBObj());
     }
     m_host->selectYear(DemoData::demoYearKey());
     if (withDemo)
@@ -141,11 +87,6 @@ TestHost::~TestHost()
     }
 }
 
-void enterAddressCodes(const QString &address)
-{
-    enterAddressCodes(*Database::open(DbUrl::parse(address)));
-}
-
 void TestHost::openForm(FormKind kind, const QString &client, const QString &yearKey)
 {
     m_host->selectYear(yearKey);
@@ -158,7 +99,6 @@ void TestHost::openFilledReport()
     openForm(FormKind::F3CA);
     Transaction transaction(m_host->DBObj());
     DemoData::insertFilledClauses(m_host->yearKey());
-    enterAddressCodes(m_host->DBObj());
     transaction.commit();
 }
 

@@ -166,6 +166,12 @@ bool ClausePage::SaveData()
 
 void ClausePage::storeRows()
 {
+    putRows();
+    report().savePage(m_pageNo, otherPoints());
+}
+
+void ClausePage::putRows()
+{
     ReportModel &rows = report();
     // Whatever the grids do not show is put in afresh from the controls.
     QSet<QString> gridPoints;
@@ -178,12 +184,10 @@ void ClausePage::storeRows()
         if (!gridPoints.contains(point))
             rows.removePoint(m_pageNo, point);
     }
-    const QList<ReportModel::PointKey> others = otherPoints();
-    for (const ReportModel::PointKey &other : others)
+    for (const ReportModel::PointKey &other : otherPoints())
         rows.removePoint(other.page, other.point);
     writeRows();
     SaveRules::apply(rows, m_pageNo);
-    rows.savePage(m_pageNo, others);
 }
 
 void ClausePage::writeRows()

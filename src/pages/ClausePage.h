@@ -44,6 +44,9 @@ public:
     // Empties every clause (the main window's Clear).
     virtual void clearAll();
 
+    // Puts what the page shows into its report model as a save would, without storing it, so
+    // that a check of the whole report sees the page as answered.
+    void putRows();
     // Counts the user's changes afresh, once the page shows its stored rows.
     void trackEdits();
     // Whether leaving the page has to write it: something was changed since the page was

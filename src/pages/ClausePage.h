@@ -68,6 +68,10 @@ public:
     void addNotice(const QString &text);
 
 protected:
+    // Tab goes through the page as it is shown, from the top down: a page that moves its
+    // clauses about after they are made (onto tabs, or below another) calls it once they are
+    // in place, as Tab otherwise follows the order in which the controls were made.
+    void tabInShownOrder();
     // Puts the values of the page's controls into its report model; its grids show their rows
     // there already.
     virtual void writeRows();

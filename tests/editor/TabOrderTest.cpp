@@ -148,6 +148,11 @@ TEST_P(TabOrder, EveryPageOfForm3CAGoesFromTheTopLeftToTheBottomRight)
     walkEveryPage(FormKind::F3CA, QStringLiteral("C001"));
 }
 
+TEST_P(TabOrder, EveryPageOfForm3CBGoesFromTheTopLeftToTheBottomRight)
+{
+    walkEveryPage(FormKind::F3CB, QStringLiteral("C001"));
+}
+
 TEST_P(TabOrder, EveryPageOfForm3CEBGoesFromTheTopLeftToTheBottomRight)
 {
     walkEveryPage(FormKind::F3CEB, QStringLiteral("C004"));

@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QSet>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -138,6 +139,8 @@ QWidget *Form3cebPage::makeField(const Catalogue::Field &field, const QString &p
     if (!column.list.isEmpty()) {
         QComboBox *combo = ChoiceCombo::make(parent, field.name, m_lists.items(column.list));
         combo->setEditable(m_lists.isEditable(column.list));
+        // As wide as its entries: a word such as "I" does not take the line.
+        combo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         return combo;
     }
     auto *edit = new QLineEdit(parent);
@@ -170,22 +173,26 @@ bool Form3cebPage::checkField(QLineEdit *box, const Catalogue::Field &field, con
                  CellChecks::message(Form3cebCatalogue::instance().fieldColumn(field), box->text());
              !wrong.isEmpty())
         message = CellChecks::placed(wrong, label, -1, field.caption);
-    if (message.isEmpty())
-        return true;
-    CompletenessPrompts::showControl(box);
-    prompts().inform(message);
-    box->setFocus(Qt::OtherFocusReason);
-    return false;
+    return message.isEmpty() || refuse(box, message);
 }
 
 bool Form3cebPage::checkUdin(QLineEdit *box)
 {
     static const QRegularExpression udin(QStringLiteral("^[0-9]{8}[A-Z0-9]{10}$"));
     const QString text = box->text().trimmed();
-    if (text.isEmpty() || udin.match(text).hasMatch())
-        return true;
+    return text.isEmpty() || udin.match(text).hasMatch() ||
+           refuse(box, QStringLiteral("Not a Valid UDIN [") + text + u']');
+}
+
+bool Form3cebPage::refuse(QLineEdit *box, const QString &message)
+{
+    // The message takes the focus from the box, which reports being left once more: that is
+    // not told twice.
+    if (m_refusing)
+        return false;
+    const QScopedValueRollback<bool> refusing(m_refusing, true);
     CompletenessPrompts::showControl(box);
-    prompts().inform(QStringLiteral("Not a Valid UDIN [") + text + u']');
+    prompts().inform(message);
     box->setFocus(Qt::OtherFocusReason);
     return false;
 }

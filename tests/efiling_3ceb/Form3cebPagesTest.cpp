@@ -124,17 +124,20 @@ TEST_P(Form3cebPages, AWrongPanOrDateIsRefusedAtTabAndAtSave)
         QTest::keyClick(box, Qt::Key_Tab);
         return box;
     };
+    // Save says only why the value is refused, and nothing is stored.
+    const auto saveIsRefused = [this, editor, &before](const QString &message) {
+        env->prompt().clear();
+        editor->saveButton()->click();
+        EXPECT_EQ(env->prompt().texts(), QStringList{message});
+        EXPECT_EQ(rowsOf(kDemoClient), before);
+    };
 
     env->prompt().clear();
     QLineEdit *pan = typeAndTab("txtPAN", "aaecs98760");
     EXPECT_EQ(env->prompt().lastText(), "Not a Valid PAN [AAECS98760] in clause 1 (PAN of the assessee)");
     EXPECT_EQ(pan->text(), "AAECS98760");
     EXPECT_EQ(QApplication::focusWidget(), pan);
-    env->prompt().clear();
-    editor->saveButton()->click();
-    EXPECT_EQ(env->prompt().texts(),
-              QStringList{"Not a Valid PAN [AAECS98760] in clause 1 (PAN of the assessee)"});
-    EXPECT_EQ(rowsOf(kDemoClient), before);
+    saveIsRefused("Not a Valid PAN [AAECS98760] in clause 1 (PAN of the assessee)");
 
     typeAndTab("txtPAN", "AAECS9876Q");
     env->prompt().clear();
@@ -144,11 +147,7 @@ TEST_P(Form3cebPages, AWrongPanOrDateIsRefusedAtTabAndAtSave)
     EXPECT_EQ(QApplication::focusWidget(), date);
     typeAndTab("txtDate", "Nil");
     EXPECT_EQ(env->prompt().lastText(), "Not a Valid Date [Nil]: enter it as DD/MM/YYYY (Date of signing)");
-    env->prompt().clear();
-    editor->saveButton()->click();
-    EXPECT_EQ(env->prompt().texts(),
-              QStringList{"Not a Valid Date [Nil]: enter it as DD/MM/YYYY (Date of signing)"});
-    EXPECT_EQ(rowsOf(kDemoClient), before);
+    saveIsRefused("Not a Valid Date [Nil]: enter it as DD/MM/YYYY (Date of signing)");
 
     typeAndTab("txtDate", "30/09/2026");
     env->prompt().clear();

@@ -32,7 +32,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QScopedValueRollback>
 #include <QSet>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -173,7 +172,7 @@ bool Form3cebPage::checkField(QLineEdit *box, const Catalogue::Field &field, con
                  CellChecks::message(Form3cebCatalogue::instance().fieldColumn(field), box->text());
              !wrong.isEmpty())
         message = CellChecks::placed(wrong, label, -1, field.caption);
-    return message.isEmpty() || refuse(box, message);
+    return message.isEmpty() || CompletenessPrompts::refuse(box, message);
 }
 
 bool Form3cebPage::checkUdin(QLineEdit *box)
@@ -181,20 +180,7 @@ bool Form3cebPage::checkUdin(QLineEdit *box)
     static const QRegularExpression udin(QStringLiteral("^[0-9]{8}[A-Z0-9]{10}$"));
     const QString text = box->text().trimmed();
     return text.isEmpty() || udin.match(text).hasMatch() ||
-           refuse(box, QStringLiteral("Not a Valid UDIN [") + text + u']');
-}
-
-bool Form3cebPage::refuse(QLineEdit *box, const QString &message)
-{
-    // The message takes the focus from the box, which reports being left once more: that is
-    // not told twice.
-    if (m_refusing)
-        return false;
-    const QScopedValueRollback<bool> refusing(m_refusing, true);
-    CompletenessPrompts::showControl(box);
-    prompts().inform(message);
-    box->setFocus(Qt::OtherFocusReason);
-    return false;
+           CompletenessPrompts::refuse(box, QStringLiteral("Not a Valid UDIN [") + text + u']');
 }
 
 QPushButton *Form3cebPage::addButton(QGroupBox *box, QHBoxLayout *row, const QString &caption,

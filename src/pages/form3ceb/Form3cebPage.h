@@ -78,13 +78,10 @@ private:
     // The typed field's value passes its kind's check; else it is shown, named and focused.
     bool checkField(QLineEdit *box, const Catalogue::Field &field, const QString &label);
     bool checkUdin(QLineEdit *box);
-    // Shows the box, says why its value is refused and puts the focus back in it; false.
-    bool refuse(QLineEdit *box, const QString &message);
     QList<QStringList> gridRows(const ClauseGrid *grid) const;
 
     Catalogue::Page m_definition;
     ListSources m_lists;
     QList<Question> m_questions;
     QList<FieldRow> m_fieldRows;
-    bool m_refusing = false;
 };

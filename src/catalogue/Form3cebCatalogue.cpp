@@ -184,6 +184,13 @@ std::unique_ptr<Form3cebCatalogue> Form3cebCatalogue::load(const QString &path)
             const QJsonArray check = c.toObject().value(QLatin1String("checkColumns")).toArray();
             if (check.size() == 2)
                 cat->m_checkColumns.insert(clause.key, {check.at(0).toInt(), check.at(1).toInt()});
+            for (const QJsonValue &control : c.toObject().value(QLatin1String("controls")).toArray()) {
+                for (const QJsonValue &f : control.toObject().value(QLatin1String("fields")).toArray()) {
+                    const Column column = columnOf(f.toObject());
+                    if (!column.list.isEmpty() || !column.check.isEmpty())
+                        cat->m_fieldColumns.insert(text(f.toObject(), "name"), column);
+                }
+            }
             for (Control &control : clause.controls) {
                 if (control.type != ControlType::Grid || !control.columns.isEmpty())
                     continue;
@@ -213,6 +220,15 @@ void Form3cebCatalogue::checkSerialColumn(int column)
         }
     }
     m_serialColumn = column;
+}
+
+Column Form3cebCatalogue::fieldColumn(const Field &field) const
+{
+    Column column = m_fieldColumns.value(field.name);
+    column.heading = field.caption;
+    column.kind = field.kind;
+    column.signedAmount = field.signedAmount;
+    return column;
 }
 
 const Page *Form3cebCatalogue::page(int number) const

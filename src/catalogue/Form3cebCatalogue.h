@@ -102,6 +102,9 @@ public:
     QString identityException() const { return m_identityException; }
     // Whether a page offers to import its grids' rows from a workbook.
     bool importsRows(int page) const { return m_importPages.contains(page); }
+    // A field of the pages as a grid column of its kind: the list it is chosen from and the
+    // check its typed value passes, where the catalogue gives them.
+    Catalogue::Column fieldColumn(const Catalogue::Field &field) const;
 
 private:
     // Throws std::runtime_error when a grid's columns reach the serial column.
@@ -119,4 +122,5 @@ private:
     QHash<QString, Catalogue::CheckColumns> m_checkColumns;
     QString m_identityException;
     QSet<int> m_importPages;
+    QHash<QString, Catalogue::Column> m_fieldColumns; // the lists and checks of fields, by name
 };

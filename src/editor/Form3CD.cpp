@@ -426,7 +426,13 @@ bool Form3CD::checkWholeReport()
     if (!saveCurrentPage())
         return false;
     try {
-        QList<ReportFinding> found = ReportCheck::findings(*ReportRules::loadAsWritten());
+        // The report as its pages stand: one answered and not left yet counts as answered,
+        // though it is stored only when it is saved.
+        for (ClausePage *window : std::as_const(m_pages)) {
+            if (window && window->hasUnsavedChanges())
+                window->putRows();
+        }
+        QList<ReportFinding> found = ReportCheck::findings(*ReportRules::asWritten(report()));
         QList<ReportFinding> blanks;
         QStringList items;
         for (const ReportFinding &f : std::as_const(found)) {
@@ -448,10 +454,14 @@ bool Form3CD::checkWholeReport()
                 QList<ReportFinding> chosen;
                 for (int i : *ticked)
                     chosen << blanks.at(i);
-                for (int page : ReportFindings::answerNil(report(), chosen))
+                for (int page : ReportFindings::answerNil(report(), chosen)) {
                     report().savePage(page);
-                reloadPages();
-                found = ReportCheck::findings(*ReportRules::loadAsWritten());
+                    if (ClausePage *window = createdPage(page == 101 ? 1 : page)) {
+                        window->DisplayData();
+                        window->trackEdits();
+                    }
+                }
+                found = ReportCheck::findings(*ReportRules::asWritten(report()));
             }
         }
         if (m_findings)

@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QSet>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -35,6 +37,19 @@ ReportModel *sharedReport(const QWidget *placed)
             return report;
     }
     return nullptr;
+}
+
+// The controls inside a widget that Tab stops at, in the order Tab meets them now.
+QList<QWidget *> tabStops(QWidget *root)
+{
+    QList<QWidget *> stops;
+    if ((root->focusPolicy() & Qt::TabFocus) && !root->focusProxy())
+        stops << root;
+    for (QWidget *w = root->nextInFocusChain(); w != root; w = w->nextInFocusChain()) {
+        if (root->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+            stops << w;
+    }
+    return stops;
 }
 
 // Scrolls the page as little as shows what has the focus. In a grid that is its current
@@ -129,6 +144,40 @@ ClausePage::ClausePage(const Catalogue::Page &page, int slot, int pageNo, QWidge
 
 ClausePage::~ClausePage() = default;
 
+void ClausePage::tabInShownOrder()
+{
+    QWidget *last = nullptr;
+    const auto follow = [&last](QWidget *w) {
+        for (QWidget *stop : tabStops(w)) {
+            if (last)
+                QWidget::setTabOrder(last, stop);
+            last = stop;
+        }
+    };
+    for (int i = 0; i < m_body->count(); ++i) {
+        QWidget *w = m_body->itemAt(i)->widget();
+        auto *tabs = qobject_cast<QTabWidget *>(w);
+        if (!tabs) {
+            if (w)
+                follow(w);
+            continue;
+        }
+        // A tab's own scroll area is no stop: Tab goes from the tabs to what the tab shows.
+        follow(tabs->tabBar());
+        for (int t = 0; t < tabs->count(); ++t) {
+            QWidget *content = tabs->widget(t);
+            if (auto *scroll = qobject_cast<QScrollArea *>(content)) {
+                scroll->setFocusPolicy(Qt::NoFocus);
+                content = scroll->widget();
+            }
+            for (int k = 0; content && content->layout() && k < content->layout()->count(); ++k) {
+                if (QWidget *shown = content->layout()->itemAt(k)->widget())
+                    follow(shown);
+            }
+        }
+    }
+}
+
 ClauseSection *ClausePage::section(const QString &key) const
 {
     for (ClauseSection *s : m_sections) {
@@ -166,6 +215,12 @@ bool ClausePage::SaveData()
 
 void ClausePage::storeRows()
 {
+    putRows();
+    report().savePage(m_pageNo, otherPoints());
+}
+
+void ClausePage::putRows()
+{
     ReportModel &rows = report();
     // Whatever the grids do not show is put in afresh from the controls.
     QSet<QString> gridPoints;
@@ -178,12 +233,10 @@ void ClausePage::storeRows()
         if (!gridPoints.contains(point))
             rows.removePoint(m_pageNo, point);
     }
-    const QList<ReportModel::PointKey> others = otherPoints();
-    for (const ReportModel::PointKey &other : others)
+    for (const ReportModel::PointKey &other : otherPoints())
         rows.removePoint(other.page, other.point);
     writeRows();
     SaveRules::apply(rows, m_pageNo);
-    rows.savePage(m_pageNo, others);
 }
 
 void ClausePage::writeRows()

@@ -44,6 +44,9 @@ public:
     // Empties every clause (the main window's Clear).
     virtual void clearAll();
 
+    // Puts what the page shows into its report model as a save would, without storing it, so
+    // that a check of the whole report sees the page as answered.
+    void putRows();
     // Counts the user's changes afresh, once the page shows its stored rows.
     void trackEdits();
     // Whether leaving the page has to write it: something was changed since the page was
@@ -65,6 +68,10 @@ public:
     void addNotice(const QString &text);
 
 protected:
+    // Tab goes through the page as it is shown, from the top down: a page that moves its
+    // clauses about after they are made (onto tabs, or below another) calls it once they are
+    // in place, as Tab otherwise follows the order in which the controls were made.
+    void tabInShownOrder();
     // Puts the values of the page's controls into its report model; its grids show their rows
     // there already.
     virtual void writeRows();

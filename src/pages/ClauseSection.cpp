@@ -171,12 +171,8 @@ bool ClauseSection::checkBox(QLineEdit *box)
 {
     const Box b = m_boxes.value(box);
     const QString message = CellChecks::message(b.column, box->text());
-    if (message.isEmpty())
-        return true;
-    CompletenessPrompts::showControl(box);
-    prompts().inform(CellChecks::placed(message, b.label, -1, b.column.heading));
-    box->setFocus(Qt::OtherFocusReason);
-    return false;
+    return message.isEmpty() ||
+           CompletenessPrompts::refuse(box, CellChecks::placed(message, b.label, -1, b.column.heading));
 }
 
 void ClauseSection::buildControl(const Control &control)

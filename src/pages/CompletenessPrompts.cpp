@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
@@ -59,6 +60,18 @@ void showControl(QWidget *control)
             area->ensureWidgetVisible(control);
     }
     control->setFocus(Qt::OtherFocusReason);
+}
+
+bool refuse(QWidget *control, const QString &message)
+{
+    static bool refusing = false;
+    if (refusing)
+        return false;
+    const QScopedValueRollback<bool> once(refusing, true);
+    showControl(control);
+    prompts().inform(message);
+    control->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
 } // namespace CompletenessPrompts

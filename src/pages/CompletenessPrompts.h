@@ -19,6 +19,10 @@ void setNavigator(std::function<void(int page)> navigator);
 int pageOf(const QWidget *control);
 // Brings the control's page to the front and puts the focus on the control.
 void showControl(QWidget *control);
+// Shows the control, says why its value is refused and leaves the focus in it; always false,
+// so that a check can return it. Said once: the message takes the focus from the control,
+// which then reports being left again while the message is open.
+bool refuse(QWidget *control, const QString &message);
 
 } // namespace CompletenessPrompts
 

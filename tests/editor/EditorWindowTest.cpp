@@ -82,6 +82,18 @@ protected:
         env->prompt().clear();
     }
 
+    // Answers the amounts of clause 22, which the e-filing file always carries, with nought,
+    // and ticks every other clause of the blank-clause list, to be answered "Nil".
+    void tickEveryBlankClause()
+    {
+        for (const char *name : {"txt22", "txt22b"})
+            WidgetValues::setText(editor->page(10)->findChild<QWidget *>(name), "0");
+        QList<int> every;
+        for (int i = 0; i < 500; ++i)
+            every << i;
+        env->prompt().queueTicks(every);
+    }
+
     Form3CD *editor = nullptr;
     QStringList openingTexts;
 };
@@ -155,11 +167,11 @@ TEST_P(EditorWindow, SaveAllStopsAtTheFirstRefusingPageAndShowsIt)
 
 TEST_P(EditorWindow, SaveAllWalksEveryPageAndEndsOnTheLast)
 {
-    GTEST_SKIP() << "The whole-report check reads the stored report, not the pages answered "
-                    "here without leaving them: the walk is never reached";
     answerEveryQuestionNo();
     markEveryPage();
     editor->cmdPages_Click(21);
+    // The pages answered here and not left count as answered; what they show is kept.
+    tickEveryBlankClause();
     editor->cmdValidate_Click();
     EXPECT_EQ(env->prompt().lastText(), "All pages Validated and saved successfully");
     EXPECT_EQ(editor->currentPage(), 21);
@@ -232,8 +244,6 @@ TEST_P(EditorWindow, TheTdsCommandsOpenTheTdsImportWindow)
 
 TEST_P(EditorWindow, GenerateJsonRunsItsHandlerAfterSavingAllPages)
 {
-    GTEST_SKIP() << "The whole-report check reads the stored report, not the pages answered "
-                    "here without leaving them: the walk is never reached";
     int calls = 0;
     Form3CD::setHandler(EditorCommand::GenerateJson, [&calls](Form3CD &window) {
         ++calls;
@@ -242,6 +252,7 @@ TEST_P(EditorWindow, GenerateJsonRunsItsHandlerAfterSavingAllPages)
     editor->runCommand(EditorCommand::GenerateJson);
     EXPECT_EQ(calls, 0); // page 3 refuses
     answerEveryQuestionNo();
+    tickEveryBlankClause();
     editor->runCommand(EditorCommand::GenerateJson);
     EXPECT_EQ(calls, 1);
 }

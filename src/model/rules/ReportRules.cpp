@@ -31,4 +31,17 @@ std::unique_ptr<ReportModel> loadAsWritten(const ReportKey &key)
     return model;
 }
 
+std::unique_ptr<ReportModel> asWritten(const ReportModel &report)
+{
+    auto model = std::make_unique<ReportModel>(report.key());
+    for (int page : report.pages()) {
+        for (const QString &point : report.points(page)) {
+            for (const ReportModel::Row &row : report.rows(page, point))
+                model->append(row);
+        }
+    }
+    applyAll(*model);
+    return model;
+}
+
 } // namespace ReportRules

@@ -19,5 +19,8 @@ bool reads(int page, const QString &point);
 // The stored report with the rules applied, as every writer of its file takes it; nothing
 // is saved.
 std::unique_ptr<ReportModel> loadAsWritten(const ReportKey &key = ReportKey::current());
+// A copy of the rows a report holds now (stored or not) with the rules applied; the report
+// itself is left as it is.
+std::unique_ptr<ReportModel> asWritten(const ReportModel &report);
 
 } // namespace ReportRules

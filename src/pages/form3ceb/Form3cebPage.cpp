@@ -9,8 +9,12 @@
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "model/form3ceb/Form3cebChecks.h"
+#include "model/rules/CellChecks.h"
+#include "model/rules/ReportDates.h"
 #include "pages/ClauseGrid.h"
 #include "pages/CompletenessPrompts.h"
+#include "pages/WidgetValues.h"
+#include "pages/parta/ChoiceCombo.h"
 #include "print/Accountant.h"
 #include "spreadsheet/AnnexureExchange.h"
 #include "store/ClauseStore.h"
@@ -18,6 +22,7 @@
 #include "store/ModuleState.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDate>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -87,14 +92,17 @@ void Form3cebPage::addClause(const Catalogue::Clause &clause)
             addGridButtons(q, box, layout);
         } else {
             auto *form = new QFormLayout;
-            FieldRow row{control.point, {}};
-            const QList<Catalogue::Field> fields =
-                control.type == Catalogue::ControlType::Fields
-                    ? control.fields
-                    : QList<Catalogue::Field>{{control.name, control.caption, control.kind, {}, 0}};
-            for (const Catalogue::Field &f : fields) {
-                auto *edit = new QLineEdit(box);
-                edit->setObjectName(f.name);
+            Catalogue::Field single;
+            single.name = control.name;
+            single.caption = control.caption;
+            single.kind = control.kind;
+            FieldRow row{control.point,
+                         clause.label,
+                         control.type == Catalogue::ControlType::Fields ? control.fields
+                                                                        : QList<Catalogue::Field>{single},
+                         {}};
+            for (const Catalogue::Field &f : std::as_const(row.fields)) {
+                QWidget *edit = makeField(f, control.point, clause.label, box);
                 form->addRow(f.caption, edit);
                 row.edits << edit;
             }
@@ -121,6 +129,58 @@ void Form3cebPage::addClause(const Catalogue::Clause &clause)
         connect(q.yes, &QRadioButton::clicked, this, &Form3cebPage::OptionClick);
         connect(q.no, &QRadioButton::clicked, this, [this, index] { noClicked(m_questions[index]); });
     }
+}
+
+QWidget *Form3cebPage::makeField(const Catalogue::Field &field, const QString &point, const QString &label,
+                                 QWidget *parent)
+{
+    const Catalogue::Column column = Form3cebCatalogue::instance().fieldColumn(field);
+    if (!column.list.isEmpty()) {
+        QComboBox *combo = ChoiceCombo::make(parent, field.name, m_lists.items(column.list));
+        combo->setEditable(m_lists.isEditable(column.list));
+        // As wide as its entries: a word such as "I" does not take the line.
+        combo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        return combo;
+    }
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(field.name);
+    if (field.kind == Catalogue::Kind::Date)
+        edit->setPlaceholderText(QStringLiteral("DD/MM/YYYY"));
+    // Leaving a box keeps its value in the form of its kind, or names what is wrong with it
+    // and returns to it.
+    if (point == kUdinPoint) {
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+            edit->setText(edit->text().trimmed());
+            checkUdin(edit);
+        });
+    } else if (field.kind != Catalogue::Kind::Text || !column.check.isEmpty()) {
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit, field, column, label] {
+            edit->setText(CellChecks::kept(column, edit->text()));
+            checkField(edit, field, label);
+        });
+    }
+    return edit;
+}
+
+bool Form3cebPage::checkField(QLineEdit *box, const Catalogue::Field &field, const QString &label)
+{
+    // A date is a whole date and never a marker, as on the report pages of Form 3CD.
+    QString message;
+    if (field.kind == Catalogue::Kind::Date)
+        message = ReportDates::dateMessage(field.caption, box->text());
+    else if (const QString wrong =
+                 CellChecks::message(Form3cebCatalogue::instance().fieldColumn(field), box->text());
+             !wrong.isEmpty())
+        message = CellChecks::placed(wrong, label, -1, field.caption);
+    return message.isEmpty() || CompletenessPrompts::refuse(box, message);
+}
+
+bool Form3cebPage::checkUdin(QLineEdit *box)
+{
+    static const QRegularExpression udin(QStringLiteral("^[0-9]{8}[A-Z0-9]{10}$"));
+    const QString text = box->text().trimmed();
+    return text.isEmpty() || udin.match(text).hasMatch() ||
+           CompletenessPrompts::refuse(box, QStringLiteral("Not a Valid UDIN [") + text + u']');
 }
 
 QPushButton *Form3cebPage::addButton(QGroupBox *box, QHBoxLayout *row, const QString &caption,
@@ -203,7 +263,7 @@ QLineEdit *Form3cebPage::accountantField(const QString &element) const
             continue;
         for (const FieldRow &row : m_fieldRows) {
             if (row.point == part.point)
-                return row.edits.value(e.col - 1);
+                return qobject_cast<QLineEdit *>(row.edits.value(e.col - 1));
         }
     }
     return nullptr;
@@ -283,6 +343,11 @@ QRadioButton *Form3cebPage::noButton(const QString &clause) const
 QLineEdit *Form3cebPage::field(const QString &name) const
 {
     return findChild<QLineEdit *>(name);
+}
+
+QComboBox *Form3cebPage::choice(const QString &name) const
+{
+    return findChild<QComboBox *>(name);
 }
 
 void Form3cebPage::noClicked(Question &q)
@@ -386,25 +451,33 @@ bool Form3cebPage::validateForm(bool)
         if (q.grid && q.yes && q.yes->isChecked() && !checkGrid(q))
             return false;
     }
-    if (QLineEdit *pan = field(QStringLiteral("txtPAN"));
-        pan && !pan->text().trimmed().isEmpty() && !IdentityChecks::ValidPan(pan->text().trimmed())) {
-        prompts().inform(QStringLiteral("Not a Valid PAN [") + pan->text().trimmed() + u']');
-        pan->setFocus();
-        return false;
+    return checkValues();
+}
+
+bool Form3cebPage::checkValues()
+{
+    for (const FieldRow &row : std::as_const(m_fieldRows)) {
+        for (int i = 0; i < row.edits.size(); ++i) {
+            auto *box = qobject_cast<QLineEdit *>(row.edits.at(i));
+            if (!box)
+                continue;
+            if (row.point == kUdinPoint ? !checkUdin(box) : !checkField(box, row.fields.at(i), row.label))
+                return false;
+        }
     }
-    static const QRegularExpression udin(QStringLiteral("^[0-9]{8}[A-Z0-9]{10}$"));
-    if (QLineEdit *u = field(QStringLiteral("txtUDIN"));
-        u && !u->text().trimmed().isEmpty() && !udin.match(u->text().trimmed()).hasMatch()) {
-        prompts().inform(QStringLiteral("Not a Valid UDIN [") + u->text().trimmed() + u']');
-        u->setFocus();
+    // The identities first, in this form's own words; then every other cell by its kind.
+    if (!checkIdentities())
         return false;
+    for (const Question &q : std::as_const(m_questions)) {
+        if (q.grid && q.grid->isEnabled() && !q.grid->checkValues(q.clause.label))
+            return false;
     }
-    return checkIdentities();
+    return true;
 }
 
 bool Form3cebPage::SaveData()
 {
-    if (moduleState().saveWithValidation && !validateForm(true))
+    if (moduleState().saveWithValidation ? !validateForm(true) : !checkValues())
         return false;
     try {
         ReportModel &report = this->report();
@@ -422,8 +495,8 @@ bool Form3cebPage::SaveData()
         }
         for (const FieldRow &row : std::as_const(m_fieldRows)) {
             QStringList cols;
-            for (const QLineEdit *edit : row.edits)
-                cols << edit->text();
+            for (const QWidget *edit : row.edits)
+                cols << WidgetValues::text(edit);
             report.setRows(page, row.point, {cols});
         }
         for (const Question &q : std::as_const(m_questions)) {
@@ -452,7 +525,7 @@ void Form3cebPage::DisplayData()
         for (const FieldRow &row : std::as_const(m_fieldRows)) {
             const ClauseStore::ClauseRow stored = byPoint.value(row.point).value(0);
             for (int i = 0; i < row.edits.size(); ++i)
-                row.edits.at(i)->setText(stored.col(i + 1));
+                WidgetValues::setText(row.edits.at(i), stored.col(i + 1));
         }
         // A report without its accountant takes the one the host has for the client and year.
         if (accountantField(QStringLiteral("Name")) &&
@@ -486,8 +559,8 @@ void Form3cebPage::DisplayData()
 void Form3cebPage::clearAll()
 {
     for (const FieldRow &row : std::as_const(m_fieldRows)) {
-        for (QLineEdit *edit : row.edits)
-            edit->clear();
+        for (QWidget *edit : row.edits)
+            WidgetValues::setText(edit, {});
     }
     for (const Question &q : std::as_const(m_questions)) {
         if (q.grid)

@@ -3,6 +3,7 @@
 #include "pages/ClausePage.h"
 
 class ClauseGrid;
+class QComboBox;
 class QGroupBox;
 class QHBoxLayout;
 class QLineEdit;
@@ -24,6 +25,9 @@ public:
 
     bool SaveData() override;
     bool validateForm(bool show = true) override;
+    // The typed fields pass the checks of their kinds (PAN, dates, the UDIN) and the grids
+    // theirs; run at every save, with or without validation.
+    bool checkValues() override;
     void DisplayData() override;
     void clearAll() override;
     // Enables each clause's grid and its buttons as its answer says.
@@ -40,6 +44,8 @@ public:
     QRadioButton *yesButton(const QString &clause) const;
     QRadioButton *noButton(const QString &clause) const;
     QLineEdit *field(const QString &name) const;
+    // A field chosen from a list, by its name.
+    QComboBox *choice(const QString &name) const;
 
 private:
     struct Question {
@@ -51,7 +57,9 @@ private:
     };
     struct FieldRow {
         QString point;
-        QList<QLineEdit *> edits;
+        QString label; // the clause's, in messages
+        QList<Catalogue::Field> fields;
+        QList<QWidget *> edits; // a box, or a drop-down for a field with a list
     };
 
     void addClause(const Catalogue::Clause &clause);
@@ -64,6 +72,12 @@ private:
     bool fillAccountant();
     void noClicked(Question &q);
     bool checkIdentities() const;
+    // A box, or a drop-down for a field with a list; `label` names the clause in messages.
+    QWidget *makeField(const Catalogue::Field &field, const QString &point, const QString &label,
+                       QWidget *parent);
+    // The typed field's value passes its kind's check; else it is shown, named and focused.
+    bool checkField(QLineEdit *box, const Catalogue::Field &field, const QString &label);
+    bool checkUdin(QLineEdit *box);
     QList<QStringList> gridRows(const ClauseGrid *grid) const;
 
     Catalogue::Page m_definition;

@@ -77,6 +77,7 @@ frmPage9::frmPage9(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().pa
             connect(na, &QCheckBox::toggled, m_import21c,
                     [this](bool ticked) { m_import21c->setEnabled(!ticked); });
     }
+    tabInShownOrder();
 }
 
 void frmPage9::Import21c()

@@ -1,6 +1,5 @@
 #include "PageChecks.h"
 
-#include "base/Prompt.h"
 #include "host/HostContext.h"
 #include "pages/CompletenessPrompts.h"
 
@@ -9,9 +8,7 @@ namespace PageChecks
 
 bool refuse(QWidget *control, const QString &message)
 {
-    CompletenessPrompts::showControl(control);
-    prompts().inform(message);
-    return false;
+    return CompletenessPrompts::refuse(control, message);
 }
 
 QDate yearEnd()

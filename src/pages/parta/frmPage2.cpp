@@ -126,6 +126,7 @@ frmPage2::frmPage2(QWidget *parent) : ClausePage(catalogueClauses(), 2, 2, paren
     for (QWidget *w : {static_cast<QWidget *>(m_status), static_cast<QWidget *>(m_yes8a),
                        static_cast<QWidget *>(m_no8a), static_cast<QWidget *>(m_section8a)})
         w->installEventFilter(this);
+    tabInShownOrder();
 }
 
 void frmPage2::answer8aClicked()

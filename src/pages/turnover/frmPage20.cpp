@@ -114,6 +114,7 @@ frmPage20::frmPage20(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().
                 prompts().inform(QStringLiteral("Specify Valid 'Identification Number'."));
         });
     }
+    tabInShownOrder();
 }
 
 QLineEdit *frmPage20::field(const QString &name) const

@@ -57,6 +57,7 @@ QList<ClauseRow> readPoint(int page, const QString &point, bool ordered = true);
 QList<ClauseRow> readPage(int page);
 // Whether the page holds any row of its form name.
 bool hasRows(int page);
+bool hasRows(const ReportKey &key, int page);
 // All rows of the client and year, ordered by page, point and sequence.
 QList<ClauseRow> readAll();
 QList<ClauseRow> readAll(const ReportKey &key);

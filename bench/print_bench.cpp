@@ -111,7 +111,8 @@ void runSize(const TargetReporter &targets, int rows)
                             QStringLiteral("--year"),
                             QStringLiteral("2026"),
                             QStringLiteral("--pdf"),
-                            report};
+                            report,
+                            QStringLiteral("--yes")};
     double best = 0, bestReference = 0;
     const int runs = rows >= 10000 ? 1 : 2;
     for (int run = 0; run < runs; ++run) {

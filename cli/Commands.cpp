@@ -274,8 +274,9 @@ const QList<Command> &commands()
          AccountsCommands::printStatement},
         {QStringLiteral("to-pdf"),
          QStringLiteral(
-             "to-pdf FILE.docx|FILE.xlsx [--out FILE.pdf] [--yes]\n"
-             "                               turn a Word or Excel file into PDF through LibreOffice"),
+             "to-pdf FILE.docx|FILE.xlsx|FILE.ps [--out FILE.pdf] [--yes]\n"
+             "                               turn a Word or Excel file into PDF through LibreOffice,\n"
+             "                               a PostScript print file through Ghostscript"),
          PrintCommands::toPdf},
         {QStringLiteral("sign"),
          QStringLiteral("sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n"

@@ -12,6 +12,7 @@
 #include "print/PdfSigner.h"
 #include "print/PrintChoices.h"
 #include "print/PrintProgress.h"
+#include "print/PsToPdf.h"
 #include "print/ReportEngine.h"
 #include "print/ShippedTemplates.h"
 #include "print/TemplateLists.h"
@@ -145,7 +146,7 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
 int toPdf(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     if (line.arguments.size() != 1) {
-        err << "usage: taxaudit to-pdf FILE.docx|FILE.xlsx [--out FILE.pdf] [--yes]\n";
+        err << "usage: taxaudit to-pdf FILE.docx|FILE.xlsx|FILE.ps [--out FILE.pdf] [--yes]\n";
         return 2;
     }
     const QString source = line.arguments.first();
@@ -158,7 +159,10 @@ int toPdf(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &
     if (!mayWrite(pdf, line, err))
         return 2;
     QString reason;
-    if (!OfficeToPdf::convert(source, pdf, &reason)) {
+    // A PostScript print file goes through Ghostscript, Word and Excel files through LibreOffice.
+    const bool postScript = QFileInfo(source).suffix().compare(QLatin1String("ps"), Qt::CaseInsensitive) == 0;
+    if (postScript ? !PsToPdf::convertFile(source, pdf, &reason)
+                   : !OfficeToPdf::convert(source, pdf, &reason)) {
         err << reason << '\n';
         return 1;
     }

@@ -2,8 +2,11 @@
 
 #include "base/Prompt.h"
 #include "host/HostContext.h"
+#include "print/PsToPdf.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -56,6 +59,10 @@ PrintOptionsDialog::PrintOptionsDialog(const QString &form, QWidget *parent) : Q
     blank->setObjectName(QStringLiteral("cmdBlank"));
     auto *cancel = new QPushButton(QStringLiteral("C&ancel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto *postScript = new QPushButton(QStringLiteral("&PostScript to PDF..."), this);
+    postScript->setObjectName(QStringLiteral("cmdPostScript"));
+    postScript->setToolTip(QStringLiteral("Turn a PostScript print file into PDF through Ghostscript"));
+    buttons->addWidget(postScript);
     buttons->addStretch();
     buttons->addWidget(proceed);
     buttons->addWidget(blank);
@@ -64,7 +71,29 @@ PrintOptionsDialog::PrintOptionsDialog(const QString &form, QWidget *parent) : Q
     connect(proceed, &QPushButton::clicked, this, [this] { cmdContinue_Click(false); });
     connect(blank, &QPushButton::clicked, this, [this] { cmdContinue_Click(true); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(postScript, &QPushButton::clicked, this, &PrintOptionsDialog::cmdPostScript_Click);
     resize(560, 460);
+}
+
+// A report printed to a PostScript file (a printer's "print to file") becomes a PDF beside it.
+void PrintOptionsDialog::cmdPostScript_Click()
+{
+    const QString source =
+        prompts().openFile(QStringLiteral("Select File"), PsToPdf::SourceFilter, QString());
+    if (source.isEmpty())
+        return;
+    const QString pdf =
+        QFileInfo(source).dir().filePath(QFileInfo(source).completeBaseName() + QStringLiteral(".pdf"));
+    if (QFileInfo::exists(pdf) &&
+        !prompts().askYesNo(QStringLiteral("PDF File '") + QFileInfo(pdf).fileName() +
+                            QStringLiteral("' already exists, do you want to overwrite.?")))
+        return;
+    QString reason;
+    if (!PsToPdf::convertFile(source, pdf, &reason)) {
+        prompts().message(reason, {}, PromptIcon::Critical);
+        return;
+    }
+    prompts().inform(QStringLiteral("PDF Created Successfully."));
 }
 
 QTableWidget *PrintOptionsDialog::makeList(const QString &name,

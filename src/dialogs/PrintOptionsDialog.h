@@ -26,6 +26,7 @@ private:
     void keepOneTicked(QTableWidget *list, QTableWidgetItem *changed);
     static int tickedRow(const QTableWidget *list);
     void cmdContinue_Click(bool blank);
+    void cmdPostScript_Click();
 
     QList<TemplateLists::Template> m_front, m_3cd;
     QTableWidget *m_frontList = nullptr;

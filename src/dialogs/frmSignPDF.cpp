@@ -272,9 +272,19 @@ void frmSignPDF::cmdSign_Click()
         prompts().inform(QStringLiteral("Please Select PDF File."));
         return;
     }
-    const int certificate = m_certificates->currentRow();
-    if (certificate < 0 || !m_certificates->item(certificate, 0)) {
+    if (m_certificates->rowCount() == 0) {
         prompts().inform(QStringLiteral("Please select certificate(s) to sign."));
+        return;
+    }
+    const QList<QTableWidgetItem *> selected = m_certificates->selectedItems();
+    if (selected.isEmpty()) {
+        prompts().inform(QStringLiteral("Please select Certificate."));
+        return;
+    }
+    const int certificate = selected.first()->row();
+    const QTableWidgetItem *serial = m_certificates->item(certificate, 1);
+    if (!serial || serial->text().trimmed().isEmpty()) {
+        prompts().inform(QStringLiteral("Failed to Retrieve Selected DSC Serial No."));
         return;
     }
     for (int i : chosen) {

@@ -12,19 +12,18 @@
 #include "base/Prompt.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
+#include "store/ClauseStore.h"
 
 namespace AuditReport
 {
 
 bool build(ReportEngine &engine, const ReportModel &model, const PrintChoices &choices)
 {
+    const int reportPage = model.formCode() == QLatin1String("3CB") ? 101 : 1;
+    if (!choices.blank && !isFilled(model, reportPage))
+        return false;
     if (TemplateReport::chosen(choices))
         return TemplateReport::build(engine, model, choices);
-    const int reportPage = model.formCode() == QLatin1String("3CB") ? 101 : 1;
-    if (!choices.blank && model.points(reportPage).isEmpty()) {
-        prompts().inform(QStringLiteral("Form is not filled please fill the form"));
-        return false;
-    }
     const PrintSetup setup = PrintSetup::read(model);
     const Accountant accountant = choices.blank ? Accountant() : Accountant::ofReport(model);
 
@@ -40,6 +39,14 @@ bool build(ReportEngine &engine, const ReportModel &model, const PrintChoices &c
         writeFooter(engine, model.key().yearKey, hasHost() ? host().ClientName() : QString());
     engine.ShowReport();
     return true;
+}
+
+bool isFilled(const ReportModel &model, int page)
+{
+    if (ClauseStore::hasRows(model.key(), page))
+        return true;
+    prompts().inform(QStringLiteral("Form is not filled please fill the form"));
+    return false;
 }
 
 void writeFooter(ReportEngine &engine, const QString &yearKey, const QString &clientName)

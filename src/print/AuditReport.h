@@ -16,6 +16,10 @@ namespace AuditReport
 // saved (a blank form needs none).
 bool build(ReportEngine &engine, const ReportModel &model, const PrintChoices &choices);
 
+// False, after "Form is not filled please fill the form", when the report's page holds no
+// stored row: the rows the rules derive when a report is read do not fill a form.
+bool isFilled(const ReportModel &model, int page);
+
 // The footer band of a client's report: "AY - " and the assessment year, the client's
 // name and the running page number.
 void writeFooter(ReportEngine &engine, const QString &yearKey, const QString &clientName);

@@ -6,7 +6,7 @@
 
 class ReportWriter;
 
-// A grid printed as a boxed table after a serial column "Sl.": each column as wide as its
+// A grid printed as a boxed table after a serial column: each column as wide as its
 // longest word (a whole amount) needs and a share of its usual length, so that nothing
 // breaks inside a word; a grid whose longest words do not fit the page is set in a
 // smaller type.
@@ -18,7 +18,17 @@ struct Column {
     bool amount = false; // right-aligned, and never broken
 };
 
-// Rows hold one cell a column, without the serial.
+// Rows hold one cell a column, without the serial; the serial numbers them from 1.
 void write(ReportWriter &writer, const QList<Column> &columns, const QList<QStringList> &rows);
+// Rows that bring their serial as their first cell, under `serialHeading`: one line a row;
+// columns that do not fit across the page follow in further tables of the same rows.
+void writeSerialled(ReportWriter &writer, const QString &serialHeading, const QList<Column> &columns,
+                    const QList<QStringList> &rows);
+
+// The columns of each band a grid prints in: as many columns a band as their longest words
+// (and headings) fit across a line of `lineCharacters` characters, less `padding` for each
+// cell and the serial's. Rows hold the serial first.
+QList<QList<int>> bands(const QList<Column> &columns, const QList<QStringList> &rows, double lineCharacters,
+                        double padding);
 
 } // namespace FittedTable

@@ -3,6 +3,7 @@
 #include "Accountant.h"
 #include "AssesseeParticulars.h"
 #include "ControlCodes.h"
+#include "FittedTable.h"
 #include "PrintChoices.h"
 #include "PrintSetup.h"
 #include "PrintedGrid.h"
@@ -27,9 +28,6 @@ constexpr int Centre = ReportRow::Centre;
 constexpr int Right = ReportRow::Right;
 constexpr int Justify = ReportRow::Justify;
 
-// Tables wider than this print one block of heading and value per row, so that a row of
-// clause 18's twenty columns still reads on an upright page.
-constexpr int MaxColumnsAcross = 8;
 // The serial column of a clause, the rest of the width is the clause's.
 constexpr int SerialWidth = 10;
 
@@ -48,22 +46,6 @@ int alignmentOf(Catalogue::Kind kind)
     default:
         return Left;
     }
-}
-
-// Percent widths of the columns in proportion to the catalogue's widths, summing to `total`.
-QString widthSpec(const QList<int> &weights, int total)
-{
-    int sum = 0;
-    for (int w : weights)
-        sum += w;
-    QStringList parts;
-    int used = 0;
-    for (int i = 0; i < weights.size(); ++i) {
-        const int share = i + 1 == weights.size() ? total - used : qMax(1, weights.at(i) * total / sum);
-        used += share;
-        parts << QString::number(share);
-    }
-    return parts.join(u',');
 }
 
 // The clause number a key starts with: "21" for "21bia", "36" for "36A".
@@ -285,76 +267,33 @@ private:
                      blankOr(m_model.value(page, control.point, f + 1))});
     }
 
+    // The grid as a table: a line a row under the column headings, the serial first.
     void gridPrint(int page, const Control &control)
     {
         const QList<int> shown = PrintedGrid::shownColumns(control);
-        QList<QStringList> rows;
-        QString marker;
-        if (!m_choices.blank) {
-            const PrintedGrid grid = PrintedGrid::of(m_model, page, control.point, shown);
-            rows = grid.rows;
-            marker = grid.marker;
-            if (rows.isEmpty() && m_choices.itdPortal) {
-                answerRow(marker);
-                return;
-            }
-        }
-        if (shown.size() > MaxColumnsAcross) {
-            recordsPrint(control, shown, rows, marker);
-            return;
-        }
-        QList<int> weights{50};
-        QList<int> alignments{Centre};
-        QStringList headings{QStringLiteral("Sr. No.")};
+        QList<FittedTable::Column> columns;
         for (int c : shown) {
             const Column &column = control.columns.at(c);
-            weights << qBound(60, column.width > 0 ? column.width : 100, 420);
-            alignments << alignmentOf(column.kind);
-            headings << column.heading;
+            columns << FittedTable::Column{column.heading, alignmentOf(column.kind) == Right};
         }
-        w.columns(widthSpec(weights, 100), alignments);
-        w.heading(headings);
+        QList<QStringList> rows;
         if (m_choices.blank) {
-            w.boxed(QStringList(headings.size()));
-            return;
-        }
-        if (rows.isEmpty()) {
-            QStringList cells{QString()};
-            for (int i = 0; i < shown.size(); ++i)
-                cells << (i == 0 || !m_choices.nilFirstColumnOnly ? marker : QString());
-            w.boxed(cells);
-            return;
-        }
-        for (const QStringList &cells : rows)
-            w.boxed(cells);
-    }
-
-    // One block a row: the serial, then each column's heading and value.
-    void recordsPrint(const Control &control, const QList<int> &shown, const QList<QStringList> &rows,
-                      const QString &marker)
-    {
-        w.columns(QStringLiteral("10,6,44,40"), {Left, Centre, Left, Left});
-        if (rows.isEmpty()) {
-            const QString value = m_choices.blank ? PrintedValues::BlankValue : marker;
-            for (int i = 0; i < shown.size(); ++i)
-                recordLine({QString(), QString(), control.columns.at(shown.at(i)).heading,
-                            i == 0 || !m_choices.nilFirstColumnOnly ? value : QString()});
-            return;
-        }
-        for (const QStringList &cells : rows) {
-            for (int i = 0; i < shown.size(); ++i) {
-                const Column &column = control.columns.at(shown.at(i));
-                recordLine({QString(), i == 0 ? ControlCodes::bold(cells.at(0)) : QString(), column.heading,
-                            cells.value(i + 1)});
+            rows << QStringList(shown.size() + 1);
+        } else {
+            const PrintedGrid grid = PrintedGrid::of(m_model, page, control.point, shown);
+            if (grid.rows.isEmpty() && m_choices.itdPortal) {
+                answerRow(grid.marker);
+                return;
+            }
+            rows = grid.rows;
+            if (rows.isEmpty()) {
+                QStringList cells{QString()};
+                for (int i = 0; i < shown.size(); ++i)
+                    cells << (i == 0 || !m_choices.nilFirstColumnOnly ? grid.marker : QString());
+                rows << cells;
             }
         }
-    }
-
-    // The serial column under the clause number stays unruled.
-    void recordLine(const QStringList &cells)
-    {
-        w.rowWithMasks(cells, QStringLiteral("0100"), QStringLiteral("0111"), QStringLiteral("0000"),
-                       QStringLiteral("0111"));
+        FittedTable::writeSerialled(w, QStringLiteral("Sr. No."), columns, rows);
     }
 
     void collectRemark(const Clause &clause)

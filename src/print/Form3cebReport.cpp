@@ -8,13 +8,15 @@
 #include "PrintedValues.h"
 #include "ReportEngine.h"
 #include "ReportWriter.h"
-#include "base/Prompt.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
+#include "store/Database.h"
+#include "store/Recordset.h"
 
 #include <QHash>
+#include <algorithm>
 
 using namespace Catalogue;
 
@@ -65,10 +67,57 @@ const QHash<QString, QString> &groupHeadings()
     return headings;
 }
 
+// The Annexure's own headings over columns the pages name for entry: for one clause
+// ("22A|" and the page's heading) before those of every clause.
+QString printedHeading(const QString &clause, const QString &heading)
+{
+    static const QString person = QStringLiteral(
+        "Name of the person with whom the specified domestic transaction has been entered into");
+    static const QHash<QString, QString> byClause{
+        {QStringLiteral("10|Name and address of the associated enterprise"),
+         QStringLiteral("Name of the associated enterprise.")},
+        {QStringLiteral("10|Nature of the relationship (section 92A(2))"),
+         QStringLiteral("Nature of the relationship with the associated enterprise as referred to in Section "
+                        "92A(2).")},
+        {QStringLiteral("10|Nature of its business"),
+         QStringLiteral("Brief description of the business carried on by the associated enterprise.")},
+        {QStringLiteral("22A|Name of the enterprise"), QStringLiteral("Details")},
+        {QStringLiteral("22B|Name of the enterprise"), QStringLiteral("Details")},
+        {QStringLiteral("22A|Nature of the goods or services"),
+         QStringLiteral("Description of goods or services transferred")},
+        {QStringLiteral("22B|Nature of the goods or services"),
+         QStringLiteral("Description of goods or services acquired")},
+        {QStringLiteral("23|Name of the enterprise"), person},
+        {QStringLiteral("24|Name of the enterprise"), person},
+        {QStringLiteral("25|Name of the enterprise"), person},
+        {QStringLiteral("25New|Name of the enterprise"), person},
+    };
+    static const QHash<QString, QString> everywhere{
+        {QStringLiteral("Name of the associated enterprise"), QStringLiteral("Name")},
+        {QStringLiteral("Address / country of the associated enterprise"), QStringLiteral("Address")},
+        {QStringLiteral("Identification type of the associated enterprise"),
+         QStringLiteral("Type Of Unique Identifier") + ControlCodes::LineBreak +
+             QStringLiteral("PAN/TAN/Other")},
+        {QStringLiteral("Identification number (PAN / TIN)"), QStringLiteral("Identification Number")},
+        {QStringLiteral("Remark"), QStringLiteral("Observations/Remarks if any")},
+        {QStringLiteral("Aadhaar of the enterprise"), QStringLiteral("Aadhar")},
+    };
+    const QString own = byClause.value(clause + u'|' + heading);
+    if (!own.isEmpty())
+        return own;
+    return everywhere.value(heading, heading);
+}
+
+// The XML element of a transaction's amount as the books show it.
+const QString BooksAmount = QStringLiteral("AmountBookOfAccounts");
+
 class Builder
 {
 public:
-    Builder(ReportEngine &engine, const ReportModel &model) : m_engine(engine), w(engine), m_model(model) {}
+    Builder(ReportEngine &engine, const ReportModel &model)
+        : m_engine(engine), w(engine), m_model(model), m_setup(PrintSetup::read(model))
+    {
+    }
 
     void run()
     {
@@ -78,7 +127,10 @@ public:
         report();
         m_engine.PrintText(ControlCodes::FormFeed + u';');
         annexure();
-        if (PrintSetup::read(m_model).footer)
+        remarks();
+        w.blank();
+        closingSignature();
+        if (m_setup.footer)
             AuditReport::writeFooter(m_engine, m_model.key().yearKey,
                                      hasHost() ? host().ClientName() : QString());
         m_engine.ShowReport();
@@ -159,7 +211,69 @@ private:
             accountant.membershipNo = v(1, other, 3);
         if (!v(1, other, 4).isEmpty())
             accountant.firmRegNo = v(1, other, 4);
-        accountant.writeSignature(w, PrintSetup::read(m_model), v(1, other, 6), properCase(v(1, other, 5)));
+        accountant.writeSignature(w, m_setup, v(1, other, 6), properCase(v(1, other, 5)));
+    }
+
+    // The end of the Annexure: the assessee's signatories in their order, with designation
+    // and DIN, beside the accountant's block.
+    void closingSignature()
+    {
+        QStringList middle;
+        if (hasHost()) {
+            middle << QStringLiteral("For ") + host().ClientName();
+            Recordset rs = host().DBObj().Execute(
+                QStringLiteral("SELECT Name, Designation, DIN FROM signatory1 WHERE Code_No=? ORDER BY SrNo"),
+                {m_model.key().client});
+            for (; !rs.Eof(); rs.MoveNext()) {
+                middle << QString() << properCase(rs.Fields(0).trimmed());
+                QString line = rs.Fields(1).trimmed();
+                if (!rs.Fields(2).trimmed().isEmpty())
+                    line += QStringLiteral(" (DIN : ") + rs.Fields(2).trimmed() + u')';
+                middle << line;
+            }
+        }
+        const QString other = QStringLiteral("3CEBOTH");
+        Accountant accountant = Accountant::ofReport(m_model);
+        if (!v(1, other, 1).isEmpty())
+            accountant.name = properCase(v(1, other, 1));
+        if (!v(1, other, 3).isEmpty())
+            accountant.membershipNo = v(1, other, 3);
+        if (!v(1, other, 4).isEmpty())
+            accountant.firmRegNo = v(1, other, 4);
+        QStringList right{QStringLiteral("For ") + accountant.firmName,
+                          QStringLiteral("Chartered Accountants"),
+                          QString(),
+                          accountant.name,
+                          QStringLiteral("M. No. : ") + accountant.membershipNo,
+                          QStringLiteral("FRN : ") + accountant.firmRegNo};
+        if (m_setup.auditorPan || m_setup.firmPan)
+            right << QStringLiteral("PAN : ") + accountant.pan;
+        middle << QString() << QStringLiteral("Date   : ") + v(1, other, 6)
+               << QStringLiteral("Place : ") + properCase(v(1, other, 5));
+        w.columns(QStringLiteral("3,47,50"), {Left, Left, Left});
+        for (qsizetype i = 0; i < std::max(middle.size(), right.size()); ++i)
+            w.plain({QString(), middle.value(i), right.value(i)});
+    }
+
+    // The remarks of the clauses, after each clause or all at the end as the setup says.
+    void remarks()
+    {
+        if (m_pendingRemarks.isEmpty())
+            return;
+        w.blank();
+        w.columns(QStringLiteral("10,90"), {Left, Justify});
+        w.plain({ControlCodes::bold(QStringLiteral("Remarks")), QString()});
+        for (const auto &[label, text] : std::as_const(m_pendingRemarks))
+            w.plain(
+                {QStringLiteral("Clause ") + label, m_setup.remarksBold ? ControlCodes::bold(text) : text});
+        m_pendingRemarks.clear();
+    }
+
+    void collectRemark(const Clause &clause)
+    {
+        const QString text = v(301, clause.remarkPoint(), 1);
+        if (clause.remarks && !text.isEmpty())
+            m_pendingRemarks.append({clause.label, text});
     }
 
     void annexure()
@@ -188,6 +302,9 @@ private:
                     if (control.type == ControlType::Grid)
                         transactionClause(page, clause, control);
                 }
+                collectRemark(clause);
+                if (m_setup.remarksPlace != PrintSetup::AtTheEnd)
+                    remarks();
             }
         }
     }
@@ -206,10 +323,30 @@ private:
         answer(6, QStringLiteral("Previous year ended"), QStringLiteral("31st March, ") + previousYearEnd());
         answer(7, QStringLiteral("Assessment year"),
                QStringLiteral("%1-%2").arg(year).arg((year + 1) % 100, 2, 10, QLatin1Char('0')));
-        answer(8, QStringLiteral("Whether the assessee has entered into international transactions"),
-               PrintedValues::yesNo(v(2, head, 3)));
-        answer(9, QStringLiteral("Whether the assessee has entered into specified domestic transactions"),
-               PrintedValues::yesNo(v(2, head, 4)));
+        answer(8, QStringLiteral("Aggregate value of international transactions as per books of accounts"),
+               aggregate(3, 9));
+        answer(9,
+               QStringLiteral("Aggregate value of specified domestic transactions as per books of accounts"),
+               aggregate(10, 12));
+    }
+
+    // The total of the books' amounts of the transactions of the clauses answered Yes on
+    // the pages given.
+    QString aggregate(int firstPage, int lastPage) const
+    {
+        double total = 0;
+        for (const Catalogue::TransactionType &type : Form3cebCatalogue::instance().transactionTypes()) {
+            if (type.page < firstPage || type.page > lastPage ||
+                (!type.flag.isEmpty() && !Vocabulary::isYes(v(type.page, type.flag, 1))))
+                continue;
+            for (const XmlElement &element : type.elements) {
+                if (element.name != BooksAmount)
+                    continue;
+                for (const ReportModel::Row &row : m_model.rows(type.page, type.point))
+                    total += row.col(element.col).trimmed().toDouble();
+            }
+        }
+        return QString::number(total, 'f', 2);
     }
 
     void answer(int serial, const QString &caption, const QString &value)
@@ -224,30 +361,14 @@ private:
         const QList<ReportModel::Row> rows = filled(m_model.rows(2, QStringLiteral("4")));
         if (rows.isEmpty())
             return;
-        const Control *grid = gridOf(2, QStringLiteral("4"));
         w.columns(QStringLiteral("4,40,2,20,20,14"), {Centre, Left, Centre, Left, Left, Left});
         const QString masks = QStringLiteral("000111");
-        QStringList heading{QString(), QString(), QString()};
-        for (int c = 0; c < 3; ++c)
-            heading << (grid && c < grid->columns.size() ? grid->columns.at(c).heading : QString());
-        w.rowWithMasks(heading, masks, masks, masks, masks);
+        w.rowWithMasks({QString(), QString(), QString(), QStringLiteral("Sector"),
+                        QStringLiteral("Sub Sector"), QStringLiteral("Code")},
+                       masks, masks, masks, masks);
         for (const ReportModel::Row &row : rows)
             w.rowWithMasks({QString(), QString(), QString(), row.col(1), row.col(2), row.col(3)}, masks,
                            masks, masks, masks);
-    }
-
-    const Control *gridOf(int page, const QString &point) const
-    {
-        const Page *p = Form3cebCatalogue::instance().page(page);
-        if (!p)
-            return nullptr;
-        for (const Clause &clause : p->clauses) {
-            for (const Control &control : clause.controls) {
-                if (control.type == ControlType::Grid && control.point == point)
-                    return &control;
-            }
-        }
-        return nullptr;
     }
 
     void transactionClause(int page, const Clause &clause, const Control &grid)
@@ -269,11 +390,11 @@ private:
             w.plain({clause.label, clause.caption});
         }
         if (answered)
-            table(page, grid);
+            table(page, clause, grid);
     }
 
     // A clause's grid: its shown columns, rows in the order of their serial numbers.
-    void table(int page, const Control &grid)
+    void table(int page, const Clause &clause, const Control &grid)
     {
         QList<FittedTable::Column> columns;
         QList<int> shown;
@@ -281,7 +402,7 @@ private:
             if (grid.columns.at(c).hidden)
                 continue;
             shown << c;
-            columns << FittedTable::Column{grid.columns.at(c).heading,
+            columns << FittedTable::Column{printedHeading(clause.key, grid.columns.at(c).heading),
                                            grid.columns.at(c).kind == Kind::Amount};
         }
         QList<QStringList> cells;
@@ -315,16 +436,16 @@ private:
     ReportEngine &m_engine;
     ReportWriter w;
     const ReportModel &m_model;
+    const PrintSetup m_setup;
+    QList<QPair<QString, QString>> m_pendingRemarks; // clause label, remark
 };
 
 } // namespace
 
 bool build(ReportEngine &engine, const ReportModel &model)
 {
-    if (model.points(1).isEmpty()) {
-        prompts().inform(QStringLiteral("Form is not filled please fill the form"));
+    if (!AuditReport::isFilled(model, 1))
         return false;
-    }
     Builder(engine, model).run();
     return true;
 }

@@ -191,6 +191,13 @@ void MasterFile::setTextMatrix(int row, int column, const QString &text)
     QTextCursor cursor = cell.firstCursorPosition();
     cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
+    if (cellFontSize > 0) {
+        QTextCharFormat size = cursor.charFormat();
+        size.setFontPointSize(cellFontSize);
+        cursor.setCharFormat(size);
+        // An empty cell is as high as its paragraph's type.
+        cursor.setBlockCharFormat(size);
+    }
     insertValue(cursor, text);
 }
 
@@ -204,6 +211,40 @@ void MasterFile::insertrows(int count, int position)
         t->appendRows(count);
     else
         t->insertRows(at, count);
+}
+
+void MasterFile::insertcols(int count)
+{
+    QTextTable *t = current();
+    if (!t || count < 1)
+        return;
+    const int before = t->columns();
+    t->appendColumns(count);
+    const int after = t->columns();
+    for (int r = 0; r < t->rows(); ++r) {
+        const QTextTableCell last = t->cellAt(r, before - 1);
+        if (last.row() == r)
+            t->mergeCells(r, last.column(), last.rowSpan(), after - last.column());
+    }
+}
+
+void MasterFile::shareColumns(const QList<double> &weights)
+{
+    QTextTable *t = current();
+    if (!t || weights.size() != t->columns() - 1)
+        return;
+    QTextTableFormat format = t->format();
+    const QTextLength first = format.columnWidthConstraints().value(0);
+    if (first.type() != QTextLength::PercentageLength)
+        return;
+    double total = 0;
+    for (double w : weights)
+        total += w;
+    QList<QTextLength> widths{first};
+    for (double w : weights)
+        widths << QTextLength(QTextLength::PercentageLength, (100 - first.rawValue()) * w / total);
+    format.setColumnWidthConstraints(widths);
+    t->setFormat(format);
 }
 
 void MasterFile::DeleteRow(int row)

@@ -37,6 +37,13 @@ public:
     // Inserts `count` empty rows before row `position` (tbrows() + 1 appends).
     void insertrows(int count, int position);
     void DeleteRow(int row);
+    // Adds `count` columns at the right of the table; cells that reached its right edge
+    // still do.
+    void insertcols(int count);
+    // The first column keeps its width, the others share the rest in proportion to the weights.
+    void shareColumns(const QList<double> &weights);
+    // The size in points of the text written into cells from now on (0: the template's).
+    double cellFontSize = 0;
     // Rules the edges of one cell: `edges` holds '1' or '0' for left, right, top and bottom.
     void CellBorder(int row, int column, const QString &edges, double width = 0.6);
     // Joins `count` cells of a row, from `column` on, into one.

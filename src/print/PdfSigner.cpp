@@ -126,8 +126,9 @@ bool signPage(const QString &source, const QString &target, const Request &reque
     data.setCertNickname(request.certNickname);
     data.setPassword(request.password);
     data.setPage(page);
-    // The lower right corner, where the accountant signs the printed form.
-    data.setBoundingRectangle(QRectF(0.60, 0.90, 0.35, 0.06));
+    // The lower right corner, where the accountant signs the printed form, above the footer
+    // band (the last 30 mm of an A4 page hold the margin, the assessment year and the page number).
+    data.setBoundingRectangle(QRectF(0.60, 0.85, 0.35, 0.05));
     data.setSignatureText(QStringLiteral("Digitally signed by ") + request.certNickname);
     data.setFontSize(7);
     data.setBorderWidth(0.5);

@@ -1,7 +1,11 @@
 #include "PsToPdf.h"
 
+#include "PdfFile.h"
+#include "base/OutputFile.h"
+
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <ghostscript/iapi.h>
 #include <ghostscript/ierrors.h>
 #include <vector>
@@ -60,6 +64,35 @@ Result convert(const QString &basePath, const QString &outputPath)
     gsapi_delete_instance(instance);
     result.ok = (code == 0 || code == gs_error_Quit) && exitCode == 0 && QFile::exists(target);
     return result;
+}
+
+bool convertFile(const QString &psFile, const QString &pdf, QString *error)
+{
+    QString reason;
+    error = error ? error : &reason;
+    const QFileInfo source(psFile);
+    if (source.suffix().compare(QLatin1String("ps"), Qt::CaseInsensitive) != 0 || !source.isFile()) {
+        *error = QStringLiteral("[%1] is not a PostScript print file.").arg(psFile);
+        return false;
+    }
+    OutputFile out(pdf);
+    if (!out.open()) {
+        *error = out.errorString();
+        return false;
+    }
+    // Ghostscript writes the temporary file by its name.
+    out.device().close();
+    const Result result = convert(source.absoluteFilePath().chopped(3), out.temporaryPath());
+    if (!result.ok) {
+        out.discard();
+        *error =
+            QStringLiteral("Ghostscript could not convert [%1]: %2").arg(psFile, result.messages.trimmed());
+        return false;
+    }
+    if (out.commit(PdfFile::readsBack))
+        return true;
+    *error = out.errorString();
+    return false;
 }
 
 } // namespace PsToPdf

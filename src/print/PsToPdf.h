@@ -16,4 +16,11 @@ struct Result {
 // On failure the PostScript file stays as it is.
 Result convert(const QString &basePath, const QString &outputPath = {});
 
+// The file filter of the print files it converts, as the file dialogs take it.
+inline const QString SourceFilter = QStringLiteral("PostScript Files|*.ps");
+
+// Converts a PostScript print file (a name ending ".ps") into `pdf`, which an earlier PDF
+// leaves only for a whole one that reads back. False with the reason when it cannot.
+bool convertFile(const QString &psFile, const QString &pdf, QString *error = nullptr);
+
 } // namespace PsToPdf

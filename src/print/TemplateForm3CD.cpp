@@ -3,6 +3,7 @@
 #include "Accountant.h"
 #include "AssesseeParticulars.h"
 #include "ControlCodes.h"
+#include "FittedTable.h"
 #include "MasterFile.h"
 #include "PrintChoices.h"
 #include "PrintSetup.h"
@@ -16,6 +17,7 @@
 #include "store/Recordset.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace TemplateForm3CD
 {
@@ -27,10 +29,25 @@ using Catalogue::Clause;
 using Catalogue::Control;
 using TemplateMarkers::setAll;
 
-// Grids wider than this print one block of heading and value per row, so that a row of
-// clause 18's twenty columns still reads on an upright page.
-constexpr int MaxColumnsAcross = 8;
 const QString Ruled = QStringLiteral("1111");
+// About as many characters of the templates' type (9 points) as a line of a clause's table
+// holds beside its label column, and a cell's padding; a grid too wide for it is set in a
+// type down to 6 points, then in bands of columns.
+constexpr double TemplateType = 9;
+constexpr double SmallestType = 6;
+constexpr double TemplateLineCharacters = 86;
+constexpr double TemplateCellPadding = 1.5;
+
+// The longest word of a cell, bold codes aside.
+qsizetype longestWord(const QString &cell)
+{
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    qsizetype longest = 0;
+    for (const QString &word :
+         QString(cell).remove(ControlCodes::BoldOn).remove(ControlCodes::BoldOff).split(space))
+        longest = std::max(longest, word.size());
+    return longest;
+}
 
 // One row of a clause table: the first column holds a clause label (the annexure's
 // captions), the cells fill the columns after it.
@@ -297,35 +314,36 @@ private:
         }
         const QString empty = m_blank ? PrintedValues::BlankValue : marker;
         QList<Line> lines;
-        if (shown.size() > MaxColumnsAcross) {
-            if (rows.isEmpty()) {
-                for (int i = 0; i < shown.size(); ++i)
-                    lines << Line{{},
-                                  {QString(), control.columns.at(shown.at(i)).heading,
-                                   i == 0 || !m_choices.nilFirstColumnOnly ? empty : QString()},
-                                  true};
-            }
-            for (const QStringList &cells : std::as_const(rows)) {
-                for (int i = 0; i < shown.size(); ++i)
-                    lines << Line{{},
-                                  {i == 0 ? ControlCodes::bold(cells.at(0)) : QString(),
-                                   control.columns.at(shown.at(i)).heading, cells.value(i + 1)},
-                                  true};
-            }
-            return lines;
-        }
-        QStringList headings{ControlCodes::bold(QStringLiteral("Sr. No."))};
-        for (int c : shown)
-            headings << ControlCodes::bold(control.columns.at(c).heading);
-        lines << Line{{}, headings, true};
         if (rows.isEmpty()) {
             QStringList cells{QString()};
             for (int i = 0; i < shown.size(); ++i)
                 cells << (i == 0 || !m_choices.nilFirstColumnOnly ? empty : QString());
-            lines << Line{{}, cells, true};
+            rows << cells;
         }
-        for (const QStringList &cells : std::as_const(rows))
-            lines << Line{{}, cells, true};
+        QList<FittedTable::Column> columns;
+        for (int c : shown) {
+            const Catalogue::Kind kind = control.columns.at(c).kind;
+            columns << FittedTable::Column{control.columns.at(c).heading,
+                                           kind == Catalogue::Kind::Amount || kind == Catalogue::Kind::Whole};
+        }
+        // Columns that do not fit across the clause's table follow in a band of their own.
+        const double scale = TemplateType / SmallestType;
+        const QList<QList<int>> bands =
+            FittedTable::bands(columns, rows, TemplateLineCharacters * scale, TemplateCellPadding * scale);
+        for (qsizetype b = 0; b < bands.size(); ++b) {
+            if (b > 0)
+                lines << Line{};
+            QStringList headings{ControlCodes::bold(QStringLiteral("Sr. No."))};
+            for (int c : bands.at(b))
+                headings << ControlCodes::bold(columns.at(c).heading);
+            lines << Line{{}, headings, true};
+            for (const QStringList &row : std::as_const(rows)) {
+                QStringList cells{row.value(0)};
+                for (int c : bands.at(b))
+                    cells << row.value(c + 1);
+                lines << Line{{}, cells, true};
+            }
+        }
         return lines;
     }
 
@@ -354,8 +372,8 @@ private:
     }
 
     // The lines take the place of the row holding the marker; the first column keeps the
-    // clause labels, cells beyond the table's width share its last column and a row of
-    // fewer cells spans the rest.
+    // clause labels, a table too narrow for a grid's row gets the columns it lacks, and a
+    // row of fewer cells spans the rest.
     void put(const QString &marker, const QList<Line> &lines)
     {
         int markerRow = 0;
@@ -363,15 +381,20 @@ private:
         if (!table)
             return;
         m_file.CurrentTbId = table;
-        const int room = qMax(1, m_file.tbcols() - 1);
         const int first = m_file.tbcols() > 1 ? 2 : 1;
+        qsizetype widest = 1;
+        for (const Line &line : lines)
+            widest = std::max(widest, line.cells.size());
+        if (first + widest - 1 > m_file.tbcols()) {
+            m_file.insertcols(first + int(widest) - 1 - m_file.tbcols());
+            fitColumns(lines, int(widest));
+        }
+        const int room = m_file.tbcols() - first + 1;
         m_file.insertrows(int(lines.size()), markerRow + 1);
         for (int i = 0; i < lines.size(); ++i) {
             const int row = markerRow + 1 + i;
             const Line &line = lines.at(i);
-            QStringList cells = line.cells.isEmpty() ? QStringList{QString()} : line.cells;
-            if (cells.size() > room)
-                cells = cells.mid(0, room - 1) << cells.mid(room - 1).join(QStringLiteral(" | "));
+            const QStringList cells = line.cells.isEmpty() ? QStringList{QString()} : line.cells;
             if (first == 2)
                 m_file.setTextMatrix(row, 1, line.label);
             for (int c = 0; c < cells.size(); ++c) {
@@ -382,6 +405,27 @@ private:
             m_file.MergeCells(row, first + int(cells.size()) - 1, room - int(cells.size()) + 1);
         }
         m_file.DeleteRow(markerRow);
+        m_file.cellFontSize = 0;
+    }
+
+    // A table widened for a grid gives each column the room of its longest word, in a type
+    // small enough for the widest row to fit.
+    void fitColumns(const QList<Line> &lines, int columns)
+    {
+        QList<double> least(columns, 3);
+        for (const Line &line : lines) {
+            if (!line.ruled)
+                continue;
+            for (int c = 0; c < line.cells.size() && c < columns; ++c)
+                least[c] = std::max(least.at(c), double(longestWord(line.cells.at(c))) + 1.5);
+        }
+        double needed = 0;
+        for (double l : std::as_const(least))
+            needed += l;
+        const double line = TemplateLineCharacters - TemplateCellPadding * (columns + 1);
+        if (needed > line)
+            m_file.cellFontSize = std::max(SmallestType, TemplateType * line / needed);
+        m_file.shareColumns(least);
     }
 
     MasterFile &m_file;

@@ -60,10 +60,6 @@ bool chosen(const PrintChoices &choices)
 bool build(ReportEngine &engine, const ReportModel &model, const PrintChoices &choices)
 {
     const bool form3CB = model.formCode() == QLatin1String("3CB");
-    if (!choices.blank && model.points(form3CB ? 101 : 1).isEmpty()) {
-        prompts().inform(QStringLiteral("Form is not filled please fill the form"));
-        return false;
-    }
     const PrintSetup setup = PrintSetup::read(model);
     const Accountant accountant = choices.blank ? Accountant() : Accountant::ofReport(model);
 

@@ -14,8 +14,7 @@ namespace TemplateReport
 // True when the print names both a front-page and a Form 3CD template.
 bool chosen(const PrintChoices &choices);
 
-// False, after a message, when the report page was never saved (a blank form needs none)
-// or a template cannot be read.
+// False, after a message, when a template cannot be read; the report is known to be filled.
 bool build(ReportEngine &engine, const ReportModel &model, const PrintChoices &choices);
 
 } // namespace TemplateReport

@@ -220,7 +220,11 @@ QList<ClauseRow> readPage(int page)
 
 bool hasRows(int page)
 {
-    const ReportKey key = ReportKey::current();
+    return hasRows(ReportKey::current(), page);
+}
+
+bool hasRows(const ReportKey &key, int page)
+{
     return !host()
                 .DBObj()
                 .Execute(

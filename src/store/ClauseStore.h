@@ -57,6 +57,7 @@ QList<ClauseRow> readPoint(int page, const QString &point, bool ordered = true);
 QList<ClauseRow> readPage(int page);
 // Whether the page holds any row of its form name.
 bool hasRows(int page);
+bool hasRows(const ReportKey &key, int page);
 // The rows of a clause table (or of a copy of one) of COLUMNS value columns that WHERE
 // selects, in ORDER (the table's own order when empty), read as text straight from the driver.
 QList<ClauseRow> readTable(Database &db, const QString &table, int columns, const QString &where,

@@ -3,7 +3,9 @@
 
 #include "model/ReportModel.h"
 #include "print/Form3cebReport.h"
+#include "print/PrintSetup.h"
 #include "print/ReportEngine.h"
+#include "store/Database.h"
 #include "store/ModuleState.h"
 
 #include <QRegularExpression>
@@ -116,6 +118,62 @@ TEST_P(Form3cebPrint, PrintsGridsOnlyForClausesAnsweredYesInSerialOrder)
     text = printed(true);
     const QString swapped = between(text, QStringLiteral("11A"), QStringLiteral("11B"));
     EXPECT_GT(swapped.indexOf(QStringLiteral("Raw silk")), swapped.indexOf(QStringLiteral("Merino")));
+}
+
+// Part A's sections under "Sector", "Sub Sector" and "Code" and the aggregate values of the
+// transactions; the Annexure's headings over the columns; the remarks of the clauses after
+// each clause or at the end; and the closing signatures: the assessee's signatories in
+// their order with their DIN beside the accountant.
+TEST_P(Form3cebPrint, AnnexureHeadingsRemarksAndClosingSignatures)
+{
+    Database &db = env->host().DBObj();
+    db.Execute(QStringLiteral("DELETE FROM signatory1 WHERE Code_No=?"), {QStringLiteral("C004")});
+    db.Execute(QStringLiteral("INSERT INTO signatory1 (Code_No, SrNo, Name, Designation, DIN, PAN) VALUES "
+                              "(?,?,?,?,?,?),(?,?,?,?,?,?)"),
+               {QStringLiteral("C004"), 2, QStringLiteral("MEERA O'BRIEN"), QStringLiteral("Partner"),
+                QStringLiteral("07654321"), QString(), QStringLiteral("C004"), 1,
+                QStringLiteral("SANJAY O'BRIEN"), QStringLiteral("Managing Partner"),
+                QStringLiteral("01234567"), QString()});
+    model->setRows(301, QStringLiteral("R11A"), {{QStringLiteral("Prices compared with the CUP method.")}});
+    model->setRows(10, QStringLiteral("Opt22A"), {{QStringLiteral("True")}});
+
+    QString text = printed();
+    QString flat = QString(text).replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+    for (const char *heading :
+         {"Sector Sub Sector Code", "Aggregate value of international transactions as per books of accounts",
+          "Aggregate value of specified domestic transactions as per books of accounts",
+          "Type Of Unique Identifier", "PAN/TAN/Other", "Identification Number",
+          "Observations/Remarks if any", "Aadhar",
+          "Name of the person with whom the specified domestic transaction has been entered into"})
+        EXPECT_TRUE(flat.contains(QLatin1String(heading))) << heading;
+
+    // The headings of a table's cells come line by line across the row.
+    const QString layout = printed(true);
+    const qsizetype from = layout.indexOf(QStringLiteral("22A "));
+    const QString transferred = layout.mid(from, layout.indexOf(QStringLiteral("22B "), from) - from);
+    for (const char *word : {"Details", "Description of", "transferred", "books"})
+        EXPECT_TRUE(transferred.contains(QLatin1String(word))) << word;
+
+    const qsizetype remark =
+        flat.indexOf(QStringLiteral("Remarks Clause 11A Prices compared with the CUP method."));
+    EXPECT_GT(remark, flat.indexOf(QStringLiteral("Raw silk")));
+    EXPECT_LT(remark, flat.indexOf(QStringLiteral("11B ")));
+
+    const qsizetype first = flat.indexOf(QStringLiteral("Managing Partner (DIN : 01234567)"));
+    const qsizetype second = flat.indexOf(QStringLiteral("Partner (DIN : 07654321)"));
+    EXPECT_GT(first, flat.indexOf(QStringLiteral("25New")));
+    EXPECT_GT(second, first);
+    EXPECT_GT(flat.lastIndexOf(QStringLiteral("Chartered Accountants")),
+              flat.indexOf(QStringLiteral("25New")));
+
+    PrintSetup setup;
+    setup.remarksPlace = PrintSetup::AtTheEnd;
+    model->setRows(PrintSetup::Page, PrintSetup::Point, {setup.columns()});
+    text = printed();
+    flat = QString(text).replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+    const qsizetype atEnd = flat.indexOf(QStringLiteral("Remarks Clause 11A"));
+    EXPECT_GT(atEnd, flat.indexOf(QStringLiteral("25New")));
+    EXPECT_LT(atEnd, flat.indexOf(QStringLiteral("(DIN : 01234567)")));
 }
 
 // A client whose Form 3CEB was never filled gets the message and no report.

@@ -15,3 +15,14 @@ inline QString pdfText(const QString &pdf, bool layout = false)
     run.waitForFinished(60000);
     return QString::fromUtf8(run.readAllStandardOutput());
 }
+
+// The number of pages of a PDF file as pdfinfo reads it.
+inline int pdfPageCount(const QString &pdf)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished(60000);
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    const qsizetype at = text.indexOf(QStringLiteral("Pages:"));
+    return at < 0 ? 0 : text.mid(at + 6).section(u'\n', 0, 0).trimmed().toInt();
+}

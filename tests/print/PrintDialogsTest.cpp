@@ -1,4 +1,5 @@
 #include "FilledReportTest.h"
+#include "PdfText.h"
 
 #include "base/ScriptedPrompt.h"
 #include "dialogs/PrintOptionsDialog.h"
@@ -113,6 +114,30 @@ TEST_P(PrintDialogs, PrintOptionsChooseTemplatesAndFlags)
     child<QPushButton>(&again, "cmdBlank")->click();
     EXPECT_TRUE(again.choices().blank);
     EXPECT_TRUE(again.choices().nilFirstColumnOnly);
+}
+
+// The print options turn a PostScript print file into a PDF beside it, asking before an
+// earlier PDF is replaced.
+TEST_P(PrintDialogs, PrintOptionsTurnAPostScriptFileIntoPdf)
+{
+    const QString ps = env->dir() + QStringLiteral("/printed.ps");
+    QFile file(ps);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("%!PS\n/Helvetica findfont 20 scalefont setfont\n72 720 moveto (Print file) show showpage\n");
+    file.close();
+    PrintOptionsDialog dialog(QStringLiteral("3CA"));
+    env->prompt().queueText(ps);
+    child<QPushButton>(&dialog, "cmdPostScript")->click();
+    EXPECT_EQ(env->prompt().lastText(), QStringLiteral("PDF Created Successfully."));
+    const QString pdf = env->dir() + QStringLiteral("/printed.pdf");
+    EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Print file")));
+
+    env->prompt().queueText(ps);
+    env->prompt().queue(PromptAnswer::No);
+    child<QPushButton>(&dialog, "cmdPostScript")->click();
+    EXPECT_EQ(env->prompt().lastText(),
+              QStringLiteral("PDF File 'printed.pdf' already exists, do you want to overwrite.?"));
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
 // The PAN options exclude each other, remarks after each clause take no heading, and OK

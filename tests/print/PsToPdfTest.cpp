@@ -1,4 +1,5 @@
 #include "PdfText.h"
+#include "ToolRun.h"
 
 #include "print/PsToPdf.h"
 
@@ -40,4 +41,25 @@ TEST(PsToPdf, ConvertsPostScriptThroughGhostscript)
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.messages.isEmpty());
     EXPECT_TRUE(QFile::exists(broken + QStringLiteral(".ps")));
+}
+
+// taxaudit to-pdf turns a PostScript print file into PDF through Ghostscript; a broken one
+// leaves the PDF made before as it was.
+TEST(PsToPdf, ToPdfConvertsAPrintFileAndKeepsAGoodPdf)
+{
+    QTemporaryDir dir;
+    const QString ps = dir.filePath(QStringLiteral("report.ps"));
+    writeFile(ps, "%!PS\n/Helvetica findfont 20 scalefont setfont\n"
+                  "72 720 moveto (Printed through PostScript) show showpage\n");
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    const ToolRun made = runTaxaudit(dir.path(), {QStringLiteral("to-pdf"), ps});
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
+    EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Printed through PostScript")));
+
+    writeFile(ps, "%!PS\n72 720 moveto (unclosed show\n");
+    const ToolRun broken = runTaxaudit(dir.path(), {QStringLiteral("to-pdf"), ps, QStringLiteral("--yes")});
+    EXPECT_NE(broken.status, 0);
+    EXPECT_TRUE(broken.err.contains(QStringLiteral("Ghostscript could not convert")))
+        << broken.err.toStdString();
+    EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Printed through PostScript")));
 }

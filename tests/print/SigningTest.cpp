@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <poppler-form.h>
+#include <poppler-qt6.h>
 
 namespace
 {
@@ -147,7 +149,7 @@ TEST_F(Signing, SignsChosenPagesAndRefusesBadRequests)
     EXPECT_EQ(report.count(QStringLiteral("Signature is Valid.")), 2) << report.toStdString();
 }
 
-// The signing window: its messages for a missing file, certificate or page list, the
+// The signing window: its messages for a missing file, certificate, serial number or page list, the
 // confirmation before a file location is cleared, and a file signed on its last page.
 TEST_F(Signing, SigningWindowSignsTheChosenFile)
 {
@@ -166,8 +168,14 @@ TEST_F(Signing, SigningWindowSignsTheChosenFile)
     EXPECT_EQ(answers.lastText(), QStringLiteral("Please Select PDF File."));
     file->setText(pdf);
     sign->click();
-    EXPECT_EQ(answers.lastText(), QStringLiteral("Please select certificate(s) to sign."));
+    EXPECT_EQ(answers.lastText(), QStringLiteral("Please select Certificate."));
     certificates->selectRow(0);
+    const QString serial = certificates->item(0, 1)->text();
+    EXPECT_FALSE(serial.isEmpty());
+    certificates->item(0, 1)->setText(QString());
+    sign->click();
+    EXPECT_EQ(answers.lastText(), QStringLiteral("Failed to Retrieve Selected DSC Serial No."));
+    certificates->item(0, 1)->setText(serial);
     pages->setCurrentIndex(frmSignPDF::Specify);
     sign->click();
     EXPECT_EQ(answers.lastText(), QStringLiteral("Please Enter Page Nos."));
@@ -204,6 +212,10 @@ TEST_F(Signing, WindowListsTheStoreEnteredAfterOpeningWithoutOne)
     EXPECT_TRUE(window.findChild<QLabel *>(QStringLiteral("lblStoreState"))
                     ->text()
                     .contains(QStringLiteral("There is no certificate store in")));
+    window.findChild<QLineEdit *>(QStringLiteral("txtFile1"))->setText(pdf);
+    window.findChild<QPushButton *>(QStringLiteral("cmdSign"))->click();
+    EXPECT_EQ(answers.lastText(), QStringLiteral("Please select certificate(s) to sign."));
+    answers.clear();
 
     window.findChild<QLineEdit *>(QStringLiteral("txtStore"))->setText(nss);
     window.findChild<QPushButton *>(QStringLiteral("cmdRefresh"))->click();
@@ -249,6 +261,36 @@ TEST_F(Signing, PasswordProtectedStoreListsAfterLogIn)
     EXPECT_EQ(answers.lastText(), QStringLiteral("Signed Successfully."));
     EXPECT_EQ(pdfsig().count(QStringLiteral("Signature is Valid.")), 2);
     setPrompts(nullptr);
+}
+
+// The visible signature stands above the footer band: it covers neither the assessment year
+// nor the page number of the page it signs.
+TEST_F(Signing, SignatureBoxLeavesTheFooterClear)
+{
+    const ToolRun signedRun = sign({QStringLiteral("--cert"), Signer});
+    ASSERT_EQ(signedRun.status, 0) << signedRun.err.toStdString();
+    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(pdf);
+    ASSERT_TRUE(document);
+    const std::unique_ptr<Poppler::Page> page = document->page(document->numPages() - 1);
+    ASSERT_TRUE(page);
+    QRectF box;
+    for (const std::unique_ptr<Poppler::FormField> &field : page->formFields()) {
+        if (field->type() == Poppler::FormField::FormSignature)
+            box = field->rect();
+    }
+    ASSERT_FALSE(box.isEmpty());
+    const QSizeF size = page->pageSizeF();
+    int footer = 0;
+    for (const std::unique_ptr<Poppler::TextBox> &word : page->textList()) {
+        if (word->text() != QLatin1String("Page") && word->text() != QLatin1String("AY"))
+            continue;
+        const QRectF r = word->boundingBox();
+        const QRectF at(r.x() / size.width(), r.y() / size.height(), r.width() / size.width(),
+                        r.height() / size.height());
+        EXPECT_FALSE(at.intersects(box)) << word->text().toStdString();
+        ++footer;
+    }
+    EXPECT_GE(footer, 2);
 }
 
 // A read-only file is refused with a message and left as it was, with no copy beside it.

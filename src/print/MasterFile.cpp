@@ -1,7 +1,6 @@
 #include "MasterFile.h"
 
 #include "InertTextDocument.h"
-#include "ReportEngine.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -13,13 +12,6 @@
 
 namespace
 {
-
-QString readText(const QString &path, bool *ok)
-{
-    QFile file(path);
-    *ok = file.open(QIODevice::ReadOnly);
-    return *ok ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 void collectTables(QTextFrame *frame, QList<QTextTable *> &tables)
 {
@@ -90,6 +82,13 @@ void insertValue(QTextCursor &cursor, const QString &text)
 
 } // namespace
 
+QString MasterFile::readTemplate(const QString &path, bool *ok)
+{
+    QFile file(path);
+    *ok = file.open(QIODevice::ReadOnly);
+    return *ok ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 MasterFile::MasterFile() : m_document(std::make_unique<InertTextDocument>()) {}
 
 MasterFile::~MasterFile() = default;
@@ -97,7 +96,7 @@ MasterFile::~MasterFile() = default;
 bool MasterFile::openmasterfile(const QString &path)
 {
     bool ok = false;
-    const QString html = readText(path, &ok);
+    const QString html = readTemplate(path, &ok);
     auto document = std::make_unique<InertTextDocument>();
     // Thousands of replacements need no undo history.
     document->setUndoRedoEnabled(false);
@@ -284,20 +283,4 @@ bool MasterFile::SaveMasterFile(const QString &path) const
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return file.write(m_document->toHtml().toUtf8()) >= 0;
-}
-
-// The engine's side of template mode, beside the master file it appends.
-bool ReportEngine::AppendFile(const QString &path)
-{
-    bool ok = false;
-    const QString html = readText(path, &ok);
-    if (!ok)
-        return false;
-    InertTextDocument document;
-    document.setHtmlWithoutImages(html);
-    // The first paragraph joins the report's open one; an empty one in front keeps the
-    // file's first paragraph as it was formatted (a right-aligned UDIN line, say).
-    QTextCursor(&document).insertBlock();
-    appendDocument(document);
-    return true;
 }

@@ -21,6 +21,8 @@ public:
 
     // Loads a template; false when it cannot be read.
     bool openmasterfile(const QString &path);
+    // A template file's text; ok false when it cannot be read.
+    static QString readTemplate(const QString &path, bool *ok);
     // Replaces the first occurrence of the marker that is left, so that a marker standing
     // n times is set by n calls in document order; false when none is left. The text may
     // carry the bold codes (ESC "E", ESC "F") and CR LF line breaks.

@@ -2,6 +2,7 @@
 
 #include "ControlCodes.h"
 #include "InertTextDocument.h"
+#include "MasterFile.h"
 #include "PdfFile.h"
 #include "PrintProgress.h"
 #include "base/OutputFile.h"
@@ -377,6 +378,22 @@ void ReportEngine::appendDocument(const QTextDocument &document)
     t.cursor.insertFragment(QTextDocumentFragment(&document));
     t.cursor.movePosition(QTextCursor::End);
     t.cursor.insertBlock(QTextBlockFormat());
+}
+
+// The engine's side of template mode, beside the master file it appends.
+bool ReportEngine::AppendFile(const QString &path)
+{
+    bool ok = false;
+    const QString html = MasterFile::readTemplate(path, &ok);
+    if (!ok)
+        return false;
+    InertTextDocument document;
+    document.setHtmlWithoutImages(html);
+    // The first paragraph joins the report's open one; an empty one in front keeps the
+    // file's first paragraph as it was formatted (a right-aligned UDIN line, say).
+    QTextCursor(&document).insertBlock();
+    appendDocument(document);
+    return true;
 }
 
 void ReportEngine::layoutFor(QPagedPaintDevice &device)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <cstdio>
@@ -84,17 +85,11 @@ inline ChildRun runChild(const QString &program, const QStringList &arguments, c
     return run;
 }
 
-// The faster of RUNS runs by CPU time (the machine is shared; CPU time hardly moves with its
-// load, and the fastest run is the one the others disturbed least); not ok if any failed.
-inline ChildRun fastestOf(int runs, const QString &program, const QStringList &arguments, const QString &home)
+// The row counts a benchmark program was given on its command line; none when it was given none.
+inline QList<int> sizesFromArguments(int argc, char **argv)
 {
-    ChildRun best;
-    for (int i = 0; i < runs; ++i) {
-        const ChildRun run = runChild(program, arguments, home);
-        if (!run.ok)
-            return run;
-        if (i == 0 || run.cpuMs < best.cpuMs)
-            best = run;
-    }
-    return best;
+    QList<int> sizes;
+    for (int i = 1; i < argc; ++i)
+        sizes << QByteArray(argv[i]).toInt();
+    return sizes;
 }

@@ -192,9 +192,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QList<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes << QByteArray(argv[i]).toInt();
+    QList<int> sizes = sizesFromArguments(argc, argv);
     const bool all = sizes.isEmpty();
     if (all)
         sizes = {1000, 10000, 100000};

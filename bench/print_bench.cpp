@@ -87,9 +87,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QList<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes << QByteArray(argv[i]).toInt();
+    QList<int> sizes = sizesFromArguments(argc, argv);
     if (sizes.isEmpty())
         sizes = {250, 2000, 10000};
     TargetReporter targets;

@@ -33,8 +33,8 @@ QList<const Catalogue::JsonMember *> assesseeMembers(const Catalogue::JsonBlock 
 TEST(AssesseeRow, EveryBlockThatWritesItTakesItsColumnsFromTheOneLayout)
 {
     const ClauseCatalogue &cat = ClauseCatalogue::instance();
-    EXPECT_EQ(columnCount(), 13);
-    EXPECT_EQ(emptyRow().size(), 13);
+    EXPECT_EQ(columnCount(), 16);
+    EXPECT_EQ(emptyRow().size(), 16);
     EXPECT_EQ(index(FirstName), 0);
     EXPECT_EQ(int(Aadhaar), 13);
 
@@ -56,10 +56,17 @@ TEST(AssesseeRow, EveryBlockThatWritesItTakesItsColumnsFromTheOneLayout)
             } else if (m->as == QLatin1String("name")) {
                 EXPECT_EQ(m->columns, (QList<int>{FirstName, MiddleName, LastName}));
             } else if (m->as == QLatin1String("address")) {
-                const QHash<QString, int> expected{{"line1", AddressLine1},    {"line2", AddressLine2},
-                                                   {"country", Country},       {"pin", Pin},
-                                                   {"postOffice", PostOffice}, {"locality", Area},
-                                                   {"city", District},         {"state", State}};
+                const QHash<QString, int> expected{{"line1", AddressLine1},
+                                                   {"line2", AddressLine2},
+                                                   {"country", Country},
+                                                   {"pin", Pin},
+                                                   {"postOffice", PostOffice},
+                                                   {"locality", Area},
+                                                   {"city", District},
+                                                   {"state", State},
+                                                   {"cityCode", StoredNumber::of("districtCode")},
+                                                   {"postOfficeCode", StoredNumber::of("postOfficeCode")},
+                                                   {"localityCode", StoredNumber::of("areaCode")}};
                 EXPECT_EQ(m->address, expected);
             } else {
                 ADD_FAILURE() << "a member of the assessee row the test does not know";

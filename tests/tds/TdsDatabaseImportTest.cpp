@@ -1,5 +1,6 @@
 #include "TdsTestDatabase.h"
 
+#include "host/DemoAddressCodes.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "spreadsheet/AnnexureClause.h"
@@ -199,6 +200,8 @@ TEST_P(TdsDatabaseImportTest, TheImportAnswersTheClausesItFillsSoTheFileCarriesT
     EXPECT_EQ(report->value(17, "Opt34c"), "Yes");
     EXPECT_EQ(rowsOf("34c"), (QList<QStringList>{{"MUMS12345A", "180.00", "180.00", "20/07/2025"}}));
 
+    // The TDS product keeps no department address codes: the accountant types the payees'.
+    DemoData::enterAddressCodes(env->host().DBObj(), "C001", "2026");
     ToolRun written =
         taxaudit({"generate-json", "--client", "C001", "--year", "2026", "--out", file("c001.json")});
     ASSERT_EQ(written.status, 0) << written.err.toStdString();

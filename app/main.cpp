@@ -6,6 +6,7 @@
 #include "host/DemoData.h"
 #include "host/HostContext.h"
 #include "host/HostSetup.h"
+#include "screens/ScreenWiring.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Talvex"));
     QApplication::setApplicationVersion(clsMain::MyDllVersion());
     ReportPreview::install();
+    ScreenWiring::registerAll();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tax audit and transfer-pricing reports"));

@@ -5,8 +5,8 @@
 #include "TestHost.h"
 
 #include "dialogs/clsExportJSON.h"
-#include "efiling/bulk/BulkImport.h"
-#include "efiling/import/clsImportJSON.h"
+#include "commands/BulkImport.h"
+#include "commands/clsImportJSON.h"
 #include "host/DemoClauses.h"
 #include "host/HostContext.h"
 #include "store/Database.h"

@@ -6,7 +6,7 @@
 #include "BenchMain.h"
 #include "TestHost.h"
 #include "dialogs/clsExportJSON.h"
-#include "efiling/import/clsImportJSON.h"
+#include "commands/clsImportJSON.h"
 #include "host/DemoClauses.h"
 #include "store/Database.h"
 

@@ -9,7 +9,7 @@
 #include "dialogs/clsExportJSON.h"
 #include "efiling/EfilingExport.h"
 #include "efiling/JsonSchemaCheck.h"
-#include "efiling/import/clsImportJSON.h"
+#include "commands/clsImportJSON.h"
 #include "host/DemoClauses.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"

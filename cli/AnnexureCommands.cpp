@@ -8,7 +8,7 @@
 #include "model/depreciation/DepreciationCutOff.h"
 #include "model/rules/ListedAnswers.h"
 #include "spreadsheet/AnnexureClause.h"
-#include "spreadsheet/AnnexureExchange.h"
+#include "commands/AnnexureExchange.h"
 #include "store/ModuleState.h"
 #include "store/ReportChange.h"
 

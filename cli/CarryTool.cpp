@@ -1,7 +1,7 @@
 #include "CarryTool.h"
 
 #include "Commands.h"
-#include "efiling/carry/CarryCommands.h"
+#include "commands/CarryCommands.h"
 #include "efiling/import/ReportForm.h"
 #include "host/HostSchema.h"
 #include "host/TalvexBase.h"

@@ -13,7 +13,7 @@
 
 #include "base/OutputFile.h"
 #include "host/DemoData.h"
-#include "host/HostSchema.h"
+#include "store/ClauseTables.h"
 #include "host/LookupLoader.h"
 #include "host/TalvexBase.h"
 #include "store/ClauseStore.h"
@@ -115,7 +115,7 @@ bool selectClientAndYear(TalvexBase &host, const CommandLine &line, QTextStream 
 {
     const QString client = line.value(QStringLiteral("--client"));
     const QString year = line.value(QStringLiteral("--year"));
-    if (client.isEmpty() || !HostSchema::isValidYearKey(year)) {
+    if (client.isEmpty() || !ClauseTables::isValidYearKey(year)) {
         err << "Give the client code with --client and the year key (2026 for 2025-26) with --year.\n";
         return false;
     }

@@ -11,7 +11,7 @@
 #include "efiling/ReportCheck.h"
 #include "efiling/XmlInput.h"
 #include "efiling/XmlSchemaCheck.h"
-#include "efiling/xml3ceb/clsExportXML3CEB.h"
+#include "commands/clsExportXML3CEB.h"
 #include "host/TalvexBase.h"
 #include "model/ReportModel.h"
 #include "model/rules/ReportRules.h"

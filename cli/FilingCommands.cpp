@@ -3,7 +3,7 @@
 #include "Commands.h"
 #include "base/DateService.h"
 #include "host/AuditFiling.h"
-#include "host/HostSchema.h"
+#include "store/ClauseTables.h"
 #include "host/TalvexBase.h"
 #include "print/FilingStatusReport.h"
 #include "print/ReportEngine.h"
@@ -17,7 +17,7 @@ namespace FilingCommands
 int filingStatus(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     const QString year = line.value(QStringLiteral("--year"));
-    if (!HostSchema::isValidYearKey(year)) {
+    if (!ClauseTables::isValidYearKey(year)) {
         err << "Give the year key (2026 for 2025-26) with --year.\n";
         return 2;
     }

@@ -1,8 +1,8 @@
 #include "ImportCommands.h"
 
 #include "Commands.h"
-#include "efiling/bulk/BulkImport.h"
-#include "efiling/import/clsImportJSON.h"
+#include "commands/BulkImport.h"
+#include "commands/clsImportJSON.h"
 #include "host/TalvexBase.h"
 
 #include <QFileInfo>

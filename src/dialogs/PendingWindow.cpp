@@ -18,3 +18,14 @@ PendingWindow::PendingWindow(const QString &title, const QString &text, QWidget 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 }
+
+QString PendingWindow::onlineServicesText()
+{
+    return QStringLiteral("Online services of the income-tax e-filing portal and the UDIN portal are not "
+                          "part of this installation.");
+}
+
+PendingWindow *PendingWindow::generateUdin()
+{
+    return new PendingWindow(QStringLiteral("Generate UDIN"), onlineServicesText());
+}

@@ -11,6 +11,11 @@ public:
     PendingWindow(const QString &title, const QString &text, QWidget *parent = nullptr);
     QString text() const { return m_text; }
 
+    // What the portals' online services say here, and the UDIN window the pages and the
+    // entry class open.
+    static QString onlineServicesText();
+    static PendingWindow *generateUdin();
+
 private:
     QString m_text;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "efiling/bulk/BulkImport.h"
+#include "commands/BulkImport.h"
 
 #include <QDialog>
 

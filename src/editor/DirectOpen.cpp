@@ -50,7 +50,7 @@ std::optional<Request> parse(const QString &client, const QString &year, const Q
         *error = QStringLiteral("The form [%1] is not one of 3CA, 3CB and 3CEB.").arg(form);
         return std::nullopt;
     }
-    const FormKind kind = request.formIndex == 0 ? FormKind::F3CA
+    const FormKind kind = request.formIndex == 0   ? FormKind::F3CA
                           : request.formIndex == 1 ? FormKind::F3CB
                                                    : FormKind::F3CEB;
     bool number = true;

@@ -15,7 +15,7 @@ namespace DirectOpen
 
 struct Request {
     QString client;
-    QString yearKey; // "2026" for the year 2025-26
+    QString yearKey;   // "2026" for the year 2025-26
     int formIndex = 0; // as clsMain::OpenForm takes it: 0 Form 3CA, 1 Form 3CB, 2 Form 3CEB
     int page = 1;
 };

@@ -4,13 +4,7 @@
 #include "WindowFit.h"
 #include "base/Prompt.h"
 #include "catalogue/ClauseCatalogue.h"
-#include "dialogs/CarryForwardCommands.h"
 #include "dialogs/FindingsWindow.h"
-#include "dialogs/Form3cebXmlCommands.h"
-#include "dialogs/GenerateJsonCommand.h"
-#include "dialogs/ImportJsonCommand.h"
-#include "dialogs/PrintCommand.h"
-#include "dialogs/tds/frmImpDetTDS.h"
 #include "efiling/ReportCheck.h"
 #include "host/HostContext.h"
 #include "model/ClauseGridModel.h"
@@ -47,6 +41,12 @@ namespace
 {
 
 QPointer<Form3CD> theEditor;
+
+QList<Form3CD::FormSetup> &formSetups()
+{
+    static QList<Form3CD::FormSetup> setups;
+    return setups;
+}
 
 QHash<int, Form3CD::Handler> &handlers()
 {
@@ -127,12 +127,8 @@ Form3CD::Form3CD(QWidget *parent) : QMainWindow(parent)
     const FormHeadings headings = FormHeadings::of(kind);
     m_lastPage = PageFactory::lastPage(kind);
     PageFactory::registerPagesWithRules();
-    ImportJsonCommand::registerWithEditor(kind);
-    GenerateJsonCommand::registerWithEditor(kind);
-    PrintCommand::registerWithEditor(kind);
-    CarryForwardCommands::registerWithEditor(kind);
-    Form3cebXmlCommands::registerWithEditor(kind);
-    frmImpDetTDS::registerWithEditor(kind);
+    for (const FormSetup &setup : std::as_const(formSetups()))
+        setup(kind);
     setWindowTitle(headings.caption);
 
     auto *central = new QWidget(this);
@@ -311,6 +307,11 @@ Form3CD *Form3CD::instance()
 Form3CD *Form3CD::existing()
 {
     return theEditor;
+}
+
+void Form3CD::addFormSetup(FormSetup setup)
+{
+    formSetups().append(std::move(setup));
 }
 
 void Form3CD::setHandler(EditorCommand command, Handler handler)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ModuleState.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QVector>
@@ -55,6 +57,10 @@ public:
     // with validation, the imports and Import JSON reload the pages after it.
     using Handler = std::function<void(Form3CD &)>;
     static void setHandler(EditorCommand command, Handler handler);
+    // Runs each time an editor opens, before it offers a command: the program registers the
+    // commands' handlers here for the form being opened (the editor knows none of them).
+    using FormSetup = std::function<void(FormKind)>;
+    static void addFormSetup(FormSetup setup);
 
     int currentPage() const { return m_current; }
     int firstPage() const { return 1; }

@@ -1,8 +1,8 @@
 #include "OpenWith.h"
 
 #include "base/Prompt.h"
-#include "efiling/import/clsImportJSON.h"
-#include "efiling/xml3ceb/clsImpotXML3CEB.h"
+#include "commands/clsImportJSON.h"
+#include "commands/clsImpotXML3CEB.h"
 #include "host/TalvexBase.h"
 #include "store/Database.h"
 #include "store/DbError.h"

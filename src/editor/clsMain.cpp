@@ -3,10 +3,10 @@
 #include "Form3CD.h"
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
+#include "commands/clsImportJSON.h"
 #include "dialogs/PendingWindow.h"
 #include "dialogs/frmBulkXMLImport.h"
 #include "dialogs/frmeflvalidXML.h"
-#include "efiling/import/clsImportJSON.h"
 #include "host/AuditFiling.h"
 #include "host/HostContext.h"
 #include "model/FormSwitch.h"
@@ -22,9 +22,6 @@
 
 namespace
 {
-
-const QString kOnlineText = QStringLiteral("Online services of the income-tax e-filing portal and the UDIN "
-                                           "portal are not part of this installation.");
 
 // The forms whose XML files OpenForm checks: Form 61, 61A and 61B on index -3, the
 // others on index -1.
@@ -119,7 +116,7 @@ bool clsMain::OpenForm(int index, const QString &VarAudType, const QString &VarF
         case -2:
         case 3:
         case 4:
-            showPending(QStringLiteral("e-Filing"), kOnlineText);
+            showPending(QStringLiteral("e-Filing"), PendingWindow::onlineServicesText());
             return true;
         default:
             return false;
@@ -181,7 +178,7 @@ bool clsMain::checkXmlFile(int index, const QString &formName, const QString &xm
     }
     if (prompts().askYesNo(done + QStringLiteral("\nDo you want to upload the file now?")))
         showPending(QStringLiteral("e-Filing"),
-                    kOnlineText + QStringLiteral("\nThe file lies at ") + xmlPath);
+                    PendingWindow::onlineServicesText() + QStringLiteral("\nThe file lies at ") + xmlPath);
     return true;
 }
 
@@ -214,17 +211,18 @@ void clsMain::ShowBulkXMLImport()
 
 QWidget *clsMain::ObjOlActUDIN()
 {
-    return new PendingWindow(QStringLiteral("Generate UDIN"), kOnlineText);
+    return PendingWindow::generateUdin();
 }
 
 QWidget *clsMain::ObjValidateUDIN()
 {
-    return new PendingWindow(QStringLiteral("Validate UDIN"), kOnlineText);
+    return new PendingWindow(QStringLiteral("Validate UDIN"), PendingWindow::onlineServicesText());
 }
 
 void clsMain::ShowUDINReport(int FYear, const QString &RFlag)
 {
-    showPending(QStringLiteral("UDIN Report %1 [%2]").arg(FYear).arg(RFlag), kOnlineText);
+    showPending(QStringLiteral("UDIN Report %1 [%2]").arg(FYear).arg(RFlag),
+                PendingWindow::onlineServicesText());
 }
 
 bool clsMain::Form10BExportJSON(const QString &formName, const QString &namePrefix, const QString &bodyFile,
@@ -279,6 +277,7 @@ bool clsMain::Form10BExportJSON(const QString &formName, const QString &namePref
             QStringLiteral("JSON Generated Succesfully to \n%1\nDo you want to upload the file now?")
                 .arg(target),
             QStringLiteral(" Confirmation")))
-        showPending(QStringLiteral("e-Filing"), kOnlineText + QStringLiteral("\nThe file lies at ") + target);
+        showPending(QStringLiteral("e-Filing"),
+                    PendingWindow::onlineServicesText() + QStringLiteral("\nThe file lies at ") + target);
     return true;
 }

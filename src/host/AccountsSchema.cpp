@@ -2,8 +2,8 @@
 
 #include "ChartOfAccounts.h"
 #include "HostAccounts.h"
-#include "SchemaTable.h"
 #include "store/Database.h"
+#include "store/SchemaTable.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #include "AuditFiling.h"
 
-#include "SchemaTable.h"
 #include "store/Database.h"
+#include "store/SchemaTable.h"
 
 #include <QSet>
 

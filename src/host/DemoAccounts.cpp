@@ -3,8 +3,8 @@
 #include "AccountsSchema.h"
 #include "FixedAssetSchema.h"
 #include "HostAccounts.h"
-#include "HostSchema.h"
 #include "TalvexBase.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 
 namespace DemoAccounts
@@ -162,7 +162,7 @@ void obrienTradingAccounts(Database &db)
     db.Execute(QStringLiteral("UPDATE master SET PyrInd=? WHERE Code_No=? AND s_yr=?"),
                {QStringLiteral("0"), c, QStringLiteral("31032025")});
 
-    const QString table = HostSchema::clauseTableName(QStringLiteral("2025"));
+    const QString table = ClauseTables::clauseTableName(QStringLiteral("2025"));
     const QList<QStringList> rows{
         {QStringLiteral("40a"), QStringLiteral("21450000"), QStringLiteral("19800000")},
         {QStringLiteral("40b"), QStringLiteral("2145000"), QStringLiteral("21450000"),

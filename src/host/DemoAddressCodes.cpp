@@ -1,7 +1,7 @@
 #include "DemoAddressCodes.h"
 
-#include "HostSchema.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 
 namespace DemoData
@@ -47,7 +47,7 @@ void enterCodes(Database &db, const QString &table, const QString &client, int p
 void enterAddressCodes(Database &db, const QString &client, const QString &yearKey)
 {
     const ClauseCatalogue &catalogue = ClauseCatalogue::instance();
-    const QString table = HostSchema::clauseTableName(yearKey);
+    const QString table = ClauseTables::clauseTableName(yearKey);
     if (!db.tableNames().contains(table))
         return;
     QList<const Catalogue::JsonBlock *> blocks;

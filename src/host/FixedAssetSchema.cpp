@@ -1,7 +1,7 @@
 #include "FixedAssetSchema.h"
 
-#include "SchemaTable.h"
 #include "store/Database.h"
+#include "store/SchemaTable.h"
 
 namespace FixedAssetSchema
 {

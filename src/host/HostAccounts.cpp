@@ -2,7 +2,7 @@
 
 #include "AccountsYear.h"
 #include "HostContext.h"
-#include "HostSchema.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 
@@ -21,7 +21,7 @@ AccountsYear booksOf(const QString &client, const QString &yearKey)
 
 QString gettbname(const QString &yearKey)
 {
-    if (!HostSchema::isValidYearKey(yearKey))
+    if (!ClauseTables::isValidYearKey(yearKey))
         throw DbError(QStringLiteral("Not a financial year: [%1]").arg(yearKey));
     return QStringLiteral("TAB_") + yearKey;
 }

@@ -19,6 +19,7 @@ HostContext &host()
 void setHost(HostContext *context)
 {
     current = context;
+    setStoreHost(context);
 }
 
 bool hasHost()

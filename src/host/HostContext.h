@@ -3,6 +3,7 @@
 #include "base/DateService.h"
 #include "base/IdentityChecks.h"
 #include "store/ReportKey.h"
+#include "store/StoreHost.h"
 
 #include <QDate>
 #include <QString>
@@ -10,16 +11,12 @@
 class Database;
 class QWidget;
 
-// What the module asks of its host: the connection, the current client and year, the
-// folders, and a handful of services. Members keep the names the module has always
+// What the module asks of its host: the connection, the current client and year (the part
+// the store asks for), the folders, and a handful of services. Members keep the names the module has always
 // called them by.
-class HostContext
+class HostContext : public StoreHost
 {
 public:
-    virtual ~HostContext() = default;
-
-    virtual Database &DBObj() = 0;
-    virtual QString Temp_Code() const = 0;
     virtual QString FirstDate() const = 0;  // "01/04/2023"
     virtual QString SecondDate() const = 0; // "31/03/2024"
     virtual QString ExePath() const = 0;    // installation folder (schemas, templates)
@@ -69,7 +66,7 @@ public:
     bool CheckDllsVersion(bool) const { return true; }
 
     // Derived from the year: "2024" for the year ending 31/03/2024.
-    QString yearKey() const { return SecondDate().right(4); }
+    QString yearKey() const override { return SecondDate().right(4); }
     // The folder of the current client's annexure files of the year: DocPath\Annex3CD\client\year.
     QString annexFolder() const;
     // "2024-25" for the year key "2024".

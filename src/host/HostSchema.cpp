@@ -4,18 +4,21 @@
 #include "AuditFiling.h"
 #include "FixedAssetSchema.h"
 #include "LookupLoader.h"
-#include "SchemaTable.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ReportChange.h"
+#include "store/SchemaTable.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QThread>
 
 namespace HostSchema
 {
+
+using ClauseTables::clauseTableName;
+using ClauseTables::valueColumnCount;
 
 namespace
 {
@@ -31,32 +34,6 @@ void createClauseTable(Database &db, QSet<QString> &existing, const QString &tab
 }
 
 } // namespace
-
-bool isValidYearKey(const QString &yearKey)
-{
-    static const QRegularExpression fourDigits(QStringLiteral("\\A(19|20)[0-9]{2}\\z"));
-    return fourDigits.match(yearKey).hasMatch();
-}
-
-QString clauseTableName(const QString &yearKey)
-{
-    if (!isValidYearKey(yearKey))
-        throw DbError(QStringLiteral("Not a financial year: [%1]").arg(yearKey));
-    return QStringLiteral("anx_j3cd_") + yearKey;
-}
-
-int valueColumnCount(const QString &tableName)
-{
-    const QString t = tableName.toLower();
-    if (t.startsWith(QLatin1String("anx_j3cd_")))
-        return 23;
-    if (t == QLatin1String("anx_new_3ceb"))
-        return 20;
-    // The oldest Form 3CD table kept a grid row's number in its seventeenth column.
-    if (t.startsWith(QLatin1String("anx_3cd_")))
-        return 17;
-    return 15;
-}
 
 const QStringList &lookupTables()
 {

@@ -19,15 +19,7 @@ void ensureYearTables(Database &db, const QString &yearKey);
 // Whether the year's clause table is there: a year no one has worked on has none.
 bool yearTablesExist(Database &db, const QString &yearKey);
 
-// "anx_j3cd_2024"; throws when the year key is not four digits.
-QString clauseTableName(const QString &yearKey);
-
-// Number of value columns of a clause table ("Col1".."ColN").
-int valueColumnCount(const QString &tableName);
-
 // The look-up tables a CSV file may load.
 const QStringList &lookupTables();
-
-bool isValidYearKey(const QString &yearKey);
 
 } // namespace HostSchema

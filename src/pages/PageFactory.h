@@ -18,8 +18,7 @@ void registerPage(FormKind kind, int slot, Maker maker);
 ClausePage *create(FormKind kind, int slot, QWidget *parent = nullptr);
 // 21 for Form 3CA/3CB-3CD, 12 for Form 3CEB.
 int lastPage(FormKind kind);
-// Registers the pages with rules of their own and the editor commands they serve; the
-// editor calls it before it offers any command.
+// Registers the pages with rules of their own; the editor calls it before it shows a page.
 void registerPagesWithRules();
 
 } // namespace PageFactory

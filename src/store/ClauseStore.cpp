@@ -3,7 +3,7 @@
 #include "Database.h"
 #include "ModuleState.h"
 #include "ReportKey.h"
-#include "host/HostContext.h"
+#include "StoreHost.h"
 
 #include <algorithm>
 #include <limits>
@@ -42,7 +42,7 @@ QString marks(int count)
 void insertRow(int page, const QString &point, const QStringList &cols, const QString &formName)
 {
     const ModuleState &m = moduleState();
-    HostContext &h = host();
+    StoreHost &h = storeHost();
     const int count = std::min<int>(int(cols.size()), m.valueColumns());
     QVariantList binds{h.Temp_Code(), h.yearKey(), point, page,
                        formName.isEmpty() ? m.formNameForPage(page) : formName};
@@ -85,7 +85,7 @@ void deletePage(int page)
 void deletePage(const ReportKey &key, int page)
 {
     const ModuleState &m = key.form;
-    host().DBObj().Execute(
+    storeHost().DBObj().Execute(
         QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND FormName=?")
             .arg(m.clauseTable),
         {key.client, key.yearKey, page, m.formNameForPage(page)});
@@ -93,13 +93,13 @@ void deletePage(const ReportKey &key, int page)
 
 void insertStoredRows(const ReportKey &key, const QList<ClauseRow> &rows)
 {
-    insertStoredRows(host().DBObj(), key, rows);
+    insertStoredRows(storeHost().DBObj(), key, rows);
 }
 
 void deletePoint(int page, const QString &point)
 {
     const ModuleState &m = moduleState();
-    HostContext &h = host();
+    StoreHost &h = storeHost();
     h.DBObj().Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND PointNo=?")
                           .arg(m.clauseTable),
                       {h.Temp_Code(), h.yearKey(), page, point});
@@ -107,7 +107,7 @@ void deletePoint(int page, const QString &point)
 
 void deletePoint(const ReportKey &key, int page, const QString &point, const QString &formName)
 {
-    host().DBObj().Execute(
+    storeHost().DBObj().Execute(
         QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND FormName=? AND PointNo=?")
             .arg(key.form.clauseTable),
         {key.client, key.yearKey, page, formName, point});
@@ -154,7 +154,7 @@ QList<ClauseRow> readRows(const ReportKey &key, const QString &condition, const 
 {
     QVariantList binds{key.client, key.yearKey};
     binds += extraBinds;
-    return readTable(host().DBObj(), key.form.clauseTable, key.form.valueColumns(),
+    return readTable(storeHost().DBObj(), key.form.clauseTable, key.form.valueColumns(),
                      QStringLiteral("Code_No=? AND FYr=?") + condition, binds, order);
 }
 
@@ -225,7 +225,7 @@ bool hasRows(int page)
 
 bool hasRows(const ReportKey &key, int page)
 {
-    return !host()
+    return !storeHost()
                 .DBObj()
                 .Execute(
                     QStringLiteral("SELECT 1 FROM %1 WHERE Code_No=? AND FYr=? AND PageNo=? AND FormName=? "

@@ -1,6 +1,6 @@
 #include "ModuleState.h"
 
-#include "host/HostSchema.h"
+#include "store/ClauseTables.h"
 
 QString ModuleState::formNameForPage(int page) const
 {
@@ -54,7 +54,7 @@ void ModuleState::openForm(FormKind kind, const QString &yearKey)
     if (kind == FormKind::F3CEB)
         clauseTable = QStringLiteral("anx_new_3ceb");
     else
-        clauseTable = HostSchema::clauseTableName(yearKey);
+        clauseTable = ClauseTables::clauseTableName(yearKey);
 }
 
 ModuleState &moduleState()

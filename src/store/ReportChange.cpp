@@ -1,9 +1,9 @@
 #include "ReportChange.h"
 
 #include "Database.h"
+#include "StoreHost.h"
 #include "base/Prompt.h"
-#include "host/HostContext.h"
-#include "host/SchemaTable.h"
+#include "store/SchemaTable.h"
 
 #include <QDateTime>
 #include <numeric>
@@ -112,7 +112,7 @@ const QString ReportChange::QuestionTitle = QStringLiteral("Replace report data"
 ReportChange::ReportChange(const ReportKey &key, const QString &what)
     : m_key(key), m_what(what), m_outermost(activeChanges == 0)
 {
-    Database &db = host().DBObj();
+    Database &db = storeHost().DBObj();
     db.BeginTrans(true);
     ++activeChanges;
     try {
@@ -132,12 +132,12 @@ ReportChange::~ReportChange()
 {
     --activeChanges;
     if (!m_done)
-        host().DBObj().RollbackTrans();
+        storeHost().DBObj().RollbackTrans();
 }
 
 void ReportChange::commit()
 {
-    Database &db = host().DBObj();
+    Database &db = storeHost().DBObj();
     if (m_outermost && !m_before.isEmpty()) {
         const QMap<int, int> after = pageCounts(db, m_key);
         QMap<int, PageCount> pages;
@@ -156,7 +156,7 @@ void ReportChange::commit()
 
 QString ReportChange::question(const ReportKey &key, const QString &what, const QList<PageCount> &pages)
 {
-    const QString name = clientName(host().DBObj(), key.client);
+    const QString name = clientName(storeHost().DBObj(), key.client);
     QString text = QStringLiteral("%1 will change the Form %2 report of %3 for A.Y. %4:\n")
                        .arg(what, formTextOf(key.form.formCode),
                             name.isEmpty() ? key.client : QStringLiteral("%1 (%2)").arg(name, key.client),
@@ -208,7 +208,7 @@ namespace
 {
 QList<Snapshot> select(const QString &condition, const QVariantList &binds)
 {
-    Recordset rs = host().DBObj().Execute(
+    Recordset rs = storeHost().DBObj().Execute(
         QStringLiteral("SELECT Id,Code_No,FYr,FormCode,Taken,Operation,RowsKept FROM %1 WHERE %2 "
                        "ORDER BY Id DESC")
             .arg(kSnapshotTable, condition),
@@ -243,7 +243,7 @@ ReportKey keyOf(const Snapshot &snapshot)
 void restore(const Snapshot &snapshot)
 {
     const ReportKey key = keyOf(snapshot);
-    Database &db = host().DBObj();
+    Database &db = storeHost().DBObj();
     ReportChange change(key, QStringLiteral("Restoring snapshot %1").arg(snapshot.id));
     db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?").arg(key.form.clauseTable),
                {key.client, key.yearKey});

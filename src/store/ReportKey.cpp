@@ -1,10 +1,10 @@
 #include "ReportKey.h"
 
-#include "host/HostContext.h"
+#include "StoreHost.h"
 
 ReportKey ReportKey::current()
 {
-    HostContext &h = host();
+    StoreHost &h = storeHost();
     return {h.Temp_Code(), h.yearKey(), moduleState()};
 }
 

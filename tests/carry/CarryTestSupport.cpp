@@ -2,7 +2,7 @@
 
 #include "dialogs/clsExportJSON.h"
 #include "efiling/JsonFileCheck.h"
-#include "efiling/carry/CarryCommands.h"
+#include "commands/CarryCommands.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 

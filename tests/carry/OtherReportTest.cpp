@@ -2,7 +2,7 @@
 
 #include "dialogs/ClauseSelectionDialog.h"
 #include "editor/Form3CD.h"
-#include "efiling/carry/CarryCommands.h"
+#include "commands/CarryCommands.h"
 #include "host/DemoClauses.h"
 #include "host/HostSchema.h"
 #include "model/carry/ReportCarry.h"

@@ -2,8 +2,8 @@
 
 #include "dialogs/clsExportJSON.h"
 #include "editor/Form3CD.h"
-#include "efiling/carry/CarryCommands.h"
-#include "efiling/import/clsImportJSON.h"
+#include "commands/CarryCommands.h"
+#include "commands/clsImportJSON.h"
 #include "host/DemoClauses.h"
 #include "host/HostSchema.h"
 #include "model/carry/ReportCarry.h"

@@ -5,7 +5,7 @@
 #include "pages/ClausePage.h"
 #include "pages/ClauseSection.h"
 #include "pages/WidgetValues.h"
-#include "spreadsheet/AnnexureExchange.h"
+#include "commands/AnnexureExchange.h"
 #include "store/ClauseStore.h"
 #include "store/ModuleState.h"
 

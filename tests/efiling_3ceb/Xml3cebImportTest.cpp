@@ -1,7 +1,7 @@
 #include "Form3cebTestSupport.h"
 
 #include "catalogue/Form3cebCatalogue.h"
-#include "efiling/xml3ceb/clsImpotXML3CEB.h"
+#include "commands/clsImpotXML3CEB.h"
 #include "store/ClauseStore.h"
 #include "store/ReportKey.h"
 

@@ -3,7 +3,7 @@
 
 #include "efiling/XmlSchemaCheck.h"
 #include "efiling/xml3ceb/Xml3cebWriter.h"
-#include "efiling/xml3ceb/clsExportXML3CEB.h"
+#include "commands/clsExportXML3CEB.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 #include "TestHost.h"
 #include "ZipWriter.h"
 
-#include "efiling/bulk/BulkImport.h"
+#include "commands/BulkImport.h"
 #include "store/Database.h"
 
 #include <QDir>
@@ -203,7 +203,7 @@ TEST_P(BulkImporting, TheScreenWalksFromSourceToStatuses)
     EXPECT_TRUE(screen.onListStep());
 }
 
-#include "efiling/import/clsImportJSON.h"
+#include "commands/clsImportJSON.h"
 
 namespace
 {

@@ -3,8 +3,8 @@
 
 #include "dialogs/frmBulkXMLImport.h"
 #include "editor/clsMain.h"
-#include "efiling/bulk/BulkImport.h"
-#include "efiling/import/clsImportJSON.h"
+#include "commands/BulkImport.h"
+#include "commands/clsImportJSON.h"
 #include "host/HostContext.h"
 
 #include <QApplication>

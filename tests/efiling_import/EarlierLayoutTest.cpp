@@ -2,7 +2,7 @@
 
 #include "efiling/CodeLookups.h"
 #include "efiling/EditorPlace.h"
-#include "efiling/import/clsImportJSON.h"
+#include "commands/clsImportJSON.h"
 #include "host/DemoClauses.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"

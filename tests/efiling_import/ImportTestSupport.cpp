@@ -3,7 +3,7 @@
 #include "SourceDataDir.h"
 #include "dialogs/clsExportJSON.h"
 #include "efiling/JsonSchemaCheck.h"
-#include "efiling/import/clsImportJSON.h"
+#include "commands/clsImportJSON.h"
 #include "host/DemoClauses.h"
 #include "host/HostContext.h"
 #include "store/ClauseStore.h"

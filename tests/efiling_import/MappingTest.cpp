@@ -1,6 +1,6 @@
 #include "ImportTestSupport.h"
 
-#include "efiling/import/clsImportJSON.h"
+#include "commands/clsImportJSON.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 

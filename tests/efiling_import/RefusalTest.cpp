@@ -1,6 +1,6 @@
 #include "ImportTestSupport.h"
 
-#include "efiling/import/clsImportJSON.h"
+#include "commands/clsImportJSON.h"
 #include "host/HostContext.h"
 #include "store/Database.h"
 

@@ -1,7 +1,7 @@
 #include "ImportTestSupport.h"
 
 #include "efiling/UploadEnvelope.h"
-#include "efiling/import/clsImportJSON.h"
+#include "commands/clsImportJSON.h"
 #include "store/ClauseStore.h"
 
 using nlohmann::json;

@@ -1,7 +1,7 @@
 #include "TestHost.h"
 
 #include "efiling/EfilingExport.h"
-#include "efiling/import/clsImportJSON.h"
+#include "commands/clsImportJSON.h"
 #include "host/DemoClauses.h"
 #include "model/ReportModel.h"
 #include "model/rules/ReportRules.h"
@@ -28,7 +28,7 @@ class EngineAlone : public EngineTest
 {
 };
 
-// This program links the e-filing engine and the layers below it, nothing above: the
+// This program links the commands and the layers below them, no screens: the
 // import of a filed return runs here without Qt Widgets in the process.
 TEST_P(EngineAlone, ImportsAFiledReturnWithoutWidgets)
 {

@@ -1,7 +1,7 @@
 #include "ModelTestSupport.h"
 
 #include "dialogs/clsExportJSON.h"
-#include "efiling/import/clsImportJSON.h"
+#include "commands/clsImportJSON.h"
 #include "host/DemoClauses.h"
 #include "store/Database.h"
 

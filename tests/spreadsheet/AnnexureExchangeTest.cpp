@@ -5,7 +5,7 @@
 #include "model/depreciation/Clause18Lists.h"
 #include "model/depreciation/Clause18Row.h"
 #include "spreadsheet/AnnexureClause.h"
-#include "spreadsheet/AnnexureExchange.h"
+#include "commands/AnnexureExchange.h"
 #include "spreadsheet/AnnexureWorkbook.h"
 #include "spreadsheet/Clause18Workbook.h"
 

@@ -7,7 +7,7 @@
 #include "model/depreciation/DepreciationCutOff.h"
 #include "print/AnnexureReport.h"
 #include "print/ReportEngine.h"
-#include "spreadsheet/AnnexureExchange.h"
+#include "commands/AnnexureExchange.h"
 #include "spreadsheet/ClauseAnnexureFiles.h"
 #include "store/ReportKey.h"
 

@@ -1,7 +1,6 @@
 #include "frmImpDetTDS.h"
 
 #include "base/Prompt.h"
-#include "editor/Form3CD.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 #include "print/ReportEngine.h"
@@ -132,26 +131,6 @@ frmImpDetTDS::frmImpDetTDS(Source source, QWidget *parent) : QDialog(parent)
 }
 
 frmImpDetTDS::~frmImpDetTDS() = default;
-
-void frmImpDetTDS::registerWithEditor(FormKind openForm)
-{
-    const bool form3CD = openForm == FormKind::F3CA || openForm == FormKind::F3CB;
-    const auto open = [form3CD](Source source) -> Form3CD::Handler {
-        if (!form3CD)
-            return {};
-        return [source](Form3CD &editor) {
-            frmImpDetTDS window(source, &editor);
-            // Without an address in the settings the user types one in first.
-            if (source == Source::Workbook)
-                window.browseWorkbook();
-            else if (!window.databasePath()->text().isEmpty())
-                window.connectDatabase();
-            window.exec();
-        };
-    };
-    Form3CD::setHandler(EditorCommand::ImportTdsExcel, open(Source::Workbook));
-    Form3CD::setHandler(EditorCommand::ImportTdsSoftware, open(Source::Database));
-}
 
 void frmImpDetTDS::browseWorkbook()
 {

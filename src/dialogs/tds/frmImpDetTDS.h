@@ -1,6 +1,5 @@
 #pragma once
 
-#include "store/ModuleState.h"
 #include "tds/TdsLists.h"
 
 #include <QDialog>
@@ -24,9 +23,6 @@ public:
     enum class Source { Workbook, Database };
     explicit frmImpDetTDS(Source source, QWidget *parent = nullptr);
     ~frmImpDetTDS() override;
-
-    // The main window's two commands, ImportTdsExcel and LoadClsTDS, open the window.
-    static void registerWithEditor(FormKind openForm);
 
     // The window's commands, as its buttons run them.
     void browseWorkbook();

@@ -1,6 +1,6 @@
 #include "ReportForm.h"
 
-#include "host/HostSchema.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 #include "store/InListChunks.h"
 
@@ -25,7 +25,7 @@ QString keyOf(const QString &client, const QString &yearKey)
 void readForms(Database &db, const QString &yearKey, const QStringList &clients,
                const std::function<void(const QString &client, FormKind form)> &found)
 {
-    const QString table = HostSchema::clauseTableName(yearKey);
+    const QString table = ClauseTables::clauseTableName(yearKey);
     if (!db.tableExists(table))
         return;
     InListChunks::forEach(clients, [&](const QString &marks, const QVariantList &clientBinds) {
@@ -60,7 +60,7 @@ KnownForms::KnownForms(Database &db, const QList<Report> &reports) : m_outer(kno
 {
     QHash<QString, QStringList> clientsOfYear;
     for (const Report &r : reports) {
-        if (HostSchema::isValidYearKey(r.yearKey) && !m_forms.contains(keyOf(r.client, r.yearKey))) {
+        if (ClauseTables::isValidYearKey(r.yearKey) && !m_forms.contains(keyOf(r.client, r.yearKey))) {
             m_forms.insert(keyOf(r.client, r.yearKey), FormKind::None);
             clientsOfYear[r.yearKey] << r.client;
         }

@@ -1,7 +1,7 @@
 #include "EarlierRows.h"
 
 #include "catalogue/ClauseCatalogue.h"
-#include "host/HostSchema.h"
+#include "store/ClauseTables.h"
 #include "model/ReportModel.h"
 #include "store/Database.h"
 
@@ -32,7 +32,7 @@ QString tableOf(Format format, const QString &yearKey)
     case Format::Current:
         break;
     }
-    return HostSchema::clauseTableName(yearKey);
+    return ClauseTables::clauseTableName(yearKey);
 }
 
 void sortInGridOrder(QList<ClauseStore::ClauseRow> &rows, int sequenceColumn)
@@ -58,7 +58,7 @@ QList<ClauseStore::ClauseRow> stored(Database &db, const QString &table, int col
 QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &client, const QString &yearKey)
 {
     const QString table = tableOf(format, yearKey);
-    const int columns = HostSchema::valueColumnCount(table);
+    const int columns = ClauseTables::valueColumnCount(table);
     const int sequence = ReportModel::kSequenceColumn;
     QList<ClauseStore::ClauseRow> rows = stored(db, table, columns, client, yearKey);
     QHash<QString, int> numbered;

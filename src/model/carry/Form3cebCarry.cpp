@@ -6,7 +6,7 @@
 #include "catalogue/Form3cebCatalogue.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
-#include "host/HostSchema.h"
+#include "store/ClauseTables.h"
 #include "model/ReportModel.h"
 #include "store/Database.h"
 
@@ -128,7 +128,7 @@ Row fromOlderTable(const Row &row)
 QList<Row> read(Database &db, Table table, const QString &client, const QString &yearKey)
 {
     const QString name = tableOf(table);
-    QList<Row> rows = EarlierRows::stored(db, name, HostSchema::valueColumnCount(name), client, yearKey);
+    QList<Row> rows = EarlierRows::stored(db, name, ClauseTables::valueColumnCount(name), client, yearKey);
     const int serial = Form3cebCatalogue::instance().serialColumn();
     QHash<QString, int> numbered;
     for (Row &row : rows) {

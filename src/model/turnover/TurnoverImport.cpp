@@ -3,7 +3,7 @@
 #include "AccountFigures.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "host/HostSchema.h"
+#include "store/ClauseTables.h"
 #include "model/amounts/Amounts.h"
 #include "store/Database.h"
 
@@ -105,7 +105,7 @@ void ImportTO_Data(Clause40::Fields &fields)
         const bool newFormat =
             prompts().askYesNo(QStringLiteral("Dou you want to import data from New Format?."));
         fillFromReport(fields,
-                       newFormat ? HostSchema::clauseTableName(previousKey)
+                       newFormat ? ClauseTables::clauseTableName(previousKey)
                                  : QStringLiteral("annex_new_3cd_") + previousKey,
                        client, previousKey);
     }

@@ -4,7 +4,8 @@
 #include "base/Prompt.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "catalogue/Vocabulary.h"
-#include "editor/clsMain.h"
+#include "commands/AnnexureExchange.h"
+#include "dialogs/PendingWindow.h"
 #include "host/HostContext.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
@@ -16,7 +17,6 @@
 #include "pages/WidgetValues.h"
 #include "pages/parta/ChoiceCombo.h"
 #include "print/Accountant.h"
-#include "spreadsheet/AnnexureExchange.h"
 #include "store/ClauseStore.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
@@ -308,7 +308,7 @@ void Form3cebPage::cmdUDIN_Click()
         prompts().message(e.message(), {}, PromptIcon::Critical);
         return;
     }
-    QWidget *online = clsMain().ObjOlActUDIN();
+    QWidget *online = PendingWindow::generateUdin();
     online->setAttribute(Qt::WA_DeleteOnClose);
     online->show();
 }

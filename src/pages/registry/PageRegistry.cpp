@@ -1,7 +1,5 @@
 #include "PageRegistry.h"
 
-#include "AnnexureWorkbookCommands.h"
-#include "editor/Form3CD.h"
 #include "pages/PageFactory.h"
 #include "pages/depreciation/frmPage7.h"
 #include "pages/depreciation/frmPage8.h"
@@ -46,17 +44,6 @@ void registerAll()
         PageFactory::registerPage(kind, 20, makerOf<frmPage20>());
         PageFactory::registerPage(kind, 21, makerOf<frmPage21>());
     }
-    // The figures go into page 20, shown, and are written when the user saves.
-    Form3CD::setHandler(EditorCommand::ImportTurnover, [](Form3CD &editor) {
-        auto *page = qobject_cast<frmPage20 *>(editor.page(20));
-        if (!page)
-            return;
-        if (editor.currentPage() != 20)
-            editor.cmdPages_Click(20);
-        if (editor.currentPage() == 20)
-            page->ImportTO_Data();
-    });
-    AnnexureWorkbookCommands::registerWithEditor();
 }
 
 } // namespace PageRegistry

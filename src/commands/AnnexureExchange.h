@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AnnexureLayout.h"
+#include "spreadsheet/AnnexureLayout.h"
 
 #include <QDate>
 #include <QList>

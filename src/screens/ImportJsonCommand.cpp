@@ -1,7 +1,7 @@
 #include "ImportJsonCommand.h"
 
+#include "commands/clsImportJSON.h"
 #include "editor/Form3CD.h"
-#include "efiling/import/clsImportJSON.h"
 
 namespace ImportJsonCommand
 {

@@ -1,15 +1,15 @@
 #include "BulkImport.h"
 
-#include "ZipExtractor.h"
 #include "base/Prompt.h"
 #include "efiling/CodeLookups.h"
+#include "efiling/bulk/ZipExtractor.h"
 #include "efiling/import/ImportDocument.h"
 #include "efiling/import/NameLookups.h"
 #include "efiling/import/ReportForm.h"
 #include "efiling/import/ReportImport.h"
 #include "efiling/json/Json.h"
 #include "host/HostContext.h"
-#include "host/HostSchema.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 #include "store/InListChunks.h"
 
@@ -320,7 +320,7 @@ bool importSelected(QList<File> &files, const FileImport &importFile)
                            .arg(files.at(skippedBy.at(i)).fileName);
             continue;
         }
-        if (f.form.isEmpty() || !HostSchema::isValidYearKey(f.year)) {
+        if (f.form.isEmpty() || !ClauseTables::isValidYearKey(f.year)) {
             f.status = kInvalid;
             continue;
         }

@@ -1,12 +1,12 @@
 #include "AnnexureWorkbookCommands.h"
 
 #include "base/Prompt.h"
+#include "commands/AnnexureExchange.h"
 #include "editor/Form3CD.h"
 #include "model/depreciation/DepreciationCutOff.h"
 #include "pages/ClauseGrid.h"
 #include "pages/ClausePage.h"
 #include "pages/ClauseSection.h"
-#include "spreadsheet/AnnexureExchange.h"
 #include "store/ReportKey.h"
 
 #include <algorithm>

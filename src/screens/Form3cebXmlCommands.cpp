@@ -1,9 +1,9 @@
 #include "Form3cebXmlCommands.h"
 
+#include "commands/clsExportXML3CEB.h"
+#include "commands/clsImpotXML3CEB.h"
+#include "dialogs/frmeflvalidXML.h"
 #include "editor/Form3CD.h"
-#include "efiling/xml3ceb/clsExportXML3CEB.h"
-#include "efiling/xml3ceb/clsImpotXML3CEB.h"
-#include "frmeflvalidXML.h"
 #include "host/HostContext.h"
 
 namespace Form3cebXmlCommands

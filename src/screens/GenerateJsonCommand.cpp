@@ -1,6 +1,6 @@
 #include "GenerateJsonCommand.h"
 
-#include "clsExportJSON.h"
+#include "dialogs/clsExportJSON.h"
 #include "editor/Form3CD.h"
 
 namespace GenerateJsonCommand

@@ -1,10 +1,10 @@
 #include "clsExportXML3CEB.h"
 
-#include "Xml3cebWriter.h"
 #include "base/IdentityChecks.h"
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "efiling/xml3ceb/Xml3cebWriter.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 #include "store/DbError.h"

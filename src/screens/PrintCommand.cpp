@@ -1,7 +1,7 @@
 #include "PrintCommand.h"
 
-#include "PrintOptionsDialog.h"
-#include "PrintSetupDialog.h"
+#include "dialogs/PrintOptionsDialog.h"
+#include "dialogs/PrintSetupDialog.h"
 #include "editor/Form3CD.h"
 #include "model/ReportModel.h"
 #include "model/rules/ReportRules.h"

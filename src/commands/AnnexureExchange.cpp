@@ -1,12 +1,12 @@
 #include "AnnexureExchange.h"
 
-#include "AnnexureLayout.h"
-#include "AnnexureWorkbook.h"
-#include "Clause18Workbook.h"
-#include "WorkbookReader.h"
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
+#include "spreadsheet/AnnexureLayout.h"
+#include "spreadsheet/AnnexureWorkbook.h"
+#include "spreadsheet/Clause18Workbook.h"
+#include "spreadsheet/WorkbookReader.h"
 
 #include <QFile>
 

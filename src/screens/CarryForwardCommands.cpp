@@ -1,9 +1,9 @@
 #include "CarryForwardCommands.h"
 
-#include "ClauseSelectionDialog.h"
 #include "base/Prompt.h"
+#include "commands/CarryCommands.h"
+#include "dialogs/ClauseSelectionDialog.h"
 #include "editor/Form3CD.h"
-#include "efiling/carry/CarryCommands.h"
 #include "model/ReportModel.h"
 #include "model/carry/FillDefault.h"
 #include "store/DbError.h"

@@ -1,15 +1,16 @@
 #include "clsImportJSON.h"
 
-#include "ImportDocument.h"
-#include "ImportTarget.h"
+#include "CarryCommands.h"
 #include "PanConsent.h"
-#include "ReportForm.h"
-#include "ReportImport.h"
 #include "base/Prompt.h"
-#include "efiling/carry/CarryCommands.h"
-#include "efiling/xml3ceb/clsImpotXML3CEB.h"
+#include "clsImpotXML3CEB.h"
+#include "efiling/import/ImportDocument.h"
+#include "efiling/import/ImportTarget.h"
+#include "efiling/import/ReportForm.h"
+#include "efiling/import/ReportImport.h"
 #include "host/HostContext.h"
 #include "host/HostSchema.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
@@ -114,7 +115,7 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
 
 bool clsImportJSON::importFile(const QString &file, const QString &client, const QString &yearKey)
 {
-    if (!HostSchema::isValidYearKey(yearKey))
+    if (!ClauseTables::isValidYearKey(yearKey))
         return false;
     const std::shared_ptr<const ReportImport::ReadFile> readBefore = ReportImport::FilesRead::take(file);
     ImportDocument doc;

@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 class OtherReport : public CarryTest
@@ -188,4 +189,17 @@ TEST_P(OtherReport, TheSelectionWindowTicksClausesAndNamesTheClient)
     dialog.findChild<QPushButton *>("cmdClearAll")->click();
     EXPECT_TRUE(dialog.ticked().isEmpty());
     EXPECT_FALSE(import->isEnabled());
+
+    // The accountant clicks a clause's wording, moves down with the arrow keys and ticks with
+    // Space, as in any list of tick boxes.
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const int row = list->indexOfTopLevelItem(books);
+    const QRect wording = list->visualItemRect(books).adjusted(list->columnWidth(0) + 4, 0, 0, 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, wording.center());
+    QTest::keyClick(list, Qt::Key_Space);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_EQ(dialog.ticked(),
+              (QStringList{"11a", list->topLevelItem(row + 1)->data(0, Qt::UserRole).toString()}));
 }

@@ -28,10 +28,13 @@ ReportKey openReport()
     return ReportKey::current();
 }
 
-bool withoutFigures(const Answers &answers)
+// The question of figures, asked when the rows to carry are at hand.
+std::function<bool()> withoutFigures(const Answers &answers)
 {
-    return answers.withoutFigures ? *answers.withoutFigures
-                                  : prompts().askYesNo(CarryForward::WithoutFiguresQuestion);
+    return [answers] {
+        return answers.withoutFigures ? *answers.withoutFigures
+                                      : prompts().askYesNo(CarryForward::WithoutFiguresQuestion);
+    };
 }
 
 // Runs an import under its trap: a database error is shown and the report stays as it was.
@@ -95,10 +98,9 @@ bool previousYear(const Answers &answers)
         table = previousYearTable(key);
     else
         format = *previousYearFormat(key);
-    const bool noFigures = withoutFigures(answers);
     return trapped([&] {
-        if (!(form3ceb ? Form3cebCarry::previousYear(key, table, noFigures)
-                       : ReportCarry::previousYear(key, format, noFigures))) {
+        if (!(form3ceb ? Form3cebCarry::previousYear(key, table, withoutFigures(answers))
+                       : ReportCarry::previousYear(key, format, withoutFigures(answers)))) {
             prompts().inform(QStringLiteral("There is no report of the previous year %1 to import.")
                                  .arg(assessmentYearText(key.yearKey.toInt() - 1)));
             return false;
@@ -163,7 +165,7 @@ bool anotherClient(const Ticker &tick, const QString &givenClient, const Answers
         if (!answers.requested &&
             (!prompts().askYesNo(
                  QStringLiteral("Do you really want to Import Data and Annexures for Selected Items from ") +
-                 QStringLiteral("Selected ") + formWord(key)) ||
+                 (key.form.isForm3CD() ? QStringLiteral("Selected 3CD") : QStringLiteral("Selected 3CEB"))) ||
              !prompts().askYesNo(
                  QStringLiteral("It will delete all Existing Data and Annexures. Do you want to Continue?"))))
             return false;
@@ -211,11 +213,10 @@ bool offerCarry(const ImportDocument &doc)
 
 bool carryDocument(const ImportDocument &doc, FormKind form, const Answers &answers)
 {
-    const bool noFigures = withoutFigures(answers);
     return trapped([&] {
         HostContext &h = host();
         const auto report = ReportImport::reportOf(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc);
-        ReportCarry::previousYear(*report, noFigures);
+        ReportCarry::previousYear(*report, withoutFigures(answers)());
         ReportCarry::replace(*report, true, ReportCarry::PreviousYearChange);
         prompts().inform(kImported);
         return true;

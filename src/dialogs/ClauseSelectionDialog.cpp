@@ -38,6 +38,7 @@ ClauseSelectionDialog::ClauseSelectionDialog(const QString &sourceClient,
     m_clauses->setWordWrap(true);
     m_clauses->setAlternatingRowColors(true);
     m_clauses->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_clauses->setSelectionBehavior(QAbstractItemView::SelectRows);
     for (const ReportCarry::Offer &offer : offers) {
         auto *item = new QTreeWidgetItem(m_clauses, {offer.label, offer.caption});
         item->setData(LabelColumn, Qt::UserRole, offer.key);
@@ -48,6 +49,13 @@ ClauseSelectionDialog::ClauseSelectionDialog(const QString &sourceClient,
     m_clauses->resizeColumnToContents(LabelColumn);
     m_clauses->header()->setStretchLastSection(true);
     connect(m_clauses, &QTreeWidget::itemChanged, this, [this] { showCount(); });
+    // Space ticks the current line only when the current cell is the one with the tick box,
+    // wherever on the line it was clicked.
+    connect(m_clauses->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid() && current.column() != LabelColumn)
+                    m_clauses->setCurrentIndex(current.siblingAtColumn(LabelColumn));
+            });
     layout->addWidget(m_clauses, 1);
 
     auto *ticks = new QHBoxLayout;

@@ -124,13 +124,14 @@ void create(Database &db, const QString &yearKey)
                 .arg(table),
             values);
     }
-    // The wizard's answers by serial number (method of accounting, valuation of stock, cost
-    // audit) and its books, the same in both years.
+    // The wizard's answers by serial number (method of accounting, no change in it, valuation
+    // of stock, no expenditure of a capital nature) and its books, the same in both years.
     const QString wizardClient = QStringLiteral("C003");
     const QList<std::pair<QString, QString>> answers{
-        {QStringLiteral("5"), QStringLiteral("MERCANTILE SYSTEM")},
-        {QStringLiteral("8"), QStringLiteral("At cost")},
-        {QStringLiteral("44"), QStringLiteral("No")}};
+        {QStringLiteral("9"), QStringLiteral("MERCANTILE SYSTEM")},
+        {QStringLiteral("10"), QStringLiteral("No")},
+        {QStringLiteral("13"), QStringLiteral("At cost")},
+        {QStringLiteral("42"), QStringLiteral("Nil")}};
     const QList<QStringList> books{
         {QStringLiteral("Cash Book"), QStringLiteral("Yes"), QStringLiteral("Yes"), QStringLiteral("Yes")},
         {QStringLiteral("Ledger"), QStringLiteral("Yes"), QStringLiteral("Yes"), QStringLiteral("No")}};

@@ -8,8 +8,10 @@
 #include "model/carry/ReportCarry.h"
 #include "store/Database.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 class OtherReport : public CarryTest
@@ -26,37 +28,60 @@ protected:
 
 TALVEX_BOTH_ENGINES(OtherReport);
 
-TEST_P(OtherReport, OffersTheClausesTheSourceHoldsWithTheirWording)
+TEST_P(OtherReport, OffersTheClausesTheSourceHoldsWithTheirLabelsAndWording)
 {
+    open("C001");
+    store(3, "9a", {{"Asha Rao", "50.00"}});
+    store(18, "35bBFP", {{"Yarn", "Kg", "100", "", "", "", "", "", "", "1"}});
+    store(9, "21bia", {{"Rent", "194I", "120000.00"}});
+    store(7, "18", {{"Building", "10", "500000.00"}});
     open("C004");
     const QList<ReportCarry::Offer> offers = ReportCarry::offers(ReportKey::current(), "C001");
-    QStringList keys;
+    QHash<QString, ReportCarry::Offer> byKey;
     for (const auto &offer : offers)
-        keys << offer.key;
-    EXPECT_TRUE(keys.contains("10b"));
-    EXPECT_TRUE(keys.contains("11a"));
-    EXPECT_FALSE(keys.contains("UDIN"));
-    const auto books =
-        std::find_if(offers.begin(), offers.end(), [](const auto &o) { return o.key == "11a"; });
-    ASSERT_NE(books, offers.end());
-    EXPECT_EQ(books->label, "11(a)");
-    EXPECT_TRUE(books->caption.startsWith("Whether"));
+        byKey.insert(offer.key, offer);
+    EXPECT_FALSE(byKey.contains("UDIN"));
+    for (const auto &[key, label] :
+         {std::pair{QString("9a"), QString("9. (a)")}, std::pair{QString("10b"), QString("10. (b)")},
+          std::pair{QString("11a"), QString("11. (a)")}, std::pair{QString("35bBFP"), QString("35. (b) B.")},
+          std::pair{QString("21bia"), QString("21. (b) (i) A.")}, std::pair{QString("18"), QString("18.")}}) {
+        ASSERT_TRUE(byKey.contains(key)) << key.toStdString();
+        EXPECT_EQ(byKey[key].label, label);
+    }
+    EXPECT_TRUE(byKey["11a"].caption.startsWith("Whether"));
 }
 
-TEST_P(OtherReport, TakesTheTickedClausesAndKeepsTheRemarks)
+TEST_P(OtherReport, DeletesAllButTheRemarksAndTakesTheTickedClauses)
 {
+    open("C001");
+    store(20, "40a", {{"9500000", "9100000"}});
+    store(7, "18", {{"Building", "10", "500000.00"}});
     open("C004");
     store(301, "R15", {{"Stock taken by the management."}});
+    store(1, "3CA1", {{"We", "us", "Rao & Co"}});
     store(2, "3CD_A", {{"7", "Private Limited Company", "01/04/2025", "31/03/2026", "2026-27"}});
     store(17, "33", {{"Own clause", ""}});
-    ASSERT_TRUE(importFrom("C001", {"11a"}));
-    EXPECT_EQ(env->prompt().lastText(), "Imported Successfully.");
+    ASSERT_TRUE(importFrom("C001", {"11a", "18", "40"}));
+    const QStringList asked = env->prompt().texts();
+    ASSERT_EQ(asked.size(), 3) << asked.join(" / ").toStdString();
+    EXPECT_EQ(asked[0],
+              "Do you really want to Import Data and Annexures for Selected Items from Selected 3CD");
+    EXPECT_EQ(asked[1], "It will delete all Existing Data and Annexures. Do you want to Continue?");
+    EXPECT_EQ(asked[2], "Imported Successfully.");
     EXPECT_EQ(point(4, "11a").size(), 5);
     EXPECT_EQ(point(4, "Opt11a")[0][0], "Yes");
     EXPECT_TRUE(point(3, "10b").isEmpty());
     EXPECT_TRUE(point(17, "33").isEmpty());
+    EXPECT_TRUE(point(1, "3CA1").isEmpty());
+    EXPECT_TRUE(point(2, "3CD_A").isEmpty());
     EXPECT_EQ(point(301, "R15")[0][0], "Stock taken by the management.");
-    EXPECT_EQ(point(2, "3CD_A")[0][1], "Private Limited Company");
+    // The figure boxes are this client's to enter; the depreciation blocks keep theirs.
+    EXPECT_EQ(point(20, "40a")[0].mid(0, 2), (QStringList{"0", "0"}));
+    open("C001");
+    const QList<QStringList> sourceBlocks = point(7, "18");
+    open("C004");
+    ASSERT_FALSE(sourceBlocks.isEmpty());
+    EXPECT_EQ(point(7, "18"), sourceBlocks);
 }
 
 TEST_P(OtherReport, QualificationsFollowTheFormOfTheReport)
@@ -90,7 +115,8 @@ TEST_P(OtherReport, ACarryMeetsNoOtherWorkstationsScratchTable)
     Transaction theirs(*other);
     other->Execute("CREATE TEMPORARY TABLE tmp_import AS SELECT 'theirs' AS Code_No");
     const QStringList before = rows();
-    ASSERT_TRUE(ReportCarry::previousYear(ReportKey::current(), EarlierRows::Format::Current, false));
+    ASSERT_TRUE(
+        ReportCarry::previousYear(ReportKey::current(), EarlierRows::Format::Current, [] { return false; }));
     Recordset rs = other->Execute("SELECT Code_No FROM tmp_import");
     ASSERT_FALSE(rs.Eof());
     EXPECT_EQ(rs.Fields(0), "theirs");
@@ -130,35 +156,6 @@ TEST_P(OtherReport, ThisYearsOlderTableReplacesTheReportButNotItsRemarks)
     EXPECT_EQ(point(301, "R15")[0][0], "Kept");
 }
 
-TEST_P(OtherReport, TheOldWizardsAnswersBecomeClauseRows)
-{
-    open("C003");
-    store(301, "R15", {{"Kept"}});
-    env->prompt().clear();
-    env->prompt().queue(PromptAnswer::Yes);
-    ASSERT_TRUE(CarryCommands::wizard(true));
-    EXPECT_EQ(env->prompt().texts(),
-              (QStringList{"DO you want to import data from Previous year old 3CD Wizard.?",
-                           "Import Successfully."}));
-    EXPECT_EQ(point(5, "13a")[0][0], "MERCANTILE SYSTEM");
-    EXPECT_EQ(point(5, "14a")[0][0], "At cost");
-    EXPECT_EQ(point(19, "Opt37")[0][0], "No");
-    EXPECT_EQ(point(4, "Opt11a")[0][0], "Yes");
-    ASSERT_EQ(point(4, "11a").size(), 2);
-    EXPECT_EQ(point(4, "11c").size(), 1);
-    EXPECT_EQ(point(301, "R15")[0][0], "Kept");
-}
-
-TEST_P(OtherReport, AClientWithoutWizardAnswersKeepsItsReport)
-{
-    open("C004");
-    store(17, "33", {{"Kept", ""}});
-    env->prompt().clear();
-    env->prompt().queue(PromptAnswer::Yes);
-    EXPECT_FALSE(CarryCommands::wizard(false));
-    EXPECT_EQ(point(17, "33")[0][0], "Kept");
-}
-
 TEST_P(OtherReport, TheSelectionWindowTicksClausesAndNamesTheClient)
 {
     open("C004");
@@ -177,7 +174,7 @@ TEST_P(OtherReport, TheSelectionWindowTicksClausesAndNamesTheClient)
     ASSERT_GT(list->topLevelItemCount(), 1);
     QTreeWidgetItem *books = nullptr;
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        if (list->topLevelItem(i)->text(0) == "11(a)")
+        if (list->topLevelItem(i)->text(0) == "11. (a)")
             books = list->topLevelItem(i);
     }
     ASSERT_NE(books, nullptr);
@@ -192,4 +189,17 @@ TEST_P(OtherReport, TheSelectionWindowTicksClausesAndNamesTheClient)
     dialog.findChild<QPushButton *>("cmdClearAll")->click();
     EXPECT_TRUE(dialog.ticked().isEmpty());
     EXPECT_FALSE(import->isEnabled());
+
+    // The accountant clicks a clause's wording, moves down with the arrow keys and ticks with
+    // Space, as in any list of tick boxes.
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const int row = list->indexOfTopLevelItem(books);
+    const QRect wording = list->visualItemRect(books).adjusted(list->columnWidth(0) + 4, 0, 0, 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, wording.center());
+    QTest::keyClick(list, Qt::Key_Space);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_EQ(dialog.ticked(),
+              (QStringList{"11a", list->topLevelItem(row + 1)->data(0, Qt::UserRole).toString()}));
 }

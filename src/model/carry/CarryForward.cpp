@@ -226,14 +226,14 @@ void roll(ReportModel &report, Layout layout)
     partADates(report);
 }
 
-void dropFigures(ReportModel &report)
+namespace
+{
+
+// The clauses whose amounts start at zero, each named by a point of it.
+void zeroFigures(ReportModel &report, const QList<std::pair<int, QString>> &figureClauses)
 {
     using namespace Catalogue;
     const ClauseCatalogue &catalogue = ClauseCatalogue::instance();
-    const QList<std::pair<int, QString>> figureClauses{{7, QStringLiteral("18")},
-                                                       {5, QStringLiteral("13e")},
-                                                       {12, QStringLiteral("27a1")},
-                                                       {20, QStringLiteral("40a")}};
     for (const auto &[page, point] : figureClauses) {
         const Clause *clause = catalogue.clauseOf(page, point);
         if (!clause)
@@ -260,6 +260,21 @@ void dropFigures(ReportModel &report)
             });
         }
     }
+}
+
+const QList<std::pair<int, QString>> kFigureBoxes{
+    {5, QStringLiteral("13e")}, {12, QStringLiteral("27a1")}, {20, QStringLiteral("40a")}};
+
+} // namespace
+
+void dropFigures(ReportModel &report)
+{
+    zeroFigures(report, QList<std::pair<int, QString>>{{7, QStringLiteral("18")}} + kFigureBoxes);
+}
+
+void dropFigureBoxes(ReportModel &report)
+{
+    zeroFigures(report, kFigureBoxes);
 }
 
 } // namespace CarryForward

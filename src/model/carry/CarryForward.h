@@ -28,6 +28,10 @@ void widenOlderRows(ReportModel &report);
 // "0" where whole rupees are asked).
 void dropFigures(ReportModel &report);
 
+// The same for the figure boxes alone: clause 13(e)'s totals and clause 27's and clause
+// 40's boxes, not clause 18's grid.
+void dropFigureBoxes(ReportModel &report);
+
 // Empties the dates and years that were last year's to give: the audit report's date, every
 // date of the clauses (due dates, dates of payment, of furnishing, of orders) and the
 // assessment and financial years their rows name.

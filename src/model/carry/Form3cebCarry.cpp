@@ -174,7 +174,7 @@ void dropFigures(ReportModel &report)
     }
 }
 
-bool previousYear(const ReportKey &key, Table table, bool withoutFigures)
+bool previousYear(const ReportKey &key, Table table, const std::function<bool()> &withoutFigures)
 {
     Database &db = host().DBObj();
     Transaction transaction(db);
@@ -183,7 +183,7 @@ bool previousYear(const ReportKey &key, Table table, bool withoutFigures)
         return false;
     auto report = modelOf(key, rows);
     roll(*report);
-    if (withoutFigures)
+    if (withoutFigures())
         dropFigures(*report);
     ReportCarry::replace(*report, false, ReportCarry::PreviousYearChange);
     transaction.commit();

@@ -5,13 +5,15 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class Database;
 class ReportModel;
 
 // Carrying a Form 3CEB forward: last year's report of the client, or this year's kept in
 // the older Form 3CEB table, in place of this year's rows. Each replaces the report's rows
-// in one transaction and leaves them as they were when it fails (DbError); none asks anything.
+// in one transaction and leaves them as they were when it fails (DbError); none asks anything
+// but the question it is given.
 namespace Form3cebCarry
 {
 
@@ -36,9 +38,10 @@ void roll(ReportModel &report);
 // Sets every amount of the transaction grids to "0.00": the amounts are the year's own.
 void dropFigures(ReportModel &report);
 
-// Last year's report of the client from a table, carried forward; false (nothing changed)
-// when last year has no rows there.
-bool previousYear(const ReportKey &key, Table table, bool withoutFigures);
+// Last year's report of the client from a table, carried forward, its figures left behind
+// when withoutFigures (asked once the rows are found) says so; false (nothing changed,
+// nothing asked) when last year has no rows there.
+bool previousYear(const ReportKey &key, Table table, const std::function<bool()> &withoutFigures);
 
 // This year's rows of the older table in place of this year's (the remarks stay); false
 // when there are none.

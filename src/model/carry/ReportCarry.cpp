@@ -4,6 +4,7 @@
 #include "Form3cebCarry.h"
 #include "WizardAnswers.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/ClauseLabel.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -75,7 +76,7 @@ bool offeredPage(const ModuleState &form, int page)
 void dropFigures(ReportModel &report)
 {
     if (report.key().form.isForm3CD())
-        CarryForward::dropFigures(report);
+        CarryForward::dropFigureBoxes(report);
     else
         Form3cebCarry::dropFigures(report);
 }
@@ -115,7 +116,7 @@ void previousYear(ReportModel &lastYear, bool withoutFigures)
     }
 }
 
-bool previousYear(const ReportKey &key, EarlierRows::Format format, bool withoutFigures)
+bool previousYear(const ReportKey &key, EarlierRows::Format format, const FiguresQuestion &withoutFigures)
 {
     Database &db = host().DBObj();
     Transaction transaction(db);
@@ -126,7 +127,7 @@ bool previousYear(const ReportKey &key, EarlierRows::Format format, bool without
     auto report = modelOf(key, rows);
     CarryForward::roll(*report, format == EarlierRows::Format::Current ? CarryForward::Layout::Current
                                                                        : CarryForward::Layout::BeforeAadhaar);
-    if (withoutFigures) {
+    if (withoutFigures()) {
         CarryForward::dropFigures(*report);
         CarryForward::dropLastYearsDates(*report);
     }
@@ -159,7 +160,8 @@ bool wizard(const ReportKey &key, const QString &wizardYear)
     const QList<Row> rows = WizardAnswers::rows(db, key.client, wizardYear);
     if (rows.isEmpty())
         return false;
-    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND FormName='3CD' AND PageNo<>301")
+    // The wizard's answers take the place of every Form 3CD row; Part A is the report page's.
+    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND FormName='3CD'")
                    .arg(key.form.clauseTable),
                {key.client, key.yearKey});
     ClauseStore::insertStoredRows(key, rows);
@@ -195,7 +197,7 @@ QList<Offer> offers(const ReportKey &key, const QString &sourceClient)
             const auto points = pointsOf(page.number, clause);
             if (std::any_of(points.begin(), points.end(),
                             [&source](const auto &p) { return source->has(p.first, p.second); }))
-                list << Offer{clause.key, clause.label, clause.caption};
+                list << Offer{clause.key, ClauseLabel::listed(clause.label), clause.caption};
         }
     }
     if (!source->points(kRemarksPage).isEmpty())
@@ -244,14 +246,6 @@ void otherClient(const ReportKey &key, const QString &sourceClient, const QStrin
     if (remarks) {
         for (const QString &point : source->points(kRemarksPage))
             copy(source->rows(kRemarksPage, point), kRemarksPage, point);
-    }
-    // Part A, the particulars and the signing page are this client's own.
-    for (int page : {1, 2, 21, 101}) {
-        const Qualification own = qualificationOf(key.form);
-        for (const QString &point : report->points(page)) {
-            if (!(page == own.page && point == own.point && chosen.contains(kQualificationKey)))
-                copy(report->rows(page, point), page, point);
-        }
     }
     dropFigures(result);
     replace(result, false, QStringLiteral("Importing clauses of client %1").arg(sourceClient));

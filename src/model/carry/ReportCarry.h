@@ -6,13 +6,14 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class ReportModel;
 
 // The imports that fill a report of this year from rows already in the database: the
 // client's previous year, this year kept in an older table format, another client's report
 // of this year. Each replaces the report's rows in one transaction and leaves them as they
-// were when it fails (DbError); none asks anything.
+// were when it fails (DbError); none asks anything but the question it is given.
 namespace ReportCarry
 {
 
@@ -23,9 +24,12 @@ void replace(const ReportModel &report, bool keepRemarks, const QString &what);
 inline const QString PreviousYearChange = QStringLiteral("Importing the previous year's report");
 inline const QString OldFormatChange = QStringLiteral("Importing this year's report of the old format");
 
+// Whether the figures stay behind, asked once last year's rows are found and carried.
+using FiguresQuestion = std::function<bool()>;
+
 // Last year's report of the client, from a table of the format, carried forward; false
-// (nothing changed) when last year has no rows there.
-bool previousYear(const ReportKey &key, EarlierRows::Format format, bool withoutFigures);
+// (nothing changed, nothing asked) when last year has no rows there.
+bool previousYear(const ReportKey &key, EarlierRows::Format format, const FiguresQuestion &withoutFigures);
 
 // The rows of a model built elsewhere (last year's e-filing file) carried forward the same way.
 void previousYear(ReportModel &lastYear, bool withoutFigures);
@@ -35,7 +39,7 @@ void previousYear(ReportModel &lastYear, bool withoutFigures);
 bool oldFormat(const ReportKey &key, EarlierRows::Format format);
 
 // The old report wizard's answers of a year (this year's or last year's) in place of the
-// report's Form 3CD rows (Part A and the remarks stay); false when it has none.
+// report's Form 3CD rows (Part A stays); false (nothing changed) when it has none.
 bool wizard(const ReportKey &key, const QString &wizardYear);
 
 // Another client's report of the same year, clause by clause.
@@ -56,9 +60,10 @@ struct Candidate {
 QList<Candidate> otherClients(const ReportKey &key);
 // The clauses the source client's report holds (the remarks last), for ticking.
 QList<Offer> offers(const ReportKey &key, const QString &sourceClient);
-// Replaces the report's clauses (not its remarks) by the ticked clauses of the source:
-// their rows, answers and ticks, the source's remarks of them when "Remarks" is ticked; the
-// qualification rows follow this report's form, and the figure boxes start at "0.00".
+// Replaces every row of the report but its remarks by the ticked clauses of the source:
+// their rows, answers and ticks, and the source's remarks when "Remarks" is ticked (in place
+// of the report's own remark of the same clause); the qualification rows follow this
+// report's form, and the figure boxes of clauses 13(e), 27 and 40 start at zero.
 void otherClient(const ReportKey &key, const QString &sourceClient, const QStringList &ticked);
 
 } // namespace ReportCarry

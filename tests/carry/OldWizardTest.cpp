@@ -1,6 +1,6 @@
 #include "CarryTestSupport.h"
 
-#include "efiling/carry/CarryCommands.h"
+#include "commands/CarryCommands.h"
 #include "host/HostSchema.h"
 #include "store/Database.h"
 

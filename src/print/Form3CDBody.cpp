@@ -189,19 +189,14 @@ public:
     void signature(const Accountant &accountant)
     {
         w.blank();
-        const bool form3CB = m_model.formCode() == QLatin1String("3CB");
-        const QString other = form3CB ? QStringLiteral("3CBOTH") : QStringLiteral("3CAOTH");
-        const int page = form3CB ? 101 : 1;
         if (m_choices.blank) {
             Accountant blank;
             blank.firmName = blank.name = blank.membershipNo = blank.firmRegNo = PrintedValues::BlankValue;
             blank.writeSignature(w, m_setup, PrintedValues::BlankValue, PrintedValues::BlankValue);
             return;
         }
-        QString date = m_model.value(21, QStringLiteral("DSIGN")).trimmed();
-        if (date.isEmpty())
-            date = m_model.value(page, other, 5);
-        accountant.writeSignature(w, m_setup, date, properCase(m_model.value(page, other, 4)));
+        accountant.writeSignature(w, m_setup, PrintedValues::signingDate(m_model),
+                                  PrintedValues::signingPlace(m_model));
     }
 
 private:

@@ -189,14 +189,9 @@ public:
         setAll(m_file, QStringLiteral("$#$DIN$#$"),
                din.isEmpty() ? QString() : QStringLiteral("DIN : ") + din);
 
-        const bool form3CB = m_model.formCode() == QLatin1String("3CB");
-        const QString other = form3CB ? QStringLiteral("3CBOTH") : QStringLiteral("3CAOTH");
-        const int page = form3CB ? 101 : 1;
-        QString date = m_model.value(21, QStringLiteral("DSIGN")).trimmed();
-        if (date.isEmpty())
-            date = m_model.value(page, other, 5).trimmed();
-        TemplateMarkers::setAccountant(m_file, accountant, m_setup, m_blank, date,
-                                       properCase(m_model.value(page, other, 4).trimmed()));
+        TemplateMarkers::setAccountant(m_file, accountant, m_setup, m_blank,
+                                       PrintedValues::signingDate(m_model),
+                                       PrintedValues::signingPlace(m_model));
     }
 
 private:

@@ -89,7 +89,7 @@ void build(ReportEngine &engine, const ReportModel &model)
     // Sixteen columns of amounts in crores fit the wide page only in a small type.
     engine.SetFontSize(ChartType);
     ReportWriter w(engine);
-    w.line(QStringLiteral("Depreciation allowable."), Centre, true);
+    w.line(Title, Centre, true);
     w.blank();
     writeChart(w, model);
     AuditReport::writeFooter(engine, model.key().yearKey, hasHost() ? host().ClientName() : QString());

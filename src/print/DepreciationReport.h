@@ -12,6 +12,8 @@ class ReportWriter;
 namespace DepreciationReport
 {
 
+inline const QString Title = QStringLiteral("Depreciation allowable.");
+
 void build(ReportEngine &engine, const ReportModel &model);
 // The chart alone (the blocks, the total, each block's additions and deductions), saved as a
 // rich-text file for a report to insert; false when it cannot be written.

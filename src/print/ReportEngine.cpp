@@ -559,6 +559,13 @@ bool ReportEngine::print(QPagedPaintDevice &device, PrintProgress *progress)
             }
             painter.save();
             painter.scale(device.logicalDpiX() / qreal(LayoutDpi), device.logicalDpiY() / qreal(LayoutDpi));
+            // A device that keeps one page for the whole print (the preview) gets a wide page
+            // turned on its side, as a printer prints it.
+            if (wide && device.pageLayout().orientation() != QPageLayout::Landscape) {
+                const qreal width = device.pageLayout().paintRectPixels(device.logicalDpiX()).width();
+                painter.translate(width * LayoutDpi / device.logicalDpiX(), 0);
+                painter.rotate(90);
+            }
             if (!m_header->isEmpty())
                 drawBand(*m_header, printed, 0);
             painter.save();

@@ -2,6 +2,7 @@
 
 #include "PrintSetup.h"
 #include "ReportWriter.h"
+#include "catalogue/PrintedLayouts.h"
 #include "host/AuditorRecord.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -52,7 +53,7 @@ Accountant Accountant::ofReport(const ReportModel &model)
 void Accountant::writeSignature(ReportWriter &writer, const PrintSetup &setup, const QString &date,
                                 const QString &place) const
 {
-    writer.columns(QStringLiteral("50,50"), {ReportRow::Left, ReportRow::Left});
+    writer.columns(PrintedLayouts::Halves, {ReportRow::Left, ReportRow::Left});
     QStringList right{QStringLiteral("For ") + firmName, QStringLiteral("Chartered Accountants"), QString(),
                       QString(), name};
     if (!designation.isEmpty())

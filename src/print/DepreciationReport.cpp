@@ -6,6 +6,7 @@
 #include "ReportEngine.h"
 #include "ReportWriter.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/PrintedLayouts.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 #include "model/depreciation/Clause18Lists.h"
@@ -20,6 +21,9 @@ namespace
 constexpr int Left = ReportRow::Left;
 constexpr int Centre = ReportRow::Centre;
 constexpr int Right = ReportRow::Right;
+
+// The type of the chart, in points.
+constexpr double ChartType = 6.5;
 
 QString amount(double value)
 {
@@ -44,7 +48,7 @@ void additions(ReportWriter &w, const QString &list)
     if (entries.isEmpty())
         return;
     w.line(QStringLiteral("Additions : "), Left, true);
-    w.columns(QStringLiteral("13,13,14,14,14,14,18"), {Centre, Centre, Right, Right, Right, Right, Right});
+    w.columns(PrintedLayouts::Additions, {Centre, Centre, Right, Right, Right, Right, Right});
     w.heading({QStringLiteral("Date of purchase"), QStringLiteral("Date of put to use"),
                QStringLiteral("Amount"), QStringLiteral("CENVAT"), QStringLiteral("Exchange rate change"),
                QStringLiteral("Subsidy grant"), QStringLiteral("Total Amount")});
@@ -64,7 +68,7 @@ void deductions(ReportWriter &w, const QString &list)
     if (entries.isEmpty())
         return;
     w.line(QStringLiteral("Deductions : "), Left, true);
-    w.columns(QStringLiteral("50,50"), {Centre, Right});
+    w.columns(PrintedLayouts::Halves, {Centre, Right});
     w.heading({QStringLiteral("Date of sale etc."), QStringLiteral("Amount")});
     double total = 0;
     for (const DeductionEntry &e : entries) {
@@ -83,16 +87,35 @@ void build(ReportEngine &engine, const ReportModel &model)
     engine.SetCol130(true);
     engine.NewReport();
     // Sixteen columns of amounts in crores fit the wide page only in a small type.
-    engine.SetFontSize(6.5);
+    engine.SetFontSize(ChartType);
     ReportWriter w(engine);
-    w.line(QStringLiteral("Depreciation allowable."), Centre, true);
+    w.line(Title, Centre, true);
     w.blank();
+    writeChart(w, model);
+    AuditReport::writeFooter(engine, model.key().yearKey, hasHost() ? host().ClientName() : QString());
+    engine.ShowReport();
+}
+
+bool saveChart(const ReportModel &model, const QString &path)
+{
+    ReportEngine engine;
+    engine.SetCol130(true);
+    engine.NewReport();
+    // The chart keeps its small type wherever it is inserted.
+    engine.setCellFontSize(ChartType);
+    ReportWriter w(engine);
+    writeChart(w, model);
+    return engine.saveBody(path);
+}
+
+void writeChart(ReportWriter &w, const ReportModel &model)
+{
 
     QList<int> alignments{Centre, Left};
     for (int i = 0; i < amountColumns().size(); ++i)
         alignments << Right;
     alignments[2] = Centre;
-    w.columns(QStringLiteral("4,8,6,6,6,6,6,6,6,6,6,6,6,6,8,8"), alignments);
+    w.columns(PrintedLayouts::DepreciationWide, alignments);
     const QString cr = ControlCodes::LineBreak;
     w.heading(
         {QStringLiteral("Method of depreciation"), QStringLiteral("Description of the block of assets"),
@@ -145,8 +168,6 @@ void build(ReportEngine &engine, const ReportModel &model)
         additions(w, additionList);
         deductions(w, deductionList);
     }
-    AuditReport::writeFooter(engine, model.key().yearKey, hasHost() ? host().ClientName() : QString());
-    engine.ShowReport();
 }
 
 } // namespace DepreciationReport

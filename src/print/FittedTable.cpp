@@ -40,9 +40,13 @@ constexpr double SmallestType = 6.0;
 
 // About as many characters as a line of the page holds in the report's type, and a cell's
 // padding in characters.
+double pageCharacters(bool widePage)
+{
+    return widePage ? 145 : 100;
+}
 double pageCharacters(ReportEngine &engine)
 {
-    return engine.wide() ? 145 : 100;
+    return pageCharacters(engine.wide());
 }
 constexpr double CellPadding = 2.5;
 
@@ -107,6 +111,74 @@ void bandTable(ReportWriter &writer, const QString &serialHeading, const QList<C
 
 } // namespace
 
+void write(ReportWriter &writer, const QList<Column> &columns, const QList<QStringList> &rows,
+           const QString &widths)
+{
+    const QStringList parts = widths.split(u',', Qt::SkipEmptyParts);
+    if (parts.size() != columns.size() + 1) {
+        write(writer, columns, rows);
+        return;
+    }
+    ReportEngine &engine = writer.engine();
+    QList<double> share;
+    for (const QString &part : parts)
+        share << part.toDouble();
+    // An amount is never broken: an amount column too narrow for its longest amount in the
+    // smallest type takes the room it needs from the text columns, which break at spaces.
+    const double perPercent = pageCharacters(engine) / 100.0 * engine.fontSize() / SmallestType;
+    double taken = 0, text = 0;
+    for (int c = 0; c < columns.size(); ++c) {
+        if (!columns.at(c).amount) {
+            text += share.at(c + 1);
+            continue;
+        }
+        const double needed = (lengths(columns.at(c), rows, c).first + CellPadding) / perPercent;
+        if (needed > share.at(c + 1)) {
+            taken += needed - share.at(c + 1);
+            share[c + 1] = needed;
+        }
+    }
+    if (taken > 0 && text > taken) {
+        for (int c = 0; c < columns.size(); ++c) {
+            if (!columns.at(c).amount)
+                share[c + 1] *= (text - taken) / text;
+        }
+    }
+    // The type in which every column's longest word fits its share of the line.
+    double size = engine.fontSize();
+    for (int c = 0; c < columns.size(); ++c) {
+        const double room = pageCharacters(engine) * share.at(c + 1) / 100.0 - CellPadding;
+        const double word = lengths(columns.at(c), rows, c).first;
+        if (room > 0 && word > room)
+            size = std::min(size, engine.fontSize() * room / word);
+    }
+    size = std::max(SmallestType, size);
+    if (size < engine.fontSize())
+        engine.setCellFontSize(size);
+    QList<int> alignments{ReportRow::Centre};
+    QStringList heading{QStringLiteral("Sl.")};
+    for (const Column &column : columns) {
+        alignments << (column.amount ? ReportRow::Right : ReportRow::Left);
+        heading << column.heading;
+    }
+    // Each column ends where its share of the running total ends, so that rounding does not
+    // gather at the last column.
+    QStringList rounded;
+    double upTo = 0;
+    int ended = 0;
+    for (double w : std::as_const(share)) {
+        upTo += w;
+        const int end = std::max(ended + 1, int(std::lround(upTo)));
+        rounded << QString::number(end - ended);
+        ended = end;
+    }
+    writer.columns(rounded.join(u','), alignments);
+    writer.heading(heading);
+    for (qsizetype r = 0; r < rows.size(); ++r)
+        writer.boxed(QStringList{QString::number(r + 1)} + rows.at(r));
+    engine.setCellFontSize(0);
+}
+
 void write(ReportWriter &writer, const QList<Column> &columns, const QList<QStringList> &rows)
 {
     QList<QStringList> serialled;
@@ -137,6 +209,13 @@ void writeSerialled(ReportWriter &writer, const QString &serialHeading, const QL
             writer.blank();
         bandTable(writer, serialHeading, columns, all.at(b), least, more, rows);
     }
+}
+
+bool fitsAcross(ReportEngine &engine, const QList<Column> &columns, const QList<QStringList> &rows,
+                bool widePage)
+{
+    const double scale = engine.fontSize() / SmallestType;
+    return bands(columns, rows, pageCharacters(widePage) * scale, CellPadding * scale).size() == 1;
 }
 
 QList<QList<int>> bands(const QList<Column> &columns, const QList<QStringList> &rows, double lineCharacters,

@@ -3,6 +3,7 @@
 #include "Accountant.h"
 #include "AssesseeParticulars.h"
 #include "ControlCodes.h"
+#include "DepreciationReport.h"
 #include "FittedTable.h"
 #include "PrintChoices.h"
 #include "PrintSetup.h"
@@ -11,10 +12,12 @@
 #include "ReportEngine.h"
 #include "ReportWriter.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/PrintedLayouts.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <algorithm>
 
 namespace Form3CDBody
@@ -28,8 +31,8 @@ constexpr int Centre = ReportRow::Centre;
 constexpr int Right = ReportRow::Right;
 constexpr int Justify = ReportRow::Justify;
 
-// The serial column of a clause, the rest of the width is the clause's.
-constexpr int SerialWidth = 10;
+// The rows from which a grid too wide for the page goes on wide pages.
+constexpr qsizetype LongGrid = 10;
 
 using Catalogue::Clause;
 using Catalogue::Column;
@@ -122,6 +125,11 @@ public:
                     clauseNumber(clause.key) != m_lastNumber)
                     flushRemarks();
                 m_lastNumber = clauseNumber(clause.key);
+                // The clauses of one group stand together, as in one table of the form.
+                const QStringList group = PrintedLayouts::form3cdGroupOf(clause.key);
+                if (!m_lastGroup.isEmpty() && group != m_lastGroup)
+                    w.blank();
+                m_lastGroup = group;
                 clausePrint(page.number, clause);
                 if (m_setup.remarksPlace == PrintSetup::AfterEachSubClause)
                     flushRemarks();
@@ -141,37 +149,54 @@ public:
         flushRemarks();
     }
 
+    // The annexure starts a page, a wide one when its first clause needs it; each clause after
+    // goes on the page its table needs, the depreciation clause's being its chart.
     void annexure()
     {
         if (m_annexed.isEmpty())
             return;
-        w.engine().PrintText(ControlCodes::FormFeed + u';');
+        ReportEngine &engine = w.engine();
+        auto wide = [this](int page, const Clause &clause) {
+            return clause.key == QLatin1String("18") || wantsWidePage(page, clause);
+        };
+        engine.startSection(wide(m_annexed.first().first, *m_annexed.first().second));
         w.line(QStringLiteral("ANNEXURE TO FORM NO. 3CD"), Centre, true);
         w.blank();
         for (const auto &[page, clause] : m_annexed) {
+            if (wide(page, *clause) != engine.wide())
+                engine.startSection(!engine.wide());
             captionRow(clause->label, clause->caption);
+            if (clause->key == QLatin1String("18") && depreciationChart()) {
+                w.blank();
+                continue;
+            }
             for (const Control &control : clause->controls)
                 controlPrint(page, control);
             w.blank();
         }
     }
 
+    // The depreciation clause's annexure is its chart, as the depreciation report draws it;
+    // false when the chart cannot be made.
+    bool depreciationChart()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("18.rtf"));
+        return folder.isValid() && DepreciationReport::saveChart(m_model, path) &&
+               w.engine().InsertTblFromFile(path);
+    }
+
     void signature(const Accountant &accountant)
     {
         w.blank();
-        const bool form3CB = m_model.formCode() == QLatin1String("3CB");
-        const QString other = form3CB ? QStringLiteral("3CBOTH") : QStringLiteral("3CAOTH");
-        const int page = form3CB ? 101 : 1;
         if (m_choices.blank) {
             Accountant blank;
             blank.firmName = blank.name = blank.membershipNo = blank.firmRegNo = PrintedValues::BlankValue;
             blank.writeSignature(w, m_setup, PrintedValues::BlankValue, PrintedValues::BlankValue);
             return;
         }
-        QString date = m_model.value(21, QStringLiteral("DSIGN")).trimmed();
-        if (date.isEmpty())
-            date = m_model.value(page, other, 5);
-        accountant.writeSignature(w, m_setup, date, properCase(m_model.value(page, other, 4)));
+        accountant.writeSignature(w, m_setup, PrintedValues::signingDate(m_model),
+                                  PrintedValues::signingPlace(m_model));
     }
 
 private:
@@ -182,19 +207,19 @@ private:
 
     void captionRow(const QString &label, const QString &caption)
     {
-        w.columns(QString::number(SerialWidth) + u',' + QString::number(100 - SerialWidth), {Left, Justify});
+        w.columns(PrintedLayouts::Labelled, {Left, Justify});
         w.plain({ControlCodes::bold(label), caption});
     }
 
     void answerRow(const QString &answer)
     {
-        w.columns(QString::number(SerialWidth) + u',' + QString::number(100 - SerialWidth), {Left, Left});
+        w.columns(PrintedLayouts::Labelled, {Left, Left});
         w.plain({QString(), ControlCodes::bold(answer)});
     }
 
     void simple(const QString &label, const QString &caption, const QString &value)
     {
-        w.columns(QStringLiteral("10,40,50"), {Left, Left, Left});
+        w.columns(PrintedLayouts::CaptionValue, {Left, Left, Left});
         w.plain({ControlCodes::bold(label), caption, value});
     }
 
@@ -203,7 +228,19 @@ private:
         return !point.isEmpty() && m_model.value(page, point).trimmed() == QLatin1String("1");
     }
 
+    // A clause with a long grid too wide for the page stands, caption and all, on wide pages
+    // of its own.
     void clausePrint(int page, const Clause &clause)
+    {
+        const bool wide = !w.engine().wide() && printsControls(page, clause) && wantsWidePage(page, clause);
+        if (wide)
+            w.engine().startSection(true);
+        clauseLines(page, clause);
+        if (wide)
+            w.engine().startSection(false);
+    }
+
+    void clauseLines(int page, const Clause &clause)
     {
         captionRow(clause.label, clause.caption);
         if (!m_choices.blank && ticked(page, clause.na)) {
@@ -261,39 +298,82 @@ private:
 
     void fieldsPrint(int page, const Control &control)
     {
-        w.columns(QStringLiteral("10,60,30"), {Left, Left, Right});
+        w.columns(PrintedLayouts::CaptionValue, {Left, Left, Right});
         for (int f = 0; f < control.fields.size(); ++f)
             w.boxed({QString(), control.fields.at(f).caption,
                      blankOr(m_model.value(page, control.point, f + 1))});
     }
 
+    // A grid as it prints: its columns, and its rows with the serial first ("Nil" or "NA" in
+    // place of none); markerOnly when the portal's layout shows the marker alone.
+    struct GridRows {
+        QList<FittedTable::Column> columns;
+        QList<QStringList> rows;
+        QString marker;
+        bool markerOnly = false;
+    };
+
+    GridRows gridRows(int page, const Control &control) const
+    {
+        GridRows g;
+        const QList<int> shown = PrintedGrid::shownColumns(control);
+        for (int c : shown) {
+            const Column &column = control.columns.at(c);
+            g.columns << FittedTable::Column{column.heading, alignmentOf(column.kind) == Right};
+        }
+        if (m_choices.blank) {
+            g.rows << QStringList(shown.size() + 1);
+            return g;
+        }
+        const PrintedGrid grid = PrintedGrid::of(m_model, page, control.point, shown);
+        g.marker = grid.marker;
+        g.markerOnly = grid.rows.isEmpty() && m_choices.itdPortal;
+        g.rows = grid.rows;
+        if (g.rows.isEmpty()) {
+            QStringList cells{QString()};
+            for (int i = 0; i < shown.size(); ++i)
+                cells << (i == 0 || !m_choices.nilFirstColumnOnly ? grid.marker : QString());
+            g.rows << cells;
+        }
+        return g;
+    }
+
     // The grid as a table: a line a row under the column headings, the serial first.
     void gridPrint(int page, const Control &control)
     {
-        const QList<int> shown = PrintedGrid::shownColumns(control);
-        QList<FittedTable::Column> columns;
-        for (int c : shown) {
-            const Column &column = control.columns.at(c);
-            columns << FittedTable::Column{column.heading, alignmentOf(column.kind) == Right};
+        const GridRows g = gridRows(page, control);
+        if (g.markerOnly) {
+            answerRow(g.marker);
+            return;
         }
-        QList<QStringList> rows;
-        if (m_choices.blank) {
-            rows << QStringList(shown.size() + 1);
-        } else {
-            const PrintedGrid grid = PrintedGrid::of(m_model, page, control.point, shown);
-            if (grid.rows.isEmpty() && m_choices.itdPortal) {
-                answerRow(grid.marker);
-                return;
-            }
-            rows = grid.rows;
-            if (rows.isEmpty()) {
-                QStringList cells{QString()};
-                for (int i = 0; i < shown.size(); ++i)
-                    cells << (i == 0 || !m_choices.nilFirstColumnOnly ? grid.marker : QString());
-                rows << cells;
-            }
+        FittedTable::writeSerialled(w, QStringLiteral("Sr. No."), g.columns, g.rows);
+    }
+
+    // Whether the clause's controls print (not marked not applicable, not answered No, not
+    // kept as per annexure).
+    bool printsControls(int page, const Clause &clause) const
+    {
+        if (m_choices.blank)
+            return false;
+        if (ticked(page, clause.na) || ticked(201, clause.annex))
+            return false;
+        return clause.option.isEmpty() ||
+               PrintedValues::yesNo(m_model.value(page, clause.option)) == QLatin1String("Yes");
+    }
+
+    // A long grid too wide for the page even in the smallest type reads better on wide pages
+    // than in bands of columns, where each row has to be found again in every band; a short
+    // one stays in bands beside the clauses around it.
+    bool wantsWidePage(int page, const Clause &clause) const
+    {
+        for (const Control &control : clause.controls) {
+            if (control.type != Catalogue::ControlType::Grid)
+                continue;
+            const GridRows g = gridRows(page, control);
+            if (g.rows.size() >= LongGrid && !FittedTable::fitsAcross(w.engine(), g.columns, g.rows, false))
+                return true;
         }
-        FittedTable::writeSerialled(w, QStringLiteral("Sr. No."), columns, rows);
+        return false;
     }
 
     void collectRemark(const Clause &clause)
@@ -315,7 +395,7 @@ private:
     {
         if (m_pendingRemarks.isEmpty())
             return;
-        w.columns(QString::number(SerialWidth) + u',' + QString::number(100 - SerialWidth), {Left, Justify});
+        w.columns(PrintedLayouts::Labelled, {Left, Justify});
         for (const QString &remark : std::as_const(m_pendingRemarks))
             w.plain({QString(), remark});
         m_pendingRemarks.clear();
@@ -327,6 +407,7 @@ private:
     const PrintSetup &m_setup;
     QStringList m_pendingRemarks;
     QString m_lastNumber;
+    QStringList m_lastGroup;
     QList<QPair<int, const Clause *>> m_annexed;
 };
 

@@ -9,6 +9,7 @@
 #include "ReportEngine.h"
 #include "ReportWriter.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "catalogue/PrintedLayouts.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -250,7 +251,7 @@ private:
             right << QStringLiteral("PAN : ") + accountant.pan;
         middle << QString() << QStringLiteral("Date   : ") + v(1, other, 6)
                << QStringLiteral("Place : ") + properCase(v(1, other, 5));
-        w.columns(QStringLiteral("3,47,50"), {Left, Left, Left});
+        w.columns(PrintedLayouts::ClosingSignatures, {Left, Left, Left});
         for (qsizetype i = 0; i < std::max(middle.size(), right.size()); ++i)
             w.plain({QString(), middle.value(i), right.value(i)});
     }
@@ -261,7 +262,7 @@ private:
         if (m_pendingRemarks.isEmpty())
             return;
         w.blank();
-        w.columns(QStringLiteral("10,90"), {Left, Justify});
+        w.columns(PrintedLayouts::Labelled, {Left, Justify});
         w.plain({ControlCodes::bold(QStringLiteral("Remarks")), QString()});
         for (const auto &[label, text] : std::as_const(m_pendingRemarks))
             w.plain(
@@ -351,7 +352,7 @@ private:
 
     void answer(int serial, const QString &caption, const QString &value)
     {
-        w.columns(QStringLiteral("4,40,2,54"), {Centre, Left, Centre, Left});
+        w.columns(PrintedLayouts::Particulars, {Centre, Left, Centre, Left});
         w.plain({QString::number(serial), caption, QStringLiteral(":"), value});
     }
 
@@ -361,7 +362,7 @@ private:
         const QList<ReportModel::Row> rows = filled(m_model.rows(2, QStringLiteral("4")));
         if (rows.isEmpty())
             return;
-        w.columns(QStringLiteral("4,40,2,20,20,14"), {Centre, Left, Centre, Left, Left, Left});
+        w.columns(PrintedLayouts::Sections, {Centre, Left, Centre, Left, Left, Left});
         const QString masks = QStringLiteral("000111");
         w.rowWithMasks({QString(), QString(), QString(), QStringLiteral("Sector"),
                         QStringLiteral("Sub Sector"), QStringLiteral("Code")},
@@ -376,30 +377,44 @@ private:
         const QString heading = groupHeadings().value(clause.key);
         if (!heading.isEmpty()) {
             w.blank();
-            w.columns(QStringLiteral("7,93"), {Left, Left});
+            w.columns(PrintedLayouts::GroupHeading, {Left, Left});
             w.plain({QString(), ControlCodes::bold(heading)});
         }
         bool answered = true;
         if (!clause.option.isEmpty()) {
             const bool yes = Vocabulary::isYes(v(page, clause.option, 1));
             answered = yes;
-            w.columns(QStringLiteral("7,83,10"), {Left, Justify, Centre});
+            w.columns(PrintedLayouts::Question, {Left, Justify, Centre});
             w.plain({clause.label, clause.caption, yes ? Yes : QStringLiteral("No")});
         } else {
-            w.columns(QStringLiteral("7,93"), {Left, Left});
+            w.columns(PrintedLayouts::GroupHeading, {Left, Left});
             w.plain({clause.label, clause.caption});
         }
         if (answered)
             table(page, clause, grid);
     }
 
-    // A clause's grid: its shown columns, rows in the order of their serial numbers.
+    // A clause's grid: its shown columns, the enterprise's identification after its name and
+    // address as the Annexure has it, rows in the order of their serial numbers.
     void table(int page, const Clause &clause, const Control &grid)
     {
+        QList<int> order;
+        for (int c = 0; c < grid.columns.size(); ++c) {
+            if (!grid.columns.at(c).hidden)
+                order << c;
+        }
+        const TransactionType *type = Form3cebCatalogue::instance().transactionTypeAt(page, grid.point);
+        if (type && type->identityColumn > 2) {
+            const int identity = type->identityColumn - 1;
+            order.removeOne(identity);
+            order.removeOne(identity + 1);
+            order.insert(std::min(2, int(order.size())), identity);
+            order.insert(std::min(3, int(order.size())), identity + 1);
+        }
         QList<FittedTable::Column> columns;
         QList<int> shown;
-        for (int c = 0; c < grid.columns.size(); ++c) {
-            if (grid.columns.at(c).hidden)
+        for (int c : std::as_const(order)) {
+            if (c >= grid.columns.size() || grid.columns.at(c).hidden)
                 continue;
             shown << c;
             columns << FittedTable::Column{printedHeading(clause.key, grid.columns.at(c).heading),
@@ -412,7 +427,7 @@ private:
                 line << row.col(c + 1);
             cells << line;
         }
-        FittedTable::write(w, columns, cells);
+        FittedTable::write(w, columns, cells, PrintedLayouts::form3cebClause(clause.key));
     }
 
     static QList<ReportModel::Row> filled(QList<ReportModel::Row> rows)

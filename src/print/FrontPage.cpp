@@ -22,8 +22,9 @@ constexpr int Justify = ReportRow::Justify;
 // The paragraph both front pages carry, in Form 3CA as 2 and in Form 3CB as 4.
 QString annexedParticulars()
 {
-    return QStringLiteral("The statement of particulars required to be furnished under section 44AB is annexed "
-                          "herewith in Form No. 3CD.");
+    return QStringLiteral(
+        "The statement of particulars required to be furnished under section 44AB is annexed "
+        "herewith in Form No. 3CD.");
 }
 
 class Page : public PageValues
@@ -80,7 +81,7 @@ public:
         w.blank();
     }
 
-    void signature(const QString &point, const PrintSetup &setup, const Accountant &accountant)
+    void signature(const PrintSetup &setup, const Accountant &accountant)
     {
         w.blank();
         if (m_blank) {
@@ -89,7 +90,8 @@ public:
             blank.writeSignature(w, setup, PrintedValues::BlankValue, PrintedValues::BlankValue);
             return;
         }
-        accountant.writeSignature(w, setup, value(point, 5), properCase(value(point, 4)));
+        accountant.writeSignature(w, setup, PrintedValues::signingDate(m_model),
+                                  PrintedValues::signingPlace(m_model));
     }
 
     ReportWriter &w;
@@ -124,8 +126,7 @@ void write3CA(Page &p, const PrintSetup &setup, const Accountant &accountant)
     p.item(QStringLiteral("(c)"),
            QStringLiteral("documents declared by the said Act to be part of, or annexed to, the ") +
                p.word(one, 13) + QStringLiteral(" and balance sheet."));
-    p.paragraph(QStringLiteral("2."),
-                annexedParticulars());
+    p.paragraph(QStringLiteral("2."), annexedParticulars());
     p.paragraph(
         QStringLiteral("3."),
         QStringLiteral("In ") + p.word(three, 1, true) + QStringLiteral(" opinion and to the best of ") +
@@ -136,7 +137,7 @@ void write3CA(Page &p, const PrintSetup &setup, const Accountant &accountant)
             QStringLiteral(", the particulars given in the said Form No. 3CD are true and correct subject "
                            "to the following observations/qualifications, if any:"));
     p.qualifications(QStringLiteral("3CAQual"));
-    p.signature(QStringLiteral("3CAOTH"), setup, accountant);
+    p.signature(setup, accountant);
 }
 
 void write3CB(Page &p, const PrintSetup &setup, const Accountant &accountant)
@@ -195,8 +196,7 @@ void write3CB(Page &p, const PrintSetup &setup, const Accountant &accountant)
     p.item(QStringLiteral("(ii)"), QStringLiteral("in the case of the ") + p.word(three, 11) +
                                        QStringLiteral(", of the ") + p.word(three, 12) +
                                        QStringLiteral(" of the assessee for the year ended on that date."));
-    p.paragraph(QStringLiteral("4."),
-                annexedParticulars());
+    p.paragraph(QStringLiteral("4."), annexedParticulars());
     p.paragraph(
         QStringLiteral("5."),
         QStringLiteral("In ") + p.word(five, 1, true) + QStringLiteral(" opinion and to the best of ") +
@@ -205,7 +205,7 @@ void write3CB(Page &p, const PrintSetup &setup, const Accountant &accountant)
             QStringLiteral(", the particulars given in the said Form No. 3CD and the Annexure thereto are "
                            "true and correct subject to the following observations/qualifications, if any:"));
     p.qualifications(QStringLiteral("Qual"));
-    p.signature(QStringLiteral("3CBOTH"), setup, accountant);
+    p.signature(setup, accountant);
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 #include "PrintedValues.h"
+
+#include "Accountant.h"
 #include "catalogue/Vocabulary.h"
 
 #include <algorithm>
@@ -60,6 +62,31 @@ QString yesNo(const QString &stored)
     default:
         return v;
     }
+}
+
+namespace
+{
+
+// The report page's row of the place and date of signing.
+QStringList signingRow(const ReportModel &model)
+{
+    const bool form3CB = model.formCode() == QLatin1String("3CB");
+    const QList<ReportModel::Row> rows =
+        model.rows(form3CB ? 101 : 1, form3CB ? QStringLiteral("3CBOTH") : QStringLiteral("3CAOTH"));
+    return rows.isEmpty() ? QStringList() : rows.first().cols;
+}
+
+} // namespace
+
+QString signingDate(const ReportModel &model)
+{
+    const QString signingPage = model.value(21, QStringLiteral("DSIGN")).trimmed();
+    return signingPage.isEmpty() ? signingRow(model).value(4).trimmed() : signingPage;
+}
+
+QString signingPlace(const ReportModel &model)
+{
+    return properCase(signingRow(model).value(3).trimmed());
 }
 
 } // namespace PrintedValues

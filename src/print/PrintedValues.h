@@ -33,4 +33,11 @@ QString joined(const QStringList &parts, const QString &separator);
 // "True"/"Yes" -> "Yes", "False"/"No" -> "No", "NA" -> "NA"; anything else as it stands.
 QString yesNo(const QString &stored);
 
+// The date the report was signed, as each of its signatures prints it: the signing page's
+// (page 21, "DSIGN"), which the e-filing file carries, else the one the report page keeps
+// ("3CAOTH", or "3CBOTH" of page 101 for Form 3CB).
+QString signingDate(const ReportModel &model);
+// The place of signing the report page keeps, in proper case.
+QString signingPlace(const ReportModel &model);
+
 } // namespace PrintedValues

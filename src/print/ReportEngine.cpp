@@ -101,26 +101,54 @@ void ReportEngine::SetCol130(bool wide)
     m_wide = wide;
 }
 
+std::unique_ptr<QTextDocument> ReportEngine::newDocument() const
+{
+    auto d = std::make_unique<InertTextDocument>();
+    QFont f(m_fontFamily);
+    f.setPointSizeF(m_fontSize);
+    // A spacing other than zero turns off the "fi" and "fl" ligatures, so that the text
+    // copied or searched in the PDF reads as it was written.
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
+    d->setDefaultFont(f);
+    d->setDocumentMargin(0);
+    // Nothing undoes a report: keeping every edit to undo it costs time and memory.
+    d->setUndoRedoEnabled(false);
+    return d;
+}
+
 void ReportEngine::NewReport()
 {
-    m_body = std::make_unique<InertTextDocument>();
-    m_header = std::make_unique<InertTextDocument>();
-    m_footer = std::make_unique<InertTextDocument>();
-    for (QTextDocument *d : {m_body.get(), m_header.get(), m_footer.get()}) {
-        QFont f(m_fontFamily);
-        f.setPointSizeF(m_fontSize);
-        // A spacing other than zero turns off the "fi" and "fl" ligatures, so that the text
-        // copied or searched in the PDF reads as it was written.
-        f.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
-        d->setDefaultFont(f);
-        d->setDocumentMargin(0);
-        // Nothing undoes a report: keeping every edit to undo it costs time and memory.
-        d->setUndoRedoEnabled(false);
-    }
+    m_sections.clear();
+    m_body = newDocument();
+    m_header = newDocument();
+    m_footer = newDocument();
     resetTarget(m_bodyTarget, m_body.get());
     resetTarget(m_headerTarget, m_header.get());
     resetTarget(m_footerTarget, m_footer.get());
     m_band = Body;
+}
+
+void ReportEngine::startSection(bool wide)
+{
+    layTable(m_bodyTarget);
+    if (!m_body->isEmpty()) {
+        m_sections.push_back({std::move(m_body), m_wide});
+        m_body = newDocument();
+        resetTarget(m_bodyTarget, m_body.get());
+    }
+    m_wide = wide;
+}
+
+QList<QPair<QTextDocument *, bool>> ReportEngine::sections()
+{
+    layTables();
+    QList<QPair<QTextDocument *, bool>> all;
+    for (const Section &section : m_sections)
+        all.append({section.body.get(), section.wide});
+    // A run left empty after the last wide table has no page of its own.
+    if (all.isEmpty() || !m_body->isEmpty())
+        all.append({m_body.get(), m_wide});
+    return all;
 }
 
 void ReportEngine::resetTarget(Target &target, QTextDocument *document)
@@ -396,17 +424,19 @@ bool ReportEngine::AppendFile(const QString &path)
     return true;
 }
 
-void ReportEngine::layoutFor(QPagedPaintDevice &device)
+void ReportEngine::layoutFor(QPagedPaintDevice &device, bool wide)
 {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                     m_wide ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     wide ? QPageLayout::Landscape : QPageLayout::Portrait,
                                      QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
 }
 
 QString ReportEngine::plainText()
 {
-    layTables();
-    return m_body->toPlainText();
+    QStringList texts;
+    for (const auto &[body, wide] : sections())
+        texts << body->toPlainText();
+    return texts.join(u'\n');
 }
 
 QTextDocument &ReportEngine::body()
@@ -415,15 +445,56 @@ QTextDocument &ReportEngine::body()
     return *m_body;
 }
 
-ReportEngine::Geometry ReportEngine::paginate(QPagedPaintDevice &device)
+bool ReportEngine::InsertTblFromFile(const QString &path)
 {
-    layTables();
-    layoutFor(device);
+    bool ok = false;
+    const QString html = MasterFile::readTemplate(path, &ok);
+    if (!ok)
+        return false;
+    InertTextDocument document;
+    document.setHtmlWithoutImages(html);
+    bool hasTable = false;
+    for (QTextFrame *frame : document.rootFrame()->childFrames())
+        hasTable = hasTable || qobject_cast<QTextTable *>(frame);
+    if (!hasTable)
+        return false;
+    Target &t = current();
+    layTable(t);
+    t.table = nullptr;
+    if (t.lineOpen)
+        t.cursor.insertBlock();
+    t.lineOpen = false;
+    startBlock(t);
+    t.cursor.insertFragment(QTextDocumentFragment(&document));
+    t.cursor.movePosition(QTextCursor::End);
+    t.cursor.insertBlock(QTextBlockFormat());
+    return true;
+}
+
+bool ReportEngine::saveBody(const QString &path, QString *error)
+{
+    OutputFile out(path);
+    if (!out.open()) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    out.device().write(body().toHtml().toUtf8());
+    if (out.commit())
+        return true;
+    if (error)
+        *error = out.errorString();
+    return false;
+}
+
+ReportEngine::Geometry ReportEngine::paginate(QPagedPaintDevice &device, QTextDocument &body, bool wide)
+{
+    layoutFor(device, wide);
     const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiX());
     Geometry g;
     g.width = area.width();
     g.pageHeight = area.height();
-    for (QTextDocument *d : {m_body.get(), m_header.get(), m_footer.get()})
+    for (QTextDocument *d : {&body, m_header.get(), m_footer.get()})
         d->documentLayout()->setPaintDevice(&device);
     for (QTextDocument *d : {m_header.get(), m_footer.get()})
         d->setTextWidth(g.width);
@@ -432,65 +503,87 @@ ReportEngine::Geometry ReportEngine::paginate(QPagedPaintDevice &device)
     g.footerHeight = m_footer->isEmpty() ? 0 : m_footer->size().height() + g.gap;
     g.bodyHeight = g.pageHeight - g.headerHeight - g.footerHeight;
     // The body is laid out once, for its final page size.
-    m_body->setPageSize(QSizeF(g.width, g.bodyHeight));
+    body.setPageSize(QSizeF(g.width, g.bodyHeight));
     return g;
 }
 
-void ReportEngine::release()
+void ReportEngine::release(QTextDocument &body)
 {
-    for (QTextDocument *d : {m_body.get(), m_header.get(), m_footer.get()})
+    for (QTextDocument *d : {&body, m_header.get(), m_footer.get()})
         d->documentLayout()->setPaintDevice(nullptr);
 }
 
 int ReportEngine::pageCount()
 {
     LayoutProbe probe;
-    paginate(probe);
-    const int pages = m_body->pageCount();
-    release();
+    int pages = 0;
+    for (const auto &[body, wide] : sections()) {
+        paginate(probe, *body, wide);
+        pages += body->pageCount();
+        release(*body);
+    }
     return pages;
 }
 
 bool ReportEngine::print(QPagedPaintDevice &device, PrintProgress *progress)
 {
-    layoutFor(device);
-    LayoutProbe probe;
-    const Geometry g = paginate(probe);
-    const int pages = m_body->pageCount();
+    const QList<QPair<QTextDocument *, bool>> runs = sections();
+    const int pages = pageCount();
     bool going = !progress || progress->pagesDone(0, pages);
-
+    // The device takes each run's page before its first page is begun.
+    layoutFor(device, runs.first().second);
     QPainter painter(&device);
-    painter.scale(device.logicalDpiX() / qreal(LayoutDpi), device.logicalDpiY() / qreal(LayoutDpi));
-    auto drawBand = [&](QTextDocument &band, int page, qreal top) {
-        std::unique_ptr<QTextDocument> copy(band.clone());
-        copy->documentLayout()->setPaintDevice(&probe);
-        copy->setTextWidth(g.width);
-        for (QTextCursor mark = copy->find(PageNumberMark); !mark.isNull();
-             mark = copy->find(PageNumberMark, mark))
-            mark.insertText(QString::number(page + 1));
-        painter.save();
-        painter.translate(0, top);
-        copy->drawContents(&painter);
-        painter.restore();
-    };
-    for (int page = 0; going && page < pages; ++page) {
-        if (page > 0)
-            device.newPage();
-        if (!m_header->isEmpty())
-            drawBand(*m_header, page, 0);
-        painter.save();
-        painter.translate(0, g.headerHeight - page * g.bodyHeight);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page * g.bodyHeight, g.width, g.bodyHeight);
-        painter.setClipRect(context.clip);
-        m_body->documentLayout()->draw(&painter, context);
-        painter.restore();
-        if (!m_footer->isEmpty())
-            drawBand(*m_footer, page, g.pageHeight - g.footerHeight + g.gap);
-        going = !progress || progress->pagesDone(page + 1, pages);
+    LayoutProbe probe;
+    int printed = 0;
+    for (const auto &[body, wide] : runs) {
+        if (!going)
+            break;
+        const Geometry g = paginate(probe, *body, wide);
+        const int runPages = body->pageCount();
+        auto drawBand = [&](QTextDocument &band, int page, qreal top) {
+            std::unique_ptr<QTextDocument> copy(band.clone());
+            copy->documentLayout()->setPaintDevice(&probe);
+            copy->setTextWidth(g.width);
+            for (QTextCursor mark = copy->find(PageNumberMark); !mark.isNull();
+                 mark = copy->find(PageNumberMark, mark))
+                mark.insertText(QString::number(page + 1));
+            painter.save();
+            painter.translate(0, top);
+            copy->drawContents(&painter);
+            painter.restore();
+        };
+        for (int page = 0; going && page < runPages; ++page) {
+            if (printed > 0) {
+                layoutFor(device, wide);
+                device.newPage();
+            }
+            painter.save();
+            painter.scale(device.logicalDpiX() / qreal(LayoutDpi), device.logicalDpiY() / qreal(LayoutDpi));
+            // A device that keeps one page for the whole print (the preview) gets a wide page
+            // turned on its side, as a printer prints it.
+            if (wide && device.pageLayout().orientation() != QPageLayout::Landscape) {
+                const qreal width = device.pageLayout().paintRectPixels(device.logicalDpiX()).width();
+                painter.translate(width * LayoutDpi / device.logicalDpiX(), 0);
+                painter.rotate(90);
+            }
+            if (!m_header->isEmpty())
+                drawBand(*m_header, printed, 0);
+            painter.save();
+            painter.translate(0, g.headerHeight - page * g.bodyHeight);
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = QRectF(0, page * g.bodyHeight, g.width, g.bodyHeight);
+            painter.setClipRect(context.clip);
+            body->documentLayout()->draw(&painter, context);
+            painter.restore();
+            if (!m_footer->isEmpty())
+                drawBand(*m_footer, printed, g.pageHeight - g.footerHeight + g.gap);
+            painter.restore();
+            ++printed;
+            going = !progress || progress->pagesDone(printed, pages);
+        }
+        release(*body);
     }
     painter.end();
-    release();
     return going;
 }
 

@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class PrintProgress;
 class QPagedPaintDevice;
@@ -29,6 +30,10 @@ public:
     // True selects the wide page (landscape), for tables of up to sixteen columns.
     void SetCol130(bool wide);
     bool wide() const { return m_wide; }
+    // Goes on on a new page in a run of wide (landscape) or usual pages, so that a table too
+    // wide for the report's page stands on pages of its own; the pages are numbered on across
+    // the runs.
+    void startSection(bool wide);
 
     // Starts an empty report: body, header and footer.
     void NewReport();
@@ -74,6 +79,11 @@ public:
     void appendDocument(const QTextDocument &document);
     // Appends a rich-text file a master file was saved to; false when it cannot be read.
     bool AppendFile(const QString &path);
+    // Inserts at the current position the table (or tables) saved in a rich-text file;
+    // false when it cannot be read or holds no table.
+    bool InsertTblFromFile(const QString &path);
+    // Saves the body written so far as a rich-text file such as InsertTblFromFile reads.
+    bool saveBody(const QString &path, QString *error = nullptr);
 
 private:
     // A table row as written, laid into the document with the rest of its table.
@@ -108,11 +118,20 @@ private:
     // Lays the rows written since the table started (or was last laid) into the document.
     void layTable(Target &t);
     void layTables();
-    void layoutFor(QPagedPaintDevice &device);
-    // Lays the report out on the device's page: the body between the bands.
-    Geometry paginate(QPagedPaintDevice &device);
-    void release();
+    // A run of pages written before the current one, with the page it is laid on.
+    struct Section {
+        std::unique_ptr<QTextDocument> body;
+        bool wide = false;
+    };
+    void layoutFor(QPagedPaintDevice &device, bool wide);
+    // Lays a run of the report out on the device's page: its body between the bands.
+    Geometry paginate(QPagedPaintDevice &device, QTextDocument &body, bool wide);
+    void release(QTextDocument &body);
+    std::unique_ptr<QTextDocument> newDocument() const;
+    // The runs of pages in order, the current one last.
+    QList<QPair<QTextDocument *, bool>> sections();
 
+    std::vector<Section> m_sections;
     std::unique_ptr<QTextDocument> m_body, m_header, m_footer;
     Target m_bodyTarget, m_headerTarget, m_footerTarget;
     int m_band = Body;

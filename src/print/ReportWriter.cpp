@@ -2,6 +2,7 @@
 
 #include "ControlCodes.h"
 #include "ReportEngine.h"
+#include "catalogue/PrintedLayouts.h"
 
 bool ReportWriter::columns(const QString &widths, const QList<int> &alignments)
 {
@@ -62,6 +63,6 @@ void ReportWriter::blank()
 
 void ReportWriter::line(const QString &text, int alignment, bool bold)
 {
-    columns(QStringLiteral("100"), {alignment});
+    columns(PrintedLayouts::Line, {alignment});
     plain({bold ? ControlCodes::bold(text) : text});
 }

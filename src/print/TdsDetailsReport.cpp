@@ -27,13 +27,26 @@ void build(ReportEngine &engine, const Heading &heading,
         if (rows.isEmpty())
             continue;
         QList<FittedTable::Column> columns;
-        // Held by name: a range over a member of the temporary would outlive it.
-        const std::optional<AnnexureClause> clause = AnnexureClause::find(list.point);
-        for (const Catalogue::Column &column : clause->columns)
-            columns << FittedTable::Column{column.heading, column.kind == Catalogue::Kind::Amount};
+        QList<QStringList> printed;
+        if (list.printed.isEmpty()) {
+            // Held by name: a range over a member of the temporary would outlive it.
+            const std::optional<AnnexureClause> clause = AnnexureClause::find(list.point);
+            for (const Catalogue::Column &column : clause->columns)
+                columns << FittedTable::Column{column.heading, column.kind == Catalogue::Kind::Amount};
+            printed = rows;
+        } else {
+            for (const TdsWorkbook::PrintedColumn &column : list.printed)
+                columns << FittedTable::Column{column.heading, column.amount};
+            for (const QStringList &row : rows) {
+                QStringList cells;
+                for (const TdsWorkbook::PrintedColumn &column : list.printed)
+                    cells << (column.gridColumn < 0 ? QString() : row.value(column.gridColumn));
+                printed << cells;
+            }
+        }
         w.blank();
         w.line(list.title, ReportRow::Left, true);
-        FittedTable::write(w, columns, rows);
+        FittedTable::write(w, columns, printed);
     }
     engine.ShowReport();
 }

@@ -6,7 +6,7 @@
 class ReportEngine;
 
 // The TDS import's preview: the lists found for clauses 34(a), 34(b), 34(c), 21(b)(i)(B)
-// and 21(b)(ii)(B), each under its title in its clause grid's columns.
+// and 21(b)(ii)(B), each under its title in the columns the TDS details list it in.
 namespace TdsDetailsReport
 {
 

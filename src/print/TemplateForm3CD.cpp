@@ -169,6 +169,8 @@ public:
         put(QStringLiteral("$#$ANX"), lines);
     }
 
+    bool depreciationChart() const { return m_depreciationChart; }
+
     void signatures(const Accountant &accountant)
     {
         QString firm, name, designation, din;
@@ -189,14 +191,9 @@ public:
         setAll(m_file, QStringLiteral("$#$DIN$#$"),
                din.isEmpty() ? QString() : QStringLiteral("DIN : ") + din);
 
-        const bool form3CB = m_model.formCode() == QLatin1String("3CB");
-        const QString other = form3CB ? QStringLiteral("3CBOTH") : QStringLiteral("3CAOTH");
-        const int page = form3CB ? 101 : 1;
-        QString date = m_model.value(21, QStringLiteral("DSIGN")).trimmed();
-        if (date.isEmpty())
-            date = m_model.value(page, other, 5).trimmed();
-        TemplateMarkers::setAccountant(m_file, accountant, m_setup, m_blank, date,
-                                       properCase(m_model.value(page, other, 4).trimmed()));
+        TemplateMarkers::setAccountant(m_file, accountant, m_setup, m_blank,
+                                       PrintedValues::signingDate(m_model),
+                                       PrintedValues::signingPlace(m_model));
     }
 
 private:
@@ -267,7 +264,11 @@ private:
         }
         if (!m_blank && ticked(201, clause.annex)) {
             say(PrintedValues::AsPerAnnexure);
-            m_annexed.append({page, &clause});
+            // The depreciation clause's annexure is its chart, which follows the statement.
+            if (clause.key == QLatin1String("18"))
+                m_depreciationChart = true;
+            else
+                m_annexed.append({page, &clause});
             return;
         }
         for (int i = 0; i < clause.controls.size(); ++i)
@@ -437,11 +438,12 @@ private:
     QHash<QString, QString> m_answers;
     QStringList m_pendingRemarks;
     QList<QPair<int, const Clause *>> m_annexed;
+    bool m_depreciationChart = false;
 };
 
 } // namespace
 
-void fill(MasterFile &file, const ReportModel &model, const PrintChoices &choices, const PrintSetup &setup,
+bool fill(MasterFile &file, const ReportModel &model, const PrintChoices &choices, const PrintSetup &setup,
           const Accountant &accountant)
 {
     Filler filler(file, model, choices, setup);
@@ -451,6 +453,7 @@ void fill(MasterFile &file, const ReportModel &model, const PrintChoices &choice
     filler.signatures(accountant);
     filler.annexure();
     TemplateMarkers::clearLeftovers(file);
+    return filler.depreciationChart();
 }
 
 } // namespace TemplateForm3CD

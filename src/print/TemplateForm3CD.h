@@ -11,11 +11,12 @@ struct PrintSetup;
 // point stands for the clause's answer, rows or fields (in the numeric order of the rows'
 // serial column); "AS PER ANNEXURE" where the clause is reported by annexure, its rows
 // then filling the annexure table ("$#$ANX"); the remarks where the print setup places
-// them ("$#$RMK" for all at the end); the signatures.
+// them ("$#$RMK" for all at the end); the signatures. True when the depreciation clause is
+// reported by annexure: its chart is to follow the statement.
 namespace TemplateForm3CD
 {
 
-void fill(MasterFile &file, const ReportModel &model, const PrintChoices &choices, const PrintSetup &setup,
+bool fill(MasterFile &file, const ReportModel &model, const PrintChoices &choices, const PrintSetup &setup,
           const Accountant &accountant);
 
 } // namespace TemplateForm3CD

@@ -121,9 +121,8 @@ void fill(MasterFile &file, const ReportModel &model, const PrintSetup &setup, c
     else
         fill3CA(file, values, assessee);
     qualifications(file, model, page, form3CB ? QStringLiteral("Qual") : QStringLiteral("3CAQual"), blank);
-    const QString other = form3CB ? QStringLiteral("3CBOTH") : QStringLiteral("3CAOTH");
-    TemplateMarkers::setAccountant(file, accountant, setup, blank, values.value(other, 5),
-                                   properCase(values.value(other, 4)));
+    TemplateMarkers::setAccountant(file, accountant, setup, blank, PrintedValues::signingDate(model),
+                                   PrintedValues::signingPlace(model));
     TemplateMarkers::clearLeftovers(file);
 }
 

@@ -3,10 +3,12 @@
 #include "Accountant.h"
 #include "AuditReport.h"
 #include "ControlCodes.h"
+#include "DepreciationReport.h"
 #include "MasterFile.h"
 #include "PrintChoices.h"
 #include "PrintSetup.h"
 #include "ReportEngine.h"
+#include "ReportWriter.h"
 #include "ShippedTemplates.h"
 #include "TemplateForm3CD.h"
 #include "TemplateFrontPage.h"
@@ -82,9 +84,18 @@ bool build(ReportEngine &engine, const ReportModel &model, const PrintChoices &c
     MasterFile body;
     if (!open(body, choices.form3cdTemplate))
         return false;
-    TemplateForm3CD::fill(body, model, choices, setup, accountant);
+    const bool chart = TemplateForm3CD::fill(body, model, choices, setup, accountant);
     if (!saveAndAppend(engine, body, QStringLiteral("3CD.rtf")))
         return false;
+    // The depreciation chart, as the depreciation report draws it, on wide pages after the
+    // statement.
+    const QString chartFile = temporaryFile(QStringLiteral("18.rtf"));
+    if (chart && DepreciationReport::saveChart(model, chartFile)) {
+        engine.startSection(true);
+        ReportWriter(engine).line(DepreciationReport::Title, ReportRow::Centre, true);
+        engine.InsertTblFromFile(chartFile);
+        QFile::remove(chartFile);
+    }
     if (!choices.blank && setup.footer)
         AuditReport::writeFooter(engine, model.key().yearKey, hasHost() ? host().ClientName() : QString());
     engine.ShowReport();

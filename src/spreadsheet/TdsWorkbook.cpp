@@ -44,28 +44,54 @@ QString stateKey(QString name)
     return key == QLatin1String("ORISSA") ? QStringLiteral("ODISHA") : key;
 }
 
+// A payment of 21(b) whose tax was not paid in time, as the TDS details list it: eleven
+// columns of the clause grid's, the deposited amount only where the grid keeps one
+// (payments to residents).
+QList<PrintedColumn> latePayments(int depositedColumn)
+{
+    return {{QStringLiteral("Date of payment"), 0},
+            {QStringLiteral("Amount of payment"), 1, true},
+            {QStringLiteral("Nature of payment"), 2},
+            {QStringLiteral("Name of the payee"), 3},
+            {QStringLiteral("PAN of the payee"), 4},
+            {QStringLiteral("Address line1"), 7},
+            {QStringLiteral("Address line2"), 8},
+            {QStringLiteral("City /Town /District"), 12},
+            {QStringLiteral("Pin code"), 9},
+            {QStringLiteral("Amount of tax deducted"), 14, true},
+            {QStringLiteral("Amount out of (VI) deposited, if any"), depositedColumn, true}};
+}
+
 } // namespace
 
 const QList<List> &lists()
 {
     static const QList<List> all{
-        {QStringLiteral("34_a"), QStringLiteral("34a"),
+        {QStringLiteral("34_a"),
+         QStringLiteral("34a"),
          QStringLiteral(
              "34(a) Tax deducted or collected at source where the assessee is required to deduct or collect "
-             "tax")},
-        {QStringLiteral("34_b"), QStringLiteral("34b"),
+             "tax"),
+         {}},
+        {QStringLiteral("34_b"),
+         QStringLiteral("34b"),
          QStringLiteral(
              "34(b) Statements of tax deducted or collected where the assessee is required to furnish the "
-             "statement")},
-        {QStringLiteral("34_c"), QStringLiteral("34c"),
-         QStringLiteral("34(c) Interest payable under section 201(1A) or 206C(7)")},
+             "statement"),
+         {}},
+        {QStringLiteral("34_c"),
+         QStringLiteral("34c"),
+         QStringLiteral("34(c) Interest payable under section 201(1A) or 206C(7)"),
+         {}},
         {QStringLiteral("21_b_i_B"), QStringLiteral("21bib"),
          QStringLiteral(
-             "21(b)(i)(B) Payments to non-residents on which tax was deducted but not paid within time")},
+             "21(b)(i)(B) Payments to non-residents on which tax was deducted but not paid within time"),
+         latePayments(-1)},
         {QStringLiteral("21_b_ii_B"), QStringLiteral("21biib"),
          QStringLiteral(
              "21(b)(ii)(B) Payments to residents on which tax was deducted but not paid on or before the due "
-             "date")},
+             "date"),
+         latePayments(15)},
     };
     return all;
 }

@@ -12,10 +12,20 @@
 namespace TdsWorkbook
 {
 
+// A column of a list as the TDS details print it: its heading and the grid column
+// (0-based) it shows; -1 for a column the grid keeps none of, which prints empty.
+struct PrintedColumn {
+    QString heading;
+    int gridColumn = -1;
+    bool amount = false;
+};
+
 struct List {
     QString sheet; // "34_a"
     QString point; // "34a"
     QString title;
+    // The columns the list prints in; empty: the clause grid's own.
+    QList<PrintedColumn> printed;
 };
 
 const QList<List> &lists();

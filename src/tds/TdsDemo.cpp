@@ -62,6 +62,13 @@ void create(Database &db, const QString &yearKey)
            "Kamala Mills", "Senapati Bapat Marg", "Lower Parel", "Mumbai", "MAHARASHTRA"},
           {kOtherClientCode, "Mehta Traders", "AAAPM1234C", "AHMM54321B", "Individual", "12", "Ganesh Bhavan",
            "Ashram Road", "Navrangpura", "Ahmedabad", "GUJARAT"}});
+    // The office each client's TAN is registered for; the answers of the year; interest counted
+    // by calendar months for every client.
+    make(db, {QStringLiteral("Main_Info1"), {"Code_No", "State"}, {}},
+         {{kClientCode, "MAHARASHTRA"}, {kOtherClientCode, "GUJARAT"}});
+    make(db, {QStringLiteral("GenInfo_MiscInf"), {"Code_No", "ass_year", "Opt44AA"}, {}},
+         {{kClientCode, assessmentYear, "Y"}, {kOtherClientCode, assessmentYear, "N"}});
+    make(db, {QStringLiteral("IntCalcSetup"), {"Code_No", "Opts"}, {}}, {{"##ALL##CLIENTS##", "1"}});
     // Quarterly statements are due at the end (TCS: the middle) of the month after the quarter,
     // the last quarter's in May; the second quarter's TDS date was extended.
     QList<QVariantList> dueDates;
@@ -74,12 +81,19 @@ void create(Database &db, const QString &yearKey)
     }
     dueDates << QVariantList{assessmentYear, 0, "ITR", day(31, 10, 1), QString()};
     for (QVariantList &row : dueDates)
-        row << QString();
+        row << QString() << QString() << QString();
     // The third quarter's TDS statements of deductors in two states hit by floods were due later.
-    dueDates << QVariantList{assessmentYear, 3, "TDS", day(31, 1), day(28, 2), "TAMILNADU"};
-    dueDates << QVariantList{assessmentYear, 3, "TDS", day(31, 1), day(15, 2), "ORISSA"};
+    dueDates << QVariantList{assessmentYear, 3, "TDS", day(31, 1), day(28, 2), "TAMILNADU", "", ""};
+    dueDates << QVariantList{assessmentYear, 3, "TDS", day(31, 1), day(15, 2), "ORISSA", "", ""};
+    // Deposits of tax falling due in a period: from 14 May to 30 June everywhere (a relaxation of
+    // the first quarter), from 7 December to 7 January in Tamil Nadu (the floods).
+    dueDates << QVariantList{assessmentYear, 0, "CHALLAN", day(30, 6), "", "", day(14, 5), day(30, 6)};
+    dueDates << QVariantList{assessmentYear, 0,          "CHALLAN", day(31, 1), "",
+                             "TAMILNADU",    day(7, 12), day(7, 1)};
     make(db,
-         {QStringLiteral("DueDT_Master"), {"AssYear", "StatC", "FormType", "DueDt", "RevDueDt", "State"}, {}},
+         {QStringLiteral("DueDT_Master"),
+          {"AssYear", "StatC", "FormType", "DueDt", "RevDueDt", "State", "FromDt", "ToDt"},
+          {}},
          dueDates);
     make(db, {QStringLiteral("Period_Master"), {"AsYear", "HalfYear", "Period_Code"}, {}},
          {{assessmentYear, 1, period(1)},

@@ -33,10 +33,16 @@ double fourDecimals(double value)
     return std::round(value * 10000.0) / 10000.0;
 }
 
-// Months or parts of months from one date to another, both counted.
-int monthsOrPart(const QDate &from, const QDate &to)
+// Months or parts of months from one date to another, both counted: calendar months, or
+// months that run from the day of the first date.
+int monthsOrPart(const QDate &from, const QDate &to, TdsInterestMonths months)
 {
-    return (to.year() - from.year()) * 12 + to.month() - from.month() + 1;
+    if (months == TdsInterestMonths::Calendar)
+        return (to.year() - from.year()) * 12 + to.month() - from.month() + 1;
+    int count = 1;
+    while (from.addMonths(count) <= to)
+        ++count;
+    return count;
 }
 
 bool validPan(const QString &pan)
@@ -106,7 +112,8 @@ bool atSpecifiedRate(double amount, double taxDeducted, double specifiedRate)
 }
 
 double interestPayable(const QString &paymentDate, const QString &deductionDate, const QString &depositDate,
-                       double taxDeducted)
+                       double taxDeducted, TdsInterestMonths months,
+                       const std::function<QDate(const QDate &)> &depositDue)
 {
     const QDate paid = dateOf(paymentDate);
     const QDate deducted = dateOf(deductionDate);
@@ -114,12 +121,14 @@ double interestPayable(const QString &paymentDate, const QString &deductionDate,
         return 0;
     double interest = 0;
     if (paid.isValid() && deducted > paid)
-        interest += taxDeducted * 0.01 * monthsOrPart(paid, deducted);
+        interest += taxDeducted * 0.01 * monthsOrPart(paid, deducted, months);
     const QDate deposited = dateOf(depositDate);
-    const QDate due = deducted.month() == 3 ? QDate(deducted.year(), 4, 30)
-                                            : QDate(deducted.year(), deducted.month(), 7).addMonths(1);
+    QDate due = deducted.month() == 3 ? QDate(deducted.year(), 4, 30)
+                                      : QDate(deducted.year(), deducted.month(), 7).addMonths(1);
+    if (depositDue)
+        due = depositDue(due);
     if (deposited.isValid() && deposited > due)
-        interest += taxDeducted * 0.015 * monthsOrPart(deducted, deposited);
+        interest += taxDeducted * 0.015 * monthsOrPart(deducted, deposited, months);
     return std::round(interest);
 }
 
@@ -150,6 +159,15 @@ std::optional<Lists> build(TdsSource &source, const QList<TdsClient> &clients, c
                                  TdsSection::of(row.section)};
         }
 
+    // What the product says of each client: whether its accounts were audited the year before,
+    // how it counts the months of interest.
+    QHash<QString, std::optional<bool>> auditedBefore;
+    QHash<QString, TdsInterestMonths> interestMonths;
+    for (const TdsClient &client : clients) {
+        auditedBefore.insert(client.code, source.auditedBefore(client, options.assessmentYear));
+        interestMonths.insert(client.code, source.interestMonths(client));
+    }
+
     // Step 2: the deductees' masters.
     QHash<QString, TdsDeductee> deductees; // by client code and deductee key
     for (int i = 0; i < entries.size(); ++i) {
@@ -175,6 +193,7 @@ std::optional<Lists> build(TdsSource &source, const QList<TdsClient> &clients, c
     QMap<std::tuple<QString, int, QString>, SectionTotals> sections; // by TAN and section
     QMap<std::tuple<QString, int, QString>, QStringList> statements; // by TAN, quarter, form
     Lists lists;
+    QMap<std::pair<QString, QDate>, QDate> depositDues; // by state and ordinary due date
     ListSources sources;
     const QStringList states = sources.items(QStringLiteral("addressStates"));
     const QDate returnDue = dateOf(options.returnDueDate);
@@ -189,7 +208,10 @@ std::optional<Lists> build(TdsSource &source, const QList<TdsClient> &clients, c
         SectionTotals &totals = sections[{tan, sectionOrder(e.section.section), e.section.section}];
         totals.nature = e.section.nature;
         totals.payment += row.amount;
-        if (deductionRequired(row))
+        // An individual or family not audited the year before need not deduct under some sections.
+        const bool exempt = e.section.onlyIfAuditedBefore() && e.client->individualOrFamily() &&
+                            auditedBefore.value(e.client->code) == false;
+        if (deductionRequired(row) && !exempt)
             totals.required += row.amount;
         if (row.taxDeducted > 0) {
             if (atSpecifiedRate(row.amount, row.taxDeducted, row.rate)) {
@@ -207,15 +229,23 @@ std::optional<Lists> build(TdsSource &source, const QList<TdsClient> &clients, c
         if (!statements.contains(statementKey)) {
             const QString kind =
                 form == QLatin1String("27EQ") ? QStringLiteral("TCS") : QStringLiteral("TDS");
-            statements.insert(
-                statementKey,
-                {tan, form, source.dueDate(options.assessmentYear, kind, e.period.quarter, e.client->state),
-                 filed.value(e.client->code + u'|' + form + u'|' + e.period.code), QStringLiteral("Yes"),
-                 QString()});
+            statements.insert(statementKey, {tan, form,
+                                             source.dueDate(options.assessmentYear, kind, e.period.quarter,
+                                                            e.client->deductorState()),
+                                             filed.value(e.client->code + u'|' + form + u'|' + e.period.code),
+                                             QStringLiteral("Yes"), QString()});
         }
 
-        const double payable =
-            interestPayable(row.paymentDate, row.deductionDate, e.depositDate, row.taxDeducted);
+        const double payable = interestPayable(
+            row.paymentDate, row.deductionDate, e.depositDate, row.taxDeducted,
+            interestMonths.value(e.client->code), [&](const QDate &due) {
+                const auto key = std::make_pair(e.client->deductorState(), due);
+                auto found = depositDues.constFind(key);
+                if (found == depositDues.constEnd())
+                    found = depositDues.insert(
+                        key, source.depositDueDate(options.assessmentYear, due, e.client->deductorState()));
+                return *found;
+            });
         if (payable > 0)
             interest[tan].payable += payable;
 

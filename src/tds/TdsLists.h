@@ -40,7 +40,10 @@ bool atSpecifiedRate(double amount, double taxDeducted, double specifiedRate);
 // Interest under section 201(1A) on one deductee row: one per cent a month or part of a
 // month from payment to deduction, one and a half per cent from deduction to deposit when
 // the deposit is later than the seventh of the next month (the thirtieth of April for March).
+// The months are counted as `months` says; `depositDue` gives the due date of a deposit
+// that would fall due on the date it is given (an extension), the date itself without one.
 double interestPayable(const QString &paymentDate, const QString &deductionDate, const QString &depositDate,
-                       double taxDeducted);
+                       double taxDeducted, TdsInterestMonths months = TdsInterestMonths::Calendar,
+                       const std::function<QDate(const QDate &)> &depositDue = {});
 
 } // namespace TdsLists

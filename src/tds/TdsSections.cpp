@@ -3,6 +3,7 @@
 #include "catalogue/ClauseCatalogue.h"
 
 #include <QHash>
+#include <QStringList>
 
 TdsSection TdsSection::of(const QString &productCode)
 {
@@ -42,4 +43,11 @@ TdsSection TdsSection::of(const QString &productCode)
         if (entry.code.compare(code, Qt::CaseInsensitive) == 0)
             return {entry.code, entry.text};
     return {QStringLiteral("Other"), QStringLiteral("Other")};
+}
+
+bool TdsSection::onlyIfAuditedBefore() const
+{
+    static const QStringList sections{QStringLiteral("194A"), QStringLiteral("194C"), QStringLiteral("194H"),
+                                      QStringLiteral("194-I"), QStringLiteral("194J")};
+    return sections.contains(section);
 }

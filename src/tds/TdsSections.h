@@ -10,4 +10,8 @@ struct TdsSection {
     QString nature;
 
     static TdsSection of(const QString &productCode);
+    // An individual or Hindu undivided family deducts under this section only when its
+    // accounts were audited under section 44AB in the preceding year (interest other than on
+    // securities, contractors, commission, rent, professional fees).
+    bool onlyIfAuditedBefore() const;
 };

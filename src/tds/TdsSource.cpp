@@ -5,7 +5,16 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
+
+bool TdsClient::individualOrFamily() const
+{
+    const QString s = status.trimmed().toUpper();
+    return s.startsWith(QLatin1String("INDIVIDUAL")) || s == QLatin1String("HUF") ||
+           s.startsWith(QLatin1String("HINDU UNDIVIDED"));
+}
 
 TdsSource::~TdsSource() = default;
 
@@ -43,16 +52,25 @@ QString TdsSource::statementTable(const QString &clientCode)
 
 QList<TdsClient> TdsSource::clients()
 {
+    QHash<QString, QString> offices;
+    if (m_db->tableExists(QStringLiteral("Main_Info1"))) {
+        for (Recordset rs = m_db->Execute(QStringLiteral("SELECT Code_No, State FROM Main_Info1")); !rs.Eof();
+             rs.MoveNext())
+            offices.insert(rs.Fields(0), rs.Fields(1).trimmed());
+    }
     QList<TdsClient> all;
     for (Recordset rs = m_db->Execute(QStringLiteral("Select * from Main_Info Order by Name")); !rs.Eof();
-         rs.MoveNext())
-        all << TdsClient{rs.Fields(QStringLiteral("Code_No")),
+         rs.MoveNext()) {
+        const QString code = rs.Fields(QStringLiteral("Code_No"));
+        all << TdsClient{code,
                          rs.Fields(QStringLiteral("Name")),
                          rs.Fields(QStringLiteral("PanNo")).trimmed().toUpper(),
                          rs.Fields(QStringLiteral("TanNo")).trimmed().toUpper(),
                          rs.Fields(QStringLiteral("Status1")),
                          rs.Fields(QStringLiteral("City")),
-                         rs.Fields(QStringLiteral("State"))};
+                         rs.Fields(QStringLiteral("State")),
+                         offices.value(code)};
+    }
     return all;
 }
 
@@ -86,6 +104,67 @@ QString TdsSource::dueDate(const QString &assessmentYear, const QString &kind, i
             everywhere = date;
     }
     return everywhere;
+}
+
+QDate TdsSource::depositDueDate(const QString &assessmentYear, const QDate &due, const QString &deductorState)
+{
+    const auto date = [](const QString &text) {
+        return QDate::fromString(text.trimmed(), QStringLiteral("dd/MM/yyyy"));
+    };
+    const QString state = stateKey(deductorState);
+    QDate everywhere;
+    for (Recordset rs = m_db->Execute(
+             QStringLiteral("SELECT * FROM DueDT_Master WHERE AssYear=? AND FormType=? ORDER BY StatC"),
+             {assessmentYear, QStringLiteral("CHALLAN")});
+         !rs.Eof(); rs.MoveNext()) {
+        const QDate from = date(rs.Fields(QStringLiteral("FromDt")));
+        const QDate to = date(rs.Fields(QStringLiteral("ToDt")));
+        if (!from.isValid() || !to.isValid() || due < from || due > to)
+            continue;
+        const QString revised = rs.Fields(QStringLiteral("RevDueDt")).trimmed();
+        const QDate extended = date(revised.isEmpty() ? rs.Fields(QStringLiteral("DueDt")) : revised);
+        if (!extended.isValid())
+            continue;
+        const QString rowState = stateKey(rs.Fields(QStringLiteral("State")));
+        if (!rowState.isEmpty() && rowState == state)
+            return std::max(due, extended);
+        if (rowState.isEmpty() && !everywhere.isValid())
+            everywhere = extended;
+    }
+    return everywhere.isValid() ? std::max(due, everywhere) : due;
+}
+
+std::optional<bool> TdsSource::auditedBefore(const TdsClient &client, const QString &assessmentYear)
+{
+    if (!m_db->tableExists(QStringLiteral("GenInfo_MiscInf")))
+        return std::nullopt;
+    Recordset rs =
+        m_db->Execute(QStringLiteral("SELECT Opt44AA FROM GenInfo_MiscInf WHERE Code_No=? AND ass_year=?"),
+                      {client.code, assessmentYear});
+    if (rs.Eof())
+        return std::nullopt;
+    const QString answer = rs.Fields(0).trimmed().toUpper();
+    if (answer == QLatin1String("Y") || answer == QLatin1String("YES") || answer == QLatin1String("1") ||
+        answer == QLatin1String("TRUE"))
+        return true;
+    if (answer == QLatin1String("N") || answer == QLatin1String("NO") || answer == QLatin1String("0") ||
+        answer == QLatin1String("FALSE"))
+        return false;
+    return std::nullopt;
+}
+
+TdsInterestMonths TdsSource::interestMonths(const TdsClient &client)
+{
+    if (!m_db->tableExists(QStringLiteral("IntCalcSetup")))
+        return TdsInterestMonths::Calendar;
+    // The client's own row before the one for all clients.
+    for (const QString &code : {client.code, QStringLiteral("##ALL##CLIENTS##")}) {
+        Recordset rs = m_db->Execute(QStringLiteral("SELECT Opts FROM IntCalcSetup WHERE Code_No=?"), {code});
+        if (!rs.Eof())
+            return rs.Fields(0).trimmed() == QLatin1String("2") ? TdsInterestMonths::FromTheDay
+                                                                : TdsInterestMonths::Calendar;
+    }
+    return TdsInterestMonths::Calendar;
 }
 
 QList<TdsPeriod> TdsSource::periods(const QString &assessmentYear)

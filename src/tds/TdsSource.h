@@ -2,9 +2,11 @@
 
 #include "store/DbUrl.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class Database;
 
@@ -13,7 +15,9 @@ class Database;
 // DueDT_Master, the quarters of a year in Period_Master, and for each client and quarter a
 // challan table ("CD" + period + "_" + client) and a deductee table ("DD" + period + "_" +
 // client), one deductee master ("DM_" + client) and one table of filed statements
-// ("TRD_" + client). Dates are kept as "dd/mm/yyyy" text.
+// ("TRD_" + client). Main_Info1 keeps the deductor's office (the address of the TAN),
+// GenInfo_MiscInf the answers of each assessment year, IntCalcSetup how interest is counted.
+// Dates are kept as "dd/mm/yyyy" text.
 struct TdsClient {
     QString code;
     QString name;
@@ -22,7 +26,18 @@ struct TdsClient {
     QString status;
     QString city;
     QString state;
+    // The state of the office the TAN is registered for (Main_Info1), where it differs from
+    // the client's; the due dates extended for a state follow the office.
+    QString officeState;
+
+    QString deductorState() const { return officeState.isEmpty() ? state : officeState; }
+    // An individual or a Hindu undivided family, by the product's status text.
+    bool individualOrFamily() const;
 };
+
+// How interest under section 201(1A) counts "a month or part of a month": by calendar
+// months, or by months running from the day of the event (the 20th to the 19th).
+enum class TdsInterestMonths { Calendar, FromTheDay };
 
 struct TdsPeriod {
     int quarter = 0; // 1 to 4
@@ -91,6 +106,18 @@ public:
     // A state's name as the due dates are matched by it: letters only, in capitals, Orissa
     // under its present name ("TAMIL NADU" and "TamilNadu" are "TAMILNADU").
     static QString stateKey(const QString &state);
+    // The due date for depositing tax that falls due on `due`, extended where the product
+    // records an extension (DueDT_Master rows of FormType "CHALLAN": deposits falling due from
+    // FromDt to ToDt are due by the row's date, for the row's state or, without one, for all);
+    // `due` itself otherwise.
+    QDate depositDueDate(const QString &assessmentYear, const QDate &due, const QString &deductorState = {});
+    // Whether the deductor's accounts were audited in the preceding year, as the product
+    // answers it for the assessment year (GenInfo_MiscInf, Opt44AA); nothing when it does not say.
+    std::optional<bool> auditedBefore(const TdsClient &client, const QString &assessmentYear);
+    // How the product counts the months of interest (IntCalcSetup's Opts, "2" from the day,
+    // anything else by calendar months): the client's own setting, else the one for all
+    // clients ("##ALL##CLIENTS##"), else by calendar months.
+    TdsInterestMonths interestMonths(const TdsClient &client);
     QList<TdsPeriod> periods(const QString &assessmentYear);
     QList<TdsChallan> challans(const TdsClient &client, const TdsPeriod &period);
     QList<TdsDeducteeRow> deducteeRows(const TdsClient &client, const TdsPeriod &period);

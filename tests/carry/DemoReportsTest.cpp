@@ -1,3 +1,4 @@
+#include "../print/PdfText.h"
 #include "TestHost.h"
 #include "ToolRun.h"
 
@@ -90,4 +91,32 @@ TEST_P(DemoReports, ThePartnershipsReportCarriesIntoTheNextYear)
     EXPECT_TRUE(std::any_of(after.begin(), after.end(),
                             [](const QString &row) { return row.startsWith("101\t3CB\t3CBPT1\tWe\t"); }));
     EXPECT_TRUE(filed("C002").contains("FORM3CB"));
+}
+
+// The partnership's Form 3CB is dated and placed where the accountant signs it, on the front
+// page as in the statement after it, in the table print and through a template; a report
+// whose date of signing is given on the signing page alone prints that date on both.
+TEST_P(DemoReports, ThePartnershipsPrintedReportIsDatedWhereItIsSigned)
+{
+    for (const bool signingPageOnly : {false, true}) {
+        if (signingPageOnly)
+            Database::open(DbUrl::parse(db))
+                ->Execute("UPDATE anx_j3cd_2026 SET Col5=NULL WHERE Code_No='C002' AND PointNo='3CBOTH'");
+        for (const QStringList &extra :
+             {QStringList{}, QStringList{"--template", "(Original) Tabular Format"}}) {
+            const QString pdf = home.filePath("c002.pdf");
+            const ToolRun run = taxaudit(
+                QStringList{"print", "--client", "C002", "--year", "2026", "--pdf", pdf, "--yes"} + extra);
+            ASSERT_EQ(run.status, 0) << run.err.toStdString();
+            const QString text = pdfText(pdf);
+            const qsizetype form3cd = text.indexOf("FORM NO. 3CD");
+            ASSERT_GT(form3cd, 0);
+            const QString frontPage = text.left(form3cd).simplified();
+            EXPECT_TRUE(frontPage.contains("FORM NO. 3CB")) << frontPage.toStdString();
+            EXPECT_TRUE(frontPage.contains("Date : 20/09/2026"))
+                << signingPageOnly << extra.join(' ').toStdString() << frontPage.toStdString();
+            EXPECT_TRUE(frontPage.contains("Place : Ahmedabad")) << frontPage.toStdString();
+            EXPECT_TRUE(text.mid(form3cd).simplified().contains("Date : 20/09/2026"));
+        }
+    }
 }

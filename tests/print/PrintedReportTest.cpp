@@ -224,4 +224,34 @@ TEST_P(PrintedReport, EveryRowOfALongClauseAndTheSamePagesEverywhere)
     EXPECT_EQ(pages.done, pdfPages);
 }
 
+// The depreciation clause kept as per annexure prints its chart, inserted from the file the
+// depreciation report saves, on landscape pages between the usual ones (clause 34(a)'s annexure
+// follows on a usual page); the preview counts the same pages as the PDF has.
+TEST_P(PrintedReport, TheDepreciationChartStandsOnWidePagesInTheAnnexure)
+{
+    for (const char *annexed : {"Annex18", "Annex34a"})
+        model->setRows(201, QString::fromLatin1(annexed), {{QStringLiteral("1")}}, QStringLiteral("3CD"));
+    ReportEngine engine;
+    ASSERT_TRUE(AuditReport::build(engine, *model, {}));
+    const QString pdf = env->dir() + QStringLiteral("/annexure.pdf");
+    ASSERT_TRUE(engine.saveAsPdf(pdf));
+    const int pages = pdfPageCount(pdf);
+    EXPECT_EQ(engine.pageCount(), pages);
+
+    const QStringList sizes = pdfPageSizes(pdf);
+    ASSERT_EQ(sizes.size(), pages);
+    const qsizetype firstWide = sizes.indexOf(QStringLiteral("landscape"));
+    ASSERT_GT(firstWide, 0) << sizes.join(u' ').toStdString();
+    EXPECT_EQ(sizes.lastIndexOf(QStringLiteral("landscape")), firstWide);
+    EXPECT_EQ(sizes.last(), QStringLiteral("portrait"));
+
+    const QString text = pdfText(pdf);
+    const QStringList pageTexts = text.split(QChar(12));
+    const QString chart = pageTexts.value(firstWide).simplified();
+    EXPECT_TRUE(chart.contains(QStringLiteral("Written down value at the end of the year")));
+    EXPECT_TRUE(chart.contains(QStringLiteral("Date of purchase"))) << chart.toStdString();
+    EXPECT_FALSE(pageTexts.value(firstWide - 1).contains(QStringLiteral("Written down value at the end")));
+    EXPECT_EQ(text.simplified().count(QStringLiteral("Written down value at the end of the year")), 1);
+}
+
 TALVEX_BOTH_ENGINES(PrintedReport);

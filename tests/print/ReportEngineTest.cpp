@@ -75,6 +75,53 @@ TEST_P(ReportEngineTest, ControlCodesPagesAndFooter)
     EXPECT_EQ(pageSize(), QStringLiteral("595 x 842"));
 }
 
+// A table saved in a file goes in where the report stands; a file without a table, or none,
+// is refused. A run of wide pages between usual ones keeps the page numbers going.
+TEST_P(ReportEngineTest, TablesFromFilesAndWidePagesBetweenUsualOnes)
+{
+    const QString saved = env->dir() + QStringLiteral("/table.rtf");
+    {
+        ReportEngine scratch;
+        ReportWriter w(scratch);
+        w.columns(QStringLiteral("50,50"));
+        w.heading({QStringLiteral("Block"), QStringLiteral("Closing WDV")});
+        w.boxed({QStringLiteral("Plant & Machinery @ 15%"), QStringLiteral("850000.00")});
+        ASSERT_TRUE(scratch.saveBody(saved));
+    }
+    const QString lines = env->dir() + QStringLiteral("/lines.rtf");
+    {
+        ReportEngine scratch;
+        scratch.PrintText(QStringLiteral("No table here"));
+        ASSERT_TRUE(scratch.saveBody(lines));
+    }
+
+    ReportEngine engine;
+    ReportWriter w(engine);
+    w.line(QStringLiteral("Before the chart"));
+    engine.startSection(true);
+    EXPECT_TRUE(engine.InsertTblFromFile(saved));
+    EXPECT_FALSE(engine.InsertTblFromFile(lines));
+    EXPECT_FALSE(engine.InsertTblFromFile(env->dir() + QStringLiteral("/missing.rtf")));
+    engine.startSection(false);
+    w.line(QStringLiteral("After the chart"));
+    engine.SelectHF(true, ReportEngine::Footer, 5);
+    w.columns(QStringLiteral("50,50"));
+    w.plain({QStringLiteral("AY - 2026-27"), QString()});
+    engine.InsertPgNo_TB(1, 2, QStringLiteral(" -"), 1);
+    engine.SelectHF(false, 2);
+
+    ASSERT_TRUE(engine.saveAsPdf(pdfPath()));
+    EXPECT_EQ(engine.pageCount(), 3);
+    EXPECT_EQ(pdfPageSizes(pdfPath()), (QStringList{"portrait", "landscape", "portrait"}));
+    const QStringList pages = pdfText(pdfPath()).split(QChar(12));
+    EXPECT_TRUE(pages.value(1).contains(QStringLiteral("Plant & Machinery @ 15%")));
+    EXPECT_TRUE(pages.value(1).contains(QStringLiteral("850000.00")));
+    EXPECT_FALSE(pages.value(1).contains(QStringLiteral("No table here")));
+    EXPECT_TRUE(pages.value(1).contains(QStringLiteral("Page - 2")));
+    EXPECT_TRUE(pages.value(2).contains(QStringLiteral("After the chart")));
+    EXPECT_TRUE(pages.value(2).contains(QStringLiteral("Page - 3")));
+}
+
 // The depreciation report takes the wide page for its sixteen columns, a row per block,
 // the totals and each block's additions and deductions.
 TEST_P(ReportEngineTest, DepreciationReportOnTheWidePage)

@@ -226,6 +226,32 @@ TEST_P(TemplatePrint, RowsAnnexureUdinAndAnswers)
     EXPECT_FALSE(answeredNo.contains(QStringLiteral("Sr. No."))) << answeredNo.toStdString();
 }
 
+// The depreciation clause kept as per annexure is said so in its place and its chart, saved by
+// the depreciation report and inserted from that file, follows the statement on landscape
+// pages, not in the annexure table; the preview counts the PDF's pages.
+TEST_P(TemplatePrint, TheDepreciationChartFollowsOnWidePages)
+{
+    model->setRows(201, QStringLiteral("Annex18"), {{QStringLiteral("1")}}, QStringLiteral("3CD"));
+    ReportEngine engine;
+    ASSERT_TRUE(AuditReport::build(engine, *model, choices()));
+    const QString pdf = env->dir() + QStringLiteral("/chart.pdf");
+    ASSERT_TRUE(engine.saveAsPdf(pdf));
+    const QStringList sizes = pdfPageSizes(pdf);
+    EXPECT_EQ(engine.pageCount(), int(sizes.size()));
+    const qsizetype firstWide = sizes.indexOf(QStringLiteral("landscape"));
+    ASSERT_GT(firstWide, 0) << sizes.join(u' ').toStdString();
+    EXPECT_EQ(sizes.last(), QStringLiteral("landscape"));
+    const QStringList pages = pdfText(pdf).split(QChar(12));
+    const QString chart = pages.value(firstWide).simplified();
+    EXPECT_TRUE(chart.startsWith(QStringLiteral("Depreciation allowable."))) << chart.toStdString();
+    EXPECT_TRUE(chart.contains(QStringLiteral("Written down value at the end of the year")));
+    EXPECT_TRUE(pages.mid(0, firstWide).join(u' ').contains(QStringLiteral("AS PER ANNEXURE")));
+    EXPECT_FALSE(pages.mid(0, firstWide)
+                     .join(u' ')
+                     .simplified()
+                     .contains(QStringLiteral("Written down value at the end of the year")));
+}
+
 // A grid wider than its clause's template table widens the table: 300 payments of clause
 // 34(a) print one line each in the columns of the Form 3CD template, in a handful of pages.
 TEST_P(TemplatePrint, AWideGridWidensItsTemplateTable)

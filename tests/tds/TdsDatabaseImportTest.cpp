@@ -228,6 +228,8 @@ TEST_P(TdsDatabaseImportTest, ADeductorInAStateWithExtendedDueDatesGetsThem)
     EXPECT_EQ(source->dueDate(options().assessmentYear, "TDS", 3, "ODISHA"), "15/02/2026");
     EXPECT_EQ(source->dueDate(options().assessmentYear, "TDS", 2, "Tamil Nadu"), "15/11/2025");
 
+    // Without a TAN office of its own the client's state decides.
+    source->database().Execute("DELETE FROM Main_Info1 WHERE Code_No=?", {TdsDemo::kClientCode});
     source->database().Execute("UPDATE Main_Info SET State=? WHERE Code_No=?",
                                {"TAMIL NADU", TdsDemo::kClientCode});
     env->prompt().queue(PromptAnswer::Yes); // delete the existing details
@@ -235,6 +237,72 @@ TEST_P(TdsDatabaseImportTest, ADeductorInAStateWithExtendedDueDatesGetsThem)
     const QList<QStringList> statements = rowsOf("34b");
     ASSERT_EQ(statements.size(), 5);
     EXPECT_EQ(statements.at(3).mid(1, 3), (QStringList{"27Q", "28/02/2026", "20/01/2026"}));
+}
+
+// The product records periods in which deposits of tax falling due were due later, for
+// every deductor or for those of a state; the office of the TAN (Main_Info1) decides the state.
+TEST_P(TdsDatabaseImportTest, DepositsFallingDueInAnExtendedPeriodAreDueLater)
+{
+    const QString year = options().assessmentYear;
+    EXPECT_EQ(source->depositDueDate(year, QDate(2025, 6, 7)), QDate(2025, 6, 30));
+    EXPECT_EQ(source->depositDueDate(year, QDate(2025, 7, 7)), QDate(2025, 7, 7));
+    EXPECT_EQ(source->depositDueDate(year, QDate(2026, 1, 7), "Tamil Nadu"), QDate(2026, 1, 31));
+    EXPECT_EQ(source->depositDueDate(year, QDate(2026, 1, 7), "MAHARASHTRA"), QDate(2026, 1, 7));
+
+    const TdsClient demo = client(TdsDemo::kClientCode);
+    EXPECT_EQ(demo.deductorState(), "MAHARASHTRA");
+    source->database().Execute("UPDATE Main_Info1 SET State=? WHERE Code_No=?",
+                               {"TAMILNADU", TdsDemo::kClientCode});
+    EXPECT_EQ(client(TdsDemo::kClientCode).deductorState(), "TAMILNADU");
+    EXPECT_EQ(client(TdsDemo::kClientCode).state, "MAHARASHTRA");
+
+    // A period from 14 May to the end of the year reaching the July deposit the demo client
+    // made late: its interest is no longer payable, what it paid stays.
+    source->database().Execute(
+        "INSERT INTO DueDT_Master (AssYear, StatC, FormType, DueDt, RevDueDt, State, FromDt, ToDt) "
+        "VALUES (?, 0, 'CHALLAN', '31/03/2026', '31/07/2025', '', '14/05/2025', '31/03/2026')",
+        {year});
+    env->prompt().queue(PromptAnswer::Yes); // delete the existing details
+    ASSERT_TRUE(import({client(TdsDemo::kClientCode)}));
+    EXPECT_EQ(rowsOf("34c"), (QList<QStringList>{{"MUMS12345A", "0.00", "180.00", "20/07/2025"}}));
+    // The statement of the third quarter follows the office's state too.
+    EXPECT_EQ(rowsOf("34b").at(3).mid(1, 2), (QStringList{"27Q", "28/02/2026"}));
+}
+
+// An individual whose accounts were not audited the year before (GenInfo_MiscInf, Opt44AA)
+// need not deduct on contractors' or professionals' payments; a company always must.
+TEST_P(TdsDatabaseImportTest, AnIndividualNotAuditedBeforeNeedNotDeductUnderSomeSections)
+{
+    const QString year = options().assessmentYear;
+    EXPECT_EQ(source->auditedBefore(client(TdsDemo::kClientCode), year), true);
+    EXPECT_EQ(source->auditedBefore(client(TdsDemo::kOtherClientCode), year), false);
+    EXPECT_EQ(source->auditedBefore(client(TdsDemo::kClientCode), "2001-02"), std::nullopt);
+
+    source->database().Execute("UPDATE GenInfo_MiscInf SET Opt44AA='N' WHERE Code_No=?",
+                               {TdsDemo::kClientCode});
+    env->prompt().queue(PromptAnswer::Yes);
+    ASSERT_TRUE(import({client(TdsDemo::kClientCode)}));
+    EXPECT_EQ(rowOf("34a", 1, "194J").mid(3, 2), (QStringList{"250000.00", "250000.00"}));
+
+    source->database().Execute("UPDATE Main_Info SET Status1='Individual' WHERE Code_No=?",
+                               {TdsDemo::kClientCode});
+    env->prompt().queue(PromptAnswer::Yes);
+    ASSERT_TRUE(import({client(TdsDemo::kClientCode)}));
+    EXPECT_EQ(rowOf("34a", 1, "194J").mid(3, 2), (QStringList{"250000.00", "0.00"}));
+    EXPECT_EQ(rowOf("34a", 1, "195").mid(3, 2), (QStringList{"140000.00", "140000.00"}));
+}
+
+// IntCalcSetup: the client's own setting before the one for all clients.
+TEST_P(TdsDatabaseImportTest, TheProductsInterestSettingCountsTheMonths)
+{
+    const TdsClient demo = client(TdsDemo::kClientCode);
+    EXPECT_EQ(source->interestMonths(demo), TdsInterestMonths::Calendar);
+    source->database().Execute("UPDATE IntCalcSetup SET Opts='2'");
+    EXPECT_EQ(source->interestMonths(demo), TdsInterestMonths::FromTheDay);
+    source->database().Execute("INSERT INTO IntCalcSetup (Code_No, Opts) VALUES (?, '1')",
+                               {TdsDemo::kClientCode});
+    EXPECT_EQ(source->interestMonths(demo), TdsInterestMonths::Calendar);
+    EXPECT_EQ(source->interestMonths(client(TdsDemo::kOtherClientCode)), TdsInterestMonths::FromTheDay);
 }
 
 TEST(TdsSettings, TheProductsRegistryAndMySqlValuesMakeTheAddress)
@@ -273,6 +341,16 @@ TEST(TdsInterest, LateDeductionAndLateDepositEachCostTheirRate)
     // March's tax is in time on 30 April, late on 1 May.
     EXPECT_EQ(TdsLists::interestPayable("31/03/2026", "31/03/2026", "30/04/2026", 1000), 0);
     EXPECT_EQ(TdsLists::interestPayable("31/03/2026", "31/03/2026", "01/05/2026", 1000), 45);
+    // A month from the day: 20 April to 19 May is one month, by the calendar two.
+    EXPECT_EQ(TdsLists::interestPayable("20/04/2025", "19/05/2025", "07/06/2025", 1000), 20);
+    EXPECT_EQ(TdsLists::interestPayable("20/04/2025", "19/05/2025", "07/06/2025", 1000,
+                                        TdsInterestMonths::FromTheDay),
+              10);
+    // A deposit whose due date was extended is in time up to the extended date.
+    const auto extended = [](const QDate &due) { return due.addDays(20); };
+    EXPECT_EQ(TdsLists::interestPayable("31/03/2026", "31/03/2026", "15/05/2026", 1000,
+                                        TdsInterestMonths::Calendar, extended),
+              0);
     EXPECT_TRUE(TdsLists::atSpecifiedRate(1234567, 24691, 2));
     EXPECT_FALSE(TdsLists::atSpecifiedRate(123457, 2469, 2));
 }

@@ -83,6 +83,15 @@ TEST_P(TdsWindowTest, TheClientsAreListedAndTheTickedOneImportedAndPreviewed)
         previewed.contains("Miscellaneous Details required in Form 3CD for A.Y. 2026-27 [F.Y. 2025-26]"));
     EXPECT_TRUE(previewed.contains("PAN : AABCS1234K        TAN : MUMS12345A"));
     EXPECT_TRUE(previewed.contains("Fees for professional or technical services"));
+    // The late payments of 21(b) in their eleven columns, without the e-filing codes.
+    for (const char *heading :
+         {"Date of payment", "Amount of payment", "Nature of payment", "Name of the payee",
+          "PAN of the payee", "Address line1", "Address line2", "City /Town /District", "Pin code",
+          "Amount of tax deducted", "Amount out of (VI) deposited, if any"})
+        EXPECT_TRUE(previewed.contains(heading)) << heading;
+    EXPECT_FALSE(previewed.contains("Aadhaar number of the payee"));
+    EXPECT_FALSE(previewed.contains("Post office code"));
+    EXPECT_TRUE(previewed.contains("Lakshmi Narayan"));
 }
 
 TEST_P(TdsWindowTest, CancelStopsTheStepsAndChangesNothing)

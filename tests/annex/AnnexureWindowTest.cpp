@@ -214,10 +214,16 @@ TEST_P(AnnexureWindowTest, EnterWalksTheCellsListsDropDownAndRowsMove)
 {
     auto window = open(*grid, "34a");
     window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     auto *t = window->table();
     t->setCurrentCell(t->rowCount() - 1, 0);
-    window->addRow();
+    // Add Row hands the keyboard to the new row, the button keeps no focus to take the typing.
+    QTest::mouseClick(window->findChild<QPushButton *>("cmdAddRow"), Qt::LeftButton);
     ASSERT_GE(t->rowCount(), 2);
+    EXPECT_TRUE(t->hasFocus());
+    const int rows = t->rowCount();
+    QTest::keyClick(t, Qt::Key_Return);
+    EXPECT_EQ(t->rowCount(), rows);
     type(*window, 1, 0, "MUMA12345B");
     t->setFocus();
 

@@ -130,7 +130,9 @@ frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &
     layout->addWidget(vsCol);
 
     auto *commands = new QHBoxLayout;
-    connect(button(QStringLiteral("Add Row"), commands), &QPushButton::clicked, this, &frmAnnex::addRow);
+    QPushButton *add = button(QStringLiteral("Add Row"), commands);
+    add->setObjectName(QStringLiteral("cmdAddRow"));
+    connect(add, &QPushButton::clicked, this, &frmAnnex::addRow);
     connect(button(QStringLiteral("Delete Row"), commands), &QPushButton::clicked, this,
             &frmAnnex::deleteRow);
     QPushButton *up = button(QStringLiteral("Move Up"), commands);
@@ -279,12 +281,15 @@ void frmAnnex::addRow()
     const int row = vsAnnex->currentRow() >= 0 ? vsAnnex->currentRow() + 1 : vsAnnex->rowCount();
     vsAnnex->insertRow(row);
     vsAnnex->setCurrentCell(row, 0);
+    // The keyboard goes to the new row, not to the button that made it.
+    vsAnnex->setFocus();
 }
 
 void frmAnnex::deleteRow()
 {
     if (vsAnnex->currentRow() >= 0)
         vsAnnex->removeRow(vsAnnex->currentRow());
+    vsAnnex->setFocus();
 }
 
 void frmAnnex::moveRow(int offset)
@@ -293,6 +298,7 @@ void frmAnnex::moveRow(int offset)
     if (row < 0)
         return;
     vsAnnex->moveRow(row, qBound(0, row + offset, vsAnnex->rowCount() - 1));
+    vsAnnex->setFocus();
 }
 
 QStringList frmAnnex::rowCells(int row) const

@@ -3,11 +3,13 @@
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
+#include "host/HostContext.h"
 #include "spreadsheet/AnnexureLayout.h"
 #include "spreadsheet/AnnexureWorkbook.h"
 #include "spreadsheet/Clause18Workbook.h"
 #include "spreadsheet/WorkbookReader.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace AnnexureExchange
@@ -19,6 +21,34 @@ namespace
 bool isClause18(const QString &clause)
 {
     return clause == QLatin1String("18");
+}
+
+// The empty clause 18 format shipped with the program, in the installation folder.
+QString shippedClause18Format()
+{
+    return hasHost() ? QDir(host().ExePath()).filePath(QStringLiteral("3CDFiles/Annexure_18.xlsx"))
+                     : QString();
+}
+
+// The shipped format copied to path whole or not at all; it must be a workbook in the layout.
+bool copyFormat(const QString &from, const AnnexureLayout &layout, const QString &path, QString *error)
+{
+    QFile source(from);
+    OutputFile out(path);
+    if (!source.open(QIODevice::ReadOnly) || !out.open()) {
+        *error = out.errorString().isEmpty() ? source.errorString() : out.errorString();
+        return false;
+    }
+    out.device().write(source.readAll());
+    const bool copied = out.commit([&layout, &from](const QString &file) {
+        const std::optional<QList<WorkbookSheet>> sheets = WorkbookReader::read(file);
+        return sheets && !sheets->isEmpty() && layout.matchesHeadings(sheets->first().rows)
+                   ? QString()
+                   : QStringLiteral("The format file \"%1\" is not the clause 18 format.").arg(from);
+    });
+    if (!copied)
+        *error = out.errorString();
+    return copied;
 }
 
 } // namespace
@@ -46,9 +76,14 @@ bool exportRows(const QString &clause, const AnnexureLayout &layout, const QList
                            "replace it?")
                 .arg(path)))
         return false;
-    const QList<QStringList> sheetRows = isClause18(clause) ? Clause18Workbook::sheetRows(rows) : rows;
     QString error;
-    if (!AnnexureWorkbook::write(path, layout, sheetRows, &error)) {
+    // A clause without blocks goes out as the shipped format, every block ready to be filled.
+    const QString format = shippedClause18Format();
+    const bool asShipped = isClause18(clause) && rows.isEmpty() && QFile::exists(format);
+    const QList<QStringList> sheetRows = isClause18(clause) ? Clause18Workbook::sheetRows(rows) : rows;
+    const bool written = asShipped ? copyFormat(format, layout, path, &error)
+                                   : AnnexureWorkbook::write(path, layout, sheetRows, &error);
+    if (!written) {
         prompts().message(error, {}, PromptIcon::Critical);
         return false;
     }
@@ -71,14 +106,13 @@ std::optional<QList<QStringList>> importRows(const QString &clause, const Annexu
         prompts().message(QStringLiteral("Invalid File.\n%1").arg(damaged), {}, PromptIcon::Critical);
         return std::nullopt;
     }
-    if (sheets->isEmpty() ||
-        !layout.matchesHeadings(sheets->first().rows.value(AnnexureLayout::kHeadingRow))) {
+    if (sheets->isEmpty() || !layout.matchesHeadings(sheets->first().rows)) {
         prompts().message(QStringLiteral("Invalid File."), {}, PromptIcon::Critical);
         return std::nullopt;
     }
     const QList<QStringList> &sheetRows = sheets->first().rows;
     QList<QStringList> rows;
-    for (int r = AnnexureLayout::kFirstDataRow; r < sheetRows.size(); ++r) {
+    for (int r = layout.firstDataRow(); r < sheetRows.size(); ++r) {
         const QStringList &cells = sheetRows.at(r);
         if (cells.value(0).trimmed().isEmpty())
             break;

@@ -51,6 +51,14 @@ bool ListSources::holds(const QString &listName, const QString &value, const QSt
     return items(listName, columnValue).contains(value);
 }
 
+QString ListSources::current(const QString &listName, const QString &value) const
+{
+    if (moduleState().formKind == FormKind::F3CEB || !ClauseCatalogue::instance().hasCodeTable(listName))
+        return value;
+    const Catalogue::CodeEntry *entry = ClauseCatalogue::instance().entryOf(listName, value);
+    return entry ? entry->text : value;
+}
+
 bool ListSources::isEditable(const QString &listName) const
 {
     return sourceOf(listName).editable;

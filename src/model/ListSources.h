@@ -15,6 +15,9 @@ public:
     // True when the value is an entry of the list as the writer finds its code: a code
     // table's text or one of its other spellings, a list's entry as the list spells it.
     bool holds(const QString &listName, const QString &value, const QString &columnValue = {});
+    // The list's entry for a value an earlier version stored under another spelling
+    // ("Cheque" is "Yes-Cheque" now); the value itself when it is current or not an entry.
+    QString current(const QString &listName, const QString &value) const;
 
 private:
     QHash<QString, QStringList> m_cache;

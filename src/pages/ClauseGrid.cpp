@@ -1,12 +1,13 @@
 #include "ClauseGrid.h"
 
+#include "CellOrder.h"
+#include "CompletenessPrompts.h"
 #include "GridDelegate.h"
-#include "model/ClauseGridModel.h"
-#include "model/ReportModel.h"
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
 #include "catalogue/Vocabulary.h"
-#include "CompletenessPrompts.h"
+#include "model/ClauseGridModel.h"
+#include "model/ReportModel.h"
 #include "model/rules/CellChecks.h"
 
 #include <QHeaderView>
@@ -267,22 +268,11 @@ bool ClauseGrid::checkValues(const QString &label)
 
 QModelIndex ClauseGrid::nextCell(const QModelIndex &from) const
 {
-    if (rowCount() == 0 || columnCount() == 0)
-        return {};
     // Enter and Tab pass over hidden and computed columns: they are not typed into.
-    auto typed = [this](int c) { return !isColumnHidden(c) && !m_control.columns.at(c).computed; };
-    int row = std::max(0, from.row());
-    int column = from.column() + 1;
-    while (column < columnCount() && !typed(column))
-        ++column;
-    if (column >= columnCount()) {
-        column = 0;
-        while (column < columnCount() - 1 && !typed(column))
-            ++column;
-        if (row + 1 < rowCount())
-            ++row;
-    }
-    return m_model->index(row, column);
+    const auto [row, column] =
+        CellOrder::next(from.row(), from.column(), rowCount(), columnCount(),
+                        [this](int c) { return !isColumnHidden(c) && !m_control.columns.at(c).computed; });
+    return row < 0 ? QModelIndex() : m_model->index(row, column);
 }
 
 void ClauseGrid::moveNext()

@@ -7,7 +7,10 @@
 #include <QStringList>
 
 // The layout of an annexure workbook: one worksheet "Sheet1" with the instruction line in
-// row 1, the headings in row 2 and the rows from row 3, one worksheet column a grid column.
+// row 1, the headings below it and the rows under the headings, one worksheet column a grid
+// column. Columns that share a band heading ("Additions") have it merged across them in a
+// row above their own headings; the heading of a column without a band is merged down over
+// both heading rows.
 struct AnnexureColumn {
     QString heading;
     Catalogue::Kind kind = Catalogue::Kind::Text;
@@ -15,21 +18,28 @@ struct AnnexureColumn {
     bool hidden = false;
     QStringList listItems;    // the validation list of a list column
     bool listIsStrict = true; // false: other values are accepted after a warning
+    QString band;             // the heading over this column and its neighbours of the same band
 };
 
 struct AnnexureLayout {
     static constexpr int kHeadingRow = 1;
-    static constexpr int kFirstDataRow = 2;
 
     QList<AnnexureColumn> columns;
 
     static const QString &sheetName();
     static const QString &instruction();
 
-    // The headings of the columns, in order.
+    // Two heading rows when a column has a band, else one.
+    int headingRows() const;
+    int firstDataRow() const { return kHeadingRow + headingRows(); }
+
+    // The column headings, in order.
     QStringList headings() const;
-    // Whether a worksheet row holds exactly these headings.
-    bool matchesHeadings(const QStringList &cells) const;
+    // The heading rows as the workbook holds them: a merged heading in its first cell, the
+    // cells it covers empty.
+    QList<QStringList> headingCells() const;
+    // Whether a worksheet's rows hold exactly these heading rows below the instruction line.
+    bool matchesHeadings(const QList<QStringList> &sheetRows) const;
 
     // A clause grid's layout from its catalogue columns, with the list entries its
     // drop-downs offer (a list bound to another column has no fixed entries and no list).

@@ -121,8 +121,8 @@ AnnexureLayout AnnexureSheet::layout() const
 {
     AnnexureLayout layout;
     for (const AnnexureSheetColumn &c : columns)
-        layout.columns << AnnexureColumn{c.heading, kindOf(c.type), c.width > 0 ? c.width : 120,
-                                         c.hidden,  c.items,        true};
+        layout.columns << AnnexureColumn{
+            c.heading, kindOf(c.type), c.width > 0 ? c.width : 120, c.hidden, c.items, true, {}};
     return layout;
 }
 

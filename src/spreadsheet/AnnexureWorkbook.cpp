@@ -98,7 +98,7 @@ void writeCell(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const Annexur
         worksheet_write_string(sheet, row, col, value.toUtf8().constData(), format);
 }
 
-void addList(lxw_worksheet *lists, int listColumn, lxw_worksheet *sheet, lxw_col_t col,
+void addList(lxw_worksheet *lists, int listColumn, lxw_worksheet *sheet, int firstDataRow, lxw_col_t col,
              const AnnexureColumn &column)
 {
     for (int i = 0; i < column.listItems.size(); ++i)
@@ -113,8 +113,7 @@ void addList(lxw_worksheet *lists, int listColumn, lxw_worksheet *sheet, lxw_col
     validation.ignore_blank = LXW_VALIDATION_ON;
     validation.error_type =
         column.listIsStrict ? LXW_VALIDATION_ERROR_TYPE_STOP : LXW_VALIDATION_ERROR_TYPE_WARNING;
-    worksheet_data_validation_range(sheet, AnnexureLayout::kFirstDataRow, col, kValidatedRows, col,
-                                    &validation);
+    worksheet_data_validation_range(sheet, lxw_row_t(firstDataRow), col, kValidatedRows, col, &validation);
 }
 
 bool hasLists(const Page &page)
@@ -136,6 +135,10 @@ void writePage(lxw_worksheet *sheet, lxw_worksheet *lists, int &listColumn, cons
         worksheet_write_string(sheet, 0, 0, title.constData(), formats.instruction);
     worksheet_set_row(sheet, 0, 2 * kPointsPerLine, nullptr);
 
+    // Row heights follow the longest heading; a heading merged down over both rows has room to spare.
+    const int top = AnnexureLayout::kHeadingRow;
+    const bool banded = layout.headingRows() == 2;
+    int bandLines = 1;
     int headingLines = 1;
     for (int c = 0; c <= lastColumn; ++c) {
         const AnnexureColumn &column = layout.columns.at(c);
@@ -143,19 +146,44 @@ void writePage(lxw_worksheet *sheet, lxw_worksheet *lists, int &listColumn, cons
         options.hidden = column.hidden ? 1 : 0;
         worksheet_set_column_opt(sheet, lxw_col_t(c), lxw_col_t(c), column.width / kPixelsPerCharacter,
                                  nullptr, &options);
-        worksheet_write_string(sheet, AnnexureLayout::kHeadingRow, lxw_col_t(c),
-                               column.heading.toUtf8().constData(), formats.heading);
+        const QByteArray heading = column.heading.toUtf8();
+        if (!banded) {
+            worksheet_write_string(sheet, top, lxw_col_t(c), heading.constData(), formats.heading);
+        } else if (column.band.isEmpty()) {
+            worksheet_merge_range(sheet, top, lxw_col_t(c), top + 1, lxw_col_t(c), heading.constData(),
+                                  formats.heading);
+        } else {
+            worksheet_write_string(sheet, top + 1, lxw_col_t(c), heading.constData(), formats.heading);
+            if (c == 0 || layout.columns.at(c - 1).band != column.band) {
+                int last = c;
+                int bandWidth = 0;
+                while (last <= lastColumn && layout.columns.at(last).band == column.band)
+                    bandWidth += layout.columns.at(last++).width;
+                const QByteArray band = column.band.toUtf8();
+                if (last - 1 > c)
+                    worksheet_merge_range(sheet, top, lxw_col_t(c), top, lxw_col_t(last - 1),
+                                          band.constData(), formats.heading);
+                else
+                    worksheet_write_string(sheet, top, lxw_col_t(c), band.constData(), formats.heading);
+                bandLines = qMax(bandLines, linesOf(column.band, bandWidth));
+            }
+        }
         if (!column.hidden)
             headingLines = qMax(headingLines, linesOf(column.heading, column.width));
         if (!column.listItems.isEmpty())
-            addList(lists, listColumn++, sheet, lxw_col_t(c), column);
+            addList(lists, listColumn++, sheet, layout.firstDataRow(), lxw_col_t(c), column);
     }
-    worksheet_set_row(sheet, AnnexureLayout::kHeadingRow, headingLines * kPointsPerLine, nullptr);
-    worksheet_freeze_panes(sheet, AnnexureLayout::kFirstDataRow, 0);
+    if (banded) {
+        worksheet_set_row(sheet, top, bandLines * kPointsPerLine, nullptr);
+        worksheet_set_row(sheet, top + 1, headingLines * kPointsPerLine, nullptr);
+    } else {
+        worksheet_set_row(sheet, top, headingLines * kPointsPerLine, nullptr);
+    }
+    worksheet_freeze_panes(sheet, lxw_row_t(layout.firstDataRow()), 0);
 
     for (int r = 0; r < page.rows.size(); ++r)
         for (int c = 0; c <= lastColumn; ++c)
-            writeCell(sheet, lxw_row_t(AnnexureLayout::kFirstDataRow + r), lxw_col_t(c), layout.columns.at(c),
+            writeCell(sheet, lxw_row_t(layout.firstDataRow() + r), lxw_col_t(c), layout.columns.at(c),
                       page.rows.at(r).value(c), formats);
 }
 

@@ -108,17 +108,23 @@ QStringList finished(Block &block, const QDate &cutOff)
 AnnexureLayout layout()
 {
     const auto text = [](const QString &heading, int width = 110) {
-        return AnnexureColumn{heading, Catalogue::Kind::Text, width, false, {}, true};
+        return AnnexureColumn{heading, Catalogue::Kind::Text, width, false, {}, true, {}};
     };
     const auto money = [](const QString &heading) {
-        return AnnexureColumn{heading, Catalogue::Kind::Amount, 110, false, {}, true};
+        return AnnexureColumn{heading, Catalogue::Kind::Amount, 110, false, {}, true, {}};
     };
     const auto date = [](const QString &heading) {
-        return AnnexureColumn{heading, Catalogue::Kind::Date, 90, false, {}, true};
+        return AnnexureColumn{heading, Catalogue::Kind::Date, 90, false, {}, true, {}};
     };
     const auto yesNo = [](const QString &heading) {
-        return AnnexureColumn{heading, Catalogue::Kind::List, 110, false, {kYes, kNo}, true};
+        return AnnexureColumn{heading, Catalogue::Kind::List, 110, false, {kYes, kNo}, true, {}};
     };
+    const auto inBand = [](AnnexureColumn column, const QString &band) {
+        column.band = band;
+        return column;
+    };
+    const QString additions = QStringLiteral("Additions");
+    const QString deductions = QStringLiteral("Deductions");
     AnnexureLayout l;
     l.columns = {
         text(QStringLiteral("Description of block / Particulars of asset"), 360),
@@ -126,15 +132,17 @@ AnnexureLayout layout()
         money(QStringLiteral("Adjustment on account of opting for taxation under section 115BAC/115BAD")),
         money(QStringLiteral("Adjustment to written down value of intangible asset due to excluding value "
                              "of goodwill of a business or profession")),
-        date(QStringLiteral("Date of purchase")),
-        date(QStringLiteral("Date put to use")),
-        money(QStringLiteral("Purchase value")),
-        money(QStringLiteral("CENVAT")),
-        money(QStringLiteral("Change in rate of exchange")),
-        money(QStringLiteral("Subsidy or grant or reimbursement")),
-        date(QStringLiteral("Date of sale etc.")),
-        money(QStringLiteral("Amount of deduction")),
-        yesNo(QStringLiteral("Whether deletions are out of purchases put to use for less than 180 days")),
+        inBand(date(QStringLiteral("Date of purchase")), additions),
+        inBand(date(QStringLiteral("Date put to use")), additions),
+        inBand(money(QStringLiteral("Purchase value")), additions),
+        inBand(money(QStringLiteral("CENVAT")), additions),
+        inBand(money(QStringLiteral("Change in rate of exchange")), additions),
+        inBand(money(QStringLiteral("Subsidy or grant or reimbursement")), additions),
+        inBand(date(QStringLiteral("Date of sale etc.")), deductions),
+        inBand(money(QStringLiteral("Amount of deduction")), deductions),
+        inBand(
+            yesNo(QStringLiteral("Whether deletions are out of purchases put to use for less than 180 days")),
+            deductions),
         money(QStringLiteral("Other adjustments, if any")),
         money(QStringLiteral("Depreciation allowable")),
         yesNo(QStringLiteral("Block nil"))};

@@ -23,8 +23,9 @@ AnnexureLayout mainLayout()
 {
     AnnexureLayout layout;
     layout.columns = {
-        AnnexureColumn{QStringLiteral("PAN of the assessee"), Catalogue::Kind::Text, 140, false, {}, true},
-        AnnexureColumn{QStringLiteral("Financial Year"), Catalogue::Kind::Text, 120, false, {}, true}};
+        AnnexureColumn{
+            QStringLiteral("PAN of the assessee"), Catalogue::Kind::Text, 140, false, {}, true, {}},
+        AnnexureColumn{QStringLiteral("Financial Year"), Catalogue::Kind::Text, 120, false, {}, true, {}}};
     return layout;
 }
 
@@ -142,8 +143,9 @@ std::optional<Contents> read(const QString &path)
         return refuse(QStringLiteral("Sheet [%1] is missing in the Excel File.").arg(kMain));
 
     Contents contents;
-    contents.pan = main->cell(AnnexureLayout::kFirstDataRow, 0).trimmed().toUpper();
-    contents.financialYear = main->cell(AnnexureLayout::kFirstDataRow, 1).trimmed();
+    const int mainRow = mainLayout().firstDataRow();
+    contents.pan = main->cell(mainRow, 0).trimmed().toUpper();
+    contents.financialYear = main->cell(mainRow, 1).trimmed();
     ListSources sources;
     for (const List &list : lists()) {
         const WorkbookSheet *sheet = sheetNamed(list.sheet);
@@ -151,10 +153,10 @@ std::optional<Contents> read(const QString &path)
             return refuse(QStringLiteral("Sheet [%1] is missing in the Excel File.").arg(list.sheet));
         const QList<Catalogue::Column> columns = AnnexureClause::find(list.point)->columns;
         const AnnexureLayout layout = AnnexureLayout::ofGrid(columns);
-        if (!layout.matchesHeadings(sheet->rows.value(AnnexureLayout::kHeadingRow)))
+        if (!layout.matchesHeadings(sheet->rows))
             return refuse(QStringLiteral("Invalid File."));
         QList<QStringList> rows;
-        for (int r = AnnexureLayout::kFirstDataRow; r < sheet->rows.size(); ++r) {
+        for (int r = layout.firstDataRow(); r < sheet->rows.size(); ++r) {
             const QStringList &cells = sheet->rows.at(r);
             if (cells.value(0).trimmed().isEmpty())
                 break;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -30,6 +31,12 @@ protected:
     static void type(frmAnnex &w, int row, int column, const QString &text)
     {
         w.table()->setItem(row, column, new QTableWidgetItem(text));
+    }
+    // Enter in a cell's editor: the editor hands its value over once events are processed.
+    static void enter(QWidget *editor)
+    {
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
     }
     static QString cell(frmAnnex &w, int row, int column) { return w.table()->item(row, column)->text(); }
     // Defines the column being added.
@@ -199,4 +206,132 @@ TEST_P(AnnexureWindowTest, PrintShowsTheClientTheCaptionAndTheRowsAsTyped)
     EXPECT_TRUE(printed.contains(QStringLiteral("Verified")));
     EXPECT_TRUE(printed.contains(QStringLiteral("\u2713")));
     EXPECT_TRUE(wide) << "clause 34(a) has more columns than the portrait page takes";
+}
+
+// The window typed into as an accountant does: Enter keeps a value and moves on, lists drop
+// down, rows move with Move Up / Move Down or Ctrl+Up / Ctrl+Down, and Back keeps the order.
+TEST_P(AnnexureWindowTest, EnterWalksTheCellsListsDropDownAndRowsMove)
+{
+    auto window = open(*grid, "34a");
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto *t = window->table();
+    t->setCurrentCell(t->rowCount() - 1, 0);
+    // Add Row hands the keyboard to the new row, the button keeps no focus to take the typing.
+    QTest::mouseClick(window->findChild<QPushButton *>("cmdAddRow"), Qt::LeftButton);
+    ASSERT_GE(t->rowCount(), 2);
+    EXPECT_TRUE(t->hasFocus());
+    const int rows = t->rowCount();
+    QTest::keyClick(t, Qt::Key_Return);
+    EXPECT_EQ(t->rowCount(), rows);
+    type(*window, 1, 0, "MUMA12345B");
+    t->setFocus();
+
+    t->setCurrentCell(0, 2);
+    QTest::keyClick(t, Qt::Key_Return);
+    EXPECT_EQ(t->currentRow(), 0);
+    EXPECT_EQ(t->currentColumn(), 3);
+    QTest::keyClick(t, Qt::Key_F2);
+    auto *amount = qobject_cast<QLineEdit *>(t->indexWidget(t->currentIndex()));
+    ASSERT_TRUE(amount);
+    amount->selectAll();
+    QTest::keyClicks(amount, "1500.5");
+    enter(amount);
+    EXPECT_EQ(cell(*window, 0, 3), "1500.50");
+    EXPECT_EQ(t->currentColumn(), 4);
+    t->setCurrentCell(0, t->columnCount() - 1);
+    QTest::keyClick(t, Qt::Key_Return);
+    EXPECT_EQ(t->currentRow(), 1);
+    EXPECT_EQ(t->currentColumn(), 0);
+    // Enter never closes the window.
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->result(), 0);
+
+    // The section column drops down the TDS sections and takes a section typed by hand.
+    t->setCurrentCell(1, 1);
+    QTest::keyClick(t, Qt::Key_F2);
+    auto *sections = qobject_cast<QComboBox *>(t->indexWidget(t->currentIndex()));
+    ASSERT_TRUE(sections);
+    EXPECT_TRUE(sections->isEditable());
+    EXPECT_GE(sections->findText("194J"), 0);
+    sections->setCurrentIndex(sections->findText("194C"));
+    enter(sections);
+    EXPECT_EQ(cell(*window, 1, 1), "194C");
+
+    // A List column of the user's own drops down its items and nothing else.
+    window->addColumn();
+    define(*window, "Mode", 6, "Cash;Bank");
+    ASSERT_TRUE(window->confirmColumn());
+    const int mode = t->columnCount() - 1;
+    t->setFocus();
+    t->setCurrentCell(1, mode);
+    QTest::keyClick(t, Qt::Key_F2);
+    auto *modes = qobject_cast<QComboBox *>(t->indexWidget(t->currentIndex()));
+    ASSERT_TRUE(modes);
+    EXPECT_FALSE(modes->isEditable());
+    ASSERT_EQ(modes->count(), 2);
+    modes->setCurrentIndex(1);
+    enter(modes);
+    EXPECT_EQ(cell(*window, 1, mode), "Bank");
+
+    const QString first = cell(*window, 0, 0);
+    t->setCurrentCell(1, 0);
+    QTest::mouseClick(window->findChild<QPushButton *>("cmdMoveUp"), Qt::LeftButton);
+    EXPECT_EQ(cell(*window, 0, 0), "MUMA12345B");
+    EXPECT_EQ(cell(*window, 0, mode), "Bank");
+    EXPECT_EQ(cell(*window, 1, 0), first);
+    EXPECT_EQ(t->currentRow(), 0);
+    QTest::keyClick(t, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(cell(*window, 1, 0), "MUMA12345B");
+    QTest::keyClick(t, Qt::Key_Up, Qt::ControlModifier);
+    // The first row goes no higher.
+    QTest::mouseClick(window->findChild<QPushButton *>("cmdMoveUp"), Qt::LeftButton);
+    EXPECT_EQ(cell(*window, 0, 0), "MUMA12345B");
+
+    window->back();
+    EXPECT_EQ(grid->rowCells(0).mid(0, 2), (QStringList{"MUMA12345B", "194C"}));
+    EXPECT_EQ(grid->rowCells(1).at(0), first);
+}
+
+// Loans taken by "Cheque" in an earlier version's annexure: the window shows the current
+// entry and says so; the clause keeps the old entry until Back.
+TEST_P(AnnexureWindowTest, EarlierPaymentModesAreShownAsTheListNamesThemAndKeptUntilBack)
+{
+    ClauseGridModel loans(*report, 14, QStringLiteral("31a"));
+    const auto loan = [](const QString &name, const QString &mode) {
+        return QStringList{
+            name, "Pune", "", "", "500000.00", "Yes", "500000.00", mode, "Account payee cheque"};
+    };
+    loans.setAllRows({loan("Ravi Traders", "Cheque"), loan("Mehta & Co", "Bank draft"),
+                      loan("Kiran Finance", "Yes-NEFT")});
+    auto cancelled = open(loans, "31a");
+    EXPECT_EQ(env->prompt().lastText(),
+              "Entries of an earlier version are shown as the current list names them; the clause keeps the "
+              "old entries until you choose Back:\n"
+              "Row 1, Whether the loan or deposit was taken or accepted by cheque or bank draft or use of "
+              "electronic clearing system through a bank account: \"Cheque\" is now \"Yes-Cheque\"\n"
+              "Row 2, Whether the loan or deposit was taken or accepted by cheque or bank draft or use of "
+              "electronic clearing system through a bank account: \"Bank draft\" is now \"Yes-Bank draft\"");
+    EXPECT_EQ(cell(*cancelled, 0, 7), "Yes-Cheque");
+    EXPECT_EQ(cell(*cancelled, 2, 7), "Yes-NEFT");
+    cancelled->reject();
+    EXPECT_EQ(loans.rowCells(0).at(7), "Cheque");
+
+    auto window = open(loans, "31a");
+    window->show();
+    auto *t = window->table();
+    t->setFocus();
+    t->setCurrentCell(0, 7);
+    QTest::keyClick(t, Qt::Key_F2);
+    auto *modes = qobject_cast<QComboBox *>(t->indexWidget(t->currentIndex()));
+    ASSERT_TRUE(modes);
+    EXPECT_FALSE(modes->isEditable());
+    EXPECT_EQ(modes->currentText(), "Yes-Cheque");
+    EXPECT_GE(modes->findText("Yes-UPI"), 0);
+    modes->setCurrentIndex(modes->findText("Yes-UPI"));
+    enter(modes);
+    EXPECT_EQ(t->currentColumn(), 8);
+    window->back();
+    EXPECT_EQ(loans.rowCells(0).at(7), "Yes-UPI");
+    EXPECT_EQ(loans.rowCells(1).at(7), "Yes-Bank draft");
 }

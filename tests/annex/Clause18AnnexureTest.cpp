@@ -4,10 +4,14 @@
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "model/depreciation/Clause18Row.h"
+#include "pages/ClauseGrid.h"
+#include "pages/depreciation/AdditionDeductionFrame.h"
 #include "spreadsheet/AnnexureSheet.h"
 
 #include <QFile>
+#include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 
 // Clause 18 of the filled demo report in the annexure window: its blocks are kept in the
 // file "18", their additions in "18A" and their deductions in "18D".
@@ -96,4 +100,45 @@ TEST_P(Clause18AnnexureTest, AFileOfBlocksWithTheirListsInsideStillOpens)
     ASSERT_TRUE(AnnexureFile::write(path("18"), kept));
     auto window = open();
     EXPECT_EQ(window->sheet().rows, kept.rows);
+}
+
+// The additions and deductions of the block row in hand are edited below the blocks, each list
+// put into its row with its own OK, and go into the clause with Back.
+TEST_P(Clause18AnnexureTest, TheListsOfTheCurrentBlockAreEditedBelowTheBlocks)
+{
+    const QList<QStringList> before = gridRows();
+    auto window = open();
+    window->show();
+    AdditionDeductionFrame *frame = window->listsFrame();
+    ASSERT_TRUE(frame);
+    auto *t = window->table();
+    t->setCurrentCell(1, 0);
+    t->setCurrentCell(0, 0);
+    EXPECT_EQ(frame->blockName(), before.at(0).at(Clause18::Description));
+    ASSERT_EQ(frame->additions().size(), 2);
+
+    ClauseGrid *vsAdd = frame->additionsGrid();
+    vsAdd->addRow();
+    const int added = vsAdd->rowCount() - 1;
+    vsAdd->setCellText(added, 0, "01/05/2025");
+    vsAdd->setCellText(added, 1, "15/05/2025");
+    vsAdd->setCellText(added, 2, "40000.00");
+    QTest::mouseClick(frame->additionsOk(), Qt::LeftButton);
+    const double purchases = before.at(0).at(Clause18::PurchaseValue).toDouble();
+    EXPECT_DOUBLE_EQ(t->item(0, Clause18::PurchaseValue)->text().toDouble(), purchases + 40000);
+    EXPECT_EQ(Clause18Lists::parseAdditions(t->item(0, Clause18::AdditionsList)->text()).size(), 3);
+
+    // Another block shows its own lists; the first keeps what its OK put into it.
+    t->setCurrentCell(1, 0);
+    EXPECT_EQ(frame->blockName(), before.at(1).at(Clause18::Description));
+    ClauseGrid *vsDed = frame->deductionsGrid();
+    vsDed->setRowCount(1);
+    vsDed->setCellText(0, 0, "10/01/2026");
+    vsDed->setCellText(0, 1, "2500.00");
+    QTest::mouseClick(frame->deductionsOk(), Qt::LeftButton);
+    EXPECT_EQ(t->item(1, Clause18::TotalDeductions)->text(), "2500.00");
+
+    window->back();
+    EXPECT_EQ(Clause18Lists::parseAdditions(grid->rowCells(0).at(Clause18::AdditionsList)).size(), 3);
+    EXPECT_EQ(grid->rowCells(1).at(Clause18::TotalDeductions), "2500.00");
 }

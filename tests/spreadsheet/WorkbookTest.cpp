@@ -4,6 +4,7 @@
 #include "spreadsheet/AnnexureClause.h"
 #include "spreadsheet/AnnexureLayout.h"
 #include "spreadsheet/AnnexureWorkbook.h"
+#include "spreadsheet/Clause18Workbook.h"
 #include "spreadsheet/WorkbookReader.h"
 #include "spreadsheet/XlsProcess.h"
 #include "spreadsheet/XlsxReader.h"
@@ -111,17 +112,66 @@ TEST_P(WorkbookTest, HiddenGridColumnsAreHiddenAndTheShippedTemplateIsTheEmptyCl
     EXPECT_TRUE(xml.contains(QRegularExpression(R"(<col min="21" max="21" [^>]*hidden="1")")));
     EXPECT_FALSE(xml.contains(QRegularExpression(R"(<col min="19" max="19" [^>]*hidden="1")")));
 
-    ASSERT_EQ(taxaudit({"export-annexure", "--client", "C002", "--year", "2026", "--clause", "18", "--out",
+    // The shipped format is the empty clause 18 workbook as the program writes it, and a clause
+    // without blocks is handed out as shipped.
+    ASSERT_TRUE(AnnexureWorkbook::write(file("written18.xlsx"), Clause18Workbook::layout(),
+                                        Clause18Workbook::sheetRows({})));
+    const QString shippedPath = QStringLiteral(TALVEX_SOURCE_DATA_DIR "/3CDFiles/Annexure_18.xlsx");
+    const auto written = WorkbookReader::read(file("written18.xlsx"));
+    const auto shipped = WorkbookReader::read(shippedPath);
+    ASSERT_TRUE(written && shipped);
+    EXPECT_EQ(written->first().rows, shipped->first().rows);
+    EXPECT_EQ(shipped->first().rows.size(), 3 + DepreciationBlocks::all().size());
+    EXPECT_EQ(shipped->first().cell(3, 0), "(18a) Plant & Machinery @ 15%- Sec 32(1)(ii)");
+
+    ASSERT_EQ(taxaudit({"export-annexure", "--client", "C003", "--year", "2026", "--clause", "18", "--out",
                         file("empty18.xlsx")})
                   .status,
               0);
-    const auto written = WorkbookReader::read(file("empty18.xlsx"));
-    const auto shipped =
-        WorkbookReader::read(QStringLiteral(TALVEX_SOURCE_DATA_DIR "/3CDFiles/Annexure_18.xlsx"));
-    ASSERT_TRUE(written && shipped);
-    EXPECT_EQ(written->first().rows, shipped->first().rows);
-    EXPECT_EQ(shipped->first().rows.size(), 2 + DepreciationBlocks::all().size());
-    EXPECT_EQ(shipped->first().cell(2, 0), "(18a) Plant & Machinery @ 15%- Sec 32(1)(ii)");
+    QFile handedOut(file("empty18.xlsx"));
+    QFile format(shippedPath);
+    ASSERT_TRUE(handedOut.open(QIODevice::ReadOnly) && format.open(QIODevice::ReadOnly));
+    EXPECT_EQ(handedOut.readAll(), format.readAll());
+}
+
+// The clause 18 format: the additions and the deductions columns under their band headings
+// merged across them, every other heading merged down over both heading rows. Reading the
+// workbook gives the heading rows and the rows back; written again from what was read, it
+// holds the same rows.
+TEST_P(WorkbookTest, TheClause18FormatHasMergedHeadingRowsThatReadBack)
+{
+    const AnnexureLayout layout = Clause18Workbook::layout();
+    ASSERT_EQ(layout.headingRows(), 2);
+    const QList<QStringList> rows = Clause18Workbook::sheetRows({});
+    const QString path = file("18.xlsx");
+    ASSERT_TRUE(AnnexureWorkbook::write(path, layout, rows));
+    const QString xml = partOf(path, kSheet);
+    for (const char *merged : {"A1:P1", "A2:A3", "B2:B3", "E2:J2", "K2:M2", "N2:N3", "P2:P3"})
+        EXPECT_TRUE(xml.contains(QStringLiteral(R"(<mergeCell ref="%1"/>)").arg(QLatin1String(merged))))
+            << merged;
+    EXPECT_TRUE(xml.contains(R"(ySplit="3")"));
+
+    const auto sheets = WorkbookReader::read(path);
+    ASSERT_TRUE(sheets);
+    const WorkbookSheet &sheet = sheets->first();
+    EXPECT_EQ(sheet.cell(1, 0), "Description of block / Particulars of asset");
+    EXPECT_EQ(sheet.cell(2, 0), "");
+    EXPECT_EQ(sheet.cell(1, 4), "Additions");
+    EXPECT_EQ(sheet.cell(1, 5), "");
+    EXPECT_EQ(sheet.cell(2, 6), "Purchase value");
+    EXPECT_EQ(sheet.cell(1, 10), "Deductions");
+    EXPECT_EQ(sheet.cell(2, 11), "Amount of deduction");
+    EXPECT_TRUE(layout.matchesHeadings(sheet.rows));
+    EXPECT_EQ(sheet.rows.mid(layout.firstDataRow()), rows);
+
+    const QString again = file("18again.xlsx");
+    ASSERT_TRUE(AnnexureWorkbook::write(again, layout, sheet.rows.mid(layout.firstDataRow())));
+    EXPECT_EQ(WorkbookReader::read(again)->first().rows, sheet.rows);
+
+    // A band renamed in the workbook is not the format any more.
+    QList<QStringList> edited = sheet.rows;
+    edited[1][4] = QStringLiteral("Purchases");
+    EXPECT_FALSE(layout.matchesHeadings(edited));
 }
 
 TEST_P(WorkbookTest, AFileThatIsNoWorkbookIsRefusedWithAReason)

@@ -1,10 +1,14 @@
 #include "frmAnnex.h"
 
+#include "AnnexTable.h"
 #include "BusinessCodeSearch.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
 #include "model/ClauseGridModel.h"
+#include "model/depreciation/Clause18Row.h"
 #include "model/depreciation/DepreciationCutOff.h"
+#include "model/rules/DepreciationRules.h"
+#include "pages/depreciation/AdditionDeductionFrame.h"
 #include "print/AnnexureReport.h"
 #include "print/ReportEngine.h"
 #include "commands/AnnexureExchange.h"
@@ -62,6 +66,7 @@ frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &
     // The annexure file holds what the window kept last time, user columns included.
     const std::optional<AnnexureSheet> kept = ClauseAnnexureFiles::read(m_folder, clause);
     m_sheet = kept ? *kept : AnnexureSheet::ofGrid(grid.columns(), typeList, gridRows);
+    const QStringList converted = convertEarlierEntries();
 
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(caption);
@@ -71,13 +76,27 @@ frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &
     title->setFont(bold);
     layout->addWidget(title);
 
-    vsAnnex = new QTableWidget(this);
+    vsAnnex = new AnnexTable(this);
     vsAnnex->setObjectName(QStringLiteral("vsAnnex"));
+    vsAnnex->setItemDelegate(
+        new AnnexDelegate([this](int row, int column) { return choicesOf(row, column); }, vsAnnex));
+    connect(vsAnnex, &AnnexTable::moveRequested, this, &frmAnnex::moveRow);
     // Long statutory headings wrap, as the printed form shows them.
     vsAnnex->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     vsAnnex->horizontalHeader()->setMinimumHeight(84);
     layout->addWidget(vsAnnex, 1);
     connect(vsAnnex, &QTableWidget::cellChanged, this, &frmAnnex::cellEdited);
+
+    if (m_clause == QLatin1String("18")) {
+        m_frame = new AdditionDeductionFrame(this);
+        layout->addWidget(m_frame);
+        connect(vsAnnex, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
+            if (row != previousRow)
+                showBlockLists(row);
+        });
+        connect(m_frame, &AdditionDeductionFrame::additionsAccepted, this, &frmAnnex::acceptAdditions);
+        connect(m_frame, &AdditionDeductionFrame::deductionsAccepted, this, &frmAnnex::acceptDeductions);
+    }
 
     vsCol = new QWidget(this);
     vsCol->setObjectName(QStringLiteral("vsCol"));
@@ -111,9 +130,17 @@ frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &
     layout->addWidget(vsCol);
 
     auto *commands = new QHBoxLayout;
-    connect(button(QStringLiteral("Add Row"), commands), &QPushButton::clicked, this, &frmAnnex::addRow);
+    QPushButton *add = button(QStringLiteral("Add Row"), commands);
+    add->setObjectName(QStringLiteral("cmdAddRow"));
+    connect(add, &QPushButton::clicked, this, &frmAnnex::addRow);
     connect(button(QStringLiteral("Delete Row"), commands), &QPushButton::clicked, this,
             &frmAnnex::deleteRow);
+    QPushButton *up = button(QStringLiteral("Move Up"), commands);
+    up->setObjectName(QStringLiteral("cmdMoveUp"));
+    connect(up, &QPushButton::clicked, this, [this] { moveRow(-1); });
+    QPushButton *down = button(QStringLiteral("Move Down"), commands);
+    down->setObjectName(QStringLiteral("cmdMoveDown"));
+    connect(down, &QPushButton::clicked, this, [this] { moveRow(1); });
     connect(button(QStringLiteral("Add Column"), commands), &QPushButton::clicked, this,
             &frmAnnex::addColumn);
     connect(button(QStringLiteral("Delete Column"), commands), &QPushButton::clicked, this,
@@ -137,6 +164,62 @@ frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         resize(screen->availableGeometry().size() * 0.95);
     setWindowState(windowState() | Qt::WindowMaximized);
+    // Buttons take Enter only when they have the focus: in the grid Enter moves to the next cell.
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(false);
+
+    if (!converted.isEmpty()) {
+        // A long schedule names its first changes and counts the rest.
+        constexpr int kNamed = 20;
+        QString text = QStringLiteral("Entries of an earlier version are shown as the current list names "
+                                      "them; the clause keeps the old entries until you choose Back:\n") +
+                       converted.mid(0, kNamed).join(u'\n');
+        if (converted.size() > kNamed)
+            text += QStringLiteral("\nand %1 more.").arg(converted.size() - kNamed);
+        prompts().inform(text);
+    }
+}
+
+QTableWidget *frmAnnex::table() const
+{
+    return vsAnnex;
+}
+
+QStringList frmAnnex::convertEarlierEntries()
+{
+    const QList<Catalogue::Column> &own = m_grid.columns();
+    QStringList changed;
+    for (int c = 0; c < own.size() && c < m_sheet.columns.size(); ++c) {
+        if (own.at(c).list.isEmpty() || m_sheet.columns.at(c).userDefined)
+            continue;
+        for (int r = 0; r < m_sheet.rows.size(); ++r) {
+            QStringList &row = m_sheet.rows[r];
+            if (c >= row.size())
+                continue;
+            const QString current = m_lists.current(own.at(c).list, row.at(c));
+            if (current == row.at(c))
+                continue;
+            changed << QStringLiteral("Row %1, %2: \"%3\" is now \"%4\"")
+                           .arg(QString::number(r + 1), m_sheet.columns.at(c).heading, row.at(c), current);
+            row[c] = current;
+        }
+    }
+    return changed;
+}
+
+std::optional<AnnexDelegate::Choices> frmAnnex::choicesOf(int row, int column)
+{
+    const QList<Catalogue::Column> &own = m_grid.columns();
+    const AnnexureSheetColumn sheetColumn = m_sheet.columns.value(column);
+    if (column < own.size() && !sheetColumn.userDefined && !own.at(column).list.isEmpty()) {
+        const Catalogue::Column &c = own.at(column);
+        const int by = c.dependsOn - 1;
+        const QString feed = by >= 0 && vsAnnex->item(row, by) ? vsAnnex->item(row, by)->text() : QString();
+        return AnnexDelegate::Choices{m_lists.items(c.list, feed), c.editable || m_lists.isEditable(c.list)};
+    }
+    if (sheetColumn.type == 6)
+        return AnnexDelegate::Choices{sheetColumn.items, false};
+    return std::nullopt;
 }
 
 void frmAnnex::showSheet()
@@ -158,6 +241,8 @@ void frmAnnex::showSheet()
             vsAnnex->setItem(r, c, item);
         }
     m_showing = false;
+    if (m_frame)
+        showBlockLists(vsAnnex->currentRow());
 }
 
 void frmAnnex::readTable()
@@ -187,7 +272,7 @@ void frmAnnex::cellEdited(int row, int column)
     if (!why.isEmpty()) {
         // The cell stays selected for correction; nothing goes to the grid before Back.
         prompts().message(why, {}, PromptIcon::Warning);
-        vsAnnex->setCurrentCell(row, column);
+        vsAnnex->keepCell(row, column);
     }
 }
 
@@ -196,12 +281,76 @@ void frmAnnex::addRow()
     const int row = vsAnnex->currentRow() >= 0 ? vsAnnex->currentRow() + 1 : vsAnnex->rowCount();
     vsAnnex->insertRow(row);
     vsAnnex->setCurrentCell(row, 0);
+    // The keyboard goes to the new row, not to the button that made it.
+    vsAnnex->setFocus();
 }
 
 void frmAnnex::deleteRow()
 {
     if (vsAnnex->currentRow() >= 0)
         vsAnnex->removeRow(vsAnnex->currentRow());
+    vsAnnex->setFocus();
+}
+
+void frmAnnex::moveRow(int offset)
+{
+    const int row = vsAnnex->currentRow();
+    if (row < 0)
+        return;
+    vsAnnex->moveRow(row, qBound(0, row + offset, vsAnnex->rowCount() - 1));
+    vsAnnex->setFocus();
+}
+
+QStringList frmAnnex::rowCells(int row) const
+{
+    QStringList cells;
+    for (int c = 0; c < vsAnnex->columnCount(); ++c)
+        cells << (vsAnnex->item(row, c) ? vsAnnex->item(row, c)->text() : QString());
+    return cells;
+}
+
+void frmAnnex::setRowCells(int row, const QStringList &cells)
+{
+    m_showing = true;
+    for (int c = 0; c < cells.size() && c < vsAnnex->columnCount(); ++c) {
+        if (!vsAnnex->item(row, c))
+            vsAnnex->setItem(row, c, new QTableWidgetItem);
+        vsAnnex->item(row, c)->setText(cells.at(c));
+    }
+    m_showing = false;
+}
+
+void frmAnnex::showBlockLists(int row)
+{
+    m_blockRow =
+        row >= 0 && row < vsAnnex->rowCount() && DepreciationRules::isBlockRow(rowCells(row)) ? row : -1;
+    if (m_blockRow < 0) {
+        m_frame->showBlock(QString(), QString(), QString());
+        return;
+    }
+    const QStringList cells = rowCells(row);
+    m_frame->showBlock(cells.value(Clause18::Description), cells.value(Clause18::AdditionsList),
+                       cells.value(Clause18::DeductionsList));
+}
+
+void frmAnnex::acceptAdditions()
+{
+    if (m_blockRow < 0)
+        return;
+    QStringList cells = rowCells(m_blockRow);
+    Clause18::applyAdditions(cells, m_frame->additions(), cutOff());
+    setRowCells(m_blockRow, cells);
+    m_frame->showAdditions(cells.value(Clause18::AdditionsList));
+}
+
+void frmAnnex::acceptDeductions()
+{
+    if (m_blockRow < 0)
+        return;
+    QStringList cells = rowCells(m_blockRow);
+    Clause18::applyDeductions(cells, m_frame->deductions());
+    setRowCells(m_blockRow, cells);
+    m_frame->showDeductions(cells.value(Clause18::DeductionsList));
 }
 
 void frmAnnex::addColumn()

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "AnnexDelegate.h"
+#include "model/ListSources.h"
 #include "spreadsheet/AnnexureSheet.h"
 
 #include <QDialog>
 
+class AdditionDeductionFrame;
+class AnnexTable;
 class ClauseGridModel;
 class QComboBox;
 class QLineEdit;
@@ -27,6 +31,8 @@ public:
     // The window's commands, as its buttons run them.
     void addRow();
     void deleteRow();
+    // Moves the current row up (-1) or down (+1); the row numbers follow.
+    void moveRow(int offset);
     void addColumn();
     void deleteColumn();
     bool confirmColumn();
@@ -39,7 +45,9 @@ public:
     void print();
     void back();
 
-    QTableWidget *table() const { return vsAnnex; }
+    QTableWidget *table() const;
+    // Clause 18: the additions and deductions of the current block row.
+    AdditionDeductionFrame *listsFrame() const { return m_frame; }
     const AnnexureSheet &sheet() const { return m_sheet; }
 
 protected:
@@ -49,6 +57,16 @@ private:
     void showSheet();
     void cellEdited(int row, int column);
     void readTable();
+    // The drop-down of a cell: the clause's list for its own columns, the user's items for a List column.
+    std::optional<AnnexDelegate::Choices> choicesOf(int row, int column);
+    // Entries of earlier versions in the list columns, changed to the list's current
+    // entries; what was changed, one line an entry.
+    QStringList convertEarlierEntries();
+    void showBlockLists(int row);
+    void acceptAdditions();
+    void acceptDeductions();
+    QStringList rowCells(int row) const;
+    void setRowCells(int row, const QStringList &cells);
     QDate cutOff() const;
     // The grid's sector and line-of-business columns, -1 where the clause keeps no business code.
     int sectorColumn() const;
@@ -59,8 +77,11 @@ private:
     QString m_folder;
     AnnexureSheet m_sheet;
     bool m_showing = false;
+    ListSources m_lists;
 
-    QTableWidget *vsAnnex;
+    AnnexTable *vsAnnex;
+    AdditionDeductionFrame *m_frame = nullptr;
+    int m_blockRow = -1;
     QWidget *vsCol; // the column definition of an added column
     QLineEdit *txtHeading;
     QComboBox *cboType;

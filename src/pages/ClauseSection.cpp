@@ -9,11 +9,11 @@
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
 #include "catalogue/Vocabulary.h"
-#include "dialogs/annex/frmAnnex.h"
 #include "host/HostContext.h"
 #include "model/ListSources.h"
 #include "model/ReportModel.h"
 #include "model/rules/CellChecks.h"
+#include "pages/annex/frmAnnex.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "ModelTestSupport.h"
 
-#include "dialogs/annex/frmAnnex.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
+#include "pages/annex/frmAnnex.h"
 #include "print/ReportEngine.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "ModelTestSupport.h"
 
-#include "dialogs/annex/BusinessCodeSearch.h"
-#include "dialogs/annex/frmAnnex.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
+#include "pages/annex/BusinessCodeSearch.h"
+#include "pages/annex/frmAnnex.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "ModelTestSupport.h"
 
-#include "dialogs/annex/frmAnnex.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "model/depreciation/Clause18Row.h"
 #include "pages/ClauseGrid.h"
+#include "pages/annex/frmAnnex.h"
 #include "pages/depreciation/AdditionDeductionFrame.h"
 #include "spreadsheet/AnnexureSheet.h"
 

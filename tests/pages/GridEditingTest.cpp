@@ -1,7 +1,7 @@
 #include "PageFixture.h"
 
-#include "dialogs/annex/frmAnnex.h"
 #include "pages/TotalsRow.h"
+#include "pages/annex/frmAnnex.h"
 
 #include <QApplication>
 #include <QComboBox>

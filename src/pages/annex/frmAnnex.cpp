@@ -3,6 +3,7 @@
 #include "AnnexTable.h"
 #include "BusinessCodeSearch.h"
 #include "base/Prompt.h"
+#include "commands/AnnexureExchange.h"
 #include "host/HostContext.h"
 #include "model/ClauseGridModel.h"
 #include "model/depreciation/Clause18Row.h"
@@ -11,7 +12,6 @@
 #include "pages/depreciation/AdditionDeductionFrame.h"
 #include "print/AnnexureReport.h"
 #include "print/ReportEngine.h"
-#include "commands/AnnexureExchange.h"
 #include "spreadsheet/ClauseAnnexureFiles.h"
 #include "store/ReportKey.h"
 

@@ -5,13 +5,15 @@
 #include "base/BoundedFile.h"
 #include "base/Prompt.h"
 #include "base/ScriptedPrompt.h"
+#include "commands/clsExportXML3CEB.h"
 #include "efiling/EfilingExport.h"
+#include "efiling/FiledLayout.h"
 #include "efiling/JsonFileCheck.h"
 #include "efiling/JsonSchemaCheck.h"
 #include "efiling/ReportCheck.h"
 #include "efiling/XmlInput.h"
 #include "efiling/XmlSchemaCheck.h"
-#include "commands/clsExportXML3CEB.h"
+#include "efiling/json/Json.h"
 #include "host/TalvexBase.h"
 #include "model/ReportModel.h"
 #include "model/rules/ReportRules.h"
@@ -169,6 +171,16 @@ int validate(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStrea
             if (const std::optional<ValidationFinding> fault = unreadable()) {
                 printFindings({*fault}, out);
                 return 2;
+            }
+            // A file of an earlier layout is told so once; its findings are then the real faults.
+            if (const std::optional<JsonValue> document = JSON::ParseJsonUtf8(*data)) {
+                const FiledLayout layout = FiledLayout::of(*document);
+                if (layout.differs()) {
+                    out << layout.summary() << '\n';
+                    findings.removeIf([&](const ValidationFinding &f) { return layout.explains(f); });
+                    printFindings(findings, out);
+                    return 1;
+                }
             }
         }
     }

@@ -249,7 +249,8 @@ def block_schema(block, definitions):
             [block["element"]] + [n for n in keyed.get("required", []) if n not in key])
         return array(element)
     if shape == "csv":
-        return obj({"CsvDtls": ref("CsvDtls"), block["element"]: array(element)})
+        # The department's utility writes an attachment without rows as an empty list.
+        return obj({"CsvDtls": ref("CsvDtls"), block["element"]: {"type": "array", "items": element}})
     raise SystemExit("unknown shape " + shape)
 
 

@@ -2,6 +2,7 @@
 
 #include "CsvAttachment.h"
 #include "EfilingValues.h"
+#include "FiledMembers.h"
 #include "JsonLineWriter.h"
 #include "MemberWriter.h"
 #include "catalogue/ClauseCatalogue.h"
@@ -57,10 +58,14 @@ QList<Element> elementsOf(const JsonBlock &block, const WriteContext &ctx)
                 elements << Element{&part, noRow()};
             continue;
         }
+        const qsizetype before = elements.size();
         for (const Row &row : rows) {
             if (!MemberWriter::isMarkerRow(row))
                 elements << Element{&part, &row};
         }
+        // A part written in any case ("Nil" in clause 22(a)) still gives its element.
+        if (part.always && elements.size() == before)
+            elements << Element{&part, noRow()};
     }
     return elements;
 }
@@ -202,8 +207,10 @@ void writeObjectBlock(JsonLineWriter &w, const JsonBlock &block, const WriteCont
     } else {
         w.openObject(block.member);
     }
+    w.rememberNames();
     for (const Element &e : parts)
         writeElementMembers(w, e, ctx);
+    FiledMembers::writeBack(w, ctx, block.member);
     w.close();
     if (inArray)
         w.close();

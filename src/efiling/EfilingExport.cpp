@@ -3,6 +3,7 @@
 #include "ClauseBlockWriter.h"
 #include "CodeLookups.h"
 #include "EfilingValues.h"
+#include "FiledMembers.h"
 #include "JsonFileCheck.h"
 #include "JsonLineWriter.h"
 #include "UploadEnvelope.h"
@@ -14,6 +15,7 @@
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
+#include "model/rules/FilledReport.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,11 +106,13 @@ void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today)
     const WriteContext ctx(model, ClauseCatalogue::instance(), model.formCode());
     w.openObject(formRoot(kind));
     w.openObject(formKey(kind));
+    w.rememberNames();
     writeFrame(w, form3CB, model.key(), today);
     if (const Catalogue::JsonBlock *declaration = ctx.catalogue().declaration(ctx.formCode()))
         ClauseBlockWriter::writeBlock(w, *declaration, ctx);
     for (int writer = 1; writer <= 4; ++writer)
         ClauseBlockWriter::write(w, ctx, writer);
+    FiledMembers::writeBack(w, ctx);
 
     // Clause 8a: the concessional-tax option and its section.
     const bool assigned = Vocabulary::isYes(model.value(2, QStringLiteral("Opt8a")));
@@ -172,6 +176,11 @@ Result writeReport(const ReportModel &model, const QString &path, const QString 
                    const QDate &today)
 {
     Result result;
+    // A report never filled in would give a form of empty members.
+    if (!FilledReport::isFilled(model)) {
+        result.failure = FilledReport::notFilled();
+        return result;
+    }
     const FormKind kind = model.key().form.formKind;
     // The document is written beside its place and put there only once it passed the check:
     // a file already there is never replaced by one that the portal would refuse. A document

@@ -51,7 +51,8 @@ bool writeDocument(const ReportModel &model, QFileDevice &out, const QDate &toda
 // Writes the document and checks it as `taxaudit validate` does; only a document that passes
 // is put at `path` (replacing a file there), Outcome::Valid. With a filing type ("O" original,
 // "R" revised) the file is then wrapped in the upload envelope. A document that fails leaves
-// `path` as it was: Outcome::Invalid with the findings.
+// `path` as it was: Outcome::Invalid with the findings. A report never filled in is refused,
+// Outcome::NotWritten with "Form is not filled please fill the form".
 Result writeReport(const ReportModel &model, const QString &path, const QString &filingType = {},
                    const QDate &today = QDate::currentDate());
 

@@ -293,6 +293,14 @@ void JsonLineWriter::startMember()
 
 void JsonLineWriter::startNamedMember(const QString &name)
 {
+    if (name.isEmpty() && m_stack.back().array) {
+        startMember();
+        return;
+    }
+    if (m_stack.back().names) {
+        startNamedMember(Name(name));
+        return;
+    }
     startMember();
     appendQuoted(name);
     append(": ", 2);
@@ -300,8 +308,22 @@ void JsonLineWriter::startNamedMember(const QString &name)
 
 void JsonLineWriter::startNamedMember(const Name &name)
 {
+    if (m_stack.back().names)
+        m_stack.back().names->insert(name.m_literal);
     startMember();
     append(name.m_literal.constData(), name.m_literal.size());
+}
+
+void JsonLineWriter::rememberNames()
+{
+    if (!m_stack.back().names)
+        m_stack.back().names = std::make_shared<QSet<QByteArray>>();
+}
+
+bool JsonLineWriter::hasMember(const QString &name) const
+{
+    const auto &names = m_stack.back().names;
+    return names && names->contains(Name(name).m_literal);
 }
 
 void JsonLineWriter::openObject(const QString &name)
@@ -318,7 +340,7 @@ void JsonLineWriter::openArray(const QString &name)
 {
     startNamedMember(name);
     append('[');
-    m_stack.push_back(Level{true, false});
+    m_stack.push_back(Level{true, false, {}});
 }
 
 void JsonLineWriter::close()
@@ -358,6 +380,13 @@ void JsonLineWriter::number(const Name &name, QStringView value)
 {
     startNamedMember(name);
     appendNumber(value);
+}
+
+void JsonLineWriter::literal(const QString &name, const QString &word)
+{
+    startNamedMember(name);
+    const QByteArray bytes = word.toLatin1();
+    append(bytes.constData(), bytes.size());
 }
 
 void JsonLineWriter::numberArray(const QString &name, const QString &value)

@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QSet>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QIODevice;
@@ -43,6 +45,7 @@ public:
     // "name": "value", escaped as JSON strings require.
     void text(const QString &name, const QString &value);
     void text(const Name &name, QStringView value);
+    // Inside an array an empty name writes the value as an element.
     // "name": value, bare; an empty value or one that is no JSON number is written so
     // that the file stays readable and the schema check names the member (see numberText).
     void number(const QString &name, const QString &value);
@@ -53,6 +56,8 @@ public:
     void openBase64Text(const QString &name, QByteArrayView prefix);
     void appendBase64(QByteArrayView data);
     void closeBase64Text();
+    // "name": true, false or null, as the word given.
+    void literal(const QString &name, const QString &word);
     // "name": [value]  on one line, the value bare as for number().
     void numberArray(const QString &name, const QString &value);
 
@@ -74,6 +79,11 @@ public:
     QByteArray takeBytes();
     int depth() const { return int(m_stack.size()); }
 
+    // From here on the innermost object remembers the names of its members, so that a value
+    // kept from a filed file is added only where the writer wrote none of that name.
+    void rememberNames();
+    bool hasMember(const QString &name) const;
+
     // A JSON string literal of the text, quotes included.
     static QString quoted(const QString &value);
     // The stored amount as a JSON number: blanks trimmed, a leading "+" and superfluous
@@ -85,6 +95,7 @@ private:
     struct Level {
         bool array = false;
         bool hasMembers = false;
+        std::shared_ptr<QSet<QByteArray>> names; // the member literals, when remembered
     };
     struct Unopened {
     };

@@ -12,7 +12,7 @@
 #include "base/Prompt.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
-#include "store/ClauseStore.h"
+#include "model/rules/FilledReport.h"
 
 namespace AuditReport
 {
@@ -43,9 +43,9 @@ bool build(ReportEngine &engine, const ReportModel &model, const PrintChoices &c
 
 bool isFilled(const ReportModel &model, int page)
 {
-    if (ClauseStore::hasRows(model.key(), page))
+    if (FilledReport::isFilled(model, page))
         return true;
-    prompts().inform(QStringLiteral("Form is not filled please fill the form"));
+    prompts().inform(FilledReport::notFilled());
     return false;
 }
 

@@ -99,6 +99,15 @@ TEST_P(ExportDocument, ClauseTwentyTwoWithoutRowsStillWritesAmountZero)
     EXPECT_EQ(f["Form3cdInadm"][0]["ParticularType"], "SEC23");
 }
 
+TEST_P(ExportDocument, ClauseTwentyTwoAnsweredNilStillWritesAmountZero)
+{
+    removePoint(10, "22b");
+    setValue(10, "22", "Nil");
+    const json f = formKey();
+    ASSERT_EQ(f.value("Form3cdInadm", json()).size(), 1u) << f.dump(2);
+    EXPECT_EQ(f["Form3cdInadm"][0]["Amount"], 0);
+}
+
 TEST_P(ExportDocument, AnEmptyTurnoverIsWrittenAsZero)
 {
     setGrid(20, "40a", {{"", ""}});

@@ -60,6 +60,18 @@ TEST(TaxauditCommand, GeneratesAValidFileAndListsTheFaultsOfABrokenCopy)
     EXPECT_TRUE(lines[3].contains("Colour: the form has no such member")) << lines[3].toStdString();
 }
 
+TEST(TaxauditCommand, AReportNeverFilledInIsNotWritten)
+{
+    Taxaudit taxaudit;
+    ASSERT_EQ(taxaudit({"demo"}).status, 0);
+    const QString out = taxaudit.file("3CA_C003.json");
+    const ToolRun run = taxaudit({"generate-json", "--client", "C003", "--year", "2026", "--out", out});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "Form is not filled please fill the form\nNo file was written.\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(QFile::exists(out));
+}
+
 namespace
 {
 

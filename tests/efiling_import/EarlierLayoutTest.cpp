@@ -1,4 +1,5 @@
 #include "ImportTestSupport.h"
+#include "ToolRun.h"
 
 #include "efiling/CodeLookups.h"
 #include "efiling/EditorPlace.h"
@@ -7,6 +8,7 @@
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 
+#include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -254,17 +256,18 @@ TEST_P(EarlierLayout, DepreciationAdditionsAndDeductionsDirectlyInTheBlockAreRea
         << env->prompt().texts().join(u'\n').toStdString();
 }
 
-TEST_P(EarlierLayout, AFileOfThatYearsLayoutComesBackWhole)
+namespace
 {
-    json current = demoFile();
-    forEachIndianAddress(current, [](json &a) {
-        a["CityOrTownOrDistrict"] = "602";
-        a["PostOffice"] = "611";
-        a["LocalityOrArea"] = "6110";
-    });
+
+// The file in the department's AY 2022-23 layout: the lists of the attachments beside their
+// "…Info" objects, AuditYearDate beside PointA, no BooksOfAccType in 11(b), clause 21(c)'s
+// section as "40b" and clause 18's additions and deductions directly in the block.
+json ofThatYearsLayout(const json &current)
+{
     json older = current;
     json &key = formKey(older);
-    key["Form_Details"]["AssessmentYear"] = "2023";
+    key["Form_Details"]["AssessmentYear"] = "2022";
+    key["Form_Details"]["SchemaVer"] = "Ver1.4";
     listsBesideTheirInfo(key);
     json &pointOne = key["Declaration"]["Point1"];
     pointOne["AuditYearDate"] = pointOne["PointA"]["AuditYearDate"];
@@ -283,9 +286,109 @@ TEST_P(EarlierLayout, AFileOfThatYearsLayoutComesBackWhole)
             }
         }
     }
+    return older;
+}
+
+} // namespace
+
+TEST_P(EarlierLayout, AFileOfThatYearsLayoutComesBackWhole)
+{
+    json current = demoFile();
+    forEachIndianAddress(current, [](json &a) {
+        a["CityOrTownOrDistrict"] = "602";
+        a["PostOffice"] = "611";
+        a["LocalityOrArea"] = "6110";
+    });
+    const json older = ofThatYearsLayout(current);
     const json written = importedAndWritten(older);
     EXPECT_EQ(missing(current, written), QStringList());
     EXPECT_EQ(messagesOf(schemaFindings(written)), QStringList());
+}
+
+TEST_P(EarlierLayout, ThatYearsLayoutIsToldOnceAndThenTheRealFaults)
+{
+    const json older = ofThatYearsLayout(demoFile());
+    json faulty = older;
+    formKey(faulty)["PartA"]["PAN"] = "ABC";
+    QTemporaryDir home;
+    const QString path = writeFile("3CA_2022.json", QByteArray::fromStdString(faulty.dump(2)));
+    const ToolRun run = runTaxaudit(home.path(), {"validate", path});
+    EXPECT_EQ(run.status, 1) << run.err.toStdString();
+    const QStringList lines = run.out.trimmed().split(u'\n');
+    ASSERT_EQ(lines.size(), 2) << run.out.toStdString();
+    EXPECT_TRUE(
+        lines[0].startsWith("This file uses the layout of AY 2022-23 (schema Ver1.4); it differs from "
+                            "the current one in "))
+        << lines[0].toStdString();
+    for (const char *difference :
+         {"Form3cdAmtInadm40A stands beside Form3cdAmtInadm40AInfo", "AuditYearDate stands beside PointA",
+          "Form3cdBooksOfAccLstAddress has no BooksOfAccType",
+          "Form3cdAmtInadm40AAmtDebit writes Section \"40b\" for \"40(b)\"",
+          "Form3cdDeprAllw holds Additions without AdditionsInfo"})
+        EXPECT_TRUE(lines[0].contains(difference)) << difference << "\n" << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].contains("PAN")) << lines[1].toStdString();
+
+    // The import says it once too.
+    importedAndWritten(older);
+    const QString notice = env->prompt().texts().join(u'\n');
+    EXPECT_TRUE(notice.contains("This file uses the layout of AY 2022-23")) << notice.toStdString();
+}
+
+TEST_P(EarlierLayout, WhatTheRowsDoNotGiveAgainComesBackAsFiled)
+{
+    json file = demoFile();
+    json &key = formKey(file);
+    // Attachment blocks without rows, as the department's utility writes them.
+    const json csv = {{"Attachment", {{"mimetype", "text/csv"}, {"hash", "12345"}}},
+                      {"HasMoreThan500", "false"}};
+    for (const std::string list : {"Form3cdAmtInadm40A1", "Form3cdAmtInadm40A3", "Form3cdAmtInadm40A5"}) {
+        key.erase(list);
+        key[list + "Info"] = {{"CsvDtls", csv}, {list, json::array()}};
+    }
+    // Clause 37 answered No, its words "NA".
+    key["CostAudit"] = {{"CostAuditFlag", "N"}, {"CostAuditDetail", "NA"}};
+    // Clause 10(b) answered No, with the entry the utility writes all the same.
+    const json sector = key["F3cdFirmAopDtlNatOfBusiness"]["Form3cdFirmAopDetailPK"][0]["Sector"];
+    key["F3cdFirmAopDtlChangeInNature"] = {
+        {"Form3cdFirmAopDetailPK", json::array({{{"ChangeType", "CHNG_NATURE_BUSNS"},
+                                                 {"FirmAopBuss", "NA"},
+                                                 {"Sector", sector},
+                                                 {"FirmAopDesc", "NA"}}})}};
+    key["Form3cdFlags"]["ChangeNaturBuisnes"] = "N";
+    // The type of account as the accountant wrote it.
+    key["Declaration"]["Point1"]["PointA"]["TypeOfAccount"] = "Profit and loss account";
+    key["Declaration"]["Point1"]["PointC"] = "Profit and loss account";
+
+    const json written = importedAndWritten(file);
+    const json &writtenKey = written.at("FORM3CA").at("F3CA");
+    EXPECT_EQ(missing(file, written), QStringList());
+    for (const char *block : {"Form3cdAmtInadm40A1Info", "Form3cdAmtInadm40A3Info", "Form3cdAmtInadm40A5Info",
+                              "CostAudit", "F3cdFirmAopDtlChangeInNature"})
+        EXPECT_EQ(writtenKey.value(block, json()), key[block]) << block;
+    EXPECT_EQ(messagesOf(schemaFindings(written)), QStringList());
+
+    // Written again from the report, without another import, they stay.
+    const json again = json::parse(documentOf("C004").toStdString());
+    EXPECT_EQ(missing(file, again), QStringList());
+}
+
+TEST_P(EarlierLayout, WhatTheAccountantAnswersAfterwardsIsNotWrittenTwice)
+{
+    json file = demoFile();
+    formKey(file)["CostAudit"] = {{"CostAuditFlag", "N"}, {"CostAuditDetail", "NA"}};
+    importedAndWritten(file);
+    {
+        Transaction tx(env->host().DBObj());
+        ClauseStore::deletePoint(19, "Opt37");
+        ClauseStore::insertRow(19, "Opt37", {"Yes"});
+        ClauseStore::deletePoint(19, "37");
+        ClauseStore::insertRow(19, "37", {"Cost audit by M/s Rao & Co."});
+        tx.commit();
+    }
+    const QByteArray text = documentOf("C004");
+    EXPECT_EQ(text.count("\"CostAuditDetail\""), 1);
+    EXPECT_EQ(json::parse(text.toStdString())["FORM3CA"]["F3CA"]["CostAudit"]["CostAuditDetail"],
+              "Cost audit by M/s Rao & Co.");
 }
 
 TEST_P(EarlierLayout, EveryUnknownMemberOfAnObjectIsNamed)

@@ -3,6 +3,7 @@
 #include "MemberReader.h"
 #include "StoredValues.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Vocabulary.h"
 #include "efiling/json/JsonValue.h"
 
 #include <deque>
@@ -112,7 +113,13 @@ QString unkept(const JsonBlock &block, const QString &path)
         .arg(path, numbered ? QStringLiteral("clause ") : QString(), block.clause);
 }
 
-// Members of an element that none of the parts knows are noted for the user.
+bool isObject(const JsonBlock &block)
+{
+    return block.shape == QLatin1String("object") || block.shape == QLatin1String("objectInArray");
+}
+
+// Members of an element that none of the parts knows are noted for the user: the writer has
+// no place for them. Those of a block of single values are kept with the report all the same.
 void noteUnknownMembers(const JsonBlock &block, const QList<const JsonPart *> &parts,
                         const JsonValue &element, ReadContext &ctx)
 {
@@ -123,8 +130,11 @@ void noteUnknownMembers(const JsonBlock &block, const QList<const JsonPart *> &p
             for (const Catalogue::JsonMember &m : part->members)
                 known = known || m.name == key || (m.as == QLatin1String("csvList") && m.element == key);
         }
-        if (!known)
-            ctx.noteUnknown(unkept(block, block.member + u'/' + key));
+        if (known)
+            continue;
+        if (parts.size() == block.parts.size() && isObject(block))
+            ctx.keep(block.member + u'/' + key, element.Item(key));
+        ctx.noteUnknown(unkept(block, block.member + u'/' + key));
     }
 }
 
@@ -142,7 +152,15 @@ void noteGate(const JsonPart &part, ReadContext &ctx)
         ctx.answeredYesBy(part.page, part.gateOption);
 }
 
-// A block of single values: each part's members go to its point's row or their own.
+// The words of a clause answered No or Not Applicable ("NA"), which the writer leaves out.
+bool isMarkerWords(const Catalogue::JsonMember &m, const JsonValue &value)
+{
+    return value.isString() && !m.point.isEmpty() && m.as == QLatin1String("text") &&
+           Vocabulary::isMarker(value.text());
+}
+
+// A block of single values: each part's members go to its point's row or their own. The
+// members the rows will not give again are kept as the file has them.
 void readObject(const JsonBlock &block, const JsonValue &value, ReadContext &ctx)
 {
     QList<const JsonPart *> parts;
@@ -152,6 +170,10 @@ void readObject(const JsonBlock &block, const JsonValue &value, ReadContext &ctx
     for (const JsonPart &part : block.parts) {
         MemberReader::read(part.members, value, pointPlace(part, ctx), ctx);
         noteGate(part, ctx);
+        for (const Catalogue::JsonMember &m : part.members) {
+            if (value.Exists(m.name) && isMarkerWords(m, value.Item(m.name)))
+                ctx.keep(block.member + u'/' + m.name, value.Item(m.name));
+        }
     }
 }
 
@@ -256,6 +278,65 @@ void readBlock(const JsonValue &formKey, const JsonBlock &block, ReadContext &ct
         readValues(block, *value, ctx);
     else
         readTable(block, formKey, *value, ctx);
+}
+
+namespace
+{
+
+// Whether the writer would leave a part out, by the rows the file gave: its question
+// answered No, its Not Applicable tick set, no rows, or a first row without a value.
+bool writesNothing(const JsonPart &part, ReadContext &ctx)
+{
+    if (!part.gateOption.isEmpty() && !Vocabulary::isYes(ctx.rows().value(part.page, part.gateOption)))
+        return true;
+    if (!part.gateNA.isEmpty() && ctx.rows().value(part.page, part.gateNA).trimmed().toDouble() == 1.0)
+        return true;
+    const Place place = pointPlace(part, ctx);
+    const QString first = ctx.rows().value(place.page, place.point).trimmed();
+    return first.isEmpty() || Vocabulary::isNA(first);
+}
+
+// The block as the file had it, in today's layout: the items read while the file was
+// parsed put back into its array, the array of an attachment within its "…Info" object.
+JsonValue asFiled(const JsonBlock &block, const JsonValue &formKey, const JsonValue &value,
+                  const QList<JsonValue> &held)
+{
+    const JsonValue &filedArray = arrayOf(block, formKey, value);
+    JsonValue array = JsonValue::array();
+    if (held.isEmpty()) {
+        for (const JsonValue *item : itemsOf(filedArray))
+            array.Append(*item);
+    } else {
+        for (const JsonValue &item : held)
+            array.Append(item);
+    }
+    if (!isNested(block))
+        return array;
+    JsonValue whole = JsonValue::object();
+    for (const QString &key : value.Keys())
+        whole.Add(key, key == block.element ? array : value.Item(key));
+    whole.Add(block.element, array);
+    return whole;
+}
+
+} // namespace
+
+void keepUnwritten(const JsonValue &formKey, ReadContext &ctx)
+{
+    for (const JsonBlock &block : ctx.catalogue().jsonBlocks()) {
+        if (tablePaths(block).isEmpty() || !block.within.isEmpty() || block.parts.isEmpty())
+            continue;
+        const JsonValue *value = blockValue(formKey, block);
+        if (!value)
+            continue;
+        bool nothing = true;
+        for (const JsonPart &part : block.parts) {
+            nothing = nothing && !part.always && writesNothing(part, ctx);
+        }
+        const QList<JsonValue> *held = ctx.heldItems(&block);
+        if (nothing && !(held && ctx.keep(block.member, asFiled(block, formKey, *value, *held))))
+            ctx.noteUnknown(unkept(block, block.member));
+    }
 }
 
 void read(const JsonValue &formKey, ReadContext &ctx, int step)

@@ -40,4 +40,9 @@ QStringList tablePaths(const Catalogue::JsonBlock &block);
 // Reads the blocks of one step from the form key's object ("F3CA"/"F3CB"), in file order.
 void read(const JsonValue &formKey, ReadContext &ctx, int step);
 
+// Once every block is read: keeps, as the file has them, the table blocks whose rows the
+// writer would leave out (no rows, a first row of "NA", a question the file answers No), so
+// that they are written back as they came.
+void keepUnwritten(const JsonValue &formKey, ReadContext &ctx);
+
 } // namespace ClauseBlockReader

@@ -76,6 +76,8 @@ bool DocumentRows::takes(const QStringList &path)
 void DocumentRows::element(const QStringList &path, JsonValue element)
 {
     const Catalogue::JsonBlock *block = blockAt(path);
-    if (block && m_readsRows)
+    if (block && m_readsRows) {
+        m_context->holdItem(block, element);
         ClauseBlockReader::readTableItem(*block, element, *m_context);
+    }
 }

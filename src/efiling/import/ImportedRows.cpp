@@ -54,6 +54,12 @@ int ImportedRows::single(int page, const QString &point)
     return found != m_first.cend() ? *found : add(page, point, 0);
 }
 
+QString ImportedRows::value(int page, const QString &point, int col) const
+{
+    const auto found = m_first.constFind(keyOf(page, point));
+    return found != m_first.cend() ? row(*found).col(col) : QString();
+}
+
 void ImportedRows::set(int row, int col, const QString &value)
 {
     if (row < 0 || row >= count() || col < 1 || col > kValueColumns)

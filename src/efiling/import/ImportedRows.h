@@ -50,6 +50,8 @@ public:
     void set(int row, int col, const QString &value);
 
     bool has(int page, const QString &point) const { return m_first.contains(keyOf(page, point)); }
+    // Col`col` of the point's first row; "" when there is none.
+    QString value(int page, const QString &point, int col = 1) const;
     int count() const { return int(m_rows.size()); }
     // A row unpacked, in the order the rows were added.
     Row row(int index) const;

@@ -2,9 +2,11 @@
 
 #include "ImportedRows.h"
 #include "NameLookups.h"
+#include "efiling/json/JsonValue.h"
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +16,7 @@ namespace Catalogue
 struct Column;
 struct PointRef;
 struct JsonPart;
+struct JsonBlock;
 } // namespace Catalogue
 
 // What the clause readers work with: the catalogue that says where each member goes, the
@@ -51,6 +54,17 @@ public:
     void noteUnknown(const QString &path);
     const QStringList &unknownMembers() const { return m_unknown; }
 
+    // Keeps a member of the file with the report as the file has it, at its place (a form key
+    // member, or a block's member "/" its own; see FiledMembers). False, and nothing kept,
+    // for a value too large to keep beside the rows.
+    bool keep(const QString &place, const JsonValue &value);
+
+    // The first items of a table block's array, held as they were read while the file was
+    // parsed: a block whose rows will not be written again is kept as the file had it.
+    void holdItem(const Catalogue::JsonBlock *block, const JsonValue &item);
+    // The items held of a block; null when it had more than are held.
+    const QList<JsonValue> *heldItems(const Catalogue::JsonBlock *block) const;
+
 private:
     struct Option {
         int page;
@@ -64,4 +78,6 @@ private:
     QList<Option> m_implied;
     QHash<const Catalogue::JsonPart *, int> m_numbered;
     QStringList m_unknown;
+    QHash<const Catalogue::JsonBlock *, QList<JsonValue>> m_held;
+    QSet<const Catalogue::JsonBlock *> m_tooManyHeld;
 };

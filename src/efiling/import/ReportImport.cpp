@@ -9,6 +9,7 @@
 #include "ReportReplacement.h"
 #include "StoredValues.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "efiling/FiledLayout.h"
 #include "efiling/json/JsonValue.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -31,7 +32,8 @@ void readClause8a(const JsonValue &formKey, ImportedRows &rows)
                  StoredValues::text(formKey.Item(QStringLiteral("type"))));
 }
 
-// Members of the form key that no block of the catalogue names.
+// Members of the form key that no block of the catalogue names: kept with the report, but
+// listed, as the writer has no place for them.
 void noteUnknownBlocks(const JsonValue &formKey, const ClauseCatalogue &catalogue, ReadContext &ctx)
 {
     QStringList known{QStringLiteral("CreationInfo"), QStringLiteral("Form_Details"),
@@ -42,8 +44,10 @@ void noteUnknownBlocks(const JsonValue &formKey, const ClauseCatalogue &catalogu
             known << block.element;
     }
     for (const QString &key : formKey.Keys()) {
-        if (!known.contains(key))
+        if (!known.contains(key)) {
+            ctx.keep(key, formKey.Item(key));
             ctx.noteUnknown(key);
+        }
     }
 }
 
@@ -86,7 +90,10 @@ ImportedRows &rowsOf(const ImportDocument &document, Notes &notes)
             readClause8a(formKey, ctx.rows());
     }
     ctx.storeImpliedAnswers();
+    ClauseBlockReader::keepUnwritten(formKey, ctx);
     noteUnknownBlocks(formKey, catalogue, ctx);
+    if (document.document)
+        notes.layout = FiledLayout::of(*document.document).summary();
     notes.unknownMembers = ctx.unknownMembers();
     notes.unansweredClauses = unansweredClauses(catalogue, ctx.rows());
     return ctx.rows();
@@ -177,9 +184,11 @@ std::shared_ptr<const ReadFile> FilesRead::take(const QString &path)
 QString Notes::text() const
 {
     QStringList paragraphs;
+    if (!layout.isEmpty())
+        paragraphs << layout;
     if (!unknownMembers.isEmpty())
-        paragraphs << QStringLiteral("These members of the file are not known to the program and were not "
-                                     "imported:\n") +
+        paragraphs << QStringLiteral("These members of the file have no place in the report and are not "
+                                     "written again:\n") +
                           unknownMembers.join(u'\n');
     if (!unansweredClauses.isEmpty())
         paragraphs << QStringLiteral("The file does not answer the question of clause %1: please answer it "

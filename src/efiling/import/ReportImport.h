@@ -17,10 +17,11 @@ struct ImportTarget;
 namespace ReportImport
 {
 
-// What the user should know after an import: members of the file that no reader knows
-// ("Form3cdPl/Remarks"), which could not be kept, and the clauses whose Yes/No question
-// the file leaves unanswered and no block of the file answers.
+// What the user should know after an import: the earlier layout of the department's the file
+// uses, members of the file that the report has no place for ("Form3cdPl/Remarks"), and the clauses whose
+// Yes/No question the file leaves unanswered and no block of the file answers.
 struct Notes {
+    QString layout; // the department's earlier layout the file uses, when it does
     QStringList unknownMembers;
     QStringList unansweredClauses;
 

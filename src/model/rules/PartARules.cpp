@@ -36,7 +36,9 @@ QStringList signingPlace(const ClientMaster &master)
 }
 
 // The report page's row as the page keeps it: every value trimmed, each choice spelt as its
-// drop-down lists it (an empty list is a typed value).
+// drop-down lists it (an empty list is a typed value). The type of account is a free text of
+// the form ("Profit and loss account" as a filed file writes it): its drop-down only offers
+// words, and what is there is never re-cased.
 void keepAsListed(ReportModel &model, int page, const QString &point, const QList<QStringList> &lists)
 {
     const QList<ReportModel::Row> stored = model.rows(page, point, model.formNameForPage(page));
@@ -60,8 +62,8 @@ void reportWords(ReportModel &model)
     using namespace ReportWords;
     const QString year = model.key().yearKey;
     if (isForm3CB(model)) {
-        keepAsListed(model, 101, QStringLiteral("3CBPT1"), {iWe(), {}, accountTypes(), {}, {}});
-        keepAsListed(model, 101, QStringLiteral("3CBPT2"), {iWe(), accountTypes(), {}, {}});
+        keepAsListed(model, 101, QStringLiteral("3CBPT1"), {iWe()});
+        keepAsListed(model, 101, QStringLiteral("3CBPT2"), {iWe()});
         keepAsListed(model, 101, QStringLiteral("3CBPT3"),
                      {iWe(),
                       {},
@@ -73,25 +75,13 @@ void reportWords(ReportModel &model)
                       myOur(),
                       meUs(),
                       yearEnds(year),
-                      accountTypes(),
+                      {},
                       results()});
         keepAsListed(model, 101, QStringLiteral("3CBPT5"), {myOur(), myOur(), meUs()});
         return;
     }
     keepAsListed(model, 1, QStringLiteral("3CA1"),
-                 {iWe(),
-                  meUsFirm(),
-                  {},
-                  {},
-                  {},
-                  iWe(),
-                  myOurTheir(),
-                  {},
-                  accountTypes(),
-                  {},
-                  {},
-                  years(year),
-                  accountTypes()});
+                 {iWe(), meUsFirm(), {}, {}, {}, iWe(), myOurTheir(), {}, {}, {}, {}, years(year)});
     keepAsListed(model, 1, QStringLiteral("3CA3"), {myOur(), myOur(), meUs()});
 }
 

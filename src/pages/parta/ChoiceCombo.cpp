@@ -5,9 +5,15 @@
 namespace ChoiceCombo
 {
 
-QComboBox *make(QWidget *parent, const QString &name, const QStringList &items)
+namespace
+{
+const char *const kAsTyped = "choiceAsTyped";
+} // namespace
+
+QComboBox *make(QWidget *parent, const QString &name, const QStringList &items, Spelling spelling)
 {
     auto *combo = new QComboBox(parent);
+    combo->setProperty(kAsTyped, spelling == Spelling::AsTyped);
     combo->setObjectName(name);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
@@ -22,7 +28,9 @@ void show(QComboBox *combo, const QString &stored)
         combo->setCurrentIndex(-1);
         return;
     }
-    int index = combo->findText(value, Qt::MatchFixedString);
+    const bool asTyped = combo->property(kAsTyped).toBool();
+    int index =
+        combo->findText(value, asTyped ? Qt::MatchExactly | Qt::MatchCaseSensitive : Qt::MatchFixedString);
     if (index < 0) {
         combo->addItem(value);
         index = combo->count() - 1;

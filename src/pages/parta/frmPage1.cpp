@@ -57,11 +57,13 @@ frmPage1::frmPage1(QWidget *parent) : ReportPage(1, 1, QStringLiteral("Form 3CA:
     m_iWe2 = ChoiceCombo::make(this, QStringLiteral("cmb2IWe"), iWe());
     m_myOurTheir = ChoiceCombo::make(this, QStringLiteral("cmb1MeYour"), myOurTheir());
     m_reportedDate = dateEdit(QStringLiteral("txtReportedDate"), QStringLiteral("Date of the audit report"));
-    m_accounts = ChoiceCombo::make(this, QStringLiteral("cmb1PI"), accountTypes());
+    m_accounts =
+        ChoiceCombo::make(this, QStringLiteral("cmb1PI"), accountTypes(), ChoiceCombo::Spelling::AsTyped);
     m_from = dateEdit(QStringLiteral("txtFAY"), QStringLiteral("Audit period from"));
     m_to = dateEdit(QStringLiteral("txtTAY"), QStringLiteral("Audit period to"));
     m_year = ChoiceCombo::make(this, QStringLiteral("cmbYear"), years(yearKey));
-    m_accounts2 = ChoiceCombo::make(this, QStringLiteral("cmb2PI"), accountTypes());
+    m_accounts2 =
+        ChoiceCombo::make(this, QStringLiteral("cmb2PI"), accountTypes(), ChoiceCombo::Spelling::AsTyped);
     m_opinion = ChoiceCombo::make(this, QStringLiteral("cmb3aMeYour"), myOur());
     m_information = ChoiceCombo::make(this, QStringLiteral("cmb3bMeYour"), myOur());
     m_explainedTo = ChoiceCombo::make(this, QStringLiteral("cmb3cMeUs"), meUs());

@@ -30,17 +30,18 @@ QString valueOf(const QWidget *w)
 frmPage1CB::frmPage1CB(QWidget *parent) : ReportPage(1, 101, QStringLiteral("Form 3CB: audit report"), parent)
 {
     using namespace ReportWords;
-    auto choice = [this](const char *name, const QStringList &items) {
-        return ChoiceCombo::make(this, QString::fromLatin1(name), items);
+    auto choice = [this](const char *name, const QStringList &items,
+                         ChoiceCombo::Spelling spelling = ChoiceCombo::Spelling::AsListed) {
+        return ChoiceCombo::make(this, QString::fromLatin1(name), items, spelling);
     };
     m_iWe = choice("cmb1IWe", iWe());
     m_balanceSheetDate = dateEdit(QStringLiteral("txtBDT"), QStringLiteral("Balance sheet date"));
-    m_accounts = choice("cmb1PI", accountTypes());
+    m_accounts = choice("cmb1PI", accountTypes(), ChoiceCombo::Spelling::AsTyped);
     m_from = dateEdit(QStringLiteral("txtPFrom"), QStringLiteral("Period from"));
     m_to = dateEdit(QStringLiteral("txtPTo"), QStringLiteral("Period to"));
     m_assessee = new AssesseeBox(QStringLiteral("txtCBPAN"), true, this);
     m_iWe2 = choice("cmb2IWe", iWe());
-    m_accounts2 = choice("cmb2PI", accountTypes());
+    m_accounts2 = choice("cmb2PI", accountTypes(), ChoiceCombo::Spelling::AsTyped);
     m_headOffice = textEdit(QStringLiteral("txtFLocation"), 220);
     m_branches = textEdit(QStringLiteral("txtNOB"));
     m_branches->setMaximumWidth(80);
@@ -56,7 +57,7 @@ frmPage1CB::frmPage1CB(QWidget *parent) : ReportPage(1, 101, QStringLiteral("For
                choice("cmb3bCMyOur2", myOur()),
                choice("cmb3bCMeUs", meUs()),
                choice("cmb3CiBSDate", yearEnds(host().yearKey())),
-               choice("cmb3CiiPI", accountTypes()),
+               choice("cmb3CiiPI", accountTypes(), ChoiceCombo::Spelling::AsTyped),
                choice("cmb3CiiPL", results())};
     m_five = {choice("cmb5MyOur1", myOur()), choice("cmb5MyOur2", myOur()), choice("cmb5MeUs", meUs())};
     // Tab follows the screen: the comments box stands after the words of 3(a).

@@ -209,10 +209,15 @@ const QList<Command> &commands()
              "                               check an e-filing file against its schema (exit 0 valid,\n"
              "                               1 invalid, 2 unreadable), one finding a line"),
          EfilingCommands::validate},
-        {QStringLiteral("check"),
-         QStringLiteral("check --client C --year Y    list every finding of a Form 3CA/3CB-3CD report,\n"
-                        "                               as Validate and Generate JSON show them (exit 1 with any)"),
-         EfilingCommands::checkReport},
+        {QStringLiteral("validate-report"),
+         QStringLiteral(
+             "validate-report --client C --year Y\n"
+             "                               list every finding of a Form 3CA/3CB-3CD report, one a\n"
+             "                               line, as the editor's findings window lists them before\n"
+             "                               Generate JSON (exit 1 with any)"),
+         EfilingCommands::validateReport},
+        {QStringLiteral("check"), QStringLiteral("check --client C --year Y    the same as validate-report"),
+         EfilingCommands::validateReport},
         {QStringLiteral("import-json"),
          QStringLiteral(
              "import-json --client C --year Y FILE [--force] [--form-switch] [--yes]\n"

@@ -92,7 +92,7 @@ int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
     return 2;
 }
 
-int checkReport(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
+int validateReport(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     if (!selectClientAndYear(host, line, err))
         return 2;

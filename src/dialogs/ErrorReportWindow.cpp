@@ -132,7 +132,7 @@ void ErrorReportWindow::fill(const CheckResult &result)
     for (int r = 0; r < findings.size(); ++r) {
         const ValidationFinding &f = findings.at(r);
         const QStringList cells{QString::number(r + 1),
-                                f.errorNo,
+                                f.errorNo(),
                                 QString::number(f.line),
                                 QString::number(f.column),
                                 f.root,

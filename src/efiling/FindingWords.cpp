@@ -167,7 +167,7 @@ QString unknownMember()
 
 void compose(ValidationFinding &finding)
 {
-    if (finding.errorNo == ErrorKind::Required)
+    if (finding.kind == ErrorKind::Required)
         finding.message = QStringLiteral("%1: %2.").arg(placeWords(finding.pointer), missingWords(finding));
     else
         finding.message = QStringLiteral("%1: %2.").arg(placeWords(finding.pointer), finding.message);

@@ -29,30 +29,34 @@ QString schemaFileName(FormKind kind)
 
 bool ignored(const ValidationFinding &finding)
 {
-    static const QStringList tolerated{QStringLiteral("EXPECTED NUMBER BUT GOT STRING"),
-                                       QStringLiteral("EXPECTED INTEGER BUT GOT STRING"),
-                                       QStringLiteral("LESS THAN MINIMUM VALUE OF 0"),
-                                       QStringLiteral("REQUIRED PROPERTIES ARE MISSING FROM OBJECT")};
-    const QString message = (finding.detail.isEmpty() ? finding.message : finding.detail).toUpper();
-    for (const QString &t : tolerated) {
-        if (message.contains(t))
-            return true;
+    switch (finding.kind) {
+    case ErrorKind::Required:
+        return true;
+    case ErrorKind::Type:
+        return finding.found == QLatin1String("String") &&
+               (finding.expected == QLatin1String("Number") || finding.expected == QLatin1String("Integer"));
+    case ErrorKind::Minimum: {
+        bool number = false;
+        return finding.expected.toDouble(&number) == 0 && number;
     }
-    return false;
+    default:
+        return false;
+    }
 }
 
 namespace
 {
 
 // The findings the check heeds, from the validator's text of a check of `file`.
-FileCheckResult heeded(const KestrovaJVUtil &validator, const QString &file, const QString &text, Heed heed)
+FileCheckResult heeded(const KestrovaJVUtil &validator, const QString &file, const SchemaCheckResult &checked,
+                       Heed heed)
 {
     FileCheckResult result;
-    if (ValidationFinding::isFailure(text)) {
-        result.failure = text.mid(text.indexOf(ValidationFinding::error) + ValidationFinding::error.size());
+    if (checked.failed()) {
+        result.failure = checked.failure;
         return result;
     }
-    for (const ValidationFinding &f : ValidationFinding::split(text)) {
+    for (const ValidationFinding &f : checked.findings) {
         if (heed == Heed::All || !ignored(f))
             result.findings << f;
     }
@@ -62,7 +66,7 @@ FileCheckResult heeded(const KestrovaJVUtil &validator, const QString &file, con
     // The viewer shows the file laid out member by member; findings are found in it by path.
     QDir().mkpath(host().vTmpPath());
     const QString formatted = QDir(host().vTmpPath()).filePath(QStringLiteral("efiling_view.json"));
-    QFile view(validator.UnFormat(file, formatted) == ValidationFinding::ok ? formatted : file);
+    QFile view(validator.UnFormat(file, formatted) ? formatted : file);
     if (view.open(QIODevice::ReadOnly))
         result.viewerText = QString::fromUtf8(view.readAll());
     std::unordered_set<std::string> pointers;

@@ -38,8 +38,8 @@ FileCheckResult check(const QString &file, const QByteArray &written, const QStr
                       Heed heed = Heed::Listed);
 
 // Findings the check does not list: the department's schemas ask for numbers and members
-// where the software writes text or nothing, and accept the file all the same. They are
-// known by the validator's own words of the rule (the finding's detail).
+// where the software writes text or nothing, and accept the file all the same: a missing
+// member, a text where a number or whole number is asked for, a number below a minimum of 0.
 bool ignored(const ValidationFinding &finding);
 
 } // namespace JsonFileCheck

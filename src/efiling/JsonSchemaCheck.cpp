@@ -4,6 +4,7 @@
 #include "ConformingText.h"
 #include "FindingWords.h"
 #include "JsonPositions.h"
+#include "SchemaBreaches.h"
 #include "SchemaLookup.h"
 #include "SchemaReferences.h"
 #include "StrictJsonBuilder.h"
@@ -20,6 +21,7 @@
 #include <optional>
 #include <stdexcept>
 #include <tuple>
+#include <unordered_set>
 
 using nlohmann::json;
 
@@ -57,21 +59,6 @@ size_t firstTooDeep(const std::string &text)
         }
     }
     return 0;
-}
-
-bool startsWith(const std::string &text, const char *prefix)
-{
-    return text.rfind(prefix, 0) == 0;
-}
-
-// Text between the last pair of single quotes: the member valijson names.
-std::string quotedName(const std::string &description)
-{
-    const size_t close = description.rfind('\'');
-    if (close == std::string::npos || close == 0)
-        return {};
-    const size_t open = description.rfind('\'', close - 1);
-    return open == std::string::npos ? std::string() : description.substr(open + 1, close - open - 1);
 }
 
 std::string actualType(const json &value)
@@ -139,8 +126,20 @@ public:
 
     QList<ValidationFinding> findings(const valijson::ValidationResults &results, const std::string &text)
     {
-        for (const auto &error : results)
-            add(error);
+        // valijson says where a check failed; the rules the schema states at that place say
+        // which failed. A place whose own rules all hold failed only through one below it.
+        std::unordered_set<std::string> above;
+        for (const auto &error : results) {
+            std::string key;
+            for (size_t i = 0; i + 1 < error.context.size(); ++i)
+                above.insert(key += error.context[i] + '\x1f');
+        }
+        std::unordered_set<std::string> seen;
+        for (const auto &error : results) {
+            const std::string key = placeKey(error.context);
+            if (seen.insert(key).second)
+                add(error, above.count(key) > 0);
+        }
         for (ValidationFinding &f : m_findings)
             FindingWords::compose(f);
         locate(text);
@@ -148,6 +147,14 @@ public:
     }
 
 private:
+    static std::string placeKey(const std::vector<std::string> &context)
+    {
+        std::string key;
+        for (const std::string &step : context)
+            key += step + '\x1f';
+        return key;
+    }
+
     Located walk(const std::vector<std::string> &context) const
     {
         Located at{m_prefix, &m_target};
@@ -174,129 +181,118 @@ private:
         return Steps(steps.begin() + m_prefix.size(), steps.end());
     }
 
-    void add(const valijson::ValidationResults::Error &error)
+    void add(const valijson::ValidationResults::Error &error, bool failedBelow)
     {
-        const std::string &d = error.description;
-        // Wrappers that only repeat a fault already reported for a member below.
-        if (startsWith(d, "Failed to validate against schema associated with") ||
-            startsWith(d, "Failed to validate item #") ||
-            startsWith(d, "Failed to validate against additional properties schema") ||
-            startsWith(d, "Failed to validate against child schema") ||
-            startsWith(d, "Failed to validate against corresponding item schema") ||
-            startsWith(d, "Failed to validate against additional items schema"))
-            return;
-
-        Located at = walk(error.context);
+        const Located at = walk(error.context);
         const json *rule = m_lookup.at(schemaSteps(at.steps));
-        const std::string value = at.value ? valueText(*at.value) : std::string();
-        ValidationFinding f;
-        std::string member = at.steps.empty() ? std::string() : at.steps.back().name;
-
-        if (startsWith(d, "Missing required property")) {
-            // One finding per object, naming every missing member, as readers expect.
-            const std::string name = quotedName(d);
-            const std::string key = pointerOf(at.steps);
-            if (auto it = m_requiredIndex.find(key); it != m_requiredIndex.end()) {
-                ValidationFinding &same = m_findings[it->second];
-                same.member += QStringLiteral(", ") + q(name);
-                same.detail =
-                    QStringLiteral("Required properties are missing from object: %1.").arg(same.member);
-                return;
+        const std::vector<SchemaBreaches::Breach> breaches =
+            rule && at.value ? SchemaBreaches::of(*rule, *at.value) : std::vector<SchemaBreaches::Breach>();
+        if (breaches.empty()) {
+            // A rule the words below do not cover (anyOf, uniqueItems ...): the validator's words.
+            if (!failedBelow) {
+                ValidationFinding f;
+                f.kind = ErrorKind::Other;
+                f.detail = q(error.description);
+                f.message = f.detail;
+                pushAt(f, at);
             }
-            m_requiredIndex.emplace(key, m_findings.size());
-            f.errorNo = ErrorKind::Required;
-            member = name;
-            f.detail = QStringLiteral("Required properties are missing from object: %1.").arg(q(name));
-            push(f, at.steps, member, {}, key);
             return;
         }
-        if (startsWith(d, "Object contains a property that could not be validated")) {
-            // The validator stops at the first member it does not know; the user needs them all.
-            for (const std::string &name : unknownMembers(at, rule, quotedName(d)))
-                pushUnknown(at, name);
-            return;
-        }
-        const QString shown = q(value);
-        if (startsWith(d, "Value type not permitted")) {
-            f.errorNo = ErrorKind::Type;
-            f.detail = QStringLiteral("Invalid type. Expected %1 but got %2.")
-                           .arg(q(rule ? SchemaLookup::typeNames(*rule) : std::string("?")),
-                                q(at.value ? actualType(*at.value) : std::string("?")));
-            f.message = FindingWords::wrongType(rule, at.value);
-        } else if (startsWith(d, "Failed to match regex")) {
-            f.errorNo = ErrorKind::Pattern;
-            const std::string pattern =
-                rule && rule->contains("pattern") ? (*rule)["pattern"].get<std::string>() : "";
-            f.detail =
-                QStringLiteral("String '%1' does not match regex pattern '%2'.").arg(shown, q(pattern));
-            f.message = FindingWords::wrongPattern(rule, shown);
-        } else if (startsWith(d, "Failed to match against any enum values")) {
-            f.errorNo = ErrorKind::Enum;
-            f.detail = QStringLiteral("Value \"%1\" is not defined in enum.").arg(shown);
-            f.message = FindingWords::notListed(rule, shown);
-        } else if (startsWith(d, "Expected number greater than")) {
-            f.errorNo = ErrorKind::Minimum;
-            const QString limit = q(limitText(rule, "minimum"));
-            f.detail = QStringLiteral("%1 %2 is less than minimum value of %3.")
-                           .arg(q(at.value ? actualType(*at.value) : "Number"), shown, limit);
-            f.message = FindingWords::tooSmall(limit, shown);
-        } else if (startsWith(d, "Expected number less than")) {
-            f.errorNo = ErrorKind::Maximum;
-            const QString limit = q(limitText(rule, "maximum"));
-            f.detail = QStringLiteral("%1 %2 exceeds maximum value of %3.")
-                           .arg(q(at.value ? actualType(*at.value) : "Number"), shown, limit);
-            f.message = FindingWords::tooLarge(limit, shown);
-        } else if (startsWith(d, "String should be no more than")) {
-            f.errorNo = ErrorKind::Length;
-            const QString limit = q(limitText(rule, "maxLength"));
-            f.detail = QStringLiteral("String '%1' exceeds maximum length of %2.").arg(shown, limit);
-            f.message = FindingWords::tooLong(limit, shown);
-        } else if (startsWith(d, "String should be no fewer than")) {
-            f.errorNo = ErrorKind::Length;
-            const QString limit = q(limitText(rule, "minLength"));
-            f.detail = QStringLiteral("String '%1' is less than minimum length of %2.").arg(shown, limit);
-            f.message = FindingWords::tooShort(limit, shown);
-        } else if (startsWith(d, "Array should contain no fewer than")) {
-            f.errorNo = ErrorKind::Items;
-            const qsizetype count = at.value ? qsizetype(at.value->size()) : 0;
-            const QString limit = q(limitText(rule, "minItems"));
-            f.detail =
-                QStringLiteral("Array item count %1 is less than minimum count of %2.").arg(count).arg(limit);
-            f.message = FindingWords::tooFewEntries(limit, count);
-        } else if (startsWith(d, "Array should contain no more than")) {
-            f.errorNo = ErrorKind::Items;
-            const qsizetype count = at.value ? qsizetype(at.value->size()) : 0;
-            const QString limit = q(limitText(rule, "maxItems"));
-            f.detail =
-                QStringLiteral("Array item count %1 exceeds maximum count of %2.").arg(count).arg(limit);
-            f.message = FindingWords::tooManyEntries(limit, count);
-        } else {
-            f.errorNo = ErrorKind::Other;
-            f.detail = q(d);
-            f.message = q(d);
-        }
-        push(f, at.steps, member, value, pointerOf(at.steps));
-        if (at.value && at.value->is_null())
-            m_findings.back().value = QStringLiteral("null");
+        for (const SchemaBreaches::Breach &b : breaches)
+            add(b, at, *rule);
     }
 
-    // The members of the object at `at` that its rule does not define, once per object: `named`
-    // first, then the others in the object's order.
-    std::vector<std::string> unknownMembers(const Located &at, const json *rule, const std::string &named)
+    void add(const SchemaBreaches::Breach &breach, const Located &at, const json &rule)
     {
-        std::vector<std::string> names;
-        if (!m_unknownObjects.insert(pointerOf(at.steps)).second)
-            return names;
-        names.push_back(named);
-        const json *defined =
-            rule && rule->is_object() && rule->contains("properties") ? &(*rule)["properties"] : nullptr;
-        if (!defined || !at.value || !at.value->is_object())
-            return names;
-        for (auto it = at.value->begin(); it != at.value->end(); ++it) {
-            if (it.key() != named && !defined->contains(it.key()))
-                names.push_back(it.key());
+        const json &value = *at.value;
+        const QString shown = q(valueText(value));
+        ValidationFinding f;
+        f.kind = breach.kind;
+        switch (breach.kind) {
+        case ErrorKind::Required: {
+            // One finding per object, naming every missing member, as readers expect.
+            QStringList names;
+            for (const std::string &name : breach.names)
+                names << q(name);
+            f.detail = QStringLiteral("Required properties are missing from object: %1.")
+                           .arg(names.join(QStringLiteral(", ")));
+            push(f, at.steps, names.join(QStringLiteral(", ")).toStdString(), {}, pointerOf(at.steps));
+            return;
         }
-        return names;
+        case ErrorKind::Unknown:
+            // The validator stops at the first member it does not know; the user needs them all.
+            for (const std::string &name : breach.names)
+                pushUnknown(at, name);
+            return;
+        case ErrorKind::Type:
+            f.expected = q(SchemaLookup::typeNames(rule));
+            f.found = q(actualType(value));
+            f.detail = QStringLiteral("Invalid type. Expected %1 but got %2.").arg(f.expected, f.found);
+            f.message = FindingWords::wrongType(&rule, &value);
+            break;
+        case ErrorKind::Pattern:
+            f.detail = QStringLiteral("String '%1' does not match regex pattern '%2'.")
+                           .arg(shown, q(rule["pattern"].get<std::string>()));
+            f.message = FindingWords::wrongPattern(&rule, shown);
+            break;
+        case ErrorKind::Enum:
+            f.detail = QStringLiteral("Value \"%1\" is not defined in enum.").arg(shown);
+            f.message = FindingWords::notListed(&rule, shown);
+            break;
+        case ErrorKind::Minimum:
+            f.expected = q(limitText(&rule, "minimum"));
+            f.found = shown;
+            f.detail = QStringLiteral("%1 %2 is less than minimum value of %3.")
+                           .arg(q(actualType(value)), shown, f.expected);
+            f.message = FindingWords::tooSmall(f.expected, shown);
+            break;
+        case ErrorKind::Maximum:
+            f.expected = q(limitText(&rule, "maximum"));
+            f.found = shown;
+            f.detail = QStringLiteral("%1 %2 exceeds maximum value of %3.")
+                           .arg(q(actualType(value)), shown, f.expected);
+            f.message = FindingWords::tooLarge(f.expected, shown);
+            break;
+        case ErrorKind::Length:
+            f.expected = q(limitText(&rule, breach.keyword.c_str()));
+            if (breach.keyword == "maxLength") {
+                f.detail = QStringLiteral("String '%1' exceeds maximum length of %2.").arg(shown, f.expected);
+                f.message = FindingWords::tooLong(f.expected, shown);
+            } else {
+                f.detail =
+                    QStringLiteral("String '%1' is less than minimum length of %2.").arg(shown, f.expected);
+                f.message = FindingWords::tooShort(f.expected, shown);
+            }
+            break;
+        case ErrorKind::Items: {
+            const qsizetype count = qsizetype(value.size());
+            f.expected = q(limitText(&rule, breach.keyword.c_str()));
+            if (breach.keyword == "maxItems") {
+                f.detail = QStringLiteral("Array item count %1 exceeds maximum count of %2.")
+                               .arg(count)
+                               .arg(f.expected);
+                f.message = FindingWords::tooManyEntries(f.expected, count);
+            } else {
+                f.detail = QStringLiteral("Array item count %1 is less than minimum count of %2.")
+                               .arg(count)
+                               .arg(f.expected);
+                f.message = FindingWords::tooFewEntries(f.expected, count);
+            }
+            break;
+        }
+        default:
+            break;
+        }
+        pushAt(f, at);
+    }
+
+    // The finding of the member at `at`, its value as the file has it.
+    void pushAt(const ValidationFinding &f, const Located &at)
+    {
+        const std::string member = at.steps.empty() ? std::string() : at.steps.back().name;
+        push(f, at.steps, member, at.value ? valueText(*at.value) : std::string(), pointerOf(at.steps));
+        if (at.value && at.value->is_null())
+            m_findings.back().value = QStringLiteral("null");
     }
 
     void pushUnknown(const Located &at, const std::string &name)
@@ -306,7 +302,7 @@ private:
         const json *extra =
             at.value && at.value->is_object() && at.value->contains(name) ? &(*at.value)[name] : nullptr;
         ValidationFinding f;
-        f.errorNo = ErrorKind::Unknown;
+        f.kind = ErrorKind::Unknown;
         f.detail =
             QStringLiteral("Property '%1' has not been defined and the schema does not allow additional "
                            "properties.")
@@ -331,7 +327,7 @@ private:
         QString root;
         // The member itself is the last step except for a missing one, which names its object.
         const size_t parentSteps =
-            f.errorNo == ErrorKind::Required ? inner.size() : (inner.empty() ? 0 : inner.size() - 1);
+            f.kind == ErrorKind::Required ? inner.size() : (inner.empty() ? 0 : inner.size() - 1);
         for (size_t i = 0; i < parentSteps; ++i) {
             if (inner[i].index)
                 root += QStringLiteral("[%1]").arg(q(inner[i].name));
@@ -382,8 +378,6 @@ private:
     Steps m_prefix;
     const SchemaLookup &m_lookup;
     QList<ValidationFinding> m_findings;
-    std::unordered_map<std::string, qsizetype> m_requiredIndex;
-    std::unordered_set<std::string> m_unknownObjects; // objects whose unknown members are listed
 };
 
 } // namespace
@@ -413,7 +407,7 @@ namespace
 ValidationFinding syntaxFinding(const std::string &text, size_t offset, const QString &message)
 {
     ValidationFinding f;
-    f.errorNo = ErrorKind::Syntax;
+    f.kind = ErrorKind::Syntax;
     const TextPosition at = JsonPositions::ofOffset(text, offset);
     f.line = at.line;
     f.column = at.column;

@@ -2,7 +2,6 @@
 
 #include "JsonLayout.h"
 #include "JsonSchemaCache.h"
-#include "ValidationFinding.h"
 #include "base/BoundedFile.h"
 
 #include <QFile>
@@ -20,15 +19,16 @@ bool readAll(const QString &path, std::string &text, QString &why)
     return true;
 }
 
-QString failure(const QString &why)
+SchemaCheckResult failure(const QString &why)
 {
-    return ValidationFinding::error + why;
+    return {{}, why};
 }
 
-QString validate(std::string_view jsonText, const QString &schemaFile, const std::string &schemaText)
+SchemaCheckResult validate(std::string_view jsonText, const QString &schemaFile,
+                           const std::string &schemaText)
 {
     try {
-        return ValidationFinding::join(JsonSchemaCache::check(schemaFile, schemaText)->run(jsonText));
+        return {JsonSchemaCache::check(schemaFile, schemaText)->run(jsonText), {}};
     } catch (const std::exception &e) {
         return failure(QStringLiteral("[%1]: %2").arg(schemaFile, QString::fromUtf8(e.what())));
     }
@@ -36,7 +36,7 @@ QString validate(std::string_view jsonText, const QString &schemaFile, const std
 
 } // namespace
 
-QString KestrovaJVUtil::Validate(const QString &jsonFile, const QString &schemaFile) const
+SchemaCheckResult KestrovaJVUtil::Validate(const QString &jsonFile, const QString &schemaFile) const
 {
     std::string schemaText;
     std::string jsonText;
@@ -46,7 +46,7 @@ QString KestrovaJVUtil::Validate(const QString &jsonFile, const QString &schemaF
     return validate(jsonText, schemaFile, schemaText);
 }
 
-QString KestrovaJVUtil::ValidateText(std::string_view jsonText, const QString &schemaFile) const
+SchemaCheckResult KestrovaJVUtil::ValidateText(std::string_view jsonText, const QString &schemaFile) const
 {
     std::string schemaText;
     QString why;
@@ -55,15 +55,21 @@ QString KestrovaJVUtil::ValidateText(std::string_view jsonText, const QString &s
     return validate(jsonText, schemaFile, schemaText);
 }
 
-QString KestrovaJVUtil::UnFormat(const QString &jsonFile, const QString &formattedFile) const
+bool KestrovaJVUtil::UnFormat(const QString &jsonFile, const QString &formattedFile, QString *why) const
 {
     std::string text;
-    QString why;
-    if (!readAll(jsonFile, text, why))
-        return failure(why);
+    QString reason;
+    if (!readAll(jsonFile, text, reason)) {
+        if (why)
+            *why = reason;
+        return false;
+    }
     QFile out(formattedFile);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        out.write(QByteArray::fromStdString(JsonLayout::indented(text))) < 0)
-        return failure(QStringLiteral("Cannot write [%1]: %2").arg(formattedFile, out.errorString()));
-    return ValidationFinding::ok;
+        out.write(QByteArray::fromStdString(JsonLayout::indented(text))) < 0) {
+        if (why)
+            *why = QStringLiteral("Cannot write [%1]: %2").arg(formattedFile, out.errorString());
+        return false;
+    }
+    return true;
 }

@@ -21,21 +21,13 @@ QList<ReportFinding> findings(const ReportModel &model, const QDate &today)
 
     const FormKind kind = model.key().form.formKind;
     const QByteArray document = EfilingExport::compose(model, today);
-    const QString result = KestrovaJVUtil().ValidateText(
+    const SchemaCheckResult checked = KestrovaJVUtil().ValidateText(
         std::string_view(document.constData(), size_t(document.size())), EfilingExport::schemaFile(kind));
-    if (ValidationFinding::isFailure(result)) {
-        found << ReportFinding{
-            ReportFinding::Kind::Filing,
-            0,
-            {},
-            {},
-            0,
-            -1,
-            {},
-            result.mid(result.indexOf(ValidationFinding::error) + ValidationFinding::error.size())};
+    if (checked.failed()) {
+        found << ReportFinding{ReportFinding::Kind::Filing, 0, {}, {}, 0, -1, {}, checked.failure};
         return found;
     }
-    for (const ValidationFinding &v : ValidationFinding::split(result)) {
+    for (const ValidationFinding &v : checked.findings) {
         const EditorPlace::Place place = EditorPlace::locate(v.pointer);
         if (named.contains(QString::number(place.page) + u'|' +
                            (place.clause.isEmpty() ? place.item : place.clause)))

@@ -2,13 +2,29 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
-// One fault that a schema check found in an e-filing file, as the validator component
-// reports it: fields separated by "$#$", findings by "#;#", "#OK#" for a clean file and
-// a text holding "#ERROR#" when the check itself failed.
+// What kind of fault a schema check found. The numbers are those the error report shows in
+// its "Error No." column.
+enum class ErrorKind {
+    Syntax = 0,   // the file is no JSON the portal reads
+    Type = 1,     // a value of another type than the schema's "type"
+    Required = 2, // members the schema's "required" asks for are missing
+    Unknown = 3,  // a member the schema does not define ("additionalProperties": false)
+    Pattern = 4,  // a text that does not match the "pattern"
+    Enum = 5,     // a value not in the "enum" list
+    Minimum = 6,  // a number below the "minimum"
+    Maximum = 7,  // a number above the "maximum"
+    Length = 8,   // a text shorter or longer than "minLength"/"maxLength"
+    Items = 9,    // a list with fewer or more entries than "minItems"/"maxItems"
+    Other = 99,   // any other rule of the schema
+    Xml = 100     // a fault the XML Schema check reports under its own number (`code`)
+};
+
+// One fault that a schema check found in an e-filing file, with its place in the file and
+// its words, as the error report, `taxaudit validate` and the report's findings take it.
 struct ValidationFinding {
-    QString errorNo; // the kind of fault (ErrorKind)
+    ErrorKind kind = ErrorKind::Other;
+    int code = 0; // the XML parser's own error number, for kind Xml
     int line = 0;
     int column = 0;
     QString root;    // where the member sits: "FORM3CA.F3CA.PartA"
@@ -18,38 +34,23 @@ struct ValidationFinding {
     QString message; // where the value is entered and what is wrong with it, in words
     QString pointer; // JSON pointer of the member, for showing it in the file
     QString detail;  // the schema's rule as a validator words it ("Expected Number but got String")
+    // What the rule asked and what the file has, where the kind has them: the types allowed
+    // and the type found ("Number", "String") for Type, the limit for Minimum and Maximum.
+    QString expected;
+    QString found;
 
-    static const QString ok;
-    static const QString error;
-    static const QString findingSeparator;
-    static const QString fieldSeparator;
+    // The number of the "Error No." column.
+    QString errorNo() const;
 
     // "Root.Member" of a finding of an XML file, to show before its message; "" for a finding
     // of a JSON file, whose message names the place of its value.
     QString path() const;
-
-    QString toText() const;
-    static ValidationFinding fromText(const QString &text);
-
-    // "#OK#" for none, else the findings joined.
-    static QString join(const QList<ValidationFinding> &findings);
-    // The findings of a result text; none for "#OK#" (test for "#ERROR#" first).
-    static QList<ValidationFinding> split(const QString &result);
-    static bool isFailure(const QString &result) { return result.contains(error); }
 };
 
-// Error numbers of the findings.
-namespace ErrorKind
-{
-inline const QString Syntax = QStringLiteral("0");
-inline const QString Type = QStringLiteral("1");
-inline const QString Required = QStringLiteral("2");
-inline const QString Unknown = QStringLiteral("3");
-inline const QString Pattern = QStringLiteral("4");
-inline const QString Enum = QStringLiteral("5");
-inline const QString Minimum = QStringLiteral("6");
-inline const QString Maximum = QStringLiteral("7");
-inline const QString Length = QStringLiteral("8");
-inline const QString Items = QStringLiteral("9");
-inline const QString Other = QStringLiteral("99");
-} // namespace ErrorKind
+// What a check of one JSON file gives: its findings, or why the check could not run.
+struct SchemaCheckResult {
+    QList<ValidationFinding> findings;
+    QString failure; // the file or the schema could not be read or used; "" when checked
+
+    bool failed() const { return !failure.isEmpty(); }
+};

@@ -33,7 +33,8 @@ void noteFileError(void *context, xmlErrorPtr error)
     if (!error || c->findings.size() >= c->limit)
         return;
     ValidationFinding f;
-    f.errorNo = QString::number(error->code);
+    f.kind = ErrorKind::Xml;
+    f.code = error->code;
     f.line = error->line > 0 ? error->line : xmlTextReaderGetParserLineNumber(c->reader);
     f.column = error->int2 > 0 ? error->int2 : xmlTextReaderGetParserColumnNumber(c->reader);
     if (error->node) {

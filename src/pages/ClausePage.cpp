@@ -2,6 +2,7 @@
 
 #include "ClauseGrid.h"
 #include "ClauseSection.h"
+#include "CompletenessPrompts.h"
 #include "PageEdits.h"
 #include "base/Prompt.h"
 #include "model/ClauseGridModel.h"
@@ -290,6 +291,51 @@ void ClausePage::trackEdits()
 bool ClausePage::hasUnsavedChanges() const
 {
     return m_edits->changed();
+}
+
+QWidget *ClausePage::controlOf(const ReportFinding &finding) const
+{
+    for (ClauseGrid *grid : findChildren<ClauseGrid *>()) {
+        if (grid->gridModel()->point() == finding.point)
+            return grid;
+    }
+    QStringList names;
+    if (const Catalogue::Control *control = ClauseCatalogue::instance().controlOf(m_pageNo, finding.point)) {
+        for (const Catalogue::Field &field : control->fields) {
+            if (!finding.item.isEmpty() && field.caption == finding.item)
+                names << field.name;
+        }
+        names << control->name;
+    }
+    if (finding.point.startsWith(QLatin1String("Opt")))
+        names << QStringLiteral("OptButYes") + finding.point.mid(3);
+    names << QStringLiteral("grd") + finding.point << QStringLiteral("txt") + finding.point
+          << QStringLiteral("cbo") + finding.point;
+    for (const QString &name : std::as_const(names)) {
+        if (QWidget *control = name.isEmpty() ? nullptr : findChild<QWidget *>(name))
+            return control;
+    }
+    return nullptr;
+}
+
+bool ClausePage::passes(Rule rule, QWidget *control)
+{
+    putRows();
+    const std::optional<ReportFinding> found = rule(report());
+    return !found || refuseAt(*found, control);
+}
+
+bool ClausePage::refuseAt(const ReportFinding &finding, QWidget *control)
+{
+    if (!control)
+        control = controlOf(finding);
+    if (control) {
+        CompletenessPrompts::showControl(control);
+        if (auto *grid = qobject_cast<ClauseGrid *>(control); grid && finding.row > 0)
+            grid->setCurrentCell(finding.row - 1, std::max(0, finding.column));
+    }
+    prompts().inform(finding.message);
+    return false;
 }
 
 bool ClausePage::validateForm(bool)

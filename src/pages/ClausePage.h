@@ -3,10 +3,12 @@
 #include "catalogue/ClauseCatalogue.h"
 #include "model/ListSources.h"
 #include "model/ReportModel.h"
+#include "model/rules/ReportFindings.h"
 
 #include <QHash>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class ClauseSection;
 class PageEdits;
@@ -67,7 +69,19 @@ public:
     // A notice at the top of the page, such as what the page cannot do yet.
     void addNotice(const QString &text);
 
+    // The control of the page that holds a finding's value: the grid of its point, else the
+    // box by the name the catalogue gives it (a field of a group by its caption); null when
+    // the page shows no such control.
+    QWidget *controlOf(const ReportFinding &finding) const;
+
 protected:
+    using Rule = std::optional<ReportFinding> (*)(const ReportModel &);
+    // Runs a rule of the page over what the page shows (put into its report model first).
+    // When the rule finds a value it refuses, the value is shown (at its row and column in a
+    // grid; in `control` when given), its message told, and the result is false.
+    bool passes(Rule rule, QWidget *control = nullptr);
+    // Shows the finding's value and tells its message; false.
+    bool refuseAt(const ReportFinding &finding, QWidget *control = nullptr);
     // Tab goes through the page as it is shown, from the top down: a page that moves its
     // clauses about after they are made (onto tabs, or below another) calls it once they are
     // in place, as Tab otherwise follows the order in which the controls were made.

@@ -65,7 +65,7 @@ TEST(JsonSchemaCheck, NamesAWrongTypeWithItsLineAndColumn)
                          "      \"Status\": \"7\",\r\n      \"Rows\": [\r\n        {\r\n"
                          "          \"Amount\": \"ten\"\r\n        }\r\n      ]\r\n    }\r\n  }\r\n}\r\n");
     ASSERT_EQ(f.size(), 1);
-    EXPECT_EQ(f[0].errorNo, ErrorKind::Type);
+    EXPECT_EQ(f[0].kind, ErrorKind::Type);
     EXPECT_EQ(f[0].line, 8);
     EXPECT_EQ(f[0].column, 11);
     EXPECT_EQ(f[0].member, QStringLiteral("Amount"));
@@ -84,7 +84,7 @@ TEST(JsonSchemaCheck, RefusesAMalformedDateThroughAReference)
     const auto f = check(R"({"FORM3CA": {"F3CA": {"PAN": "AABCS1234K", "Status": "7",
                            "Rows": [{"Date": "01/04/2025"}]}}})");
     ASSERT_EQ(f.size(), 1);
-    EXPECT_EQ(f[0].errorNo, ErrorKind::Pattern);
+    EXPECT_EQ(f[0].kind, ErrorKind::Pattern);
     EXPECT_EQ(f[0].line, 2);
     // A pattern the schema does not put in words is not shown to the user.
     EXPECT_EQ(f[0].message,
@@ -100,7 +100,7 @@ TEST(JsonSchemaCheck, RefusesAnUnknownMemberAtItsName)
     const auto f =
         check("{\"FORM3CA\": {\"F3CA\": {\"PAN\": \"AABCS1234K\", \"Status\": \"7\",\n \"Colour\": 1}}}");
     ASSERT_EQ(f.size(), 1);
-    EXPECT_EQ(f[0].errorNo, ErrorKind::Unknown);
+    EXPECT_EQ(f[0].kind, ErrorKind::Unknown);
     EXPECT_EQ(f[0].member, QStringLiteral("Colour"));
     EXPECT_EQ(f[0].line, 2);
     EXPECT_EQ(f[0].column, 2);
@@ -110,7 +110,7 @@ TEST(JsonSchemaCheck, ListsAllMissingRequiredMembersOfAnObjectInOneFinding)
 {
     const auto f = check("{\"FORM3CA\": {\n\"F3CA\": {}}}");
     ASSERT_EQ(f.size(), 1);
-    EXPECT_EQ(f[0].errorNo, ErrorKind::Required);
+    EXPECT_EQ(f[0].kind, ErrorKind::Required);
     EXPECT_EQ(f[0].message, QStringLiteral("FORM3CA, F3CA: these are missing: PAN, Status."));
     EXPECT_EQ(f[0].detail, QStringLiteral("Required properties are missing from object: PAN, Status."));
     EXPECT_EQ(f[0].root, QStringLiteral("FORM3CA.F3CA"));
@@ -144,7 +144,7 @@ TEST(JsonSchemaCheck, ReportsWhereATextCannotBeReadAsTheImportReadsIt)
 {
     auto f = check("{\n\"FORM3CA\": {\n\"F3CA\": ,\n}}");
     ASSERT_EQ(f.size(), 1);
-    EXPECT_EQ(f[0].errorNo, ErrorKind::Syntax);
+    EXPECT_EQ(f[0].kind, ErrorKind::Syntax);
     EXPECT_EQ(f[0].line, 3);
     EXPECT_EQ(f[0].column, 9);
     EXPECT_TRUE(f[0].message.startsWith("The file is not valid JSON: syntax error"))
@@ -153,7 +153,7 @@ TEST(JsonSchemaCheck, ReportsWhereATextCannotBeReadAsTheImportReadsIt)
     // Strict JSON allows a member twice; the import refuses it, and so does the check.
     f = check("{\"FORM3CA\": {\"F3CA\": {\"PAN\": \"AABCS1234K\", \"Status\": \"7\"}},\n  \"FORM3CA\": {}}");
     ASSERT_EQ(f.size(), 1);
-    EXPECT_EQ(f[0].errorNo, ErrorKind::Syntax);
+    EXPECT_EQ(f[0].kind, ErrorKind::Syntax);
     EXPECT_EQ(f[0].line, 2);
     EXPECT_EQ(f[0].column, 3);
     EXPECT_EQ(f[0].message, "The file cannot be read: the member \"FORM3CA\" is given twice in one object");
@@ -209,4 +209,35 @@ TEST(JsonLayout, LaysMembersOutOneALineKeepingValuesAsWritten)
               "    \"e\": [\n        1,\n        2\n    ]\n}\n");
     // A broken text is laid out as far as it goes.
     EXPECT_EQ(JsonLayout::indented("{\"a\": ,"), "{\n    \"a\": ,\n    \n");
+}
+
+// Each fault is known by the schema's rule it breaks, not by how the validator words it: a
+// value that breaks two rules gives two findings, a rule without words of its own keeps the
+// validator's.
+TEST(JsonSchemaCheck, KnowsEachFaultByTheRuleItBreaks)
+{
+    const std::string schema = R"({
+      "type": "object",
+      "properties": {
+        "Code": {"type": "string", "maxLength": 3, "pattern": "^[A-Z]+$"},
+        "List": {"type": "array", "minItems": 2, "items": {"type": "integer"}},
+        "Either": {"anyOf": [{"type": "string"}, {"type": "integer"}]}
+      }
+    })";
+    const auto f =
+        JsonSchemaCheck(schema).run("{\n\"Code\": \"abcd\",\n\"List\": [1.5],\n\"Either\": true\n}");
+    ASSERT_EQ(f.size(), 5);
+    EXPECT_EQ(f[0].kind, ErrorKind::Length);
+    EXPECT_EQ(f[0].detail, QStringLiteral("String 'abcd' exceeds maximum length of 3."));
+    EXPECT_EQ(f[1].kind, ErrorKind::Pattern);
+    EXPECT_EQ(f[2].kind, ErrorKind::Items);
+    EXPECT_EQ(f[2].member, QStringLiteral("List"));
+    EXPECT_EQ(f[3].kind, ErrorKind::Type);
+    EXPECT_EQ(f[3].expected, QStringLiteral("Integer"));
+    EXPECT_EQ(f[3].found, QStringLiteral("Float"));
+    EXPECT_EQ(f[3].pointer, QStringLiteral("/List/0"));
+    EXPECT_EQ(f[4].kind, ErrorKind::Other);
+    EXPECT_EQ(f[4].member, QStringLiteral("Either"));
+    EXPECT_FALSE(f[4].detail.isEmpty());
+    EXPECT_EQ(f[4].errorNo(), QStringLiteral("99"));
 }

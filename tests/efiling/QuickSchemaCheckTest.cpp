@@ -317,16 +317,15 @@ TEST(JsonSchemaCache, ReadsAChangedSchemaFileAgain)
     const KestrovaJVUtil validator;
 
     writeSchema(listing("7"));
-    EXPECT_EQ(validator.ValidateText(document, path), ValidationFinding::ok);
+    EXPECT_TRUE(validator.ValidateText(document, path).findings.isEmpty());
     const std::string text = readFile(path).toStdString();
     EXPECT_EQ(JsonSchemaCache::check(path, text), JsonSchemaCache::check(path, text));
 
     writeSchema(listing("8"));
-    const QList<ValidationFinding> findings =
-        ValidationFinding::split(validator.ValidateText(document, path));
+    const QList<ValidationFinding> findings = validator.ValidateText(document, path).findings;
     ASSERT_EQ(findings.size(), 1);
     EXPECT_EQ(findings[0].detail, QStringLiteral("Value \"7\" is not defined in enum."));
 
     writeSchema("{\"type\": 5}");
-    EXPECT_TRUE(ValidationFinding::isFailure(validator.ValidateText(document, path)));
+    EXPECT_TRUE(validator.ValidateText(document, path).failed());
 }

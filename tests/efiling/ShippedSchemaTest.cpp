@@ -32,7 +32,7 @@ TEST(ShippedSchema, RefusesAWrongType)
 {
     const auto f = checkWith("\"Status\": 7,", "\"Status\": \"seven\",");
     ASSERT_EQ(f.size(), 1);
-    EXPECT_EQ(f[0].errorNo, ErrorKind::Type);
+    EXPECT_EQ(f[0].kind, ErrorKind::Type);
     EXPECT_EQ(f[0].member, "Status");
     EXPECT_EQ(f[0].line, 98);
     EXPECT_EQ(f[0].detail, "Invalid type. Expected Integer but got String.");
@@ -42,7 +42,7 @@ TEST(ShippedSchema, RefusesAMalformedDate)
 {
     const auto f = checkWith("\"DateOfPayment\": \"2025-08-18\"", "\"DateOfPayment\": \"2025-13-18\"");
     ASSERT_EQ(f.size(), 1);
-    EXPECT_EQ(f[0].errorNo, ErrorKind::Pattern);
+    EXPECT_EQ(f[0].kind, ErrorKind::Pattern);
     EXPECT_EQ(f[0].root, "FORM3CA.F3CA.Form3cdAmtInadm40AInfo.Form3cdAmtInadm40A[0]");
 }
 
@@ -57,7 +57,7 @@ TEST(ShippedSchema, RefusesAnUnknownMember)
 {
     const auto f = checkWith("\"MethodValCS\": {", "\"MethodValCS\": {\r\n          \"Colour\": \"blue\",");
     ASSERT_EQ(f.size(), 1);
-    EXPECT_EQ(f[0].errorNo, ErrorKind::Unknown);
+    EXPECT_EQ(f[0].kind, ErrorKind::Unknown);
     EXPECT_EQ(f[0].member, "Colour");
 }
 
@@ -65,7 +65,7 @@ TEST(ShippedSchema, RefusesAMissingRequiredMember)
 {
     const auto f = checkWith("\"CA_FirmName\": \"Raghavan Iyer & Co.\",\r\n", "");
     ASSERT_EQ(f.size(), 1);
-    EXPECT_EQ(f[0].errorNo, ErrorKind::Required);
+    EXPECT_EQ(f[0].kind, ErrorKind::Required);
     EXPECT_EQ(f[0].detail, "Required properties are missing from object: CA_FirmName.");
 }
 
@@ -73,7 +73,7 @@ TEST(ShippedSchema, RefusesACodeOutsideItsList)
 {
     const auto f = checkWith("\"NatureOfFund\": \"PROVIDENT\"", "\"NatureOfFund\": \"Provident Fund\"");
     ASSERT_EQ(f.size(), 1);
-    EXPECT_EQ(f[0].errorNo, ErrorKind::Enum);
+    EXPECT_EQ(f[0].kind, ErrorKind::Enum);
 }
 
 // Each finding says where its value is entered, rows counted from 1, and what is wrong in words.

@@ -91,6 +91,7 @@ TEST_P(SigningPage, TheDateOfSigningFallsOnOrAfterTheYearEnd)
 {
     frmPage21 *p = page();
     ClauseStore::deletePoint(1, "3CAOTH"); // the report page gives no date of its own here
+    p->report().removePoint(1, "3CAOTH");
     p->report().removePoint(1, "3CA1");    // nor the date of an audit report to sign after
     type(p, "txtSignDate", "30.3.2026");
     EXPECT_EQ(text(p, "txtSignDate"), "30/03/2026");
@@ -122,6 +123,7 @@ TEST_P(SigningPage, TheDateOfSigningIsThatOfTheReportPage)
 
     // A page 1 without a date leaves page 21's as it is.
     ClauseStore::deletePoint(1, "3CAOTH");
+    p->report().removePoint(1, "3CAOTH");
     EXPECT_EQ(refusal(p), "");
     EXPECT_EQ(stored(21, "DSIGN"), QStringList{"26/09/2026"});
 }

@@ -1,8 +1,8 @@
 #include "ReportFindings.h"
 
 #include "CellChecks.h"
-#include "ReportDates.h"
-#include "ValueChecks.h"
+#include "PageRules.h"
+#include "SigningDate.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
@@ -18,8 +18,8 @@ using Catalogue::Control;
 using Catalogue::ControlType;
 using Catalogue::Kind;
 
-const QString kSignDateLabel = QStringLiteral("Date of signing Tax Audit Report");
 constexpr int kSigningPage = 21;
+const QString kSignDatePoint = QStringLiteral("DSIGN");
 
 Column columnOf(const QString &caption, Kind kind, bool signedAmount)
 {
@@ -130,31 +130,27 @@ public:
                  QStringLiteral("Clause ") + clause.label + QStringLiteral(" is blank")});
     }
 
+    // The signing page's date may not stay empty; its rules are the page's own (PageRules).
     void signing()
     {
-        const QString date = m_model.value(21, QStringLiteral("DSIGN"));
-        const auto finding = [&](const QString &message) {
-            add({ReportFinding::Kind::Date, 21, {}, QStringLiteral("DSIGN"), 0, -1, kSignDateLabel, message});
-        };
-        if (date.trimmed().isEmpty()) {
-            finding(QStringLiteral("Please fill data in clause ") + kSignDateLabel);
-            return;
-        }
-        QString message = ReportDates::dateMessage(kSignDateLabel, date);
-        if (message.isEmpty())
-            message = ValueChecks::signingDateMessage(date, m_model.key().yearKey);
-        if (message.isEmpty())
-            message =
-                ReportDates::signedBeforeAuditReportMessage(date, ReportDates::auditReportDate(m_model));
-        if (!message.isEmpty())
-            finding(message);
+        if (m_model.value(kSigningPage, kSignDatePoint).trimmed().isEmpty())
+            add({ReportFinding::Kind::Date,
+                 kSigningPage,
+                 {},
+                 kSignDatePoint,
+                 0,
+                 -1,
+                 SigningDate::Label,
+                 QStringLiteral("Please fill data in clause ") + SigningDate::Label});
+        for (ReportFinding &f : PageRules::of(m_model, kSigningPage))
+            add(std::move(f));
     }
 
     QList<ReportFinding> take() { return std::move(m_findings); }
 
-private:
     void add(ReportFinding f) { m_findings << std::move(f); }
 
+private:
     // The grid's cells by their columns' kinds; true when a cell holds anything.
     bool grid(int page, const QString &label, const Control &control)
     {
@@ -198,6 +194,8 @@ QList<ReportFinding> collect(const ReportModel &model)
             continue;
         for (const Catalogue::Clause &clause : page.clauses)
             collector.clause(page.number, clause);
+        for (ReportFinding &f : PageRules::of(model, page.number))
+            collector.add(std::move(f));
     }
     collector.signing();
     return collector.take();

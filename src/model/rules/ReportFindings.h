@@ -29,7 +29,8 @@ struct ReportFinding {
 namespace ReportFindings
 {
 
-// Every finding of the report's clauses and dates, page by page in the order of the pages.
+// Every finding of the report's clauses and dates, page by page in the order of the pages:
+// each page's clauses, then the page's own rules (PageRules).
 QList<ReportFinding> collect(const ReportModel &model);
 
 // The place of a finding in words: "Clause 23 (page 10), row 2, Payment made (Amount)".

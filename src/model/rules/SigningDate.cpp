@@ -2,18 +2,16 @@
 
 #include "base/DateService.h"
 #include "catalogue/Vocabulary.h"
-#include "store/ClauseStore.h"
-#include "store/ModuleState.h"
+#include "model/ReportModel.h"
 
 namespace SigningDate
 {
 
-QString reportPageDate()
+QString reportPageDate(const ReportModel &model)
 {
-    const bool form3cb = moduleState().formKind == FormKind::F3CB;
-    const auto rows = ClauseStore::readPoint(
-        form3cb ? 101 : 1, form3cb ? QStringLiteral("3CBOTH") : QStringLiteral("3CAOTH"), false);
-    return rows.isEmpty() ? QString() : rows.first().col(5).trimmed();
+    const bool form3cb = model.key().form.formKind == FormKind::F3CB;
+    return model.value(form3cb ? 101 : 1, form3cb ? QStringLiteral("3CBOTH") : QStringLiteral("3CAOTH"), 5)
+        .trimmed();
 }
 
 QString mismatchMessage(const QString &reportPageDate, const QString &signingPageDate)

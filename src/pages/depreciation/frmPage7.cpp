@@ -8,11 +8,11 @@
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/depreciation/ChartBlockRow.h"
-#include "model/depreciation/Clause18Checks.h"
 #include "model/depreciation/Clause18Row.h"
 #include "model/depreciation/DepreciationCutOff.h"
 #include "model/rules/ConcessionalRegime.h"
 #include "model/rules/DepreciationRules.h"
+#include "model/rules/PageRules.h"
 #include "pages/ClauseControls.h"
 #include "pages/ClauseGrid.h"
 #include "pages/ClauseSection.h"
@@ -324,18 +324,13 @@ bool frmPage7::validateForm(bool)
     const ClauseSection &clause18 = sectionOf(*this, QStringLiteral("18"));
     const ClauseSection &clause17 = sectionOf(*this, QStringLiteral("17"));
     QCheckBox *na18 = clause18.notApplicableTick();
-    if (!(na18 && na18->isChecked()) && m_grd18->isEnabled()) {
-        QList<QStringList> rows;
-        for (int r = 0; r < m_grd18->rowCount(); ++r)
-            rows << rowCells(m_grd18, r);
-        if (const auto finding = Clause18Checks::check(rows, host().FirstDate(), host().SecondDate())) {
-            CompletenessPrompts::showControl(m_grd18);
-            // The lists are edited in the frame: their row is selected at its block.
-            const int column = m_grd18->isColumnHidden(finding->column) ? int(Description) : finding->column;
-            m_grd18->setCurrentCell(finding->row, column);
-            prompts().inform(finding->message);
-            return false;
-        }
+    putRows();
+    if (const auto finding = PageRules::clause18(report())) {
+        // The lists are edited in the frame: their row is selected at its block.
+        ReportFinding shown = *finding;
+        if (m_grd18->isColumnHidden(shown.column))
+            shown.column = int(Description);
+        return refuseAt(shown, m_grd18);
     }
     // A block needs its name, rate and depreciation; the catalogue lets the other columns stay empty.
     if (!CheckClause(m_grd18, QStringLiteral("18"), na18, clause18.clause().mandatory,

@@ -1,13 +1,10 @@
 #include "frmPage8.h"
 
-#include "base/Prompt.h"
 #include "model/rules/ConcessionalRegime.h"
+#include "model/rules/PageRules.h"
 #include "pages/ClauseGrid.h"
 #include "pages/ClauseSection.h"
-#include "pages/CompletenessPrompts.h"
-#include "pages/WidgetValues.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -57,22 +54,5 @@ void frmPage8::showEvent(QShowEvent *event)
 
 bool frmPage8::validateForm(bool show)
 {
-    const ClauseSection *clause19 = section(QStringLiteral("19"));
-    const QCheckBox *na = clause19->notApplicableTick();
-    if (!(na && na->isChecked())) {
-        QList<QStringList> rows;
-        for (int r = 0; r < m_grd19->rowCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < m_grd19->columnCount(); ++c)
-                cells << WidgetValues::cellText(m_grd19, r, c);
-            rows << cells;
-        }
-        if (const auto finding = ConcessionalRegime::checkClause19(rows, regime())) {
-            CompletenessPrompts::showControl(m_grd19);
-            m_grd19->setCurrentCell(finding->row, finding->column);
-            prompts().inform(finding->message);
-            return false;
-        }
-    }
-    return ClausePage::validateForm(show);
+    return passes(PageRules::clause19, m_grd19) && ClausePage::validateForm(show);
 }

@@ -3,14 +3,14 @@
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/inadmissible/Clause21Items.h"
 #include "model/inadmissible/Clause21cImport.h"
-#include "model/inadmissible/PayeeChecks.h"
+#include "model/rules/PageRules.h"
 #include "pages/ClauseGrid.h"
 #include "pages/ClauseSection.h"
 #include "pages/CompletenessPrompts.h"
-#include "pages/WidgetValues.h"
 #include "store/DbError.h"
 
 #include <QCheckBox>
@@ -112,17 +112,13 @@ bool frmPage9::checkItem(const QString &point)
     if (!control)
         return true;
     const Clause21::Item *item = Clause21::item(point);
-    if (!s->clause().option.isEmpty()) {
-        const QString answer = s->answer();
-        if (answer.isEmpty()) {
-            showItem(point);
-            CompletenessPrompts::showControl(s->answerButton(QStringLiteral("Yes")));
-            prompts().inform(QStringLiteral("Select either Yes  or No in clause ") + s->clause().label);
-            return false;
-        }
-        if (answer != QLatin1String("Yes"))
-            return true;
+    putRows();
+    if (const auto finding = PageRules::unanswered(report(), pageNo(), point)) {
+        showItem(point);
+        return refuseAt(*finding, s->answerButton(QStringLiteral("Yes")));
     }
+    if (!s->clause().option.isEmpty() && !Vocabulary::isYes(report().value(pageNo(), s->clause().option)))
+        return true;
     QCheckBox *na = s->notApplicableTick();
     if (na && na->isChecked())
         return true;
@@ -132,33 +128,11 @@ bool frmPage9::checkItem(const QString &point)
                        columnSet(item->optionalColumns));
 }
 
-bool frmPage9::checkPaymentDates()
-{
-    for (const Clause21::Item &item : Clause21::items()) {
-        ClauseSection *s = section(item.point);
-        if (!item.paymentDates || !s || (s->notApplicableTick() && s->notApplicableTick()->isChecked()))
-            continue;
-        ClauseGrid *grid = s->grids().first();
-        for (int r = 0; r < grid->rowCount(); ++r) {
-            const QString message = PayeeChecks::paymentDateMessage(WidgetValues::cellText(grid, r, 0),
-                                                                    host().FirstDate(), host().SecondDate());
-            if (message.isEmpty() || WidgetValues::rowIsEmpty(grid, r))
-                continue;
-            showItem(item.point);
-            CompletenessPrompts::showControl(grid);
-            grid->setCurrentCell(r, 0);
-            prompts().inform(message);
-            return false;
-        }
-    }
-    return true;
-}
-
 bool frmPage9::validateForm(bool)
 {
     for (const Clause21::Item &item : Clause21::items()) {
         if (!checkItem(item.point))
             return false;
     }
-    return checkPaymentDates();
+    return passes(PageRules::clause21PaymentDates);
 }

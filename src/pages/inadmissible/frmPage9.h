@@ -24,7 +24,6 @@ public:
 private:
     void showItem(const QString &point);
     bool checkItem(const QString &point);
-    bool checkPaymentDates();
 
     QTabWidget *m_tabs;
     QPushButton *m_import21c;

@@ -8,6 +8,7 @@
 #include "host/HostContext.h"
 #include "model/parta/ClientMaster.h"
 #include "model/rules/AssesseeStatuses.h"
+#include "model/rules/PageRules.h"
 #include "model/rules/PartARules.h"
 #include "model/rules/ReportWords.h"
 #include "pages/ClauseControls.h"
@@ -245,17 +246,15 @@ void frmPage2::writeRows()
 
 bool frmPage2::validateForm(bool)
 {
-    if (WidgetValues::text(m_status).isEmpty())
-        return refuse(m_status, QStringLiteral("Please select status of the assessee"));
+    if (!passes(PageRules::assesseeStatus, m_status))
+        return false;
     for (const QString &key : {QStringLiteral("4"), QStringLiteral("8")}) {
         ClauseSection *clause = section(key);
         if (clause && !clause->validate())
             return false;
     }
-    if (m_answer8a->checkedId() < 0)
-        return refuse(m_yes8a, QStringLiteral("Select either Yes  or No in clause 8a"));
-    if (m_yes8a->isChecked() && WidgetValues::text(m_section8a).isEmpty())
-        return refuse(m_section8a,
-                      QStringLiteral("Select section under which option excercised in clause 8a."));
-    return true;
+    putRows();
+    if (const auto finding = PageRules::unanswered(report(), pageNo(), QStringLiteral("8a")))
+        return refuseAt(*finding, m_yes8a);
+    return passes(PageRules::clause8aSection, m_section8a);
 }

@@ -5,7 +5,7 @@
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/parta/AuditorDetails.h"
-#include "model/rules/ReportDates.h"
+#include "model/rules/PageRules.h"
 #include "model/rules/SigningDate.h"
 #include "model/rules/ValueChecks.h"
 #include "pages/ClauseControls.h"
@@ -28,7 +28,6 @@
 namespace
 {
 
-const QString kSignDateLabel = QStringLiteral("Date of signing Tax Audit Report");
 const QString kUdinMessage = QStringLiteral("Please specify Valid 18-Digits 'UDIN' !");
 
 } // namespace
@@ -90,7 +89,7 @@ frmPage21::frmPage21(QWidget *parent)
     });
     signingForm->addRow(tr("Unique Document Identification Number (UDIN)"), m_udin);
     signingForm->addRow(QString(), notice);
-    signingForm->addRow(kSignDateLabel, m_signDate);
+    signingForm->addRow(SigningDate::Label, m_signDate);
     m_body->insertWidget(m_body->count() - 1, signing);
 
     for (QWidget *w : findChildren<QWidget *>()) {
@@ -173,15 +172,7 @@ bool frmPage21::checkValues()
 
 bool frmPage21::checkSignDate()
 {
-    const QString date = m_signDate->text();
-    if (date.trimmed().isEmpty())
-        return true;
-    QString message = ReportDates::dateMessage(kSignDateLabel, date);
-    if (message.isEmpty())
-        message = ValueChecks::signingDateMessage(date, host().yearKey());
-    if (message.isEmpty())
-        message = ReportDates::signedBeforeAuditReportMessage(date, ReportDates::auditReportDate(report()));
-    return message.isEmpty() || PageChecks::refuse(m_signDate, message);
+    return passes(PageRules::signingDate, m_signDate);
 }
 
 bool frmPage21::SaveData()
@@ -212,10 +203,7 @@ bool frmPage21::validateForm(bool)
             return false;
     }
     // The e-filing file needs the date itself: it is never answered with "Nil".
-    if (!CheckClause(m_signDate, kSignDateLabel, nullptr, true) || !checkSignDate())
+    if (!CheckClause(m_signDate, SigningDate::Label, nullptr, true) || !checkSignDate())
         return false;
-    const QString differs = SigningDate::mismatchMessage(SigningDate::reportPageDate(), m_signDate->text());
-    if (!differs.isEmpty())
-        return PageChecks::refuse(m_signDate, differs);
-    return true;
+    return passes(PageRules::signingDatesAgree, m_signDate);
 }

@@ -6,6 +6,7 @@
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/amounts/Amounts.h"
+#include "model/rules/PageRules.h"
 #include "model/rules/TurnoverRules.h"
 #include "model/turnover/Clauses41To44.h"
 #include "model/turnover/TurnoverImport.h"
@@ -29,9 +30,8 @@ namespace
 {
 
 enum Tab { RatiosTab = 0, OtherClausesTab = 1 };
-// Columns of the clause 42 and 43 grids.
+// The column of the clause 42 grid that holds the identification number.
 constexpr int identificationColumn = 0;
-constexpr int furnishedOnColumn = 3;
 
 ClauseGrid *gridOf(const ClausePage &page, const QString &key)
 {
@@ -178,7 +178,8 @@ AccountFigures::GroupSums frmPage20::GetFigs_Ratio(const QString &yearKey) const
 void frmPage20::ImportTO_Data()
 {
     // The import replaces what is typed in clause 40; it is written when the user saves.
-    if (!prompts().askYesNo(QStringLiteral("Do you want to Import Figures for 'Gross Profit', 'Net Profit' and 'Turnover'?")))
+    if (!prompts().askYesNo(
+            QStringLiteral("Do you want to Import Figures for 'Gross Profit', 'Net Profit' and 'Turnover'?")))
         return;
     try {
         Clause40::Fields values = fields();
@@ -206,47 +207,6 @@ void frmPage20::setAfterEdit(const QString &strGrid)
     }
 }
 
-bool frmPage20::fail(QWidget *control, const QString &message, int tab)
-{
-    m_tabs->setCurrentIndex(tab);
-    CompletenessPrompts::showControl(control);
-    prompts().inform(message);
-    return false;
-}
-
-bool frmPage20::checkIdentificationNumbers()
-{
-    ClauseGrid *grd42 = gridOf(*this, QStringLiteral("42"));
-    for (int r = 0; grd42 && r < grd42->rowCount(); ++r) {
-        const QString id = WidgetValues::cellText(grd42, r, identificationColumn).trimmed();
-        if (WidgetValues::rowIsEmpty(grd42, r) || Vocabulary::isMarker(id) ||
-            Clauses41To44::isIdentificationNumber(id))
-            continue;
-        grd42->setCurrentCell(r, identificationColumn);
-        return fail(grd42, QStringLiteral("Specify Valid 'Identification Number'."), OtherClausesTab);
-    }
-    return true;
-}
-
-bool frmPage20::checkFurnishingDates()
-{
-    for (const QString &key : {QStringLiteral("42"), QStringLiteral("43")}) {
-        ClauseSection *s = section(key);
-        ClauseGrid *grid = gridOf(*this, key);
-        if (!s || !grid || s->answer() != QLatin1String("Yes"))
-            continue;
-        for (int r = 0; r < grid->rowCount(); ++r) {
-            const QString message = Clauses41To44::furnishingDateMessage(
-                WidgetValues::cellText(grid, r, furnishedOnColumn), host().FirstDate());
-            if (message.isEmpty())
-                continue;
-            grid->setCurrentCell(r, furnishedOnColumn);
-            return fail(grid, message, OtherClausesTab);
-        }
-    }
-    return true;
-}
-
 bool frmPage20::validateForm(bool)
 {
     const ClauseSection *clause40 = section(QStringLiteral("40"));
@@ -256,8 +216,8 @@ bool frmPage20::validateForm(bool)
         if (QLineEdit *edit = field(f.field); edit && !CheckClause(edit, f.label, nullptr, mandatory40))
             return false;
     }
-    if (const auto problem = Clause40::firstDecimalAmount(fields()))
-        return fail(field(problem->field), problem->message, RatiosTab);
+    if (!passes(PageRules::clause40Amounts))
+        return false;
 
     for (const QString &key : {QStringLiteral("41"), QStringLiteral("44")}) {
         ClauseSection *s = section(key);
@@ -269,36 +229,37 @@ bool frmPage20::validateForm(bool)
             return false;
     }
 
+    const auto answered = [this](const QString &key, const QString &message) {
+        putRows();
+        const auto finding = PageRules::unanswered(report(), pageNo(), key, message);
+        return !finding || refuseAt(*finding, section(key)->answerButton(QStringLiteral("Yes")));
+    };
+    const auto answer = [this](const QString &key) {
+        return Vocabulary::answerOf(report().value(pageNo(), section(key)->clause().option));
+    };
     if (ClauseSection *s = section(QStringLiteral("42"))) {
-        if (s->answer().isEmpty())
-            return fail(s->answerButton(QStringLiteral("Yes")),
-                        QStringLiteral("Select either Yes or No in clause 42."), OtherClausesTab);
-        if (s->answer() == QLatin1String("Yes")) {
+        if (!answered(QStringLiteral("42"), QStringLiteral("Select either Yes or No in clause 42.")))
+            return false;
+        if (answer(QStringLiteral("42")) == Vocabulary::Answer::Yes) {
             m_tabs->setCurrentIndex(OtherClausesTab);
             if (!CheckClause(gridOf(*this, QStringLiteral("42")), QStringLiteral("42"), nullptr,
                              s->clause().mandatory) ||
-                !checkIdentificationNumbers())
+                !passes(PageRules::clause42Numbers))
                 return false;
         }
     }
 
     if (ClauseSection *s = section(QStringLiteral("43"))) {
-        const QString answer = s->answer();
-        if (answer.isEmpty())
-            return fail(s->answerButton(QStringLiteral("Yes")),
-                        QStringLiteral("Select either Yes or No or Not Due in clause 43."), OtherClausesTab);
+        if (!answered(QStringLiteral("43"),
+                      QStringLiteral("Select either Yes or No or Not Due in clause 43.")))
+            return false;
         m_tabs->setCurrentIndex(OtherClausesTab);
-        if (answer == QLatin1String("Yes") &&
+        if (answer(QStringLiteral("43")) == Vocabulary::Answer::Yes &&
             !CheckClause(gridOf(*this, QStringLiteral("43")), QStringLiteral("43"), nullptr,
                          s->clause().mandatory))
             return false;
-        QLineEdit *expected = findChild<QLineEdit *>(QStringLiteral("txt43B"));
-        if (answer == QLatin1String("NA") && expected &&
-            (expected->text().trimmed().isEmpty() || Vocabulary::isMarker(expected->text())))
-            return fail(expected,
-                        QStringLiteral(
-                            "If Not due , please enter expected date of furnishing the report in clause 43."),
-                        OtherClausesTab);
+        if (!passes(PageRules::clause43ExpectedDate))
+            return false;
     }
-    return checkFurnishingDates();
+    return passes(PageRules::furnishingDates);
 }

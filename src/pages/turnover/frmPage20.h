@@ -34,9 +34,6 @@ public:
 private:
     void recomputeRatios();
     void openExpectedDate();
-    bool checkIdentificationNumbers();
-    bool checkFurnishingDates();
-    bool fail(QWidget *control, const QString &message, int tab);
 
     QTabWidget *m_tabs;
     QPushButton *m_import;

@@ -37,11 +37,6 @@ FormKind storedFormKind(TalvexBase &host)
     return rs.Fields(0).toInt() > 0 ? FormKind::F3CB : FormKind::F3CA;
 }
 
-namespace
-{
-
-} // namespace
-
 void printFindings(const QList<ValidationFinding> &findings, QTextStream &out)
 {
     for (const ValidationFinding &f : findings) {

@@ -14,8 +14,11 @@ int frmeflvalid::ValidFile(int, const QString &schemaFolder, const QString &file
         prompts().message(result.failure, {}, PromptIcon::Critical);
         return 1;
     }
+    // A file of an earlier layout is told so once; the list then holds its real faults.
+    if (!result.layout.isEmpty())
+        prompts().inform(result.layout);
     if (result.findings.isEmpty())
-        return 0;
+        return result.layout.isEmpty() ? 0 : 1;
     const Source source{file, false, [file, schema] { return JsonFileCheck::check(file, schema); }};
     return present<frmeflvalid>(source, result) ? 0 : 1;
 }

@@ -175,11 +175,11 @@ QString FiledLayout::summary() const
 
 bool FiledLayout::explains(const ValidationFinding &finding) const
 {
-    if (finding.errorNo == ErrorKind::Unknown)
+    if (finding.kind == ErrorKind::Unknown)
         return m_standsElsewhere.contains(finding.pointer);
-    if (finding.errorNo == ErrorKind::Enum || finding.errorNo == ErrorKind::Pattern)
+    if (finding.kind == ErrorKind::Enum || finding.kind == ErrorKind::Pattern)
         return m_earlierCode.contains(finding.pointer);
-    if (finding.errorNo != ErrorKind::Required)
+    if (finding.kind != ErrorKind::Required)
         return false;
     for (const QString &name : finding.member.split(QStringLiteral(", "))) {
         if (!m_missing.contains(finding.pointer + u'|' + name))

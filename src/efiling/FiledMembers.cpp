@@ -1,5 +1,7 @@
 #include "FiledMembers.h"
 
+#include "catalogue/FiledRows.h"
+
 #include "JsonLineWriter.h"
 #include "WriteContext.h"
 #include "catalogue/ClauseCatalogue.h"
@@ -7,11 +9,6 @@
 
 namespace FiledMembers
 {
-
-QString point()
-{
-    return QStringLiteral("Filed");
-}
 
 bool layoutHas(const QString &place)
 {
@@ -35,7 +32,7 @@ bool layoutHas(const QString &place)
 
 void writeBack(JsonLineWriter &w, const WriteContext &ctx, const QString &block)
 {
-    const QList<WriteContext::Row> &kept = ctx.rowsOf(kPage, point());
+    const QList<WriteContext::Row> &kept = ctx.rowsOf(FiledRows::kPage, FiledRows::point());
     for (const WriteContext::Row &row : kept) {
         const QString place = row.col(1);
         const qsizetype slash = place.indexOf(u'/');

@@ -14,10 +14,8 @@ class WriteContext;
 namespace FiledMembers
 {
 
-// The rows that keep them: one a member, Col1 its place (a block's member of the form key, or
-// the block's member, "/" and its own), Col2 its value as compact JSON text.
-inline constexpr int kPage = 401;
-QString point();
+// The rows that keep them (FiledRows): one a member, Col1 its place (a block's member of the
+// form key, or the block's member, "/" and its own), Col2 its value as compact JSON text.
 
 // Whether the catalogue has a member at the place.
 bool layoutHas(const QString &place);

@@ -1,7 +1,10 @@
 #include "JsonFileCheck.h"
 
+#include "FiledLayout.h"
 #include "JsonPositions.h"
 #include "KestrovaJVUtil.h"
+#include "base/BoundedFile.h"
+#include "efiling/json/Json.h"
 #include "host/HostContext.h"
 
 #include <QDir>
@@ -48,16 +51,20 @@ namespace
 {
 
 // The findings the check heeds, from the validator's text of a check of `file`.
+// The findings the check heeds; a file of an earlier layout is told once, and its findings
+// that the layout explains are left out.
 FileCheckResult heeded(const KestrovaJVUtil &validator, const QString &file, const SchemaCheckResult &checked,
-                       Heed heed)
+                       Heed heed, const FiledLayout *earlierLayout = nullptr)
 {
     FileCheckResult result;
     if (checked.failed()) {
         result.failure = checked.failure;
         return result;
     }
+    if (earlierLayout)
+        result.layout = earlierLayout->summary();
     for (const ValidationFinding &f : checked.findings) {
-        if (heed == Heed::All || !ignored(f))
+        if ((heed == Heed::All || !ignored(f)) && !(earlierLayout && earlierLayout->explains(f)))
             result.findings << f;
     }
     if (result.findings.isEmpty())
@@ -85,7 +92,16 @@ FileCheckResult heeded(const KestrovaJVUtil &validator, const QString &file, con
 FileCheckResult check(const QString &file, const QString &schemaFile, Heed heed)
 {
     const KestrovaJVUtil validator;
-    return heeded(validator, file, validator.Validate(file, schemaFile), heed);
+    const SchemaCheckResult checked = validator.Validate(file, schemaFile);
+    if (checked.failed() || checked.findings.isEmpty())
+        return heeded(validator, file, checked, heed);
+    // Only a file with findings is read again, for the layout it follows.
+    QString why;
+    const std::optional<QByteArray> data = BoundedFile::read(file, BoundedFile::kMaxJsonBytes, &why);
+    const std::optional<JsonValue> document = data ? JSON::ParseJsonUtf8(*data) : std::nullopt;
+    const std::optional<FiledLayout> layout =
+        document ? std::optional<FiledLayout>(FiledLayout::of(*document)) : std::nullopt;
+    return heeded(validator, file, checked, heed, layout && layout->differs() ? &*layout : nullptr);
 }
 
 FileCheckResult check(const QString &file, const QByteArray &written, const QString &schemaFile, Heed heed)

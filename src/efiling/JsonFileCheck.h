@@ -14,6 +14,9 @@ struct FileCheckResult {
     QString viewerText;
     QList<int> viewerLines;
     QString failure; // the check could not run
+    // "This file uses the layout of AY 2022-23; …" for a file of an earlier layout, whose
+    // findings are then only those the layout does not explain; "" otherwise.
+    QString layout;
 };
 
 // The pre-filing check of e-filing JSON files against the form's JSON schema.
@@ -31,7 +34,8 @@ FormKind formOfText(std::string_view text);
 // or all, as `taxaudit validate` lists them and as a file this program writes must pass.
 enum class Heed { Listed, All };
 
-// Runs the validator and keeps the findings the check heeds.
+// Runs the validator and keeps the findings the check heeds. A file of one of the department's
+// earlier layouts is told as such, once, in `layout`.
 FileCheckResult check(const QString &file, const QString &schemaFile, Heed heed = Heed::Listed);
 // The same for `written`, the bytes just written to `file`, checked without reading them back.
 FileCheckResult check(const QString &file, const QByteArray &written, const QString &schemaFile,

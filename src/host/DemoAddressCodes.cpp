@@ -33,7 +33,7 @@ void enterCodes(Database &db, const QString &table, const QString &client, int p
         if (m.as == QLatin1String("object")) {
             enterCodes(db, table, client, page, point, m.members);
         } else if (m.as == QLatin1String("address")) {
-            for (const QString form : {QStringLiteral("3CA"), QStringLiteral("3CB")}) {
+            for (const QString &form : {QStringLiteral("3CA"), QStringLiteral("3CB")}) {
                 const Catalogue::PointRef ref =
                     catalogue.resolve(m.point.isEmpty() ? point : m.point, m.page ? m.page : page, form);
                 enterCodes(db, table, client, ref.page, ref.point, m.address);
@@ -53,7 +53,7 @@ void enterAddressCodes(Database &db, const QString &client, const QString &yearK
     QList<const Catalogue::JsonBlock *> blocks;
     for (const Catalogue::JsonBlock &block : catalogue.jsonBlocks())
         blocks << &block;
-    for (const QString form : {QStringLiteral("3CA"), QStringLiteral("3CB")})
+    for (const QString &form : {QStringLiteral("3CA"), QStringLiteral("3CB")})
         blocks << catalogue.declaration(form);
     for (const Catalogue::JsonBlock *block : blocks) {
         for (const Catalogue::JsonPart &part : block->parts)

@@ -69,17 +69,22 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
     return edit;
 }
 
+void GridDelegate::showInList(QComboBox *combo, const QString &value)
+{
+    const int at = combo->findText(value);
+    if (at >= 0)
+        combo->setCurrentIndex(at);
+    else if (combo->isEditable())
+        combo->setEditText(value);
+    else
+        combo->setCurrentIndex(-1);
+}
+
 void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
     const QString value = index.data(Qt::EditRole).toString();
     if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-        const int at = combo->findText(value);
-        if (at >= 0)
-            combo->setCurrentIndex(at);
-        else if (combo->isEditable())
-            combo->setEditText(value);
-        else
-            combo->setCurrentIndex(-1);
+        showInList(combo, value);
         return;
     }
     if (auto *edit = qobject_cast<QLineEdit *>(editor)) {

@@ -7,6 +7,8 @@ class ListSources;
 
 // Typed cell editing of a clause grid: drop-downs for list columns, amounts, whole numbers
 // and dates typed freely and kept in their column's form or refused with a message, tick cells.
+class QComboBox;
+
 class GridDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -16,6 +18,9 @@ public:
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    // Shows a cell's value in its drop-down: the entry of that text, the text itself where the
+    // list takes typed values, else no entry (a value outside the list is never replaced).
+    static void showInList(QComboBox *combo, const QString &value);
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;

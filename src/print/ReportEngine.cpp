@@ -408,15 +408,27 @@ void ReportEngine::appendDocument(const QTextDocument &document)
     t.cursor.insertBlock(QTextBlockFormat());
 }
 
-// The engine's side of template mode, beside the master file it appends.
-bool ReportEngine::AppendFile(const QString &path)
+namespace
+{
+
+// A template file read as the engine reads one: its text and tables, without its images.
+bool readTemplate(const QString &path, InertTextDocument &document)
 {
     bool ok = false;
     const QString html = MasterFile::readTemplate(path, &ok);
-    if (!ok)
-        return false;
+    if (ok)
+        document.setHtmlWithoutImages(html);
+    return ok;
+}
+
+} // namespace
+
+// The engine's side of template mode, beside the master file it appends.
+bool ReportEngine::AppendFile(const QString &path)
+{
     InertTextDocument document;
-    document.setHtmlWithoutImages(html);
+    if (!readTemplate(path, document))
+        return false;
     // The first paragraph joins the report's open one; an empty one in front keeps the
     // file's first paragraph as it was formatted (a right-aligned UDIN line, say).
     QTextCursor(&document).insertBlock();
@@ -447,12 +459,9 @@ QTextDocument &ReportEngine::body()
 
 bool ReportEngine::InsertTblFromFile(const QString &path)
 {
-    bool ok = false;
-    const QString html = MasterFile::readTemplate(path, &ok);
-    if (!ok)
-        return false;
     InertTextDocument document;
-    document.setHtmlWithoutImages(html);
+    if (!readTemplate(path, document))
+        return false;
     bool hasTable = false;
     for (QTextFrame *frame : document.rootFrame()->childFrames())
         hasTable = hasTable || qobject_cast<QTextTable *>(frame);

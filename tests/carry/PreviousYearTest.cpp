@@ -1,9 +1,9 @@
 #include "CarryTestSupport.h"
 
-#include "dialogs/clsExportJSON.h"
-#include "editor/Form3CD.h"
 #include "commands/CarryCommands.h"
 #include "commands/clsImportJSON.h"
+#include "dialogs/clsExportJSON.h"
+#include "editor/Form3CD.h"
 #include "host/DemoClauses.h"
 #include "host/HostSchema.h"
 #include "model/carry/ReportCarry.h"
@@ -23,6 +23,8 @@ protected:
         store(3, "10a", {{"Trading", "Manufacturing", "2024"}, {"Retail", "Wholesale", ""}});
         store(2, "8", {{"Clause 44AB(b)- Gross receipts in profession  exceeding Rs.50 lakhs"}});
         store(301, "R11a", {{"Books kept at the head office."}});
+        // What last year's filed file held beyond its rows describes that file only.
+        store(401, "Filed", {{"CostAuditDetail", "\"NA\""}});
         store(7, "18", {{"Building", "10", "500000.00", "", "", "500000.00", "",          "", "", "", "", "",
                          "",         "",   "",          "", "", "50000.00",  "450000.00", "", "", "", "1"}});
         open("C001", "2026");
@@ -44,12 +46,13 @@ TEST_P(PreviousYear, ReplacesThisYearsRowsAndASecondRunGivesTheSame)
     EXPECT_EQ(rows(), once);
 }
 
-TEST_P(PreviousYear, LeavesLastYearsSigningAndDatedChangesBehind)
+TEST_P(PreviousYear, LeavesLastYearsSigningDatedChangesAndFiledMembersBehind)
 {
     prepareLastYear();
     ASSERT_TRUE(carry());
     EXPECT_TRUE(point(21, "UDIN").isEmpty());
     EXPECT_TRUE(point(21, "DSIGN").isEmpty());
+    EXPECT_TRUE(point(401, "Filed").isEmpty());
     ASSERT_EQ(point(3, "10a").size(), 1);
     EXPECT_EQ(point(3, "10a")[0][0], "Retail");
     EXPECT_EQ(point(301, "R11a")[0][0], "Books kept at the head office.");

@@ -1,9 +1,11 @@
 #include "ImportTestSupport.h"
 #include "ToolRun.h"
 
+#include "commands/clsImportJSON.h"
 #include "efiling/CodeLookups.h"
 #include "efiling/EditorPlace.h"
-#include "commands/clsImportJSON.h"
+#include "efiling/EfilingExport.h"
+#include "efiling/JsonFileCheck.h"
 #include "host/DemoClauses.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
@@ -327,6 +329,13 @@ TEST_P(EarlierLayout, ThatYearsLayoutIsToldOnceAndThenTheRealFaults)
           "Form3cdDeprAllw holds Additions without AdditionsInfo"})
         EXPECT_TRUE(lines[0].contains(difference)) << difference << "\n" << lines[0].toStdString();
     EXPECT_TRUE(lines[1].contains("PAN")) << lines[1].toStdString();
+
+    // The desktop program's check of a file says the same.
+    const FileCheckResult desktop = JsonFileCheck::check(path, EfilingExport::schemaFile(FormKind::F3CA));
+    EXPECT_EQ(desktop.layout, lines[0]);
+    ASSERT_EQ(desktop.findings.size(), 1);
+    EXPECT_TRUE((desktop.findings[0].member + desktop.findings[0].message).contains("PAN"));
+    EXPECT_EQ(desktop.viewerLines.size(), desktop.findings.size());
 
     // The import says it once too.
     importedAndWritten(older);

@@ -2,6 +2,7 @@
 
 #include "OptionAnswers.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/FiledRows.h"
 #include "efiling/FiledMembers.h"
 #include "efiling/json/Json.h"
 
@@ -55,7 +56,7 @@ bool ReadContext::keep(const QString &place, const JsonValue &value)
     const QString text = JSON::JsonToText(value);
     if (text.size() > kMaxKeptText)
         return false;
-    const int row = m_rows.append(FiledMembers::kPage, FiledMembers::point());
+    const int row = m_rows.append(FiledRows::kPage, FiledRows::point());
     m_rows.set(row, 1, place);
     m_rows.set(row, 2, text);
     return true;

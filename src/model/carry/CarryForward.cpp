@@ -2,6 +2,7 @@
 
 #include "catalogue/CellFormat.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/FiledRows.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 
@@ -36,11 +37,13 @@ void set(Row &row, int col, const QString &value)
 }
 
 // Signing data belong to last year's report, and so do the rows of clauses 10(a) and 10(b)
-// whose year column names a year ("2024"): they describe a change made in that year.
+// whose year column names a year ("2024"): they describe a change made in that year. The
+// members kept from last year's filed file describe that file.
 void dropLastYearsOwn(ReportModel &report)
 {
     report.removePoint(21, QStringLiteral("UDIN"));
     report.removePoint(21, QStringLiteral("DSIGN"));
+    report.removePoint(FiledRows::kPage, FiledRows::point());
     edit(report, 3, QStringLiteral("10a"), [](Row &row) { return row.col(3).size() != 4; });
     edit(report, 3, QStringLiteral("10b"), [](Row &row) { return row.col(4).size() != 4; });
 }

@@ -1,5 +1,7 @@
 #include "AnnexDelegate.h"
 
+#include "pages/GridDelegate.h"
+
 #include <QComboBox>
 #include <QCompleter>
 
@@ -32,14 +34,7 @@ void AnnexDelegate::setEditorData(QWidget *editor, const QModelIndex &index) con
         QStyledItemDelegate::setEditorData(editor, index);
         return;
     }
-    const QString value = index.data(Qt::EditRole).toString();
-    const int at = combo->findText(value);
-    if (at >= 0)
-        combo->setCurrentIndex(at);
-    else if (combo->isEditable())
-        combo->setEditText(value);
-    else
-        combo->setCurrentIndex(-1);
+    GridDelegate::showInList(combo, index.data(Qt::EditRole).toString());
 }
 
 void AnnexDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const

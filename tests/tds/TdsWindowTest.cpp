@@ -126,3 +126,16 @@ TEST_P(TdsWindowTest, CancelStopsTheStepsAndChangesNothing)
     EXPECT_TRUE(env->prompt().lastText().startsWith("Error connecting to TDS Database:\n"));
     EXPECT_EQ(window->clientList()->rowCount(), 0);
 }
+
+// Enter in an address runs the command beside it, as an accountant expects after typing the
+// address: the database's clients are listed, and nothing is imported or refused.
+TEST_P(TdsWindowTest, EnterInTheDatabaseAddressConnects)
+{
+    const int before = rowsOf34a();
+    window->activateWindow();
+    window->databasePath()->setFocus();
+    QTest::keyClick(window->databasePath(), Qt::Key_Return);
+    EXPECT_EQ(window->clientList()->rowCount(), 2);
+    EXPECT_TRUE(env->prompt().texts().isEmpty()) << env->prompt().texts().join(u'\n').toStdString();
+    EXPECT_EQ(rowsOf34a(), before);
+}

@@ -109,6 +109,12 @@ frmImpDetTDS::frmImpDetTDS(Source source, QWidget *parent) : QDialog(parent)
     cmdBack = new QPushButton(tr("B&ack"), this);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     buttons->addStretch();
+    // Enter runs the command beside the address typed (Proceed, Connect), never OK: an import
+    // starts only when the accountant clicks it.
+    for (QPushButton *b : {cmdOK, cmdPreview, cmdCancel, cmdBack, cmdBrowse, cmdProceed, cmdConnect}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
     for (QPushButton *b : {cmdOK, cmdPreview, cmdCancel, cmdBack})
         buttons->addWidget(b);
     cmdCancel->setEnabled(false);
@@ -121,6 +127,8 @@ frmImpDetTDS::frmImpDetTDS(Source source, QWidget *parent) : QDialog(parent)
     connect(cmdBrowse, &QPushButton::clicked, this, &frmImpDetTDS::browseWorkbook);
     connect(cmdProceed, &QPushButton::clicked, this, &frmImpDetTDS::proceedWorkbook);
     connect(cmdConnect, &QPushButton::clicked, this, &frmImpDetTDS::connectDatabase);
+    connect(txtDatabase, &QLineEdit::returnPressed, this, &frmImpDetTDS::connectDatabase);
+    connect(txtWorkbook, &QLineEdit::returnPressed, this, &frmImpDetTDS::proceedWorkbook);
     connect(cmdOK, &QPushButton::clicked, this, &frmImpDetTDS::importSelected);
     connect(cmdPreview, &QPushButton::clicked, this, &frmImpDetTDS::preview);
     connect(cmdCancel, &QPushButton::clicked, this, &frmImpDetTDS::cancel);

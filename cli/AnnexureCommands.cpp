@@ -2,13 +2,14 @@
 
 #include "Commands.h"
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
+#include "commands/AnnexureExchange.h"
 #include "host/TalvexBase.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "model/depreciation/DepreciationCutOff.h"
 #include "model/rules/ListedAnswers.h"
 #include "spreadsheet/AnnexureClause.h"
-#include "commands/AnnexureExchange.h"
 #include "store/ModuleState.h"
 #include "store/ReportChange.h"
 
@@ -87,7 +88,7 @@ int importAnnexure(TalvexBase &host, const CommandLine &line, QTextStream &out, 
                         QStringLiteral("Importing the workbook of clause %1").arg(clause->point));
     report->savePage(clause->page);
     change.commit();
-    prompts().inform(QStringLiteral("Import Successfully."));
+    prompts().inform(SharedMessages::importSuccessfully());
     out << oneLine(path) << '\t' << rows->size() << " rows\n";
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "CarryCommands.h"
 
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "efiling/import/ImportDocument.h"
 #include "efiling/import/ImportTarget.h"
 #include "efiling/import/ReportForm.h"
@@ -11,6 +12,7 @@
 #include "model/carry/Form3cebCarry.h"
 #include "store/DbError.h"
 #include "store/ReportChange.h"
+#include "store/ReportKey.h"
 
 #include <algorithm>
 
@@ -20,7 +22,6 @@ namespace CarryCommands
 namespace
 {
 
-const QString kImported = QStringLiteral("Import Successfully.");
 const QString PreviousYearQuestion = QStringLiteral("DO you want to import data from previous year.?");
 
 ReportKey openReport()
@@ -79,11 +80,6 @@ QString formWord(const ReportKey &key)
     return key.form.isForm3CD() ? QStringLiteral("3CD") : QStringLiteral("3CEB");
 }
 
-QString assessmentYearText(int year)
-{
-    return QStringLiteral("%1-%2").arg(year).arg((year + 1) % 100, 2, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
 bool previousYear(const Answers &answers)
@@ -102,10 +98,10 @@ bool previousYear(const Answers &answers)
         if (!(form3ceb ? Form3cebCarry::previousYear(key, table, withoutFigures(answers))
                        : ReportCarry::previousYear(key, format, withoutFigures(answers)))) {
             prompts().inform(QStringLiteral("There is no report of the previous year %1 to import.")
-                                 .arg(assessmentYearText(key.yearKey.toInt() - 1)));
+                                 .arg(ReportKey::twoYears(key.yearKey.toInt() - 1)));
             return false;
         }
-        prompts().inform(kImported);
+        prompts().inform(SharedMessages::importSuccessfully());
         return true;
     });
 }
@@ -127,7 +123,7 @@ bool oldFormat(const Answers &answers)
             prompts().inform(QStringLiteral("There is no report of this year in the old format to import."));
             return false;
         }
-        prompts().inform(kImported);
+        prompts().inform(SharedMessages::importSuccessfully());
         return true;
     });
 }
@@ -192,10 +188,10 @@ bool wizard(bool previousYear, const Answers &answers)
     return trapped([&] {
         if (!ReportCarry::wizard(key, year)) {
             prompts().inform(QStringLiteral("There are no answers of the old 3CD wizard for %1 to import.")
-                                 .arg(assessmentYearText(year.toInt())));
+                                 .arg(ReportKey::twoYears(year.toInt())));
             return false;
         }
-        prompts().inform(kImported);
+        prompts().inform(SharedMessages::importSuccessfully());
         return true;
     });
 }
@@ -208,7 +204,7 @@ bool offerCarry(const ImportDocument &doc)
     return prompts().askYesNo(
         QStringLiteral("The file is the report of the assessment year %1, the year before this report's.\n"
                        "Do you want to carry it forward to the assessment year %2 as the previous year?")
-            .arg(assessmentYearText(year - 1), assessmentYearText(year)));
+            .arg(ReportKey::twoYears(year - 1), ReportKey::twoYears(year)));
 }
 
 bool carryDocument(const ImportDocument &doc, FormKind form, const Answers &answers)
@@ -218,7 +214,7 @@ bool carryDocument(const ImportDocument &doc, FormKind form, const Answers &answ
         const auto report = ReportImport::reportOf(ImportTarget::of(h.Temp_Code(), h.yearKey(), form), doc);
         ReportCarry::previousYear(*report, withoutFigures(answers)());
         ReportCarry::replace(*report, true, ReportCarry::PreviousYearChange);
-        prompts().inform(kImported);
+        prompts().inform(SharedMessages::importSuccessfully());
         return true;
     });
 }
@@ -238,7 +234,7 @@ bool previousYearFile(const QString &file, const Answers &answers)
     if (doc.assessmentYear().trimmed() != QString::number(year - 1)) {
         prompts().inform(QStringLiteral("The file is the report of the assessment year [%1], not of the "
                                         "previous year %2.")
-                             .arg(doc.assessmentYear(), assessmentYearText(year - 1)));
+                             .arg(doc.assessmentYear(), ReportKey::twoYears(year - 1)));
         return false;
     }
     const QString pan = doc.pan().trimmed();

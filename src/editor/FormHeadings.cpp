@@ -1,5 +1,7 @@
 #include "FormHeadings.h"
 
+#include "store/ReportKey.h"
+
 FormHeadings FormHeadings::of(FormKind kind)
 {
     switch (kind) {
@@ -30,9 +32,6 @@ FormHeadings FormHeadings::of(FormKind kind)
 
 QString FormHeadings::fullHeading(FormKind kind, const QString &clientName, const QString &yearKey)
 {
-    const int y = yearKey.toInt();
-    return QStringLiteral("%1 of %2 for A.Y. %3-%4")
-        .arg(of(kind).heading, clientName)
-        .arg(y)
-        .arg((y + 1) % 100, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1 of %2 for A.Y. %3")
+        .arg(of(kind).heading, clientName, ReportKey::assessmentYearOf(yearKey));
 }

@@ -7,6 +7,7 @@
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
+#include "store/ReportKey.h"
 
 #include <QFileInfo>
 
@@ -39,9 +40,7 @@ bool importFile(TalvexBase &host, const QString &file, const QString &yearKey)
                                  .arg(info.fileName()));
             return false;
         }
-        const QString year = QStringLiteral("%1-%2")
-                                 .arg(yearKey.toInt() - 1)
-                                 .arg(yearKey.toInt() % 100, 2, 10, QLatin1Char('0'));
+        const QString year = ReportKey::twoYears(yearKey.toInt() - 1);
         const int chosen = prompts().choose(
             QStringLiteral("Open with Talvex"),
             QStringLiteral("Import %1 into the report of %2 of the client:").arg(info.fileName(), year),

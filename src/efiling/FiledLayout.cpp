@@ -3,6 +3,7 @@
 #include "JsonPositions.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "efiling/json/JsonValue.h"
+#include "store/ReportKey.h"
 
 namespace
 {
@@ -161,9 +162,8 @@ QString FiledLayout::summary() const
         return {};
     bool ok = false;
     const int year = m_assessmentYear.toInt(&ok);
-    QString which =
-        ok ? QStringLiteral("the layout of AY %1-%2").arg(year).arg((year + 1) % 100, 2, 10, QLatin1Char('0'))
-           : QStringLiteral("an earlier layout");
+    QString which = ok ? QStringLiteral("the layout of AY %1").arg(ReportKey::twoYears(year))
+                       : QStringLiteral("an earlier layout");
     if (!m_schemaVersion.isEmpty())
         which += QStringLiteral(" (schema %1)").arg(m_schemaVersion);
     return QStringLiteral("This file uses %1; it differs from the current one in %2 %3: %4.")

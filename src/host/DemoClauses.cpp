@@ -2,6 +2,7 @@
 
 #include "DemoAddressCodes.h"
 #include "HostContext.h"
+#include "store/ReportKey.h"
 
 #include "catalogue/AssesseeRow.h"
 #include "catalogue/ClauseCatalogue.h"
@@ -236,11 +237,10 @@ void insertFilledClauses(const QString &yearKey)
                        QStringLiteral("NA31c")});
 
     // Clause 32: a loss brought forward, no speculation.
-    insertGrid(
-        16, QStringLiteral("32a"),
-        {{QStringLiteral("1"), QStringLiteral("%1-%2").arg(y - 2).arg((y - 1) % 100, 2, 10, QLatin1Char('0')),
-          QStringLiteral("Unabsorbed depreciation"), QStringLiteral("350000.00"), QStringLiteral("0.00"),
-          QStringLiteral("0.00"), QStringLiteral("350000.00"), QString(), QString(), QString()}});
+    insertGrid(16, QStringLiteral("32a"),
+               {{QStringLiteral("1"), ReportKey::twoYears(y - 2), QStringLiteral("Unabsorbed depreciation"),
+                 QStringLiteral("350000.00"), QStringLiteral("0.00"), QStringLiteral("0.00"),
+                 QStringLiteral("350000.00"), QString(), QString(), QString()}});
 
     // Clauses 33 and 34: a donation and the TDS statements.
     answer(17, QStringLiteral("Opt33"), QStringLiteral("Yes"));

@@ -11,6 +11,7 @@
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/ModuleState.h"
+#include "store/ReportKey.h"
 
 namespace DemoData
 {
@@ -158,8 +159,7 @@ void insertReport(const Client &c, const QString &yearKey)
     insertRow(1, QStringLiteral("3CAOTH"),
               {QStringLiteral("0"), QString(), QString(), c.city, QStringLiteral("25/09/%1").arg(y)});
 
-    insertRow(2, QStringLiteral("3CD_A"),
-              {QStringLiteral("7"), c.status, from, to, QStringLiteral("%1-%2").arg(y).arg((y + 1) % 100)});
+    insertRow(2, QStringLiteral("3CD_A"), {QStringLiteral("7"), c.status, from, to, ReportKey::twoYears(y)});
     insertRow(2, QStringLiteral("Opt4"), {QStringLiteral("Yes")});
     insertGrid(
         2, QStringLiteral("4"),

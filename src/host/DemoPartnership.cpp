@@ -2,6 +2,7 @@
 
 #include "DemoClauses.h"
 #include "store/ClauseStore.h"
+#include "store/ReportKey.h"
 
 namespace DemoData
 {
@@ -47,7 +48,7 @@ void insertPartA(const Assessee &firm, const QString &yearKey)
     const int y = yearKey.toInt();
     insertRow(2, QStringLiteral("3CD_A"),
               {QStringLiteral("3"), QStringLiteral("Firm"), QStringLiteral("01/04/%1").arg(y - 1),
-               QStringLiteral("31/03/%1").arg(y), QStringLiteral("%1-%2").arg(y).arg((y + 1) % 100)});
+               QStringLiteral("31/03/%1").arg(y), ReportKey::twoYears(y)});
     answer(2, QStringLiteral("Opt4"), QStringLiteral("Yes"));
     insertGrid(2, QStringLiteral("4"),
                {{QStringLiteral("Goods and Services Tax"), firm.state, QString(),

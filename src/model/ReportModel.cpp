@@ -136,7 +136,7 @@ void ReportModel::setValue(int page, const QString &point, const QString &value,
 
 bool ReportModel::setCell(int page, const QString &point, int row, int col, const QString &value)
 {
-    if (col < 1 || col > kSequenceColumn)
+    if (col < 1 || col > m_key.form.valueColumns())
         return false;
     const QString form = formNameForPage(page);
     QList<Row> &list = entry(page, point);

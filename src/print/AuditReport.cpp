@@ -13,6 +13,7 @@
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 #include "model/rules/FilledReport.h"
+#include "store/ReportKey.h"
 
 namespace AuditReport
 {
@@ -55,12 +56,11 @@ void writeFooter(ReportEngine &engine, const QString &yearKey, const QString &cl
     engine.PrintText(ControlCodes::ElitePitch + u';');
     ReportWriter writer(engine);
     writer.columns(QStringLiteral("25,50,25"), {ReportRow::Left, ReportRow::Centre, ReportRow::Right});
-    const int y = yearKey.toInt();
     const QString rule = ruleMask(3, u'1');
     const QString none = ruleMask(3, u'0');
-    writer.rowWithMasks({QStringLiteral("AY - %1-%2").arg(y).arg((y + 1) % 100, 2, 10, QLatin1Char('0')),
-                         clientName, QString()},
-                        none, none, rule, none);
+    writer.rowWithMasks(
+        {QStringLiteral("AY - ") + ReportKey::assessmentYearOf(yearKey), clientName, QString()}, none, none,
+        rule, none);
     engine.InsertPgNo_TB(1, 3, QStringLiteral(" -"), 1);
     engine.SelectHF(false, 2);
 }

@@ -2,6 +2,7 @@
 
 #include "ReportEngine.h"
 #include "ReportWriter.h"
+#include "store/ReportKey.h"
 
 namespace FilingStatusReport
 {
@@ -14,9 +15,7 @@ void build(ReportEngine &engine, const QString &title, const QString &yearKey,
     engine.NewReport();
     ReportWriter w(engine);
     w.line(title, ReportRow::Centre, true);
-    const int year = yearKey.toInt();
-    w.line(QStringLiteral("Assessment Year %1-%2").arg(year).arg((year + 1) % 100, 2, 10, QLatin1Char('0')),
-           ReportRow::Centre);
+    w.line(QStringLiteral("Assessment Year ") + ReportKey::assessmentYearOf(yearKey), ReportRow::Centre);
     w.blank();
     w.columns(QStringLiteral("7,12,37,18,13,13"), {ReportRow::Centre, ReportRow::Left, ReportRow::Left,
                                                    ReportRow::Left, ReportRow::Centre, ReportRow::Centre});

@@ -15,6 +15,7 @@
 #include "model/ReportModel.h"
 #include "store/Database.h"
 #include "store/Recordset.h"
+#include "store/ReportKey.h"
 
 #include <QHash>
 #include <algorithm>
@@ -322,8 +323,7 @@ private:
         sections();
         answer(5, QStringLiteral("Status"), v(2, head, 1));
         answer(6, QStringLiteral("Previous year ended"), QStringLiteral("31st March, ") + previousYearEnd());
-        answer(7, QStringLiteral("Assessment year"),
-               QStringLiteral("%1-%2").arg(year).arg((year + 1) % 100, 2, 10, QLatin1Char('0')));
+        answer(7, QStringLiteral("Assessment year"), ReportKey::twoYears(year));
         answer(8, QStringLiteral("Aggregate value of international transactions as per books of accounts"),
                aggregate(3, 9));
         answer(9,

@@ -1,6 +1,7 @@
 #include "AnnexureWorkbookCommands.h"
 
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "commands/AnnexureExchange.h"
 #include "editor/Form3CD.h"
 #include "model/depreciation/DepreciationCutOff.h"
@@ -94,7 +95,7 @@ void importWorkbook(Form3CD &editor)
     }
     grid.setRows(kept + *rows);
     emit chosen.section->gridEdited(grid.objectName());
-    prompts().inform(QStringLiteral("Import Successfully."));
+    prompts().inform(SharedMessages::importSuccessfully());
 }
 
 } // namespace

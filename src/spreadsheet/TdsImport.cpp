@@ -10,6 +10,7 @@
 #include "model/rules/ListedAnswers.h"
 #include "store/Database.h"
 #include "store/ReportChange.h"
+#include "store/ReportKey.h"
 
 #include <QSet>
 
@@ -18,8 +19,7 @@ namespace TdsImport
 
 QString financialYear(const QString &yearKey)
 {
-    const int last = yearKey.toInt();
-    return QStringLiteral("%1-%2").arg(last - 1).arg(last % 100, 2, 10, QLatin1Char('0'));
+    return ReportKey::twoYears(yearKey.toInt() - 1);
 }
 
 bool importWorkbook(ReportModel &report, const QString &path, const QString &clientPan,

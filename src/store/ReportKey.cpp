@@ -22,8 +22,12 @@ QString ReportKey::firstDate() const
 
 QString ReportKey::assessmentYearOf(const QString &yearKey)
 {
-    const int y = yearKey.toInt();
-    return QStringLiteral("%1-%2").arg(y).arg((y + 1) % 100, 2, 10, QLatin1Char('0'));
+    return twoYears(yearKey.toInt());
+}
+
+QString ReportKey::twoYears(int first)
+{
+    return QStringLiteral("%1-%2").arg(first).arg((first + 1) % 100, 2, 10, QLatin1Char('0'));
 }
 
 QString ReportKey::secondDate() const

@@ -21,4 +21,6 @@ struct ReportKey {
     // "2026-27" for the year key "2026": the assessment year as the report shows it.
     QString assessmentYearText() const { return assessmentYearOf(yearKey); }
     static QString assessmentYearOf(const QString &yearKey);
+    // "2025-26": a year and the next, as every year text of the forms is written.
+    static QString twoYears(int first);
 };

@@ -2,6 +2,7 @@
 
 #include "TdsSource.h"
 #include "store/Database.h"
+#include "store/ReportKey.h"
 
 #include <QVariantList>
 
@@ -41,8 +42,7 @@ void make(Database &db, const Table &table, const QList<QVariantList> &rows)
 void create(Database &db, const QString &yearKey)
 {
     const int last = yearKey.toInt();
-    const QString assessmentYear =
-        QStringLiteral("%1-%2").arg(last).arg((last + 1) % 100, 2, 10, QLatin1Char('0'));
+    const QString assessmentYear = ReportKey::twoYears(last);
     // A date of the financial year: April to December fall in its first calendar year.
     const auto day = [last](int d, int m, int laterYears = 0) {
         return QStringLiteral("%1/%2/%3")

@@ -105,3 +105,17 @@ TEST_P(ReportModelTest, SetCellFindsTheRowOfThePagesFormNameAmongRowsOfAnother)
     EXPECT_EQ(other.at(0).col(1), "o");
     EXPECT_EQ(other.at(1).col(1), "p");
 }
+
+// A cell is set by the same bounds a value is: a Form 3CEB row has twenty columns, so a
+// twenty-first is refused by both, never kept to be lost when the page is saved.
+TEST_P(ReportModelTest, ACellBeyondTheFormsColumnsIsRefusedAsAValueIs)
+{
+    ReportModel model(ReportKey::of(QStringLiteral("C004"), QStringLiteral("2026"), FormKind::F3CEB));
+    const QString point = QStringLiteral("11A");
+    model.setValue(3, point, QStringLiteral("x"), 21);
+    EXPECT_TRUE(model.rows(3, point).isEmpty());
+    model.append({3, model.formNameForPage(3), point, {QStringLiteral("a")}});
+    EXPECT_TRUE(model.setCell(3, point, 0, 20, QStringLiteral("20")));
+    EXPECT_FALSE(model.setCell(3, point, 0, 21, QStringLiteral("21")));
+    EXPECT_EQ(model.rows(3, point).at(0).cols.size(), 20);
+}

@@ -5,6 +5,7 @@
 #include "catalogue/FiledRows.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
+#include "store/ReportKey.h"
 
 #include <QRegularExpression>
 #include <functional>
@@ -164,7 +165,7 @@ void partADates(ReportModel &report)
     edit(report, 2, QStringLiteral("3CD_A"), [&key, year](Row &row) {
         set(row, 3, key.firstDate());
         set(row, 4, key.secondDate());
-        set(row, 5, QStringLiteral("%1-%2").arg(year).arg((year + 1) % 100, 2, 10, QLatin1Char('0')));
+        set(row, 5, ReportKey::twoYears(year));
         return true;
     });
 }

@@ -3,6 +3,7 @@
 #include "AnnexTable.h"
 #include "BusinessCodeSearch.h"
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "commands/AnnexureExchange.h"
 #include "host/HostContext.h"
 #include "model/ClauseGridModel.h"
@@ -510,7 +511,7 @@ void frmAnnex::importFromExcel()
         return;
     m_sheet.rows = *rows;
     showSheet();
-    prompts().inform(QStringLiteral("Import Successfully."));
+    prompts().inform(SharedMessages::importSuccessfully());
 }
 
 void frmAnnex::back()

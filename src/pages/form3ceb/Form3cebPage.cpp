@@ -2,6 +2,7 @@
 
 #include "base/IdentityChecks.h"
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "catalogue/Vocabulary.h"
 #include "commands/AnnexureExchange.h"
@@ -252,7 +253,7 @@ void Form3cebPage::importRows(const QString &point)
         !prompts().askYesNo(QStringLiteral("Do you want to Delete existing Details (if any) ?")))
         rows = existing + *rows;
     g->setRows(*rows);
-    prompts().inform(QStringLiteral("Import Successfully."));
+    prompts().inform(SharedMessages::importSuccessfully());
 }
 
 QLineEdit *Form3cebPage::accountantField(const QString &element) const

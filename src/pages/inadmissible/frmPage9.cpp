@@ -1,6 +1,7 @@
 #include "frmPage9.h"
 
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "catalogue/CellFormat.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/Vocabulary.h"
@@ -93,7 +94,7 @@ void frmPage9::Import21c()
         }
         ClauseSection *c = section(QStringLiteral("21c"));
         c->grids().first()->setRows(rows);
-        prompts().inform(QStringLiteral("Import Successfully."));
+        prompts().inform(SharedMessages::importSuccessfully());
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
     }

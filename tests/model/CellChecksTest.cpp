@@ -85,6 +85,13 @@ TEST(CellChecks, MessagesAndWhatIsKept)
     EXPECT_NE(CellChecks::message(amount, "--5"), "");
     Catalogue::Column text;
     EXPECT_EQ(CellChecks::normalised(text, " abc "), "abc");
+    // A whole number typed with a fraction is kept as typed for its check to refuse, never
+    // rounded into another figure (clause 40's turnover typed as 845000.50).
+    Catalogue::Column whole;
+    whole.kind = Catalogue::Kind::Whole;
+    EXPECT_EQ(CellChecks::kept(whole, "845000.50"), "845000.50");
+    EXPECT_NE(CellChecks::message(whole, CellChecks::kept(whole, "845000.50")), "");
+    EXPECT_EQ(CellChecks::kept(whole, "845000"), "845000");
 }
 
 using CellChecksOverTheModel = ModelTest;

@@ -65,6 +65,10 @@ QString kept(const Catalogue::Column &column, const QString &typed)
     QString text = normalised(column, typed);
     if (column.kind == Catalogue::Kind::Amount || column.kind == Catalogue::Kind::Whole)
         text = AmountText::stored(text).value_or(text);
+    // A whole number with a fraction stays as typed for its check to refuse: rounded, it
+    // would be another figure, kept without a word.
+    if (column.kind == Catalogue::Kind::Whole && text.contains(u'.'))
+        return text;
     return CellFormat::format(column.kind, text);
 }
 

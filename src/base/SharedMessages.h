@@ -12,4 +12,38 @@ inline QString importSuccessfully()
     return QStringLiteral("Import Successfully.");
 }
 
+// A file the command cannot take: not of the kind asked for, or damaged.
+inline QString invalidFile()
+{
+    return QStringLiteral("Invalid File.");
+}
+
+inline QString notAnExcelWorkbook()
+{
+    return QStringLiteral("The file is not an Excel workbook.");
+}
+
+inline QString notAnXmlDocument()
+{
+    return QStringLiteral("The file is not an XML document.");
+}
+
+// A JSON file could not be written or rewritten.
+inline QString failedToUpdateJson()
+{
+    return QStringLiteral("Failed to Update JSON File.");
+}
+
+inline QString pdfCreated()
+{
+    return QStringLiteral("PDF Created Successfully.");
+}
+
+// Asked before a PDF replaces a file of that name.
+inline QString pdfExists(const QString &fileName)
+{
+    return QStringLiteral("PDF File '") + fileName +
+           QStringLiteral("' already exists, do you want to overwrite.?");
+}
+
 } // namespace SharedMessages

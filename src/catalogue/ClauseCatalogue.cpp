@@ -114,6 +114,12 @@ Clause clauseFrom(const QJsonObject &o)
     c.na = o.value(QLatin1String("na")).toString();
     c.annex = o.value(QLatin1String("annex")).toString();
     c.remarks = o.value(QLatin1String("remarks")).toBool(true);
+    const QString spelling = o.value(QLatin1String("spelling")).toString();
+    if (spelling == QLatin1String("TrueFalse"))
+        c.spelling = Vocabulary::Spelling::TrueFalse;
+    else if (!spelling.isEmpty())
+        throw std::runtime_error("clause " + c.key.toStdString() + " has an unknown spelling " +
+                                 spelling.toStdString());
     for (const QJsonValue &v : o.value(QLatin1String("controls")).toArray())
         c.controls << controlFrom(v.toObject());
     return c;
@@ -136,7 +142,7 @@ JsonMember memberOf(const QJsonObject &o)
     m.name = o.value(QLatin1String("name")).toString();
     m.isConst = o.contains(QLatin1String("const"));
     m.constValue = o.value(QLatin1String("const")).toString();
-    m.as = m.isConst ? QStringLiteral("const") : o.value(QLatin1String("as")).toString();
+    m.as = m.isConst ? MemberKind::Const : memberKindOf(o.value(QLatin1String("as")).toString());
     const QJsonValue col = o.value(QLatin1String("col"));
     if (col.isString())
         m.columnKey = col.toString();
@@ -179,7 +185,7 @@ JsonBlock blockOf(const QJsonObject &o)
     b.readStep = o.value(QLatin1String("readStep")).toInt();
     b.clause = o.value(QLatin1String("clause")).toString();
     b.member = o.value(QLatin1String("member")).toString();
-    b.shape = o.value(QLatin1String("shape")).toString();
+    b.shape = blockShapeOf(o.value(QLatin1String("shape")).toString());
     b.element = o.value(QLatin1String("element")).toString();
     b.csvHeader = o.value(QLatin1String("csvHeader")).toString();
     b.key = strings(o.value(QLatin1String("key")));

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "MemberKind.h"
+#include "Vocabulary.h"
+
 #include <QHash>
 #include <QJsonObject>
 #include <QList>
@@ -67,6 +70,9 @@ struct Clause {
     QString na;          // "NA9a"
     QString annex;       // "Annex9a"
     bool remarks = true; // the clause takes a printed remark
+    // How the option's answer is stored ("spelling": "TrueFalse" for the few pages that
+    // write it themselves).
+    Vocabulary::Spelling spelling = Vocabulary::Spelling::YesNo;
     QList<Control> controls;
 
     // "9b" for the option "Opt9b": the suffix of the option button names.
@@ -98,7 +104,7 @@ struct ListSource {
 
 struct JsonMember {
     QString name;
-    QString as; // text, amount, number, date, yesno, code, sector, state, ... (README)
+    MemberKind as = MemberKind::Stored; // text, amount, number, date, yesNo, code ... (README)
     int column = 0;
     QString columnKey; // "col" given as a grid column's key; resolved into column at load
     bool isConst = false;
@@ -135,7 +141,7 @@ struct JsonBlock {
     int readStep = 0; // the step of the import that reads the block
     QString clause;
     QString member;
-    QString shape;
+    BlockShape shape = BlockShape::Object;
     QString element;
     QString csvHeader;
     QStringList key; // "arrayWithKey": the members written inside `element`

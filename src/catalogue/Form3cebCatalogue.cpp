@@ -26,7 +26,7 @@ XmlElement elementOf(const QJsonObject &o)
     e.page = o.value(QLatin1String("page")).toInt();
     e.point = text(o, "point");
     e.col = o.value(QLatin1String("col")).toInt();
-    e.as = text(o, "as");
+    e.as = memberKindOf(text(o, "as"));
     e.list = text(o, "list");
     e.optional = o.value(QLatin1String("optional")).toBool();
     e.inUniqueId = o.value(QLatin1String("inUniqueId")).toBool();
@@ -62,7 +62,7 @@ void readColumns(TransactionType &t, const QJsonObject &o, const QString &amount
             XmlElement e;
             e.name = name;
             e.col = i + 1;
-            e.as = text(c, "as");
+            e.as = memberKindOf(text(c, "as"));
             e.list = text(c, "list");
             e.optional = c.value(QLatin1String("optional")).toBool();
             byName.insert(name, e);

@@ -21,7 +21,8 @@ struct XmlElement {
     int page = 0; // 0: the page of the enclosing part
     QString point;
     int col = 0;
-    QString as;              // "" text, "code" (second character of a list entry), "date", "yesNo", "hasBeen"
+    // Stored as it stands, Code (the second character of a list entry), Date, YesNo, HasBeen.
+    MemberKind as = MemberKind::Stored;
     QString list;            // the list an entry is looked up in ("code")
     bool optional = false;   // left out when empty
     bool inUniqueId = false; // written inside the group's UniqueId

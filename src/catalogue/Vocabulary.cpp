@@ -39,6 +39,60 @@ Answer answerOf(QStringView stored)
     return Answer::None;
 }
 
+QString spelt(Answer answer, Spelling spelling)
+{
+    const bool trueFalse = spelling == Spelling::TrueFalse;
+    switch (answer) {
+    case Answer::Yes:
+        return trueFalse ? TrueWord : Yes;
+    case Answer::No:
+        return trueFalse ? FalseWord : No;
+    case Answer::NA:
+        return NA;
+    case Answer::None:
+        break;
+    }
+    return {};
+}
+
+QString respelt(const QString &stored, Spelling spelling)
+{
+    const Answer answer = answerOf(stored);
+    return answer == Answer::None ? stored : spelt(answer, spelling);
+}
+
+QString letterOf(Answer answer)
+{
+    switch (answer) {
+    case Answer::Yes:
+        return QStringLiteral("Y");
+    case Answer::No:
+        return QStringLiteral("N");
+    case Answer::NA:
+        return QStringLiteral("X");
+    case Answer::None:
+        break;
+    }
+    return {};
+}
+
+Answer answerOfLetter(QStringView letter)
+{
+    if (equalsIgnoringCase(letter, QLatin1String("Y")))
+        return Answer::Yes;
+    if (equalsIgnoringCase(letter, QLatin1String("N")))
+        return Answer::No;
+    if (equalsIgnoringCase(letter, QLatin1String("X")))
+        return Answer::NA;
+    return Answer::None;
+}
+
+QString storedOfLetter(const QString &letter, Spelling spelling)
+{
+    const Answer answer = answerOfLetter(letter);
+    return answer == Answer::None ? letter : spelt(answer, spelling);
+}
+
 bool isTicked(QStringView stored)
 {
     return equalsIgnoringCase(stored, QLatin1String("True")) || stored.trimmed() == QLatin1String("1");

@@ -22,6 +22,30 @@ bool isMarker(QStringView text);
 // a page writes its own row, in any letter case.
 enum class Answer { None, Yes, No, NA };
 Answer answerOf(QStringView stored);
+
+// How a question's answer is spelt where it is stored: "Yes"/"No" by the shared routines,
+// "True"/"False" by the questions whose pages write their row themselves (the catalogue
+// names them) and by grid ticks. TrueWord and FalseWord, as X11 defines True and False.
+enum class Spelling { YesNo, TrueFalse };
+inline const QString Yes = QStringLiteral("Yes");
+inline const QString No = QStringLiteral("No");
+inline const QString TrueWord = QStringLiteral("True");
+inline const QString FalseWord = QStringLiteral("False");
+// The stored text of an answer: "NA" when not applicable, "" for none.
+QString spelt(Answer answer, Spelling spelling = Spelling::YesNo);
+inline QString spelt(bool yes, Spelling spelling = Spelling::YesNo)
+{
+    return spelt(yes ? Answer::Yes : Answer::No, spelling);
+}
+// A stored answer in any spelling rewritten in `spelling`; a text that is no answer is kept.
+QString respelt(const QString &stored, Spelling spelling);
+
+// The letters the department's files carry for an answer: "Y", "N" and "X" (not applicable);
+// a letter in any case, with blanks around it, reads back.
+QString letterOf(Answer answer);
+Answer answerOfLetter(QStringView letter);
+// The stored text of a file's letter in a spelling; a letter that is no answer is kept.
+QString storedOfLetter(const QString &letter, Spelling spelling = Spelling::YesNo);
 inline bool isYes(QStringView stored)
 {
     return answerOf(stored) == Answer::Yes;

@@ -1,5 +1,7 @@
 #include "AnnexureExchange.h"
 
+#include "base/SharedMessages.h"
+
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
@@ -103,11 +105,11 @@ std::optional<QList<QStringList>> importRows(const QString &clause, const Annexu
     QString damaged;
     const std::optional<QList<WorkbookSheet>> sheets = WorkbookReader::read(path, &damaged);
     if (!sheets) {
-        prompts().message(QStringLiteral("Invalid File.\n%1").arg(damaged), {}, PromptIcon::Critical);
+        prompts().message(SharedMessages::invalidFile() + u'\n' + damaged, {}, PromptIcon::Critical);
         return std::nullopt;
     }
     if (sheets->isEmpty() || !layout.matchesHeadings(sheets->first().rows)) {
-        prompts().message(QStringLiteral("Invalid File."), {}, PromptIcon::Critical);
+        prompts().message(SharedMessages::invalidFile(), {}, PromptIcon::Critical);
         return std::nullopt;
     }
     const QList<QStringList> &sheetRows = sheets->first().rows;

@@ -1,5 +1,7 @@
 #include "clsExportXML3CEB.h"
 
+#include "base/SharedMessages.h"
+
 #include "base/IdentityChecks.h"
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
@@ -87,7 +89,7 @@ bool clsExportXML3CEB::GenerateXML()
         return false;
     }
     if (m_check(path) != 0) {
-        prompts().inform(QStringLiteral("Invalid File."));
+        prompts().inform(SharedMessages::invalidFile());
         return false;
     }
     if (prompts().askYesNo(

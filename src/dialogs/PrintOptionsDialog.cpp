@@ -1,5 +1,7 @@
 #include "PrintOptionsDialog.h"
 
+#include "base/SharedMessages.h"
+
 #include "base/Prompt.h"
 #include "host/HostContext.h"
 #include "print/PsToPdf.h"
@@ -84,16 +86,14 @@ void PrintOptionsDialog::cmdPostScript_Click()
         return;
     const QString pdf =
         QFileInfo(source).dir().filePath(QFileInfo(source).completeBaseName() + QStringLiteral(".pdf"));
-    if (QFileInfo::exists(pdf) &&
-        !prompts().askYesNo(QStringLiteral("PDF File '") + QFileInfo(pdf).fileName() +
-                            QStringLiteral("' already exists, do you want to overwrite.?")))
+    if (QFileInfo::exists(pdf) && !prompts().askYesNo(SharedMessages::pdfExists(QFileInfo(pdf).fileName())))
         return;
     QString reason;
     if (!PsToPdf::convertFile(source, pdf, &reason)) {
         prompts().message(reason, {}, PromptIcon::Critical);
         return;
     }
-    prompts().inform(QStringLiteral("PDF Created Successfully."));
+    prompts().inform(SharedMessages::pdfCreated());
 }
 
 QTableWidget *PrintOptionsDialog::makeList(const QString &name,

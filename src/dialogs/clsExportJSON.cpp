@@ -1,5 +1,7 @@
 #include "clsExportJSON.h"
 
+#include "base/SharedMessages.h"
+
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "efiling/EfilingExport.h"
@@ -76,7 +78,7 @@ bool clsExportJSON::checked(const EfilingExport::Result &result)
 void clsExportJSON::wrapForUpload(const QString &filingType)
 {
     if (!EfilingExport::wrapForUpload(m_file, filingType, ReportKey::current())) {
-        prompts().inform(QStringLiteral("Failed to Update JSON File."));
+        prompts().inform(SharedMessages::failedToUpdateJson());
         return;
     }
     // The online filing service would take the file from here; it is not part of this installation.
@@ -103,7 +105,7 @@ void clsExportJSON::GenerateJSON([[maybe_unused]] const QString &mode)
         }
         if (!checked(result)) {
             m_outcome = Outcome::Invalid;
-            prompts().message(QStringLiteral("Invalid File."), moduleState().formCode);
+            prompts().message(SharedMessages::invalidFile(), moduleState().formCode);
             return;
         }
         m_outcome = Outcome::Valid;

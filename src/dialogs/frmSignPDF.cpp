@@ -1,5 +1,7 @@
 #include "frmSignPDF.h"
 
+#include "base/SharedMessages.h"
+
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
@@ -208,9 +210,7 @@ void frmSignPDF::cmdConvert_Click(int row)
     if (source.isEmpty())
         return;
     const QString pdf = OfficeToPdf::pdfBeside(source);
-    if (QFile::exists(pdf) &&
-        !prompts().askYesNo(QStringLiteral("PDF File '") + QFileInfo(pdf).fileName() +
-                            QStringLiteral("' already exists, do you want to overwrite.?")))
+    if (QFile::exists(pdf) && !prompts().askYesNo(SharedMessages::pdfExists(QFileInfo(pdf).fileName())))
         return;
     QString reason;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -248,7 +248,7 @@ void frmSignPDF::cmdFromSoftware_Click(int statement)
     }
     const bool profitAndLossRow = !FinancialStatements::isBalanceSheet(chosen) && !m_sameFile->isChecked();
     m_rows[profitAndLossRow ? 2 : 1].path->setText(pdf);
-    prompts().inform(QStringLiteral("PDF Created Successfully."));
+    prompts().inform(SharedMessages::pdfCreated());
 }
 
 int frmSignPDF::choiceFor(int row) const

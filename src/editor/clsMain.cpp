@@ -1,5 +1,7 @@
 #include "clsMain.h"
 
+#include "base/SharedMessages.h"
+
 #include "Form3CD.h"
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
@@ -7,6 +9,7 @@
 #include "dialogs/PendingWindow.h"
 #include "dialogs/frmBulkXMLImport.h"
 #include "dialogs/frmeflvalidXML.h"
+#include "efiling/Form10bbEnvelope.h"
 #include "host/AuditFiling.h"
 #include "host/HostContext.h"
 #include "model/FormSwitch.h"
@@ -168,7 +171,7 @@ bool clsMain::checkXmlFile(int index, const QString &formName, const QString &xm
     HostContext &h = host();
     const QString folder = QDir(h.ExePath()).filePath(xmlSchemaFolder(index, kind));
     if (frmeflvalidXML::ValidFile(h.FirstDate().right(4).toInt(), folder, xmlPath) == 1) {
-        prompts().inform(QStringLiteral("Invalid File."));
+        prompts().inform(SharedMessages::invalidFile());
         return false;
     }
     const QString done = QStringLiteral("XML Generated Succesfully to \"%1\".").arg(xmlPath);
@@ -249,27 +252,15 @@ bool clsMain::Form10BExportJSON(const QString &formName, const QString &namePref
     source.close();
 
     if (is10BB) {
-        const QString type = filingType.trimmed().isEmpty() ? QStringLiteral("O") : filingType.trimmed();
-        body.replace(QStringLiteral("KESTROVA_FILLINGTYPE"), type);
         const int refYear = h.FirstDate().right(4).toInt() + 1;
         const QString today = h.XmlDateOut(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
-        body = QStringLiteral("{") + QStringLiteral("\"metadata\": {") +
-               QStringLiteral("\"filingType\": \"") + type + QStringLiteral("\",") +
-               QStringLiteral("\"refYearType\": \"AY\",") + QStringLiteral("\"financialQtr\": 0,") +
-               QStringLiteral("\"refYear\": ") + QString::number(refYear) + QStringLiteral(",") +
-               QStringLiteral("\"formName\": \"F10BB-NEW\"},") + body +
-               QStringLiteral("\"CreationInfo\": {\"SWVersionNo\": \"R1\",\"SWCreatedBy\": \"SW90000417\","
-                              "\"JSONCreatedBy\": \"SW90000417\",\"JSONCreationDate\": \"") +
-               today +
-               QStringLiteral("\",\"IntermediaryCity\": \"VELMORA\"},\"Form_Details\": {\"schemaVersion\": "
-                              "\"Ver1.6\",\"formVersion\": \"Ver1.0\"}") +
-               QStringLiteral("}");
+        body = Form10bbEnvelope::wrap(body, filingType, refYear, today);
     }
     OutputFile out(target);
     if (out.open())
         out.device().write(body.toUtf8());
     if (!out.commit()) {
-        prompts().inform(QStringLiteral("Failed to Update JSON File.") + u'\n' + out.errorString());
+        prompts().inform(SharedMessages::failedToUpdateJson() + u'\n' + out.errorString());
         return false;
     }
 

@@ -200,7 +200,7 @@ void writeObjectBlock(JsonLineWriter &w, const JsonBlock &block, const WriteCont
     }
     if (parts.isEmpty())
         return;
-    const bool inArray = block.shape == QLatin1String("objectInArray");
+    const bool inArray = block.shape == Catalogue::BlockShape::ObjectInArray;
     if (inArray) {
         w.openArray(block.member);
         w.openObject();
@@ -220,44 +220,45 @@ void writeObjectBlock(JsonLineWriter &w, const JsonBlock &block, const WriteCont
 
 void writeBlock(JsonLineWriter &w, const JsonBlock &block, const WriteContext &ctx)
 {
-    if (block.shape == QLatin1String("object") || block.shape == QLatin1String("objectInArray")) {
+    if (block.shape == Catalogue::BlockShape::Object || block.shape == Catalogue::BlockShape::ObjectInArray) {
         writeObjectBlock(w, block, ctx);
         return;
     }
     const QList<Element> elements = elementsOf(block, ctx);
     if (elements.isEmpty())
         return;
-    if (block.shape == QLatin1String("array")) {
+    if (block.shape == Catalogue::BlockShape::Array) {
         w.openArray(block.member);
         writeElements(w, elements, ctx);
         w.close();
-    } else if (block.shape == QLatin1String("objectWithArray")) {
+    } else if (block.shape == Catalogue::BlockShape::ObjectWithArray) {
         w.openObject(block.member);
         w.openArray(block.element);
         writeElements(w, elements, ctx);
         w.close();
         writeBlocksWithin(w, block, ctx);
         w.close();
-    } else if (block.shape == QLatin1String("arrayOfWrapped")) {
+    } else if (block.shape == Catalogue::BlockShape::ArrayOfWrapped) {
         w.openArray(block.member);
         writeElements(w, elements, ctx, block.element);
         w.close();
-    } else if (block.shape == QLatin1String("arrayOfListed")) {
+    } else if (block.shape == Catalogue::BlockShape::ArrayOfListed) {
         w.openArray(block.member);
         writeListedElements(w, elements, ctx, block.element);
         w.close();
-    } else if (block.shape == QLatin1String("arrayWithKey")) {
+    } else if (block.shape == Catalogue::BlockShape::ArrayWithKey) {
         w.openArray(block.member);
         writeKeyedElements(w, block, elements, ctx);
         w.close();
-    } else if (block.shape == QLatin1String("csv")) {
+    } else if (block.shape == Catalogue::BlockShape::Csv) {
         writeCsvBlock(w, block, elements, ctx);
-    } else if (block.shape == QLatin1String("valueArray") || block.shape == QLatin1String("value")) {
+    } else if (block.shape == Catalogue::BlockShape::ValueArray ||
+               block.shape == Catalogue::BlockShape::Value) {
         // One stored value: the first member of the part, from the first row.
         const Element &e = elements.first();
         const Catalogue::JsonMember &m = e.part->members.first();
         const QString value = MemberWriter::converted(m, e.row->col(m.column), ctx);
-        if (block.shape == QLatin1String("valueArray"))
+        if (block.shape == Catalogue::BlockShape::ValueArray)
             w.numberArray(block.member, value.trimmed().isEmpty() ? QStringLiteral("0") : value);
         else
             MemberWriter::writeValue(w, block.member, m, value);

@@ -81,7 +81,7 @@ int addressCodeColumn(const JsonMember &address, const QString &member)
         {QStringLiteral("CityOrTownOrDistrict"), QStringLiteral("cityCode")},
         {QStringLiteral("PostOffice"), QStringLiteral("postOfficeCode")},
         {QStringLiteral("LocalityOrArea"), QStringLiteral("localityCode")}};
-    if (address.as != QLatin1String("address") || !codes.contains(member))
+    if (address.as != Catalogue::MemberKind::Address || !codes.contains(member))
         return 0;
     return address.address.value(codes.value(member));
 }
@@ -117,7 +117,7 @@ Place locate(const QString &pointer)
     const JsonMember *list = nullptr; // a list in one cell, once its member is passed
     int listField = -1;
     // One object written as an array of it: that array's index is no row.
-    bool wrapperIndex = block->shape == QLatin1String("objectInArray");
+    bool wrapperIndex = block->shape == Catalogue::BlockShape::ObjectInArray;
     Place place;
     QString lastName;
     bool lastMatched = false;

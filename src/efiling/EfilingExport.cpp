@@ -1,5 +1,7 @@
 #include "EfilingExport.h"
 
+#include "CreationInfo.h"
+
 #include "ClauseBlockWriter.h"
 #include "CodeLookups.h"
 #include "EfilingValues.h"
@@ -32,10 +34,10 @@ void writeFrame(JsonLineWriter &w, bool form3CB, const ReportKey &key, const QDa
 {
     w.openObject(QStringLiteral("CreationInfo"));
     w.text(QStringLiteral("SWVersionNo"), Installation::version());
-    w.text(QStringLiteral("SWCreatedBy"), QStringLiteral("SW90000417"));
-    w.text(QStringLiteral("JSONCreatedBy"), QStringLiteral("SW90000417"));
+    w.text(QStringLiteral("SWCreatedBy"), CreationInfo::SoftwareId);
+    w.text(QStringLiteral("JSONCreatedBy"), CreationInfo::SoftwareId);
     w.text(QStringLiteral("JSONCreationDate"), today.toString(QStringLiteral("yyyy-MM-dd")));
-    w.text(QStringLiteral("IntermediaryCity"), QStringLiteral("VELMORA"));
+    w.text(QStringLiteral("IntermediaryCity"), CreationInfo::IntermediaryCity);
     w.close();
 
     w.openObject(QStringLiteral("Form_Details"));

@@ -23,21 +23,6 @@ QString date(const QString &stored)
     return iso;
 }
 
-QString yesNo(const QString &stored)
-{
-    switch (Vocabulary::answerOf(stored)) {
-    case Vocabulary::Answer::Yes:
-        return QStringLiteral("Y");
-    case Vocabulary::Answer::No:
-        return QStringLiteral("N");
-    case Vocabulary::Answer::NA:
-        return QStringLiteral("X");
-    case Vocabulary::Answer::None:
-        break;
-    }
-    return {};
-}
-
 int assessmentYear(const QString &firstDate)
 {
     return firstDate.right(4).toInt() + 1;

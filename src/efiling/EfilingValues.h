@@ -10,9 +10,6 @@ namespace EfilingValues
 // empty stays empty (anything else is taken apart the same way, for the schema to judge).
 QString date(const QString &stored);
 
-// Stored "True"/"Yes" to "Y", "False"/"No" to "N", "NA" to "X", anything else "".
-QString yesNo(const QString &stored);
-
 // The assessment year as one number: the first year of the financial year plus one.
 int assessmentYear(const QString &firstDate);
 

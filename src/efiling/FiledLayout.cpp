@@ -51,7 +51,7 @@ private:
                        const QString &at, const QString &name)
     {
         for (const Catalogue::JsonMember &m : members) {
-            if (m.as != QLatin1String("object") || !object.Exists(m.name))
+            if (m.as != Catalogue::MemberKind::Object || !object.Exists(m.name))
                 continue;
             const JsonValue &inner = object.Item(m.name);
             for (const Catalogue::JsonMember &innerMember : m.members) {
@@ -70,18 +70,19 @@ private:
         if (!block.within.isEmpty() || (!formKey.Exists(block.member) && !formKey.Exists(block.element)))
             return;
         const QString blockAt = at + step(block.member);
-        if (block.shape == QLatin1String("csv") && formKey.Exists(block.element)) {
+        if (block.shape == Catalogue::BlockShape::Csv && formKey.Exists(block.element)) {
             m_layout.m_standsElsewhere << at + step(block.element);
             m_layout.m_missing << blockAt + u'|' + block.element;
             place(QStringLiteral("%1 stands beside %2").arg(block.element, block.member));
             elements(block, formKey.Item(block.element), at + step(block.element));
         }
         const JsonValue &value = formKey.Item(block.member);
-        if (block.shape == QLatin1String("csv") || block.shape == QLatin1String("objectWithArray"))
+        if (block.shape == Catalogue::BlockShape::Csv ||
+            block.shape == Catalogue::BlockShape::ObjectWithArray)
             elements(block, value.Item(block.element), blockAt + step(block.element));
-        else if (block.shape == QLatin1String("arrayOfWrapped"))
+        else if (block.shape == Catalogue::BlockShape::ArrayOfWrapped)
             wrapped(block, value, blockAt);
-        else if (block.shape == QLatin1String("array"))
+        else if (block.shape == Catalogue::BlockShape::Array)
             elements(block, value, blockAt);
     }
 
@@ -111,12 +112,12 @@ private:
                 if (m.isConst && block.parts.size() == 1 && !element.Exists(m.name)) {
                     m_layout.m_missing << at + u'|' + m.name;
                     place(QStringLiteral("%1 has no %2").arg(block.member, m.name));
-                } else if (m.as == QLatin1String("csvList") && !element.Exists(m.name) &&
+                } else if (m.as == Catalogue::MemberKind::CsvList && !element.Exists(m.name) &&
                            element.Exists(m.element)) {
                     m_layout.m_standsElsewhere << at + step(m.element);
                     m_layout.m_missing << at + u'|' + m.name;
                     place(QStringLiteral("%1 holds %2 without %3").arg(block.member, m.element, m.name));
-                } else if (m.as == QLatin1String("code") && element.Exists(m.name)) {
+                } else if (m.as == Catalogue::MemberKind::Code && element.Exists(m.name)) {
                     const QString code = element.Item(m.name).text();
                     for (const Catalogue::CodeEntry &entry : catalogue.codeTable(m.table)) {
                         if (entry.earlierCodes.contains(code)) {

@@ -8,6 +8,7 @@
 #include "ValueConversions.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/Vocabulary.h"
+#include "store/ClauseTables.h"
 
 #include <algorithm>
 
@@ -51,15 +52,15 @@ bool leftOut(const Plan::Entry &e, const Row &source, const QString &value)
 
 Plan::Kind kindOf(const Member &m)
 {
-    if (m.as == QLatin1String("name"))
+    if (m.as == Catalogue::MemberKind::Name)
         return Plan::Kind::Name;
-    if (m.as == QLatin1String("address"))
+    if (m.as == Catalogue::MemberKind::Address)
         return Plan::Kind::Address;
-    if (m.as == QLatin1String("table"))
+    if (m.as == Catalogue::MemberKind::Table)
         return Plan::Kind::Table;
-    if (m.as == QLatin1String("object"))
+    if (m.as == Catalogue::MemberKind::Object)
         return Plan::Kind::Object;
-    if (m.as == QLatin1String("csvList"))
+    if (m.as == Catalogue::MemberKind::CsvList)
         return Plan::Kind::CsvList;
     return Plan::Kind::Value;
 }
@@ -127,14 +128,15 @@ void writeTable(JsonLineWriter &w, const Plan::Entry &e, int page, const WriteCo
 
 bool isBare(const Member &m)
 {
-    return m.as == QLatin1String("amount") || m.as == QLatin1String("number") ||
-           m.as == QLatin1String("percent") || m.as == QLatin1String("year");
+    return m.as == Catalogue::MemberKind::Amount || m.as == Catalogue::MemberKind::Number ||
+           m.as == Catalogue::MemberKind::Percent || m.as == Catalogue::MemberKind::Year;
 }
 
 bool isMarkerRow(const Row &row)
 {
     QStringView marker;
-    const qsizetype cells = std::min<qsizetype>(row.cols.size(), 22);
+    // The cells before the row number.
+    const qsizetype cells = std::min<qsizetype>(row.cols.size(), ClauseTables::kForm3cdColumns - 1);
     for (qsizetype i = 0; i < cells; ++i) {
         const QStringView c = QStringView(row.cols.at(i)).trimmed();
         if (c.isEmpty())
@@ -178,8 +180,8 @@ Plan::Plan(const QList<Member> &members)
     m_entries.reserve(size_t(members.size()));
     for (const Member &m : members) {
         const Kind kind = kindOf(m);
-        const bool words =
-            m.as == QLatin1String("text") || m.as == QLatin1String("date") || m.as == QLatin1String("code");
+        const bool words = m.as == Catalogue::MemberKind::Text || m.as == Catalogue::MemberKind::Date ||
+                           m.as == Catalogue::MemberKind::Code;
         m_entries.push_back(
             Entry{&m, JsonLineWriter::Name(m.name), kind, ValueConversions::wayOf(m), isBare(m), words,
                   kind == Kind::Address ? AddressColumns::of(m.address) : AddressColumns{},
@@ -261,7 +263,7 @@ void writeWithCsvLine(JsonLineWriter &w, CsvAttachment::Lines &csv, const Plan &
         } else if (e.kind == Plan::Kind::Value) {
             QString converted;
             const QString &value = fileValue(e, source, ctx, converted);
-            if (m.as != QLatin1String("const"))
+            if (m.as != Catalogue::MemberKind::Const)
                 csv.field(value);
             writeConverted(w, e, source, value);
         } else {

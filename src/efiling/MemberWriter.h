@@ -16,7 +16,7 @@ struct JsonMember;
 }
 
 // Writes the members of one element of a clause block, each as the catalogue says: a
-// stored value converted ("date", "yesno", "code" ...), a fixed value, or a nested
+// stored value converted ("date", "yesNo", "code" ...), a fixed value, or a nested
 // name, address, table, object or attachment list.
 namespace MemberWriter
 {

@@ -4,6 +4,7 @@
 #include "EfilingValues.h"
 #include "WriteContext.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "import/ReadContext.h"
 #include "import/StoredValues.h"
@@ -17,11 +18,12 @@ namespace ValueConversions
 namespace
 {
 
+using Kind = Catalogue::MemberKind;
 using ToStored = QString (*)(const Member &, const QString &, const Catalogue::Column *, ReadContext &);
 
 // One kind of member: its way into the file and its way back (null: nothing is stored).
 struct Conversion {
-    QLatin1StringView as;
+    Kind as;
     ToFile toFile;
     ToStored toStored;
     // True for a stored value the file takes as it stands; null when it never does.
@@ -86,25 +88,27 @@ QString percentToStored(const Member &, const QString &written, const Catalogue:
 const std::array<Conversion, 17> &conversions()
 {
     static const std::array<Conversion, 17> table{{
-        {QLatin1StringView("text"), same, completedText, always},
-        {QLatin1StringView("amount"), bareNumber, asWritten, AmountText::isKept},
-        {QLatin1StringView("number"), bareNumber, asWritten, AmountText::isKept},
-        {QLatin1StringView("percent"), percentToFile, percentToStored},
-        {QLatin1StringView("date"),
+        {Kind::Text, same, completedText, always},
+        {Kind::Amount, bareNumber, asWritten, AmountText::isKept},
+        {Kind::Number, bareNumber, asWritten, AmountText::isKept},
+        {Kind::Percent, percentToFile, percentToStored},
+        {Kind::Date,
          [](const Member &, const QString &stored, const WriteContext &) {
              return EfilingValues::date(stored);
          },
          [](const Member &, const QString &written, const Catalogue::Column *, ReadContext &) {
              return StoredValues::date(written);
          }},
-        {QLatin1StringView("yesno"),
+        {Kind::YesNo,
          [](const Member &, const QString &stored, const WriteContext &) {
-             return EfilingValues::yesNo(stored);
+             return Vocabulary::letterOf(Vocabulary::answerOf(stored));
          },
          [](const Member &, const QString &written, const Catalogue::Column *column, ReadContext &) {
-             return StoredValues::yesNo(written, column && column->kind == Catalogue::Kind::Tick);
+             const bool tick = column && column->kind == Catalogue::Kind::Tick;
+             return Vocabulary::storedOfLetter(written, tick ? Vocabulary::Spelling::TrueFalse
+                                                             : Vocabulary::Spelling::YesNo);
          }},
-        {QLatin1StringView("code"),
+        {Kind::Code,
          [](const Member &m, const QString &stored, const WriteContext &ctx) {
              // A text outside the table is written as it stands ("stored"), as the table's
              // code for anything else (an "Others"), or as "".
@@ -116,7 +120,7 @@ const std::array<Conversion, 17> &conversions()
              const QStringList preferred = column ? ctx.names().listItems(column->list) : QStringList();
              return StoredValues::textOfCode(ctx.catalogue(), m.table, written, preferred);
          }},
-        {QLatin1StringView("sector"),
+        {Kind::Sector,
          [](const Member &, const QString &stored, const WriteContext &) {
              return CodeLookups::sectorCode(stored);
          },
@@ -124,7 +128,7 @@ const std::array<Conversion, 17> &conversions()
              const QString sector = ctx.names().sector(written).sector;
              return sector.isEmpty() ? written : sector;
          }},
-        {QLatin1StringView("state"),
+        {Kind::State,
          [](const Member &, const QString &stored, const WriteContext &) {
              return CodeLookups::stateCode(stored);
          },
@@ -132,7 +136,7 @@ const std::array<Conversion, 17> &conversions()
              const QString name = ctx.names().stateName(written);
              return name.isEmpty() ? written : name;
          }},
-        {QLatin1StringView("blockId"),
+        {Kind::BlockId,
          [](const Member &m, const QString &stored, const WriteContext &ctx) {
              // A block text outside the list has no identifier: 0.
              const Catalogue::CodeEntry *e = ctx.catalogue().entryOf(m.table, stored);
@@ -146,30 +150,30 @@ const std::array<Conversion, 17> &conversions()
              }
              return QString();
          }},
-        {QLatin1StringView("blockMethod"),
+        {Kind::BlockMethod,
          [](const Member &m, const QString &stored, const WriteContext &ctx) {
              const Catalogue::CodeEntry *e = ctx.catalogue().entryOf(m.table, stored);
              return e && !e->method.isEmpty() ? e->method : QStringLiteral("SLM");
          },
          nullptr},
-        {QLatin1StringView("const"),
-         [](const Member &m, const QString &, const WriteContext &) { return m.constValue; }, nullptr},
-        {QLatin1StringView("assessmentYear"),
+        {Kind::Const, [](const Member &m, const QString &, const WriteContext &) { return m.constValue; },
+         nullptr},
+        {Kind::AssessmentYear,
          [](const Member &, const QString &, const WriteContext &ctx) {
              return ctx.rows().key().assessmentYearText();
          },
          nullptr},
-        {QLatin1StringView("auditor"),
+        {Kind::Auditor,
          [](const Member &m, const QString &, const WriteContext &ctx) { return ctx.auditorValue(m.name); },
          nullptr},
-        {QLatin1StringView("act"),
+        {Kind::Act,
          [](const Member &, const QString &stored, const WriteContext &) {
              return CodeLookups::actCode(stored);
          },
          [](const Member &, const QString &written, const Catalogue::Column *, ReadContext &) {
              return CodeLookups::actName(written);
          }},
-        {QLatin1StringView("yearEnd"),
+        {Kind::YearEnd,
          // The year the accounts end in, kept as the year and written as its 31 March.
          [](const Member &, const QString &stored, const WriteContext &) {
              const QString year = stored.trimmed();
@@ -178,7 +182,7 @@ const std::array<Conversion, 17> &conversions()
          [](const Member &, const QString &written, const Catalogue::Column *, ReadContext &) {
              return written.trimmed().left(4);
          }},
-        {QLatin1StringView("year"),
+        {Kind::Year,
          // The year of a "31/03/yyyy" date, written as the number.
          [](const Member &, const QString &stored, const WriteContext &) {
              return stored.trimmed().right(4);
@@ -191,7 +195,7 @@ const std::array<Conversion, 17> &conversions()
     return table;
 }
 
-const Conversion *conversionOf(const QString &as)
+const Conversion *conversionOf(Kind as)
 {
     for (const Conversion &c : conversions()) {
         if (c.as == as)

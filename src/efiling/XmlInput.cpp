@@ -1,5 +1,7 @@
 #include "XmlInput.h"
 
+#include "base/SharedMessages.h"
+
 #include "base/BoundedFile.h"
 
 #include <libxml/parser.h>
@@ -39,7 +41,7 @@ std::optional<QString> refusal(const QByteArray &data)
 {
     xmlParserCtxtPtr ctxt = xmlCreateMemoryParserCtxt(data.constData(), int(data.size()));
     if (!ctxt)
-        return QStringLiteral("The file is not an XML document.");
+        return SharedMessages::notAnXmlDocument();
     // A handler that keeps nothing but the document type: no tree is built.
     xmlSAXHandler handler{};
     handler.initialized = XML_SAX2_MAGIC;

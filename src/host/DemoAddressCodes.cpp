@@ -30,9 +30,9 @@ void enterCodes(Database &db, const QString &table, const QString &client, int p
 {
     const ClauseCatalogue &catalogue = ClauseCatalogue::instance();
     for (const Catalogue::JsonMember &m : members) {
-        if (m.as == QLatin1String("object")) {
+        if (m.as == Catalogue::MemberKind::Object) {
             enterCodes(db, table, client, page, point, m.members);
-        } else if (m.as == QLatin1String("address")) {
+        } else if (m.as == Catalogue::MemberKind::Address) {
             for (const QString &form : {QStringLiteral("3CA"), QStringLiteral("3CB")}) {
                 const Catalogue::PointRef ref =
                     catalogue.resolve(m.point.isEmpty() ? point : m.point, m.page ? m.page : page, form);

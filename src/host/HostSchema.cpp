@@ -91,7 +91,7 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
                          {QStringLiteral("AudCode"), Column::Key, 20}},
                         {QStringLiteral("Code_No"), QStringLiteral("FYr")});
 
-    createClauseTable(db, existing, QStringLiteral("anx_new_3ceb"), 20);
+    createClauseTable(db, existing, QStringLiteral("anx_new_3ceb"), ClauseTables::kForm3cebColumns);
     createClauseTable(db, existing, QStringLiteral("anx_3ceb"), 15);
 
     for (const QString &table : lookupTables()) {
@@ -114,7 +114,7 @@ namespace
 void createYearTables(Database &db, const QString &yearKey)
 {
     QSet<QString> existing = db.tableNames();
-    createClauseTable(db, existing, clauseTableName(yearKey), 23);
+    createClauseTable(db, existing, clauseTableName(yearKey), ClauseTables::kForm3cdColumns);
     AccountsSchema::ensureYearTables(db, yearKey);
     for (const QString &older :
          {QStringLiteral("annex_new_3cd_") + yearKey, QStringLiteral("anx_3cd_") + yearKey})

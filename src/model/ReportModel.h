@@ -20,7 +20,8 @@ class ReportModel : public QObject
     Q_OBJECT
 public:
     using Row = ClauseStore::ClauseRow;
-    static constexpr int kSequenceColumn = 23;
+    // Form 3CD's; sequenceColumn() gives the report's own.
+    static constexpr int kSequenceColumn = ClauseTables::kForm3cdColumns;
 
     // An empty report of that key; nothing is read.
     explicit ReportModel(const ReportKey &key, QObject *parent = nullptr);

@@ -1,4 +1,5 @@
 #include "ClauseControls.h"
+#include "catalogue/Vocabulary.h"
 
 #include "ClauseGrid.h"
 #include "WidgetValues.h"
@@ -23,7 +24,7 @@ using WidgetValues::Kind;
 
 QString optionValue(const QWidget *w)
 {
-    return static_cast<const QRadioButton *>(w)->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
+    return Vocabulary::spelt(static_cast<const QRadioButton *>(w)->isChecked());
 }
 
 // The grid's non-empty rows, cells trimmed; with a sequence each row keeps its place in the

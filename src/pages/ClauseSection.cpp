@@ -33,7 +33,7 @@ namespace
 {
 // The As Per Annexure ticks of every page are kept under this page number.
 const int kTickPage = 201;
-const QStringList kAnswers{QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("NA")};
+const QStringList kAnswers{Vocabulary::Yes, Vocabulary::No, Vocabulary::NA};
 
 // The button of a stored answer: 0 Yes, 1 No, 2 NA, -1 none.
 int answerId(const QString &stored)

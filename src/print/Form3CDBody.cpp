@@ -251,9 +251,9 @@ private:
         if (!clause.option.isEmpty()) {
             const QString answer = m_choices.blank ? QStringLiteral("Yes / No")
                                                    : PrintedValues::yesNo(m_model.value(page, clause.option));
-            answerRow(answer.isEmpty() ? QStringLiteral("No") : answer);
+            answerRow(answer.isEmpty() ? Vocabulary::No : answer);
             // A clause answered No (or not due) has nothing more to say.
-            if (!m_choices.blank && answer != QLatin1String("Yes")) {
+            if (!m_choices.blank && answer != Vocabulary::Yes) {
                 collectRemark(clause);
                 return;
             }
@@ -357,8 +357,7 @@ private:
             return false;
         if (ticked(page, clause.na) || ticked(201, clause.annex))
             return false;
-        return clause.option.isEmpty() ||
-               PrintedValues::yesNo(m_model.value(page, clause.option)) == QLatin1String("Yes");
+        return clause.option.isEmpty() || Vocabulary::isYes(m_model.value(page, clause.option));
     }
 
     // A long grid too wide for the page even in the smallest type reads better on wide pages

@@ -54,14 +54,7 @@ QString joined(const QStringList &parts, const QString &separator)
 QString yesNo(const QString &stored)
 {
     const QString v = stored.trimmed();
-    switch (Vocabulary::answerOf(v)) {
-    case Vocabulary::Answer::Yes:
-        return QStringLiteral("Yes");
-    case Vocabulary::Answer::No:
-        return QStringLiteral("No");
-    default:
-        return v;
-    }
+    return Vocabulary::isNA(v) ? v : Vocabulary::respelt(v, Vocabulary::Spelling::YesNo);
 }
 
 namespace

@@ -1,4 +1,5 @@
 #include "AnnexureLayout.h"
+#include "catalogue/Vocabulary.h"
 
 #include "catalogue/CellFormat.h"
 #include "model/ListSources.h"
@@ -78,7 +79,7 @@ AnnexureLayout AnnexureLayout::ofGrid(const QList<Catalogue::Column> &columns)
             column.listItems = lists.items(c.list);
             column.listIsStrict = !lists.isEditable(c.list);
         } else if (c.kind == Catalogue::Kind::Tick) {
-            column.listItems = {QStringLiteral("True"), QStringLiteral("False")};
+            column.listItems = {Vocabulary::TrueWord, Vocabulary::FalseWord};
         }
         layout.columns << column;
     }

@@ -33,9 +33,6 @@ enum SheetColumn {
     SheetColumnCount
 };
 
-const QString kYes = QStringLiteral("Yes");
-const QString kNo = QStringLiteral("No");
-
 QString sum(const QString &a, const QString &b)
 {
     if (a.isEmpty() && b.isEmpty())
@@ -75,9 +72,9 @@ void addAsset(Block &block, const QStringList &cells, const QDate &cutOff)
     // The tick keeps "False" when the sheet says No, as the page stores an unticked box.
     const QString nil = cells.value(BlockNil).trimmed();
     if (Vocabulary::isYes(nil))
-        row[Clause18::BlockNil] = QStringLiteral("True");
+        row[Clause18::BlockNil] = Vocabulary::TrueWord;
     else if (!nil.isEmpty() && row[Clause18::BlockNil].isEmpty())
-        row[Clause18::BlockNil] = QStringLiteral("False");
+        row[Clause18::BlockNil] = Vocabulary::FalseWord;
 
     if (!cells.value(Purchase).trimmed().isEmpty() || !cells.value(PurchaseDate).trimmed().isEmpty()) {
         AdditionEntry entry{dateOrCutOff(cells.value(PurchaseDate), cutOff),
@@ -117,7 +114,8 @@ AnnexureLayout layout()
         return AnnexureColumn{heading, Catalogue::Kind::Date, 90, false, {}, true, {}};
     };
     const auto yesNo = [](const QString &heading) {
-        return AnnexureColumn{heading, Catalogue::Kind::List, 110, false, {kYes, kNo}, true, {}};
+        return AnnexureColumn{
+            heading, Catalogue::Kind::List, 110, false, {Vocabulary::Yes, Vocabulary::No}, true, {}};
     };
     const auto inBand = [](AnnexureColumn column, const QString &band) {
         column.band = band;
@@ -167,7 +165,9 @@ QList<QStringList> sheetRows(const QList<QStringList> &blockRows)
         figures[OtherAdjustments] = row.value(Clause18::OtherAdjustments);
         figures[Depreciation] = row.value(Clause18::DepreciationAllowable);
         const QString nil = row.value(Clause18::BlockNil);
-        figures[BlockNil] = Clause18::isBlockNil(row) ? kYes : nil.isEmpty() ? QString() : kNo;
+        figures[BlockNil] = Clause18::isBlockNil(row) ? Vocabulary::Yes
+                            : nil.isEmpty()           ? QString()
+                                                      : Vocabulary::No;
         out << figures;
         for (const AdditionEntry &a : Clause18Lists::parseAdditions(row.value(Clause18::AdditionsList))) {
             QStringList cells(SheetColumnCount);
@@ -185,7 +185,7 @@ QList<QStringList> sheetRows(const QList<QStringList> &blockRows)
             cells[Particulars] = QStringLiteral("Deduction");
             cells[SaleDate] = d.saleDate;
             cells[SaleAmount] = d.amount;
-            cells[OutOfLess180] = d.outOfLess180 ? kYes : kNo;
+            cells[OutOfLess180] = Vocabulary::spelt(d.outOfLess180);
             out << cells;
         }
     }

@@ -1,5 +1,7 @@
 #include "XlsProcess.h"
 
+#include "base/SharedMessages.h"
+
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
@@ -89,7 +91,7 @@ std::optional<QList<WorkbookSheet>> read(const QString &path, QString *error, co
                            "file, which may be damaged. Save it as an .xlsx workbook and import that."));
     if (process.exitCode() != 0) {
         const QString why = QString::fromUtf8(process.readAllStandardError()).trimmed();
-        return fail(why.isEmpty() ? QStringLiteral("The file is not an Excel workbook.") : why);
+        return fail(why.isEmpty() ? SharedMessages::notAnExcelWorkbook() : why);
     }
     std::optional<QList<WorkbookSheet>> sheets = decode(process.readAllStandardOutput());
     if (!sheets)

@@ -1,5 +1,7 @@
 #include "XlsReader.h"
 
+#include "base/SharedMessages.h"
+
 #include "XlsxReader.h"
 
 #include <QDate>
@@ -52,7 +54,7 @@ std::optional<QList<WorkbookSheet>> read(const QString &path, QString *error)
     Handle handle;
     if (freexl_open(QFile::encodeName(path).constData(), &handle.xls) != FREEXL_OK) {
         if (error)
-            *error = QStringLiteral("The file is not an Excel workbook.");
+            *error = SharedMessages::notAnExcelWorkbook();
         return std::nullopt;
     }
     unsigned int count = 0;

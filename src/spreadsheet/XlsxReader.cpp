@@ -1,5 +1,7 @@
 #include "XlsxReader.h"
 
+#include "base/SharedMessages.h"
+
 #include "base/BoundedFile.h"
 
 #include <QDate>
@@ -322,7 +324,7 @@ std::optional<QList<WorkbookSheet>> XlsxReader::read(QString *error)
             *error = m_failure.isEmpty() ? why : m_failure;
         return std::nullopt;
     };
-    const QString notAWorkbook = QStringLiteral("The file is not an Excel workbook.");
+    const QString notAWorkbook = SharedMessages::notAnExcelWorkbook();
     if (!m_archive || !withinArchiveLimit())
         return fail(notAWorkbook);
     const std::optional<QByteArray> workbook = part(QStringLiteral("xl/workbook.xml"));

@@ -24,9 +24,9 @@ int valueColumnCount(const QString &tableName)
 {
     const QString t = tableName.toLower();
     if (t.startsWith(QLatin1String("anx_j3cd_")))
-        return 23;
+        return kForm3cdColumns;
     if (t == QLatin1String("anx_new_3ceb"))
-        return 20;
+        return kForm3cebColumns;
     // The oldest Form 3CD table kept a grid row's number in its seventeenth column.
     if (t.startsWith(QLatin1String("anx_3cd_")))
         return 17;

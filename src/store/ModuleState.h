@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClauseTables.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -34,8 +36,11 @@ struct ModuleState {
 
     bool isForm3CD() const { return formKind == FormKind::F3CA || formKind == FormKind::F3CB; }
     // The column that holds a grid row's number.
-    QString sequenceColumn() const { return isForm3CD() ? QStringLiteral("Col23") : QStringLiteral("Col20"); }
-    int valueColumns() const { return isForm3CD() ? 23 : 20; }
+    QString sequenceColumn() const { return QStringLiteral("Col") + QString::number(valueColumns()); }
+    int valueColumns() const
+    {
+        return isForm3CD() ? ClauseTables::kForm3cdColumns : ClauseTables::kForm3cebColumns;
+    }
     // FormName of a page's rows: "3CA" on page 1, "3CB" on page 101, "3CD" elsewhere;
     // other forms use their form code.
     QString formNameForPage(int page) const;

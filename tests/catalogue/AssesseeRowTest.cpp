@@ -53,9 +53,9 @@ TEST(AssesseeRow, EveryBlockThatWritesItTakesItsColumnsFromTheOneLayout)
                 EXPECT_EQ(m->column, int(PAN));
             } else if (m->name == QLatin1String("AadhaarCardNo")) {
                 EXPECT_EQ(m->column, int(Aadhaar));
-            } else if (m->as == QLatin1String("name")) {
+            } else if (m->as == Catalogue::MemberKind::Name) {
                 EXPECT_EQ(m->columns, (QList<int>{FirstName, MiddleName, LastName}));
-            } else if (m->as == QLatin1String("address")) {
+            } else if (m->as == Catalogue::MemberKind::Address) {
                 const QHash<QString, int> expected{{"line1", AddressLine1},
                                                    {"line2", AddressLine2},
                                                    {"country", Country},

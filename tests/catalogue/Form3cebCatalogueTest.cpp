@@ -44,6 +44,7 @@ TEST(Form3cebCatalogue, NamesTheSerialColumnBesideEveryGridsCells)
 
     const QByteArray named = R"("serialColumn": 15,)";
     EXPECT_EQ(loadedWith(named, R"("serialColumn": 16,)"), "");
-    EXPECT_EQ(loadedWith(named, R"("serialColumn": 12,)"), "the Form 3CEB grid 11A reaches the serial column");
+    EXPECT_EQ(loadedWith(named, R"("serialColumn": 12,)"),
+              "the Form 3CEB grid 11A reaches the serial column");
     EXPECT_EQ(loadedWith(named, ""), "the Form 3CEB catalogue names no serialColumn");
 }

@@ -32,6 +32,28 @@ TEST(Vocabulary, AnswersAsEveryPageStoresThem)
     EXPECT_FALSE(isTicked(QString()));
 }
 
+TEST(Vocabulary, AnAnswerIsSpeltAsItsQuestionStoresItAndAsTheFilesCarryIt)
+{
+    EXPECT_EQ(respelt(QStringLiteral("true"), Spelling::YesNo), "Yes");
+    EXPECT_EQ(respelt(QStringLiteral("No"), Spelling::TrueFalse), "False");
+    EXPECT_EQ(respelt(QStringLiteral(" na "), Spelling::TrueFalse), "NA");
+    EXPECT_EQ(respelt(QStringLiteral("Not Due"), Spelling::YesNo), "Not Due");
+    EXPECT_EQ(spelt(true, Spelling::TrueFalse), "True");
+    EXPECT_EQ(spelt(Answer::None), "");
+
+    // Each answer goes into the department's letter and comes back as it was spelt.
+    for (const Spelling spelling : {Spelling::YesNo, Spelling::TrueFalse}) {
+        for (const Answer answer : {Answer::Yes, Answer::No, Answer::NA}) {
+            const QString stored = spelt(answer, spelling);
+            EXPECT_EQ(storedOfLetter(letterOf(answerOf(stored)), spelling), stored);
+        }
+    }
+    EXPECT_EQ(letterOf(Answer::NA), "X");
+    EXPECT_EQ(answerOfLetter(QStringLiteral(" y")), Answer::Yes);
+    EXPECT_EQ(storedOfLetter(QStringLiteral("Q")), "Q");
+    EXPECT_EQ(letterOf(Answer::None), "");
+}
+
 TEST(Vocabulary, CellListsSplitAndJoinAsTheyAreStored)
 {
     const QString cell = QStringLiteral("15/06/2025#C#01/07/2025#C#1000#R##R#  #R#20/12/2025#C##C#500");

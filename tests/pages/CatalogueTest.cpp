@@ -44,14 +44,14 @@ void expectMembersStored(const QList<JsonMember> &members, int page, const QStri
         const int p = m.page ? m.page : page;
         const QString pt = m.point.isEmpty() ? point : m.point;
         const QString at = where + u'.' + m.name;
-        if (m.as == QLatin1String("table")) {
+        if (m.as == Catalogue::MemberKind::Table) {
             expectMembersStored(m.members, p, m.point, at);
-        } else if (m.as == QLatin1String("object")) {
+        } else if (m.as == Catalogue::MemberKind::Object) {
             expectMembersStored(m.members, p, pt, at);
-        } else if (m.as == QLatin1String("address")) {
+        } else if (m.as == Catalogue::MemberKind::Address) {
             for (int c : m.address)
                 expectStored(p, pt, c, at);
-        } else if (m.as == QLatin1String("name")) {
+        } else if (m.as == Catalogue::MemberKind::Name) {
             for (int c : m.columns)
                 expectStored(p, pt, c, at);
         } else if (m.column > 0) {

@@ -134,11 +134,11 @@ protected:
         for (const JsonMember &m : members) {
             const int p = m.page ? m.page : page;
             const QString pt = m.point.isEmpty() ? point : m.point;
-            if (m.as == QLatin1String("table")) {
+            if (m.as == Catalogue::MemberKind::Table) {
                 expectLanded(m.members, p, m.point, where);
                 continue;
             }
-            if (m.as == QLatin1String("object")) {
+            if (m.as == Catalogue::MemberKind::Object) {
                 expectLanded(m.members, p, pt, where);
                 continue;
             }

@@ -61,7 +61,7 @@ const JsonValue &singleObject(const JsonValue &value)
 
 bool isNested(const JsonBlock &block)
 {
-    return block.shape == QLatin1String("objectWithArray") || block.shape == QLatin1String("csv");
+    return block.shape == Catalogue::BlockShape::ObjectWithArray || block.shape == Catalogue::BlockShape::Csv;
 }
 
 // The array of a table block's elements. The data array of an attachment block stood
@@ -115,7 +115,8 @@ QString unkept(const JsonBlock &block, const QString &path)
 
 bool isObject(const JsonBlock &block)
 {
-    return block.shape == QLatin1String("object") || block.shape == QLatin1String("objectInArray");
+    return block.shape == Catalogue::BlockShape::Object ||
+           block.shape == Catalogue::BlockShape::ObjectInArray;
 }
 
 // Members of an element that none of the parts knows are noted for the user: the writer has
@@ -128,7 +129,8 @@ void noteUnknownMembers(const JsonBlock &block, const QList<const JsonPart *> &p
         for (const JsonPart *part : parts) {
             // An attachment list's entries stood directly in the element once.
             for (const Catalogue::JsonMember &m : part->members)
-                known = known || m.name == key || (m.as == QLatin1String("csvList") && m.element == key);
+                known =
+                    known || m.name == key || (m.as == Catalogue::MemberKind::CsvList && m.element == key);
         }
         if (known)
             continue;
@@ -155,7 +157,7 @@ void noteGate(const JsonPart &part, ReadContext &ctx)
 // The words of a clause answered No or Not Applicable ("NA"), which the writer leaves out.
 bool isMarkerWords(const Catalogue::JsonMember &m, const JsonValue &value)
 {
-    return value.isString() && !m.point.isEmpty() && m.as == QLatin1String("text") &&
+    return value.isString() && !m.point.isEmpty() && m.as == Catalogue::MemberKind::Text &&
            Vocabulary::isMarker(value.text());
 }
 
@@ -183,7 +185,7 @@ void readValues(const JsonBlock &block, const JsonValue &value, ReadContext &ctx
 {
     const JsonPart &part = block.parts.first();
     const Catalogue::JsonMember &m = part.members.first();
-    const bool array = block.shape == QLatin1String("valueArray");
+    const bool array = block.shape == Catalogue::BlockShape::ValueArray;
     const Place place = pointPlace(part, ctx);
     for (qsizetype i = 1; i <= (array ? value.Count() : 1); ++i) {
         JsonValue element = JsonValue::object();
@@ -225,7 +227,7 @@ const JsonValue *blockValue(const JsonValue &formKey, const JsonBlock &block)
     if (formKey.Exists(block.member))
         return &formKey.Item(block.member);
     // An attachment's data array without its "…Info" object.
-    if (block.shape == QLatin1String("csv") && formKey.Exists(block.element))
+    if (block.shape == Catalogue::BlockShape::Csv && formKey.Exists(block.element))
         return &formKey.Item(block.member);
     return nullptr;
 }
@@ -253,16 +255,16 @@ void readTableItem(const JsonBlock &block, const JsonValue &item, ReadContext &c
 
 QStringList tablePaths(const JsonBlock &block)
 {
-    static const QStringList tables{QStringLiteral("array"),           QStringLiteral("arrayOfListed"),
-                                    QStringLiteral("arrayOfWrapped"),  QStringLiteral("arrayWithKey"),
-                                    QStringLiteral("objectWithArray"), QStringLiteral("csv")};
+    using S = Catalogue::BlockShape;
+    static const QList<S> tables{S::Array,        S::ArrayOfListed,   S::ArrayOfWrapped,
+                                 S::ArrayWithKey, S::ObjectWithArray, S::Csv};
     if (!tables.contains(block.shape) || block.parts.isEmpty())
         return {};
     const QString own = isNested(block) ? block.member + u'/' + block.element : block.member;
     QStringList paths{own};
     if (!block.within.isEmpty())
         paths << block.within + u'/' + own;
-    if (block.shape == QLatin1String("csv"))
+    if (block.shape == Catalogue::BlockShape::Csv)
         paths << block.element;
     return paths;
 }
@@ -272,9 +274,9 @@ void readBlock(const JsonValue &formKey, const JsonBlock &block, ReadContext &ct
     const JsonValue *value = blockValue(formKey, block);
     if (!value || block.parts.isEmpty())
         return;
-    if (block.shape == QLatin1String("object") || block.shape == QLatin1String("objectInArray"))
+    if (block.shape == Catalogue::BlockShape::Object || block.shape == Catalogue::BlockShape::ObjectInArray)
         readObject(block, singleObject(*value), ctx);
-    else if (block.shape == QLatin1String("value") || block.shape == QLatin1String("valueArray"))
+    else if (block.shape == Catalogue::BlockShape::Value || block.shape == Catalogue::BlockShape::ValueArray)
         readValues(block, *value, ctx);
     else
         readTable(block, formKey, *value, ctx);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ClauseTables.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -18,8 +20,8 @@
 class ImportedRows
 {
 public:
-    static constexpr int kValueColumns = 22;
-    static constexpr int kSequenceColumn = 23;
+    static constexpr int kSequenceColumn = ClauseTables::kForm3cdColumns;
+    static constexpr int kValueColumns = kSequenceColumn - 1;
 
     struct Row {
         int page = 0;

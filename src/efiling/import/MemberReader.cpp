@@ -99,9 +99,9 @@ const JsonValue *memberValue(const Member &m, const JsonValue &element, const Js
     if (element.Exists(m.name))
         return &element.Item(m.name);
     // An attachment list's entries stood beside its "…Info" object once.
-    if (m.as == QLatin1String("csvList") && element.Exists(m.element))
+    if (m.as == Catalogue::MemberKind::CsvList && element.Exists(m.element))
         return &element;
-    if (m.isConst || m.as == QLatin1String("object") || m.as == QLatin1String("table"))
+    if (m.isConst || m.as == Catalogue::MemberKind::Object || m.as == Catalogue::MemberKind::Table)
         return nullptr;
     if (outer && outer->Exists(m.name))
         return &outer->Item(m.name);
@@ -121,27 +121,27 @@ void readMembers(const QList<Member> &members, const JsonValue &element, const J
         if (!found)
             continue;
         const JsonValue &value = *found;
-        if (m.as == QLatin1String("table")) {
+        if (m.as == Catalogue::MemberKind::Table) {
             readTable(m, value, place, ctx);
             continue;
         }
         const Place target = placeOf(m, place, ctx);
-        if (m.as == QLatin1String("object")) {
+        if (m.as == Catalogue::MemberKind::Object) {
             // Its members may name their own points even where the object has none.
             readMembers(m.members, value, &element, target, ctx);
         } else if (target.point.isEmpty()) {
             continue;
-        } else if (m.as == QLatin1String("name")) {
+        } else if (m.as == Catalogue::MemberKind::Name) {
             const int row = rowOf(target, ctx);
             for (int i = 0; i < m.names.size(); ++i)
                 ctx.rows().set(row, m.columns.value(i), StoredValues::text(value.Item(m.names.at(i))));
-        } else if (m.as == QLatin1String("address")) {
+        } else if (m.as == Catalogue::MemberKind::Address) {
             AddressReader::read(value, m.address, ctx.rows(), rowOf(target, ctx), ctx.names());
-        } else if (m.as == QLatin1String("csvList")) {
+        } else if (m.as == Catalogue::MemberKind::CsvList) {
             readCsvList(m, value, target, ctx);
-        } else if (m.as == QLatin1String("yesno")) {
+        } else if (m.as == Catalogue::MemberKind::YesNo) {
             readYesNo(m, StoredValues::text(value), target, ctx);
-        } else if (m.as == QLatin1String("sector")) {
+        } else if (m.as == Catalogue::MemberKind::Sector) {
             readSector(m, StoredValues::text(value), target, ctx);
         } else {
             const Catalogue::Column *column = ctx.column(target.page, target.point, m.column);

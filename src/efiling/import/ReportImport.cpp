@@ -40,7 +40,7 @@ void noteUnknownBlocks(const JsonValue &formKey, const ClauseCatalogue &catalogu
                       QStringLiteral("Declaration"), QStringLiteral("assignFlag"), QStringLiteral("type")};
     for (const Catalogue::JsonBlock &block : catalogue.jsonBlocks()) {
         known << block.member;
-        if (block.shape == QLatin1String("csv"))
+        if (block.shape == Catalogue::BlockShape::Csv)
             known << block.element;
     }
     for (const QString &key : formKey.Keys()) {
@@ -56,11 +56,11 @@ QStringList unansweredClauses(const ClauseCatalogue &catalogue, const ImportedRo
 {
     QStringList clauses;
     for (const Catalogue::JsonBlock &block : catalogue.jsonBlocks()) {
-        if (block.shape != QLatin1String("object"))
+        if (block.shape != Catalogue::BlockShape::Object)
             continue;
         for (const Catalogue::JsonPart &part : block.parts) {
             for (const Catalogue::JsonMember &m : part.members) {
-                if (m.as != QLatin1String("yesno") || !m.point.startsWith(QLatin1String("Opt")))
+                if (m.as != Catalogue::MemberKind::YesNo || !m.point.startsWith(QLatin1String("Opt")))
                     continue;
                 const int page = m.page ? m.page : part.page;
                 const Catalogue::Clause *clause = catalogue.clauseOf(page, m.point);

@@ -24,18 +24,6 @@ QString date(const QString &efiling)
     return d.right(2) + u'/' + d.mid(5, 2) + u'/' + d.left(4);
 }
 
-QString yesNo(const QString &letter, bool asTick)
-{
-    const QString l = letter.trimmed().toUpper();
-    if (l == QLatin1String("Y"))
-        return asTick ? QStringLiteral("True") : QStringLiteral("Yes");
-    if (l == QLatin1String("N"))
-        return asTick ? QStringLiteral("False") : QStringLiteral("No");
-    if (l == QLatin1String("X"))
-        return QStringLiteral("NA");
-    return letter;
-}
-
 QString textOfCode(const ClauseCatalogue &catalogue, const QString &table, const QString &code,
                    const QStringList &preferred)
 {

@@ -19,10 +19,6 @@ QString text(const JsonValue &value);
 // empty stays empty and a value of another shape is kept as it is.
 QString date(const QString &efiling);
 
-// "Y", "N" and "X" back to a stored answer: "Yes"/"No"/"NA", or "True"/"False"/"NA" where
-// the answer is kept as a tick. Anything else is kept as it is.
-QString yesNo(const QString &letter, bool asTick = false);
-
 // The stored text of a code of a catalogue code table. An entry may be stored under more
 // than one spelling; the first of them found among `preferred` (the entries of the cell's
 // drop-down list) is taken, else the entry's own text. A code the table lacks is kept.

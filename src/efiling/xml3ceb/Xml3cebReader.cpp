@@ -1,5 +1,7 @@
 #include "Xml3cebReader.h"
 
+#include "base/SharedMessages.h"
+
 #include "Xml3cebValues.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "efiling/XmlInput.h"
@@ -241,7 +243,7 @@ Result read(const QString &file, Database &db, int valueColumns)
         result.failure = error && error->message ? QStringLiteral("%1 (line %2)")
                                                        .arg(QString::fromUtf8(error->message).trimmed())
                                                        .arg(error->line)
-                                                 : QStringLiteral("The file is not an XML document.");
+                                                 : SharedMessages::notAnXmlDocument();
         return result;
     }
     const xmlNode *root = xmlDocGetRootElement(doc.get());

@@ -38,43 +38,39 @@ QString ListEntries::entryOfCode(const QString &list, const QString &code)
 QString answerCode(const QString &stored)
 {
     // Form 3CEB writes a "not applicable" answer as "NA" where the JSON forms write "X".
-    const QString code = EfilingValues::yesNo(stored);
-    return code == QLatin1String("X") ? QStringLiteral("NA") : code;
+    const Vocabulary::Answer answer = Vocabulary::answerOf(stored);
+    return answer == Vocabulary::Answer::NA ? Vocabulary::NA : Vocabulary::letterOf(answer);
 }
 
 QString answerText(const QString &code, bool flag)
 {
-    if (code == QLatin1String("Y"))
-        return flag ? QStringLiteral("True") : QStringLiteral("Yes");
-    if (code == QLatin1String("N"))
-        return flag ? QStringLiteral("False") : QStringLiteral("No");
-    if (code == QLatin1String("NA"))
-        return Vocabulary::NA;
-    return {};
+    const Vocabulary::Answer answer =
+        Vocabulary::isNA(code) ? Vocabulary::Answer::NA : Vocabulary::answerOfLetter(code);
+    return Vocabulary::spelt(answer, flag ? Vocabulary::Spelling::TrueFalse : Vocabulary::Spelling::YesNo);
 }
 
 QString toXml(const Catalogue::XmlElement &element, const QString &stored)
 {
-    if (element.as == QLatin1String("code"))
+    if (element.as == Catalogue::MemberKind::Code)
         return stored.mid(1, 1);
-    if (element.as == QLatin1String("date"))
+    if (element.as == Catalogue::MemberKind::Date)
         return stored.isEmpty() ? QString() : DateService::XmlDateOut(stored);
-    if (element.as == QLatin1String("yesNo"))
+    if (element.as == Catalogue::MemberKind::YesNo)
         return answerCode(stored);
-    if (element.as == QLatin1String("hasBeen"))
+    if (element.as == Catalogue::MemberKind::HasBeen)
         return stored.trimmed().toUpper() == kHaveNotBeen ? QStringLiteral("2") : QStringLiteral("1");
     return stored;
 }
 
 QString fromXml(const Catalogue::XmlElement &element, const QString &text, ListEntries &lists)
 {
-    if (element.as == QLatin1String("code"))
+    if (element.as == Catalogue::MemberKind::Code)
         return lists.entryOfCode(element.list, text);
-    if (element.as == QLatin1String("date"))
+    if (element.as == Catalogue::MemberKind::Date)
         return text.isEmpty() ? QString() : DateService::ConvertDate(text);
-    if (element.as == QLatin1String("yesNo"))
+    if (element.as == Catalogue::MemberKind::YesNo)
         return answerText(text, false);
-    if (element.as == QLatin1String("hasBeen")) {
+    if (element.as == Catalogue::MemberKind::HasBeen) {
         const QStringList words = Form3cebCatalogue::instance().listSource(QStringLiteral("hasBeen")).items;
         return text == QLatin1String("2")   ? words.value(1)
                : text == QLatin1String("1") ? words.value(0)

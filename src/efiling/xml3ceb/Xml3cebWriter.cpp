@@ -1,5 +1,7 @@
 #include "Xml3cebWriter.h"
 
+#include "efiling/CreationInfo.h"
+
 #include "Xml3cebValues.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "catalogue/Vocabulary.h"
@@ -70,7 +72,8 @@ void writeChildren(Lines &out, const ReportModel &report, const XmlPart &part, c
         }
         if (e.optional && value.isEmpty())
             continue;
-        out.leaf(prefix + e.name, value, e.as == QLatin1String("hasBeen") ? QStringLiteral(" ") : QString());
+        out.leaf(prefix + e.name, value,
+                 e.as == Catalogue::MemberKind::HasBeen ? QStringLiteral(" ") : QString());
     }
 }
 
@@ -93,11 +96,11 @@ void writeFrame(Lines &out, const ReportModel &report, const QDate &today)
             .arg(cat.formName(), cat.formNamespace(), cat.commonNamespace(), cat.schemaFile()));
     out.open(QStringLiteral("F3CEB"), QStringLiteral(" "));
     out.open(QStringLiteral("Form:CreationInfo"));
-    out.leaf(QStringLiteral("Form:SWVersionNo"), QStringLiteral("1.0"));
-    out.leaf(QStringLiteral("Form:SWCreatedBy"), QStringLiteral("Kestrova"));
-    out.leaf(QStringLiteral("Form:XMLCreatedBy"), QStringLiteral("Talvex"));
+    out.leaf(QStringLiteral("Form:SWVersionNo"), CreationInfo::XmlVersion);
+    out.leaf(QStringLiteral("Form:SWCreatedBy"), CreationInfo::XmlMaker);
+    out.leaf(QStringLiteral("Form:XMLCreatedBy"), CreationInfo::XmlProduct);
     out.leaf(QStringLiteral("Form:XMLCreationDate"), today.toString(QStringLiteral("yyyy-MM-dd")));
-    out.leaf(QStringLiteral("Form:IntermediaryCity"), QStringLiteral("VELMORA"));
+    out.leaf(QStringLiteral("Form:IntermediaryCity"), CreationInfo::IntermediaryCity);
     out.close(QStringLiteral("Form:CreationInfo"));
     out.open(QStringLiteral("Form:Form_Details"));
     out.leaf(QStringLiteral("Form:FormName"), cat.formName());

@@ -75,7 +75,7 @@ QString clause9bAnswer(const ReportModel &report)
         PartARules::storedStatusPosition(report.rows(2, QStringLiteral("3CD_A")).isEmpty()
                                              ? QStringList()
                                              : report.rows(2, QStringLiteral("3CD_A")).first().cols);
-    return status >= 3 && status <= 6 ? QStringLiteral("No") : Vocabulary::NA;
+    return status >= 3 && status <= 6 ? Vocabulary::No : Vocabulary::NA;
 }
 
 // The answer an unanswered question takes. A question whose clause already holds rows is
@@ -84,10 +84,10 @@ QString clause9bAnswer(const ReportModel &report)
 QString defaultAnswer(const ReportModel &report, int page, const Clause &clause)
 {
     if (clauseHoldsData(report, page, clause))
-        return QStringLiteral("Yes");
+        return Vocabulary::Yes;
     if (clause.option == QLatin1String("Opt9b"))
         return clause9bAnswer(report);
-    return clause.optionNA.isEmpty() ? QStringLiteral("No") : Vocabulary::NA;
+    return clause.optionNA.isEmpty() ? Vocabulary::No : Vocabulary::NA;
 }
 
 // The marker an empty control of the clause takes: "Nil" for a clause answered No or
@@ -203,8 +203,8 @@ private:
     bool m_changed = false;
 };
 
-// Form 3CEB's transaction clauses: a question left open is answered No ("False"), or Yes
-// ("True") when its grid already lists transactions. Its grids stay as they are: every row
+// Form 3CEB's transaction clauses: a question left open is answered No, or Yes when its grid
+// already lists transactions. Its grids stay as they are: every row
 // of a grid is a transaction or an enterprise of the e-filing file, so a "Nil" row would be
 // filed as one.
 QList<int> applyForm3ceb(ReportModel &report)
@@ -222,8 +222,7 @@ QList<int> applyForm3ceb(ReportModel &report)
             const bool listed =
                 std::any_of(clause.controls.begin(), clause.controls.end(),
                             [&](const Control &c) { return report.has(page.number, c.point); });
-            report.setRows(page.number, clause.option,
-                           {{listed ? QStringLiteral("True") : QStringLiteral("False")}});
+            report.setRows(page.number, clause.option, {{Vocabulary::spelt(listed, clause.spelling)}});
             pageChanged = true;
         }
         if (pageChanged)

@@ -34,8 +34,7 @@ void answer(ReportModel &report, int page, const QString &gridPoint)
                      [&](const ReportModel::Row &row) { return holdsEntry(row.cols.mid(0, width)); }))
         return;
     if (!clause->option.isEmpty())
-        report.setRows(page, clause->option,
-                       {{SaveRules::storedAnswer(clause->option, QStringLiteral("Yes"))}});
+        report.setRows(page, clause->option, {{SaveRules::storedAnswer(*clause, Vocabulary::Yes)}});
     if (!clause->na.isEmpty() && Vocabulary::isTicked(report.value(page, clause->na)))
         report.setRows(page, clause->na, {{SaveRules::storedTick(QStringLiteral("0"))}});
 }

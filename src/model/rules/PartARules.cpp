@@ -1,4 +1,5 @@
 #include "PartARules.h"
+#include "catalogue/Vocabulary.h"
 
 #include "AssesseeStatuses.h"
 #include "ReportWords.h"
@@ -158,11 +159,10 @@ void signingRows(ReportModel &model)
     const QString type = model.value(21, QStringLiteral("AudType"));
     const QString udin = model.value(21, QStringLiteral("UDIN"));
     const QString date = model.value(21, QStringLiteral("DSIGN"));
-    const QList<QPair<QString, QString>> rows{{QStringLiteral("AudType"), type == QLatin1String("Yes")
-                                                                              ? QStringLiteral("Yes")
-                                                                              : QStringLiteral("No")},
-                                              {QStringLiteral("UDIN"), ValueChecks::normalisedUdin(udin)},
-                                              {QStringLiteral("DSIGN"), date.trimmed()}};
+    const QList<QPair<QString, QString>> rows{
+        {QStringLiteral("AudType"), Vocabulary::spelt(type == Vocabulary::Yes)},
+        {QStringLiteral("UDIN"), ValueChecks::normalisedUdin(udin)},
+        {QStringLiteral("DSIGN"), date.trimmed()}};
     for (const auto &[point, value] : rows) {
         if (!model.has(21, point) || model.value(21, point) != value)
             model.setRows(21, point, {{value}});

@@ -5,8 +5,6 @@
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 
-#include <QSet>
-
 namespace SaveRules
 {
 
@@ -26,12 +24,11 @@ const QList<QPair<int, QString>> &otherTicks()
 }
 
 // Replaces the first column of every row of the point (of any form name) by its stored form.
-void respell(ReportModel &model, int page, const QString &point,
-             QString (*stored)(const QString &, const QString &))
+template <typename Stored> void respell(ReportModel &model, int page, const QString &point, Stored stored)
 {
     const QList<ReportModel::Row> &rows = model.rows(page, point);
     for (const ReportModel::Row &row : rows) {
-        if (row.cols.isEmpty() || stored(point, row.col(1)) == row.col(1))
+        if (row.cols.isEmpty() || stored(row.col(1)) == row.col(1))
             continue;
         // A changed row: rewrite the point's rows of each form name it holds.
         QHash<QString, QList<QStringList>> byForm;
@@ -39,7 +36,7 @@ void respell(ReportModel &model, int page, const QString &point,
         for (const ReportModel::Row &r : model.rows(page, point)) {
             QStringList cols = r.cols;
             if (!cols.isEmpty())
-                cols[0] = stored(point, cols.at(0));
+                cols[0] = stored(cols.at(0));
             if (!byForm.contains(r.formName))
                 forms << r.formName;
             byForm[r.formName] << cols;
@@ -48,11 +45,6 @@ void respell(ReportModel &model, int page, const QString &point,
             model.setRows(page, point, byForm.value(form), form);
         return;
     }
-}
-
-QString tickOf(const QString &, const QString &value)
-{
-    return storedTick(value);
 }
 
 void trimGrid(ReportModel &model, int page, const QString &point)
@@ -83,11 +75,12 @@ void applyToPage(ReportModel &model, const Catalogue::Page &page)
 {
     for (const Catalogue::Clause &clause : page.clauses) {
         if (!clause.option.isEmpty())
-            respell(model, page.number, clause.option, storedAnswer);
+            respell(model, page.number, clause.option,
+                    [&](const QString &answer) { return storedAnswer(clause, answer); });
         if (!clause.na.isEmpty())
-            respell(model, page.number, clause.na, tickOf);
+            respell(model, page.number, clause.na, storedTick);
         if (!clause.annex.isEmpty())
-            respell(model, kTickPage, clause.annex, tickOf);
+            respell(model, kTickPage, clause.annex, storedTick);
         for (const Catalogue::Control &control : clause.controls) {
             if (control.type == Catalogue::ControlType::Grid)
                 trimGrid(model, page.number, control.point);
@@ -97,23 +90,20 @@ void applyToPage(ReportModel &model, const Catalogue::Page &page)
 
 } // namespace
 
+QString storedAnswer(const Catalogue::Clause &clause, const QString &answer)
+{
+    return Vocabulary::respelt(answer, clause.spelling);
+}
+
 QString storedAnswer(const QString &option, const QString &answer)
 {
-    // Clause 8a, the change of accounting method, the change in shareholding and clause 43.
-    static const QSet<QString> spelledTrueFalse{QStringLiteral("Opt8a"), QStringLiteral("Opt13b"),
-                                                QStringLiteral("Opt32b"), QStringLiteral("Opt43")};
-    const bool trueFalse = spelledTrueFalse.contains(option);
-    switch (Vocabulary::answerOf(answer)) {
-    case Vocabulary::Answer::Yes:
-        return trueFalse ? QStringLiteral("True") : QStringLiteral("Yes");
-    case Vocabulary::Answer::No:
-        return trueFalse ? QStringLiteral("False") : QStringLiteral("No");
-    case Vocabulary::Answer::NA:
-        return Vocabulary::NA;
-    case Vocabulary::Answer::None:
-        break;
+    for (const Catalogue::Page &page : ClauseCatalogue::instance().pages()) {
+        for (const Catalogue::Clause &clause : page.clauses) {
+            if (clause.option == option)
+                return storedAnswer(clause, answer);
+        }
     }
-    return answer;
+    return Vocabulary::respelt(answer, Vocabulary::Spelling::YesNo);
 }
 
 void trimCells(QStringList &cells)
@@ -135,7 +125,7 @@ void apply(ReportModel &model, int page)
         applyToPage(model, *definition);
     for (const auto &[tickPage, point] : otherTicks()) {
         if ((tickPage == kTickPage && page == 7) || (tickPage == 1 && (page == 1 || page == 101)))
-            respell(model, tickPage, point, tickOf);
+            respell(model, tickPage, point, storedTick);
     }
     // The report page and the signing page keep their words as the Part A rules spell them.
     if (page == 1 || page == 101)
@@ -149,7 +139,7 @@ void apply(ReportModel &model)
     for (const Catalogue::Page &page : ClauseCatalogue::instance().pages())
         applyToPage(model, page);
     for (const auto &[page, point] : otherTicks())
-        respell(model, page, point, tickOf);
+        respell(model, page, point, storedTick);
 }
 
 } // namespace SaveRules

@@ -3,15 +3,21 @@
 #include <QString>
 
 class ReportModel;
+namespace Catalogue
+{
+struct Clause;
+}
 
 // The shape a page's rows are kept in, whichever screen or command writes them: grid cells
 // trimmed, ticks "1" or "0", answers "Yes", "No" or "NA", except the questions whose rows
-// are spelt "True" or "False" (clauses 8a, 13(b), 32(b) and 43). A page applies them to its rows at every
+// the catalogue spells "True" or "False". A page applies them to its rows at every
 // save; the writers of files and the imports apply them to the whole report.
 namespace SaveRules
 {
 
-// The stored text of an answer ("Yes", "No" or "NA", in any spelling) of an option point.
+// The stored text of an answer ("Yes", "No" or "NA", in any spelling) of a clause's
+// question, in the spelling the catalogue gives the clause; of an option point ("Opt13b").
+QString storedAnswer(const Catalogue::Clause &clause, const QString &answer);
 QString storedAnswer(const QString &option, const QString &answer);
 // A tick as stored: "1" when it is ticked in any spelling, else "0".
 QString storedTick(const QString &value);

@@ -503,7 +503,7 @@ bool Form3cebPage::SaveData()
         for (const Question &q : std::as_const(m_questions)) {
             if (q.yes && (q.yes->isChecked() || q.no->isChecked()))
                 report.setRows(page, q.clause.option,
-                               {{q.yes->isChecked() ? QStringLiteral("True") : QStringLiteral("False")}});
+                               {{Vocabulary::spelt(q.yes->isChecked(), q.clause.spelling)}});
             // A clause not answered Yes reports no transactions.
             if (q.grid && q.yes && !q.yes->isChecked())
                 q.grid->setRows({});

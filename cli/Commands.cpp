@@ -1,22 +1,20 @@
 #include "Commands.h"
 
-#include "AccountsCommands.h"
 #include "AnnexureCommands.h"
 #include "CarryTool.h"
 #include "EfilingCommands.h"
 #include "FilingCommands.h"
 #include "ImportCommands.h"
-#include "PrintCommands.h"
 #include "SnapshotCommands.h"
 #include "TdsCommands.h"
 #include "Xml3cebCommands.h"
 
 #include "base/OutputFile.h"
 #include "host/DemoData.h"
-#include "store/ClauseTables.h"
 #include "host/LookupLoader.h"
 #include "host/TalvexBase.h"
 #include "store/ClauseStore.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
@@ -186,6 +184,14 @@ QString helpText()
     return text;
 }
 
+bool laysOutPages(const CommandLine &line)
+{
+    static const QStringList pages{QStringLiteral("print"), QStringLiteral("to-pdf"), QStringLiteral("sign"),
+                                   QStringLiteral("accounts")};
+    return pages.contains(line.command) ||
+           (line.command == QLatin1String("filing-status") && line.has(QStringLiteral("--pdf")));
+}
+
 const QList<Command> &commands()
 {
     static const QList<Command> list{
@@ -260,7 +266,7 @@ const QList<Command> &commands()
              "                               depreciation report, or Form 3CEB) into a PDF file;\n"
              "                               --template fills a Form 3CD template (a Print Options\n"
              "                               name, a file, or a file name without .rtf)"),
-         PrintCommands::print},
+         {}},
         {QStringLiteral("filing-status"),
          QStringLiteral(
              "filing-status --year Y [--flag P|A|F] [--pdf OUT [--yes]]\n"
@@ -276,17 +282,17 @@ const QList<Command> &commands()
                         "      pl-horizontal|pl-vertical|pl-schvi --pdf OUT [--yes]\n"
                         "                               print the balance sheet or profit and loss account\n"
                         "                               of the client's accounts into a PDF file"),
-         AccountsCommands::printStatement},
+         {}},
         {QStringLiteral("to-pdf"),
          QStringLiteral(
              "to-pdf FILE.docx|FILE.xlsx|FILE.ps [--out FILE.pdf] [--yes]\n"
              "                               turn a Word or Excel file into PDF through LibreOffice,\n"
              "                               a PostScript print file through Ghostscript"),
-         PrintCommands::toPdf},
+         {}},
         {QStringLiteral("sign"),
          QStringLiteral("sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n"
                         "                               sign a PDF in place, keeping NAME_before_sign.pdf"),
-         PrintCommands::sign},
+         {}},
         {QStringLiteral("carry"),
          QStringLiteral(
              "carry --client C --year Y --from previous|old-format|client:CODE|wizard|\n"

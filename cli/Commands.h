@@ -11,12 +11,20 @@ class TalvexBase;
 // it does, after two spaces or more), and its work. Exit status 0 on success, 1 when the
 // work found a fault, 2 on bad input.
 struct Command {
+    using Run =
+        std::function<int(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)>;
     QString name;
     QString usage;
-    std::function<int(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)> run;
+    // Empty for a command that only lays out pages: taxaudit-pages runs it (PageCommands.h).
+    Run run;
 };
 
 const QList<Command> &commands();
+
+// Whether the command line lays out pages (print, to-pdf, sign, accounts, filing-status with
+// --pdf). Those need Qt's GUI library, Ghostscript and poppler, whose loading took most of a
+// short command's time, so taxaudit hands them over to taxaudit-pages.
+bool laysOutPages(const CommandLine &line);
 
 // The tool's whole help: what --help prints, and what its manual page is made from.
 QString helpText();

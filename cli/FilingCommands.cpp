@@ -3,42 +3,32 @@
 #include "Commands.h"
 #include "base/DateService.h"
 #include "host/AuditFiling.h"
-#include "store/ClauseTables.h"
 #include "host/TalvexBase.h"
-#include "print/FilingStatusReport.h"
-#include "print/ReportEngine.h"
-
-#include <QDir>
-#include <QFileInfo>
+#include "store/ClauseTables.h"
 
 namespace FilingCommands
 {
 
-int filingStatus(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
+bool statusEntries(TalvexBase &host, const CommandLine &line, QTextStream &err,
+                   QList<AuditFiling::Entry> &entries)
 {
     const QString year = line.value(QStringLiteral("--year"));
     if (!ClauseTables::isValidYearKey(year)) {
         err << "Give the year key (2026 for 2025-26) with --year.\n";
-        return 2;
+        return false;
     }
-    const AuditFiling::Listed listed = AuditFiling::listedOf(line.value(QStringLiteral("--flag")));
-    const QList<AuditFiling::Entry> entries = AuditFiling::list(host.DBObj(), year, listed);
-    const QString pdf = line.value(QStringLiteral("--pdf"));
-    if (pdf.isEmpty()) {
-        for (const AuditFiling::Entry &e : entries)
-            out << QStringList{e.code, e.name, e.status, e.dueDate, e.filingDate}.join(u'\t') << '\n';
-        return 0;
-    }
-    if (!mayWrite(pdf, line, err))
+    entries =
+        AuditFiling::list(host.DBObj(), year, AuditFiling::listedOf(line.value(QStringLiteral("--flag"))));
+    return true;
+}
+
+int filingStatus(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    QList<AuditFiling::Entry> entries;
+    if (!statusEntries(host, line, err, entries))
         return 2;
-    ReportEngine engine;
-    FilingStatusReport::build(engine, AuditFiling::titleOf(listed), year, entries);
-    QString reason;
-    if (!engine.saveAsPdf(pdf, &reason)) {
-        err << "Cannot write " << pdf << ": " << reason << '\n';
-        return 2;
-    }
-    out << QDir::toNativeSeparators(QFileInfo(pdf).absoluteFilePath()) << '\n';
+    for (const AuditFiling::Entry &e : entries)
+        out << QStringList{e.code, e.name, e.status, e.dueDate, e.filingDate}.join(u'\t') << '\n';
     return 0;
 }
 

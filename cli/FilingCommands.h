@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "host/AuditFiling.h"
 
 #include <QTextStream>
 
@@ -12,6 +13,11 @@ class TalvexBase;
 namespace FilingCommands
 {
 
+// The clients of the year that --year names, of the status that --flag picks; false after
+// telling why.
+bool statusEntries(TalvexBase &host, const CommandLine &line, QTextStream &err,
+                   QList<AuditFiling::Entry> &entries);
+// The list; with --pdf taxaudit-pages prints it (PageCommands).
 int filingStatus(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
 int recordFiling(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err);
 

@@ -1,90 +1,33 @@
-#include "CommandLine.h"
-#include "Commands.h"
-#include "base/Installation.h"
-#include "base/ScriptedPrompt.h"
-#include "host/HostContext.h"
-#include "host/HostSetup.h"
-#include "store/DbError.h"
-#include "store/ReportChange.h"
+#include "CommandMain.h"
 
-#include <QGuiApplication>
-#include <QTextStream>
-#include <memory>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+
+// A command that lays out pages goes on in taxaudit-pages, beside this program: the same
+// process (exec), so its output and exit status are the command's.
+std::unique_ptr<QCoreApplication> handOver(int &argc, char **argv, const CommandLine &)
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    std::string pages = (self.parent_path() / "taxaudit-pages").string();
+    std::vector<char *> arguments{pages.data()};
+    arguments.insert(arguments.end(), argv + 1, argv + argc);
+    arguments.push_back(nullptr);
+    execv(pages.c_str(), arguments.data());
+    std::fprintf(stderr, "taxaudit: cannot start %s: %s\n", pages.c_str(), std::strerror(errno));
+    return nullptr;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line =
-        CommandLine::parse(arguments, {QStringLiteral("--yes"), QStringLiteral("--force"),
-                                       QStringLiteral("--form-switch"), QStringLiteral("--blank"),
-                                       QStringLiteral("--itd-portal"), QStringLiteral("--nil-first-column"),
-                                       QStringLiteral("--depreciation"), QStringLiteral("--without-figures"),
-                                       QStringLiteral("--help"), QStringLiteral("--version")});
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-
-    const Command *command = nullptr;
-    for (const Command &c : commands()) {
-        if (c.name == line.command)
-            command = &c;
-    }
-    if (line.command.isEmpty() && line.has(QStringLiteral("--version"))) {
-        out << "taxaudit " << Installation::version() << '\n';
-        return 0;
-    }
-    if (line.has(QStringLiteral("--help")) && (command || line.command.isEmpty())) {
-        out << (command ? QStringLiteral("usage: taxaudit [--db ADDRESS] ") + command->usage + u'\n'
-                        : helpText());
-        return 0;
-    }
-    if (!command) {
-        if (!line.command.isEmpty())
-            err << "taxaudit: no command " << line.command << '\n';
-        err << helpText();
-        return 2;
-    }
-
-    // Printing and signing lay out pages with fonts, which needs a GUI application (on no
-    // screen); the other commands stay a plain console program.
-    std::unique_ptr<QCoreApplication> app;
-    if (line.command == QLatin1String("print") || line.command == QLatin1String("sign") ||
-        line.command == QLatin1String("accounts") ||
-        (line.command == QLatin1String("filing-status") && line.has(QStringLiteral("--pdf")))) {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    QCoreApplication::setApplicationName(QStringLiteral("taxaudit"));
-
-    // Questions are answered by script: No unless --yes; what was shown goes to stderr. A
-    // command that exists to replace a report's rows does so only with --yes once the report
-    // holds data; the others (fill-default fills only what is empty) go on.
-    static const QStringList replacing{QStringLiteral("import-json"), QStringLiteral("import-xml"),
-                                       QStringLiteral("carry"),       QStringLiteral("import-annexure"),
-                                       QStringLiteral("import-tds"),  QStringLiteral("restore"),
-                                       QStringLiteral("bulk-import")};
-    ScriptedPrompt answers;
-    answers.setEcho(true);
-    answers.setDefaultYes(line.has(QStringLiteral("--yes")));
-    answers.setReplaceAnswer(line.has(QStringLiteral("--yes")) || !replacing.contains(line.command));
-    setPrompts(&answers);
-    try {
-        auto host = HostSetup::openHost(line.value(QStringLiteral("--db")));
-        setHost(host.get());
-        const int status = command->run(*host, line, out, err);
-        setHost(nullptr);
-        return status;
-    } catch (const ChangeDeclined &e) {
-        out.flush();
-        err << e.message() << " Give --yes to let the command replace what the report holds.\n";
-        return 1;
-    } catch (const DbError &e) {
-        out.flush();
-        err << e.message() << '\n';
-        return 2;
-    }
+    return CommandMain::run(argc, argv, {handOver, {}});
 }

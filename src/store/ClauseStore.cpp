@@ -134,11 +134,15 @@ QList<ClauseRow> readTable(Database &db, const QString &table, int columns, cons
         row.point = point;
         row.cols.resize(columns);
         QString *cols = row.cols.data();
+        // A grid's rows repeat many of their cells (a section, a date, "0.00"): a cell equal to
+        // the one above shares its text, which spares making and freeing a copy.
+        const QString *above =
+            rows.isEmpty() || rows.last().cols.size() != columns ? nullptr : rows.last().cols.constData();
         // Each cell is looked at while it is at hand: a later look at a million cells
         // would fetch every one from memory again.
         bool padded = false;
         for (int i = 0; i < columns; ++i) {
-            cols[i] = read->text(3 + i);
+            cols[i] = above ? read->text(3 + i, above[i]) : read->text(3 + i);
             padded = padded || isPadded(cols[i]);
         }
         row.mayBePadded = padded;

@@ -13,6 +13,9 @@ namespace
 
 const QString kSnapshotTable = QStringLiteral("report_snapshot");
 const QString kSnapshotRowTable = QStringLiteral("report_snapshot_row");
+// The pages a snapshot kept when the operation changed only those; a snapshot of the whole
+// report has none here.
+const QString kSnapshotPageTable = QStringLiteral("report_snapshot_page");
 // Wide enough for the rows of either report table.
 constexpr int kSnapshotColumns = 23;
 
@@ -43,6 +46,19 @@ QMap<int, int> pageCounts(Database &db, const ReportKey &key)
 int total(const QMap<int, int> &counts)
 {
     return std::accumulate(counts.cbegin(), counts.cend(), 0);
+}
+
+// " AND PageNo IN (?,?)" with its values, or nothing for the whole report.
+QString onlyPages(const QList<int> &pages, QVariantList &binds)
+{
+    if (pages.isEmpty())
+        return {};
+    QStringList places;
+    for (int page : pages) {
+        places << QStringLiteral("?");
+        binds << page;
+    }
+    return QStringLiteral(" AND PageNo IN (%1)").arg(places.join(u','));
 }
 
 QString pageName(int page)
@@ -87,8 +103,9 @@ QString storedForm(Database &db, const ReportKey &key)
     return rs.Eof() ? key.form.formCode : rs.Fields(0);
 }
 
-// Copies the report's rows, as they are before the change, under a new snapshot number.
-void keep(Database &db, const ReportKey &key, const QString &what, int rows)
+// Copies the report's rows (or those of `pages`), as they are before the change, under a new
+// snapshot number; the database copies them itself.
+void keep(Database &db, const ReportKey &key, const QString &what, int rows, const QList<int> &pages)
 {
     QSqlQuery header = db.prepare(
         QStringLiteral("INSERT INTO %1 (Code_No,FYr,FormCode,Taken,Operation,RowsKept) VALUES (?,?,?,?,?,?)")
@@ -98,19 +115,25 @@ void keep(Database &db, const ReportKey &key, const QString &what, int rows)
              QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")), what, rows})
         header.addBindValue(value);
     db.exec(header);
+    const QVariant id = header.lastInsertId();
     const QString cols = columnList(key.form.valueColumns());
+    QVariantList binds{id, key.client, key.yearKey};
+    const QString only = onlyPages(pages, binds);
     db.Execute(QStringLiteral("INSERT INTO %1 (SnapshotId,PageNo,FormName,PointNo,%2) "
-                              "SELECT ?,PageNo,FormName,PointNo,%2 FROM %3 WHERE Code_No=? AND FYr=?")
-                   .arg(kSnapshotRowTable, cols, key.form.clauseTable),
-               {header.lastInsertId(), key.client, key.yearKey});
+                              "SELECT ?,PageNo,FormName,PointNo,%2 FROM %3 WHERE Code_No=? AND FYr=?%4")
+                   .arg(kSnapshotRowTable, cols, key.form.clauseTable, only),
+               binds);
+    for (int page : pages)
+        db.Execute(QStringLiteral("INSERT INTO %1 (SnapshotId,PageNo) VALUES (?,?)").arg(kSnapshotPageTable),
+                   {id, page});
 }
 
 } // namespace
 
 const QString ReportChange::QuestionTitle = QStringLiteral("Replace report data");
 
-ReportChange::ReportChange(const ReportKey &key, const QString &what)
-    : m_key(key), m_what(what), m_outermost(activeChanges == 0)
+ReportChange::ReportChange(const ReportKey &key, const QString &what, const QList<int> &pages)
+    : m_key(key), m_what(what), m_outermost(activeChanges == 0), m_pages(pages)
 {
     Database &db = storeHost().DBObj();
     db.BeginTrans(true);
@@ -118,8 +141,11 @@ ReportChange::ReportChange(const ReportKey &key, const QString &what)
     try {
         if (m_outermost) {
             m_before = pageCounts(db, key);
+            int kept = 0;
+            for (auto it = m_before.cbegin(); it != m_before.cend(); ++it)
+                kept += m_pages.isEmpty() || m_pages.contains(it.key()) ? it.value() : 0;
             if (!m_before.isEmpty())
-                keep(db, key, what, total(m_before));
+                keep(db, key, what, m_pages.isEmpty() ? total(m_before) : kept, m_pages);
         }
     } catch (...) {
         --activeChanges;
@@ -147,14 +173,16 @@ void ReportChange::commit()
             pages[it.key()].page = it.key();
             pages[it.key()].after = it.value();
         }
-        if (!prompts().confirmReplace(question(m_key, m_what, pages.values()), QuestionTitle))
+        if (!prompts().confirmReplace(question(m_key, m_what, pages.values(), !m_pages.isEmpty()),
+                                      QuestionTitle))
             throw ChangeDeclined();
     }
     m_done = true;
     db.CommitTrans();
 }
 
-QString ReportChange::question(const ReportKey &key, const QString &what, const QList<PageCount> &pages)
+QString ReportChange::question(const ReportKey &key, const QString &what, const QList<PageCount> &pages,
+                               bool onlyChangedPages)
 {
     const QString name = clientName(storeHost().DBObj(), key.client);
     QString text = QStringLiteral("%1 will change the Form %2 report of %3 for A.Y. %4:\n")
@@ -166,8 +194,11 @@ QString ReportChange::question(const ReportKey &key, const QString &what, const 
                     .arg(pageName(page.page))
                     .arg(page.now)
                     .arg(page.after);
-    text += QStringLiteral("The report as it is now is kept as a snapshot, which can be restored.\n"
-                           "Do you want to continue?");
+    text += onlyChangedPages
+                ? QStringLiteral("The pages it changes are kept as they are now as a snapshot, which can be "
+                                 "restored.\nDo you want to continue?")
+                : QStringLiteral("The report as it is now is kept as a snapshot, which can be restored.\n"
+                                 "Do you want to continue?");
     return text;
 }
 
@@ -194,13 +225,22 @@ void ensureTables(Database &db)
     for (int i = 1; i <= kSnapshotColumns; ++i)
         rows << Column{QStringLiteral("Col%1").arg(i), Column::Text};
     SchemaTable::create(db, existing, kSnapshotRowTable, rows, {QStringLiteral("SnapshotId")});
+    SchemaTable::create(
+        db, existing, kSnapshotPageTable,
+        {{QStringLiteral("SnapshotId"), Column::Int}, {QStringLiteral("PageNo"), Column::Int}},
+        {QStringLiteral("SnapshotId")});
 }
 
 QString Snapshot::text() const
 {
-    return QStringLiteral("%1  %2  before %3  (Form %4, %5 rows)")
+    QStringList numbers;
+    for (int page : pages)
+        numbers << QString::number(page);
+    return QStringLiteral("%1  %2  before %3  (Form %4, %5%6 rows)")
         .arg(id)
-        .arg(taken, what, formTextOf(formCode))
+        .arg(taken, what, formTextOf(formCode),
+             pages.isEmpty() ? QString()
+                             : QStringLiteral("pages %1: ").arg(numbers.join(QStringLiteral(", "))))
         .arg(rows);
 }
 
@@ -215,8 +255,16 @@ QList<Snapshot> select(const QString &condition, const QVariantList &binds)
         binds);
     QList<Snapshot> list;
     for (; !rs.Eof(); rs.MoveNext())
-        list << Snapshot{rs.Fields(0).toInt(), rs.Fields(1), rs.Fields(2),        rs.Fields(3),
-                         rs.Fields(4),         rs.Fields(5), rs.Fields(6).toInt()};
+        list << Snapshot{rs.Fields(0).toInt(), rs.Fields(1), rs.Fields(2),         rs.Fields(3),
+                         rs.Fields(4),         rs.Fields(5), rs.Fields(6).toInt(), {}};
+    for (Snapshot &snapshot : list) {
+        Recordset pages = storeHost().DBObj().Execute(
+            QStringLiteral("SELECT PageNo FROM %1 WHERE SnapshotId=? ORDER BY PageNo")
+                .arg(kSnapshotPageTable),
+            QVariantList{snapshot.id});
+        for (; !pages.Eof(); pages.MoveNext())
+            snapshot.pages << pages.Fields(0).toInt();
+    }
     return list;
 }
 } // namespace
@@ -244,9 +292,11 @@ void restore(const Snapshot &snapshot)
 {
     const ReportKey key = keyOf(snapshot);
     Database &db = storeHost().DBObj();
-    ReportChange change(key, QStringLiteral("Restoring snapshot %1").arg(snapshot.id));
-    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?").arg(key.form.clauseTable),
-               {key.client, key.yearKey});
+    ReportChange change(key, QStringLiteral("Restoring snapshot %1").arg(snapshot.id), snapshot.pages);
+    QVariantList binds{key.client, key.yearKey};
+    const QString only = onlyPages(snapshot.pages, binds);
+    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?%2").arg(key.form.clauseTable, only),
+               binds);
     const QString cols = columnList(key.form.valueColumns());
     db.Execute(QStringLiteral("INSERT INTO %1 (Code_No,FYr,FormName,PageNo,PointNo,%2) "
                               "SELECT ?,?,FormName,PageNo,PointNo,%2 FROM %3 WHERE SnapshotId=?")

@@ -19,8 +19,10 @@ class Database;
 class ReportChange
 {
 public:
-    // `what` names the operation in the question and in the list of snapshots.
-    ReportChange(const ReportKey &key, const QString &what);
+    // `what` names the operation in the question and in the list of snapshots. An operation
+    // that changes only some pages names them: only their rows are kept, and a restore puts
+    // back only those pages.
+    ReportChange(const ReportKey &key, const QString &what, const QList<int> &pages = {});
     ~ReportChange();
     ReportChange(const ReportChange &) = delete;
     ReportChange &operator=(const ReportChange &) = delete;
@@ -36,7 +38,8 @@ public:
         int after = 0;
     };
     // The question asked before the change is kept.
-    static QString question(const ReportKey &key, const QString &what, const QList<PageCount> &pages);
+    static QString question(const ReportKey &key, const QString &what, const QList<PageCount> &pages,
+                            bool onlyChangedPages = false);
     static const QString QuestionTitle;
 
 private:
@@ -44,6 +47,7 @@ private:
     QString m_what;
     bool m_outermost = false;
     bool m_done = false;
+    QList<int> m_pages;      // the pages kept; none: the whole report
     QMap<int, int> m_before; // rows a page
 };
 
@@ -69,7 +73,9 @@ struct Snapshot {
     QString taken;    // "07/12/2026 04:12:09"
     QString what;     // the operation that followed it
     int rows = 0;
-    // "5  07/12/2026 04:12:09  before Import JSON  (Form 3CA-3CD, 212 rows)", as listed.
+    QList<int> pages; // the pages kept; none: the whole report
+    // "5  07/12/2026 04:12:09  before Import JSON  (Form 3CA-3CD, 212 rows)", as listed;
+    // "(Form 3CA-3CD, pages 3, 5: 40 rows)" when it kept some pages.
     QString text() const;
 };
 

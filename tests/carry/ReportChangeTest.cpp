@@ -2,6 +2,8 @@
 
 #include "commands/CarryCommands.h"
 #include "host/HostContext.h"
+#include "model/ReportModel.h"
+#include "model/carry/FillDefault.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
 #include "store/ReportChange.h"
@@ -90,6 +92,58 @@ TEST_P(ReportChangeTest, YesKeepsSnapshotThatRestoresAndRestoreIsUndoable)
     ReportSnapshots::restore(kept.first());
     EXPECT_EQ(rows(), carried);
     EXPECT_EQ(snapshots().size(), 3);
+}
+
+// Fill Default copied every row of the report into its snapshot, a long clause 34(a) grid
+// too, though it writes only pages with empty clauses: it now keeps the pages it fills, and
+// their restore leaves the other pages as they are by then.
+TEST_P(ReportChangeTest, FillDefaultKeepsAndRestoresOnlyThePagesItFills)
+{
+    open();
+    const QStringList before = rows();
+    const auto onPages = [](const QStringList &all, const QList<int> &pages) {
+        QStringList kept;
+        for (const QString &row : all) {
+            if (pages.contains(row.section(u'|', 0, 0).toInt()))
+                kept << row;
+        }
+        return kept;
+    };
+    env->prompt().clear();
+    QList<int> filled = FillDefault::run(*ReportModel::load());
+    ASSERT_FALSE(filled.isEmpty());
+    ASSERT_FALSE(filled.contains(2));
+    std::sort(filled.begin(), filled.end());
+    EXPECT_TRUE(
+        question().endsWith("The pages it changes are kept as they are now as a snapshot, which can be "
+                            "restored.\nDo you want to continue?"))
+        << question().toStdString();
+
+    const QList<ReportSnapshots::Snapshot> kept = snapshots();
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(kept.first().what, "Fill Default");
+    EXPECT_EQ(kept.first().pages, filled);
+    EXPECT_EQ(kept.first().rows, onPages(before, filled).size());
+    EXPECT_LT(kept.first().rows, before.size());
+    EXPECT_TRUE(kept.first().text().contains(QStringLiteral(", pages %1, ").arg(filled.first())))
+        << kept.first().text().toStdString();
+    EXPECT_EQ(env->host()
+                  .DBObj()
+                  .Execute(QStringLiteral("SELECT COUNT(*) FROM report_snapshot_row WHERE SnapshotId=?"),
+                           {kept.first().id})
+                  .Fields(0)
+                  .toInt(),
+              kept.first().rows);
+
+    // A later change on a page Fill Default left alone survives the restore.
+    store(2, "8",
+          {{"Clause 44AB(a)- Total sales/turnover/gross receipts of business exceeding specified limits"}});
+    const QStringList page2 = onPages(rows(), {2});
+    ReportSnapshots::restore(kept.first());
+    EXPECT_EQ(onPages(rows(), filled), onPages(before, filled));
+    EXPECT_EQ(onPages(rows(), {2}), page2);
+    ASSERT_EQ(snapshots().size(), 2);
+    EXPECT_EQ(snapshots().first().pages, filled);
 }
 
 TEST_P(ReportChangeTest, FailedChangeLeavesNeitherSnapshotNorChange)

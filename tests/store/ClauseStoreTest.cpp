@@ -156,6 +156,29 @@ TEST_P(ClauseRecords, TwelveRowsComeBackInNumberOrder)
         EXPECT_EQ(loaded[i].col(1), QString("Asset %1").arg(i + 1));
 }
 
+// A grid's rows repeat cells; a cell equal to the one above is read as that text, shared, and
+// a cell that differs from it only in case, in a digit or by being empty is read as stored.
+TEST_P(ClauseRecords, RepeatedCellsComeBackAsStoredAndShareTheirText)
+{
+    Page page;
+    const QList<QStringList> typed{{"194C", "10000.00", "Payment 1", "0.00"},
+                                   {"194C", "10000.00", "Payment 2", "0.00"},
+                                   {"194c", "10000.0", "Payment 2", ""},
+                                   {"194C", "", "Payment 2", "0.00"}};
+    page.fill(typed);
+    savePage(7, [&](ReportModel &m) { SaveClauseControl(m, page.grid, "18", 7, true); });
+
+    const auto loaded = readPoint(7, "18");
+    ASSERT_EQ(loaded.size(), typed.size());
+    for (int r = 0; r < typed.size(); ++r) {
+        for (int c = 0; c < 4; ++c)
+            EXPECT_EQ(loaded[r].col(c + 1), typed[r][c]) << r << "," << c;
+    }
+    EXPECT_EQ(loaded[1].col(1).constData(), loaded[0].col(1).constData());
+    EXPECT_EQ(loaded[1].col(2).constData(), loaded[0].col(2).constData());
+    EXPECT_EQ(loaded[2].col(3).constData(), loaded[1].col(3).constData());
+}
+
 TEST_P(ClauseRecords, FormNameFollowsThePage)
 {
     Page page;

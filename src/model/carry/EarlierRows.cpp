@@ -1,12 +1,14 @@
 #include "EarlierRows.h"
 
 #include "catalogue/ClauseCatalogue.h"
-#include "store/ClauseTables.h"
 #include "model/ReportModel.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 
 #include <QHash>
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace EarlierRows
 {
@@ -37,13 +39,30 @@ QString tableOf(Format format, const QString &yearKey)
 
 void sortInGridOrder(QList<ClauseStore::ClauseRow> &rows, int sequenceColumn)
 {
-    std::stable_sort(rows.begin(), rows.end(), [sequenceColumn](const auto &a, const auto &b) {
-        if (a.page != b.page)
-            return a.page < b.page;
-        if (a.point != b.point)
-            return a.point < b.point;
-        return a.col(sequenceColumn).toInt() < b.col(sequenceColumn).toInt();
-    });
+    // Each row's number is read once, not at every comparison; rows mostly come in order.
+    std::vector<int> sequence;
+    sequence.reserve(rows.size());
+    for (const ClauseStore::ClauseRow &row : rows)
+        sequence.push_back(row.col(sequenceColumn).toInt());
+    std::vector<qsizetype> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    const auto before = [&](qsizetype a, qsizetype b) {
+        const ClauseStore::ClauseRow &x = rows.at(a);
+        const ClauseStore::ClauseRow &y = rows.at(b);
+        if (x.page != y.page)
+            return x.page < y.page;
+        if (x.point != y.point)
+            return x.point < y.point;
+        return sequence[a] < sequence[b];
+    };
+    if (std::is_sorted(order.begin(), order.end(), before))
+        return;
+    std::stable_sort(order.begin(), order.end(), before);
+    QList<ClauseStore::ClauseRow> sorted;
+    sorted.reserve(rows.size());
+    for (qsizetype at : order)
+        sorted << std::move(rows[at]);
+    rows = std::move(sorted);
 }
 
 QList<ClauseStore::ClauseRow> stored(Database &db, const QString &table, int columns, const QString &client,

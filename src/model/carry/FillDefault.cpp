@@ -253,7 +253,8 @@ QList<int> run(ReportModel &report)
     const QList<int> changed = apply(report);
     if (changed.isEmpty())
         return changed;
-    ReportChange change(report.key(), QStringLiteral("Fill Default"));
+    // Only the pages it fills change: the snapshot keeps those, not a report's long grids.
+    ReportChange change(report.key(), QStringLiteral("Fill Default"), changed);
     for (int page : changed)
         report.savePage(page);
     change.commit();

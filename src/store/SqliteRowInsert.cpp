@@ -29,9 +29,17 @@ void SqliteRowInsert::raise() const
 
 void SqliteRowInsert::bindText(int place, const QString &value)
 {
-    // UTF-16 as the string holds it; SQLite turns it into the database's UTF-8 as it stores it.
-    if (sqlite3_bind_text16(m_statement, place, value.utf16(), int(value.size() * sizeof(char16_t)),
-                            SQLITE_STATIC) != SQLITE_OK)
+    // As UTF-8, the database's own form, written into the place's buffer, which grows but is
+    // never given back: SQLite's own turning of UTF-16 into UTF-8 allocates for every value.
+    if (size_t(place) >= m_text.size())
+        m_text.resize(size_t(place) + 1);
+    QByteArray &buffer = m_text[size_t(place)];
+    const qsizetype space = m_encoder.requiredSpace(value.size());
+    if (buffer.size() < space)
+        buffer.resize(space);
+    const char *end = m_encoder.appendToBuffer(buffer.data(), value);
+    if (sqlite3_bind_text64(m_statement, place, buffer.constData(), sqlite3_uint64(end - buffer.constData()),
+                            SQLITE_STATIC, SQLITE_UTF8) != SQLITE_OK)
         raise();
 }
 

@@ -6,8 +6,9 @@
 // insert; and the peak memory of generate-json beside the size of the file it writes. Every
 // run starts from the same copy of the database. CPU times of the fastest of three runs.
 //
-// usage: commands_bench [ROWS ...]   (the sizes of clause 34(a); 1000 10000 100000 when none
-//                                     is given; bulk-import and import-xml run once)
+// usage: commands_bench [ROWS ...] [bulk-import] [import-xml]
+//        (the sizes of clause 34(a), 1000 10000 100000 when none is given; bulk-import and
+//        import-xml run once, when no size is given or when named)
 
 #include "BenchMain.h"
 #include "BenchProcess.h"
@@ -192,8 +193,17 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QList<int> sizes = sizesFromArguments(argc, argv);
-    const bool all = sizes.isEmpty();
+    QList<int> sizes;
+    QStringList named;
+    for (int i = 1; i < argc; ++i) {
+        bool number = false;
+        const int rows = QByteArray(argv[i]).toInt(&number);
+        if (number)
+            sizes << rows;
+        else
+            named << QString::fromLocal8Bit(argv[i]);
+    }
+    const bool all = sizes.isEmpty() && named.isEmpty();
     if (all)
         sizes = {1000, 10000, 100000};
     TargetReporter targets;
@@ -201,9 +211,9 @@ int main(int argc, char **argv)
         runSize(targets, rows);
         std::fflush(stdout);
     }
-    if (all) {
+    if (all || named.contains(QLatin1String("bulk-import")))
         runBulkImport(targets);
+    if (all || named.contains(QLatin1String("import-xml")))
         runImportXml(targets);
-    }
     return 0;
 }

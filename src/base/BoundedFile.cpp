@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace BoundedFile
 {
@@ -35,17 +36,25 @@ std::optional<QByteArray> read(const QString &path, qint64 maxBytes, QString *wh
         return fail(QStringLiteral("The file [%1] cannot be read: %2").arg(path, file.errorString()));
     if (file.size() > maxBytes)
         return fail(tooLarge);
-    QByteArray data;
-    data.reserve(file.size());
-    // The file may grow while it is read: no more than one byte past the limit is taken.
+    // Read straight into the result, sized for the file as it is now: a buffer of a chunk a
+    // read costs a small file more than reading it. The file may grow while it is read: no
+    // more than one byte past the limit is taken.
     constexpr qint64 kChunk = qint64(1) << 20;
-    while (data.size() <= maxBytes) {
-        const qint64 want = std::min(kChunk, maxBytes + 1 - data.size());
-        const QByteArray chunk = file.read(want);
-        if (chunk.isEmpty())
+    constexpr qint64 kPastEnd = 4096;
+    const qint64 expected = file.size();
+    QByteArray data;
+    data.reserve(std::min(expected, maxBytes) + kPastEnd);
+    qint64 filled = 0;
+    while (filled <= maxBytes) {
+        const qint64 want =
+            std::min({kChunk, maxBytes + 1 - filled, std::max<qint64>(expected - filled, 0) + kPastEnd});
+        data.resize(filled + want);
+        const qint64 got = file.read(data.data() + filled, want);
+        if (got <= 0)
             break;
-        data += chunk;
+        filled += got;
     }
+    data.resize(filled);
     if (data.size() > maxBytes)
         return fail(tooLarge);
     if (file.error() != QFileDevice::NoError)

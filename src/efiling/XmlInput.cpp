@@ -21,6 +21,14 @@ void stopAtDocumentType(void *context, const xmlChar *, const xmlChar *, const x
     xmlStopParser(ctxt);
 }
 
+// A document type comes before the root element or not at all: the rest of the document
+// need not be read for it.
+void stopAtRoot(void *context, const xmlChar *, const xmlChar *, const xmlChar *, int, const xmlChar **, int,
+                int, const xmlChar **)
+{
+    xmlStopParser(static_cast<xmlParserCtxtPtr>(context));
+}
+
 // Faults of the text are the real parse's to report. After a fatal one libxml2 reads on
 // without telling the handler, through any document type too: there is nothing more to
 // look for.
@@ -46,6 +54,7 @@ std::optional<QString> refusal(const QByteArray &data)
     xmlSAXHandler handler{};
     handler.initialized = XML_SAX2_MAGIC;
     handler.internalSubset = stopAtDocumentType;
+    handler.startElementNs = stopAtRoot;
     handler.serror = stopAtFault;
     xmlSAXHandlerPtr own = ctxt->sax;
     ctxt->sax = &handler;

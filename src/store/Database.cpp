@@ -2,6 +2,7 @@
 
 #include "DbError.h"
 #include "MariadbTextRows.h"
+#include "SqlErrorText.h"
 #include "SqliteTextRows.h"
 #include "base/OutputFile.h"
 
@@ -13,34 +14,11 @@
 #include <QThread>
 #include <limits>
 
+using namespace SqlErrorText;
+
 namespace
 {
 QAtomicInt connectionCounter;
-
-QString rawText(const QSqlError &error)
-{
-    QString text = error.databaseText().trimmed();
-    if (text.isEmpty())
-        text = error.text().trimmed();
-    return text;
-}
-
-// Another connection holds the rows: MySQL's lock wait timeout (1205), SQLite's busy and
-// locked results (5 and 6, also as extended codes).
-bool isLockWait(const QSqlError &error)
-{
-    bool number = false;
-    const int code = error.nativeErrorCode().toInt(&number);
-    if (number && (code == 1205 || code % 256 == 5 || code % 256 == 6))
-        return true;
-    return rawText(error).contains(QLatin1String("database is locked"), Qt::CaseInsensitive);
-}
-
-// The server broke a deadlock between two transactions by undoing this one (MySQL 1213).
-bool isDeadlock(const QSqlError &error)
-{
-    return error.nativeErrorCode() == QLatin1String("1213");
-}
 
 // The server went away or the line to it broke (MySQL client errors 2006, 2013, and 4031
 // for a connection the server closed as idle).
@@ -48,23 +26,6 @@ bool isConnectionLost(const QSqlError &error)
 {
     const QString code = error.nativeErrorCode();
     return code == QLatin1String("2006") || code == QLatin1String("2013") || code == QLatin1String("4031");
-}
-
-QString errorText(const QSqlError &error)
-{
-    if (isDeadlock(error))
-        return QStringLiteral("The database server stopped this work to break a deadlock with another "
-                              "workstation's; nothing of it was saved. Try again.");
-    if (isLockWait(error))
-        return QStringLiteral("Another workstation is saving this client's report; try again in a moment.");
-    return rawText(error);
-}
-
-DbError::Kind kindOf(const QSqlError &error)
-{
-    return isDeadlock(error)   ? DbError::Kind::Deadlock
-           : isLockWait(error) ? DbError::Kind::LockWait
-                               : DbError::Kind::Other;
 }
 
 // What a statement carries to the server: its text and its bound values.
@@ -196,7 +157,7 @@ void Database::fail(const QSqlError &error, const QString &sql, qint64 bytes)
                           .arg(rawText(error)),
                       sql, DbError::Kind::ConnectionLost);
     }
-    throw DbError(errorText(error), sql, kindOf(error));
+    throw errorOf(error, sql);
 }
 
 void Database::reconnectIfLost()

@@ -2,7 +2,10 @@
 
 #include "Database.h"
 #include "ReportKey.h"
+#include "SqliteRowInsert.h"
+#include "SqliteTextRows.h"
 
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <algorithm>
 #include <unordered_map>
@@ -81,27 +84,11 @@ QList<int> columnsSet(const QList<const ClauseRow *> &rows, int valueColumns)
     return columns;
 }
 
-} // namespace
-
-void insertStoredRows(Database &db, const ReportKey &key, const QList<ClauseRow> &rows)
-{
-    QList<const ClauseRow *> all;
-    all.reserve(rows.size());
-    for (const ClauseRow &row : rows)
-        all << &row;
-    insertStoredRows(db, key, all);
-}
-
-void insertStoredRows(Database &db, const ReportKey &key, const QList<const ClauseRow *> &rows)
+// A server takes several rows a statement: each statement is a round trip.
+void insertOnServer(Database &db, const ReportKey &key, const QList<const ClauseRow *> &kept,
+                    const QList<int> &columns)
 {
     const ModuleState &m = key.form;
-    QList<const ClauseRow *> kept;
-    kept.reserve(rows.size());
-    for (const ClauseRow *row : rows) {
-        if (!isEmptyGridRow(*row, m.valueColumns()))
-            kept << row;
-    }
-    const QList<int> columns = columnsSet(kept, m.valueColumns());
     const int values = kKeyValues + int(columns.size());
     const int group = db.dialect().rowsAnInsert(values);
     const qint64 budget = db.maxStatementBytes();
@@ -158,6 +145,60 @@ void insertStoredRows(Database &db, const ReportKey &key, const QList<const Clau
         db.exec(insert);
         start += count;
     }
+}
+
+// In the process itself a row a run of one statement is the fastest: nothing is parsed again
+// and no value is copied before SQLite stores it.
+void insertOnSqlite(sqlite3 *connection, const ReportKey &key, const QList<const ClauseRow *> &kept,
+                    const QList<int> &columns)
+{
+    const ModuleState &m = key.form;
+    SqliteRowInsert insert(connection, insertStatement(m.clauseTable, columns, 1));
+    for (const ClauseRow *row : kept) {
+        insert.bindText(1, key.client);
+        insert.bindText(2, key.yearKey);
+        insert.bindText(3, row->point);
+        insert.bindInteger(4, row->page);
+        const QString formName = row->formName.isEmpty() ? m.formNameForPage(row->page) : row->formName;
+        insert.bindText(5, formName);
+        for (int c = 0; c < columns.size(); ++c) {
+            const QString &value = row->col(columns.at(c));
+            if (value.isEmpty())
+                insert.bindNull(kKeyValues + 1 + c);
+            else
+                insert.bindText(kKeyValues + 1 + c, value);
+        }
+        insert.run();
+    }
+}
+
+} // namespace
+
+void insertStoredRows(Database &db, const ReportKey &key, const QList<ClauseRow> &rows)
+{
+    QList<const ClauseRow *> all;
+    all.reserve(rows.size());
+    for (const ClauseRow &row : rows)
+        all << &row;
+    insertStoredRows(db, key, all);
+}
+
+void insertStoredRows(Database &db, const ReportKey &key, const QList<const ClauseRow *> &rows)
+{
+    const ModuleState &m = key.form;
+    QList<const ClauseRow *> kept;
+    kept.reserve(rows.size());
+    for (const ClauseRow *row : rows) {
+        if (!isEmptyGridRow(*row, m.valueColumns()))
+            kept << row;
+    }
+    if (kept.isEmpty())
+        return;
+    const QList<int> columns = columnsSet(kept, m.valueColumns());
+    if (sqlite3 *connection = SqliteTextRows::connectionOf(db.connection().driver()->handle()))
+        insertOnSqlite(connection, key, kept, columns);
+    else
+        insertOnServer(db, key, kept, columns);
 }
 
 } // namespace ClauseStore

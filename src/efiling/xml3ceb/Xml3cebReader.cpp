@@ -25,35 +25,55 @@ QString nameOf(const xmlNode *node)
     return QString::fromUtf8(reinterpret_cast<const char *>(node->name));
 }
 
-QList<const xmlNode *> elementChildren(const xmlNode *node)
+// Names are compared as libxml2 keeps them, in UTF-8: a file of thousands of elements is
+// searched without a string made for each.
+bool isNamed(const xmlNode *node, const QByteArray &name)
 {
-    QList<const xmlNode *> list;
-    for (const xmlNode *c = node ? node->children : nullptr; c; c = c->next) {
-        if (c->type == XML_ELEMENT_NODE)
-            list << c;
-    }
-    return list;
+    return xmlStrEqual(node->name, reinterpret_cast<const xmlChar *>(name.constData()));
+}
+
+const xmlNode *firstElement(const xmlNode *c)
+{
+    while (c && c->type != XML_ELEMENT_NODE)
+        c = c->next;
+    return c;
+}
+
+const xmlNode *firstChild(const xmlNode *node)
+{
+    return node ? firstElement(node->children) : nullptr;
+}
+
+const xmlNode *nextSibling(const xmlNode *node)
+{
+    return firstElement(node->next);
 }
 
 const xmlNode *child(const xmlNode *node, const QString &name)
 {
-    for (const xmlNode *c : elementChildren(node)) {
-        if (nameOf(c) == name)
+    const QByteArray wanted = name.toUtf8();
+    for (const xmlNode *c = firstChild(node); c; c = nextSibling(c)) {
+        if (isNamed(c, wanted))
             return c;
     }
     return nullptr;
 }
 
 // The first element of that name in document order.
-const xmlNode *find(const xmlNode *node, const QString &name)
+const xmlNode *findNamed(const xmlNode *node, const QByteArray &name)
 {
-    for (const xmlNode *c : elementChildren(node)) {
-        if (nameOf(c) == name)
+    for (const xmlNode *c = firstChild(node); c; c = nextSibling(c)) {
+        if (isNamed(c, name))
             return c;
-        if (const xmlNode *found = find(c, name))
+        if (const xmlNode *found = findNamed(c, name))
             return found;
     }
     return nullptr;
+}
+
+const xmlNode *find(const xmlNode *node, const QString &name)
+{
+    return findNamed(node, name.toUtf8());
 }
 
 // An element's text with its line breaks as the pages keep them (CR LF).
@@ -62,8 +82,10 @@ QString textOf(const xmlNode *node)
     xmlChar *content = xmlNodeGetContent(node);
     QString text = QString::fromUtf8(reinterpret_cast<const char *>(content));
     xmlFree(content);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(u'\n', QLatin1String("\r\n"));
+    if (text.contains(u'\n')) {
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        text.replace(u'\n', QLatin1String("\r\n"));
+    }
     return text;
 }
 
@@ -127,7 +149,7 @@ void readPart(Rows &rows, const xmlNode *node, const XmlPart &part)
 {
     if (!node)
         return;
-    for (const xmlNode *c : elementChildren(node)) {
+    for (const xmlNode *c = firstChild(node); c; c = nextSibling(c)) {
         const XmlElement *e = elementNamed(part.children, nameOf(c));
         if (!e)
             continue;
@@ -139,7 +161,8 @@ void readPart(Rows &rows, const xmlNode *node, const XmlPart &part)
 void readSections(Rows &rows, const xmlNode *annexure)
 {
     const XmlPart &part = Form3cebCatalogue::instance().sections();
-    for (const xmlNode *code : elementChildren(child(annexure, QStringLiteral("SectionCode")))) {
+    for (const xmlNode *code = firstChild(child(annexure, QStringLiteral("SectionCode"))); code;
+         code = nextSibling(code)) {
         const QString value = textOf(code);
         QStringList &cols = rows.appended(part.page, part.point);
         Recordset rs = rows.db().Execute(
@@ -155,8 +178,9 @@ void readSections(Rows &rows, const xmlNode *annexure)
 // A group's elements by name, those inside its UniqueId too.
 void readGroup(Rows &rows, QStringList &cols, const xmlNode *group, const QList<XmlElement> &elements)
 {
-    for (const xmlNode *c : elementChildren(group)) {
-        if (nameOf(c) == QLatin1String("UniqueId")) {
+    static const QByteArray uniqueId = QByteArrayLiteral("UniqueId");
+    for (const xmlNode *c = firstChild(group); c; c = nextSibling(c)) {
+        if (isNamed(c, uniqueId)) {
             readGroup(rows, cols, c, elements);
             continue;
         }
@@ -172,15 +196,16 @@ void readGroup(Rows &rows, QStringList &cols, const xmlNode *group, const QList<
 void readEnterprises(Rows &rows, const xmlNode *list)
 {
     const XmlPart &part = Form3cebCatalogue::instance().enterprises();
-    for (const xmlNode *group : elementChildren(list))
+    for (const xmlNode *group = firstChild(list); group; group = nextSibling(group))
         readGroup(rows, rows.appended(part.page, part.point), group, part.children);
 }
 
 void readTransactions(Rows &rows, const xmlNode *list)
 {
     const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
-    for (const xmlNode *group : elementChildren(list)) {
-        const xmlNode *type = find(group, QStringLiteral("TransactionType"));
+    static const QByteArray transactionType = QByteArrayLiteral("TransactionType");
+    for (const xmlNode *group = firstChild(list); group; group = nextSibling(group)) {
+        const xmlNode *type = findNamed(group, transactionType);
         const TransactionType *t = type ? cat.transactionType(textOf(type).trimmed()) : nullptr;
         if (t)
             readGroup(rows, rows.appended(t->page, t->point), group, t->elements);
@@ -190,7 +215,7 @@ void readTransactions(Rows &rows, const xmlNode *list)
 void readFlags(Rows &rows, const xmlNode *flags)
 {
     const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
-    for (const xmlNode *c : elementChildren(flags)) {
+    for (const xmlNode *c = firstChild(flags); c; c = nextSibling(c)) {
         const QString name = nameOf(c);
         for (const FlagElement &flag : cat.flags()) {
             if (flag.element != name && !flag.older.contains(name))
@@ -211,8 +236,9 @@ void readFlags(Rows &rows, const xmlNode *flags)
 // PAN is PanEnterprise).
 void collectPans(const xmlNode *node, QStringList &pans)
 {
-    for (const xmlNode *c : elementChildren(node)) {
-        if (nameOf(c) == QLatin1String("PAN"))
+    static const QByteArray pan = QByteArrayLiteral("PAN");
+    for (const xmlNode *c = firstChild(node); c; c = nextSibling(c)) {
+        if (isNamed(c, pan))
             pans << textOf(c).trimmed();
         else
             collectPans(c, pans);

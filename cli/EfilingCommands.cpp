@@ -7,7 +7,7 @@
 #include "base/ScriptedPrompt.h"
 #include "commands/clsExportXML3CEB.h"
 #include "efiling/EfilingExport.h"
-#include "efiling/FiledLayout.h"
+#include "efiling/FileFindings.h"
 #include "efiling/JsonFileCheck.h"
 #include "efiling/JsonSchemaCheck.h"
 #include "efiling/ReportCheck.h"
@@ -39,11 +39,8 @@ FormKind storedFormKind(TalvexBase &host)
 
 void printFindings(const QList<ValidationFinding> &findings, QTextStream &out)
 {
-    for (const ValidationFinding &f : findings) {
-        const QString path = f.path();
-        out << f.line << ':' << f.column << ": " << (path.isEmpty() ? QString() : path + QStringLiteral(": "))
-            << f.message << '\n';
-    }
+    for (const ValidationFinding &f : findings)
+        out << FileFindings::line(f) << '\n';
 }
 
 int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStream &err)
@@ -168,15 +165,10 @@ int validate(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStrea
                 return 2;
             }
             // A file of an earlier layout is told so once; its findings are then the real faults.
-            if (const std::optional<JsonValue> document = JSON::ParseJsonUtf8(*data)) {
-                const FiledLayout layout = FiledLayout::of(*document);
-                if (layout.differs()) {
-                    out << layout.summary() << '\n';
-                    findings.removeIf([&](const ValidationFinding &f) { return layout.explains(f); });
-                    printFindings(findings, out);
-                    return 1;
-                }
-            }
+            const FileFindings::Sifted sifted = FileFindings::sift(*data, findings);
+            if (!sifted.layout.isEmpty())
+                out << sifted.layout << '\n';
+            findings = sifted.findings;
         }
     }
     printFindings(findings, out);

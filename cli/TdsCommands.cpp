@@ -1,6 +1,7 @@
 #include "TdsCommands.h"
 
 #include "Commands.h"
+#include "commands/TdsImportCommand.h"
 #include "host/TalvexBase.h"
 #include "model/ReportModel.h"
 #include "spreadsheet/TdsImport.h"
@@ -46,12 +47,13 @@ int importFromDatabase(TalvexBase &host, const CommandLine &line, QTextStream &o
     }
     moduleState().openForm(FormKind::F3CA, host.yearKey());
     const auto report = ReportModel::load();
-    if (!TdsDbImport::confirmClients({*client}, host.vAsPAN()))
+    if (!TdsImportCommand::confirmClients({*client}, host.vAsPAN()))
         return 1;
     const QString assessmentYear = host.assessmentYearText();
     const TdsLists::Options options{assessmentYear, TdsDbImport::returnDueDate(*source, assessmentYear)};
-    if (!TdsDbImport::importLists(*report, *source, {*client}, options, host.annexFolder(),
-                                  [](const QString &, int, int) { return true; }))
+    if (!TdsImportCommand::fromDatabase(*report, *source, {*client}, options, host.annexFolder(),
+                                        [](const QString &, int, int) { return true; })
+             .imported)
         return 1;
     out << oneLine(client->code) << '\t' << oneLine(client->name) << "\tImported\n";
     return 0;
@@ -77,7 +79,7 @@ int importTds(TalvexBase &host, const CommandLine &line, QTextStream &out, QText
     moduleState().openForm(FormKind::F3CA, host.yearKey());
     const auto report = ReportModel::load();
     const QString path = QFileInfo(workbook).absoluteFilePath();
-    if (!TdsImport::importWorkbook(*report, path, host.vAsPAN(), host.annexFolder()))
+    if (!TdsImportCommand::fromWorkbook(*report, path, host.vAsPAN(), host.annexFolder()).imported)
         return 1;
     out << oneLine(path) << "\tImported\n";
     return 0;

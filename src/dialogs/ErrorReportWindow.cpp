@@ -4,6 +4,7 @@
 #include "SpecialCharDialog.h"
 #include "base/Prompt.h"
 #include "efiling/EditorPlace.h"
+#include "efiling/FileFindings.h"
 #include "efiling/SpecialCharacters.h"
 #include "print/ErrorListReport.h"
 #include "print/ReportEngine.h"
@@ -23,11 +24,7 @@
 
 const QStringList &ErrorReportWindow::columnTitles()
 {
-    static const QStringList titles{
-        QStringLiteral("Sr. No."),       QStringLiteral("Error No."), QStringLiteral("Line No."),
-        QStringLiteral("Column No."),    QStringLiteral("Root"),      QStringLiteral("Name of Head"),
-        QStringLiteral("Variable Name"), QStringLiteral("Value"),     QStringLiteral("Error Description")};
-    return titles;
+    return FileFindings::columnTitles();
 }
 
 QString ErrorReportWindow::listing(const QList<ValidationFinding> &findings)
@@ -131,15 +128,7 @@ void ErrorReportWindow::fill(const CheckResult &result)
     m_grid->setRowCount(int(findings.size()));
     for (int r = 0; r < findings.size(); ++r) {
         const ValidationFinding &f = findings.at(r);
-        const QStringList cells{QString::number(r + 1),
-                                f.errorNo(),
-                                QString::number(f.line),
-                                QString::number(f.column),
-                                f.root,
-                                f.head,
-                                f.member,
-                                f.value == QLatin1String("null") ? QString() : f.value,
-                                f.message};
+        const QStringList cells = FileFindings::cells(f, r + 1);
         const QString place = m_source.xml ? QString() : EditorPlace::of(f);
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells.at(c));
@@ -233,34 +222,30 @@ void ErrorReportWindow::back()
     m_stack->setCurrentIndex(0);
 }
 
-QStringList ErrorReportWindow::printedHeadings() const
+QList<int> ErrorReportWindow::printedColumns() const
 {
-    QStringList headings;
+    QList<int> columns;
     for (int c = 0; c < m_ticks.size(); ++c) {
         if (m_ticks.at(c)->isChecked())
-            headings << columnTitles().at(c);
+            columns << c;
     }
-    return headings;
+    return columns;
+}
+
+QStringList ErrorReportWindow::printedHeadings() const
+{
+    return ErrorListReport::headings(printedColumns());
 }
 
 QList<QStringList> ErrorReportWindow::printedRows() const
 {
-    QList<QStringList> rows;
-    for (int r = 0; r < m_grid->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < m_ticks.size(); ++c) {
-            if (m_ticks.at(c)->isChecked())
-                row << (m_grid->item(r, c) ? m_grid->item(r, c)->text() : QString());
-        }
-        rows << row;
-    }
-    return rows;
+    return ErrorListReport::rows(m_result.findings, printedColumns());
 }
 
 void ErrorReportWindow::preview()
 {
     ReportEngine engine;
-    ErrorListReport::build(engine, printedHeadings(), printedRows());
+    ErrorListReport::build(engine, m_result.findings, printedColumns());
 }
 
 void ErrorReportWindow::editSpecialCharacters()

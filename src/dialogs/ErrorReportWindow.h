@@ -53,7 +53,9 @@ public:
     QCheckBox *columnTick(int column) const { return m_ticks.value(column); }
     // The viewer's line (from 1) of the current error, 0 while the list is shown.
     int viewerLine() const;
-    // The checked columns' titles and cell texts of every row, as printed.
+    // The checked columns (indexes into columnTitles()), their titles and every finding's
+    // cells in them, as printed.
+    QList<int> printedColumns() const;
     QStringList printedHeadings() const;
     QList<QStringList> printedRows() const;
 

@@ -1,10 +1,9 @@
 #include "JsonFileCheck.h"
 
-#include "FiledLayout.h"
+#include "FileFindings.h"
 #include "JsonPositions.h"
 #include "KestrovaJVUtil.h"
 #include "base/BoundedFile.h"
-#include "efiling/json/Json.h"
 #include "host/HostContext.h"
 
 #include <QDir>
@@ -50,21 +49,18 @@ bool ignored(const ValidationFinding &finding)
 namespace
 {
 
-// The findings the check heeds, from the validator's text of a check of `file`.
-// The findings the check heeds; a file of an earlier layout is told once, and its findings
-// that the layout explains are left out.
+// The findings the check heeds, with the summary of the earlier layout a file follows.
 FileCheckResult heeded(const KestrovaJVUtil &validator, const QString &file, const SchemaCheckResult &checked,
-                       Heed heed, const FiledLayout *earlierLayout = nullptr)
+                       Heed heed, const QString &layout = {})
 {
     FileCheckResult result;
     if (checked.failed()) {
         result.failure = checked.failure;
         return result;
     }
-    if (earlierLayout)
-        result.layout = earlierLayout->summary();
+    result.layout = layout;
     for (const ValidationFinding &f : checked.findings) {
-        if ((heed == Heed::All || !ignored(f)) && !(earlierLayout && earlierLayout->explains(f)))
+        if (heed == Heed::All || !ignored(f))
             result.findings << f;
     }
     if (result.findings.isEmpty())
@@ -98,10 +94,10 @@ FileCheckResult check(const QString &file, const QString &schemaFile, Heed heed)
     // Only a file with findings is read again, for the layout it follows.
     QString why;
     const std::optional<QByteArray> data = BoundedFile::read(file, BoundedFile::kMaxJsonBytes, &why);
-    const std::optional<JsonValue> document = data ? JSON::ParseJsonUtf8(*data) : std::nullopt;
-    const std::optional<FiledLayout> layout =
-        document ? std::optional<FiledLayout>(FiledLayout::of(*document)) : std::nullopt;
-    return heeded(validator, file, checked, heed, layout && layout->differs() ? &*layout : nullptr);
+    if (!data)
+        return heeded(validator, file, checked, heed);
+    const FileFindings::Sifted sifted = FileFindings::sift(*data, checked.findings);
+    return heeded(validator, file, {sifted.findings, {}}, heed, sifted.layout);
 }
 
 FileCheckResult check(const QString &file, const QByteArray &written, const QString &schemaFile, Heed heed)

@@ -2,6 +2,7 @@
 
 #include "ReportEngine.h"
 #include "ReportWriter.h"
+#include "efiling/FileFindings.h"
 
 #include <QHash>
 
@@ -28,8 +29,30 @@ int shareOf(const QString &heading)
 
 } // namespace
 
-void build(ReportEngine &engine, const QStringList &headings, const QList<QStringList> &rows)
+QStringList headings(const QList<int> &columns)
 {
+    QStringList titles;
+    for (const int c : columns)
+        titles << FileFindings::columnTitles().value(c);
+    return titles;
+}
+
+QList<QStringList> rows(const QList<ValidationFinding> &findings, const QList<int> &columns)
+{
+    QList<QStringList> rows;
+    for (int r = 0; r < findings.size(); ++r) {
+        const QStringList cells = FileFindings::cells(findings.at(r), r + 1);
+        QStringList row;
+        for (const int c : columns)
+            row << cells.value(c);
+        rows << row;
+    }
+    return rows;
+}
+
+void build(ReportEngine &engine, const QList<ValidationFinding> &findings, const QList<int> &columns)
+{
+    const QStringList headings = ErrorListReport::headings(columns);
     engine.WinModeReport = true;
     engine.SetCol130(headings.contains(QStringLiteral("Root")));
     engine.NewReport();
@@ -55,7 +78,7 @@ void build(ReportEngine &engine, const QStringList &headings, const QList<QStrin
     }
     w.columns(widths.join(u','), alignments);
     w.heading(headings);
-    for (const QStringList &row : rows)
+    for (const QStringList &row : rows(findings, columns))
         w.boxed(row);
     engine.ShowReport();
 }

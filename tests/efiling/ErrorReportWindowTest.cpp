@@ -86,7 +86,8 @@ TEST_P(ErrorReport, TheViewerGoesFromFaultToFault)
 
 TEST_P(ErrorReport, PrintsTheTickedColumns)
 {
-    ErrorReportWindow window(source(), JsonFileCheck::check(file, schema));
+    const auto result = JsonFileCheck::check(file, schema);
+    ErrorReportWindow window(source(), result);
     window.columnTick(4)->setChecked(false);
     window.columnTick(7)->setChecked(false);
     EXPECT_TRUE(window.errorGrid()->isColumnHidden(4));
@@ -95,7 +96,7 @@ TEST_P(ErrorReport, PrintsTheTickedColumns)
     ASSERT_EQ(window.printedRows().size(), 2);
     EXPECT_EQ(window.printedRows().at(1).at(5), "RelatedPAN");
     ReportEngine engine;
-    ErrorListReport::build(engine, window.printedHeadings(), window.printedRows());
+    ErrorListReport::build(engine, result.findings, window.printedColumns());
     const QString printed = engine.plainText();
     EXPECT_TRUE(printed.trimmed().startsWith("List of Errors"));
     EXPECT_TRUE(printed.contains("RelatedPAN"));

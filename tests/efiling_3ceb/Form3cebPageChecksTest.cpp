@@ -3,6 +3,7 @@
 #include "base/IdentityChecks.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "dialogs/PendingWindow.h"
+#include "model/ReportModel.h"
 #include "model/form3ceb/Form3cebChecks.h"
 #include "pages/ClauseGrid.h"
 #include "pages/PageFactory.h"
@@ -97,6 +98,28 @@ TEST_P(Form3cebPageChecks, AYesClauseNeedsRowsCompleteInItsCheckColumns)
     env->prompt().clear();
     EXPECT_FALSE(window->validateForm());
     EXPECT_EQ(env->prompt().lastText(), "Please fill data in clause 11A");
+}
+
+TEST_P(Form3cebPageChecks, AnUnansweredQuestionIsFoundInTheReport)
+{
+    open(kDemoClient);
+    auto model = ReportModel::load();
+    const Catalogue::Page *tenth = Form3cebCatalogue::instance().page(10);
+    ASSERT_TRUE(tenth);
+    const Catalogue::Clause &clause22A = tenth->clauses.first();
+    model->removePoint(10, "Opt22A");
+    const std::optional<ReportFinding> found = Form3cebChecks::unanswered(*model, 10, clause22A);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->message, "Select either Yes or No in clause 22A");
+    EXPECT_EQ(found->page, 10);
+    EXPECT_EQ(found->point, "Opt22A");
+    model->setValue(10, "Opt22A", "False");
+    EXPECT_FALSE(Form3cebChecks::unanswered(*model, 10, clause22A));
+
+    // Clause 21 lists enterprises without a question to answer.
+    const Catalogue::Clause &clause21 = Form3cebCatalogue::instance().page(9)->clauses.last();
+    EXPECT_EQ(clause21.key, "21");
+    EXPECT_FALSE(Form3cebChecks::unanswered(*model, 9, clause21));
 }
 
 TEST_P(Form3cebPageChecks, ExceptedColumnsFollowTheIdentificationTypeInAnyLetterCase)

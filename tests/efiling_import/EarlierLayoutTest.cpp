@@ -5,6 +5,7 @@
 #include "efiling/CodeLookups.h"
 #include "efiling/EditorPlace.h"
 #include "efiling/EfilingExport.h"
+#include "efiling/FileFindings.h"
 #include "efiling/JsonFileCheck.h"
 #include "host/DemoClauses.h"
 #include "store/ClauseStore.h"
@@ -341,6 +342,28 @@ TEST_P(EarlierLayout, ThatYearsLayoutIsToldOnceAndThenTheRealFaults)
     importedAndWritten(older);
     const QString notice = env->prompt().texts().join(u'\n');
     EXPECT_TRUE(notice.contains("This file uses the layout of AY 2022-23")) << notice.toStdString();
+}
+
+TEST_P(EarlierLayout, TheDesktopCheckAndTaxauditValidateTellTheSameFindings)
+{
+    // A file of that layout as filed, and one with a fault of its own besides.
+    const json older = ofThatYearsLayout(demoFile());
+    json faulty = older;
+    formKey(faulty)["PartA"]["PAN"] = "ABC";
+    QTemporaryDir home;
+    for (const auto &[name, document] :
+         {std::pair{"3CA_filed.json", older}, std::pair{"3CA_faulty.json", faulty}}) {
+        const QString path = writeFile(name, QByteArray::fromStdString(document.dump(2)));
+        const ToolRun run = runTaxaudit(home.path(), {"validate", path});
+        const FileCheckResult desktop =
+            JsonFileCheck::check(path, EfilingExport::schemaFile(FormKind::F3CA), JsonFileCheck::Heed::All);
+        ASSERT_FALSE(desktop.layout.isEmpty()) << name;
+        QString told = desktop.layout + u'\n';
+        for (const ValidationFinding &f : desktop.findings)
+            told += FileFindings::line(f) + u'\n';
+        EXPECT_EQ(run.out, told) << name;
+        EXPECT_EQ(run.status, desktop.findings.isEmpty() ? 0 : 1) << name << run.err.toStdString();
+    }
 }
 
 TEST_P(EarlierLayout, WhatTheRowsDoNotGiveAgainComesBackAsFiled)

@@ -1,11 +1,14 @@
 #include "ModelTestSupport.h"
 
+#include "catalogue/AssesseeRow.h"
 #include "dialogs/FindingsWindow.h"
 #include "efiling/ReportCheck.h"
 #include "model/ReportModel.h"
 #include "model/depreciation/Clause18Row.h"
 #include "model/rules/PageRules.h"
+#include "model/rules/ReportPageRules.h"
 #include "model/rules/ReportRules.h"
+#include "model/rules/ReportWords.h"
 #include "store/ReportKey.h"
 
 // The rules the pages hold their clauses to, over a report model alone: what a page shows is
@@ -152,4 +155,141 @@ TEST_P(PageRulesTest, ValidateReportPrintsWhatTheFindingsWindowLists)
         EXPECT_EQ(run.status, 1) << run.err.toStdString();
         EXPECT_EQ(run.out, listed) << command;
     }
+}
+
+namespace
+{
+
+// A value of a report page put to `value` in a report that passes, and what the check says.
+struct Breach {
+    int page;
+    QString point;
+    int column; // in the point's row, from 0
+    QString value;
+    QString message;
+};
+
+using ReportPageRule = std::optional<ReportFinding> (*)(const ReportModel &);
+
+// Each value broken alone, then put back; the finding names the value's place.
+void expectEachRefused(ReportModel &model, ReportPageRule rule, const QList<Breach> &breaches)
+{
+    ASSERT_FALSE(rule(model)) << messageOf(rule(model)).toStdString();
+    for (const Breach &b : breaches) {
+        const QString kept = model.value(b.page, b.point, b.column + 1);
+        model.setValue(b.page, b.point, b.value, b.column + 1);
+        const std::optional<ReportFinding> found = rule(model);
+        EXPECT_EQ(messageOf(found), b.message) << b.point.toStdString() << ' ' << b.column;
+        if (found) {
+            EXPECT_EQ(found->page, b.page);
+            EXPECT_EQ(found->point, b.point);
+            EXPECT_EQ(found->column, b.column) << b.message.toStdString();
+        }
+        model.setValue(b.page, b.point, kept, b.column + 1);
+    }
+    ASSERT_FALSE(rule(model));
+}
+
+} // namespace
+
+TEST_P(PageRulesTest, TheForm3CAReportPage)
+{
+    auto model = ReportModel::load();
+    model->setValue(1, "3CA1", "15/03/2026", 8);
+    model->setValue(1, "3CAOTH", "01/04/2026", 5);
+    const Catalogue::PointRef assessee = AssesseeRow::placeOn("3CA");
+    const auto person = [&](const AssesseeRow::Column &column, const QString &value, const QString &message) {
+        return Breach{assessee.page, assessee.point, AssesseeRow::index(column), value, message};
+    };
+    const auto one = [](int column, const QString &value, const QString &message) {
+        return Breach{1, "3CA1", column, value, message};
+    };
+    const QString choose = "Please select an option from the dropdown.";
+    expectEachRefused(
+        *model, ReportPageRules::form3ca,
+        {one(0, " ", "Please select an option I/We from the list."),
+         person(AssesseeRow::AddressLine1, "", "Please enter Address of Assessee"),
+         person(AssesseeRow::PostOffice, "", "Please enter post office"),
+         person(AssesseeRow::Area, "", "Please enter area/locality"),
+         person(AssesseeRow::District, "", "Please enter district"),
+         person(AssesseeRow::PAN, "AABCS1234", "Please enter Valid PAN of Assessee"),
+         one(2, "", "Please enter the name of the CA/Partnership firm who audited"),
+         one(3, "", "Please select the Name of the Act."),
+         one(7, "15/13/2026", "Please enter the valid date of signing of the report"),
+         one(1, "", choose),
+         one(5, "", choose),
+         one(6, "", choose),
+         one(8, "", choose),
+         one(11, "", choose),
+         one(12, "", choose),
+         Breach{1, "3CA3", 0, "", choose},
+         Breach{1, "3CA3", 1, "", choose},
+         Breach{1, "3CA3", 2, "", choose},
+         Breach{1, "3CAOTH", 3, "", "Please enter the place of signing the report"},
+         Breach{1, "3CAOTH", 4, "", "Please enter the  valid date of Signing the report"},
+         Breach{1, "3CAOTH", 4, "01/03/2026",
+                "Date of Signing the Report can not be Less than Reported Date. [01/03/2026] is before the "
+                "audit report of 15/03/2026."},
+         Breach{1, "3CAOTH", 4, "31/03/2026", "Date should be greater than 31/03/2026"}});
+
+    // The name is refused only when all three of its parts are missing.
+    for (const AssesseeRow::Column *part :
+         {&AssesseeRow::FirstName, &AssesseeRow::MiddleName, &AssesseeRow::LastName})
+        model->setValue(assessee.page, assessee.point, "", *part);
+    EXPECT_EQ(messageOf(ReportPageRules::form3ca(*model)), "Please enter Name of the Assessee");
+    model->setValue(assessee.page, assessee.point, "Sharma", AssesseeRow::LastName);
+
+    // The name of another Act is asked for only when the Act is none of the listed ones.
+    model->setValue(1, "3CA1", ReportWords::otherAct(), 4);
+    model->setValue(1, "3CA1", "", 5);
+    const auto other = ReportPageRules::form3ca(*model);
+    EXPECT_EQ(messageOf(other), "Please enter the Name of the other Act.");
+    model->setValue(1, "3CA1", "Bombay Co-operative Societies Act, 1925", 5);
+    EXPECT_FALSE(ReportPageRules::form3ca(*model));
+
+    // The whole report's check tells the page's first refusal, as the editor's findings do.
+    model->setValue(1, "3CAOTH", "", 4);
+    const QList<ReportFinding> all = ReportFindings::collect(*model);
+    ASSERT_FALSE(all.isEmpty());
+    EXPECT_EQ(ReportFindings::line(all.first()), "Page 1: Please enter the place of signing the report");
+}
+
+TEST_P(PageRulesTest, TheForm3CBReportPage)
+{
+    env->openForm(FormKind::F3CB);
+    auto model = ReportModel::load();
+    model->setRows(101, "3CBPT1",
+                   {{"We", "31/03/2026", "Profit and Loss Account", "01/04/2025", "31/03/2026"}});
+    QStringList person = AssesseeRow::emptyRow();
+    person[AssesseeRow::index(AssesseeRow::FirstName)] = "Mehta & Sons";
+    person[AssesseeRow::index(AssesseeRow::AddressLine1)] = "12, Ganesh Bhavan";
+    person[AssesseeRow::index(AssesseeRow::PostOffice)] = "Ahmedabad G.P.O.";
+    person[AssesseeRow::index(AssesseeRow::Area)] = "Navrangpura";
+    person[AssesseeRow::index(AssesseeRow::District)] = "Ahmedabad";
+    person[AssesseeRow::index(AssesseeRow::PAN)] = "AAHFM4521L";
+    const Catalogue::PointRef assessee = AssesseeRow::placeOn("3CB");
+    model->setRows(assessee.page, assessee.point, {person});
+    model->setRows(101, "3CBPT2", {{"We", "Profit and Loss Account", "Ahmedabad", "0"}});
+    model->setRows(101, "3CBOTH", {{"0", "", "", "Ahmedabad", "01/04/2026"}});
+
+    const auto of = [&](const AssesseeRow::Column &column, const QString &message) {
+        return Breach{assessee.page, assessee.point, AssesseeRow::index(column), "", message};
+    };
+    expectEachRefused(*model, ReportPageRules::form3cb,
+                      {Breach{101, "3CBPT1", 0, "", "Please select an option i/We from the list."},
+                       of(AssesseeRow::FirstName, "Please enter Name of the Assessee."),
+                       of(AssesseeRow::AddressLine1, "Please enter Address of Assessee."),
+                       of(AssesseeRow::PostOffice, "Please enter post office."),
+                       of(AssesseeRow::Area, "Please enter area/locality."),
+                       of(AssesseeRow::District, "Please enter district."),
+                       of(AssesseeRow::PAN, "Please enter Valid PAN of Assessee."),
+                       Breach{101, "3CBPT2", 2, "", "Please enter head office address."},
+                       Breach{101, "3CBPT2", 3, "", "Please enter number of branches."},
+                       Breach{101, "3CBOTH", 3, "", "Please enter place."},
+                       Breach{101, "3CBOTH", 4, "31/04/2026", "Please enter date."},
+                       Breach{101, "3CBOTH", 4, "31/03/2026", "Date should be greater than 31/03/2026"}});
+    // The whole report's check runs the report page of the model's form.
+    EXPECT_FALSE(ReportPageRules::reportPage(*model));
+    model->setValue(101, "3CBOTH", "", 4);
+    EXPECT_EQ(messageOf(ReportPageRules::reportPage(*model)), "Please enter place.");
 }

@@ -1,10 +1,10 @@
 #include "ModelTestSupport.h"
 
+#include "commands/TdsImportCommand.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
 #include "spreadsheet/AnnexureClause.h"
 #include "spreadsheet/AnnexureWorkbook.h"
-#include "spreadsheet/TdsImport.h"
 #include "spreadsheet/TdsWorkbook.h"
 #include "spreadsheet/WorkbookReader.h"
 
@@ -18,7 +18,7 @@ protected:
     bool import(const QString &path)
     {
         auto report = ReportModel::load();
-        return TdsImport::importWorkbook(*report, path, pan(), file("annex"));
+        return TdsImportCommand::fromWorkbook(*report, path, pan(), file("annex")).imported;
     }
     QList<QStringList> rowsOf(const QString &point)
     {

@@ -1,5 +1,6 @@
 #include "TdsTestDatabase.h"
 
+#include "commands/TdsImportCommand.h"
 #include "host/DemoAddressCodes.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
@@ -40,7 +41,8 @@ protected:
     bool import(const QList<TdsClient> &clients, const TdsLists::Progress &progress = everyStep)
     {
         auto report = ReportModel::load();
-        return TdsDbImport::importLists(*report, *source, clients, options(), file("annex"), progress);
+        return TdsImportCommand::fromDatabase(*report, *source, clients, options(), file("annex"), progress)
+            .imported;
     }
     QList<QStringList> rowsOf(const QString &point)
     {
@@ -129,24 +131,25 @@ TEST_P(TdsDatabaseImportTest, ACancelledRunOrAnotherClientsPanChangesNothing)
 
     const TdsClient other = client(TdsDemo::kOtherClientCode);
     env->prompt().queue(PromptAnswer::No);
-    EXPECT_FALSE(TdsDbImport::confirmClients({other}, env->host().vAsPAN()));
+    EXPECT_FALSE(TdsImportCommand::confirmClients({other}, env->host().vAsPAN()));
     EXPECT_EQ(
         env->prompt().lastText(),
         QString("Selected client's PAN [AAAPM1234C] does not match with [%1]\nDo you still want to Import "
                 "from selected client?")
             .arg(env->host().vAsPAN()));
 
-    EXPECT_FALSE(TdsDbImport::confirmClients({}, env->host().vAsPAN()));
+    EXPECT_FALSE(TdsImportCommand::confirmClients({}, env->host().vAsPAN()));
     EXPECT_EQ(env->prompt().lastText(), "Please select atleast one Client.");
     TdsClient hostile = other;
     hostile.code = "T1; DROP TABLE Main_Info";
     env->prompt().queue(PromptAnswer::Yes);
-    EXPECT_FALSE(TdsDbImport::confirmClients({hostile}, other.pan));
+    EXPECT_FALSE(TdsImportCommand::confirmClients({hostile}, other.pan));
 
     // The other client has nothing for the year.
     env->prompt().queue(PromptAnswer::Yes); // PAN
     env->prompt().queue(PromptAnswer::Yes); // several clients
-    EXPECT_TRUE(TdsDbImport::confirmClients({client(TdsDemo::kClientCode), other}, env->host().vAsPAN()));
+    EXPECT_TRUE(
+        TdsImportCommand::confirmClients({client(TdsDemo::kClientCode), other}, env->host().vAsPAN()));
     EXPECT_FALSE(import({other}));
     EXPECT_EQ(env->prompt().lastText(), "No Record !");
     EXPECT_EQ(rowsOf("34a"), before);

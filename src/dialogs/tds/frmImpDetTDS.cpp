@@ -1,6 +1,7 @@
 #include "frmImpDetTDS.h"
 
 #include "base/Prompt.h"
+#include "commands/TdsImportCommand.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 #include "print/ReportEngine.h"
@@ -155,8 +156,9 @@ bool frmImpDetTDS::proceedWorkbook()
 {
     try {
         const auto report = ReportModel::load();
-        return TdsImport::importWorkbook(*report, txtWorkbook->text().trimmed(), host().vAsPAN(),
-                                         host().annexFolder());
+        return TdsImportCommand::fromWorkbook(*report, txtWorkbook->text().trimmed(), host().vAsPAN(),
+                                              host().annexFolder())
+            .imported;
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
         return false;
@@ -221,7 +223,7 @@ bool frmImpDetTDS::importSelected()
         return false;
     }
     const QList<TdsClient> selected = selectedClients();
-    if (!TdsDbImport::confirmClients(selected, host().vAsPAN()))
+    if (!TdsImportCommand::confirmClients(selected, host().vAsPAN()))
         return false;
     if (chkDueDate->isChecked()) {
         const QString refusal = TdsDbImport::dueDateRefusal(txtDueDate->text());
@@ -240,12 +242,13 @@ bool frmImpDetTDS::importSelected()
     try {
         const auto report = ReportModel::load();
         m_lists.clear();
-        imported = TdsDbImport::importLists(
-            *report, *m_source, selected, options, host().annexFolder(),
-            [this](const QString &caption, int done, int total) {
-                return showProgress(caption, done, total);
-            },
-            &m_lists);
+        const TdsImportCommand::Result result =
+            TdsImportCommand::fromDatabase(*report, *m_source, selected, options, host().annexFolder(),
+                                           [this](const QString &caption, int done, int total) {
+                                               return showProgress(caption, done, total);
+                                           });
+        imported = result.imported;
+        m_lists = result.lists;
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
     }

@@ -1,5 +1,7 @@
 #include "Form3cebChecks.h"
 
+#include "model/ReportModel.h"
+
 #include <QRegularExpression>
 
 namespace Form3cebChecks
@@ -36,6 +38,14 @@ QString membershipMessage(const QString &typed, const QString &accountants)
     if (number != accountants.trimmed())
         return QStringLiteral("Mismatch Membership No. !");
     return {};
+}
+
+std::optional<ReportFinding> unanswered(const ReportModel &model, int page, const Catalogue::Clause &clause)
+{
+    const QString message = Form3cebCatalogue::instance().unansweredMessage(clause.option);
+    if (clause.option.isEmpty() || message.isEmpty() || !model.value(page, clause.option).trimmed().isEmpty())
+        return std::nullopt;
+    return ReportFinding{ReportFinding::Kind::Answer, page, clause.label, clause.option, 0, -1, {}, message};
 }
 
 } // namespace Form3cebChecks

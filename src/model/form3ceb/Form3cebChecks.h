@@ -1,10 +1,14 @@
 #pragma once
 
 #include "catalogue/Form3cebCatalogue.h"
+#include "model/rules/ReportFindings.h"
 
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+class ReportModel;
 
 // The checks a Form 3CEB page runs before it keeps its rows, as functions over the
 // catalogue and the typed values; the pages show the messages.
@@ -22,5 +26,9 @@ QSet<int> exceptedColumns(const Catalogue::TransactionType &type, const QStringL
 // The membership number the UDIN is asked for: "" when it is six digits and the
 // accountant's, else "Invalid Membership No. !" or "Mismatch Membership No. !".
 QString membershipMessage(const QString &typed, const QString &accountants);
+
+// A Yes/No question of a Form 3CEB page that the report leaves unanswered, with the
+// catalogue's message for it; none when it is answered or the catalogue asks no answer.
+std::optional<ReportFinding> unanswered(const ReportModel &model, int page, const Catalogue::Clause &clause);
 
 } // namespace Form3cebChecks

@@ -2,6 +2,7 @@
 
 #include "ConcessionalRegime.h"
 #include "ReportDates.h"
+#include "ReportPageRules.h"
 #include "SigningDate.h"
 #include "ValueChecks.h"
 #include "catalogue/ClauseCatalogue.h"
@@ -282,6 +283,7 @@ QList<ReportFinding> of(const ReportModel &model, int page)
 {
     using Rule = std::optional<ReportFinding> (*)(const ReportModel &);
     static const QHash<int, QList<Rule>> rules{
+        {1, {ReportPageRules::reportPage}},
         {2, {assesseeStatus}},
         {7, {clause18}},
         {8, {clause19}},

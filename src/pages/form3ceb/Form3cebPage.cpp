@@ -441,13 +441,15 @@ bool Form3cebPage::checkGrid(const Question &q) const
 
 bool Form3cebPage::validateForm(bool)
 {
-    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    putShownRows();
     for (Question &q : m_questions) {
-        const QString unanswered = q.yes ? cat.unansweredMessage(q.clause.option) : QString();
-        if (q.yes && !q.yes->isChecked() && !q.no->isChecked() && !unanswered.isEmpty()) {
-            prompts().inform(unanswered);
-            q.yes->setFocus();
-            return false;
+        if (q.yes) {
+            if (const std::optional<ReportFinding> found =
+                    Form3cebChecks::unanswered(report(), pageNo(), q.clause)) {
+                prompts().inform(found->message);
+                q.yes->setFocus();
+                return false;
+            }
         }
         if (q.grid && q.yes && q.yes->isChecked() && !checkGrid(q))
             return false;
@@ -481,38 +483,45 @@ bool Form3cebPage::SaveData()
     if (moduleState().saveWithValidation ? !validateForm(true) : !checkValues())
         return false;
     try {
-        ReportModel &report = this->report();
-        const int page = pageNo();
-        // The grids show their rows in the report model already (a row that holds no value is
-        // not written); the fields and answers are put in afresh.
-        QSet<QString> gridPoints;
         for (const Question &q : std::as_const(m_questions)) {
-            if (q.grid)
-                gridPoints << q.grid->definition().point;
-        }
-        for (const QString &point : report.points(page)) {
-            if (!gridPoints.contains(point))
-                report.removePoint(page, point);
-        }
-        for (const FieldRow &row : std::as_const(m_fieldRows)) {
-            QStringList cols;
-            for (const QWidget *edit : row.edits)
-                cols << WidgetValues::text(edit);
-            report.setRows(page, row.point, {cols});
-        }
-        for (const Question &q : std::as_const(m_questions)) {
-            if (q.yes && (q.yes->isChecked() || q.no->isChecked()))
-                report.setRows(page, q.clause.option,
-                               {{Vocabulary::spelt(q.yes->isChecked(), q.clause.spelling)}});
             // A clause not answered Yes reports no transactions.
             if (q.grid && q.yes && !q.yes->isChecked())
                 q.grid->setRows({});
         }
-        report.savePage(page);
+        putShownRows();
+        report().savePage(pageNo());
         return true;
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
         return false;
+    }
+}
+
+void Form3cebPage::putShownRows()
+{
+    ReportModel &report = this->report();
+    const int page = pageNo();
+    // The grids show their rows in the report model already (a row that holds no value is
+    // not written); the fields and answers are put in afresh.
+    QSet<QString> gridPoints;
+    for (const Question &q : std::as_const(m_questions)) {
+        if (q.grid)
+            gridPoints << q.grid->definition().point;
+    }
+    for (const QString &point : report.points(page)) {
+        if (!gridPoints.contains(point))
+            report.removePoint(page, point);
+    }
+    for (const FieldRow &row : std::as_const(m_fieldRows)) {
+        QStringList cols;
+        for (const QWidget *edit : row.edits)
+            cols << WidgetValues::text(edit);
+        report.setRows(page, row.point, {cols});
+    }
+    for (const Question &q : std::as_const(m_questions)) {
+        if (q.yes && (q.yes->isChecked() || q.no->isChecked()))
+            report.setRows(page, q.clause.option,
+                           {{Vocabulary::spelt(q.yes->isChecked(), q.clause.spelling)}});
     }
 }
 

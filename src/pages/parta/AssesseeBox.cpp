@@ -205,19 +205,11 @@ bool AssesseeBox::checkValues()
     return true;
 }
 
-bool AssesseeBox::validate(const Messages &messages)
+QWidget *AssesseeBox::fieldAt(int index) const
 {
-    if (text(FirstName).isEmpty() && text(MiddleName).isEmpty() && text(LastName).isEmpty())
-        return PageChecks::refuse(m_fields.at(FirstName), messages.name);
-    const QList<QPair<Field, QString>> required{{AddressLine1, messages.address},
-                                                {PostOffice, messages.postOffice},
-                                                {Area, messages.area},
-                                                {District, messages.district}};
-    for (const auto &[field, message] : required) {
-        if (text(field).isEmpty())
-            return PageChecks::refuse(m_fields.at(field), message);
+    for (int f = 0; f < FieldCount; ++f) {
+        if (columnOf(Field(f)) == index)
+            return m_fields.at(f);
     }
-    if (!host().ValidPan(text(PAN)))
-        return PageChecks::refuse(m_fields.at(PAN), messages.pan);
-    return true;
+    return nullptr;
 }

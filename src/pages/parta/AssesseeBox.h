@@ -40,11 +40,6 @@ public:
         FieldCount
     };
 
-    // The messages of the page's rules, in the order they are checked.
-    struct Messages {
-        QString name, address, postOffice, area, district, pan;
-    };
-
     AssesseeBox(const QString &panName, bool withAddressTick, QWidget *parent = nullptr);
 
     // The fields as an assessee row, and back.
@@ -60,8 +55,8 @@ public:
     // Applies the ticks as they are set: ticked parts come from the master and are locked.
     void applyTicks();
 
-    // False at the first rule broken, after telling the user.
-    bool validate(const Messages &messages);
+    // The field that shows a column of the assessee row (its place in the row, from 0).
+    QWidget *fieldAt(int index) const;
     // False when a PAN or Aadhaar is typed that cannot be one, or a country or state that is
     // not on its list, after telling the user; run at every save, with or without validation.
     bool checkValues();

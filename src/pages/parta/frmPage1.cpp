@@ -8,6 +8,7 @@
 #include "catalogue/AssesseeRow.h"
 #include "host/HostContext.h"
 #include "model/rules/ReportDates.h"
+#include "model/rules/ReportPageRules.h"
 #include "model/rules/ReportWords.h"
 #include "pages/ClauseControls.h"
 #include "pages/ClauseGrid.h"
@@ -183,37 +184,21 @@ void frmPage1::writeRows()
 
 bool frmPage1::validateForm(bool)
 {
-    HostContext &h = host();
-    if (valueOf(m_iWe).isEmpty())
-        return refuse(m_iWe, QStringLiteral("Please select an option I/We from the list."));
-    if (!m_assessee->validate(
-            {QStringLiteral("Please enter Name of the Assessee"),
-             QStringLiteral("Please enter Address of Assessee"), QStringLiteral("Please enter post office"),
-             QStringLiteral("Please enter area/locality"), QStringLiteral("Please enter district"),
-             QStringLiteral("Please enter Valid PAN of Assessee")}))
-        return false;
-    if (valueOf(m_firm).isEmpty())
-        return refuse(m_firm, QStringLiteral("Please enter the name of the CA/Partnership firm who audited"));
-    if (valueOf(m_act).isEmpty())
-        return refuse(m_act, QStringLiteral("Please select the Name of the Act."));
-    if (valueOf(m_act) == ReportWords::otherAct() && valueOf(m_otherAct).isEmpty())
-        return refuse(m_otherAct, QStringLiteral("Please enter the Name of the other Act."));
-    if (!h.MyDateSerial(m_reportedDate->text()).isValid())
-        return refuse(m_reportedDate, QStringLiteral("Please enter the valid date of signing of the report"));
-    for (QWidget *choice : QList<QWidget *>{m_meUs, m_iWe2, m_myOurTheir, m_accounts, m_year, m_accounts2,
-                                            m_opinion, m_information, m_explainedTo}) {
-        if (valueOf(choice).isEmpty())
-            return refuse(choice, QStringLiteral("Please select an option from the dropdown."));
-    }
-    if (valueOf(m_place).isEmpty())
-        return refuse(m_place, QStringLiteral("Please enter the place of signing the report"));
-    if (!h.MyDateSerial(m_signDate->text()).isValid())
-        return refuse(m_signDate, QStringLiteral("Please enter the  valid date of Signing the report"));
-    const QString before =
-        ReportDates::signedBeforeAuditReportMessage(m_signDate->text(), m_reportedDate->text());
-    if (!before.isEmpty())
-        return refuse(m_signDate, before);
-    return checkSignedAfterYear();
+    putRows();
+    if (const std::optional<ReportFinding> found = ReportPageRules::form3ca(report()))
+        return PageChecks::refuse(controlAt(*found), found->message);
+    return true;
+}
+
+QWidget *frmPage1::controlAt(const ReportFinding &finding) const
+{
+    if (finding.point == QLatin1String("3CA1"))
+        return pointOneControls().value(finding.column);
+    if (finding.point == QLatin1String("3CA3"))
+        return paragraphThree().value(finding.column);
+    if (finding.point == QLatin1String("3CAOTH"))
+        return finding.column == 3 ? m_place : m_signDate;
+    return m_assessee->fieldAt(finding.column);
 }
 
 bool frmPage1::checkDateRules(QLineEdit *box)

@@ -29,6 +29,8 @@ protected:
     bool checkDateRules(QLineEdit *box) override;
 
 private:
+    // The control that shows the value of a finding of the page's check.
+    QWidget *controlAt(const ReportFinding &finding) const;
     QList<QWidget *> pointOneControls() const; // the thirteen columns of "3CA1"
     QList<QComboBox *> paragraphThree() const; // the three columns of "3CA3"
     void actChanged();

@@ -6,6 +6,7 @@
 #include "PageChecks.h"
 #include "catalogue/AssesseeRow.h"
 #include "host/HostContext.h"
+#include "model/rules/ReportPageRules.h"
 #include "model/rules/ReportWords.h"
 #include "pages/ClauseControls.h"
 #include "pages/ClauseGrid.h"
@@ -207,21 +208,19 @@ void frmPage1CB::writeRows()
 
 bool frmPage1CB::validateForm(bool)
 {
-    if (valueOf(m_iWe).isEmpty())
-        return refuse(m_iWe, QStringLiteral("Please select an option i/We from the list."));
-    if (!m_assessee->validate(
-            {QStringLiteral("Please enter Name of the Assessee."),
-             QStringLiteral("Please enter Address of Assessee."), QStringLiteral("Please enter post office."),
-             QStringLiteral("Please enter area/locality."), QStringLiteral("Please enter district."),
-             QStringLiteral("Please enter Valid PAN of Assessee.")}))
-        return false;
-    if (valueOf(m_headOffice).isEmpty())
-        return refuse(m_headOffice, QStringLiteral("Please enter head office address."));
-    if (valueOf(m_branches).isEmpty())
-        return refuse(m_branches, QStringLiteral("Please enter number of branches."));
-    if (valueOf(m_place).isEmpty())
-        return refuse(m_place, QStringLiteral("Please enter place."));
-    if (!host().MyDateSerial(m_signDate->text()).isValid())
-        return refuse(m_signDate, QStringLiteral("Please enter date."));
-    return checkSignedAfterYear();
+    putRows();
+    if (const std::optional<ReportFinding> found = ReportPageRules::form3cb(report()))
+        return PageChecks::refuse(controlAt(*found), found->message);
+    return true;
+}
+
+QWidget *frmPage1CB::controlAt(const ReportFinding &finding) const
+{
+    if (finding.point == QLatin1String("3CBPT1"))
+        return paragraphOne().value(finding.column);
+    if (finding.point == QLatin1String("3CBPT2"))
+        return paragraphTwo().value(finding.column);
+    if (finding.point == QLatin1String("3CBOTH"))
+        return finding.column == 3 ? m_place : m_signDate;
+    return m_assessee->fieldAt(finding.column);
 }

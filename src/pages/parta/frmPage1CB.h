@@ -22,6 +22,8 @@ protected:
     void showRows(const Rows &rows) override;
 
 private:
+    // The control that shows the value of a finding of the page's check.
+    QWidget *controlAt(const ReportFinding &finding) const;
     // The controls of the rows "3CBPT1", "3CBPT2", "3CBPT3" and "3CBPT5", in column order.
     QList<QWidget *> paragraphOne() const;
     QList<QWidget *> paragraphTwo() const;

@@ -46,4 +46,10 @@ inline QString pdfExists(const QString &fileName)
            QStringLiteral("' already exists, do you want to overwrite.?");
 }
 
+// An import over clients started with none ticked.
+inline QString selectAClient()
+{
+    return QStringLiteral("Please select atleast one Client.");
+}
+
 } // namespace SharedMessages

@@ -1,5 +1,7 @@
 #include "BulkImport.h"
 
+#include "base/SharedMessages.h"
+
 #include "base/Prompt.h"
 #include "efiling/CodeLookups.h"
 #include "efiling/bulk/ZipExtractor.h"
@@ -29,7 +31,7 @@ const QString kNotFound = QStringLiteral("NOT FOUND");
 namespace
 {
 
-const QString kInvalid = QStringLiteral("Invalid File.");
+const QString kInvalid = SharedMessages::invalidFile();
 
 // The files read whole while listing them hold their rows, about the size of their text,
 // until each is imported: up to this much text, which a batch of returns seldom reaches.

@@ -1,5 +1,7 @@
 #include "TdsImportCommand.h"
 
+#include "base/SharedMessages.h"
+
 #include "base/Prompt.h"
 #include "model/ClauseGridModel.h"
 #include "model/ReportModel.h"
@@ -51,7 +53,7 @@ QStringList writeLists(ReportModel &report, const TdsLists::Lists &rowsByPoint, 
 bool confirmClients(const QList<TdsClient> &selected, const QString &clientPan)
 {
     if (selected.isEmpty()) {
-        prompts().inform(QStringLiteral("Please select atleast one Client."));
+        prompts().inform(SharedMessages::selectAClient());
         return false;
     }
     for (const TdsClient &client : selected)

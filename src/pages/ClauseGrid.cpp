@@ -314,7 +314,7 @@ void ClauseGrid::keyPressEvent(QKeyEvent *event)
         const int r = currentRow();
         const int c = currentColumn();
         const bool ticked = Vocabulary::isTicked(cellText(r, c));
-        setCellText(r, c, ticked ? QString() : QStringLiteral("True"));
+        setCellText(r, c, ticked ? QString() : Vocabulary::TrueWord);
         cellEdited(r, c);
         return;
     }

@@ -138,7 +138,7 @@ bool GridDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, const Q
 {
     if (m_grid->column(index.column()).kind == Kind::Tick && event->type() == QEvent::MouseButtonRelease) {
         const bool ticked = Vocabulary::isTicked(index.data().toString());
-        model->setData(index, ticked ? QString() : QStringLiteral("True"));
+        model->setData(index, ticked ? QString() : Vocabulary::TrueWord);
         m_grid->cellEdited(index.row(), index.column());
         return true;
     }

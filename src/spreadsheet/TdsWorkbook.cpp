@@ -1,5 +1,7 @@
 #include "TdsWorkbook.h"
 
+#include "base/SharedMessages.h"
+
 #include "AnnexureClause.h"
 #include "AnnexureWorkbook.h"
 #include "WorkbookReader.h"
@@ -154,7 +156,7 @@ std::optional<Contents> read(const QString &path)
         const QList<Catalogue::Column> columns = AnnexureClause::find(list.point)->columns;
         const AnnexureLayout layout = AnnexureLayout::ofGrid(columns);
         if (!layout.matchesHeadings(sheet->rows))
-            return refuse(QStringLiteral("Invalid File."));
+            return refuse(SharedMessages::invalidFile());
         QList<QStringList> rows;
         for (int r = layout.firstDataRow(); r < sheet->rows.size(); ++r) {
             const QStringList &cells = sheet->rows.at(r);

@@ -1,5 +1,7 @@
 #include "frmImpDetTDS.h"
 
+#include "base/SharedMessages.h"
+
 #include "base/Prompt.h"
 #include "commands/TdsImportCommand.h"
 #include "host/HostContext.h"
@@ -219,7 +221,7 @@ QList<TdsClient> frmImpDetTDS::selectedClients() const
 bool frmImpDetTDS::importSelected()
 {
     if (!m_source) {
-        prompts().inform(QStringLiteral("Please select atleast one Client."));
+        prompts().inform(SharedMessages::selectAClient());
         return false;
     }
     const QList<TdsClient> selected = selectedClients();

@@ -3,6 +3,7 @@
 #include "Clause18Row.h"
 #include "DepreciationCutOff.h"
 #include "base/DateService.h"
+#include "catalogue/Vocabulary.h"
 #include "host/HostAccounts.h"
 #include "model/amounts/Amounts.h"
 
@@ -29,7 +30,7 @@ QStringList build(const ChartBlock &block, const QDate &cutOff, bool withDepreci
     row[Adjustment115BAC] = Amounts::format2(0);
     row[AdjustmentIntangible] = Amounts::format2(0);
     row[OtherAdjustments] = Amounts::format2(0);
-    row[BlockNil] = QStringLiteral("False");
+    row[BlockNil] = Vocabulary::FalseWord;
     applyAdditions(row, block.additions, cutOff);
     applyDeductions(row, block.deductions);
     if (withDepreciation) {

@@ -141,7 +141,7 @@ void AdditionDeductionFrame::showDeductions(const QString &deductions)
 {
     QList<QStringList> rows;
     for (const DeductionEntry &e : Clause18Lists::parseDeductions(deductions))
-        rows << QStringList{e.saleDate, e.amount, e.outOfLess180 ? QStringLiteral("True") : QString()};
+        rows << QStringList{e.saleDate, e.amount, e.outOfLess180 ? Vocabulary::TrueWord : QString()};
     m_vsDed->setRows(rows);
     m_shownDeductions = rowsOf(m_vsDed);
 }

@@ -59,9 +59,25 @@ void GridText::add(Row &&row)
     m_forms.push_back(int(form));
     putLength(m_text, form);
     for (int c = 0; c < m_columns; ++c) {
-        const QByteArray cell = c < row.cols.size() ? row.cols.at(c).toUtf8() : QByteArray();
-        putLength(m_text, cell.size());
-        m_text.append(cell);
+        const QStringView cell = c < row.cols.size() ? QStringView(row.cols.at(c)) : QStringView();
+        // Encoded straight into the text behind room for its length, which takes one byte when
+        // even three bytes a character stay under the long length, else its five.
+        const bool shortCell = cell.size() * 3 < kLongLength;
+        const qsizetype lengthAt = m_text.size();
+        const qsizetype lengthBytes = shortCell ? 1 : 1 + qsizetype(sizeof(quint32));
+        m_text.resize(lengthAt + lengthBytes + cell.size() * 3);
+        char *start = m_text.data() + lengthAt + lengthBytes;
+        char *end = m_encoder.appendToBuffer(start, cell);
+        const qsizetype length = end - start;
+        m_text.resize(lengthAt + lengthBytes + length);
+        char *lengthField = m_text.data() + lengthAt;
+        if (shortCell) {
+            *lengthField = char(length);
+        } else {
+            const quint32 n = quint32(length);
+            *lengthField = char(kLongLength);
+            std::memcpy(lengthField + 1, &n, sizeof n);
+        }
     }
 }
 

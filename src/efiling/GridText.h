@@ -3,6 +3,7 @@
 #include "store/ClauseStore.h"
 
 #include <QByteArray>
+#include <QStringEncoder>
 #include <QStringList>
 #include <map>
 #include <utility>
@@ -41,6 +42,7 @@ private:
     int m_sequenceColumn;
     QStringList m_formNames;
     QByteArray m_text;
+    QStringEncoder m_encoder{QStringEncoder::Utf8};
     std::vector<qsizetype> m_starts;
     std::vector<bool> m_markers;
     // The rows' sequence numbers and form names until they are sorted.

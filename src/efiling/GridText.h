@@ -42,7 +42,8 @@ private:
     int m_sequenceColumn;
     QStringList m_formNames;
     QByteArray m_text;
-    QStringEncoder m_encoder{QStringEncoder::Utf8};
+    // Stateless: a cell never carries half a character into the next.
+    QStringEncoder m_encoder{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
     std::vector<qsizetype> m_starts;
     std::vector<bool> m_markers;
     // The rows' sequence numbers and form names until they are sorted.

@@ -14,6 +14,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QTimer>
+#include <algorithm>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -42,9 +44,10 @@ int main(int argc, char *argv[])
                                   QStringLiteral("form"), QStringLiteral("3CA"));
     const QCommandLineOption page(QStringLiteral("page"), QStringLiteral("The page to show first."),
                                   QStringLiteral("number"));
-    // For a check of an installation: the program starts, shows its launcher and quits.
+    // For a check of an installation, and for timing the start: the program starts, shows
+    // its launcher (or with --client the editor), paints it and quits.
     const QCommandLineOption checkStart(QStringLiteral("check-start"),
-                                        QStringLiteral("Show the launcher and quit at once."));
+                                        QStringLiteral("Show the first window and quit at once."));
     parser.addOptions({client, year, form, page, checkStart});
     parser.addPositionalArgument(
         QStringLiteral("file"),
@@ -70,7 +73,9 @@ int main(int argc, char *argv[])
     }
 
     clsMain module;
-    LauncherWindow window(*host, module);
+    // The launcher is made only when it is shown: opened on a client's report, the program
+    // starts with the editor alone.
+    std::unique_ptr<LauncherWindow> window;
     if (parser.isSet(client)) {
         QString error;
         const auto request = DirectOpen::parse(parser.value(client), parser.value(year), parser.value(form),
@@ -82,14 +87,23 @@ int main(int argc, char *argv[])
         if (!DirectOpen::open(*host, module, *request))
             return 1;
     } else {
-        window.show();
+        window = std::make_unique<LauncherWindow>(*host, module);
+        window->show();
         if (!parser.positionalArguments().isEmpty()) {
             const QString file = parser.positionalArguments().constFirst();
-            QTimer::singleShot(0, &window, [&window, file] { window.importFile(file); });
+            QTimer::singleShot(0, window.get(), [&window, file] { window->importFile(file); });
         }
     }
-    if (parser.isSet(checkStart))
-        QTimer::singleShot(0, &app, [&app, &window] { app.exit(window.isVisible() ? 0 : 1); });
+    if (parser.isSet(checkStart)) {
+        QTimer::singleShot(0, &app, [&app] {
+            // The events the shown window still waits on, its first paint among them.
+            QCoreApplication::processEvents();
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            app.exit(std::any_of(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); })
+                         ? 0
+                         : 1);
+        });
+    }
     const int status = app.exec();
     setHost(nullptr);
     return status;

@@ -3,6 +3,7 @@
 #include "SourceDataDir.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QList>
 #include <QString>
@@ -19,6 +20,7 @@
 // nor another child's counts.
 struct ChildRun {
     double cpuMs = 0;
+    double elapsedMs = 0;
     double peakMb = 0;
     bool ok = false;
 };
@@ -56,6 +58,8 @@ inline ChildRun runChild(const QString &program, const QStringList &arguments, c
     const QByteArray log = QFile::encodeName(home + QStringLiteral("/run.log"));
     const QByteArray dir = QFile::encodeName(home);
 
+    QElapsedTimer clock;
+    clock.start();
     const pid_t pid = fork();
     if (pid == 0) {
         const int out = open(log.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -72,6 +76,7 @@ inline ChildRun runChild(const QString &program, const QStringList &arguments, c
     rusage usage{};
     if (pid < 0 || wait4(pid, &status, 0, &usage) != pid)
         return run;
+    run.elapsedMs = double(clock.nsecsElapsed()) / 1e6;
     run.cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000 +
                 double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
     run.peakMb = double(usage.ru_maxrss) / 1024;

@@ -3,12 +3,14 @@
 // also run whole: validate beside json.load of the file, carry beside a copy of the rows,
 // fill-default beside a read of the report and an insert of the defaults, bulk-import of 500
 // files beside a plain loop, import-xml of 10,000 transactions beside ElementTree and an
-// insert; and the peak memory of generate-json beside the size of the file it writes. Every
-// run starts from the same copy of the database. CPU times of the fastest of three runs.
+// insert; the peak memory of generate-json beside the size of the file it writes; and the
+// start of the desktop program on the editor's page 1 until it is painted and idle beside a
+// minimal Qt window program (bench/reference/minimal_window.cpp). Every run starts from the
+// same copy of the database. CPU times of the fastest of three runs.
 //
-// usage: commands_bench [ROWS ...] [bulk-import] [import-xml]
-//        (the sizes of clause 34(a), 1000 10000 100000 when none is given; bulk-import and
-//        import-xml run once, when no size is given or when named)
+// usage: commands_bench [ROWS ...] [bulk-import] [import-xml] [start]
+//        (the sizes of clause 34(a), 1000 10000 100000 when none is given; bulk-import,
+//        import-xml and the editor's start run once, when no size is given or when named)
 
 #include "BenchMain.h"
 #include "BenchProcess.h"
@@ -187,12 +189,48 @@ void runImportXml(const TargetReporter &targets)
             1.0);
 }
 
+// `talvex --check-start` on the editor's page 1 of the filled demo report and the minimal
+// window, in turns, so that both meet the same load of the machine; the fastest of each.
+void runEditorStart(const TargetReporter &targets)
+{
+    constexpr int kPairs = 7;
+    TestHost env(TestEngine::SQLite);
+    env.openFilledReport();
+    const BenchDatabase db(env);
+    const QStringList editor{QStringLiteral("--db"),         db.url(),
+                             QStringLiteral("--client"),     QStringLiteral("C001"),
+                             QStringLiteral("--year"),       QStringLiteral("2026"),
+                             QStringLiteral("--page"),       QStringLiteral("1"),
+                             QStringLiteral("--check-start")};
+    ChildRun program, reference;
+    for (int i = 0; i < kPairs; ++i) {
+        db.reset();
+        const ChildRun a = runChild(QStringLiteral(TALVEX_PATH), editor, db.home());
+        const ChildRun b = runChild(QStringLiteral(MINIMAL_WINDOW_PATH), {}, db.home());
+        if (!a.ok || !b.ok)
+            return;
+        if (i == 0 || a.cpuMs < program.cpuMs)
+            program.cpuMs = a.cpuMs;
+        if (i == 0 || a.elapsedMs < program.elapsedMs)
+            program.elapsedMs = a.elapsedMs;
+        if (i == 0 || b.cpuMs < reference.cpuMs)
+            reference.cpuMs = b.cpuMs;
+        if (i == 0 || b.elapsedMs < reference.elapsedMs)
+            reference.elapsedMs = b.elapsedMs;
+    }
+    targets.printRatio("editor on page 1, start until idle, CPU", program.cpuMs, "a minimal Qt window",
+                       reference.cpuMs, 1.5);
+    targets.printRatio("editor on page 1, start until idle, elapsed", program.elapsedMs,
+                       "a minimal Qt window", reference.elapsedMs, 1.5);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    TargetReporter targets;
     QList<int> sizes;
     QStringList named;
     for (int i = 1; i < argc; ++i) {
@@ -206,7 +244,6 @@ int main(int argc, char **argv)
     const bool all = sizes.isEmpty() && named.isEmpty();
     if (all)
         sizes = {1000, 10000, 100000};
-    TargetReporter targets;
     for (int rows : sizes) {
         runSize(targets, rows);
         std::fflush(stdout);
@@ -215,5 +252,7 @@ int main(int argc, char **argv)
         runBulkImport(targets);
     if (all || named.contains(QLatin1String("import-xml")))
         runImportXml(targets);
+    if (all || named.contains(QLatin1String("start")))
+        runEditorStart(targets);
     return 0;
 }

@@ -61,8 +61,7 @@ int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
     if (!mayWrite(target, line, err))
         return 2;
     // The stored report as every writer writes it; the rules change nothing in the database.
-    const EfilingExport::Result result =
-        EfilingExport::writeReport(*ReportRules::loadAsWritten(), target, envelope);
+    const EfilingExport::Result result = EfilingExport::writeReport(ReportKey::current(), target, envelope);
     switch (result.outcome) {
     case EfilingExport::Outcome::Valid:
         if (!result.failure.isEmpty()) {

@@ -97,8 +97,7 @@ void clsExportJSON::GenerateJSON([[maybe_unused]] const QString &mode)
     try {
         if (!chooseFile())
             return;
-        const EfilingExport::Result result =
-            EfilingExport::writeReport(*ReportRules::loadAsWritten(), m_file);
+        const EfilingExport::Result result = EfilingExport::writeReport(ReportKey::current(), m_file);
         if (result.outcome == EfilingExport::Outcome::NotWritten) {
             prompts().message(result.failure, {}, PromptIcon::Critical);
             return;

@@ -21,11 +21,19 @@ using Catalogue::JsonBlock;
 using Catalogue::JsonPart;
 using Row = ClauseStore::ClauseRow;
 
-// One row of a table block and the part it came from; the row stays in the report model.
+// One row of a table block and the part it came from; the row stays in the report model,
+// or in its grid's text, read back when it is written.
 struct Element {
     const JsonPart *part;
     const Row *row;
+    const GridText *grid = nullptr;
+    qsizetype index = 0;
 };
+
+const Row &rowOf(const Element &e, Row &held)
+{
+    return e.grid ? e.grid->row(e.index, held) : *e.row;
+}
 
 const Row *noRow()
 {
@@ -51,17 +59,26 @@ QList<Element> elementsOf(const JsonBlock &block, const WriteContext &ctx)
     for (const JsonPart &part : block.parts) {
         if (!gateOpen(part, ctx))
             continue;
-        const QList<Row> &rows = ctx.rowsOf(part.page, part.point);
-        const QString first = rows.isEmpty() ? QString() : rows.first().col(1).trimmed();
+        const GridText *grid = ctx.gridOf(part.page, part.point);
+        static const QList<Row> none;
+        const QList<Row> &rows = grid ? none : ctx.rowsOf(part.page, part.point);
+        Row held;
+        const qsizetype count = grid ? grid->size() : rows.size();
+        const QString first =
+            count == 0 ? QString() : (grid ? grid->row(0, held) : rows.first()).col(1).trimmed();
         if (first.isEmpty() || Vocabulary::isNA(first)) {
             if (part.always)
                 elements << Element{&part, noRow()};
             continue;
         }
         const qsizetype before = elements.size();
-        for (const Row &row : rows) {
-            if (!MemberWriter::isMarkerRow(row))
-                elements << Element{&part, &row};
+        for (qsizetype i = 0; i < count; ++i) {
+            if (grid) {
+                if (!grid->isMarker(i))
+                    elements << Element{&part, nullptr, grid, i};
+            } else if (!MemberWriter::isMarkerRow(rows.at(i))) {
+                elements << Element{&part, &rows.at(i)};
+            }
         }
         // A part written in any case ("Nil" in clause 22(a)) still gives its element.
         if (part.always && elements.size() == before)
@@ -88,7 +105,8 @@ private:
 
 void writeElementMembers(JsonLineWriter &w, const Element &e, const WriteContext &ctx)
 {
-    MemberWriter::write(w, e.part->members, *e.row, e.part->page, ctx);
+    Row held;
+    MemberWriter::write(w, e.part->members, rowOf(e, held), e.part->page, ctx);
 }
 
 // Each element an object, its members in an object of `wrapper` when one is named.
@@ -96,11 +114,12 @@ void writeElements(JsonLineWriter &w, const QList<Element> &elements, const Writ
                    const QString &wrapper = {})
 {
     PartPlans plans;
+    Row held;
     for (const Element &e : elements) {
         w.openObject();
         if (!wrapper.isEmpty())
             w.openObject(wrapper);
-        MemberWriter::write(w, plans.of(e.part), *e.row, e.part->page, ctx);
+        MemberWriter::write(w, plans.of(e.part), rowOf(e, held), e.part->page, ctx);
         if (!wrapper.isEmpty())
             w.close();
         w.close();
@@ -112,11 +131,12 @@ void writeListedElements(JsonLineWriter &w, const QList<Element> &elements, cons
                          const QString &wrapper)
 {
     PartPlans plans;
+    Row held;
     for (const Element &e : elements) {
         w.openObject();
         w.openArray(wrapper);
         w.openObject();
-        MemberWriter::write(w, plans.of(e.part), *e.row, e.part->page, ctx);
+        MemberWriter::write(w, plans.of(e.part), rowOf(e, held), e.part->page, ctx);
         w.close();
         w.close();
         w.close();
@@ -132,7 +152,9 @@ void writeKeyedElements(JsonLineWriter &w, const JsonBlock &block, const QList<E
         std::unique_ptr<MemberWriter::Plan> keyPlan, restPlan;
     };
     std::unordered_map<const JsonPart *, KeyedPlans> plans;
+    Row held;
     for (const Element &e : elements) {
+        const Row &row = rowOf(e, held);
         KeyedPlans &p = plans[e.part];
         if (!p.keyPlan) {
             for (const Catalogue::JsonMember &m : e.part->members)
@@ -142,9 +164,9 @@ void writeKeyedElements(JsonLineWriter &w, const JsonBlock &block, const QList<E
         }
         w.openObject();
         w.openObject(block.element);
-        MemberWriter::write(w, *p.keyPlan, *e.row, e.part->page, ctx);
+        MemberWriter::write(w, *p.keyPlan, row, e.part->page, ctx);
         w.close();
-        MemberWriter::write(w, *p.restPlan, *e.row, e.part->page, ctx);
+        MemberWriter::write(w, *p.restPlan, row, e.part->page, ctx);
         w.close();
     }
 }
@@ -168,9 +190,11 @@ void writeCsvBlock(JsonLineWriter &w, const JsonBlock &block, const QList<Elemen
     JsonLineWriter array = w.branch();
     array.openArray(block.element);
     CsvAttachment::Stream csv(w, block.csvHeader, elements.size());
+    Row held;
     for (const Element &e : elements) {
         array.openObject();
-        MemberWriter::writeWithCsvLine(array, csv.lines(), plans.of(e.part), *e.row, e.part->page, ctx);
+        MemberWriter::writeWithCsvLine(array, csv.lines(), plans.of(e.part), rowOf(e, held), e.part->page,
+                                       ctx);
         array.close();
         csv.rowDone();
     }
@@ -257,7 +281,8 @@ void writeBlock(JsonLineWriter &w, const JsonBlock &block, const WriteContext &c
         // One stored value: the first member of the part, from the first row.
         const Element &e = elements.first();
         const Catalogue::JsonMember &m = e.part->members.first();
-        const QString value = MemberWriter::converted(m, e.row->col(m.column), ctx);
+        Row held;
+        const QString value = MemberWriter::converted(m, rowOf(e, held).col(m.column), ctx);
         if (block.shape == Catalogue::BlockShape::ValueArray)
             w.numberArray(block.member, value.trimmed().isEmpty() ? QStringLiteral("0") : value);
         else

@@ -10,6 +10,7 @@
 #include "JsonLineWriter.h"
 #include "UploadEnvelope.h"
 #include "WriteContext.h"
+#include "WritingRows.h"
 #include "base/IdentityChecks.h"
 #include "base/Installation.h"
 #include "base/OutputFile.h"
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
 #include <nlohmann/json.hpp>
 
 namespace EfilingExport
@@ -100,12 +102,14 @@ QByteArray compose(const ReportModel &model, const QDate &today)
     return w.takeBytes();
 }
 
-void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today)
+namespace
+{
+void composeFrom(JsonLineWriter &w, const ReportModel &model, const GridTexts *grids, const QDate &today)
 {
     const FormKind kind = model.key().form.formKind;
     const bool form3CB = kind == FormKind::F3CB;
     const CodeLookups::ScopedCache lookups;
-    const WriteContext ctx(model, ClauseCatalogue::instance(), model.formCode());
+    const WriteContext ctx(model, ClauseCatalogue::instance(), model.formCode(), grids);
     w.openObject(formRoot(kind));
     w.openObject(formKey(kind));
     w.rememberNames();
@@ -125,16 +129,33 @@ void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today)
     w.close();
 }
 
-bool writeDocument(const ReportModel &model, QFileDevice &out, const QDate &today)
+bool writeFrom(const ReportModel &model, const GridTexts *grids, QFileDevice &out, const QDate &today)
 {
     JsonLineWriter w(&out);
     try {
-        compose(w, model, today);
+        composeFrom(w, model, grids, today);
     } catch (...) {
         w.finish();
         throw;
     }
     return w.finish() && out.flush() && out.error() == QFileDevice::NoError;
+}
+} // namespace
+
+void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today)
+{
+    composeFrom(w, model, nullptr, today);
+}
+
+bool writeDocument(const ReportModel &model, QFileDevice &out, const QDate &today)
+{
+    return writeFrom(model, nullptr, out, today);
+}
+
+bool writeDocument(const ReportKey &key, QFileDevice &out, const QDate &today)
+{
+    const WritingRows rows = WritingRows::load(key);
+    return writeFrom(*rows.model, &rows.grids, out, today);
 }
 
 namespace
@@ -174,21 +195,25 @@ QString readsBack(const QString &path)
 }
 } // namespace
 
-Result writeReport(const ReportModel &model, const QString &path, const QString &filingType,
-                   const QDate &today)
+namespace
+{
+// Writes the document with `write` and checks it as `taxaudit validate` does; the rows it
+// was written from are gone by then.
+Result writeChecked(const ReportModel &report, const QString &path, const QString &filingType,
+                    const std::function<bool(QFileDevice &)> &write)
 {
     Result result;
     // A report never filled in would give a form of empty members.
-    if (!FilledReport::isFilled(model)) {
+    if (!FilledReport::isFilled(report)) {
         result.failure = FilledReport::notFilled();
         return result;
     }
-    const FormKind kind = model.key().form.formKind;
+    const FormKind kind = report.key().form.formKind;
     // The document is written beside its place and put there only once it passed the check:
     // a file already there is never replaced by one that the portal would refuse. A document
     // the schema faults is kept in the temporary folder for the error report.
     OutputFile out(path);
-    const bool whole = out.open() && writeDocument(model, out.device(), today);
+    const bool whole = out.open() && write(out.device());
     bool faulted = false;
     const bool written = out.commit([&](const QString &file) {
         if (!whole)
@@ -215,9 +240,26 @@ Result writeReport(const ReportModel &model, const QString &path, const QString 
         return result;
     }
     result.outcome = Outcome::Valid;
-    if (!filingType.isEmpty() && !wrapForUpload(path, filingType, model.key()))
+    if (!filingType.isEmpty() && !wrapForUpload(path, filingType, report.key()))
         result.failure = QStringLiteral("Failed to Update JSON File.");
     return result;
+}
+} // namespace
+
+Result writeReport(const ReportModel &model, const QString &path, const QString &filingType,
+                   const QDate &today)
+{
+    return writeChecked(model, path, filingType,
+                        [&](QFileDevice &out) { return writeDocument(model, out, today); });
+}
+
+Result writeReport(const ReportKey &key, const QString &path, const QString &filingType, const QDate &today)
+{
+    // Only the key of the report stays while the file is checked: its rows are read, written
+    // and let go within `write`.
+    const ReportModel report(key);
+    return writeChecked(report, path, filingType,
+                        [&](QFileDevice &out) { return writeDocument(key, out, today); });
 }
 
 bool wrapForUpload(const QString &path, const QString &filingType, const ReportKey &key)

@@ -47,6 +47,9 @@ void compose(JsonLineWriter &w, const ReportModel &model, const QDate &today);
 // The document composed straight into an open file; false when the file did not take it all.
 // A fault midway leaves the file holding what was written, closed.
 bool writeDocument(const ReportModel &model, QFileDevice &out, const QDate &today);
+// The same document of the stored report, the rules applied: its long grids are read as
+// text a row at a time (WritingRows), so a report of a million rows is never held whole.
+bool writeDocument(const ReportKey &key, QFileDevice &out, const QDate &today);
 
 // Writes the document and checks it as `taxaudit validate` does; only a document that passes
 // is put at `path` (replacing a file there), Outcome::Valid. With a filing type ("O" original,
@@ -54,6 +57,10 @@ bool writeDocument(const ReportModel &model, QFileDevice &out, const QDate &toda
 // `path` as it was: Outcome::Invalid with the findings. A report never filled in is refused,
 // Outcome::NotWritten with "Form is not filled please fill the form".
 Result writeReport(const ReportModel &model, const QString &path, const QString &filingType = {},
+                   const QDate &today = QDate::currentDate());
+// The same of the stored report as every writer takes it (ReportRules::loadAsWritten), read
+// through writeDocument(key): what Generate JSON and `taxaudit generate-json` write.
+Result writeReport(const ReportKey &key, const QString &path, const QString &filingType = {},
                    const QDate &today = QDate::currentDate());
 
 // Wraps a written file of the report in the upload envelope; false when the file could not

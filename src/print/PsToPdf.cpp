@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <ghostscript/iapi.h>
 #include <ghostscript/ierrors.h>
 #include <vector>
@@ -27,22 +28,66 @@ int collect(void *handle, const char *text, int length)
     return length;
 }
 
+// Ghostscript's library is loaded when a document is first converted, not linked: with the
+// libraries it needs it was a third of what the dynamic loader relocated before the
+// program's first window.
+struct Ghostscript {
+    decltype(&gsapi_revision) revision = nullptr;
+    decltype(&gsapi_new_instance) newInstance = nullptr;
+    decltype(&gsapi_set_stdio) setStdio = nullptr;
+    decltype(&gsapi_init_with_args) initWithArgs = nullptr;
+    decltype(&gsapi_exit) exit = nullptr;
+    decltype(&gsapi_delete_instance) deleteInstance = nullptr;
+    QString failure;
+};
+
+const Ghostscript &ghostscript()
+{
+    static const Ghostscript loaded = [] {
+        Ghostscript gs;
+        QLibrary library(QStringLiteral("gs"), 10);
+        if (!library.load()) {
+            gs.failure =
+                QStringLiteral("The Ghostscript library could not be loaded: %1").arg(library.errorString());
+            return gs;
+        }
+        gs.revision = reinterpret_cast<decltype(gs.revision)>(library.resolve("gsapi_revision"));
+        gs.newInstance = reinterpret_cast<decltype(gs.newInstance)>(library.resolve("gsapi_new_instance"));
+        gs.setStdio = reinterpret_cast<decltype(gs.setStdio)>(library.resolve("gsapi_set_stdio"));
+        gs.initWithArgs =
+            reinterpret_cast<decltype(gs.initWithArgs)>(library.resolve("gsapi_init_with_args"));
+        gs.exit = reinterpret_cast<decltype(gs.exit)>(library.resolve("gsapi_exit"));
+        gs.deleteInstance =
+            reinterpret_cast<decltype(gs.deleteInstance)>(library.resolve("gsapi_delete_instance"));
+        if (!gs.revision || !gs.newInstance || !gs.setStdio || !gs.initWithArgs || !gs.exit ||
+            !gs.deleteInstance)
+            gs.failure = QStringLiteral("The Ghostscript library lacks a function it should have.");
+        return gs;
+    }();
+    return loaded;
+}
+
 } // namespace
 
 Result convert(const QString &basePath, const QString &outputPath)
 {
     Result result;
+    const Ghostscript &gs = ghostscript();
+    if (!gs.failure.isEmpty()) {
+        result.messages = gs.failure;
+        return result;
+    }
     gsapi_revision_t revision;
-    if (gsapi_revision(&revision, sizeof revision) != 0) {
+    if (gs.revision(&revision, sizeof revision) != 0) {
         result.messages = QStringLiteral("The Ghostscript library does not match its header.");
         return result;
     }
     void *instance = nullptr;
-    if (gsapi_new_instance(&instance, &result.messages) < 0) {
+    if (gs.newInstance(&instance, &result.messages) < 0) {
         result.messages = QStringLiteral("Ghostscript could not start.");
         return result;
     }
-    gsapi_set_stdio(instance, readNothing, collect, collect);
+    gs.setStdio(instance, readNothing, collect, collect);
 
     const QString target = outputPath.isEmpty() ? basePath + QStringLiteral(".pdf") : outputPath;
     // Ghostscript 10 no longer knows the ".setpdfwrite" tuning operator older versions took
@@ -59,9 +104,9 @@ Result convert(const QString &basePath, const QString &outputPath)
     std::vector<char *> argv;
     for (const QByteArray &a : args)
         argv.push_back(const_cast<char *>(a.constData()));
-    const int code = gsapi_init_with_args(instance, int(argv.size()), argv.data());
-    const int exitCode = gsapi_exit(instance);
-    gsapi_delete_instance(instance);
+    const int code = gs.initWithArgs(instance, int(argv.size()), argv.data());
+    const int exitCode = gs.exit(instance);
+    gs.deleteInstance(instance);
     result.ok = (code == 0 || code == gs_error_Quit) && exitCode == 0 && QFile::exists(target);
     return result;
 }

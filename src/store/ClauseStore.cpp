@@ -1,4 +1,5 @@
 #include "ClauseStore.h"
+#include "ReportRowReading.h"
 
 #include "Database.h"
 #include "ModuleState.h"
@@ -113,15 +114,18 @@ void deletePoint(const ReportKey &key, int page, const QString &point, const QSt
         {key.client, key.yearKey, page, formName, point});
 }
 
-QList<ClauseRow> readTable(Database &db, const QString &table, int columns, const QString &where,
-                           const QVariantList &binds, const QString &order)
+namespace
+{
+// The rows WHERE selects, one at a time, as readTable reads them.
+void readEachOf(Database &db, const QString &table, int columns, const QString &where,
+                const QVariantList &binds, const QString &order,
+                const std::function<void(ClauseRow &&)> &take)
 {
     const std::unique_ptr<TextRows> read =
         db.readText(QStringLiteral("SELECT PageNo, FormName, PointNo, %1 FROM %2 WHERE %3%4")
                         .arg(valueColumnList(columns), table, where,
                              order.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + order),
                     binds);
-    QList<ClauseRow> rows;
     QString formName;
     QString point;
     while (read->next()) {
@@ -132,6 +136,9 @@ QList<ClauseRow> readTable(Database &db, const QString &table, int columns, cons
         point = read->text(2, point);
         row.formName = formName;
         row.point = point;
+        // Reserved first: a list resized from nothing takes the next power of two of its
+        // size, near twice the 23 cells a row holds.
+        row.cols.reserve(columns);
         row.cols.resize(columns);
         QString *cols = row.cols.data();
         // A grid's rows repeat many of their cells (a section, a date, "0.00"): a cell equal to
@@ -146,8 +153,16 @@ QList<ClauseRow> readTable(Database &db, const QString &table, int columns, cons
             padded = padded || isPadded(cols[i]);
         }
         row.mayBePadded = padded;
-        rows << std::move(row);
+        take(std::move(row));
     }
+}
+} // namespace
+
+QList<ClauseRow> readTable(Database &db, const QString &table, int columns, const QString &where,
+                           const QVariantList &binds, const QString &order)
+{
+    QList<ClauseRow> rows;
+    readEachOf(db, table, columns, where, binds, order, [&rows](ClauseRow &&row) { rows << std::move(row); });
     return rows;
 }
 
@@ -162,8 +177,8 @@ QList<ClauseRow> readRows(const ReportKey &key, const QString &condition, const 
                      QStringLiteral("Code_No=? AND FYr=?") + condition, binds, order);
 }
 
-// A grid row's number as the database casts the sequence text to a number: its leading
-// digits, 0 without any; a row without one comes first, as NULL sorts first.
+} // namespace
+
 qint64 sequenceNumber(const QString &text)
 {
     if (text.isEmpty())
@@ -206,8 +221,6 @@ void sortAsReport(QList<ClauseRow> &rows, int sequenceColumn)
         sorted << std::move(rows[at]);
     rows = std::move(sorted);
 }
-} // namespace
-
 QList<ClauseRow> readPoint(int page, const QString &point, bool ordered)
 {
     const QString seq = moduleState().sequenceColumn();
@@ -242,6 +255,13 @@ bool hasRows(const ReportKey &key, int page)
 QList<ClauseRow> readAll()
 {
     return readAll(ReportKey::current());
+}
+
+void readEach(const ReportKey &key, const std::function<void(ClauseRow &&)> &take)
+{
+    readEachOf(storeHost().DBObj(), key.form.clauseTable, key.form.valueColumns(),
+               QStringLiteral("Code_No=? AND FYr=?"), {key.client, key.yearKey},
+               QStringLiteral("PageNo, PointNo"), take);
 }
 
 QList<ClauseRow> readAll(const ReportKey &key)

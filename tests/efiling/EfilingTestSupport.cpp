@@ -1,9 +1,11 @@
 #include "EfilingTestSupport.h"
 
 #include "dialogs/clsExportJSON.h"
+#include "efiling/EfilingExport.h"
 #include "host/DemoClauses.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
+#include "store/ReportKey.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +41,16 @@ void EfilingTest::removePoint(int page, const QString &point)
 
 QByteArray EfilingTest::compose() const
 {
-    return clsExportJSON::compose(QDate(2026, 10, 1));
+    const QDate today(2026, 10, 1);
+    const QByteArray fromModel = clsExportJSON::compose(today);
+    // Every document a test looks at is also written as generate-json writes it, its long
+    // grids read from the store as text: the two must not differ by a byte.
+    QFile out(tempFile(QStringLiteral("from_store.json")));
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    EXPECT_TRUE(EfilingExport::writeDocument(ReportKey::current(), out, today));
+    out.close();
+    EXPECT_EQ(readFile(out.fileName()).toStdString(), fromModel.toStdString());
+    return fromModel;
 }
 
 nlohmann::json EfilingTest::document() const

@@ -1,5 +1,7 @@
 #include "FormSwitch.h"
 
+#include "catalogue/Form3caPointOne.h"
+
 #include "base/Prompt.h"
 #include "catalogue/AssesseeRow.h"
 #include "host/HostContext.h"
@@ -104,12 +106,23 @@ QList<Target> toForm3CA(const PartA &src)
     const QString accountType2 = pt2.at(1).isEmpty() ? pt1.at(2) : pt2.at(1);
     const QString year = (pt1.at(1).isEmpty() ? pt1.at(4) : pt1.at(1)).right(4);
     QList<Target> out;
-    if (src.rows.contains(QStringLiteral("3CBPT1")))
-        out << Target{1,
-                      QStringLiteral("3CA"),
-                      QStringLiteral("3CA1"),
-                      {{iwe, meUs(iwe), QString(), QString(), QString(), iwe2, myOur(iwe2), QString(),
-                        pt1.at(2), pt1.at(3), pt1.at(4), year, accountType2}}};
+    if (src.rows.contains(QStringLiteral("3CBPT1"))) {
+        // Form 3CB names no statutory audit: its firm, Act and report date stay blank.
+        QStringList one(Form3caPointOne::ColumnCount);
+        const auto set = [&one](Form3caPointOne::Column column, const QString &value) {
+            one[Form3caPointOne::index(column)] = value;
+        };
+        set(Form3caPointOne::IWe, iwe);
+        set(Form3caPointOne::MeUs, meUs(iwe));
+        set(Form3caPointOne::IWe2, iwe2);
+        set(Form3caPointOne::MyOurTheir, myOur(iwe2));
+        set(Form3caPointOne::Accounts, pt1.at(2));
+        set(Form3caPointOne::PeriodFrom, pt1.at(3));
+        set(Form3caPointOne::PeriodTo, pt1.at(4));
+        set(Form3caPointOne::Year, year);
+        set(Form3caPointOne::Accounts2, accountType2);
+        out << Target{1, QStringLiteral("3CA"), Form3caPointOne::Point, {one}};
+    }
     out << copied(src, 1, QStringLiteral("3CA"), samePoints(true));
     out << copied(src, 1, QStringLiteral("3CA"), masterTick());
     return out;
@@ -117,25 +130,30 @@ QList<Target> toForm3CA(const PartA &src)
 
 QList<Target> toForm3CB(const PartA &src)
 {
-    const QStringList a1 = padded(src.first(QStringLiteral("3CA1")), 13);
-    const QString iwe = a1.at(0);
-    const QString iwe2 = a1.at(5).isEmpty() ? iwe : a1.at(5);
+    const QStringList a1 = padded(src.first(Form3caPointOne::Point), Form3caPointOne::ColumnCount);
+    const auto at = [&a1](Form3caPointOne::Column column) { return a1.at(Form3caPointOne::index(column)); };
+    const QString iwe = at(Form3caPointOne::IWe);
+    const QString iwe2 = at(Form3caPointOne::IWe2).isEmpty() ? iwe : at(Form3caPointOne::IWe2);
     QList<Target> out;
-    if (src.rows.contains(QStringLiteral("3CA1"))) {
-        const QString balanceSheetDate = yearEnd(a1.at(11).isEmpty() ? a1.at(10) : a1.at(11));
+    if (src.rows.contains(Form3caPointOne::Point)) {
+        const QString balanceSheetDate = yearEnd(
+            at(Form3caPointOne::Year).isEmpty() ? at(Form3caPointOne::PeriodTo) : at(Form3caPointOne::Year));
         out << Target{101,
                       QStringLiteral("3CB"),
                       QStringLiteral("3CBPT1"),
-                      {{iwe, balanceSheetDate, a1.at(8), a1.at(9), a1.at(10)}}};
-        out << Target{
-            101, QStringLiteral("3CB"), QStringLiteral("3CBPT2"), {{iwe2, a1.at(12), QString(), QString()}}};
+                      {{iwe, balanceSheetDate, at(Form3caPointOne::Accounts), at(Form3caPointOne::PeriodFrom),
+                        at(Form3caPointOne::PeriodTo)}}};
+        out << Target{101,
+                      QStringLiteral("3CB"),
+                      QStringLiteral("3CBPT2"),
+                      {{iwe2, at(Form3caPointOne::Accounts2), QString(), QString()}}};
         // Paragraph 3 of Form 3CB: its opinion follows the I/We choice, the balance sheet
         // is that of the year end, and the account is the one the Form 3CA report names.
         out << Target{101,
                       QStringLiteral("3CB"),
                       QStringLiteral("3CBPT3"),
                       {{iwe, QString(), iwe, myOur(iwe), myOur(iwe), myOur(iwe), myOur(iwe), myOur(iwe),
-                        meUs(iwe), balanceSheetDate, a1.at(8), QString()}}};
+                        meUs(iwe), balanceSheetDate, at(Form3caPointOne::Accounts), QString()}}};
     }
     out << copied(src, 101, QStringLiteral("3CB"), samePoints(false));
     out << copied(src, 1, QStringLiteral("3CB"), masterTick());

@@ -7,6 +7,7 @@
 #include "PrintSetup.h"
 #include "PrintedValues.h"
 #include "ReportWriter.h"
+#include "catalogue/Form3caPointOne.h"
 #include "model/ReportModel.h"
 
 namespace FrontPage
@@ -99,7 +100,8 @@ public:
 
 void write3CA(Page &p, const PrintSetup &setup, const Accountant &accountant)
 {
-    const QString one = QStringLiteral("3CA1");
+    using namespace Form3caPointOne;
+    const QString one = Point;
     const QString three = QStringLiteral("3CA3");
     p.title(QStringLiteral("3CA"), QStringLiteral("[See rule 6G(1)(a)]"),
             {QStringLiteral(
@@ -107,25 +109,27 @@ void write3CA(Page &p, const PrintSetup &setup, const Accountant &accountant)
                 "accounts of the business or profession of a person have been audited under any other "
                 "law")});
     const AssesseeParticulars a = p.assessee();
-    const QString auditor = PrintedValues::joined({p.value(one, 3), p.value(one, 5)}, QStringLiteral(" "));
-    p.paragraph(QStringLiteral("1."),
-                p.word(one, 1) + QStringLiteral(" report that the statutory audit of M/s. ") +
-                    ControlCodes::bold(a.name) + QStringLiteral(", ") + a.address +
-                    QStringLiteral(", PAN : ") + ControlCodes::bold(a.pan) +
-                    QStringLiteral(" was conducted by ") + p.word(one, 2) + u' ' + auditor +
-                    QStringLiteral(" in pursuance of the provisions of the ") + p.value(one, 4) +
-                    QStringLiteral(", and ") + p.word(one, 6) + QStringLiteral(" annex hereto a copy of ") +
-                    p.word(one, 7, true) + QStringLiteral(" audit report dated ") + p.value(one, 8) +
-                    QStringLiteral(" along with a copy of each of :-"));
-    p.item(QStringLiteral("(a)"), QStringLiteral("the audited ") + p.word(one, 9) +
-                                      QStringLiteral(" for the period beginning from ") + p.value(one, 10) +
-                                      QStringLiteral(" to ending on ") + p.value(one, 11) + u';');
+    const QString auditor =
+        PrintedValues::joined({p.value(one, Firm), p.value(one, OtherAct)}, QStringLiteral(" "));
+    p.paragraph(
+        QStringLiteral("1."),
+        p.word(one, IWe) + QStringLiteral(" report that the statutory audit of M/s. ") +
+            ControlCodes::bold(a.name) + QStringLiteral(", ") + a.address + QStringLiteral(", PAN : ") +
+            ControlCodes::bold(a.pan) + QStringLiteral(" was conducted by ") + p.word(one, MeUs) + u' ' +
+            auditor + QStringLiteral(" in pursuance of the provisions of the ") + p.value(one, Act) +
+            QStringLiteral(", and ") + p.word(one, IWe2) + QStringLiteral(" annex hereto a copy of ") +
+            p.word(one, MyOurTheir, true) + QStringLiteral(" audit report dated ") +
+            p.value(one, ReportedOn) + QStringLiteral(" along with a copy of each of :-"));
+    p.item(QStringLiteral("(a)"), QStringLiteral("the audited ") + p.word(one, Accounts) +
+                                      QStringLiteral(" for the period beginning from ") +
+                                      p.value(one, PeriodFrom) + QStringLiteral(" to ending on ") +
+                                      p.value(one, PeriodTo) + u';');
     p.item(QStringLiteral("(b)"), QStringLiteral("the audited balance sheet as at, ") +
-                                      PageValues::balanceSheetDate(p.value(one, 12)) +
+                                      PageValues::balanceSheetDate(p.value(one, Year)) +
                                       QStringLiteral("; and"));
     p.item(QStringLiteral("(c)"),
            QStringLiteral("documents declared by the said Act to be part of, or annexed to, the ") +
-               p.word(one, 13) + QStringLiteral(" and balance sheet."));
+               p.word(one, Accounts2) + QStringLiteral(" and balance sheet."));
     p.paragraph(QStringLiteral("2."), annexedParticulars());
     p.paragraph(
         QStringLiteral("3."),

@@ -6,6 +6,7 @@
 #include "PageValues.h"
 #include "PrintedValues.h"
 #include "TemplateMarkers.h"
+#include "catalogue/Form3caPointOne.h"
 #include "model/ReportModel.h"
 
 namespace TemplateFrontPage
@@ -60,22 +61,23 @@ void qualifications(MasterFile &file, const ReportModel &model, int page, const 
 
 void fill3CA(MasterFile &file, const Values &v, const AssesseeParticulars &a)
 {
-    const QString one = QStringLiteral("3CA1");
+    using namespace Form3caPointOne;
+    const QString one = Point;
     const QString three = QStringLiteral("3CA3");
-    setInOrder(file, QStringLiteral("$#$IWe$#$"), {v.word(one, 1), v.word(one, 6)});
+    setInOrder(file, QStringLiteral("$#$IWe$#$"), {v.word(one, IWe), v.word(one, IWe2)});
     setInOrder(file, QStringLiteral("$#$Name$#$"), {a.name});
     setInOrder(file, QStringLiteral("$#$Address$#$"), {a.address});
     setInOrder(file, QStringLiteral("$#$PAN$#$"), {a.pan});
-    setInOrder(file, QStringLiteral("$#$MeUsMs$#$"), {v.word(one, 2)});
+    setInOrder(file, QStringLiteral("$#$MeUsMs$#$"), {v.word(one, MeUs)});
     setInOrder(file, QStringLiteral("$#$AudName$#$"),
-               {PrintedValues::joined({v.value(one, 3), v.value(one, 5)}, QStringLiteral(" "))});
-    setInOrder(file, QStringLiteral("$#$Act#$"), {v.value(one, 4)});
-    setInOrder(file, QStringLiteral("$#$MyOurTheir$#$"), {v.word(one, 7, true)});
-    setInOrder(file, QStringLiteral("$#$AudRptDt$#$"), {v.value(one, 8)});
-    setInOrder(file, QStringLiteral("$#$PLType$#$"), {v.word(one, 9), v.word(one, 13)});
-    setInOrder(file, QStringLiteral("$#$PStart Date$#$"), {v.value(one, 10)});
-    setInOrder(file, QStringLiteral("$#$PEnd Date$#$"), {v.value(one, 11)});
-    setInOrder(file, QStringLiteral("$#$BSYear$#$"), {PageValues::balanceSheetDate(v.value(one, 12))});
+               {PrintedValues::joined({v.value(one, Firm), v.value(one, OtherAct)}, QStringLiteral(" "))});
+    setInOrder(file, QStringLiteral("$#$Act#$"), {v.value(one, Act)});
+    setInOrder(file, QStringLiteral("$#$MyOurTheir$#$"), {v.word(one, MyOurTheir, true)});
+    setInOrder(file, QStringLiteral("$#$AudRptDt$#$"), {v.value(one, ReportedOn)});
+    setInOrder(file, QStringLiteral("$#$PLType$#$"), {v.word(one, Accounts), v.word(one, Accounts2)});
+    setInOrder(file, QStringLiteral("$#$PStart Date$#$"), {v.value(one, PeriodFrom)});
+    setInOrder(file, QStringLiteral("$#$PEnd Date$#$"), {v.value(one, PeriodTo)});
+    setInOrder(file, QStringLiteral("$#$BSYear$#$"), {PageValues::balanceSheetDate(v.value(one, Year))});
     setInOrder(file, QStringLiteral("$#$MyOur$#$"), v.lowerWords(three, {1, 2}));
     setInOrder(file, QStringLiteral("$#$MeUs$#$"), v.lowerWords(three, {3}));
 }

@@ -1,5 +1,7 @@
 #include "ReportDates.h"
 
+#include "catalogue/Form3caPointOne.h"
+
 #include "base/DateService.h"
 #include "model/ReportModel.h"
 
@@ -41,7 +43,7 @@ QString auditReportDate(const ReportModel &model)
 {
     if (model.key().form.formKind != FormKind::F3CA)
         return {};
-    return model.value(1, QStringLiteral("3CA1"), 8).trimmed();
+    return model.value(1, Form3caPointOne::Point, Form3caPointOne::ReportedOn).trimmed();
 }
 
 } // namespace ReportDates

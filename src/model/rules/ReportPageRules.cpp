@@ -5,6 +5,7 @@
 #include "base/DateService.h"
 #include "base/IdentityChecks.h"
 #include "catalogue/AssesseeRow.h"
+#include "catalogue/Form3caPointOne.h"
 #include "model/ReportModel.h"
 
 #include <QDate>
@@ -25,20 +26,6 @@ constexpr int kSignDateColumn = 4;
 constexpr int kIWeColumn = 0;
 constexpr int kHeadOfficeColumn = 2;
 constexpr int kBranchesColumn = 3;
-enum Form3caPointOne {
-    IWe = 0,
-    MeUs = 1,
-    Firm = 2,
-    Act = 3,
-    OtherAct = 4,
-    IWe2 = 5,
-    MyOurTheir = 6,
-    ReportedOn = 7,
-    Accounts = 8,
-    Year = 11,
-    Accounts2 = 12
-};
-
 // A value of the page: its point and its place in the point's row.
 struct Field {
     int page;
@@ -106,7 +93,8 @@ std::optional<ReportFinding> signedAfterYear(const ReportModel &model, const Fie
 
 std::optional<ReportFinding> form3ca(const ReportModel &model)
 {
-    const auto one = [](int column) { return Field{kForm3caPage, QStringLiteral("3CA1"), column}; };
+    using namespace Form3caPointOne;
+    const auto one = [](Column column) { return Field{kForm3caPage, Point, index(column)}; };
     const auto three = [](int column) { return Field{kForm3caPage, QStringLiteral("3CA3"), column}; };
     const Field place{kForm3caPage, QStringLiteral("3CAOTH"), kPlaceColumn};
     const Field signDate{kForm3caPage, QStringLiteral("3CAOTH"), kSignDateColumn};

@@ -128,6 +128,7 @@ void readEachOf(Database &db, const QString &table, int columns, const QString &
                     binds);
     QString formName;
     QString point;
+    QStringList aboveCells; // the row before, shared, not copied
     while (read->next()) {
         ClauseRow row;
         row.page = int(read->number(0));
@@ -143,8 +144,7 @@ void readEachOf(Database &db, const QString &table, int columns, const QString &
         QString *cols = row.cols.data();
         // A grid's rows repeat many of their cells (a section, a date, "0.00"): a cell equal to
         // the one above shares its text, which spares making and freeing a copy.
-        const QString *above =
-            rows.isEmpty() || rows.last().cols.size() != columns ? nullptr : rows.last().cols.constData();
+        const QString *above = aboveCells.size() != columns ? nullptr : aboveCells.constData();
         // Each cell is looked at while it is at hand: a later look at a million cells
         // would fetch every one from memory again.
         bool padded = false;
@@ -153,6 +153,7 @@ void readEachOf(Database &db, const QString &table, int columns, const QString &
             padded = padded || isPadded(cols[i]);
         }
         row.mayBePadded = padded;
+        aboveCells = row.cols;
         take(std::move(row));
     }
 }

@@ -8,6 +8,7 @@
 #include "base/OutputFile.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
@@ -118,6 +119,7 @@ std::unique_ptr<QTextDocument> ReportEngine::newDocument() const
 
 void ReportEngine::NewReport()
 {
+    dropLayout();
     m_sections.clear();
     m_body = newDocument();
     m_header = newDocument();
@@ -130,6 +132,7 @@ void ReportEngine::NewReport()
 
 void ReportEngine::startSection(bool wide)
 {
+    dropLayout();
     layTable(m_bodyTarget);
     if (!m_body->isEmpty()) {
         m_sections.push_back({std::move(m_body), m_wide});
@@ -160,6 +163,7 @@ void ReportEngine::resetTarget(Target &target, QTextDocument *document)
 
 ReportEngine::Target &ReportEngine::current()
 {
+    dropLayout();
     if (m_band == Header)
         return m_headerTarget;
     if (m_band == Footer)
@@ -354,6 +358,7 @@ void ReportEngine::PrintText(const QString &text)
 
 void ReportEngine::SetFontName(const QString &family)
 {
+    dropLayout();
     m_fontFamily = family;
     QFont f = m_body->defaultFont();
     f.setFamily(family);
@@ -362,6 +367,7 @@ void ReportEngine::SetFontName(const QString &family)
 
 void ReportEngine::SetFontSize(double points)
 {
+    dropLayout();
     m_fontSize = points;
     QFont f = m_body->defaultFont();
     f.setPointSizeF(points);
@@ -393,6 +399,7 @@ void ReportEngine::ShowReport()
 
 void ReportEngine::appendDocument(const QTextDocument &document)
 {
+    dropLayout();
     Target &t = m_bodyTarget;
     layTable(t);
     t.table = nullptr;
@@ -438,9 +445,9 @@ bool ReportEngine::AppendFile(const QString &path)
 
 void ReportEngine::layoutFor(QPagedPaintDevice &device, bool wide)
 {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                     wide ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                     QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+    device.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), wide ? QPageLayout::Landscape : QPageLayout::Portrait,
+                    QMarginsF(marginMm(), marginMm(), marginMm(), marginMm()), QPageLayout::Millimeter));
 }
 
 QString ReportEngine::plainText()
@@ -453,6 +460,7 @@ QString ReportEngine::plainText()
 
 QTextDocument &ReportEngine::body()
 {
+    dropLayout();
     layTables();
     return *m_body;
 }
@@ -516,81 +524,211 @@ ReportEngine::Geometry ReportEngine::paginate(QPagedPaintDevice &device, QTextDo
     return g;
 }
 
-void ReportEngine::release(QTextDocument &body)
+int ReportEngine::layoutDpi()
 {
-    for (QTextDocument *d : {&body, m_header.get(), m_footer.get()})
-        d->documentLayout()->setPaintDevice(nullptr);
+    return LayoutDpi;
 }
 
-int ReportEngine::pageCount()
+qreal ReportEngine::marginMm()
 {
-    LayoutProbe probe;
-    int pages = 0;
+    return 12;
+}
+
+void ReportEngine::dropLayout()
+{
+    if (m_runs.empty())
+        return;
+    for (const Run &run : m_runs) {
+        if (run.started)
+            run.body->documentLayout()->setPaintDevice(nullptr);
+    }
+    for (QTextDocument *d : {m_header.get(), m_footer.get()})
+        d->documentLayout()->setPaintDevice(nullptr);
+    m_runs.clear();
+}
+
+void ReportEngine::startLayout()
+{
+    if (!m_runs.empty())
+        return;
+    if (!m_probe)
+        m_probe = std::make_unique<LayoutProbe>();
     for (const auto &[body, wide] : sections()) {
-        paginate(probe, *body, wide);
-        pages += body->pageCount();
-        release(*body);
+        Run run;
+        run.body = body;
+        run.wide = wide;
+        run.characters = body->characterCount();
+        m_runs.push_back(run);
+    }
+}
+
+bool ReportEngine::layOutStep()
+{
+    // Text positions laid out a step at a time: a few pages of a table of short cells.
+    constexpr int StepCharacters = 4000;
+    startLayout();
+    for (Run &run : m_runs) {
+        if (run.done)
+            continue;
+        QTextDocument &body = *run.body;
+        if (!run.started) {
+            run.geometry = paginate(*m_probe, body, run.wide);
+            run.started = true;
+        }
+        const int last = body.characterCount() - 1;
+        const QTextBlock block = body.findBlock(std::min(run.laidTo + StepCharacters, last));
+        // Asking where a block lies lays the document out as far as that block, and no further.
+        const QRectF rect = body.documentLayout()->blockBoundingRect(block);
+        run.laidTo = block.position() + block.length();
+        if (run.laidTo > last) {
+            run.done = true;
+            run.pages = body.pageCount();
+        } else {
+            run.pages = std::max(run.pages, int(rect.top() / run.geometry.bodyHeight));
+        }
+        return true;
+    }
+    return false;
+}
+
+bool ReportEngine::layOutMore(int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (layOutStep()) {
+        if (clock.elapsed() >= milliseconds)
+            return !laidOut();
+    }
+    return false;
+}
+
+void ReportEngine::layOutAll()
+{
+    while (layOutStep()) {
+    }
+}
+
+bool ReportEngine::laidOut() const
+{
+    return !m_runs.empty() && m_runs.back().done;
+}
+
+double ReportEngine::laidOutShare() const
+{
+    qint64 all = 0, laid = 0;
+    for (const Run &run : m_runs) {
+        all += run.characters;
+        laid += run.done ? run.characters : std::min(run.laidTo, run.characters);
+    }
+    return all > 0 ? double(laid) / double(all) : 1.0;
+}
+
+int ReportEngine::pagesLaidOut() const
+{
+    int pages = 0;
+    for (const Run &run : m_runs) {
+        pages += run.pages;
+        if (!run.done)
+            break;
     }
     return pages;
 }
 
+const ReportEngine::Run *ReportEngine::runOf(int page, int *inRun) const
+{
+    for (const Run &run : m_runs) {
+        if (page < run.pages || !run.done) {
+            *inRun = page;
+            return &run;
+        }
+        page -= run.pages;
+    }
+    return nullptr;
+}
+
+bool ReportEngine::pageIsWide(int page) const
+{
+    int inRun = 0;
+    const Run *run = runOf(page, &inRun);
+    return run && run->wide;
+}
+
+int ReportEngine::pageCount()
+{
+    layOutAll();
+    return pagesLaidOut();
+}
+
+void ReportEngine::drawPage(QPainter &painter, int page)
+{
+    int inRun = 0;
+    if (const Run *run = runOf(page, &inRun))
+        drawPage(painter, *run, inRun, page);
+}
+
+void ReportEngine::drawPage(QPainter &painter, const Run &run, int inRun, int number)
+{
+    const Geometry &g = run.geometry;
+    auto drawBand = [&](QTextDocument &band, qreal top) {
+        std::unique_ptr<QTextDocument> copy(band.clone());
+        copy->documentLayout()->setPaintDevice(m_probe.get());
+        copy->setTextWidth(g.width);
+        for (QTextCursor mark = copy->find(PageNumberMark); !mark.isNull();
+             mark = copy->find(PageNumberMark, mark))
+            mark.insertText(QString::number(number + 1));
+        painter.save();
+        painter.translate(0, top);
+        copy->drawContents(&painter);
+        painter.restore();
+    };
+    if (!m_header->isEmpty())
+        drawBand(*m_header, 0);
+    painter.save();
+    painter.translate(0, g.headerHeight - inRun * g.bodyHeight);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, inRun * g.bodyHeight, g.width, g.bodyHeight);
+    painter.setClipRect(context.clip, Qt::IntersectClip);
+    run.body->documentLayout()->draw(&painter, context);
+    painter.restore();
+    if (!m_footer->isEmpty())
+        drawBand(*m_footer, g.pageHeight - g.footerHeight + g.gap);
+}
+
 bool ReportEngine::print(QPagedPaintDevice &device, PrintProgress *progress)
 {
-    const QList<QPair<QTextDocument *, bool>> runs = sections();
-    const int pages = pageCount();
+    startLayout();
+    // A long report takes a while to lay out before its pages are counted: the progress
+    // hears of it, and may stop it, as it goes.
+    while (layOutMore(100)) {
+        if (progress && !progress->layingOut(pagesLaidOut()))
+            return false;
+    }
+    const int pages = pagesLaidOut();
     bool going = !progress || progress->pagesDone(0, pages);
     // The device takes each run's page before its first page is begun.
-    layoutFor(device, runs.first().second);
+    layoutFor(device, m_runs.front().wide);
     QPainter painter(&device);
-    LayoutProbe probe;
     int printed = 0;
-    for (const auto &[body, wide] : runs) {
-        if (!going)
-            break;
-        const Geometry g = paginate(probe, *body, wide);
-        const int runPages = body->pageCount();
-        auto drawBand = [&](QTextDocument &band, int page, qreal top) {
-            std::unique_ptr<QTextDocument> copy(band.clone());
-            copy->documentLayout()->setPaintDevice(&probe);
-            copy->setTextWidth(g.width);
-            for (QTextCursor mark = copy->find(PageNumberMark); !mark.isNull();
-                 mark = copy->find(PageNumberMark, mark))
-                mark.insertText(QString::number(page + 1));
-            painter.save();
-            painter.translate(0, top);
-            copy->drawContents(&painter);
-            painter.restore();
-        };
-        for (int page = 0; going && page < runPages; ++page) {
+    for (const Run &run : m_runs) {
+        for (int page = 0; going && page < run.pages; ++page) {
             if (printed > 0) {
-                layoutFor(device, wide);
+                layoutFor(device, run.wide);
                 device.newPage();
             }
             painter.save();
             painter.scale(device.logicalDpiX() / qreal(LayoutDpi), device.logicalDpiY() / qreal(LayoutDpi));
-            // A device that keeps one page for the whole print (the preview) gets a wide page
-            // turned on its side, as a printer prints it.
-            if (wide && device.pageLayout().orientation() != QPageLayout::Landscape) {
+            // A device that keeps one page for the whole print gets a wide page turned on
+            // its side, as a printer prints it.
+            if (run.wide && device.pageLayout().orientation() != QPageLayout::Landscape) {
                 const qreal width = device.pageLayout().paintRectPixels(device.logicalDpiX()).width();
                 painter.translate(width * LayoutDpi / device.logicalDpiX(), 0);
                 painter.rotate(90);
             }
-            if (!m_header->isEmpty())
-                drawBand(*m_header, printed, 0);
-            painter.save();
-            painter.translate(0, g.headerHeight - page * g.bodyHeight);
-            QAbstractTextDocumentLayout::PaintContext context;
-            context.clip = QRectF(0, page * g.bodyHeight, g.width, g.bodyHeight);
-            painter.setClipRect(context.clip);
-            body->documentLayout()->draw(&painter, context);
-            painter.restore();
-            if (!m_footer->isEmpty())
-                drawBand(*m_footer, printed, g.pageHeight - g.footerHeight + g.gap);
+            drawPage(painter, run, page, printed);
             painter.restore();
             ++printed;
             going = !progress || progress->pagesDone(printed, pages);
         }
-        release(*body);
     }
     painter.end();
     return going;

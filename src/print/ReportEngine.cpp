@@ -9,6 +9,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
@@ -33,11 +34,15 @@ constexpr qsizetype RowsPerTable = 100;
 // break the pages at the same places.
 constexpr int LayoutDpi = 300;
 
-// A paint device of that resolution that is only measured, never drawn on.
+// A paint device of that resolution that is only measured, never drawn on. It also holds
+// back the layout Qt runs by itself on a timer while events are handled: that goes on in ever
+// longer steps, which would freeze the preview's window for seconds on a long report, while
+// the engine lays the pages out in short steps of its own.
 class LayoutProbe : public QPdfWriter
 {
 public:
     LayoutProbe() : QPdfWriter(QStringLiteral("/dev/null")) { setResolution(LayoutDpi); }
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Timer; }
 };
 
 ReportEngine::Viewer &viewer()
@@ -120,6 +125,8 @@ std::unique_ptr<QTextDocument> ReportEngine::newDocument() const
 void ReportEngine::NewReport()
 {
     dropLayout();
+    for (Target *t : {&m_bodyTarget, &m_headerTarget, &m_footerTarget})
+        settle(*t);
     m_sections.clear();
     m_body = newDocument();
     m_header = newDocument();
@@ -134,6 +141,7 @@ void ReportEngine::startSection(bool wide)
 {
     dropLayout();
     layTable(m_bodyTarget);
+    settle(m_bodyTarget);
     if (!m_body->isEmpty()) {
         m_sections.push_back({std::move(m_body), m_wide});
         m_body = newDocument();
@@ -272,8 +280,17 @@ void ReportEngine::WriteToReport(const ReportRow &row, const QString &mask1, con
 
 void ReportEngine::layTables()
 {
-    for (Target *t : {&m_bodyTarget, &m_headerTarget, &m_footerTarget})
+    for (Target *t : {&m_bodyTarget, &m_headerTarget, &m_footerTarget}) {
         layTable(*t);
+        settle(*t);
+    }
+}
+
+void ReportEngine::settle(Target &t)
+{
+    if (t.editing)
+        t.cursor.endEditBlock();
+    t.editing = false;
 }
 
 void ReportEngine::layTable(Target &t)
@@ -282,9 +299,12 @@ void ReportEngine::layTable(Target &t)
         return;
     const int n = t.pending.first().row.columnCount();
     QTextCursor &cursor = t.cursor;
-    // The whole table is one edit: the document settles its frames and the table its grid
-    // once, instead of after every cell of a table that grows row by row.
-    cursor.beginEditBlock();
+    // The tables are laid in one edit that stays open until the document is read: at the end
+    // of every edit that adds a table the document scans all its text again for its frames,
+    // which made a long report's tables cost in proportion to the report before them.
+    if (!t.editing)
+        cursor.beginEditBlock();
+    t.editing = true;
     int first = 0;
     if (!t.table) {
         QTextTableFormat format;
@@ -334,7 +354,6 @@ void ReportEngine::layTable(Target &t)
             writeCoded(text, pending.row.values.value(c), nullptr);
         }
     }
-    cursor.endEditBlock();
     cursor.movePosition(QTextCursor::End);
     t.pending.clear();
 }
@@ -539,8 +558,10 @@ void ReportEngine::dropLayout()
     if (m_runs.empty())
         return;
     for (const Run &run : m_runs) {
-        if (run.started)
+        if (run.started) {
             run.body->documentLayout()->setPaintDevice(nullptr);
+            run.body->documentLayout()->removeEventFilter(m_probe.get());
+        }
     }
     for (QTextDocument *d : {m_header.get(), m_footer.get()})
         d->documentLayout()->setPaintDevice(nullptr);
@@ -572,6 +593,7 @@ bool ReportEngine::layOutStep()
             continue;
         QTextDocument &body = *run.body;
         if (!run.started) {
+            body.documentLayout()->installEventFilter(m_probe.get());
             run.geometry = paginate(*m_probe, body, run.wide);
             run.started = true;
         }

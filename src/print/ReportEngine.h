@@ -11,6 +11,7 @@
 
 class PrintProgress;
 class QPagedPaintDevice;
+class QPdfWriter;
 class QPainter;
 class QTextTable;
 
@@ -122,6 +123,8 @@ private:
         QList<PendingRow> pending;
         bool pageBreak = false;
         bool lineOpen = false;
+        // The tables of the document are laid in one edit until the document is read.
+        bool editing = false;
     };
     struct Geometry {
         qreal width = 0;
@@ -138,6 +141,8 @@ private:
     // Lays the rows written since the table started (or was last laid) into the document.
     void layTable(Target &t);
     void layTables();
+    // Ends the edit the tables were laid in, so that the document settles its frames.
+    void settle(Target &t);
     // A run of pages written before the current one, with the page it is laid on.
     struct Section {
         std::unique_ptr<QTextDocument> body;
@@ -172,7 +177,7 @@ private:
     QList<QPair<QTextDocument *, bool>> sections();
 
     // The page the report is laid out for; it outlives the documents laid out on it.
-    std::unique_ptr<QPagedPaintDevice> m_probe;
+    std::unique_ptr<QPdfWriter> m_probe;
     std::vector<Section> m_sections;
     std::vector<Run> m_runs;
     std::unique_ptr<QTextDocument> m_body, m_header, m_footer;

@@ -16,10 +16,12 @@
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ReportPreview
 {
@@ -175,7 +177,9 @@ void show(ReportEngine &engine, QWidget *parent)
     });
     laying.start();
     showCount();
-    preview.resize(1000, 760);
+    // As large as the screen allows, the window's frame and the status line included.
+    const QRect room = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    preview.resize(std::min(1000, room.width() - 40), std::min(760, room.height() - 60));
     preview.exec();
 }
 

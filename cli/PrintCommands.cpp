@@ -72,9 +72,16 @@ public:
             m_err << '\n';
         m_err.flush();
     }
+    bool layingOut(int pages) override
+    {
+        m_err << "\rLaying out page " << pages + 1 << Qt::flush;
+        m_shown = true;
+        return !interrupted;
+    }
     bool pagesDone(int done, int total) override
     {
-        m_err << "\rPage " << done << " of " << total << " written" << Qt::flush;
+        // Spaces rub out the end of a longer line before it.
+        m_err << "\rPage " << done << " of " << total << " written     " << Qt::flush;
         m_shown = true;
         return !interrupted;
     }

@@ -8,6 +8,8 @@
 #include "base/OutputFile.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
@@ -32,11 +34,15 @@ constexpr qsizetype RowsPerTable = 100;
 // break the pages at the same places.
 constexpr int LayoutDpi = 300;
 
-// A paint device of that resolution that is only measured, never drawn on.
+// A paint device of that resolution that is only measured, never drawn on. It also holds
+// back the layout Qt runs by itself on a timer while events are handled: that goes on in ever
+// longer steps, which would freeze the preview's window for seconds on a long report, while
+// the engine lays the pages out in short steps of its own.
 class LayoutProbe : public QPdfWriter
 {
 public:
     LayoutProbe() : QPdfWriter(QStringLiteral("/dev/null")) { setResolution(LayoutDpi); }
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Timer; }
 };
 
 ReportEngine::Viewer &viewer()
@@ -118,6 +124,9 @@ std::unique_ptr<QTextDocument> ReportEngine::newDocument() const
 
 void ReportEngine::NewReport()
 {
+    dropLayout();
+    for (Target *t : {&m_bodyTarget, &m_headerTarget, &m_footerTarget})
+        settle(*t);
     m_sections.clear();
     m_body = newDocument();
     m_header = newDocument();
@@ -130,7 +139,9 @@ void ReportEngine::NewReport()
 
 void ReportEngine::startSection(bool wide)
 {
+    dropLayout();
     layTable(m_bodyTarget);
+    settle(m_bodyTarget);
     if (!m_body->isEmpty()) {
         m_sections.push_back({std::move(m_body), m_wide});
         m_body = newDocument();
@@ -160,6 +171,7 @@ void ReportEngine::resetTarget(Target &target, QTextDocument *document)
 
 ReportEngine::Target &ReportEngine::current()
 {
+    dropLayout();
     if (m_band == Header)
         return m_headerTarget;
     if (m_band == Footer)
@@ -268,8 +280,17 @@ void ReportEngine::WriteToReport(const ReportRow &row, const QString &mask1, con
 
 void ReportEngine::layTables()
 {
-    for (Target *t : {&m_bodyTarget, &m_headerTarget, &m_footerTarget})
+    for (Target *t : {&m_bodyTarget, &m_headerTarget, &m_footerTarget}) {
         layTable(*t);
+        settle(*t);
+    }
+}
+
+void ReportEngine::settle(Target &t)
+{
+    if (t.editing)
+        t.cursor.endEditBlock();
+    t.editing = false;
 }
 
 void ReportEngine::layTable(Target &t)
@@ -278,9 +299,12 @@ void ReportEngine::layTable(Target &t)
         return;
     const int n = t.pending.first().row.columnCount();
     QTextCursor &cursor = t.cursor;
-    // The whole table is one edit: the document settles its frames and the table its grid
-    // once, instead of after every cell of a table that grows row by row.
-    cursor.beginEditBlock();
+    // The tables are laid in one edit that stays open until the document is read: at the end
+    // of every edit that adds a table the document scans all its text again for its frames,
+    // which made a long report's tables cost in proportion to the report before them.
+    if (!t.editing)
+        cursor.beginEditBlock();
+    t.editing = true;
     int first = 0;
     if (!t.table) {
         QTextTableFormat format;
@@ -330,7 +354,6 @@ void ReportEngine::layTable(Target &t)
             writeCoded(text, pending.row.values.value(c), nullptr);
         }
     }
-    cursor.endEditBlock();
     cursor.movePosition(QTextCursor::End);
     t.pending.clear();
 }
@@ -354,6 +377,7 @@ void ReportEngine::PrintText(const QString &text)
 
 void ReportEngine::SetFontName(const QString &family)
 {
+    dropLayout();
     m_fontFamily = family;
     QFont f = m_body->defaultFont();
     f.setFamily(family);
@@ -362,6 +386,7 @@ void ReportEngine::SetFontName(const QString &family)
 
 void ReportEngine::SetFontSize(double points)
 {
+    dropLayout();
     m_fontSize = points;
     QFont f = m_body->defaultFont();
     f.setPointSizeF(points);
@@ -393,6 +418,7 @@ void ReportEngine::ShowReport()
 
 void ReportEngine::appendDocument(const QTextDocument &document)
 {
+    dropLayout();
     Target &t = m_bodyTarget;
     layTable(t);
     t.table = nullptr;
@@ -438,9 +464,9 @@ bool ReportEngine::AppendFile(const QString &path)
 
 void ReportEngine::layoutFor(QPagedPaintDevice &device, bool wide)
 {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                     wide ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                     QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+    device.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), wide ? QPageLayout::Landscape : QPageLayout::Portrait,
+                    QMarginsF(marginMm(), marginMm(), marginMm(), marginMm()), QPageLayout::Millimeter));
 }
 
 QString ReportEngine::plainText()
@@ -453,6 +479,7 @@ QString ReportEngine::plainText()
 
 QTextDocument &ReportEngine::body()
 {
+    dropLayout();
     layTables();
     return *m_body;
 }
@@ -516,81 +543,214 @@ ReportEngine::Geometry ReportEngine::paginate(QPagedPaintDevice &device, QTextDo
     return g;
 }
 
-void ReportEngine::release(QTextDocument &body)
+int ReportEngine::layoutDpi()
 {
-    for (QTextDocument *d : {&body, m_header.get(), m_footer.get()})
-        d->documentLayout()->setPaintDevice(nullptr);
+    return LayoutDpi;
 }
 
-int ReportEngine::pageCount()
+qreal ReportEngine::marginMm()
 {
-    LayoutProbe probe;
-    int pages = 0;
+    return 12;
+}
+
+void ReportEngine::dropLayout()
+{
+    if (m_runs.empty())
+        return;
+    for (const Run &run : m_runs) {
+        if (run.started) {
+            run.body->documentLayout()->setPaintDevice(nullptr);
+            run.body->documentLayout()->removeEventFilter(m_probe.get());
+        }
+    }
+    for (QTextDocument *d : {m_header.get(), m_footer.get()})
+        d->documentLayout()->setPaintDevice(nullptr);
+    m_runs.clear();
+}
+
+void ReportEngine::startLayout()
+{
+    if (!m_runs.empty())
+        return;
+    if (!m_probe)
+        m_probe = std::make_unique<LayoutProbe>();
     for (const auto &[body, wide] : sections()) {
-        paginate(probe, *body, wide);
-        pages += body->pageCount();
-        release(*body);
+        Run run;
+        run.body = body;
+        run.wide = wide;
+        run.characters = body->characterCount();
+        m_runs.push_back(run);
+    }
+}
+
+bool ReportEngine::layOutStep()
+{
+    // Text positions laid out a step at a time: a few pages of a table of short cells.
+    constexpr int StepCharacters = 4000;
+    startLayout();
+    for (Run &run : m_runs) {
+        if (run.done)
+            continue;
+        QTextDocument &body = *run.body;
+        if (!run.started) {
+            body.documentLayout()->installEventFilter(m_probe.get());
+            run.geometry = paginate(*m_probe, body, run.wide);
+            run.started = true;
+        }
+        const int last = body.characterCount() - 1;
+        const QTextBlock block = body.findBlock(std::min(run.laidTo + StepCharacters, last));
+        // Asking where a block lies lays the document out as far as that block, and no further.
+        const QRectF rect = body.documentLayout()->blockBoundingRect(block);
+        run.laidTo = block.position() + block.length();
+        if (run.laidTo > last) {
+            run.done = true;
+            run.pages = body.pageCount();
+        } else {
+            run.pages = std::max(run.pages, int(rect.top() / run.geometry.bodyHeight));
+        }
+        return true;
+    }
+    return false;
+}
+
+bool ReportEngine::layOutMore(int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (layOutStep()) {
+        if (clock.elapsed() >= milliseconds)
+            return !laidOut();
+    }
+    return false;
+}
+
+void ReportEngine::layOutAll()
+{
+    while (layOutStep()) {
+    }
+}
+
+bool ReportEngine::laidOut() const
+{
+    return !m_runs.empty() && m_runs.back().done;
+}
+
+double ReportEngine::laidOutShare() const
+{
+    qint64 all = 0, laid = 0;
+    for (const Run &run : m_runs) {
+        all += run.characters;
+        laid += run.done ? run.characters : std::min(run.laidTo, run.characters);
+    }
+    return all > 0 ? double(laid) / double(all) : 1.0;
+}
+
+int ReportEngine::pagesLaidOut() const
+{
+    int pages = 0;
+    for (const Run &run : m_runs) {
+        pages += run.pages;
+        if (!run.done)
+            break;
     }
     return pages;
 }
 
+const ReportEngine::Run *ReportEngine::runOf(int page, int *inRun) const
+{
+    for (const Run &run : m_runs) {
+        if (page < run.pages || !run.done) {
+            *inRun = page;
+            return &run;
+        }
+        page -= run.pages;
+    }
+    return nullptr;
+}
+
+bool ReportEngine::pageIsWide(int page) const
+{
+    int inRun = 0;
+    const Run *run = runOf(page, &inRun);
+    return run && run->wide;
+}
+
+int ReportEngine::pageCount()
+{
+    layOutAll();
+    return pagesLaidOut();
+}
+
+void ReportEngine::drawPage(QPainter &painter, int page)
+{
+    int inRun = 0;
+    if (const Run *run = runOf(page, &inRun))
+        drawPage(painter, *run, inRun, page);
+}
+
+void ReportEngine::drawPage(QPainter &painter, const Run &run, int inRun, int number)
+{
+    const Geometry &g = run.geometry;
+    auto drawBand = [&](QTextDocument &band, qreal top) {
+        std::unique_ptr<QTextDocument> copy(band.clone());
+        copy->documentLayout()->setPaintDevice(m_probe.get());
+        copy->setTextWidth(g.width);
+        for (QTextCursor mark = copy->find(PageNumberMark); !mark.isNull();
+             mark = copy->find(PageNumberMark, mark))
+            mark.insertText(QString::number(number + 1));
+        painter.save();
+        painter.translate(0, top);
+        copy->drawContents(&painter);
+        painter.restore();
+    };
+    if (!m_header->isEmpty())
+        drawBand(*m_header, 0);
+    painter.save();
+    painter.translate(0, g.headerHeight - inRun * g.bodyHeight);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, inRun * g.bodyHeight, g.width, g.bodyHeight);
+    painter.setClipRect(context.clip, Qt::IntersectClip);
+    run.body->documentLayout()->draw(&painter, context);
+    painter.restore();
+    if (!m_footer->isEmpty())
+        drawBand(*m_footer, g.pageHeight - g.footerHeight + g.gap);
+}
+
 bool ReportEngine::print(QPagedPaintDevice &device, PrintProgress *progress)
 {
-    const QList<QPair<QTextDocument *, bool>> runs = sections();
-    const int pages = pageCount();
+    startLayout();
+    // A long report takes a while to lay out before its pages are counted: the progress
+    // hears of it, and may stop it, as it goes.
+    while (layOutMore(100)) {
+        if (progress && !progress->layingOut(pagesLaidOut()))
+            return false;
+    }
+    const int pages = pagesLaidOut();
     bool going = !progress || progress->pagesDone(0, pages);
     // The device takes each run's page before its first page is begun.
-    layoutFor(device, runs.first().second);
+    layoutFor(device, m_runs.front().wide);
     QPainter painter(&device);
-    LayoutProbe probe;
     int printed = 0;
-    for (const auto &[body, wide] : runs) {
-        if (!going)
-            break;
-        const Geometry g = paginate(probe, *body, wide);
-        const int runPages = body->pageCount();
-        auto drawBand = [&](QTextDocument &band, int page, qreal top) {
-            std::unique_ptr<QTextDocument> copy(band.clone());
-            copy->documentLayout()->setPaintDevice(&probe);
-            copy->setTextWidth(g.width);
-            for (QTextCursor mark = copy->find(PageNumberMark); !mark.isNull();
-                 mark = copy->find(PageNumberMark, mark))
-                mark.insertText(QString::number(page + 1));
-            painter.save();
-            painter.translate(0, top);
-            copy->drawContents(&painter);
-            painter.restore();
-        };
-        for (int page = 0; going && page < runPages; ++page) {
+    for (const Run &run : m_runs) {
+        for (int page = 0; going && page < run.pages; ++page) {
             if (printed > 0) {
-                layoutFor(device, wide);
+                layoutFor(device, run.wide);
                 device.newPage();
             }
             painter.save();
             painter.scale(device.logicalDpiX() / qreal(LayoutDpi), device.logicalDpiY() / qreal(LayoutDpi));
-            // A device that keeps one page for the whole print (the preview) gets a wide page
-            // turned on its side, as a printer prints it.
-            if (wide && device.pageLayout().orientation() != QPageLayout::Landscape) {
+            // A device that keeps one page for the whole print gets a wide page turned on
+            // its side, as a printer prints it.
+            if (run.wide && device.pageLayout().orientation() != QPageLayout::Landscape) {
                 const qreal width = device.pageLayout().paintRectPixels(device.logicalDpiX()).width();
                 painter.translate(width * LayoutDpi / device.logicalDpiX(), 0);
                 painter.rotate(90);
             }
-            if (!m_header->isEmpty())
-                drawBand(*m_header, printed, 0);
-            painter.save();
-            painter.translate(0, g.headerHeight - page * g.bodyHeight);
-            QAbstractTextDocumentLayout::PaintContext context;
-            context.clip = QRectF(0, page * g.bodyHeight, g.width, g.bodyHeight);
-            painter.setClipRect(context.clip);
-            body->documentLayout()->draw(&painter, context);
-            painter.restore();
-            if (!m_footer->isEmpty())
-                drawBand(*m_footer, printed, g.pageHeight - g.footerHeight + g.gap);
+            drawPage(painter, run, page, printed);
             painter.restore();
             ++printed;
             going = !progress || progress->pagesDone(printed, pages);
         }
-        release(*body);
     }
     painter.end();
     return going;

@@ -11,6 +11,8 @@
 
 class PrintProgress;
 class QPagedPaintDevice;
+class QPdfWriter;
+class QPainter;
 class QTextTable;
 
 // The report engine the builders drive: rows of ruled tables and free text with inline
@@ -65,8 +67,27 @@ public:
     static void setViewer(Viewer viewer);
 
     // Pages the report to a printer or PDF writer: its page layout is set here. The progress
-    // hears of every page drawn; false when it asked to stop.
+    // hears of the pages laid out and of every page drawn; false when it asked to stop.
     bool print(QPagedPaintDevice &device, PrintProgress *progress = nullptr);
+
+    // The pages are laid out as they are asked for, so that a window shows the first ones
+    // while the rest of a long report is still being laid out. Writing to the report starts
+    // the layout again.
+    // Lays out more pages for about `milliseconds`; false once every page is laid out.
+    bool layOutMore(int milliseconds);
+    // The pages wholly laid out so far (all of them once layOutMore has returned false).
+    int pagesLaidOut() const;
+    bool laidOut() const;
+    // The share of the report's text laid out so far, from 0 to 1.
+    double laidOutShare() const;
+    // Whether page `page` (from 0) is a wide (landscape) one.
+    bool pageIsWide(int page) const;
+    // Draws a laid-out page in the coordinates of its printable area at layoutDpi() dots an
+    // inch (the page's margins lie outside it).
+    void drawPage(QPainter &painter, int page);
+    static int layoutDpi();
+    // The page's margins, in millimetres, on every side.
+    static qreal marginMm();
     // Writes the report as a PDF file that replaces `path` only once it is whole and reads back;
     // a report stopped half way leaves the old file as it was.
     bool saveAsPdf(const QString &path, QString *error = nullptr, PrintProgress *progress = nullptr);
@@ -102,6 +123,8 @@ private:
         QList<PendingRow> pending;
         bool pageBreak = false;
         bool lineOpen = false;
+        // The tables of the document are laid in one edit until the document is read.
+        bool editing = false;
     };
     struct Geometry {
         qreal width = 0;
@@ -118,6 +141,8 @@ private:
     // Lays the rows written since the table started (or was last laid) into the document.
     void layTable(Target &t);
     void layTables();
+    // Ends the edit the tables were laid in, so that the document settles its frames.
+    void settle(Target &t);
     // A run of pages written before the current one, with the page it is laid on.
     struct Section {
         std::unique_ptr<QTextDocument> body;
@@ -126,12 +151,35 @@ private:
     void layoutFor(QPagedPaintDevice &device, bool wide);
     // Lays a run of the report out on the device's page: its body between the bands.
     Geometry paginate(QPagedPaintDevice &device, QTextDocument &body, bool wide);
-    void release(QTextDocument &body);
+    // A run of pages as far as it is laid out.
+    struct Run {
+        QTextDocument *body = nullptr;
+        bool wide = false;
+        bool started = false;
+        bool done = false;
+        Geometry geometry;
+        // The pages wholly laid out, and the text position the layout has reached.
+        int pages = 0;
+        int laidTo = 0;
+        int characters = 0;
+    };
+    // Lays out a little more of the first run not yet laid out; false when none is left.
+    bool layOutStep();
+    void layOutAll();
+    void startLayout();
+    // Forgets the layout, as the report is written to again.
+    void dropLayout();
+    // The run a page is in, and the page's place in it.
+    const Run *runOf(int page, int *inRun) const;
+    void drawPage(QPainter &painter, const Run &run, int inRun, int number);
     std::unique_ptr<QTextDocument> newDocument() const;
     // The runs of pages in order, the current one last.
     QList<QPair<QTextDocument *, bool>> sections();
 
+    // The page the report is laid out for; it outlives the documents laid out on it.
+    std::unique_ptr<QPdfWriter> m_probe;
     std::vector<Section> m_sections;
+    std::vector<Run> m_runs;
     std::unique_ptr<QTextDocument> m_body, m_header, m_footer;
     Target m_bodyTarget, m_headerTarget, m_footerTarget;
     int m_band = Body;

@@ -2,6 +2,7 @@
 #include "PdfText.h"
 
 #include "base/ScriptedPrompt.h"
+#include "dialogs/PreviewPages.h"
 #include "dialogs/PrintOptionsDialog.h"
 #include "dialogs/PrintSetupDialog.h"
 #include "dialogs/ReportPreview.h"
@@ -9,6 +10,7 @@
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 #include "print/ReportEngine.h"
+#include "print/ReportWriter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +18,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -250,5 +254,77 @@ TEST(ReportPreviewSave, AsksBeforeReplacingAFile)
     EXPECT_EQ(answers.lastText(), QStringLiteral("PDF Created Successfully."));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_TRUE(kept.readAll().startsWith("%PDF"));
+    setPrompts(nullptr);
+}
+
+// A long report's preview shows its first page while the rest is still being laid out, the
+// count below the pages growing; Cancel stops the layout there, and Save as PDF still writes
+// every page, with a progress window whose Cancel leaves the earlier file as it was.
+TEST(ReportPreviewLayout, FirstPageAtOnceCancelStopsTheRest)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Report.pdf"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the report saved before");
+    old.close();
+    ScriptedPrompt answers;
+    setPrompts(&answers);
+    ReportEngine engine;
+    ReportWriter w(engine);
+    w.columns(QStringLiteral("10,90"));
+    for (int i = 0; i < 6000; ++i)
+        w.boxed({QString::number(i + 1), QStringLiteral("Payment %1 to a party").arg(i + 1)});
+
+    int stoppedAt = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *preview = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        auto *pages = preview ? preview->findChild<PreviewPages *>() : nullptr;
+        if (!pages || pages->pageCount() == 0)
+            return;
+        poll.stop();
+        auto *count = preview->findChild<QLabel *>(QStringLiteral("lblPages"));
+        EXPECT_FALSE(engine.laidOut());
+        EXPECT_EQ(count->text(), QStringLiteral("Page 1 of %1 so far").arg(pages->pageCount()));
+        const QImage shown = pages->viewport()->grab().toImage();
+        EXPECT_GT(shown.width(), 0);
+        preview->findChild<QPushButton *>(QStringLiteral("btnStopLayout"))->click();
+        stoppedAt = pages->pageCount();
+        for (int i = 0; i < 20; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(pages->pageCount(), stoppedAt);
+        EXPECT_FALSE(engine.laidOut());
+        EXPECT_EQ(count->text(), QStringLiteral("Page 1 of %1 (laying out stopped)").arg(stoppedAt));
+
+        // Cancel in the progress window of the PDF: the earlier file stays.
+        QTimer cancel;
+        QObject::connect(&cancel, &QTimer::timeout, [&] {
+            if (auto *progress = preview->findChild<QProgressDialog *>(QStringLiteral("frmPrintProgress")))
+                progress->cancel();
+        });
+        cancel.start(0);
+        answers.queueText(path);
+        answers.queue(PromptAnswer::Yes);
+        preview->findChild<QAction *>(QStringLiteral("actSavePdf"))->trigger();
+        cancel.stop();
+        QFile kept(path);
+        EXPECT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), "the report saved before");
+        kept.close();
+
+        answers.queueText(path);
+        answers.queue(PromptAnswer::Yes);
+        preview->findChild<QAction *>(QStringLiteral("actSavePdf"))->trigger();
+        EXPECT_EQ(answers.lastText(), QStringLiteral("PDF Created Successfully."));
+        EXPECT_TRUE(engine.laidOut());
+        EXPECT_GT(pages->pageCount(), stoppedAt);
+        EXPECT_EQ(pdfPageCount(path), pages->pageCount());
+        EXPECT_EQ(count->text(), QStringLiteral("Page 1 of %1").arg(pages->pageCount()));
+        preview->reject();
+    });
+    poll.start(1);
+    ReportPreview::show(engine);
+    EXPECT_GT(stoppedAt, 0);
     setPrompts(nullptr);
 }

@@ -8,6 +8,8 @@
 #include "print/ReportEngine.h"
 #include "print/ReportWriter.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 
 namespace
@@ -162,6 +164,66 @@ TEST_P(ReportEngineTest, CancelledPdfIsNotLeftBehind)
     EXPECT_EQ(reason, QStringLiteral("cancelled"));
     EXPECT_FALSE(QFile::exists(pdfPath()));
     EXPECT_EQ(stop.told, (QList<int>{0, 3, 1, 3}));
+}
+
+// A long report is laid out a step at a time: its first page is drawn before the rest is laid
+// out, the count of pages laid out grows to the whole, and the PDF has as many pages.
+TEST_P(ReportEngineTest, PagesAreLaidOutAsTheyAreAskedFor)
+{
+    ReportEngine engine;
+    ReportWriter w(engine);
+    w.columns(QStringLiteral("10,90"));
+    for (int i = 0; i < 3000; ++i)
+        w.boxed({QString::number(i + 1), QStringLiteral("Payment %1 to a party").arg(i + 1)});
+    EXPECT_TRUE(engine.layOutMore(0));
+    int laid = engine.pagesLaidOut();
+    EXPECT_FALSE(engine.laidOut());
+    while (laid == 0 && engine.layOutMore(0))
+        laid = engine.pagesLaidOut();
+    ASSERT_GE(laid, 1);
+    const QSize page(2100, 2970);
+    QImage first(page, QImage::Format_RGB32);
+    first.fill(Qt::white);
+    QPainter painter(&first);
+    engine.drawPage(painter, 0);
+    painter.end();
+    EXPECT_NE(first, [&] {
+        QImage white(page, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        return white;
+    }());
+    const int firstLaid = laid;
+    while (engine.layOutMore(0)) {
+        EXPECT_GE(engine.pagesLaidOut(), laid);
+        laid = engine.pagesLaidOut();
+    }
+    EXPECT_TRUE(engine.laidOut());
+    EXPECT_DOUBLE_EQ(engine.laidOutShare(), 1.0);
+    const int all = engine.pagesLaidOut();
+    EXPECT_GT(all, firstLaid + 10);
+    EXPECT_EQ(engine.pageCount(), all);
+    ASSERT_TRUE(engine.saveAsPdf(pdfPath()));
+    EXPECT_EQ(pdfPageCount(pdfPath()), all);
+}
+
+// A print stopped while its pages are still being laid out writes nothing either.
+TEST_P(ReportEngineTest, PrintStoppedWhileLayingOutWritesNothing)
+{
+    ReportEngine engine;
+    ReportWriter w(engine);
+    w.columns(QStringLiteral("100"));
+    for (int i = 0; i < 12000; ++i)
+        w.boxed({QStringLiteral("Line %1").arg(i + 1)});
+    struct StopLayingOut : PrintProgress {
+        int heard = 0;
+        bool layingOut(int) override { return ++heard < 1; }
+        bool pagesDone(int, int) override { return true; }
+    } stop;
+    QString reason;
+    EXPECT_FALSE(engine.saveAsPdf(pdfPath(), &reason, &stop));
+    EXPECT_EQ(stop.heard, 1);
+    EXPECT_EQ(reason, QStringLiteral("cancelled"));
+    EXPECT_FALSE(QFile::exists(pdfPath()));
 }
 
 INSTANTIATE_TEST_SUITE_P(SQLite, ReportEngineTest, testing::Values(TestEngine::SQLite), engineName);

@@ -1,4 +1,5 @@
 #include "catalogue/Form3cebCatalogue.h"
+#include "ChangedCatalogue.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,28 +8,9 @@
 namespace
 {
 
-// Loads the catalogue with one text of it replaced; the reason it refuses, "" when it loads.
 std::string loadedWith(const QByteArray &from, const QByteArray &to)
 {
-    QFile real(Form3cebCatalogue::defaultPath());
-    if (!real.open(QIODevice::ReadOnly))
-        return "unreadable";
-    QByteArray text = real.readAll();
-    if (!text.contains(from))
-        return "no such text";
-    text.replace(from, to);
-    QTemporaryDir dir;
-    QFile changed(dir.filePath("form3ceb.json"));
-    if (!changed.open(QIODevice::WriteOnly))
-        return "unwritable";
-    changed.write(text);
-    changed.close();
-    try {
-        Form3cebCatalogue::load(changed.fileName());
-        return {};
-    } catch (const std::runtime_error &e) {
-        return e.what();
-    }
+    return ::loadedWith<Form3cebCatalogue>(Form3cebCatalogue::defaultPath(), from, to);
 }
 
 } // namespace

@@ -1,41 +1,8 @@
+#include "ChangedCatalogue.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/Form3cebCatalogue.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace
-{
-
-// Loads a copy of a shipped catalogue with one text replaced; the reason it refuses, "" when
-// it loads.
-template <typename Catalogue>
-std::string loadedWith(const QString &shipped, const QByteArray &from, const QByteArray &to)
-{
-    QFile real(shipped);
-    if (!real.open(QIODevice::ReadOnly))
-        return "unreadable";
-    QByteArray text = real.readAll();
-    if (!text.contains(from))
-        return "no such text";
-    text.replace(from, to);
-    QTemporaryDir dir;
-    QFile changed(dir.filePath(QFileInfo(shipped).fileName()));
-    if (!changed.open(QIODevice::WriteOnly))
-        return "unwritable";
-    changed.write(text);
-    changed.close();
-    try {
-        Catalogue::load(changed.fileName());
-        return {};
-    } catch (const std::runtime_error &e) {
-        return e.what();
-    }
-}
-
-} // namespace
 
 // A misspelt kind, shape or spelling would have the writer put the stored text into the file
 // as it stands, or store an answer the pages do not read: the catalogue refuses to load.

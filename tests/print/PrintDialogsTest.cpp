@@ -201,16 +201,28 @@ TEST_P(PrintDialogs, PrintCommandPreviewsTheReport)
 
 TALVEX_BOTH_ENGINES(PrintDialogs);
 
+namespace
+{
+
+// "Report.pdf" in the folder, holding a report saved before; "" when it cannot be written.
+QString savedBefore(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("Report.pdf"));
+    QFile old(path);
+    if (!old.open(QIODevice::WriteOnly) || old.write("the report saved before") < 0)
+        return {};
+    return path;
+}
+
+} // namespace
+
 // Save as PDF in the preview replaced an existing file without a word; it asks now, and No
 // leaves the file as it was.
 TEST(ReportPreviewSave, AsksBeforeReplacingAFile)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Report.pdf"));
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("the report saved before");
-    old.close();
+    const QString path = savedBefore(dir);
+    ASSERT_FALSE(path.isEmpty());
     ScriptedPrompt answers;
     setPrompts(&answers);
     ReportEngine engine;
@@ -263,11 +275,8 @@ TEST(ReportPreviewSave, AsksBeforeReplacingAFile)
 TEST(ReportPreviewLayout, FirstPageAtOnceCancelStopsTheRest)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Report.pdf"));
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("the report saved before");
-    old.close();
+    const QString path = savedBefore(dir);
+    ASSERT_FALSE(path.isEmpty());
     ScriptedPrompt answers;
     setPrompts(&answers);
     ReportEngine engine;

@@ -1,5 +1,7 @@
 #include "ReportPreview.h"
 
+#include "base/SharedMessages.h"
+
 #include "PreviewPages.h"
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
@@ -76,7 +78,7 @@ void savePdf(ReportEngine &engine, QWidget *preview)
     QString reason;
     ProgressWindow progress(QStringLiteral("Save as PDF"), preview);
     if (engine.saveAsPdf(path, &reason, &progress))
-        prompts().inform(QStringLiteral("PDF Created Successfully."));
+        prompts().inform(SharedMessages::pdfCreated());
     else if (!progress.cancelled())
         prompts().message(QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + reason, {},
                           PromptIcon::Critical);

@@ -4,6 +4,7 @@
 #include "WindowFit.h"
 #include "base/Prompt.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/SigningPoints.h"
 #include "dialogs/FindingsWindow.h"
 #include "efiling/ReportCheck.h"
 #include "host/HostContext.h"
@@ -503,7 +504,7 @@ void Form3CD::openAt(const ReportFinding &finding)
         names << control->name;
     if (finding.point.startsWith(QLatin1String("Opt")))
         names << QStringLiteral("OptButYes") + finding.point.mid(3);
-    if (finding.point == QLatin1String("DSIGN"))
+    if (finding.point == SigningPoints::SignedOn)
         names << QStringLiteral("txtSignDate");
     names << QStringLiteral("grd") + finding.point << QStringLiteral("txt") + finding.point;
     for (const QString &name : std::as_const(names)) {

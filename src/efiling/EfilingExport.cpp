@@ -1,5 +1,7 @@
 #include "EfilingExport.h"
 
+#include "base/SharedMessages.h"
+
 #include "CreationInfo.h"
 
 #include "ClauseBlockWriter.h"
@@ -241,7 +243,7 @@ Result writeChecked(const ReportModel &report, const QString &path, const QStrin
     }
     result.outcome = Outcome::Valid;
     if (!filingType.isEmpty() && !wrapForUpload(path, filingType, report.key()))
-        result.failure = QStringLiteral("Failed to Update JSON File.");
+        result.failure = SharedMessages::failedToUpdateJson();
     return result;
 }
 } // namespace

@@ -8,6 +8,7 @@
 #include "PrintedValues.h"
 #include "ReportWriter.h"
 #include "catalogue/Form3caPointOne.h"
+#include "catalogue/SigningPoints.h"
 #include "model/ReportModel.h"
 
 namespace FrontPage
@@ -38,7 +39,7 @@ public:
 
     void title(const QString &form, const QString &rule, const QStringList &description)
     {
-        const QString udin = m_model.value(21, QStringLiteral("UDIN")).trimmed();
+        const QString udin = m_model.value(SigningPoints::Page, SigningPoints::Udin).trimmed();
         if (!m_blank && !udin.isEmpty())
             w.line(QStringLiteral("UDIN : ") + ControlCodes::bold(udin), ReportRow::Right);
         w.line(QStringLiteral("FORM NO. ") + form, Centre, true);

@@ -1,6 +1,7 @@
 #include "PrintedValues.h"
 
 #include "Accountant.h"
+#include "catalogue/SigningPoints.h"
 #include "catalogue/Vocabulary.h"
 
 #include <algorithm>
@@ -73,7 +74,7 @@ QStringList signingRow(const ReportModel &model)
 
 QString signingDate(const ReportModel &model)
 {
-    const QString signingPage = model.value(21, QStringLiteral("DSIGN")).trimmed();
+    const QString signingPage = model.value(SigningPoints::Page, SigningPoints::SignedOn).trimmed();
     return signingPage.isEmpty() ? signingRow(model).value(4).trimmed() : signingPage;
 }
 

@@ -5,6 +5,7 @@
 #include "MasterFile.h"
 #include "PrintSetup.h"
 #include "PrintedValues.h"
+#include "catalogue/SigningPoints.h"
 #include "model/ReportModel.h"
 
 namespace TemplateMarkers
@@ -12,7 +13,7 @@ namespace TemplateMarkers
 
 QString udinLine(const ReportModel &model, bool blank)
 {
-    const QString udin = blank ? QString() : model.value(21, QStringLiteral("UDIN")).trimmed();
+    const QString udin = blank ? QString() : model.value(SigningPoints::Page, SigningPoints::Udin).trimmed();
     return udin.isEmpty() ? QString() : QStringLiteral("UDIN : ") + udin;
 }
 

@@ -1,6 +1,7 @@
 #include "ChangedCatalogue.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "catalogue/SigningPoints.h"
 
 #include <gtest/gtest.h>
 
@@ -41,4 +42,13 @@ TEST(KindNames, TheQuestionsStoredAsTrueOrFalseAreTheCataloguesOwn)
                 EXPECT_EQ(clause.spelling, Vocabulary::Spelling::TrueFalse) << clause.option.toStdString();
         }
     }
+}
+
+// The signing particulars' points, named once for the rules, the pages and the print, are
+// the points the catalogue's signing page holds.
+TEST(KindNames, TheSigningPointsAreTheSigningPagesOwn)
+{
+    const ClauseCatalogue &cat = ClauseCatalogue::instance();
+    for (const QString &point : {SigningPoints::AuditorType, SigningPoints::Udin, SigningPoints::SignedOn})
+        EXPECT_NE(cat.controlOf(SigningPoints::Page, point), nullptr) << point.toStdString();
 }

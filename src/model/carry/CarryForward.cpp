@@ -3,6 +3,7 @@
 #include "catalogue/CellFormat.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/FiledRows.h"
+#include "catalogue/SigningPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 #include "store/ReportKey.h"
@@ -42,8 +43,8 @@ void set(Row &row, int col, const QString &value)
 // members kept from last year's filed file describe that file.
 void dropLastYearsOwn(ReportModel &report)
 {
-    report.removePoint(21, QStringLiteral("UDIN"));
-    report.removePoint(21, QStringLiteral("DSIGN"));
+    report.removePoint(SigningPoints::Page, SigningPoints::Udin);
+    report.removePoint(SigningPoints::Page, SigningPoints::SignedOn);
     report.removePoint(FiledRows::kPage, FiledRows::point());
     edit(report, 3, QStringLiteral("10a"), [](Row &row) { return row.col(3).size() != 4; });
     edit(report, 3, QStringLiteral("10b"), [](Row &row) { return row.col(4).size() != 4; });

@@ -6,6 +6,7 @@
 #include "SigningDate.h"
 #include "ValueChecks.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/SigningPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 #include "model/depreciation/Clause18Checks.h"
@@ -24,8 +25,6 @@ namespace
 {
 
 constexpr int kTurnoverPage = 20;
-constexpr int kSigningPage = 21;
-const QString kSignDatePoint = QStringLiteral("DSIGN");
 // Columns of the clause 42 and 43 grids.
 constexpr int kIdentificationColumn = 0;
 constexpr int kFurnishedOnColumn = 3;
@@ -103,7 +102,14 @@ ReportFinding finding(int page, const Catalogue::Clause *clause, const QString &
 
 ReportFinding signingFinding(const QString &message)
 {
-    return {ReportFinding::Kind::Date, kSigningPage, {}, kSignDatePoint, 0, -1, SigningDate::Label, message};
+    return {ReportFinding::Kind::Date,
+            SigningPoints::Page,
+            {},
+            SigningPoints::SignedOn,
+            0,
+            -1,
+            SigningDate::Label,
+            message};
 }
 
 } // namespace
@@ -257,7 +263,7 @@ std::optional<ReportFinding> furnishingDates(const ReportModel &model)
 
 std::optional<ReportFinding> signingDate(const ReportModel &model)
 {
-    const QString date = model.value(kSigningPage, kSignDatePoint);
+    const QString date = model.value(SigningPoints::Page, SigningPoints::SignedOn);
     if (date.trimmed().isEmpty())
         return std::nullopt;
     QString message = ReportDates::dateMessage(SigningDate::Label, date);
@@ -272,8 +278,8 @@ std::optional<ReportFinding> signingDate(const ReportModel &model)
 
 std::optional<ReportFinding> signingDatesAgree(const ReportModel &model)
 {
-    const QString message = SigningDate::mismatchMessage(SigningDate::reportPageDate(model),
-                                                         model.value(kSigningPage, kSignDatePoint));
+    const QString message = SigningDate::mismatchMessage(
+        SigningDate::reportPageDate(model), model.value(SigningPoints::Page, SigningPoints::SignedOn));
     if (message.isEmpty())
         return std::nullopt;
     return signingFinding(message);
@@ -289,7 +295,7 @@ QList<ReportFinding> of(const ReportModel &model, int page)
         {8, {clause19}},
         {9, {clause21PaymentDates}},
         {kTurnoverPage, {clause40Amounts, clause42Numbers, clause43ExpectedDate, furnishingDates}},
-        {kSigningPage, {signingDate, signingDatesAgree}}};
+        {SigningPoints::Page, {signingDate, signingDatesAgree}}};
     QList<ReportFinding> found;
     for (Rule rule : rules.value(page)) {
         if (std::optional<ReportFinding> f = rule(model))

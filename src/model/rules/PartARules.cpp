@@ -5,6 +5,7 @@
 #include "ReportWords.h"
 #include "ValueChecks.h"
 #include "catalogue/AssesseeRow.h"
+#include "catalogue/SigningPoints.h"
 #include "model/ReportModel.h"
 #include "model/parta/ClientMaster.h"
 
@@ -156,16 +157,16 @@ void statusAndYear(ReportModel &model, const ClientMaster &master)
 
 void signingRows(ReportModel &model)
 {
-    const QString type = model.value(21, QStringLiteral("AudType"));
-    const QString udin = model.value(21, QStringLiteral("UDIN"));
-    const QString date = model.value(21, QStringLiteral("DSIGN"));
+    const QString type = model.value(SigningPoints::Page, SigningPoints::AuditorType);
+    const QString udin = model.value(SigningPoints::Page, SigningPoints::Udin);
+    const QString date = model.value(SigningPoints::Page, SigningPoints::SignedOn);
     const QList<QPair<QString, QString>> rows{
-        {QStringLiteral("AudType"), Vocabulary::spelt(type == Vocabulary::Yes)},
-        {QStringLiteral("UDIN"), ValueChecks::normalisedUdin(udin)},
-        {QStringLiteral("DSIGN"), date.trimmed()}};
+        {SigningPoints::AuditorType, Vocabulary::spelt(type == Vocabulary::Yes)},
+        {SigningPoints::Udin, ValueChecks::normalisedUdin(udin)},
+        {SigningPoints::SignedOn, date.trimmed()}};
     for (const auto &[point, value] : rows) {
-        if (!model.has(21, point) || model.value(21, point) != value)
-            model.setRows(21, point, {{value}});
+        if (!model.has(SigningPoints::Page, point) || model.value(SigningPoints::Page, point) != value)
+            model.setRows(SigningPoints::Page, point, {{value}});
     }
 }
 

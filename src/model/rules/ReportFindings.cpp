@@ -4,6 +4,7 @@
 #include "PageRules.h"
 #include "SigningDate.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/SigningPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 
@@ -17,9 +18,6 @@ using Catalogue::Column;
 using Catalogue::Control;
 using Catalogue::ControlType;
 using Catalogue::Kind;
-
-constexpr int kSigningPage = 21;
-const QString kSignDatePoint = QStringLiteral("DSIGN");
 
 Column columnOf(const QString &caption, Kind kind, bool signedAmount)
 {
@@ -133,16 +131,16 @@ public:
     // The signing page's date may not stay empty; its rules are the page's own (PageRules).
     void signing()
     {
-        if (m_model.value(kSigningPage, kSignDatePoint).trimmed().isEmpty())
+        if (m_model.value(SigningPoints::Page, SigningPoints::SignedOn).trimmed().isEmpty())
             add({ReportFinding::Kind::Date,
-                 kSigningPage,
+                 SigningPoints::Page,
                  {},
-                 kSignDatePoint,
+                 SigningPoints::SignedOn,
                  0,
                  -1,
                  SigningDate::Label,
                  QStringLiteral("Please fill data in clause ") + SigningDate::Label});
-        for (ReportFinding &f : PageRules::of(m_model, kSigningPage))
+        for (ReportFinding &f : PageRules::of(m_model, SigningPoints::Page))
             add(std::move(f));
     }
 
@@ -190,7 +188,7 @@ QList<ReportFinding> collect(const ReportModel &model)
     Collector collector(model);
     for (const Catalogue::Page &page : ClauseCatalogue::instance().pages()) {
         // The signing page has rules of its own (below): its UDIN is for the print only.
-        if (page.number == kSigningPage)
+        if (page.number == SigningPoints::Page)
             continue;
         for (const Catalogue::Clause &clause : page.clauses)
             collector.clause(page.number, clause);

@@ -2,6 +2,7 @@
 
 #include "PageChecks.h"
 #include "base/Prompt.h"
+#include "catalogue/SigningPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/parta/AuditorDetails.h"
@@ -122,12 +123,12 @@ void frmPage21::DisplayData()
 {
     try {
         const auto first = [this](int page, const QString &point) { return report().value(page, point); };
-        const bool individual = Vocabulary::isYes(first(21, QStringLiteral("AudType")));
+        const bool individual = Vocabulary::isYes(first(SigningPoints::Page, SigningPoints::AuditorType));
         WidgetValues::setOption(m_individual, individual);
         WidgetValues::setOption(m_firm, !individual);
         showAuditor();
-        m_udin->setText(first(21, QStringLiteral("UDIN")));
-        m_signDate->setText(first(21, QStringLiteral("DSIGN")));
+        m_udin->setText(first(SigningPoints::Page, SigningPoints::Udin));
+        m_signDate->setText(first(SigningPoints::Page, SigningPoints::SignedOn));
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
     }
@@ -191,9 +192,9 @@ bool frmPage21::SaveData()
 void frmPage21::writeRows()
 {
     // The save rules keep the UDIN in upper case and trim both texts.
-    ClauseStore::SaveClauseControl(report(), m_individual, QStringLiteral("AudType"), 21);
-    ClauseStore::SaveClauseControl(report(), m_udin, QStringLiteral("UDIN"), 21);
-    ClauseStore::SaveClauseControl(report(), m_signDate, QStringLiteral("DSIGN"), 21);
+    ClauseStore::SaveClauseControl(report(), m_individual, SigningPoints::AuditorType, SigningPoints::Page);
+    ClauseStore::SaveClauseControl(report(), m_udin, SigningPoints::Udin, SigningPoints::Page);
+    ClauseStore::SaveClauseControl(report(), m_signDate, SigningPoints::SignedOn, SigningPoints::Page);
 }
 
 bool frmPage21::validateForm(bool)

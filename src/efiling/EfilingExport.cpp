@@ -17,6 +17,7 @@
 #include "base/Installation.h"
 #include "base/OutputFile.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/PartAPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -123,10 +124,10 @@ void composeFrom(JsonLineWriter &w, const ReportModel &model, const GridTexts *g
     FiledMembers::writeBack(w, ctx);
 
     // Clause 8a: the concessional-tax option and its section.
-    const bool assigned = Vocabulary::isYes(model.value(2, QStringLiteral("Opt8a")));
+    const bool assigned = Vocabulary::isYes(model.value(PartAPoints::Page, PartAPoints::Answer8a));
     w.text(QStringLiteral("assignFlag"), assigned ? QStringLiteral("Y") : QStringLiteral("N"));
     if (assigned)
-        w.text(QStringLiteral("type"), model.value(2, QStringLiteral("8a")));
+        w.text(QStringLiteral("type"), model.value(PartAPoints::Page, PartAPoints::Section8a));
     w.close();
     w.close();
 }

@@ -4,6 +4,7 @@
 
 #include "base/Prompt.h"
 #include "catalogue/AssesseeRow.h"
+#include "catalogue/PartAPoints.h"
 #include "host/HostContext.h"
 #include "store/ClauseStore.h"
 #include "store/Database.h"
@@ -99,14 +100,14 @@ QList<Target> copied(const PartA &src, int page, const QString &formName,
 
 QList<Target> toForm3CA(const PartA &src)
 {
-    const QStringList pt1 = padded(src.first(QStringLiteral("3CBPT1")), 5);
+    const QStringList pt1 = padded(src.first(PartAPoints::Form3cbPointOne), 5);
     const QStringList pt2 = padded(src.first(QStringLiteral("3CBPT2")), 4);
     const QString iwe = pt1.at(0);
     const QString iwe2 = pt2.at(0).isEmpty() ? iwe : pt2.at(0);
     const QString accountType2 = pt2.at(1).isEmpty() ? pt1.at(2) : pt2.at(1);
     const QString year = (pt1.at(1).isEmpty() ? pt1.at(4) : pt1.at(1)).right(4);
     QList<Target> out;
-    if (src.rows.contains(QStringLiteral("3CBPT1"))) {
+    if (src.rows.contains(PartAPoints::Form3cbPointOne)) {
         // Form 3CB names no statutory audit: its firm, Act and report date stay blank.
         QStringList one(Form3caPointOne::ColumnCount);
         const auto set = [&one](Form3caPointOne::Column column, const QString &value) {
@@ -140,7 +141,7 @@ QList<Target> toForm3CB(const PartA &src)
             at(Form3caPointOne::Year).isEmpty() ? at(Form3caPointOne::PeriodTo) : at(Form3caPointOne::Year));
         out << Target{101,
                       QStringLiteral("3CB"),
-                      QStringLiteral("3CBPT1"),
+                      PartAPoints::Form3cbPointOne,
                       {{iwe, balanceSheetDate, at(Form3caPointOne::Accounts), at(Form3caPointOne::PeriodFrom),
                         at(Form3caPointOne::PeriodTo)}}};
         out << Target{101,

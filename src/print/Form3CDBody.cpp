@@ -12,6 +12,7 @@
 #include "ReportEngine.h"
 #include "ReportWriter.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/PartAPoints.h"
 #include "catalogue/PrintedLayouts.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
@@ -99,7 +100,7 @@ public:
         for (const Clause *c : clauses) {
             const Clause &clause = *c;
             if (clause.key == QLatin1String("3CD_A")) {
-                const QString statusPoint = QStringLiteral("3CD_A");
+                const QString statusPoint = PartAPoints::Particulars;
                 simple(QStringLiteral("5"), QStringLiteral("Status"),
                        blankOr(m_model.value(2, statusPoint, 2)));
                 simple(QStringLiteral("6"), QStringLiteral("Previous year"),

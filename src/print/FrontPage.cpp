@@ -8,6 +8,7 @@
 #include "PrintedValues.h"
 #include "ReportWriter.h"
 #include "catalogue/Form3caPointOne.h"
+#include "catalogue/PartAPoints.h"
 #include "catalogue/SigningPoints.h"
 #include "model/ReportModel.h"
 
@@ -147,7 +148,7 @@ void write3CA(Page &p, const PrintSetup &setup, const Accountant &accountant)
 
 void write3CB(Page &p, const PrintSetup &setup, const Accountant &accountant)
 {
-    const QString one = QStringLiteral("3CBPT1");
+    const QString one = PartAPoints::Form3cbPointOne;
     const QString two = QStringLiteral("3CBPT2");
     const QString three = QStringLiteral("3CBPT3");
     const QString five = QStringLiteral("3CBPT5");

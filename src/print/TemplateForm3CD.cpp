@@ -11,6 +11,8 @@
 #include "PrintedValues.h"
 #include "TemplateMarkers.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/PartAPoints.h"
+#include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
 #include "store/Database.h"
@@ -95,7 +97,7 @@ public:
         setAll(m_file, QStringLiteral("$#$Name$#$"), a.name);
         setAll(m_file, QStringLiteral("$#$Address$#$"), a.address);
         setAll(m_file, QStringLiteral("$#$PAN$#$"), a.pan);
-        const QString status = QStringLiteral("3CD_A");
+        const QString status = PartAPoints::Particulars;
         setAll(m_file, QStringLiteral("$#$Status$#$"), value(2, status, 2));
         setAll(m_file, QStringLiteral("$#$Previous Year$#$"),
                m_blank ? PrintedValues::BlankValue
@@ -107,10 +109,10 @@ public:
                four == QLatin1String("Yes") ? gridText(QStringLiteral("4")) : QString());
         setAll(m_file, QStringLiteral("$#$8DET$#$"),
                m_blank ? PrintedValues::BlankValue : gridText(QStringLiteral("8")));
-        const QString eightA = answer(2, QStringLiteral("Opt8a"));
+        const QString eightA = answer(PartAPoints::Page, PartAPoints::Answer8a);
         setAll(m_file, QStringLiteral("$#$8AYN$#$"), eightA);
         setAll(m_file, QStringLiteral("$#$8ADET$#$"),
-               eightA == QLatin1String("Yes") ? value(2, QStringLiteral("8a"), 1) : QString());
+               Vocabulary::isYes(eightA) ? value(PartAPoints::Page, PartAPoints::Section8a, 1) : QString());
     }
 
     void partB()

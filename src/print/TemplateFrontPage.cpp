@@ -7,6 +7,7 @@
 #include "PrintedValues.h"
 #include "TemplateMarkers.h"
 #include "catalogue/Form3caPointOne.h"
+#include "catalogue/PartAPoints.h"
 #include "model/ReportModel.h"
 
 namespace TemplateFrontPage
@@ -84,7 +85,7 @@ void fill3CA(MasterFile &file, const Values &v, const AssesseeParticulars &a)
 
 void fill3CB(MasterFile &file, const Values &v, const AssesseeParticulars &a)
 {
-    const QString one = QStringLiteral("3CBPT1");
+    const QString one = PartAPoints::Form3cbPointOne;
     const QString two = QStringLiteral("3CBPT2");
     const QString three = QStringLiteral("3CBPT3");
     const QString five = QStringLiteral("3CBPT5");

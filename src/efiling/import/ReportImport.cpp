@@ -9,6 +9,7 @@
 #include "ReportReplacement.h"
 #include "StoredValues.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/PartAPoints.h"
 #include "efiling/FiledLayout.h"
 #include "efiling/json/JsonValue.h"
 #include "host/HostContext.h"
@@ -25,10 +26,10 @@ namespace
 void readClause8a(const JsonValue &formKey, ImportedRows &rows)
 {
     if (formKey.Exists(QStringLiteral("assignFlag")))
-        OptionAnswers::store(rows, 2, QStringLiteral("Opt8a"),
+        OptionAnswers::store(rows, PartAPoints::Page, PartAPoints::Answer8a,
                              StoredValues::text(formKey.Item(QStringLiteral("assignFlag"))));
     if (formKey.Exists(QStringLiteral("type")))
-        rows.set(rows.single(2, QStringLiteral("8a")), 1,
+        rows.set(rows.single(PartAPoints::Page, PartAPoints::Section8a), 1,
                  StoredValues::text(formKey.Item(QStringLiteral("type"))));
 }
 

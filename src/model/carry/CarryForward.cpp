@@ -3,6 +3,7 @@
 #include "catalogue/CellFormat.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/FiledRows.h"
+#include "catalogue/PartAPoints.h"
 #include "catalogue/SigningPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
@@ -144,7 +145,7 @@ void partADates(ReportModel &report)
         set(row, 12, key.yearKey);
         return true;
     });
-    edit(report, 101, QStringLiteral("3CBPT1"), [&key](Row &row) {
+    edit(report, PartAPoints::Form3cbPage, PartAPoints::Form3cbPointOne, [&key](Row &row) {
         set(row, 2, key.secondDate());
         set(row, 4, key.firstDate());
         set(row, 5, key.secondDate());
@@ -163,7 +164,7 @@ void partADates(ReportModel &report)
             return true;
         });
     const int year = key.yearKey.toInt();
-    edit(report, 2, QStringLiteral("3CD_A"), [&key, year](Row &row) {
+    edit(report, PartAPoints::Page, PartAPoints::Particulars, [&key, year](Row &row) {
         set(row, 3, key.firstDate());
         set(row, 4, key.secondDate());
         set(row, 5, ReportKey::twoYears(year));

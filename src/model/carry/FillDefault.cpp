@@ -2,6 +2,7 @@
 
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "catalogue/PartAPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ListSources.h"
@@ -71,10 +72,10 @@ bool clauseHoldsData(const ReportModel &report, int page, const Clause &clause)
 // changed unless the user says so); for any other assessee the question does not arise.
 QString clause9bAnswer(const ReportModel &report)
 {
-    const int status =
-        PartARules::storedStatusPosition(report.rows(2, QStringLiteral("3CD_A")).isEmpty()
-                                             ? QStringList()
-                                             : report.rows(2, QStringLiteral("3CD_A")).first().cols);
+    const int status = PartARules::storedStatusPosition(
+        report.rows(PartAPoints::Page, PartAPoints::Particulars).isEmpty()
+            ? QStringList()
+            : report.rows(PartAPoints::Page, PartAPoints::Particulars).first().cols);
     return status >= 3 && status <= 6 ? Vocabulary::No : Vocabulary::NA;
 }
 

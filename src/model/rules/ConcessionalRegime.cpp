@@ -1,5 +1,6 @@
 #include "ConcessionalRegime.h"
 
+#include "catalogue/PartAPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "model/amounts/Amounts.h"
 
@@ -32,8 +33,8 @@ QString optedSection(const QString &answer, const QString &section)
 
 QString optedSection(const ReportModel &report)
 {
-    const QString answer = QStringLiteral("Opt8a");
-    const QString section = QStringLiteral("8a");
+    const QString answer = PartAPoints::Answer8a;
+    const QString section = PartAPoints::Section8a;
     return optedSection(report.value(2, answer), report.value(2, section));
 }
 

@@ -6,6 +6,7 @@
 #include "SigningDate.h"
 #include "ValueChecks.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/PartAPoints.h"
 #include "catalogue/SigningPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
@@ -127,7 +128,7 @@ std::optional<ReportFinding> unanswered(const ReportModel &model, int page, cons
 
 std::optional<ReportFinding> assesseeStatus(const ReportModel &model)
 {
-    const QString point = QStringLiteral("3CD_A");
+    const QString point = PartAPoints::Particulars;
     if (!model.value(2, point, 2).trimmed().isEmpty())
         return std::nullopt;
     return finding(2, nullptr, point, 0, -1, QStringLiteral("Please select status of the assessee"));
@@ -135,11 +136,11 @@ std::optional<ReportFinding> assesseeStatus(const ReportModel &model)
 
 std::optional<ReportFinding> clause8aSection(const ReportModel &model)
 {
-    const Catalogue::Clause *clause = clauseAt(2, QStringLiteral("8a"));
+    const Catalogue::Clause *clause = clauseAt(PartAPoints::Page, PartAPoints::Section8a);
     if (!clause || !Vocabulary::isYes(answerOf(model, 2, *clause)) ||
-        !model.value(2, QStringLiteral("8a")).trimmed().isEmpty())
+        !model.value(PartAPoints::Page, PartAPoints::Section8a).trimmed().isEmpty())
         return std::nullopt;
-    return finding(2, clause, QStringLiteral("8a"), 0, -1,
+    return finding(PartAPoints::Page, clause, PartAPoints::Section8a, 0, -1,
                    QStringLiteral("Select section under which option excercised in clause 8a."));
 }
 

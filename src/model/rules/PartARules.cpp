@@ -5,6 +5,8 @@
 #include "ReportWords.h"
 #include "ValueChecks.h"
 #include "catalogue/AssesseeRow.h"
+#include "catalogue/Form3caPointOne.h"
+#include "catalogue/PartAPoints.h"
 #include "catalogue/SigningPoints.h"
 #include "model/ReportModel.h"
 #include "model/parta/ClientMaster.h"
@@ -64,7 +66,7 @@ void reportWords(ReportModel &model)
     using namespace ReportWords;
     const QString year = model.key().yearKey;
     if (isForm3CB(model)) {
-        keepAsListed(model, 101, QStringLiteral("3CBPT1"), {iWe()});
+        keepAsListed(model, PartAPoints::Form3cbPage, PartAPoints::Form3cbPointOne, {iWe()});
         keepAsListed(model, 101, QStringLiteral("3CBPT2"), {iWe()});
         keepAsListed(model, 101, QStringLiteral("3CBPT3"),
                      {iWe(),
@@ -91,7 +93,7 @@ void reportPageDefaults(ReportModel &model, const ClientMaster &master)
 {
     const ReportKey &key = model.key();
     if (isForm3CB(model)) {
-        defaultRow(model, 101, QStringLiteral("3CBPT1"),
+        defaultRow(model, PartAPoints::Form3cbPage, PartAPoints::Form3cbPointOne,
                    {QString(), key.secondDate(), QString(), key.firstDate(), key.secondDate()});
         const Catalogue::PointRef assessee = AssesseeRow::placeOn(QStringLiteral("3CB"));
         defaultRow(model, assessee.page, assessee.point, master.assesseeColumns());
@@ -137,12 +139,13 @@ QStringList statusRow(int position, const QString &from, const QString &to, cons
 void statusAndYear(ReportModel &model, const ClientMaster &master)
 {
     const ReportKey &key = model.key();
-    const QList<ReportModel::Row> stored = model.rows(2, QStringLiteral("3CD_A"), model.formNameForPage(2));
+    const QList<ReportModel::Row> stored =
+        model.rows(PartAPoints::Page, PartAPoints::Particulars, model.formNameForPage(PartAPoints::Page));
     const int position = stored.isEmpty() ? AssesseeStatuses::fromHost(master.status)
                                           : storedStatusPosition(stored.first().cols);
 
     const int page = reportPage(model);
-    const QString point = isForm3CB(model) ? QStringLiteral("3CBPT1") : QStringLiteral("3CA1");
+    const QString point = isForm3CB(model) ? PartAPoints::Form3cbPointOne : Form3caPointOne::Point;
     const int fromColumn = isForm3CB(model) ? 4 : 10;
     const QList<ReportModel::Row> report = model.rows(page, point, model.formNameForPage(page));
     const ReportModel::Row period = report.isEmpty() ? ReportModel::Row{} : report.first();
@@ -152,7 +155,7 @@ void statusAndYear(ReportModel &model, const ClientMaster &master)
     const QStringList row = statusRow(position, from.isEmpty() ? key.firstDate() : from,
                                       to.isEmpty() ? key.secondDate() : to, key.assessmentYearText());
     if (stored.isEmpty() || stored.first().cols.mid(0, row.size()) != row)
-        model.setRows(2, QStringLiteral("3CD_A"), {row});
+        model.setRows(PartAPoints::Page, PartAPoints::Particulars, {row});
 }
 
 void signingRows(ReportModel &model)

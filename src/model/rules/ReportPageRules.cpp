@@ -6,6 +6,7 @@
 #include "base/IdentityChecks.h"
 #include "catalogue/AssesseeRow.h"
 #include "catalogue/Form3caPointOne.h"
+#include "catalogue/PartAPoints.h"
 #include "model/ReportModel.h"
 
 #include <QDate>
@@ -140,7 +141,7 @@ std::optional<ReportFinding> form3ca(const ReportModel &model)
 
 std::optional<ReportFinding> form3cb(const ReportModel &model)
 {
-    const Field iWe{kForm3cbPage, QStringLiteral("3CBPT1"), kIWeColumn};
+    const Field iWe{kForm3cbPage, PartAPoints::Form3cbPointOne, kIWeColumn};
     const Field headOffice{kForm3cbPage, QStringLiteral("3CBPT2"), kHeadOfficeColumn};
     const Field branches{kForm3cbPage, QStringLiteral("3CBPT2"), kBranchesColumn};
     const Field place{kForm3cbPage, QStringLiteral("3CBOTH"), kPlaceColumn};

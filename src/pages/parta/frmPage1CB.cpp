@@ -5,6 +5,7 @@
 #include "ObservationsBox.h"
 #include "PageChecks.h"
 #include "catalogue/AssesseeRow.h"
+#include "catalogue/PartAPoints.h"
 #include "host/HostContext.h"
 #include "model/rules/ReportPageRules.h"
 #include "model/rules/ReportWords.h"
@@ -161,7 +162,7 @@ void frmPage1CB::showDefaults()
 
 void frmPage1CB::showRows(const Rows &rows)
 {
-    const QList<QPair<QString, QList<QWidget *>>> points{{QStringLiteral("3CBPT1"), paragraphOne()},
+    const QList<QPair<QString, QList<QWidget *>>> points{{PartAPoints::Form3cbPointOne, paragraphOne()},
                                                          {QStringLiteral("3CBPT2"), paragraphTwo()},
                                                          {QStringLiteral("3CBPT3"), paragraphThree()},
                                                          {QStringLiteral("3CBPT5"), paragraphFive()}};
@@ -194,7 +195,7 @@ QStringList frmPage1CB::tickPoints() const
 void frmPage1CB::writeRows()
 {
     ReportModel &rows = report();
-    rows.setRows(101, QStringLiteral("3CBPT1"), {valuesOf(paragraphOne())});
+    rows.setRows(PartAPoints::Form3cbPage, PartAPoints::Form3cbPointOne, {valuesOf(paragraphOne())});
     const Catalogue::PointRef assessee = AssesseeRow::placeOn(QStringLiteral("3CB"));
     rows.setRows(assessee.page, assessee.point, {m_assessee->values()});
     rows.setRows(101, QStringLiteral("3CBPT2"), {valuesOf(paragraphTwo())});

@@ -4,6 +4,7 @@
 #include "PageChecks.h"
 #include "base/Prompt.h"
 #include "catalogue/AssesseeRow.h"
+#include "catalogue/PartAPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/parta/ClientMaster.h"
@@ -154,7 +155,7 @@ void frmPage2::DisplayData()
             rows.insert(it.key(), it->constFirst());
         showAssessee();
 
-        const QStringList partA = rows.value(QStringLiteral("3CD_A"));
+        const QStringList partA = rows.value(PartAPoints::Particulars);
         int position = AssesseeStatuses::fromHost(host().Vstatus_str());
         // The stored text decides; the position stands in for a text the list lacks.
         if (!partA.isEmpty())
@@ -163,11 +164,11 @@ void frmPage2::DisplayData()
         showPeriod();
         m_assessmentYear->setText(host().assessmentYearText());
 
-        const Vocabulary::Answer answer = Vocabulary::answerOf(rows.value(QStringLiteral("Opt8a")).value(0));
+        const Vocabulary::Answer answer = Vocabulary::answerOf(rows.value(PartAPoints::Answer8a).value(0));
         WidgetValues::setOption(m_yes8a, answer == Vocabulary::Answer::Yes);
         WidgetValues::setOption(m_no8a, answer == Vocabulary::Answer::No);
         m_section8a->setEnabled(!m_no8a->isChecked());
-        ChoiceCombo::show(m_section8a, rows.value(QStringLiteral("8a")).value(0));
+        ChoiceCombo::show(m_section8a, rows.value(PartAPoints::Section8a).value(0));
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
     }
@@ -218,7 +219,9 @@ void frmPage2::showPeriod()
     const bool form3CA = moduleState().formKind == FormKind::F3CA;
     const ClauseStore::ClauseRow report =
         form3CA ? this->report().rows(1, QStringLiteral("3CA1"), QStringLiteral("3CA")).value(0)
-                : this->report().rows(101, QStringLiteral("3CBPT1"), QStringLiteral("3CB")).value(0);
+                : this->report()
+                      .rows(PartAPoints::Form3cbPage, PartAPoints::Form3cbPointOne, QStringLiteral("3CB"))
+                      .value(0);
     const int fromColumn = form3CA ? 10 : 4;
     if (!report.col(fromColumn).trimmed().isEmpty())
         from = report.col(fromColumn).trimmed();
@@ -233,14 +236,14 @@ void frmPage2::writeRows()
     ClausePage::writeRows();
     ReportModel &rows = report();
     const int position = WidgetValues::text(m_status).isEmpty() ? 0 : m_status->currentIndex() + 1;
-    rows.setRows(2, QStringLiteral("3CD_A"),
+    rows.setRows(PartAPoints::Page, PartAPoints::Particulars,
                  {PartARules::statusRow(position, m_from->text(), m_to->text(), m_assessmentYear->text())});
     // The answer is spelt as clause 8a keeps it by the save rules.
     if (m_answer8a->checkedId() >= 0)
-        ClauseStore::SaveClauseControl(rows, m_yes8a, QStringLiteral("Opt8a"), 2);
+        ClauseStore::SaveClauseControl(rows, m_yes8a, PartAPoints::Answer8a, PartAPoints::Page);
     const QString section = taxRegimeSection();
     if (!section.isEmpty())
-        rows.setRows(2, QStringLiteral("8a"), {{section}});
+        rows.setRows(PartAPoints::Page, PartAPoints::Section8a, {{section}});
     moduleState().opted115BAA = section == QLatin1String("115BAA");
 }
 
@@ -254,7 +257,7 @@ bool frmPage2::validateForm(bool)
             return false;
     }
     putRows();
-    if (const auto finding = PageRules::unanswered(report(), pageNo(), QStringLiteral("8a")))
+    if (const auto finding = PageRules::unanswered(report(), pageNo(), PartAPoints::Section8a))
         return refuseAt(*finding, m_yes8a);
     return passes(PageRules::clause8aSection, m_section8a);
 }

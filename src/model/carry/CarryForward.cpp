@@ -3,6 +3,7 @@
 #include "catalogue/CellFormat.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/FiledRows.h"
+#include "catalogue/Form3caPointOne.h"
 #include "catalogue/PartAPoints.h"
 #include "catalogue/SigningPoints.h"
 #include "catalogue/Vocabulary.h"
@@ -139,7 +140,7 @@ namespace
 void partADates(ReportModel &report)
 {
     const ReportKey &key = report.key();
-    edit(report, 1, QStringLiteral("3CA1"), [&key](Row &row) {
+    edit(report, 1, Form3caPointOne::Point, [&key](Row &row) {
         set(row, 10, key.firstDate());
         set(row, 11, key.secondDate());
         set(row, 12, key.yearKey);
@@ -185,7 +186,7 @@ void dropLastYearsDates(ReportModel &report)
     static const QRegularExpression yearHeading(QStringLiteral("assessment year|yyyy-yy|^financial year"),
                                                 QRegularExpression::CaseInsensitiveOption);
     // The date of the audit report under the other law.
-    edit(report, 1, QStringLiteral("3CA1"), [](Row &row) {
+    edit(report, 1, Form3caPointOne::Point, [](Row &row) {
         set(row, 8, {});
         return true;
     });

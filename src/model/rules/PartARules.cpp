@@ -84,7 +84,7 @@ void reportWords(ReportModel &model)
         keepAsListed(model, 101, QStringLiteral("3CBPT5"), {myOur(), myOur(), meUs()});
         return;
     }
-    keepAsListed(model, 1, QStringLiteral("3CA1"),
+    keepAsListed(model, 1, Form3caPointOne::Point,
                  {iWe(), meUsFirm(), {}, {}, {}, iWe(), myOurTheir(), {}, {}, {}, {}, years(year)});
     keepAsListed(model, 1, QStringLiteral("3CA3"), {myOur(), myOur(), meUs()});
 }
@@ -115,7 +115,7 @@ void reportPageDefaults(ReportModel &model, const ClientMaster &master)
     one[9] = key.firstDate();
     one[10] = key.secondDate();
     one[11] = key.yearKey;
-    defaultRow(model, 1, QStringLiteral("3CA1"), one);
+    defaultRow(model, 1, Form3caPointOne::Point, one);
     const Catalogue::PointRef assessee = AssesseeRow::placeOn(QStringLiteral("3CA"));
     defaultRow(model, assessee.page, assessee.point, master.assesseeColumns());
     defaultRow(model, 1, QStringLiteral("3CA3"), {QString(), QString(), QString()});

@@ -6,6 +6,7 @@
 #include "PageChecks.h"
 #include "base/Prompt.h"
 #include "catalogue/AssesseeRow.h"
+#include "catalogue/Form3caPointOne.h"
 #include "host/HostContext.h"
 #include "model/rules/ReportDates.h"
 #include "model/rules/ReportPageRules.h"
@@ -130,8 +131,8 @@ void frmPage1::showDefaults()
 
 void frmPage1::showRows(const Rows &rows)
 {
-    if (rows.contains(QStringLiteral("3CA1"))) {
-        const QStringList cols = rows.value(QStringLiteral("3CA1")).first();
+    if (rows.contains(Form3caPointOne::Point)) {
+        const QStringList cols = rows.value(Form3caPointOne::Point).first();
         const QList<QWidget *> controls = pointOneControls();
         for (int k = 0; k < controls.size(); ++k) {
             if (auto *combo = qobject_cast<QComboBox *>(controls.at(k)))
@@ -170,7 +171,7 @@ void frmPage1::writeRows()
     QStringList pointOne;
     for (QWidget *w : pointOneControls())
         pointOne << valueOf(w);
-    rows.setRows(1, QStringLiteral("3CA1"), {pointOne});
+    rows.setRows(1, Form3caPointOne::Point, {pointOne});
     const Catalogue::PointRef assessee = AssesseeRow::placeOn(QStringLiteral("3CA"));
     rows.setRows(assessee.page, assessee.point, {m_assessee->values()});
     QStringList three;
@@ -192,7 +193,7 @@ bool frmPage1::validateForm(bool)
 
 QWidget *frmPage1::controlAt(const ReportFinding &finding) const
 {
-    if (finding.point == QLatin1String("3CA1"))
+    if (finding.point == Form3caPointOne::Point)
         return pointOneControls().value(finding.column);
     if (finding.point == QLatin1String("3CA3"))
         return paragraphThree().value(finding.column);

@@ -217,7 +217,7 @@ bool frmPage1CB::validateForm(bool)
 
 QWidget *frmPage1CB::controlAt(const ReportFinding &finding) const
 {
-    if (finding.point == QLatin1String("3CBPT1"))
+    if (finding.point == PartAPoints::Form3cbPointOne)
         return paragraphOne().value(finding.column);
     if (finding.point == QLatin1String("3CBPT2"))
         return paragraphTwo().value(finding.column);

@@ -4,6 +4,7 @@
 #include "PageChecks.h"
 #include "base/Prompt.h"
 #include "catalogue/AssesseeRow.h"
+#include "catalogue/Form3caPointOne.h"
 #include "catalogue/PartAPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
@@ -218,7 +219,7 @@ void frmPage2::showPeriod()
     // The audit period of the report page, when it has been saved.
     const bool form3CA = moduleState().formKind == FormKind::F3CA;
     const ClauseStore::ClauseRow report =
-        form3CA ? this->report().rows(1, QStringLiteral("3CA1"), QStringLiteral("3CA")).value(0)
+        form3CA ? this->report().rows(1, Form3caPointOne::Point, QStringLiteral("3CA")).value(0)
                 : this->report()
                       .rows(PartAPoints::Form3cbPage, PartAPoints::Form3cbPointOne, QStringLiteral("3CB"))
                       .value(0);

@@ -28,6 +28,17 @@ inline QString notAnXmlDocument()
     return QStringLiteral("The file is not an XML document.");
 }
 
+// The file dialog that asks where a JSON upload file goes: its title and filter.
+inline QString saveJsonTitle()
+{
+    return QStringLiteral("Save JSON File");
+}
+
+inline QString jsonFilter()
+{
+    return QStringLiteral("JSON Files|*.json");
+}
+
 // A JSON file could not be written or rewritten.
 inline QString failedToUpdateJson()
 {

@@ -60,6 +60,16 @@ AnnexureLayout layoutOf(const QString &clause, const QList<Catalogue::Column> &c
     return isClause18(clause) ? Clause18Workbook::layout() : AnnexureLayout::ofGrid(columns);
 }
 
+QString askExportPath(const QString &clause)
+{
+    return prompts().saveFile(ExportCaption, QStringLiteral("Excel Files|*.xlsx"), defaultFileName(clause));
+}
+
+QString askImportPath()
+{
+    return prompts().openFile(ImportCaption, QStringLiteral("Excel Files|*.xlsx;*.xls"), {});
+}
+
 QString defaultFileName(const QString &clause)
 {
     return QStringLiteral("Annexure_") + clause + QStringLiteral(".xlsx");

@@ -20,6 +20,14 @@ AnnexureLayout layoutOf(const QString &clause, const QList<Catalogue::Column> &c
 // "Annexure_" + the clause + ".xlsx".
 QString defaultFileName(const QString &clause);
 
+// The captions of the two commands, on every window that offers them.
+inline const QString ExportCaption = QStringLiteral("Export to Excel");
+inline const QString ImportCaption = QStringLiteral("Import from Excel");
+// Asks where the clause's rows are to go, offering its own file name; "" when cancelled.
+QString askExportPath(const QString &clause);
+// Asks for the workbook (.xlsx or .xls) whose rows come in; "" when cancelled.
+QString askImportPath();
+
 // Writes the rows (cells in the grid's column order) to the workbook at path, asking
 // before replacing a file there; tells the user where it went. False when the user
 // declined or the file could not be written.

@@ -53,7 +53,7 @@ bool clsExportJSON::chooseFile()
 {
     HostContext &h = host();
     const QString folder = moduleState().returnsFolder.isEmpty() ? h.DocPath() : moduleState().returnsFolder;
-    m_file = prompts().saveFile(QStringLiteral("Save JSON File"), QStringLiteral("JSON Files|*.json"),
+    m_file = prompts().saveFile(SharedMessages::saveJsonTitle(), SharedMessages::jsonFilter(),
                                 QDir(folder).filePath(defaultFileName()));
     return !m_file.isEmpty() && OutputFile::confirmReplace(m_file);
 }

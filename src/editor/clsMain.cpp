@@ -239,7 +239,7 @@ bool clsMain::Form10BExportJSON(const QString &formName, const QString &namePref
 
     const QString defaultName = QStringLiteral("%1_%2_%3.json").arg(namePrefix, m.formCode, h.yearKey());
     const QString target = prompts().saveFile(
-        QStringLiteral("Save JSON File"), QStringLiteral("JSON Files|*.json"),
+        SharedMessages::saveJsonTitle(), SharedMessages::jsonFilter(),
         QDir(m.returnsFolder.isEmpty() ? h.DocPath() : m.returnsFolder).filePath(defaultName));
     if (target.isEmpty() || !OutputFile::confirmReplace(target))
         return false;

@@ -61,9 +61,7 @@ void exportFormat(Form3CD &editor)
     if (!chosen.grid)
         return;
     const QString clause = chosen.grid->definition().point;
-    const QString path =
-        prompts().saveFile(QStringLiteral("Export to Excel"), QStringLiteral("Excel Files|*.xlsx"),
-                           AnnexureExchange::defaultFileName(clause));
+    const QString path = AnnexureExchange::askExportPath(clause);
     if (!path.isEmpty())
         AnnexureExchange::exportRows(clause, layoutOf(*chosen.grid), {}, path);
 }
@@ -75,8 +73,7 @@ void importWorkbook(Form3CD &editor)
     const GridOnPage chosen = chooseGrid(editor);
     if (!chosen.grid)
         return;
-    const QString path = prompts().openFile(QStringLiteral("Import from Excel"),
-                                            QStringLiteral("Excel Files|*.xlsx;*.xls"), {});
+    const QString path = AnnexureExchange::askImportPath();
     if (path.isEmpty())
         return;
     ClauseGrid &grid = *chosen.grid;

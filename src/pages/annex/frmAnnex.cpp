@@ -150,9 +150,9 @@ frmAnnex::frmAnnex(ClauseGridModel &grid, const QString &clause, const QString &
     search->setObjectName(QStringLiteral("cmdSearch"));
     search->setVisible(lineColumn() >= 0);
     connect(search, &QPushButton::clicked, this, &frmAnnex::search);
-    connect(button(QStringLiteral("Export to Excel"), commands), &QPushButton::clicked, this,
+    connect(button(AnnexureExchange::ExportCaption, commands), &QPushButton::clicked, this,
             &frmAnnex::exportToExcel);
-    connect(button(QStringLiteral("Import from Excel"), commands), &QPushButton::clicked, this,
+    connect(button(AnnexureExchange::ImportCaption, commands), &QPushButton::clicked, this,
             &frmAnnex::importFromExcel);
     connect(button(QStringLiteral("Print"), commands), &QPushButton::clicked, this, &frmAnnex::print);
     commands->addStretch();
@@ -484,9 +484,7 @@ void frmAnnex::print()
 void frmAnnex::exportToExcel()
 {
     readTable();
-    const QString path =
-        prompts().saveFile(QStringLiteral("Export to Excel"), QStringLiteral("Excel Files|*.xlsx"),
-                           AnnexureExchange::defaultFileName(m_clause));
+    const QString path = AnnexureExchange::askExportPath(m_clause);
     if (path.isEmpty())
         return;
     const AnnexureLayout layout = m_clause == QLatin1String("18")
@@ -498,8 +496,7 @@ void frmAnnex::exportToExcel()
 void frmAnnex::importFromExcel()
 {
     readTable();
-    const QString path = prompts().openFile(QStringLiteral("Import from Excel"),
-                                            QStringLiteral("Excel Files|*.xlsx;*.xls"), {});
+    const QString path = AnnexureExchange::askImportPath();
     if (path.isEmpty())
         return;
     const AnnexureLayout layout = m_clause == QLatin1String("18")

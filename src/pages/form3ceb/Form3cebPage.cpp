@@ -206,10 +206,10 @@ void Form3cebPage::addGridButtons(Question &q, QGroupBox *box, QVBoxLayout *layo
     if (Form3cebCatalogue::instance().importsRows(m_definition.number)) {
         row->addSpacing(24);
         QPushButton *exportButton =
-            addButton(box, row, tr("Export to Excel"), QStringLiteral("cmdExport") + point);
+            addButton(box, row, AnnexureExchange::ExportCaption, QStringLiteral("cmdExport") + point);
         connect(exportButton, &QPushButton::clicked, this, [this, point] { exportRows(point); });
         QPushButton *importButton =
-            addButton(box, row, tr("Import from Excel"), QStringLiteral("cmdImport") + point);
+            addButton(box, row, AnnexureExchange::ImportCaption, QStringLiteral("cmdImport") + point);
         connect(importButton, &QPushButton::clicked, this, [this, point] { importRows(point); });
         q.buttons << exportButton << importButton;
     }
@@ -227,9 +227,7 @@ void Form3cebPage::exportRows(const QString &point)
 {
     const ClauseGrid *g = grid(point);
     const QString clause = workbookClause(point);
-    const QString path =
-        prompts().saveFile(QStringLiteral("Export to Excel"), QStringLiteral("Excel Files|*.xlsx"),
-                           AnnexureExchange::defaultFileName(clause));
+    const QString path = AnnexureExchange::askExportPath(clause);
     if (path.isEmpty())
         return;
     AnnexureExchange::exportRows(clause, AnnexureExchange::layoutOf(clause, g->definition().columns),
@@ -239,8 +237,7 @@ void Form3cebPage::exportRows(const QString &point)
 void Form3cebPage::importRows(const QString &point)
 {
     ClauseGrid *g = grid(point);
-    const QString path = prompts().openFile(QStringLiteral("Import from Excel"),
-                                            QStringLiteral("Excel Files|*.xlsx;*.xls"), {});
+    const QString path = AnnexureExchange::askImportPath();
     if (path.isEmpty())
         return;
     const QString clause = workbookClause(point);

@@ -5,16 +5,11 @@
 namespace DepreciationBlocks
 {
 
-namespace
-{
-const QString kTable = QStringLiteral("depreciationBlock");
-} // namespace
-
 const QList<DepreciationBlock> &all()
 {
     static const QList<DepreciationBlock> list = [] {
         QList<DepreciationBlock> blocks;
-        for (const Catalogue::CodeEntry &e : ClauseCatalogue::instance().codeTable(kTable))
+        for (const Catalogue::CodeEntry &e : ClauseCatalogue::instance().codeTable(Table))
             blocks.append({e.code.toInt(), e.text, e.rate});
         return blocks;
     }();
@@ -42,7 +37,7 @@ const DepreciationBlock *byDescription(const QString &description)
 QString currentDescription(const QString &description)
 {
     // Earlier versions stored short texts ("Building 10%"); the catalogue keeps them as aliases.
-    const Catalogue::CodeEntry *entry = ClauseCatalogue::instance().entryOf(kTable, description.trimmed());
+    const Catalogue::CodeEntry *entry = ClauseCatalogue::instance().entryOf(Table, description.trimmed());
     return entry ? entry->text : description;
 }
 

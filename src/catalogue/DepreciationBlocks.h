@@ -16,6 +16,9 @@ struct DepreciationBlock {
 namespace DepreciationBlocks
 {
 
+// The catalogue's code table of the blocks, which also gives each block's method.
+inline const QString Table = QStringLiteral("depreciationBlock");
+
 const QList<DepreciationBlock> &all();
 // nullptr when the identifier or the text is not in the list.
 const DepreciationBlock *byId(int id);

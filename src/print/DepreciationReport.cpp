@@ -6,6 +6,8 @@
 #include "ReportEngine.h"
 #include "ReportWriter.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/DepreciationBlocks.h"
+#include "catalogue/DepreciationEntries.h"
 #include "catalogue/PrintedLayouts.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -49,9 +51,10 @@ void additions(ReportWriter &w, const QString &list)
         return;
     w.line(QStringLiteral("Additions : "), Left, true);
     w.columns(PrintedLayouts::Additions, {Centre, Centre, Right, Right, Right, Right, Right});
-    w.heading({QStringLiteral("Date of purchase"), QStringLiteral("Date of put to use"),
-               QStringLiteral("Amount"), QStringLiteral("CENVAT"), QStringLiteral("Exchange rate change"),
-               QStringLiteral("Subsidy grant"), QStringLiteral("Total Amount")});
+    w.heading({DepreciationEntries::additionHeading(DepreciationEntries::PurchaseDate),
+               QStringLiteral("Date of put to use"), QStringLiteral("Amount"), QStringLiteral("CENVAT"),
+               QStringLiteral("Exchange rate change"), QStringLiteral("Subsidy grant"),
+               QStringLiteral("Total Amount")});
     double total = 0;
     for (const AdditionEntry &e : entries) {
         w.boxed({e.purchaseDate, e.useDate, e.purchase, e.cenvat, e.exchange, e.subsidy, e.total});
@@ -69,7 +72,8 @@ void deductions(ReportWriter &w, const QString &list)
         return;
     w.line(QStringLiteral("Deductions : "), Left, true);
     w.columns(PrintedLayouts::Halves, {Centre, Right});
-    w.heading({QStringLiteral("Date of sale etc."), QStringLiteral("Amount")});
+    w.heading({DepreciationEntries::SaleDateEtc,
+               DepreciationEntries::deductionHeading(DepreciationEntries::Amount)});
     double total = 0;
     for (const DeductionEntry &e : entries) {
         w.boxed({e.saleDate, e.amount});
@@ -116,6 +120,7 @@ void writeChart(ReportWriter &w, const ReportModel &model)
         alignments << Right;
     alignments[2] = Centre;
     w.columns(PrintedLayouts::DepreciationWide, alignments);
+    using namespace DepreciationEntries;
     const QString cr = ControlCodes::LineBreak;
     w.heading(
         {QStringLiteral("Method of depreciation"), QStringLiteral("Description of the block of assets"),
@@ -125,16 +130,16 @@ void writeChart(ReportWriter &w, const ReportModel &model)
          QStringLiteral(
              "Adjustment made to the written down Value of Intangible asset due to excluding Value "
              "of goodwill of A business or profession"),
-         QStringLiteral("Adjusted written down value"), QStringLiteral("Purchase value"),
+         blockHeading(Clause18::AdjustedWdv), additionHeading(Purchase),
          QStringLiteral("Adjustments on account of") + cr + QStringLiteral("CENVAT"),
-         QStringLiteral("Adjustments on account of") + cr + QStringLiteral("Change in rate of exchange"),
+         QStringLiteral("Adjustments on account of") + cr + additionHeading(Exchange),
          QStringLiteral("Adjustments on account of") + cr + QStringLiteral("Subsidy/Grant"),
          QStringLiteral("Total value of purchase"), QStringLiteral("Deductions"),
-         QStringLiteral("Other Adjustments"), QStringLiteral("Depreciation allowable"),
-         QStringLiteral("Written down value at the end of the year")});
+         QStringLiteral("Other Adjustments"), blockHeading(Clause18::DepreciationAllowable),
+         blockHeading(Clause18::ClosingWdv)});
 
     const QList<ReportModel::Row> blocks =
-        PrintedValues::inSerialOrder(model.rows(7, QStringLiteral("18"), model.formNameForPage(7)));
+        PrintedValues::inSerialOrder(model.rows(BlockPage, BlockPoint, model.formNameForPage(BlockPage)));
     QList<double> totals(amountColumns().size(), 0);
     QList<ReportModel::Row> printed;
     for (const ReportModel::Row &block : blocks) {
@@ -142,7 +147,7 @@ void writeChart(ReportWriter &w, const ReportModel &model)
             continue;
         const QString description = block.cols.value(Clause18::Description);
         const Catalogue::CodeEntry *entry =
-            ClauseCatalogue::instance().entryOf(QStringLiteral("depreciationBlock"), description);
+            ClauseCatalogue::instance().entryOf(DepreciationBlocks::Table, description);
         QStringList cells{entry ? entry->method : QString(), description, block.cols.value(Clause18::Rate)};
         for (int i = 0; i < amountColumns().size(); ++i) {
             const QString v = block.cols.value(amountColumns().at(i));

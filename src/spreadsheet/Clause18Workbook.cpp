@@ -2,6 +2,7 @@
 
 #include "catalogue/CellFormat.h"
 #include "catalogue/DepreciationBlocks.h"
+#include "catalogue/DepreciationEntries.h"
 #include "catalogue/Vocabulary.h"
 #include "model/depreciation/Clause18Row.h"
 
@@ -124,26 +125,23 @@ AnnexureLayout layout()
     const QString additions = QStringLiteral("Additions");
     const QString deductions = QStringLiteral("Deductions");
     AnnexureLayout l;
-    l.columns = {
-        text(QStringLiteral("Description of block / Particulars of asset"), 360),
-        money(QStringLiteral("Opening written down value")),
-        money(QStringLiteral("Adjustment on account of opting for taxation under section 115BAC/115BAD")),
-        money(QStringLiteral("Adjustment to written down value of intangible asset due to excluding value "
-                             "of goodwill of a business or profession")),
-        inBand(date(QStringLiteral("Date of purchase")), additions),
-        inBand(date(QStringLiteral("Date put to use")), additions),
-        inBand(money(QStringLiteral("Purchase value")), additions),
-        inBand(money(QStringLiteral("CENVAT")), additions),
-        inBand(money(QStringLiteral("Change in rate of exchange")), additions),
-        inBand(money(QStringLiteral("Subsidy or grant or reimbursement")), additions),
-        inBand(date(QStringLiteral("Date of sale etc.")), deductions),
-        inBand(money(QStringLiteral("Amount of deduction")), deductions),
-        inBand(
-            yesNo(QStringLiteral("Whether deletions are out of purchases put to use for less than 180 days")),
-            deductions),
-        money(QStringLiteral("Other adjustments, if any")),
-        money(QStringLiteral("Depreciation allowable")),
-        yesNo(QStringLiteral("Block nil"))};
+    namespace Entries = DepreciationEntries;
+    l.columns = {text(QStringLiteral("Description of block / Particulars of asset"), 360),
+                 money(Entries::blockHeading(Clause18::OpeningWdv)),
+                 money(Entries::blockHeading(Clause18::Adjustment115BAC)),
+                 money(Entries::blockHeading(Clause18::AdjustmentIntangible)),
+                 inBand(date(Entries::additionHeading(Entries::PurchaseDate)), additions),
+                 inBand(date(Entries::additionHeading(Entries::UseDate)), additions),
+                 inBand(money(Entries::additionHeading(Entries::Purchase)), additions),
+                 inBand(money(Entries::additionHeading(Entries::Cenvat)), additions),
+                 inBand(money(Entries::additionHeading(Entries::Exchange)), additions),
+                 inBand(money(Entries::additionHeading(Entries::Subsidy)), additions),
+                 inBand(date(Entries::SaleDateEtc), deductions),
+                 inBand(money(QStringLiteral("Amount of deduction")), deductions),
+                 inBand(yesNo(Entries::deductionHeading(Entries::OutOfLess180)), deductions),
+                 money(Entries::blockHeading(Clause18::OtherAdjustments)),
+                 money(Entries::blockHeading(Clause18::DepreciationAllowable)),
+                 yesNo(Entries::blockHeading(Clause18::BlockNil))};
     return l;
 }
 
@@ -158,7 +156,7 @@ QList<QStringList> sheetRows(const QList<QStringList> &blockRows)
     for (const QStringList &row : blockRows) {
         out << QStringList{row.value(Clause18::Description)};
         QStringList figures(SheetColumnCount);
-        figures[Particulars] = QStringLiteral("Opening written down value");
+        figures[Particulars] = DepreciationEntries::blockHeading(Clause18::OpeningWdv);
         figures[Opening] = row.value(Clause18::OpeningWdv);
         figures[Adjustment115BAC] = row.value(Clause18::Adjustment115BAC);
         figures[AdjustmentIntangible] = row.value(Clause18::AdjustmentIntangible);

@@ -1,5 +1,6 @@
 #include "ClauseAnnexureFiles.h"
 
+#include "catalogue/DepreciationEntries.h"
 #include "catalogue/Vocabulary.h"
 #include "model/depreciation/Clause18Row.h"
 
@@ -30,25 +31,26 @@ AnnexureSheetColumn column(const QString &heading, int type)
     return c;
 }
 
-// The columns of the additions file: the block's number, then the fields of an entry.
-QList<AnnexureSheetColumn> additionColumns()
+// An entry's field in its file: dates as type 2, amounts as type 4, the tick as type 5.
+AnnexureSheetColumn fieldColumn(const Catalogue::Column &field)
 {
-    return {column(QStringLiteral("Block"), 3),
-            column(QStringLiteral("Date of purchase"), 2),
-            column(QStringLiteral("Date put to use"), 2),
-            column(QStringLiteral("Purchase value"), 4),
-            column(QStringLiteral("CENVAT"), 4),
-            column(QStringLiteral("Change in rate of exchange"), 4),
-            column(QStringLiteral("Subsidy or grant or reimbursement"), 4),
-            column(QStringLiteral("Total value"), 4)};
+    switch (field.kind) {
+    case Catalogue::Kind::Date:
+        return column(field.heading, 2);
+    case Catalogue::Kind::Tick:
+        return column(field.heading, 5);
+    default:
+        return column(field.heading, 4);
+    }
 }
 
-QList<AnnexureSheetColumn> deductionColumns()
+// The columns of an entries file: the block's number, then the fields of an entry.
+QList<AnnexureSheetColumn> entryColumns(const QList<Catalogue::Column> &fields)
 {
-    return {column(QStringLiteral("Block"), 3), column(QStringLiteral("Date of sale"), 2),
-            column(QStringLiteral("Amount"), 4),
-            column(QStringLiteral("Whether deletions are out of purchases put to use for less than 180 days"),
-                   5)};
+    QList<AnnexureSheetColumn> columns{column(QStringLiteral("Block"), 3)};
+    for (const Catalogue::Column &field : fields)
+        columns << fieldColumn(field);
+    return columns;
 }
 
 // Block numbers count from 1, as the rows of the schedule are numbered on screen.
@@ -70,8 +72,8 @@ void appendEntries(QList<QStringList> &file, int block, const QString &cell)
 bool writeDepreciation(const QString &folder, const QString &clause, const AnnexureSheet &sheet)
 {
     AnnexureSheet blocks = sheet;
-    AnnexureSheet additions{additionColumns(), {}};
-    AnnexureSheet deductions{deductionColumns(), {}};
+    AnnexureSheet additions{entryColumns(DepreciationEntries::additionColumns()), {}};
+    AnnexureSheet deductions{entryColumns(DepreciationEntries::deductionColumns()), {}};
     for (int r = 0; r < blocks.rows.size(); ++r) {
         QStringList &row = blocks.rows[r];
         if (row.size() <= Clause18::DeductionsList)

@@ -1,5 +1,6 @@
 #include "AdditionDeductionFrame.h"
 
+#include "catalogue/DepreciationEntries.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ClauseGridModel.h"
 #include "pages/ClauseGrid.h"
@@ -12,26 +13,7 @@
 
 using WidgetValues::cellText;
 using WidgetValues::setCellText;
-
-namespace
-{
-enum AdditionColumn { PurchaseDate, UseDate, Purchase, Cenvat, Exchange, Subsidy, Total };
-enum DeductionColumn { SaleDate, Amount, OutOfLess180 };
-enum Role { Typed, Computed, Signed };
-
-Catalogue::Column column(const QString &heading, Catalogue::Kind kind, Role role = Typed,
-                         const QString &hint = {})
-{
-    Catalogue::Column c;
-    c.heading = heading;
-    c.kind = kind;
-    c.hint = hint;
-    c.computed = role == Computed;
-    c.signedAmount = role == Signed;
-    return c;
-}
-
-} // namespace
+using namespace DepreciationEntries;
 
 AdditionDeductionFrame::AdditionDeductionFrame(QWidget *parent)
     : QGroupBox(tr("Addition / Deduction"), parent)
@@ -45,32 +27,9 @@ AdditionDeductionFrame::AdditionDeductionFrame(QWidget *parent)
     nameRow->addWidget(m_assetName, 1);
     layout->addLayout(nameRow);
 
-    using Catalogue::Kind;
-    // The total is computed; exchange differences and subsidies carry their sign.
-    m_vsAdd = makeGrid(
-        QStringLiteral("vsAdd"),
-        {column(tr("Date of purchase"), Kind::Date, Typed, tr("The date of purchase, as DD/MM/YYYY")),
-         column(tr("Date put to use"), Kind::Date, Typed,
-                tr("The date the asset was first put to use, as DD/MM/YYYY; an asset put to use for less "
-                   "than 180 days in the year gets half the rate")),
-         column(tr("Purchase value"), Kind::Amount, Typed, tr("The cost of the asset in rupees")),
-         column(tr("CENVAT"), Kind::Amount, Signed,
-                tr("The CENVAT credit adjusted in the cost; a minus sign for a reduction")),
-         column(tr("Change in rate of exchange"), Kind::Amount, Signed,
-                tr("The change in the cost by a change in the rate of exchange (section 43A); a minus sign "
-                   "for a reduction")),
-         column(tr("Subsidy or grant or reimbursement"), Kind::Amount, Signed,
-                tr("The subsidy, grant or reimbursement adjusted in the cost; a minus sign for a reduction")),
-         column(tr("Total value"), Kind::Amount, Computed)});
+    m_vsAdd = makeGrid(QStringLiteral("vsAdd"), DepreciationEntries::additionColumns());
     connect(m_vsAdd, &ClauseGrid::edited, this, [this](int row, int) { totalOfEntry(row); });
-    m_vsDed = makeGrid(
-        QStringLiteral("vsDed"),
-        {column(tr("Date of sale"), Kind::Date, Typed, tr("The date of sale or discard, as DD/MM/YYYY")),
-         column(tr("Amount"), Kind::Amount, Typed, tr("The moneys payable for the asset sold, in rupees")),
-         column(tr("Whether deletions are out of purchases put to use for less than 180 days"), Kind::Tick,
-                Typed,
-                tr("Space ticks it when the asset sold came from this year's purchases put to use for less "
-                   "than 180 days"))});
+    m_vsDed = makeGrid(QStringLiteral("vsDed"), DepreciationEntries::deductionColumns());
     for (ClauseGrid *grid : {m_vsAdd, m_vsDed})
         connect(grid, &ClauseGrid::hintChanged, this, &AdditionDeductionFrame::hintChanged);
 

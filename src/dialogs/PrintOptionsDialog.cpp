@@ -46,9 +46,9 @@ PrintOptionsDialog::PrintOptionsDialog(const QString &form, QWidget *parent) : Q
             m_3cdList->item(r, 0)->setCheckState(Qt::Checked);
     }
 
-    m_nilFirstColumn = new QCheckBox(QStringLiteral("Print Nil / NA in First Column Only"), this);
+    m_nilFirstColumn = new QCheckBox(PrintChoices::NilFirstColumnCaption, this);
     m_nilFirstColumn->setObjectName(QStringLiteral("chkNilFirstColumn"));
-    m_itdPortal = new QCheckBox(QStringLiteral("Print as per ITD Portal"), this);
+    m_itdPortal = new QCheckBox(PrintChoices::ItdPortalCaption, this);
     m_itdPortal->setObjectName(QStringLiteral("chkITDPortal"));
     layout->addWidget(m_nilFirstColumn);
     layout->addWidget(m_itdPortal);

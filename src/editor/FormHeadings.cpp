@@ -1,5 +1,6 @@
 #include "FormHeadings.h"
 
+#include "catalogue/FormWording.h"
 #include "store/ReportKey.h"
 
 FormHeadings FormHeadings::of(FormKind kind)
@@ -7,16 +8,13 @@ FormHeadings FormHeadings::of(FormKind kind)
     switch (kind) {
     case FormKind::F3CA:
         return {QStringLiteral("Form 3CA - 3CD"),
-                QStringLiteral(
-                    "[Audit Report under Section 44AB of the Income-tax Act, 1961, in a case where the "
-                    "accounts of the business or profession of a person have been audited under any other "
-                    "law]"),
+                QStringLiteral("[Audit Report under Section 44AB of the Income-tax Act, 1961, ") +
+                    FormWording::Form3caCase + u']',
                 QStringLiteral("e-Filing of Form 3CA-3CD")};
     case FormKind::F3CB:
         return {QStringLiteral("Form 3CB - 3CD"),
-                QStringLiteral(
-                    "[Audit report under Section 44AB of the Income-tax Act, 1961 in the case of a person "
-                    "referred to in clause (b) of sub-rule (1) of rule 6G]"),
+                QStringLiteral("[Audit report under Section 44AB of the Income-tax Act, 1961 ") +
+                    FormWording::Form3cbCase + u']',
                 QStringLiteral("e-Filing of Form 3CB-3CD")};
     case FormKind::F3CEB:
         return {QStringLiteral("Form 3CEB"),

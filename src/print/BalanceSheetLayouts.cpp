@@ -1,6 +1,7 @@
 #include "StatementLayouts.h"
 
 #include "ControlCodes.h"
+#include "PrintedWords.h"
 #include "ReportWriter.h"
 #include "host/AccountsSchema.h"
 #include "host/ChartOfAccounts.h"
@@ -70,7 +71,7 @@ struct FaceLine {
 void balanceSheetHorizontal(ReportWriter &w, const Books &books)
 {
     StatementText::heading(
-        w, books, QStringLiteral("Balance Sheet as at ") + StatementText::yearEnd(books.current.yearKey()));
+        w, books, QStringLiteral("Balance Sheet as at ") + PrintedWords::yearEnd(books.current.yearKey()));
     const auto heads = [&](int gid) {
         return StatementText::headFigures(
             Books{books.client, books.clientName, books.company, books.current, {}}, gid);
@@ -79,7 +80,7 @@ void balanceSheetHorizontal(ReportWriter &w, const Books &books)
     left.group(books.company ? QStringLiteral("Share Capital") : QStringLiteral("Capital Account"),
                heads(Capital));
     QList<Figure> reserves = heads(Reserves);
-    reserves << Figure{QStringLiteral("Profit and Loss Account"), books.current.surplusCarried()};
+    reserves << Figure{PrintedWords::ProfitAndLossAccount, books.current.surplusCarried()};
     left.group(QStringLiteral("Reserves and Surplus"), reserves);
     left.group(QStringLiteral("Loans"), heads(LongTermBorrowings) + heads(ShortTermBorrowings));
     left.group(QStringLiteral("Deferred Tax Liability"), heads(DeferredTaxLiability));
@@ -91,7 +92,7 @@ void balanceSheetHorizontal(ReportWriter &w, const Books &books)
     right.group(QStringLiteral("Current Assets, Loans and Advances"),
                 heads(AccountsSchema::ClosingStock) + heads(TradeReceivables) + heads(CashAndBank) +
                     heads(LoansAndAdvances));
-    const QString rs = QStringLiteral("Amount (Rs.)");
+    const QString rs = PrintedWords::AmountHeading;
     StatementText::writeTwoSided(w, {QStringLiteral("Liabilities"), rs, rs, QStringLiteral("Assets"), rs, rs},
                                  left, right);
 }
@@ -99,7 +100,7 @@ void balanceSheetHorizontal(ReportWriter &w, const Books &books)
 void balanceSheetVertical(ReportWriter &w, const Books &books)
 {
     StatementText::heading(
-        w, books, QStringLiteral("Balance Sheet as at ") + StatementText::yearEnd(books.current.yearKey()));
+        w, books, QStringLiteral("Balance Sheet as at ") + PrintedWords::yearEnd(books.current.yearKey()));
     w.columns(QStringLiteral("60,20,20"), {ReportRow::Left, ReportRow::Right, ReportRow::Right});
     w.heading(StatementText::yearsHeading(books, false, QStringLiteral("As at ")));
     const auto caption = [&](const QString &text) {
@@ -193,7 +194,7 @@ QList<Note> balanceSheetNotes(const Books &books)
 void balanceSheetSchVi(ReportWriter &w, const Books &books)
 {
     StatementText::heading(
-        w, books, QStringLiteral("Balance Sheet as at ") + StatementText::yearEnd(books.current.yearKey()));
+        w, books, QStringLiteral("Balance Sheet as at ") + PrintedWords::yearEnd(books.current.yearKey()));
     const QList<Note> notes = balanceSheetNotes(books);
     const auto noteOf = [&](const QString &caption) {
         for (qsizetype i = 0; i < notes.size(); ++i) {
@@ -263,7 +264,7 @@ void balanceSheetSchVi(ReportWriter &w, const Books &books)
     total(plus({}, assets));
 
     w.blank();
-    w.line(QStringLiteral("Notes forming part of the financial statements"), ReportRow::Left, true);
+    w.line(PrintedWords::NotesHeading, ReportRow::Left, true);
     StatementText::writeNotes(w, books, notes, 1);
 }
 

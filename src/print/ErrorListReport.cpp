@@ -4,7 +4,7 @@
 #include "ReportWriter.h"
 #include "efiling/FileFindings.h"
 
-#include <QHash>
+#include <QList>
 
 namespace ErrorListReport
 {
@@ -12,20 +12,16 @@ namespace ErrorListReport
 namespace
 {
 
-// How much of the line each column of the error grid takes, against the others chosen.
-int shareOf(const QString &heading)
+// How much of the line each column of the error grid takes against the others chosen, in
+// the order of the grid's columns.
+int shareOf(int column)
 {
-    static const QHash<QString, int> shares{{QStringLiteral("Sr. No."), 5},
-                                            {QStringLiteral("Error No."), 6},
-                                            {QStringLiteral("Line No."), 6},
-                                            {QStringLiteral("Column No."), 7},
-                                            {QStringLiteral("Root"), 20},
-                                            {QStringLiteral("Name of Head"), 14},
-                                            {QStringLiteral("Variable Name"), 14},
-                                            {QStringLiteral("Value"), 12},
-                                            {QStringLiteral("Error Description"), 32}};
-    return shares.value(heading, 10);
+    static const QList<int> shares{5, 6, 6, 7, 20, 14, 14, 12, 32};
+    return shares.value(column, 10);
 }
+
+// A list that shows the root of each finding takes the wide page.
+constexpr int RootColumn = 4;
 
 } // namespace
 
@@ -54,7 +50,7 @@ void build(ReportEngine &engine, const QList<ValidationFinding> &findings, const
 {
     const QStringList headings = ErrorListReport::headings(columns);
     engine.WinModeReport = true;
-    engine.SetCol130(headings.contains(QStringLiteral("Root")));
+    engine.SetCol130(columns.contains(RootColumn));
     engine.NewReport();
     ReportWriter w(engine);
     w.line(QStringLiteral("List of Errors"), ReportRow::Centre, true);
@@ -64,17 +60,16 @@ void build(ReportEngine &engine, const QList<ValidationFinding> &findings, const
         return;
     }
     int total = 0;
-    for (const QString &h : headings)
-        total += shareOf(h);
+    for (const int c : columns)
+        total += shareOf(c);
     QStringList widths;
     QList<int> alignments;
     int left = 100;
     for (int i = 0; i < headings.size(); ++i) {
-        const int share =
-            i + 1 == headings.size() ? left : std::max(1, 100 * shareOf(headings.at(i)) / total);
+        const int share = i + 1 == headings.size() ? left : std::max(1, 100 * shareOf(columns.at(i)) / total);
         left -= share;
         widths << QString::number(share);
-        alignments << (shareOf(headings.at(i)) <= 7 ? ReportRow::Centre : ReportRow::Left);
+        alignments << (shareOf(columns.at(i)) <= 7 ? ReportRow::Centre : ReportRow::Left);
     }
     w.columns(widths.join(u','), alignments);
     w.heading(headings);

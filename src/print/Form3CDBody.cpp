@@ -9,9 +9,11 @@
 #include "PrintSetup.h"
 #include "PrintedGrid.h"
 #include "PrintedValues.h"
+#include "PrintedWords.h"
 #include "ReportEngine.h"
 #include "ReportWriter.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/FormWording.h"
 #include "catalogue/PartAPoints.h"
 #include "catalogue/PrintedLayouts.h"
 #include "catalogue/Vocabulary.h"
@@ -245,7 +247,7 @@ private:
     {
         captionRow(clause.label, clause.caption);
         if (!m_choices.blank && ticked(page, clause.na)) {
-            answerRow(QStringLiteral("Not Applicable"));
+            answerRow(FormWording::NotApplicable);
             collectRemark(clause);
             return;
         }
@@ -383,11 +385,9 @@ private:
         const QString text = m_model.value(301, clause.remarkPoint()).trimmed();
         if (text.isEmpty())
             return;
-        QString line = QStringLiteral("Remarks : - ");
-        if (m_setup.remarksPlace == PrintSetup::AtTheEnd ||
-            m_setup.remarksPlace == PrintSetup::AfterEachClause)
-            line += QStringLiteral("Clause ") + clause.label + QStringLiteral(" : ");
-        line += text;
+        const bool awayFromClause = m_setup.remarksPlace == PrintSetup::AtTheEnd ||
+                                    m_setup.remarksPlace == PrintSetup::AfterEachClause;
+        const QString line = PrintedWords::remarkLine(text, awayFromClause ? clause.label : QString());
         m_pendingRemarks << (m_setup.remarksBold ? ControlCodes::bold(line) : line);
     }
 

@@ -6,15 +6,15 @@
 #include "FittedTable.h"
 #include "PrintSetup.h"
 #include "PrintedValues.h"
+#include "PrintedWords.h"
 #include "ReportEngine.h"
 #include "ReportWriter.h"
+#include "Signatory.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "catalogue/PrintedLayouts.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
-#include "store/Database.h"
-#include "store/Recordset.h"
 #include "store/ReportKey.h"
 
 #include <QHash>
@@ -169,7 +169,8 @@ private:
                   QStringLiteral(", ") + v(1, p1, 3) + QStringLiteral(" PAN- ") + v(1, p1, 4) +
                   QStringLiteral(" relating to the international transaction(s) and the specified domestic "
                                  "transaction(s) entered into by the assessee during the ") +
-                  QStringLiteral("previous year ending on 31st March, ") + previousYearEnd() + u'.');
+                  QStringLiteral("previous year ending on ") + PrintedWords::yearEnd(previousYearEnd()) +
+                  u'.');
         const QString p2 = QStringLiteral("3CEB2");
         paragraph(
             QStringLiteral("2. In ") + word(1, p2) +
@@ -185,8 +186,8 @@ private:
             QStringLiteral("3.The particulars required to be furnished under section 92E are given in the "
                            "Annexure to this Form. ") +
             QStringLiteral("In ") + word(1, p3) + QStringLiteral(" opinion and to the best of ") +
-            word(2, p3) + QStringLiteral(" information and according to the explanations given to ") +
-            word(3, p3) + QStringLiteral(", the particulars given in the Annexure are true and correct."));
+            word(2, p3) + u' ' + PrintedWords::InformationAndTheExplanations + u' ' + word(3, p3) +
+            QStringLiteral(", the particulars given in the Annexure are true and correct."));
         if (!v(1, p3, 4).isEmpty())
             paragraph(v(1, p3, 4));
         w.blank();
@@ -223,14 +224,11 @@ private:
         QStringList middle;
         if (hasHost()) {
             middle << QStringLiteral("For ") + host().ClientName();
-            Recordset rs = host().DBObj().Execute(
-                QStringLiteral("SELECT Name, Designation, DIN FROM signatory1 WHERE Code_No=? ORDER BY SrNo"),
-                {m_model.key().client});
-            for (; !rs.Eof(); rs.MoveNext()) {
-                middle << QString() << properCase(rs.Fields(0).trimmed());
-                QString line = rs.Fields(1).trimmed();
-                if (!rs.Fields(2).trimmed().isEmpty())
-                    line += QStringLiteral(" (DIN : ") + rs.Fields(2).trimmed() + u')';
+            for (const Signatory &signatory : Signatory::ofClient(m_model.key().client)) {
+                middle << QString() << properCase(signatory.name.trimmed());
+                QString line = signatory.designation.trimmed();
+                if (!signatory.din.trimmed().isEmpty())
+                    line += QStringLiteral(" (DIN : ") + signatory.din.trimmed() + u')';
                 middle << line;
             }
         }
@@ -322,7 +320,7 @@ private:
         answer(4, QStringLiteral("Nature of business or activities of the assessee"), v(2, head, 2));
         sections();
         answer(5, QStringLiteral("Status"), v(2, head, 1));
-        answer(6, QStringLiteral("Previous year ended"), QStringLiteral("31st March, ") + previousYearEnd());
+        answer(6, QStringLiteral("Previous year ended"), PrintedWords::yearEnd(previousYearEnd()));
         answer(7, QStringLiteral("Assessment year"), ReportKey::twoYears(year));
         answer(8, QStringLiteral("Aggregate value of international transactions as per books of accounts"),
                aggregate(3, 9));

@@ -6,8 +6,10 @@
 #include "PageValues.h"
 #include "PrintSetup.h"
 #include "PrintedValues.h"
+#include "PrintedWords.h"
 #include "ReportWriter.h"
 #include "catalogue/Form3caPointOne.h"
+#include "catalogue/FormWording.h"
 #include "catalogue/PartAPoints.h"
 #include "catalogue/SigningPoints.h"
 #include "model/ReportModel.h"
@@ -22,12 +24,10 @@ constexpr int Left = ReportRow::Left;
 constexpr int Centre = ReportRow::Centre;
 constexpr int Justify = ReportRow::Justify;
 
-// The paragraph both front pages carry, in Form 3CA as 2 and in Form 3CB as 4.
-QString annexedParticulars()
+// The printed title of an audit report: the section and the case the form is for.
+QString titleOf(const QString &formCase)
 {
-    return QStringLiteral(
-        "The statement of particulars required to be furnished under section 44AB is annexed "
-        "herewith in Form No. 3CD.");
+    return QStringLiteral("Audit report under section 44AB of the Income-tax Act, 1961, ") + formCase;
 }
 
 class Page : public PageValues
@@ -69,8 +69,8 @@ public:
     void qualifications(const QString &point)
     {
         w.columns(QStringLiteral("8,30,62"), {Centre, Left, Justify});
-        w.heading({QStringLiteral("Sr. No."), QStringLiteral("Qualification Type"),
-                   QStringLiteral("Observations/Qualifications")});
+        w.heading(
+            {QStringLiteral("Sr. No."), QStringLiteral("Qualification Type"), FormWording::Observations});
         const QList<ReportModel::Row> rows =
             m_blank ? QList<ReportModel::Row>() : m_model.rows(m_page, point);
         int serial = 0;
@@ -106,10 +106,7 @@ void write3CA(Page &p, const PrintSetup &setup, const Accountant &accountant)
     const QString one = Point;
     const QString three = QStringLiteral("3CA3");
     p.title(QStringLiteral("3CA"), QStringLiteral("[See rule 6G(1)(a)]"),
-            {QStringLiteral(
-                "Audit report under section 44AB of the Income-tax Act, 1961, in a case where the "
-                "accounts of the business or profession of a person have been audited under any other "
-                "law")});
+            {titleOf(FormWording::Form3caCase)});
     const AssesseeParticulars a = p.assessee();
     const QString auditor =
         PrintedValues::joined({p.value(one, Firm), p.value(one, OtherAct)}, QStringLiteral(" "));
@@ -122,17 +119,16 @@ void write3CA(Page &p, const PrintSetup &setup, const Accountant &accountant)
             QStringLiteral(", and ") + p.word(one, IWe2) + QStringLiteral(" annex hereto a copy of ") +
             p.word(one, MyOurTheir, true) + QStringLiteral(" audit report dated ") +
             p.value(one, ReportedOn) + QStringLiteral(" along with a copy of each of :-"));
-    p.item(QStringLiteral("(a)"), QStringLiteral("the audited ") + p.word(one, Accounts) +
-                                      QStringLiteral(" for the period beginning from ") +
-                                      p.value(one, PeriodFrom) + QStringLiteral(" to ending on ") +
-                                      p.value(one, PeriodTo) + u';');
+    p.item(QStringLiteral("(a)"), QStringLiteral("the audited ") + p.word(one, Accounts) + u' ' +
+                                      FormWording::PeriodFrom + u' ' + p.value(one, PeriodFrom) + u' ' +
+                                      FormWording::PeriodTo + u' ' + p.value(one, PeriodTo) + u';');
     p.item(QStringLiteral("(b)"), QStringLiteral("the audited balance sheet as at, ") +
                                       PageValues::balanceSheetDate(p.value(one, Year)) +
                                       QStringLiteral("; and"));
     p.item(QStringLiteral("(c)"),
            QStringLiteral("documents declared by the said Act to be part of, or annexed to, the ") +
                p.word(one, Accounts2) + QStringLiteral(" and balance sheet."));
-    p.paragraph(QStringLiteral("2."), annexedParticulars());
+    p.paragraph(QStringLiteral("2."), FormWording::AnnexedParticulars);
     p.paragraph(
         QStringLiteral("3."),
         QStringLiteral("In ") + p.word(three, 1, true) + QStringLiteral(" opinion and to the best of ") +
@@ -153,18 +149,15 @@ void write3CB(Page &p, const PrintSetup &setup, const Accountant &accountant)
     const QString three = QStringLiteral("3CBPT3");
     const QString five = QStringLiteral("3CBPT5");
     p.title(QStringLiteral("3CB"), QStringLiteral("[See rule 6G(1)(b)]"),
-            {QStringLiteral(
-                "Audit report under section 44AB of the Income-tax Act, 1961, in the case of a person "
-                "referred to in clause (b) of sub-rule (1) of rule 6G")});
+            {titleOf(FormWording::Form3cbCase)});
     const AssesseeParticulars a = p.assessee();
-    p.paragraph(QStringLiteral("1."), p.word(one, 1) +
-                                          QStringLiteral(" have examined the balance sheet as on ") +
-                                          p.value(one, 2) + QStringLiteral(", and the ") + p.word(one, 3) +
-                                          QStringLiteral(" for the period beginning from ") +
-                                          p.value(one, 4) + QStringLiteral(" to ending on ") +
-                                          p.value(one, 5) + QStringLiteral(", attached herewith, of ") +
-                                          ControlCodes::bold(a.name) + QStringLiteral(", ") + a.address +
-                                          QStringLiteral(", PAN : ") + ControlCodes::bold(a.pan) + u'.');
+    p.paragraph(QStringLiteral("1."),
+                p.word(one, 1) + QStringLiteral(" have examined the balance sheet as on ") + p.value(one, 2) +
+                    QStringLiteral(", and the ") + p.word(one, 3) + u' ' + FormWording::PeriodFrom + u' ' +
+                    p.value(one, 4) + u' ' + FormWording::PeriodTo + u' ' + p.value(one, 5) +
+                    QStringLiteral(", attached herewith, of ") + ControlCodes::bold(a.name) +
+                    QStringLiteral(", ") + a.address + QStringLiteral(", PAN : ") +
+                    ControlCodes::bold(a.pan) + u'.');
     p.paragraph(
         QStringLiteral("2."),
         p.word(two, 1) + QStringLiteral(" certify that the balance sheet and the ") + p.word(two, 2) +
@@ -190,8 +183,7 @@ void write3CB(Page &p, const PrintSetup &setup, const Accountant &accountant)
                p.word(three, 6, true) + QStringLiteral(" examination of the books."));
     p.item(QStringLiteral("(C)"),
            QStringLiteral("In ") + p.word(three, 7, true) + QStringLiteral(" opinion and to the best of ") +
-               p.word(three, 8, true) +
-               QStringLiteral(" information and according to the explanations given to ") +
+               p.word(three, 8, true) + u' ' + PrintedWords::InformationAndTheExplanations + u' ' +
                p.word(three, 9, true) +
                QStringLiteral(", the said accounts, read with notes thereon, if any, give a "
                               "true and fair view:-"));
@@ -202,12 +194,11 @@ void write3CB(Page &p, const PrintSetup &setup, const Accountant &accountant)
     p.item(QStringLiteral("(ii)"), QStringLiteral("in the case of the ") + p.word(three, 11) +
                                        QStringLiteral(", of the ") + p.word(three, 12) +
                                        QStringLiteral(" of the assessee for the year ended on that date."));
-    p.paragraph(QStringLiteral("4."), annexedParticulars());
+    p.paragraph(QStringLiteral("4."), FormWording::AnnexedParticulars);
     p.paragraph(
         QStringLiteral("5."),
         QStringLiteral("In ") + p.word(five, 1, true) + QStringLiteral(" opinion and to the best of ") +
-            p.word(five, 2, true) + QStringLiteral(" information and according to explanations given to ") +
-            p.word(five, 3, true) +
+            p.word(five, 2, true) + u' ' + FormWording::InformationExplained + u' ' + p.word(five, 3, true) +
             QStringLiteral(", the particulars given in the said Form No. 3CD and the Annexure thereto are "
                            "true and correct subject to the following observations/qualifications, if any:"));
     p.qualifications(QStringLiteral("Qual"));

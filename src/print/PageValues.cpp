@@ -1,6 +1,7 @@
 #include "PageValues.h"
 
 #include "PrintedValues.h"
+#include "PrintedWords.h"
 
 QString PageValues::value(const QString &point, int col) const
 {
@@ -17,5 +18,5 @@ QString PageValues::word(const QString &point, int col, bool lower) const
 
 QString PageValues::balanceSheetDate(const QString &value)
 {
-    return value.size() == 4 && value.toInt() > 0 ? QStringLiteral("31st March, ") + value : value;
+    return value.size() == 4 && value.toInt() > 0 ? PrintedWords::yearEnd(value) : value;
 }

@@ -1,6 +1,7 @@
 #include "StatementLayouts.h"
 
 #include "ControlCodes.h"
+#include "PrintedWords.h"
 #include "ReportWriter.h"
 #include "host/AccountsSchema.h"
 #include "host/ChartOfAccounts.h"
@@ -19,7 +20,7 @@ namespace
 
 QString title(const Books &books, const QString &what)
 {
-    return what + QStringLiteral(" for the year ended ") + StatementText::yearEnd(books.current.yearKey());
+    return what + QStringLiteral(" for the year ended ") + PrintedWords::yearEnd(books.current.yearKey());
 }
 
 // A figure of both years computed the same way from each year's books.
@@ -49,7 +50,7 @@ void profitLossHorizontal(ReportWriter &w, const Books &books)
     const Books year = currentOnly(books);
     const AccountsYear &a = books.current;
     const auto heads = [&](int gid) { return StatementText::headFigures(year, gid, true); };
-    const QString rs = QStringLiteral("Amount (Rs.)");
+    const QString rs = PrintedWords::AmountHeading;
     const QStringList headings{QStringLiteral("Dr. Particulars"), rs, rs,
                                QStringLiteral("Cr. Particulars"), rs, rs};
 
@@ -104,7 +105,7 @@ void profitLossHorizontal(ReportWriter &w, const Books &books)
 
 void profitLossVertical(ReportWriter &w, const Books &books)
 {
-    StatementText::heading(w, books, title(books, QStringLiteral("Profit and Loss Account")));
+    StatementText::heading(w, books, title(books, PrintedWords::ProfitAndLossAccount));
     w.columns(QStringLiteral("60,20,20"), {ReportRow::Left, ReportRow::Right, ReportRow::Right});
     w.heading(StatementText::yearsHeading(books, false, QStringLiteral("Year ended ")));
     const auto caption = [&](const QString &text) {
@@ -279,7 +280,7 @@ void profitLossSchVi(ReportWriter &w, const Books &books)
         both(books, {}, [](A a) { return a.profitAfterTax(); }), true);
 
     w.blank();
-    w.line(QStringLiteral("Notes forming part of the financial statements"), ReportRow::Left, true);
+    w.line(PrintedWords::NotesHeading, ReportRow::Left, true);
     StatementText::writeNotes(w, books, notes, first);
 }
 

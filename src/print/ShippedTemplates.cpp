@@ -7,13 +7,6 @@
 namespace ShippedTemplates
 {
 
-namespace
-{
-
-const QString Folder = QStringLiteral("Reports/ReportsN");
-
-} // namespace
-
 bool install(const QString &exePath, const QString &docPath)
 {
     const QDir shipped(QDir(exePath).filePath(Folder));

@@ -8,6 +8,9 @@
 namespace ShippedTemplates
 {
 
+// The templates' folder, under the installation folder and under the documents folder.
+inline const QString Folder = QStringLiteral("Reports/ReportsN");
+
 // Copies every shipped template missing from the documents folder; false when one cannot
 // be copied.
 bool install(const QString &exePath, const QString &docPath);

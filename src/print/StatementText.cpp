@@ -1,6 +1,7 @@
 #include "StatementText.h"
 
 #include "ControlCodes.h"
+#include "PrintedWords.h"
 #include "ReportWriter.h"
 #include "host/AccountsSchema.h"
 
@@ -25,11 +26,6 @@ QString amount(double value)
     }
     const QString text = rupees + QStringLiteral(".%1").arg(paise % 100, 2, 10, QLatin1Char('0'));
     return value < 0 ? QLatin1Char('(') + text + QLatin1Char(')') : text;
-}
-
-QString yearEnd(const QString &yearKey)
-{
-    return QStringLiteral("31st March, ") + yearKey;
 }
 
 void heading(ReportWriter &writer, const FinancialStatements::Books &books, const QString &title)
@@ -74,8 +70,8 @@ QStringList yearsHeading(const FinancialStatements::Books &books, bool withNote,
     if (withNote)
         row << QStringLiteral("Note No.");
     const int year = books.current.yearKey().toInt();
-    row << asAt + yearEnd(QString::number(year)) + QStringLiteral(" (Rs.)")
-        << asAt + yearEnd(QString::number(year - 1)) + QStringLiteral(" (Rs.)");
+    row << asAt + PrintedWords::yearEnd(QString::number(year)) + QStringLiteral(" (Rs.)")
+        << asAt + PrintedWords::yearEnd(QString::number(year - 1)) + QStringLiteral(" (Rs.)");
     return row;
 }
 

@@ -13,8 +13,6 @@ namespace StatementText
 
 // "1,24,50,000.00"; a loss or a debit balance in brackets; nothing shows as "-".
 QString amount(double value);
-// "31st March, 2026" for the year key "2026".
-QString yearEnd(const QString &yearKey);
 // The client's name and the statement's title, centred over the page.
 void heading(ReportWriter &writer, const FinancialStatements::Books &books, const QString &title);
 

@@ -9,14 +9,15 @@
 #include "PrintSetup.h"
 #include "PrintedGrid.h"
 #include "PrintedValues.h"
+#include "PrintedWords.h"
+#include "Signatory.h"
 #include "TemplateMarkers.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/FormWording.h"
 #include "catalogue/PartAPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
-#include "store/Database.h"
-#include "store/Recordset.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -69,9 +70,9 @@ struct Placement {
 QString answerMarker(const QString &key)
 {
     if (key == QLatin1String("30C"))
-        return QStringLiteral("$#$30CYN$#$");
+        return TemplateMarkers::Answer30C;
     if (key == QLatin1String("44"))
-        return QStringLiteral("$#$44YN$#$");
+        return TemplateMarkers::Answer44;
     return {};
 }
 
@@ -93,25 +94,25 @@ public:
     {
         const AssesseeParticulars a =
             m_blank ? AssesseeParticulars::blank() : AssesseeParticulars::of(m_model);
-        setAll(m_file, QStringLiteral("$#$UDIN$#$"), TemplateMarkers::udinLine(m_model, m_blank));
-        setAll(m_file, QStringLiteral("$#$Name$#$"), a.name);
-        setAll(m_file, QStringLiteral("$#$Address$#$"), a.address);
-        setAll(m_file, QStringLiteral("$#$PAN$#$"), a.pan);
+        setAll(m_file, TemplateMarkers::Udin, TemplateMarkers::udinLine(m_model, m_blank));
+        setAll(m_file, TemplateMarkers::Name, a.name);
+        setAll(m_file, TemplateMarkers::Address, a.address);
+        setAll(m_file, TemplateMarkers::Pan, a.pan);
         const QString status = PartAPoints::Particulars;
-        setAll(m_file, QStringLiteral("$#$Status$#$"), value(2, status, 2));
-        setAll(m_file, QStringLiteral("$#$Previous Year$#$"),
+        setAll(m_file, TemplateMarkers::Status, value(2, status, 2));
+        setAll(m_file, TemplateMarkers::PreviousYear,
                m_blank ? PrintedValues::BlankValue
                        : value(2, status, 3) + QStringLiteral(" to ") + value(2, status, 4));
-        setAll(m_file, QStringLiteral("$#$Assessment Year$#$"), value(2, status, 5));
+        setAll(m_file, TemplateMarkers::AssessmentYear, value(2, status, 5));
         const QString four = answer(2, QStringLiteral("Opt4"));
-        setAll(m_file, QStringLiteral("$#$4YN$#$"), four);
-        setAll(m_file, QStringLiteral("$#$4DET$#$"),
+        setAll(m_file, TemplateMarkers::Answer4, four);
+        setAll(m_file, TemplateMarkers::Details4,
                four == QLatin1String("Yes") ? gridText(QStringLiteral("4")) : QString());
-        setAll(m_file, QStringLiteral("$#$8DET$#$"),
+        setAll(m_file, TemplateMarkers::Details8,
                m_blank ? PrintedValues::BlankValue : gridText(QStringLiteral("8")));
         const QString eightA = answer(PartAPoints::Page, PartAPoints::Answer8a);
-        setAll(m_file, QStringLiteral("$#$8AYN$#$"), eightA);
-        setAll(m_file, QStringLiteral("$#$8ADET$#$"),
+        setAll(m_file, TemplateMarkers::Answer8a, eightA);
+        setAll(m_file, TemplateMarkers::Details8a,
                Vocabulary::isYes(eightA) ? value(PartAPoints::Page, PartAPoints::Section8a, 1) : QString());
     }
 
@@ -146,7 +147,7 @@ public:
         if (!m_pendingRemarks.isEmpty() && m_setup.remarksHeading)
             lines << ControlCodes::bold(QStringLiteral("Remarks"));
         lines << m_pendingRemarks;
-        setAll(m_file, QStringLiteral("$#$RMK"), lines.join(ControlCodes::LineBreak));
+        setAll(m_file, TemplateMarkers::Remarks, lines.join(ControlCodes::LineBreak));
         m_pendingRemarks.clear();
     }
 
@@ -154,7 +155,7 @@ public:
     {
         if (m_annexed.isEmpty()) {
             // Without annexed clauses the annexure table goes, heading and all.
-            if (const int table = m_file.FindTextInTable(QStringLiteral("$#$ANX"))) {
+            if (const int table = m_file.FindTextInTable(TemplateMarkers::Annexure)) {
                 m_file.CurrentTbId = table;
                 for (int row = m_file.tbrows(); row >= 1; --row)
                     m_file.DeleteRow(row);
@@ -168,7 +169,7 @@ public:
                 lines << content(page, control);
             lines << Line{};
         }
-        put(QStringLiteral("$#$ANX"), lines);
+        put(TemplateMarkers::Annexure, lines);
     }
 
     bool depreciationChart() const { return m_depreciationChart; }
@@ -178,20 +179,17 @@ public:
         QString firm, name, designation, din;
         if (!m_blank && m_setup.assesseeSign && hasHost()) {
             firm = QStringLiteral("For ") + host().ClientName();
-            Recordset rs = host().DBObj().Execute(
-                QStringLiteral("SELECT Name, Designation, DIN FROM signatory1 WHERE Code_No=? ORDER BY SrNo"),
-                {m_model.key().client});
-            if (!rs.Eof()) {
-                name = rs.Fields(0);
-                designation = rs.Fields(1);
-                din = rs.Fields(2);
+            const QList<Signatory> signatories = Signatory::ofClient(m_model.key().client);
+            if (!signatories.isEmpty()) {
+                name = signatories.first().name;
+                designation = signatories.first().designation;
+                din = signatories.first().din;
             }
         }
-        setAll(m_file, QStringLiteral("$#$Firm Name$#$"), firm);
-        setAll(m_file, QStringLiteral("$#$Signatory - Name$#$"), name);
-        setAll(m_file, QStringLiteral("$#$Designation$#$"), designation);
-        setAll(m_file, QStringLiteral("$#$DIN$#$"),
-               din.isEmpty() ? QString() : QStringLiteral("DIN : ") + din);
+        setAll(m_file, TemplateMarkers::FirmName, firm);
+        setAll(m_file, TemplateMarkers::SignatoryName, name);
+        setAll(m_file, TemplateMarkers::Designation, designation);
+        setAll(m_file, TemplateMarkers::Din, din.isEmpty() ? QString() : QStringLiteral("DIN : ") + din);
 
         TemplateMarkers::setAccountant(m_file, accountant, m_setup, m_blank,
                                        PrintedValues::signingDate(m_model),
@@ -254,7 +252,7 @@ private:
                 m_answers.insert(marker, text);
         };
         if (!m_blank && ticked(page, clause.na)) {
-            say(QStringLiteral("Not Applicable"));
+            say(FormWording::NotApplicable);
             return;
         }
         if (!clause.option.isEmpty()) {
@@ -357,10 +355,8 @@ private:
         const QString text = m_model.value(301, clause.remarkPoint()).trimmed();
         if (text.isEmpty())
             return;
-        QString line = QStringLiteral("Remarks : - ");
-        if (m_setup.remarksPlace != PrintSetup::AfterEachSubClause)
-            line += QStringLiteral("Clause ") + clause.label + QStringLiteral(" : ");
-        line += text;
+        const bool awayFromClause = m_setup.remarksPlace != PrintSetup::AfterEachSubClause;
+        const QString line = PrintedWords::remarkLine(text, awayFromClause ? clause.label : QString());
         m_pendingRemarks << (m_setup.remarksBold ? ControlCodes::bold(line) : line);
     }
 

@@ -36,7 +36,7 @@ public:
 void qualifications(MasterFile &file, const ReportModel &model, int page, const QString &point, bool blank)
 {
     int markerRow = 0;
-    const int table = file.FindTextInTable(QStringLiteral("$#$SN$#$"), &markerRow);
+    const int table = file.FindTextInTable(TemplateMarkers::QualificationSerial, &markerRow);
     if (!table)
         return;
     file.CurrentTbId = table;
@@ -65,22 +65,22 @@ void fill3CA(MasterFile &file, const Values &v, const AssesseeParticulars &a)
     using namespace Form3caPointOne;
     const QString one = Point;
     const QString three = QStringLiteral("3CA3");
-    setInOrder(file, QStringLiteral("$#$IWe$#$"), {v.word(one, IWe), v.word(one, IWe2)});
-    setInOrder(file, QStringLiteral("$#$Name$#$"), {a.name});
-    setInOrder(file, QStringLiteral("$#$Address$#$"), {a.address});
-    setInOrder(file, QStringLiteral("$#$PAN$#$"), {a.pan});
-    setInOrder(file, QStringLiteral("$#$MeUsMs$#$"), {v.word(one, MeUs)});
-    setInOrder(file, QStringLiteral("$#$AudName$#$"),
+    setInOrder(file, TemplateMarkers::IWe, {v.word(one, IWe), v.word(one, IWe2)});
+    setInOrder(file, TemplateMarkers::Name, {a.name});
+    setInOrder(file, TemplateMarkers::Address, {a.address});
+    setInOrder(file, TemplateMarkers::Pan, {a.pan});
+    setInOrder(file, TemplateMarkers::MeUsMs, {v.word(one, MeUs)});
+    setInOrder(file, TemplateMarkers::AuditorNames,
                {PrintedValues::joined({v.value(one, Firm), v.value(one, OtherAct)}, QStringLiteral(" "))});
-    setInOrder(file, QStringLiteral("$#$Act#$"), {v.value(one, Act)});
-    setInOrder(file, QStringLiteral("$#$MyOurTheir$#$"), {v.word(one, MyOurTheir, true)});
-    setInOrder(file, QStringLiteral("$#$AudRptDt$#$"), {v.value(one, ReportedOn)});
-    setInOrder(file, QStringLiteral("$#$PLType$#$"), {v.word(one, Accounts), v.word(one, Accounts2)});
-    setInOrder(file, QStringLiteral("$#$PStart Date$#$"), {v.value(one, PeriodFrom)});
-    setInOrder(file, QStringLiteral("$#$PEnd Date$#$"), {v.value(one, PeriodTo)});
-    setInOrder(file, QStringLiteral("$#$BSYear$#$"), {PageValues::balanceSheetDate(v.value(one, Year))});
-    setInOrder(file, QStringLiteral("$#$MyOur$#$"), v.lowerWords(three, {1, 2}));
-    setInOrder(file, QStringLiteral("$#$MeUs$#$"), v.lowerWords(three, {3}));
+    setInOrder(file, TemplateMarkers::Act, {v.value(one, Act)});
+    setInOrder(file, TemplateMarkers::MyOurTheir, {v.word(one, MyOurTheir, true)});
+    setInOrder(file, TemplateMarkers::ReportDate, {v.value(one, ReportedOn)});
+    setInOrder(file, TemplateMarkers::AccountsType, {v.word(one, Accounts), v.word(one, Accounts2)});
+    setInOrder(file, TemplateMarkers::PeriodStart, {v.value(one, PeriodFrom)});
+    setInOrder(file, TemplateMarkers::PeriodEnd, {v.value(one, PeriodTo)});
+    setInOrder(file, TemplateMarkers::BalanceSheetYear, {PageValues::balanceSheetDate(v.value(one, Year))});
+    setInOrder(file, TemplateMarkers::MyOur, v.lowerWords(three, {1, 2}));
+    setInOrder(file, TemplateMarkers::MeUs, v.lowerWords(three, {3}));
 }
 
 void fill3CB(MasterFile &file, const Values &v, const AssesseeParticulars &a)
@@ -89,23 +89,23 @@ void fill3CB(MasterFile &file, const Values &v, const AssesseeParticulars &a)
     const QString two = QStringLiteral("3CBPT2");
     const QString three = QStringLiteral("3CBPT3");
     const QString five = QStringLiteral("3CBPT5");
-    setInOrder(file, QStringLiteral("$#$IWe$#$"),
+    setInOrder(file, TemplateMarkers::IWe,
                {v.word(one, 1), v.word(two, 1), v.word(three, 1), v.word(three, 3)});
-    setInOrder(file, QStringLiteral("$#$BSDate$#$"), {v.value(one, 2)});
-    setInOrder(file, QStringLiteral("$#$PLType$#$"), {v.word(one, 3), v.word(two, 2), v.word(three, 11)});
-    setInOrder(file, QStringLiteral("$#$PStart Date$#$"), {v.value(one, 4)});
-    setInOrder(file, QStringLiteral("$#$PEnd Date$#$"), {v.value(one, 5)});
-    setInOrder(file, QStringLiteral("$#$Name$#$"), {a.name});
-    setInOrder(file, QStringLiteral("$#$Address$#$"), {a.address});
-    setInOrder(file, QStringLiteral("$#$PAN$#$"), {a.pan});
-    setInOrder(file, QStringLiteral("$#$HOAdd$#$"), {v.value(two, 3)});
-    setInOrder(file, QStringLiteral("$#$NoBranch$#$"), {v.value(two, 4)});
-    setInOrder(file, QStringLiteral("$#$ObsComDisInc$#$"), {v.value(three, 2)});
-    setInOrder(file, QStringLiteral("$#$MyOur$#$"),
+    setInOrder(file, TemplateMarkers::BalanceSheetDate, {v.value(one, 2)});
+    setInOrder(file, TemplateMarkers::AccountsType, {v.word(one, 3), v.word(two, 2), v.word(three, 11)});
+    setInOrder(file, TemplateMarkers::PeriodStart, {v.value(one, 4)});
+    setInOrder(file, TemplateMarkers::PeriodEnd, {v.value(one, 5)});
+    setInOrder(file, TemplateMarkers::Name, {a.name});
+    setInOrder(file, TemplateMarkers::Address, {a.address});
+    setInOrder(file, TemplateMarkers::Pan, {a.pan});
+    setInOrder(file, TemplateMarkers::HeadOffice, {v.value(two, 3)});
+    setInOrder(file, TemplateMarkers::Branches, {v.value(two, 4)});
+    setInOrder(file, TemplateMarkers::Observations, {v.value(three, 2)});
+    setInOrder(file, TemplateMarkers::MyOur,
                v.lowerWords(three, {4, 5, 6, 7, 8}) + v.lowerWords(five, {1, 2}));
-    setInOrder(file, QStringLiteral("$#$MeUs$#$"), {v.word(three, 9, true), v.word(five, 3, true)});
-    setInOrder(file, QStringLiteral("$#$BSYear$#$"), {v.value(three, 10)});
-    setInOrder(file, QStringLiteral("$#$ProLos$#$"), {v.word(three, 12)});
+    setInOrder(file, TemplateMarkers::MeUs, {v.word(three, 9, true), v.word(five, 3, true)});
+    setInOrder(file, TemplateMarkers::BalanceSheetYear, {v.value(three, 10)});
+    setInOrder(file, TemplateMarkers::ProfitLoss, {v.word(three, 12)});
 }
 
 } // namespace
@@ -118,7 +118,7 @@ void fill(MasterFile &file, const ReportModel &model, const PrintSetup &setup, c
     const Values values(model, blank, page);
     const AssesseeParticulars assessee =
         blank ? AssesseeParticulars::blank() : AssesseeParticulars::of(model);
-    setInOrder(file, QStringLiteral("$#$UDIN$#$"), {TemplateMarkers::udinLine(model, blank)});
+    setInOrder(file, TemplateMarkers::Udin, {TemplateMarkers::udinLine(model, blank)});
     if (form3CB)
         fill3CB(file, values, assessee);
     else

@@ -1,5 +1,7 @@
 #include "TemplateLists.h"
 
+#include "ShippedTemplates.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
@@ -12,7 +14,7 @@ namespace
 
 QString reportsFolder(const QString &docPath)
 {
-    return QDir(docPath).filePath(QStringLiteral("Reports/ReportsN"));
+    return QDir(docPath).filePath(ShippedTemplates::Folder);
 }
 
 QStringList listLines(const QString &folder)

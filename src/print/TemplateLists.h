@@ -9,7 +9,7 @@ namespace TemplateLists
 {
 
 struct Template {
-    QString name; // as listed: "(Original)", "(Original) Tabular Format", a user's name
+    QString name; // as listed: the shipped ones' names in brackets, a user's name
     QString path;
 };
 

@@ -24,16 +24,16 @@ void setAccountant(MasterFile &file, const Accountant &accountant, const PrintSe
     QString firmNo = blank ? fill : accountant.firmRegNo;
     if (!blank && (setup.auditorPan || setup.firmPan))
         firmNo += ControlCodes::LineBreak + QStringLiteral("PAN : ") + accountant.pan;
-    setAll(file, QStringLiteral("$#$Auditor - Firm Name$#$"), blank ? fill : accountant.firmName);
-    setAll(file, QStringLiteral("$#$Auditor - Name$#$"), blank ? fill : accountant.name);
-    setAll(file, QStringLiteral("$#$PartProp$#$"), blank ? QString() : accountant.designation);
-    setAll(file, QStringLiteral("$#$MemNo$#$"), blank ? fill : accountant.membershipNo);
-    setAll(file, QStringLiteral("$#$FirmNo$#$"), firmNo);
-    setAll(file, QStringLiteral("$#$Auditor - Address$#$"), blank ? QString() : accountant.address);
-    setAll(file, QStringLiteral("$#$Phone$#$"), blank ? QString() : accountant.phone);
-    setAll(file, QStringLiteral("$#$eMail$#$"), blank ? QString() : accountant.email);
-    setAll(file, QStringLiteral("$#$Date$#$"), blank ? fill : date);
-    setAll(file, QStringLiteral("$#$Place$#$"), blank ? fill : place);
+    setAll(file, AuditorFirm, blank ? fill : accountant.firmName);
+    setAll(file, AuditorName, blank ? fill : accountant.name);
+    setAll(file, AuditorDesignation, blank ? QString() : accountant.designation);
+    setAll(file, MembershipNo, blank ? fill : accountant.membershipNo);
+    setAll(file, FirmRegNo, firmNo);
+    setAll(file, AuditorAddress, blank ? QString() : accountant.address);
+    setAll(file, Phone, blank ? QString() : accountant.phone);
+    setAll(file, Email, blank ? QString() : accountant.email);
+    setAll(file, Date, blank ? fill : date);
+    setAll(file, Place, blank ? fill : place);
 }
 
 void setAll(MasterFile &file, const QString &marker, const QString &text)
@@ -51,46 +51,46 @@ void setInOrder(MasterFile &file, const QString &marker, const QStringList &valu
 
 void clearLeftovers(MasterFile &file)
 {
-    static const QStringList markers{QStringLiteral("$#$UDIN$#$"),
-                                     QStringLiteral("$#$IWe$#$"),
-                                     QStringLiteral("$#$Name$#$"),
-                                     QStringLiteral("$#$Address$#$"),
-                                     QStringLiteral("$#$PAN$#$"),
-                                     QStringLiteral("$#$MeUsMs$#$"),
-                                     QStringLiteral("$#$AudName$#$"),
-                                     QStringLiteral("$#$Act#$"),
-                                     QStringLiteral("$#$MyOurTheir$#$"),
-                                     QStringLiteral("$#$AudRptDt$#$"),
-                                     QStringLiteral("$#$PLType$#$"),
-                                     QStringLiteral("$#$PStart Date$#$"),
-                                     QStringLiteral("$#$PEnd Date$#$"),
-                                     QStringLiteral("$#$BSYear$#$"),
-                                     QStringLiteral("$#$MyOur$#$"),
-                                     QStringLiteral("$#$MeUs$#$"),
-                                     QStringLiteral("$#$HOAdd$#$"),
-                                     QStringLiteral("$#$NoBranch$#$"),
-                                     QStringLiteral("$#$BSDate$#$"),
-                                     QStringLiteral("$#$ProLos$#$"),
-                                     QStringLiteral("$#$ObsComDisInc$#$"),
-                                     QStringLiteral("$#$SN$#$"),
-                                     QStringLiteral("$#$QType$#$"),
-                                     QStringLiteral("$#$OQual$#$"),
-                                     QStringLiteral("$#$4YN$#$"),
-                                     QStringLiteral("$#$4DET$#$"),
-                                     QStringLiteral("$#$Status$#$"),
-                                     QStringLiteral("$#$Previous Year$#$"),
-                                     QStringLiteral("$#$Assessment Year$#$"),
-                                     QStringLiteral("$#$8DET$#$"),
-                                     QStringLiteral("$#$8AYN$#$"),
-                                     QStringLiteral("$#$8ADET$#$"),
-                                     QStringLiteral("$#$30CYN$#$"),
-                                     QStringLiteral("$#$44YN$#$"),
-                                     QStringLiteral("$#$Firm Name$#$"),
-                                     QStringLiteral("$#$Signatory - Name$#$"),
-                                     QStringLiteral("$#$Designation$#$"),
-                                     QStringLiteral("$#$DIN$#$"),
-                                     QStringLiteral("$#$RMK"),
-                                     QStringLiteral("$#$ANX")};
+    static const QStringList markers{Udin,
+                                     IWe,
+                                     Name,
+                                     Address,
+                                     Pan,
+                                     MeUsMs,
+                                     AuditorNames,
+                                     Act,
+                                     MyOurTheir,
+                                     ReportDate,
+                                     AccountsType,
+                                     PeriodStart,
+                                     PeriodEnd,
+                                     BalanceSheetYear,
+                                     MyOur,
+                                     MeUs,
+                                     HeadOffice,
+                                     Branches,
+                                     BalanceSheetDate,
+                                     ProfitLoss,
+                                     Observations,
+                                     QualificationSerial,
+                                     QualificationType,
+                                     Qualification,
+                                     Answer4,
+                                     Details4,
+                                     Status,
+                                     PreviousYear,
+                                     AssessmentYear,
+                                     Details8,
+                                     Answer8a,
+                                     Details8a,
+                                     Answer30C,
+                                     Answer44,
+                                     FirmName,
+                                     SignatoryName,
+                                     Designation,
+                                     Din,
+                                     Remarks,
+                                     Annexure};
     for (const QString &marker : markers)
         setAll(file, marker, QString());
 }

@@ -1,5 +1,6 @@
 #include "ObservationsBox.h"
 
+#include "catalogue/FormWording.h"
 #include "pages/ClauseGrid.h"
 
 #include <QHBoxLayout>
@@ -15,7 +16,7 @@ Catalogue::Control gridDefinition(const QString &point)
     control.point = point;
     control.name = QStringLiteral("grd") + point;
     Catalogue::Column type;
-    type.heading = QStringLiteral("Observations/Qualifications");
+    type.heading = FormWording::Observations;
     type.kind = Catalogue::Kind::List;
     // The catalogue's code table of qualification types, the one the e-filing writer codes.
     type.list = QStringLiteral("observation");
@@ -32,7 +33,7 @@ Catalogue::Control gridDefinition(const QString &point)
 } // namespace
 
 ObservationsBox::ObservationsBox(const QString &point, ReportModel &report, int page, QWidget *parent)
-    : QGroupBox(tr("Observations/Qualifications"), parent)
+    : QGroupBox(FormWording::Observations, parent)
 {
     setObjectName(QStringLiteral("fraQual"));
     m_grid = new ClauseGrid(gridDefinition(point), m_lists, report, page, this);

@@ -30,6 +30,7 @@ protected:
     // One piece of a line of the report's wording: words, or the control that completes them.
     struct Part {
         Part(const char *words) : text(QString::fromUtf8(words)) {}
+        Part(const QString &words) : text(words) {}
         Part(QWidget *control) : widget(control) {}
         QString text;
         QWidget *widget = nullptr;

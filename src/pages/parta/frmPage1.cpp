@@ -7,6 +7,7 @@
 #include "base/Prompt.h"
 #include "catalogue/AssesseeRow.h"
 #include "catalogue/Form3caPointOne.h"
+#include "catalogue/FormWording.h"
 #include "host/HostContext.h"
 #include "model/rules/ReportDates.h"
 #include "model/rules/ReportPageRules.h"
@@ -80,18 +81,16 @@ frmPage1::frmPage1(QWidget *parent) : ReportPage(1, 1, QStringLiteral("Form 3CA:
     addGroup(QString(), {line({"in pursuance of the provisions of the", m_act, m_otherAct, "Act, and"}),
                          line({m_iWe2, "annex hereto a copy of", m_myOurTheir, "audit report dated",
                                m_reportedDate, "along with a copy of each of:"}),
-                         line({"(a) the audited", m_accounts, "for the period beginning from", m_from,
-                               "to ending on", m_to, ";"}),
+                         line({"(a) the audited", m_accounts, FormWording::PeriodFrom, m_from,
+                               FormWording::PeriodTo, m_to, ";"}),
                          line({"(b) the audited balance sheet as at 31st March,", m_year, "; and"}),
                          line({"(c) documents declared by the said Act to be part of, or annexed to, the",
                                m_accounts2, "and balance sheet."})});
-    addGroup(QStringLiteral("2."),
-             {line({"The statement of particulars required to be furnished under section "
-                    "44AB is annexed herewith in Form No. 3CD."})});
+    addGroup(QStringLiteral("2."), {line({FormWording::AnnexedParticulars})});
     addGroup(
         QStringLiteral("3."),
         {line({"In", m_opinion, "opinion and to the best of", m_information,
-               "information and according to explanations given to", m_explainedTo, ","}),
+               FormWording::InformationExplained, m_explainedTo, ","}),
          line({"the particulars given in the said Form No. 3CD are true and correct subject to the following "
                "observations/qualifications, if any:"})},
         m_observations);

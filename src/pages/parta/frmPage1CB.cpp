@@ -5,6 +5,7 @@
 #include "ObservationsBox.h"
 #include "PageChecks.h"
 #include "catalogue/AssesseeRow.h"
+#include "catalogue/FormWording.h"
 #include "catalogue/PartAPoints.h"
 #include "host/HostContext.h"
 #include "model/rules/ReportPageRules.h"
@@ -72,7 +73,7 @@ frmPage1CB::frmPage1CB(QWidget *parent) : ReportPage(1, 101, QStringLiteral("For
     addGroup(
         QStringLiteral("1."),
         {line({m_iWe, "have examined the balance sheet as on", m_balanceSheetDate, ", and the", m_accounts}),
-         line({"for the period beginning from", m_from, "to ending on", m_to, ", attached herewith, of"})},
+         line({FormWording::PeriodFrom, m_from, FormWording::PeriodTo, m_to, ", attached herewith, of"})},
         m_assessee);
     addGroup(QStringLiteral("2."),
              {line({m_iWe2, "certify that the balance sheet and the", m_accounts2,
@@ -90,21 +91,19 @@ frmPage1CB::frmPage1CB(QWidget *parent) : ReportPage(1, 101, QStringLiteral("For
                     "opinion, proper books of account have been kept by the head office and "
                     "branches of the assessee so far as appears from",
                     t[4], "examination of the books."}),
-              line({"(C) In", t[5], "opinion and to the best of", t[6],
-                    "information and according to explanations given to", t[7], ", the said accounts,"}),
+              line({"(C) In", t[5], "opinion and to the best of", t[6], FormWording::InformationExplained,
+                    t[7], ", the said accounts,"}),
               line({"read with notes thereon, if any, give a true and fair view:-"}),
               line({"(i) in the case of the balance sheet, of the state of the affairs of the assessee as at",
                     t[8], "; and"}),
               line({"(ii) in the case of the", t[9], ", of the", t[10],
                     "of the assessee for the year ended on "
                     "that date."})});
-    addGroup(QStringLiteral("4."),
-             {line({"The statement of particulars required to be furnished under section "
-                    "44AB is annexed herewith in Form No. 3CD."})});
+    addGroup(QStringLiteral("4."), {line({FormWording::AnnexedParticulars})});
     addGroup(
         QStringLiteral("5."),
-        {line({"In", m_five[0], "opinion and to the best of", m_five[1],
-               "information and according to explanations given to", m_five[2], ","}),
+        {line({"In", m_five[0], "opinion and to the best of", m_five[1], FormWording::InformationExplained,
+               m_five[2], ","}),
          line({"the particulars given in the said Form No. 3CD and the Annexure thereto are true and correct "
                "subject to the following observations/qualifications, if any:"})},
         m_observations);

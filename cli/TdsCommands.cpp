@@ -1,6 +1,7 @@
 #include "TdsCommands.h"
 
 #include "Commands.h"
+#include "base/SharedMessages.h"
 #include "commands/TdsImportCommand.h"
 #include "host/TalvexBase.h"
 #include "model/ReportModel.h"
@@ -35,7 +36,7 @@ int importFromDatabase(TalvexBase &host, const CommandLine &line, QTextStream &o
         source = TdsSource::open(url);
         clients = source->clients();
     } catch (const DbError &e) {
-        err << "Error connecting to TDS Database:\n" << e.message() << '\n';
+        err << SharedMessages::tdsConnectionFailed(e.message()) << '\n';
         return 1;
     }
     const auto client = std::find_if(clients.cbegin(), clients.cend(), [&](const TdsClient &c) {

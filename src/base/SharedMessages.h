@@ -63,4 +63,52 @@ inline QString selectAClient()
     return QStringLiteral("Please select atleast one Client.");
 }
 
+// Asked before rows taken in are put over the ones a clause holds.
+inline QString deleteExistingDetails()
+{
+    return QStringLiteral("Do you want to Delete existing Details (if any) ?");
+}
+
+// Asked before a clause answered No or Not Applicable loses the rows of its list.
+inline QString listWillBeCleared(const QString &clauseLabel)
+{
+    return QStringLiteral("The existing data will be removed from the list in Clause ") + clauseLabel;
+}
+
+// The closing question of a warning that something will be replaced.
+inline QString doYouWantToContinue()
+{
+    return QStringLiteral("Do you want to continue?");
+}
+
+inline QString notAValidPan(const QString &pan)
+{
+    return QStringLiteral("Not a Valid PAN [") + pan + QLatin1Char(']');
+}
+
+// The TDS product's database could not be opened; the reason follows on the next line.
+inline QString tdsConnectionFailed(const QString &reason)
+{
+    return QStringLiteral("Error connecting to TDS Database:\n") + reason;
+}
+
+// The command that picks the accountant of the report from the host's list, and its list's title.
+inline QString selectAuditor()
+{
+    return QStringLiteral("Select Auditor");
+}
+
+// The carry of clauses from another client's report: the title of its list of clients and of its
+// window of clauses.
+inline QString importFromAnotherClient()
+{
+    return QStringLiteral("Import from another client");
+}
+
+// The import of clause 34's TDS details from a workbook: the menu command and its file dialog's title.
+inline QString tdsDetailsFromExcel()
+{
+    return QStringLiteral("TDS Details from Excel");
+}
+
 } // namespace SharedMessages

@@ -144,7 +144,7 @@ bool anotherClient(const Ticker &tick, const QString &givenClient, const Answers
             QStringList texts;
             for (const ReportCarry::Candidate &client : clients)
                 texts << client.text();
-            const int chosen = prompts().choose(QStringLiteral("Import from another client"),
+            const int chosen = prompts().choose(SharedMessages::importFromAnotherClient(),
                                                 QStringLiteral("Select the client"), texts);
             if (chosen < 0)
                 return false;

@@ -23,8 +23,7 @@ namespace
 // and annexure files and saves the pages, all or nothing.
 QStringList writeLists(ReportModel &report, const TdsLists::Lists &rowsByPoint, const QString &annexFolder)
 {
-    const bool replace =
-        prompts().askYesNo(QStringLiteral("Do you want to Delete existing Details (if any) ?"));
+    const bool replace = prompts().askYesNo(SharedMessages::deleteExistingDetails());
     const QList<TdsImport::ClauseList> lists = TdsImport::merged(report, rowsByPoint, replace);
     QSet<int> pages;
     QStringList points;

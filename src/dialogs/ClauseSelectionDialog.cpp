@@ -1,5 +1,7 @@
 #include "ClauseSelectionDialog.h"
 
+#include "base/SharedMessages.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -22,7 +24,7 @@ ClauseSelectionDialog::ClauseSelectionDialog(const QString &sourceClient,
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmImportSelect"));
-    setWindowTitle(tr("Import from another client"));
+    setWindowTitle(SharedMessages::importFromAnotherClient());
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QLabel(tr("Tick the clauses to take from the report of %1.").arg(sourceClient), this);
     heading->setTextFormat(Qt::PlainText);

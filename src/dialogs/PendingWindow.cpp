@@ -27,5 +27,5 @@ QString PendingWindow::onlineServicesText()
 
 PendingWindow *PendingWindow::generateUdin()
 {
-    return new PendingWindow(QStringLiteral("Generate UDIN"), onlineServicesText());
+    return new PendingWindow(GenerateUdinTitle, onlineServicesText());
 }

@@ -15,6 +15,8 @@ public:
     // entry class open.
     static QString onlineServicesText();
     static PendingWindow *generateUdin();
+    // The UDIN window's title, also the caption of the buttons that open it.
+    static inline const QString GenerateUdinTitle = QStringLiteral("Generate UDIN");
 
 private:
     QString m_text;

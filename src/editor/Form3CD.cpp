@@ -3,6 +3,7 @@
 #include "FormHeadings.h"
 #include "WindowFit.h"
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/SigningPoints.h"
 #include "dialogs/FindingsWindow.h"
@@ -280,7 +281,7 @@ void Form3CD::buildMenu()
         return;
     }
     add(imports, tr("Turnover, Gross Profit and Net Profit (clause 40)"), EditorCommand::ImportTurnover);
-    add(imports, tr("TDS Details from Excel"), EditorCommand::ImportTdsExcel);
+    add(imports, SharedMessages::tdsDetailsFromExcel(), EditorCommand::ImportTdsExcel);
     add(imports, tr("TDS Details from TDS Software"), EditorCommand::ImportTdsSoftware);
     add(imports, tr("Annexure from Excel Workbook"), EditorCommand::ImportAnnexureWorkbook);
     add(imports, tr("e-Filing JSON"), EditorCommand::ImportJson);

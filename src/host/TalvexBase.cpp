@@ -5,6 +5,7 @@
 #include "AuditorRecord.h"
 #include "HostSchema.h"
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 
@@ -104,7 +105,7 @@ bool TalvexBase::AuditorDet(const QString &year, const QString &clientCode)
         prompts().inform(QStringLiteral("No auditor has been entered in the auditor master."));
         return false;
     }
-    const int chosen = prompts().choose(QStringLiteral("Select Auditor"), QStringLiteral("Auditor"), items);
+    const int chosen = prompts().choose(SharedMessages::selectAuditor(), QStringLiteral("Auditor"), items);
     if (chosen < 0)
         return false;
     Transaction tx(*m_db);

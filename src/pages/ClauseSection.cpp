@@ -7,7 +7,9 @@
 #include "TotalsRow.h"
 #include "WidgetValues.h"
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "catalogue/CellFormat.h"
+#include "catalogue/FormWording.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/ListSources.h"
@@ -120,7 +122,7 @@ void ClauseSection::buildGate()
         connect(m_answers, &QButtonGroup::idClicked, this, &ClauseSection::answerClicked);
     }
     if (!m_clause.na.isEmpty()) {
-        m_naTick = new QCheckBox(tr("Not Applicable"), this);
+        m_naTick = new QCheckBox(FormWording::NotApplicable, this);
         m_naTick->setObjectName(QStringLiteral("chk") + m_clause.na);
         connect(m_naTick, &QCheckBox::clicked, this, &ClauseSection::naClicked);
         row->addWidget(m_naTick);
@@ -509,9 +511,7 @@ bool ClauseSection::holdsData() const
 
 bool ClauseSection::resetWithQuestion(const QString &marker)
 {
-    if (holdsData() &&
-        !prompts().askOkCancel(QStringLiteral("The existing data will be removed from the list in Clause ") +
-                               m_clause.label))
+    if (holdsData() && !prompts().askOkCancel(SharedMessages::listWillBeCleared(m_clause.label)))
         return false;
     fill(marker);
     setDataEnabled(false);

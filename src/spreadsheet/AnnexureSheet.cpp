@@ -2,6 +2,7 @@
 
 #include "base/IdentityChecks.h"
 #include "base/OutputFile.h"
+#include "base/SharedMessages.h"
 #include "catalogue/CellFormat.h"
 
 #include <QDir>
@@ -87,7 +88,7 @@ QString AnnexureSheet::refusal(int column, const QString &text) const
     if (isAssessmentYear(c))
         return assessmentYearRefusal(text);
     if (c.check == QLatin1String("pan") && !IdentityChecks::ValidPan(text))
-        return QStringLiteral("Not a Valid PAN [%1]").arg(text);
+        return SharedMessages::notAValidPan(text);
     if (c.check == QLatin1String("aadhaar") && !IdentityChecks::ValidAadhaar(text))
         return QStringLiteral("Not a Valid Aadhaar [%1]").arg(text);
     return {};

@@ -7,6 +7,7 @@
 #include "WorkbookReader.h"
 #include "base/Prompt.h"
 #include "catalogue/CellFormat.h"
+#include "catalogue/ListNames.h"
 #include "model/ListSources.h"
 
 #include <QFile>
@@ -166,8 +167,7 @@ std::optional<Contents> read(const QString &path)
             for (int c = 0; c < columns.size(); ++c) {
                 QString value = CellFormat::format(columns.at(c).kind, cells.value(c));
                 const QString &list = columns.at(c).list;
-                if ((list == QLatin1String("states") || list == QLatin1String("addressStates")) &&
-                    !value.isEmpty())
+                if ((list == ListNames::States || list == ListNames::AddressStates) && !value.isEmpty())
                     value = normalisedState(value, sources.items(list));
                 kept << value;
             }

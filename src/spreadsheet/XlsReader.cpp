@@ -74,9 +74,7 @@ std::optional<QList<WorkbookSheet>> read(const QString &path, QString *error)
         // A damaged header can claim every row and column there is.
         if (qint64(rows) * columns > XlsxReader::kMaxCells) {
             if (error)
-                *error = QStringLiteral("The sheet \"%1\" spreads over more than %2 cells; it is not read.")
-                             .arg(QString::fromUtf8(name))
-                             .arg(XlsxReader::kMaxCells);
+                *error = XlsxReader::tooManyCells(QString::fromUtf8(name));
             return std::nullopt;
         }
         WorkbookSheet sheet{QString::fromUtf8(name), {}};

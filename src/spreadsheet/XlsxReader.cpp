@@ -299,9 +299,7 @@ std::optional<WorkbookSheet> XlsxReader::readSheet(const QString &name, const QB
             m_cells += std::max<qint64>(0, rowIndex + 1 - sheet.rows.size());
             m_cells += std::max<qint64>(0, column + 1 - sheet.rows.value(rowIndex).size());
             if (m_cells > kMaxCells) {
-                refuse(QStringLiteral("The sheet \"%1\" spreads over more than %2 cells; it is not read.")
-                           .arg(name)
-                           .arg(kMaxCells));
+                refuse(tooManyCells(name));
                 return std::nullopt;
             }
             while (sheet.rows.size() <= rowIndex)

@@ -28,6 +28,13 @@ public:
     static constexpr int kMaxColumns = 16384;                     // Excel's last column, XFD
     static constexpr int kMaxSharedStrings = 1048576;
     static constexpr qint64 kMaxCells = 4000000; // cells of all sheets up to each row's last
+    // Why a sheet past kMaxCells is refused, by either kind of workbook.
+    static QString tooManyCells(const QString &sheet)
+    {
+        return QStringLiteral("The sheet \"%1\" spreads over more than %2 cells; it is not read.")
+            .arg(sheet)
+            .arg(kMaxCells);
+    }
 
     explicit XlsxReader(const QString &path);
     ~XlsxReader();

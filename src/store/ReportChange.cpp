@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "StoreHost.h"
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "store/SchemaTable.h"
 
 #include <QDateTime>
@@ -196,9 +197,9 @@ QString ReportChange::question(const ReportKey &key, const QString &what, const 
                     .arg(page.after);
     text += onlyChangedPages
                 ? QStringLiteral("The pages it changes are kept as they are now as a snapshot, which can be "
-                                 "restored.\nDo you want to continue?")
-                : QStringLiteral("The report as it is now is kept as a snapshot, which can be restored.\n"
-                                 "Do you want to continue?");
+                                 "restored.\n")
+                : QStringLiteral("The report as it is now is kept as a snapshot, which can be restored.\n");
+    text += SharedMessages::doYouWantToContinue();
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include "TdsSections.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/ListNames.h"
 #include "model/ListSources.h"
 #include "spreadsheet/TdsWorkbook.h"
 
@@ -195,7 +196,7 @@ std::optional<Lists> build(TdsSource &source, const QList<TdsClient> &clients, c
     Lists lists;
     QMap<std::pair<QString, QDate>, QDate> depositDues; // by state and ordinary due date
     ListSources sources;
-    const QStringList states = sources.items(QStringLiteral("addressStates"));
+    const QStringList states = sources.items(ListNames::AddressStates);
     const QDate returnDue = dateOf(options.returnDueDate);
     for (int i = 0; i < entries.size(); ++i) {
         if (!progress(caption(4, QStringLiteral("Preparing Details")), i, int(entries.size())))

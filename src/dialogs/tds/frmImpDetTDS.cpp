@@ -146,7 +146,7 @@ frmImpDetTDS::~frmImpDetTDS() = default;
 void frmImpDetTDS::browseWorkbook()
 {
     const QString path = prompts().openFile(
-        tr("TDS Details from Excel"),
+        SharedMessages::tdsDetailsFromExcel(),
         QStringLiteral(
             "Excel 97-2003 Workbook(*.xls)|*.xls|Excel 2007 or higher version Workbook(*.xlsx)|*.xlsx"),
         txtWorkbook->text().isEmpty() ? host().DocPath() : txtWorkbook->text());
@@ -182,8 +182,7 @@ bool frmImpDetTDS::connectDatabase()
         m_clients = m_source->clients();
     } catch (const DbError &e) {
         m_source.reset();
-        prompts().message(QStringLiteral("Error connecting to TDS Database:\n") + e.message(), {},
-                          PromptIcon::Critical);
+        prompts().message(SharedMessages::tdsConnectionFailed(e.message()), {}, PromptIcon::Critical);
         return false;
     }
     if (!fromSettings)

@@ -2,6 +2,7 @@
 
 #include "AdditionDeductionFrame.h"
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "catalogue/CellFormat.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/DepreciationBlocks.h"
@@ -293,9 +294,10 @@ void frmPage7::Import_Depr_NewAssetWise()
 
 void frmPage7::importFrom(bool blockWise)
 {
-    if (m_grd18->holdsData() && !prompts().askYesNo(QStringLiteral(
-                                    "The blocks of clause 18 will be replaced by the depreciation chart's. "
-                                    "Do you want to continue?")))
+    if (m_grd18->holdsData() &&
+        !prompts().askYesNo(
+            QStringLiteral("The blocks of clause 18 will be replaced by the depreciation chart's. ") +
+            SharedMessages::doYouWantToContinue()))
         return;
     try {
         const bool concessional = CheckAddDepMsg();

@@ -115,7 +115,7 @@ void Form3cebPage::addClause(const Catalogue::Clause &clause)
     if (clause.key == cat.otherInformation().point || clause.key == kUdinPoint) {
         auto *row = new QHBoxLayout;
         if (clause.key == kUdinPoint)
-            connect(addButton(box, row, tr("Generate UDIN"), QStringLiteral("cmdUDIN")),
+            connect(addButton(box, row, PendingWindow::GenerateUdinTitle, QStringLiteral("cmdUDIN")),
                     &QPushButton::clicked, this, &Form3cebPage::cmdUDIN_Click);
         else
             connect(addButton(box, row, tr("Get Auditor Details"), QStringLiteral("cmdAuditor")),
@@ -246,8 +246,7 @@ void Form3cebPage::importRows(const QString &point)
     if (!rows)
         return;
     const QList<QStringList> existing = gridRows(g);
-    if (!existing.isEmpty() &&
-        !prompts().askYesNo(QStringLiteral("Do you want to Delete existing Details (if any) ?")))
+    if (!existing.isEmpty() && !prompts().askYesNo(SharedMessages::deleteExistingDetails()))
         rows = existing + *rows;
     g->setRows(*rows);
     prompts().inform(SharedMessages::importSuccessfully());
@@ -351,8 +350,7 @@ QComboBox *Form3cebPage::choice(const QString &name) const
 void Form3cebPage::noClicked(Question &q)
 {
     if (q.grid && q.grid->holdsData()) {
-        const bool remove = prompts().askOkCancel(
-            QStringLiteral("The existing data will be removed from the list in Clause ") + q.clause.label);
+        const bool remove = prompts().askOkCancel(SharedMessages::listWillBeCleared(q.clause.label));
         if (!remove) {
             q.yes->setChecked(true);
             return;
@@ -405,7 +403,7 @@ bool Form3cebPage::checkIdentities() const
                 if (value.isEmpty())
                     continue;
                 if (check == QLatin1String("pan") && !IdentityChecks::ValidPan(value)) {
-                    prompts().inform(QStringLiteral("Not a Valid PAN [") + value + u']');
+                    prompts().inform(SharedMessages::notAValidPan(value));
                     return false;
                 }
                 if (check == QLatin1String("aadhaar") && !IdentityChecks::ValidAadhaar(value)) {

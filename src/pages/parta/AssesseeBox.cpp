@@ -2,6 +2,8 @@
 
 #include "PageChecks.h"
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
+#include "catalogue/ListNames.h"
 #include "host/HostContext.h"
 #include "model/ListSources.h"
 #include "model/rules/CellChecks.h"
@@ -174,7 +176,7 @@ void AssesseeBox::checkPan()
     pan->setText(value);
     if (value.isEmpty() || host().ValidPan(value))
         return;
-    prompts().inform(QStringLiteral("Not a Valid PAN [") + value + QStringLiteral("]"));
+    prompts().inform(SharedMessages::notAValidPan(value));
     pan->setFocus(Qt::OtherFocusReason);
 }
 
@@ -191,8 +193,8 @@ bool AssesseeBox::checkValues()
     // The file carries the codes of the country and the state, found by their names; the
     // country is typed here and its code found by the name in capitals.
     ListSources lists;
-    for (const auto &[field, list] : {std::pair{Country, QStringLiteral("countries")},
-                                      std::pair{State, QStringLiteral("addressStates")}}) {
+    for (const auto &[field, list] :
+         {std::pair{Country, ListNames::Countries}, std::pair{State, ListNames::AddressStates}}) {
         Catalogue::Column column;
         column.kind = Catalogue::Kind::List;
         column.list = list;

@@ -2,6 +2,7 @@
 
 #include "PageChecks.h"
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "catalogue/SigningPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
@@ -46,7 +47,7 @@ frmPage21::frmPage21(QWidget *parent)
     types->addButton(m_individual, 0);
     types->addButton(m_firm, 1);
     connect(types, &QButtonGroup::idClicked, this, &frmPage21::showAuditor);
-    auto *select = new QPushButton(tr("Select Auditor"), auditor);
+    auto *select = new QPushButton(SharedMessages::selectAuditor(), auditor);
     select->setObjectName(QStringLiteral("cmdSelectAuditor"));
     connect(select, &QPushButton::clicked, this, &frmPage21::cmdSelectAuditor_Click);
     m_noAuditor = new QLabel(auditor);

@@ -217,10 +217,10 @@ const QList<Command> &commands()
          EfilingCommands::validate},
         {QStringLiteral("validate-report"),
          QStringLiteral(
-             "validate-report --client C --year Y\n"
-             "                               list every finding of a Form 3CA/3CB-3CD report, one a\n"
-             "                               line, as the editor's findings window lists them before\n"
-             "                               Generate JSON (exit 1 with any)"),
+             "validate-report --client C --year Y [--form 3CEB]\n"
+             "                               list every finding of a Form 3CA/3CB-3CD report (or of\n"
+             "                               Form 3CEB), one a line, as the editor's findings window\n"
+             "                               lists them before Generate (exit 1 with any)"),
          EfilingCommands::validateReport},
         {QStringLiteral("check"), QStringLiteral("check --client C --year Y    the same as validate-report"),
          EfilingCommands::validateReport},

@@ -87,7 +87,12 @@ int validateReport(TalvexBase &host, const CommandLine &line, QTextStream &out, 
 {
     if (!selectClientAndYear(host, line, err))
         return 2;
-    moduleState().openForm(storedFormKind(host), host.yearKey());
+    const QString form = line.value(QStringLiteral("--form")).toUpper();
+    if (!form.isEmpty() && form != QLatin1String("3CEB")) {
+        err << "--form takes 3CEB; a Form 3CA or 3CB report is checked as it is stored.\n";
+        return 2;
+    }
+    moduleState().openForm(form.isEmpty() ? storedFormKind(host) : FormKind::F3CEB, host.yearKey());
     const QList<ReportFinding> findings = ReportCheck::findings(*ReportRules::loadAsWritten());
     for (const ReportFinding &f : findings)
         out << ReportFindings::line(f) << '\n';

@@ -520,7 +520,7 @@ void Form3CD::openAt(const ReportFinding &finding)
 void Form3CD::cmdValidate_Click()
 {
     if (m_current == m_lastPage) {
-        if (moduleState().isForm3CD() && !checkWholeReport())
+        if (!checkWholeReport())
             return;
         if (saveAllPages())
             prompts().inform(QStringLiteral("All pages Validated and saved successfully"));
@@ -620,8 +620,7 @@ void Form3CD::runCommand(EditorCommand command)
         return;
     }
     // Every finding of the report is shown at once, before any page is saved with validation.
-    if (command == EditorCommand::GenerateJson &&
-        !((!moduleState().isForm3CD() || checkWholeReport()) && saveAllPages()))
+    if (command == EditorCommand::GenerateJson && !(checkWholeReport() && saveAllPages()))
         return;
     if (command == EditorCommand::ImportJson && !form3ceb &&
         !prompts().askYesNo(QStringLiteral("DO you want to import data from JSON.?")))

@@ -1,6 +1,8 @@
 #include "Form3cebChecks.h"
 
+#include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
+#include "model/rules/CellChecks.h"
 
 #include <QRegularExpression>
 
@@ -46,6 +48,54 @@ std::optional<ReportFinding> unanswered(const ReportModel &model, int page, cons
     if (clause.option.isEmpty() || message.isEmpty() || !model.value(page, clause.option).trimmed().isEmpty())
         return std::nullopt;
     return ReportFinding{ReportFinding::Kind::Answer, page, clause.label, clause.option, 0, -1, {}, message};
+}
+
+namespace
+{
+
+// The cells of a clause's grids that their columns refuse.
+void refusedCells(const ReportModel &model, int page, const Catalogue::Clause &clause,
+                  QList<ReportFinding> &out)
+{
+    for (const Catalogue::Control &control : clause.controls) {
+        if (control.type != Catalogue::ControlType::Grid)
+            continue;
+        const QList<ReportModel::Row> &rows = model.rows(page, control.point);
+        for (int r = 0; r < rows.size(); ++r) {
+            for (int c = 0; c < control.columns.size(); ++c) {
+                const Catalogue::Column &column = control.columns.at(c);
+                if (column.computed || column.hidden)
+                    continue;
+                const QString message = CellChecks::message(column, rows.at(r).col(c + 1));
+                if (!message.isEmpty())
+                    out << ReportFinding{ReportFinding::Kind::Value,
+                                         page,
+                                         clause.label,
+                                         control.point,
+                                         r + 1,
+                                         c,
+                                         column.heading,
+                                         message};
+            }
+        }
+    }
+}
+
+} // namespace
+
+QList<ReportFinding> findings(const ReportModel &model)
+{
+    QList<ReportFinding> found;
+    for (const Catalogue::Page &page : Form3cebCatalogue::instance().pages()) {
+        for (const Catalogue::Clause &clause : page.clauses) {
+            if (std::optional<ReportFinding> f = unanswered(model, page.number, clause))
+                found << *f;
+            // A clause answered No reports no transactions, whatever rows are left.
+            if (clause.option.isEmpty() || Vocabulary::isYes(model.value(page.number, clause.option)))
+                refusedCells(model, page.number, clause, found);
+        }
+    }
+    return found;
 }
 
 } // namespace Form3cebChecks

@@ -76,6 +76,14 @@ int loadLookup(TalvexBase &host, const CommandLine &line, QTextStream &out, QTex
 
 } // namespace
 
+QString pdfTarget(const CommandLine &line, QTextStream &err)
+{
+    const QString target = line.value(QStringLiteral("--pdf"));
+    if (target.isEmpty())
+        err << "Give the PDF file to write with --pdf.\n";
+    return target;
+}
+
 QString oneLine(const QString &value)
 {
     QString out;

@@ -5,6 +5,7 @@
 #include "base/BoundedFile.h"
 #include "base/Prompt.h"
 #include "base/ScriptedPrompt.h"
+#include "commands/JsonGeneration.h"
 #include "commands/clsExportXML3CEB.h"
 #include "efiling/EfilingExport.h"
 #include "efiling/FileFindings.h"
@@ -61,7 +62,7 @@ int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
     if (!mayWrite(target, line, err))
         return 2;
     // The stored report as every writer writes it; the rules change nothing in the database.
-    const EfilingExport::Result result = EfilingExport::writeReport(ReportKey::current(), target, envelope);
+    const EfilingExport::Result result = JsonGeneration::write(ReportKey::current(), target, envelope);
     switch (result.outcome) {
     case EfilingExport::Outcome::Valid:
         if (!result.failure.isEmpty()) {

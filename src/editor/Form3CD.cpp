@@ -5,6 +5,8 @@
 #include "base/Prompt.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/SigningPoints.h"
+#include "commands/SnapshotRestore.h"
+#include "commands/clsExportXML3CEB.h"
 #include "dialogs/FindingsWindow.h"
 #include "efiling/ReportCheck.h"
 #include "host/HostContext.h"
@@ -92,7 +94,7 @@ QString unavailableText(EditorCommand command, bool form3ceb)
                         : QStringLiteral("Importing an e-filing JSON file is not available in this version.");
     case EditorCommand::GenerateJson:
         return form3ceb
-                   ? QStringLiteral("Filing Form 3CEB online is not available in this version.")
+                   ? clsExportXML3CEB::onlineFilingUnavailable()
                    : QStringLiteral("Generating the e-filing JSON file is not available in this version.");
     }
     return {};
@@ -559,27 +561,9 @@ void Form3CD::restoreSnapshot()
 {
     if (!saveCurrentPage())
         return;
-    const ReportKey key = m_report->key();
     try {
-        QList<ReportSnapshots::Snapshot> snapshots;
-        for (const ReportSnapshots::Snapshot &s : ReportSnapshots::list(key.client, key.yearKey)) {
-            if (s.formCode == key.form.formCode)
-                snapshots << s;
-        }
-        if (snapshots.isEmpty()) {
-            prompts().inform(
-                QStringLiteral("No snapshot of this report has been kept yet: one is kept before "
-                               "each import, carry forward, Clear or Fill Default."));
+        if (!SnapshotRestore::chooseAndRestore(m_report->key()).restored)
             return;
-        }
-        QStringList items;
-        for (const ReportSnapshots::Snapshot &s : std::as_const(snapshots))
-            items << s.text();
-        const int chosen = prompts().choose(QStringLiteral("Snapshots"),
-                                            QStringLiteral("Restore the report as it was:"), items);
-        if (chosen < 0)
-            return;
-        ReportSnapshots::restore(snapshots.at(chosen));
     } catch (const ChangeDeclined &) {
         return;
     } catch (const DbError &e) {
@@ -587,8 +571,7 @@ void Form3CD::restoreSnapshot()
         return;
     }
     reloadPages();
-    prompts().inform(QStringLiteral("The snapshot was restored; the report as it was before is kept as a "
-                                    "snapshot too."));
+    prompts().inform(SnapshotRestore::restoredText());
 }
 
 bool Form3CD::finishEditing()

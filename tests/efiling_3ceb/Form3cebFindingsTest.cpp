@@ -51,13 +51,23 @@ TEST_P(Form3cebFindings, TheEditorAndTaxauditListTheSameFindings)
     EXPECT_EQ(clean.status, 0) << clean.out.toStdString() << clean.err.toStdString();
     EXPECT_EQ(clean.out, "");
 
-    // Clauses 22A and 22B left unanswered.
+    // Clauses 22A and 22B left unanswered; clause 23 answered Yes with a row that gives only
+    // its amount, and a wrong one.
     ClauseStore::deletePage(10);
+    ClauseStore::deletePoint(11, "Opt23");
+    ClauseStore::insertRow(11, "Opt23", {"True"});
+    ClauseStore::insertRow(11, "23", {"", "", "", "12x"});
     const ToolRun found = validateReport();
     EXPECT_EQ(found.status, 1) << found.err.toStdString();
     EXPECT_TRUE(found.out.contains("Clause 22A (page 10): Select either Yes or No in clause 22A\n"))
         << found.out.toStdString();
     EXPECT_TRUE(found.out.contains("Clause 22B (page 10): Select either Yes or No in clause 22B\n"))
+        << found.out.toStdString();
+    EXPECT_TRUE(found.out.contains("Clause 23 (page 11), row 1, Amount as per books of account: Not a Valid "
+                                   "Amount [12x]\n"))
+        << found.out.toStdString();
+    EXPECT_TRUE(found.out.contains("Clause 23 (page 11), row 1, Name of the enterprise: Clause 23 is "
+                                   "incomplete. Please fill data in clause 23\n"))
         << found.out.toStdString();
 
     open(kDemoClient);

@@ -21,11 +21,9 @@ int printStatement(TalvexBase &host, const CommandLine &line, QTextStream &out, 
             << ".\n";
         return 2;
     }
-    const QString pdf = line.value(QStringLiteral("--pdf"));
-    if (pdf.isEmpty()) {
-        err << "Give the PDF file to write with --pdf.\n";
+    const QString pdf = pdfTarget(line, err);
+    if (pdf.isEmpty())
         return 2;
-    }
     if (!mayWrite(pdf, line, err))
         return 2;
     QString reason;

@@ -76,6 +76,14 @@ int loadLookup(TalvexBase &host, const CommandLine &line, QTextStream &out, QTex
 
 } // namespace
 
+QString pdfTarget(const CommandLine &line, QTextStream &err)
+{
+    const QString target = line.value(QStringLiteral("--pdf"));
+    if (target.isEmpty())
+        err << "Give the PDF file to write with --pdf.\n";
+    return target;
+}
+
 QString oneLine(const QString &value)
 {
     QString out;
@@ -217,10 +225,10 @@ const QList<Command> &commands()
          EfilingCommands::validate},
         {QStringLiteral("validate-report"),
          QStringLiteral(
-             "validate-report --client C --year Y\n"
-             "                               list every finding of a Form 3CA/3CB-3CD report, one a\n"
-             "                               line, as the editor's findings window lists them before\n"
-             "                               Generate JSON (exit 1 with any)"),
+             "validate-report --client C --year Y [--form 3CEB]\n"
+             "                               list every finding of a Form 3CA/3CB-3CD report (or of\n"
+             "                               Form 3CEB), one a line, as the editor's findings window\n"
+             "                               lists them before Generate (exit 1 with any)"),
          EfilingCommands::validateReport},
         {QStringLiteral("check"), QStringLiteral("check --client C --year Y    the same as validate-report"),
          EfilingCommands::validateReport},

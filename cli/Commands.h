@@ -40,6 +40,9 @@ bool selectClientAndYear(TalvexBase &host, const CommandLine &line, QTextStream 
 // and an existing file only with --yes; false after telling why.
 bool mayWrite(const QString &target, const CommandLine &line, QTextStream &err);
 
+// The PDF file named by --pdf; "" after telling that it is missing.
+QString pdfTarget(const CommandLine &line, QTextStream &err);
+
 // A stored text on one line of output: backslashes, tabs, line breaks and other control
 // characters written as escapes ("\\", "\t", "\n", "\r", "\0", "\x{1b}").
 QString oneLine(const QString &value);

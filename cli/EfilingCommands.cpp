@@ -5,6 +5,7 @@
 #include "base/BoundedFile.h"
 #include "base/Prompt.h"
 #include "base/ScriptedPrompt.h"
+#include "commands/JsonGeneration.h"
 #include "commands/clsExportXML3CEB.h"
 #include "efiling/EfilingExport.h"
 #include "efiling/FileFindings.h"
@@ -61,7 +62,7 @@ int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
     if (!mayWrite(target, line, err))
         return 2;
     // The stored report as every writer writes it; the rules change nothing in the database.
-    const EfilingExport::Result result = EfilingExport::writeReport(ReportKey::current(), target, envelope);
+    const EfilingExport::Result result = JsonGeneration::write(ReportKey::current(), target, envelope);
     switch (result.outcome) {
     case EfilingExport::Outcome::Valid:
         if (!result.failure.isEmpty()) {
@@ -87,7 +88,12 @@ int validateReport(TalvexBase &host, const CommandLine &line, QTextStream &out, 
 {
     if (!selectClientAndYear(host, line, err))
         return 2;
-    moduleState().openForm(storedFormKind(host), host.yearKey());
+    const QString form = line.value(QStringLiteral("--form")).toUpper();
+    if (!form.isEmpty() && form != QLatin1String("3CEB")) {
+        err << "--form takes 3CEB; a Form 3CA or 3CB report is checked as it is stored.\n";
+        return 2;
+    }
+    moduleState().openForm(form.isEmpty() ? storedFormKind(host) : FormKind::F3CEB, host.yearKey());
     const QList<ReportFinding> findings = ReportCheck::findings(*ReportRules::loadAsWritten());
     for (const ReportFinding &f : findings)
         out << ReportFindings::line(f) << '\n';

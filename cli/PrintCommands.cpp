@@ -2,12 +2,9 @@
 
 #include "Commands.h"
 #include "EfilingCommands.h"
+#include "commands/pages/PdfSigning.h"
+#include "commands/pages/ReportPrint.h"
 #include "host/TalvexBase.h"
-#include "model/ReportModel.h"
-#include "model/rules/ReportRules.h"
-#include "print/AuditReport.h"
-#include "print/DepreciationReport.h"
-#include "print/Form3cebReport.h"
 #include "print/OfficeToPdf.h"
 #include "print/PdfSigner.h"
 #include "print/PrintChoices.h"
@@ -21,7 +18,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -98,11 +94,9 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
 {
     if (!selectClientAndYear(host, line, err, YearUse::Read))
         return 2;
-    const QString target = line.value(QStringLiteral("--pdf"));
-    if (target.isEmpty()) {
-        err << "Give the PDF file to write with --pdf.\n";
+    const QString target = pdfTarget(line, err);
+    if (target.isEmpty())
         return 2;
-    }
     if (!mayWrite(target, line, err))
         return 2;
     const QString form = line.value(QStringLiteral("--form")).toUpper();
@@ -121,15 +115,10 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
         !chooseTemplates(host, line.value(QStringLiteral("--template")), choices, err))
         return 2;
     ReportEngine engine;
-    if (form3ceb) {
-        if (!Form3cebReport::build(engine, *ReportModel::load())) {
-            err << "Nothing was printed.\n";
-            return 1;
-        }
-    } else if (line.has(QStringLiteral("--depreciation"))) {
-        DepreciationReport::build(engine, *ReportRules::loadAsWritten());
-    } else if (!AuditReport::build(engine, *ReportRules::loadAsWritten(), choices)) {
-        err << "Nothing was printed.\n";
+    if (!ReportPrint::compose(engine, ReportKey::current(), choices,
+                              line.has(QStringLiteral("--depreciation")) ? ReportPrint::Document::Depreciation
+                                                                         : ReportPrint::Document::Report)) {
+        err << ReportPrint::nothingPrinted() << '\n';
         return 1;
     }
     std::unique_ptr<TerminalProgress> progress;
@@ -143,7 +132,7 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
         return 1;
     }
     if (!written) {
-        err << "Cannot write " << target << ": " << reason << '\n';
+        err << ReportPrint::cannotWrite(target, reason) << '\n';
         return 2;
     }
     out << QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()) << '\n';
@@ -183,21 +172,16 @@ int sign(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &e
         err << "usage: taxaudit sign PDF --cert NICKNAME [--pages last|all|1,3] [--nss DIR] [--password P]\n";
         return 2;
     }
-    PdfSigner::Request request;
-    request.file = line.arguments.first();
-    request.certNickname = line.value(QStringLiteral("--cert"));
-    request.password = line.value(QStringLiteral("--password"));
+    PdfSigning::File file{line.arguments.first(), PdfSigner::Pages::Last, {}};
     const QString pages = line.has(QStringLiteral("--pages"))
                               ? line.value(QStringLiteral("--pages")).toLower()
                               : QStringLiteral("last");
     if (pages == QLatin1String("all")) {
-        request.pages = PdfSigner::Pages::All;
-    } else if (pages == QLatin1String("last")) {
-        request.pages = PdfSigner::Pages::Last;
-    } else {
-        request.pages = PdfSigner::Pages::Specified;
-        request.pageNumbers = PdfSigner::parsePages(pages);
-        if (request.pageNumbers.isEmpty()) {
+        file.pages = PdfSigner::Pages::All;
+    } else if (pages != QLatin1String("last")) {
+        file.pages = PdfSigner::Pages::Specified;
+        file.pageNumbers = pages;
+        if (PdfSigner::parsePages(pages).isEmpty()) {
             err << "--pages takes last, all or page numbers such as 1,3.\n";
             return 2;
         }
@@ -207,19 +191,24 @@ int sign(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &e
         err << reason << '\n';
         return 2;
     }
-    const QList<PdfSigner::Certificate> found = PdfSigner::certificates(request.password);
-    if (std::none_of(found.begin(), found.end(),
-                     [&](const PdfSigner::Certificate &c) { return c.nickname == request.certNickname; })) {
-        err << "No certificate " << request.certNickname << " in the NSS store " << PdfSigner::openStore()
+    PdfSigning::Request request;
+    request.files << file;
+    request.password = line.value(QStringLiteral("--password"));
+    for (const PdfSigner::Certificate &c : PdfSigner::certificates(request.password)) {
+        if (c.nickname == line.value(QStringLiteral("--cert"))) {
+            request.certNickname = c.nickname;
+            request.certSerial = c.serialNumber;
+        }
+    }
+    if (request.certNickname.isEmpty()) {
+        err << "No certificate " << line.value(QStringLiteral("--cert")) << " in the NSS store "
+            << PdfSigner::openStore()
             << " (a store with a password lists its certificates only with --password).\n";
         return 2;
     }
-    if (!PdfSigner::sign(request, &reason)) {
-        err << "Error Occured  while Sigining the file : " << QFileInfo(request.file).fileName() << '\n'
-            << reason << '\n';
+    if (!PdfSigning::sign(request).done())
         return 1;
-    }
-    out << "Signed Successfully.\n";
+    out << PdfSigning::signedText() << '\n';
     return 0;
 }
 

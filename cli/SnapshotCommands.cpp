@@ -1,8 +1,8 @@
 #include "SnapshotCommands.h"
 
 #include "Commands.h"
+#include "commands/SnapshotRestore.h"
 #include "host/TalvexBase.h"
-#include "store/ReportChange.h"
 
 namespace SnapshotCommands
 {
@@ -15,7 +15,7 @@ int list(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStrea
     }
     if (!selectClientAndYear(host, line, err))
         return 2;
-    for (const ReportSnapshots::Snapshot &s : ReportSnapshots::list(host.Temp_Code(), host.yearKey()))
+    for (const ReportSnapshots::Snapshot &s : SnapshotRestore::list(host.Temp_Code(), host.yearKey()))
         out << s.id << '\t' << s.taken << '\t' << s.formCode << '\t' << s.rows << '\t' << oneLine(s.what)
             << '\n';
     return 0;
@@ -31,14 +31,11 @@ int restore(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextSt
     }
     if (!selectClientAndYear(host, line, err))
         return 2;
-    const std::optional<ReportSnapshots::Snapshot> snapshot =
-        ReportSnapshots::find(host.Temp_Code(), host.yearKey(), id);
-    if (!snapshot) {
-        err << "The report of client " << oneLine(host.Temp_Code()) << " for " << host.yearKey()
-            << " has no snapshot " << id << ".\n";
+    const SnapshotRestore::Result result = SnapshotRestore::restore(host.Temp_Code(), host.yearKey(), id);
+    if (!result.restored) {
+        err << oneLine(result.refusal) << '\n';
         return 2;
     }
-    ReportSnapshots::restore(*snapshot);
     out << oneLine(host.Temp_Code()) << '\t' << host.yearKey() << "\tsnapshot " << id << "\tRestored\n";
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "AccountsCommands.h"
 #include "FilingCommands.h"
 #include "PrintCommands.h"
+#include "commands/pages/ReportPrint.h"
 #include "print/FilingStatusReport.h"
 #include "print/ReportEngine.h"
 
@@ -30,7 +31,7 @@ int printFilingStatus(TalvexBase &host, const CommandLine &line, QTextStream &ou
         line.value(QStringLiteral("--year")), entries);
     QString reason;
     if (!engine.saveAsPdf(pdf, &reason)) {
-        err << "Cannot write " << pdf << ": " << reason << '\n';
+        err << ReportPrint::cannotWrite(pdf, reason) << '\n';
         return 2;
     }
     out << QDir::toNativeSeparators(QFileInfo(pdf).absoluteFilePath()) << '\n';

@@ -49,6 +49,11 @@ QString clsExportXML3CEB::schemaFolder()
     return QDir(host().ExePath()).filePath(QStringLiteral("3CDFiles/XmlSchema")) + u'/';
 }
 
+QString clsExportXML3CEB::onlineFilingUnavailable()
+{
+    return QStringLiteral("Filing Form 3CEB online is not available in this version.");
+}
+
 QString clsExportXML3CEB::schemaPath()
 {
     return schemaFolder() + Form3cebCatalogue::instance().schemaFile();
@@ -95,6 +100,6 @@ bool clsExportXML3CEB::GenerateXML()
     if (prompts().askYesNo(
             QStringLiteral("XML Generated Succesfully to \"%1\"\nDo you want to upload the file now?")
                 .arg(QDir::toNativeSeparators(path))))
-        prompts().inform(QStringLiteral("Filing Form 3CEB online is not available in this version."));
+        prompts().inform(onlineFilingUnavailable());
     return true;
 }

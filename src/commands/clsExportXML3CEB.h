@@ -25,6 +25,8 @@ public:
     // ExePath/3CDFiles/XmlSchema/
     static QString schemaFolder();
     static QString schemaPath();
+    // What the offer to upload a written file leads to in this installation.
+    static QString onlineFilingUnavailable();
     // Writes the document of the report; false with the reason when the file cannot be written.
     static bool write(const ReportModel &report, const QString &path, QString &failure,
                       const QDate &today = QDate::currentDate());

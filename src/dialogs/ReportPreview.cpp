@@ -5,6 +5,7 @@
 #include "PreviewPages.h"
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
+#include "commands/pages/ReportPrint.h"
 #include "print/PrintProgress.h"
 #include "print/ReportEngine.h"
 
@@ -80,8 +81,7 @@ void savePdf(ReportEngine &engine, QWidget *preview)
     if (engine.saveAsPdf(path, &reason, &progress))
         prompts().inform(SharedMessages::pdfCreated());
     else if (!progress.cancelled())
-        prompts().message(QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + reason, {},
-                          PromptIcon::Critical);
+        prompts().message(ReportPrint::cannotWrite(path, reason), {}, PromptIcon::Critical);
 }
 
 void print(ReportEngine &engine, QWidget *preview)

@@ -2,8 +2,8 @@
 
 #include "base/SharedMessages.h"
 
-#include "base/OutputFile.h"
 #include "base/Prompt.h"
+#include "commands/JsonGeneration.h"
 #include "efiling/EfilingExport.h"
 #include "efiling/JsonLineWriter.h"
 #include "frmUploadMsg.h"
@@ -51,11 +51,8 @@ void clsExportJSON::compose(JsonLineWriter &w, const QDate &today)
 
 bool clsExportJSON::chooseFile()
 {
-    HostContext &h = host();
-    const QString folder = moduleState().returnsFolder.isEmpty() ? h.DocPath() : moduleState().returnsFolder;
-    m_file = prompts().saveFile(SharedMessages::saveJsonTitle(), SharedMessages::jsonFilter(),
-                                QDir(folder).filePath(defaultFileName()));
-    return !m_file.isEmpty() && OutputFile::confirmReplace(m_file);
+    m_file = JsonGeneration::chooseFile(ReportKey::current());
+    return !m_file.isEmpty();
 }
 
 bool clsExportJSON::checked(const EfilingExport::Result &result)
@@ -75,21 +72,6 @@ bool clsExportJSON::checked(const EfilingExport::Result &result)
     return QFile::copy(rejected, m_file);
 }
 
-void clsExportJSON::wrapForUpload(const QString &filingType)
-{
-    if (!EfilingExport::wrapForUpload(m_file, filingType, ReportKey::current())) {
-        prompts().inform(SharedMessages::failedToUpdateJson());
-        return;
-    }
-    // The online filing service would take the file from here; it is not part of this installation.
-    prompts().inform(
-        QStringLiteral("The file is ready for upload as %1 filing:\n%2\nUpload it on the income-tax "
-                       "e-filing portal (online filing is not part of this installation).")
-            .arg(filingType == QLatin1String("R") ? QStringLiteral("a revised")
-                                                  : QStringLiteral("an original"),
-                 QDir::toNativeSeparators(m_file)));
-}
-
 void clsExportJSON::GenerateJSON([[maybe_unused]] const QString &mode)
 {
     m_upload.clear();
@@ -97,7 +79,7 @@ void clsExportJSON::GenerateJSON([[maybe_unused]] const QString &mode)
     try {
         if (!chooseFile())
             return;
-        const EfilingExport::Result result = EfilingExport::writeReport(ReportKey::current(), m_file);
+        const EfilingExport::Result result = JsonGeneration::write(ReportKey::current(), m_file);
         if (result.outcome == EfilingExport::Outcome::NotWritten) {
             prompts().message(result.failure, {}, PromptIcon::Critical);
             return;
@@ -110,7 +92,7 @@ void clsExportJSON::GenerateJSON([[maybe_unused]] const QString &mode)
         m_outcome = Outcome::Valid;
         m_upload = frmUploadMsg::ask(QDir::toNativeSeparators(m_file));
         if (m_upload.startsWith(QLatin1String("Y|")))
-            wrapForUpload(m_upload.mid(2));
+            JsonGeneration::prepareUpload(m_file, m_upload.mid(2), ReportKey::current());
     } catch (const DbError &e) {
         prompts().message(e.message(), {}, PromptIcon::Critical);
     } catch (const std::exception &e) {

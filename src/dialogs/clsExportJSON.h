@@ -40,7 +40,6 @@ private:
     bool chooseFile();
     // Shows what the check found; true when the file passed (or was cleaned on the screen).
     bool checked(const EfilingExport::Result &result);
-    void wrapForUpload(const QString &filingType);
 
     QString m_file;
     QString m_upload;

@@ -4,6 +4,7 @@
 
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
+#include "commands/pages/PdfSigning.h"
 #include "host/HostContext.h"
 #include "print/FinancialStatements.h"
 #include "print/OfficeToPdf.h"
@@ -263,53 +264,26 @@ int frmSignPDF::choiceFor(int row) const
 
 void frmSignPDF::cmdSign_Click()
 {
-    QList<int> chosen;
+    PdfSigning::Request request;
     for (int i = 0; i < FileCount; ++i) {
-        if (!m_rows.at(i).path->text().trimmed().isEmpty())
-            chosen << i;
-    }
-    if (chosen.isEmpty()) {
-        prompts().inform(QStringLiteral("Please Select PDF File."));
-        return;
-    }
-    if (m_certificates->rowCount() == 0) {
-        prompts().inform(QStringLiteral("Please select certificate(s) to sign."));
-        return;
-    }
-    const QList<QTableWidgetItem *> selected = m_certificates->selectedItems();
-    if (selected.isEmpty()) {
-        prompts().inform(QStringLiteral("Please select Certificate."));
-        return;
-    }
-    const int certificate = selected.first()->row();
-    const QTableWidgetItem *serial = m_certificates->item(certificate, 1);
-    if (!serial || serial->text().trimmed().isEmpty()) {
-        prompts().inform(QStringLiteral("Failed to Retrieve Selected DSC Serial No."));
-        return;
-    }
-    for (int i : chosen) {
-        if (choiceFor(i) == Specify && PdfSigner::parsePages(m_rows.at(i).pageNumbers->text()).isEmpty()) {
-            prompts().inform(QStringLiteral("Please Enter Page Nos."));
-            return;
-        }
-    }
-    for (int i : chosen) {
-        PdfSigner::Request request;
-        request.file = m_rows.at(i).path->text().trimmed();
-        request.certNickname = m_certificates->item(certificate, 0)->text();
-        request.password = m_password->text();
+        const QString path = m_rows.at(i).path->text().trimmed();
+        if (path.isEmpty())
+            continue;
         const int choice = choiceFor(i);
-        request.pages = choice == AllPages  ? PdfSigner::Pages::All
-                        : choice == Specify ? PdfSigner::Pages::Specified
-                                            : PdfSigner::Pages::Last;
-        request.pageNumbers = PdfSigner::parsePages(m_rows.at(i).pageNumbers->text());
-        QString reason;
-        if (!PdfSigner::sign(request, &reason)) {
-            prompts().message(QStringLiteral("Error Occured  while Sigining the file : ") +
-                                  QFileInfo(request.file).fileName() + u'\n' + reason,
-                              {}, PromptIcon::Critical);
-            return;
-        }
+        request.files << PdfSigning::File{path,
+                                          choice == AllPages  ? PdfSigner::Pages::All
+                                          : choice == Specify ? PdfSigner::Pages::Specified
+                                                              : PdfSigner::Pages::Last,
+                                          m_rows.at(i).pageNumbers->text()};
     }
-    prompts().inform(QStringLiteral("Signed Successfully."));
+    request.certificatesListed = m_certificates->rowCount() > 0;
+    if (const QList<QTableWidgetItem *> selected = m_certificates->selectedItems(); !selected.isEmpty()) {
+        const int certificate = selected.first()->row();
+        request.certNickname = m_certificates->item(certificate, 0)->text();
+        if (const QTableWidgetItem *serial = m_certificates->item(certificate, 1))
+            request.certSerial = serial->text();
+    }
+    request.password = m_password->text();
+    if (PdfSigning::sign(request).done())
+        prompts().inform(PdfSigning::signedText());
 }

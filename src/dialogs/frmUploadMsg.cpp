@@ -1,6 +1,7 @@
 #include "frmUploadMsg.h"
 
 #include "base/Prompt.h"
+#include "commands/JsonGeneration.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -13,7 +14,7 @@ frmUploadMsg::frmUploadMsg(const QString &path, QWidget *parent)
     : QDialog(parent), m_original(new QRadioButton(QStringLiteral("Original"), this)),
       m_revised(new QRadioButton(QStringLiteral("Revised"), this))
 {
-    setWindowTitle(QStringLiteral(" Confirmation"));
+    setWindowTitle(JsonGeneration::uploadTitle());
     auto *text = new QLabel(questionText(path), this);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -43,8 +44,7 @@ frmUploadMsg::frmUploadMsg(const QString &path, QWidget *parent)
 
 QString frmUploadMsg::questionText(const QString &path)
 {
-    return QStringLiteral("JSON Generated Succesfully to \n%1\nDo you want to upload the file now?")
-        .arg(path);
+    return JsonGeneration::uploadQuestion(path);
 }
 
 void frmUploadMsg::answerYes()
@@ -70,8 +70,5 @@ QString frmUploadMsg::ask(const QString &path)
         screen.exec();
         return screen.answer();
     }
-    const int choice = prompts().choose(
-        QStringLiteral(" Confirmation"), questionText(path),
-        {QStringLiteral("No"), QStringLiteral("Yes, Original"), QStringLiteral("Yes, Revised")});
-    return choice == 1 ? QStringLiteral("Y|O") : choice == 2 ? QStringLiteral("Y|R") : QStringLiteral("N");
+    return JsonGeneration::askUpload(path);
 }

@@ -6,6 +6,8 @@
 #include "base/SharedMessages.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/SigningPoints.h"
+#include "commands/SnapshotRestore.h"
+#include "commands/clsExportXML3CEB.h"
 #include "dialogs/FindingsWindow.h"
 #include "efiling/ReportCheck.h"
 #include "host/HostContext.h"
@@ -93,7 +95,7 @@ QString unavailableText(EditorCommand command, bool form3ceb)
                         : QStringLiteral("Importing an e-filing JSON file is not available in this version.");
     case EditorCommand::GenerateJson:
         return form3ceb
-                   ? QStringLiteral("Filing Form 3CEB online is not available in this version.")
+                   ? clsExportXML3CEB::onlineFilingUnavailable()
                    : QStringLiteral("Generating the e-filing JSON file is not available in this version.");
     }
     return {};
@@ -521,7 +523,7 @@ void Form3CD::openAt(const ReportFinding &finding)
 void Form3CD::cmdValidate_Click()
 {
     if (m_current == m_lastPage) {
-        if (moduleState().isForm3CD() && !checkWholeReport())
+        if (!checkWholeReport())
             return;
         if (saveAllPages())
             prompts().inform(QStringLiteral("All pages Validated and saved successfully"));
@@ -560,27 +562,9 @@ void Form3CD::restoreSnapshot()
 {
     if (!saveCurrentPage())
         return;
-    const ReportKey key = m_report->key();
     try {
-        QList<ReportSnapshots::Snapshot> snapshots;
-        for (const ReportSnapshots::Snapshot &s : ReportSnapshots::list(key.client, key.yearKey)) {
-            if (s.formCode == key.form.formCode)
-                snapshots << s;
-        }
-        if (snapshots.isEmpty()) {
-            prompts().inform(
-                QStringLiteral("No snapshot of this report has been kept yet: one is kept before "
-                               "each import, carry forward, Clear or Fill Default."));
+        if (!SnapshotRestore::chooseAndRestore(m_report->key()).restored)
             return;
-        }
-        QStringList items;
-        for (const ReportSnapshots::Snapshot &s : std::as_const(snapshots))
-            items << s.text();
-        const int chosen = prompts().choose(QStringLiteral("Snapshots"),
-                                            QStringLiteral("Restore the report as it was:"), items);
-        if (chosen < 0)
-            return;
-        ReportSnapshots::restore(snapshots.at(chosen));
     } catch (const ChangeDeclined &) {
         return;
     } catch (const DbError &e) {
@@ -588,8 +572,7 @@ void Form3CD::restoreSnapshot()
         return;
     }
     reloadPages();
-    prompts().inform(QStringLiteral("The snapshot was restored; the report as it was before is kept as a "
-                                    "snapshot too."));
+    prompts().inform(SnapshotRestore::restoredText());
 }
 
 bool Form3CD::finishEditing()
@@ -621,8 +604,7 @@ void Form3CD::runCommand(EditorCommand command)
         return;
     }
     // Every finding of the report is shown at once, before any page is saved with validation.
-    if (command == EditorCommand::GenerateJson &&
-        !((!moduleState().isForm3CD() || checkWholeReport()) && saveAllPages()))
+    if (command == EditorCommand::GenerateJson && !(checkWholeReport() && saveAllPages()))
         return;
     if (command == EditorCommand::ImportJson && !form3ceb &&
         !prompts().askYesNo(QStringLiteral("DO you want to import data from JSON.?")))

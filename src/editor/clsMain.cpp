@@ -5,10 +5,13 @@
 #include "Form3CD.h"
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
+#include "commands/JsonGeneration.h"
+#include "commands/clsExportXML3CEB.h"
 #include "commands/clsImportJSON.h"
 #include "dialogs/PendingWindow.h"
 #include "dialogs/frmBulkXMLImport.h"
 #include "dialogs/frmeflvalidXML.h"
+#include "efiling/EfilingExport.h"
 #include "efiling/Form10bbEnvelope.h"
 #include "host/AuditFiling.h"
 #include "host/HostContext.h"
@@ -38,15 +41,16 @@ FormKind kindOfXmlForm(int index, const QString &formName)
 }
 
 // Where the installation keeps the published schema of a form whose XML file is checked:
-// Forms 61, 61A and 61B (index -3) under eAIR, the others under 3CDFiles.
+// Forms 61, 61A and 61B (index -3) under eAIR, the others beside the Form 3CEB schema.
 QString xmlSchemaFolder(int index, FormKind kind)
 {
     const QString code = ModuleState::codeOf(kind);
     if (index == -3)
-        return QStringLiteral("eAIR/XmlSch2023/FORM") + code;
+        return QDir(host().ExePath()).filePath(QStringLiteral("eAIR/XmlSch2023/FORM") + code);
+    const QString folder = QDir::cleanPath(clsExportXML3CEB::schemaFolder());
     if (kind == FormKind::F29B || kind == FormKind::F29C)
-        return QStringLiteral("3CDFiles/XmlSchema/FORM") + code;
-    return QStringLiteral("3CDFiles/XmlSchema");
+        return QDir(folder).filePath(QStringLiteral("FORM") + code);
+    return folder;
 }
 
 // Creates a folder one level at a time below an existing base.
@@ -169,7 +173,7 @@ bool clsMain::checkXmlFile(int index, const QString &formName, const QString &xm
         return false;
     }
     HostContext &h = host();
-    const QString folder = QDir(h.ExePath()).filePath(xmlSchemaFolder(index, kind));
+    const QString folder = xmlSchemaFolder(index, kind);
     if (frmeflvalidXML::ValidFile(h.FirstDate().right(4).toInt(), folder, xmlPath) == 1) {
         prompts().inform(SharedMessages::invalidFile());
         return false;
@@ -237,7 +241,7 @@ bool clsMain::Form10BExportJSON(const QString &formName, const QString &namePref
     m.formKind = is10BB ? FormKind::F10BB : FormKind::F10B;
     m.formCode = ModuleState::codeOf(m.formKind);
 
-    const QString defaultName = QStringLiteral("%1_%2_%3.json").arg(namePrefix, m.formCode, h.yearKey());
+    const QString defaultName = EfilingExport::fileName(namePrefix, m.formCode, h.yearKey());
     const QString target = prompts().saveFile(
         SharedMessages::saveJsonTitle(), SharedMessages::jsonFilter(),
         QDir(m.returnsFolder.isEmpty() ? h.DocPath() : m.returnsFolder).filePath(defaultName));
@@ -264,10 +268,7 @@ bool clsMain::Form10BExportJSON(const QString &formName, const QString &namePref
         return false;
     }
 
-    if (prompts().askYesNo(
-            QStringLiteral("JSON Generated Succesfully to \n%1\nDo you want to upload the file now?")
-                .arg(target),
-            QStringLiteral(" Confirmation")))
+    if (prompts().askYesNo(JsonGeneration::uploadQuestion(target), JsonGeneration::uploadTitle()))
         showPending(QStringLiteral("e-Filing"),
                     PendingWindow::onlineServicesText() + QStringLiteral("\nThe file lies at ") + target);
     return true;

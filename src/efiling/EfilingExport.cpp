@@ -83,7 +83,12 @@ QString defaultFileName(FormKind kind, const QString &pan, const QString &yearKe
     const QString code = ModuleState::codeOf(kind);
     if (!IdentityChecks::ValidPan(pan))
         return QStringLiteral("%1_%2.json").arg(code, yearKey);
-    return QStringLiteral("%1_%2_%3.json").arg(code, pan, yearKey);
+    return fileName(code, pan, yearKey);
+}
+
+QString fileName(const QString &first, const QString &second, const QString &yearKey)
+{
+    return QStringLiteral("%1_%2_%3.json").arg(first, second, yearKey);
 }
 
 QString schemaFolder(FormKind kind)

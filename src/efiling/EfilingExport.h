@@ -37,6 +37,8 @@ QString formKey(FormKind kind);
 // "3CA_AABCS1234K_2026.json": the form code, the PAN and the year key. The PAN comes from
 // the client master as typed: only a real PAN goes into a file name ("3CA_2026.json" else).
 QString defaultFileName(FormKind kind, const QString &pan, const QString &yearKey);
+// "FIRST_SECOND_YEAR.json": the name of an e-filing JSON file of a form and a year.
+QString fileName(const QString &first, const QString &second, const QString &yearKey);
 // The folder of the form's schemas in the installation, and the main schema in it.
 QString schemaFolder(FormKind kind);
 QString schemaFile(FormKind kind);

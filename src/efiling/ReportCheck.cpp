@@ -4,6 +4,7 @@
 #include "EfilingExport.h"
 #include "KestrovaJVUtil.h"
 #include "model/ReportModel.h"
+#include "model/form3ceb/Form3cebChecks.h"
 
 #include <QSet>
 
@@ -12,6 +13,9 @@ namespace ReportCheck
 
 QList<ReportFinding> findings(const ReportModel &model, const QDate &today)
 {
+    // Form 3CEB's XML is checked when it is written; its findings here are those of its pages.
+    if (model.key().form.formKind == FormKind::F3CEB)
+        return Form3cebChecks::findings(model);
     QList<ReportFinding> found = ReportFindings::collect(model);
     // A clause already named (blank, unanswered, a value refused) is not named again by what
     // its gap does to the file.

@@ -3,6 +3,7 @@
 #include "WidgetValues.h"
 #include "base/Prompt.h"
 #include "catalogue/Vocabulary.h"
+#include "model/rules/ReportFindings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -81,16 +82,8 @@ namespace
 
 using CompletenessPrompts::showControl;
 
-QString fillMessage(const QString &label)
-{
-    return QStringLiteral("Please fill data in clause ") + label;
-}
-
-QString incompleteMessage(const QString &label)
-{
-    return QStringLiteral("Clause ") + label + QStringLiteral(" is incomplete. Please fill data in clause ") +
-           label;
-}
+using ReportFindings::fillMessage;
+using ReportFindings::incompleteMessage;
 
 bool checkText(QWidget *text, const QString &label, bool mandatory)
 {

@@ -80,6 +80,11 @@ QList<Certificate> certificates(const QString &password)
     return found;
 }
 
+QString noPagesMessage()
+{
+    return QStringLiteral("Please Enter Page Nos.");
+}
+
 QList<int> parsePages(const QString &text)
 {
     QList<int> pages;
@@ -187,7 +192,7 @@ bool sign(const Request &request, QString *error)
         break;
     }
     if (pages.isEmpty()) {
-        *error = QStringLiteral("Please Enter Page Nos.");
+        *error = noPagesMessage();
         return false;
     }
 

@@ -42,6 +42,8 @@ QString openStore();
 QList<Certificate> certificates(const QString &password = {});
 
 // "1,3" -> {1, 3}; an empty list for text that is not a list of page numbers.
+// The message for a choice of pages that names none.
+QString noPagesMessage();
 QList<int> parsePages(const QString &text);
 // The copy of the unsigned file beside NAME.pdf: NAME_before_sign.pdf, or the first
 // NAME_before_sign_N.pdf not taken when an earlier signing left that copy.

@@ -1,12 +1,10 @@
 #include "PrintCommand.h"
 
+#include "commands/pages/ReportPrint.h"
 #include "dialogs/PrintOptionsDialog.h"
 #include "dialogs/PrintSetupDialog.h"
 #include "editor/Form3CD.h"
 #include "model/ReportModel.h"
-#include "model/rules/ReportRules.h"
-#include "print/AuditReport.h"
-#include "print/Form3cebReport.h"
 #include "print/ReportEngine.h"
 
 namespace PrintCommand
@@ -26,13 +24,13 @@ void registerWithEditor(FormKind openForm)
             if (options.exec() != QDialog::Accepted)
                 return;
             ReportEngine engine;
-            AuditReport::build(engine, *ReportRules::loadAsWritten(), options.choices());
+            ReportPrint::compose(engine, ReportKey::current(), options.choices());
         });
     } else {
         // Form 3CEB has no templates to choose from: it prints at once.
         Form3CD::setHandler(EditorCommand::Print, [](Form3CD &) {
             ReportEngine engine;
-            Form3cebReport::build(engine, *ReportModel::load());
+            ReportPrint::compose(engine, ReportKey::current(), {});
         });
     }
     Form3CD::setHandler(EditorCommand::PrintSetup, [](Form3CD &editor) {

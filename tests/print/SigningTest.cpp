@@ -3,6 +3,7 @@
 #include "ToolRun.h"
 
 #include "base/ScriptedPrompt.h"
+#include "commands/pages/PdfSigning.h"
 #include "dialogs/frmSignPDF.h"
 
 #include <QComboBox>
@@ -322,4 +323,45 @@ TEST_F(Signing, SecondSigningKeepsTheFirstUnsignedCopy)
                   .count(QStringLiteral("Signature is Valid.")),
               1);
     EXPECT_EQ(pdfsig().count(QStringLiteral("Signature is Valid.")), 2);
+}
+
+// The signing command as the window and taxaudit run it: the request checked in the window's
+// order of messages, then the files signed one after the other up to the first that fails.
+TEST_F(Signing, TheSigningCommandChecksTheRequestAndStopsAtTheFirstFileItCannotSign)
+{
+    ScriptedPrompt answers;
+    setPrompts(&answers);
+    ASSERT_TRUE(PdfSigner::useNssStore(nss));
+    PdfSigning::Request request;
+    const auto refused = [&](const QString &message) {
+        EXPECT_FALSE(PdfSigning::sign(request).done());
+        EXPECT_EQ(answers.lastText(), message);
+    };
+    refused(QStringLiteral("Please Select PDF File."));
+    request.files << PdfSigning::File{pdf, PdfSigner::Pages::Specified, QString()};
+    request.certificatesListed = false;
+    refused(QStringLiteral("Please select certificate(s) to sign."));
+    request.certificatesListed = true;
+    refused(QStringLiteral("Please select Certificate."));
+    request.certNickname = Signer;
+    refused(QStringLiteral("Failed to Retrieve Selected DSC Serial No."));
+    request.certSerial = PdfSigner::certificates().value(0).serialNumber;
+    refused(QStringLiteral("Please Enter Page Nos."));
+    EXPECT_TRUE(pdfsig().contains(QStringLiteral("does not contain any signatures")));
+
+    const QString copy = home.path() + QStringLiteral("/copy.pdf");
+    ASSERT_TRUE(QFile::copy(pdf, copy));
+    const QString missing = home.path() + QStringLiteral("/missing.pdf");
+    request.files = {{pdf, PdfSigner::Pages::Last, {}},
+                     {missing, PdfSigner::Pages::Last, {}},
+                     {copy, PdfSigner::Pages::Last, {}}};
+    const PdfSigning::Result result = PdfSigning::sign(request);
+    EXPECT_EQ(result.signedFiles, QStringList{pdf});
+    EXPECT_EQ(result.failedFile, missing);
+    EXPECT_TRUE(answers.lastText().startsWith(
+        QStringLiteral("Error Occured  while Sigining the file : missing.pdf\n")))
+        << answers.lastText().toStdString();
+    EXPECT_TRUE(pdfsig().contains(QStringLiteral("Signature is Valid.")));
+    EXPECT_TRUE(pdfsig(copy).contains(QStringLiteral("does not contain any signatures")));
+    setPrompts(nullptr);
 }

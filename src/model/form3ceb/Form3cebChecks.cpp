@@ -1,8 +1,11 @@
 #include "Form3cebChecks.h"
 
+#include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
+#include "model/rules/CellChecks.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace Form3cebChecks
 {
@@ -46,6 +49,107 @@ std::optional<ReportFinding> unanswered(const ReportModel &model, int page, cons
     if (clause.option.isEmpty() || message.isEmpty() || !model.value(page, clause.option).trimmed().isEmpty())
         return std::nullopt;
     return ReportFinding{ReportFinding::Kind::Answer, page, clause.label, clause.option, 0, -1, {}, message};
+}
+
+namespace
+{
+
+// The cells of a clause's grids that their columns refuse.
+void refusedCells(const ReportModel &model, int page, const Catalogue::Clause &clause,
+                  QList<ReportFinding> &out)
+{
+    for (const Catalogue::Control &control : clause.controls) {
+        if (control.type != Catalogue::ControlType::Grid)
+            continue;
+        const QList<ReportModel::Row> &rows = model.rows(page, control.point);
+        for (int r = 0; r < rows.size(); ++r) {
+            for (int c = 0; c < control.columns.size(); ++c) {
+                const Catalogue::Column &column = control.columns.at(c);
+                if (column.computed || column.hidden)
+                    continue;
+                const QString message = CellChecks::message(column, rows.at(r).col(c + 1));
+                if (!message.isEmpty())
+                    out << ReportFinding{ReportFinding::Kind::Value,
+                                         page,
+                                         clause.label,
+                                         control.point,
+                                         r + 1,
+                                         c,
+                                         column.heading,
+                                         message};
+            }
+        }
+    }
+}
+
+// A clause answered Yes reports its transactions: its grid may not stay empty, and each row
+// fills the clause's check columns, an enterprise identified as "Others" without its number.
+void incompleteGrid(const ReportModel &model, int page, const Catalogue::Clause &clause,
+                    QList<ReportFinding> &out)
+{
+    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    for (const Catalogue::Control &control : clause.controls) {
+        if (control.type != Catalogue::ControlType::Grid)
+            continue;
+        const Catalogue::TransactionType *type = cat.transactionTypeAt(page, control.point);
+        const QSet<int> optional = optionalColumns(control.columns, cat.checkColumns(clause.key));
+        const QList<ReportModel::Row> &rows = model.rows(page, control.point);
+        bool any = false;
+        for (int r = 0; r < rows.size(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < control.columns.size(); ++c)
+                cells << rows.at(r).col(c + 1);
+            if (std::all_of(cells.begin(), cells.end(),
+                            [](const QString &v) { return v.trimmed().isEmpty(); }))
+                continue;
+            if (Vocabulary::isMarker(cells.value(0)))
+                return;
+            any = true;
+            const QSet<int> excepted = type ? exceptedColumns(*type, cells) : QSet<int>();
+            for (int c = 0; c < cells.size(); ++c) {
+                if (!control.columns.at(c).hidden && !optional.contains(c) && !excepted.contains(c) &&
+                    cells.at(c).trimmed().isEmpty()) {
+                    out << ReportFinding{ReportFinding::Kind::Value,
+                                         page,
+                                         clause.label,
+                                         control.point,
+                                         r + 1,
+                                         c,
+                                         control.columns.at(c).heading,
+                                         ReportFindings::incompleteMessage(clause.label)};
+                    return;
+                }
+            }
+        }
+        if (!any)
+            out << ReportFinding{ReportFinding::Kind::Value,
+                                 page,
+                                 clause.label,
+                                 control.point,
+                                 0,
+                                 -1,
+                                 {},
+                                 ReportFindings::fillMessage(clause.label)};
+    }
+}
+
+} // namespace
+
+QList<ReportFinding> findings(const ReportModel &model)
+{
+    QList<ReportFinding> found;
+    for (const Catalogue::Page &page : Form3cebCatalogue::instance().pages()) {
+        for (const Catalogue::Clause &clause : page.clauses) {
+            if (std::optional<ReportFinding> f = unanswered(model, page.number, clause))
+                found << *f;
+            // A clause answered No reports no transactions, whatever rows are left.
+            if (clause.option.isEmpty() || Vocabulary::isYes(model.value(page.number, clause.option)))
+                refusedCells(model, page.number, clause, found);
+            if (!clause.option.isEmpty() && Vocabulary::isYes(model.value(page.number, clause.option)))
+                incompleteGrid(model, page.number, clause, found);
+        }
+    }
+    return found;
 }
 
 } // namespace Form3cebChecks

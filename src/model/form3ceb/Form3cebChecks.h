@@ -31,4 +31,9 @@ QString membershipMessage(const QString &typed, const QString &accountants);
 // catalogue's message for it; none when it is answered or the catalogue asks no answer.
 std::optional<ReportFinding> unanswered(const ReportModel &model, int page, const Catalogue::Clause &clause);
 
+// Every finding of a Form 3CEB report, page by page: the questions left unanswered; of the
+// clauses answered Yes, the cells their columns do not take and a grid left empty or a row
+// without a value the clause asks for.
+QList<ReportFinding> findings(const ReportModel &model);
+
 } // namespace Form3cebChecks

@@ -106,7 +106,7 @@ public:
                  0,
                  -1,
                  {},
-                 QStringLiteral("Please fill data in clause ") + clause.label});
+                 fillMessage(clause.label)});
         else if (combo)
             add({ReportFinding::Kind::Value,
                  page,
@@ -115,8 +115,7 @@ public:
                  0,
                  -1,
                  {},
-                 QStringLiteral("Clause ") + clause.label +
-                     QStringLiteral(" is incomplete. Please fill data in clause ") + clause.label});
+                 incompleteMessage(clause.label)});
         else
             add({ReportFinding::Kind::Blank,
                  page,
@@ -197,6 +196,17 @@ QList<ReportFinding> collect(const ReportModel &model)
     }
     collector.signing();
     return collector.take();
+}
+
+QString fillMessage(const QString &label)
+{
+    return QStringLiteral("Please fill data in clause ") + label;
+}
+
+QString incompleteMessage(const QString &label)
+{
+    return QStringLiteral("Clause ") + label + QStringLiteral(" is incomplete. Please fill data in clause ") +
+           label;
 }
 
 QString place(const ReportFinding &f)

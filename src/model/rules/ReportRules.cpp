@@ -11,6 +11,9 @@ namespace ReportRules
 
 void applyAll(ReportModel &model)
 {
+    // The rules are those of the Form 3CD pages; Form 3CEB numbers its pages otherwise.
+    if (model.key().form.formKind == FormKind::F3CEB)
+        return;
     SaveRules::apply(model);
     PartARules::apply(model);
     DepreciationRules::apply(model);

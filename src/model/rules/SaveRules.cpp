@@ -121,6 +121,9 @@ QString storedTick(const QString &value)
 
 void apply(ReportModel &model, int page)
 {
+    // These are the spellings of the Form 3CD pages; Form 3CEB's pages number otherwise.
+    if (model.key().form.formKind == FormKind::F3CEB)
+        return;
     if (const Catalogue::Page *definition = ClauseCatalogue::instance().page(page))
         applyToPage(model, *definition);
     for (const auto &[tickPage, point] : otherTicks()) {

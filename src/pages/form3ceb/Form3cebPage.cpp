@@ -436,7 +436,7 @@ bool Form3cebPage::checkGrid(const Question &q) const
 
 bool Form3cebPage::validateForm(bool)
 {
-    putShownRows();
+    putRows();
     for (Question &q : m_questions) {
         if (q.yes) {
             if (const std::optional<ReportFinding> found =
@@ -483,7 +483,7 @@ bool Form3cebPage::SaveData()
             if (q.grid && q.yes && !q.yes->isChecked())
                 q.grid->setRows({});
         }
-        putShownRows();
+        putRows();
         report().savePage(pageNo());
         return true;
     } catch (const DbError &e) {
@@ -492,21 +492,12 @@ bool Form3cebPage::SaveData()
     }
 }
 
-void Form3cebPage::putShownRows()
+void Form3cebPage::writeRows()
 {
+    // The grids show their rows in the report model already; the fields and answers are put
+    // in afresh.
     ReportModel &report = this->report();
     const int page = pageNo();
-    // The grids show their rows in the report model already (a row that holds no value is
-    // not written); the fields and answers are put in afresh.
-    QSet<QString> gridPoints;
-    for (const Question &q : std::as_const(m_questions)) {
-        if (q.grid)
-            gridPoints << q.grid->definition().point;
-    }
-    for (const QString &point : report.points(page)) {
-        if (!gridPoints.contains(point))
-            report.removePoint(page, point);
-    }
     for (const FieldRow &row : std::as_const(m_fieldRows)) {
         QStringList cols;
         for (const QWidget *edit : row.edits)

@@ -47,6 +47,10 @@ public:
     // A field chosen from a list, by its name.
     QComboBox *choice(const QString &name) const;
 
+protected:
+    // The fields and the answers, as a save keeps them.
+    void writeRows() override;
+
 private:
     struct Question {
         Catalogue::Clause clause;
@@ -66,9 +70,6 @@ private:
     QPushButton *addButton(QGroupBox *box, QHBoxLayout *row, const QString &caption, const QString &name);
     void addGridButtons(Question &q, QGroupBox *box, QVBoxLayout *layout);
     bool checkGrid(const Question &q) const;
-    // Puts what the page shows into the report model: the fields and the answers (the grids
-    // show their rows there already).
-    void putShownRows();
     QLineEdit *accountantField(const QString &element) const;
     static QString workbookClause(const QString &point);
     // False when the host has no auditor for the client and year.

@@ -59,8 +59,9 @@ TEST(TaxauditStart, OnlyTheCommandsThatLayOutPagesLoadTheGuiAndPdfLibraries)
     EXPECT_FALSE(loaded(listed, "libQt6Gui.so"));
 }
 
-// The editor opened on a client's report loads neither the PDF module with poppler nor the
-// MariaDB client on an SQLite file; the first PDF written, read back to check it, loads the module.
+// The editor opened on a client's report loads neither the PDF module with poppler, the MariaDB
+// client on an SQLite file, nor the archive and workbook libraries; the first PDF written, read
+// back to check it, loads the module.
 TEST(TalvexStart, TheEditorLoadsThePdfAndServerLibrariesOnlyWhenUsed)
 {
     QTemporaryDir home;
@@ -74,7 +75,8 @@ TEST(TalvexStart, TheEditorLoadsThePdfAndServerLibrariesOnlyWhenUsed)
     qunsetenv("LD_DEBUG");
     ASSERT_EQ(editor.status, 0) << editor.err.right(400).toStdString();
     EXPECT_TRUE(loaded(editor, "libQt6Widgets.so")) << "the loader said nothing";
-    for (const char *library : {"talvex-pdf.so", "libpoppler", "libmariadb", "libgs.so"})
+    for (const char *library :
+         {"talvex-pdf.so", "libpoppler", "libmariadb", "libgs.so", "libzip", "libxlsxwriter", "libcrypto"})
         EXPECT_FALSE(loaded(editor, library)) << library;
 
     const QString pdf = home.filePath(QStringLiteral("status.pdf"));

@@ -3,9 +3,9 @@
 #include "TitleFit.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -147,6 +147,8 @@ std::unique_ptr<QFileDialog> GuiPrompt::fileDialog(const QString &title, const Q
                                                 startPath(start), qtFilter(filter));
     dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontUseCustomDirectoryIcons |
                        QFileDialog::DontResolveSymlinks);
+    if (!m_icons)
+        m_icons = std::make_unique<FileIconsByName>();
     dialog->setIconProvider(m_icons.get());
     return dialog;
 }

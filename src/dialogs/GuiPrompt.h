@@ -54,5 +54,6 @@ public:
 private:
     QString m_keepOut;
     QString m_instead;
-    std::unique_ptr<FileIconsByName> m_icons = std::make_unique<FileIconsByName>();
+    // Made with the first file dialog: its icons are read from image files the start does not need.
+    mutable std::unique_ptr<FileIconsByName> m_icons;
 };

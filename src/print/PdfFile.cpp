@@ -1,15 +1,19 @@
 #include "PdfFile.h"
 
-#include <memory>
-#include <poppler-qt6.h>
+#include "PdfEngine.h"
+#include "PdfModule.h"
 
 namespace PdfFile
 {
 
 QString readsBack(const QString &path)
 {
-    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path);
-    if (!document || document->numPages() < 1)
+    QString error;
+    const PdfEngine *engine = PdfModule::engine(&error);
+    if (!engine)
+        return error;
+    bool locked = false;
+    if (engine->pageCount(path, &locked) < 1)
         return QStringLiteral("The PDF written does not read back whole.");
     return {};
 }

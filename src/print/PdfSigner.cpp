@@ -1,15 +1,13 @@
 #include "PdfSigner.h"
 
+#include "PdfEngine.h"
 #include "PdfFile.h"
+#include "PdfModule.h"
 #include "base/OutputFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstring>
-#include <memory>
-#include <poppler-form.h>
-#include <poppler-qt6.h>
 
 namespace PdfSigner
 {
@@ -50,7 +48,10 @@ bool useNssStore(const QString &folder, QString *error)
         *error = QStringLiteral("There is no certificate store in [%1].").arg(dir);
         return false;
     }
-    Poppler::setNSSDir(address);
+    const PdfEngine *engine = PdfModule::engine(error);
+    if (!engine)
+        return false;
+    engine->useStore(address);
     storeInUse() = address;
     return true;
 }
@@ -64,20 +65,9 @@ QList<Certificate> certificates(const QString &password)
 {
     if (storeInUse().isEmpty() && !useNssStore({}))
         return {};
-    // NSS asks again after a wrong password; answering once ends its retries.
-    auto answered = std::make_shared<bool>(false);
-    const QByteArray secret = password.toUtf8();
-    Poppler::setNSSPasswordCallback([answered, secret](const char *) -> char * {
-        if (*answered)
-            return nullptr;
-        *answered = true;
-        return strdup(secret.constData());
-    });
-    QList<Certificate> found;
-    for (const Poppler::CertificateInfo &info : Poppler::getAvailableSigningCertificates())
-        found << Certificate{info.nickName(), QString::fromLatin1(info.serialNumber().toHex()),
-                             info.validityEnd().toString(QStringLiteral("dd/MM/yyyy"))};
-    return found;
+    QString error;
+    const PdfEngine *engine = PdfModule::engine(&error);
+    return engine ? engine->certificates(password.toUtf8()) : QList<Certificate>{};
 }
 
 QString noPagesMessage()
@@ -117,37 +107,6 @@ bool readOnly(const QFileInfo &info)
     return !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
 }
 
-bool signPage(const QString &source, const QString &target, const Request &request, int page, QString *error)
-{
-    std::unique_ptr<Poppler::Document> document = Poppler::Document::load(source);
-    if (!document || document->isLocked()) {
-        *error = QStringLiteral("The file is not a readable PDF file.");
-        return false;
-    }
-    std::unique_ptr<Poppler::PDFConverter> converter = document->pdfConverter();
-    converter->setOutputFileName(target);
-    converter->setPDFOptions(converter->pdfOptions() | Poppler::PDFConverter::WithChanges);
-    Poppler::PDFConverter::NewSignatureData data;
-    data.setCertNickname(request.certNickname);
-    data.setPassword(request.password);
-    data.setPage(page);
-    // The lower right corner, where the accountant signs the printed form, above the footer
-    // band (the last 30 mm of an A4 page hold the margin, the assessment year and the page number).
-    data.setBoundingRectangle(QRectF(0.60, 0.85, 0.35, 0.05));
-    data.setSignatureText(QStringLiteral("Digitally signed by ") + request.certNickname);
-    data.setFontSize(7);
-    data.setBorderWidth(0.5);
-    data.setFontColor(Qt::black);
-    data.setBorderColor(Qt::black);
-    data.setBackgroundColor(Qt::white);
-    if (!converter->sign(data)) {
-        *error = QStringLiteral("The certificate ") + request.certNickname +
-                 QStringLiteral(" could not sign page ") + QString::number(page + 1) + u'.';
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 bool sign(const Request &request, QString *error)
@@ -165,13 +124,15 @@ bool sign(const Request &request, QString *error)
                      .arg(target.absolutePath());
         return false;
     }
-    std::unique_ptr<Poppler::Document> document = Poppler::Document::load(request.file);
-    if (!document || document->isLocked()) {
+    const PdfEngine *engine = PdfModule::engine(error);
+    if (!engine)
+        return false;
+    bool locked = false;
+    const int pageCount = engine->pageCount(request.file, &locked);
+    if (pageCount < 0 || locked) {
         *error = QStringLiteral("The file is not a readable PDF file.");
         return false;
     }
-    const int pageCount = document->numPages();
-    document.reset();
     QList<int> pages;
     switch (request.pages) {
     case Pages::All:
@@ -215,7 +176,7 @@ bool sign(const Request &request, QString *error)
     for (qsizetype i = 0; i < pages.size(); ++i) {
         const QString next =
             i + 1 == pages.size() ? out.temporaryPath() : work + QString::number(pages.at(i));
-        const bool signedPage = signPage(current, next, request, pages.at(i), error);
+        const bool signedPage = engine->signPage(current, next, request, pages.at(i), error);
         if (!signedPage)
             *error = OutputFile::writeFailure(folder, *error);
         if (current != before)

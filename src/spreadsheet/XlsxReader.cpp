@@ -1,5 +1,7 @@
 #include "XlsxReader.h"
 
+#include "efiling/ZipLibrary.h"
+
 #include "base/SharedMessages.h"
 
 #include "base/BoundedFile.h"
@@ -9,10 +11,14 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <cmath>
-#include <zip.h>
 
 namespace
 {
+
+const ZipLibrary &libzip()
+{
+    return ZipLibrary::instance();
+}
 
 // Column index of a cell reference ("AB12" is 27), nothing when it has no letters; a
 // reference past the last column reads as kMaxColumns.
@@ -86,14 +92,18 @@ QString textOf(QXmlStreamReader &xml)
 
 XlsxReader::XlsxReader(const QString &path) : m_path(path)
 {
+    if (!libzip().failure.isEmpty()) {
+        refuse(libzip().failure);
+        return;
+    }
     int status = 0;
-    m_archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &status);
+    m_archive = libzip().open(QFile::encodeName(path).constData(), ZIP_RDONLY, &status);
 }
 
 XlsxReader::~XlsxReader()
 {
     if (m_archive)
-        zip_discard(m_archive);
+        libzip().discard(m_archive);
 }
 
 bool XlsxReader::refuse(const QString &why) const
@@ -105,12 +115,12 @@ bool XlsxReader::refuse(const QString &why) const
 
 bool XlsxReader::withinArchiveLimit() const
 {
-    const zip_int64_t entries = zip_get_num_entries(m_archive, 0);
+    const zip_int64_t entries = libzip().numEntries(m_archive, 0);
     zip_uint64_t total = 0;
     for (zip_int64_t i = 0; i < entries; ++i) {
         zip_stat_t stat;
-        zip_stat_init(&stat);
-        if (zip_stat_index(m_archive, zip_uint64_t(i), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE))
+        libzip().statInit(&stat);
+        if (libzip().statIndex(m_archive, zip_uint64_t(i), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE))
             total += stat.size;
         if (total > zip_uint64_t(kMaxArchiveBytes))
             return refuse(QStringLiteral("The workbook unpacks to more than %1; it is not read.")
@@ -122,21 +132,21 @@ bool XlsxReader::withinArchiveLimit() const
 std::optional<QByteArray> XlsxReader::part(const QString &name) const
 {
     zip_stat_t stat;
-    zip_stat_init(&stat);
+    libzip().statInit(&stat);
     const QByteArray key = name.toUtf8();
-    if (zip_stat(m_archive, key.constData(), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
+    if (libzip().stat(m_archive, key.constData(), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
         return std::nullopt;
     if (stat.size > zip_uint64_t(kMaxPartBytes)) {
         refuse(QStringLiteral("The part [%1] of the workbook unpacks to more than %2; it is not read.")
                    .arg(name, BoundedFile::sizeText(kMaxPartBytes)));
         return std::nullopt;
     }
-    zip_file_t *file = zip_fopen(m_archive, key.constData(), 0);
+    zip_file_t *file = libzip().fopen(m_archive, key.constData(), 0);
     if (!file)
         return std::nullopt;
     QByteArray data(qsizetype(stat.size), Qt::Uninitialized);
-    const zip_int64_t got = zip_fread(file, data.data(), stat.size);
-    zip_fclose(file);
+    const zip_int64_t got = libzip().fread(file, data.data(), stat.size);
+    libzip().fclose(file);
     if (got != zip_int64_t(stat.size))
         return std::nullopt;
     return data;

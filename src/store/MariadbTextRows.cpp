@@ -1,9 +1,10 @@
 #include "MariadbTextRows.h"
 
+#include "MariadbClient.h"
+
 #include <QAnyStringView>
 #include <QVariant>
 #include <cstring>
-#include <mysql.h>
 
 namespace
 {
@@ -20,13 +21,18 @@ struct Parameter {
 
 MariadbTextRows::MariadbTextRows(st_mysql *connection, const QString &sql, const QVariantList &binds,
                                  Fail fail)
-    : m_connection(connection), m_fail(std::move(fail))
+    : m_client(MariadbClient::instance()), m_connection(connection), m_fail(std::move(fail))
 {
-    m_statement = mysql_stmt_init(m_connection);
+    if (!m_client.failure.isEmpty()) {
+        m_fail(
+            QSqlError(QStringLiteral("Unable to read rows"), m_client.failure, QSqlError::ConnectionError));
+        std::terminate();
+    }
+    m_statement = m_client.stmtInit(m_connection);
     if (!m_statement)
         raise();
     const QByteArray text = sql.toUtf8();
-    if (mysql_stmt_prepare(m_statement, text.constData(), static_cast<unsigned long>(text.size())) != 0)
+    if (m_client.stmtPrepare(m_statement, text.constData(), static_cast<unsigned long>(text.size())) != 0)
         raise();
     bindParameters(binds);
     bindColumns();
@@ -36,14 +42,15 @@ MariadbTextRows::~MariadbTextRows()
 {
     // Closing drops the rows the server still sends, so the connection is free again.
     if (m_statement)
-        mysql_stmt_close(m_statement);
+        m_client.stmtClose(m_statement);
 }
 
 void MariadbTextRows::raise() const
 {
-    const bool onStatement = m_statement && mysql_stmt_errno(m_statement) != 0;
-    const unsigned int code = onStatement ? mysql_stmt_errno(m_statement) : mysql_errno(m_connection);
-    const char *message = onStatement ? mysql_stmt_error(m_statement) : mysql_error(m_connection);
+    const bool onStatement = m_statement && m_client.stmtErrorNumber(m_statement) != 0;
+    const unsigned int code =
+        onStatement ? m_client.stmtErrorNumber(m_statement) : m_client.errorNumber(m_connection);
+    const char *message = onStatement ? m_client.stmtError(m_statement) : m_client.error(m_connection);
     m_fail(QSqlError(QStringLiteral("Unable to read rows"), QString::fromUtf8(message),
                      QSqlError::StatementError, QString::number(code)));
     // m_fail throws; a caller that forgot to would otherwise read a broken statement.
@@ -52,10 +59,10 @@ void MariadbTextRows::raise() const
 
 void MariadbTextRows::bindParameters(const QVariantList &binds)
 {
-    if (binds.size() != qsizetype(mysql_stmt_param_count(m_statement))) {
+    if (binds.size() != qsizetype(m_client.stmtParamCount(m_statement))) {
         m_fail(QSqlError(QStringLiteral("Unable to read rows"),
                          QStringLiteral("The statement takes %1 values, %2 were given")
-                             .arg(mysql_stmt_param_count(m_statement))
+                             .arg(m_client.stmtParamCount(m_statement))
                              .arg(binds.size()),
                          QSqlError::StatementError));
         std::terminate();
@@ -95,15 +102,15 @@ void MariadbTextRows::bindParameters(const QVariantList &binds)
             place.buffer_length = static_cast<unsigned long>(p.bytes.size());
         }
     }
-    if (!places.empty() && mysql_stmt_bind_param(m_statement, places.data()) != 0)
+    if (!places.empty() && m_client.stmtBindParam(m_statement, places.data()) != 0)
         raise();
-    if (mysql_stmt_execute(m_statement) != 0)
+    if (m_client.stmtExecute(m_statement) != 0)
         raise();
 }
 
 void MariadbTextRows::bindColumns()
 {
-    const unsigned int count = mysql_stmt_field_count(m_statement);
+    const unsigned int count = m_client.stmtFieldCount(m_statement);
     m_columns.resize(count);
     m_binds.resize(count);
     for (unsigned int i = 0; i < count; ++i) {
@@ -119,13 +126,13 @@ void MariadbTextRows::bindColumns()
         b.is_null = reinterpret_cast<my_bool *>(&c.isNull);
         b.error = reinterpret_cast<my_bool *>(&c.truncated);
     }
-    if (count && mysql_stmt_bind_result(m_statement, m_binds.data()) != 0)
+    if (count && m_client.stmtBindResult(m_statement, m_binds.data()) != 0)
         raise();
 }
 
 bool MariadbTextRows::next()
 {
-    switch (mysql_stmt_fetch(m_statement)) {
+    switch (m_client.stmtFetch(m_statement)) {
     case 0:
         return true;
     case MYSQL_NO_DATA:
@@ -150,11 +157,11 @@ void MariadbTextRows::fetchTruncated()
         MYSQL_BIND &b = m_binds[i];
         b.buffer = c.buffer.data();
         b.buffer_length = c.length;
-        if (mysql_stmt_fetch_column(m_statement, &b, static_cast<unsigned int>(i), 0) != 0)
+        if (m_client.stmtFetchColumn(m_statement, &b, static_cast<unsigned int>(i), 0) != 0)
             raise();
         grown = true;
     }
-    if (grown && mysql_stmt_bind_result(m_statement, m_binds.data()) != 0)
+    if (grown && m_client.stmtBindResult(m_statement, m_binds.data()) != 0)
         raise();
 }
 

@@ -11,6 +11,7 @@
 struct st_mysql;
 struct st_mysql_stmt;
 struct st_mysql_bind;
+struct MariadbClient;
 
 // The rows of a query on a MariaDB or MySQL connection that Qt opened, read through the
 // client library's own prepared statements as the server sends them: Qt's driver would
@@ -52,6 +53,7 @@ private:
     void fetchTruncated();
     QByteArrayView bytes(int column) const;
 
+    const MariadbClient &m_client;
     st_mysql *m_connection;
     st_mysql_stmt *m_statement = nullptr;
     Fail m_fail;

@@ -59,6 +59,34 @@ TEST(TaxauditStart, OnlyTheCommandsThatLayOutPagesLoadTheGuiAndPdfLibraries)
     EXPECT_FALSE(loaded(listed, "libQt6Gui.so"));
 }
 
+// The editor opened on a client's report loads neither the PDF module with poppler, the MariaDB
+// client on an SQLite file, nor the archive and workbook libraries; the first PDF written, read
+// back to check it, loads the module.
+TEST(TalvexStart, TheEditorLoadsThePdfAndServerLibrariesOnlyWhenUsed)
+{
+    QTemporaryDir home;
+    const QString db = QStringLiteral("sqlite:") + home.filePath(QStringLiteral("start.db"));
+    ASSERT_EQ(runTaxaudit(home.path(), {"--db", db, "demo"}).status, 0);
+
+    qputenv("LD_DEBUG", "files");
+    const ToolRun editor =
+        runProgram(QStringLiteral(TALVEX_PATH), home.path(),
+                   {"--db", db, "--client", "C001", "--year", "2026", "--page", "1", "--check-start"});
+    qunsetenv("LD_DEBUG");
+    ASSERT_EQ(editor.status, 0) << editor.err.right(400).toStdString();
+    EXPECT_TRUE(loaded(editor, "libQt6Widgets.so")) << "the loader said nothing";
+    for (const char *library :
+         {"talvex-pdf.so", "libpoppler", "libmariadb", "libgs.so", "libzip", "libxlsxwriter", "libcrypto"})
+        EXPECT_FALSE(loaded(editor, library)) << library;
+
+    const QString pdf = home.filePath(QStringLiteral("status.pdf"));
+    const ToolRun status =
+        withLoaderReport(home.path(), {"--db", db, "filing-status", "--year", "2026", "--pdf", pdf});
+    ASSERT_EQ(status.status, 0) << status.err.right(400).toStdString();
+    EXPECT_TRUE(status.err.contains(QStringLiteral("talvex-pdf.so")));
+    EXPECT_TRUE(loaded(status, "libpoppler"));
+}
+
 // taxaudit installed without taxaudit-pages beside it: a print says what is missing and
 // writes nothing.
 TEST(TaxauditStart, APrintWithoutTaxauditPagesSaysWhatIsMissing)

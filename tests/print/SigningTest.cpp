@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <poppler-form.h>
 #include <poppler-qt6.h>
+#include <unistd.h>
 
 namespace
 {
@@ -364,4 +366,31 @@ TEST_F(Signing, TheSigningCommandChecksTheRequestAndStopsAtTheFirstFileItCannotS
     EXPECT_TRUE(pdfsig().contains(QStringLiteral("Signature is Valid.")));
     EXPECT_TRUE(pdfsig(copy).contains(QStringLiteral("does not contain any signatures")));
     setPrompts(nullptr);
+}
+
+// An installation without the PDF module, which the programs load only to read back or sign a
+// PDF: signing says what is missing and leaves the file as it was, with no copy beside it.
+TEST_F(Signing, WithoutThePdfModuleSigningSaysWhatIsMissing)
+{
+    const QString bin = QFileInfo(QStringLiteral(TAXAUDIT_PATH)).absolutePath();
+    QTemporaryDir alone(bin + QStringLiteral("/nomodule-XXXXXX"));
+    for (const QString program : {QStringLiteral("taxaudit"), QStringLiteral("taxaudit-pages")})
+        ASSERT_EQ(::link(QFile::encodeName(bin + u'/' + program).constData(),
+                         QFile::encodeName(alone.filePath(program)).constData()),
+                  0);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    const ToolRun refused = runProgram(alone.filePath(QStringLiteral("taxaudit")), home.path(),
+                                       {QStringLiteral("--db"), db, QStringLiteral("sign"), pdf,
+                                        QStringLiteral("--nss"), nss, QStringLiteral("--cert"), Signer});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.contains(
+        QStringLiteral("The PDF module talvex-pdf.so is missing from [%1]").arg(alone.path())))
+        << refused.err.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_FALSE(QFile::exists(home.path() + QStringLiteral("/report_before_sign.pdf")));
 }

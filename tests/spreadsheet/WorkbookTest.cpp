@@ -1,6 +1,7 @@
 #include "ModelTestSupport.h"
 
 #include "catalogue/DepreciationBlocks.h"
+#include "efiling/ZipLibrary.h"
 #include "spreadsheet/AnnexureClause.h"
 #include "spreadsheet/AnnexureLayout.h"
 #include "spreadsheet/AnnexureWorkbook.h"
@@ -8,6 +9,7 @@
 #include "spreadsheet/WorkbookReader.h"
 #include "spreadsheet/XlsProcess.h"
 #include "spreadsheet/XlsxReader.h"
+#include "spreadsheet/XlsxWriterLibrary.h"
 
 #include "SourceDataDir.h"
 #include <QDir>
@@ -328,4 +330,22 @@ TEST_P(DamagedWorkbookTest, AnXlsReaderThatCrashesLeavesTheProgramStanding)
     // The real helper refuses a file that is no workbook with the library's answer.
     EXPECT_FALSE(WorkbookReader::read(xls.fileName(), &error));
     EXPECT_EQ(error, "The file is not an Excel workbook.");
+}
+
+// libzip and libxlsxwriter are loaded only when an archive is read or a workbook written; one
+// that cannot be found is a message, not a fault.
+TEST(WorkbookLibraries, AMissingLibraryIsAMessage)
+{
+    const ZipLibrary noZip = ZipLibrary::load(QStringLiteral("talvex-no-such-zip"), 4);
+    EXPECT_TRUE(noZip.failure.startsWith(QLatin1String("The zip library could not be loaded: ")))
+        << qPrintable(noZip.failure);
+    EXPECT_EQ(noZip.open, nullptr);
+    const XlsxWriterLibrary noWriter =
+        XlsxWriterLibrary::load(QStringLiteral("talvex-no-such-xlsxwriter"), 4);
+    EXPECT_TRUE(noWriter.failure.startsWith(QLatin1String("The workbook library could not be loaded: ")))
+        << qPrintable(noWriter.failure);
+    EXPECT_EQ(noWriter.workbookNew, nullptr);
+
+    EXPECT_TRUE(ZipLibrary::load(QStringLiteral("zip"), 4).failure.isEmpty());
+    EXPECT_TRUE(XlsxWriterLibrary::load(QStringLiteral("xlsxwriter"), 4).failure.isEmpty());
 }

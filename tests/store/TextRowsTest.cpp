@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/DbError.h"
+#include "store/MariadbClient.h"
 
 #include <algorithm>
 
@@ -139,3 +140,16 @@ TEST_P(TextRowsRead, AStatementThatCannotRunRaisesTheDatabaseError)
 }
 
 TALVEX_BOTH_ENGINES(TextRowsRead);
+
+// The client library is loaded only once a server's rows are read; one that cannot be found
+// is a message, not a fault.
+TEST(MariadbClientLibrary, AMissingLibraryIsAMessage)
+{
+    const MariadbClient missing = MariadbClient::load(QStringLiteral("talvex-no-such-client"), 3);
+    EXPECT_TRUE(missing.failure.startsWith(QLatin1String("The MariaDB client library could not be loaded: ")))
+        << qPrintable(missing.failure);
+    EXPECT_EQ(missing.stmtInit, nullptr);
+    const MariadbClient present = MariadbClient::load(QStringLiteral("mariadb"), 3);
+    EXPECT_TRUE(present.failure.isEmpty()) << qPrintable(present.failure);
+    EXPECT_NE(present.stmtFetchColumn, nullptr);
+}

@@ -5,7 +5,11 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
-std::unique_ptr<QProcess> startTaxaudit(const QString &home, const QStringList &arguments)
+namespace
+{
+
+std::unique_ptr<QProcess> startProgram(const QString &program, const QString &home,
+                                       const QStringList &arguments)
 {
     QDir(home).mkpath(QStringLiteral("tmp"));
     auto p = std::make_unique<QProcess>();
@@ -16,14 +20,26 @@ std::unique_ptr<QProcess> startTaxaudit(const QString &home, const QStringList &
     env.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
     p->setProcessEnvironment(env);
     p->setWorkingDirectory(home);
-    p->start(QStringLiteral(TAXAUDIT_PATH), arguments);
+    p->start(program, arguments);
     return p;
+}
+
+} // namespace
+
+std::unique_ptr<QProcess> startTaxaudit(const QString &home, const QStringList &arguments)
+{
+    return startProgram(QStringLiteral(TAXAUDIT_PATH), home, arguments);
+}
+
+ToolRun runProgram(const QString &program, const QString &home, const QStringList &arguments)
+{
+    const std::unique_ptr<QProcess> p = startProgram(program, home, arguments);
+    p->waitForFinished(120000);
+    return {p->exitCode(), QString::fromUtf8(p->readAllStandardOutput()),
+            QString::fromUtf8(p->readAllStandardError())};
 }
 
 ToolRun runTaxaudit(const QString &home, const QStringList &arguments)
 {
-    const std::unique_ptr<QProcess> p = startTaxaudit(home, arguments);
-    p->waitForFinished(120000);
-    return {p->exitCode(), QString::fromUtf8(p->readAllStandardOutput()),
-            QString::fromUtf8(p->readAllStandardError())};
+    return runProgram(QStringLiteral(TAXAUDIT_PATH), home, arguments);
 }

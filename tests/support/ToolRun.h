@@ -17,3 +17,5 @@ struct ToolRun {
 ToolRun runTaxaudit(const QString &home, const QStringList &arguments);
 // The same, started and left running, for tests of several at once.
 std::unique_ptr<QProcess> startTaxaudit(const QString &home, const QStringList &arguments);
+// Another program of the installation (a copy of taxaudit, talvex) run the same way.
+ToolRun runProgram(const QString &program, const QString &home, const QStringList &arguments);

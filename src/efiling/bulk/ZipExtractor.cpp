@@ -1,11 +1,12 @@
 #include "ZipExtractor.h"
 
+#include "efiling/ZipLibrary.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
-#include <zip.h>
 
 namespace ZipExtractor
 {
@@ -13,12 +14,17 @@ namespace ZipExtractor
 namespace
 {
 
+const ZipLibrary &libzip()
+{
+    return ZipLibrary::instance();
+}
+
 struct Archive {
     zip_t *handle = nullptr;
     ~Archive()
     {
         if (handle)
-            zip_discard(handle);
+            libzip().discard(handle);
     }
 };
 
@@ -28,7 +34,7 @@ struct Entry {
     ~Entry()
     {
         if (file)
-            zip_fclose(file);
+            libzip().fclose(file);
     }
 };
 
@@ -37,7 +43,7 @@ bool isLink(zip_t *archive, zip_uint64_t index)
 {
     zip_uint8_t system = 0;
     zip_uint32_t attributes = 0;
-    if (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) != 0)
+    if (libzip().externalAttributes(archive, index, 0, &system, &attributes) != 0)
         return false;
     constexpr zip_uint32_t kTypeMask = 0170000;
     constexpr zip_uint32_t kLink = 0120000;
@@ -79,13 +85,15 @@ QString safeRelativePath(const QString &entryName)
 
 QString extract(const QString &zipPath, const QString &targetFolder, qint64 sizeLimit)
 {
+    if (!libzip().failure.isEmpty())
+        return libzip().failure;
     int error = 0;
     Archive archive;
-    archive.handle = zip_open(QFile::encodeName(zipPath).constData(), ZIP_RDONLY, &error);
+    archive.handle = libzip().open(QFile::encodeName(zipPath).constData(), ZIP_RDONLY, &error);
     if (!archive.handle)
         return QStringLiteral("[%1] is not a zip file that can be read.").arg(QFileInfo(zipPath).fileName());
 
-    const zip_int64_t count = zip_get_num_entries(archive.handle, 0);
+    const zip_int64_t count = libzip().numEntries(archive.handle, 0);
     if (count > kMaxEntries)
         return QStringLiteral("The zip file holds more than %1 files.").arg(kMaxEntries);
 
@@ -98,7 +106,7 @@ QString extract(const QString &zipPath, const QString &targetFolder, qint64 size
     QList<Planned> planned;
     QSet<QString> taken;
     for (zip_int64_t i = 0; i < count; ++i) {
-        const char *raw = zip_get_name(archive.handle, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
+        const char *raw = libzip().name(archive.handle, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
         const QString name = raw ? QString::fromUtf8(raw) : QString();
         const QString relative = safeRelativePath(name);
         if (relative.isEmpty())
@@ -129,7 +137,7 @@ QString extract(const QString &zipPath, const QString &targetFolder, qint64 size
         }
         target.mkpath(QFileInfo(p.relative).path());
         Entry entry{archive.handle};
-        entry.file = zip_fopen_index(archive.handle, p.index, 0);
+        entry.file = libzip().fopenIndex(archive.handle, p.index, 0);
         if (!entry.file)
             return fail(QStringLiteral("Could not read [%1] from the zip file.").arg(p.relative));
         QFile out(path);
@@ -137,7 +145,7 @@ QString extract(const QString &zipPath, const QString &targetFolder, qint64 size
             return fail(QStringLiteral("Could not write [%1].").arg(path));
         while (true) {
             // The sizes an archive declares can lie; count what actually comes out.
-            const zip_int64_t read = zip_fread(entry.file, buffer.data(), zip_uint64_t(buffer.size()));
+            const zip_int64_t read = libzip().fread(entry.file, buffer.data(), zip_uint64_t(buffer.size()));
             if (read < 0)
                 return fail(QStringLiteral("The zip file is damaged at [%1].").arg(p.relative));
             if (read == 0)

@@ -228,6 +228,9 @@ void runEditorStart(const TargetReporter &targets)
 
 int main(int argc, char **argv)
 {
+    // A run of a million rows takes about twenty minutes: each figure is printed as it comes,
+    // not kept in a buffer that a stopped run loses.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     TargetReporter targets;

@@ -9,7 +9,13 @@
 // The desktop program's preview of the same report is timed in this process (no screen): from
 // the report's composing to its first page drawn in the preview window, against a goal of 2 s.
 //
-// usage: print_bench [ROWS ...]   (the sizes to run; 250 2000 10000 when none is given)
+// A template with thousands of markers, each set in document order as the builders set them,
+// then appended to a report and laid out: replacing the markers grows with the template.
+//
+// usage: print_bench [--preview | --markers] [ROWS ...]
+//   the sizes to run, 250 2000 10000 when none is given; --preview times only the preview,
+//   at 250, 2,000, 10,000 and 100,000 rows unless sizes are given; --markers times templates
+//   of 1,000 and 5,000 markers (or the counts given), half of them in the cells of a table
 
 #include "BenchMain.h"
 #include "BenchProcess.h"
@@ -20,6 +26,7 @@
 #include "dialogs/ReportPreview.h"
 #include "model/rules/ReportRules.h"
 #include "print/AuditReport.h"
+#include "print/MasterFile.h"
 #include "print/PrintChoices.h"
 #include "print/ReportEngine.h"
 #include "store/ClauseStore.h"
@@ -30,6 +37,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -93,12 +101,55 @@ void previewFirstPage(const TargetReporter &targets, int rows)
     std::fflush(stdout);
 }
 
-void runSize(const TargetReporter &targets, int rows)
+// A template of `markers` paragraphs and table rows, each holding a marker of its own.
+void markerTemplate(int markers)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("template.rtf"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    QString html = QStringLiteral("<html><body>");
+    for (int i = 0; i < markers / 2; ++i)
+        html += QStringLiteral("<p>Paragraph %1 of the report: $#$Mark%1$#$ as stated.</p>").arg(i);
+    html += QStringLiteral("<table border=\"1\"><tr><td>Item</td><td>Value</td></tr>");
+    for (int i = markers / 2; i < markers; ++i)
+        html += QStringLiteral("<tr><td>Row %1</td><td>$#$Mark%1$#$</td></tr>").arg(i);
+    html += QStringLiteral("</table></body></html>");
+    file.write(html.toUtf8());
+    file.close();
+
+    const double cpuStart = processCpuMs();
+    QElapsedTimer clock;
+    clock.start();
+    MasterFile master;
+    master.openmasterfile(path);
+    int set = 0;
+    for (int i = 0; i < markers; ++i)
+        set += master.NewSetText(QStringLiteral("$#$Mark%1$#$").arg(i), QStringLiteral("Value %1").arg(i))
+                   ? 1
+                   : 0;
+    const double setMs = double(clock.nsecsElapsed()) / 1e6;
+    const QString saved = dir.filePath(QStringLiteral("filled.rtf"));
+    master.SaveMasterFile(saved);
+    ReportEngine engine;
+    engine.AppendFile(saved);
+    const int pages = engine.pageCount();
+    std::printf(
+        "template of %d markers: %d set in %.0f ms, saved, appended and laid out on %d pages in %.0f ms "
+        "elapsed, %.0f ms CPU\n",
+        markers, set, setMs, pages, double(clock.nsecsElapsed()) / 1e6, processCpuMs() - cpuStart);
+    std::fflush(stdout);
+}
+
+void runSize(const TargetReporter &targets, int rows, bool previewOnly)
 {
     TestHost env(TestEngine::SQLite);
     env.openFilledReport();
     BenchReports::growClause34a(env, rows);
     previewFirstPage(targets, rows);
+    if (previewOnly)
+        return;
     const QString home = env.dir();
     QFile tsv(home + QStringLiteral("/records.tsv"));
     if (!tsv.open(QIODevice::WriteOnly))
@@ -156,11 +207,22 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const bool previewOnly = argc > 1 && QByteArray(argv[1]) == "--preview";
+    const bool markersOnly = argc > 1 && QByteArray(argv[1]) == "--markers";
+    if (previewOnly || markersOnly) {
+        --argc;
+        ++argv;
+    }
     QList<int> sizes = sizesFromArguments(argc, argv);
+    if (markersOnly) {
+        for (int markers : sizes.isEmpty() ? QList<int>{1000, 5000} : sizes)
+            markerTemplate(markers);
+        return 0;
+    }
     if (sizes.isEmpty())
-        sizes = {250, 2000, 10000};
+        sizes = previewOnly ? QList<int>{250, 2000, 10000, 100000} : QList<int>{250, 2000, 10000};
     TargetReporter targets;
     for (int rows : sizes)
-        runSize(targets, rows);
+        runSize(targets, rows, previewOnly);
     return 0;
 }

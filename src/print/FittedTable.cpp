@@ -29,8 +29,18 @@ std::pair<double, double> lengths(const Column &column, const QList<QStringList>
     for (const QStringList &row : rows) {
         const QString text = row.value(c);
         longestText = std::max(longestText, text.size());
-        for (const QString &word : column.amount ? QStringList{text} : text.split(space))
-            longestWord = std::max(longestWord, word.size());
+        if (column.amount) {
+            longestWord = std::max(longestWord, text.size());
+            continue;
+        }
+        // The words between white space (what \s matches: space, tab and the line codes),
+        // counted in one pass over the cell.
+        qsizetype word = 0;
+        for (const QChar ch : text) {
+            const char16_t u = ch.unicode();
+            word = u == u' ' || (u >= u'\t' && u <= u'\r') ? 0 : word + 1;
+            longestWord = std::max(longestWord, word);
+        }
     }
     return {double(longestWord), double(longestText)};
 }

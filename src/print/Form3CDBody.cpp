@@ -316,7 +316,18 @@ private:
         bool markerOnly = false;
     };
 
+    // A grid's rows as printed, read once for the wide-page test and the print that follows it.
     GridRows gridRows(int page, const Control &control) const
+    {
+        if (m_lastGrid.page != page || m_lastGrid.point != control.point) {
+            m_lastGrid.rows = readGridRows(page, control);
+            m_lastGrid.page = page;
+            m_lastGrid.point = control.point;
+        }
+        return m_lastGrid.rows;
+    }
+
+    GridRows readGridRows(int page, const Control &control) const
     {
         GridRows g;
         const QList<int> shown = PrintedGrid::shownColumns(control);
@@ -409,6 +420,12 @@ private:
     QString m_lastNumber;
     QStringList m_lastGroup;
     QList<QPair<int, const Clause *>> m_annexed;
+    struct LastGrid {
+        int page = -1;
+        QString point;
+        GridRows rows;
+    };
+    mutable LastGrid m_lastGrid;
 };
 
 } // namespace

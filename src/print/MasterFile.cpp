@@ -105,7 +105,36 @@ bool MasterFile::openmasterfile(const QString &path)
     m_document = std::move(document);
     m_resume.clear();
     CurrentTbId = 0;
+    startMarkersWhereTheyStand();
     return ok;
+}
+
+void MasterFile::startMarkersWhereTheyStand()
+{
+    // Each "$#$Name$#$" marker's search starts at its first place in the template, found in
+    // one pass over the text: searching from the top for every marker made a template of
+    // thousands of markers cost their count times its length. The cursors move with the
+    // edits before them, and a marker of another form is searched for from the top.
+    const QString text = m_document->toPlainText();
+    const QLatin1StringView fence("$#$");
+    constexpr qsizetype LongestMarker = 80;
+    for (qsizetype at = text.indexOf(fence); at >= 0;) {
+        const qsizetype close = text.indexOf(fence, at + fence.size());
+        if (close < 0)
+            break;
+        const QStringView marker = QStringView(text).mid(at, close + fence.size() - at);
+        if (marker.size() > LongestMarker || marker.contains(u'\n')) {
+            at = close;
+            continue;
+        }
+        const QString name = marker.toString();
+        if (!m_resume.contains(name)) {
+            QTextCursor start(m_document.get());
+            start.setPosition(int(at));
+            m_resume.insert(name, start);
+        }
+        at = text.indexOf(fence, close + fence.size());
+    }
 }
 
 bool MasterFile::NewSetText(const QString &marker, const QString &text)

@@ -58,10 +58,12 @@ public:
     int tableCount() const;
 
 private:
+    void startMarkersWhereTheyStand();
     QTextTable *table(int id) const;
     QTextTable *current() const { return table(CurrentTbId); }
 
     std::unique_ptr<QTextDocument> m_document;
-    // Where each marker's search goes on: just after the value set for it last.
+    // Where each marker's search goes on: just after the value set for it last, or where it
+    // first stands in the template.
     QHash<QString, QTextCursor> m_resume;
 };

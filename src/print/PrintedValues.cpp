@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace PrintedValues
 {
@@ -31,15 +32,21 @@ QString markerOf(const QStringList &cells)
 
 QList<ReportModel::Row> inSerialOrder(QList<ReportModel::Row> rows, int serialColumn)
 {
-    auto serial = [serialColumn](const ReportModel::Row &row) {
+    // Each serial is read once: a long grid's rows are compared many times each.
+    std::vector<std::pair<long long, qsizetype>> order;
+    order.reserve(size_t(rows.size()));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
         bool ok = false;
-        const long long n = row.cols.value(serialColumn - 1).trimmed().toLongLong(&ok);
-        return ok ? n : std::numeric_limits<long long>::max();
-    };
-    std::stable_sort(rows.begin(), rows.end(), [&](const ReportModel::Row &a, const ReportModel::Row &b) {
-        return serial(a) < serial(b);
-    });
-    return rows;
+        const long long n = QStringView(rows.at(i).cols.value(serialColumn - 1)).trimmed().toLongLong(&ok);
+        order.emplace_back(ok ? n : std::numeric_limits<long long>::max(), i);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<ReportModel::Row> sorted;
+    sorted.reserve(rows.size());
+    for (const auto &[serial, i] : order)
+        sorted << std::move(rows[i]);
+    return sorted;
 }
 
 QString joined(const QStringList &parts, const QString &separator)

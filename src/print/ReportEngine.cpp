@@ -19,6 +19,7 @@
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextTable>
+#include <limits>
 
 namespace
 {
@@ -140,26 +141,64 @@ void ReportEngine::NewReport()
 void ReportEngine::startSection(bool wide)
 {
     dropLayout();
-    layTable(m_bodyTarget);
-    settle(m_bodyTarget);
-    if (!m_body->isEmpty()) {
-        m_sections.push_back({std::move(m_body), m_wide});
+    write(
+        m_bodyTarget, [this](Target &t) { layTable(t); }, false);
+    if (!isEmpty(m_bodyTarget)) {
+        m_sections.push_back({std::move(m_body), std::move(m_bodyTarget), m_wide});
         m_body = newDocument();
         resetTarget(m_bodyTarget, m_body.get());
     }
     m_wide = wide;
 }
 
-QList<QPair<QTextDocument *, bool>> ReportEngine::sections()
+QList<ReportEngine::RunSource> ReportEngine::sections()
 {
     layTables();
-    QList<QPair<QTextDocument *, bool>> all;
-    for (const Section &section : m_sections)
-        all.append({section.body.get(), section.wide});
+    QList<RunSource> all;
+    for (Section &section : m_sections)
+        all.append({section.body.get(), &section.target, section.wide});
     // A run left empty after the last wide table has no page of its own.
-    if (all.isEmpty() || !m_body->isEmpty())
-        all.append({m_body.get(), m_wide});
+    if (all.isEmpty() || !isEmpty(m_bodyTarget))
+        all.append({m_body.get(), &m_bodyTarget, m_wide});
     return all;
+}
+
+void ReportEngine::write(Target &target, std::function<void(Target &)> edit, bool content)
+{
+    if (&target != &m_bodyTarget) {
+        edit(target);
+        return;
+    }
+    target.queued.push_back(std::move(edit));
+    target.queuedContent = target.queuedContent || content;
+}
+
+void ReportEngine::composeTo(Target &target, qsizetype characters)
+{
+    while (!target.queued.empty() && target.document->characterCount() <= characters) {
+        const std::function<void(Target &)> edit = std::move(target.queued.front());
+        target.queued.pop_front();
+        edit(target);
+        ++target.made;
+    }
+    if (target.queued.empty()) {
+        layTable(target);
+        target.queuedContent = false;
+    }
+    settle(target);
+}
+
+void ReportEngine::composeAll(Target &target)
+{
+    composeTo(target, std::numeric_limits<qsizetype>::max());
+}
+
+bool ReportEngine::isEmpty(Target &target)
+{
+    if (target.queuedContent)
+        return false;
+    composeAll(target);
+    return target.document->isEmpty();
 }
 
 void ReportEngine::resetTarget(Target &target, QTextDocument *document)
@@ -181,10 +220,14 @@ ReportEngine::Target &ReportEngine::current()
 
 void ReportEngine::CreateTable(int columns, int)
 {
-    Target &t = current();
-    layTable(t);
-    t.table = nullptr;
-    t.columns = columns;
+    write(
+        current(),
+        [this, columns](Target &t) {
+            layTable(t);
+            t.table = nullptr;
+            t.columns = columns;
+        },
+        false);
 }
 
 void ReportEngine::startBlock(Target &t)
@@ -245,7 +288,16 @@ void ReportEngine::writeCoded(QTextCursor &cursor, const QString &text, Target *
 void ReportEngine::WriteToReport(const ReportRow &row, const QString &mask1, const QString &mask2,
                                  const QString &mask3, const QString &mask4, bool tableRow)
 {
-    Target &t = current();
+    write(
+        current(),
+        [this, row, masks = std::array<QString, 4>{mask1, mask2, mask3, mask4}, fontSize = m_cellFontSize,
+         tableRow](Target &t) { writeRow(t, row, masks, fontSize, tableRow); },
+        true);
+}
+
+void ReportEngine::writeRow(Target &t, const ReportRow &row, const std::array<QString, 4> &masks,
+                            double fontSize, bool tableRow)
+{
     const int n = row.columnCount();
     if (!tableRow) {
         layTable(t);
@@ -268,7 +320,7 @@ void ReportEngine::WriteToReport(const ReportRow &row, const QString &mask1, con
         t.columns = n;
         t.widths = row.widths;
     }
-    t.pending.append({row, {mask1, mask2, mask3, mask4}, m_cellFontSize});
+    t.pending.append({row, {masks[0], masks[1], masks[2], masks[3]}, fontSize});
     // A long table goes on as a run of tables of the same columns, which look as one: the
     // layout lays out a table as a whole each time it reaches it, so that one table of
     // thousands of rows would be laid out again and again while the report is paged.
@@ -280,10 +332,12 @@ void ReportEngine::WriteToReport(const ReportRow &row, const QString &mask1, con
 
 void ReportEngine::layTables()
 {
-    for (Target *t : {&m_bodyTarget, &m_headerTarget, &m_footerTarget}) {
+    for (Target *t : {&m_headerTarget, &m_footerTarget}) {
         layTable(*t);
         settle(*t);
     }
+    write(
+        m_bodyTarget, [this](Target &t) { layTable(t); }, false);
 }
 
 void ReportEngine::settle(Target &t)
@@ -360,7 +414,12 @@ void ReportEngine::layTable(Target &t)
 
 void ReportEngine::PrintText(const QString &text)
 {
-    Target &t = current();
+    write(
+        current(), [this, text](Target &t) { writeText(t, text); }, false);
+}
+
+void ReportEngine::writeText(Target &t, const QString &text)
+{
     layTable(t);
     t.table = nullptr;
     const bool keepOpen = text.endsWith(u';');
@@ -400,13 +459,17 @@ void ReportEngine::SelectHF(bool on, int band, int)
 
 void ReportEngine::InsertPgNo_TB(int, int, const QString &separator, int)
 {
-    Target &t = current();
-    layTable(t);
-    if (!t.table)
-        return;
-    QTextTableCell cell = t.table->cellAt(t.table->rows() - 1, t.table->columns() - 1);
-    QTextCursor cursor = cell.lastCursorPosition();
-    cursor.insertText(QStringLiteral("Page") + separator + u' ' + PageNumberMark);
+    write(
+        current(),
+        [this, separator](Target &t) {
+            layTable(t);
+            if (!t.table)
+                return;
+            QTextTableCell cell = t.table->cellAt(t.table->rows() - 1, t.table->columns() - 1);
+            QTextCursor cursor = cell.lastCursorPosition();
+            cursor.insertText(QStringLiteral("Page") + separator + u' ' + PageNumberMark);
+        },
+        false);
 }
 
 void ReportEngine::ShowReport()
@@ -419,17 +482,23 @@ void ReportEngine::ShowReport()
 void ReportEngine::appendDocument(const QTextDocument &document)
 {
     dropLayout();
-    Target &t = m_bodyTarget;
+    write(
+        m_bodyTarget,
+        [this, fragment = QTextDocumentFragment(&document)](Target &t) { insertFragment(t, fragment, true); },
+        true);
+}
+
+void ReportEngine::insertFragment(Target &t, const QTextDocumentFragment &fragment, bool afterPageBreak)
+{
     layTable(t);
     t.table = nullptr;
-    if (!m_body->isEmpty()) {
+    if (afterPageBreak && !t.document->isEmpty())
         t.pageBreak = true;
-        if (t.lineOpen)
-            t.cursor.insertBlock();
-    }
+    if (t.lineOpen)
+        t.cursor.insertBlock();
     t.lineOpen = false;
     startBlock(t);
-    t.cursor.insertFragment(QTextDocumentFragment(&document));
+    t.cursor.insertFragment(fragment);
     t.cursor.movePosition(QTextCursor::End);
     t.cursor.insertBlock(QTextBlockFormat());
 }
@@ -472,8 +541,10 @@ void ReportEngine::layoutFor(QPagedPaintDevice &device, bool wide)
 QString ReportEngine::plainText()
 {
     QStringList texts;
-    for (const auto &[body, wide] : sections())
-        texts << body->toPlainText();
+    for (const RunSource &run : sections()) {
+        composeAll(*run.target);
+        texts << run.body->toPlainText();
+    }
     return texts.join(u'\n');
 }
 
@@ -481,6 +552,7 @@ QTextDocument &ReportEngine::body()
 {
     dropLayout();
     layTables();
+    composeAll(m_bodyTarget);
     return *m_body;
 }
 
@@ -494,16 +566,12 @@ bool ReportEngine::InsertTblFromFile(const QString &path)
         hasTable = hasTable || qobject_cast<QTextTable *>(frame);
     if (!hasTable)
         return false;
-    Target &t = current();
-    layTable(t);
-    t.table = nullptr;
-    if (t.lineOpen)
-        t.cursor.insertBlock();
-    t.lineOpen = false;
-    startBlock(t);
-    t.cursor.insertFragment(QTextDocumentFragment(&document));
-    t.cursor.movePosition(QTextCursor::End);
-    t.cursor.insertBlock(QTextBlockFormat());
+    write(
+        current(),
+        [this, fragment = QTextDocumentFragment(&document)](Target &t) {
+            insertFragment(t, fragment, false);
+        },
+        true);
     return true;
 }
 
@@ -574,11 +642,11 @@ void ReportEngine::startLayout()
         return;
     if (!m_probe)
         m_probe = std::make_unique<LayoutProbe>();
-    for (const auto &[body, wide] : sections()) {
+    for (const RunSource &source : sections()) {
         Run run;
-        run.body = body;
-        run.wide = wide;
-        run.characters = body->characterCount();
+        run.body = source.body;
+        run.target = source.target;
+        run.wide = source.wide;
         m_runs.push_back(run);
     }
 }
@@ -587,6 +655,7 @@ bool ReportEngine::layOutStep()
 {
     // Text positions laid out a step at a time: a few pages of a table of short cells.
     constexpr int StepCharacters = 4000;
+    constexpr int ComposeAhead = 4 * StepCharacters;
     startLayout();
     for (Run &run : m_runs) {
         if (run.done)
@@ -597,6 +666,9 @@ bool ReportEngine::layOutStep()
             run.geometry = paginate(*m_probe, body, run.wide);
             run.started = true;
         }
+        // The report is composed a little ahead of its layout, and further ahead the longer it
+        // grows: each write that adds a table makes the document look over all its tables again.
+        composeTo(*run.target, run.laidTo + std::max(ComposeAhead, body.characterCount() / 8));
         const int last = body.characterCount() - 1;
         const QTextBlock block = body.findBlock(std::min(run.laidTo + StepCharacters, last));
         // Asking where a block lies lays the document out as far as that block, and no further.
@@ -637,12 +709,17 @@ bool ReportEngine::laidOut() const
 
 double ReportEngine::laidOutShare() const
 {
-    qint64 all = 0, laid = 0;
+    // A run's writes still queued are reckoned at the length of those made so far.
+    constexpr double UnknownWrite = 100;
+    double all = 0, laid = 0;
     for (const Run &run : m_runs) {
-        all += run.characters;
-        laid += run.done ? run.characters : std::min(run.laidTo, run.characters);
+        const double made = run.body->characterCount();
+        const double perWrite = run.target->made > 0 ? made / double(run.target->made) : UnknownWrite;
+        const double characters = made + perWrite * double(run.target->queued.size());
+        all += characters;
+        laid += run.done ? characters : std::min(double(run.laidTo), made);
     }
-    return all > 0 ? double(laid) / double(all) : 1.0;
+    return all > 0 ? laid / all : 1.0;
 }
 
 int ReportEngine::pagesLaidOut() const

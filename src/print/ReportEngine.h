@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <array>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -13,6 +15,7 @@ class PrintProgress;
 class QPagedPaintDevice;
 class QPdfWriter;
 class QPainter;
+class QTextDocumentFragment;
 class QTextTable;
 
 // The report engine the builders drive: rows of ruled tables and free text with inline
@@ -125,6 +128,13 @@ private:
         bool lineOpen = false;
         // The tables of the document are laid in one edit until the document is read.
         bool editing = false;
+        // The body's writes not yet made to its document, in order: a long report is composed
+        // only as far ahead as its layout has reached, so that its first pages show at once.
+        std::deque<std::function<void(Target &)>> queued;
+        // Whether a queued write is sure to put text into the document.
+        bool queuedContent = false;
+        // The writes made so far, to tell how much of the report is laid out.
+        qsizetype made = 0;
     };
     struct Geometry {
         qreal width = 0;
@@ -136,6 +146,17 @@ private:
     };
     Target &current();
     void resetTarget(Target &target, QTextDocument *document);
+    // Makes a write to the target's document: at once in the bands, later in the body.
+    void write(Target &target, std::function<void(Target &)> edit, bool content);
+    // Makes the body's queued writes until its document holds more than `characters`.
+    void composeTo(Target &target, qsizetype characters);
+    void composeAll(Target &target);
+    // Whether nothing was written to the target, its queued writes counted.
+    bool isEmpty(Target &target);
+    void writeRow(Target &t, const ReportRow &row, const std::array<QString, 4> &masks, double fontSize,
+                  bool tableRow);
+    void writeText(Target &t, const QString &text);
+    void insertFragment(Target &t, const QTextDocumentFragment &fragment, bool afterPageBreak);
     void startBlock(Target &t);
     void writeCoded(QTextCursor &cursor, const QString &text, Target *t);
     // Lays the rows written since the table started (or was last laid) into the document.
@@ -146,6 +167,7 @@ private:
     // A run of pages written before the current one, with the page it is laid on.
     struct Section {
         std::unique_ptr<QTextDocument> body;
+        Target target;
         bool wide = false;
     };
     void layoutFor(QPagedPaintDevice &device, bool wide);
@@ -154,6 +176,7 @@ private:
     // A run of pages as far as it is laid out.
     struct Run {
         QTextDocument *body = nullptr;
+        Target *target = nullptr;
         bool wide = false;
         bool started = false;
         bool done = false;
@@ -161,7 +184,6 @@ private:
         // The pages wholly laid out, and the text position the layout has reached.
         int pages = 0;
         int laidTo = 0;
-        int characters = 0;
     };
     // Lays out a little more of the first run not yet laid out; false when none is left.
     bool layOutStep();
@@ -174,7 +196,12 @@ private:
     void drawPage(QPainter &painter, const Run &run, int inRun, int number);
     std::unique_ptr<QTextDocument> newDocument() const;
     // The runs of pages in order, the current one last.
-    QList<QPair<QTextDocument *, bool>> sections();
+    struct RunSource {
+        QTextDocument *body;
+        Target *target;
+        bool wide;
+    };
+    QList<RunSource> sections();
 
     // The page the report is laid out for; it outlives the documents laid out on it.
     std::unique_ptr<QPdfWriter> m_probe;

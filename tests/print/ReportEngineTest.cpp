@@ -227,3 +227,56 @@ TEST_P(ReportEngineTest, PrintStoppedWhileLayingOutWritesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(SQLite, ReportEngineTest, testing::Values(TestEngine::SQLite), engineName);
+
+// A long report is composed only as far ahead as its layout has reached, yet its pages are
+// those of the same report composed whole before its layout: the same count, the same text
+// and the same drawing of each page, the wide run and the footer's page numbers included.
+TEST_P(ReportEngineTest, ComposedAsLaidOutGivesThePagesOfTheWholeReport)
+{
+    const auto write = [](ReportEngine &engine) {
+        ReportWriter w(engine);
+        w.line(QStringLiteral("Statement of particulars"), ReportRow::Centre, true);
+        w.columns(QStringLiteral("10,60,30"));
+        w.heading({QStringLiteral("Sl."), QStringLiteral("Party"), QStringLiteral("Amount")});
+        for (int i = 0; i < 2500; ++i)
+            w.boxed({QString::number(i + 1),
+                     QStringLiteral("Payment %1 to a party\r\nsecond line").arg(i + 1),
+                     QString::number(1000 + i) + QStringLiteral(".00")});
+        engine.PrintText(ControlCodes::FormFeed + u';');
+        engine.startSection(true);
+        w.columns(QStringLiteral("50,50"));
+        for (int i = 0; i < 300; ++i)
+            w.boxed({QStringLiteral("Wide %1").arg(i + 1), QStringLiteral("Bold ") + ControlCodes::BoldOn +
+                                                               QString::number(i) + ControlCodes::BoldOff});
+        engine.startSection(false);
+        w.line(QStringLiteral("After the wide pages"));
+        engine.SelectHF(true, ReportEngine::Footer, 5);
+        w.columns(QStringLiteral("50,50"));
+        w.plain({QStringLiteral("AY - 2026-27"), QString()});
+        engine.InsertPgNo_TB(1, 2, QStringLiteral(" -"), 1);
+        engine.SelectHF(false, 2);
+        engine.ShowReport();
+    };
+    ReportEngine sliced, whole;
+    write(sliced);
+    write(whole);
+    const QString text = whole.plainText();
+    EXPECT_TRUE(sliced.layOutMore(0));
+    EXPECT_LT(sliced.laidOutShare(), 0.2);
+    while (sliced.layOutMore(0)) {
+    }
+    const int pages = whole.pageCount();
+    ASSERT_EQ(sliced.pageCount(), pages);
+    EXPECT_GT(pages, 60);
+    EXPECT_EQ(sliced.plainText(), text);
+    const auto drawn = [](ReportEngine &engine, int page) {
+        QImage image(QSize(1050, 1485), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(0.5, 0.5);
+        engine.drawPage(painter, page);
+        return image;
+    };
+    for (int page : {0, 1, pages / 3, pages - 4, pages - 2, pages - 1})
+        EXPECT_EQ(drawn(sliced, page), drawn(whole, page)) << "page " << page + 1;
+}

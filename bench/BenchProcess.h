@@ -10,14 +10,13 @@
 #include <QStringList>
 #include <cstdio>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
 // One run of a whole program, as a user starts it: its own CPU time and peak memory, read
-// from the kernel's account of that one child (wait4), so that neither the benchmark's work
-// nor another child's counts.
+// from the kernel's account of that one program (wait4, by peak_memory, which runs it), so
+// that neither the benchmark's work nor its memory counts.
 struct ChildRun {
     double cpuMs = 0;
     double elapsedMs = 0;
@@ -42,7 +41,8 @@ inline QStringList benchEnvironment(const QString &home)
 // shown when it fails.
 inline ChildRun runChild(const QString &program, const QStringList &arguments, const QString &home)
 {
-    std::vector<QByteArray> texts{QFile::encodeName(program)};
+    const QByteArray account = QFile::encodeName(home + QStringLiteral("/run.account"));
+    std::vector<QByteArray> texts{QByteArrayLiteral(PEAK_MEMORY_PATH), account, QFile::encodeName(program)};
     for (const QString &argument : arguments)
         texts.push_back(argument.toUtf8());
     std::vector<QByteArray> environment;
@@ -73,14 +73,17 @@ inline ChildRun runChild(const QString &program, const QStringList &arguments, c
     }
     ChildRun run;
     int status = 0;
-    rusage usage{};
-    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid)
+    if (pid < 0 || waitpid(pid, &status, 0) != pid)
         return run;
     run.elapsedMs = double(clock.nsecsElapsed()) / 1e6;
-    run.cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000 +
-                double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
-    run.peakMb = double(usage.ru_maxrss) / 1024;
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    QFile accounted(QString::fromLocal8Bit(account));
+    long long userUs = 0, systemUs = 0, peakKb = 0;
+    const bool counted =
+        accounted.open(QIODevice::ReadOnly) &&
+        std::sscanf(accounted.readAll().constData(), "%lld %lld %lld", &userUs, &systemUs, &peakKb) == 3;
+    run.cpuMs = double(userUs + systemUs) / 1000;
+    run.peakMb = double(peakKb) / 1024;
+    run.ok = counted && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     if (!run.ok) {
         QFile printed(QString::fromLocal8Bit(log));
         printed.open(QIODevice::ReadOnly);

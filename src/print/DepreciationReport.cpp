@@ -6,6 +6,7 @@
 #include "ReportEngine.h"
 #include "ReportWriter.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/DepreciationPoints.h"
 #include "catalogue/PrintedLayouts.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -134,7 +135,8 @@ void writeChart(ReportWriter &w, const ReportModel &model)
          QStringLiteral("Written down value at the end of the year")});
 
     const QList<ReportModel::Row> blocks =
-        PrintedValues::inSerialOrder(model.rows(7, QStringLiteral("18"), model.formNameForPage(7)));
+        PrintedValues::inSerialOrder(model.rows(DepreciationPoints::Page, DepreciationPoints::Blocks,
+                                                model.formNameForPage(DepreciationPoints::Page)));
     QList<double> totals(amountColumns().size(), 0);
     QList<ReportModel::Row> printed;
     for (const ReportModel::Row &block : blocks) {

@@ -69,7 +69,8 @@ private:
     // Puts what the page shows into the report model: the fields and the answers (the grids
     // show their rows there already).
     void putShownRows();
-    QLineEdit *accountantField(const QString &element) const;
+    // The box of one of the accountant's fields (Form3cebPoints), or nullptr.
+    QLineEdit *accountantField(int field) const;
     static QString workbookClause(const QString &point);
     // False when the host has no auditor for the client and year.
     bool fillAccountant();

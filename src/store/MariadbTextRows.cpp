@@ -44,8 +44,8 @@ void MariadbTextRows::raise() const
     const bool onStatement = m_statement && mysql_stmt_errno(m_statement) != 0;
     const unsigned int code = onStatement ? mysql_stmt_errno(m_statement) : mysql_errno(m_connection);
     const char *message = onStatement ? mysql_stmt_error(m_statement) : mysql_error(m_connection);
-    m_fail(QSqlError(QStringLiteral("Unable to read rows"), QString::fromUtf8(message),
-                     QSqlError::StatementError, QString::number(code)));
+    m_fail(
+        QSqlError(failure(), QString::fromUtf8(message), QSqlError::StatementError, QString::number(code)));
     // m_fail throws; a caller that forgot to would otherwise read a broken statement.
     std::terminate();
 }
@@ -53,7 +53,7 @@ void MariadbTextRows::raise() const
 void MariadbTextRows::bindParameters(const QVariantList &binds)
 {
     if (binds.size() != qsizetype(mysql_stmt_param_count(m_statement))) {
-        m_fail(QSqlError(QStringLiteral("Unable to read rows"),
+        m_fail(QSqlError(failure(),
                          QStringLiteral("The statement takes %1 values, %2 were given")
                              .arg(mysql_stmt_param_count(m_statement))
                              .arg(binds.size()),

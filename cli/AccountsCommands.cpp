@@ -1,5 +1,6 @@
 #include "AccountsCommands.h"
 
+#include "CommandWords.h"
 #include "Commands.h"
 #include "host/TalvexBase.h"
 #include "print/FinancialStatements.h"
@@ -23,7 +24,7 @@ int printStatement(TalvexBase &host, const CommandLine &line, QTextStream &out, 
     }
     const QString pdf = line.value(QStringLiteral("--pdf"));
     if (pdf.isEmpty()) {
-        err << "Give the PDF file to write with --pdf.\n";
+        err << CommandWords::GivePdf;
         return 2;
     }
     if (!mayWrite(pdf, line, err))

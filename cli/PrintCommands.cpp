@@ -1,5 +1,6 @@
 #include "PrintCommands.h"
 
+#include "CommandWords.h"
 #include "Commands.h"
 #include "EfilingCommands.h"
 #include "host/TalvexBase.h"
@@ -100,7 +101,7 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
         return 2;
     const QString target = line.value(QStringLiteral("--pdf"));
     if (target.isEmpty()) {
-        err << "Give the PDF file to write with --pdf.\n";
+        err << CommandWords::GivePdf;
         return 2;
     }
     if (!mayWrite(target, line, err))
@@ -114,9 +115,9 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
     moduleState().openForm(form3ceb ? FormKind::F3CEB : EfilingCommands::storedFormKind(host),
                            host.yearKey());
     PrintChoices choices;
-    choices.blank = line.has(QStringLiteral("--blank"));
-    choices.itdPortal = line.has(QStringLiteral("--itd-portal"));
-    choices.nilFirstColumnOnly = line.has(QStringLiteral("--nil-first-column"));
+    choices.blank = line.has(CommandWords::Blank);
+    choices.itdPortal = line.has(CommandWords::ItdPortal);
+    choices.nilFirstColumnOnly = line.has(CommandWords::NilFirstColumn);
     if (line.has(QStringLiteral("--template")) &&
         !chooseTemplates(host, line.value(QStringLiteral("--template")), choices, err))
         return 2;
@@ -126,7 +127,7 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
             err << "Nothing was printed.\n";
             return 1;
         }
-    } else if (line.has(QStringLiteral("--depreciation"))) {
+    } else if (line.has(CommandWords::Depreciation)) {
         DepreciationReport::build(engine, *ReportRules::loadAsWritten());
     } else if (!AuditReport::build(engine, *ReportRules::loadAsWritten(), choices)) {
         err << "Nothing was printed.\n";
@@ -159,7 +160,7 @@ int toPdf(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &
     const QString source = line.arguments.first();
     const QString pdf = line.has(QStringLiteral("--out")) ? line.value(QStringLiteral("--out"))
                                                           : OfficeToPdf::pdfBeside(source);
-    if (QFile::exists(pdf) && !line.has(QStringLiteral("--yes"))) {
+    if (QFile::exists(pdf) && !line.has(CommandWords::Yes)) {
         err << "PDF File '" << QFileInfo(pdf).fileName() << "' already exists; --yes replaces it.\n";
         return 2;
     }

@@ -1,5 +1,6 @@
 #include "AccountsCommands.h"
 
+#include "CommandWords.h"
 #include "Commands.h"
 #include "host/TalvexBase.h"
 #include "print/FinancialStatements.h"

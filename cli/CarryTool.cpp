@@ -1,5 +1,6 @@
 #include "CarryTool.h"
 
+#include "CommandWords.h"
 #include "Commands.h"
 #include "commands/CarryCommands.h"
 #include "efiling/import/ReportForm.h"
@@ -53,7 +54,7 @@ int carry(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
     if (!selectClientAndYear(host, line, err) || !openStoredForm(host, line, err))
         return 2;
     CarryCommands::Answers answers;
-    answers.withoutFigures = line.has(QStringLiteral("--without-figures"));
+    answers.withoutFigures = line.has(CommandWords::WithoutFigures);
     answers.requested = true;
     bool done = false;
     if (from == QLatin1String("previous")) {
@@ -82,7 +83,7 @@ int carry(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
         return 2;
     }
     out << oneLine(host.Temp_Code()) << '\t' << host.yearKey() << '\t' << oneLine(from) << '\t'
-        << (done ? "Success" : "Not imported") << '\n';
+        << (done ? QStringLiteral("Success") : CommandWords::NotImported) << '\n';
     return done ? 0 : 1;
 }
 

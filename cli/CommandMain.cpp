@@ -1,5 +1,6 @@
 #include "CommandMain.h"
 
+#include "CommandWords.h"
 #include "base/Installation.h"
 #include "base/ScriptedPrompt.h"
 #include "host/HostContext.h"
@@ -17,12 +18,7 @@ int run(int argc, char **argv, const Pages &pages)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line =
-        CommandLine::parse(arguments, {QStringLiteral("--yes"), QStringLiteral("--force"),
-                                       QStringLiteral("--form-switch"), QStringLiteral("--blank"),
-                                       QStringLiteral("--itd-portal"), QStringLiteral("--nil-first-column"),
-                                       QStringLiteral("--depreciation"), QStringLiteral("--without-figures"),
-                                       QStringLiteral("--help"), QStringLiteral("--version")});
+    const CommandLine line = CommandLine::parse(arguments, CommandWords::flags());
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -31,11 +27,11 @@ int run(int argc, char **argv, const Pages &pages)
         if (c.name == line.command)
             command = &c;
     }
-    if (line.command.isEmpty() && line.has(QStringLiteral("--version"))) {
+    if (line.command.isEmpty() && line.has(CommandWords::Version)) {
         out << "taxaudit " << Installation::version() << '\n';
         return 0;
     }
-    if (line.has(QStringLiteral("--help")) && (command || line.command.isEmpty())) {
+    if (line.has(CommandWords::Help) && (command || line.command.isEmpty())) {
         out << (command ? QStringLiteral("usage: taxaudit [--db ADDRESS] ") + command->usage + u'\n'
                         : helpText());
         return 0;
@@ -68,8 +64,8 @@ int run(int argc, char **argv, const Pages &pages)
                                        QStringLiteral("bulk-import")};
     ScriptedPrompt answers;
     answers.setEcho(true);
-    answers.setDefaultYes(line.has(QStringLiteral("--yes")));
-    answers.setReplaceAnswer(line.has(QStringLiteral("--yes")) || !replacing.contains(line.command));
+    answers.setDefaultYes(line.has(CommandWords::Yes));
+    answers.setReplaceAnswer(line.has(CommandWords::Yes) || !replacing.contains(line.command));
     setPrompts(&answers);
     try {
         auto host = HostSetup::openHost(line.value(QStringLiteral("--db")));

@@ -2,6 +2,7 @@
 
 #include "AnnexureCommands.h"
 #include "CarryTool.h"
+#include "CommandWords.h"
 #include "EfilingCommands.h"
 #include "FilingCommands.h"
 #include "ImportCommands.h"
@@ -80,7 +81,7 @@ QString pdfTarget(const CommandLine &line, QTextStream &err)
 {
     const QString target = line.value(QStringLiteral("--pdf"));
     if (target.isEmpty())
-        err << "Give the PDF file to write with --pdf.\n";
+        err << CommandWords::GivePdf;
     return target;
 }
 
@@ -141,12 +142,13 @@ bool mayWrite(const QString &target, const CommandLine &line, QTextStream &err)
 {
     const QString refused = OutputFile::refusal(target);
     if (!refused.isEmpty()) {
-        err << refused << "\nNo file was written.\n";
+        err << refused << '\n' << CommandWords::NoFileWritten;
         return false;
     }
-    if (QFileInfo::exists(target) && !line.has(QStringLiteral("--yes"))) {
+    if (QFileInfo::exists(target) && !line.has(CommandWords::Yes)) {
         err << QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath())
-            << " exists; --yes replaces it.\nNo file was written.\n";
+            << " exists; --yes replaces it.\n"
+            << CommandWords::NoFileWritten;
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "EfilingCommands.h"
 
+#include "CommandWords.h"
 #include "Commands.h"
 #include "Xml3cebCommands.h"
 #include "base/BoundedFile.h"
@@ -74,13 +75,13 @@ int generateJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QT
     case EfilingExport::Outcome::Invalid:
         // The findings as `validate` words them; the file is not put in place.
         printFindings(result.check.findings, err);
-        err << "No file was written.\n";
+        err << CommandWords::NoFileWritten;
         return 1;
     case EfilingExport::Outcome::NotWritten:
         err << result.failure << '\n';
         break;
     }
-    err << "No file was written.\n";
+    err << CommandWords::NoFileWritten;
     return 2;
 }
 

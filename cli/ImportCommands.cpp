@@ -1,5 +1,6 @@
 #include "ImportCommands.h"
 
+#include "CommandWords.h"
 #include "Commands.h"
 #include "commands/BulkImport.h"
 #include "commands/clsImportJSON.h"
@@ -20,11 +21,11 @@ int importJson(TalvexBase &host, const CommandLine &line, QTextStream &out, QTex
         return 2;
     const QString file = line.arguments.first();
     clsImportJSON importer;
-    importer.allowOtherPan(line.has(QStringLiteral("--force")));
-    importer.allowFormSwitch(line.has(QStringLiteral("--form-switch")));
+    importer.allowOtherPan(line.has(CommandWords::Force));
+    importer.allowFormSwitch(line.has(CommandWords::FormSwitch));
     const bool imported = importer.ImportJSON(file);
     out << oneLine(file) << '\t' << oneLine(host.Temp_Code()) << '\t' << host.yearKey() << '\t'
-        << (imported ? "Success" : "Not imported") << '\n';
+        << (imported ? QStringLiteral("Success") : CommandWords::NotImported) << '\n';
     return imported ? 0 : 1;
 }
 
@@ -49,7 +50,7 @@ int bulkImport(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStr
     const bool ran = any && BulkImport::importSelected(files, &clsImportJSON::importFile);
     bool allImported = ran;
     for (const BulkImport::File &f : files) {
-        const QString status = f.status.isEmpty() ? QStringLiteral("Not imported") : f.status;
+        const QString status = f.status.isEmpty() ? CommandWords::NotImported : f.status;
         allImported = allImported && status == QLatin1String("Success");
         out << oneLine(f.fileName) << '\t' << f.form << '\t' << oneLine(f.year) << '\t' << oneLine(f.pan)
             << '\t' << oneLine(f.client) << '\t' << oneLine(status) << '\n';

@@ -1,5 +1,6 @@
 #include "PrintCommands.h"
 
+#include "CommandWords.h"
 #include "Commands.h"
 #include "EfilingCommands.h"
 #include "commands/pages/PdfSigning.h"
@@ -108,15 +109,15 @@ int print(TalvexBase &host, const CommandLine &line, QTextStream &out, QTextStre
     moduleState().openForm(form3ceb ? FormKind::F3CEB : EfilingCommands::storedFormKind(host),
                            host.yearKey());
     PrintChoices choices;
-    choices.blank = line.has(QStringLiteral("--blank"));
-    choices.itdPortal = line.has(QStringLiteral("--itd-portal"));
-    choices.nilFirstColumnOnly = line.has(QStringLiteral("--nil-first-column"));
+    choices.blank = line.has(CommandWords::Blank);
+    choices.itdPortal = line.has(CommandWords::ItdPortal);
+    choices.nilFirstColumnOnly = line.has(CommandWords::NilFirstColumn);
     if (line.has(QStringLiteral("--template")) &&
         !chooseTemplates(host, line.value(QStringLiteral("--template")), choices, err))
         return 2;
     ReportEngine engine;
     if (!ReportPrint::compose(engine, ReportKey::current(), choices,
-                              line.has(QStringLiteral("--depreciation")) ? ReportPrint::Document::Depreciation
+                              line.has(CommandWords::Depreciation) ? ReportPrint::Document::Depreciation
                                                                          : ReportPrint::Document::Report)) {
         err << ReportPrint::nothingPrinted() << '\n';
         return 1;
@@ -148,7 +149,7 @@ int toPdf(TalvexBase &, const CommandLine &line, QTextStream &out, QTextStream &
     const QString source = line.arguments.first();
     const QString pdf = line.has(QStringLiteral("--out")) ? line.value(QStringLiteral("--out"))
                                                           : OfficeToPdf::pdfBeside(source);
-    if (QFile::exists(pdf) && !line.has(QStringLiteral("--yes"))) {
+    if (QFile::exists(pdf) && !line.has(CommandWords::Yes)) {
         err << "PDF File '" << QFileInfo(pdf).fileName() << "' already exists; --yes replaces it.\n";
         return 2;
     }

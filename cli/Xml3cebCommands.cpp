@@ -1,11 +1,12 @@
 #include "Xml3cebCommands.h"
 
+#include "CommandWords.h"
 #include "Commands.h"
 #include "EfilingCommands.h"
 #include "catalogue/Form3cebCatalogue.h"
-#include "efiling/XmlSchemaCheck.h"
 #include "commands/clsExportXML3CEB.h"
 #include "commands/clsImpotXML3CEB.h"
+#include "efiling/XmlSchemaCheck.h"
 #include "host/TalvexBase.h"
 #include "model/ReportModel.h"
 #include "store/ModuleState.h"
@@ -33,7 +34,7 @@ int generateXml(TalvexBase &host, const CommandLine &line, QTextStream &out, QTe
         return 2;
     QString failure;
     if (!clsExportXML3CEB::write(*ReportModel::load(), target, failure)) {
-        err << failure << "\nNo file was written.\n";
+        err << failure << '\n' << CommandWords::NoFileWritten;
         return 2;
     }
     const XmlSchemaCheck::Result check = XmlSchemaCheck::run(target, clsExportXML3CEB::schemaPath());
@@ -55,10 +56,10 @@ int importXml(TalvexBase &host, const CommandLine &line, QTextStream &out, QText
     moduleState().openForm(FormKind::F3CEB, host.yearKey());
     const QString file = line.arguments.first();
     clsImpotXML3CEB importer;
-    importer.allowOtherPan(line.has(QStringLiteral("--force")));
+    importer.allowOtherPan(line.has(CommandWords::Force));
     const bool imported = importer.ImportXML(file);
     out << oneLine(file) << '\t' << oneLine(host.Temp_Code()) << '\t' << host.yearKey() << '\t'
-        << (imported ? "Success" : "Not imported") << '\n';
+        << (imported ? QStringLiteral("Success") : CommandWords::NotImported) << '\n';
     return imported ? 0 : 1;
 }
 

@@ -17,7 +17,7 @@ QString folder()
     if (QCoreApplication::instance()) {
         const QString installed = QDir::cleanPath(
             QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(TALVEX_DATA_FROM_BIN)));
-        if (QFileInfo::exists(installed + QStringLiteral("/catalogue/form3cd.json")))
+        if (QFileInfo::exists(QDir(installed).filePath(kClauseCatalogue)))
             return installed;
     }
     return QStringLiteral(TALVEX_SOURCE_DATA_DIR);

@@ -9,6 +9,8 @@ namespace Installation
 {
 
 QString folder();
+// The clause catalogue of Form 3CD, under the folder: an installed program is known by it.
+inline const QString kClauseCatalogue = QStringLiteral("catalogue/form3cd.json");
 
 // The program's version, as the e-filing files name the software that made them and as
 // --version prints it.

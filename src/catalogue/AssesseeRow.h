@@ -31,6 +31,10 @@ inline const Column District{"district"};
 inline const Column State{"state"};
 inline const Column PAN{"pan"};
 inline const Column Aadhaar{"aadhaar"};
+// The department's codes of the district, post office and locality, as entered or read.
+inline const Column DistrictCode{"districtCode"};
+inline const Column PostOfficeCode{"postOfficeCode"};
+inline const Column AreaCode{"areaCode"};
 
 // The page and point of the row on the report of a form code: "3CA" or "3CB".
 inline Catalogue::PointRef placeOn(const QString &formCode)

@@ -1,12 +1,12 @@
 #include "ClauseCatalogue.h"
 
+#include "JsonFile.h"
 #include "base/Installation.h"
 
 #include "SourceDataDir.h"
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <stdexcept>
 
@@ -210,10 +210,10 @@ JsonBlock blockOf(const QJsonObject &o)
 
 QString ClauseCatalogue::defaultPath()
 {
-    const QString installed = QDir(Installation::folder()).filePath(QStringLiteral("catalogue/form3cd.json"));
+    const QString installed = QDir(Installation::folder()).filePath(Installation::kClauseCatalogue);
     if (QFile::exists(installed))
         return installed;
-    return QStringLiteral(TALVEX_SOURCE_DATA_DIR "/catalogue/form3cd.json");
+    return QDir(QStringLiteral(TALVEX_SOURCE_DATA_DIR)).filePath(Installation::kClauseCatalogue);
 }
 
 const ClauseCatalogue &ClauseCatalogue::instance()
@@ -224,15 +224,7 @@ const ClauseCatalogue &ClauseCatalogue::instance()
 
 std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot read the clause catalogue " + path.toStdString());
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-    if (doc.isNull())
-        throw std::runtime_error("the clause catalogue " + path.toStdString() +
-                                 " is not valid JSON: " + error.errorString().toStdString());
-    const QJsonObject root = doc.object();
+    const QJsonObject root = readJsonObject(path, "clause catalogue");
     auto cat = std::make_unique<ClauseCatalogue>();
 
     const QJsonObject tables = root.value(QLatin1String("codeTables")).toObject();

@@ -1,5 +1,7 @@
 #include "DepreciationEntries.h"
 
+#include "DepreciationPoints.h"
+
 namespace DepreciationEntries
 {
 
@@ -75,7 +77,7 @@ QString deductionHeading(DeductionField field)
 
 QString blockHeading(int column)
 {
-    const Catalogue::Control *grid = ClauseCatalogue::instance().controlOf(BlockPage, BlockPoint);
+    const Catalogue::Control *grid = ClauseCatalogue::instance().controlOf(DepreciationPoints::Page, DepreciationPoints::Blocks);
     return grid ? grid->columns.value(column).heading : QString();
 }
 

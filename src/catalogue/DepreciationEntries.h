@@ -11,10 +11,6 @@
 namespace DepreciationEntries
 {
 
-// The page and point that keep the block rows.
-inline constexpr int BlockPage = 7;
-inline const QString BlockPoint = QStringLiteral("18");
-
 enum AdditionField { PurchaseDate, UseDate, Purchase, Cenvat, Exchange, Subsidy, Total };
 enum DeductionField { SaleDate, Amount, OutOfLess180 };
 

@@ -1,12 +1,12 @@
 #include "Form3cebCatalogue.h"
 
+#include "JsonFile.h"
 #include "base/Installation.h"
 
 #include "SourceDataDir.h"
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <stdexcept>
 
 using namespace Catalogue;
@@ -104,15 +104,7 @@ const Form3cebCatalogue &Form3cebCatalogue::instance()
 
 std::unique_ptr<Form3cebCatalogue> Form3cebCatalogue::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot read the Form 3CEB catalogue " + path.toStdString());
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-    if (doc.isNull())
-        throw std::runtime_error("the Form 3CEB catalogue " + path.toStdString() +
-                                 " is not valid JSON: " + error.errorString().toStdString());
-    const QJsonObject root = doc.object();
+    const QJsonObject root = readJsonObject(path, "Form 3CEB catalogue");
     auto cat = std::make_unique<Form3cebCatalogue>();
 
     const QJsonObject lists = root.value(QLatin1String("lists")).toObject();

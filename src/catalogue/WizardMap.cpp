@@ -1,12 +1,12 @@
 #include "WizardMap.h"
 
+#include "JsonFile.h"
 #include "base/Installation.h"
 
 #include "SourceDataDir.h"
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <stdexcept>
 
@@ -44,16 +44,8 @@ const Place *Map::placeOf(int serial) const
 
 Map load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot read the old wizard's map " + path.toStdString());
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-    if (doc.isNull())
-        throw std::runtime_error("the old wizard's map " + path.toStdString() +
-                                 " is not valid JSON: " + error.errorString().toStdString());
     Map map;
-    const QJsonObject root = doc.object();
+    const QJsonObject root = readJsonObject(path, "old wizard's map");
     for (const QJsonValue &v : root.value(QLatin1String("books")).toArray()) {
         const QJsonObject o = v.toObject();
         map.books << BookList{o.value(QLatin1String("column")).toString(), placeIn(o)};

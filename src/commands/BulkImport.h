@@ -20,13 +20,13 @@ namespace BulkImport
 struct File {
     QString path;
     QString fileName; // the path inside the chosen folder or zip file ("returns/a.json")
-    QString form;     // "FORM3CA - 3CD"; empty when the file is not a Form 3CA/3CB file
-    QString year;     // the assessment year of "Form_Details", which is the year key
+    QString form;     // the form as the list names it; empty when the file is not a Form 3CA/3CB file
+    QString year;     // the assessment year the file declares, which is the year key
     QString pan;
     QString client; // client code, "NOT FOUND", or empty for a file that cannot be read
     QString clientName;
     bool selected = false;
-    QString status; // "Success", "Invalid File." or why the file was left out
+    QString status; // "Success", SharedMessages::invalidFile() or why the file was left out
     // The file's rows as they were read for the list, so that the import does not read the
     // file again; null for a file read for its form, PAN and year alone.
     std::shared_ptr<const ReportImport::ReadFile> read;
@@ -63,7 +63,7 @@ extern const QString kNotFound;
 bool scan(const QString &path, bool isZip, QList<File> &files, Unpacked &unpacked);
 
 // The JSON files of a folder and its sub-folders, read and matched to clients. A file
-// that cannot be read as JSON is listed with the status "Invalid File." and no client.
+// that cannot be read as JSON is listed with the status SharedMessages::invalidFile() and no client.
 // Files are read whole while those kept stay within a bound of memory; the rest are read
 // for their form, PAN and year alone and again when they are imported.
 QList<File> scanFolder(const QString &folder);

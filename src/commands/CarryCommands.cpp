@@ -1,5 +1,6 @@
 #include "CarryCommands.h"
 
+#include "ImportMessages.h"
 #include "base/Prompt.h"
 #include "base/SharedMessages.h"
 #include "efiling/import/ImportDocument.h"
@@ -166,7 +167,7 @@ bool anotherClient(const Ticker &tick, const QString &givenClient, const Answers
                  QStringLiteral("It will delete all Existing Data and Annexures. Do you want to Continue?"))))
             return false;
         ReportCarry::otherClient(key, source.code, ticked);
-        prompts().inform(QStringLiteral("Imported Successfully."));
+        prompts().inform(ImportMessages::importedSuccessfully());
         return true;
     });
 }
@@ -223,9 +224,8 @@ bool previousYearFile(const QString &file, const Answers &answers)
 {
     const ImportDocument doc = ImportDocument::read(file);
     if (doc.status != ImportDocument::Status::Ok) {
-        prompts().message(doc.status == ImportDocument::Status::NotForm3CD
-                              ? QStringLiteral("Selected JSON File is not a Form 3CD JSON File")
-                              : doc.failure,
+        prompts().message(doc.status == ImportDocument::Status::NotForm3CD ? ImportMessages::notForm3cdJson()
+                                                                           : doc.failure,
                           QStringLiteral("Error"), PromptIcon::Critical);
         return false;
     }

@@ -1,6 +1,7 @@
 #include "clsImportJSON.h"
 
 #include "CarryCommands.h"
+#include "ImportMessages.h"
 #include "PanConsent.h"
 #include "base/Prompt.h"
 #include "clsImpotXML3CEB.h"
@@ -46,7 +47,7 @@ FormKind acceptedForm(const ImportDocument &doc, bool given, bool allowSwitch)
 {
     if (given) {
         if (doc.status == ImportDocument::Status::NotForm3CD) {
-            prompts().inform(QStringLiteral("Selected JSON File is not a Form 3CD JSON File"));
+            prompts().inform(ImportMessages::notForm3cdJson());
             return FormKind::None;
         }
         HostContext &h = host();
@@ -106,7 +107,7 @@ bool clsImportJSON::ImportJSON(const QString &JSONFile)
         prompts().message(QString::fromUtf8(e.what()), {}, PromptIcon::Critical);
         return false;
     }
-    prompts().inform(given ? QStringLiteral("Imported Successfully.")
+    prompts().inform(given ? ImportMessages::importedSuccessfully()
                            : QStringLiteral("JSON Imported Successfully."));
     if (const QString notice = notes.text(); !notice.isEmpty())
         prompts().inform(notice);

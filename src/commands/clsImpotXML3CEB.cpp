@@ -8,6 +8,7 @@
 #include "efiling/xml3ceb/Xml3cebReader.h"
 #include "host/HostContext.h"
 #include "store/ClauseStore.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
@@ -84,8 +85,7 @@ void replaceRows(const ReportKey &key, const QList<ClauseStore::ClauseRow> &rows
     ReportChange change(key, QStringLiteral("Importing the e-filing XML file"));
     const QList<ClauseStore::ClauseRow> report =
         Xml3cebCarried::merged(ClauseStore::readAll(key), rows, key.form.valueColumns());
-    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?").arg(key.form.clauseTable),
-               {key.client, key.yearKey});
+    db.Execute(ClauseTables::deleteReportRows(key.form.clauseTable), {key.client, key.yearKey});
     ClauseStore::insertStoredRows(key, report);
     change.commit();
 }

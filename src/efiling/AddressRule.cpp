@@ -1,7 +1,9 @@
 #include "AddressRule.h"
 
+#include "AddressMembers.h"
 #include "CodeLookups.h"
 #include "JsonLineWriter.h"
+#include "catalogue/AddressParts.h"
 
 #include <algorithm>
 
@@ -18,10 +20,11 @@ bool StoredAddress::inIndia() const
 
 AddressColumns AddressColumns::of(const QHash<QString, int> &columns)
 {
-    auto at = [&](const char *name) { return columns.value(QLatin1String(name)); };
-    return {at("line1"),      at("line2"),          at("country"),     at("pin"),
-            at("postOffice"), at("locality"),       at("city"),        at("state"),
-            at("cityCode"),   at("postOfficeCode"), at("localityCode")};
+    namespace P = AddressParts;
+    auto at = [&](const QString &key) { return columns.value(key); };
+    return {at(P::Line1),      at(P::Line2),          at(P::Country),     at(P::Pin),
+            at(P::PostOffice), at(P::Locality),       at(P::City),        at(P::State),
+            at(P::CityCode),   at(P::PostOfficeCode), at(P::LocalityCode)};
 }
 
 StoredAddress StoredAddress::fromRow(const ClauseStore::ClauseRow &row, const AddressColumns &c)
@@ -50,11 +53,10 @@ void write(JsonLineWriter &w, const QString &member, const StoredAddress &a)
 void write(JsonLineWriter &w, const QString &member, const StoredAddress &a, const Codes &codes)
 {
     using Name = JsonLineWriter::Name;
-    static const Name line1(QStringLiteral("AddrDetail1")), line2(QStringLiteral("AddrDetail2")),
-        city(QStringLiteral("CityOrTownOrDistrict")), locality(QStringLiteral("LocalityOrArea")),
-        localityName(QStringLiteral("LocalityOrAreaName")), postOffice(QStringLiteral("PostOffice")),
-        postOfficeName(QStringLiteral("PostOfficeName")), state(QStringLiteral("StateCode")),
-        country(QStringLiteral("CountryCode")), pin(QStringLiteral("PinCode"));
+    namespace M = AddressMembers;
+    static const Name line1(M::Line1), line2(M::Line2), city(M::District), locality(M::Locality),
+        localityName(M::LocalityName), postOffice(M::PostOffice), postOfficeName(M::PostOfficeName),
+        state(M::State), country(M::Country), pin(M::Pin);
     const bool india = codes.india;
     w.openObject(member);
     w.text(line1, a.line1);

@@ -1,5 +1,6 @@
 #include "AuditorMembers.h"
 
+#include "AddressMembers.h"
 #include "CodeLookups.h"
 #include "host/AuditorRecord.h"
 #include "host/HostContext.h"
@@ -28,18 +29,16 @@ QHash<QString, QString> load(const ReportKey &key)
     m.insert(QStringLiteral("LastName"), last);
 
     const QString pin = field(AuditorRecord::Pincode);
-    m.insert(QStringLiteral("AddrDetail1"), field(AuditorRecord::AddressLine1));
-    m.insert(QStringLiteral("AddrDetail2"), field(AuditorRecord::AddressLine2));
-    m.insert(QStringLiteral("CityOrTownOrDistrict"),
-             CodeLookups::districtCode(pin, field(AuditorRecord::District)));
-    m.insert(QStringLiteral("LocalityOrArea"),
-             CodeLookups::localityCode(pin, field(AuditorRecord::Locality)));
-    m.insert(QStringLiteral("LocalityOrAreaName"), field(AuditorRecord::Locality));
-    m.insert(QStringLiteral("PostOffice"),
-             CodeLookups::postOfficeCode(pin, field(AuditorRecord::PostOffice)));
-    m.insert(QStringLiteral("PostOfficeName"), field(AuditorRecord::PostOffice));
-    m.insert(QStringLiteral("StateCode"), CodeLookups::stateCode(field(AuditorRecord::State)));
-    m.insert(QStringLiteral("PinCode"), pin);
+    namespace A = AddressMembers;
+    m.insert(A::Line1, field(AuditorRecord::AddressLine1));
+    m.insert(A::Line2, field(AuditorRecord::AddressLine2));
+    m.insert(A::District, CodeLookups::districtCode(pin, field(AuditorRecord::District)));
+    m.insert(A::Locality, CodeLookups::localityCode(pin, field(AuditorRecord::Locality)));
+    m.insert(A::LocalityName, field(AuditorRecord::Locality));
+    m.insert(A::PostOffice, CodeLookups::postOfficeCode(pin, field(AuditorRecord::PostOffice)));
+    m.insert(A::PostOfficeName, field(AuditorRecord::PostOffice));
+    m.insert(A::State, CodeLookups::stateCode(field(AuditorRecord::State)));
+    m.insert(A::Pin, pin);
     m.insert(QStringLiteral("MembershipNo"), field(AuditorRecord::MembershipNo));
     m.insert(QStringLiteral("FirmRegNum"), field(AuditorRecord::FirmRegNo));
     // The filer's network address is the portal's to record at upload; the file leaves it blank.

@@ -1,6 +1,10 @@
 #include "EditorPlace.h"
 
+#include "AddressMembers.h"
+#include "FrameMembers.h"
+#include "catalogue/AddressParts.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "model/rules/ClauseMessages.h"
 
 #include <QHash>
 
@@ -77,10 +81,9 @@ QString captionOf(const ClauseCatalogue &catalogue, const JsonMember &member, co
 // ("CityOrTownOrDistrict" is the district code the accountant types), or 0.
 int addressCodeColumn(const JsonMember &address, const QString &member)
 {
-    static const QHash<QString, QString> codes{
-        {QStringLiteral("CityOrTownOrDistrict"), QStringLiteral("cityCode")},
-        {QStringLiteral("PostOffice"), QStringLiteral("postOfficeCode")},
-        {QStringLiteral("LocalityOrArea"), QStringLiteral("localityCode")}};
+    static const QHash<QString, QString> codes{{AddressMembers::District, AddressParts::CityCode},
+                                               {AddressMembers::PostOffice, AddressParts::PostOfficeCode},
+                                               {AddressMembers::Locality, AddressParts::LocalityCode}};
     if (address.as != Catalogue::MemberKind::Address || !codes.contains(member))
         return 0;
     return address.address.value(codes.value(member));
@@ -98,7 +101,7 @@ Place locate(const QString &pointer)
         return {};
     const QString formCode = root.mid(4);
     const ClauseCatalogue &catalogue = ClauseCatalogue::instance();
-    const JsonBlock *block = steps.at(2) == QLatin1String("Declaration")
+    const JsonBlock *block = steps.at(2) == FrameMembers::Declaration
                                  ? catalogue.declaration(formCode)
                                  : blockNamed(catalogue, steps.at(2), {});
     if (!block || block->parts.isEmpty())
@@ -188,7 +191,7 @@ QString text(const Place &place)
 {
     QStringList parts;
     if (!place.clause.isEmpty())
-        parts << QStringLiteral("Clause %1 (page %2)").arg(place.clause).arg(place.page);
+        parts << ClauseMessages::place(place.clause, place.page);
     else if (!place.pageTitle.isEmpty())
         parts << QStringLiteral("Page %1 (%2)").arg(place.page).arg(place.pageTitle);
     else

@@ -8,6 +8,7 @@
 #include "CodeLookups.h"
 #include "EfilingValues.h"
 #include "FiledMembers.h"
+#include "FrameMembers.h"
 #include "JsonFileCheck.h"
 #include "JsonLineWriter.h"
 #include "UploadEnvelope.h"
@@ -37,7 +38,7 @@ namespace
 
 void writeFrame(JsonLineWriter &w, bool form3CB, const ReportKey &key, const QDate &today)
 {
-    w.openObject(QStringLiteral("CreationInfo"));
+    w.openObject(FrameMembers::Creation);
     w.text(QStringLiteral("SWVersionNo"), Installation::version());
     w.text(QStringLiteral("SWCreatedBy"), CreationInfo::SoftwareId);
     w.text(QStringLiteral("JSONCreatedBy"), CreationInfo::SoftwareId);
@@ -45,7 +46,7 @@ void writeFrame(JsonLineWriter &w, bool form3CB, const ReportKey &key, const QDa
     w.text(QStringLiteral("IntermediaryCity"), CreationInfo::IntermediaryCity);
     w.close();
 
-    w.openObject(QStringLiteral("Form_Details"));
+    w.openObject(FrameMembers::FormDetails);
     if (form3CB) {
         w.text(QStringLiteral("FormName"), QStringLiteral("FORM3CB"));
         w.text(QStringLiteral("Description"),
@@ -60,8 +61,8 @@ void writeFrame(JsonLineWriter &w, bool form3CB, const ReportKey &key, const QDa
                            "accounts of the business or profession of a person have been audited under any "
                            "other law"));
     }
-    w.text(QStringLiteral("AssessmentYear"), QString::number(EfilingValues::assessmentYear(key.firstDate())));
-    w.text(QStringLiteral("SchemaVer"), QStringLiteral("Ver2.1"));
+    w.text(FrameMembers::AssessmentYear, QString::number(EfilingValues::assessmentYear(key.firstDate())));
+    w.text(FrameMembers::SchemaVersion, QStringLiteral("Ver2.1"));
     w.text(QStringLiteral("FormVer"), QStringLiteral("1.0"));
     w.close();
 }

@@ -1,5 +1,6 @@
 #include "FiledLayout.h"
 
+#include "FrameMembers.h"
 #include "JsonPositions.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "efiling/json/JsonValue.h"
@@ -149,9 +150,9 @@ FiledLayout FiledLayout::of(const JsonValue &document)
         const JsonValue &formKey = root->Item(rootName).Item(keyName);
         if (!formKey.isObject())
             continue;
-        const JsonValue &details = formKey.Item(QStringLiteral("Form_Details"));
-        layout.m_assessmentYear = details.Item(QStringLiteral("AssessmentYear")).text();
-        layout.m_schemaVersion = details.Item(QStringLiteral("SchemaVer")).text();
+        const JsonValue &details = formKey.Item(FrameMembers::FormDetails);
+        layout.m_assessmentYear = details.Item(FrameMembers::AssessmentYear).text();
+        layout.m_schemaVersion = details.Item(FrameMembers::SchemaVersion).text();
         Reader(layout).read(formKey, at + step(rootName) + step(keyName));
     }
     return layout;

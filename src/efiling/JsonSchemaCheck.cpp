@@ -393,7 +393,7 @@ JsonSchemaCheck::JsonSchemaCheck(const std::string &schemaText) : m_impl(std::ma
         parser.populateSchema(adapter, m_impl->schema);
         m_impl->compiled = CompiledSchema::compile(m_impl->schema, m_impl->schemaDoc);
     } catch (const json::exception &e) {
-        throw std::runtime_error(std::string("the schema is not JSON: ") + e.what());
+        throw SchemaReferences::notJson(e);
     } catch (const std::exception &e) {
         throw std::runtime_error(std::string("the schema cannot be used: ") + e.what());
     }

@@ -92,8 +92,13 @@ json parse(const std::string &schemaText)
     try {
         return json::parse(schemaText, depthLimit);
     } catch (const json::exception &e) {
-        throw std::runtime_error(std::string("the schema is not JSON: ") + e.what());
+        throw notJson(e);
     }
+}
+
+std::runtime_error notJson(const std::exception &error)
+{
+    return std::runtime_error(std::string("the schema is not JSON: ") + error.what());
 }
 
 std::optional<std::string> refusal(const json &schema)

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json_fwd.hpp>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 // What a schema must be before the validator reads it: the validator follows "$ref"s and
@@ -17,6 +18,8 @@ constexpr int kMaxSchemaDepth = 64;
 // The schema text parsed, refused with std::runtime_error naming the fault when it is not
 // JSON or nests deeper than kMaxSchemaDepth.
 nlohmann::json parse(const std::string &schemaText);
+// The refusal of a schema the JSON library could not read, with the library's words.
+std::runtime_error notJson(const std::exception &error);
 
 // Why the validator cannot take the schema: a "$ref" outside the file, to a place the file
 // does not have, or in a loop. Nothing when every reference leads to a schema of its own.

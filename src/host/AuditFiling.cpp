@@ -1,5 +1,6 @@
 #include "AuditFiling.h"
 
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 #include "store/SchemaTable.h"
 
@@ -55,8 +56,9 @@ QList<Entry> list(Database &db, const QString &yearKey, Listed listed)
 {
     // Clients with a Form 3CEB for the year report by the later date.
     QSet<QString> transferPricing;
-    Recordset tp = db.Execute(
-        QStringLiteral("SELECT DISTINCT Code_No FROM anx_new_3ceb WHERE FYr=? AND PageNo=1"), {yearKey});
+    Recordset tp = db.Execute(QStringLiteral("SELECT DISTINCT Code_No FROM %1 WHERE FYr=? AND PageNo=1")
+                                  .arg(ClauseTables::kForm3cebTable),
+                              {yearKey});
     for (; !tp.Eof(); tp.MoveNext())
         transferPricing.insert(tp.Fields(0));
 
@@ -89,7 +91,7 @@ void record(Database &db, const QString &code, const QString &yearKey, const QSt
             const QString &filingDate)
 {
     Transaction tx(db);
-    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?").arg(Table), {code, yearKey});
+    db.Execute(ClauseTables::deleteReportRows(Table), {code, yearKey});
     db.Execute(
         QStringLiteral("INSERT INTO %1 (Code_No, FYr, Status, FilingDate) VALUES (?,?,?,?)").arg(Table),
         {code, yearKey, status, status == Filed ? filingDate : QString()});

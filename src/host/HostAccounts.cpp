@@ -4,7 +4,6 @@
 #include "HostContext.h"
 #include "store/ClauseTables.h"
 #include "store/Database.h"
-#include "store/DbError.h"
 
 namespace HostAccounts
 {
@@ -21,8 +20,7 @@ AccountsYear booksOf(const QString &client, const QString &yearKey)
 
 QString gettbname(const QString &yearKey)
 {
-    if (!ClauseTables::isValidYearKey(yearKey))
-        throw DbError(QStringLiteral("Not a financial year: [%1]").arg(yearKey));
+    ClauseTables::requireYearKey(yearKey);
     return QStringLiteral("TAB_") + yearKey;
 }
 

@@ -1,8 +1,8 @@
 #include "HostContext.h"
 
-#include <QDir>
+#include "store/NoHost.h"
 
-#include <stdexcept>
+#include <QDir>
 
 namespace
 {
@@ -12,7 +12,7 @@ HostContext *current = nullptr;
 HostContext &host()
 {
     if (!current)
-        throw std::logic_error("No host context has been installed.");
+        noHostInstalled();
     return *current;
 }
 

@@ -91,8 +91,9 @@ void ensureHostTables(Database &db, const QString &lookupFolder)
                          {QStringLiteral("AudCode"), Column::Key, 20}},
                         {QStringLiteral("Code_No"), QStringLiteral("FYr")});
 
-    createClauseTable(db, existing, QStringLiteral("anx_new_3ceb"), ClauseTables::kForm3cebColumns);
-    createClauseTable(db, existing, QStringLiteral("anx_3ceb"), 15);
+    createClauseTable(db, existing, ClauseTables::kForm3cebTable, ClauseTables::kForm3cebColumns);
+    createClauseTable(db, existing, ClauseTables::kOlderForm3cebTable,
+                      valueColumnCount(ClauseTables::kOlderForm3cebTable));
 
     for (const QString &table : lookupTables()) {
         const QString file = QDir(lookupFolder).filePath(table + QStringLiteral(".csv"));
@@ -117,10 +118,10 @@ void createYearTables(Database &db, const QString &yearKey)
     createClauseTable(db, existing, clauseTableName(yearKey), ClauseTables::kForm3cdColumns);
     AccountsSchema::ensureYearTables(db, yearKey);
     for (const QString &older :
-         {QStringLiteral("annex_new_3cd_") + yearKey, QStringLiteral("anx_3cd_") + yearKey})
+         {ClauseTables::olderClauseTableName(yearKey), ClauseTables::oldestClauseTableName(yearKey)})
         createClauseTable(db, existing, older, valueColumnCount(older));
     SchemaTable::create(
-        db, existing, QStringLiteral("anex3cd_main"),
+        db, existing, ClauseTables::kWizardTable,
         QList<Column>{{QStringLiteral("Code_No"), Column::Key, 20}, {QStringLiteral("FYr"), Column::Key, 8}} +
             textColumns({QStringLiteral("PointSr"), QStringLiteral("PointVal")}),
         {QStringLiteral("Code_No"), QStringLiteral("FYr")});

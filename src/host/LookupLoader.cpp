@@ -4,6 +4,7 @@
 #include "base/CsvReader.h"
 #include "store/Database.h"
 #include "store/DbError.h"
+#include "store/MultiRowInsert.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -94,9 +95,6 @@ int load(Database &db, const QString &tableName, const QString &csvPath)
     // Rows go in groups: one statement per row would make a full post-office list
     // (a hundred thousand rows) crawl on a database server.
     const int perStatement = std::max(1, 500 / int(columns.size()));
-    const QString rowMarks = QStringLiteral("(") +
-                             QStringList(columns.size(), QStringLiteral("?")).join(u',') +
-                             QStringLiteral(")");
     Transaction tx(db);
     db.Execute(QStringLiteral("DELETE FROM %1").arg(table));
     for (qsizetype first = 0; first < rows.size(); first += perStatement) {
@@ -106,9 +104,7 @@ int load(Database &db, const QString &tableName, const QString &csvPath)
             for (const QString &value : rows.at(r))
                 binds << value;
         }
-        db.Execute(QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
-                       .arg(table, columns.join(u','), QStringList(count, rowMarks).join(u',')),
-                   binds);
+        db.Execute(multiRowInsert(table, columns, count), binds);
     }
     tx.commit();
     return int(rows.size());

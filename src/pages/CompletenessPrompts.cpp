@@ -3,7 +3,7 @@
 #include "WidgetValues.h"
 #include "base/Prompt.h"
 #include "catalogue/Vocabulary.h"
-#include "model/rules/ReportFindings.h"
+#include "model/rules/ClauseMessages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,16 +82,13 @@ namespace
 
 using CompletenessPrompts::showControl;
 
-using ReportFindings::fillMessage;
-using ReportFindings::incompleteMessage;
-
 bool checkText(QWidget *text, const QString &label, bool mandatory)
 {
     if (!WidgetValues::text(text).isEmpty())
         return true;
     showControl(text);
     if (mandatory) {
-        prompts().inform(fillMessage(label));
+        prompts().inform(ClauseMessages::fill(label));
         return false;
     }
     const QString question = QStringLiteral("Clause ") + label +
@@ -111,7 +108,7 @@ bool checkCombo(QComboBox *combo, const QString &label)
     if (!WidgetValues::text(combo).isEmpty())
         return true;
     showControl(combo);
-    prompts().inform(incompleteMessage(label));
+    prompts().inform(ClauseMessages::incomplete(label));
     return false;
 }
 
@@ -138,7 +135,7 @@ bool checkGrid(QTableView *grid, const QString &label, const QCheckBox *notAppli
     if (!anyData) {
         showControl(grid);
         if (mandatory) {
-            prompts().inform(fillMessage(label));
+            prompts().inform(ClauseMessages::fill(label));
             return false;
         }
         const QString question = QStringLiteral("Clause ") + label +
@@ -155,7 +152,7 @@ bool checkGrid(QTableView *grid, const QString &label, const QCheckBox *notAppli
     }
     if (partlyEmpty && mandatory) {
         showControl(grid);
-        prompts().inform(incompleteMessage(label));
+        prompts().inform(ClauseMessages::incomplete(label));
         return false;
     }
     return true;

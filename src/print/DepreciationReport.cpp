@@ -8,6 +8,7 @@
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/DepreciationBlocks.h"
 #include "catalogue/DepreciationEntries.h"
+#include "catalogue/DepreciationPoints.h"
 #include "catalogue/PrintedLayouts.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -139,7 +140,8 @@ void writeChart(ReportWriter &w, const ReportModel &model)
          blockHeading(Clause18::ClosingWdv)});
 
     const QList<ReportModel::Row> blocks =
-        PrintedValues::inSerialOrder(model.rows(BlockPage, BlockPoint, model.formNameForPage(BlockPage)));
+        PrintedValues::inSerialOrder(model.rows(DepreciationPoints::Page, DepreciationPoints::Blocks,
+                                                model.formNameForPage(DepreciationPoints::Page)));
     QList<double> totals(amountColumns().size(), 0);
     QList<ReportModel::Row> printed;
     for (const ReportModel::Row &block : blocks) {

@@ -11,6 +11,7 @@
 #include "ReportWriter.h"
 #include "Signatory.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "catalogue/Form3cebPoints.h"
 #include "catalogue/PrintedLayouts.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
@@ -27,6 +28,9 @@ namespace Form3cebReport
 
 namespace
 {
+
+// The report page: its paragraphs, the accountant and the UDIN.
+constexpr int kReportPage = Form3cebPoints::Page;
 
 constexpr int Left = ReportRow::Left;
 constexpr int Centre = ReportRow::Centre;
@@ -143,10 +147,10 @@ private:
     {
         return m_model.value(page, point, col).trimmed();
     }
-    QString word(int col, const QString &point) const { return v(1, point, col).toLower(); }
+    QString word(int col, const QString &point) const { return v(kReportPage, point, col).toLower(); }
     QString previousYearEnd() const
     {
-        const QString year = v(1, QStringLiteral("3CEB1"), 5);
+        const QString year = v(kReportPage, Form3cebPoints::Paragraph1, Form3cebPoints::YearField);
         return year.isEmpty() ? m_model.key().yearKey : year;
     }
 
@@ -158,15 +162,16 @@ private:
                                     QStringLiteral("92E relating to international transaction(s) and"),
                                     QStringLiteral("specified domestic transaction(s)")})
             w.line(line, Centre);
-        const QString udin = v(1, QStringLiteral("UDIN"), 1);
+        const QString udin = v(kReportPage, Form3cebPoints::Udin, 1);
         if (!udin.isEmpty())
             w.line(QStringLiteral("UDIN : ") + ControlCodes::bold(udin), Right);
         w.blank();
 
-        const QString p1 = QStringLiteral("3CEB1");
-        paragraph(QStringLiteral("1. ") + v(1, p1, 1) +
-                  QStringLiteral(" have examined the accounts and records of ") + v(1, p1, 2) +
-                  QStringLiteral(", ") + v(1, p1, 3) + QStringLiteral(" PAN- ") + v(1, p1, 4) +
+        const QString p1 = Form3cebPoints::Paragraph1;
+        paragraph(QStringLiteral("1. ") + v(kReportPage, p1, 1) +
+                  QStringLiteral(" have examined the accounts and records of ") + v(kReportPage, p1, 2) +
+                  QStringLiteral(", ") + v(kReportPage, p1, 3) + QStringLiteral(" PAN- ") +
+                  v(kReportPage, p1, 4) +
                   QStringLiteral(" relating to the international transaction(s) and the specified domestic "
                                  "transaction(s) entered into by the assessee during the ") +
                   QStringLiteral("previous year ending on ") + PrintedWords::yearEnd(previousYearEnd()) +
@@ -174,13 +179,13 @@ private:
         const QString p2 = QStringLiteral("3CEB2");
         paragraph(
             QStringLiteral("2. In ") + word(1, p2) +
-            QStringLiteral(" opinion proper information and documents as are prescribed ") + v(1, p2, 3) +
-            QStringLiteral(" kept by the assessee in respect of the ") +
+            QStringLiteral(" opinion proper information and documents as are prescribed ") +
+            v(kReportPage, p2, 3) + QStringLiteral(" kept by the assessee in respect of the ") +
             QStringLiteral("international transaction(s) and the specified domestic transaction(s) entered "
                            "into so far as appears from ") +
             word(2, p2) + QStringLiteral(" examination of the records of the assessee."));
-        if (!v(1, p2, 4).isEmpty())
-            paragraph(v(1, p2, 4));
+        if (!v(kReportPage, p2, 4).isEmpty())
+            paragraph(v(kReportPage, p2, 4));
         const QString p3 = QStringLiteral("3CEB3");
         paragraph(
             QStringLiteral("3.The particulars required to be furnished under section 92E are given in the "
@@ -188,8 +193,8 @@ private:
             QStringLiteral("In ") + word(1, p3) + QStringLiteral(" opinion and to the best of ") +
             word(2, p3) + u' ' + PrintedWords::InformationAndTheExplanations + u' ' + word(3, p3) +
             QStringLiteral(", the particulars given in the Annexure are true and correct."));
-        if (!v(1, p3, 4).isEmpty())
-            paragraph(v(1, p3, 4));
+        if (!v(kReportPage, p3, 4).isEmpty())
+            paragraph(v(kReportPage, p3, 4));
         w.blank();
         signature();
     }
@@ -204,17 +209,17 @@ private:
     // the report is signed as it was entered.
     void signature()
     {
-        const QString other = QStringLiteral("3CEBOTH");
+        const QString other = Form3cebPoints::Accountant;
         Accountant accountant = Accountant::ofReport(m_model);
-        if (!v(1, other, 1).isEmpty())
-            accountant.name = properCase(v(1, other, 1));
-        if (!v(1, other, 2).isEmpty())
-            accountant.address = properCase(v(1, other, 2));
-        if (!v(1, other, 3).isEmpty())
-            accountant.membershipNo = v(1, other, 3);
-        if (!v(1, other, 4).isEmpty())
-            accountant.firmRegNo = v(1, other, 4);
-        accountant.writeSignature(w, m_setup, v(1, other, 6), properCase(v(1, other, 5)));
+        if (!v(kReportPage, other, Form3cebPoints::NameField).isEmpty())
+            accountant.name = properCase(v(kReportPage, other, Form3cebPoints::NameField));
+        if (!v(kReportPage, other, Form3cebPoints::AddressField).isEmpty())
+            accountant.address = properCase(v(kReportPage, other, Form3cebPoints::AddressField));
+        if (!v(kReportPage, other, Form3cebPoints::MembershipField).isEmpty())
+            accountant.membershipNo = v(kReportPage, other, Form3cebPoints::MembershipField);
+        if (!v(kReportPage, other, Form3cebPoints::FirmRegField).isEmpty())
+            accountant.firmRegNo = v(kReportPage, other, Form3cebPoints::FirmRegField);
+        accountant.writeSignature(w, m_setup, v(kReportPage, other, 6), properCase(v(kReportPage, other, 5)));
     }
 
     // The end of the Annexure: the assessee's signatories in their order, with designation
@@ -232,14 +237,14 @@ private:
                 middle << line;
             }
         }
-        const QString other = QStringLiteral("3CEBOTH");
+        const QString other = Form3cebPoints::Accountant;
         Accountant accountant = Accountant::ofReport(m_model);
-        if (!v(1, other, 1).isEmpty())
-            accountant.name = properCase(v(1, other, 1));
-        if (!v(1, other, 3).isEmpty())
-            accountant.membershipNo = v(1, other, 3);
-        if (!v(1, other, 4).isEmpty())
-            accountant.firmRegNo = v(1, other, 4);
+        if (!v(kReportPage, other, Form3cebPoints::NameField).isEmpty())
+            accountant.name = properCase(v(kReportPage, other, Form3cebPoints::NameField));
+        if (!v(kReportPage, other, Form3cebPoints::MembershipField).isEmpty())
+            accountant.membershipNo = v(kReportPage, other, Form3cebPoints::MembershipField);
+        if (!v(kReportPage, other, Form3cebPoints::FirmRegField).isEmpty())
+            accountant.firmRegNo = v(kReportPage, other, Form3cebPoints::FirmRegField);
         QStringList right{QStringLiteral("For ") + accountant.firmName,
                           QStringLiteral("Chartered Accountants"),
                           QString(),
@@ -248,8 +253,8 @@ private:
                           QStringLiteral("FRN : ") + accountant.firmRegNo};
         if (m_setup.auditorPan || m_setup.firmPan)
             right << QStringLiteral("PAN : ") + accountant.pan;
-        middle << QString() << QStringLiteral("Date   : ") + v(1, other, 6)
-               << QStringLiteral("Place : ") + properCase(v(1, other, 5));
+        middle << QString() << QStringLiteral("Date   : ") + v(kReportPage, other, 6)
+               << QStringLiteral("Place : ") + properCase(v(kReportPage, other, 5));
         w.columns(PrintedLayouts::ClosingSignatures, {Left, Left, Left});
         for (qsizetype i = 0; i < std::max(middle.size(), right.size()); ++i)
             w.plain({QString(), middle.value(i), right.value(i)});
@@ -312,11 +317,11 @@ private:
     void partA()
     {
         w.line(QStringLiteral("PART A"), Left, true);
-        const QString head = QStringLiteral("3CEB1");
+        const QString head = Form3cebPoints::Paragraph1;
         const int year = m_model.key().yearKey.toInt();
-        answer(1, QStringLiteral("Name of the assessee"), v(1, head, 2));
-        answer(2, QStringLiteral("Address"), v(1, head, 3));
-        answer(3, QStringLiteral("Permanent Account Number"), v(1, head, 4));
+        answer(1, QStringLiteral("Name of the assessee"), v(kReportPage, head, 2));
+        answer(2, QStringLiteral("Address"), v(kReportPage, head, 3));
+        answer(3, QStringLiteral("Permanent Account Number"), v(kReportPage, head, 4));
         answer(4, QStringLiteral("Nature of business or activities of the assessee"), v(2, head, 2));
         sections();
         answer(5, QStringLiteral("Status"), v(2, head, 1));

@@ -1,6 +1,7 @@
 #include "ClauseStore.h"
 #include "ReportRowReading.h"
 
+#include "ClauseTables.h"
 #include "Database.h"
 #include "ModuleState.h"
 #include "ReportKey.h"
@@ -175,7 +176,7 @@ QList<ClauseRow> readRows(const ReportKey &key, const QString &condition, const 
     QVariantList binds{key.client, key.yearKey};
     binds += extraBinds;
     return readTable(storeHost().DBObj(), key.form.clauseTable, key.form.valueColumns(),
-                     QStringLiteral("Code_No=? AND FYr=?") + condition, binds, order);
+                     ClauseTables::kReportRows + condition, binds, order);
 }
 
 } // namespace
@@ -260,9 +261,8 @@ QList<ClauseRow> readAll()
 
 void readEach(const ReportKey &key, const std::function<void(ClauseRow &&)> &take)
 {
-    readEachOf(storeHost().DBObj(), key.form.clauseTable, key.form.valueColumns(),
-               QStringLiteral("Code_No=? AND FYr=?"), {key.client, key.yearKey},
-               QStringLiteral("PageNo, PointNo"), take);
+    readEachOf(storeHost().DBObj(), key.form.clauseTable, key.form.valueColumns(), ClauseTables::kReportRows,
+               {key.client, key.yearKey}, QStringLiteral("PageNo, PointNo"), take);
 }
 
 QList<ClauseRow> readAll(const ReportKey &key)

@@ -13,11 +13,31 @@ bool isValidYearKey(const QString &yearKey)
     return fourDigits.match(yearKey).hasMatch();
 }
 
-QString clauseTableName(const QString &yearKey)
+void requireYearKey(const QString &yearKey)
 {
     if (!isValidYearKey(yearKey))
         throw DbError(QStringLiteral("Not a financial year: [%1]").arg(yearKey));
+}
+
+QString clauseTableName(const QString &yearKey)
+{
+    requireYearKey(yearKey);
     return QStringLiteral("anx_j3cd_") + yearKey;
+}
+
+QString olderClauseTableName(const QString &yearKey)
+{
+    return QStringLiteral("annex_new_3cd_") + yearKey;
+}
+
+QString oldestClauseTableName(const QString &yearKey)
+{
+    return QStringLiteral("anx_3cd_") + yearKey;
+}
+
+QString deleteReportRows(const QString &table, const QString &andCondition)
+{
+    return QStringLiteral("DELETE FROM %1 WHERE ").arg(table) + kReportRows + andCondition;
 }
 
 int valueColumnCount(const QString &tableName)
@@ -25,7 +45,7 @@ int valueColumnCount(const QString &tableName)
     const QString t = tableName.toLower();
     if (t.startsWith(QLatin1String("anx_j3cd_")))
         return kForm3cdColumns;
-    if (t == QLatin1String("anx_new_3ceb"))
+    if (t == kForm3cebTable)
         return kForm3cebColumns;
     // The oldest Form 3CD table kept a grid row's number in its seventeenth column.
     if (t.startsWith(QLatin1String("anx_3cd_")))

@@ -51,7 +51,7 @@ void MariadbTextRows::raise() const
     const unsigned int code =
         onStatement ? m_client.stmtErrorNumber(m_statement) : m_client.errorNumber(m_connection);
     const char *message = onStatement ? m_client.stmtError(m_statement) : m_client.error(m_connection);
-    m_fail(QSqlError(QStringLiteral("Unable to read rows"), QString::fromUtf8(message),
+    m_fail(QSqlError(failure(), QString::fromUtf8(message),
                      QSqlError::StatementError, QString::number(code)));
     // m_fail throws; a caller that forgot to would otherwise read a broken statement.
     std::terminate();
@@ -60,7 +60,7 @@ void MariadbTextRows::raise() const
 void MariadbTextRows::bindParameters(const QVariantList &binds)
 {
     if (binds.size() != qsizetype(m_client.stmtParamCount(m_statement))) {
-        m_fail(QSqlError(QStringLiteral("Unable to read rows"),
+        m_fail(QSqlError(failure(),
                          QStringLiteral("The statement takes %1 values, %2 were given")
                              .arg(m_client.stmtParamCount(m_statement))
                              .arg(binds.size()),

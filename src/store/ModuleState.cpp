@@ -52,7 +52,7 @@ void ModuleState::openForm(FormKind kind, const QString &yearKey)
     formKind = kind;
     formCode = codeOf(kind);
     if (kind == FormKind::F3CEB)
-        clauseTable = QStringLiteral("anx_new_3ceb");
+        clauseTable = ClauseTables::kForm3cebTable;
     else
         clauseTable = ClauseTables::clauseTableName(yearKey);
 }

@@ -1,5 +1,6 @@
 #include "ReportChange.h"
 
+#include "ClauseTables.h"
 #include "Database.h"
 #include "StoreHost.h"
 #include "base/Prompt.h"
@@ -272,13 +273,13 @@ QList<Snapshot> select(const QString &condition, const QVariantList &binds)
 
 QList<Snapshot> list(const QString &client, const QString &yearKey)
 {
-    return select(QStringLiteral("Code_No=? AND FYr=?"), {client, yearKey});
+    return select(ClauseTables::kReportRows, {client, yearKey});
 }
 
 std::optional<Snapshot> find(const QString &client, const QString &yearKey, int id)
 {
     const QList<Snapshot> found =
-        select(QStringLiteral("Code_No=? AND FYr=? AND Id=?"), {client, yearKey, id});
+        select(ClauseTables::kReportRows + QStringLiteral(" AND Id=?"), {client, yearKey, id});
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
@@ -296,8 +297,7 @@ void restore(const Snapshot &snapshot)
     ReportChange change(key, QStringLiteral("Restoring snapshot %1").arg(snapshot.id), snapshot.pages);
     QVariantList binds{key.client, key.yearKey};
     const QString only = onlyPages(snapshot.pages, binds);
-    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?%2").arg(key.form.clauseTable, only),
-               binds);
+    db.Execute(ClauseTables::deleteReportRows(key.form.clauseTable, only), binds);
     const QString cols = columnList(key.form.valueColumns());
     db.Execute(QStringLiteral("INSERT INTO %1 (Code_No,FYr,FormName,PageNo,PointNo,%2) "
                               "SELECT ?,?,FormName,PageNo,PointNo,%2 FROM %3 WHERE SnapshotId=?")

@@ -23,8 +23,8 @@ SqliteTextRows::~SqliteTextRows()
 
 void SqliteTextRows::raise() const
 {
-    m_fail(QSqlError(QStringLiteral("Unable to read rows"), QString::fromUtf8(sqlite3_errmsg(m_connection)),
-                     QSqlError::StatementError, QString::number(sqlite3_extended_errcode(m_connection))));
+    m_fail(QSqlError(failure(), QString::fromUtf8(sqlite3_errmsg(m_connection)), QSqlError::StatementError,
+                     QString::number(sqlite3_extended_errcode(m_connection))));
     // m_fail throws; a caller that forgot to would otherwise read a broken statement.
     std::terminate();
 }

@@ -1,5 +1,7 @@
 #include "StoreHost.h"
 
+#include "NoHost.h"
+
 #include <stdexcept>
 
 namespace
@@ -10,8 +12,13 @@ StoreHost *installed = nullptr;
 StoreHost &storeHost()
 {
     if (!installed)
-        throw std::logic_error("No host context has been installed.");
+        noHostInstalled();
     return *installed;
+}
+
+void noHostInstalled()
+{
+    throw std::logic_error("No host context has been installed.");
 }
 
 void setStoreHost(StoreHost *host)

@@ -1,6 +1,7 @@
 #include "ClauseStore.h"
 
 #include "Database.h"
+#include "MultiRowInsert.h"
 #include "ReportKey.h"
 #include "SqliteRowInsert.h"
 #include "SqliteTextRows.h"
@@ -35,12 +36,7 @@ QString insertStatement(const QString &table, const QList<int> &columns, int row
                       QStringLiteral("PageNo"), QStringLiteral("FormName")};
     for (int number : columns)
         names << QStringLiteral("Col%1").arg(number);
-    const QString row =
-        u'(' + QStringLiteral("?,").repeated(kKeyValues + columns.size() - 1) + QStringLiteral("?)");
-    QStringList rows;
-    for (int i = 0; i < rowCount; ++i)
-        rows << row;
-    return QStringLiteral("INSERT INTO %1 (%2) VALUES %3").arg(table, names.join(u','), rows.join(u','));
+    return multiRowInsert(table, names, rowCount);
 }
 
 // An empty cell is stored as no value, as the pages store it.

@@ -20,6 +20,9 @@ public:
     // then share one string.
     virtual QString text(int column, const QString &same) const = 0;
     virtual qint64 number(int column) const = 0;
+
+    // The text of an error in reading rows; the client library's own words are its details.
+    static QString failure() { return QStringLiteral("Unable to read rows"); }
 };
 
 // How a value given for a "?" is bound when a reader binds it through its client library.

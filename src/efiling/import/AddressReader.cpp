@@ -3,6 +3,8 @@
 #include "ImportedRows.h"
 #include "NameLookups.h"
 #include "StoredValues.h"
+#include "catalogue/AddressParts.h"
+#include "efiling/AddressMembers.h"
 #include "efiling/json/JsonValue.h"
 
 namespace AddressReader
@@ -27,37 +29,35 @@ void read(const JsonValue &address, const QHash<QString, int> &columns, Imported
 {
     if (!address.isObject())
         return;
-    auto member = [&](const char *name) {
-        return StoredValues::text(address.Item(QLatin1String(name))).trimmed();
-    };
-    auto put = [&](const char *part, const QString &value) {
-        rows.set(row, columns.value(QLatin1String(part)), value);
-    };
+    namespace M = AddressMembers;
+    namespace P = AddressParts;
+    auto member = [&](const QString &name) { return StoredValues::text(address.Item(name)).trimmed(); };
+    auto put = [&](const QString &part, const QString &value) { rows.set(row, columns.value(part), value); };
 
-    const QString countryCode = member("CountryCode");
-    const QString city = member("CityOrTownOrDistrict");
-    const QString locality = member("LocalityOrArea");
-    const QString postOffice = member("PostOffice");
-    put("line1", member("AddrDetail1"));
-    put("line2", member("AddrDetail2"));
-    put("pin", member("PinCode"));
+    const QString countryCode = member(M::Country);
+    const QString city = member(M::District);
+    const QString locality = member(M::Locality);
+    const QString postOffice = member(M::PostOffice);
+    put(P::Line1, member(M::Line1));
+    put(P::Line2, member(M::Line2));
+    put(P::Pin, member(M::Pin));
     // An address without a country code (left blank) is read as an Indian one without "INDIA".
     if (countryCode.isEmpty() || countryCode == QLatin1String("91")) {
-        put("country", countryCode.isEmpty() ? QString() : QStringLiteral("INDIA"));
-        put("state", names.stateName(member("StateCode")));
-        put("city", nameOf({}, city, names.districtName(city)));
-        put("locality", nameOf(member("LocalityOrAreaName"), locality, names.localityName(locality)));
-        put("postOffice", nameOf(member("PostOfficeName"), postOffice, names.postOfficeName(postOffice)));
+        put(P::Country, countryCode.isEmpty() ? QString() : QStringLiteral("INDIA"));
+        put(P::State, names.stateName(member(M::State)));
+        put(P::City, nameOf({}, city, names.districtName(city)));
+        put(P::Locality, nameOf(member(M::LocalityName), locality, names.localityName(locality)));
+        put(P::PostOffice, nameOf(member(M::PostOfficeName), postOffice, names.postOfficeName(postOffice)));
         // The codes go back into the file as they came: no list of ours may change them.
-        put("cityCode", city);
-        put("localityCode", locality);
-        put("postOfficeCode", postOffice);
+        put(P::CityCode, city);
+        put(P::LocalityCode, locality);
+        put(P::PostOfficeCode, postOffice);
     } else {
-        put("country", nameOf({}, countryCode, names.countryName(countryCode)));
-        put("state", QStringLiteral("State outside India"));
-        put("city", city);
-        put("locality", locality);
-        put("postOffice", postOffice);
+        put(P::Country, nameOf({}, countryCode, names.countryName(countryCode)));
+        put(P::State, QStringLiteral("State outside India"));
+        put(P::City, city);
+        put(P::Locality, locality);
+        put(P::PostOffice, postOffice);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "DocumentRows.h"
 #include "base/BoundedFile.h"
+#include "efiling/FrameMembers.h"
 #include "efiling/json/JsonReading.h"
 
 #include <QFileInfo>
@@ -43,7 +44,7 @@ ReadContext &ImportDocument::context() const
 QString ImportDocument::pan() const
 {
     const JsonValue &formKey = this->formKey();
-    const QString declared = formKey.Item(QStringLiteral("Declaration"))
+    const QString declared = formKey.Item(FrameMembers::Declaration)
                                  .Item(QStringLiteral("Point1"))
                                  .Item(QStringLiteral("PAN"))
                                  .text();
@@ -54,7 +55,7 @@ QString ImportDocument::pan() const
 QStringList ImportDocument::assesseePans() const
 {
     const JsonValue &formKey = this->formKey();
-    return {formKey.Item(QStringLiteral("Declaration"))
+    return {formKey.Item(FrameMembers::Declaration)
                 .Item(QStringLiteral("Point1"))
                 .Item(QStringLiteral("PAN"))
                 .text(),
@@ -63,7 +64,7 @@ QStringList ImportDocument::assesseePans() const
 
 QString ImportDocument::assessmentYear() const
 {
-    return formKey().Item(QStringLiteral("Form_Details")).Item(QStringLiteral("AssessmentYear")).text();
+    return formKey().Item(FrameMembers::FormDetails).Item(FrameMembers::AssessmentYear).text();
 }
 
 ImportDocument ImportDocument::read(const QString &path)

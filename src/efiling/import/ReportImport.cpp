@@ -11,6 +11,7 @@
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/PartAPoints.h"
 #include "efiling/FiledLayout.h"
+#include "efiling/FrameMembers.h"
 #include "efiling/json/JsonValue.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -37,8 +38,8 @@ void readClause8a(const JsonValue &formKey, ImportedRows &rows)
 // listed, as the writer has no place for them.
 void noteUnknownBlocks(const JsonValue &formKey, const ClauseCatalogue &catalogue, ReadContext &ctx)
 {
-    QStringList known{QStringLiteral("CreationInfo"), QStringLiteral("Form_Details"),
-                      QStringLiteral("Declaration"), QStringLiteral("assignFlag"), QStringLiteral("type")};
+    QStringList known{FrameMembers::Creation, FrameMembers::FormDetails, FrameMembers::Declaration,
+                      QStringLiteral("assignFlag"), QStringLiteral("type")};
     for (const Catalogue::JsonBlock &block : catalogue.jsonBlocks()) {
         known << block.member;
         if (block.shape == Catalogue::BlockShape::Csv)

@@ -2,6 +2,7 @@
 
 #include "base/SharedMessages.h"
 
+#include "Xml3cebElements.h"
 #include "Xml3cebValues.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "efiling/XmlInput.h"
@@ -161,7 +162,7 @@ void readPart(Rows &rows, const xmlNode *node, const XmlPart &part)
 void readSections(Rows &rows, const xmlNode *annexure)
 {
     const XmlPart &part = Form3cebCatalogue::instance().sections();
-    for (const xmlNode *code = firstChild(child(annexure, QStringLiteral("SectionCode"))); code;
+    for (const xmlNode *code = firstChild(child(annexure, Xml3cebElements::SectionCode)); code;
          code = nextSibling(code)) {
         const QString value = textOf(code);
         QStringList &cols = rows.appended(part.page, part.point);
@@ -178,7 +179,7 @@ void readSections(Rows &rows, const xmlNode *annexure)
 // A group's elements by name, those inside its UniqueId too.
 void readGroup(Rows &rows, QStringList &cols, const xmlNode *group, const QList<XmlElement> &elements)
 {
-    static const QByteArray uniqueId = QByteArrayLiteral("UniqueId");
+    static const QByteArray uniqueId = Xml3cebElements::UniqueId.toLatin1();
     for (const xmlNode *c = firstChild(group); c; c = nextSibling(c)) {
         if (isNamed(c, uniqueId)) {
             readGroup(rows, cols, c, elements);
@@ -203,7 +204,7 @@ void readEnterprises(Rows &rows, const xmlNode *list)
 void readTransactions(Rows &rows, const xmlNode *list)
 {
     const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
-    static const QByteArray transactionType = QByteArrayLiteral("TransactionType");
+    static const QByteArray transactionType = Xml3cebElements::TransactionType.toLatin1();
     for (const xmlNode *group = firstChild(list); group; group = nextSibling(group)) {
         const xmlNode *type = findNamed(group, transactionType);
         const TransactionType *t = type ? cat.transactionType(textOf(type).trimmed()) : nullptr;
@@ -286,16 +287,16 @@ Result read(const QString &file, Database &db, int valueColumns)
 
     const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
     Rows rows(db, valueColumns);
-    const xmlNode *declaration = find(root, QStringLiteral("Declaration"));
+    const xmlNode *declaration = find(root, Xml3cebElements::Declaration);
     for (const XmlPart &part : cat.declaration())
         readPart(rows, child(declaration, part.element), part);
     readPart(rows, find(root, cat.otherInformation().element), cat.otherInformation());
     const xmlNode *annexure = find(root, cat.annexure().element);
     readPart(rows, annexure, cat.annexure());
     readSections(rows, annexure);
-    readEnterprises(rows, find(root, QStringLiteral("ListAssociatedEnterprises")));
-    readTransactions(rows, find(root, QStringLiteral("ListAssociatedTransactions")));
-    readFlags(rows, find(root, QStringLiteral("Form3CEBFlags")));
+    readEnterprises(rows, find(root, Xml3cebElements::Enterprises));
+    readTransactions(rows, find(root, Xml3cebElements::Transactions));
+    readFlags(rows, find(root, Xml3cebElements::Flags));
     result.rows = rows.take();
     return result;
 }

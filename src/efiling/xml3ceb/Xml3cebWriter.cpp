@@ -2,6 +2,7 @@
 
 #include "efiling/CreationInfo.h"
 
+#include "Xml3cebElements.h"
 #include "Xml3cebValues.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "catalogue/Vocabulary.h"
@@ -123,10 +124,10 @@ void writeAnnexure(Lines &out, const ReportModel &report)
     out.open(annexure.element);
     writeChildren(out, report, annexure, {}, rows.isEmpty() ? nullptr : &rows.first());
     const XmlPart &sections = cat.sections();
-    out.open(QStringLiteral("SectionCode"));
+    out.open(Xml3cebElements::SectionCode);
     for (const Row &row : bySerial(report, sections.page, sections.point))
-        out.leaf(QStringLiteral("SectionCode"), row.col(sections.col));
-    out.close(QStringLiteral("SectionCode"));
+        out.leaf(Xml3cebElements::SectionCode, row.col(sections.col));
+    out.close(Xml3cebElements::SectionCode);
     out.close(annexure.element);
 }
 
@@ -135,14 +136,14 @@ void writeGroup(Lines &out, const QString &group, const QList<XmlElement> &eleme
                 const QString &transactionType)
 {
     out.open(group);
-    out.open(QStringLiteral("UniqueId"));
+    out.open(Xml3cebElements::UniqueId);
     if (!transactionType.isEmpty())
-        out.leaf(QStringLiteral("TransactionType"), transactionType, QStringLiteral(" "));
+        out.leaf(Xml3cebElements::TransactionType, transactionType, QStringLiteral(" "));
     bool inUniqueId = true;
     for (const XmlElement &e : elements) {
         const bool inside = transactionType.isEmpty() ? e.inUniqueId : e.name == QLatin1String("AmountType");
         if (inUniqueId && !inside) {
-            out.close(QStringLiteral("UniqueId"));
+            out.close(Xml3cebElements::UniqueId);
             inUniqueId = false;
         }
         const QString value = e.isConst ? e.constValue : Xml3cebValues::toXml(e, row.col(e.col));
@@ -151,17 +152,17 @@ void writeGroup(Lines &out, const QString &group, const QList<XmlElement> &eleme
         out.leaf(e.name, value);
     }
     if (inUniqueId)
-        out.close(QStringLiteral("UniqueId"));
+        out.close(Xml3cebElements::UniqueId);
     out.close(group);
 }
 
 void writeEnterprises(Lines &out, const ReportModel &report)
 {
     const XmlPart &part = Form3cebCatalogue::instance().enterprises();
-    out.open(QStringLiteral("ListAssociatedEnterprises"));
+    out.open(Xml3cebElements::Enterprises);
     for (const Row &row : bySerial(report, part.page, part.point))
         writeGroup(out, part.element, part.children, row, {});
-    out.close(QStringLiteral("ListAssociatedEnterprises"));
+    out.close(Xml3cebElements::Enterprises);
 }
 
 bool answeredYes(const ReportModel &report, const TransactionType &type)
@@ -173,14 +174,14 @@ bool answeredYes(const ReportModel &report, const TransactionType &type)
 
 void writeTransactions(Lines &out, const ReportModel &report)
 {
-    out.open(QStringLiteral("ListAssociatedTransactions"));
+    out.open(Xml3cebElements::Transactions);
     for (const TransactionType &type : Form3cebCatalogue::instance().transactionTypes()) {
         if (!answeredYes(report, type))
             continue;
         for (const Row &row : bySerial(report, type.page, type.point))
             writeGroup(out, QStringLiteral("Transactions"), type.elements, row, type.type);
     }
-    out.close(QStringLiteral("ListAssociatedTransactions"));
+    out.close(Xml3cebElements::Transactions);
 }
 
 // The flag rows live on the page of their clause; a flag is looked up by its point alone.
@@ -195,7 +196,7 @@ QString flagRow(const ReportModel &report, const QString &point)
 
 void writeFlags(Lines &out, const ReportModel &report)
 {
-    out.open(QStringLiteral("Form3CEBFlags"));
+    out.open(Xml3cebElements::Flags);
     for (const FlagElement &flag : Form3cebCatalogue::instance().flags()) {
         QString value;
         switch (Vocabulary::answerOf(flagRow(report, flag.point))) {
@@ -213,7 +214,7 @@ void writeFlags(Lines &out, const ReportModel &report)
         }
         out.leaf(flag.element, value);
     }
-    out.close(QStringLiteral("Form3CEBFlags"));
+    out.close(Xml3cebElements::Flags);
 }
 
 } // namespace
@@ -223,10 +224,10 @@ QByteArray document(const ReportModel &report, const QDate &today)
     const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
     Lines out;
     writeFrame(out, report, today);
-    out.open(QStringLiteral("Declaration"));
+    out.open(Xml3cebElements::Declaration);
     for (const XmlPart &point : cat.declaration())
         writePart(out, report, point);
-    out.close(QStringLiteral("Declaration"));
+    out.close(Xml3cebElements::Declaration);
     writeAnnexure(out, report);
     writePart(out, report, cat.otherInformation(), QStringLiteral("Form:"));
     writeEnterprises(out, report);

@@ -2,6 +2,7 @@
 
 #include "catalogue/CellFormat.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/DepreciationPoints.h"
 #include "catalogue/FiledRows.h"
 #include "catalogue/Form3caPointOne.h"
 #include "catalogue/PartAPoints.h"
@@ -252,7 +253,7 @@ void zeroFigures(ReportModel &report, const QList<std::pair<int, QString>> &figu
             for (const Field &field : control.fields)
                 kinds << field.kind;
             // Clause 18's lists of additions and deductions carry amounts too.
-            const bool lists = control.point == QLatin1String("18");
+            const bool lists = control.point == DepreciationPoints::Blocks;
             edit(report, page, control.point, [&kinds, lists](Row &row) {
                 if (Vocabulary::isMarker(row.col(1)))
                     return true;
@@ -276,7 +277,9 @@ const QList<std::pair<int, QString>> kFigureBoxes{
 
 void dropFigures(ReportModel &report)
 {
-    zeroFigures(report, QList<std::pair<int, QString>>{{7, QStringLiteral("18")}} + kFigureBoxes);
+    zeroFigures(report,
+                QList<std::pair<int, QString>>{{DepreciationPoints::Page, DepreciationPoints::Blocks}} +
+                    kFigureBoxes);
 }
 
 void dropFigureBoxes(ReportModel &report)

@@ -28,9 +28,9 @@ QString tableOf(Format format, const QString &yearKey)
 {
     switch (format) {
     case Format::Older:
-        return QStringLiteral("annex_new_3cd_") + yearKey;
+        return ClauseTables::olderClauseTableName(yearKey);
     case Format::Oldest:
-        return QStringLiteral("anx_3cd_") + yearKey;
+        return ClauseTables::oldestClauseTableName(yearKey);
     case Format::Current:
         break;
     }
@@ -70,8 +70,7 @@ QList<ClauseStore::ClauseRow> stored(Database &db, const QString &table, int col
 {
     if (!db.tableExists(table))
         return {};
-    return ClauseStore::readTable(db, table, columns, QStringLiteral("Code_No=? AND FYr=?"),
-                                  {client, yearKey});
+    return ClauseStore::readTable(db, table, columns, ClauseTables::kReportRows, {client, yearKey});
 }
 
 QList<ClauseStore::ClauseRow> read(Database &db, Format format, const QString &client, const QString &yearKey)

@@ -4,10 +4,11 @@
 #include "ReportCarry.h"
 #include "catalogue/CellFormat.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "catalogue/Form3cebPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
-#include "store/ClauseTables.h"
 #include "model/ReportModel.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 
 #include <QHash>
@@ -98,7 +99,7 @@ void placeInGrids(QList<Row> &rows)
 
 QString tableOf(Table table)
 {
-    return table == Table::Older ? QStringLiteral("anx_3ceb") : QStringLiteral("anx_new_3ceb");
+    return table == Table::Older ? ClauseTables::kOlderForm3cebTable : ClauseTables::kForm3cebTable;
 }
 
 Row fromOlderTable(const Row &row)
@@ -146,9 +147,10 @@ QList<Row> read(Database &db, Table table, const QString &client, const QString 
 
 void roll(ReportModel &report)
 {
-    report.removePoint(1, QStringLiteral("UDIN"));
-    editFirst(report, 1, QStringLiteral("3CEB1"), 5, report.key().yearKey);
-    editFirst(report, 1, QStringLiteral("3CEBOTH"), 6, {});
+    report.removePoint(Form3cebPoints::Page, Form3cebPoints::Udin);
+    editFirst(report, Form3cebPoints::Page, Form3cebPoints::Paragraph1, Form3cebPoints::YearField,
+              report.key().yearKey);
+    editFirst(report, Form3cebPoints::Page, Form3cebPoints::Accountant, Form3cebPoints::SignedOnField, {});
 }
 
 void dropFigures(ReportModel &report)

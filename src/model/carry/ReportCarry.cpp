@@ -8,6 +8,7 @@
 #include "catalogue/Form3cebCatalogue.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 #include "store/ReportChange.h"
 
@@ -100,8 +101,8 @@ void replace(const ReportModel &report, bool keepRemarks, const QString &what)
     }
     Database &db = host().DBObj();
     ReportChange change(key, what);
-    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?%2")
-                   .arg(key.form.clauseTable, keepRemarks ? QStringLiteral(" AND PageNo<>301") : QString()),
+    db.Execute(ClauseTables::deleteReportRows(key.form.clauseTable,
+                                              keepRemarks ? QStringLiteral(" AND PageNo<>301") : QString()),
                {key.client, key.yearKey});
     ClauseStore::insertStoredRows(key, rows);
     change.commit();
@@ -154,15 +155,14 @@ bool oldFormat(const ReportKey &key, EarlierRows::Format format)
 bool wizard(const ReportKey &key, const QString &wizardYear)
 {
     Database &db = host().DBObj();
-    if (!db.tableExists(QStringLiteral("anex3cd_main")))
+    if (!db.tableExists(ClauseTables::kWizardTable))
         return false;
     ReportChange change(key, QStringLiteral("Importing the old 3CD wizard's answers"));
     const QList<Row> rows = WizardAnswers::rows(db, key.client, wizardYear);
     if (rows.isEmpty())
         return false;
     // The wizard's answers take the place of every Form 3CD row; Part A is the report page's.
-    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=? AND FormName='3CD'")
-                   .arg(key.form.clauseTable),
+    db.Execute(ClauseTables::deleteReportRows(key.form.clauseTable, QStringLiteral(" AND FormName='3CD'")),
                {key.client, key.yearKey});
     ClauseStore::insertStoredRows(key, rows);
     change.commit();

@@ -2,6 +2,7 @@
 
 #include "catalogue/WizardMap.h"
 #include "model/ReportModel.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 
 #include <QHash>
@@ -60,7 +61,8 @@ QList<ClauseStore::ClauseRow> rows(Database &db, const QString &client, const QS
     QHash<QString, ClauseStore::ClauseRow> single;
     QStringList order;
     Recordset rs =
-        db.Execute(QStringLiteral("SELECT PointSr,PointVal FROM anex3cd_main WHERE Code_No=? AND FYr=?"),
+        db.Execute(QStringLiteral("SELECT PointSr,PointVal FROM %1 WHERE ").arg(ClauseTables::kWizardTable) +
+                       ClauseTables::kReportRows,
                    {client, yearKey});
     QList<std::pair<int, QString>> answers;
     for (; !rs.Eof(); rs.MoveNext())

@@ -3,6 +3,7 @@
 #include "DepreciationCutOff.h"
 #include "base/DateService.h"
 #include "catalogue/ClauseCatalogue.h"
+#include "catalogue/DepreciationPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "model/amounts/Amounts.h"
 
@@ -15,8 +16,8 @@ namespace Clause18
 namespace
 {
 
-const int kPage = 7;
-const QString kPoint = QStringLiteral("18");
+const int kPage = DepreciationPoints::Page;
+const QString &kPoint = DepreciationPoints::Blocks;
 
 double cell(const QStringList &row, int column)
 {

@@ -1,6 +1,7 @@
 #include "DepreciationReminder.h"
 
 #include "DepreciationImports.h"
+#include "catalogue/DepreciationPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "store/ClauseStore.h"
 #include "store/DbError.h"
@@ -11,10 +12,12 @@ namespace DepreciationReminder
 QString message(bool blockWise)
 {
     try {
-        const auto na = ClauseStore::readPoint(7, QStringLiteral("NA18"), false);
+        const auto na =
+            ClauseStore::readPoint(DepreciationPoints::Page, DepreciationPoints::NotApplicable, false);
         if (!na.isEmpty() && Vocabulary::isTicked(na.first().col(1)))
             return {};
-        for (const ClauseStore::ClauseRow &row : ClauseStore::readPoint(7, QStringLiteral("18"), false)) {
+        for (const ClauseStore::ClauseRow &row :
+             ClauseStore::readPoint(DepreciationPoints::Page, DepreciationPoints::Blocks, false)) {
             if (!row.col(1).trimmed().isEmpty())
                 return {};
         }

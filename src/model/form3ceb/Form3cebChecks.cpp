@@ -3,6 +3,7 @@
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 #include "model/rules/CellChecks.h"
+#include "model/rules/ClauseMessages.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -116,7 +117,7 @@ void incompleteGrid(const ReportModel &model, int page, const Catalogue::Clause 
                                          r + 1,
                                          c,
                                          control.columns.at(c).heading,
-                                         ReportFindings::incompleteMessage(clause.label)};
+                                         ClauseMessages::incomplete(clause.label)};
                     return;
                 }
             }
@@ -129,7 +130,7 @@ void incompleteGrid(const ReportModel &model, int page, const Catalogue::Clause 
                                  0,
                                  -1,
                                  {},
-                                 ReportFindings::fillMessage(clause.label)};
+                                 ClauseMessages::fill(clause.label)};
     }
 }
 

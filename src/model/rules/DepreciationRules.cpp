@@ -2,6 +2,7 @@
 
 #include "catalogue/CellFormat.h"
 #include "catalogue/DepreciationBlocks.h"
+#include "catalogue/DepreciationPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 #include "model/depreciation/Clause18Row.h"
@@ -13,8 +14,8 @@ namespace DepreciationRules
 
 namespace
 {
-const int kPage = 7;
-const QString kPoint = QStringLiteral("18");
+const int kPage = DepreciationPoints::Page;
+const QString &kPoint = DepreciationPoints::Blocks;
 } // namespace
 
 bool isBlockRow(const QStringList &cells)

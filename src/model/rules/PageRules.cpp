@@ -1,5 +1,6 @@
 #include "PageRules.h"
 
+#include "ClauseMessages.h"
 #include "ConcessionalRegime.h"
 #include "ReportDates.h"
 #include "ReportPageRules.h"
@@ -122,8 +123,7 @@ std::optional<ReportFinding> unanswered(const ReportModel &model, int page, cons
     if (!clause || clause->option.isEmpty() || !answerOf(model, page, *clause).isEmpty())
         return std::nullopt;
     return finding(page, clause, clause->option, 0, -1,
-                   message.isEmpty() ? QStringLiteral("Select either Yes  or No in clause ") + clause->label
-                                     : message);
+                   message.isEmpty() ? ClauseMessages::unanswered(clause->label) : message);
 }
 
 std::optional<ReportFinding> assesseeStatus(const ReportModel &model)
@@ -222,10 +222,10 @@ std::optional<ReportFinding> clause42Numbers(const ReportModel &model)
     const QList<QStringList> rows = gridRows(model, kTurnoverPage, point);
     for (int r = 0; r < rows.size(); ++r) {
         const QString id = rows.at(r).value(kIdentificationColumn).trimmed();
-        if (rowIsEmpty(rows.at(r)) || Vocabulary::isMarker(id) || Clauses41To44::isIdentificationNumber(id))
+        if (rowIsEmpty(rows.at(r)) || Clauses41To44::identificationMessage(id).isEmpty())
             continue;
         return finding(kTurnoverPage, clause, point, r + 1, kIdentificationColumn,
-                       QStringLiteral("Specify Valid 'Identification Number'."));
+                       Clauses41To44::identificationMessage(id));
     }
     return std::nullopt;
 }

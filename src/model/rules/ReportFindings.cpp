@@ -1,6 +1,7 @@
 #include "ReportFindings.h"
 
 #include "CellChecks.h"
+#include "ClauseMessages.h"
 #include "PageRules.h"
 #include "SigningDate.h"
 #include "catalogue/ClauseCatalogue.h"
@@ -49,7 +50,7 @@ public:
                      0,
                      -1,
                      {},
-                     QStringLiteral("Select either Yes  or No in clause ") + clause.label});
+                     ClauseMessages::unanswered(clause.label)});
                 return;
             }
             if (!Vocabulary::isYes(answer))
@@ -106,7 +107,7 @@ public:
                  0,
                  -1,
                  {},
-                 fillMessage(clause.label)});
+                 ClauseMessages::fill(clause.label)});
         else if (combo)
             add({ReportFinding::Kind::Value,
                  page,
@@ -115,7 +116,7 @@ public:
                  0,
                  -1,
                  {},
-                 incompleteMessage(clause.label)});
+                 ClauseMessages::incomplete(clause.label)});
         else
             add({ReportFinding::Kind::Blank,
                  page,
@@ -138,7 +139,7 @@ public:
                  0,
                  -1,
                  SigningDate::Label,
-                 QStringLiteral("Please fill data in clause ") + SigningDate::Label});
+                 ClauseMessages::fill(SigningDate::Label)});
         for (ReportFinding &f : PageRules::of(m_model, SigningPoints::Page))
             add(std::move(f));
     }
@@ -198,21 +199,10 @@ QList<ReportFinding> collect(const ReportModel &model)
     return collector.take();
 }
 
-QString fillMessage(const QString &label)
-{
-    return QStringLiteral("Please fill data in clause ") + label;
-}
-
-QString incompleteMessage(const QString &label)
-{
-    return QStringLiteral("Clause ") + label + QStringLiteral(" is incomplete. Please fill data in clause ") +
-           label;
-}
-
 QString place(const ReportFinding &f)
 {
-    QString text = f.clause.isEmpty() ? QStringLiteral("Page %1").arg(f.page)
-                                      : QStringLiteral("Clause %1 (page %2)").arg(f.clause).arg(f.page);
+    QString text =
+        f.clause.isEmpty() ? QStringLiteral("Page %1").arg(f.page) : ClauseMessages::place(f.clause, f.page);
     if (f.row > 0)
         text += QStringLiteral(", row ") + QString::number(f.row);
     if (!f.item.isEmpty())

@@ -39,11 +39,6 @@ QString place(const ReportFinding &finding);
 // as `taxaudit validate` words it (its message names its place).
 QString line(const ReportFinding &finding);
 
-// A clause that must be filled: "Please fill data in clause 25" when it holds nothing,
-// "Clause 25 is incomplete. Please fill data in clause 25" when it holds part of what it asks.
-QString fillMessage(const QString &label);
-QString incompleteMessage(const QString &label);
-
 // Answers blank clauses "Nil" in the model: every cell of a grid's one row, every text box
 // and field. The pages the clauses are on, to be saved.
 QList<int> answerNil(ReportModel &model, const QList<ReportFinding> &blanks);

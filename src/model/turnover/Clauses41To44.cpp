@@ -1,6 +1,7 @@
 #include "Clauses41To44.h"
 
 #include "base/DateService.h"
+#include "catalogue/Vocabulary.h"
 
 #include <QRegularExpression>
 
@@ -12,6 +13,13 @@ bool isIdentificationNumber(const QString &text)
     static const QRegularExpression tanOrPan(QStringLiteral(
         "\\A(?:[A-Za-z]{4}[0-9]{5}[A-Za-z]|[A-Za-z]{5}[0-9]{4}[A-Za-z])[.][A-Za-z]{2}[0-9]{3}\\z"));
     return tanOrPan.match(text).hasMatch();
+}
+
+QString identificationMessage(const QString &text)
+{
+    if (Vocabulary::isMarker(text) || isIdentificationNumber(text))
+        return {};
+    return QStringLiteral("Specify Valid 'Identification Number'.");
 }
 
 QString furnishingDateMessage(const QString &date, const QString &firstDate)

@@ -3,8 +3,8 @@
 #include "AccountFigures.h"
 #include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "store/ClauseTables.h"
 #include "model/amounts/Amounts.h"
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 
 namespace TurnoverImport
@@ -106,7 +106,7 @@ void ImportTO_Data(Clause40::Fields &fields)
             prompts().askYesNo(QStringLiteral("Dou you want to import data from New Format?."));
         fillFromReport(fields,
                        newFormat ? ClauseTables::clauseTableName(previousKey)
-                                 : QStringLiteral("annex_new_3cd_") + previousKey,
+                                 : ClauseTables::olderClauseTableName(previousKey),
                        client, previousKey);
     }
     Clause40::recomputeRatios(fields);

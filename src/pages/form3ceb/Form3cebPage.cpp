@@ -4,6 +4,7 @@
 #include "base/Prompt.h"
 #include "base/SharedMessages.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "catalogue/Form3cebPoints.h"
 #include "catalogue/Vocabulary.h"
 #include "commands/AnnexureExchange.h"
 #include "dialogs/PendingWindow.h"
@@ -41,15 +42,13 @@
 namespace
 {
 
-const QString kUdinPoint = QStringLiteral("UDIN");
-
-// The accountant's particulars the report keeps, by the element of the e-filing XML.
-QList<std::pair<QString, QString>> particularsOf(const Accountant &accountant)
+// The accountant's particulars the report keeps, by their fields.
+QList<std::pair<int, QString>> particularsOf(const Accountant &accountant)
 {
-    return {{QStringLiteral("Name"), accountant.name},
-            {QStringLiteral("Address"), accountant.address},
-            {QStringLiteral("MembershipNo"), accountant.membershipNo},
-            {QStringLiteral("FirmRegNum"), accountant.firmRegNo}};
+    return {{Form3cebPoints::NameField, accountant.name},
+            {Form3cebPoints::AddressField, accountant.address},
+            {Form3cebPoints::MembershipField, accountant.membershipNo},
+            {Form3cebPoints::FirmRegField, accountant.firmRegNo}};
 }
 
 } // namespace
@@ -112,9 +111,9 @@ void Form3cebPage::addClause(const Catalogue::Clause &clause)
         }
     }
     const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
-    if (clause.key == cat.otherInformation().point || clause.key == kUdinPoint) {
+    if (clause.key == cat.otherInformation().point || clause.key == Form3cebPoints::Udin) {
         auto *row = new QHBoxLayout;
-        if (clause.key == kUdinPoint)
+        if (clause.key == Form3cebPoints::Udin)
             connect(addButton(box, row, PendingWindow::GenerateUdinTitle, QStringLiteral("cmdUDIN")),
                     &QPushButton::clicked, this, &Form3cebPage::cmdUDIN_Click);
         else
@@ -149,7 +148,7 @@ QWidget *Form3cebPage::makeField(const Catalogue::Field &field, const QString &p
         edit->setPlaceholderText(QStringLiteral("DD/MM/YYYY"));
     // Leaving a box keeps its value in the form of its kind, or names what is wrong with it
     // and returns to it.
-    if (point == kUdinPoint) {
+    if (point == Form3cebPoints::Udin) {
         connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
             edit->setText(edit->text().trimmed());
             checkUdin(edit);
@@ -252,16 +251,11 @@ void Form3cebPage::importRows(const QString &point)
     prompts().inform(SharedMessages::importSuccessfully());
 }
 
-QLineEdit *Form3cebPage::accountantField(const QString &element) const
+QLineEdit *Form3cebPage::accountantField(int field) const
 {
-    const Catalogue::XmlPart &part = Form3cebCatalogue::instance().otherInformation();
-    for (const Catalogue::XmlElement &e : part.children) {
-        if (e.name != element)
-            continue;
-        for (const FieldRow &row : m_fieldRows) {
-            if (row.point == part.point)
-                return qobject_cast<QLineEdit *>(row.edits.value(e.col - 1));
-        }
+    for (const FieldRow &row : m_fieldRows) {
+        if (row.point == Form3cebPoints::Accountant)
+            return qobject_cast<QLineEdit *>(row.edits.value(field - 1));
     }
     return nullptr;
 }
@@ -271,8 +265,8 @@ bool Form3cebPage::fillAccountant()
     const Accountant accountant = Accountant::ofReport(report());
     if (accountant.name.isEmpty() && accountant.membershipNo.isEmpty())
         return false;
-    for (const auto &[element, value] : particularsOf(accountant)) {
-        if (QLineEdit *edit = accountantField(element))
+    for (const auto &[field, value] : particularsOf(accountant)) {
+        if (QLineEdit *edit = accountantField(field))
             edit->setText(value);
     }
     return true;
@@ -290,7 +284,7 @@ void Form3cebPage::cmdAuditor_Click()
 
 void Form3cebPage::cmdUDIN_Click()
 {
-    QLineEdit *typed = accountantField(QStringLiteral("MembershipNo"));
+    QLineEdit *typed = accountantField(Form3cebPoints::MembershipField);
     if (!typed)
         return;
     try {
@@ -459,7 +453,8 @@ bool Form3cebPage::checkValues()
             auto *box = qobject_cast<QLineEdit *>(row.edits.at(i));
             if (!box)
                 continue;
-            if (row.point == kUdinPoint ? !checkUdin(box) : !checkField(box, row.fields.at(i), row.label))
+            if (row.point == Form3cebPoints::Udin ? !checkUdin(box)
+                                                  : !checkField(box, row.fields.at(i), row.label))
                 return false;
         }
     }
@@ -524,8 +519,7 @@ void Form3cebPage::DisplayData()
                 WidgetValues::setText(row.edits.at(i), stored.col(i + 1));
         }
         // A report without its accountant takes the one the host has for the client and year.
-        if (accountantField(QStringLiteral("Name")) &&
-            byPoint.value(Form3cebCatalogue::instance().otherInformation().point).isEmpty())
+        if (accountantField(Form3cebPoints::NameField) && byPoint.value(Form3cebPoints::Accountant).isEmpty())
             fillAccountant();
         for (const Question &q : std::as_const(m_questions)) {
             if (q.yes) {

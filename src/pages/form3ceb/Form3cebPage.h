@@ -70,7 +70,8 @@ private:
     QPushButton *addButton(QGroupBox *box, QHBoxLayout *row, const QString &caption, const QString &name);
     void addGridButtons(Question &q, QGroupBox *box, QVBoxLayout *layout);
     bool checkGrid(const Question &q) const;
-    QLineEdit *accountantField(const QString &element) const;
+    // The box of one of the accountant's fields (Form3cebPoints), or nullptr.
+    QLineEdit *accountantField(int field) const;
     static QString workbookClause(const QString &point);
     // False when the host has no auditor for the client and year.
     bool fillAccountant();

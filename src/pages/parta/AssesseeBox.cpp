@@ -114,22 +114,11 @@ QString AssesseeBox::text(Field f) const
 int AssesseeBox::columnOf(Field f)
 {
     namespace Row = AssesseeRow;
-    static const Row::Column columns[FieldCount] = {Row::FirstName,
-                                                    Row::MiddleName,
-                                                    Row::LastName,
-                                                    Row::Country,
-                                                    Row::AddressLine1,
-                                                    Row::AddressLine2,
-                                                    Row::Pin,
-                                                    Row::PostOffice,
-                                                    Row::Area,
-                                                    Row::District,
-                                                    Row::State,
-                                                    Row::PAN,
-                                                    Row::Aadhaar,
-                                                    Row::Column{"districtCode"},
-                                                    Row::Column{"postOfficeCode"},
-                                                    Row::Column{"areaCode"}};
+    static const Row::Column columns[FieldCount] = {
+        Row::FirstName,    Row::MiddleName, Row::LastName,   Row::Country,      Row::AddressLine1,
+        Row::AddressLine2, Row::Pin,        Row::PostOffice, Row::Area,         Row::District,
+        Row::State,        Row::PAN,        Row::Aadhaar,    Row::DistrictCode, Row::PostOfficeCode,
+        Row::AreaCode};
     return Row::index(columns[f]);
 }
 

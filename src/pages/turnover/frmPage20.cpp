@@ -109,9 +109,10 @@ frmPage20::frmPage20(QWidget *parent) : ClausePage(*ClauseCatalogue::instance().
     if (ClauseGrid *grd42 = gridOf(*this, QStringLiteral("42"))) {
         connect(grd42, &ClauseGrid::edited, this, [grd42](int row, int column) {
             const QString id = WidgetValues::cellText(grd42, row, identificationColumn).trimmed();
-            if (column == identificationColumn && !id.isEmpty() && !Vocabulary::isMarker(id) &&
-                !Clauses41To44::isIdentificationNumber(id))
-                prompts().inform(QStringLiteral("Specify Valid 'Identification Number'."));
+            if (column != identificationColumn || id.isEmpty())
+                return;
+            if (const QString message = Clauses41To44::identificationMessage(id); !message.isEmpty())
+                prompts().inform(message);
         });
     }
     tabInShownOrder();

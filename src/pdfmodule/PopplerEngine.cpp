@@ -47,7 +47,7 @@ public:
     {
         std::unique_ptr<Poppler::Document> document = Poppler::Document::load(source);
         if (!document || document->isLocked()) {
-            *error = QStringLiteral("The file is not a readable PDF file.");
+            *error = PdfEngine::notReadable();
             return false;
         }
         std::unique_ptr<Poppler::PDFConverter> converter = document->pdfConverter();

@@ -14,6 +14,9 @@ class PdfEngine
 public:
     virtual ~PdfEngine() = default;
 
+    // Said of a file poppler cannot open, or opens only with a password.
+    static QString notReadable() { return QStringLiteral("The file is not a readable PDF file."); }
+
     // The number of pages of the file; -1 when it does not open as a PDF. `locked` tells a
     // file that opens only with a password.
     virtual int pageCount(const QString &path, bool *locked) const = 0;

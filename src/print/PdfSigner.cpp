@@ -130,7 +130,7 @@ bool sign(const Request &request, QString *error)
     bool locked = false;
     const int pageCount = engine->pageCount(request.file, &locked);
     if (pageCount < 0 || locked) {
-        *error = QStringLiteral("The file is not a readable PDF file.");
+        *error = PdfEngine::notReadable();
         return false;
     }
     QList<int> pages;

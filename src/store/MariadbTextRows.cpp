@@ -24,8 +24,7 @@ MariadbTextRows::MariadbTextRows(st_mysql *connection, const QString &sql, const
     : m_client(MariadbClient::instance()), m_connection(connection), m_fail(std::move(fail))
 {
     if (!m_client.failure.isEmpty()) {
-        m_fail(
-            QSqlError(QStringLiteral("Unable to read rows"), m_client.failure, QSqlError::ConnectionError));
+        m_fail(QSqlError(failure(), m_client.failure, QSqlError::ConnectionError));
         std::terminate();
     }
     m_statement = m_client.stmtInit(m_connection);
@@ -51,8 +50,8 @@ void MariadbTextRows::raise() const
     const unsigned int code =
         onStatement ? m_client.stmtErrorNumber(m_statement) : m_client.errorNumber(m_connection);
     const char *message = onStatement ? m_client.stmtError(m_statement) : m_client.error(m_connection);
-    m_fail(QSqlError(failure(), QString::fromUtf8(message),
-                     QSqlError::StatementError, QString::number(code)));
+    m_fail(
+        QSqlError(failure(), QString::fromUtf8(message), QSqlError::StatementError, QString::number(code)));
     // m_fail throws; a caller that forgot to would otherwise read a broken statement.
     std::terminate();
 }

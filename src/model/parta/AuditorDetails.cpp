@@ -8,7 +8,7 @@ namespace AuditorDetails
 const QStringList &labels()
 {
     static const QStringList list{
-        QStringLiteral("Auditor Name"),           QStringLiteral("Membership Number"),
+        AuditorRecord::captions().at(0),          AuditorRecord::captions().at(1),
         QStringLiteral("Auditor's Firm Address"), QStringLiteral("Auditor's Country"),
         QStringLiteral("Auditor's State"),        QStringLiteral("Auditor's Pincode"),
         QStringLiteral("Auditor's Post Office"),  QStringLiteral("Auditor's Area/Locality"),

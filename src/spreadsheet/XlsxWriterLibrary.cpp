@@ -1,17 +1,6 @@
 #include "XlsxWriterLibrary.h"
 
-#include <QLibrary>
-
-namespace
-{
-
-template <typename Function> bool resolve(QLibrary &library, const char *name, Function &function)
-{
-    function = reinterpret_cast<Function>(library.resolve(name));
-    return function != nullptr;
-}
-
-} // namespace
+#include "base/LoadedLibrary.h"
 
 const XlsxWriterLibrary &XlsxWriterLibrary::instance()
 {
@@ -22,35 +11,27 @@ const XlsxWriterLibrary &XlsxWriterLibrary::instance()
 XlsxWriterLibrary XlsxWriterLibrary::load(const QString &name, int version)
 {
     XlsxWriterLibrary xlsx;
-    QLibrary library(name, version);
-    if (!library.load()) {
-        xlsx.failure =
-            QStringLiteral("The workbook library could not be loaded: %1").arg(library.errorString());
-        return xlsx;
-    }
-    bool found = true;
-    found = resolve(library, "format_set_align", xlsx.formatSetAlign) && found;
-    found = resolve(library, "format_set_bold", xlsx.formatSetBold) && found;
-    found = resolve(library, "format_set_border", xlsx.formatSetBorder) && found;
-    found = resolve(library, "format_set_num_format", xlsx.formatSetNumFormat) && found;
-    found = resolve(library, "format_set_text_wrap", xlsx.formatSetTextWrap) && found;
-    found = resolve(library, "format_set_underline", xlsx.formatSetUnderline) && found;
-    found = resolve(library, "lxw_strerror", xlsx.lxwStrerror) && found;
-    found = resolve(library, "workbook_add_format", xlsx.workbookAddFormat) && found;
-    found = resolve(library, "workbook_add_worksheet", xlsx.workbookAddWorksheet) && found;
-    found = resolve(library, "workbook_close", xlsx.workbookClose) && found;
-    found = resolve(library, "workbook_new", xlsx.workbookNew) && found;
-    found = resolve(library, "worksheet_data_validation_range", xlsx.worksheetDataValidationRange) && found;
-    found = resolve(library, "worksheet_freeze_panes", xlsx.worksheetFreezePanes) && found;
-    found = resolve(library, "worksheet_hide", xlsx.worksheetHide) && found;
-    found = resolve(library, "worksheet_merge_range", xlsx.worksheetMergeRange) && found;
-    found = resolve(library, "worksheet_set_column_opt", xlsx.worksheetSetColumnOpt) && found;
-    found = resolve(library, "worksheet_set_row", xlsx.worksheetSetRow) && found;
-    found = resolve(library, "worksheet_write_blank", xlsx.worksheetWriteBlank) && found;
-    found = resolve(library, "worksheet_write_number", xlsx.worksheetWriteNumber) && found;
-    found = resolve(library, "worksheet_write_string", xlsx.worksheetWriteString) && found;
-    if (!found)
-        xlsx.failure = QStringLiteral("The workbook library %1 lacks a function it should have.")
-                           .arg(library.fileName());
+    LoadedLibrary library(name, version, QStringLiteral("workbook library"));
+    library.resolve("format_set_align", xlsx.formatSetAlign);
+    library.resolve("format_set_bold", xlsx.formatSetBold);
+    library.resolve("format_set_border", xlsx.formatSetBorder);
+    library.resolve("format_set_num_format", xlsx.formatSetNumFormat);
+    library.resolve("format_set_text_wrap", xlsx.formatSetTextWrap);
+    library.resolve("format_set_underline", xlsx.formatSetUnderline);
+    library.resolve("lxw_strerror", xlsx.lxwStrerror);
+    library.resolve("workbook_add_format", xlsx.workbookAddFormat);
+    library.resolve("workbook_add_worksheet", xlsx.workbookAddWorksheet);
+    library.resolve("workbook_close", xlsx.workbookClose);
+    library.resolve("workbook_new", xlsx.workbookNew);
+    library.resolve("worksheet_data_validation_range", xlsx.worksheetDataValidationRange);
+    library.resolve("worksheet_freeze_panes", xlsx.worksheetFreezePanes);
+    library.resolve("worksheet_hide", xlsx.worksheetHide);
+    library.resolve("worksheet_merge_range", xlsx.worksheetMergeRange);
+    library.resolve("worksheet_set_column_opt", xlsx.worksheetSetColumnOpt);
+    library.resolve("worksheet_set_row", xlsx.worksheetSetRow);
+    library.resolve("worksheet_write_blank", xlsx.worksheetWriteBlank);
+    library.resolve("worksheet_write_number", xlsx.worksheetWriteNumber);
+    library.resolve("worksheet_write_string", xlsx.worksheetWriteString);
+    xlsx.failure = library.failure();
     return xlsx;
 }

@@ -391,6 +391,17 @@ void MasterFile::MergeCells(int row, int column, int count)
         t->mergeCells(row - 1, column - 1, 1, count);
 }
 
+void MasterFile::beginTableEdits()
+{
+    settle();
+    QTextCursor(m_document.get()).beginEditBlock();
+}
+
+void MasterFile::endTableEdits()
+{
+    QTextCursor(m_document.get()).endEditBlock();
+}
+
 bool MasterFile::SaveMasterFile(const QString &path) const
 {
     settle();

@@ -52,6 +52,11 @@ public:
     void CellBorder(int row, int column, const QString &edges, double width = 0.6);
     // Joins `count` cells of a row, from `column` on, into one.
     void MergeCells(int row, int column, int count);
+    // The table edits between these reach the document as one edit: Qt looks over all the
+    // document's frames again at the end of each edit that joins cells, so joining cells row
+    // by row in a table of thousands of rows cost their square.
+    void beginTableEdits();
+    void endTableEdits();
     // Writes the filled master file as rich text.
     bool SaveMasterFile(const QString &path) const;
 

@@ -169,6 +169,37 @@ TEST(MasterFileTest, MarkersAroundTableEditsOverlapsAndMany)
     EXPECT_FALSE(text.contains(QStringLiteral("$#$M")));
 }
 
+// Rows filled and joined as one edit: the table holds them, cells joined where asked, and the
+// tables after it are still found where they stand.
+TEST(MasterFileTest, TableEditsMadeAsOneEdit)
+{
+    QTemporaryDir dir;
+    MasterFile file;
+    ASSERT_TRUE(file.openmasterfile(write(dir.filePath(QStringLiteral("master.rtf")), Master)));
+    file.CurrentTbId = file.FindTextInTable(QStringLiteral("AnnexA"));
+    ASSERT_EQ(file.CurrentTbId, 1);
+    file.insertrows(500, 3);
+    file.beginTableEdits();
+    for (int row = 3; row < 503; ++row) {
+        file.setTextMatrix(row, 1, QString::number(row));
+        file.setTextMatrix(row, 2,
+                           QStringLiteral("line one") + ControlCodes::LineBreak + QStringLiteral("two"));
+        file.CellBorder(row, 2, QStringLiteral("1111"));
+        file.MergeCells(row, 2, 2);
+    }
+    file.endTableEdits();
+    file.DeleteRow(2);
+    EXPECT_EQ(file.tbrows(), 501);
+    EXPECT_EQ(file.TextMatrix(501, 1), QStringLiteral("502"));
+    EXPECT_EQ(file.TextMatrix(501, 2), QStringLiteral("line one\ntwo"));
+    EXPECT_EQ(file.tableCount(), 2);
+    EXPECT_EQ(file.FindTextInTable(QStringLiteral("AnnexAB")), 2);
+    const QTextCursor last = file.document().find(QStringLiteral("502"));
+    ASSERT_TRUE(last.currentTable());
+    EXPECT_EQ(last.currentTable()->cellAt(500, 1).columnSpan(), 2);
+    EXPECT_EQ(file.document().find(QStringLiteral("between")).currentTable(), nullptr);
+}
+
 namespace
 {
 

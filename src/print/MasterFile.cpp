@@ -106,6 +106,7 @@ bool MasterFile::openmasterfile(const QString &path)
     m_document = std::move(document);
     m_pending.clear();
     m_indexed = false;
+    m_searched.clear();
     CurrentTbId = 0;
     return ok;
 }
@@ -206,6 +207,7 @@ void MasterFile::settle() const
     }
     m_pending.clear();
     m_indexed = false;
+    m_searched.clear();
 }
 
 bool MasterFile::NewSetText(const QString &marker, const QString &text)
@@ -218,8 +220,10 @@ bool MasterFile::NewSetText(const QString &marker, const QString &text)
 
 bool MasterFile::replaceNext(const QString &marker, const QString &text)
 {
-    QTextCursor cursor =
-        findMarker(*m_document, marker, QTextCursor(m_document.get()), QTextDocument::FindCaseSensitively);
+    QTextCursor from(m_document.get());
+    if (marker == m_searched)
+        from.setPosition(m_searchFrom);
+    QTextCursor cursor = findMarker(*m_document, marker, from, QTextDocument::FindCaseSensitively);
     if (cursor.isNull())
         return false;
     m_indexed = false;
@@ -227,6 +231,8 @@ bool MasterFile::replaceNext(const QString &marker, const QString &text)
     cursor.removeSelectedText();
     cursor.setCharFormat(format);
     insertValue(cursor, text);
+    m_searched = marker;
+    m_searchFrom = cursor.position();
     return true;
 }
 
@@ -269,6 +275,7 @@ QTextTable *MasterFile::editedTable()
 {
     QTextTable *t = current();
     m_indexed = false;
+    m_searched.clear();
     return t;
 }
 

@@ -100,4 +100,8 @@ private:
     std::vector<bool> m_taken;
     mutable QList<Replacement> m_pending;
     mutable bool m_indexed = false;
+    // Where the search for another marker goes on: just after the value set for it last, as
+    // long as nothing else has edited the document since.
+    mutable QString m_searched;
+    int m_searchFrom = 0;
 };

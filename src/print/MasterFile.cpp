@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTextFrame>
@@ -103,60 +104,141 @@ bool MasterFile::openmasterfile(const QString &path)
     if (ok)
         document->setHtmlWithoutImages(html);
     m_document = std::move(document);
-    m_resume.clear();
+    m_pending.clear();
+    m_indexed = false;
+    m_searched.clear();
     CurrentTbId = 0;
-    startMarkersWhereTheyStand();
     return ok;
 }
 
-void MasterFile::startMarkersWhereTheyStand()
+namespace
 {
-    // Each "$#$Name$#$" marker's search starts at its first place in the template, found in
-    // one pass over the text: searching from the top for every marker made a template of
-    // thousands of markers cost their count times its length. The cursors move with the
-    // edits before them, and a marker of another form is searched for from the top.
-    const QString text = m_document->toPlainText();
-    const QLatin1StringView fence("$#$");
-    constexpr qsizetype LongestMarker = 80;
-    for (qsizetype at = text.indexOf(fence); at >= 0;) {
-        const qsizetype close = text.indexOf(fence, at + fence.size());
-        if (close < 0)
-            break;
-        const QStringView marker = QStringView(text).mid(at, close + fence.size() - at);
-        if (marker.size() > LongestMarker || marker.contains(u'\n')) {
-            at = close;
+
+const QLatin1StringView Fence("$#$");
+constexpr qsizetype LongestMarker = 80;
+
+// Markers fenced by "$#$" at both ends are found by one pass over the document; others (the
+// remarks' and annexures' opening letters) are searched for.
+bool isFenced(const QString &marker)
+{
+    return marker.size() >= 2 * Fence.size() && marker.size() <= LongestMarker && marker.startsWith(Fence) &&
+           marker.endsWith(Fence);
+}
+
+} // namespace
+
+void MasterFile::indexMarkers()
+{
+    // Every stretch of a paragraph that opens and closes with the fence is a marker that may
+    // be asked for; paragraph text is read as the document's search reads it (a no-break
+    // space as a space), and text a value put in holds no marker.
+    m_places.clear();
+    m_taken.assign(size_t(m_document->characterCount()), false);
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        QString text = block.text();
+        if (!text.contains(Fence))
             continue;
+        text.replace(QChar::Nbsp, u' ');
+        QList<int> valueChars(text.size() + 1, 0);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().boolProperty(ValueProperty))
+                continue;
+            const int from = fragment.position() - block.position();
+            for (int i = from; i < from + fragment.length() && i < text.size(); ++i)
+                valueChars[i + 1] = 1;
         }
-        const QString name = marker.toString();
-        if (!m_resume.contains(name)) {
-            QTextCursor start(m_document.get());
-            start.setPosition(int(at));
-            m_resume.insert(name, start);
+        for (qsizetype i = 0; i < text.size(); ++i)
+            valueChars[i + 1] += valueChars.at(i);
+        QList<qsizetype> fences;
+        for (qsizetype at = text.indexOf(Fence); at >= 0; at = text.indexOf(Fence, at + 1))
+            fences << at;
+        for (qsizetype i = 0; i < fences.size(); ++i) {
+            const qsizetype start = fences.at(i);
+            for (qsizetype j = i + 1; j < fences.size(); ++j) {
+                const qsizetype end = fences.at(j) + Fence.size();
+                if (end - start > LongestMarker)
+                    break;
+                if (fences.at(j) < start + Fence.size() || valueChars.at(end) != valueChars.at(start))
+                    continue;
+                m_places[text.mid(start, end - start)].starts << block.position() + int(start);
+            }
         }
-        at = text.indexOf(fence, close + fence.size());
     }
+    m_indexed = true;
+}
+
+bool MasterFile::queue(const QString &marker, const QString &text)
+{
+    if (!m_indexed)
+        indexMarkers();
+    const auto found = m_places.find(marker);
+    if (found == m_places.end())
+        return false;
+    Places &places = *found;
+    // A place that overlaps one taken already went with that value, as it would have had
+    // the value been written at once.
+    while (places.next < places.starts.size()) {
+        const int start = places.starts.at(places.next++);
+        const auto first = m_taken.begin() + start;
+        if (std::find(first, first + marker.size(), true) != first + marker.size())
+            continue;
+        std::fill(first, first + marker.size(), true);
+        m_pending << Replacement{start, int(marker.size()), text};
+        return true;
+    }
+    return false;
+}
+
+void MasterFile::settle() const
+{
+    if (m_pending.isEmpty())
+        return;
+    std::sort(m_pending.begin(), m_pending.end(),
+              [](const Replacement &a, const Replacement &b) { return a.start > b.start; });
+    QTextCursor cursor(m_document.get());
+    for (const Replacement &replacement : std::as_const(m_pending)) {
+        cursor.setPosition(replacement.start);
+        cursor.setPosition(replacement.start + replacement.length, QTextCursor::KeepAnchor);
+        const QTextCharFormat format = cursor.charFormat();
+        cursor.removeSelectedText();
+        cursor.setCharFormat(format);
+        insertValue(cursor, replacement.text);
+    }
+    m_pending.clear();
+    m_indexed = false;
+    m_searched.clear();
 }
 
 bool MasterFile::NewSetText(const QString &marker, const QString &text)
 {
-    // A marker's occurrences are set in document order, so the search goes on from where the
-    // last value for it ended: each marker's occurrences cost one pass over the document.
-    const auto resume = m_resume.constFind(marker);
-    QTextCursor from = resume == m_resume.cend() ? QTextCursor(m_document.get()) : *resume;
-    from.clearSelection();
+    if (isFenced(marker))
+        return queue(marker, text);
+    settle();
+    return replaceNext(marker, text);
+}
+
+bool MasterFile::replaceNext(const QString &marker, const QString &text)
+{
+    QTextCursor from(m_document.get());
+    if (marker == m_searched)
+        from.setPosition(m_searchFrom);
     QTextCursor cursor = findMarker(*m_document, marker, from, QTextDocument::FindCaseSensitively);
     if (cursor.isNull())
         return false;
+    m_indexed = false;
     const QTextCharFormat format = cursor.charFormat();
     cursor.removeSelectedText();
     cursor.setCharFormat(format);
     insertValue(cursor, text);
-    m_resume.insert(marker, cursor);
+    m_searched = marker;
+    m_searchFrom = cursor.position();
     return true;
 }
 
 int MasterFile::FindTextInTable(const QString &marker, int *row, int *column, int fromTable)
 {
+    settle();
     const QList<QTextTable *> tables = tablesOf(*m_document);
     // A whole word, so that "Annex31b" does not stop at "Annex31ba".
     const auto options = QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords;
@@ -178,13 +260,23 @@ int MasterFile::FindTextInTable(const QString &marker, int *row, int *column, in
 
 int MasterFile::tableCount() const
 {
+    settle();
     return int(tablesOf(*m_document).size());
 }
 
 QTextTable *MasterFile::table(int id) const
 {
+    settle();
     const QList<QTextTable *> tables = tablesOf(*m_document);
     return id >= 1 && id <= tables.size() ? tables.at(id - 1) : nullptr;
+}
+
+QTextTable *MasterFile::editedTable()
+{
+    QTextTable *t = current();
+    m_indexed = false;
+    m_searched.clear();
+    return t;
 }
 
 int MasterFile::tbcols() const
@@ -212,7 +304,7 @@ QString MasterFile::TextMatrix(int row, int column) const
 
 void MasterFile::setTextMatrix(int row, int column, const QString &text)
 {
-    QTextTable *t = current();
+    QTextTable *t = editedTable();
     if (!t || row < 1 || row > t->rows() || column < 1 || column > t->columns())
         return;
     const QTextTableCell cell = t->cellAt(row - 1, column - 1);
@@ -231,7 +323,7 @@ void MasterFile::setTextMatrix(int row, int column, const QString &text)
 
 void MasterFile::insertrows(int count, int position)
 {
-    QTextTable *t = current();
+    QTextTable *t = editedTable();
     if (!t || count < 1)
         return;
     const int at = std::clamp(position, 1, t->rows() + 1) - 1;
@@ -243,7 +335,7 @@ void MasterFile::insertrows(int count, int position)
 
 void MasterFile::insertcols(int count)
 {
-    QTextTable *t = current();
+    QTextTable *t = editedTable();
     if (!t || count < 1)
         return;
     const int before = t->columns();
@@ -258,7 +350,7 @@ void MasterFile::insertcols(int count)
 
 void MasterFile::shareColumns(const QList<double> &weights)
 {
-    QTextTable *t = current();
+    QTextTable *t = editedTable();
     if (!t || weights.size() != t->columns() - 1)
         return;
     QTextTableFormat format = t->format();
@@ -277,14 +369,14 @@ void MasterFile::shareColumns(const QList<double> &weights)
 
 void MasterFile::DeleteRow(int row)
 {
-    QTextTable *t = current();
+    QTextTable *t = editedTable();
     if (t && row >= 1 && row <= t->rows())
         t->removeRows(row - 1, 1);
 }
 
 void MasterFile::CellBorder(int row, int column, const QString &edges, double width)
 {
-    QTextTable *t = current();
+    QTextTable *t = editedTable();
     if (!t || row < 1 || row > t->rows() || column < 1 || column > t->columns())
         return;
     QTextTableCell cell = t->cellAt(row - 1, column - 1);
@@ -301,13 +393,25 @@ void MasterFile::CellBorder(int row, int column, const QString &edges, double wi
 
 void MasterFile::MergeCells(int row, int column, int count)
 {
-    QTextTable *t = current();
+    QTextTable *t = editedTable();
     if (t && count > 1 && row >= 1 && row <= t->rows() && column >= 1 && column + count - 1 <= t->columns())
         t->mergeCells(row - 1, column - 1, 1, count);
 }
 
+void MasterFile::beginTableEdits()
+{
+    settle();
+    QTextCursor(m_document.get()).beginEditBlock();
+}
+
+void MasterFile::endTableEdits()
+{
+    QTextCursor(m_document.get()).endEditBlock();
+}
+
 bool MasterFile::SaveMasterFile(const QString &path) const
 {
+    settle();
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;

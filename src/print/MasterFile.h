@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <memory>
+#include <vector>
 
 class QTextTable;
 
@@ -25,7 +26,8 @@ public:
     static QString readTemplate(const QString &path, bool *ok);
     // Replaces the first occurrence of the marker that is left, so that a marker standing
     // n times is set by n calls in document order; false when none is left. The text may
-    // carry the bold codes (ESC "E", ESC "F") and CR LF line breaks.
+    // carry the bold codes (ESC "E", ESC "F") and CR LF line breaks. The text goes into the
+    // document before anything else reads or edits it.
     bool NewSetText(const QString &marker, const QString &text);
     // The table holding the marker as a whole word (0 when none), from table `fromTable` on;
     // `row` and `column` receive the cell that holds it.
@@ -50,20 +52,56 @@ public:
     void CellBorder(int row, int column, const QString &edges, double width = 0.6);
     // Joins `count` cells of a row, from `column` on, into one.
     void MergeCells(int row, int column, int count);
+    // The table edits between these reach the document as one edit: Qt looks over all the
+    // document's frames again at the end of each edit that joins cells, so joining cells row
+    // by row in a table of thousands of rows cost their square.
+    void beginTableEdits();
+    void endTableEdits();
     // Writes the filled master file as rich text.
     bool SaveMasterFile(const QString &path) const;
 
-    const QTextDocument &document() const { return *m_document; }
+    const QTextDocument &document() const
+    {
+        settle();
+        return *m_document;
+    }
     // The number of tables in the file.
     int tableCount() const;
 
 private:
-    void startMarkersWhereTheyStand();
+    // A "$#$Name$#$" marker's places in the document, in document order, and how many of
+    // them have been taken.
+    struct Places {
+        QList<int> starts;
+        qsizetype next = 0;
+    };
+    // A value waiting to take a marker's place.
+    struct Replacement {
+        int start = 0;
+        int length = 0;
+        QString text;
+    };
+
+    void indexMarkers();
+    bool queue(const QString &marker, const QString &text);
+    bool replaceNext(const QString &marker, const QString &text);
+    void settle() const;
     QTextTable *table(int id) const;
     QTextTable *current() const { return table(CurrentTbId); }
+    QTextTable *editedTable();
 
     std::unique_ptr<QTextDocument> m_document;
-    // Where each marker's search goes on: just after the value set for it last, or where it
-    // first stands in the template.
-    QHash<QString, QTextCursor> m_resume;
+    // Markers are set without editing the document each time: Qt moves every live cursor at
+    // each edit, so a cursor per marker made a template's replacements cost its markers'
+    // square. The places of the "$#$Name$#$" markers are found in one pass; each value waits
+    // with the place it takes, and all are written in one pass from the end of the document
+    // towards its start, so that the places before each edit stay where they were.
+    QHash<QString, Places> m_places;
+    std::vector<bool> m_taken;
+    mutable QList<Replacement> m_pending;
+    mutable bool m_indexed = false;
+    // Where the search for another marker goes on: just after the value set for it last, as
+    // long as nothing else has edited the document since.
+    mutable QString m_searched;
+    int m_searchFrom = 0;
 };

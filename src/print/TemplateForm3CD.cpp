@@ -390,6 +390,7 @@ private:
         }
         const int room = m_file.tbcols() - first + 1;
         m_file.insertrows(int(lines.size()), markerRow + 1);
+        m_file.beginTableEdits();
         for (int i = 0; i < lines.size(); ++i) {
             const int row = markerRow + 1 + i;
             const Line &line = lines.at(i);
@@ -403,6 +404,7 @@ private:
             }
             m_file.MergeCells(row, first + int(cells.size()) - 1, room - int(cells.size()) + 1);
         }
+        m_file.endTableEdits();
         m_file.DeleteRow(markerRow);
         m_file.cellFontSize = 0;
     }

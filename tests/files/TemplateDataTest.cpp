@@ -49,6 +49,35 @@ TEST(TemplateData, FiveThousandMarkersAreSetInOrder)
     EXPECT_EQ(lines.last(), QStringLiteral("5000 $#$SN$#$"));
 }
 
+// Twenty thousand different markers, half in a table's cells, are each set once where they
+// stand (71 s of CPU before, when a master file kept a cursor for each marker).
+TEST(TemplateData, TwentyThousandDifferentMarkersAreSetWhereTheyStand)
+{
+    QTemporaryDir dir;
+    QString html;
+    for (int i = 0; i < 10000; ++i)
+        html += QStringLiteral("<p>$#$P%1$#$ then $#$P%1$#$</p>").arg(i);
+    html += QStringLiteral("<table>");
+    for (int i = 0; i < 10000; ++i)
+        html += QStringLiteral("<tr><td>$#$T%1$#$</td></tr>").arg(i);
+    html += QStringLiteral("</table>");
+    MasterFile file;
+    ASSERT_TRUE(file.openmasterfile(writeFile(dir.filePath(QStringLiteral("t.rtf")), html.toUtf8())));
+    for (int i = 0; i < 10000; ++i) {
+        TemplateMarkers::setInOrder(file, QStringLiteral("$#$P%1$#$").arg(i),
+                                    {QStringLiteral("first"), QString::number(i)});
+        ASSERT_TRUE(file.NewSetText(QStringLiteral("$#$T%1$#$").arg(i), QString::number(i)));
+    }
+    // The paragraph after a table is empty.
+    const QStringList lines = file.document().toPlainText().split(u'\n');
+    ASSERT_EQ(lines.size(), 20001);
+    EXPECT_EQ(lines.at(0), QStringLiteral("first then 0"));
+    EXPECT_EQ(lines.at(9999), QStringLiteral("first then 9999"));
+    EXPECT_EQ(lines.at(10000), QStringLiteral("0"));
+    EXPECT_EQ(lines.at(19999), QStringLiteral("9999"));
+    EXPECT_EQ(lines.at(20000), QString());
+}
+
 // Images and style sheets a template names are never read: "/dev/zero" ran the print out of
 // memory, and a file or an address would be read or fetched.
 TEST(TemplateData, ImagesAndStyleSheetsAreNotLoaded)

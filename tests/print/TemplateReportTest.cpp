@@ -118,6 +118,88 @@ TEST(MasterFileTest, MarkersTablesAndSavedFile)
     EXPECT_TRUE(engine.plainText().contains(QStringLiteral("Dear Asha and Ravi")));
 }
 
+// Markers keep their places while tables before them grow and shrink; a marker whose place
+// overlaps one set already is gone with it; a value's text is never taken for a marker; a
+// no-break space in a template reads as a space; what was set shows whenever the document is
+// read, and each marker's occurrences are set in document order across many markers.
+TEST(MasterFileTest, MarkersAroundTableEditsOverlapsAndMany)
+{
+    QTemporaryDir dir;
+    QString many;
+    for (int i = 0; i < 300; ++i)
+        many += QStringLiteral("<p>$#$M%1$#$ and $#$Twice$#$</p>").arg(i % 150);
+    const QString html = QStringLiteral("<html><body><p>x $#$A$#$B$#$ y $#$A$#$ z $#$C$#$</p>"
+                                        "<table border=\"1\"><tr><td>AnnexT</td></tr></table>"
+                                        "<p>$#$PStart&nbsp;Date$#$ to $#$Late$#$</p>%1</body></html>")
+                             .arg(many);
+    MasterFile file;
+    ASSERT_TRUE(file.openmasterfile(write(dir.filePath(QStringLiteral("master.rtf")), html)));
+
+    EXPECT_TRUE(file.NewSetText(QStringLiteral("$#$B$#$"), QStringLiteral("b")));
+    EXPECT_TRUE(file.NewSetText(QStringLiteral("$#$A$#$"), QStringLiteral("$#$C$#$")));
+    EXPECT_FALSE(file.NewSetText(QStringLiteral("$#$A$#$"), QStringLiteral("again")));
+    EXPECT_EQ(file.document().begin().text(), QStringLiteral("x $#$Ab y $#$C$#$ z $#$C$#$"));
+    EXPECT_TRUE(file.NewSetText(QStringLiteral("$#$C$#$"), QStringLiteral("c")));
+    EXPECT_FALSE(file.NewSetText(QStringLiteral("$#$C$#$"), QStringLiteral("again")));
+    EXPECT_EQ(file.document().begin().text(), QStringLiteral("x $#$Ab y $#$C$#$ z c"));
+
+    file.CurrentTbId = file.FindTextInTable(QStringLiteral("AnnexT"));
+    ASSERT_EQ(file.CurrentTbId, 1);
+    file.insertrows(3, 2);
+    file.setTextMatrix(2, 1, QStringLiteral("$#$Late$#$ in a cell"));
+    file.setTextMatrix(3, 1, QStringLiteral("a longer row"));
+    file.DeleteRow(1);
+    EXPECT_TRUE(file.NewSetText(QStringLiteral("$#$PStart Date$#$"), QStringLiteral("01/04/2025")));
+    EXPECT_TRUE(file.NewSetText(QStringLiteral("$#$Late$#$"), QStringLiteral("31/03/2026")));
+    EXPECT_FALSE(file.NewSetText(QStringLiteral("$#$Late$#$"), QString()));
+    EXPECT_EQ(file.TextMatrix(1, 1), QStringLiteral("$#$Late$#$ in a cell"));
+    EXPECT_EQ(file.tbrows(), 3);
+
+    for (int i = 0; i < 150; ++i) {
+        EXPECT_TRUE(file.NewSetText(QStringLiteral("$#$M%1$#$").arg(i), QStringLiteral("first %1").arg(i)));
+        EXPECT_TRUE(file.NewSetText(QStringLiteral("$#$M%1$#$").arg(i), QStringLiteral("second %1").arg(i)));
+    }
+    for (int i = 0; i < 300; ++i)
+        EXPECT_TRUE(file.NewSetText(QStringLiteral("$#$Twice$#$"), QString::number(i)));
+    EXPECT_FALSE(file.NewSetText(QStringLiteral("$#$Twice$#$"), QString()));
+    const QString text = file.document().toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("01/04/2025 to 31/03/2026\nfirst 0 and 0\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\nsecond 149 and 299")));
+    EXPECT_TRUE(text.indexOf(QStringLiteral("first 149 ")) < text.indexOf(QStringLiteral("second 0 ")));
+    EXPECT_FALSE(text.contains(QStringLiteral("$#$M")));
+}
+
+// Rows filled and joined as one edit: the table holds them, cells joined where asked, and the
+// tables after it are still found where they stand.
+TEST(MasterFileTest, TableEditsMadeAsOneEdit)
+{
+    QTemporaryDir dir;
+    MasterFile file;
+    ASSERT_TRUE(file.openmasterfile(write(dir.filePath(QStringLiteral("master.rtf")), Master)));
+    file.CurrentTbId = file.FindTextInTable(QStringLiteral("AnnexA"));
+    ASSERT_EQ(file.CurrentTbId, 1);
+    file.insertrows(500, 3);
+    file.beginTableEdits();
+    for (int row = 3; row < 503; ++row) {
+        file.setTextMatrix(row, 1, QString::number(row));
+        file.setTextMatrix(row, 2,
+                           QStringLiteral("line one") + ControlCodes::LineBreak + QStringLiteral("two"));
+        file.CellBorder(row, 2, QStringLiteral("1111"));
+        file.MergeCells(row, 2, 2);
+    }
+    file.endTableEdits();
+    file.DeleteRow(2);
+    EXPECT_EQ(file.tbrows(), 501);
+    EXPECT_EQ(file.TextMatrix(501, 1), QStringLiteral("502"));
+    EXPECT_EQ(file.TextMatrix(501, 2), QStringLiteral("line one\ntwo"));
+    EXPECT_EQ(file.tableCount(), 2);
+    EXPECT_EQ(file.FindTextInTable(QStringLiteral("AnnexAB")), 2);
+    const QTextCursor last = file.document().find(QStringLiteral("502"));
+    ASSERT_TRUE(last.currentTable());
+    EXPECT_EQ(last.currentTable()->cellAt(500, 1).columnSpan(), 2);
+    EXPECT_EQ(file.document().find(QStringLiteral("between")).currentTable(), nullptr);
+}
+
 namespace
 {
 

@@ -340,6 +340,7 @@ bool ClausePage::refuseAt(const ReportFinding &finding, QWidget *control)
 
 bool ClausePage::validateForm(bool)
 {
+    putRows();
     for (ClauseSection *s : std::as_const(m_sections)) {
         if (!s->validate())
             return false;

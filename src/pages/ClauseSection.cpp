@@ -15,6 +15,7 @@
 #include "model/ListSources.h"
 #include "model/ReportModel.h"
 #include "model/rules/CellChecks.h"
+#include "model/rules/ClauseCompleteness.h"
 #include "pages/annex/frmAnnex.h"
 
 #include <QButtonGroup>
@@ -372,9 +373,20 @@ bool ClauseSection::validate()
     }
     if ((m_answers && answer() != QLatin1String("Yes")) || (m_naTick && m_naTick->isChecked()))
         return true;
+    // The page has put what its boxes show into the report model; each box is checked there.
+    const auto check = [this](QWidget *box, const QString &point, int col, const QString &label) {
+        // A date is never answered with "Nil": it is given or the clause is not complete.
+        const auto *edit = qobject_cast<QLineEdit *>(box);
+        const bool date = edit && m_boxes.value(edit).column.kind == Kind::Date;
+        const std::optional<ReportFinding> found =
+            WidgetValues::kindOf(box) == WidgetValues::Kind::Combo
+                ? ClauseCompleteness::comboAt(*m_report, m_page, point, label)
+                : ClauseCompleteness::textAt(*m_report, m_page, point, col, label,
+                                             m_clause.mandatory || date);
+        return CompletenessPrompts::showFinding(box, found);
+    };
     for (const Control &control : m_clause.controls) {
         const QString label = control.label.isEmpty() ? m_clause.label : control.label;
-        QList<QWidget *> targets;
         if (control.type == ControlType::Grid) {
             for (ClauseGrid *g : m_grids) {
                 if (g->definition().point == control.point &&
@@ -384,18 +396,13 @@ bool ClauseSection::validate()
         } else if (control.type == ControlType::Fields) {
             const QList<QLineEdit *> edits = m_fields.value(control.point);
             for (int k = 0; k < edits.size(); ++k) {
-                if (control.fields.at(k).sumPoint.isEmpty())
-                    targets << edits.at(k);
+                if (control.fields.at(k).sumPoint.isEmpty() &&
+                    !check(edits.at(k), control.point, k + 1, label))
+                    return false;
             }
-        } else if (m_single.contains(control.point)) {
-            targets << m_single.value(control.point);
-        }
-        for (QWidget *target : targets) {
-            // A date is never answered with "Nil": it is given or the clause is not complete.
-            auto *box = qobject_cast<QLineEdit *>(target);
-            const bool date = box && m_boxes.value(box).column.kind == Kind::Date;
-            if (!CheckClause(target, label, m_naTick, m_clause.mandatory || date))
-                return false;
+        } else if (QWidget *box = m_single.value(control.point);
+                   box && !check(box, control.point, 1, label)) {
+            return false;
         }
     }
     return true;

@@ -37,7 +37,8 @@ public:
     void save(ReportModel &report, int page) const;
     // The rows the clause keeps outside its page: its As Per Annexure tick under page 201.
     QList<ReportModel::PointKey> otherPoints() const;
-    // The answer must be given; a clause to be filled goes through CheckClause.
+    // The answer must be given; then each control of the clause is checked for completeness
+    // over the report model, into which the page has put what the section shows.
     bool validate();
     // Every grid cell passes the check of its column's kind; the first that does not is
     // named and focused.

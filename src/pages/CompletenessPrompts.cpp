@@ -1,12 +1,13 @@
 #include "CompletenessPrompts.h"
 
+#include "ClauseGrid.h"
 #include "WidgetValues.h"
 #include "base/Prompt.h"
-#include "catalogue/Vocabulary.h"
+#include "model/ClauseGridModel.h"
+#include "model/rules/ClauseCompleteness.h"
 #include "model/rules/ClauseMessages.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QScrollArea>
@@ -75,102 +76,82 @@ bool refuse(QWidget *control, const QString &message)
     return false;
 }
 
+bool showFinding(QWidget *control, const std::optional<ReportFinding> &finding)
+{
+    if (!finding)
+        return true;
+    showControl(control);
+    if (finding->kind != ReportFinding::Kind::Blank) {
+        prompts().inform(finding->message);
+        return false;
+    }
+    if (WidgetValues::kindOf(control) != WidgetValues::Kind::Grid) {
+        if (prompts().askYesNo(ClauseMessages::updateBlankText(finding->clause),
+                               QStringLiteral("Form 3CD"))) {
+            control->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+        WidgetValues::setText(control, QStringLiteral("Nil"));
+        return true;
+    }
+    if (prompts().askYesNo(ClauseMessages::updateBlankGrid(finding->clause)))
+        return false;
+    auto *grid = static_cast<QAbstractItemView *>(control);
+    WidgetValues::setRowCount(grid, 0);
+    WidgetValues::setRowCount(grid, 1);
+    for (int c = 0; c < WidgetValues::columnCount(grid); ++c)
+        WidgetValues::setCellText(grid, 0, c, QStringLiteral("Nil"));
+    return true;
+}
+
 } // namespace CompletenessPrompts
 
 namespace
 {
 
-using CompletenessPrompts::showControl;
-
-bool checkText(QWidget *text, const QString &label, bool mandatory)
+std::optional<ReportFinding> gridFinding(const QTableView *grid, const QString &label, bool mandatory,
+                                         const QSet<int> &optionalColumns)
 {
-    if (!WidgetValues::text(text).isEmpty())
-        return true;
-    showControl(text);
-    if (mandatory) {
-        prompts().inform(ClauseMessages::fill(label));
-        return false;
+    ClauseCompleteness::GridShape shape;
+    shape.columns = WidgetValues::columnCount(grid);
+    shape.skipped = optionalColumns;
+    for (int c = 0; c < shape.columns; ++c) {
+        if (grid->isColumnHidden(c))
+            shape.skipped.insert(c);
     }
-    const QString question = QStringLiteral("Clause ") + label +
-                             QStringLiteral(" is blank or incomplete. Do you want to update the clause?") +
-                             QStringLiteral("\nSelect \"Yes\" to update") +
-                             QStringLiteral("\nSelect \"No\" if no information");
-    if (prompts().askYesNo(question, QStringLiteral("Form 3CD"))) {
-        text->setFocus(Qt::OtherFocusReason);
-        return false;
+    // A clause grid shows its point's rows in a report model: the check reads them there.
+    if (const auto *clauseGrid = qobject_cast<const ClauseGrid *>(grid)) {
+        const ClauseGridModel *rows = clauseGrid->gridModel();
+        return ClauseCompleteness::gridAt(rows->report(), rows->page(), rows->point(), shape, label,
+                                          mandatory);
     }
-    WidgetValues::setText(text, QStringLiteral("Nil"));
-    return true;
-}
-
-bool checkCombo(QComboBox *combo, const QString &label)
-{
-    if (!WidgetValues::text(combo).isEmpty())
-        return true;
-    showControl(combo);
-    prompts().inform(ClauseMessages::incomplete(label));
-    return false;
-}
-
-bool checkGrid(QTableView *grid, const QString &label, const QCheckBox *notApplicable, bool mandatory,
-               const QSet<int> &optionalColumns, const std::function<QSet<int>(int)> &exceptionColumns)
-{
-    if ((notApplicable && notApplicable->isChecked()) || !grid->isEnabled())
-        return true;
-    bool anyData = false;
-    bool partlyEmpty = false;
+    QList<QStringList> rows;
     for (int r = 0; r < WidgetValues::rowCount(grid); ++r) {
-        if (WidgetValues::rowIsEmpty(grid, r))
-            continue;
-        if (Vocabulary::isMarker(WidgetValues::cellText(grid, r, 0)))
-            return true;
-        anyData = true;
-        const QSet<int> excepted = exceptionColumns ? exceptionColumns(r) : QSet<int>();
-        for (int c = 0; c < WidgetValues::columnCount(grid); ++c) {
-            if (!grid->isColumnHidden(c) && !optionalColumns.contains(c) && !excepted.contains(c) &&
-                WidgetValues::cellText(grid, r, c).trimmed().isEmpty())
-                partlyEmpty = true;
-        }
+        QStringList cells;
+        for (int c = 0; c < shape.columns; ++c)
+            cells << WidgetValues::cellText(grid, r, c);
+        rows << cells;
     }
-    if (!anyData) {
-        showControl(grid);
-        if (mandatory) {
-            prompts().inform(ClauseMessages::fill(label));
-            return false;
-        }
-        const QString question = QStringLiteral("Clause ") + label +
-                                 QStringLiteral(" is blank. Do you want to update Clause ") + label +
-                                 QStringLiteral("?") + QStringLiteral("\nSelect 'YES', to update the field") +
-                                 QStringLiteral("\nSelect 'NO', if no information");
-        if (prompts().askYesNo(question))
-            return false;
-        WidgetValues::setRowCount(grid, 0);
-        WidgetValues::setRowCount(grid, 1);
-        for (int c = 0; c < WidgetValues::columnCount(grid); ++c)
-            WidgetValues::setCellText(grid, 0, c, QStringLiteral("Nil"));
-        return true;
-    }
-    if (partlyEmpty && mandatory) {
-        showControl(grid);
-        prompts().inform(ClauseMessages::incomplete(label));
-        return false;
-    }
-    return true;
+    return ClauseCompleteness::grid(rows, shape, label, mandatory);
 }
 
 } // namespace
 
 bool CheckClause(QWidget *control, const QString &label, const QCheckBox *notApplicable, bool mandatory,
-                 const QSet<int> &optionalColumns, const std::function<QSet<int>(int row)> &exceptionColumns)
+                 const QSet<int> &optionalColumns)
 {
+    using CompletenessPrompts::showFinding;
     switch (WidgetValues::kindOf(control)) {
     case WidgetValues::Kind::Text:
-        return checkText(control, label, mandatory);
+        return showFinding(control, ClauseCompleteness::text(WidgetValues::text(control), label, mandatory));
     case WidgetValues::Kind::Combo:
-        return checkCombo(static_cast<QComboBox *>(control), label);
-    case WidgetValues::Kind::Grid:
-        return checkGrid(static_cast<QTableView *>(control), label, notApplicable, mandatory, optionalColumns,
-                         exceptionColumns);
+        return showFinding(control, ClauseCompleteness::combo(WidgetValues::text(control), label));
+    case WidgetValues::Kind::Grid: {
+        const auto *grid = static_cast<QTableView *>(control);
+        if ((notApplicable && notApplicable->isChecked()) || !grid->isEnabled())
+            return true;
+        return showFinding(control, gridFinding(grid, label, mandatory, optionalColumns));
+    }
     default:
         return true;
     }

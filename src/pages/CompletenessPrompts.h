@@ -1,8 +1,10 @@
 #pragma once
 
+#include "model/rules/ReportFindings.h"
+
 #include <QSet>
 #include <QString>
-#include <functional>
+#include <optional>
 
 class QWidget;
 class QCheckBox;
@@ -23,13 +25,16 @@ void showControl(QWidget *control);
 // so that a check can return it. Said once: the message takes the focus from the control,
 // which then reports being left again while the message is open.
 bool refuse(QWidget *control, const QString &message);
+// Shows what the check of a clause found in the control: a clause that must be filled is
+// named and focused (false); a blank one is asked about, and answered "Nil" in the control
+// when the user has no information (true). Without a finding: true.
+bool showFinding(QWidget *control, const std::optional<ReportFinding> &finding);
 
 } // namespace CompletenessPrompts
 
 // True when the clause is complete or the user accepted it as "no information" (the
-// control then holds "Nil"); False when it must be filled (the user has been told).
-// optionalColumns: grid columns (counted from 0) that may stay empty in a filled row;
-// exceptionColumns: those a single row may also leave empty (the grid's exception rows).
+// control then holds "Nil"); False when it must be filled (the user has been told). A clause
+// grid is checked over the rows of the report model it shows, any other control over what it
+// shows. optionalColumns: grid columns (counted from 0) that may stay empty in a filled row.
 bool CheckClause(QWidget *control, const QString &label, const QCheckBox *notApplicable = nullptr,
-                 bool mandatory = false, const QSet<int> &optionalColumns = {},
-                 const std::function<QSet<int>(int row)> &exceptionColumns = {});
+                 bool mandatory = false, const QSet<int> &optionalColumns = {});

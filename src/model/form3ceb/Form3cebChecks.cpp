@@ -3,10 +3,8 @@
 #include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 #include "model/rules/CellChecks.h"
-#include "model/rules/ClauseMessages.h"
 
 #include <QRegularExpression>
-#include <algorithm>
 
 namespace Form3cebChecks
 {
@@ -83,58 +81,37 @@ void refusedCells(const ReportModel &model, int page, const Catalogue::Clause &c
     }
 }
 
-// A clause answered Yes reports its transactions: its grid may not stay empty, and each row
-// fills the clause's check columns, an enterprise identified as "Others" without its number.
-void incompleteGrid(const ReportModel &model, int page, const Catalogue::Clause &clause,
-                    QList<ReportFinding> &out)
+} // namespace
+
+ClauseCompleteness::GridShape gridShape(int page, const Catalogue::Clause &clause,
+                                        const Catalogue::Control &grid)
 {
     const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
+    ClauseCompleteness::GridShape shape;
+    shape.columns = grid.columns.size();
+    shape.skipped = optionalColumns(grid.columns, cat.checkColumns(clause.key));
+    for (int c = 0; c < grid.columns.size(); ++c) {
+        if (grid.columns.at(c).hidden)
+            shape.skipped.insert(c);
+        shape.headings << grid.columns.at(c).heading;
+    }
+    if (const Catalogue::TransactionType *type = cat.transactionTypeAt(page, grid.point))
+        shape.excepted = [type](const QStringList &row) { return exceptedColumns(*type, row); };
+    return shape;
+}
+
+std::optional<ReportFinding> incompleteGrid(const ReportModel &model, int page,
+                                            const Catalogue::Clause &clause)
+{
     for (const Catalogue::Control &control : clause.controls) {
         if (control.type != Catalogue::ControlType::Grid)
             continue;
-        const Catalogue::TransactionType *type = cat.transactionTypeAt(page, control.point);
-        const QSet<int> optional = optionalColumns(control.columns, cat.checkColumns(clause.key));
-        const QList<ReportModel::Row> &rows = model.rows(page, control.point);
-        bool any = false;
-        for (int r = 0; r < rows.size(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < control.columns.size(); ++c)
-                cells << rows.at(r).col(c + 1);
-            if (std::all_of(cells.begin(), cells.end(),
-                            [](const QString &v) { return v.trimmed().isEmpty(); }))
-                continue;
-            if (Vocabulary::isMarker(cells.value(0)))
-                return;
-            any = true;
-            const QSet<int> excepted = type ? exceptedColumns(*type, cells) : QSet<int>();
-            for (int c = 0; c < cells.size(); ++c) {
-                if (!control.columns.at(c).hidden && !optional.contains(c) && !excepted.contains(c) &&
-                    cells.at(c).trimmed().isEmpty()) {
-                    out << ReportFinding{ReportFinding::Kind::Value,
-                                         page,
-                                         clause.label,
-                                         control.point,
-                                         r + 1,
-                                         c,
-                                         control.columns.at(c).heading,
-                                         ClauseMessages::incomplete(clause.label)};
-                    return;
-                }
-            }
-        }
-        if (!any)
-            out << ReportFinding{ReportFinding::Kind::Value,
-                                 page,
-                                 clause.label,
-                                 control.point,
-                                 0,
-                                 -1,
-                                 {},
-                                 ClauseMessages::fill(clause.label)};
+        if (std::optional<ReportFinding> f = ClauseCompleteness::gridAt(
+                model, page, control.point, gridShape(page, clause, control), clause.label, true))
+            return f;
     }
+    return std::nullopt;
 }
-
-} // namespace
 
 QList<ReportFinding> findings(const ReportModel &model)
 {
@@ -146,8 +123,10 @@ QList<ReportFinding> findings(const ReportModel &model)
             // A clause answered No reports no transactions, whatever rows are left.
             if (clause.option.isEmpty() || Vocabulary::isYes(model.value(page.number, clause.option)))
                 refusedCells(model, page.number, clause, found);
-            if (!clause.option.isEmpty() && Vocabulary::isYes(model.value(page.number, clause.option)))
-                incompleteGrid(model, page.number, clause, found);
+            if (!clause.option.isEmpty() && Vocabulary::isYes(model.value(page.number, clause.option))) {
+                if (std::optional<ReportFinding> f = incompleteGrid(model, page.number, clause))
+                    found << *f;
+            }
         }
     }
     return found;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Form3cebCatalogue.h"
+#include "model/rules/ClauseCompleteness.h"
 #include "model/rules/ReportFindings.h"
 
 #include <QSet>
@@ -30,6 +31,16 @@ QString membershipMessage(const QString &typed, const QString &accountants);
 // A Yes/No question of a Form 3CEB page that the report leaves unanswered, with the
 // catalogue's message for it; none when it is answered or the catalogue asks no answer.
 std::optional<ReportFinding> unanswered(const ReportModel &model, int page, const Catalogue::Clause &clause);
+
+// What a Yes clause's grid may leave empty: the columns above and the hidden ones, and in a
+// row the exception's.
+ClauseCompleteness::GridShape gridShape(int page, const Catalogue::Clause &clause,
+                                        const Catalogue::Control &grid);
+
+// A clause answered Yes reports its transactions: its grid left empty, or the first row
+// without a value the clause asks for.
+std::optional<ReportFinding> incompleteGrid(const ReportModel &model, int page,
+                                            const Catalogue::Clause &clause);
 
 // Every finding of a Form 3CEB report, page by page: the questions left unanswered; of the
 // clauses answered Yes, the cells their columns do not take and a grid left empty or a row

@@ -25,6 +25,28 @@ inline QString unanswered(const QString &label)
     return QStringLiteral("Select either Yes  or No in clause ") + label;
 }
 
+// A clause that may be answered "Nil" left without data, in a list of findings.
+inline QString blank(const QString &label)
+{
+    return QStringLiteral("Clause ") + label + QStringLiteral(" is blank");
+}
+
+// What a page asks of such a clause held in a text box, and in a grid: Yes goes back to it,
+// No answers it "Nil".
+inline QString updateBlankText(const QString &label)
+{
+    return QStringLiteral("Clause ") + label +
+           QStringLiteral(" is blank or incomplete. Do you want to update the clause?") +
+           QStringLiteral("\nSelect \"Yes\" to update") + QStringLiteral("\nSelect \"No\" if no information");
+}
+
+inline QString updateBlankGrid(const QString &label)
+{
+    return blank(label) + QStringLiteral(". Do you want to update Clause ") + label + QStringLiteral("?") +
+           QStringLiteral("\nSelect 'YES', to update the field") +
+           QStringLiteral("\nSelect 'NO', if no information");
+}
+
 // Where a clause is, for a list of findings: "Clause 23 (page 10)".
 inline QString place(const QString &label, int page)
 {

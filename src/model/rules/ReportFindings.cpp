@@ -125,7 +125,7 @@ public:
                  0,
                  -1,
                  {},
-                 QStringLiteral("Clause ") + clause.label + QStringLiteral(" is blank")});
+                 ClauseMessages::blank(clause.label)});
     }
 
     // The signing page's date may not stay empty; its rules are the page's own (PageRules).

@@ -411,21 +411,20 @@ bool Form3cebPage::checkIdentities() const
 }
 
 // A clause answered Yes reports its transactions: the grid may not stay empty, and each row
-// fills the clause's check columns, an enterprise identified as "Others" without its number.
+// fills the clause's check columns (the grid shows its rows in the report model).
 bool Form3cebPage::checkGrid(const Question &q) const
 {
-    const Form3cebCatalogue &cat = Form3cebCatalogue::instance();
-    const Catalogue::TransactionType *type = cat.transactionTypeAt(pageNo(), q.grid->definition().point);
-    const QSet<int> optional =
-        Form3cebChecks::optionalColumns(q.grid->definition().columns, cat.checkColumns(q.clause.key));
-    const ClauseGrid *grid = q.grid;
-    const auto excepted = [type, grid](int row) {
-        QStringList cells;
-        for (int c = 0; c < grid->columnCount(); ++c)
-            cells << grid->cellText(row, c);
-        return type ? Form3cebChecks::exceptedColumns(*type, cells) : QSet<int>();
-    };
-    return CheckClause(q.grid, q.clause.label, nullptr, true, optional, excepted);
+    if (!q.grid->isEnabled())
+        return true;
+    const Catalogue::Control &grid = q.grid->definition();
+    const std::optional<ReportFinding> found =
+        ClauseCompleteness::gridAt(report(), pageNo(), grid.point,
+                                   Form3cebChecks::gridShape(pageNo(), q.clause, grid), q.clause.label, true);
+    if (!found)
+        return true;
+    CompletenessPrompts::showControl(q.grid);
+    prompts().inform(found->message);
+    return false;
 }
 
 bool Form3cebPage::validateForm(bool)

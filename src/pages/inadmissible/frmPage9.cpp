@@ -8,6 +8,7 @@
 #include "host/HostContext.h"
 #include "model/inadmissible/Clause21Items.h"
 #include "model/inadmissible/Clause21cImport.h"
+#include "model/rules/ClauseCompleteness.h"
 #include "model/rules/PageRules.h"
 #include "pages/ClauseGrid.h"
 #include "pages/ClauseSection.h"
@@ -125,8 +126,12 @@ bool frmPage9::checkItem(const QString &point)
         return true;
     showItem(point);
     // Messages name the clause as the page shows it ("21(b)(iii)(A)"), not by its point.
-    return CheckClause(control, s->clause().label, na, s->clause().mandatory,
-                       columnSet(item->optionalColumns));
+    const Catalogue::Clause &clause = s->clause();
+    if (!qobject_cast<ClauseGrid *>(control))
+        return CompletenessPrompts::showFinding(
+            control, ClauseCompleteness::textAt(report(), pageNo(), clause.controls.first().point, 1,
+                                                clause.label, clause.mandatory));
+    return CheckClause(control, clause.label, na, clause.mandatory, columnSet(item->optionalColumns));
 }
 
 bool frmPage9::validateForm(bool)

@@ -7,6 +7,7 @@
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/parta/AuditorDetails.h"
+#include "model/rules/ClauseCompleteness.h"
 #include "model/rules/PageRules.h"
 #include "model/rules/SigningDate.h"
 #include "model/rules/ValueChecks.h"
@@ -205,7 +206,10 @@ bool frmPage21::validateForm(bool)
             return false;
     }
     // The e-filing file needs the date itself: it is never answered with "Nil".
-    if (!CheckClause(m_signDate, SigningDate::Label, nullptr, true) || !checkSignDate())
+    putRows();
+    const std::optional<ReportFinding> undated = ClauseCompleteness::textAt(
+        report(), SigningPoints::Page, SigningPoints::SignedOn, 1, SigningDate::Label, true);
+    if (!CompletenessPrompts::showFinding(m_signDate, undated) || !checkSignDate())
         return false;
     return passes(PageRules::signingDatesAgree, m_signDate);
 }

@@ -6,6 +6,7 @@
 #include "catalogue/Vocabulary.h"
 #include "host/HostContext.h"
 #include "model/amounts/Amounts.h"
+#include "model/rules/ClauseCompleteness.h"
 #include "model/rules/PageRules.h"
 #include "model/rules/TurnoverRules.h"
 #include "model/turnover/Clauses41To44.h"
@@ -25,6 +26,8 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <optional>
+#include <utility>
 
 namespace
 {
@@ -32,6 +35,18 @@ namespace
 enum Tab { RatiosTab = 0, OtherClausesTab = 1 };
 // The column of the clause 42 grid that holds the identification number.
 constexpr int identificationColumn = 0;
+
+// Where the report model keeps a field of the clause: its point and column (from 1).
+std::optional<std::pair<QString, int>> placeOfField(const ClauseSection &section, const QString &name)
+{
+    for (const Catalogue::Control &control : section.clause().controls) {
+        for (int k = 0; k < control.fields.size(); ++k) {
+            if (control.fields.at(k).name == name)
+                return std::pair(control.point, k + 1);
+        }
+    }
+    return std::nullopt;
+}
 
 ClauseGrid *gridOf(const ClausePage &page, const QString &key)
 {
@@ -213,8 +228,15 @@ bool frmPage20::validateForm(bool)
     const ClauseSection *clause40 = section(QStringLiteral("40"));
     const bool mandatory40 = clause40 && clause40->clause().mandatory;
     m_tabs->setCurrentIndex(RatiosTab);
+    // The figures are checked where the page keeps them, in the report model.
+    putRows();
     for (const Clause40::Labelled &f : Clause40::completenessFields()) {
-        if (QLineEdit *edit = field(f.field); edit && !CheckClause(edit, f.label, nullptr, mandatory40))
+        QLineEdit *edit = field(f.field);
+        const auto place = clause40 ? placeOfField(*clause40, f.field) : std::nullopt;
+        if (edit && place &&
+            !CompletenessPrompts::showFinding(edit, ClauseCompleteness::textAt(report(), pageNo(),
+                                                                               place->first, place->second,
+                                                                               f.label, mandatory40)))
             return false;
     }
     if (!passes(PageRules::clause40Amounts))

@@ -32,6 +32,16 @@ protected:
     }
 };
 
+// A footer band of the assessment year and the page number, as the printed forms close a page.
+void addNumberedFooter(ReportEngine &engine, ReportWriter &w)
+{
+    engine.SelectHF(true, ReportEngine::Footer, 5);
+    w.columns(QStringLiteral("50,50"));
+    w.plain({QStringLiteral("AY - 2026-27"), QString()});
+    engine.InsertPgNo_TB(1, 2, QStringLiteral(" -"), 1);
+    engine.SelectHF(false, 2);
+}
+
 } // namespace
 
 // A widths list with another number of widths than columns is refused with the message and
@@ -59,11 +69,7 @@ TEST_P(ReportEngineTest, ControlCodesPagesAndFooter)
     engine.PrintText(ControlCodes::FormFeed + u';');
     engine.PrintText(ControlCodes::ElitePitch + u';');
     w.line(QStringLiteral("On the second page"));
-    engine.SelectHF(true, ReportEngine::Footer, 5);
-    w.columns(QStringLiteral("50,50"));
-    w.plain({QStringLiteral("AY - 2026-27"), QString()});
-    engine.InsertPgNo_TB(1, 2, QStringLiteral(" -"), 1);
-    engine.SelectHF(false, 2);
+    addNumberedFooter(engine, w);
     engine.ShowReport();
 
     ASSERT_TRUE(engine.saveAsPdf(pdfPath()));
@@ -106,11 +112,7 @@ TEST_P(ReportEngineTest, TablesFromFilesAndWidePagesBetweenUsualOnes)
     EXPECT_FALSE(engine.InsertTblFromFile(env->dir() + QStringLiteral("/missing.rtf")));
     engine.startSection(false);
     w.line(QStringLiteral("After the chart"));
-    engine.SelectHF(true, ReportEngine::Footer, 5);
-    w.columns(QStringLiteral("50,50"));
-    w.plain({QStringLiteral("AY - 2026-27"), QString()});
-    engine.InsertPgNo_TB(1, 2, QStringLiteral(" -"), 1);
-    engine.SelectHF(false, 2);
+    addNumberedFooter(engine, w);
 
     ASSERT_TRUE(engine.saveAsPdf(pdfPath()));
     EXPECT_EQ(engine.pageCount(), 3);
@@ -250,11 +252,7 @@ TEST_P(ReportEngineTest, ComposedAsLaidOutGivesThePagesOfTheWholeReport)
                                                                QString::number(i) + ControlCodes::BoldOff});
         engine.startSection(false);
         w.line(QStringLiteral("After the wide pages"));
-        engine.SelectHF(true, ReportEngine::Footer, 5);
-        w.columns(QStringLiteral("50,50"));
-        w.plain({QStringLiteral("AY - 2026-27"), QString()});
-        engine.InsertPgNo_TB(1, 2, QStringLiteral(" -"), 1);
-        engine.SelectHF(false, 2);
+        addNumberedFooter(engine, w);
         engine.ShowReport();
     };
     ReportEngine sliced, whole;

@@ -12,7 +12,6 @@
 #include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QTabWidget>
-#include <QTableView>
 
 namespace CompletenessPrompts
 {
@@ -106,53 +105,20 @@ bool showFinding(QWidget *control, const std::optional<ReportFinding> &finding)
 
 } // namespace CompletenessPrompts
 
-namespace
+bool CheckClause(ClauseGrid *grid, const QString &label, const QCheckBox *notApplicable, bool mandatory,
+                 const QSet<int> &optionalColumns)
 {
-
-std::optional<ReportFinding> gridFinding(const QTableView *grid, const QString &label, bool mandatory,
-                                         const QSet<int> &optionalColumns)
-{
+    if (!grid || (notApplicable && notApplicable->isChecked()) || !grid->isEnabled())
+        return true;
     ClauseCompleteness::GridShape shape;
-    shape.columns = WidgetValues::columnCount(grid);
+    shape.columns = grid->columnCount();
     shape.skipped = optionalColumns;
     for (int c = 0; c < shape.columns; ++c) {
         if (grid->isColumnHidden(c))
             shape.skipped.insert(c);
     }
-    // A clause grid shows its point's rows in a report model: the check reads them there.
-    if (const auto *clauseGrid = qobject_cast<const ClauseGrid *>(grid)) {
-        const ClauseGridModel *rows = clauseGrid->gridModel();
-        return ClauseCompleteness::gridAt(rows->report(), rows->page(), rows->point(), shape, label,
-                                          mandatory);
-    }
-    QList<QStringList> rows;
-    for (int r = 0; r < WidgetValues::rowCount(grid); ++r) {
-        QStringList cells;
-        for (int c = 0; c < shape.columns; ++c)
-            cells << WidgetValues::cellText(grid, r, c);
-        rows << cells;
-    }
-    return ClauseCompleteness::grid(rows, shape, label, mandatory);
-}
-
-} // namespace
-
-bool CheckClause(QWidget *control, const QString &label, const QCheckBox *notApplicable, bool mandatory,
-                 const QSet<int> &optionalColumns)
-{
-    using CompletenessPrompts::showFinding;
-    switch (WidgetValues::kindOf(control)) {
-    case WidgetValues::Kind::Text:
-        return showFinding(control, ClauseCompleteness::text(WidgetValues::text(control), label, mandatory));
-    case WidgetValues::Kind::Combo:
-        return showFinding(control, ClauseCompleteness::combo(WidgetValues::text(control), label));
-    case WidgetValues::Kind::Grid: {
-        const auto *grid = static_cast<QTableView *>(control);
-        if ((notApplicable && notApplicable->isChecked()) || !grid->isEnabled())
-            return true;
-        return showFinding(control, gridFinding(grid, label, mandatory, optionalColumns));
-    }
-    default:
-        return true;
-    }
+    const ClauseGridModel *rows = grid->gridModel();
+    return CompletenessPrompts::showFinding(
+        grid,
+        ClauseCompleteness::gridAt(rows->report(), rows->page(), rows->point(), shape, label, mandatory));
 }

@@ -6,8 +6,9 @@
 #include <QString>
 #include <optional>
 
-class QWidget;
+class ClauseGrid;
 class QCheckBox;
+class QWidget;
 
 // Checks one clause before a page is saved with validation: a clause is never left
 // silently blank; where the law allows "no information" the user may answer it with
@@ -32,9 +33,9 @@ bool showFinding(QWidget *control, const std::optional<ReportFinding> &finding);
 
 } // namespace CompletenessPrompts
 
-// True when the clause is complete or the user accepted it as "no information" (the
-// control then holds "Nil"); False when it must be filled (the user has been told). A clause
-// grid is checked over the rows of the report model it shows, any other control over what it
-// shows. optionalColumns: grid columns (counted from 0) that may stay empty in a filled row.
-bool CheckClause(QWidget *control, const QString &label, const QCheckBox *notApplicable = nullptr,
+// True when the clause's grid is complete or the user accepted it as "no information" (the
+// grid then holds one "Nil" row); False when it must be filled (the user has been told). The
+// grid is checked over the rows of the report model it shows; one that is not applicable or
+// disabled counts as complete. optionalColumns: columns (from 0) a filled row may leave empty.
+bool CheckClause(ClauseGrid *grid, const QString &label, const QCheckBox *notApplicable = nullptr,
                  bool mandatory = false, const QSet<int> &optionalColumns = {});

@@ -54,6 +54,26 @@ TEST_P(SigningPage, AnAuditorTypeWithoutAuditorShowsNoRecord)
                           "Select \"Yes\" to update\nSelect \"No\" if no information");
 }
 
+TEST_P(SigningPage, BlankAuditorDetailsAnsweredNoShowNilAndAreNotAskedAgain)
+{
+    frmPage21 *p = page();
+    find<QRadioButton>(p, "optAud0")->click();
+    env->prompt().clear();
+    for (int i = 0; i < 9; ++i)
+        env->prompt().queue(PromptAnswer::No);
+    EXPECT_EQ(refusal(p), "");
+    ASSERT_EQ(env->prompt().shown().size(), 9u);
+    EXPECT_TRUE(
+        env->prompt().shown().back().text.startsWith("Clause Auditor's District is blank or incomplete."));
+    EXPECT_EQ(auditorBoxes(p), QStringList(9, "Nil"));
+    // The details stay the host's: the page keeps only its own three points.
+    const QStringList points = p->report().points(21);
+    EXPECT_EQ(QSet<QString>(points.begin(), points.end()), (QSet<QString>{"AudType", "UDIN", "DSIGN"}));
+    env->prompt().clear();
+    EXPECT_EQ(refusal(p), "");
+    EXPECT_TRUE(env->prompt().shown().empty());
+}
+
 TEST_P(SigningPage, StateNamesAreShownInOneForm)
 {
     EXPECT_EQ(AuditorDetails::normalisedState("LAKHSWADEEP"), "Lakshadweep");
@@ -92,7 +112,7 @@ TEST_P(SigningPage, TheDateOfSigningFallsOnOrAfterTheYearEnd)
     frmPage21 *p = page();
     ClauseStore::deletePoint(1, "3CAOTH"); // the report page gives no date of its own here
     p->report().removePoint(1, "3CAOTH");
-    p->report().removePoint(1, "3CA1");    // nor the date of an audit report to sign after
+    p->report().removePoint(1, "3CA1"); // nor the date of an audit report to sign after
     type(p, "txtSignDate", "30.3.2026");
     EXPECT_EQ(text(p, "txtSignDate"), "30/03/2026");
     EXPECT_EQ(refusal(p), "Date of sigining should be greater than '31/03/2026'.");

@@ -1,18 +1,19 @@
 #include "TestHost.h"
 
 #include "base/ScriptedPrompt.h"
+#include "model/ListSources.h"
+#include "model/ReportModel.h"
+#include "model/rules/ClauseCompleteness.h"
+#include "pages/ClauseGrid.h"
 #include "pages/CompletenessPrompts.h"
-#include "pages/WidgetValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTableWidget>
 #include <gtest/gtest.h>
 
-using WidgetValues::cellText;
-using WidgetValues::setCellText;
-
+// What a page shows of a clause's check: a clause grid over the rows of a report model, and the
+// findings of its boxes, on a page window named as the editor names it.
 class Completeness : public testing::Test
 {
 protected:
@@ -20,7 +21,15 @@ protected:
     {
         setPrompts(&prompt);
         page.setObjectName("frmPage14");
-        grid = new QTableWidget(0, 3, &page);
+        Catalogue::Control control;
+        control.type = Catalogue::ControlType::Grid;
+        control.point = "31a";
+        for (const char *heading : {"Name", "Address", "Amount"}) {
+            Catalogue::Column column;
+            column.heading = heading;
+            control.columns << column;
+        }
+        grid = new ClauseGrid(control, lists, report, 14, &page);
         CompletenessPrompts::setNavigator([this](int p) { shownPage = p; });
     }
     void TearDown() override
@@ -32,12 +41,14 @@ protected:
     {
         grid->setRowCount(std::max(grid->rowCount(), r + 1));
         for (int c = 0; c < cells.size(); ++c)
-            setCellText(grid, r, c, cells.at(c));
+            grid->setCellText(r, c, cells.at(c));
     }
 
     ScriptedPrompt prompt;
+    ReportModel report{ReportKey::of("C001", "2026", FormKind::F3CA)};
+    ListSources lists;
     QWidget page;
-    QTableWidget *grid = nullptr;
+    ClauseGrid *grid = nullptr;
     int shownPage = 0;
 };
 
@@ -68,7 +79,10 @@ TEST_F(Completeness, AnEmptyOptionalGridAnsweredNoHoldsOneNilRow)
     EXPECT_TRUE(CheckClause(grid, "31(a)"));
     EXPECT_EQ(shownPage, 14);
     ASSERT_EQ(grid->rowCount(), 1);
-    EXPECT_EQ(cellText(grid, 0, 2), "Nil");
+    EXPECT_EQ(grid->cellText(0, 2), "Nil");
+    // The answer is the report's: the model holds the one "Nil" row.
+    ASSERT_EQ(report.rows(14, "31a").size(), 1);
+    EXPECT_EQ(report.rows(14, "31a").first().col(1), "Nil");
 }
 
 TEST_F(Completeness, APartlyFilledMandatoryGridIsIncompleteUnlessTheColumnIsOptional)
@@ -83,7 +97,9 @@ TEST_F(Completeness, APartlyFilledMandatoryGridIsIncompleteUnlessTheColumnIsOpti
 TEST_F(Completeness, AMandatoryTextMustBeFilled)
 {
     QLineEdit text(&page);
-    EXPECT_FALSE(CheckClause(&text, "Auditor Name", nullptr, true));
+    report.setRows(14, "AuditorName", {{""}});
+    EXPECT_FALSE(CompletenessPrompts::showFinding(
+        &text, ClauseCompleteness::textAt(report, 14, "AuditorName", 1, "Auditor Name", true)));
     EXPECT_EQ(prompt.lastText(), "Please fill data in clause Auditor Name");
     EXPECT_EQ(shownPage, 14);
 }
@@ -93,8 +109,12 @@ TEST_F(Completeness, AnEmptyComboIsIncomplete)
     QComboBox combo(&page);
     combo.addItems({"CASH SYSTEM", "MERCANTILE SYSTEM"});
     combo.setCurrentIndex(-1);
-    EXPECT_FALSE(CheckClause(&combo, "13(a)"));
+    report.setRows(14, "13a", {{combo.currentText()}});
+    EXPECT_FALSE(
+        CompletenessPrompts::showFinding(&combo, ClauseCompleteness::comboAt(report, 14, "13a", "13(a)")));
     EXPECT_EQ(prompt.lastText(), "Clause 13(a) is incomplete. Please fill data in clause 13(a)");
     combo.setCurrentIndex(1);
-    EXPECT_TRUE(CheckClause(&combo, "13(a)"));
+    report.setValue(14, "13a", combo.currentText());
+    EXPECT_TRUE(
+        CompletenessPrompts::showFinding(&combo, ClauseCompleteness::comboAt(report, 14, "13a", "13(a)")));
 }

@@ -1,6 +1,8 @@
 #include "AuditorDetails.h"
 
+#include "catalogue/SigningPoints.h"
 #include "host/AuditorRecord.h"
+#include "model/rules/ClauseCompleteness.h"
 
 namespace AuditorDetails
 {
@@ -45,6 +47,17 @@ QStringList shown(const QStringList &record)
             field(PostOffice),
             field(Locality),
             field(District)};
+}
+
+std::optional<ReportFinding> firstBlank(const QStringList &shown)
+{
+    for (int i = 0; i < labels().size(); ++i) {
+        if (auto blank = ClauseCompleteness::text(shown.value(i), labels().at(i), false)) {
+            blank->page = SigningPoints::Page;
+            return blank;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace AuditorDetails

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "model/rules/ReportFindings.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The signing auditor as the signing page shows it: nine of the host's 39 auditor fields.
 namespace AuditorDetails
@@ -17,5 +20,10 @@ QStringList shown(const QStringList &record);
 // "LAKHSWADEEP" -> "Lakshadweep"; "CHHATISHGARH", "CHHATTISGARH", "CHHATISGARH" ->
 // "Chhattisgarh" (in any letter case); any other name unchanged.
 QString normalisedState(const QString &state);
+
+// The first of the nine shown values left empty, named by its caption: the host may not know
+// every detail of an auditor, so the accountant is asked and may answer it "Nil" for the page.
+// `shown` is what shown() gave for the host's record (nothing when the host has no auditor).
+std::optional<ReportFinding> firstBlank(const QStringList &shown);
 
 } // namespace AuditorDetails

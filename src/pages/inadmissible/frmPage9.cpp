@@ -127,11 +127,12 @@ bool frmPage9::checkItem(const QString &point)
     showItem(point);
     // Messages name the clause as the page shows it ("21(b)(iii)(A)"), not by its point.
     const Catalogue::Clause &clause = s->clause();
-    if (!qobject_cast<ClauseGrid *>(control))
+    auto *grid = qobject_cast<ClauseGrid *>(control);
+    if (!grid)
         return CompletenessPrompts::showFinding(
             control, ClauseCompleteness::textAt(report(), pageNo(), clause.controls.first().point, 1,
                                                 clause.label, clause.mandatory));
-    return CheckClause(control, clause.label, na, clause.mandatory, columnSet(item->optionalColumns));
+    return CheckClause(grid, clause.label, na, clause.mandatory, columnSet(item->optionalColumns));
 }
 
 bool frmPage9::validateForm(bool)

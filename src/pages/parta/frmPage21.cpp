@@ -115,9 +115,10 @@ void frmPage21::showAuditor()
             record << h.vArrOutValue(i);
     }
     h.InitTempArray();
-    const QStringList values = record.isEmpty() ? QStringList() : AuditorDetails::shown(record);
+    m_shownAuditor = record.isEmpty() ? QStringList() : AuditorDetails::shown(record);
+    m_shownAuditor.resize(AuditorDetails::labels().size());
     for (int i = 0; i < m_auditor.size(); ++i)
-        m_auditor.at(i)->setText(values.value(i));
+        m_auditor.at(i)->setText(m_shownAuditor.value(i));
     m_noAuditor->setText(record.isEmpty() ? QStringLiteral("No Record.") : QString());
 }
 
@@ -201,9 +202,12 @@ void frmPage21::writeRows()
 
 bool frmPage21::validateForm(bool)
 {
-    for (int i = 0; i < m_auditor.size(); ++i) {
-        if (!CheckClause(m_auditor.at(i), AuditorDetails::labels().at(i)))
+    // Each blank detail in turn: asked about, and shown "Nil" when the accountant has no more.
+    while (const std::optional<ReportFinding> blank = AuditorDetails::firstBlank(m_shownAuditor)) {
+        const int box = AuditorDetails::labels().indexOf(blank->clause);
+        if (!CompletenessPrompts::showFinding(m_auditor.at(box), blank))
             return false;
+        m_shownAuditor[box] = Vocabulary::Nil;
     }
     // The e-filing file needs the date itself: it is never answered with "Nil".
     putRows();

@@ -40,6 +40,9 @@ private:
 
     QRadioButton *m_individual, *m_firm;
     QList<QLineEdit *> m_auditor;
+    // The nine details of the host's auditor as the boxes show them; a detail the accountant
+    // answers "Nil" reads so here too, for this showing of the page.
+    QStringList m_shownAuditor;
     QLabel *m_noAuditor;
     QLineEdit *m_udin, *m_signDate;
 };

@@ -76,6 +76,12 @@ inline QString listWillBeCleared(const QString &clauseLabel)
 }
 
 // The closing question of a warning that something will be replaced.
+// The last line of the question asked before a file's data replace a report's.
+inline QString sureToContinue()
+{
+    return QStringLiteral("Are you sure to continue?");
+}
+
 inline QString doYouWantToContinue()
 {
     return QStringLiteral("Do you want to continue?");

@@ -4,6 +4,7 @@
 #include "ImportMessages.h"
 #include "PanConsent.h"
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "clsImpotXML3CEB.h"
 #include "efiling/import/ImportDocument.h"
 #include "efiling/import/ImportTarget.h"
@@ -33,9 +34,9 @@ QString chooseFile()
         return {};
     const bool proceed =
         prompts().message(
-            QStringLiteral("Importing the JSON file will delete all the existing data of Form %1-3CD\n"
-                           "Are you sure to continue?")
-                .arg(m.formCode),
+            QStringLiteral("Importing the JSON file will delete all the existing data of Form %1-3CD\n")
+                    .arg(m.formCode) +
+                SharedMessages::sureToContinue(),
             QStringLiteral("Warning"), PromptIcon::Question, PromptButtons::YesNo) == PromptAnswer::Yes;
     return proceed ? file : QString();
 }

@@ -2,6 +2,7 @@
 
 #include "PanConsent.h"
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "catalogue/Form3cebCatalogue.h"
 #include "efiling/EfilingExport.h"
 #include "efiling/xml3ceb/Xml3cebCarried.h"
@@ -112,7 +113,8 @@ bool clsImpotXML3CEB::ImportXML(const QString &file, FormKind edited)
         if (!given &&
             prompts().message(
                 QStringLiteral("Importing the XML file will delete all the existing data of Form 3CEB "
-                               "for selected Client and Year\nAre you sure to continue?"),
+                               "for selected Client and Year\n") +
+                    SharedMessages::sureToContinue(),
                 QStringLiteral("Warning"), PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
             return false;
         replaceRows(key, read.rows);

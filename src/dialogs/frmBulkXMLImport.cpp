@@ -2,7 +2,7 @@
 
 #include "base/Prompt.h"
 #include "host/HostContext.h"
-#include "store/Database.h"
+#include "store/ClientList.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -129,12 +129,10 @@ void frmBulkXMLImport::chooseClient(int row)
 {
     if (row < 0 || row >= m_files.size())
         return;
-    Recordset rs =
-        host().DBObj().Execute(QStringLiteral("SELECT Code_No, Name, PAN FROM main_info1 ORDER BY Name"));
     QStringList codes, items;
-    for (; !rs.Eof(); rs.MoveNext()) {
-        codes << rs.Fields(0);
-        items << QStringLiteral("%1  [%2]  %3").arg(rs.Fields(1), rs.Fields(0), rs.Fields(2));
+    for (const ClientList::Client &client : ClientList::byName(host().DBObj())) {
+        codes << client.code;
+        items << QStringLiteral("%1  [%2]  %3").arg(client.name, client.code, client.pan);
     }
     const int chosen = prompts().choose(QStringLiteral("Select Client"), m_files.at(row).fileName, items);
     if (chosen < 0)

@@ -1,10 +1,11 @@
 #include "OpenWith.h"
 
 #include "base/Prompt.h"
+#include "base/SharedMessages.h"
 #include "commands/clsImportJSON.h"
 #include "commands/clsImpotXML3CEB.h"
 #include "host/TalvexBase.h"
-#include "store/Database.h"
+#include "store/ClientList.h"
 #include "store/DbError.h"
 #include "store/ModuleState.h"
 #include "store/ReportKey.h"
@@ -29,11 +30,9 @@ bool importFile(TalvexBase &host, const QString &file, const QString &yearKey)
     try {
         QStringList codes;
         QStringList items;
-        Recordset rs =
-            host.DBObj().Execute(QStringLiteral("SELECT Code_No, Name, PAN FROM main_info1 ORDER BY Name"));
-        for (; !rs.Eof(); rs.MoveNext()) {
-            codes << rs.Fields(0);
-            items << QStringLiteral("%1  %2 (%3)").arg(rs.Fields(0), rs.Fields(1), rs.Fields(2));
+        for (const ClientList::Client &client : ClientList::byName(host.DBObj())) {
+            codes << client.code;
+            items << QStringLiteral("%1  %2 (%3)").arg(client.code, client.name, client.pan);
         }
         if (codes.isEmpty()) {
             prompts().inform(QStringLiteral("There is no client to import %1 into: add the client first.")
@@ -49,9 +48,9 @@ bool importFile(TalvexBase &host, const QString &file, const QString &yearKey)
             return false;
         const QString form = xml ? QStringLiteral("Form 3CEB") : QStringLiteral("Form 3CD");
         if (prompts().message(
-                QStringLiteral("The file will replace all the data of %1 of %2 for the year %3.\n"
-                               "Are you sure to continue?")
-                    .arg(form, items.at(chosen), year),
+                QStringLiteral("The file will replace all the data of %1 of %2 for the year %3.\n")
+                        .arg(form, items.at(chosen), year) +
+                    SharedMessages::sureToContinue(),
                 QStringLiteral("Warning"), PromptIcon::Question,
                 PromptButtons::YesNoDefaultNo) != PromptAnswer::Yes)
             return false;

@@ -1,5 +1,6 @@
 #include "CodeLookups.h"
 
+#include "catalogue/StateNames.h"
 #include "host/HostContext.h"
 #include "store/Database.h"
 
@@ -69,24 +70,7 @@ QString postalCode(const QString &pin, const QString &name, const QString &pinCo
 
 QString normalisedStateName(const QString &name)
 {
-    static const QList<QPair<QStringList, QString>> renames{
-        {{QStringLiteral("TamilNadu")}, QStringLiteral("Tamil Nadu")},
-        {{QStringLiteral("Jammu & Kashmir")}, QStringLiteral("Jammu and Kashmir")},
-        {{QStringLiteral("DAMAN & DIU")}, QStringLiteral("Daman and Diu")},
-        {{QStringLiteral("LAKHSWADEEP"), QStringLiteral("LAKSHADWEEP")}, QStringLiteral("Lakshadweep")},
-        {{QStringLiteral("ORISSA")}, QStringLiteral("Odisha")},
-        {{QStringLiteral("PONDICHERRY")}, QStringLiteral("Puducherry")},
-        {{QStringLiteral("CHHATISHGARH"), QStringLiteral("CHHATISGARH")}, QStringLiteral("Chhattisgarh")},
-        {{QStringLiteral("UTTARANCHAL")}, QStringLiteral("Uttarakhand")},
-    };
-    const QString n = name.trimmed();
-    for (const auto &rename : renames) {
-        for (const QString &old : rename.first) {
-            if (n.compare(old, Qt::CaseInsensitive) == 0)
-                return rename.second;
-        }
-    }
-    return n;
+    return StateNames::current(name);
 }
 
 QString stateCode(const QString &stateName)

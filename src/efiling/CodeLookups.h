@@ -8,7 +8,7 @@
 namespace CodeLookups
 {
 
-// "TamilNadu" to "Tamil Nadu", "ORISSA" to "Odisha" and the like, before the look-up.
+// "TamilNadu" to "Tamil Nadu", "ORISSA" to "Odisha" and the like (StateNames), before the look-up.
 QString normalisedStateName(const QString &name);
 QString stateCode(const QString &stateName);
 

@@ -32,7 +32,7 @@ struct Sale {
 };
 
 struct Block {
-    QString assetClass; // "LAND", "BUILDING", "FURNITURE AND FITTINGS", "MACHINERY AND PLANT", ...
+    QString assetClass; // the class of the host's chart: "LAND", "BUILDING", ...
     double rate = 0;
     double opening = 0;
     QList<Addition> additions;

@@ -1,5 +1,7 @@
 #include "AuditorRecord.h"
 
+#include "store/Database.h"
+
 namespace AuditorRecord
 {
 
@@ -17,6 +19,15 @@ const QStringList &captions()
         QStringLiteral("Mobile"),         QStringLiteral("Designation"),
         QStringLiteral("Aadhaar")};
     return list;
+}
+
+void assign(Database &db, const QString &client, const QString &year, const QString &type,
+            const QString &auditorCode)
+{
+    db.Execute(QStringLiteral("DELETE FROM client_auditor WHERE Code_No=? AND FYr=? AND AudType=?"),
+               {client, year, type});
+    db.Execute(QStringLiteral("INSERT INTO client_auditor (Code_No, FYr, AudType, AudCode) VALUES (?,?,?,?)"),
+               {client, year, type, auditorCode});
 }
 
 } // namespace AuditorRecord

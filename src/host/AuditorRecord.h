@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class Database;
+
 // The layout of the host's 39-field auditor record (vArrOutValue 0 to 38).
 namespace AuditorRecord
 {
@@ -31,5 +33,10 @@ enum Field {
 
 // Captions of the named fields, for the auditor master screens.
 const QStringList &captions();
+
+// Makes the auditor (by his code in the auditor master) the client's auditor of that type
+// ("I" individual, "F" firm) for the year, in place of any before him.
+void assign(Database &db, const QString &client, const QString &year, const QString &type,
+            const QString &auditorCode);
 
 } // namespace AuditorRecord

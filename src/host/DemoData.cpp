@@ -1,6 +1,7 @@
 #include "DemoData.h"
 
 #include "AuditFiling.h"
+#include "AuditorRecord.h"
 #include "DemoAccounts.h"
 #include "DemoAddressCodes.h"
 #include "DemoClauses.h"
@@ -9,6 +10,7 @@
 #include "DemoPartnership.h"
 #include "TalvexBase.h"
 #include "store/ClauseStore.h"
+#include "store/ClientList.h"
 #include "store/Database.h"
 #include "store/ModuleState.h"
 #include "store/ReportKey.h"
@@ -130,10 +132,10 @@ void insertClient(Database &db, const Client &c)
                            "VALUES (?,?,?,?,?,?,?,?)"),
             {c.code, year - 2024, QStringLiteral("0104%1").arg(year - 1), QStringLiteral("3103%1").arg(year),
              c.name, c.city, QString(), QStringLiteral("1")});
-        db.Execute(
-            QStringLiteral("INSERT INTO client_auditor (Code_No, FYr, AudType, AudCode) VALUES (?,?,?,?)"),
-            {c.code, QString::number(year), c.code == QLatin1String("C003") ? "I" : "F",
-             c.code == QLatin1String("C003") ? "A01" : "A02"});
+        const bool individual = c.code == QLatin1String("C003");
+        AuditorRecord::assign(db, c.code, QString::number(year),
+                              individual ? QStringLiteral("I") : QStringLiteral("F"),
+                              individual ? QStringLiteral("A01") : QStringLiteral("A02"));
     }
 }
 
@@ -239,8 +241,7 @@ int create(TalvexBase &host, Report fill)
     Transaction tx(db);
     insertAuditors(db);
     for (const Client &c : clients()) {
-        Recordset rs = db.Execute(QStringLiteral("SELECT Code_No FROM main_info1 WHERE Code_No=?"), {c.code});
-        if (!rs.Eof())
+        if (ClientList::has(db, c.code))
             continue;
         insertClient(db, c);
         ++created;

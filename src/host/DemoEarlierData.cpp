@@ -1,5 +1,6 @@
 #include "DemoEarlierData.h"
 
+#include "store/ClauseTables.h"
 #include "store/Database.h"
 
 #include <QStringList>
@@ -111,9 +112,9 @@ void create(Database &db, const QString &yearKey)
          QStringLiteral("240000.00")},
         {QStringLiteral("19"), QStringLiteral("Opt37"), QStringLiteral("No")},
         {QStringLiteral("19"), QStringLiteral("37"), QStringLiteral("Nil")}};
-    const QString table = QStringLiteral("annex_new_3cd_") + yearKey;
+    const QString table = ClauseTables::olderClauseTableName(yearKey);
     Transaction transaction(db);
-    db.Execute(QStringLiteral("DELETE FROM %1 WHERE Code_No=? AND FYr=?").arg(table), {client, yearKey});
+    db.Execute(ClauseTables::deleteReportRows(table), {client, yearKey});
     for (const QStringList &row : rows) {
         QVariantList values{client, yearKey, row.at(0).toInt(), row.at(1)};
         for (int c = 2; c < 7; ++c)

@@ -6,6 +6,7 @@
 #include "HostSchema.h"
 #include "base/Prompt.h"
 #include "base/SharedMessages.h"
+#include "store/ClientList.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 
@@ -41,8 +42,7 @@ void TalvexBase::prepareDatabase()
 
 void TalvexBase::selectClient(const QString &code)
 {
-    Recordset rs = m_db->Execute(QStringLiteral("SELECT Code_No FROM main_info1 WHERE Code_No=?"), {code});
-    if (rs.Eof())
+    if (!ClientList::has(*m_db, code))
         throw DbError(QStringLiteral("There is no client with the code [%1].").arg(code));
     m_clientCode = code;
 }
@@ -109,11 +109,7 @@ bool TalvexBase::AuditorDet(const QString &year, const QString &clientCode)
     if (chosen < 0)
         return false;
     Transaction tx(*m_db);
-    m_db->Execute(QStringLiteral("DELETE FROM client_auditor WHERE Code_No=? AND FYr=? AND AudType=?"),
-                  {clientCode, year, types.at(chosen)});
-    m_db->Execute(
-        QStringLiteral("INSERT INTO client_auditor (Code_No, FYr, AudType, AudCode) VALUES (?,?,?,?)"),
-        {clientCode, year, types.at(chosen), codes.at(chosen)});
+    AuditorRecord::assign(*m_db, clientCode, year, types.at(chosen), codes.at(chosen));
     tx.commit();
     return true;
 }

@@ -25,7 +25,7 @@ enum class FormKind {
 struct ModuleState {
     FormKind formKind = FormKind::None;
     QString formCode;    // "3CA", "3CB", "3CEB", ...
-    QString clauseTable; // "anx_j3cd_2024" or "anx_new_3ceb"
+    QString clauseTable; // the form's clause table, as ClauseTables names it
 
     bool saveWithValidation = false; // on while the editor saves every page with validation
     bool opted115BAA = false;        // clause 8a reads "115BAA"

@@ -1,6 +1,7 @@
 #include "AuditorDetails.h"
 
 #include "catalogue/SigningPoints.h"
+#include "catalogue/StateNames.h"
 #include "host/AuditorRecord.h"
 #include "model/rules/ClauseCompleteness.h"
 
@@ -20,13 +21,7 @@ const QStringList &labels()
 
 QString normalisedState(const QString &state)
 {
-    const QString upper = state.trimmed().toUpper();
-    if (upper == QLatin1String("LAKHSWADEEP"))
-        return QStringLiteral("Lakshadweep");
-    if (upper == QLatin1String("CHHATISHGARH") || upper == QLatin1String("CHHATTISGARH") ||
-        upper == QLatin1String("CHHATISGARH"))
-        return QStringLiteral("Chhattisgarh");
-    return state.trimmed();
+    return StateNames::current(state);
 }
 
 QStringList shown(const QStringList &record)

@@ -17,8 +17,7 @@ const QStringList &labels();
 // the form the state look-ups know.
 QStringList shown(const QStringList &record);
 
-// "LAKHSWADEEP" -> "Lakshadweep"; "CHHATISHGARH", "CHHATTISGARH", "CHHATISGARH" ->
-// "Chhattisgarh" (in any letter case); any other name unchanged.
+// The state as the state look-ups know it ("LAKHSWADEEP" -> "Lakshadweep", StateNames).
 QString normalisedState(const QString &state);
 
 // The first of the nine shown values left empty, named by its caption: the host may not know

@@ -2,19 +2,13 @@
 
 #include "catalogue/AssesseeRow.h"
 #include "host/HostContext.h"
+#include "model/rules/AssesseeStatuses.h"
 #include "store/Database.h"
 
 #include <optional>
 
 namespace
 {
-
-bool isIndividual(const QString &status)
-{
-    const QString s = status.trimmed().toUpper();
-    return s == QLatin1String("INDIVIDUAL") || s == QLatin1String("PROPRIETOR") ||
-           s == QLatin1String("PROPRIETORSHIP");
-}
 
 QString joined(const QStringList &parts)
 {
@@ -71,7 +65,7 @@ ClientMaster ClientMaster::read(const QString &client, const QString &secondDate
     }
     // An individual's name is filed in its parts; any other assessee's whole name is its last name.
     const QStringList words = m.name.split(u' ', Qt::SkipEmptyParts);
-    if (isIndividual(m.status) && words.size() > 1) {
+    if (AssesseeStatuses::isIndividual(m.status) && words.size() > 1) {
         m.firstName = words.first();
         m.lastName = words.last();
         m.middleName = words.mid(1, words.size() - 2).join(u' ');

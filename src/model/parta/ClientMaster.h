@@ -11,7 +11,7 @@ struct ClientMaster {
     QString firstName, middleName, lastName;
     QString country, addressLine1, addressLine2, pin, postOffice, area, district, state;
     QString pan, aadhaar;
-    QString status;         // the host's status text, "PRIVATE LTD."
+    QString status;         // the host's status text, as AssesseeStatuses::fromHost reads it
     QString typeOfAccounts; // the host's kind of profit and loss account, "TRADING"
     QString place, signingDate;
 

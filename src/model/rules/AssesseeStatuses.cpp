@@ -52,4 +52,9 @@ int fromHost(const QString &hostStatus)
     return positions.value(hostStatus.trimmed().toUpper(), 0);
 }
 
+bool isIndividual(const QString &hostStatus)
+{
+    return fromHost(hostStatus) == 1;
+}
+
 } // namespace AssesseeStatuses

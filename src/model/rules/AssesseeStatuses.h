@@ -14,5 +14,7 @@ const QStringList &entries();
 // The position (from 1) of the entry for a status text of the host's client master
 // ("PRIVATE LTD.", "PARTNERSHIP FIRM", ...); 0 when the text names none.
 int fromHost(const QString &hostStatus);
+// True for a host's status text of an individual ("INDIVIDUAL", "PROPRIETORSHIP", ...).
+bool isIndividual(const QString &hostStatus);
 
 } // namespace AssesseeStatuses

@@ -13,7 +13,7 @@ QStringList meUs();         // "Me", "Us"
 QStringList meUsFirm();     // by me, by us, or by a firm: "Me", "Us", "M/s"
 QStringList myOur();        // "My", "Our"
 QStringList myOurTheir();   // "My", "Our", "Their"
-QStringList accountTypes(); // "Profit and Loss Account", "Income and Expenditure Account"
+QStringList accountTypes(); // the statement of income: of profit and loss, or income and expenditure
 QStringList results();      // what the accounts show: "Profit", "Loss", "Surplus", "Deficit"
 // The years whose balance sheet may be reported on: the year key and the nine before it.
 QStringList years(const QString &yearKey);

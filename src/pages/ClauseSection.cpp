@@ -361,51 +361,32 @@ QList<ReportModel::PointKey> ClauseSection::otherPoints() const
 
 bool ClauseSection::validate()
 {
-    if (m_answers && answer().isEmpty()) {
-        QWidget *yes = m_answers->button(0);
-        CompletenessPrompts::showControl(yes);
-        const QString choices = m_clause.optionNA.isEmpty()
-                                    ? QStringLiteral("Yes  or No")
-                                    : QStringLiteral("Yes  or No  or ") + m_clause.optionNA;
-        prompts().inform(QStringLiteral("Select either ") + choices + QStringLiteral(" in clause ") +
-                         m_clause.label);
-        return false;
-    }
-    if ((m_answers && answer() != QLatin1String("Yes")) || (m_naTick && m_naTick->isChecked()))
-        return true;
-    // The page has put what its boxes show into the report model; each box is checked there.
-    const auto check = [this](QWidget *box, const QString &point, int col, const QString &label) {
-        // A date is never answered with "Nil": it is given or the clause is not complete.
-        const auto *edit = qobject_cast<QLineEdit *>(box);
-        const bool date = edit && m_boxes.value(edit).column.kind == Kind::Date;
-        const std::optional<ReportFinding> found =
-            WidgetValues::kindOf(box) == WidgetValues::Kind::Combo
-                ? ClauseCompleteness::comboAt(*m_report, m_page, point, label)
-                : ClauseCompleteness::textAt(*m_report, m_page, point, col, label,
-                                             m_clause.mandatory || date);
-        return CompletenessPrompts::showFinding(box, found);
-    };
-    for (const Control &control : m_clause.controls) {
-        const QString label = control.label.isEmpty() ? m_clause.label : control.label;
-        if (control.type == ControlType::Grid) {
-            for (ClauseGrid *g : m_grids) {
-                if (g->definition().point == control.point &&
-                    !CheckClause(g, label, m_naTick, m_clause.mandatory, g->optionalColumns()))
-                    return false;
-            }
-        } else if (control.type == ControlType::Fields) {
-            const QList<QLineEdit *> edits = m_fields.value(control.point);
-            for (int k = 0; k < edits.size(); ++k) {
-                if (control.fields.at(k).sumPoint.isEmpty() &&
-                    !check(edits.at(k), control.point, k + 1, label))
-                    return false;
-            }
-        } else if (QWidget *box = m_single.value(control.point);
-                   box && !check(box, control.point, 1, label)) {
+    // The page has put what it shows into the report model; the clause is checked there one
+    // control at a time, and a blank one answered "Nil" is put back before the next is checked.
+    while (const std::optional<ReportFinding> found = ClauseCompleteness::clauseAt(
+               *m_report, m_page, m_clause, ClauseCompleteness::Extent::EachControl)) {
+        QWidget *control = controlOf(*found);
+        // What the section does not show, the accountant cannot fill here.
+        if (!control)
+            return true;
+        if (!CompletenessPrompts::showFinding(control, found))
             return false;
-        }
+        save(*m_report, m_page);
     }
     return true;
+}
+
+QWidget *ClauseSection::controlOf(const ReportFinding &finding) const
+{
+    if (finding.kind == ReportFinding::Kind::Answer)
+        return m_answers ? m_answers->button(0) : nullptr;
+    for (ClauseGrid *g : m_grids) {
+        if (g->definition().point == finding.point)
+            return g;
+    }
+    if (m_fields.contains(finding.point))
+        return m_fields.value(finding.point).value(finding.column);
+    return m_single.value(finding.point);
 }
 
 bool ClauseSection::checkValues()

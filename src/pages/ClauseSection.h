@@ -14,6 +14,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+struct ReportFinding;
 
 // One clause on its page: caption, Yes/No answer or Not Applicable tick, As Per Annexure
 // tick, the controls that hold its data, and the row buttons. Answering No (or ticking Not
@@ -73,6 +74,8 @@ private:
     void answerClicked(int id);
     void naClicked(bool ticked);
     bool holdsData() const;
+    // The control of the clause a finding is about: its grid, its field or its box.
+    QWidget *controlOf(const ReportFinding &finding) const;
     // Replaces the data by the marker after asking; false when the user cancelled.
     bool resetWithQuestion(const QString &marker);
     void fill(const QString &marker);

@@ -100,3 +100,64 @@ TEST_P(ClauseCompletenessTest, GridsMarkersBlanksAndPartlyFilledRows)
     ASSERT_TRUE(second);
     EXPECT_EQ(second->row, 2);
 }
+
+// One clause of two parts, a pair of amounts and a date: a page names the first part left
+// empty; the report's list names the clause once, and only when nothing of it is given.
+TEST_P(ClauseCompletenessTest, AClauseControlByControlOrAsAWhole)
+{
+    using ClauseCompleteness::Extent;
+    Catalogue::Clause clause;
+    clause.label = "24";
+    clause.option = "Opt24";
+    Catalogue::Control amounts;
+    amounts.type = Catalogue::ControlType::Fields;
+    amounts.point = "24";
+    for (const char *name : {"paid", "due"}) {
+        Catalogue::Field f;
+        f.name = name;
+        f.kind = Catalogue::Kind::Amount;
+        amounts.fields << f;
+    }
+    Catalogue::Control paidOn;
+    paidOn.point = "24d";
+    paidOn.kind = Catalogue::Kind::Date;
+    clause.controls = {amounts, paidOn};
+
+    auto model = ReportModel::load();
+    for (const char *point : {"Opt24", "24", "24d"})
+        model->removePoint(10, point);
+    const auto unanswered = ClauseCompleteness::clauseAt(*model, 10, clause, Extent::EachControl);
+    ASSERT_TRUE(unanswered);
+    EXPECT_EQ(unanswered->kind, ReportFinding::Kind::Answer);
+    EXPECT_EQ(unanswered->point, "Opt24");
+    EXPECT_EQ(unanswered->message, "Select either Yes  or No in clause 24");
+    model->setValue(10, "Opt24", "No");
+    EXPECT_FALSE(ClauseCompleteness::clauseAt(*model, 10, clause, Extent::EachControl));
+    EXPECT_FALSE(ClauseCompleteness::clauseAt(*model, 10, clause, Extent::WholeClause));
+
+    model->setValue(10, "Opt24", "Yes");
+    const auto blankPart = ClauseCompleteness::clauseAt(*model, 10, clause, Extent::EachControl);
+    ASSERT_TRUE(blankPart);
+    EXPECT_EQ(blankPart->kind, ReportFinding::Kind::Blank);
+    EXPECT_EQ(blankPart->column, 0);
+    // Nothing given: the date makes the whole clause one to fill, never to answer "Nil".
+    const auto whole = ClauseCompleteness::clauseAt(*model, 10, clause, Extent::WholeClause);
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->kind, ReportFinding::Kind::Value);
+    EXPECT_EQ(whole->point, "24");
+    EXPECT_EQ(whole->message, "Please fill data in clause 24");
+
+    model->setRows(10, "24", {{"1500.00", ""}});
+    const auto due = ClauseCompleteness::clauseAt(*model, 10, clause, Extent::EachControl);
+    ASSERT_TRUE(due);
+    EXPECT_EQ(due->column, 1);
+    EXPECT_FALSE(ClauseCompleteness::clauseAt(*model, 10, clause, Extent::WholeClause));
+
+    model->setRows(10, "24", {{"1500.00", "0.00"}});
+    const auto undated = ClauseCompleteness::clauseAt(*model, 10, clause, Extent::EachControl);
+    ASSERT_TRUE(undated);
+    EXPECT_EQ(undated->point, "24d");
+    EXPECT_EQ(undated->message, "Please fill data in clause 24");
+    model->setValue(10, "24d", "15/06/2025");
+    EXPECT_FALSE(ClauseCompleteness::clauseAt(*model, 10, clause, Extent::EachControl));
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportFindings.h"
+#include "catalogue/ClauseCatalogue.h"
 
 #include <QSet>
 #include <QString>
@@ -10,10 +11,10 @@
 
 class ReportModel;
 
-// Whether one control of a clause holds what the clause asks, over the report model: the page
-// puts what it shows into the model, asks here and shows the finding. A finding of kind Blank
-// is a clause that may be answered "Nil" (no information), to be asked about; a finding of
-// kind Value must be filled.
+// Whether a clause holds what it asks, over the report model: the page puts what it shows into
+// the model, asks here and shows the finding; the whole report's list asks the same of every
+// clause. A finding of kind Blank is a clause that may be answered "Nil" (no information), to
+// be asked about; a finding of kind Value must be filled.
 namespace ClauseCompleteness
 {
 
@@ -44,5 +45,27 @@ std::optional<ReportFinding> comboAt(const ReportModel &model, int page, const Q
                                      const QString &label);
 std::optional<ReportFinding> gridAt(const ReportModel &model, int page, const QString &point,
                                     const GridShape &shape, const QString &label, bool mandatory);
+
+// How much of a clause answered Yes one finding speaks for.
+enum class Extent {
+    // Each control on its own, in the clause's order: the first box, field or grid that is
+    // empty, or a mandatory grid's row left partly empty. A page names that control and stops
+    // there; a field's finding carries the field (from 0) in `column`.
+    EachControl,
+    // The clause as one: found only when none of its controls holds a value, worded by the
+    // strictest of them (a mandatory clause or a date is to be filled, a choice is incomplete,
+    // anything else blank). The whole report's list says so once per clause.
+    WholeClause,
+};
+
+// False when the clause on `page` is ticked not applicable, or its Yes/No question is not
+// answered Yes: then it holds no data to check.
+bool asksForData(const ReportModel &model, int page, const Catalogue::Clause &clause);
+
+// A clause of the catalogue on `page`: nothing when it is ticked not applicable or answered
+// other than Yes; a finding of kind Answer when its Yes/No question is not answered; else what
+// its controls lack, to the extent asked. Grids skip their hidden and optional columns.
+std::optional<ReportFinding> clauseAt(const ReportModel &model, int page, const Catalogue::Clause &clause,
+                                      Extent extent);
 
 } // namespace ClauseCompleteness

@@ -19,10 +19,14 @@ inline QString incomplete(const QString &label)
     return QStringLiteral("Clause ") + label + QStringLiteral(" is incomplete. ") + fill(label);
 }
 
-// A Yes/No question left unanswered (the double space is the form's own).
-inline QString unanswered(const QString &label)
+// A Yes/No question left unanswered (the double spaces are the form's own), naming the third
+// choice of a question that has one ("NA", "Not Due").
+inline QString unanswered(const QString &label, const QString &thirdChoice = {})
 {
-    return QStringLiteral("Select either Yes  or No in clause ") + label;
+    QString choices = QStringLiteral("Yes  or No");
+    if (!thirdChoice.isEmpty())
+        choices += QStringLiteral("  or ") + thirdChoice;
+    return QStringLiteral("Select either ") + choices + QStringLiteral(" in clause ") + label;
 }
 
 // A clause that may be answered "Nil" left without data, in a list of findings.

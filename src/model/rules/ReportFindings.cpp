@@ -1,12 +1,12 @@
 #include "ReportFindings.h"
 
 #include "CellChecks.h"
+#include "ClauseCompleteness.h"
 #include "ClauseMessages.h"
 #include "PageRules.h"
 #include "SigningDate.h"
 #include "catalogue/ClauseCatalogue.h"
 #include "catalogue/SigningPoints.h"
-#include "catalogue/Vocabulary.h"
 #include "model/ReportModel.h"
 
 namespace ReportFindings
@@ -34,112 +34,55 @@ class Collector
 public:
     explicit Collector(const ReportModel &model) : m_model(model) {}
 
+    // The clause's values, each by its field's kind, then whether it is complete at all.
     void clause(int page, const Catalogue::Clause &clause)
     {
-        const bool notApplicable =
-            !clause.na.isEmpty() && Vocabulary::isTicked(m_model.value(page, clause.na));
-        if (notApplicable)
+        const std::optional<ReportFinding> incomplete =
+            ClauseCompleteness::clauseAt(m_model, page, clause, ClauseCompleteness::Extent::WholeClause);
+        if (incomplete && incomplete->kind == ReportFinding::Kind::Answer) {
+            add(*incomplete);
             return;
-        if (!clause.option.isEmpty()) {
-            const QString answer = m_model.value(page, clause.option);
-            if (answer.trimmed().isEmpty()) {
-                add({ReportFinding::Kind::Answer,
-                     page,
-                     clause.label,
-                     clause.option,
-                     0,
-                     -1,
-                     {},
-                     ClauseMessages::unanswered(clause.label)});
-                return;
-            }
-            if (!Vocabulary::isYes(answer))
-                return;
         }
-        bool holdsData = false;
-        bool holdsValues = false;
-        bool date = false;  // a date is never answered "Nil"
-        bool combo = false; // nor is a choice from a list
-        QString firstPoint;
+        if (!ClauseCompleteness::asksForData(m_model, page, clause))
+            return;
         for (const Control &control : clause.controls) {
             const QString label = control.label.isEmpty() ? clause.label : control.label;
             switch (control.type) {
             case ControlType::Grid:
-                holdsData = true;
-                holdsValues = grid(page, label, control) || holdsValues;
+                grid(page, label, control);
                 break;
             case ControlType::Text:
-            case ControlType::Combo: {
-                holdsData = true;
-                const QString value = m_model.value(page, control.point);
-                holdsValues = !value.trimmed().isEmpty() || holdsValues;
-                date = date || control.kind == Kind::Date;
-                combo = combo || control.type == ControlType::Combo;
-                if (control.type == ControlType::Text)
-                    box(page, label, control.point,
-                        columnOf(control.caption, control.kind, control.signedAmount), value);
+                box(page, label, control.point, columnOf(control.caption, control.kind, control.signedAmount),
+                    m_model.value(page, control.point));
                 break;
-            }
             case ControlType::Fields:
                 for (int k = 0; k < control.fields.size(); ++k) {
                     const Catalogue::Field &f = control.fields.at(k);
-                    if (!f.sumPoint.isEmpty())
-                        continue;
-                    holdsData = true;
-                    const QString value = m_model.value(page, control.point, k + 1);
-                    holdsValues = !value.trimmed().isEmpty() || holdsValues;
-                    box(page, label, control.point, columnOf(f.caption, f.kind, f.signedAmount), value);
+                    if (f.sumPoint.isEmpty())
+                        box(page, label, control.point, columnOf(f.caption, f.kind, f.signedAmount),
+                            m_model.value(page, control.point, k + 1));
                 }
                 break;
+            case ControlType::Combo:
             case ControlType::Choice:
                 break;
             }
-            if (firstPoint.isEmpty() && control.type != ControlType::Choice)
-                firstPoint = control.point;
         }
-        if (!holdsData || holdsValues)
-            return;
-        if (clause.mandatory || date)
-            add({ReportFinding::Kind::Value,
-                 page,
-                 clause.label,
-                 firstPoint,
-                 0,
-                 -1,
-                 {},
-                 ClauseMessages::fill(clause.label)});
-        else if (combo)
-            add({ReportFinding::Kind::Value,
-                 page,
-                 clause.label,
-                 firstPoint,
-                 0,
-                 -1,
-                 {},
-                 ClauseMessages::incomplete(clause.label)});
-        else
-            add({ReportFinding::Kind::Blank,
-                 page,
-                 clause.label,
-                 firstPoint,
-                 0,
-                 -1,
-                 {},
-                 ClauseMessages::blank(clause.label)});
+        if (incomplete)
+            add(*incomplete);
     }
 
     // The signing page's date may not stay empty; its rules are the page's own (PageRules).
     void signing()
     {
-        if (m_model.value(SigningPoints::Page, SigningPoints::SignedOn).trimmed().isEmpty())
-            add({ReportFinding::Kind::Date,
-                 SigningPoints::Page,
-                 {},
-                 SigningPoints::SignedOn,
-                 0,
-                 -1,
-                 SigningDate::Label,
-                 ClauseMessages::fill(SigningDate::Label)});
+        if (std::optional<ReportFinding> undated = ClauseCompleteness::textAt(
+                m_model, SigningPoints::Page, SigningPoints::SignedOn, 1, SigningDate::Label, true)) {
+            // The list places it as a date of the page, named by its field, not as a clause.
+            undated->kind = ReportFinding::Kind::Date;
+            undated->item = undated->clause;
+            undated->clause.clear();
+            add(std::move(*undated));
+        }
         for (ReportFinding &f : PageRules::of(m_model, SigningPoints::Page))
             add(std::move(f));
     }
@@ -149,25 +92,21 @@ public:
     void add(ReportFinding f) { m_findings << std::move(f); }
 
 private:
-    // The grid's cells by their columns' kinds; true when a cell holds anything.
-    bool grid(int page, const QString &label, const Control &control)
+    // The grid's cells by their columns' kinds.
+    void grid(int page, const QString &label, const Control &control)
     {
-        bool any = false;
         const QList<ReportModel::Row> &rows = m_model.rows(page, control.point);
         for (int r = 0; r < rows.size(); ++r) {
             for (int c = 0; c < control.columns.size(); ++c) {
                 const Column &column = control.columns.at(c);
-                const QString &value = rows.at(r).col(c + 1);
-                any = any || !value.trimmed().isEmpty();
                 if (column.computed || column.hidden)
                     continue;
-                const QString message = CellChecks::message(column, value);
+                const QString message = CellChecks::message(column, rows.at(r).col(c + 1));
                 if (!message.isEmpty())
                     add({ReportFinding::Kind::Value, page, label, control.point, r + 1, c, column.heading,
                          message});
             }
         }
-        return any;
     }
 
     void box(int page, const QString &label, const QString &point, const Column &column, const QString &value)

@@ -329,13 +329,14 @@ bool ClausePage::refuseAt(const ReportFinding &finding, QWidget *control)
 {
     if (!control)
         control = controlOf(finding);
-    if (control) {
-        CompletenessPrompts::showControl(control);
-        if (auto *grid = qobject_cast<ClauseGrid *>(control); grid && finding.row > 0)
-            grid->setCurrentCell(finding.row - 1, std::max(0, finding.column));
+    if (!control) {
+        prompts().inform(finding.message);
+        return false;
     }
-    prompts().inform(finding.message);
-    return false;
+    if (auto *grid = qobject_cast<ClauseGrid *>(control); grid && finding.row > 0)
+        grid->setCurrentCell(finding.row - 1, std::max(0, finding.column));
+    // Said once: a box left as the message takes its focus is not refused again meanwhile.
+    return CompletenessPrompts::refuse(control, finding.message);
 }
 
 bool ClausePage::validateForm(bool)

@@ -1,5 +1,6 @@
 #include "PartAFixture.h"
 
+#include "base/ScriptedPrompt.h"
 #include "editor/Form3CD.h"
 #include "model/ReportModel.h"
 #include "model/parta/AuditorDetails.h"
@@ -7,6 +8,9 @@
 #include "store/Database.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <functional>
+#include <utility>
 
 class SigningPage : public PartATest
 {
@@ -128,6 +132,33 @@ TEST_P(SigningPage, TheDateOfSigningFallsOnOrAfterTheYearEnd)
     EXPECT_EQ(refusal(p),
               "Not a Valid Date [Nil]: enter it as DD/MM/YYYY (Date of signing Tax Audit Report)");
     EXPECT_EQ(stored(21, "DSIGN"), QStringList{"31/03/2026"});
+}
+
+// A message box takes the focus from the box it names, which then reports being left again
+// while the message is open: the date is refused once, not once more for each leaving.
+TEST_P(SigningPage, ADateRefusedAsTheBoxIsLeftIsSaidOnce)
+{
+    struct FocusTakingPrompt : ScriptedPrompt {
+        std::function<void()> taken;
+        PromptAnswer message(const QString &text, const QString &title, PromptIcon icon,
+                             PromptButtons buttons) override
+        {
+            // The box loses the focus once, to the first message.
+            if (const auto leave = std::exchange(taken, {}))
+                leave();
+            return ScriptedPrompt::message(text, title, icon, buttons);
+        }
+    } prompt;
+    frmPage21 *p = page();
+    p->report().removePoint(1, "3CAOTH");
+    p->report().removePoint(1, "3CA1");
+    auto *date = find<QLineEdit>(p, "txtSignDate");
+    prompt.taken = [date] { emit date->editingFinished(); };
+    setPrompts(&prompt);
+    type(p, "txtSignDate", "30/03/2026");
+    setPrompts(&env->prompt());
+    ASSERT_EQ(prompt.shown().size(), 1u);
+    EXPECT_EQ(prompt.shown().front().text, "Date of sigining should be greater than '31/03/2026'.");
 }
 
 // The report is signed once: page 1 and page 21 give the same date, or the user is told.

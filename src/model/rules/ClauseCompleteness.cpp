@@ -56,7 +56,8 @@ GridShape shapeOf(const Control &control)
     return shape;
 }
 
-// A date is never answered "Nil": it is given or the clause is not complete.
+// The first thing one control lacks. A date is never answered "Nil": it is given or the
+// clause is not complete.
 std::optional<ReportFinding> controlFinding(const ReportModel &model, int page, const Clause &clause,
                                             const Control &control)
 {
@@ -86,7 +87,8 @@ std::optional<ReportFinding> controlFinding(const ReportModel &model, int page, 
     return std::nullopt;
 }
 
-// Whether the control is one that holds the clause's data, and whether it holds any.
+// Whether the control is one that holds the clause's data (holdsData), and whether it holds
+// any (holdsValue).
 bool holdsData(const Control &control)
 {
     if (control.type == ControlType::Choice)
@@ -123,6 +125,7 @@ bool holdsValue(const ReportModel &model, int page, const Control &control)
     return false;
 }
 
+// The clause as one: a finding only when none of its controls holds a value.
 std::optional<ReportFinding> wholeClause(const ReportModel &model, int page, const Clause &clause)
 {
     bool anyData = false;

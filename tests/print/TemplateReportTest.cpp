@@ -6,6 +6,7 @@
 #include "model/rules/ReportRules.h"
 #include "print/AuditReport.h"
 #include "print/ControlCodes.h"
+#include "print/InertTextDocument.h"
 #include "print/MasterFile.h"
 #include "print/PrintChoices.h"
 #include "print/PrintSetup.h"
@@ -347,6 +348,54 @@ TEST_P(TemplatePrint, AWideGridWidensItsTemplateTable)
     EXPECT_EQ(paymentLines(text, count), count);
     EXPECT_LE(after - before, 10) << before << " " << after;
     expectNoMarkers(text);
+}
+
+// A long grid goes into tables of its own of at most 100 rows, each under the grid's headings,
+// which stand at the top of every page the grid runs onto; every row prints once and in order,
+// and the clause after the grid follows its last row. An empty grid prints its row under them.
+TEST_P(TemplatePrint, LongGridsPrintInTablesUnderTheirHeadings)
+{
+    const QString heading = QStringLiteral("Account Number (TAN)");
+    for (int count : {0, 100, 101, 250}) {
+        SCOPED_TRACE(count);
+        model->setRows(17, QStringLiteral("34a"), payments(count));
+        const QString text = printed(choices(), nullptr, true);
+        EXPECT_EQ(paymentLines(text, count), count);
+        qsizetype previous = -1;
+        for (int i = 1; i <= count; ++i) {
+            const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("\\sWork %1\\s").arg(i)));
+            EXPECT_GT(at, previous) << "row " << i;
+            previous = at;
+        }
+        EXPECT_GT(text.indexOf(QRegularExpression(QStringLiteral("\\n\\s*34\\(b\\)"))), previous);
+        for (const QString &page : pdfText(env->dir() + QStringLiteral("/template.pdf")).split(QChar(12))) {
+            if (page.contains(QStringLiteral("MUMS12345A")))
+                EXPECT_TRUE(page.simplified().contains(heading)) << page.toStdString();
+        }
+
+        // The filled Form 3CD: the grid's tables open with the headings, repeated on each page.
+        bool read = false;
+        InertTextDocument saved;
+        saved.setHtmlWithoutImages(MasterFile::readTemplate(
+            QDir(env->host().vTmpPath()).filePath(QStringLiteral("3CD.rtf")), &read));
+        ASSERT_TRUE(read);
+        const int from = saved.find(QStringLiteral("34(a)")).position();
+        const int to = saved.find(QStringLiteral("34(b)")).position();
+        QList<QTextTable *> grid;
+        for (QTextFrame *frame : saved.rootFrame()->childFrames()) {
+            auto *table = qobject_cast<QTextTable *>(frame);
+            if (table && table->firstPosition() > from && table->lastPosition() < to)
+                grid << table;
+        }
+        ASSERT_EQ(grid.size(), std::max(1, (count + 99) / 100));
+        int rows = 0;
+        for (QTextTable *table : std::as_const(grid)) {
+            EXPECT_EQ(table->format().headerRowCount(), 1);
+            EXPECT_LE(table->rows(), 101);
+            rows += table->rows() - 1;
+        }
+        EXPECT_EQ(rows, std::max(count, 1));
+    }
 }
 
 // A blank form fills names, dates and amounts with "__________", prints no client data and

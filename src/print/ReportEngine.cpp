@@ -542,19 +542,91 @@ bool readTemplate(const QString &path, InertTextDocument &document)
     return ok;
 }
 
+// The rich-text reader holds many times the text it reads: a long filled template is read in
+// pieces of about this many characters of its body.
+constexpr qsizetype PieceCharacters = 1 << 20;
+
+// The rich text of a file as documents of a piece of its body each, cut only between two
+// tables that follow one another in the body (the tables of a long grid), where a piece that
+// goes on where the one before ended gives the same document as the whole.
+QList<QString> piecesOf(const QString &html)
+{
+    const QLatin1StringView open("<table"), close("</table>");
+    const qsizetype body = html.indexOf(QLatin1String("<body"));
+    const qsizetype from = body < 0 ? -1 : html.indexOf(u'>', body) + 1;
+    const qsizetype end = html.lastIndexOf(QLatin1String("</body>"));
+    if (from <= 0 || end < from)
+        return {html};
+    const QString head = html.left(from);
+    const QString tail = html.mid(end);
+    QList<QString> pieces;
+    qsizetype start = from, depth = 0;
+    for (qsizetype at = html.indexOf(u'<', from); at >= 0 && at < end; at = html.indexOf(u'<', at + 1)) {
+        if (QStringView(html).sliced(at).startsWith(open)) {
+            ++depth;
+        } else if (QStringView(html).sliced(at).startsWith(close) && --depth == 0) {
+            const qsizetype after = at + close.size();
+            qsizetype next = after;
+            while (next < end && html.at(next).isSpace())
+                ++next;
+            if (after - start >= PieceCharacters && QStringView(html).sliced(next).startsWith(open)) {
+                pieces << head + html.mid(start, after - start) + tail;
+                start = after;
+            }
+        }
+    }
+    pieces << head + html.mid(start, end - start) + tail;
+    return pieces;
+}
+
 } // namespace
 
 // The engine's side of template mode, beside the master file it appends.
 bool ReportEngine::AppendFile(const QString &path)
 {
-    InertTextDocument document;
-    if (!readTemplate(path, document))
+    bool ok = false;
+    QList<QString> texts = piecesOf(MasterFile::readTemplate(path, &ok));
+    if (!ok)
         return false;
-    // The first paragraph joins the report's open one; an empty one in front keeps the
-    // file's first paragraph as it was formatted (a right-aligned UDIN line, say).
-    QTextCursor(&document).insertBlock();
-    appendDocument(document);
+    QList<QTextDocumentFragment> pieces;
+    for (QString &text : texts) {
+        InertTextDocument piece;
+        piece.setHtmlWithoutImages(text);
+        text.clear();
+        // The first paragraph joins the report's open one; an empty one in front keeps the
+        // file's first paragraph as it was formatted (a right-aligned UDIN line, say).
+        if (pieces.isEmpty())
+            QTextCursor(&piece).insertBlock();
+        pieces << QTextDocumentFragment(&piece);
+    }
+    appendPieces(std::move(pieces));
     return true;
+}
+
+void ReportEngine::appendPieces(QList<QTextDocumentFragment> pieces)
+{
+    dropLayout();
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        const bool last = i == pieces.size() - 1;
+        write(
+            m_bodyTarget,
+            [this, fragment = std::move(pieces[i]), first = i == 0, last](Target &t) {
+                if (first) {
+                    endTable(t);
+                    if (!t.document->isEmpty())
+                        t.pageBreak = true;
+                    if (t.lineOpen)
+                        t.cursor.insertBlock();
+                    t.lineOpen = false;
+                    startBlock(t);
+                }
+                t.cursor.insertFragment(fragment);
+                t.cursor.movePosition(QTextCursor::End);
+                if (last)
+                    t.cursor.insertBlock(QTextBlockFormat());
+            },
+            true);
+    }
 }
 
 void ReportEngine::layoutFor(QPagedPaintDevice &device, bool wide)

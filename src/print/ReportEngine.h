@@ -173,6 +173,8 @@ private:
     void endTable(Target &t);
     void writeText(Target &t, const QString &text);
     void insertFragment(Target &t, const QTextDocumentFragment &fragment, bool afterPageBreak);
+    // Appends a document read in pieces, each going on where the one before ended.
+    void appendPieces(QList<QTextDocumentFragment> pieces);
     void startBlock(Target &t);
     void writeCoded(QTextCursor &cursor, const QString &text, Target *t);
     // Lays the rows written since the table started (or was last laid) into the document.

@@ -16,6 +16,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -199,6 +201,58 @@ TEST(MasterFileTest, TableEditsMadeAsOneEdit)
     ASSERT_TRUE(last.currentTable());
     EXPECT_EQ(last.currentTable()->cellAt(500, 1).columnSpan(), 2);
     EXPECT_EQ(file.document().find(QStringLiteral("between")).currentTable(), nullptr);
+}
+
+// A long filled file is read in pieces, cut between tables that follow one another: the report
+// holds the same text on the same pages, drawn the same, as when the file is read whole.
+TEST(MasterFileTest, ALongFileReadInPiecesPrintsAsReadWhole)
+{
+    QTemporaryDir dir;
+    InertTextDocument filled;
+    QTextCursor cursor(&filled);
+    cursor.insertText(QStringLiteral("Statement of payments"));
+    for (int t = 0; t < 80; ++t) {
+        QTextTableFormat format;
+        format.setHeaderRowCount(1);
+        format.setBorder(1);
+        QTextTable *table = cursor.insertTable(101, 2, format);
+        table->cellAt(0, 0).firstCursorPosition().insertText(QStringLiteral("Payee"));
+        table->cellAt(0, 1).firstCursorPosition().insertText(QStringLiteral("Amount"));
+        for (int r = 1; r <= 100; ++r) {
+            table->cellAt(r, 0).firstCursorPosition().insertText(QStringLiteral("Payee %1").arg(t * 100 + r));
+            table->cellAt(r, 1).firstCursorPosition().insertText(QString::number(1000 + r) +
+                                                                 QStringLiteral(".00"));
+        }
+        cursor.movePosition(QTextCursor::End);
+    }
+    cursor.insertText(QStringLiteral("End of the statement"));
+    const QString html = filled.toHtml();
+    ASSERT_GT(html.size(), 2 << 20);
+    const QString path = write(dir.filePath(QStringLiteral("filled.rtf")), html);
+
+    ReportEngine pieces, whole;
+    for (ReportEngine *engine : {&pieces, &whole})
+        engine->PrintText(QStringLiteral("Front page"));
+    ASSERT_TRUE(pieces.AppendFile(path));
+    InertTextDocument read;
+    read.setHtmlWithoutImages(html);
+    QTextCursor(&read).insertBlock();
+    whole.appendDocument(read);
+
+    EXPECT_EQ(pieces.plainText(), whole.plainText());
+    const int pages = whole.pageCount();
+    ASSERT_EQ(pieces.pageCount(), pages);
+    EXPECT_GT(pages, 40);
+    const auto drawn = [](ReportEngine &engine, int page) {
+        QImage image(QSize(1050, 1485), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(0.5, 0.5);
+        engine.drawPage(painter, page);
+        return image;
+    };
+    for (int page = 0; page < pages; page += pages / 12)
+        EXPECT_EQ(drawn(pieces, page), drawn(whole, page)) << "page " << page + 1;
 }
 
 namespace

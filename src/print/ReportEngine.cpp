@@ -620,6 +620,10 @@ void ReportEngine::appendPieces(QList<QTextDocumentFragment> pieces)
                     t.lineOpen = false;
                     startBlock(t);
                 }
+                // Pieces composed together are one edit, as tables are.
+                if (!t.editing)
+                    t.cursor.beginEditBlock();
+                t.editing = true;
                 t.cursor.insertFragment(fragment);
                 t.cursor.movePosition(QTextCursor::End);
                 if (last)

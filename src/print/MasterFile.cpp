@@ -108,6 +108,7 @@ bool MasterFile::openmasterfile(const QString &path)
     m_indexed = false;
     m_searched.clear();
     CurrentTbId = 0;
+    forgetTable();
     return ok;
 }
 
@@ -267,8 +268,18 @@ int MasterFile::tableCount() const
 QTextTable *MasterFile::table(int id) const
 {
     settle();
+    if (id == m_tableId && m_table)
+        return m_table;
     const QList<QTextTable *> tables = tablesOf(*m_document);
-    return id >= 1 && id <= tables.size() ? tables.at(id - 1) : nullptr;
+    m_tableId = id;
+    m_table = id >= 1 && id <= tables.size() ? tables.at(id - 1) : nullptr;
+    return m_table;
+}
+
+void MasterFile::forgetTable()
+{
+    m_tableId = 0;
+    m_table = nullptr;
 }
 
 QTextTable *MasterFile::editedTable()
@@ -370,8 +381,74 @@ void MasterFile::shareColumns(const QList<double> &weights)
 void MasterFile::DeleteRow(int row)
 {
     QTextTable *t = editedTable();
+    // The last row takes its table with it, and the tables after it are numbered one less.
+    forgetTable();
     if (t && row >= 1 && row <= t->rows())
         t->removeRows(row - 1, 1);
+}
+
+int MasterFile::splitTable(int row)
+{
+    QTextTable *t = editedTable();
+    if (!t || row < 2 || row > t->rows())
+        return 0;
+    forgetTable();
+    const QTextTableFormat format = t->format();
+    const int rows = t->rows() - row + 1;
+    QTextCursor moved(m_document.get());
+    moved.setPosition(t->cellAt(row - 1, 0).firstPosition());
+    moved.setPosition(t->cellAt(t->rows() - 1, t->columns() - 1).lastPosition(), QTextCursor::KeepAnchor);
+    QTextDocumentFragment rest = moved.selection();
+    // A selection within one cell is its text only: the cell is made again around it.
+    const bool oneCell = !moved.hasComplexSelection();
+    const QTextCharFormat cell = t->cellAt(row - 1, 0).format();
+    t->removeRows(row - 1, rows);
+    QTextCursor after(m_document.get());
+    after.setPosition(t->lastPosition() + 1);
+    if (oneCell) {
+        QTextTable *single = after.insertTable(1, 1, format);
+        single->cellAt(0, 0).setFormat(cell);
+        single->cellAt(0, 0).firstCursorPosition().insertFragment(rest);
+    } else {
+        after.insertFragment(rest);
+    }
+    const QList<QTextTable *> tables = tablesOf(*m_document);
+    for (qsizetype i = tables.indexOf(t) + 1; i < tables.size(); ++i) {
+        if (tables.at(i)->firstPosition() > t->lastPosition()) {
+            // Copying rows leaves the column widths behind.
+            tables.at(i)->setFormat(format);
+            return int(i) + 1;
+        }
+    }
+    return 0;
+}
+
+void MasterFile::appendTable(int rows, int headingRows)
+{
+    QTextTable *t = editedTable();
+    if (!t || rows < 1)
+        return;
+    QTextTableFormat format = t->format();
+    format.setHeaderRowCount(headingRows);
+    // The cells of a run of tables are those of the table the run follows, as rows added to it
+    // would have been; the edges ruled in a table of the run are not carried on.
+    if (t != m_appended)
+        m_appendedCells = t->cellAt(t->rows() - 1, 0).format();
+    QList<QTextTable *> inside;
+    collectTables(t, inside);
+    QTextCursor after(m_document.get());
+    after.setPosition(t->lastPosition() + 1);
+    QTextTable *added = after.insertTable(rows, t->columns(), format);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < t->columns(); ++c)
+            added->cellAt(r, c).setFormat(m_appendedCells);
+    }
+    // The table is known by its pointer until the edit ends and the document looks its frames
+    // over again.
+    CurrentTbId += 1 + int(inside.size());
+    m_tableId = CurrentTbId;
+    m_table = added;
+    m_appended = added;
 }
 
 void MasterFile::CellBorder(int row, int column, const QString &edges, double width)

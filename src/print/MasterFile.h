@@ -2,8 +2,10 @@
 
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QTextDocument>
+#include <QTextFormat>
 #include <memory>
 #include <vector>
 
@@ -44,6 +46,16 @@ public:
     // Adds `count` columns at the right of the table; cells that reached its right edge
     // still do.
     void insertcols(int count);
+    // Ends the current table before row `row` (from 2 on): that row and the rows after it go
+    // into a table of their own just after it, in the same format. Returns that table's number,
+    // 0 when there is no such row; the tables after it are numbered one more. Not between
+    // beginTableEdits and endTableEdits.
+    int splitTable(int row);
+    // Adds a table of `rows` empty rows just after the current one, in its format and with the
+    // cells of its last row, and makes it the current table; its first `headingRows` rows stand
+    // again at the top of every page it runs onto. A long grid goes into a run of such tables:
+    // one table of thousands of rows is laid out whole each time the layout reaches it.
+    void appendTable(int rows, int headingRows);
     // The first column keeps its width, the others share the rest in proportion to the weights.
     void shareColumns(const QList<double> &weights);
     // The size in points of the text written into cells from now on (0: the template's).
@@ -89,8 +101,16 @@ private:
     QTextTable *table(int id) const;
     QTextTable *current() const { return table(CurrentTbId); }
     QTextTable *editedTable();
+    void forgetTable();
 
     std::unique_ptr<QTextDocument> m_document;
+    // The table last looked up by its number: finding a table by number goes over all of the
+    // document's tables, and a long grid's cells are edited thousands of times in a row.
+    mutable int m_tableId = 0;
+    mutable QPointer<QTextTable> m_table;
+    // The table appendTable added last, and the cells of the tables it adds.
+    QPointer<QTextTable> m_appended;
+    QTextCharFormat m_appendedCells;
     // Markers are set without editing the document each time: Qt moves every live cursor at
     // each edit, so a cursor per marker made a template's replacements cost its markers'
     // square. The places of the "$#$Name$#$" markers are found in one pass; each value waits

@@ -27,9 +27,6 @@ namespace
 // Stands for the page number in the bands until a page is drawn.
 const QChar PageNumberMark(0xE000);
 
-// The rows of one table of the document; a longer table is laid as several.
-constexpr qsizetype RowsPerTable = 100;
-
 // A report is laid out for a page of this resolution whatever it is drawn on: type is set a
 // little differently at each resolution, and the preview, the printer and the PDF have to
 // break the pages at the same places.
@@ -223,8 +220,7 @@ void ReportEngine::CreateTable(int columns, int)
     write(
         current(),
         [this, columns](Target &t) {
-            layTable(t);
-            t.table = nullptr;
+            endTable(t);
             t.columns = columns;
         },
         false);
@@ -290,18 +286,37 @@ void ReportEngine::WriteToReport(const ReportRow &row, const QString &mask1, con
 {
     write(
         current(),
-        [this, row, masks = std::array<QString, 4>{mask1, mask2, mask3, mask4}, fontSize = m_cellFontSize,
-         tableRow](Target &t) { writeRow(t, row, masks, fontSize, tableRow); },
+        [this, pending = PendingRow{row, {mask1, mask2, mask3, mask4}, m_cellFontSize, false},
+         tableRow](Target &t) { writeRow(t, pending, tableRow); },
         true);
 }
 
-void ReportEngine::writeRow(Target &t, const ReportRow &row, const std::array<QString, 4> &masks,
-                            double fontSize, bool tableRow)
+void ReportEngine::WriteHeading(const ReportRow &row, const QString &mask1, const QString &mask2,
+                                const QString &mask3, const QString &mask4)
 {
+    write(
+        current(),
+        [this, pending = PendingRow{row, {mask1, mask2, mask3, mask4}, m_cellFontSize, true}](Target &t) {
+            writeRow(t, pending, true);
+        },
+        true);
+}
+
+void ReportEngine::endTable(Target &t)
+{
+    layTable(t);
+    t.table = nullptr;
+    t.continued = false;
+    t.heading.clear();
+    t.bodyRows = 0;
+}
+
+void ReportEngine::writeRow(Target &t, const PendingRow &pending, bool tableRow)
+{
+    const ReportRow &row = pending.row;
     const int n = row.columnCount();
     if (!tableRow) {
-        layTable(t);
-        t.table = nullptr;
+        endTable(t);
         startBlock(t);
         QTextBlockFormat format = t.cursor.blockFormat();
         format.setAlignment(alignmentOf(row.alignments.value(0)));
@@ -311,22 +326,25 @@ void ReportEngine::writeRow(Target &t, const ReportRow &row, const std::array<QS
         t.lineOpen = false;
         return;
     }
-    // A row of another width than the table's starts a table of its own.
+    // A row of another width than the table's starts a table of its own, as does a heading
+    // under rows; the next part of a long table goes on under the same headings.
     const int columns =
         t.pending.isEmpty() ? (t.table ? t.columns : -1) : t.pending.first().row.columnCount();
-    if (columns != n || t.columns != n) {
-        layTable(t);
-        t.table = nullptr;
+    const bool goesOn = t.continued && t.columns == n;
+    if ((!goesOn && (columns != n || t.columns != n)) || (pending.heading && t.bodyRows > 0)) {
+        endTable(t);
         t.columns = n;
         t.widths = row.widths;
     }
-    t.pending.append({row, {masks[0], masks[1], masks[2], masks[3]}, fontSize});
-    // A long table goes on as a run of tables of the same columns, which look as one: the
-    // layout lays out a table as a whole each time it reaches it, so that one table of
-    // thousands of rows would be laid out again and again while the report is paged.
+    if (pending.heading)
+        t.heading.append(pending);
+    else
+        ++t.bodyRows;
+    t.pending.append(pending);
     if (t.pending.size() == RowsPerTable) {
         layTable(t);
         t.table = nullptr;
+        t.continued = true;
     }
 }
 
@@ -352,6 +370,12 @@ void ReportEngine::layTable(Target &t)
     if (t.pending.isEmpty())
         return;
     const int n = t.pending.first().row.columnCount();
+    // Each part of a long table opens with the table's headings.
+    QList<PendingRow> rows;
+    if (!t.table && t.continued)
+        rows = t.heading;
+    rows += t.pending;
+    t.continued = false;
     QTextCursor &cursor = t.cursor;
     // The tables are laid in one edit that stays open until the document is read: at the end
     // of every edit that adds a table the document scans all its text again for its frames,
@@ -372,6 +396,10 @@ void ReportEngine::layTable(Target &t)
         for (int w : std::as_const(t.widths))
             widths << QTextLength(QTextLength::PercentageLength, w);
         format.setColumnWidthConstraints(widths);
+        int headingRows = 0;
+        while (headingRows < rows.size() && rows.at(headingRows).heading)
+            ++headingRows;
+        format.setHeaderRowCount(headingRows);
         if (t.pageBreak)
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         t.pageBreak = false;
@@ -382,13 +410,13 @@ void ReportEngine::layTable(Target &t)
         QTextBlockFormat anchor = cursor.blockFormat();
         anchor.setLineHeight(1, QTextBlockFormat::FixedHeight);
         cursor.setBlockFormat(anchor);
-        t.table = cursor.insertTable(int(t.pending.size()), n, format);
+        t.table = cursor.insertTable(int(rows.size()), n, format);
     } else {
         first = t.table->rows();
-        t.table->appendRows(int(t.pending.size()));
+        t.table->appendRows(int(rows.size()));
     }
-    for (qsizetype i = 0; i < t.pending.size(); ++i) {
-        const PendingRow &pending = t.pending.at(i);
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const PendingRow &pending = rows.at(i);
         const int r = first + int(i);
         for (int c = 0; c < n; ++c) {
             QTextTableCell cell = t.table->cellAt(r, c);
@@ -420,8 +448,7 @@ void ReportEngine::PrintText(const QString &text)
 
 void ReportEngine::writeText(Target &t, const QString &text)
 {
-    layTable(t);
-    t.table = nullptr;
+    endTable(t);
     const bool keepOpen = text.endsWith(u';');
     const QString body = keepOpen ? text.chopped(1) : text;
     startBlock(t);
@@ -490,8 +517,7 @@ void ReportEngine::appendDocument(const QTextDocument &document)
 
 void ReportEngine::insertFragment(Target &t, const QTextDocumentFragment &fragment, bool afterPageBreak)
 {
-    layTable(t);
-    t.table = nullptr;
+    endTable(t);
     if (afterPageBreak && !t.document->isEmpty())
         t.pageBreak = true;
     if (t.lineOpen)
@@ -516,19 +542,95 @@ bool readTemplate(const QString &path, InertTextDocument &document)
     return ok;
 }
 
+// The rich-text reader holds many times the text it reads: a long filled template is read in
+// pieces of about this many characters of its body.
+constexpr qsizetype PieceCharacters = 1 << 20;
+
+// The rich text of a file as documents of a piece of its body each, cut only between two
+// tables that follow one another in the body (the tables of a long grid), where a piece that
+// goes on where the one before ended gives the same document as the whole.
+QList<QString> piecesOf(const QString &html)
+{
+    const QLatin1StringView open("<table"), close("</table>");
+    const qsizetype body = html.indexOf(QLatin1String("<body"));
+    const qsizetype from = body < 0 ? -1 : html.indexOf(u'>', body) + 1;
+    const qsizetype end = html.lastIndexOf(QLatin1String("</body>"));
+    if (from <= 0 || end < from)
+        return {html};
+    const QString head = html.left(from);
+    const QString tail = html.mid(end);
+    QList<QString> pieces;
+    qsizetype start = from, depth = 0;
+    for (qsizetype at = html.indexOf(u'<', from); at >= 0 && at < end; at = html.indexOf(u'<', at + 1)) {
+        if (QStringView(html).sliced(at).startsWith(open)) {
+            ++depth;
+        } else if (QStringView(html).sliced(at).startsWith(close) && --depth == 0) {
+            const qsizetype after = at + close.size();
+            qsizetype next = after;
+            while (next < end && html.at(next).isSpace())
+                ++next;
+            if (after - start >= PieceCharacters && QStringView(html).sliced(next).startsWith(open)) {
+                pieces << head + html.mid(start, after - start) + tail;
+                start = after;
+            }
+        }
+    }
+    pieces << head + html.mid(start, end - start) + tail;
+    return pieces;
+}
+
 } // namespace
 
 // The engine's side of template mode, beside the master file it appends.
 bool ReportEngine::AppendFile(const QString &path)
 {
-    InertTextDocument document;
-    if (!readTemplate(path, document))
+    bool ok = false;
+    QList<QString> texts = piecesOf(MasterFile::readTemplate(path, &ok));
+    if (!ok)
         return false;
-    // The first paragraph joins the report's open one; an empty one in front keeps the
-    // file's first paragraph as it was formatted (a right-aligned UDIN line, say).
-    QTextCursor(&document).insertBlock();
-    appendDocument(document);
+    QList<QTextDocumentFragment> pieces;
+    for (QString &text : texts) {
+        InertTextDocument piece;
+        piece.setHtmlWithoutImages(text);
+        text.clear();
+        // The first paragraph joins the report's open one; an empty one in front keeps the
+        // file's first paragraph as it was formatted (a right-aligned UDIN line, say).
+        if (pieces.isEmpty())
+            QTextCursor(&piece).insertBlock();
+        pieces << QTextDocumentFragment(&piece);
+    }
+    appendPieces(std::move(pieces));
     return true;
+}
+
+void ReportEngine::appendPieces(QList<QTextDocumentFragment> pieces)
+{
+    dropLayout();
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        const bool last = i == pieces.size() - 1;
+        write(
+            m_bodyTarget,
+            [this, fragment = std::move(pieces[i]), first = i == 0, last](Target &t) {
+                if (first) {
+                    endTable(t);
+                    if (!t.document->isEmpty())
+                        t.pageBreak = true;
+                    if (t.lineOpen)
+                        t.cursor.insertBlock();
+                    t.lineOpen = false;
+                    startBlock(t);
+                }
+                // Pieces composed together are one edit, as tables are.
+                if (!t.editing)
+                    t.cursor.beginEditBlock();
+                t.editing = true;
+                t.cursor.insertFragment(fragment);
+                t.cursor.movePosition(QTextCursor::End);
+                if (last)
+                    t.cursor.insertBlock(QTextBlockFormat());
+            },
+            true);
+    }
 }
 
 void ReportEngine::layoutFor(QPagedPaintDevice &device, bool wide)

@@ -49,6 +49,15 @@ public:
     // a table row is a free line aligned as its first cell.
     void WriteToReport(const ReportRow &row, const QString &mask1 = {}, const QString &mask2 = {},
                        const QString &mask3 = {}, const QString &mask4 = {}, bool tableRow = true);
+    // Appends a heading row to the current table (a heading under rows starts a table of its
+    // own). The headings lead each of the tables a long table is laid as, and stand again at the
+    // top of every page a table runs onto.
+    void WriteHeading(const ReportRow &row, const QString &mask1, const QString &mask2, const QString &mask3,
+                      const QString &mask4);
+    // The rows of one table of a report; a longer table is laid as several, which look as one:
+    // the layout lays a table out as a whole each time it reaches it, so that one table of
+    // thousands of rows would be laid out again and again while the report is paged.
+    static constexpr int RowsPerTable = 100;
     // Writes a text at the current position; a trailing ";" keeps the line open.
     void PrintText(const QString &text);
     void SetFontName(const QString &family);
@@ -115,6 +124,7 @@ private:
         ReportRow row;
         QString masks[4];
         double fontSize = 0;
+        bool heading = false;
     };
     struct Target {
         QTextDocument *document = nullptr;
@@ -124,6 +134,11 @@ private:
         // The widths of the table the pending rows open (none when they continue `table`).
         QList<int> widths;
         QList<PendingRow> pending;
+        // The table's heading rows, and whether the rows go on in a table of their own after a
+        // table of RowsPerTable rows, under the headings again.
+        QList<PendingRow> heading;
+        bool continued = false;
+        int bodyRows = 0;
         bool pageBreak = false;
         bool lineOpen = false;
         // The tables of the document are laid in one edit until the document is read.
@@ -153,10 +168,13 @@ private:
     void composeAll(Target &target);
     // Whether nothing was written to the target, its queued writes counted.
     bool isEmpty(Target &target);
-    void writeRow(Target &t, const ReportRow &row, const std::array<QString, 4> &masks, double fontSize,
-                  bool tableRow);
+    void writeRow(Target &t, const PendingRow &pending, bool tableRow);
+    // Lays the rows written so far; the rows after start a table of their own.
+    void endTable(Target &t);
     void writeText(Target &t, const QString &text);
     void insertFragment(Target &t, const QTextDocumentFragment &fragment, bool afterPageBreak);
+    // Appends a document read in pieces, each going on where the one before ended.
+    void appendPieces(QList<QTextDocumentFragment> pieces);
     void startBlock(Target &t);
     void writeCoded(QTextCursor &cursor, const QString &text, Target *t);
     // Lays the rows written since the table started (or was last laid) into the document.

@@ -35,7 +35,7 @@ void ReportWriter::heading(const QStringList &values)
     fill(values);
     for (int c = 0; c < columnCount(); ++c)
         m_row.alignments[c] = ReportRow::Centre;
-    m_engine.WriteToReport(m_row, ones, ones, ones, ones, true);
+    m_engine.WriteHeading(m_row, ones, ones, ones, ones);
 }
 
 void ReportWriter::boxed(const QStringList &values)

@@ -10,6 +10,7 @@
 #include "PrintedGrid.h"
 #include "PrintedValues.h"
 #include "PrintedWords.h"
+#include "ReportEngine.h"
 #include "Signatory.h"
 #include "TemplateMarkers.h"
 #include "catalogue/ClauseCatalogue.h"
@@ -58,7 +59,40 @@ struct Line {
     QString label;
     QStringList cells;
     bool ruled = false;
+    // A grid's column headings, standing again at the top of each page and each table the
+    // grid's rows run onto.
+    bool heading = false;
 };
+
+// The lines of one table: a grid's rows go into tables of their own, under the grid's headings.
+struct Piece {
+    QList<Line> lines;
+    int headingRows = 0;
+};
+
+// The lines in pieces of at most ReportEngine::RowsPerTable lines besides headings: the first
+// holds the lines before any grid, each grid opens a piece with its headings, and the lines after
+// a grid (a remark, the gap before the next band of columns) start one without them.
+QList<Piece> piecesOf(const QList<Line> &lines)
+{
+    QList<Piece> pieces{Piece{}};
+    const Line *heading = nullptr;
+    for (const Line &line : lines) {
+        if (line.heading) {
+            heading = &line;
+            pieces << Piece{{line}, 1};
+            continue;
+        }
+        if (heading && !line.ruled) {
+            heading = nullptr;
+            pieces << Piece{};
+        } else if (pieces.last().lines.size() - pieces.last().headingRows >= ReportEngine::RowsPerTable) {
+            pieces << (heading ? Piece{{*heading}, 1} : Piece{});
+        }
+        pieces.last().lines << line;
+    }
+    return pieces;
+}
 
 // The rows that take the place of one "Annex" marker row.
 struct Placement {
@@ -337,7 +371,7 @@ private:
             QStringList headings{ControlCodes::bold(QStringLiteral("Sr. No."))};
             for (int c : bands.at(b))
                 headings << ControlCodes::bold(columns.at(c).heading);
-            lines << Line{{}, headings, true};
+            lines << Line{{}, headings, true, true};
             for (const QStringList &row : std::as_const(rows)) {
                 QStringList cells{row.value(0)};
                 for (int c : bands.at(b))
@@ -372,7 +406,8 @@ private:
 
     // The lines take the place of the row holding the marker; the first column keeps the
     // clause labels, a table too narrow for a grid's row gets the columns it lacks, and a
-    // row of fewer cells spans the rest.
+    // row of fewer cells spans the rest. The lines before any grid go into the clause's table,
+    // the grids into tables of their own after it, each filled in one edit.
     void put(const QString &marker, const QList<Line> &lines)
     {
         int markerRow = 0;
@@ -388,11 +423,33 @@ private:
             m_file.insertcols(first + int(widest) - 1 - m_file.tbcols());
             fitColumns(lines, int(widest));
         }
+        const QList<Piece> pieces = piecesOf(lines);
+        const QList<Line> &own = pieces.first().lines;
+        if (!own.isEmpty()) {
+            m_file.insertrows(int(own.size()), markerRow + 1);
+            m_file.beginTableEdits();
+            fillRows(markerRow + 1, own, first);
+            m_file.endTableEdits();
+        }
+        if (pieces.size() > 1) {
+            m_file.splitTable(markerRow + int(own.size()) + 1);
+            m_file.beginTableEdits();
+            for (qsizetype p = 1; p < pieces.size(); ++p) {
+                m_file.appendTable(int(pieces.at(p).lines.size()), pieces.at(p).headingRows);
+                fillRows(1, pieces.at(p).lines, first);
+            }
+            m_file.endTableEdits();
+            m_file.CurrentTbId = table;
+        }
+        m_file.DeleteRow(markerRow);
+        m_file.cellFontSize = 0;
+    }
+
+    void fillRows(int from, const QList<Line> &lines, int first)
+    {
         const int room = m_file.tbcols() - first + 1;
-        m_file.insertrows(int(lines.size()), markerRow + 1);
-        m_file.beginTableEdits();
         for (int i = 0; i < lines.size(); ++i) {
-            const int row = markerRow + 1 + i;
+            const int row = from + i;
             const Line &line = lines.at(i);
             const QStringList cells = line.cells.isEmpty() ? QStringList{QString()} : line.cells;
             if (first == 2)
@@ -404,9 +461,6 @@ private:
             }
             m_file.MergeCells(row, first + int(cells.size()) - 1, room - int(cells.size()) + 1);
         }
-        m_file.endTableEdits();
-        m_file.DeleteRow(markerRow);
-        m_file.cellFontSize = 0;
     }
 
     // A table widened for a grid gives each column the room of its longest word, in a type

@@ -135,7 +135,9 @@ TEST_P(PrintedReport, NoStoredRowsNoReport)
 }
 
 // A table clause prints as a table: one line a row, in the columns under the headings, so
-// that 300 payments of clause 34(a) take a handful of pages more than the report without them.
+// that 300 payments of clause 34(a) take a handful of pages more than the report without them;
+// the headings stand again on each page the table runs onto and where one table of
+// RowsPerTable rows gives way to the next, never once a row.
 TEST_P(PrintedReport, ATableClausePrintsALineARow)
 {
     int before = 0;
@@ -146,7 +148,10 @@ TEST_P(PrintedReport, ATableClausePrintsALineARow)
     const QString text = printed({}, &after, true);
     EXPECT_EQ(paymentLines(text, count), count);
     EXPECT_LE(after - before, 10) << before << " " << after;
-    EXPECT_EQ(text.count(QStringLiteral("Section")), headings.count(QStringLiteral("Section")));
+    const qsizetype repeated =
+        text.count(QStringLiteral("Section")) - headings.count(QStringLiteral("Section"));
+    EXPECT_GE(repeated, 1);
+    EXPECT_LE(repeated, after - before + count / ReportEngine::RowsPerTable + 1);
 }
 
 // The two print flags change what a clause reported as "Nil" shows; the print setup moves

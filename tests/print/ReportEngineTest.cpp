@@ -278,3 +278,44 @@ TEST_P(ReportEngineTest, ComposedAsLaidOutGivesThePagesOfTheWholeReport)
     for (int page : {0, 1, pages / 3, pages - 4, pages - 2, pages - 1})
         EXPECT_EQ(drawn(sliced, page), drawn(whole, page)) << "page " << page + 1;
 }
+
+// A table running over pages has its headings at the top of every page, in each of the tables
+// a long table is laid as: every row prints once and in order, and the total closes the table.
+TEST_P(ReportEngineTest, LongTablesRepeatTheirHeadingsOnEveryPage)
+{
+    ReportEngine engine;
+    ReportWriter w(engine);
+    w.line(QStringLiteral("Payments"), ReportRow::Centre, true);
+    w.columns(QStringLiteral("10,60,30"));
+    w.heading({QStringLiteral("Sl."), QStringLiteral("Name of the payee"), QStringLiteral("Amount paid")});
+    const int rows = 2 * ReportEngine::RowsPerTable + 50;
+    for (int i = 1; i <= rows; ++i)
+        w.boxed({QString::number(i), QStringLiteral("Payee %1").arg(i),
+                 QString::number(1000 + i) + QStringLiteral(".00")});
+    w.boxed({QString(), QStringLiteral("Total"), QStringLiteral("281375.00")}, QStringLiteral("001"));
+    w.line(QStringLiteral("End of the statement"));
+    ASSERT_TRUE(engine.saveAsPdf(pdfPath()));
+
+    const QString text = pdfText(pdfPath(), true);
+    const QStringList pages = text.split(QChar(12), Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 3);
+    // Each page after the first opens with the headings; they stand again, mid-page, where one
+    // table of RowsPerTable rows gives way to the next.
+    static const QRegularExpression headings(
+        QStringLiteral("^\\s*Sl\\.\\s+Name of the payee\\s+Amount paid\\n"));
+    for (qsizetype page = 1; page < pages.size(); ++page)
+        EXPECT_TRUE(headings.match(pages.at(page)).hasMatch()) << "page " << page + 1;
+    EXPECT_EQ(text.count(QStringLiteral("Name of the payee")), pages.size() + 2);
+    qsizetype previous = -1;
+    for (int i = 1; i <= rows; ++i) {
+        const QRegularExpression row(
+            QStringLiteral("\\n\\s*%1\\s+Payee %1\\s+%2\\.00\\n").arg(i).arg(1000 + i));
+        const qsizetype at = text.indexOf(row);
+        EXPECT_GT(at, previous) << "row " << i;
+        EXPECT_EQ(text.count(row), 1) << "row " << i;
+        previous = at;
+    }
+    const qsizetype total = text.indexOf(QStringLiteral("Total"));
+    EXPECT_GT(total, previous);
+    EXPECT_LT(total, text.indexOf(QStringLiteral("End of the statement")));
+}

@@ -6,6 +6,7 @@
 #include "model/rules/ReportRules.h"
 #include "print/AuditReport.h"
 #include "print/ControlCodes.h"
+#include "print/InertTextDocument.h"
 #include "print/MasterFile.h"
 #include "print/PrintChoices.h"
 #include "print/PrintSetup.h"
@@ -15,6 +16,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -200,6 +203,58 @@ TEST(MasterFileTest, TableEditsMadeAsOneEdit)
     EXPECT_EQ(file.document().find(QStringLiteral("between")).currentTable(), nullptr);
 }
 
+// A long filled file is read in pieces, cut between tables that follow one another: the report
+// holds the same text on the same pages, drawn the same, as when the file is read whole.
+TEST(MasterFileTest, ALongFileReadInPiecesPrintsAsReadWhole)
+{
+    QTemporaryDir dir;
+    InertTextDocument filled;
+    QTextCursor cursor(&filled);
+    cursor.insertText(QStringLiteral("Statement of payments"));
+    for (int t = 0; t < 80; ++t) {
+        QTextTableFormat format;
+        format.setHeaderRowCount(1);
+        format.setBorder(1);
+        QTextTable *table = cursor.insertTable(101, 2, format);
+        table->cellAt(0, 0).firstCursorPosition().insertText(QStringLiteral("Payee"));
+        table->cellAt(0, 1).firstCursorPosition().insertText(QStringLiteral("Amount"));
+        for (int r = 1; r <= 100; ++r) {
+            table->cellAt(r, 0).firstCursorPosition().insertText(QStringLiteral("Payee %1").arg(t * 100 + r));
+            table->cellAt(r, 1).firstCursorPosition().insertText(QString::number(1000 + r) +
+                                                                 QStringLiteral(".00"));
+        }
+        cursor.movePosition(QTextCursor::End);
+    }
+    cursor.insertText(QStringLiteral("End of the statement"));
+    const QString html = filled.toHtml();
+    ASSERT_GT(html.size(), 2 << 20);
+    const QString path = write(dir.filePath(QStringLiteral("filled.rtf")), html);
+
+    ReportEngine pieces, whole;
+    for (ReportEngine *engine : {&pieces, &whole})
+        engine->PrintText(QStringLiteral("Front page"));
+    ASSERT_TRUE(pieces.AppendFile(path));
+    InertTextDocument read;
+    read.setHtmlWithoutImages(html);
+    QTextCursor(&read).insertBlock();
+    whole.appendDocument(read);
+
+    EXPECT_EQ(pieces.plainText(), whole.plainText());
+    const int pages = whole.pageCount();
+    ASSERT_EQ(pieces.pageCount(), pages);
+    EXPECT_GT(pages, 40);
+    const auto drawn = [](ReportEngine &engine, int page) {
+        QImage image(QSize(1050, 1485), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(0.5, 0.5);
+        engine.drawPage(painter, page);
+        return image;
+    };
+    for (int page = 0; page < pages; page += pages / 12)
+        EXPECT_EQ(drawn(pieces, page), drawn(whole, page)) << "page " << page + 1;
+}
+
 namespace
 {
 
@@ -347,6 +402,54 @@ TEST_P(TemplatePrint, AWideGridWidensItsTemplateTable)
     EXPECT_EQ(paymentLines(text, count), count);
     EXPECT_LE(after - before, 10) << before << " " << after;
     expectNoMarkers(text);
+}
+
+// A long grid goes into tables of its own of at most 100 rows, each under the grid's headings,
+// which stand at the top of every page the grid runs onto; every row prints once and in order,
+// and the clause after the grid follows its last row. An empty grid prints its row under them.
+TEST_P(TemplatePrint, LongGridsPrintInTablesUnderTheirHeadings)
+{
+    const QString heading = QStringLiteral("Account Number (TAN)");
+    for (int count : {0, 100, 101, 250}) {
+        SCOPED_TRACE(count);
+        model->setRows(17, QStringLiteral("34a"), payments(count));
+        const QString text = printed(choices(), nullptr, true);
+        EXPECT_EQ(paymentLines(text, count), count);
+        qsizetype previous = -1;
+        for (int i = 1; i <= count; ++i) {
+            const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("\\sWork %1\\s").arg(i)));
+            EXPECT_GT(at, previous) << "row " << i;
+            previous = at;
+        }
+        EXPECT_GT(text.indexOf(QRegularExpression(QStringLiteral("\\n\\s*34\\(b\\)"))), previous);
+        for (const QString &page : pdfText(env->dir() + QStringLiteral("/template.pdf")).split(QChar(12))) {
+            if (page.contains(QStringLiteral("MUMS12345A")))
+                EXPECT_TRUE(page.simplified().contains(heading)) << page.toStdString();
+        }
+
+        // The filled Form 3CD: the grid's tables open with the headings, repeated on each page.
+        bool read = false;
+        InertTextDocument saved;
+        saved.setHtmlWithoutImages(MasterFile::readTemplate(
+            QDir(env->host().vTmpPath()).filePath(QStringLiteral("3CD.rtf")), &read));
+        ASSERT_TRUE(read);
+        const int from = saved.find(QStringLiteral("34(a)")).position();
+        const int to = saved.find(QStringLiteral("34(b)")).position();
+        QList<QTextTable *> grid;
+        for (QTextFrame *frame : saved.rootFrame()->childFrames()) {
+            auto *table = qobject_cast<QTextTable *>(frame);
+            if (table && table->firstPosition() > from && table->lastPosition() < to)
+                grid << table;
+        }
+        ASSERT_EQ(grid.size(), std::max(1, (count + 99) / 100));
+        int rows = 0;
+        for (QTextTable *table : std::as_const(grid)) {
+            EXPECT_EQ(table->format().headerRowCount(), 1);
+            EXPECT_LE(table->rows(), 101);
+            rows += table->rows() - 1;
+        }
+        EXPECT_EQ(rows, std::max(count, 1));
+    }
 }
 
 // A blank form fills names, dates and amounts with "__________", prints no client data and

@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryFile>
 
 namespace TemplateReport
 {
@@ -40,13 +41,22 @@ bool open(MasterFile &file, const QString &path)
     return false;
 }
 
-// Saves the filled master file over any earlier one and appends it to the report.
+// Saves the filled master file over any earlier one and appends it to the report. The file is
+// written and read back under a name of its own first: another print running at the same time
+// (the desktop program and taxaudit, say) saves its own "3CD.rtf" in the same folder.
 bool saveAndAppend(ReportEngine &engine, const MasterFile &file, const QString &name)
 {
     const QString path = temporaryFile(name);
-    QFile::remove(path);
-    if (file.SaveMasterFile(path) && engine.AppendFile(path))
-        return true;
+    QTemporaryFile own(path + QStringLiteral(".XXXXXX"));
+    if (own.open()) {
+        own.close();
+        if (file.SaveMasterFile(own.fileName()) && engine.AppendFile(own.fileName())) {
+            QFile::remove(path);
+            if (own.rename(path))
+                own.setAutoRemove(false);
+            return true;
+        }
+    }
     prompts().inform(
         QStringLiteral("The report cannot be written to [%1].").arg(QDir::toNativeSeparators(path)));
     return false;
@@ -89,12 +99,14 @@ bool build(ReportEngine &engine, const ReportModel &model, const PrintChoices &c
         return false;
     // The depreciation chart, as the depreciation report draws it, on wide pages after the
     // statement.
-    const QString chartFile = temporaryFile(QStringLiteral("18.rtf"));
-    if (chart && DepreciationReport::saveChart(model, chartFile)) {
-        engine.startSection(true);
-        ReportWriter(engine).line(DepreciationReport::Title, ReportRow::Centre, true);
-        engine.InsertTblFromFile(chartFile);
-        QFile::remove(chartFile);
+    QTemporaryFile chartFile(temporaryFile(QStringLiteral("18.rtf.XXXXXX")));
+    if (chart && chartFile.open()) {
+        chartFile.close();
+        if (DepreciationReport::saveChart(model, chartFile.fileName())) {
+            engine.startSection(true);
+            ReportWriter(engine).line(DepreciationReport::Title, ReportRow::Centre, true);
+            engine.InsertTblFromFile(chartFile.fileName());
+        }
     }
     if (!choices.blank && setup.footer)
         AuditReport::writeFooter(engine, model.key().yearKey, hasHost() ? host().ClientName() : QString());

@@ -218,11 +218,18 @@ QString ClauseCatalogue::defaultPath()
 
 const ClauseCatalogue &ClauseCatalogue::instance()
 {
-    static const std::unique_ptr<ClauseCatalogue> catalogue = load(defaultPath());
+    static const std::unique_ptr<ClauseCatalogue> catalogue = read(defaultPath());
     return *catalogue;
 }
 
 std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
+{
+    std::unique_ptr<ClauseCatalogue> cat = read(path);
+    cat->jsonBlocks();
+    return cat;
+}
+
+std::unique_ptr<ClauseCatalogue> ClauseCatalogue::read(const QString &path)
 {
     const QJsonObject root = readJsonObject(path, "clause catalogue");
     auto cat = std::make_unique<ClauseCatalogue>();
@@ -242,15 +249,6 @@ std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
     const QJsonObject lists = root.value(QLatin1String("lists")).toObject();
     for (auto it = lists.begin(); it != lists.end(); ++it)
         cat->m_lists.insert(it.key(), listSourceOf(it.value().toObject()));
-    for (const QJsonValue &v : root.value(QLatin1String("pages")).toArray()) {
-        const QJsonObject p = v.toObject();
-        Page page;
-        page.number = p.value(QLatin1String("page")).toInt();
-        page.title = p.value(QLatin1String("title")).toString();
-        for (const QJsonValue &c : p.value(QLatin1String("clauses")).toArray())
-            page.clauses << clauseFrom(c.toObject());
-        cat->m_pages << page;
-    }
     const QJsonObject aliases = root.value(QLatin1String("pointAliases")).toObject();
     for (auto it = aliases.begin(); it != aliases.end(); ++it) {
         const QJsonObject byForm = it.value().toObject();
@@ -263,22 +261,69 @@ std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
     const QJsonObject assessee = root.value(QLatin1String("assesseeRow")).toObject();
     cat->m_assesseePoint = assessee.value(QLatin1String("point")).toString();
     cat->m_assesseeColumns = strings(assessee.value(QLatin1String("columns")));
-    for (const QJsonValue &v : root.value(QLatin1String("json")).toArray()) {
-        cat->m_blocks << blockOf(v.toObject());
-        cat->resolveColumnKeys(cat->m_blocks.last());
-    }
-    const QJsonObject declarations = root.value(QLatin1String("declaration")).toObject();
-    for (auto it = declarations.begin(); it != declarations.end(); ++it) {
-        Catalogue::JsonBlock block = blockOf(it.value().toObject());
-        cat->resolveColumnKeys(block);
-        cat->m_declarations.insert(it.key(), block);
-    }
+    cat->m_pagesRead = root.value(QLatin1String("pages")).toArray();
+    cat->m_blocksRead = root.value(QLatin1String("json")).toArray();
+    cat->m_declarationsRead = root.value(QLatin1String("declaration")).toObject();
     return cat;
+}
+
+void ClauseCatalogue::buildPages() const
+{
+    // A catalogue that cannot be read throws here and keeps nothing half built.
+    std::call_once(m_pagesBuilt, [this] {
+        QList<Page> pages;
+        for (const QJsonValue &v : std::as_const(m_pagesRead)) {
+            const QJsonObject p = v.toObject();
+            Page page;
+            page.number = p.value(QLatin1String("page")).toInt();
+            page.title = p.value(QLatin1String("title")).toString();
+            for (const QJsonValue &c : p.value(QLatin1String("clauses")).toArray())
+                page.clauses << clauseFrom(c.toObject());
+            pages << page;
+        }
+        m_pages = pages;
+        m_pagesRead = QJsonArray();
+    });
+}
+
+void ClauseCatalogue::buildBlocks() const
+{
+    // The blocks name their columns by key, found on the pages.
+    buildPages();
+    std::call_once(m_blocksBuilt, [this] {
+        QList<JsonBlock> blocks;
+        for (const QJsonValue &v : std::as_const(m_blocksRead)) {
+            blocks << blockOf(v.toObject());
+            resolveColumnKeys(blocks.last());
+        }
+        QHash<QString, JsonBlock> declarations;
+        for (auto it = m_declarationsRead.constBegin(); it != m_declarationsRead.constEnd(); ++it) {
+            JsonBlock block = blockOf(it.value().toObject());
+            resolveColumnKeys(block);
+            declarations.insert(it.key(), block);
+        }
+        m_blocks = blocks;
+        m_declarations = declarations;
+        m_blocksRead = QJsonArray();
+        m_declarationsRead = QJsonObject();
+    });
+}
+
+const QList<Page> &ClauseCatalogue::pages() const
+{
+    buildPages();
+    return m_pages;
+}
+
+const QList<JsonBlock> &ClauseCatalogue::jsonBlocks() const
+{
+    buildBlocks();
+    return m_blocks;
 }
 
 const Page *ClauseCatalogue::page(int number) const
 {
-    for (const Page &p : m_pages) {
+    for (const Page &p : pages()) {
         if (p.number == number)
             return &p;
     }
@@ -287,6 +332,7 @@ const Page *ClauseCatalogue::page(int number) const
 
 const JsonBlock *ClauseCatalogue::declaration(const QString &formCode) const
 {
+    buildBlocks();
     const auto it = m_declarations.constFind(formCode);
     return it == m_declarations.constEnd() ? nullptr : &it.value();
 }

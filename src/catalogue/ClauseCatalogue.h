@@ -4,11 +4,13 @@
 #include "Vocabulary.h"
 
 #include <QHash>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <mutex>
 
 // The clause catalogue of Form 3CD (data/catalogue/form3cd.json, described in its README):
 // the pages with their clauses, controls and grid columns, the code tables and drop-down
@@ -165,14 +167,16 @@ class ClauseCatalogue
 {
 public:
     // The catalogue of the installation (ExePath/catalogue/form3cd.json), loaded on first use.
+    // Its pages and its e-filing blocks are built when first asked for: the editor opens on
+    // the report page, which needs neither, and building them was most of the catalogue's cost.
     static const ClauseCatalogue &instance();
-    // Reads a catalogue file; throws std::runtime_error with the reason when it cannot.
+    // Reads a catalogue file whole; throws std::runtime_error with the reason when it cannot.
     static std::unique_ptr<ClauseCatalogue> load(const QString &path);
     static QString defaultPath();
 
-    const QList<Catalogue::Page> &pages() const { return m_pages; }
+    const QList<Catalogue::Page> &pages() const;
     const Catalogue::Page *page(int number) const;
-    const QList<Catalogue::JsonBlock> &jsonBlocks() const { return m_blocks; }
+    const QList<Catalogue::JsonBlock> &jsonBlocks() const;
     // The "Declaration" block of the report of a form code ("3CA", "3CB"), or null.
     const Catalogue::JsonBlock *declaration(const QString &formCode) const;
 
@@ -205,16 +209,25 @@ public:
     Catalogue::PointRef resolve(const QString &point, int page, const QString &formCode) const;
 
 private:
+    // The file's small parts; its pages and blocks wait as read until first asked for.
+    static std::unique_ptr<ClauseCatalogue> read(const QString &path);
+    void buildPages() const;
+    void buildBlocks() const;
     void resolveColumnKeys(Catalogue::JsonBlock &block) const;
     void resolveColumnKeys(Catalogue::JsonMember &member, int page, const QString &point,
                            const QString &block) const;
 
-    QList<Catalogue::Page> m_pages;
+    mutable std::once_flag m_pagesBuilt;
+    mutable std::once_flag m_blocksBuilt;
+    mutable QJsonArray m_pagesRead;
+    mutable QJsonArray m_blocksRead;
+    mutable QJsonObject m_declarationsRead;
+    mutable QList<Catalogue::Page> m_pages;
     QHash<QString, QList<Catalogue::CodeEntry>> m_codeTables;
     QHash<QString, Catalogue::ListSource> m_lists;
     QHash<QString, QHash<QString, Catalogue::PointRef>> m_aliases;
-    QList<Catalogue::JsonBlock> m_blocks;
-    QHash<QString, Catalogue::JsonBlock> m_declarations;
+    mutable QList<Catalogue::JsonBlock> m_blocks;
+    mutable QHash<QString, Catalogue::JsonBlock> m_declarations;
     QString m_assesseePoint;
     QStringList m_assesseeColumns;
 };

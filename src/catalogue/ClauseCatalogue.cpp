@@ -1,6 +1,5 @@
 #include "ClauseCatalogue.h"
 
-#include "JsonFile.h"
 #include "base/Installation.h"
 
 #include "SourceDataDir.h"
@@ -225,31 +224,16 @@ const ClauseCatalogue &ClauseCatalogue::instance()
 std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
 {
     std::unique_ptr<ClauseCatalogue> cat = read(path);
-    cat->jsonBlocks();
+    cat->buildLists();
+    cat->buildBlocks();
     return cat;
 }
 
 std::unique_ptr<ClauseCatalogue> ClauseCatalogue::read(const QString &path)
 {
-    const QJsonObject root = readJsonObject(path, "clause catalogue");
     auto cat = std::make_unique<ClauseCatalogue>();
-
-    const QJsonObject tables = root.value(QLatin1String("codeTables")).toObject();
-    for (auto it = tables.begin(); it != tables.end(); ++it) {
-        QList<CodeEntry> entries;
-        for (const QJsonValue &v : it.value().toArray()) {
-            const QJsonObject e = v.toObject();
-            entries << CodeEntry{
-                e.value(QLatin1String("code")).toString(),   e.value(QLatin1String("text")).toString(),
-                strings(e.value(QLatin1String("aliases"))),  e.value(QLatin1String("rate")).toString(),
-                e.value(QLatin1String("method")).toString(), strings(e.value(QLatin1String("earlierCodes")))};
-        }
-        cat->m_codeTables.insert(it.key(), entries);
-    }
-    const QJsonObject lists = root.value(QLatin1String("lists")).toObject();
-    for (auto it = lists.begin(); it != lists.end(); ++it)
-        cat->m_lists.insert(it.key(), listSourceOf(it.value().toObject()));
-    const QJsonObject aliases = root.value(QLatin1String("pointAliases")).toObject();
+    cat->m_file = std::make_unique<const JsonSections>(path, "clause catalogue");
+    const QJsonObject aliases = cat->m_file->object(QStringLiteral("pointAliases"));
     for (auto it = aliases.begin(); it != aliases.end(); ++it) {
         const QJsonObject byForm = it.value().toObject();
         for (auto f = byForm.begin(); f != byForm.end(); ++f) {
@@ -258,21 +242,46 @@ std::unique_ptr<ClauseCatalogue> ClauseCatalogue::read(const QString &path)
                                                               ref.value(QLatin1String("point")).toString()});
         }
     }
-    const QJsonObject assessee = root.value(QLatin1String("assesseeRow")).toObject();
+    const QJsonObject assessee = cat->m_file->object(QStringLiteral("assesseeRow"));
     cat->m_assesseePoint = assessee.value(QLatin1String("point")).toString();
     cat->m_assesseeColumns = strings(assessee.value(QLatin1String("columns")));
-    cat->m_pagesRead = root.value(QLatin1String("pages")).toArray();
-    cat->m_blocksRead = root.value(QLatin1String("json")).toArray();
-    cat->m_declarationsRead = root.value(QLatin1String("declaration")).toObject();
     return cat;
+}
+
+// Each part is built once; a part of the file that cannot be read throws when it is first
+// asked for and keeps nothing half built.
+void ClauseCatalogue::buildLists() const
+{
+    std::call_once(m_listsBuilt, [this] {
+        QHash<QString, QList<CodeEntry>> codeTables;
+        const QJsonObject tables = m_file->object(QStringLiteral("codeTables"));
+        for (auto it = tables.begin(); it != tables.end(); ++it) {
+            QList<CodeEntry> entries;
+            for (const QJsonValue &v : it.value().toArray()) {
+                const QJsonObject e = v.toObject();
+                entries << CodeEntry{e.value(QLatin1String("code")).toString(),
+                                     e.value(QLatin1String("text")).toString(),
+                                     strings(e.value(QLatin1String("aliases"))),
+                                     e.value(QLatin1String("rate")).toString(),
+                                     e.value(QLatin1String("method")).toString(),
+                                     strings(e.value(QLatin1String("earlierCodes")))};
+            }
+            codeTables.insert(it.key(), entries);
+        }
+        QHash<QString, ListSource> named;
+        const QJsonObject lists = m_file->object(QStringLiteral("lists"));
+        for (auto it = lists.begin(); it != lists.end(); ++it)
+            named.insert(it.key(), listSourceOf(it.value().toObject()));
+        m_codeTables = codeTables;
+        m_lists = named;
+    });
 }
 
 void ClauseCatalogue::buildPages() const
 {
-    // A catalogue that cannot be read throws here and keeps nothing half built.
     std::call_once(m_pagesBuilt, [this] {
         QList<Page> pages;
-        for (const QJsonValue &v : std::as_const(m_pagesRead)) {
+        for (const QJsonValue &v : m_file->array(QStringLiteral("pages"))) {
             const QJsonObject p = v.toObject();
             Page page;
             page.number = p.value(QLatin1String("page")).toInt();
@@ -282,7 +291,6 @@ void ClauseCatalogue::buildPages() const
             pages << page;
         }
         m_pages = pages;
-        m_pagesRead = QJsonArray();
     });
 }
 
@@ -292,20 +300,19 @@ void ClauseCatalogue::buildBlocks() const
     buildPages();
     std::call_once(m_blocksBuilt, [this] {
         QList<JsonBlock> blocks;
-        for (const QJsonValue &v : std::as_const(m_blocksRead)) {
+        for (const QJsonValue &v : m_file->array(QStringLiteral("json"))) {
             blocks << blockOf(v.toObject());
             resolveColumnKeys(blocks.last());
         }
         QHash<QString, JsonBlock> declarations;
-        for (auto it = m_declarationsRead.constBegin(); it != m_declarationsRead.constEnd(); ++it) {
+        const QJsonObject byForm = m_file->object(QStringLiteral("declaration"));
+        for (auto it = byForm.constBegin(); it != byForm.constEnd(); ++it) {
             JsonBlock block = blockOf(it.value().toObject());
             resolveColumnKeys(block);
             declarations.insert(it.key(), block);
         }
         m_blocks = blocks;
         m_declarations = declarations;
-        m_blocksRead = QJsonArray();
-        m_declarationsRead = QJsonObject();
     });
 }
 
@@ -410,8 +417,21 @@ void ClauseCatalogue::resolveColumnKeys(JsonMember &m, int page, const QString &
         resolveColumnKeys(nested, ownPage, ownPoint, block);
 }
 
+bool ClauseCatalogue::hasCodeTable(const QString &name) const
+{
+    buildLists();
+    return m_codeTables.contains(name);
+}
+
+QList<CodeEntry> ClauseCatalogue::codeTable(const QString &name) const
+{
+    buildLists();
+    return m_codeTables.value(name);
+}
+
 const CodeEntry *ClauseCatalogue::entryOf(const QString &table, const QString &stored) const
 {
+    buildLists();
     const auto it = m_codeTables.constFind(table);
     if (it == m_codeTables.constEnd())
         return nullptr;
@@ -431,6 +451,7 @@ QString ClauseCatalogue::codeOf(const QString &table, const QString &stored, con
 
 ListSource ClauseCatalogue::listSource(const QString &name) const
 {
+    buildLists();
     if (m_codeTables.contains(name)) {
         ListSource source;
         for (const CodeEntry &e : m_codeTables.value(name))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "JsonSections.h"
 #include "MemberKind.h"
 #include "Vocabulary.h"
 
@@ -167,8 +168,8 @@ class ClauseCatalogue
 {
 public:
     // The catalogue of the installation (ExePath/catalogue/form3cd.json), loaded on first use.
-    // Its pages and its e-filing blocks are built when first asked for: the editor opens on
-    // the report page, which needs neither, and building them was most of the catalogue's cost.
+    // Its pages, code tables and lists and its e-filing blocks are parsed and built when first
+    // asked for: the editor opens on the report page, which needs none of them.
     static const ClauseCatalogue &instance();
     // Reads a catalogue file whole; throws std::runtime_error with the reason when it cannot.
     static std::unique_ptr<ClauseCatalogue> load(const QString &path);
@@ -194,8 +195,8 @@ public:
         return resolve(m_assesseePoint, 0, formCode);
     }
 
-    bool hasCodeTable(const QString &name) const { return m_codeTables.contains(name); }
-    QList<Catalogue::CodeEntry> codeTable(const QString &name) const { return m_codeTables.value(name); }
+    bool hasCodeTable(const QString &name) const;
+    QList<Catalogue::CodeEntry> codeTable(const QString &name) const;
     // The code of a stored text (its text or an alias, compared exactly); otherwise the
     // stored text when unmatched is "stored", else "".
     QString codeOf(const QString &table, const QString &stored, const QString &unmatched = {}) const;
@@ -209,22 +210,22 @@ public:
     Catalogue::PointRef resolve(const QString &point, int page, const QString &formCode) const;
 
 private:
-    // The file's small parts; its pages and blocks wait as read until first asked for.
+    // The file's small parts; the others wait unparsed until first asked for.
     static std::unique_ptr<ClauseCatalogue> read(const QString &path);
+    void buildLists() const;
     void buildPages() const;
     void buildBlocks() const;
     void resolveColumnKeys(Catalogue::JsonBlock &block) const;
     void resolveColumnKeys(Catalogue::JsonMember &member, int page, const QString &point,
                            const QString &block) const;
 
+    std::unique_ptr<const JsonSections> m_file;
+    mutable std::once_flag m_listsBuilt;
     mutable std::once_flag m_pagesBuilt;
     mutable std::once_flag m_blocksBuilt;
-    mutable QJsonArray m_pagesRead;
-    mutable QJsonArray m_blocksRead;
-    mutable QJsonObject m_declarationsRead;
     mutable QList<Catalogue::Page> m_pages;
-    QHash<QString, QList<Catalogue::CodeEntry>> m_codeTables;
-    QHash<QString, Catalogue::ListSource> m_lists;
+    mutable QHash<QString, QList<Catalogue::CodeEntry>> m_codeTables;
+    mutable QHash<QString, Catalogue::ListSource> m_lists;
     QHash<QString, QHash<QString, Catalogue::PointRef>> m_aliases;
     mutable QList<Catalogue::JsonBlock> m_blocks;
     mutable QHash<QString, Catalogue::JsonBlock> m_declarations;

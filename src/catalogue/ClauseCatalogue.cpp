@@ -1,5 +1,6 @@
 #include "ClauseCatalogue.h"
 
+#include "JsonSections.h"
 #include "base/Installation.h"
 
 #include "SourceDataDir.h"
@@ -214,6 +215,10 @@ QString ClauseCatalogue::defaultPath()
         return installed;
     return QDir(QStringLiteral(TALVEX_SOURCE_DATA_DIR)).filePath(Installation::kClauseCatalogue);
 }
+
+ClauseCatalogue::ClauseCatalogue() = default;
+
+ClauseCatalogue::~ClauseCatalogue() = default;
 
 const ClauseCatalogue &ClauseCatalogue::instance()
 {

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "JsonSections.h"
 #include "MemberKind.h"
 #include "Vocabulary.h"
 
 #include <QHash>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -164,9 +162,14 @@ ListSource listSourceOf(const QJsonObject &list);
 
 } // namespace Catalogue
 
+class JsonSections;
+
 class ClauseCatalogue
 {
 public:
+    ClauseCatalogue();
+    ~ClauseCatalogue();
+
     // The catalogue of the installation (ExePath/catalogue/form3cd.json), loaded on first use.
     // Its pages, code tables and lists and its e-filing blocks are parsed and built when first
     // asked for: the editor opens on the report page, which needs none of them.

@@ -1,6 +1,6 @@
 #include "ClauseCatalogue.h"
 
-#include "JsonFile.h"
+#include "JsonSections.h"
 #include "base/Installation.h"
 
 #include "SourceDataDir.h"
@@ -216,42 +216,29 @@ QString ClauseCatalogue::defaultPath()
     return QDir(QStringLiteral(TALVEX_SOURCE_DATA_DIR)).filePath(Installation::kClauseCatalogue);
 }
 
+ClauseCatalogue::ClauseCatalogue() = default;
+
+ClauseCatalogue::~ClauseCatalogue() = default;
+
 const ClauseCatalogue &ClauseCatalogue::instance()
 {
-    static const std::unique_ptr<ClauseCatalogue> catalogue = load(defaultPath());
+    static const std::unique_ptr<ClauseCatalogue> catalogue = read(defaultPath());
     return *catalogue;
 }
 
 std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
 {
-    const QJsonObject root = readJsonObject(path, "clause catalogue");
-    auto cat = std::make_unique<ClauseCatalogue>();
+    std::unique_ptr<ClauseCatalogue> cat = read(path);
+    cat->buildLists();
+    cat->buildBlocks();
+    return cat;
+}
 
-    const QJsonObject tables = root.value(QLatin1String("codeTables")).toObject();
-    for (auto it = tables.begin(); it != tables.end(); ++it) {
-        QList<CodeEntry> entries;
-        for (const QJsonValue &v : it.value().toArray()) {
-            const QJsonObject e = v.toObject();
-            entries << CodeEntry{
-                e.value(QLatin1String("code")).toString(),   e.value(QLatin1String("text")).toString(),
-                strings(e.value(QLatin1String("aliases"))),  e.value(QLatin1String("rate")).toString(),
-                e.value(QLatin1String("method")).toString(), strings(e.value(QLatin1String("earlierCodes")))};
-        }
-        cat->m_codeTables.insert(it.key(), entries);
-    }
-    const QJsonObject lists = root.value(QLatin1String("lists")).toObject();
-    for (auto it = lists.begin(); it != lists.end(); ++it)
-        cat->m_lists.insert(it.key(), listSourceOf(it.value().toObject()));
-    for (const QJsonValue &v : root.value(QLatin1String("pages")).toArray()) {
-        const QJsonObject p = v.toObject();
-        Page page;
-        page.number = p.value(QLatin1String("page")).toInt();
-        page.title = p.value(QLatin1String("title")).toString();
-        for (const QJsonValue &c : p.value(QLatin1String("clauses")).toArray())
-            page.clauses << clauseFrom(c.toObject());
-        cat->m_pages << page;
-    }
-    const QJsonObject aliases = root.value(QLatin1String("pointAliases")).toObject();
+std::unique_ptr<ClauseCatalogue> ClauseCatalogue::read(const QString &path)
+{
+    auto cat = std::make_unique<ClauseCatalogue>();
+    cat->m_file = std::make_unique<const JsonSections>(path, "clause catalogue");
+    const QJsonObject aliases = cat->m_file->object(QStringLiteral("pointAliases"));
     for (auto it = aliases.begin(); it != aliases.end(); ++it) {
         const QJsonObject byForm = it.value().toObject();
         for (auto f = byForm.begin(); f != byForm.end(); ++f) {
@@ -260,25 +247,95 @@ std::unique_ptr<ClauseCatalogue> ClauseCatalogue::load(const QString &path)
                                                               ref.value(QLatin1String("point")).toString()});
         }
     }
-    const QJsonObject assessee = root.value(QLatin1String("assesseeRow")).toObject();
+    const QJsonObject assessee = cat->m_file->object(QStringLiteral("assesseeRow"));
     cat->m_assesseePoint = assessee.value(QLatin1String("point")).toString();
     cat->m_assesseeColumns = strings(assessee.value(QLatin1String("columns")));
-    for (const QJsonValue &v : root.value(QLatin1String("json")).toArray()) {
-        cat->m_blocks << blockOf(v.toObject());
-        cat->resolveColumnKeys(cat->m_blocks.last());
-    }
-    const QJsonObject declarations = root.value(QLatin1String("declaration")).toObject();
-    for (auto it = declarations.begin(); it != declarations.end(); ++it) {
-        Catalogue::JsonBlock block = blockOf(it.value().toObject());
-        cat->resolveColumnKeys(block);
-        cat->m_declarations.insert(it.key(), block);
-    }
     return cat;
+}
+
+// Each part is built once; a part of the file that cannot be read throws when it is first
+// asked for and keeps nothing half built.
+void ClauseCatalogue::buildLists() const
+{
+    std::call_once(m_listsBuilt, [this] {
+        QHash<QString, QList<CodeEntry>> codeTables;
+        const QJsonObject tables = m_file->object(QStringLiteral("codeTables"));
+        for (auto it = tables.begin(); it != tables.end(); ++it) {
+            QList<CodeEntry> entries;
+            for (const QJsonValue &v : it.value().toArray()) {
+                const QJsonObject e = v.toObject();
+                entries << CodeEntry{e.value(QLatin1String("code")).toString(),
+                                     e.value(QLatin1String("text")).toString(),
+                                     strings(e.value(QLatin1String("aliases"))),
+                                     e.value(QLatin1String("rate")).toString(),
+                                     e.value(QLatin1String("method")).toString(),
+                                     strings(e.value(QLatin1String("earlierCodes")))};
+            }
+            codeTables.insert(it.key(), entries);
+        }
+        QHash<QString, ListSource> named;
+        const QJsonObject lists = m_file->object(QStringLiteral("lists"));
+        for (auto it = lists.begin(); it != lists.end(); ++it)
+            named.insert(it.key(), listSourceOf(it.value().toObject()));
+        m_codeTables = codeTables;
+        m_lists = named;
+    });
+}
+
+void ClauseCatalogue::buildPages() const
+{
+    std::call_once(m_pagesBuilt, [this] {
+        QList<Page> pages;
+        for (const QJsonValue &v : m_file->array(QStringLiteral("pages"))) {
+            const QJsonObject p = v.toObject();
+            Page page;
+            page.number = p.value(QLatin1String("page")).toInt();
+            page.title = p.value(QLatin1String("title")).toString();
+            for (const QJsonValue &c : p.value(QLatin1String("clauses")).toArray())
+                page.clauses << clauseFrom(c.toObject());
+            pages << page;
+        }
+        m_pages = pages;
+    });
+}
+
+void ClauseCatalogue::buildBlocks() const
+{
+    // The blocks name their columns by key, found on the pages.
+    buildPages();
+    std::call_once(m_blocksBuilt, [this] {
+        QList<JsonBlock> blocks;
+        for (const QJsonValue &v : m_file->array(QStringLiteral("json"))) {
+            blocks << blockOf(v.toObject());
+            resolveColumnKeys(blocks.last());
+        }
+        QHash<QString, JsonBlock> declarations;
+        const QJsonObject byForm = m_file->object(QStringLiteral("declaration"));
+        for (auto it = byForm.constBegin(); it != byForm.constEnd(); ++it) {
+            JsonBlock block = blockOf(it.value().toObject());
+            resolveColumnKeys(block);
+            declarations.insert(it.key(), block);
+        }
+        m_blocks = blocks;
+        m_declarations = declarations;
+    });
+}
+
+const QList<Page> &ClauseCatalogue::pages() const
+{
+    buildPages();
+    return m_pages;
+}
+
+const QList<JsonBlock> &ClauseCatalogue::jsonBlocks() const
+{
+    buildBlocks();
+    return m_blocks;
 }
 
 const Page *ClauseCatalogue::page(int number) const
 {
-    for (const Page &p : m_pages) {
+    for (const Page &p : pages()) {
         if (p.number == number)
             return &p;
     }
@@ -287,6 +344,7 @@ const Page *ClauseCatalogue::page(int number) const
 
 const JsonBlock *ClauseCatalogue::declaration(const QString &formCode) const
 {
+    buildBlocks();
     const auto it = m_declarations.constFind(formCode);
     return it == m_declarations.constEnd() ? nullptr : &it.value();
 }
@@ -364,8 +422,21 @@ void ClauseCatalogue::resolveColumnKeys(JsonMember &m, int page, const QString &
         resolveColumnKeys(nested, ownPage, ownPoint, block);
 }
 
+bool ClauseCatalogue::hasCodeTable(const QString &name) const
+{
+    buildLists();
+    return m_codeTables.contains(name);
+}
+
+QList<CodeEntry> ClauseCatalogue::codeTable(const QString &name) const
+{
+    buildLists();
+    return m_codeTables.value(name);
+}
+
 const CodeEntry *ClauseCatalogue::entryOf(const QString &table, const QString &stored) const
 {
+    buildLists();
     const auto it = m_codeTables.constFind(table);
     if (it == m_codeTables.constEnd())
         return nullptr;
@@ -385,6 +456,7 @@ QString ClauseCatalogue::codeOf(const QString &table, const QString &stored, con
 
 ListSource ClauseCatalogue::listSource(const QString &name) const
 {
+    buildLists();
     if (m_codeTables.contains(name)) {
         ListSource source;
         for (const CodeEntry &e : m_codeTables.value(name))

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <mutex>
 
 // The clause catalogue of Form 3CD (data/catalogue/form3cd.json, described in its README):
 // the pages with their clauses, controls and grid columns, the code tables and drop-down
@@ -161,18 +162,25 @@ ListSource listSourceOf(const QJsonObject &list);
 
 } // namespace Catalogue
 
+class JsonSections;
+
 class ClauseCatalogue
 {
 public:
+    ClauseCatalogue();
+    ~ClauseCatalogue();
+
     // The catalogue of the installation (ExePath/catalogue/form3cd.json), loaded on first use.
+    // Its pages, code tables and lists and its e-filing blocks are parsed and built when first
+    // asked for: the editor opens on the report page, which needs none of them.
     static const ClauseCatalogue &instance();
-    // Reads a catalogue file; throws std::runtime_error with the reason when it cannot.
+    // Reads a catalogue file whole; throws std::runtime_error with the reason when it cannot.
     static std::unique_ptr<ClauseCatalogue> load(const QString &path);
     static QString defaultPath();
 
-    const QList<Catalogue::Page> &pages() const { return m_pages; }
+    const QList<Catalogue::Page> &pages() const;
     const Catalogue::Page *page(int number) const;
-    const QList<Catalogue::JsonBlock> &jsonBlocks() const { return m_blocks; }
+    const QList<Catalogue::JsonBlock> &jsonBlocks() const;
     // The "Declaration" block of the report of a form code ("3CA", "3CB"), or null.
     const Catalogue::JsonBlock *declaration(const QString &formCode) const;
 
@@ -190,8 +198,8 @@ public:
         return resolve(m_assesseePoint, 0, formCode);
     }
 
-    bool hasCodeTable(const QString &name) const { return m_codeTables.contains(name); }
-    QList<Catalogue::CodeEntry> codeTable(const QString &name) const { return m_codeTables.value(name); }
+    bool hasCodeTable(const QString &name) const;
+    QList<Catalogue::CodeEntry> codeTable(const QString &name) const;
     // The code of a stored text (its text or an alias, compared exactly); otherwise the
     // stored text when unmatched is "stored", else "".
     QString codeOf(const QString &table, const QString &stored, const QString &unmatched = {}) const;
@@ -205,16 +213,25 @@ public:
     Catalogue::PointRef resolve(const QString &point, int page, const QString &formCode) const;
 
 private:
+    // The file's small parts; the others wait unparsed until first asked for.
+    static std::unique_ptr<ClauseCatalogue> read(const QString &path);
+    void buildLists() const;
+    void buildPages() const;
+    void buildBlocks() const;
     void resolveColumnKeys(Catalogue::JsonBlock &block) const;
     void resolveColumnKeys(Catalogue::JsonMember &member, int page, const QString &point,
                            const QString &block) const;
 
-    QList<Catalogue::Page> m_pages;
-    QHash<QString, QList<Catalogue::CodeEntry>> m_codeTables;
-    QHash<QString, Catalogue::ListSource> m_lists;
+    std::unique_ptr<const JsonSections> m_file;
+    mutable std::once_flag m_listsBuilt;
+    mutable std::once_flag m_pagesBuilt;
+    mutable std::once_flag m_blocksBuilt;
+    mutable QList<Catalogue::Page> m_pages;
+    mutable QHash<QString, QList<Catalogue::CodeEntry>> m_codeTables;
+    mutable QHash<QString, Catalogue::ListSource> m_lists;
     QHash<QString, QHash<QString, Catalogue::PointRef>> m_aliases;
-    QList<Catalogue::JsonBlock> m_blocks;
-    QHash<QString, Catalogue::JsonBlock> m_declarations;
+    mutable QList<Catalogue::JsonBlock> m_blocks;
+    mutable QHash<QString, Catalogue::JsonBlock> m_declarations;
     QString m_assesseePoint;
     QStringList m_assesseeColumns;
 };

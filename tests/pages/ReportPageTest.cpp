@@ -55,6 +55,22 @@ TEST_P(ReportPages, WithoutStoredRowsTheClientMasterAndTheYearFillThePage)
     EXPECT_EQ(text(page, "cmb1IWe"), "");
 }
 
+// A stored text that none of a drop-down's entries is joins them, and the drop-down widens to
+// show it whole, on a page already on screen as on one being made.
+TEST_P(ReportPages, AChoiceWidensForAStoredTextLongerThanItsEntries)
+{
+    ClausePage *page = open(FormKind::F3CA, 1);
+    page->show();
+    auto *accounts = find<QComboBox>(page, "cmb1PI");
+    const int shown = accounts->sizeHint().width();
+    const QString stored =
+        QStringLiteral("income and expenditure account and the receipts and payments account");
+    set(page, "cmb1PI", stored);
+    EXPECT_EQ(text(page, "cmb1PI"), stored);
+    EXPECT_GT(accounts->sizeHint().width(), shown);
+    EXPECT_GE(accounts->sizeHint().width(), accounts->fontMetrics().horizontalAdvance(stored));
+}
+
 TEST_P(ReportPages, Form3CARulesComeInTheirOrder)
 {
     ClausePage *page = open(FormKind::F3CA, 1);

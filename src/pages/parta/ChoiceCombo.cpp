@@ -1,5 +1,6 @@
 #include "ChoiceCombo.h"
 
+#include <QAbstractItemModel>
 #include <QComboBox>
 
 namespace ChoiceCombo
@@ -8,6 +9,23 @@ namespace ChoiceCombo
 namespace
 {
 const char *const kAsTyped = "choiceAsTyped";
+
+// The drop-down is as wide as its longest entry, also once a stored text joins the entries.
+// Until the entries change, the width Qt takes when it is first shown is that width; asking
+// for AdjustToContents from the start would build the list that drops down for each box at
+// once, a tenth of the making of the report page, for lists that are seldom opened.
+void widenWithEntries(QComboBox *combo)
+{
+    const auto follow = [combo] {
+        if (combo->sizeAdjustPolicy() == QComboBox::AdjustToContentsOnFirstShow)
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    };
+    QAbstractItemModel *entries = combo->model();
+    QObject::connect(entries, &QAbstractItemModel::rowsInserted, combo, follow);
+    QObject::connect(entries, &QAbstractItemModel::rowsRemoved, combo, follow);
+    QObject::connect(entries, &QAbstractItemModel::dataChanged, combo, follow);
+    QObject::connect(entries, &QAbstractItemModel::modelReset, combo, follow);
+}
 } // namespace
 
 QComboBox *make(QWidget *parent, const QString &name, const QStringList &items, Spelling spelling)
@@ -17,7 +35,7 @@ QComboBox *make(QWidget *parent, const QString &name, const QStringList &items, 
     combo->setObjectName(name);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    widenWithEntries(combo);
     return combo;
 }
 

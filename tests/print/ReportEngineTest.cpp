@@ -1,3 +1,4 @@
+#include "DrawnPage.h"
 #include "FilledReportTest.h"
 #include "PdfText.h"
 
@@ -267,16 +268,8 @@ TEST_P(ReportEngineTest, ComposedAsLaidOutGivesThePagesOfTheWholeReport)
     ASSERT_EQ(sliced.pageCount(), pages);
     EXPECT_GT(pages, 60);
     EXPECT_EQ(sliced.plainText(), text);
-    const auto drawn = [](ReportEngine &engine, int page) {
-        QImage image(QSize(1050, 1485), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.scale(0.5, 0.5);
-        engine.drawPage(painter, page);
-        return image;
-    };
     for (int page : {0, 1, pages / 3, pages - 4, pages - 2, pages - 1})
-        EXPECT_EQ(drawn(sliced, page), drawn(whole, page)) << "page " << page + 1;
+        EXPECT_EQ(drawnPage(sliced, page), drawnPage(whole, page)) << "page " << page + 1;
 }
 
 // A table running over pages has its headings at the top of every page, in each of the tables

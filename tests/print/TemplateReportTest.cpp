@@ -1,3 +1,4 @@
+#include "DrawnPage.h"
 #include "FilledReportTest.h"
 #include "PdfText.h"
 #include "ToolRun.h"
@@ -243,16 +244,8 @@ TEST(MasterFileTest, ALongFileReadInPiecesPrintsAsReadWhole)
     const int pages = whole.pageCount();
     ASSERT_EQ(pieces.pageCount(), pages);
     EXPECT_GT(pages, 40);
-    const auto drawn = [](ReportEngine &engine, int page) {
-        QImage image(QSize(1050, 1485), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.scale(0.5, 0.5);
-        engine.drawPage(painter, page);
-        return image;
-    };
     for (int page = 0; page < pages; page += pages / 12)
-        EXPECT_EQ(drawn(pieces, page), drawn(whole, page)) << "page " << page + 1;
+        EXPECT_EQ(drawnPage(pieces, page), drawnPage(whole, page)) << "page " << page + 1;
 }
 
 namespace

@@ -1,12 +1,12 @@
 #include "PsToPdf.h"
 
 #include "PdfFile.h"
+#include "base/LoadedLibrary.h"
 #include "base/OutputFile.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibrary>
 #include <ghostscript/iapi.h>
 #include <ghostscript/ierrors.h>
 #include <vector>
@@ -45,23 +45,14 @@ const Ghostscript &ghostscript()
 {
     static const Ghostscript loaded = [] {
         Ghostscript gs;
-        QLibrary library(QStringLiteral("gs"), 10);
-        if (!library.load()) {
-            gs.failure =
-                QStringLiteral("The Ghostscript library could not be loaded: %1").arg(library.errorString());
-            return gs;
-        }
-        gs.revision = reinterpret_cast<decltype(gs.revision)>(library.resolve("gsapi_revision"));
-        gs.newInstance = reinterpret_cast<decltype(gs.newInstance)>(library.resolve("gsapi_new_instance"));
-        gs.setStdio = reinterpret_cast<decltype(gs.setStdio)>(library.resolve("gsapi_set_stdio"));
-        gs.initWithArgs =
-            reinterpret_cast<decltype(gs.initWithArgs)>(library.resolve("gsapi_init_with_args"));
-        gs.exit = reinterpret_cast<decltype(gs.exit)>(library.resolve("gsapi_exit"));
-        gs.deleteInstance =
-            reinterpret_cast<decltype(gs.deleteInstance)>(library.resolve("gsapi_delete_instance"));
-        if (!gs.revision || !gs.newInstance || !gs.setStdio || !gs.initWithArgs || !gs.exit ||
-            !gs.deleteInstance)
-            gs.failure = QStringLiteral("The Ghostscript library lacks a function it should have.");
+        LoadedLibrary library(QStringLiteral("gs"), 10, QStringLiteral("Ghostscript library"));
+        library.resolve("gsapi_revision", gs.revision);
+        library.resolve("gsapi_new_instance", gs.newInstance);
+        library.resolve("gsapi_set_stdio", gs.setStdio);
+        library.resolve("gsapi_init_with_args", gs.initWithArgs);
+        library.resolve("gsapi_exit", gs.exit);
+        library.resolve("gsapi_delete_instance", gs.deleteInstance);
+        gs.failure = library.failure();
         return gs;
     }();
     return loaded;

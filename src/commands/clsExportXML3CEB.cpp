@@ -6,6 +6,7 @@
 #include "base/OutputFile.h"
 #include "base/Prompt.h"
 #include "catalogue/Form3cebCatalogue.h"
+#include "efiling/XmlInput.h"
 #include "efiling/xml3ceb/Xml3cebWriter.h"
 #include "host/HostContext.h"
 #include "model/ReportModel.h"
@@ -14,7 +15,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QXmlStreamReader>
 
 clsExportXML3CEB::clsExportXML3CEB(Check check) : m_check(std::move(check)) {}
 
@@ -35,11 +35,8 @@ QString readsBack(const QString &path)
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
         return in.errorString();
-    QXmlStreamReader reader(&in);
-    while (!reader.atEnd())
-        reader.readNext();
-    return reader.hasError() ? QStringLiteral("The XML written does not read back: ") + reader.errorString()
-                             : QString();
+    const std::optional<QString> fault = XmlInput::notWellFormed(in.readAll());
+    return fault ? QStringLiteral("The XML written does not read back: ") + *fault : QString();
 }
 
 } // namespace

@@ -38,6 +38,19 @@ void stopAtFault(void *context, xmlErrorPtr error)
         xmlStopParser(static_cast<xmlParserCtxtPtr>(context));
 }
 
+// Keeps the first fatal fault of a document read for its form alone.
+void noteFirstFatal(void *context, xmlErrorPtr error)
+{
+    auto *ctxt = static_cast<xmlParserCtxtPtr>(context);
+    auto *fault = static_cast<QString *>(ctxt->_private);
+    if (error && error->level == XML_ERR_FATAL && fault->isEmpty()) {
+        *fault = QStringLiteral("%1 (line %2)")
+                     .arg(QString::fromUtf8(error->message ? error->message : "").trimmed())
+                     .arg(error->line);
+        xmlStopParser(ctxt);
+    }
+}
+
 } // namespace
 
 int parseOptions()
@@ -72,6 +85,32 @@ std::optional<QString> refusal(const QByteArray &data)
         return std::nullopt;
     return QStringLiteral("The XML file declares a document type (<!DOCTYPE>); an e-filing file has none, "
                           "so it is not read.");
+}
+
+std::optional<QString> notWellFormed(const QByteArray &data)
+{
+    xmlParserCtxtPtr ctxt = xmlCreateMemoryParserCtxt(data.constData(), int(data.size()));
+    if (!ctxt)
+        return SharedMessages::notAnXmlDocument();
+    // A handler with nothing but the fault: the parser checks the form and builds nothing.
+    xmlSAXHandler handler{};
+    handler.initialized = XML_SAX2_MAGIC;
+    handler.serror = noteFirstFatal;
+    xmlSAXHandlerPtr own = ctxt->sax;
+    ctxt->sax = &handler;
+    ctxt->userData = ctxt;
+    QString fault;
+    ctxt->_private = &fault;
+    xmlCtxtUseOptions(ctxt, parseOptions() | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    xmlParseDocument(ctxt);
+    const bool wellFormed = ctxt->wellFormed != 0 && fault.isEmpty();
+    ctxt->sax = own;
+    xmlFreeDoc(ctxt->myDoc);
+    ctxt->myDoc = nullptr;
+    xmlFreeParserCtxt(ctxt);
+    if (wellFormed)
+        return std::nullopt;
+    return fault.isEmpty() ? SharedMessages::notAnXmlDocument() : fault;
 }
 
 std::optional<QByteArray> read(const QString &path, QString *why)

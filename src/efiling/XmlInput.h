@@ -15,6 +15,10 @@ namespace XmlInput
 // Why a document is refused before it is parsed: it declares a document type.
 std::optional<QString> refusal(const QByteArray &data);
 
+// Why a document is not well-formed XML: the parser's first fatal fault with its line, or
+// nothing. No tree is built, so a large document is checked in a single pass.
+std::optional<QString> notWellFormed(const QByteArray &data);
+
 // The file's bytes, or nothing with the reason in `why` (unreadable, too large, or a
 // document type).
 std::optional<QByteArray> read(const QString &path, QString *why);

@@ -226,3 +226,24 @@ TEST_P(Xml3cebImport, AFileThatNamesNoPanGoesInOnlyWhenForced)
     forced.allowOtherPan(true);
     EXPECT_TRUE(forced.ImportXML(file)) << lastMessage().toStdString();
 }
+
+// A value is read as the file spells it, however it is spelled: references, a CDATA
+// section, a value of spaces alone, a value over two lines.
+TEST_P(Xml3cebImport, AValueIsReadAsTheFileSpellsIt)
+{
+    QString text = QString::fromUtf8(documentOf(kDemoClient));
+    for (const auto &[from, to] :
+         {std::pair<QString, QString>{"<Name>Sanjay O'Brien Trading Co.</Name>",
+                                      "<Name>Sanjay &amp; O<![CDATA['Brien]]> &#x54;rading "
+                                      "Co.</Name>"},
+          {"<Address>45, Park Street Chambers, Park Street, Kolkata, 700001</Address>",
+           "<Address>   </Address>"},
+          {"<Status>PRIVATE LTD.</Status>", "<Status>PRIVATE\nLTD.</Status>"}}) {
+        ASSERT_TRUE(text.contains(from)) << from.toStdString();
+        text.replace(from, to);
+    }
+    ASSERT_TRUE(importInto(kDemoClient, writeFile("spelled.xml", text.toUtf8())));
+    const QString rows = rowsOf(kDemoClient).join(u'\n');
+    EXPECT_TRUE(rows.contains("|Sanjay & O'Brien Trading Co.|   |AAECS9876Q|")) << rows.toStdString();
+    EXPECT_TRUE(rows.contains("|PRIVATE\r\nLTD.|")) << rows.toStdString();
+}

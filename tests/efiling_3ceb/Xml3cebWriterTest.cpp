@@ -1,9 +1,9 @@
 #include "Form3cebTestSupport.h"
 #include "TestFiles.h"
 
+#include "commands/clsExportXML3CEB.h"
 #include "efiling/XmlSchemaCheck.h"
 #include "efiling/xml3ceb/Xml3cebWriter.h"
-#include "commands/clsExportXML3CEB.h"
 
 #include <QRegularExpression>
 
@@ -99,12 +99,13 @@ TEST(Xml3cebWriter, ChoicesAreWrittenAsTheirCodesAndReservedCharactersEscaped)
                      "Trading", "", "", "", "", "", "", "", "", "", "", "", "1"}});
     report.setValue(10, "Opt22B", "true");
     report.setRows(10, "22B",
-                   {{"Unit II", "Pune", "Power", "100.00", "100.00", "(d) Profit split method", "", "", "",
-                     "", "", "", "", "", "1"}});
+                   {{"Unité II & Co ₹", "Pune", "Power", "100.00", "100.00", "(d) Profit split method", "",
+                     "", "", "", "", "", "", "", "1"}});
     const QString document = write(report);
     EXPECT_EQ(valuesOf(document, "Has_HasNot_Been"), QStringList{"2"});
     EXPECT_TRUE(document.contains("<QualifyReport>Subject to &lt;note 3> &amp; annexure</QualifyReport>"));
     EXPECT_TRUE(document.contains("<NameAssociatedEntrps>A &amp; B &lt;Holdings></NameAssociatedEntrps>"));
+    EXPECT_TRUE(document.contains(">Unité II &amp; Co ₹</")) << document.toStdString();
     EXPECT_EQ(valuesOf(document, "NatureOfRelationship"), QStringList{"k"});
     EXPECT_EQ(valuesOf(document, "AmountType"), QStringList{"buisness"});
     EXPECT_EQ(valuesOf(document, "MethodUsedForDALP"), QStringList{"d"});
@@ -139,5 +140,6 @@ TEST_P(Xml3cebDemo, OurSchemaRefusesAWrongPanAndAnUnknownMethod)
         XmlSchemaCheck::run(writeFile("wrong.xml", document.toUtf8()), clsExportXML3CEB::schemaPath());
     ASSERT_EQ(check.findings.size(), 2);
     EXPECT_TRUE(check.findings[0].message.contains("PAN")) << check.findings[0].message.toStdString();
-    EXPECT_TRUE(check.findings[1].message.contains("MethodUsedForDALP")) << check.findings[1].message.toStdString();
+    EXPECT_TRUE(check.findings[1].message.contains("MethodUsedForDALP"))
+        << check.findings[1].message.toStdString();
 }

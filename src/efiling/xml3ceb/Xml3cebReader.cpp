@@ -80,9 +80,16 @@ const xmlNode *find(const xmlNode *node, const QString &name)
 // An element's text with its line breaks as the pages keep them (CR LF).
 QString textOf(const xmlNode *node)
 {
-    xmlChar *content = xmlNodeGetContent(node);
-    QString text = QString::fromUtf8(reinterpret_cast<const char *>(content));
-    xmlFree(content);
+    QString text;
+    const xmlNode *only = node->children;
+    if (only && !only->next && only->type == XML_TEXT_NODE) {
+        // The common leaf: its one text node is its whole content, read where it lies.
+        text = QString::fromUtf8(reinterpret_cast<const char *>(only->content));
+    } else {
+        xmlChar *content = xmlNodeGetContent(node);
+        text = QString::fromUtf8(reinterpret_cast<const char *>(content));
+        xmlFree(content);
+    }
     if (text.contains(u'\n')) {
         text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         text.replace(u'\n', QLatin1String("\r\n"));
@@ -264,7 +271,8 @@ Result read(const QString &file, Database &db, int valueColumns)
     std::unique_ptr<xmlParserCtxt, CtxtFree> ctxt(xmlNewParserCtxt());
     std::unique_ptr<xmlDoc, DocFree> doc(
         xmlCtxtReadMemory(ctxt.get(), data->constData(), int(data->size()), nullptr, nullptr,
-                          XmlInput::parseOptions() | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
+                          XmlInput::parseOptions() | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
+                              XML_PARSE_COMPACT | XML_PARSE_NOBLANKS));
     if (!doc) {
         const xmlError *error = xmlCtxtGetLastError(ctxt.get());
         result.failure = error && error->message ? QStringLiteral("%1 (line %2)")

@@ -79,12 +79,4 @@ QString fromXml(const Catalogue::XmlElement &element, const QString &text, ListE
     return text;
 }
 
-QString escaped(const QString &text)
-{
-    QString out = text;
-    out.replace(u'&', QLatin1String("&amp;"));
-    out.replace(u'<', QLatin1String("&lt;"));
-    return out;
-}
-
 } // namespace Xml3cebValues

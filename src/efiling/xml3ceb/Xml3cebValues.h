@@ -36,7 +36,4 @@ QString toXml(const Catalogue::XmlElement &element, const QString &stored);
 // The stored text of an element's file text.
 QString fromXml(const Catalogue::XmlElement &element, const QString &text, ListEntries &lists);
 
-// "&" and "<" as XML writes them in element text.
-QString escaped(const QString &text);
-
 } // namespace Xml3cebValues

@@ -21,23 +21,88 @@ namespace
 
 using Row = ReportModel::Row;
 
-// The document's lines, each indented by its depth.
+// The document's lines, each indented by its depth, written as UTF-8 into one buffer as
+// they come (a report of many transactions makes a document of megabytes).
 class Lines
 {
 public:
-    void line(const QString &text) { m_lines << QString(m_depth * 2, u' ') + text; }
-    // A line of an element's text that runs over several lines: not indented.
-    void continued(const QString &text) { m_lines << text; }
-    void open(const QString &name, const QString &after = {}) { line(u'<' + name + u'>' + after), ++m_depth; }
-    void close(const QString &name) { --m_depth, line(QStringLiteral("</") + name + u'>'); }
-    void leaf(const QString &name, const QString &value, const QString &after = {})
+    void line(QStringView text)
     {
-        line(u'<' + name + u'>' + Xml3cebValues::escaped(value) + QStringLiteral("</") + name + u'>' + after);
+        indent();
+        append(text);
+        m_out += '\n';
     }
-    QByteArray text() const { return (m_lines.join(QLatin1String("\n")) + u'\n').toUtf8(); }
+    // A line of an element's text that runs over several lines: not indented.
+    void continued(QStringView text)
+    {
+        append(text);
+        m_out += '\n';
+    }
+    void open(QStringView name, QStringView after = {})
+    {
+        indent();
+        tag("<", name);
+        append(after);
+        m_out += '\n';
+        ++m_depth;
+    }
+    void close(QStringView name)
+    {
+        --m_depth;
+        indent();
+        tag("</", name);
+        m_out += '\n';
+    }
+    void leaf(QStringView name, QStringView value, QStringView after = {})
+    {
+        indent();
+        tag("<", name);
+        appendEscaped(value);
+        tag("</", name);
+        append(after);
+        m_out += '\n';
+    }
+    QByteArray text() const { return m_out; }
 
 private:
-    QStringList m_lines;
+    void indent() { m_out.append(qsizetype(m_depth) * 2, ' '); }
+    void tag(const char *opening, QStringView name)
+    {
+        m_out += opening;
+        append(name);
+        m_out += '>';
+    }
+    void append(QStringView text)
+    {
+        // Names and most values are ASCII, copied as they are; any other text is converted.
+        const qsizetype at = m_out.size();
+        m_out.resize(at + text.size());
+        char *to = m_out.data() + at;
+        for (const QChar c : text) {
+            if (c.unicode() >= 0x80) {
+                m_out.truncate(at);
+                m_out += text.toUtf8();
+                return;
+            }
+            *to++ = char(c.unicode());
+        }
+    }
+    // "&" and "<" as XML writes them in element text.
+    void appendEscaped(QStringView text)
+    {
+        qsizetype from = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c != u'&' && c != u'<')
+                continue;
+            append(text.sliced(from, i - from));
+            m_out += c == u'&' ? "&amp;" : "&lt;";
+            from = i + 1;
+        }
+        append(text.sliced(from));
+    }
+
+    QByteArray m_out;
     int m_depth = 0;
 };
 

@@ -1,16 +1,19 @@
 // The commands a user waits on, each run whole as the user runs it (a `taxaudit` process on
 // an embedded database) beside a short Python program doing the same work (bench/reference),
 // also run whole: validate beside json.load of the file, carry beside a copy of the rows,
-// fill-default beside a read of the report and an insert of the defaults, bulk-import of 500
-// files beside a plain loop, import-xml of 10,000 transactions beside ElementTree and an
-// insert; the peak memory of generate-json beside the size of the file it writes; and the
+// fill-default beside a read of the report and an insert of the defaults, export-annexure and
+// import-annexure beside openpyxl writing and reading the workbook, bulk-import of 500 files
+// beside a plain loop, import-xml and generate-xml of 10,000 transactions beside lxml; the
+// peak memory of generate-json beside the size of the file it writes; and the
 // start of the desktop program on the editor's page 1 until it is painted and idle beside a
-// minimal Qt window program (bench/reference/minimal_window.cpp). Every run starts from the
+// minimal Qt window program (bench/reference/minimal_window.cpp) and beside a plain Qt window
+// of the same controls (bench/reference/same_controls_window.cpp). Every run starts from the
 // same copy of the database. CPU times of the fastest of three runs.
 //
 // usage: commands_bench [ROWS ...] [bulk-import] [import-xml] [start]
 //        (the sizes of clause 34(a), 1000 10000 100000 when none is given; bulk-import,
-//        import-xml and the editor's start run once, when no size is given or when named)
+//        import-xml with generate-xml and the editor's start run once, when no size is given
+//        or when named)
 
 #include "BenchMain.h"
 #include "BenchProcess.h"
@@ -153,6 +156,29 @@ void runSize(const TargetReporter &targets, int rows)
                 db.python("fill_defaults.py",
                           {db.work(), QStringLiteral("C001"), QStringLiteral("2026"), defaults}),
                 1.0);
+
+    // Clause 34(a)'s annexure workbook written, then read back into the report.
+    const QString workbook = db.home() + QStringLiteral("/34a.xlsx");
+    const QStringList clause{QStringLiteral("--clause"), QStringLiteral("34a")};
+    const QStringList layout{QStringLiteral("17"), QStringLiteral("34a"), QStringLiteral("10")};
+    compare(targets, ("export-annexure" + size).toStdString(),
+            db.command(QStringList{QStringLiteral("export-annexure")} + kC001 + clause +
+                       QStringList{QStringLiteral("--out"), workbook, QStringLiteral("--yes")}),
+            "Python openpyxl write",
+            db.python("export_annexure.py",
+                      QStringList{db.work(), QStringLiteral("C001"), QStringLiteral("2026")} + layout +
+                          QStringList{QStringLiteral("4,5,6,7,8,9,10"),
+                                      db.home() + QStringLiteral("/reference.xlsx")}),
+            1.0);
+    if (QFileInfo::exists(workbook))
+        compare(targets, ("import-annexure" + size).toStdString(),
+                db.command(QStringList{QStringLiteral("import-annexure")} + kC001 + clause +
+                           QStringList{workbook, QStringLiteral("--yes")}),
+                "Python openpyxl read and insert",
+                db.python("import_annexure.py",
+                          QStringList{db.work(), QStringLiteral("C001"), QStringLiteral("2026")} + layout +
+                              QStringList{workbook}),
+                1.0);
 }
 
 void runBulkImport(const TargetReporter &targets)
@@ -185,8 +211,17 @@ void runImportXml(const TargetReporter &targets)
     compare(targets, QStringLiteral("import-xml, %1 transactions").arg(transactions).toStdString(),
             db.command(QStringList{QStringLiteral("import-xml")} + c004 +
                        QStringList{file, QStringLiteral("--yes")}),
-            "Python ElementTree and insert",
+            "Python lxml and insert",
             db.python("import_xml.py", {db.work(), QStringLiteral("C004"), QStringLiteral("2026"), file}),
+            1.0);
+    compare(targets, QStringLiteral("generate-xml, %1 transactions").arg(transactions).toStdString(),
+            db.command(QStringList{QStringLiteral("generate-xml")} + c004 +
+                       QStringList{QStringLiteral("--out"), file, QStringLiteral("--yes")}),
+            "Python lxml build and schema",
+            db.python("generate_xml.py",
+                      {db.work(), QStringLiteral("C004"), QStringLiteral("2026"),
+                       QStringLiteral(TALVEX_SOURCE_DATA_DIR "/3CDFiles/XmlSchema/Form3CEB.xsd"), file,
+                       db.home() + QStringLiteral("/reference.xml")}),
             1.0);
 }
 

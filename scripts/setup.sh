@@ -14,6 +14,8 @@ packages=(
   xvfb xauth
   libreoffice-writer-nogui libreoffice-calc-nogui
   python3
+  # The benchmarks' references: lxml for the Form 3CEB files, openpyxl for the annexure workbooks.
+  python3-lxml python3-openpyxl
 )
 
 missing=()

@@ -94,13 +94,19 @@ public:
         const auto found = m_counters.find(name + ":" + counter);
         return found == m_counters.end() ? 0 : found->second;
     }
-    // One line: a measured figure beside its reference, the ratio and the goal.
+    // One line: a measured figure beside its reference, the ratio and the goal (none when 0).
     void printRatio(const std::string &what, double measured, const std::string &reference, double base,
                     double goal) const
     {
         if (measured <= 0 || base <= 0)
             return;
         const double ratio = measured / base;
+        if (goal <= 0) {
+            // A comparison that explains another figure, with no goal of its own.
+            std::printf("RATIO  %-44s %9.1f ms beside %-28s %9.1f ms: %5.2f times\n", what.c_str(), measured,
+                        reference.c_str(), base, ratio);
+            return;
+        }
         std::printf("TARGET %-44s %9.1f ms beside %-28s %9.1f ms: %5.2f times (goal: at most %.2f) %s\n",
                     what.c_str(), measured, reference.c_str(), base, ratio, goal,
                     ratio <= goal ? "met" : "NOT MET");

@@ -266,12 +266,12 @@ void runEditorStart(const TargetReporter &targets)
                        minimal.cpuMs, 1.5);
     targets.printRatio("editor on page 1, start until idle, elapsed", program.elapsedMs,
                        "a minimal Qt window", minimal.elapsedMs, 1.5);
-    targets.printRatio("the same, CPU", program.cpuMs, "a Qt window of its controls", sameControls.cpuMs,
-                       1.2);
+    // What Qt alone charges for the same controls, and so the part of the start the program adds.
+    targets.printRatio("the same, CPU", program.cpuMs, "a Qt window of its controls", sameControls.cpuMs, 0);
     targets.printRatio("the same, elapsed", program.elapsedMs, "a Qt window of its controls",
-                       sameControls.elapsedMs, 1.2);
+                       sameControls.elapsedMs, 0);
     targets.printRatio("a Qt window of its controls, CPU", sameControls.cpuMs, "a minimal Qt window",
-                       minimal.cpuMs, 1.5);
+                       minimal.cpuMs, 0);
 }
 
 } // namespace

@@ -58,29 +58,45 @@ int parseOptions()
     return XML_PARSE_NONET;
 }
 
-std::optional<QString> refusal(const QByteArray &data)
+namespace
+{
+
+// Reads a document through a handler of its own, which keeps what it looks for in `state`
+// (the context's _private); no tree is built. Whether the text read was well-formed, or
+// nothing when the parser could not start.
+std::optional<bool> parseThrough(const QByteArray &data, xmlSAXHandler handler, void *state)
 {
     xmlParserCtxtPtr ctxt = xmlCreateMemoryParserCtxt(data.constData(), int(data.size()));
     if (!ctxt)
-        return SharedMessages::notAnXmlDocument();
-    // A handler that keeps nothing but the document type: no tree is built.
-    xmlSAXHandler handler{};
+        return std::nullopt;
     handler.initialized = XML_SAX2_MAGIC;
-    handler.internalSubset = stopAtDocumentType;
-    handler.startElementNs = stopAtRoot;
-    handler.serror = stopAtFault;
     xmlSAXHandlerPtr own = ctxt->sax;
     ctxt->sax = &handler;
     ctxt->userData = ctxt;
-    bool declared = false;
-    ctxt->_private = &declared;
+    ctxt->_private = state;
     xmlCtxtUseOptions(ctxt, parseOptions() | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
     xmlParseDocument(ctxt);
+    const bool wellFormed = ctxt->wellFormed != 0;
     ctxt->sax = own;
     // Declarations read past a fault go into a document the parser makes itself.
     xmlFreeDoc(ctxt->myDoc);
     ctxt->myDoc = nullptr;
     xmlFreeParserCtxt(ctxt);
+    return wellFormed;
+}
+
+} // namespace
+
+std::optional<QString> refusal(const QByteArray &data)
+{
+    // A handler that keeps nothing but the document type.
+    xmlSAXHandler handler{};
+    handler.internalSubset = stopAtDocumentType;
+    handler.startElementNs = stopAtRoot;
+    handler.serror = stopAtFault;
+    bool declared = false;
+    if (!parseThrough(data, handler, &declared))
+        return SharedMessages::notAnXmlDocument();
     if (!declared)
         return std::nullopt;
     return QStringLiteral("The XML file declares a document type (<!DOCTYPE>); an e-filing file has none, "
@@ -89,26 +105,12 @@ std::optional<QString> refusal(const QByteArray &data)
 
 std::optional<QString> notWellFormed(const QByteArray &data)
 {
-    xmlParserCtxtPtr ctxt = xmlCreateMemoryParserCtxt(data.constData(), int(data.size()));
-    if (!ctxt)
-        return SharedMessages::notAnXmlDocument();
-    // A handler with nothing but the fault: the parser checks the form and builds nothing.
+    // A handler with nothing but the fault: the parser checks the form alone.
     xmlSAXHandler handler{};
-    handler.initialized = XML_SAX2_MAGIC;
     handler.serror = noteFirstFatal;
-    xmlSAXHandlerPtr own = ctxt->sax;
-    ctxt->sax = &handler;
-    ctxt->userData = ctxt;
     QString fault;
-    ctxt->_private = &fault;
-    xmlCtxtUseOptions(ctxt, parseOptions() | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
-    xmlParseDocument(ctxt);
-    const bool wellFormed = ctxt->wellFormed != 0 && fault.isEmpty();
-    ctxt->sax = own;
-    xmlFreeDoc(ctxt->myDoc);
-    ctxt->myDoc = nullptr;
-    xmlFreeParserCtxt(ctxt);
-    if (wellFormed)
+    const std::optional<bool> wellFormed = parseThrough(data, handler, &fault);
+    if (wellFormed && *wellFormed && fault.isEmpty())
         return std::nullopt;
     return fault.isEmpty() ? SharedMessages::notAnXmlDocument() : fault;
 }

@@ -118,9 +118,16 @@ void runSize(const TargetReporter &targets, int rows)
                  db.home());
     if (generate.ok) {
         const double fileMb = double(QFileInfo(file).size()) / (1024 * 1024);
-        std::printf("TARGET %-44s %9.1f MB beside the file's %9.1f MB: %5.2f times (goal: at most 1.50) %s\n",
-                    qPrintable(QStringLiteral("generate-json peak memory") + size), generate.peakMb, fileMb,
-                    generate.peakMb / fileMb, generate.peakMb / fileMb <= 1.5 ? "met" : "NOT MET");
+        const double ratio = generate.peakMb / fileMb;
+        const QByteArray what = (QStringLiteral("generate-json peak memory") + size).toUtf8();
+        // The goal is set for a million rows; below, the program's fixed start outweighs the file.
+        if (rows >= 1000000)
+            std::printf(
+                "TARGET %-44s %9.1f MB beside the file's %9.1f MB: %5.2f times (goal: at most 1.50) %s\n",
+                what.constData(), generate.peakMb, fileMb, ratio, ratio <= 1.5 ? "met" : "NOT MET");
+        else
+            std::printf("RATIO  %-44s %9.1f MB beside the file's %9.1f MB: %5.2f times\n", what.constData(),
+                        generate.peakMb, fileMb, ratio);
         compare(targets, ("validate" + size).toStdString(),
                 db.fastest(kTaxaudit, {QStringLiteral("validate"), file}), "Python json.load",
                 db.python("json_load.py", {file}), 1.0);
